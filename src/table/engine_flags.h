@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace vellomir::table {
+
+/// Numbered engine switches, set and tested by number.
+enum class Flag : int {
+    GameInPlay = 2,
+    ClockRunning = 3,
+    FirstActivationPending = 4,
+    IgnoreNextPress = 5,
+    AnimationRunning = 6,
+    Won = 8,
+    StopAutoplay = 9,
+};
+
+/// The engine flags 0-9, the counters (counter 0 is the deal counter) and
+/// the two time slots (start and end of the current game, milliseconds
+/// since midnight).
+class EngineFlags {
+public:
+    bool test(Flag f) const { return m_flags[static_cast<std::size_t>(f)] != 0; }
+    void set(Flag f, bool on = true) { m_flags[static_cast<std::size_t>(f)] = on ? 1 : 0; }
+    void clear(Flag f) { set(f, false); }
+
+    int32_t& counter(int i) { return m_counters.at(static_cast<std::size_t>(i)); }
+    int32_t counter(int i) const { return m_counters.at(static_cast<std::size_t>(i)); }
+    int32_t& dealCounter() { return counter(0); }
+
+    int64_t& timeSlot(int i) { return m_timeSlots.at(static_cast<std::size_t>(i)); }
+    int64_t timeSlot(int i) const { return m_timeSlots.at(static_cast<std::size_t>(i)); }
+
+private:
+    std::array<uint8_t, 10> m_flags{};
+    std::array<int32_t, 10> m_counters{};
+    std::array<int64_t, 2> m_timeSlots{};
+};
+
+} // namespace vellomir::table

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/settings_record.h"
+#include "catalogue/game_parameters.h"
+#include "table/card_table.h"
+#include "table/engine_flags.h"
+#include "table/main_game.h"
+#include "table/pile_lists.h"
+
+#include <string_view>
+
+namespace vellomir::table {
+
+/// Card size in pixels.
+struct CardSize {
+    int width = 71;
+    int height = 96;
+};
+
+/// Everything the program holds for a run: the settings record, TMainGame,
+/// the card table, the pile lists with their snapshot, the game parameter
+/// table, the engine flags and the card size. Modules receive it by
+/// reference; a test starts from a fresh one.
+struct ProgramState {
+    explicit ProgramState(std::string_view programDirectory = "") : settings(programDirectory) {
+        mainGame.resetGeometry();
+    }
+
+    app::SettingsRecord settings;
+    TMainGame mainGame;
+    CardTable cards;
+    PileLists piles;
+    PileLists snapshot;
+    catalogue::GameParameters params;
+    EngineFlags flags;
+    CardSize cardSize;
+
+    void saveSnapshot() { snapshot = piles; }
+    void restoreSnapshot() { piles = snapshot; }
+};
+
+} // namespace vellomir::table
