@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vellomir::app {
+
+/// A rectangle in table coordinates; right and bottom are exclusive.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+/// How a sound is played: at once (asynchronous), waiting for its end,
+/// looped until stopped.
+enum class SoundMode { AtOnce, Wait, Looped };
+
+/// The one interface through which the Qt-free core reaches the screen, the
+/// sound, the dialogs, the menus and the clock. The Qt program implements it
+/// with real drawing; the tests use a fake that records every call.
+///
+/// Drawing operations draw on the window and show the change at once, so
+/// that pauses and flights inside an action show motion.
+class Frontend {
+public:
+    virtual ~Frontend() = default;
+
+    // --- Messages and feedback ---------------------------------------------
+    /// An information box with an OK button.
+    virtual void showInformation(std::string_view text) = 0;
+    /// A yes/no confirmation box; true for yes.
+    virtual bool confirm(std::string_view text) = 0;
+    /// An advice message the player may suppress for good; `key` names it in
+    /// the preferences section "Show_Messages".
+    virtual void showAdvice(std::string_view key, std::string_view text) = 0;
+    /// The system beep of an illegal press.
+    virtual void beep() = 0;
+    /// Plays a named sound of the resource library. `switchOn` is the caller's
+    /// own sound switch; the master switch is checked by the frontend.
+    virtual void playSound(std::string_view name, bool switchOn, SoundMode mode) = 0;
+    /// Stops the sound playing (obeys the master switch like every sound).
+    virtual void stopSound() = 0;
+    /// A busy wait of `milliseconds` that processes no input.
+    virtual void pause(int milliseconds) = 0;
+
+    // --- Window state -------------------------------------------------------
+    /// Width and height of the drawing area the table is laid out in: the
+    /// main window's client area, or the chooser's preview picture while the
+    /// preview flag is set.
+    virtual int drawingAreaWidth() const = 0;
+    virtual int drawingAreaHeight() const = 0;
+    /// Screen size, for the small-screen rule of the layout.
+    virtual int screenWidth() const = 0;
+    virtual int screenHeight() const = 0;
+    virtual void setCaption(std::string_view caption) = 0;
+    /// Cursor number: 10 the system arrow, 11-15 the program's pointers,
+    /// 20-25 their dragging forms.
+    virtual void setCursor(int cursorNumber) = 0;
+    virtual void showClock(bool visible) = 0;
+    virtual void showScore(bool visible) = 0;
+    virtual void setClockText(std::string_view text) = 0;
+    virtual void setScoreText(std::string_view text) = 0;
+    virtual void setStatusBarVisible(bool visible) = 0;
+    virtual void setAutoplayChecked(bool checked) = 0;
+    virtual void setAutoplayEnabled(bool enabled) = 0;
+    virtual void setCustomizeEnabled(bool enabled) = 0;
+};
+
+} // namespace vellomir::app

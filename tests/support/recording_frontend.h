@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/frontend.h"
+
+#include <string>
+#include <vector>
+
+namespace vellomir::testing {
+
+/// A frontend that records every call as one line of text ("beep",
+/// "info: TEXT", "sound: Stock Y at-once"), answers confirmations with
+/// `confirmAnswer` and reports a fixed drawing area.
+class RecordingFrontend : public app::Frontend {
+public:
+    std::vector<std::string> calls;
+    bool confirmAnswer = true;
+    int areaWidth = 1024;
+    int areaHeight = 768;
+    int screenW = 1920;
+    int screenH = 1080;
+
+    /// Calls that start with `prefix`.
+    std::vector<std::string> callsStartingWith(std::string_view prefix) const {
+        std::vector<std::string> found;
+        for (const std::string& call : calls) {
+            if (call.starts_with(prefix)) {
+                found.push_back(call);
+            }
+        }
+        return found;
+    }
+    bool saw(std::string_view call) const {
+        for (const std::string& c : calls) {
+            if (c == call) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void showInformation(std::string_view text) override { record("info: ", text); }
+    bool confirm(std::string_view text) override {
+        record("confirm: ", text);
+        return confirmAnswer;
+    }
+    void showAdvice(std::string_view key, std::string_view text) override {
+        record("advice: " + std::string(key) + ": ", text);
+    }
+    void beep() override { calls.emplace_back("beep"); }
+    void playSound(std::string_view name, bool switchOn, app::SoundMode mode) override {
+        const char* modeName = mode == app::SoundMode::AtOnce ? "at-once" : mode == app::SoundMode::Wait ? "wait" : "looped";
+        calls.push_back("sound: " + std::string(name) + (switchOn ? " Y " : " N ") + modeName);
+    }
+    void stopSound() override { calls.emplace_back("stop sound"); }
+    void pause(int milliseconds) override { calls.push_back("pause " + std::to_string(milliseconds)); }
+
+    int drawingAreaWidth() const override { return areaWidth; }
+    int drawingAreaHeight() const override { return areaHeight; }
+    int screenWidth() const override { return screenW; }
+    int screenHeight() const override { return screenH; }
+    void setCaption(std::string_view caption) override { record("caption: ", caption); }
+    void setCursor(int cursorNumber) override { calls.push_back("cursor " + std::to_string(cursorNumber)); }
+    void showClock(bool visible) override { calls.push_back(visible ? "clock shown" : "clock hidden"); }
+    void showScore(bool visible) override { calls.push_back(visible ? "score shown" : "score hidden"); }
+    void setClockText(std::string_view text) override { record("clock: ", text); }
+    void setScoreText(std::string_view text) override { record("score: ", text); }
+    void setStatusBarVisible(bool visible) override { calls.push_back(visible ? "status bar shown" : "status bar hidden"); }
+    void setAutoplayChecked(bool checked) override { calls.push_back(checked ? "autoplay ticked" : "autoplay unticked"); }
+    void setAutoplayEnabled(bool enabled) override { calls.push_back(enabled ? "autoplay enabled" : "autoplay disabled"); }
+    void setCustomizeEnabled(bool enabled) override { calls.push_back(enabled ? "customize enabled" : "customize disabled"); }
+
+private:
+    void record(std::string prefix, std::string_view text) { calls.push_back(prefix + std::string(text)); }
+};
+
+} // namespace vellomir::testing
