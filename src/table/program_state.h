@@ -34,6 +34,8 @@ struct ProgramState {
     catalogue::GameParameters params;
     EngineFlags flags;
     CardSize cardSize;
+    /// The Autoplay command's tick: autoplay sweeps run while it is set.
+    bool autoplayTicked = false;
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }

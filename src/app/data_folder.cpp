@@ -1,0 +1,47 @@
+#include "app/data_folder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace vellomir::app {
+namespace {
+
+std::string withSlash(std::string_view folder) {
+    std::string result(folder);
+    if (!result.empty() && result.back() != '/') {
+        result += '/';
+    }
+    return result;
+}
+
+} // namespace
+
+std::string chooseDataFolder(std::string_view programDirectory, bool programDirectoryWritable,
+                             std::string_view xdgDataHome, std::string_view home) {
+    if (programDirectoryWritable) {
+        return withSlash(programDirectory);
+    }
+    // A relative XDG_DATA_HOME is invalid and must be ignored.
+    if (!xdgDataHome.empty() && xdgDataHome.front() == '/') {
+        return withSlash(xdgDataHome) + "vellomir/";
+    }
+    if (!home.empty()) {
+        return withSlash(home) + ".local/share/vellomir/";
+    }
+    return withSlash(programDirectory);
+}
+
+bool isWritableDirectory(std::string_view directory) {
+    const std::string path = directory.empty() ? std::string(".") : std::string(directory);
+    return ::access(path.c_str(), W_OK | X_OK) == 0;
+}
+
+std::string dataFolder(std::string_view programDirectory) {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    return chooseDataFolder(programDirectory, isWritableDirectory(programDirectory),
+                            xdg ? xdg : "", home ? home : "");
+}
+
+} // namespace vellomir::app

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vellomir::app {
+
+/// The folder under which the program writes its files (the DATA folder with
+/// the preferences, the version marker), with a trailing "/".
+///
+/// That is the program directory when the program may write there. A
+/// read-only installation writes to `$XDG_DATA_HOME/vellomir/` instead, or
+/// to `~/.local/share/vellomir/` when XDG_DATA_HOME is unset, empty or not
+/// an absolute path. With neither variable usable the program directory is
+/// kept, and the writes there report their failure.
+std::string chooseDataFolder(std::string_view programDirectory, bool programDirectoryWritable,
+                             std::string_view xdgDataHome, std::string_view home);
+
+/// True when files can be created in `directory`.
+bool isWritableDirectory(std::string_view directory);
+
+/// chooseDataFolder for this process: it looks at the program directory and
+/// the environment.
+std::string dataFolder(std::string_view programDirectory);
+
+} // namespace vellomir::app

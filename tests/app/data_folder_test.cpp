@@ -1,0 +1,37 @@
+#include "app/data_folder.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace vellomir::app {
+namespace {
+
+TEST(DataFolder, AWritableProgramDirectoryKeepsTheFiles) {
+    EXPECT_EQ(chooseDataFolder("/opt/vellomir/", true, "/xdg", "/home/anna"), "/opt/vellomir/");
+    EXPECT_EQ(chooseDataFolder("/opt/vellomir", true, "", ""), "/opt/vellomir/");
+}
+
+TEST(DataFolder, AReadOnlyInstallationWritesUnderTheUsersDataFolder) {
+    EXPECT_EQ(chooseDataFolder("/usr/share/vellomir/", false, "/xdg/data", "/home/anna"),
+              "/xdg/data/vellomir/");
+    EXPECT_EQ(chooseDataFolder("/usr/share/vellomir/", false, "/xdg/data/", "/home/anna"),
+              "/xdg/data/vellomir/");
+    // Unset, empty or relative XDG_DATA_HOME falls back to the home folder.
+    EXPECT_EQ(chooseDataFolder("/usr/share/vellomir/", false, "", "/home/anna"),
+              "/home/anna/.local/share/vellomir/");
+    EXPECT_EQ(chooseDataFolder("/usr/share/vellomir/", false, "data", "/home/anna/"),
+              "/home/anna/.local/share/vellomir/");
+    // Nowhere else to go: the program directory, whose writes will report failing.
+    EXPECT_EQ(chooseDataFolder("/usr/share/vellomir/", false, "", ""), "/usr/share/vellomir/");
+}
+
+TEST(DataFolder, WritabilityIsProbedOnTheRealFolder) {
+    testing::TempFolder folder;
+    EXPECT_TRUE(isWritableDirectory(folder.path().string()));
+    EXPECT_FALSE(isWritableDirectory((folder / "missing").string()));
+    EXPECT_EQ(dataFolder(folder.path().string()), folder.path().string() + "/");
+}
+
+} // namespace
+} // namespace vellomir::app
