@@ -51,7 +51,8 @@ int writeAll(int fd, std::string_view contents, const WriteFaults& faults) {
 // Makes the rename itself durable. A folder that cannot be synced (some file
 // systems refuse) does not make the write fail: the file is already complete.
 void syncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);

@@ -40,8 +40,8 @@ bool isWritableDirectory(std::string_view directory) {
 std::string dataFolder(std::string_view programDirectory) {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    return chooseDataFolder(programDirectory, isWritableDirectory(programDirectory),
-                            xdg ? xdg : "", home ? home : "");
+    return chooseDataFolder(programDirectory, isWritableDirectory(programDirectory), xdg ? xdg : "",
+                            home ? home : "");
 }
 
 } // namespace vellomir::app

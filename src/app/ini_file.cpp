@@ -50,7 +50,8 @@ LoadedFile loadFile(const std::filesystem::path& path) {
     if (!S_ISREG(info.st_mode)) {
         return fail("it is not a regular file");
     }
-    const std::string tooLarge = "it is larger than " + std::to_string(IniFile::kMaxSize) + " bytes";
+    const std::string tooLarge =
+        "it is larger than " + std::to_string(IniFile::kMaxSize) + " bytes";
     if (static_cast<unsigned long long>(info.st_size) > IniFile::kMaxSize) {
         return fail(tooLarge);
     }
@@ -173,8 +174,8 @@ ParsedFile parse(std::string_view text) {
 // Where a key is, or where a new one would go.
 struct Location {
     std::optional<std::size_t> key;
-    std::optional<std::size_t> section;  // header of the section's first appearance
-    std::size_t insertAfter = 0;         // last key or other line of that appearance
+    std::optional<std::size_t> section; // header of the section's first appearance
+    std::size_t insertAfter = 0;        // last key or other line of that appearance
 };
 
 Location locate(const ParsedFile& parsed, std::string_view section, std::string_view key) {
