@@ -6,6 +6,7 @@
 #include "table/engine_flags.h"
 #include "table/main_game.h"
 #include "table/pile_lists.h"
+#include "table/random_generator.h"
 
 #include <string_view>
 
@@ -34,6 +35,8 @@ struct ProgramState {
     catalogue::GameParameters params;
     EngineFlags flags;
     CardSize cardSize;
+    /// The run's pseudo-random generator, seeded from the clock at start-up.
+    RandomGenerator random;
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }
