@@ -6,6 +6,7 @@
 #include "table/engine_flags.h"
 #include "table/main_game.h"
 #include "table/pile_lists.h"
+#include "table/random_generator.h"
 
 #include <string_view>
 
@@ -36,6 +37,8 @@ struct ProgramState {
     CardSize cardSize;
     /// The Autoplay command's tick: autoplay sweeps run while it is set.
     bool autoplayTicked = false;
+    /// The run's pseudo-random generator, seeded from the clock at start-up.
+    RandomGenerator random;
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }
