@@ -34,6 +34,9 @@ struct ProgramState {
     catalogue::GameParameters params;
     EngineFlags flags;
     CardSize cardSize;
+    /// Extra room a card shadow needs: 9 pixels when cards are shadowed, else
+    /// 0. Set once at start-up.
+    int shadowOffset = 0;
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }
