@@ -66,21 +66,21 @@ public:
     const int unit;   // spacing unit (cell 72)
     const LayoutArea area;
     const ScreenSize screen;
-    const bool lowWindow;   // the window (or preview) is at most 499 pixels high
-    const bool lowScreen;   // the screen is at most 499 pixels high
-    const bool narrowArea;  // the area is narrower than 652 pixels
-    const int v;            // outer margin
-    const int u;            // usable width
-    const int h;            // area height below the top margin
-    const int lowestTop;    // lowest card top the rows may reach
-    const int stockGap;     // gap beside the stock
+    const bool lowWindow;  // the window (or preview) is at most 499 pixels high
+    const bool lowScreen;  // the screen is at most 499 pixels high
+    const bool narrowArea; // the area is narrower than 652 pixels
+    const int v;           // outer margin
+    const int u;           // usable width
+    const int h;           // area height below the top margin
+    const int lowestTop;   // lowest card top the rows may reach
+    const int stockGap;    // gap beside the stock
 
     // Results of the tableau arrangement.
-    int tableauGap = 0;               // the gap the arrangement left between tableaus
-    bool foundationsPlaced = false;   // the arrangement placed the foundations itself
-    bool stockPilesPlaced = false;    // ... the stock and waste
-    bool discardPlaced = false;       // ... the discard pile
-    std::optional<int> tableauStart;  // x tableau 1 must start at (reserve code 005)
+    int tableauGap = 0;              // the gap the arrangement left between tableaus
+    bool foundationsPlaced = false;  // the arrangement placed the foundations itself
+    bool stockPilesPlaced = false;   // ... the stock and waste
+    bool discardPlaced = false;      // ... the discard pile
+    std::optional<int> tableauStart; // x tableau 1 must start at (reserve code 005)
 
 private:
     ProgramState& m_state;

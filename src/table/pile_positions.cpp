@@ -242,8 +242,12 @@ void oneStockPile(LayoutContext& c, int by) {
     c.setStockPile(pile, leftOfTableau1(c, by), stockRowTop(c));
 }
 
-void stock016(LayoutContext& c) { oneStockPile(c, 30); }
-void stock019(LayoutContext& c) { oneStockPile(c, 60); }
+void stock016(LayoutContext& c) {
+    oneStockPile(c, 30);
+}
+void stock019(LayoutContext& c) {
+    oneStockPile(c, 60);
+}
 
 void stock021(LayoutContext& c) {
     const int wasteX = leftOfTableau1(c, 15);
@@ -337,8 +341,8 @@ void reservesInRow(LayoutContext& c, int x, int step) {
     }
 }
 
-// Reserves in a column from the reserves' row down, used where reserve 1
-// stands in a column left of the tableaus.
+// Reserves in a column from the reserves' row down: reserve 1 stands left
+// of the tableaus and the others under it.
 void reservesInColumn(LayoutContext& c, int x) {
     for (int i = 0; i < c.reserveCount(); ++i) {
         c.setReserve(i, x, reserveRowTop(c) + i * (c.H + c.v));
@@ -351,7 +355,9 @@ void reserve004(LayoutContext& c) {
     }
 }
 
-void reserve005(LayoutContext& c) { reservesInRow(c, c.stockGap, c.W + c.stockGap); }
+void reserve005(LayoutContext& c) {
+    reservesInRow(c, c.stockGap, c.W + c.stockGap);
+}
 
 void reserve006(LayoutContext& c) {
     reservesInRow(c, c.tableauColumnX(0), c.W + foundationStep(c));
@@ -364,11 +370,13 @@ void reserve007(LayoutContext& c) {
     }
 }
 
+// Reserve 1 stands over (or under) the waste; the others go on to the left,
+// over the stock's column, each one card width and 15 pixels further.
 void reserve011(LayoutContext& c) {
-    const int x = c.stockPlaced(kWaste) ? c.stockX(kWaste)
+    const int x = c.stockPlaced(kWaste)   ? c.stockX(kWaste)
                   : c.stockPlaced(kStock) ? c.stockX(kStock)
                                           : c.stockGap;
-    reservesInColumn(c, x);
+    reservesInRow(c, x, -(c.W + 15));
 }
 
 void reserve012(LayoutContext& c) {
@@ -390,7 +398,7 @@ void discard007(LayoutContext& c) {
 }
 
 void discard016(LayoutContext& c) {
-    const int x = c.stockPlaced(kStock) ? c.stockX(kStock)
+    const int x = c.stockPlaced(kStock)   ? c.stockX(kStock)
                   : c.stockPlaced(kWaste) ? c.stockX(kWaste)
                                           : c.stockGap;
     const int rowBefore = std::max(1, c.rowDigit(Kind::Discard) - 1);
@@ -410,8 +418,8 @@ constexpr CodeEntry kStockCodes[] = {
     {13, stock013}, {16, stock016}, {19, stock019}, {21, stock021},
 };
 constexpr CodeEntry kFoundationCodes[] = {
-    {1, foundation001},  {2, foundation002},  {7, foundation007},  {8, foundation008},
-    {9, foundation009},  {13, foundation013}, {17, foundation017},
+    {1, foundation001}, {2, foundation002},  {7, foundation007},  {8, foundation008},
+    {9, foundation009}, {13, foundation013}, {17, foundation017},
 };
 constexpr CodeEntry kReserveCodes[] = {
     {4, reserve004}, {5, reserve005},  {6, reserve006},
@@ -424,8 +432,7 @@ constexpr CodeEntry kDiscardCodes[] = {
     {16, discard016},
 };
 
-template <std::size_t N>
-void placeByCode(const CodeEntry (&table)[N], int code, LayoutContext& c) {
+template <std::size_t N> void placeByCode(const CodeEntry (&table)[N], int code, LayoutContext& c) {
     for (const CodeEntry& entry : table) {
         if (entry.code == code) {
             entry.place(c);

@@ -95,9 +95,15 @@ void fittedRow(LayoutContext& c, int code) {
     c.tableauGap = gap;
 }
 
-void arrange001(LayoutContext& c) { fittedRow(c, 1); }
-void arrange014(LayoutContext& c) { fittedRow(c, 14); }
-void arrange015(LayoutContext& c) { fittedRow(c, 15); }
+void arrange001(LayoutContext& c) {
+    fittedRow(c, 1);
+}
+void arrange014(LayoutContext& c) {
+    fittedRow(c, 14);
+}
+void arrange015(LayoutContext& c) {
+    fittedRow(c, 15);
+}
 
 void arrange002(LayoutContext& c) {
     const int n = c.tableauCount();
@@ -126,10 +132,18 @@ void rowBesideStock(LayoutContext& c, int freeColumns, int extraShift, bool narr
     c.tableauGap = gap;
 }
 
-void arrange003(LayoutContext& c) { rowBesideStock(c, 1, 0, false); }
-void arrange011(LayoutContext& c) { rowBesideStock(c, 2, 15, false); }
-void arrange012(LayoutContext& c) { rowBesideStock(c, 1, 15, false); }
-void arrange021(LayoutContext& c) { rowBesideStock(c, 2, 0, true); }
+void arrange003(LayoutContext& c) {
+    rowBesideStock(c, 1, 0, false);
+}
+void arrange011(LayoutContext& c) {
+    rowBesideStock(c, 2, 15, false);
+}
+void arrange012(LayoutContext& c) {
+    rowBesideStock(c, 1, 15, false);
+}
+void arrange021(LayoutContext& c) {
+    rowBesideStock(c, 2, 0, true);
+}
 
 void arrange013(LayoutContext& c) {
     const int gap = 4;
@@ -169,7 +183,8 @@ void arrange010(LayoutContext& c) {
     }
     const int firstY = tableauRowTop(c);
     placeStackedRows(c, sizes, firstY,
-                     stackedRowStep(c, firstY, static_cast<int>(sizes.size()), fannedDown(c)), false);
+                     stackedRowStep(c, firstY, static_cast<int>(sizes.size()), fannedDown(c)),
+                     false);
 }
 
 // Code 020: a triangle of rows holding 1, 2, 3, ... tableaus (the last row
@@ -213,7 +228,8 @@ void arrange053(LayoutContext& c) {
 void placeGrid(LayoutContext& c, int columns, int rows, int gap, int widthColumns, int xShift) {
     const int n = c.tableauCount();
     rows = std::max(rows, ceilDiv(n, columns));
-    const int x = std::max(25, floorDiv(c.u - widthColumns * c.W - (widthColumns - 1) * gap, 2) + xShift);
+    const int x =
+        std::max(25, floorDiv(c.u - widthColumns * c.W - (widthColumns - 1) * gap, 2) + xShift);
     const int y = c.area.top + floorDiv(c.h - rows * c.H - (rows - 1) * gap, 2);
     for (int i = 0; i < n; ++i) {
         c.setTableau(i, x + (i % columns) * (c.W + gap), y + (i / columns) * (c.H + gap));
@@ -235,7 +251,9 @@ void arrange123(LayoutContext& c) {
     }
 }
 
-void arrange124(LayoutContext& c) { placeGrid(c, 3, 3, c.lowWindow ? 10 : 15, 3, 0); }
+void arrange124(LayoutContext& c) {
+    placeGrid(c, 3, 3, c.lowWindow ? 10 : 15, 3, 0);
+}
 
 void arrange125(LayoutContext& c) {
     const int gap = c.lowWindow ? 1 : 3;
@@ -291,20 +309,19 @@ void arrange126(LayoutContext& c) {
 struct ColumnFigure {
     int gap;
     int gapLow;
-    int widthCards;  // card widths reckoned for the centring
-    int widthGaps;   // gaps reckoned for the centring
-    int tableaus;    // tableaus the figure is made for
-    bool belowRow1;  // the first y is at least the top of row 1 (else top + 5)
-    int discardCards;  // discard x = column x + this many card widths + gap
-    int discardBeside; // 0-based tableau the discard pile lies level with
+    int widthCards;       // card widths reckoned for the centring
+    int widthGaps;        // gaps reckoned for the centring
+    int tableaus;         // tableaus the figure is made for
+    bool belowRow1;       // the first y is at least the top of row 1 (else top + 5)
+    int discardCards;     // discard x = column x + this many card widths + gap
+    int discardBeside;    // 0-based tableau the discard pile lies level with
     bool discardHalfDown; // ... moved down by half a card height and gap
 };
 
 void placeColumnFigure(LayoutContext& c, const ColumnFigure& f) {
     const int g = c.lowWindow ? f.gapLow : f.gap;
     const int x = std::max(25, floorDiv(c.u - f.widthCards * c.W - f.widthGaps * g, 2));
-    const int centredY =
-        c.area.top + floorDiv(c.h - f.tableaus * c.H - (f.tableaus - 1) * g, 2);
+    const int centredY = c.area.top + floorDiv(c.h - f.tableaus * c.H - (f.tableaus - 1) * g, 2);
     const int y = std::max(f.belowRow1 ? c.row(1) : c.area.top + 5, centredY);
     for (int i = 0; i < c.tableauCount(); ++i) {
         c.setTableau(i, x, y + i * (c.H + g));
@@ -318,9 +335,15 @@ void placeColumnFigure(LayoutContext& c, const ColumnFigure& f) {
     }
 }
 
-void arrange127(LayoutContext& c) { placeColumnFigure(c, {5, 2, 8, 6, 4, true, 7, 1, true}); }
-void arrange128(LayoutContext& c) { placeColumnFigure(c, {3, 1, 10, 8, 5, false, 9, 2, false}); }
-void arrange129(LayoutContext& c) { placeColumnFigure(c, {5, 2, 6, 4, 3, false, 5, 1, false}); }
+void arrange127(LayoutContext& c) {
+    placeColumnFigure(c, {5, 2, 8, 6, 4, true, 7, 1, true});
+}
+void arrange128(LayoutContext& c) {
+    placeColumnFigure(c, {3, 1, 10, 8, 5, false, 9, 2, false});
+}
+void arrange129(LayoutContext& c) {
+    placeColumnFigure(c, {5, 2, 6, 4, 3, false, 5, 1, false});
+}
 
 // A cross of five tableaus with the foundations in its corners and the stock
 // and waste to its left. Tableaus 6 to 8 have no place on the table.
@@ -405,11 +428,10 @@ struct Entry {
 };
 
 constexpr Entry kArrangements[] = {
-    {1, arrange001},   {2, arrange002},   {3, arrange003},   {10, arrange010},
-    {11, arrange011},  {12, arrange012},  {13, arrange013},  {14, arrange014},
-    {15, arrange015},  {18, arrange018},  {20, arrange020},  {21, arrange021},
-    {52, arrange052},  {53, arrange053},  {54, arrange054},  {123, arrange123},
-    {124, arrange124}, {125, arrange125}, {126, arrange126}, {127, arrange127},
+    {1, arrange001},   {2, arrange002},   {3, arrange003},   {10, arrange010},  {11, arrange011},
+    {12, arrange012},  {13, arrange013},  {14, arrange014},  {15, arrange015},  {18, arrange018},
+    {20, arrange020},  {21, arrange021},  {52, arrange052},  {53, arrange053},  {54, arrange054},
+    {123, arrange123}, {124, arrange124}, {125, arrange125}, {126, arrange126}, {127, arrange127},
     {128, arrange128}, {129, arrange129}, {130, arrange130},
 };
 
