@@ -17,8 +17,9 @@ using ParameterLoader = std::function<bool(catalogue::GameParameters&)>;
 /// Gets the table ready for the current game: clears and loads the game's
 /// parameters, applies the small-screen rule, applies a changed card size,
 /// puts every pile to its not-placed marker, sets the Autoplay command's
-/// state, and computes the fan steps and the pile positions. False, with the
-/// layout untouched, when the parameters cannot be loaded.
+/// state, and computes the fan steps and the pile positions. False when the
+/// parameters cannot be loaded; the parameter table is then cleared and the
+/// card size and pile positions are left as they were.
 bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
                        const ParameterLoader& loadParameters);
 
