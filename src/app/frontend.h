@@ -47,14 +47,26 @@ public:
     virtual void pause(int milliseconds) = 0;
 
     // --- Window state -------------------------------------------------------
-    /// Width and height of the drawing area the table is laid out in: the
-    /// main window's client area, or the chooser's preview picture while the
-    /// preview flag is set.
+    /// Width and height of the main window's drawing area the table is laid
+    /// out in: its client width less the vertical scroll bar, and its client
+    /// height.
     virtual int drawingAreaWidth() const = 0;
     virtual int drawingAreaHeight() const = 0;
+    /// The main window's outer height, frame included.
+    virtual int windowOuterHeight() const = 0;
+    /// Where the table's piles may start at the top of the drawing area: the
+    /// bottom edge of a toolbar panel drawn inside it, 5 when there is none.
+    virtual int tableTopMargin() const = 0;
+    /// Size of the game chooser's preview picture; the layout uses it while
+    /// the preview flag of TMainGame is set.
+    virtual int previewPictureWidth() const = 0;
+    virtual int previewPictureHeight() const = 0;
     /// Screen size, for the small-screen rule of the layout.
     virtual int screenWidth() const = 0;
     virtual int screenHeight() const = 0;
+    /// The card size changed to `width` x `height`: rebuild the card pictures
+    /// and the spare card bitmap at that size.
+    virtual void cardSizeChanged(int width, int height) = 0;
     virtual void setCaption(std::string_view caption) = 0;
     /// Cursor number: 10 the system arrow, 11-15 the program's pointers,
     /// 20-25 their dragging forms.

@@ -39,6 +39,9 @@ struct ProgramState {
     bool autoplayTicked = false;
     /// The run's pseudo-random generator, seeded from the clock at start-up.
     RandomGenerator random;
+    /// Extra room a card shadow needs: 9 pixels when cards are shadowed, else
+    /// 0. Set once at start-up.
+    int shadowOffset = 0;
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }

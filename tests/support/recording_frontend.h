@@ -18,6 +18,10 @@ public:
     int areaHeight = 768;
     int screenW = 1920;
     int screenH = 1080;
+    int outerHeight = 830;
+    int topMargin = 5;
+    int previewWidth = 300;
+    int previewHeight = 185;
 
     /// Calls that start with `prefix`.
     std::vector<std::string> callsStartingWith(std::string_view prefix) const {
@@ -56,8 +60,15 @@ public:
 
     int drawingAreaWidth() const override { return areaWidth; }
     int drawingAreaHeight() const override { return areaHeight; }
+    int windowOuterHeight() const override { return outerHeight; }
+    int tableTopMargin() const override { return topMargin; }
+    int previewPictureWidth() const override { return previewWidth; }
+    int previewPictureHeight() const override { return previewHeight; }
     int screenWidth() const override { return screenW; }
     int screenHeight() const override { return screenH; }
+    void cardSizeChanged(int width, int height) override {
+        calls.push_back("card size " + std::to_string(width) + "x" + std::to_string(height));
+    }
     void setCaption(std::string_view caption) override { record("caption: ", caption); }
     void setCursor(int cursorNumber) override { calls.push_back("cursor " + std::to_string(cursorNumber)); }
     void showClock(bool visible) override { calls.push_back(visible ? "clock shown" : "clock hidden"); }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "table/program_state.h"
+
+namespace vellomir::app {
+class Frontend;
+}
+
+namespace vellomir::table {
+
+/// The area the piles are laid out in, in pixels.
+struct LayoutArea {
+    /// Usable width: the main window's client width less its vertical scroll
+    /// bar, or the preview picture's width.
+    int width = 0;
+    /// The main window's client height less 1, or the preview picture's height.
+    int height = 0;
+    /// The main window's outer height, or the preview picture's height.
+    int outerHeight = 0;
+    /// Top margin: below the toolbar panel of the main window, 3 in a preview.
+    int top = 0;
+};
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+/// The layout area the frontend offers: the main window's, or the preview
+/// picture's while the preview flag (TMainGame cell 70) is set.
+LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& frontend);
+
+/// Lays out every pile of the current game from its layout codes (parameters
+/// 291-306), the card size and the shadow offset, into the frontend's area.
+/// Piles of kinds the game does not use keep their not-placed markers. The
+/// scroll offset is reset to 0.
+void computePilePositions(ProgramState& state, const app::Frontend& frontend);
+
+/// The same into an explicit area, for a given screen size.
+void computePilePositions(ProgramState& state, const LayoutArea& area, ScreenSize screen);
+
+} // namespace vellomir::table
