@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 
+#include <algorithm>
 #include <iosfwd>
 
 namespace vellomir::tools {
@@ -21,10 +22,21 @@ public:
     void stopSound() override {}
     void pause(int) override {}
 
-    int drawingAreaWidth() const override { return 1024; }
-    int drawingAreaHeight() const override { return 768; }
-    int screenWidth() const override { return 1920; }
-    int screenHeight() const override { return 1080; }
+    /// The table area the layout works in; the screen is taken as large.
+    void setArea(int width, int height) {
+        m_areaWidth = width;
+        m_areaHeight = height;
+    }
+
+    int drawingAreaWidth() const override { return m_areaWidth; }
+    int drawingAreaHeight() const override { return m_areaHeight; }
+    int windowOuterHeight() const override { return m_areaHeight; }
+    int tableTopMargin() const override { return 5; }
+    int previewPictureWidth() const override { return 300; }
+    int previewPictureHeight() const override { return 185; }
+    int screenWidth() const override { return std::max(1920, m_areaWidth); }
+    int screenHeight() const override { return std::max(1080, m_areaHeight); }
+    void cardSizeChanged(int, int) override {}
     void setCaption(std::string_view) override {}
     void setCursor(int) override {}
     void showClock(bool) override {}
@@ -38,6 +50,8 @@ public:
 
 private:
     std::ostream& m_messages;
+    int m_areaWidth = 1024;
+    int m_areaHeight = 768;
 };
 
 } // namespace vellomir::tools
