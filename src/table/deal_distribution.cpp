@@ -87,7 +87,8 @@ void putStartingCards(ProgramState& state, DealQueue& deck, int foundations) {
     for (int f = 0; f < foundations; ++f) {
         const int code = state.params[param::FoundationStartCard + f];
         if (code == 92) {
-            state.params.set(param::FoundationBaseRank + f, state.params[param::FoundationBaseRank]);
+            state.params.set(param::FoundationBaseRank + f,
+                             state.params[param::FoundationBaseRank]);
             continue;
         }
         const int card = takeStartingCard(state, deck, f, code);
@@ -260,7 +261,8 @@ DealOutcome distributeDeal(ProgramState& state, const std::vector<int>& dealArra
     for (int t = 0; t < counts.tableaus; ++t) {
         const int count = tableauCards[static_cast<std::size_t>(t)];
         if (count > 1000) {
-            dealSpecialTableauCard(state, deck, t, count, tableauFaces[static_cast<std::size_t>(t)]);
+            dealSpecialTableauCard(state, deck, t, count,
+                                   tableauFaces[static_cast<std::size_t>(t)]);
         }
     }
 

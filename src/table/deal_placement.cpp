@@ -12,7 +12,8 @@ namespace vellomir::table {
 namespace {
 
 // Tries foundations first .. last (0-based, both included) in order.
-bool placeOnRange(ProgramState& state, const DealServices& services, int card, int first, int last) {
+bool placeOnRange(ProgramState& state, const DealServices& services, int card, int first,
+                  int last) {
     const int end = std::min(last + 1, PileCounts::of(state.params).foundations);
     for (int f = std::max(first, 0); f < end; ++f) {
         if (!services.accepts(state, card, f)) {

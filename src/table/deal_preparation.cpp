@@ -58,14 +58,15 @@ std::vector<int> prepareDealCards(std::vector<int>& cards, int preparation, int 
         return keepFirstOfEachRank(cards, tableauCount, [](int) { return true; });
     case 14: {
         // The suit comes from the first card that has one.
-        const auto suited = std::find_if(cards.begin(), cards.end(),
-                                         [](int card) { return suitOf(card) >= 0; });
+        const auto suited =
+            std::find_if(cards.begin(), cards.end(), [](int card) { return suitOf(card) >= 0; });
         const int suit = suited == cards.end() ? -1 : suitOf(*suited);
         return keepFirstOfEachRank(cards, 9, [suit](int card) { return suitOf(card) == suit; });
     }
     case 12:
         return keepOnly(cards, [&](int card) {
-            return holds(kAlwaysKept, card) || (tableauCount != 3 && holds(kKeptUnlessThree, card)) ||
+            return holds(kAlwaysKept, card) ||
+                   (tableauCount != 3 && holds(kKeptUnlessThree, card)) ||
                    (tableauCount != 3 && tableauCount != 4 && holds(kKeptUnlessThreeOrFour, card));
         });
     default:

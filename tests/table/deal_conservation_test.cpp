@@ -146,11 +146,16 @@ TEST(DealConservation, AFullDealForPilesThatHoldItLeavesNothingBehind) {
     RandomDeals random(7);
     for (int round = 0; round < 200; ++round) {
         DealFixture fx;
-        fx.set({{param::TableauCount, 10}, {param::FoundationCount, 4}, {param::ReserveCount, 2},
-                {param::StockCards, random.below(20)}, {param::ReserveStartCards, 3},
-                {param::ReserveStartCards + 1, 3}, {param::TableauStartCards + 9, 1000}});
+        fx.set({{param::TableauCount, 10},
+                {param::FoundationCount, 4},
+                {param::ReserveCount, 2},
+                {param::StockCards, random.below(20)},
+                {param::ReserveStartCards, 3},
+                {param::ReserveStartCards + 1, 3},
+                {param::TableauStartCards + 9, 1000}});
         for (int t = 0; t < 9; ++t) {
-            fx.set({{param::TableauStartCards + t, random.below(5)}, {param::TableauStartFace + t, 1}});
+            fx.set({{param::TableauStartCards + t, random.below(5)},
+                    {param::TableauStartFace + t, 1}});
         }
         std::vector<int> deal = cardsUpTo(104);
         std::shuffle(deal.begin(), deal.end(), std::mt19937(static_cast<unsigned>(round)));

@@ -14,8 +14,11 @@ using dealtest::pileOf;
 
 TEST(DealDistribution, KlondikeLikeDealFillsTheStockThenTheTableausWithTheirTopCardsUp) {
     DealFixture fx;
-    fx.set({{param::CardCount, 52}, {param::FoundationCount, 4}, {param::TableauCount, 7},
-            {param::StockCards, 24}, {param::StockFaceDown, 1}});
+    fx.set({{param::CardCount, 52},
+            {param::FoundationCount, 4},
+            {param::TableauCount, 7},
+            {param::StockCards, 24},
+            {param::StockFaceDown, 1}});
     for (int t = 0; t < 7; ++t) {
         fx.set({{param::TableauStartCards + t, t + 1}, {param::TableauStartFace + t, 1}});
     }
@@ -49,11 +52,18 @@ TEST(DealDistribution, KlondikeLikeDealFillsTheStockThenTheTableausWithTheirTopC
 
 TEST(DealDistribution, PilesAreDealtInTheirFixedOrderWithTheirFaces) {
     DealFixture fx;
-    fx.set({{param::TableauCount, 2}, {param::ReserveCount, 1},
-            {param::TableauStartCards + 0, 2}, {param::TableauStartFace + 0, -1},
-            {param::TableauStartCards + 1, 1013}, {param::TableauStartFace + 1, 1},
-            {param::StockCards, 2}, {param::StockFaceDown, 0}, {param::WasteCards, 1},
-            {param::DiscardCards, 1}, {param::ReserveStartCards, 2}, {param::ReserveStartFace, 1}});
+    fx.set({{param::TableauCount, 2},
+            {param::ReserveCount, 1},
+            {param::TableauStartCards + 0, 2},
+            {param::TableauStartFace + 0, -1},
+            {param::TableauStartCards + 1, 1013},
+            {param::TableauStartFace + 1, 1},
+            {param::StockCards, 2},
+            {param::StockFaceDown, 0},
+            {param::WasteCards, 1},
+            {param::DiscardCards, 1},
+            {param::ReserveStartCards, 2},
+            {param::ReserveStartFace, 1}});
 
     const DealOutcome outcome = fx.deal({5, 13, 7, 8, 9, 10, 11, 12, 14, 15, 16});
 
@@ -76,19 +86,22 @@ TEST(DealDistribution, PilesAreDealtInTheirFixedOrderWithTheirFaces) {
 
 TEST(DealDistribution, SpecialTableauCountsDealOneCardOfARankOrAJoker) {
     DealFixture fx;
-    fx.set({{param::TableauCount, 4}, {param::TableauStartCards + 0, 1501},
-            {param::TableauStartCards + 1, 1504}, {param::TableauStartCards + 2, 1001},
-            {param::TableauStartCards + 3, 1500}, {param::TableauStartFace + 2, 1},
+    fx.set({{param::TableauCount, 4},
+            {param::TableauStartCards + 0, 1501},
+            {param::TableauStartCards + 1, 1504},
+            {param::TableauStartCards + 2, 1001},
+            {param::TableauStartCards + 3, 1500},
+            {param::TableauStartFace + 2, 1},
             {param::StockCards, 10}});
 
     const DealOutcome outcome = fx.deal({3, 105, 40, 2, 1, 6});
 
     EXPECT_EQ(fx.tableau(1), pileOf({105}));
-    EXPECT_EQ(fx.tableau(2), "");          // joker 108 is not in this deal
+    EXPECT_EQ(fx.tableau(2), "");           // joker 108 is not in this deal
     EXPECT_EQ(fx.tableau(3), pileOf({40})); // the first ace
     EXPECT_EQ(fx.faces(fx.tableau(1)), "d");
     EXPECT_EQ(fx.faces(fx.tableau(3)), "U");
-    EXPECT_EQ(fx.tableau(4), "");           // 1500 names no card
+    EXPECT_EQ(fx.tableau(4), ""); // 1500 names no card
     EXPECT_EQ(fx.stock(), pileOf({3, 2, 1, 6}));
     EXPECT_TRUE(outcome.undealt.empty());
 }
@@ -112,8 +125,10 @@ TEST(DealDistribution, ShortDealArraysFillWhatTheyCanAndBadEntriesAreNeverDealt)
 
 TEST(DealDistribution, OnlyTheGamesTableausAndReservesAreDealt) {
     DealFixture fx;
-    fx.set({{param::TableauCount, 1}, {param::TableauStartCards + 0, 1},
-            {param::TableauStartCards + 1, 2}, {param::ReserveCount, 0},
+    fx.set({{param::TableauCount, 1},
+            {param::TableauStartCards + 0, 1},
+            {param::TableauStartCards + 1, 2},
+            {param::ReserveCount, 0},
             {param::ReserveStartCards, 2}});
 
     const DealOutcome outcome = fx.deal(cardsUpTo(5));
@@ -170,15 +185,21 @@ INSTANTIATE_TEST_SUITE_P(
                      {pileOf({5}), pileOf({18}), pileOf({39})},
                      {5, 5, 13}},
         StartingCase{"code + 100", {{2, 113}}, cardsUpTo(52), {"", pileOf({13})}, {-1, 13}},
-        StartingCase{"first card of the deal", {{1, 20}, {2, 20}}, {44, 2, 3},
-                     {pileOf({44}), pileOf({2})}, {5, 2}},
+        StartingCase{"first card of the deal",
+                     {{1, 20}, {2, 20}},
+                     {44, 2, 3},
+                     {pileOf({44}), pileOf({2})},
+                     {5, 2}},
         StartingCase{"first card of a suit not yet on a foundation",
                      {{1, 20}, {2, 21}, {3, 21}},
                      {2, 3, 105, 15, 4, 28},
                      {pileOf({2}), pileOf({15}), pileOf({28})},
                      {2, 2, 2}},
-        StartingCase{"first card of rank code - 50", {{1, 53}, {2, 63}}, {14, 52, 16, 3, 26},
-                     {pileOf({16}), pileOf({52})}, {3, 13}},
+        StartingCase{"first card of rank code - 50",
+                     {{1, 53}, {2, 63}},
+                     {14, 52, 16, 3, 26},
+                     {pileOf({16}), pileOf({52})},
+                     {3, 13}},
         StartingCase{"the first card's rank in every suit",
                      {{1, 91}, {2, 91}, {3, 91}, {4, 91}},
                      {10, 23, 36, 49, 1},
@@ -189,14 +210,19 @@ INSTANTIATE_TEST_SUITE_P(
                      {52, 13, 26, 39, 1},
                      {pileOf({13}), pileOf({26}), pileOf({39}), pileOf({52})},
                      {13, 13, 13, 13}},
-        StartingCase{"base of foundation 1 copied", {{1, 7}, {2, 92}}, cardsUpTo(52),
-                     {pileOf({7}), ""}, {7, 7}},
+        StartingCase{"base of foundation 1 copied",
+                     {{1, 7}, {2, 92}},
+                     cardsUpTo(52),
+                     {pileOf({7}), ""},
+                     {7, 7}},
         StartingCase{"the four aces of the first pack",
                      {{1, 93}, {2, 93}, {3, 94}, {4, 93}},
                      {40, 53, 27, 14, 1},
                      {pileOf({1}), pileOf({14}), pileOf({27}), pileOf({40})},
                      {1, 1, 1, 1}},
-        StartingCase{"the four kings", {{1, 95}, {2, 95}, {3, 95}, {4, 95}}, cardsUpTo(52),
+        StartingCase{"the four kings",
+                     {{1, 95}, {2, 95}, {3, 95}, {4, 95}},
+                     cardsUpTo(52),
                      {pileOf({13}), pileOf({26}), pileOf({39}), pileOf({52})},
                      {13, 13, 13, 13}},
         StartingCase{"no card for 96", {{1, 96}}, cardsUpTo(52), {""}, {-1}},
@@ -206,7 +232,10 @@ INSTANTIATE_TEST_SUITE_P(
                      {pileOf({1}), ""},
                      {1, -1}},
         StartingCase{"a card the deal does not hold", {{1, 208}}, cardsUpTo(52), {""}, {-1}},
-        StartingCase{"a joker starts a foundation of any base", {{1, 20}}, {106, 5}, {pileOf({106})},
+        StartingCase{"a joker starts a foundation of any base",
+                     {{1, 20}},
+                     {106, 5},
+                     {pileOf({106})},
                      {-2}}));
 
 TEST(DealDistribution, FirstDiscardCardIsTakenFromTheDealOnce) {
@@ -253,8 +282,11 @@ TEST(DealDistribution, BaseModesTwoThreeAndFour) {
     EXPECT_EQ(two.base(3), 13);
 
     DealFixture three;
-    three.set({{param::FoundationCount, 3}, {param::ReserveCount, 2}, {param::FoundationBaseMode, 3},
-               {param::ReserveStartCards + 0, 2}, {param::ReserveStartCards + 1, 1},
+    three.set({{param::FoundationCount, 3},
+               {param::ReserveCount, 2},
+               {param::FoundationBaseMode, 3},
+               {param::ReserveStartCards + 0, 2},
+               {param::ReserveStartCards + 1, 1},
                {param::FoundationBaseRank + 2, 9}});
     three.deal({4, 13, 5});
     EXPECT_EQ(three.base(1), 1); // one above the king wraps to the ace
@@ -263,7 +295,8 @@ TEST(DealDistribution, BaseModesTwoThreeAndFour) {
     EXPECT_EQ(three.foundation(1), "");
 
     DealFixture four;
-    four.set({{param::FoundationCount, 8}, {param::FoundationBaseMode, 4},
+    four.set({{param::FoundationCount, 8},
+              {param::FoundationBaseMode, 4},
               {param::FoundationBaseRank, 3}});
     four.deal({26, 1});
     EXPECT_EQ(four.foundation(1), pileOf({26}));
@@ -279,8 +312,10 @@ TEST(DealDistribution, BaseModesTwoThreeAndFour) {
 TEST(DealDistribution, EmptyTableauCode91BecomesOneRankBelowFoundationOnesBase) {
     auto codesAfterDeal = [](std::vector<std::pair<int, int>> extra, std::vector<int> deal) {
         DealFixture fx;
-        fx.set({{param::FoundationCount, 1}, {param::TableauEmptyCode + 0, 91},
-                {param::TableauEmptyCode + 1, 5}, {param::TableauEmptyCode + 27, 91}});
+        fx.set({{param::FoundationCount, 1},
+                {param::TableauEmptyCode + 0, 91},
+                {param::TableauEmptyCode + 1, 5},
+                {param::TableauEmptyCode + 27, 91}});
         for (auto [i, v] : extra) {
             fx.set({{i, v}});
         }
@@ -291,13 +326,17 @@ TEST(DealDistribution, EmptyTableauCode91BecomesOneRankBelowFoundationOnesBase) 
     };
     EXPECT_EQ(codesAfterDeal({{param::FoundationBaseRank, 1}}, {}), (std::vector<int>{13, 5, 13}));
     EXPECT_EQ(codesAfterDeal({{param::FoundationBaseMode, 1}}, {18}), (std::vector<int>{4, 5, 4}));
-    EXPECT_EQ(codesAfterDeal({{param::FoundationBaseMode, 1}}, {105}), (std::vector<int>{-1, 5, -1}));
+    EXPECT_EQ(codesAfterDeal({{param::FoundationBaseMode, 1}}, {105}),
+              (std::vector<int>{-1, 5, -1}));
 }
 
 TEST(DealDistribution, ParameterElevenAddsOneCardToFoundationOneAfterTheOtherPiles) {
     DealFixture fx;
-    fx.set({{param::FoundationCount, 1}, {param::ExtraCardToFoundation1, 1}, {param::ReserveCount, 1},
-            {param::ReserveStartCards, 1}, {param::FoundationStartCard, 102}});
+    fx.set({{param::FoundationCount, 1},
+            {param::ExtraCardToFoundation1, 1},
+            {param::ReserveCount, 1},
+            {param::ReserveStartCards, 1},
+            {param::FoundationStartCard, 102}});
     fx.deal({2, 7, 8});
     EXPECT_EQ(fx.reserve(1), pileOf({7}));
     EXPECT_EQ(fx.foundation(1), pileOf({2, 8}));
@@ -306,8 +345,12 @@ TEST(DealDistribution, ParameterElevenAddsOneCardToFoundationOneAfterTheOtherPil
 
 TEST(DealDistribution, FamilyElevenSendsReserveAcesOutAndRefillsFromTheWaste) {
     DealFixture fx;
-    fx.set({{param::GameType, 11}, {param::FoundationCount, 4}, {param::ReserveCount, 1},
-            {param::WasteCards, 5}, {param::ReserveStartCards, 4}, {param::ReserveStartFace, 1}});
+    fx.set({{param::GameType, 11},
+            {param::FoundationCount, 4},
+            {param::ReserveCount, 1},
+            {param::WasteCards, 5},
+            {param::ReserveStartCards, 4},
+            {param::ReserveStartFace, 1}});
     // waste: 5 40 6 27 7 (top 7); reserve 1: 14 2 1 3
     fx.deal({5, 40, 6, 27, 7, 14, 2, 1, 3});
 

@@ -54,7 +54,9 @@ struct DealFixture {
         }
     }
 
-    DealOutcome deal(const std::vector<int>& cards) { return distributeDeal(state, cards, services); }
+    DealOutcome deal(const std::vector<int>& cards) {
+        return distributeDeal(state, cards, services);
+    }
 
     const std::string& stock() const { return state.piles.stock(kStock); }
     const std::string& waste() const { return state.piles.stock(kWaste); }

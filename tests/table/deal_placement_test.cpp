@@ -110,11 +110,5 @@ TEST(DealPlacement, RemovalSearchesTheWasteFirstAndOnlyTheGamesTableaus) {
     EXPECT_EQ(pile, pileOf({3, 4, 5, 6}));
 }
 
-TEST(DealPlacement, JokersStartFoundationsOfAnyBase) {
-    EXPECT_EQ(foundationBaseRankOf(105), -2);
-    EXPECT_EQ(foundationBaseRankOf(66), 1);
-    EXPECT_EQ(foundationBaseRankOf(52), 13);
-}
-
 } // namespace
 } // namespace vellomir::table

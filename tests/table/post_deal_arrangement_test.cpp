@@ -34,8 +34,9 @@ TEST(PostDealArrangement, ThreeByThreePuzzleDealsNineHeartsAndEmptiesTheCellOfTh
 
     const DealOutcome outcome = fx.deal(deal);
 
-    const std::vector<std::string> expected = {pileOf({5}), "", pileOf({1}), pileOf({2}), pileOf({7}),
-                                               pileOf({3}), pileOf({8}), pileOf({6}), pileOf({4})};
+    const std::vector<std::string> expected = {pileOf({5}), "",          pileOf({1}),
+                                               pileOf({2}), pileOf({7}), pileOf({3}),
+                                               pileOf({8}), pileOf({6}), pileOf({4})};
     for (int n = 1; n <= 9; ++n) {
         EXPECT_EQ(fx.tableau(n), expected[static_cast<std::size_t>(n - 1)]) << "tableau " << n;
         EXPECT_EQ(fx.faces(fx.tableau(n)), n == 2 ? "" : "U") << "tableau " << n;
@@ -75,8 +76,11 @@ TEST(PostDealArrangement, AceStartsSweepTheTableausDepthByDepthOrTableauByTablea
 
 TEST(PostDealArrangement, AcesGoUpAndTheStockThenTheWasteFillTheirPlaces) {
     DealFixture fx;
-    fx.set({{param::FoundationCount, 4}, {param::FoundationStartCard, 96}, {param::StockCards, 3},
-            {param::StockFaceDown, 1}, {param::WasteCards, 1}});
+    fx.set({{param::FoundationCount, 4},
+            {param::FoundationStartCard, 96},
+            {param::StockCards, 3},
+            {param::StockFaceDown, 1},
+            {param::WasteCards, 1}});
     for (int f = 0; f < 4; ++f) {
         fx.set({{param::FoundationBaseRank + f, 1}});
     }
@@ -111,8 +115,11 @@ TEST(PostDealArrangement, FamilyTwentyTwoPutsTheQueenOnTableauOneAndTheKingUnder
 
 TEST(PostDealArrangement, KingsAtTheBottomAreExchangedWithTheStock) {
     DealFixture fx;
-    fx.set({{param::DealArrangement, 1}, {param::FoundationCount, 1},
-            {param::FoundationStartCard, 139}, {param::StockCards, 3}, {param::StockFaceDown, 1}});
+    fx.set({{param::DealArrangement, 1},
+            {param::FoundationCount, 1},
+            {param::FoundationStartCard, 139},
+            {param::StockCards, 3},
+            {param::StockFaceDown, 1}});
     dealTableaus(fx, {1, 1});
 
     fx.deal({39, 4, 5, 26, 13, 7});
@@ -139,8 +146,8 @@ TEST(PostDealArrangement, KingsOrQueensOpenTheTableausForTheRestOfTheDeal) {
     EXPECT_TRUE(outcome.undealt.empty());
 
     DealFixture queens;
-    queens.set({{param::DealArrangement, 4}, {param::FoundationCount, 1},
-                {param::FoundationBaseRank, 1}});
+    queens.set(
+        {{param::DealArrangement, 4}, {param::FoundationCount, 1}, {param::FoundationBaseRank, 1}});
     dealTableaus(queens, {0, 0, 0});
     queens.deal({12, 1, 25, 2});
     // Laid out as 12 1 | 25 2, then swept: the ace and the two go up.
@@ -192,8 +199,10 @@ TEST(PostDealArrangement, RestOfTheDealIsSortedByRank) {
 
 TEST(PostDealArrangement, BottomCardsAreOfferedFromTheFoundationOfTheSameNumber) {
     DealFixture fx;
-    fx.set({{param::DealArrangement, 7}, {param::FoundationCount, 2},
-            {param::FoundationBaseRank + 0, 1}, {param::FoundationBaseRank + 1, 1}});
+    fx.set({{param::DealArrangement, 7},
+            {param::FoundationCount, 2},
+            {param::FoundationBaseRank + 0, 1},
+            {param::FoundationBaseRank + 1, 1}});
     dealTableaus(fx, {1, 2, 1});
     fx.deal({5, 1, 6, 14});
     EXPECT_EQ(fx.tableau(1), pileOf({5}));
