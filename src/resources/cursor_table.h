@@ -57,7 +57,9 @@ public:
     QCursor shape(int number) const;
 
     /// shape(screenNumber(chosen, dragging)).
-    QCursor cursorFor(int chosen, bool dragging) const { return shape(screenNumber(chosen, dragging)); }
+    QCursor cursorFor(int chosen, bool dragging) const {
+        return shape(screenNumber(chosen, dragging));
+    }
 
 private:
     std::map<int, QCursor> m_cursors;

@@ -50,7 +50,8 @@ void SoundService::waitForEnd(const QString& name) {
     }
 }
 
-void playSplashSound(app::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled, bool soundsSplash) {
+void playSplashSound(app::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled,
+                     bool soundsSplash) {
     settings.writeFlag(app::field::SoundsEnabled, soundsEnabled);
     sounds.play("Splash", soundsSplash, app::SoundMode::AtOnce);
 }

@@ -27,7 +27,8 @@ public:
     /// audio system that never reports the end (or takes a while to start).
     static constexpr int kDefaultWaitGraceMs = 1500;
 
-    SoundService(const app::SettingsRecord& settings, const ResourceLibrary& library, AudioBackend& backend);
+    SoundService(const app::SettingsRecord& settings, const ResourceLibrary& library,
+                 AudioBackend& backend);
 
     /// Plays the sound `name` when `switchOn` and the master switch allow it.
     /// At once and looped return at once; wait returns when the sound has ended.
@@ -51,6 +52,7 @@ private:
 /// `soundsSplash` are the preferences' "Sounds_Enabled" and "Sounds_Splash"
 /// read straight from the file (default "Y"); the master switch is stored in
 /// the record first, so the sound obeys it like every other.
-void playSplashSound(app::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled, bool soundsSplash);
+void playSplashSound(app::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled,
+                     bool soundsSplash);
 
 } // namespace vellomir::resources

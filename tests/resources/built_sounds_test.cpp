@@ -8,8 +8,8 @@
 #include "sound_builder/wave_file.h"
 #include "test_resource_file.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSoundEffect>
@@ -33,10 +33,12 @@ struct Expected {
 };
 constexpr double kCard = 0.6; // card noises: well under a second
 constexpr Expected kSounds[] = {
-    {"Splash", 3.0, false},  {"About", 3.0, false},      {"New", 1.0, false},     {"Won", 5.0, false},
-    {"card_up", kCard, false}, {"card_down", kCard, false}, {"Face_up", kCard, false}, {"Stock", kCard, false},
-    {"Foundation", kCard, false}, {"Autoplay", kCard, false}, {"Tableau", kCard, false}, {"Eddy", kCard, false},
-    {"Pairing", 1.0, false}, {"Shuffle", 2.0, true},     {"Redeal", 2.0, true},   {"Red_no_a", 1.0, false},
+    {"Splash", 3.0, false},     {"About", 3.0, false},     {"New", 1.0, false},
+    {"Won", 5.0, false},        {"card_up", kCard, false}, {"card_down", kCard, false},
+    {"Face_up", kCard, false},  {"Stock", kCard, false},   {"Foundation", kCard, false},
+    {"Autoplay", kCard, false}, {"Tableau", kCard, false}, {"Eddy", kCard, false},
+    {"Pairing", 1.0, false},    {"Shuffle", 2.0, true},    {"Redeal", 2.0, true},
+    {"Red_no_a", 1.0, false},
 };
 
 QByteArray readBuilt(const char* name) {
@@ -46,7 +48,8 @@ QByteArray readBuilt(const char* name) {
 
 tools::PcmSound decode(const QByteArray& bytes) {
     std::string error;
-    const auto sound = tools::decodeWave(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), error);
+    const auto sound =
+        tools::decodeWave(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), error);
     return sound ? *sound : tools::PcmSound{};
 }
 
@@ -105,7 +108,8 @@ TEST(BuiltSounds, OneShotsStartAndEndInSilenceAndLoopsJoinWithoutAClick) {
 TEST(BuiltSounds, QtLoadsEachFromTheLibrary) {
     testing::TestResourceFile file;
     for (const Expected& expected : kSounds) {
-        file.add(QStringLiteral("wave"), QString::fromLatin1(expected.name), readBuilt(expected.name));
+        file.add(QStringLiteral("wave"), QString::fromLatin1(expected.name),
+                 readBuilt(expected.name));
     }
     QString error;
     const QString path = file.build(&error);
@@ -137,7 +141,8 @@ TEST(BuiltSounds, AJumpAtTheLoopJoinIsCaught) {
     // Whole periods of a sine loop cleanly; a step at the end does not.
     tools::PcmSound sound;
     for (int i = 0; i < 4400; ++i) {
-        sound.samples.push_back(std::int16_t(std::lround(3000.0 * std::sin(i * 2.0 * 3.14159265358979 / 100.0))));
+        sound.samples.push_back(
+            std::int16_t(std::lround(3000.0 * std::sin(i * 2.0 * 3.14159265358979 / 100.0))));
     }
     EXPECT_TRUE(tools::loopsSmoothly(tools::analyseSound(sound)));
     sound.samples.back() = 20000;

@@ -24,7 +24,8 @@ public:
     int idledMs = 0;
 
     void start(const QString& name, bool loop) override {
-        log << QStringLiteral("start %1 %2").arg(name, loop ? QStringLiteral("looped") : QStringLiteral("once"));
+        log << QStringLiteral("start %1 %2")
+                   .arg(name, loop ? QStringLiteral("looped") : QStringLiteral("once"));
         playing = name;
         looped = loop;
         m_remainingMs = lengthsMs.value(name, 40);

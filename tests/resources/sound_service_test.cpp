@@ -74,7 +74,8 @@ TEST_F(SoundServiceTest, EachSoundNeedsItsOwnSwitch) {
 TEST_F(SoundServiceTest, ANewSoundCutsTheOnePlaying) {
     sounds.play("Shuffle", true, SoundMode::Looped);
     sounds.play("Stock", true, SoundMode::AtOnce);
-    EXPECT_EQ(backend.log, (QStringList{QStringLiteral("start Shuffle looped"), QStringLiteral("start Stock once")}));
+    EXPECT_EQ(backend.log, (QStringList{QStringLiteral("start Shuffle looped"),
+                                        QStringLiteral("start Stock once")}));
     EXPECT_EQ(backend.playing, QStringLiteral("Stock"));
     EXPECT_FALSE(backend.looped);
 }
@@ -82,7 +83,8 @@ TEST_F(SoundServiceTest, ANewSoundCutsTheOnePlaying) {
 TEST_F(SoundServiceTest, WaitReturnsOnlyWhenTheSoundHasEnded) {
     backend.lengthsMs[QStringLiteral("New")] = 30;
     sounds.play("New", true, SoundMode::Wait);
-    EXPECT_EQ(backend.log, (QStringList{QStringLiteral("start New once"), QStringLiteral("ended New")}));
+    EXPECT_EQ(backend.log,
+              (QStringList{QStringLiteral("start New once"), QStringLiteral("ended New")}));
     EXPECT_FALSE(backend.isPlaying());
     EXPECT_GE(backend.idledMs, 30);
 }
@@ -117,7 +119,8 @@ TEST_F(SoundServiceTest, LoopedPlaysUntilStopped) {
 TEST_F(SoundServiceTest, AMissingNameStopsTheCurrentSound) {
     sounds.play("Shuffle", true, SoundMode::Looped);
     sounds.play("Won", true, SoundMode::AtOnce); // not in this library
-    EXPECT_EQ(backend.log, (QStringList{QStringLiteral("start Shuffle looped"), QStringLiteral("stop")}));
+    EXPECT_EQ(backend.log,
+              (QStringList{QStringLiteral("start Shuffle looped"), QStringLiteral("stop")}));
     EXPECT_FALSE(backend.isPlaying());
 
     sounds.play("Shuffle", true, SoundMode::Looped);
@@ -129,7 +132,8 @@ TEST_F(SoundServiceTest, StopAsksForANameTheLibraryNeverHolds) {
     EXPECT_FALSE(library.hasWave(QString::fromLatin1(SoundService::kStopName.data())));
     sounds.play("Stock", true, SoundMode::AtOnce);
     sounds.stop();
-    EXPECT_EQ(backend.log, (QStringList{QStringLiteral("start Stock once"), QStringLiteral("stop")}));
+    EXPECT_EQ(backend.log,
+              (QStringList{QStringLiteral("start Stock once"), QStringLiteral("stop")}));
 }
 
 TEST_F(SoundServiceTest, SplashSoundFollowsBothPreferenceFlags) {

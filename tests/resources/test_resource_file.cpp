@@ -75,8 +75,9 @@ QString TestResourceFile::build(QString* error) {
             }
             return {};
         }
-        qrc += QStringLiteral("<qresource prefix=\"/%1\"><file alias=\"%2\">%3</file></qresource>\n")
-                   .arg(entry.kind, entry.name, file);
+        qrc +=
+            QStringLiteral("<qresource prefix=\"/%1\"><file alias=\"%2\">%3</file></qresource>\n")
+                .arg(entry.kind, entry.name, file);
     }
     qrc += QStringLiteral("</RCC>\n");
     QFile qrcFile(m_dir.filePath(QStringLiteral("test.qrc")));
@@ -91,11 +92,13 @@ QString TestResourceFile::build(QString* error) {
     const QString rccPath = m_dir.filePath(QStringLiteral("test.rcc"));
     QProcess rcc;
     rcc.setWorkingDirectory(m_dir.path());
-    rcc.start(QStringLiteral(VELLOMIR_RCC),
-              {QStringLiteral("-binary"), QStringLiteral("test.qrc"), QStringLiteral("-o"), rccPath});
-    if (!rcc.waitForFinished(60000) || rcc.exitStatus() != QProcess::NormalExit || rcc.exitCode() != 0) {
+    rcc.start(QStringLiteral(VELLOMIR_RCC), {QStringLiteral("-binary"), QStringLiteral("test.qrc"),
+                                             QStringLiteral("-o"), rccPath});
+    if (!rcc.waitForFinished(60000) || rcc.exitStatus() != QProcess::NormalExit ||
+        rcc.exitCode() != 0) {
         if (error) {
-            *error = QStringLiteral("rcc failed: ") + QString::fromLocal8Bit(rcc.readAllStandardError());
+            *error =
+                QStringLiteral("rcc failed: ") + QString::fromLocal8Bit(rcc.readAllStandardError());
         }
         return {};
     }

@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
     std::error_code failure;
     std::filesystem::create_directories(outDir, failure);
     if (failure) {
-        std::cerr << "vellomir-sound-builder: cannot create " << outDir.string() << ": " << failure.message()
-                  << '\n';
+        std::cerr << "vellomir-sound-builder: cannot create " << outDir.string() << ": "
+                  << failure.message() << '\n';
         return 1;
     }
 

@@ -68,8 +68,8 @@ SoundFigures analyseSound(const PcmSound& sound) {
 }
 
 bool loopsSmoothly(const SoundFigures& figures) {
-    return figures.loopStep <= std::max(figures.typicalStep, 1.0 / 32768.0) && figures.joinLevelRatio > 0.5 &&
-           figures.joinLevelRatio < 2.0;
+    return figures.loopStep <= std::max(figures.typicalStep, 1.0 / 32768.0) &&
+           figures.joinLevelRatio > 0.5 && figures.joinLevelRatio < 2.0;
 }
 
 std::string describeFigures(std::string_view name, const SoundFigures& figures) {
@@ -77,9 +77,10 @@ std::string describeFigures(std::string_view name, const SoundFigures& figures) 
     std::snprintf(line, sizeof line,
                   "%-10.*s %6.3f s  peak %6.2f dBFS  rms %6.2f dBFS  dc %+.5f  ends %+.4f/%+.4f  "
                   "loop step %.4f (typical %.4f, level ratio %.2f)",
-                  static_cast<int>(name.size()), name.data(), figures.seconds, decibels(figures.peak),
-                  decibels(figures.rms), figures.dcOffset, figures.firstSample, figures.lastSample,
-                  figures.loopStep, figures.typicalStep, figures.joinLevelRatio);
+                  static_cast<int>(name.size()), name.data(), figures.seconds,
+                  decibels(figures.peak), decibels(figures.rms), figures.dcOffset,
+                  figures.firstSample, figures.lastSample, figures.loopStep, figures.typicalStep,
+                  figures.joinLevelRatio);
     return line;
 }
 

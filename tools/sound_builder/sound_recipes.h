@@ -9,10 +9,10 @@ namespace vellomir::tools {
 
 /// How one sound of the resource library is made.
 struct SoundRecipe {
-    std::string_view name;   ///< resource name under /wave
-    bool looped;             ///< played in a loop: its end must flow into its start
-    double peak;             ///< loudest sample after normalising, below full scale
-    Signal (*make)();        ///< the raw synthesis, before levelling
+    std::string_view name; ///< resource name under /wave
+    bool looped;           ///< played in a loop: its end must flow into its start
+    double peak;           ///< loudest sample after normalising, below full scale
+    Signal (*make)();      ///< the raw synthesis, before levelling
 };
 
 /// Every sound the program plays, in the order of the sound table.

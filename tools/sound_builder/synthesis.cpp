@@ -159,7 +159,8 @@ Signal noiseSweep(Rng& rng, double seconds, double fromHz, double toHz, double r
         if (t < rise) {
             envelope = std::pow(std::sin(0.5 * std::numbers::pi * t / rise), 2.0);
         } else {
-            envelope = std::pow(std::cos(0.5 * std::numbers::pi * std::min(1.0, (t - rise) / fall)), 2.0);
+            envelope =
+                std::pow(std::cos(0.5 * std::numbers::pi * std::min(1.0, (t - rise) / fall)), 2.0);
         }
         sweep[i] = envelope * filter.process(sweep[i]);
     }
@@ -184,7 +185,8 @@ Signal woodTick(Rng& rng, double hz, double decay) {
     for (std::size_t i = 0; i < tick.size(); ++i) {
         const double t = timeOf(i);
         const double body = std::sin(kTwoPi * hz * t) * attackDecay(t, 0.0005, decay);
-        const double overtone = 0.35 * std::sin(kTwoPi * hz * 2.76 * t) * attackDecay(t, 0.0005, decay / 3.0);
+        const double overtone =
+            0.35 * std::sin(kTwoPi * hz * 2.76 * t) * attackDecay(t, 0.0005, decay / 3.0);
         tick[i] = body + overtone;
     }
     fadeEdges(tick, 0.0, 0.004);
@@ -260,7 +262,9 @@ Signal brassNote(double hz, double hold, double release) {
         const double t = timeOf(i);
         // A small dip after the attack, then a steady tone; the release starts
         // from wherever the dip has got to, so it joins without a click.
-        const auto sustain = [&](double at) { return 0.82 + 0.18 * std::exp(-(at - attack) / 0.06); };
+        const auto sustain = [&](double at) {
+            return 0.82 + 0.18 * std::exp(-(at - attack) / 0.06);
+        };
         double envelope = 0;
         if (t < attack) {
             envelope = t / attack;
@@ -270,7 +274,8 @@ Signal brassNote(double hz, double hold, double release) {
             const double fall = std::min(1.0, (t - hold) / release);
             envelope = sustain(hold) * std::pow(std::cos(0.5 * std::numbers::pi * fall), 2.0);
         }
-        const double vibrato = t > 0.15 ? 0.004 * std::sin(kTwoPi * 5.5 * t) * std::min(1.0, (t - 0.15) / 0.2) : 0.0;
+        const double vibrato =
+            t > 0.15 ? 0.004 * std::sin(kTwoPi * 5.5 * t) * std::min(1.0, (t - 0.15) / 0.2) : 0.0;
         phase += kTwoPi * hz * (1.0 + vibrato) / kSampleRate;
         const double index = 0.4 + 2.2 * envelope;
         note[i] = envelope * std::sin(phase + index * std::sin(phase));

@@ -68,7 +68,8 @@ Signal whiteNoise(Rng& rng, double seconds);
 Signal cardFlick(Rng& rng, double centreHz, double decay, double q = 1.2);
 /// A swish: noise through a band-pass whose centre glides from `fromHz` to
 /// `toHz`, swelling in over `rise` and dying away over the rest.
-Signal noiseSweep(Rng& rng, double seconds, double fromHz, double toHz, double rise, double q = 1.5);
+Signal noiseSweep(Rng& rng, double seconds, double fromHz, double toHz, double rise,
+                  double q = 1.5);
 /// The dull knock of a card landing on the cloth: a low sine whose pitch
 /// falls, with a quick decay.
 Signal thump(double startHz, double endHz, double decay);
