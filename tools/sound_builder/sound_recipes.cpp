@@ -202,7 +202,7 @@ Signal shuffleRiffle() {
     while (t < seconds) {
         const double phase = t / seconds;
         const double gap = 0.016 - 0.006 * std::sin(2.0 * std::numbers::pi * phase);
-        // Random draws in a fixed order (argument order is unspecified), so
+        // Random draws in a fixed order (C++ leaves argument order open), so
         // every compiler makes the same riffle.
         const double centre = rng.between(2600.0, 5200.0);
         const double decay = rng.between(0.0025, 0.005);
