@@ -1,0 +1,42 @@
+#include "catalogue/catalogue_format.h"
+
+#include "app/number_text.h"
+
+namespace vellomir::catalogue {
+
+char unscrambleChar(char stored) {
+    const int code = static_cast<unsigned char>(stored);
+    return static_cast<char>(code >= 80 ? code - 48 : code + 48);
+}
+
+std::string unscramble(std::string_view stored) {
+    std::string plain(stored);
+    for (char& c : plain) {
+        c = unscrambleChar(c);
+    }
+    return plain;
+}
+
+std::string_view valueField(std::string_view line, int column) {
+    if (column < 0) {
+        return {};
+    }
+    const std::size_t start = kFirstValueOffset + kColumnStride * static_cast<std::size_t>(column);
+    if (start >= line.size()) {
+        return {};
+    }
+    return line.substr(start, kValueWidth);
+}
+
+std::optional<int16_t> parseStoredValue(std::string_view field) {
+    std::string plain = unscramble(field);
+    const std::size_t last = plain.find_last_not_of(' ');
+    plain.erase(last == std::string::npos ? 0 : last + 1);
+    const std::optional<int> value = app::parseInt(plain);
+    if (!value || *value < INT16_MIN || *value > INT16_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<int16_t>(*value);
+}
+
+} // namespace vellomir::catalogue
