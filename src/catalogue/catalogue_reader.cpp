@@ -51,9 +51,10 @@ int16_t readValue(const CatalogueFile& file, const SectionLine& line, int parame
             what += " (" + cellLabel(parameterIndex) + ")";
         }
         what += ", game column " + std::to_string(column) + " (game " + std::to_string(gameNumber) + "): ";
+        std::string plain = unscramble(field);
+        plain.erase(plain.find_last_not_of(' ') + 1);
         what += field.empty() ? std::string("the value is missing")
-                              : "the value " + inQuotes(unscramble(field)) +
-                                    " is not a whole number from -32768 to 32767";
+                              : "the value " + inQuotes(plain) + " is not a whole number from -32768 to 32767";
         throw CatalogueError(file.path(), what, line.fileLine, parameterIndex, column);
     }
     return *value;
