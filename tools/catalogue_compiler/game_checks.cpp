@@ -70,7 +70,10 @@ void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnosti
     for (const Kind& kind : kinds) {
         const int code = game.column[static_cast<std::size_t>(kind.codeIndex)];
         if (game.column[static_cast<std::size_t>(kind.countIndex)] > 0 && !contains(kind.codes, code)) {
-            diagnostics.push_back({game.file, lineOf(game, kind.codeIndex),
+            // Blame the code when it is written, else the count that asks for piles.
+            const int line = game.setting(kind.codeIndex) != nullptr ? lineOf(game, kind.codeIndex)
+                                                                     : lineOf(game, kind.countIndex);
+            diagnostics.push_back({game.file, line,
                                    "the " + std::string(kind.what) + " layout code " + std::to_string(code) +
                                        " is not one the table layout knows"});
         }
