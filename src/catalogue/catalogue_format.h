@@ -36,11 +36,15 @@ inline constexpr std::size_t kColumnStride = 11;
 /// places (a code of 80 or more loses 48, any other gains 48). The mapping is
 /// its own inverse for the characters 32-127.
 char unscrambleChar(char stored);
-inline char scrambleChar(char plain) { return unscrambleChar(plain); }
+inline char scrambleChar(char plain) {
+    return unscrambleChar(plain);
+}
 
 /// Unscrambles (or scrambles) every character of a text.
 std::string unscramble(std::string_view stored);
-inline std::string scramble(std::string_view plain) { return unscramble(plain); }
+inline std::string scramble(std::string_view plain) {
+    return unscramble(plain);
+}
 
 /// The stored value field of game column `column` (0-based) in a parameter
 /// line: ten characters, fewer (or none) when the line is shorter.

@@ -32,7 +32,8 @@ std::vector<SectionLine> requireSection(const CatalogueFile& file, std::string_v
     bool found = false;
     std::vector<SectionLine> lines = file.section(header, &found);
     if (!found) {
-        throw CatalogueError(file.path(), "the catalogue has no " + std::string(header) + " section");
+        throw CatalogueError(file.path(),
+                             "the catalogue has no " + std::string(header) + " section");
     }
     return lines;
 }
@@ -41,8 +42,8 @@ std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
-int16_t readValue(const CatalogueFile& file, const SectionLine& line, int parameterIndex, int column,
-                  int gameNumber) {
+int16_t readValue(const CatalogueFile& file, const SectionLine& line, int parameterIndex,
+                  int column, int gameNumber) {
     const std::string_view field = valueField(line.text, column);
     const std::optional<int16_t> value = parseStoredValue(field);
     if (!value) {
@@ -50,11 +51,13 @@ int16_t readValue(const CatalogueFile& file, const SectionLine& line, int parame
         if (parameterAt(parameterIndex) != nullptr) {
             what += " (" + cellLabel(parameterIndex) + ")";
         }
-        what += ", game column " + std::to_string(column) + " (game " + std::to_string(gameNumber) + "): ";
+        what += ", game column " + std::to_string(column) + " (game " + std::to_string(gameNumber) +
+                "): ";
         std::string plain = unscramble(field);
         plain.erase(plain.find_last_not_of(' ') + 1);
         what += field.empty() ? std::string("the value is missing")
-                              : "the value " + inQuotes(plain) + " is not a whole number from -32768 to 32767";
+                              : "the value " + inQuotes(plain) +
+                                    " is not a whole number from -32768 to 32767";
         throw CatalogueError(file.path(), what, line.fileLine, parameterIndex, column);
     }
     return *value;
@@ -69,7 +72,8 @@ int readIndex(const CatalogueFile& file, const SectionLine& line) {
     const int index = allDigits ? app::toInt(digits) : -1;
     if (index < 0 || index >= GameParameters::kCells) {
         throw CatalogueError(file.path(),
-                             "the parameter index " + inQuotes(digits) + " is not four digits from 0000 to 0400",
+                             "the parameter index " + inQuotes(digits) +
+                                 " is not four digits from 0000 to 0400",
                              line.fileLine);
     }
     return index;
@@ -77,8 +81,8 @@ int readIndex(const CatalogueFile& file, const SectionLine& line) {
 
 } // namespace
 
-CatalogueError::CatalogueError(std::string file, const std::string& message, int line, int parameterIndex,
-                               int column)
+CatalogueError::CatalogueError(std::string file, const std::string& message, int line,
+                               int parameterIndex, int column)
     : std::runtime_error(describeError(file, message, line)), m_file(std::move(file)), m_line(line),
       m_parameterIndex(parameterIndex), m_column(column) {}
 
@@ -94,7 +98,8 @@ CatalogueFile CatalogueFile::read(const std::string& path) {
         if (!std::filesystem::exists(path, ec)) {
             throw CatalogueError(path, "the catalogue file is missing");
         }
-        throw CatalogueError(path, std::string("the catalogue file cannot be read: ") + std::strerror(error));
+        throw CatalogueError(path, std::string("the catalogue file cannot be read: ") +
+                                       std::strerror(error));
     }
     std::ostringstream text;
     text << in.rdbuf();
@@ -205,14 +210,14 @@ void loadGameList(table::ProgramState& state) {
 }
 
 bool loadParameters(table::ProgramState& state, int gameNumber) {
-    return loadParameters(catalogueFilePath(state.settings.programDirectory()), state.mainGame, gameNumber,
-                          state.params);
+    return loadParameters(catalogueFilePath(state.settings.programDirectory()), state.mainGame,
+                          gameNumber, state.params);
 }
 
 std::array<int, 9> readSelectedParameters(const table::ProgramState& state, int gameNumber,
                                           std::span<const int> lineNumbers) {
-    return readSelectedParameters(catalogueFilePath(state.settings.programDirectory()), state.mainGame,
-                                  gameNumber, lineNumbers);
+    return readSelectedParameters(catalogueFilePath(state.settings.programDirectory()),
+                                  state.mainGame, gameNumber, lineNumbers);
 }
 
 } // namespace vellomir::catalogue

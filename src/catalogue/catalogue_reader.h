@@ -22,8 +22,8 @@ namespace vellomir::catalogue {
 /// column; the accessors give them one by one (0 or -1 when they do not apply).
 class CatalogueError : public std::runtime_error {
 public:
-    CatalogueError(std::string file, const std::string& message, int line = 0, int parameterIndex = -1,
-                   int column = -1);
+    CatalogueError(std::string file, const std::string& message, int line = 0,
+                   int parameterIndex = -1, int column = -1);
 
     const std::string& file() const { return m_file; }
     int line() const { return m_line; }

@@ -48,8 +48,10 @@ inline constexpr int kMax16 = INT16_MAX;
 
 // The name of each entry is the spelling of its constant in param::, so the
 // table and the constants cannot drift apart.
-#define VELLOMIR_PARAMETER(NAME, SHAPE, MIN, MAX)                                                   \
-    ParameterName { #NAME, param::NAME, ParameterShape::SHAPE, MIN, MAX }
+// clang-format off
+#define VELLOMIR_PARAMETER(NAME, SHAPE, MIN, MAX) \
+    ParameterName{#NAME, param::NAME, ParameterShape::SHAPE, MIN, MAX}
+// clang-format on
 
 /// Every parameter the catalogue may set, in index order.
 inline constexpr std::array kParameterNames{

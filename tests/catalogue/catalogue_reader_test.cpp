@@ -15,7 +15,8 @@ namespace {
 
 // A stored game-list line: group, number, availability mark, chooser mark, name.
 std::string gameLine(int group, int number, char availability, const std::string& name) {
-    std::string plain = app::formatNumber(group, 3) + " " + app::formatNumber(number, 3) + availability + " 0" + name;
+    std::string plain = app::formatNumber(group, 3) + " " + app::formatNumber(number, 3) +
+                        availability + " 0" + name;
     plain.resize(60, ' ');
     return scramble(plain);
 }
@@ -42,9 +43,10 @@ protected:
 };
 
 TEST_F(CatalogueReader, GameListKeepsAvailableLinesInFileOrder) {
-    const std::string path = write("; comment before any section\n[Sect1]\n" + gameLine(5, 1, '4', "Klondike") + "\n" +
-                                   gameLine(7, 2, '3', "Hidden") + "\r\n" + gameLine(14, 87, '4', "Puzzle") + "\n" +
-                                   "[Other]\n" + gameLine(1, 3, '4', "Not a game") + "\n");
+    const std::string path =
+        write("; comment before any section\n[Sect1]\n" + gameLine(5, 1, '4', "Klondike") + "\n" +
+              gameLine(7, 2, '3', "Hidden") + "\r\n" + gameLine(14, 87, '4', "Puzzle") + "\n" +
+              "[Other]\n" + gameLine(1, 3, '4', "Not a game") + "\n");
     loadGameList(path, m_mainGame);
     ASSERT_EQ(m_mainGame.gameList().size(), 2u);
     EXPECT_EQ(table::gameListName(m_mainGame.gameList()[0]), "Klondike");
@@ -56,9 +58,9 @@ TEST_F(CatalogueReader, GameListKeepsAvailableLinesInFileOrder) {
 TEST_F(CatalogueReader, ADroppedGameListLineMovesLaterColumnsUp) {
     // Three columns in the second section; game 2 is not available, so game
     // 3 is the second game of the list and reads the second column.
-    const std::string path = write("[Sect1]\n" + gameLine(1, 1, '4', "One") + "\n" + gameLine(1, 2, ' ', "Two") +
-                                   "\n" + gameLine(1, 3, '4', "Three") + "\n[Sect2]\n" +
-                                   valueLine(1, {"11", "33", "99"}) + "\n");
+    const std::string path = write(
+        "[Sect1]\n" + gameLine(1, 1, '4', "One") + "\n" + gameLine(1, 2, ' ', "Two") + "\n" +
+        gameLine(1, 3, '4', "Three") + "\n[Sect2]\n" + valueLine(1, {"11", "33", "99"}) + "\n");
     loadGameList(path, m_mainGame);
     ASSERT_TRUE(loadParameters(path, m_mainGame, 3, m_params));
     EXPECT_EQ(m_params[1], 33);
@@ -69,10 +71,10 @@ TEST_F(CatalogueReader, ADroppedGameListLineMovesLaterColumnsUp) {
 TEST_F(CatalogueReader, ParametersGoWhereTheirIndexSays) {
     // Index 2 is absent, index 307 comes early, and a repeated [Sect2]
     // header appends its lines.
-    const std::string path = write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") +
-                                   "\n[Sect2]\n" + valueLine(1, {"3", "-1"}) + "\n" +
-                                   valueLine(307, {"52", "104"}) + "\n[Sect1]\n" + gameLine(5, 9, '1', "x") +
-                                   "\n[Sect2]\n" + valueLine(400, {"-32768", "32767"}) + "\n");
+    const std::string path = write(
+        "[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") + "\n[Sect2]\n" +
+        valueLine(1, {"3", "-1"}) + "\n" + valueLine(307, {"52", "104"}) + "\n[Sect1]\n" +
+        gameLine(5, 9, '1', "x") + "\n[Sect2]\n" + valueLine(400, {"-32768", "32767"}) + "\n");
     loadGameList(path, m_mainGame);
     ASSERT_TRUE(loadParameters(path, m_mainGame, 2, m_params));
     EXPECT_EQ(m_params[1], -1);
@@ -112,9 +114,10 @@ TEST_F(CatalogueReader, GamesNotInTheListLoadNothing) {
 
 TEST_F(CatalogueReader, SelectedParametersAreReadByLinePosition) {
     // Line 1 holds index 5 on purpose: the chooser's read goes by position.
-    const std::string path = write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 4, '4', "B") +
-                                   "\n[Sect2]\n" + valueLine(5, {"10", "20"}) + "\n" + valueLine(2, {"-1", "-2"}) +
-                                   "\n" + valueLine(3, {"30", "40"}) + "\n");
+    const std::string path =
+        write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 4, '4', "B") +
+              "\n[Sect2]\n" + valueLine(5, {"10", "20"}) + "\n" + valueLine(2, {"-1", "-2"}) +
+              "\n" + valueLine(3, {"30", "40"}) + "\n");
     loadGameList(path, m_mainGame);
     const int lines[] = {3, -1, 1, 2, 4, 0};
     const std::array<int, 9> values = readSelectedParameters(path, m_mainGame, 4, lines);
@@ -128,9 +131,9 @@ TEST_F(CatalogueReader, SelectedParametersAreReadByLinePosition) {
 }
 
 TEST_F(CatalogueReader, AMalformedValueNamesFileLineIndexAndColumn) {
-    const std::string path = write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") +
-                                   "\n[Sect2]\n" + valueLine(1, {"1", "2"}) + "\n" + valueLine(52, {"4", "1x"}) +
-                                   "\n");
+    const std::string path =
+        write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") +
+              "\n[Sect2]\n" + valueLine(1, {"1", "2"}) + "\n" + valueLine(52, {"4", "1x"}) + "\n");
     loadGameList(path, m_mainGame);
     m_params.set(1, 77);
     try {
@@ -158,7 +161,8 @@ TEST_F(CatalogueReader, AMalformedValueNamesFileLineIndexAndColumn) {
 }
 
 TEST_F(CatalogueReader, ShortLinesAndBadIndexesAreErrorsToo) {
-    const std::string head = "[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") + "\n[Sect2]\n";
+    const std::string head =
+        "[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") + "\n[Sect2]\n";
     std::string path = write(head + valueLine(9, {"1"}) + "\n"); // no second column
     loadGameList(path, m_mainGame);
     try {
@@ -192,7 +196,8 @@ TEST_F(CatalogueReader, MissingFilesAndSectionsAreReported) {
     EXPECT_THROW(loadGameList(m_dir.path(), m_mainGame), CatalogueError); // a folder
 
     m_mainGame.gameList() = {"kept"};
-    const std::string path = write("[sect1]\n" + gameLine(5, 1, '4', "A") + "\n"); // header case differs
+    const std::string path =
+        write("[sect1]\n" + gameLine(5, 1, '4', "A") + "\n"); // header case differs
     EXPECT_THROW(loadGameList(path, m_mainGame), CatalogueError);
     ASSERT_EQ(m_mainGame.gameList().size(), 1u); // unchanged
 

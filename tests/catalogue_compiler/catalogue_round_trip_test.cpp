@@ -59,7 +59,8 @@ TEST_F(RoundTrip, EveryPrintableCharacterOfANameSurvives) {
     for (const GameSource& g : games) {
         EXPECT_EQ(m_mainGame.gameName(g.number), g.name);
         const int index = m_mainGame.gameListIndex(g.number);
-        EXPECT_EQ(table::gameListGroup(m_mainGame.gameList()[static_cast<std::size_t>(index)]), g.group);
+        EXPECT_EQ(table::gameListGroup(m_mainGame.gameList()[static_cast<std::size_t>(index)]),
+                  g.group);
     }
 }
 
@@ -82,7 +83,8 @@ TEST_F(RoundTrip, ColumnsComeBackValueForValue) {
     EXPECT_EQ(m_params[1], 399);
 
     const int lines[] = {395, 396, 397, 398, 399, 400, 307, 14};
-    const std::array<int, 9> chooser = catalogue::readSelectedParameters(m_path, m_mainGame, 87, lines);
+    const std::array<int, 9> chooser =
+        catalogue::readSelectedParameters(m_path, m_mainGame, 87, lines);
     EXPECT_EQ(chooser[0], a.column[395]);
     EXPECT_EQ(chooser[6], a.column[307]);
     EXPECT_EQ(chooser[7], a.column[14]);
@@ -118,8 +120,7 @@ protected:
     }
 
     static std::string gameFile(int number, const std::string& extra = "") {
-        return "game: " + std::to_string(number) +
-               "\nname: Game " + std::to_string(number) +
+        return "game: " + std::to_string(number) + "\nname: Game " + std::to_string(number) +
                "\ngroup: 7\navailability: 4\nchooser-mark: 0\n"
                "[parameters]\nCardCount = 52\nTableauCount = 2\nTableauLayout = 2\n"
                "TableauStartCards = 26 26\nTableauRule = 3 2\nTableauEmptyCode = -1 13\n" +
@@ -157,8 +158,12 @@ TEST_F(CompilerCommand, ABrokenGameLeavesTheOldCatalogueInPlace) {
     m_dir.write("b.game", gameFile(10, "Bogus = 1\n"));
     EXPECT_EQ(run({"-o", output, m_dir.path() + "a.game", m_dir.path() + "b.game"}), 1);
     const std::string err = m_err.str();
-    EXPECT_NE(err.find(m_dir.path() + "b.game:13: unknown parameter name \"Bogus\""), std::string::npos) << err;
-    EXPECT_NE(err.find(m_dir.path() + "b.game:1: game number 10 is also used by"), std::string::npos) << err;
+    EXPECT_NE(err.find(m_dir.path() + "b.game:13: unknown parameter name \"Bogus\""),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find(m_dir.path() + "b.game:1: game number 10 is also used by"),
+              std::string::npos)
+        << err;
     std::ifstream in(output);
     std::string text;
     std::getline(in, text);
@@ -172,7 +177,8 @@ TEST_F(CompilerCommand, UsageErrorsAndMissingFiles) {
     EXPECT_EQ(run({"--check", m_dir.path()}), 1);
     EXPECT_NE(m_err.str().find("holds no .game files"), std::string::npos);
     EXPECT_EQ(run({"--check", m_dir.path() + "missing.game"}), 1);
-    EXPECT_NE(m_err.str().find("missing.game: cannot read the game file"), std::string::npos) << m_err.str();
+    EXPECT_NE(m_err.str().find("missing.game: cannot read the game file"), std::string::npos)
+        << m_err.str();
 }
 
 } // namespace

@@ -50,7 +50,8 @@ Parsed parse(const std::string& text) {
 std::string onlyProblem(const std::string& text) {
     const Parsed parsed = parse(text);
     EXPECT_EQ(parsed.diagnostics.size(), 1u) << parsed.messages();
-    return parsed.diagnostics.empty() ? std::string() : formatDiagnostic(parsed.diagnostics.front());
+    return parsed.diagnostics.empty() ? std::string()
+                                      : formatDiagnostic(parsed.diagnostics.front());
 }
 
 TEST(GameSource, ReadsHeaderParametersAndRules) {
@@ -77,7 +78,8 @@ TEST(GameSource, ReadsHeaderParametersAndRules) {
 TEST(GameSource, RejectsWhatItDoesNotKnowWithFileAndLine) {
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauRuel = 3\n" + kRules),
               "games/test.game:15: unknown parameter name \"TableauRuel\"");
-    EXPECT_EQ(onlyProblem(kHeader + "colour: red\n" + kParameters + kRules).substr(0, 19), "games/test.game:7: ");
+    EXPECT_EQ(onlyProblem(kHeader + "colour: red\n" + kParameters + kRules).substr(0, 19),
+              "games/test.game:7: ");
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = 1x\n" + kRules),
               "games/test.game:15: \"1x\" is not a whole number");
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "CardCount = 52\n" + kRules),
@@ -86,8 +88,9 @@ TEST(GameSource, RejectsWhatItDoesNotKnowWithFileAndLine) {
               "games/test.game:15: unknown section [extra] (expected [parameters] or [rules])");
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = 3 4\n" + kRules),
               "games/test.game:15: GameType takes one value");
-    EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = all 3\n" + kRules),
-              "games/test.game:15: GameType is a single value; \"all\" is only for per-pile parameters");
+    EXPECT_EQ(
+        onlyProblem(kHeader + kParameters + "GameType = all 3\n" + kRules),
+        "games/test.game:15: GameType is a single value; \"all\" is only for per-pile parameters");
 }
 
 TEST(GameSource, RejectsValuesOutOfRange) {
@@ -97,22 +100,27 @@ TEST(GameSource, RejectsValuesOutOfRange) {
               "games/test.game:15: FoundationCount value 17 is out of range 0 to 16");
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauDirection = 0 3\n" + kRules),
               "games/test.game:15: TableauDirection value 3 is out of range 0 to 2");
-    EXPECT_EQ(onlyProblem(kHeader + kParameters + "ReserveLaterDeal = 1 1 1 1 1 1 1 1 1 1 1\n" + kRules),
-              "games/test.game:15: ReserveLaterDeal has 11 values; there are at most 10 piles of its kind");
+    EXPECT_EQ(
+        onlyProblem(kHeader + kParameters + "ReserveLaterDeal = 1 1 1 1 1 1 1 1 1 1 1\n" + kRules),
+        "games/test.game:15: ReserveLaterDeal has 11 values; there are at most 10 piles of its "
+        "kind");
 }
 
 TEST(GameSource, RejectsAMalformedHeader) {
     std::string header = kHeader;
     header.replace(header.find("game: 12"), 8, "game: 1000");
-    EXPECT_EQ(onlyProblem(header + kParameters + kRules),
-              "games/test.game:2: the game number must be a whole number from 0 to 999, not \"1000\"");
+    EXPECT_EQ(
+        onlyProblem(header + kParameters + kRules),
+        "games/test.game:2: the game number must be a whole number from 0 to 999, not \"1000\"");
     header = kHeader;
     header.erase(header.find("group: 5\n"), 9);
-    EXPECT_EQ(onlyProblem(header + kParameters + kRules), "games/test.game:6: the header has no \"group:\" line");
+    EXPECT_EQ(onlyProblem(header + kParameters + kRules),
+              "games/test.game:6: the header has no \"group:\" line");
     EXPECT_EQ(onlyProblem(kHeader + "name: Again\n" + kParameters + kRules),
               "games/test.game:7: the header key \"name\" is given twice");
-    EXPECT_EQ(onlyProblem(kHeader + kParameters), "games/test.game:14: the game has no rules text (a [rules] section at "
-                                                  "the end of the file)");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters),
+              "games/test.game:14: the game has no rules text (a [rules] section at "
+              "the end of the file)");
 }
 
 TEST(GameSource, RejectsSettingsThatDisagree) {
@@ -122,17 +130,21 @@ TEST(GameSource, RejectsSettingsThatDisagree) {
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "ReserveDropRule = all 4\n" + kRules),
               "games/test.game:15: ReserveDropRule = all ...: the game has no reserves");
     // One value is allowed without piles: cell 48 doubles as the tableaus' base code.
-    EXPECT_TRUE(parse(kHeader + kParameters + "FoundationBaseRank = -1\n" + kRules).diagnostics.empty());
+    EXPECT_TRUE(
+        parse(kHeader + kParameters + "FoundationBaseRank = -1\n" + kRules).diagnostics.empty());
     // 46 stock cards + 6 on the tableaus is the whole pack; one more is too many.
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "WasteCards = 1\n" + kRules),
               "games/test.game:8: the deal hands out 53 cards but the game has only 52");
     // A dealt joker makes room for it.
-    EXPECT_TRUE(parse(kHeader + kParameters + "JokersDealt = 1\nJokerCount = 1\nWasteCards = 1\n" + kRules)
-                    .diagnostics.empty());
+    EXPECT_TRUE(
+        parse(kHeader + kParameters + "JokersDealt = 1\nJokerCount = 1\nWasteCards = 1\n" + kRules)
+            .diagnostics.empty());
     std::string broken = kHeader + kParameters + kRules;
     broken.replace(broken.find("CardCount = 52"), 14, "CardCount = 60");
-    EXPECT_EQ(onlyProblem(broken), "games/test.game:8: CardCount 60 is neither one pack (1 to 52) nor two (104)");
-    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauLayout = 4\n" + kRules).substr(0, 18), "games/test.game:15");
+    EXPECT_EQ(onlyProblem(broken),
+              "games/test.game:8: CardCount 60 is neither one pack (1 to 52) nor two (104)");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauLayout = 4\n" + kRules).substr(0, 18),
+              "games/test.game:15");
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "FoundationCount = 4\n" + kRules),
               "games/test.game:15: the foundation layout code 0 is not one the table layout knows");
 }
@@ -155,7 +167,8 @@ TEST(GameSource, DuplicateGameNumbersAreRejected) {
     ASSERT_TRUE(diagnostics.empty());
     checkCatalogue(games, diagnostics);
     ASSERT_EQ(diagnostics.size(), 1u);
-    EXPECT_EQ(formatDiagnostic(diagnostics[0]), "b.game:3: game number 12 is also used by a.game:2");
+    EXPECT_EQ(formatDiagnostic(diagnostics[0]),
+              "b.game:3: game number 12 is also used by a.game:2");
 }
 
 } // namespace

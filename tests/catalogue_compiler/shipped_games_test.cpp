@@ -20,7 +20,8 @@ protected:
         std::ostringstream out;
         std::ostringstream err;
         m_path = m_dir.path() + "GAMES.DAT";
-        ASSERT_EQ(runCatalogueCompiler({"-o", m_path, VELLOMIR_GAMES_DIR}, out, err), 0) << err.str();
+        ASSERT_EQ(runCatalogueCompiler({"-o", m_path, VELLOMIR_GAMES_DIR}, out, err), 0)
+            << err.str();
         catalogue::loadGameList(m_path, m_mainGame);
     }
 
@@ -76,7 +77,8 @@ TEST_F(ShippedGames, EveryGameDescribesItselfToTheChooser) {
     const int lines[] = {395, 396, 397, 398, 399, 400, 307, 14};
     for (const std::string& entry : m_mainGame.gameList()) {
         const int number = table::gameListNumber(entry);
-        const std::array<int, 9> v = catalogue::readSelectedParameters(m_path, m_mainGame, number, lines);
+        const std::array<int, 9> v =
+            catalogue::readSelectedParameters(m_path, m_mainGame, number, lines);
         EXPECT_GT(v[6], 0) << "game " << number << " has no cards";
         EXPECT_LE(v[4], v[5]) << "game " << number;
         EXPECT_GT(v[5], 0) << "game " << number << " gives no winning ratio";

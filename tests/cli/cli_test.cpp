@@ -16,7 +16,8 @@ struct CliRun {
     std::string err;
 };
 
-CliRun run(const std::vector<std::string>& args, const std::string& programDirectory = VELLOMIR_BIN_DIR) {
+CliRun run(const std::vector<std::string>& args,
+           const std::string& programDirectory = VELLOMIR_BIN_DIR) {
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
@@ -47,7 +48,9 @@ TEST(CliGames, AMissingOrBadCatalogueFails) {
     CliRun r = run({"games"}, dir.path());
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find(dir.path() + "GAMES.DAT: the catalogue file is missing"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(dir.path() + "GAMES.DAT: the catalogue file is missing"),
+              std::string::npos)
+        << r.err;
 
     dir.write("GAMES.DAT", "no sections at all\n");
     r = run({"games"}, dir.path());

@@ -32,7 +32,8 @@ std::string parameterLine(int index, const std::vector<const GameSource*>& colum
     line += scramble(padded(cellLabel(index), kFirstValueOffset - kIndexWidth));
     const std::string separator = scramble(" ");
     for (const GameSource* game : columns) {
-        line += scramble(padded(std::to_string(game->column[static_cast<std::size_t>(index)]), kValueWidth));
+        line += scramble(
+            padded(std::to_string(game->column[static_cast<std::size_t>(index)]), kValueWidth));
         line += separator;
     }
     return line;
@@ -43,7 +44,8 @@ std::string parameterLine(int index, const std::vector<const GameSource*>& colum
 std::string writeCatalogue(std::vector<GameSource> games) {
     std::stable_sort(games.begin(), games.end(),
                      [](const GameSource& a, const GameSource& b) { return a.number < b.number; });
-    std::string text = "; Vellomir game catalogue, compiled from data/games by vellomir-catalogue-compiler.\n";
+    std::string text =
+        "; Vellomir game catalogue, compiled from data/games by vellomir-catalogue-compiler.\n";
     text += std::string(kGameListHeader) + "\n";
     std::vector<const GameSource*> columns;
     for (const GameSource& game : games) {

@@ -16,13 +16,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage = "usage: vellomir-catalogue-compiler [--check] [-o OUTPUT] GAME_FILE_OR_FOLDER...\n"
-                               "  --check      check the games only, write nothing\n"
-                               "  -o OUTPUT    write the compiled catalogue (GAMES.DAT) to OUTPUT\n";
+constexpr const char* kUsage =
+    "usage: vellomir-catalogue-compiler [--check] [-o OUTPUT] GAME_FILE_OR_FOLDER...\n"
+    "  --check      check the games only, write nothing\n"
+    "  -o OUTPUT    write the compiled catalogue (GAMES.DAT) to OUTPUT\n";
 
 // The game files named on the command line; folders give their *.game files
 // in name order.
-std::vector<std::string> gameFiles(const std::vector<std::string>& inputs, std::vector<Diagnostic>& diagnostics) {
+std::vector<std::string> gameFiles(const std::vector<std::string>& inputs,
+                                   std::vector<Diagnostic>& diagnostics) {
     std::vector<std::string> files;
     for (const std::string& input : inputs) {
         std::error_code ec;
@@ -84,7 +86,8 @@ std::string writeFileAtomically(const std::string& path, const std::string& text
     return {};
 }
 
-int runCatalogueCompiler(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCatalogueCompiler(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err) {
     bool check = false;
     std::string output;
     std::vector<std::string> inputs;
@@ -93,7 +96,8 @@ int runCatalogueCompiler(const std::vector<std::string>& args, std::ostream& out
             check = true;
         } else if (args[i] == "-o" || args[i] == "--output") {
             if (i + 1 == args.size()) {
-                err << "vellomir-catalogue-compiler: " << args[i] << " needs a file name\n" << kUsage;
+                err << "vellomir-catalogue-compiler: " << args[i] << " needs a file name\n"
+                    << kUsage;
                 return 2;
             }
             output = args[++i];

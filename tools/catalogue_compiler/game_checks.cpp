@@ -60,21 +60,24 @@ void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnosti
     const Kind kinds[] = {
         {"stock", param::StockPilesPlaced, param::StockLayout, {3, 4, 5, 11, 13, 16, 19, 21}},
         {"foundation", param::FoundationCount, param::FoundationLayout, {1, 2, 7, 8, 9, 13, 17}},
-        {"tableau",
-         param::TableauCount,
-         param::TableauLayout,
-         {1, 2, 3, 10, 11, 12, 13, 14, 15, 18, 20, 21, 52, 53, 54, 123, 124, 125, 126, 127, 128, 129, 130}},
+        {"tableau", param::TableauCount, param::TableauLayout, {1,   2,   3,   10,  11,  12,
+                                                                13,  14,  15,  18,  20,  21,
+                                                                52,  53,  54,  123, 124, 125,
+                                                                126, 127, 128, 129, 130}},
         {"reserve", param::ReserveCount, param::ReserveLayout, {4, 5, 6, 7, 11, 12}},
         {"discard pile", param::DiscardPresent, param::DiscardLayout, {4, 6, 7, 16}},
     };
     for (const Kind& kind : kinds) {
         const int code = game.column[static_cast<std::size_t>(kind.codeIndex)];
-        if (game.column[static_cast<std::size_t>(kind.countIndex)] > 0 && !contains(kind.codes, code)) {
+        if (game.column[static_cast<std::size_t>(kind.countIndex)] > 0 &&
+            !contains(kind.codes, code)) {
             // Blame the code when it is written, else the count that asks for piles.
-            const int line = game.setting(kind.codeIndex) != nullptr ? lineOf(game, kind.codeIndex)
-                                                                     : lineOf(game, kind.countIndex);
+            const int line = game.setting(kind.codeIndex) != nullptr
+                                 ? lineOf(game, kind.codeIndex)
+                                 : lineOf(game, kind.countIndex);
             diagnostics.push_back({game.file, line,
-                                   "the " + std::string(kind.what) + " layout code " + std::to_string(code) +
+                                   "the " + std::string(kind.what) + " layout code " +
+                                       std::to_string(code) +
                                        " is not one the table layout knows"});
         }
     }
@@ -154,28 +157,32 @@ void checkValues(const GameSource& game, std::vector<Diagnostic>& diagnostics) {
     };
     const int cards = p(param::CardCount);
     if (cards == 0) {
-        report(param::CardCount, "CardCount is not set: every game deals from one pack (1 to 52) or two (104)");
+        report(param::CardCount,
+               "CardCount is not set: every game deals from one pack (1 to 52) or two (104)");
     } else if (cards > 52 && cards != 104) {
-        report(param::CardCount, "CardCount " + std::to_string(cards) + " is neither one pack (1 to 52) nor two (104)");
+        report(param::CardCount, "CardCount " + std::to_string(cards) +
+                                     " is neither one pack (1 to 52) nor two (104)");
     }
     for (int t = 0; t < p(param::TableauCount); ++t) {
         const int count = p(param::TableauStartCards + t);
         if ((count > 108 && count <= 1000) || count == 1500) {
-            report(param::TableauStartCards,
-                   "TableauStartCards value " + std::to_string(count) +
-                       " for tableau " + std::to_string(t + 1) +
-                       " is neither a card count (0 to 108), one card of a rank (1001 to 1499) nor a joker "
-                       "(1501 to 1504)");
+            report(param::TableauStartCards, "TableauStartCards value " + std::to_string(count) +
+                                                 " for tableau " + std::to_string(t + 1) +
+                                                 " is neither a card count (0 to 108), one card of "
+                                                 "a rank (1001 to 1499) nor a joker "
+                                                 "(1501 to 1504)");
         }
     }
-    if (p(param::WinningRatioGames) > 0 && p(param::WinningRatioWins) > p(param::WinningRatioGames)) {
+    if (p(param::WinningRatioGames) > 0 &&
+        p(param::WinningRatioWins) > p(param::WinningRatioGames)) {
         report(param::WinningRatioWins, "WinningRatioWins is larger than WinningRatioGames");
     }
     if (cards > 0) {
         const int dealt = cardsDealt(game);
         const int available = cardsAvailable(game);
         if (dealt > available) {
-            report(param::CardCount, "the deal hands out " + std::to_string(dealt) + " cards but the game has only " +
+            report(param::CardCount, "the deal hands out " + std::to_string(dealt) +
+                                         " cards but the game has only " +
                                          std::to_string(available));
         }
     }
@@ -188,7 +195,8 @@ void resolveGame(GameSource& game, std::vector<Diagnostic>& diagnostics) {
     game.column.fill(0);
     for (const ParameterSetting& setting : game.settings) {
         if (setting.parameter->shape == ParameterShape::Single) {
-            game.column[static_cast<std::size_t>(setting.parameter->index)] = setting.values.front();
+            game.column[static_cast<std::size_t>(setting.parameter->index)] =
+                setting.values.front();
         }
     }
     for (const ParameterSetting& setting : game.settings) {
@@ -201,8 +209,9 @@ void resolveGame(GameSource& game, std::vector<Diagnostic>& diagnostics) {
         std::vector<int> values = setting.values;
         if (setting.everyPile) {
             if (piles == 0) {
-                diagnostics.push_back({game.file, setting.line,
-                                       name + " = all ...: the game has no " + std::string(pileWord(shape))});
+                diagnostics.push_back(
+                    {game.file, setting.line,
+                     name + " = all ...: the game has no " + std::string(pileWord(shape))});
                 continue;
             }
             values.assign(static_cast<std::size_t>(piles), setting.values.front());
@@ -210,8 +219,9 @@ void resolveGame(GameSource& game, std::vector<Diagnostic>& diagnostics) {
             // The first cell may be set without piles of the kind: the engine
             // reads cells 48, 128 and 268 as game-wide values too.
             diagnostics.push_back({game.file, setting.line,
-                                   name + " has " + std::to_string(values.size()) + " values but the game has " +
-                                       std::to_string(piles) + " " + pileWord(shape)});
+                                   name + " has " + std::to_string(values.size()) +
+                                       " values but the game has " + std::to_string(piles) + " " +
+                                       pileWord(shape)});
             continue;
         }
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -226,8 +236,9 @@ void checkCatalogue(const std::vector<GameSource>& games, std::vector<Diagnostic
         for (std::size_t j = 0; j < i; ++j) {
             if (games[i].number >= 0 && games[i].number == games[j].number) {
                 diagnostics.push_back({games[i].file, games[i].numberLine,
-                                       "game number " + std::to_string(games[i].number) + " is also used by " +
-                                           games[j].file + ":" + std::to_string(games[j].numberLine)});
+                                       "game number " + std::to_string(games[i].number) +
+                                           " is also used by " + games[j].file + ":" +
+                                           std::to_string(games[j].numberLine)});
                 break;
             }
         }

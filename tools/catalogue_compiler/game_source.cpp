@@ -61,7 +61,8 @@ std::optional<int> parseWhole(std::string_view text) {
 
 class Parser {
 public:
-    Parser(const std::string& file, std::vector<Diagnostic>& diagnostics) : m_diagnostics(diagnostics) {
+    Parser(const std::string& file, std::vector<Diagnostic>& diagnostics)
+        : m_diagnostics(diagnostics) {
         m_game.file = file;
     }
 
@@ -89,7 +90,8 @@ public:
         finishHeader(lineNumber);
         m_game.rulesText = joinRules(rules);
         if (m_part != Part::Rules || m_game.rulesText.empty()) {
-            report(lineNumber, "the game has no rules text (a [rules] section at the end of the file)");
+            report(lineNumber,
+                   "the game has no rules text (a [rules] section at the end of the file)");
         }
         if (!m_sawParameters) {
             report(lineNumber, "the game has no [parameters] section");
@@ -98,7 +100,9 @@ public:
     }
 
 private:
-    void report(int line, std::string message) { m_diagnostics.push_back({m_game.file, line, std::move(message)}); }
+    void report(int line, std::string message) {
+        m_diagnostics.push_back({m_game.file, line, std::move(message)});
+    }
 
     void handleLine(std::string_view raw, int line) {
         const std::string_view text = trim(raw);
@@ -125,9 +129,11 @@ private:
             m_part = Part::Rules;
         } else if (header == "[parameters]" || header == "[rules]") {
             report(line, "the section " + std::string(header) +
-                             " is out of place: a game file holds its header, then [parameters], then [rules]");
+                             " is out of place: a game file holds its header, then [parameters], "
+                             "then [rules]");
         } else {
-            report(line, "unknown section " + std::string(header) + " (expected [parameters] or [rules])");
+            report(line, "unknown section " + std::string(header) +
+                             " (expected [parameters] or [rules])");
         }
     }
 
@@ -139,7 +145,8 @@ private:
         }
         const std::string key(trim(text.substr(0, colon)));
         const std::string_view value = trim(text.substr(colon + 1));
-        if (key != "game" && key != "name" && key != "group" && key != "availability" && key != "chooser-mark") {
+        if (key != "game" && key != "name" && key != "group" && key != "availability" &&
+            key != "chooser-mark") {
             report(line, "unknown header key \"" + key +
                              "\" (the keys are game, name, group, availability and chooser-mark)");
             return;
@@ -238,14 +245,17 @@ private:
             report(line, name + " has no value");
             return;
         }
-        const bool single = parameter->shape == catalogue::ParameterShape::Single || setting.everyPile;
+        const bool single =
+            parameter->shape == catalogue::ParameterShape::Single || setting.everyPile;
         if (single && setting.values.size() > 1) {
-            report(line, name + (setting.everyPile ? " with \"all\" takes one value" : " takes one value"));
+            report(line, name + (setting.everyPile ? " with \"all\" takes one value"
+                                                   : " takes one value"));
             return;
         }
         if (setting.values.size() > static_cast<std::size_t>(parameter->cells())) {
-            report(line, name + " has " + std::to_string(setting.values.size()) + " values; there are at most " +
-                             std::to_string(parameter->cells()) + " piles of its kind");
+            report(line, name + " has " + std::to_string(setting.values.size()) +
+                             " values; there are at most " + std::to_string(parameter->cells()) +
+                             " piles of its kind");
             return;
         }
         m_game.settings.push_back(std::move(setting));
@@ -259,7 +269,8 @@ private:
             std::size_t used = 0;
             if (rest.front() == '\'') {
                 if (rest.size() < 3 || rest[2] != '\'' || !isPrintable(rest[1])) {
-                    report(line, "a character value is written as one printable character in quotes, like 'Q'");
+                    report(line, "a character value is written as one printable character in "
+                                 "quotes, like 'Q'");
                     return false;
                 }
                 value = static_cast<unsigned char>(rest[1]);
@@ -277,8 +288,9 @@ private:
                 value = *number;
             }
             if (value < parameter.minValue || value > parameter.maxValue) {
-                report(line, std::string(parameter.name) + " value " + std::to_string(value) + " is out of range " +
-                                 std::to_string(parameter.minValue) + " to " + std::to_string(parameter.maxValue));
+                report(line, std::string(parameter.name) + " value " + std::to_string(value) +
+                                 " is out of range " + std::to_string(parameter.minValue) + " to " +
+                                 std::to_string(parameter.maxValue));
                 return false;
             }
             setting.values.push_back(value);
@@ -341,7 +353,8 @@ const ParameterSetting* GameSource::setting(int index) const {
     return nullptr;
 }
 
-GameSource parseGameFile(const std::string& file, std::string_view text, std::vector<Diagnostic>& diagnostics) {
+GameSource parseGameFile(const std::string& file, std::string_view text,
+                         std::vector<Diagnostic>& diagnostics) {
     return Parser(file, diagnostics).run(text);
 }
 

@@ -48,6 +48,7 @@ struct GameSource {
 
 /// Reads one game file. Syntax errors, unknown names and values out of range
 /// are appended to `diagnostics`; the game holds whatever could be read.
-GameSource parseGameFile(const std::string& file, std::string_view text, std::vector<Diagnostic>& diagnostics);
+GameSource parseGameFile(const std::string& file, std::string_view text,
+                         std::vector<Diagnostic>& diagnostics);
 
 } // namespace vellomir::tools

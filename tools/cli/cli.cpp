@@ -41,15 +41,16 @@ const std::vector<Command>& commands() {
 void printUsage(std::ostream& err) {
     err << "usage: vellomir-cli COMMAND [ARGUMENTS]\ncommands:\n";
     for (const Command& command : commands()) {
-        err << "  " << command.name << std::string(10 - std::min<std::size_t>(9, std::string(command.name).size()), ' ')
+        err << "  " << command.name
+            << std::string(10 - std::min<std::size_t>(9, std::string(command.name).size()), ' ')
             << command.summary << "\n";
     }
 }
 
 } // namespace
 
-int runCli(const std::vector<std::string>& args, const std::string& programDirectory, std::istream& in,
-           std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& args, const std::string& programDirectory,
+           std::istream& in, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         printUsage(err);
         return 2;
