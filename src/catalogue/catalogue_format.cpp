@@ -29,10 +29,20 @@ std::string_view valueField(std::string_view line, int column) {
 }
 
 std::optional<int16_t> parseStoredValue(std::string_view field) {
-    std::string plain = unscramble(field);
-    const std::size_t last = plain.find_last_not_of(' ');
-    plain.erase(last == std::string::npos ? 0 : last + 1);
-    const std::optional<int> value = app::parseInt(plain);
+    // Fields are ten characters; unscramble into a small buffer without
+    // allocating, since a game load reads four hundred of them.
+    char plain[kValueWidth];
+    if (field.size() > kValueWidth) {
+        return std::nullopt;
+    }
+    std::size_t length = field.size();
+    for (std::size_t i = 0; i < length; ++i) {
+        plain[i] = unscrambleChar(field[i]);
+    }
+    while (length > 0 && plain[length - 1] == ' ') {
+        --length;
+    }
+    const std::optional<int> value = app::parseInt(std::string_view(plain, length));
     if (!value || *value < INT16_MIN || *value > INT16_MAX) {
         return std::nullopt;
     }

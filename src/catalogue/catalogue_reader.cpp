@@ -10,7 +10,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace vellomir::catalogue {
 namespace {
@@ -91,38 +90,39 @@ CatalogueFile CatalogueFile::read(const std::string& path) {
     if (std::filesystem::is_directory(path, directoryError)) {
         throw CatalogueError(path, "the catalogue file is a folder");
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         const int error = errno;
         std::error_code ec;
         if (!std::filesystem::exists(path, ec)) {
             throw CatalogueError(path, "the catalogue file is missing");
         }
-        throw CatalogueError(path, std::string("the catalogue file cannot be read: ") +
-                                       std::strerror(error));
+        throw CatalogueError(path, std::string("the catalogue file cannot be read: ") + std::strerror(error));
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) {
+    const std::streamoff size = in.tellg();
+    std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    in.seekg(0);
+    if (size < 0 || !in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
         throw CatalogueError(path, "the catalogue file cannot be read");
     }
-    return fromText(path, text.str());
+    return fromText(path, text);
 }
 
 CatalogueFile CatalogueFile::fromText(std::string path, std::string_view text) {
     CatalogueFile file;
     file.m_path = std::move(path);
+    file.m_text = std::string(text);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) {
             end = text.size();
         }
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+        std::size_t length = end - start;
+        if (length > 0 && text[end - 1] == '\r') {
+            --length;
         }
-        file.m_lines.emplace_back(line);
+        file.m_lines.push_back({start, length});
         start = end + 1;
     }
     return file;
@@ -132,8 +132,9 @@ std::vector<SectionLine> CatalogueFile::section(std::string_view header, bool* f
     std::vector<SectionLine> lines;
     bool inside = false;
     bool seen = false;
+    const std::string_view text = m_text;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const std::string& line = m_lines[i];
+        const std::string_view line = text.substr(m_lines[i].start, m_lines[i].length);
         if (!line.empty() && line.front() == '[') {
             inside = line.starts_with(header);
             seen = seen || inside;

@@ -37,9 +37,10 @@ private:
     int m_column;
 };
 
-/// One line of a section with its 1-based line number in the file.
+/// One line of a section with its 1-based line number in the file. The text
+/// points into the CatalogueFile it came from.
 struct SectionLine {
-    std::string text;
+    std::string_view text;
     int fileLine;
 };
 
@@ -60,8 +61,14 @@ public:
     std::vector<SectionLine> section(std::string_view header, bool* found = nullptr) const;
 
 private:
+    struct LineSpan {
+        std::size_t start;
+        std::size_t length;
+    };
+
     std::string m_path;
-    std::vector<std::string> m_lines;
+    std::string m_text;
+    std::vector<LineSpan> m_lines;
 };
 
 /// The catalogue's path in a program directory (which ends with "/").
