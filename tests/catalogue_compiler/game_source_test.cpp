@@ -1,0 +1,175 @@
+#include "catalogue_compiler/game_checks.h"
+#include "catalogue_compiler/game_source.h"
+
+#include <gtest/gtest.h>
+
+namespace vellomir::tools {
+namespace {
+
+namespace param = catalogue::param;
+
+// A small sound game; tests replace or append lines to break it.
+const std::string kHeader = "# a test game\n"
+                            "game: 12\n"
+                            "name: Test Game\n"
+                            "group: 5\n"
+                            "availability: 4\n"
+                            "chooser-mark: 1\n";
+const std::string kParameters = "[parameters]\n"
+                                "CardCount = 52\n"
+                                "TableauCount = 3\n"
+                                "TableauStartCards = 1, 2 3   # commas or blanks\n"
+                                "TableauEmptyCode = all 'Q'\n"
+                                "RunSizeLimit = -1\n"
+                                "StockCards = 46\n"
+                                "TableauLayout = 1\n";
+const std::string kRules = "[rules]\n\nPlay the game.\n# not a comment here\n\n";
+
+struct Parsed {
+    GameSource game;
+    std::vector<Diagnostic> diagnostics;
+    std::string messages() const {
+        std::string text;
+        for (const Diagnostic& d : diagnostics) {
+            text += formatDiagnostic(d) + "\n";
+        }
+        return text;
+    }
+};
+
+Parsed parse(const std::string& text) {
+    Parsed parsed;
+    parsed.game = parseGameFile("games/test.game", text, parsed.diagnostics);
+    if (parsed.diagnostics.empty()) {
+        resolveGame(parsed.game, parsed.diagnostics);
+    }
+    return parsed;
+}
+
+// The one diagnostic of a broken game, as "file:line: message".
+std::string onlyProblem(const std::string& text) {
+    const Parsed parsed = parse(text);
+    EXPECT_EQ(parsed.diagnostics.size(), 1u) << parsed.messages();
+    return parsed.diagnostics.empty() ? std::string()
+                                      : formatDiagnostic(parsed.diagnostics.front());
+}
+
+TEST(GameSource, ReadsHeaderParametersAndRules) {
+    const Parsed parsed = parse(kHeader + kParameters + kRules);
+    ASSERT_TRUE(parsed.diagnostics.empty()) << parsed.messages();
+    const GameSource& game = parsed.game;
+    EXPECT_EQ(game.number, 12);
+    EXPECT_EQ(game.numberLine, 2);
+    EXPECT_EQ(game.name, "Test Game");
+    EXPECT_EQ(game.group, 5);
+    EXPECT_EQ(game.availability, '4');
+    EXPECT_EQ(game.chooserMark, '1');
+    EXPECT_EQ(game.rulesText, "Play the game.\n# not a comment here\n");
+    EXPECT_EQ(game.column[param::CardCount], 52);
+    EXPECT_EQ(game.column[param::TableauStartCards + 1], 2);
+    EXPECT_EQ(game.column[param::TableauStartCards + 2], 3);
+    EXPECT_EQ(game.column[param::TableauStartCards + 3], 0);
+    // "all" fills the game's three tableaus, and a character stands for its code.
+    EXPECT_EQ(game.column[param::TableauEmptyCode + 2], 'Q');
+    EXPECT_EQ(game.column[param::TableauEmptyCode + 3], 0);
+    EXPECT_EQ(game.column[param::RunSizeLimit], -1);
+}
+
+TEST(GameSource, RejectsWhatItDoesNotKnowWithFileAndLine) {
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauRuel = 3\n" + kRules),
+              "games/test.game:15: unknown parameter name \"TableauRuel\"");
+    EXPECT_EQ(onlyProblem(kHeader + "colour: red\n" + kParameters + kRules).substr(0, 19),
+              "games/test.game:7: ");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = 1x\n" + kRules),
+              "games/test.game:15: \"1x\" is not a whole number");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "CardCount = 52\n" + kRules),
+              "games/test.game:15: CardCount is already set on line 8");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "[extra]\n" + kRules),
+              "games/test.game:15: unknown section [extra] (expected [parameters] or [rules])");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = 3 4\n" + kRules),
+              "games/test.game:15: GameType takes one value");
+    EXPECT_EQ(
+        onlyProblem(kHeader + kParameters + "GameType = all 3\n" + kRules),
+        "games/test.game:15: GameType is a single value; \"all\" is only for per-pile parameters");
+}
+
+TEST(GameSource, RejectsValuesOutOfRange) {
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TargetScore = 32768\n" + kRules),
+              "games/test.game:15: TargetScore value 32768 is out of range -32768 to 32767");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "FoundationCount = 17\n" + kRules),
+              "games/test.game:15: FoundationCount value 17 is out of range 0 to 16");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauDirection = 0 3\n" + kRules),
+              "games/test.game:15: TableauDirection value 3 is out of range 0 to 2");
+    EXPECT_EQ(
+        onlyProblem(kHeader + kParameters + "ReserveLaterDeal = 1 1 1 1 1 1 1 1 1 1 1\n" + kRules),
+        "games/test.game:15: ReserveLaterDeal has 11 values; there are at most 10 piles of its "
+        "kind");
+}
+
+TEST(GameSource, RejectsAMalformedHeader) {
+    std::string header = kHeader;
+    header.replace(header.find("game: 12"), 8, "game: 1000");
+    EXPECT_EQ(
+        onlyProblem(header + kParameters + kRules),
+        "games/test.game:2: the game number must be a whole number from 0 to 999, not \"1000\"");
+    header = kHeader;
+    header.erase(header.find("group: 5\n"), 9);
+    EXPECT_EQ(onlyProblem(header + kParameters + kRules),
+              "games/test.game:6: the header has no \"group:\" line");
+    EXPECT_EQ(onlyProblem(kHeader + "name: Again\n" + kParameters + kRules),
+              "games/test.game:7: the header key \"name\" is given twice");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters),
+              "games/test.game:14: the game has no rules text (a [rules] section at "
+              "the end of the file)");
+}
+
+TEST(GameSource, RejectsSettingsThatDisagree) {
+    // More per-pile values than the game has piles.
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauRule = 3 3 3 3\n" + kRules),
+              "games/test.game:15: TableauRule has 4 values but the game has 3 tableaus");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "ReserveDropRule = all 4\n" + kRules),
+              "games/test.game:15: ReserveDropRule = all ...: the game has no reserves");
+    // One value is allowed without piles: cell 48 doubles as the tableaus' base code.
+    EXPECT_TRUE(
+        parse(kHeader + kParameters + "FoundationBaseRank = -1\n" + kRules).diagnostics.empty());
+    // 46 stock cards + 6 on the tableaus is the whole pack; one more is too many.
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "WasteCards = 1\n" + kRules),
+              "games/test.game:8: the deal hands out 53 cards but the game has only 52");
+    // A dealt joker makes room for it.
+    EXPECT_TRUE(
+        parse(kHeader + kParameters + "JokersDealt = 1\nJokerCount = 1\nWasteCards = 1\n" + kRules)
+            .diagnostics.empty());
+    std::string broken = kHeader + kParameters + kRules;
+    broken.replace(broken.find("CardCount = 52"), 14, "CardCount = 60");
+    EXPECT_EQ(onlyProblem(broken),
+              "games/test.game:8: CardCount 60 is neither one pack (1 to 52) nor two (104)");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauLayout = 4\n" + kRules).substr(0, 18),
+              "games/test.game:15");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "FoundationCount = 4\n" + kRules),
+              "games/test.game:15: the foundation layout code 0 is not one the table layout knows");
+}
+
+TEST(GameSource, KeepsOnlyTheCardsThePreparationLeaves) {
+    // Preparation 9 keeps one heart per tableau: three tableaus, three cards.
+    const std::string game = kHeader +
+                             "[parameters]\nCardCount = 52\nTableauCount = 3\nTableauLayout = 124\n"
+                             "DealArrangement = 9\nTableauStartCards = all 1\n";
+    EXPECT_TRUE(parse(game + kRules).diagnostics.empty()) << parse(game + kRules).messages();
+    EXPECT_EQ(onlyProblem(game + "StockCards = 1\n" + kRules),
+              "games/test.game:8: the deal hands out 4 cards but the game has only 3");
+}
+
+TEST(GameSource, DuplicateGameNumbersAreRejected) {
+    std::vector<Diagnostic> diagnostics;
+    std::vector<GameSource> games;
+    games.push_back(parseGameFile("a.game", kHeader + kParameters + kRules, diagnostics));
+    games.push_back(parseGameFile("b.game", "\n" + kHeader + kParameters + kRules, diagnostics));
+    ASSERT_TRUE(diagnostics.empty());
+    checkCatalogue(games, diagnostics);
+    ASSERT_EQ(diagnostics.size(), 1u);
+    EXPECT_EQ(formatDiagnostic(diagnostics[0]),
+              "b.game:3: game number 12 is also used by a.game:2");
+}
+
+} // namespace
+} // namespace vellomir::tools

@@ -1,0 +1,248 @@
+#include "catalogue_compiler/game_checks.h"
+
+#include "catalogue/parameter_index.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace vellomir::tools {
+namespace {
+
+namespace param = catalogue::param;
+using catalogue::ParameterShape;
+
+// The line to blame for a value: where it is set, else the game's number.
+int lineOf(const GameSource& game, int index) {
+    const ParameterSetting* setting = game.setting(index);
+    return setting != nullptr ? setting->line : game.numberLine;
+}
+
+int pileCountIndex(ParameterShape shape) {
+    switch (shape) {
+    case ParameterShape::PerFoundation:
+        return param::FoundationCount;
+    case ParameterShape::PerTableau:
+        return param::TableauCount;
+    case ParameterShape::PerReserve:
+        return param::ReserveCount;
+    case ParameterShape::Single:
+        break;
+    }
+    return 0;
+}
+
+const char* pileWord(ParameterShape shape) {
+    switch (shape) {
+    case ParameterShape::PerFoundation:
+        return "foundations";
+    case ParameterShape::PerTableau:
+        return "tableaus";
+    case ParameterShape::PerReserve:
+        return "reserves";
+    case ParameterShape::Single:
+        break;
+    }
+    return "piles";
+}
+
+bool contains(std::initializer_list<int> codes, int code) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+// The arrangement codes the table layout knows, by pile kind.
+void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnostics) {
+    struct Kind {
+        const char* what;
+        int countIndex;
+        int codeIndex;
+        std::initializer_list<int> codes;
+    };
+    const Kind kinds[] = {
+        {"stock", param::StockPilesPlaced, param::StockLayout, {3, 4, 5, 11, 13, 16, 19, 21}},
+        {"foundation", param::FoundationCount, param::FoundationLayout, {1, 2, 7, 8, 9, 13, 17}},
+        {"tableau", param::TableauCount, param::TableauLayout, {1,   2,   3,   10,  11,  12,
+                                                                13,  14,  15,  18,  20,  21,
+                                                                52,  53,  54,  123, 124, 125,
+                                                                126, 127, 128, 129, 130}},
+        {"reserve", param::ReserveCount, param::ReserveLayout, {4, 5, 6, 7, 11, 12}},
+        {"discard pile", param::DiscardPresent, param::DiscardLayout, {4, 6, 7, 16}},
+    };
+    for (const Kind& kind : kinds) {
+        const int code = game.column[static_cast<std::size_t>(kind.codeIndex)];
+        if (game.column[static_cast<std::size_t>(kind.countIndex)] > 0 &&
+            !contains(kind.codes, code)) {
+            // Blame the code when it is written, else the count that asks for piles.
+            const int line = game.setting(kind.codeIndex) != nullptr
+                                 ? lineOf(game, kind.codeIndex)
+                                 : lineOf(game, kind.countIndex);
+            diagnostics.push_back({game.file, line,
+                                   "the " + std::string(kind.what) + " layout code " +
+                                       std::to_string(code) +
+                                       " is not one the table layout knows"});
+        }
+    }
+}
+
+// How many cards the deal array holds after the preparation of parameter 33.
+int cardsAvailable(const GameSource& game) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const int cards = p(param::CardCount);
+    const int tableaus = p(param::TableauCount);
+    switch (p(param::DealArrangement)) {
+    case 9:
+        return std::min(tableaus, cards);
+    case 11:
+        return std::min(tableaus, 13);
+    case 14:
+        return 9;
+    case 12: {
+        int kept = 0;
+        const auto keep = [&](std::initializer_list<int> codes) {
+            for (int code : codes) {
+                kept += cards == 104 || code <= 52 ? 1 : 0;
+            }
+        };
+        keep({1, 5, 15, 19, 29, 43, 53, 57, 67, 71, 81, 95});
+        if (tableaus != 3) {
+            keep({9, 23, 33, 37, 47, 51, 61, 75, 85, 89, 99, 103});
+        }
+        if (tableaus != 3 && tableaus != 4) {
+            keep({2, 10, 16, 24, 30, 38, 44, 52, 54, 62, 68, 76, 82, 90, 96, 104});
+        }
+        return std::min(kept, cards);
+    }
+    default:
+        break;
+    }
+    return cards + (p(param::JokersDealt) == 1 ? p(param::JokerCount) : 0);
+}
+
+// How many cards the set-up takes from the deal array.
+int cardsDealt(const GameSource& game) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const int foundations = p(param::FoundationCount);
+    int dealt = p(param::StockCards) + p(param::WasteCards) + p(param::DiscardCards);
+    for (int t = 0; t < p(param::TableauCount); ++t) {
+        const int count = p(param::TableauStartCards + t);
+        dealt += count > 1000 ? 1 : count;
+    }
+    for (int r = 0; r < p(param::ReserveCount); ++r) {
+        dealt += p(param::ReserveStartCards + r);
+    }
+    for (int f = 0; f < foundations; ++f) {
+        const int start = p(param::FoundationStartCard + f);
+        dealt += start != 0 && start != 92 && start != 96 ? 1 : 0;
+    }
+    dealt += p(param::FirstDiscardCard) != 0 ? 1 : 0;
+    dealt += p(param::ExtraCardToFoundation1) == 1 ? 1 : 0;
+    switch (p(param::FoundationBaseMode)) {
+    case 1:
+    case 4:
+        dealt += 1;
+        break;
+    case 2:
+        dealt += foundations;
+        break;
+    default:
+        break;
+    }
+    dealt += p(param::DealArrangement) == 13 ? foundations : 0;
+    return dealt;
+}
+
+void checkValues(const GameSource& game, std::vector<Diagnostic>& diagnostics) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const auto report = [&](int index, std::string message) {
+        diagnostics.push_back({game.file, lineOf(game, index), std::move(message)});
+    };
+    const int cards = p(param::CardCount);
+    if (cards == 0) {
+        report(param::CardCount,
+               "CardCount is not set: every game deals from one pack (1 to 52) or two (104)");
+    } else if (cards > 52 && cards != 104) {
+        report(param::CardCount, "CardCount " + std::to_string(cards) +
+                                     " is neither one pack (1 to 52) nor two (104)");
+    }
+    for (int t = 0; t < p(param::TableauCount); ++t) {
+        const int count = p(param::TableauStartCards + t);
+        if ((count > 108 && count <= 1000) || count == 1500) {
+            report(param::TableauStartCards, "TableauStartCards value " + std::to_string(count) +
+                                                 " for tableau " + std::to_string(t + 1) +
+                                                 " is neither a card count (0 to 108), one card of "
+                                                 "a rank (1001 to 1499) nor a joker "
+                                                 "(1501 to 1504)");
+        }
+    }
+    if (p(param::WinningRatioGames) > 0 &&
+        p(param::WinningRatioWins) > p(param::WinningRatioGames)) {
+        report(param::WinningRatioWins, "WinningRatioWins is larger than WinningRatioGames");
+    }
+    if (cards > 0) {
+        const int dealt = cardsDealt(game);
+        const int available = cardsAvailable(game);
+        if (dealt > available) {
+            report(param::CardCount, "the deal hands out " + std::to_string(dealt) +
+                                         " cards but the game has only " +
+                                         std::to_string(available));
+        }
+    }
+    checkLayoutCodes(game, diagnostics);
+}
+
+} // namespace
+
+void resolveGame(GameSource& game, std::vector<Diagnostic>& diagnostics) {
+    game.column.fill(0);
+    for (const ParameterSetting& setting : game.settings) {
+        if (setting.parameter->shape == ParameterShape::Single) {
+            game.column[static_cast<std::size_t>(setting.parameter->index)] =
+                setting.values.front();
+        }
+    }
+    for (const ParameterSetting& setting : game.settings) {
+        const ParameterShape shape = setting.parameter->shape;
+        if (shape == ParameterShape::Single) {
+            continue;
+        }
+        const int piles = game.column[static_cast<std::size_t>(pileCountIndex(shape))];
+        const std::string name(setting.parameter->name);
+        std::vector<int> values = setting.values;
+        if (setting.everyPile) {
+            if (piles == 0) {
+                diagnostics.push_back(
+                    {game.file, setting.line,
+                     name + " = all ...: the game has no " + std::string(pileWord(shape))});
+                continue;
+            }
+            values.assign(static_cast<std::size_t>(piles), setting.values.front());
+        } else if (values.size() > static_cast<std::size_t>(std::max(piles, 1))) {
+            // The first cell may be set without piles of the kind: the engine
+            // reads cells 48, 128 and 268 as game-wide values too.
+            diagnostics.push_back({game.file, setting.line,
+                                   name + " has " + std::to_string(values.size()) +
+                                       " values but the game has " + std::to_string(piles) + " " +
+                                       pileWord(shape)});
+            continue;
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            game.column[static_cast<std::size_t>(setting.parameter->index) + i] = values[i];
+        }
+    }
+    checkValues(game, diagnostics);
+}
+
+void checkCatalogue(const std::vector<GameSource>& games, std::vector<Diagnostic>& diagnostics) {
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (games[i].number >= 0 && games[i].number == games[j].number) {
+                diagnostics.push_back({games[i].file, games[i].numberLine,
+                                       "game number " + std::to_string(games[i].number) +
+                                           " is also used by " + games[j].file + ":" +
+                                           std::to_string(games[j].numberLine)});
+                break;
+            }
+        }
+    }
+}
+
+} // namespace vellomir::tools

@@ -1,0 +1,8 @@
+#include "catalogue_compiler/compiler_command.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return vellomir::tools::runCatalogueCompiler(args, std::cout, std::cerr);
+}
