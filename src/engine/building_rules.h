@@ -84,8 +84,10 @@ bool emptyPileAccepts(const RuleContext& ctx);
 // A card of a rank code: 1-13 that rank, -1 any card, anything else none.
 bool matchesRankCode(int rank, int code);
 
-// The colour and suit balance of foundations that share the empty code
-// `code`; `requireRank` is the rank the letter asks for (0 none).
+// The colour and suit balance among the foundations whose base code is
+// `code`: once one of them is started, neither colour may exceed half their
+// number, and with `countSuits` no suit may appear twice. A joker met there is
+// reported ("Error suit - 1") and not counted.
 bool colourSuitBalance(const RuleContext& ctx, int code, bool countSuits);
 
 // Four distinct suits among foundations 1-4 (target index 0-3) or 5-8

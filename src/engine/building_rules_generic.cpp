@@ -81,7 +81,8 @@ bool buildsOneStep(const RuleContext& ctx) {
     const int moving = ctx.movingRank();
     // Base flag 2 turns a tableau's sequence round at the ends: a 2 may follow
     // the ace and a queen the king.
-    const bool turnsAtEnds = !q.foundationFlag && ctx.param(param::TableauBaseFlag + q.targetIndex) == 2;
+    const bool turnsAtEnds =
+        !q.foundationFlag && ctx.param(param::TableauBaseFlag + q.targetIndex) == 2;
     const bool turn = (below == 1 && moving == 2) || (below == 13 && moving == 12);
     bool answer = false;
 
@@ -135,12 +136,24 @@ bool buildsOneStep(const RuleContext& ctx) {
     return answer;
 }
 
-bool rule0(const RuleContext& ctx) { return genericBuildingTest(ctx, SuitCondition::Same); }
-bool rule1(const RuleContext& ctx) { return genericBuildingTest(ctx, SuitCondition::SameColour); }
-bool rule2(const RuleContext& ctx) { return genericBuildingTest(ctx, SuitCondition::Any); }
-bool rule3(const RuleContext& ctx) { return genericBuildingTest(ctx, SuitCondition::DifferentColour); }
-bool rule6(const RuleContext& ctx) { return genericBuildingTest(ctx, SuitCondition::Never); }
-bool rule21(const RuleContext& ctx) { return genericBuildingTest(ctx, SuitCondition::DifferentSuit); }
+bool rule0(const RuleContext& ctx) {
+    return genericBuildingTest(ctx, SuitCondition::Same);
+}
+bool rule1(const RuleContext& ctx) {
+    return genericBuildingTest(ctx, SuitCondition::SameColour);
+}
+bool rule2(const RuleContext& ctx) {
+    return genericBuildingTest(ctx, SuitCondition::Any);
+}
+bool rule3(const RuleContext& ctx) {
+    return genericBuildingTest(ctx, SuitCondition::DifferentColour);
+}
+bool rule6(const RuleContext& ctx) {
+    return genericBuildingTest(ctx, SuitCondition::Never);
+}
+bool rule21(const RuleContext& ctx) {
+    return genericBuildingTest(ctx, SuitCondition::DifferentSuit);
+}
 
 // In suit, but a queen never goes on a king or a jack.
 bool rule11(const RuleContext& ctx) {

@@ -31,7 +31,8 @@ int jokerBaseRank(const RuleContext& ctx) {
     if (ctx.q.baseCode != kBaseSetByFirstFoundation) {
         return ctx.q.baseCode;
     }
-    const int foundations = std::clamp(ctx.param(param::FoundationCount), 0, table::kMaxFoundations);
+    const int foundations =
+        std::clamp(ctx.param(param::FoundationCount), 0, table::kMaxFoundations);
     for (int f = 0; f < foundations; ++f) {
         const std::string& pile = ctx.state.piles.foundation(f);
         for (int k = 0; k < table::cardCount(pile); ++k) {
@@ -116,8 +117,12 @@ bool jokerFoundation(const RuleContext& ctx, bool jokerOntoEmpty) {
     return true;
 }
 
-bool rule72(const RuleContext& ctx) { return jokerFoundation(ctx, false); }
-bool rule75(const RuleContext& ctx) { return jokerFoundation(ctx, true); }
+bool rule72(const RuleContext& ctx) {
+    return jokerFoundation(ctx, false);
+}
+bool rule75(const RuleContext& ctx) {
+    return jokerFoundation(ctx, true);
+}
 
 } // namespace
 

@@ -6,14 +6,20 @@ namespace vellomir::engine {
 
 namespace {
 
-bool never(const RuleContext&) { return false; }
-bool always(const RuleContext&) { return true; }
+bool never(const RuleContext&) {
+    return false;
+}
+bool always(const RuleContext&) {
+    return true;
+}
 
 bool rule76(const RuleContext& ctx) {
     return ctx.targetEmpty() || ctx.movingRank() < ctx.belowRank();
 }
 
-bool rule92(const RuleContext& ctx) { return ctx.movingRank() == 1; }
+bool rule92(const RuleContext& ctx) {
+    return ctx.movingRank() == 1;
+}
 
 } // namespace
 

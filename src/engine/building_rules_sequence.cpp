@@ -16,7 +16,9 @@ namespace param = catalogue::param;
 
 namespace {
 
-bool upOrDown(const RuleContext& ctx) { return ctx.oneUp() || ctx.oneDown(); }
+bool upOrDown(const RuleContext& ctx) {
+    return ctx.oneUp() || ctx.oneDown();
+}
 
 bool sameColour(const RuleContext& ctx) {
     return table::isRed(ctx.q.below) == table::isRed(ctx.q.moving);
@@ -24,12 +26,14 @@ bool sameColour(const RuleContext& ctx) {
 
 // The foundation's base rank, parameter 48 + target index.
 bool hasFoundationBaseRank(const RuleContext& ctx) {
-    return matchesRankCode(ctx.movingRank(), ctx.param(param::FoundationBaseRank + ctx.q.targetIndex));
+    return matchesRankCode(ctx.movingRank(),
+                           ctx.param(param::FoundationBaseRank + ctx.q.targetIndex));
 }
 
 // The tableau's empty code, parameter 128 + target index, as a rank.
 bool hasTableauEmptyRank(const RuleContext& ctx) {
-    return matchesRankCode(ctx.movingRank(), ctx.param(param::TableauEmptyCode + ctx.q.targetIndex));
+    return matchesRankCode(ctx.movingRank(),
+                           ctx.param(param::TableauEmptyCode + ctx.q.targetIndex));
 }
 
 bool rule20(const RuleContext& ctx) {
@@ -83,7 +87,9 @@ bool turnsAtEnds(const RuleContext& ctx) {
     }
 }
 
-bool rule28(const RuleContext& ctx) { return ctx.targetEmpty() || turnsAtEnds(ctx); }
+bool rule28(const RuleContext& ctx) {
+    return ctx.targetEmpty() || turnsAtEnds(ctx);
+}
 bool rule60(const RuleContext& ctx) {
     return ctx.targetEmpty() || (ctx.sameSuit() && turnsAtEnds(ctx));
 }
@@ -130,8 +136,12 @@ bool rule30(const RuleContext& ctx) {
 }
 
 // An empty target counts as rank -1 in suit 0, so these take nothing there.
-bool rule31(const RuleContext& ctx) { return ctx.sameSuit() && ctx.oneDown(); }
-bool rule32(const RuleContext& ctx) { return ctx.sameSuit() && ctx.oneUp(); }
+bool rule31(const RuleContext& ctx) {
+    return ctx.sameSuit() && ctx.oneDown();
+}
+bool rule32(const RuleContext& ctx) {
+    return ctx.sameSuit() && ctx.oneUp();
+}
 
 bool rule34(const RuleContext& ctx) {
     return ctx.targetEmpty() ? emptyPileAccepts(ctx) : ctx.oneDown();
@@ -208,9 +218,15 @@ bool upFromBase(const RuleContext& ctx, bool needsTableau, bool tableauSuit) {
     return true;
 }
 
-bool rule46(const RuleContext& ctx) { return upFromBase(ctx, false, false); }
-bool rule49(const RuleContext& ctx) { return upFromBase(ctx, true, false); }
-bool rule51(const RuleContext& ctx) { return upFromBase(ctx, true, true); }
+bool rule46(const RuleContext& ctx) {
+    return upFromBase(ctx, false, false);
+}
+bool rule49(const RuleContext& ctx) {
+    return upFromBase(ctx, true, false);
+}
+bool rule51(const RuleContext& ctx) {
+    return upFromBase(ctx, true, true);
+}
 
 // Rules 47, 50 and 52: down (a king on an ace) without queens; the empty
 // foundation as for 46, with the tableau eight places back. Foundations
@@ -234,9 +250,15 @@ bool downFromBase(const RuleContext& ctx, bool needsTableau, bool tableauSuit) {
     return true;
 }
 
-bool rule47(const RuleContext& ctx) { return downFromBase(ctx, false, false); }
-bool rule50(const RuleContext& ctx) { return downFromBase(ctx, true, false); }
-bool rule52(const RuleContext& ctx) { return downFromBase(ctx, true, true); }
+bool rule47(const RuleContext& ctx) {
+    return downFromBase(ctx, false, false);
+}
+bool rule50(const RuleContext& ctx) {
+    return downFromBase(ctx, true, false);
+}
+bool rule52(const RuleContext& ctx) {
+    return downFromBase(ctx, true, true);
+}
 
 // Foundation 1 is built first; the others open when it holds 13 cards.
 bool rule53(const RuleContext& ctx) {

@@ -7,13 +7,17 @@ namespace vellomir::engine {
 
 namespace {
 
-bool rule17(const RuleContext& ctx) { return !ctx.fromTableau(); }
+bool rule17(const RuleContext& ctx) {
+    return !ctx.fromTableau();
+}
 
 bool rule18(const RuleContext& ctx) {
     return !ctx.fromTableau() || ctx.targetTableauCards() == 0;
 }
 
-bool rule19(const RuleContext& ctx) { return !ctx.fromTableau() && !ctx.fromReserve(); }
+bool rule19(const RuleContext& ctx) {
+    return !ctx.fromTableau() && !ctx.fromReserve();
+}
 
 bool rule27(const RuleContext& ctx) {
     if (ctx.fromFoundationOrReserve()) {
@@ -44,8 +48,7 @@ bool noTableauCardUpOrDownInSuit(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return true;
     }
-    return ctx.sameSuit() &&
-           (ctx.oneUp() || ctx.oneDown() || ctx.kingOnAce() || ctx.aceOnKing());
+    return ctx.sameSuit() && (ctx.oneUp() || ctx.oneDown() || ctx.kingOnAce() || ctx.aceOnKing());
 }
 
 } // namespace

@@ -23,9 +23,15 @@ bool stepUpWrapping(const RuleContext& ctx, int step) {
     return ctx.movingRank() == sum || ctx.movingRank() == sum % 13;
 }
 
-bool rule14(const RuleContext& ctx) { return stepUpWrapping(ctx, 2); }
-bool rule15(const RuleContext& ctx) { return stepUpWrapping(ctx, 3); }
-bool rule16(const RuleContext& ctx) { return stepUpWrapping(ctx, 4); }
+bool rule14(const RuleContext& ctx) {
+    return stepUpWrapping(ctx, 2);
+}
+bool rule15(const RuleContext& ctx) {
+    return stepUpWrapping(ctx, 3);
+}
+bool rule16(const RuleContext& ctx) {
+    return stepUpWrapping(ctx, 4);
+}
 
 // Doubling modulo 13; a king, which doubling never gives, closes the game
 // once foundation 1 holds 48 cards.
@@ -67,7 +73,9 @@ bool rule43(const RuleContext& ctx) {
     return ctx.sameSuit() && ctx.movingRank() == ctx.belowRank() + 2;
 }
 
-bool rule73(const RuleContext& ctx) { return ctx.movingRank() == ctx.q.targetIndex + 1; }
+bool rule73(const RuleContext& ctx) {
+    return ctx.movingRank() == ctx.q.targetIndex + 1;
+}
 
 bool rule77(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
@@ -80,7 +88,8 @@ bool rule77(const RuleContext& ctx) {
 // first foundation to hold two, counted upwards past the king. 0 while no
 // foundation holds two cards.
 int foundationStep(const RuleContext& ctx) {
-    const int foundations = std::clamp(ctx.param(param::FoundationCount), 0, table::kMaxFoundations);
+    const int foundations =
+        std::clamp(ctx.param(param::FoundationCount), 0, table::kMaxFoundations);
     for (int f = 0; f < foundations; ++f) {
         const std::string& pile = ctx.state.piles.foundation(f);
         if (table::cardCount(pile) >= 2) {

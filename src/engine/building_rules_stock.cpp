@@ -40,8 +40,12 @@ bool lonelyCourtCard(const RuleContext& ctx, int court) {
     return court == 13 ? rank != 12 && rank != 13 : rank != 12;
 }
 
-bool rule38(const RuleContext& ctx) { return lonelyCourtCard(ctx, 13); }
-bool rule48(const RuleContext& ctx) { return lonelyCourtCard(ctx, 12); }
+bool rule38(const RuleContext& ctx) {
+    return lonelyCourtCard(ctx, 13);
+}
+bool rule48(const RuleContext& ctx) {
+    return lonelyCourtCard(ctx, 12);
+}
 
 bool rule45(const RuleContext& ctx) {
     if (!ctx.wasteEmpty()) {

@@ -162,7 +162,8 @@ bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty) {
     for (int r = 0; r < reserveCount(state); ++r) {
         emptyReserves += state.piles.reserve(r).empty() ? 1 : 0;
     }
-    const std::optional<int> limit = runLengthLimit(code, emptyTableaus, emptyReserves, targetEmpty);
+    const std::optional<int> limit =
+        runLengthLimit(code, emptyTableaus, emptyReserves, targetEmpty);
     return !limit || length <= *limit;
 }
 

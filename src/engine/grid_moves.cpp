@@ -13,7 +13,9 @@ struct Cell {
     int column;
 };
 
-Cell cellOf(int width, int index) { return {index / width, index % width}; }
+Cell cellOf(int width, int index) {
+    return {index / width, index % width};
+}
 
 bool validCells(int width, int from, int to) {
     return width > 0 && from >= 0 && to >= 0 && from < table::kMaxTableaus &&

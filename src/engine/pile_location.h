@@ -18,16 +18,28 @@ inline constexpr int Waste = -98;
 } // namespace location
 
 /// Location code of a foundation, tableau or reserve by its 0-based index.
-constexpr int foundationLocation(int index) { return -(index + 1); }
-constexpr int tableauLocation(int index) { return index + 1; }
-constexpr int reserveLocation(int index) { return -(index + 21); }
+constexpr int foundationLocation(int index) {
+    return -(index + 1);
+}
+constexpr int tableauLocation(int index) {
+    return index + 1;
+}
+constexpr int reserveLocation(int index) {
+    return -(index + 21);
+}
 
 /// A tableau location (1 to 29).
-constexpr bool isTableauLocation(int code) { return code >= 1 && code <= 29; }
+constexpr bool isTableauLocation(int code) {
+    return code >= 1 && code <= 29;
+}
 /// A reserve location (-30 to -21).
-constexpr bool isReserveLocation(int code) { return code >= -30 && code <= -21; }
+constexpr bool isReserveLocation(int code) {
+    return code >= -30 && code <= -21;
+}
 /// A foundation or a reserve location (-30 to -1).
-constexpr bool isFoundationOrReserveLocation(int code) { return code >= -30 && code <= -1; }
+constexpr bool isFoundationOrReserveLocation(int code) {
+    return code >= -30 && code <= -1;
+}
 
 /// Where a card lies. The piles are searched in the order stock, waste,
 /// foundations 1-16, the game's tableaus, the game's reserves; the first

@@ -27,7 +27,8 @@ int ruleSuit(int code) {
     return code <= 0 ? 0 : table::suitOf(code);
 }
 
-RuleContext::RuleContext(const table::ProgramState& s, app::Frontend& f, const PlacementQuery& query)
+RuleContext::RuleContext(const table::ProgramState& s, app::Frontend& f,
+                         const PlacementQuery& query)
     : state(s), frontend(f), q(query) {}
 
 int RuleContext::param(int index) const {
@@ -41,19 +42,31 @@ int RuleContext::source() const {
     return *m_source;
 }
 
-bool RuleContext::fromTableau() const { return isTableauLocation(source()); }
-bool RuleContext::fromReserve() const { return isReserveLocation(source()); }
-bool RuleContext::fromFoundationOrReserve() const { return isFoundationOrReserveLocation(source()); }
-bool RuleContext::fromWaste() const { return source() == location::Waste; }
+bool RuleContext::fromTableau() const {
+    return isTableauLocation(source());
+}
+bool RuleContext::fromReserve() const {
+    return isReserveLocation(source());
+}
+bool RuleContext::fromFoundationOrReserve() const {
+    return isFoundationOrReserveLocation(source());
+}
+bool RuleContext::fromWaste() const {
+    return source() == location::Waste;
+}
 
-bool RuleContext::singleCardMove() const { return state.isSingleCardMove(); }
+bool RuleContext::singleCardMove() const {
+    return state.isSingleCardMove();
+}
 
 int RuleContext::stockAndWasteCards() const {
     return table::cardCount(state.piles.stock(table::kStock)) +
            table::cardCount(state.piles.stock(table::kWaste));
 }
 
-bool RuleContext::wasteEmpty() const { return state.piles.stock(table::kWaste).empty(); }
+bool RuleContext::wasteEmpty() const {
+    return state.piles.stock(table::kWaste).empty();
+}
 
 std::optional<std::string_view> RuleContext::tableau(int index) const {
     if (index < 0 || index >= table::kMaxTableaus) {

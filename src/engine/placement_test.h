@@ -13,18 +13,18 @@ namespace vellomir::engine {
 /// empty code of a tableau or the base code of a foundation.
 namespace empty_code {
 inline constexpr int AnyCard = -1;
-inline constexpr int AceColourBalance = 'Q';   // 81
-inline constexpr int ProgramOnlyR = 'R';       // 82
-inline constexpr int ProgramOnlyS = 'S';       // 83
-inline constexpr int KingBalance = 'T';        // 84
-inline constexpr int AceBalance = 'U';         // 85
-inline constexpr int SingleCardOnly = 'V';     // 86
-inline constexpr int FromStockOrWaste = 'W';   // 87
-inline constexpr int NotFromTableau = 'X';     // 88
-inline constexpr int TwoBalance = 'Z';         // 90
-inline constexpr int SameAsFoundations = '\\'; // 92
+inline constexpr int AceColourBalance = 'Q';           // 81
+inline constexpr int ProgramOnlyR = 'R';               // 82
+inline constexpr int ProgramOnlyS = 'S';               // 83
+inline constexpr int KingBalance = 'T';                // 84
+inline constexpr int AceBalance = 'U';                 // 85
+inline constexpr int SingleCardOnly = 'V';             // 86
+inline constexpr int FromStockOrWaste = 'W';           // 87
+inline constexpr int NotFromTableau = 'X';             // 88
+inline constexpr int TwoBalance = 'Z';                 // 90
+inline constexpr int SameAsFoundations = '\\';         // 92
 inline constexpr int SameAsFoundationsOrReserve = ']'; // 93
-inline constexpr int ReserveThenWaste = '`';   // 96
+inline constexpr int ReserveThenWaste = '`';           // 96
 } // namespace empty_code
 
 /// Foundation base code -2: the base rank is set by the first foundation

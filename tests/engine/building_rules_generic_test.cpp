@@ -31,7 +31,9 @@ TEST(GenericBuilding, DownInAlternatingColoursNeverWrapsOverTheAceBase) {
 
 TEST(GenericBuilding, SuitConditions) {
     Table t;
-    auto ask = [](const char* moving, int rule) { return place(moving).on("7H").rule(rule).down().base(1); };
+    auto ask = [](const char* moving, int rule) {
+        return place(moving).on("7H").rule(rule).down().base(1);
+    };
     EXPECT_TRUE(t.accepts(ask("6H'", 0)));
     EXPECT_FALSE(t.accepts(ask("6D", 0)));
     EXPECT_TRUE(t.accepts(ask("6D", 1)));
@@ -59,7 +61,8 @@ TEST(GenericBuilding, FoundationWrapsFromKingToAceOnlyWhenItsBaseIsNotTheAce) {
     EXPECT_TRUE(t.accepts(place("AH").on("KH").rule(0).up().foundation().base(7).emptyCode(7)));
     EXPECT_FALSE(t.accepts(place("AH").on("KH").rule(0).up().foundation().base(1).emptyCode(1)));
     EXPECT_TRUE(t.accepts(place("KH").on("AH").rule(0).down().foundation().base(5).emptyCode(5)));
-    EXPECT_FALSE(t.accepts(place("KH").on("AH").rule(0).down().foundation().base(13).emptyCode(13)));
+    EXPECT_FALSE(
+        t.accepts(place("KH").on("AH").rule(0).down().foundation().base(13).emptyCode(13)));
 }
 
 TEST(GenericBuilding, BaseFlags) {
@@ -88,7 +91,9 @@ TEST(EmptyPileCodes, ColourBalanceOfAces) {
     for (int f = 0; f < 4; ++f) {
         t.foundationRule(f, 0, 1, 'Q');
     }
-    auto ask = [](const char* moving) { return place(moving).rule(0).up().foundation().base('Q').emptyCode('Q').index(2); };
+    auto ask = [](const char* moving) {
+        return place(moving).rule(0).up().foundation().base('Q').emptyCode('Q').index(2);
+    };
     EXPECT_TRUE(t.accepts(ask("AH")));
     EXPECT_FALSE(t.accepts(ask("2H")));
     t.foundation(0, {"AH"}).foundation(1, {"AD"});
@@ -101,7 +106,9 @@ TEST(EmptyPileCodes, SuitBalanceRefusesASecondAceOfASuit) {
     for (int f = 0; f < 4; ++f) {
         t.foundationRule(f, 0, 1, 'U');
     }
-    auto ask = [](const char* moving) { return place(moving).rule(0).up().foundation().base('U').emptyCode('U').index(1); };
+    auto ask = [](const char* moving) {
+        return place(moving).rule(0).up().foundation().base('U').emptyCode('U').index(1);
+    };
     t.foundation(0, {"AH"});
     EXPECT_FALSE(t.accepts(ask("AH'")));
     EXPECT_TRUE(t.accepts(ask("AD")));
@@ -125,7 +132,9 @@ TEST(EmptyPileCodes, AJokerInTheBalanceIsReportedAndNotCounted) {
 TEST(EmptyPileCodes, SourceAndShapeCodes) {
     Table t;
     t.tableau(0, {"9C", "5H"}).reserve(0, {"6H"}).waste({"7H"}).foundationRule(0, 0, 1, 1);
-    auto ask = [](const char* moving, int code) { return place(moving).rule(2).down().base(1).emptyCode(code); };
+    auto ask = [](const char* moving, int code) {
+        return place(moving).rule(2).down().base(1).emptyCode(code);
+    };
     EXPECT_TRUE(t.accepts(ask("5H", -1).base(-1).emptyCode('R')));
     EXPECT_FALSE(t.accepts(ask("5H", 'R')));
     EXPECT_FALSE(t.accepts(ask("5H", 'S')));
@@ -147,7 +156,9 @@ TEST(EmptyPileCodes, SourceAndShapeCodes) {
 TEST(EmptyPileCodes, RankOfTheStartedFoundations) {
     Table t;
     t.reserve(0, {"4S"}).tableau(0, {"9C"});
-    auto ask = [](const char* moving, int code) { return place(moving).rule(2).down().base(4).emptyCode(code); };
+    auto ask = [](const char* moving, int code) {
+        return place(moving).rule(2).down().base(4).emptyCode(code);
+    };
     EXPECT_TRUE(t.accepts(ask("9C", '\\')));
     EXPECT_FALSE(t.accepts(ask("9C", ']')));
     EXPECT_TRUE(t.accepts(ask("4S", ']')));

@@ -43,7 +43,8 @@ TEST(GridRules, SlideFromANeighbourInTheSameRowOrColumn) {
     Table t = grid(3, 9, 4);
     for (int from = 0; from < 9; ++from) {
         const bool neighbour = from == 1 || from == 3 || from == 5 || from == 7;
-        const bool legal = t.accepts(testing::Ask{{.moving = from + 1, .rule = 70, .targetIndex = 4}});
+        const bool legal =
+            t.accepts(testing::Ask{{.moving = from + 1, .rule = 70, .targetIndex = 4}});
         EXPECT_EQ(legal, neighbour) << from;
     }
     // The last cell of a row is no neighbour of the first cell of the next.

@@ -70,13 +70,17 @@ TEST(SequenceRules, ByTwosInSuit) {
 TEST(SequenceRules, TwoPackFoundationTurnsAtTheSecondKing) {
     Table t;
     t.foundation(0, {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH"});
-    auto ask = [](const char* moving, const char* below) { return place(moving).on(below).rule(29).foundation(); };
+    auto ask = [](const char* moving, const char* below) {
+        return place(moving).on(below).rule(29).foundation();
+    };
     EXPECT_TRUE(t.accepts(ask("KH", "QH")));
     EXPECT_FALSE(t.accepts(ask("KD", "QH")));
-    t.foundation(0, {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH"});
+    t.foundation(0,
+                 {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH"});
     EXPECT_TRUE(t.accepts(ask("KH'", "KH")));
     EXPECT_FALSE(t.accepts(ask("QH'", "KH")));
-    t.foundation(0, {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH", "KH'"});
+    t.foundation(
+        0, {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH", "KH'"});
     EXPECT_TRUE(t.accepts(ask("QH'", "KH'")));
     EXPECT_FALSE(t.accepts(ask("AH'", "KH'")));
     // A numeric empty code asks for its rank and keeps the colours balanced.
@@ -117,7 +121,8 @@ TEST(SequenceRules, FoundationsOpenedByOtherPiles) {
     // 53: foundation 1 first; the others when it holds 13 cards.
     t.param(param::FoundationBaseRank + 3, 1);
     EXPECT_FALSE(t.accepts(place("AS").rule(53).foundation().index(3)));
-    t.foundation(0, {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH"});
+    t.foundation(0,
+                 {"AH", "2H", "3H", "4H", "5H", "6H", "7H", "8H", "9H", "10H", "JH", "QH", "KH"});
     EXPECT_TRUE(t.accepts(place("AS").rule(53).foundation().index(3)));
 }
 
@@ -181,7 +186,8 @@ TEST(SequenceRules, Rule83ClosesFoundationNAtRankN) {
     EXPECT_TRUE(t.accepts(place("2S").on("3H").rule(83).foundation().index(3)));
     t.foundation(6, {"8H", "7H"});
     EXPECT_TRUE(t.accepts(place("6S").on("7H").rule(83).foundation().index(6)));
-    t.foundation(6, {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H", "AH"});
+    t.foundation(6,
+                 {"KH", "QH", "JH", "10H", "9H", "8H", "7H", "6H", "5H", "4H", "3H", "2H", "AH"});
     EXPECT_FALSE(t.accepts(place("KS").on("AH").rule(83).foundation().index(6)));
 }
 

@@ -102,7 +102,9 @@ TEST(StockRules, LoneCourtCards) {
 TEST(StockRules, Rule82OpensOnceStockAndWasteAreSpent) {
     Table t;
     t.waste({"9C"}).foundation(0, {"AH"});
-    auto ask = [](const char* moving) { return place(moving).rule(82).foundation().base(1).emptyCode(1).index(1); };
+    auto ask = [](const char* moving) {
+        return place(moving).rule(82).foundation().base(1).emptyCode(1).index(1);
+    };
     EXPECT_FALSE(t.accepts(ask("AD")));
     t.waste({});
     EXPECT_TRUE(t.accepts(ask("AD")));

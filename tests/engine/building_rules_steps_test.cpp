@@ -78,7 +78,9 @@ TEST(StepRules, RankFromIndexOrFoundationSize) {
 
 TEST(StepRules, StepFixedByTheFirstFoundationWithTwoCards) {
     Table t;
-    auto ask = [](const char* moving, const char* below) { return place(moving).on(below).rule(91).foundation().index(2); };
+    auto ask = [](const char* moving, const char* below) {
+        return place(moving).on(below).rule(91).foundation().index(2);
+    };
     // No step yet: one or two up, turning past the king.
     EXPECT_TRUE(t.accepts(ask("6S", "5H")));
     EXPECT_TRUE(t.accepts(ask("7S", "5H")));

@@ -57,17 +57,51 @@ inline std::string pileOf(std::initializer_list<std::string_view> names) {
 /// A placement query in readable steps: place("6S").on("7H").rule(3).down().
 struct Ask {
     engine::PlacementQuery q;
-    Ask& on(std::string_view below) { q.below = card(below); return *this; }
-    Ask& rule(int r) { q.rule = r; return *this; }
-    Ask& down() { q.direction = 0; return *this; }
-    Ask& up() { q.direction = 1; return *this; }
-    Ask& either() { q.direction = 2; return *this; }
-    Ask& emptyCode(int c) { q.emptyCode = c; return *this; }
-    Ask& base(int c) { q.baseCode = c; return *this; }
-    Ask& baseFlag(bool f = true) { q.baseFlag = f; return *this; }
-    Ask& foundation() { q.foundationFlag = true; q.baseFlag = true; return *this; }
-    Ask& index(int i) { q.targetIndex = i; return *this; }
-    Ask& real() { q.realPlacement = true; return *this; }
+    Ask& on(std::string_view below) {
+        q.below = card(below);
+        return *this;
+    }
+    Ask& rule(int r) {
+        q.rule = r;
+        return *this;
+    }
+    Ask& down() {
+        q.direction = 0;
+        return *this;
+    }
+    Ask& up() {
+        q.direction = 1;
+        return *this;
+    }
+    Ask& either() {
+        q.direction = 2;
+        return *this;
+    }
+    Ask& emptyCode(int c) {
+        q.emptyCode = c;
+        return *this;
+    }
+    Ask& base(int c) {
+        q.baseCode = c;
+        return *this;
+    }
+    Ask& baseFlag(bool f = true) {
+        q.baseFlag = f;
+        return *this;
+    }
+    Ask& foundation() {
+        q.foundationFlag = true;
+        q.baseFlag = true;
+        return *this;
+    }
+    Ask& index(int i) {
+        q.targetIndex = i;
+        return *this;
+    }
+    Ask& real() {
+        q.realPlacement = true;
+        return *this;
+    }
 };
 
 /// A card to place, onto an empty target until on() names a card below.
@@ -93,7 +127,10 @@ struct Table {
         singleCard();
     }
 
-    Table& param(int index, int value) { state.params.set(index, value); return *this; }
+    Table& param(int index, int value) {
+        state.params.set(index, value);
+        return *this;
+    }
     Table& foundation(int i, std::initializer_list<std::string_view> cards) {
         state.piles.foundation(i) = pileOf(cards);
         return *this;
