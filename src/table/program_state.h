@@ -42,6 +42,12 @@ struct ProgramState {
     /// Extra room a card shadow needs: 9 pixels when cards are shadowed, else
     /// 0. Set once at start-up.
     int shadowOffset = 0;
+    /// Height in pixels of the group the pointer holds or the automatic moves
+    /// send: one card height for a single card, the fanned height of a run.
+    int groupHeight = 0;
+
+    /// A move is a single-card move exactly when the group is one card high.
+    bool isSingleCardMove() const { return groupHeight == cardSize.height; }
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace vellomir::app {
+class Frontend;
+}
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// The run that starts at `card`: the card and every card above it in the
+/// same pile, bottom first. Tableaus 1 to the game's count are searched
+/// first, then the game's reserves; empty when the card is in neither. A card
+/// on top of its pile gives a run of one.
+std::vector<int> runFrom(const table::ProgramState& state, int card);
+
+/// As runFrom; with `take` set the run is also cut from its pile.
+std::vector<int> extractRun(table::ProgramState& state, int card, bool take);
+
+/// True when the card is the top card of one of the game's tableaus or
+/// reserves (tableaus searched first).
+bool isTopOfPile(const table::ProgramState& state, int card);
+
+/// True when the run starting at `card` is well built for tableau
+/// `tableauIndex` (0-based): by game parameter 2, each adjacent pair obeys
+/// the tableau's own building rule (1) or the same-suit rule (10) in the
+/// tableau's direction; any other value checks nothing.
+bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int card,
+              int tableauIndex);
+
+/// True when the run starting at `card` is not longer than game parameter 12
+/// allows. `targetEmpty` tells whether the run would go onto an empty
+/// tableau (it lowers the free-cell count of code -5). Records the run's top
+/// card in TMainGame's moving-top-card cell (0 for no run), where the
+/// tableau target check finds it.
+bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty);
+
+/// The longest run that run-size code `code` (parameter 12) lets move, given
+/// the empty tableaus and reserves; nothing when the code sets no length
+/// (-1 unlimited; -12 and -13 judge the run's shape instead).
+std::optional<int> runLengthLimit(int code, int emptyTableaus, int emptyReserves, bool targetEmpty);
+
+} // namespace vellomir::engine

@@ -1,0 +1,192 @@
+#include "engine/target_checks.h"
+
+#include "catalogue/parameter_index.h"
+#include "engine/card_runs.h"
+#include "engine/pile_location.h"
+#include "engine/placement_test.h"
+#include "table/card.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+
+namespace vellomir::engine {
+
+namespace param = catalogue::param;
+
+namespace {
+
+// Foundation rule 22: never an ace; a card whose suit some tableau shows on
+// top with a higher rank, or with an ace.
+bool suitStillOnTableaus(const table::ProgramState& state, int card) {
+    const int rank = table::rankOf(card);
+    if (rank == 1) {
+        return false;
+    }
+    const int tableaus = std::clamp(state.params[param::TableauCount], 0, table::kMaxTableaus);
+    for (int t = 0; t < tableaus; ++t) {
+        const int top = table::topCardOf(state.piles.tableau(t));
+        if (top > 0 && table::suitOf(top) == table::suitOf(card) &&
+            (table::rankOf(top) > rank || table::rankOf(top) == 1)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// While the stock or the waste holds cards, a game may keep tableau cards
+// where they are.
+bool stockFirstHoldsBack(const table::ProgramState& state, int card) {
+    const int restriction = state.params[param::StockFirstRestriction];
+    if (restriction < 1 || restriction > 3) {
+        return false;
+    }
+    const int stockAndWaste = table::cardCount(state.piles.stock(table::kStock)) +
+                              table::cardCount(state.piles.stock(table::kWaste));
+    return stockAndWaste > 0 && isTableauLocation(locatePile(state, card));
+}
+
+} // namespace
+
+bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+                           int card) {
+    if (index < 0 || index >= table::kMaxFoundations || !state.isSingleCardMove()) {
+        return false;
+    }
+    const std::string& pile = state.piles.foundation(index);
+    const int held = table::cardCount(pile);
+    const int rule = state.params[param::FoundationRule + index];
+    if (rule == 10) {
+        return held == 0 && table::rankOf(card) == 12;
+    }
+    if (rule == 22) {
+        return suitStillOnTableaus(state, card);
+    }
+    if (rule == 20 && held >= 52) {
+        return false;
+    }
+    if (held >= state.params[param::FoundationMaxCards] && rule != 20 && rule != 29) {
+        return false;
+    }
+    const int top = table::topCardOf(pile);
+    PlacementQuery query;
+    query.below = top > 0 ? top : -1;
+    query.moving = card;
+    query.emptyCode = state.params[param::FoundationBaseRank + index];
+    query.baseCode = query.emptyCode;
+    query.direction = state.params[param::FoundationDirection + index];
+    query.rule = rule;
+    query.foundationFlag = true;
+    query.baseFlag = true;
+    query.targetIndex = index;
+    query.realPlacement = true;
+    return placementTest(state, frontend, query);
+}
+
+bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card) {
+    if (index < 0 || index >= table::kMaxTableaus) {
+        return false;
+    }
+    const std::string& pile = state.piles.tableau(index);
+    const int held = table::cardCount(pile);
+    const int top = table::topCardOf(pile);
+    if (held > 0) {
+        // A face-down top card takes nothing, except in game family 40.
+        if (top > 0 && !state.cards.isFaceUp(top) && state.params[param::GameType] != 40) {
+            return false;
+        }
+        const int most = state.params[param::TableauMaxCards];
+        if (most != -1 && held >= most) {
+            return false;
+        }
+    }
+    const int rule = state.params[param::TableauRule + index];
+    PlacementQuery query;
+    query.below = top > 0 ? top : -1;
+    query.moving = card;
+    query.emptyCode = state.params[param::TableauEmptyCode + index];
+    query.baseCode = state.params[param::FoundationBaseRank];
+    query.direction = state.params[param::TableauDirection + index];
+    query.rule = rule;
+    query.foundationFlag = false;
+    query.baseFlag = state.params[param::TableauBaseFlag + index] > 0;
+    query.targetIndex = index;
+    query.realPlacement = true;
+    bool legal = placementTest(state, frontend, query);
+
+    const bool single = state.isSingleCardMove();
+    const bool targetEmpty = query.below <= 0;
+    if (legal && rule == 34 && !targetEmpty && !single) {
+        legal = false;
+    }
+    if (legal && state.params[param::RunCheck] != 0 && !single) {
+        legal = runCheck(state, frontend, card, index);
+    }
+    if (legal && state.params[param::RunSizeLimit] == -5 && !single && targetEmpty) {
+        legal = runSizeLimit(state, card, true);
+    }
+    // A run never goes back onto the pile it was lifted from. An empty
+    // tableau is not such a pile, even while no run has been recorded.
+    const int movingTop = state.mainGame.cell(table::cell::MovingTopCard);
+    if (movingTop != 0 && top == movingTop) {
+        legal = false;
+    }
+    return legal;
+}
+
+bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int number,
+                        int card) {
+    if (number < 1 || number > table::kMaxReserves) {
+        return false;
+    }
+    const int index = number - 1;
+    // Dropping a card back onto its own reserve is no move at all.
+    if (locatePile(state, card) == reserveLocation(index)) {
+        return false;
+    }
+    if (stockFirstHoldsBack(state, card)) {
+        return false;
+    }
+    const bool single = state.isSingleCardMove();
+    const bool empty = state.piles.reserve(index).empty();
+    const int firstReserveCards = table::cardCount(state.piles.reserve(0));
+    const int rank = table::rankOf(card);
+    switch (state.params[param::ReserveDropRule + index]) {
+    case 4:
+        return false;
+    case 8:
+        return single && rank == 13 && firstReserveCards < 3;
+    case 12:
+        // Any card, one at a time: a reserve move carries a single card.
+        return single;
+    case 'U':
+        return locatePile(state, card) == location::Waste;
+    case 13:
+        return single && firstReserveCards < 5;
+    case 'X':
+        return single && empty && rank == 11;
+    case 'Y':
+        return single && empty && rank == 12;
+    case 'Z':
+        return single && empty && rank == 13;
+    case 9:
+        return single && empty && table::isCourt(card);
+    case 'Q': {
+        if (!single || !empty) {
+            return false;
+        }
+        PlacementQuery query;
+        query.below = -1;
+        query.moving = card;
+        query.rule = 81;
+        query.foundationFlag = true;
+        query.baseFlag = true;
+        query.targetIndex = index;
+        query.realPlacement = true;
+        return placementTest(state, frontend, query);
+    }
+    default:
+        return single && empty;
+    }
+}
+
+} // namespace vellomir::engine

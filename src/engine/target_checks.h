@@ -1,0 +1,30 @@
+#pragma once
+
+namespace vellomir::app {
+class Frontend;
+}
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// The target checks: may the card (for a run, its bottom card) held by the
+/// pointer or sent by the automatic moves be placed on this pile? Each one
+/// gathers the pile's parameters and asks the placement test as a real
+/// placement. Whether the move is of a single card is read from the
+/// program state's group height.
+
+/// Foundation `index` (0-based).
+bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+                           int card);
+
+/// Tableau `index` (0-based). May record the run's top card through the
+/// run-size limit, hence the mutable state.
+bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card);
+
+/// Reserve `number` (1-based), by its drop rule.
+bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int number,
+                        int card);
+
+} // namespace vellomir::engine
