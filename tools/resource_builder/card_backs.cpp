@@ -455,10 +455,6 @@ void addCardBacks(ResourceSet& resources) {
                                 drawBack(size, number));
         }
     }
-    resources.setSection(QStringLiteral("Backs for shrinking (DB)"));
-    for (const int number : kBackNumbers) {
-        resources.addBitmap(QStringLiteral("DB%1").arg(number, 3, 10, QLatin1Char('0')), drawBack(kBig, number));
-    }
 }
 
 } // namespace vellomir::tools

@@ -15,7 +15,8 @@ inline constexpr int kBackNumbers[] = {1, 3, 6, 7, 11, 14, 19, 20};
 
 QImage drawBack(const CardSize& size, int number);
 
-// Adds "D" + size + NNN for every size and "DB" + NNN for every back.
+// Adds "D" + size + NNN for every size. The large backs "DB" + NNN, which
+// medium cards shrink, are the same names as "D" + "B" + NNN.
 void addCardBacks(ResourceSet& resources);
 
 } // namespace vellomir::tools

@@ -245,8 +245,8 @@ void drawQueen(Half& h, const Robe& robe) {
 
 void drawJack(Half& h, const Robe& robe) {
     // A staff with a leaf-shaped head.
-    h.line(0.15, 1.0, 0.18, 0.24, QColor(130, 90, 50), 1.4);
-    h.fill(polygon({{0.18, 0.06}, {0.23, 0.20}, {0.18, 0.28}, {0.13, 0.20}}), QColor(160, 166, 180));
+    h.line(0.86, 1.0, 0.86, 0.40, QColor(130, 90, 50), 1.4);
+    h.fill(polygon({{0.86, 0.22}, {0.91, 0.34}, {0.86, 0.42}, {0.81, 0.34}}), QColor(160, 166, 180));
     drawRobe(h, robe, Trim::Stripes);
     h.zoom(1.25, 0.5, 0.66);
     drawFace(h, false);
@@ -256,9 +256,9 @@ void drawJack(Half& h, const Robe& robe) {
     h.fill(polygon({{0.62, 0.35}, {0.60, 0.52}, {0.64, 0.60}, {0.66, 0.42}}), hair);
     // A plume sweeping back over a flat cap.
     QPainterPath plume;
-    plume.moveTo(0.58, 0.29);
-    plume.cubicTo(0.64, 0.20, 0.72, 0.14, 0.84, 0.13);
-    plume.cubicTo(0.76, 0.18, 0.70, 0.24, 0.66, 0.31);
+    plume.moveTo(0.57, 0.29);
+    plume.cubicTo(0.60, 0.22, 0.64, 0.19, 0.72, 0.18);
+    plume.cubicTo(0.68, 0.22, 0.66, 0.26, 0.65, 0.31);
     plume.closeSubpath();
     h.fill(plume, robe.main);
     QPainterPath cap;
@@ -318,7 +318,9 @@ void drawCourtPicture(QPainter& painter, const QRectF& frame, Suit suit, int ran
     });
     // The suit in the top corner of each half, beside the head.
     const qreal s = std::max(5.0, frame.width() * 0.17);
-    const bool left = rank == 12;
+    // The suit sits on the side the figure leaves free: the king's sword is
+    // on his left, the queen's flower and the jack's staff on their right.
+    const bool left = rank != 13;
     const QRectF top(left ? frame.left() + 3 : frame.right() - 3 - s, frame.top() + 3, s, s * 1.05);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);

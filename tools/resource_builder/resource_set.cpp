@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 
 namespace vellomir::tools {
@@ -58,6 +59,16 @@ const ResourceSet::Entry* ResourceSet::find(const QString& name) const {
 }
 
 QString ResourceSet::write(const QString& folder, const QString& waveDir) const {
+    // Two pictures of one name would silently shadow each other in the library.
+    QSet<QString> seen;
+    for (const Entry& e : m_entries) {
+        const QString key = (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name;
+        if (seen.contains(key)) {
+            return QStringLiteral("two pictures are named %1").arg(key);
+        }
+        seen.insert(key);
+    }
+
     QDir root(folder);
     for (const char* sub : {"bitmap", "cursor", "wave"}) {
         // Clear what an earlier run left, so that a renamed picture cannot linger.
