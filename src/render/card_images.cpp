@@ -1,0 +1,181 @@
+#include "render/card_images.h"
+
+#include "resources/resource_library.h"
+
+#include <QPainter>
+
+#include <cctype>
+
+namespace vellomir::render {
+namespace {
+
+constexpr int kMark021Slot = CardImages::kKeptMarks;
+
+// Settings hold three-digit numbers ("011"); a number written without its
+// leading zeros is padded so that it still names the picture.
+QString threeDigits(const std::string& text) {
+    bool digits = !text.empty();
+    for (const char c : text) {
+        digits = digits && std::isdigit(static_cast<unsigned char>(c));
+    }
+    const QString value = QString::fromStdString(text);
+    return digits && text.size() < 3 ? value.rightJustified(3, QLatin1Char('0')) : value;
+}
+
+// The picture with every pixel of the key colour made see-through.
+QImage withKeyColour(const QImage& image, QRgb key) {
+    if (image.isNull()) {
+        return image;
+    }
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] & 0x00ffffff) == (key & 0x00ffffff)) {
+                line[x] = 0;
+            }
+        }
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+} // namespace
+
+CardImages::CardImages(const resources::ResourceLibrary& library)
+    : m_library(library), m_scratch(100, 200, QImage::Format_RGB32) {
+    m_scratch.fill(Qt::white);
+}
+
+const std::array<const char*, CardImages::kKeptMarks>& CardImages::keptMarkSuffixes() {
+    // The first and the sixth are both "004": two slots of the same mark.
+    static const std::array<const char*, kKeptMarks> suffixes = {
+        "004", "_WASTE", "022", "005", "008", "004", "010", "012", "013", "014", "015",
+        "016", "017",    "018", "019", "020", "006", "003", "011", "_TABLEAU", "001", "009"};
+    return suffixes;
+}
+
+QImage CardImages::load(const QString& name) const {
+    return m_library.loadBitmap(name);
+}
+
+void CardImages::setCardSize(table::ProgramState& state) {
+    const std::string letter = state.settings.read(app::field::CardSize);
+    const char c = letter.empty() ? ' ' : letter[0];
+    switch (c) {
+    case 'B':
+        m_width = 71;
+        m_height = 96;
+        break;
+    case 'M':
+        m_width = 59;
+        m_height = 80;
+        break;
+    case 'L':
+        m_width = 25;
+        m_height = 32;
+        break;
+    default:
+        break;  // any other letter keeps the size in force
+    }
+    if (c == 'B' || c == 'M' || c == 'L') {
+        m_letter = c;
+    }
+    state.cardSize.width = m_width;
+    state.cardSize.height = m_height;
+    rebuildImages(state);
+    m_scratch = m_faces[0].copy();
+}
+
+void CardImages::rebuildImages(const table::ProgramState& state) {
+    if (state.cards.entry(1).empty()) {
+        return;  // the card table is not filled yet
+    }
+    const QString size(QChar::fromLatin1(m_letter));
+
+    const auto& suffixes = keptMarkSuffixes();
+    for (std::size_t i = 0; i < suffixes.size(); ++i) {
+        m_marks[i] = load(QStringLiteral("W") + size + QLatin1String(suffixes[i]));
+    }
+
+    loadBack(state);
+
+    for (int which = 0; which < 2; ++which) {
+        const QString n = QString::number(which + 1);
+        m_shadows[which] = withKeyColour(load(QStringLiteral("SHADOW_") + size + n), qRgb(255, 255, 255));
+        m_borders[which] = withKeyColour(load(QStringLiteral("3D_BORDER_") + size + n), qRgb(0, 0, 255));
+    }
+
+    // Faces: one sheet per suit, 5 columns by 3 rows of cells one card in
+    // size: A-5, 6-10, then J, Q, K.
+    const QString set = threeDigits(state.settings.read(app::field::Card));
+    static const char kSuitLetters[] = {'H', 'D', 'C', 'S'};
+    for (int suit = 0; suit < 4; ++suit) {
+        const QImage sheet = load(QStringLiteral("C") + size + set + QChar::fromLatin1(kSuitLetters[suit]));
+        for (int cell = 0; cell < 13; ++cell) {
+            QImage& face = m_faces[static_cast<std::size_t>(suit * 13 + cell)];
+            face = QImage(m_width, m_height, QImage::Format_RGB32);
+            face.fill(Qt::white);
+            if (!sheet.isNull()) {
+                QPainter painter(&face);
+                painter.setCompositionMode(QPainter::CompositionMode_Source);
+                painter.drawImage(0, 0, sheet, (cell % 5) * m_width, (cell / 5) * m_height, m_width, m_height);
+            }
+        }
+    }
+    const QImage joker = load(QStringLiteral("JOKER_") + size);
+    m_faces[kJokerFace] = joker.isNull() ? QImage() : joker.convertToFormat(QImage::Format_RGB32);
+}
+
+void CardImages::loadBack(const table::ProgramState& state) {
+    const QString number = threeDigits(state.settings.read(app::field::BackCard));
+    if (m_letter == 'M' && number != QLatin1String("011")) {
+        // Medium cards show the large back shrunk, except the one back that
+        // has a medium picture of its own.
+        const QImage large = load(QStringLiteral("DB") + number);
+        m_back = QImage(59, 80, QImage::Format_RGB32);
+        m_back.fill(Qt::white);
+        if (!large.isNull()) {
+            QPainter painter(&m_back);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(QRect(0, 0, 59, 80), large, QRect(0, 0, 71, 96));
+        }
+        return;
+    }
+    const QImage back = load(QStringLiteral("D") + QChar::fromLatin1(m_letter) + number);
+    m_back = back.isNull() ? QImage() : back.convertToFormat(QImage::Format_RGB32);
+}
+
+int CardImages::faceIndexOf(int cardNumber) {
+    if (cardNumber <= 0) {
+        return -1;
+    }
+    if (cardNumber <= 52) {
+        return cardNumber - 1;
+    }
+    if (cardNumber <= 104) {
+        return cardNumber - 53;
+    }
+    return kJokerFace;
+}
+
+const QImage* CardImages::faceOf(int cardNumber) const {
+    const int index = faceIndexOf(cardNumber);
+    return index < 0 ? nullptr : &m_faces[static_cast<std::size_t>(index)];
+}
+
+const QImage& CardImages::mark(const QString& suffix) {
+    if (suffix == QLatin1String("021")) {
+        m_marks[kMark021Slot] =
+            load(QStringLiteral("W") + QChar::fromLatin1(m_letter) + QStringLiteral("021"));
+        return m_marks[kMark021Slot];
+    }
+    const auto& suffixes = keptMarkSuffixes();
+    for (std::size_t i = 0; i < suffixes.size(); ++i) {
+        if (suffix == QLatin1String(suffixes[i])) {
+            return m_marks[i];
+        }
+    }
+    return m_marks[kMark021Slot + 1];  // the unused slot, always empty
+}
+
+} // namespace vellomir::render

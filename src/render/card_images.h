@@ -1,0 +1,86 @@
+#pragma once
+
+#include "table/program_state.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+namespace vellomir::resources {
+class ResourceLibrary;
+}
+
+namespace vellomir::render {
+
+// The image store the table is drawn from: 53 faces (hearts, diamonds,
+// clubs, spades, each ace to king, then the joker), the current back, the
+// empty-pile marks, the shadow and border pieces, the scratch card image and
+// the two table buffers. Everything is cut and scaled here, once per
+// rebuild; drawing only copies.
+class CardImages {
+public:
+    static constexpr int kFaceCount = 53;
+    static constexpr int kJokerFace = 52;
+    // The mark "021" is not kept: it is loaded each time it is drawn.
+    static constexpr int kKeptMarks = 22;
+
+    explicit CardImages(const resources::ResourceLibrary& library);
+
+    // Reads the size letter (settings position 128): "B" 71 x 96, "M" 59 x 80,
+    // "L" 25 x 32; any other letter keeps the size in force. Sets the card
+    // size in the program state, rebuilds every image and copies face 0 into
+    // the scratch card image.
+    void setCardSize(table::ProgramState& state);
+    // Reloads marks, back, pieces and faces from the library for the current
+    // size and the card set of settings position 24.
+    void rebuildImages(const table::ProgramState& state);
+    // Reloads only the back (settings position 21). On medium cards every back
+    // but "011" is the large back shrunk to 59 x 80.
+    void loadBack(const table::ProgramState& state);
+
+    // The face image index of a card number: 1-52 and 53-104 (the second
+    // pack) give 0-51, 105 and above the joker (52); 0 or less gives -1.
+    static int faceIndexOf(int cardNumber);
+    // The face of a card number, or null when the number has no face.
+    const QImage* faceOf(int cardNumber) const;
+    const QImage& face(int index) const { return m_faces[static_cast<std::size_t>(index)]; }
+    const QImage& back() const { return m_back; }
+    // An empty-pile mark by its suffix ("004", "_WASTE", ...); an empty image
+    // for a suffix that is not kept. "021" is loaded afresh.
+    const QImage& mark(const QString& suffix);
+    // The shadow pieces (1 right of the card, 2 below it) with white made
+    // see-through, and the border pieces (1 vertical, 2 horizontal) with pure
+    // blue made see-through.
+    const QImage& shadowPiece(int which) const { return m_shadows[which == 2 ? 1 : 0]; }
+    const QImage& borderPiece(int which) const { return m_borders[which == 2 ? 1 : 0]; }
+    QImage& scratchCard() { return m_scratch; }
+    QImage& tableBuffer() { return m_tableBuffer; }
+    QImage& backgroundBuffer() { return m_backgroundBuffer; }
+
+    char sizeLetter() const { return m_letter; }
+    QSize cardSize() const { return {m_width, m_height}; }
+    QRect cardRect() const { return {0, 0, m_width, m_height}; }
+
+    // The suffixes of the kept marks, in the order they are loaded.
+    static const std::array<const char*, kKeptMarks>& keptMarkSuffixes();
+
+private:
+    QImage load(const QString& name) const;
+
+    const resources::ResourceLibrary& m_library;
+    char m_letter = 'B';
+    int m_width = 71;
+    int m_height = 96;
+    std::array<QImage, kFaceCount> m_faces;
+    QImage m_back;
+    std::array<QImage, kKeptMarks + 2> m_marks;
+    std::array<QImage, 2> m_shadows;
+    std::array<QImage, 2> m_borders;
+    QImage m_scratch;
+    QImage m_tableBuffer;
+    QImage m_backgroundBuffer;
+};
+
+} // namespace vellomir::render
