@@ -6,10 +6,6 @@
 
 namespace vellomir::tools {
 
-/// Usage line of the deal-array command.
-inline constexpr const char* kDealArrayUsage =
-    "  deal-array DEALNUMBER --cards N [--jokers J]\n"
-    "      the deal array of a deal number, as three-digit codes\n";
 
 /// `deal-array DEALNUMBER --cards N [--jokers J]`: prints the deal array the
 /// deal number gives for a game of N cards (and J jokers) on one line. `args`
