@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellomir::app {
 
@@ -79,6 +80,84 @@ public:
     virtual void setAutoplayChecked(bool checked) = 0;
     virtual void setAutoplayEnabled(bool enabled) = 0;
     virtual void setCustomizeEnabled(bool enabled) = 0;
+    /// Enables or disables the commands that only make sense while a game is
+    /// in play (Pause, Quit game, Snapshot position) and the game commands.
+    virtual void setGameCommandsEnabled(bool enabled) = 0;
+    /// The hourglass while the program is busy, the chosen cursor otherwise.
+    virtual void setBusyCursor(bool busy) = 0;
+    /// Hides the pile-size panel of the main window when it shows.
+    virtual void hidePileSizePanel() = 0;
+    /// While blocked, key presses and left and right button presses reaching
+    /// the application are discarded (a selection is being removed).
+    virtual void setInputBlocked(bool blocked) = 0;
+    /// The time of day in milliseconds since midnight, for the game clock.
+    virtual long long timeOfDayMs() const = 0;
+
+    // --- Table drawing -------------------------------------------------------
+    // Pile names are those of the pile lists ("Mazzo", "Mazzo_Vis",
+    // "Mazzo_Waste", "Dest1", "Fila12", "Appogg3"). Every operation draws on
+    // the window and into the table picture, and the window shows it at once.
+
+    /// Draws the whole table from the piles; with `dealAnimation` the cards
+    /// fly from the deal's origin to their places.
+    virtual void drawTable(bool dealAnimation) = 0;
+    /// Redraws the table background (without cards) into the off-screen picture.
+    virtual void redrawBackground() = 0;
+    /// Draws every card of a tableau, reserve or foundation (or its mark).
+    virtual void drawPile(std::string_view pileName) = 0;
+    /// Draws only the top card, or the empty-pile mark, of the stock, the
+    /// waste, the discard pile, a foundation or a reserve.
+    virtual void drawPileTop(std::string_view pileName) = 0;
+    /// Erases and redraws a pile that lost cards, with the neighbours it overlaps.
+    virtual void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                                  std::string_view pileName) = 0;
+    /// Redraws the table picture as if `cards` were not on the table (cards
+    /// being carried, flying or leaving), without changing any pile.
+    virtual void drawTableWithout(const std::vector<int>& cards) = 0;
+    /// Shows the stock (or waste) place pressed or released while the
+    /// player holds the button on it.
+    virtual void drawPilePressed(std::string_view pileName, bool pressed) = 0;
+    /// Draws a card lifted by the shadow offset at its place in tableau
+    /// `tableauIndex`, then lets it drop into place (a card turned face up).
+    virtual void drawCardTurned(int card, int tableauIndex) = 0;
+    /// Toggles the selection mark (inverted picture) of a card.
+    virtual void toggleSelectionMark(int card) = 0;
+    /// Repaints the selection marks of every selected card.
+    virtual void invertSelectedCards() = 0;
+    /// Marks the complete foundations: one (0-based index) or all (-1).
+    virtual void highlightFoundations(int foundationIndex) = 0;
+    /// Shows the joker value label above foundation `foundationIndex`
+    /// (0-based): the rank (1-13) and suit (0-3) the joker stands for. Every
+    /// other foundation's label is erased; a rank of 0 erases them all.
+    virtual void showJokerLabel(int foundationIndex, int rank, int suit) = 0;
+    virtual void restoreCorners(Rect rect) = 0;
+    virtual void refreshRectangle(Rect rect) = 0;
+    virtual void fixTableauCorners(int tableauIndex) = 0;
+    /// Shows a covered face-up card whole at its place until hidden again.
+    virtual void showCoveredCard(int card, int x, int y) = 0;
+    virtual void hideCoveredCard() = 0;
+
+    // --- Card motion ---------------------------------------------------------
+    /// Takes the carried picture from the table: `card` and the cards above
+    /// it as they lie fanned in its pile, `height` pixels tall, at `rect`.
+    virtual void pickUpCarried(int card, Rect rect, int height) = 0;
+    /// Moves the carried picture so that its top-left corner is at (x, y).
+    virtual void drawCarried(int x, int y, bool final, bool fixCorners) = 0;
+    /// Draws the carried picture lifted by the shadow offset less 2 pixels.
+    virtual void liftCarried() = 0;
+    /// Lets go of the carried picture: the table picture shows again.
+    virtual void dropCarried() = 0;
+    /// A card flight from one place to another (`card` -1 flies a back).
+    virtual void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
+                         bool final, int toX, int toY) = 0;
+
+    // --- Program flow --------------------------------------------------------
+    /// Runs the chosen winning animation to its end (or until stopped).
+    virtual void runWinningAnimation() = 0;
+    /// Opens the game chooser, as the "&Open a game" command does.
+    virtual void openGameChooser() = 0;
+    /// Closes the main window (a close asked for during an animation).
+    virtual void closeMainWindow() = 0;
 };
 
 } // namespace vellomir::app

@@ -18,6 +18,7 @@ public:
     int areaHeight = 768;
     int screenW = 1920;
     int screenH = 1080;
+    long long timeOfDay = 12 * 3600 * 1000LL;
     int outerHeight = 830;
     int topMargin = 5;
     int previewWidth = 300;
@@ -79,6 +80,69 @@ public:
     void setAutoplayChecked(bool checked) override { calls.push_back(checked ? "autoplay ticked" : "autoplay unticked"); }
     void setAutoplayEnabled(bool enabled) override { calls.push_back(enabled ? "autoplay enabled" : "autoplay disabled"); }
     void setCustomizeEnabled(bool enabled) override { calls.push_back(enabled ? "customize enabled" : "customize disabled"); }
+    void setGameCommandsEnabled(bool enabled) override {
+        calls.push_back(enabled ? "game commands enabled" : "game commands disabled");
+    }
+    void setBusyCursor(bool busy) override { calls.push_back(busy ? "busy" : "not busy"); }
+    void hidePileSizePanel() override { calls.emplace_back("hide pile size"); }
+    void setInputBlocked(bool blocked) override { calls.push_back(blocked ? "input blocked" : "input unblocked"); }
+    long long timeOfDayMs() const override { return timeOfDay; }
+
+    void drawTable(bool dealAnimation) override {
+        calls.push_back(dealAnimation ? "draw table animated" : "draw table");
+    }
+    void redrawBackground() override { calls.emplace_back("redraw background"); }
+    void drawPile(std::string_view pileName) override { record("draw pile ", pileName); }
+    void drawPileTop(std::string_view pileName) override { record("draw pile top ", pileName); }
+    void redrawShrunkPile(std::string_view, std::string_view, std::string_view pileName) override {
+        record("redraw shrunk ", pileName);
+    }
+    void drawTableWithout(const std::vector<int>& cards) override {
+        std::string text = "draw table without";
+        for (int card : cards) {
+            text += " " + std::to_string(card);
+        }
+        calls.push_back(text);
+    }
+    void drawPilePressed(std::string_view pileName, bool pressed) override {
+        record(pressed ? "pressed " : "released ", pileName);
+    }
+    void drawCardTurned(int card, int tableauIndex) override {
+        calls.push_back("turned " + std::to_string(card) + " on " + std::to_string(tableauIndex));
+    }
+    void toggleSelectionMark(int card) override { calls.push_back("mark " + std::to_string(card)); }
+    void invertSelectedCards() override { calls.emplace_back("invert selection"); }
+    void highlightFoundations(int foundationIndex) override {
+        calls.push_back("highlight " + std::to_string(foundationIndex));
+    }
+    void showJokerLabel(int foundationIndex, int rank, int suit) override {
+        calls.push_back("joker label " + std::to_string(foundationIndex) + " " + std::to_string(rank) + " " +
+                        std::to_string(suit));
+    }
+    void restoreCorners(app::Rect) override { calls.emplace_back("restore corners"); }
+    void refreshRectangle(app::Rect) override { calls.emplace_back("refresh rectangle"); }
+    void fixTableauCorners(int tableauIndex) override {
+        calls.push_back("fix corners " + std::to_string(tableauIndex));
+    }
+    void showCoveredCard(int card, int, int) override { calls.push_back("show covered " + std::to_string(card)); }
+    void hideCoveredCard() override { calls.emplace_back("hide covered"); }
+
+    void pickUpCarried(int card, app::Rect, int height) override {
+        calls.push_back("pick up " + std::to_string(card) + " height " + std::to_string(height));
+    }
+    void drawCarried(int x, int y, bool, bool) override {
+        calls.push_back("carry to " + std::to_string(x) + "," + std::to_string(y));
+    }
+    void liftCarried() override { calls.emplace_back("lift"); }
+    void dropCarried() override { calls.emplace_back("drop carried"); }
+    void flyCard(int card, int fromX, int fromY, bool, bool, bool, bool, int toX, int toY) override {
+        calls.push_back("fly " + std::to_string(card) + " " + std::to_string(fromX) + "," + std::to_string(fromY) +
+                        " -> " + std::to_string(toX) + "," + std::to_string(toY));
+    }
+
+    void runWinningAnimation() override { calls.emplace_back("winning animation"); }
+    void openGameChooser() override { calls.emplace_back("open chooser"); }
+    void closeMainWindow() override { calls.emplace_back("close main window"); }
 
 private:
     void record(std::string prefix, std::string_view text) { calls.push_back(prefix + std::string(text)); }

@@ -1,5 +1,7 @@
 #include "cli/console_frontend.h"
 
+#include <chrono>
+#include <ctime>
 #include <ostream>
 
 namespace vellomir::tools {
@@ -15,6 +17,16 @@ bool ConsoleFrontend::confirm(std::string_view text) {
 
 void ConsoleFrontend::showAdvice(std::string_view key, std::string_view text) {
     m_messages << "advice: " << key << ": " << text << '\n';
+}
+
+long long ConsoleFrontend::timeOfDayMs() const {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const long long millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    return ((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 + millis;
 }
 
 } // namespace vellomir::tools

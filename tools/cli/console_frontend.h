@@ -47,6 +47,38 @@ public:
     void setAutoplayChecked(bool) override {}
     void setAutoplayEnabled(bool) override {}
     void setCustomizeEnabled(bool) override {}
+    void setGameCommandsEnabled(bool) override {}
+    void setBusyCursor(bool) override {}
+    void hidePileSizePanel() override {}
+    void setInputBlocked(bool) override {}
+    long long timeOfDayMs() const override;
+
+    // The companion draws nothing: the table is printed by its commands.
+    void drawTable(bool) override {}
+    void redrawBackground() override {}
+    void drawPile(std::string_view) override {}
+    void drawPileTop(std::string_view) override {}
+    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) override {}
+    void drawTableWithout(const std::vector<int>&) override {}
+    void drawPilePressed(std::string_view, bool) override {}
+    void drawCardTurned(int, int) override {}
+    void toggleSelectionMark(int) override {}
+    void invertSelectedCards() override {}
+    void highlightFoundations(int) override {}
+    void showJokerLabel(int, int, int) override {}
+    void restoreCorners(app::Rect) override {}
+    void refreshRectangle(app::Rect) override {}
+    void fixTableauCorners(int) override {}
+    void showCoveredCard(int, int, int) override {}
+    void hideCoveredCard() override {}
+    void pickUpCarried(int, app::Rect, int) override {}
+    void drawCarried(int, int, bool, bool) override {}
+    void liftCarried() override {}
+    void dropCarried() override {}
+    void flyCard(int, int, int, bool, bool, bool, bool, int, int) override {}
+    void runWinningAnimation() override {}
+    void openGameChooser() override {}
+    void closeMainWindow() override {}
 
 private:
     std::ostream& m_messages;
