@@ -8,6 +8,7 @@
 #include "table/pile_lists.h"
 #include "table/random_generator.h"
 
+#include <string>
 #include <string_view>
 
 namespace vellomir::table {
@@ -35,6 +36,17 @@ struct ProgramState {
     catalogue::GameParameters params;
     EngineFlags flags;
     CardSize cardSize;
+    /// The folder the program writes its files under, with a trailing "/":
+    /// the program directory, or the per-user folder of a read-only
+    /// installation. Empty until start-up chooses it (the program directory
+    /// is used then).
+    std::string dataFolder;
+    /// The preferences file, DATA/CFG.DAT under the data folder.
+    std::string preferencesPath() const {
+        return (dataFolder.empty() ? settings.programDirectory() : dataFolder) +
+               settings.read(app::field::PreferencesFile);
+    }
+
     /// The Autoplay command's tick: autoplay sweeps run while it is set.
     bool autoplayTicked = false;
     /// The run's pseudo-random generator, seeded from the clock at start-up.

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/deal_array_command.h"
+#include "cli/deal_command.h"
 #include "cli/games_command.h"
 
 #include <functional>
@@ -43,6 +44,11 @@ const std::vector<Command>& commands() {
         {"deal-array DEALNUMBER --cards N [--jokers J]",
          "the deal array of a deal number, as three-digit codes",
          [](const CommandContext& c) { return runDealArrayCommand(c.arguments, c.out, c.err); }},
+        {"deal GAME [DEALNUMBER] [--area WxH] [--layout]",
+         "deal a game with the real set-up and print its table",
+         [](const CommandContext& c) {
+             return runDealCommand(c.arguments, c.programDirectory, c.out, c.err);
+         }},
     };
     return table;
 }

@@ -1,0 +1,194 @@
+#include "engine/game_start.h"
+
+#include "app/autoplay_choice.h"
+#include "app/frontend.h"
+#include "app/ini_file.h"
+#include "catalogue/parameter_index.h"
+#include "table/deal_distribution.h"
+#include "table/deal_generation.h"
+#include "table/game_layout.h"
+#include "table/program_state.h"
+
+namespace vellomir::engine {
+namespace {
+
+using app::field::DealNumber;
+using table::Flag;
+namespace cell = table::cell;
+namespace param = catalogue::param;
+
+constexpr std::string_view kProgramTitle = "Vellomir";
+
+void call(const std::function<void()>& f) {
+    if (f) {
+        f();
+    }
+}
+
+// The per-game autoplay choice, when autoplay is chosen game by game
+// (preference AutoPlay_All_Games 2).
+void applyGameAutoplayChoice(table::ProgramState& state, app::Frontend& frontend) {
+    if (state.mainGame.cell(cell::AutoplayAllGames) != 2) {
+        return;
+    }
+    const app::IniFile preferences(state.preferencesPath());
+    const bool on = app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
+    if (on != state.autoplayTicked) {
+        state.autoplayTicked = on;
+        frontend.setAutoplayChecked(on);
+    }
+}
+
+void reportWriteFailure(app::Frontend& frontend, const app::WriteResult& result) {
+    if (!result.ok) {
+        frontend.showInformation(result.message);
+    }
+}
+
+// The dealing steps of a game start: parameters, clock, score, deal number
+// and the deal itself.
+bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const StartOptions& options,
+                 const GameStartServices& services) {
+    if (state.params[param::CardCount] != 0) {
+        // The same game again: undo what the last deal changed in the
+        // per-pile parameters.
+        state.params.restore();
+    } else {
+        const auto loader = [&](catalogue::GameParameters&) {
+            return services.loadParameters && services.loadParameters();
+        };
+        if (!table::prepareGameLayout(state, frontend, loader)) {
+            return false;
+        }
+    }
+    state.flags.clear(Flag::ClockRunning);
+    frontend.setClockText("0:00:00");
+    state.mainGame.setCell(cell::PassNumber, 1);
+    state.settings.write(app::field::Score, "0");
+    if (options.dealNumberMode == DealNumberMode::New) {
+        table::newDealNumber(state.random, state.settings);
+        frontend.setCaption(gameCaption(state));
+    }
+    const table::DealArray dealArray = table::buildDealArray(state, frontend);
+    table::distributeDeal(state, dealArray, services.deal);
+    return true;
+}
+
+} // namespace
+
+std::string gameCaption(const table::ProgramState& state) {
+    std::string caption = std::string(kProgramTitle) + " [" + state.settings.read(app::field::GameName) + "]";
+    const std::string dealNumber = state.settings.read(DealNumber);
+    if (!dealNumber.empty()) {
+        caption += "  [" + dealNumber + "]";
+    }
+    return caption;
+}
+
+bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartOptions& options,
+               const GameStartServices& services) {
+    frontend.setBusyCursor(true);
+    frontend.setCaption(gameCaption(state));
+
+    state.mainGame.setCell(cell::StockPressed, 0);
+    state.mainGame.setCell(cell::MovePhase, 0);
+    state.mainGame.setCell(cell::MissCount, 0);
+    state.flags.dealCounter() = 0;
+
+    if (options.deal) {
+        state.piles.clear();
+        call(services.clearUndo);
+    }
+    call(services.clearRedo);
+    state.flags.clear(Flag::GameInPlay);
+    call(services.refillRandomOffsets);
+
+    if (options.deal && !dealNewGame(state, frontend, options, services)) {
+        frontend.setBusyCursor(false);
+        return false;
+    }
+
+    state.flags.set(Flag::GameInPlay);
+    state.flags.clear(Flag::Won);
+    if (!options.keepPicture) {
+        frontend.redrawBackground();
+    }
+    frontend.setScoreText(state.settings.read(app::field::Score));
+    if (!options.keepPicture) {
+        const bool animate = options.animate && state.settings.read(app::field::DealAnimation) != "N";
+        frontend.drawTable(animate);
+    }
+    if (!state.flags.test(Flag::ClockRunning)) {
+        state.flags.timeSlot(0) = frontend.timeOfDayMs();
+        state.flags.set(Flag::ClockRunning);
+        frontend.setClockText("0:00:00");
+    }
+    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 && services.autoplaySweep) {
+        frontend.pause(800);
+        services.autoplaySweep();
+    }
+    frontend.setBusyCursor(false);
+    if (state.params[param::GameType] == 44) {
+        call(services.endOfGameCheck);
+    }
+    return true;
+}
+
+bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumber,
+              std::string_view gameName, std::string_view playerName, DealNumberMode mode,
+              bool remember, const GameStartServices& services) {
+    frontend.setBusyCursor(true);
+    const bool gameChanges = gameNumber != state.settings.readInt(app::field::Game, -1);
+    const bool playerChanges = playerName != state.settings.read(app::field::UserDefault);
+    if (!gameChanges && !playerChanges && state.flags.test(Flag::GameInPlay)) {
+        frontend.setBusyCursor(false);
+        return false;
+    }
+    if (services.confirmQuit && !services.confirmQuit()) {
+        frontend.setBusyCursor(false);
+        return false;
+    }
+    if (services.endOfGame && services.endOfGame()) {
+        frontend.setBusyCursor(false);
+        return true;
+    }
+
+    app::IniFile preferences(state.preferencesPath());
+    if (playerChanges) {
+        state.settings.write(app::field::UserDefault, playerName);
+        reportWriteFailure(frontend, preferences.writeText("Preference", "UserDefault", playerName));
+        frontend.setCaption(gameCaption(state));
+    }
+    if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {
+        state.mainGame.setCell(cell::CardSizeMode, 0);
+    }
+    state.settings.writeInt(app::field::Game, gameNumber);
+    state.settings.write(app::field::GameName, gameName);
+    if (gameChanges) {
+        // A different game: its parameters are loaded afresh by the layout.
+        state.params.clear();
+        const auto loader = [&](catalogue::GameParameters&) {
+            return services.loadParameters && services.loadParameters();
+        };
+        if (!table::prepareGameLayout(state, frontend, loader)) {
+            frontend.setBusyCursor(false);
+            return false;
+        }
+    }
+    frontend.setGameCommandsEnabled(true);
+    if (gameChanges) {
+        applyGameAutoplayChoice(state, frontend);
+    }
+    StartOptions options;
+    options.dealNumberMode = mode;
+    const bool started = startGame(state, frontend, options, services);
+    if (remember) {
+        reportWriteFailure(frontend, preferences.writeInt("Preference", "Game", gameNumber));
+        reportWriteFailure(frontend, preferences.writeText("Preference", "Game_Name", gameName));
+        reportWriteFailure(frontend, preferences.writeInt("Preference", "Game_TreeNum", -30));
+    }
+    frontend.setBusyCursor(false);
+    return started;
+}
+
+} // namespace vellomir::engine

@@ -1,0 +1,203 @@
+#include "engine/game_start.h"
+#include "engine/play_engine.h"
+
+#include "catalogue/parameter_index.h"
+#include "support/layout_check.h"
+#include "support/recording_frontend.h"
+#include "table/card.h"
+#include "table/pile_positions.h"
+#include "table/program_state.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace vellomir::engine {
+namespace {
+
+namespace param = catalogue::param;
+using table::PileKind;
+
+// Every game of the shipped catalogue, from the GAMES.DAT the build wrote.
+std::vector<int> catalogueGames() {
+    table::ProgramState state(VELLOMIR_BIN_DIR);
+    testing::RecordingFrontend frontend;
+    PlayEngine engine(state, frontend);
+    std::vector<int> games;
+    if (engine.loadGameList()) {
+        for (const std::string& entry : state.mainGame.gameList()) {
+            games.push_back(table::gameListNumber(entry));
+        }
+    }
+    return games;
+}
+
+struct Dealt {
+    std::unique_ptr<table::ProgramState> state;
+    testing::RecordingFrontend frontend;
+};
+
+// Opens `game` on deal `dealNumber` on an area of the given size.
+std::unique_ptr<Dealt> deal(int game, const std::string& dealNumber, int width = 1024, int height = 768) {
+    auto dealt = std::make_unique<Dealt>();
+    dealt->state = std::make_unique<table::ProgramState>(VELLOMIR_BIN_DIR);
+    dealt->frontend.areaWidth = width;
+    dealt->frontend.areaHeight = height;
+    dealt->frontend.outerHeight = height + 60;
+    dealt->frontend.screenW = std::max(width, 640);
+    dealt->frontend.screenH = std::max(height, 480);
+    table::ProgramState& state = *dealt->state;
+    state.settings.write(app::field::CardSize, "B");
+    state.settings.write(app::field::Card, "001");
+    state.settings.write(app::field::BackCard, "011");
+    state.mainGame.setCell(table::cell::CardSizeMode, 2);
+    PlayEngine engine(state, dealt->frontend);
+    EXPECT_TRUE(engine.loadGameList());
+    state.settings.write(app::field::DealNumber, dealNumber);
+    EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false)) << "game " << game;
+    return dealt;
+}
+
+// Every card on the table, with the number of places it is found in.
+std::map<int, int> cardsOnTable(const table::ProgramState& state) {
+    std::map<int, int> seen;
+    auto count = [&](const std::string& pile) {
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            if (const int card = table::cardAt(pile, i); card != 0) {
+                ++seen[card];
+            }
+        }
+    };
+    for (int i = 0; i < table::kStockPiles; ++i) {
+        count(state.piles.stock(i));
+    }
+    for (int i = 0; i < table::kMaxFoundations; ++i) {
+        count(state.piles.foundation(i));
+    }
+    for (int i = 0; i < table::kMaxTableaus; ++i) {
+        count(state.piles.tableau(i));
+    }
+    for (int i = 0; i < table::kMaxReserves; ++i) {
+        count(state.piles.reserve(i));
+    }
+    return seen;
+}
+
+TEST(CatalogueGames, TheCatalogueIsNotEmpty) {
+    EXPECT_GE(catalogueGames().size(), 2u);
+}
+
+TEST(CatalogueGames, EveryDealPutsEachCardOnTheTableOnce) {
+    for (int game : catalogueGames()) {
+        for (const char* number : {"0000000000000", "1234567890123", "9999999999999", "0420001337000"}) {
+            const auto dealt = deal(game, number);
+            for (const auto& [card, places] : cardsOnTable(*dealt->state)) {
+                EXPECT_EQ(places, 1) << "game " << game << " deal " << number << " card " << card;
+            }
+            const int cards = dealt->state->params[param::CardCount];
+            // Puzzles take part of the pack out of play; every other game deals it all.
+            if (dealt->state->params[param::DealArrangement] != 9) {
+                EXPECT_EQ(static_cast<int>(cardsOnTable(*dealt->state).size()), cards)
+                    << "game " << game << " deal " << number;
+            }
+        }
+    }
+}
+
+TEST(CatalogueGames, TheSameDealNumberDealsTheSameTable) {
+    for (int game : catalogueGames()) {
+        const auto first = deal(game, "3141592653589");
+        const auto second = deal(game, "3141592653589");
+        EXPECT_EQ(first->state->piles, second->state->piles) << "game " << game;
+        for (int card = 1; card <= 108; ++card) {
+            EXPECT_EQ(first->state->cards.isFaceUp(card), second->state->cards.isFaceUp(card));
+        }
+        const auto other = deal(game, "2718281828459");
+        EXPECT_NE(first->state->piles, other->state->piles) << "game " << game;
+    }
+}
+
+TEST(CatalogueGames, EveryLayoutFitsItsAreaWithoutOverlaps) {
+    const std::pair<int, int> areas[] = {{800, 600}, {1024, 768}, {1920, 1080}};
+    for (int game : catalogueGames()) {
+        for (const auto& [width, height] : areas) {
+            const auto dealt = deal(game, "1234567890123", width, height);
+            const table::LayoutArea area = table::layoutAreaFor(*dealt->state, dealt->frontend);
+            for (const std::string& problem : testing::layoutProblems(*dealt->state, area)) {
+                ADD_FAILURE() << "game " << game << " at " << width << "x" << height << ": " << problem;
+            }
+        }
+    }
+}
+
+TEST(PutThemInOrder, DealsTheHeartsAceToNineAndLeavesTheNinesPlaceEmpty) {
+    for (const char* number : {"1234567890123", "0000000000000", "5550123456789"}) {
+        const auto dealt = deal(87, number);
+        const table::ProgramState& state = *dealt->state;
+        std::set<int> cards;
+        int empty = 0;
+        for (int t = 0; t < 9; ++t) {
+            const std::string& pile = state.piles.tableau(t);
+            if (pile.empty()) {
+                ++empty;
+                continue;
+            }
+            ASSERT_EQ(table::cardCount(pile), 1) << "tableau " << t + 1;
+            cards.insert(table::cardAt(pile, 0));
+            EXPECT_TRUE(state.cards.isFaceUp(table::cardAt(pile, 0)));
+        }
+        EXPECT_EQ(empty, 1) << number;
+        EXPECT_EQ(cards, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8})) << number;
+        EXPECT_TRUE(state.piles.stock(0).empty());
+    }
+}
+
+TEST(GameStart, TheCaptionNamesTheGameAndTheDeal) {
+    const auto dealt = deal(1, "0000000000042");
+    EXPECT_EQ(gameCaption(*dealt->state), "Vellomir [Klondike]  [0000000000042]");
+    EXPECT_TRUE(dealt->frontend.saw("caption: Vellomir [Klondike]  [0000000000042]"));
+    EXPECT_TRUE(dealt->state->flags.test(table::Flag::GameInPlay));
+    EXPECT_TRUE(dealt->state->flags.test(table::Flag::ClockRunning));
+    EXPECT_EQ(dealt->state->flags.timeSlot(0), dealt->frontend.timeOfDay);
+}
+
+TEST(GameStart, DealAnimationFollowsThePreference) {
+    table::ProgramState state(VELLOMIR_BIN_DIR);
+    testing::RecordingFrontend frontend;
+    PlayEngine engine(state, frontend);
+    ASSERT_TRUE(engine.loadGameList());
+    state.settings.writeInt(app::field::Game, 1);
+    state.settings.write(app::field::DealAnimation, "N");
+    ASSERT_TRUE(engine.newGame());
+    EXPECT_TRUE(frontend.saw("draw table"));
+    EXPECT_FALSE(frontend.saw("draw table animated"));
+    state.settings.write(app::field::DealAnimation, "Y");
+    ASSERT_TRUE(engine.newGame());
+    EXPECT_TRUE(frontend.saw("draw table animated"));
+}
+
+TEST(GameStart, ANewDealOfTheSameGameRestoresThePerPileParametersFirst) {
+    const auto dealt = deal(1, "1111111111111");
+    table::ProgramState& state = *dealt->state;
+    // A deal may change the per-pile cells for one deal only.
+    state.params.set(param::TableauEmptyCode, 7);
+    state.params.set(param::FoundationBaseRank, 9);
+    PlayEngine engine(state, dealt->frontend);
+    ASSERT_TRUE(engine.newGame());
+    EXPECT_NE(state.params[param::TableauEmptyCode], 7);
+    EXPECT_NE(state.params[param::FoundationBaseRank], 9);
+    EXPECT_NE(state.settings.read(app::field::DealNumber), "1111111111111");
+}
+
+TEST(GameStart, AGameNotInTheCatalogueIsNotOpened) {
+    table::ProgramState state(VELLOMIR_BIN_DIR);
+    testing::RecordingFrontend frontend;
+    PlayEngine engine(state, frontend);
+    ASSERT_TRUE(engine.loadGameList());
+    EXPECT_FALSE(engine.openGame(777, DealNumberMode::New, false));
+    EXPECT_FALSE(state.flags.test(table::Flag::GameInPlay));
+}
+
+} // namespace
+} // namespace vellomir::engine
