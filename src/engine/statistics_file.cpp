@@ -83,8 +83,7 @@ LoadedText loadText(const std::filesystem::path& path) {
 // Calls `visit` with every line of `text` without its line end (LF or CR
 // LF); a last line without a line end counts too. `visit` returns false to
 // stop.
-template <typename Visit>
-void forEachLine(std::string_view text, Visit visit) {
+template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -194,8 +193,7 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
     bool upgraded = false;
     const LoadedText old = loadText(scoreFile);
     if (!old.ok) {
-        frontend.showInformation("Cannot read the file " + quoted(scoreFile) + ": " +
-                                 old.problem);
+        frontend.showInformation("Cannot read the file " + quoted(scoreFile) + ": " + old.problem);
     } else {
         const SectionValues version = readSectionKeysInText(
             old.text, kVersionSection, {std::string(kVersionKey)}, {std::string(kNoVersion)});
@@ -221,8 +219,7 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
                 break;
             case app::WriteStep::Rename:
                 frontend.showInformation("Error in renaming the file: " +
-                                         result.temporary.string() + "\rto: " +
-                                         scoreFile.string());
+                                         result.temporary.string() + "\rto: " + scoreFile.string());
                 break;
             }
         }
