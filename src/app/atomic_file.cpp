@@ -15,8 +15,13 @@ std::string quoted(const std::filesystem::path& path) {
     return "\"" + path.string() + "\"";
 }
 
-WriteResult failed(const std::filesystem::path& path, int error) {
-    return WriteResult::failure("Cannot write the file " + quoted(path) + ": " + errorText(error));
+WriteResult failed(const std::filesystem::path& path, int error, WriteStep step,
+                   const std::filesystem::path& temporary = {}) {
+    WriteResult result =
+        WriteResult::failure("Cannot write the file " + quoted(path) + ": " + errorText(error));
+    result.failedStep = step;
+    result.temporary = temporary;
+    return result;
 }
 
 // A name no other writer in this folder is using right now: the process id,
@@ -81,24 +86,27 @@ WriteResult replaceFileAtomically(const std::filesystem::path& path, std::string
     const bool hadOld = ::stat(target.c_str(), &old) == 0;
 
     std::filesystem::path temporary;
+    if (faults.failCreate) {
+        return failed(target, faults.error, WriteStep::Create);
+    }
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = folder / (std::string(kTemporaryPrefix) + uniquePart());
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
-            return failed(target, errno);
+            return failed(target, errno, WriteStep::Create);
         }
     }
     if (fd < 0) {
-        return failed(target, EEXIST);
+        return failed(target, EEXIST, WriteStep::Create);
     }
 
-    auto abandon = [&](int error) {
+    auto abandon = [&](int error, WriteStep step) {
         if (fd >= 0) {
             ::close(fd);
         }
         ::unlink(temporary.c_str());
-        return failed(target, error);
+        return failed(target, error, step, temporary);
     };
 
     if (hadOld) {
@@ -106,24 +114,24 @@ WriteResult replaceFileAtomically(const std::filesystem::path& path, std::string
         ::fchmod(fd, old.st_mode & 07777);
     }
     if (const int error = writeAll(fd, contents, faults)) {
-        return abandon(error);
+        return abandon(error, WriteStep::Write);
     }
     if (faults.failSync) {
-        return abandon(faults.error);
+        return abandon(faults.error, WriteStep::Sync);
     }
     if (::fsync(fd) != 0) {
-        return abandon(errno);
+        return abandon(errno, WriteStep::Sync);
     }
     const int closeResult = ::close(fd);
     fd = -1;
     if (closeResult != 0) {
-        return abandon(errno);
+        return abandon(errno, WriteStep::Sync);
     }
     if (faults.failRename) {
-        return abandon(faults.error);
+        return abandon(faults.error, WriteStep::Rename);
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        return abandon(errno);
+        return abandon(errno, WriteStep::Rename);
     }
     syncFolder(folder);
     return WriteResult::success();

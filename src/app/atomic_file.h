@@ -9,20 +9,34 @@
 
 namespace vellomir::app {
 
+/// The step of an atomic replace that failed.
+enum class WriteStep { None, Create, Write, Sync, Rename };
+
 /// The outcome of writing a file: success, or a message that names the file
 /// and says what went wrong.
 struct WriteResult {
     bool ok = true;
     std::string message;
+    /// Which step of a replace failed (None for other failures).
+    WriteStep failedStep = WriteStep::None;
+    /// The temporary file that step worked on; it has been removed again.
+    std::filesystem::path temporary;
 
     explicit operator bool() const { return ok; }
     static WriteResult success() { return {}; }
-    static WriteResult failure(std::string message) { return {false, std::move(message)}; }
+    static WriteResult failure(std::string message) {
+        WriteResult result;
+        result.ok = false;
+        result.message = std::move(message);
+        return result;
+    }
 };
 
 /// Failures a test can make an atomic replace run into, to check that the
 /// old file survives them.
 struct WriteFaults {
+    /// Creating the temporary file fails with `error`.
+    bool failCreate = false;
     /// The write fails with `error` once this many bytes have been written.
     std::optional<std::size_t> failAfterBytes;
     /// Flushing the new file to the disk fails with `error`.

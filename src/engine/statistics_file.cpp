@@ -1,0 +1,278 @@
+#include "engine/statistics_file.h"
+
+#include "app/frontend.h"
+#include "app/ini_file.h"
+#include "app/preferences_load.h"
+#include "app/settings_record.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+namespace vellomir::engine {
+namespace {
+
+constexpr std::string_view kVersionSection = "Version";
+constexpr std::string_view kVersionKey = "Version";
+constexpr std::string_view kNoVersion = "0000";
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string quoted(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+// The whole file, or why it cannot be read.
+struct LoadedText {
+    bool ok = false;
+    std::string text;
+    std::string problem;
+};
+
+LoadedText loadText(const std::filesystem::path& path) {
+    LoadedText file;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        file.problem = app::errorText(errno);
+        return file;
+    }
+    auto fail = [&](std::string problem) {
+        ::close(fd);
+        file.text.clear();
+        file.problem = std::move(problem);
+        return file;
+    };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return fail(app::errorText(errno));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return fail("it is not a regular file");
+    }
+    const std::string tooLarge = "it is larger than " + std::to_string(kMaxScoreFileSize) +
+                                 " bytes, so it is not a score file";
+    if (static_cast<unsigned long long>(info.st_size) > kMaxScoreFileSize) {
+        return fail(tooLarge);
+    }
+    // Read to the end rather than trusting the size: the file may change.
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail(app::errorText(errno));
+        }
+        if (n == 0) {
+            break;
+        }
+        file.text.append(buffer, static_cast<std::size_t>(n));
+        if (file.text.size() > kMaxScoreFileSize) {
+            return fail(tooLarge);
+        }
+    }
+    ::close(fd);
+    file.ok = true;
+    return file;
+}
+
+// Calls `visit` with every line of `text` without its line end (LF or CR
+// LF); a last line without a line end counts too. `visit` returns false to
+// stop.
+template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (!visit(line)) {
+            return;
+        }
+        start = next;
+    }
+}
+
+} // namespace
+
+SectionValues readSectionKeysInText(std::string_view text, std::string_view section,
+                                    const std::vector<std::string>& keys,
+                                    const std::vector<std::string>& defaults) {
+    SectionValues answer;
+    answer.values.resize(keys.size());
+    for (std::size_t i = 0; i < keys.size() && i < defaults.size(); ++i) {
+        answer.values[i] = defaults[i];
+    }
+    if (keys.empty()) {
+        return answer;
+    }
+    const std::string header = "[" + std::string(section) + "]";
+    std::vector<bool> found(keys.size(), false);
+    std::size_t foundCount = 0;
+    bool inSection = false;
+    forEachLine(text, [&](std::string_view line) {
+        if (!inSection) {
+            inSection = line.starts_with(header);
+            return true;
+        }
+        if (line.starts_with('[')) {
+            return false;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            return true;
+        }
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (line.starts_with(keys[i])) {
+                answer.values[i] = std::string(line.substr(equals + 1));
+                if (!found[i]) {
+                    found[i] = true;
+                    ++foundCount;
+                }
+                break;
+            }
+        }
+        answer.allFound = foundCount == keys.size();
+        return !answer.allFound;
+    });
+    return answer;
+}
+
+SectionValues readSectionKeys(const std::filesystem::path& file, std::string_view section,
+                              const std::vector<std::string>& keys,
+                              const std::vector<std::string>& defaults) {
+    const LoadedText loaded = loadText(file);
+    return readSectionKeysInText(loaded.ok ? std::string_view(loaded.text) : std::string_view(),
+                                 section, keys, defaults);
+}
+
+std::string upgradedScoreText(std::string_view oldText) {
+    std::string text;
+    text.reserve(oldText.size() + oldText.size() / 8 + 64);
+    text.append("[").append(kVersionSection).append("]").append(kLineEnd);
+    text.append(kVersionKey).append("=").append(kScoreFileVersion).append(kLineEnd);
+    text.append(kLineEnd);
+    const std::string versionHeader = "[" + std::string(kVersionSection) + "]";
+    const std::string versionKey = std::string(kVersionKey) + "=";
+    forEachLine(oldText, [&](std::string_view line) {
+        if (line.starts_with(versionHeader) || line.starts_with(versionKey)) {
+            return true;
+        }
+        if (line.starts_with('0')) {
+            // A data line: fixed width, then the mark of the new layout.
+            const std::size_t kept = std::min(line.size(), kScoreLineLength);
+            text.append(line.substr(0, kept));
+            text.append(kScoreLineLength - kept, ' ');
+            text.append(" x");
+        } else {
+            text.append(line);
+        }
+        text.append(kLineEnd);
+        return true;
+    });
+    return text;
+}
+
+bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& frontend,
+                      const app::WriteFaults& faults) {
+    const std::filesystem::path scoreFile = dataFolder / kScoreFileName;
+    std::error_code ec;
+    if (!std::filesystem::exists(scoreFile, ec)) {
+        return false;
+    }
+
+    bool upgraded = false;
+    const LoadedText old = loadText(scoreFile);
+    if (!old.ok) {
+        frontend.showInformation("Cannot read the file " + quoted(scoreFile) + ": " + old.problem);
+    } else {
+        const SectionValues version = readSectionKeysInText(
+            old.text, kVersionSection, {std::string(kVersionKey)}, {std::string(kNoVersion)});
+        if (version.values.front() < kScoreFileVersion) {
+            // The new file goes to a temporary "rpl..." beside the old one
+            // and is renamed over it only once it is complete on the disk:
+            // the old scores survive any failure.
+            const app::WriteResult result =
+                app::replaceFileAtomically(scoreFile, upgradedScoreText(old.text), faults);
+            upgraded = result.ok;
+            switch (result.failedStep) {
+            case app::WriteStep::None:
+                if (!result.ok) {
+                    frontend.showInformation(result.message);
+                }
+                break;
+            case app::WriteStep::Create:
+                frontend.showInformation("Error creating temp file.");
+                break;
+            case app::WriteStep::Write:
+            case app::WriteStep::Sync:
+                frontend.showInformation(result.message);
+                break;
+            case app::WriteStep::Rename:
+                frontend.showInformation("Error in renaming the file: " +
+                                         result.temporary.string() + "\rto: " + scoreFile.string());
+                break;
+            }
+        }
+    }
+    fixLegacyPreferences(dataFolder, frontend);
+    return upgraded;
+}
+
+void fixLegacyPreferences(const std::filesystem::path& dataFolder, app::Frontend& frontend) {
+    app::IniFile preferences(dataFolder / app::kPreferencesFileName);
+    for (std::string_view key : {"Cards_Animate", "ConfirmQuit"}) {
+        if (preferences.find(app::kPreferenceSection, key) != "S") {
+            continue;
+        }
+        if (const app::WriteResult result =
+                preferences.writeText(app::kPreferenceSection, key, "Y");
+            !result) {
+            frontend.showInformation(result.message);
+            return;
+        }
+    }
+}
+
+bool playerStatisticsExist(const std::filesystem::path& dataFolder) {
+    const std::filesystem::path folder = dataFolder / "DATA";
+    std::error_code ec;
+    auto isFile = [&](const std::filesystem::path& path) {
+        return std::filesystem::is_regular_file(path, ec);
+    };
+
+    // A quick look for any name of the pattern first; most folders have none.
+    bool anyMatch = false;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() >= kPlayerStatisticsPrefix.size() + kPlayerStatisticsSuffix.size() &&
+            name.starts_with(kPlayerStatisticsPrefix) && name.ends_with(kPlayerStatisticsSuffix) &&
+            isFile(it->path())) {
+            anyMatch = true;
+            break;
+        }
+    }
+    if (!anyMatch) {
+        return false;
+    }
+    for (int n = 0; n <= 99; ++n) {
+        const std::string digits = (n < 10 ? "0" : "") + std::to_string(n);
+        if (isFile(folder / (std::string(kPlayerStatisticsPrefix) + digits +
+                             std::string(kPlayerStatisticsSuffix)))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace vellomir::engine
