@@ -4,6 +4,7 @@
 #include "app/frontend.h"
 #include "app/ini_file.h"
 #include "catalogue/parameter_index.h"
+#include "engine/game_clock.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
 #include "table/game_layout.h"
@@ -62,7 +63,7 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
         }
     }
     state.flags.clear(Flag::ClockRunning);
-    frontend.setClockText("0:00:00");
+    showClockReset(frontend);
     state.mainGame.setCell(cell::PassNumber, 1);
     state.settings.write(app::field::Score, "0");
     if (options.dealNumberMode == DealNumberMode::New) {
@@ -121,7 +122,7 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     if (!state.flags.test(Flag::ClockRunning)) {
         state.flags.timeSlot(0) = frontend.timeOfDayMs();
         state.flags.set(Flag::ClockRunning);
-        frontend.setClockText("0:00:00");
+        clockTick(state, frontend);
     }
     if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 && services.autoplaySweep) {
         frontend.pause(800);

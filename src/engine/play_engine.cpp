@@ -2,6 +2,8 @@
 
 #include "app/frontend.h"
 #include "catalogue/catalogue_reader.h"
+#include "engine/end_of_game.h"
+#include "engine/game_clock.h"
 #include "engine/target_checks.h"
 #include "table/program_state.h"
 
@@ -37,6 +39,8 @@ GameStartServices PlayEngine::startServices() {
     };
     services.deal.randomBelow = [this](int bound) { return m_state.random.draw(bound); };
     services.loadParameters = [this] { return loadCurrentParameters(); };
+    services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };
+    services.endOfGame = [this] { return endOfGame(m_state, m_frontend); };
     return services;
 }
 
@@ -49,6 +53,10 @@ bool PlayEngine::openGame(int gameNumber, DealNumberMode mode, bool remember) {
     const std::string name = m_state.mainGame.gameName(gameNumber);
     const std::string player = m_state.settings.read(app::field::UserDefault);
     return engine::openGame(m_state, m_frontend, gameNumber, name, player, mode, remember, startServices());
+}
+
+void PlayEngine::clockTick() {
+    engine::clockTick(m_state, m_frontend);
 }
 
 } // namespace vellomir::engine

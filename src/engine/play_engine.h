@@ -37,6 +37,9 @@ public:
     /// Opens a game as the game chooser does (see engine::openGame).
     bool openGame(int gameNumber, DealNumberMode mode, bool remember);
 
+    /// Refreshes the clock label (the main window's one-second timer).
+    void clockTick();
+
     /// The services the set-up uses, wired to this engine.
     GameStartServices startServices();
 
