@@ -121,6 +121,8 @@ TEST(GameSource, RejectsAMalformedHeader) {
     EXPECT_EQ(onlyProblem(kHeader + kParameters),
               "games/test.game:14: the game has no rules text (a [rules] section at "
               "the end of the file)");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "[rules]\n  \n\n"),
+              "games/test.game:15: the [rules] section holds no text");
 }
 
 TEST(GameSource, RejectsSettingsThatDisagree) {

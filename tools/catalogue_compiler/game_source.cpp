@@ -89,9 +89,11 @@ public:
         }
         finishHeader(lineNumber);
         m_game.rulesText = joinRules(rules);
-        if (m_part != Part::Rules || m_game.rulesText.empty()) {
+        if (m_part != Part::Rules) {
             report(lineNumber,
                    "the game has no rules text (a [rules] section at the end of the file)");
+        } else if (m_game.rulesText.empty()) {
+            report(m_game.rulesLine, "the [rules] section holds no text");
         }
         if (!m_sawParameters) {
             report(lineNumber, "the game has no [parameters] section");
@@ -127,6 +129,7 @@ private:
             m_sawParameters = true;
         } else if (header == "[rules]" && m_part == Part::Parameters) {
             m_part = Part::Rules;
+            m_game.rulesLine = line;
         } else if (header == "[parameters]" || header == "[rules]") {
             report(line, "the section " + std::string(header) +
                              " is out of place: a game file holds its header, then [parameters], "

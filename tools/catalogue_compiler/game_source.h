@@ -37,6 +37,7 @@ struct GameSource {
     char chooserMark = ' ';
     std::string name;
     std::string rulesText;
+    int rulesLine = 0; // the line of the [rules] header; 0 when the file has none
     std::vector<ParameterSetting> settings;
 
     /// Parameter n of the game's column; filled by resolveGame (0 when unset).
