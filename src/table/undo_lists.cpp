@@ -38,13 +38,11 @@ void UndoHistory::removeNewest() {
     if (m_text.empty()) {
         return;
     }
-    // The newest item runs from the comma in front of it to the last comma.
-    const auto front = m_text.rfind(',', m_text.size() - 1 == 0 ? 0 : m_text.size() - 2);
-    if (m_text.size() == 1 || front == std::string::npos) {
-        m_text.clear();
-    } else {
-        m_text.resize(front + 1);
-    }
+    // The newest item ends with the last comma and starts after the comma
+    // in front of it; with no comma in front the history becomes empty.
+    const std::string_view body(m_text.data(), m_text.size() - 1);
+    const auto front = body.rfind(',');
+    m_text.resize(front == std::string_view::npos ? 0 : front + 1);
 }
 
 std::string UndoHistory::newest() const {

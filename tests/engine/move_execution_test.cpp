@@ -269,5 +269,13 @@ TEST(CardCensus, NamesTheCardLostOrDoubled) {
     EXPECT_EQ(engine::cardsOnTableOnce(t.state, before), "");
 }
 
+#ifndef NDEBUG
+TEST(CardCensusDeathTest, DebugBuildsStopAtACardOnTheTableTwice) {
+    PlayTable t;
+    t.tableau(0, {"9S"}).tableau(1, {"10H"}).tableau(2, {"9S"});
+    EXPECT_DEATH(engine::executeMove(t.state, t.frontend, card("9S"), "Fila2"), "PICCH_09");
+}
+#endif
+
 } // namespace
 } // namespace vellomir::testing
