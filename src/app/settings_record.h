@@ -37,6 +37,9 @@ inline constexpr SettingsField SavedCardBack{132, 3};
 inline constexpr SettingsField FadeBackground{135, 1};
 inline constexpr SettingsField ShowScore{136, 1};
 inline constexpr SettingsField UndoEnabled{137, 1};
+/// "0" once a snapshot was taken on the undo side (138) or the redo side (139).
+inline constexpr SettingsField UndoSnapshotState{138, 1};
+inline constexpr SettingsField RedoSnapshotState{139, 1};
 inline constexpr SettingsField SoundsEnabled{141, 1};
 inline constexpr SettingsField SoundsAbout{142, 1};
 inline constexpr SettingsField SoundsAutoplay{143, 1};

@@ -19,7 +19,7 @@ bool placeOnRange(ProgramState& state, const DealServices& services, int card, i
         if (!services.accepts(state, card, f)) {
             continue;
         }
-        if (!removeCardAnywhere(state, card)) {
+        if (!removeAnywhere(state, card, RemovalKind::Cut)) {
             return false;
         }
         state.piles.appendCard(state.cards, {PileKind::Foundation, f}, card, '1');

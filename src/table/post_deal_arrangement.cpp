@@ -72,11 +72,11 @@ void replaceAcesFromStock(ProgramState& state, const DealServices& services, int
 
 void moveQueenAndKingOfHearts(ProgramState& state, int tableaus) {
     const bool stockFaceUp = state.params[param::StockFaceDown] == 0;
-    if (removeCardAnywhere(state, kKing)) {
+    if (removeAnywhere(state, kKing, RemovalKind::Cut)) {
         insertCardIntoPile(state.piles.stock(kStock), 0, kKing);
         state.cards.setFaceUp(kKing, stockFaceUp);
     }
-    if (tableaus >= 1 && removeCardAnywhere(state, kQueen)) {
+    if (tableaus >= 1 && removeAnywhere(state, kQueen, RemovalKind::Cut)) {
         state.piles.appendCard(state.cards, tableau(0), kQueen, '1');
     }
 }

@@ -4,9 +4,11 @@
 #include "catalogue/game_parameters.h"
 #include "table/card_table.h"
 #include "table/engine_flags.h"
+#include "table/engine_hooks.h"
 #include "table/main_game.h"
 #include "table/pile_lists.h"
 #include "table/random_generator.h"
+#include "table/undo_lists.h"
 
 #include <string>
 #include <string_view>
@@ -60,6 +62,18 @@ struct ProgramState {
 
     /// A move is a single-card move exactly when the group is one card high.
     bool isSingleCardMove() const { return groupHeight == cardSize.height; }
+
+    /// The undo side (undo lists and history 1) and the redo side (redo
+    /// lists and history 2) of the snapshot record.
+    UndoLists undoLists;
+    UndoLists redoLists;
+    UndoHistory undoHistory;
+    UndoHistory redoHistory;
+    /// Set by an executed action when a card left a tableau, so that the
+    /// card it uncovered may turn face up.
+    bool cardLeftTableau = false;
+    /// Calls into engine parts wired at start-up.
+    EngineHooks hooks;
 
     void saveSnapshot() { snapshot = piles; }
     void restoreSnapshot() { piles = snapshot; }

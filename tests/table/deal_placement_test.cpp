@@ -96,13 +96,13 @@ TEST(DealPlacement, RemovalSearchesTheWasteFirstAndOnlyTheGamesTableaus) {
     fx.state.piles.tableau(0) = pileOf({3, 4, 5, 11});
     fx.state.piles.stock(kWaste) = pileOf({11});
 
-    EXPECT_EQ(removeCardAnywhere(fx.state, 11), (PileRef{PileKind::Stock, kWaste}));
-    EXPECT_EQ(removeCardAnywhere(fx.state, 8), (PileRef{PileKind::Stock, kDiscard}));
+    EXPECT_EQ(removeAnywhere(fx.state, 11, RemovalKind::Cut).pile, (PileRef{PileKind::Stock, kWaste}));
+    EXPECT_EQ(removeAnywhere(fx.state, 8, RemovalKind::Cut).pile, (PileRef{PileKind::Stock, kDiscard}));
     EXPECT_EQ(fx.tableau(3), pileOf({8}));
-    EXPECT_EQ(removeCardAnywhere(fx.state, 10), (PileRef{PileKind::Reserve, 9}));
-    EXPECT_EQ(removeCardAnywhere(fx.state, 4), (PileRef{PileKind::Tableau, 0}));
+    EXPECT_EQ(removeAnywhere(fx.state, 10, RemovalKind::Cut).pile, (PileRef{PileKind::Reserve, 9}));
+    EXPECT_EQ(removeAnywhere(fx.state, 4, RemovalKind::Cut).pile, (PileRef{PileKind::Tableau, 0}));
     EXPECT_EQ(fx.tableau(1), pileOf({3, 5, 11}));
-    EXPECT_FALSE(removeCardAnywhere(fx.state, 4));
+    EXPECT_FALSE(removeAnywhere(fx.state, 4, RemovalKind::Cut));
 
     std::string pile = pileOf({3, 5});
     insertCardIntoPile(pile, 1, 4);

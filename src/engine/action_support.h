@@ -1,0 +1,70 @@
+#pragma once
+
+// Shared by the executor's action files; not used outside the engine.
+
+#include "app/frontend.h"
+#include "app/settings_record.h"
+#include "table/pile_geometry.h"
+#include "table/pile_lists.h"
+
+#include <string_view>
+
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine::detail {
+
+/// What one executed action leaves for the executor's final steps.
+struct ActionContext {
+    /// Window y of the top of the last card placed, for the lowest card edge.
+    int lastCardTop = 0;
+};
+
+/// Plays a sound when its own switch reads "Y" (the frontend checks the
+/// master switch).
+void playSwitched(const table::ProgramState& state, app::Frontend& frontend, std::string_view name,
+                  app::SettingsField soundSwitch, app::SoundMode mode = app::SoundMode::AtOnce);
+
+/// Cards fly unless the preference Cards_Animate is "N".
+bool cardsAnimate(const table::ProgramState& state);
+
+/// Brings the clock label up to date through the wired hook.
+void refreshClock(table::ProgramState& state, app::Frontend& frontend);
+
+/// A card flight between two table points; `card` -1 flies a back.
+void fly(app::Frontend& frontend, int card, table::TablePoint from, table::TablePoint to);
+
+/// The pile name handed to the frontend ("Fila3", "Mazzo_Vis").
+std::string nameOf(table::PileRef pile);
+
+/// Draws a pile after a change: every card of a tableau, reserve or
+/// foundation, the top card of the stock, waste or discard pile.
+void drawChangedPile(app::Frontend& frontend, table::PileRef pile);
+
+/// Appends a card face up (or as given) and records where its top lies.
+void placeCard(table::ProgramState& state, table::PileRef pile, int card, char faceFlag,
+               ActionContext& context);
+
+/// Takes the stock's top card off the stock; 0 when the stock is empty.
+int takeStockTop(table::ProgramState& state);
+
+bool stockEmpty(const table::ProgramState& state);
+
+/// The action bodies dispatched by executeMove. Each answers whether it
+/// executed something.
+bool stockAction(table::ProgramState& state, app::Frontend& frontend, std::string_view action,
+                 ActionContext& context);
+bool dealAction(table::ProgramState& state, app::Frontend& frontend, std::string_view action,
+                ActionContext& context);
+bool fillEmptyTableausFromStock(table::ProgramState& state, app::Frontend& frontend,
+                                ActionContext& context);
+bool compactAndRefill(table::ProgramState& state, app::Frontend& frontend, ActionContext& context);
+bool removeSelection(table::ProgramState& state, app::Frontend& frontend, ActionContext& context);
+
+/// The executor without the entry check of the card census; nested actions
+/// (the discard after a grid jump, the one-time refill) come through here.
+bool executeAction(table::ProgramState& state, app::Frontend& frontend, int card,
+                   std::string_view action, bool nested);
+
+} // namespace vellomir::engine::detail

@@ -1,0 +1,55 @@
+#include "engine/face_up.h"
+
+#include "app/frontend.h"
+#include "catalogue/parameter_index.h"
+#include "engine/undo_snapshots.h"
+#include "table/card.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+
+namespace vellomir::engine {
+
+namespace param = catalogue::param;
+using app::field::AutomaticFaceUp;
+
+void turnFaceUp(table::ProgramState& state, app::Frontend& frontend, int card, int tableauIndex) {
+    takeUndoSnapshot(state);
+    state.cards.setFaceFlag(card, '1');
+    const std::string& pile = state.piles.tableau(tableauIndex);
+    const int count = table::cardCount(pile);
+    const bool onlyCard = count == 1;
+    const std::string name = table::pileName({table::PileKind::Tableau, tableauIndex});
+    if (state.settings.read(app::field::CardsShadowed) != "N") {
+        const bool belowFaceUp = count >= 2 && state.cards.isFaceUp(table::cardAt(pile, count - 2));
+        if (onlyCard || belowFaceUp) {
+            frontend.drawTableWithout({card});
+        }
+        frontend.drawCardTurned(card, tableauIndex);
+    } else {
+        frontend.drawPile(name);
+    }
+    frontend.playSound("Face_up", state.settings.isYes(app::field::SoundsFaceUp),
+                       app::SoundMode::AtOnce);
+    if (onlyCard) {
+        frontend.drawPile(name);
+    }
+}
+
+int automaticFaceUp(table::ProgramState& state, app::Frontend& frontend) {
+    if (state.settings.read(AutomaticFaceUp) == "N" || state.params[param::AutomaticFaceUp] == 0) {
+        return 0;
+    }
+    int turned = 0;
+    const int tableaus = std::clamp(state.params[param::TableauCount], 0, table::kMaxTableaus);
+    for (int t = 0; t < tableaus; ++t) {
+        const int top = table::topCardOf(state.piles.tableau(t));
+        if (top >= 1 && !state.cards.isFaceUp(top)) {
+            turnFaceUp(state, frontend, top, t);
+            ++turned;
+        }
+    }
+    return turned;
+}
+
+} // namespace vellomir::engine

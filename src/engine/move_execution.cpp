@@ -1,0 +1,448 @@
+#include "engine/move_execution.h"
+
+#include "app/frontend.h"
+#include "catalogue/parameter_index.h"
+#include "engine/action_support.h"
+#include "engine/card_census.h"
+#include "engine/card_runs.h"
+#include "engine/face_up.h"
+#include "engine/grid_moves.h"
+#include "engine/score.h"
+#include "table/card.h"
+#include "table/pile_counts.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace vellomir::engine {
+
+namespace param = catalogue::param;
+using table::Flag;
+using table::PileKind;
+using table::PileRef;
+using table::ProgramState;
+using table::cell::MovePhase;
+
+namespace detail {
+
+void playSwitched(const ProgramState& state, app::Frontend& frontend, std::string_view name,
+                  app::SettingsField soundSwitch, app::SoundMode mode) {
+    frontend.playSound(name, state.settings.isYes(soundSwitch), mode);
+}
+
+bool cardsAnimate(const ProgramState& state) {
+    return state.settings.read(app::field::CardsAnimate) != "N";
+}
+
+void refreshClock(ProgramState& state, app::Frontend& frontend) {
+    if (state.hooks.refreshClock) {
+        state.hooks.refreshClock(state, frontend);
+    }
+}
+
+void fly(app::Frontend& frontend, int card, table::TablePoint from, table::TablePoint to) {
+    frontend.flyCard(card, from.x, from.y, true, false, false, true, to.x, to.y);
+}
+
+std::string nameOf(PileRef pile) {
+    return table::pileName(pile);
+}
+
+void drawChangedPile(app::Frontend& frontend, PileRef pile) {
+    if (pile.kind == PileKind::Stock) {
+        frontend.drawPileTop(nameOf(pile));
+    } else {
+        frontend.drawPile(nameOf(pile));
+    }
+}
+
+void placeCard(ProgramState& state, PileRef pile, int card, char faceFlag, ActionContext& context) {
+    state.piles.appendCard(state.cards, pile, card, faceFlag);
+    context.lastCardTop = table::topCardPosition(state, pile).y;
+}
+
+int takeStockTop(ProgramState& state) {
+    std::string& stock = state.piles.stock(table::kStock);
+    if (stock.size() < 3) {
+        return 0;
+    }
+    const int top = table::topCardOf(stock);
+    stock.resize(stock.size() - 3);
+    return top;
+}
+
+bool stockEmpty(const ProgramState& state) {
+    return state.piles.stock(table::kStock).empty();
+}
+
+} // namespace detail
+
+namespace {
+
+using namespace detail;
+
+// The pile a location code names; nothing for "nowhere".
+std::optional<PileRef> pileAt(int location) {
+    if (location == location::Stock) {
+        return PileRef{PileKind::Stock, table::kStock};
+    }
+    if (location == location::Waste) {
+        return PileRef{PileKind::Stock, table::kWaste};
+    }
+    if (location >= 1 && location <= table::kMaxTableaus) {
+        return PileRef{PileKind::Tableau, location - 1};
+    }
+    if (location <= -1 && location >= -table::kMaxFoundations) {
+        return PileRef{PileKind::Foundation, -location - 1};
+    }
+    if (isReserveLocation(location)) {
+        return PileRef{PileKind::Reserve, -location - 21};
+    }
+    return std::nullopt;
+}
+
+// Redraws the pile a card (or run) left.
+void redrawSource(app::Frontend& frontend, std::optional<PileRef> source, const std::string& before,
+                  const std::string& after) {
+    if (!source) {
+        return;
+    }
+    if (source->kind == PileKind::Stock) {
+        frontend.drawPileTop(nameOf(*source));
+    } else {
+        frontend.redrawShrunkPile(before, after, nameOf(*source));
+    }
+}
+
+// A card taken with removeAnywhere (cut) and placed face up on `target`:
+// the common body of the moves to a foundation, a reserve, the waste and
+// the discard pile. Answers where it came from.
+table::Removal moveOneCard(ProgramState& state, app::Frontend& frontend, int card, PileRef target,
+                           ActionContext& context) {
+    const std::optional<PileRef> source = pileAt(locatePile(state, card));
+    const std::string before = source ? state.piles.pile(*source) : std::string();
+    const table::Removal removal = table::removeAnywhere(state, card, table::RemovalKind::Cut);
+    placeCard(state, target, card, '1', context);
+    if (removal.source == table::RemovalSource::Tableau) {
+        state.cardLeftTableau = true;
+    }
+    if (removal.pile) {
+        redrawSource(frontend, removal.pile, before, state.piles.pile(*removal.pile));
+    }
+    return removal;
+}
+
+bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d,
+                   ActionContext& context) {
+    const PileRef target{PileKind::Tableau, d};
+    takeUndoSnapshot(state);
+    const int source = locatePile(state, card);
+    const std::optional<PileRef> sourcePile = pileAt(source);
+    const std::string before = sourcePile ? state.piles.pile(*sourcePile) : std::string();
+
+    std::vector<int> run;
+    if (!state.isSingleCardMove()) {
+        run = extractRun(state, card, true);
+    }
+    if (run.empty()) {
+        const table::Removal removal = table::removeAnywhere(state, card, table::RemovalKind::Cut);
+        placeCard(state, target, card, '1', context);
+        if (removal.source == table::RemovalSource::Tableau) {
+            state.cardLeftTableau = true;
+        }
+    } else {
+        state.cardLeftTableau = true;
+        for (int moved : run) {
+            placeCard(state, target, moved, '1', context);
+        }
+    }
+    if (sourcePile) {
+        redrawSource(frontend, sourcePile, before, state.piles.pile(*sourcePile));
+    }
+    frontend.drawPile(nameOf(target));
+    playSwitched(state, frontend, "Tableau", app::field::SoundsTableau);
+
+    // A grid jump discards the card jumped over.
+    const catalogue::GameParameters& p = state.params;
+    if (p[param::TableauRule + d] == 71 && isTableauLocation(source)) {
+        const std::optional<int> jumped = jumpedGridCell(p[param::GridWidth], source - 1, d);
+        if (jumped && *jumped >= 0 && *jumped < table::kMaxTableaus &&
+            !state.piles.tableau(*jumped).empty()) {
+            const PileRef over{PileKind::Tableau, *jumped};
+            const int bottom = table::cardAt(state.piles.tableau(*jumped), 0);
+            fly(frontend, bottom, table::cardPosition(state, over, 0),
+                table::nextCardPosition(state, {PileKind::Stock, table::kDiscard}));
+            executeAction(state, frontend, bottom, "Waste", true);
+            dropNewestSnapshots(state, 1);
+        }
+    }
+
+    const int type = p[param::GameType];
+    if (type == 43 || type == 44) {
+        updateScore(state, frontend);
+        state.flags.set(Flag::Won, winTest(state));
+    }
+    if (type == 49) {
+        // A card that is not the tableau's base rank may only swap places
+        // with a lone card: the card it landed on flies back to the source.
+        const std::string& pile = state.piles.tableau(d);
+        if (table::cardCount(pile) == 2 &&
+            table::rankOf(table::cardAt(pile, 0)) != p[param::TableauEmptyCode + d] &&
+            isTableauLocation(source) && source - 1 != d) {
+            const PileRef back{PileKind::Tableau, source - 1};
+            const int bottom = table::cardAt(pile, 0);
+            frontend.pause(100);
+            fly(frontend, bottom, table::cardPosition(state, target, 0),
+                table::nextCardPosition(state, back));
+            state.piles.tableau(d).erase(0, 3);
+            // Appended, not put in place of the source's content: a legal
+            // swap leaves the source empty, and nothing else may be lost.
+            state.piles.appendCard(state.cards, back, bottom, std::nullopt);
+            frontend.drawPile(nameOf(target));
+            frontend.drawPile(nameOf(back));
+        }
+        updateScore(state, frontend);
+        state.flags.set(Flag::Won, winTest(state));
+    }
+    return true;
+}
+
+bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, int f, bool automatic,
+                      ActionContext& context) {
+    const PileRef target{PileKind::Foundation, f};
+    takeUndoSnapshot(state);
+    moveOneCard(state, frontend, card, target, context);
+    if (state.params[param::FoundationFanStyle] == 7) {
+        frontend.drawPile(nameOf(target));
+    } else {
+        frontend.drawPileTop(nameOf(target));
+    }
+    state.flags.set(Flag::Won, winTest(state));
+    if (automatic) {
+        playSwitched(state, frontend, "Autoplay", app::field::SoundsAutoplay);
+    } else {
+        playSwitched(state, frontend, "Foundation", app::field::SoundsFoundation);
+    }
+    if (state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
+        frontend.highlightFoundations(f);
+    }
+    return true;
+}
+
+bool moveToReserve(ProgramState& state, app::Frontend& frontend, int card, int r,
+                   ActionContext& context) {
+    const PileRef target{PileKind::Reserve, r};
+    takeUndoSnapshot(state);
+    moveOneCard(state, frontend, card, target, context);
+    frontend.drawPile(nameOf(target));
+    playSwitched(state, frontend, "Tableau", app::field::SoundsTableau);
+    return true;
+}
+
+bool moveToWaste(ProgramState& state, app::Frontend& frontend, int card, ActionContext& context) {
+    const PileRef target{PileKind::Stock, table::kWaste};
+    takeUndoSnapshot(state);
+    moveOneCard(state, frontend, card, target, context);
+    frontend.drawPileTop(nameOf(target));
+    state.flags.set(Flag::Won, winTest(state));
+    playSwitched(state, frontend, "Tableau", app::field::SoundsTableau);
+    return true;
+}
+
+bool moveToDiscard(ProgramState& state, app::Frontend& frontend, int card, ActionContext& context) {
+    const PileRef target{PileKind::Stock, table::kDiscard};
+    takeUndoSnapshot(state);
+    moveOneCard(state, frontend, card, target, context);
+    frontend.drawPileTop(nameOf(target));
+    state.flags.set(Flag::Won, winTest(state));
+    if (state.params[param::GameType] == 12) {
+        playSwitched(state, frontend, "Eddy", app::field::SoundsFoundation);
+    }
+    return true;
+}
+
+bool isDealKeyword(std::string_view action) {
+    return action.starts_with("Add_Tableau") || action.starts_with("Add_Reserve") ||
+           action == "Fill_Tableaus" || action == "Add_Tableaus_Last";
+}
+
+// The actions whose card argument means nothing: deals, refills, removals.
+bool ignoresCard(std::string_view action) {
+    return isDealKeyword(action) || action == "Selezionate_Dest" || action == "Selezionate_Fila" ||
+           action == "Stock_To_Pile_Monte_Carlo";
+}
+
+bool autoplayOn(const ProgramState& state) {
+    return state.autoplayTicked && state.params[param::AutoplayAvailable] != 0;
+}
+
+bool dispatch(ProgramState& state, app::Frontend& frontend, int card, std::string_view action,
+              ActionContext& context) {
+    if (action.starts_with("Mazzo")) {
+        return stockAction(state, frontend, action, context);
+    }
+    if (action.starts_with("Dest_Autoplay")) {
+        const auto target = table::parsePileName("Dest" + std::string(action.substr(13)));
+        return target && moveToFoundation(state, frontend, card, target->index, true, context);
+    }
+    if (action.starts_with("Dest") || action.starts_with("Fila") || action.starts_with("Appogg")) {
+        const auto target = table::parsePileName(action);
+        if (!target) {
+            return false;
+        }
+        switch (target->kind) {
+        case PileKind::Foundation:
+            return moveToFoundation(state, frontend, card, target->index, false, context);
+        case PileKind::Tableau:
+            return moveToTableau(state, frontend, card, target->index, context);
+        case PileKind::Reserve:
+            return moveToReserve(state, frontend, card, target->index, context);
+        case PileKind::Stock:
+            break;
+        }
+        return false;
+    }
+    if (action == "Waste") {
+        return moveToDiscard(state, frontend, card, context);
+    }
+    if (action == "Stock02") {
+        return moveToWaste(state, frontend, card, context);
+    }
+    if (isDealKeyword(action)) {
+        return dealAction(state, frontend, action, context);
+    }
+    if (action == "Selezionate_Dest") {
+        return removeSelection(state, frontend, context);
+    }
+    if (action == "Selezionate_Fila") {
+        return fillEmptyTableausFromStock(state, frontend, context);
+    }
+    if (action == "Stock_To_Pile_Monte_Carlo") {
+        return compactAndRefill(state, frontend, context);
+    }
+    return false;
+}
+
+} // namespace
+
+bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int card,
+                           std::string_view action, bool nested) {
+    table::TMainGame& game = state.mainGame;
+    const catalogue::GameParameters& p = state.params;
+    if (!nested) {
+        state.cardLeftTableau = false;
+    }
+    // Games that must open from the tableau refuse any other first action.
+    if (p[param::FirstMoveFromTableau] == 1 && game.cell(MovePhase) == 0) {
+        const int from = ignoresCard(action) ? location::Nowhere : locatePile(state, card);
+        if (from < 1 || action.starts_with("Dest")) {
+            return false;
+        }
+    }
+    const bool spentAtEntry = stockAndWasteSpent(state);
+    ActionContext context;
+    const bool executed = dispatch(state, frontend, card, action, context);
+
+    if (!spentAtEntry && stockAndWasteSpent(state)) {
+        frontend.drawPileTop("Mazzo");
+    }
+    if (executed && p[param::GameType] != 9) {
+        updateScore(state, frontend);
+    }
+    if (state.cardLeftTableau && !autoplayOn(state)) {
+        // The uncovered cards turn as part of the action: one undo step.
+        const int turned = automaticFaceUp(state, frontend);
+        if (turned > 0 && executed) {
+            dropNewestSnapshots(state, turned);
+        }
+    }
+    if (executed) {
+        clearRedo(state);
+        if (game.cell(MovePhase) <= 1) {
+            game.setCell(MovePhase, game.cell(MovePhase) + 1);
+        }
+        // Some games fill their empty tableaus once, after the first action.
+        if (p[param::FillTableausAfterFirstMove] == 1 && game.cell(MovePhase) == 1) {
+            game.setCell(MovePhase, 2);
+            executeAction(state, frontend, 0, "Fill_Tableaus", true);
+        }
+    }
+    const int edge = context.lastCardTop + state.groupHeight + game.scrollOffset();
+    game.setCell(
+        table::cell::LowestCardEdge,
+        std::clamp(std::max<int>(game.cell(table::cell::LowestCardEdge), edge), -32768, 32767));
+    const int type = p[param::GameType];
+    if (type == 31 || type == 34 || type == 35) {
+        state.flags.set(Flag::Won, winTest(state));
+    }
+    return executed;
+}
+
+bool executeMove(ProgramState& state, app::Frontend& frontend, int card, std::string_view action) {
+#ifndef NDEBUG
+    const CardCensus before = takeCardCensus(state);
+#endif
+    const bool executed = detail::executeAction(state, frontend, card, action, false);
+#ifndef NDEBUG
+    // Every action must leave each dealt card on the table exactly once.
+    const std::string fault = cardsOnTableOnce(state, before);
+    if (!fault.empty()) {
+        std::fprintf(stderr, "vellomir: after the action %.*s on card %d: %s\n",
+                     static_cast<int>(action.size()), action.data(), card, fault.c_str());
+        std::abort();
+    }
+#endif
+    return executed;
+}
+
+void appendToPile(ProgramState& state, std::string_view pileName, int card,
+                  std::optional<char> faceFlag) {
+    if (const auto pile = table::parsePileName(pileName)) {
+        state.piles.appendCard(state.cards, *pile, card, faceFlag);
+    } else if (card != 0 && faceFlag) {
+        state.cards.setFaceFlag(card, *faceFlag);
+    }
+}
+
+bool stockAndWasteSpent(const ProgramState& state) {
+    return state.piles.stock(table::kStock).empty() &&
+           table::cardCount(state.piles.stock(table::kWaste)) <= 1;
+}
+
+bool returnPickedCards(ProgramState& state, app::Frontend& frontend, int firstCard, int dropX,
+                       int dropY) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    std::vector<PileRef> order{{PileKind::Stock, table::kWaste}};
+    for (int t = 0; t < counts.tableaus; ++t) {
+        order.push_back({PileKind::Tableau, t});
+    }
+    for (int f = 0; f < table::kMaxFoundations; ++f) {
+        order.push_back({PileKind::Foundation, f});
+    }
+    for (int r = 0; r < table::kMaxReserves; ++r) {
+        order.push_back({PileKind::Reserve, r});
+    }
+    for (PileRef pile : order) {
+        const int slot = positionInPile(state.piles.pile(pile), firstCard);
+        if (slot < 0) {
+            continue;
+        }
+        if (cardsAnimate(state)) {
+            const table::TablePoint home = table::cardPosition(state, pile, slot);
+            frontend.flyCard(firstCard, dropX, dropY, false, false, false, true, home.x, home.y);
+        }
+        drawChangedPile(frontend, pile);
+        if (pile.kind == PileKind::Foundation &&
+            state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
+            frontend.highlightFoundations(pile.index);
+        }
+        playSwitched(state, frontend, "card_down", app::field::SoundsCardDown);
+        return true;
+    }
+    return false;
+}
+
+} // namespace vellomir::engine

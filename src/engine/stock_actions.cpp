@@ -1,0 +1,352 @@
+#include "engine/stock_actions.h"
+
+#include "app/frontend.h"
+#include "catalogue/parameter_index.h"
+#include "engine/action_support.h"
+#include "engine/score.h"
+#include "engine/undo_snapshots.h"
+#include "table/card.h"
+#include "table/pile_counts.h"
+#include "table/program_state.h"
+
+#include <optional>
+#include <string>
+
+namespace vellomir::engine::detail {
+
+namespace {
+
+namespace param = catalogue::param;
+using table::Flag;
+using table::PileKind;
+using table::PileRef;
+using table::ProgramState;
+using table::cell::PassNumber;
+using table::cell::StockPressed;
+
+const PileRef kStockPile{PileKind::Stock, table::kStock};
+const PileRef kWastePile{PileKind::Stock, table::kWaste};
+const PileRef kDiscardPile{PileKind::Stock, table::kDiscard};
+
+int passNumber(const ProgramState& state) {
+    return state.mainGame.cell(PassNumber);
+}
+
+void countPass(ProgramState& state) {
+    state.mainGame.setCell(PassNumber, passNumber(state) + 1);
+}
+
+bool passesRemain(const ProgramState& state) {
+    const int allowed = state.params[param::StockPasses];
+    return allowed == -1 || passNumber(state) < allowed;
+}
+
+bool stockPressed(const ProgramState& state) {
+    return state.mainGame.cell(StockPressed) == 1;
+}
+
+// The empty stock (or the empty waste) shows pressed while the player
+// holds the button on it; the release runs the stock action again.
+void pressStock(ProgramState& state, app::Frontend& frontend) {
+    const catalogue::GameParameters& p = state.params;
+    if (p[param::EmptyStockIsRedeal] == 1 && stockEmpty(state)) {
+        frontend.drawPilePressed("Mazzo", true);
+        state.mainGame.setCell(StockPressed, 1);
+    } else if (p[param::EmptyWasteIsRedeal] == 1 && state.piles.stock(table::kWaste).empty()) {
+        frontend.drawPilePressed("Mazzo_Vis", true);
+        state.mainGame.setCell(StockPressed, 1);
+    }
+}
+
+// Turns the waste over onto the stock: top card first, so the stock holds
+// the waste in reverse order and deals it again in the same order.
+void turnWasteOver(ProgramState& state, app::Frontend& frontend) {
+    const catalogue::GameParameters& p = state.params;
+    countPass(state);
+    takeUndoSnapshot(state);
+    state.piles.stock(table::kStock).clear();
+    const char face = p[param::StockFaceDown] != 0 ? '0' : '1';
+    const bool animate = state.settings.read(app::field::RedealAnimation) != "N";
+    if (animate) {
+        playSwitched(state, frontend, "Redeal", app::field::SoundsRedeal, app::SoundMode::Looped);
+    } else {
+        playSwitched(state, frontend, "Red_no_a", app::field::SoundsRedealWithoutAnimation,
+                     app::SoundMode::Wait);
+    }
+    std::string& waste = state.piles.stock(table::kWaste);
+    while (waste.size() >= 3) {
+        const int card = table::topCardOf(waste);
+        const table::TablePoint from = table::topCardPosition(state, kWastePile);
+        waste.resize(waste.size() - 3);
+        if (animate) {
+            frontend.drawPileTop("Mazzo");
+            frontend.drawPileTop("Mazzo_Vis");
+            fly(frontend, p[param::StockFaceDown] == 1 ? -1 : card, from,
+                table::pilePosition(state, kStockPile));
+        }
+        state.piles.appendCard(state.cards, kStockPile, card, face);
+    }
+    if (animate) {
+        frontend.drawPileTop("Mazzo_Vis");
+        frontend.pause(100);
+        frontend.stopSound();
+    }
+    frontend.drawPileTop("Mazzo");
+    // In the pyramid the stock's card may be selected: a card turned back
+    // into the stock leaves the selection.
+    std::string& selection = state.piles.foundation(0);
+    if (p[param::GameType] == 4 && !selection.empty()) {
+        const std::string& stock = state.piles.stock(table::kStock);
+        const int bottom = table::cardAt(stock, 0);
+        if (bottom == table::cardAt(selection, 0)) {
+            selection.erase(0, 3);
+        } else if (table::cardCount(selection) >= 2 && bottom == table::cardAt(selection, 1)) {
+            selection.erase(3, 3);
+        }
+    }
+}
+
+// Deals up to parameter 21 cards from the stock to the waste (or, for the
+// other stock names, to the discard pile).
+bool dealFromStock(ProgramState& state, app::Frontend& frontend, std::string_view action,
+                   bool snapshotTaken, ActionContext& context) {
+    const PileRef target = action == "Mazzo_Vis" ? kWastePile : kDiscardPile;
+    bool dealt = false;
+    const int perClick = state.params[param::CardsPerStockClick];
+    for (int i = 0; i < perClick && !stockEmpty(state); ++i) {
+        if (!snapshotTaken) {
+            takeUndoSnapshot(state);
+            snapshotTaken = true;
+        }
+        const table::TablePoint from = table::topCardPosition(state, kStockPile);
+        const int card = takeStockTop(state);
+        placeCard(state, target, card, '1', context);
+        frontend.drawPileTop("Mazzo");
+        if (cardsAnimate(state)) {
+            frontend.pause(10);
+            fly(frontend, card, from, table::topCardPosition(state, target));
+        }
+        frontend.drawPileTop(nameOf(target));
+        playSwitched(state, frontend, "Stock", app::field::SoundsStock);
+        state.flags.set(Flag::Won, winTest(state));
+        dealt = true;
+    }
+    return dealt;
+}
+
+// The pile range and deal type of one deal action.
+struct DealPlan {
+    PileKind kind = PileKind::Tableau;
+    int first = 0;
+    int last = -1; // inclusive, 0-based
+    bool reserveAction = false;
+};
+
+std::optional<DealPlan> planDeal(const ProgramState& state, std::string_view action) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    if (action == "Add_Tableaus" || action == "Fill_Tableaus" || action == "Add_Tableaus_Last") {
+        return DealPlan{PileKind::Tableau, 0, counts.tableaus - 1, false};
+    }
+    if (action == "Add_Reserves") {
+        return DealPlan{PileKind::Reserve, 0, counts.reserves - 1, true};
+    }
+    if (action.starts_with("Add_Tableau_")) {
+        const auto pile = table::parsePileName("Fila" + std::string(action.substr(12)));
+        if (!pile) {
+            return std::nullopt;
+        }
+        return DealPlan{PileKind::Tableau, pile->index, pile->index, false};
+    }
+    if (action.starts_with("Add_Reserve_") && action.size() == 13) {
+        const auto pile = table::parsePileName("Appogg" + std::string(action.substr(12, 1)));
+        if (!pile) {
+            return std::nullopt;
+        }
+        return DealPlan{PileKind::Reserve, pile->index, pile->index, true};
+    }
+    return std::nullopt;
+}
+
+int dealTypeOf(const ProgramState& state, std::string_view action, const DealPlan& plan, int p) {
+    if (action == "Add_Tableaus_Last") {
+        return 1;
+    }
+    if (action == "Fill_Tableaus") {
+        return state.piles.tableau(p).empty() ? 1 : 0;
+    }
+    return plan.reserveAction ? state.params[param::ReserveLaterDeal + p]
+                              : state.params[param::TableauLaterDeal + p];
+}
+
+} // namespace
+
+bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
+                 ActionContext& context) {
+    const catalogue::GameParameters& p = state.params;
+    const bool remain = passesRemain(state);
+    bool passCounted = false;
+    bool turnedOver = false;
+    if (p[param::PassCountingStyle] > 0 && remain) {
+        if (stockEmpty(state) || p[param::PassCountingStyle] == 6) {
+            if (stockPressed(state)) {
+                takeUndoSnapshot(state);
+                countPass(state);
+                passCounted = true;
+            } else {
+                pressStock(state, frontend);
+            }
+        }
+    } else if (action == "Mazzo_Vis" && stockEmpty(state) &&
+               table::cardCount(state.piles.stock(table::kWaste)) > 1 && remain) {
+        if (stockPressed(state)) {
+            turnWasteOver(state, frontend);
+            turnedOver = true;
+        } else {
+            pressStock(state, frontend);
+        }
+    }
+    bool dealt = false;
+    if (!stockEmpty(state) && !passCounted) {
+        dealt = dealFromStock(state, frontend, action, turnedOver, context);
+        if (dealt && p[param::GameType] == 28) {
+            ++state.flags.dealCounter();
+            markNewest(state, 2);
+        }
+    }
+    return passCounted || turnedOver || dealt;
+}
+
+bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
+                ActionContext& context) {
+    if (stockEmpty(state)) {
+        return false;
+    }
+    const std::optional<DealPlan> plan = planDeal(state, action);
+    if (!plan) {
+        return false;
+    }
+    const catalogue::GameParameters& p = state.params;
+    if (plan->reserveAction && p[param::ReserveLaterDeal] == 5 &&
+        passNumber(state) >= p[param::StockPasses]) {
+        return false;
+    }
+    // Refilling after the first action shares that action's undo step.
+    bool snapshotTaken = action == "Fill_Tableaus";
+    bool dealt = false;
+    for (int pile = plan->first; pile <= plan->last; ++pile) {
+        const int type = dealTypeOf(state, action, *plan, pile);
+        if (type < 1 || type > 8) {
+            continue;
+        }
+        if (stockEmpty(state)) {
+            break;
+        }
+        if (type == 7 && state.piles.tableau(pile).empty()) {
+            continue;
+        }
+        if (!snapshotTaken) {
+            takeUndoSnapshot(state);
+            snapshotTaken = true;
+        }
+        const PileRef target{plan->kind, pile};
+        const table::TablePoint from = table::topCardPosition(state, kStockPile);
+        const int card = takeStockTop(state);
+        if (p[param::TableauFanStyle] == 8) {
+            state.piles.appendCard(state.cards, {PileKind::Tableau, 0}, 0, std::nullopt);
+        }
+        const bool faceDown =
+            (plan->reserveAction && type == 5) || (action == "Add_Tableaus" && type == 6);
+        placeCard(state, target, card, faceDown ? '0' : '1', context);
+        frontend.drawPileTop("Mazzo");
+        fly(frontend, faceDown ? -1 : card, from, table::topCardPosition(state, target));
+        frontend.drawPile(nameOf(target));
+        playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+        dealt = true;
+    }
+    if (dealt) {
+        state.flags.set(Flag::Won, winTest(state));
+    }
+    return dealt;
+}
+
+bool fillEmptyTableausFromStock(ProgramState& state, app::Frontend& frontend,
+                                ActionContext& context) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    bool filled = false;
+    for (int t = 0; t < counts.tableaus; ++t) {
+        if (state.piles.tableau(t).empty() && !stockEmpty(state)) {
+            const PileRef target{PileKind::Tableau, t};
+            const table::TablePoint from = table::topCardPosition(state, kStockPile);
+            const int card = takeStockTop(state);
+            placeCard(state, target, card, '1', context);
+            frontend.drawPileTop("Mazzo");
+            fly(frontend, card, from, table::topCardPosition(state, target));
+            frontend.drawPile(nameOf(target));
+            playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+            filled = true;
+        }
+        refreshClock(state, frontend);
+    }
+    return filled;
+}
+
+bool compactAndRefill(ProgramState& state, app::Frontend& frontend, ActionContext& context) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    table::PileLists& piles = state.piles;
+    bool anyEmpty = false;
+    bool gapBeforeCards = false;
+    bool seenCards = false;
+    for (int t = counts.tableaus - 1; t >= 0; --t) {
+        if (piles.tableau(t).empty()) {
+            anyEmpty = true;
+            gapBeforeCards = gapBeforeCards || seenCards;
+        } else {
+            seenCards = true;
+        }
+    }
+    if (!anyEmpty || (stockEmpty(state) && !gapBeforeCards)) {
+        return false;
+    }
+    frontend.drawTable(false);
+    piles.foundation(0).clear();
+
+    for (int t = 0; t < counts.tableaus; ++t) {
+        if (!piles.tableau(t).empty()) {
+            continue;
+        }
+        int next = t + 1;
+        while (next < counts.tableaus && piles.tableau(next).empty()) {
+            ++next;
+        }
+        if (next >= counts.tableaus) {
+            break;
+        }
+        const PileRef from{PileKind::Tableau, next};
+        const PileRef to{PileKind::Tableau, t};
+        const table::TablePoint start = table::topCardPosition(state, from);
+        const int card = table::topCardOf(piles.tableau(next));
+        piles.tableau(t) = std::move(piles.tableau(next));
+        piles.tableau(next).clear();
+        frontend.drawPile(nameOf(from));
+        fly(frontend, card, start, table::topCardPosition(state, to));
+        frontend.drawPile(nameOf(to));
+        context.lastCardTop = table::topCardPosition(state, to).y;
+        playSwitched(state, frontend, "Shuffle", app::field::SoundsTableau);
+    }
+    for (int t = 0; t < counts.tableaus; ++t) {
+        if (piles.tableau(t).empty() && !stockEmpty(state)) {
+            const PileRef target{PileKind::Tableau, t};
+            const table::TablePoint from = table::topCardPosition(state, kStockPile);
+            const int card = takeStockTop(state);
+            placeCard(state, target, card, '1', context);
+            frontend.drawPileTop("Mazzo");
+            fly(frontend, card, from, table::topCardPosition(state, target));
+            frontend.drawPile(nameOf(target));
+            playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+        }
+        refreshClock(state, frontend);
+    }
+    return true;
+}
+
+} // namespace vellomir::engine::detail

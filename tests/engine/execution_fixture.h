@@ -1,0 +1,55 @@
+#pragma once
+
+#include "catalogue/parameter_index.h"
+#include "engine/card_census.h"
+#include "engine/move_execution.h"
+#include "support/table_builder.h"
+
+#include <gtest/gtest.h>
+
+namespace vellomir::testing {
+
+namespace param = catalogue::param;
+
+/// A table for the executor: sounds switched on, cards animated, the
+/// general score scheme, and the card census of the table as first built.
+struct PlayTable : Table {
+    explicit PlayTable(int foundations = 4, int tableaus = 7, int reserves = 0)
+        : Table(foundations, tableaus, reserves) {
+        for (app::SettingsField f :
+             {app::field::SoundsTableau, app::field::SoundsFoundation, app::field::SoundsAutoplay,
+              app::field::SoundsStock, app::field::SoundsShuffle, app::field::SoundsPairing,
+              app::field::SoundsRedeal, app::field::SoundsRedealWithoutAnimation,
+              app::field::SoundsFaceUp, app::field::SoundsCardDown}) {
+            state.settings.write(f, "Y");
+        }
+        state.settings.write(app::field::CardsAnimate, "Y");
+        state.settings.write(app::field::RedealAnimation, "Y");
+        state.settings.write(app::field::ScoringScheme, "01");
+        state.settings.write(app::field::AutomaticFaceUp, "Y");
+        state.mainGame.setCell(table::cell::PassNumber, 1);
+        param(param::CardCount, 52);
+        param(param::CardsPerStockClick, 1);
+        param(param::StockPasses, -1);
+    }
+
+    bool run(int card, std::string_view action) {
+        const engine::CardCensus before = engine::takeCardCensus(state);
+        const bool executed = engine::executeMove(state, frontend, card, action);
+        const std::string fault = engine::cardsOnTableOnce(state, before);
+        EXPECT_EQ(fault, "") << "after " << action;
+        return executed;
+    }
+    bool move(std::string_view name, std::string_view action) { return run(card(name), action); }
+
+    const std::string& tableauPile(int i) { return state.piles.tableau(i); }
+    const std::string& stockPile() { return state.piles.stock(table::kStock); }
+    const std::string& wastePile() { return state.piles.stock(table::kWaste); }
+    const std::string& discardPile() { return state.piles.stock(table::kDiscard); }
+    int score() { return state.settings.readInt(app::field::Score, -9999); }
+    int phase() { return state.mainGame.cell(table::cell::MovePhase); }
+    int passNumber() { return state.mainGame.cell(table::cell::PassNumber); }
+    bool faceUp(std::string_view name) { return state.cards.isFaceUp(card(name)); }
+};
+
+} // namespace vellomir::testing
