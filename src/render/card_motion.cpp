@@ -46,7 +46,8 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
         const int baseY = table::cardPosition(m_state, pile, s, index).y;
         for (int k = index; k < table::cardCount(s); ++k) {
             const int code = table::cardAt(s, k);
-            const QImage* image = m_state.cards.isFaceUp(code) ? m_images.faceOf(code) : &m_images.back();
+            const QImage* image =
+                m_state.cards.isFaceUp(code) ? m_images.faceOf(code) : &m_images.back();
             if (image == nullptr || image->isNull()) {
                 continue;
             }
@@ -55,13 +56,15 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
             QRgb saved[6];
             int n = 0;
             const QRect place(0, y, W, H);
-            forEachCornerPixel(place, true, false, cornerSize(),
-                               [&](int px, int py, bool, bool) { saved[n++] = pixelSafe(picture, px, py); });
+            forEachCornerPixel(place, true, false, cornerSize(), [&](int px, int py, bool, bool) {
+                saved[n++] = pixelSafe(picture, px, py);
+            });
             copyPixels(picture, QPoint(0, y), *image);
             if (k > index) {
                 n = 0;
-                forEachCornerPixel(place, true, false, cornerSize(),
-                                   [&](int px, int py, bool, bool) { setPixelSafe(picture, px, py, saved[n++]); });
+                forEachCornerPixel(
+                    place, true, false, cornerSize(),
+                    [&](int px, int py, bool, bool) { setPixelSafe(picture, px, py, saved[n++]); });
             }
         }
     } else if (const QImage* face = m_images.faceOf(card)) {
@@ -171,12 +174,13 @@ void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
     QImage& carried = m_images.scratchCard();
     if (fixCorners) {
         const QImage& buffer = tableBuffer();
-        forEachCornerPixel(QRect(0, 0, W, h), true, true, cornerSize(), [&](int px, int py, bool, bool) {
-            const QPoint under(x + px, y + py + sy);
-            if (buffer.rect().contains(under)) {
-                setPixelSafe(carried, px, py, pixelSafe(buffer, under.x(), under.y()));
-            }
-        });
+        forEachCornerPixel(
+            QRect(0, 0, W, h), true, true, cornerSize(), [&](int px, int py, bool, bool) {
+                const QPoint under(x + px, y + py + sy);
+                if (buffer.rect().contains(under)) {
+                    setPixelSafe(carried, px, py, pixelSafe(buffer, under.x(), under.y()));
+                }
+            });
     }
     copyPixels(m_window, QPoint(x, y), picture, QRect(0, 0, W, h));
     m_dragRect = now;
@@ -212,8 +216,8 @@ void TableRenderer::dropCarried() {
     m_shadowShown = false;
 }
 
-void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
-                            int toX, int toY) {
+void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
+                            bool final, int toX, int toY) {
     const int W = cardWidth();
     const int H = cardHeight();
     const int S = m_state.shadowOffset;
@@ -272,8 +276,8 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool li
         if ((step > 0 && main >= mainTarget) || (step < 0 && main <= mainTarget)) {
             main = mainTarget;
         }
-        const int progress =
-            static_cast<int>(std::abs(main - mainStart) * 100.0 / std::abs(mainTarget - mainStart) + 0.5);
+        const int progress = static_cast<int>(
+            std::abs(main - mainStart) * 100.0 / std::abs(mainTarget - mainStart) + 0.5);
         other = otherStart + static_cast<int>((otherTarget - otherStart) * progress / 100.0);
         busyWait(wait);
         if (main == mainTarget && other == otherTarget) {
@@ -283,7 +287,7 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool li
     }
     QPoint at = point();
     if (step == 0) {
-        at = QPoint(toX, toY);  // no distance to cover
+        at = QPoint(toX, toY); // no distance to cover
     }
     if (lifted) {
         drawCarried(at.x(), at.y(), false, true);

@@ -51,7 +51,8 @@ void copyOpaquePixels(QImage& dst, QPoint to, const QImage& src, QRect source) {
     }
     const bool keyed = src.hasAlphaChannel();
     for (int row = 0; row < source.height(); ++row) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(source.top() + row)) + source.left();
+        const QRgb* from =
+            reinterpret_cast<const QRgb*>(src.constScanLine(source.top() + row)) + source.left();
         QRgb* into = reinterpret_cast<QRgb*>(dst.scanLine(to.y() + row)) + to.x();
         for (int x = 0; x < source.width(); ++x) {
             if (!keyed || qAlpha(from[x]) != 0) {

@@ -29,7 +29,8 @@ inline void setPixelSafe(QImage& image, int x, int y, QRgb colour) {
 }
 // The pixel, or `fallback` outside the image.
 inline QRgb pixelSafe(const QImage& image, int x, int y, QRgb fallback = 0xff000000) {
-    return image.rect().contains(x, y) ? reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] : fallback;
+    return image.rect().contains(x, y) ? reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]
+                                       : fallback;
 }
 
 } // namespace vellomir::render

@@ -20,10 +20,10 @@ QColor colourFromValue(long long value) {
         const int index = static_cast<int>(bits & 0xff);
         const QPalette palette = QGuiApplication::palette();
         switch (index) {
-        case 1:  // desktop
-        case 5:  // window
+        case 1: // desktop
+        case 5: // window
             return palette.color(QPalette::Window);
-        case 15:  // button face
+        case 15: // button face
         default:
             return palette.color(QPalette::Button);
         }
@@ -36,7 +36,8 @@ void fillTiled(QImage& target, const QImage& tile) {
     if (tile.isNull() || tile.width() == 0 || tile.height() == 0 || target.isNull()) {
         return;
     }
-    const QImage source = tile.format() == target.format() ? tile : tile.convertToFormat(target.format());
+    const QImage source =
+        tile.format() == target.format() ? tile : tile.convertToFormat(target.format());
     for (int x = 0; x <= target.width(); x += source.width()) {
         copyPixels(target, QPoint(x, 0), source);
     }
@@ -52,8 +53,9 @@ int mulDiv(int a, int b, int c) {
     }
     const long long product = static_cast<long long>(a) * b;
     const long long half = std::llabs(c) / 2;
-    const long long rounded = (product >= 0) == (c > 0) ? (std::llabs(product) + half) / std::llabs(c)
-                                                        : -((std::llabs(product) + half) / std::llabs(c));
+    const long long rounded = (product >= 0) == (c > 0)
+                                  ? (std::llabs(product) + half) / std::llabs(c)
+                                  : -((std::llabs(product) + half) / std::llabs(c));
     return static_cast<int>(rounded);
 }
 
@@ -62,7 +64,7 @@ void fillFade(QImage& target, const QColor& colour, const QRect& area) {
         return;
     }
     const int height = area.height();
-    const int bottom = area.top() + height;  // exclusive
+    const int bottom = area.top() + height; // exclusive
     for (int k = 0; k < 256; ++k) {
         const int top = k == 255 ? area.top() : bottom - mulDiv(k + 1, height, 256);
         const int end = bottom - mulDiv(k, height, 256);

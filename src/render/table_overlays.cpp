@@ -33,10 +33,10 @@ namespace cell = table::cell;
 constexpr std::string_view kPreference = "Preference";
 
 const std::array<QColor, 15> kHighlightColours = {
-    QColor(0, 0, 0),       QColor(0, 0, 255),     QColor(0, 255, 255),   QColor(0, 255, 0),
-    QColor(255, 185, 220), QColor(255, 70, 70),   QColor(255, 255, 128), QColor(0, 0, 160),
-    QColor(0, 128, 128),   QColor(0, 128, 64),    QColor(255, 128, 255), QColor(128, 0, 64),
-    QColor(128, 128, 0),   QColor(128, 0, 0),     QColor(192, 192, 192)};
+    QColor(0, 0, 0),       QColor(0, 0, 255),   QColor(0, 255, 255),   QColor(0, 255, 0),
+    QColor(255, 185, 220), QColor(255, 70, 70), QColor(255, 255, 128), QColor(0, 0, 160),
+    QColor(0, 128, 128),   QColor(0, 128, 64),  QColor(255, 128, 255), QColor(128, 0, 64),
+    QColor(128, 128, 0),   QColor(128, 0, 0),   QColor(192, 192, 192)};
 
 const char* const kSuitPictures[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS", "SUIT_SPADES"};
 
@@ -44,7 +44,8 @@ const char* const kSuitPictures[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS
 
 // --- Background -------------------------------------------------------------------
 
-void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing) {
+void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
+                                          bool reportMissing) {
     app::SettingsRecord& settings = m_state.settings;
     const QColor fallback = defaultTableColour(m_manyColours);
     if (settings.isYes(app::field::BackgroundDef)) {
@@ -54,11 +55,13 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
     if (settings.isYes(app::field::CustomBackgroundPresent)) {
         std::string name;
         if (!m_preferencesPath.empty()) {
-            name = app::IniFile(m_preferencesPath).readText(kPreference, "Customized_Background", "");
+            name =
+                app::IniFile(m_preferencesPath).readText(kPreference, "Customized_Background", "");
         }
         QString path = QString::fromStdString(name);
         if (!path.isEmpty() && !path.contains(QLatin1Char('/'))) {
-            path = QString::fromStdString(settings.programDirectory()) + path + QStringLiteral(".bmp");
+            path =
+                QString::fromStdString(settings.programDirectory()) + path + QStringLiteral(".bmp");
         }
         const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
         const QImage picture = exists ? QImage(path) : QImage();
@@ -72,13 +75,15 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
             if (m_hooks.showMessage) {
                 if (!exists) {
                     m_hooks.showMessage(QStringLiteral("Vellomir"),
-                                        QStringLiteral("Customized background image not found: ") + path);
+                                        QStringLiteral("Customized background image not found: ") +
+                                            path);
                 } else {
-                    m_hooks.showMessage(QStringLiteral("Error"),
-                                        QStringLiteral("Cannot find images file:\n") + path +
-                                            QStringLiteral("\nSome program components cannot be shown correctly."
-                                                           "\nCopy the file into the directory that above is "
-                                                           "specified\nor reinstall the program."));
+                    m_hooks.showMessage(
+                        QStringLiteral("Error"),
+                        QStringLiteral("Cannot find images file:\n") + path +
+                            QStringLiteral("\nSome program components cannot be shown correctly."
+                                           "\nCopy the file into the directory that above is "
+                                           "specified\nor reinstall the program."));
                 }
             }
             settings.write(app::field::CustomBackgroundPresent, "N");
@@ -108,7 +113,8 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
         return;
     }
     const int fixed = settings.readInt(app::field::BackgroundFixedCol, 0);
-    const QColor colour = colourFromValue(fixed > 0 ? fixed : settings.readInt(app::field::BackgroundCol, 0));
+    const QColor colour =
+        colourFromValue(fixed > 0 ? fixed : settings.readInt(app::field::BackgroundCol, 0));
     target.fill(colour);
     if (settings.isYes(app::field::FadeBackground) && m_manyColours) {
         const int extra = scrollBarVisible ? 80 : 1;
@@ -141,7 +147,8 @@ void TableRenderer::showBackground() {
     if (m_window.isNull()) {
         return;
     }
-    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(), QRect(0, scroll(), m_window.width(), m_window.height()));
+    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(),
+               QRect(0, scroll(), m_window.width(), m_window.height()));
     showOnWindow(m_window.rect());
 }
 
@@ -240,7 +247,8 @@ void TableRenderer::highlightInto(int foundationIndex) {
     if (style < 1 || style > 5) {
         return;
     }
-    const QColor colour = kHighlightColours[static_cast<std::size_t>(std::clamp(colourIndex, 0, 14))];
+    const QColor colour =
+        kHighlightColours[static_cast<std::size_t>(std::clamp(colourIndex, 0, 14))];
     const int W = cardWidth();
     const int H = cardHeight();
     const int first = foundationIndex < 0 ? 0 : foundationIndex;
@@ -268,8 +276,8 @@ void TableRenderer::highlightInto(int foundationIndex) {
                                [&](int x, int y, bool, bool) { hatch.setPixel(x, y, 0); });
             copyOpaquePixels(tableBuffer(), inBuffer.topLeft(), hatch, hatch.rect());
         } else {
-            static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::BDiagPattern, Qt::CrossPattern,
-                                                      Qt::DiagCrossPattern};
+            static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::BDiagPattern,
+                                                      Qt::CrossPattern, Qt::DiagCrossPattern};
             QPainter painter(&tableBuffer());
             painter.setPen(Qt::NoPen);
             painter.fillRect(inBuffer, QBrush(colour, kBrushes[style - 2]));
@@ -318,11 +326,13 @@ void TableRenderer::drawJokerLabel() {
         rank = QString::number(label.rank);
         break;
     }
-    const QString text = (rank.size() == 1 ? QStringLiteral("Joker = ") : QStringLiteral("Joker=")) + rank;
+    const QString text =
+        (rank.size() == 1 ? QStringLiteral("Joker = ") : QStringLiteral("Joker=")) + rank;
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
     painter.setFont(font);
-    painter.drawText(QRect(inBuffer.left() + 2, inBuffer.top(), 46, 14), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.drawText(QRect(inBuffer.left() + 2, inBuffer.top(), 46, 14),
+                     Qt::AlignLeft | Qt::AlignVCenter, text);
     if (label.suit >= 0 && label.suit < 4) {
         const QImage suit = m_library.loadBitmap(QString::fromLatin1(kSuitPictures[label.suit]));
         if (!suit.isNull()) {
@@ -337,7 +347,8 @@ void TableRenderer::showJokerLabel(int foundationIndex, int rank, int suit) {
                        foundationIndex < table::kMaxFoundations &&
                        table::isPlaced(m_state, {PileKind::Foundation, foundationIndex});
     for (int f = 0; f < table::kMaxFoundations; ++f) {
-        if (table::isPlaced(m_state, {PileKind::Foundation, f}) && (!shown || f != foundationIndex)) {
+        if (table::isPlaced(m_state, {PileKind::Foundation, f}) &&
+            (!shown || f != foundationIndex)) {
             eraseToBackground(jokerLabelRect(f), Canvas::Buffer);
         }
     }

@@ -39,15 +39,17 @@ MarkKind markKindOf(PileRef pile) {
     case PileKind::Stock:
         break;
     }
-    return pile.index == table::kStock ? MarkKind::Stock
-                                       : pile.index == table::kWaste ? MarkKind::Waste : MarkKind::Discard;
+    return pile.index == table::kStock   ? MarkKind::Stock
+           : pile.index == table::kWaste ? MarkKind::Waste
+                                         : MarkKind::Discard;
 }
 
 } // namespace
 
 TableRenderer::TableRenderer(table::ProgramState& state, CardImages& images,
                              const resources::ResourceLibrary& library, TableWindowHooks hooks)
-    : m_state(state), m_images(images), m_library(library), m_hooks(std::move(hooks)), m_piles(&state.piles) {}
+    : m_state(state), m_images(images), m_library(library), m_hooks(std::move(hooks)),
+      m_piles(&state.piles) {}
 
 // --- Set-up and canvases ------------------------------------------------------
 
@@ -136,7 +138,8 @@ void TableRenderer::repaintWindow() {
         return;
     }
     m_window.fill(Qt::black);
-    copyPixels(m_window, QPoint(0, 0), tableBuffer(), QRect(0, scroll(), m_window.width(), m_window.height()));
+    copyPixels(m_window, QPoint(0, 0), tableBuffer(),
+               QRect(0, scroll(), m_window.width(), m_window.height()));
     showOnWindow(m_window.rect());
 }
 
@@ -160,7 +163,8 @@ void TableRenderer::busyWait(int milliseconds) {
 
 // --- Single cards and marks ---------------------------------------------------
 
-void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height, bool onStack, Canvas canvas) {
+void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height, bool onStack,
+                                  Canvas canvas) {
     if (x < kNotPlaced || y < kNotPlaced || image.isNull()) {
         return;
     }
@@ -187,7 +191,8 @@ void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height,
     const QImage& background = backgroundBuffer();
     const int sy = scroll();
     forEachCornerPixel(card, false, true, cornerSize(), [&](int px, int py, bool, bool right) {
-        const QRgb colour = onStack && right ? kStackEdgeGrey : pixelSafe(background, px, py + sy, 0xff000000);
+        const QRgb colour =
+            onStack && right ? kStackEdgeGrey : pixelSafe(background, px, py + sy, 0xff000000);
         setPixelSafe(dst, px, py + dy, colour);
     });
     raiseLowestEdge(y);
@@ -208,8 +213,8 @@ void TableRenderer::eraseToBackground(const QRect& rect, Canvas canvas) {
     if (rect.isEmpty()) {
         return;
     }
-    copyPixels(canvasImage(canvas), QPoint(rect.left(), rect.top() + canvasOffset(canvas)), backgroundBuffer(),
-               rect.translated(0, scroll()));
+    copyPixels(canvasImage(canvas), QPoint(rect.left(), rect.top() + canvasOffset(canvas)),
+               backgroundBuffer(), rect.translated(0, scroll()));
     touched(canvas, rect);
 }
 
@@ -233,7 +238,8 @@ void TableRenderer::drawMark(MarkKind kind, int x, int y, Canvas canvas, int pil
     touched(canvas, place);
 }
 
-void TableRenderer::restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom, int size) {
+void TableRenderer::restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom,
+                                     int size) {
     QImage& dst = canvasImage(canvas);
     const int dy = canvasOffset(canvas);
     const QImage& background = backgroundBuffer();
@@ -256,7 +262,8 @@ void TableRenderer::drawDepthEdges(Canvas canvas, int pile, int cards, bool forc
         return;
     }
     const int d = table::pileDepth(cards, g.cell(cell::PreviewFlag) == 1);
-    if (!forced && g.cell(cell::StockX + pile) == baseX - d && g.cell(cell::StockY + pile) == baseStoredY - d) {
+    if (!forced && g.cell(cell::StockX + pile) == baseX - d &&
+        g.cell(cell::StockY + pile) == baseStoredY - d) {
         return;
     }
     g.setStockX(pile, baseX - d);
@@ -296,16 +303,17 @@ void TableRenderer::drawStockPiles(Canvas canvas) {
             continue;
         }
         const int top = table::topCardOf(s);
-        const bool backShown = (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
-                               (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0) ||
-                               !m_state.cards.isFaceUp(top);
+        const bool backShown =
+            (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
+            (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0) ||
+            !m_state.cards.isFaceUp(top);
         if (backShown) {
             drawBack(x, y, cardHeight(), n > 1, canvas);
         } else {
             drawFace(top, x, y, n > 1, canvas);
         }
-        const QRect base(g.cell(cell::StockBaseX + pile), g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(),
-                         cardHeight());
+        const QRect base(g.cell(cell::StockBaseX + pile),
+                         g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(), cardHeight());
         if (n == 1) {
             restoreCornersOn(canvas, base, true, true, cornerSize());
         } else {
@@ -349,8 +357,8 @@ void TableRenderer::drawStockPileTop(int pile, Canvas canvas) {
     } else {
         drawFace(top, x, y, n > 1, canvas);
     }
-    roundBaseCorner(QRect(g.cell(cell::StockBaseX + pile), g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(),
-                          cardHeight()),
+    roundBaseCorner(QRect(g.cell(cell::StockBaseX + pile),
+                          g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(), cardHeight()),
                     canvas);
 }
 
@@ -360,7 +368,8 @@ const std::string& TableRenderer::pileString(PileRef pile) const {
     return m_piles->pile(pile);
 }
 
-void TableRenderer::drawPileCard(PileRef pile, int index, Canvas canvas, bool animate, const Origin& origin) {
+void TableRenderer::drawPileCard(PileRef pile, int index, Canvas canvas, bool animate,
+                                 const Origin& origin) {
     const std::string& s = pileString(pile);
     const int n = table::cardCount(s);
     const int W = cardWidth();
@@ -389,8 +398,10 @@ void TableRenderer::drawPileCard(PileRef pile, int index, Canvas canvas, bool an
                     drawFace(card, origin.x + fx, origin.y + fy, true, Canvas::Window);
                 }
                 busyWait(1);
-                flyCard(up ? card : -1, origin.x + fx, origin.y + fy, true, false, true, true, p.x, p.y);
-                up ? drawFace(card, p.x, p.y, false, Canvas::Buffer) : drawBack(p.x, p.y, H, false, Canvas::Buffer);
+                flyCard(up ? card : -1, origin.x + fx, origin.y + fy, true, false, true, true, p.x,
+                        p.y);
+                up ? drawFace(card, p.x, p.y, false, Canvas::Buffer)
+                   : drawBack(p.x, p.y, H, false, Canvas::Buffer);
             }
         }
     }
@@ -488,17 +499,18 @@ QRect TableRenderer::pileExtent(PileRef pile, std::string_view s) const {
     return extent;
 }
 
-void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view newPile, std::string_view pileName) {
+void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                                     std::string_view pileName) {
     const auto ref = table::parsePileName(pileName);
     if (!ref || !table::isPlaced(m_state, *ref)) {
         return;
     }
     if (newPile.size() >= oldPile.size() && newPile.substr(0, oldPile.size()) == oldPile) {
-        return;  // nothing was taken away
+        return; // nothing was taken away
     }
     const int style = table::fanStyleOf(m_state, ref->kind);
     if (ref->kind == PileKind::Tableau && style == 3 && table::cardCount(newPile) > 0) {
-        return;  // squared up: the new top card covers the place
+        return; // squared up: the new top card covers the place
     }
     // Erase everything the pile covered (two pixels more each side for
     // hand-laid tableaus), then redraw it and every pile reaching into the
@@ -509,7 +521,8 @@ void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view 
         if (pile.kind != PileKind::Stock && !table::isPlaced(m_state, pile)) {
             return;
         }
-        if (pile.kind == PileKind::Stock && m_state.mainGame.cell(cell::StockBaseX + pile.index) < kNotPlaced) {
+        if (pile.kind == PileKind::Stock &&
+            m_state.mainGame.cell(cell::StockBaseX + pile.index) < kNotPlaced) {
             return;
         }
         if (pile == *ref || pileExtent(pile, pileString(pile)).intersects(area)) {
@@ -611,7 +624,8 @@ TableRenderer::Origin TableRenderer::dealOrigin() const {
     if (wastePlaced && ((stockCards == 0 && wasteCards > 0) || !stockPlaced)) {
         return at({PileKind::Stock, table::kWaste});
     }
-    if (table::isPlaced(m_state, {PileKind::Reserve, 0}) && table::cardCount(m_piles->reserve(0)) <= 1) {
+    if (table::isPlaced(m_state, {PileKind::Reserve, 0}) &&
+        table::cardCount(m_piles->reserve(0)) <= 1) {
         return at({PileKind::Reserve, 0});
     }
     if (g.stockX(table::kDiscard) >= kNotPlaced) {
@@ -695,7 +709,8 @@ void TableRenderer::drawTable(bool dealAnimation) {
         }
         busyWait(100);
         if (m_hooks.playSound) {
-            m_hooks.playSound(QStringLiteral("Shuffle"), m_state.settings.isYes(app::field::SoundsShuffle), true);
+            m_hooks.playSound(QStringLiteral("Shuffle"),
+                              m_state.settings.isYes(app::field::SoundsShuffle), true);
         }
         const bool reserveOrigin = origin.isPile && origin.pile == PileRef{PileKind::Reserve, 0};
         const bool tableauOrigin = origin.isPile && origin.pile == PileRef{PileKind::Tableau, 0};

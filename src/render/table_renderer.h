@@ -67,8 +67,8 @@ inline QRect toQRect(const app::Rect& r) {
 // is gone.
 class TableRenderer {
 public:
-    TableRenderer(table::ProgramState& state, CardImages& images, const resources::ResourceLibrary& library,
-                  TableWindowHooks hooks = {});
+    TableRenderer(table::ProgramState& state, CardImages& images,
+                  const resources::ResourceLibrary& library, TableWindowHooks hooks = {});
 
     // --- Set-up ---------------------------------------------------------------
     // The size of the window's table area; the window picture follows it.
@@ -120,7 +120,8 @@ public:
     void drawPileTop(std::string_view pileName);
     // Erases a pile that lost cards (it held `oldPile`, now `newPile`) and
     // redraws it with the piles it overlaps.
-    void redrawShrunkPile(std::string_view oldPile, std::string_view newPile, std::string_view pileName);
+    void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                          std::string_view pileName);
     // The redeal mark of an empty stock (or waste) pressed or released.
     void drawPilePressed(std::string_view pileName, bool pressed);
     // A tableau card turned face up: shown lifted with its shadow, then put
@@ -168,8 +169,8 @@ public:
     // Takes the carried picture and its shadow off the window.
     void dropCarried();
     // A card flight; `card` -1 flies a back.
-    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final, int toX,
-                 int toY);
+    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
+                 int toX, int toY);
 
     // Where the carried picture was last drawn (window coordinates).
     QRect dragRect() const { return m_dragRect; }
@@ -208,7 +209,8 @@ private:
     void drawStockPiles(Canvas canvas);
     void drawStockPileTop(int pile, Canvas canvas);
     void roundBaseCorner(const QRect& base, Canvas canvas);
-    void drawPileCard(table::PileRef pile, int index, Canvas canvas, bool animate, const Origin& origin);
+    void drawPileCard(table::PileRef pile, int index, Canvas canvas, bool animate,
+                      const Origin& origin);
     void drawWholePile(table::PileRef pile, Canvas canvas);
     void drawTopOf(table::PileRef pile, Canvas canvas);
     void drawAllPiles(Canvas canvas);

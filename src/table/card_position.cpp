@@ -47,7 +47,8 @@ bool isPlaced(const ProgramState& state, PileRef pile) {
     return pilePosition(state, pile).x >= kPlacedThreshold;
 }
 
-CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view pileString, int index) {
+CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view pileString,
+                       int index) {
     CardPoint p = pilePosition(state, pile);
     if (pile.kind == PileKind::Stock || index <= 0) {
         return p;
@@ -57,7 +58,8 @@ CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view
     switch (style) {
     case 1:
         for (int k = 0; k < index; ++k) {
-            p.y += isFaceDownAt(state, pileString, k) ? g.cell(cell::FaceDownStepDown) : g.cell(cell::FaceUpStepDown);
+            p.y += isFaceDownAt(state, pileString, k) ? g.cell(cell::FaceDownStepDown)
+                                                      : g.cell(cell::FaceUpStepDown);
         }
         break;
     case 2:
@@ -85,7 +87,8 @@ CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view
     default:
         break;
     }
-    if (pile.kind == PileKind::Tableau && style == 1 && state.settings.read(app::field::PilesTT) != "N") {
+    if (pile.kind == PileKind::Tableau && style == 1 &&
+        state.settings.read(app::field::PilesTT) != "N") {
         p.x += state.jitter.offsetFor(pile.index, index);
     }
     return p;

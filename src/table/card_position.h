@@ -35,7 +35,8 @@ bool isPlaced(const ProgramState& state, PileRef pile);
 /// style 7 moves every card but the bottom one a single face-up step down.
 /// Downward-fanned tableaus (style 1) also take the jitter offset sideways
 /// when `Piles_TT` is on. A placeholder ("000") counts as a face-up card.
-CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view pileString, int index);
+CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view pileString,
+                       int index);
 
 /// The same for the pile as it lies in the pile lists.
 CardPoint cardPosition(const ProgramState& state, PileRef pile, int index);

@@ -90,7 +90,8 @@ TEST_F(CardMotionTest, DrawCarriedRestoresTheUncoveredStripsAndTheShadow) {
         renderer->drawCarried(p.x(), p.y(), false, true);
         const QRect now(p, QSize(W, runHeight));
         EXPECT_EQ(renderer->dragRect(), now);
-        EXPECT_EQ(window().pixel(p.x() + 30, p.y() + 3 * 18 + 50), images->faceOf(card("8H"))->pixel(30, 50));
+        EXPECT_EQ(window().pixel(p.x() + 30, p.y() + 3 * 18 + 50),
+                  images->faceOf(card("8H"))->pixel(30, 50));
         // Only the picture and its dotted shadow differ from the table.
         EXPECT_EQ(trailOutside(now.adjusted(0, 0, 9, 9)), 0) << p.x() << "," << p.y();
     }

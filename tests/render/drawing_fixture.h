@@ -81,7 +81,9 @@ protected:
 
         TableWindowHooks hooks;
         hooks.repaintWindow = [this](const QRect& rect) { repaints.push_back(rect); };
-        hooks.showMessage = [this](const QString&, const QString& text) { messages.push_back(text); };
+        hooks.showMessage = [this](const QString&, const QString& text) {
+            messages.push_back(text);
+        };
         renderer = std::make_unique<TableRenderer>(state, *images, *s_library, hooks);
         renderer->resizeBuffers(QSize(800, 600));
         renderer->setWindowSize(QSize(800, 600));
@@ -127,7 +129,9 @@ protected:
         }
         return differences;
     }
-    static int differences(const QImage& a, const QImage& b) { return differencesIn(a, b, a.rect()); }
+    static int differences(const QImage& a, const QImage& b) {
+        return differencesIn(a, b, a.rect());
+    }
 
     static resources::ResourceLibrary* s_library;
     table::ProgramState state;

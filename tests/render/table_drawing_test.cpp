@@ -15,7 +15,7 @@ TEST_F(TableDrawingTest, DefaultClothAndColourWithItsFade) {
     EXPECT_EQ(QColor(window().pixel(10, 590)), QColor(0, 96, 0));
 
     state.settings.write(app::field::BackgroundDef, "N");
-    state.settings.write(app::field::BackgroundFixedCol, "32768");  // green, 0x008000
+    state.settings.write(app::field::BackgroundFixedCol, "32768"); // green, 0x008000
     state.settings.write(app::field::FadeBackground, "N");
     renderer->redrawBackground();
     EXPECT_EQ(QColor(window().pixel(400, 300)), QColor(0, 128, 0));
@@ -84,7 +84,7 @@ TEST_F(TableDrawingTest, FacesBacksAndRoundedCorners) {
 }
 
 TEST_F(TableDrawingTest, EmptyPilesShowTheirMarks) {
-    state.params.set(param::TableauEmptyCode + 2, 13);  // a king's place
+    state.params.set(param::TableauEmptyCode + 2, 13); // a king's place
     state.params.set(param::EmptyStockIsRedeal, 1);
     state.params.set(param::StockPasses, -1);
     state.params.set(param::PassCountingStyle, 1);
@@ -119,13 +119,15 @@ TEST_F(TableDrawingTest, DeepPilesShowEdgesThatGrowWithTheirDepth) {
         renderer->drawTable(false);
     };
     const QRgb cloth = background().pixel(20, 20);
-    for (const auto& [cards, depth] : std::vector<std::pair<int, int>>{{1, 0}, {2, 1}, {14, 3}, {200, 15}}) {
+    for (const auto& [cards, depth] :
+         std::vector<std::pair<int, int>>{{1, 0}, {2, 1}, {14, 3}, {200, 15}}) {
         stockOf(cards);
         EXPECT_EQ(state.mainGame.stockX(table::kStock), 20 - depth) << cards;
         EXPECT_EQ(state.mainGame.stockY(table::kStock), 20 - depth) << cards;
         // The top card lies at the moved place; its right edge ends depth pixels
         // before the base card's, and the edges fill that much below and right.
-        EXPECT_EQ(differencesFrom(buffer(), QPoint(20 - depth, 20 - depth), images->back()), 0) << cards;
+        EXPECT_EQ(differencesFrom(buffer(), QPoint(20 - depth, 20 - depth), images->back()), 0)
+            << cards;
         EXPECT_NE(buffer().pixel(20 + W - 1, 20 + H / 2), cloth) << cards;
         EXPECT_EQ(buffer().pixel(20 + W, 20 + H / 2), cloth) << cards;
         EXPECT_EQ(buffer().pixel(20 + W / 2, 20 + H), cloth) << cards;
@@ -174,7 +176,7 @@ TEST_F(TableDrawingTest, TheDealAnimationEndsWithTheSamePicture) {
     renderer->drawTable(true);
     EXPECT_EQ(differences(buffer(), still), 0);
     EXPECT_EQ(differences(window(), still), 0);
-    EXPECT_GT(repaints.size(), 10u);  // it moved on the screen
+    EXPECT_GT(repaints.size(), 10u); // it moved on the screen
 }
 
 TEST_F(TableDrawingTest, AShrunkPileIsErasedAndItsNeighboursRedrawn) {
@@ -202,10 +204,11 @@ TEST_F(TableDrawingTest, CompleteFoundationsAreHighlighted) {
     }
     state.piles.foundation(1) = hearts;
     state.piles.foundation(2) = pileOf({"AC"});
-    state.mainGame.setCell(cell::HighlightFoundationsMark, 2);  // a solid fill, black by default
+    state.mainGame.setCell(cell::HighlightFoundationsMark, 2); // a solid fill, black by default
     renderer->drawTable(false);
     EXPECT_EQ(QColor(buffer().pixel(380 + 30, 20 + 40)), QColor(0, 0, 0));
-    EXPECT_EQ(buffer().pixel(380, 20), background().pixel(380, 20));  // the inset leaves the top-left edge
+    EXPECT_EQ(buffer().pixel(380, 20),
+              background().pixel(380, 20)); // the inset leaves the top-left edge
     EXPECT_EQ(differencesFrom(buffer(), QPoint(460, 20), *images->faceOf(card("AC"))), 0);
 }
 

@@ -48,9 +48,9 @@ protected:
 TEST_F(CardPositionTest, DownwardFanStepsByTheFaceOfEachCardBelow) {
     state.params.set(param::TableauFanStyle, 1);
     EXPECT_EQ(tableau(0), (CardPoint{100, 50}));
-    EXPECT_EQ(tableau(1), (CardPoint{100, 54}));  // over one face-down card
+    EXPECT_EQ(tableau(1), (CardPoint{100, 54})); // over one face-down card
     EXPECT_EQ(tableau(2), (CardPoint{100, 58}));
-    EXPECT_EQ(tableau(3), (CardPoint{100, 76}));  // then face-up steps
+    EXPECT_EQ(tableau(3), (CardPoint{100, 76})); // then face-up steps
     EXPECT_EQ(tableau(4), (CardPoint{100, 94}));
     EXPECT_EQ(topCardPosition(state, {PileKind::Tableau, 0}), tableau(4));
 }
@@ -66,7 +66,7 @@ TEST_F(CardPositionTest, SidewaysFansAndTheSingleStepOfStyleSeven) {
     EXPECT_EQ(tableau(0), (CardPoint{100, 50}));
     EXPECT_EQ(tableau(1), (CardPoint{100, 68}));
     EXPECT_EQ(tableau(4), (CardPoint{100, 68}));
-    state.params.set(param::TableauFanStyle, 3);  // squared up
+    state.params.set(param::TableauFanStyle, 3); // squared up
     EXPECT_EQ(tableau(4), (CardPoint{100, 50}));
 }
 
@@ -108,7 +108,7 @@ TEST_F(CardPositionTest, HandLaidPilesTakeTheJitterOfTheirRow) {
 
     // Card 13 of a long pile takes entry 1 again.
     std::string longPile;
-    for (int code = 27; code <= 41; ++code) {  // clubs, all face up
+    for (int code = 27; code <= 41; ++code) { // clubs, all face up
         longPile += cardText(code);
     }
     state.piles.tableau(8) = longPile;

@@ -25,15 +25,15 @@ protected:
 TEST_F(EmptyPileMarkTest, StockShowsWhetherARedealIsLeft) {
     passes(3, 1, 1);
     EXPECT_EQ(mark(MarkKind::Stock), "022");
-    passes(-1, 1, 40);  // unlimited passes
+    passes(-1, 1, 40); // unlimited passes
     EXPECT_EQ(mark(MarkKind::Stock), "022");
-    passes(3, 1, 3);    // none left, and nothing to turn back
+    passes(3, 1, 3); // none left, and nothing to turn back
     EXPECT_EQ(mark(MarkKind::Stock), "008");
     state.piles.stock(kWaste) = pileOf({"AH"});
     EXPECT_EQ(mark(MarkKind::Stock), "008");
     state.piles.stock(kWaste) = pileOf({"AH", "2H"});
     EXPECT_EQ(mark(MarkKind::Stock), "008");
-    passes(0, 0, 1);    // a game without redeals: the waste still holds cards
+    passes(0, 0, 1); // a game without redeals: the waste still holds cards
     EXPECT_EQ(mark(MarkKind::Stock), "008");
     passes(-1, 0, 1);
     EXPECT_EQ(mark(MarkKind::Stock), "022");
@@ -82,18 +82,18 @@ TEST_F(EmptyPileMarkTest, FoundationMarks) {
     EXPECT_EQ(mark(MarkKind::Foundation, 2), "010");
     state.params.set(param::FoundationBaseRank + 2, 13);
     EXPECT_EQ(mark(MarkKind::Foundation, 2), "011");
-    state.params.set(param::FoundationBaseRank + 2, -1);  // any card
+    state.params.set(param::FoundationBaseRank + 2, -1); // any card
     EXPECT_EQ(mark(MarkKind::Foundation, 2), "004");
-    state.params.set(param::FoundationBaseRank + 2, 94);  // no mark at all
+    state.params.set(param::FoundationBaseRank + 2, 94); // no mark at all
     EXPECT_EQ(mark(MarkKind::Foundation, 2), "");
-    state.params.set(param::FoundationRule + 2, 10);      // built on queens
+    state.params.set(param::FoundationRule + 2, 10); // built on queens
     EXPECT_EQ(mark(MarkKind::Foundation, 2), "003");
     EXPECT_EQ(mark(MarkKind::Foundation, 0), "004");
 }
 
 TEST_F(EmptyPileMarkTest, ReserveMarks) {
     state.params.set(param::ReserveDropRule + 3, 89);
-    EXPECT_EQ(mark(MarkKind::Reserve, 3), "003");  // the queen's mark
+    EXPECT_EQ(mark(MarkKind::Reserve, 3), "003"); // the queen's mark
     state.params.set(param::ReserveDropRule + 3, 88);
     EXPECT_EQ(mark(MarkKind::Reserve, 3), "006");
     state.params.set(param::ReserveDropRule + 3, 90);

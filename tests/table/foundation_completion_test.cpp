@@ -27,7 +27,7 @@ TEST(FoundationCompletion, OwnCountOrTheGameWideOne) {
     state.piles.foundation(1) = testing::pileOf({"AS", "2S", "3S"});
     EXPECT_TRUE(isFoundationComplete(state, 1));
     state.piles.foundation(1) += cardText(43);
-    EXPECT_FALSE(isFoundationComplete(state, 1));  // more than asked is not complete either
+    EXPECT_FALSE(isFoundationComplete(state, 1)); // more than asked is not complete either
 
     // An unused foundation that asks for no cards is never complete.
     EXPECT_FALSE(isFoundationComplete(state, 5));

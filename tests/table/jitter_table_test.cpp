@@ -51,7 +51,7 @@ TEST(JitterTable, RebuildDrawsFourNumbersPerEntryFromTheRunGenerator) {
 TEST(JitterTable, TableausShareSevenRows) {
     EXPECT_EQ(JitterTable::rowOf(0), 1);
     EXPECT_EQ(JitterTable::rowOf(6), 7);
-    EXPECT_EQ(JitterTable::rowOf(7), 2);   // 7 mod 6 + 1
+    EXPECT_EQ(JitterTable::rowOf(7), 2); // 7 mod 6 + 1
     EXPECT_EQ(JitterTable::rowOf(12), 1);
     EXPECT_EQ(JitterTable::rowOf(27), 4);
 }

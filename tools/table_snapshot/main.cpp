@@ -36,9 +36,11 @@ namespace {
 using namespace vellomir;
 
 int usage(const std::string& problem) {
-    std::cerr << "vellomir-table-snapshot: " << problem << "\n"
-              << "usage: vellomir-table-snapshot PROGRAM_DIR OUT.png [--game N] [--deal DIGITS] [--size WxH]\n"
-              << "                               [--cards B|M|L] [--background N|default] [--scatter]\n";
+    std::cerr
+        << "vellomir-table-snapshot: " << problem << "\n"
+        << "usage: vellomir-table-snapshot PROGRAM_DIR OUT.png [--game N] [--deal DIGITS] [--size "
+           "WxH]\n"
+        << "                               [--cards B|M|L] [--background N|default] [--scatter]\n";
     return 2;
 }
 
@@ -140,7 +142,8 @@ int main(int argc, char** argv) {
     images.setCardSize(state);
     state.mainGame.resetGeometry();
     table::computeFanSteps(state);
-    table::computePilePositions(state, table::LayoutArea{width, height - 1, height, 5}, {1920, 1080});
+    table::computePilePositions(state, table::LayoutArea{width, height - 1, height, 5},
+                                {1920, 1080});
 
     tools::ConsoleFrontend frontend(std::cerr);
     const table::DealArray array = table::buildDealArray(state, frontend);
