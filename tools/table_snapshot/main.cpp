@@ -4,12 +4,14 @@
 //
 //   vellomir-table-snapshot PROGRAM_DIR OUT.png [--game N] [--deal DIGITS]
 //                           [--size WxH] [--cards B|M|L] [--background N]
-//                           [--scatter]
+//                           [--scatter] [--carry]
 //
 // PROGRAM_DIR holds GAMES.DAT and KAR.RGF (the build's bin/ folder).
 // --background takes a library picture number, 0 for the faded green cloth
 // (the default) or "default" for the plain dark green. --scatter moves a few
 // cards onto the foundations and the waste, so that every kind of pile shows.
+// --carry shows the top card of the fourth tableau carried away with its
+// shadow, as in the middle of a drag.
 
 #include "app/number_text.h"
 #include "catalogue/catalogue_reader.h"
@@ -20,6 +22,7 @@
 #include "resources/resource_library.h"
 #include "table/card.h"
 #include "table/card_metrics.h"
+#include "table/card_position.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
 #include "table/deal_services.h"
@@ -81,11 +84,14 @@ int main(int argc, char** argv) {
     std::string cards = "B";
     std::string background = "0";
     bool scatter = false;
+    bool carry = false;
     for (int i = 3; i < args.size(); ++i) {
         const QString word = args[i];
         const bool hasValue = i + 1 < args.size();
         if (word == "--scatter") {
             scatter = true;
+        } else if (word == "--carry") {
+            carry = true;
         } else if (!hasValue) {
             return usage("option " + word.toStdString() + " needs a value");
         } else if (word == "--game") {
@@ -168,6 +174,16 @@ int main(int argc, char** argv) {
     renderer.resizeBuffers(QSize(width + 30, height + 30));
     renderer.setWindowSize(QSize(width, height));
     renderer.drawTable(false);
+    if (carry) {
+        const table::PileRef pile{table::PileKind::Tableau, 3};
+        const int card = table::topCardOf(state.piles.pile(pile));
+        const table::CardPoint at = table::topCardPosition(state, pile);
+        const QSize size(state.cardSize.width, state.cardSize.height);
+        renderer.pickUpCarried(card, QRect(QPoint(at.x, at.y), size), size.height());
+        renderer.drawTableWithout({card});
+        renderer.liftCarried();
+        renderer.drawCarried(at.x + 40, at.y + 180, false, true);
+    }
     if (!renderer.windowImage().save(out)) {
         std::cerr << "vellomir-table-snapshot: cannot write " << out.toStdString() << "\n";
         return 1;
