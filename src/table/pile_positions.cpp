@@ -549,6 +549,12 @@ void computePilePositions(ProgramState& state, const LayoutArea& area, ScreenSiz
         start = needed;
         layoutPass(state, area, screen, start);
     }
+    // The stock, the waste and the discard pile keep their laid-out places as
+    // base positions: the drawing moves them up and left by their depth.
+    for (int i = 0; i < kStockPiles; ++i) {
+        state.mainGame.setCell(cell::StockBaseX + i, state.mainGame.cell(cell::StockX + i));
+        state.mainGame.setCell(cell::StockBaseY + i, state.mainGame.cell(cell::StockY + i));
+    }
 }
 
 } // namespace vellomir::table

@@ -5,6 +5,7 @@
 #include "table/card_table.h"
 #include "table/engine_flags.h"
 #include "table/engine_hooks.h"
+#include "table/jitter_table.h"
 #include "table/main_game.h"
 #include "table/pile_lists.h"
 #include "table/random_generator.h"
@@ -23,7 +24,7 @@ struct CardSize {
 
 /// Everything the program holds for a run: the settings record, TMainGame,
 /// the card table, the pile lists with their snapshot, the game parameter
-/// table, the engine flags and the card size. Modules receive it by
+/// table, the engine flags, the card size and the jitter table. Modules receive it by
 /// reference; a test starts from a fresh one.
 struct ProgramState {
     explicit ProgramState(std::string_view programDirectory = "") : settings(programDirectory) {
@@ -53,6 +54,8 @@ struct ProgramState {
     bool autoplayTicked = false;
     /// The run's pseudo-random generator, seeded from the clock at start-up.
     RandomGenerator random;
+    /// Sideways offsets of hand-laid tableau cards; rebuilt for every new game.
+    JitterTable jitter;
     /// Extra room a card shadow needs: 9 pixels when cards are shadowed, else
     /// 0. Set once at start-up.
     int shadowOffset = 0;

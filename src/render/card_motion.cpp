@@ -1,0 +1,306 @@
+// The table renderer's moving cards: the carried picture that follows the
+// pointer, card flights and the shadows under lifted cards.
+
+#include "render/table_renderer.h"
+
+#include "render/card_corners.h"
+#include "render/card_images.h"
+#include "render/pixel_ops.h"
+#include "table/card_position.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace vellomir::render {
+namespace {
+
+using table::CardPoint;
+using table::PileRef;
+
+constexpr QRgb kShadowBlack = qRgb(0, 0, 0);
+constexpr QPoint kNoPoint(std::numeric_limits<int>::min(), std::numeric_limits<int>::min());
+
+} // namespace
+
+bool TableRenderer::shadowsOn() const {
+    return !m_shadowsSuspended && m_state.shadowOffset > 0 &&
+           m_state.settings.read(app::field::CardsShadowed) != "N";
+}
+
+void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
+    const int W = cardWidth();
+    const int H = cardHeight();
+    const int h = std::max(height, H);
+    QImage& picture = m_images.scratchCard();
+    picture = QImage(W, h, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+
+    PileRef pile{};
+    int index = 0;
+    if (card == -1) {
+        copyPixels(picture, QPoint(0, 0), m_images.back());
+    } else if (h > H && findCard(card, pile, index)) {
+        // A run: each card as it lies fanned in its pile, one below the other.
+        const std::string& s = pileString(pile);
+        const int baseY = table::cardPosition(m_state, pile, s, index).y;
+        for (int k = index; k < table::cardCount(s); ++k) {
+            const int code = table::cardAt(s, k);
+            const QImage* image =
+                m_state.cards.isFaceUp(code) ? m_images.faceOf(code) : &m_images.back();
+            if (image == nullptr || image->isNull()) {
+                continue;
+            }
+            const int y = table::cardPosition(m_state, pile, s, k).y - baseY;
+            // The card below shows through the top corners of the cards above it.
+            QRgb saved[6];
+            int n = 0;
+            const QRect place(0, y, W, H);
+            forEachCornerPixel(place, true, false, cornerSize(), [&](int px, int py, bool, bool) {
+                saved[n++] = pixelSafe(picture, px, py);
+            });
+            copyPixels(picture, QPoint(0, y), *image);
+            if (k > index) {
+                n = 0;
+                forEachCornerPixel(
+                    place, true, false, cornerSize(),
+                    [&](int px, int py, bool, bool) { setPixelSafe(picture, px, py, saved[n++]); });
+            }
+        }
+    } else if (const QImage* face = m_images.faceOf(card)) {
+        copyPixels(picture, QPoint(0, 0), *face);
+    }
+    m_carriedHeight = h;
+    m_dragRect = QRect(rect.left(), rect.top(), W, h);
+    m_lastDragPoint = rect.topLeft();
+    m_shadowShown = false;
+}
+
+void TableRenderer::restoreShadowStrips(const QRect& old) {
+    const int S = m_state.shadowOffset;
+    const int l = old.left();
+    const int t = old.top();
+    const int r = old.left() + old.width();
+    const int b = old.top() + old.height();
+    for (const QRect strip : {QRect(QPoint(l + S - 1, b), QPoint(r + S, b + S)),
+                              QRect(QPoint(r, t + S - 2), QPoint(r + S, b + S))}) {
+        const QRect visible = strip & m_window.rect();
+        if (!visible.isEmpty()) {
+            copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
+        }
+    }
+}
+
+void TableRenderer::drawShadowPieces(const QRect& rect) {
+    const int S = m_state.shadowOffset;
+    const int l = rect.left();
+    const int t = rect.top();
+    const int r = rect.left() + rect.width();
+    const int b = rect.top() + rect.height();
+    const QImage& right = m_images.shadowPiece(1);
+    const QImage& below = m_images.shadowPiece(2);
+    copyOpaquePixels(m_window, QPoint(r, t + S - 2), right, right.rect());
+    copyOpaquePixels(m_window, QPoint(l + S - 1, b), below, below.rect());
+    setPixelSafe(m_window, r - 1, b - 2, kShadowBlack);
+    setPixelSafe(m_window, r - 2, b - 1, kShadowBlack);
+}
+
+void TableRenderer::drawDottedShadow(const QRect& rect) {
+    const int l = rect.left();
+    const int t = rect.top();
+    const int r = rect.left() + rect.width();
+    const int b = rect.top() + rect.height();
+    // A chequer of black pixels, seven wide, to the right and below.
+    for (int i = 0; i <= 6; ++i) {
+        const int start = t + 7 + i % 2 + (i == 6 ? 2 : 0);
+        for (int y = start; y <= b; y += 2) {
+            setPixelSafe(m_window, r + i, y, kShadowBlack);
+        }
+    }
+    for (int j = 0; j <= 6; ++j) {
+        const int start = l + 8 + j % 2 + (j == 6 ? 2 : 0);
+        const int end = r + (j < 5 ? 6 : 4);
+        for (int x = start; x <= end; x += 2) {
+            setPixelSafe(m_window, x, b + j, kShadowBlack);
+        }
+    }
+    setPixelSafe(m_window, r - 1, b - 2, kShadowBlack);
+    setPixelSafe(m_window, r - 2, b - 1, kShadowBlack);
+}
+
+void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
+    if (x == m_lastDragPoint.x() && y == m_lastDragPoint.y()) {
+        return;
+    }
+    const QImage& picture = m_images.scratchCard();
+    const int W = cardWidth();
+    const int h = m_carriedHeight > 0 ? m_carriedHeight : cardHeight();
+    const int S = m_state.shadowOffset;
+    const QRect old = m_dragRect;
+    const QRect now(x, y, W, h);
+    const int sy = scroll();
+    QRect shown = now.adjusted(0, 0, S + 1, S + 1);
+
+    if (!old.isEmpty()) {
+        // The strips of the old place that the new one leaves bare, one pixel
+        // larger to the right and below.
+        const int oldL = old.left();
+        const int oldT = old.top();
+        const int oldR = oldL + old.width();
+        const int oldB = oldT + old.height();
+        QRect strips[2];
+        if (x > oldL) {
+            strips[0] = QRect(QPoint(oldL, oldT), QPoint(std::min(x, oldR), oldB));
+        } else if (x < oldL) {
+            strips[0] = QRect(QPoint(std::max(x + W, oldL), oldT), QPoint(oldR, oldB));
+        }
+        if (y > oldT) {
+            strips[1] = QRect(QPoint(oldL, oldT), QPoint(oldR, std::min(y, oldB)));
+        } else if (y < oldT) {
+            strips[1] = QRect(QPoint(oldL, std::max(y + h, oldT)), QPoint(oldR, oldB));
+        }
+        for (const QRect& strip : strips) {
+            const QRect visible = strip & m_window.rect();
+            if (!visible.isEmpty()) {
+                copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, sy));
+            }
+        }
+        if (m_shadowShown || shadowsOn()) {
+            restoreShadowStrips(old);
+        }
+        shown |= old.adjusted(0, 0, S + 1, S + 1);
+    }
+
+    QImage& carried = m_images.scratchCard();
+    if (fixCorners) {
+        const QImage& buffer = tableBuffer();
+        forEachCornerPixel(
+            QRect(0, 0, W, h), true, true, cornerSize(), [&](int px, int py, bool, bool) {
+                const QPoint under(x + px, y + py + sy);
+                if (buffer.rect().contains(under)) {
+                    setPixelSafe(carried, px, py, pixelSafe(buffer, under.x(), under.y()));
+                }
+            });
+    }
+    copyPixels(m_window, QPoint(x, y), picture, QRect(0, 0, W, h));
+    m_dragRect = now;
+    if (final) {
+        copyPixels(tableBuffer(), QPoint(x, y + sy), picture, QRect(0, 0, W, h));
+        m_shadowShown = false;
+    } else if (shadowsOn()) {
+        if (h > cardHeight()) {
+            drawDottedShadow(now);
+        } else {
+            drawShadowPieces(now);
+        }
+        m_shadowShown = true;
+    } else {
+        m_shadowShown = false;
+    }
+    m_lastDragPoint = QPoint(x, y);
+    showOnWindow(shown);
+}
+
+void TableRenderer::liftCarried() {
+    const int lift = m_state.shadowOffset - 2;
+    drawCarried(m_dragRect.left() - lift, m_dragRect.top() - lift, false, true);
+}
+
+void TableRenderer::dropCarried() {
+    if (!m_dragRect.isEmpty()) {
+        const int S = m_state.shadowOffset;
+        refreshRectangle(m_dragRect.adjusted(0, 0, S + 1, S + 1));
+    }
+    m_dragRect = QRect();
+    m_lastDragPoint = kNoPoint;
+    m_shadowShown = false;
+}
+
+void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
+                            bool final, int toX, int toY) {
+    const int W = cardWidth();
+    const int H = cardHeight();
+    const int S = m_state.shadowOffset;
+    if (lifted) {
+        toX -= S;
+        toY -= S;
+    }
+    if (toX < table::kPlacedThreshold) {
+        toX = -3 * W;
+    }
+    if (toY < table::kPlacedThreshold) {
+        toY = -3 * H;
+    }
+    const int dx = std::abs(toX - fromX);
+    const int dy = std::abs(toY - fromY);
+    const bool mainIsY = dx < dy;
+    const int distance = mainIsY ? dy : dx;
+    int step = static_cast<int>(distance / (0.0128 * distance + 4) + 0.5);
+    if (fast) {
+        step = static_cast<int>(step * (mainIsY ? 0.3 : 0.9));
+    }
+    step = std::min(step, distance);
+    // Short fast flights would otherwise round their step to nothing and end
+    // where they started; they move a pixel a step instead.
+    if (step == 0 && distance > 0) {
+        step = 1;
+    }
+    const int mainStart = mainIsY ? fromY : fromX;
+    const int mainTarget = mainIsY ? toY : toX;
+    const int otherStart = mainIsY ? fromX : fromY;
+    const int otherTarget = mainIsY ? toX : toY;
+    if (mainTarget < mainStart) {
+        step = -step;
+    }
+
+    if (pickUp) {
+        pickUpCarried(card, QRect(fromX, fromY, W, H), H);
+        m_lastDragPoint = kNoPoint;
+    }
+    // No shadow while flying; a shadow left by the drag goes first.
+    const bool suspended = m_shadowsSuspended;
+    if (m_shadowShown && !m_dragRect.isEmpty()) {
+        restoreShadowStrips(m_dragRect);
+        showOnWindow(m_dragRect.adjusted(0, 0, S + 1, S + 1));
+        m_shadowShown = false;
+    }
+    m_shadowsSuspended = true;
+
+    const int v = speed();
+    const int wait = fast ? v / 4 : v;
+    int main = mainStart;
+    int other = otherStart;
+    auto point = [&]() { return mainIsY ? QPoint(other, main) : QPoint(main, other); };
+    while (step != 0) {
+        main += step;
+        if ((step > 0 && main >= mainTarget) || (step < 0 && main <= mainTarget)) {
+            main = mainTarget;
+        }
+        const int progress = static_cast<int>(
+            std::abs(main - mainStart) * 100.0 / std::abs(mainTarget - mainStart) + 0.5);
+        other = otherStart + static_cast<int>((otherTarget - otherStart) * progress / 100.0);
+        busyWait(wait);
+        if (main == mainTarget && other == otherTarget) {
+            break;
+        }
+        drawCarried(point().x(), point().y(), false, true);
+    }
+    QPoint at = point();
+    if (step == 0) {
+        at = QPoint(toX, toY); // no distance to cover
+    }
+    if (lifted) {
+        drawCarried(at.x(), at.y(), false, true);
+        at += QPoint(S, S);
+        busyWait(2 * v);
+    }
+    const bool unchanged = at == m_lastDragPoint;
+    drawCarried(at.x(), at.y(), final, true);
+    if (unchanged && final) {
+        copyPixels(tableBuffer(), QPoint(at.x(), at.y() + scroll()), m_images.scratchCard(),
+                   QRect(0, 0, W, m_carriedHeight));
+    }
+    m_shadowsSuspended = suspended;
+}
+
+} // namespace vellomir::render

@@ -1,0 +1,412 @@
+// The table renderer's background, selection marks, foundation highlights,
+// joker label and small repairs.
+
+#include "render/table_renderer.h"
+
+#include "app/ini_file.h"
+#include "app/number_text.h"
+#include "catalogue/parameter_index.h"
+#include "render/card_corners.h"
+#include "render/card_images.h"
+#include "render/pixel_ops.h"
+#include "render/table_background.h"
+#include "resources/resource_library.h"
+#include "table/card.h"
+#include "table/card_position.h"
+#include "table/foundation_completion.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QPainter>
+
+#include <array>
+
+namespace vellomir::render {
+namespace {
+
+namespace param = catalogue::param;
+using table::CardPoint;
+using table::PileKind;
+using table::PileRef;
+namespace cell = table::cell;
+
+constexpr std::string_view kPreference = "Preference";
+
+const std::array<QColor, 15> kHighlightColours = {
+    QColor(0, 0, 0),       QColor(0, 0, 255),   QColor(0, 255, 255),   QColor(0, 255, 0),
+    QColor(255, 185, 220), QColor(255, 70, 70), QColor(255, 255, 128), QColor(0, 0, 160),
+    QColor(0, 128, 128),   QColor(0, 128, 64),  QColor(255, 128, 255), QColor(128, 0, 64),
+    QColor(128, 128, 0),   QColor(128, 0, 0),   QColor(192, 192, 192)};
+
+const char* const kSuitPictures[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS", "SUIT_SPADES"};
+
+} // namespace
+
+// --- Background -------------------------------------------------------------------
+
+void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
+                                          bool reportMissing) {
+    app::SettingsRecord& settings = m_state.settings;
+    const QColor fallback = defaultTableColour(m_manyColours);
+    if (settings.isYes(app::field::BackgroundDef)) {
+        target.fill(fallback);
+        return;
+    }
+    if (settings.isYes(app::field::CustomBackgroundPresent)) {
+        std::string name;
+        if (!m_preferencesPath.empty()) {
+            name =
+                app::IniFile(m_preferencesPath).readText(kPreference, "Customized_Background", "");
+        }
+        QString path = QString::fromStdString(name);
+        if (!path.isEmpty() && !path.contains(QLatin1Char('/'))) {
+            path =
+                QString::fromStdString(settings.programDirectory()) + path + QStringLiteral(".bmp");
+        }
+        const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
+        const QImage picture = exists ? QImage(path) : QImage();
+        if (!picture.isNull()) {
+            fillTiled(target, picture);
+            return;
+        }
+        // The picture is gone (or no longer a picture): back to the default
+        // table for good, so that the player is told once.
+        if (reportMissing) {
+            if (m_hooks.showMessage) {
+                if (!exists) {
+                    m_hooks.showMessage(QStringLiteral("Vellomir"),
+                                        QStringLiteral("Customized background image not found: ") +
+                                            path);
+                } else {
+                    m_hooks.showMessage(
+                        QStringLiteral("Error"),
+                        QStringLiteral("Cannot find images file:\n") + path +
+                            QStringLiteral("\nSome program components cannot be shown correctly."
+                                           "\nCopy the file into the directory that above is "
+                                           "specified\nor reinstall the program."));
+                }
+            }
+            settings.write(app::field::CustomBackgroundPresent, "N");
+            settings.write(app::field::BackgroundDef, "Y");
+            if (!m_preferencesPath.empty()) {
+                app::IniFile file(m_preferencesPath);
+                file.writeText(kPreference, "Customized_Background", "");
+                file.writeText(kPreference, "Background_Def", "Y");
+            }
+        }
+        target.fill(fallback);
+        return;
+    }
+    const int number = app::toIntOr(settings.read(app::field::BackgroundBmp), 0);
+    if (number != 0) {
+        const QImage picture =
+            m_library.loadBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')));
+        if (number > 499) {
+            target.fill(fallback);
+            if (!picture.isNull()) {
+                copyPixels(target, QPoint(0, 0), picture.convertToFormat(target.format()));
+            }
+        } else {
+            target.fill(fallback);
+            fillTiled(target, picture);
+        }
+        return;
+    }
+    const int fixed = settings.readInt(app::field::BackgroundFixedCol, 0);
+    const QColor colour =
+        colourFromValue(fixed > 0 ? fixed : settings.readInt(app::field::BackgroundCol, 0));
+    target.fill(colour);
+    if (settings.isYes(app::field::FadeBackground) && m_manyColours) {
+        const int extra = scrollBarVisible ? 80 : 1;
+        fillFade(target, colour, QRect(0, 0, target.width() + 1, target.height() + extra));
+    }
+}
+
+void TableRenderer::paintBackground(QImage& target, bool scrollBarVisible) {
+    // The sample of a dialog: same choice, but a missing picture changes no
+    // setting and shows no message.
+    paintBackgroundChoice(target, scrollBarVisible, false);
+}
+
+void TableRenderer::drawBackground() {
+    if (backgroundBuffer().isNull()) {
+        return;
+    }
+    const bool scrollBar = m_hooks.scrollBarVisible && m_hooks.scrollBarVisible();
+    paintBackgroundChoice(backgroundBuffer(), scrollBar, true);
+}
+
+void TableRenderer::redrawBackground() {
+    drawBackground();
+    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+    m_jokerLabel = JokerLabel{};
+    repaintWindow();
+}
+
+void TableRenderer::showBackground() {
+    if (m_window.isNull()) {
+        return;
+    }
+    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(),
+               QRect(0, scroll(), m_window.width(), m_window.height()));
+    showOnWindow(m_window.rect());
+}
+
+// --- Finding cards -------------------------------------------------------------------
+
+bool TableRenderer::findCard(int card, PileRef& pile, int& index) const {
+    if (card <= 0) {
+        return false;
+    }
+    auto search = [&](PileRef ref) {
+        const std::string& s = m_piles->pile(ref);
+        for (int i = 0; i < table::cardCount(s); ++i) {
+            if (table::cardAt(s, i) == card) {
+                pile = ref;
+                index = i;
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        if (search({PileKind::Tableau, t})) {
+            return true;
+        }
+    }
+    for (int r = 0; r < table::kMaxReserves; ++r) {
+        if (search({PileKind::Reserve, r})) {
+            return true;
+        }
+    }
+    for (int i = 0; i < table::kStockPiles; ++i) {
+        if (search({PileKind::Stock, i})) {
+            return true;
+        }
+    }
+    // Foundation 1 holds the selection of the selecting games, not a place.
+    for (int f = 1; f < table::kMaxFoundations; ++f) {
+        if (search({PileKind::Foundation, f})) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- Selections -------------------------------------------------------------------------
+
+void TableRenderer::toggleSelectionMark(int card) {
+    PileRef pile{};
+    int index = 0;
+    if (!findCard(card, pile, index)) {
+        return;
+    }
+    const CardPoint p = table::cardPosition(m_state, pile, pileString(pile), index);
+    const QRect rect(p.x, p.y, cardWidth(), cardHeight());
+    invertPixels(tableBuffer(), rect.translated(0, scroll()));
+    restoreCornersOn(Canvas::Buffer, rect, true, true, cornerSize());
+    flush();
+}
+
+void TableRenderer::invertSelectedCards() {
+    const int family = m_state.params[param::GameType];
+    if (family != 3 && family != 4 && family != 33 && m_state.params[param::SelectionGame] == 0) {
+        return;
+    }
+    const std::string& selection = m_piles->foundation(0);
+    std::vector<QRect> places;
+    for (int i = 0; i < table::cardCount(selection); ++i) {
+        const int card = table::cardAt(selection, i);
+        PileRef pile{};
+        int index = 0;
+        if (!findCard(card, pile, index)) {
+            continue;
+        }
+        const CardPoint p = table::cardPosition(m_state, pile, pileString(pile), index);
+        drawFace(card, p.x, p.y, false, Canvas::Buffer);
+        places.emplace_back(p.x, p.y, cardWidth(), cardHeight());
+    }
+    flush();
+    for (const QRect& rect : places) {
+        invertPixels(tableBuffer(), rect.translated(0, scroll()));
+        restoreCornersOn(Canvas::Buffer, rect, true, true, cornerSize());
+    }
+    flush();
+}
+
+// --- Foundation highlights ------------------------------------------------------------------
+
+void TableRenderer::highlightInto(int foundationIndex) {
+    int style = m_state.mainGame.cell(cell::HighlightFoundationsMark);
+    int colourIndex = 0;
+    if (!m_preferencesPath.empty()) {
+        const app::IniFile file(m_preferencesPath);
+        style = file.readInt(kPreference, "HighLights_Foundations_Mark", 0);
+        colourIndex = file.readInt(kPreference, "HighLights_Foundations_Color", 0);
+    }
+    if (style < 1 || style > 5) {
+        return;
+    }
+    const QColor colour =
+        kHighlightColours[static_cast<std::size_t>(std::clamp(colourIndex, 0, 14))];
+    const int W = cardWidth();
+    const int H = cardHeight();
+    const int first = foundationIndex < 0 ? 0 : foundationIndex;
+    const int last = foundationIndex < 0 ? table::kMaxFoundations - 1 : foundationIndex;
+    for (int f = first; f <= last && f < table::kMaxFoundations; ++f) {
+        const PileRef pile{PileKind::Foundation, f};
+        if (!table::isPlaced(m_state, pile) || !table::isFoundationComplete(m_state, f)) {
+            continue;
+        }
+        const CardPoint top = table::topCardPosition(m_state, pile);
+        const QRect rect(top.x + 1, top.y + 1, W - 1, H - 1);
+        const QRect inBuffer = rect.translated(0, scroll());
+        if (style == 1) {
+            // Diagonal hatching two pixels apart, the corners left alone.
+            QImage hatch(rect.size(), QImage::Format_ARGB32_Premultiplied);
+            hatch.fill(Qt::transparent);
+            for (int y = 0; y < hatch.height(); ++y) {
+                for (int x = 0; x < hatch.width(); ++x) {
+                    if ((x + y) % 3 == 0) {
+                        hatch.setPixel(x, y, colour.rgb());
+                    }
+                }
+            }
+            forEachCornerPixel(hatch.rect(), true, true, W == 59 ? 1 : 3,
+                               [&](int x, int y, bool, bool) { hatch.setPixel(x, y, 0); });
+            copyOpaquePixels(tableBuffer(), inBuffer.topLeft(), hatch, hatch.rect());
+        } else {
+            static const Qt::BrushStyle kBrushes[] = {Qt::SolidPattern, Qt::BDiagPattern,
+                                                      Qt::CrossPattern, Qt::DiagCrossPattern};
+            QPainter painter(&tableBuffer());
+            painter.setPen(Qt::NoPen);
+            painter.fillRect(inBuffer, QBrush(colour, kBrushes[style - 2]));
+        }
+        touched(Canvas::Buffer, rect);
+    }
+}
+
+void TableRenderer::highlightFoundations(int foundationIndex) {
+    highlightInto(foundationIndex);
+    flush();
+}
+
+// --- Joker label ----------------------------------------------------------------------------
+
+QRect TableRenderer::jokerLabelRect(int foundation) const {
+    const int x = m_state.mainGame.foundationX(foundation) + cardWidth() / 2 - 29;
+    const int y = m_state.mainGame.foundationY(0) - 18;
+    return QRect(x, y, 59, 14);
+}
+
+void TableRenderer::drawJokerLabel() {
+    const JokerLabel& label = m_jokerLabel;
+    const QRect rect = jokerLabelRect(label.foundation);
+    const QRect inBuffer = rect.translated(0, scroll());
+    QPainter painter(&tableBuffer());
+    painter.fillRect(inBuffer, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawLine(inBuffer.left(), inBuffer.bottom(), inBuffer.right(), inBuffer.bottom());
+    painter.drawLine(inBuffer.right(), inBuffer.top(), inBuffer.right(), inBuffer.bottom());
+    QString rank;
+    switch (label.rank) {
+    case 1:
+        rank = QStringLiteral("A");
+        break;
+    case 11:
+        rank = QStringLiteral("J");
+        break;
+    case 12:
+        rank = QStringLiteral("Q");
+        break;
+    case 13:
+        rank = QStringLiteral("K");
+        break;
+    default:
+        rank = QString::number(label.rank);
+        break;
+    }
+    const QString text =
+        (rank.size() == 1 ? QStringLiteral("Joker = ") : QStringLiteral("Joker=")) + rank;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    painter.setFont(font);
+    painter.drawText(QRect(inBuffer.left() + 2, inBuffer.top(), 46, 14),
+                     Qt::AlignLeft | Qt::AlignVCenter, text);
+    if (label.suit >= 0 && label.suit < 4) {
+        const QImage suit = m_library.loadBitmap(QString::fromLatin1(kSuitPictures[label.suit]));
+        if (!suit.isNull()) {
+            painter.drawImage(QPoint(inBuffer.left() + 48, inBuffer.top() + 2), suit);
+        }
+    }
+    touched(Canvas::Buffer, rect);
+}
+
+void TableRenderer::showJokerLabel(int foundationIndex, int rank, int suit) {
+    const bool shown = rank >= 1 && rank <= 13 && foundationIndex >= 0 &&
+                       foundationIndex < table::kMaxFoundations &&
+                       table::isPlaced(m_state, {PileKind::Foundation, foundationIndex});
+    for (int f = 0; f < table::kMaxFoundations; ++f) {
+        if (table::isPlaced(m_state, {PileKind::Foundation, f}) &&
+            (!shown || f != foundationIndex)) {
+            eraseToBackground(jokerLabelRect(f), Canvas::Buffer);
+        }
+    }
+    m_jokerLabel = shown ? JokerLabel{foundationIndex, rank, suit} : JokerLabel{};
+    if (shown) {
+        drawJokerLabel();
+    }
+    flush();
+}
+
+// --- Repairs --------------------------------------------------------------------------------
+
+void TableRenderer::restoreCorners(const QRect& rect) {
+    restoreCornersOn(Canvas::Window, rect, true, true, cornerSize());
+    restoreCornersOn(Canvas::Buffer, rect, true, true, cornerSize());
+    m_dirty = QRect();
+}
+
+void TableRenderer::refreshRectangle(const QRect& rect) {
+    const QRect visible = rect & m_window.rect();
+    if (visible.isEmpty()) {
+        return;
+    }
+    copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
+    showOnWindow(visible);
+}
+
+void TableRenderer::fixTableauCorners(int tableauIndex) {
+    if (tableauIndex < 0 || tableauIndex >= table::kMaxTableaus) {
+        return;
+    }
+    const PileRef pile{PileKind::Tableau, tableauIndex};
+    const int n = table::cardCount(pileString(pile));
+    if (n == 0 || !table::isPlaced(m_state, pile)) {
+        return;
+    }
+    const CardPoint top = table::topCardPosition(m_state, pile);
+    const QRect rect(top.x, m_state.mainGame.tableauY(tableauIndex), cardWidth(), cardHeight());
+    if (n == 1) {
+        restoreCorners(rect);
+    } else if (table::fanStyleOf(m_state, PileKind::Tableau) != 2) {
+        restoreCornersOn(Canvas::Window, rect, true, false, cornerSize());
+        restoreCornersOn(Canvas::Buffer, rect, true, false, cornerSize());
+        m_dirty = QRect();
+    }
+}
+
+void TableRenderer::showCoveredCard(int card, int x, int y) {
+    hideCoveredCard();
+    drawFace(card, x, y, false, Canvas::Window);
+    m_coveredCard = QRect(x, y, cardWidth(), cardHeight());
+}
+
+void TableRenderer::hideCoveredCard() {
+    if (!m_coveredCard.isEmpty()) {
+        refreshRectangle(m_coveredCard);
+        m_coveredCard = QRect();
+    }
+}
+
+} // namespace vellomir::render

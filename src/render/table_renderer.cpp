@@ -1,0 +1,811 @@
+#include "render/table_renderer.h"
+
+#include "catalogue/parameter_index.h"
+#include "render/card_corners.h"
+#include "render/card_images.h"
+#include "render/pixel_ops.h"
+#include "table/card.h"
+#include "table/card_position.h"
+#include "table/pile_depth.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace vellomir::render {
+namespace {
+
+namespace param = catalogue::param;
+using table::CardPoint;
+using table::MarkKind;
+using table::PileKind;
+using table::PileRef;
+namespace cell = table::cell;
+
+constexpr QRgb kStackEdgeGrey = qRgb(192, 192, 192);
+constexpr int kNotPlaced = table::kPlacedThreshold;
+
+MarkKind markKindOf(PileRef pile) {
+    switch (pile.kind) {
+    case PileKind::Foundation:
+        return MarkKind::Foundation;
+    case PileKind::Reserve:
+        return MarkKind::Reserve;
+    case PileKind::Tableau:
+        return MarkKind::Tableau;
+    case PileKind::Stock:
+        break;
+    }
+    return pile.index == table::kStock   ? MarkKind::Stock
+           : pile.index == table::kWaste ? MarkKind::Waste
+                                         : MarkKind::Discard;
+}
+
+} // namespace
+
+TableRenderer::TableRenderer(table::ProgramState& state, CardImages& images,
+                             const resources::ResourceLibrary& library, TableWindowHooks hooks)
+    : m_state(state), m_images(images), m_library(library), m_hooks(std::move(hooks)),
+      m_piles(&state.piles) {}
+
+// --- Set-up and canvases ------------------------------------------------------
+
+QImage& TableRenderer::tableBuffer() {
+    return m_images.tableBuffer();
+}
+
+QImage& TableRenderer::backgroundBuffer() {
+    return m_images.backgroundBuffer();
+}
+
+void TableRenderer::setWindowSize(QSize size) {
+    if (m_window.size() == size) {
+        return;
+    }
+    m_window = QImage(size, QImage::Format_RGB32);
+    m_window.fill(Qt::black);
+    repaintWindow();
+}
+
+void TableRenderer::resizeBuffers(QSize size) {
+    if (tableBuffer().size() != size || tableBuffer().format() != QImage::Format_RGB32) {
+        tableBuffer() = QImage(size, QImage::Format_RGB32);
+        backgroundBuffer() = QImage(size, QImage::Format_RGB32);
+    }
+    drawBackground();
+    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+}
+
+QImage& TableRenderer::canvasImage(Canvas canvas) {
+    return canvas == Canvas::Window ? m_window : tableBuffer();
+}
+
+int TableRenderer::canvasOffset(Canvas canvas) const {
+    return canvas == Canvas::Window ? 0 : scroll();
+}
+
+int TableRenderer::scroll() const {
+    return m_state.mainGame.scrollOffset();
+}
+
+int TableRenderer::cardWidth() const {
+    return m_state.cardSize.width;
+}
+
+int TableRenderer::cardHeight() const {
+    return m_state.cardSize.height;
+}
+
+int TableRenderer::cornerSize() const {
+    return cardWidth() == 25 ? 1 : 3;
+}
+
+int TableRenderer::speed() const {
+    return m_state.settings.readInt(app::field::SpeedMoveCard, 10);
+}
+
+void TableRenderer::touched(Canvas canvas, const QRect& rect) {
+    if (canvas == Canvas::Window) {
+        showOnWindow(rect);
+    } else {
+        m_dirty |= rect;
+    }
+}
+
+void TableRenderer::showOnWindow(const QRect& rect) {
+    const QRect visible = rect & m_window.rect();
+    if (!visible.isEmpty() && m_hooks.repaintWindow) {
+        m_hooks.repaintWindow(visible);
+    }
+}
+
+void TableRenderer::flush() {
+    const QRect dirty = m_dirty & m_window.rect();
+    m_dirty = QRect();
+    if (dirty.isEmpty()) {
+        return;
+    }
+    copyPixels(m_window, dirty.topLeft(), tableBuffer(), dirty.translated(0, scroll()));
+    showOnWindow(dirty);
+}
+
+void TableRenderer::repaintWindow() {
+    m_dirty = QRect();
+    if (m_window.isNull()) {
+        return;
+    }
+    m_window.fill(Qt::black);
+    copyPixels(m_window, QPoint(0, 0), tableBuffer(),
+               QRect(0, scroll(), m_window.width(), m_window.height()));
+    showOnWindow(m_window.rect());
+}
+
+void TableRenderer::raiseLowestEdge(int y) {
+    const int edge = y + cardHeight() + scroll();
+    if (edge > m_state.mainGame.cell(cell::LowestCardEdge)) {
+        m_state.mainGame.setCell(cell::LowestCardEdge, std::min(edge, 32767));
+    }
+}
+
+void TableRenderer::busyWait(int milliseconds) {
+    if (milliseconds <= 0) {
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
+// --- Single cards and marks ---------------------------------------------------
+
+void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height, bool onStack,
+                                  Canvas canvas) {
+    if (x < kNotPlaced || y < kNotPlaced || image.isNull()) {
+        return;
+    }
+    QImage& dst = canvasImage(canvas);
+    const int dy = canvasOffset(canvas);
+    const int h = std::min(height, image.height());
+    const QRect card(x, y, image.width(), h);
+
+    // What lies beneath shows through the top corners; the bottom corners
+    // show the bare table (or the edge of a deep pile).
+    QRgb saved[6];
+    int n = 0;
+    forEachCornerPixel(card, true, false, cornerSize(), [&](int px, int py, bool, bool) {
+        saved[n++] = pixelSafe(dst, px, py + dy);
+    });
+    copyPixels(dst, QPoint(x, y + dy), image, QRect(0, 0, image.width(), h));
+    n = 0;
+    forEachCornerPixel(card, true, false, cornerSize(), [&](int px, int py, bool, bool) {
+        if (dst.rect().contains(px, py + dy)) {
+            setPixelSafe(dst, px, py + dy, saved[n]);
+        }
+        ++n;
+    });
+    const QImage& background = backgroundBuffer();
+    const int sy = scroll();
+    forEachCornerPixel(card, false, true, cornerSize(), [&](int px, int py, bool, bool right) {
+        const QRgb colour =
+            onStack && right ? kStackEdgeGrey : pixelSafe(background, px, py + sy, 0xff000000);
+        setPixelSafe(dst, px, py + dy, colour);
+    });
+    raiseLowestEdge(y);
+    touched(canvas, card);
+}
+
+void TableRenderer::drawFace(int card, int x, int y, bool onStack, Canvas canvas) {
+    if (const QImage* face = m_images.faceOf(card)) {
+        drawCardImage(*face, x, y, cardHeight(), onStack, canvas);
+    }
+}
+
+void TableRenderer::drawBack(int x, int y, int height, bool onStack, Canvas canvas) {
+    drawCardImage(m_images.back(), x, y, height, onStack, canvas);
+}
+
+void TableRenderer::eraseToBackground(const QRect& rect, Canvas canvas) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    copyPixels(canvasImage(canvas), QPoint(rect.left(), rect.top() + canvasOffset(canvas)),
+               backgroundBuffer(), rect.translated(0, scroll()));
+    touched(canvas, rect);
+}
+
+void TableRenderer::drawMark(MarkKind kind, int x, int y, Canvas canvas, int pileIndex) {
+    if (x < kNotPlaced || y < kNotPlaced) {
+        return;
+    }
+    const QRect place(x, y, cardWidth(), cardHeight());
+    // The place is cleared first: marks are partly see-through, and an empty
+    // place without a mark must not keep the card that lay there.
+    eraseToBackground(place, canvas);
+    const std::string suffix = table::emptyPileMark(m_state, kind, pileIndex);
+    if (!suffix.empty()) {
+        const QImage& mark = m_images.mark(QString::fromStdString(suffix));
+        if (!mark.isNull()) {
+            QPainter painter(&canvasImage(canvas));
+            painter.drawImage(QPoint(x, y + canvasOffset(canvas)), mark);
+        }
+    }
+    raiseLowestEdge(y);
+    touched(canvas, place);
+}
+
+void TableRenderer::restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom,
+                                     int size) {
+    QImage& dst = canvasImage(canvas);
+    const int dy = canvasOffset(canvas);
+    const QImage& background = backgroundBuffer();
+    const int sy = scroll();
+    forEachCornerPixel(rect, top, bottom, size, [&](int px, int py, bool, bool) {
+        if (background.rect().contains(px, py + sy)) {
+            setPixelSafe(dst, px, py + dy, pixelSafe(background, px, py + sy));
+        }
+    });
+    touched(canvas, rect);
+}
+
+// --- Depth edges and the stock list ---------------------------------------------
+
+void TableRenderer::drawDepthEdges(Canvas canvas, int pile, int cards, bool forced) {
+    table::TMainGame& g = m_state.mainGame;
+    const int baseX = g.cell(cell::StockBaseX + pile);
+    const int baseStoredY = g.cell(cell::StockBaseY + pile);
+    if (baseX < kNotPlaced || baseStoredY < kNotPlaced) {
+        return;
+    }
+    const int d = table::pileDepth(cards, g.cell(cell::PreviewFlag) == 1);
+    if (!forced && g.cell(cell::StockX + pile) == baseX - d &&
+        g.cell(cell::StockY + pile) == baseStoredY - d) {
+        return;
+    }
+    g.setStockX(pile, baseX - d);
+    g.setStockY(pile, baseStoredY - d);
+
+    const int W = cardWidth();
+    const int H = cardHeight();
+    const int bx = baseX;
+    const int by = baseStoredY - scroll();
+    // Clear what a deeper pile left above and to the left, then draw the
+    // edges of this depth.
+    eraseToBackground(QRect(bx - 15, by - 15, W + 16, 16 - d), canvas);
+    eraseToBackground(QRect(bx - 15, by - 14, 16 - d, H + 15), canvas);
+    QImage& dst = canvasImage(canvas);
+    const int dy = canvasOffset(canvas);
+    copyOpaquePixels(dst, QPoint(bx - 13, by + H - d - 1 + dy), m_images.borderPiece(2),
+                     QRect(0, 15 - d, W + 11, d + 1));
+    copyOpaquePixels(dst, QPoint(bx + W - d - 1, by - 13 + dy), m_images.borderPiece(1),
+                     QRect(15 - d, 0, d + 1, H + 13));
+    touched(canvas, QRect(bx - 15, by - 15, W + 16, H + 29));
+}
+
+void TableRenderer::drawStockPiles(Canvas canvas) {
+    const table::TMainGame& g = m_state.mainGame;
+    for (int pile = 0; pile < table::kStockPiles; ++pile) {
+        if (g.cell(cell::StockBaseX + pile) < kNotPlaced || g.stockX(pile) < kNotPlaced) {
+            continue;
+        }
+        const std::string& s = m_piles->stock(pile);
+        const int n = table::cardCount(s);
+        // A full drawing starts from the bare table, so the edges are always drawn.
+        drawDepthEdges(canvas, pile, n, true);
+        const int x = g.stockX(pile);
+        const int y = g.stockY(pile);
+        if (n == 0) {
+            drawMark(markKindOf({PileKind::Stock, pile}), x, y, canvas);
+            continue;
+        }
+        const int top = table::topCardOf(s);
+        const bool backShown =
+            (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
+            (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0) ||
+            !m_state.cards.isFaceUp(top);
+        if (backShown) {
+            drawBack(x, y, cardHeight(), n > 1, canvas);
+        } else {
+            drawFace(top, x, y, n > 1, canvas);
+        }
+        const QRect base(g.cell(cell::StockBaseX + pile),
+                         g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(), cardHeight());
+        if (n == 1) {
+            restoreCornersOn(canvas, base, true, true, cornerSize());
+        } else {
+            roundBaseCorner(base, canvas);
+        }
+    }
+}
+
+void TableRenderer::roundBaseCorner(const QRect& base, Canvas canvas) {
+    // The lowest card of a deep pile shows its rounded bottom-right corner.
+    QImage& dst = canvasImage(canvas);
+    const int dy = canvasOffset(canvas);
+    const int sy = scroll();
+    forEachCornerPixel(base, false, true, cornerSize(), [&](int px, int py, bool, bool right) {
+        if (right) {
+            setPixelSafe(dst, px, py + dy, pixelSafe(backgroundBuffer(), px, py + sy));
+        }
+    });
+}
+
+void TableRenderer::drawStockPileTop(int pile, Canvas canvas) {
+    const table::TMainGame& g = m_state.mainGame;
+    if (g.cell(cell::StockBaseX + pile) < kNotPlaced || g.stockX(pile) < kNotPlaced) {
+        return;
+    }
+    const std::string& s = m_piles->stock(pile);
+    const int n = table::cardCount(s);
+    drawDepthEdges(canvas, pile, n, false);
+    const int x = g.stockX(pile);
+    const int y = g.stockY(pile);
+    if (n == 0) {
+        drawMark(markKindOf({PileKind::Stock, pile}), x, y, canvas);
+        return;
+    }
+    const int top = table::topCardOf(s);
+    const bool backShown = !m_state.cards.isFaceUp(top) ||
+                           (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
+                           (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0);
+    if (backShown) {
+        drawBack(x, y, cardHeight(), n > 1, canvas);
+    } else {
+        drawFace(top, x, y, n > 1, canvas);
+    }
+    roundBaseCorner(QRect(g.cell(cell::StockBaseX + pile),
+                          g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(), cardHeight()),
+                    canvas);
+}
+
+// --- Piles ------------------------------------------------------------------------
+
+const std::string& TableRenderer::pileString(PileRef pile) const {
+    return m_piles->pile(pile);
+}
+
+void TableRenderer::drawPileCard(PileRef pile, int index, Canvas canvas, bool animate,
+                                 const Origin& origin) {
+    const std::string& s = pileString(pile);
+    const int n = table::cardCount(s);
+    const int W = cardWidth();
+    const int H = cardHeight();
+    if (index < n) {
+        const int card = table::cardAt(s, index);
+        if (card != 0) {
+            const CardPoint p = table::cardPosition(m_state, pile, s, index);
+            const bool up = m_state.cards.isFaceUp(card);
+            if (!animate) {
+                up ? drawFace(card, p.x, p.y, false, canvas) : drawBack(p.x, p.y, H, false, canvas);
+            } else {
+                const QRect originRect(origin.x, origin.y, W, H);
+                const int fx = W / 7;
+                const int fy = H / 7;
+                busyWait(2);
+                if (up) {
+                    drawFace(card, origin.x, origin.y, true, Canvas::Window);
+                }
+                if (!origin.stockWithCards) {
+                    restoreCornersOn(Canvas::Buffer, originRect, true, true, cornerSize());
+                }
+                busyWait(2);
+                drawBack(origin.x, origin.y, H, true, Canvas::Window);
+                if (up) {
+                    drawFace(card, origin.x + fx, origin.y + fy, true, Canvas::Window);
+                }
+                busyWait(1);
+                flyCard(up ? card : -1, origin.x + fx, origin.y + fy, true, false, true, true, p.x,
+                        p.y);
+                up ? drawFace(card, p.x, p.y, false, Canvas::Buffer)
+                   : drawBack(p.x, p.y, H, false, Canvas::Buffer);
+            }
+        }
+    }
+    if (index != 0) {
+        return;
+    }
+    const CardPoint at = table::pilePosition(m_state, pile);
+    if (at.x < kNotPlaced) {
+        return;
+    }
+    if (n == 0) {
+        drawMark(markKindOf(pile), at.x, at.y, canvas, pile.index);
+        if (animate) {
+            drawMark(markKindOf(pile), at.x, at.y, Canvas::Window, pile.index);
+        }
+    } else {
+        const QRect bottom(at.x, at.y, W, H);
+        restoreCornersOn(canvas, bottom, true, true, cornerSize());
+        if (animate) {
+            restoreCornersOn(Canvas::Window, bottom, true, true, cornerSize());
+        }
+    }
+}
+
+void TableRenderer::drawWholePile(PileRef pile, Canvas canvas) {
+    if (pile.kind == PileKind::Stock) {
+        drawStockPileTop(pile.index, canvas);
+        return;
+    }
+    if (!table::isPlaced(m_state, pile)) {
+        return;
+    }
+    const int n = table::cardCount(pileString(pile));
+    for (int e = 0; e <= n; ++e) {
+        drawPileCard(pile, e, canvas, false, Origin{});
+    }
+}
+
+void TableRenderer::drawTopOf(PileRef pile, Canvas canvas) {
+    if (pile.kind == PileKind::Stock) {
+        drawStockPileTop(pile.index, canvas);
+        return;
+    }
+    if (!table::isPlaced(m_state, pile)) {
+        return;
+    }
+    const std::string& s = pileString(pile);
+    const int n = table::cardCount(s);
+    if (n == 0) {
+        const CardPoint at = table::pilePosition(m_state, pile);
+        drawMark(markKindOf(pile), at.x, at.y, canvas, pile.index);
+        return;
+    }
+    const int card = table::cardAt(s, n - 1);
+    if (card == 0) {
+        return;
+    }
+    const CardPoint p = table::cardPosition(m_state, pile, s, n - 1);
+    if (m_state.cards.isFaceUp(card)) {
+        drawFace(card, p.x, p.y, false, canvas);
+    } else {
+        drawBack(p.x, p.y, cardHeight(), false, canvas);
+    }
+}
+
+void TableRenderer::drawPile(std::string_view pileName) {
+    if (const auto pile = table::parsePileName(pileName)) {
+        drawWholePile(*pile, Canvas::Buffer);
+        flush();
+    }
+}
+
+void TableRenderer::drawPileTop(std::string_view pileName) {
+    if (const auto pile = table::parsePileName(pileName)) {
+        drawTopOf(*pile, Canvas::Buffer);
+        flush();
+    }
+}
+
+QRect TableRenderer::pileExtent(PileRef pile, std::string_view s) const {
+    const int W = cardWidth();
+    const int H = cardHeight();
+    if (pile.kind == PileKind::Stock) {
+        const table::TMainGame& g = m_state.mainGame;
+        const int bx = g.cell(cell::StockBaseX + pile.index);
+        const int by = g.cell(cell::StockBaseY + pile.index) - scroll();
+        return QRect(bx - 15, by - 15, W + 17, H + 29);
+    }
+    const int n = std::max(1, table::cardCount(s));
+    QRect extent;
+    for (int e = 0; e < n; ++e) {
+        const CardPoint p = table::cardPosition(m_state, pile, s, e);
+        extent |= QRect(p.x, p.y, W, H);
+    }
+    return extent;
+}
+
+void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                                     std::string_view pileName) {
+    const auto ref = table::parsePileName(pileName);
+    if (!ref || !table::isPlaced(m_state, *ref)) {
+        return;
+    }
+    if (newPile.size() >= oldPile.size() && newPile.substr(0, oldPile.size()) == oldPile) {
+        return; // nothing was taken away
+    }
+    const int style = table::fanStyleOf(m_state, ref->kind);
+    if (ref->kind == PileKind::Tableau && style == 3 && table::cardCount(newPile) > 0) {
+        return; // squared up: the new top card covers the place
+    }
+    // Erase everything the pile covered (two pixels more each side for
+    // hand-laid tableaus), then redraw it and every pile reaching into the
+    // erased area, in the order of a full drawing.
+    QRect area = (pileExtent(*ref, oldPile) | pileExtent(*ref, newPile)).adjusted(-2, 0, 2, 0);
+    eraseToBackground(area, Canvas::Buffer);
+    auto redrawIfHit = [&](PileRef pile) {
+        if (pile.kind != PileKind::Stock && !table::isPlaced(m_state, pile)) {
+            return;
+        }
+        if (pile.kind == PileKind::Stock &&
+            m_state.mainGame.cell(cell::StockBaseX + pile.index) < kNotPlaced) {
+            return;
+        }
+        if (pile == *ref || pileExtent(pile, pileString(pile)).intersects(area)) {
+            drawWholePile(pile, Canvas::Buffer);
+        }
+    };
+    for (int i = 0; i < table::kStockPiles; ++i) {
+        redrawIfHit({PileKind::Stock, i});
+    }
+    for (int i = 0; i < table::kMaxFoundations; ++i) {
+        redrawIfHit({PileKind::Foundation, i});
+    }
+    for (int i = 0; i < table::kMaxReserves; ++i) {
+        redrawIfHit({PileKind::Reserve, i});
+    }
+    for (int i = 0; i < table::kMaxTableaus; ++i) {
+        redrawIfHit({PileKind::Tableau, i});
+    }
+    if (m_state.settings.readInt(app::field::Game, 0) == 3) {
+        drawStockPileTop(table::kStock, Canvas::Buffer);
+    }
+    flush();
+}
+
+void TableRenderer::drawPilePressed(std::string_view pileName, bool pressed) {
+    const auto ref = table::parsePileName(pileName);
+    if (!ref || ref->kind != PileKind::Stock) {
+        return;
+    }
+    const int x = m_state.mainGame.stockX(ref->index);
+    const int y = m_state.mainGame.stockY(ref->index);
+    if (x < kNotPlaced) {
+        return;
+    }
+    const QRect place(x, y, cardWidth(), cardHeight());
+    eraseToBackground(place, Canvas::Buffer);
+    const QImage& mark = m_images.mark(pressed ? QStringLiteral("005") : QStringLiteral("022"));
+    if (!mark.isNull()) {
+        QPainter painter(&tableBuffer());
+        painter.drawImage(QPoint(x, y + scroll()), mark);
+    }
+    touched(Canvas::Buffer, place);
+    flush();
+}
+
+void TableRenderer::drawCardTurned(int card, int tableauIndex) {
+    const PileRef pile{PileKind::Tableau, tableauIndex};
+    PileRef found{};
+    int index = 0;
+    if (tableauIndex < 0 || tableauIndex >= table::kMaxTableaus || !findCard(card, found, index) ||
+        !(found == pile)) {
+        drawPile(table::pileName(pile));
+        return;
+    }
+    const CardPoint p = table::cardPosition(m_state, pile, pileString(pile), index);
+    drawFace(card, p.x, p.y, false, Canvas::Buffer);
+    if (!shadowsOn()) {
+        flush();
+        return;
+    }
+    // Shown lifted with its shadow for a moment, then laid down: the table
+    // buffer already holds it at its place.
+    m_dirty = QRect();
+    pickUpCarried(card, QRect(p.x, p.y, cardWidth(), cardHeight()), cardHeight());
+    const int lift = m_state.shadowOffset - 2;
+    drawCarried(p.x - lift, p.y - lift, false, true);
+    busyWait(2 * speed());
+    drawCarried(p.x, p.y, true, true);
+    m_dragRect = QRect();
+}
+
+// --- The whole table ----------------------------------------------------------------
+
+TableRenderer::Origin TableRenderer::dealOrigin() const {
+    const table::TMainGame& g = m_state.mainGame;
+    Origin o;
+    o.valid = true;
+    if (m_state.params[param::GameType] == 46) {
+        o.x = -static_cast<int>(1.1 * cardWidth());
+        o.y = 0;
+        return o;
+    }
+    const int stockCards = table::cardCount(m_piles->stock(table::kStock));
+    const int wasteCards = table::cardCount(m_piles->stock(table::kWaste));
+    const bool stockPlaced = g.stockX(table::kStock) >= 0;
+    const bool wastePlaced = g.stockX(table::kWaste) >= 0;
+    auto at = [&](PileRef pile) {
+        const CardPoint p = table::pilePosition(m_state, pile);
+        o.x = p.x;
+        o.y = p.y;
+        o.pile = pile;
+        o.isPile = true;
+        return o;
+    };
+    if (stockPlaced && (stockCards > 0 || wasteCards == 0)) {
+        o.stockWithCards = stockCards > 0;
+        return at({PileKind::Stock, table::kStock});
+    }
+    if (wastePlaced && ((stockCards == 0 && wasteCards > 0) || !stockPlaced)) {
+        return at({PileKind::Stock, table::kWaste});
+    }
+    if (table::isPlaced(m_state, {PileKind::Reserve, 0}) &&
+        table::cardCount(m_piles->reserve(0)) <= 1) {
+        return at({PileKind::Reserve, 0});
+    }
+    if (g.stockX(table::kDiscard) >= kNotPlaced) {
+        return at({PileKind::Stock, table::kDiscard});
+    }
+    if (table::isPlaced(m_state, {PileKind::Foundation, 0})) {
+        return at({PileKind::Foundation, 0});
+    }
+    return at({PileKind::Tableau, 0});
+}
+
+void TableRenderer::drawAllPiles(Canvas canvas) {
+    for (int f = 0; f < table::kMaxFoundations; ++f) {
+        drawWholePile({PileKind::Foundation, f}, canvas);
+    }
+    for (int r = 0; r < table::kMaxReserves; ++r) {
+        drawWholePile({PileKind::Reserve, r}, canvas);
+    }
+    int tallest = 0;
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        tallest = std::max(tallest, table::cardCount(m_piles->tableau(t)));
+    }
+    const bool byTableau = m_state.params[param::SweepTableauByTableau] != 0;
+    for (int outer = 0; outer < (byTableau ? table::kMaxTableaus : tallest + 1); ++outer) {
+        for (int inner = 0; inner < (byTableau ? tallest + 1 : table::kMaxTableaus); ++inner) {
+            const int t = byTableau ? outer : inner;
+            const int e = byTableau ? inner : outer;
+            const PileRef pile{PileKind::Tableau, t};
+            if (table::isPlaced(m_state, pile)) {
+                drawPileCard(pile, e, canvas, false, Origin{});
+            }
+        }
+    }
+}
+
+void TableRenderer::drawTable(bool dealAnimation) {
+    if (!m_state.flags.test(table::Flag::GameInPlay)) {
+        return;
+    }
+    table::TMainGame& g = m_state.mainGame;
+    g.setCell(cell::ScrollOffset, 0);
+    g.setCell(cell::LowestCardEdge, 0);
+    m_piles = &m_state.piles;
+    m_dirty = QRect();
+    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+
+    bool anyCards = false;
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        anyCards = anyCards || !m_piles->tableau(t).empty();
+    }
+    for (int r = 0; r < table::kMaxReserves; ++r) {
+        anyCards = anyCards || !m_piles->reserve(r).empty();
+    }
+    const bool animate = dealAnimation && anyCards;
+
+    if (!animate) {
+        drawStockPiles(Canvas::Buffer);
+        drawAllPiles(Canvas::Buffer);
+    } else {
+        // The places the cards will fly to show their marks from the start.
+        if (m_state.params[param::TableauFanStyle] != 4) {
+            for (int t = 0; t < table::kMaxTableaus; ++t) {
+                const CardPoint at = table::pilePosition(m_state, {PileKind::Tableau, t});
+                drawMark(MarkKind::Tableau, at.x, at.y, Canvas::Buffer, t);
+            }
+            for (int r = 0; r < table::kMaxReserves; ++r) {
+                const CardPoint at = table::pilePosition(m_state, {PileKind::Reserve, r});
+                drawMark(MarkKind::Reserve, at.x, at.y, Canvas::Buffer, r);
+            }
+        }
+        drawStockPiles(Canvas::Buffer);
+        for (int f = 0; f < table::kMaxFoundations; ++f) {
+            drawWholePile({PileKind::Foundation, f}, Canvas::Buffer);
+        }
+        const Origin origin = dealOrigin();
+        const QRect originRect(origin.x, origin.y, cardWidth(), cardHeight());
+        drawBack(origin.x, origin.y, cardHeight(), false, Canvas::Buffer);
+        repaintWindow();
+        if (!origin.stockWithCards) {
+            restoreCornersOn(Canvas::Window, originRect, true, true, cornerSize());
+        }
+        busyWait(100);
+        if (m_hooks.playSound) {
+            m_hooks.playSound(QStringLiteral("Shuffle"),
+                              m_state.settings.isYes(app::field::SoundsShuffle), true);
+        }
+        const bool reserveOrigin = origin.isPile && origin.pile == PileRef{PileKind::Reserve, 0};
+        const bool tableauOrigin = origin.isPile && origin.pile == PileRef{PileKind::Tableau, 0};
+        for (int r = 0; r < table::kMaxReserves; ++r) {
+            const PileRef pile{PileKind::Reserve, r};
+            if (!table::isPlaced(m_state, pile) || (r == 0 && reserveOrigin)) {
+                continue;
+            }
+            const int n = table::cardCount(pileString(pile));
+            for (int e = 0; e <= n; ++e) {
+                drawPileCard(pile, e, Canvas::Buffer, true, origin);
+            }
+        }
+        int tallest = 0;
+        for (int t = 0; t < table::kMaxTableaus; ++t) {
+            tallest = std::max(tallest, table::cardCount(m_piles->tableau(t)));
+        }
+        const bool byTableau = m_state.params[param::SweepTableauByTableau] != 0;
+        for (int outer = 0; outer < (byTableau ? table::kMaxTableaus : tallest + 1); ++outer) {
+            for (int inner = 0; inner < (byTableau ? tallest + 1 : table::kMaxTableaus); ++inner) {
+                const int t = byTableau ? outer : inner;
+                const int e = byTableau ? inner : outer;
+                const PileRef pile{PileKind::Tableau, t};
+                if (!table::isPlaced(m_state, pile) || (!byTableau && t == 0 && tableauOrigin)) {
+                    continue;
+                }
+                drawPileCard(pile, e, Canvas::Buffer, true, origin);
+            }
+        }
+        if (m_hooks.stopSound) {
+            m_hooks.stopSound();
+        }
+        // The origin shows its own cards again.
+        if (origin.isPile) {
+            if (origin.pile.kind == PileKind::Tableau) {
+                drawWholePile(origin.pile, Canvas::Buffer);
+            } else {
+                drawTopOf(origin.pile, Canvas::Buffer);
+            }
+        } else {
+            eraseToBackground(originRect, Canvas::Buffer);
+        }
+    }
+    if (m_jokerLabel.rank > 0) {
+        drawJokerLabel();
+    }
+    m_tableDrawn = true;
+    if (g.cell(cell::HighlightFoundationsMark) != 0) {
+        highlightInto(-1);
+    }
+    if (animate) {
+        flush();
+    } else {
+        repaintWindow();
+    }
+}
+
+void TableRenderer::drawTableWithout(const std::vector<int>& cards) {
+    table::PileLists without = m_state.piles;
+    auto strip = [&](std::string& pile) {
+        std::string kept;
+        kept.reserve(pile.size());
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int code = table::cardAt(pile, i);
+            if (code == 0 || std::find(cards.begin(), cards.end(), code) == cards.end()) {
+                kept += pile.substr(static_cast<std::size_t>(3 * i), 3);
+            }
+        }
+        pile = std::move(kept);
+    };
+    for (int i = 0; i < table::kStockPiles; ++i) {
+        strip(without.stock(i));
+    }
+    for (int i = 0; i < table::kMaxFoundations; ++i) {
+        strip(without.foundation(i));
+    }
+    for (int i = 0; i < table::kMaxTableaus; ++i) {
+        strip(without.tableau(i));
+    }
+    for (int i = 0; i < table::kMaxReserves; ++i) {
+        strip(without.reserve(i));
+    }
+    m_piles = &without;
+    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+    drawStockPiles(Canvas::Buffer);
+    drawAllPiles(Canvas::Buffer);
+    if (m_jokerLabel.rank > 0) {
+        drawJokerLabel();
+    }
+    if (m_state.mainGame.cell(cell::HighlightFoundationsMark) != 0) {
+        highlightInto(-1);
+    }
+    m_piles = &m_state.piles;
+    // The window keeps showing the cards until they move away.
+    m_dirty = QRect();
+}
+
+} // namespace vellomir::render

@@ -1,0 +1,260 @@
+#pragma once
+
+#include "app/frontend.h"
+#include "table/empty_pile_mark.h"
+#include "table/pile_lists.h"
+#include "table/program_state.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace vellomir::resources {
+class ResourceLibrary;
+}
+
+namespace vellomir::render {
+
+class CardImages;
+
+// What the table drawing needs from the window that shows the table. Every
+// member may be left empty (the tests and the off-screen previews do).
+struct TableWindowHooks {
+    // Puts the given rectangle of the window picture on the screen at once
+    // (QWidget::repaint), also inside busy waits.
+    std::function<void(const QRect& rect)> repaintWindow;
+    // An error box with an OK button.
+    std::function<void(const QString& title, const QString& text)> showMessage;
+    // Plays a sound of the resource library, looped or once; `switchOn` is
+    // the sound's own switch (the master switch is the window's business).
+    std::function<void(const QString& name, bool switchOn, bool looped)> playSound;
+    std::function<void()> stopSound;
+    // Whether the main window's vertical scroll bar shows; the fade then
+    // reaches 80 pixels further down.
+    std::function<bool()> scrollBarVisible;
+};
+
+// Where a drawing goes: the picture the window shows (window coordinates),
+// or the table buffer (the same coordinates plus the scroll position).
+enum class Canvas { Window, Buffer };
+
+// An app::Rect (right and bottom exclusive) as a QRect.
+inline QRect toQRect(const app::Rect& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// Draws the card table and moves cards over it.
+//
+// Three pictures take part: the background buffer (the table without
+// cards), the table buffer (the complete current table, as tall as the
+// scrollable table) and the window picture (what the window shows, the table
+// buffer from the scroll position, with a carried or flying card on top).
+// Erasing copies from the background buffer; restoring the trail of a moving
+// card copies from the table buffer. The table and background buffers are
+// those of the image store.
+//
+// The renderer reads the piles, the card table, TMainGame, the game's
+// parameters and the settings from the program state. It writes only what
+// drawing decides: the lowest card edge (cell 93), the scroll position reset
+// by a full draw (cell 90), the stock list's drawn positions moved by their
+// depth (cells 56-63), and the background settings when a customised picture
+// is gone.
+class TableRenderer {
+public:
+    TableRenderer(table::ProgramState& state, CardImages& images,
+                  const resources::ResourceLibrary& library, TableWindowHooks hooks = {});
+
+    // --- Set-up ---------------------------------------------------------------
+    // The size of the window's table area; the window picture follows it.
+    void setWindowSize(QSize size);
+    // Resizes the table and background buffers (the main window makes them
+    // the screen size plus 30 pixels each way) and redraws the background.
+    void resizeBuffers(QSize size);
+    // The preferences file, read for the customised background and the
+    // foundation highlights, and written when a customised background is gone.
+    void setPreferencesPath(std::filesystem::path path) { m_preferencesPath = std::move(path); }
+    // Whether the display shows more than 256 colours (the fade needs them).
+    void setManyColours(bool many) { m_manyColours = many; }
+
+    const QImage& windowImage() const { return m_window; }
+    QImage& tableBuffer();
+    QImage& backgroundBuffer();
+    // Whether the table has been drawn whole since the last new game.
+    bool tableDrawn() const { return m_tableDrawn; }
+
+    // --- Background -------------------------------------------------------
+    // Paints the chosen background into the background buffer.
+    void drawBackground();
+    // Paints the background into the background buffer and over the whole
+    // table buffer and window: the table without cards.
+    void redrawBackground();
+    // Copies the background buffer over the window.
+    void showBackground();
+    // Paints a background by the settings' choice into any picture (the
+    // customise dialog's sample); a customised picture that is gone is
+    // painted as the default background, without a message.
+    void paintBackground(QImage& target, bool scrollBarVisible);
+
+    // --- The whole table -----------------------------------------------------
+    // The full picture of the current table. With `dealAnimation` every
+    // tableau and reserve card flies from the deal's origin to its place.
+    // Nothing happens while no game is in play.
+    void drawTable(bool dealAnimation);
+    // Redraws the table buffer as if `cards` were not on the table (picked up
+    // or flying); the window keeps showing them until they move.
+    void drawTableWithout(const std::vector<int>& cards);
+    // Copies the table buffer from the scroll position over the whole window.
+    void repaintWindow();
+
+    // --- Piles -----------------------------------------------------------------
+    // Every card of a tableau, reserve or foundation, or its empty mark.
+    void drawPile(std::string_view pileName);
+    // The top card (or mark) of the stock, waste, discard pile, a foundation
+    // or a reserve.
+    void drawPileTop(std::string_view pileName);
+    // Erases a pile that lost cards (it held `oldPile`, now `newPile`) and
+    // redraws it with the piles it overlaps.
+    void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                          std::string_view pileName);
+    // The redeal mark of an empty stock (or waste) pressed or released.
+    void drawPilePressed(std::string_view pileName, bool pressed);
+    // A tableau card turned face up: shown lifted with its shadow, then put
+    // down at its place.
+    void drawCardTurned(int card, int tableauIndex);
+    // The raised edges of the stock (0), waste (1) or discard pile (2)
+    // holding `cards` cards. Unless `forced`, nothing is drawn when the
+    // pile's depth has not changed.
+    void drawDepthEdges(Canvas canvas, int pile, int cards, bool forced);
+
+    // --- Single cards and marks ---------------------------------------------
+    // A face-up card with its corners rounded; `onStack` lights the
+    // bottom-right corner as the edge of a deep pile.
+    void drawFace(int card, int x, int y, bool onStack, Canvas canvas);
+    // A card back, `height` pixels of it.
+    void drawBack(int x, int y, int height, bool onStack, Canvas canvas);
+    // The mark of an empty pile of that kind at (x, y).
+    void drawMark(table::MarkKind kind, int x, int y, Canvas canvas, int pileIndex = 0);
+
+    // --- Selections, highlights, labels, repairs --------------------------------
+    void toggleSelectionMark(int card);
+    void invertSelectedCards();
+    // Marks the complete foundations: one (0-based) or all (-1).
+    void highlightFoundations(int foundationIndex);
+    // The joker label above foundation `foundationIndex` with the rank (1-13)
+    // and suit (0-3) the joker stands for; every other label is erased, and a
+    // rank of 0 erases them all.
+    void showJokerLabel(int foundationIndex, int rank, int suit);
+    void restoreCorners(const QRect& rect);
+    void refreshRectangle(const QRect& rect);
+    void fixTableauCorners(int tableauIndex);
+    void showCoveredCard(int card, int x, int y);
+    void hideCoveredCard();
+
+    // --- Card motion -------------------------------------------------------------
+    // Builds the carried picture: `card` (-1 a back) and the cards above it as
+    // they lie in its pile, `height` pixels tall, lying at `rect`.
+    void pickUpCarried(int card, const QRect& rect, int height);
+    // Moves the carried picture to (x, y): restores the strips it uncovers
+    // (and its old shadow) from the table buffer and draws it there. With
+    // `final` it also goes into the table buffer.
+    void drawCarried(int x, int y, bool final, bool fixCorners);
+    // Draws the carried picture lifted by the shadow offset less 2.
+    void liftCarried();
+    // Takes the carried picture and its shadow off the window.
+    void dropCarried();
+    // A card flight; `card` -1 flies a back.
+    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
+                 int toX, int toY);
+
+    // Where the carried picture was last drawn (window coordinates).
+    QRect dragRect() const { return m_dragRect; }
+    int carriedHeight() const { return m_carriedHeight; }
+
+    // A busy wait that processes no input: flights and the deal animation
+    // keep the program to themselves.
+    static void busyWait(int milliseconds);
+
+private:
+    struct Origin {
+        bool valid = false;
+        int x = 0;
+        int y = 0;
+        bool stockWithCards = false;
+        table::PileRef pile{table::PileKind::Stock, 0};
+        bool isPile = false;
+    };
+
+    QImage& canvasImage(Canvas canvas);
+    int canvasOffset(Canvas canvas) const;
+    int scroll() const;
+    int cardWidth() const;
+    int cardHeight() const;
+    // A drawing into `canvas` covered `rect` (window coordinates).
+    void touched(Canvas canvas, const QRect& rect);
+    // Shows on the window what was drawn into the table buffer since the last flush.
+    void flush();
+    void showOnWindow(const QRect& rect);
+    void raiseLowestEdge(int y);
+
+    const std::string& pileString(table::PileRef pile) const;
+    void drawCardImage(const QImage& image, int x, int y, int height, bool onStack, Canvas canvas);
+    void eraseToBackground(const QRect& rect, Canvas canvas);
+    void restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom, int cornerSize);
+    void drawStockPiles(Canvas canvas);
+    void drawStockPileTop(int pile, Canvas canvas);
+    void roundBaseCorner(const QRect& base, Canvas canvas);
+    void drawPileCard(table::PileRef pile, int index, Canvas canvas, bool animate,
+                      const Origin& origin);
+    void drawWholePile(table::PileRef pile, Canvas canvas);
+    void drawTopOf(table::PileRef pile, Canvas canvas);
+    void drawAllPiles(Canvas canvas);
+    Origin dealOrigin() const;
+    QRect pileExtent(table::PileRef pile, std::string_view pile_string) const;
+    bool findCard(int card, table::PileRef& pile, int& index) const;
+    void paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing);
+    QRect jokerLabelRect(int foundation) const;
+    void drawJokerLabel();
+    // Marks the complete foundations in the table buffer (no flush).
+    void highlightInto(int foundationIndex);
+    void drawShadowPieces(const QRect& rect);
+    void drawDottedShadow(const QRect& rect);
+    void restoreShadowStrips(const QRect& old);
+    bool shadowsOn() const;
+    int cornerSize() const;
+    int speed() const;
+
+    table::ProgramState& m_state;
+    CardImages& m_images;
+    const resources::ResourceLibrary& m_library;
+    TableWindowHooks m_hooks;
+    std::filesystem::path m_preferencesPath;
+    bool m_manyColours = true;
+    QImage m_window;
+    QRect m_dirty;
+    bool m_tableDrawn = false;
+    // The piles drawn: the program state's, or a copy without carried cards.
+    const table::PileLists* m_piles = nullptr;
+
+    // The drag record: where the carried picture was last drawn, the last
+    // point it was drawn at, and its height.
+    QRect m_dragRect;
+    QPoint m_lastDragPoint{std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+    int m_carriedHeight = 0;
+    bool m_shadowShown = false;
+    bool m_shadowsSuspended = false;
+    QRect m_coveredCard;
+    // The joker label shown, redrawn with every full drawing.
+    struct JokerLabel {
+        int foundation = -1;
+        int rank = 0;
+        int suit = 0;
+    } m_jokerLabel;
+};
+
+} // namespace vellomir::render

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "table/pile_lists.h"
+#include "table/program_state.h"
+
+#include <string_view>
+
+namespace vellomir::table {
+
+/// A point in window coordinates: x as stored, y less the scroll offset.
+struct CardPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const CardPoint&, const CardPoint&) = default;
+};
+
+/// The fan style of a pile: parameter 3 for tableaus, 4 for foundations, 5
+/// for reserves; 0 (no fan) for the stock, the waste and the discard pile.
+int fanStyleOf(const ProgramState& state, PileKind kind);
+
+/// The top-left corner of a pile (of its bottom card) in window coordinates.
+CardPoint pilePosition(const ProgramState& state, PileRef pile);
+
+/// Whether a pile has a place on the table (its x is not a not-placed marker).
+bool isPlaced(const ProgramState& state, PileRef pile);
+
+/// Where card `index` (0 the bottom card) of a pile lies, in window
+/// coordinates, when the pile holds the cards of `pileString`. The pile's fan
+/// style adds, for every card below:
+///   1  the face-down or face-up step down (cells 66, 64),
+///   2  the face-down or face-up step right (cells 67, 65),
+///   4  a card width and the spacing unit (cell 72) to the right,
+///   5  (reserves) the plain fan step (cell 75) down,
+///   6  (tableaus) the fan style 6 step (cell 83) to the right;
+/// style 7 moves every card but the bottom one a single face-up step down.
+/// Downward-fanned tableaus (style 1) also take the jitter offset sideways
+/// when `Piles_TT` is on. A placeholder ("000") counts as a face-up card.
+CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view pileString,
+                       int index);
+
+/// The same for the pile as it lies in the pile lists.
+CardPoint cardPosition(const ProgramState& state, PileRef pile, int index);
+
+/// Where the top card of a pile lies; the pile's own position when it is empty.
+CardPoint topCardPosition(const ProgramState& state, PileRef pile);
+
+} // namespace vellomir::table

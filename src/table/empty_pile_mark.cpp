@@ -1,0 +1,135 @@
+#include "table/empty_pile_mark.h"
+
+#include "catalogue/parameter_index.h"
+
+namespace vellomir::table {
+namespace {
+
+namespace param = catalogue::param;
+
+constexpr const char* kRankMarks[] = {"010", "012", "013", "014", "015", "016", "017",
+                                      "018", "019", "020", "006", "003", "011"};
+
+bool noRedealLeft(const ProgramState& state) {
+    const int passes = state.params[param::StockPasses];
+    const int pass = state.mainGame.cell(cell::PassNumber);
+    return state.params[param::PassCountingStyle] < 1 || (passes != -1 && pass >= passes);
+}
+
+std::string stockMark(const ProgramState& state) {
+    const int family = state.params[param::GameType];
+    if (family == 8 || family == 45) {
+        return "021";
+    }
+    if (!noRedealLeft(state)) {
+        return "022";
+    }
+    const bool stockEmpty = state.piles.stock(kStock).empty();
+    if (stockEmpty && cardCount(state.piles.stock(kWaste)) <= 1) {
+        return "008";
+    }
+    const int passes = state.params[param::StockPasses];
+    return state.mainGame.cell(cell::PassNumber) < passes || passes < 0 ? "022" : "008";
+}
+
+std::string wasteMark(const ProgramState& state) {
+    const int button = state.params[param::EmptyStockIsRedeal];
+    const int passes = state.params[param::StockPasses];
+    if (button == 1) {
+        return "_WASTE";
+    }
+    if (passes == 0) {
+        return "008";
+    }
+    if (state.params[param::PassCountingStyle] < 1 || button != 0) {
+        return {};
+    }
+    return state.mainGame.cell(cell::PassNumber) >= passes && passes != -1 ? "008" : "022";
+}
+
+std::string foundationMark(const ProgramState& state, int f) {
+    if (state.params[param::FoundationRule + f] == 10) {
+        return "003";
+    }
+    return rankMarkOf(state.params[param::FoundationBaseRank + f]).value_or("004");
+}
+
+std::string reserveMark(const ProgramState& state, int r) {
+    const int whole = state.params[param::ReserveDropRule];
+    if (whole == 9) {
+        return "009";
+    }
+    if (whole == 8) {
+        return "011";
+    }
+    switch (state.params[param::ReserveDropRule + r]) {
+    case 88:
+        return "006";
+    case 89:
+        return "003";
+    case 90:
+        return "011";
+    default:
+        return "001";
+    }
+}
+
+std::string tableauMark(const ProgramState& state, int t) {
+    if (auto mark = rankMarkOf(state.params[param::TableauEmptyCode + t])) {
+        return *mark;
+    }
+    return state.params[param::TableauEmptyCode] != 0 ? "004" : "_TABLEAU";
+}
+
+} // namespace
+
+std::optional<std::string> rankMarkOf(int baseCode) {
+    int rank = 0;
+    switch (baseCode) {
+    case 1:
+    case 58:
+    case 81:
+    case 85:
+        rank = 1;
+        break;
+    case 2:
+    case 90:
+        rank = 2;
+        break;
+    case 64:
+    case 84:
+        rank = 13;
+        break;
+    case 94:
+        return std::string();
+    default:
+        if (baseCode >= 3 && baseCode <= 13) {
+            rank = baseCode;
+        }
+        break;
+    }
+    if (rank == 0) {
+        return std::nullopt;
+    }
+    return std::string(kRankMarks[rank - 1]);
+}
+
+std::string emptyPileMark(const ProgramState& state, MarkKind kind, int pileIndex) {
+    switch (kind) {
+    case MarkKind::Stock:
+        return stockMark(state);
+    case MarkKind::Waste:
+        return wasteMark(state);
+    case MarkKind::Foundation:
+        return foundationMark(state, pileIndex);
+    case MarkKind::Reserve:
+        return reserveMark(state, pileIndex);
+    case MarkKind::Tableau:
+        return tableauMark(state, pileIndex);
+    case MarkKind::Discard:
+        return "_WASTE";
+    }
+    return {};
+}
+
+} // namespace vellomir::table

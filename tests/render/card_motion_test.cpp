@@ -1,0 +1,166 @@
+#include "drawing_fixture.h"
+
+#include "table/card_position.h"
+
+namespace vellomir::render::testing {
+namespace {
+
+class CardMotionTest : public DrawingTest {
+protected:
+    // A tableau of six face-up cards on tableau 1; the top three are carried.
+    void carryRun() {
+        state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});
+        renderer->drawTable(false);
+        // The run from the jack: its top at 140 + 2 * 18, down to the last card.
+        runTop = QPoint(20, 140 + 2 * 18);
+        runHeight = 3 * 18 + H;
+        renderer->pickUpCarried(card("JC"), QRect(runTop, QSize(W, runHeight)), runHeight);
+        renderer->drawTableWithout({card("JC"), card("10D"), card("9S"), card("8H")});
+    }
+
+    // Pixels of the window outside `keep` that differ from the table buffer.
+    int trailOutside(const QRect& keep) {
+        int trail = 0;
+        for (int y = 0; y < window().height(); ++y) {
+            for (int x = 0; x < window().width(); ++x) {
+                if (!keep.contains(x, y) && window().pixel(x, y) != buffer().pixel(x, y)) {
+                    ++trail;
+                }
+            }
+        }
+        return trail;
+    }
+
+    QPoint runTop;
+    int runHeight = 0;
+};
+
+TEST_F(CardMotionTest, AFlightEndsWithTheCardAtItsTargetAndNoTrail) {
+    state.piles.tableau(2) = pileOf({"3D"});
+    renderer->drawTable(false);
+    const QImage before = buffer().copy();
+    repaints.clear();
+    renderer->flyCard(card("QH"), 20, 20, true, false, false, true, 500, 300);
+    EXPECT_GT(repaints.size(), 5u);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(500, 300), *images->faceOf(card("QH"))), 0);
+    EXPECT_EQ(differencesFrom(window(), QPoint(500, 300), *images->faceOf(card("QH"))), 0);
+    // Everywhere else the window shows the table as it was.
+    EXPECT_EQ(trailOutside(QRect(500, 300, W, H)), 0);
+    EXPECT_EQ(differencesIn(buffer(), before, QRect(0, 0, 800, 300)), 0);
+    // The corners show the cloth beneath.
+    EXPECT_EQ(buffer().pixel(500, 300), background().pixel(500, 300));
+}
+
+TEST_F(CardMotionTest, ShortFastFlightsStillArrive) {
+    renderer->drawTable(false);
+    // A fast vertical step of a few pixels rounds to nothing; the card must
+    // still land where it was sent.
+    renderer->flyCard(card("5S"), 200, 300, true, false, true, true, 203, 308);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(203, 308), *images->faceOf(card("5S"))), 0);
+    renderer->flyCard(-1, 400, 300, true, false, true, true, 400, 300);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(400, 300), images->back()), 0);
+}
+
+TEST_F(CardMotionTest, AFlightOffTheTableEndsThreeCardSizesOffTheTopLeft) {
+    renderer->drawTable(false);
+    const QImage before = buffer().copy();
+    renderer->flyCard(card("5S"), 200, 300, true, false, false, false, -10001, -10001);
+    EXPECT_EQ(renderer->dragRect().topLeft(), QPoint(-3 * W, -3 * H));
+    EXPECT_EQ(differences(window(), before), 0);
+}
+
+TEST_F(CardMotionTest, LiftedFlightsLandAtTheirTarget) {
+    renderer->drawTable(false);
+    renderer->flyCard(card("6C"), 100, 400, true, true, false, true, 600, 250);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(600, 250), *images->faceOf(card("6C"))), 0);
+    EXPECT_EQ(trailOutside(QRect(600, 250, W, H)), 0);
+}
+
+TEST_F(CardMotionTest, DrawCarriedRestoresTheUncoveredStripsAndTheShadow) {
+    carryRun();
+    const QImage& run = images->scratchCard();
+    ASSERT_EQ(run.size(), QSize(W, runHeight));
+    // The carried picture is the run as it lay fanned.
+    EXPECT_EQ(run.pixel(30, 18 + 10), images->faceOf(card("10D"))->pixel(30, 10));
+    EXPECT_EQ(run.pixel(30, 3 * 18 + 50), images->faceOf(card("8H"))->pixel(30, 50));
+
+    // Move right and down, then left and up, then far away.
+    const QPoint steps[] = {{35, 190}, {60, 230}, {44, 210}, {300, 350}, {298, 349}};
+    for (const QPoint p : steps) {
+        renderer->drawCarried(p.x(), p.y(), false, true);
+        const QRect now(p, QSize(W, runHeight));
+        EXPECT_EQ(renderer->dragRect(), now);
+        EXPECT_EQ(window().pixel(p.x() + 30, p.y() + 3 * 18 + 50),
+                  images->faceOf(card("8H"))->pixel(30, 50));
+        // Only the picture and its dotted shadow differ from the table.
+        EXPECT_EQ(trailOutside(now.adjusted(0, 0, 9, 9)), 0) << p.x() << "," << p.y();
+    }
+    // A run casts the dotted shadow: black pixels right of and below it.
+    const QRect last(steps[4], QSize(W, runHeight));
+    int black = 0;
+    for (int x = last.right() + 1; x <= last.right() + 7; ++x) {
+        black += window().pixel(x, last.top() + 40) == qRgb(0, 0, 0) ? 1 : 0;
+        black += window().pixel(x, last.top() + 41) == qRgb(0, 0, 0) ? 1 : 0;
+    }
+    EXPECT_EQ(black, 7);
+    renderer->dropCarried();
+    EXPECT_EQ(differences(window(), buffer()), 0);
+    // The buffer shows the tableau without the run.
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 158), *images->faceOf(card("QH"))), 0);
+    EXPECT_EQ(buffer().pixel(40, 158 + H + 5), background().pixel(40, 158 + H + 5));
+}
+
+TEST_F(CardMotionTest, ASingleCardCastsThePieceShadowOnlyWhenShadowsAreOn) {
+    state.piles.tableau(1) = pileOf({"AD"});
+    renderer->drawTable(false);
+    renderer->pickUpCarried(card("AD"), QRect(100, 140, W, H), H);
+    renderer->drawTableWithout({card("AD")});
+    renderer->liftCarried();
+    EXPECT_EQ(renderer->dragRect().topLeft(), QPoint(93, 133));
+    const QRect lifted = renderer->dragRect();
+    int shadowPixels = 0;
+    for (int y = lifted.top() + 9; y < lifted.bottom() + 9; ++y) {
+        for (int x = lifted.right() + 1; x <= lifted.right() + 9; ++x) {
+            shadowPixels += window().pixel(x, y) != buffer().pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(shadowPixels, 100);
+    EXPECT_EQ(window().pixel(lifted.right(), lifted.bottom() - 1), qRgb(0, 0, 0));
+
+    renderer->dropCarried();
+    state.settings.write(app::field::CardsShadowed, "N");
+    renderer->pickUpCarried(card("AD"), QRect(100, 140, W, H), H);
+    renderer->drawCarried(150, 200, false, true);
+    EXPECT_EQ(trailOutside(QRect(150, 200, W, H)), 0);
+}
+
+TEST_F(CardMotionTest, AFinalDrawingLeavesTheCarriedCardsOnTheTable) {
+    carryRun();
+    renderer->drawCarried(300, 200, false, true);
+    renderer->drawCarried(400, 150, true, true);
+    EXPECT_EQ(differences(window(), buffer()), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(400, 150 + 3 * 18), *images->faceOf(card("8H"))), 0);
+}
+
+TEST_F(CardMotionTest, ATurnedCardEndsFaceUpInPlace) {
+    state.piles.tableau(0) = pileOf({"KS", "QH"});
+    state.cards.setFaceUp(card("QH"), false);
+    renderer->drawTable(false);
+    state.cards.setFaceUp(card("QH"), true);
+    renderer->drawCardTurned(card("QH"), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 158), *images->faceOf(card("QH"))), 0);
+    EXPECT_EQ(differences(window(), buffer()), 0);
+}
+
+TEST_F(CardMotionTest, ACoveredCardShowsUntilHidden) {
+    state.piles.tableau(0) = pileOf({"KS", "QH", "JC"});
+    renderer->drawTable(false);
+    renderer->showCoveredCard(card("QH"), 20, 158);
+    EXPECT_EQ(differencesFrom(window(), QPoint(20, 158), *images->faceOf(card("QH"))), 0);
+    EXPECT_NE(differences(window(), buffer()), 0);
+    renderer->hideCoveredCard();
+    EXPECT_EQ(differences(window(), buffer()), 0);
+}
+
+} // namespace
+} // namespace vellomir::render::testing

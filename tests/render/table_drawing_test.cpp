@@ -1,0 +1,240 @@
+#include "drawing_fixture.h"
+
+#include "render/table_background.h"
+#include "table/card_position.h"
+
+#include <QPainter>
+
+namespace vellomir::render::testing {
+namespace {
+
+class TableDrawingTest : public DrawingTest {};
+
+TEST_F(TableDrawingTest, DefaultClothAndColourWithItsFade) {
+    EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
+    EXPECT_EQ(QColor(window().pixel(10, 590)), QColor(0, 96, 0));
+
+    state.settings.write(app::field::BackgroundDef, "N");
+    state.settings.write(app::field::BackgroundFixedCol, "32768"); // green, 0x008000
+    state.settings.write(app::field::FadeBackground, "N");
+    renderer->redrawBackground();
+    EXPECT_EQ(QColor(window().pixel(400, 300)), QColor(0, 128, 0));
+
+    state.settings.write(app::field::FadeBackground, "Y");
+    renderer->redrawBackground();
+    // Black at the bottom, nearly the colour at the top, darker on the way down.
+    EXPECT_EQ(QColor(background().pixel(5, 0)), QColor(0, mulDiv(255, 128, 256), 0));
+    EXPECT_EQ(QColor(background().pixel(5, 599)), QColor(0, 0, 0));
+    int previous = 256;
+    for (int y = 0; y < 600; y += 7) {
+        const int green = qGreen(background().pixel(100, y));
+        EXPECT_LE(green, previous) << y;
+        previous = green;
+        EXPECT_EQ(background().pixel(0, y), background().pixel(799, y));
+    }
+    EXPECT_EQ(differences(window(), background()), 0);
+
+    // A library picture below 500 is tiled.
+    state.settings.write(app::field::BackgroundBmp, "102");
+    renderer->redrawBackground();
+    const QImage tile = s_library->loadBitmap("B102");
+    ASSERT_FALSE(tile.isNull());
+    EXPECT_EQ(background().pixel(3, 4), background().pixel(3 + tile.width(), 4 + tile.height()));
+    EXPECT_EQ(QColor(background().pixel(3, 4)), QColor(tile.pixel(3, 4)));
+}
+
+TEST_F(TableDrawingTest, AMissingCustomisedPictureFallsBackOnceToTheDefaultCloth) {
+    state.settings.write(app::field::BackgroundDef, "N");
+    state.settings.write(app::field::CustomBackgroundPresent, "Y");
+    renderer->redrawBackground();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Customized background image not found: "));
+    EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
+    EXPECT_EQ(state.settings.read(app::field::CustomBackgroundPresent), "N");
+    EXPECT_EQ(state.settings.read(app::field::BackgroundDef), "Y");
+    renderer->redrawBackground();
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(TableDrawingTest, FacesBacksAndRoundedCorners) {
+    state.piles.tableau(0) = pileOf({"KS", "QH"});
+    state.cards.setFaceUp(card("KS"), false);
+    state.piles.tableau(1) = pileOf({"7D"});
+    renderer->drawTable(false);
+
+    const QImage& face7D = *images->faceOf(card("7D"));
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(100, 140), face7D), 0);
+    // Only the top four rows of the face-down king show.
+    for (int x = 2; x < W - 2; ++x) {
+        for (int y = 0; y < 4; ++y) {
+            EXPECT_EQ(buffer().pixel(20 + x, 140 + y), images->back().pixel(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 144), *images->faceOf(card("QH"))), 0);
+    // The corners of a lone card show the cloth, the pixel next to them the card.
+    const QRgb cloth = background().pixel(100, 140);
+    for (const QPoint p : {QPoint(100, 140), QPoint(101, 140), QPoint(100, 141), QPoint(170, 140),
+                           QPoint(170, 235), QPoint(169, 235), QPoint(100, 235)}) {
+        EXPECT_EQ(buffer().pixel(p), cloth) << p.x() << "," << p.y();
+    }
+    EXPECT_EQ(buffer().pixel(102, 140), face7D.pixel(2, 0));
+    // The window shows the buffer.
+    EXPECT_EQ(differences(window(), buffer()), 0);
+    EXPECT_EQ(state.mainGame.cell(cell::LowestCardEdge), 144 + H);
+}
+
+TEST_F(TableDrawingTest, EmptyPilesShowTheirMarks) {
+    state.params.set(param::TableauEmptyCode + 2, 13); // a king's place
+    state.params.set(param::EmptyStockIsRedeal, 1);
+    state.params.set(param::StockPasses, -1);
+    state.params.set(param::PassCountingStyle, 1);
+    renderer->drawTable(false);
+
+    auto expected = [&](const QString& suffix, QPoint at) {
+        QImage picture = background().copy(QRect(at, QSize(W, H)));
+        QPainter painter(&picture);
+        painter.drawImage(0, 0, images->mark(suffix));
+        painter.end();
+        return picture;
+    };
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(180, 140), expected("011", QPoint(180, 140))), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 140), expected("_TABLEAU", QPoint(20, 140))), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(300, 20), expected("010", QPoint(300, 20))), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 20), expected("022", QPoint(20, 20))), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(110, 20), expected("_WASTE", QPoint(110, 20))), 0);
+
+    // The same place drawn again stays the same: marks do not pile up.
+    const QImage before = buffer().copy();
+    renderer->drawPile("Fila3");
+    EXPECT_EQ(differences(buffer(), before), 0);
+}
+
+TEST_F(TableDrawingTest, DeepPilesShowEdgesThatGrowWithTheirDepth) {
+    auto stockOf = [&](int cards) {
+        std::string pile;
+        for (int i = 0; i < cards; ++i) {
+            pile += table::cardText(1 + i % 104);
+        }
+        state.piles.stock(table::kStock) = pile;
+        renderer->drawTable(false);
+    };
+    const QRgb cloth = background().pixel(20, 20);
+    for (const auto& [cards, depth] :
+         std::vector<std::pair<int, int>>{{1, 0}, {2, 1}, {14, 3}, {200, 15}}) {
+        stockOf(cards);
+        EXPECT_EQ(state.mainGame.stockX(table::kStock), 20 - depth) << cards;
+        EXPECT_EQ(state.mainGame.stockY(table::kStock), 20 - depth) << cards;
+        // The top card lies at the moved place; its right edge ends depth pixels
+        // before the base card's, and the edges fill that much below and right.
+        EXPECT_EQ(differencesFrom(buffer(), QPoint(20 - depth, 20 - depth), images->back()), 0)
+            << cards;
+        EXPECT_NE(buffer().pixel(20 + W - 1, 20 + H / 2), cloth) << cards;
+        EXPECT_EQ(buffer().pixel(20 + W, 20 + H / 2), cloth) << cards;
+        EXPECT_EQ(buffer().pixel(20 + W / 2, 20 + H), cloth) << cards;
+        EXPECT_EQ(buffer().pixel(20 - depth - 1, 20 + H / 2), cloth) << cards;
+    }
+    // A shallower pile leaves no trace of the deeper one.
+    stockOf(200);
+    state.piles.stock(table::kStock) = pileOf({"AH", "2H"});
+    renderer->drawPileTop("Mazzo");
+    EXPECT_EQ(state.mainGame.stockX(table::kStock), 19);
+    EXPECT_EQ(buffer().pixel(20 - 15, 20 - 15), cloth);
+    EXPECT_EQ(buffer().pixel(20 - 3, 20 + H / 2), cloth);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(19, 19), images->back()), 0);
+}
+
+TEST_F(TableDrawingTest, SelectedCardsShowInvertedWithRoundCorners) {
+    state.params.set(param::GameType, 3);
+    state.piles.tableau(3) = pileOf({"5C"});
+    state.piles.tableau(4) = pileOf({"8H"});
+    state.piles.foundation(0) = pileOf({"5C"});
+    renderer->drawTable(false);
+    renderer->invertSelectedCards();
+
+    QImage inverted = images->faceOf(card("5C"))->copy();
+    inverted.invertPixels();
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(260, 140), inverted), 0);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(340, 140), *images->faceOf(card("8H"))), 0);
+    EXPECT_EQ(buffer().pixel(260, 140), background().pixel(260, 140));
+    EXPECT_EQ(differences(window(), buffer()), 0);
+
+    renderer->toggleSelectionMark(card("5C"));
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(260, 140), *images->faceOf(card("5C"))), 0);
+}
+
+TEST_F(TableDrawingTest, TheDealAnimationEndsWithTheSamePicture) {
+    state.piles.stock(table::kStock) = pileOf({"AH", "2H", "3H", "4H"});
+    for (const char* c : {"AH", "2H", "3H", "4H"}) {
+        state.cards.setFaceUp(card(c), false);
+    }
+    state.piles.tableau(0) = pileOf({"KS"});
+    state.piles.tableau(1) = pileOf({"QS", "JD"});
+    state.cards.setFaceUp(card("QS"), false);
+    renderer->drawTable(false);
+    const QImage still = buffer().copy();
+    repaints.clear();
+    renderer->drawTable(true);
+    EXPECT_EQ(differences(buffer(), still), 0);
+    EXPECT_EQ(differences(window(), still), 0);
+    EXPECT_GT(repaints.size(), 10u); // it moved on the screen
+}
+
+TEST_F(TableDrawingTest, AShrunkPileIsErasedAndItsNeighboursRedrawn) {
+    state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});
+    state.piles.tableau(1) = pileOf({"4C"});
+    // A reserve just below tableau 1's column, overlapped by its long fan.
+    state.params.set(param::ReserveFanStyle, 1);
+    state.mainGame.setReserveX(0, 40);
+    state.mainGame.setReserveY(0, 300);
+    state.piles.reserve(0) = pileOf({"2D"});
+    renderer->drawTable(false);
+    const std::string old = state.piles.tableau(0);
+    state.piles.tableau(0) = pileOf({"KS", "QH"});
+    renderer->redrawShrunkPile(old, state.piles.tableau(0), "Fila1");
+    const QImage afterShrink = buffer().copy();
+    renderer->drawTable(false);
+    EXPECT_EQ(differences(afterShrink, buffer()), 0);
+    EXPECT_EQ(differences(window(), buffer()), 0);
+}
+
+TEST_F(TableDrawingTest, CompleteFoundationsAreHighlighted) {
+    std::string hearts;
+    for (int code = 1; code <= 13; ++code) {
+        hearts += table::cardText(code);
+    }
+    state.piles.foundation(1) = hearts;
+    state.piles.foundation(2) = pileOf({"AC"});
+    state.mainGame.setCell(cell::HighlightFoundationsMark, 2); // a solid fill, black by default
+    renderer->drawTable(false);
+    EXPECT_EQ(QColor(buffer().pixel(380 + 30, 20 + 40)), QColor(0, 0, 0));
+    EXPECT_EQ(buffer().pixel(380, 20),
+              background().pixel(380, 20)); // the inset leaves the top-left edge
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(460, 20), *images->faceOf(card("AC"))), 0);
+}
+
+TEST_F(TableDrawingTest, JokerLabelAboveItsFoundation) {
+    state.mainGame.setFoundationY(0, 60);
+    state.piles.foundation(1) = pileOf({"5H", "JK1"});
+    renderer->drawTable(false);
+    renderer->showJokerLabel(1, 6, 0);
+    const QRect label(380 + W / 2 - 29, 42, 59, 14);
+    EXPECT_EQ(QColor(buffer().pixel(label.left() + 1, label.top() + 1)), QColor(Qt::white));
+    EXPECT_EQ(QColor(buffer().pixel(label.right(), label.top() + 3)), QColor(Qt::black));
+    EXPECT_EQ(differencesIn(window(), buffer(), window().rect()), 0);
+    // A full redraw keeps it; a rank of 0 takes it away.
+    renderer->drawTable(false);
+    EXPECT_EQ(QColor(buffer().pixel(label.left() + 1, label.top() + 1)), QColor(Qt::white));
+    renderer->showJokerLabel(1, 0, 0);
+    EXPECT_EQ(differencesIn(buffer(), background(), label), 0);
+}
+
+TEST_F(TableDrawingTest, NothingIsDrawnWhileNoGameIsInPlay) {
+    state.piles.tableau(0) = pileOf({"KS"});
+    state.flags.clear(table::Flag::GameInPlay);
+    renderer->drawTable(false);
+    EXPECT_EQ(differences(buffer(), background()), 0);
+    EXPECT_FALSE(renderer->tableDrawn());
+}
+
+} // namespace
+} // namespace vellomir::render::testing
