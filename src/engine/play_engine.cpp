@@ -35,7 +35,7 @@ bool PlayEngine::loadCurrentParameters() {
 GameStartServices PlayEngine::startServices() {
     GameStartServices services;
     services.deal.foundationAccepts = [this](const table::ProgramState& state, int card, int foundation) {
-        return foundationTargetCheck(state, m_frontend, foundation, card);
+        return dealFoundationCheck(state, m_frontend, foundation, card);
     };
     services.deal.randomBelow = [this](int bound) { return m_state.random.draw(bound); };
     services.loadParameters = [this] { return loadCurrentParameters(); };

@@ -82,6 +82,30 @@ bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& fron
     return placementTest(state, frontend, query);
 }
 
+bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+                         int card) {
+    if (index < 0 || index >= table::kMaxFoundations) {
+        return false;
+    }
+    const std::string& pile = state.piles.foundation(index);
+    if (table::cardCount(pile) >= state.params[param::FoundationMaxCards]) {
+        return false;
+    }
+    const int top = table::topCardOf(pile);
+    PlacementQuery query;
+    query.below = top > 0 ? top : -1;
+    query.moving = card;
+    query.emptyCode = state.params[param::FoundationBaseRank + index];
+    query.baseCode = state.params[param::FoundationBaseRank];
+    query.direction = state.params[param::FoundationDirection + index];
+    query.rule = state.params[param::FoundationRule + index];
+    query.foundationFlag = true;
+    query.baseFlag = true;
+    query.targetIndex = index;
+    query.realPlacement = false;
+    return placementTest(state, frontend, query);
+}
+
 bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card) {
     if (index < 0 || index >= table::kMaxTableaus) {
         return false;

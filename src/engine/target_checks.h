@@ -19,6 +19,13 @@ namespace vellomir::engine {
 bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
                            int card);
 
+/// The deal's own foundation test (foundations started or swept while the
+/// cards are dealt): the placement test as a rule check, not a placement,
+/// with parameter 48 as the base code. No card is being carried then, so,
+/// unlike the target check, it does not ask whether a single card moves.
+bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+                         int card);
+
 /// Tableau `index` (0-based). May record the run's top card through the
 /// run-size limit, hence the mutable state.
 bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card);

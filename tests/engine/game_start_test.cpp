@@ -95,10 +95,16 @@ TEST(CatalogueGames, EveryDealPutsEachCardOnTheTableOnce) {
             for (const auto& [card, places] : cardsOnTable(*dealt->state)) {
                 EXPECT_EQ(places, 1) << "game " << game << " deal " << number << " card " << card;
             }
-            const int cards = dealt->state->params[param::CardCount];
-            // Puzzles take part of the pack out of play; every other game deals it all.
-            if (dealt->state->params[param::DealArrangement] != 9) {
-                EXPECT_EQ(static_cast<int>(cardsOnTable(*dealt->state).size()), cards)
+            const auto& p = dealt->state->params;
+            const int arrangement = p[param::DealArrangement];
+            // Puzzles keep only part of the pack, and games whose arrangement
+            // turns a rank into gaps (aces 8, kings 15) take those cards out
+            // of play; every other game deals the whole pack.
+            const int packs = p[param::CardCount] == 104 ? 2 : 1;
+            const int outOfPlay = arrangement == 8 || arrangement == 15 ? 4 * packs : 0;
+            if (arrangement != 9 && arrangement != 10) {
+                EXPECT_EQ(static_cast<int>(cardsOnTable(*dealt->state).size()),
+                          p[param::CardCount] - outOfPlay)
                     << "game " << game << " deal " << number;
             }
         }
@@ -150,6 +156,23 @@ TEST(PutThemInOrder, DealsTheHeartsAceToNineAndLeavesTheNinesPlaceEmpty) {
         EXPECT_EQ(empty, 1) << number;
         EXPECT_EQ(cards, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8})) << number;
         EXPECT_TRUE(state.piles.stock(0).empty());
+    }
+}
+
+// Citadel (game 19) starts the foundations with the aces and plays every
+// card a foundation takes while the tableaus are dealt.
+TEST(Citadel, TheDealPlaysCardsToTheFoundationsInDealingOrder) {
+    const auto dealt = deal(19, "1234567890123");
+    const table::ProgramState& state = *dealt->state;
+    // This deal puts the 2 of clubs second on tableau 1 and the 2 of hearts
+    // sixth on it: both must have gone up.
+    EXPECT_EQ(table::cardAt(state.piles.foundation(2), 1), 28);
+    EXPECT_EQ(table::cardAt(state.piles.foundation(0), 1), 2);
+    for (int f = 0; f < 4; ++f) {
+        const std::string& pile = state.piles.foundation(f);
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            EXPECT_EQ(table::cardAt(pile, i), f * 13 + i + 1) << "foundation " << f + 1;
+        }
     }
 }
 

@@ -43,6 +43,21 @@ TEST(FoundationTargetCheck, SizeLimitAndSpecialRules) {
     EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 3, card("AS")));
 }
 
+TEST(DealFoundationCheck, JudgesTheRuleWithoutACarriedCard) {
+    Table t;
+    t.param(param::FoundationMaxCards, 13).foundationRule(0, 0, 1, 1).foundation(0, {"AH"});
+    // During the deal nothing is carried, and the card still goes up.
+    t.carryingRun();
+    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 0, card("2H")));
+    EXPECT_TRUE(dealFoundationCheck(t.state, t.frontend, 0, card("2H")));
+    EXPECT_FALSE(dealFoundationCheck(t.state, t.frontend, 0, card("2D")));
+    EXPECT_FALSE(dealFoundationCheck(t.state, t.frontend, 0, card("3H")));
+    EXPECT_FALSE(dealFoundationCheck(t.state, t.frontend, 16, card("2H")));
+    // A full foundation takes nothing more.
+    t.param(param::FoundationMaxCards, 1);
+    EXPECT_FALSE(dealFoundationCheck(t.state, t.frontend, 0, card("2H")));
+}
+
 TEST(TableauTargetCheck, FaceDownTopsAndTheTableauMaximum) {
     Table t;
     t.tableauRule(0, 3, 0, 13).tableau(0, {"7H"}).faceDown("7H");
