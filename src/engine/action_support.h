@@ -4,7 +4,7 @@
 
 #include "app/frontend.h"
 #include "app/settings_record.h"
-#include "table/pile_geometry.h"
+#include "table/card_position.h"
 #include "table/pile_lists.h"
 
 #include <string_view>
@@ -33,7 +33,7 @@ bool cardsAnimate(const table::ProgramState& state);
 void refreshClock(table::ProgramState& state, app::Frontend& frontend);
 
 /// A card flight between two table points; `card` -1 flies a back.
-void fly(app::Frontend& frontend, int card, table::TablePoint from, table::TablePoint to);
+void fly(app::Frontend& frontend, int card, table::CardPoint from, table::CardPoint to);
 
 /// The pile name handed to the frontend ("Fila3", "Mazzo_Vis").
 std::string nameOf(table::PileRef pile);

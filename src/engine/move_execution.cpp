@@ -43,7 +43,7 @@ void refreshClock(ProgramState& state, app::Frontend& frontend) {
     }
 }
 
-void fly(app::Frontend& frontend, int card, table::TablePoint from, table::TablePoint to) {
+void fly(app::Frontend& frontend, int card, table::CardPoint from, table::CardPoint to) {
     frontend.flyCard(card, from.x, from.y, true, false, false, true, to.x, to.y);
 }
 
@@ -431,7 +431,7 @@ bool returnPickedCards(ProgramState& state, app::Frontend& frontend, int firstCa
             continue;
         }
         if (cardsAnimate(state)) {
-            const table::TablePoint home = table::cardPosition(state, pile, slot);
+            const table::CardPoint home = table::cardPosition(state, pile, slot);
             frontend.flyCard(firstCard, dropX, dropY, false, false, false, true, home.x, home.y);
         }
         drawChangedPile(frontend, pile);

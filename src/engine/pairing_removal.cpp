@@ -50,7 +50,7 @@ std::optional<PileRef> pileAtLocation(int location) {
 }
 
 // Where a card lies for its flight to the discard pile.
-table::TablePoint placeOf(const ProgramState& state, int card) {
+table::CardPoint placeOf(const ProgramState& state, int card) {
     const std::optional<PileRef> pile = pileAtLocation(locatePile(state, card));
     if (!pile) {
         return table::pilePosition(state, kDiscardPile);
@@ -109,7 +109,7 @@ void closeRowGaps(ProgramState& state, app::Frontend& frontend, int tableauIndex
         while (!piles.tableau(from).empty()) {
             std::string& cards = piles.tableau(from);
             const int card = table::cardAt(cards, 0);
-            const table::TablePoint origin = table::cardPosition(state, source, 0);
+            const table::CardPoint origin = table::cardPosition(state, source, 0);
             cards.erase(0, 3);
             piles.appendCard(state.cards, target, card, std::nullopt);
             detail::fly(frontend, state.cards.isFaceUp(card) ? card : -1, origin,
@@ -167,7 +167,7 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
             continue; // a stale code in the selection: nothing to take away
         }
         frontend.drawTableWithout({card});
-        const table::TablePoint from = placeOf(state, card);
+        const table::CardPoint from = placeOf(state, card);
         if (fanStyle == 4) {
             const int location = locatePile(state, card);
             const bool stockOrWaste = location == location::Stock || location == location::Waste;

@@ -4,13 +4,18 @@
 #include "catalogue/catalogue_reader.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
+#include "engine/score.h"
+#include "engine/undo_snapshots.h"
 #include "engine/target_checks.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
 
 PlayEngine::PlayEngine(table::ProgramState& state, app::Frontend& frontend)
-    : m_state(state), m_frontend(frontend) {}
+    : m_state(state), m_frontend(frontend) {
+    // Long actions refresh the clock label between their cards.
+    m_state.hooks.refreshClock = [](table::ProgramState& s, app::Frontend& f) { engine::clockTick(s, f); };
+}
 
 bool PlayEngine::loadGameList() {
     try {
@@ -38,6 +43,17 @@ GameStartServices PlayEngine::startServices() {
         return dealFoundationCheck(state, m_frontend, foundation, card);
     };
     services.deal.randomBelow = [this](int bound) { return m_state.random.draw(bound); };
+    services.deal.addToScore = [this](table::ProgramState& state, int cards) {
+        addToScore(state, m_frontend, cards, false);
+    };
+    services.deal.computeDealtScore = [this](table::ProgramState& state) { updateScore(state, m_frontend); };
+    services.clearUndo = [this] { clearUndoRecord(m_state); };
+    services.clearRedo = [this] { clearRedo(m_state); };
+    services.refillRandomOffsets = [this] { m_state.jitter.rebuild(m_state.random); };
+    services.endOfGameCheck = [this] {
+        m_state.flags.set(table::Flag::Won, winTest(m_state));
+        endOfGame(m_state, m_frontend);
+    };
     services.loadParameters = [this] { return loadCurrentParameters(); };
     services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };
     services.endOfGame = [this] { return endOfGame(m_state, m_frontend); };

@@ -76,7 +76,7 @@ void turnWasteOver(ProgramState& state, app::Frontend& frontend) {
     std::string& waste = state.piles.stock(table::kWaste);
     while (waste.size() >= 3) {
         const int card = table::topCardOf(waste);
-        const table::TablePoint from = table::topCardPosition(state, kWastePile);
+        const table::CardPoint from = table::topCardPosition(state, kWastePile);
         waste.resize(waste.size() - 3);
         if (animate) {
             frontend.drawPileTop("Mazzo");
@@ -118,7 +118,7 @@ bool dealFromStock(ProgramState& state, app::Frontend& frontend, std::string_vie
             takeUndoSnapshot(state);
             snapshotTaken = true;
         }
-        const table::TablePoint from = table::topCardPosition(state, kStockPile);
+        const table::CardPoint from = table::topCardPosition(state, kStockPile);
         const int card = takeStockTop(state);
         placeCard(state, target, card, '1', context);
         frontend.drawPileTop("Mazzo");
@@ -249,7 +249,7 @@ bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view a
             snapshotTaken = true;
         }
         const PileRef target{plan->kind, pile};
-        const table::TablePoint from = table::topCardPosition(state, kStockPile);
+        const table::CardPoint from = table::topCardPosition(state, kStockPile);
         const int card = takeStockTop(state);
         if (p[param::TableauFanStyle] == 8) {
             state.piles.appendCard(state.cards, {PileKind::Tableau, 0}, 0, std::nullopt);
@@ -276,7 +276,7 @@ bool fillEmptyTableausFromStock(ProgramState& state, app::Frontend& frontend,
     for (int t = 0; t < counts.tableaus; ++t) {
         if (state.piles.tableau(t).empty() && !stockEmpty(state)) {
             const PileRef target{PileKind::Tableau, t};
-            const table::TablePoint from = table::topCardPosition(state, kStockPile);
+            const table::CardPoint from = table::topCardPosition(state, kStockPile);
             const int card = takeStockTop(state);
             placeCard(state, target, card, '1', context);
             frontend.drawPileTop("Mazzo");
@@ -323,7 +323,7 @@ bool compactAndRefill(ProgramState& state, app::Frontend& frontend, ActionContex
         }
         const PileRef from{PileKind::Tableau, next};
         const PileRef to{PileKind::Tableau, t};
-        const table::TablePoint start = table::topCardPosition(state, from);
+        const table::CardPoint start = table::topCardPosition(state, from);
         const int card = table::topCardOf(piles.tableau(next));
         piles.tableau(t) = std::move(piles.tableau(next));
         piles.tableau(next).clear();
@@ -336,7 +336,7 @@ bool compactAndRefill(ProgramState& state, app::Frontend& frontend, ActionContex
     for (int t = 0; t < counts.tableaus; ++t) {
         if (piles.tableau(t).empty() && !stockEmpty(state)) {
             const PileRef target{PileKind::Tableau, t};
-            const table::TablePoint from = table::topCardPosition(state, kStockPile);
+            const table::CardPoint from = table::topCardPosition(state, kStockPile);
             const int card = takeStockTop(state);
             placeCard(state, target, card, '1', context);
             frontend.drawPileTop("Mazzo");

@@ -103,4 +103,9 @@ CardPoint topCardPosition(const ProgramState& state, PileRef pile) {
     return cardPosition(state, pile, s, cardCount(s) - 1);
 }
 
+CardPoint nextCardPosition(const ProgramState& state, PileRef pile) {
+    const std::string& cards = state.piles.pile(pile);
+    return cardPosition(state, pile, cards + "000", cardCount(cards));
+}
+
 } // namespace vellomir::table

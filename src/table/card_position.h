@@ -44,4 +44,7 @@ CardPoint cardPosition(const ProgramState& state, PileRef pile, int index);
 /// Where the top card of a pile lies; the pile's own position when it is empty.
 CardPoint topCardPosition(const ProgramState& state, PileRef pile);
 
+/// Where the next card appended to a pile will lie (face up).
+CardPoint nextCardPosition(const ProgramState& state, PileRef pile);
+
 } // namespace vellomir::table

@@ -91,6 +91,8 @@ int runDealCommand(const std::vector<std::string>& args, const std::string& prog
     ConsoleFrontend frontend(err);
     frontend.setArea(request.width, request.height);
     state.random.seed(table::RandomGenerator::clockSeed());
+    // The one scoring scheme, as start-up sets it.
+    state.settings.write(app::field::ScoringScheme, "01");
     engine::PlayEngine engine(state, frontend);
     if (!engine.loadGameList()) {
         return 1;
