@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
 
 namespace vellomir::ui {
@@ -126,15 +127,17 @@ QImage productPicture(QSize size) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintCloth(p, QRectF(image.rect()));
-    const qreal h = size.height() * 0.72;
+    // The fan is kept inside the picture: its cards are at most half as
+    // tall as the picture, and the pivot lies below the middle.
+    const qreal h = std::min(size.height() * 0.55, size.width() * 0.45);
     const qreal w = h * 71.0 / 96.0;
-    const QPointF pivot(size.width() / 2.0, size.height() * 0.95);
+    const QPointF pivot(size.width() / 2.0, size.height() * 0.5 + h * 0.75);
     constexpr std::array<int, 4> kSuits{3, 0, 2, 1};
     for (std::size_t i = 0; i < kSuits.size(); ++i) {
         p.save();
         p.translate(pivot);
-        p.rotate(-24.0 + 16.0 * static_cast<double>(i));
-        p.translate(-w / 2, -h - size.height() * 0.1);
+        p.rotate(-21.0 + 14.0 * static_cast<double>(i));
+        p.translate(-w / 2, -h * 1.3);
         paintAce(p, w, h, kSuits[i]);
         p.restore();
     }

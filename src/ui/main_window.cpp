@@ -325,7 +325,10 @@ void TfrmMain::layoutPanels() {
     const int labelWidth = std::max(width, fontMetrics().horizontalAdvance(QStringLiteral("Score: 00000")) + 10);
     const int panelWidth = m_largeToolBar ? labelWidth : width;
     const int gap = m_largeToolBar ? 10 : 5;
-    m_pnlTempo->setGeometry(bar.right() + 10, y, panelWidth, height);
+    // The panels follow the last button; the rest of the bar's width is empty.
+    const int lastButtonRight = m_largeToolBar ? kLargeButtonX[3] + kLargeButton.width()
+                                               : kSmallButtonX[3] + kSmallButton.width();
+    m_pnlTempo->setGeometry(bar.x() + lastButtonRight + (m_largeToolBar ? 24 : 10), y, panelWidth, height);
     m_pnlScore->setGeometry(m_pnlTempo->geometry().right() + 1 + gap, y, panelWidth, height);
 
     const int inner = height - 2;

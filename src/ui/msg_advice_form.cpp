@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace vellomir::ui {
 namespace {
 
@@ -26,7 +28,6 @@ TfrmMsgAdvice::TfrmMsgAdvice(QWidget* owner, const QString& message, AdvicePage 
     : C_TAdvancedForm<QDialog>(owner) {
     setObjectName(QStringLiteral("frmMsgAdvice"));
     setWindowTitle(QStringLiteral("Information"));
-    setFixedSize(kWidth, kHeight);
 
     const QSize pictureSize(56, 56);
     m_notebook = new QStackedWidget(this);
@@ -45,16 +46,21 @@ TfrmMsgAdvice::TfrmMsgAdvice(QWidget* owner, const QString& message, AdvicePage 
     m_message->setGeometry(80, 12, 326, 97);
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A font larger than the one the sizes were made for must not cut the
+    // message off: the label, and the dialog with it, grow downwards.
+    const int extra = std::max(0, m_message->heightForWidth(m_message->width()) - m_message->height());
+    m_message->resize(m_message->width(), m_message->height() + extra);
 
     m_notDisplay = new QCheckBox(QStringLiteral("&Don't show this message box again"), this);
     m_notDisplay->setObjectName(QStringLiteral("chkNotDisplay"));
-    m_notDisplay->setGeometry(80, 114, 326, 20);
+    m_notDisplay->setGeometry(80, 114 + extra, 326, 20);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setGeometry((kWidth - 85) / 2, kHeight - 10 - 25, 85, 25);
+    ok->setGeometry((kWidth - 85) / 2, kHeight + extra - 10 - 25, 85, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    setFixedSize(kWidth, kHeight + extra);
 }
 
 bool TfrmMsgAdvice::notDisplayTicked() const {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolButton>
@@ -151,11 +152,15 @@ TEST_F(MainWindowTest, NarrowingSnapsBackToTheMinimumWidth) {
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheWindowsPlaceAndTheAutoplayTick) {
-    start("[Preference]\nMainWindowState_Maximized=N\nMainWindowState_Left=60\nMainWindowState_Top=70\n"
+    // Klondike, where autoplay can be switched.
+    start("[Preference]\nGame=1\nMainWindowState_Maximized=N\nMainWindowState_Left=60\nMainWindowState_Top=70\n"
           "MainWindowState_Width=800\nMainWindowState_Height=500\n");
     EXPECT_EQ(window().size(), QSize(800, 500));
     window().resize(820, 520);
-    window().findChild<QAction*>(QStringLiteral("mnuAutoPlay"))->trigger(); // unticks it
+    QAction* autoplay = window().findChild<QAction*>(QStringLiteral("mnuAutoPlay"));
+    ASSERT_TRUE(autoplay->isEnabled());
+    autoplay->trigger(); // unticks it
+    EXPECT_FALSE(program->state().autoplayTicked);
     EXPECT_TRUE(window().close());
 
     const app::IniFile preferences = directory.preferences();
@@ -165,6 +170,8 @@ TEST_F(MainWindowTest, ClosingSavesTheWindowsPlaceAndTheAutoplayTick) {
     EXPECT_EQ(preferences.readInt("Preference", "MainWindowState_Width", 0), 820);
     EXPECT_EQ(preferences.readInt("Preference", "MainWindowState_Height", 0), 520);
     EXPECT_EQ(preferences.readText("Preference", "AutoPlay", ""), "N");
+    // The choice is kept for the game as well (character 2 stands for game 1).
+    EXPECT_EQ(preferences.readText("Autoplay", "Games", "").substr(1, 1), "N");
     EXPECT_EQ(preferences.readInt("Settings", "Random_Game_Type", -1), 2);
     // The resource library was let go.
     EXPECT_FALSE(program->library().isOpen());

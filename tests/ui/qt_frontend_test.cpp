@@ -6,6 +6,7 @@
 #include "ui/qt_frontend.h"
 #include "ui/renderer_target.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>

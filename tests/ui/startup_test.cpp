@@ -93,15 +93,15 @@ TEST(Startup, LeftoversOfEarlierInstallationsGoOnlyWithTheirMarker) {
     EXPECT_TRUE(std::filesystem::exists(directory.path() + "IMAGES/GAME0001.BMP"));
 }
 
-TEST(Startup, TheColourAdviceAndTheGameCheckUseThePreferences) {
+TEST(Startup, ThePanelsFollowThePreferences) {
     ProgramDirectory directory;
     directory.write("DATA/CFG.DAT", "[Preference]\nGame=87\nShow_Time=N\nShow_Score=Y\nToolBar_Visible=N\n");
     RecordingBoxes boxes;
     Program program(testing::testOptions(directory, boxes));
     ASSERT_TRUE(program.start());
     ui::TfrmMain& window = *program.mainWindow();
-    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("pnlTempo"))->isVisibleTo(&window));
-    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("pnlScore"))->isVisibleTo(&window));
+    EXPECT_TRUE(window.findChild<QWidget*>(QStringLiteral("pnlTempo"))->isHidden());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("pnlScore"))->isHidden());
     EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("pnlTBx"))->isVisibleTo(&window));
     // Without a tool bar the piles start 5 pixels from the top.
     EXPECT_EQ(window.tableTopMargin(), 5);
