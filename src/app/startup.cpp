@@ -58,11 +58,9 @@ QString programDirectoryFor(const QString& executableDirectory) {
 }
 
 Program::Program(StartupOptions options)
-    : m_options(std::move(options)),
-      m_boxes(*m_options.boxes),
+    : m_options(std::move(options)), m_boxes(*m_options.boxes),
       m_state(m_options.programDirectory.toStdString()),
-      m_frontend(m_state, m_boxes, m_options.audio),
-      m_engine(m_state, m_frontend) {
+      m_frontend(m_state, m_boxes, m_options.audio), m_engine(m_state, m_frontend) {
     m_state.dataFolder = dataFolder(m_state.settings.programDirectory());
 }
 
@@ -101,10 +99,11 @@ bool Program::start() {
     const std::string directory = m_options.programDirectory.toStdString();
     if (directory.size() > static_cast<std::size_t>(field::ProgramDirectory.width)) {
         stop(1);
-        m_boxes.error(nullptr, kErrorTitle,
-                      QStringLiteral("The program's folder has a path longer than %1 characters:\r%2")
-                          .arg(field::ProgramDirectory.width)
-                          .arg(m_options.programDirectory));
+        m_boxes.error(
+            nullptr, kErrorTitle,
+            QStringLiteral("The program's folder has a path longer than %1 characters:\r%2")
+                .arg(field::ProgramDirectory.width)
+                .arg(m_options.programDirectory));
         return false;
     }
 
@@ -119,8 +118,9 @@ bool Program::start() {
     // plays once the first table is shown.
     {
         const IniFile preferences(m_state.preferencesPath());
-        m_frontend.requestSplashSound(preferences.readText(kPreferenceSection, "Sounds_Enabled", "Y") == "Y",
-                                      preferences.readText(kPreferenceSection, "Sounds_Splash", "Y") == "Y");
+        m_frontend.requestSplashSound(
+            preferences.readText(kPreferenceSection, "Sounds_Enabled", "Y") == "Y",
+            preferences.readText(kPreferenceSection, "Sounds_Splash", "Y") == "Y");
     }
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
@@ -186,8 +186,8 @@ bool Program::initialise() {
     // 7. Run state.
     m_state.mainGame.setCell(cell::PickedCard, 0);
     m_state.mainGame.setCell(cell::MovingTopCard, 0);
-    for (const Flag flag : {Flag::GameInPlay, Flag::ClockRunning, Flag::IgnoreNextPress, Flag::AnimationRunning,
-                            Flag::Won}) {
+    for (const Flag flag : {Flag::GameInPlay, Flag::ClockRunning, Flag::IgnoreNextPress,
+                            Flag::AnimationRunning, Flag::Won}) {
         m_state.flags.clear(flag);
     }
     m_state.flags.set(Flag::FirstActivationPending);
@@ -197,16 +197,17 @@ bool Program::initialise() {
 
     // 9. The folder of the preferences.
     std::error_code ignored;
-    std::filesystem::create_directories(m_state.preferencesPath().substr(0, m_state.preferencesPath().rfind('/')),
-                                        ignored);
+    std::filesystem::create_directories(
+        m_state.preferencesPath().substr(0, m_state.preferencesPath().rfind('/')), ignored);
 
     // 10-11. The preferences.
-    const LoadedPreferences loaded =
-        loadPreferences(m_state, m_frontend, m_state.preferencesPath(), screenHas256ColoursOrFewer());
+    const LoadedPreferences loaded = loadPreferences(m_state, m_frontend, m_state.preferencesPath(),
+                                                     screenHas256ColoursOrFewer());
     m_window->setToolBarFlat(loaded.toolBarFlat, false);
     {
         const IniFile preferences(m_state.preferencesPath());
-        m_window->setToolBarVisible(preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
+        m_window->setToolBarVisible(
+            preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
 
@@ -235,7 +236,8 @@ bool Program::initialise() {
     m_state.random.seed(table::RandomGenerator::clockSeed());
 
     // 18. The version marker.
-    const std::string writeFolder = m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
+    const std::string writeFolder =
+        m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
     if (const WriteResult marker = writeVersionMarker(writeFolder); !marker) {
         m_frontend.showInformation(marker.message);
     }

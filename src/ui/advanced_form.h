@@ -22,8 +22,7 @@ void applyFormFont(QWidget& window);
 
 /// The base of every window of the program: a window class (QMainWindow,
 /// QDialog, QWidget) that takes the windows' font when it is made.
-template <class Base>
-class C_TAdvancedForm : public Base {
+template <class Base> class C_TAdvancedForm : public Base {
 public:
     explicit C_TAdvancedForm(QWidget* parent = nullptr, Qt::WindowFlags flags = {})
         : Base(parent, flags) {

@@ -54,7 +54,8 @@ void DrawingForwarder::drawPileTop(std::string_view pileName) {
     }
 }
 
-void DrawingForwarder::redrawShrunkPile(std::string_view oldPile, std::string_view newPile, std::string_view pileName) {
+void DrawingForwarder::redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                                        std::string_view pileName) {
     if (m_target) {
         m_target->redrawShrunkPile(oldPile, newPile, pileName);
     }
@@ -156,7 +157,8 @@ void DrawingForwarder::dropCarried() {
     }
 }
 
-void DrawingForwarder::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final, int toX, int toY) {
+void DrawingForwarder::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
+                               bool final, int toX, int toY) {
     if (m_target) {
         m_target->flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
     }

@@ -46,7 +46,8 @@ void paintAce(QPainter& p, qreal w, qreal h, int suit) {
     font.setPixelSize(static_cast<int>(h * 0.13));
     p.setFont(font);
     p.setPen(ink);
-    p.drawText(QRectF(w * 0.06, h * 0.03, small * 1.5, h * 0.16), Qt::AlignCenter, QStringLiteral("A"));
+    p.drawText(QRectF(w * 0.06, h * 0.03, small * 1.5, h * 0.16), Qt::AlignCenter,
+               QStringLiteral("A"));
 }
 
 } // namespace
@@ -61,7 +62,8 @@ QPainterPath suitPath(int suit, const QRectF& box) {
     switch (suit) {
     case 0: // hearts: two lobes and a point
         path.moveTo(x + w / 2, y + h);
-        path.cubicTo(x - w * 0.1, y + h * 0.55, x + w * 0.05, y - h * 0.05, x + w / 2, y + h * 0.28);
+        path.cubicTo(x - w * 0.1, y + h * 0.55, x + w * 0.05, y - h * 0.05, x + w / 2,
+                     y + h * 0.28);
         path.cubicTo(x + w * 0.95, y - h * 0.05, x + w * 1.1, y + h * 0.55, x + w / 2, y + h);
         break;
     case 1: // diamonds
@@ -118,7 +120,8 @@ QImage productLogo(QSize size) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 235, 170));
     p.drawPath(suitPath(0, QRectF(size.height() * 0.3, (size.height() - s) / 2, s, s)));
-    p.drawPath(suitPath(3, QRectF(size.width() - size.height() * 0.3 - s, (size.height() - s) / 2, s, s)));
+    p.drawPath(
+        suitPath(3, QRectF(size.width() - size.height() * 0.3 - s, (size.height() - s) / 2, s, s)));
     return image;
 }
 

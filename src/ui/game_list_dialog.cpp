@@ -9,7 +9,8 @@
 
 namespace vellomir::ui {
 
-GameListDialog::GameListDialog(QWidget* parent, const std::vector<std::string>& gameList, int currentGame)
+GameListDialog::GameListDialog(QWidget* parent, const std::vector<std::string>& gameList,
+                               int currentGame)
     : C_TAdvancedForm<QDialog>(parent) {
     setObjectName(QStringLiteral("dlgGameList"));
     setWindowTitle(QStringLiteral("Open a game"));
@@ -19,7 +20,8 @@ GameListDialog::GameListDialog(QWidget* parent, const std::vector<std::string>& 
     m_list->setObjectName(QStringLiteral("lstGames"));
     for (const std::string& entry : gameList) {
         const int number = table::gameListNumber(entry);
-        auto* item = new QListWidgetItem(QString::fromStdString(table::gameListName(entry)), m_list);
+        auto* item =
+            new QListWidgetItem(QString::fromStdString(table::gameListName(entry)), m_list);
         item->setData(Qt::UserRole, number);
     }
     choose(currentGame);

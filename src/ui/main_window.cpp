@@ -140,7 +140,8 @@ void TfrmMain::setHooks(MainWindowHooks hooks) {
 
 // --- Menus and tool bars -----------------------------------------------------------
 
-QAction* TfrmMain::addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
+QAction* TfrmMain::addCommand(QMenu* menu, const char* name, const QString& caption,
+                              const QKeySequence& key) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) {
@@ -162,7 +163,8 @@ void TfrmMain::buildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuPartita"));
     m_mnuNew = addCommand(file, "mnuNew", QStringLiteral("&New game"), QKeySequence(Qt::Key_F2));
-    m_mnuOpen = addCommand(file, "mnuOpen", QStringLiteral("&Open a game"), QKeySequence(Qt::CTRL | Qt::Key_F12));
+    m_mnuOpen = addCommand(file, "mnuOpen", QStringLiteral("&Open a game"),
+                           QKeySequence(Qt::CTRL | Qt::Key_F12));
     addHiddenCommand(file, "mnuRestart", QStringLiteral("&Restart game"));
     addHiddenCommand(file, "mnuRandomGame", QStringLiteral("R&andom game"));
     addHiddenCommand(file, "mnuSelectGameNumber", QStringLiteral("&Select a game number..."));
@@ -176,12 +178,15 @@ void TfrmMain::buildMenus() {
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("mnuGameMenu"));
-    m_mnuAutoPlay = addCommand(game, "mnuAutoPlay", QStringLiteral("Au&toplay"), QKeySequence(Qt::Key_F7));
+    m_mnuAutoPlay =
+        addCommand(game, "mnuAutoPlay", QStringLiteral("Au&toplay"), QKeySequence(Qt::Key_F7));
     m_mnuAutoPlay->setCheckable(true);
     QAction* pause = addHiddenCommand(game, "mnuPause", QStringLiteral("&Pause"));
     QAction* snapshot = addHiddenCommand(game, "mnuSnapshot", QStringLiteral("S&napshot position"));
-    m_mnuInsertBookmark = addHiddenCommand(game, "mnuInsertBookmark", QStringLiteral("&Insert bookmark"));
-    m_mnuGoToBookmark = addHiddenCommand(game, "mnuGoToBookmark", QStringLiteral("&Go to bookmark"));
+    m_mnuInsertBookmark =
+        addHiddenCommand(game, "mnuInsertBookmark", QStringLiteral("&Insert bookmark"));
+    m_mnuGoToBookmark =
+        addHiddenCommand(game, "mnuGoToBookmark", QStringLiteral("&Go to bookmark"));
     addHiddenCommand(game, "mnuGameInformation", QStringLiteral("Game &information..."));
     addHiddenCommand(game, "mnuCardCounter", QStringLiteral("&Card counter"));
     m_mnuShowTime = addHiddenCommand(game, "mnuShowTime", QStringLiteral("Show &time"));
@@ -191,7 +196,8 @@ void TfrmMain::buildMenus() {
     QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuOpzioni"));
     tools->setToolTipsVisible(true);
-    m_mnuCustomize = addCommand(tools, "mnuCustomize", QStringLiteral("C&ustomize..."), QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_mnuCustomize = addCommand(tools, "mnuCustomize", QStringLiteral("C&ustomize..."),
+                                QKeySequence(Qt::CTRL | Qt::Key_U));
     addHiddenCommand(tools, "mnuCustomizeRules", QStringLiteral("Customize &rules..."));
     addHiddenCommand(tools, "mnuFavoriteGames", QStringLiteral("&Favorite games..."));
 
@@ -227,8 +233,8 @@ void TfrmMain::prepareCommands() {
     }
 }
 
-QToolButton* TfrmMain::addToolButton(QFrame* bar, const char* name, const QString& hint, QAction* command,
-                                     QRect place, int iconSize, int which) {
+QToolButton* TfrmMain::addToolButton(QFrame* bar, const char* name, const QString& hint,
+                                     QAction* command, QRect place, int iconSize, int which) {
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(place);
@@ -237,7 +243,8 @@ QToolButton* TfrmMain::addToolButton(QFrame* bar, const char* name, const QStrin
     button->setProperty("hint", hint);
     button->setToolTip(hint);
     button->setEnabled(command->isEnabled());
-    connect(command, &QAction::changed, button, [button, command] { button->setEnabled(command->isEnabled()); });
+    connect(command, &QAction::changed, button,
+            [button, command] { button->setEnabled(command->isEnabled()); });
     connect(button, &QToolButton::clicked, this, [this, command] { toolButtonClicked(command); });
     return button;
 }
@@ -263,8 +270,10 @@ void TfrmMain::buildToolBars() {
 
     const std::array<std::pair<QAction*, const char*>, 4> commands{
         {{m_mnuNew, "New"}, {m_mnuOpen, "Open"}, {m_mnuRules, "Rules"}, {m_mnuEsci, "Exit"}}};
-    const std::array<std::pair<const char*, const char*>, 4> names{
-        {{"tbNew", "tbNew1"}, {"tbOpen", "tbOpen1"}, {"tbRules", "tbRules1"}, {"tbExit", "tbExit1"}}};
+    const std::array<std::pair<const char*, const char*>, 4> names{{{"tbNew", "tbNew1"},
+                                                                    {"tbOpen", "tbOpen1"},
+                                                                    {"tbRules", "tbRules1"},
+                                                                    {"tbExit", "tbExit1"}}};
     for (int i = 0; i < 4; ++i) {
         const QString hint = QString::fromLatin1(commands[i].second);
         const int large = (kLargeBar.height() - kLargeButton.height()) / 2;
@@ -301,7 +310,8 @@ void TfrmMain::setToolBarFlat(bool flat, bool save) {
     }
     if (save) {
         app::IniFile preferences(m_state.preferencesPath());
-        const app::WriteResult written = preferences.writeText(app::kPreferenceSection, "ToolBar_Flat", flat ? "Y" : "N");
+        const app::WriteResult written =
+            preferences.writeText(app::kPreferenceSection, "ToolBar_Flat", flat ? "Y" : "N");
         if (!written) {
             reportWriteFailure(written.message);
         }
@@ -322,13 +332,15 @@ void TfrmMain::layoutPanels() {
     const QRect bar = m_largeToolBar ? kLargeBar : kSmallBar;
     const int y = bar.center().y() - height / 2 - (m_largeToolBar ? 0 : 1);
     const int width = m_largeToolBar ? kTimePanelWidthLarge : kTimePanelWidthSmall;
-    const int labelWidth = std::max(width, fontMetrics().horizontalAdvance(QStringLiteral("Score: 00000")) + 10);
+    const int labelWidth =
+        std::max(width, fontMetrics().horizontalAdvance(QStringLiteral("Score: 00000")) + 10);
     const int panelWidth = m_largeToolBar ? labelWidth : width;
     const int gap = m_largeToolBar ? 10 : 5;
     // The panels follow the last button; the rest of the bar's width is empty.
     const int lastButtonRight = m_largeToolBar ? kLargeButtonX[3] + kLargeButton.width()
                                                : kSmallButtonX[3] + kSmallButton.width();
-    m_pnlTempo->setGeometry(bar.x() + lastButtonRight + (m_largeToolBar ? 24 : 10), y, panelWidth, height);
+    m_pnlTempo->setGeometry(bar.x() + lastButtonRight + (m_largeToolBar ? 24 : 10), y, panelWidth,
+                            height);
     m_pnlScore->setGeometry(m_pnlTempo->geometry().right() + 1 + gap, y, panelWidth, height);
 
     const int inner = height - 2;
@@ -347,7 +359,8 @@ void TfrmMain::layoutChildren() {
     m_pnlTBx->setGeometry(0, 0, area.width(), panelHeight);
     const int top = m_toolBarVisible ? panelHeight : 0;
     const int barWidth = m_scrollBar->sizeHint().width();
-    m_scrollBar->setGeometry(area.width() - barWidth, top, barWidth, std::max(0, area.height() - top));
+    m_scrollBar->setGeometry(area.width() - barWidth, top, barWidth,
+                             std::max(0, area.height() - top));
     m_pnlTBx->raise();
     m_scrollBar->raise();
 }
@@ -437,10 +450,10 @@ void TfrmMain::restoreWindowState(const app::IniFile& preferences) {
     const auto number = [&](std::string_view key, int fallback) {
         return preferences.readInt(app::kPreferenceSection, key, fallback);
     };
-    const int width = std::clamp(number("MainWindowState_Width", screen.width() - 150), minimumWidth(),
-                                 std::max(minimumWidth(), screen.width()));
-    const int height = std::clamp(number("MainWindowState_Height", screen.height() - 150), minimumHeight(),
-                                  std::max(minimumHeight(), screen.height()));
+    const int width = std::clamp(number("MainWindowState_Width", screen.width() - 150),
+                                 minimumWidth(), std::max(minimumWidth(), screen.width()));
+    const int height = std::clamp(number("MainWindowState_Height", screen.height() - 150),
+                                  minimumHeight(), std::max(minimumHeight(), screen.height()));
     QPoint place(number("MainWindowState_Left", 50), number("MainWindowState_Top", 50));
     // A place left from a larger or another screen must not lose the window.
     const QRect wanted(place, QSize(width, height));
@@ -463,13 +476,19 @@ void TfrmMain::restoreWindowState(const app::IniFile& preferences) {
 bool TfrmMain::saveWindowState(app::IniFile& preferences) {
     std::vector<app::WriteResult> results;
     if (isMaximized()) {
-        results.push_back(preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "Y"));
+        results.push_back(
+            preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "Y"));
     } else {
-        results.push_back(preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "N"));
-        results.push_back(preferences.writeInt(app::kPreferenceSection, "MainWindowState_Left", pos().x()));
-        results.push_back(preferences.writeInt(app::kPreferenceSection, "MainWindowState_Top", pos().y()));
-        results.push_back(preferences.writeInt(app::kPreferenceSection, "MainWindowState_Width", width()));
-        results.push_back(preferences.writeInt(app::kPreferenceSection, "MainWindowState_Height", height()));
+        results.push_back(
+            preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "N"));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Left", pos().x()));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Top", pos().y()));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Width", width()));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Height", height()));
     }
     for (const app::WriteResult& result : results) {
         if (!result) {
@@ -481,7 +500,8 @@ bool TfrmMain::saveWindowState(app::IniFile& preferences) {
 }
 
 void TfrmMain::reportWriteFailure(const std::string& message) {
-    m_boxes.information(this, QString::fromStdString(std::string(app::kProgramTitle)), fromStd(message));
+    m_boxes.information(this, QString::fromStdString(std::string(app::kProgramTitle)),
+                        fromStd(message));
 }
 
 // --- Table ----------------------------------------------------------------------------------
@@ -555,7 +575,8 @@ void TfrmMain::onActivated() {
     }
     // On displays of 256 colours or fewer the faded background is drawn anew.
     const QScreen* screen = this->screen();
-    if (screen && screen->depth() <= 8 && m_state.settings.read(app::field::FadeBackground) == "Y" &&
+    if (screen && screen->depth() <= 8 &&
+        m_state.settings.read(app::field::FadeBackground) == "Y" &&
         m_state.settings.read(app::field::BackgroundBmp) == "0") {
         redrawTable();
     }
@@ -623,14 +644,14 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     m_timer->stop();
     if (m_state.mainGame.cell(cell::AutoplayAllGames) == 1) {
-        const app::WriteResult written =
-            preferences.writeText(app::kPreferenceSection, "AutoPlay", m_state.autoplayTicked ? "Y" : "N");
+        const app::WriteResult written = preferences.writeText(app::kPreferenceSection, "AutoPlay",
+                                                               m_state.autoplayTicked ? "Y" : "N");
         if (!written) {
             reportWriteFailure(written.message);
         }
     }
-    const app::WriteResult written = preferences.writeInt(app::kSettingsSection, "Random_Game_Type",
-                                                          m_state.mainGame.cell(cell::RandomGameType));
+    const app::WriteResult written = preferences.writeInt(
+        app::kSettingsSection, "Random_Game_Type", m_state.mainGame.cell(cell::RandomGameType));
     if (!written) {
         reportWriteFailure(written.message);
     }
@@ -655,7 +676,8 @@ void TfrmMain::newGame() {
         return;
     }
     m_frontend->setBusyCursor(true);
-    m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsNewGame), app::SoundMode::Wait);
+    m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsNewGame),
+                          app::SoundMode::Wait);
     m_frontend->setBusyCursor(false);
     m_engine->newGame();
     updateScrollRange();
@@ -665,7 +687,8 @@ void TfrmMain::openGame() {
     if (!m_engine) {
         return;
     }
-    GameListDialog chooser(this, m_state.mainGame.gameList(), m_state.settings.readInt(app::field::Game, -1));
+    GameListDialog chooser(this, m_state.mainGame.gameList(),
+                           m_state.settings.readInt(app::field::Game, -1));
     if (m_boxes.runDialog(chooser) != QDialog::Accepted || chooser.chosenGame() < 0) {
         return;
     }
@@ -678,8 +701,8 @@ void TfrmMain::toggleAutoplay() {
     const bool on = m_mnuAutoPlay->isChecked();
     m_state.autoplayTicked = on;
     app::IniFile preferences(m_state.preferencesPath());
-    const app::WriteResult written =
-        app::storeGameAutoplayChoice(preferences, m_state.settings.readInt(app::field::Game, -1), on);
+    const app::WriteResult written = app::storeGameAutoplayChoice(
+        preferences, m_state.settings.readInt(app::field::Game, -1), on);
     if (!written) {
         reportWriteFailure(written.message);
     }
@@ -694,7 +717,8 @@ void TfrmMain::showAbout() {
     }
     TfrmAbout about(this, [this] {
         if (m_frontend) {
-            m_frontend->playSound("About", m_state.settings.isYes(app::field::SoundsAbout), app::SoundMode::AtOnce);
+            m_frontend->playSound("About", m_state.settings.isYes(app::field::SoundsAbout),
+                                  app::SoundMode::AtOnce);
         }
     });
     if (m_frontend) {

@@ -136,10 +136,11 @@ private:
     void buildToolBars();
     void layoutChildren();
     void layoutPanels();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {});
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& key = {});
     QAction* addHiddenCommand(QMenu* menu, const char* name, const QString& caption);
-    QToolButton* addToolButton(QFrame* bar, const char* name, const QString& hint, QAction* command, QRect place,
-                               int iconSize, int which);
+    QToolButton* addToolButton(QFrame* bar, const char* name, const QString& hint, QAction* command,
+                               QRect place, int iconSize, int which);
     void toolButtonClicked(QAction* command);
     void onActivated();
     bool gameRunning() const;

@@ -21,7 +21,8 @@ void QtMessageBoxes::error(QWidget* parent, const QString& title, const QString&
 }
 
 bool QtMessageBoxes::confirm(QWidget* parent, const QString& title, const QString& text) {
-    return QMessageBox::question(parent, title, displayText(text), QMessageBox::Ok | QMessageBox::Cancel,
+    return QMessageBox::question(parent, title, displayText(text),
+                                 QMessageBox::Ok | QMessageBox::Cancel,
                                  QMessageBox::Ok) == QMessageBox::Ok;
 }
 

@@ -48,7 +48,8 @@ TfrmMsgAdvice::TfrmMsgAdvice(QWidget* owner, const QString& message, AdvicePage 
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A font larger than the one the sizes were made for must not cut the
     // message off: the label, and the dialog with it, grow downwards.
-    const int extra = std::max(0, m_message->heightForWidth(m_message->width()) - m_message->height());
+    const int extra =
+        std::max(0, m_message->heightForWidth(m_message->width()) - m_message->height());
     m_message->resize(m_message->width(), m_message->height() + extra);
 
     m_notDisplay = new QCheckBox(QStringLiteral("&Don't show this message box again"), this);
@@ -67,8 +68,8 @@ bool TfrmMsgAdvice::notDisplayTicked() const {
     return m_notDisplay->isChecked();
 }
 
-bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::IniFile& preferences, std::string_view key,
-                const QString& message, AdvicePage page) {
+bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::IniFile& preferences,
+                std::string_view key, const QString& message, AdvicePage page) {
     if (preferences.readText(app::kShowMessagesSection, key, "Y") == "N") {
         return false;
     }
@@ -77,7 +78,8 @@ bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::IniFile& preferences, 
     if (dialog.notDisplayTicked()) {
         const app::WriteResult written = preferences.writeText(app::kShowMessagesSection, key, "N");
         if (!written) {
-            boxes.information(owner, QStringLiteral("Vellomir"), QString::fromStdString(written.message));
+            boxes.information(owner, QStringLiteral("Vellomir"),
+                              QString::fromStdString(written.message));
         }
     }
     return true;

@@ -60,7 +60,8 @@ QtFrontend::~QtFrontend() {
     }
 }
 
-void QtFrontend::attachResources(const resources::ResourceLibrary* library, const resources::CursorTable* cursors) {
+void QtFrontend::attachResources(const resources::ResourceLibrary* library,
+                                 const resources::CursorTable* cursors) {
     m_library = library;
     m_cursors = cursors;
 }
@@ -76,7 +77,8 @@ resources::SoundService* QtFrontend::sounds() {
         if (!m_audio) {
             return nullptr;
         }
-        m_sounds = std::make_unique<resources::SoundService>(m_state.settings, *m_library, *m_audio);
+        m_sounds =
+            std::make_unique<resources::SoundService>(m_state.settings, *m_library, *m_audio);
     }
     return m_sounds.get();
 }
@@ -163,12 +165,14 @@ int QtFrontend::tableTopMargin() const {
 }
 
 int QtFrontend::screenWidth() const {
-    const QScreen* screen = m_window && m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        m_window && m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : 1024;
 }
 
 int QtFrontend::screenHeight() const {
-    const QScreen* screen = m_window && m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        m_window && m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->geometry().height() : 768;
 }
 

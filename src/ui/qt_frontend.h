@@ -42,7 +42,8 @@ public:
     QtFrontend& operator=(const QtFrontend&) = delete;
 
     void attachWindow(TfrmMain* window) { m_window = window; }
-    void attachResources(const resources::ResourceLibrary* library, const resources::CursorTable* cursors);
+    void attachResources(const resources::ResourceLibrary* library,
+                         const resources::CursorTable* cursors);
     DrawingForwarder& drawing() { return m_drawing; }
     MessageBoxes& boxes() { return m_boxes; }
 
@@ -103,14 +104,20 @@ public:
                           std::string_view pileName) override {
         m_drawing.redrawShrunkPile(oldPile, newPile, pileName);
     }
-    void drawTableWithout(const std::vector<int>& cards) override { m_drawing.drawTableWithout(cards); }
+    void drawTableWithout(const std::vector<int>& cards) override {
+        m_drawing.drawTableWithout(cards);
+    }
     void drawPilePressed(std::string_view pileName, bool pressed) override {
         m_drawing.drawPilePressed(pileName, pressed);
     }
-    void drawCardTurned(int card, int tableauIndex) override { m_drawing.drawCardTurned(card, tableauIndex); }
+    void drawCardTurned(int card, int tableauIndex) override {
+        m_drawing.drawCardTurned(card, tableauIndex);
+    }
     void toggleSelectionMark(int card) override { m_drawing.toggleSelectionMark(card); }
     void invertSelectedCards() override { m_drawing.invertSelectedCards(); }
-    void highlightFoundations(int foundationIndex) override { m_drawing.highlightFoundations(foundationIndex); }
+    void highlightFoundations(int foundationIndex) override {
+        m_drawing.highlightFoundations(foundationIndex);
+    }
     void showJokerLabel(int foundationIndex, int rank, int suit) override {
         m_drawing.showJokerLabel(foundationIndex, rank, suit);
     }
@@ -121,14 +128,16 @@ public:
     void hideCoveredCard() override { m_drawing.hideCoveredCard(); }
 
     // --- Card motion ---------------------------------------------------------
-    void pickUpCarried(int card, app::Rect rect, int height) override { m_drawing.pickUpCarried(card, rect, height); }
+    void pickUpCarried(int card, app::Rect rect, int height) override {
+        m_drawing.pickUpCarried(card, rect, height);
+    }
     void drawCarried(int x, int y, bool final, bool fixCorners) override {
         m_drawing.drawCarried(x, y, final, fixCorners);
     }
     void liftCarried() override { m_drawing.liftCarried(); }
     void dropCarried() override { m_drawing.dropCarried(); }
-    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final, int toX,
-                 int toY) override {
+    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
+                 int toX, int toY) override {
         m_drawing.flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
     }
 

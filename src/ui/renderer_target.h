@@ -13,8 +13,7 @@ namespace vellomir::ui {
 /// (setWindowSize, resizeBuffers, windowImage, repaintWindow); `Images`
 /// rebuilds the card pictures for the card size of the settings
 /// (setCardSize).
-template <class Renderer, class Images>
-class RendererTarget final : public DrawingTarget {
+template <class Renderer, class Images> class RendererTarget final : public DrawingTarget {
 public:
     RendererTarget(Renderer& renderer, Images& images, table::ProgramState& state)
         : m_renderer(renderer), m_images(images), m_state(state) {}
@@ -33,21 +32,31 @@ public:
                           std::string_view pileName) override {
         m_renderer.redrawShrunkPile(oldPile, newPile, pileName);
     }
-    void drawTableWithout(const std::vector<int>& cards) override { m_renderer.drawTableWithout(cards); }
+    void drawTableWithout(const std::vector<int>& cards) override {
+        m_renderer.drawTableWithout(cards);
+    }
     void drawPilePressed(std::string_view pileName, bool pressed) override {
         m_renderer.drawPilePressed(pileName, pressed);
     }
-    void drawCardTurned(int card, int tableauIndex) override { m_renderer.drawCardTurned(card, tableauIndex); }
+    void drawCardTurned(int card, int tableauIndex) override {
+        m_renderer.drawCardTurned(card, tableauIndex);
+    }
     void toggleSelectionMark(int card) override { m_renderer.toggleSelectionMark(card); }
     void invertSelectedCards() override { m_renderer.invertSelectedCards(); }
-    void highlightFoundations(int foundationIndex) override { m_renderer.highlightFoundations(foundationIndex); }
+    void highlightFoundations(int foundationIndex) override {
+        m_renderer.highlightFoundations(foundationIndex);
+    }
     void showJokerLabel(int foundationIndex, int rank, int suit) override {
         m_renderer.showJokerLabel(foundationIndex, rank, suit);
     }
     void restoreCorners(app::Rect rect) override { m_renderer.restoreCorners(toQRect(rect)); }
     void refreshRectangle(app::Rect rect) override { m_renderer.refreshRectangle(toQRect(rect)); }
-    void fixTableauCorners(int tableauIndex) override { m_renderer.fixTableauCorners(tableauIndex); }
-    void showCoveredCard(int card, int x, int y) override { m_renderer.showCoveredCard(card, x, y); }
+    void fixTableauCorners(int tableauIndex) override {
+        m_renderer.fixTableauCorners(tableauIndex);
+    }
+    void showCoveredCard(int card, int x, int y) override {
+        m_renderer.showCoveredCard(card, x, y);
+    }
     void hideCoveredCard() override { m_renderer.hideCoveredCard(); }
 
     void pickUpCarried(int card, app::Rect rect, int height) override {
@@ -58,13 +67,15 @@ public:
     }
     void liftCarried() override { m_renderer.liftCarried(); }
     void dropCarried() override { m_renderer.dropCarried(); }
-    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final, int toX,
-                 int toY) override {
+    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
+                 int toX, int toY) override {
         m_renderer.flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
     }
 
     /// A rectangle of the frontend (right and bottom exclusive) as a QRect.
-    static QRect toQRect(const app::Rect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+    static QRect toQRect(const app::Rect& r) {
+        return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
 
 private:
     Renderer& m_renderer;

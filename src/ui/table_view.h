@@ -35,7 +35,9 @@ public:
     void setTableColour(QColor colour) { m_tableColour = colour; }
 
     /// Receives every press, move, release and double-click.
-    void setPointerHandler(std::function<void(const PointerEvent&)> handler) { m_onPointer = std::move(handler); }
+    void setPointerHandler(std::function<void(const PointerEvent&)> handler) {
+        m_onPointer = std::move(handler);
+    }
     /// Called after each paint (the first paint lets slow things start).
     void setPaintedHandler(std::function<void()> handler) { m_onPainted = std::move(handler); }
 

@@ -33,7 +33,8 @@ protected:
             dialog.findChild<QCheckBox*>(QStringLiteral("chkNotDisplay"))->setChecked(tick);
             return QDialog::Accepted;
         };
-        return showAdvice(nullptr, boxes, preferences, key, QStringLiteral("Some advice"), AdvicePage::Color);
+        return showAdvice(nullptr, boxes, preferences, key, QStringLiteral("Some advice"),
+                          AdvicePage::Color);
     }
 };
 
@@ -69,7 +70,8 @@ TEST_F(AdviceTest, TheDialogShowsTheMessageWithItsPicture) {
     EXPECT_EQ(dialog.findChild<QStackedWidget*>(QStringLiteral("Notebook1"))->currentIndex(), 1);
     EXPECT_EQ(dialog.findChild<QCheckBox*>(QStringLiteral("chkNotDisplay"))->text(),
               QStringLiteral("&Don't show this message box again"));
-    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->text(), QStringLiteral("OK"));
+    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->text(),
+              QStringLiteral("OK"));
 }
 
 TEST_F(AdviceTest, AFailedWriteIsReported) {
@@ -78,7 +80,8 @@ TEST_F(AdviceTest, AFailedWriteIsReported) {
         dialog.findChild<QCheckBox*>(QStringLiteral("chkNotDisplay"))->setChecked(true);
         return QDialog::Accepted;
     };
-    EXPECT_TRUE(showAdvice(nullptr, boxes, unwritable, "First", QStringLiteral("x"), AdvicePage::Color));
+    EXPECT_TRUE(
+        showAdvice(nullptr, boxes, unwritable, "First", QStringLiteral("x"), AdvicePage::Color));
     ASSERT_EQ(boxes.boxes.size(), 1);
     EXPECT_TRUE(boxes.boxes[0].text.contains(QStringLiteral("CFG.DAT")));
 }

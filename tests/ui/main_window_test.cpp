@@ -17,9 +17,9 @@
 namespace vellomir::ui {
 namespace {
 
+using table::Flag;
 using testing::ProgramDirectory;
 using testing::RecordingBoxes;
-using table::Flag;
 
 // A program started on its own program directory, with the first game dealt.
 class MainWindowTest : public ::testing::Test {
@@ -48,7 +48,8 @@ protected:
                 result << QStringLiteral("-");
             } else {
                 const QString key = action->shortcut().toString();
-                result << (key.isEmpty() ? action->text() : action->text() + QStringLiteral(" [") + key + "]");
+                result << (key.isEmpty() ? action->text()
+                                         : action->text() + QStringLiteral(" [") + key + "]");
             }
         }
         return result;
@@ -65,7 +66,8 @@ TEST_F(MainWindowTest, OpensOnADealtGameAndSwitchesGamesFromTheList) {
     start();
     // A fresh installation plays game 87.
     EXPECT_TRUE(program->state().flags.test(Flag::GameInPlay));
-    EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Put-Them-In-Order (3x3 square)]  [")))
+    EXPECT_TRUE(
+        caption().startsWith(QStringLiteral("Vellomir [Put-Them-In-Order (3x3 square)]  [")))
         << caption().toStdString();
     EXPECT_TRUE(kDealNumber.match(caption()).hasMatch());
     EXPECT_TRUE(boxes.boxes.isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
@@ -76,7 +78,8 @@ TEST_F(MainWindowTest, OpensOnADealtGameAndSwitchesGamesFromTheList) {
     };
     window().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("dlgGameList")});
-    EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  ["))) << caption().toStdString();
+    EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")))
+        << caption().toStdString();
     EXPECT_TRUE(kDealNumber.match(caption()).hasMatch());
     // The game opened is remembered for the next start.
     EXPECT_EQ(directory.preferences().readInt("Preference", "Game", 0), 1);
@@ -95,12 +98,14 @@ TEST_F(MainWindowTest, MenusShowOnlyTheProgramsCommands) {
               (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "-", "E&xit"}));
     EXPECT_EQ(entries("mnuGameMenu"), (QStringList{"Au&toplay [F7]"}));
     EXPECT_EQ(entries("mnuOpzioni"), (QStringList{"C&ustomize... [Ctrl+U]"}));
-    EXPECT_EQ(entries("mnuAiuto"), (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));
+    EXPECT_EQ(entries("mnuAiuto"),
+              (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));
     const QStringList titles{"&File", "&Game", "&Tools", "&Help"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(window().menuBar()->actions()[i]->text(), titles[i]);
     }
-    for (const char* hidden : {"mnuRestart", "mnuPause", "mnuStatistics", "mnuInsertBookmark", "mnuTipOfTheDay"}) {
+    for (const char* hidden :
+         {"mnuRestart", "mnuPause", "mnuStatistics", "mnuInsertBookmark", "mnuTipOfTheDay"}) {
         const auto* action = window().findChild<QAction*>(QString::fromLatin1(hidden));
         ASSERT_NE(action, nullptr) << hidden;
         EXPECT_FALSE(action->isVisible()) << hidden;
@@ -123,9 +128,12 @@ TEST_F(MainWindowTest, ToolBarButtonsCarryTheirHintsAndRunTheirCommands) {
         EXPECT_TRUE(button->isVisibleTo(&window()));
         EXPECT_EQ(button->size(), large ? QSize(44, 40) : QSize(23, 22));
     }
-    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("lblTempo2"))->text(), QStringLiteral("Time:"));
-    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("lblScore2"))->text(), QStringLiteral("Score:"));
-    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("lblTempo"))->text(), QStringLiteral("0:00:00"));
+    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("lblTempo2"))->text(),
+              QStringLiteral("Time:"));
+    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("lblScore2"))->text(),
+              QStringLiteral("Score:"));
+    EXPECT_EQ(window().findChild<QLabel*>(QStringLiteral("lblTempo"))->text(),
+              QStringLiteral("0:00:00"));
 
     window().findChild<QToolButton*>(names[1])->click();
     EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("dlgGameList")});
@@ -134,7 +142,8 @@ TEST_F(MainWindowTest, ToolBarButtonsCarryTheirHintsAndRunTheirCommands) {
 TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
     start();
     TableView* view = window().tableView();
-    EXPECT_EQ(window().drawingAreaWidth(), view->width() - window().scrollBar()->sizeHint().width());
+    EXPECT_EQ(window().drawingAreaWidth(),
+              view->width() - window().scrollBar()->sizeHint().width());
     EXPECT_EQ(window().drawingAreaHeight(), view->height());
     const auto* panel = window().findChild<QFrame*>(QStringLiteral("pnlTBx"));
     // Piles start the outer margin below the tool bar, clear of its panel.
@@ -146,14 +155,16 @@ TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
 TEST_F(MainWindowTest, NarrowingSnapsBackToTheMinimumWidth) {
     start("[Preference]\nMainWindowState_Maximized=N\n");
     window().resize(600, 100);
-    const int minimum = window().largeToolBar() ? TfrmMain::kMinWidthLarge : TfrmMain::kMinWidthSmall;
+    const int minimum =
+        window().largeToolBar() ? TfrmMain::kMinWidthLarge : TfrmMain::kMinWidthSmall;
     EXPECT_EQ(window().width(), minimum);
     EXPECT_GE(window().height(), TfrmMain::kMinHeight);
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheWindowsPlaceAndTheAutoplayTick) {
     // Klondike, where autoplay can be switched.
-    start("[Preference]\nGame=1\nMainWindowState_Maximized=N\nMainWindowState_Left=60\nMainWindowState_Top=70\n"
+    start("[Preference]\nGame=1\nMainWindowState_Maximized=N\nMainWindowState_Left="
+          "60\nMainWindowState_Top=70\n"
           "MainWindowState_Width=800\nMainWindowState_Height=500\n");
     EXPECT_EQ(window().size(), QSize(800, 500));
     window().resize(820, 520);
@@ -243,11 +254,13 @@ TEST_F(MainWindowTest, PointerEventsReachTheInputLayerWithButtonAndCtrl) {
     QList<PointerEvent> events;
     window().hooks().pointer = [&](const PointerEvent& e) { events.append(e); };
     TableView* view = window().tableView();
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(120, 200), view->mapToGlobal(QPointF(120, 200)),
-                      Qt::RightButton, Qt::RightButton, Qt::ControlModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(120, 200),
+                      view->mapToGlobal(QPointF(120, 200)), Qt::RightButton, Qt::RightButton,
+                      Qt::ControlModifier);
     QCoreApplication::sendEvent(view, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(130, 210), view->mapToGlobal(QPointF(130, 210)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(130, 210),
+                        view->mapToGlobal(QPointF(130, 210)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(view, &release);
     ASSERT_EQ(events.size(), 2);
     EXPECT_EQ(events[0].kind, PointerEvent::Kind::Press);

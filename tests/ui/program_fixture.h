@@ -56,8 +56,7 @@ inline app::StartupOptions testOptions(const ProgramDirectory& directory, Record
 }
 
 /// Lets the event loop run until `done` holds or a second has passed.
-template <class Predicate>
-bool processEventsUntil(Predicate done, int timeoutMs = 2000) {
+template <class Predicate> bool processEventsUntil(Predicate done, int timeoutMs = 2000) {
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < timeoutMs) {

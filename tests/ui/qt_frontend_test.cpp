@@ -24,29 +24,51 @@ struct NotingRenderer {
     QStringList calls;
     QImage window{10, 10, QImage::Format_RGB32};
 
-    void setWindowSize(QSize s) { calls << QStringLiteral("window %1x%2").arg(s.width()).arg(s.height()); }
-    void resizeBuffers(QSize s) { calls << QStringLiteral("buffers %1x%2").arg(s.width()).arg(s.height()); }
+    void setWindowSize(QSize s) {
+        calls << QStringLiteral("window %1x%2").arg(s.width()).arg(s.height());
+    }
+    void resizeBuffers(QSize s) {
+        calls << QStringLiteral("buffers %1x%2").arg(s.width()).arg(s.height());
+    }
     const QImage& windowImage() const { return window; }
     void repaintWindow() { calls << QStringLiteral("repaint"); }
     void drawTable(bool animate) { calls << QStringLiteral("table %1").arg(animate); }
     void redrawBackground() { calls << QStringLiteral("background"); }
-    void drawPile(std::string_view p) { calls << QStringLiteral("pile ") + QString::fromUtf8(p.data(), p.size()); }
+    void drawPile(std::string_view p) {
+        calls << QStringLiteral("pile ") + QString::fromUtf8(p.data(), p.size());
+    }
     void drawPileTop(std::string_view) { calls << QStringLiteral("top"); }
-    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) { calls << QStringLiteral("shrunk"); }
-    void drawTableWithout(const std::vector<int>& cards) { calls << QStringLiteral("without %1").arg(cards.size()); }
+    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) {
+        calls << QStringLiteral("shrunk");
+    }
+    void drawTableWithout(const std::vector<int>& cards) {
+        calls << QStringLiteral("without %1").arg(cards.size());
+    }
     void drawPilePressed(std::string_view, bool) { calls << QStringLiteral("pressed"); }
     void drawCardTurned(int, int) { calls << QStringLiteral("turned"); }
     void toggleSelectionMark(int) { calls << QStringLiteral("toggle"); }
     void invertSelectedCards() { calls << QStringLiteral("invert"); }
     void highlightFoundations(int) { calls << QStringLiteral("highlight"); }
     void showJokerLabel(int, int, int) { calls << QStringLiteral("joker"); }
-    void restoreCorners(const QRect& r) { calls << QStringLiteral("corners %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
-    void refreshRectangle(const QRect& r) { calls << QStringLiteral("refresh %1x%2").arg(r.width()).arg(r.height()); }
+    void restoreCorners(const QRect& r) {
+        calls << QStringLiteral("corners %1,%2 %3x%4")
+                     .arg(r.x())
+                     .arg(r.y())
+                     .arg(r.width())
+                     .arg(r.height());
+    }
+    void refreshRectangle(const QRect& r) {
+        calls << QStringLiteral("refresh %1x%2").arg(r.width()).arg(r.height());
+    }
     void fixTableauCorners(int) { calls << QStringLiteral("fix"); }
     void showCoveredCard(int, int, int) { calls << QStringLiteral("covered"); }
     void hideCoveredCard() { calls << QStringLiteral("uncovered"); }
-    void pickUpCarried(int card, const QRect& r, int h) { calls << QStringLiteral("pick %1 %2x%3 %4").arg(card).arg(r.width()).arg(r.height()).arg(h); }
-    void drawCarried(int x, int y, bool, bool) { calls << QStringLiteral("carry %1,%2").arg(x).arg(y); }
+    void pickUpCarried(int card, const QRect& r, int h) {
+        calls << QStringLiteral("pick %1 %2x%3 %4").arg(card).arg(r.width()).arg(r.height()).arg(h);
+    }
+    void drawCarried(int x, int y, bool, bool) {
+        calls << QStringLiteral("carry %1,%2").arg(x).arg(y);
+    }
     void liftCarried() { calls << QStringLiteral("lift"); }
     void dropCarried() { calls << QStringLiteral("drop"); }
     void flyCard(int card, int, int, bool, bool, bool, bool, int toX, int toY) {
@@ -89,8 +111,9 @@ TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.flyCard(5, 0, 0, false, false, false, true, 10, 20);
     frontend.cardSizeChanged(59, 80);
     frontend.drawing().setViewSize(QSize(640, 480));
-    EXPECT_EQ(renderer.calls, (QStringList{"table 1", "pile Fila3", "without 3", "corners 10,20 30x40",
-                                           "pick 7 71x150 150", "carry 3,4", "fly 5 to 10,20", "window 640x480"}));
+    EXPECT_EQ(renderer.calls,
+              (QStringList{"table 1", "pile Fila3", "without 3", "corners 10,20 30x40",
+                           "pick 7 71x150 150", "carry 3,4", "fly 5 to 10,20", "window 640x480"}));
     EXPECT_EQ(images.rebuilt, 1);
     EXPECT_EQ(frontend.drawing().viewImageOrNull(), &renderer.window);
 }
@@ -132,7 +155,8 @@ TEST_F(QtFrontendTest, TheSplashSoundObeysTheMasterSwitch) {
 TEST_F(QtFrontendTest, PauseWaitsWithoutHandlingEvents) {
     QLineEdit edit;
     edit.show();
-    QCoreApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
+    QCoreApplication::postEvent(
+        &edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
     QElapsedTimer timer;
     timer.start();
     frontend.pause(60);

@@ -22,7 +22,8 @@ TEST(Startup, AMissingResourceLibraryEndsTheProgramWithItsPath) {
     EXPECT_FALSE(program.start());
     EXPECT_EQ(program.exitCode(), 0);
     ASSERT_EQ(boxes.boxes.size(), 1);
-    EXPECT_EQ(boxes.boxes[0].text, QStringLiteral("Can't find/load ") + directory.qpath().toLower() + "kar.rgf");
+    EXPECT_EQ(boxes.boxes[0].text,
+              QStringLiteral("Can't find/load ") + directory.qpath().toLower() + "kar.rgf");
     EXPECT_FALSE(program.mainWindow()->isVisible());
 }
 
@@ -45,9 +46,10 @@ TEST(Startup, AMissingCatalogueEndsTheProgramWithTheErrorBox) {
     ASSERT_EQ(boxes.boxes.size(), 1);
     EXPECT_EQ(boxes.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(boxes.boxes[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(boxes.boxes[0].text, QStringLiteral("Cannot find file:\r") + directory.qpath() +
-                                       "GAMES.DAT\rCopy the file into the directory that above is specified\r"
-                                       "or reinstall the program.");
+    EXPECT_EQ(boxes.boxes[0].text,
+              QStringLiteral("Cannot find file:\r") + directory.qpath() +
+                  "GAMES.DAT\rCopy the file into the directory that above is specified\r"
+                  "or reinstall the program.");
 }
 
 TEST(Startup, ADamagedCatalogueIsReportedAndNothingIsLost) {
@@ -60,7 +62,8 @@ TEST(Startup, ADamagedCatalogueIsReportedAndNothingIsLost) {
     EXPECT_NE(program.exitCode(), 0);
     ASSERT_EQ(boxes.boxes.size(), 1);
     EXPECT_EQ(boxes.boxes[0].title, QStringLiteral("Error"));
-    EXPECT_TRUE(boxes.boxes[0].text.contains(QStringLiteral("GAMES.DAT"))) << boxes.boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes.boxes[0].text.contains(QStringLiteral("GAMES.DAT")))
+        << boxes.boxes[0].text.toStdString();
     EXPECT_EQ(directory.preferences().readInt("Preference", "Game", 0), 1);
 }
 
@@ -95,7 +98,8 @@ TEST(Startup, LeftoversOfEarlierInstallationsGoOnlyWithTheirMarker) {
 
 TEST(Startup, ThePanelsFollowThePreferences) {
     ProgramDirectory directory;
-    directory.write("DATA/CFG.DAT", "[Preference]\nGame=87\nShow_Time=N\nShow_Score=Y\nToolBar_Visible=N\n");
+    directory.write("DATA/CFG.DAT",
+                    "[Preference]\nGame=87\nShow_Time=N\nShow_Score=Y\nToolBar_Visible=N\n");
     RecordingBoxes boxes;
     Program program(testing::testOptions(directory, boxes));
     ASSERT_TRUE(program.start());
@@ -112,7 +116,8 @@ TEST(ProgramDirectoryRule, BesideTheExecutableOrInstalledUnderShare) {
     const QString top = QString::fromStdString(root.path().string());
     std::filesystem::create_directories(root.path() / "bin");
     std::filesystem::create_directories(root.path() / "share/vellomir");
-    EXPECT_EQ(programDirectoryFor(top + "/bin"), QDir(top + "/share/vellomir").canonicalPath() + "/");
+    EXPECT_EQ(programDirectoryFor(top + "/bin"),
+              QDir(top + "/share/vellomir").canonicalPath() + "/");
     std::ofstream(root.path() / "bin/GAMES.DAT") << "x";
     EXPECT_EQ(programDirectoryFor(top + "/bin"), top + "/bin/");
 }
