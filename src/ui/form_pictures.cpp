@@ -107,7 +107,8 @@ QImage productLogo(QSize size) {
     band.setColorAt(0, kDarkCloth);
     band.setColorAt(1, kCloth);
     p.fillRect(r, band);
-    QFont font(QStringLiteral("serif"));
+    // The window font, larger: looking up another family costs start-up time.
+    QFont font = p.font();
     font.setBold(true);
     font.setPixelSize(static_cast<int>(size.height() * 0.5));
     p.setFont(font);

@@ -303,7 +303,7 @@ void TfrmMain::setLargeToolBar(bool large) {
 }
 
 void TfrmMain::setToolBarFlat(bool flat, bool save) {
-    const bool hints = m_state.settings.read(app::field::ShowToolTips) != "N";
+    const bool hints = m_state.settings.isYes(app::field::ShowToolTips);
     for (QToolButton* button : m_pnlTBx->findChildren<QToolButton*>()) {
         button->setAutoRaise(flat);
         button->setToolTip(hints ? button->property("hint").toString() : QString());
