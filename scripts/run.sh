@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
-exec "${VELLOMIR_BUILD_DIR:-$root/build}/bin/vellomir-cli" games
+exec "${VELLOMIR_BUILD_DIR:-$root/build}/bin/vellomir" "$@"

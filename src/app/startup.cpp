@@ -1,0 +1,289 @@
+#include "app/startup.h"
+
+#include "app/data_folder.h"
+#include "app/ini_file.h"
+#include "app/installation_files.h"
+#include "app/preferences_load.h"
+#include "app/text_placeholders.h"
+#include "catalogue/catalogue_reader.h"
+#include "resources/sound_effect_backend.h"
+#include "table/card_metrics.h"
+#include "ui/main_window.h"
+#include "ui/message_boxes.h"
+#include "ui/splash_form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+
+#include <filesystem>
+
+namespace vellomir::app {
+namespace {
+
+using table::Flag;
+namespace cell = table::cell;
+
+const QString kErrorTitle = QStringLiteral("Error");
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString withSlash(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    return folder;
+}
+
+bool screenHas256ColoursOrFewer() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->depth() <= 8;
+}
+
+} // namespace
+
+QString programDirectoryFor(const QString& executableDirectory) {
+    const QDir beside(executableDirectory);
+    if (beside.exists(QStringLiteral("GAMES.DAT")) || beside.exists(QStringLiteral("KAR.RGF"))) {
+        return withSlash(beside.absolutePath());
+    }
+    const QDir installed(beside.absoluteFilePath(QStringLiteral("../share/vellomir")));
+    if (installed.exists()) {
+        return withSlash(installed.canonicalPath());
+    }
+    return withSlash(beside.absolutePath());
+}
+
+Program::Program(StartupOptions options)
+    : m_options(std::move(options)), m_boxes(*m_options.boxes),
+      m_state(m_options.programDirectory.toStdString()),
+      m_frontend(m_state, m_boxes, m_options.audio), m_engine(m_state, m_frontend) {
+    m_state.dataFolder = dataFolder(m_state.settings.programDirectory());
+}
+
+Program::~Program() {
+    tearDown();
+}
+
+bool Program::stop(int exitCode) {
+    m_exitCode = exitCode;
+    if (m_splash) {
+        m_splash->hide();
+    }
+    if (m_window) {
+        // The window goes without its close sequence: nothing was played.
+        m_window->hooks().closed = nullptr;
+        m_window->hide();
+    }
+    if (m_hourglass) {
+        QApplication::restoreOverrideCursor();
+        m_hourglass = false;
+    }
+    return false;
+}
+
+void Program::repaintSplash() {
+    if (m_splash) {
+        m_splash->repaintNow();
+    }
+}
+
+bool Program::start() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_hourglass = true;
+
+    // The settings record must hold the whole program directory.
+    const std::string directory = m_options.programDirectory.toStdString();
+    if (directory.size() > static_cast<std::size_t>(field::ProgramDirectory.width)) {
+        stop(1);
+        m_boxes.error(
+            nullptr, kErrorTitle,
+            QStringLiteral("The program's folder has a path longer than %1 characters:\r%2")
+                .arg(field::ProgramDirectory.width)
+                .arg(m_options.programDirectory));
+        return false;
+    }
+
+    if (m_options.showSplash) {
+        m_splash = std::make_unique<ui::TfrmSplashForm>();
+        m_splash->show();
+        m_splash->repaintNow();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    // The start-up sound reads its switches straight from the file; it
+    // plays once the first table is shown.
+    {
+        const IniFile preferences(m_state.preferencesPath());
+        m_frontend.requestSplashSound(
+            preferences.readText(kPreferenceSection, "Sounds_Enabled", "Y") == "Y",
+            preferences.readText(kPreferenceSection, "Sounds_Splash", "Y") == "Y");
+    }
+
+    m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
+    m_frontend.attachWindow(m_window.get());
+    m_window->attach(m_frontend, m_engine);
+    if (!initialise()) {
+        return false;
+    }
+
+    {
+        const IniFile preferences(m_state.preferencesPath());
+        m_window->restoreWindowState(preferences);
+    }
+    repaintSplash();
+    repaintSplash();
+    if (m_splash) {
+        m_splash->hide();
+    }
+    m_window->repaint();
+    m_splash.reset();
+    m_window->activateWindow();
+
+    QApplication::restoreOverrideCursor();
+    m_hourglass = false;
+    return true;
+}
+
+bool Program::checkFile(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) {
+        return true;
+    }
+    stop(1);
+    m_boxes.error(m_window.get(), kErrorTitle,
+                  QStringLiteral("Cannot find file:\r") + fromStd(path) +
+                      QStringLiteral("\rCopy the file into the directory that above is specified\r"
+                                     "or reinstall the program."));
+    return false;
+}
+
+bool Program::initialise() {
+    const std::string programDirectory = m_state.settings.programDirectory();
+
+    // 1. The resource library.
+    const QString libraryPath = m_options.programDirectory + QStringLiteral("KAR.RGF");
+    if (!m_library.open(libraryPath)) {
+        stop(0);
+        m_boxes.information(nullptr, QString::fromStdString(std::string(kProgramTitle)),
+                            QStringLiteral("Can't find/load ") + libraryPath.toLower());
+        return false;
+    }
+    m_frontend.attachResources(&m_library, &m_cursors);
+
+    // 2-4. Commands, title and the tool bar for the screen.
+    m_window->prepareCommands();
+    QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    m_window->setLargeToolBar(!screen || screen->geometry().height() > 499);
+
+    // 5. The twelve cursors.
+    m_cursors.load(m_library);
+
+    // 7. Run state.
+    m_state.mainGame.setCell(cell::PickedCard, 0);
+    m_state.mainGame.setCell(cell::MovingTopCard, 0);
+    for (const Flag flag : {Flag::GameInPlay, Flag::ClockRunning, Flag::IgnoreNextPress,
+                            Flag::AnimationRunning, Flag::Won}) {
+        m_state.flags.clear(flag);
+    }
+    m_state.flags.set(Flag::FirstActivationPending);
+
+    // 8. The help file, for the help commands.
+    m_window->setHelpFile(fromStd(programDirectory + "marbleon.hlp"));
+
+    // 9. The folder of the preferences.
+    std::error_code ignored;
+    std::filesystem::create_directories(
+        m_state.preferencesPath().substr(0, m_state.preferencesPath().rfind('/')), ignored);
+
+    // 10-11. The preferences.
+    const LoadedPreferences loaded = loadPreferences(m_state, m_frontend, m_state.preferencesPath(),
+                                                     screenHas256ColoursOrFewer());
+    m_window->setToolBarFlat(loaded.toolBarFlat, false);
+    {
+        const IniFile preferences(m_state.preferencesPath());
+        m_window->setToolBarVisible(
+            preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
+    }
+    m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
+
+    // 12. The card table and empty piles.
+    m_state.cards.fill();
+    m_state.piles.clear();
+
+    // 13. The catalogue.
+    const std::string catalogue = catalogue::catalogueFilePath(programDirectory);
+    if (!checkFile(catalogue)) {
+        return false;
+    }
+    try {
+        catalogue::loadGameList(m_state);
+    } catch (const catalogue::CatalogueError& error) {
+        stop(1);
+        m_boxes.error(m_window.get(), kErrorTitle, fromStd(error.what()));
+        return false;
+    }
+
+    // 14-15. The current game and the card size.
+    checkCurrentGame(m_state);
+    table::applyCardSize(m_state, m_frontend);
+
+    // 17. Everything random in this run follows from the clock.
+    m_state.random.seed(table::RandomGenerator::clockSeed());
+
+    // 18. The version marker.
+    const std::string writeFolder =
+        m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
+    if (const WriteResult marker = writeVersionMarker(writeFolder); !marker) {
+        m_frontend.showInformation(marker.message);
+    }
+
+    // 19. Files of earlier installations.
+    removeLeftoverFiles(programDirectory);
+
+    // 20.
+    m_state.mainGame.setCell(cell::Notice640Shown, 0);
+    m_state.mainGame.setCell(cell::StockPressed, 0);
+    m_state.mainGame.setCell(cell::Notice800Shown, 0);
+    m_state.mainGame.setCell(cell::JokerLabelKey, -1);
+
+    ui::MainWindowHooks hooks;
+    hooks.closed = [this] { tearDown(); };
+    m_window->setHooks(std::move(hooks));
+    return true;
+}
+
+void Program::tearDown() {
+    if (m_hourglass) {
+        QApplication::restoreOverrideCursor();
+        m_hourglass = false;
+    }
+    m_frontend.setInputBlocked(false);
+    m_frontend.drawing().setTarget(nullptr);
+    m_state.piles.clear();
+    m_state.snapshot.clear();
+    m_library.close();
+}
+
+int runProgram(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
+    ui::QtMessageBoxes boxes;
+    StartupOptions options;
+    options.programDirectory = programDirectoryFor(QCoreApplication::applicationDirPath());
+    options.boxes = &boxes;
+    options.audio = [] { return std::make_unique<resources::SoundEffectBackend>(); };
+    Program program(std::move(options));
+    if (!program.start()) {
+        return program.exitCode();
+    }
+    // The program ends when its main window has closed.
+    QApplication::setQuitOnLastWindowClosed(true);
+    return QApplication::exec();
+}
+
+} // namespace vellomir::app

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "engine/play_engine.h"
+#include "resources/cursor_table.h"
+#include "resources/resource_library.h"
+#include "table/program_state.h"
+#include "ui/qt_frontend.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace vellomir::ui {
+class MessageBoxes;
+class TfrmMain;
+class TfrmSplashForm;
+} // namespace vellomir::ui
+
+namespace vellomir::app {
+
+/// The program directory: the folder holding GAMES.DAT and KAR.RGF, beside
+/// the executable in the build tree, or ../share/vellomir from it when
+/// installed. Ends with "/".
+QString programDirectoryFor(const QString& executableDirectory);
+
+/// What a run of the program is made of.
+struct StartupOptions {
+    /// The program directory, ending with "/".
+    QString programDirectory;
+    /// Every message box and modal dialog goes through these.
+    ui::MessageBoxes* boxes = nullptr;
+    /// The audio output (tests give a silent one).
+    ui::AudioBackendFactory audio;
+    /// The splash window during start-up.
+    bool showSplash = true;
+};
+
+/// One run of the program: its state, resources, engine and windows, from
+/// the start-up sequence to the tear down.
+class Program {
+public:
+    explicit Program(StartupOptions options);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    /// The start-up sequence up to the event loop: splash, main window,
+    /// initialisation, window state. False when start-up had to end the
+    /// program (the reason was shown); exitCode() then tells the exit status.
+    bool start();
+    int exitCode() const { return m_exitCode; }
+
+    table::ProgramState& state() { return m_state; }
+    ui::QtFrontend& frontend() { return m_frontend; }
+    engine::PlayEngine& engine() { return m_engine; }
+    resources::ResourceLibrary& library() { return m_library; }
+    ui::TfrmMain* mainWindow() { return m_window.get(); }
+
+private:
+    bool initialise();
+    bool checkFile(const std::string& path);
+    bool stop(int exitCode);
+    void tearDown();
+    void repaintSplash();
+
+    StartupOptions m_options;
+    ui::MessageBoxes& m_boxes;
+    table::ProgramState m_state;
+    ui::QtFrontend m_frontend;
+    engine::PlayEngine m_engine;
+    resources::ResourceLibrary m_library;
+    resources::CursorTable m_cursors;
+    std::unique_ptr<ui::TfrmSplashForm> m_splash;
+    std::unique_ptr<ui::TfrmMain> m_window;
+    int m_exitCode = 0;
+    bool m_hourglass = false;
+};
+
+/// The program's entry: runs the program and returns its exit status.
+int runProgram(int argc, char** argv);
+
+} // namespace vellomir::app

@@ -1,0 +1,167 @@
+#include "ui/drawing_forwarder.h"
+
+namespace vellomir::ui {
+
+const QImage& DrawingForwarder::viewImage() const {
+    return m_target ? m_target->viewImage() : m_noImage;
+}
+
+void DrawingForwarder::setViewSize(QSize size) {
+    if (m_target) {
+        m_target->setViewSize(size);
+    }
+}
+
+void DrawingForwarder::resizeBuffers(QSize size) {
+    if (m_target) {
+        m_target->resizeBuffers(size);
+    }
+}
+
+void DrawingForwarder::repaintView() {
+    if (m_target) {
+        m_target->repaintView();
+    }
+}
+
+void DrawingForwarder::cardSizeChanged(int width, int height) {
+    if (m_target) {
+        m_target->cardSizeChanged(width, height);
+    }
+}
+
+void DrawingForwarder::drawTable(bool dealAnimation) {
+    if (m_target) {
+        m_target->drawTable(dealAnimation);
+    }
+}
+
+void DrawingForwarder::redrawBackground() {
+    if (m_target) {
+        m_target->redrawBackground();
+    }
+}
+
+void DrawingForwarder::drawPile(std::string_view pileName) {
+    if (m_target) {
+        m_target->drawPile(pileName);
+    }
+}
+
+void DrawingForwarder::drawPileTop(std::string_view pileName) {
+    if (m_target) {
+        m_target->drawPileTop(pileName);
+    }
+}
+
+void DrawingForwarder::redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                                        std::string_view pileName) {
+    if (m_target) {
+        m_target->redrawShrunkPile(oldPile, newPile, pileName);
+    }
+}
+
+void DrawingForwarder::drawTableWithout(const std::vector<int>& cards) {
+    if (m_target) {
+        m_target->drawTableWithout(cards);
+    }
+}
+
+void DrawingForwarder::drawPilePressed(std::string_view pileName, bool pressed) {
+    if (m_target) {
+        m_target->drawPilePressed(pileName, pressed);
+    }
+}
+
+void DrawingForwarder::drawCardTurned(int card, int tableauIndex) {
+    if (m_target) {
+        m_target->drawCardTurned(card, tableauIndex);
+    }
+}
+
+void DrawingForwarder::toggleSelectionMark(int card) {
+    if (m_target) {
+        m_target->toggleSelectionMark(card);
+    }
+}
+
+void DrawingForwarder::invertSelectedCards() {
+    if (m_target) {
+        m_target->invertSelectedCards();
+    }
+}
+
+void DrawingForwarder::highlightFoundations(int foundationIndex) {
+    if (m_target) {
+        m_target->highlightFoundations(foundationIndex);
+    }
+}
+
+void DrawingForwarder::showJokerLabel(int foundationIndex, int rank, int suit) {
+    if (m_target) {
+        m_target->showJokerLabel(foundationIndex, rank, suit);
+    }
+}
+
+void DrawingForwarder::restoreCorners(app::Rect rect) {
+    if (m_target) {
+        m_target->restoreCorners(rect);
+    }
+}
+
+void DrawingForwarder::refreshRectangle(app::Rect rect) {
+    if (m_target) {
+        m_target->refreshRectangle(rect);
+    }
+}
+
+void DrawingForwarder::fixTableauCorners(int tableauIndex) {
+    if (m_target) {
+        m_target->fixTableauCorners(tableauIndex);
+    }
+}
+
+void DrawingForwarder::showCoveredCard(int card, int x, int y) {
+    if (m_target) {
+        m_target->showCoveredCard(card, x, y);
+    }
+}
+
+void DrawingForwarder::hideCoveredCard() {
+    if (m_target) {
+        m_target->hideCoveredCard();
+    }
+}
+
+void DrawingForwarder::pickUpCarried(int card, app::Rect rect, int height) {
+    if (m_target) {
+        m_target->pickUpCarried(card, rect, height);
+    }
+}
+
+void DrawingForwarder::drawCarried(int x, int y, bool final, bool fixCorners) {
+    if (m_target) {
+        m_target->drawCarried(x, y, final, fixCorners);
+    }
+}
+
+void DrawingForwarder::liftCarried() {
+    if (m_target) {
+        m_target->liftCarried();
+    }
+}
+
+void DrawingForwarder::dropCarried() {
+    if (m_target) {
+        m_target->dropCarried();
+    }
+}
+
+void DrawingForwarder::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
+                               bool final, int toX, int toY) {
+    if (m_target) {
+        m_target->flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
+    }
+}
+
+} // namespace vellomir::ui

@@ -1,0 +1,731 @@
+#include "ui/main_window.h"
+
+#include "app/autoplay_choice.h"
+#include "app/ini_file.h"
+#include "app/preferences_load.h"
+#include "app/text_placeholders.h"
+#include "catalogue/parameter_index.h"
+#include "engine/game_start.h"
+#include "engine/play_engine.h"
+#include "table/pile_positions.h"
+#include "table/program_state.h"
+#include "ui/about_form.h"
+#include "ui/game_list_dialog.h"
+#include "ui/message_boxes.h"
+#include "ui/qt_frontend.h"
+#include "ui/toolbar_icons.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace vellomir::ui {
+namespace {
+
+using table::Flag;
+namespace cell = table::cell;
+
+// The tool bar panel and its contents, large and small.
+constexpr int kPanelHeightLarge = 63;
+constexpr int kPanelHeightSmall = 48;
+constexpr QRect kLargeBar(4, 9, 299, 44);
+constexpr QRect kSmallBar(4, 4, 158, 39);
+constexpr QSize kLargeButton(44, 40);
+constexpr QSize kSmallButton(23, 22);
+// x of the New, Open, Rules and Exit buttons: New and Open side by side,
+// Rules and Exit each set apart.
+constexpr int kLargeButtonX[] = {4, 50, 104, 158};
+constexpr int kSmallButtonX[] = {4, 29, 58, 87};
+constexpr int kTimePanelWidthLarge = 88;
+constexpr int kTimePanelWidthSmall = 75;
+constexpr int kTimePanelHeight = 19;
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QSize screenSize(const QWidget& widget) {
+    const QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+QLabel* panelLabel(QFrame* panel, const char* name, const QString& text, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, panel);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QFrame* sunkenPanel(QWidget* parent, const char* name) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    return panel;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
+    : C_TAdvancedForm<QMainWindow>(nullptr), m_state(state), m_boxes(boxes) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromStdString(std::string(app::kProgramTitle)));
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("pnlClient"));
+    setCentralWidget(m_client);
+
+    m_table = new TableView(m_client);
+    m_table->setPointerHandler([this](const PointerEvent& e) {
+        if (m_hooks.pointer) {
+            m_hooks.pointer(e);
+        }
+        if (e.kind == PointerEvent::Kind::Release || e.kind == PointerEvent::Kind::DoubleClick) {
+            updateScrollRange();
+        }
+    });
+
+    m_scrollBar = new QScrollBar(Qt::Vertical, m_client);
+    m_scrollBar->setObjectName(QStringLiteral("scrBarMain"));
+    m_scrollBar->hide();
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+        m_state.mainGame.setCell(cell::ScrollOffset, value);
+        if (m_frontend) {
+            m_frontend->drawing().repaintView();
+        }
+        m_table->update();
+    });
+
+    buildMenus();
+    buildToolBars();
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->hide();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        if (m_hooks.clockTick) {
+            m_hooks.clockTick();
+        }
+    });
+    m_timer->start();
+
+    setLargeToolBar(screenSize(*this).height() > 499);
+    // The clock reads 0:00:00 until the first tick.
+    setClockText(QStringLiteral("0:00:00"));
+    setScoreText(QStringLiteral("0"));
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::attach(QtFrontend& frontend, engine::PlayEngine& engine) {
+    m_frontend = &frontend;
+    m_engine = &engine;
+}
+
+void TfrmMain::setHooks(MainWindowHooks hooks) {
+    m_hooks = std::move(hooks);
+}
+
+// --- Menus and tool bars -----------------------------------------------------------
+
+QAction* TfrmMain::addCommand(QMenu* menu, const char* name, const QString& caption,
+                              const QKeySequence& key) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+    }
+    return action;
+}
+
+QAction* TfrmMain::addHiddenCommand(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = addCommand(menu, name, caption);
+    m_hiddenCommands.append(action);
+    return action;
+}
+
+void TfrmMain::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuPartita"));
+    m_mnuNew = addCommand(file, "mnuNew", QStringLiteral("&New game"), QKeySequence(Qt::Key_F2));
+    m_mnuOpen = addCommand(file, "mnuOpen", QStringLiteral("&Open a game"),
+                           QKeySequence(Qt::CTRL | Qt::Key_F12));
+    addHiddenCommand(file, "mnuRestart", QStringLiteral("&Restart game"));
+    addHiddenCommand(file, "mnuRandomGame", QStringLiteral("R&andom game"));
+    addHiddenCommand(file, "mnuSelectGameNumber", QStringLiteral("&Select a game number..."));
+    addHiddenCommand(file, "mnuSave", QStringLiteral("&Save"));
+    addHiddenCommand(file, "mnuPlayers", QStringLiteral("&Players..."));
+    addHiddenCommand(file, "mnuStatistics", QStringLiteral("S&tatistics..."));
+    QAction* quitGame = addHiddenCommand(file, "mnuQuitGame", QStringLiteral("&Quit game"));
+    addHiddenCommand(file, "mnuHoldAndExit", QStringLiteral("&Hold and exit"));
+    file->addSeparator();
+    m_mnuEsci = addCommand(file, "mnuEsci", QStringLiteral("E&xit"));
+
+    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("mnuGameMenu"));
+    m_mnuAutoPlay =
+        addCommand(game, "mnuAutoPlay", QStringLiteral("Au&toplay"), QKeySequence(Qt::Key_F7));
+    m_mnuAutoPlay->setCheckable(true);
+    QAction* pause = addHiddenCommand(game, "mnuPause", QStringLiteral("&Pause"));
+    QAction* snapshot = addHiddenCommand(game, "mnuSnapshot", QStringLiteral("S&napshot position"));
+    m_mnuInsertBookmark =
+        addHiddenCommand(game, "mnuInsertBookmark", QStringLiteral("&Insert bookmark"));
+    m_mnuGoToBookmark =
+        addHiddenCommand(game, "mnuGoToBookmark", QStringLiteral("&Go to bookmark"));
+    addHiddenCommand(game, "mnuGameInformation", QStringLiteral("Game &information..."));
+    addHiddenCommand(game, "mnuCardCounter", QStringLiteral("&Card counter"));
+    m_mnuShowTime = addHiddenCommand(game, "mnuShowTime", QStringLiteral("Show &time"));
+    m_mnuShowScore = addHiddenCommand(game, "mnuShowScore", QStringLiteral("Show &score"));
+    m_gameCommands = {pause, quitGame, snapshot};
+
+    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuOpzioni"));
+    tools->setToolTipsVisible(true);
+    m_mnuCustomize = addCommand(tools, "mnuCustomize", QStringLiteral("C&ustomize..."),
+                                QKeySequence(Qt::CTRL | Qt::Key_U));
+    addHiddenCommand(tools, "mnuCustomizeRules", QStringLiteral("Customize &rules..."));
+    addHiddenCommand(tools, "mnuFavoriteGames", QStringLiteral("&Favorite games..."));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuAiuto"));
+    m_mnuRules = addCommand(help, "mnuRules", QStringLiteral("&Rules"), QKeySequence(Qt::Key_F1));
+    m_sommario = addCommand(help, "Sommario1", QStringLiteral("&Contents"));
+    addHiddenCommand(help, "mnuTipOfTheDay", QStringLiteral("&Tip of the Day"));
+    help->addSeparator();
+    m_mnuAbout = addCommand(help, "mnuAbout", QStringLiteral("A&bout [Program]..."));
+
+    connect(m_mnuNew, &QAction::triggered, this, [this] { newGame(); });
+    connect(m_mnuOpen, &QAction::triggered, this, [this] { openGame(); });
+    connect(m_mnuEsci, &QAction::triggered, this, [this] { close(); });
+    connect(m_mnuAutoPlay, &QAction::triggered, this, [this] { toggleAutoplay(); });
+    connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(); });
+
+    // The customise dialog and the help window are not part of this version:
+    // their commands stay disabled.
+    m_mnuCustomize->setEnabled(false);
+    m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
+    m_mnuRules->setEnabled(false);
+    m_sommario->setEnabled(false);
+}
+
+void TfrmMain::prepareCommands() {
+    m_mnuAbout->setText(fromStd(app::replacePlaceholders(m_mnuAbout->text().toStdString())));
+    m_mnuInsertBookmark->setEnabled(false);
+    m_mnuGoToBookmark->setEnabled(false);
+    for (QAction* action : m_hiddenCommands) {
+        action->setVisible(false);
+        action->setEnabled(false);
+    }
+}
+
+QToolButton* TfrmMain::addToolButton(QFrame* bar, const char* name, const QString& hint,
+                                     QAction* command, QRect place, int iconSize, int which) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place);
+    button->setIcon(toolbarIcon(static_cast<ToolbarIcon>(which), iconSize));
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setProperty("hint", hint);
+    button->setToolTip(hint);
+    button->setEnabled(command->isEnabled());
+    connect(command, &QAction::changed, button,
+            [button, command] { button->setEnabled(command->isEnabled()); });
+    connect(button, &QToolButton::clicked, this, [this, command] { toolButtonClicked(command); });
+    return button;
+}
+
+void TfrmMain::toolButtonClicked(QAction* command) {
+    repaint();
+    command->trigger();
+}
+
+void TfrmMain::buildToolBars() {
+    m_pnlTBx = new QFrame(m_client);
+    m_pnlTBx->setObjectName(QStringLiteral("pnlTBx"));
+    m_pnlTBx->setAutoFillBackground(true);
+    m_pnlTBx->setFrameShape(QFrame::StyledPanel);
+    m_pnlTBx->setFrameShadow(QFrame::Raised);
+
+    m_pnlTB = new QFrame(m_pnlTBx);
+    m_pnlTB->setObjectName(QStringLiteral("pnlTB"));
+    m_pnlTB->setGeometry(kLargeBar);
+    m_pnlTB1 = new QFrame(m_pnlTBx);
+    m_pnlTB1->setObjectName(QStringLiteral("pnlTB1"));
+    m_pnlTB1->setGeometry(kSmallBar);
+
+    const std::array<std::pair<QAction*, const char*>, 4> commands{
+        {{m_mnuNew, "New"}, {m_mnuOpen, "Open"}, {m_mnuRules, "Rules"}, {m_mnuEsci, "Exit"}}};
+    const std::array<std::pair<const char*, const char*>, 4> names{{{"tbNew", "tbNew1"},
+                                                                    {"tbOpen", "tbOpen1"},
+                                                                    {"tbRules", "tbRules1"},
+                                                                    {"tbExit", "tbExit1"}}};
+    for (int i = 0; i < 4; ++i) {
+        const QString hint = QString::fromLatin1(commands[i].second);
+        const int large = (kLargeBar.height() - kLargeButton.height()) / 2;
+        const int small = (kSmallBar.height() - kSmallButton.height()) / 2;
+        addToolButton(m_pnlTB, names[i].first, hint, commands[i].first,
+                      QRect(QPoint(kLargeButtonX[i], large), kLargeButton), 32, i);
+        addToolButton(m_pnlTB1, names[i].second, hint, commands[i].first,
+                      QRect(QPoint(kSmallButtonX[i], small), kSmallButton), 16, i);
+    }
+
+    m_pnlTempo = sunkenPanel(m_pnlTBx, "pnlTempo");
+    m_lblTempo2 = panelLabel(m_pnlTempo, "lblTempo2", QStringLiteral("Time:"), Qt::AlignLeft);
+    m_lblTempo = panelLabel(m_pnlTempo, "lblTempo", QString(), Qt::AlignRight);
+    m_pnlScore = sunkenPanel(m_pnlTBx, "pnlScore");
+    m_lblScore2 = panelLabel(m_pnlScore, "lblScore2", QStringLiteral("Score:"), Qt::AlignLeft);
+    m_lblScore = panelLabel(m_pnlScore, "lblScore", QString(), Qt::AlignRight);
+    setToolBarFlat(true, false);
+}
+
+void TfrmMain::setLargeToolBar(bool large) {
+    m_largeToolBar = large;
+    m_pnlTB->setVisible(large);
+    m_pnlTB1->setVisible(!large);
+    setMinimumSize(large ? kMinWidthLarge : kMinWidthSmall, kMinTrackHeight);
+    layoutPanels();
+    layoutChildren();
+}
+
+void TfrmMain::setToolBarFlat(bool flat, bool save) {
+    const bool hints = m_state.settings.isYes(app::field::ShowToolTips);
+    for (QToolButton* button : m_pnlTBx->findChildren<QToolButton*>()) {
+        button->setAutoRaise(flat);
+        button->setToolTip(hints ? button->property("hint").toString() : QString());
+    }
+    if (save) {
+        app::IniFile preferences(m_state.preferencesPath());
+        const app::WriteResult written =
+            preferences.writeText(app::kPreferenceSection, "ToolBar_Flat", flat ? "Y" : "N");
+        if (!written) {
+            reportWriteFailure(written.message);
+        }
+    }
+}
+
+void TfrmMain::setToolBarVisible(bool visible) {
+    m_toolBarVisible = visible;
+    m_pnlTBx->setVisible(visible);
+    layoutChildren();
+}
+
+void TfrmMain::layoutPanels() {
+    // The panels grow with the font when the window font is larger than the
+    // one the sizes were made for.
+    const int textHeight = fontMetrics().height();
+    const int height = std::max(kTimePanelHeight + (m_largeToolBar ? 0 : 1), textHeight + 4);
+    const QRect bar = m_largeToolBar ? kLargeBar : kSmallBar;
+    const int y = bar.center().y() - height / 2 - (m_largeToolBar ? 0 : 1);
+    const int width = m_largeToolBar ? kTimePanelWidthLarge : kTimePanelWidthSmall;
+    const int labelWidth =
+        std::max(width, fontMetrics().horizontalAdvance(QStringLiteral("Score: 00000")) + 10);
+    const int panelWidth = m_largeToolBar ? labelWidth : width;
+    const int gap = m_largeToolBar ? 10 : 5;
+    // The panels follow the last button; the rest of the bar's width is empty.
+    const int lastButtonRight = m_largeToolBar ? kLargeButtonX[3] + kLargeButton.width()
+                                               : kSmallButtonX[3] + kSmallButton.width();
+    m_pnlTempo->setGeometry(bar.x() + lastButtonRight + (m_largeToolBar ? 24 : 10), y, panelWidth,
+                            height);
+    m_pnlScore->setGeometry(m_pnlTempo->geometry().right() + 1 + gap, y, panelWidth, height);
+
+    const int inner = height - 2;
+    m_lblTempo2->setVisible(m_largeToolBar);
+    m_lblTempo2->setGeometry(4, 1, panelWidth - 8, inner);
+    const int clockX = m_largeToolBar ? 4 : 20;
+    m_lblTempo->setGeometry(clockX, 1, panelWidth - clockX - 4, inner);
+    m_lblScore2->setGeometry(4, 1, panelWidth - 8, inner);
+    m_lblScore->setGeometry(4, 1, panelWidth - 8, inner);
+}
+
+void TfrmMain::layoutChildren() {
+    const QSize area = m_client->size();
+    m_table->setGeometry(0, 0, area.width(), area.height());
+    const int panelHeight = m_largeToolBar ? kPanelHeightLarge : kPanelHeightSmall;
+    m_pnlTBx->setGeometry(0, 0, area.width(), panelHeight);
+    const int top = m_toolBarVisible ? panelHeight : 0;
+    const int barWidth = m_scrollBar->sizeHint().width();
+    m_scrollBar->setGeometry(area.width() - barWidth, top, barWidth,
+                             std::max(0, area.height() - top));
+    m_pnlTBx->raise();
+    m_scrollBar->raise();
+}
+
+// --- What the frontend sets ---------------------------------------------------------
+
+void TfrmMain::setClockVisible(bool visible) {
+    m_pnlTempo->setVisible(visible);
+    m_mnuShowTime->setEnabled(!visible && !m_hiddenCommands.contains(m_mnuShowTime));
+}
+
+void TfrmMain::setScoreVisible(bool visible) {
+    m_pnlScore->setVisible(visible);
+    m_mnuShowScore->setEnabled(!visible && !m_hiddenCommands.contains(m_mnuShowScore));
+}
+
+void TfrmMain::setClockText(const QString& text) {
+    m_lblTempo->setText(text);
+}
+
+void TfrmMain::setScoreText(const QString& text) {
+    m_lblScore->setText(text);
+}
+
+void TfrmMain::setStatusBarShown(bool visible) {
+    statusBar()->setVisible(visible);
+}
+
+void TfrmMain::setAutoplayChecked(bool checked) {
+    m_mnuAutoPlay->setChecked(checked);
+}
+
+void TfrmMain::setAutoplayEnabled(bool enabled) {
+    m_mnuAutoPlay->setEnabled(enabled);
+}
+
+void TfrmMain::setCustomizeWanted(bool enabled) {
+    // Remembered for the customise dialog; the command stays disabled
+    // until the dialog is part of the program.
+    m_customizeWanted = enabled;
+}
+
+void TfrmMain::setGameCommandsEnabled(bool enabled) {
+    for (QAction* action : m_gameCommands) {
+        if (!m_hiddenCommands.contains(action)) {
+            action->setEnabled(enabled);
+        }
+    }
+}
+
+void TfrmMain::setTableCursor(const QCursor& cursor) {
+    m_table->setCursor(cursor);
+}
+
+void TfrmMain::setCaptionText(const QString& caption) {
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+}
+
+// --- Metrics ---------------------------------------------------------------------------
+
+int TfrmMain::drawingAreaWidth() const {
+    return m_table->width() - m_scrollBar->sizeHint().width();
+}
+
+int TfrmMain::drawingAreaHeight() const {
+    return m_table->height();
+}
+
+int TfrmMain::windowOuterHeight() const {
+    return frameGeometry().height();
+}
+
+int TfrmMain::tableTopMargin() const {
+    if (!m_toolBarVisible) {
+        return 5;
+    }
+    const QFrame* bar = m_largeToolBar ? m_pnlTB : m_pnlTB1;
+    return bar->geometry().bottom() + 1;
+}
+
+// --- Window state -----------------------------------------------------------------------
+
+void TfrmMain::restoreWindowState(const app::IniFile& preferences) {
+    const QSize screen = screenSize(*this);
+    const auto number = [&](std::string_view key, int fallback) {
+        return preferences.readInt(app::kPreferenceSection, key, fallback);
+    };
+    const int width = std::clamp(number("MainWindowState_Width", screen.width() - 150),
+                                 minimumWidth(), std::max(minimumWidth(), screen.width()));
+    const int height = std::clamp(number("MainWindowState_Height", screen.height() - 150),
+                                  minimumHeight(), std::max(minimumHeight(), screen.height()));
+    QPoint place(number("MainWindowState_Left", 50), number("MainWindowState_Top", 50));
+    // A place left from a larger or another screen must not lose the window.
+    const QRect wanted(place, QSize(width, height));
+    bool onScreen = false;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        onScreen = onScreen || s->geometry().intersects(wanted.adjusted(40, 10, -40, -10));
+    }
+    if (!onScreen) {
+        place = QPoint(50, 50);
+    }
+    move(place);
+    resize(width, height);
+    if (preferences.readText(app::kPreferenceSection, "MainWindowState_Maximized", "Y") == "Y") {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+bool TfrmMain::saveWindowState(app::IniFile& preferences) {
+    std::vector<app::WriteResult> results;
+    if (isMaximized()) {
+        results.push_back(
+            preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "Y"));
+    } else {
+        results.push_back(
+            preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "N"));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Left", pos().x()));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Top", pos().y()));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Width", width()));
+        results.push_back(
+            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Height", height()));
+    }
+    for (const app::WriteResult& result : results) {
+        if (!result) {
+            reportWriteFailure(result.message);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TfrmMain::reportWriteFailure(const std::string& message) {
+    m_boxes.information(this, QString::fromStdString(std::string(app::kProgramTitle)),
+                        fromStd(message));
+}
+
+// --- Table ----------------------------------------------------------------------------------
+
+void TfrmMain::redrawTable() {
+    if (!m_frontend) {
+        m_table->update();
+        return;
+    }
+    DrawingForwarder& drawing = m_frontend->drawing();
+    drawing.setViewSize(m_table->size());
+    if (!m_scrollBar->isVisible()) {
+        drawing.resizeBuffers(screenSize(*this) + QSize(30, 30));
+    }
+    if (m_state.params[catalogue::param::CardCount] != 0) {
+        table::computePilePositions(m_state, *m_frontend);
+    }
+    drawing.redrawBackground();
+    drawing.drawTable(false);
+    drawing.repaintView();
+    drawing.invertSelectedCards();
+    m_table->setImage(drawing.viewImageOrNull());
+    m_table->update();
+    updateScrollRange();
+}
+
+void TfrmMain::updateScrollRange() {
+    const int lowest = m_state.mainGame.cell(cell::LowestCardEdge);
+    const int visible = m_table->height();
+    const bool needed = m_state.settings.read(app::field::VertScrollBar) == "Y" && lowest > visible;
+    if (needed) {
+        m_scrollBar->setRange(0, lowest - visible + 10);
+        m_scrollBar->setPageStep(visible);
+        m_scrollBar->setSingleStep(20);
+    } else if (m_scrollBar->value() != 0) {
+        m_scrollBar->setValue(0);
+    }
+    m_scrollBar->setVisible(needed);
+}
+
+bool TfrmMain::gameRunning() const {
+    return m_state.flags.test(Flag::GameInPlay);
+}
+
+// --- Events --------------------------------------------------------------------------------
+
+bool TfrmMain::event(QEvent* event) {
+    const bool handled = C_TAdvancedForm<QMainWindow>::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        onActivated();
+    }
+    return handled;
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    C_TAdvancedForm<QMainWindow>::showEvent(event);
+    if (m_shownOnce) {
+        return;
+    }
+    m_shownOnce = true;
+    redrawTable();
+    // Without a window manager the window may never be activated; the first
+    // game is dealt all the same once the window shows.
+    QTimer::singleShot(0, this, [this] { firstActivation(); });
+}
+
+void TfrmMain::onActivated() {
+    if (m_state.flags.test(Flag::FirstActivationPending)) {
+        firstActivation();
+        return;
+    }
+    // On displays of 256 colours or fewer the faded background is drawn anew.
+    const QScreen* screen = this->screen();
+    if (screen && screen->depth() <= 8 &&
+        m_state.settings.read(app::field::FadeBackground) == "Y" &&
+        m_state.settings.read(app::field::BackgroundBmp) == "0") {
+        redrawTable();
+    }
+}
+
+void TfrmMain::firstActivation() {
+    if (!m_state.flags.test(Flag::FirstActivationPending) || !m_engine) {
+        return;
+    }
+    m_state.flags.clear(Flag::FirstActivationPending);
+    setCaptionText(fromStd(engine::gameCaption(m_state)));
+    const bool noStatistics = m_hooks.firstActivationChecks && m_hooks.firstActivationChecks();
+    const int game = m_state.settings.readInt(app::field::Game, -1);
+    if (noStatistics || game < 0) {
+        openGame();
+    }
+    if (!gameRunning() && m_state.settings.readInt(app::field::Game, -1) >= 0) {
+        m_engine->newGame();
+    }
+    updateScrollRange();
+    if (m_frontend) {
+        // Sounds start once the first table is on the screen.
+        QTimer::singleShot(0, this, [this] { m_frontend->allowSounds(); });
+    }
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    C_TAdvancedForm<QMainWindow>::resizeEvent(event);
+    layoutChildren();
+    if (!m_state.flags.test(Flag::FirstActivationPending)) {
+        redrawTable();
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    app::IniFile preferences(m_state.preferencesPath());
+    saveWindowState(preferences);
+
+    if (m_state.flags.test(Flag::AnimationRunning)) {
+        // The animation's end closes the window.
+        if (m_hooks.stopWinningAnimation) {
+            m_hooks.stopWinningAnimation();
+        }
+        m_state.mainGame.setCell(cell::CloseRequested, 1);
+        event->ignore();
+        return;
+    }
+    if (preferences.readText(app::kPreferenceSection, "ConfirmQuit", "N") != "N" &&
+        !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
+        m_state.mainGame.setCell(cell::CloseRequested, 0);
+        event->ignore();
+        return;
+    }
+
+    if (m_hooks.endOfGame) {
+        m_hooks.endOfGame();
+    }
+    hide();
+    if (m_frontend) {
+        m_frontend->stopSound();
+    }
+    m_timer->stop();
+    if (m_state.mainGame.cell(cell::AutoplayAllGames) == 1) {
+        const app::WriteResult written = preferences.writeText(app::kPreferenceSection, "AutoPlay",
+                                                               m_state.autoplayTicked ? "Y" : "N");
+        if (!written) {
+            reportWriteFailure(written.message);
+        }
+    }
+    const app::WriteResult written = preferences.writeInt(
+        app::kSettingsSection, "Random_Game_Type", m_state.mainGame.cell(cell::RandomGameType));
+    if (!written) {
+        reportWriteFailure(written.message);
+    }
+    m_closed = true;
+    event->accept();
+    if (m_hooks.closed) {
+        m_hooks.closed();
+    }
+}
+
+// --- Commands ----------------------------------------------------------------------------------
+
+void TfrmMain::newGame() {
+    if (!m_engine || !m_frontend || m_state.flags.test(Flag::AnimationRunning)) {
+        return;
+    }
+    if (m_state.settings.read(app::field::ConfirmQuitGame) != "N" && gameRunning() &&
+        !m_state.flags.test(Flag::Won) && !m_frontend->confirm("Quit this game?")) {
+        return;
+    }
+    if (m_hooks.endOfGame && m_hooks.endOfGame()) {
+        return;
+    }
+    m_frontend->setBusyCursor(true);
+    m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsNewGame),
+                          app::SoundMode::Wait);
+    m_frontend->setBusyCursor(false);
+    m_engine->newGame();
+    updateScrollRange();
+}
+
+void TfrmMain::openGame() {
+    if (!m_engine) {
+        return;
+    }
+    GameListDialog chooser(this, m_state.mainGame.gameList(),
+                           m_state.settings.readInt(app::field::Game, -1));
+    if (m_boxes.runDialog(chooser) != QDialog::Accepted || chooser.chosenGame() < 0) {
+        return;
+    }
+    m_engine->openGame(chooser.chosenGame(), engine::DealNumberMode::New, true);
+    updateScrollRange();
+}
+
+void TfrmMain::toggleAutoplay() {
+    // The action ticks and unticks itself; the program state follows it.
+    const bool on = m_mnuAutoPlay->isChecked();
+    m_state.autoplayTicked = on;
+    app::IniFile preferences(m_state.preferencesPath());
+    const app::WriteResult written = app::storeGameAutoplayChoice(
+        preferences, m_state.settings.readInt(app::field::Game, -1), on);
+    if (!written) {
+        reportWriteFailure(written.message);
+    }
+    if (on && gameRunning() && m_hooks.autoplaySweep) {
+        m_hooks.autoplaySweep();
+    }
+}
+
+void TfrmMain::showAbout() {
+    if (m_frontend) {
+        m_frontend->setBusyCursor(true);
+    }
+    TfrmAbout about(this, [this] {
+        if (m_frontend) {
+            m_frontend->playSound("About", m_state.settings.isYes(app::field::SoundsAbout),
+                                  app::SoundMode::AtOnce);
+        }
+    });
+    if (m_frontend) {
+        m_frontend->setBusyCursor(false);
+    }
+    m_boxes.runDialog(about);
+    repaint();
+}
+
+} // namespace vellomir::ui

@@ -1,0 +1,192 @@
+#pragma once
+
+#include "ui/advanced_form.h"
+#include "ui/table_view.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace vellomir::app {
+class IniFile;
+}
+namespace vellomir::engine {
+class PlayEngine;
+}
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::ui {
+
+class MessageBoxes;
+class QtFrontend;
+
+/// What the main window's commands call beyond the set-up of games. Empty
+/// members are skipped.
+struct MainWindowHooks {
+    /// The game clock's tick, every second.
+    std::function<void()> clockTick;
+    /// The end-of-game step for the game on the table; true when it ended the
+    /// game as won, so that the winning sequence takes over.
+    std::function<bool()> endOfGame;
+    /// Autoplay until nothing moves: rounds, with empty piles filled between them.
+    std::function<void()> autoplaySweep;
+    /// Stops the winning animation that runs.
+    std::function<void()> stopWinningAnimation;
+    /// The checks of the first activation (the statistics files); true when
+    /// the player has no statistics yet, which opens the game chooser.
+    std::function<bool()> firstActivationChecks;
+    /// Presses, moves, releases and double-clicks on the table.
+    std::function<void(const PointerEvent&)> pointer;
+    /// Runs once the window has closed for good (tear down).
+    std::function<void()> closed;
+};
+
+/// The program's main window: the table fills it, a panel with the tool bar
+/// and the time and score panels sits at the top, and the main menu offers
+/// the commands.
+class TfrmMain : public C_TAdvancedForm<QMainWindow> {
+    Q_OBJECT
+public:
+    /// Minimum widths with the large and the small tool bar, and heights.
+    static constexpr int kMinWidthLarge = 780;
+    static constexpr int kMinWidthSmall = 635;
+    static constexpr int kMinHeight = 120;
+    static constexpr int kMinTrackHeight = 200;
+
+    TfrmMain(table::ProgramState& state, MessageBoxes& boxes);
+    ~TfrmMain() override;
+
+    void attach(QtFrontend& frontend, engine::PlayEngine& engine);
+    void setHooks(MainWindowHooks hooks);
+    MainWindowHooks& hooks() { return m_hooks; }
+
+    // --- Start-up -------------------------------------------------------------
+    /// Replaces "[Program]" in the captions and hides the commands this
+    /// program does not offer.
+    void prepareCommands();
+    /// The large tool bar on screens above 499 pixels, else the small one.
+    void setLargeToolBar(bool large);
+    bool largeToolBar() const { return m_largeToolBar; }
+    /// The tool bar buttons' flat look and their hints (shown when
+    /// Show_ToolTips is "Y"); with `save` the choice goes to ToolBar_Flat.
+    void setToolBarFlat(bool flat, bool save);
+    void setToolBarVisible(bool visible);
+    /// The help file the Contents and Rules commands open, when there is one.
+    void setHelpFile(const QString& path) { m_helpFile = path; }
+    /// Reads the window's place from the preferences and shows the window.
+    void restoreWindowState(const app::IniFile& preferences);
+    /// Writes the window's place to the preferences; false when that failed
+    /// (the reason was shown).
+    bool saveWindowState(app::IniFile& preferences);
+
+    // --- What the frontend sets ---------------------------------------------------
+    void setClockVisible(bool visible);
+    void setScoreVisible(bool visible);
+    void setClockText(const QString& text);
+    void setScoreText(const QString& text);
+    void setStatusBarShown(bool visible);
+    void setAutoplayChecked(bool checked);
+    void setAutoplayEnabled(bool enabled);
+    void setCustomizeWanted(bool enabled);
+    void setGameCommandsEnabled(bool enabled);
+    void setTableCursor(const QCursor& cursor);
+    void setCaptionText(const QString& caption);
+
+    // --- Metrics for the layout -------------------------------------------------
+    int drawingAreaWidth() const;
+    int drawingAreaHeight() const;
+    int windowOuterHeight() const;
+    int tableTopMargin() const;
+
+    TableView* tableView() const { return m_table; }
+    QScrollBar* scrollBar() const { return m_scrollBar; }
+    /// Shows the table anew after the window changed: the layout is computed
+    /// again and the table redrawn without animation.
+    void redrawTable();
+    /// The first activation's work: the caption, the checks, and the first game.
+    void firstActivation();
+    /// Sizes the scroll bar's range to the lowest card edge of the table.
+    void updateScrollRange();
+
+    // --- Commands -------------------------------------------------------------------
+    void newGame();
+    void openGame();
+    void toggleAutoplay();
+    void showAbout();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBars();
+    void layoutChildren();
+    void layoutPanels();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& key = {});
+    QAction* addHiddenCommand(QMenu* menu, const char* name, const QString& caption);
+    QToolButton* addToolButton(QFrame* bar, const char* name, const QString& hint, QAction* command,
+                               QRect place, int iconSize, int which);
+    void toolButtonClicked(QAction* command);
+    void onActivated();
+    bool gameRunning() const;
+    void reportWriteFailure(const std::string& message);
+
+    table::ProgramState& m_state;
+    MessageBoxes& m_boxes;
+    QtFrontend* m_frontend = nullptr;
+    engine::PlayEngine* m_engine = nullptr;
+    MainWindowHooks m_hooks;
+
+    QWidget* m_client = nullptr;
+    TableView* m_table = nullptr;
+    QScrollBar* m_scrollBar = nullptr;
+    QFrame* m_pnlTBx = nullptr;
+    QFrame* m_pnlTB = nullptr;
+    QFrame* m_pnlTB1 = nullptr;
+    QFrame* m_pnlTempo = nullptr;
+    QFrame* m_pnlScore = nullptr;
+    QLabel* m_lblTempo2 = nullptr;
+    QLabel* m_lblTempo = nullptr;
+    QLabel* m_lblScore2 = nullptr;
+    QLabel* m_lblScore = nullptr;
+    QTimer* m_timer = nullptr;
+
+    QAction* m_mnuNew = nullptr;
+    QAction* m_mnuOpen = nullptr;
+    QAction* m_mnuEsci = nullptr;
+    QAction* m_mnuAutoPlay = nullptr;
+    QAction* m_mnuCustomize = nullptr;
+    QAction* m_mnuRules = nullptr;
+    QAction* m_sommario = nullptr;
+    QAction* m_mnuAbout = nullptr;
+    QAction* m_mnuShowTime = nullptr;
+    QAction* m_mnuShowScore = nullptr;
+    QAction* m_mnuInsertBookmark = nullptr;
+    QAction* m_mnuGoToBookmark = nullptr;
+    QList<QAction*> m_hiddenCommands;
+    QList<QAction*> m_gameCommands;
+
+    QString m_helpFile;
+    bool m_largeToolBar = true;
+    bool m_toolBarVisible = true;
+    bool m_shownOnce = false;
+    bool m_closed = false;
+    bool m_customizeWanted = false;
+};
+
+} // namespace vellomir::ui

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "app/frontend.h"
+#include "ui/drawing_forwarder.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+namespace vellomir::resources {
+class AudioBackend;
+class CursorTable;
+class ResourceLibrary;
+class SoundService;
+} // namespace vellomir::resources
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::ui {
+
+class MessageBoxes;
+class TfrmMain;
+
+/// Makes the audio output the sounds play on.
+using AudioBackendFactory = std::function<std::unique_ptr<resources::AudioBackend>()>;
+
+/// The frontend of the Qt program: message boxes, sounds, the main window's
+/// labels, menus, cursor and metrics, and the table drawing (handed to the
+/// drawing target through the forwarder).
+///
+/// Sounds start only once the program has shown its first table: opening
+/// the audio system is slow, and the table comes first. Sounds asked for
+/// before that are not played, except the start-up sound, which is kept and
+/// played then.
+class QtFrontend : public app::Frontend {
+public:
+    QtFrontend(table::ProgramState& state, MessageBoxes& boxes, AudioBackendFactory audio);
+    ~QtFrontend() override;
+    QtFrontend(const QtFrontend&) = delete;
+    QtFrontend& operator=(const QtFrontend&) = delete;
+
+    void attachWindow(TfrmMain* window) { m_window = window; }
+    void attachResources(const resources::ResourceLibrary* library,
+                         const resources::CursorTable* cursors);
+    DrawingForwarder& drawing() { return m_drawing; }
+    MessageBoxes& boxes() { return m_boxes; }
+
+    /// Asks for the start-up sound with the two preferences read straight
+    /// from the file ("Sounds_Enabled", "Sounds_Splash"); it plays once
+    /// sounds are allowed.
+    void requestSplashSound(bool soundsEnabled, bool soundsSplash);
+    /// Allows sounds from now on and plays the start-up sound if asked for.
+    void allowSounds();
+    bool soundsAllowed() const { return m_soundsAllowed; }
+    /// Whether input is being discarded (a selection is being removed).
+    bool inputBlocked() const { return m_inputBlocked; }
+    /// Hands the winning animation to `run` (until one is set, a won game
+    /// simply ends).
+    void setWinningAnimation(std::function<void()> run) { m_winningAnimation = std::move(run); }
+
+    // --- Messages and feedback ---------------------------------------------
+    void showInformation(std::string_view text) override;
+    bool confirm(std::string_view text) override;
+    void showAdvice(std::string_view key, std::string_view text) override;
+    void beep() override;
+    void playSound(std::string_view name, bool switchOn, app::SoundMode mode) override;
+    void stopSound() override;
+    void pause(int milliseconds) override;
+
+    // --- Window state -------------------------------------------------------
+    int drawingAreaWidth() const override;
+    int drawingAreaHeight() const override;
+    int windowOuterHeight() const override;
+    int tableTopMargin() const override;
+    int previewPictureWidth() const override { return 300; }
+    int previewPictureHeight() const override { return 185; }
+    int screenWidth() const override;
+    int screenHeight() const override;
+    void cardSizeChanged(int width, int height) override;
+    void setCaption(std::string_view caption) override;
+    void setCursor(int cursorNumber) override;
+    void showClock(bool visible) override;
+    void showScore(bool visible) override;
+    void setClockText(std::string_view text) override;
+    void setScoreText(std::string_view text) override;
+    void setStatusBarVisible(bool visible) override;
+    void setAutoplayChecked(bool checked) override;
+    void setAutoplayEnabled(bool enabled) override;
+    void setCustomizeEnabled(bool enabled) override;
+    void setGameCommandsEnabled(bool enabled) override;
+    void setBusyCursor(bool busy) override;
+    void hidePileSizePanel() override;
+    void setInputBlocked(bool blocked) override;
+    long long timeOfDayMs() const override;
+
+    // --- Table drawing -------------------------------------------------------
+    void drawTable(bool dealAnimation) override { m_drawing.drawTable(dealAnimation); }
+    void redrawBackground() override { m_drawing.redrawBackground(); }
+    void drawPile(std::string_view pileName) override { m_drawing.drawPile(pileName); }
+    void drawPileTop(std::string_view pileName) override { m_drawing.drawPileTop(pileName); }
+    void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
+                          std::string_view pileName) override {
+        m_drawing.redrawShrunkPile(oldPile, newPile, pileName);
+    }
+    void drawTableWithout(const std::vector<int>& cards) override {
+        m_drawing.drawTableWithout(cards);
+    }
+    void drawPilePressed(std::string_view pileName, bool pressed) override {
+        m_drawing.drawPilePressed(pileName, pressed);
+    }
+    void drawCardTurned(int card, int tableauIndex) override {
+        m_drawing.drawCardTurned(card, tableauIndex);
+    }
+    void toggleSelectionMark(int card) override { m_drawing.toggleSelectionMark(card); }
+    void invertSelectedCards() override { m_drawing.invertSelectedCards(); }
+    void highlightFoundations(int foundationIndex) override {
+        m_drawing.highlightFoundations(foundationIndex);
+    }
+    void showJokerLabel(int foundationIndex, int rank, int suit) override {
+        m_drawing.showJokerLabel(foundationIndex, rank, suit);
+    }
+    void restoreCorners(app::Rect rect) override { m_drawing.restoreCorners(rect); }
+    void refreshRectangle(app::Rect rect) override { m_drawing.refreshRectangle(rect); }
+    void fixTableauCorners(int tableauIndex) override { m_drawing.fixTableauCorners(tableauIndex); }
+    void showCoveredCard(int card, int x, int y) override { m_drawing.showCoveredCard(card, x, y); }
+    void hideCoveredCard() override { m_drawing.hideCoveredCard(); }
+
+    // --- Card motion ---------------------------------------------------------
+    void pickUpCarried(int card, app::Rect rect, int height) override {
+        m_drawing.pickUpCarried(card, rect, height);
+    }
+    void drawCarried(int x, int y, bool final, bool fixCorners) override {
+        m_drawing.drawCarried(x, y, final, fixCorners);
+    }
+    void liftCarried() override { m_drawing.liftCarried(); }
+    void dropCarried() override { m_drawing.dropCarried(); }
+    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
+                 int toX, int toY) override {
+        m_drawing.flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
+    }
+
+    // --- Program flow --------------------------------------------------------
+    void runWinningAnimation() override;
+    void openGameChooser() override;
+    void closeMainWindow() override;
+
+private:
+    class InputBlocker;
+
+    resources::SoundService* sounds();
+
+    table::ProgramState& m_state;
+    MessageBoxes& m_boxes;
+    AudioBackendFactory m_audioFactory;
+    TfrmMain* m_window = nullptr;
+    const resources::ResourceLibrary* m_library = nullptr;
+    const resources::CursorTable* m_cursors = nullptr;
+    DrawingForwarder m_drawing;
+    std::unique_ptr<resources::AudioBackend> m_audio;
+    std::unique_ptr<resources::SoundService> m_sounds;
+    bool m_soundsAllowed = false;
+    bool m_splashWanted = false;
+    bool m_splashSoundsEnabled = false;
+    bool m_busy = false;
+    bool m_inputBlocked = false;
+    std::unique_ptr<QObject> m_inputBlocker;
+    std::function<void()> m_winningAnimation;
+};
+
+} // namespace vellomir::ui

@@ -1,0 +1,70 @@
+#include "ui/table_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vellomir::ui {
+
+TableView::TableView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("imgTable"));
+    // Every pixel is painted here; Qt need not clear the view first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void TableView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    if (m_image && !m_image->isNull()) {
+        painter.drawImage(dirty.topLeft(), *m_image, dirty);
+        // Whatever the picture does not cover shows the table colour.
+        const QRegion uncovered = QRegion(dirty) - QRegion(m_image->rect());
+        for (const QRect& r : uncovered) {
+            painter.fillRect(r, m_tableColour);
+        }
+    } else {
+        painter.fillRect(dirty, m_tableColour);
+    }
+    painter.end();
+    if (m_onPainted) {
+        m_onPainted();
+    }
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    emit resized(event->size());
+}
+
+void TableView::forward(PointerEvent::Kind kind, QMouseEvent* event) {
+    if (!m_onPointer) {
+        return;
+    }
+    PointerEvent pointer;
+    pointer.kind = kind;
+    pointer.button = event->button();
+    pointer.buttons = event->buttons();
+    const QPoint at = event->position().toPoint();
+    pointer.x = at.x();
+    pointer.y = at.y();
+    pointer.ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    m_onPointer(pointer);
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    forward(PointerEvent::Kind::Press, event);
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+    forward(PointerEvent::Kind::Move, event);
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    forward(PointerEvent::Kind::Release, event);
+}
+
+void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    forward(PointerEvent::Kind::DoubleClick, event);
+}
+
+} // namespace vellomir::ui

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace vellomir::ui {
+
+/// A pointer event on the table, in table view coordinates.
+struct PointerEvent {
+    enum class Kind { Press, Move, Release, DoubleClick };
+    Kind kind = Kind::Press;
+    /// The button pressed or released; Qt::NoButton for a move.
+    Qt::MouseButton button = Qt::NoButton;
+    /// The buttons held during the event.
+    Qt::MouseButtons buttons;
+    int x = 0;
+    int y = 0;
+    bool ctrl = false;
+};
+
+/// The table on the main window: shows the window picture of the table
+/// drawing and hands every pointer event to the input layer.
+class TableView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableView(QWidget* parent = nullptr);
+
+    /// The picture to show (kept by its owner); null shows the plain table.
+    void setImage(const QImage* image) { m_image = image; }
+    const QImage* image() const { return m_image; }
+    /// The colour shown where no picture covers the view.
+    void setTableColour(QColor colour) { m_tableColour = colour; }
+
+    /// Receives every press, move, release and double-click.
+    void setPointerHandler(std::function<void(const PointerEvent&)> handler) {
+        m_onPointer = std::move(handler);
+    }
+    /// Called after each paint (the first paint lets slow things start).
+    void setPaintedHandler(std::function<void()> handler) { m_onPainted = std::move(handler); }
+
+signals:
+    void resized(QSize size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void forward(PointerEvent::Kind kind, QMouseEvent* event);
+
+    const QImage* m_image = nullptr;
+    QColor m_tableColour{0, 128, 0};
+    std::function<void(const PointerEvent&)> m_onPointer;
+    std::function<void()> m_onPainted;
+};
+
+} // namespace vellomir::ui

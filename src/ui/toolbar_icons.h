@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace vellomir::ui {
+
+/// The tool bar's pictures, drawn at `size` pixels square.
+enum class ToolbarIcon { New, Open, Rules, Exit };
+QIcon toolbarIcon(ToolbarIcon which, int size);
+
+} // namespace vellomir::ui
