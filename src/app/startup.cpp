@@ -6,6 +6,8 @@
 #include "app/preferences_load.h"
 #include "app/text_placeholders.h"
 #include "catalogue/catalogue_reader.h"
+#include "engine/end_of_game.h"
+#include "engine/statistics_file.h"
 #include "resources/sound_effect_backend.h"
 #include "table/card_metrics.h"
 #include "ui/main_window.h"
@@ -173,6 +175,7 @@ bool Program::initialise() {
         return false;
     }
     m_frontend.attachResources(&m_library, &m_cursors);
+    attachRenderer();
 
     // 2-4. Commands, title and the tool bar for the screen.
     m_window->prepareCommands();
@@ -251,10 +254,39 @@ bool Program::initialise() {
     m_state.mainGame.setCell(cell::Notice800Shown, 0);
     m_state.mainGame.setCell(cell::JokerLabelKey, -1);
 
+    m_renderer->setPreferencesPath(m_state.preferencesPath());
+
     ui::MainWindowHooks hooks;
+    hooks.clockTick = [this] { m_engine.clockTick(); };
+    hooks.endOfGame = [this] { return engine::endOfGame(m_state, m_frontend); };
+    hooks.firstActivationChecks = [this] {
+        const std::string folder = m_state.dataFolder.empty() ? m_state.settings.programDirectory()
+                                                               : m_state.dataFolder;
+        engine::upgradeScoreFile(folder, m_frontend);
+        return !engine::playerStatisticsExist(folder);
+    };
     hooks.closed = [this] { tearDown(); };
     m_window->setHooks(std::move(hooks));
     return true;
+}
+
+void Program::attachRenderer() {
+    m_images = std::make_unique<render::CardImages>(m_library);
+    render::TableWindowHooks hooks;
+    hooks.repaintWindow = [this](const QRect& rect) { m_window->tableView()->repaint(rect); };
+    hooks.showMessage = [this](const QString& title, const QString& text) {
+        m_boxes.error(m_window.get(), title, text);
+    };
+    hooks.playSound = [this](const QString& name, bool switchOn, bool looped) {
+        m_frontend.playSound(name.toStdString(), switchOn,
+                             looped ? SoundMode::Looped : SoundMode::AtOnce);
+    };
+    hooks.stopSound = [this] { m_frontend.stopSound(); };
+    hooks.scrollBarVisible = [] { return false; };
+    m_renderer = std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
+    m_drawingTarget = std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
+        *m_renderer, *m_images, m_state);
+    m_frontend.drawing().setTarget(m_drawingTarget.get());
 }
 
 void Program::tearDown() {

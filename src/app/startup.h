@@ -1,10 +1,13 @@
 #pragma once
 
 #include "engine/play_engine.h"
+#include "render/card_images.h"
+#include "render/table_renderer.h"
 #include "resources/cursor_table.h"
 #include "resources/resource_library.h"
 #include "table/program_state.h"
 #include "ui/qt_frontend.h"
+#include "ui/renderer_target.h"
 
 #include <QString>
 
@@ -60,6 +63,9 @@ private:
     bool initialise();
     bool checkFile(const std::string& path);
     bool stop(int exitCode);
+    // Creates the card pictures and the table renderer and makes them the
+    // frontend\'s drawing target.
+    void attachRenderer();
     void tearDown();
     void repaintSplash();
 
@@ -70,6 +76,10 @@ private:
     engine::PlayEngine m_engine;
     resources::ResourceLibrary m_library;
     resources::CursorTable m_cursors;
+    // The table's pictures and their drawing; made once the library is open.
+    std::unique_ptr<render::CardImages> m_images;
+    std::unique_ptr<render::TableRenderer> m_renderer;
+    std::unique_ptr<ui::RendererTarget<render::TableRenderer, render::CardImages>> m_drawingTarget;
     std::unique_ptr<ui::TfrmSplashForm> m_splash;
     std::unique_ptr<ui::TfrmMain> m_window;
     int m_exitCode = 0;

@@ -33,10 +33,26 @@ fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; exit 1; }
 XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
 pid=$!
 
+# A first run (no player statistics yet) opens the game chooser by itself:
+# take the game it offers (87, the default) with Return.
+chooser=""
+for _ in $(seq 1 100); do
+    chooser=$(xdotool search --name '^Open a game$' 2>/dev/null | head -n 1 || true)
+    [ -n "$chooser" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
+    sleep 0.1
+done
+[ -n "$chooser" ] || fail "the game chooser did not open on a first run"
+sleep 0.3
+import -window root "$out/first_run_chooser.png"
+xdotool windowfocus --sync "$chooser" 2>/dev/null || true
+sleep 0.2
+xdotool key Return || fail "could not answer the chooser"
+
 # The main window, once its caption names the dealt game.
 window=""
 for _ in $(seq 1 100); do
-    window=$(xdotool search --name '^Vellomir \[' 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --name '^Vellomir \[.*\]  \[[0-9]{13}\]$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
     sleep 0.1
@@ -53,10 +69,10 @@ import -window root "$out/main_window.png"
 
 # Exit through the menu: Alt+F opens File, X is the Exit command.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" alt+f
+xdotool key alt+f || fail "could not open the File menu"
 sleep 0.3
 import -window root "$out/file_menu.png"
-xdotool key --window "$window" x
+xdotool key x || fail "could not choose Exit"
 for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
