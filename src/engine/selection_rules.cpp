@@ -460,11 +460,16 @@ const SelectionRule kTargetSum{faceUpTableauCard, ranksAddToTarget};
 
 const SelectionRule* selectionRuleOf(const ProgramState& state) {
     const int family = state.params[param::GameType];
+    // Fourteen Out and the pyramid always select; the other families only
+    // in the games that name a selection target.
+    if (state.params[param::SelectionGame] == 0 && family != 3 && family != 4) {
+        return nullptr;
+    }
     const auto entry = std::ranges::find(kFamilies, family, &FamilyEntry::family);
     if (entry != kFamilies.end()) {
         return &entry->rule;
     }
-    return state.params[param::SelectionGame] != 0 ? &kTargetSum : nullptr;
+    return &kTargetSum;
 }
 
 std::vector<int> selectedCards(const ProgramState& state) {

@@ -36,7 +36,7 @@ struct SelectionRule {
 
 /// The rule of the current game's selection family (game type, parameter
 /// 47), falling back to the generic sum of parameter 38; nullptr when the
-/// game selects nothing.
+/// game selects nothing (no target in parameter 38 and no game type 3 or 4).
 const SelectionRule* selectionRuleOf(const table::ProgramState& state);
 
 /// The selected card codes in the order picked.

@@ -453,6 +453,10 @@ TEST(PressRouting, OnlyTheFamiliesPressesAreHandled) {
     none.tableau(0, {"4C"});
     EXPECT_FALSE(none.press("4C", 0));
     EXPECT_TRUE(none.selection().empty());
+    SelectionTable noTarget(24, 0);
+    noTarget.tableau(0, {"9H"});
+    EXPECT_FALSE(noTarget.press("9H", 0));
+    EXPECT_TRUE(noTarget.frontend.calls.empty());
 }
 
 TEST(PressRouting, AWinningRemovalEndsTheGame) {
