@@ -167,7 +167,19 @@ bool pickUpFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
 // The stock press of the families that deal or refill on their own.
 bool familyStockPress(ProgramState& state, app::Frontend& frontend, int family) {
     if (isOneOf(family, {8, 45})) {
-        return act(state, frontend, 0, "Stock_To_Pile_Monte_Carlo");
+        // The refill empties the selection and moves the cards, so their
+        // marks come off first, and go back on when there was nothing to do.
+        const std::vector<int> selected = selectedCards(state);
+        for (int card : selected) {
+            frontend.toggleSelectionMark(card);
+        }
+        const bool executed = act(state, frontend, 0, "Stock_To_Pile_Monte_Carlo");
+        if (!executed) {
+            for (int card : selected) {
+                frontend.toggleSelectionMark(card);
+            }
+        }
+        return executed;
     }
     if (family == 47) {
         dropSelection(state, frontend);

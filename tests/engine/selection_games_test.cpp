@@ -359,11 +359,22 @@ TEST(MonteCarlo, TouchingPairsOfOneRank) {
     EXPECT_EQ(t.beeps(), 1);
     EXPECT_TRUE(t.press("7S", 6)); // corner to corner
     EXPECT_EQ(t.discardPile(), pileOf({"7H", "7S"}));
-    // The stock closes the gaps and refills the square.
+    // The stock closes the gaps and refills the square; the selection goes.
+    t.press("7D", 7);
     EXPECT_TRUE(t.pressStock());
+    EXPECT_TRUE(t.selection().empty());
+    EXPECT_EQ(t.marks("7D"), 2);
     EXPECT_EQ(t.tableauPile(0), pileOf({"7C"}));
     EXPECT_EQ(t.tableauPile(1), pileOf({"7D"}));
     EXPECT_EQ(t.tableauPile(2), pileOf({"KS"}));
+    // A packed square with an empty stock has nothing to do: the selection stays.
+    for (int i = 3; i < 25; ++i) {
+        t.tableau(i, {"--"});
+    }
+    t.press("7C", 0);
+    EXPECT_FALSE(t.pressStock());
+    EXPECT_EQ(t.selection(), pileOf({"7C"}));
+    EXPECT_EQ(t.marks("7C"), 3);
 }
 
 TEST(MonteCarloBySuit, TouchingCardsOfOneSuitAcesStay) {
