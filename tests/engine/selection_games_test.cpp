@@ -1,10 +1,14 @@
 #include "engine/execution_fixture.h"
 
+#include "engine/play_engine.h"
 #include "engine/selection_press.h"
+#include "engine/selection_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <random>
 
 namespace vellomir::testing {
 namespace {
@@ -477,6 +481,58 @@ TEST(PressRouting, AWinningRemovalEndsTheGame) {
     EXPECT_TRUE(t.press("9H", 0));
     EXPECT_FALSE(t.state.flags.test(table::Flag::GameInPlay));
     EXPECT_TRUE(t.frontend.saw("winning animation"));
+}
+
+// --- The catalogue's selection games under random presses ------------------------------
+
+// Presses anywhere on dealt tables of the catalogue's pairing and adding
+// games never lose or duplicate a card, and the selection only ever holds
+// cards that lie on the table.
+TEST(SelectionPlay, RandomPressesKeepEveryCardOnce) {
+    for (int game : {36, 37, 38, 39, 40, 41, 42, 43}) {
+        int discarded = 0;
+        for (int round = 0; round < 3; ++round) {
+            auto state = std::make_unique<table::ProgramState>(VELLOMIR_BIN_DIR);
+            RecordingFrontend frontend;
+            engine::PlayEngine engine(*state, frontend);
+            ASSERT_TRUE(engine.loadGameList());
+            state->settings.write(app::field::DealNumber,
+                                  "000000000000" + std::to_string(round + 1));
+            ASSERT_TRUE(engine.openGame(game, engine::DealNumberMode::Keep, false)) << game;
+            std::mt19937 rng(static_cast<unsigned>(game * 10 + round));
+            const int tableaus = state->params[param::TableauCount];
+            for (int step = 0; step < 400; ++step) {
+                const int where = static_cast<int>(rng() % 8);
+                std::string pileName;
+                int code = 0;
+                if (where == 0) {
+                    pileName = "Mazzo";
+                    code = table::topCardOf(state->piles.stock(table::kStock));
+                } else if (where == 1) {
+                    pileName = "Mazzo_Vis";
+                    code = table::topCardOf(state->piles.stock(table::kWaste));
+                } else {
+                    const int t = static_cast<int>(rng() % static_cast<unsigned>(tableaus));
+                    const std::string& pile = state->piles.tableau(t);
+                    pileName = "Fila" + std::to_string(t + 1);
+                    const int count = table::cardCount(pile);
+                    code = count == 0 ? 0 : table::cardAt(pile, static_cast<int>(rng() % count));
+                }
+                const engine::CardCensus before = engine::takeCardCensus(*state);
+                engine::selectionPress(*state, frontend, {code, pileName, 0, false});
+                ASSERT_EQ(engine::cardsOnTableOnce(*state, before), "") << game << " step " << step;
+                for (int selected : engine::selectedCards(*state)) {
+                    const std::string selection = state->piles.foundation(0);
+                    state->piles.foundation(0).clear();
+                    const int location = engine::locatePile(*state, selected);
+                    state->piles.foundation(0) = selection;
+                    ASSERT_NE(location, engine::location::Nowhere) << game << " card " << selected;
+                }
+            }
+            discarded += table::cardCount(state->piles.stock(table::kDiscard));
+        }
+        EXPECT_GT(discarded, 0) << "game " << game << " never removed a card";
+    }
 }
 
 } // namespace
