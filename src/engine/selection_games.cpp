@@ -12,7 +12,11 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace vellomir::engine {
 
