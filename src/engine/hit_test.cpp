@@ -127,10 +127,14 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
         }
     }
 
+    // Foundations show their top card; beside tableaus spread to the right
+    // they spread too, and the whole row of their cards answers.
+    const bool foundationsSpread = fan == 2 || fan == 6;
     for (int f = 0; f < table::kMaxFoundations; ++f) {
         const PileRef pile{PileKind::Foundation, f};
-        if (table::isPlaced(state, pile) &&
-            contains(cardRect(state, table::topCardPosition(state, pile)), x, y)) {
+        const app::Rect area = foundationsSpread ? pileArea(state, pile, 2)
+                                                 : cardRect(state, table::topCardPosition(state, pile));
+        if (table::isPlaced(state, pile) && contains(area, x, y)) {
             const int count = table::cardCount(state.piles.foundation(f));
             return answer(state, pile, count - 1);
         }

@@ -46,6 +46,17 @@ TEST(HitTest, FindsTheCardUnderThePointInEachKindOfPile) {
     EXPECT_EQ(engine::hitTest(t.state, 5, 140).pile, "");
 }
 
+TEST(HitTest, CardsSpreadToTheRightOwnTheirStripsAcross) {
+    Pointer t;
+    t.state.mainGame.setCell(table::cell::FaceUpStepRight, 15);
+    t.param(param::TableauFanStyle, 2).tableau(0, {"9S", "8H", "7C"}).foundation(0, {"AD", "2D"});
+    EXPECT_EQ(engine::hitTest(t.state, 30, 160).card, card("8H"));
+    EXPECT_EQ(engine::hitTest(t.state, 100, 160).card, card("7C"));
+    EXPECT_EQ(engine::hitTest(t.state, 112, 160).pile, "Fila2"); // past the top card
+    // Foundations spread beside them: any part of the row gives the top card.
+    EXPECT_EQ(engine::hitTest(t.state, 255, 20).card, card("2D"));
+}
+
 TEST(PointerInput, PressAndReleaseWithoutMovingReturnsTheCardAndCountsNoMove) {
     Pointer t;
     t.tableau(0, {"9S"}).tableau(1, {"8H"});
@@ -194,6 +205,32 @@ TEST(PointerInput, AStockPressDealsToTheWaste) {
     t.input.buttonUp();
     EXPECT_EQ(t.wastePile(), pileOf({"3C"}));
     EXPECT_EQ(t.stockPile(), pileOf({"2C"}));
+}
+
+TEST(PointerInput, ACtrlRightPressShowsACoveredCardUntilRelease) {
+    Pointer t;
+    t.state.settings.write(app::field::ShowPartialHiddenCard, "Y");
+    t.param(param::RunCheck, 1).tableau(0, {"9S", "4H", "7C"}); // not a run: cannot be lifted
+    t.input.buttonDown(1, 0, tx(0), ty(0)); // a plain right press only sends
+    EXPECT_TRUE(t.frontend.callsStartingWith("show covered").empty());
+    t.input.buttonUp();
+    t.input.buttonDown(1, 4, tx(0), ty(0));
+    EXPECT_TRUE(t.frontend.saw("show covered " + std::to_string(card("9S"))));
+    EXPECT_TRUE(t.input.coveredCardShown());
+    t.input.buttonUp();
+    EXPECT_TRUE(t.frontend.saw("hide covered"));
+    EXPECT_FALSE(t.input.coveredCardShown());
+    EXPECT_EQ(t.tableauPile(0), pileOf({"9S", "4H", "7C"}));
+}
+
+TEST(PointerInput, ADealOntoAGappedRowIsRefusedWithAMessage) {
+    Pointer t;
+    t.param(param::TableauCount, 2).param(param::TableauLaterDeal, 2).param(param::TableauLaterDeal + 1, 2);
+    t.tableau(0, {"9S"}).stock({"2C", "3C"});
+    t.input.buttonDown(0, 0, 15, 15);
+    t.input.buttonUp();
+    EXPECT_TRUE(t.frontend.saw("info: Fill in any gaps in the tableau before dealing."));
+    EXPECT_EQ(t.stockPile(), pileOf({"2C", "3C"}));
 }
 
 TEST(PointerInput, AReleaseWithAutoplayOnSweepsAndFills) {
