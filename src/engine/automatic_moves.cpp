@@ -109,7 +109,8 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
         action = automatic ? "Dest_Autoplay" + std::to_string(index + 1) : table::pileName(target);
         break;
     case DestinationKind::Reserve:
-        if (!table::isPlaced(state, target) || !reserveTargetCheck(state, frontend, index + 1, card)) {
+        if (!table::isPlaced(state, target) ||
+            !reserveTargetCheck(state, frontend, index + 1, card)) {
             return false;
         }
         action = table::pileName(target);
@@ -117,7 +118,8 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
     }
     if (cardsAnimate(state)) {
         if (origin.onTable) {
-            std::vector<int> moving = state.isSingleCardMove() ? std::vector<int>{card} : runFrom(state, card);
+            std::vector<int> moving =
+                state.isSingleCardMove() ? std::vector<int>{card} : runFrom(state, card);
             if (moving.empty()) {
                 moving.push_back(card);
             }
@@ -127,8 +129,8 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
         if (kind == DestinationKind::Foundation && p[param::FoundationFanStyle] != 7) {
             to = table::topCardPosition(state, target);
         }
-        frontend.flyCard(card, origin.from.x, origin.from.y, origin.onTable, false, false, true, to.x,
-                         to.y);
+        frontend.flyCard(card, origin.from.x, origin.from.y, origin.onTable, false, false, true,
+                         to.x, to.y);
     }
     if (!executeMove(state, frontend, card, action)) {
         return false;
@@ -229,7 +231,8 @@ bool tryDestination(ProgramState& state, app::Frontend& frontend, int card, app:
                   {{group.left, group.top}, false});
 }
 
-bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rect group, bool automatic) {
+bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+                bool automatic) {
     const std::vector<DropCandidate> candidates = dropCandidates(state, group);
     if (candidates.empty()) {
         return false;
@@ -239,12 +242,13 @@ bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rec
         !isTableauLocation(locatePile(state, card))) {
         return false;
     }
-    // Game type 19 plays by its own clicks: a dropped card always goes back.
+    // Game type 19 moves no card by a drop: the dropped card goes back.
     if (state.params[param::GameType] == 19) {
         return false;
     }
     for (const DropCandidate& candidate : candidates) {
-        if (tryDestination(state, frontend, card, group, candidate.kind, candidate.index, automatic)) {
+        if (tryDestination(state, frontend, card, group, candidate.kind, candidate.index,
+                           automatic)) {
             return true;
         }
     }
@@ -425,8 +429,8 @@ bool tableauFilled(int style, int index, int locked) {
     case 10:
         return index >= locked;
     case 6:
-        return index == 0 || index == 6 || index == 7 || index == 13 || index == 14 || index == 20 ||
-               index == 21 || index == 27;
+        return index == 0 || index == 6 || index == 7 || index == 13 || index == 14 ||
+               index == 20 || index == 21 || index == 27;
     case 7:
         return index >= 10;
     default:
@@ -473,8 +477,8 @@ bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
         return false;
     }
     const table::PileCounts counts = table::PileCounts::of(p);
-    const bool stockOrWaste = !state.piles.stock(table::kStock).empty() ||
-                              !state.piles.stock(table::kWaste).empty();
+    const bool stockOrWaste =
+        !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
     if (style == 1 && state.piles.reserve(0).empty()) {
         return false;
     }
@@ -507,7 +511,8 @@ bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
     }
     if (style == 8) {
         for (int r = locked; r < counts.reserves; ++r) {
-            if (state.piles.reserve(r).empty() && fillOne(state, frontend, style, {PileKind::Reserve, r})) {
+            if (state.piles.reserve(r).empty() &&
+                fillOne(state, frontend, style, {PileKind::Reserve, r})) {
                 filled = true;
             }
         }

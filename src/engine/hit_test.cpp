@@ -56,7 +56,8 @@ int slotUnder(const ProgramState& state, PileRef pile, int fan, int x, int y) {
         const int side = across ? y : x;
         const int sideStart = across ? at.y : at.x;
         const int sideSize = across ? state.cardSize.height : state.cardSize.width;
-        if (along >= start && along <= start + strip && side >= sideStart && side <= sideStart + sideSize) {
+        if (along >= start && along <= start + strip && side >= sideStart &&
+            side <= sideStart + sideSize) {
             return i;
         }
     }
@@ -132,8 +133,9 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
     const bool foundationsSpread = fan == 2 || fan == 6;
     for (int f = 0; f < table::kMaxFoundations; ++f) {
         const PileRef pile{PileKind::Foundation, f};
-        const app::Rect area = foundationsSpread ? pileArea(state, pile, 2)
-                                                 : cardRect(state, table::topCardPosition(state, pile));
+        const app::Rect area = foundationsSpread
+                                   ? pileArea(state, pile, 2)
+                                   : cardRect(state, table::topCardPosition(state, pile));
         if (table::isPlaced(state, pile) && contains(area, x, y)) {
             const int count = table::cardCount(state.piles.foundation(f));
             return answer(state, pile, count - 1);

@@ -133,7 +133,8 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
                 if (p[param::WasteCardLocked] == 0) {
                     startDrag(hit, false);
                 }
-            } else if (p[param::PassCountingStyle] > 0 && m_state.piles.stock(table::kStock).empty()) {
+            } else if (p[param::PassCountingStyle] > 0 &&
+                       m_state.piles.stock(table::kStock).empty()) {
                 executeMove(m_state, m_frontend, 0, "Mazzo_Redeal");
             }
         } else if (pile->index == table::kStock && button == 0) {
@@ -146,7 +147,8 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
         }
         const int takeBack = p[param::FoundationTakeBack];
         const int count = table::cardCount(m_state.piles.foundation(pile->index));
-        if (takeBack == 1 || (takeBack == 2 && count > 1) || (takeBack == 3 && table::isJoker(hit.card))) {
+        if (takeBack == 1 || (takeBack == 2 && count > 1) ||
+            (takeBack == 3 && table::isJoker(hit.card))) {
             startDrag(hit, false);
         }
         return true;
@@ -156,7 +158,8 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
         if (hit.card < 1 || mode == -14) {
             return true;
         }
-        if (type == 12 && button == 0 && table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card) {
+        if (type == 12 && button == 0 &&
+            table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card) {
             discardNeighbourClick(hit);
             return true;
         }
@@ -255,7 +258,8 @@ void PointerInput::wasteBuildingClick(const HitResult& hit) {
 
 void PointerInput::discardNeighbourClick(const HitResult& hit) {
     const int discardTop = table::topCardOf(m_state.piles.stock(table::kDiscard));
-    if (discardTop < 1 || neighbourRanks(hit.card, discardTop) || aceKingPair(hit.card, discardTop)) {
+    if (discardTop < 1 || neighbourRanks(hit.card, discardTop) ||
+        aceKingPair(hit.card, discardTop)) {
         discardAtOnce(hit);
     } else {
         m_frontend.beep();
@@ -265,9 +269,11 @@ void PointerInput::discardNeighbourClick(const HitResult& hit) {
 void PointerInput::discardAtOnce(const HitResult& hit) {
     m_state.groupHeight = m_state.cardSize.height;
     if (m_state.settings.read(app::field::CardsAnimate) != "N") {
-        const table::CardPoint to = table::nextCardPosition(m_state, {PileKind::Stock, table::kDiscard});
+        const table::CardPoint to =
+            table::nextCardPosition(m_state, {PileKind::Stock, table::kDiscard});
         m_frontend.drawTableWithout({hit.card});
-        m_frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, true, false, false, true, to.x, to.y);
+        m_frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, true, false, false, true, to.x,
+                           to.y);
     }
     executeMove(m_state, m_frontend, hit.card, "Waste");
     endOfGameTest();
@@ -342,10 +348,12 @@ void PointerInput::stockAction() {
         int dealt = 0;
         for (int t = 1; t <= tableaus; ++t) {
             for (int i = 0; i < 4 && !s.piles.stock(table::kStock).empty(); ++i) {
-                const std::string name = (t < 10 ? "Add_Tableau_0" : "Add_Tableau_") + std::to_string(t);
-                dealt += executeMove(s, m_frontend, table::topCardOf(s.piles.stock(table::kStock)), name)
-                             ? 1
-                             : 0;
+                const std::string name =
+                    (t < 10 ? "Add_Tableau_0" : "Add_Tableau_") + std::to_string(t);
+                dealt +=
+                    executeMove(s, m_frontend, table::topCardOf(s.piles.stock(table::kStock)), name)
+                        ? 1
+                        : 0;
             }
         }
         if (dealt >= 2) {
@@ -454,7 +462,8 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
             m_frontend.playSound("card_up", true, app::SoundMode::AtOnce);
         }
     } else if (m_state.settings.read(app::field::PilesTT) != "N" ||
-               (m_state.params[param::CoveredReserveSendable] == -11 && hit.pile.starts_with("Appogg"))) {
+               (m_state.params[param::CoveredReserveSendable] == -11 &&
+                hit.pile.starts_with("Appogg"))) {
         m_frontend.drawCarried(m_dragRect.left, m_dragRect.top, false, false);
     }
 }
@@ -470,10 +479,12 @@ void PointerInput::pointerMove(int x, int y) {
         m_frontend.drawCarried(left, top, false, true);
         m_dragRect = {left, top, left + m_state.cardSize.width, top + m_state.groupHeight};
     } else if (game.cell(cell::StockPressed) == 1) {
-        const int pressed = m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
+        const int pressed =
+            m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
         const PileRef pile{PileKind::Stock, pressed};
         const table::CardPoint at = table::pilePosition(m_state, pile);
-        const app::Rect r{at.x, at.y, at.x + m_state.cardSize.width, at.y + m_state.cardSize.height};
+        const app::Rect r{at.x, at.y, at.x + m_state.cardSize.width,
+                          at.y + m_state.cardSize.height};
         if (!contains(r, x, y)) {
             m_frontend.drawPilePressed(table::pileName(pile), false);
             game.setCell(cell::StockPressed, 0);
@@ -494,11 +505,12 @@ void PointerInput::buttonUp() {
     table::TMainGame& game = m_state.mainGame;
     m_frontend.setCursor(cursorNumber());
     if (game.cell(cell::StockPressed) == 1) {
-        const int pressed = m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
+        const int pressed =
+            m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
         m_frontend.drawPilePressed(table::pileName({PileKind::Stock, pressed}), false);
         m_frontend.pause(50);
-        executeMove(m_state, m_frontend, std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))),
-                    "Mazzo_Vis");
+        executeMove(m_state, m_frontend,
+                    std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))), "Mazzo_Vis");
         game.setCell(cell::StockPressed, 0);
     }
     const int card = heldCard();

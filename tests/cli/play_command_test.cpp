@@ -106,8 +106,8 @@ TEST(PlayCommand, SolvesTheSlidingPuzzleByClicksAndReportsTheWin) {
         script += "click Fila1\n"; // after the end nothing happens
         const CliRun played = play({"87", std::to_string(deal)}, script);
         ASSERT_EQ(played.status, 0) << played.err;
-        const std::vector<std::string> answers(played.lines.end() - static_cast<long>(clicks.size()) - 1,
-                                               played.lines.end());
+        const std::vector<std::string> answers(
+            played.lines.end() - static_cast<long>(clicks.size()) - 1, played.lines.end());
         for (std::size_t i = 0; i + 2 < answers.size(); ++i) {
             EXPECT_EQ(answers[i], "ok") << "click " << i;
         }
@@ -139,14 +139,18 @@ TEST(PlayCommand, PlaysLegalKlondikeMovesAndRefusesIllegalOnes) {
             continue;
         }
         const std::string ace = piles[acePile].back();
-        const std::string stockTop = piles["Mazzo"].back().substr(0, 3); // without the face-down "*"
+        const std::string stockTop =
+            piles["Mazzo"].back().substr(0, 3); // without the face-down "*"
         const CliRun played = play({"1", std::to_string(deal)},
-                                   "drag " + acePile + " Dest1\n"  // the ace goes up
-                                   "drag " + other + " Dest1\n"    // not a 2: refused
-                                   "click Mazzo\n"                 // one card to the waste
-                                   "drag Fila9 Dest1\n"            // no such place
-                                   "jump Fila1\n"                  // no such command
-                                   "show\n");
+                                   "drag " + acePile +
+                                       " Dest1\n" // the ace goes up
+                                       "drag " +
+                                       other +
+                                       " Dest1\n"           // not a 2: refused
+                                       "click Mazzo\n"      // one card to the waste
+                                       "drag Fila9 Dest1\n" // no such place
+                                       "jump Fila1\n"       // no such command
+                                       "show\n");
         ASSERT_EQ(played.status, 0) << played.err;
         const std::vector<std::string>& l = played.lines;
         const auto lastAnswer = std::find(l.begin(), l.end(), "error: unknown command 'jump'");

@@ -152,7 +152,11 @@ TEST(FillEmptyPiles, SourcesByStyle) {
 
 TEST(FillEmptyPiles, OneUndoStepCoversTheMoveAndItsFilling) {
     LaidOutTable t(4, 3);
-    t.klondikeRules().param(param::FillStyle, 3).tableau(0, {"9S"}).tableau(1, {"10H"}).tableau(2, {"KD"});
+    t.klondikeRules()
+        .param(param::FillStyle, 3)
+        .tableau(0, {"9S"})
+        .tableau(1, {"10H"})
+        .tableau(2, {"KD"});
     t.stock({"2C", "3C"});
     const std::string before0 = engine::snapshotLine(t.state, t.tableauPile(0));
     const std::string before1 = engine::snapshotLine(t.state, t.tableauPile(1));
@@ -165,7 +169,8 @@ TEST(FillEmptyPiles, OneUndoStepCoversTheMoveAndItsFilling) {
 }
 
 TEST(AutoplayCommand, TurningItOffFillsOnceAndStoresTheGamesChoice) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vellomir_autoplay_cmd";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "vellomir_autoplay_cmd";
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / "DATA");
     LaidOutTable t(4, 2);

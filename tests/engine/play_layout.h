@@ -11,7 +11,8 @@ namespace vellomir::testing {
 /// reserves at y 600. Cards are 71 x 96, fanned 20 pixels (face up) and 5
 /// (face down) down; no shadow, no jitter.
 struct LaidOutTable : PlayTable {
-    explicit LaidOutTable(int foundations = 4, int tableaus = 7, int reserves = 0, bool withStock = true)
+    explicit LaidOutTable(int foundations = 4, int tableaus = 7, int reserves = 0,
+                          bool withStock = true)
         : PlayTable(foundations, tableaus, reserves) {
         table::TMainGame& g = state.mainGame;
         for (int s = 0; s < table::kStockPiles; ++s) {

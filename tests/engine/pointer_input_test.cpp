@@ -37,7 +37,8 @@ TEST(HitTest, FindsTheCardUnderThePointInEachKindOfPile) {
     EXPECT_EQ(hit.pile, "Fila1");
     EXPECT_EQ(hit.card, card("8H"));
     EXPECT_EQ(hit.rect, (app::Rect{10, 170, 81, 266}));
-    EXPECT_EQ(engine::hitTest(t.state, tx(0), ty(2) + 80).card, card("7C")); // the top card's whole height
+    EXPECT_EQ(engine::hitTest(t.state, tx(0), ty(2) + 80).card,
+              card("7C")); // the top card's whole height
     EXPECT_EQ(engine::hitTest(t.state, 335, 20).card, card("AD"));
     EXPECT_EQ(engine::hitTest(t.state, 95, 20).pile, "Mazzo_Vis");
     hit = engine::hitTest(t.state, tx(3), ty(0)); // an empty tableau
@@ -211,7 +212,7 @@ TEST(PointerInput, ACtrlRightPressShowsACoveredCardUntilRelease) {
     Pointer t;
     t.state.settings.write(app::field::ShowPartialHiddenCard, "Y");
     t.param(param::RunCheck, 1).tableau(0, {"9S", "4H", "7C"}); // not a run: cannot be lifted
-    t.input.buttonDown(1, 0, tx(0), ty(0)); // a plain right press only sends
+    t.input.buttonDown(1, 0, tx(0), ty(0));                     // a plain right press only sends
     EXPECT_TRUE(t.frontend.callsStartingWith("show covered").empty());
     t.input.buttonUp();
     t.input.buttonDown(1, 4, tx(0), ty(0));
@@ -225,7 +226,9 @@ TEST(PointerInput, ACtrlRightPressShowsACoveredCardUntilRelease) {
 
 TEST(PointerInput, ADealOntoAGappedRowIsRefusedWithAMessage) {
     Pointer t;
-    t.param(param::TableauCount, 2).param(param::TableauLaterDeal, 2).param(param::TableauLaterDeal + 1, 2);
+    t.param(param::TableauCount, 2)
+        .param(param::TableauLaterDeal, 2)
+        .param(param::TableauLaterDeal + 1, 2);
     t.tableau(0, {"9S"}).stock({"2C", "3C"});
     t.input.buttonDown(0, 0, 15, 15);
     t.input.buttonUp();
@@ -236,7 +239,11 @@ TEST(PointerInput, ADealOntoAGappedRowIsRefusedWithAMessage) {
 TEST(PointerInput, AReleaseWithAutoplayOnSweepsAndFills) {
     Pointer t;
     t.state.autoplayTicked = true;
-    t.param(param::TableauCount, 2).param(param::FillStyle, 3).foundation(0, {"AH"}).tableau(0, {"9S"}).tableau(1, {"8H", "2H"});
+    t.param(param::TableauCount, 2)
+        .param(param::FillStyle, 3)
+        .foundation(0, {"AH"})
+        .tableau(0, {"9S"})
+        .tableau(1, {"8H", "2H"});
     t.stock({"4D"});
     t.input.buttonDown(0, 0, tx(1), ty(1));
     t.input.pointerMove(tx(1) + 40, ty(1) + 40);

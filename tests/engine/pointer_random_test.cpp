@@ -48,7 +48,8 @@ std::pair<int, int> randomPoint(const table::ProgramState& state, std::mt19937& 
     for (int r = 0; r < counts.reserves; ++r) {
         piles.push_back({PileKind::Reserve, r});
     }
-    const PileRef pile = piles[std::uniform_int_distribution<std::size_t>(0, piles.size() - 1)(random)];
+    const PileRef pile =
+        piles[std::uniform_int_distribution<std::size_t>(0, piles.size() - 1)(random)];
     const int cards = table::cardCount(state.piles.pile(pile));
     const int slot = cards > 0 ? std::uniform_int_distribution<int>(0, cards - 1)(random) : 0;
     const table::CardPoint at = table::cardPosition(state, pile, slot);
@@ -71,7 +72,8 @@ TEST(PointerInputProperty, RandomPointerEventsNeverLoseOrDoubleACard) {
             state.settings.write(app::field::CardSize, "B");
             state.settings.write(app::field::ScoringScheme, "01");
             state.mainGame.setCell(table::cell::CardSizeMode, 2);
-            state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+            state.settings.write(app::field::DealNumber,
+                                 std::string(12, '0') + std::to_string(deal));
             state.settings.write(app::field::DoubleClickToFoundations, "Y");
             state.settings.write(app::field::RightClickToTableaus, deal == 2 ? "Y" : "N");
             state.settings.write(app::field::ShowPartialHiddenCard, "Y");
@@ -89,7 +91,8 @@ TEST(PointerInputProperty, RandomPointerEventsNeverLoseOrDoubleACard) {
                     engine.buttonDown(0, 0, x, y);
                     break;
                 case 3:
-                    engine.buttonDown(1, std::uniform_int_distribution<int>(0, 1)(random) * 4, x, y);
+                    engine.buttonDown(1, std::uniform_int_distribution<int>(0, 1)(random) * 4, x,
+                                      y);
                     break;
                 case 4:
                 case 5:

@@ -52,7 +52,8 @@ bool isDigits(const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-std::optional<int> parseRequest(const std::vector<std::string>& args, PlayRequest& request, std::ostream& err) {
+std::optional<int> parseRequest(const std::vector<std::string>& args, PlayRequest& request,
+                                std::ostream& err) {
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -93,7 +94,8 @@ struct Point {
 };
 
 // The point a place names, or the reason it names none.
-std::optional<Point> placePoint(const table::ProgramState& state, const std::string& place, std::string& problem) {
+std::optional<Point> placePoint(const table::ProgramState& state, const std::string& place,
+                                std::string& problem) {
     const std::size_t colon = place.find(':');
     const auto pile = table::parsePileName(place.substr(0, colon));
     if (!pile || table::pileName(*pile) != place.substr(0, colon)) {
@@ -112,15 +114,17 @@ std::optional<Point> placePoint(const table::ProgramState& state, const std::str
             problem = "no card " + slotText + " in " + table::pileName(*pile);
             return std::nullopt;
         }
-        at = pile->kind == table::PileKind::Stock ? table::pilePosition(state, *pile)
-                                                   : table::cardPosition(state, *pile, app::toInt(slotText));
+        at = pile->kind == table::PileKind::Stock
+                 ? table::pilePosition(state, *pile)
+                 : table::cardPosition(state, *pile, app::toInt(slotText));
     }
     return Point{at.x + 5, at.y + 5};
 }
 
 class Session {
 public:
-    Session(table::ProgramState& state, PlayFrontend& frontend, engine::PlayEngine& engine, std::ostream& out)
+    Session(table::ProgramState& state, PlayFrontend& frontend, engine::PlayEngine& engine,
+            std::ostream& out)
         : m_state(state), m_frontend(frontend), m_engine(engine), m_out(out) {}
 
     // Runs one command line; prints its one-line answer.
@@ -152,7 +156,8 @@ public:
     }
 
 private:
-    std::optional<Point> point(const std::vector<std::string>& w, std::size_t i, std::string& problem) {
+    std::optional<Point> point(const std::vector<std::string>& w, std::size_t i,
+                               std::string& problem) {
         if (i >= w.size()) {
             problem = w[0] + " needs a place";
             return std::nullopt;
@@ -160,8 +165,8 @@ private:
         return placePoint(m_state, w[i], problem);
     }
 
-    bool flagsFrom(const std::vector<std::string>& w, std::size_t from, bool allowCtrl, int& button, int& shift,
-                   std::string& problem) {
+    bool flagsFrom(const std::vector<std::string>& w, std::size_t from, bool allowCtrl, int& button,
+                   int& shift, std::string& problem) {
         for (std::size_t i = from; i < w.size(); ++i) {
             if (w[i] == "right") {
                 button = 1;
@@ -239,8 +244,8 @@ private:
 
 } // namespace
 
-int runPlayCommand(const std::vector<std::string>& args, const std::string& programDirectory, std::istream& in,
-                   std::ostream& out, std::ostream& err) {
+int runPlayCommand(const std::vector<std::string>& args, const std::string& programDirectory,
+                   std::istream& in, std::ostream& out, std::ostream& err) {
     PlayRequest request;
     if (const std::optional<int> status = parseRequest(args, request, err)) {
         return *status;
