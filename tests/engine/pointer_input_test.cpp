@@ -2,6 +2,7 @@
 
 #include "engine/hit_test.h"
 #include "engine/play_layout.h"
+#include "engine/undo_snapshots.h"
 
 #include <gtest/gtest.h>
 
@@ -234,6 +235,59 @@ TEST(PointerInput, ADealOntoAGappedRowIsRefusedWithAMessage) {
     t.input.buttonUp();
     EXPECT_TRUE(t.frontend.saw("info: Fill in any gaps in the tableau before dealing."));
     EXPECT_EQ(t.stockPile(), pileOf({"2C", "3C"}));
+}
+
+TEST(PointerInput, APressedEmptyStockDealsOnReleaseUnlessThePointerLeftIt) {
+    Pointer t;
+    t.param(param::EmptyStockIsRedeal, 1).param(param::EmptyWasteIsRedeal, 1);
+    t.waste({"2C", "3C"});
+    t.state.mainGame.setCell(table::cell::StockPressed, 1);
+    t.input.pointerMove(300, 300);
+    EXPECT_TRUE(t.frontend.saw("released Mazzo"));
+    EXPECT_EQ(t.state.mainGame.cell(table::cell::StockPressed), 0);
+    t.input.buttonUp();
+    EXPECT_FALSE(t.frontend.saw("pause 50"));
+
+    t.frontend.calls.clear();
+    t.state.mainGame.setCell(table::cell::StockPressed, 1);
+    t.input.pointerMove(20, 20); // still on the stock
+    t.input.buttonUp();
+    EXPECT_TRUE(t.frontend.saw("pause 50"));
+    EXPECT_EQ(t.state.mainGame.cell(table::cell::StockPressed), 0);
+    EXPECT_EQ(t.state.undoLists.snapshotCount(), 1); // the waste turned over
+}
+
+TEST(PointerInput, StockDealsOfSeveralActionsAreOneUndoStep) {
+    // Deal type 8: four cards to each tableau in turn.
+    Pointer t;
+    t.param(param::TableauCount, 2)
+        .param(param::TableauLaterDeal, 8)
+        .param(param::TableauLaterDeal + 1, 8);
+    t.stock({"2C", "3C", "4C", "5C", "6C", "7C"});
+    t.input.buttonDown(0, 0, 15, 15);
+    t.input.buttonUp();
+    EXPECT_EQ(table::cardCount(t.tableauPile(0)), 4);
+    EXPECT_EQ(table::cardCount(t.tableauPile(1)), 2);
+    EXPECT_TRUE(t.stockPile().empty());
+    EXPECT_EQ(t.state.undoLists.snapshotCount(), 1);
+
+    // Reserve deal type 4: three deals to reserve 1, then reserve 2; marked
+    // as a deal that counts as a move.
+    Pointer u;
+    u.param(param::ReserveCount, 2)
+        .param(param::ReserveLaterDeal, 4)
+        .param(param::ReserveLaterDeal + 1, 4);
+    u.state.mainGame.setReserveX(0, 10);
+    u.state.mainGame.setReserveY(0, 600);
+    u.state.mainGame.setReserveX(1, 90);
+    u.state.mainGame.setReserveY(1, 600);
+    u.stock({"2C", "3C", "4C", "5C"});
+    u.input.buttonDown(0, 0, 15, 15);
+    u.input.buttonUp();
+    EXPECT_EQ(
+        table::cardCount(u.state.piles.reserve(0)) + table::cardCount(u.state.piles.reserve(1)), 3);
+    EXPECT_EQ(u.state.undoLists.snapshotCount(), 1);
+    EXPECT_EQ(engine::historyCount(u.state, engine::UndoSide::Undo, 2), 1);
 }
 
 TEST(PointerInput, AReleaseWithAutoplayOnSweepsAndFills) {
