@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "catalogue/catalogue_reader.h"
+#include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
 #include "engine/score.h"
@@ -12,9 +13,11 @@
 namespace vellomir::engine {
 
 PlayEngine::PlayEngine(table::ProgramState& state, app::Frontend& frontend)
-    : m_state(state), m_frontend(frontend) {
+    : m_state(state), m_frontend(frontend), m_pointer(state, frontend) {
     // Long actions refresh the clock label between their cards.
     m_state.hooks.refreshClock = [](table::ProgramState& s, app::Frontend& f) { engine::clockTick(s, f); };
+    // Actions that empty piles (the pairing removals) refill them at once.
+    m_state.hooks.fillEmptyPiles = [](table::ProgramState& s, app::Frontend& f) { return fillEmptyPiles(s, f); };
 }
 
 bool PlayEngine::loadGameList() {
@@ -57,6 +60,7 @@ GameStartServices PlayEngine::startServices() {
     services.loadParameters = [this] { return loadCurrentParameters(); };
     services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };
     services.endOfGame = [this] { return endOfGame(m_state, m_frontend); };
+    services.autoplaySweep = [this] { autoplaySweep(m_state, m_frontend); };
     return services;
 }
 
@@ -69,6 +73,10 @@ bool PlayEngine::openGame(int gameNumber, DealNumberMode mode, bool remember) {
     const std::string name = m_state.mainGame.gameName(gameNumber);
     const std::string player = m_state.settings.read(app::field::UserDefault);
     return engine::openGame(m_state, m_frontend, gameNumber, name, player, mode, remember, startServices());
+}
+
+void PlayEngine::toggleAutoplay() {
+    engine::toggleAutoplay(m_state, m_frontend);
 }
 
 void PlayEngine::clockTick() {

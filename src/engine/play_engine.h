@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game_start.h"
+#include "engine/pointer_input.h"
 
 #include <string>
 #include <string_view>
@@ -40,12 +41,23 @@ public:
     /// Refreshes the clock label (the main window's one-second timer).
     void clockTick();
 
+    /// The pointer events of the table picture (see PointerInput).
+    void buttonDown(int button, int shift, int x, int y) { m_pointer.buttonDown(button, shift, x, y); }
+    void pointerMove(int x, int y) { m_pointer.pointerMove(x, y); }
+    void buttonUp() { m_pointer.buttonUp(); }
+    void doubleClick() { m_pointer.doubleClick(); }
+    const PointerInput& pointer() const { return m_pointer; }
+
+    /// The Autoplay command (F7): flips the tick, see engine::toggleAutoplay.
+    void toggleAutoplay();
+
     /// The services the set-up uses, wired to this engine.
     GameStartServices startServices();
 
 private:
     table::ProgramState& m_state;
     app::Frontend& m_frontend;
+    PointerInput m_pointer;
 };
 
 } // namespace vellomir::engine

@@ -3,6 +3,7 @@
 #include "cli/deal_array_command.h"
 #include "cli/deal_command.h"
 #include "cli/games_command.h"
+#include "cli/play_command.h"
 
 #include <functional>
 #include <ostream>
@@ -48,6 +49,11 @@ const std::vector<Command>& commands() {
          "deal a game with the real set-up and print its table",
          [](const CommandContext& c) {
              return runDealCommand(c.arguments, c.programDirectory, c.out, c.err);
+         }},
+        {"play GAME DEALNUMBER [--autoplay on|off] [--area WxH]",
+         "deal a game and play it with pointer commands read from the input",
+         [](const CommandContext& c) {
+             return runPlayCommand(c.arguments, c.programDirectory, c.in, c.out, c.err);
          }},
     };
     return table;

@@ -30,7 +30,8 @@ bool isDigits(const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// "WxH" with both sides from 100 to 10000 pixels.
+} // namespace
+
 bool parseArea(const std::string& text, int& width, int& height) {
     const std::size_t x = text.find('x');
     if (x == std::string::npos) {
@@ -45,6 +46,8 @@ bool parseArea(const std::string& text, int& width, int& height) {
     height = *h;
     return true;
 }
+
+namespace {
 
 std::optional<int> parseRequest(const std::vector<std::string>& args, DealRequest& request, std::ostream& err) {
     std::vector<std::string> positional;

@@ -13,4 +13,7 @@ namespace vellomir::tools {
 int runDealCommand(const std::vector<std::string>& args, const std::string& programDirectory,
                    std::ostream& out, std::ostream& err);
 
+/// Reads a drawing area "WxH" with both sides from 100 to 10000 pixels.
+bool parseArea(const std::string& text, int& width, int& height);
+
 } // namespace vellomir::tools

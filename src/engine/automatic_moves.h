@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/frontend.h"
+
+#include <vector>
+
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// The kinds of destination a card may be sent to, numbered as the drop
+/// candidates rank them (a higher kind wins a tie of overlaps).
+enum class DestinationKind { Waste = 2, Tableau = 4, Foundation = 5, Reserve = 6 };
+
+/// One pile under a dropped group: its kind, 0-based index and how much of
+/// its top card the group covers.
+struct DropCandidate {
+    DestinationKind kind = DestinationKind::Tableau;
+    int index = 0;
+    int overlap = 0;
+    friend bool operator==(const DropCandidate&, const DropCandidate&) = default;
+};
+
+/// What `sendCard` may do with a card.
+struct SendRequest {
+    /// A single card; otherwise the card goes with every card above it.
+    bool single = true;
+    /// Sent by the program itself (autoplay): foundation moves sound
+    /// "Autoplay", and foundations whose base code waits for the player's
+    /// first card are left alone.
+    bool automatic = false;
+    bool toTableausAndWaste = false;
+    bool toReserves = false;
+    bool toFoundations = false;
+};
+
+/// True when the group rectangle meets the target's: a corner of the group
+/// lies inside the target, or the group's left or right edge runs within
+/// the target's width and one of the points sampled every 50 pixels down
+/// that edge lies within its height. Edges are inclusive.
+bool rectanglesMeet(app::Rect group, app::Rect target);
+
+/// The overlap of two rectangles that meet (width times height of their
+/// common part); 0 when they do not meet.
+int overlapMeasure(app::Rect group, app::Rect target);
+
+/// The top card's rectangle of a destination (the pile's own place when empty).
+app::Rect destinationRect(const table::ProgramState& state, DestinationKind kind, int index);
+
+/// The piles under a dropped group, at most four, the largest overlap first;
+/// equal overlaps rank the higher kind, then the higher index, first.
+std::vector<DropCandidate> dropCandidates(const table::ProgramState& state, app::Rect group);
+
+/// Offers a card to one destination: the rectangles must meet and the
+/// destination's target check must accept; then the card flies there and
+/// the move is executed. True when it moved.
+bool tryDestination(table::ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+                    DestinationKind kind, int index, bool automatic);
+
+/// Settles a drop of `card` held at `group`: the candidates under it are
+/// tried in their order and the first that accepts takes the card. True when
+/// the card moved; the caller returns the card otherwise.
+bool settleDrop(table::ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+                bool automatic = false);
+
+/// Sends a card from its place to the first destination that takes it, in
+/// the fixed order: foundations, non-empty tableaus, empty tableaus,
+/// reserves, the waste. A face-down card is never sent. True when sent.
+bool sendCard(table::ProgramState& state, app::Frontend& frontend, int card, SendRequest request);
+
+/// One autoplay sweep: while the Autoplay command is ticked and a game is in
+/// play, every reserve, waste and tableau top card that a foundation takes
+/// goes there, face-down tableau tops turning up on the way. Ends the game
+/// when it was won. True when anything was sent.
+bool autoplaySweep(table::ProgramState& state, app::Frontend& frontend);
+
+/// Refills the empty tableaus (and in filling style 8 the empty reserves)
+/// by the game's filling style (parameter 22). Each filled card joins the
+/// undo step of the action that emptied the pile. True when any card moved.
+bool fillEmptyPiles(table::ProgramState& state, app::Frontend& frontend);
+
+/// After a player action: fill the empty piles and sweep, again while the
+/// sweep moves something.
+void runAutomaticSteps(table::ProgramState& state, app::Frontend& frontend);
+
+/// The Autoplay command: flips the tick; turned off during a game the empty
+/// piles are filled once; with a choice per game (AutoPlay_All_Games 2) the
+/// new tick is stored for the current game.
+void toggleAutoplay(table::ProgramState& state, app::Frontend& frontend);
+
+/// Whether the Autoplay command is ticked and enabled for the current game.
+bool autoplayActive(const table::ProgramState& state);
+
+} // namespace vellomir::engine

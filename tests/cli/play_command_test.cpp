@@ -1,0 +1,191 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <map>
+#include <regex>
+#include <sstream>
+
+namespace vellomir::tools {
+namespace {
+
+struct CliRun {
+    int status;
+    std::vector<std::string> lines;
+    std::string err;
+};
+
+CliRun play(const std::vector<std::string>& args, const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    std::vector<std::string> full{"play"};
+    full.insert(full.end(), args.begin(), args.end());
+    const int status = runCli(full, VELLOMIR_BIN_DIR, in, out, err);
+    CliRun run{status, {}, err.str()};
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) {
+        run.lines.push_back(line);
+    }
+    return run;
+}
+
+// The piles of the table printed first, by name: the cards' three-digit codes.
+std::map<std::string, std::vector<std::string>> dealtPiles(const CliRun& run) {
+    std::map<std::string, std::vector<std::string>> piles;
+    const std::regex line(R"((\w+) \[-?\d+,-?\d+\]:(.*))");
+    for (const std::string& text : run.lines) {
+        std::smatch m;
+        if (std::regex_match(text, m, line)) {
+            std::istringstream cards(m[2].str());
+            std::vector<std::string>& pile = piles[m[1].str()];
+            for (std::string c; cards >> c;) {
+                pile.push_back(c);
+            }
+        }
+    }
+    return piles;
+}
+
+// The places of the 3 x 3 puzzle to click, in order, to reach the ace to 8
+// with the gap last; empty when the deal cannot be solved.
+std::vector<int> solvePuzzle(const std::array<int, 9>& start) {
+    const std::array<int, 9> goal{1, 2, 3, 4, 5, 6, 7, 8, 0};
+    std::map<std::array<int, 9>, std::pair<std::array<int, 9>, int>> cameFrom;
+    std::deque<std::array<int, 9>> queue{start};
+    cameFrom[start] = {start, -1};
+    while (!queue.empty()) {
+        const std::array<int, 9> now = queue.front();
+        queue.pop_front();
+        if (now == goal) {
+            std::vector<int> clicks;
+            for (std::array<int, 9> s = now; cameFrom[s].second >= 0; s = cameFrom[s].first) {
+                clicks.insert(clicks.begin(), cameFrom[s].second);
+            }
+            return clicks;
+        }
+        int gap = 0;
+        while (now[gap] != 0) {
+            ++gap;
+        }
+        for (int n : {gap - 3, gap + 3, gap % 3 > 0 ? gap - 1 : -1, gap % 3 < 2 ? gap + 1 : -1}) {
+            if (n < 0 || n > 8) {
+                continue;
+            }
+            std::array<int, 9> next = now;
+            std::swap(next[gap], next[n]);
+            if (cameFrom.emplace(next, std::pair{now, n}).second) {
+                queue.push_back(next);
+            }
+        }
+    }
+    return {};
+}
+
+TEST(PlayCommand, SolvesTheSlidingPuzzleByClicksAndReportsTheWin) {
+    for (int deal = 1; deal < 40; ++deal) {
+        const CliRun dealt = play({"87", std::to_string(deal)}, "");
+        ASSERT_EQ(dealt.status, 0) << dealt.err;
+        auto piles = dealtPiles(dealt);
+        std::array<int, 9> grid{};
+        for (int i = 0; i < 9; ++i) {
+            const auto& pile = piles["Fila" + std::to_string(i + 1)];
+            grid[i] = pile.empty() ? 0 : std::stoi(pile.front());
+        }
+        const std::vector<int> clicks = solvePuzzle(grid);
+        if (clicks.empty()) {
+            continue; // half of all deals cannot be solved
+        }
+        std::string script;
+        for (int place : clicks) {
+            script += "click Fila" + std::to_string(place + 1) + "\n";
+        }
+        script += "click Fila1\n"; // after the end nothing happens
+        const CliRun played = play({"87", std::to_string(deal)}, script);
+        ASSERT_EQ(played.status, 0) << played.err;
+        const std::vector<std::string> answers(
+            played.lines.end() - static_cast<long>(clicks.size()) - 1, played.lines.end());
+        for (std::size_t i = 0; i + 2 < answers.size(); ++i) {
+            EXPECT_EQ(answers[i], "ok") << "click " << i;
+        }
+        EXPECT_EQ(answers[answers.size() - 2], "won");
+        EXPECT_EQ(answers.back(), "ok");
+        return;
+    }
+    FAIL() << "no solvable deal among the first 39";
+}
+
+TEST(PlayCommand, PlaysLegalKlondikeMovesAndRefusesIllegalOnes) {
+    // A deal with an ace on top of a tableau.
+    for (int deal = 1; deal < 200; ++deal) {
+        const CliRun dealt = play({"1", std::to_string(deal)}, "");
+        ASSERT_EQ(dealt.status, 0) << dealt.err;
+        auto piles = dealtPiles(dealt);
+        std::string acePile;
+        std::string other;
+        for (int t = 1; t <= 7; ++t) {
+            const std::string name = "Fila" + std::to_string(t);
+            const int top = std::stoi(piles[name].back());
+            if ((top - 1) % 13 == 0 && acePile.empty()) {
+                acePile = name;
+            } else if ((top - 1) % 13 != 1 && other.empty()) {
+                other = name;
+            }
+        }
+        if (acePile.empty() || other.empty()) {
+            continue;
+        }
+        const std::string ace = piles[acePile].back();
+        const std::string stockTop =
+            piles["Mazzo"].back().substr(0, 3); // without the face-down "*"
+        const CliRun played = play({"1", std::to_string(deal)},
+                                   "drag " + acePile +
+                                       " Dest1\n" // the ace goes up
+                                       "drag " +
+                                       other +
+                                       " Dest1\n"           // not a 2: refused
+                                       "click Mazzo\n"      // one card to the waste
+                                       "drag Fila9 Dest1\n" // no such place
+                                       "jump Fila1\n"       // no such command
+                                       "show\n");
+        ASSERT_EQ(played.status, 0) << played.err;
+        const std::vector<std::string>& l = played.lines;
+        const auto lastAnswer = std::find(l.begin(), l.end(), "error: unknown command 'jump'");
+        ASSERT_NE(lastAnswer, l.end());
+        ASSERT_GE(lastAnswer - l.begin(), 4);
+        const auto firstAnswer = lastAnswer - 4;
+        EXPECT_EQ(*firstAnswer, "ok");
+        EXPECT_EQ(*(firstAnswer + 1), "ok");
+        EXPECT_EQ(*(firstAnswer + 2), "ok");
+        EXPECT_EQ(*(firstAnswer + 3), "error: pile Fila9 is not on the table");
+        const std::string table = [&] {
+            std::string all;
+            for (auto it = firstAnswer + 5; it != l.end(); ++it) {
+                all += *it + "\n";
+            }
+            return all;
+        }();
+        EXPECT_NE(table.find("Dest1: " + ace + "\n"), std::string::npos) << table;
+        EXPECT_NE(table.find("Mazzo_Vis: " + stockTop + "\n"), std::string::npos) << table;
+        // The refused card is still on top of its tableau.
+        const std::size_t otherLine = table.find(other + ": ");
+        ASSERT_NE(otherLine, std::string::npos);
+        const std::string rest = table.substr(otherLine, table.find('\n', otherLine) - otherLine);
+        EXPECT_TRUE(rest.ends_with(piles[other].back())) << rest;
+        EXPECT_EQ(l.back(), "ok");
+        return;
+    }
+    FAIL() << "no deal with an ace on a tableau";
+}
+
+TEST(PlayCommand, UsageErrors) {
+    EXPECT_EQ(play({"87"}, "").status, 2);
+    EXPECT_EQ(play({"87", "12", "--autoplay", "maybe"}, "").status, 2);
+    EXPECT_EQ(play({"777", "12"}, "").status, 1);
+}
+
+} // namespace
+} // namespace vellomir::tools
