@@ -6,6 +6,7 @@
 #include "app/preferences_load.h"
 #include "app/text_placeholders.h"
 #include "catalogue/catalogue_reader.h"
+#include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
 #include "engine/statistics_file.h"
 #include "resources/sound_effect_backend.h"
@@ -265,9 +266,32 @@ bool Program::initialise() {
         engine::upgradeScoreFile(folder, m_frontend);
         return !engine::playerStatisticsExist(folder);
     };
+    hooks.autoplaySweep = [this] { engine::runAutomaticSteps(m_state, m_frontend); };
+    hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
     hooks.closed = [this] { tearDown(); };
     m_window->setHooks(std::move(hooks));
     return true;
+}
+
+void Program::forwardPointer(const ui::PointerEvent& event) {
+    using Kind = ui::PointerEvent::Kind;
+    switch (event.kind) {
+    case Kind::Press: {
+        const int button = event.button == Qt::RightButton ? 1 : event.button == Qt::MiddleButton ? 2 : 0;
+        // The engine's shift state: bit value 4 is the Ctrl key.
+        m_engine.buttonDown(button, event.ctrl ? 4 : 0, event.x, event.y);
+        break;
+    }
+    case Kind::Move:
+        m_engine.pointerMove(event.x, event.y);
+        break;
+    case Kind::Release:
+        m_engine.buttonUp();
+        break;
+    case Kind::DoubleClick:
+        m_engine.doubleClick();
+        break;
+    }
 }
 
 void Program::attachRenderer() {

@@ -8,6 +8,7 @@
 #include "table/program_state.h"
 #include "ui/qt_frontend.h"
 #include "ui/renderer_target.h"
+#include "ui/table_view.h"
 
 #include <QString>
 
@@ -66,6 +67,8 @@ private:
     // Creates the card pictures and the table renderer and makes them the
     // frontend\'s drawing target.
     void attachRenderer();
+    // Hands a pointer event on the table to the play engine's input.
+    void forwardPointer(const ui::PointerEvent& event);
     void tearDown();
     void repaintSplash();
 
