@@ -283,3 +283,47 @@ TEST_F(MainWindowTest, AGameNotInTheListOpensTheChooserAtTheFirstActivation) {
 
 } // namespace
 } // namespace vellomir::ui
+
+namespace vellomir::ui {
+namespace {
+
+// A press and release on the table picture, as the mouse makes them.
+void clickTable(TableView* view, int x, int y) {
+    const QPointF point(x, y);
+    QMouseEvent press(QEvent::MouseButtonPress, point, view->mapToGlobal(point), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, view->mapToGlobal(point), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &release);
+}
+
+TEST_F(MainWindowTest, AClickOnTheTableSlidesAPuzzleTileIntoTheGap) {
+    // A player with statistics: the first activation deals game 87 at once.
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=87\nDeal_Animation=N\n");
+    table::ProgramState& state = program->state();
+    ASSERT_TRUE(state.flags.test(Flag::GameInPlay));
+    int gap = -1;
+    for (int t = 0; t < 9; ++t) {
+        if (state.piles.tableau(t).empty()) {
+            gap = t;
+        }
+    }
+    ASSERT_GE(gap, 0);
+    // The tile beside the gap in its row (or above or below it) slides in.
+    const int neighbour = gap % 3 > 0 ? gap - 1 : gap + 1;
+    const std::string tile = state.piles.tableau(neighbour);
+    ASSERT_FALSE(tile.empty());
+    clickTable(window().tableView(), state.mainGame.tableauX(neighbour) + 10,
+               state.mainGame.tableauY(neighbour) + 10);
+    EXPECT_EQ(state.piles.tableau(gap), tile);
+    EXPECT_TRUE(state.piles.tableau(neighbour).empty());
+    // The table picture shows the card where the gap was: no longer the cloth.
+    const QImage picture = window().tableView()->grab().toImage();
+    const QColor centre = picture.pixelColor(state.mainGame.tableauX(gap) + 35, state.mainGame.tableauY(gap) + 48);
+    EXPECT_GT(centre.red() + centre.green() + centre.blue(), 3 * 180) << "expected the white card face";
+}
+
+} // namespace
+} // namespace vellomir::ui
