@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include "ui/help_window.h"
+
 #include "app/autoplay_choice.h"
 #include "app/ini_file.h"
 #include "app/preferences_load.h"
@@ -215,12 +217,29 @@ void TfrmMain::buildMenus() {
     connect(m_mnuAutoPlay, &QAction::triggered, this, [this] { toggleAutoplay(); });
     connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(); });
 
-    // The customise dialog and the help window are not part of this version:
-    // their commands stay disabled.
+    connect(m_mnuRules, &QAction::triggered, this,
+            [this] { showHelp(m_state.settings.readInt(app::field::Game, -1)); });
+    connect(m_sommario, &QAction::triggered, this, [this] { showHelp(-1); });
+
+    // The customise dialog is not part of this version: its command stays disabled.
     m_mnuCustomize->setEnabled(false);
     m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
-    m_mnuRules->setEnabled(false);
-    m_sommario->setEnabled(false);
+}
+
+void TfrmMain::showHelp(int gameNumber) {
+    if (!m_helpWindow) {
+        m_helpWindow = new TfrmHelp(this);
+    }
+    if (!m_helpWindow->open(m_helpFile)) {
+        m_boxes.information(this, QStringLiteral("Vellomir"),
+                            QStringLiteral("Cannot find the help file:\r") + m_helpFile);
+        return;
+    }
+    if (gameNumber < 0) {
+        m_helpWindow->showContents();
+    } else {
+        m_helpWindow->showRules(gameNumber);
+    }
 }
 
 void TfrmMain::prepareCommands() {

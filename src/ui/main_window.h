@@ -33,6 +33,8 @@ class QtFrontend;
 
 /// What the main window's commands call beyond the set-up of games. Empty
 /// members are skipped.
+class TfrmHelp;
+
 struct MainWindowHooks {
     /// The game clock's tick, every second.
     std::function<void()> clockTick;
@@ -84,6 +86,8 @@ public:
     void setToolBarVisible(bool visible);
     /// The help file the Contents and Rules commands open, when there is one.
     void setHelpFile(const QString& path) { m_helpFile = path; }
+    /// Opens the help window on a game's rules, or on the contents for -1.
+    void showHelp(int gameNumber);
     /// Reads the window's place from the preferences and shows the window.
     void restoreWindowState(const app::IniFile& preferences);
     /// Writes the window's place to the preferences; false when that failed
@@ -182,6 +186,7 @@ private:
     QList<QAction*> m_gameCommands;
 
     QString m_helpFile;
+    TfrmHelp* m_helpWindow = nullptr;
     bool m_largeToolBar = true;
     bool m_toolBarVisible = true;
     bool m_shownOnce = false;

@@ -28,6 +28,7 @@ public:
         }
         if (withLibrary) {
             fs::create_symlink(bin / "KAR.RGF", m_folder.path() / "KAR.RGF");
+            fs::create_symlink(bin / "marbleon.hlp", m_folder.path() / "marbleon.hlp");
         }
     }
 
