@@ -1,5 +1,7 @@
 #include "app/ini_file.h"
 
+#include "app/text_lines.h"
+
 #include "app/number_text.h"
 
 #include <fcntl.h>
@@ -154,20 +156,10 @@ ParsedFile parse(std::string_view text) {
     ParsedFile parsed;
     const std::size_t firstEnd = text.find('\n');
     parsed.crlf = firstEnd != std::string_view::npos && firstEnd > 0 && text[firstEnd - 1] == '\r';
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view content = text.substr(start, end - start);
-        if (!content.empty() && content.back() == '\r') {
-            content.remove_suffix(1);
-        }
+    forEachLine(text, [&](std::string_view content) {
         parsed.lines.push_back(parseLine(content));
-        start = next;
-    }
+        return true;
+    });
     return parsed;
 }
 

@@ -4,6 +4,7 @@
 #include "app/ini_file.h"
 #include "app/preferences_load.h"
 #include "app/settings_record.h"
+#include "app/text_lines.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -80,28 +81,6 @@ LoadedText loadText(const std::filesystem::path& path) {
     return file;
 }
 
-// Calls `visit` with every line of `text` without its line end (LF or CR
-// LF); a last line without a line end counts too. `visit` returns false to
-// stop.
-template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (!visit(line)) {
-            return;
-        }
-        start = next;
-    }
-}
-
 } // namespace
 
 SectionValues readSectionKeysInText(std::string_view text, std::string_view section,
@@ -119,7 +98,7 @@ SectionValues readSectionKeysInText(std::string_view text, std::string_view sect
     std::vector<bool> found(keys.size(), false);
     std::size_t foundCount = 0;
     bool inSection = false;
-    forEachLine(text, [&](std::string_view line) {
+    app::forEachLine(text, [&](std::string_view line) {
         if (!inSection) {
             inSection = line.starts_with(header);
             return true;
@@ -163,7 +142,7 @@ std::string upgradedScoreText(std::string_view oldText) {
     text.append(kLineEnd);
     const std::string versionHeader = "[" + std::string(kVersionSection) + "]";
     const std::string versionKey = std::string(kVersionKey) + "=";
-    forEachLine(oldText, [&](std::string_view line) {
+    app::forEachLine(oldText, [&](std::string_view line) {
         if (line.starts_with(versionHeader) || line.starts_with(versionKey)) {
             return true;
         }
