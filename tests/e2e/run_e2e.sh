@@ -86,6 +86,56 @@ wait "$pid" || fail "the program ended with status $?"
 # Closing saved the window's state into the fresh preferences file.
 grep -q '^MainWindowState_Maximized=' "$work/DATA/CFG.DAT" || fail "the window state was not saved"
 [ -f "$work/KARV0520.DAT" ] || fail "no version marker was written"
+
+# A second start, as a returning player of Klondike (statistics present, so no
+# chooser), in a window of known place and size: drag the card of the first
+# tableau onto the bare cloth. The drop is refused, so the card flies back.
+cat > "$work/DATA/CFG.DAT" <<'CFG'
+[Preference]
+Game=1
+Game_name=Klondike
+AutoPlay=N
+Deal_Animation=N
+MainWindowState_Maximized=N
+MainWindowState_Left=0
+MainWindowState_Top=0
+MainWindowState_Width=1000
+MainWindowState_Height=720
+CFG
+touch "$work/DATA/Stat_e00.dat"
+QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
+pid=$!
+window=""
+for _ in $(seq 1 100); do
+    window=$(xdotool search --name '^Vellomir \[Klondike\]  \[[0-9]{13}\]$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended at its second start"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no Klondike game on the second start"
+sleep 0.8
+table="1000x480+0+130"   # the table below the tool bar: the clock is left out
+import -window root -crop "$table" "$out/klondike_before.png"
+xdotool mousemove 218 250 mousedown 1
+xdotool mousemove 240 300 sleep 0.1 mousemove 400 500 sleep 0.1 mousemove 600 560
+sleep 0.3
+import -window root -crop "$table" "$out/klondike_dragging.png"
+xdotool mouseup 1
+sleep 1.2
+import -window root -crop "$table" "$out/klondike_after.png"
+moved=$(compare -metric AE "$out/klondike_before.png" "$out/klondike_dragging.png" null: 2>&1 || true)
+back=$(compare -metric AE "$out/klondike_before.png" "$out/klondike_after.png" null: 2>&1 || true)
+echo "pixels changed while dragging: $moved, after the refused drop: $back"
+[ "${moved%% *}" -gt 2000 ] 2>/dev/null || fail "the dragged card did not move on the screen ($moved)"
+[ "${back%% *}" -lt 200 ] 2>/dev/null || fail "the card did not come back to its place ($back)"
+xdotool key alt+f || fail "could not open the File menu"
+sleep 0.3
+xdotool key x || fail "could not choose Exit"
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not close the second time"
 echo "end-to-end test passed"
 SESSION
 chmod +x "$work/session.sh"
