@@ -28,7 +28,40 @@ cat > "$work/session.sh" <<'SESSION'
 set -euo pipefail
 work=$1
 out=$2
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; exit 1; }
+# Messages go to stderr, so that they show also from inside $(...).
+fail() { echo "FAIL: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+
+# The id of the first window whose name matches $1, waiting up to 10 s while
+# the program runs; fails with $2 when none shows.
+wait_for_window() {
+    local found=""
+    for _ in $(seq 1 100); do
+        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$found" ] && break
+        kill -0 "$pid" 2>/dev/null || fail "the program ended: $2"
+        sleep 0.1
+    done
+    [ -n "$found" ] || fail "$2"
+    echo "$found"
+}
+
+# Exit through the menu: Alt+F opens File, X is the Exit command.
+exit_through_menu() {
+    xdotool key alt+f || fail "could not open the File menu"
+    sleep 0.3
+    if [ -n "${1:-}" ]; then
+        import -window root "$1"
+    fi
+    xdotool key x || fail "could not choose Exit"
+    for _ in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "the program did not close"
+    fi
+    wait "$pid" || fail "the program ended with status $?"
+}
 
 # A real window on the virtual X server, whatever platform the tests use.
 QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
@@ -36,14 +69,7 @@ pid=$!
 
 # A first run (no player statistics yet) opens the game chooser by itself:
 # take the game it offers (87, the default) with Return.
-chooser=""
-for _ in $(seq 1 100); do
-    chooser=$(xdotool search --name '^Open a game$' 2>/dev/null | head -n 1 || true)
-    [ -n "$chooser" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
-    sleep 0.1
-done
-[ -n "$chooser" ] || fail "the game chooser did not open on a first run"
+chooser=$(wait_for_window '^Open a game$' "the game chooser did not open on a first run")
 sleep 0.3
 import -window root "$out/first_run_chooser.png"
 xdotool windowfocus --sync "$chooser" 2>/dev/null || true
@@ -51,14 +77,7 @@ sleep 0.2
 xdotool key Return || fail "could not answer the chooser"
 
 # The main window, once its caption names the dealt game.
-window=""
-for _ in $(seq 1 100); do
-    window=$(xdotool search --name '^Vellomir \[.*\]  \[[0-9]{13}\]$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no main window with a game caption appeared"
+window=$(wait_for_window '^Vellomir \[.*\]  \[[0-9]{13}\]$' "no main window with a game caption appeared")
 
 caption=$(xdotool getwindowname "$window")
 echo "caption: $caption"
@@ -68,20 +87,8 @@ echo "caption: $caption"
 sleep 0.5
 import -window root "$out/main_window.png"
 
-# Exit through the menu: Alt+F opens File, X is the Exit command.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key alt+f || fail "could not open the File menu"
-sleep 0.3
-import -window root "$out/file_menu.png"
-xdotool key x || fail "could not choose Exit"
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    fail "the program did not close"
-fi
-wait "$pid" || fail "the program ended with status $?"
+exit_through_menu "$out/file_menu.png"
 
 # Closing saved the window's state into the fresh preferences file.
 grep -q '^MainWindowState_Maximized=' "$work/DATA/CFG.DAT" || fail "the window state was not saved"
@@ -105,14 +112,7 @@ CFG
 touch "$work/DATA/Stat_e00.dat"
 QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
 pid=$!
-window=""
-for _ in $(seq 1 100); do
-    window=$(xdotool search --name '^Vellomir \[Klondike\]  \[[0-9]{13}\]$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended at its second start"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no Klondike game on the second start"
+window=$(wait_for_window '^Vellomir \[Klondike\]  \[[0-9]{13}\]$' "no Klondike game on the second start")
 sleep 0.8
 table="1000x480+0+130"   # the table below the tool bar: the clock is left out
 import -window root -crop "$table" "$out/klondike_before.png"
@@ -128,14 +128,7 @@ back=$(compare -metric AE "$out/klondike_before.png" "$out/klondike_after.png" n
 echo "pixels changed while dragging: $moved, after the refused drop: $back"
 [ "${moved%% *}" -gt 2000 ] 2>/dev/null || fail "the dragged card did not move on the screen ($moved)"
 [ "${back%% *}" -lt 200 ] 2>/dev/null || fail "the card did not come back to its place ($back)"
-xdotool key alt+f || fail "could not open the File menu"
-sleep 0.3
-xdotool key x || fail "could not choose Exit"
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not close the second time"
+exit_through_menu
 echo "end-to-end test passed"
 SESSION
 chmod +x "$work/session.sh"
