@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -127,6 +128,13 @@ bool Program::start() {
     }
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
+    if (m_options.probe && m_options.probe->enabled()) {
+        StartupProbe* probe = m_options.probe;
+        QObject::connect(m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
+            probe->painted(m_state.flags.test(Flag::GameInPlay),
+                           [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+        });
+    }
     m_frontend.attachWindow(m_window.get());
     m_window->attach(m_frontend, m_engine);
     if (!initialise()) {
@@ -326,6 +334,7 @@ void Program::tearDown() {
 }
 
 int runProgram(int argc, char** argv) {
+    StartupProbe probe(StartupProbe::requestedByEnvironment(), StartupProbe::Clock::now());
     QApplication application(argc, argv);
     QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
     ui::QtMessageBoxes boxes;
@@ -333,6 +342,7 @@ int runProgram(int argc, char** argv) {
     options.programDirectory = programDirectoryFor(QCoreApplication::applicationDirPath());
     options.boxes = &boxes;
     options.audio = [] { return std::make_unique<resources::SoundEffectBackend>(); };
+    options.probe = &probe;
     Program program(std::move(options));
     if (!program.start()) {
         return program.exitCode();

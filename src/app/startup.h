@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/startup_probe.h"
 #include "engine/play_engine.h"
 #include "render/card_images.h"
 #include "render/table_renderer.h"
@@ -37,6 +38,8 @@ struct StartupOptions {
     ui::AudioBackendFactory audio;
     /// The splash window during start-up.
     bool showSplash = true;
+    /// Times start-up when switched on (not owned; may be null).
+    StartupProbe* probe = nullptr;
 };
 
 /// One run of the program: its state, resources, engine and windows, from

@@ -128,12 +128,37 @@ void TableRenderer::paintBackground(QImage& target, bool scrollBarVisible) {
     paintBackgroundChoice(target, scrollBarVisible, false);
 }
 
+std::string TableRenderer::backgroundKey(bool scrollBarVisible) const {
+    const app::SettingsRecord& settings = m_state.settings;
+    if (settings.isYes(app::field::CustomBackgroundPresent)) {
+        return {};  // the player's picture may change on disk: always painted anew
+    }
+    std::string key;
+    for (const app::SettingsField& field : {app::field::BackgroundDef, app::field::BackgroundBmp,
+                                    app::field::BackgroundFixedCol, app::field::BackgroundCol,
+                                    app::field::FadeBackground}) {
+        key += settings.read(field);
+        key += '|';
+    }
+    key += m_manyColours ? 'M' : 'F';
+    key += scrollBarVisible ? 'S' : 'N';
+    return key;
+}
+
 void TableRenderer::drawBackground() {
-    if (backgroundBuffer().isNull()) {
+    QImage& buffer = backgroundBuffer();
+    if (buffer.isNull()) {
         return;
     }
     const bool scrollBar = m_hooks.scrollBarVisible && m_hooks.scrollBarVisible();
-    paintBackgroundChoice(backgroundBuffer(), scrollBar, true);
+    const std::string key = backgroundKey(scrollBar);
+    const QImage& unchanged = buffer;  // reading the key must not count as a change
+    if (!key.empty() && key == m_backgroundKey && unchanged.cacheKey() == m_backgroundContents) {
+        return;
+    }
+    paintBackgroundChoice(buffer, scrollBar, true);
+    m_backgroundKey = key;
+    m_backgroundContents = unchanged.cacheKey();
 }
 
 void TableRenderer::redrawBackground() {

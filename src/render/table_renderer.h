@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -218,6 +219,7 @@ private:
     QRect pileExtent(table::PileRef pile, std::string_view pile_string) const;
     bool findCard(int card, table::PileRef& pile, int& index) const;
     void paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing);
+    std::string backgroundKey(bool scrollBarVisible) const;
     QRect jokerLabelRect(int foundation) const;
     void drawJokerLabel();
     // Marks the complete foundations in the table buffer (no flush).
@@ -235,6 +237,11 @@ private:
     TableWindowHooks m_hooks;
     std::filesystem::path m_preferencesPath;
     bool m_manyColours = true;
+    // What the background buffer was last painted from, and the buffer's
+    // contents key right after: while both still match, the buffer already
+    // holds that background and painting it again is skipped.
+    std::string m_backgroundKey;
+    qint64 m_backgroundContents = 0;
     QImage m_window;
     QRect m_dirty;
     bool m_tableDrawn = false;

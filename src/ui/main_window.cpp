@@ -95,6 +95,15 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
             updateScrollRange();
         }
     });
+    // The first game is dealt once the window is on the screen: dealt any
+    // earlier, its drawing (and the autoplay wait after it) would happen
+    // while the player still looks at nothing.
+    connect(m_table, &TableView::painted, this, [this] {
+        if (!m_tableOnScreen) {
+            m_tableOnScreen = true;
+            QTimer::singleShot(0, this, [this] { firstActivation(); });
+        }
+    });
 
     m_scrollBar = new QScrollBar(Qt::Vertical, m_client);
     m_scrollBar->setObjectName(QStringLiteral("scrBarMain"));
@@ -582,9 +591,6 @@ void TfrmMain::showEvent(QShowEvent* event) {
     }
     m_shownOnce = true;
     redrawTable();
-    // Without a window manager the window may never be activated; the first
-    // game is dealt all the same once the window shows.
-    QTimer::singleShot(0, this, [this] { firstActivation(); });
 }
 
 void TfrmMain::onActivated() {
@@ -602,7 +608,9 @@ void TfrmMain::onActivated() {
 }
 
 void TfrmMain::firstActivation() {
-    if (!m_state.flags.test(Flag::FirstActivationPending) || !m_engine) {
+    // Without a window manager the window may never be activated; the first
+    // game is dealt all the same once the table is on the screen.
+    if (!m_state.flags.test(Flag::FirstActivationPending) || !m_engine || !m_tableOnScreen) {
         return;
     }
     m_state.flags.clear(Flag::FirstActivationPending);

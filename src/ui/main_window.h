@@ -190,6 +190,8 @@ private:
     bool m_largeToolBar = true;
     bool m_toolBarVisible = true;
     bool m_shownOnce = false;
+    /// The table has been painted once: the window is really on the screen.
+    bool m_tableOnScreen = false;
     bool m_closed = false;
     bool m_customizeWanted = false;
 };

@@ -26,9 +26,7 @@ void TableView::paintEvent(QPaintEvent* event) {
         painter.fillRect(dirty, m_tableColour);
     }
     painter.end();
-    if (m_onPainted) {
-        m_onPainted();
-    }
+    emit painted();
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {

@@ -38,11 +38,10 @@ public:
     void setPointerHandler(std::function<void(const PointerEvent&)> handler) {
         m_onPointer = std::move(handler);
     }
-    /// Called after each paint (the first paint lets slow things start).
-    void setPaintedHandler(std::function<void()> handler) { m_onPainted = std::move(handler); }
-
 signals:
     void resized(QSize size);
+    /// Sent after each paint: the first one means the table is on the screen.
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,7 +57,6 @@ private:
     const QImage* m_image = nullptr;
     QColor m_tableColour{0, 128, 0};
     std::function<void(const PointerEvent&)> m_onPointer;
-    std::function<void()> m_onPainted;
 };
 
 } // namespace vellomir::ui
