@@ -427,8 +427,10 @@ QImage drawBack(const CardSize& size, int number) {
     QImage card = blankCard(size);
     QPainter p;
     beginPainter(p, card);
-    // A white margin round the design, as on a printed back.
-    const qreal margin = size.small() ? 2.0 : std::round(size.width * 0.05);
+    // A thin white margin round the design, as on a printed back. Thin, so
+    // that face-down cards fanned a few pixels apart show a strip of their
+    // pattern and not only white.
+    const qreal margin = size.small() ? 1.0 : 2.0;
     const QRectF inner(margin, margin, size.width - 2 * margin, size.height - 2 * margin);
     QPainterPath clip;
     clip.addRoundedRect(inner, size.small() ? 1 : 2.5, size.small() ? 1 : 2.5);
