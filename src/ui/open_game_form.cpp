@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -81,6 +82,18 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
     return l;
 }
 
+// Shows `text` in `target`, in a smaller font when the window's font makes it
+// too wide for the label (the window's sizes are made for Tahoma 8 point).
+void setFittingText(QLabel* target, const QString& text, const QFont& font) {
+    QFont fitted = font;
+    const int room = target->width() - 2;
+    while (QFontMetrics(fitted).horizontalAdvance(text) > room && fitted.pointSizeF() > 6.5) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    target->setFont(fitted);
+    target->setText(text);
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -139,6 +152,7 @@ void TfrmOpenGame::buildWindow() {
     m_trvGames->setColumnCount(1);
     m_trvGames->setIconSize(QSize(16, 16));
     m_trvGames->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_trvGames->setIndentation(16);
     m_pnlLblSelectagame->setBuddy(m_trvGames);
 
     // The frame of the description area; white with the product picture
@@ -201,9 +215,6 @@ void TfrmOpenGame::buildDescription(QWidget* area) {
     m_imgGame->setGeometry(3, 3, kPreviewWidth, kPreviewHeight);
 
     m_lblGameName = label(area, "lblGameName", QString(), {4, 191, 299, 20});
-    QFont bold = m_lblGameName->font();
-    bold.setBold(true);
-    m_lblGameName->setFont(bold);
 
     // Caption, picture and text of each rating, one row each.
     constexpr int kCaptionWidth = 118;
@@ -263,6 +274,7 @@ QTreeWidgetItem* TfrmOpenGame::addGroup(const QString& text, int code) {
     auto* group = new QTreeWidgetItem(m_trvGames, QStringList{text});
     group->setData(0, kCodeRole, code);
     group->setIcon(0, icon(QStringLiteral("TREE1")));
+    group->setToolTip(0, text);
     auto* placeholder = new QTreeWidgetItem(group, QStringList{QStringLiteral("nil")});
     placeholder->setData(0, kCodeRole, kPlaceholderCode);
     return group;
@@ -293,7 +305,7 @@ void TfrmOpenGame::fill(QTreeWidgetItem* group, int requestedGame) {
     if (requested) {
         group->setExpanded(true);
         m_trvGames->setCurrentItem(requested);
-        m_trvGames->scrollToItem(requested);
+        m_trvGames->scrollToItem(requested, QAbstractItemView::PositionAtCenter);
     }
 }
 
@@ -391,14 +403,16 @@ void TfrmOpenGame::describe() {
     m_pnlGameInfo->setPalette(palette());
     m_imgProduct->hide();
     m_pnlDescGame->show();
-    m_lblGameName->setText(m_trvGames->currentItem()->text(0));
-    m_lblDiffRules->setText(d.difficulty);
+    QFont bold = font();
+    bold.setBold(true);
+    setFittingText(m_lblGameName, m_trvGames->currentItem()->text(0), bold);
+    setFittingText(m_lblDiffRules, d.difficulty, font());
     m_imgDifficult->setPixmap(libraryPicture(d.difficultyPicture));
-    m_lblDiffWin->setText(d.chance);
+    setFittingText(m_lblDiffWin, d.chance, font());
     m_imgWinning->setPixmap(libraryPicture(d.chancePicture));
-    m_lblSkill->setText(d.skill);
+    setFittingText(m_lblSkill, d.skill, font());
     m_imgSkill->setPixmap(libraryPicture(d.skillPicture));
-    m_lblGameTime->setText(d.gameTime);
+    setFittingText(m_lblGameTime, d.gameTime, font());
     m_imgGameTime->setPixmap(libraryPicture(d.gameTimePicture));
     m_lblRedeal->setText(d.redeals);
     m_lblDecks->setText(d.decks);

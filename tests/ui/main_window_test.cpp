@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, OpensOnADealtGameAndSwitchesGamesFromTheList) {
     boxes.onDialog = [](QDialog& dialog) {
         auto* chooser = dynamic_cast<TfrmOpenGame*>(&dialog);
         if (!chooser || !chooser->selectGame(1)) {
-            return QDialog::Rejected;
+            return int(QDialog::Rejected);
         }
         chooser->confirmChoice();
         return chooser->result();

@@ -207,6 +207,9 @@ QImage GamePreviewPainter::draw(const std::string& programDirectory, int game, Q
             m_lastEnlarged = true;
             continue;
         }
+        // A game that ends by itself right after the deal (the end test of
+        // some families) still shows the table it dealt.
+        state.flags.set(table::Flag::GameInPlay);
         QImage drawn[2];
         for (int i = 0; i < 2; ++i) {
             setCloth(state.settings, i == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
