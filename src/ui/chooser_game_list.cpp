@@ -54,14 +54,17 @@ ChooserEntry parseChooserEntry(const std::string& entry) {
 }
 
 QString typeIconName(int typeCode) {
-    static const char* const kIcons[] = {
-        "TREE5_CANFIELD_TYPE",      "TREE5_FORTYTHIEVES_TYPE", "TREE5_FREECELL_TYPE",
-        "TREE5_KLONDIKE_TYPE",      "TREE5_PAIRING_TYPE",      "TREE5_SIMPLEGAMES_TYPE",
-        "TREE5_SPIDER_TYPE",        "TREE5_1DECK_TYPE",        "TREE5_2DECK_TYPE",
-        "TREE5_FAN_TYPE",           "TREE5_BAKERSDOZEN_TYPE",  "TREE5_ROW_TYPE",
-        "TREE5_PUZZLE_TYPE",        "TREE5_ADDITION_TYPE",     "TREE5_MEMORY_TYPE",
-        "TREE5_BELEAGUEREDCASTLE_TYPE", "TREE5_QUEENOFITALY_TYPE", "TREE5_YUKON_TYPE",
-        "TREE5_MATHEMATICAL_TYPE",  "TREE5_SIRTOMMY_TYPE",     "TREE5_NONBUILDERS_TYPE"};
+    static const char* const kIcons[] = {"TREE5_CANFIELD_TYPE",     "TREE5_FORTYTHIEVES_TYPE",
+                                         "TREE5_FREECELL_TYPE",     "TREE5_KLONDIKE_TYPE",
+                                         "TREE5_PAIRING_TYPE",      "TREE5_SIMPLEGAMES_TYPE",
+                                         "TREE5_SPIDER_TYPE",       "TREE5_1DECK_TYPE",
+                                         "TREE5_2DECK_TYPE",        "TREE5_FAN_TYPE",
+                                         "TREE5_BAKERSDOZEN_TYPE",  "TREE5_ROW_TYPE",
+                                         "TREE5_PUZZLE_TYPE",       "TREE5_ADDITION_TYPE",
+                                         "TREE5_MEMORY_TYPE",       "TREE5_BELEAGUEREDCASTLE_TYPE",
+                                         "TREE5_QUEENOFITALY_TYPE", "TREE5_YUKON_TYPE",
+                                         "TREE5_MATHEMATICAL_TYPE", "TREE5_SIRTOMMY_TYPE",
+                                         "TREE5_NONBUILDERS_TYPE"};
     if (typeCode >= 2 && typeCode <= 22) {
         return QString::fromLatin1(kIcons[typeCode - 2]);
     }

@@ -12,7 +12,7 @@ namespace vellomir::ui {
 /// the new-game mark, 57 characters in all, so that the sorted list is in
 /// the order of the games' names.
 struct ChooserEntry {
-    QString name;   // trimmed
+    QString name; // trimmed
     int typeCode = 0;
     int number = -1;
     char newGameMark = ' ';

@@ -60,7 +60,7 @@ GameDescription GameDescription::fromParameters(const std::array<int, 8>& values
     // A pack is 52 cards; games of fewer cards count no whole deck.
     d.decks = QString::number(cards / 52);
     // The first pass through the stock is the deal itself.
-    d.redeals = passes == -1 ? QStringLiteral("Unlimited")
+    d.redeals = passes == -1  ? QStringLiteral("Unlimited")
                 : passes == 0 ? QStringLiteral("0")
                               : QString::number(passes - 1);
     return d;

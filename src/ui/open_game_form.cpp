@@ -123,7 +123,8 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
     const app::IniFile preferences(m_state.preferencesPath());
     const int group = preferences.readInt(app::kPreferenceSection, "Game_TreeNum", kAllGamesCode);
     m_rememberedGroup = group < 0 ? group : 0;
-    m_chkPreview->setChecked(preferences.readText(app::kPreferenceSection, "Open_Preview_Game", "Y") == "Y");
+    m_chkPreview->setChecked(
+        preferences.readText(app::kPreferenceSection, "Open_Preview_Game", "Y") == "Y");
 
     m_previewBackground = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     if (fewColours()) {
@@ -143,7 +144,8 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
 TfrmOpenGame::~TfrmOpenGame() = default;
 
 void TfrmOpenGame::buildWindow() {
-    m_pnlLblSelectagame = label(this, "pnlLblSelectagame", QStringLiteral("Select a game:"), {8, 6, 202, 18});
+    m_pnlLblSelectagame =
+        label(this, "pnlLblSelectagame", QStringLiteral("Select a game:"), {8, 6, 202, 18});
 
     m_trvGames = new QTreeWidget(this);
     m_trvGames->setObjectName(QStringLiteral("trvGames"));
@@ -179,8 +181,7 @@ void TfrmOpenGame::buildWindow() {
     m_btnRules = button(this, "btnRules", QStringLiteral("Rules"), {8, 344, 75, 25});
     m_btnCancel = button(this, "btnCancel", QStringLiteral("Cancel"), {452, 344, 75, 25});
     // OK stands 5 pixels left of Cancel.
-    m_btnOK = button(this, "btnOK", QStringLiteral("OK"),
-                     {m_btnCancel->x() - 5 - 75, 344, 75, 25});
+    m_btnOK = button(this, "btnOK", QStringLiteral("OK"), {m_btnCancel->x() - 5 - 75, 344, 75, 25});
     m_btnOK->setDefault(true);
 
     connect(m_btnOK, &QPushButton::clicked, this, [this] { confirmChoice(); });
@@ -220,18 +221,21 @@ void TfrmOpenGame::buildDescription(QWidget* area) {
     constexpr int kCaptionWidth = 118;
     constexpr int kPictureX = 124;
     constexpr int kTextX = 152;
-    const auto row = [&](int y, const QString& caption, const char* picture, const char* text, QLabel*& image,
-                         QLabel*& value) {
+    const auto row = [&](int y, const QString& caption, const char* picture, const char* text,
+                         QLabel*& image, QLabel*& value) {
         label(area, nullptr, caption, {4, y, kCaptionWidth, 18});
         image = new QLabel(area);
         image->setObjectName(QString::fromLatin1(picture));
         image->setGeometry(kPictureX, y + 1, 24, 16);
         value = label(area, text, QString(), {kTextX, y, 307 - kTextX - 2, 18});
     };
-    row(212, QStringLiteral("Difficulty level:"), "imgDifficult", "lblDiffRules", m_imgDifficult, m_lblDiffRules);
-    row(230, QStringLiteral("Chance of winning:"), "imgWinning", "lblDiffWin", m_imgWinning, m_lblDiffWin);
+    row(212, QStringLiteral("Difficulty level:"), "imgDifficult", "lblDiffRules", m_imgDifficult,
+        m_lblDiffRules);
+    row(230, QStringLiteral("Chance of winning:"), "imgWinning", "lblDiffWin", m_imgWinning,
+        m_lblDiffWin);
     row(248, QStringLiteral("Skill level:"), "imgSkill", "lblSkill", m_imgSkill, m_lblSkill);
-    row(266, QStringLiteral("Game time:"), "imgGameTime", "lblGameTime", m_imgGameTime, m_lblGameTime);
+    row(266, QStringLiteral("Game time:"), "imgGameTime", "lblGameTime", m_imgGameTime,
+        m_lblGameTime);
 
     label(area, nullptr, QStringLiteral("Redeals:"), {4, 285, kCaptionWidth, 18});
     m_lblRedeal = label(area, "lblRedeal", QString(), {kPictureX, 285, 70, 18});
@@ -296,8 +300,9 @@ void TfrmOpenGame::fill(QTreeWidgetItem* group, int requestedGame) {
         node->setData(0, kCodeRole, entry.number);
         // A type in no row keeps the first icon of the list.
         const QString iconName = typeIconName(entry.typeCode);
-        node->setIcon(0, icon(iconName.isEmpty() || !m_icons.contains(iconName) ? QStringLiteral("TREE1")
-                                                                                 : iconName));
+        node->setIcon(0, icon(iconName.isEmpty() || !m_icons.contains(iconName)
+                                  ? QStringLiteral("TREE1")
+                                  : iconName));
         if (entry.number == requestedGame) {
             requested = node;
         }
@@ -391,7 +396,8 @@ void TfrmOpenGame::describe() {
     }
     std::array<int, 8> values{};
     try {
-        const std::array<int, 9> read = catalogue::readSelectedParameters(m_state, game, kDescriptionLines);
+        const std::array<int, 9> read =
+            catalogue::readSelectedParameters(m_state, game, kDescriptionLines);
         std::copy_n(read.begin(), values.size(), values.begin());
     } catch (const catalogue::CatalogueError& error) {
         showNoGame();
@@ -428,7 +434,8 @@ void TfrmOpenGame::drawPreview() {
     const int game = selectedGame();
     if (m_chkPreview->isChecked() && game >= 0) {
         // A game without a picture leaves the cloth alone.
-        const QImage picture = m_library.loadBitmap(QStringLiteral("GAME%1").arg(game, 4, 10, QLatin1Char('0')));
+        const QImage picture =
+            m_library.loadBitmap(QStringLiteral("GAME%1").arg(game, 4, 10, QLatin1Char('0')));
         if (!picture.isNull()) {
             QPainter painter(&m_preview);
             painter.drawImage((kPreviewWidth - picture.width()) / 2, 0,
@@ -452,7 +459,8 @@ void TfrmOpenGame::confirmChoice() {
          {preferences.writeInt(app::kPreferenceSection, "Game", game),
           preferences.writeText(app::kPreferenceSection, "Game_Name", item->text(0).toStdString()),
           preferences.writeInt(app::kPreferenceSection, "Game_TreeNum", group),
-          preferences.writeText(app::kPreferenceSection, "Open_Preview_Game", m_chkPreview->isChecked() ? "Y" : "N")}) {
+          preferences.writeText(app::kPreferenceSection, "Open_Preview_Game",
+                                m_chkPreview->isChecked() ? "Y" : "N")}) {
         if (!written) {
             // The game is still opened; only remembering it failed.
             m_boxes.information(this, programTitle(), QString::fromStdString(written.message));

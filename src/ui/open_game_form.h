@@ -47,12 +47,14 @@ public:
     static constexpr int kPreviewWidth = 300;
     static constexpr int kPreviewHeight = 185;
 
-    TfrmOpenGame(QWidget* parent, table::ProgramState& state, const resources::ResourceLibrary& library,
-                 MessageBoxes& boxes);
+    TfrmOpenGame(QWidget* parent, table::ProgramState& state,
+                 const resources::ResourceLibrary& library, MessageBoxes& boxes);
     ~TfrmOpenGame() override;
 
     /// What Rules does for a game: the main window's rules help.
-    void setRulesHandler(std::function<void(int gameNumber)> handler) { m_showRules = std::move(handler); }
+    void setRulesHandler(std::function<void(int gameNumber)> handler) {
+        m_showRules = std::move(handler);
+    }
     /// Runs each time the dialog closes, however it closes.
     void setClosedHandler(std::function<void()> handler) { m_closed = std::move(handler); }
 

@@ -8,8 +8,8 @@ namespace {
 
 // Values in the order of kDescriptionLines: 395 time, 396 difficulty, 397
 // skill, 398 chance, 399 wins, 400 games, 307 cards, 14 passes.
-std::array<int, 8> values(int time, int difficulty, int skill, int chance, int wins, int games, int cards,
-                          int passes) {
+std::array<int, 8> values(int time, int difficulty, int skill, int chance, int wins, int games,
+                          int cards, int passes) {
     return {time, difficulty, skill, chance, wins, games, cards, passes};
 }
 
@@ -62,7 +62,8 @@ TEST(GameDescriptionTest, ValuesOutsideTheTablesShowNothing) {
 
 TEST(ChooserGameListTest, EntriesAreNameTypeNumberAndMarkSortedByName) {
     // Catalogue lines: group 1-3, game 5-7, availability 8, mark 10, name 11-60.
-    const auto line = [](const char* group, const char* number, char mark, const std::string& name) {
+    const auto line = [](const char* group, const char* number, char mark,
+                         const std::string& name) {
         std::string text = std::string(group) + " " + number + "4 " + mark + name;
         text.resize(60, ' ');
         return text;

@@ -85,14 +85,14 @@ protected:
     QPushButton* button(const char* name) {
         return chooser()->findChild<QPushButton*>(QString::fromLatin1(name));
     }
-    QCheckBox* previewBox() { return chooser()->findChild<QCheckBox*>(QStringLiteral("chkPreview")); }
+    QCheckBox* previewBox() {
+        return chooser()->findChild<QCheckBox*>(QStringLiteral("chkPreview"));
+    }
     void show() {
         chooser()->show();
         QCoreApplication::processEvents();
     }
-    void choose(int game) {
-        ASSERT_TRUE(chooser()->selectGame(game)) << game;
-    }
+    void choose(int game) { ASSERT_TRUE(chooser()->selectGame(game)) << game; }
     // The names of the games under the root, in tree order.
     QStringList listed() {
         QStringList names;
@@ -124,8 +124,9 @@ TEST_F(ChooserTest, ListsEveryCatalogueGameAlphabeticallyAndOpensOnTheCurrentGam
     ASSERT_EQ(root()->childCount(), static_cast<int>(games.size()));
     QStringList names = listed();
     QStringList sorted = names;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
     EXPECT_EQ(names, sorted);
     for (const std::string& line : games) {
         const int number = table::gameListNumber(line);
@@ -172,7 +173,8 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("Unlimited"));
     EXPECT_EQ(text("lblDecks"), QStringLiteral("1"));
     for (const char* picture : {"imgDifficult", "imgWinning", "imgSkill", "imgGameTime"}) {
-        EXPECT_FALSE(chooser()->findChild<QLabel*>(QString::fromLatin1(picture))->pixmap().isNull()) << picture;
+        EXPECT_FALSE(chooser()->findChild<QLabel*>(QString::fromLatin1(picture))->pixmap().isNull())
+            << picture;
     }
     EXPECT_TRUE(button("btnOK")->isEnabled());
     EXPECT_TRUE(button("btnRules")->isEnabled());

@@ -77,10 +77,13 @@ QImage matteTable(const QImage& onBlack, const QImage& onWhite) {
         const auto* white = reinterpret_cast<const QRgb*>(onWhite.constScanLine(y));
         auto* to = reinterpret_cast<QRgb*>(matte.scanLine(y));
         for (int x = 0; x < matte.width(); ++x) {
-            const int through = ((qRed(white[x]) - qRed(black[x])) + (qGreen(white[x]) - qGreen(black[x])) +
-                                 (qBlue(white[x]) - qBlue(black[x]))) / 3;
+            const int through =
+                ((qRed(white[x]) - qRed(black[x])) + (qGreen(white[x]) - qGreen(black[x])) +
+                 (qBlue(white[x]) - qBlue(black[x]))) /
+                3;
             const int a = std::clamp(255 - through, 0, 255);
-            to[x] = qRgba(std::min(qRed(black[x]), a), std::min(qGreen(black[x]), a), std::min(qBlue(black[x]), a), a);
+            to[x] = qRgba(std::min(qRed(black[x]), a), std::min(qGreen(black[x]), a),
+                          std::min(qBlue(black[x]), a), a);
         }
     }
     return matte;
@@ -108,8 +111,9 @@ QImage shrinkTable(const QImage& matte) {
             const auto over = [a](int premultiplied, int below) {
                 return std::min(255, premultiplied + (255 - a) * below / 255);
             };
-            to[x] = qRgb(over(qRed(from[x]), qRed(under[x])), over(qGreen(from[x]), qGreen(under[x])),
-                         over(qBlue(from[x]), qBlue(under[x])));
+            to[x] =
+                qRgb(over(qRed(from[x]), qRed(under[x])), over(qGreen(from[x]), qGreen(under[x])),
+                     over(qBlue(from[x]), qBlue(under[x])));
         }
     }
     return plain;
@@ -119,7 +123,8 @@ QImage shrinkTable(const QImage& matte) {
 // 0x00BBGGRR.
 void setCloth(app::SettingsRecord& s, QRgb colour) {
     const unsigned stored = (static_cast<unsigned>(qBlue(colour)) << 16) |
-                            (static_cast<unsigned>(qGreen(colour)) << 8) | static_cast<unsigned>(qRed(colour));
+                            (static_cast<unsigned>(qGreen(colour)) << 8) |
+                            static_cast<unsigned>(qRed(colour));
     s.write(app::field::BackgroundFixedCol, std::to_string(stored));
     s.write(app::field::BackgroundCol, std::to_string(stored));
 }
@@ -149,7 +154,8 @@ void prepareSettings(app::SettingsRecord& s) {
 // pictures.
 class PreviewFrontend : public ConsoleFrontend {
 public:
-    PreviewFrontend(std::ostream& messages, GamePreviewPainter& painter, table::ProgramState& state, QSize area)
+    PreviewFrontend(std::ostream& messages, GamePreviewPainter& painter, table::ProgramState& state,
+                    QSize area)
         : ConsoleFrontend(messages), m_painter(painter), m_state(state), m_area(area) {}
 
     int previewPictureWidth() const override { return m_area.width(); }
@@ -188,7 +194,8 @@ QImage GamePreviewPainter::draw(const std::string& programDirectory, int game, Q
 
         engine::PlayEngine engine(state, frontend);
         if (!engine.loadGameList()) {
-            error = QStringLiteral("cannot read the catalogue: %1").arg(QString::fromStdString(messages.str()));
+            error = QStringLiteral("cannot read the catalogue: %1")
+                        .arg(QString::fromStdString(messages.str()));
             return {};
         }
         if (state.mainGame.gameListIndex(game) < 0) {
@@ -252,8 +259,9 @@ QString addGamePreviews(ResourceSet& resources, const resources::ResourceLibrary
         ++report.games;
         report.enlarged += painter.lastEnlarged() ? 1 : 0;
         if (!painter.lastFitted()) {
-            report.overflowing += (report.overflowing.isEmpty() ? QString() : QStringLiteral(", ")) +
-                                  QString::number(game);
+            report.overflowing +=
+                (report.overflowing.isEmpty() ? QString() : QStringLiteral(", ")) +
+                QString::number(game);
         }
     }
     return {};
