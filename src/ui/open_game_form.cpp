@@ -155,6 +155,10 @@ void TfrmOpenGame::buildWindow() {
     m_trvGames->setIconSize(QSize(16, 16));
     m_trvGames->setContextMenuPolicy(Qt::PreventContextMenu);
     m_trvGames->setIndentation(16);
+    // Names too long for the tree are not cut (games told apart by their last
+    // words, "... (3x3 square)", would look alike): the tree scrolls sideways.
+    m_trvGames->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_trvGames->header()->setStretchLastSection(false);
     m_pnlLblSelectagame->setBuddy(m_trvGames);
 
     // The frame of the description area; white with the product picture
@@ -298,6 +302,7 @@ void TfrmOpenGame::fill(QTreeWidgetItem* group, int requestedGame) {
         }
         auto* node = new QTreeWidgetItem(group, QStringList{entry.name});
         node->setData(0, kCodeRole, entry.number);
+        node->setToolTip(0, entry.name);
         // A type in no row keeps the first icon of the list.
         const QString iconName = typeIconName(entry.typeCode);
         node->setIcon(0, icon(iconName.isEmpty() || !m_icons.contains(iconName)
