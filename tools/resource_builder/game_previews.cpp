@@ -257,7 +257,12 @@ QString addGamePreviews(ResourceSet& resources, const resources::ResourceLibrary
         }
         resources.addBitmap(QStringLiteral("GAME%1").arg(game, 4, 10, QLatin1Char('0')), preview);
         ++report.games;
-        report.enlarged += painter.lastEnlarged() ? 1 : 0;
+        if (painter.lastEnlarged()) {
+            ++report.enlarged;
+            report.enlargedGames +=
+                (report.enlargedGames.isEmpty() ? QString() : QStringLiteral(" ")) +
+                QString::number(game);
+        }
         if (!painter.lastFitted()) {
             report.overflowing +=
                 (report.overflowing.isEmpty() ? QString() : QStringLiteral(", ")) +

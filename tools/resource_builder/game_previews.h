@@ -61,6 +61,8 @@ private:
 struct PreviewReport {
     int games = 0;
     int enlarged = 0;
+    // The games that needed a larger table than the first one tried.
+    QString enlargedGames;
     // Games whose table did not fit even the largest table tried.
     QString overflowing;
 };

@@ -121,8 +121,9 @@ int main(int argc, char* argv[]) {
         if (!error.isEmpty()) {
             return fail(error);
         }
-        std::printf("vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table)\n",
-                    report.games, static_cast<long long>(timer.elapsed()), report.enlarged);
+        std::printf("vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table%s%s)\n",
+                    report.games, static_cast<long long>(timer.elapsed()), report.enlarged,
+                    report.enlarged > 0 ? ": " : "", qPrintable(report.enlargedGames));
         if (!report.overflowing.isEmpty()) {
             std::printf("vellomir-resource-builder: the table of game(s) %s runs past the preview\n",
                         qPrintable(report.overflowing));
