@@ -146,6 +146,7 @@ bool Program::start() {
         m_window->restoreWindowState(preferences);
     }
     repaintSplash();
+    m_window->createGameChooser(m_library);
     repaintSplash();
     if (m_splash) {
         m_splash->hide();

@@ -1,5 +1,6 @@
 #include "resources/resource_library.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -21,17 +22,38 @@ bool ResourceLibrary::open(const QString& path) {
     return true;
 }
 
-void ResourceLibrary::close() {
-    if (!m_path.isEmpty()) {
-        QResource::unregisterResource(m_path);
-        m_path.clear();
+bool ResourceLibrary::openFolder(const QString& folder) {
+    close();
+    if (!QDir(folder).exists()) {
+        return false;
     }
+    m_path = folder;
+    m_folder = QDir(folder).absolutePath();
+    return true;
+}
+
+void ResourceLibrary::close() {
+    if (!m_path.isEmpty() && m_folder.isEmpty()) {
+        QResource::unregisterResource(m_path);
+    }
+    m_path.clear();
+    m_folder.clear();
+}
+
+QString ResourceLibrary::location(const char* kind, const QString& name) const {
+    const QString folderKind = QString::fromLatin1(kind);
+    if (m_folder.isEmpty()) {
+        return QStringLiteral(":/") + folderKind + QLatin1Char('/') + name;
+    }
+    const QString extension = folderKind == QLatin1String("wave") ? QStringLiteral(".wav")
+                                                                  : QStringLiteral(".png");
+    return m_folder + QLatin1Char('/') + folderKind + QLatin1Char('/') + name + extension;
 }
 
 QImage ResourceLibrary::loadBitmap(const QString& name) const {
     // Every picture of the library is a PNG. Naming the format spares the
     // reader from loading each image plug-in to ask whether it knows the data.
-    return QImage(QStringLiteral(":/bitmap/") + name, "PNG");
+    return QImage(location("bitmap", name), "PNG");
 }
 
 void ResourceLibrary::drawLibraryBitmap(QPainter& painter, const QString& name) const {
@@ -42,11 +64,11 @@ void ResourceLibrary::drawLibraryBitmap(QPainter& painter, const QString& name) 
 }
 
 bool ResourceLibrary::hasCursor(const QString& name) const {
-    return QFile::exists(QStringLiteral(":/cursor/") + name);
+    return QFile::exists(location("cursor", name));
 }
 
 QCursor ResourceLibrary::loadCursor(const QString& name) const {
-    const QImage image(QStringLiteral(":/cursor/") + name, "PNG");
+    const QImage image(location("cursor", name), "PNG");
     if (image.isNull()) {
         return QCursor();
     }
@@ -56,11 +78,11 @@ QCursor ResourceLibrary::loadCursor(const QString& name) const {
 }
 
 bool ResourceLibrary::hasWave(const QString& name) const {
-    return QFile::exists(QStringLiteral(":/wave/") + name);
+    return QFile::exists(location("wave", name));
 }
 
 QByteArray ResourceLibrary::loadWave(const QString& name) const {
-    QFile file(QStringLiteral(":/wave/") + name);
+    QFile file(location("wave", name));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }

@@ -26,6 +26,11 @@ public:
 
     /// Registers the library file; false when it is missing or not a resource file.
     bool open(const QString& path);
+    /// Takes the pictures from a folder laid out as the library is
+    /// (FOLDER/bitmap/NAME.png, FOLDER/cursor/NAME.png, FOLDER/wave/NAME.wav):
+    /// the resource builder draws with the pictures it has just written,
+    /// before they are packed. False when the folder does not exist.
+    bool openFolder(const QString& folder);
     /// Unregisters the library. Pictures already loaded stay valid.
     void close();
     bool isOpen() const { return !m_path.isEmpty(); }
@@ -44,7 +49,12 @@ public:
     bool hasWave(const QString& name) const;
 
 private:
+    // Where a resource of a kind ("bitmap", "cursor", "wave") and name lies.
+    QString location(const char* kind, const QString& name) const;
+
     QString m_path;
+    // Set when the pictures come from a folder rather than a registered file.
+    QString m_folder;
 };
 
 } // namespace vellomir::resources

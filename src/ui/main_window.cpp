@@ -12,8 +12,8 @@
 #include "table/pile_positions.h"
 #include "table/program_state.h"
 #include "ui/about_form.h"
-#include "ui/game_list_dialog.h"
 #include "ui/message_boxes.h"
+#include "ui/open_game_form.h"
 #include "ui/qt_frontend.h"
 #include "ui/toolbar_icons.h"
 
@@ -249,6 +249,23 @@ void TfrmMain::showHelp(int gameNumber) {
     } else {
         m_helpWindow->showRules(gameNumber);
     }
+}
+
+void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
+    if (m_chooser) {
+        return;
+    }
+    m_chooser = new TfrmOpenGame(this, m_state, library, m_boxes);
+    // Modal to the main window only, so that the rules it opens can be read
+    // while it stays open.
+    m_chooser->setWindowModality(Qt::WindowModal);
+    m_chooser->setRulesHandler([this](int game) { showHelp(game); });
+    m_chooser->setClosedHandler([this] {
+        if (m_frontend) {
+            m_frontend->drawing().invertSelectedCards();
+        }
+        m_table->update();
+    });
 }
 
 void TfrmMain::prepareCommands() {
@@ -711,15 +728,15 @@ void TfrmMain::newGame() {
 }
 
 void TfrmMain::openGame() {
-    if (!m_engine) {
+    if (!m_engine || !m_chooser) {
         return;
     }
-    GameListDialog chooser(this, m_state.mainGame.gameList(),
-                           m_state.settings.readInt(app::field::Game, -1));
-    if (m_boxes.runDialog(chooser) != QDialog::Accepted || chooser.chosenGame() < 0) {
+    m_boxes.runDialog(*m_chooser);
+    if (!m_chooser->chosen()) {
         return;
     }
-    m_engine->openGame(chooser.chosenGame(), engine::DealNumberMode::New, true);
+    m_chooser->clearChosen();
+    m_engine->openGame(m_chooser->chosenGame(), engine::DealNumberMode::New, true);
     updateScrollRange();
 }
 

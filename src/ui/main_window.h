@@ -22,6 +22,9 @@ class IniFile;
 namespace vellomir::engine {
 class PlayEngine;
 }
+namespace vellomir::resources {
+class ResourceLibrary;
+}
 namespace vellomir::table {
 struct ProgramState;
 }
@@ -30,6 +33,7 @@ namespace vellomir::ui {
 
 class MessageBoxes;
 class QtFrontend;
+class TfrmOpenGame;
 
 /// What the main window's commands call beyond the set-up of games. Empty
 /// members are skipped.
@@ -88,6 +92,9 @@ public:
     void setHelpFile(const QString& path) { m_helpFile = path; }
     /// Opens the help window on a game's rules, or on the contents for -1.
     void showHelp(int gameNumber);
+    /// Makes the game chooser, once; the Open command shows it again and again.
+    void createGameChooser(const resources::ResourceLibrary& library);
+    TfrmOpenGame* gameChooser() const { return m_chooser; }
     /// Reads the window's place from the preferences and shows the window.
     void restoreWindowState(const app::IniFile& preferences);
     /// Writes the window's place to the preferences; false when that failed
@@ -187,6 +194,7 @@ private:
 
     QString m_helpFile;
     TfrmHelp* m_helpWindow = nullptr;
+    TfrmOpenGame* m_chooser = nullptr;
     bool m_largeToolBar = true;
     bool m_toolBarVisible = true;
     bool m_shownOnce = false;

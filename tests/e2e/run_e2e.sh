@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on a copy of the program directory (so its data
 # folder starts empty) under a virtual X server, checks the caption of the
-# dealt game, keeps a screenshot, and closes it through its File menu.
+# dealt game, keeps a screenshot, and closes it through its File menu. A
+# second start drags a Klondike card, opens the game chooser with Ctrl+F12,
+# picks FreeCell with the keyboard and plays two moves to its free cells.
 #
 # usage: run_e2e.sh BIN_DIR OUT_DIR
 # Exit status 77 (skipped) when xvfb-run, xdotool or import is missing.
@@ -43,6 +45,28 @@ wait_for_window() {
     done
     [ -n "$found" ] || fail "$2"
     echo "$found"
+}
+
+# Saves the window $1 alone into the PNG $2.
+shoot_window() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$2"
+}
+
+# The number of pixels that differ between two pictures.
+pixels_changed() {
+    local changed
+    changed=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
+    echo "${changed%% *}"
+}
+
+# Drags with the left button from ($1, $2) to ($3, $4) in a few steps.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )) sleep 0.1 mousemove "$3" "$4" sleep 0.1
+    xdotool mouseup 1
+    sleep 0.8
 }
 
 # Exit through the menu: Alt+F opens File, X is the Exit command.
@@ -128,6 +152,49 @@ back=$(compare -metric AE "$out/klondike_before.png" "$out/klondike_after.png" n
 echo "pixels changed while dragging: $moved, after the refused drop: $back"
 [ "${moved%% *}" -gt 2000 ] 2>/dev/null || fail "the dragged card did not move on the screen ($moved)"
 [ "${back%% *}" -lt 200 ] 2>/dev/null || fail "the card did not come back to its place ($back)"
+
+# Ctrl+F12 opens the game chooser on the game being played.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key ctrl+F12 || fail "could not press Ctrl+F12"
+chooser=$(wait_for_window '^Open a game$' "Ctrl+F12 did not open the game chooser")
+sleep 0.5
+xdotool windowfocus --sync "$chooser" 2>/dev/null || true
+shoot_window "$chooser" "$out/chooser_klondike.png"
+# Home selects the group of all games: no game, the product picture.
+xdotool key Home
+sleep 0.4
+shoot_window "$chooser" "$out/chooser_root.png"
+# Typing a name's first letters finds the game; Return is OK.
+xdotool type --delay 80 free
+sleep 0.6
+shoot_window "$chooser" "$out/chooser_freecell.png"
+[ "$(pixels_changed "$out/chooser_klondike.png" "$out/chooser_freecell.png")" -gt 5000 ] 2>/dev/null ||
+    fail "the chooser did not describe another game"
+xdotool key Return
+window=$(wait_for_window '^Vellomir \[FreeCell\]  \[[0-9]{13}\]$' "FreeCell was not opened from the chooser")
+sleep 0.8
+grep -q '^Game=10$' "$work/DATA/CFG.DAT" || fail "the chooser did not store the game chosen"
+grep -q '^Game_TreeNum=-30$' "$work/DATA/CFG.DAT" || fail "the chooser did not store the group"
+
+# Two moves: the top cards of the first and the fifth tableau to the first
+# two free cells (the table below the tool bar, which holds the clock).
+board="1000x630+0+83"
+import -window root -crop "$board" "$out/freecell_before.png"
+drag 173 345 45 130
+import -window root -crop "$board" "$out/freecell_one_move.png"
+drag 537 326 126 130
+import -window root -crop "$board" "$out/freecell_two_moves.png"
+# Free cell n lies at x = 10 + 81 (n - 1), from the top of the board.
+cell() { convert "$1" +repage -crop "70x94+$((10 + 81 * ($2 - 1)))+0" +repage "$3"; }
+cell "$out/freecell_before.png" 1 "$work/cell1_before.png"
+cell "$out/freecell_one_move.png" 1 "$work/cell1_after.png"
+cell "$out/freecell_one_move.png" 2 "$work/cell2_before.png"
+cell "$out/freecell_two_moves.png" 2 "$work/cell2_after.png"
+first=$(pixels_changed "$work/cell1_before.png" "$work/cell1_after.png")
+second=$(pixels_changed "$work/cell2_before.png" "$work/cell2_after.png")
+echo "pixels changed in the first free cell: $first, in the second: $second"
+[ "$first" -gt 1500 ] 2>/dev/null || fail "the first move did not fill the first free cell ($first)"
+[ "$second" -gt 1500 ] 2>/dev/null || fail "the second move did not fill the second free cell ($second)"
 exit_through_menu
 echo "end-to-end test passed"
 SESSION

@@ -1,9 +1,12 @@
 // The built KAR.RGF holds every name the program asks for, in the sizes
 // the drawing code relies on.
 
+#include "catalogue/catalogue_reader.h"
 #include "resources/resource_library.h"
+#include "table/main_game.h"
 
 #include <QCursor>
+#include <QFileInfo>
 #include <QImage>
 #include <QStringList>
 
@@ -176,6 +179,28 @@ TEST_F(LibraryContents, SymbolsIconsAndDescriptionPicturesArePresent) {
                              "PROG_SKILL_CHANCEONLY", "PROG_DISABLED"}) {
         EXPECT_FALSE(s_library->loadBitmap(name).isNull()) << name;
     }
+}
+
+TEST_F(LibraryContents, EveryCatalogueGameHasItsPreviewPicture) {
+    // The catalogue the library was built from lies beside it.
+    const QString catalogue =
+        QFileInfo(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY)).absolutePath() + QStringLiteral("/GAMES.DAT");
+    table::TMainGame game;
+    catalogue::loadGameList(catalogue.toStdString(), game);
+    ASSERT_FALSE(game.gameList().empty());
+    for (const std::string& line : game.gameList()) {
+        const int number = table::gameListNumber(line);
+        const QString name = QStringLiteral("GAME%1").arg(number, 4, 10, QLatin1Char('0'));
+        const QImage preview = s_library->loadBitmap(name);
+        ASSERT_EQ(preview.size(), QSize(300, 185)) << name.toStdString();
+        // The top-left colour is the see-through cloth; every game deals at
+        // least a stock, about 22 x 30 pixels in a preview.
+        const auto [cloth, cards] = countColour(preview, preview.pixel(0, 0));
+        EXPECT_GT(cards, 600) << name.toStdString();
+        EXPECT_GT(cloth, 300 * 185 / 10) << name.toStdString();
+    }
+    // A number that is no game has no picture.
+    EXPECT_TRUE(s_library->loadBitmap(QStringLiteral("GAME9999")).isNull());
 }
 
 TEST_F(LibraryContents, TwelveCursorsWithHotSpotsInsideThem) {

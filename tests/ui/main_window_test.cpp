@@ -1,6 +1,6 @@
 #include "program_fixture.h"
 #include "table/program_state.h"
-#include "ui/game_list_dialog.h"
+#include "ui/open_game_form.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -74,12 +74,16 @@ TEST_F(MainWindowTest, OpensOnADealtGameAndSwitchesGamesFromTheList) {
     EXPECT_TRUE(boxes.boxes.isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
 
     boxes.onDialog = [](QDialog& dialog) {
-        auto* chooser = dynamic_cast<GameListDialog*>(&dialog);
-        return chooser && chooser->choose(1) ? QDialog::Accepted : QDialog::Rejected;
+        auto* chooser = dynamic_cast<TfrmOpenGame*>(&dialog);
+        if (!chooser || !chooser->selectGame(1)) {
+            return int(QDialog::Rejected);
+        }
+        chooser->confirmChoice();
+        return chooser->result();
     };
     window().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     // A first run (no player statistics) opened the chooser by itself; then the Open command.
-    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("dlgGameList"), QStringLiteral("dlgGameList")}));
+    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
     EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")))
         << caption().toStdString();
     EXPECT_TRUE(kDealNumber.match(caption()).hasMatch());
@@ -139,7 +143,7 @@ TEST_F(MainWindowTest, ToolBarButtonsCarryTheirHintsAndRunTheirCommands) {
 
     window().findChild<QToolButton*>(names[1])->click();
     // A first run (no player statistics) opened the chooser by itself; then the Open command.
-    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("dlgGameList"), QStringLiteral("dlgGameList")}));
+    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
 }
 
 TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
@@ -277,7 +281,7 @@ TEST_F(MainWindowTest, PointerEventsReachTheInputLayerWithButtonAndCtrl) {
 
 TEST_F(MainWindowTest, AGameNotInTheListOpensTheChooserAtTheFirstActivation) {
     start("[Preference]\nGame=4321\nGame_name=Gone\n");
-    EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("dlgGameList")});
+    EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
     EXPECT_FALSE(program->state().flags.test(Flag::GameInPlay));
     EXPECT_EQ(program->state().settings.read(app::field::Game), "-001");
 }

@@ -2,17 +2,25 @@
 // library KAR.RGF into a staging folder with the resource collection file
 // that rcc packs.
 //
-//   vellomir-resource-builder OUTDIR [--waves DIR] [--contact-sheet FILE.png]
+//   vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT]
+//                             [--contact-sheet FILE.png]
+//
+// With --catalogue every game of the catalogue gets its preview picture
+// "GAME" + four digits, dealt and drawn with the pictures written just before.
 
 #include "card_backs.h"
 #include "card_faces.h"
 #include "contact_sheet.h"
 #include "cursors.h"
+#include "game_previews.h"
 #include "icons.h"
 #include "pile_marks.h"
 #include "resource_set.h"
 #include "table_backgrounds.h"
 
+#include "resources/resource_library.h"
+
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QStringList>
@@ -21,8 +29,15 @@
 
 namespace {
 
+int fail(const QString& error) {
+    std::fprintf(stderr, "vellomir-resource-builder: %s\n", qPrintable(error));
+    return 1;
+}
+
 int usage() {
-    std::fputs("usage: vellomir-resource-builder OUTDIR [--waves DIR] [--contact-sheet FILE.png]\n", stderr);
+    std::fputs("usage: vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT] "
+               "[--contact-sheet FILE.png]\n",
+               stderr);
     return 2;
 }
 
@@ -40,13 +55,17 @@ int main(int argc, char* argv[]) {
     QString outDir;
     QString waveDir;
     QString contactSheet;
+    QString catalogue;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == QLatin1String("--waves") || a == QLatin1String("--contact-sheet")) {
+        if (a == QLatin1String("--waves") || a == QLatin1String("--contact-sheet") ||
+            a == QLatin1String("--catalogue")) {
             if (i + 1 >= args.size()) {
                 return usage();
             }
-            (a == QLatin1String("--waves") ? waveDir : contactSheet) = args[++i];
+            (a == QLatin1String("--waves")     ? waveDir
+             : a == QLatin1String("--catalogue") ? catalogue
+                                                 : contactSheet) = args[++i];
         } else if (a.startsWith(QLatin1String("--")) || !outDir.isEmpty()) {
             return usage();
         } else {
@@ -67,10 +86,47 @@ int main(int argc, char* argv[]) {
     addIcons(resources);
     addCursors(resources);
 
-    if (!outDir.isEmpty()) {
+    if (!catalogue.isEmpty() && outDir.isEmpty()) {
+        return usage();
+    }
+    if (!outDir.isEmpty() && catalogue.isEmpty()) {
         if (const QString error = resources.write(outDir, waveDir); !error.isEmpty()) {
-            std::fprintf(stderr, "vellomir-resource-builder: %s\n", qPrintable(error));
-            return 1;
+            return fail(error);
+        }
+    } else if (!outDir.isEmpty()) {
+        // The previews are drawn with the card pictures as written, read back
+        // from the staging folder before anything is packed.
+        QString error = resources.clearFolder(outDir);
+        if (error.isEmpty()) {
+            error = resources.writePictures(outDir);
+        }
+        if (!error.isEmpty()) {
+            return fail(error);
+        }
+        vellomir::resources::ResourceLibrary library;
+        if (!library.openFolder(outDir)) {
+            return fail(QStringLiteral("cannot read back %1").arg(outDir));
+        }
+        const std::size_t first = resources.entries().size();
+        QElapsedTimer timer;
+        timer.start();
+        PreviewReport report;
+        error = addGamePreviews(resources, library, catalogue, report);
+        if (error.isEmpty()) {
+            error = resources.writePictures(outDir, first);
+        }
+        if (error.isEmpty()) {
+            error = resources.writeCollection(outDir, waveDir);
+        }
+        if (!error.isEmpty()) {
+            return fail(error);
+        }
+        std::printf("vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table%s%s)\n",
+                    report.games, static_cast<long long>(timer.elapsed()), report.enlarged,
+                    report.enlarged > 0 ? ": " : "", qPrintable(report.enlargedGames));
+        if (!report.overflowing.isEmpty()) {
+            std::printf("vellomir-resource-builder: the table of game(s) %s runs past the preview\n",
+                        qPrintable(report.overflowing));
         }
     }
     if (!contactSheet.isEmpty()) {

@@ -59,16 +59,16 @@ const ResourceSet::Entry* ResourceSet::find(const QString& name) const {
 }
 
 QString ResourceSet::write(const QString& folder, const QString& waveDir) const {
-    // Two pictures of one name would silently shadow each other in the library.
-    QSet<QString> seen;
-    for (const Entry& e : m_entries) {
-        const QString key = (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name;
-        if (seen.contains(key)) {
-            return QStringLiteral("two pictures are named %1").arg(key);
-        }
-        seen.insert(key);
+    if (QString error = clearFolder(folder); !error.isEmpty()) {
+        return error;
     }
+    if (QString error = writePictures(folder); !error.isEmpty()) {
+        return error;
+    }
+    return writeCollection(folder, waveDir);
+}
 
+QString ResourceSet::clearFolder(const QString& folder) const {
     QDir root(folder);
     for (const char* sub : {"bitmap", "cursor", "wave"}) {
         // Clear what an earlier run left, so that a renamed picture cannot linger.
@@ -80,18 +80,45 @@ QString ResourceSet::write(const QString& folder, const QString& waveDir) const 
             return QStringLiteral("cannot create %1").arg(root.filePath(QString::fromLatin1(sub)));
         }
     }
+    return {};
+}
 
+namespace {
+
+QString relativePath(const ResourceSet::Entry& e) {
+    return (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name + QStringLiteral(".png");
+}
+
+} // namespace
+
+QString ResourceSet::writePictures(const QString& folder, std::size_t first) const {
+    const QDir root(folder);
+    for (std::size_t i = first; i < m_entries.size(); ++i) {
+        if (QString error = writePng(m_entries[i].image, root.filePath(relativePath(m_entries[i]))); !error.isEmpty()) {
+            return error;
+        }
+    }
+    return {};
+}
+
+QString ResourceSet::writeCollection(const QString& folder, const QString& waveDir) const {
+    // Two pictures of one name would silently shadow each other in the library.
+    QSet<QString> seen;
+    for (const Entry& e : m_entries) {
+        const QString key = (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name;
+        if (seen.contains(key)) {
+            return QStringLiteral("two pictures are named %1").arg(key);
+        }
+        seen.insert(key);
+    }
+
+    const QDir root(folder);
     QString bitmaps;
     QString cursors;
     QString waves;
     for (const Entry& e : m_entries) {
-        const QString relative = (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name +
-                                 QStringLiteral(".png");
-        if (QString error = writePng(e.image, root.filePath(relative)); !error.isEmpty()) {
-            return error;
-        }
         (e.cursor ? cursors : bitmaps) +=
-            QStringLiteral("    <file alias=\"%1\">%2</file>\n").arg(escaped(e.name), escaped(relative));
+            QStringLiteral("    <file alias=\"%1\">%2</file>\n").arg(escaped(e.name), escaped(relativePath(e)));
     }
 
     if (!waveDir.isEmpty()) {
@@ -103,6 +130,7 @@ QString ResourceSet::write(const QString& folder, const QString& waveDir) const 
             sounds.entryInfoList({QStringLiteral("*.wav")}, QDir::Files | QDir::Readable, QDir::Name);
         for (const QFileInfo& file : files) {
             const QString relative = QStringLiteral("wave/") + file.fileName();
+            QFile::remove(root.filePath(relative));
             if (!QFile::copy(file.filePath(), root.filePath(relative))) {
                 return QStringLiteral("cannot copy %1").arg(file.filePath());
             }

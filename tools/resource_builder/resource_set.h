@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace vellomir::tools {
@@ -31,6 +32,13 @@ public:
     // NAME.wav in it, when given) and the resource collection file "kar.qrc"
     // into `folder`. Returns an empty string on success, else what failed.
     QString write(const QString& folder, const QString& waveDir) const;
+
+    // The same in steps, for pictures drawn with the ones written before:
+    // clear the folder and write the pictures so far, write the pictures added
+    // since entry `first`, and last the sounds and the collection file.
+    QString writePictures(const QString& folder, std::size_t first = 0) const;
+    QString writeCollection(const QString& folder, const QString& waveDir) const;
+    QString clearFolder(const QString& folder) const;
 
 private:
     std::vector<Entry> m_entries;
