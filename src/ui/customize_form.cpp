@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -596,6 +597,16 @@ void TfrmCustomize_Quorvane::accepted() {
     }
     m_cancelled = false;
     accept();
+}
+
+void TfrmCustomize_Quorvane::showEvent(QShowEvent* event) {
+    C_TAdvancedForm<QDialog>::showEvent(event);
+    // Centred on the screen, whatever the main window's place.
+    if (const QScreen* display = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(display->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void TfrmCustomize_Quorvane::done(int result) {

@@ -90,6 +90,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Remembered {
         std::string cardSize, cardSet, fade, back, picture, colour, fixedColour, useDefault,
