@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -49,14 +50,13 @@ protected:
     WinningSequence& winning() { return *program->winningSequence(); }
     const QImage& view() { return *program->frontend().drawing().viewImageOrNull(); }
 
-    // Sends a key press to the table the first time the animation lets input through.
+    // Types F2 (the New game shortcut) on the table the first time the
+    // animation lets input through.
     void pressKeyOnce() {
         winning().setProcessMessagesHook([this] {
             if (!m_pressed) {
                 m_pressed = true;
-                QCoreApplication::postEvent(window().tableView(),
-                                            new QKeyEvent(QEvent::KeyPress, Qt::Key_F2,
-                                                          Qt::NoModifier));
+                QTest::keyClick(window().tableView(), Qt::Key_F2);
             }
         });
     }
