@@ -26,16 +26,15 @@ void addArc(std::vector<FestoonPhase>& phases, int top, const std::vector<int>& 
 } // namespace
 
 const std::vector<FestoonPhase>& festoonFall() {
-    static const std::vector<FestoonPhase> fall{{0, 0},  {3, 3},   {5, 5},   {7, 7},   {9, 9},
+    static const std::vector<FestoonPhase> fall{{0, 0},   {3, 3},   {5, 5},   {7, 7},   {9, 9},
                                                 {11, 11}, {13, 13}, {15, 15}, {17, 17}, {19, 100}};
     return fall;
 }
 
 std::vector<FestoonPhase> festoonBounces(int n) {
     std::vector<FestoonPhase> phases;
-    addArc(phases, 19,
-           {0, 0, n, n + 1, n + 2, n + 3, n + 2, n + 1, n, n - 1, n - 2, n - 2, n - 1, n, n + 1,
-            n + 2, n + 3, n + 2, n + 1, n, 0, 0});
+    addArc(phases, 19, {0,     0,     n, n + 1, n + 2, n + 3, n + 2, n + 1, n, n - 1, n - 2,
+                        n - 2, n - 1, n, n + 1, n + 2, n + 3, n + 2, n + 1, n, 0,     0});
     addArc(phases, 15, {1, 3, 4, 5, 5, 4, 3, 1, 0, 0, 1, 3, 4, 5, 4, 4, 3, 1});
     addArc(phases, 11, {0, 1, 3, 4, 3, 1, 0, 0, 1, 3, 4, 3, 1, 0});
     addArc(phases, 7, {0, 1, 3, 4, 3, 0, 1, 3, 4, 3});

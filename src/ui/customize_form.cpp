@@ -114,21 +114,20 @@ void TfrmCustomize_Quorvane::buildPages() {
     timeScores->setObjectName(QStringLiteral("grpTimeScores"));
     timeScores->setGeometry(8, 8, 360, 78);
     m_chkShowTime = checkBox(timeScores, "chkShowTime", QStringLiteral("Show &time"), {16, 24});
-    m_chkShowScore =
-        checkBox(timeScores, "chkShowScore", QStringLiteral("Show sco&re"), {16, 48});
+    m_chkShowScore = checkBox(timeScores, "chkShowScore", QStringLiteral("Show sco&re"), {16, 48});
     auto* show = new QGroupBox(QStringLiteral("Show "), general);
     show->setObjectName(QStringLiteral("grpShow"));
     show->setGeometry(8, 96, 360, 56);
-    m_chkConfirmQuitGame = checkBox(show, "chkConfirmQuitGame",
-                                    QStringLiteral("C&onfirm quit game"), {16, 24});
+    m_chkConfirmQuitGame =
+        checkBox(show, "chkConfirmQuitGame", QStringLiteral("C&onfirm quit game"), {16, 24});
     // Kept in the design for reading and writing, never shown.
-    m_chkTBLargeIcons = checkBox(general, "chkTBLargeIcons", QStringLiteral("&Large buttons"),
-                                 {16, 160});
+    m_chkTBLargeIcons =
+        checkBox(general, "chkTBLargeIcons", QStringLiteral("&Large buttons"), {16, 160});
     m_chkTBFlatBtn = checkBox(general, "chkTBFlatBtn", QStringLiteral("&Flat buttons"), {16, 180});
     m_chkConfirmOnExit =
         checkBox(general, "chkConfirmOnExit", QStringLiteral("Confirm on e&xit"), {180, 160});
-    m_chkWinningAnimation = checkBox(general, "chkWinningAnimation",
-                                     QStringLiteral("&Winning animation"), {180, 180});
+    m_chkWinningAnimation =
+        checkBox(general, "chkWinningAnimation", QStringLiteral("&Winning animation"), {180, 180});
     for (QCheckBox* hidden :
          {m_chkTBLargeIcons, m_chkTBFlatBtn, m_chkConfirmOnExit, m_chkWinningAnimation}) {
         hidden->hide();
@@ -181,15 +180,15 @@ void TfrmCustomize_Quorvane::buildPages() {
     m_lblBackGround->setObjectName(QStringLiteral("lblBackGround"));
     m_lblBackGround->setGeometry(193, 170, 182, 18);
     m_lblBackGround->setAlignment(Qt::AlignCenter);
-    m_chkFadeBackground = checkBox(backgrounds, "chkFadeBackground",
-                                   QStringLiteral("&Fade background"), {197, 194});
+    m_chkFadeBackground =
+        checkBox(backgrounds, "chkFadeBackground", QStringLiteral("&Fade background"), {197, 194});
     m_pages->addTab(backgrounds, QStringLiteral("&Backgrounds"));
 
     // Sounds.
     auto* sounds = new QWidget;
     sounds->setObjectName(QStringLiteral("tabSounds"));
-    m_chkSoundsEnabled = checkBox(sounds, "chkSoundsEnabled",
-                                  QStringLiteral("Disable all &sounds"), {16, 16});
+    m_chkSoundsEnabled =
+        checkBox(sounds, "chkSoundsEnabled", QStringLiteral("Disable all &sounds"), {16, 16});
     m_pages->addTab(sounds, QStringLiteral("&Sounds"));
 
     for (QTreeWidget* tree : {m_trvCardBack, m_trvBackGround}) {
@@ -251,10 +250,14 @@ void TfrmCustomize_Quorvane::fillTree(QTreeWidget* tree, const std::vector<Choic
 
 void TfrmCustomize_Quorvane::remember() {
     const app::SettingsRecord& s = m_state.settings;
-    m_remembered = {s.read(field::CardSize),    s.read(field::Card),
-                    s.read(field::FadeBackground), s.read(field::BackCard),
-                    s.read(field::BackgroundBmp),  s.read(field::BackgroundCol),
-                    s.read(field::BackgroundFixedCol), s.read(field::BackgroundDef),
+    m_remembered = {s.read(field::CardSize),
+                    s.read(field::Card),
+                    s.read(field::FadeBackground),
+                    s.read(field::BackCard),
+                    s.read(field::BackgroundBmp),
+                    s.read(field::BackgroundCol),
+                    s.read(field::BackgroundFixedCol),
+                    s.read(field::BackgroundDef),
                     s.read(field::PilesTT)};
     const long long stored = QString::fromStdString(m_remembered.colour).toLongLong();
     m_colourField = stored == 0 ? kButtonFaceColour : stored;
@@ -302,7 +305,8 @@ void TfrmCustomize_Quorvane::prepare() {
         return item != nullptr;
     };
     if (s.read(field::BackgroundDef) != "Y") {
-        const long long fixed = QString::fromStdString(s.read(field::BackgroundFixedCol)).toLongLong();
+        const long long fixed =
+            QString::fromStdString(s.read(field::BackgroundFixedCol)).toLongLong();
         const int picture = app::toIntOr(s.read(field::BackgroundBmp), 0);
         if (fixed != 0) {
             m_backgroundSample = swatch(fixed);
@@ -351,8 +355,7 @@ QImage TfrmCustomize_Quorvane::swatch(long long colourValue) const {
     QImage image(kBackgroundSampleSize, QImage::Format_RGB32);
     const QColor colour = render::colourFromValue(colourValue);
     if (m_chkFadeBackground->isChecked() && m_screen.manyColours) {
-        render::fillFade(image, colour,
-                         QRect(0, 0, image.width() + 1, image.height() + 1));
+        render::fillFade(image, colour, QRect(0, 0, image.width() + 1, image.height() + 1));
     } else {
         image.fill(colour);
     }
@@ -375,9 +378,10 @@ void TfrmCustomize_Quorvane::paintBackgroundSample(int number) {
         return;
     }
     const QImage picture =
-        m_library ? m_library->loadBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')))
-                        .convertToFormat(QImage::Format_RGB32)
-                  : QImage();
+        m_library
+            ? m_library->loadBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')))
+                  .convertToFormat(QImage::Format_RGB32)
+            : QImage();
     if (number >= kFirstWholePicture) {
         // Drawn whole as on the table below the tool bar, then shown shrunk.
         const QSize whole(std::max(1, m_screen.size.width()),
@@ -396,22 +400,22 @@ void TfrmCustomize_Quorvane::paintBackgroundSample(int number) {
 }
 
 void TfrmCustomize_Quorvane::showBackgroundSample() {
-    const QImage shown = m_backgroundSample.size() == kBackgroundSampleSize
-                             ? m_backgroundSample
-                             : m_backgroundSample.scaled(kBackgroundSampleSize,
-                                                         Qt::IgnoreAspectRatio,
-                                                         Qt::SmoothTransformation);
+    const QImage shown =
+        m_backgroundSample.size() == kBackgroundSampleSize
+            ? m_backgroundSample
+            : m_backgroundSample.scaled(kBackgroundSampleSize, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
     m_imgSfondoEsempio->setPixmap(QPixmap::fromImage(shown));
 }
 
 void TfrmCustomize_Quorvane::copySampleToDecks() {
-    const QImage shown = m_backgroundSample.size() == kBackgroundSampleSize
-                             ? m_backgroundSample
-                             : m_backgroundSample.scaled(kBackgroundSampleSize,
-                                                         Qt::IgnoreAspectRatio,
-                                                         Qt::SmoothTransformation);
-    m_decksBackground = shown.copy(QRect(QPoint(0, 0), kDecksSampleSize))
-                            .convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        m_backgroundSample.size() == kBackgroundSampleSize
+            ? m_backgroundSample
+            : m_backgroundSample.scaled(kBackgroundSampleSize, Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+    m_decksBackground =
+        shown.copy(QRect(QPoint(0, 0), kDecksSampleSize)).convertToFormat(QImage::Format_RGB32);
     m_imgSfondoEsempio2->setPixmap(QPixmap::fromImage(m_decksBackground));
 }
 
@@ -419,8 +423,9 @@ void TfrmCustomize_Quorvane::loadBackSample(int number) {
     m_backSample = QImage();
     if (number > 0 && m_library) {
         // The sample always shows the large back.
-        m_backSample = m_library->loadBitmap(QStringLiteral("DB%1").arg(number, 3, 10, QLatin1Char('0')))
-                           .convertToFormat(QImage::Format_RGB32);
+        m_backSample =
+            m_library->loadBitmap(QStringLiteral("DB%1").arg(number, 3, 10, QLatin1Char('0')))
+                .convertToFormat(QImage::Format_RGB32);
     }
     if (m_backSample.isNull()) {
         m_imgDorsoEsempio->clear();
@@ -429,12 +434,11 @@ void TfrmCustomize_Quorvane::loadBackSample(int number) {
     // The corners show the sample's background, as on the table.
     const QRect place(kBackPlace, m_backSample.size());
     render::forEachCornerPixel(QRect(QPoint(0, 0), m_backSample.size()), true, true,
-                               m_backSample.width() == 25 ? 1 : 3,
-                               [&](int x, int y, bool, bool) {
-                                   render::setPixelSafe(
-                                       m_backSample, x, y,
-                                       render::pixelSafe(m_decksBackground, place.x() + x,
-                                                         place.y() + y));
+                               m_backSample.width() == 25 ? 1 : 3, [&](int x, int y, bool, bool) {
+                                   render::setPixelSafe(m_backSample, x, y,
+                                                        render::pixelSafe(m_decksBackground,
+                                                                          place.x() + x,
+                                                                          place.y() + y));
                                });
     m_imgDorsoEsempio->setPixmap(QPixmap::fromImage(m_backSample));
 }
@@ -490,9 +494,8 @@ void TfrmCustomize_Quorvane::pageChanged() {
 }
 
 bool TfrmCustomize_Quorvane::selectBack(const QString& text) {
-    QTreeWidgetItem* item = findItem(m_trvCardBack, [&](QTreeWidgetItem* i) {
-        return i->text(0) == text;
-    });
+    QTreeWidgetItem* item =
+        findItem(m_trvCardBack, [&](QTreeWidgetItem* i) { return i->text(0) == text; });
     if (item) {
         m_trvCardBack->setCurrentItem(item);
     }
@@ -500,9 +503,8 @@ bool TfrmCustomize_Quorvane::selectBack(const QString& text) {
 }
 
 bool TfrmCustomize_Quorvane::selectBackground(const QString& text) {
-    QTreeWidgetItem* item = findItem(m_trvBackGround, [&](QTreeWidgetItem* i) {
-        return i->text(0) == text;
-    });
+    QTreeWidgetItem* item =
+        findItem(m_trvBackGround, [&](QTreeWidgetItem* i) { return i->text(0) == text; });
     if (item) {
         m_trvBackGround->setCurrentItem(item);
     }
@@ -525,8 +527,7 @@ void TfrmCustomize_Quorvane::showHelp() {
 
 bool TfrmCustomize_Quorvane::writePreference(std::string_view key, std::string_view value) {
     app::IniFile preferences(m_state.preferencesPath());
-    const app::WriteResult written =
-        preferences.writeText(app::kPreferenceSection, key, value);
+    const app::WriteResult written = preferences.writeText(app::kPreferenceSection, key, value);
     if (!written && m_writeFailure.empty()) {
         m_writeFailure = written.message;
     }

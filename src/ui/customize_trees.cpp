@@ -31,13 +31,12 @@ const std::vector<ChoiceNode>& backgroundTree() {
     // Colour numbers hold blue in the high byte: 0x00BBGGRR.
     static const std::vector<ChoiceNode> tree{
         group("Colors", {entry("Blue", 16711680), entry("Green", 32768), entry("Navy", 8388608),
-                         entry("Olive", 32896), entry("Teal", 8421376),
-                         entry("White", 16777215)}),
-        group("Over 256 colors", {group("Metal", {entry("Metal gold", 287)}),
-                                  group("Nature", {entry("Meadow", 324)}),
-                                  group("Tissue", {entry("Moquette 1", 296)}),
-                                  group("Walls", {entry("Brick wall 1", 304)}),
-                                  group("Wood", {entry("Parquet", 311)})}),
+                         entry("Olive", 32896), entry("Teal", 8421376), entry("White", 16777215)}),
+        group("Over 256 colors",
+              {group("Metal", {entry("Metal gold", 287)}), group("Nature", {entry("Meadow", 324)}),
+               group("Tissue", {entry("Moquette 1", 296)}),
+               group("Walls", {entry("Brick wall 1", 304)}),
+               group("Wood", {entry("Parquet", 311)})}),
         group("Under 256 colors", {group("Geometricals", {entry("Moquette", 102)})}),
     };
     return tree;

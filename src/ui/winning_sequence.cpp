@@ -23,12 +23,15 @@ bool WinningStopFilter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
+        break;
     case QEvent::NonClientAreaMouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+            return QObject::eventFilter(watched, event);
+        }
         break;
     case QEvent::MouseButtonPress: {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
-        if (button != Qt::LeftButton && button != Qt::RightButton &&
-            button != Qt::MiddleButton) {
+        if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton) {
             return QObject::eventFilter(watched, event);
         }
         break;
@@ -61,9 +64,8 @@ WinningSequence::~WinningSequence() {
 
 void WinningSequence::run() {
     const app::IniFile preferences(m_state.preferencesPath());
-    const std::string style =
-        preferences.readText(app::kPreferenceSection, "Winning_Animations",
-                             std::string(render::kRandomWinningStyle));
+    const std::string style = preferences.readText(app::kPreferenceSection, "Winning_Animations",
+                                                   std::string(render::kRandomWinningStyle));
     run(style, preferences.readInt(app::kPreferenceSection, "Winning_Animations_Time", 30));
 }
 
@@ -102,7 +104,8 @@ void WinningSequence::run(const std::string& style, int seconds) {
     // The thrown cards are not part of the table: they must not stretch its
     // scroll range.
     const int lowestEdge = m_state.mainGame.cell(cell::LowestCardEdge);
-    const std::optional<render::WinningStyle> chosen = render::winningStyleNamed(style, stage.random);
+    const std::optional<render::WinningStyle> chosen =
+        render::winningStyleNamed(style, stage.random);
     if (chosen) {
         render::runWinningStyle(*chosen, stage,
                                 static_cast<long long>(std::max(0, seconds)) * 1000);

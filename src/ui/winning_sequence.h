@@ -18,10 +18,11 @@ namespace vellomir::ui {
 
 class TfrmMain;
 
-/// While the winning animation runs, swallows every key press and mouse
-/// button press of the application (the title bar's included): the first
-/// one stops the animation, and none reaches a window. Releases and
-/// double-clicks that belong to the swallowed presses are swallowed too.
+/// While the winning animation runs, swallows every key press and every
+/// left, right or middle button press of the application (a left press on a
+/// title bar too): the first one stops the animation, and none reaches a
+/// window. Releases and double-clicks, which would follow the swallowed
+/// presses, are swallowed too.
 class WinningStopFilter : public QObject {
 public:
     explicit WinningStopFilter(table::EngineFlags& flags) : m_flags(flags) {}
@@ -37,8 +38,7 @@ private:
 /// window and into the table buffer, and undoes it all at the end.
 class WinningSequence {
 public:
-    WinningSequence(table::ProgramState& state, TfrmMain& window,
-                    render::TableRenderer& renderer);
+    WinningSequence(table::ProgramState& state, TfrmMain& window, render::TableRenderer& renderer);
     ~WinningSequence();
     WinningSequence(const WinningSequence&) = delete;
     WinningSequence& operator=(const WinningSequence&) = delete;

@@ -27,10 +27,10 @@ namespace field = app::field;
 
 // The settings positions the dialog may change.
 const app::SettingsField kWatched[] = {
-    field::CardSize,      field::Card,          field::FadeBackground, field::BackCard,
-    field::BackgroundBmp, field::BackgroundCol, field::BackgroundFixedCol,
-    field::BackgroundDef, field::PilesTT,       field::SoundsEnabled,  field::ShowTime,
-    field::ShowScore,     field::ConfirmQuitGame};
+    field::CardSize,       field::Card,          field::FadeBackground,     field::BackCard,
+    field::BackgroundBmp,  field::BackgroundCol, field::BackgroundFixedCol, field::BackgroundDef,
+    field::PilesTT,        field::SoundsEnabled, field::ShowTime,           field::ShowScore,
+    field::ConfirmQuitGame};
 
 class CustomizeTest : public ::testing::Test {
 protected:
@@ -91,9 +91,7 @@ protected:
     std::string preference(const char* key) {
         return directory.preferences().readText("Preference", key, "(none)");
     }
-    QImage& view() {
-        return const_cast<QImage&>(*program->frontend().drawing().viewImageOrNull());
-    }
+    QImage& view() { return const_cast<QImage&>(*program->frontend().drawing().viewImageOrNull()); }
 
     ProgramDirectory directory;
     RecordingBoxes boxes;
@@ -204,11 +202,11 @@ TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {
         return click(dialog, "btnOK");
     });
     const std::pair<const char*, const char*> written[] = {
-        {"Sounds_Enabled", "Y"},      {"Back_Card", "14"},       {"Background_bmp", "311"},
-        {"Background_Col", "0"},      {"Background_Fixed_Col", "0"}, {"Background_Def", "N"},
-        {"Fade_Background", "N"},     {"ToolBar_Large", "N"},    {"ToolBar_Flat", "Y"},
-        {"Show_Time", "N"},           {"Show_Score", "Y"},       {"ConfirmQuit", "N"},
-        {"ConfirmQuitGame", "Y"},     {"Winning_Animation", "Y"}};
+        {"Sounds_Enabled", "Y"},  {"Back_Card", "14"},           {"Background_bmp", "311"},
+        {"Background_Col", "0"},  {"Background_Fixed_Col", "0"}, {"Background_Def", "N"},
+        {"Fade_Background", "N"}, {"ToolBar_Large", "N"},        {"ToolBar_Flat", "Y"},
+        {"Show_Time", "N"},       {"Show_Score", "Y"},           {"ConfirmQuit", "N"},
+        {"ConfirmQuitGame", "Y"}, {"Winning_Animation", "Y"}};
     for (const auto& [key, value] : written) {
         EXPECT_EQ(preference(key), value) << key;
     }
