@@ -14,6 +14,7 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/splash_form.h"
+#include "ui/winning_sequence.h"
 
 #include <QApplication>
 #include <QDir>
@@ -277,6 +278,7 @@ bool Program::initialise() {
     };
     hooks.autoplaySweep = [this] { engine::runAutomaticSteps(m_state, m_frontend); };
     hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
+    hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
     m_window->setHooks(std::move(hooks));
     return true;
@@ -320,6 +322,8 @@ void Program::attachRenderer() {
     m_drawingTarget = std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
         *m_renderer, *m_images, m_state);
     m_frontend.drawing().setTarget(m_drawingTarget.get());
+    m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
+    m_frontend.setWinningAnimation([this] { m_winning->run(); });
 }
 
 void Program::tearDown() {
@@ -328,6 +332,9 @@ void Program::tearDown() {
         m_hourglass = false;
     }
     m_frontend.setInputBlocked(false);
+    if (m_winning) {
+        m_winning->stop();
+    }
     m_frontend.drawing().setTarget(nullptr);
     m_state.piles.clear();
     m_state.snapshot.clear();

@@ -19,6 +19,7 @@ namespace vellomir::ui {
 class MessageBoxes;
 class TfrmMain;
 class TfrmSplashForm;
+class WinningSequence;
 } // namespace vellomir::ui
 
 namespace vellomir::app {
@@ -62,6 +63,8 @@ public:
     engine::PlayEngine& engine() { return m_engine; }
     resources::ResourceLibrary& library() { return m_library; }
     ui::TfrmMain* mainWindow() { return m_window.get(); }
+    /// The winning animation on the main window; null before start-up made it.
+    ui::WinningSequence* winningSequence() { return m_winning.get(); }
 
 private:
     bool initialise();
@@ -86,6 +89,7 @@ private:
     std::unique_ptr<render::CardImages> m_images;
     std::unique_ptr<render::TableRenderer> m_renderer;
     std::unique_ptr<ui::RendererTarget<render::TableRenderer, render::CardImages>> m_drawingTarget;
+    std::unique_ptr<ui::WinningSequence> m_winning;
     std::unique_ptr<ui::TfrmSplashForm> m_splash;
     std::unique_ptr<ui::TfrmMain> m_window;
     int m_exitCode = 0;

@@ -32,6 +32,11 @@ void TfrmHelp::showRules(int gameNumber) {
     showUrl(url.isEmpty() ? m_help.contentsUrl() : url);
 }
 
+void TfrmHelp::showTopic(int context) {
+    const QUrl url = m_help.topicUrl(context);
+    showUrl(url.isEmpty() ? m_help.contentsUrl() : url);
+}
+
 void TfrmHelp::showUrl(const QUrl& url) {
     m_browser->setSource(url);
     show();

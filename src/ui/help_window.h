@@ -23,6 +23,8 @@ public:
     void showContents();
     /// Shows the rules of a game, or the contents when it has no page.
     void showRules(int gameNumber);
+    /// Shows the page of a context number, or the contents when it has none.
+    void showTopic(int context);
 
 private:
     void showUrl(const QUrl& url);

@@ -12,6 +12,7 @@
 #include "table/pile_positions.h"
 #include "table/program_state.h"
 #include "ui/about_form.h"
+#include "ui/customize_form.h"
 #include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
 #include "ui/qt_frontend.h"
@@ -225,13 +226,12 @@ void TfrmMain::buildMenus() {
     connect(m_mnuEsci, &QAction::triggered, this, [this] { close(); });
     connect(m_mnuAutoPlay, &QAction::triggered, this, [this] { toggleAutoplay(); });
     connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(); });
+    connect(m_mnuCustomize, &QAction::triggered, this, [this] { showCustomize(); });
 
     connect(m_mnuRules, &QAction::triggered, this,
             [this] { showHelp(m_state.settings.readInt(app::field::Game, -1)); });
     connect(m_sommario, &QAction::triggered, this, [this] { showHelp(-1); });
 
-    // The customise dialog is not part of this version: its command stays disabled.
-    m_mnuCustomize->setEnabled(false);
     m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
 }
 
@@ -443,9 +443,8 @@ void TfrmMain::setAutoplayEnabled(bool enabled) {
 }
 
 void TfrmMain::setCustomizeWanted(bool enabled) {
-    // Remembered for the customise dialog; the command stays disabled
-    // until the dialog is part of the program.
     m_customizeWanted = enabled;
+    m_mnuCustomize->setEnabled(enabled);
 }
 
 void TfrmMain::setGameCommandsEnabled(bool enabled) {
@@ -753,6 +752,36 @@ void TfrmMain::toggleAutoplay() {
     if (on && gameRunning() && m_hooks.autoplaySweep) {
         m_hooks.autoplaySweep();
     }
+}
+
+void TfrmMain::showCustomize() {
+    if (!m_frontend) {
+        return;
+    }
+    m_frontend->setBusyCursor(true);
+    CustomizeHooks hooks;
+    hooks.setToolBarFlat = [this](bool flat) { setToolBarFlat(flat, false); };
+    hooks.showTime = [this](bool visible) { setClockVisible(visible); };
+    hooks.showScore = [this](bool visible) { setScoreVisible(visible); };
+    hooks.resetCursor = [this] { unsetCursor(); };
+    hooks.setBusy = [this](bool busy) { m_frontend->setBusyCursor(busy); };
+    hooks.repaintMain = [this] { repaint(); };
+    hooks.redrawTable = [this] {
+        // The back, the card set or the size may have changed: every card
+        // picture is built again before the table is drawn anew.
+        m_frontend->cardSizeChanged(m_state.cardSize.width, m_state.cardSize.height);
+        redrawTable();
+    };
+    CustomizeScreen screen;
+    screen.size = screenSize(*this);
+    const QScreen* display = this->screen();
+    screen.manyColours = !display || display->depth() > 8;
+    screen.largeToolBarBottom = kLargeBar.bottom() + 1;
+    TfrmCustomize_Quorvane dialog(this, m_state, m_frontend->library(), m_boxes,
+                                  std::move(hooks), screen, m_helpFile);
+    m_frontend->setBusyCursor(false);
+    const int result = m_boxes.runDialog(dialog);
+    dialog.finish(result);
 }
 
 void TfrmMain::showAbout() {

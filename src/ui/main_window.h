@@ -135,6 +135,8 @@ public:
     void openGame();
     void toggleAutoplay();
     void showAbout();
+    /// The customise dialog, made anew for each use.
+    void showCustomize();
 
 protected:
     bool event(QEvent* event) override;

@@ -45,6 +45,7 @@ public:
     void attachResources(const resources::ResourceLibrary* library,
                          const resources::CursorTable* cursors);
     DrawingForwarder& drawing() { return m_drawing; }
+    const resources::ResourceLibrary* library() const { return m_library; }
     MessageBoxes& boxes() { return m_boxes; }
 
     /// Asks for the start-up sound with the two preferences read straight
