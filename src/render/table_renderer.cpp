@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "render/card_corners.h"
 #include "render/card_images.h"
+#include "render/large_image.h"
 #include "render/pixel_ops.h"
 #include "table/card.h"
 #include "table/card_position.h"
@@ -65,15 +66,15 @@ void TableRenderer::setWindowSize(QSize size) {
     if (m_window.size() == size) {
         return;
     }
-    m_window = QImage(size, QImage::Format_RGB32);
+    m_window = makeLargeImage(size);
     m_window.fill(Qt::black);
     repaintWindow();
 }
 
 void TableRenderer::resizeBuffers(QSize size) {
     if (tableBuffer().size() != size || tableBuffer().format() != QImage::Format_RGB32) {
-        tableBuffer() = QImage(size, QImage::Format_RGB32);
-        backgroundBuffer() = QImage(size, QImage::Format_RGB32);
+        tableBuffer() = makeLargeImage(size);
+        backgroundBuffer() = makeLargeImage(size);
     }
     drawBackground();
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
