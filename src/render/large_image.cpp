@@ -23,12 +23,13 @@ QImage makeLargeImage(QSize size, QImage::Format format) {
         // Rows of 32-bit pixels are already 4-byte aligned, as QImage wants.
         const qsizetype bytesPerLine = qsizetype{size.width()} * 4;
         const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * size.height();
-        const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
         if (bytes >= kLargePage) {
-            void* pixels = std::aligned_alloc(kLargePage, rounded);
-            if (pixels != nullptr) {
+            // Aligned to a large page, but not rounded up to whole ones: the
+            // tail stays in small pages so no memory is wasted.
+            void* pixels = nullptr;
+            if (posix_memalign(&pixels, kLargePage, bytes) == 0) {
                 // Only advice: without large pages the buffer works the same.
-                madvise(pixels, rounded, MADV_HUGEPAGE);
+                madvise(pixels, bytes / kLargePage * kLargePage, MADV_HUGEPAGE);
                 QImage image(static_cast<uchar*>(pixels), size.width(), size.height(),
                              bytesPerLine, format, &releasePixels, pixels);
                 if (!image.isNull()) {
