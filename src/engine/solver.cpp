@@ -2,10 +2,11 @@
 
 #include "catalogue/parameter_index.h"
 #include "engine/play_engine.h"
+#include "engine/position_record.h"
 #include "engine/quiet_frontend.h"
 #include "engine/solver_places.h"
-#include "engine/twin_piles.h"
 #include "engine/table_fingerprint.h"
+#include "engine/twin_piles.h"
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
 #include "table/main_game.h"
@@ -14,7 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
+#include <queue>
 #include <unordered_set>
 
 namespace vellomir::engine {
@@ -24,55 +25,54 @@ namespace {
 namespace param = catalogue::param;
 using Verb = PointerCommand::Verb;
 
-// What the move ordering weighs in a position.
-struct Progress {
-    int score = 0;
-    int faceDown = 0; // on tableaus and reserves: cards still to be turned
+// How far a position has come, for the order of the search: cards on the
+// foundations (through the score), cards turned, piles emptied, cards
+// brought out of the stock and the waste.
+int worth(const table::ProgramState& state) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    int faceDown = 0;
     int emptyPiles = 0;
-    int inStock = 0; // cards still in the stock and the waste
+    auto look = [&](const std::string& pile) {
+        emptyPiles += pile.empty() ? 1 : 0;
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int card = table::cardAt(pile, i);
+            faceDown += card >= 1 && !state.cards.isFaceUp(card) ? 1 : 0;
+        }
+    };
+    for (int t = 0; t < counts.tableaus; ++t) {
+        look(state.piles.tableau(t));
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        look(state.piles.reserve(r));
+    }
+    const int inStock = table::cardCount(state.piles.stock(table::kStock)) +
+                        table::cardCount(state.piles.stock(table::kWaste));
+    return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
+           2 * inStock;
+}
 
-    static Progress of(const table::ProgramState& state) {
-        Progress p;
-        p.score = state.settings.readInt(app::field::Score, 0);
-        p.inStock = table::cardCount(state.piles.stock(table::kStock)) +
-                    table::cardCount(state.piles.stock(table::kWaste));
-        const table::PileCounts counts = table::PileCounts::of(state.params);
-        auto count = [&](const std::string& pile) {
-            if (pile.empty()) {
-                ++p.emptyPiles;
-            }
-            for (int i = 0; i < table::cardCount(pile); ++i) {
-                const int card = table::cardAt(pile, i);
-                if (card >= 1 && !state.cards.isFaceUp(card)) {
-                    ++p.faceDown;
-                }
-            }
-        };
-        for (int t = 0; t < counts.tableaus; ++t) {
-            count(state.piles.tableau(t));
-        }
-        for (int r = 0; r < counts.reserves; ++r) {
-            count(state.piles.reserve(r));
-        }
-        return p;
+// A position reached and not yet searched: the gesture that leads to it
+// from a searched position.
+struct Opening {
+    int worth = 0;
+    std::uint64_t order = 0; // later openings first among equals: depth first on a plateau
+    std::uint32_t from = 0;  // the searched position it starts from
+    int idle = 0;            // gestures in a row up to it that gained nothing
+    std::uint64_t fingerprint = 0;
+    PointerCommand gesture;
+
+    friend bool operator<(const Opening& a, const Opening& b) {
+        return a.worth != b.worth ? a.worth < b.worth : a.order < b.order;
     }
 };
 
-// A gesture that changed the table, and how promising its position is.
-struct Child {
-    PointerCommand command;
-    std::uint64_t fingerprint = 0;
-    int priority = 0;
-    bool idle = false; // nothing gained: no score, no card turned, no pile emptied, no deal
-};
-
-struct Frame {
-    table::ProgramState state;
-    std::uint64_t fingerprint = 0;
-    PointerCommand via; // the gesture that led here
-    int idle = 0;       // idle moves in a row up to here
-    std::vector<Child> children;
-    std::size_t next = 0;
+// A searched position and how it was reached.
+struct Searched {
+    PositionRecord position;
+    std::uint32_t from;
+    PointerCommand gesture;
+    int worth;
+    int idle;
 };
 
 PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
@@ -83,9 +83,7 @@ PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
     return command;
 }
 
-bool isStockPlace(const std::string& place) {
-    return place == "Mazzo";
-}
+constexpr std::uint32_t kNoPosition = UINT32_MAX;
 
 class Search {
 public:
@@ -96,113 +94,85 @@ public:
 
     SolveResult run() {
         SolveResult result;
-        forgetUndo();
-        Frame& root = frameAt(0);
-        root.state = m_work;
-        root.idle = 0;
-        root.fingerprint = tableFingerprint(root.state);
-        m_seen.insert(root.fingerprint);
-        m_positions = 1;
-        std::size_t depth = 1;
-        if (expand(root)) {
-            return solved(result, depth);
-        }
-        while (depth > 0) {
-            Frame& frame = *m_frames[depth - 1];
-            if (frame.next >= frame.children.size()) {
-                --depth;
-                continue;
+        clearUndoRecord(m_work);
+        m_seen.insert(tableFingerprint(m_work));
+        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work), 0});
+        std::uint32_t current = 0;
+        while (true) {
+            if (expand(current)) {
+                result.outcome = SolveOutcome::Solved;
+                result.moves = line(current);
+                result.moves.push_back(m_winning);
+                break;
             }
-            const Child& child = frame.children[frame.next++];
-            if (m_seen.contains(child.fingerprint)) {
-                continue;
+            if (!next(current)) {
+                result.outcome = m_cutShort ? SolveOutcome::GaveUp : SolveOutcome::Unsolved;
+                break;
             }
-            if (depth >= static_cast<std::size_t>(m_limits.depth)) {
-                m_cutShort = true;
-                continue;
-            }
-            const int idle = child.idle ? frame.idle + 1 : 0;
-            if (m_limits.idleMoves > 0 && idle > m_limits.idleMoves) {
-                m_cutShort = true;
-                continue;
-            }
-            if (m_positions >= m_limits.positions) {
+            if (static_cast<long>(m_searched.size()) > m_limits.positions) {
+                m_searched.pop_back();
                 result.outcome = SolveOutcome::GaveUp;
-                result.positions = m_positions;
-                return result;
+                break;
             }
-            m_seen.insert(child.fingerprint);
-            ++m_positions;
-            m_work = frame.state;
-            if (!apply(child.command) || tableFingerprint(m_work) != child.fingerprint) {
+        }
+        result.positions = static_cast<long>(m_searched.size());
+        return result;
+    }
+
+private:
+    // Takes the best opening not seen yet and makes it a searched position;
+    // false when none is left.
+    bool next(std::uint32_t& current) {
+        while (!m_openings.empty()) {
+            Opening opening = m_openings.top();
+            m_openings.pop();
+            if (m_seen.contains(opening.fingerprint)) {
+                continue;
+            }
+            m_searched[opening.from].position.restoreInto(m_work);
+            if (!apply(opening.gesture) || tableFingerprint(m_work) != opening.fingerprint) {
                 // The gesture did not repeat itself: the search is no longer
                 // complete, so it may not call the deal lost.
                 m_cutShort = true;
                 continue;
             }
-            forgetUndo();
-            Frame& next = frameAt(depth);
-            next.state = m_work;
-            next.fingerprint = child.fingerprint;
-            next.via = child.command;
-            next.idle = idle;
-            ++depth;
-            if (expand(next)) {
-                return solved(result, depth);
-            }
+            m_seen.insert(opening.fingerprint);
+            m_searched.push_back({PositionRecord(m_work), opening.from, opening.gesture,
+                                  opening.worth, opening.idle});
+            current = static_cast<std::uint32_t>(m_searched.size() - 1);
+            return true;
         }
-        result.outcome = m_cutShort ? SolveOutcome::GaveUp : SolveOutcome::Unsolved;
-        result.positions = m_positions;
-        return result;
+        return false;
     }
 
-private:
-    Frame& frameAt(std::size_t i) {
-        while (m_frames.size() <= i) {
-            m_frames.push_back(std::make_unique<Frame>());
+    std::vector<PointerCommand> line(std::uint32_t position) const {
+        std::vector<PointerCommand> moves;
+        for (std::uint32_t p = position; m_searched[p].from != kNoPosition;
+             p = m_searched[p].from) {
+            moves.push_back(m_searched[p].gesture);
         }
-        Frame& frame = *m_frames[i];
-        frame.children.clear();
-        frame.next = 0;
-        return frame;
+        std::reverse(moves.begin(), moves.end());
+        return moves;
     }
 
-    SolveResult& solved(SolveResult& result, std::size_t depth) {
-        result.outcome = SolveOutcome::Solved;
-        result.positions = m_positions;
-        for (std::size_t i = 1; i < depth; ++i) {
-            result.moves.push_back(m_frames[i]->via);
-        }
-        result.moves.push_back(m_winning);
-        return result;
-    }
-
-    // Runs a gesture on the work position; a click runs as its press and
+    // Runs a gesture on the work state; a click runs as its press and
     // release, the same two events a play session's click sends.
     bool apply(const PointerCommand& command, bool* lifted = nullptr) {
         m_frontend.reset();
         std::string problem;
-        if (command.verb == Verb::Click) {
-            PointerCommand press = command;
-            press.verb = Verb::Press;
-            if (!runPointerCommand(m_engine, press, problem)) {
-                return false;
-            }
-            if (lifted != nullptr) {
-                *lifted = m_engine.pointer().heldCard() != 0;
-            }
-            m_engine.buttonUp();
-        } else if (!runPointerCommand(m_engine, command, problem)) {
+        if (command.verb != Verb::Click) {
+            return runPointerCommand(m_engine, command, problem);
+        }
+        PointerCommand press = command;
+        press.verb = Verb::Press;
+        if (!runPointerCommand(m_engine, press, problem)) {
             return false;
         }
+        if (lifted != nullptr) {
+            *lifted = m_engine.pointer().heldCard() != 0;
+        }
+        m_engine.buttonUp();
         return true;
-    }
-
-    // The undo record is not part of a position; keeping it would make
-    // every copy longer the deeper the search goes.
-    void forgetUndo() {
-        clearUndoRecord(m_work);
-        clearRedo(m_work);
     }
 
     // A quick look before the fingerprint: every action the executor runs
@@ -213,25 +183,26 @@ private:
         namespace cell = table::cell;
         const table::TMainGame& a = before.mainGame;
         const table::TMainGame& b = m_work.mainGame;
-        for (const int c : {cell::PassNumber, cell::MovePhase, cell::MissCount, cell::StockPressed}) {
+        for (const int c :
+             {cell::PassNumber, cell::MovePhase, cell::MissCount, cell::StockPressed}) {
             if (a.cell(c) != b.cell(c)) {
                 return true;
             }
         }
-        for (const table::Flag f : {table::Flag::GameInPlay, table::Flag::IgnoreNextPress,
-                                    table::Flag::Won}) {
+        for (const table::Flag f :
+             {table::Flag::GameInPlay, table::Flag::IgnoreNextPress, table::Flag::Won}) {
             if (before.flags.test(f) != m_work.flags.test(f)) {
                 return true;
             }
         }
-        return m_work.undoLists.snapshotCount() > 0 || before.flags.counter(0) != m_work.flags.counter(0) ||
-               !(before.piles == m_work.piles);
+        return m_work.undoLists.snapshotCount() > 0 ||
+               before.flags.counter(0) != m_work.flags.counter(0) || !(before.piles == m_work.piles);
     }
 
-    // Tries a gesture from the frame's position (held in the work state).
-    // A change of the table becomes a child and the work state goes back to
-    // the frame's position; true when the gesture won the game.
-    bool attempt(Frame& frame, const Progress& before, const PointerCommand& command,
+    // Tries a gesture from the searched position held in m_before; a
+    // change of the table becomes an opening, and the work state goes back
+    // to the position. True when the gesture won the game.
+    bool attempt(std::uint32_t from, std::uint64_t fingerprint, const PointerCommand& command,
                  bool* lifted = nullptr) {
         if (!apply(command, lifted)) {
             return false;
@@ -240,60 +211,45 @@ private:
             m_winning = command;
             return true;
         }
-        if (!mayHaveChanged(frame.state)) {
+        if (!mayHaveChanged(m_before)) {
             return false;
         }
-        const std::uint64_t fingerprint = tableFingerprint(m_work);
-        if (fingerprint != frame.fingerprint && !m_seen.contains(fingerprint)) {
-            frame.children.push_back(judge(command, fingerprint, before, Progress::of(m_work)));
+        const std::uint64_t after = tableFingerprint(m_work);
+        if (after != fingerprint && !m_seen.contains(after)) {
+            const int value = worth(m_work);
+            const Searched& start = m_searched[from];
+            // Dealing from the stock brings new cards within reach: it is
+            // never idle, and the fingerprints end its cycles.
+            const int idle = value > start.worth           ? 0
+                             : command.place == "Mazzo" ? start.idle
+                                                        : start.idle + 1;
+            if (m_limits.idleMoves > 0 && idle > m_limits.idleMoves) {
+                m_cutShort = true;
+            } else {
+                m_openings.push({value, m_order++, from, idle, after, command});
+            }
         }
-        m_work = frame.state;
+        m_searched[from].position.restoreInto(m_work);
         return false;
     }
 
-    // Orders a gesture's position among its siblings: moves that gain come
-    // first (score, cards turned, piles emptied, cards brought out of the
-    // stock and the waste), then moves that only shuffle, then dealing from
-    // the stock, and last moves that give back (a card taken off a
-    // foundation, a lower score).
-    static Child judge(const PointerCommand& command, std::uint64_t fingerprint,
-                       const Progress& before, const Progress& after) {
-        Child child{command, fingerprint, 0, false};
-        const int gain = 10 * (after.score - before.score) +
-                         8 * (before.faceDown - after.faceDown) +
-                         3 * (after.emptyPiles - before.emptyPiles) +
-                         2 * (before.inStock - after.inStock);
-        constexpr int kTier = 1000000;
-        if (isStockPlace(command.place)) {
-            child.priority = kTier + gain;
-        } else if (after.score < before.score || command.place.starts_with("Dest")) {
-            child.priority = gain;
-            child.idle = true;
-        } else if (gain > 0) {
-            child.priority = 3 * kTier + gain;
-        } else {
-            child.priority = 2 * kTier + gain;
-            child.idle = true;
-        }
-        return child;
-    }
-
-    // Lists the frame's children, best first; true when a gesture won.
-    bool expand(Frame& frame) {
-        m_work = frame.state;
-        const Progress before = Progress::of(frame.state);
-        const SolverPlaces places = solverPlaces(frame.state);
+    // Tries every gesture at a searched position; true when one won.
+    bool expand(std::uint32_t from) {
+        m_searched[from].position.restoreInto(m_work);
+        m_before = m_work;
+        const std::uint64_t fingerprint = tableFingerprint(m_work);
+        const SolverPlaces places = solverPlaces(m_before);
         // Empty twin piles take a card alike: only the first of them is tried.
         std::vector<int> targetClass;
         for (const std::string& target : places.targets) {
             const auto pile = table::parsePileName(target);
-            const bool empty = pile && frame.state.piles.pile(*pile).empty();
+            const bool empty = pile && m_before.piles.pile(*pile).empty();
             targetClass.push_back(empty ? m_twins.classOf(*pile) : -1);
         }
         std::vector<int> triedClasses;
         for (const std::string& source : places.sources) {
             bool lifted = false;
-            if (attempt(frame, before, gesture(Verb::Click, source), &lifted)) {
+            if (attempt(from, fingerprint, gesture(Verb::Click, source), &lifted)) {
                 return true;
             }
             if (!lifted) {
@@ -312,22 +268,20 @@ private:
                     }
                     triedClasses.push_back(targetClass[t]);
                 }
-                if (attempt(frame, before, gesture(Verb::Drag, source, target))) {
+                if (attempt(from, fingerprint, gesture(Verb::Drag, source, target))) {
                     return true;
                 }
             }
         }
         // Games decided by their score are won by ending them in time.
-        if (frame.state.params[param::TargetScore] != 0) {
+        if (m_before.params[param::TargetScore] != 0) {
             const PointerCommand quit = gesture(Verb::Quit, {});
             if (apply(quit) && m_frontend.won) {
                 m_winning = quit;
                 return true;
             }
-            m_work = frame.state;
+            m_searched[from].position.restoreInto(m_work);
         }
-        std::stable_sort(frame.children.begin(), frame.children.end(),
-                         [](const Child& a, const Child& b) { return a.priority > b.priority; });
         return false;
     }
 
@@ -336,10 +290,13 @@ private:
     QuietFrontend m_frontend;
     table::ProgramState m_work;
     PlayEngine m_engine;
-    std::vector<std::unique_ptr<Frame>> m_frames;
+    // The position being expanded, whole, to compare each gesture's result with.
+    table::ProgramState m_before;
+    std::vector<Searched> m_searched;
+    std::priority_queue<Opening> m_openings;
     std::unordered_set<std::uint64_t> m_seen;
+    std::uint64_t m_order = 0;
     PointerCommand m_winning;
-    long m_positions = 0;
     bool m_cutShort = false;
 };
 

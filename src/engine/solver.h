@@ -33,13 +33,10 @@ struct SolveResult {
 struct SolveLimits {
     /// Positions searched before giving up.
     long positions = 20000;
-    /// Moves in one line before the line is cut short (a cut line makes an
-    /// exhausted search a "gave up", never an "unsolved").
-    int depth = 1500;
-    /// Moves in a row that neither raise the score, turn a card, empty a
-    /// pile nor deal from the stock, before the line is cut short (again an
-    /// exhausted search is then a "gave up"); 0 for no bound. Shuffling
-    /// cards between piles is where a search loses its time.
+    /// Gestures in a row that bring a line no further before the line is
+    /// cut short (an exhausted search is then a "gave up", never an
+    /// "unsolved"); 0 for no bound. Shuffling cards between piles is where
+    /// a search loses its time.
     int idleMoves = 4;
 };
 
@@ -48,11 +45,16 @@ struct SolveLimits {
 /// make: a click on every pile and every face-up card, a drag from every
 /// card that can be lifted onto every pile, and, in games won by their
 /// score, the end of game. Each gesture runs through the real pointer input
-/// on a copy of the position, so the engine alone decides what is legal; a
-/// gesture that changes the table gives a new position. Positions already
-/// seen (by their fingerprint) are not searched again. Depth first, better
-/// moves first: a higher score, a card turned face up, a pile emptied;
-/// dealing from the stock last. Nothing is drawn and no pause waits:
+/// on the position, so the engine alone decides what is legal; a gesture
+/// that changes the table gives a new position. Positions already seen (by
+/// their fingerprint) are not searched again. Best first: the position
+/// searched next is the one that has come furthest (score, cards turned,
+/// piles emptied, cards out of the stock and the waste), the newest among
+/// equals, so that a search runs deep along a plateau; a deal from the
+/// stock is tried after the other gestures of a position. An "unsolved" is
+/// a proof within the gestures tried: of empty piles the game treats alike
+/// only one is tried as a target (TwinPiles). Nothing is drawn and no
+/// pause waits:
 /// `geometry` only lends the drawing area's sizes the layout was made for.
 SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
                       const SolveLimits& limits = {});
