@@ -32,7 +32,7 @@ struct SolveResult {
 /// Bounds of a search.
 struct SolveLimits {
     /// Positions searched before giving up.
-    long positions = 20000;
+    long positions = 5000;
     /// Gestures in a row that bring a line no further before the line is
     /// cut short (an exhausted search is then a "gave up", never an
     /// "unsolved"); 0 for no bound. Shuffling cards between piles is where

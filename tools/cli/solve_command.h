@@ -8,7 +8,7 @@ namespace vellomir::tools {
 
 /// The position limit of `solve` when none is given: enough for most deals
 /// of most games, and an answer within a few seconds.
-inline constexpr long kDefaultSolvePositions = 20000;
+inline constexpr long kDefaultSolvePositions = 5000;
 
 /// `solve GAME DEALNUMBER [--positions N]`: deals the game as `play` does and
 /// searches for a win (engine::solveDeal). Prints "solved in M moves"
