@@ -103,6 +103,7 @@ public:
                 result.outcome = SolveOutcome::Solved;
                 result.moves = line(current);
                 result.moves.push_back(m_winning);
+                shorten(result.moves);
                 break;
             }
             if (!next(current)) {
@@ -143,6 +144,53 @@ private:
             return true;
         }
         return false;
+    }
+
+    // Whether a line played from the deal changes the table at every step
+    // and wins at its last.
+    bool wins(const std::vector<PointerCommand>& moves) {
+        m_searched[0].position.restoreInto(m_work);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const std::uint64_t before = tableFingerprint(m_work);
+            if (!apply(moves[i]) || m_frontend.won != (i + 1 == moves.size())) {
+                return false;
+            }
+            if (!m_frontend.won && tableFingerprint(m_work) == before) {
+                return false;
+            }
+        }
+        return m_frontend.won;
+    }
+
+    // Drops the moves of a winning line that the win does not need (a
+    // search leaves detours in it), from the last to the first.
+    void shorten(std::vector<PointerCommand>& moves) {
+        auto pileOf = [](const std::string& place) { return place.substr(0, place.find(':')); };
+        // A card carried away and later carried back, with what lies between.
+        for (std::size_t i = moves.size() - 1; i-- > 0;) {
+            if (moves[i].verb != Verb::Drag) {
+                continue;
+            }
+            for (std::size_t j = i + 1; j + 1 < moves.size(); ++j) {
+                if (moves[j].verb == Verb::Drag && pileOf(moves[j].place) == moves[i].target &&
+                    moves[j].target == pileOf(moves[i].place)) {
+                    std::vector<PointerCommand> shorter = moves;
+                    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(j));
+                    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+                    if (wins(shorter)) {
+                        moves = std::move(shorter);
+                    }
+                    break;
+                }
+            }
+        }
+        for (std::size_t i = moves.size() - 1; i-- > 0;) {
+            std::vector<PointerCommand> shorter = moves;
+            shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+            if (wins(shorter)) {
+                moves = std::move(shorter);
+            }
+        }
     }
 
     std::vector<PointerCommand> line(std::uint32_t position) const {
@@ -256,6 +304,13 @@ private:
                 continue;
             }
             const std::string pile = source.substr(0, source.find(':'));
+            // A whole pile carried onto an empty twin of its own is the same
+            // position seen in a mirror.
+            const auto sourcePile = table::parsePileName(pile);
+            const bool wholePile = sourcePile && (source == pile
+                                                      ? table::cardCount(m_before.piles.pile(*sourcePile)) == 1
+                                                      : source == pile + ":0");
+            const int sourceClass = sourcePile ? m_twins.classOf(*sourcePile) : -1;
             triedClasses.clear();
             for (std::size_t t = 0; t < places.targets.size(); ++t) {
                 const std::string& target = places.targets[t];
@@ -263,7 +318,8 @@ private:
                     continue;
                 }
                 if (targetClass[t] >= 0) {
-                    if (std::ranges::find(triedClasses, targetClass[t]) != triedClasses.end()) {
+                    if ((wholePile && targetClass[t] == sourceClass) ||
+                        std::ranges::find(triedClasses, targetClass[t]) != triedClasses.end()) {
                         continue;
                     }
                     triedClasses.push_back(targetClass[t]);
