@@ -107,6 +107,7 @@ public:
                 break;
             }
             if (!next(current)) {
+                m_exhausted = true;
                 result.outcome = m_cutShort ? SolveOutcome::GaveUp : SolveOutcome::Unsolved;
                 break;
             }
@@ -119,6 +120,10 @@ public:
         result.positions = static_cast<long>(m_searched.size());
         return result;
     }
+
+    /// True when the search ran out of positions to search only because
+    /// lines were cut short for idling, not at the position limit.
+    bool exhaustedByIdling() const { return m_exhausted && m_cutShort; }
 
 private:
     // Takes the best opening not seen yet and makes it a searched position;
@@ -354,14 +359,30 @@ private:
     std::uint64_t m_order = 0;
     PointerCommand m_winning;
     bool m_cutShort = false;
+    bool m_exhausted = false;
 };
 
 } // namespace
 
 SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
                       const SolveLimits& limits) {
-    Search search(dealt, geometry, limits);
-    return search.run();
+    // A search whose lines were all cut short for idling starts again with
+    // twice the patience (at last with none), on what is left of the budget.
+    SolveLimits round = limits;
+    long spent = 0;
+    while (true) {
+        Search search(dealt, geometry, round);
+        SolveResult result = search.run();
+        spent += result.positions;
+        result.positions = spent;
+        const bool cutShort =
+            result.outcome == SolveOutcome::GaveUp && search.exhaustedByIdling();
+        if (!cutShort || round.idleMoves == 0 || spent >= limits.positions) {
+            return result;
+        }
+        round.positions = limits.positions - spent;
+        round.idleMoves = round.idleMoves >= 32 ? 0 : round.idleMoves * 2;
+    }
 }
 
 } // namespace vellomir::engine

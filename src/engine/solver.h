@@ -34,9 +34,11 @@ struct SolveLimits {
     /// Positions searched before giving up.
     long positions = 5000;
     /// Gestures in a row that bring a line no further before the line is
-    /// cut short (an exhausted search is then a "gave up", never an
-    /// "unsolved"); 0 for no bound. Shuffling cards between piles is where
-    /// a search loses its time.
+    /// cut short; 0 for no bound. Shuffling cards between piles is where a
+    /// search loses its time. When every line was cut short before the
+    /// position limit, the search starts again with twice the bound, and
+    /// at last with none, so that only a search without cuts ever answers
+    /// "unsolved".
     int idleMoves = 4;
 };
 

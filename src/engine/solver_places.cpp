@@ -39,6 +39,8 @@ SolverPlaces solverPlaces(const table::ProgramState& state) {
             const int card = table::cardAt(cards, i);
             if (card >= 1 && state.cards.isFaceUp(card)) {
                 places.sources.push_back(name + ":" + std::to_string(i));
+            } else if (card == 0) {
+                places.targets.push_back(name + ":" + std::to_string(i)); // a gap in a row
             }
         }
         places.sources.push_back(name);

@@ -17,7 +17,8 @@ struct SolverPlaces {
     /// ("Fila3:2"); covered face-down cards are left out, since a press on
     /// them lifts or selects nothing.
     std::vector<std::string> sources;
-    /// Places a card may be dropped on: every pile on the table, by name.
+    /// Places a card may be dropped on: every pile on the table, by name, and
+    /// every gap ("000") inside a pile ("Fila2:3").
     std::vector<std::string> targets;
 };
 

@@ -43,9 +43,16 @@ ParameterShape shapeOf(PileKind kind) {
     return ParameterShape::Single;
 }
 
+// What a pile starts with is spent at the deal; the rest rules its play.
+bool rulesPlay(const catalogue::ParameterName& name) {
+    return !name.name.ends_with("StartCards") && !name.name.ends_with("StartFace") &&
+           !name.name.ends_with("StartCard");
+}
+
 bool twins(const catalogue::GameParameters& params, PileKind kind, int a, int b) {
     for (const catalogue::ParameterName& name : catalogue::kParameterNames) {
-        if (name.shape == shapeOf(kind) && params[name.index + a] != params[name.index + b]) {
+        if (name.shape == shapeOf(kind) && rulesPlay(name) &&
+            params[name.index + a] != params[name.index + b]) {
             return false;
         }
     }

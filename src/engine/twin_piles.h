@@ -12,7 +12,8 @@ class GameParameters;
 namespace vellomir::engine {
 
 /// Piles of one kind that the game treats alike: every per-pile parameter
-/// of their kind holds the same value for both. In the general games (game
+/// of their kind that rules play (all but what a pile is dealt) holds the
+/// same value for both. In the general games (game
 /// type 0 or below), where nothing else tells piles apart but their place
 /// on the table, two such piles are interchangeable while both are empty,
 /// so a search needs to drop a card on only one of them. The other game
