@@ -101,8 +101,8 @@ public:
         for (std::string word; words >> word;) {
             w.push_back(word);
         }
-        if (w.empty()) {
-            return;
+        if (w.empty() || w[0].starts_with('#')) {
+            return; // blank lines and comments answer nothing
         }
         const bool inPlay = m_state.flags.test(table::Flag::GameInPlay);
         m_frontend.reset();

@@ -28,7 +28,8 @@ bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNu
 /// click PLACE [right], dblclick PLACE, drag PLACE PLACE (see
 /// engine::PointerCommand), quit (the end of game the New game command runs
 /// before it deals again: the only way to win a game that is won by its
-/// score alone, such as Gaps), show, autoplay.
+/// score alone, such as Ninety-One), show, autoplay. Blank lines and lines
+/// starting with "#" are skipped.
 /// After each command one line: "won" or "lost" when the game ended,
 /// "info: TEXT" for an information box, "beep" when the beep sounded, "ok"
 /// otherwise; "error: ..." for a command or place it does not know. Returns
