@@ -14,6 +14,7 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <queue>
 #include <unordered_set>
@@ -24,6 +25,30 @@ namespace {
 
 namespace param = catalogue::param;
 using Verb = PointerCommand::Verb;
+
+// The sliding puzzles (game type 34) score only the places in order from
+// the first, so between two steps of the score the search is blind; the
+// steps every card is still away from its home place (tableau n holds card
+// n, or n + 13 past the king) guide it there. 0 in every other game.
+int puzzleDistance(const table::ProgramState& state) {
+    if (state.params[param::GameType] != 34) {
+        return 0;
+    }
+    const int places = table::PileCounts::of(state.params).tableaus;
+    int width = 1;
+    while ((width + 1) * (width + 1) <= places) {
+        ++width;
+    }
+    int distance = 0;
+    for (int t = 0; t < places; ++t) {
+        const int card = table::topCardOf(state.piles.tableau(t));
+        if (card >= 1) {
+            const int home = (card <= 13 ? card : card - 13) - 1;
+            distance += std::abs(t % width - home % width) + std::abs(t / width - home / width);
+        }
+    }
+    return distance;
+}
 
 // How far a position has come, for the order of the search: cards on the
 // foundations (through the score), cards turned, piles emptied, cards
@@ -48,7 +73,7 @@ int worth(const table::ProgramState& state) {
     const int inStock = table::cardCount(state.piles.stock(table::kStock)) +
                         table::cardCount(state.piles.stock(table::kWaste));
     return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
-           2 * inStock;
+           2 * inStock - 10 * puzzleDistance(state);
 }
 
 // A position reached and not yet searched: the gesture that leads to it

@@ -39,7 +39,7 @@ struct SolveLimits {
     /// position limit, the search starts again with twice the bound, and
     /// at last with none, so that only a search without cuts ever answers
     /// "unsolved".
-    int idleMoves = 4;
+    int idleMoves = 2;
 };
 
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`

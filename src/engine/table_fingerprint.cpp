@@ -68,7 +68,11 @@ std::uint64_t tableFingerprint(const table::ProgramState& state) {
     // with unlimited passes every pass would look like a new position.
     const int passes = state.params[param::StockPasses];
     hash.add(passes >= 0 ? std::min<int>(game.cell(cell::PassNumber), passes + 1) : -1);
-    hash.add(std::min<int>(game.cell(cell::MovePhase), 2));
+    // The move phase only matters to games that treat their first move apart.
+    if (state.params[param::FirstMoveFromTableau] != 0 ||
+        state.params[param::FillTableausAfterFirstMove] != 0) {
+        hash.add(std::min<int>(game.cell(cell::MovePhase), 2));
+    }
     hash.add(game.cell(cell::MissCount));
     hash.add(game.cell(cell::StockPressed));
     // The deal counter picks the reserve of an alternating deal (its parity)
