@@ -11,16 +11,69 @@
 namespace vellomir::tools {
 namespace {
 
-// For every game of the catalogue, a deal number the solver wins within
-// its default limit (found with scripts/solver_survey.sh; docs/games.md
-// has the figures).
-const std::map<int, int> kWinningDeal{
-    // GAMES_TABLE
+// For each game the solver wins, a deal number it wins and the position
+// limit that takes (0: the default limit of `solve`). Found with
+// scripts/solver_survey.sh; docs/games.md has the figures.
+const std::map<int, std::pair<int, long>> kWinningDeal{
+    {1, {1, 0}},
+    {2, {9, 0}},
+    {3, {7, 0}},
+    {4, {4, 0}},
+    {5, {4, 0}},
+    {6, {3, 0}},
+    {8, {2, 0}},
+    {9, {6, 0}},
+    {10, {3, 0}},
+    {12, {2, 0}},
+    {13, {4, 0}},
+    {14, {5, 0}},
+    {15, {2, 0}},
+    {16, {3, 0}},
+    {19, {3, 0}},
+    {22, {4, 0}},
+    {33, {2, 0}},
+    {35, {2, 0}},
+    {39, {1, 0}},
+    {45, {2, 20000}},
+    {47, {2, 0}},
+    {50, {1, 0}},
+    {87, {3, 0}},
+    {88, {4, 20000}},
 };
 
-// Games no search of the solver wins yet, and why.
+// The games no search of the solver has won yet, and why. A game leaves
+// this list for the one above as soon as a deal of it is won.
 const std::map<int, std::string> kNotWonYet{
-    // NOT_WON_TABLE
+    {7, "no win found yet on the deals surveyed (docs/games.md)"},
+    {11, "no win found yet on the deals surveyed (docs/games.md)"},
+    {17, "no win found yet on the deals surveyed (docs/games.md)"},
+    {18, "no win found yet on the deals surveyed (docs/games.md)"},
+    {20, "no win found yet on the deals surveyed (docs/games.md)"},
+    {21, "no win found yet on the deals surveyed (docs/games.md)"},
+    {23, "no win found yet on the deals surveyed (docs/games.md)"},
+    {24, "no win found yet on the deals surveyed (docs/games.md)"},
+    {25, "no win found yet on the deals surveyed (docs/games.md)"},
+    {26, "no win found yet on the deals surveyed (docs/games.md)"},
+    {27, "no win found yet on the deals surveyed (docs/games.md)"},
+    {28, "no win found yet on the deals surveyed (docs/games.md)"},
+    {29, "no win found yet on the deals surveyed (docs/games.md)"},
+    {30, "no win found yet on the deals surveyed (docs/games.md)"},
+    {31, "no win found yet on the deals surveyed (docs/games.md)"},
+    {32, "no win found yet on the deals surveyed (docs/games.md)"},
+    {34, "no win found yet on the deals surveyed (docs/games.md)"},
+    {36, "no win found yet on the deals surveyed (docs/games.md)"},
+    {37, "no win found yet on the deals surveyed (docs/games.md)"},
+    {38, "no win found yet on the deals surveyed (docs/games.md)"},
+    {40, "no win found yet on the deals surveyed (docs/games.md)"},
+    {41, "no win found yet on the deals surveyed (docs/games.md)"},
+    {42, "no win found yet on the deals surveyed (docs/games.md)"},
+    {43, "no win found yet on the deals surveyed (docs/games.md)"},
+    {44, "no win found yet on the deals surveyed (docs/games.md)"},
+    {46, "no win found yet on the deals surveyed (docs/games.md)"},
+    {48, "no win found yet on the deals surveyed (docs/games.md)"},
+    {49, "no win found yet on the deals surveyed (docs/games.md)"},
+    {89, "the search does not finish a 5 x 5 sliding puzzle within its limits"},
+    {90, "no card can move: a press inside a row lifts the run above the card, which the run-size limit of 1 refuses, and a drop only reaches a row's last card (docs/games_notes.md)"},
 };
 
 struct CliRun {
@@ -65,7 +118,7 @@ bool sampled(int game) {
         return true;
     }
     int index = 0;
-    for (const auto& [listed, deal] : kWinningDeal) {
+    for (const auto& [listed, win] : kWinningDeal) {
         if (listed == game) {
             return index % n == 0;
         }
@@ -74,16 +127,22 @@ bool sampled(int game) {
     return false;
 }
 
-class CatalogueWin : public ::testing::TestWithParam<std::pair<const int, int>> {};
+class CatalogueWin
+    : public ::testing::TestWithParam<std::pair<const int, std::pair<int, long>>> {};
 
 // The solver wins the recorded deal, and its moves, fed to the play command
 // as a player would type them, end in "won" with every move accepted.
 TEST_P(CatalogueWin, TheSolversLineWinsThroughThePlayCommand) {
-    const auto [game, deal] = GetParam();
+    const auto [game, win] = GetParam();
+    const auto [deal, positions] = win;
     if (!sampled(game)) {
         GTEST_SKIP() << "not in the sample";
     }
-    const CliRun solved = runCommand({"solve", std::to_string(game), std::to_string(deal)});
+    std::vector<std::string> solve{"solve", std::to_string(game), std::to_string(deal)};
+    if (positions > 0) {
+        solve.insert(solve.end(), {"--positions", std::to_string(positions)});
+    }
+    const CliRun solved = runCommand(solve);
     ASSERT_EQ(solved.status, 0) << solved.err;
     ASSERT_FALSE(solved.lines.empty());
     std::smatch m;
