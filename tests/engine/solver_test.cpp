@@ -143,6 +143,20 @@ TEST(Solver, FindsAWinningLineThatThePointerInputPlaysToTheEnd) {
     }
 }
 
+// Beleaguered Castle, deal 1, is lost: the search runs out of positions
+// after a few dozen. Only a search that went through every position it can
+// reach may say so; one stopped short of that gives up.
+TEST(Solver, CallsADealLostOnlyWhenEveryPositionWasSearched) {
+    DealtGame castle(17, 1);
+    const SolveResult lost = solveDeal(castle.state, castle.frontend);
+    EXPECT_EQ(lost.outcome, SolveOutcome::Unsolved);
+    EXPECT_GT(lost.positions, 10);
+    EXPECT_TRUE(lost.moves.empty());
+    const SolveResult cut =
+        solveDeal(castle.state, castle.frontend, {.positions = lost.positions - 1});
+    EXPECT_EQ(cut.outcome, SolveOutcome::GaveUp);
+}
+
 TEST(Solver, GivesUpAtThePositionLimit) {
     DealtGame klondike(1, 2);
     const SolveResult result = solveDeal(klondike.state, klondike.frontend, {.positions = 3});
