@@ -81,8 +81,10 @@ std::optional<PointerCommand> parsePointerCommand(std::string_view line, std::st
         command.target = w[2];
         return command;
     }
-    if ((verb == "release" || verb == "quit") && w.size() == 1) {
-        command.verb = verb == "release" ? Verb::Release : Verb::Quit;
+    if ((verb == "release" || verb == "quit" || verb == "autoplay") && w.size() == 1) {
+        command.verb = verb == "release" ? Verb::Release
+                       : verb == "quit"  ? Verb::Quit
+                                         : Verb::Autoplay;
         return command;
     }
     problem = "unknown command '" + verb + "'";
@@ -106,6 +108,8 @@ std::string commandText(const PointerCommand& command) {
         return "dblclick " + command.place;
     case Verb::Drag:
         return "drag " + command.place + " " + command.target;
+    case Verb::Autoplay:
+        return "autoplay";
     case Verb::Quit:
         return "quit";
     }
@@ -152,7 +156,8 @@ bool runPointerCommand(PlayEngine& engine, const PointerCommand& command, std::s
     const int button = command.right ? 1 : 0;
     const int shift = command.ctrl ? 4 : 0;
     std::optional<TablePoint> at;
-    if (command.verb != Verb::Release && command.verb != Verb::Quit) {
+    if (command.verb != Verb::Release && command.verb != Verb::Quit &&
+        command.verb != Verb::Autoplay) {
         at = placePoint(state, command.place, problem);
         if (!at) {
             return false;
@@ -193,6 +198,9 @@ bool runPointerCommand(PlayEngine& engine, const PointerCommand& command, std::s
         engine.buttonUp();
         break;
     }
+    case Verb::Autoplay:
+        engine.toggleAutoplay();
+        break;
     case Verb::Quit:
         endOfGame(engine.state(), engine.frontend());
         break;

@@ -14,11 +14,11 @@ class PlayEngine;
 
 /// One step of a scripted play session, in the words `vellomir-cli play`
 /// reads: press PLACE [right] [ctrl], move PLACE, release, click PLACE
-/// [right], dblclick PLACE, drag PLACE PLACE, quit. A place is a pile name
+/// [right], dblclick PLACE, drag PLACE PLACE, autoplay, quit. A place is a pile name
 /// ("Fila3", "Dest1", "Mazzo", "Mazzo_Vis", "Appogg2"): its top card, or its
 /// empty place; "Fila3:I" is card I of the pile counted from 0 at the bottom.
 struct PointerCommand {
-    enum class Verb { Press, Move, Release, Click, DoubleClick, Drag, Quit };
+    enum class Verb { Press, Move, Release, Click, DoubleClick, Drag, Autoplay, Quit };
     Verb verb = Verb::Click;
     std::string place;
     std::string target; // the drop place of a drag
@@ -47,7 +47,8 @@ std::optional<TablePoint> placePoint(const table::ProgramState& state, std::stri
 
 /// Runs a command as pointer events of the engine (a drag presses, moves to
 /// half way, moves onto the target and releases; a double click delivers
-/// press, release, double click, press, release). `quit` ends the game as
+/// press, release, double click, press, release). `autoplay` is the
+/// Autoplay command (F7), which ticks or unticks it. `quit` ends the game as
 /// the New game command does before it deals again: the end of game, won
 /// when the game's target score is reached. False, with the reason, when a
 /// place names nothing; then no event was sent.

@@ -57,6 +57,7 @@ PositionRecord::PositionRecord(const table::ProgramState& state) {
     m_missCount = game.cell(cell::MissCount);
     m_stockPressed = game.cell(cell::StockPressed);
     m_dealCounter = state.flags.counter(0);
+    m_autoplay = state.autoplayTicked;
     for (std::size_t i = 0; i < kFlags.size(); ++i) {
         if (state.flags.test(kFlags[i])) {
             m_flags |= static_cast<std::uint8_t>(1U << i);
@@ -88,6 +89,7 @@ void PositionRecord::restoreInto(table::ProgramState& state) const {
     game.setCell(cell::MovingTopCard, 0);
     game.setCell(cell::MovedMark, 0);
     state.flags.counter(0) = m_dealCounter;
+    state.autoplayTicked = m_autoplay;
     for (std::size_t i = 0; i < kFlags.size(); ++i) {
         state.flags.set(kFlags[i], (m_flags & (1U << i)) != 0);
     }

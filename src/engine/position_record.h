@@ -11,8 +11,8 @@ namespace vellomir::engine {
 
 /// The part of the program state that play changes, packed small: every
 /// pile string, every card's face, the score, the pass number, the move
-/// phase, the miss count, the pressed stock, the deal counter and the game
-/// flags. A search keeps one per position it has seen and puts it back
+/// phase, the miss count, the pressed stock, the deal counter, the game
+/// flags and the Autoplay tick. A search keeps one per position it has seen and puts it back
 /// into a working state instead of copying whole program states.
 class PositionRecord {
 public:
@@ -34,6 +34,7 @@ private:
     std::int16_t m_stockPressed = 0;
     std::int32_t m_dealCounter = 0;
     std::uint8_t m_flags = 0;
+    bool m_autoplay = false;
 };
 
 } // namespace vellomir::engine

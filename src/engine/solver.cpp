@@ -4,6 +4,7 @@
 #include "engine/play_engine.h"
 #include "engine/position_record.h"
 #include "engine/quiet_frontend.h"
+#include "engine/selection_state.h"
 #include "engine/solver_places.h"
 #include "engine/table_fingerprint.h"
 #include "engine/twin_piles.h"
@@ -115,7 +116,7 @@ public:
     Search(const table::ProgramState& dealt, const app::Frontend& geometry,
            const SolveLimits& limits)
         : m_limits(limits), m_twins(dealt.params), m_frontend(geometry), m_work(dealt),
-          m_engine(m_work, m_frontend) {}
+          m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {}
 
     SolveResult run() {
         SolveResult result;
@@ -273,7 +274,7 @@ private:
                 return true;
             }
         }
-        return m_work.undoLists.snapshotCount() > 0 ||
+        return m_work.undoLists.snapshotCount() > 0 || before.autoplayTicked != m_work.autoplayTicked ||
                before.flags.counter(0) != m_work.flags.counter(0) || !(before.piles == m_work.piles);
     }
 
@@ -296,11 +297,15 @@ private:
         if (after != fingerprint && !m_seen.contains(after)) {
             const int value = worth(m_work);
             const Searched& start = m_searched[from];
-            // Dealing from the stock brings new cards within reach: it is
-            // never idle, and the fingerprints end its cycles.
-            const int idle = value > start.worth           ? 0
-                             : command.place == "Mazzo" ? start.idle
-                                                        : start.idle + 1;
+            // Dealing from the stock brings new cards within reach, and a
+            // card added to the selection of a pairing game builds toward
+            // a removal: neither is idle, and the fingerprints end their
+            // cycles.
+            const bool selecting =
+                m_selectionGame && m_work.piles.foundation(0).size() > m_before.piles.foundation(0).size();
+            const int idle = value > start.worth                      ? 0
+                             : command.place == "Mazzo" || selecting ? start.idle
+                                                                     : start.idle + 1;
             if (m_limits.idleMoves > 0 && idle > m_limits.idleMoves) {
                 m_cutShort = true;
             } else {
@@ -359,6 +364,12 @@ private:
                 }
             }
         }
+        // Autoplay sends cards up by itself and, in some games, fills the
+        // empty places from the stock or a reserve only while it is ticked.
+        if (m_before.params[param::AutoplayAvailable] != 0 &&
+            attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
+            return true;
+        }
         // Games decided by their score are won by ending them in time.
         if (m_before.params[param::TargetScore] != 0) {
             const PointerCommand quit = gesture(Verb::Quit, {});
@@ -376,6 +387,7 @@ private:
     QuietFrontend m_frontend;
     table::ProgramState m_work;
     PlayEngine m_engine;
+    bool m_selectionGame;
     // The position being expanded, whole, to compare each gesture's result with.
     table::ProgramState m_before;
     std::vector<Searched> m_searched;

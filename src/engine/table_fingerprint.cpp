@@ -81,6 +81,8 @@ std::uint64_t tableFingerprint(const table::ProgramState& state) {
     hash.add(state.flags.test(Flag::GameInPlay) ? 1 : 0);
     hash.add(state.flags.test(Flag::IgnoreNextPress) ? 1 : 0);
     hash.add(state.flags.test(Flag::Won) ? 1 : 0);
+    // With Autoplay ticked every release sends cards up and fills empty places.
+    hash.add(state.autoplayTicked ? 1 : 0);
     return hash.value();
 }
 

@@ -13,8 +13,8 @@ namespace vellomir::engine {
 /// lies in foundation 1), every card's face, the passes used when passes
 /// are limited, the move phase of the games that treat their first move
 /// apart, the miss count, the deal counter as far as
-/// the engine reads it (its parity and its value modulo 13), and the flags
-/// that gate the next press. Two positions with the same fingerprint play
+/// the engine reads it (its parity and its value modulo 13), the flags
+/// that gate the next press and the Autoplay tick. Two positions with the same fingerprint play
 /// the same from here on; the pointer's drag state, the clock and the
 /// layout are left out.
 std::uint64_t tableFingerprint(const table::ProgramState& state);

@@ -129,10 +129,6 @@ private:
             printTable(m_state, false, m_out);
             return true;
         }
-        if (w[0] == "autoplay" && w.size() == 1) {
-            m_engine.toggleAutoplay();
-            return true;
-        }
         const std::optional<engine::PointerCommand> command =
             engine::parsePointerCommand(line, problem);
         return command && engine::runPointerCommand(m_engine, *command, problem);
