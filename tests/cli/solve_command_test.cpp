@@ -39,7 +39,7 @@ TEST(SolveCommand, PrintsTheWinAsPlayCommandsThatWinThroughThePlayCommand) {
     std::string script;
     for (std::size_t i = 1; i < solved.lines.size(); ++i) {
         EXPECT_TRUE(std::regex_match(solved.lines[i],
-                                     std::regex(R"((click \S+|drag \S+ \S+|quit))")))
+                                     std::regex(R"((click \S+|drag \S+ \S+|autoplay|quit))")))
             << solved.lines[i];
         script += solved.lines[i] + "\n";
     }
