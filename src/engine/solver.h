@@ -23,7 +23,7 @@ enum class SolveOutcome {
 /// What the solver found.
 struct SolveResult {
     SolveOutcome outcome = SolveOutcome::GaveUp;
-    /// Distinct positions searched.
+    /// Positions searched (over all rounds of a search that started again).
     long positions = 0;
     /// For a solved deal, the winning line as play-session commands.
     std::vector<PointerCommand> moves;
@@ -45,7 +45,8 @@ struct SolveLimits {
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`
 /// deals it) by trying, at each position, the pointer gestures a player can
 /// make: a click on every pile and every face-up card, a drag from every
-/// card that can be lifted onto every pile, and, in games won by their
+/// card that can be lifted onto every pile and every gap of a row, the
+/// Autoplay command where the game offers it, and, in games won by their
 /// score, the end of game. Each gesture runs through the real pointer input
 /// on the position, so the engine alone decides what is legal; a gesture
 /// that changes the table gives a new position. Positions already seen (by
@@ -55,9 +56,10 @@ struct SolveLimits {
 /// equals, so that a search runs deep along a plateau; a deal from the
 /// stock is tried after the other gestures of a position. An "unsolved" is
 /// a proof within the gestures tried: of empty piles the game treats alike
-/// only one is tried as a target (TwinPiles). Nothing is drawn and no
-/// pause waits:
-/// `geometry` only lends the drawing area's sizes the layout was made for.
+/// only one is tried as a target (TwinPiles). A winning line is shortened
+/// by playing it again without each of its moves. Nothing is drawn and no
+/// pause waits: `geometry` only lends the drawing area's sizes the layout
+/// was made for.
 SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
                       const SolveLimits& limits = {});
 
