@@ -16,12 +16,10 @@ using table::Flag;
 using table::PileKind;
 using table::PileRef;
 
-constexpr std::array kFlags{Flag::GameInPlay, Flag::IgnoreNextPress, Flag::Won,
-                            Flag::StopAutoplay};
+constexpr std::array kFlags{Flag::GameInPlay, Flag::IgnoreNextPress, Flag::Won, Flag::StopAutoplay};
 
 // Every pile of the pile lists, in a fixed order.
-template <typename Visit>
-void forEachPile(Visit visit) {
+template <typename Visit> void forEachPile(Visit visit) {
     for (int i = 0; i < table::kStockPiles; ++i) {
         visit(PileRef{PileKind::Stock, i});
     }
@@ -68,8 +66,9 @@ PositionRecord::PositionRecord(const table::ProgramState& state) {
 void PositionRecord::restoreInto(table::ProgramState& state) const {
     std::size_t at = 0;
     forEachPile([&](PileRef pile) {
-        const std::size_t count = static_cast<unsigned char>(m_piles[at]) +
-                                  static_cast<std::size_t>(static_cast<unsigned char>(m_piles[at + 1])) * 256;
+        const std::size_t count =
+            static_cast<unsigned char>(m_piles[at]) +
+            static_cast<std::size_t>(static_cast<unsigned char>(m_piles[at + 1])) * 256;
         state.piles.pile(pile).assign(m_piles, at + 2, count * 3);
         at += 2 + count * 3;
     });

@@ -15,8 +15,8 @@
 #include "table/program_state.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <queue>
 #include <unordered_set>
 
@@ -274,8 +274,10 @@ private:
                 return true;
             }
         }
-        return m_work.undoLists.snapshotCount() > 0 || before.autoplayTicked != m_work.autoplayTicked ||
-               before.flags.counter(0) != m_work.flags.counter(0) || !(before.piles == m_work.piles);
+        return m_work.undoLists.snapshotCount() > 0 ||
+               before.autoplayTicked != m_work.autoplayTicked ||
+               before.flags.counter(0) != m_work.flags.counter(0) ||
+               !(before.piles == m_work.piles);
     }
 
     // Tries a gesture from the searched position held in m_before; a
@@ -301,9 +303,9 @@ private:
             // card added to the selection of a pairing game builds toward
             // a removal: neither is idle, and the fingerprints end their
             // cycles.
-            const bool selecting =
-                m_selectionGame && m_work.piles.foundation(0).size() > m_before.piles.foundation(0).size();
-            const int idle = value > start.worth                      ? 0
+            const bool selecting = m_selectionGame && m_work.piles.foundation(0).size() >
+                                                          m_before.piles.foundation(0).size();
+            const int idle = value > start.worth                     ? 0
                              : command.place == "Mazzo" || selecting ? start.idle
                                                                      : start.idle + 1;
             if (m_limits.idleMoves > 0 && idle > m_limits.idleMoves) {
@@ -342,9 +344,10 @@ private:
             // A whole pile carried onto an empty twin of its own is the same
             // position seen in a mirror.
             const auto sourcePile = table::parsePileName(pile);
-            const bool wholePile = sourcePile && (source == pile
-                                                      ? table::cardCount(m_before.piles.pile(*sourcePile)) == 1
-                                                      : source == pile + ":0");
+            const bool wholePile =
+                sourcePile &&
+                (source == pile ? table::cardCount(m_before.piles.pile(*sourcePile)) == 1
+                                : source == pile + ":0");
             const int sourceClass = sourcePile ? m_twins.classOf(*sourcePile) : -1;
             triedClasses.clear();
             for (std::size_t t = 0; t < places.targets.size(); ++t) {
@@ -412,8 +415,7 @@ SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geo
         SolveResult result = search.run();
         spent += result.positions;
         result.positions = spent;
-        const bool cutShort =
-            result.outcome == SolveOutcome::GaveUp && search.exhaustedByIdling();
+        const bool cutShort = result.outcome == SolveOutcome::GaveUp && search.exhaustedByIdling();
         if (!cutShort || round.idleMoves == 0 || spent >= limits.positions) {
             return result;
         }

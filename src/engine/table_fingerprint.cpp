@@ -31,8 +31,8 @@ public:
         const std::size_t n = pile.size() / 3 * 3;
         for (std::size_t i = 0; i < n; i += 3) {
             const int code = (pile[i] - '0') * 100 + (pile[i + 1] - '0') * 10 + (pile[i + 2] - '0');
-            const bool up = code >= 1 && code <= table::CardTable::kEntries &&
-                            state.cards.isFaceUp(code);
+            const bool up =
+                code >= 1 && code <= table::CardTable::kEntries && state.cards.isFaceUp(code);
             add(code * 2 + (up ? 1 : 0));
         }
         add(-1);

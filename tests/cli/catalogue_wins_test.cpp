@@ -14,6 +14,7 @@ namespace {
 // For each game the solver wins, a deal number it wins and the position
 // limit that takes (0: the default limit of `solve`). Found with
 // scripts/solver_survey.sh; docs/games.md has the figures.
+// clang-format off
 const std::map<int, std::pair<int, long>> kWinningDeal{
     {1, {3, 0}},
     {2, {9, 0}},
@@ -75,6 +76,7 @@ const std::map<int, std::string> kNotWonYet{
     {49, "no win found yet on the deals surveyed (docs/games.md)"},
     {90, "no card can move: a press inside a row lifts the run above the card, which the run-size limit of 1 refuses, and a drop only reaches a row's last card (docs/games_notes.md)"},
 };
+// clang-format on
 
 struct CliRun {
     int status;
@@ -127,8 +129,7 @@ bool sampled(int game) {
     return false;
 }
 
-class CatalogueWin
-    : public ::testing::TestWithParam<std::pair<const int, std::pair<int, long>>> {};
+class CatalogueWin : public ::testing::TestWithParam<std::pair<const int, std::pair<int, long>>> {};
 
 // The solver wins the recorded deal, and its moves, fed to the play command
 // as a player would type them, end in "won" with every move accepted.
@@ -160,14 +161,16 @@ TEST_P(CatalogueWin, TheSolversLineWinsThroughThePlayCommand) {
     const std::vector<std::string> answers(played.lines.end() - static_cast<long>(moves),
                                            played.lines.end());
     for (std::size_t i = 0; i + 1 < answers.size(); ++i) {
-        ASSERT_EQ(answers[i], "ok") << "game " << game << " move " << i + 1 << ": "
-                                    << solved.lines[i + 1];
+        ASSERT_EQ(answers[i], "ok")
+            << "game " << game << " move " << i + 1 << ": " << solved.lines[i + 1];
     }
     EXPECT_EQ(answers.back(), "won") << "game " << game;
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueWin, ::testing::ValuesIn(kWinningDeal),
-                         [](const auto& info) { return "game" + std::to_string(info.param.first); });
+                         [](const auto& info) {
+                             return "game" + std::to_string(info.param.first);
+                         });
 
 } // namespace
 } // namespace vellomir::tools

@@ -40,9 +40,9 @@ struct DealtGame {
 };
 
 TEST(PointerCommand, ReadsEveryCommandAndWritesItBackTheSame) {
-    for (const char* line : {"press Fila3:2 right ctrl", "move Dest1", "release", "click Mazzo",
-                             "click Fila1 right", "dblclick Mazzo_Vis", "drag Fila3:2 Fila4",
-                             "autoplay", "quit"}) {
+    for (const char* line :
+         {"press Fila3:2 right ctrl", "move Dest1", "release", "click Mazzo", "click Fila1 right",
+          "dblclick Mazzo_Vis", "drag Fila3:2 Fila4", "autoplay", "quit"}) {
         std::string problem;
         const auto command = parsePointerCommand(line, problem);
         ASSERT_TRUE(command) << line << ": " << problem;

@@ -142,8 +142,8 @@ private:
 
 } // namespace
 
-bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber,
-                 bool autoplay, std::ostream& err) {
+bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber, bool autoplay,
+                 std::ostream& err) {
     table::ProgramState& state = engine.state();
     state.settings.write(app::field::ScoringScheme, "01");
     // Plain pointer behaviour: no shadows, no animation.

@@ -14,8 +14,8 @@ namespace vellomir::tools {
 /// `play` does: scoring scheme "01", no shadows, no animation, Autoplay
 /// ticked when asked. False, with the reason on `err`, for a game not in the
 /// catalogue or one that cannot be dealt.
-bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber,
-                 bool autoplay, std::ostream& err);
+bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber, bool autoplay,
+                 std::ostream& err);
 
 /// `play GAME DEALNUMBER [--autoplay on|off] [--area WxH]`: deals the game as
 /// `deal` does (autoplay off unless asked for), prints the table, then reads
