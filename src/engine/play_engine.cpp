@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "catalogue/catalogue_reader.h"
+#include "catalogue/parameter_index.h"
 #include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
@@ -54,8 +55,16 @@ GameStartServices PlayEngine::startServices() {
     services.clearRedo = [this] { clearRedo(m_state); };
     services.refillRandomOffsets = [this] { m_state.jitter.rebuild(m_state.random); };
     services.endOfGameCheck = [this] {
-        m_state.flags.set(table::Flag::Won, winTest(m_state));
-        endOfGame(m_state, m_frontend);
+        // The game ends here only when it is over: won by its test or, in
+        // a game played for points, by a dealt score that reaches the
+        // target. Ending it regardless would lose every deal at once.
+        const int target = m_state.params[catalogue::param::TargetScore];
+        const bool over = winTest(m_state) ||
+                          (target != 0 && m_state.settings.readInt(app::field::Score, 0) >= target);
+        m_state.flags.set(table::Flag::Won, over);
+        if (over) {
+            endOfGame(m_state, m_frontend);
+        }
     };
     services.loadParameters = [this] { return loadCurrentParameters(); };
     services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };

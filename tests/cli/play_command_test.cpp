@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -179,6 +180,28 @@ TEST(PlayCommand, PlaysLegalKlondikeMovesAndRefusesIllegalOnes) {
         return;
     }
     FAIL() << "no deal with an ace on a tableau";
+}
+
+// A whole Klondike game won through the pointer: the script the solver
+// found for deal 1, played by the real play command.
+TEST(PlayCommand, WinsAKlondikeDealFromARecordedScript) {
+    std::ifstream file(VELLOMIR_CLI_SCRIPTS "/klondike_deal_1_win.txt");
+    ASSERT_TRUE(file) << "the script is missing";
+    std::stringstream script;
+    script << file.rdbuf();
+    int moves = 0;
+    for (std::string line; std::getline(script, line);) {
+        moves += line.empty() || line.starts_with('#') ? 0 : 1;
+    }
+    ASSERT_GT(moves, 100);
+    const CliRun played = play({"1", "1"}, script.str());
+    ASSERT_EQ(played.status, 0) << played.err;
+    ASSERT_GE(played.lines.size(), static_cast<std::size_t>(moves));
+    const std::vector<std::string> answers(played.lines.end() - moves, played.lines.end());
+    for (int i = 0; i + 1 < moves; ++i) {
+        ASSERT_EQ(answers[static_cast<std::size_t>(i)], "ok") << "move " << i + 1;
+    }
+    EXPECT_EQ(answers.back(), "won");
 }
 
 TEST(PlayCommand, UsageErrors) {

@@ -222,5 +222,25 @@ TEST(GameStart, AGameNotInTheCatalogueIsNotOpened) {
     EXPECT_FALSE(state.flags.test(table::Flag::GameInPlay));
 }
 
+// Ninety-One checks for its end right after the deal: a deal whose top
+// cards do not add up to 91 goes on in play, one that does is won at once.
+TEST(GameStart, NinetyOneEndsAfterTheDealOnlyWhenItsScoreIsReached) {
+    int playing = 0;
+    for (int deal = 1; deal <= 20; ++deal) {
+        table::ProgramState state(VELLOMIR_BIN_DIR);
+        testing::RecordingFrontend frontend;
+        state.settings.write(app::field::ScoringScheme, "01");
+        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        PlayEngine engine(state, frontend);
+        ASSERT_TRUE(engine.loadGameList());
+        ASSERT_TRUE(engine.openGame(50, DealNumberMode::Keep, false));
+        const bool reached = state.settings.readInt(app::field::Score, 0) >= 150;
+        EXPECT_EQ(state.flags.test(table::Flag::GameInPlay), !reached) << "deal " << deal;
+        EXPECT_EQ(frontend.saw("winning animation"), reached) << "deal " << deal;
+        playing += reached ? 0 : 1;
+    }
+    EXPECT_GT(playing, 0);
+}
+
 } // namespace
 } // namespace vellomir::engine

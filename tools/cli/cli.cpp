@@ -4,6 +4,7 @@
 #include "cli/deal_command.h"
 #include "cli/games_command.h"
 #include "cli/play_command.h"
+#include "cli/solve_command.h"
 
 #include <functional>
 #include <ostream>
@@ -54,6 +55,11 @@ const std::vector<Command>& commands() {
          "deal a game and play it with pointer commands read from the input",
          [](const CommandContext& c) {
              return runPlayCommand(c.arguments, c.programDirectory, c.in, c.out, c.err);
+         }},
+        {"solve GAME DEALNUMBER [--positions N]",
+         "search for a win of a deal and print it as play commands",
+         [](const CommandContext& c) {
+             return runSolveCommand(c.arguments, c.programDirectory, c.out, c.err);
          }},
     };
     return table;

@@ -6,7 +6,7 @@
 #include "cli/table_printer.h"
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
-#include "table/card_position.h"
+#include "engine/pointer_command.h"
 #include "table/program_state.h"
 
 #include <istream>
@@ -88,39 +88,6 @@ std::optional<int> parseRequest(const std::vector<std::string>& args, PlayReques
     return std::nullopt;
 }
 
-struct Point {
-    int x = 0;
-    int y = 0;
-};
-
-// The point a place names, or the reason it names none.
-std::optional<Point> placePoint(const table::ProgramState& state, const std::string& place,
-                                std::string& problem) {
-    const std::size_t colon = place.find(':');
-    const auto pile = table::parsePileName(place.substr(0, colon));
-    if (!pile || table::pileName(*pile) != place.substr(0, colon)) {
-        problem = "unknown pile '" + place.substr(0, colon) + "'";
-        return std::nullopt;
-    }
-    if (!table::isPlaced(state, *pile)) {
-        problem = "pile " + table::pileName(*pile) + " is not on the table";
-        return std::nullopt;
-    }
-    table::CardPoint at = table::topCardPosition(state, *pile);
-    if (colon != std::string::npos) {
-        const std::string slotText = place.substr(colon + 1);
-        const int count = table::cardCount(state.piles.pile(*pile));
-        if (!isDigits(slotText) || slotText.size() > 3 || app::toInt(slotText) >= count) {
-            problem = "no card " + slotText + " in " + table::pileName(*pile);
-            return std::nullopt;
-        }
-        at = pile->kind == table::PileKind::Stock
-                 ? table::pilePosition(state, *pile)
-                 : table::cardPosition(state, *pile, app::toInt(slotText));
-    }
-    return Point{at.x + 5, at.y + 5};
-}
-
 class Session {
 public:
     Session(table::ProgramState& state, PlayFrontend& frontend, engine::PlayEngine& engine,
@@ -134,13 +101,13 @@ public:
         for (std::string word; words >> word;) {
             w.push_back(word);
         }
-        if (w.empty()) {
-            return;
+        if (w.empty() || w[0].starts_with('#')) {
+            return; // blank lines and comments answer nothing
         }
         const bool inPlay = m_state.flags.test(table::Flag::GameInPlay);
         m_frontend.reset();
         std::string problem;
-        if (!dispatch(w, problem)) {
+        if (!dispatch(w, line, problem)) {
             m_out << "error: " << problem << '\n';
             return;
         }
@@ -156,84 +123,15 @@ public:
     }
 
 private:
-    std::optional<Point> point(const std::vector<std::string>& w, std::size_t i,
-                               std::string& problem) {
-        if (i >= w.size()) {
-            problem = w[0] + " needs a place";
-            return std::nullopt;
-        }
-        return placePoint(m_state, w[i], problem);
-    }
-
-    bool flagsFrom(const std::vector<std::string>& w, std::size_t from, bool allowCtrl, int& button,
-                   int& shift, std::string& problem) {
-        for (std::size_t i = from; i < w.size(); ++i) {
-            if (w[i] == "right") {
-                button = 1;
-            } else if (w[i] == "ctrl" && allowCtrl) {
-                shift = 4;
-            } else {
-                problem = "unexpected '" + w[i] + "'";
-                return false;
-            }
-        }
-        return true;
-    }
-
-    bool dispatch(const std::vector<std::string>& w, std::string& problem) {
-        const std::string& command = w[0];
-        int button = 0;
-        int shift = 0;
-        if (command == "press" || command == "click") {
-            const auto p = point(w, 1, problem);
-            if (!p || !flagsFrom(w, 2, command == "press", button, shift, problem)) {
-                return false;
-            }
-            m_engine.buttonDown(button, shift, p->x, p->y);
-            if (command == "click") {
-                m_engine.buttonUp();
-            }
-        } else if (command == "move") {
-            const auto p = point(w, 1, problem);
-            if (!p || w.size() > 2) {
-                problem = problem.empty() ? "move takes one place" : problem;
-                return false;
-            }
-            m_engine.pointerMove(p->x, p->y);
-        } else if (command == "release" && w.size() == 1) {
-            m_engine.buttonUp();
-        } else if (command == "dblclick" && w.size() == 2) {
-            const auto p = point(w, 1, problem);
-            if (!p) {
-                return false;
-            }
-            // The events a double click delivers: press, release, double
-            // click, and the second press and release.
-            m_engine.buttonDown(0, 0, p->x, p->y);
-            m_engine.buttonUp();
-            m_engine.doubleClick();
-            m_engine.buttonDown(0, 0, p->x, p->y);
-            m_engine.buttonUp();
-        } else if (command == "drag" && w.size() == 3) {
-            const auto from = point(w, 1, problem);
-            const auto to = from ? point(w, 2, problem) : std::nullopt;
-            if (!from || !to) {
-                return false;
-            }
-            m_engine.buttonDown(0, 0, from->x, from->y);
-            m_engine.pointerMove((from->x + to->x) / 2, (from->y + to->y) / 2);
-            // The held card's corner goes where the target's is.
-            m_engine.pointerMove(to->x, to->y);
-            m_engine.buttonUp();
-        } else if (command == "show" && w.size() == 1) {
+    bool dispatch(const std::vector<std::string>& w, const std::string& line,
+                  std::string& problem) {
+        if (w[0] == "show" && w.size() == 1) {
             printTable(m_state, false, m_out);
-        } else if (command == "autoplay" && w.size() == 1) {
-            m_engine.toggleAutoplay();
-        } else {
-            problem = "unknown command '" + command + "'";
-            return false;
+            return true;
         }
-        return true;
+        const std::optional<engine::PointerCommand> command =
+            engine::parsePointerCommand(line, problem);
+        return command && engine::runPointerCommand(m_engine, *command, problem);
     }
 
     table::ProgramState& m_state;
@@ -243,6 +141,29 @@ private:
 };
 
 } // namespace
+
+bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber, bool autoplay,
+                 std::ostream& err) {
+    table::ProgramState& state = engine.state();
+    state.settings.write(app::field::ScoringScheme, "01");
+    // Plain pointer behaviour: no shadows, no animation.
+    state.settings.write(app::field::CardsShadowed, "N");
+    state.settings.write(app::field::CardsAnimate, "N");
+    state.autoplayTicked = autoplay;
+    if (!engine.loadGameList()) {
+        return false;
+    }
+    if (state.mainGame.gameListIndex(game) < 0) {
+        err << "vellomir-cli: game " << game << " is not in the catalogue\n";
+        return false;
+    }
+    state.settings.write(app::field::DealNumber, dealNumber);
+    if (!engine.openGame(game, engine::DealNumberMode::Keep, false)) {
+        err << "vellomir-cli: game " << game << " could not be dealt\n";
+        return false;
+    }
+    return true;
+}
 
 int runPlayCommand(const std::vector<std::string>& args, const std::string& programDirectory,
                    std::istream& in, std::ostream& out, std::ostream& err) {
@@ -254,22 +175,8 @@ int runPlayCommand(const std::vector<std::string>& args, const std::string& prog
     PlayFrontend frontend(err);
     frontend.setArea(request.width, request.height);
     state.random.seed(table::RandomGenerator::clockSeed());
-    state.settings.write(app::field::ScoringScheme, "01");
-    // Plain pointer behaviour: no shadows, no animation.
-    state.settings.write(app::field::CardsShadowed, "N");
-    state.settings.write(app::field::CardsAnimate, "N");
-    state.autoplayTicked = request.autoplay;
     engine::PlayEngine engine(state, frontend);
-    if (!engine.loadGameList()) {
-        return 1;
-    }
-    if (state.mainGame.gameListIndex(request.game) < 0) {
-        err << "vellomir-cli: game " << request.game << " is not in the catalogue\n";
-        return 1;
-    }
-    state.settings.write(app::field::DealNumber, request.dealNumber);
-    if (!engine.openGame(request.game, engine::DealNumberMode::Keep, false)) {
-        err << "vellomir-cli: game " << request.game << " could not be dealt\n";
+    if (!dealForPlay(engine, request.game, request.dealNumber, request.autoplay, err)) {
         return 1;
     }
     out << "game " << request.game << ' ' << state.settings.read(app::field::GameName) << '\n';

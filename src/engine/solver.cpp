@@ -1,0 +1,427 @@
+#include "engine/solver.h"
+
+#include "catalogue/parameter_index.h"
+#include "engine/play_engine.h"
+#include "engine/position_record.h"
+#include "engine/quiet_frontend.h"
+#include "engine/selection_state.h"
+#include "engine/solver_places.h"
+#include "engine/table_fingerprint.h"
+#include "engine/twin_piles.h"
+#include "engine/undo_snapshots.h"
+#include "table/card.h"
+#include "table/main_game.h"
+#include "table/pile_counts.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <queue>
+#include <unordered_set>
+
+namespace vellomir::engine {
+
+namespace {
+
+namespace param = catalogue::param;
+using Verb = PointerCommand::Verb;
+
+// The sliding puzzles (game type 34) score only the places in order from
+// the first, so between two steps of the score the search is blind; the
+// steps every card is still away from its home place (tableau n holds card
+// n, or n + 13 past the king) guide it there. 0 in every other game.
+int puzzleDistance(const table::ProgramState& state) {
+    if (state.params[param::GameType] != 34) {
+        return 0;
+    }
+    const int places = table::PileCounts::of(state.params).tableaus;
+    int width = 1;
+    while ((width + 1) * (width + 1) <= places) {
+        ++width;
+    }
+    int distance = 0;
+    for (int t = 0; t < places; ++t) {
+        const int card = table::topCardOf(state.piles.tableau(t));
+        if (card >= 1) {
+            const int home = (card <= 13 ? card : card - 13) - 1;
+            distance += std::abs(t % width - home % width) + std::abs(t / width - home / width);
+        }
+    }
+    return distance;
+}
+
+// How far a position has come, for the order of the search: cards on the
+// foundations (through the score), cards turned, piles emptied, cards
+// brought out of the stock and the waste.
+int worth(const table::ProgramState& state) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    int faceDown = 0;
+    int emptyPiles = 0;
+    auto look = [&](const std::string& pile) {
+        emptyPiles += pile.empty() ? 1 : 0;
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int card = table::cardAt(pile, i);
+            faceDown += card >= 1 && !state.cards.isFaceUp(card) ? 1 : 0;
+        }
+    };
+    for (int t = 0; t < counts.tableaus; ++t) {
+        look(state.piles.tableau(t));
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        look(state.piles.reserve(r));
+    }
+    const int inStock = table::cardCount(state.piles.stock(table::kStock)) +
+                        table::cardCount(state.piles.stock(table::kWaste));
+    return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
+           2 * inStock - 10 * puzzleDistance(state);
+}
+
+// A position reached and not yet searched: the gesture that leads to it
+// from a searched position.
+struct Opening {
+    int worth = 0;
+    std::uint64_t order = 0; // later openings first among equals: depth first on a plateau
+    std::uint32_t from = 0;  // the searched position it starts from
+    int idle = 0;            // gestures in a row up to it that gained nothing
+    std::uint64_t fingerprint = 0;
+    PointerCommand gesture;
+
+    friend bool operator<(const Opening& a, const Opening& b) {
+        return a.worth != b.worth ? a.worth < b.worth : a.order < b.order;
+    }
+};
+
+// A searched position and how it was reached.
+struct Searched {
+    PositionRecord position;
+    std::uint32_t from;
+    PointerCommand gesture;
+    int worth;
+    int idle;
+};
+
+PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
+    PointerCommand command;
+    command.verb = verb;
+    command.place = std::move(place);
+    command.target = std::move(target);
+    return command;
+}
+
+constexpr std::uint32_t kNoPosition = UINT32_MAX;
+
+class Search {
+public:
+    Search(const table::ProgramState& dealt, const app::Frontend& geometry,
+           const SolveLimits& limits)
+        : m_limits(limits), m_twins(dealt.params), m_frontend(geometry), m_work(dealt),
+          m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {}
+
+    SolveResult run() {
+        SolveResult result;
+        clearUndoRecord(m_work);
+        m_seen.insert(tableFingerprint(m_work));
+        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work), 0});
+        std::uint32_t current = 0;
+        while (true) {
+            if (expand(current)) {
+                result.outcome = SolveOutcome::Solved;
+                result.moves = line(current);
+                result.moves.push_back(m_winning);
+                shorten(result.moves);
+                break;
+            }
+            if (!next(current)) {
+                m_exhausted = true;
+                result.outcome = m_cutShort ? SolveOutcome::GaveUp : SolveOutcome::Unsolved;
+                break;
+            }
+            if (static_cast<long>(m_searched.size()) > m_limits.positions) {
+                m_searched.pop_back();
+                result.outcome = SolveOutcome::GaveUp;
+                break;
+            }
+        }
+        result.positions = static_cast<long>(m_searched.size());
+        return result;
+    }
+
+    /// True when the search ran out of positions to search only because
+    /// lines were cut short for idling, not at the position limit.
+    bool exhaustedByIdling() const { return m_exhausted && m_cutShort; }
+
+private:
+    // Takes the best opening not seen yet and makes it a searched position;
+    // false when none is left.
+    bool next(std::uint32_t& current) {
+        while (!m_openings.empty()) {
+            Opening opening = m_openings.top();
+            m_openings.pop();
+            if (m_seen.contains(opening.fingerprint)) {
+                continue;
+            }
+            m_searched[opening.from].position.restoreInto(m_work);
+            if (!apply(opening.gesture) || tableFingerprint(m_work) != opening.fingerprint) {
+                // The gesture did not repeat itself: the search is no longer
+                // complete, so it may not call the deal lost.
+                m_cutShort = true;
+                continue;
+            }
+            m_seen.insert(opening.fingerprint);
+            m_searched.push_back({PositionRecord(m_work), opening.from, opening.gesture,
+                                  opening.worth, opening.idle});
+            current = static_cast<std::uint32_t>(m_searched.size() - 1);
+            return true;
+        }
+        return false;
+    }
+
+    // Whether a line played from the deal changes the table at every step
+    // and wins at its last.
+    bool wins(const std::vector<PointerCommand>& moves) {
+        m_searched[0].position.restoreInto(m_work);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const std::uint64_t before = tableFingerprint(m_work);
+            if (!apply(moves[i]) || m_frontend.won != (i + 1 == moves.size())) {
+                return false;
+            }
+            if (!m_frontend.won && tableFingerprint(m_work) == before) {
+                return false;
+            }
+        }
+        return m_frontend.won;
+    }
+
+    // Drops the moves of a winning line that the win does not need (a
+    // search leaves detours in it), from the last to the first.
+    void shorten(std::vector<PointerCommand>& moves) {
+        auto pileOf = [](const std::string& place) { return place.substr(0, place.find(':')); };
+        // A card carried away and later carried back, with what lies between.
+        for (std::size_t i = moves.size() - 1; i-- > 0;) {
+            if (moves[i].verb != Verb::Drag) {
+                continue;
+            }
+            for (std::size_t j = i + 1; j + 1 < moves.size(); ++j) {
+                if (moves[j].verb == Verb::Drag && pileOf(moves[j].place) == moves[i].target &&
+                    moves[j].target == pileOf(moves[i].place)) {
+                    std::vector<PointerCommand> shorter = moves;
+                    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(j));
+                    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+                    if (wins(shorter)) {
+                        moves = std::move(shorter);
+                    }
+                    break;
+                }
+            }
+        }
+        for (std::size_t i = moves.size() - 1; i-- > 0;) {
+            std::vector<PointerCommand> shorter = moves;
+            shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+            if (wins(shorter)) {
+                moves = std::move(shorter);
+            }
+        }
+    }
+
+    std::vector<PointerCommand> line(std::uint32_t position) const {
+        std::vector<PointerCommand> moves;
+        for (std::uint32_t p = position; m_searched[p].from != kNoPosition;
+             p = m_searched[p].from) {
+            moves.push_back(m_searched[p].gesture);
+        }
+        std::reverse(moves.begin(), moves.end());
+        return moves;
+    }
+
+    // Runs a gesture on the work state; a click runs as its press and
+    // release, the same two events a play session's click sends.
+    bool apply(const PointerCommand& command, bool* lifted = nullptr) {
+        m_frontend.reset();
+        std::string problem;
+        if (command.verb != Verb::Click) {
+            return runPointerCommand(m_engine, command, problem);
+        }
+        PointerCommand press = command;
+        press.verb = Verb::Press;
+        if (!runPointerCommand(m_engine, press, problem)) {
+            return false;
+        }
+        if (lifted != nullptr) {
+            *lifted = m_engine.pointer().heldCard() != 0;
+        }
+        m_engine.buttonUp();
+        return true;
+    }
+
+    // A quick look before the fingerprint: every action the executor runs
+    // takes an undo snapshot, and whatever else a press may change (a
+    // selection, the pressed stock, the flags) shows in the piles, the
+    // cells or the flags compared here.
+    bool mayHaveChanged(const table::ProgramState& before) const {
+        namespace cell = table::cell;
+        const table::TMainGame& a = before.mainGame;
+        const table::TMainGame& b = m_work.mainGame;
+        for (const int c :
+             {cell::PassNumber, cell::MovePhase, cell::MissCount, cell::StockPressed}) {
+            if (a.cell(c) != b.cell(c)) {
+                return true;
+            }
+        }
+        for (const table::Flag f :
+             {table::Flag::GameInPlay, table::Flag::IgnoreNextPress, table::Flag::Won}) {
+            if (before.flags.test(f) != m_work.flags.test(f)) {
+                return true;
+            }
+        }
+        return m_work.undoLists.snapshotCount() > 0 ||
+               before.autoplayTicked != m_work.autoplayTicked ||
+               before.flags.counter(0) != m_work.flags.counter(0) ||
+               !(before.piles == m_work.piles);
+    }
+
+    // Tries a gesture from the searched position held in m_before; a
+    // change of the table becomes an opening, and the work state goes back
+    // to the position. True when the gesture won the game.
+    bool attempt(std::uint32_t from, std::uint64_t fingerprint, const PointerCommand& command,
+                 bool* lifted = nullptr) {
+        if (!apply(command, lifted)) {
+            return false;
+        }
+        if (m_frontend.won) {
+            m_winning = command;
+            return true;
+        }
+        if (!mayHaveChanged(m_before)) {
+            return false;
+        }
+        const std::uint64_t after = tableFingerprint(m_work);
+        if (after != fingerprint && !m_seen.contains(after)) {
+            const int value = worth(m_work);
+            const Searched& start = m_searched[from];
+            // Dealing from the stock brings new cards within reach, and a
+            // card added to the selection of a pairing game builds toward
+            // a removal: neither is idle, and the fingerprints end their
+            // cycles.
+            const bool selecting = m_selectionGame && m_work.piles.foundation(0).size() >
+                                                          m_before.piles.foundation(0).size();
+            const int idle = value > start.worth                     ? 0
+                             : command.place == "Mazzo" || selecting ? start.idle
+                                                                     : start.idle + 1;
+            if (m_limits.idleMoves > 0 && idle > m_limits.idleMoves) {
+                m_cutShort = true;
+            } else {
+                m_openings.push({value, m_order++, from, idle, after, command});
+            }
+        }
+        m_searched[from].position.restoreInto(m_work);
+        return false;
+    }
+
+    // Tries every gesture at a searched position; true when one won.
+    bool expand(std::uint32_t from) {
+        m_searched[from].position.restoreInto(m_work);
+        m_before = m_work;
+        const std::uint64_t fingerprint = tableFingerprint(m_work);
+        const SolverPlaces places = solverPlaces(m_before);
+        // Empty twin piles take a card alike: only the first of them is tried.
+        std::vector<int> targetClass;
+        for (const std::string& target : places.targets) {
+            const auto pile = table::parsePileName(target);
+            const bool empty = pile && m_before.piles.pile(*pile).empty();
+            targetClass.push_back(empty ? m_twins.classOf(*pile) : -1);
+        }
+        std::vector<int> triedClasses;
+        for (const std::string& source : places.sources) {
+            bool lifted = false;
+            if (attempt(from, fingerprint, gesture(Verb::Click, source), &lifted)) {
+                return true;
+            }
+            if (!lifted) {
+                continue;
+            }
+            const std::string pile = source.substr(0, source.find(':'));
+            // A whole pile carried onto an empty twin of its own is the same
+            // position seen in a mirror.
+            const auto sourcePile = table::parsePileName(pile);
+            const bool wholePile =
+                sourcePile &&
+                (source == pile ? table::cardCount(m_before.piles.pile(*sourcePile)) == 1
+                                : source == pile + ":0");
+            const int sourceClass = sourcePile ? m_twins.classOf(*sourcePile) : -1;
+            triedClasses.clear();
+            for (std::size_t t = 0; t < places.targets.size(); ++t) {
+                const std::string& target = places.targets[t];
+                if (target == pile) {
+                    continue;
+                }
+                if (targetClass[t] >= 0) {
+                    if ((wholePile && targetClass[t] == sourceClass) ||
+                        std::ranges::find(triedClasses, targetClass[t]) != triedClasses.end()) {
+                        continue;
+                    }
+                    triedClasses.push_back(targetClass[t]);
+                }
+                if (attempt(from, fingerprint, gesture(Verb::Drag, source, target))) {
+                    return true;
+                }
+            }
+        }
+        // Autoplay sends cards up by itself and, in some games, fills the
+        // empty places from the stock or a reserve only while it is ticked.
+        if (m_before.params[param::AutoplayAvailable] != 0 &&
+            attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
+            return true;
+        }
+        // Games decided by their score are won by ending them in time.
+        if (m_before.params[param::TargetScore] != 0) {
+            const PointerCommand quit = gesture(Verb::Quit, {});
+            if (apply(quit) && m_frontend.won) {
+                m_winning = quit;
+                return true;
+            }
+            m_searched[from].position.restoreInto(m_work);
+        }
+        return false;
+    }
+
+    SolveLimits m_limits;
+    TwinPiles m_twins;
+    QuietFrontend m_frontend;
+    table::ProgramState m_work;
+    PlayEngine m_engine;
+    bool m_selectionGame;
+    // The position being expanded, whole, to compare each gesture's result with.
+    table::ProgramState m_before;
+    std::vector<Searched> m_searched;
+    std::priority_queue<Opening> m_openings;
+    std::unordered_set<std::uint64_t> m_seen;
+    std::uint64_t m_order = 0;
+    PointerCommand m_winning;
+    bool m_cutShort = false;
+    bool m_exhausted = false;
+};
+
+} // namespace
+
+SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
+                      const SolveLimits& limits) {
+    // A search whose lines were all cut short for idling starts again with
+    // twice the patience (at last with none), on what is left of the budget.
+    SolveLimits round = limits;
+    long spent = 0;
+    while (true) {
+        Search search(dealt, geometry, round);
+        SolveResult result = search.run();
+        spent += result.positions;
+        result.positions = spent;
+        const bool cutShort = result.outcome == SolveOutcome::GaveUp && search.exhaustedByIdling();
+        if (!cutShort || round.idleMoves == 0 || spent >= limits.positions) {
+            return result;
+        }
+        round.positions = limits.positions - spent;
+        round.idleMoves = round.idleMoves >= 32 ? 0 : round.idleMoves * 2;
+    }
+}
+
+} // namespace vellomir::engine

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/pointer_command.h"
+
+#include <vector>
+
+namespace vellomir::app {
+class Frontend;
+}
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// How a search ended.
+enum class SolveOutcome {
+    Solved,   ///< a winning line was found
+    Unsolved, ///< every position reachable was searched: the deal cannot be won
+    GaveUp,   ///< the position limit was reached first
+};
+
+/// What the solver found.
+struct SolveResult {
+    SolveOutcome outcome = SolveOutcome::GaveUp;
+    /// Positions searched (over all rounds of a search that started again).
+    long positions = 0;
+    /// For a solved deal, the winning line as play-session commands.
+    std::vector<PointerCommand> moves;
+};
+
+/// Bounds of a search.
+struct SolveLimits {
+    /// Positions searched before giving up.
+    long positions = 5000;
+    /// Gestures in a row that bring a line no further before the line is
+    /// cut short; 0 for no bound. Shuffling cards between piles is where a
+    /// search loses its time. When every line was cut short before the
+    /// position limit, the search starts again with twice the bound, and
+    /// at last with none, so that only a search without cuts ever answers
+    /// "unsolved".
+    int idleMoves = 2;
+};
+
+/// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`
+/// deals it) by trying, at each position, the pointer gestures a player can
+/// make: a click on every pile and every face-up card, a drag from every
+/// card that can be lifted onto every pile and every gap of a row, the
+/// Autoplay command where the game offers it, and, in games won by their
+/// score, the end of game. Each gesture runs through the real pointer input
+/// on the position, so the engine alone decides what is legal; a gesture
+/// that changes the table gives a new position. Positions already seen (by
+/// their fingerprint) are not searched again. Best first: the position
+/// searched next is the one that has come furthest (score, cards turned,
+/// piles emptied, cards out of the stock and the waste), the newest among
+/// equals, so that a search runs deep along a plateau; a deal from the
+/// stock is tried after the other gestures of a position. An "unsolved" is
+/// a proof within the gestures tried: of empty piles the game treats alike
+/// only one is tried as a target (TwinPiles). A winning line is shortened
+/// by playing it again without each of its moves. Nothing is drawn and no
+/// pause waits: `geometry` only lends the drawing area's sizes the layout
+/// was made for.
+SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
+                      const SolveLimits& limits = {});
+
+} // namespace vellomir::engine

@@ -1,0 +1,75 @@
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+namespace vellomir::tools {
+namespace {
+
+struct CliRun {
+    int status;
+    std::vector<std::string> lines;
+    std::string err;
+};
+
+CliRun runCommand(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
+    CliRun run{status, {}, err.str()};
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) {
+        run.lines.push_back(line);
+    }
+    return run;
+}
+
+TEST(SolveCommand, PrintsTheWinAsPlayCommandsThatWinThroughThePlayCommand) {
+    const CliRun solved = runCommand({"solve", "5", "1"});
+    ASSERT_EQ(solved.status, 0) << solved.err;
+    ASSERT_FALSE(solved.lines.empty());
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(solved.lines[0], m, std::regex(R"(solved in (\d+) moves)")))
+        << solved.lines[0];
+    const std::size_t moves = std::stoul(m[1].str());
+    ASSERT_EQ(solved.lines.size(), moves + 1);
+    std::string script;
+    for (std::size_t i = 1; i < solved.lines.size(); ++i) {
+        EXPECT_TRUE(std::regex_match(solved.lines[i],
+                                     std::regex(R"((click \S+|drag \S+ \S+|autoplay|quit))")))
+            << solved.lines[i];
+        script += solved.lines[i] + "\n";
+    }
+    const CliRun played = runCommand({"play", "5", "1"}, script);
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(played.lines.back(), "won");
+    // The same deal is searched the same way every time.
+    EXPECT_EQ(runCommand({"solve", "5", "1"}).lines, solved.lines);
+}
+
+TEST(SolveCommand, GivesUpAtTheLimitAndCallsADealWithoutMovesUnsolved) {
+    EXPECT_EQ(runCommand({"solve", "1", "2", "--positions", "3"}).lines,
+              std::vector<std::string>{"gave up after 3 positions"});
+    // Ninety-One's dealt tops add up to 91 only by a few moves; a search
+    // that may try just one position has to stop there.
+    const CliRun small = runCommand({"solve", "50", "1", "--positions", "1"});
+    ASSERT_EQ(small.status, 0);
+    EXPECT_EQ(small.lines, std::vector<std::string>{"gave up after 1 positions"});
+}
+
+TEST(SolveCommand, UsageErrors) {
+    EXPECT_EQ(runCommand({"solve", "1"}).status, 2);
+    EXPECT_EQ(runCommand({"solve", "1", "1", "--positions"}).status, 2);
+    EXPECT_EQ(runCommand({"solve", "1", "1", "--positions", "0"}).status, 2);
+    EXPECT_EQ(runCommand({"solve", "1", "1", "--depth", "3"}).status, 2);
+    EXPECT_EQ(runCommand({"solve", "x", "1"}).status, 2);
+    const CliRun missing = runCommand({"solve", "777", "1"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("game 777 is not in the catalogue"), std::string::npos);
+}
+
+} // namespace
+} // namespace vellomir::tools

@@ -1,0 +1,169 @@
+#include "engine/solver.h"
+
+#include "engine/play_engine.h"
+#include "engine/pointer_command.h"
+#include "engine/position_record.h"
+#include "engine/table_fingerprint.h"
+#include "engine/twin_piles.h"
+#include "support/recording_frontend.h"
+#include "table/main_game.h"
+#include "table/program_state.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vellomir::engine {
+namespace {
+
+// A game of the catalogue dealt as the companion's play command deals it.
+struct DealtGame {
+    table::ProgramState state{VELLOMIR_BIN_DIR};
+    testing::RecordingFrontend frontend;
+    PlayEngine engine{state, frontend};
+
+    DealtGame(int game, int deal) {
+        state.settings.write(app::field::ScoringScheme, "01");
+        state.settings.write(app::field::CardsShadowed, "N");
+        state.settings.write(app::field::CardsAnimate, "N");
+        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        EXPECT_TRUE(engine.loadGameList());
+        EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false));
+    }
+
+    // Runs a command line; false when it names nothing.
+    bool run(const std::string& line) {
+        std::string problem;
+        const auto command = parsePointerCommand(line, problem);
+        return command && runPointerCommand(engine, *command, problem);
+    }
+};
+
+TEST(PointerCommand, ReadsEveryCommandAndWritesItBackTheSame) {
+    for (const char* line :
+         {"press Fila3:2 right ctrl", "move Dest1", "release", "click Mazzo", "click Fila1 right",
+          "dblclick Mazzo_Vis", "drag Fila3:2 Fila4", "autoplay", "quit"}) {
+        std::string problem;
+        const auto command = parsePointerCommand(line, problem);
+        ASSERT_TRUE(command) << line << ": " << problem;
+        EXPECT_EQ(commandText(*command), line);
+    }
+    std::string problem;
+    EXPECT_FALSE(parsePointerCommand("click Fila1 ctrl", problem));
+    EXPECT_EQ(problem, "unexpected 'ctrl'");
+    EXPECT_FALSE(parsePointerCommand("drag Fila1", problem));
+    EXPECT_FALSE(parsePointerCommand("jump Fila1", problem));
+    EXPECT_EQ(problem, "unknown command 'jump'");
+}
+
+TEST(PointerCommand, APlaceThatNamesNoCardSendsNoEvent) {
+    DealtGame klondike(1, 7);
+    const table::PileLists dealt = klondike.state.piles;
+    std::string problem;
+    PointerCommand drag = *parsePointerCommand("drag Fila1:5 Dest1", problem);
+    EXPECT_FALSE(runPointerCommand(klondike.engine, drag, problem));
+    EXPECT_EQ(problem, "no card 5 in Fila1");
+    drag.place = "Fila9";
+    EXPECT_FALSE(runPointerCommand(klondike.engine, drag, problem));
+    EXPECT_EQ(problem, "pile Fila9 is not on the table");
+    EXPECT_EQ(klondike.state.piles, dealt);
+    EXPECT_EQ(klondike.state.mainGame.cell(table::cell::PickedCard), 0);
+}
+
+TEST(TableFingerprint, FollowsThePilesAndFacesButNotThePointer) {
+    DealtGame klondike(1, 7);
+    const std::uint64_t dealt = tableFingerprint(klondike.state);
+    // The pointer's own cells are no part of a position.
+    klondike.state.mainGame.setCell(table::cell::PressX, 321);
+    klondike.state.mainGame.setCell(table::cell::HoverY, 42);
+    EXPECT_EQ(tableFingerprint(klondike.state), dealt);
+    // A card dealt to the waste is a new position; so is a card turned.
+    ASSERT_TRUE(klondike.run("click Mazzo"));
+    const std::uint64_t dealtOne = tableFingerprint(klondike.state);
+    EXPECT_NE(dealtOne, dealt);
+    const int waste = table::topCardOf(klondike.state.piles.stock(table::kWaste));
+    klondike.state.cards.setFaceUp(waste, false);
+    EXPECT_NE(tableFingerprint(klondike.state), dealtOne);
+}
+
+TEST(PositionRecord, PutsBackThePilesFacesScoreAndCounters) {
+    DealtGame klondike(1, 7);
+    const PositionRecord dealt(klondike.state);
+    const std::uint64_t fingerprint = tableFingerprint(klondike.state);
+    const table::PileLists piles = klondike.state.piles;
+    const std::string score = klondike.state.settings.read(app::field::Score);
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_TRUE(klondike.run("click Mazzo")); // through the stock and round again
+    }
+    ASSERT_NE(klondike.state.piles, piles);
+    ASSERT_GT(klondike.state.undoLists.snapshotCount(), 0);
+    dealt.restoreInto(klondike.state);
+    EXPECT_EQ(klondike.state.piles, piles);
+    EXPECT_EQ(klondike.state.settings.read(app::field::Score), score);
+    EXPECT_EQ(tableFingerprint(klondike.state), fingerprint);
+    EXPECT_EQ(klondike.state.undoLists.snapshotCount(), 0);
+}
+
+TEST(TwinPiles, EmptyPilesAlikeShareAClassOnlyInTheGeneralGames) {
+    DealtGame klondike(1, 7);
+    const TwinPiles klondikeTwins(klondike.state.params);
+    using table::PileKind;
+    EXPECT_EQ(klondikeTwins.classOf({PileKind::Foundation, 3}),
+              klondikeTwins.classOf({PileKind::Foundation, 0}));
+    EXPECT_EQ(klondikeTwins.classOf({PileKind::Tableau, 6}),
+              klondikeTwins.classOf({PileKind::Tableau, 0}));
+    EXPECT_NE(klondikeTwins.classOf({PileKind::Tableau, 0}),
+              klondikeTwins.classOf({PileKind::Foundation, 0}));
+    EXPECT_NE(klondikeTwins.classOf({PileKind::Stock, 0}),
+              klondikeTwins.classOf({PileKind::Stock, 1}));
+    // Gaps numbers its rows: no two places are alike.
+    DealtGame gaps(90, 7);
+    const TwinPiles gapsTwins(gaps.state.params);
+    EXPECT_NE(gapsTwins.classOf({PileKind::Tableau, 1}), gapsTwins.classOf({PileKind::Tableau, 0}));
+}
+
+// The line the solver finds wins when its commands are played from the
+// deal through the pointer input, and the search drew nothing and left the
+// dealt state alone.
+TEST(Solver, FindsAWinningLineThatThePointerInputPlaysToTheEnd) {
+    for (const auto& [game, deal] : {std::pair{5, 1}, std::pair{87, 3}}) {
+        DealtGame dealt(game, deal);
+        dealt.frontend.calls.clear();
+        const table::PileLists before = dealt.state.piles;
+        const SolveResult result = solveDeal(dealt.state, dealt.frontend);
+        ASSERT_EQ(result.outcome, SolveOutcome::Solved) << "game " << game;
+        EXPECT_TRUE(dealt.frontend.calls.empty()) << dealt.frontend.calls.front();
+        EXPECT_EQ(dealt.state.piles, before);
+        for (std::size_t i = 0; i < result.moves.size(); ++i) {
+            const std::string line = commandText(result.moves[i]);
+            ASSERT_TRUE(dealt.state.flags.test(table::Flag::GameInPlay)) << "ended before " << line;
+            ASSERT_TRUE(dealt.run(line)) << line;
+        }
+        EXPECT_TRUE(dealt.frontend.saw("winning animation")) << "game " << game;
+    }
+}
+
+// Beleaguered Castle, deal 1, is lost: the search runs out of positions
+// after a few dozen. Only a search that went through every position it can
+// reach may say so; one stopped short of that gives up.
+TEST(Solver, CallsADealLostOnlyWhenEveryPositionWasSearched) {
+    DealtGame castle(17, 1);
+    const SolveResult lost = solveDeal(castle.state, castle.frontend);
+    EXPECT_EQ(lost.outcome, SolveOutcome::Unsolved);
+    EXPECT_GT(lost.positions, 10);
+    EXPECT_TRUE(lost.moves.empty());
+    const SolveResult cut =
+        solveDeal(castle.state, castle.frontend, {.positions = lost.positions - 1});
+    EXPECT_EQ(cut.outcome, SolveOutcome::GaveUp);
+}
+
+TEST(Solver, GivesUpAtThePositionLimit) {
+    DealtGame klondike(1, 2);
+    const SolveResult result = solveDeal(klondike.state, klondike.frontend, {.positions = 3});
+    EXPECT_EQ(result.outcome, SolveOutcome::GaveUp);
+    EXPECT_EQ(result.positions, 3);
+    EXPECT_TRUE(result.moves.empty());
+}
+
+} // namespace
+} // namespace vellomir::engine

@@ -1,0 +1,83 @@
+#include "cli/solve_command.h"
+
+#include "app/number_text.h"
+#include "cli/console_frontend.h"
+#include "cli/play_command.h"
+#include "engine/play_engine.h"
+#include "engine/solver.h"
+#include "table/program_state.h"
+
+#include <optional>
+#include <ostream>
+
+namespace vellomir::tools {
+namespace {
+
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "vellomir-cli solve: " << problem << "\n"
+        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N]\n";
+    return 2;
+}
+
+bool isDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+} // namespace
+
+int runSolveCommand(const std::vector<std::string>& args, const std::string& programDirectory,
+                    std::ostream& out, std::ostream& err) {
+    std::vector<std::string> positional;
+    engine::SolveLimits limits;
+    limits.positions = kDefaultSolvePositions;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--positions") {
+            if (i + 1 >= args.size() || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
+                app::toInt(args[i + 1]) < 1) {
+                return usageError(err, "--positions needs a number from 1 to 999999999");
+            }
+            limits.positions = app::toInt(args[++i]);
+        } else if (args[i].starts_with("--")) {
+            return usageError(err, "unknown option " + args[i]);
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() != 2) {
+        return usageError(err, "give a game number and a deal number");
+    }
+    if (!isDigits(positional[0]) || positional[0].size() > 4) {
+        return usageError(err, "bad game number '" + positional[0] + "'");
+    }
+    if (!isDigits(positional[1]) || positional[1].size() > 13) {
+        return usageError(err, "a deal number is 1 to 13 digits");
+    }
+    const std::string dealNumber = std::string(13 - positional[1].size(), '0') + positional[1];
+
+    table::ProgramState state(programDirectory);
+    ConsoleFrontend frontend(err);
+    // A fixed seed: the same deal is searched the same way every time.
+    state.random.seed(1);
+    engine::PlayEngine engine(state, frontend);
+    if (!dealForPlay(engine, app::toInt(positional[0]), dealNumber, false, err)) {
+        return 1;
+    }
+    const engine::SolveResult result = engine::solveDeal(state, frontend, limits);
+    switch (result.outcome) {
+    case engine::SolveOutcome::Solved:
+        out << "solved in " << result.moves.size() << " moves\n";
+        for (const engine::PointerCommand& move : result.moves) {
+            out << engine::commandText(move) << '\n';
+        }
+        break;
+    case engine::SolveOutcome::Unsolved:
+        out << "unsolved after " << result.positions << " positions\n";
+        break;
+    case engine::SolveOutcome::GaveUp:
+        out << "gave up after " << result.positions << " positions\n";
+        break;
+    }
+    return 0;
+}
+
+} // namespace vellomir::tools
