@@ -15,8 +15,22 @@ namespace param = catalogue::param;
 
 int positionInPile(std::string_view pile, int card) {
     const int count = table::cardCount(pile);
-    for (int i = 0; i < count; ++i) {
-        if (table::cardFromText(pile.substr(static_cast<std::size_t>(i) * 3, 3)) == card) {
+    if (card < 0 || card > 999) {
+        for (int i = 0; i < count; ++i) {
+            if (table::cardFromText(pile.substr(static_cast<std::size_t>(i) * 3, 3)) == card) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    // The autoplay sweep looks every top card up on every release: compare
+    // the three digits as they stand instead of converting each entry.
+    const char hundreds = static_cast<char>('0' + card / 100);
+    const char tens = static_cast<char>('0' + card / 10 % 10);
+    const char units = static_cast<char>('0' + card % 10);
+    const char* entry = pile.data();
+    for (int i = 0; i < count; ++i, entry += 3) {
+        if (entry[2] == units && entry[1] == tens && entry[0] == hundreds) {
             return i;
         }
     }

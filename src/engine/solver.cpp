@@ -73,6 +73,18 @@ int worth(const table::ProgramState& state) {
     }
     const int inStock = table::cardCount(state.piles.stock(table::kStock)) +
                         table::cardCount(state.piles.stock(table::kWaste));
+    // In the games played onto the discard pile (Golf) the stock turns its
+    // cards onto that pile too, which scores as much as a card played from
+    // a tableau but spends a card of the stock instead of clearing one:
+    // there progress is the tableau cards gone, and the stock is a store.
+    const int type = state.params[param::GameType];
+    if (type == 2 || type == 15) {
+        int onTableaus = 0;
+        for (int t = 0; t < counts.tableaus; ++t) {
+            onTableaus += table::cardCount(state.piles.tableau(t));
+        }
+        return -50 * onTableaus + 2 * inStock;
+    }
     return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
            2 * inStock - 10 * puzzleDistance(state);
 }

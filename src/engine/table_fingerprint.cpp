@@ -51,8 +51,18 @@ std::uint64_t tableFingerprint(const table::ProgramState& state) {
     // pile has no future.
     const table::PileLists& piles = state.piles;
     for (int i = 0; i < table::kStockPiles; ++i) {
-        hash.addPile(state, piles.stock(i));
+        if (i != table::kDiscard) {
+            hash.addPile(state, piles.stock(i));
+        }
     }
+    // Nothing ever leaves the discard pile: only its top card (the next
+    // card may have to follow it) and its size (the score) matter, not the
+    // order in which the cards below came there. Pairing games that throw
+    // their pairs there would otherwise see each order of removals as a new
+    // position.
+    const std::string& discard = piles.stock(table::kDiscard);
+    hash.add(static_cast<std::int64_t>(discard.size()));
+    hash.addPile(state, discard.size() >= 3 ? discard.substr(discard.size() - 3) : discard);
     for (int i = 0; i < table::kMaxFoundations; ++i) {
         hash.addPile(state, piles.foundation(i));
     }

@@ -86,6 +86,21 @@ TEST(TableFingerprint, FollowsThePilesAndFacesButNotThePointer) {
     EXPECT_NE(tableFingerprint(klondike.state), dealtOne);
 }
 
+TEST(TableFingerprint, ReadsTheDiscardPileByItsSizeAndTopCard) {
+    DealtGame golf(44, 1);
+    std::string& discard = golf.state.piles.stock(table::kDiscard);
+    discard = "012013014";
+    const std::uint64_t one = tableFingerprint(golf.state);
+    // The same cards below the same top card, come there in another order.
+    discard = "013012014";
+    EXPECT_EQ(tableFingerprint(golf.state), one);
+    // Another top card, or one card more, is another position.
+    discard = "012014013";
+    EXPECT_NE(tableFingerprint(golf.state), one);
+    discard = "012013015014";
+    EXPECT_NE(tableFingerprint(golf.state), one);
+}
+
 TEST(PositionRecord, PutsBackThePilesFacesScoreAndCounters) {
     DealtGame klondike(1, 7);
     const PositionRecord dealt(klondike.state);
