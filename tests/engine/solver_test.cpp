@@ -131,10 +131,10 @@ TEST(TwinPiles, EmptyPilesAlikeShareAClassOnlyInTheGeneralGames) {
               klondikeTwins.classOf({PileKind::Foundation, 0}));
     EXPECT_NE(klondikeTwins.classOf({PileKind::Stock, 0}),
               klondikeTwins.classOf({PileKind::Stock, 1}));
-    // Gaps numbers its rows: no two places are alike.
-    DealtGame gaps(90, 7);
-    const TwinPiles gapsTwins(gaps.state.params);
-    EXPECT_NE(gapsTwins.classOf({PileKind::Tableau, 1}), gapsTwins.classOf({PileKind::Tableau, 0}));
+    // Monte Carlo's places are squares of a grid: no two are alike.
+    DealtGame monteCarlo(37, 7);
+    const TwinPiles gridTwins(monteCarlo.state.params);
+    EXPECT_NE(gridTwins.classOf({PileKind::Tableau, 1}), gridTwins.classOf({PileKind::Tableau, 0}));
 }
 
 // The line the solver finds wins when its commands are played from the
