@@ -15,6 +15,7 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <queue>
@@ -51,10 +52,54 @@ int puzzleDistance(const table::ProgramState& state) {
     return distance;
 }
 
+// How deep the cards the foundations take next lie under other cards: for
+// every foundation the card one above its top in its suit (an ace for an
+// empty one), and the cards piled on it in a tableau or a reserve. A guide
+// for the order of the search only, in the general games whose foundations
+// build up in suit from the ace (most of them); what may move stays the
+// engine's to say.
+int buriedNextCards(const table::ProgramState& state, const table::PileCounts& counts) {
+    if (state.params[param::GameType] != 0) {
+        return 0;
+    }
+    // wanted[suit * 14 + rank]: how many foundations take that card next.
+    std::array<int, 4 * 14> wanted{};
+    bool acesWanted = false;
+    for (int f = 0; f < counts.foundations; ++f) {
+        const int top = table::topCardOf(state.piles.foundation(f));
+        if (top < 1) {
+            acesWanted = true;
+        } else if (const int suit = table::suitOf(top), rank = table::rankOf(top);
+                   suit >= 0 && rank >= 1 && rank < 13) {
+            ++wanted[suit * 14 + rank + 1];
+        }
+    }
+    int depth = 0;
+    auto look = [&](const std::string& pile) {
+        const int n = table::cardCount(pile);
+        for (int i = 0; i + 1 < n; ++i) {
+            const int card = table::cardAt(pile, i);
+            const int suit = table::suitOf(card);
+            const int rank = table::rankOf(card);
+            if (suit >= 0 && ((rank == 1 && acesWanted) || (rank >= 2 && rank <= 13 &&
+                                                            wanted[suit * 14 + rank] > 0))) {
+                depth += n - 1 - i;
+            }
+        }
+    };
+    for (int t = 0; t < counts.tableaus; ++t) {
+        look(state.piles.tableau(t));
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        look(state.piles.reserve(r));
+    }
+    return depth;
+}
+
 // How far a position has come, for the order of the search: cards on the
 // foundations (through the score), cards turned, piles emptied, cards
 // brought out of the stock and the waste.
-int worth(const table::ProgramState& state) {
+int worth(const table::ProgramState& state, bool dig) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     int faceDown = 0;
     int emptyPiles = 0;
@@ -86,7 +131,8 @@ int worth(const table::ProgramState& state) {
         return -50 * onTableaus + 2 * inStock;
     }
     return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
-           2 * inStock - 10 * puzzleDistance(state);
+           2 * inStock - 10 * puzzleDistance(state) -
+           (dig ? 4 * buriedNextCards(state, counts) : 0);
 }
 
 // A position reached and not yet searched: the gesture that leads to it
@@ -134,7 +180,7 @@ public:
         SolveResult result;
         clearUndoRecord(m_work);
         m_seen.insert(tableFingerprint(m_work));
-        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work), 0});
+        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits.digForNextCards), 0});
         std::uint32_t current = 0;
         while (true) {
             if (expand(current)) {
@@ -309,7 +355,7 @@ private:
         }
         const std::uint64_t after = tableFingerprint(m_work);
         if (after != fingerprint && !m_seen.contains(after)) {
-            const int value = worth(m_work);
+            const int value = worth(m_work, m_limits.digForNextCards);
             const Searched& start = m_searched[from];
             // Dealing from the stock brings new cards within reach, and a
             // card added to the selection of a pairing game builds toward

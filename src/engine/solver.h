@@ -40,6 +40,12 @@ struct SolveLimits {
     /// at last with none, so that only a search without cuts ever answers
     /// "unsolved".
     int idleMoves = 2;
+    /// Whether the order of the search also weighs how deep the cards the
+    /// foundations take next lie under other cards (general games only).
+    /// It finds wins the plain order misses in games of long plans (Fan),
+    /// and misses some it finds, so it is a second way to search a deal
+    /// rather than the only one.
+    bool digForNextCards = false;
 };
 
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`

@@ -15,7 +15,7 @@ namespace {
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli solve: " << problem << "\n"
-        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N]\n";
+        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig]\n";
     return 2;
 }
 
@@ -37,6 +37,8 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
                 return usageError(err, "--positions needs a number from 1 to 999999999");
             }
             limits.positions = app::toInt(args[++i]);
+        } else if (args[i] == "--dig") {
+            limits.digForNextCards = true;
         } else if (args[i].starts_with("--")) {
             return usageError(err, "unknown option " + args[i]);
         } else {
