@@ -53,26 +53,34 @@ int puzzleDistance(const table::ProgramState& state) {
 }
 
 // How deep the cards the foundations take next lie under other cards: for
-// every foundation the card one above its top in its suit (an ace for an
-// empty one), and the cards piled on it in a tableau or a reserve. A guide
-// for the order of the search only, in the general games whose foundations
-// build up in suit from the ace (most of them); what may move stays the
-// engine's to say.
+// every foundation the card it takes next (an ace for an empty one), and
+// the cards piled on it in a tableau or a reserve. A guide for the order of
+// the search only, in the general games whose foundations build up from
+// the ace, in suit (most of them), in any suit (rule 2), or by two, three
+// or four in any suit (rules 14 to 16, Calculation); what may move stays
+// the engine's to say.
 int buriedNextCards(const table::ProgramState& state, const table::PileCounts& counts) {
     if (state.params[param::GameType] != 0) {
         return 0;
     }
-    // wanted[suit * 14 + rank]: how many foundations take that card next.
-    std::array<int, 4 * 14> wanted{};
-    bool acesWanted = false;
+    // wanted[suit][rank], suit 4 for any suit: whether a foundation takes
+    // that card next.
+    std::array<std::array<bool, 14>, 5> wanted{};
     for (int f = 0; f < counts.foundations; ++f) {
+        const int rule = state.params[param::FoundationRule + f];
+        const int step = rule >= 14 && rule <= 16 ? rule - 12 : 1;
+        const bool anySuit = rule == 2 || step > 1;
         const int top = table::topCardOf(state.piles.foundation(f));
         if (top < 1) {
-            acesWanted = true;
-        } else if (const int suit = table::suitOf(top), rank = table::rankOf(top);
-                   suit >= 0 && rank >= 1 && rank < 13) {
-            ++wanted[suit * 14 + rank + 1];
+            wanted[4][std::clamp(state.params[param::FoundationBaseRank + f], 1, 13)] = true;
+            continue;
         }
+        const int suit = table::suitOf(top);
+        const int rank = table::rankOf(top);
+        if (suit < 0 || rank < 1 || rank > 13 || (rank == 13 && step == 1)) {
+            continue;
+        }
+        wanted[anySuit ? 4 : suit][(rank - 1 + step) % 13 + 1] = true;
     }
     int depth = 0;
     auto look = [&](const std::string& pile) {
@@ -81,8 +89,7 @@ int buriedNextCards(const table::ProgramState& state, const table::PileCounts& c
             const int card = table::cardAt(pile, i);
             const int suit = table::suitOf(card);
             const int rank = table::rankOf(card);
-            if (suit >= 0 && ((rank == 1 && acesWanted) || (rank >= 2 && rank <= 13 &&
-                                                            wanted[suit * 14 + rank] > 0))) {
+            if (suit >= 0 && rank >= 1 && rank <= 13 && (wanted[4][rank] || wanted[suit][rank])) {
                 depth += n - 1 - i;
             }
         }
