@@ -79,43 +79,42 @@ struct Origin {
     bool onTable = false;
 };
 
+} // namespace
+
+bool destinationAccepts(ProgramState& state, app::Frontend& frontend, int card,
+                        DestinationKind kind, int index) {
+    const catalogue::GameParameters& p = state.params;
+    const PileRef target = pileOf(kind, index);
+    switch (kind) {
+    case DestinationKind::Waste:
+        return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
+               wasteTakes(state, card);
+    case DestinationKind::Tableau:
+        return p[param::GameType] != 32 && p[param::GameType] != 46 &&
+               tableauTargetCheck(state, frontend, index, card);
+    case DestinationKind::Foundation:
+        return foundationTargetCheck(state, frontend, index, card);
+    case DestinationKind::Reserve:
+        return table::isPlaced(state, target) &&
+               reserveTargetCheck(state, frontend, index + 1, card);
+    }
+    return false;
+}
+
+namespace {
+
 bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
             DestinationKind kind, int index, bool automatic, Origin origin) {
     const catalogue::GameParameters& p = state.params;
     const PileRef target = pileOf(kind, index);
-    if (!rectanglesMeet(group, destinationRect(state, kind, index))) {
+    if (!rectanglesMeet(group, destinationRect(state, kind, index)) ||
+        !destinationAccepts(state, frontend, card, kind, index)) {
         return false;
     }
-    std::string action;
-    switch (kind) {
-    case DestinationKind::Waste:
-        if (p[param::WasteNotDropTarget] == 4 || !table::isPlaced(state, target) ||
-            !wasteTakes(state, card)) {
-            return false;
-        }
-        action = "Stock02";
-        break;
-    case DestinationKind::Tableau:
-        if (p[param::GameType] == 32 || p[param::GameType] == 46 ||
-            !tableauTargetCheck(state, frontend, index, card)) {
-            return false;
-        }
-        action = table::pileName(target);
-        break;
-    case DestinationKind::Foundation:
-        if (!foundationTargetCheck(state, frontend, index, card)) {
-            return false;
-        }
-        action = automatic ? "Dest_Autoplay" + std::to_string(index + 1) : table::pileName(target);
-        break;
-    case DestinationKind::Reserve:
-        if (!table::isPlaced(state, target) ||
-            !reserveTargetCheck(state, frontend, index + 1, card)) {
-            return false;
-        }
-        action = table::pileName(target);
-        break;
-    }
+    const std::string action = kind == DestinationKind::Waste ? std::string("Stock02")
+                               : kind == DestinationKind::Foundation && automatic
+                                   ? "Dest_Autoplay" + std::to_string(index + 1)
+                                   : table::pileName(target);
     if (cardsAnimate(state)) {
         if (origin.onTable) {
             std::vector<int> moving =

@@ -53,6 +53,13 @@ app::Rect destinationRect(const table::ProgramState& state, DestinationKind kind
 /// equal overlaps rank the higher kind, then the higher index, first.
 std::vector<DropCandidate> dropCandidates(const table::ProgramState& state, app::Rect group);
 
+/// Whether a destination's own check takes the card (for a run, its bottom
+/// card) held or sent now, leaving aside where the card is: the waste's
+/// rule, a tableau's, a foundation's or a reserve's target check. What a
+/// drop onto that destination would ask of the pile itself.
+bool destinationAccepts(table::ProgramState& state, app::Frontend& frontend, int card,
+                        DestinationKind kind, int index);
+
 /// Offers a card to one destination: the rectangles must meet and the
 /// destination's target check must accept; then the card flies there and
 /// the move is executed. True when it moved.

@@ -1,6 +1,7 @@
 #include "engine/solver.h"
 
 #include "catalogue/parameter_index.h"
+#include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
 #include "engine/position_record.h"
 #include "engine/quiet_frontend.h"
@@ -18,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <queue>
 #include <unordered_set>
 
@@ -383,6 +385,52 @@ private:
         return false;
     }
 
+    // Which of the targets' own checks would take the card a press on
+    // `source` lifts, in the general games: a drop onto a pile that refuses
+    // the card changes nothing there, and a drop that lands on a neighbour
+    // is the drag onto that neighbour. True for every target elsewhere, and
+    // for the places no drop reaches in that way (the stock, gaps in rows).
+    std::vector<char> takers(std::uint32_t from, const std::string& source,
+                             const std::vector<std::string>& targets) {
+        std::vector<char> take(targets.size(), 1);
+        if (m_before.params[param::GameType] != 0) {
+            return take;
+        }
+        m_frontend.reset();
+        std::string problem;
+        if (runPointerCommand(m_engine, gesture(Verb::Press, source), problem)) {
+            const int card = m_engine.pointer().heldCard();
+            for (std::size_t t = 0; card != 0 && t < targets.size(); ++t) {
+                const auto pile = table::parsePileName(targets[t]);
+                if (!pile) {
+                    continue;
+                }
+                std::optional<DestinationKind> kind;
+                switch (pile->kind) {
+                case table::PileKind::Stock:
+                    if (pile->index == table::kWaste) {
+                        kind = DestinationKind::Waste;
+                    }
+                    break;
+                case table::PileKind::Tableau:
+                    kind = DestinationKind::Tableau;
+                    break;
+                case table::PileKind::Foundation:
+                    kind = DestinationKind::Foundation;
+                    break;
+                case table::PileKind::Reserve:
+                    kind = DestinationKind::Reserve;
+                    break;
+                }
+                if (kind) {
+                    take[t] = destinationAccepts(m_work, m_frontend, card, *kind, pile->index) ? 1 : 0;
+                }
+            }
+        }
+        m_searched[from].position.restoreInto(m_work);
+        return take;
+    }
+
     // Tries every gesture at a searched position; true when one won.
     bool expand(std::uint32_t from) {
         m_searched[from].position.restoreInto(m_work);
@@ -415,9 +463,10 @@ private:
                                 : source == pile + ":0");
             const int sourceClass = sourcePile ? m_twins.classOf(*sourcePile) : -1;
             triedClasses.clear();
+            const std::vector<char> take = takers(from, source, places.targets);
             for (std::size_t t = 0; t < places.targets.size(); ++t) {
                 const std::string& target = places.targets[t];
-                if (target == pile) {
+                if (target == pile || take[t] == 0) {
                     continue;
                 }
                 if (targetClass[t] >= 0) {
