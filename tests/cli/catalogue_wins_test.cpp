@@ -40,7 +40,9 @@ const std::map<int, RecordedWin> kWinningDeal{
     {15, {8, 0}},
     {16, {5, 0}},
     {17, {3, 0}},
+    {18, {2233, 10000, true}},
     {19, {3, 0}},
+    {20, {4425, 0}},
     {21, {3, 3000, true}},
     {22, {2, 0}},
     {23, {12, 0}},
@@ -75,8 +77,6 @@ const std::map<int, RecordedWin> kWinningDeal{
 // this list for the one above as soon as a deal of it is won.
 const std::map<int, std::string> kNotWonYet{
     {7, "no win found yet on the deals searched (docs/games_notes.md)"},
-    {18, "no win found yet on the deals searched (docs/games_notes.md)"},
-    {20, "no win found yet on the deals searched (docs/games_notes.md)"},
     {30, "no win found yet on the deals searched (docs/games_notes.md)"},
     {31, "no win found yet on the deals searched (docs/games_notes.md)"},
     {34, "no win found yet on the deals searched (docs/games_notes.md)"},
