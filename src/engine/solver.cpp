@@ -105,10 +105,82 @@ int buriedNextCards(const table::ProgramState& state, const table::PileCounts& c
     return depth;
 }
 
+// How many cards lie on a card the foundations will take sooner than them:
+// the foundations' need of each card is the number of cards they take
+// before it (in suit from their top, or any suit; by one, or by two to four
+// for Calculation's rules 14 to 16; from the base rank when empty), and
+// every card resting above one needed sooner counts once. Built runs
+// (higher cards below lower ones) count nothing.
+int coveringLaterCards(const table::ProgramState& state, const table::PileCounts& counts) {
+    if (state.params[param::GameType] != 0) {
+        return 0;
+    }
+    // need[suit][rank]: the fewest cards a foundation takes before it.
+    constexpr int kNever = 99;
+    std::array<std::array<int, 14>, 4> need;
+    for (auto& suit : need) {
+        suit.fill(kNever);
+    }
+    for (int f = 0; f < counts.foundations; ++f) {
+        const int rule = state.params[param::FoundationRule + f];
+        const int step = rule >= 14 && rule <= 16 ? rule - 12 : 1;
+        const bool anySuit = rule == 2 || step > 1;
+        const int top = table::topCardOf(state.piles.foundation(f));
+        int next = 0;
+        int suit = -1;
+        if (top < 1) {
+            next = std::clamp(state.params[param::FoundationBaseRank + f], 1, 13);
+        } else {
+            const int rank = table::rankOf(top);
+            if (rank < 1 || rank > 13 || (rank == 13 && step == 1) ||
+                table::cardCount(state.piles.foundation(f)) >= 13) {
+                continue;
+            }
+            next = (rank - 1 + step) % 13 + 1;
+            suit = anySuit ? -1 : table::suitOf(top);
+        }
+        // The ranks this foundation takes from `next` on, in order.
+        int rank = next;
+        for (int d = 0; d < 13; ++d) {
+            for (int s = 0; s < 4; ++s) {
+                if (suit < 0 || s == suit) {
+                    need[s][rank] = std::min(need[s][rank], d);
+                }
+            }
+            if (step == 1 && rank == 13) {
+                break;
+            }
+            rank = (rank - 1 + step) % 13 + 1;
+        }
+    }
+    int covering = 0;
+    auto look = [&](const std::string& pile) {
+        const int n = table::cardCount(pile);
+        int soonestBelow = kNever;
+        for (int i = 0; i < n; ++i) {
+            const int card = table::cardAt(pile, i);
+            const int suit = table::suitOf(card);
+            const int rank = table::rankOf(card);
+            const int d = suit >= 0 && rank >= 1 && rank <= 13 ? need[suit][rank] : kNever;
+            if (d > soonestBelow) {
+                ++covering;
+            }
+            soonestBelow = std::min(soonestBelow, d);
+        }
+    };
+    for (int t = 0; t < counts.tableaus; ++t) {
+        look(state.piles.tableau(t));
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        look(state.piles.reserve(r));
+    }
+    return covering;
+}
+
 // How far a position has come, for the order of the search: cards on the
 // foundations (through the score), cards turned, piles emptied, cards
 // brought out of the stock and the waste.
-int worth(const table::ProgramState& state, bool dig) {
+int worth(const table::ProgramState& state, const SolveLimits& order) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     int faceDown = 0;
     int emptyPiles = 0;
@@ -141,7 +213,8 @@ int worth(const table::ProgramState& state, bool dig) {
     }
     return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
            2 * inStock - 10 * puzzleDistance(state) -
-           (dig ? 4 * buriedNextCards(state, counts) : 0);
+           (order.digForNextCards ? 4 * buriedNextCards(state, counts) : 0) -
+           (order.avoidCovering ? 3 * coveringLaterCards(state, counts) : 0);
 }
 
 // A position reached and not yet searched: the gesture that leads to it
@@ -189,7 +262,7 @@ public:
         SolveResult result;
         clearUndoRecord(m_work);
         m_seen.insert(tableFingerprint(m_work));
-        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits.digForNextCards), 0});
+        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0});
         std::uint32_t current = 0;
         while (true) {
             if (expand(current)) {
@@ -364,7 +437,7 @@ private:
         }
         const std::uint64_t after = tableFingerprint(m_work);
         if (after != fingerprint && !m_seen.contains(after)) {
-            const int value = worth(m_work, m_limits.digForNextCards);
+            const int value = worth(m_work, m_limits);
             const Searched& start = m_searched[from];
             // Dealing from the stock brings new cards within reach, and a
             // card added to the selection of a pairing game builds toward

@@ -46,6 +46,10 @@ struct SolveLimits {
     /// and misses some it finds, so it is a second way to search a deal
     /// rather than the only one.
     bool digForNextCards = false;
+    /// Whether the order of the search also weighs how many cards lie on
+    /// cards the foundations take sooner than them (general games only):
+    /// another order of its own, which wins other deals again.
+    bool avoidCovering = false;
 };
 
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`

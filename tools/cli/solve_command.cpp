@@ -15,7 +15,7 @@ namespace {
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli solve: " << problem << "\n"
-        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig]\n";
+        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover]\n";
     return 2;
 }
 
@@ -39,6 +39,8 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
             limits.positions = app::toInt(args[++i]);
         } else if (args[i] == "--dig") {
             limits.digForNextCards = true;
+        } else if (args[i] == "--cover") {
+            limits.avoidCovering = true;
         } else if (args[i].starts_with("--")) {
             return usageError(err, "unknown option " + args[i]);
         } else {
