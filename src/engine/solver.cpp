@@ -214,7 +214,7 @@ int worth(const table::ProgramState& state, const SolveLimits& order) {
     return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
            2 * inStock - 10 * puzzleDistance(state) -
            (order.digForNextCards ? 4 * buriedNextCards(state, counts) : 0) -
-           (order.avoidCovering ? 3 * coveringLaterCards(state, counts) : 0);
+           (order.avoidCovering ? 10 * coveringLaterCards(state, counts) : 0);
 }
 
 // A position reached and not yet searched: the gesture that leads to it
@@ -239,6 +239,7 @@ struct Searched {
     PointerCommand gesture;
     int worth;
     int idle;
+    int depth; // gestures from the deal
 };
 
 PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
@@ -262,7 +263,7 @@ public:
         SolveResult result;
         clearUndoRecord(m_work);
         m_seen.insert(tableFingerprint(m_work));
-        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0});
+        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0, 0});
         std::uint32_t current = 0;
         while (true) {
             if (expand(current)) {
@@ -301,6 +302,16 @@ private:
             if (m_seen.contains(opening.fingerprint)) {
                 continue;
             }
+            const int depth = m_searched[opening.from].depth + 1;
+            if (m_limits.breadth > 0) {
+                if (static_cast<int>(m_searchedAtDepth.size()) <= depth) {
+                    m_searchedAtDepth.resize(static_cast<std::size_t>(depth) + 1, 0);
+                }
+                if (m_searchedAtDepth[static_cast<std::size_t>(depth)] >= m_limits.breadth) {
+                    m_cutShort = true;
+                    continue;
+                }
+            }
             m_searched[opening.from].position.restoreInto(m_work);
             if (!apply(opening.gesture) || tableFingerprint(m_work) != opening.fingerprint) {
                 // The gesture did not repeat itself: the search is no longer
@@ -310,7 +321,10 @@ private:
             }
             m_seen.insert(opening.fingerprint);
             m_searched.push_back({PositionRecord(m_work), opening.from, opening.gesture,
-                                  opening.worth, opening.idle});
+                                  opening.worth, opening.idle, depth});
+            if (m_limits.breadth > 0) {
+                ++m_searchedAtDepth[static_cast<std::size_t>(depth)];
+            }
             current = static_cast<std::uint32_t>(m_searched.size() - 1);
             return true;
         }
@@ -583,6 +597,7 @@ private:
     std::vector<Searched> m_searched;
     std::priority_queue<Opening> m_openings;
     std::unordered_set<std::uint64_t> m_seen;
+    std::vector<int> m_searchedAtDepth; // with a breadth bound: positions searched per depth
     std::uint64_t m_order = 0;
     PointerCommand m_winning;
     bool m_cutShort = false;

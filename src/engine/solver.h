@@ -50,6 +50,12 @@ struct SolveLimits {
     /// cards the foundations take sooner than them (general games only):
     /// another order of its own, which wins other deals again.
     bool avoidCovering = false;
+    /// Positions searched at most at each depth (gestures from the deal);
+    /// 0 for no bound. Best first runs deep: in games of one long line of
+    /// choices (Sir Tommy, Calculation) it reaches the end of the stock and
+    /// then spends its whole budget on the last few choices. A bound per
+    /// depth makes it a beam that keeps trying other early choices.
+    int breadth = 0;
 };
 
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`

@@ -70,6 +70,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {45, {2, 0}},
     {46, {15, 20000}},
     {47, {2, 0}},
+    {49, {1000, 0, false, true}},
     {50, {5, 0}},
     {87, {3, 0}},
     {88, {4, 20000}},
@@ -83,7 +84,6 @@ const std::map<int, std::string> kNotWonYet{
     {31, "no win found yet on the deals searched (docs/games_notes.md)"},
     {34, "no win found yet on the deals searched (docs/games_notes.md)"},
     {48, "no win found yet on the deals searched (docs/games_notes.md)"},
-    {49, "no win found yet on the deals searched (docs/games_notes.md)"},
 };
 // clang-format on
 

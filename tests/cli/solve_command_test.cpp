@@ -60,11 +60,22 @@ TEST(SolveCommand, GivesUpAtTheLimitAndCallsADealWithoutMovesUnsolved) {
     EXPECT_EQ(small.lines, std::vector<std::string>{"gave up after 1 positions"});
 }
 
+// A search that skipped positions, for the breadth bound or for idling,
+// proves nothing: only a whole search calls a deal lost.
+TEST(SolveCommand, OnlyAWholeSearchCallsADealLost) {
+    // Streets and Alleys deal 1000 is lost within a few hundred positions.
+    EXPECT_EQ(runCommand({"solve", "18", "1000"}).lines.at(0).rfind("unsolved after ", 0), 0U);
+    const CliRun narrow = runCommand({"solve", "18", "1000", "--breadth", "1"});
+    ASSERT_EQ(narrow.status, 0) << narrow.err;
+    EXPECT_EQ(narrow.lines.at(0).rfind("gave up after ", 0), 0U) << narrow.lines.at(0);
+}
+
 TEST(SolveCommand, UsageErrors) {
     EXPECT_EQ(runCommand({"solve", "1"}).status, 2);
     EXPECT_EQ(runCommand({"solve", "1", "1", "--positions"}).status, 2);
     EXPECT_EQ(runCommand({"solve", "1", "1", "--positions", "0"}).status, 2);
     EXPECT_EQ(runCommand({"solve", "1", "1", "--depth", "3"}).status, 2);
+    EXPECT_EQ(runCommand({"solve", "1", "1", "--breadth", "0"}).status, 2);
     EXPECT_EQ(runCommand({"solve", "x", "1"}).status, 2);
     const CliRun missing = runCommand({"solve", "777", "1"});
     EXPECT_EQ(missing.status, 1);

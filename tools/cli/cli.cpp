@@ -56,7 +56,7 @@ const std::vector<Command>& commands() {
          [](const CommandContext& c) {
              return runPlayCommand(c.arguments, c.programDirectory, c.in, c.out, c.err);
          }},
-        {"solve GAME DEALNUMBER [--positions N] [--dig] [--cover]",
+        {"solve GAME DEALNUMBER [--positions N] [--dig] [--cover] [--breadth N]",
          "search for a win of a deal and print it as play commands",
          [](const CommandContext& c) {
              return runSolveCommand(c.arguments, c.programDirectory, c.out, c.err);

@@ -15,7 +15,7 @@ namespace {
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli solve: " << problem << "\n"
-        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover]\n";
+        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover] [--breadth N]\n";
     return 2;
 }
 
@@ -41,6 +41,12 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
             limits.digForNextCards = true;
         } else if (args[i] == "--cover") {
             limits.avoidCovering = true;
+        } else if (args[i] == "--breadth") {
+            if (i + 1 >= args.size() || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
+                app::toInt(args[i + 1]) < 1) {
+                return usageError(err, "--breadth needs a number from 1 to 999999999");
+            }
+            limits.breadth = app::toInt(args[++i]);
         } else if (args[i].starts_with("--")) {
             return usageError(err, "unknown option " + args[i]);
         } else {
