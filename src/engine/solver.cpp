@@ -214,7 +214,7 @@ int worth(const table::ProgramState& state, const SolveLimits& order) {
     return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
            2 * inStock - 10 * puzzleDistance(state) -
            (order.digForNextCards ? 4 * buriedNextCards(state, counts) : 0) -
-           (order.avoidCovering ? 10 * coveringLaterCards(state, counts) : 0);
+           (order.avoidCovering ? 100 * coveringLaterCards(state, counts) : 0);
 }
 
 // A position reached and not yet searched: the gesture that leads to it
@@ -569,8 +569,16 @@ private:
             }
         }
         // Autoplay sends cards up by itself and, in some games, fills the
-        // empty places from the stock or a reserve only while it is ticked.
-        if (m_before.params[param::AutoplayAvailable] != 0 &&
+        // empty places from the stock or a reserve only while it is ticked
+        // (and once as it is unticked). The order that avoids covering
+        // never unticks it where nothing is filled: in the games it serves
+        // sending cards up is never wrong, and trying the untick at every
+        // position doubles the positions searched. (The plain order keeps
+        // it: holding a card back from its foundation wins some Klondike
+        // deals.)
+        const bool untickGainsNothing = m_limits.avoidCovering && m_before.autoplayTicked &&
+                                        m_before.params[param::FillStyle] == 0;
+        if (m_before.params[param::AutoplayAvailable] != 0 && !untickGainsNothing &&
             attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
             return true;
         }

@@ -46,9 +46,10 @@ struct SolveLimits {
     /// and misses some it finds, so it is a second way to search a deal
     /// rather than the only one.
     bool digForNextCards = false;
-    /// Whether the order of the search also weighs how many cards lie on
+    /// Whether the order of the search also weighs, and heavily (each such
+    /// card as much as two cards on the foundations), how many cards lie on
     /// cards the foundations take sooner than them (general games only):
-    /// another order of its own, which wins other deals again.
+    /// the skill of Sir Tommy and Calculation, whose piles take any card.
     bool avoidCovering = false;
     /// Positions searched at most at each depth (gestures from the deal);
     /// 0 for no bound. Best first runs deep: in games of one long line of

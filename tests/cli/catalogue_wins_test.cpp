@@ -32,7 +32,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {4, {4, 0}},
     {5, {2, 0}},
     {6, {1, 0}},
-    {7, {1137, 0, false, true}},
+    {7, {1137, 20000, false, true}},
     {8, {2, 0}},
     {9, {6, 0}},
     {10, {3, 0}},
@@ -70,6 +70,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {45, {2, 0}},
     {46, {15, 20000}},
     {47, {2, 0}},
+    {48, {1000, 20000, false, true}},
     {49, {1000, 0, false, true}},
     {50, {5, 0}},
     {87, {3, 0}},
@@ -83,7 +84,6 @@ const std::map<int, std::string> kNotWonYet{
     {30, "no win found yet on the deals searched (docs/games_notes.md)"},
     {31, "no win found yet on the deals searched (docs/games_notes.md)"},
     {34, "no win found yet on the deals searched (docs/games_notes.md)"},
-    {48, "no win found yet on the deals searched (docs/games_notes.md)"},
 };
 // clang-format on
 
