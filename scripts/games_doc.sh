@@ -9,7 +9,7 @@
 # The share is the part of the surveyed deals the solver won. The band
 # (WinningChance) is 0 "Very high" from 80 %, 1 "High" from 60 %, 2 "Medium"
 # from 40 %, 3 "Low" from 20 %, 4 "Very low" below; the ratio is the share
-# in tenths ("about 3 in 10", at least 1 in 10 when any deal was won), and
+# in whole tenths, rounded down ("about 3 in 10", at least 1 in 10 when any deal was won), and
 # none (WinningRatioGames 0) when no deal was won.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -59,7 +59,7 @@ while read -r game deals won gaveup unsolved median; do
     family=$(sed -n 's/^group: *\([0-9]*\).*/\1/p' "$path")
     percent=$((100 * won / deals))
     chance=$(band "$percent")
-    wins=$(((10 * won + deals / 2) / deals))
+    wins=$((10 * won / deals)) # in whole tenths, so that it agrees with the band
     games=10
     if ((won == 0)); then games=0; wins=0; elif ((wins == 0)); then wins=1; fi
     if ((set_parameters)); then

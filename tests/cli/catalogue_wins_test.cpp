@@ -55,8 +55,10 @@ const std::map<int, RecordedWin> kWinningDeal{
     {27, {1000, 20000}},
     {28, {10, 0}},
     {29, {4, 0}},
+    {31, {3192, 0}},
     {32, {3, 0}},
     {33, {2, 0}},
+    {34, {2781, 0}},
     {35, {2, 0}},
     {36, {14, 20000}},
     {37, {1, 0}},
@@ -82,8 +84,6 @@ const std::map<int, RecordedWin> kWinningDeal{
 // this list for the one above as soon as a deal of it is won.
 const std::map<int, std::string> kNotWonYet{
     {30, "no win found yet on the deals searched (docs/games_notes.md)"},
-    {31, "no win found yet on the deals searched (docs/games_notes.md)"},
-    {34, "no win found yet on the deals searched (docs/games_notes.md)"},
 };
 // clang-format on
 
