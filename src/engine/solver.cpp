@@ -263,7 +263,8 @@ public:
         SolveResult result;
         clearUndoRecord(m_work);
         m_seen.insert(tableFingerprint(m_work));
-        m_searched.push_back({PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0, 0});
+        m_searched.push_back(
+            {PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0, 0});
         std::uint32_t current = 0;
         while (true) {
             if (expand(current)) {
@@ -510,7 +511,8 @@ private:
                     break;
                 }
                 if (kind) {
-                    take[t] = destinationAccepts(m_work, m_frontend, card, *kind, pile->index) ? 1 : 0;
+                    take[t] =
+                        destinationAccepts(m_work, m_frontend, card, *kind, pile->index) ? 1 : 0;
                 }
             }
         }

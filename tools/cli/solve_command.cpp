@@ -15,7 +15,8 @@ namespace {
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli solve: " << problem << "\n"
-        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover] [--breadth N]\n";
+        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover] [--breadth "
+           "N]\n";
     return 2;
 }
 
