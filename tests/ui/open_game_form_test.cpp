@@ -168,7 +168,7 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     EXPECT_EQ(text("lblGameName"), QStringLiteral("Klondike"));
     EXPECT_EQ(text("lblDiffRules"), QStringLiteral("Easy"));
     // The chance comes from the solver's survey (data/games, docs/games.md).
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 5 in 10)"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("High (about 6 in 10)"));
     EXPECT_EQ(text("lblSkill"), QStringLiteral("Moderate"));
     EXPECT_EQ(text("lblGameTime"), QStringLiteral("Medium"));
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("Unlimited"));
@@ -187,7 +187,7 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low"));
     choose(10); // FreeCell: no stock
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("0"));
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Low (about 3 in 10)"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 4 in 10)"));
     choose(8); // Double Klondike: 104 cards
     EXPECT_EQ(text("lblDecks"), QStringLiteral("2"));
 }
@@ -202,7 +202,7 @@ TEST_F(ChooserTest, AChanceWithoutARatioShowsOnlyTheWord) {
     start();
     show();
     choose(1);
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("High"));
 }
 
 TEST_F(ChooserTest, OkStoresTheChoiceAndTheMainWindowDealsIt) {
