@@ -54,72 +54,19 @@ int puzzleDistance(const table::ProgramState& state) {
     return distance;
 }
 
-// How deep the cards the foundations take next lie under other cards: for
-// every foundation the card it takes next (an ace for an empty one), and
-// the cards piled on it in a tableau or a reserve. A guide for the order of
-// the search only, in the general games whose foundations build up from
-// the ace, in suit (most of them), in any suit (rule 2), or by two, three
-// or four in any suit (rules 14 to 16, Calculation); what may move stays
-// the engine's to say.
-int buriedNextCards(const table::ProgramState& state, const table::PileCounts& counts) {
-    if (state.params[param::GameType] != 0) {
-        return 0;
-    }
-    // wanted[suit][rank], suit 4 for any suit: whether a foundation takes
-    // that card next.
-    std::array<std::array<bool, 14>, 5> wanted{};
-    for (int f = 0; f < counts.foundations; ++f) {
-        const int rule = state.params[param::FoundationRule + f];
-        const int step = rule >= 14 && rule <= 16 ? rule - 12 : 1;
-        const bool anySuit = rule == 2 || step > 1;
-        const int top = table::topCardOf(state.piles.foundation(f));
-        if (top < 1) {
-            wanted[4][std::clamp(state.params[param::FoundationBaseRank + f], 1, 13)] = true;
-            continue;
-        }
-        const int suit = table::suitOf(top);
-        const int rank = table::rankOf(top);
-        if (suit < 0 || rank < 1 || rank > 13 || (rank == 13 && step == 1)) {
-            continue;
-        }
-        wanted[anySuit ? 4 : suit][(rank - 1 + step) % 13 + 1] = true;
-    }
-    int depth = 0;
-    auto look = [&](const std::string& pile) {
-        const int n = table::cardCount(pile);
-        for (int i = 0; i + 1 < n; ++i) {
-            const int card = table::cardAt(pile, i);
-            const int suit = table::suitOf(card);
-            const int rank = table::rankOf(card);
-            if (suit >= 0 && rank >= 1 && rank <= 13 && (wanted[4][rank] || wanted[suit][rank])) {
-                depth += n - 1 - i;
-            }
-        }
-    };
-    for (int t = 0; t < counts.tableaus; ++t) {
-        look(state.piles.tableau(t));
-    }
-    for (int r = 0; r < counts.reserves; ++r) {
-        look(state.piles.reserve(r));
-    }
-    return depth;
-}
+// How soon the foundations take each card: need[suit][rank] is the fewest
+// cards a foundation takes before it (0 for the card it takes next), read
+// from the foundations of the general games, which build up from their
+// base rank in suit (most of them), in any suit (rule 2), or by two, three
+// or four in any suit (rules 14 to 16, Calculation). A guide for the order
+// of the search only; what may move stays the engine's to say.
+constexpr int kNeverNeeded = 99;
+using FoundationNeeds = std::array<std::array<int, 14>, 4>;
 
-// How many cards lie on a card the foundations will take sooner than them:
-// the foundations' need of each card is the number of cards they take
-// before it (in suit from their top, or any suit; by one, or by two to four
-// for Calculation's rules 14 to 16; from the base rank when empty), and
-// every card resting above one needed sooner counts once. Built runs
-// (higher cards below lower ones) count nothing.
-int coveringLaterCards(const table::ProgramState& state, const table::PileCounts& counts) {
-    if (state.params[param::GameType] != 0) {
-        return 0;
-    }
-    // need[suit][rank]: the fewest cards a foundation takes before it.
-    constexpr int kNever = 99;
-    std::array<std::array<int, 14>, 4> need;
+FoundationNeeds foundationNeeds(const table::ProgramState& state, const table::PileCounts& counts) {
+    FoundationNeeds need;
     for (auto& suit : need) {
-        suit.fill(kNever);
+        suit.fill(kNeverNeeded);
     }
     for (int f = 0; f < counts.foundations; ++f) {
         const int rule = state.params[param::FoundationRule + f];
@@ -153,27 +100,63 @@ int coveringLaterCards(const table::ProgramState& state, const table::PileCounts
             rank = (rank - 1 + step) % 13 + 1;
         }
     }
-    int covering = 0;
-    auto look = [&](const std::string& pile) {
-        const int n = table::cardCount(pile);
-        int soonestBelow = kNever;
-        for (int i = 0; i < n; ++i) {
-            const int card = table::cardAt(pile, i);
-            const int suit = table::suitOf(card);
-            const int rank = table::rankOf(card);
-            const int d = suit >= 0 && rank >= 1 && rank <= 13 ? need[suit][rank] : kNever;
-            if (d > soonestBelow) {
-                ++covering;
-            }
-            soonestBelow = std::min(soonestBelow, d);
-        }
-    };
+    return need;
+}
+
+int needOf(const FoundationNeeds& need, int card) {
+    const int suit = table::suitOf(card);
+    const int rank = table::rankOf(card);
+    return suit >= 0 && rank >= 1 && rank <= 13 ? need[suit][rank] : kNeverNeeded;
+}
+
+// Runs `look` over every tableau and reserve pile.
+template <typename Look>
+void forEachPlayPile(const table::ProgramState& state, const table::PileCounts& counts,
+                     Look&& look) {
     for (int t = 0; t < counts.tableaus; ++t) {
         look(state.piles.tableau(t));
     }
     for (int r = 0; r < counts.reserves; ++r) {
         look(state.piles.reserve(r));
     }
+}
+
+// How deep the cards the foundations take next lie: the cards piled on
+// each of them in a tableau or a reserve.
+int buriedNextCards(const table::ProgramState& state, const table::PileCounts& counts) {
+    if (state.params[param::GameType] != 0) {
+        return 0;
+    }
+    const FoundationNeeds need = foundationNeeds(state, counts);
+    int depth = 0;
+    forEachPlayPile(state, counts, [&](const std::string& pile) {
+        const int n = table::cardCount(pile);
+        for (int i = 0; i + 1 < n; ++i) {
+            if (needOf(need, table::cardAt(pile, i)) == 0) {
+                depth += n - 1 - i;
+            }
+        }
+    });
+    return depth;
+}
+
+// How many cards lie on a card the foundations take sooner than them: every
+// card resting above one needed sooner counts once. Built runs (higher
+// cards below lower ones) count nothing.
+int coveringLaterCards(const table::ProgramState& state, const table::PileCounts& counts) {
+    if (state.params[param::GameType] != 0) {
+        return 0;
+    }
+    const FoundationNeeds need = foundationNeeds(state, counts);
+    int covering = 0;
+    forEachPlayPile(state, counts, [&](const std::string& pile) {
+        int soonestBelow = kNeverNeeded;
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int d = needOf(need, table::cardAt(pile, i));
+            covering += d > soonestBelow ? 1 : 0;
+            soonestBelow = std::min(soonestBelow, d);
+        }
+    });
     return covering;
 }
 

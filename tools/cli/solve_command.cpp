@@ -15,8 +15,8 @@ namespace {
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli solve: " << problem << "\n"
-        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover] [--breadth "
-           "N]\n";
+        << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover]\n"
+        << "                          [--breadth N]\n";
     return 2;
 }
 
@@ -31,23 +31,30 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
     std::vector<std::string> positional;
     engine::SolveLimits limits;
     limits.positions = kDefaultSolvePositions;
+    // The number after a counting option: 1 to 999999999.
+    auto count = [&](std::size_t i) -> std::optional<int> {
+        if (i + 1 >= args.size() || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
+            app::toInt(args[i + 1]) < 1) {
+            return std::nullopt;
+        }
+        return app::toInt(args[i + 1]);
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--positions") {
-            if (i + 1 >= args.size() || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
-                app::toInt(args[i + 1]) < 1) {
-                return usageError(err, "--positions needs a number from 1 to 999999999");
+        if (args[i] == "--positions" || args[i] == "--breadth") {
+            const std::optional<int> n = count(i);
+            if (!n) {
+                return usageError(err, args[i] + " needs a number from 1 to 999999999");
             }
-            limits.positions = app::toInt(args[++i]);
+            if (args[i] == "--positions") {
+                limits.positions = *n;
+            } else {
+                limits.breadth = *n;
+            }
+            ++i;
         } else if (args[i] == "--dig") {
             limits.digForNextCards = true;
         } else if (args[i] == "--cover") {
             limits.avoidCovering = true;
-        } else if (args[i] == "--breadth") {
-            if (i + 1 >= args.size() || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
-                app::toInt(args[i + 1]) < 1) {
-                return usageError(err, "--breadth needs a number from 1 to 999999999");
-            }
-            limits.breadth = app::toInt(args[++i]);
         } else if (args[i].starts_with("--")) {
             return usageError(err, "unknown option " + args[i]);
         } else {
