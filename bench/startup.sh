@@ -39,6 +39,6 @@ for ((i = 0; i < $2; ++i)); do
 done
 RUNS
 chmod +x "$work/runs.sh"
-xvfb-run -a -s "-screen 0 ${VELLOMIR_SCREEN:-1920x1080x24}" "$work/runs.sh" "$work" "$runs" | tee "$work/out"
+xvfb-run -a -s "-screen 0 ${VELLOMIR_SCREEN:-1920x1080x24} -noreset" "$work/runs.sh" "$work" "$runs" | tee "$work/out"
 awk '{ print $6 }' "$work/out" | sort -n | awk '{ a[NR] = $1 } END { print "median to first dealt paint:", a[int((NR + 1) / 2)], "ms" }'
 awk '{ print $12 }' "$work/out" | sort -n | awk '{ a[NR] = $1 } END { print "median peak resident memory:", a[int((NR + 1) / 2)], "KB" }'

@@ -87,7 +87,18 @@ exit_through_menu() {
     wait "$pid" || fail "the program ended with status $?"
 }
 
+# Waits until the X server answers, so a start never races its set-up.
+wait_for_display() {
+    for _ in $(seq 1 50); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "FAIL: the X server does not answer" >&2
+    exit 1
+}
+
 # A real window on the virtual X server, whatever platform the tests use.
+wait_for_display
 QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
 pid=$!
 
@@ -134,6 +145,7 @@ MainWindowState_Width=1000
 MainWindowState_Height=720
 CFG
 touch "$work/DATA/Stat_e00.dat"
+wait_for_display
 QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
 pid=$!
 window=$(wait_for_window '^Vellomir \[Klondike\]  \[[0-9]{13}\]$' "no Klondike game on the second start")
@@ -200,4 +212,7 @@ echo "end-to-end test passed"
 SESSION
 chmod +x "$work/session.sh"
 
-xvfb-run -a -s "-screen 0 1280x800x24" "$work/session.sh" "$work" "$out"
+# -noreset: without it the server resets when its last client leaves, and a
+# program started in that moment (the second start, right after the first
+# one closed) fails to connect.
+xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$work/session.sh" "$work" "$out"
