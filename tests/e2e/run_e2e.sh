@@ -66,7 +66,20 @@ drag() {
     xdotool mousemove "$1" "$2" mousedown 1
     xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )) sleep 0.1 mousemove "$3" "$4" sleep 0.1
     xdotool mouseup 1
-    sleep 0.8
+    sleep 0.3
+}
+
+# Saves the screen area $1 (WxH+X+Y) into $2 once it has stopped changing (a
+# flying card has landed), looking every 0.2 s for up to 6 s.
+settle() {
+    import -window root -crop "$1" "$2"
+    for _ in $(seq 1 30); do
+        sleep 0.2
+        cp "$2" "$2.previous.png"
+        import -window root -crop "$1" "$2"
+        [ "$(pixels_changed "$2.previous.png" "$2")" = 0 ] && break
+    done
+    rm -f "$2.previous.png"
 }
 
 # Exit through the menu: Alt+F opens File, X is the Exit command.
@@ -157,8 +170,8 @@ xdotool mousemove 240 300 sleep 0.1 mousemove 400 500 sleep 0.1 mousemove 600 56
 sleep 0.3
 import -window root -crop "$table" "$out/klondike_dragging.png"
 xdotool mouseup 1
-sleep 1.2
-import -window root -crop "$table" "$out/klondike_after.png"
+sleep 0.3
+settle "$table" "$out/klondike_after.png"
 moved=$(compare -metric AE "$out/klondike_before.png" "$out/klondike_dragging.png" null: 2>&1 || true)
 back=$(compare -metric AE "$out/klondike_before.png" "$out/klondike_after.png" null: 2>&1 || true)
 echo "pixels changed while dragging: $moved, after the refused drop: $back"
@@ -193,9 +206,9 @@ grep -q '^Game_TreeNum=-30$' "$work/DATA/CFG.DAT" || fail "the chooser did not s
 board="1000x630+0+83"
 import -window root -crop "$board" "$out/freecell_before.png"
 drag 173 345 45 130
-import -window root -crop "$board" "$out/freecell_one_move.png"
+settle "$board" "$out/freecell_one_move.png"
 drag 537 326 126 130
-import -window root -crop "$board" "$out/freecell_two_moves.png"
+settle "$board" "$out/freecell_two_moves.png"
 # Free cell n lies at x = 10 + 81 (n - 1), from the top of the board.
 cell() { convert "$1" +repage -crop "70x94+$((10 + 81 * ($2 - 1)))+0" +repage "$3"; }
 cell "$out/freecell_before.png" 1 "$work/cell1_before.png"
