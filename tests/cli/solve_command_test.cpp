@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <sstream>
 
@@ -58,6 +59,19 @@ TEST(SolveCommand, GivesUpAtTheLimitAndCallsADealWithoutMovesUnsolved) {
     const CliRun small = runCommand({"solve", "50", "1", "--positions", "1"});
     ASSERT_EQ(small.status, 0);
     EXPECT_EQ(small.lines, std::vector<std::string>{"gave up after 1 positions"});
+}
+
+// Ninety-One deal 14015 is dealt with its tops already adding up to 91: the
+// deal itself wins, and both commands say so instead of calling it lost.
+TEST(SolveCommand, ADealThatIsWonAsItIsDealtNeedsNoMove) {
+    EXPECT_EQ(runCommand({"solve", "50", "14015"}).lines,
+              std::vector<std::string>{"solved in 0 moves"});
+    const CliRun played = runCommand({"play", "50", "14015"}, "show\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    ASSERT_GE(played.lines.size(), 2U);
+    EXPECT_EQ(played.lines.back(), "ok");
+    EXPECT_EQ(played.lines[played.lines.size() - 2], "score 150");
+    EXPECT_NE(std::find(played.lines.begin(), played.lines.end(), "won"), played.lines.end());
 }
 
 // A search that skipped positions, for the breadth bound or for idling,

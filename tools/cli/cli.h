@@ -9,7 +9,7 @@ namespace vellomir::tools {
 /// Runs one vellomir-cli command. `args` are the words after the program
 /// name; `programDirectory` is the folder holding GAMES.DAT (with a trailing
 /// "/"). Returns the exit status: 0 done, 1 failed, 2 a usage error.
-int runCli(const std::vector<std::string>& args, const std::string& programDirectory, std::istream& in,
-           std::ostream& out, std::ostream& err);
+int runCli(const std::vector<std::string>& args, const std::string& programDirectory,
+           std::istream& in, std::ostream& out, std::ostream& err);
 
 } // namespace vellomir::tools

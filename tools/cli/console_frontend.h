@@ -76,7 +76,9 @@ public:
     void liftCarried() override {}
     void dropCarried() override {}
     void flyCard(int, int, int, bool, bool, bool, bool, int, int) override {}
-    void runWinningAnimation() override {}
+    /// Notes the win: the only trace the end of a won game leaves.
+    void runWinningAnimation() override { m_wonGame = true; }
+    bool wonGame() const { return m_wonGame; }
     void openGameChooser() override {}
     void closeMainWindow() override {}
 
@@ -84,6 +86,7 @@ private:
     std::ostream& m_messages;
     int m_areaWidth = 1024;
     int m_areaHeight = 768;
+    bool m_wonGame = false;
 };
 
 } // namespace vellomir::tools

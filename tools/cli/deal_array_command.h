@@ -6,7 +6,6 @@
 
 namespace vellomir::tools {
 
-
 /// `deal-array DEALNUMBER --cards N [--jokers J]`: prints the deal array the
 /// deal number gives for a game of N cards (and J jokers) on one line. `args`
 /// are the words after the command name. Returns the exit status.

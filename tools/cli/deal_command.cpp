@@ -49,7 +49,8 @@ bool parseArea(const std::string& text, int& width, int& height) {
 
 namespace {
 
-std::optional<int> parseRequest(const std::vector<std::string>& args, DealRequest& request, std::ostream& err) {
+std::optional<int> parseRequest(const std::vector<std::string>& args, DealRequest& request,
+                                std::ostream& err) {
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];

@@ -24,7 +24,10 @@ public:
     using ConsoleFrontend::ConsoleFrontend;
     void beep() override { beeped = true; }
     void showInformation(std::string_view text) override { information.emplace_back(text); }
-    void runWinningAnimation() override { won = true; }
+    void runWinningAnimation() override {
+        ConsoleFrontend::runWinningAnimation();
+        won = true;
+    }
     void reset() {
         beeped = false;
         information.clear();
@@ -182,6 +185,10 @@ int runPlayCommand(const std::vector<std::string>& args, const std::string& prog
     out << "game " << request.game << ' ' << state.settings.read(app::field::GameName) << '\n';
     out << "deal " << state.settings.read(app::field::DealNumber) << '\n';
     printTable(state, true, out);
+    if (!state.flags.test(table::Flag::GameInPlay)) {
+        // The deal itself ended the game (Ninety-One dealt at 91).
+        out << (frontend.wonGame() ? "won" : "lost") << '\n';
+    }
     Session session(state, frontend, engine, out);
     for (std::string line; std::getline(in, line);) {
         session.run(line);

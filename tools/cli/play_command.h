@@ -30,6 +30,8 @@ bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNu
 /// before it deals again: the only way to win a game that is won by its
 /// score alone, such as Ninety-One), show, autoplay. Blank lines and lines
 /// starting with "#" are skipped.
+/// A deal that ends the game as it is dealt (Ninety-One dealt at 91) is
+/// followed by "won" or "lost" before any command is read.
 /// After each command one line: "won" or "lost" when the game ended,
 /// "info: TEXT" for an information box, "beep" when the beep sounded, "ok"
 /// otherwise; "error: ..." for a command or place it does not know. Returns

@@ -80,6 +80,12 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
     if (!dealForPlay(engine, app::toInt(positional[0]), dealNumber, false, err)) {
         return 1;
     }
+    if (!state.flags.test(table::Flag::GameInPlay)) {
+        // The deal itself ended the game (Ninety-One dealt at 91): there is
+        // nothing to search, and no move to make.
+        out << (frontend.wonGame() ? "solved in 0 moves\n" : "unsolved after 0 positions\n");
+        return 0;
+    }
     const engine::SolveResult result = engine::solveDeal(state, frontend, limits);
     switch (result.outcome) {
     case engine::SolveOutcome::Solved:

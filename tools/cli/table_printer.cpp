@@ -58,7 +58,8 @@ void printTable(const table::ProgramState& state, bool withLayout, std::ostream&
     const catalogue::GameParameters& params = state.params;
     // The stock list's piles are in use when the layout places them or they hold cards.
     const int stockPilesPlaced = params[param::StockPilesPlaced];
-    const bool stockUsed[3] = {stockPilesPlaced >= 1, stockPilesPlaced >= 2, params[param::DiscardPresent] > 0};
+    const bool stockUsed[3] = {stockPilesPlaced >= 1, stockPilesPlaced >= 2,
+                               params[param::DiscardPresent] > 0};
     for (int i = 0; i < table::kStockPiles; ++i) {
         if (stockUsed[i] || !state.piles.stock(i).empty()) {
             printPile(state, {PileKind::Stock, i}, withLayout, out);
