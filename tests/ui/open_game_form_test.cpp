@@ -168,7 +168,7 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     EXPECT_EQ(text("lblGameName"), QStringLiteral("Klondike"));
     EXPECT_EQ(text("lblDiffRules"), QStringLiteral("Easy"));
     // The chance comes from the solver's survey (data/games, docs/games.md).
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("High (about 6 in 10)"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 5 in 10)"));
     EXPECT_EQ(text("lblSkill"), QStringLiteral("Moderate"));
     EXPECT_EQ(text("lblGameTime"), QStringLiteral("Medium"));
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("Unlimited"));
@@ -182,8 +182,8 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
 
     choose(25); // Storehouse: three passes through the stock
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("2"));
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Low (about 2 in 10)"));
-    choose(30); // Maria: no surveyed deal won, so no ratio
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low (about 1 in 10)"));
+    choose(48); // Sir Tommy: no surveyed deal won, so no ratio
     EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low"));
     choose(10); // FreeCell: no stock
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("0"));
@@ -202,7 +202,7 @@ TEST_F(ChooserTest, AChanceWithoutARatioShowsOnlyTheWord) {
     start();
     show();
     choose(1);
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("High"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium"));
 }
 
 TEST_F(ChooserTest, OkStoresTheChoiceAndTheMainWindowDealsIt) {
