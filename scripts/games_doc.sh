@@ -6,11 +6,12 @@
 #   scripts/games_doc.sh SURVEY_FILE... > table.md
 #   scripts/games_doc.sh --set-parameters SURVEY_FILE...
 #
-# The share is the part of the surveyed deals the solver won. The band
-# (WinningChance) is 0 "Very high" from 80 %, 1 "High" from 60 %, 2 "Medium"
-# from 40 %, 3 "Low" from 20 %, 4 "Very low" below; the ratio is the share
-# in whole tenths, rounded down ("about 3 in 10", at least 1 in 10 when any deal was won), and
-# none (WinningRatioGames 0) when no deal was won.
+# The share is the part of the surveyed deals the solver won; where several
+# files survey the same deal, in different search orders, any win counts.
+# The band (WinningChance) is 0 "Very high" from 80 %, 1 "High" from 60 %,
+# 2 "Medium" from 40 %, 3 "Low" from 20 %, 4 "Very low" below; the ratio is
+# the share in whole tenths, rounded down ("about 3 in 10", at least 1 in 10
+# when any deal was won), and none (WinningRatioGames 0) when no deal was won.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 set_parameters=0
@@ -20,8 +21,18 @@ if [[ ${1:-} == --set-parameters ]]; then
 fi
 [[ $# -ge 1 ]] || { echo "usage: $0 [--set-parameters] SURVEY_FILE..." >&2; exit 2; }
 
+# Files may survey the same deals in different search orders (solve --cover
+# and so on): a deal counts as won when any of them won it, else as unsolved
+# when one proved it lost, else as given up; its time is that line's.
+merged=$(awk '
+    { key = $1 " " $2 }
+    !(key in line) { line[key] = $0; outcome[key] = $3; keys[++n] = key; next }
+    $3 == "solved" && outcome[key] != "solved" { line[key] = $0; outcome[key] = $3; next }
+    $3 == "unsolved" && outcome[key] == "gave-up" { line[key] = $0; outcome[key] = $3 }
+    END { for (i = 1; i <= n; i++) print line[keys[i]] }' "$@")
+
 # One line per game: game deals won gave-up unsolved median-ms
-summary=$(cat "$@" | sort -k1,1n -k2,2n | awk '
+summary=$(echo "$merged" | sort -k1,1n -k2,2n | awk '
     function flush() {
         if (game == "") return
         n = deals

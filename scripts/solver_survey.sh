@@ -4,8 +4,10 @@
 # moves or positions, milliseconds.
 #
 #   scripts/solver_survey.sh [--games "1 2 3"] [--deals FIRST-LAST] [--positions N]
+#                            [--order dig|cover]
 #
-# Defaults: every game of data/games, deals 1-200, the solver's default limit.
+# Defaults: every game of data/games, deals 1-200, the solver's default limit
+# and its plain search order (--order asks for `solve --dig` or `--cover`).
 # The CLI is build/bin/vellomir-cli (or $VELLOMIR_BUILD_DIR/bin/vellomir-cli).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,12 +16,16 @@ games=""
 first=1
 last=200
 positions=()
+order=()
 while [[ $# -gt 0 ]]; do
     case $1 in
     --games) games=$2; shift 2 ;;
     --deals) first=${2%-*}; last=${2#*-}; shift 2 ;;
     --positions) positions=(--positions "$2"); shift 2 ;;
-    *) echo "usage: $0 [--games \"1 2\"] [--deals FIRST-LAST] [--positions N]" >&2; exit 2 ;;
+    --order)
+        [[ $2 == dig || $2 == cover ]] || { echo "$0: --order is dig or cover" >&2; exit 2; }
+        order=(--"$2"); shift 2 ;;
+    *) echo "usage: $0 [--games \"1 2\"] [--deals FIRST-LAST] [--positions N] [--order dig|cover]" >&2; exit 2 ;;
     esac
 done
 if [[ -z $games ]]; then
@@ -28,7 +34,7 @@ fi
 for game in $games; do
     for ((deal = first; deal <= last; deal++)); do
         start=$(date +%s%N)
-        answer=$("$cli" solve "$game" "$deal" "${positions[@]}" | sed -n 1p)
+        answer=$("$cli" solve "$game" "$deal" "${positions[@]}" "${order[@]}" | sed -n 1p)
         ms=$((($(date +%s%N) - start) / 1000000))
         case $answer in
         "solved in "*) outcome=solved; count=$(echo "$answer" | awk '{print $3}') ;;

@@ -183,8 +183,8 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     choose(25); // Storehouse: three passes through the stock
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("2"));
     EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low (about 1 in 10)"));
-    choose(48); // Sir Tommy: no surveyed deal won, so no ratio
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low"));
+    choose(49); // Calculation: won in both search orders of the survey
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Low (about 3 in 10)"));
     choose(10); // FreeCell: no stock
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("0"));
     EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 4 in 10)"));
