@@ -17,23 +17,18 @@
 namespace vellomir::tools {
 namespace {
 
-// The console frontend, noting what a command caused: beeps, information
-// boxes and a winning animation.
+// The console frontend, noting what a command caused: beeps and information
+// boxes (the console frontend itself notes a win).
 class PlayFrontend : public ConsoleFrontend {
 public:
     using ConsoleFrontend::ConsoleFrontend;
     void beep() override { beeped = true; }
     void showInformation(std::string_view text) override { information.emplace_back(text); }
-    void runWinningAnimation() override {
-        ConsoleFrontend::runWinningAnimation();
-        won = true;
-    }
     void reset() {
         beeped = false;
         information.clear();
     }
     bool beeped = false;
-    bool won = false;
     std::vector<std::string> information;
 };
 
@@ -115,7 +110,7 @@ public:
             return;
         }
         if (inPlay && !m_state.flags.test(table::Flag::GameInPlay)) {
-            m_out << (m_frontend.won ? "won" : "lost") << '\n';
+            m_out << (m_frontend.wonGame() ? "won" : "lost") << '\n';
         } else if (!m_frontend.information.empty()) {
             m_out << "info: " << m_frontend.information.front() << '\n';
         } else if (m_frontend.beeped) {
