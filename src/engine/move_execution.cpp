@@ -275,6 +275,23 @@ bool ignoresCard(std::string_view action) {
            action == "Stock_To_Pile_Monte_Carlo";
 }
 
+// A reserve dealt with its top card face up above face-down cards shows its
+// next card when the top one leaves: without it the rest of the reserve
+// could never be played. The card turns as part of the action that uncovered
+// it, inside that action's undo step.
+void turnUncoveredReserveCards(ProgramState& state, app::Frontend& frontend) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    for (int r = 0; r < counts.reserves; ++r) {
+        const int top = table::topCardOf(state.piles.reserve(r));
+        if (top < 1 || state.cards.isFaceUp(top) || state.params[param::ReserveStartFace + r] < 1) {
+            continue;
+        }
+        state.cards.setFaceFlag(top, '1');
+        frontend.drawPile(nameOf({PileKind::Reserve, r}));
+        playSwitched(state, frontend, "Face_up", app::field::SoundsFaceUp);
+    }
+}
+
 bool autoplayOn(const ProgramState& state) {
     return state.autoplayTicked && state.params[param::AutoplayAvailable] != 0;
 }
@@ -345,6 +362,9 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     const bool spentAtEntry = stockAndWasteSpent(state);
     ActionContext context;
     const bool executed = dispatch(state, frontend, card, action, context);
+    if (executed) {
+        turnUncoveredReserveCards(state, frontend);
+    }
 
     if (!spentAtEntry && stockAndWasteSpent(state)) {
         frontend.drawPileTop("Mazzo");

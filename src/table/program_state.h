@@ -60,11 +60,20 @@ struct ProgramState {
     /// 0. Set once at start-up.
     int shadowOffset = 0;
     /// Height in pixels of the group the pointer holds or the automatic moves
-    /// send: one card height for a single card, the fanned height of a run.
+    /// send: one card height for a single card, the fanned height of a run
+    /// (also one card height for a run fanned sideways).
     int groupHeight = 0;
+    /// How many cards that group carries.
+    int groupCards = 0;
 
-    /// A move is a single-card move exactly when the group is one card high.
-    bool isSingleCardMove() const { return groupHeight == cardSize.height; }
+    /// Records the group the pointer holds or a move sends.
+    void carryGroup(int height, int cards) {
+        groupHeight = height;
+        groupCards = cards;
+    }
+    /// A single card is carried. Told by the cards carried, not by the
+    /// group's height: a run fanned to the right is one card high too.
+    bool isSingleCardMove() const { return groupCards == 1; }
 
     /// The undo side (undo lists and history 1) and the redo side (redo
     /// lists and history 2) of the snapshot record.

@@ -97,6 +97,41 @@ TEST(PointerInput, ARunIsPickedUpWhenItIsBuiltAndCarriedWhole) {
     EXPECT_EQ(t.tableauPile(0), pileOf({"KD"}));
 }
 
+// Tableaus fanned to the right: a run is one card high, and must still be
+// carried and judged as the cards it holds.
+struct SidewaysPointer : Pointer {
+    SidewaysPointer() {
+        state.mainGame.setCell(table::cell::FaceUpStepRight, 15);
+        param(param::TableauFanStyle, 2);
+        param(param::RunCheck, 1);
+    }
+};
+
+TEST(PointerInput, ARunFannedSidewaysNeverGoesToAFoundationOrASingleCardSpace) {
+    SidewaysPointer t;
+    t.foundation(0, {"AH"}).tableau(0, {"3S", "2H", "AS"});
+    for (int i = 0; i < 7; ++i) {
+        t.param(param::TableauEmptyCode + i, 'V');
+    }
+    const table::PileLists dealt = t.state.piles;
+    t.drag(30, 155, 255, 15); // the 2H with the AS on it, onto the AH
+    EXPECT_EQ(t.state.piles, dealt);
+    t.drag(30, 155, 255, 155); // onto the empty tableau 4, single cards only
+    EXPECT_EQ(t.state.piles, dealt);
+    t.drag(45, 155, 255, 155); // the AS alone goes there
+    EXPECT_EQ(t.tableauPile(3), pileOf({"AS"}));
+}
+
+TEST(PointerInput, ARunFannedSidewaysIsSentWhole) {
+    SidewaysPointer t;
+    t.state.settings.write(app::field::RightClickToTableaus, "Y");
+    t.tableau(0, {"KC", "9S", "8H"}).tableau(3, {"10H"});
+    t.input.buttonDown(1, 0, 30, 155); // a right click on the 9S
+    t.input.buttonUp();
+    EXPECT_EQ(t.tableauPile(3), pileOf({"10H", "9S", "8H"}));
+    EXPECT_EQ(t.tableauPile(0), pileOf({"KC"}));
+}
+
 TEST(PointerInput, ADoubleClickSendsTheCardAndTheNextPressIsIgnored) {
     Pointer t;
     t.state.settings.write(app::field::DoubleClickToFoundations, "Y");
