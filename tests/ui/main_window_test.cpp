@@ -352,3 +352,31 @@ TEST_F(MainWindowTest, RulesShowTheGamesPageAndContentsTheContents) {
 
 } // namespace
 } // namespace vellomir::ui
+
+#include <QTest>
+
+namespace vellomir::ui {
+namespace {
+
+TEST_F(MainWindowTest, AFastDoubleClickOnTheStockDealsTwice) {
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=1\nDeal_Animation=N\nCards_Animate=N\n");
+    table::ProgramState& state = program->state();
+    ASSERT_TRUE(state.flags.test(Flag::GameInPlay));
+    const std::size_t stock = state.piles.stock(table::kStock).size();
+    TableView* view = window().tableView();
+    const QPoint onStock(state.mainGame.stockX(table::kStock) + 10,
+                         state.mainGame.stockY(table::kStock) + 10);
+    // Qt's own order: press, release, double click, release.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    // Two cards dealt (autoplay may send one of them on).
+    EXPECT_EQ(state.piles.stock(table::kStock).size(), stock - 6);
+    // The next deliberate press is not swallowed: it deals a third card.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    EXPECT_EQ(state.piles.stock(table::kStock).size(), stock - 9);
+}
+
+} // namespace
+} // namespace vellomir::ui
