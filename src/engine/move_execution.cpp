@@ -398,6 +398,12 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     if (type == 31 || type == 34 || type == 35) {
         state.flags.set(Flag::Won, winTest(state));
     }
+    // A game played for points ends as won as soon as its score reaches the
+    // target, whatever action brought it there.
+    if (const int target = p[param::TargetScore];
+        executed && target != 0 && state.settings.readInt(app::field::Score, 0) >= target) {
+        state.flags.set(Flag::Won);
+    }
     return executed;
 }
 

@@ -204,6 +204,72 @@ TEST(PlayCommand, WinsAKlondikeDealFromARecordedScript) {
     EXPECT_EQ(answers.back(), "won");
 }
 
+// A recorded script played to its end: every move but the last answers
+// "ok", the last "won"; `show` after it prints the table.
+std::vector<std::string> playRecorded(const std::string& game, const std::string& deal,
+                                      const std::string& scriptName) {
+    std::ifstream file(std::string(VELLOMIR_CLI_SCRIPTS "/") + scriptName);
+    EXPECT_TRUE(file) << scriptName << " is missing";
+    std::stringstream script;
+    script << file.rdbuf();
+    int moves = 0;
+    for (std::string line; std::getline(script, line);) {
+        moves += line.empty() || line.starts_with('#') ? 0 : 1;
+    }
+    const CliRun played = play({game, deal}, script.str() + "show\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+    std::vector<std::string> answers;
+    bool showing = false;
+    std::vector<std::string> shown;
+    for (const std::string& line : played.lines) {
+        if (line == "ok" || line == "won" || line == "lost" || line.starts_with("error") ||
+            line == "beep") {
+            answers.push_back(line);
+        }
+        if (line.starts_with("Mazzo:")) {
+            showing = true;
+        }
+        if (showing) {
+            shown.push_back(line);
+        }
+    }
+    EXPECT_GE(answers.size(), static_cast<std::size_t>(moves));
+    for (int i = 0; i + 1 < moves && i < static_cast<int>(answers.size()); ++i) {
+        EXPECT_EQ(answers[static_cast<std::size_t>(i)], "ok") << scriptName << " move " << i + 1;
+    }
+    if (moves > 0 && answers.size() >= static_cast<std::size_t>(moves)) {
+        EXPECT_EQ(answers[static_cast<std::size_t>(moves - 1)], "won") << scriptName;
+    }
+    return shown;
+}
+
+std::string shownLine(const std::vector<std::string>& shown, const std::string& prefix) {
+    for (const std::string& line : shown) {
+        if (line.starts_with(prefix)) {
+            return line;
+        }
+    }
+    return "";
+}
+
+TEST(PlayCommand, GolfScoresOnlyTheTableauCardsPlayed) {
+    const std::vector<std::string> shown = playRecorded("44", "21", "golf_deal_21_win.txt");
+    // All 35 tableau cards played: -52 + 35 x 5, the stock's cards not counted.
+    EXPECT_EQ(shownLine(shown, "score"), "score 123");
+}
+
+TEST(PlayCommand, RoyalMarriageIsWonOnlyWithTheCoupleAlone) {
+    // Never won while cards stand between the queen and the king of hearts.
+    const std::vector<std::string> shown = playRecorded("38", "8", "royal_marriage_deal_8_win.txt");
+    EXPECT_EQ(shownLine(shown, "Fila1:"), "Fila1: 012 013");
+}
+
+TEST(PlayCommand, NinetyOneIsWonAsSoonAsTheTopsAddUpToIt) {
+    const CliRun played = play({"50", "5"}, "drag Fila10 Fila13\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(played.lines.back(), "won"); // no quit needed
+}
+
 TEST(PlayCommand, UsageErrors) {
     EXPECT_EQ(play({"87"}, "").status, 2);
     EXPECT_EQ(play({"87", "12", "--autoplay", "maybe"}, "").status, 2);
