@@ -145,7 +145,8 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
     if (legal && state.params[param::RunCheck] != 0 && !single) {
         legal = runCheck(state, frontend, card, index);
     }
-    if (legal && state.params[param::RunSizeLimit] == -5 && !single && targetEmpty) {
+    const int runLimit = state.params[param::RunSizeLimit];
+    if (legal && (runLimit == -5 || runLimit == kDoublingRunLimit) && !single && targetEmpty) {
         legal = runSizeLimit(state, card, true);
     }
     // A run never goes back onto the pile it was lifted from. An empty

@@ -29,6 +29,17 @@ struct Pointer : LaidOutTable {
         input.pointerMove(toX, toY);
         input.buttonUp();
     }
+    /// Drags on a table laid out otherwise.
+    struct DragInput {
+        LaidOutTable& table;
+        PointerInput input{table.state, table.frontend};
+        void drag(int fromX, int fromY, int toX, int toY) {
+            input.buttonDown(0, 0, fromX, fromY);
+            input.pointerMove((fromX + toX) / 2, (fromY + toY) / 2);
+            input.pointerMove(toX, toY);
+            input.buttonUp();
+        }
+    };
 };
 
 TEST(HitTest, FindsTheCardUnderThePointInEachKindOfPile) {
@@ -130,6 +141,22 @@ TEST(PointerInput, ARunFannedSidewaysIsSentWhole) {
     t.input.buttonUp();
     EXPECT_EQ(t.tableauPile(3), pileOf({"10H", "9S", "8H"}));
     EXPECT_EQ(t.tableauPile(0), pileOf({"KC"}));
+}
+
+TEST(PointerInput, AKingOnlySpaceDoesNotLengthenARunLedByAnotherCard) {
+    LaidOutTable t(4, 4, 2);
+    t.klondikeRules().param(param::RunSizeLimit, -5).param(param::RunCheck, 1);
+    for (int i = 0; i < 4; ++i) {
+        t.param(param::TableauEmptyCode + i, 13);
+    }
+    // One free cell, one empty tableau that takes only kings.
+    t.tableau(0, {"9C", "8H", "7S"}).tableau(1, {"10H"}).tableau(2, {"2C"}).reserve(0, {"AS"});
+    Pointer::DragInput drag{t};
+    drag.drag(tx(0), ty(0), tx(1), ty(0) + 10); // three cards: one more than it may
+    EXPECT_EQ(t.tableauPile(1), pileOf({"10H"}));
+    t.reserve(0, {});
+    drag.drag(tx(0), ty(0), tx(1), ty(0) + 10); // two free cells: it may
+    EXPECT_EQ(t.tableauPile(1), pileOf({"10H", "9C", "8H", "7S"}));
 }
 
 TEST(PointerInput, ADoubleClickSendsTheCardAndTheNextPressIsIgnored) {
