@@ -270,6 +270,26 @@ TEST(PlayCommand, NinetyOneIsWonAsSoonAsTheTopsAddUpToIt) {
     EXPECT_EQ(played.lines.back(), "won"); // no quit needed
 }
 
+TEST(PlayCommand, DoubleAndRightClicksSendAsTheWindowsDefaultsDo) {
+    // Klondike deals 1 and 5 show the ace of hearts on tableau 7.
+    for (const auto& [deal, command] :
+         {std::pair<std::string, std::string>{"1", "rclick Fila7"}, {"5", "dblclick Fila7"}}) {
+        const CliRun played = play({"1", deal}, command + "\nshow\n");
+        ASSERT_EQ(played.status, 0) << played.err;
+        EXPECT_NE(std::find(played.lines.begin(), played.lines.end(), "Dest1: 001"),
+                  played.lines.end())
+            << command;
+        EXPECT_EQ(played.lines[played.lines.size() - 2], "game in play");
+    }
+}
+
+TEST(PlayCommand, ShowSaysWhetherTheGameIsWon) {
+    const CliRun played = play({"50", "5"}, "show\ndrag Fila10 Fila13\nshow\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(std::count(played.lines.begin(), played.lines.end(), "game in play"), 1);
+    EXPECT_EQ(played.lines[played.lines.size() - 2], "game won");
+}
+
 TEST(PlayCommand, UsageErrors) {
     EXPECT_EQ(play({"87"}, "").status, 2);
     EXPECT_EQ(play({"87", "12", "--autoplay", "maybe"}, "").status, 2);

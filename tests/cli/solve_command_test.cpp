@@ -68,9 +68,10 @@ TEST(SolveCommand, ADealThatIsWonAsItIsDealtNeedsNoMove) {
               std::vector<std::string>{"solved in 0 moves"});
     const CliRun played = runCommand({"play", "50", "14015"}, "show\n");
     ASSERT_EQ(played.status, 0) << played.err;
-    ASSERT_GE(played.lines.size(), 2U);
+    ASSERT_GE(played.lines.size(), 3U);
     EXPECT_EQ(played.lines.back(), "ok");
-    EXPECT_EQ(played.lines[played.lines.size() - 2], "score 150");
+    EXPECT_EQ(played.lines[played.lines.size() - 2], "game won");
+    EXPECT_EQ(played.lines[played.lines.size() - 3], "score 150");
     EXPECT_NE(std::find(played.lines.begin(), played.lines.end(), "won"), played.lines.end());
 }
 
