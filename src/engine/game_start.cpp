@@ -95,6 +95,11 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     state.mainGame.setCell(cell::MovePhase, 0);
     state.mainGame.setCell(cell::MissCount, 0);
     state.flags.dealCounter() = 0;
+    for (int c : {table::EngineFlags::kCalledCard, table::EngineFlags::kHitsBeforePass,
+                  table::EngineFlags::kPassesWithoutHit}) {
+        state.flags.counter(c) = 0;
+    }
+    state.gameLost = false;
 
     if (options.deal) {
         state.piles.clear();

@@ -65,7 +65,7 @@ int PointerInput::cursorNumber() const {
 }
 
 void PointerInput::endOfGameTest() {
-    if (m_state.flags.test(Flag::Won)) {
+    if (m_state.flags.test(Flag::Won) || m_state.gameLost) {
         endOfGame(m_state, m_frontend);
     }
 }

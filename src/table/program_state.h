@@ -84,6 +84,9 @@ struct ProgramState {
     /// Set by an executed action when a card left a tableau, so that the
     /// card it uncovered may turn face up.
     bool cardLeftTableau = false;
+    /// Set when the game's own rules end it as lost (Hit or Miss after two
+    /// passes without a hit); the end of game reads and clears it.
+    bool gameLost = false;
     /// Calls into engine parts wired at start-up.
     EngineHooks hooks;
 

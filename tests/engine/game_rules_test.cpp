@@ -68,3 +68,57 @@ TEST(RuleFills, ElevensRefillsTheRemovedPairsPlacesWithAutoplayUnticked) {
 
 } // namespace
 } // namespace vellomir::testing
+
+namespace vellomir::testing {
+namespace {
+
+int calledRank(const CataloguePlay& t) {
+    const int called = t.state.flags.counter(0) % 13;
+    return called == 0 ? 13 : called;
+}
+
+TEST(HitOrMiss, AnOldMissThatMeetsTheCalledRankLaterIsNoHit) {
+    // Turn cards, putting every hit aside; whenever that uncovers an older
+    // miss of the rank now called, it must stay where it is.
+    int uncovered = 0;
+    for (long long deal = 1; deal <= 40 && uncovered < 3; ++deal) {
+        CataloguePlay t(47, deal, false);
+        ASSERT_TRUE(t.dealt);
+        while (t.cards("Mazzo") > 1) {
+            t.run("click Mazzo");
+            if (table::rankOf(t.top("Mazzo_Vis")) != calledRank(t)) {
+                continue;
+            }
+            t.run("drag Mazzo_Vis Dest1"); // a hit
+            ASSERT_EQ(t.cards("Mazzo_Vis") + t.cards("Dest1") + t.cards("Mazzo"), 52);
+            const int below = t.top("Mazzo_Vis");
+            if (below > 0 && table::rankOf(below) == calledRank(t)) {
+                ++uncovered;
+                const int hits = t.cards("Dest1");
+                t.run("drag Mazzo_Vis Dest1");
+                EXPECT_EQ(t.cards("Dest1"), hits) << "deal " << deal;
+            }
+        }
+    }
+    EXPECT_GE(uncovered, 1);
+}
+
+TEST(HitOrMiss, TwoWholePassesWithoutAHitLoseTheGame) {
+    CataloguePlay t(47, 2, false);
+    ASSERT_TRUE(t.dealt);
+    for (int pass = 1; pass <= 2; ++pass) {
+        while (t.cards("Mazzo") > 0) {
+            t.run("click Mazzo"); // turned, never put aside
+        }
+        t.run("click Mazzo"); // the end of the pass
+        if (pass == 1) {
+            EXPECT_FALSE(t.over());
+            EXPECT_EQ(t.cards("Mazzo"), 51); // turned over and dealt on
+        }
+    }
+    EXPECT_TRUE(t.over());
+    EXPECT_FALSE(t.won());
+}
+
+} // namespace
+} // namespace vellomir::testing
