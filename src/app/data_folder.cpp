@@ -37,11 +37,11 @@ bool isWritableDirectory(std::string_view directory) {
     return ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string dataFolder(std::string_view programDirectory) {
+std::string dataFolder(std::string_view programDirectory, bool installed) {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    return chooseDataFolder(programDirectory, isWritableDirectory(programDirectory), xdg ? xdg : "",
-                            home ? home : "");
+    const bool keepBeside = !installed && isWritableDirectory(programDirectory);
+    return chooseDataFolder(programDirectory, keepBeside, xdg ? xdg : "", home ? home : "");
 }
 
 } // namespace vellomir::app

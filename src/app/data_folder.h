@@ -20,7 +20,10 @@ std::string chooseDataFolder(std::string_view programDirectory, bool programDire
 bool isWritableDirectory(std::string_view directory);
 
 /// chooseDataFolder for this process: it looks at the program directory and
-/// the environment.
-std::string dataFolder(std::string_view programDirectory);
+/// the environment. An installed program (`installed`, its files found under
+/// share/vellomir) never writes beside its installed files, even where it
+/// could: a package manager owns that folder and would drop what the player
+/// kept there.
+std::string dataFolder(std::string_view programDirectory, bool installed = false);
 
 } // namespace vellomir::app

@@ -4,6 +4,7 @@
 #include "app/ini_file.h"
 #include "app/installation_files.h"
 #include "app/preferences_load.h"
+#include "app/program_directory.h"
 #include "app/text_placeholders.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
@@ -17,8 +18,6 @@
 #include "ui/winning_sequence.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
@@ -36,13 +35,6 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString withSlash(QString folder) {
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
-    }
-    return folder;
-}
-
 bool screenHas256ColoursOrFewer() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen && screen->depth() <= 8;
@@ -51,22 +43,14 @@ bool screenHas256ColoursOrFewer() {
 } // namespace
 
 QString programDirectoryFor(const QString& executableDirectory) {
-    const QDir beside(executableDirectory);
-    if (beside.exists(QStringLiteral("GAMES.DAT")) || beside.exists(QStringLiteral("KAR.RGF"))) {
-        return withSlash(beside.absolutePath());
-    }
-    const QDir installed(beside.absoluteFilePath(QStringLiteral("../share/vellomir")));
-    if (installed.exists()) {
-        return withSlash(installed.canonicalPath());
-    }
-    return withSlash(beside.absolutePath());
+    return fromStd(locateProgramDirectory(executableDirectory.toStdString()).directory);
 }
 
 Program::Program(StartupOptions options)
     : m_options(std::move(options)), m_boxes(*m_options.boxes),
       m_state(m_options.programDirectory.toStdString()),
       m_frontend(m_state, m_boxes, m_options.audio), m_engine(m_state, m_frontend) {
-    m_state.dataFolder = dataFolder(m_state.settings.programDirectory());
+    m_state.dataFolder = dataFolder(m_state.settings.programDirectory(), m_options.installed);
 }
 
 Program::~Program() {
@@ -131,10 +115,11 @@ bool Program::start() {
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
     if (m_options.probe && m_options.probe->enabled()) {
         StartupProbe* probe = m_options.probe;
-        QObject::connect(m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
-            probe->painted(m_state.flags.test(Flag::GameInPlay),
-                           [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
-        });
+        QObject::connect(
+            m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
+                probe->painted(m_state.flags.test(Flag::GameInPlay),
+                               [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+            });
     }
     m_frontend.attachWindow(m_window.get());
     m_window->attach(m_frontend, m_engine);
@@ -271,8 +256,8 @@ bool Program::initialise() {
     hooks.clockTick = [this] { m_engine.clockTick(); };
     hooks.endOfGame = [this] { return engine::endOfGame(m_state, m_frontend); };
     hooks.firstActivationChecks = [this] {
-        const std::string folder = m_state.dataFolder.empty() ? m_state.settings.programDirectory()
-                                                               : m_state.dataFolder;
+        const std::string folder =
+            m_state.dataFolder.empty() ? m_state.settings.programDirectory() : m_state.dataFolder;
         engine::upgradeScoreFile(folder, m_frontend);
         return !engine::playerStatisticsExist(folder);
     };
@@ -288,7 +273,9 @@ void Program::forwardPointer(const ui::PointerEvent& event) {
     using Kind = ui::PointerEvent::Kind;
     switch (event.kind) {
     case Kind::Press: {
-        const int button = event.button == Qt::RightButton ? 1 : event.button == Qt::MiddleButton ? 2 : 0;
+        const int button = event.button == Qt::RightButton    ? 1
+                           : event.button == Qt::MiddleButton ? 2
+                                                              : 0;
         // The engine's shift state: bit value 4 is the Ctrl key.
         m_engine.buttonDown(button, event.ctrl ? 4 : 0, event.x, event.y);
         break;
@@ -318,9 +305,11 @@ void Program::attachRenderer() {
     };
     hooks.stopSound = [this] { m_frontend.stopSound(); };
     hooks.scrollBarVisible = [] { return false; };
-    m_renderer = std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
-    m_drawingTarget = std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
-        *m_renderer, *m_images, m_state);
+    m_renderer =
+        std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
+    m_drawingTarget =
+        std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
+            *m_renderer, *m_images, m_state);
     m_frontend.drawing().setTarget(m_drawingTarget.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
     m_frontend.setWinningAnimation([this] { m_winning->run(); });
@@ -345,9 +334,15 @@ int runProgram(int argc, char** argv) {
     StartupProbe probe(StartupProbe::requestedByEnvironment(), StartupProbe::Clock::now());
     QApplication application(argc, argv);
     QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
+    // Lets a Wayland desktop match the window to the installed desktop entry
+    // and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellomir.Vellomir"));
     ui::QtMessageBoxes boxes;
     StartupOptions options;
-    options.programDirectory = programDirectoryFor(QCoreApplication::applicationDirPath());
+    const ProgramLocation location =
+        locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+    options.programDirectory = fromStd(location.directory);
+    options.installed = location.installed;
     options.boxes = &boxes;
     options.audio = [] { return std::make_unique<resources::SoundEffectBackend>(); };
     options.probe = &probe;

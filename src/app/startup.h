@@ -33,6 +33,9 @@ QString programDirectoryFor(const QString& executableDirectory);
 struct StartupOptions {
     /// The program directory, ending with "/".
     QString programDirectory;
+    /// True when the program directory is an installed share/vellomir: the
+    /// program's own files then go under the user's data folder.
+    bool installed = false;
     /// Every message box and modal dialog goes through these.
     ui::MessageBoxes* boxes = nullptr;
     /// The audio output (tests give a silent one).

@@ -4,10 +4,14 @@
 //
 //   vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT]
 //                             [--contact-sheet FILE.png]
+//   vellomir-resource-builder --app-icons DIR NAME
 //
 // With --catalogue every game of the catalogue gets its preview picture
 // "GAME" + four digits, dealt and drawn with the pictures written just before.
+// --app-icons draws the program's icon for the desktop's hicolor theme into
+// DIR/hicolor/ (every size as PNG, and scalable as SVG) as NAME.png/.svg.
 
+#include "app_icon.h"
 #include "card_backs.h"
 #include "card_faces.h"
 #include "contact_sheet.h"
@@ -36,7 +40,8 @@ int fail(const QString& error) {
 
 int usage() {
     std::fputs("usage: vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT] "
-               "[--contact-sheet FILE.png]\n",
+               "[--contact-sheet FILE.png]\n"
+               "       vellomir-resource-builder --app-icons DIR NAME\n",
                stderr);
     return 2;
 }
@@ -52,6 +57,17 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments();
     args.removeFirst();
 
+    if (!args.isEmpty() && args.front() == QLatin1String("--app-icons")) {
+        if (args.size() != 3) {
+            return usage();
+        }
+        if (const QString error = vellomir::tools::writeAppIcons(args[1], args[2]);
+            !error.isEmpty()) {
+            return fail(error);
+        }
+        return 0;
+    }
+
     QString outDir;
     QString waveDir;
     QString contactSheet;
@@ -63,7 +79,7 @@ int main(int argc, char* argv[]) {
             if (i + 1 >= args.size()) {
                 return usage();
             }
-            (a == QLatin1String("--waves")     ? waveDir
+            (a == QLatin1String("--waves")       ? waveDir
              : a == QLatin1String("--catalogue") ? catalogue
                                                  : contactSheet) = args[++i];
         } else if (a.startsWith(QLatin1String("--")) || !outDir.isEmpty()) {
@@ -121,19 +137,21 @@ int main(int argc, char* argv[]) {
         if (!error.isEmpty()) {
             return fail(error);
         }
-        std::printf("vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table%s%s)\n",
-                    report.games, static_cast<long long>(timer.elapsed()), report.enlarged,
-                    report.enlarged > 0 ? ": " : "", qPrintable(report.enlargedGames));
+        std::printf(
+            "vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table%s%s)\n",
+            report.games, static_cast<long long>(timer.elapsed()), report.enlarged,
+            report.enlarged > 0 ? ": " : "", qPrintable(report.enlargedGames));
         if (!report.overflowing.isEmpty()) {
-            std::printf("vellomir-resource-builder: the table of game(s) %s runs past the preview\n",
-                        qPrintable(report.overflowing));
+            std::printf(
+                "vellomir-resource-builder: the table of game(s) %s runs past the preview\n",
+                qPrintable(report.overflowing));
         }
     }
     if (!contactSheet.isEmpty()) {
         QImageWriter writer(contactSheet, "png");
         if (!writer.write(drawContactSheet(resources))) {
-            std::fprintf(stderr, "vellomir-resource-builder: cannot write %s: %s\n", qPrintable(contactSheet),
-                         qPrintable(writer.errorString()));
+            std::fprintf(stderr, "vellomir-resource-builder: cannot write %s: %s\n",
+                         qPrintable(contactSheet), qPrintable(writer.errorString()));
             return 1;
         }
     }
