@@ -2,9 +2,11 @@
 #include "program_fixture.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -188,6 +190,47 @@ TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheN
     // The picture is the one a fresh layout and redraw for this size gives.
     window().redrawTable();
     EXPECT_EQ(view->image()->copy(), first);
+}
+
+TEST_F(MainWindowTest, TheChooserOpensByItselfOnlyWhileThereAreNoPlayerStatistics) {
+    // The first start: no statistics file, the chooser opens.
+    start("[Preference]\nGame=1\n");
+    EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
+    window().close();
+    // A second start with the statistics file there opens on the table.
+    directory.write("DATA/Stat_e00.dat", "");
+    boxes.dialogs.clear();
+    program = std::make_unique<app::Program>(testing::testOptions(directory, boxes));
+    ASSERT_TRUE(program->start());
+    ASSERT_TRUE(testing::processEventsUntil(
+        [&] { return !program->state().flags.test(Flag::FirstActivationPending); }));
+    EXPECT_TRUE(boxes.dialogs.isEmpty());
+    EXPECT_TRUE(program->state().flags.test(Flag::GameInPlay));
+    EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")));
+}
+
+TEST(MessageBoxes, BoxesOfAHiddenWindowAreCentredOnTheScreenWithTheNormalCursor) {
+    QWidget shown;
+    shown.show();
+    QWidget hidden;
+    auto* child = new QWidget(&shown);
+    EXPECT_EQ(boxOwner(&hidden), nullptr);
+    EXPECT_EQ(boxOwner(child), child);
+    EXPECT_EQ(boxOwner(nullptr), nullptr);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        const NormalCursorWhileShown normal;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+    {
+        // Without an hourglass nothing is changed.
+        const NormalCursorWhileShown normal;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(MainWindowTest, NarrowingSnapsBackToTheMinimumWidth) {
