@@ -6,10 +6,12 @@
 #include "app/preferences_load.h"
 #include "app/program_directory.h"
 #include "app/text_placeholders.h"
+#include "catalogue/catalogue_check.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
 #include "engine/statistics_file.h"
+#include "render/needed_pictures.h"
 #include "resources/sound_effect_backend.h"
 #include "table/card_metrics.h"
 #include "ui/main_window.h"
@@ -159,6 +161,50 @@ bool Program::checkFile(const std::string& path) {
     return false;
 }
 
+void Program::prepareDataFolder() {
+    const std::string programDirectory = m_state.settings.programDirectory();
+    const std::string root = m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
+    const std::string preferences = m_state.preferencesPath();
+    const std::string folder = preferences.substr(0, preferences.rfind('/') + 1);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    std::string reason;
+    if (error) {
+        reason = "the folder " + folder + " cannot be made: " + error.message();
+    } else if (!isWritableDirectory(folder)) {
+        reason = "the folder " + folder + " cannot be written";
+    }
+    if (!reason.empty()) {
+        // Said once here; every later write there fails without a message.
+        m_frontend.showInformation(std::string(kProgramTitle) +
+                                   " cannot keep its preferences or anything else: " + reason +
+                                   ".\rThe games can be played, but nothing is saved.");
+        markFolderUnwritable(root);
+        return;
+    }
+    removeStaleTemporaryFiles({root, folder}, programDirectory);
+}
+
+bool Program::checkPictures(const QString& libraryPath) {
+    const QStringList missing = render::missingNeededPictures(m_state, m_library);
+    if (missing.isEmpty()) {
+        return true;
+    }
+    constexpr int kNamesShown = 8;
+    QString names = missing.mid(0, kNamesShown).join(QStringLiteral(", "));
+    if (missing.size() > kNamesShown) {
+        names += QStringLiteral(" and %1 more").arg(missing.size() - kNamesShown);
+    }
+    stop(0);
+    m_boxes.error(m_window.get(), kErrorTitle,
+                  QStringLiteral("Cannot find images file:\r") + libraryPath +
+                      QStringLiteral(" (pictures ") + names +
+                      QStringLiteral(")\rSome program components cannot be shown correctly.\r"
+                                     "Copy the file into the directory that above is specified\r"
+                                     "or reinstall the program."));
+    return false;
+}
+
 bool Program::initialise() {
     const std::string programDirectory = m_state.settings.programDirectory();
 
@@ -166,8 +212,12 @@ bool Program::initialise() {
     const QString libraryPath = m_options.programDirectory + QStringLiteral("KAR.RGF");
     if (!m_library.open(libraryPath)) {
         stop(0);
+        // A library that is there but damaged also says what is wrong with it.
+        const QString reason = QFileInfo::exists(libraryPath)
+                                   ? QStringLiteral("\r(") + m_library.problem() + QLatin1Char(')')
+                                   : QString();
         m_boxes.information(nullptr, QString::fromStdString(std::string(kProgramTitle)),
-                            QStringLiteral("Can't find/load ") + libraryPath.toLower());
+                            QStringLiteral("Can't find/load ") + libraryPath.toLower() + reason);
         return false;
     }
     m_frontend.attachResources(&m_library, &m_cursors);
@@ -194,15 +244,18 @@ bool Program::initialise() {
     // 8. The help file, for the help commands.
     m_window->setHelpFile(fromStd(programDirectory + "marbleon.hlp"));
 
-    // 9. The folder of the preferences.
-    std::error_code ignored;
-    std::filesystem::create_directories(
-        m_state.preferencesPath().substr(0, m_state.preferencesPath().rfind('/')), ignored);
+    // 9. The folder of the preferences, and what an earlier run that was
+    // killed in the middle of a write left there.
+    prepareDataFolder();
 
     // 10-11. The preferences.
     const LoadedPreferences loaded = loadPreferences(m_state, m_frontend, m_state.preferencesPath(),
                                                      screenHas256ColoursOrFewer());
     m_window->setToolBarFlat(loaded.toolBarFlat, false);
+    if (render::keepPicturePreferencesInRange(m_state, m_library, screenHas256ColoursOrFewer())
+            .contains(QStringLiteral("Cursor"))) {
+        m_frontend.setCursor(m_state.settings.readInt(field::Cursor, 10));
+    }
     {
         const IniFile preferences(m_state.preferencesPath());
         m_window->setToolBarVisible(
@@ -221,6 +274,8 @@ bool Program::initialise() {
     }
     try {
         catalogue::loadGameList(m_state);
+        // The two sections must agree, or games would read each other's rules.
+        catalogue::checkCatalogue(catalogue);
     } catch (const catalogue::CatalogueError& error) {
         stop(1);
         m_boxes.error(m_window.get(), kErrorTitle, fromStd(error.what()));
@@ -230,6 +285,9 @@ bool Program::initialise() {
     // 14-15. The current game and the card size.
     checkCurrentGame(m_state);
     table::applyCardSize(m_state, m_frontend);
+    if (!checkPictures(libraryPath)) {
+        return false;
+    }
 
     // 17. Everything random in this run follows from the clock.
     m_state.random.seed(table::RandomGenerator::clockSeed());

@@ -72,6 +72,10 @@ public:
 private:
     bool initialise();
     bool checkFile(const std::string& path);
+    // Makes the data folder; says once why when it cannot be made or written.
+    void prepareDataFolder();
+    // The pictures the table needs are all in the library; else the error box and false.
+    bool checkPictures(const QString& libraryPath);
     bool stop(int exitCode);
     // Creates the card pictures and the table renderer and makes them the
     // frontend\'s drawing target.

@@ -33,7 +33,8 @@ void applyGameAutoplayChoice(table::ProgramState& state, app::Frontend& frontend
         return;
     }
     const app::IniFile preferences(state.preferencesPath());
-    const bool on = app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
+    const bool on =
+        app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
     if (on != state.autoplayTicked) {
         state.autoplayTicked = on;
         frontend.setAutoplayChecked(on);
@@ -78,7 +79,12 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
 } // namespace
 
 std::string gameCaption(const table::ProgramState& state) {
-    std::string caption = std::string(kProgramTitle) + " [" + state.settings.read(app::field::GameName) + "]";
+    const std::string name = state.settings.read(app::field::GameName);
+    // With no game chosen the caption is the title alone, never "Vellomir []".
+    if (name.empty()) {
+        return std::string(kProgramTitle);
+    }
+    std::string caption = std::string(kProgramTitle) + " [" + name + "]";
     const std::string dealNumber = state.settings.read(DealNumber);
     if (!dealNumber.empty()) {
         caption += "  [" + dealNumber + "]";
@@ -121,7 +127,8 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     }
     frontend.setScoreText(state.settings.read(app::field::Score));
     if (!options.keepPicture) {
-        const bool animate = options.animate && state.settings.read(app::field::DealAnimation) != "N";
+        const bool animate =
+            options.animate && state.settings.read(app::field::DealAnimation) != "N";
         frontend.drawTable(animate);
     }
     if (!state.flags.test(Flag::ClockRunning)) {
@@ -129,7 +136,8 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
         state.flags.set(Flag::ClockRunning);
         clockTick(state, frontend);
     }
-    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 && services.autoplaySweep) {
+    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 &&
+        services.autoplaySweep) {
         frontend.pause(800);
         services.autoplaySweep();
     }
@@ -162,7 +170,8 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     app::IniFile preferences(state.preferencesPath());
     if (playerChanges) {
         state.settings.write(app::field::UserDefault, playerName);
-        reportWriteFailure(frontend, preferences.writeText("Preference", "UserDefault", playerName));
+        reportWriteFailure(frontend,
+                           preferences.writeText("Preference", "UserDefault", playerName));
         frontend.setCaption(gameCaption(state));
     }
     if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {

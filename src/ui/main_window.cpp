@@ -235,12 +235,20 @@ void TfrmMain::buildMenus() {
     m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
 }
 
-void TfrmMain::showHelp(int gameNumber) {
+void TfrmMain::showHelp(int gameNumber, QWidget* owner) {
+    if (!owner) {
+        owner = this;
+    }
     if (!m_helpWindow) {
-        m_helpWindow = new TfrmHelp(this);
+        m_helpWindow = new TfrmHelp(owner);
+    } else if (m_helpWindow->parentWidget() != owner) {
+        // The help window belongs to the window it was asked from: in front of
+        // it, and not shut out while that window waits for the player.
+        m_helpWindow->hide();
+        m_helpWindow->setParent(owner, m_helpWindow->windowFlags());
     }
     if (!m_helpWindow->open(m_helpFile)) {
-        m_boxes.information(this, QStringLiteral("Vellomir"),
+        m_boxes.information(owner, QStringLiteral("Vellomir"),
                             QStringLiteral("Cannot find the help file:\r") + m_helpFile);
         return;
     }
@@ -259,7 +267,7 @@ void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
     // Modal to the main window only, so that the rules it opens can be read
     // while it stays open.
     m_chooser->setWindowModality(Qt::WindowModal);
-    m_chooser->setRulesHandler([this](int game) { showHelp(game); });
+    m_chooser->setRulesHandler([this](int game) { showHelp(game, m_chooser); });
     m_chooser->setClosedHandler([this] {
         if (m_frontend) {
             m_frontend->drawing().invertSelectedCards();

@@ -4,6 +4,7 @@
 #include "ui/table_view.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -91,7 +92,7 @@ public:
     /// The help file the Contents and Rules commands open, when there is one.
     void setHelpFile(const QString& path) { m_helpFile = path; }
     /// Opens the help window on a game's rules, or on the contents for -1.
-    void showHelp(int gameNumber);
+    void showHelp(int gameNumber, QWidget* owner = nullptr);
     /// Makes the game chooser, once; the Open command shows it again and again.
     void createGameChooser(const resources::ResourceLibrary& library);
     TfrmOpenGame* gameChooser() const { return m_chooser; }
@@ -195,7 +196,7 @@ private:
     QList<QAction*> m_gameCommands;
 
     QString m_helpFile;
-    TfrmHelp* m_helpWindow = nullptr;
+    QPointer<TfrmHelp> m_helpWindow;
     TfrmOpenGame* m_chooser = nullptr;
     bool m_largeToolBar = true;
     bool m_toolBarVisible = true;

@@ -2,15 +2,19 @@
 #include "program_fixture.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -188,6 +192,47 @@ TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheN
     // The picture is the one a fresh layout and redraw for this size gives.
     window().redrawTable();
     EXPECT_EQ(view->image()->copy(), first);
+}
+
+TEST_F(MainWindowTest, TheChooserOpensByItselfOnlyWhileThereAreNoPlayerStatistics) {
+    // The first start: no statistics file, the chooser opens.
+    start("[Preference]\nGame=1\n");
+    EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
+    window().close();
+    // A second start with the statistics file there opens on the table.
+    directory.write("DATA/Stat_e00.dat", "");
+    boxes.dialogs.clear();
+    program = std::make_unique<app::Program>(testing::testOptions(directory, boxes));
+    ASSERT_TRUE(program->start());
+    ASSERT_TRUE(testing::processEventsUntil(
+        [&] { return !program->state().flags.test(Flag::FirstActivationPending); }));
+    EXPECT_TRUE(boxes.dialogs.isEmpty());
+    EXPECT_TRUE(program->state().flags.test(Flag::GameInPlay));
+    EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")));
+}
+
+TEST(MessageBoxes, BoxesOfAHiddenWindowAreCentredOnTheScreenWithTheNormalCursor) {
+    QWidget shown;
+    shown.show();
+    QWidget hidden;
+    auto* child = new QWidget(&shown);
+    EXPECT_EQ(boxOwner(&hidden), nullptr);
+    EXPECT_EQ(boxOwner(child), child);
+    EXPECT_EQ(boxOwner(nullptr), nullptr);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        const NormalCursorWhileShown normal;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+    {
+        // Without an hourglass nothing is changed.
+        const NormalCursorWhileShown normal;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(MainWindowTest, NarrowingSnapsBackToTheMinimumWidth) {
@@ -381,6 +426,61 @@ TEST_F(MainWindowTest, RulesShowTheGamesPageAndContentsTheContents) {
     EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("Put-Them-In-Order")));
     window().findChild<QAction*>(QStringLiteral("Sommario1"))->trigger();
     EXPECT_TRUE(help->source().toString().endsWith(QStringLiteral("contents.html")));
+}
+
+// Counts the mouse presses that reach a widget.
+class PressCounter : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST_F(MainWindowTest, RulesFromTheChooserOpenInFrontOfItAndCanBeReadWhileItWaits) {
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=87\n");
+    TfrmOpenGame* chooser = window().gameChooser();
+    ASSERT_NE(chooser, nullptr);
+    chooser->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeModalWidget(), chooser);
+    ASSERT_TRUE(chooser->selectGame(1));
+    chooser->findChild<QPushButton*>(QStringLiteral("btnRules"))->click();
+    QCoreApplication::processEvents();
+
+    // The help window stands over the chooser, not over the table it blocks.
+    auto* help = chooser->findChild<QDialog*>(QStringLiteral("frmHelp"));
+    ASSERT_NE(help, nullptr) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    ASSERT_TRUE(help->isVisible());
+    ASSERT_NE(help->windowHandle(), nullptr);
+    EXPECT_EQ(help->windowHandle()->transientParent(), chooser->windowHandle());
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
+    EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("3001.html")));
+
+    // The player can use it: a click reaches the page while the chooser waits.
+    PressCounter counter;
+    browser->viewport()->installEventFilter(&counter);
+    const QPoint inside = browser->viewport()->mapTo(help, QPoint(20, 20));
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, inside);
+    EXPECT_EQ(counter.presses, 1);
+
+    // Closing it goes back to the chooser, which still waits for a choice.
+    help->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), chooser);
+    chooser->reject();
+    QCoreApplication::processEvents();
+
+    // Rules from the menu afterwards open the same window over the table.
+    window().findChild<QAction*>(QStringLiteral("mnuRules"))->trigger();
+    EXPECT_EQ(help->parentWidget(), &window());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("3087.html")));
 }
 
 } // namespace
