@@ -59,6 +59,5 @@ std::string dataFolder(std::string_view programDirectory, bool installed) {
     const bool keepBeside = !installed && canHoldDataFolder(programDirectory);
     return chooseDataFolder(programDirectory, keepBeside, xdg ? xdg : "", home ? home : "");
 }
-}
 
 } // namespace vellomir::app
