@@ -8,6 +8,7 @@
 #include "engine/face_up.h"
 #include "engine/grid_moves.h"
 #include "engine/score.h"
+#include "engine/suit_run_foundation.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -135,6 +136,20 @@ table::Removal moveOneCard(ProgramState& state, app::Frontend& frontend, int car
     return removal;
 }
 
+// A complete run of one suit lifted from its tableau onto a foundation.
+void moveSuitRun(ProgramState& state, app::Frontend& frontend, int card, PileRef target,
+                 ActionContext& context) {
+    const std::optional<PileRef> source = pileAt(locatePile(state, card));
+    const std::string before = source ? state.piles.pile(*source) : std::string();
+    for (int moved : extractRun(state, card, true)) {
+        placeCard(state, target, moved, '1', context);
+    }
+    state.cardLeftTableau = true;
+    if (source) {
+        redrawSource(frontend, source, before, state.piles.pile(*source));
+    }
+}
+
 bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d,
                    ActionContext& context) {
     const PileRef target{PileKind::Tableau, d};
@@ -214,7 +229,11 @@ bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, in
                       ActionContext& context) {
     const PileRef target{PileKind::Foundation, f};
     takeUndoSnapshot(state);
-    moveOneCard(state, frontend, card, target, context);
+    if (!state.isSingleCardMove() && foundationTakesSuitRun(state, f, card)) {
+        moveSuitRun(state, frontend, card, target, context);
+    } else {
+        moveOneCard(state, frontend, card, target, context);
+    }
     if (state.params[param::FoundationFanStyle] == 7) {
         frontend.drawPile(nameOf(target));
     } else {
