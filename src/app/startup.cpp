@@ -20,6 +20,7 @@
 #include "ui/winning_sequence.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
