@@ -8,6 +8,8 @@
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
+#include "engine/game_statistics.h"
+#include "engine/saved_game.h"
 #include "engine/statistics_file.h"
 #include "resources/sound_effect_backend.h"
 #include "table/card_metrics.h"
@@ -41,6 +43,11 @@ QString withSlash(QString folder) {
         folder += QLatin1Char('/');
     }
     return folder;
+}
+
+// The folder the program writes its files under.
+std::string writeFolderOf(const table::ProgramState& state) {
+    return state.dataFolder.empty() ? state.settings.programDirectory() : state.dataFolder;
 }
 
 bool screenHas256ColoursOrFewer() {
@@ -131,10 +138,11 @@ bool Program::start() {
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
     if (m_options.probe && m_options.probe->enabled()) {
         StartupProbe* probe = m_options.probe;
-        QObject::connect(m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
-            probe->painted(m_state.flags.test(Flag::GameInPlay),
-                           [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
-        });
+        QObject::connect(
+            m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
+                probe->painted(m_state.flags.test(Flag::GameInPlay),
+                               [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+            });
     }
     m_frontend.attachWindow(m_window.get());
     m_window->attach(m_frontend, m_engine);
@@ -222,6 +230,8 @@ bool Program::initialise() {
         const IniFile preferences(m_state.preferencesPath());
         m_window->setToolBarVisible(
             preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
+        m_window->setStatusBarChoice(
+            preferences.readText(kPreferenceSection, "Show_StatusBar", "Y") == "Y", false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
 
@@ -269,14 +279,45 @@ bool Program::initialise() {
 
     ui::MainWindowHooks hooks;
     hooks.clockTick = [this] { m_engine.clockTick(); };
-    hooks.endOfGame = [this] { return engine::endOfGame(m_state, m_frontend); };
+    hooks.endOfGame = [this] { return m_engine.endGame(); };
     hooks.firstActivationChecks = [this] {
-        const std::string folder = m_state.dataFolder.empty() ? m_state.settings.programDirectory()
-                                                               : m_state.dataFolder;
+        const std::string folder = writeFolderOf(m_state);
         engine::upgradeScoreFile(folder, m_frontend);
-        return !engine::playerStatisticsExist(folder);
+        const bool firstRun = !engine::playerStatisticsExist(folder);
+        // The player file, once made, ends the first run.
+        if (const std::string failure = engine::createStatisticsFile(folder); !failure.empty()) {
+            m_frontend.showInformation(failure);
+        }
+        return firstRun;
     };
-    hooks.autoplaySweep = [this] { engine::runAutomaticSteps(m_state, m_frontend); };
+    hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
+    hooks.saveGameInPlay = [this] {
+        const std::string folder = writeFolderOf(m_state);
+        const std::optional<engine::SavedGame> saved =
+            engine::gameToSave(m_engine, m_frontend.timeOfDayMs());
+        if (!saved) {
+            engine::removeSavedGame(folder);
+            return;
+        }
+        if (const WriteResult written = engine::writeSavedGame(folder, *saved); !written) {
+            m_frontend.showInformation(written.message);
+            return;
+        }
+        m_engine.setAsideGameInPlay();
+    };
+    hooks.resumeGame = [this] {
+        const engine::ResumeResult resumed =
+            engine::resumeSavedGame(m_engine, writeFolderOf(m_state));
+        if (resumed.outcome == engine::ResumeOutcome::Dropped) {
+            m_frontend.showInformation(resumed.notice);
+        }
+        return resumed.outcome == engine::ResumeOutcome::Resumed;
+    };
+    m_engine.setResultRecorder([this](const engine::GameResult& result) {
+        for (const std::string& message : engine::recordResult(writeFolderOf(m_state), result)) {
+            m_frontend.showInformation(message);
+        }
+    });
     hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
@@ -288,7 +329,9 @@ void Program::forwardPointer(const ui::PointerEvent& event) {
     using Kind = ui::PointerEvent::Kind;
     switch (event.kind) {
     case Kind::Press: {
-        const int button = event.button == Qt::RightButton ? 1 : event.button == Qt::MiddleButton ? 2 : 0;
+        const int button = event.button == Qt::RightButton    ? 1
+                           : event.button == Qt::MiddleButton ? 2
+                                                              : 0;
         // The engine's shift state: bit value 4 is the Ctrl key.
         m_engine.buttonDown(button, event.ctrl ? 4 : 0, event.x, event.y);
         break;
@@ -318,9 +361,11 @@ void Program::attachRenderer() {
     };
     hooks.stopSound = [this] { m_frontend.stopSound(); };
     hooks.scrollBarVisible = [] { return false; };
-    m_renderer = std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
-    m_drawingTarget = std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
-        *m_renderer, *m_images, m_state);
+    m_renderer =
+        std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
+    m_drawingTarget =
+        std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
+            *m_renderer, *m_images, m_state);
     m_frontend.drawing().setTarget(m_drawingTarget.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
     m_frontend.setWinningAnimation([this] { m_winning->run(); });

@@ -75,6 +75,10 @@ struct ProgramState {
     /// Set by an executed action when a card left a tableau, so that the
     /// card it uncovered may turn face up.
     bool cardLeftTableau = false;
+    /// Games ended so far in this run (by the end of game), and whether the
+    /// last of them was won: the play engine keeps the statistics from them.
+    int gamesEnded = 0;
+    bool lastEndingWon = false;
     /// Calls into engine parts wired at start-up.
     EngineHooks hooks;
 

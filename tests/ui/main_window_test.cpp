@@ -1,7 +1,7 @@
 #include "program_fixture.h"
 #include "table/program_state.h"
-#include "ui/open_game_form.h"
 #include "ui/main_window.h"
+#include "ui/open_game_form.h"
 
 #include <QAction>
 #include <QLabel>
@@ -83,7 +83,8 @@ TEST_F(MainWindowTest, OpensOnADealtGameAndSwitchesGamesFromTheList) {
     };
     window().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     // A first run (no player statistics) opened the chooser by itself; then the Open command.
-    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
+    EXPECT_EQ(boxes.dialogs,
+              (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
     EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")))
         << caption().toStdString();
     EXPECT_TRUE(kDealNumber.match(caption()).hasMatch());
@@ -101,8 +102,11 @@ TEST_F(MainWindowTest, MenusShowOnlyTheProgramsCommands) {
     start();
     EXPECT_EQ(window().menuBar()->actions().size(), 4);
     EXPECT_EQ(entries("mnuPartita"),
-              (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "-", "E&xit"}));
-    EXPECT_EQ(entries("mnuGameMenu"), (QStringList{"Au&toplay [F7]"}));
+              (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "&Restart [F5]",
+                           "&Deal number... [Ctrl+D]", "-", "E&xit"}));
+    EXPECT_EQ(entries("mnuGameMenu"),
+              (QStringList{"&Undo [Ctrl+Z]", "&Redo [Ctrl+Shift+Z]", "-", "Au&toplay [F7]", "-",
+                           "&Statistics", "Status &bar"}));
     EXPECT_EQ(entries("mnuOpzioni"), (QStringList{"C&ustomize... [Ctrl+U]"}));
     EXPECT_EQ(entries("mnuAiuto"),
               (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));
@@ -143,7 +147,8 @@ TEST_F(MainWindowTest, ToolBarButtonsCarryTheirHintsAndRunTheirCommands) {
 
     window().findChild<QToolButton*>(names[1])->click();
     // A first run (no player statistics) opened the chooser by itself; then the Open command.
-    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
+    EXPECT_EQ(boxes.dialogs,
+              (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
 }
 
 TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
@@ -327,8 +332,10 @@ TEST_F(MainWindowTest, AClickOnTheTableSlidesAPuzzleTileIntoTheGap) {
     // The table picture shows the card where the gap was: no longer the cloth.
     const QImage picture = window().tableView()->grab().toImage();
     // A point on the card's white margin, clear of the index and the pips.
-    const QColor margin = picture.pixelColor(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48);
-    EXPECT_GT(margin.red() + margin.green() + margin.blue(), 3 * 200) << "expected the white card face";
+    const QColor margin =
+        picture.pixelColor(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48);
+    EXPECT_GT(margin.red() + margin.green() + margin.blue(), 3 * 200)
+        << "expected the white card face";
 }
 
 } // namespace
