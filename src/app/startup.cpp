@@ -10,6 +10,8 @@
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
+#include "engine/game_statistics.h"
+#include "engine/saved_game.h"
 #include "engine/statistics_file.h"
 #include "render/needed_pictures.h"
 #include "resources/sound_effect_backend.h"
@@ -36,6 +38,11 @@ const QString kErrorTitle = QStringLiteral("Error");
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The folder the program writes its files under.
+std::string writeFolderOf(const table::ProgramState& state) {
+    return state.dataFolder.empty() ? state.settings.programDirectory() : state.dataFolder;
 }
 
 bool screenHas256ColoursOrFewer() {
@@ -261,6 +268,8 @@ bool Program::initialise() {
         const IniFile preferences(m_state.preferencesPath());
         m_window->setToolBarVisible(
             preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
+        m_window->setStatusBarChoice(
+            preferences.readText(kPreferenceSection, "Show_StatusBar", "Y") == "Y", false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
 
@@ -313,14 +322,45 @@ bool Program::initialise() {
 
     ui::MainWindowHooks hooks;
     hooks.clockTick = [this] { m_engine.clockTick(); };
-    hooks.endOfGame = [this] { return engine::endOfGame(m_state, m_frontend); };
+    hooks.endOfGame = [this] { return m_engine.endGame(); };
     hooks.firstActivationChecks = [this] {
-        const std::string folder =
-            m_state.dataFolder.empty() ? m_state.settings.programDirectory() : m_state.dataFolder;
+        const std::string folder = writeFolderOf(m_state);
         engine::upgradeScoreFile(folder, m_frontend);
-        return !engine::playerStatisticsExist(folder);
+        const bool firstRun = !engine::playerStatisticsExist(folder);
+        // The player file, once made, ends the first run.
+        if (const std::string failure = engine::createStatisticsFile(folder); !failure.empty()) {
+            m_frontend.showInformation(failure);
+        }
+        return firstRun;
     };
-    hooks.autoplaySweep = [this] { engine::runAutomaticSteps(m_state, m_frontend); };
+    hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
+    hooks.saveGameInPlay = [this] {
+        const std::string folder = writeFolderOf(m_state);
+        const std::optional<engine::SavedGame> saved =
+            engine::gameToSave(m_engine, m_frontend.timeOfDayMs());
+        if (!saved) {
+            engine::removeSavedGame(folder);
+            return;
+        }
+        if (const WriteResult written = engine::writeSavedGame(folder, *saved); !written) {
+            m_frontend.showInformation(written.message);
+            return;
+        }
+        m_engine.setAsideGameInPlay();
+    };
+    hooks.resumeGame = [this] {
+        const engine::ResumeResult resumed =
+            engine::resumeSavedGame(m_engine, writeFolderOf(m_state));
+        if (resumed.outcome == engine::ResumeOutcome::Dropped) {
+            m_frontend.showInformation(resumed.notice);
+        }
+        return resumed.outcome == engine::ResumeOutcome::Resumed;
+    };
+    m_engine.setResultRecorder([this](const engine::GameResult& result) {
+        for (const std::string& message : engine::recordResult(writeFolderOf(m_state), result)) {
+            m_frontend.showInformation(message);
+        }
+    });
     hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };

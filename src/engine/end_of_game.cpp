@@ -39,6 +39,8 @@ bool endOfGame(table::ProgramState& state, app::Frontend& frontend) {
 
     const bool won = flags.test(Flag::Won) && !state.gameLost;
     state.gameLost = false;
+    ++state.gamesEnded;
+    state.lastEndingWon = won;
     flags.clear(Flag::Won);
     flags.clear(Flag::GameInPlay);
     flags.set(Flag::StopAutoplay);

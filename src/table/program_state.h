@@ -87,6 +87,10 @@ struct ProgramState {
     /// Set when the game's own rules end it as lost (Hit or Miss after two
     /// passes without a hit); the end of game reads and clears it.
     bool gameLost = false;
+    /// Games ended so far in this run (by the end of game), and whether the
+    /// last of them was won: the play engine keeps the statistics from them.
+    int gamesEnded = 0;
+    bool lastEndingWon = false;
     /// Calls into engine parts wired at start-up.
     EngineHooks hooks;
 

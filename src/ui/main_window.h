@@ -57,6 +57,12 @@ struct MainWindowHooks {
     std::function<void(const PointerEvent&)> pointer;
     /// Runs once the window has closed for good (tear down).
     std::function<void()> closed;
+    /// At the close, before the game on the table ends: keeps it to be
+    /// continued at the next start.
+    std::function<void()> saveGameInPlay;
+    /// At the first activation: continues the game kept at the last close;
+    /// true when it did (then no new game is dealt).
+    std::function<bool()> resumeGame;
 };
 
 /// The program's main window: the table fills it, a panel with the tool bar
@@ -134,6 +140,19 @@ public:
     // --- Commands -------------------------------------------------------------------
     void newGame();
     void openGame();
+    /// Deals the same deal number again, after the same question as New.
+    void restartGame();
+    /// Asks for a deal number and deals it for the current game.
+    void chooseDealNumber();
+    void undo();
+    void redo();
+    /// The statistics dialog of the player file.
+    void showStatistics();
+    /// Shows or hides the status bar; with `save` the choice is kept in the
+    /// preferences (Show_StatusBar).
+    void setStatusBarChoice(bool visible, bool save);
+    /// Brings Undo, Redo and Restart and the status bar up to date.
+    void updatePlayCommands();
     void toggleAutoplay();
     void showAbout();
     /// The customise dialog, made anew for each use.
@@ -158,6 +177,9 @@ private:
     void toolButtonClicked(QAction* command);
     void onActivated();
     bool gameRunning() const;
+    /// The question New, Restart and Deal number ask before a running game
+    /// is abandoned; true to go on.
+    bool mayAbandonGame();
     void reportWriteFailure(const std::string& message);
 
     table::ProgramState& m_state;
@@ -188,6 +210,15 @@ private:
     QAction* m_mnuRules = nullptr;
     QAction* m_sommario = nullptr;
     QAction* m_mnuAbout = nullptr;
+    QAction* m_mnuRestartDeal = nullptr;
+    QAction* m_mnuDealNumber = nullptr;
+    QAction* m_mnuUndo = nullptr;
+    QAction* m_mnuRedo = nullptr;
+    QAction* m_mnuGameStatistics = nullptr;
+    QAction* m_mnuStatusBar = nullptr;
+    QLabel* m_lblMoves = nullptr;
+    QLabel* m_lblStock = nullptr;
+    QLabel* m_lblPasses = nullptr;
     QAction* m_mnuShowTime = nullptr;
     QAction* m_mnuShowScore = nullptr;
     QAction* m_mnuInsertBookmark = nullptr;

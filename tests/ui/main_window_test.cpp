@@ -107,8 +107,11 @@ TEST_F(MainWindowTest, MenusShowOnlyTheProgramsCommands) {
     start();
     EXPECT_EQ(window().menuBar()->actions().size(), 4);
     EXPECT_EQ(entries("mnuPartita"),
-              (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "-", "E&xit"}));
-    EXPECT_EQ(entries("mnuGameMenu"), (QStringList{"Au&toplay [F7]"}));
+              (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "&Restart [F5]",
+                           "&Deal number... [Ctrl+D]", "-", "E&xit"}));
+    EXPECT_EQ(entries("mnuGameMenu"),
+              (QStringList{"&Undo [Ctrl+Z]", "&Redo [Ctrl+Shift+Z]", "-", "Au&toplay [F7]", "-",
+                           "&Statistics", "Status &bar"}));
     EXPECT_EQ(entries("mnuOpzioni"), (QStringList{"C&ustomize... [Ctrl+U]"}));
     EXPECT_EQ(entries("mnuAiuto"),
               (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));

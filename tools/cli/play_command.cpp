@@ -133,6 +133,21 @@ private:
                   << '\n';
             return true;
         }
+        if (w.size() == 1 && (w[0] == "undo" || w[0] == "redo")) {
+            const bool undo = w[0] == "undo";
+            if (undo ? m_engine.undo() : m_engine.redo()) {
+                return true;
+            }
+            problem = undo ? "nothing to undo" : "nothing to redo";
+            return false;
+        }
+        if (w.size() == 1 && w[0] == "restart") {
+            if (m_engine.restartGame()) {
+                return true;
+            }
+            problem = "the game could not be dealt again";
+            return false;
+        }
         const std::optional<engine::PointerCommand> command =
             engine::parsePointerCommand(line, problem);
         return command && engine::runPointerCommand(m_engine, *command, problem);
