@@ -290,6 +290,69 @@ TEST(PlayCommand, ShowSaysWhetherTheGameIsWon) {
     EXPECT_EQ(played.lines[played.lines.size() - 2], "game won");
 }
 
+TEST(PlayCommand, UndoTakesBackOneActionAndRedoPlaysItAgain) {
+    // Klondike deal 1: a right click sends the ace of hearts from tableau 7.
+    const CliRun played = play({"1", "1"}, "show\nrclick Fila7\nshow\nundo\nshow\nredo\nshow\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    std::vector<std::vector<std::string>> tables(1);
+    for (const std::string& line : played.lines) {
+        if (line == "game in play") {
+            tables.emplace_back();
+        } else {
+            tables.back().push_back(line);
+        }
+    }
+    ASSERT_GE(tables.size(), 5u);
+    const auto has = [](const std::vector<std::string>& t, const std::string& line) {
+        return std::find(t.begin(), t.end(), line) != t.end();
+    };
+    EXPECT_TRUE(has(tables[1], "Dest1: 001"));
+    EXPECT_FALSE(has(tables[2], "Dest1: 001"));
+    EXPECT_TRUE(has(tables[3], "Dest1: 001"));
+    // The table after undo is the dealt one, line for line (the "ok" answers apart).
+    const auto withoutAnswers = [](std::vector<std::string> t) {
+        t.erase(std::remove(t.begin(), t.end(), "ok"), t.end());
+        return t;
+    };
+    // tables[0] also holds the table printed at the deal: compare its shown part.
+    const std::vector<std::string> dealt = withoutAnswers(tables[0]);
+    const std::vector<std::string> undone = withoutAnswers(tables[2]);
+    ASSERT_LE(undone.size(), dealt.size());
+    EXPECT_EQ(undone, std::vector<std::string>(dealt.end() - undone.size(), dealt.end()));
+}
+
+TEST(PlayCommand, UndoAndRedoWithNothingToTakeBackAreRefused) {
+    const CliRun played = play({"1", "1"}, "undo\nrclick Fila7\nredo\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    const std::string all = played.err + [&] {
+        std::string text;
+        for (const std::string& line : played.lines) {
+            text += line + "\n";
+        }
+        return text;
+    }();
+    EXPECT_NE(all.find("nothing to undo"), std::string::npos) << all;
+    EXPECT_NE(all.find("nothing to redo"), std::string::npos) << all;
+}
+
+TEST(PlayCommand, RestartDealsTheSameCardsAgain) {
+    const CliRun played = play({"1", "1"}, "show\nrclick Fila7\nrestart\nshow\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    std::vector<std::vector<std::string>> tables(1);
+    for (const std::string& line : played.lines) {
+        if (line == "game in play") {
+            tables.emplace_back();
+        } else if (line != "ok") {
+            tables.back().push_back(line);
+        }
+    }
+    ASSERT_GE(tables.size(), 3u);
+    // tables[0] also holds the table printed at the deal: compare its shown part.
+    ASSERT_LE(tables[2].size(), tables[0].size());
+    EXPECT_EQ(tables[2],
+              std::vector<std::string>(tables[0].end() - tables[2].size(), tables[0].end()));
+}
+
 TEST(PlayCommand, UsageErrors) {
     EXPECT_EQ(play({"87"}, "").status, 2);
     EXPECT_EQ(play({"87", "12", "--autoplay", "maybe"}, "").status, 2);
