@@ -247,7 +247,10 @@ TEST(UndoProperty, UndoAndRedoRetraceEveryTableExactlyInEveryGame) {
             const int held = engine.moves();
             engine.buttonUp();
             if (engine.moves() == held + 1) {
+                // A new action: what was taken back can no longer be replayed.
                 line.push_back(tableState(state));
+                ahead.clear();
+                ASSERT_FALSE(engine.canRedo()) << where;
             }
             if (!state.flags.test(table::Flag::GameInPlay)) {
                 continue;
