@@ -22,6 +22,7 @@
 #include "ui/toolbar_icons.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -118,6 +119,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     m_scrollBar = new QScrollBar(Qt::Vertical, m_client);
     m_scrollBar->setObjectName(QStringLiteral("scrBarMain"));
     m_scrollBar->hide();
+    // The wheel over the table moves the scroll bar while it is shown.
+    m_table->installEventFilter(this);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
         m_state.mainGame.setCell(cell::ScrollOffset, value);
         if (m_frontend) {
@@ -642,8 +645,11 @@ void TfrmMain::updateScrollRange() {
         m_scrollBar->setRange(0, lowest - visible + 10);
         m_scrollBar->setPageStep(visible);
         m_scrollBar->setSingleStep(20);
-    } else if (m_scrollBar->value() != 0) {
-        m_scrollBar->setValue(0);
+    }
+    // A new layout puts the table back at its top: the bar follows the table.
+    const int offset = needed ? m_state.mainGame.cell(cell::ScrollOffset) : 0;
+    if (m_scrollBar->value() != offset) {
+        m_scrollBar->setValue(offset);
     }
     m_scrollBar->setVisible(needed);
 }
@@ -653,6 +659,16 @@ bool TfrmMain::gameRunning() const {
 }
 
 // --- Events --------------------------------------------------------------------------------
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::Wheel) {
+        if (m_scrollBar->isVisible()) {
+            QCoreApplication::sendEvent(m_scrollBar, event);
+        }
+        return true;
+    }
+    return C_TAdvancedForm<QMainWindow>::eventFilter(watched, event);
+}
 
 bool TfrmMain::event(QEvent* event) {
     const bool handled = C_TAdvancedForm<QMainWindow>::event(event);

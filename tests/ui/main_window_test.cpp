@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -484,6 +485,64 @@ TEST_F(MainWindowTest, RulesFromTheChooserOpenInFrontOfItAndCanBeReadWhileItWait
     EXPECT_EQ(help->parentWidget(), &window());
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("3087.html")));
+}
+
+// Grid games on low screens: the first row clear of the tool bar panel, the
+// rest reached with the wheel and the scroll bar.
+TEST_F(MainWindowTest, AGridTallerThanTheWindowStartsBelowTheToolBarAndScrolls) {
+    directory.write("DATA/Stat_e00.dat", "");
+    bool scrolledOnce = false;
+    for (const int game : {37, 89}) {
+        // The whole screen, and what a maximised window keeps of it under a
+        // title bar and a panel.
+        for (const QSize size : {QSize(800, 600), QSize(1024, 600), QSize(1024, 540)}) {
+            const int width = size.width();
+            SCOPED_TRACE(::testing::Message()
+                         << "game " << game << " at " << width << "x" << size.height());
+            program.reset();
+            start("[Preference]\nGame=" + std::to_string(game) +
+                  "\nAutoPlay=N\nDeal_Animation=N\nMainWindowState_Maximized=N\n"
+                  "MainWindowState_Width=" +
+                  std::to_string(width) +
+                  "\nMainWindowState_Height=" + std::to_string(size.height()) + "\n");
+            ASSERT_TRUE(testing::processEventsUntil(
+                [&] { return program->state().flags.test(Flag::GameInPlay); }));
+            const table::TMainGame& g = program->state().mainGame;
+            const auto* panel = window().findChild<QFrame*>(QStringLiteral("pnlTBx"));
+            ASSERT_EQ(panel->height(), 63);
+            EXPECT_GE(g.tableauY(0), panel->height());
+
+            TableView* view = window().tableView();
+            QScrollBar* bar = window().scrollBar();
+            const bool taller = g.cell(table::cell::LowestCardEdge) > view->height();
+            EXPECT_EQ(bar->isVisible(), taller);
+            if (!taller) {
+                continue;
+            }
+            scrolledOnce = true;
+            const int top = g.tableauY(0);
+            const QImage before = view->image()->copy();
+            QWheelEvent down(QPointF(100, 200), view->mapToGlobal(QPointF(100, 200)), QPoint(),
+                             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
+            QCoreApplication::sendEvent(view, &down);
+            QCoreApplication::processEvents();
+            const int offset = bar->value();
+            EXPECT_GT(offset, 0);
+            EXPECT_EQ(g.cell(table::cell::ScrollOffset), offset);
+            EXPECT_EQ(g.tableauY(0), top - offset);
+            EXPECT_NE(view->image()->copy(), before);
+            // The bar's end shows the lowest card edge.
+            bar->setValue(bar->maximum());
+            EXPECT_GE(bar->value() + view->height(), g.cell(table::cell::LowestCardEdge));
+            // A new layout puts the table and the bar back at the top.
+            window().redrawTable();
+            EXPECT_EQ(g.cell(table::cell::ScrollOffset), 0);
+            EXPECT_EQ(bar->value(), 0);
+            EXPECT_EQ(g.tableauY(0), top);
+        }
+    }
+    EXPECT_TRUE(scrolledOnce) << "no grid was taller than its window";
 }
 
 } // namespace
