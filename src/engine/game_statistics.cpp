@@ -1,5 +1,6 @@
 #include "engine/game_statistics.h"
 
+#include "app/number_text.h"
 #include "engine/game_clock.h"
 
 #include <algorithm>
@@ -19,15 +20,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kDamagedSuffix = ".damaged";
 constexpr int kMostDamagedCopies = 99;
 constexpr std::string_view kNone = "-";
-
-std::optional<long long> readNumber(std::string_view text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::string_view trimmed(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
@@ -50,7 +42,7 @@ bool setFigure(GameStatistics& game, std::string_view key, std::string_view valu
         game.name = std::string(value);
         return true;
     }
-    const std::optional<long long> number = readNumber(value);
+    const std::optional<long long> number = app::readExactNumber<long long>(value);
     const auto small = [&](int& into) {
         if (!number || *number < INT32_MIN || *number > INT32_MAX) {
             return false;
@@ -225,7 +217,7 @@ std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string
             }
             const std::optional<long long> number =
                 line.starts_with(kGameSection) && line.ends_with(']')
-                    ? readNumber(
+                    ? app::readExactNumber<long long>(
                           line.substr(kGameSection.size(), line.size() - kGameSection.size() - 1))
                     : std::nullopt;
             if (!number || *number < 0 || *number > INT32_MAX ||

@@ -1,5 +1,6 @@
 #include "engine/play_position.h"
 
+#include "app/number_text.h"
 #include "table/card_table.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
@@ -58,22 +59,13 @@ std::vector<std::string_view> split(std::string_view text, char separator, std::
     return parts;
 }
 
-template <typename Number> std::optional<Number> readNumber(std::string_view text) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 template <typename Array> bool readNumbers(std::string_view text, Array& into) {
     const std::vector<std::string_view> items = split(text, kItemSeparator, into.size() + 1);
     if (items.size() != into.size()) {
         return false;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const auto value = readNumber<typename Array::value_type>(items[i]);
+        const auto value = app::readExactNumber<typename Array::value_type>(items[i]);
         if (!value) {
             return false;
         }
@@ -98,7 +90,7 @@ bool isPileString(std::string_view pile) {
         return false;
     }
     for (std::size_t i = 0; i < pile.size(); i += 3) {
-        if (const auto code = readNumber<int>(pile.substr(i, 3));
+        if (const auto code = app::readExactNumber<int>(pile.substr(i, 3));
             !code || *code > table::CardTable::kEntries) {
             return false;
         }
@@ -215,8 +207,8 @@ std::optional<PlayPosition> parsePosition(std::string_view text) {
         return std::nullopt;
     }
     position.faces = std::string(faces);
-    const auto score = readNumber<int>(sections[Score]);
-    const auto snapshots = readNumber<int>(sections[Snapshots]);
+    const auto score = app::readExactNumber<int>(sections[Score]);
+    const auto snapshots = app::readExactNumber<int>(sections[Snapshots]);
     const std::string_view flags = sections[Flags];
     if (!score || !snapshots || *snapshots < 0 || !readNumbers(sections[Cells], position.cells) ||
         !readNumbers(sections[Counters], position.counters) || flags.size() != 2 ||

@@ -1,6 +1,7 @@
 #include "engine/saved_game.h"
 
 #include "app/frontend.h"
+#include "app/number_text.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/card_census.h"
 #include "engine/game_clock.h"
@@ -35,15 +36,6 @@ constexpr std::string_view kUndoStockKey = "UndoStock";
 constexpr std::string_view kUndoFoundationKey = "UndoFoundation";
 constexpr std::string_view kUndoTableauKey = "UndoTableau";
 constexpr std::string_view kUndoReserveKey = "UndoReserve";
-
-std::optional<long long> readNumber(std::string_view text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 void appendLine(std::string& text, std::string_view key, std::string_view value) {
     text.append(key).append("=").append(value).append(kLineEnd);
@@ -199,7 +191,7 @@ std::optional<SavedGame> parseSavedGame(std::string_view text, std::string& prob
         const std::string_view key = line.substr(0, equals);
         const std::string_view value = line.substr(equals + 1);
         if (key == kGameKey || key == kElapsedKey) {
-            const std::optional<long long> number = readNumber(value);
+            const std::optional<long long> number = app::readExactNumber<long long>(value);
             if (!number || *number < 0 || (key == kGameKey && *number > INT32_MAX)) {
                 return fail("a number that does not read");
             }
