@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
+#include <QSysInfo>
 #include <QTimer>
 
 #include <filesystem>
@@ -106,6 +107,10 @@ bool Program::start() {
         return false;
     }
 
+    if (!claimDataFolder()) {
+        return false;
+    }
+
     if (m_options.showSplash) {
         m_splash = std::make_unique<ui::TfrmSplashForm>();
         m_splash->show();
@@ -154,6 +159,43 @@ bool Program::start() {
     QApplication::restoreOverrideCursor();
     m_hourglass = false;
     return true;
+}
+
+bool Program::claimDataFolder() {
+    m_runningCopy = std::make_unique<RunningCopy>(fromStd(writeFolderOf(m_state)));
+    const RunningCopy::Claim claim = m_runningCopy->claim([this] {
+        if (m_window) {
+            m_window->bringToFront();
+        }
+    });
+    switch (claim) {
+    case RunningCopy::Claim::Holder:
+    case RunningCopy::Claim::Unavailable:
+        // Unavailable: the folder cannot be written, so no copy keeps
+        // anything there; start-up says so when it makes the folder.
+        return true;
+    case RunningCopy::Claim::AnotherCopyAsked:
+        // The running copy shows its window; this one ends quietly.
+        m_runningCopy.reset();
+        stop(0);
+        return false;
+    case RunningCopy::Claim::AnotherCopyUnreachable:
+        break;
+    }
+    const QString lockPath = m_runningCopy->lockPath();
+    const QString host = m_runningCopy->holderHost();
+    m_runningCopy.reset();
+    stop(1);
+    QString text = QStringLiteral("Vellomir is already running with the data folder\r%1")
+                       .arg(fromStd(writeFolderOf(m_state)));
+    if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
+        text += QStringLiteral("\ron the computer %1").arg(host);
+    }
+    text += QStringLiteral(".\rOnly one copy at a time can keep the preferences and statistics "
+                           "there. Close the other copy first; if none runs, remove the file\r%1")
+                .arg(lockPath);
+    m_boxes.information(nullptr, fromStd(std::string(kProgramTitle)), text);
+    return false;
 }
 
 bool Program::checkFile(const std::string& path) {
@@ -415,6 +457,10 @@ void Program::attachRenderer() {
 }
 
 void Program::tearDown() {
+    // The last write of the run is done: a later start may take the folder.
+    if (m_runningCopy) {
+        m_runningCopy->release();
+    }
     if (m_hourglass) {
         QApplication::restoreOverrideCursor();
         m_hourglass = false;

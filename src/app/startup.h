@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/running_copy.h"
 #include "app/startup_probe.h"
 #include "engine/play_engine.h"
 #include "render/card_images.h"
@@ -71,6 +72,9 @@ public:
 
 private:
     bool initialise();
+    // Becomes the one running copy of its data folder; else asks the running
+    // copy to show itself (or says that it runs) and false.
+    bool claimDataFolder();
     bool checkFile(const std::string& path);
     // Makes the data folder; says once why when it cannot be made or written.
     void prepareDataFolder();
@@ -99,6 +103,8 @@ private:
     std::unique_ptr<ui::WinningSequence> m_winning;
     std::unique_ptr<ui::TfrmSplashForm> m_splash;
     std::unique_ptr<ui::TfrmMain> m_window;
+    // The lock of the data folder, held from start-up to the tear down.
+    std::unique_ptr<RunningCopy> m_runningCopy;
     int m_exitCode = 0;
     bool m_hourglass = false;
 };

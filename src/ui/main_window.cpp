@@ -550,6 +550,15 @@ int TfrmMain::tableTopMargin() const {
 
 // --- Window state -----------------------------------------------------------------------
 
+void TfrmMain::bringToFront() {
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
 void TfrmMain::restoreWindowState(const app::IniFile& preferences) {
     const QSize screen = screenSize(*this);
     const auto number = [&](std::string_view key, int fallback) {

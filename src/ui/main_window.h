@@ -107,6 +107,9 @@ public:
     /// Writes the window's place to the preferences; false when that failed
     /// (the reason was shown).
     bool saveWindowState(app::IniFile& preferences);
+    /// Shows the window in front of the others, restored when minimised: a
+    /// second start of the program asks this of the running copy.
+    void bringToFront();
 
     // --- What the frontend sets ---------------------------------------------------
     void setClockVisible(bool visible);

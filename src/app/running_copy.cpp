@@ -1,0 +1,134 @@
+#include "app/running_copy.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QSysInfo>
+
+#include <chrono>
+
+namespace vellomir::app {
+namespace {
+
+// What a later start sends the running copy.
+const QByteArray kShowWord = QByteArrayLiteral("show\n");
+// How long a later start waits for the running copy's socket.
+constexpr int kConnectTimeoutMs = 2000;
+// Hex digits of the folder's hash in the socket name.
+constexpr int kSocketHashDigits = 32;
+
+// A lock file that names no process is a copy's lock being written for this
+// long at most; older, it is debris.
+constexpr std::chrono::seconds kUnreadableLockAge{10};
+
+bool isDebris(const QString& lockPath) {
+    const QDateTime changed = QFileInfo(lockPath).lastModified();
+    return QFileInfo(lockPath).isFile() && changed.isValid() &&
+           changed.secsTo(QDateTime::currentDateTime()) > kUnreadableLockAge.count();
+}
+
+} // namespace
+
+RunningCopy::RunningCopy(QString dataFolder)
+    : m_dataSubfolder(dataFolder + QStringLiteral("DATA")),
+      m_lockPath(m_dataSubfolder + QLatin1Char('/') + QLatin1String(kRunningCopyLockName)) {}
+
+RunningCopy::~RunningCopy() {
+    release();
+}
+
+QString RunningCopy::socketNameFor(const QString& dataSubfolder) {
+    QString path = QFileInfo(dataSubfolder).canonicalFilePath();
+    if (path.isEmpty()) {
+        path = QDir::cleanPath(QFileInfo(dataSubfolder).absoluteFilePath());
+    }
+    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256);
+    return QStringLiteral("vellomir-") + QString::fromLatin1(hash.toHex().left(kSocketHashDigits));
+}
+
+RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
+    m_showWindow = std::move(showWindow);
+    m_holderHost.clear();
+    // The first copy makes DATA/ to hold its lock; a later one finds it made.
+    if (!QDir().mkpath(m_dataSubfolder)) {
+        return Claim::Unavailable;
+    }
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    // Never stale by age: only the end of the holding process frees a lock.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0)) {
+        listen();
+        return Claim::Holder;
+    }
+    const QLockFile::LockError error = m_lock->error();
+    if (error != QLockFile::LockFailedError) {
+        m_lock.reset();
+        return Claim::Unavailable;
+    }
+    qint64 pid = 0;
+    QString application;
+    if (!m_lock->getLockInfo(&pid, &m_holderHost, &application) && isDebris(m_lockPath)) {
+        // Not a lock any copy holds: one that died while writing it left it
+        // empty or cut. Taken over like the lock of a dead copy.
+        if (m_lock->removeStaleLockFile() && m_lock->tryLock(0)) {
+            listen();
+            return Claim::Holder;
+        }
+    }
+    m_lock.reset();
+    return askRunningCopyToShow() ? Claim::AnotherCopyAsked : Claim::AnotherCopyUnreachable;
+}
+
+void RunningCopy::release() {
+    m_server.reset();
+    if (m_lock) {
+        m_lock->unlock();
+        m_lock.reset();
+    }
+}
+
+bool RunningCopy::askRunningCopyToShow() const {
+    QLocalSocket socket;
+    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    socket.connectToServer(socketNameFor(m_dataSubfolder));
+    if (!socket.waitForConnected(kConnectTimeoutMs)) {
+        return false;
+    }
+    socket.write(kShowWord);
+    const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs) || socket.bytesToWrite() == 0;
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void RunningCopy::listen() {
+    m_server = std::make_unique<QLocalServer>();
+    // A name in the abstract namespace leaves no socket file behind when the
+    // copy dies, so a later copy can always listen again.
+    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    if (!m_server->listen(socketNameFor(m_dataSubfolder))) {
+        // Later starts still find the lock; they say that the program runs.
+        m_server.reset();
+        return;
+    }
+    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this] {
+        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                             &QLocalSocket::deleteLater);
+            const auto read = [this, socket] {
+                if (!socket->canReadLine()) {
+                    return;
+                }
+                if (socket->readLine() == kShowWord && m_showWindow) {
+                    m_showWindow();
+                }
+                socket->disconnectFromServer();
+            };
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, read);
+            read();
+        }
+    });
+}
+
+} // namespace vellomir::app
