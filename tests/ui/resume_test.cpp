@@ -1,0 +1,71 @@
+// A game in progress survives the end of the program: the next start finds
+// the same table, with the same caption, and undo still takes the last move
+// back.
+
+#include "engine/saved_game.h"
+#include "table_window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vellomir::ui {
+namespace {
+
+using table::Flag;
+using testing::ProgramDirectory;
+using testing::RecordingBoxes;
+
+std::unique_ptr<app::Program> startOn(const ProgramDirectory& directory, RecordingBoxes& boxes) {
+    auto program = std::make_unique<app::Program>(testing::testOptions(directory, boxes));
+    EXPECT_TRUE(program->start()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(testing::processEventsUntil([&] {
+        return !program->state().flags.test(Flag::FirstActivationPending) &&
+               program->state().flags.test(Flag::GameInPlay);
+    }));
+    // The keys reach the window's shortcuts only while it is active.
+    program->mainWindow()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(program->mainWindow()));
+    return program;
+}
+
+TEST(Resume, TheNextStartFindsTheSameTableAndUndoStillTakesTheLastMoveBack) {
+    ProgramDirectory directory;
+    testing::writeReturningKlondikePlayer(directory);
+    RecordingBoxes boxes;
+    const std::string saved = directory.path() + std::string(engine::kSavedGameFileName);
+
+    auto program = startOn(directory, boxes);
+    TfrmMain* window = program->mainWindow();
+    testing::clickStock(*window, program->state());
+    const table::PileLists oneMove = program->state().piles;
+    const QImage oneMovePicture = testing::tablePicture(*window);
+    testing::clickStock(*window, program->state());
+    const table::PileLists twoMoves = program->state().piles;
+    const QImage twoMovesPicture = testing::tablePicture(*window);
+    const QString caption = window->windowTitle();
+    ASSERT_EQ(program->engine().moves(), 2);
+    ASSERT_NE(twoMoves, oneMove);
+
+    window->close(); // Exit: the game in play is kept
+    program.reset();
+    ASSERT_TRUE(std::filesystem::exists(saved));
+
+    program = startOn(directory, boxes);
+    window = program->mainWindow();
+    EXPECT_TRUE(boxes.boxes.isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_EQ(program->state().piles, twoMoves);
+    EXPECT_EQ(testing::tablePicture(*window), twoMovesPicture);
+    EXPECT_EQ(program->engine().moves(), 2);
+    // Read once: a later start deals afresh unless this run saves again.
+    EXPECT_FALSE(std::filesystem::exists(saved));
+
+    QTest::keyClick(window->tableView(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(program->state().piles, oneMove);
+    EXPECT_EQ(testing::tablePicture(*window), oneMovePicture);
+    EXPECT_EQ(program->engine().moves(), 1);
+}
+
+} // namespace
+} // namespace vellomir::ui
