@@ -6,8 +6,8 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # Targets: catalogue_reader game_source preferences settings_record
-# score_upgrade game_play. Each run starts from the seed corpus and the
-# regression inputs in the tree; what it learns goes to
+# score_upgrade game_play statistics_file. Each run starts from the seed
+# corpus and the regression inputs in the tree; what it learns goes to
 # build-fuzz/corpus/TARGET, kept for the next run. A crash leaves its input
 # as build-fuzz/crashes/TARGET-crash-* and fails the script: fix the fault,
 # and copy the input into tests/fuzz/regressions/TARGET/ so that every
@@ -19,7 +19,8 @@ seconds=${1:-30}
 [[ $# -gt 0 ]] && shift
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] ||
-    targets=(catalogue_reader game_source preferences settings_record score_upgrade game_play)
+    targets=(catalogue_reader game_source preferences settings_record score_upgrade game_play
+        statistics_file)
 
 "$root/scripts/install-deps.sh" --fuzz
 launcher=()

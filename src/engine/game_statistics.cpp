@@ -50,27 +50,35 @@ bool setFigure(GameStatistics& game, std::string_view key, std::string_view valu
         into = static_cast<int>(*number);
         return true;
     };
+    // A count of games, or a streak (negative for losses).
+    const auto count = [&](int& into) {
+        if (!number || *number < -kMostGamesCounted || *number > kMostGamesCounted) {
+            return false;
+        }
+        into = static_cast<int>(*number);
+        return true;
+    };
     int figure = 0;
     if (key == "Played") {
-        return small(game.played);
+        return count(game.played);
     }
     if (key == "Won") {
-        return small(game.won);
+        return count(game.won);
     }
     if (key == "Lost") {
-        return small(game.lost);
+        return count(game.lost);
     }
     if (key == "Streak") {
-        return small(game.streak);
+        return count(game.streak);
     }
     if (key == "LongestWinningStreak") {
-        return small(game.longestWinningStreak);
+        return count(game.longestWinningStreak);
     }
     if (key == "LongestLosingStreak") {
-        return small(game.longestLosingStreak);
+        return count(game.longestLosingStreak);
     }
     if (key == "BestTime") {
-        if (!number || *number < 0) {
+        if (!number || *number < 0 || *number > kLongestBestTimeSeconds) {
             return false;
         }
         game.bestTimeSeconds = *number;
@@ -135,6 +143,9 @@ int GameStatistics::percentWon() const {
 
 void addResult(StatisticsBook& book, const GameResult& result) {
     GameStatistics& game = book[result.game];
+    if (game.played >= kMostGamesCounted) {
+        return;
+    }
     if (!result.name.empty()) {
         game.name = result.name;
     }
@@ -143,7 +154,8 @@ void addResult(StatisticsBook& book, const GameResult& result) {
         ++game.won;
         game.streak = game.streak > 0 ? game.streak + 1 : 1;
         game.longestWinningStreak = std::max(game.longestWinningStreak, game.streak);
-        const long long seconds = std::max(0LL, result.elapsedMs) / 1000;
+        const long long seconds =
+            std::min(std::max(0LL, result.elapsedMs) / 1000, kLongestBestTimeSeconds);
         game.bestTimeSeconds = std::min(game.bestTimeSeconds.value_or(seconds), seconds);
         game.fewestMoves = std::min(game.fewestMoves.value_or(result.moves), result.moves);
     } else {

@@ -16,6 +16,12 @@ namespace vellomir::engine {
 inline constexpr std::string_view kStatisticsFileName = "DATA/Stat_e00.dat";
 /// A statistics file larger than this is not one.
 inline constexpr std::size_t kMaxStatisticsFileSize = 4 * 1024 * 1024;
+/// The most games a game's figures count (played, won, lost, streaks), and
+/// the longest best time in seconds, that a file may hold: far beyond any
+/// player, and small enough that no sum, negation or conversion to
+/// milliseconds of them overflows.
+inline constexpr int kMostGamesCounted = 1'000'000'000;
+inline constexpr long long kLongestBestTimeSeconds = 1'000'000'000;
 
 /// How a game ended, for the statistics: won, or abandoned after its first
 /// move (a game left before any move counts nothing).
@@ -52,7 +58,8 @@ struct GameStatistics {
 /// Every game's figures, by game number.
 using StatisticsBook = std::map<int, GameStatistics>;
 
-/// Counts a result in.
+/// Counts a result in; a game that has counted kMostGamesCounted games
+/// counts no more.
 void addResult(StatisticsBook& book, const GameResult& result);
 
 /// The file's text, and back. Reading refuses (with the reason) anything

@@ -113,6 +113,30 @@ TEST(GameStatistics, DamagedTextIsRefusedWithItsLine) {
     }
 }
 
+TEST(GameStatistics, FiguresBeyondAnyPlayerAreRefusedSoThatNothingOverflows) {
+    const std::string head = "[Statistics]\r\nVersion=1\r\n[Game 1]\r\n";
+    // Each adds up in arithmetic without limits, but won + lost, the
+    // negated streak or the best time in milliseconds would not fit.
+    for (const std::string figures :
+         {"Played=2000000000\r\nWon=1000000001\r\nLost=999999999\r\n",
+          "Played=2147483647\r\nWon=0\r\nLost=2147483647\r\nStreak=-2147483648\r\n",
+          "Played=1\r\nWon=1\r\nLost=0\r\nBestTime=9223372036854775807\r\n"}) {
+        std::string problem;
+        EXPECT_FALSE(parseStatistics(head + figures, problem)) << figures;
+        EXPECT_NE(problem.find("does not read"), std::string::npos) << problem;
+    }
+    // At the limit the file reads, and a game counts no more.
+    std::string problem;
+    std::optional<StatisticsBook> book = parseStatistics(
+        head + "Played=1000000000\r\nWon=0\r\nLost=1000000000\r\nStreak=-1000000000\r\n"
+               "LongestLosingStreak=1000000000\r\n",
+        problem);
+    ASSERT_TRUE(book) << problem;
+    addResult(*book, result(1, false));
+    EXPECT_EQ(book->at(1).played, kMostGamesCounted);
+    EXPECT_TRUE(parseStatistics(statisticsText(*book), problem)) << problem;
+}
+
 // Results are counted into the file, which is written whole each time;
 // a damaged file is kept aside under another name, never overwritten.
 TEST(GameStatistics, RecordingKeepsADamagedFileAside) {
