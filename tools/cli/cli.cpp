@@ -19,6 +19,7 @@ struct CommandContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    bool installed;
 };
 
 struct Command {
@@ -65,7 +66,7 @@ const std::vector<Command>& commands() {
          }},
         {"stats [GAME]", "the statistics of the player file DATA/Stat_e00.dat",
          [](const CommandContext& c) {
-             return runStatsCommand(c.arguments, c.programDirectory, c.out, c.err);
+             return runStatsCommand(c.arguments, c.programDirectory, c.out, c.err, c.installed);
          }},
     };
     return table;
@@ -81,7 +82,7 @@ void printUsage(std::ostream& err) {
 } // namespace
 
 int runCli(const std::vector<std::string>& args, const std::string& programDirectory,
-           std::istream& in, std::ostream& out, std::ostream& err) {
+           std::istream& in, std::ostream& out, std::ostream& err, bool installed) {
     if (args.empty()) {
         printUsage(err);
         return 2;
@@ -89,7 +90,7 @@ int runCli(const std::vector<std::string>& args, const std::string& programDirec
     for (const Command& command : commands()) {
         if (command.isNamed(args.front())) {
             const std::vector<std::string> arguments(args.begin() + 1, args.end());
-            const int status = command.run({arguments, programDirectory, in, out, err});
+            const int status = command.run({arguments, programDirectory, in, out, err, installed});
             if (status == 2) {
                 printUsage(err);
             }

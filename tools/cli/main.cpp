@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     // GAMES.DAT lies beside the executable in a build folder, or in
     // ../share/vellomir from it when installed.
-    const std::string directory = vellomir::app::locateOwnProgramDirectory().directory;
-    return vellomir::tools::runCli(args, directory, std::cin, std::cout, std::cerr);
+    const vellomir::app::ProgramLocation location = vellomir::app::locateOwnProgramDirectory();
+    return vellomir::tools::runCli(args, location.directory, std::cin, std::cout, std::cerr,
+                                   location.installed);
 }

@@ -27,12 +27,12 @@ std::optional<int> gameNumber(const std::string& word) {
 } // namespace
 
 int runStatsCommand(const std::vector<std::string>& args, const std::string& programDirectory,
-                    std::ostream& out, std::ostream& err) {
+                    std::ostream& out, std::ostream& err, bool installed) {
     if (args.size() > 1 || (args.size() == 1 && !gameNumber(args[0]))) {
         err << "vellomir-cli stats: give at most one game number\n";
         return 2;
     }
-    const std::string folder = app::dataFolder(programDirectory);
+    const std::string folder = app::dataFolder(programDirectory, installed);
     const engine::StatisticsLoad load = engine::loadStatistics(folder, false);
     if (!load.ok) {
         err << "vellomir-cli: " << load.message << '\n';
