@@ -4,6 +4,8 @@
 # dealt game, keeps a screenshot, and closes it through its File menu. A
 # second start drags a Klondike card, opens the game chooser with Ctrl+F12,
 # picks FreeCell with the keyboard and plays two moves to its free cells.
+# Exit keeps that game; a third start goes on with it (a fourth start on the
+# same folder meanwhile ends at once) and Ctrl+Z takes its second move back.
 # Then, under the window manager openbox on screens of 1280x1024 and
 # 1920x1080, maximised starts of FreeCell and Double Klondike must show the
 # whole table (maximised_start.sh).
@@ -225,6 +227,44 @@ second=$(pixels_changed "$work/cell2_before.png" "$work/cell2_after.png")
 echo "pixels changed in the first free cell: $first, in the second: $second"
 [ "$first" -gt 1500 ] 2>/dev/null || fail "the first move did not fill the first free cell ($first)"
 [ "$second" -gt 1500 ] 2>/dev/null || fail "the second move did not fill the second free cell ($second)"
+caption=$(xdotool getwindowname "$window")
+exit_through_menu
+
+# Exit kept the game in play; the next start goes on with it: the same
+# caption (deal number) and the same table, and Ctrl+Z takes the second
+# move back.
+[ -f "$work/DATA/SAVEDGAME.DAT" ] || fail "Exit did not keep the game in play"
+wait_for_display
+QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" "$work/vellomir" &
+pid=$!
+window=$(wait_for_window '^Vellomir \[FreeCell\]  \[[0-9]{13}\]$' "the kept FreeCell game did not come back")
+[ "$(xdotool getwindowname "$window")" = "$caption" ] ||
+    fail "another deal came back: $(xdotool getwindowname "$window"), not $caption"
+sleep 0.8
+settle "$board" "$out/freecell_resumed.png"
+resumed=$(pixels_changed "$out/freecell_two_moves.png" "$out/freecell_resumed.png")
+echo "pixels that differ between the table at exit and the resumed one: $resumed"
+[ "$resumed" -lt 50 ] 2>/dev/null || fail "the resumed table is not the one left ($resumed)"
+
+# A second start on the same data folder ends at once, writes nothing and
+# opens no second window.
+touch "$work/before_second_start"
+sleep 1
+status=0
+QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" timeout 20 "$work/vellomir" || status=$?
+[ "$status" = 0 ] || fail "the second start ended with status $status"
+kill -0 "$pid" 2>/dev/null || fail "the running copy ended on a second start"
+written=$(find "$work" -newer "$work/before_second_start" -type f)
+[ -z "$written" ] || fail "the second start wrote $written"
+windows=$(xdotool search --name '^Vellomir \[' 2>/dev/null | wc -l)
+[ "$windows" = 1 ] || fail "$windows program windows after a second start"
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key ctrl+z || fail "could not press Ctrl+Z"
+settle "$board" "$out/freecell_undone.png"
+undone=$(pixels_changed "$out/freecell_one_move.png" "$out/freecell_undone.png")
+echo "pixels that differ between the table after one move and after the undo: $undone"
+[ "$undone" -lt 50 ] 2>/dev/null || fail "Ctrl+Z did not take the second move back ($undone)"
 exit_through_menu
 echo "end-to-end test passed"
 SESSION
