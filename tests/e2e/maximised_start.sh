@@ -5,6 +5,7 @@
 # maximised, the table picture reaches the right and bottom edges, the last
 # foundation is on the screen, and the first picture is the one the program
 # draws when it lays the table out again after an unmaximise and maximise.
+# FreeCell's window, minimised, comes back when the program is started again.
 #
 # usage: maximised_start.sh WORK_DIR OUT_DIR LABEL
 # WORK_DIR holds a copy of the program directory; screenshots go to
@@ -124,6 +125,25 @@ CFG
     differ=$(compare -metric AE "$stem.png" "$stem-again.png" null: 2>&1 || true)
     echo "$label $name: first table and laid out again differ in ${differ%% *} pixels"
     [ "${differ%% *}" -lt 50 ] 2>/dev/null || fail "$name: the first table was not laid out for the window (${differ%% *})"
+
+    if [ "$game" = 10 ]; then
+        # Minimised, the window comes back when the program is started again
+        # on the same data folder; that second start ends at once.
+        xdotool windowminimize --sync "$window" || fail "$name: could not minimise the window"
+        QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/xdg" timeout 20 "$work/vellomir" ||
+            fail "$name: the second start ended with status $?"
+        for _ in $(seq 1 50); do
+            xwininfo -id "$window" | grep -q 'Map State: IsViewable' && break
+            sleep 0.1
+        done
+        xwininfo -id "$window" | grep -q 'Map State: IsViewable' ||
+            fail "$name: a second start did not bring the minimised window back"
+        xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ ||
+            fail "$name: the window came back unmaximised"
+        active=$(xdotool getactivewindow 2>/dev/null || true)
+        echo "$label $name: back on the screen after a second start (active window $active, ours $window)"
+        [ "$active" = "$window" ] || fail "$name: the window came back but is not the active one"
+    fi
 
     wmctrl -i -c "$window"
     for _ in $(seq 1 50); do
