@@ -75,6 +75,9 @@ std::string tableState(const table::ProgramState& state) {
                                    table::Flag::Won, table::Flag::StopAutoplay}) {
         out << state.flags.test(flag);
     }
+    // Set by Hit or Miss's losing pass and read by the end of game at once:
+    // never left over between actions.
+    out << "\ngame lost=" << state.gameLost;
     out << "\ncounters=";
     for (int i = 0; i < kPositionCounters; ++i) {
         out << state.flags.counter(i) << ',';
