@@ -3,6 +3,7 @@
 #include "app/autoplay_choice.h"
 #include "app/frontend.h"
 #include "app/ini_file.h"
+#include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
 #include "engine/game_clock.h"
 #include "table/deal_distribution.h"
@@ -17,8 +18,6 @@ using app::field::DealNumber;
 using table::Flag;
 namespace cell = table::cell;
 namespace param = catalogue::param;
-
-constexpr std::string_view kProgramTitle = "Vellomir";
 
 void call(const std::function<void()>& f) {
     if (f) {
@@ -82,9 +81,9 @@ std::string gameCaption(const table::ProgramState& state) {
     const std::string name = state.settings.read(app::field::GameName);
     // With no game chosen the caption is the title alone, never "Vellomir []".
     if (name.empty()) {
-        return std::string(kProgramTitle);
+        return std::string(app::kProgramTitle);
     }
-    std::string caption = std::string(kProgramTitle) + " [" + name + "]";
+    std::string caption = std::string(app::kProgramTitle) + " [" + name + "]";
     const std::string dealNumber = state.settings.read(DealNumber);
     if (!dealNumber.empty()) {
         caption += "  [" + dealNumber + "]";

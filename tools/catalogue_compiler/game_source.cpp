@@ -1,6 +1,7 @@
 #include "catalogue_compiler/game_source.h"
 
 #include "app/number_text.h"
+#include "app/whole_file.h"
 #include "catalogue/catalogue_format.h"
 
 #include <optional>
@@ -339,6 +340,12 @@ private:
 };
 
 } // namespace
+
+bool readSourceFile(const std::filesystem::path& path, std::string& text) {
+    app::WholeFile file = app::readWholeFile(path, kMaxSourceFileSize);
+    text = std::move(file.text);
+    return file.loaded();
+}
 
 std::string formatDiagnostic(const Diagnostic& diagnostic) {
     if (diagnostic.line > 0) {
