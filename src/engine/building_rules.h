@@ -3,7 +3,7 @@
 // Shared by the placement test and the files of building rules; not a public
 // interface of the engine.
 
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 
 #include <array>
 #include <optional>

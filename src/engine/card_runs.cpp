@@ -2,7 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "engine/pile_location.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
@@ -112,7 +112,7 @@ bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int car
         pair.baseFlag = state.params[param::TableauBaseFlag + i] > 0;
         pair.targetIndex = i;
         pair.realPlacement = false;
-        if (!placementTest(state, frontend, pair)) {
+        if (!placementAllowed(state, frontend, pair)) {
             return false;
         }
     }

@@ -318,7 +318,7 @@ bool autoplayOn(const ProgramState& state) {
 bool dispatch(ProgramState& state, app::Frontend& frontend, int card, std::string_view action,
               ActionContext& context) {
     if (action.starts_with("Mazzo")) {
-        return stockAction(state, frontend, action, context);
+        return executeStockAction(state, frontend, action, context);
     }
     if (action.starts_with("Dest_Autoplay")) {
         const auto target = table::parsePileName("Dest" + std::string(action.substr(13)));

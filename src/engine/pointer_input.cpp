@@ -7,7 +7,7 @@
 #include "engine/face_up.h"
 #include "engine/move_execution.h"
 #include "engine/pile_location.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "engine/selection_press.h"
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
@@ -138,7 +138,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
                 executeMove(m_state, m_frontend, 0, "Mazzo_Redeal");
             }
         } else if (pile->index == table::kStock && button == 0) {
-            stockAction();
+            pressStock();
         }
         return true;
     case PileKind::Foundation: {
@@ -244,10 +244,10 @@ void PointerInput::wasteBuildingClick(const HitResult& hit) {
     query.direction = 1;
     query.emptyCode = -1;
     query.baseCode = -1;
-    bool fits = placementTest(m_state, m_frontend, query);
+    bool fits = placementAllowed(m_state, m_frontend, query);
     if (!fits && discardTop >= 1) {
         std::swap(query.below, query.moving);
-        fits = placementTest(m_state, m_frontend, query);
+        fits = placementAllowed(m_state, m_frontend, query);
     }
     if (fits) {
         discardAtOnce(hit);
@@ -279,7 +279,7 @@ void PointerInput::discardAtOnce(const HitResult& hit) {
     endOfGameTest();
 }
 
-void PointerInput::stockAction() {
+void PointerInput::pressStock() {
     table::ProgramState& s = m_state;
     const catalogue::GameParameters& p = s.params;
     const std::string& stock = s.piles.stock(table::kStock);

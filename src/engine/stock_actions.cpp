@@ -192,8 +192,8 @@ bool secondPassWithoutHit(ProgramState& state) {
 
 } // namespace
 
-bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
-                 ActionContext& context) {
+bool executeStockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
+                        ActionContext& context) {
     const catalogue::GameParameters& p = state.params;
     const bool remain = passesRemain(state);
     bool passCounted = false;

@@ -3,7 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "engine/card_runs.h"
 #include "engine/pile_location.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "engine/suit_run_foundation.h"
 #include "table/card.h"
 #include "table/program_state.h"
@@ -83,7 +83,7 @@ bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& fron
     query.baseFlag = true;
     query.targetIndex = index;
     query.realPlacement = true;
-    return placementTest(state, frontend, query);
+    return placementAllowed(state, frontend, query);
 }
 
 bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
@@ -107,7 +107,7 @@ bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& fronte
     query.baseFlag = true;
     query.targetIndex = index;
     query.realPlacement = false;
-    return placementTest(state, frontend, query);
+    return placementAllowed(state, frontend, query);
 }
 
 bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card) {
@@ -139,7 +139,7 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
     query.baseFlag = state.params[param::TableauBaseFlag + index] > 0;
     query.targetIndex = index;
     query.realPlacement = true;
-    bool legal = placementTest(state, frontend, query);
+    bool legal = placementAllowed(state, frontend, query);
 
     const bool single = state.isSingleCardMove();
     const bool targetEmpty = query.below <= 0;
@@ -211,7 +211,7 @@ bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& fronten
         query.baseFlag = true;
         query.targetIndex = index;
         query.realPlacement = true;
-        return placementTest(state, frontend, query);
+        return placementAllowed(state, frontend, query);
     }
     default:
         return single && empty;

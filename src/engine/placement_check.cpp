@@ -1,4 +1,4 @@
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 
 #include "catalogue/parameter_index.h"
 #include "engine/building_rules.h"
@@ -127,8 +127,8 @@ const RuleTable& buildingRules() {
     return table;
 }
 
-bool placementTest(const table::ProgramState& state, app::Frontend& frontend,
-                   const PlacementQuery& query) {
+bool placementAllowed(const table::ProgramState& state, app::Frontend& frontend,
+                      const PlacementQuery& query) {
     if (query.below == query.moving) {
         return false;
     }

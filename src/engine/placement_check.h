@@ -66,7 +66,7 @@ struct PlacementQuery {
 /// reads the piles, the card table and the game parameters and changes
 /// nothing; every doubtful case answers no. The frontend is only used to
 /// report a joker met where a suit is counted ("Error suit - 1").
-bool placementTest(const table::ProgramState& state, app::Frontend& frontend,
-                   const PlacementQuery& query);
+bool placementAllowed(const table::ProgramState& state, app::Frontend& frontend,
+                      const PlacementQuery& query);
 
 } // namespace vellomir::engine
