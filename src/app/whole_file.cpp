@@ -11,15 +11,21 @@
 
 namespace vellomir::app {
 
+bool WholeFile::absent() const {
+    return status == WholeFileStatus::Missing || error == ENOTDIR;
+}
+
 WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
     WholeFile file;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
+        file.error = errno;
         file.status = errno == ENOENT ? WholeFileStatus::Missing : WholeFileStatus::Failed;
         file.problem = errorText(errno);
         return file;
     }
-    auto fail = [&](WholeFileStatus status, std::string problem) {
+    auto fail = [&](WholeFileStatus status, std::string problem, int error = 0) {
+        file.error = error;
         ::close(fd);
         file.status = status;
         file.problem = std::move(problem);
@@ -28,7 +34,8 @@ WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes)
     };
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        return fail(WholeFileStatus::Failed, errorText(errno));
+        const int error = errno;
+        return fail(WholeFileStatus::Failed, errorText(error), error);
     }
     if (!S_ISREG(info.st_mode)) {
         return fail(WholeFileStatus::Failed, "it is not a regular file");
@@ -51,7 +58,8 @@ WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes)
             if (errno == EINTR) {
                 continue;
             }
-            return fail(WholeFileStatus::Failed, errorText(errno));
+            const int error = errno;
+            return fail(WholeFileStatus::Failed, errorText(error), error);
         }
         if (n == 0) {
             break;

@@ -16,8 +16,13 @@ struct WholeFile {
     /// Why it could not be read: the system's error text, "it is not a
     /// regular file" or "it is larger than N bytes".
     std::string problem;
+    /// The system's error number of a failure to open or read, else 0.
+    int error = 0;
 
     bool loaded() const { return status == WholeFileStatus::Loaded; }
+    /// Missing, or a path through something that is not a folder: no file
+    /// there, as std::filesystem::exists sees it.
+    bool absent() const;
 };
 
 /// Reads a regular file of at most `maxBytes` bytes. It reads to the end

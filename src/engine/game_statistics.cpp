@@ -271,7 +271,7 @@ StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setA
     StatisticsLoad load;
     const std::filesystem::path file = statisticsPath(dataFolder);
     const app::WholeFile text = app::readWholeFile(file, kMaxStatisticsFileSize);
-    if (text.status == app::WholeFileStatus::Missing) {
+    if (text.absent()) {
         return load;
     }
     std::string problem = text.problem;

@@ -261,7 +261,7 @@ ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& da
     ResumeResult result;
     const std::filesystem::path file = savedGamePath(dataFolder);
     const app::WholeFile text = app::readWholeFile(file, kMaxSavedGameSize);
-    if (text.status == app::WholeFileStatus::Missing) {
+    if (text.absent()) {
         return result;
     }
     result.outcome = ResumeOutcome::Dropped;

@@ -34,6 +34,14 @@ TEST(WholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
     const WholeFile directory = readWholeFile(folder.path(), 100);
     EXPECT_EQ(directory.status, WholeFileStatus::Failed);
     EXPECT_EQ(directory.problem, "it is not a regular file");
+    EXPECT_FALSE(directory.absent());
+
+    // A path through a file is no file either, but not simply missing.
+    writeBytes(folder / "plain", "x");
+    const WholeFile through = readWholeFile(folder / "plain" / "inner", 100);
+    EXPECT_EQ(through.status, WholeFileStatus::Failed);
+    EXPECT_TRUE(through.absent());
+    EXPECT_TRUE(missing.absent());
 }
 
 } // namespace
