@@ -3,6 +3,7 @@
 #include "app/autoplay_choice.h"
 #include "app/ini_file.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/card_runs.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
@@ -21,6 +22,9 @@
 #include <tuple>
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace param = catalogue::param;
 using table::CardPoint;
@@ -90,7 +94,7 @@ bool destinationAccepts(ProgramState& state, app::Frontend& frontend, int card,
         return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
                wasteTakes(state, card);
     case DestinationKind::Tableau:
-        return p[param::GameType] != 32 && p[param::GameType] != 46 &&
+        return gameTypeOf(p) != GameType::Blank && gameTypeOf(p) != GameType::Gaps &&
                tableauTargetCheck(state, frontend, index, card);
     case DestinationKind::Foundation:
         return foundationTargetCheck(state, frontend, index, card);
@@ -134,7 +138,7 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
     if (!executeMove(state, frontend, card, action)) {
         return false;
     }
-    if (kind == DestinationKind::Tableau && p[param::GameType] == 23) {
+    if (kind == DestinationKind::Tableau && gameTypeOf(p) == GameType::SuitNeighbours) {
         markNewest(state, 1);
     }
     return true;
@@ -242,7 +246,7 @@ bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rec
         return false;
     }
     // Game type 19 moves no card by a drop: the dropped card goes back.
-    if (state.params[param::GameType] == 19) {
+    if (gameTypeOf(state.params) == GameType::DropsMoveNothing) {
         return false;
     }
     for (const DropCandidate& candidate : candidates) {

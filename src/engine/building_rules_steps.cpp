@@ -5,12 +5,16 @@
 #include "engine/building_rules.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
 #include <algorithm>
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace param = catalogue::param;
 
@@ -54,7 +58,7 @@ bool rule40(const RuleContext& ctx) {
     }
     // In Hit or Miss only the card turned with the call is a hit, not an
     // older miss uncovered later.
-    if (ctx.param(param::GameType) == 28 &&
+    if (gameTypeOf(ctx.state.params) == GameType::HitOrMiss &&
         ctx.q.moving != ctx.state.flags.counter(table::EngineFlags::kCalledCard)) {
         return false;
     }

@@ -5,6 +5,7 @@
 #include "app/ini_file.h"
 #include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/game_clock.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
@@ -12,6 +13,9 @@
 #include "table/program_state.h"
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 namespace {
 
 using app::field::DealNumber;
@@ -141,7 +145,7 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
         services.autoplaySweep();
     }
     frontend.setBusyCursor(false);
-    if (state.params[param::GameType] == 44) {
+    if (gameTypeOf(state.params) == GameType::NinetyOne) {
         call(services.endOfGameCheck);
     }
     return true;

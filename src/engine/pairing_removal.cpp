@@ -1,5 +1,6 @@
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
 #include "engine/pile_location.h"
 #include "engine/score.h"
@@ -15,6 +16,9 @@
 #include <vector>
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace {
 
@@ -125,14 +129,14 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
     const catalogue::GameParameters& p = state.params;
     table::PileLists& piles = state.piles;
     std::string& selection = piles.foundation(0);
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     const int fanStyle = p[param::TableauFanStyle];
 
     // The order the cards leave in: as selected; in game type 47 the two
     // cards of the pair, the one on the later tableau first.
     std::vector<int> order;
     std::vector<int> rowTableaus;
-    if (type == 47) {
+    if (type == GameType::RowsOfSeven) {
         // Where the selected cards lie, not where the selection lists them.
         const std::string selected = std::move(selection);
         selection.clear();
@@ -202,7 +206,7 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
             frontend.drawTable(false);
         }
     }
-    if (type == 47) {
+    if (type == GameType::RowsOfSeven) {
         for (int t : rowTableaus) {
             frontend.drawPile(nameOf({PileKind::Tableau, t}));
         }
@@ -211,10 +215,10 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
         }
         updateScore(state, frontend);
     }
-    if (type == 25 || type == 26) {
+    if (type == GameType::UncoverRankPairs || type == GameType::UncoverElevens) {
         state.cardLeftTableau = true;
     }
-    if (type == 33 && state.hooks.fillEmptyPiles) {
+    if (type == GameType::MarkOnly && state.hooks.fillEmptyPiles) {
         state.hooks.fillEmptyPiles(state, frontend);
     }
     state.flags.set(Flag::Won, winTest(state));

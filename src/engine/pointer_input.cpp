@@ -1,6 +1,7 @@
 #include "engine/pointer_input.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
 #include "engine/card_runs.h"
 #include "engine/end_of_game.h"
@@ -20,6 +21,10 @@
 
 namespace vellomir::engine {
 
+using catalogue::DealType;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+
 namespace param = catalogue::param;
 namespace cell = table::cell;
 using table::Flag;
@@ -31,8 +36,9 @@ namespace {
 constexpr int kCtrl = 4;
 
 bool isSelectionGame(const catalogue::GameParameters& p) {
-    const int type = p[param::GameType];
-    return p[param::SelectionGame] != 0 || type == 3 || type == 4 || type == 33;
+    const GameType type = gameTypeOf(p);
+    return p[param::SelectionGame] != 0 || type == GameType::FourteenOut ||
+           type == GameType::Pyramid || type == GameType::MarkOnly;
 }
 
 bool contains(app::Rect r, int x, int y) {
@@ -89,9 +95,10 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
     game.setCell(cell::PressY, y);
     const HitResult hit = hitTest(m_state, x, y);
     const bool ctrl = (shift & kCtrl) != 0;
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
 
-    if (button == 1 && !ctrl && type != 32 && type != 46 && type != 33) {
+    if (button == 1 && !ctrl && type != GameType::Blank && type != GameType::Gaps &&
+        type != GameType::MarkOnly) {
         if (m_state.settings.isYes(app::field::RightClickToFoundations) ||
             m_state.settings.isYes(app::field::RightClickToTableaus)) {
             send(hit, SendBy::RightClick);
@@ -120,7 +127,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
     if (!pile) {
         return false;
     }
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     switch (pile->kind) {
     case PileKind::Tableau:
         if (hit.card >= 1) {
@@ -158,7 +165,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
         if (hit.card < 1 || mode == -14) {
             return true;
         }
-        if (type == 12 && button == 0 &&
+        if (type == GameType::BlackHole && button == 0 &&
             table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card) {
             discardNeighbourClick(hit);
             return true;
@@ -175,23 +182,24 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
 
 void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) {
     const catalogue::GameParameters& p = m_state.params;
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     const std::string& cards = m_state.piles.tableau(pile.index);
     const bool top = table::topCardOf(cards) == hit.card;
-    if ((type == 2 || type == 15) && button == 0) {
+    if ((type == GameType::Golf || type == GameType::GolfAroundTheCorner) && button == 0) {
         if (top) {
             wasteBuildingClick(hit);
         }
         return;
     }
-    if (type == 12 && button == 0) {
+    if (type == GameType::BlackHole && button == 0) {
         if (top) {
             discardNeighbourClick(hit);
         }
         return;
     }
-    if (type == 36 || type == 37 || type == 39 || type == 40 ||
-        (button == 1 && (type == 32 || type == 46))) {
+    if (type == GameType::ClickOnly || type == GameType::PairsLessTwoPerMiss ||
+        type == GameType::PairsLessOnePerMiss || type == GameType::OntoFaceDown ||
+        (button == 1 && (type == GameType::Blank || type == GameType::Gaps))) {
         return;
     }
     const int fan = p[param::TableauFanStyle];
@@ -230,7 +238,7 @@ void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) 
 void PointerInput::wasteBuildingClick(const HitResult& hit) {
     const int discardTop = table::topCardOf(m_state.piles.stock(table::kDiscard));
     if (discardTop >= 1 && aceKingPair(hit.card, discardTop)) {
-        if (m_state.params[param::GameType] == 2) {
+        if (gameTypeOf(m_state.params) == GameType::Golf) {
             m_frontend.beep();
         } else {
             discardAtOnce(hit);
@@ -287,11 +295,13 @@ void PointerInput::pressStock() {
     const int tableaus = table::PileCounts::of(p).tableaus;
     const int reserves = table::PileCounts::of(p).reserves;
     auto run = [&](std::string_view action) { return executeMove(s, m_frontend, m, action); };
-    auto tableauDeal = [&](int code) {
+    auto tableauDeal = [&](DealType type) {
+        const int code = static_cast<int>(type);
         return p[param::TableauLaterDeal] == code ||
                (tableaus > 0 && p[param::TableauLaterDeal + tableaus - 1] == code);
     };
-    auto reserveDeal = [&](int code) {
+    auto reserveDeal = [&](DealType type) {
+        const int code = static_cast<int>(type);
         return p[param::ReserveLaterDeal] == code ||
                (reserves > 0 && p[param::ReserveLaterDeal + reserves - 1] == code);
     };
@@ -303,12 +313,13 @@ void PointerInput::pressStock() {
         }
     } else if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
         run("Mazzo_Redeal");
-    } else if (tableauDeal(1)) {
+    } else if (tableauDeal(DealType::OneEach)) {
         const bool dealt = run("Add_Tableaus");
-        if (p[param::ReserveLaterDeal] == 5 && run("Add_Reserves") && dealt) {
+        if (p[param::ReserveLaterDeal] == static_cast<int>(DealType::FaceDownReserve) &&
+            run("Add_Reserves") && dealt) {
             dropNewestSnapshots(s, 1);
         }
-    } else if (tableauDeal(2)) {
+    } else if (tableauDeal(DealType::OneEachWithoutGaps)) {
         bool gap = false;
         for (int t = 0; t < tableaus; ++t) {
             gap = gap || s.piles.tableau(t).empty();
@@ -318,9 +329,9 @@ void PointerInput::pressStock() {
         } else {
             run("Add_Tableaus");
         }
-    } else if (reserveDeal(1)) {
+    } else if (reserveDeal(DealType::OneEach)) {
         run("Add_Reserves");
-    } else if (reserveDeal(3)) {
+    } else if (reserveDeal(DealType::LastEightToTableaus)) {
         if (table::cardCount(stock) == 8) {
             run("Add_Tableaus_Last");
         } else {
@@ -329,7 +340,7 @@ void PointerInput::pressStock() {
                 dropNewestSnapshots(s, 1);
             }
         }
-    } else if (reserveDeal(4)) {
+    } else if (reserveDeal(DealType::AlternatingThrees)) {
         if (!stock.empty()) {
             const int counter = ++s.flags.dealCounter();
             const int l = counter % 2 == 1 ? 1 : 2;
@@ -344,7 +355,7 @@ void PointerInput::pressStock() {
                 markNewest(s, 2);
             }
         }
-    } else if (p[param::TableauLaterDeal] == 8) {
+    } else if (p[param::TableauLaterDeal] == static_cast<int>(DealType::FourEach)) {
         int dealt = 0;
         for (int t = 1; t <= tableaus; ++t) {
             for (int i = 0; i < 4 && !s.piles.stock(table::kStock).empty(); ++i) {
@@ -362,8 +373,8 @@ void PointerInput::pressStock() {
     } else if (p[param::DiscardLayout] != 0) {
         run("Mazzo_Waste");
     }
-    const int type = p[param::GameType];
-    if (type == 2 || type == 15) {
+    const GameType type = gameTypeOf(p);
+    if (type == GameType::Golf || type == GameType::GolfAroundTheCorner) {
         endOfGameTest();
     }
 }
@@ -443,8 +454,9 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         m_dragRect.bottom = table::topCardPosition(m_state, *pile).y + m_state.cardSize.height;
     }
     m_state.carryGroup(m_dragRect.bottom - m_dragRect.top, static_cast<int>(cards.size()));
-    const int type = m_state.params[param::GameType];
-    if (type == 2 || type == 12 || type == 15) {
+    const GameType type = gameTypeOf(m_state.params);
+    if (type == GameType::Golf || type == GameType::BlackHole ||
+        type == GameType::GolfAroundTheCorner) {
         game.setCell(cell::PickedCard, 0);
         discardAtOnce(hit);
         return;

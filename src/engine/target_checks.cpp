@@ -1,6 +1,7 @@
 #include "engine/target_checks.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/card_runs.h"
 #include "engine/pile_location.h"
 #include "engine/placement_check.h"
@@ -11,6 +12,9 @@
 #include <algorithm>
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace param = catalogue::param;
 
@@ -119,7 +123,8 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
     const int top = table::topCardOf(pile);
     if (held > 0) {
         // A face-down top card takes nothing, except in game family 40.
-        if (top > 0 && !state.cards.isFaceUp(top) && state.params[param::GameType] != 40) {
+        if (top > 0 && !state.cards.isFaceUp(top) &&
+            gameTypeOf(state.params) != GameType::OntoFaceDown) {
             return false;
         }
         const int most = state.params[param::TableauMaxCards];
