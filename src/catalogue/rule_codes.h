@@ -154,6 +154,11 @@ VELLOMIR_EMPTY_CODES(VELLOMIR_EMPTY_CODE_CONSTANT)
 
 #undef VELLOMIR_CODE_ENUMERATOR
 
+/// The number a named code is stored as, to compare with a parameter.
+template <typename Code> constexpr int codeOf(Code code) {
+    return static_cast<int>(code);
+}
+
 /// The game's type.
 inline GameType gameTypeOf(const GameParameters& p) {
     return static_cast<GameType>(p[param::GameType]);

@@ -21,6 +21,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
+using catalogue::FanStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 
@@ -238,7 +240,7 @@ bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, in
     } else {
         moveOneCard(state, frontend, card, target, context);
     }
-    if (state.params[param::FoundationFanStyle] == 7) {
+    if (state.params[param::FoundationFanStyle] == codeOf(FanStyle::DownFirstStep)) {
         frontend.drawPile(nameOf(target));
     } else {
         frontend.drawPileTop(nameOf(target));

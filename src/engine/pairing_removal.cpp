@@ -17,6 +17,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
+using catalogue::FanStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 
@@ -159,8 +161,9 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
 
     playSwitched(state, frontend, "Pairing", app::field::SoundsPairing);
     const int tableauOneTop = table::topCardOf(piles.tableau(0));
-    const bool gridTopSelected =
-        fanStyle == 8 && positionInPile(selection, tableauOneTop) >= 0 && tableauOneTop >= 1;
+    const bool gridTopSelected = fanStyle == codeOf(FanStyle::FreeForm) &&
+                                 positionInPile(selection, tableauOneTop) >= 0 &&
+                                 tableauOneTop >= 1;
     takeUndoSnapshot(state);
     frontend.pause(150);
 
@@ -172,12 +175,12 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
         }
         frontend.drawTableWithout({card});
         const table::CardPoint from = placeOf(state, card);
-        if (fanStyle == 4) {
+        if (fanStyle == codeOf(FanStyle::SideBySide)) {
             const int location = locatePile(state, card);
             const bool stockOrWaste = location == location::Stock || location == location::Waste;
             table::removeAnywhere(
                 state, card, stockOrWaste ? table::RemovalKind::Cut : table::RemovalKind::LeaveGap);
-        } else if (fanStyle == 8) {
+        } else if (fanStyle == codeOf(FanStyle::FreeForm)) {
             leaving.push_back(card);
         } else {
             table::removeAnywhere(state, card, table::RemovalKind::Cut);
@@ -189,7 +192,7 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
     }
     selection.clear();
 
-    if (fanStyle == 8) {
+    if (fanStyle == codeOf(FanStyle::FreeForm)) {
         // The grid of one tableau keeps a marker in front of each card.
         for (int card : leaving) {
             std::string& grid = piles.tableau(0);

@@ -21,7 +21,9 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
 using catalogue::DealType;
+using catalogue::FanStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 
@@ -203,7 +205,7 @@ void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) 
         return;
     }
     const int fan = p[param::TableauFanStyle];
-    if (fan == 8 || fan == 9) {
+    if (fan == codeOf(FanStyle::FreeForm) || fan == codeOf(FanStyle::FreeFormAlike)) {
         startDrag(hit, false);
         return;
     }

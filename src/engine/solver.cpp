@@ -26,6 +26,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
+using catalogue::FillStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 
@@ -568,8 +570,9 @@ private:
         // position doubles the positions searched. (The plain order keeps
         // it: holding a card back from its foundation wins some Klondike
         // deals.)
-        const bool untickGainsNothing = m_limits.avoidCovering && m_before.autoplayTicked &&
-                                        m_before.params[param::FillStyle] == 0;
+        const bool untickGainsNothing =
+            m_limits.avoidCovering && m_before.autoplayTicked &&
+            m_before.params[param::FillStyle] == codeOf(FillStyle::NeverFilled);
         if (m_before.params[param::AutoplayAvailable] != 0 && !untickGainsNothing &&
             attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
             return true;

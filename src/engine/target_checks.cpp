@@ -13,8 +13,10 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
+using catalogue::RunSizeLimit;
 
 namespace param = catalogue::param;
 
@@ -155,7 +157,9 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
         legal = runCheck(state, frontend, card, index);
     }
     const int runLimit = state.params[param::RunSizeLimit];
-    if (legal && (runLimit == -5 || runLimit == kDoublingRunLimit) && !single && targetEmpty) {
+    if (legal &&
+        (runLimit == codeOf(RunSizeLimit::FreeCellsAndTableaus) || runLimit == kDoublingRunLimit) &&
+        !single && targetEmpty) {
         legal = runSizeLimit(state, card, true);
     }
     // A run never goes back onto the pile it was lifted from. An empty
