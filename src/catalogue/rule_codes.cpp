@@ -16,6 +16,7 @@ constexpr std::array kDealTypes{VELLOMIR_DEAL_TYPES(VELLOMIR_CODE_NAME)};
 constexpr std::array kFillStyles{VELLOMIR_FILL_STYLES(VELLOMIR_CODE_NAME)};
 constexpr std::array kRunSizeLimits{VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_NAME)};
 constexpr std::array kEmptyCodes{VELLOMIR_EMPTY_CODES(VELLOMIR_CODE_NAME)};
+constexpr std::array kBuildingRules{VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_NAME)};
 
 #undef VELLOMIR_CODE_NAME
 
@@ -31,6 +32,10 @@ constexpr std::array kFamilies{
     CodeFamily{"Empty-pile codes",
                "TableauEmptyCode (128 + t), FoundationBaseRank (48 + f); 1 to 13: that rank",
                kEmptyCodes},
+    CodeFamily{"Building rules",
+               "TableauRule (184 + t), FoundationRule (80 + f), ReserveDropRule (268 + r), "
+               "WasteDropRule (289); a code without a name builds by the generic test in any suit",
+               kBuildingRules},
 };
 
 // Which list names each parameter's values, by the parameter's first cell.
@@ -44,6 +49,8 @@ constexpr std::array kNamedParameters{
     NamedParameter{param::TableauLaterDeal, 2},   NamedParameter{param::ReserveLaterDeal, 2},
     NamedParameter{param::FillStyle, 3},          NamedParameter{param::RunSizeLimit, 4},
     NamedParameter{param::TableauEmptyCode, 5},   NamedParameter{param::FoundationBaseRank, 5},
+    NamedParameter{param::TableauRule, 6},        NamedParameter{param::FoundationRule, 6},
+    NamedParameter{param::ReserveDropRule, 6},    NamedParameter{param::WasteDropRule, 6},
 };
 
 // A code as the document shows it: a letter code as the character in quotes.

@@ -121,6 +121,82 @@ namespace vellomir::catalogue {
     X(SameAsFoundations, '\\', "the rank the started foundations began with") \
     X(SameAsFoundationsOrReserve, ']', "the rank the started foundations began with, or a card from a reserve") \
     X(ReserveThenWaste, '`', "from a reserve while any holds cards, then from the waste")
+#define VELLOMIR_BUILDING_RULES(X) \
+    X(InSuit, 0, "the generic test in suit: one step in the pile's direction, the empty-pile code deciding an empty pile") \
+    X(SameColour, 1, "the generic test in the same colour") \
+    X(AnySuit, 2, "the generic test in any suit") \
+    X(AlternateColours, 3, "the generic test in alternating colours") \
+    X(Refused, 4, "no card") \
+    X(RefusedToo, 5, "no card (as 4)") \
+    X(EmptyPileOnly, 6, "the generic test that takes no card onto a card: only an empty pile, by its empty-pile code") \
+    X(EmptyOnceStockSpent, 7, "real placements only onto an empty pile once the stock is spent; pairs of a run and neighbour-rank clicks build in any suit") \
+    X(InSuitNoQueenOnKingOrJack, 11, "in suit, but a queen never on a king or a jack") \
+    X(AnyCard, 12, "any card") \
+    X(UpByTwoWrapping, 14, "up by two, king to ace") \
+    X(UpByThreeWrapping, 15, "up by three, king to ace") \
+    X(UpByFourWrapping, 16, "up by four, king to ace") \
+    X(NotFromTableau, 17, "any card that does not come from a tableau") \
+    X(NotFromTableauUnlessEmpty, 18, "no card from a tableau unless the target tableau is empty") \
+    X(OnlyFromStockOrWaste, 19, "no card from a tableau or a reserve") \
+    X(UpAceOnKing, 20, "up in any suit, an ace on a king; an empty pile takes an ace") \
+    X(DifferentSuit, 21, "the generic test in a different suit") \
+    X(UpInSuitWasteEmpty, 23, "up in suit onto a card, only while the waste is empty") \
+    X(InSuitNoQueenKingPair, 24, "in suit, but never a queen on a king nor a king on a queen") \
+    X(ByTwoInSuitOrEmptyCode, 25, "by two in suit; an empty pile by its empty-pile code") \
+    X(UpOrDownOntoOneOrTwo, 26, "up or down onto a pile of one or two cards") \
+    X(AlternateColoursNotFromFoundationOrReserve, 27, "the generic test in alternating colours, nothing from a foundation or a reserve") \
+    X(AnySuitTurningAtEnds, 28, "any suit, the sequence turning at the ends; an empty pile takes any card") \
+    X(TwoPacksUpThenDown, 29, "two packs in suit on one foundation: ace up to king, a second king, then down to the ace") \
+    X(InSuitKeepingDirection, 30, "in suit; a pile of one card goes either way, a longer one keeps its way") \
+    X(DownInSuit, 31, "down in suit; an empty pile takes nothing") \
+    X(UpInSuit, 32, "up in suit; an empty pile takes nothing") \
+    X(NotFromTableauOntoOneCard, 33, "no card from a tableau, and only onto a tableau of at most one card") \
+    X(DownAnySuit, 34, "down in any suit; an empty pile by its empty-pile code; a run only onto an empty pile") \
+    X(UpOrDownWrapping, 35, "up or down, king and ace next to each other; an empty pile by its empty-pile code") \
+    X(FoundationsInTurn, 36, "foundations started one after another: each waits for the one before it") \
+    X(Doubling, 37, "doubling modulo 13; a king closes the game once foundation 1 holds 48 cards") \
+    X(LoneKing, 38, "while the waste is empty: a king onto an empty pile, then any card but a queen or a king onto the lone king") \
+    X(UpToJack, 39, "up in any suit as far as the jack; an empty pile takes an ace") \
+    X(CalledRank, 40, "the rank called by the deal counter (a king for 0), or anything while the stock and the waste hold one card") \
+    X(ByTwoInSuitFourSuits, 41, "by two in suit, king to ace; an empty foundation takes its base rank keeping four distinct suits in its row") \
+    X(UpInSuitKingWaits, 42, "up in suit; the king waits for a king on the foundation six places on") \
+    X(ByTwoInSuitNoWrap, 43, "by two in suit without a wrap; an empty pile takes nothing") \
+    X(UpToQueen, 44, "up in any suit as far as the queen; an empty pile takes an ace") \
+    X(KingThenDownWasteEmpty, 45, "while the waste is empty: a king onto an empty pile, any card but a king onto a lone card, else down") \
+    X(UpFromBase, 46, "up from the base rank") \
+    X(DownFromBase, 47, "down (or a king on an ace), any suit, never a queen, from the base rank") \
+    X(LoneQueen, 48, "while the waste is empty: a queen onto an empty pile, then any card but a queen onto the lone queen") \
+    X(UpFromBaseWhileTableauHolds, 49, "as 46, only while the tableau eight places back holds cards") \
+    X(DownFromBaseWhileTableauHolds, 50, "as 47, only while the tableau eight places back holds cards") \
+    X(UpFromBaseInTableauSuit, 51, "as 49, in the suit of that tableau's bottom card") \
+    X(DownFromBaseInTableauSuit, 52, "as 50, in the suit of that tableau's bottom card") \
+    X(FirstFoundationFirst, 53, "foundation 1 is built first; the others open when it holds 13 cards") \
+    X(DownEmptyFromStockOrWaste, 54, "down, a king on an ace where the base flag allows; an empty pile takes its rank from the stock or the waste only") \
+    X(WasteSingleCard, 55, "while the waste holds one card only that card may move; while it holds more, nothing may") \
+    X(SameRankFromLaterTableau, 56, "the same rank, only from a tableau at or after the target's place") \
+    X(InSuitTurnsAtEnds, 60, "in suit, the sequence turning at the ends; an empty pile takes any card") \
+    X(ByTwoInSuitTurning, 61, "as 25, the two-step sequence also turning at the top: a 2 on a king and an ace on a queen") \
+    X(SlideIntoGap, 70, "a card slides into the empty cell from a neighbouring cell") \
+    X(JumpIntoGap, 71, "a card jumps into the empty cell over a cell that holds a card") \
+    X(JokerFoundation, 72, "a foundation with jokers standing in for the cards they replace") \
+    X(RankOfPlace, 73, "the card whose rank is the place's number") \
+    X(JokerFoundationJokerFirst, 75, "as 72, and an empty foundation takes a joker") \
+    X(LowerRank, 76, "a lower rank in any suit; an empty pile takes any card") \
+    X(RankByFoundationCount, 77, "the rank one above a quarter of the foundation's cards; an empty pile takes an ace") \
+    X(UpInSuitAceOnKing, 78, "up in suit, an ace on a king; an empty pile takes an ace") \
+    X(ThirteenthFromReserve, 79, "the 13th card of a foundation comes from the reserve of the same index, and a reserve card goes nowhere else") \
+    X(UpOrDownInSuitNotFromTableau, 80, "up or down in suit, no card from a tableau") \
+    X(UpOrDownInSuitNotFromTableauToo, 81, "as 80") \
+    X(InSuitOnceStockSpent, 82, "only once the stock and the waste are spent: in suit, an empty foundation keeping four distinct suits in its row") \
+    X(DownClosingAtRank, 83, "down, a king on an ace; foundation n closes when its top card is rank n, foundation 7 when it holds 13 cards") \
+    X(UpSuitCycle, 86, "up, each card in the next suit of the cycle; an empty pile takes an ace") \
+    X(DownSuitCycle, 87, "down, each card in the next suit of the cycle; an empty pile takes any card") \
+    X(UpByFoundationStep, 91, "up by the foundation's own step past the king, by one or two while it has none") \
+    X(AceOnly, 92, "an ace") \
+    X(UpByThreeFromBase, 93, "up by three in suit from the tableau's base rank; a wrong lone card only swaps with a base card") \
+    X(DownAlternateKingOnAce, 94, "down in alternating colours, a king on any ace") \
+    X(UpInSuitAceOnKingOfSuit, 95, "up in suit, an ace on a king of its suit") \
+    X(InSuitFourSuitsInRow, 96, "in suit; an empty foundation also keeps four distinct suits in its row")
 // clang-format on
 
 #define VELLOMIR_CODE_ENUMERATOR(NAME, CODE, MEANING) NAME = CODE,
@@ -142,6 +218,11 @@ enum class FillStyle : int { VELLOMIR_FILL_STYLES(VELLOMIR_CODE_ENUMERATOR) };
 
 /// The named run-size limits (parameter 12); 0 and above is a plain limit.
 enum class RunSizeLimit : int { VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_ENUMERATOR) };
+
+/// The building rules of the tableaus, foundations, reserves and the waste
+/// (parameters 184 + t, 80 + f, 268 + r and 289). A code without a name
+/// builds by the generic test in any suit.
+enum class BuildingRuleCode : int { VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_ENUMERATOR) };
 
 /// The empty-pile codes that are not a rank (tableau empty codes, foundation
 /// base codes): -1 and letters stored as their character codes. A code of

@@ -100,7 +100,7 @@ RuleTable::RuleTable() {
     m_rules.fill(genericAnySuit);
 }
 
-void RuleTable::add(int code, BuildingRule rule) {
+void RuleTable::add(catalogue::BuildingRuleCode code, BuildingRule rule) {
     m_rules.at(static_cast<std::size_t>(code)) = rule;
 }
 
