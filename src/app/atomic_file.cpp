@@ -14,10 +14,6 @@
 namespace vellomir::app {
 namespace {
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
-
 WriteResult failed(const std::filesystem::path& path, int error, WriteStep step,
                    const std::filesystem::path& temporary = {}) {
     WriteResult result =
@@ -96,6 +92,10 @@ void markFolderUnwritable(const std::filesystem::path& folder) {
 
 std::string errorText(int error) {
     return std::generic_category().message(error);
+}
+
+std::string quoted(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
 }
 
 WriteResult replaceFileAtomically(const std::filesystem::path& path, std::string_view contents,

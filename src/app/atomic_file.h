@@ -69,4 +69,7 @@ bool isUnderUnwritableFolder(const std::filesystem::path& path);
 /// The text of an operating-system error number.
 std::string errorText(int error);
 
+/// A path in double quotes, as the messages about files name it.
+std::string quoted(const std::filesystem::path& path);
+
 } // namespace vellomir::app

@@ -1,5 +1,7 @@
 #include "app/data_folder.h"
 
+#include "app/program_directory.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,17 +10,6 @@
 #include <cstdlib>
 
 namespace vellomir::app {
-namespace {
-
-std::string withSlash(std::string_view folder) {
-    std::string result(folder);
-    if (!result.empty() && result.back() != '/') {
-        result += '/';
-    }
-    return result;
-}
-
-} // namespace
 
 std::string chooseDataFolder(std::string_view programDirectory, bool programDirectoryWritable,
                              std::string_view xdgDataHome, std::string_view home) {

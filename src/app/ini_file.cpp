@@ -1,12 +1,10 @@
 #include "app/ini_file.h"
 
+#include "app/whole_file.h"
+
 #include "app/text_lines.h"
 
 #include "app/number_text.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <vector>
@@ -14,75 +12,10 @@
 namespace vellomir::app {
 namespace {
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
-
 // --- Reading the file -------------------------------------------------------
 
-enum class LoadStatus { Loaded, Missing, Failed };
-
-struct LoadedFile {
-    LoadStatus status = LoadStatus::Missing;
-    std::string text;
-    std::string problem; // why it could not be read
-};
-
-LoadedFile loadFile(const std::filesystem::path& path) {
-    LoadedFile file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT) {
-            file.status = LoadStatus::Failed;
-            file.problem = errorText(errno);
-        }
-        return file;
-    }
-    auto fail = [&](std::string problem) {
-        ::close(fd);
-        file.status = LoadStatus::Failed;
-        file.problem = std::move(problem);
-        file.text.clear();
-        return file;
-    };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        return fail(errorText(errno));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return fail("it is not a regular file");
-    }
-    const std::string tooLarge =
-        "it is larger than " + std::to_string(IniFile::kMaxSize) + " bytes";
-    if (static_cast<unsigned long long>(info.st_size) > IniFile::kMaxSize) {
-        return fail(tooLarge);
-    }
-    // Read until the end rather than trusting the size: the file may change.
-    file.text.resize(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t got = 0;
-    for (;;) {
-        if (got == file.text.size()) {
-            if (got > IniFile::kMaxSize) {
-                return fail(tooLarge);
-            }
-            file.text.resize(std::min(got * 2 + 4096, IniFile::kMaxSize + 1));
-        }
-        const ssize_t n = ::read(fd, file.text.data() + got, file.text.size() - got);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail(errorText(errno));
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    file.text.resize(got);
-    file.status = LoadStatus::Loaded;
-    return file;
+WholeFile loadFile(const std::filesystem::path& path) {
+    return readWholeFile(path, IniFile::kMaxSize);
 }
 
 // --- Understanding the lines ------------------------------------------------
@@ -230,8 +163,8 @@ std::optional<std::string> unstorable(std::string_view section, std::string_view
 } // namespace
 
 std::optional<std::string> IniFile::find(std::string_view section, std::string_view key) const {
-    const LoadedFile file = loadFile(m_path);
-    if (file.status != LoadStatus::Loaded) {
+    const WholeFile file = loadFile(m_path);
+    if (!file.loaded()) {
         return std::nullopt;
     }
     const ParsedFile parsed = parse(file.text);
@@ -254,8 +187,8 @@ int IniFile::readInt(std::string_view section, std::string_view key, int fallbac
 }
 
 std::optional<std::string> IniFile::readProblem() const {
-    const LoadedFile file = loadFile(m_path);
-    if (file.status != LoadStatus::Failed) {
+    const WholeFile file = loadFile(m_path);
+    if (file.status == WholeFileStatus::Missing || file.loaded()) {
         return std::nullopt;
     }
     return "Cannot read the file " + quoted(m_path) + ": " + file.problem;
@@ -269,8 +202,8 @@ WriteResult IniFile::writeText(std::string_view section, std::string_view key,
     if (isUnderUnwritableFolder(m_path)) {
         return WriteResult::failure(""); // the player has been told once
     }
-    const LoadedFile file = loadFile(m_path);
-    if (file.status == LoadStatus::Failed) {
+    const WholeFile file = loadFile(m_path);
+    if (!file.loaded() && file.status != WholeFileStatus::Missing) {
         // Writing now would replace what we could not read: refuse instead.
         return WriteResult::failure("Cannot write the file " + quoted(m_path) +
                                     ": it cannot be read (" + file.problem + ")");

@@ -5,19 +5,20 @@
 namespace vellomir::app {
 namespace {
 
-std::string withSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') {
-        folder += '/';
-    }
-    return folder;
-}
-
 bool isFile(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::exists(path, error);
 }
 
 } // namespace
+
+std::string withSlash(std::string_view folder) {
+    std::string result(folder);
+    if (!result.empty() && result.back() != '/') {
+        result += '/';
+    }
+    return result;
+}
 
 ProgramLocation locateProgramDirectory(const std::filesystem::path& executableDirectory) {
     std::error_code error;

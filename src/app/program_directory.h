@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vellomir::app {
 
@@ -14,6 +15,9 @@ struct ProgramLocation {
     /// folder, never beside the installed ones.
     bool installed = false;
 };
+
+/// `folder` ending with "/" (an empty text stays empty: the current folder).
+std::string withSlash(std::string_view folder);
 
 /// The folder under an installation prefix that holds the program's files.
 inline constexpr const char* kInstalledDataFolder = "share/vellomir";

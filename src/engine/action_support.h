@@ -52,9 +52,10 @@ int takeStockTop(table::ProgramState& state);
 bool stockEmpty(const table::ProgramState& state);
 
 /// The action bodies dispatched by executeMove. Each answers whether it
-/// executed something.
-bool stockAction(table::ProgramState& state, app::Frontend& frontend, std::string_view action,
-                 ActionContext& context);
+/// executed something. executeStockAction runs the actions that take cards
+/// from the stock (picked for a press by PointerInput::pressStock).
+bool executeStockAction(table::ProgramState& state, app::Frontend& frontend,
+                        std::string_view action, ActionContext& context);
 bool dealAction(table::ProgramState& state, app::Frontend& frontend, std::string_view action,
                 ActionContext& context);
 bool fillEmptyTableausFromStock(table::ProgramState& state, app::Frontend& frontend,

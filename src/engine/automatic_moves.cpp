@@ -3,6 +3,7 @@
 #include "app/autoplay_choice.h"
 #include "app/ini_file.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/card_runs.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
@@ -21,6 +22,13 @@
 #include <tuple>
 
 namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
+using catalogue::FillStyle;
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace param = catalogue::param;
 using table::CardPoint;
@@ -90,7 +98,7 @@ bool destinationAccepts(ProgramState& state, app::Frontend& frontend, int card,
         return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
                wasteTakes(state, card);
     case DestinationKind::Tableau:
-        return p[param::GameType] != 32 && p[param::GameType] != 46 &&
+        return gameTypeOf(p) != GameType::Blank && gameTypeOf(p) != GameType::Gaps &&
                tableauTargetCheck(state, frontend, index, card);
     case DestinationKind::Foundation:
         return foundationTargetCheck(state, frontend, index, card);
@@ -125,7 +133,8 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
             frontend.drawTableWithout(moving);
         }
         CardPoint to = table::nextCardPosition(state, target);
-        if (kind == DestinationKind::Foundation && p[param::FoundationFanStyle] != 7) {
+        if (kind == DestinationKind::Foundation &&
+            p[param::FoundationFanStyle] != codeOf(FanStyle::DownFirstStep)) {
             to = table::topCardPosition(state, target);
         }
         frontend.flyCard(card, origin.from.x, origin.from.y, origin.onTable, false, false, true,
@@ -134,7 +143,7 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
     if (!executeMove(state, frontend, card, action)) {
         return false;
     }
-    if (kind == DestinationKind::Tableau && p[param::GameType] == 23) {
+    if (kind == DestinationKind::Tableau && gameTypeOf(p) == GameType::SuitNeighbours) {
         markNewest(state, 1);
     }
     return true;
@@ -200,7 +209,7 @@ std::vector<DropCandidate> dropCandidates(const ProgramState& state, app::Rect g
         consider(DestinationKind::Foundation, f);
     }
     const int fan = state.params[param::TableauFanStyle];
-    if (fan != 8 && fan != 9) {
+    if (fan != codeOf(FanStyle::FreeForm) && fan != codeOf(FanStyle::FreeFormAlike)) {
         for (int t = 0; t < counts.tableaus; ++t) {
             consider(DestinationKind::Tableau, t);
         }
@@ -242,7 +251,7 @@ bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rec
         return false;
     }
     // Game type 19 moves no card by a drop: the dropped card goes back.
-    if (state.params[param::GameType] == 19) {
+    if (gameTypeOf(state.params) == GameType::DropsMoveNothing) {
         return false;
     }
     for (const DropCandidate& candidate : candidates) {
@@ -423,15 +432,15 @@ std::optional<PileRef> fillingSource(const ProgramState& state, int style) {
 
 bool tableauFilled(int style, int index, int locked) {
     switch (style) {
-    case 2:
-    case 4:
-    case 8:
-    case 10:
+    case codeOf(FillStyle::FromWasteOrStock):
+    case codeOf(FillStyle::FromWasteOrStockUnmarked):
+    case codeOf(FillStyle::FromWasteOrStockWithReserves):
+    case codeOf(FillStyle::FromWasteOrStockReservesEmpty):
         return index >= locked;
-    case 6:
+    case codeOf(FillStyle::FromWasteToCornerTableaus):
         return index == 0 || index == 6 || index == 7 || index == 13 || index == 14 ||
                index == 20 || index == 21 || index == 27;
-    case 7:
+    case codeOf(FillStyle::FromStockFromTableau11):
         return index >= 10;
     default:
         return true;
@@ -479,24 +488,32 @@ bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
     const table::PileCounts counts = table::PileCounts::of(p);
     const bool stockOrWaste =
         !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
-    if (style == 1 && state.piles.reserve(0).empty()) {
+    if (style == codeOf(FillStyle::FromFirstReserve) && state.piles.reserve(0).empty()) {
         return false;
     }
-    if ((style == 2 || style == 3 || style == 8 || style == 9 || style == 10) && !stockOrWaste) {
+    if ((style == codeOf(FillStyle::FromWasteOrStock) ||
+         style == codeOf(FillStyle::FromStockOrWaste) ||
+         style == codeOf(FillStyle::FromWasteOrStockWithReserves) ||
+         style == codeOf(FillStyle::FourFromStock) ||
+         style == codeOf(FillStyle::FromWasteOrStockReservesEmpty)) &&
+        !stockOrWaste) {
         return false;
     }
-    if (style == 10) {
+    if (style == codeOf(FillStyle::FromWasteOrStockReservesEmpty)) {
         for (int r = 0; r < counts.reserves; ++r) {
             if (!state.piles.reserve(r).empty()) {
                 return false;
             }
         }
     }
-    if (style == 4 && historyCount(state, UndoSide::Undo, 1) > 0) {
+    if (style == codeOf(FillStyle::FromWasteOrStockUnmarked) &&
+        historyCount(state, UndoSide::Undo, 1) > 0) {
         return false;
     }
     const int locked = std::max(0, p[param::LockedTableauRows] * p[param::LockedTableauRowLength]);
-    const int cardsEach = style == 5 ? 3 : style == 9 ? 4 : 1;
+    const int cardsEach = style == codeOf(FillStyle::ThreeFromWaste)  ? 3
+                          : style == codeOf(FillStyle::FourFromStock) ? 4
+                                                                      : 1;
     bool filled = false;
     for (int t = 0; t < counts.tableaus; ++t) {
         if (!state.piles.tableau(t).empty() || !tableauFilled(style, t, locked)) {
@@ -509,7 +526,7 @@ bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
             filled = true;
         }
     }
-    if (style == 8) {
+    if (style == codeOf(FillStyle::FromWasteOrStockWithReserves)) {
         for (int r = locked; r < counts.reserves; ++r) {
             if (state.piles.reserve(r).empty() &&
                 fillOne(state, frontend, style, {PileKind::Reserve, r})) {

@@ -3,7 +3,7 @@
 // Shared by the placement test and the files of building rules; not a public
 // interface of the engine.
 
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 
 #include <array>
 #include <optional>
@@ -95,13 +95,14 @@ bool colourSuitBalance(const RuleContext& ctx, int code, bool countSuits);
 // with `addCard`, added as an extra entry.
 bool distinctSuitsAroundTarget(const RuleContext& ctx, bool addCard);
 
-// The table of building rules: one function per rule code, the generic test
-// with any suit for every code without one of its own.
+// The table of building rules: one function per named rule code
+// (catalogue/rule_codes.h), the generic test with any suit for every code
+// without one of its own.
 class RuleTable {
 public:
     static constexpr int kCodes = 128;
     RuleTable();
-    void add(int code, BuildingRule rule);
+    void add(catalogue::BuildingRuleCode code, BuildingRule rule);
     BuildingRule find(int code) const;
 
 private:

@@ -15,6 +15,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace param = catalogue::param;
 
 namespace {
@@ -136,27 +138,27 @@ bool buildsOneStep(const RuleContext& ctx) {
     return answer;
 }
 
-bool rule0(const RuleContext& ctx) {
+bool inSuit(const RuleContext& ctx) {
     return genericBuildingTest(ctx, SuitCondition::Same);
 }
-bool rule1(const RuleContext& ctx) {
+bool sameColour(const RuleContext& ctx) {
     return genericBuildingTest(ctx, SuitCondition::SameColour);
 }
-bool rule2(const RuleContext& ctx) {
+bool anySuit(const RuleContext& ctx) {
     return genericBuildingTest(ctx, SuitCondition::Any);
 }
-bool rule3(const RuleContext& ctx) {
+bool alternateColours(const RuleContext& ctx) {
     return genericBuildingTest(ctx, SuitCondition::DifferentColour);
 }
-bool rule6(const RuleContext& ctx) {
+bool emptyPileOnly(const RuleContext& ctx) {
     return genericBuildingTest(ctx, SuitCondition::Never);
 }
-bool rule21(const RuleContext& ctx) {
+bool differentSuit(const RuleContext& ctx) {
     return genericBuildingTest(ctx, SuitCondition::DifferentSuit);
 }
 
 // In suit, but a queen never goes on a king or a jack.
-bool rule11(const RuleContext& ctx) {
+bool inSuitNoQueenOnKingOrJack(const RuleContext& ctx) {
     if (!ctx.targetEmpty() && ctx.movingRank() == 12 &&
         (ctx.belowRank() == 13 || ctx.belowRank() == 11)) {
         return false;
@@ -165,7 +167,7 @@ bool rule11(const RuleContext& ctx) {
 }
 
 // In suit, but never a queen on a king nor a king on a queen.
-bool rule24(const RuleContext& ctx) {
+bool inSuitNoQueenKingPair(const RuleContext& ctx) {
     if (!ctx.targetEmpty() && ((ctx.movingRank() == 12 && ctx.belowRank() == 13) ||
                                (ctx.movingRank() == 13 && ctx.belowRank() == 12))) {
         return false;
@@ -174,7 +176,7 @@ bool rule24(const RuleContext& ctx) {
 }
 
 // In suit; an empty foundation must also keep four distinct suits in its row.
-bool rule96(const RuleContext& ctx) {
+bool inSuitFourSuitsInRow(const RuleContext& ctx) {
     if (ctx.targetEmpty() && !distinctSuitsAroundTarget(ctx, false)) {
         return false;
     }
@@ -285,15 +287,15 @@ bool distinctSuitsAroundTarget(const RuleContext& ctx, bool addCard) {
 }
 
 void addGenericRules(RuleTable& table) {
-    table.add(0, rule0);
-    table.add(1, rule1);
-    table.add(2, rule2);
-    table.add(3, rule3);
-    table.add(6, rule6);
-    table.add(11, rule11);
-    table.add(21, rule21);
-    table.add(24, rule24);
-    table.add(96, rule96);
+    table.add(BuildingRuleCode::InSuit, inSuit);
+    table.add(BuildingRuleCode::SameColour, sameColour);
+    table.add(BuildingRuleCode::AnySuit, anySuit);
+    table.add(BuildingRuleCode::AlternateColours, alternateColours);
+    table.add(BuildingRuleCode::EmptyPileOnly, emptyPileOnly);
+    table.add(BuildingRuleCode::InSuitNoQueenOnKingOrJack, inSuitNoQueenOnKingOrJack);
+    table.add(BuildingRuleCode::DifferentSuit, differentSuit);
+    table.add(BuildingRuleCode::InSuitNoQueenKingPair, inSuitNoQueenKingPair);
+    table.add(BuildingRuleCode::InSuitFourSuitsInRow, inSuitFourSuitsInRow);
 }
 
 } // namespace vellomir::engine

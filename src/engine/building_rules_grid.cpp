@@ -9,6 +9,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace param = catalogue::param;
 
 namespace {
@@ -22,14 +24,14 @@ std::optional<int> sourceTableau(const RuleContext& ctx) {
 }
 
 // A card slides into the empty cell from a neighbouring cell.
-bool rule70(const RuleContext& ctx) {
+bool slideIntoGap(const RuleContext& ctx) {
     const auto from = sourceTableau(ctx);
     return ctx.targetEmpty() && from &&
            isGridNeighbour(ctx.param(param::GridWidth), *from, ctx.q.targetIndex);
 }
 
 // A card jumps into the empty cell over a cell that holds a card.
-bool rule71(const RuleContext& ctx) {
+bool jumpIntoGap(const RuleContext& ctx) {
     const auto from = sourceTableau(ctx);
     if (!ctx.targetEmpty() || !from) {
         return false;
@@ -45,7 +47,7 @@ bool rule71(const RuleContext& ctx) {
 // Up by three in suit from the tableau's base rank. A tableau holding one
 // card of the wrong rank only swaps it with a lone base card from a tableau
 // whose base rank that card has.
-bool rule93(const RuleContext& ctx) {
+bool upByThreeFromBase(const RuleContext& ctx) {
     const int ti = ctx.q.targetIndex;
     const int base = ctx.param(param::TableauEmptyCode + ti);
     if (ctx.targetEmpty()) {
@@ -72,9 +74,9 @@ bool rule93(const RuleContext& ctx) {
 } // namespace
 
 void addGridRules(RuleTable& table) {
-    table.add(70, rule70);
-    table.add(71, rule71);
-    table.add(93, rule93);
+    table.add(BuildingRuleCode::SlideIntoGap, slideIntoGap);
+    table.add(BuildingRuleCode::JumpIntoGap, jumpIntoGap);
+    table.add(BuildingRuleCode::UpByThreeFromBase, upByThreeFromBase);
 }
 
 } // namespace vellomir::engine

@@ -12,6 +12,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace param = catalogue::param;
 
 namespace {
@@ -117,18 +119,18 @@ bool jokerFoundation(const RuleContext& ctx, bool jokerOntoEmpty) {
     return true;
 }
 
-bool rule72(const RuleContext& ctx) {
+bool jokerFoundation(const RuleContext& ctx) {
     return jokerFoundation(ctx, false);
 }
-bool rule75(const RuleContext& ctx) {
+bool jokerFoundationJokerFirst(const RuleContext& ctx) {
     return jokerFoundation(ctx, true);
 }
 
 } // namespace
 
 void addJokerRules(RuleTable& table) {
-    table.add(72, rule72);
-    table.add(75, rule75);
+    table.add(BuildingRuleCode::JokerFoundation, jokerFoundation);
+    table.add(BuildingRuleCode::JokerFoundationJokerFirst, jokerFoundationJokerFirst);
 }
 
 } // namespace vellomir::engine

@@ -4,6 +4,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace {
 
 bool never(const RuleContext&) {
@@ -13,22 +15,22 @@ bool always(const RuleContext&) {
     return true;
 }
 
-bool rule76(const RuleContext& ctx) {
+bool lowerRank(const RuleContext& ctx) {
     return ctx.targetEmpty() || ctx.movingRank() < ctx.belowRank();
 }
 
-bool rule92(const RuleContext& ctx) {
+bool aceOnly(const RuleContext& ctx) {
     return ctx.movingRank() == 1;
 }
 
 } // namespace
 
 void addRankRules(RuleTable& table) {
-    table.add(4, never);
-    table.add(5, never);
-    table.add(12, always);
-    table.add(76, rule76);
-    table.add(92, rule92);
+    table.add(BuildingRuleCode::Refused, never);
+    table.add(BuildingRuleCode::RefusedToo, never);
+    table.add(BuildingRuleCode::AnyCard, always);
+    table.add(BuildingRuleCode::LowerRank, lowerRank);
+    table.add(BuildingRuleCode::AceOnly, aceOnly);
 }
 
 } // namespace vellomir::engine

@@ -12,6 +12,8 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace param = catalogue::param;
 
 namespace {
@@ -36,7 +38,7 @@ bool hasTableauEmptyRank(const RuleContext& ctx) {
                            ctx.param(param::TableauEmptyCode + ctx.q.targetIndex));
 }
 
-bool rule20(const RuleContext& ctx) {
+bool upAceOnKing(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
@@ -49,7 +51,7 @@ bool byTwoInSuit(const RuleContext& ctx) {
     return ctx.sameSuit() && ctx.movingRank() == ctx.belowRank() + step;
 }
 
-bool rule25(const RuleContext& ctx) {
+bool byTwoInSuitOrEmptyCode(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return emptyPileAccepts(ctx);
     }
@@ -58,7 +60,7 @@ bool rule25(const RuleContext& ctx) {
 
 // As 25, and the two-step sequence also turns at the top: a 2 on a king and
 // an ace on a queen.
-bool rule61(const RuleContext& ctx) {
+bool byTwoInSuitTurning(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return emptyPileAccepts(ctx);
     }
@@ -70,7 +72,7 @@ bool rule61(const RuleContext& ctx) {
     return byTwoInSuit(ctx) || (below == 13 && moving == 2) || (below == 12 && moving == 1);
 }
 
-bool rule26(const RuleContext& ctx) {
+bool upOrDownOntoOneOrTwo(const RuleContext& ctx) {
     const int held = ctx.targetTableauCards();
     return !ctx.targetEmpty() && (held == 1 || held == 2) && upOrDown(ctx);
 }
@@ -87,16 +89,16 @@ bool turnsAtEnds(const RuleContext& ctx) {
     }
 }
 
-bool rule28(const RuleContext& ctx) {
+bool anySuitTurningAtEnds(const RuleContext& ctx) {
     return ctx.targetEmpty() || turnsAtEnds(ctx);
 }
-bool rule60(const RuleContext& ctx) {
+bool inSuitTurnsAtEnds(const RuleContext& ctx) {
     return ctx.targetEmpty() || (ctx.sameSuit() && turnsAtEnds(ctx));
 }
 
 // Two packs in suit on one foundation: ace up to king, a second king, then
 // down to the ace.
-bool rule29(const RuleContext& ctx) {
+bool twoPacksUpThenDown(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         const int code = ctx.q.emptyCode;
         if (code == empty_code::AceColourBalance || code == empty_code::KingBalance ||
@@ -121,7 +123,7 @@ bool rule29(const RuleContext& ctx) {
 }
 
 // In suit; a pile of one card goes either way, a longer one keeps its way.
-bool rule30(const RuleContext& ctx) {
+bool inSuitKeepingDirection(const RuleContext& ctx) {
     if (ctx.targetEmpty() || !ctx.sameSuit()) {
         return false;
     }
@@ -136,18 +138,18 @@ bool rule30(const RuleContext& ctx) {
 }
 
 // An empty target counts as rank -1 in suit 0, so these take nothing there.
-bool rule31(const RuleContext& ctx) {
+bool downInSuit(const RuleContext& ctx) {
     return ctx.sameSuit() && ctx.oneDown();
 }
-bool rule32(const RuleContext& ctx) {
+bool upInSuit(const RuleContext& ctx) {
     return ctx.sameSuit() && ctx.oneUp();
 }
 
-bool rule34(const RuleContext& ctx) {
+bool downAnySuit(const RuleContext& ctx) {
     return ctx.targetEmpty() ? emptyPileAccepts(ctx) : ctx.oneDown();
 }
 
-bool rule35(const RuleContext& ctx) {
+bool upOrDownWrapping(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return emptyPileAccepts(ctx);
     }
@@ -155,7 +157,7 @@ bool rule35(const RuleContext& ctx) {
 }
 
 // Foundations started one after another: each waits for the one before it.
-bool rule36(const RuleContext& ctx) {
+bool foundationsInTurn(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         if (!matchesRankCode(ctx.movingRank(), ctx.q.baseCode)) {
             return false;
@@ -170,14 +172,14 @@ bool rule36(const RuleContext& ctx) {
     return ctx.oneDown() || ctx.kingOnAce();
 }
 
-bool rule39(const RuleContext& ctx) {
+bool upToJack(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
     return ctx.oneUp() && ctx.movingRank() != 12 && ctx.movingRank() != 13;
 }
 
-bool rule44(const RuleContext& ctx) {
+bool upToQueen(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
@@ -185,7 +187,7 @@ bool rule44(const RuleContext& ctx) {
 }
 
 // Up in suit; the king waits for a king on the foundation six places on.
-bool rule42(const RuleContext& ctx) {
+bool upInSuitKingWaits(const RuleContext& ctx) {
     if (!ctx.sameSuit() || !ctx.oneUp()) {
         return false;
     }
@@ -218,13 +220,13 @@ bool upFromBase(const RuleContext& ctx, bool needsTableau, bool tableauSuit) {
     return true;
 }
 
-bool rule46(const RuleContext& ctx) {
+bool upFromBase(const RuleContext& ctx) {
     return upFromBase(ctx, false, false);
 }
-bool rule49(const RuleContext& ctx) {
+bool upFromBaseWhileTableauHolds(const RuleContext& ctx) {
     return upFromBase(ctx, true, false);
 }
-bool rule51(const RuleContext& ctx) {
+bool upFromBaseInTableauSuit(const RuleContext& ctx) {
     return upFromBase(ctx, true, true);
 }
 
@@ -250,18 +252,18 @@ bool downFromBase(const RuleContext& ctx, bool needsTableau, bool tableauSuit) {
     return true;
 }
 
-bool rule47(const RuleContext& ctx) {
+bool downFromBase(const RuleContext& ctx) {
     return downFromBase(ctx, false, false);
 }
-bool rule50(const RuleContext& ctx) {
+bool downFromBaseWhileTableauHolds(const RuleContext& ctx) {
     return downFromBase(ctx, true, false);
 }
-bool rule52(const RuleContext& ctx) {
+bool downFromBaseInTableauSuit(const RuleContext& ctx) {
     return downFromBase(ctx, true, true);
 }
 
 // Foundation 1 is built first; the others open when it holds 13 cards.
-bool rule53(const RuleContext& ctx) {
+bool firstFoundationFirst(const RuleContext& ctx) {
     const auto first = ctx.foundation(0);
     if (ctx.q.targetIndex != 0 && table::cardCount(first.value_or("")) != 13) {
         return false;
@@ -272,7 +274,7 @@ bool rule53(const RuleContext& ctx) {
     return ctx.oneUp() || ctx.aceOnKing();
 }
 
-bool rule54(const RuleContext& ctx) {
+bool downEmptyFromStockOrWaste(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return !ctx.fromTableau() && !ctx.fromReserve() && hasTableauEmptyRank(ctx);
     }
@@ -282,7 +284,7 @@ bool rule54(const RuleContext& ctx) {
 
 // While the waste holds one card only that card may move; while it holds
 // more, nothing may.
-bool rule55(const RuleContext& ctx) {
+bool wasteSingleCard(const RuleContext& ctx) {
     const int waste = table::cardCount(ctx.state.piles.stock(table::kWaste));
     if (waste > 1 || (waste == 1 && !ctx.fromWaste())) {
         return false;
@@ -293,7 +295,7 @@ bool rule55(const RuleContext& ctx) {
     return ctx.oneUp() && sameColour(ctx);
 }
 
-bool rule78(const RuleContext& ctx) {
+bool upInSuitAceOnKing(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
@@ -305,7 +307,7 @@ bool rule78(const RuleContext& ctx) {
 
 // The 13th card of a foundation comes from the reserve of the same index, and
 // a reserve card goes nowhere else.
-bool rule79(const RuleContext& ctx) {
+bool thirteenthFromReserve(const RuleContext& ctx) {
     const bool thirteenth = ctx.targetFoundationCards() == 12;
     if (thirteenth && ctx.source() != reserveLocation(ctx.q.targetIndex)) {
         return false;
@@ -321,7 +323,7 @@ bool rule79(const RuleContext& ctx) {
 
 // Down, a king on an ace; foundation n closes when its top card is rank n,
 // except foundation 7, which closes when it holds 13 cards.
-bool rule83(const RuleContext& ctx) {
+bool downClosingAtRank(const RuleContext& ctx) {
     const int number = ctx.q.targetIndex + 1;
     if (number == 7) {
         if (ctx.targetFoundationCards() >= 13) {
@@ -339,14 +341,14 @@ int nextSuitInCycle(int suit) {
     return suit >= 0 && suit <= 3 ? next[static_cast<std::size_t>(suit)] : -2;
 }
 
-bool rule86(const RuleContext& ctx) {
+bool upSuitCycle(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
     return ctx.oneUp() && ctx.movingSuit() == nextSuitInCycle(ctx.belowSuit());
 }
 
-bool rule87(const RuleContext& ctx) {
+bool downSuitCycle(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return true;
     }
@@ -354,7 +356,7 @@ bool rule87(const RuleContext& ctx) {
 }
 
 // Down in alternating colours, a king on any ace.
-bool rule94(const RuleContext& ctx) {
+bool downAlternateKingOnAce(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         if (ctx.fromTableau()) {
             return false;
@@ -373,7 +375,7 @@ bool rule94(const RuleContext& ctx) {
 }
 
 // Up in suit, an ace on a king of its suit.
-bool rule95(const RuleContext& ctx) {
+bool upInSuitAceOnKingOfSuit(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
@@ -383,38 +385,38 @@ bool rule95(const RuleContext& ctx) {
 } // namespace
 
 void addSequenceRules(RuleTable& table) {
-    table.add(20, rule20);
-    table.add(25, rule25);
-    table.add(26, rule26);
-    table.add(28, rule28);
-    table.add(29, rule29);
-    table.add(30, rule30);
-    table.add(31, rule31);
-    table.add(32, rule32);
-    table.add(34, rule34);
-    table.add(35, rule35);
-    table.add(36, rule36);
-    table.add(39, rule39);
-    table.add(42, rule42);
-    table.add(44, rule44);
-    table.add(46, rule46);
-    table.add(47, rule47);
-    table.add(49, rule49);
-    table.add(50, rule50);
-    table.add(51, rule51);
-    table.add(52, rule52);
-    table.add(53, rule53);
-    table.add(54, rule54);
-    table.add(55, rule55);
-    table.add(60, rule60);
-    table.add(61, rule61);
-    table.add(78, rule78);
-    table.add(79, rule79);
-    table.add(83, rule83);
-    table.add(86, rule86);
-    table.add(87, rule87);
-    table.add(94, rule94);
-    table.add(95, rule95);
+    table.add(BuildingRuleCode::UpAceOnKing, upAceOnKing);
+    table.add(BuildingRuleCode::ByTwoInSuitOrEmptyCode, byTwoInSuitOrEmptyCode);
+    table.add(BuildingRuleCode::UpOrDownOntoOneOrTwo, upOrDownOntoOneOrTwo);
+    table.add(BuildingRuleCode::AnySuitTurningAtEnds, anySuitTurningAtEnds);
+    table.add(BuildingRuleCode::TwoPacksUpThenDown, twoPacksUpThenDown);
+    table.add(BuildingRuleCode::InSuitKeepingDirection, inSuitKeepingDirection);
+    table.add(BuildingRuleCode::DownInSuit, downInSuit);
+    table.add(BuildingRuleCode::UpInSuit, upInSuit);
+    table.add(BuildingRuleCode::DownAnySuit, downAnySuit);
+    table.add(BuildingRuleCode::UpOrDownWrapping, upOrDownWrapping);
+    table.add(BuildingRuleCode::FoundationsInTurn, foundationsInTurn);
+    table.add(BuildingRuleCode::UpToJack, upToJack);
+    table.add(BuildingRuleCode::UpInSuitKingWaits, upInSuitKingWaits);
+    table.add(BuildingRuleCode::UpToQueen, upToQueen);
+    table.add(BuildingRuleCode::UpFromBase, upFromBase);
+    table.add(BuildingRuleCode::DownFromBase, downFromBase);
+    table.add(BuildingRuleCode::UpFromBaseWhileTableauHolds, upFromBaseWhileTableauHolds);
+    table.add(BuildingRuleCode::DownFromBaseWhileTableauHolds, downFromBaseWhileTableauHolds);
+    table.add(BuildingRuleCode::UpFromBaseInTableauSuit, upFromBaseInTableauSuit);
+    table.add(BuildingRuleCode::DownFromBaseInTableauSuit, downFromBaseInTableauSuit);
+    table.add(BuildingRuleCode::FirstFoundationFirst, firstFoundationFirst);
+    table.add(BuildingRuleCode::DownEmptyFromStockOrWaste, downEmptyFromStockOrWaste);
+    table.add(BuildingRuleCode::WasteSingleCard, wasteSingleCard);
+    table.add(BuildingRuleCode::InSuitTurnsAtEnds, inSuitTurnsAtEnds);
+    table.add(BuildingRuleCode::ByTwoInSuitTurning, byTwoInSuitTurning);
+    table.add(BuildingRuleCode::UpInSuitAceOnKing, upInSuitAceOnKing);
+    table.add(BuildingRuleCode::ThirteenthFromReserve, thirteenthFromReserve);
+    table.add(BuildingRuleCode::DownClosingAtRank, downClosingAtRank);
+    table.add(BuildingRuleCode::UpSuitCycle, upSuitCycle);
+    table.add(BuildingRuleCode::DownSuitCycle, downSuitCycle);
+    table.add(BuildingRuleCode::DownAlternateKingOnAce, downAlternateKingOnAce);
+    table.add(BuildingRuleCode::UpInSuitAceOnKingOfSuit, upInSuitAceOnKingOfSuit);
 }
 
 } // namespace vellomir::engine

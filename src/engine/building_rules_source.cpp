@@ -5,33 +5,35 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace {
 
-bool rule17(const RuleContext& ctx) {
+bool notFromTableau(const RuleContext& ctx) {
     return !ctx.fromTableau();
 }
 
-bool rule18(const RuleContext& ctx) {
+bool notFromTableauUnlessEmpty(const RuleContext& ctx) {
     return !ctx.fromTableau() || ctx.targetTableauCards() == 0;
 }
 
-bool rule19(const RuleContext& ctx) {
+bool onlyFromStockOrWaste(const RuleContext& ctx) {
     return !ctx.fromTableau() && !ctx.fromReserve();
 }
 
-bool rule27(const RuleContext& ctx) {
+bool alternateColoursNotFromFoundationOrReserve(const RuleContext& ctx) {
     if (ctx.fromFoundationOrReserve()) {
         return false;
     }
     return genericBuildingTest(ctx, SuitCondition::DifferentColour);
 }
 
-bool rule33(const RuleContext& ctx) {
+bool notFromTableauOntoOneCard(const RuleContext& ctx) {
     return !ctx.fromTableau() && ctx.targetTableauCards() <= 1;
 }
 
 // The same rank, only from a tableau at or after the target's place.
-bool rule56(const RuleContext& ctx) {
+bool sameRankFromLaterTableau(const RuleContext& ctx) {
     if (ctx.targetEmpty() || ctx.movingRank() != ctx.belowRank() || !ctx.fromTableau()) {
         return false;
     }
@@ -54,14 +56,15 @@ bool noTableauCardUpOrDownInSuit(const RuleContext& ctx) {
 } // namespace
 
 void addSourceRules(RuleTable& table) {
-    table.add(17, rule17);
-    table.add(18, rule18);
-    table.add(19, rule19);
-    table.add(27, rule27);
-    table.add(33, rule33);
-    table.add(56, rule56);
-    table.add(80, noTableauCardUpOrDownInSuit);
-    table.add(81, noTableauCardUpOrDownInSuit);
+    table.add(BuildingRuleCode::NotFromTableau, notFromTableau);
+    table.add(BuildingRuleCode::NotFromTableauUnlessEmpty, notFromTableauUnlessEmpty);
+    table.add(BuildingRuleCode::OnlyFromStockOrWaste, onlyFromStockOrWaste);
+    table.add(BuildingRuleCode::AlternateColoursNotFromFoundationOrReserve,
+              alternateColoursNotFromFoundationOrReserve);
+    table.add(BuildingRuleCode::NotFromTableauOntoOneCard, notFromTableauOntoOneCard);
+    table.add(BuildingRuleCode::SameRankFromLaterTableau, sameRankFromLaterTableau);
+    table.add(BuildingRuleCode::UpOrDownInSuitNotFromTableau, noTableauCardUpOrDownInSuit);
+    table.add(BuildingRuleCode::UpOrDownInSuitNotFromTableauToo, noTableauCardUpOrDownInSuit);
 }
 
 } // namespace vellomir::engine

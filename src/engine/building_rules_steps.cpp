@@ -5,12 +5,18 @@
 #include "engine/building_rules.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
 #include <algorithm>
 
 namespace vellomir::engine {
+
+using catalogue::BuildingRuleCode;
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace param = catalogue::param;
 
@@ -23,19 +29,19 @@ bool stepUpWrapping(const RuleContext& ctx, int step) {
     return ctx.movingRank() == sum || ctx.movingRank() == sum % 13;
 }
 
-bool rule14(const RuleContext& ctx) {
+bool upByTwoWrapping(const RuleContext& ctx) {
     return stepUpWrapping(ctx, 2);
 }
-bool rule15(const RuleContext& ctx) {
+bool upByThreeWrapping(const RuleContext& ctx) {
     return stepUpWrapping(ctx, 3);
 }
-bool rule16(const RuleContext& ctx) {
+bool upByFourWrapping(const RuleContext& ctx) {
     return stepUpWrapping(ctx, 4);
 }
 
 // Doubling modulo 13; a king, which doubling never gives, closes the game
 // once foundation 1 holds 48 cards.
-bool rule37(const RuleContext& ctx) {
+bool doubling(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return emptyPileAccepts(ctx);
     }
@@ -48,13 +54,13 @@ bool rule37(const RuleContext& ctx) {
 
 // The rank called by the deal counter (a king for 0), or anything while the
 // stock and the waste hold a single card.
-bool rule40(const RuleContext& ctx) {
+bool calledRank(const RuleContext& ctx) {
     if (ctx.stockAndWasteCards() == 1) {
         return true;
     }
     // In Hit or Miss only the card turned with the call is a hit, not an
     // older miss uncovered later.
-    if (ctx.param(param::GameType) == 28 &&
+    if (gameTypeOf(ctx.state.params) == GameType::HitOrMiss &&
         ctx.q.moving != ctx.state.flags.counter(table::EngineFlags::kCalledCard)) {
         return false;
     }
@@ -65,7 +71,7 @@ bool rule40(const RuleContext& ctx) {
     return ctx.movingRank() == (called == 0 ? 13 : called);
 }
 
-bool rule41(const RuleContext& ctx) {
+bool byTwoInSuitFourSuits(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return matchesRankCode(ctx.movingRank(),
                                ctx.param(param::FoundationBaseRank + ctx.q.targetIndex)) &&
@@ -75,15 +81,15 @@ bool rule41(const RuleContext& ctx) {
 }
 
 // In suit by two without a wrap; an empty target counts as rank -1 of suit 0.
-bool rule43(const RuleContext& ctx) {
+bool byTwoInSuitNoWrap(const RuleContext& ctx) {
     return ctx.sameSuit() && ctx.movingRank() == ctx.belowRank() + 2;
 }
 
-bool rule73(const RuleContext& ctx) {
+bool rankOfPlace(const RuleContext& ctx) {
     return ctx.movingRank() == ctx.q.targetIndex + 1;
 }
 
-bool rule77(const RuleContext& ctx) {
+bool rankByFoundationCount(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
         return ctx.movingRank() == 1;
     }
@@ -114,7 +120,7 @@ bool stepsUpPastKing(int below, int moving, int step) {
     return below >= 1 && below <= 13 && below + step > 13 && moving == below + step - 13;
 }
 
-bool rule91(const RuleContext& ctx) {
+bool upByFoundationStep(const RuleContext& ctx) {
     const int step = foundationStep(ctx);
     const int below = ctx.belowRank();
     const int moving = ctx.movingRank();
@@ -130,16 +136,16 @@ bool rule91(const RuleContext& ctx) {
 } // namespace
 
 void addStepRules(RuleTable& table) {
-    table.add(14, rule14);
-    table.add(15, rule15);
-    table.add(16, rule16);
-    table.add(37, rule37);
-    table.add(40, rule40);
-    table.add(41, rule41);
-    table.add(43, rule43);
-    table.add(73, rule73);
-    table.add(77, rule77);
-    table.add(91, rule91);
+    table.add(BuildingRuleCode::UpByTwoWrapping, upByTwoWrapping);
+    table.add(BuildingRuleCode::UpByThreeWrapping, upByThreeWrapping);
+    table.add(BuildingRuleCode::UpByFourWrapping, upByFourWrapping);
+    table.add(BuildingRuleCode::Doubling, doubling);
+    table.add(BuildingRuleCode::CalledRank, calledRank);
+    table.add(BuildingRuleCode::ByTwoInSuitFourSuits, byTwoInSuitFourSuits);
+    table.add(BuildingRuleCode::ByTwoInSuitNoWrap, byTwoInSuitNoWrap);
+    table.add(BuildingRuleCode::RankOfPlace, rankOfPlace);
+    table.add(BuildingRuleCode::RankByFoundationCount, rankByFoundationCount);
+    table.add(BuildingRuleCode::UpByFoundationStep, upByFoundationStep);
 }
 
 } // namespace vellomir::engine

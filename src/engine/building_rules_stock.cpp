@@ -7,18 +7,20 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
+
 namespace {
 
 // Real placements: only onto an empty pile, and only once the stock is
 // spent. Pairs of a run and neighbour-rank clicks build in any suit.
-bool rule7(const RuleContext& ctx) {
+bool emptyOnceStockSpent(const RuleContext& ctx) {
     if (!ctx.q.realPlacement) {
         return genericBuildingTest(ctx, SuitCondition::Any);
     }
     return ctx.targetEmpty() && ctx.state.piles.stock(table::kStock).empty();
 }
 
-bool rule23(const RuleContext& ctx) {
+bool upInSuitWasteEmpty(const RuleContext& ctx) {
     return !ctx.targetEmpty() && ctx.wasteEmpty() && ctx.sameSuit() && ctx.oneUp();
 }
 
@@ -40,14 +42,14 @@ bool lonelyCourtCard(const RuleContext& ctx, int court) {
     return court == 13 ? rank != 12 && rank != 13 : rank != 12;
 }
 
-bool rule38(const RuleContext& ctx) {
+bool loneKing(const RuleContext& ctx) {
     return lonelyCourtCard(ctx, 13);
 }
-bool rule48(const RuleContext& ctx) {
+bool loneQueen(const RuleContext& ctx) {
     return lonelyCourtCard(ctx, 12);
 }
 
-bool rule45(const RuleContext& ctx) {
+bool kingThenDownWasteEmpty(const RuleContext& ctx) {
     if (!ctx.wasteEmpty()) {
         return false;
     }
@@ -66,7 +68,7 @@ bool rule45(const RuleContext& ctx) {
 
 // Only once the stock and the waste are spent: in suit by the generic test;
 // an empty foundation also keeps four distinct suits in its row.
-bool rule82(const RuleContext& ctx) {
+bool inSuitOnceStockSpent(const RuleContext& ctx) {
     if (ctx.stockAndWasteCards() > 0) {
         return false;
     }
@@ -79,12 +81,12 @@ bool rule82(const RuleContext& ctx) {
 } // namespace
 
 void addStockRules(RuleTable& table) {
-    table.add(7, rule7);
-    table.add(23, rule23);
-    table.add(38, rule38);
-    table.add(45, rule45);
-    table.add(48, rule48);
-    table.add(82, rule82);
+    table.add(BuildingRuleCode::EmptyOnceStockSpent, emptyOnceStockSpent);
+    table.add(BuildingRuleCode::UpInSuitWasteEmpty, upInSuitWasteEmpty);
+    table.add(BuildingRuleCode::LoneKing, loneKing);
+    table.add(BuildingRuleCode::KingThenDownWasteEmpty, kingThenDownWasteEmpty);
+    table.add(BuildingRuleCode::LoneQueen, loneQueen);
+    table.add(BuildingRuleCode::InSuitOnceStockSpent, inSuitOnceStockSpent);
 }
 
 } // namespace vellomir::engine

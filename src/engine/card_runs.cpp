@@ -1,14 +1,18 @@
 #include "engine/card_runs.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/pile_location.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
 #include <algorithm>
 
 namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::RunSizeLimit;
 
 namespace param = catalogue::param;
 using table::PileKind;
@@ -112,7 +116,7 @@ bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int car
         pair.baseFlag = state.params[param::TableauBaseFlag + i] > 0;
         pair.targetIndex = i;
         pair.realPlacement = false;
-        if (!placementTest(state, frontend, pair)) {
+        if (!placementAllowed(state, frontend, pair)) {
             return false;
         }
     }
@@ -190,10 +194,10 @@ bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty) {
     const int length = static_cast<int>(run.size());
 
     const int code = state.params[param::RunSizeLimit];
-    if (code == -12) {
+    if (code == codeOf(RunSizeLimit::KingRunOrSingle)) {
         return length == 1 || (length >= 1 && table::rankOf(run.front()) == 13);
     }
-    if (code == -13) {
+    if (code == codeOf(RunSizeLimit::SingleOrWholeTableau)) {
         return place && place->pile.kind == PileKind::Tableau &&
                (length == 1 || place->position == 0);
     }
@@ -201,11 +205,11 @@ bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty) {
     for (int t = 0; t < tableauCount(state); ++t) {
         // Under code -5 an empty tableau counts only when the run could be
         // placed there (not a king-only space under a run led by a queen).
-        emptyTableaus +=
-            state.piles.tableau(t).empty() &&
-                    (code != -5 || run.empty() || emptyTableauTakes(state, t, run.front()))
-                ? 1
-                : 0;
+        emptyTableaus += state.piles.tableau(t).empty() &&
+                                 (code != codeOf(RunSizeLimit::FreeCellsAndTableaus) ||
+                                  run.empty() || emptyTableauTakes(state, t, run.front()))
+                             ? 1
+                             : 0;
     }
     int emptyReserves = 0;
     for (int r = 0; r < reserveCount(state); ++r) {

@@ -3,7 +3,9 @@
 #include "app/autoplay_choice.h"
 #include "app/frontend.h"
 #include "app/ini_file.h"
+#include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/game_clock.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
@@ -11,14 +13,15 @@
 #include "table/program_state.h"
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 namespace {
 
 using app::field::DealNumber;
 using table::Flag;
 namespace cell = table::cell;
 namespace param = catalogue::param;
-
-constexpr std::string_view kProgramTitle = "Vellomir";
 
 void call(const std::function<void()>& f) {
     if (f) {
@@ -82,9 +85,9 @@ std::string gameCaption(const table::ProgramState& state) {
     const std::string name = state.settings.read(app::field::GameName);
     // With no game chosen the caption is the title alone, never "Vellomir []".
     if (name.empty()) {
-        return std::string(kProgramTitle);
+        return std::string(app::kProgramTitle);
     }
-    std::string caption = std::string(kProgramTitle) + " [" + name + "]";
+    std::string caption = std::string(app::kProgramTitle) + " [" + name + "]";
     const std::string dealNumber = state.settings.read(DealNumber);
     if (!dealNumber.empty()) {
         caption += "  [" + dealNumber + "]";
@@ -142,7 +145,7 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
         services.autoplaySweep();
     }
     frontend.setBusyCursor(false);
-    if (state.params[param::GameType] == 44) {
+    if (gameTypeOf(state.params) == GameType::NinetyOne) {
         call(services.endOfGameCheck);
     }
     return true;

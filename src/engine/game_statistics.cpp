@@ -1,6 +1,7 @@
 #include "engine/game_statistics.h"
 
 #include "app/number_text.h"
+#include "app/whole_file.h"
 #include "engine/game_clock.h"
 
 #include <algorithm>
@@ -281,26 +282,14 @@ std::filesystem::path statisticsPath(const std::filesystem::path& dataFolder) {
 StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setAside) {
     StatisticsLoad load;
     const std::filesystem::path file = statisticsPath(dataFolder);
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) {
+    const app::WholeFile text = app::readWholeFile(file, kMaxStatisticsFileSize);
+    if (text.absent()) {
         return load;
     }
-    std::string problem;
+    std::string problem = text.problem;
     std::optional<StatisticsBook> book;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error) {
-        problem = error.message();
-    } else if (size > kMaxStatisticsFileSize) {
-        problem = "it is larger than " + std::to_string(kMaxStatisticsFileSize) + " bytes";
-    } else {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        if (!in && !in.eof()) {
-            problem = "it cannot be read";
-        } else {
-            book = parseStatistics(text.str(), problem);
-        }
+    if (text.loaded()) {
+        book = parseStatistics(text.text, problem);
     }
     if (book) {
         load.book = std::move(*book);
@@ -310,6 +299,7 @@ StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setA
     load.message = "The statistics file \"" + file.string() + "\" is damaged (" + problem + ").";
     if (setAside) {
         const std::filesystem::path copy = damagedCopyPath(file);
+        std::error_code error;
         std::filesystem::rename(file, copy, error);
         if (error) {
             load.message += " It could not be kept aside as \"" + copy.string() + "\" (" +

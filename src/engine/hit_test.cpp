@@ -1,11 +1,15 @@
 #include "engine/hit_test.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card_position.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
 
 namespace param = catalogue::param;
 using table::CardPoint;
@@ -24,7 +28,8 @@ app::Rect cardRect(const ProgramState& state, CardPoint at) {
 }
 
 bool spreadsRight(int fan) {
-    return fan == 2 || fan == 4 || fan == 6;
+    return fan == codeOf(FanStyle::Right) || fan == codeOf(FanStyle::SideBySide) ||
+           fan == codeOf(FanStyle::RightByCardSize);
 }
 
 // The whole area of a fanned pile: from its place to the far edge of its top card.
@@ -95,12 +100,12 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
 
     const int fan = state.params[param::TableauFanStyle];
     for (int n = 0; n < counts.tableaus; ++n) {
-        const int t = fan == 4 ? counts.tableaus - 1 - n : n;
+        const int t = fan == codeOf(FanStyle::SideBySide) ? counts.tableaus - 1 - n : n;
         const PileRef pile{PileKind::Tableau, t};
         if (!table::isPlaced(state, pile)) {
             continue;
         }
-        if (fan == 8) {
+        if (fan == codeOf(FanStyle::FreeForm)) {
             const int slot = slotUnder(state, pile, fan, x, y);
             if (slot >= 0) {
                 return answer(state, pile, slot);
@@ -115,7 +120,7 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
             continue;
         }
         const int slot = slotUnder(state, pile, fan, x, y);
-        if (fan == 3) {
+        if (fan == codeOf(FanStyle::DownTopOnly)) {
             HitResult hit = answer(state, pile, table::cardCount(state.piles.tableau(t)) - 1);
             hit.rect = cardRect(state, table::pilePosition(state, pile));
             if (slot < 0 && !state.piles.tableau(t).empty()) {
@@ -123,14 +128,15 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
             }
             return hit;
         }
-        if (slot >= 0 || fan != 4) {
+        if (slot >= 0 || fan != codeOf(FanStyle::SideBySide)) {
             return answer(state, pile, slot);
         }
     }
 
     // Foundations show their top card; beside tableaus spread to the right
     // they spread too, and the whole row of their cards answers.
-    const bool foundationsSpread = fan == 2 || fan == 6;
+    const bool foundationsSpread =
+        fan == codeOf(FanStyle::Right) || fan == codeOf(FanStyle::RightByCardSize);
     for (int f = 0; f < table::kMaxFoundations; ++f) {
         const PileRef pile{PileKind::Foundation, f};
         const app::Rect area = foundationsSpread

@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
 #include "engine/card_census.h"
 #include "engine/card_runs.h"
@@ -19,6 +20,11 @@
 #include <string>
 
 namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace param = catalogue::param;
 using table::Flag;
@@ -195,12 +201,12 @@ bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d
         }
     }
 
-    const int type = p[param::GameType];
-    if (type == 43 || type == 44) {
+    const GameType type = gameTypeOf(p);
+    if (type == GameType::NineDownToOne || type == GameType::NinetyOne) {
         updateScore(state, frontend);
         state.flags.set(Flag::Won, winTest(state));
     }
-    if (type == 49) {
+    if (type == GameType::FoursOnEachTableau) {
         // A card that is not the tableau's base rank may only swap places
         // with a lone card: the card it landed on flies back to the source.
         const std::string& pile = state.piles.tableau(d);
@@ -234,7 +240,7 @@ bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, in
     } else {
         moveOneCard(state, frontend, card, target, context);
     }
-    if (state.params[param::FoundationFanStyle] == 7) {
+    if (state.params[param::FoundationFanStyle] == codeOf(FanStyle::DownFirstStep)) {
         frontend.drawPile(nameOf(target));
     } else {
         frontend.drawPileTop(nameOf(target));
@@ -277,7 +283,7 @@ bool moveToDiscard(ProgramState& state, app::Frontend& frontend, int card, Actio
     moveOneCard(state, frontend, card, target, context);
     frontend.drawPileTop(nameOf(target));
     state.flags.set(Flag::Won, winTest(state));
-    if (state.params[param::GameType] == 12) {
+    if (gameTypeOf(state.params) == GameType::BlackHole) {
         playSwitched(state, frontend, "Eddy", app::field::SoundsFoundation);
     }
     return true;
@@ -318,7 +324,7 @@ bool autoplayOn(const ProgramState& state) {
 bool dispatch(ProgramState& state, app::Frontend& frontend, int card, std::string_view action,
               ActionContext& context) {
     if (action.starts_with("Mazzo")) {
-        return stockAction(state, frontend, action, context);
+        return executeStockAction(state, frontend, action, context);
     }
     if (action.starts_with("Dest_Autoplay")) {
         const auto target = table::parsePileName("Dest" + std::string(action.substr(13)));
@@ -388,7 +394,7 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     if (!spentAtEntry && stockAndWasteSpent(state)) {
         frontend.drawPileTop("Mazzo");
     }
-    if (executed && p[param::GameType] != 9) {
+    if (executed && gameTypeOf(p) != GameType::Unscored) {
         updateScore(state, frontend);
     }
     if (state.cardLeftTableau && !autoplayOn(state)) {
@@ -413,8 +419,9 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     game.setCell(
         table::cell::LowestCardEdge,
         std::clamp(std::max<int>(game.cell(table::cell::LowestCardEdge), edge), -32768, 32767));
-    const int type = p[param::GameType];
-    if (type == 31 || type == 34 || type == 35) {
+    const GameType type = gameTypeOf(p);
+    if (type == GameType::AcesUp || type == GameType::PutInOrder ||
+        type == GameType::DiscardScore) {
         state.flags.set(Flag::Won, winTest(state));
     }
     // A game played for points ends as won as soon as its score reaches the

@@ -16,6 +16,12 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
+/// The action names are the ones stored in saved games and undo histories,
+/// so they keep their historical spelling even where it misleads: "Mazzo"
+/// is the stock, "Mazzo_Vis" and "Stock02" the waste, "Waste" the discard
+/// pile, "Fila" a tableau, "Dest" a foundation, "Appogg" a reserve and
+/// "Selezionate" the selected cards.
+///
 /// The one operation that changes the piles during play. `action` names
 /// the destination pile of a move ("Fila3", "Dest1", "Dest_Autoplay02",
 /// "Appogg4", "Stock02" the waste, "Waste" the discard pile) or a stock

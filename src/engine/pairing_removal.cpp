@@ -1,5 +1,6 @@
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
 #include "engine/pile_location.h"
 #include "engine/score.h"
@@ -15,6 +16,11 @@
 #include <vector>
 
 namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace {
 
@@ -125,14 +131,14 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
     const catalogue::GameParameters& p = state.params;
     table::PileLists& piles = state.piles;
     std::string& selection = piles.foundation(0);
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     const int fanStyle = p[param::TableauFanStyle];
 
     // The order the cards leave in: as selected; in game type 47 the two
     // cards of the pair, the one on the later tableau first.
     std::vector<int> order;
     std::vector<int> rowTableaus;
-    if (type == 47) {
+    if (type == GameType::RowsOfSeven) {
         // Where the selected cards lie, not where the selection lists them.
         const std::string selected = std::move(selection);
         selection.clear();
@@ -155,8 +161,9 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
 
     playSwitched(state, frontend, "Pairing", app::field::SoundsPairing);
     const int tableauOneTop = table::topCardOf(piles.tableau(0));
-    const bool gridTopSelected =
-        fanStyle == 8 && positionInPile(selection, tableauOneTop) >= 0 && tableauOneTop >= 1;
+    const bool gridTopSelected = fanStyle == codeOf(FanStyle::FreeForm) &&
+                                 positionInPile(selection, tableauOneTop) >= 0 &&
+                                 tableauOneTop >= 1;
     takeUndoSnapshot(state);
     frontend.pause(150);
 
@@ -168,12 +175,12 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
         }
         frontend.drawTableWithout({card});
         const table::CardPoint from = placeOf(state, card);
-        if (fanStyle == 4) {
+        if (fanStyle == codeOf(FanStyle::SideBySide)) {
             const int location = locatePile(state, card);
             const bool stockOrWaste = location == location::Stock || location == location::Waste;
             table::removeAnywhere(
                 state, card, stockOrWaste ? table::RemovalKind::Cut : table::RemovalKind::LeaveGap);
-        } else if (fanStyle == 8) {
+        } else if (fanStyle == codeOf(FanStyle::FreeForm)) {
             leaving.push_back(card);
         } else {
             table::removeAnywhere(state, card, table::RemovalKind::Cut);
@@ -185,7 +192,7 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
     }
     selection.clear();
 
-    if (fanStyle == 8) {
+    if (fanStyle == codeOf(FanStyle::FreeForm)) {
         // The grid of one tableau keeps a marker in front of each card.
         for (int card : leaving) {
             std::string& grid = piles.tableau(0);
@@ -202,7 +209,7 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
             frontend.drawTable(false);
         }
     }
-    if (type == 47) {
+    if (type == GameType::RowsOfSeven) {
         for (int t : rowTableaus) {
             frontend.drawPile(nameOf({PileKind::Tableau, t}));
         }
@@ -211,10 +218,10 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
         }
         updateScore(state, frontend);
     }
-    if (type == 25 || type == 26) {
+    if (type == GameType::UncoverRankPairs || type == GameType::UncoverElevens) {
         state.cardLeftTableau = true;
     }
-    if (type == 33 && state.hooks.fillEmptyPiles) {
+    if (type == GameType::MarkOnly && state.hooks.fillEmptyPiles) {
         state.hooks.fillEmptyPiles(state, frontend);
     }
     state.flags.set(Flag::Won, winTest(state));

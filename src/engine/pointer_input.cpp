@@ -1,13 +1,14 @@
 #include "engine/pointer_input.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
 #include "engine/card_runs.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
 #include "engine/move_execution.h"
 #include "engine/pile_location.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "engine/selection_press.h"
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
@@ -20,6 +21,12 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
+using catalogue::DealType;
+using catalogue::FanStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+
 namespace param = catalogue::param;
 namespace cell = table::cell;
 using table::Flag;
@@ -31,8 +38,9 @@ namespace {
 constexpr int kCtrl = 4;
 
 bool isSelectionGame(const catalogue::GameParameters& p) {
-    const int type = p[param::GameType];
-    return p[param::SelectionGame] != 0 || type == 3 || type == 4 || type == 33;
+    const GameType type = gameTypeOf(p);
+    return p[param::SelectionGame] != 0 || type == GameType::FourteenOut ||
+           type == GameType::Pyramid || type == GameType::MarkOnly;
 }
 
 bool contains(app::Rect r, int x, int y) {
@@ -89,9 +97,10 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
     game.setCell(cell::PressY, y);
     const HitResult hit = hitTest(m_state, x, y);
     const bool ctrl = (shift & kCtrl) != 0;
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
 
-    if (button == 1 && !ctrl && type != 32 && type != 46 && type != 33) {
+    if (button == 1 && !ctrl && type != GameType::Blank && type != GameType::Gaps &&
+        type != GameType::MarkOnly) {
         if (m_state.settings.isYes(app::field::RightClickToFoundations) ||
             m_state.settings.isYes(app::field::RightClickToTableaus)) {
             send(hit, SendBy::RightClick);
@@ -120,7 +129,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
     if (!pile) {
         return false;
     }
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     switch (pile->kind) {
     case PileKind::Tableau:
         if (hit.card >= 1) {
@@ -138,7 +147,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
                 executeMove(m_state, m_frontend, 0, "Mazzo_Redeal");
             }
         } else if (pile->index == table::kStock && button == 0) {
-            stockAction();
+            pressStock();
         }
         return true;
     case PileKind::Foundation: {
@@ -158,7 +167,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
         if (hit.card < 1 || mode == -14) {
             return true;
         }
-        if (type == 12 && button == 0 &&
+        if (type == GameType::BlackHole && button == 0 &&
             table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card) {
             discardNeighbourClick(hit);
             return true;
@@ -175,27 +184,28 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
 
 void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) {
     const catalogue::GameParameters& p = m_state.params;
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     const std::string& cards = m_state.piles.tableau(pile.index);
     const bool top = table::topCardOf(cards) == hit.card;
-    if ((type == 2 || type == 15) && button == 0) {
+    if ((type == GameType::Golf || type == GameType::GolfAroundTheCorner) && button == 0) {
         if (top) {
             wasteBuildingClick(hit);
         }
         return;
     }
-    if (type == 12 && button == 0) {
+    if (type == GameType::BlackHole && button == 0) {
         if (top) {
             discardNeighbourClick(hit);
         }
         return;
     }
-    if (type == 36 || type == 37 || type == 39 || type == 40 ||
-        (button == 1 && (type == 32 || type == 46))) {
+    if (type == GameType::ClickOnly || type == GameType::PairsLessTwoPerMiss ||
+        type == GameType::PairsLessOnePerMiss || type == GameType::OntoFaceDown ||
+        (button == 1 && (type == GameType::Blank || type == GameType::Gaps))) {
         return;
     }
     const int fan = p[param::TableauFanStyle];
-    if (fan == 8 || fan == 9) {
+    if (fan == codeOf(FanStyle::FreeForm) || fan == codeOf(FanStyle::FreeFormAlike)) {
         startDrag(hit, false);
         return;
     }
@@ -230,7 +240,7 @@ void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) 
 void PointerInput::wasteBuildingClick(const HitResult& hit) {
     const int discardTop = table::topCardOf(m_state.piles.stock(table::kDiscard));
     if (discardTop >= 1 && aceKingPair(hit.card, discardTop)) {
-        if (m_state.params[param::GameType] == 2) {
+        if (gameTypeOf(m_state.params) == GameType::Golf) {
             m_frontend.beep();
         } else {
             discardAtOnce(hit);
@@ -244,10 +254,10 @@ void PointerInput::wasteBuildingClick(const HitResult& hit) {
     query.direction = 1;
     query.emptyCode = -1;
     query.baseCode = -1;
-    bool fits = placementTest(m_state, m_frontend, query);
+    bool fits = placementAllowed(m_state, m_frontend, query);
     if (!fits && discardTop >= 1) {
         std::swap(query.below, query.moving);
-        fits = placementTest(m_state, m_frontend, query);
+        fits = placementAllowed(m_state, m_frontend, query);
     }
     if (fits) {
         discardAtOnce(hit);
@@ -279,7 +289,7 @@ void PointerInput::discardAtOnce(const HitResult& hit) {
     endOfGameTest();
 }
 
-void PointerInput::stockAction() {
+void PointerInput::pressStock() {
     table::ProgramState& s = m_state;
     const catalogue::GameParameters& p = s.params;
     const std::string& stock = s.piles.stock(table::kStock);
@@ -287,11 +297,13 @@ void PointerInput::stockAction() {
     const int tableaus = table::PileCounts::of(p).tableaus;
     const int reserves = table::PileCounts::of(p).reserves;
     auto run = [&](std::string_view action) { return executeMove(s, m_frontend, m, action); };
-    auto tableauDeal = [&](int code) {
+    auto tableauDeal = [&](DealType type) {
+        const int code = static_cast<int>(type);
         return p[param::TableauLaterDeal] == code ||
                (tableaus > 0 && p[param::TableauLaterDeal + tableaus - 1] == code);
     };
-    auto reserveDeal = [&](int code) {
+    auto reserveDeal = [&](DealType type) {
+        const int code = static_cast<int>(type);
         return p[param::ReserveLaterDeal] == code ||
                (reserves > 0 && p[param::ReserveLaterDeal + reserves - 1] == code);
     };
@@ -303,12 +315,13 @@ void PointerInput::stockAction() {
         }
     } else if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
         run("Mazzo_Redeal");
-    } else if (tableauDeal(1)) {
+    } else if (tableauDeal(DealType::OneEach)) {
         const bool dealt = run("Add_Tableaus");
-        if (p[param::ReserveLaterDeal] == 5 && run("Add_Reserves") && dealt) {
+        if (p[param::ReserveLaterDeal] == static_cast<int>(DealType::FaceDownReserve) &&
+            run("Add_Reserves") && dealt) {
             dropNewestSnapshots(s, 1);
         }
-    } else if (tableauDeal(2)) {
+    } else if (tableauDeal(DealType::OneEachWithoutGaps)) {
         bool gap = false;
         for (int t = 0; t < tableaus; ++t) {
             gap = gap || s.piles.tableau(t).empty();
@@ -318,9 +331,9 @@ void PointerInput::stockAction() {
         } else {
             run("Add_Tableaus");
         }
-    } else if (reserveDeal(1)) {
+    } else if (reserveDeal(DealType::OneEach)) {
         run("Add_Reserves");
-    } else if (reserveDeal(3)) {
+    } else if (reserveDeal(DealType::LastEightToTableaus)) {
         if (table::cardCount(stock) == 8) {
             run("Add_Tableaus_Last");
         } else {
@@ -329,7 +342,7 @@ void PointerInput::stockAction() {
                 dropNewestSnapshots(s, 1);
             }
         }
-    } else if (reserveDeal(4)) {
+    } else if (reserveDeal(DealType::AlternatingThrees)) {
         if (!stock.empty()) {
             const int counter = ++s.flags.dealCounter();
             const int l = counter % 2 == 1 ? 1 : 2;
@@ -344,7 +357,7 @@ void PointerInput::stockAction() {
                 markNewest(s, 2);
             }
         }
-    } else if (p[param::TableauLaterDeal] == 8) {
+    } else if (p[param::TableauLaterDeal] == static_cast<int>(DealType::FourEach)) {
         int dealt = 0;
         for (int t = 1; t <= tableaus; ++t) {
             for (int i = 0; i < 4 && !s.piles.stock(table::kStock).empty(); ++i) {
@@ -362,8 +375,8 @@ void PointerInput::stockAction() {
     } else if (p[param::DiscardLayout] != 0) {
         run("Mazzo_Waste");
     }
-    const int type = p[param::GameType];
-    if (type == 2 || type == 15) {
+    const GameType type = gameTypeOf(p);
+    if (type == GameType::Golf || type == GameType::GolfAroundTheCorner) {
         endOfGameTest();
     }
 }
@@ -443,8 +456,9 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         m_dragRect.bottom = table::topCardPosition(m_state, *pile).y + m_state.cardSize.height;
     }
     m_state.carryGroup(m_dragRect.bottom - m_dragRect.top, static_cast<int>(cards.size()));
-    const int type = m_state.params[param::GameType];
-    if (type == 2 || type == 12 || type == 15) {
+    const GameType type = gameTypeOf(m_state.params);
+    if (type == GameType::Golf || type == GameType::BlackHole ||
+        type == GameType::GolfAroundTheCorner) {
         game.setCell(cell::PickedCard, 0);
         discardAtOnce(hit);
         return;

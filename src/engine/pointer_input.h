@@ -42,7 +42,8 @@ private:
     void pressTableau(const HitResult& hit, int button, table::PileRef pile);
     void wasteBuildingClick(const HitResult& hit);
     void discardNeighbourClick(const HitResult& hit);
-    void stockAction();
+    // A press on the stock: picks the stock action the game calls for.
+    void pressStock();
     void send(const HitResult& hit, SendBy by);
     void startDrag(const HitResult& hit, bool run);
     void discardAtOnce(const HitResult& hit);

@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "app/number_text.h"
+#include "app/whole_file.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/card_census.h"
 #include "engine/game_clock.h"
@@ -259,20 +260,16 @@ bool removeSavedGame(const std::filesystem::path& dataFolder) {
 ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& dataFolder) {
     ResumeResult result;
     const std::filesystem::path file = savedGamePath(dataFolder);
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) {
+    const app::WholeFile text = app::readWholeFile(file, kMaxSavedGameSize);
+    if (text.absent()) {
         return result;
     }
     result.outcome = ResumeOutcome::Dropped;
-    std::string problem;
+    std::string problem =
+        text.status == app::WholeFileStatus::TooLarge ? "it is too large" : text.problem;
     std::optional<SavedGame> saved;
-    if (std::filesystem::file_size(file, error) > kMaxSavedGameSize || error) {
-        problem = "it is too large";
-    } else {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        saved = parseSavedGame(text.str(), problem);
+    if (text.loaded()) {
+        saved = parseSavedGame(text.text, problem);
     }
     removeSavedGame(dataFolder);
     const std::string savedGame = "The saved game ";

@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/selection_state.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
@@ -12,6 +13,9 @@
 #include <string>
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace {
 
@@ -113,7 +117,7 @@ bool winTest(const ProgramState& state) {
     const catalogue::GameParameters& p = state.params;
     const PileCounts counts = PileCounts::of(p);
     const table::PileLists& piles = state.piles;
-    const int type = p[param::GameType];
+    const GameType type = gameTypeOf(p);
     auto everyTableau = [&](auto&& test) {
         for (int t = 0; t < counts.tableaus; ++t) {
             if (!test(piles.tableau(t))) {
@@ -123,59 +127,59 @@ bool winTest(const ProgramState& state) {
         return true;
     };
     switch (type) {
-    case 9:
+    case GameType::Unscored:
         return everyTableau([](const std::string& pile) { return count(pile) >= 1; });
-    case 2:
-    case 15:
+    case GameType::Golf:
+    case GameType::GolfAroundTheCorner:
         // Golf: the tableaus cleared, whatever the stock still holds.
         return everyTableau([](const std::string& pile) { return pile.empty(); });
-    case 21:
+    case GameType::BetweenMatchingCards:
         return piles.stock(table::kStock).empty() && count(piles.tableau(0)) <= 4;
-    case 22:
+    case GameType::RoyalMarriage:
         // Royal Marriage: only the queen and the king are left in the line.
         return piles.stock(table::kStock).empty() && count(piles.tableau(0)) == 2;
-    case 27:
+    case GameType::OneCardEach:
         return everyTableau([](const std::string& pile) { return count(pile) == 1; });
-    case 31:
+    case GameType::AcesUp:
         return piles.stock(table::kStock).empty() && everyTableau([](const std::string& pile) {
                    return count(pile) == 1 && table::rankOf(cardAt(pile, 0)) == 1;
                });
-    case 32:
-    case 44:
-    case 46:
-    case 48:
+    case GameType::Blank:
+    case GameType::NinetyOne:
+    case GameType::Gaps:
+    case GameType::RefillingRankPairs:
         return false;
-    case 34:
-    case 35:
-    case 36:
-    case 37:
-    case 39:
-    case 40:
-    case 42:
-    case 47:
+    case GameType::PutInOrder:
+    case GameType::DiscardScore:
+    case GameType::ClickOnly:
+    case GameType::PairsLessTwoPerMiss:
+    case GameType::PairsLessOnePerMiss:
+    case GameType::OntoFaceDown:
+    case GameType::TargetScoreOnly:
+    case GameType::RowsOfSeven:
         return storedScore(state) >= p[param::TargetScore];
-    case 41:
+    case GameType::NumbersMakeTheCourt:
         for (int f = 1; f < counts.foundations; ++f) {
             if (!piles.foundation(f).empty()) {
                 return false;
             }
         }
         return true;
-    case 43:
+    case GameType::NineDownToOne:
         for (int t = 0; t < counts.tableaus; ++t) {
             if (isNineDownToOne(piles.tableau(t))) {
                 return true;
             }
         }
         return false;
-    case 45: {
+    case GameType::TouchingSuitPairs: {
         int nonEmpty = 0;
         for (int t = 0; t < counts.tableaus; ++t) {
             nonEmpty += piles.tableau(t).empty() ? 0 : 1;
         }
         return nonEmpty == 4;
     }
-    case 49:
+    case GameType::FoursOnEachTableau:
         for (int t = 0; t < 24; ++t) {
             if (count(piles.tableau(t)) != 4) {
                 return false;
@@ -183,7 +187,7 @@ bool winTest(const ProgramState& state) {
         }
         return true;
     default:
-        return generalWin(state, type == 4);
+        return generalWin(state, type == GameType::Pyramid);
     }
 }
 
@@ -243,21 +247,21 @@ int computeScore(const ProgramState& state) {
     const int discard = count(piles.stock(table::kDiscard));
     const int pairs = static_cast<int>(piles.stock(table::kDiscard).size() / 6);
     const int misses = state.mainGame.cell(table::cell::MissCount);
-    switch (p[param::GameType]) {
-    case 9:
+    switch (gameTypeOf(p)) {
+    case GameType::Unscored:
         return storedScore(state);
-    case 2:
-    case 15:
+    case GameType::Golf:
+    case GameType::GolfAroundTheCorner:
         // Golf: only the cards played from the tableaus count.
         return scoringSchemeCounts(state) ? -c + 5 * tableauCardsPlayed(state) : 0;
-    case 32:
-    case 36:
-    case 38:
-    case 40:
-    case 41:
-    case 42:
+    case GameType::Blank:
+    case GameType::ClickOnly:
+    case GameType::ZeroScore:
+    case GameType::OntoFaceDown:
+    case GameType::NumbersMakeTheCourt:
+    case GameType::TargetScoreOnly:
         return 0;
-    case 34: {
+    case GameType::PutInOrder: {
         int score = -c;
         for (int t = 0; t < counts.tableaus; ++t) {
             const std::string& pile = piles.tableau(t);
@@ -269,29 +273,29 @@ int computeScore(const ProgramState& state) {
         }
         return score;
     }
-    case 35:
+    case GameType::DiscardScore:
         return -c + 10 * discard;
-    case 37:
+    case GameType::PairsLessTwoPerMiss:
         return -52 - 2 * misses + 10 * pairs;
-    case 39:
+    case GameType::PairsLessOnePerMiss:
         return -52 - misses + 7 * pairs;
-    case 43: {
+    case GameType::NineDownToOne: {
         int score = -c;
         for (int t = 0; t < counts.tableaus; ++t) {
             score += isNineDownToOne(piles.tableau(t)) ? 225 : 0;
         }
         return score;
     }
-    case 44: {
+    case GameType::NinetyOne: {
         int sum = 0;
         for (int t = 0; t < counts.tableaus && !piles.tableau(t).empty(); ++t) {
             sum += table::rankOf(table::topCardOf(piles.tableau(t)));
         }
         return sum == 91 ? 150 : -c;
     }
-    case 46:
+    case GameType::Gaps:
         return rowScore(state);
-    case 47: {
+    case GameType::RowsOfSeven: {
         for (int t = 0; t < counts.tableaus; ++t) {
             if (!piles.tableau(t).empty()) {
                 return -c + 5 * discard;
@@ -299,9 +303,9 @@ int computeScore(const ProgramState& state) {
         }
         return 4 * c;
     }
-    case 48:
+    case GameType::RefillingRankPairs:
         return -c + 5 * p[param::CardCountScoreBase] + 5 * count(piles.foundation(1));
-    case 49: {
+    case GameType::FoursOnEachTableau: {
         int cards = 0;
         for (int t = 0; t < 24; ++t) {
             cards += count(piles.tableau(t));
@@ -314,7 +318,7 @@ int computeScore(const ProgramState& state) {
 }
 
 void updateScore(ProgramState& state, app::Frontend& frontend) {
-    if (state.params[param::GameType] == 9) {
+    if (gameTypeOf(state.params) == GameType::Unscored) {
         return;
     }
     showAndStore(state, frontend, computeScore(state));
@@ -325,7 +329,7 @@ void updateScore(ProgramState& state, app::Frontend& frontend) {
 }
 
 void addToScore(ProgramState& state, app::Frontend& frontend, int cards, bool recompute) {
-    if (state.params[param::GameType] == 9 || !scoringSchemeCounts(state)) {
+    if (gameTypeOf(state.params) == GameType::Unscored || !scoringSchemeCounts(state)) {
         return;
     }
     if (recompute) {

@@ -1,6 +1,7 @@
 #include "engine/selection_rules.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -11,6 +12,9 @@
 #include <optional>
 
 namespace vellomir::engine {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace {
 
@@ -418,7 +422,7 @@ Cards lowerOfTheSuit(const ProgramState&, const Cards& selection) {
 // The adding games of parameter 38: the ranks add up to the target; the
 // family of pairs takes at most two cards.
 Verdict ranksAddToTarget(const ProgramState& state, const Cards& selection) {
-    if (state.params[param::GameType] == 7 && selection.size() > 2) {
+    if (gameTypeOf(state.params) == GameType::PairsToTarget && selection.size() > 2) {
         return Verdict::Refused;
     }
     return rankSum(selection) == state.params[param::SelectionGame] ? Verdict::Complete
@@ -428,30 +432,30 @@ Verdict ranksAddToTarget(const ProgramState& state, const Cards& selection) {
 // --- The families ------------------------------------------------------------------
 
 struct FamilyEntry {
-    int family;
+    GameType family;
     SelectionRule rule;
 };
 
 const std::array kFamilies{
-    FamilyEntry{1, {faceUpTableauCard, numbersToTargetOrFourOfAKind}},
-    FamilyEntry{3, {tableauTopCard, pairAddingTo<14>}},
-    FamilyEntry{4, {pyramidCard, pairAddingTo<13>}},
-    FamilyEntry{8, {faceUpTableauCard, touchingSameRank}},
-    FamilyEntry{14, {tableauTopOrWasteCard, sameRankPair}},
-    FamilyEntry{16, {tableauTopOrWasteCard, sameRankPair}},
-    FamilyEntry{17, {faceUpTableauCard, numbersOrHighSet<kJack, 11>}},
-    FamilyEntry{18, {faceUpTableauCard, eighteens}},
-    FamilyEntry{20, {faceUpTableauCard, decades}},
-    FamilyEntry{21, {faceUpTableauCard, betweenMatchingCards}},
-    FamilyEntry{22, {lineCardButTheCouple, betweenMatchingCards}},
-    FamilyEntry{23, {faceUpTableauTopCard, higherOfTheSuit, lowerOfTheSuit}},
-    FamilyEntry{24, {faceUpTableauCard, numbersOrHighSet<10, 9>}},
-    FamilyEntry{25, {faceUpTableauCard, sameRankPair}},
-    FamilyEntry{26, {faceUpTableauCard, numbersOrHighSet<kJack, 11>}},
-    FamilyEntry{41, {tableauOrFoundationCard, numbersMakeTheCourt}},
-    FamilyEntry{45, {faceUpTableauCardButAce, touchingSameSuit}},
-    FamilyEntry{47, {faceUpTableauCard, rowPairTwoApart}},
-    FamilyEntry{48, {faceUpTableauCard, sameRankPair}},
+    FamilyEntry{GameType::NumbersToTarget, {faceUpTableauCard, numbersToTargetOrFourOfAKind}},
+    FamilyEntry{GameType::FourteenOut, {tableauTopCard, pairAddingTo<14>}},
+    FamilyEntry{GameType::Pyramid, {pyramidCard, pairAddingTo<13>}},
+    FamilyEntry{GameType::MonteCarlo, {faceUpTableauCard, touchingSameRank}},
+    FamilyEntry{GameType::RankPairsWithWaste, {tableauTopOrWasteCard, sameRankPair}},
+    FamilyEntry{GameType::RankPairsWithWasteToo, {tableauTopOrWasteCard, sameRankPair}},
+    FamilyEntry{GameType::Elevens, {faceUpTableauCard, numbersOrHighSet<kJack, 11>}},
+    FamilyEntry{GameType::Eighteens, {faceUpTableauCard, eighteens}},
+    FamilyEntry{GameType::Decades, {faceUpTableauCard, decades}},
+    FamilyEntry{GameType::BetweenMatchingCards, {faceUpTableauCard, betweenMatchingCards}},
+    FamilyEntry{GameType::RoyalMarriage, {lineCardButTheCouple, betweenMatchingCards}},
+    FamilyEntry{GameType::SuitNeighbours, {faceUpTableauTopCard, higherOfTheSuit, lowerOfTheSuit}},
+    FamilyEntry{GameType::TensOrCourtSets, {faceUpTableauCard, numbersOrHighSet<10, 9>}},
+    FamilyEntry{GameType::UncoverRankPairs, {faceUpTableauCard, sameRankPair}},
+    FamilyEntry{GameType::UncoverElevens, {faceUpTableauCard, numbersOrHighSet<kJack, 11>}},
+    FamilyEntry{GameType::NumbersMakeTheCourt, {tableauOrFoundationCard, numbersMakeTheCourt}},
+    FamilyEntry{GameType::TouchingSuitPairs, {faceUpTableauCardButAce, touchingSameSuit}},
+    FamilyEntry{GameType::RowsOfSeven, {faceUpTableauCard, rowPairTwoApart}},
+    FamilyEntry{GameType::RefillingRankPairs, {faceUpTableauCard, sameRankPair}},
 };
 
 const SelectionRule kTargetSum{faceUpTableauCard, ranksAddToTarget};
@@ -459,10 +463,11 @@ const SelectionRule kTargetSum{faceUpTableauCard, ranksAddToTarget};
 } // namespace
 
 const SelectionRule* selectionRuleOf(const ProgramState& state) {
-    const int family = state.params[param::GameType];
+    const GameType family = gameTypeOf(state.params);
     // Fourteen Out and the pyramid always select; the other families only
     // in the games that name a selection target.
-    if (state.params[param::SelectionGame] == 0 && family != 3 && family != 4) {
+    if (state.params[param::SelectionGame] == 0 && family != GameType::FourteenOut &&
+        family != GameType::Pyramid) {
         return nullptr;
     }
     const auto entry = std::ranges::find(kFamilies, family, &FamilyEntry::family);

@@ -1,6 +1,7 @@
 #include "engine/solver.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
 #include "engine/position_record.h"
@@ -25,6 +26,11 @@
 
 namespace vellomir::engine {
 
+using catalogue::codeOf;
+using catalogue::FillStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+
 namespace {
 
 namespace param = catalogue::param;
@@ -35,7 +41,7 @@ using Verb = PointerCommand::Verb;
 // steps every card is still away from its home place (tableau n holds card
 // n, or n + 13 past the king) guide it there. 0 in every other game.
 int puzzleDistance(const table::ProgramState& state) {
-    if (state.params[param::GameType] != 34) {
+    if (gameTypeOf(state.params) != GameType::PutInOrder) {
         return 0;
     }
     const int places = table::PileCounts::of(state.params).tableaus;
@@ -124,7 +130,7 @@ void forEachPlayPile(const table::ProgramState& state, const table::PileCounts& 
 // How deep the cards the foundations take next lie: the cards piled on
 // each of them in a tableau or a reserve.
 int buriedNextCards(const table::ProgramState& state, const table::PileCounts& counts) {
-    if (state.params[param::GameType] != 0) {
+    if (gameTypeOf(state.params) != GameType::General) {
         return 0;
     }
     const FoundationNeeds need = foundationNeeds(state, counts);
@@ -144,7 +150,7 @@ int buriedNextCards(const table::ProgramState& state, const table::PileCounts& c
 // card resting above one needed sooner counts once. Built runs (higher
 // cards below lower ones) count nothing.
 int coveringLaterCards(const table::ProgramState& state, const table::PileCounts& counts) {
-    if (state.params[param::GameType] != 0) {
+    if (gameTypeOf(state.params) != GameType::General) {
         return 0;
     }
     const FoundationNeeds need = foundationNeeds(state, counts);
@@ -186,8 +192,8 @@ int worth(const table::ProgramState& state, const SolveLimits& order) {
     // cards onto that pile too, which scores as much as a card played from
     // a tableau but spends a card of the stock instead of clearing one:
     // there progress is the tableau cards gone, and the stock is a store.
-    const int type = state.params[param::GameType];
-    if (type == 2 || type == 15) {
+    const GameType type = gameTypeOf(state.params);
+    if (type == GameType::Golf || type == GameType::GolfAroundTheCorner) {
         int onTableaus = 0;
         for (int t = 0; t < counts.tableaus; ++t) {
             onTableaus += table::cardCount(state.piles.tableau(t));
@@ -467,7 +473,7 @@ private:
     std::vector<char> takers(std::uint32_t from, const std::string& source,
                              const std::vector<std::string>& targets) {
         std::vector<char> take(targets.size(), 1);
-        if (m_before.params[param::GameType] != 0) {
+        if (gameTypeOf(m_before.params) != GameType::General) {
             return take;
         }
         m_frontend.reset();
@@ -564,8 +570,9 @@ private:
         // position doubles the positions searched. (The plain order keeps
         // it: holding a card back from its foundation wins some Klondike
         // deals.)
-        const bool untickGainsNothing = m_limits.avoidCovering && m_before.autoplayTicked &&
-                                        m_before.params[param::FillStyle] == 0;
+        const bool untickGainsNothing =
+            m_limits.avoidCovering && m_before.autoplayTicked &&
+            m_before.params[param::FillStyle] == codeOf(FillStyle::NeverFilled);
         if (m_before.params[param::AutoplayAvailable] != 0 && !untickGainsNothing &&
             attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
             return true;

@@ -1,14 +1,12 @@
 #include "engine/statistics_file.h"
 
+#include "app/atomic_file.h"
 #include "app/frontend.h"
 #include "app/ini_file.h"
 #include "app/preferences_load.h"
 #include "app/settings_record.h"
 #include "app/text_lines.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "app/whole_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,62 +20,12 @@ constexpr std::string_view kVersionKey = "Version";
 constexpr std::string_view kNoVersion = "0000";
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
-
-// The whole file, or why it cannot be read.
-struct LoadedText {
-    bool ok = false;
-    std::string text;
-    std::string problem;
-};
-
-LoadedText loadText(const std::filesystem::path& path) {
-    LoadedText file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        file.problem = app::errorText(errno);
-        return file;
+// The whole score file, or why it cannot be read.
+app::WholeFile loadText(const std::filesystem::path& path) {
+    app::WholeFile file = app::readWholeFile(path, kMaxScoreFileSize);
+    if (file.status == app::WholeFileStatus::TooLarge) {
+        file.problem += ", so it is not a score file";
     }
-    auto fail = [&](std::string problem) {
-        ::close(fd);
-        file.text.clear();
-        file.problem = std::move(problem);
-        return file;
-    };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        return fail(app::errorText(errno));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return fail("it is not a regular file");
-    }
-    const std::string tooLarge = "it is larger than " + std::to_string(kMaxScoreFileSize) +
-                                 " bytes, so it is not a score file";
-    if (static_cast<unsigned long long>(info.st_size) > kMaxScoreFileSize) {
-        return fail(tooLarge);
-    }
-    // Read to the end rather than trusting the size: the file may change.
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail(app::errorText(errno));
-        }
-        if (n == 0) {
-            break;
-        }
-        file.text.append(buffer, static_cast<std::size_t>(n));
-        if (file.text.size() > kMaxScoreFileSize) {
-            return fail(tooLarge);
-        }
-    }
-    ::close(fd);
-    file.ok = true;
     return file;
 }
 
@@ -129,8 +77,9 @@ SectionValues readSectionKeysInText(std::string_view text, std::string_view sect
 SectionValues readSectionKeys(const std::filesystem::path& file, std::string_view section,
                               const std::vector<std::string>& keys,
                               const std::vector<std::string>& defaults) {
-    const LoadedText loaded = loadText(file);
-    return readSectionKeysInText(loaded.ok ? std::string_view(loaded.text) : std::string_view(),
+    const app::WholeFile loaded = loadText(file);
+    return readSectionKeysInText(loaded.loaded() ? std::string_view(loaded.text)
+                                                 : std::string_view(),
                                  section, keys, defaults);
 }
 
@@ -170,9 +119,10 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
     }
 
     bool upgraded = false;
-    const LoadedText old = loadText(scoreFile);
-    if (!old.ok) {
-        frontend.showInformation("Cannot read the file " + quoted(scoreFile) + ": " + old.problem);
+    const app::WholeFile old = loadText(scoreFile);
+    if (!old.loaded()) {
+        frontend.showInformation("Cannot read the file " + app::quoted(scoreFile) + ": " +
+                                 old.problem);
     } else {
         const SectionValues version = readSectionKeysInText(
             old.text, kVersionSection, {std::string(kVersionKey)}, {std::string(kNoVersion)});

@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
 #include "engine/score.h"
 #include "engine/undo_snapshots.h"
@@ -13,6 +14,11 @@
 #include <string>
 
 namespace vellomir::engine::detail {
+
+using catalogue::DealType;
+using catalogue::FanStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 
 namespace {
 
@@ -95,7 +101,7 @@ void turnWasteOver(ProgramState& state, app::Frontend& frontend) {
     // In the pyramid the stock's card may be selected: a card turned back
     // into the stock leaves the selection.
     std::string& selection = state.piles.foundation(0);
-    if (p[param::GameType] == 4 && !selection.empty()) {
+    if (gameTypeOf(p) == GameType::Pyramid && !selection.empty()) {
         const std::string& stock = state.piles.stock(table::kStock);
         const int bottom = table::cardAt(stock, 0);
         if (bottom == table::cardAt(selection, 0)) {
@@ -192,8 +198,8 @@ bool secondPassWithoutHit(ProgramState& state) {
 
 } // namespace
 
-bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
-                 ActionContext& context) {
+bool executeStockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
+                        ActionContext& context) {
     const catalogue::GameParameters& p = state.params;
     const bool remain = passesRemain(state);
     bool passCounted = false;
@@ -210,7 +216,8 @@ bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view 
         }
     } else if (action == "Mazzo_Vis" && stockEmpty(state) &&
                table::cardCount(state.piles.stock(table::kWaste)) > 1 && remain) {
-        if (stockPressed(state) && p[param::GameType] == 28 && secondPassWithoutHit(state)) {
+        if (stockPressed(state) && gameTypeOf(p) == GameType::HitOrMiss &&
+            secondPassWithoutHit(state)) {
             // Two whole passes brought no hit: the game is lost.
             state.gameLost = true;
         } else if (stockPressed(state)) {
@@ -223,7 +230,7 @@ bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view 
     bool dealt = false;
     if (!stockEmpty(state) && !passCounted) {
         dealt = dealFromStock(state, frontend, action, turnedOver, context);
-        if (dealt && p[param::GameType] == 28) {
+        if (dealt && gameTypeOf(p) == GameType::HitOrMiss) {
             ++state.flags.dealCounter();
             markNewest(state, 2);
             // Only this card is called with the new rank.
@@ -244,7 +251,8 @@ bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view a
         return false;
     }
     const catalogue::GameParameters& p = state.params;
-    if (plan->reserveAction && p[param::ReserveLaterDeal] == 5 &&
+    if (plan->reserveAction &&
+        p[param::ReserveLaterDeal] == static_cast<int>(DealType::FaceDownReserve) &&
         passNumber(state) >= p[param::StockPasses]) {
         return false;
     }
@@ -252,14 +260,16 @@ bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view a
     bool snapshotTaken = action == "Fill_Tableaus";
     bool dealt = false;
     for (int pile = plan->first; pile <= plan->last; ++pile) {
-        const int type = dealTypeOf(state, action, *plan, pile);
-        if (type < 1 || type > 8) {
+        const int code = dealTypeOf(state, action, *plan, pile);
+        if (code < static_cast<int>(DealType::OneEach) ||
+            code > static_cast<int>(DealType::FourEach)) {
             continue;
         }
         if (stockEmpty(state)) {
             break;
         }
-        if (type == 7 && state.piles.tableau(pile).empty()) {
+        const auto type = static_cast<DealType>(code);
+        if (type == DealType::WhileTableauHoldsCards && state.piles.tableau(pile).empty()) {
             continue;
         }
         if (!snapshotTaken) {
@@ -269,11 +279,11 @@ bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view a
         const PileRef target{plan->kind, pile};
         const table::CardPoint from = table::topCardPosition(state, kStockPile);
         const int card = takeStockTop(state);
-        if (p[param::TableauFanStyle] == 8) {
+        if (catalogue::tableauFanStyleOf(p) == FanStyle::FreeForm) {
             state.piles.appendCard(state.cards, {PileKind::Tableau, 0}, 0, std::nullopt);
         }
-        const bool faceDown =
-            (plan->reserveAction && type == 5) || (action == "Add_Tableaus" && type == 6);
+        const bool faceDown = (plan->reserveAction && type == DealType::FaceDownReserve) ||
+                              (action == "Add_Tableaus" && type == DealType::FaceDownTableau);
         placeCard(state, target, card, faceDown ? '0' : '1', context);
         frontend.drawPileTop("Mazzo");
         fly(frontend, faceDown ? -1 : card, from, table::topCardPosition(state, target));

@@ -1,9 +1,10 @@
 #include "engine/target_checks.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/card_runs.h"
 #include "engine/pile_location.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "engine/suit_run_foundation.h"
 #include "table/card.h"
 #include "table/program_state.h"
@@ -11,6 +12,11 @@
 #include <algorithm>
 
 namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+using catalogue::RunSizeLimit;
 
 namespace param = catalogue::param;
 
@@ -83,7 +89,7 @@ bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& fron
     query.baseFlag = true;
     query.targetIndex = index;
     query.realPlacement = true;
-    return placementTest(state, frontend, query);
+    return placementAllowed(state, frontend, query);
 }
 
 bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
@@ -107,7 +113,7 @@ bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& fronte
     query.baseFlag = true;
     query.targetIndex = index;
     query.realPlacement = false;
-    return placementTest(state, frontend, query);
+    return placementAllowed(state, frontend, query);
 }
 
 bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card) {
@@ -119,7 +125,8 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
     const int top = table::topCardOf(pile);
     if (held > 0) {
         // A face-down top card takes nothing, except in game family 40.
-        if (top > 0 && !state.cards.isFaceUp(top) && state.params[param::GameType] != 40) {
+        if (top > 0 && !state.cards.isFaceUp(top) &&
+            gameTypeOf(state.params) != GameType::OntoFaceDown) {
             return false;
         }
         const int most = state.params[param::TableauMaxCards];
@@ -139,7 +146,7 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
     query.baseFlag = state.params[param::TableauBaseFlag + index] > 0;
     query.targetIndex = index;
     query.realPlacement = true;
-    bool legal = placementTest(state, frontend, query);
+    bool legal = placementAllowed(state, frontend, query);
 
     const bool single = state.isSingleCardMove();
     const bool targetEmpty = query.below <= 0;
@@ -150,7 +157,9 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
         legal = runCheck(state, frontend, card, index);
     }
     const int runLimit = state.params[param::RunSizeLimit];
-    if (legal && (runLimit == -5 || runLimit == kDoublingRunLimit) && !single && targetEmpty) {
+    if (legal &&
+        (runLimit == codeOf(RunSizeLimit::FreeCellsAndTableaus) || runLimit == kDoublingRunLimit) &&
+        !single && targetEmpty) {
         legal = runSizeLimit(state, card, true);
     }
     // A run never goes back onto the pile it was lifted from. An empty
@@ -211,7 +220,7 @@ bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& fronten
         query.baseFlag = true;
         query.targetIndex = index;
         query.realPlacement = true;
-        return placementTest(state, frontend, query);
+        return placementAllowed(state, frontend, query);
     }
     default:
         return single && empty;

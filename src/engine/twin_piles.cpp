@@ -3,6 +3,7 @@
 #include "catalogue/game_parameters.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/parameter_names.h"
+#include "catalogue/rule_codes.h"
 
 namespace vellomir::engine {
 
@@ -62,7 +63,7 @@ bool twins(const catalogue::GameParameters& params, PileKind kind, int a, int b)
 } // namespace
 
 TwinPiles::TwinPiles(const catalogue::GameParameters& params) {
-    const bool general = params[catalogue::param::GameType] <= 0;
+    const bool general = catalogue::isGeneralGame(params);
     for (const PileKind kind :
          {PileKind::Stock, PileKind::Foundation, PileKind::Tableau, PileKind::Reserve}) {
         std::vector<int>& lowest = m_lowestTwin[static_cast<std::size_t>(kindSlot(kind))];

@@ -3,8 +3,12 @@
 #include "app/frontend.h"
 #include "app/settings_record.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 
 namespace vellomir::table {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
 namespace {
 
 // One value per card size, in the order big, medium, little.
@@ -58,15 +62,16 @@ void computeFanSteps(ProgramState& state) {
     const int tableauStyle = state.params[param::TableauFanStyle];
     const int reserveStyle = state.params[param::ReserveFanStyle];
 
-    if (tableauStyle == 1 || tableauStyle == 7 || reserveStyle == 1) {
+    if (tableauStyle == codeOf(FanStyle::Down) || tableauStyle == codeOf(FanStyle::DownFirstStep) ||
+        reserveStyle == codeOf(FanStyle::Down)) {
         game.setCell(cell::FaceUpStepDown, pick(kFaceUpStepDown, size));
         game.setCell(cell::FaceDownStepDown, pick(kFaceDownStep, size));
     }
-    if (tableauStyle == 2 || reserveStyle == 2) {
+    if (tableauStyle == codeOf(FanStyle::Right) || reserveStyle == codeOf(FanStyle::Right)) {
         game.setCell(cell::FaceUpStepRight, pick(kFaceUpStepRight, size));
         game.setCell(cell::FaceDownStepRight, pick(kFaceDownStep, size));
     }
-    if (tableauStyle == 6) {
+    if (tableauStyle == codeOf(FanStyle::RightByCardSize)) {
         game.setCell(cell::FanStyle6StepA, pick(kFanStyle6Step, size));
         game.setCell(cell::FanStyle6StepB, pick(kFanStyle6Step, size));
     }

@@ -1,6 +1,7 @@
 #include "table/deal_distribution.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card.h"
 #include "table/card_removal.h"
 #include "table/deal_placement.h"
@@ -16,6 +17,9 @@
 #include <array>
 
 namespace vellomir::table {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 namespace param = catalogue::param;
 namespace {
 
@@ -298,7 +302,7 @@ DealOutcome distributeDeal(ProgramState& state, const std::vector<int>& dealArra
     if (params[param::ExtraCardToFoundation1] == 1 && counts.foundations >= 1 && !deck.empty()) {
         state.piles.appendCard(state.cards, foundation(0), deck.takeFront(), '1');
     }
-    if (params[param::GameType] == 11) {
+    if (gameTypeOf(params) == GameType::AcesFromReserve) {
         startFoundationsWithReserveAces(state, counts.foundations);
     }
 

@@ -1,8 +1,12 @@
 #include "table/empty_pile_mark.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 
 namespace vellomir::table {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 namespace {
 
 namespace param = catalogue::param;
@@ -17,8 +21,8 @@ bool noRedealLeft(const ProgramState& state) {
 }
 
 std::string stockMark(const ProgramState& state) {
-    const int family = state.params[param::GameType];
-    if (family == 8 || family == 45) {
+    const GameType family = gameTypeOf(state.params);
+    if (family == GameType::MonteCarlo || family == GameType::TouchingSuitPairs) {
         return "021";
     }
     if (!noRedealLeft(state)) {

@@ -1,6 +1,7 @@
 #include "table/post_deal_arrangement.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card.h"
 #include "table/card_removal.h"
 #include "table/deal_placement.h"
@@ -13,6 +14,9 @@
 #include <string>
 
 namespace vellomir::table {
+
+using catalogue::GameType;
+using catalogue::gameTypeOf;
 namespace param = catalogue::param;
 namespace {
 
@@ -315,7 +319,7 @@ void arrangeAfterDeal(ProgramState& state, DealQueue& deck, const DealServices& 
     } else if (firstStartingCode == 96) {
         replaceAcesFromStock(state, services, counts.tableaus);
     }
-    if (state.params[param::GameType] == 22) {
+    if (gameTypeOf(state.params) == GameType::RoyalMarriage) {
         moveQueenAndKingOfHearts(state, counts.tableaus);
     }
     applyArrangementCode(state, deck, services, setAside);

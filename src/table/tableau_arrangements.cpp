@@ -3,11 +3,15 @@
 // from them.
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/layout_context.h"
 
 #include <vector>
 
 namespace vellomir::table::layout {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
 namespace {
 
 namespace param = catalogue::param;
@@ -34,7 +38,8 @@ int centredRowX(const LayoutContext& c, int count, int gap) {
 
 bool fannedDown(const LayoutContext& c) {
     const int style = c.param(param::TableauFanStyle);
-    return style == 1 || style == 3 || style == 5 || style == 7;
+    return style == codeOf(FanStyle::Down) || style == codeOf(FanStyle::DownTopOnly) ||
+           style == codeOf(FanStyle::DownPlainStep) || style == codeOf(FanStyle::DownFirstStep);
 }
 
 // Step between stacked rows of tableaus that start at `firstY`: the outer

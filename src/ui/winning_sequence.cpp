@@ -91,6 +91,9 @@ void WinningSequence::run(const std::string& style, int seconds) {
         m_renderer.drawFace(card, x, y, false, render::Canvas::Buffer);
     };
     stage.wait = [](int milliseconds) { render::TableRenderer::busyWait(milliseconds); };
+    if (m_clock.wait) {
+        stage.wait = m_clock.wait;
+    }
     stage.processMessages = [this] {
         if (m_hook) {
             m_hook();
@@ -98,6 +101,9 @@ void WinningSequence::run(const std::string& style, int seconds) {
         QApplication::processEvents(QEventLoop::AllEvents);
     };
     stage.elapsed = [&clock] { return clock.elapsed(); };
+    if (m_clock.now) {
+        stage.elapsed = [now = m_clock.now, start = m_clock.now()] { return now() - start; };
+    }
     stage.random = [this](int n) { return m_state.random.draw(n); };
     stage.running = [&flags] { return flags.test(Flag::AnimationRunning); };
 

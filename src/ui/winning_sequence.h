@@ -57,6 +57,15 @@ public:
     /// use it to press keys at a known moment).
     void setProcessMessagesHook(std::function<void()> hook) { m_hook = std::move(hook); }
 
+    /// The time the animation keeps: its pauses and the milliseconds since
+    /// it started. Without one it busy-waits on the real clock; tests give a
+    /// simulated one.
+    struct Clock {
+        std::function<void(int milliseconds)> wait;
+        std::function<long long()> now;
+    };
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
 private:
     void removeFilter();
 
@@ -65,6 +74,7 @@ private:
     render::TableRenderer& m_renderer;
     std::unique_ptr<WinningStopFilter> m_filter;
     std::function<void()> m_hook;
+    Clock m_clock;
 };
 
 } // namespace vellomir::ui

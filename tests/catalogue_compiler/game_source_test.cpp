@@ -93,6 +93,26 @@ TEST(GameSource, RejectsWhatItDoesNotKnowWithFileAndLine) {
         "games/test.game:15: GameType is a single value; \"all\" is only for per-pile parameters");
 }
 
+TEST(GameSource, ReadsTheNamesOfCodesAsTheirNumbers) {
+    const Parsed parsed =
+        parse(kHeader + kParameters +
+              "GameType = Unscored\nTableauFanStyle = SideBySide\nFillStyle = FromStockOrWaste\n"
+              "TableauLaterDeal = all OneEachWithoutGaps\nFoundationFanStyle = DownTopOnly\n" +
+              kRules);
+    ASSERT_TRUE(parsed.diagnostics.empty()) << parsed.messages();
+    const GameSource& game = parsed.game;
+    EXPECT_EQ(game.column[param::GameType], 9);
+    EXPECT_EQ(game.column[param::TableauFanStyle], 4);
+    EXPECT_EQ(game.column[param::FillStyle], 3);
+    EXPECT_EQ(game.column[param::TableauLaterDeal + 2], 2);
+    EXPECT_EQ(game.column[param::FoundationFanStyle], 3);
+    // A name belongs to its own list only, and is spelt exactly.
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "FillStyle = Golf\n" + kRules),
+              "games/test.game:15: \"Golf\" is not a whole number");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = pyramid\n" + kRules),
+              "games/test.game:15: \"pyramid\" is not a whole number");
+}
+
 TEST(GameSource, RejectsValuesOutOfRange) {
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "TargetScore = 32768\n" + kRules),
               "games/test.game:15: TargetScore value 32768 is out of range -32768 to 32767");

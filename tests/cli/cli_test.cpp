@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace vellomir::tools {
@@ -30,6 +31,20 @@ TEST(Cli, UnknownCommandIsAUsageError) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("usage"), std::string::npos);
     EXPECT_EQ(run({}).status, 2);
+}
+
+// docs/rule_codes.md is what `rule-codes` prints: regenerate it with
+// `build/bin/vellomir-cli rule-codes > docs/rule_codes.md` after a change of
+// the named codes.
+TEST(Cli, TheCheckedInRuleCodesDocumentIsTheGeneratedOne) {
+    const CliRun r = run({"rule-codes"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ifstream in(VELLOMIR_RULE_CODES_DOCUMENT, std::ios::binary);
+    ASSERT_TRUE(in) << VELLOMIR_RULE_CODES_DOCUMENT;
+    std::ostringstream stored;
+    stored << in.rdbuf();
+    EXPECT_EQ(stored.str(), r.out);
+    EXPECT_EQ(run({"rule-codes", "extra"}).status, 2);
 }
 
 TEST(CliGames, ListsTheGameListInOrder) {

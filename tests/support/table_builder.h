@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/parameter_index.h"
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
 #include "table/program_state.h"
@@ -177,7 +177,7 @@ struct Table {
         return param(catalogue::param::TableauBaseFlag + i, baseFlag);
     }
 
-    bool accepts(const Ask& ask) { return engine::placementTest(state, frontend, ask.q); }
+    bool accepts(const Ask& ask) { return engine::placementAllowed(state, frontend, ask.q); }
 };
 
 } // namespace vellomir::testing

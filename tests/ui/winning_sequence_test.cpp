@@ -136,13 +136,16 @@ TEST_F(WinningSequenceTest, AnUnknownStyleDrawsNothingAndEndsAtOnce) {
 
 TEST_F(WinningSequenceTest, EveryStyleRunsForItsTimeOnTheWindow) {
     start("[Preference]\nSpeed_Move_Card=2\n");
+    // On a simulated clock: only the animation's pauses make time pass.
+    long long simulated = 0;
+    winning().setClock({[&simulated](int milliseconds) { simulated += milliseconds; },
+                        [&simulated] { return simulated; }});
     for (const char* style :
          {"Open order", "Left to right", "Up to down", "Festoons", "Lines", "Circles"}) {
         const QImage before = view().copy();
-        QElapsedTimer timer;
-        timer.start();
+        const long long started = simulated;
         winning().run(style, 1);
-        EXPECT_GE(timer.elapsed(), 1000) << style;
+        EXPECT_GE(simulated - started, 1000) << style;
         EXPECT_NE(view(), before) << style;
         EXPECT_FALSE(program->state().flags.test(Flag::AnimationRunning)) << style;
     }
@@ -177,6 +180,9 @@ TEST_F(WinningSequenceTest, ClosingDuringTheAnimationClosesTheWindowAfterIt) {
 TEST_F(WinningSequenceTest, AWonGameEndsWithTheAnimationAndTheChooser) {
     start("[Preference]\nWinning_Animations=Up to down\nWinning_Animations_Time=1\n");
     table::ProgramState& state = program->state();
+    long long simulated = 0;
+    winning().setClock({[&simulated](int milliseconds) { simulated += milliseconds; },
+                        [&simulated] { return simulated; }});
     winGame();
     EXPECT_TRUE(engine::endOfGame(state, program->frontend()));
     // The game chooser opened.

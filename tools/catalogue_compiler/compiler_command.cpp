@@ -49,17 +49,6 @@ std::vector<std::string> gameFiles(const std::vector<std::string>& inputs,
     return files;
 }
 
-bool readText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
-}
-
 } // namespace
 
 std::string writeFileAtomically(const std::string& path, const std::string& text) {
@@ -120,7 +109,7 @@ int runCatalogueCompiler(const std::vector<std::string>& args, std::ostream& out
     std::vector<GameSource> games;
     for (const std::string& file : gameFiles(inputs, diagnostics)) {
         std::string text;
-        if (!readText(file, text)) {
+        if (!readSourceFile(file, text)) {
             diagnostics.push_back({file, 0, "cannot read the game file"});
             continue;
         }

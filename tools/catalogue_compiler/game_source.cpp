@@ -1,7 +1,9 @@
 #include "catalogue_compiler/game_source.h"
 
 #include "app/number_text.h"
+#include "app/whole_file.h"
 #include "catalogue/catalogue_format.h"
+#include "catalogue/rule_codes.h"
 
 #include <optional>
 
@@ -264,7 +266,8 @@ private:
         m_game.settings.push_back(std::move(setting));
     }
 
-    // Whole numbers and character literals ('Q' stands for its code, 81).
+    // Whole numbers, character literals ('Q' stands for its code, 81) and
+    // the names of named codes (GameType = Pyramid).
     bool readValues(std::string_view rest, ParameterSetting& setting, int line) {
         const catalogue::ParameterName& parameter = *setting.parameter;
         while (!rest.empty()) {
@@ -283,7 +286,13 @@ private:
                     ++used;
                 }
                 const std::string_view word = rest.substr(0, used);
-                const std::optional<int> number = parseWhole(word);
+                std::optional<int> number = parseWhole(word);
+                // A named code (docs/rule_codes.md) stands for its number.
+                if (const catalogue::CodeFamily* family =
+                        catalogue::codeFamilyOfParameter(parameter.index);
+                    !number && family != nullptr) {
+                    number = catalogue::codeNamed(*family, word);
+                }
                 if (!number) {
                     report(line, "\"" + std::string(word) + "\" is not a whole number");
                     return false;
@@ -339,6 +348,12 @@ private:
 };
 
 } // namespace
+
+bool readSourceFile(const std::filesystem::path& path, std::string& text) {
+    app::WholeFile file = app::readWholeFile(path, kMaxSourceFileSize);
+    text = std::move(file.text);
+    return file.loaded();
+}
 
 std::string formatDiagnostic(const Diagnostic& diagnostic) {
     if (diagnostic.line > 0) {

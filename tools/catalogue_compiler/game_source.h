@@ -4,11 +4,20 @@
 #include "catalogue/parameter_names.h"
 
 #include <array>
+#include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vellomir::tools {
+
+/// The largest game or help source file the tools read.
+inline constexpr std::size_t kMaxSourceFileSize = 16 * 1024 * 1024;
+
+/// The whole text of a source file; false when it cannot be read or is
+/// larger than kMaxSourceFileSize.
+bool readSourceFile(const std::filesystem::path& path, std::string& text);
 
 /// A problem found in a game file, reported as "file:line: message".
 struct Diagnostic {

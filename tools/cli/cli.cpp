@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "catalogue/rule_codes.h"
 #include "cli/deal_array_command.h"
 #include "cli/deal_command.h"
 #include "cli/games_command.h"
@@ -67,6 +68,15 @@ const std::vector<Command>& commands() {
         {"stats [GAME]", "the statistics of the player file DATA/Stat_e00.dat",
          [](const CommandContext& c) {
              return runStatsCommand(c.arguments, c.programDirectory, c.out, c.err, c.installed);
+         }},
+        {"rule-codes", "the named codes of the game parameters, as docs/rule_codes.md holds them",
+         [](const CommandContext& c) {
+             if (!c.arguments.empty()) {
+                 c.err << "vellomir-cli: rule-codes takes no arguments\n";
+                 return 2;
+             }
+             c.out << catalogue::ruleCodesDocument();
+             return 0;
          }},
     };
     return table;

@@ -24,17 +24,6 @@ constexpr const char* kUsage =
 
 constexpr const char* kQrcName = "marbleon.qrc";
 
-bool readText(const fs::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
-}
-
 // The files of `folder` ending in `extension`, in name order.
 std::vector<fs::path> filesIn(const fs::path& folder, const std::string& extension,
                               std::vector<Diagnostic>& diagnostics) {
@@ -104,7 +93,7 @@ public:
                 continue;
             }
             std::string text;
-            if (!readText(path, text)) {
+            if (!readSourceFile(path, text)) {
                 report(file, 0, "cannot read the file");
                 continue;
             }
@@ -125,7 +114,7 @@ public:
     void readGame(const fs::path& path) {
         const std::string file = path.string();
         std::string text;
-        if (!readText(path, text)) {
+        if (!readSourceFile(path, text)) {
             report(file, 0, "cannot read the file");
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
 #include "engine/move_execution.h"
@@ -20,6 +21,9 @@
 
 namespace vellomir::engine {
 
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+
 namespace {
 
 namespace param = catalogue::param;
@@ -30,7 +34,7 @@ using table::ProgramState;
 
 constexpr int kLeftButton = 0;
 
-bool isOneOf(int family, std::initializer_list<int> families) {
+bool isOneOf(GameType family, std::initializer_list<GameType> families) {
     return std::ranges::find(families, family) != families.end();
 }
 
@@ -75,7 +79,7 @@ bool removeSelection(ProgramState& state, app::Frontend& frontend, const Selecti
     bool executed = executeMove(state, frontend, 0, "Selezionate_Dest");
     // The family that refills its places at once deals onto every place the
     // pair left empty.
-    if (state.params[param::GameType] == 48) {
+    if (gameTypeOf(state.params) == GameType::RefillingRankPairs) {
         executed = executeMove(state, frontend, 0, "Selezionate_Fila") || executed;
     }
     frontend.setInputBlocked(false);
@@ -138,7 +142,7 @@ bool pyramidStockPress(ProgramState& state, app::Frontend& frontend) {
 // pyramid the stock's top card once a card is chosen.
 bool pickUpFamilyPress(ProgramState& state, app::Frontend& frontend, const SelectionHit& hit,
                        const SelectionRule& rule) {
-    const int family = state.params[param::GameType];
+    const GameType family = gameTypeOf(state.params);
     const std::optional<PileRef> pile = table::parsePileName(hit.pileName);
     if (!pile) {
         return false;
@@ -147,7 +151,7 @@ bool pickUpFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
     if (pile->kind == PileKind::Tableau) {
         return hit.card > 0 && toggleCard(state, frontend, rule, pressed, true);
     }
-    if (family != 4) {
+    if (family != GameType::Pyramid) {
         return false;
     }
     if (isStock(pile, table::kWaste)) {
@@ -169,8 +173,8 @@ bool pickUpFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
 }
 
 // The stock press of the families that deal or refill on their own.
-bool familyStockPress(ProgramState& state, app::Frontend& frontend, int family) {
-    if (isOneOf(family, {8, 45})) {
+bool familyStockPress(ProgramState& state, app::Frontend& frontend, GameType family) {
+    if (isOneOf(family, {GameType::MonteCarlo, GameType::TouchingSuitPairs})) {
         // The refill empties the selection and moves the cards, so their
         // marks come off first, and go back on when there was nothing to do.
         const std::vector<int> selected = selectedCards(state);
@@ -185,13 +189,16 @@ bool familyStockPress(ProgramState& state, app::Frontend& frontend, int family) 
         }
         return executed;
     }
-    if (family == 47) {
+    if (family == GameType::RowsOfSeven) {
         dropSelection(state, frontend);
     }
-    if (isOneOf(family, {20, 21, 22, 23, 41, 47})) {
+    if (isOneOf(family,
+                {GameType::Decades, GameType::BetweenMatchingCards, GameType::RoyalMarriage,
+                 GameType::SuitNeighbours, GameType::NumbersMakeTheCourt, GameType::RowsOfSeven})) {
         return act(state, frontend, 0, "Add_Tableaus");
     }
-    if (isOneOf(family, {14, 16}) && state.piles.stock(table::kWaste).empty()) {
+    if (isOneOf(family, {GameType::RankPairsWithWaste, GameType::RankPairsWithWasteToo}) &&
+        state.piles.stock(table::kWaste).empty()) {
         const int top = table::topCardOf(state.piles.stock(table::kStock));
         return top > 0 && act(state, frontend, top, "Mazzo_Vis");
     }
@@ -202,17 +209,22 @@ bool familyStockPress(ProgramState& state, app::Frontend& frontend, int family) 
 // left press on a tableau; a left press anywhere in the families that play
 // the stock or the waste; a press on a foundation; any press in the family
 // that takes cards from the foundations.
-bool pressIsHandled(int family, const std::optional<PileRef>& pile, int button) {
+bool pressIsHandled(GameType family, const std::optional<PileRef>& pile, int button) {
     const bool left = button == kLeftButton;
     const bool onTableau = pile && pile->kind == PileKind::Tableau;
     const bool onFoundation = pile && pile->kind == PileKind::Foundation;
-    const bool anyPile = isOneOf(family, {8, 14, 16, 20, 21, 22, 23, 45, 47, 48});
-    return (left && (onTableau || anyPile)) || onFoundation || family == 41;
+    const bool anyPile = isOneOf(family, {GameType::MonteCarlo, GameType::RankPairsWithWaste,
+                                          GameType::RankPairsWithWasteToo, GameType::Decades,
+                                          GameType::BetweenMatchingCards, GameType::RoyalMarriage,
+                                          GameType::SuitNeighbours, GameType::TouchingSuitPairs,
+                                          GameType::RowsOfSeven, GameType::RefillingRankPairs});
+    return (left && (onTableau || anyPile)) || onFoundation ||
+           family == GameType::NumbersMakeTheCourt;
 }
 
 bool targetFamilyPress(ProgramState& state, app::Frontend& frontend, const SelectionHit& hit,
                        const SelectionRule& rule) {
-    const int family = state.params[param::GameType];
+    const GameType family = gameTypeOf(state.params);
     const std::optional<PileRef> pile = table::parsePileName(hit.pileName);
     if (!pile || !pressIsHandled(family, pile, hit.button)) {
         return false;
@@ -225,7 +237,8 @@ bool targetFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
     }
     // A face-down top card turns face up first in the families that uncover
     // the cards of their columns.
-    if (pile->kind == PileKind::Tableau && isOneOf(family, {25, 26}) &&
+    if (pile->kind == PileKind::Tableau &&
+        isOneOf(family, {GameType::UncoverRankPairs, GameType::UncoverElevens}) &&
         !state.cards.isFaceUp(hit.card) &&
         table::topCardOf(state.piles.tableau(pile->index)) == hit.card) {
         turnFaceUp(state, frontend, hit.card, pile->index);
@@ -237,8 +250,8 @@ bool targetFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
 } // namespace
 
 bool selectionPress(ProgramState& state, app::Frontend& frontend, const SelectionHit& hit) {
-    const int family = state.params[param::GameType];
-    if (family == 33) {
+    const GameType family = gameTypeOf(state.params);
+    if (family == GameType::MarkOnly) {
         // Marking cards only: the selection records nothing.
         const std::optional<PileRef> pile = table::parsePileName(hit.pileName);
         if (pile && pile->kind == PileKind::Tableau && hit.card > 0) {
@@ -250,7 +263,7 @@ bool selectionPress(ProgramState& state, app::Frontend& frontend, const Selectio
     if (rule == nullptr) {
         return false;
     }
-    if (family == 3 || family == 4) {
+    if (family == GameType::FourteenOut || family == GameType::Pyramid) {
         return pickUpFamilyPress(state, frontend, hit, *rule);
     }
     return targetFamilyPress(state, frontend, hit, *rule);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/rule_codes.h"
+
 namespace vellomir::app {
 class Frontend;
 }
@@ -11,21 +13,7 @@ namespace vellomir::engine {
 
 /// Empty-pile codes that are letters: the character codes stored in the
 /// empty code of a tableau or the base code of a foundation.
-namespace empty_code {
-inline constexpr int AnyCard = -1;
-inline constexpr int AceColourBalance = 'Q';           // 81
-inline constexpr int ProgramOnlyR = 'R';               // 82
-inline constexpr int ProgramOnlyS = 'S';               // 83
-inline constexpr int KingBalance = 'T';                // 84
-inline constexpr int AceBalance = 'U';                 // 85
-inline constexpr int SingleCardOnly = 'V';             // 86
-inline constexpr int FromStockOrWaste = 'W';           // 87
-inline constexpr int NotFromTableau = 'X';             // 88
-inline constexpr int TwoBalance = 'Z';                 // 90
-inline constexpr int SameAsFoundations = '\\';         // 92
-inline constexpr int SameAsFoundationsOrReserve = ']'; // 93
-inline constexpr int ReserveThenWaste = '`';           // 96
-} // namespace empty_code
+namespace empty_code = catalogue::empty_code;
 
 /// Foundation base code -2: the base rank is set by the first foundation
 /// started (the joker rules 72 and 75).
@@ -66,7 +54,7 @@ struct PlacementQuery {
 /// reads the piles, the card table and the game parameters and changes
 /// nothing; every doubtful case answers no. The frontend is only used to
 /// report a joker met where a suit is counted ("Error suit - 1").
-bool placementTest(const table::ProgramState& state, app::Frontend& frontend,
-                   const PlacementQuery& query);
+bool placementAllowed(const table::ProgramState& state, app::Frontend& frontend,
+                      const PlacementQuery& query);
 
 } // namespace vellomir::engine

@@ -1,4 +1,4 @@
-#include "engine/placement_test.h"
+#include "engine/placement_check.h"
 
 #include "catalogue/parameter_index.h"
 #include "engine/building_rules.h"
@@ -100,7 +100,7 @@ RuleTable::RuleTable() {
     m_rules.fill(genericAnySuit);
 }
 
-void RuleTable::add(int code, BuildingRule rule) {
+void RuleTable::add(catalogue::BuildingRuleCode code, BuildingRule rule) {
     m_rules.at(static_cast<std::size_t>(code)) = rule;
 }
 
@@ -127,8 +127,8 @@ const RuleTable& buildingRules() {
     return table;
 }
 
-bool placementTest(const table::ProgramState& state, app::Frontend& frontend,
-                   const PlacementQuery& query) {
+bool placementAllowed(const table::ProgramState& state, app::Frontend& frontend,
+                      const PlacementQuery& query) {
     if (query.below == query.moving) {
         return false;
     }

@@ -1,0 +1,107 @@
+#include "catalogue/rule_codes.h"
+
+#include "catalogue/parameter_names.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vellomir::catalogue {
+namespace {
+
+#define VELLOMIR_CODE_NAME(NAME, CODE, MEANING) CodeName{CODE, #NAME, MEANING},
+
+constexpr std::array kGameTypes{VELLOMIR_GAME_TYPES(VELLOMIR_CODE_NAME)};
+constexpr std::array kFanStyles{VELLOMIR_FAN_STYLES(VELLOMIR_CODE_NAME)};
+constexpr std::array kDealTypes{VELLOMIR_DEAL_TYPES(VELLOMIR_CODE_NAME)};
+constexpr std::array kFillStyles{VELLOMIR_FILL_STYLES(VELLOMIR_CODE_NAME)};
+constexpr std::array kRunSizeLimits{VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_NAME)};
+constexpr std::array kEmptyCodes{VELLOMIR_EMPTY_CODES(VELLOMIR_CODE_NAME)};
+constexpr std::array kBuildingRules{VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_NAME)};
+
+#undef VELLOMIR_CODE_NAME
+
+constexpr std::array kFamilies{
+    CodeFamily{"Game types", "GameType (47)", kGameTypes},
+    CodeFamily{"Fan styles", "TableauFanStyle (3), FoundationFanStyle (4), ReserveFanStyle (5)",
+               kFanStyles},
+    CodeFamily{"Deal types of later deals",
+               "TableauLaterDeal (240 + t), ReserveLaterDeal (278 + r)", kDealTypes},
+    CodeFamily{"Filling styles of empty tableaus", "FillStyle (22)", kFillStyles},
+    CodeFamily{"Run-size limits", "RunSizeLimit (12); 0 and above: at most that many cards",
+               kRunSizeLimits},
+    CodeFamily{"Empty-pile codes",
+               "TableauEmptyCode (128 + t), FoundationBaseRank (48 + f); 1 to 13: that rank",
+               kEmptyCodes},
+    CodeFamily{"Building rules",
+               "TableauRule (184 + t), FoundationRule (80 + f), ReserveDropRule (268 + r), "
+               "WasteDropRule (289); a code without a name builds by the generic test in any suit",
+               kBuildingRules},
+};
+
+// Which list names each parameter's values, by the parameter's first cell.
+struct NamedParameter {
+    int index;
+    std::size_t family;
+};
+constexpr std::array kNamedParameters{
+    NamedParameter{param::GameType, 0},           NamedParameter{param::TableauFanStyle, 1},
+    NamedParameter{param::FoundationFanStyle, 1}, NamedParameter{param::ReserveFanStyle, 1},
+    NamedParameter{param::TableauLaterDeal, 2},   NamedParameter{param::ReserveLaterDeal, 2},
+    NamedParameter{param::FillStyle, 3},          NamedParameter{param::RunSizeLimit, 4},
+    NamedParameter{param::TableauEmptyCode, 5},   NamedParameter{param::FoundationBaseRank, 5},
+    NamedParameter{param::TableauRule, 6},        NamedParameter{param::FoundationRule, 6},
+    NamedParameter{param::ReserveDropRule, 6},    NamedParameter{param::WasteDropRule, 6},
+};
+
+// A code as the document shows it: a letter code as the character in quotes.
+std::string codeText(const CodeFamily& family, int code) {
+    if (family.codes.data() == kEmptyCodes.data() && code > ' ') {
+        return std::to_string(code) + " ('" + static_cast<char>(code) + "')";
+    }
+    return std::to_string(code);
+}
+
+} // namespace
+
+std::span<const CodeFamily> codeFamilies() {
+    return kFamilies;
+}
+
+const CodeFamily* codeFamilyOfParameter(int index) {
+    const ParameterName* parameter = parameterAt(index);
+    if (parameter == nullptr) {
+        return nullptr;
+    }
+    const auto named =
+        std::ranges::find(kNamedParameters, parameter->index, &NamedParameter::index);
+    return named == kNamedParameters.end() ? nullptr : &kFamilies[named->family];
+}
+
+std::optional<int> codeNamed(const CodeFamily& family, std::string_view name) {
+    const auto found = std::ranges::find(family.codes, name, &CodeName::name);
+    if (found == family.codes.end()) {
+        return std::nullopt;
+    }
+    return found->code;
+}
+
+std::string ruleCodesDocument() {
+    std::string text =
+        "# Rule codes\n\n"
+        "The named codes of the game parameters. A game file may write a code or its\n"
+        "name (`GameType = Pyramid`). This file is generated from\n"
+        "src/catalogue/rule_codes.h by `vellomir-cli rule-codes`; a test keeps the two\n"
+        "the same.\n";
+    for (const CodeFamily& family : kFamilies) {
+        text.append("\n## ").append(family.title).append("\n\n");
+        text.append("Parameters: ").append(family.parameters).append(".\n\n");
+        text.append("| Code | Name | Meaning |\n|---|---|---|\n");
+        for (const CodeName& code : family.codes) {
+            text.append("| ").append(codeText(family, code.code)).append(" | `");
+            text.append(code.name).append("` | ").append(code.meaning).append(" |\n");
+        }
+    }
+    return text;
+}
+
+} // namespace vellomir::catalogue

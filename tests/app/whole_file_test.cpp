@@ -1,0 +1,48 @@
+#include "app/whole_file.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace vellomir::app {
+namespace {
+
+using testing::TempFolder;
+using testing::writeBytes;
+using namespace std::string_literals;
+
+TEST(WholeFile, ReadsUpToTheCapAndRefusesOneByteMore) {
+    TempFolder folder;
+    const std::filesystem::path path = folder / "text";
+    writeBytes(path, std::string(10, 'x') + "\r\n\0y"s);
+    const WholeFile atCap = readWholeFile(path, 14);
+    ASSERT_TRUE(atCap.loaded()) << atCap.problem;
+    EXPECT_EQ(atCap.text, std::string(10, 'x') + "\r\n\0y"s);
+
+    const WholeFile over = readWholeFile(path, 13);
+    EXPECT_EQ(over.status, WholeFileStatus::TooLarge);
+    EXPECT_EQ(over.problem, "it is larger than 13 bytes");
+    EXPECT_TRUE(over.text.empty());
+}
+
+TEST(WholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
+    TempFolder folder;
+    const WholeFile missing = readWholeFile(folder / "none", 100);
+    EXPECT_EQ(missing.status, WholeFileStatus::Missing);
+    EXPECT_FALSE(missing.problem.empty());
+
+    const WholeFile directory = readWholeFile(folder.path(), 100);
+    EXPECT_EQ(directory.status, WholeFileStatus::Failed);
+    EXPECT_EQ(directory.problem, "it is not a regular file");
+    EXPECT_FALSE(directory.absent());
+
+    // A path through a file is no file either, but not simply missing.
+    writeBytes(folder / "plain", "x");
+    const WholeFile through = readWholeFile(folder / "plain" / "inner", 100);
+    EXPECT_EQ(through.status, WholeFileStatus::Failed);
+    EXPECT_TRUE(through.absent());
+    EXPECT_TRUE(missing.absent());
+}
+
+} // namespace
+} // namespace vellomir::app
