@@ -5,9 +5,12 @@
 #include "app/ini_file.h"
 #include "catalogue/parameter_index.h"
 #include "engine/game_clock.h"
+#include "table/card_metrics.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
+#include "table/fitted_layout.h"
 #include "table/game_layout.h"
+#include "table/pile_positions.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
@@ -33,7 +36,8 @@ void applyGameAutoplayChoice(table::ProgramState& state, app::Frontend& frontend
         return;
     }
     const app::IniFile preferences(state.preferencesPath());
-    const bool on = app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
+    const bool on =
+        app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
     if (on != state.autoplayTicked) {
         state.autoplayTicked = on;
         frontend.setAutoplayChecked(on);
@@ -72,13 +76,19 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
     }
     const table::DealArray dealArray = table::buildDealArray(state, frontend);
     table::distributeDeal(state, dealArray, services.deal);
+    // Cards fitted to the window leave room for the fans just dealt.
+    table::recordDealtFans(state);
+    if (table::cardsFitWindow(state.settings)) {
+        table::computePilePositions(state, frontend);
+    }
     return true;
 }
 
 } // namespace
 
 std::string gameCaption(const table::ProgramState& state) {
-    std::string caption = std::string(kProgramTitle) + " [" + state.settings.read(app::field::GameName) + "]";
+    std::string caption =
+        std::string(kProgramTitle) + " [" + state.settings.read(app::field::GameName) + "]";
     const std::string dealNumber = state.settings.read(DealNumber);
     if (!dealNumber.empty()) {
         caption += "  [" + dealNumber + "]";
@@ -116,7 +126,8 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     }
     frontend.setScoreText(state.settings.read(app::field::Score));
     if (!options.keepPicture) {
-        const bool animate = options.animate && state.settings.read(app::field::DealAnimation) != "N";
+        const bool animate =
+            options.animate && state.settings.read(app::field::DealAnimation) != "N";
         frontend.drawTable(animate);
     }
     if (!state.flags.test(Flag::ClockRunning)) {
@@ -124,7 +135,8 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
         state.flags.set(Flag::ClockRunning);
         clockTick(state, frontend);
     }
-    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 && services.autoplaySweep) {
+    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 &&
+        services.autoplaySweep) {
         frontend.pause(800);
         services.autoplaySweep();
     }
@@ -157,7 +169,8 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     app::IniFile preferences(state.preferencesPath());
     if (playerChanges) {
         state.settings.write(app::field::UserDefault, playerName);
-        reportWriteFailure(frontend, preferences.writeText("Preference", "UserDefault", playerName));
+        reportWriteFailure(frontend,
+                           preferences.writeText("Preference", "UserDefault", playerName));
         frontend.setCaption(gameCaption(state));
     }
     if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {

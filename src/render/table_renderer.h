@@ -224,8 +224,7 @@ private:
     void drawJokerLabel();
     // Marks the complete foundations in the table buffer (no flush).
     void highlightInto(int foundationIndex);
-    void drawShadowPieces(const QRect& rect);
-    void drawDottedShadow(const QRect& rect);
+    void drawSoftShadow(const QRect& rect);
     void restoreShadowStrips(const QRect& old);
     bool shadowsOn() const;
     int cornerSize() const;

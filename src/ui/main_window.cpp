@@ -9,6 +9,7 @@
 #include "catalogue/parameter_index.h"
 #include "engine/game_start.h"
 #include "engine/play_engine.h"
+#include "table/game_layout.h"
 #include "table/pile_positions.h"
 #include "table/program_state.h"
 #include "ui/about_form.h"
@@ -560,9 +561,9 @@ void TfrmMain::redrawTable() {
     if (!m_scrollBar->isVisible()) {
         drawing.resizeBuffers(screenSize(*this) + QSize(30, 30));
     }
-    if (m_state.params[catalogue::param::CardCount] != 0) {
-        table::computePilePositions(m_state, *m_frontend);
-    }
+    // Laid out again for the window as it is: fitted cards take the size
+    // that fits it, and a window too narrow for big cards gets smaller ones.
+    table::layOutForWindow(m_state, *m_frontend);
     drawing.redrawBackground();
     drawing.drawTable(false);
     drawing.repaintView();
@@ -777,8 +778,8 @@ void TfrmMain::showCustomize() {
     const QScreen* display = this->screen();
     screen.manyColours = !display || display->depth() > 8;
     screen.largeToolBarBottom = kLargeBar.bottom() + 1;
-    TfrmCustomize_Quorvane dialog(this, m_state, m_frontend->library(), m_boxes,
-                                  std::move(hooks), screen, m_helpFile);
+    TfrmCustomize_Quorvane dialog(this, m_state, m_frontend->library(), m_boxes, std::move(hooks),
+                                  screen, m_helpFile);
     m_frontend->setBusyCursor(false);
     const int result = m_boxes.runDialog(dialog);
     dialog.finish(result);

@@ -8,13 +8,11 @@
 // With --catalogue every game of the catalogue gets its preview picture
 // "GAME" + four digits, dealt and drawn with the pictures written just before.
 
-#include "card_backs.h"
-#include "card_faces.h"
+#include "card_pictures.h"
 #include "contact_sheet.h"
 #include "cursors.h"
 #include "game_previews.h"
 #include "icons.h"
-#include "pile_marks.h"
 #include "resource_set.h"
 #include "table_backgrounds.h"
 
@@ -63,7 +61,7 @@ int main(int argc, char* argv[]) {
             if (i + 1 >= args.size()) {
                 return usage();
             }
-            (a == QLatin1String("--waves")     ? waveDir
+            (a == QLatin1String("--waves")       ? waveDir
              : a == QLatin1String("--catalogue") ? catalogue
                                                  : contactSheet) = args[++i];
         } else if (a.startsWith(QLatin1String("--")) || !outDir.isEmpty()) {
@@ -121,19 +119,21 @@ int main(int argc, char* argv[]) {
         if (!error.isEmpty()) {
             return fail(error);
         }
-        std::printf("vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table%s%s)\n",
-                    report.games, static_cast<long long>(timer.elapsed()), report.enlarged,
-                    report.enlarged > 0 ? ": " : "", qPrintable(report.enlargedGames));
+        std::printf(
+            "vellomir-resource-builder: %d game previews in %lld ms (%d on a larger table%s%s)\n",
+            report.games, static_cast<long long>(timer.elapsed()), report.enlarged,
+            report.enlarged > 0 ? ": " : "", qPrintable(report.enlargedGames));
         if (!report.overflowing.isEmpty()) {
-            std::printf("vellomir-resource-builder: the table of game(s) %s runs past the preview\n",
-                        qPrintable(report.overflowing));
+            std::printf(
+                "vellomir-resource-builder: the table of game(s) %s runs past the preview\n",
+                qPrintable(report.overflowing));
         }
     }
     if (!contactSheet.isEmpty()) {
         QImageWriter writer(contactSheet, "png");
         if (!writer.write(drawContactSheet(resources))) {
-            std::fprintf(stderr, "vellomir-resource-builder: cannot write %s: %s\n", qPrintable(contactSheet),
-                         qPrintable(writer.errorString()));
+            std::fprintf(stderr, "vellomir-resource-builder: cannot write %s: %s\n",
+                         qPrintable(contactSheet), qPrintable(writer.errorString()));
             return 1;
         }
     }
