@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick openbox wmctrl x11-utils
 )
 
 missing=()

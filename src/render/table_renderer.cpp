@@ -28,6 +28,9 @@ namespace cell = table::cell;
 
 constexpr QRgb kStackEdgeGrey = qRgb(192, 192, 192);
 constexpr int kNotPlaced = table::kPlacedThreshold;
+// The fan style of piles whose cards lie side by side, each at its own place
+// (grids and rows: a card taken away leaves a gap).
+constexpr int kSideBySideStyle = 4;
 
 MarkKind markKindOf(PileRef pile) {
     switch (pile.kind) {
@@ -771,28 +774,35 @@ void TableRenderer::drawTable(bool dealAnimation) {
 
 void TableRenderer::drawTableWithout(const std::vector<int>& cards) {
     table::PileLists without = m_state.piles;
-    auto strip = [&](std::string& pile) {
+    // A card leaving a row of cards side by side leaves its place empty (the
+    // cards beside it keep theirs); elsewhere the cards above close up.
+    auto strip = [&](std::string& pile, bool keepPlaces) {
         std::string kept;
         kept.reserve(pile.size());
         for (int i = 0; i < table::cardCount(pile); ++i) {
             const int code = table::cardAt(pile, i);
             if (code == 0 || std::find(cards.begin(), cards.end(), code) == cards.end()) {
                 kept += pile.substr(static_cast<std::size_t>(3 * i), 3);
+            } else if (keepPlaces) {
+                kept += "000";
             }
         }
         pile = std::move(kept);
     };
+    const auto sideBySide = [&](PileKind kind) {
+        return table::fanStyleOf(m_state, kind) == kSideBySideStyle;
+    };
     for (int i = 0; i < table::kStockPiles; ++i) {
-        strip(without.stock(i));
+        strip(without.stock(i), false);
     }
     for (int i = 0; i < table::kMaxFoundations; ++i) {
-        strip(without.foundation(i));
+        strip(without.foundation(i), sideBySide(PileKind::Foundation));
     }
     for (int i = 0; i < table::kMaxTableaus; ++i) {
-        strip(without.tableau(i));
+        strip(without.tableau(i), sideBySide(PileKind::Tableau));
     }
     for (int i = 0; i < table::kMaxReserves; ++i) {
-        strip(without.reserve(i));
+        strip(without.reserve(i), sideBySide(PileKind::Reserve));
     }
     m_piles = &without;
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());

@@ -545,6 +545,10 @@ bool TfrmMain::saveWindowState(app::IniFile& preferences) {
 }
 
 void TfrmMain::reportWriteFailure(const std::string& message) {
+    // An empty message is a failure the player has already been told of.
+    if (message.empty()) {
+        return;
+    }
     m_boxes.information(this, QString::fromStdString(std::string(app::kProgramTitle)),
                         fromStd(message));
 }
@@ -650,9 +654,10 @@ void TfrmMain::firstActivation() {
 void TfrmMain::resizeEvent(QResizeEvent* event) {
     C_TAdvancedForm<QMainWindow>::resizeEvent(event);
     layoutChildren();
-    if (!m_state.flags.test(Flag::FirstActivationPending)) {
-        redrawTable();
-    }
+    // Also before the first activation: a window manager maximises the window
+    // after its first showing, and the first game must be laid out and drawn
+    // for that client area, with the window picture and buffers sized for it.
+    redrawTable();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -4,15 +4,20 @@
 # dealt game, keeps a screenshot, and closes it through its File menu. A
 # second start drags a Klondike card, opens the game chooser with Ctrl+F12,
 # picks FreeCell with the keyboard and plays two moves to its free cells.
+# Then, under the window manager openbox on screens of 1280x1024 and
+# 1920x1080, maximised starts of FreeCell and Double Klondike must show the
+# whole table (maximised_start.sh).
 #
 # usage: run_e2e.sh BIN_DIR OUT_DIR
-# Exit status 77 (skipped) when xvfb-run, xdotool or import is missing.
+# Exit status 77 (skipped) when xvfb-run, xdotool, import, openbox, wmctrl or
+# xprop or xwininfo is missing.
 set -euo pipefail
 
+here=$(cd "$(dirname "$0")" && pwd)
 bin=${1:?usage: run_e2e.sh BIN_DIR OUT_DIR}
 out=${2:?usage: run_e2e.sh BIN_DIR OUT_DIR}
 
-for tool in xvfb-run xdotool import; do
+for tool in xvfb-run xdotool import openbox wmctrl xprop xwininfo; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "end-to-end test skipped: $tool is missing"
         exit 77
@@ -229,3 +234,12 @@ chmod +x "$work/session.sh"
 # program started in that moment (the second start, right after the first
 # one closed) fails to connect.
 xvfb-run -a -s "-screen 0 1280x800x24 -noreset" "$work/session.sh" "$work" "$out"
+
+# Maximised starts under a window manager, each on a fresh program directory.
+for screen in 1280x1024 1920x1080; do
+    fresh="$work/maximised_$screen"
+    mkdir -p "$fresh"
+    cp "$work/vellomir" "$work/GAMES.DAT" "$work/KAR.RGF" "$fresh/"
+    xvfb-run -a -s "-screen 0 ${screen}x24 -noreset" \
+        "$here/maximised_start.sh" "$fresh" "$out" "$screen"
+done

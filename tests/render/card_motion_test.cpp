@@ -1,6 +1,7 @@
 #include "drawing_fixture.h"
 
 #include "table/card_position.h"
+#include "table/card_removal.h"
 
 namespace vellomir::render::testing {
 namespace {
@@ -113,6 +114,40 @@ TEST_F(CardMotionTest, DrawCarriedRestoresTheUncoveredStripsAndTheShadow) {
     // The buffer shows the tableau without the run.
     EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 158), *images->faceOf(card("QH"))), 0);
     EXPECT_EQ(buffer().pixel(40, 158 + H + 5), background().pixel(40, 158 + H + 5));
+}
+
+TEST_F(CardMotionTest, ACardTakenFromARowOfCardsSideBySideLeavesItsPlaceEmpty) {
+    // Two rows of a pyramid-like game: the cards lie side by side, and a card
+    // taken away leaves a gap in its row.
+    state.params.set(param::TableauFanStyle, 4);
+    state.piles.tableau(0) = pileOf({"3S", "10H", "4D", "KC"});
+    state.piles.tableau(1) = pileOf({"7C", "6H", "2D"});
+    state.mainGame.setTableauX(1, 60);
+    state.mainGame.setTableauY(1, 260);
+    renderer->drawTable(false);
+    for (const std::vector<int>& taken :
+         {std::vector<int>{card("10H")}, std::vector<int>{card("4D"), card("6H")}}) {
+        renderer->drawTableWithout(taken);
+        const QImage without = buffer().copy();
+        // What the table holds once those cards have gone.
+        const table::PileLists held = state.piles;
+        for (int code : taken) {
+            for (int t = 0; t < 2; ++t) {
+                table::removeFromPile(state.piles.tableau(t), code, table::RemovalKind::LeaveGap);
+            }
+        }
+        renderer->drawTable(false);
+        EXPECT_EQ(differences(without, buffer()), 0);
+        state.piles = held;
+        renderer->drawTable(false);
+    }
+    // The cards beside the gap stay where they were: the king is still in its place.
+    renderer->drawTableWithout({card("10H")});
+    const int step = W + 6;
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20 + 3 * step, 140), *images->faceOf(card("KC"))),
+              0);
+    EXPECT_EQ(buffer().pixel(20 + step + W / 2, 140 + H / 2),
+              background().pixel(20 + step + W / 2, 140 + H / 2));
 }
 
 TEST_F(CardMotionTest, ASingleCardCastsTheSoftShadowOnlyWhenShadowsAreOn) {

@@ -225,9 +225,9 @@ TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {
     EXPECT_TRUE(window().findChild<QWidget*>(QStringLiteral("pnlScore"))->isVisibleTo(&window()));
     const QImage parquet =
         program->library().loadBitmap(QStringLiteral("B311")).convertToFormat(QImage::Format_RGB32);
-    // The bottom-right corner of the table holds no card.
-    const int x = (view().width() / parquet.width() - 1) * parquet.width() + 1;
-    const int y = (view().height() / parquet.height() - 1) * parquet.height() + 2;
+    // The bottom-left corner of the table holds no card, whatever their size.
+    const int x = 1;
+    const int y = ((view().height() - 3) / parquet.height()) * parquet.height() + 2;
     EXPECT_EQ(view().pixel(x, y) & 0xffffff, parquet.pixel(1, 2) & 0xffffff);
 
     // The next time the dialog opens on the choices made.

@@ -1,7 +1,8 @@
+#include "catalogue/parameter_index.h"
 #include "program_fixture.h"
 #include "table/program_state.h"
-#include "ui/open_game_form.h"
 #include "ui/main_window.h"
+#include "ui/open_game_form.h"
 
 #include <QAction>
 #include <QLabel>
@@ -83,7 +84,8 @@ TEST_F(MainWindowTest, OpensOnADealtGameAndSwitchesGamesFromTheList) {
     };
     window().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     // A first run (no player statistics) opened the chooser by itself; then the Open command.
-    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
+    EXPECT_EQ(boxes.dialogs,
+              (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
     EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")))
         << caption().toStdString();
     EXPECT_TRUE(kDealNumber.match(caption()).hasMatch());
@@ -143,7 +145,8 @@ TEST_F(MainWindowTest, ToolBarButtonsCarryTheirHintsAndRunTheirCommands) {
 
     window().findChild<QToolButton*>(names[1])->click();
     // A first run (no player statistics) opened the chooser by itself; then the Open command.
-    EXPECT_EQ(boxes.dialogs, (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
+    EXPECT_EQ(boxes.dialogs,
+              (QStringList{QStringLiteral("frmOpenGame"), QStringLiteral("frmOpenGame")}));
 }
 
 TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
@@ -157,6 +160,34 @@ TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
     const int margin = window().largeToolBar() ? 10 : 5;
     EXPECT_EQ(window().tableTopMargin() + margin, panel->height());
     EXPECT_FALSE(window().scrollBar()->isVisible());
+}
+
+TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheNewSize) {
+    // FreeCell, whose last foundation ends at the right edge of the table.
+    directory.write("DATA/CFG.DAT", "[Preference]\nGame=10\nAutoPlay=N\nDeal_Animation=N\n"
+                                    "MainWindowState_Maximized=N\nMainWindowState_Width=800\n"
+                                    "MainWindowState_Height=600\n");
+    directory.write("DATA/Stat_e00.dat", "");
+    program = std::make_unique<app::Program>(testing::testOptions(directory, boxes));
+    ASSERT_TRUE(program->start());
+    ASSERT_TRUE(program->state().flags.test(Flag::FirstActivationPending));
+    // As a window manager maximising the window after its first showing.
+    window().resize(1100, 800);
+    ASSERT_TRUE(
+        testing::processEventsUntil([&] { return program->state().flags.test(Flag::GameInPlay); }));
+    TableView* view = window().tableView();
+    ASSERT_NE(view->image(), nullptr);
+    EXPECT_EQ(view->image()->size(), view->size());
+    const QImage first = view->image()->copy();
+    const table::TMainGame& g = program->state().mainGame;
+    const int lastFoundation = program->state().params[catalogue::param::FoundationCount] - 1;
+    EXPECT_GT(g.foundationX(lastFoundation) + program->state().cardSize.width,
+              window().drawingAreaWidth() - 40);
+    EXPECT_LE(g.foundationX(lastFoundation) + program->state().cardSize.width,
+              window().drawingAreaWidth());
+    // The picture is the one a fresh layout and redraw for this size gives.
+    window().redrawTable();
+    EXPECT_EQ(view->image()->copy(), first);
 }
 
 TEST_F(MainWindowTest, NarrowingSnapsBackToTheMinimumWidth) {
@@ -327,8 +358,10 @@ TEST_F(MainWindowTest, AClickOnTheTableSlidesAPuzzleTileIntoTheGap) {
     // The table picture shows the card where the gap was: no longer the cloth.
     const QImage picture = window().tableView()->grab().toImage();
     // A point on the card's white margin, clear of the index and the pips.
-    const QColor margin = picture.pixelColor(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48);
-    EXPECT_GT(margin.red() + margin.green() + margin.blue(), 3 * 200) << "expected the white card face";
+    const QColor margin =
+        picture.pixelColor(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48);
+    EXPECT_GT(margin.red() + margin.green() + margin.blue(), 3 * 200)
+        << "expected the white card face";
 }
 
 } // namespace
