@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
+# With --fuzz also clang and libFuzzer, for the fuzz targets of tests/fuzz/.
 set -euo pipefail
 
 packages=(
@@ -7,7 +8,13 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
     xvfb xauth xdotool imagemagick openbox wmctrl x11-utils
+    # The install and package tests: the Debian package tools and the
+    # checks of the desktop entry, the AppStream metadata and the package.
+    dpkg-dev file desktop-file-utils appstream lintian man-db
 )
+if [[ ${1:-} == --fuzz ]]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

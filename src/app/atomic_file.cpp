@@ -1,5 +1,8 @@
 #include "app/atomic_file.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,6 +69,31 @@ void syncFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
+namespace {
+
+std::vector<std::filesystem::path>& unwritableFolders() {
+    static std::vector<std::filesystem::path> folders;
+    return folders;
+}
+
+} // namespace
+
+bool isUnderUnwritableFolder(const std::filesystem::path& path) {
+    const std::filesystem::path file = path.lexically_normal();
+    for (const std::filesystem::path& folder : unwritableFolders()) {
+        const auto [end, rest] =
+            std::mismatch(folder.begin(), folder.end(), file.begin(), file.end());
+        if (end == folder.end() || (std::next(end) == folder.end() && end->empty())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void markFolderUnwritable(const std::filesystem::path& folder) {
+    unwritableFolders().push_back(folder.lexically_normal());
+}
+
 std::string errorText(int error) {
     return std::generic_category().message(error);
 }
@@ -81,6 +109,11 @@ WriteResult replaceFileAtomically(const std::filesystem::path& path, std::string
         }
     }
     const std::filesystem::path folder = target.parent_path();
+    if (isUnderUnwritableFolder(target)) {
+        WriteResult told = WriteResult::failure("");
+        told.failedStep = WriteStep::Create;
+        return told;
+    }
 
     struct stat old {};
     const bool hadOld = ::stat(target.c_str(), &old) == 0;

@@ -59,6 +59,13 @@ inline constexpr std::string_view kTemporaryPrefix = "rpl";
 WriteResult replaceFileAtomically(const std::filesystem::path& path, std::string_view contents,
                                   const WriteFaults& faults = {});
 
+/// Remembers that nothing can be written under `folder` and that the player
+/// has been told so once: from now on every replace under it fails with an
+/// empty message, which the reporters do not show again.
+void markFolderUnwritable(const std::filesystem::path& folder);
+/// True when `path` lies under a folder marked unwritable.
+bool isUnderUnwritableFolder(const std::filesystem::path& path);
+
 /// The text of an operating-system error number.
 std::string errorText(int error);
 

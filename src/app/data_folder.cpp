@@ -1,6 +1,9 @@
 #include "app/data_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdlib>
 
@@ -37,11 +40,24 @@ bool isWritableDirectory(std::string_view directory) {
     return ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
-std::string dataFolder(std::string_view programDirectory) {
+bool canHoldDataFolder(std::string_view directory) {
+    if (!isWritableDirectory(directory)) {
+        return false;
+    }
+    const std::string data = withSlash(directory.empty() ? std::string_view(".") : directory) +
+                             std::string(kDataSubfolder);
+    struct stat info {};
+    if (::lstat(data.c_str(), &info) != 0) {
+        return errno == ENOENT; // made at start-up
+    }
+    return isWritableDirectory(data) && (S_ISDIR(info.st_mode) || S_ISLNK(info.st_mode));
+}
+
+std::string dataFolder(std::string_view programDirectory, bool installed) {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    return chooseDataFolder(programDirectory, isWritableDirectory(programDirectory), xdg ? xdg : "",
-                            home ? home : "");
+    const bool keepBeside = !installed && canHoldDataFolder(programDirectory);
+    return chooseDataFolder(programDirectory, keepBeside, xdg ? xdg : "", home ? home : "");
 }
 
 } // namespace vellomir::app

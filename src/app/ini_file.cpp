@@ -266,6 +266,9 @@ WriteResult IniFile::writeText(std::string_view section, std::string_view key,
     if (const std::optional<std::string> problem = unstorable(section, key, value)) {
         return WriteResult::failure("Cannot write the file " + quoted(m_path) + ": " + *problem);
     }
+    if (isUnderUnwritableFolder(m_path)) {
+        return WriteResult::failure(""); // the player has been told once
+    }
     const LoadedFile file = loadFile(m_path);
     if (file.status == LoadStatus::Failed) {
         // Writing now would replace what we could not read: refuse instead.

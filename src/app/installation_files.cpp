@@ -1,7 +1,12 @@
 #include "app/installation_files.h"
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <system_error>
 
 namespace vellomir::app {
@@ -84,6 +89,58 @@ int removeLeftoverFiles(std::string_view programDirectory) {
             }
         }
     }
+    return removed;
+}
+
+namespace {
+
+// The process id in a temporary file's name `name` made of `prefix`, the
+// id and, when `numbered`, "_" + digits + "_" + digits; -1 when the name is
+// not of that form.
+long temporaryFileOwner(std::string_view name, std::string_view prefix, bool numbered) {
+    if (!name.starts_with(prefix)) {
+        return -1;
+    }
+    name.remove_prefix(prefix.size());
+    const std::regex form(numbered ? "([0-9]+)_[0-9]+_[0-9]+" : "([0-9]+)");
+    std::match_results<std::string_view::const_iterator> match;
+    if (!std::regex_match(name.begin(), name.end(), match, form) || match[1].length() > 9) {
+        return -1;
+    }
+    return std::stol(match[1].str());
+}
+
+bool processRuns(long pid) {
+    return pid == static_cast<long>(::getpid()) || ::kill(static_cast<pid_t>(pid), 0) == 0 ||
+           errno == EPERM;
+}
+
+int removeOwnedBy(const std::string& folder, std::string_view prefix, bool numbered) {
+    int removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const long owner = temporaryFileOwner(name, prefix, numbered);
+        std::error_code kind;
+        if (owner <= 0 || processRuns(owner) || !it->is_regular_file(kind)) {
+            continue;
+        }
+        std::error_code gone;
+        removed += std::filesystem::remove(it->path(), gone) ? 1 : 0;
+    }
+    return removed;
+}
+
+} // namespace
+
+int removeStaleTemporaryFiles(const std::vector<std::string>& folders,
+                              std::string_view programDirectory) {
+    int removed = 0;
+    for (const std::string& folder : folders) {
+        removed += removeOwnedBy(folder, kTemporaryPrefix, true);
+    }
+    removed += removeOwnedBy(std::string(programDirectory), "GAMES.DAT.tmp", false);
     return removed;
 }
 

@@ -29,4 +29,12 @@ std::vector<std::vector<std::string>> leftoverFileGroups();
 /// skipped. Returns how many files were removed.
 int removeLeftoverFiles(std::string_view programDirectory);
 
+/// Removes the temporary files an earlier run left behind when it was killed
+/// in the middle of a write: "rpl" + process id + "_" + counter + "_" +
+/// number in each of `folders` (ending with "/"), and the catalogue
+/// compiler's "GAMES.DAT.tmp" + process id in `programDirectory`. Files of a
+/// process that still runs are kept. Returns how many were removed.
+int removeStaleTemporaryFiles(const std::vector<std::string>& folders,
+                              std::string_view programDirectory);
+
 } // namespace vellomir::app

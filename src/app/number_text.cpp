@@ -15,8 +15,8 @@ std::string formatNumber(long long value, int width) {
     }
     const bool negative = value < 0;
     // Work in unsigned to keep LLONG_MIN safe.
-    unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                            : static_cast<unsigned long long>(value);
     std::string digits = std::to_string(magnitude);
     const std::size_t needed = digits.size() + (negative ? 1 : 0);
     if (needed > static_cast<std::size_t>(width)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <charconv>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -28,5 +29,17 @@ int toInt(std::string_view text);
 
 /// Parses like parseInt and falls back to `fallback` on malformed text.
 int toIntOr(std::string_view text, int fallback);
+
+/// The whole of `text` read as a decimal `Number`: no blanks and no plus
+/// sign. Returns nothing when the text is empty, holds anything else, or the
+/// value does not fit. Files the program writes itself are read this strictly.
+template <typename Number> std::optional<Number> readExactNumber(std::string_view text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 } // namespace vellomir::app

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kDefaultBackgroundColour = -2147483633; // the system button-face colour
 constexpr std::string_view kDefaultGameName = "Put-Them-In-Order (3x3 square)";
+constexpr int kDefaultGame = 87;
 constexpr std::string_view kDefaultPlayers[] = {"Player 1", "Player 2", "Player 3"};
 
 // The sound switches, in the order the load reads them.
@@ -136,8 +137,11 @@ LoadedPreferences loadPreferences(table::ProgramState& state, Frontend& frontend
     load.toField(field::FadeBackground, "Fade_Background", "Y");
     settings.writeFlag(field::CustomBackgroundPresent,
                        !load.text("Customized_Background", "").empty());
-    settings.writePadded(field::Game, load.number("Game", 87));
-    load.toField(field::GameName, "Game_name", kDefaultGameName);
+    const int game = load.number("Game", kDefaultGame);
+    settings.writePadded(field::Game, game);
+    // The default name belongs to the default game; another game without a
+    // name takes its name from the game list (checkCurrentGame).
+    load.toField(field::GameName, "Game_name", game == kDefaultGame ? kDefaultGameName : "");
     const std::string showTime = load.toField(field::ShowTime, "Show_Time", "Y");
     const std::string showScore = load.toField(field::ShowScore, "Show_Score", "Y");
     const std::string cardsAnimate = load.toField(field::CardsAnimate, "Cards_Animate", "Y");
@@ -235,6 +239,9 @@ bool checkCurrentGame(table::ProgramState& state) {
         return true;
     }
     if (game && state.mainGame.gameListIndex(*game) >= 0) {
+        if (state.settings.read(field::GameName).empty()) {
+            state.settings.write(field::GameName, state.mainGame.gameName(*game));
+        }
         return true;
     }
     state.settings.writePadded(field::Game, -1);

@@ -48,7 +48,8 @@ void SettingsRecord::write(int position, int width, std::string_view value) {
         return;
     }
     const std::size_t firstNonBlank = value.find_first_not_of(' ');
-    value = firstNonBlank == std::string_view::npos ? std::string_view{} : value.substr(firstNonBlank);
+    value =
+        firstNonBlank == std::string_view::npos ? std::string_view{} : value.substr(firstNonBlank);
     std::string fitted(value.substr(0, static_cast<std::size_t>(width)));
     fitted.resize(static_cast<std::size_t>(width), ' ');
 
@@ -56,8 +57,9 @@ void SettingsRecord::write(int position, int width, std::string_view value) {
     // Characters 1 .. i-1, the value, then the characters from i + w on. At
     // index 0 the head is empty and the tail starts at character w, which is
     // what makes a write at 250 or 500 an insertion.
-    std::string head = loc.index > 1 ? segment.substr(0, std::min<std::size_t>(loc.index - 1, segment.size()))
-                                     : std::string{};
+    std::string head = loc.index > 1
+                           ? segment.substr(0, std::min<std::size_t>(loc.index - 1, segment.size()))
+                           : std::string{};
     // A write past the end of the segment lengthens it; the gap is blank.
     if (loc.index > 1 && head.size() < static_cast<std::size_t>(loc.index - 1)) {
         head.resize(static_cast<std::size_t>(loc.index - 1), ' ');
@@ -73,8 +75,9 @@ void SettingsRecord::readInto(int position, int width, std::string& out) const {
     }
     const std::string& segment = m_segments[static_cast<std::size_t>(loc.segment)];
     const std::size_t start = loc.index < 1 ? 0 : static_cast<std::size_t>(loc.index - 1);
-    std::string value =
-        start < segment.size() && width > 0 ? segment.substr(start, static_cast<std::size_t>(width)) : std::string{};
+    std::string value = start < segment.size() && width > 0
+                            ? segment.substr(start, static_cast<std::size_t>(width))
+                            : std::string{};
     const std::size_t lastNonBlank = value.find_last_not_of(' ');
     value.erase(lastNonBlank == std::string::npos ? 0 : lastNonBlank + 1);
     out = std::move(value);

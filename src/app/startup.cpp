@@ -4,11 +4,16 @@
 #include "app/ini_file.h"
 #include "app/installation_files.h"
 #include "app/preferences_load.h"
+#include "app/program_directory.h"
 #include "app/text_placeholders.h"
+#include "catalogue/catalogue_check.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
+#include "engine/game_statistics.h"
+#include "engine/saved_game.h"
 #include "engine/statistics_file.h"
+#include "render/needed_pictures.h"
 #include "resources/sound_effect_backend.h"
 #include "table/card_metrics.h"
 #include "ui/main_window.h"
@@ -17,7 +22,6 @@
 #include "ui/winning_sequence.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
@@ -36,11 +40,9 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString withSlash(QString folder) {
-    if (!folder.endsWith(QLatin1Char('/'))) {
-        folder += QLatin1Char('/');
-    }
-    return folder;
+// The folder the program writes its files under.
+std::string writeFolderOf(const table::ProgramState& state) {
+    return state.dataFolder.empty() ? state.settings.programDirectory() : state.dataFolder;
 }
 
 bool screenHas256ColoursOrFewer() {
@@ -51,22 +53,14 @@ bool screenHas256ColoursOrFewer() {
 } // namespace
 
 QString programDirectoryFor(const QString& executableDirectory) {
-    const QDir beside(executableDirectory);
-    if (beside.exists(QStringLiteral("GAMES.DAT")) || beside.exists(QStringLiteral("KAR.RGF"))) {
-        return withSlash(beside.absolutePath());
-    }
-    const QDir installed(beside.absoluteFilePath(QStringLiteral("../share/vellomir")));
-    if (installed.exists()) {
-        return withSlash(installed.canonicalPath());
-    }
-    return withSlash(beside.absolutePath());
+    return fromStd(locateProgramDirectory(executableDirectory.toStdString()).directory);
 }
 
 Program::Program(StartupOptions options)
     : m_options(std::move(options)), m_boxes(*m_options.boxes),
       m_state(m_options.programDirectory.toStdString()),
       m_frontend(m_state, m_boxes, m_options.audio), m_engine(m_state, m_frontend) {
-    m_state.dataFolder = dataFolder(m_state.settings.programDirectory());
+    m_state.dataFolder = dataFolder(m_state.settings.programDirectory(), m_options.installed);
 }
 
 Program::~Program() {
@@ -131,10 +125,11 @@ bool Program::start() {
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
     if (m_options.probe && m_options.probe->enabled()) {
         StartupProbe* probe = m_options.probe;
-        QObject::connect(m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
-            probe->painted(m_state.flags.test(Flag::GameInPlay),
-                           [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
-        });
+        QObject::connect(
+            m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
+                probe->painted(m_state.flags.test(Flag::GameInPlay),
+                               [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
+            });
     }
     m_frontend.attachWindow(m_window.get());
     m_window->attach(m_frontend, m_engine);
@@ -174,6 +169,50 @@ bool Program::checkFile(const std::string& path) {
     return false;
 }
 
+void Program::prepareDataFolder() {
+    const std::string programDirectory = m_state.settings.programDirectory();
+    const std::string root = m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
+    const std::string preferences = m_state.preferencesPath();
+    const std::string folder = preferences.substr(0, preferences.rfind('/') + 1);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    std::string reason;
+    if (error) {
+        reason = "the folder " + folder + " cannot be made: " + error.message();
+    } else if (!isWritableDirectory(folder)) {
+        reason = "the folder " + folder + " cannot be written";
+    }
+    if (!reason.empty()) {
+        // Said once here; every later write there fails without a message.
+        m_frontend.showInformation(std::string(kProgramTitle) +
+                                   " cannot keep its preferences or anything else: " + reason +
+                                   ".\rThe games can be played, but nothing is saved.");
+        markFolderUnwritable(root);
+        return;
+    }
+    removeStaleTemporaryFiles({root, folder}, programDirectory);
+}
+
+bool Program::checkPictures(const QString& libraryPath) {
+    const QStringList missing = render::missingNeededPictures(m_state, m_library);
+    if (missing.isEmpty()) {
+        return true;
+    }
+    constexpr int kNamesShown = 8;
+    QString names = missing.mid(0, kNamesShown).join(QStringLiteral(", "));
+    if (missing.size() > kNamesShown) {
+        names += QStringLiteral(" and %1 more").arg(missing.size() - kNamesShown);
+    }
+    stop(0);
+    m_boxes.error(m_window.get(), kErrorTitle,
+                  QStringLiteral("Cannot find images file:\r") + libraryPath +
+                      QStringLiteral(" (pictures ") + names +
+                      QStringLiteral(")\rSome program components cannot be shown correctly.\r"
+                                     "Copy the file into the directory that above is specified\r"
+                                     "or reinstall the program."));
+    return false;
+}
+
 bool Program::initialise() {
     const std::string programDirectory = m_state.settings.programDirectory();
 
@@ -181,8 +220,12 @@ bool Program::initialise() {
     const QString libraryPath = m_options.programDirectory + QStringLiteral("KAR.RGF");
     if (!m_library.open(libraryPath)) {
         stop(0);
+        // A library that is there but damaged also says what is wrong with it.
+        const QString reason = QFileInfo::exists(libraryPath)
+                                   ? QStringLiteral("\r(") + m_library.problem() + QLatin1Char(')')
+                                   : QString();
         m_boxes.information(nullptr, QString::fromStdString(std::string(kProgramTitle)),
-                            QStringLiteral("Can't find/load ") + libraryPath.toLower());
+                            QStringLiteral("Can't find/load ") + libraryPath.toLower() + reason);
         return false;
     }
     m_frontend.attachResources(&m_library, &m_cursors);
@@ -209,19 +252,24 @@ bool Program::initialise() {
     // 8. The help file, for the help commands.
     m_window->setHelpFile(fromStd(programDirectory + "marbleon.hlp"));
 
-    // 9. The folder of the preferences.
-    std::error_code ignored;
-    std::filesystem::create_directories(
-        m_state.preferencesPath().substr(0, m_state.preferencesPath().rfind('/')), ignored);
+    // 9. The folder of the preferences, and what an earlier run that was
+    // killed in the middle of a write left there.
+    prepareDataFolder();
 
     // 10-11. The preferences.
     const LoadedPreferences loaded = loadPreferences(m_state, m_frontend, m_state.preferencesPath(),
                                                      screenHas256ColoursOrFewer());
     m_window->setToolBarFlat(loaded.toolBarFlat, false);
+    if (render::keepPicturePreferencesInRange(m_state, m_library, screenHas256ColoursOrFewer())
+            .contains(QStringLiteral("Cursor"))) {
+        m_frontend.setCursor(m_state.settings.readInt(field::Cursor, 10));
+    }
     {
         const IniFile preferences(m_state.preferencesPath());
         m_window->setToolBarVisible(
             preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
+        m_window->setStatusBarChoice(
+            preferences.readText(kPreferenceSection, "Show_StatusBar", "Y") == "Y", false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
 
@@ -236,6 +284,8 @@ bool Program::initialise() {
     }
     try {
         catalogue::loadGameList(m_state);
+        // The two sections must agree, or games would read each other's rules.
+        catalogue::checkCatalogue(catalogue);
     } catch (const catalogue::CatalogueError& error) {
         stop(1);
         m_boxes.error(m_window.get(), kErrorTitle, fromStd(error.what()));
@@ -245,6 +295,9 @@ bool Program::initialise() {
     // 14-15. The current game and the card size.
     checkCurrentGame(m_state);
     table::applyCardSize(m_state, m_frontend);
+    if (!checkPictures(libraryPath)) {
+        return false;
+    }
 
     // 17. Everything random in this run follows from the clock.
     m_state.random.seed(table::RandomGenerator::clockSeed());
@@ -269,14 +322,45 @@ bool Program::initialise() {
 
     ui::MainWindowHooks hooks;
     hooks.clockTick = [this] { m_engine.clockTick(); };
-    hooks.endOfGame = [this] { return engine::endOfGame(m_state, m_frontend); };
+    hooks.endOfGame = [this] { return m_engine.endGame(); };
     hooks.firstActivationChecks = [this] {
-        const std::string folder = m_state.dataFolder.empty() ? m_state.settings.programDirectory()
-                                                               : m_state.dataFolder;
+        const std::string folder = writeFolderOf(m_state);
         engine::upgradeScoreFile(folder, m_frontend);
-        return !engine::playerStatisticsExist(folder);
+        const bool firstRun = !engine::playerStatisticsExist(folder);
+        // The player file, once made, ends the first run.
+        if (const std::string failure = engine::createStatisticsFile(folder); !failure.empty()) {
+            m_frontend.showInformation(failure);
+        }
+        return firstRun;
     };
-    hooks.autoplaySweep = [this] { engine::runAutomaticSteps(m_state, m_frontend); };
+    hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
+    hooks.saveGameInPlay = [this] {
+        const std::string folder = writeFolderOf(m_state);
+        const std::optional<engine::SavedGame> saved =
+            engine::gameToSave(m_engine, m_frontend.timeOfDayMs());
+        if (!saved) {
+            engine::removeSavedGame(folder);
+            return;
+        }
+        if (const WriteResult written = engine::writeSavedGame(folder, *saved); !written) {
+            m_frontend.showInformation(written.message);
+            return;
+        }
+        m_engine.setAsideGameInPlay();
+    };
+    hooks.resumeGame = [this] {
+        const engine::ResumeResult resumed =
+            engine::resumeSavedGame(m_engine, writeFolderOf(m_state));
+        if (resumed.outcome == engine::ResumeOutcome::Dropped) {
+            m_frontend.showInformation(resumed.notice);
+        }
+        return resumed.outcome == engine::ResumeOutcome::Resumed;
+    };
+    m_engine.setResultRecorder([this](const engine::GameResult& result) {
+        for (const std::string& message : engine::recordResult(writeFolderOf(m_state), result)) {
+            m_frontend.showInformation(message);
+        }
+    });
     hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
@@ -288,7 +372,9 @@ void Program::forwardPointer(const ui::PointerEvent& event) {
     using Kind = ui::PointerEvent::Kind;
     switch (event.kind) {
     case Kind::Press: {
-        const int button = event.button == Qt::RightButton ? 1 : event.button == Qt::MiddleButton ? 2 : 0;
+        const int button = event.button == Qt::RightButton    ? 1
+                           : event.button == Qt::MiddleButton ? 2
+                                                              : 0;
         // The engine's shift state: bit value 4 is the Ctrl key.
         m_engine.buttonDown(button, event.ctrl ? 4 : 0, event.x, event.y);
         break;
@@ -318,9 +404,11 @@ void Program::attachRenderer() {
     };
     hooks.stopSound = [this] { m_frontend.stopSound(); };
     hooks.scrollBarVisible = [] { return false; };
-    m_renderer = std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
-    m_drawingTarget = std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
-        *m_renderer, *m_images, m_state);
+    m_renderer =
+        std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
+    m_drawingTarget =
+        std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
+            *m_renderer, *m_images, m_state);
     m_frontend.drawing().setTarget(m_drawingTarget.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
     m_frontend.setWinningAnimation([this] { m_winning->run(); });
@@ -345,9 +433,15 @@ int runProgram(int argc, char** argv) {
     StartupProbe probe(StartupProbe::requestedByEnvironment(), StartupProbe::Clock::now());
     QApplication application(argc, argv);
     QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
+    // Lets a Wayland desktop match the window to the installed desktop entry
+    // and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vellomir.Vellomir"));
     ui::QtMessageBoxes boxes;
     StartupOptions options;
-    options.programDirectory = programDirectoryFor(QCoreApplication::applicationDirPath());
+    const ProgramLocation location =
+        locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+    options.programDirectory = fromStd(location.directory);
+    options.installed = location.installed;
     options.boxes = &boxes;
     options.audio = [] { return std::make_unique<resources::SoundEffectBackend>(); };
     options.probe = &probe;

@@ -33,6 +33,9 @@ QString programDirectoryFor(const QString& executableDirectory);
 struct StartupOptions {
     /// The program directory, ending with "/".
     QString programDirectory;
+    /// True when the program directory is an installed share/vellomir: the
+    /// program's own files then go under the user's data folder.
+    bool installed = false;
     /// Every message box and modal dialog goes through these.
     ui::MessageBoxes* boxes = nullptr;
     /// The audio output (tests give a silent one).
@@ -69,6 +72,10 @@ public:
 private:
     bool initialise();
     bool checkFile(const std::string& path);
+    // Makes the data folder; says once why when it cannot be made or written.
+    void prepareDataFolder();
+    // The pictures the table needs are all in the library; else the error box and false.
+    bool checkPictures(const QString& libraryPath);
     bool stop(int exitCode);
     // Creates the card pictures and the table renderer and makes them the
     // frontend\'s drawing target.

@@ -278,12 +278,13 @@ bool sendCard(ProgramState& state, app::Frontend& frontend, int card, SendReques
     const CardPoint at = table::cardPosition(state, *home, slot);
     const int h = state.cardSize.height;
     if (request.single) {
-        state.groupHeight = h;
+        state.carryGroup(h, 1);
     } else {
         if (home->kind != PileKind::Tableau) {
             return false;
         }
-        state.groupHeight = table::topCardPosition(state, *home).y + h - at.y;
+        state.carryGroup(table::topCardPosition(state, *home).y + h - at.y,
+                         static_cast<int>(runFrom(state, card).size()));
     }
     table::TMainGame& game = state.mainGame;
     game.setCell(table::cell::PickedCard, card);
@@ -445,7 +446,7 @@ bool fillOne(ProgramState& state, app::Frontend& frontend, int style, PileRef ta
         return false;
     }
     const int card = table::topCardOf(state.piles.pile(*source));
-    state.groupHeight = state.cardSize.height;
+    state.carryGroup(state.cardSize.height, 1);
     frontend.drawTableWithout({card});
     if (cardsAnimate(state)) {
         const CardPoint from = table::topCardPosition(state, *source);
@@ -520,9 +521,11 @@ bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
 }
 
 void runAutomaticSteps(ProgramState& state, app::Frontend& frontend) {
-    for (int pass = 0; pass < kMaxPasses && autoplayActive(state); ++pass) {
+    // The fills are the game's own rules and run whatever the Autoplay
+    // tick; the tick only decides whether cards go up to the foundations.
+    for (int pass = 0; pass < kMaxPasses && state.flags.test(Flag::GameInPlay); ++pass) {
         fillEmptyPiles(state, frontend);
-        if (!autoplaySweep(state, frontend)) {
+        if (!autoplayActive(state) || !autoplaySweep(state, frontend)) {
             break;
         }
     }

@@ -88,8 +88,8 @@ bool autoplaySweep(table::ProgramState& state, app::Frontend& frontend);
 /// undo step of the action that emptied the pile. True when any card moved.
 bool fillEmptyPiles(table::ProgramState& state, app::Frontend& frontend);
 
-/// After a player action: fill the empty piles and sweep, again while the
-/// sweep moves something.
+/// After a player action: fill the empty piles (whatever the Autoplay tick)
+/// and, while Autoplay is on, sweep; again while the sweep moves something.
 void runAutomaticSteps(table::ProgramState& state, app::Frontend& frontend);
 
 /// The Autoplay command: flips the tick; turned off during a game the empty

@@ -52,6 +52,12 @@ bool rule40(const RuleContext& ctx) {
     if (ctx.stockAndWasteCards() == 1) {
         return true;
     }
+    // In Hit or Miss only the card turned with the call is a hit, not an
+    // older miss uncovered later.
+    if (ctx.param(param::GameType) == 28 &&
+        ctx.q.moving != ctx.state.flags.counter(table::EngineFlags::kCalledCard)) {
+        return false;
+    }
     int called = ctx.state.flags.counter(0) % 13;
     if (called < 0) {
         called += 13;

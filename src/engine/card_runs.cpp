@@ -119,6 +119,43 @@ bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int car
     return true;
 }
 
+namespace {
+
+// Whether an empty tableau's own code takes a run led by `card`: a rank code
+// (or a letter code that asks for a rank) wants that rank, the codes that
+// take only single cards or cards from elsewhere take no run; the others
+// are judged by the target check and count here.
+bool emptyTableauTakes(const table::ProgramState& state, int t, int card) {
+    if (state.params[param::FoundationBaseRank] == -1) {
+        return true;
+    }
+    const int code = state.params[param::TableauEmptyCode + t];
+    const int rank = table::rankOf(card);
+    if (code >= 1 && code <= 13) {
+        return rank == code;
+    }
+    switch (code) {
+    case 'T':
+        return rank == 13;
+    case 'Q':
+    case 'U':
+        return rank == 1;
+    case 'Z':
+        return rank == 2;
+    case 'R':
+    case 'S':
+    case 'V':
+    case 'W':
+    case 'X':
+    case 96:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
 std::optional<int> runLengthLimit(int code, int emptyTableaus, int emptyReserves,
                                   bool targetEmpty) {
     const int e = emptyTableaus;
@@ -134,6 +171,12 @@ std::optional<int> runLengthLimit(int code, int emptyTableaus, int emptyReserves
         return e == 0 ? r + 1 : r + e + (targetEmpty ? 0 : 1);
     case -6:
         return e == 0 ? r + 1 : r + e;
+    case kDoublingRunLimit: {
+        // Card by card through the free cells and the empty tableaus: each
+        // empty tableau doubles the run; the target itself is no store.
+        const int stores = std::clamp(targetEmpty ? e - 1 : e, 0, kMostDoublings);
+        return (r + 1) << stores;
+    }
     default:
         return code < 0 ? std::max(e, 1) : code;
     }
@@ -156,7 +199,13 @@ bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty) {
     }
     int emptyTableaus = 0;
     for (int t = 0; t < tableauCount(state); ++t) {
-        emptyTableaus += state.piles.tableau(t).empty() ? 1 : 0;
+        // Under code -5 an empty tableau counts only when the run could be
+        // placed there (not a king-only space under a run led by a queen).
+        emptyTableaus +=
+            state.piles.tableau(t).empty() &&
+                    (code != -5 || run.empty() || emptyTableauTakes(state, t, run.front()))
+                ? 1
+                : 0;
     }
     int emptyReserves = 0;
     for (int r = 0; r < reserveCount(state); ++r) {

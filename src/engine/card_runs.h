@@ -39,6 +39,12 @@ bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int car
 /// tableau target check finds it.
 bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty);
 
+/// Run-size code of the usual free-cell limit: (empty free cells + 1) doubled
+/// for every empty tableau that is not the target.
+inline constexpr int kDoublingRunLimit = -7;
+/// The doublings counted at most (28 tableaus would overflow).
+inline constexpr int kMostDoublings = 20;
+
 /// The longest run that run-size code `code` (parameter 12) lets move, given
 /// the empty tableaus and reserves; nothing when the code sets no length
 /// (-1 unlimited; -12 and -13 judge the run's shape instead).

@@ -37,7 +37,10 @@ bool endOfGame(table::ProgramState& state, app::Frontend& frontend) {
         frontend.setClockText(clockText(flags.timeSlot(0), flags.timeSlot(1)));
     }
 
-    const bool won = flags.test(Flag::Won);
+    const bool won = flags.test(Flag::Won) && !state.gameLost;
+    state.gameLost = false;
+    ++state.gamesEnded;
+    state.lastEndingWon = won;
     flags.clear(Flag::Won);
     flags.clear(Flag::GameInPlay);
     flags.set(Flag::StopAutoplay);

@@ -18,12 +18,26 @@ std::string formatElapsed(long long milliseconds) {
            twoDigits(seconds % 60);
 }
 
-std::string clockText(long long startMs, long long nowMs) {
+long long elapsedMs(long long startMs, long long nowMs) {
     // Past midnight the day wraps: the time left until midnight plus the
     // time since. Counting up to a full day (not 23:59:59) keeps the second
     // across midnight, so 23:59:30 to 0:00:10 is 40 seconds.
-    const long long elapsed = nowMs >= startMs ? nowMs - startMs : (kDayMs - startMs) + nowMs;
-    return formatElapsed(elapsed);
+    return nowMs >= startMs ? nowMs - startMs : (kDayMs - startMs) + nowMs;
+}
+
+std::string clockText(long long startMs, long long nowMs) {
+    return formatElapsed(elapsedMs(startMs, nowMs));
+}
+
+long long gameElapsedMs(const table::ProgramState& state, long long nowMs) {
+    const table::EngineFlags& flags = state.flags;
+    return elapsedMs(flags.timeSlot(0),
+                     flags.test(table::Flag::ClockRunning) ? nowMs : flags.timeSlot(1));
+}
+
+long long clockStartFor(long long elapsed, long long nowMs) {
+    const long long start = (nowMs - elapsed % kDayMs) % kDayMs;
+    return start < 0 ? start + kDayMs : start;
 }
 
 void clockTick(const table::ProgramState& state, app::Frontend& frontend) {

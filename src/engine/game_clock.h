@@ -24,6 +24,14 @@ std::string formatElapsed(long long milliseconds);
 /// the start means the game has run past midnight: the time until midnight
 /// and the time since midnight are added.
 std::string clockText(long long startMs, long long nowMs);
+/// The same time in milliseconds.
+long long elapsedMs(long long startMs, long long nowMs);
+/// How long the game on the table has run: up to now while its clock runs,
+/// up to its recorded end after it.
+long long gameElapsedMs(const table::ProgramState& state, long long nowMs);
+/// The start time of day at which a clock shows `elapsed` at `nowMs` (a
+/// game continued after the program was closed).
+long long clockStartFor(long long elapsed, long long nowMs);
 
 /// While the clock runs (engine flag 3), shows the time since the start of
 /// the game (time slot 0) in the clock label. Called by the main window's

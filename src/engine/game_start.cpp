@@ -87,8 +87,12 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
 } // namespace
 
 std::string gameCaption(const table::ProgramState& state) {
-    std::string caption =
-        std::string(kProgramTitle) + " [" + state.settings.read(app::field::GameName) + "]";
+    const std::string name = state.settings.read(app::field::GameName);
+    // With no game chosen the caption is the title alone, never "Vellomir []".
+    if (name.empty()) {
+        return std::string(kProgramTitle);
+    }
+    std::string caption = std::string(kProgramTitle) + " [" + name + "]";
     const std::string dealNumber = state.settings.read(DealNumber);
     if (!dealNumber.empty()) {
         caption += "  [" + dealNumber + "]";
@@ -105,6 +109,11 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     state.mainGame.setCell(cell::MovePhase, 0);
     state.mainGame.setCell(cell::MissCount, 0);
     state.flags.dealCounter() = 0;
+    for (int c : {table::EngineFlags::kCalledCard, table::EngineFlags::kHitsBeforePass,
+                  table::EngineFlags::kPassesWithoutHit}) {
+        state.flags.counter(c) = 0;
+    }
+    state.gameLost = false;
 
     if (options.deal) {
         state.piles.clear();

@@ -8,6 +8,7 @@
 #include "engine/face_up.h"
 #include "engine/grid_moves.h"
 #include "engine/score.h"
+#include "engine/suit_run_foundation.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -135,6 +136,20 @@ table::Removal moveOneCard(ProgramState& state, app::Frontend& frontend, int car
     return removal;
 }
 
+// A complete run of one suit lifted from its tableau onto a foundation.
+void moveSuitRun(ProgramState& state, app::Frontend& frontend, int card, PileRef target,
+                 ActionContext& context) {
+    const std::optional<PileRef> source = pileAt(locatePile(state, card));
+    const std::string before = source ? state.piles.pile(*source) : std::string();
+    for (int moved : extractRun(state, card, true)) {
+        placeCard(state, target, moved, '1', context);
+    }
+    state.cardLeftTableau = true;
+    if (source) {
+        redrawSource(frontend, source, before, state.piles.pile(*source));
+    }
+}
+
 bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d,
                    ActionContext& context) {
     const PileRef target{PileKind::Tableau, d};
@@ -214,7 +229,11 @@ bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, in
                       ActionContext& context) {
     const PileRef target{PileKind::Foundation, f};
     takeUndoSnapshot(state);
-    moveOneCard(state, frontend, card, target, context);
+    if (!state.isSingleCardMove() && foundationTakesSuitRun(state, f, card)) {
+        moveSuitRun(state, frontend, card, target, context);
+    } else {
+        moveOneCard(state, frontend, card, target, context);
+    }
     if (state.params[param::FoundationFanStyle] == 7) {
         frontend.drawPile(nameOf(target));
     } else {
@@ -273,6 +292,23 @@ bool isDealKeyword(std::string_view action) {
 bool ignoresCard(std::string_view action) {
     return isDealKeyword(action) || action == "Selezionate_Dest" || action == "Selezionate_Fila" ||
            action == "Stock_To_Pile_Monte_Carlo";
+}
+
+// A reserve dealt with its top card face up above face-down cards shows its
+// next card when the top one leaves: without it the rest of the reserve
+// could never be played. The card turns as part of the action that uncovered
+// it, inside that action's undo step.
+void turnUncoveredReserveCards(ProgramState& state, app::Frontend& frontend) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    for (int r = 0; r < counts.reserves; ++r) {
+        const int top = table::topCardOf(state.piles.reserve(r));
+        if (top < 1 || state.cards.isFaceUp(top) || state.params[param::ReserveStartFace + r] < 1) {
+            continue;
+        }
+        state.cards.setFaceFlag(top, '1');
+        frontend.drawPile(nameOf({PileKind::Reserve, r}));
+        playSwitched(state, frontend, "Face_up", app::field::SoundsFaceUp);
+    }
 }
 
 bool autoplayOn(const ProgramState& state) {
@@ -345,6 +381,9 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     const bool spentAtEntry = stockAndWasteSpent(state);
     ActionContext context;
     const bool executed = dispatch(state, frontend, card, action, context);
+    if (executed) {
+        turnUncoveredReserveCards(state, frontend);
+    }
 
     if (!spentAtEntry && stockAndWasteSpent(state)) {
         frontend.drawPileTop("Mazzo");
@@ -377,6 +416,12 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     const int type = p[param::GameType];
     if (type == 31 || type == 34 || type == 35) {
         state.flags.set(Flag::Won, winTest(state));
+    }
+    // A game played for points ends as won as soon as its score reaches the
+    // target, whatever action brought it there.
+    if (const int target = p[param::TargetScore];
+        executed && target != 0 && state.settings.readInt(app::field::Score, 0) >= target) {
+        state.flags.set(Flag::Won);
     }
     return executed;
 }

@@ -6,19 +6,39 @@
 #include "engine/automatic_moves.h"
 #include "engine/end_of_game.h"
 #include "engine/game_clock.h"
+#include "engine/play_history.h"
 #include "engine/score.h"
-#include "engine/undo_snapshots.h"
 #include "engine/target_checks.h"
+#include "engine/undo_snapshots.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
 
+namespace {
+
+// A joker label key no label has: the label is drawn anew.
+constexpr int kJokerLabelRedraw = -2;
+
+} // namespace
+
+std::optional<std::string> paddedDealNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > kDealNumberDigits ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(kDealNumberDigits - digits.size(), '0') + std::string(digits);
+}
+
 PlayEngine::PlayEngine(table::ProgramState& state, app::Frontend& frontend)
     : m_state(state), m_frontend(frontend), m_pointer(state, frontend) {
     // Long actions refresh the clock label between their cards.
-    m_state.hooks.refreshClock = [](table::ProgramState& s, app::Frontend& f) { engine::clockTick(s, f); };
+    m_state.hooks.refreshClock = [](table::ProgramState& s, app::Frontend& f) {
+        engine::clockTick(s, f);
+    };
     // Actions that empty piles (the pairing removals) refill them at once.
-    m_state.hooks.fillEmptyPiles = [](table::ProgramState& s, app::Frontend& f) { return fillEmptyPiles(s, f); };
+    m_state.hooks.fillEmptyPiles = [](table::ProgramState& s, app::Frontend& f) {
+        return fillEmptyPiles(s, f);
+    };
 }
 
 bool PlayEngine::loadGameList() {
@@ -43,15 +63,21 @@ bool PlayEngine::loadCurrentParameters() {
 
 GameStartServices PlayEngine::startServices() {
     GameStartServices services;
-    services.deal.foundationAccepts = [this](const table::ProgramState& state, int card, int foundation) {
+    services.deal.foundationAccepts = [this](const table::ProgramState& state, int card,
+                                             int foundation) {
         return dealFoundationCheck(state, m_frontend, foundation, card);
     };
     services.deal.randomBelow = [this](int bound) { return m_state.random.draw(bound); };
     services.deal.addToScore = [this](table::ProgramState& state, int cards) {
         addToScore(state, m_frontend, cards, false);
     };
-    services.deal.computeDealtScore = [this](table::ProgramState& state) { updateScore(state, m_frontend); };
-    services.clearUndo = [this] { clearUndoRecord(m_state); };
+    services.deal.computeDealtScore = [this](table::ProgramState& state) {
+        updateScore(state, m_frontend);
+    };
+    services.clearUndo = [this] {
+        clearUndoRecord(m_state);
+        dealStarted();
+    };
     services.clearRedo = [this] { clearRedo(m_state); };
     services.refillRandomOffsets = [this] { m_state.jitter.rebuild(m_state.random); };
     services.endOfGameCheck = [this] {
@@ -68,24 +94,207 @@ GameStartServices PlayEngine::startServices() {
     };
     services.loadParameters = [this] { return loadCurrentParameters(); };
     services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };
-    services.endOfGame = [this] { return endOfGame(m_state, m_frontend); };
-    services.autoplaySweep = [this] { autoplaySweep(m_state, m_frontend); };
+    services.endOfGame = [this] {
+        const bool won = endOfGame(m_state, m_frontend);
+        noteEndings();
+        return won;
+    };
+    services.autoplaySweep = [this] {
+        if (!m_quietStart) {
+            autoplaySweep(m_state, m_frontend);
+        }
+    };
     return services;
 }
 
 bool PlayEngine::newGame() {
+    noteEndings();
     StartOptions options;
-    return startGame(m_state, m_frontend, options, startServices());
+    const bool started = startGame(m_state, m_frontend, options, startServices());
+    noteGameOnTable();
+    notifyChanged();
+    return started;
 }
 
 bool PlayEngine::openGame(int gameNumber, DealNumberMode mode, bool remember) {
+    noteEndings();
     const std::string name = m_state.mainGame.gameName(gameNumber);
     const std::string player = m_state.settings.read(app::field::UserDefault);
-    return engine::openGame(m_state, m_frontend, gameNumber, name, player, mode, remember, startServices());
+    const bool opened = engine::openGame(m_state, m_frontend, gameNumber, name, player, mode,
+                                         remember, startServices());
+    noteGameOnTable();
+    notifyChanged();
+    return opened;
+}
+
+bool PlayEngine::openGameQuietly(int gameNumber) {
+    const std::string animation = m_state.settings.read(app::field::DealAnimation);
+    m_state.settings.write(app::field::DealAnimation, "N");
+    m_quietStart = true;
+    const bool opened = openGame(gameNumber, DealNumberMode::Keep, true);
+    m_quietStart = false;
+    m_state.settings.write(app::field::DealAnimation, animation);
+    return opened;
+}
+
+bool PlayEngine::restartGame() {
+    if (m_state.settings.readInt(app::field::Game, -1) < 0 ||
+        m_state.params[catalogue::param::CardCount] == 0) {
+        return false;
+    }
+    if (endGame()) {
+        return false;
+    }
+    StartOptions options;
+    options.dealNumberMode = DealNumberMode::Keep;
+    const bool started = startGame(m_state, m_frontend, options, startServices());
+    noteGameOnTable();
+    notifyChanged();
+    return started;
+}
+
+bool PlayEngine::dealNumber(std::string_view digits) {
+    const std::optional<std::string> number = paddedDealNumber(digits);
+    if (!number) {
+        return false;
+    }
+    const std::string before = m_state.settings.read(app::field::DealNumber);
+    m_state.settings.write(app::field::DealNumber, *number);
+    if (!restartGame()) {
+        m_state.settings.write(app::field::DealNumber, before);
+        return false;
+    }
+    return true;
+}
+
+bool PlayEngine::endGame() {
+    const bool won = endOfGame(m_state, m_frontend);
+    noteEndings();
+    notifyChanged();
+    return won;
+}
+
+bool PlayEngine::undo() {
+    if (!m_history.undo(m_state)) {
+        return false;
+    }
+    showTableAfterStep();
+    notifyChanged();
+    return true;
+}
+
+bool PlayEngine::redo() {
+    if (!m_history.redo(m_state)) {
+        return false;
+    }
+    showTableAfterStep();
+    notifyChanged();
+    return true;
+}
+
+void PlayEngine::resumeSteps(std::vector<PlayPosition> steps) {
+    m_history.restoreSteps(std::move(steps));
+    m_played = true;
+    noteGameOnTable();
+    notifyChanged();
+}
+
+void PlayEngine::showTableAfterStep() {
+    // No flights: the table is simply drawn as it now is.
+    m_frontend.redrawBackground();
+    m_frontend.drawTable(false);
+    m_frontend.invertSelectedCards();
+    m_frontend.setScoreText(std::to_string(m_state.settings.readInt(app::field::Score, 0)));
+    m_state.mainGame.setCell(table::cell::JokerLabelKey, kJokerLabelRedraw);
+    refreshJokerLabel(m_state, m_frontend);
+}
+
+template <typename Input> void PlayEngine::asAction(Input&& input) {
+    if (!m_recording) {
+        input();
+        return;
+    }
+    const int deals = m_deals;
+    m_history.beginEvent(m_state);
+    input();
+    if (m_deals != deals) {
+        // A new game began inside the action (the chooser after a win).
+        m_history.dropPendingAction();
+    } else if (m_history.endEvent(m_state)) {
+        m_played = true;
+    }
+    noteEndings();
+    notifyChanged();
+}
+
+void PlayEngine::buttonDown(int button, int shift, int x, int y) {
+    asAction([&] { m_pointer.buttonDown(button, shift, x, y); });
+}
+
+void PlayEngine::pointerMove(int x, int y) {
+    // A move alone never changes the table; it is not worth a position.
+    if (!m_recording || playerHoldsNothing(m_state)) {
+        m_pointer.pointerMove(x, y);
+        return;
+    }
+    asAction([&] { m_pointer.pointerMove(x, y); });
+}
+
+void PlayEngine::buttonUp() {
+    asAction([&] { m_pointer.buttonUp(); });
+}
+
+void PlayEngine::doubleClick() {
+    asAction([&] { m_pointer.doubleClick(); });
 }
 
 void PlayEngine::toggleAutoplay() {
-    engine::toggleAutoplay(m_state, m_frontend);
+    asAction([&] { engine::toggleAutoplay(m_state, m_frontend); });
+}
+
+void PlayEngine::runAutomaticSteps() {
+    asAction([&] { engine::runAutomaticSteps(m_state, m_frontend); });
+}
+
+void PlayEngine::dealStarted() {
+    // The game being replaced has had its end already; its result counts now.
+    noteEndings();
+    m_history.clear();
+    m_played = false;
+    ++m_deals;
+}
+
+void PlayEngine::noteGameOnTable() {
+    m_gameOnTable = m_state.settings.readInt(app::field::Game, -1);
+    m_gameNameOnTable = m_state.settings.read(app::field::GameName);
+    m_endingsSeen = m_state.gamesEnded;
+}
+
+void PlayEngine::noteEndings() {
+    if (m_state.gamesEnded == m_endingsSeen) {
+        return;
+    }
+    m_endingsSeen = m_state.gamesEnded;
+    const bool won = m_state.lastEndingWon;
+    if ((won || m_played) && m_gameOnTable >= 0 && m_resultRecorder) {
+        GameResult result;
+        result.game = m_gameOnTable;
+        result.name = m_gameNameOnTable;
+        result.won = won;
+        result.elapsedMs = gameElapsedMs(m_state, m_frontend.timeOfDayMs());
+        // A game that ends inside an action (the winning move, when the
+        // next game starts before the action is over) counts that action.
+        result.moves = m_history.moves() + (m_history.actionUnderWay() ? 1 : 0);
+        result.score = m_state.settings.readInt(app::field::Score, 0);
+        m_resultRecorder(result);
+    }
+    m_played = false;
+}
+
+void PlayEngine::notifyChanged() {
+    if (m_changed) {
+        m_changed();
+    }
 }
 
 void PlayEngine::clockTick() {

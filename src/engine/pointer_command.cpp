@@ -62,6 +62,17 @@ std::optional<PointerCommand> parsePointerCommand(std::string_view line, std::st
         }
         return command;
     }
+    if (verb == "rclick") {
+        // A right click: press and release of the right button.
+        if (w.size() != 2) {
+            problem = w.size() < 2 ? verb + " needs a place" : verb + " takes one place";
+            return std::nullopt;
+        }
+        command.verb = Verb::Click;
+        command.place = w[1];
+        command.right = true;
+        return command;
+    }
     if (verb == "move" || verb == "dblclick") {
         command.verb = verb == "move" ? Verb::Move : Verb::DoubleClick;
         if (w.size() != 2) {

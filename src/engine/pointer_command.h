@@ -14,7 +14,8 @@ class PlayEngine;
 
 /// One step of a scripted play session, in the words `vellomir-cli play`
 /// reads: press PLACE [right] [ctrl], move PLACE, release, click PLACE
-/// [right], dblclick PLACE, drag PLACE PLACE, autoplay, quit. A place is a pile name
+/// [right], rclick PLACE (click PLACE right), dblclick PLACE, drag PLACE
+/// PLACE, autoplay, quit. A place is a pile name
 /// ("Fila3", "Dest1", "Mazzo", "Mazzo_Vis", "Appogg2"): its top card, or its
 /// empty place; "Fila3:I" is card I of the pile counted from 0 at the bottom.
 struct PointerCommand {

@@ -65,7 +65,7 @@ int PointerInput::cursorNumber() const {
 }
 
 void PointerInput::endOfGameTest() {
-    if (m_state.flags.test(Flag::Won)) {
+    if (m_state.flags.test(Flag::Won) || m_state.gameLost) {
         endOfGame(m_state, m_frontend);
     }
 }
@@ -106,7 +106,7 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
         send(hit, SendBy::SingleClick);
         return;
     }
-    m_state.groupHeight = m_state.cardSize.height;
+    m_state.carryGroup(m_state.cardSize.height, 1);
     if (isSelectionGame(p)) {
         selectionPress(m_state, m_frontend, SelectionHit{hit.card, hit.pile, button, ctrl});
         return;
@@ -267,7 +267,7 @@ void PointerInput::discardNeighbourClick(const HitResult& hit) {
 }
 
 void PointerInput::discardAtOnce(const HitResult& hit) {
-    m_state.groupHeight = m_state.cardSize.height;
+    m_state.carryGroup(m_state.cardSize.height, 1);
     if (m_state.settings.read(app::field::CardsAnimate) != "N") {
         const table::CardPoint to =
             table::nextCardPosition(m_state, {PileKind::Stock, table::kDiscard});
@@ -442,7 +442,7 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         const auto pile = table::parsePileName(hit.pile);
         m_dragRect.bottom = table::topCardPosition(m_state, *pile).y + m_state.cardSize.height;
     }
-    m_state.groupHeight = m_dragRect.bottom - m_dragRect.top;
+    m_state.carryGroup(m_dragRect.bottom - m_dragRect.top, static_cast<int>(cards.size()));
     const int type = m_state.params[param::GameType];
     if (type == 2 || type == 12 || type == 15) {
         game.setCell(cell::PickedCard, 0);
@@ -534,9 +534,7 @@ void PointerInput::buttonUp() {
         m_coveredX = 0;
         m_coveredY = 0;
     }
-    if (autoplayActive(m_state) && m_state.flags.test(Flag::GameInPlay)) {
-        runAutomaticSteps(m_state, m_frontend);
-    }
+    runAutomaticSteps(m_state, m_frontend);
     endOfGameTest();
 }
 

@@ -55,6 +55,9 @@ PositionRecord::PositionRecord(const table::ProgramState& state) {
     m_missCount = game.cell(cell::MissCount);
     m_stockPressed = game.cell(cell::StockPressed);
     m_dealCounter = state.flags.counter(0);
+    for (std::size_t c = 0; c < m_hitCounters.size(); ++c) {
+        m_hitCounters[c] = state.flags.counter(static_cast<int>(c) + 1);
+    }
     m_autoplay = state.autoplayTicked;
     for (std::size_t i = 0; i < kFlags.size(); ++i) {
         if (state.flags.test(kFlags[i])) {
@@ -88,6 +91,9 @@ void PositionRecord::restoreInto(table::ProgramState& state) const {
     game.setCell(cell::MovingTopCard, 0);
     game.setCell(cell::MovedMark, 0);
     state.flags.counter(0) = m_dealCounter;
+    for (std::size_t c = 0; c < m_hitCounters.size(); ++c) {
+        state.flags.counter(static_cast<int>(c) + 1) = m_hitCounters[c];
+    }
     state.autoplayTicked = m_autoplay;
     for (std::size_t i = 0; i < kFlags.size(); ++i) {
         state.flags.set(kFlags[i], (m_flags & (1U << i)) != 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -33,6 +34,7 @@ private:
     std::int16_t m_missCount = 0;
     std::int16_t m_stockPressed = 0;
     std::int32_t m_dealCounter = 0;
+    std::array<std::int32_t, 3> m_hitCounters{}; // counters 1-3 (Hit or Miss)
     std::uint8_t m_flags = 0;
     bool m_autoplay = false;
 };

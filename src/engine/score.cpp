@@ -7,6 +7,7 @@
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -90,6 +91,17 @@ int generalScore(const ProgramState& state) {
     return score;
 }
 
+// The cards dealt to the tableaus that have left them.
+int tableauCardsPlayed(const ProgramState& state) {
+    const PileCounts counts = PileCounts::of(state.params);
+    int played = 0;
+    for (int t = 0; t < counts.tableaus; ++t) {
+        const int dealt = state.params[param::TableauStartCards + t];
+        played += (dealt > 1000 ? 1 : std::max(0, dealt)) - count(state.piles.tableau(t));
+    }
+    return played;
+}
+
 void showAndStore(ProgramState& state, app::Frontend& frontend, int score) {
     state.settings.writeInt(app::field::Score, score);
     frontend.setScoreText(std::to_string(score));
@@ -113,9 +125,15 @@ bool winTest(const ProgramState& state) {
     switch (type) {
     case 9:
         return everyTableau([](const std::string& pile) { return count(pile) >= 1; });
+    case 2:
+    case 15:
+        // Golf: the tableaus cleared, whatever the stock still holds.
+        return everyTableau([](const std::string& pile) { return pile.empty(); });
     case 21:
-    case 22:
         return piles.stock(table::kStock).empty() && count(piles.tableau(0)) <= 4;
+    case 22:
+        // Royal Marriage: only the queen and the king are left in the line.
+        return piles.stock(table::kStock).empty() && count(piles.tableau(0)) == 2;
     case 27:
         return everyTableau([](const std::string& pile) { return count(pile) == 1; });
     case 31:
@@ -228,6 +246,10 @@ int computeScore(const ProgramState& state) {
     switch (p[param::GameType]) {
     case 9:
         return storedScore(state);
+    case 2:
+    case 15:
+        // Golf: only the cards played from the tableaus count.
+        return scoringSchemeCounts(state) ? -c + 5 * tableauCardsPlayed(state) : 0;
     case 32:
     case 36:
     case 38:

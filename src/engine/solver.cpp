@@ -240,7 +240,10 @@ public:
     Search(const table::ProgramState& dealt, const app::Frontend& geometry,
            const SolveLimits& limits)
         : m_limits(limits), m_twins(dealt.params), m_frontend(geometry), m_work(dealt),
-          m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {}
+          m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {
+        // The search plays its gestures on copies and never takes one back.
+        m_engine.setRecording(false);
+    }
 
     SolveResult run() {
         SolveResult result;

@@ -178,6 +178,18 @@ int dealTypeOf(const ProgramState& state, std::string_view action, const DealPla
                               : state.params[param::TableauLaterDeal + p];
 }
 
+// Hit or Miss, at the end of a pass: counts it when it brought no hit and
+// answers whether it is the second such pass in a row.
+bool secondPassWithoutHit(ProgramState& state) {
+    table::EngineFlags& flags = state.flags;
+    const int hits = table::cardCount(state.piles.foundation(0));
+    int& before = flags.counter(table::EngineFlags::kHitsBeforePass);
+    int& without = flags.counter(table::EngineFlags::kPassesWithoutHit);
+    without = hits == before ? without + 1 : 0;
+    before = hits;
+    return without >= 2;
+}
+
 } // namespace
 
 bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
@@ -198,7 +210,10 @@ bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view 
         }
     } else if (action == "Mazzo_Vis" && stockEmpty(state) &&
                table::cardCount(state.piles.stock(table::kWaste)) > 1 && remain) {
-        if (stockPressed(state)) {
+        if (stockPressed(state) && p[param::GameType] == 28 && secondPassWithoutHit(state)) {
+            // Two whole passes brought no hit: the game is lost.
+            state.gameLost = true;
+        } else if (stockPressed(state)) {
             turnWasteOver(state, frontend);
             turnedOver = true;
         } else {
@@ -211,6 +226,9 @@ bool stockAction(ProgramState& state, app::Frontend& frontend, std::string_view 
         if (dealt && p[param::GameType] == 28) {
             ++state.flags.dealCounter();
             markNewest(state, 2);
+            // Only this card is called with the new rank.
+            state.flags.counter(table::EngineFlags::kCalledCard) =
+                table::topCardOf(state.piles.stock(table::kWaste));
         }
     }
     return passCounted || turnedOver || dealt;

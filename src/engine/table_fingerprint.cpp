@@ -88,6 +88,9 @@ std::uint64_t tableFingerprint(const table::ProgramState& state) {
     // The deal counter picks the reserve of an alternating deal (its parity)
     // and the rank called in Hit or Miss (modulo 13).
     hash.add(state.flags.counter(0) % 26);
+    for (int c = 1; c <= 3; ++c) {
+        hash.add(state.flags.counter(c));
+    }
     hash.add(state.flags.test(Flag::GameInPlay) ? 1 : 0);
     hash.add(state.flags.test(Flag::IgnoreNextPress) ? 1 : 0);
     hash.add(state.flags.test(Flag::Won) ? 1 : 0);

@@ -4,6 +4,7 @@
 #include "engine/card_runs.h"
 #include "engine/pile_location.h"
 #include "engine/placement_test.h"
+#include "engine/suit_run_foundation.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
@@ -49,6 +50,9 @@ bool stockFirstHoldsBack(const table::ProgramState& state, int card) {
 
 bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
                            int card) {
+    if (!state.isSingleCardMove() && foundationTakesSuitRun(state, index, card)) {
+        return true;
+    }
     if (index < 0 || index >= table::kMaxFoundations || !state.isSingleCardMove()) {
         return false;
     }
@@ -145,7 +149,8 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
     if (legal && state.params[param::RunCheck] != 0 && !single) {
         legal = runCheck(state, frontend, card, index);
     }
-    if (legal && state.params[param::RunSizeLimit] == -5 && !single && targetEmpty) {
+    const int runLimit = state.params[param::RunSizeLimit];
+    if (legal && (runLimit == -5 || runLimit == kDoublingRunLimit) && !single && targetEmpty) {
         legal = runSizeLimit(state, card, true);
     }
     // A run never goes back onto the pile it was lifted from. An empty

@@ -1,5 +1,7 @@
 #include "resources/resource_library.h"
 
+#include "resources/resource_file_check.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,11 +17,45 @@ ResourceLibrary::~ResourceLibrary() {
 
 bool ResourceLibrary::open(const QString& path) {
     close();
-    if (!QFileInfo::exists(path) || !QResource::registerResource(path)) {
+    m_problem.clear();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        m_problem = QStringLiteral("the file is missing or cannot be read");
+        return false;
+    }
+    // Qt trusts every offset in the file: a damaged one must be found first.
+    m_problem = resourceFileProblem(file.readAll());
+    if (!m_problem.isEmpty()) {
+        return false;
+    }
+    if (!QResource::registerResource(path)) {
+        m_problem = QStringLiteral("it is not a resource file");
         return false;
     }
     m_path = path;
     return true;
+}
+
+QStringList ResourceLibrary::missingBitmaps(const QStringList& names) const {
+    QStringList missing;
+    for (const QString& name : names) {
+        if (loadBitmap(name).isNull()) {
+            missing << name;
+        }
+    }
+    return missing;
+}
+
+QStringList ResourceLibrary::bitmapNames() const {
+    if (!m_folder.isEmpty()) {
+        QStringList names;
+        for (const QString& file :
+             QDir(m_folder + QStringLiteral("/bitmap")).entryList({QStringLiteral("*.png")})) {
+            names << file.chopped(4);
+        }
+        return names;
+    }
+    return QDir(QStringLiteral(":/bitmap")).entryList(QDir::Files);
 }
 
 bool ResourceLibrary::openFolder(const QString& folder) {
@@ -45,8 +81,8 @@ QString ResourceLibrary::location(const char* kind, const QString& name) const {
     if (m_folder.isEmpty()) {
         return QStringLiteral(":/") + folderKind + QLatin1Char('/') + name;
     }
-    const QString extension = folderKind == QLatin1String("wave") ? QStringLiteral(".wav")
-                                                                  : QStringLiteral(".png");
+    const QString extension =
+        folderKind == QLatin1String("wave") ? QStringLiteral(".wav") : QStringLiteral(".png");
     return m_folder + QLatin1Char('/') + folderKind + QLatin1Char('/') + name + extension;
 }
 

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -24,8 +25,15 @@ public:
     ResourceLibrary(const ResourceLibrary&) = delete;
     ResourceLibrary& operator=(const ResourceLibrary&) = delete;
 
-    /// Registers the library file; false when it is missing or not a resource file.
+    /// Registers the library file; false when it is missing, not a resource
+    /// file or damaged (problem() then says what is wrong).
     bool open(const QString& path);
+    /// Why the last open failed; empty after a successful one.
+    const QString& problem() const { return m_problem; }
+    /// The names among `names` whose picture is missing or cannot be read.
+    QStringList missingBitmaps(const QStringList& names) const;
+    /// The names of every picture the library holds.
+    QStringList bitmapNames() const;
     /// Takes the pictures from a folder laid out as the library is
     /// (FOLDER/bitmap/NAME.png, FOLDER/cursor/NAME.png, FOLDER/wave/NAME.wav):
     /// the resource builder draws with the pictures it has just written,
@@ -53,6 +61,7 @@ private:
     QString location(const char* kind, const QString& name) const;
 
     QString m_path;
+    QString m_problem;
     // Set when the pictures come from a folder rather than a registered file.
     QString m_folder;
 };

@@ -10,6 +10,7 @@
 #include "table/pile_counts.h"
 #include "table/post_deal_arrangement.h"
 #include "table/program_state.h"
+#include "table/solvable_grid.h"
 
 #include <algorithm>
 #include <array>
@@ -302,6 +303,7 @@ DealOutcome distributeDeal(ProgramState& state, const std::vector<int>& dealArra
     }
 
     arrangeAfterDeal(state, deck, services, outcome.setAside);
+    makeGridSolvable(state);
 
     outcome.undealt = deck.cards();
     services.scoreDealtPosition(state);

@@ -29,6 +29,14 @@ public:
     int32_t counter(int i) const { return m_counters.at(static_cast<std::size_t>(i)); }
     int32_t& dealCounter() { return counter(0); }
 
+    /// Counters of Hit or Miss (game type 28): the card turned with the
+    /// rank now called (0 once it has left the waste or none was turned),
+    /// the hits made before the current pass, and how many passes in a row
+    /// brought no hit.
+    static constexpr int kCalledCard = 1;
+    static constexpr int kHitsBeforePass = 2;
+    static constexpr int kPassesWithoutHit = 3;
+
     int64_t& timeSlot(int i) { return m_timeSlots.at(static_cast<std::size_t>(i)); }
     int64_t timeSlot(int i) const { return m_timeSlots.at(static_cast<std::size_t>(i)); }
 

@@ -65,11 +65,20 @@ struct ProgramState {
     /// 0. Set once at start-up.
     int shadowOffset = 0;
     /// Height in pixels of the group the pointer holds or the automatic moves
-    /// send: one card height for a single card, the fanned height of a run.
+    /// send: one card height for a single card, the fanned height of a run
+    /// (also one card height for a run fanned sideways).
     int groupHeight = 0;
+    /// How many cards that group carries.
+    int groupCards = 0;
 
-    /// A move is a single-card move exactly when the group is one card high.
-    bool isSingleCardMove() const { return groupHeight == cardSize.height; }
+    /// Records the group the pointer holds or a move sends.
+    void carryGroup(int height, int cards) {
+        groupHeight = height;
+        groupCards = cards;
+    }
+    /// A single card is carried. Told by the cards carried, not by the
+    /// group's height: a run fanned to the right is one card high too.
+    bool isSingleCardMove() const { return groupCards == 1; }
 
     /// The undo side (undo lists and history 1) and the redo side (redo
     /// lists and history 2) of the snapshot record.
@@ -80,6 +89,13 @@ struct ProgramState {
     /// Set by an executed action when a card left a tableau, so that the
     /// card it uncovered may turn face up.
     bool cardLeftTableau = false;
+    /// Set when the game's own rules end it as lost (Hit or Miss after two
+    /// passes without a hit); the end of game reads and clears it.
+    bool gameLost = false;
+    /// Games ended so far in this run (by the end of game), and whether the
+    /// last of them was won: the play engine keeps the statistics from them.
+    int gamesEnded = 0;
+    bool lastEndingWon = false;
     /// Calls into engine parts wired at start-up.
     EngineHooks hooks;
 

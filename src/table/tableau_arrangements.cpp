@@ -230,7 +230,10 @@ void placeGrid(LayoutContext& c, int columns, int rows, int gap, int widthColumn
     rows = std::max(rows, ceilDiv(n, columns));
     const int x =
         std::max(25, floorDiv(c.u - widthColumns * c.W - (widthColumns - 1) * gap, 2) + xShift);
-    const int y = c.area.top + floorDiv(c.h - rows * c.H - (rows - 1) * gap, 2);
+    // A grid taller than the area starts where every first row starts, below
+    // the tool bar panel, and the rest of it is scrolled to.
+    const int y =
+        std::max(c.area.top + c.v, c.area.top + floorDiv(c.h - rows * c.H - (rows - 1) * gap, 2));
     for (int i = 0; i < n; ++i) {
         c.setTableau(i, x + (i % columns) * (c.W + gap), y + (i / columns) * (c.H + gap));
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vellomir::table {
@@ -51,6 +52,8 @@ public:
     /// Number of items.
     int itemCount() const;
     void clear() { m_text.clear(); }
+    /// Puts back a history text taken earlier with text().
+    void assign(std::string text) { m_text = std::move(text); }
 
     friend bool operator==(const UndoHistory&, const UndoHistory&) = default;
 

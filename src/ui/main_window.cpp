@@ -9,17 +9,21 @@
 #include "catalogue/parameter_index.h"
 #include "engine/game_start.h"
 #include "engine/play_engine.h"
+#include "engine/status_figures.h"
 #include "table/game_layout.h"
 #include "table/pile_positions.h"
 #include "table/program_state.h"
 #include "ui/about_form.h"
 #include "ui/customize_form.h"
+#include "ui/deal_number_form.h"
 #include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
 #include "ui/qt_frontend.h"
+#include "ui/statistics_form.h"
 #include "ui/toolbar_icons.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -49,6 +53,12 @@ constexpr QSize kSmallButton(23, 22);
 // Rules and Exit each set apart.
 constexpr int kLargeButtonX[] = {4, 50, 104, 158};
 constexpr int kSmallButtonX[] = {4, 29, 58, 87};
+// x of the Undo button, set apart after Exit.
+constexpr int kLargeUndoX = 212;
+constexpr int kSmallUndoX = 116;
+constexpr int kUndoIcon = 4;
+// The preference that keeps whether the status bar shows.
+constexpr std::string_view kStatusBarKey = "Show_StatusBar";
 constexpr int kTimePanelWidthLarge = 88;
 constexpr int kTimePanelWidthSmall = 75;
 constexpr int kTimePanelHeight = 19;
@@ -110,6 +120,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     m_scrollBar = new QScrollBar(Qt::Vertical, m_client);
     m_scrollBar->setObjectName(QStringLiteral("scrBarMain"));
     m_scrollBar->hide();
+    // The wheel over the table moves the scroll bar while it is shown.
+    m_table->installEventFilter(this);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
         m_state.mainGame.setCell(cell::ScrollOffset, value);
         if (m_frontend) {
@@ -122,6 +134,15 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     buildToolBars();
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    m_lblMoves = new QLabel(statusBar());
+    m_lblMoves->setObjectName(QStringLiteral("lblMoves"));
+    m_lblStock = new QLabel(statusBar());
+    m_lblStock->setObjectName(QStringLiteral("lblStockCards"));
+    m_lblPasses = new QLabel(statusBar());
+    m_lblPasses->setObjectName(QStringLiteral("lblPassesLeft"));
+    statusBar()->addWidget(m_lblMoves);
+    statusBar()->addWidget(m_lblStock);
+    statusBar()->addWidget(m_lblPasses);
     statusBar()->hide();
 
     m_timer = new QTimer(this);
@@ -145,6 +166,8 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::attach(QtFrontend& frontend, engine::PlayEngine& engine) {
     m_frontend = &frontend;
     m_engine = &engine;
+    engine.setChangeListener([this] { updatePlayCommands(); });
+    updatePlayCommands();
 }
 
 void TfrmMain::setHooks(MainWindowHooks hooks) {
@@ -178,6 +201,10 @@ void TfrmMain::buildMenus() {
     m_mnuNew = addCommand(file, "mnuNew", QStringLiteral("&New game"), QKeySequence(Qt::Key_F2));
     m_mnuOpen = addCommand(file, "mnuOpen", QStringLiteral("&Open a game"),
                            QKeySequence(Qt::CTRL | Qt::Key_F12));
+    m_mnuRestartDeal =
+        addCommand(file, "mnuRestartDeal", QStringLiteral("&Restart"), QKeySequence(Qt::Key_F5));
+    m_mnuDealNumber = addCommand(file, "mnuDealNumber", QStringLiteral("&Deal number..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_D));
     addHiddenCommand(file, "mnuRestart", QStringLiteral("&Restart game"));
     addHiddenCommand(file, "mnuRandomGame", QStringLiteral("R&andom game"));
     addHiddenCommand(file, "mnuSelectGameNumber", QStringLiteral("&Select a game number..."));
@@ -191,6 +218,12 @@ void TfrmMain::buildMenus() {
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("mnuGameMenu"));
+    m_mnuUndo =
+        addCommand(game, "mnuUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_mnuRedo = addCommand(game, "mnuRedo", QStringLiteral("&Redo"));
+    m_mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    game->addSeparator();
     m_mnuAutoPlay =
         addCommand(game, "mnuAutoPlay", QStringLiteral("Au&toplay"), QKeySequence(Qt::Key_F7));
     m_mnuAutoPlay->setCheckable(true);
@@ -205,6 +238,10 @@ void TfrmMain::buildMenus() {
     m_mnuShowTime = addHiddenCommand(game, "mnuShowTime", QStringLiteral("Show &time"));
     m_mnuShowScore = addHiddenCommand(game, "mnuShowScore", QStringLiteral("Show &score"));
     m_gameCommands = {pause, quitGame, snapshot};
+    game->addSeparator();
+    m_mnuGameStatistics = addCommand(game, "mnuGameStatistics", QStringLiteral("&Statistics"));
+    m_mnuStatusBar = addCommand(game, "mnuStatusBar", QStringLiteral("Status &bar"));
+    m_mnuStatusBar->setCheckable(true);
 
     QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuOpzioni"));
@@ -228,6 +265,13 @@ void TfrmMain::buildMenus() {
     connect(m_mnuAutoPlay, &QAction::triggered, this, [this] { toggleAutoplay(); });
     connect(m_mnuAbout, &QAction::triggered, this, [this] { showAbout(); });
     connect(m_mnuCustomize, &QAction::triggered, this, [this] { showCustomize(); });
+    connect(m_mnuRestartDeal, &QAction::triggered, this, [this] { restartGame(); });
+    connect(m_mnuDealNumber, &QAction::triggered, this, [this] { chooseDealNumber(); });
+    connect(m_mnuUndo, &QAction::triggered, this, [this] { undo(); });
+    connect(m_mnuRedo, &QAction::triggered, this, [this] { redo(); });
+    connect(m_mnuGameStatistics, &QAction::triggered, this, [this] { showStatistics(); });
+    connect(m_mnuStatusBar, &QAction::triggered, this,
+            [this](bool checked) { setStatusBarChoice(checked, true); });
 
     connect(m_mnuRules, &QAction::triggered, this,
             [this] { showHelp(m_state.settings.readInt(app::field::Game, -1)); });
@@ -236,12 +280,20 @@ void TfrmMain::buildMenus() {
     m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
 }
 
-void TfrmMain::showHelp(int gameNumber) {
+void TfrmMain::showHelp(int gameNumber, QWidget* owner) {
+    if (!owner) {
+        owner = this;
+    }
     if (!m_helpWindow) {
-        m_helpWindow = new TfrmHelp(this);
+        m_helpWindow = new TfrmHelp(owner);
+    } else if (m_helpWindow->parentWidget() != owner) {
+        // The help window belongs to the window it was asked from: in front of
+        // it, and not shut out while that window waits for the player.
+        m_helpWindow->hide();
+        m_helpWindow->setParent(owner, m_helpWindow->windowFlags());
     }
     if (!m_helpWindow->open(m_helpFile)) {
-        m_boxes.information(this, QStringLiteral("Vellomir"),
+        m_boxes.information(owner, QStringLiteral("Vellomir"),
                             QStringLiteral("Cannot find the help file:\r") + m_helpFile);
         return;
     }
@@ -260,7 +312,7 @@ void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
     // Modal to the main window only, so that the rules it opens can be read
     // while it stays open.
     m_chooser->setWindowModality(Qt::WindowModal);
-    m_chooser->setRulesHandler([this](int game) { showHelp(game); });
+    m_chooser->setRulesHandler([this](int game) { showHelp(game, m_chooser); });
     m_chooser->setClosedHandler([this] {
         if (m_frontend) {
             m_frontend->drawing().invertSelectedCards();
@@ -329,6 +381,14 @@ void TfrmMain::buildToolBars() {
         addToolButton(m_pnlTB1, names[i].second, hint, commands[i].first,
                       QRect(QPoint(kSmallButtonX[i], small), kSmallButton), 16, i);
     }
+    addToolButton(
+        m_pnlTB, "tbUndo", QStringLiteral("Undo"), m_mnuUndo,
+        QRect(QPoint(kLargeUndoX, (kLargeBar.height() - kLargeButton.height()) / 2), kLargeButton),
+        32, kUndoIcon);
+    addToolButton(
+        m_pnlTB1, "tbUndo1", QStringLiteral("Undo"), m_mnuUndo,
+        QRect(QPoint(kSmallUndoX, (kSmallBar.height() - kSmallButton.height()) / 2), kSmallButton),
+        16, kUndoIcon);
 
     m_pnlTempo = sunkenPanel(m_pnlTBx, "pnlTempo");
     m_lblTempo2 = panelLabel(m_pnlTempo, "lblTempo2", QStringLiteral("Time:"), Qt::AlignLeft);
@@ -383,8 +443,8 @@ void TfrmMain::layoutPanels() {
     const int panelWidth = m_largeToolBar ? labelWidth : width;
     const int gap = m_largeToolBar ? 10 : 5;
     // The panels follow the last button; the rest of the bar's width is empty.
-    const int lastButtonRight = m_largeToolBar ? kLargeButtonX[3] + kLargeButton.width()
-                                               : kSmallButtonX[3] + kSmallButton.width();
+    const int lastButtonRight =
+        m_largeToolBar ? kLargeUndoX + kLargeButton.width() : kSmallUndoX + kSmallButton.width();
     m_pnlTempo->setGeometry(bar.x() + lastButtonRight + (m_largeToolBar ? 24 : 10), y, panelWidth,
                             height);
     m_pnlScore->setGeometry(m_pnlTempo->geometry().right() + 1 + gap, y, panelWidth, height);
@@ -433,6 +493,7 @@ void TfrmMain::setScoreText(const QString& text) {
 
 void TfrmMain::setStatusBarShown(bool visible) {
     statusBar()->setVisible(visible);
+    m_mnuStatusBar->setChecked(visible);
 }
 
 void TfrmMain::setAutoplayChecked(bool checked) {
@@ -585,8 +646,11 @@ void TfrmMain::updateScrollRange() {
         m_scrollBar->setRange(0, lowest - visible + 10);
         m_scrollBar->setPageStep(visible);
         m_scrollBar->setSingleStep(20);
-    } else if (m_scrollBar->value() != 0) {
-        m_scrollBar->setValue(0);
+    }
+    // A new layout puts the table back at its top: the bar follows the table.
+    const int offset = needed ? m_state.mainGame.cell(cell::ScrollOffset) : 0;
+    if (m_scrollBar->value() != offset) {
+        m_scrollBar->setValue(offset);
     }
     m_scrollBar->setVisible(needed);
 }
@@ -596,6 +660,16 @@ bool TfrmMain::gameRunning() const {
 }
 
 // --- Events --------------------------------------------------------------------------------
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::Wheel) {
+        if (m_scrollBar->isVisible()) {
+            QCoreApplication::sendEvent(m_scrollBar, event);
+        }
+        return true;
+    }
+    return C_TAdvancedForm<QMainWindow>::eventFilter(watched, event);
+}
 
 bool TfrmMain::event(QEvent* event) {
     const bool handled = C_TAdvancedForm<QMainWindow>::event(event);
@@ -638,7 +712,8 @@ void TfrmMain::firstActivation() {
     setCaptionText(fromStd(engine::gameCaption(m_state)));
     const bool noStatistics = m_hooks.firstActivationChecks && m_hooks.firstActivationChecks();
     const int game = m_state.settings.readInt(app::field::Game, -1);
-    if (noStatistics || game < 0) {
+    const bool resumed = m_hooks.resumeGame && m_hooks.resumeGame();
+    if (!resumed && (noStatistics || game < 0)) {
         openGame();
     }
     if (!gameRunning() && m_state.settings.readInt(app::field::Game, -1) >= 0) {
@@ -684,6 +759,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
 
+    if (m_hooks.saveGameInPlay) {
+        m_hooks.saveGameInPlay();
+    }
     if (m_hooks.endOfGame) {
         m_hooks.endOfGame();
     }
@@ -713,12 +791,16 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 // --- Commands ----------------------------------------------------------------------------------
 
+bool TfrmMain::mayAbandonGame() {
+    return m_state.settings.read(app::field::ConfirmQuitGame) == "N" || !gameRunning() ||
+           m_state.flags.test(Flag::Won) || m_frontend->confirm("Quit this game?");
+}
+
 void TfrmMain::newGame() {
     if (!m_engine || !m_frontend || m_state.flags.test(Flag::AnimationRunning)) {
         return;
     }
-    if (m_state.settings.read(app::field::ConfirmQuitGame) != "N" && gameRunning() &&
-        !m_state.flags.test(Flag::Won) && !m_frontend->confirm("Quit this game?")) {
+    if (!mayAbandonGame()) {
         return;
     }
     if (m_hooks.endOfGame && m_hooks.endOfGame()) {
@@ -730,6 +812,87 @@ void TfrmMain::newGame() {
     m_frontend->setBusyCursor(false);
     m_engine->newGame();
     updateScrollRange();
+}
+
+void TfrmMain::restartGame() {
+    if (!m_engine || !m_frontend || m_state.flags.test(Flag::AnimationRunning) ||
+        !mayAbandonGame()) {
+        return;
+    }
+    m_frontend->setBusyCursor(true);
+    m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsRestart),
+                          app::SoundMode::Wait);
+    m_frontend->setBusyCursor(false);
+    m_engine->restartGame();
+    updateScrollRange();
+}
+
+void TfrmMain::chooseDealNumber() {
+    if (!m_engine || !m_frontend || m_state.flags.test(Flag::AnimationRunning)) {
+        return;
+    }
+    TfrmDealNumber dialog(this, fromStd(m_state.settings.read(app::field::DealNumber)));
+    if (m_boxes.runDialog(dialog) != QDialog::Accepted || !mayAbandonGame()) {
+        return;
+    }
+    m_engine->dealNumber(dialog.dealNumber().toStdString());
+    updateScrollRange();
+}
+
+void TfrmMain::undo() {
+    if (m_engine && m_engine->undo()) {
+        updateScrollRange();
+    }
+}
+
+void TfrmMain::redo() {
+    if (m_engine && m_engine->redo()) {
+        updateScrollRange();
+    }
+}
+
+void TfrmMain::showStatistics() {
+    const std::string folder =
+        m_state.dataFolder.empty() ? m_state.settings.programDirectory() : m_state.dataFolder;
+    TfrmStatistics dialog(this, folder, m_state.settings.readInt(app::field::Game, -1),
+                          fromStd(m_state.settings.read(app::field::GameName)), m_boxes);
+    m_boxes.runDialog(dialog);
+}
+
+void TfrmMain::setStatusBarChoice(bool visible, bool save) {
+    statusBar()->setVisible(visible);
+    m_mnuStatusBar->setChecked(visible);
+    // The table area changed height: lay the table out again once the
+    // window has placed its parts.
+    QTimer::singleShot(0, this, [this] {
+        layoutChildren();
+        if (!m_state.flags.test(Flag::FirstActivationPending)) {
+            redrawTable();
+        }
+    });
+    if (save) {
+        app::IniFile preferences(m_state.preferencesPath());
+        const app::WriteResult written =
+            preferences.writeText(app::kPreferenceSection, kStatusBarKey, visible ? "Y" : "N");
+        if (!written) {
+            reportWriteFailure(written.message);
+        }
+    }
+}
+
+void TfrmMain::updatePlayCommands() {
+    const bool loaded = m_state.params[catalogue::param::CardCount] != 0 &&
+                        m_state.settings.readInt(app::field::Game, -1) >= 0;
+    m_mnuUndo->setEnabled(m_engine && m_engine->canUndo());
+    m_mnuRedo->setEnabled(m_engine && m_engine->canRedo());
+    m_mnuRestartDeal->setEnabled(m_engine && loaded);
+    m_mnuDealNumber->setEnabled(m_engine && loaded);
+    const engine::StatusFigures figures =
+        engine::statusFigures(m_state, m_engine ? m_engine->moves() : 0);
+    m_lblMoves->setText(QStringLiteral("Moves: %1").arg(figures.moves));
+    m_lblStock->setText(QStringLiteral("Stock: %1").arg(figures.stockCards));
+    m_lblPasses->setVisible(figures.passesLeft.has_value());
+    m_lblPasses->setText(QStringLiteral("Passes left: %1").arg(figures.passesLeft.value_or(0)));
 }
 
 void TfrmMain::openGame() {

@@ -4,6 +4,7 @@
 #include "ui/table_view.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -56,6 +57,12 @@ struct MainWindowHooks {
     std::function<void(const PointerEvent&)> pointer;
     /// Runs once the window has closed for good (tear down).
     std::function<void()> closed;
+    /// At the close, before the game on the table ends: keeps it to be
+    /// continued at the next start.
+    std::function<void()> saveGameInPlay;
+    /// At the first activation: continues the game kept at the last close;
+    /// true when it did (then no new game is dealt).
+    std::function<bool()> resumeGame;
 };
 
 /// The program's main window: the table fills it, a panel with the tool bar
@@ -91,7 +98,7 @@ public:
     /// The help file the Contents and Rules commands open, when there is one.
     void setHelpFile(const QString& path) { m_helpFile = path; }
     /// Opens the help window on a game's rules, or on the contents for -1.
-    void showHelp(int gameNumber);
+    void showHelp(int gameNumber, QWidget* owner = nullptr);
     /// Makes the game chooser, once; the Open command shows it again and again.
     void createGameChooser(const resources::ResourceLibrary& library);
     TfrmOpenGame* gameChooser() const { return m_chooser; }
@@ -133,12 +140,26 @@ public:
     // --- Commands -------------------------------------------------------------------
     void newGame();
     void openGame();
+    /// Deals the same deal number again, after the same question as New.
+    void restartGame();
+    /// Asks for a deal number and deals it for the current game.
+    void chooseDealNumber();
+    void undo();
+    void redo();
+    /// The statistics dialog of the player file.
+    void showStatistics();
+    /// Shows or hides the status bar; with `save` the choice is kept in the
+    /// preferences (Show_StatusBar).
+    void setStatusBarChoice(bool visible, bool save);
+    /// Brings Undo, Redo and Restart and the status bar up to date.
+    void updatePlayCommands();
     void toggleAutoplay();
     void showAbout();
     /// The customise dialog, made anew for each use.
     void showCustomize();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -157,6 +178,9 @@ private:
     void toolButtonClicked(QAction* command);
     void onActivated();
     bool gameRunning() const;
+    /// The question New, Restart and Deal number ask before a running game
+    /// is abandoned; true to go on.
+    bool mayAbandonGame();
     void reportWriteFailure(const std::string& message);
 
     table::ProgramState& m_state;
@@ -187,6 +211,15 @@ private:
     QAction* m_mnuRules = nullptr;
     QAction* m_sommario = nullptr;
     QAction* m_mnuAbout = nullptr;
+    QAction* m_mnuRestartDeal = nullptr;
+    QAction* m_mnuDealNumber = nullptr;
+    QAction* m_mnuUndo = nullptr;
+    QAction* m_mnuRedo = nullptr;
+    QAction* m_mnuGameStatistics = nullptr;
+    QAction* m_mnuStatusBar = nullptr;
+    QLabel* m_lblMoves = nullptr;
+    QLabel* m_lblStock = nullptr;
+    QLabel* m_lblPasses = nullptr;
     QAction* m_mnuShowTime = nullptr;
     QAction* m_mnuShowScore = nullptr;
     QAction* m_mnuInsertBookmark = nullptr;
@@ -195,7 +228,7 @@ private:
     QList<QAction*> m_gameCommands;
 
     QString m_helpFile;
-    TfrmHelp* m_helpWindow = nullptr;
+    QPointer<TfrmHelp> m_helpWindow;
     TfrmOpenGame* m_chooser = nullptr;
     bool m_largeToolBar = true;
     bool m_toolBarVisible = true;

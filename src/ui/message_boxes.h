@@ -9,6 +9,24 @@ namespace vellomir::ui {
 
 /// The program's message boxes and modal dialogs. The windows ask through
 /// this interface, so the window tests can answer without a box blocking.
+/// The window a message box belongs to: `parent`, or none while the parent's
+/// window is hidden (at start-up), so that the box is centred on the screen
+/// rather than on a window the player cannot see.
+QWidget* boxOwner(QWidget* parent);
+
+/// While it lives, the normal arrow replaces the hourglass (or any other
+/// override cursor) of the application; the one before comes back after.
+class NormalCursorWhileShown {
+public:
+    NormalCursorWhileShown();
+    ~NormalCursorWhileShown();
+    NormalCursorWhileShown(const NormalCursorWhileShown&) = delete;
+    NormalCursorWhileShown& operator=(const NormalCursorWhileShown&) = delete;
+
+private:
+    bool m_active;
+};
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;

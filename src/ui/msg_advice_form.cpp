@@ -77,7 +77,7 @@ bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::IniFile& preferences,
     boxes.runDialog(dialog);
     if (dialog.notDisplayTicked()) {
         const app::WriteResult written = preferences.writeText(app::kShowMessagesSection, key, "N");
-        if (!written) {
+        if (!written && !written.message.empty()) {
             boxes.information(owner, QStringLiteral("Vellomir"),
                               QString::fromStdString(written.message));
         }

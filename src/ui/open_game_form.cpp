@@ -467,8 +467,11 @@ void TfrmOpenGame::confirmChoice() {
           preferences.writeText(app::kPreferenceSection, "Open_Preview_Game",
                                 m_chkPreview->isChecked() ? "Y" : "N")}) {
         if (!written) {
-            // The game is still opened; only remembering it failed.
-            m_boxes.information(this, programTitle(), QString::fromStdString(written.message));
+            // The game is still opened; only remembering it failed (an
+            // empty message: the player has been told already).
+            if (!written.message.empty()) {
+                m_boxes.information(this, programTitle(), QString::fromStdString(written.message));
+            }
             break;
         }
     }

@@ -119,7 +119,10 @@ void QtFrontend::stopSound() {
 // --- Messages --------------------------------------------------------------------------
 
 void QtFrontend::showInformation(std::string_view text) {
-    m_boxes.information(m_window, kTitle, fromView(text));
+    // An empty text is a write failure the player has already been told of.
+    if (!text.empty()) {
+        m_boxes.information(m_window, kTitle, fromView(text));
+    }
 }
 
 bool QtFrontend::confirm(std::string_view text) {

@@ -62,7 +62,15 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
-    forward(PointerEvent::Kind::DoubleClick, event);
+    // Qt makes the second press of a double click the double click itself;
+    // the pointer input expects the double click followed by that press (a
+    // press it ignores after a card was sent, and that deals again on the
+    // stock). Only the left button double-clicks; a quick second press of
+    // another button is a press.
+    if (event->button() == Qt::LeftButton) {
+        forward(PointerEvent::Kind::DoubleClick, event);
+    }
+    forward(PointerEvent::Kind::Press, event);
 }
 
 } // namespace vellomir::ui

@@ -101,6 +101,25 @@ void paintExit(QPainter& p) {
     p.drawPath(arrow);
 }
 
+void paintUndo(QPainter& p) {
+    paintCard(p, QRectF(0.42, 0.3, 0.46, 0.62), 2);
+    // An arrow bending back to the left: the last action taken back.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(30, 110, 40), 0.1, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath bend;
+    bend.moveTo(0.72, 0.5);
+    bend.cubicTo(0.72, 0.18, 0.4, 0.12, 0.22, 0.3);
+    p.drawPath(bend);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 110, 40));
+    QPainterPath head;
+    head.moveTo(0.06, 0.2);
+    head.lineTo(0.34, 0.2);
+    head.lineTo(0.16, 0.46);
+    head.closeSubpath();
+    p.drawPath(head);
+}
+
 } // namespace
 
 QIcon toolbarIcon(ToolbarIcon which, int size) {
@@ -121,6 +140,9 @@ QIcon toolbarIcon(ToolbarIcon which, int size) {
         break;
     case ToolbarIcon::Exit:
         paintExit(p);
+        break;
+    case ToolbarIcon::Undo:
+        paintUndo(p);
         break;
     }
     p.end();

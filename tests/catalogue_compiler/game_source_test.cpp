@@ -151,6 +151,27 @@ TEST(GameSource, RejectsSettingsThatDisagree) {
               "games/test.game:15: the foundation layout code 0 is not one the table layout knows");
 }
 
+TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
+    // A selection game keeps its selection in foundation 1, so it would lose
+    // the cards of a real foundation there.
+    EXPECT_EQ(onlyProblem(kHeader + kParameters +
+                          "SelectionGame = 2\nDiscardPresent = 1\nDiscardLayout = 4\n"
+                          "FoundationCount = 1\nFoundationLayout = 1\n" +
+                          kRules),
+              "games/test.game:18: a selection game keeps its selection in foundation 1: "
+              "FoundationCount must be 0");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "GameType = 2\n" + kRules),
+              "games/test.game:15: the game puts cards on the discard pile: DiscardPresent "
+              "must be 1");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "EmptyWasteIsRedeal = 1\n" + kRules),
+              "games/test.game:15: stock clicks deal to the waste: StockPilesPlaced must be 2");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "FillStyle = 1\n" + kRules),
+              "games/test.game:15: FillStyle 1 fills from reserve 1: the game has no reserves");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauRule = all 70\n" + kRules),
+              "games/test.game:15: tableau rule 70 slides on a grid: GridWidth must be 1 or "
+              "more");
+}
+
 TEST(GameSource, KeepsOnlyTheCardsThePreparationLeaves) {
     // Preparation 9 keeps one heart per tableau: three tableaus, three cards.
     const std::string game = kHeader +

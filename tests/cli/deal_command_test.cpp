@@ -26,8 +26,8 @@ TEST(DealCommand, PrintsThePuzzleWithItsLayout) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "game 87 Put-Them-In-Order (3x3 square)\n"
                      "deal 1234567890123\n"
-                     "Fila1 [389,227]: 005\n"
-                     "Fila2 [475,227]: 006\n"
+                     "Fila1 [389,227]: 006\n"
+                     "Fila2 [475,227]: 005\n"
                      "Fila3 [561,227]: 002\n"
                      "Fila4 [389,338]: 003\n"
                      "Fila5 [475,338]: 001\n"

@@ -204,6 +204,155 @@ TEST(PlayCommand, WinsAKlondikeDealFromARecordedScript) {
     EXPECT_EQ(answers.back(), "won");
 }
 
+// A recorded script played to its end: every move but the last answers
+// "ok", the last "won"; `show` after it prints the table.
+std::vector<std::string> playRecorded(const std::string& game, const std::string& deal,
+                                      const std::string& scriptName) {
+    std::ifstream file(std::string(VELLOMIR_CLI_SCRIPTS "/") + scriptName);
+    EXPECT_TRUE(file) << scriptName << " is missing";
+    std::stringstream script;
+    script << file.rdbuf();
+    int moves = 0;
+    for (std::string line; std::getline(script, line);) {
+        moves += line.empty() || line.starts_with('#') ? 0 : 1;
+    }
+    const CliRun played = play({game, deal}, script.str() + "show\n");
+    EXPECT_EQ(played.status, 0) << played.err;
+    std::vector<std::string> answers;
+    bool showing = false;
+    std::vector<std::string> shown;
+    for (const std::string& line : played.lines) {
+        if (line == "ok" || line == "won" || line == "lost" || line.starts_with("error") ||
+            line == "beep") {
+            answers.push_back(line);
+        }
+        if (line.starts_with("Mazzo:")) {
+            showing = true;
+        }
+        if (showing) {
+            shown.push_back(line);
+        }
+    }
+    EXPECT_GE(answers.size(), static_cast<std::size_t>(moves));
+    for (int i = 0; i + 1 < moves && i < static_cast<int>(answers.size()); ++i) {
+        EXPECT_EQ(answers[static_cast<std::size_t>(i)], "ok") << scriptName << " move " << i + 1;
+    }
+    if (moves > 0 && answers.size() >= static_cast<std::size_t>(moves)) {
+        EXPECT_EQ(answers[static_cast<std::size_t>(moves - 1)], "won") << scriptName;
+    }
+    return shown;
+}
+
+std::string shownLine(const std::vector<std::string>& shown, const std::string& prefix) {
+    for (const std::string& line : shown) {
+        if (line.starts_with(prefix)) {
+            return line;
+        }
+    }
+    return "";
+}
+
+TEST(PlayCommand, GolfScoresOnlyTheTableauCardsPlayed) {
+    const std::vector<std::string> shown = playRecorded("44", "21", "golf_deal_21_win.txt");
+    // All 35 tableau cards played: -52 + 35 x 5, the stock's cards not counted.
+    EXPECT_EQ(shownLine(shown, "score"), "score 123");
+}
+
+TEST(PlayCommand, RoyalMarriageIsWonOnlyWithTheCoupleAlone) {
+    // Never won while cards stand between the queen and the king of hearts.
+    const std::vector<std::string> shown = playRecorded("38", "8", "royal_marriage_deal_8_win.txt");
+    EXPECT_EQ(shownLine(shown, "Fila1:"), "Fila1: 012 013");
+}
+
+TEST(PlayCommand, NinetyOneIsWonAsSoonAsTheTopsAddUpToIt) {
+    const CliRun played = play({"50", "5"}, "drag Fila10 Fila13\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(played.lines.back(), "won"); // no quit needed
+}
+
+TEST(PlayCommand, DoubleAndRightClicksSendAsTheWindowsDefaultsDo) {
+    // Klondike deals 1 and 5 show the ace of hearts on tableau 7.
+    for (const auto& [deal, command] :
+         {std::pair<std::string, std::string>{"1", "rclick Fila7"}, {"5", "dblclick Fila7"}}) {
+        const CliRun played = play({"1", deal}, command + "\nshow\n");
+        ASSERT_EQ(played.status, 0) << played.err;
+        EXPECT_NE(std::find(played.lines.begin(), played.lines.end(), "Dest1: 001"),
+                  played.lines.end())
+            << command;
+        EXPECT_EQ(played.lines[played.lines.size() - 2], "game in play");
+    }
+}
+
+TEST(PlayCommand, ShowSaysWhetherTheGameIsWon) {
+    const CliRun played = play({"50", "5"}, "show\ndrag Fila10 Fila13\nshow\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_EQ(std::count(played.lines.begin(), played.lines.end(), "game in play"), 1);
+    EXPECT_EQ(played.lines[played.lines.size() - 2], "game won");
+}
+
+TEST(PlayCommand, UndoTakesBackOneActionAndRedoPlaysItAgain) {
+    // Klondike deal 1: a right click sends the ace of hearts from tableau 7.
+    const CliRun played = play({"1", "1"}, "show\nrclick Fila7\nshow\nundo\nshow\nredo\nshow\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    std::vector<std::vector<std::string>> tables(1);
+    for (const std::string& line : played.lines) {
+        if (line == "game in play") {
+            tables.emplace_back();
+        } else {
+            tables.back().push_back(line);
+        }
+    }
+    ASSERT_GE(tables.size(), 5u);
+    const auto has = [](const std::vector<std::string>& t, const std::string& line) {
+        return std::find(t.begin(), t.end(), line) != t.end();
+    };
+    EXPECT_TRUE(has(tables[1], "Dest1: 001"));
+    EXPECT_FALSE(has(tables[2], "Dest1: 001"));
+    EXPECT_TRUE(has(tables[3], "Dest1: 001"));
+    // The table after undo is the dealt one, line for line (the "ok" answers apart).
+    const auto withoutAnswers = [](std::vector<std::string> t) {
+        t.erase(std::remove(t.begin(), t.end(), "ok"), t.end());
+        return t;
+    };
+    // tables[0] also holds the table printed at the deal: compare its shown part.
+    const std::vector<std::string> dealt = withoutAnswers(tables[0]);
+    const std::vector<std::string> undone = withoutAnswers(tables[2]);
+    ASSERT_LE(undone.size(), dealt.size());
+    EXPECT_EQ(undone, std::vector<std::string>(dealt.end() - undone.size(), dealt.end()));
+}
+
+TEST(PlayCommand, UndoAndRedoWithNothingToTakeBackAreRefused) {
+    const CliRun played = play({"1", "1"}, "undo\nrclick Fila7\nredo\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    const std::string all = played.err + [&] {
+        std::string text;
+        for (const std::string& line : played.lines) {
+            text += line + "\n";
+        }
+        return text;
+    }();
+    EXPECT_NE(all.find("nothing to undo"), std::string::npos) << all;
+    EXPECT_NE(all.find("nothing to redo"), std::string::npos) << all;
+}
+
+TEST(PlayCommand, RestartDealsTheSameCardsAgain) {
+    const CliRun played = play({"1", "1"}, "show\nrclick Fila7\nrestart\nshow\n");
+    ASSERT_EQ(played.status, 0) << played.err;
+    std::vector<std::vector<std::string>> tables(1);
+    for (const std::string& line : played.lines) {
+        if (line == "game in play") {
+            tables.emplace_back();
+        } else if (line != "ok") {
+            tables.back().push_back(line);
+        }
+    }
+    ASSERT_GE(tables.size(), 3u);
+    // tables[0] also holds the table printed at the deal: compare its shown part.
+    ASSERT_LE(tables[2].size(), tables[0].size());
+    EXPECT_EQ(tables[2],
+              std::vector<std::string>(tables[0].end() - tables[2].size(), tables[0].end()));
+}
+
 TEST(PlayCommand, UsageErrors) {
     EXPECT_EQ(play({"87"}, "").status, 2);
     EXPECT_EQ(play({"87", "12", "--autoplay", "maybe"}, "").status, 2);

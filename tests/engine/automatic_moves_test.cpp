@@ -43,7 +43,7 @@ TEST(SettleDrop, TheLargerOverlapIsTriedFirstAndTiesGoToTheHigherKind) {
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[0].kind, DestinationKind::Tableau);
     EXPECT_EQ(c[1].kind, DestinationKind::Foundation);
-    t.state.groupHeight = 96;
+    t.state.carryGroup(96, 1);
     EXPECT_TRUE(engine::settleDrop(t.state, t.frontend, card("2H"), held(250, 90)));
     EXPECT_EQ(t.tableauPile(3), pileOf({"3S", "2H"}));
 

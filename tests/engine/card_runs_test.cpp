@@ -84,10 +84,31 @@ TEST(RunSizeLimit, FreeCellsAndFreeTableaus) {
     EXPECT_FALSE(runSizeLimit(t.state, card("9C"), false));
     EXPECT_EQ(runLengthLimit(-6, 0, 2, false), 3);
     EXPECT_EQ(runLengthLimit(-6, 2, 2, false), 4);
-    EXPECT_EQ(runLengthLimit(-7, 0, 5, false), 1);
-    EXPECT_EQ(runLengthLimit(-7, 3, 5, false), 3);
+    EXPECT_EQ(runLengthLimit(-8, 0, 5, false), 1);
+    EXPECT_EQ(runLengthLimit(-8, 3, 5, false), 3);
+    // The usual free-cell limit: (free cells + 1) doubled per empty tableau,
+    // the target not counted.
+    EXPECT_EQ(runLengthLimit(-7, 0, 4, false), 5);
+    EXPECT_EQ(runLengthLimit(-7, 2, 4, false), 20);
+    EXPECT_EQ(runLengthLimit(-7, 2, 4, true), 10);
+    EXPECT_EQ(runLengthLimit(-7, 1, 0, true), 1);
     EXPECT_EQ(runLengthLimit(4, 0, 0, false), 4);
     EXPECT_EQ(runLengthLimit(-1, 0, 0, false), std::nullopt);
+}
+
+TEST(RunSizeLimit, AKingOnlySpaceCountsOnlyForARunLedByAKing) {
+    Table t(4, 3, 2);
+    t.tableau(0, {"KH", "QS", "JH"}).tableau(1, {"9C", "8H", "7S"});
+    t.param(param::RunSizeLimit, -5).param(param::FoundationBaseRank, 1);
+    for (int i = 0; i < 3; ++i) {
+        t.param(param::TableauEmptyCode + i, 13);
+    }
+    // Two free cells and one empty king-only tableau: a run led by a 9 may
+    // hold 2 + 1 cards, one led by a king 2 + 1 + 1.
+    EXPECT_TRUE(runSizeLimit(t.state, card("9C"), false));
+    t.reserve(0, {"2D"});
+    EXPECT_FALSE(runSizeLimit(t.state, card("9C"), false)); // 1 + 1
+    EXPECT_TRUE(runSizeLimit(t.state, card("KH"), false));  // 1 + 1 + 1
 }
 
 TEST(RunSizeLimit, KingLedAndWholeTableauRuns) {

@@ -7,6 +7,7 @@
 #include "table/card.h"
 #include "table/pile_positions.h"
 #include "table/program_state.h"
+#include "table/solvable_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,8 @@ struct Dealt {
 };
 
 // Opens `game` on deal `dealNumber` on an area of the given size.
-std::unique_ptr<Dealt> deal(int game, const std::string& dealNumber, int width = 1024, int height = 768) {
+std::unique_ptr<Dealt> deal(int game, const std::string& dealNumber, int width = 1024,
+                            int height = 768) {
     auto dealt = std::make_unique<Dealt>();
     dealt->state = std::make_unique<table::ProgramState>(VELLOMIR_BIN_DIR);
     dealt->frontend.areaWidth = width;
@@ -90,7 +92,8 @@ TEST(CatalogueGames, TheCatalogueIsNotEmpty) {
 
 TEST(CatalogueGames, EveryDealPutsEachCardOnTheTableOnce) {
     for (int game : catalogueGames()) {
-        for (const char* number : {"0000000000000", "1234567890123", "9999999999999", "0420001337000"}) {
+        for (const char* number :
+             {"0000000000000", "1234567890123", "9999999999999", "0420001337000"}) {
             const auto dealt = deal(game, number);
             for (const auto& [card, places] : cardsOnTable(*dealt->state)) {
                 EXPECT_EQ(places, 1) << "game " << game << " deal " << number << " card " << card;
@@ -131,7 +134,8 @@ TEST(CatalogueGames, EveryLayoutFitsItsAreaWithoutOverlaps) {
             const auto dealt = deal(game, "1234567890123", width, height);
             const table::LayoutArea area = table::layoutAreaFor(*dealt->state, dealt->frontend);
             for (const std::string& problem : testing::layoutProblems(*dealt->state, area)) {
-                ADD_FAILURE() << "game " << game << " at " << width << "x" << height << ": " << problem;
+                ADD_FAILURE() << "game " << game << " at " << width << "x" << height << ": "
+                              << problem;
             }
         }
     }
@@ -156,6 +160,18 @@ TEST(PutThemInOrder, DealsTheHeartsAceToNineAndLeavesTheNinesPlaceEmpty) {
         EXPECT_EQ(empty, 1) << number;
         EXPECT_EQ(cards, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8})) << number;
         EXPECT_TRUE(state.piles.stock(0).empty());
+    }
+}
+
+// The three squares are dealt so that sliding can put them in order.
+TEST(PutThemInOrder, EveryDealOfTheSquaresCanBePutInOrder) {
+    for (int game : {87, 88, 89}) {
+        for (int k = 0; k < 40; ++k) {
+            const std::string number = std::to_string(1000000000000LL + 7919LL * k);
+            const auto dealt = deal(game, number);
+            EXPECT_TRUE(table::gridIsSolvable(*dealt->state))
+                << "game " << game << " deal " << number;
+        }
     }
 }
 

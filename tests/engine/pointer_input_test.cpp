@@ -29,6 +29,17 @@ struct Pointer : LaidOutTable {
         input.pointerMove(toX, toY);
         input.buttonUp();
     }
+    /// Drags on a table laid out otherwise.
+    struct DragInput {
+        LaidOutTable& table;
+        PointerInput input{table.state, table.frontend};
+        void drag(int fromX, int fromY, int toX, int toY) {
+            input.buttonDown(0, 0, fromX, fromY);
+            input.pointerMove((fromX + toX) / 2, (fromY + toY) / 2);
+            input.pointerMove(toX, toY);
+            input.buttonUp();
+        }
+    };
 };
 
 TEST(HitTest, FindsTheCardUnderThePointInEachKindOfPile) {
@@ -95,6 +106,57 @@ TEST(PointerInput, ARunIsPickedUpWhenItIsBuiltAndCarriedWhole) {
     t.drag(tx(0), ty(1), tx(1), ty(0) + 10);
     EXPECT_EQ(t.tableauPile(1), pileOf({"10D", "9S", "8H"}));
     EXPECT_EQ(t.tableauPile(0), pileOf({"KD"}));
+}
+
+// Tableaus fanned to the right: a run is one card high, and must still be
+// carried and judged as the cards it holds.
+struct SidewaysPointer : Pointer {
+    SidewaysPointer() {
+        state.mainGame.setCell(table::cell::FaceUpStepRight, 15);
+        param(param::TableauFanStyle, 2);
+        param(param::RunCheck, 1);
+    }
+};
+
+TEST(PointerInput, ARunFannedSidewaysNeverGoesToAFoundationOrASingleCardSpace) {
+    SidewaysPointer t;
+    t.foundation(0, {"AH"}).tableau(0, {"3S", "2H", "AS"});
+    for (int i = 0; i < 7; ++i) {
+        t.param(param::TableauEmptyCode + i, 'V');
+    }
+    const table::PileLists dealt = t.state.piles;
+    t.drag(30, 155, 255, 15); // the 2H with the AS on it, onto the AH
+    EXPECT_EQ(t.state.piles, dealt);
+    t.drag(30, 155, 255, 155); // onto the empty tableau 4, single cards only
+    EXPECT_EQ(t.state.piles, dealt);
+    t.drag(45, 155, 255, 155); // the AS alone goes there
+    EXPECT_EQ(t.tableauPile(3), pileOf({"AS"}));
+}
+
+TEST(PointerInput, ARunFannedSidewaysIsSentWhole) {
+    SidewaysPointer t;
+    t.state.settings.write(app::field::RightClickToTableaus, "Y");
+    t.tableau(0, {"KC", "9S", "8H"}).tableau(3, {"10H"});
+    t.input.buttonDown(1, 0, 30, 155); // a right click on the 9S
+    t.input.buttonUp();
+    EXPECT_EQ(t.tableauPile(3), pileOf({"10H", "9S", "8H"}));
+    EXPECT_EQ(t.tableauPile(0), pileOf({"KC"}));
+}
+
+TEST(PointerInput, AKingOnlySpaceDoesNotLengthenARunLedByAnotherCard) {
+    LaidOutTable t(4, 4, 2);
+    t.klondikeRules().param(param::RunSizeLimit, -5).param(param::RunCheck, 1);
+    for (int i = 0; i < 4; ++i) {
+        t.param(param::TableauEmptyCode + i, 13);
+    }
+    // One free cell, one empty tableau that takes only kings.
+    t.tableau(0, {"9C", "8H", "7S"}).tableau(1, {"10H"}).tableau(2, {"2C"}).reserve(0, {"AS"});
+    Pointer::DragInput drag{t};
+    drag.drag(tx(0), ty(0), tx(1), ty(0) + 10); // three cards: one more than it may
+    EXPECT_EQ(t.tableauPile(1), pileOf({"10H"}));
+    t.reserve(0, {});
+    drag.drag(tx(0), ty(0), tx(1), ty(0) + 10); // two free cells: it may
+    EXPECT_EQ(t.tableauPile(1), pileOf({"10H", "9C", "8H", "7S"}));
 }
 
 TEST(PointerInput, ADoubleClickSendsTheCardAndTheNextPressIsIgnored) {

@@ -156,11 +156,11 @@ struct Table {
         return *this;
     }
     Table& singleCard() {
-        state.groupHeight = state.cardSize.height;
+        state.carryGroup(state.cardSize.height, 1);
         return *this;
     }
     Table& carryingRun() {
-        state.groupHeight = state.cardSize.height + 20;
+        state.carryGroup(state.cardSize.height + 20, 2);
         return *this;
     }
     /// Foundation i's rule, direction and base code.

@@ -2,17 +2,22 @@
 #include "program_fixture.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
+#include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -103,8 +108,11 @@ TEST_F(MainWindowTest, MenusShowOnlyTheProgramsCommands) {
     start();
     EXPECT_EQ(window().menuBar()->actions().size(), 4);
     EXPECT_EQ(entries("mnuPartita"),
-              (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "-", "E&xit"}));
-    EXPECT_EQ(entries("mnuGameMenu"), (QStringList{"Au&toplay [F7]"}));
+              (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "&Restart [F5]",
+                           "&Deal number... [Ctrl+D]", "-", "E&xit"}));
+    EXPECT_EQ(entries("mnuGameMenu"),
+              (QStringList{"&Undo [Ctrl+Z]", "&Redo [Ctrl+Shift+Z]", "-", "Au&toplay [F7]", "-",
+                           "&Statistics", "Status &bar"}));
     EXPECT_EQ(entries("mnuOpzioni"), (QStringList{"C&ustomize... [Ctrl+U]"}));
     EXPECT_EQ(entries("mnuAiuto"),
               (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));
@@ -188,6 +196,47 @@ TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheN
     // The picture is the one a fresh layout and redraw for this size gives.
     window().redrawTable();
     EXPECT_EQ(view->image()->copy(), first);
+}
+
+TEST_F(MainWindowTest, TheChooserOpensByItselfOnlyWhileThereAreNoPlayerStatistics) {
+    // The first start: no statistics file, the chooser opens.
+    start("[Preference]\nGame=1\n");
+    EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
+    window().close();
+    // A second start with the statistics file there opens on the table.
+    directory.write("DATA/Stat_e00.dat", "");
+    boxes.dialogs.clear();
+    program = std::make_unique<app::Program>(testing::testOptions(directory, boxes));
+    ASSERT_TRUE(program->start());
+    ASSERT_TRUE(testing::processEventsUntil(
+        [&] { return !program->state().flags.test(Flag::FirstActivationPending); }));
+    EXPECT_TRUE(boxes.dialogs.isEmpty());
+    EXPECT_TRUE(program->state().flags.test(Flag::GameInPlay));
+    EXPECT_TRUE(caption().startsWith(QStringLiteral("Vellomir [Klondike]  [")));
+}
+
+TEST(MessageBoxes, BoxesOfAHiddenWindowAreCentredOnTheScreenWithTheNormalCursor) {
+    QWidget shown;
+    shown.show();
+    QWidget hidden;
+    auto* child = new QWidget(&shown);
+    EXPECT_EQ(boxOwner(&hidden), nullptr);
+    EXPECT_EQ(boxOwner(child), child);
+    EXPECT_EQ(boxOwner(nullptr), nullptr);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    {
+        const NormalCursorWhileShown normal;
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QApplication::restoreOverrideCursor();
+    {
+        // Without an hourglass nothing is changed.
+        const NormalCursorWhileShown normal;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(MainWindowTest, NarrowingSnapsBackToTheMinimumWidth) {
@@ -381,6 +430,147 @@ TEST_F(MainWindowTest, RulesShowTheGamesPageAndContentsTheContents) {
     EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("Put-Them-In-Order")));
     window().findChild<QAction*>(QStringLiteral("Sommario1"))->trigger();
     EXPECT_TRUE(help->source().toString().endsWith(QStringLiteral("contents.html")));
+}
+
+// Counts the mouse presses that reach a widget.
+class PressCounter : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        presses += event->type() == QEvent::MouseButtonPress ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST_F(MainWindowTest, RulesFromTheChooserOpenInFrontOfItAndCanBeReadWhileItWaits) {
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=87\n");
+    TfrmOpenGame* chooser = window().gameChooser();
+    ASSERT_NE(chooser, nullptr);
+    chooser->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeModalWidget(), chooser);
+    ASSERT_TRUE(chooser->selectGame(1));
+    chooser->findChild<QPushButton*>(QStringLiteral("btnRules"))->click();
+    QCoreApplication::processEvents();
+
+    // The help window stands over the chooser, not over the table it blocks.
+    auto* help = chooser->findChild<QDialog*>(QStringLiteral("frmHelp"));
+    ASSERT_NE(help, nullptr) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    ASSERT_TRUE(help->isVisible());
+    ASSERT_NE(help->windowHandle(), nullptr);
+    EXPECT_EQ(help->windowHandle()->transientParent(), chooser->windowHandle());
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
+    EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("3001.html")));
+
+    // The player can use it: a click reaches the page while the chooser waits.
+    PressCounter counter;
+    browser->viewport()->installEventFilter(&counter);
+    const QPoint inside = browser->viewport()->mapTo(help, QPoint(20, 20));
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, inside);
+    EXPECT_EQ(counter.presses, 1);
+
+    // Closing it goes back to the chooser, which still waits for a choice.
+    help->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(chooser->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), chooser);
+    chooser->reject();
+    QCoreApplication::processEvents();
+
+    // Rules from the menu afterwards open the same window over the table.
+    window().findChild<QAction*>(QStringLiteral("mnuRules"))->trigger();
+    EXPECT_EQ(help->parentWidget(), &window());
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(browser->source().toString().endsWith(QStringLiteral("3087.html")));
+}
+
+// Grid games on low screens: the first row clear of the tool bar panel, the
+// rest reached with the wheel and the scroll bar.
+TEST_F(MainWindowTest, AGridTallerThanTheWindowStartsBelowTheToolBarAndScrolls) {
+    directory.write("DATA/Stat_e00.dat", "");
+    bool scrolledOnce = false;
+    for (const int game : {37, 89}) {
+        // The whole screen, and what a maximised window keeps of it under a
+        // title bar and a panel.
+        for (const QSize size : {QSize(800, 600), QSize(1024, 600), QSize(1024, 540)}) {
+            const int width = size.width();
+            SCOPED_TRACE(::testing::Message()
+                         << "game " << game << " at " << width << "x" << size.height());
+            program.reset();
+            start("[Preference]\nGame=" + std::to_string(game) +
+                  "\nAutoPlay=N\nDeal_Animation=N\nMainWindowState_Maximized=N\n"
+                  "MainWindowState_Width=" +
+                  std::to_string(width) +
+                  "\nMainWindowState_Height=" + std::to_string(size.height()) + "\n");
+            ASSERT_TRUE(testing::processEventsUntil(
+                [&] { return program->state().flags.test(Flag::GameInPlay); }));
+            const table::TMainGame& g = program->state().mainGame;
+            const auto* panel = window().findChild<QFrame*>(QStringLiteral("pnlTBx"));
+            ASSERT_EQ(panel->height(), 63);
+            EXPECT_GE(g.tableauY(0), panel->height());
+
+            TableView* view = window().tableView();
+            QScrollBar* bar = window().scrollBar();
+            const bool taller = g.cell(table::cell::LowestCardEdge) > view->height();
+            EXPECT_EQ(bar->isVisible(), taller);
+            if (!taller) {
+                continue;
+            }
+            scrolledOnce = true;
+            const int top = g.tableauY(0);
+            const QImage before = view->image()->copy();
+            QWheelEvent down(QPointF(100, 200), view->mapToGlobal(QPointF(100, 200)), QPoint(),
+                             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
+            QCoreApplication::sendEvent(view, &down);
+            QCoreApplication::processEvents();
+            const int offset = bar->value();
+            EXPECT_GT(offset, 0);
+            EXPECT_EQ(g.cell(table::cell::ScrollOffset), offset);
+            EXPECT_EQ(g.tableauY(0), top - offset);
+            EXPECT_NE(view->image()->copy(), before);
+            // The bar's end shows the lowest card edge.
+            bar->setValue(bar->maximum());
+            EXPECT_GE(bar->value() + view->height(), g.cell(table::cell::LowestCardEdge));
+            // A new layout puts the table and the bar back at the top.
+            window().redrawTable();
+            EXPECT_EQ(g.cell(table::cell::ScrollOffset), 0);
+            EXPECT_EQ(bar->value(), 0);
+            EXPECT_EQ(g.tableauY(0), top);
+        }
+    }
+    EXPECT_TRUE(scrolledOnce) << "no grid was taller than its window";
+}
+
+} // namespace
+} // namespace vellomir::ui
+
+#include <QTest>
+
+namespace vellomir::ui {
+namespace {
+
+TEST_F(MainWindowTest, AFastDoubleClickOnTheStockDealsTwice) {
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=1\nDeal_Animation=N\nCards_Animate=N\n");
+    table::ProgramState& state = program->state();
+    ASSERT_TRUE(state.flags.test(Flag::GameInPlay));
+    const std::size_t stock = state.piles.stock(table::kStock).size();
+    TableView* view = window().tableView();
+    const QPoint onStock(state.mainGame.stockX(table::kStock) + 10,
+                         state.mainGame.stockY(table::kStock) + 10);
+    // Qt's own order: press, release, double click, release.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    // Two cards dealt (autoplay may send one of them on).
+    EXPECT_EQ(state.piles.stock(table::kStock).size(), stock - 6);
+    // The next deliberate press is not swallowed: it deals a third card.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, onStock);
+    EXPECT_EQ(state.piles.stock(table::kStock).size(), stock - 9);
 }
 
 } // namespace

@@ -150,6 +150,46 @@ int cardsDealt(const GameSource& game) {
     return dealt;
 }
 
+// Parameters that the engine cannot play together: each would lose cards,
+// or hide them where the player cannot reach them, or leave a rule with
+// nothing to work on.
+void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnostics) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    // Blame the line of the first of two parameters that is written.
+    const auto report = [&](int first, int second, std::string message) {
+        const int index = game.setting(first) != nullptr ? first : second;
+        diagnostics.push_back({game.file, lineOf(game, index), std::move(message)});
+    };
+    const int type = p(param::GameType);
+    const bool selection = p(param::SelectionGame) != 0 || type == 3 || type == 4 || type == 33;
+    if (selection && p(param::FoundationCount) > 0) {
+        report(param::FoundationCount, param::SelectionGame,
+               "a selection game keeps its selection in foundation 1: FoundationCount must be 0");
+    }
+    const bool discards = selection || type == 2 || type == 12 || type == 15;
+    if (discards && p(param::DiscardPresent) == 0) {
+        report(param::GameType, param::SelectionGame,
+               "the game puts cards on the discard pile: DiscardPresent must be 1");
+    }
+    if (p(param::EmptyWasteIsRedeal) == 1 && p(param::StockPilesPlaced) < 2) {
+        report(param::EmptyWasteIsRedeal, param::StockPilesPlaced,
+               "stock clicks deal to the waste: StockPilesPlaced must be 2");
+    }
+    if (p(param::FillStyle) == 1 && p(param::ReserveCount) < 1) {
+        report(param::FillStyle, param::ReserveCount,
+               "FillStyle 1 fills from reserve 1: the game has no reserves");
+    }
+    for (int t = 0; t < p(param::TableauCount); ++t) {
+        const int rule = p(param::TableauRule + t);
+        if ((rule == 70 || rule == 71) && p(param::GridWidth) < 1) {
+            report(param::GridWidth, param::TableauRule,
+                   "tableau rule " + std::to_string(rule) +
+                       " slides on a grid: GridWidth must be 1 or more");
+            break;
+        }
+    }
+}
+
 void checkValues(const GameSource& game, std::vector<Diagnostic>& diagnostics) {
     const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
     const auto report = [&](int index, std::string message) {
@@ -187,6 +227,7 @@ void checkValues(const GameSource& game, std::vector<Diagnostic>& diagnostics) {
         }
     }
     checkLayoutCodes(game, diagnostics);
+    checkCombinations(game, diagnostics);
 }
 
 } // namespace

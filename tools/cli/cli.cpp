@@ -5,6 +5,7 @@
 #include "cli/games_command.h"
 #include "cli/play_command.h"
 #include "cli/solve_command.h"
+#include "cli/stats_command.h"
 
 #include <functional>
 #include <ostream>
@@ -52,7 +53,8 @@ const std::vector<Command>& commands() {
              return runDealCommand(c.arguments, c.programDirectory, c.out, c.err);
          }},
         {"play GAME DEALNUMBER [--autoplay on|off] [--area WxH]",
-         "deal a game and play it with pointer commands read from the input",
+         "deal a game and play it with pointer commands (and undo, redo, restart) read from the "
+         "input",
          [](const CommandContext& c) {
              return runPlayCommand(c.arguments, c.programDirectory, c.in, c.out, c.err);
          }},
@@ -60,6 +62,10 @@ const std::vector<Command>& commands() {
          "search for a win of a deal and print it as play commands",
          [](const CommandContext& c) {
              return runSolveCommand(c.arguments, c.programDirectory, c.out, c.err);
+         }},
+        {"stats [GAME]", "the statistics of the player file DATA/Stat_e00.dat",
+         [](const CommandContext& c) {
+             return runStatsCommand(c.arguments, c.programDirectory, c.out, c.err);
          }},
     };
     return table;

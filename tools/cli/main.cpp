@@ -1,13 +1,13 @@
 #include "cli/cli.h"
 
-#include <filesystem>
+#include "app/program_directory.h"
+
 #include <iostream>
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    // The program directory is the folder of the executable: GAMES.DAT lies beside it.
-    std::error_code ec;
-    std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", ec);
-    std::string directory = ec ? std::string("./") : self.parent_path().string() + "/";
+    // GAMES.DAT lies beside the executable in a build folder, or in
+    // ../share/vellomir from it when installed.
+    const std::string directory = vellomir::app::locateOwnProgramDirectory().directory;
     return vellomir::tools::runCli(args, directory, std::cin, std::cout, std::cerr);
 }

@@ -1,6 +1,8 @@
 #include "cli/play_command.h"
 
+#include "app/ini_file.h"
 #include "app/number_text.h"
+#include "app/preferences_load.h"
 #include "cli/console_frontend.h"
 #include "cli/deal_command.h"
 #include "cli/table_printer.h"
@@ -125,7 +127,26 @@ private:
                   std::string& problem) {
         if (w[0] == "show" && w.size() == 1) {
             printTable(m_state, false, m_out);
+            m_out << (m_state.flags.test(table::Flag::GameInPlay) ? "game in play"
+                      : m_frontend.wonGame()                      ? "game won"
+                                                                  : "game lost")
+                  << '\n';
             return true;
+        }
+        if (w.size() == 1 && (w[0] == "undo" || w[0] == "redo")) {
+            const bool undo = w[0] == "undo";
+            if (undo ? m_engine.undo() : m_engine.redo()) {
+                return true;
+            }
+            problem = undo ? "nothing to undo" : "nothing to redo";
+            return false;
+        }
+        if (w.size() == 1 && w[0] == "restart") {
+            if (m_engine.restartGame()) {
+                return true;
+            }
+            problem = "the game could not be dealt again";
+            return false;
         }
         const std::optional<engine::PointerCommand> command =
             engine::parsePointerCommand(line, problem);
@@ -163,6 +184,30 @@ bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNu
     return true;
 }
 
+// The pointer switches as the program has them: from DATA/CFG.DAT beside
+// the program when it is there, else the preferences' defaults. The file is
+// only read.
+void applyPointerPreferences(table::ProgramState& state, const std::string& programDirectory) {
+    struct Switch {
+        app::SettingsField field;
+        std::string_view key;
+        std::string_view fallback;
+    };
+    const Switch switches[] = {
+        {app::field::RightClickToFoundations, "RightClick_To_Foundations", "Y"},
+        {app::field::RightClickToTableaus, "RightClick_To_Tableaus", "Y"},
+        {app::field::DoubleClickToFoundations, "DoubleClick_To_Foundations", "Y"},
+        {app::field::DoubleClickToTableaus, "DoubleClick_To_Tableaus", "N"},
+        {app::field::ShowPartialHiddenCard, "Show_Partial_Hidden_Card", "Y"},
+        {app::field::AutomaticFaceUp, "Automatic_FaceUp", "Y"},
+    };
+    const app::IniFile preferences(programDirectory + std::string(app::kPreferencesFileName));
+    for (const Switch& s : switches) {
+        state.settings.write(s.field,
+                             preferences.readText(app::kPreferenceSection, s.key, s.fallback));
+    }
+}
+
 int runPlayCommand(const std::vector<std::string>& args, const std::string& programDirectory,
                    std::istream& in, std::ostream& out, std::ostream& err) {
     PlayRequest request;
@@ -174,6 +219,7 @@ int runPlayCommand(const std::vector<std::string>& args, const std::string& prog
     frontend.setArea(request.width, request.height);
     state.random.seed(table::RandomGenerator::clockSeed());
     engine::PlayEngine engine(state, frontend);
+    applyPointerPreferences(state, programDirectory);
     if (!dealForPlay(engine, request.game, request.dealNumber, request.autoplay, err)) {
         return 1;
     }

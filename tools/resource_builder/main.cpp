@@ -4,10 +4,14 @@
 //
 //   vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT]
 //                             [--contact-sheet FILE.png]
+//   vellomir-resource-builder --app-icons DIR NAME
 //
 // With --catalogue every game of the catalogue gets its preview picture
 // "GAME" + four digits, dealt and drawn with the pictures written just before.
+// --app-icons draws the program's icon for the desktop's hicolor theme into
+// DIR/hicolor/ (every size as PNG, and scalable as SVG) as NAME.png/.svg.
 
+#include "app_icon.h"
 #include "card_pictures.h"
 #include "contact_sheet.h"
 #include "cursors.h"
@@ -34,7 +38,8 @@ int fail(const QString& error) {
 
 int usage() {
     std::fputs("usage: vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT] "
-               "[--contact-sheet FILE.png]\n",
+               "[--contact-sheet FILE.png]\n"
+               "       vellomir-resource-builder --app-icons DIR NAME\n",
                stderr);
     return 2;
 }
@@ -49,6 +54,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
+
+    if (!args.isEmpty() && args.front() == QLatin1String("--app-icons")) {
+        if (args.size() != 3) {
+            return usage();
+        }
+        if (const QString error = vellomir::tools::writeAppIcons(args[1], args[2]);
+            !error.isEmpty()) {
+            return fail(error);
+        }
+        return 0;
+    }
 
     QString outDir;
     QString waveDir;

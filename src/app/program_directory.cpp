@@ -1,0 +1,48 @@
+#include "app/program_directory.h"
+
+#include <system_error>
+
+namespace vellomir::app {
+namespace {
+
+std::string withSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return folder;
+}
+
+bool isFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+} // namespace
+
+ProgramLocation locateProgramDirectory(const std::filesystem::path& executableDirectory) {
+    std::error_code error;
+    std::filesystem::path beside = std::filesystem::absolute(executableDirectory, error);
+    if (error) {
+        beside = executableDirectory;
+    }
+    if (isFile(beside / "GAMES.DAT") || isFile(beside / "KAR.RGF")) {
+        return {withSlash(beside.string()), false};
+    }
+    const std::filesystem::path installed =
+        std::filesystem::canonical(beside / ".." / kInstalledDataFolder, error);
+    if (!error && std::filesystem::is_directory(installed, error)) {
+        return {withSlash(installed.string()), true};
+    }
+    return {withSlash(beside.string()), false};
+}
+
+ProgramLocation locateOwnProgramDirectory() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", error);
+    if (error) {
+        return {"./", false};
+    }
+    return locateProgramDirectory(self.parent_path());
+}
+
+} // namespace vellomir::app

@@ -1,0 +1,349 @@
+#include "engine/game_statistics.h"
+
+#include "app/number_text.h"
+#include "engine/game_clock.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace vellomir::engine {
+
+namespace {
+
+constexpr std::string_view kHeader = "[Statistics]";
+constexpr std::string_view kVersionLine = "Version=1";
+constexpr std::string_view kGameSection = "[Game ";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kDamagedSuffix = ".damaged";
+constexpr int kMostDamagedCopies = 99;
+constexpr std::string_view kNone = "-";
+
+std::string_view trimmed(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+template <typename T>
+void writeOptional(std::string& text, std::string_view key, const std::optional<T>& value) {
+    if (value) {
+        text.append(key).append("=").append(std::to_string(*value)).append(kLineEnd);
+    }
+}
+
+// Sets one figure from a key and its value; false when the value does not
+// read. Unknown keys are left alone (a later version may add some).
+bool setFigure(GameStatistics& game, std::string_view key, std::string_view value) {
+    if (key == "Name") {
+        game.name = std::string(value);
+        return true;
+    }
+    const std::optional<long long> number = app::readExactNumber<long long>(value);
+    const auto small = [&](int& into) {
+        if (!number || *number < INT32_MIN || *number > INT32_MAX) {
+            return false;
+        }
+        into = static_cast<int>(*number);
+        return true;
+    };
+    int figure = 0;
+    if (key == "Played") {
+        return small(game.played);
+    }
+    if (key == "Won") {
+        return small(game.won);
+    }
+    if (key == "Lost") {
+        return small(game.lost);
+    }
+    if (key == "Streak") {
+        return small(game.streak);
+    }
+    if (key == "LongestWinningStreak") {
+        return small(game.longestWinningStreak);
+    }
+    if (key == "LongestLosingStreak") {
+        return small(game.longestLosingStreak);
+    }
+    if (key == "BestTime") {
+        if (!number || *number < 0) {
+            return false;
+        }
+        game.bestTimeSeconds = *number;
+        return true;
+    }
+    if (key == "FewestMoves") {
+        if (!small(figure) || figure < 0) {
+            return false;
+        }
+        game.fewestMoves = figure;
+        return true;
+    }
+    if (key == "BestScore") {
+        if (!small(figure)) {
+            return false;
+        }
+        game.bestScore = figure;
+        return true;
+    }
+    return true;
+}
+
+bool figuresAddUp(const GameStatistics& game) {
+    return game.played >= 0 && game.won >= 0 && game.lost >= 0 &&
+           game.played == game.won + game.lost && game.longestWinningStreak >= 0 &&
+           game.longestLosingStreak >= 0 && game.streak <= game.longestWinningStreak &&
+           -game.streak <= game.longestLosingStreak && game.longestWinningStreak <= game.won &&
+           game.longestLosingStreak <= game.lost;
+}
+
+std::string streakText(int streak) {
+    if (streak == 0) {
+        return std::string(kNone);
+    }
+    const int n = std::abs(streak);
+    if (streak > 0) {
+        return std::to_string(n) + (n == 1 ? " win" : " wins");
+    }
+    return std::to_string(n) + (n == 1 ? " loss" : " losses");
+}
+
+template <typename T> std::string optionalText(const std::optional<T>& value) {
+    return value ? std::to_string(*value) : std::string(kNone);
+}
+
+std::filesystem::path damagedCopyPath(const std::filesystem::path& file) {
+    std::error_code ignored;
+    std::filesystem::path copy = file;
+    copy += kDamagedSuffix;
+    for (int n = 2; std::filesystem::exists(copy, ignored) && n <= kMostDamagedCopies; ++n) {
+        copy = file;
+        copy += std::string(kDamagedSuffix) + "-" + std::to_string(n);
+    }
+    return copy;
+}
+
+} // namespace
+
+int GameStatistics::percentWon() const {
+    return played > 0 ? static_cast<int>((100LL * won + played / 2) / played) : 0;
+}
+
+void addResult(StatisticsBook& book, const GameResult& result) {
+    GameStatistics& game = book[result.game];
+    if (!result.name.empty()) {
+        game.name = result.name;
+    }
+    ++game.played;
+    if (result.won) {
+        ++game.won;
+        game.streak = game.streak > 0 ? game.streak + 1 : 1;
+        game.longestWinningStreak = std::max(game.longestWinningStreak, game.streak);
+        const long long seconds = std::max(0LL, result.elapsedMs) / 1000;
+        game.bestTimeSeconds = std::min(game.bestTimeSeconds.value_or(seconds), seconds);
+        game.fewestMoves = std::min(game.fewestMoves.value_or(result.moves), result.moves);
+    } else {
+        ++game.lost;
+        game.streak = game.streak < 0 ? game.streak - 1 : -1;
+        game.longestLosingStreak = std::max(game.longestLosingStreak, -game.streak);
+    }
+    game.bestScore = std::max(game.bestScore.value_or(result.score), result.score);
+}
+
+std::string statisticsText(const StatisticsBook& book) {
+    std::string text;
+    text.append(kHeader).append(kLineEnd).append(kVersionLine).append(kLineEnd);
+    for (const auto& [number, game] : book) {
+        text.append(kLineEnd).append(kGameSection).append(std::to_string(number)).append("]");
+        text.append(kLineEnd);
+        text.append("Name=").append(game.name).append(kLineEnd);
+        const std::pair<std::string_view, int> figures[] = {
+            {"Played", game.played},
+            {"Won", game.won},
+            {"Lost", game.lost},
+            {"Streak", game.streak},
+            {"LongestWinningStreak", game.longestWinningStreak},
+            {"LongestLosingStreak", game.longestLosingStreak}};
+        for (const auto& [key, value] : figures) {
+            text.append(key).append("=").append(std::to_string(value)).append(kLineEnd);
+        }
+        writeOptional(text, "BestTime", game.bestTimeSeconds);
+        writeOptional(text, "FewestMoves", game.fewestMoves);
+        writeOptional(text, "BestScore", game.bestScore);
+    }
+    return text;
+}
+
+std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string& problem) {
+    StatisticsBook book;
+    std::istringstream lines{std::string(text)};
+    int lineNumber = 0;
+    bool header = false;
+    bool version = false;
+    GameStatistics* game = nullptr;
+    int gameNumber = -1;
+    const auto fail = [&](const std::string& why) {
+        problem = "line " + std::to_string(lineNumber) + ": " + why;
+        return std::nullopt;
+    };
+    const auto checkGame = [&]() { return game == nullptr || figuresAddUp(*game); };
+    for (std::string raw; std::getline(lines, raw);) {
+        ++lineNumber;
+        const std::string_view line = trimmed(raw);
+        if (line.empty()) {
+            continue;
+        }
+        if (!header) {
+            if (line != kHeader) {
+                return fail("the file does not start with " + std::string(kHeader));
+            }
+            header = true;
+            continue;
+        }
+        if (!version) {
+            if (line != kVersionLine) {
+                return fail("unknown version \"" + std::string(line) + "\"");
+            }
+            version = true;
+            continue;
+        }
+        if (line.starts_with('[')) {
+            if (!checkGame()) {
+                return fail("the figures of game " + std::to_string(gameNumber) + " do not add up");
+            }
+            const std::optional<long long> number =
+                line.starts_with(kGameSection) && line.ends_with(']')
+                    ? app::readExactNumber<long long>(
+                          line.substr(kGameSection.size(), line.size() - kGameSection.size() - 1))
+                    : std::nullopt;
+            if (!number || *number < 0 || *number > INT32_MAX ||
+                book.contains(static_cast<int>(*number))) {
+                return fail("\"" + std::string(line) + "\" is not a game's section");
+            }
+            gameNumber = static_cast<int>(*number);
+            game = &book[gameNumber];
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (game == nullptr || equals == std::string_view::npos) {
+            return fail("\"" + std::string(line.substr(0, 60)) + "\" is not a figure of a game");
+        }
+        if (!setFigure(*game, line.substr(0, equals), line.substr(equals + 1))) {
+            return fail("the value of \"" + std::string(line.substr(0, 60)) + "\" does not read");
+        }
+    }
+    if (!version) {
+        ++lineNumber;
+        return fail("the file ends before its header");
+    }
+    if (!checkGame()) {
+        return fail("the figures of game " + std::to_string(gameNumber) + " do not add up");
+    }
+    return book;
+}
+
+std::vector<std::pair<std::string, std::string>> statisticsFigures(const GameStatistics& game) {
+    return {
+        {"Played", std::to_string(game.played)},
+        {"Won", std::to_string(game.won)},
+        {"Lost", std::to_string(game.lost)},
+        {"Won share", std::to_string(game.percentWon()) + "%"},
+        {"Current streak", streakText(game.streak)},
+        {"Longest winning streak", std::to_string(game.longestWinningStreak)},
+        {"Longest losing streak", std::to_string(game.longestLosingStreak)},
+        {"Best time",
+         game.bestTimeSeconds ? formatElapsed(*game.bestTimeSeconds * 1000) : std::string(kNone)},
+        {"Fewest moves", optionalText(game.fewestMoves)},
+        {"Best score", optionalText(game.bestScore)},
+    };
+}
+
+std::filesystem::path statisticsPath(const std::filesystem::path& dataFolder) {
+    return dataFolder / kStatisticsFileName;
+}
+
+StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setAside) {
+    StatisticsLoad load;
+    const std::filesystem::path file = statisticsPath(dataFolder);
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        return load;
+    }
+    std::string problem;
+    std::optional<StatisticsBook> book;
+    const auto size = std::filesystem::file_size(file, error);
+    if (error) {
+        problem = error.message();
+    } else if (size > kMaxStatisticsFileSize) {
+        problem = "it is larger than " + std::to_string(kMaxStatisticsFileSize) + " bytes";
+    } else {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        if (!in && !in.eof()) {
+            problem = "it cannot be read";
+        } else {
+            book = parseStatistics(text.str(), problem);
+        }
+    }
+    if (book) {
+        load.book = std::move(*book);
+        return load;
+    }
+    load.ok = false;
+    load.message = "The statistics file \"" + file.string() + "\" is damaged (" + problem + ").";
+    if (setAside) {
+        const std::filesystem::path copy = damagedCopyPath(file);
+        std::filesystem::rename(file, copy, error);
+        if (error) {
+            load.message += " It could not be kept aside as \"" + copy.string() + "\" (" +
+                            error.message() + "); it is left as it is.";
+        } else {
+            load.message +=
+                " It was kept as \"" + copy.string() + "\"; the statistics start afresh.";
+        }
+    }
+    return load;
+}
+
+app::WriteResult saveStatistics(const std::filesystem::path& dataFolder, const StatisticsBook& book,
+                                const app::WriteFaults& faults) {
+    const std::filesystem::path file = statisticsPath(dataFolder);
+    std::error_code ignored;
+    std::filesystem::create_directories(file.parent_path(), ignored);
+    return app::replaceFileAtomically(file, statisticsText(book), faults);
+}
+
+std::vector<std::string> recordResult(const std::filesystem::path& dataFolder,
+                                      const GameResult& result) {
+    std::vector<std::string> messages;
+    StatisticsLoad load = loadStatistics(dataFolder, true);
+    if (!load.ok) {
+        messages.push_back(load.message);
+        std::error_code error;
+        if (std::filesystem::exists(statisticsPath(dataFolder), error)) {
+            // Left where it was: it must not be overwritten.
+            return messages;
+        }
+    }
+    addResult(load.book, result);
+    if (const app::WriteResult written = saveStatistics(dataFolder, load.book); !written) {
+        messages.push_back(written.message);
+    }
+    return messages;
+}
+
+std::string createStatisticsFile(const std::filesystem::path& dataFolder) {
+    std::error_code error;
+    if (std::filesystem::exists(statisticsPath(dataFolder), error)) {
+        return {};
+    }
+    const app::WriteResult written = saveStatistics(dataFolder, {});
+    return written ? std::string() : written.message;
+}
+
+} // namespace vellomir::engine

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/atomic_file.h"
+#include "engine/play_position.h"
+#include "table/undo_lists.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+class PlayEngine;
+
+/// The game in progress, kept when the program closes, under the data folder.
+inline constexpr std::string_view kSavedGameFileName = "DATA/SAVEDGAME.DAT";
+/// A saved game larger than this is not one.
+inline constexpr std::size_t kMaxSavedGameSize = 64 * 1024 * 1024;
+
+/// A game in progress: which game and deal, a key of the game's rules as
+/// the catalogue had them, how long it has run, the table, the steps that
+/// led to it and the undo lists.
+struct SavedGame {
+    int game = -1;
+    std::string name;
+    std::string rulesKey;
+    std::string dealNumber;
+    long long elapsedMs = 0;
+    PlayPosition table;
+    std::vector<PlayPosition> steps;
+    table::UndoLists undoLists;
+};
+
+/// A key of a game's column of the catalogue: it changes when any of the
+/// game's parameters does. Nothing when the game cannot be loaded.
+std::optional<std::string> rulesKey(const table::ProgramState& state, int game);
+
+/// The game on the table as a saved game; nothing when there is none worth
+/// keeping (no game in play, a won game, or one without a move).
+std::optional<SavedGame> gameToSave(const PlayEngine& engine, long long nowMs);
+
+std::string savedGameText(const SavedGame& game);
+std::optional<SavedGame> parseSavedGame(std::string_view text, std::string& problem);
+
+std::filesystem::path savedGamePath(const std::filesystem::path& dataFolder);
+/// Writes the game atomically.
+app::WriteResult writeSavedGame(const std::filesystem::path& dataFolder, const SavedGame& game);
+/// Removes a saved game; true when none is left.
+bool removeSavedGame(const std::filesystem::path& dataFolder);
+
+/// What the start found of a saved game.
+enum class ResumeOutcome { NoSavedGame, Resumed, Dropped };
+struct ResumeResult {
+    ResumeOutcome outcome = ResumeOutcome::NoSavedGame;
+    /// One line for the player when it was dropped.
+    std::string notice;
+};
+
+/// Continues the game saved under `dataFolder`: deals its game and deal
+/// without animation, puts its table and steps back and sets its clock. A
+/// saved game that does not read, whose game is gone from the catalogue or
+/// whose rules changed, or whose table does not hold the deal's cards, is
+/// dropped. The file is removed either way: the next close writes it anew.
+ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& dataFolder);
+
+} // namespace vellomir::engine
