@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frontend.h"
+#include "table/card_position.h"
 #include "table/empty_pile_mark.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -9,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -217,6 +219,16 @@ private:
     void drawAllPiles(Canvas canvas);
     Origin dealOrigin() const;
     QRect pileExtent(table::PileRef pile, std::string_view pile_string) const;
+    // Erases `area` of the table buffer and redraws every pile reaching into
+    // it (and `self`), in the order of a full drawing.
+    void redrawAround(table::PileRef self, const QRect& area);
+    // Notes the steps and extent `pile` is drawn with in the table buffer.
+    void recordFan(table::PileRef pile);
+    void recordAllFans();
+    // When the pile's fan steps differ from those it was drawn with (a card
+    // added or taken closed the fan up or opened it), redraws the whole pile
+    // over its old and new extent and returns true.
+    bool refitFan(table::PileRef pile);
     bool findCard(int card, table::PileRef& pile, int& index) const;
     void paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing);
     std::string backgroundKey(bool scrollBarVisible) const;
@@ -255,6 +267,17 @@ private:
     bool m_shadowShown = false;
     bool m_shadowsSuspended = false;
     QRect m_coveredCard;
+    // The steps and extent each fanned pile was last drawn with, by
+    // fanSlot(); a pile whose steps change is redrawn whole.
+    struct DrawnFan {
+        bool valid = false;
+        table::FanSteps steps;
+        QRect extent;
+    };
+    static constexpr int kFanSlots =
+        table::kMaxFoundations + table::kMaxReserves + table::kMaxTableaus;
+    static int fanSlot(table::PileRef pile);
+    std::array<DrawnFan, kFanSlots> m_drawnFans{};
     // The joker label shown, redrawn with every full drawing.
     struct JokerLabel {
         int foundation = -1;
