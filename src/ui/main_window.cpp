@@ -10,6 +10,7 @@
 #include "engine/game_start.h"
 #include "engine/play_engine.h"
 #include "engine/status_figures.h"
+#include "table/card_metrics.h"
 #include "table/game_layout.h"
 #include "table/pile_positions.h"
 #include "table/program_state.h"
@@ -937,8 +938,9 @@ void TfrmMain::showCustomize() {
     hooks.repaintMain = [this] { repaint(); };
     hooks.redrawTable = [this] {
         // The back, the card set or the size may have changed: every card
-        // picture is built again before the table is drawn anew.
-        m_frontend->cardSizeChanged(m_state.cardSize.width, m_state.cardSize.height);
+        // picture is built again for the chosen size before the table is
+        // laid out and drawn anew.
+        table::applyCardSize(m_state, *m_frontend);
         redrawTable();
     };
     CustomizeScreen screen;
