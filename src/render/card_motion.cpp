@@ -183,6 +183,7 @@ void TableRenderer::liftCarried() {
 }
 
 void TableRenderer::dropCarried() {
+    clearDropTargetMarks();
     if (!m_dragRect.isEmpty()) {
         const int S = m_state.shadowOffset;
         refreshRectangle(m_dragRect.adjusted(0, 0, S + 1, S + 1));

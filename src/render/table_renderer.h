@@ -169,8 +169,13 @@ public:
     void drawCarried(int x, int y, bool final, bool fixCorners);
     // Draws the carried picture lifted by the shadow offset less 2.
     void liftCarried();
-    // Takes the carried picture and its shadow off the window.
+    // Takes the carried picture and its shadow off the window, and the
+    // drop-target marks off the table.
     void dropCarried();
+    // Marks the named piles as taking the carried cards: a lit frame over
+    // each pile's top card (or its place), in the table buffer until the
+    // cards are let go.
+    void markDropTargets(const std::vector<std::string>& pileNames);
     // A card flight; `card` -1 flies a back.
     void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
                  int toX, int toY);
@@ -233,6 +238,8 @@ private:
     void paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing);
     std::string backgroundKey(bool scrollBarVisible) const;
     QRect jokerLabelRect(int foundation) const;
+    // Takes the drop-target marks off: the piles under them are drawn again.
+    void clearDropTargetMarks();
     void drawJokerLabel();
     // Marks the complete foundations in the table buffer (no flush).
     void highlightInto(int foundationIndex);
@@ -278,6 +285,12 @@ private:
         table::kMaxFoundations + table::kMaxReserves + table::kMaxTableaus;
     static int fanSlot(table::PileRef pile);
     std::array<DrawnFan, kFanSlots> m_drawnFans{};
+    // The drop-target marks shown, each pile with the rectangle it covers.
+    struct DropMark {
+        table::PileRef pile;
+        QRect rect;
+    };
+    std::vector<DropMark> m_dropMarks;
     // The joker label shown, redrawn with every full drawing.
     struct JokerLabel {
         int foundation = -1;

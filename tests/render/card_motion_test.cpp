@@ -204,5 +204,49 @@ TEST_F(CardMotionTest, ACoveredCardShowsUntilHidden) {
     EXPECT_EQ(differences(window(), buffer()), 0);
 }
 
+TEST_F(CardMotionTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {
+    for (const QSize size : {QSize(W, H), QSize(150, 203)}) {
+        const bool fitted = size.width() != W;
+        state.settings.write(app::field::CardSize, fitted ? "F" : "B");
+        state.cardSize = {size.width(), size.height()};
+        images->setCardSize(state);
+        const int w = size.width();
+        const int h = size.height();
+        for (int t = 0; t < 7; ++t) {
+            state.mainGame.setTableauX(t, 20 + t * (w + 10));
+            state.mainGame.setTableauY(t, 40 + h);
+        }
+        state.mainGame.setFoundationX(0, 20 + 3 * (w + 10));
+        state.piles.tableau(0) = pileOf({"KS", "QH"});
+        state.piles.tableau(1) = pileOf({"JC"});
+        state.piles.tableau(2).clear();
+        renderer->drawTable(false);
+        const QImage fresh = buffer().copy();
+
+        renderer->markDropTargets({"Fila1", "Fila3", "Dest1", "Nowhere"});
+        const std::vector<QRect> marked{
+            QRect(20, 40 + h + 18, w, h), // the queen, on top of tableau 1
+            QRect(20 + 2 * (w + 10), 40 + h, w, h), QRect(20 + 3 * (w + 10), 20, w, h)};
+        int outside = differences(fresh, buffer());
+        for (const QRect& rect : marked) {
+            const int inside = differencesIn(fresh, buffer(), rect);
+            // The frame and the light cover the card, not only a few pixels.
+            EXPECT_GT(inside, w * h / 2) << w;
+            outside -= inside;
+            EXPECT_EQ(differencesIn(window(), buffer(), rect), 0) << "shown at once, " << w;
+            // The frame is a warm gold, whatever it lies on.
+            const QRgb frame =
+                buffer().pixel(rect.left() + std::max(2, w / 24) / 2, rect.center().y());
+            EXPECT_GT(qRed(frame), 200) << w;
+            EXPECT_GT(qRed(frame) - qBlue(frame), 100) << w;
+        }
+        EXPECT_EQ(outside, 0) << "nothing else marked, " << w;
+
+        renderer->dropCarried();
+        EXPECT_EQ(differences(fresh, buffer()), 0) << w;
+        EXPECT_EQ(differences(window(), buffer()), 0) << w;
+    }
+}
+
 } // namespace
 } // namespace vellomir::render::testing
