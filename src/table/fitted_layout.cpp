@@ -15,6 +15,8 @@ namespace param = catalogue::param;
 
 // The big card every layout code was drawn up for.
 constexpr int kDesignWidth = 71;
+// Face-up cards a closed-up fan is given room to gain: a whole suit.
+constexpr int kFullSuitGrowth = 13;
 // Room left below a fan that runs down, and beside one that runs right.
 constexpr int kFanBottomMargin = 4;
 constexpr int kFanSideGap = 4;
@@ -70,35 +72,45 @@ void scalePositions(TMainGame& game, double scale) {
 }
 
 // The box a fanned pile of `cards` covers when every card below the top one
-// takes its step; `grow` face-up cards are added to fans that run down or
-// to the right.
-
+// takes its step; with `grow`, fans that run down or to the right reach as
+// far as their growth needs.
 Box fanBox(const ProgramState& state, PileKind kind, int x, int y, FanCount cards, bool grow) {
     const TMainGame& g = state.mainGame;
     const int W = state.cardSize.width;
     const int H = state.cardSize.height;
     const int style = fanStyleOf(state, kind);
-    const bool runsDown = style == 1;
-    const bool runsRight = style == 2;
-    if (grow && (runsDown || runsRight)) {
-        cards.faceUp += kFanGrowth;
-    }
+    // The reach of a fan of `fan` cards at steps `by`. Face-down cards lie at
+    // the bottom of a fan, so all of them take a step unless the whole fan
+    // is face down.
+    auto reach = [](FanCount fan, FanSteps by) {
+        const int steps = std::max(0, fan.faceDown + fan.faceUp - 1);
+        const int downSteps = fan.faceUp > 0 ? fan.faceDown : steps;
+        return downSteps * by.faceDown + (steps - downSteps) * by.faceUp;
+    };
+    // A growing fan needs room for kFanGrowth more cards at the plain steps,
+    // and for a full suit more once it has closed up to its least steps.
+    auto grownReach = [&](FanSteps plain, bool sideways) {
+        FanCount more = cards;
+        more.faceUp += kFanGrowth;
+        FanCount suit = cards;
+        suit.faceUp += kFullSuitGrowth;
+
+        return std::max(reach(more, plain), reach(suit, minimumFanSteps(state, plain, sideways)));
+    };
     const int n = cards.faceDown + cards.faceUp;
     const int steps = std::max(0, n - 1);
-    // Face-down cards lie at the bottom of a fan, so all of them take a step
-    // unless the whole fan is face down.
-    const int downSteps = cards.faceUp > 0 ? cards.faceDown : steps;
-    const int upSteps = steps - downSteps;
     Box box{x, y, x + W, y + H};
     switch (style) {
-    case 1:
-        box.bottom +=
-            downSteps * g.cell(cell::FaceDownStepDown) + upSteps * g.cell(cell::FaceUpStepDown);
+    case 1: {
+        const FanSteps plain{g.cell(cell::FaceDownStepDown), g.cell(cell::FaceUpStepDown)};
+        box.bottom += grow ? grownReach(plain, false) : reach(cards, plain);
         break;
-    case 2:
-        box.right +=
-            downSteps * g.cell(cell::FaceDownStepRight) + upSteps * g.cell(cell::FaceUpStepRight);
+    }
+    case 2: {
+        const FanSteps plain{g.cell(cell::FaceDownStepRight), g.cell(cell::FaceUpStepRight)};
+        box.right += grow ? grownReach(plain, true) : reach(cards, plain);
         break;
+    }
     case 4:
         box.right += steps * (W + g.cell(cell::SpacingUnit));
         break;

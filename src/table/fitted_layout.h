@@ -27,7 +27,8 @@ void recordDealtFans(ProgramState& state);
 void layOutFittedCards(ProgramState& state, const LayoutArea& area, ScreenSize screen);
 
 /// Whether every placed pile, with its dealt fan grown by `kFanGrowth`
-/// cards at the plain steps, lies inside the area.
+/// cards at the plain steps and by a full suit at the least steps, lies
+/// inside the area.
 bool dealtFansFit(const ProgramState& state, const LayoutArea& area);
 
 /// Sets how far the fans may reach before they close up: the bottom of the
