@@ -11,6 +11,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 runs=${2:-11}
 game=${3:-1}
+# VELLOMIR_WINDOW=WIDTHxHEIGHT sizes the window (1024x768), VELLOMIR_CARD_SIZE
+# the cards (B; F fits them to the window).
+window=${VELLOMIR_WINDOW:-1024x768}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$build"/bin/{vellomir,GAMES.DAT,KAR.RGF,marbleon.hlp} "$work"/
@@ -24,8 +27,9 @@ Sounds_Enabled=N
 MainWindowState_Maximized=N
 MainWindowState_Left=0
 MainWindowState_Top=0
-MainWindowState_Width=1024
-MainWindowState_Height=768
+MainWindowState_Width=${window%x*}
+MainWindowState_Height=${window#*x}
+Card_Size=${VELLOMIR_CARD_SIZE:-B}
 CFG
 touch "$work/DATA/Stat_e00.dat"
 

@@ -145,8 +145,12 @@ public:
     virtual void drawCarried(int x, int y, bool final, bool fixCorners) = 0;
     /// Draws the carried picture lifted by the shadow offset less 2 pixels.
     virtual void liftCarried() = 0;
-    /// Lets go of the carried picture: the table picture shows again.
+    /// Lets go of the carried picture: the table picture shows again, the
+    /// drop-target marks gone.
     virtual void dropCarried() = 0;
+    /// Marks the piles (by name) a drop of the carried cards would move them
+    /// to, until the cards are let go. Frontends that show no table ignore it.
+    virtual void markDropTargets(const std::vector<std::string>& /*pileNames*/) {}
     /// A card flight from one place to another (`card` -1 flies a back).
     virtual void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
                          bool final, int toX, int toY) = 0;

@@ -6,7 +6,9 @@
 #include "app/settings_record.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 namespace vellomir::app {
@@ -89,11 +91,18 @@ WriteResult showOrHide(table::ProgramState& state, const std::filesystem::path& 
     return file.writeText(kPreferenceSection, key, show ? "Y" : "N");
 }
 
+// The card size of a fresh installation: cards fitted to the window.
+constexpr std::string_view kFittedCardSizeLetter = "F";
+
 } // namespace
 
 LoadedPreferences loadPreferences(table::ProgramState& state, Frontend& frontend,
                                   const std::filesystem::path& preferencesPath,
                                   bool display256ColorsOrFewer) {
+    // A fresh installation has no preferences file yet: its cards fit the
+    // window. Files written before keep their size, "B" when they name none.
+    std::error_code missingError;
+    const bool freshInstallation = !std::filesystem::exists(preferencesPath, missingError);
     IniFile file(preferencesPath);
     SettingsRecord& settings = state.settings;
     table::TMainGame& mainGame = state.mainGame;
@@ -112,7 +121,12 @@ LoadedPreferences loadPreferences(table::ProgramState& state, Frontend& frontend
     const int backCard = load.number("Back_Card", 11);
     settings.writePadded(field::BackCard, backCard == 0 ? 1 : backCard);
     settings.writePadded(field::Card, load.number("Card", display256ColorsOrFewer ? 3 : 1));
-    load.toField(field::CardSize, "Card_Size", "B");
+    if (freshInstallation) {
+        settings.write(field::CardSize, kFittedCardSizeLetter);
+        load.keep(file.writeText(kPreferenceSection, "Card_Size", kFittedCardSizeLetter));
+    } else {
+        load.toField(field::CardSize, "Card_Size", "B");
+    }
     const std::string backgroundBmp = load.text("Background_bmp", "");
     settings.write(field::BackgroundBmp, backgroundBmp.empty() ? "0" : backgroundBmp);
     load.numberToField(field::BackgroundFixedCol, "Background_Fixed_Col", 32768);

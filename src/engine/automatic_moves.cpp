@@ -9,6 +9,7 @@
 #include "engine/face_up.h"
 #include "engine/move_execution.h"
 #include "engine/pile_location.h"
+#include "engine/quiet_frontend.h"
 #include "engine/target_checks.h"
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
@@ -17,6 +18,7 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -196,31 +198,35 @@ app::Rect destinationRect(const ProgramState& state, DestinationKind kind, int i
     return cardRect(state, table::topCardPosition(state, pileOf(kind, index)));
 }
 
-std::vector<DropCandidate> dropCandidates(const ProgramState& state, app::Rect group) {
+void forEachDropDestination(const ProgramState& state,
+                            const std::function<void(DestinationKind, int)>& visit) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
-    std::vector<DropCandidate> found;
-    auto consider = [&](DestinationKind kind, int index) {
-        const app::Rect target = destinationRect(state, kind, index);
-        if (rectanglesMeet(group, target)) {
-            found.push_back({kind, index, overlapMeasure(group, target)});
-        }
-    };
     for (int f = 0; f < counts.foundations; ++f) {
-        consider(DestinationKind::Foundation, f);
+        visit(DestinationKind::Foundation, f);
     }
     const int fan = state.params[param::TableauFanStyle];
     if (fan != codeOf(FanStyle::FreeForm) && fan != codeOf(FanStyle::FreeFormAlike)) {
         for (int t = 0; t < counts.tableaus; ++t) {
-            consider(DestinationKind::Tableau, t);
+            visit(DestinationKind::Tableau, t);
         }
     }
     for (int r = 0; r < counts.reserves; ++r) {
-        consider(DestinationKind::Reserve, r);
+        visit(DestinationKind::Reserve, r);
     }
     if (state.params[param::WasteNotDropTarget] != 4 &&
         table::isPlaced(state, {PileKind::Stock, table::kWaste})) {
-        consider(DestinationKind::Waste, 0);
+        visit(DestinationKind::Waste, 0);
     }
+}
+
+std::vector<DropCandidate> dropCandidates(const ProgramState& state, app::Rect group) {
+    std::vector<DropCandidate> found;
+    forEachDropDestination(state, [&](DestinationKind kind, int index) {
+        const app::Rect target = destinationRect(state, kind, index);
+        if (rectanglesMeet(group, target)) {
+            found.push_back({kind, index, overlapMeasure(group, target)});
+        }
+    });
     // The largest overlap first; a tie goes to the higher kind, then the
     // higher index.
     std::sort(found.begin(), found.end(), [](const DropCandidate& a, const DropCandidate& b) {
@@ -239,19 +245,41 @@ bool tryDestination(ProgramState& state, app::Frontend& frontend, int card, app:
                   {{group.left, group.top}, false});
 }
 
-bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
-                bool automatic) {
-    const std::vector<DropCandidate> candidates = dropCandidates(state, group);
-    if (candidates.empty()) {
-        return false;
-    }
+bool dropMayMove(const ProgramState& state, int card) {
     if (state.params[param::FirstMoveFromTableau] == 1 &&
         state.mainGame.cell(table::cell::MovePhase) == 0 &&
         !isTableauLocation(locatePile(state, card))) {
         return false;
     }
-    // Game type 19 moves no card by a drop: the dropped card goes back.
-    if (gameTypeOf(state.params) == GameType::DropsMoveNothing) {
+    // A game that moves no card by a drop: the dropped card goes back.
+    return gameTypeOf(state.params) != GameType::DropsMoveNothing;
+}
+
+std::vector<PileRef> dropTargets(const ProgramState& state, const app::Frontend& frontend,
+                                 int card) {
+    std::vector<PileRef> targets;
+    if (!dropMayMove(state, card)) {
+        return targets;
+    }
+    // The checks may note things in the state (the run's top card) and
+    // report a joker met where a suit is counted: ask them of a copy, quietly.
+    ProgramState trial = state;
+    QuietFrontend quiet(frontend);
+    forEachDropDestination(state, [&](DestinationKind kind, int index) {
+        const PileRef pile = pileOf(kind, index);
+        // The pile the cards come from takes them back, not as a move.
+        if (positionInPile(state.piles.pile(pile), card) < 0 &&
+            destinationAccepts(trial, quiet, card, kind, index)) {
+            targets.push_back(pile);
+        }
+    });
+    return targets;
+}
+
+bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+                bool automatic) {
+    const std::vector<DropCandidate> candidates = dropCandidates(state, group);
+    if (candidates.empty() || !dropMayMove(state, card)) {
         return false;
     }
     for (const DropCandidate& candidate : candidates) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/frontend.h"
+#include "table/pile_lists.h"
 
+#include <functional>
 #include <vector>
 
 namespace vellomir::table {
@@ -48,6 +50,21 @@ int overlapMeasure(app::Rect group, app::Rect target);
 
 /// The top card's rectangle of a destination (the pile's own place when empty).
 app::Rect destinationRect(const table::ProgramState& state, DestinationKind kind, int index);
+
+/// Calls `visit` for every destination a drop may reach, in the order the
+/// drop considers them: foundations, tableaus, reserves, the waste.
+void forEachDropDestination(const table::ProgramState& state,
+                            const std::function<void(DestinationKind, int)>& visit);
+
+/// Whether a drop may move `card` at all now (some games move nothing by a
+/// drop, or only from a tableau first).
+bool dropMayMove(const table::ProgramState& state, int card);
+
+/// The piles a drop of `card` (held now, with the group the state carries)
+/// would move it to: every destination whose own check takes it, the pile
+/// it comes from left out. Asked of a copy of the state; nothing changes.
+std::vector<table::PileRef> dropTargets(const table::ProgramState& state,
+                                        const app::Frontend& frontend, int card);
 
 /// The piles under a dropped group, at most four, the largest overlap first;
 /// equal overlaps rank the higher kind, then the higher index, first.

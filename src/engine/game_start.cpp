@@ -7,9 +7,12 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/game_clock.h"
+#include "table/card_metrics.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
+#include "table/fitted_layout.h"
 #include "table/game_layout.h"
+#include "table/pile_positions.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
@@ -76,6 +79,11 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
     }
     const table::DealArray dealArray = table::buildDealArray(state, frontend);
     table::distributeDeal(state, dealArray, services.deal);
+    // Cards fitted to the window leave room for the fans just dealt.
+    table::recordDealtFans(state);
+    if (table::cardsFitWindow(state.settings)) {
+        table::computePilePositions(state, frontend);
+    }
     return true;
 }
 

@@ -464,6 +464,11 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         return;
     }
     m_frontend.drawTableWithout(cards);
+    std::vector<std::string> targets;
+    for (const PileRef& pile : dropTargets(m_state, m_frontend, hit.card)) {
+        targets.push_back(table::pileName(pile));
+    }
+    m_frontend.markDropTargets(targets);
     m_frontend.pickUpCarried(hit.card, m_dragRect, m_state.groupHeight);
     if (m_state.settings.read(app::field::CardsShadowed) != "N") {
         const int lift = std::max(0, m_state.shadowOffset - 2);

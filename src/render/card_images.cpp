@@ -1,9 +1,13 @@
 #include "render/card_images.h"
 
+#include "render/card_art/card_backs.h"
+#include "render/card_art/card_faces.h"
+#include "render/card_art/pile_marks.h"
 #include "resources/resource_library.h"
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cctype>
 
 namespace vellomir::render {
@@ -39,6 +43,18 @@ QImage withKeyColour(const QImage& image, QRgb key) {
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// The art's card of the current fitted width.
+art::CardSize fittedArtSize(int width) {
+    return art::fittedSize(width);
+}
+
+// Fitted pictures are used as the table draws them: opaque cards, marks and
+// pieces with alpha, all at one device pixel per card pixel unless a ratio
+// is set.
+QImage opaque(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 CardImages::CardImages(const resources::ResourceLibrary& library)
@@ -49,7 +65,7 @@ CardImages::CardImages(const resources::ResourceLibrary& library)
 const std::array<const char*, CardImages::kKeptMarks>& CardImages::keptMarkSuffixes() {
     // The first and the sixth are both "004": two slots of the same mark.
     static const std::array<const char*, kKeptMarks> suffixes = {
-        "004", "_WASTE", "022", "005", "008", "004", "010", "012", "013", "014", "015",
+        "004", "_WASTE", "022", "005", "008", "004", "010", "012", "013",      "014", "015",
         "016", "017",    "018", "019", "020", "006", "003", "011", "_TABLEAU", "001", "009"};
     return suffixes;
 }
@@ -61,6 +77,21 @@ QImage CardImages::load(const QString& name) const {
 void CardImages::setCardSize(table::ProgramState& state) {
     const std::string letter = state.settings.read(app::field::CardSize);
     const char c = letter.empty() ? ' ' : letter[0];
+    if (c == 'F') {
+        const int width = std::max(1, state.cardSize.width);
+        const int height = std::max(1, state.cardSize.height);
+        if (m_letter == 'F' && width == m_width && height == m_height) {
+            return; // the pictures of this size are kept
+        }
+        m_letter = 'F';
+        m_width = width;
+        m_height = height;
+        rebuildImages(state);
+        if (const QImage* first = faceOf(1)) {
+            m_scratch = first->copy();
+        }
+        return;
+    }
     switch (c) {
     case 'B':
         m_width = 71;
@@ -75,7 +106,7 @@ void CardImages::setCardSize(table::ProgramState& state) {
         m_height = 32;
         break;
     default:
-        break;  // any other letter keeps the size in force
+        break; // any other letter keeps the size in force
     }
     if (c == 'B' || c == 'M' || c == 'L') {
         m_letter = c;
@@ -88,7 +119,17 @@ void CardImages::setCardSize(table::ProgramState& state) {
 
 void CardImages::rebuildImages(const table::ProgramState& state) {
     if (state.cards.entry(1).empty()) {
-        return;  // the card table is not filled yet
+        return; // the card table is not filled yet
+    }
+    m_softShadows.clear();
+    if (m_letter == 'F') {
+        m_boldSet = threeDigits(state.settings.read(app::field::Card)) == QLatin1String("003");
+        m_faceDrawn.fill(false);
+        m_markDrawn.fill(false);
+        m_drawn = 0;
+        loadBack(state);
+        drawFittedPieces();
+        return;
     }
     const QString size(QChar::fromLatin1(m_letter));
 
@@ -101,8 +142,10 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
 
     for (int which = 0; which < 2; ++which) {
         const QString n = QString::number(which + 1);
-        m_shadows[which] = withKeyColour(load(QStringLiteral("SHADOW_") + size + n), qRgb(255, 255, 255));
-        m_borders[which] = withKeyColour(load(QStringLiteral("3D_BORDER_") + size + n), qRgb(0, 0, 255));
+        m_shadows[which] =
+            withKeyColour(load(QStringLiteral("SHADOW_") + size + n), qRgb(255, 255, 255));
+        m_borders[which] =
+            withKeyColour(load(QStringLiteral("3D_BORDER_") + size + n), qRgb(0, 0, 255));
     }
 
     // Faces: one sheet per suit, 5 columns by 3 rows of cells one card in
@@ -110,7 +153,8 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
     const QString set = threeDigits(state.settings.read(app::field::Card));
     static const char kSuitLetters[] = {'H', 'D', 'C', 'S'};
     for (int suit = 0; suit < 4; ++suit) {
-        const QImage sheet = load(QStringLiteral("C") + size + set + QChar::fromLatin1(kSuitLetters[suit]));
+        const QImage sheet =
+            load(QStringLiteral("C") + size + set + QChar::fromLatin1(kSuitLetters[suit]));
         for (int cell = 0; cell < 13; ++cell) {
             QImage& face = m_faces[static_cast<std::size_t>(suit * 13 + cell)];
             face = QImage(m_width, m_height, QImage::Format_RGB32);
@@ -118,7 +162,8 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
             if (!sheet.isNull()) {
                 QPainter painter(&face);
                 painter.setCompositionMode(QPainter::CompositionMode_Source);
-                painter.drawImage(0, 0, sheet, (cell % 5) * m_width, (cell / 5) * m_height, m_width, m_height);
+                painter.drawImage(0, 0, sheet, (cell % 5) * m_width, (cell / 5) * m_height, m_width,
+                                  m_height);
             }
         }
     }
@@ -128,6 +173,11 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
 
 void CardImages::loadBack(const table::ProgramState& state) {
     const QString number = threeDigits(state.settings.read(app::field::BackCard));
+    if (m_letter == 'F') {
+        m_backNumber = number.toInt();
+        m_backDrawn = false;
+        return;
+    }
     if (m_letter == 'M' && number != QLatin1String("011")) {
         // Medium cards show the large back shrunk, except the one back that
         // has a medium picture of its own.
@@ -160,10 +210,97 @@ int CardImages::faceIndexOf(int cardNumber) {
 
 const QImage* CardImages::faceOf(int cardNumber) const {
     const int index = faceIndexOf(cardNumber);
-    return index < 0 ? nullptr : &m_faces[static_cast<std::size_t>(index)];
+    return index < 0 ? nullptr : &face(index);
+}
+
+const QImage& CardImages::face(int index) const {
+    return m_letter == 'F' ? fittedFace(index) : m_faces[static_cast<std::size_t>(index)];
+}
+
+const QImage& CardImages::fittedFace(int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    if (!m_faceDrawn[i]) {
+        const art::CardSize size = fittedArtSize(m_width);
+        if (index == kJokerFace) {
+            m_faces[i] = opaque(art::drawJoker(size, m_pixelRatio));
+        } else {
+            const art::CardSet set = m_boldSet ? art::CardSet::Bold : art::CardSet::Classic;
+            m_faces[i] = opaque(
+                art::drawFace(size, set, art::kSuits[index / 13], index % 13 + 1, m_pixelRatio));
+        }
+        m_faceDrawn[i] = true;
+        ++m_drawn;
+    }
+    return m_faces[i];
+}
+
+const QImage& CardImages::back() const {
+    if (m_letter == 'F' && !m_backDrawn) {
+        m_back = opaque(art::drawBack(fittedArtSize(m_width), m_backNumber, m_pixelRatio));
+        m_backDrawn = true;
+        ++m_drawn;
+    }
+    return m_back;
+}
+
+void CardImages::setPixelRatio(qreal ratio) {
+    const qreal r = ratio > 0 ? ratio : 1;
+    if (r == m_pixelRatio) {
+        return;
+    }
+    m_pixelRatio = r;
+    if (m_letter == 'F') {
+        m_faceDrawn.fill(false);
+        m_markDrawn.fill(false);
+        m_backDrawn = false;
+    }
+}
+
+void CardImages::drawFittedPieces() {
+    const art::CardSize size = fittedArtSize(m_width);
+    for (int which = 0; which < 2; ++which) {
+        m_shadows[which] = art::drawSoftShadowPiece(m_width, m_height, which + 1);
+        m_borders[which] = withKeyColour(art::drawBorderPiece(size, which + 1), qRgb(0, 0, 255));
+    }
+}
+
+const QImage& CardImages::softShadowPiece(int which, int height) {
+    const int slot = which == 2 ? 1 : 0;
+    for (auto& [h, pieces] : m_softShadows) {
+        if (h == height) {
+            return pieces[static_cast<std::size_t>(slot)];
+        }
+    }
+    // Carried heights are few (one card, the runs of a game); keep a handful.
+    if (m_softShadows.size() >= 16) {
+        m_softShadows.erase(m_softShadows.begin());
+    }
+    m_softShadows.push_back({height,
+                             {art::drawSoftShadowPiece(m_width, height, 1),
+                              art::drawSoftShadowPiece(m_width, height, 2)}});
+    return m_softShadows.back().second[static_cast<std::size_t>(slot)];
 }
 
 const QImage& CardImages::mark(const QString& suffix) {
+    if (m_letter == 'F') {
+        const auto& suffixes = keptMarkSuffixes();
+        std::size_t slot = kMark021Slot;
+        for (std::size_t i = 0; i < suffixes.size(); ++i) {
+            if (suffix == QLatin1String(suffixes[i])) {
+                slot = i;
+                break;
+            }
+        }
+        if (slot == kMark021Slot && suffix != QLatin1String("021")) {
+            return m_marks[kMark021Slot + 1]; // not a mark: the empty slot
+        }
+        if (!m_markDrawn[slot]) {
+            m_marks[slot] = art::drawPileMark(fittedArtSize(m_width), suffix, m_pixelRatio);
+            m_markDrawn[slot] = true;
+            ++m_drawn;
+        }
+        return m_marks[slot];
+    }
     if (suffix == QLatin1String("021")) {
         m_marks[kMark021Slot] =
             load(QStringLiteral("W") + QChar::fromLatin1(m_letter) + QStringLiteral("021"));
@@ -175,7 +312,7 @@ const QImage& CardImages::mark(const QString& suffix) {
             return m_marks[i];
         }
     }
-    return m_marks[kMark021Slot + 1];  // the unused slot, always empty
+    return m_marks[kMark021Slot + 1]; // the unused slot, always empty
 }
 
 } // namespace vellomir::render

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace vellomir::resources {
 class ResourceLibrary;
@@ -31,22 +33,34 @@ public:
     // Reads the size letter (settings position 128): "B" 71 x 96, "M" 59 x 80,
     // "L" 25 x 32; any other letter keeps the size in force. Sets the card
     // size in the program state, rebuilds every image and copies face 0 into
-    // the scratch card image.
+    // the scratch card image. "F", cards fitted to the window, takes the
+    // width the layout chose (the program state's card size) and draws the
+    // pictures with the card art; they are kept while the size stays.
     void setCardSize(table::ProgramState& state);
     // Reloads marks, back, pieces and faces from the library for the current
-    // size and the card set of settings position 24.
+    // size and the card set of settings position 24. Fitted cards are drawn
+    // afresh, each picture when it is first needed.
     void rebuildImages(const table::ProgramState& state);
     // Reloads only the back (settings position 21). On medium cards every back
     // but "011" is the large back shrunk to 59 x 80.
     void loadBack(const table::ProgramState& state);
+
+    // Device pixels to each card pixel of the fitted cards' pictures (1 by
+    // default); a change redraws them.
+    void setPixelRatio(qreal ratio);
+    qreal pixelRatio() const { return m_pixelRatio; }
+    bool fitted() const { return m_letter == 'F'; }
+    // How many fitted pictures were drawn since the size was set: pictures
+    // are drawn once each, when first asked for.
+    int fittedPicturesDrawn() const { return m_drawn; }
 
     // The face image index of a card number: 1-52 and 53-104 (the second
     // pack) give 0-51, 105 and above the joker (52); 0 or less gives -1.
     static int faceIndexOf(int cardNumber);
     // The face of a card number, or null when the number has no face.
     const QImage* faceOf(int cardNumber) const;
-    const QImage& face(int index) const { return m_faces[static_cast<std::size_t>(index)]; }
-    const QImage& back() const { return m_back; }
+    const QImage& face(int index) const;
+    const QImage& back() const;
     // An empty-pile mark by its suffix ("004", "_WASTE", ...); an empty image
     // for a suffix that is not kept. "021" is loaded afresh.
     const QImage& mark(const QString& suffix);
@@ -54,6 +68,9 @@ public:
     // see-through, and the border pieces (1 vertical, 2 horizontal) with pure
     // blue made see-through.
     const QImage& shadowPiece(int which) const { return m_shadows[which == 2 ? 1 : 0]; }
+    // The soft shadow of carried cards `height` pixels high, at every size:
+    // the same strips as the shadow pieces, with alpha. Kept per height.
+    const QImage& softShadowPiece(int which, int height);
     const QImage& borderPiece(int which) const { return m_borders[which == 2 ? 1 : 0]; }
     QImage& scratchCard() { return m_scratch; }
     QImage& tableBuffer() { return m_tableBuffer; }
@@ -68,17 +85,30 @@ public:
 
 private:
     QImage load(const QString& name) const;
+    void drawFittedPieces();
+    const QImage& fittedFace(int index) const;
 
     const resources::ResourceLibrary& m_library;
     char m_letter = 'B';
     int m_width = 71;
     int m_height = 96;
-    std::array<QImage, kFaceCount> m_faces;
-    QImage m_back;
+    mutable std::array<QImage, kFaceCount> m_faces;
+    mutable QImage m_back;
     std::array<QImage, kKeptMarks + 2> m_marks;
     std::array<QImage, 2> m_shadows;
     std::array<QImage, 2> m_borders;
     QImage m_scratch;
+    // Fitted cards: the card set and back they are drawn with, and which
+    // faces and marks are drawn yet.
+    qreal m_pixelRatio = 1;
+    bool m_boldSet = false;
+    int m_backNumber = 11;
+    mutable std::array<bool, kFaceCount> m_faceDrawn{};
+    std::array<bool, kKeptMarks + 2> m_markDrawn{};
+    mutable bool m_backDrawn = false;
+    mutable int m_drawn = 0;
+    // Soft shadows by height, for the current card width.
+    std::vector<std::pair<int, std::array<QImage, 2>>> m_softShadows;
     QImage m_tableBuffer;
     QImage m_backgroundBuffer;
 };

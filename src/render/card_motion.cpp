@@ -18,7 +18,8 @@ namespace {
 using table::CardPoint;
 using table::PileRef;
 
-constexpr QRgb kShadowBlack = qRgb(0, 0, 0);
+// How dark the shadow shows through a carried card's rounded corner.
+constexpr int kCornerShadowAlpha = 107;
 constexpr QPoint kNoPoint(std::numeric_limits<int>::min(), std::numeric_limits<int>::min());
 
 } // namespace
@@ -91,41 +92,20 @@ void TableRenderer::restoreShadowStrips(const QRect& old) {
     }
 }
 
-void TableRenderer::drawShadowPieces(const QRect& rect) {
+void TableRenderer::drawSoftShadow(const QRect& rect) {
+    // The shadow pieces' strips, drawn with alpha for a carried card or run
+    // of any height: darkest along the cards, fading out at the edges.
     const int S = m_state.shadowOffset;
     const int l = rect.left();
     const int t = rect.top();
     const int r = rect.left() + rect.width();
     const int b = rect.top() + rect.height();
-    const QImage& right = m_images.shadowPiece(1);
-    const QImage& below = m_images.shadowPiece(2);
-    copyOpaquePixels(m_window, QPoint(r, t + S - 2), right, right.rect());
-    copyOpaquePixels(m_window, QPoint(l + S - 1, b), below, below.rect());
-    setPixelSafe(m_window, r - 1, b - 2, kShadowBlack);
-    setPixelSafe(m_window, r - 2, b - 1, kShadowBlack);
-}
-
-void TableRenderer::drawDottedShadow(const QRect& rect) {
-    const int l = rect.left();
-    const int t = rect.top();
-    const int r = rect.left() + rect.width();
-    const int b = rect.top() + rect.height();
-    // A chequer of black pixels, seven wide, to the right and below.
-    for (int i = 0; i <= 6; ++i) {
-        const int start = t + 7 + i % 2 + (i == 6 ? 2 : 0);
-        for (int y = start; y <= b; y += 2) {
-            setPixelSafe(m_window, r + i, y, kShadowBlack);
-        }
-    }
-    for (int j = 0; j <= 6; ++j) {
-        const int start = l + 8 + j % 2 + (j == 6 ? 2 : 0);
-        const int end = r + (j < 5 ? 6 : 4);
-        for (int x = start; x <= end; x += 2) {
-            setPixelSafe(m_window, x, b + j, kShadowBlack);
-        }
-    }
-    setPixelSafe(m_window, r - 1, b - 2, kShadowBlack);
-    setPixelSafe(m_window, r - 2, b - 1, kShadowBlack);
+    blendPixels(m_window, QPoint(r, t + S - 2), m_images.softShadowPiece(1, rect.height()));
+    blendPixels(m_window, QPoint(l + S - 1, b), m_images.softShadowPiece(2, rect.height()));
+    // The card's own rounded corner shows the shadow beneath it.
+    darkenPixelSafe(m_window, r - 1, b - 2, kCornerShadowAlpha);
+    darkenPixelSafe(m_window, r - 2, b - 1, kCornerShadowAlpha);
+    darkenPixelSafe(m_window, r - 1, b - 1, kCornerShadowAlpha);
 }
 
 void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
@@ -188,11 +168,7 @@ void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
         copyPixels(tableBuffer(), QPoint(x, y + sy), picture, QRect(0, 0, W, h));
         m_shadowShown = false;
     } else if (shadowsOn()) {
-        if (h > cardHeight()) {
-            drawDottedShadow(now);
-        } else {
-            drawShadowPieces(now);
-        }
+        drawSoftShadow(now);
         m_shadowShown = true;
     } else {
         m_shadowShown = false;
@@ -207,6 +183,7 @@ void TableRenderer::liftCarried() {
 }
 
 void TableRenderer::dropCarried() {
+    clearDropTargetMarks();
     if (!m_dragRect.isEmpty()) {
         const int S = m_state.shadowOffset;
         refreshRectangle(m_dragRect.adjusted(0, 0, S + 1, S + 1));

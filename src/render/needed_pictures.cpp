@@ -11,6 +11,8 @@ namespace {
 namespace field = app::field;
 
 constexpr char kSizeLetters[] = {'B', 'M', 'L'};
+// The card size fitted to the window (no pictures of its own in the library).
+constexpr std::string_view kFittedSizeLetter = "F";
 constexpr char kSuitLetters[] = {'H', 'D', 'C', 'S'};
 // The mark that is loaded each time it is drawn, beside the kept ones.
 constexpr const char* kUnkeptMark = "021";
@@ -99,11 +101,14 @@ QStringList keepPicturePreferencesInRange(table::ProgramState& state,
     QStringList putBack;
 
     const std::string size = s.read(field::CardSize);
-    if (size != "B" && size != "M" && size != "L") {
+    if (size != "B" && size != "M" && size != "L" && size != kFittedSizeLetter) {
         s.write(field::CardSize, "B");
         putBack << QStringLiteral("Card_Size");
     }
-    const char letter = s.read(field::CardSize)[0];
+    // Fitted cards are drawn from the designs of the big ones: the card set
+    // must be one the library holds in big cards.
+    const char letter =
+        s.read(field::CardSize) == kFittedSizeLetter ? 'B' : s.read(field::CardSize)[0];
 
     const QString set = QString::fromStdString(s.read(field::Card));
     if (!holdsCardSet(held, letter, set)) {

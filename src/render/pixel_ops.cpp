@@ -1,5 +1,6 @@
 #include "render/pixel_ops.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vellomir::render {
@@ -59,6 +60,52 @@ void copyOpaquePixels(QImage& dst, QPoint to, const QImage& src, QRect source) {
                 into[x] = from[x] | 0xff000000;
             }
         }
+    }
+}
+
+namespace {
+
+// One channel of premultiplied `over` laid on `under`.
+inline uint blendChannel(uint under, uint over, uint inverseAlpha) {
+    return over + (under * inverseAlpha + 127) / 255;
+}
+
+inline QRgb blendOver(QRgb under, QRgb over) {
+    const uint a = qAlpha(over);
+    if (a == 0) {
+        return under;
+    }
+    const uint ia = 255 - a;
+    return qRgba(static_cast<int>(blendChannel(qRed(under), qRed(over), ia)),
+                 static_cast<int>(blendChannel(qGreen(under), qGreen(over), ia)),
+                 static_cast<int>(blendChannel(qBlue(under), qBlue(over), ia)), 255);
+}
+
+} // namespace
+
+void blendPixels(QImage& dst, QPoint to, const QImage& src, QRect source) {
+    if (src.depth() != 32 || dst.depth() != 32) {
+        return;
+    }
+    if (!clip(dst, to, src, source)) {
+        return;
+    }
+    const bool premultiplied = src.format() == QImage::Format_ARGB32_Premultiplied;
+    for (int row = 0; row < source.height(); ++row) {
+        const QRgb* from =
+            reinterpret_cast<const QRgb*>(src.constScanLine(source.top() + row)) + source.left();
+        QRgb* into = reinterpret_cast<QRgb*>(dst.scanLine(to.y() + row)) + to.x();
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb over = premultiplied ? from[x] : qPremultiply(from[x]);
+            into[x] = blendOver(into[x] | 0xff000000, over);
+        }
+    }
+}
+
+void darkenPixelSafe(QImage& image, int x, int y, int alpha) {
+    if (image.depth() == 32 && image.rect().contains(x, y)) {
+        QRgb& pixel = reinterpret_cast<QRgb*>(image.scanLine(y))[x];
+        pixel = blendOver(pixel | 0xff000000, qRgba(0, 0, 0, std::clamp(alpha, 0, 255)));
     }
 }
 

@@ -19,6 +19,14 @@ inline void copyPixels(QImage& dst, QPoint to, const QImage& src) {
 }
 // Copies only the pixels of `source` that are not fully see-through.
 void copyOpaquePixels(QImage& dst, QPoint to, const QImage& src, QRect source);
+// Lays `source` (premultiplied alpha) over `dst` at `to`: a soft shadow
+// darkens what lies beneath by its alpha.
+void blendPixels(QImage& dst, QPoint to, const QImage& src, QRect source);
+inline void blendPixels(QImage& dst, QPoint to, const QImage& src) {
+    blendPixels(dst, to, src, src.rect());
+}
+// Darkens one pixel towards black by `alpha` (0-255), when it lies inside.
+void darkenPixelSafe(QImage& image, int x, int y, int alpha);
 // Inverts the colour of every pixel of `area`.
 void invertPixels(QImage& image, QRect area);
 // Sets one pixel when it lies inside the image.

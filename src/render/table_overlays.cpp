@@ -19,7 +19,9 @@
 #include <QFont>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace vellomir::render {
 namespace {
@@ -131,12 +133,12 @@ void TableRenderer::paintBackground(QImage& target, bool scrollBarVisible) {
 std::string TableRenderer::backgroundKey(bool scrollBarVisible) const {
     const app::SettingsRecord& settings = m_state.settings;
     if (settings.isYes(app::field::CustomBackgroundPresent)) {
-        return {};  // the player's picture may change on disk: always painted anew
+        return {}; // the player's picture may change on disk: always painted anew
     }
     std::string key;
-    for (const app::SettingsField& field : {app::field::BackgroundDef, app::field::BackgroundBmp,
-                                    app::field::BackgroundFixedCol, app::field::BackgroundCol,
-                                    app::field::FadeBackground}) {
+    for (const app::SettingsField& field :
+         {app::field::BackgroundDef, app::field::BackgroundBmp, app::field::BackgroundFixedCol,
+          app::field::BackgroundCol, app::field::FadeBackground}) {
         key += settings.read(field);
         key += '|';
     }
@@ -152,7 +154,7 @@ void TableRenderer::drawBackground() {
     }
     const bool scrollBar = m_hooks.scrollBarVisible && m_hooks.scrollBarVisible();
     const std::string key = backgroundKey(scrollBar);
-    const QImage& unchanged = buffer;  // reading the key must not count as a change
+    const QImage& unchanged = buffer; // reading the key must not count as a change
     if (!key.empty() && key == m_backgroundKey && unchanged.cacheKey() == m_backgroundContents) {
         return;
     }
@@ -432,6 +434,57 @@ void TableRenderer::hideCoveredCard() {
         refreshRectangle(m_coveredCard);
         m_coveredCard = QRect();
     }
+}
+
+// --- Drop-target marks --------------------------------------------------------------------
+
+namespace {
+// A warm light over the card, and a brighter frame round it.
+const QColor kDropMarkFill(255, 226, 110, 72);
+const QColor kDropMarkEdge(255, 204, 51, 235);
+// The frame's width and the corner's radius, as parts of the card's width.
+constexpr int kDropMarkEdgeDivisor = 24;
+constexpr int kDropMarkRadiusDivisor = 12;
+} // namespace
+
+void TableRenderer::markDropTargets(const std::vector<std::string>& pileNames) {
+    clearDropTargetMarks();
+    const int W = cardWidth();
+    const int H = cardHeight();
+    const qreal edge = std::max(2, W / kDropMarkEdgeDivisor);
+    const qreal radius = std::max(2, W / kDropMarkRadiusDivisor);
+    QPainter painter(&tableBuffer());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kDropMarkEdge, edge));
+    painter.setBrush(kDropMarkFill);
+    for (const std::string& name : pileNames) {
+        const std::optional<PileRef> pile = table::parsePileName(name);
+        if (!pile || !table::isPlaced(m_state, *pile)) {
+            continue;
+        }
+        const CardPoint top = table::topCardPosition(m_state, *pile);
+        const QRect rect(top.x, top.y, W, H);
+        const qreal inset = edge / 2;
+        painter.drawRoundedRect(
+            QRectF(rect.translated(0, scroll())).adjusted(inset, inset, -inset, -inset), radius,
+            radius);
+        m_dropMarks.push_back({*pile, rect});
+        touched(Canvas::Buffer, rect);
+    }
+    painter.end();
+    flush();
+}
+
+void TableRenderer::clearDropTargetMarks() {
+    if (m_dropMarks.empty()) {
+        return;
+    }
+    for (const DropMark& mark : m_dropMarks) {
+        redrawAround(mark.pile, mark.rect);
+        touched(Canvas::Buffer, mark.rect);
+    }
+    m_dropMarks.clear();
+    flush();
 }
 
 } // namespace vellomir::render

@@ -442,6 +442,9 @@ void TableRenderer::drawWholePile(PileRef pile, Canvas canvas) {
     for (int e = 0; e <= n; ++e) {
         drawPileCard(pile, e, canvas, false, Origin{});
     }
+    if (canvas == Canvas::Buffer) {
+        recordFan(pile);
+    }
 }
 
 void TableRenderer::drawTopOf(PileRef pile, Canvas canvas) {
@@ -473,16 +476,79 @@ void TableRenderer::drawTopOf(PileRef pile, Canvas canvas) {
 
 void TableRenderer::drawPile(std::string_view pileName) {
     if (const auto pile = table::parsePileName(pileName)) {
-        drawWholePile(*pile, Canvas::Buffer);
+        if (!refitFan(*pile)) {
+            drawWholePile(*pile, Canvas::Buffer);
+        }
         flush();
     }
 }
 
 void TableRenderer::drawPileTop(std::string_view pileName) {
     if (const auto pile = table::parsePileName(pileName)) {
-        drawTopOf(*pile, Canvas::Buffer);
+        if (!refitFan(*pile)) {
+            drawTopOf(*pile, Canvas::Buffer);
+            recordFan(*pile);
+        }
         flush();
     }
+}
+
+int TableRenderer::fanSlot(PileRef pile) {
+    switch (pile.kind) {
+    case PileKind::Foundation:
+        return pile.index;
+    case PileKind::Reserve:
+        return table::kMaxFoundations + pile.index;
+    case PileKind::Tableau:
+        return table::kMaxFoundations + table::kMaxReserves + pile.index;
+    case PileKind::Stock:
+        break;
+    }
+    return -1;
+}
+
+void TableRenderer::recordFan(PileRef pile) {
+    const int slot = fanSlot(pile);
+    if (slot < 0 || slot >= kFanSlots) {
+        return;
+    }
+    DrawnFan& drawn = m_drawnFans[static_cast<std::size_t>(slot)];
+    drawn.valid = table::isPlaced(m_state, pile);
+    if (drawn.valid) {
+        const std::string& s = pileString(pile);
+        drawn.steps = table::fanSteps(m_state, pile, s);
+        drawn.extent = pileExtent(pile, s);
+    }
+}
+
+void TableRenderer::recordAllFans() {
+    for (int f = 0; f < table::kMaxFoundations; ++f) {
+        recordFan({PileKind::Foundation, f});
+    }
+    for (int r = 0; r < table::kMaxReserves; ++r) {
+        recordFan({PileKind::Reserve, r});
+    }
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        recordFan({PileKind::Tableau, t});
+    }
+}
+
+bool TableRenderer::refitFan(PileRef pile) {
+    const int slot = fanSlot(pile);
+    if (slot < 0 || slot >= kFanSlots || !table::isPlaced(m_state, pile)) {
+        return false;
+    }
+    const int style = table::fanStyleOf(m_state, pile.kind);
+    if (style != 1 && style != 2) {
+        return false;
+    }
+    const DrawnFan& drawn = m_drawnFans[static_cast<std::size_t>(slot)];
+    const std::string& s = pileString(pile);
+    if (!drawn.valid || drawn.steps == table::fanSteps(m_state, pile, s)) {
+        return false;
+    }
+    redrawAround(pile, (drawn.extent | pileExtent(pile, s)).adjusted(-2, 0, 2, 0));
+    return true;
 }
 
 QRect TableRenderer::pileExtent(PileRef pile, std::string_view s) const {
@@ -519,7 +585,16 @@ void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view 
     // Erase everything the pile covered (two pixels more each side for
     // hand-laid tableaus), then redraw it and every pile reaching into the
     // erased area, in the order of a full drawing.
-    QRect area = (pileExtent(*ref, oldPile) | pileExtent(*ref, newPile)).adjusted(-2, 0, 2, 0);
+    QRect area = pileExtent(*ref, oldPile) | pileExtent(*ref, newPile);
+    if (const int slot = fanSlot(*ref);
+        slot >= 0 && m_drawnFans[static_cast<std::size_t>(slot)].valid) {
+        area |= m_drawnFans[static_cast<std::size_t>(slot)].extent;
+    }
+    redrawAround(*ref, area.adjusted(-2, 0, 2, 0));
+    flush();
+}
+
+void TableRenderer::redrawAround(PileRef self, const QRect& area) {
     eraseToBackground(area, Canvas::Buffer);
     auto redrawIfHit = [&](PileRef pile) {
         if (pile.kind != PileKind::Stock && !table::isPlaced(m_state, pile)) {
@@ -529,7 +604,7 @@ void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view 
             m_state.mainGame.cell(cell::StockBaseX + pile.index) < kNotPlaced) {
             return;
         }
-        if (pile == *ref || pileExtent(pile, pileString(pile)).intersects(area)) {
+        if (pile == self || pileExtent(pile, pileString(pile)).intersects(area)) {
             drawWholePile(pile, Canvas::Buffer);
         }
     };
@@ -548,7 +623,6 @@ void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view 
     if (m_state.settings.readInt(app::field::Game, 0) == 3) {
         drawStockPileTop(table::kStock, Canvas::Buffer);
     }
-    flush();
 }
 
 void TableRenderer::drawPilePressed(std::string_view pileName, bool pressed) {
@@ -581,6 +655,8 @@ void TableRenderer::drawCardTurned(int card, int tableauIndex) {
         drawPile(table::pileName(pile));
         return;
     }
+    // A card turned up may change the pile's steps (face-down cards lie closer).
+    refitFan(pile);
     const CardPoint p = table::cardPosition(m_state, pile, pileString(pile), index);
     drawFace(card, p.x, p.y, false, Canvas::Buffer);
     if (!shadowsOn()) {
@@ -758,6 +834,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
             eraseToBackground(originRect, Canvas::Buffer);
         }
     }
+    recordAllFans();
     if (m_jokerLabel.rank > 0) {
         drawJokerLabel();
     }
@@ -808,6 +885,7 @@ void TableRenderer::drawTableWithout(const std::vector<int>& cards) {
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
     drawStockPiles(Canvas::Buffer);
     drawAllPiles(Canvas::Buffer);
+    recordAllFans();
     if (m_jokerLabel.rank > 0) {
         drawJokerLabel();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/frontend.h"
+#include "table/card_position.h"
 #include "table/empty_pile_mark.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -9,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -167,8 +169,13 @@ public:
     void drawCarried(int x, int y, bool final, bool fixCorners);
     // Draws the carried picture lifted by the shadow offset less 2.
     void liftCarried();
-    // Takes the carried picture and its shadow off the window.
+    // Takes the carried picture and its shadow off the window, and the
+    // drop-target marks off the table.
     void dropCarried();
+    // Marks the named piles as taking the carried cards: a lit frame over
+    // each pile's top card (or its place), in the table buffer until the
+    // cards are let go.
+    void markDropTargets(const std::vector<std::string>& pileNames);
     // A card flight; `card` -1 flies a back.
     void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
                  int toX, int toY);
@@ -217,15 +224,26 @@ private:
     void drawAllPiles(Canvas canvas);
     Origin dealOrigin() const;
     QRect pileExtent(table::PileRef pile, std::string_view pile_string) const;
+    // Erases `area` of the table buffer and redraws every pile reaching into
+    // it (and `self`), in the order of a full drawing.
+    void redrawAround(table::PileRef self, const QRect& area);
+    // Notes the steps and extent `pile` is drawn with in the table buffer.
+    void recordFan(table::PileRef pile);
+    void recordAllFans();
+    // When the pile's fan steps differ from those it was drawn with (a card
+    // added or taken closed the fan up or opened it), redraws the whole pile
+    // over its old and new extent and returns true.
+    bool refitFan(table::PileRef pile);
     bool findCard(int card, table::PileRef& pile, int& index) const;
     void paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing);
     std::string backgroundKey(bool scrollBarVisible) const;
     QRect jokerLabelRect(int foundation) const;
+    // Takes the drop-target marks off: the piles under them are drawn again.
+    void clearDropTargetMarks();
     void drawJokerLabel();
     // Marks the complete foundations in the table buffer (no flush).
     void highlightInto(int foundationIndex);
-    void drawShadowPieces(const QRect& rect);
-    void drawDottedShadow(const QRect& rect);
+    void drawSoftShadow(const QRect& rect);
     void restoreShadowStrips(const QRect& old);
     bool shadowsOn() const;
     int cornerSize() const;
@@ -256,6 +274,23 @@ private:
     bool m_shadowShown = false;
     bool m_shadowsSuspended = false;
     QRect m_coveredCard;
+    // The steps and extent each fanned pile was last drawn with, by
+    // fanSlot(); a pile whose steps change is redrawn whole.
+    struct DrawnFan {
+        bool valid = false;
+        table::FanSteps steps;
+        QRect extent;
+    };
+    static constexpr int kFanSlots =
+        table::kMaxFoundations + table::kMaxReserves + table::kMaxTableaus;
+    static int fanSlot(table::PileRef pile);
+    std::array<DrawnFan, kFanSlots> m_drawnFans{};
+    // The drop-target marks shown, each pile with the rectangle it covers.
+    struct DropMark {
+        table::PileRef pile;
+        QRect rect;
+    };
+    std::vector<DropMark> m_dropMarks;
     // The joker label shown, redrawn with every full drawing.
     struct JokerLabel {
         int foundation = -1;

@@ -4,6 +4,11 @@
 #include "app/settings_record.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "table/card_position.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace vellomir::table {
 
@@ -35,7 +40,79 @@ constexpr BySize kFanStyle6Step{7, 5, 3};
 constexpr int kPlainFanStep = 3;
 constexpr int kSpacingUnit = 6;
 
+// A face-down card closed up keeps this much of its back in view.
+constexpr int kMinFaceDownStep = 2;
+// A face-up card must keep its index in view: on big cards the rank ends 17
+// pixels down; fitted cards from 66 pixels wide have a shorter index that
+// ends within 14.5 % of their height, and within 20 % of their width.
+constexpr int kBigIndexDepth = 17;
+constexpr int kFittedLargeIndexFrom = 66;
+constexpr double kFittedIndexDepth = 0.145;
+constexpr double kFittedIndexWidth = 0.20;
+
+int scaled(int step, double scale) {
+    return std::max(1, static_cast<int>(std::lround(step * scale)));
+}
+
+void setFanSteps(ProgramState& state, const std::function<int(const BySize&)>& step,
+                 const std::function<int(int)>& fixed) {
+    namespace param = catalogue::param;
+    TMainGame& game = state.mainGame;
+    for (int c : {cell::FaceUpStepDown, cell::FaceUpStepRight, cell::FaceDownStepDown,
+                  cell::FaceDownStepRight, cell::SpacingUnit, cell::PlainFanStep,
+                  cell::PlainFanStep2, cell::FanStyle6StepA, cell::FanStyle6StepB}) {
+        game.setCell(c, 0);
+    }
+    const int tableauStyle = state.params[param::TableauFanStyle];
+    const int reserveStyle = state.params[param::ReserveFanStyle];
+
+    if (tableauStyle == codeOf(FanStyle::Down) || tableauStyle == codeOf(FanStyle::DownFirstStep) ||
+        reserveStyle == codeOf(FanStyle::Down)) {
+        game.setCell(cell::FaceUpStepDown, step(kFaceUpStepDown));
+        game.setCell(cell::FaceDownStepDown, step(kFaceDownStep));
+    }
+    if (tableauStyle == codeOf(FanStyle::Right) || reserveStyle == codeOf(FanStyle::Right)) {
+        game.setCell(cell::FaceUpStepRight, step(kFaceUpStepRight));
+        game.setCell(cell::FaceDownStepRight, step(kFaceDownStep));
+    }
+    if (tableauStyle == codeOf(FanStyle::RightByCardSize)) {
+        game.setCell(cell::FanStyle6StepA, step(kFanStyle6Step));
+        game.setCell(cell::FanStyle6StepB, step(kFanStyle6Step));
+    }
+    game.setCell(cell::PlainFanStep, fixed(kPlainFanStep));
+    game.setCell(cell::PlainFanStep2, fixed(kPlainFanStep));
+    game.setCell(cell::SpacingUnit, fixed(kSpacingUnit));
+}
+
 } // namespace
+
+bool cardsFitWindow(const app::SettingsRecord& settings) {
+    return settings.read(app::field::CardSize) == kFittedCardSize;
+}
+
+int fittedCardHeight(int width) {
+    return std::max(1, static_cast<int>(std::lround(width * 96.0 / 71.0)));
+}
+
+CardSize fittedCardSize(int width) {
+    return {width, fittedCardHeight(width)};
+}
+
+FanSteps minimumFanSteps(const ProgramState& state, const FanSteps& plain, bool sideways) {
+    FanSteps least{std::min(plain.faceDown, kMinFaceDownStep), plain.faceUp};
+    const std::string letter = state.settings.read(app::field::CardSize);
+    const int w = state.cardSize.width;
+    const int h = state.cardSize.height;
+    int index = plain.faceUp;
+    if (letter == kFittedCardSize && w >= kFittedLargeIndexFrom) {
+        index =
+            static_cast<int>(std::ceil((sideways ? w * kFittedIndexWidth : h * kFittedIndexDepth)));
+    } else if (letter == "B" && !sideways) {
+        index = kBigIndexDepth;
+    }
+    least.faceUp = std::min(plain.faceUp, index);
+    return least;
+}
 
 CardSize cardSizeFor(std::string_view letter) {
     return {pick({71, 59, 25}, letter), pick({96, 80, 32}, letter)};
@@ -46,38 +123,28 @@ int shadowOffsetFor(const app::SettingsRecord& settings) {
 }
 
 void applyCardSize(ProgramState& state, app::Frontend& frontend) {
-    state.cardSize = cardSizeFor(state.settings.read(app::field::CardSize));
+    // Fitted cards keep their width until the next layout chooses it.
+    state.cardSize = cardsFitWindow(state.settings)
+                         ? fittedCardSize(state.cardSize.width)
+                         : cardSizeFor(state.settings.read(app::field::CardSize));
     frontend.cardSizeChanged(state.cardSize.width, state.cardSize.height);
 }
 
 void computeFanSteps(ProgramState& state) {
-    namespace param = catalogue::param;
-    TMainGame& game = state.mainGame;
-    for (int c : {cell::FaceUpStepDown, cell::FaceUpStepRight, cell::FaceDownStepDown,
-                  cell::FaceDownStepRight, cell::SpacingUnit, cell::PlainFanStep,
-                  cell::PlainFanStep2, cell::FanStyle6StepA, cell::FanStyle6StepB}) {
-        game.setCell(c, 0);
+    if (cardsFitWindow(state.settings)) {
+        computeFanSteps(state, state.cardSize.width / 71.0);
+        return;
     }
     const std::string size = state.settings.read(app::field::CardSize);
-    const int tableauStyle = state.params[param::TableauFanStyle];
-    const int reserveStyle = state.params[param::ReserveFanStyle];
+    setFanSteps(
+        state, [&](const BySize& values) { return pick(values, size); },
+        [](int value) { return value; });
+}
 
-    if (tableauStyle == codeOf(FanStyle::Down) || tableauStyle == codeOf(FanStyle::DownFirstStep) ||
-        reserveStyle == codeOf(FanStyle::Down)) {
-        game.setCell(cell::FaceUpStepDown, pick(kFaceUpStepDown, size));
-        game.setCell(cell::FaceDownStepDown, pick(kFaceDownStep, size));
-    }
-    if (tableauStyle == codeOf(FanStyle::Right) || reserveStyle == codeOf(FanStyle::Right)) {
-        game.setCell(cell::FaceUpStepRight, pick(kFaceUpStepRight, size));
-        game.setCell(cell::FaceDownStepRight, pick(kFaceDownStep, size));
-    }
-    if (tableauStyle == codeOf(FanStyle::RightByCardSize)) {
-        game.setCell(cell::FanStyle6StepA, pick(kFanStyle6Step, size));
-        game.setCell(cell::FanStyle6StepB, pick(kFanStyle6Step, size));
-    }
-    game.setCell(cell::PlainFanStep, kPlainFanStep);
-    game.setCell(cell::PlainFanStep2, kPlainFanStep);
-    game.setCell(cell::SpacingUnit, kSpacingUnit);
+void computeFanSteps(ProgramState& state, double scale) {
+    setFanSteps(
+        state, [&](const BySize& values) { return scaled(values.big, scale); },
+        [&](int value) { return scaled(value, scale); });
 }
 
 } // namespace vellomir::table

@@ -1,18 +1,92 @@
 #include "table/card_position.h"
 
 #include "catalogue/parameter_index.h"
+#include "table/card_metrics.h"
+
+#include <algorithm>
 
 namespace vellomir::table {
 namespace {
 
 namespace param = catalogue::param;
 
+int floorDivide(int a, int b) {
+    const int q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+}
+
 bool isFaceDownAt(const ProgramState& state, std::string_view pileString, int k) {
     const int card = cardAt(pileString, k);
     return card != 0 && !state.cards.isFaceUp(card);
 }
 
+// The step that lets `count` cards of each face reach no further than
+// `room` beyond the top card's own size: the face-down step first, then the
+// face-up step, each no lower than its minimum.
+FanSteps closeUp(FanSteps steps, FanSteps minimum, FanCount cards, int room) {
+    auto need = [&] { return cards.faceDown * steps.faceDown + cards.faceUp * steps.faceUp; };
+    if (need() <= room) {
+        return steps;
+    }
+    if (cards.faceDown > 0 && steps.faceDown > minimum.faceDown) {
+        const int left = room - cards.faceUp * steps.faceUp;
+        steps.faceDown =
+            std::clamp(floorDivide(left, cards.faceDown), minimum.faceDown, steps.faceDown);
+    }
+    if (need() > room && cards.faceUp > 0 && steps.faceUp > minimum.faceUp) {
+        const int left = room - cards.faceDown * steps.faceDown;
+        steps.faceUp = std::clamp(floorDivide(left, cards.faceUp), minimum.faceUp, steps.faceUp);
+    }
+    return steps;
+}
+
+int rightLimitOf(const ProgramState& state, PileRef pile) {
+    if (pile.kind == PileKind::Tableau) {
+        return state.fanLimits.tableauRight[static_cast<std::size_t>(pile.index)];
+    }
+    if (pile.kind == PileKind::Reserve) {
+        return state.fanLimits.reserveRight[static_cast<std::size_t>(pile.index)];
+    }
+    return FanLimits::kNone;
+}
+
 } // namespace
+
+FanSteps fanSteps(const ProgramState& state, PileRef pile, std::string_view pileString) {
+    const TMainGame& g = state.mainGame;
+    const int style = fanStyleOf(state, pile.kind);
+    if (style == 1) {
+        const FanSteps plain{g.cell(cell::FaceDownStepDown), g.cell(cell::FaceUpStepDown)};
+        const int limit = state.fanLimits.bottom;
+        if (limit == FanLimits::kNone) {
+            return plain;
+        }
+        // The cards below the top one each take a step.
+        FanCount below;
+        const int n = cardCount(pileString);
+        for (int k = 0; k + 1 < n; ++k) {
+            ++(isFaceDownAt(state, pileString, k) ? below.faceDown : below.faceUp);
+        }
+        const int top = pilePosition(state, pile).y + g.scrollOffset();
+        return closeUp(plain, minimumFanSteps(state, plain, false), below,
+                       limit - top - state.cardSize.height);
+    }
+    if (style == 2) {
+        const FanSteps plain{g.cell(cell::FaceDownStepRight), g.cell(cell::FaceUpStepRight)};
+        const int limit = rightLimitOf(state, pile);
+        if (limit == FanLimits::kNone) {
+            return plain;
+        }
+        FanCount below;
+        const int n = cardCount(pileString);
+        for (int k = 0; k + 1 < n; ++k) {
+            ++(isFaceDownAt(state, pileString, k) ? below.faceDown : below.faceUp);
+        }
+        return closeUp(plain, minimumFanSteps(state, plain, true), below,
+                       limit - pilePosition(state, pile).x - state.cardSize.width);
+    }
+    return {};
+}
 
 int fanStyleOf(const ProgramState& state, PileKind kind) {
     switch (kind) {
@@ -56,18 +130,20 @@ CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view
     const TMainGame& g = state.mainGame;
     const int style = fanStyleOf(state, pile.kind);
     switch (style) {
-    case 1:
+    case 1: {
+        const FanSteps steps = fanSteps(state, pile, pileString);
         for (int k = 0; k < index; ++k) {
-            p.y += isFaceDownAt(state, pileString, k) ? g.cell(cell::FaceDownStepDown)
-                                                      : g.cell(cell::FaceUpStepDown);
+            p.y += isFaceDownAt(state, pileString, k) ? steps.faceDown : steps.faceUp;
         }
         break;
-    case 2:
+    }
+    case 2: {
+        const FanSteps steps = fanSteps(state, pile, pileString);
         for (int k = 0; k < index; ++k) {
-            p.x += isFaceDownAt(state, pileString, k) ? g.cell(cell::FaceDownStepRight)
-                                                      : g.cell(cell::FaceUpStepRight);
+            p.x += isFaceDownAt(state, pileString, k) ? steps.faceDown : steps.faceUp;
         }
         break;
+    }
     case 4:
         p.x += index * (state.cardSize.width + g.cell(cell::SpacingUnit));
         break;

@@ -24,6 +24,21 @@ CardPoint pilePosition(const ProgramState& state, PileRef pile);
 /// Whether a pile has a place on the table (its x is not a not-placed marker).
 bool isPlaced(const ProgramState& state, PileRef pile);
 
+/// The steps between the cards of a fan that runs down (style 1) or to the
+/// right (style 2), along its direction.
+struct FanSteps {
+    int faceDown = 0;
+    int faceUp = 0;
+    friend bool operator==(const FanSteps&, const FanSteps&) = default;
+};
+
+/// The steps a pile of fan style 1 or 2 uses when it holds `pileString`: the
+/// fan steps of TMainGame, closed up just enough when the whole pile would
+/// reach past its limit (`ProgramState::fanLimits`): the face-down steps
+/// first, down to their minimum, then the face-up steps, down to the step
+/// that still shows each card's index. Other fans get their plain steps.
+FanSteps fanSteps(const ProgramState& state, PileRef pile, std::string_view pileString);
+
 /// Where card `index` (0 the bottom card) of a pile lies, in window
 /// coordinates, when the pile holds the cards of `pileString`. The pile's fan
 /// style adds, for every card below:
@@ -33,6 +48,7 @@ bool isPlaced(const ProgramState& state, PileRef pile);
 ///   5  (reserves) the plain fan step (cell 75) down,
 ///   6  (tableaus) the fan style 6 step (cell 83) to the right;
 /// style 7 moves every card but the bottom one a single face-up step down.
+/// Styles 1 and 2 take their steps from `fanSteps`, so a long fan closes up.
 /// Downward-fanned tableaus (style 1) also take the jitter offset sideways
 /// when `Piles_TT` is on. A placeholder ("000") counts as a face-up card.
 CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view pileString,

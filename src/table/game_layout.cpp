@@ -32,6 +32,15 @@ bool screenTooSmall(int screenClass, int screenWidth) {
     return (screenClass == 1 && screenWidth < 650) || (screenClass == 2 && screenWidth < 810);
 }
 
+// A window narrower than the game needs is treated as a small screen, so
+// that no pile ever lies out of the window; only a small screen gets the
+// notice, which speaks of the display. A window of no width yet (before it
+// is shown) does not count.
+bool windowTooNarrow(int screenClass, const app::Frontend& frontend) {
+    const int width = frontend.drawingAreaWidth();
+    return width > 0 && screenTooSmall(screenClass, width);
+}
+
 // Puts the player's own card size, set and back back after a predefined set
 // replaced them, and forgets the saved copies.
 void restoreSavedCards(app::SettingsRecord& settings) {
@@ -56,7 +65,8 @@ void applySmallScreenRule(ProgramState& state, app::Frontend& frontend) {
     TMainGame& game = state.mainGame;
     const int screenClass = state.params[param::ScreenClass];
 
-    if (!screenTooSmall(screenClass, frontend.screenWidth())) {
+    const bool smallScreen = screenTooSmall(screenClass, frontend.screenWidth());
+    if (!smallScreen && !windowTooNarrow(screenClass, frontend)) {
         if (!settings.read(field::SavedCardSet).empty()) {
             restoreSavedCards(settings);
         }
@@ -76,6 +86,9 @@ void applySmallScreenRule(ProgramState& state, app::Frontend& frontend) {
         return;
     }
     game.setCell(cell::CardSizeMode, 1);
+    if (!smallScreen) {
+        return;
+    }
     const int shownCell = screenClass == 1 ? cell::Notice640Shown : cell::Notice800Shown;
     if (game.cell(shownCell) == 0) {
         game.setCell(shownCell, 1);
@@ -95,10 +108,27 @@ bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
         applyCardSize(state, frontend);
     }
     state.mainGame.resetGeometry();
+    // The new game's fans are not dealt yet: fitted cards leave room for
+    // their growth only until the deal is distributed and they are laid out
+    // again.
+    state.dealtFans = {};
     frontend.setAutoplayEnabled(state.params[param::AutoplayAvailable] != 0);
     computeFanSteps(state);
     computePilePositions(state, frontend);
     return true;
+}
+
+void layOutForWindow(ProgramState& state, app::Frontend& frontend) {
+    if (state.params[param::CardCount] == 0) {
+        return; // no game loaded yet
+    }
+    const std::string sizeBefore = state.settings.read(app::field::CardSize);
+    applySmallScreenRule(state, frontend);
+    if (state.settings.read(app::field::CardSize) != sizeBefore) {
+        applyCardSize(state, frontend);
+    }
+    computeFanSteps(state);
+    computePilePositions(state, frontend);
 }
 
 } // namespace vellomir::table

@@ -28,6 +28,13 @@ bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
 /// predefined medium set "003" on narrower screens, with a notice shown at
 /// most once per run for each screen class; the player's own set, back and
 /// size come back with the next game that fits the screen.
+/// A window narrower than such a game needs counts as a small screen too
+/// (without the notice, which speaks of the display).
 void applySmallScreenRule(ProgramState& state, app::Frontend& frontend);
+
+/// Lays the current game out again for the window as it is now (after a
+/// resize or a change of card size): the small-screen rule, the card size,
+/// the fan steps and the pile positions. Nothing while no game is loaded.
+void layOutForWindow(ProgramState& state, app::Frontend& frontend);
 
 } // namespace vellomir::table

@@ -2,6 +2,8 @@
 
 #include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "table/card_metrics.h"
+#include "table/fitted_layout.h"
 #include "table/layout_context.h"
 
 namespace vellomir::table {
@@ -530,12 +532,25 @@ LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& fronten
             frontend.windowOuterHeight(), frontend.tableTopMargin()};
 }
 
-void computePilePositions(ProgramState& state, const app::Frontend& frontend) {
+void computePilePositions(ProgramState& state, app::Frontend& frontend) {
+    const CardSize before = state.cardSize;
     computePilePositions(state, layoutAreaFor(state, frontend),
                          {frontend.screenWidth(), frontend.screenHeight()});
+    if (state.cardSize.width != before.width || state.cardSize.height != before.height) {
+        frontend.cardSizeChanged(state.cardSize.width, state.cardSize.height);
+    }
 }
 
 void computePilePositions(ProgramState& state, const LayoutArea& area, ScreenSize screen) {
+    if (cardsFitWindow(state.settings)) {
+        layOutFittedCards(state, area, screen);
+    } else {
+        computeFixedPilePositions(state, area, screen);
+    }
+    computeFanLimits(state, area);
+}
+
+void computeFixedPilePositions(ProgramState& state, const LayoutArea& area, ScreenSize screen) {
     state.mainGame.setCell(cell::ScrollOffset, 0);
     std::optional<int> start;
     layoutPass(state, area, screen, start);

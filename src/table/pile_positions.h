@@ -33,10 +33,16 @@ LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& fronten
 /// Lays out every pile of the current game from its layout codes (parameters
 /// 291-306), the card size and the shadow offset, into the frontend's area.
 /// Piles of kinds the game does not use keep their not-placed markers. The
-/// scroll offset is reset to 0.
-void computePilePositions(ProgramState& state, const app::Frontend& frontend);
+/// scroll offset is reset to 0. With cards fitted to the window the card
+/// size is chosen here too, and the frontend is told when it changed.
+/// Sets the fans' limits (`ProgramState::fanLimits`) for the area.
+void computePilePositions(ProgramState& state, app::Frontend& frontend);
 
 /// The same into an explicit area, for a given screen size.
 void computePilePositions(ProgramState& state, const LayoutArea& area, ScreenSize screen);
+
+/// The layout at the card size in force, whatever the card-size letter,
+/// without the fans' limits.
+void computeFixedPilePositions(ProgramState& state, const LayoutArea& area, ScreenSize screen);
 
 } // namespace vellomir::table

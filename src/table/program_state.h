@@ -5,6 +5,7 @@
 #include "table/card_table.h"
 #include "table/engine_flags.h"
 #include "table/engine_hooks.h"
+#include "table/fan_room.h"
 #include "table/jitter_table.h"
 #include "table/main_game.h"
 #include "table/pile_lists.h"
@@ -39,6 +40,10 @@ struct ProgramState {
     catalogue::GameParameters params;
     EngineFlags flags;
     CardSize cardSize;
+    /// The fans as dealt, which a card size fitted to the window leaves room
+    /// for, and how far each fan may reach before its steps close up.
+    DealtFans dealtFans;
+    FanLimits fanLimits;
     /// The folder the program writes its files under, with a trailing "/":
     /// the program directory, or the per-user folder of a read-only
     /// installation. Empty until start-up chooses it (the program directory

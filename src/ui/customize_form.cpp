@@ -12,6 +12,7 @@
 #include "ui/message_boxes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -28,6 +29,18 @@ namespace vellomir::ui {
 namespace {
 
 namespace field = app::field;
+
+// The card sizes offered, with the letter `Card_Size` keeps for each.
+struct CardSizeChoice {
+    QString text;
+    const char* letter;
+};
+const CardSizeChoice kCardSizeChoices[] = {
+    {QStringLiteral("Fit the window"), "F"},
+    {QStringLiteral("Big"), "B"},
+    {QStringLiteral("Medium"), "M"},
+    {QStringLiteral("Little"), "L"},
+};
 
 constexpr QSize kBackgroundSampleSize(178, 158);
 constexpr QSize kDecksSampleSize(178, 156);
@@ -120,6 +133,16 @@ void TfrmCustomize_Quorvane::buildPages() {
     show->setGeometry(8, 96, 360, 56);
     m_chkConfirmQuitGame =
         checkBox(show, "chkConfirmQuitGame", QStringLiteral("C&onfirm quit game"), {16, 24});
+    // The card size: fitted to the window, or one of the three fixed sizes.
+    auto* cardSize = new QGroupBox(QStringLiteral("Card size"), general);
+    cardSize->setObjectName(QStringLiteral("grpCardSize"));
+    cardSize->setGeometry(8, 160, 360, 56);
+    m_cmbCardSize = new QComboBox(cardSize);
+    m_cmbCardSize->setObjectName(QStringLiteral("cmbCardSize"));
+    m_cmbCardSize->setGeometry(16, 22, 180, 24);
+    for (const auto& [text, letter] : kCardSizeChoices) {
+        m_cmbCardSize->addItem(text, QString::fromLatin1(letter));
+    }
     // Kept in the design for reading and writing, never shown.
     m_chkTBLargeIcons =
         checkBox(general, "chkTBLargeIcons", QStringLiteral("&Large buttons"), {16, 160});
@@ -347,6 +370,8 @@ void TfrmCustomize_Quorvane::prepare() {
     m_chkShowTime->setChecked(s.read(field::ShowTime) != "N");
     m_chkShowScore->setChecked(s.read(field::ShowScore) != "N");
     m_chkConfirmQuitGame->setChecked(s.read(field::ConfirmQuitGame) != "N");
+    const int size = m_cmbCardSize->findData(QString::fromStdString(s.read(field::CardSize)));
+    m_cmbCardSize->setCurrentIndex(std::max(size, 0));
 }
 
 // --- Samples ---------------------------------------------------------------------
@@ -578,6 +603,10 @@ void TfrmCustomize_Quorvane::accepted() {
     s.writeFlag(field::ShowTime, m_chkShowTime->isChecked());
     s.writeFlag(field::ShowScore, m_chkShowScore->isChecked());
     s.writeFlag(field::ConfirmQuitGame, m_chkConfirmQuitGame->isChecked());
+    // The size takes effect when the table is drawn again as the dialog closes.
+    const std::string cardSize = m_cmbCardSize->currentData().toString().toStdString();
+    writePreference("Card_Size", cardSize);
+    s.write(field::CardSize, cardSize);
 
     if (m_hooks.setToolBarFlat) {
         m_hooks.setToolBarFlat(m_chkTBFlatBtn->isChecked());

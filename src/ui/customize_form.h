@@ -11,6 +11,7 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QTabWidget;
 class QTreeWidget;
@@ -134,6 +135,7 @@ private:
     QCheckBox* m_chkShowTime = nullptr;
     QCheckBox* m_chkShowScore = nullptr;
     QCheckBox* m_chkConfirmQuitGame = nullptr;
+    QComboBox* m_cmbCardSize = nullptr;
     QTreeWidget* m_trvCardBack = nullptr;
     QLabel* m_imgSfondoEsempio2 = nullptr;
     QLabel* m_imgDorsoEsempio = nullptr;

@@ -133,6 +133,12 @@ void DrawingForwarder::hideCoveredCard() {
     }
 }
 
+void DrawingForwarder::markDropTargets(const std::vector<std::string>& pileNames) {
+    if (m_target) {
+        m_target->markDropTargets(pileNames);
+    }
+}
+
 void DrawingForwarder::pickUpCarried(int card, app::Rect rect, int height) {
     if (m_target) {
         m_target->pickUpCarried(card, rect, height);

@@ -43,6 +43,7 @@ public:
     void drawCarried(int x, int y, bool final, bool fixCorners) override;
     void liftCarried() override;
     void dropCarried() override;
+    void markDropTargets(const std::vector<std::string>& pileNames) override;
     void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
                  int toX, int toY) override;
 

@@ -55,6 +55,7 @@ public:
     virtual void drawCarried(int x, int y, bool final, bool fixCorners) = 0;
     virtual void liftCarried() = 0;
     virtual void dropCarried() = 0;
+    virtual void markDropTargets(const std::vector<std::string>& pileNames) = 0;
     virtual void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
                          bool final, int toX, int toY) = 0;
 };

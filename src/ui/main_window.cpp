@@ -10,6 +10,8 @@
 #include "engine/game_start.h"
 #include "engine/play_engine.h"
 #include "engine/status_figures.h"
+#include "table/card_metrics.h"
+#include "table/game_layout.h"
 #include "table/pile_positions.h"
 #include "table/program_state.h"
 #include "ui/about_form.h"
@@ -634,9 +636,9 @@ void TfrmMain::redrawTable() {
     if (!m_scrollBar->isVisible()) {
         drawing.resizeBuffers(screenSize(*this) + QSize(30, 30));
     }
-    if (m_state.params[catalogue::param::CardCount] != 0) {
-        table::computePilePositions(m_state, *m_frontend);
-    }
+    // Laid out again for the window as it is: fitted cards take the size
+    // that fits it, and a window too narrow for big cards gets smaller ones.
+    table::layOutForWindow(m_state, *m_frontend);
     drawing.redrawBackground();
     drawing.drawTable(false);
     drawing.repaintView();
@@ -945,8 +947,9 @@ void TfrmMain::showCustomize() {
     hooks.repaintMain = [this] { repaint(); };
     hooks.redrawTable = [this] {
         // The back, the card set or the size may have changed: every card
-        // picture is built again before the table is drawn anew.
-        m_frontend->cardSizeChanged(m_state.cardSize.width, m_state.cardSize.height);
+        // picture is built again for the chosen size before the table is
+        // laid out and drawn anew.
+        table::applyCardSize(m_state, *m_frontend);
         redrawTable();
     };
     CustomizeScreen screen;

@@ -137,6 +137,9 @@ public:
     }
     void liftCarried() override { m_drawing.liftCarried(); }
     void dropCarried() override { m_drawing.dropCarried(); }
+    void markDropTargets(const std::vector<std::string>& pileNames) override {
+        m_drawing.markDropTargets(pileNames);
+    }
     void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
                  int toX, int toY) override {
         m_drawing.flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);

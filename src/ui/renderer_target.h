@@ -67,6 +67,9 @@ public:
     }
     void liftCarried() override { m_renderer.liftCarried(); }
     void dropCarried() override { m_renderer.dropCarried(); }
+    void markDropTargets(const std::vector<std::string>& pileNames) override {
+        m_renderer.markDropTargets(pileNames);
+    }
     void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
                  int toX, int toY) override {
         m_renderer.flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);

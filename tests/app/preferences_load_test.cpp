@@ -30,12 +30,25 @@ protected:
     std::string setting(SettingsField f) const { return state.settings.read(f); }
 };
 
+TEST_F(PreferencesLoad, ExistingPreferencesKeepTheirCardSizeAndBigCardsWhenTheyNameNone) {
+    given("[Preference]\r\nCard_Size=M\r\n");
+    load();
+    EXPECT_EQ(setting(field::CardSize), "M");
+
+    given("[Preference]\r\nGame=1\r\n");
+    load();
+    EXPECT_EQ(setting(field::CardSize), "B");
+    EXPECT_EQ(ini.readText("Preference", "Card_Size", ""), "");
+}
+
 TEST_F(PreferencesLoad, AFreshInstallationStartsWithTheDefaults) {
     const LoadedPreferences loaded = load();
 
     EXPECT_EQ(setting(field::Game), "0087");
     EXPECT_EQ(setting(field::GameName), "Put-Them-In-Order (3x3 square)");
-    EXPECT_EQ(setting(field::CardSize), "B");
+    // Cards fitted to the window, kept in the new file for the next start.
+    EXPECT_EQ(setting(field::CardSize), "F");
+    EXPECT_EQ(ini.readText("Preference", "Card_Size", ""), "F");
     EXPECT_EQ(setting(field::BackCard), "011");
     EXPECT_EQ(setting(field::Card), "001");
     EXPECT_EQ(setting(field::BackgroundBmp), "0");
@@ -65,6 +78,7 @@ TEST_F(PreferencesLoad, AFreshInstallationStartsWithTheDefaults) {
     // The three default players are created and the start is counted.
     EXPECT_EQ(setting(field::UserDefault), "Player 1");
     EXPECT_EQ(testing::readBytes(path), "[Preference]\n"
+                                        "Card_Size=F\n"
                                         "UserDefault=Player 1\n"
                                         "[Users]\n"
                                         "User001=Player 1\n"
@@ -194,7 +208,8 @@ TEST_F(PreferencesLoad, AutoplayFollowsTheAllGamesChoiceOrTheCurrentGames) {
 TEST_F(PreferencesLoad, WritesThatFailAreReportedToThePlayer) {
     const std::filesystem::path nowhere = folder / "DATA" / "CFG.DAT";
     const LoadedPreferences loaded = loadPreferences(state, frontend, nowhere, false);
-    ASSERT_EQ(loaded.writeFailures.size(), 5u); // four players and the counter
+    // The fitted card size, four players and the counter.
+    ASSERT_EQ(loaded.writeFailures.size(), 6u);
     EXPECT_NE(loaded.writeFailures.front().find(nowhere.string()), std::string::npos);
     EXPECT_EQ(frontend.callsStartingWith("info: ").size(), 1u);
     // The settings are loaded all the same.

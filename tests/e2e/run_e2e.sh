@@ -7,8 +7,9 @@
 # Exit keeps that game; a third start goes on with it (a fourth start on the
 # same folder meanwhile ends at once) and Ctrl+Z takes its second move back.
 # Then, under the window manager openbox on screens of 1280x1024 and
-# 1920x1080, maximised starts of FreeCell and Double Klondike must show the
-# whole table (maximised_start.sh).
+# 1920x1080, maximised starts of Klondike, FreeCell and Double Klondike with
+# fitted cards must show the whole table (maximised_start.sh); their
+# screenshots stay in OUT_DIR.
 #
 # usage: run_e2e.sh BIN_DIR OUT_DIR
 # Exit status 77 (skipped) when xvfb-run, xdotool, import, openbox, wmctrl or

@@ -1,5 +1,7 @@
 #include "render/card_images.h"
 
+#include "render/card_art/card_faces.h"
+#include "render/card_art/pile_marks.h"
 #include "resources/resource_library.h"
 #include "table/program_state.h"
 
@@ -30,7 +32,8 @@ double meanDifference(const QImage& a, const QImage& b) {
         for (int i = 0; i < x.width(); ++i) {
             const QRgb p = x.pixel(i, j);
             const QRgb q = y.pixel(i, j);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
         }
     }
     return sum / (3.0 * x.width() * x.height());
@@ -135,7 +138,8 @@ TEST_F(CardImagesTest, MediumCardsShowTheLargeBackShrunkExceptBackEleven) {
     state.settings.write(BackCard, "007");
     images.loadBack(state);
     ASSERT_EQ(images.back().size(), QSize(59, 80));
-    const QImage shrunk = s_library->loadBitmap("DB007").scaled(59, 80, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage shrunk = s_library->loadBitmap("DB007").scaled(59, 80, Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation);
     EXPECT_LT(meanDifference(images.back(), shrunk), 4.0);
     EXPECT_FALSE(samePixels(images.back(), s_library->loadBitmap("DM007")));
 
@@ -193,9 +197,9 @@ TEST_F(CardImagesTest, PiecesAreSeeThroughInTheirKeyColour) {
 
 TEST(CardImagesWithoutPictures, MissingPicturesLeaveBlankCardsAndNoMessage) {
     static int messages = 0;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++messages; });
-    resources::ResourceLibrary closed;  // nothing registered
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) { ++messages; });
+    resources::ResourceLibrary closed; // nothing registered
     table::ProgramState state;
     state.settings.write(CardSize, "M");
     state.settings.write(Card, "999");
@@ -208,9 +212,68 @@ TEST(CardImagesWithoutPictures, MissingPicturesLeaveBlankCardsAndNoMessage) {
     EXPECT_EQ(images.face(5).size(), QSize(59, 80));
     EXPECT_EQ(images.face(5).pixel(30, 40), qRgb(255, 255, 255));
     EXPECT_TRUE(images.face(CardImages::kJokerFace).isNull());
-    EXPECT_EQ(images.back().size(), QSize(59, 80));  // the shrunk back of a missing picture: blank
+    EXPECT_EQ(images.back().size(), QSize(59, 80)); // the shrunk back of a missing picture: blank
     EXPECT_TRUE(images.mark("004").isNull());
     EXPECT_TRUE(images.shadowPiece(1).isNull());
+}
+
+TEST(CardArt, ACardDrawnAtPixelRatioTwoHasTwiceThePixelsAndTheSamePicture) {
+    const art::CardSize size = art::fittedSize(150);
+    EXPECT_EQ(size.height, 203);
+    const QImage one = art::drawFace(size, art::CardSet::Classic, art::Suit::Spades, 12);
+    const QImage two = art::drawFace(size, art::CardSet::Classic, art::Suit::Spades, 12, 2.0);
+    EXPECT_EQ(one.size(), QSize(150, 203));
+    EXPECT_EQ(two.size(), QSize(300, 406));
+    EXPECT_EQ(two.devicePixelRatio(), 2.0);
+    // Scaled back down, the sharp picture is the same picture.
+    const QImage down = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(meanDifference(one, down), 6.0);
+}
+
+TEST(CardArt, TheFixedSizesAreTheirOwnDesignAndFittedCardsScaleOne) {
+    EXPECT_EQ(art::designFor(art::kBig).scaleX, 1.0);
+    EXPECT_EQ(art::designFor(art::kSmall).base.letter, 'L');
+    EXPECT_EQ(art::designFor(art::fittedSize(142)).base.letter, 'B');
+    EXPECT_NEAR(art::designFor(art::fittedSize(142)).scaleX, 2.0, 1e-9);
+    EXPECT_EQ(art::designFor(art::fittedSize(50)).base.letter, 'M');
+    EXPECT_EQ(art::designFor(art::fittedSize(30)).base.letter, 'L');
+}
+
+TEST(CardArt, TheSoftShadowFadesOutwardsAndLeavesTheCardClear) {
+    const QImage right = art::drawSoftShadowPiece(71, 96, 1);
+    ASSERT_EQ(right.size(), QSize(art::kShadowOffset, 98));
+    // Darkest next to the card, see-through at the outer edge, soft between.
+    const int mid = 50;
+    EXPECT_GT(qAlpha(right.pixel(0, mid)), qAlpha(right.pixel(art::kShadowOffset - 2, mid)));
+    EXPECT_EQ(qAlpha(right.pixel(art::kShadowOffset - 1, mid)) < 40, true);
+    EXPECT_GT(qAlpha(right.pixel(0, mid)), 60);
+    EXPECT_LT(qAlpha(right.pixel(0, mid)), 255);
+}
+
+TEST_F(CardImagesTest, FittedCardsAreDrawnAtTheirWidthOnceEachWhenFirstNeeded) {
+    state.settings.write(CardSize, "F");
+    state.cardSize = {150, 203};
+    images.setCardSize(state);
+    EXPECT_EQ(images.cardSize(), QSize(150, 203));
+    const int before = images.fittedPicturesDrawn();
+    const QImage* ace = images.faceOf(1);
+    ASSERT_NE(ace, nullptr);
+    EXPECT_EQ(ace->size(), QSize(150, 203));
+    EXPECT_EQ(images.faceOf(53), ace); // the second pack shares the picture
+    EXPECT_EQ(images.fittedPicturesDrawn(), before == 0 ? 1 : before);
+    EXPECT_EQ(images.back().size(), QSize(150, 203));
+    EXPECT_EQ(images.mark(QStringLiteral("_TABLEAU")).size(), QSize(150, 203));
+    const int drawn = images.fittedPicturesDrawn();
+    images.faceOf(1);
+    images.back();
+    images.setCardSize(state); // the same size keeps what was drawn
+    EXPECT_EQ(images.fittedPicturesDrawn(), drawn);
+    state.cardSize = {100, 135};
+    images.setCardSize(state);
+    EXPECT_EQ(images.faceOf(2)->size(), QSize(100, 135));
+    // Big cards come back from the library as they were.
+    setSize("B");
+    EXPECT_TRUE(samePixels(images.face(14), s_library->loadBitmap("CB001D").copy(71, 0, 71, 96)));
 }
 
 } // namespace

@@ -93,17 +93,22 @@ TEST_F(CardMotionTest, DrawCarriedRestoresTheUncoveredStripsAndTheShadow) {
         EXPECT_EQ(renderer->dragRect(), now);
         EXPECT_EQ(window().pixel(p.x() + 30, p.y() + 3 * 18 + 50),
                   images->faceOf(card("8H"))->pixel(30, 50));
-        // Only the picture and its dotted shadow differ from the table.
+        // Only the picture and its shadow differ from the table.
         EXPECT_EQ(trailOutside(now.adjusted(0, 0, 9, 9)), 0) << p.x() << "," << p.y();
     }
-    // A run casts the dotted shadow: black pixels right of and below it.
+    // A run casts the soft shadow: the table right of it is darkened, most
+    // next to the cards and fading outwards, never to black.
     const QRect last(steps[4], QSize(W, runHeight));
-    int black = 0;
-    for (int x = last.right() + 1; x <= last.right() + 7; ++x) {
-        black += window().pixel(x, last.top() + 40) == qRgb(0, 0, 0) ? 1 : 0;
-        black += window().pixel(x, last.top() + 41) == qRgb(0, 0, 0) ? 1 : 0;
-    }
-    EXPECT_EQ(black, 7);
+    const int y = last.top() + 40;
+    const QRgb near = window().pixel(last.right() + 1, y);
+    const QRgb far = window().pixel(last.right() + 8, y);
+    const QRgb table = buffer().pixel(last.right() + 1, y);
+    EXPECT_LT(qGray(near), qGray(table));
+    EXPECT_LE(qGray(near), qGray(far));
+    EXPECT_NE(near, qRgb(0, 0, 0));
+    // Below the run's whole height, not only one card's.
+    EXPECT_LT(qGray(window().pixel(last.left() + 30, last.bottom() + 2)),
+              qGray(buffer().pixel(last.left() + 30, last.bottom() + 2)));
     renderer->dropCarried();
     EXPECT_EQ(differences(window(), buffer()), 0);
     // The buffer shows the tableau without the run.
@@ -145,7 +150,7 @@ TEST_F(CardMotionTest, ACardTakenFromARowOfCardsSideBySideLeavesItsPlaceEmpty) {
               background().pixel(20 + step + W / 2, 140 + H / 2));
 }
 
-TEST_F(CardMotionTest, ASingleCardCastsThePieceShadowOnlyWhenShadowsAreOn) {
+TEST_F(CardMotionTest, ASingleCardCastsTheSoftShadowOnlyWhenShadowsAreOn) {
     state.piles.tableau(1) = pileOf({"AD"});
     renderer->drawTable(false);
     renderer->pickUpCarried(card("AD"), QRect(100, 140, W, H), H);
@@ -160,7 +165,9 @@ TEST_F(CardMotionTest, ASingleCardCastsThePieceShadowOnlyWhenShadowsAreOn) {
         }
     }
     EXPECT_GT(shadowPixels, 100);
-    EXPECT_EQ(window().pixel(lifted.right(), lifted.bottom() - 1), qRgb(0, 0, 0));
+    // The rounded corner shows the shadow beneath, darker than the table.
+    EXPECT_LT(qGray(window().pixel(lifted.right(), lifted.bottom() - 1)),
+              qGray(buffer().pixel(lifted.right(), lifted.bottom() - 1)));
 
     renderer->dropCarried();
     state.settings.write(app::field::CardsShadowed, "N");
@@ -195,6 +202,50 @@ TEST_F(CardMotionTest, ACoveredCardShowsUntilHidden) {
     EXPECT_NE(differences(window(), buffer()), 0);
     renderer->hideCoveredCard();
     EXPECT_EQ(differences(window(), buffer()), 0);
+}
+
+TEST_F(CardMotionTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {
+    for (const QSize size : {QSize(W, H), QSize(150, 203)}) {
+        const bool fitted = size.width() != W;
+        state.settings.write(app::field::CardSize, fitted ? "F" : "B");
+        state.cardSize = {size.width(), size.height()};
+        images->setCardSize(state);
+        const int w = size.width();
+        const int h = size.height();
+        for (int t = 0; t < 7; ++t) {
+            state.mainGame.setTableauX(t, 20 + t * (w + 10));
+            state.mainGame.setTableauY(t, 40 + h);
+        }
+        state.mainGame.setFoundationX(0, 20 + 3 * (w + 10));
+        state.piles.tableau(0) = pileOf({"KS", "QH"});
+        state.piles.tableau(1) = pileOf({"JC"});
+        state.piles.tableau(2).clear();
+        renderer->drawTable(false);
+        const QImage fresh = buffer().copy();
+
+        renderer->markDropTargets({"Fila1", "Fila3", "Dest1", "Nowhere"});
+        const std::vector<QRect> marked{
+            QRect(20, 40 + h + 18, w, h), // the queen, on top of tableau 1
+            QRect(20 + 2 * (w + 10), 40 + h, w, h), QRect(20 + 3 * (w + 10), 20, w, h)};
+        int outside = differences(fresh, buffer());
+        for (const QRect& rect : marked) {
+            const int inside = differencesIn(fresh, buffer(), rect);
+            // The frame and the light cover the card, not only a few pixels.
+            EXPECT_GT(inside, w * h / 2) << w;
+            outside -= inside;
+            EXPECT_EQ(differencesIn(window(), buffer(), rect), 0) << "shown at once, " << w;
+            // The frame is a warm gold, whatever it lies on.
+            const QRgb frame =
+                buffer().pixel(rect.left() + std::max(2, w / 24) / 2, rect.center().y());
+            EXPECT_GT(qRed(frame), 200) << w;
+            EXPECT_GT(qRed(frame) - qBlue(frame), 100) << w;
+        }
+        EXPECT_EQ(outside, 0) << "nothing else marked, " << w;
+
+        renderer->dropCarried();
+        EXPECT_EQ(differences(fresh, buffer()), 0) << w;
+        EXPECT_EQ(differences(window(), buffer()), 0) << w;
+    }
 }
 
 } // namespace

@@ -122,6 +122,13 @@ TEST_F(PictureChecks, PreferencesNamingPicturesTheLibraryLacksFallBackToTheirDef
     state.settings.write(field::Card, "abc");
     keepPicturePreferencesInRange(state, library, true);
     EXPECT_EQ(state.settings.read(field::Card), "003");
+
+    // Cards fitted to the window stay fitted, with a set of the big cards.
+    state.settings.write(field::CardSize, "F");
+    state.settings.write(field::Card, "003");
+    EXPECT_EQ(keepPicturePreferencesInRange(state, library, false), QStringList());
+    EXPECT_EQ(state.settings.read(field::CardSize), "F");
+    EXPECT_EQ(state.settings.read(field::Card), "003");
 }
 
 } // namespace

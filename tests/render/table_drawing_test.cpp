@@ -197,6 +197,46 @@ TEST_F(TableDrawingTest, AShrunkPileIsErasedAndItsNeighboursRedrawn) {
     EXPECT_EQ(differences(window(), buffer()), 0);
 }
 
+TEST_F(TableDrawingTest, APileWhoseFanClosesUpOrOpensIsRedrawnWhole) {
+    // Two backs and four faces reach just above the table's bottom; one card
+    // more closes the fan up, and taking it away opens it again.
+    state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});
+    state.cards.setFaceUp(card("KS"), false);
+    state.cards.setFaceUp(card("QH"), false);
+    state.piles.tableau(1) = pileOf({"4C", "3D"});
+    state.fanLimits.bottom = 140 + 2 * 4 + 3 * 18 + H + 2;
+    const table::PileRef column{table::PileKind::Tableau, 0};
+    renderer->drawTable(false);
+    const table::FanSteps open = table::fanSteps(state, column, state.piles.tableau(0));
+
+    auto expectAsAFreshDrawing = [&](const char* step) {
+        const QImage drawn = buffer().copy();
+        const QImage shown = window().copy();
+        renderer->drawTable(false);
+        EXPECT_EQ(differences(drawn, buffer()), 0) << step;
+        EXPECT_EQ(differences(shown, window()), 0) << step;
+    };
+    // A seven put on the column: its top is drawn, as after most moves.
+    state.piles.tableau(0) += table::cardText(card("7C"));
+    ASSERT_NE(table::fanSteps(state, column, state.piles.tableau(0)), open);
+    renderer->drawPileTop("Fila1");
+    expectAsAFreshDrawing("closed by the top drawn");
+
+    // The same through the whole pile drawn.
+    state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});
+    renderer->drawTable(false);
+    state.piles.tableau(0) += table::cardText(card("7C"));
+    renderer->drawPile("Fila1");
+    expectAsAFreshDrawing("closed by the pile drawn");
+
+    // Taking the card away again opens the fan.
+    const std::string closed = state.piles.tableau(0);
+    state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});
+    ASSERT_EQ(table::fanSteps(state, column, state.piles.tableau(0)), open);
+    renderer->redrawShrunkPile(closed, state.piles.tableau(0), "Fila1");
+    expectAsAFreshDrawing("opened");
+}
+
 TEST_F(TableDrawingTest, CompleteFoundationsAreHighlighted) {
     std::string hearts;
     for (int code = 1; code <= 13; ++code) {

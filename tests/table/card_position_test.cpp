@@ -133,5 +133,49 @@ TEST_F(CardPositionTest, PlacementFollowsTheNotPlacedMarker) {
     EXPECT_FALSE(isPlaced(state, {PileKind::Stock, kDiscard}));
 }
 
+// A long fan that would run past the table's bottom closes up: face-down
+// steps first, then face-up steps, never below the step that shows each
+// card's index; the next card's place follows the same steps.
+TEST_F(CardPositionTest, AFanRunningPastTheBottomClosesUpFaceDownCardsFirst) {
+    state.params.set(param::TableauFanStyle, 1);
+    state.settings.write(app::field::CardSize, "B");
+    // Plain: the top card (index 4) lies at 94 and ends at 190.
+    state.fanLimits.bottom = 190;
+    EXPECT_EQ(tableau(4), (CardPoint{100, 94}));
+    // Four pixels short: the two face-down steps shrink from 4 to 2.
+    state.fanLimits.bottom = 186;
+    EXPECT_EQ(tableau(2), (CardPoint{100, 54}));
+    EXPECT_EQ(tableau(4), (CardPoint{100, 90}));
+    // Shorter still: the face-up steps close up to the big index's 17 pixels.
+    state.fanLimits.bottom = 150;
+    const FanSteps steps = fanSteps(state, {PileKind::Tableau, 0}, state.piles.tableau(0));
+    EXPECT_EQ(steps, (FanSteps{2, 17}));
+    EXPECT_EQ(tableau(4), (CardPoint{100, 50 + 2 * 2 + 2 * 17}));
+    // The place of a card to come closes up with the pile it joins.
+    EXPECT_EQ(nextCardPosition(state, {PileKind::Tableau, 0}).y, 50 + 2 * 2 + 3 * 17);
+}
+
+TEST_F(CardPositionTest, FittedLargeCardsCloseUpToTheirShorterIndex) {
+    state.params.set(param::TableauFanStyle, 1);
+    state.settings.write(app::field::CardSize, "F");
+    state.cardSize = {142, 192};
+    state.mainGame.setCell(cell::FaceUpStepDown, 36);
+    state.mainGame.setCell(cell::FaceDownStepDown, 8);
+    state.fanLimits.bottom = 50 + 192; // no room at all
+    EXPECT_EQ(fanSteps(state, {PileKind::Tableau, 0}, state.piles.tableau(0)),
+              (FanSteps{2, 28})); // 14.5 % of 192, rounded up
+}
+
+TEST_F(CardPositionTest, ASidewaysFanClosesUpBeforeThePileBesideIt) {
+    state.params.set(param::TableauFanStyle, 2);
+    state.settings.write(app::field::CardSize, "M");
+    state.cardSize = {59, 80};
+    state.fanLimits.tableauRight[0] = 100 + 59 + 4 + 4 + 10 + 10 - 4;
+    const FanSteps steps = fanSteps(state, {PileKind::Tableau, 0}, state.piles.tableau(0));
+    EXPECT_EQ(steps.faceDown, 2);
+    // Medium cards' face-up steps are as close as their index allows.
+    EXPECT_EQ(tableau(4).x, 100 + 2 + 2 + 12 + 12);
+}
+
 } // namespace
 } // namespace vellomir::table

@@ -117,6 +117,7 @@ TEST_F(SmallScreen, BigCardsGiveWayToThePredefinedMediumSetWithOneNotice) {
 TEST_F(SmallScreen, EachScreenClassHasItsOwnNotice) {
     frontend.screenW = 800;
     frontend.screenH = 600;
+    frontend.areaWidth = 784;
     openGame(1); // 800 pixels are enough for class 1
     EXPECT_EQ(read(field::CardSize), "B");
     EXPECT_TRUE(frontend.saw("customize enabled"));
@@ -129,12 +130,31 @@ TEST_F(SmallScreen, EachScreenClassHasItsOwnNotice) {
     EXPECT_EQ(frontend.callsStartingWith("info: "), std::vector<std::string>{k800Notice});
 
     frontend.screenW = 810;
+    frontend.areaWidth = 810;
     openGame(2);
     EXPECT_EQ(read(field::CardSize), "B");
 
     frontend.screenW = 640;
+    frontend.areaWidth = 624;
     openGame(1); // the other kind's notice is still due once
     EXPECT_EQ(frontend.callsStartingWith("info: "), std::vector<std::string>{k640Notice});
+}
+
+// A window narrower than the game needs gets the smaller cards as a small
+// screen does, but no notice about the display; a wide window brings the
+// player's cards back.
+TEST_F(SmallScreen, ANarrowWindowOnALargeScreenAlsoGetsSmallerCards) {
+    frontend.screenW = 1920;
+    frontend.screenH = 1080;
+    frontend.areaWidth = 700;
+    openGame(2);
+    EXPECT_EQ(read(field::CardSize), "M");
+    EXPECT_EQ(read(field::Card), "003");
+    EXPECT_TRUE(frontend.callsStartingWith("info: ").empty());
+    frontend.areaWidth = 1900;
+    layOutForWindow(state, frontend);
+    EXPECT_EQ(read(field::CardSize), "B");
+    EXPECT_EQ(state.cardSize.width, 71);
 }
 
 TEST_F(SmallScreen, MediumOrLittleCardsAreLeftAlone) {

@@ -7,6 +7,7 @@
 #include "catalogue/parameter_index.h"
 #include "support/layout_check.h"
 #include "support/recording_frontend.h"
+#include "table/card_metrics.h"
 #include "table/game_layout.h"
 
 #include <gtest/gtest.h>
@@ -131,11 +132,11 @@ struct Laid {
     CardSize cardSize;
 };
 
-Laid layOut(const Synthetic& set, int width, int height) {
+Laid layOut(const Synthetic& set, int width, int height, std::string_view size = "B") {
     ProgramState state;
     testing::RecordingFrontend frontend;
     useScreen(frontend, width, height);
-    state.settings.write(app::field::CardSize, "B");
+    state.settings.write(app::field::CardSize, size);
     state.mainGame.setCell(cell::CardSizeMode, 0);
     state.shadowOffset = 9;
     EXPECT_TRUE(prepareGameLayout(state, frontend, loaderFor(set)));
@@ -160,6 +161,45 @@ TEST(LayoutFit, EveryCodeFitsCommonScreens) {
             EXPECT_EQ(first.positions, again.positions);
         }
     }
+}
+
+// Cards fitted to the window: every code still fits, with cards larger
+// than the big ones on large windows and the same result for the same window.
+TEST(LayoutFit, FittedCardsFitEveryCodeAndGrowWithTheWindow) {
+    const std::pair<int, int> screens[] = {{800, 600}, {1280, 1024}, {1920, 1080}};
+    for (const Synthetic& set : kSets) {
+        int previousWidth = 0;
+        for (auto [width, height] : screens) {
+            SCOPED_TRACE(std::string(set.name) + " fitted on " + std::to_string(width) + "x" +
+                         std::to_string(height));
+            const Laid first = layOut(set, width, height, "F");
+            for (const std::string& problem : first.problems) {
+                ADD_FAILURE() << problem;
+            }
+            EXPECT_EQ(first.cardSize.height, fittedCardHeight(first.cardSize.width));
+            EXPECT_GE(first.cardSize.width, previousWidth);
+            previousWidth = first.cardSize.width;
+            EXPECT_EQ(first.positions, layOut(set, width, height, "F").positions);
+        }
+        EXPECT_GT(previousWidth, 71) << set.name << " keeps small cards on a large window";
+    }
+}
+
+TEST(LayoutFit, FittedGapsAndFanStepsScaleWithTheCards) {
+    ProgramState state;
+    testing::RecordingFrontend frontend;
+    useScreen(frontend, 1920, 1080);
+    state.settings.write(app::field::CardSize, "F");
+    state.shadowOffset = 9;
+    ASSERT_TRUE(prepareGameLayout(state, frontend, loaderFor(kSets[0])));
+    const double scale = state.cardSize.width / 71.0;
+    EXPECT_NEAR(state.mainGame.cell(cell::FaceUpStepDown), 18 * scale, 1.0);
+    EXPECT_NEAR(state.mainGame.cell(cell::FaceDownStepDown), 4 * scale, 1.0);
+    // Neighbouring columns keep the big cards' spacing, scaled.
+    const int step = state.mainGame.tableauX(1) - state.mainGame.tableauX(0);
+    EXPECT_GT(step, state.cardSize.width + 4 * scale - 1);
+    // The frontend was told the size it rebuilds the pictures for.
+    EXPECT_FALSE(frontend.callsStartingWith("card size ").empty());
 }
 
 TEST(LayoutFit, TheSetsCoverEveryCode) {

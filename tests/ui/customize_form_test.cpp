@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -225,9 +226,9 @@ TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {
     EXPECT_TRUE(window().findChild<QWidget*>(QStringLiteral("pnlScore"))->isVisibleTo(&window()));
     const QImage parquet =
         program->library().loadBitmap(QStringLiteral("B311")).convertToFormat(QImage::Format_RGB32);
-    // The bottom-right corner of the table holds no card.
-    const int x = (view().width() / parquet.width() - 1) * parquet.width() + 1;
-    const int y = (view().height() / parquet.height() - 1) * parquet.height() + 2;
+    // The bottom-left corner of the table holds no card, whatever their size.
+    const int x = 1;
+    const int y = ((view().height() - 3) / parquet.height()) * parquet.height() + 2;
     EXPECT_EQ(view().pixel(x, y) & 0xffffff, parquet.pixel(1, 2) & 0xffffff);
 
     // The next time the dialog opens on the choices made.
@@ -239,6 +240,53 @@ TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {
         EXPECT_TRUE(child<QCheckBox>(dialog, "chkConfirmQuitGame")->isChecked());
         return click(dialog, "btnAnnulla");
     });
+}
+
+TEST_F(CustomizeTest, TheCardSizeChosenTakesEffectAtOkAndCancelKeepsTheOldOne) {
+    start("[Preference]\nGame=1\nCard_Size=B\n");
+    const auto choose = [&](const QString& text, const char* button) {
+        customize([&](TfrmCustomize_Quorvane& dialog) {
+            auto* sizes = child<QComboBox>(dialog, "cmbCardSize");
+            EXPECT_EQ(sizes->count(), 4);
+            EXPECT_EQ(sizes->itemText(0), QStringLiteral("Fit the window"));
+            sizes->setCurrentIndex(sizes->findText(text));
+            return click(dialog, button);
+        });
+        boxes.dialogs.clear();
+    };
+    // The table after the dialog is the one a fresh layout and drawing give.
+    const auto expectFreshTable = [&](const char* when) {
+        const QImage shown = view().copy();
+        window().redrawTable();
+        EXPECT_EQ(view(), shown) << when;
+    };
+    const table::ProgramState& state = program->state();
+    ASSERT_EQ(state.cardSize.width, 71);
+
+    choose(QStringLiteral("Little"), "btnOK");
+    EXPECT_EQ(settings().read(field::CardSize), "L");
+    EXPECT_EQ(preference("Card_Size"), "L");
+    EXPECT_EQ(state.cardSize.width, 25);
+    EXPECT_EQ(state.cardSize.height, 32);
+    expectFreshTable("little");
+
+    choose(QStringLiteral("Fit the window"), "btnOK");
+    EXPECT_EQ(settings().read(field::CardSize), "F");
+    EXPECT_EQ(preference("Card_Size"), "F");
+    EXPECT_GT(state.cardSize.width, 71);
+    expectFreshTable("fitted");
+    const int fitted = state.cardSize.width;
+
+    // Cancel puts the fitted size back, and the dialog opens on it.
+    customize([&](TfrmCustomize_Quorvane& dialog) {
+        auto* sizes = child<QComboBox>(dialog, "cmbCardSize");
+        EXPECT_EQ(sizes->currentText(), QStringLiteral("Fit the window"));
+        sizes->setCurrentIndex(sizes->findText(QStringLiteral("Medium")));
+        return click(dialog, "btnAnnulla");
+    });
+    EXPECT_EQ(settings().read(field::CardSize), "F");
+    EXPECT_EQ(preference("Card_Size"), "F");
+    EXPECT_EQ(state.cardSize.width, fitted);
 }
 
 TEST_F(CustomizeTest, TheDefaultBackgroundOpensOnBlueAndOkStoresIt) {

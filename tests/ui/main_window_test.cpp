@@ -1,5 +1,9 @@
 #include "catalogue/parameter_index.h"
+#include "engine/automatic_moves.h"
+#include "engine/play_engine.h"
+#include "engine/pointer_command.h"
 #include "program_fixture.h"
+#include "table/card.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -196,6 +200,76 @@ TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheN
     // The picture is the one a fresh layout and redraw for this size gives.
     window().redrawTable();
     EXPECT_EQ(view->image()->copy(), first);
+}
+
+TEST_F(MainWindowTest, PlayAndUndoWithFittedCardsDrawTheTableAsAFreshDrawingDoes) {
+    start("[Preference]\nGame=1\nCard_Size=F\nAutoPlay=N\nDeal_Animation=N\n"
+          "Cards_Animate=N\nMainWindowState_Maximized=N\n");
+    table::ProgramState& state = program->state();
+    ASSERT_GT(state.cardSize.width, 71);
+    TableView* view = window().tableView();
+    // The picture shown equals a fresh layout and full drawing within `area`.
+    const auto expectFresh = [&](const std::string& when, QRect area) {
+        const QImage shown = view->image()->copy();
+        window().redrawTable();
+        const QImage fresh = view->image()->copy();
+        area &= fresh.rect();
+        int differ = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                differ += fresh.pixel(x, y) != shown.pixel(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differ, 0) << when;
+    };
+    // The tableaus, whose fans change with the moves. (The waste's raised top
+    // corner may keep a pixel of the card beneath it between full drawings.)
+    const QRect tableaus(0, state.mainGame.tableauY(0), view->width(), view->height());
+    const auto run = [&](const std::string& line) {
+        std::string problem;
+        const auto command = engine::parsePointerCommand(line, problem);
+        ASSERT_TRUE(command && engine::runPointerCommand(program->engine(), *command, problem))
+            << line << ": " << problem;
+    };
+    // Moves a top card to the first pile that takes it; false when none does.
+    const auto playAMove = [&] {
+        std::vector<table::PileRef> from{{table::PileKind::Stock, table::kWaste}};
+        for (int t = 0; t < 7; ++t) {
+            from.push_back({table::PileKind::Tableau, t});
+        }
+        for (const table::PileRef& pile : from) {
+            const int card = table::topCardOf(state.piles.pile(pile));
+            if (card < 1 || !state.cards.isFaceUp(card)) {
+                continue;
+            }
+            state.carryGroup(state.cardSize.height, 1);
+            state.mainGame.setCell(table::cell::PickedCard, card);
+            const std::vector<table::PileRef> targets =
+                engine::dropTargets(state, program->frontend(), card);
+            state.mainGame.setCell(table::cell::PickedCard, 0);
+            if (!targets.empty()) {
+                run("drag " + table::pileName(pile) + " " + table::pileName(targets.front()));
+                return true;
+            }
+        }
+        return false;
+    };
+    int moves = 0;
+    for (int step = 0; step < 40 && state.flags.test(Flag::GameInPlay); ++step) {
+        if (playAMove()) {
+            ++moves;
+        } else {
+            run("click Mazzo");
+        }
+        expectFresh("after step " + std::to_string(step), tableaus);
+    }
+    EXPECT_GT(moves, 3);
+    QAction* undo = window().findChild<QAction*>(QStringLiteral("mnuUndo"));
+    for (int i = 0; i < 8 && undo->isEnabled(); ++i) {
+        undo->trigger();
+        QCoreApplication::processEvents();
+        expectFresh("after undo " + std::to_string(i + 1), view->rect());
+    }
 }
 
 TEST_F(MainWindowTest, TheChooserOpensByItselfOnlyWhileThereAreNoPlayerStatistics) {

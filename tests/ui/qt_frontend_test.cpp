@@ -71,6 +71,9 @@ struct NotingRenderer {
     }
     void liftCarried() { calls << QStringLiteral("lift"); }
     void dropCarried() { calls << QStringLiteral("drop"); }
+    void markDropTargets(const std::vector<std::string>& names) {
+        calls << QStringLiteral("marks %1").arg(names.size());
+    }
     void flyCard(int card, int, int, bool, bool, bool, bool, int toX, int toY) {
         calls << QStringLiteral("fly %1 to %2,%3").arg(card).arg(toX).arg(toY);
     }
@@ -106,13 +109,14 @@ TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.drawPile("Fila3");
     frontend.drawTableWithout({1, 2, 3});
     frontend.restoreCorners({10, 20, 40, 60});
+    frontend.markDropTargets({"Fila1", "Dest2"});
     frontend.pickUpCarried(7, {0, 0, 71, 150}, 150);
     frontend.drawCarried(3, 4, false, false);
     frontend.flyCard(5, 0, 0, false, false, false, true, 10, 20);
     frontend.cardSizeChanged(59, 80);
     frontend.drawing().setViewSize(QSize(640, 480));
     EXPECT_EQ(renderer.calls,
-              (QStringList{"table 1", "pile Fila3", "without 3", "corners 10,20 30x40",
+              (QStringList{"table 1", "pile Fila3", "without 3", "corners 10,20 30x40", "marks 2",
                            "pick 7 71x150 150", "carry 3,4", "fly 5 to 10,20", "window 640x480"}));
     EXPECT_EQ(images.rebuilt, 1);
     EXPECT_EQ(frontend.drawing().viewImageOrNull(), &renderer.window);

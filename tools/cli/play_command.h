@@ -7,6 +7,9 @@
 namespace vellomir::engine {
 class PlayEngine;
 }
+namespace vellomir::table {
+struct ProgramState;
+}
 
 namespace vellomir::tools {
 
@@ -16,6 +19,10 @@ namespace vellomir::tools {
 /// catalogue or one that cannot be dealt.
 bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber, bool autoplay,
                  std::ostream& err);
+
+/// The pointer switches as the program has them: from DATA/CFG.DAT beside
+/// the program when it is there, else the preferences' defaults.
+void applyPointerPreferences(table::ProgramState& state, const std::string& programDirectory);
 
 /// `play GAME DEALNUMBER [--autoplay on|off] [--area WxH]`: deals the game as
 /// `deal` does (autoplay off unless asked for), prints the table, then reads

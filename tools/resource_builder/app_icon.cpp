@@ -1,7 +1,7 @@
 #include "app_icon.h"
 
-#include "card_outline.h"
-#include "paint_kit.h"
+#include "render/card_art/card_outline.h"
+#include "render/card_art/paint_kit.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -10,6 +10,8 @@
 #include <QTransform>
 
 namespace vellomir::tools {
+
+using namespace art;
 namespace {
 
 const QColor kTableGreen(29, 107, 58);

@@ -1,12 +1,14 @@
 #include "cursors.h"
 
-#include "paint_kit.h"
+#include "render/card_art/paint_kit.h"
 #include "resource_set.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 namespace vellomir::tools {
+
+using namespace art;
 namespace {
 
 constexpr int kCursorSize = 32;
@@ -41,7 +43,8 @@ CursorPicture arrow(bool second, bool dragging) {
         drawCarriedCard(p, {14.5, 15.5});
     }
     // The first arrow is white edged in black, the second black edged in white.
-    p.setPen(QPen(second ? Qt::white : Qt::black, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(
+        QPen(second ? Qt::white : Qt::black, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(second ? Qt::black : Qt::white);
     p.drawPath(arrowPath());
     p.end();
@@ -82,9 +85,9 @@ CursorPicture hand(bool glove, bool dragging, bool left) {
     } else {
         QPainterPath h;
         h.setFillRule(Qt::WindingFill);
-        h.addRoundedRect(QRectF(9.5, 1.5, 5.5, 17), 2.7, 2.7);   // index finger
-        h.addRoundedRect(QRectF(8.5, 12.5, 16, 16), 5, 5);       // palm
-        h.addEllipse(QPointF(18.2, 14.2), 2.8, 3.2);             // curled fingers
+        h.addRoundedRect(QRectF(9.5, 1.5, 5.5, 17), 2.7, 2.7); // index finger
+        h.addRoundedRect(QRectF(8.5, 12.5, 16, 16), 5, 5);     // palm
+        h.addEllipse(QPointF(18.2, 14.2), 2.8, 3.2);           // curled fingers
         h.addEllipse(QPointF(21.8, 15.2), 2.6, 3.0);
         h.addEllipse(QPointF(24.2, 17.2), 2.2, 2.6);
         QPainterPath thumb;
@@ -120,8 +123,10 @@ CursorPicture drawCursor(const QString& name) {
 void addCursors(ResourceSet& resources) {
     resources.setSection(QStringLiteral("Cursors (hot spot in magenta)"));
     for (const char* form : {"A", "B"}) {
-        for (const char* kind : {"ARROW1", "ARROW2", "RIGHT_HAND1", "RIGHT_HAND2", "LEFT_HAND1", "LEFT_HAND2"}) {
-            const QString name = QStringLiteral("CUR_%1%2").arg(QLatin1String(kind), QLatin1String(form));
+        for (const char* kind :
+             {"ARROW1", "ARROW2", "RIGHT_HAND1", "RIGHT_HAND2", "LEFT_HAND1", "LEFT_HAND2"}) {
+            const QString name =
+                QStringLiteral("CUR_%1%2").arg(QLatin1String(kind), QLatin1String(form));
             const CursorPicture c = drawCursor(name);
             resources.addCursor(name, c.image, c.hotSpot);
         }

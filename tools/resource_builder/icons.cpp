@@ -1,6 +1,6 @@
 #include "icons.h"
 
-#include "paint_kit.h"
+#include "render/card_art/paint_kit.h"
 #include "resource_set.h"
 
 #include <QPainter>
@@ -10,6 +10,8 @@
 #include <functional>
 
 namespace vellomir::tools {
+
+using namespace art;
 namespace {
 
 const QColor kOutline(40, 40, 48);
@@ -157,7 +159,8 @@ void drawTypePictogram(QPainter& p, const QString& name) {
                        Qt::AlignHCenter);
     } else if (is("TREE5_MEMORY_TYPE")) {
         miniCard(p, {2.5, 1.5, 11, 13}, false);
-        drawStrokeText(p, QStringLiteral("?"), QRectF(5, 4, 6, 8), Qt::white, 1.4, Qt::AlignHCenter);
+        drawStrokeText(p, QStringLiteral("?"), QRectF(5, 4, 6, 8), Qt::white, 1.4,
+                       Qt::AlignHCenter);
     } else if (is("TREE5_BELEAGUEREDCASTLE_TYPE")) {
         QPainterPath castle;
         castle.moveTo(2.5, 14.5);
@@ -200,7 +203,8 @@ void drawTypePictogram(QPainter& p, const QString& name) {
         p.drawEllipse(QPointF(8, 8), 1.6, 1.6);
     } else if (is("TREE5_MATHEMATICAL_TYPE")) {
         miniCard(p, {2.5, 1.5, 11, 13});
-        drawStrokeText(p, QStringLiteral("="), QRectF(4, 4, 8, 8), QColor(30, 60, 170), 1.6, Qt::AlignHCenter);
+        drawStrokeText(p, QStringLiteral("="), QRectF(4, 4, 8, 8), QColor(30, 60, 170), 1.6,
+                       Qt::AlignHCenter);
     } else if (is("TREE5_SIRTOMMY_TYPE")) {
         p.setPen(outline(0.9));
         p.setBrush(QColor(40, 40, 50));
@@ -272,28 +276,37 @@ QImage clockPicture(qreal fraction, const QColor& colour) {
 } // namespace
 
 QStringList gameTypeIconNames() {
-    return {QStringLiteral("TREE5_CANFIELD_TYPE"),     QStringLiteral("TREE5_FORTYTHIEVES_TYPE"),
-            QStringLiteral("TREE5_FREECELL_TYPE"),     QStringLiteral("TREE5_KLONDIKE_TYPE"),
-            QStringLiteral("TREE5_PAIRING_TYPE"),      QStringLiteral("TREE5_SIMPLEGAMES_TYPE"),
-            QStringLiteral("TREE5_SPIDER_TYPE"),       QStringLiteral("TREE5_1DECK_TYPE"),
-            QStringLiteral("TREE5_2DECK_TYPE"),        QStringLiteral("TREE5_FAN_TYPE"),
-            QStringLiteral("TREE5_BAKERSDOZEN_TYPE"),  QStringLiteral("TREE5_ROW_TYPE"),
-            QStringLiteral("TREE5_PUZZLE_TYPE"),       QStringLiteral("TREE5_ADDITION_TYPE"),
-            QStringLiteral("TREE5_MEMORY_TYPE"),       QStringLiteral("TREE5_BELEAGUEREDCASTLE_TYPE"),
-            QStringLiteral("TREE5_QUEENOFITALY_TYPE"), QStringLiteral("TREE5_YUKON_TYPE"),
-            QStringLiteral("TREE5_MATHEMATICAL_TYPE"), QStringLiteral("TREE5_SIRTOMMY_TYPE"),
-            QStringLiteral("TREE5_NONBUILDERS_TYPE"),  QStringLiteral("TREE5_CUSTOMIZED_GAMES")};
+    return {
+        QStringLiteral("TREE5_CANFIELD_TYPE"),     QStringLiteral("TREE5_FORTYTHIEVES_TYPE"),
+        QStringLiteral("TREE5_FREECELL_TYPE"),     QStringLiteral("TREE5_KLONDIKE_TYPE"),
+        QStringLiteral("TREE5_PAIRING_TYPE"),      QStringLiteral("TREE5_SIMPLEGAMES_TYPE"),
+        QStringLiteral("TREE5_SPIDER_TYPE"),       QStringLiteral("TREE5_1DECK_TYPE"),
+        QStringLiteral("TREE5_2DECK_TYPE"),        QStringLiteral("TREE5_FAN_TYPE"),
+        QStringLiteral("TREE5_BAKERSDOZEN_TYPE"),  QStringLiteral("TREE5_ROW_TYPE"),
+        QStringLiteral("TREE5_PUZZLE_TYPE"),       QStringLiteral("TREE5_ADDITION_TYPE"),
+        QStringLiteral("TREE5_MEMORY_TYPE"),       QStringLiteral("TREE5_BELEAGUEREDCASTLE_TYPE"),
+        QStringLiteral("TREE5_QUEENOFITALY_TYPE"), QStringLiteral("TREE5_YUKON_TYPE"),
+        QStringLiteral("TREE5_MATHEMATICAL_TYPE"), QStringLiteral("TREE5_SIRTOMMY_TYPE"),
+        QStringLiteral("TREE5_NONBUILDERS_TYPE"),  QStringLiteral("TREE5_CUSTOMIZED_GAMES")};
 }
 
 QStringList descriptionPictureNames() {
-    return {QStringLiteral("PROG_TIME_LONG"),        QStringLiteral("PROG_TIME_MEDIUM"),
-            QStringLiteral("PROG_TIME_QUICK"),       QStringLiteral("PROG_DIFF_EASY"),
-            QStringLiteral("PROG_DIFF_MEDIUM"),      QStringLiteral("PROG_DIFF_HARD"),
-            QStringLiteral("PROG_CHAN_VERYHIGH"),    QStringLiteral("PROG_CHAN_HIGH"),
-            QStringLiteral("PROG_CHAN_MEDIUM"),      QStringLiteral("PROG_CHAN_LOW"),
-            QStringLiteral("PROG_CHAN_VERYLOW"),     QStringLiteral("PROG_SKILL_DIFFICULT"),
-            QStringLiteral("PROG_SKILL_MOSTLYSKILL"), QStringLiteral("PROG_SKILL_MODERATE"),
-            QStringLiteral("PROG_SKILL_MOSTLYCHANCE"), QStringLiteral("PROG_SKILL_CHANCEONLY"),
+    return {QStringLiteral("PROG_TIME_LONG"),
+            QStringLiteral("PROG_TIME_MEDIUM"),
+            QStringLiteral("PROG_TIME_QUICK"),
+            QStringLiteral("PROG_DIFF_EASY"),
+            QStringLiteral("PROG_DIFF_MEDIUM"),
+            QStringLiteral("PROG_DIFF_HARD"),
+            QStringLiteral("PROG_CHAN_VERYHIGH"),
+            QStringLiteral("PROG_CHAN_HIGH"),
+            QStringLiteral("PROG_CHAN_MEDIUM"),
+            QStringLiteral("PROG_CHAN_LOW"),
+            QStringLiteral("PROG_CHAN_VERYLOW"),
+            QStringLiteral("PROG_SKILL_DIFFICULT"),
+            QStringLiteral("PROG_SKILL_MOSTLYSKILL"),
+            QStringLiteral("PROG_SKILL_MODERATE"),
+            QStringLiteral("PROG_SKILL_MOSTLYCHANCE"),
+            QStringLiteral("PROG_SKILL_CHANCEONLY"),
             QStringLiteral("PROG_DISABLED")};
 }
 
@@ -326,20 +339,22 @@ QImage drawDescriptionPicture(const QString& name) {
         return levelBars(3, 3, red);
     }
     // Chance of winning: very high lights all five bars in green, very low one in red.
-    const QStringList chance = {QStringLiteral("PROG_CHAN_VERYHIGH"), QStringLiteral("PROG_CHAN_HIGH"),
+    const QStringList chance = {QStringLiteral("PROG_CHAN_VERYHIGH"),
+                                QStringLiteral("PROG_CHAN_HIGH"),
                                 QStringLiteral("PROG_CHAN_MEDIUM"), QStringLiteral("PROG_CHAN_LOW"),
                                 QStringLiteral("PROG_CHAN_VERYLOW")};
     if (const int i = chance.indexOf(name); i >= 0) {
         return levelBars(5 - i, 5, traffic[i]);
     }
     // Skill: "Difficult" (all skill) lights five bars, "Chance only" one.
-    const QStringList skill = {QStringLiteral("PROG_SKILL_DIFFICULT"), QStringLiteral("PROG_SKILL_MOSTLYSKILL"),
-                               QStringLiteral("PROG_SKILL_MODERATE"), QStringLiteral("PROG_SKILL_MOSTLYCHANCE"),
-                               QStringLiteral("PROG_SKILL_CHANCEONLY")};
+    const QStringList skill = {
+        QStringLiteral("PROG_SKILL_DIFFICULT"), QStringLiteral("PROG_SKILL_MOSTLYSKILL"),
+        QStringLiteral("PROG_SKILL_MODERATE"), QStringLiteral("PROG_SKILL_MOSTLYCHANCE"),
+        QStringLiteral("PROG_SKILL_CHANCEONLY")};
     if (const int i = skill.indexOf(name); i >= 0) {
         return levelBars(5 - i, 5, blue);
     }
-    return levelBars(0, 5, Qt::gray);  // PROG_DISABLED: every bar grey
+    return levelBars(0, 5, Qt::gray); // PROG_DISABLED: every bar grey
 }
 
 void addIcons(ResourceSet& resources) {

@@ -8,17 +8,18 @@
 //
 // With --catalogue every game of the catalogue gets its preview picture
 // "GAME" + four digits, dealt and drawn with the pictures written just before.
+// --card-size-sheet draws one suit and every back at 71, 150 and 250 pixels
+// wide into FILE.png.
 // --app-icons draws the program's icon for the desktop's hicolor theme into
 // DIR/hicolor/ (every size as PNG, and scalable as SVG) as NAME.png/.svg.
 
 #include "app_icon.h"
-#include "card_backs.h"
-#include "card_faces.h"
+#include "card_pictures.h"
+#include "card_size_sheet.h"
 #include "contact_sheet.h"
 #include "cursors.h"
 #include "game_previews.h"
 #include "icons.h"
-#include "pile_marks.h"
 #include "resource_set.h"
 #include "table_backgrounds.h"
 
@@ -41,7 +42,8 @@ int fail(const QString& error) {
 int usage() {
     std::fputs("usage: vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT] "
                "[--contact-sheet FILE.png]\n"
-               "       vellomir-resource-builder --app-icons DIR NAME\n",
+               "       vellomir-resource-builder --app-icons DIR NAME\n"
+               "       vellomir-resource-builder --card-size-sheet FILE.png\n",
                stderr);
     return 2;
 }
@@ -57,6 +59,15 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments();
     args.removeFirst();
 
+    if (!args.isEmpty() && args.front() == QLatin1String("--card-size-sheet")) {
+        if (args.size() != 2) {
+            return usage();
+        }
+        if (!vellomir::tools::drawCardSizeSheet().save(args[1])) {
+            return fail(QStringLiteral("cannot write %1").arg(args[1]));
+        }
+        return 0;
+    }
     if (!args.isEmpty() && args.front() == QLatin1String("--app-icons")) {
         if (args.size() != 3) {
             return usage();

@@ -1,6 +1,6 @@
 #include "table_backgrounds.h"
 
-#include "paint_kit.h"
+#include "render/card_art/paint_kit.h"
 #include "resource_set.h"
 
 #include <QPainter>
@@ -10,11 +10,12 @@
 #include <cmath>
 
 namespace vellomir::tools {
+
+using namespace art;
 namespace {
 
 // A picture built pixel by pixel from a colour function of (x, y).
-template <typename Shade>
-QImage shaded(int width, int height, Shade shade) {
+template <typename Shade> QImage shaded(int width, int height, Shade shade) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -26,7 +27,8 @@ QImage shaded(int width, int height, Shade shade) {
 }
 
 QColor scaled(const QColor& c, qreal f) {
-    return QColor::fromRgbF(std::clamp(c.redF() * f, 0.0, 1.0), std::clamp(c.greenF() * f, 0.0, 1.0),
+    return QColor::fromRgbF(std::clamp(c.redF() * f, 0.0, 1.0),
+                            std::clamp(c.greenF() * f, 0.0, 1.0),
                             std::clamp(c.blueF() * f, 0.0, 1.0));
 }
 
@@ -154,12 +156,13 @@ QImage parquet() {
         // Grain: long thin lines that waver along the strip.
         const qreal wave = figure.at(x, y) * 6;
         const qreal lines = 0.5 + 0.5 * std::sin((side * 2.2 + wave) * 1.3 + along * 0.02);
-        qreal f = tone * (0.86 + 0.12 * lines + 0.1 * (grainAlong.at(across ? x / 4.0 : x, across ? y : y / 4.0) - 0.5));
+        qreal f = tone * (0.86 + 0.12 * lines +
+                          0.1 * (grainAlong.at(across ? x / 4.0 : x, across ? y : y / 4.0) - 0.5));
         if (inStrip == 0) {
-            f *= 0.62;  // the joint between strips
+            f *= 0.62; // the joint between strips
         }
         if ((across ? inX : inY) == 0) {
-            f *= 0.55;  // the joint between blocks
+            f *= 0.55; // the joint between blocks
         }
         return scaled(oak, f);
     });
@@ -229,7 +232,8 @@ QImage drawTableBackground(int number) {
 void addTableBackgrounds(ResourceSet& resources) {
     resources.setSection(QStringLiteral("Backgrounds (tiled 2 x 2)"));
     for (const int number : kBackgroundNumbers) {
-        resources.addBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')), drawTableBackground(number));
+        resources.addBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')),
+                            drawTableBackground(number));
     }
 }
 

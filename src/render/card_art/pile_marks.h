@@ -1,23 +1,25 @@
 #pragma once
 
-#include "card_outline.h"
+#include "render/card_art/card_outline.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
-namespace vellomir::tools {
-
-class ResourceSet;
+namespace vellomir::art {
 
 // Suffixes of the empty-pile marks "W" + size + suffix.
 QStringList markSuffixes();
-QImage drawPileMark(const CardSize& size, const QString& suffix);
+QImage drawPileMark(const CardSize& size, const QString& suffix, qreal pixelRatio = 1);
 
 // The shadow strips under a carried card (white is see-through): the first
 // lies right of the card, the second below it.
 inline constexpr int kShadowOffset = 9;
 QImage drawShadowPiece(const CardSize& size, int which);
+// The same strips for carried cards `width` by `height` (one card, or a run)
+// as a soft shadow: premultiplied alpha, darkest along the cards, fading out
+// to nothing at the shadow's edge and its rounded corners.
+QImage drawSoftShadowPiece(int width, int height, int which);
 
 // The raised edges of a deep pile (pure blue is see-through): the first is
 // the vertical strip at the pile's right, the second the horizontal strip at
@@ -26,8 +28,6 @@ QImage drawShadowPiece(const CardSize& size, int which);
 inline constexpr int kMaxDepth = 15;
 QImage drawBorderPiece(const CardSize& size, int which);
 
-void addPileMarks(ResourceSet& resources);
 // The shadow and border pieces of every size.
-void addPieces(ResourceSet& resources);
 
-} // namespace vellomir::tools
+} // namespace vellomir::art

@@ -1,32 +1,46 @@
-#include "card_faces.h"
+#include "render/card_art/card_faces.h"
 
-#include "court_cards.h"
-#include "resource_set.h"
+#include "render/card_art/court_cards.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 namespace {
 
 // Where everything sits on a face of one size and set.
 struct FaceLayout {
-    QRectF rank;       // the corner rank, top left
-    QRectF suit;       // the corner suit under it (beside it on the smallest size)
-    qreal pen;         // stroke of the rank letters
-    qreal pipLeft;     // centre of the left pip column
-    qreal pipTop;      // centre of the top pip row
+    QRectF rank;   // the corner rank, top left
+    QRectF suit;   // the corner suit under it (beside it on the smallest size)
+    qreal pen;     // stroke of the rank letters
+    qreal pipLeft; // centre of the left pip column
+    qreal pipTop;  // centre of the top pip row
     qreal pipRight;
     qreal pipBottom;
     QSizeF pip;
     QSizeF ace;
-    QRectF frame;      // the court picture
-    QRectF bigSuit;    // the smallest size: one large suit
+    QRectF frame;   // the court picture
+    QRectF bigSuit; // the smallest size: one large suit
 };
 
-FaceLayout layoutOf(const CardSize& size, CardSet set) {
+// The index of fitted cards drawn from the big design: shorter, so that a
+// fan may close up to a step of 14.5 % of the card height and still show
+// each rank, and with heavier strokes that stay bold when the card is large.
+void useLargeIndex(FaceLayout& l, bool bold) {
+    if (bold) {
+        l.rank = {1.5, 2.0, 12.0, 11.5};
+        l.suit = {2.0, 15.0, 11.0, 10.5};
+        l.pen = 2.6;
+    } else {
+        l.rank = {2.0, 2.5, 11.0, 10.5};
+        l.suit = {2.5, 14.5, 10.0, 10.0};
+        l.pen = 2.1;
+    }
+}
+
+FaceLayout layoutOf(const CardSize& size, CardSet set, bool largeIndex = false) {
     const bool bold = set == CardSet::Bold;
     FaceLayout l{};
     switch (size.letter) {
@@ -51,6 +65,9 @@ FaceLayout layoutOf(const CardSize& size, CardSet set) {
         l.pipTop = 17.0;
         l.pipBottom = 79.0;
         l.ace = {30.0, 33.0};
+        if (largeIndex) {
+            useLargeIndex(l, bold);
+        }
         break;
     case 'M':
         if (bold) {
@@ -127,10 +144,11 @@ QList<QPointF> pipPlaces(int rank) {
     case 8:
         return {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}};
     case 9:
-        return {{0, 0}, {1, 0}, {0, third}, {1, third}, {0.5, 0.5}, {0, 2 * third}, {1, 2 * third}, {0, 1}, {1, 1}};
+        return {{0, 0},         {1, 0},         {0, third}, {1, third}, {0.5, 0.5},
+                {0, 2 * third}, {1, 2 * third}, {0, 1},     {1, 1}};
     case 10:
-        return {{0, 0},     {1, 0},         {0.5, third / 2}, {0, third}, {1, third},
-                {0, 2 * third}, {1, 2 * third}, {0.5, 1 - third / 2}, {0, 1}, {1, 1}};
+        return {{0, 0},         {1, 0},         {0.5, third / 2},     {0, third}, {1, third},
+                {0, 2 * third}, {1, 2 * third}, {0.5, 1 - third / 2}, {0, 1},     {1, 1}};
     default:
         return {};
     }
@@ -160,8 +178,9 @@ void drawBothIndices(QPainter& painter, const CardSize& size, const FaceLayout& 
 
 void drawPips(QPainter& painter, const FaceLayout& l, const CardSize& size, Suit suit, int rank) {
     if (rank == 1) {
-        const QRectF box(QPointF(size.width / 2.0 - l.ace.width() / 2, size.height / 2.0 - l.ace.height() / 2),
-                         l.ace);
+        const QRectF box(
+            QPointF(size.width / 2.0 - l.ace.width() / 2, size.height / 2.0 - l.ace.height() / 2),
+            l.ace);
         drawSuit(painter, suit, box);
         if (suit == Suit::Spades) {
             // The ace of spades carries an ornament ring, as it always has.
@@ -175,7 +194,8 @@ void drawPips(QPainter& painter, const FaceLayout& l, const CardSize& size, Suit
     for (const QPointF& place : pipPlaces(rank)) {
         const qreal cx = l.pipLeft + (l.pipRight - l.pipLeft) * place.x();
         const qreal cy = l.pipTop + (l.pipBottom - l.pipTop) * place.y();
-        const QRectF box(cx - l.pip.width() / 2, cy - l.pip.height() / 2, l.pip.width(), l.pip.height());
+        const QRectF box(cx - l.pip.width() / 2, cy - l.pip.height() / 2, l.pip.width(),
+                         l.pip.height());
         drawSuit(painter, suit, box, place.y() > 0.5);
     }
 }
@@ -186,20 +206,24 @@ QString setNumber(CardSet set) {
     return set == CardSet::Bold ? QStringLiteral("003") : QStringLiteral("001");
 }
 
-QImage drawFace(const CardSize& size, CardSet set, Suit suit, int rank) {
-    QImage card = blankCard(size);
-    const FaceLayout l = layoutOf(size, set);
+QImage drawFace(const CardSize& cardSize, CardSet set, Suit suit, int rank, qreal pixelRatio) {
+    QImage card = blankCard(cardSize, Qt::white, pixelRatio);
+    const Design design = designFor(cardSize);
+    const CardSize& size = design.base;
+    const FaceLayout l = layoutOf(size, set, design.largeIndex);
     QPainter painter;
     beginPainter(painter, card);
+    painter.scale(design.scaleX, design.scaleY);
     if (size.small()) {
         // Too small for pips: the rank and suit side by side at the top, so
         // that a fanned pile still shows both, and one large suit below.
-        drawStrokeText(painter, rankText(rank), l.rank.adjusted(0, 0, rank == 10 ? 2.5 : 0, 0), inkOf(suit),
-                       l.pen, Qt::AlignHCenter);
+        drawStrokeText(painter, rankText(rank), l.rank.adjusted(0, 0, rank == 10 ? 2.5 : 0, 0),
+                       inkOf(suit), l.pen, Qt::AlignHCenter);
         drawSuit(painter, suit, l.suit);
         if (rank >= 11) {
             // A gold band tells the courts apart from the number cards.
-            painter.fillRect(QRectF(2, l.bigSuit.top() - 2.5, size.width - 4, 1.5), QColor(226, 176, 40));
+            painter.fillRect(QRectF(2, l.bigSuit.top() - 2.5, size.width - 4, 1.5),
+                             QColor(226, 176, 40));
         }
         drawSuit(painter, suit, l.bigSuit);
     } else {
@@ -215,10 +239,13 @@ QImage drawFace(const CardSize& size, CardSet set, Suit suit, int rank) {
     return card;
 }
 
-QImage drawJoker(const CardSize& size) {
-    QImage card = blankCard(size);
+QImage drawJoker(const CardSize& cardSize, qreal pixelRatio) {
+    QImage card = blankCard(cardSize, Qt::white, pixelRatio);
+    const Design design = designFor(cardSize);
+    const CardSize& size = design.base;
     QPainter painter;
     beginPainter(painter, card);
+    painter.scale(design.scaleX, design.scaleY);
     const FaceLayout l = layoutOf(size, CardSet::Classic);
     if (size.small()) {
         // Too small for the jester: a star in the corner and his cap.
@@ -263,9 +290,10 @@ QImage drawJoker(const CardSize& size) {
             }
             const QString word = QStringLiteral("JOKER");
             for (int i = 0; i < word.size(); ++i) {
-                const QRectF box(l.rank.left(), l.rank.top() + i * step, l.rank.width(), letter + 1.5);
-                drawStrokeText(painter, word.mid(i, 1), box, kRedInk, size.letter == 'B' ? 1.4 : 1.2,
-                               Qt::AlignHCenter);
+                const QRectF box(l.rank.left(), l.rank.top() + i * step, l.rank.width(),
+                                 letter + 1.5);
+                drawStrokeText(painter, word.mid(i, 1), box, kRedInk,
+                               size.letter == 'B' ? 1.4 : 1.2, Qt::AlignHCenter);
             }
             painter.restore();
         }
@@ -287,22 +315,4 @@ QImage drawFaceSheet(const CardSize& size, CardSet set, Suit suit) {
     return sheet;
 }
 
-void addCardFaces(ResourceSet& resources) {
-    static const char kSuitLetters[] = {'H', 'D', 'C', 'S'};
-    for (const CardSet set : kCardSets) {
-        for (const CardSize& size : kCardSizes) {
-            resources.setSection(QStringLiteral("Faces %1, size %2").arg(setNumber(set), size.name()));
-            for (int s = 0; s < 4; ++s) {
-                const QString name = QStringLiteral("C") + size.name() + setNumber(set) +
-                                     QChar::fromLatin1(kSuitLetters[s]);
-                resources.addBitmap(name, drawFaceSheet(size, set, kSuits[s]));
-            }
-        }
-    }
-    resources.setSection(QStringLiteral("Jokers"));
-    for (const CardSize& size : kCardSizes) {
-        resources.addBitmap(QStringLiteral("JOKER_") + size.name(), drawJoker(size));
-    }
-}
-
-} // namespace vellomir::tools
+} // namespace vellomir::art

@@ -1,4 +1,4 @@
-#include "court_cards.h"
+#include "render/card_art/court_cards.h"
 
 #include <QPainterPath>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <functional>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 namespace {
 
 // The traditional court palette.
@@ -56,7 +56,8 @@ public:
         m_p.setPen(p);
         m_p.drawLine(QPointF(u1, v1), QPointF(u2, v2));
     }
-    void ellipse(qreal cu, qreal cv, qreal ru, qreal rv, const QColor& colour, bool outline = true) {
+    void ellipse(qreal cu, qreal cv, qreal ru, qreal rv, const QColor& colour,
+                 bool outline = true) {
         QPainterPath p;
         p.addEllipse(QPointF(cu, cv), ru, rv);
         fill(p, colour, outline);
@@ -110,7 +111,8 @@ void drawRobe(Half& h, const Robe& robe, Trim trim) {
     if (trim == Trim::Stripes) {
         // The jack's doublet: stripes of the second colour.
         for (qreal u : {0.14, 0.26, 0.74, 0.86}) {
-            h.fill(polygon({{u - 0.03, 0.74}, {u + 0.03, 0.72}, {u + 0.05, 1.0}, {u - 0.05, 1.0}}), robe.band, false);
+            h.fill(polygon({{u - 0.03, 0.74}, {u + 0.03, 0.72}, {u + 0.05, 1.0}, {u - 0.05, 1.0}}),
+                   robe.band, false);
         }
     } else if (trim == Trim::Pearls) {
         // The queen's gown is strewn with small gold flowers.
@@ -186,7 +188,12 @@ void drawKing(Half& h, const Robe& robe) {
     h.fill(polygon({{0.38, 0.36}, {0.40, 0.46}, {0.37, 0.50}, {0.35, 0.40}}), hair);
     h.fill(polygon({{0.62, 0.36}, {0.60, 0.46}, {0.63, 0.50}, {0.65, 0.40}}), hair);
     // Crown: a band with three points, each tipped with a pearl.
-    h.fill(polygon({{0.36, 0.34}, {0.36, 0.19}, {0.43, 0.27}, {0.5, 0.16}, {0.57, 0.27}, {0.64, 0.19},
+    h.fill(polygon({{0.36, 0.34},
+                    {0.36, 0.19},
+                    {0.43, 0.27},
+                    {0.5, 0.16},
+                    {0.57, 0.27},
+                    {0.64, 0.19},
                     {0.64, 0.34}}),
            kCourtGold);
     h.line(0.36, 0.30, 0.64, 0.30, kOutline, 0.6);
@@ -210,7 +217,8 @@ void drawQueen(Half& h, const Robe& robe) {
     h.line(0.80, 1.0, 0.82, 0.56, QColor(40, 120, 50), 1.2);
     for (int i = 0; i < 5; ++i) {
         const qreal a = i * 2 * M_PI / 5;
-        h.ellipse(0.82 + 0.045 * std::cos(a), 0.52 + 0.045 * std::sin(a), 0.035, 0.035, kCourtRed, false);
+        h.ellipse(0.82 + 0.045 * std::cos(a), 0.52 + 0.045 * std::sin(a), 0.035, 0.035, kCourtRed,
+                  false);
     }
     h.ellipse(0.82, 0.52, 0.025, 0.025, kCourtGold, false);
     drawRobe(h, robe, Trim::Pearls);
@@ -246,7 +254,8 @@ void drawQueen(Half& h, const Robe& robe) {
 void drawJack(Half& h, const Robe& robe) {
     // A staff with a leaf-shaped head.
     h.line(0.86, 1.0, 0.86, 0.40, QColor(130, 90, 50), 1.4);
-    h.fill(polygon({{0.86, 0.22}, {0.91, 0.34}, {0.86, 0.42}, {0.81, 0.34}}), QColor(160, 166, 180));
+    h.fill(polygon({{0.86, 0.22}, {0.91, 0.34}, {0.86, 0.42}, {0.81, 0.34}}),
+           QColor(160, 166, 180));
     drawRobe(h, robe, Trim::Stripes);
     h.zoom(1.25, 0.5, 0.66);
     drawFace(h, false);
@@ -295,7 +304,8 @@ void drawDoubleEnded(QPainter& painter, const QRectF& frame, const QColor& ink,
     painter.setPen(QPen(kCourtGold, 1.0));
     painter.drawRect(frame.adjusted(1.5, 1.5, -1.5, -1.5));
     painter.setPen(QPen(ink, 0.8));
-    painter.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+    painter.drawLine(QPointF(frame.left(), frame.center().y()),
+                     QPointF(frame.right(), frame.center().y()));
     painter.restore();
 }
 
@@ -343,7 +353,8 @@ void drawJesterPicture(QPainter& painter, const QRectF& frame) {
         body.cubicTo(0.82, 0.72, 0.92, 0.80, 0.94, 1.0);
         body.closeSubpath();
         h.fill(body, kCourtRed);
-        h.fill(polygon({{0.5, 0.70}, {0.66, 0.70}, {0.80, 0.76}, {0.90, 1.0}, {0.5, 1.0}}), kCourtGold);
+        h.fill(polygon({{0.5, 0.70}, {0.66, 0.70}, {0.80, 0.76}, {0.90, 1.0}, {0.5, 1.0}}),
+               kCourtGold);
         for (int i = 0; i < 7; ++i) {
             const qreal u = 0.30 + i * 0.0667;
             h.ellipse(u, 0.70, 0.045, 0.035, Qt::white);
@@ -370,4 +381,4 @@ void drawJesterPicture(QPainter& painter, const QRectF& frame) {
     });
 }
 
-} // namespace vellomir::tools
+} // namespace vellomir::art

@@ -1,11 +1,11 @@
-#include "paint_kit.h"
+#include "render/card_art/paint_kit.h"
 
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 namespace {
 
 // Suit outlines in a unit square, drawn as a pip stands: point or stem down.
@@ -242,7 +242,8 @@ void drawSuit(QPainter& painter, Suit suit, const QRectF& box, bool upsideDown) 
     drawSuit(painter, suit, box, inkOf(suit), upsideDown);
 }
 
-void drawSuit(QPainter& painter, Suit suit, const QRectF& box, const QColor& colour, bool upsideDown) {
+void drawSuit(QPainter& painter, Suit suit, const QRectF& box, const QColor& colour,
+              bool upsideDown) {
     QPainterPath path = suitPath(suit, box);
     if (upsideDown) {
         QTransform t;
@@ -314,7 +315,8 @@ quint32 Dice::next() {
 }
 
 TileNoise::TileNoise(int period, int cell, quint32 seed)
-    : m_cells(std::max(1, period / cell)), m_cell(static_cast<qreal>(period) / std::max(1, period / cell)) {
+    : m_cells(std::max(1, period / cell)),
+      m_cell(static_cast<qreal>(period) / std::max(1, period / cell)) {
     Dice dice(seed);
     m_values.resize(m_cells * m_cells);
     for (qreal& v : m_values) {
@@ -357,7 +359,8 @@ qreal TileFractal::at(qreal x, qreal y) const {
 
 QColor mix(const QColor& a, const QColor& b, qreal t) {
     t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+                            a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
@@ -385,4 +388,4 @@ QImage flattenOnMask(const QImage& image, const QColor& mask, const QColor& matt
     return out;
 }
 
-} // namespace vellomir::tools
+} // namespace vellomir::art

@@ -7,7 +7,7 @@
 #include <QRectF>
 #include <QString>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 
 enum class Suit { Hearts, Diamonds, Clubs, Spades };
 
@@ -92,4 +92,4 @@ QColor mix(const QColor& a, const QColor& b, qreal t);
 // make one colour transparent.
 QImage flattenOnMask(const QImage& image, const QColor& mask, const QColor& matte);
 
-} // namespace vellomir::tools
+} // namespace vellomir::art

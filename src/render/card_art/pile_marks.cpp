@@ -1,14 +1,14 @@
-#include "pile_marks.h"
+#include "render/card_art/pile_marks.h"
 
-#include "paint_kit.h"
-#include "resource_set.h"
+#include "render/card_art/paint_kit.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 namespace {
 
 const QColor kMarkLine(255, 255, 255, 170);
@@ -17,16 +17,16 @@ const QColor kMarkSign(255, 255, 255, 190);
 
 // The rank a mark stands for, or an empty string.
 QString rankOfMark(const QString& suffix) {
-    static const QStringList suffixes = {QStringLiteral("010"), QStringLiteral("012"), QStringLiteral("013"),
-                                         QStringLiteral("014"), QStringLiteral("015"), QStringLiteral("016"),
-                                         QStringLiteral("017"), QStringLiteral("018"), QStringLiteral("019"),
-                                         QStringLiteral("020"), QStringLiteral("006"), QStringLiteral("003"),
-                                         QStringLiteral("011")};
-    static const QStringList ranks = {QStringLiteral("A"),  QStringLiteral("2"), QStringLiteral("3"),
-                                      QStringLiteral("4"),  QStringLiteral("5"), QStringLiteral("6"),
-                                      QStringLiteral("7"),  QStringLiteral("8"), QStringLiteral("9"),
-                                      QStringLiteral("10"), QStringLiteral("J"), QStringLiteral("Q"),
-                                      QStringLiteral("K")};
+    static const QStringList suffixes = {
+        QStringLiteral("010"), QStringLiteral("012"), QStringLiteral("013"), QStringLiteral("014"),
+        QStringLiteral("015"), QStringLiteral("016"), QStringLiteral("017"), QStringLiteral("018"),
+        QStringLiteral("019"), QStringLiteral("020"), QStringLiteral("006"), QStringLiteral("003"),
+        QStringLiteral("011")};
+    static const QStringList ranks = {
+        QStringLiteral("A"), QStringLiteral("2"),  QStringLiteral("3"), QStringLiteral("4"),
+        QStringLiteral("5"), QStringLiteral("6"),  QStringLiteral("7"), QStringLiteral("8"),
+        QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("J"), QStringLiteral("Q"),
+        QStringLiteral("K")};
     const int i = suffixes.indexOf(suffix);
     return i < 0 ? QString() : ranks[i];
 }
@@ -64,10 +64,13 @@ QStringList markSuffixes() {
     return list;
 }
 
-QImage drawPileMark(const CardSize& size, const QString& suffix) {
-    QImage mark = newImage(size.width, size.height);
+QImage drawPileMark(const CardSize& cardSize, const QString& suffix, qreal pixelRatio) {
+    QImage mark = blankCard(cardSize, Qt::transparent, pixelRatio);
+    const Design design = designFor(cardSize);
+    const CardSize& size = design.base;
     QPainter p;
     beginPainter(p, mark);
+    p.scale(design.scaleX, design.scaleY);
     const qreal radius = size.small() ? 2 : 4;
     const QRectF slot(0.5, 0.5, size.width - 1, size.height - 1);
     p.setPen(QPen(kMarkLine, 1));
@@ -75,7 +78,7 @@ QImage drawPileMark(const CardSize& size, const QString& suffix) {
     p.drawRoundedRect(slot, radius, radius);
 
     const QPointF c(size.width / 2.0, size.height / 2.0);
-    const qreal unit = size.width / 71.0;  // 1 on the largest cards
+    const qreal unit = size.width / 71.0; // 1 on the largest cards
     const QString rank = rankOfMark(suffix);
     if (!rank.isEmpty()) {
         const qreal h = size.small() ? 14 : std::round(size.height * 0.34);
@@ -90,12 +93,13 @@ QImage drawPileMark(const CardSize& size, const QString& suffix) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 150));
         p.drawRoundedRect(slot.adjusted(1, 1, -1, -1), radius, radius);
-        drawRedealArrow(p, c + QPointF(unit, unit), 15 * unit + (size.small() ? 1.5 : 0), QColor(20, 110, 20),
-                        size.small() ? 1.6 : 4.5 * unit);
+        drawRedealArrow(p, c + QPointF(unit, unit), 15 * unit + (size.small() ? 1.5 : 0),
+                        QColor(20, 110, 20), size.small() ? 1.6 : 4.5 * unit);
     } else if (suffix == QLatin1String("008")) {
         // No deal left: a red cross.
         const qreal r = 13 * unit + (size.small() ? 2 : 0);
-        p.setPen(QPen(QColor(235, 70, 60, 230), size.small() ? 2.0 : 5.0 * unit, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(235, 70, 60, 230), size.small() ? 2.0 : 5.0 * unit, Qt::SolidLine,
+                      Qt::RoundCap));
         p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
         p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
     } else if (suffix == QLatin1String("021")) {
@@ -171,11 +175,48 @@ QImage drawShadowPiece(const CardSize& size, int which) {
             const int fromLeft = std::min(cx - shadow.left(), shadow.right() - cx);
             const int fromTop = std::min(cy - shadow.top(), shadow.bottom() - cy);
             if (fromLeft + fromTop < 2) {
-                continue;  // the rounded corner
+                continue; // the rounded corner
             }
             if ((cx + cy) % 2 == 0) {
                 piece.setPixel(x, y, qRgb(0, 0, 0));
             }
+        }
+    }
+    return piece;
+}
+
+QImage drawSoftShadowPiece(int width, int height, int which) {
+    // Same geometry as the chequered pieces; each pixel's darkness follows its
+    // distance from the shadow's outer edges.
+    constexpr qreal kDarkest = 0.42;
+    constexpr qreal kFade = 5.0;
+    const int s = kShadowOffset;
+    const int w = std::max(1, width);
+    const int h = std::max(1, height);
+    const QPoint origin = which == 1 ? QPoint(w, s - 2) : QPoint(s - 1, h);
+    const QSize extent = which == 1 ? QSize(s, h + 2) : QSize(w + 1, s);
+    QImage piece(extent, QImage::Format_ARGB32_Premultiplied);
+    piece.fill(Qt::transparent);
+    const QRectF shadow(s - 1, s - 1, w, h);
+    for (int y = 0; y < extent.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
+        for (int x = 0; x < extent.width(); ++x) {
+            const qreal cx = origin.x() + x + 0.5;
+            const qreal cy = origin.y() + y + 0.5;
+            if (cx < w && cy < h) {
+                continue; // under the card itself
+            }
+            // Distance inside the shadow's edge, with a rounded corner.
+            const qreal dx = std::min(cx - shadow.left(), shadow.right() - cx);
+            const qreal dy = std::min(cy - shadow.top(), shadow.bottom() - cy);
+            if (dx <= 0 || dy <= 0) {
+                continue;
+            }
+            const qreal inX = std::min(dx, kFade) / kFade;
+            const qreal inY = std::min(dy, kFade) / kFade;
+            const qreal t = inX * inY;
+            const int alpha = static_cast<int>(std::lround(255 * kDarkest * t * t * (3 - 2 * t)));
+            line[x] = qRgba(0, 0, 0, alpha);
         }
     }
     return piece;
@@ -216,27 +257,4 @@ QImage drawBorderPiece(const CardSize& size, int which) {
     return piece;
 }
 
-void addPileMarks(ResourceSet& resources) {
-    for (const CardSize& size : kCardSizes) {
-        resources.setSection(QStringLiteral("Pile marks, size %1").arg(size.name()));
-        for (const QString& suffix : markSuffixes()) {
-            resources.addBitmap(QStringLiteral("W") + size.name() + suffix, drawPileMark(size, suffix));
-        }
-    }
-}
-
-void addPieces(ResourceSet& resources) {
-    resources.setSection(QStringLiteral("Shadow and border pieces"));
-    for (const CardSize& size : kCardSizes) {
-        for (int which = 1; which <= 2; ++which) {
-            resources.addBitmap(QStringLiteral("SHADOW_%1%2").arg(size.name()).arg(which),
-                                drawShadowPiece(size, which));
-        }
-        for (int which = 1; which <= 2; ++which) {
-            resources.addBitmap(QStringLiteral("3D_BORDER_%1%2").arg(size.name()).arg(which),
-                                drawBorderPiece(size, which));
-        }
-    }
-}
-
-} // namespace vellomir::tools
+} // namespace vellomir::art

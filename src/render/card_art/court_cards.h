@@ -1,11 +1,11 @@
 #pragma once
 
-#include "paint_kit.h"
+#include "render/card_art/paint_kit.h"
 
 #include <QPainter>
 #include <QRectF>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 
 // Draws the framed, double-ended picture of a jack (11), queen (12) or king
 // (13) into `frame`: a half figure in the top half and the same figure turned
@@ -15,4 +15,4 @@ void drawCourtPicture(QPainter& painter, const QRectF& frame, Suit suit, int ran
 // The jester of the joker, double-ended the same way.
 void drawJesterPicture(QPainter& painter, const QRectF& frame);
 
-} // namespace vellomir::tools
+} // namespace vellomir::art

@@ -1,7 +1,6 @@
-#include "card_backs.h"
+#include "render/card_art/card_backs.h"
 
-#include "paint_kit.h"
-#include "resource_set.h"
+#include "render/card_art/paint_kit.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,7 +9,7 @@
 
 #include <cmath>
 
-namespace vellomir::tools {
+namespace vellomir::art {
 namespace {
 
 // Every design is drawn in a space 100 wide and 135 high (the card's
@@ -27,7 +26,8 @@ QPen thin(const QColor& colour, qreal width) {
 
 // Woven strips: in each cell either the across or the down strip lies on
 // top, alternating like a chequer board, each strip shaded to look round.
-void drawWeave(QPainter& p, const QColor& across, const QColor& down, const QColor& gap, qreal cell, qreal angle) {
+void drawWeave(QPainter& p, const QColor& across, const QColor& down, const QColor& gap, qreal cell,
+               qreal angle) {
     p.fillRect(QRectF(0, 0, kDesignWidth, kDesignHeight), gap);
     p.save();
     p.translate(kDesignWidth / 2, kDesignHeight / 2);
@@ -35,8 +35,10 @@ void drawWeave(QPainter& p, const QColor& across, const QColor& down, const QCol
     const qreal reach = 100;
     const qreal band = cell * 0.78;
     for (int layer = 0; layer < 2; ++layer) {
-        for (int i = -static_cast<int>(reach / cell) - 1; i <= static_cast<int>(reach / cell) + 1; ++i) {
-            for (int j = -static_cast<int>(reach / cell) - 1; j <= static_cast<int>(reach / cell) + 1; ++j) {
+        for (int i = -static_cast<int>(reach / cell) - 1; i <= static_cast<int>(reach / cell) + 1;
+             ++i) {
+            for (int j = -static_cast<int>(reach / cell) - 1;
+                 j <= static_cast<int>(reach / cell) + 1; ++j) {
                 const bool acrossOnTop = ((i + j) % 2 + 2) % 2 == 0;
                 // Draw the under strips first, then the over strips.
                 const bool drawAcross = (layer == 0) != acrossOnTop;
@@ -180,7 +182,8 @@ void designRoses(QPainter& p) {
     p.fillRect(QRectF(0, 0, kDesignWidth, kDesignHeight), QColor(18, 52, 30));
     Dice dice(14);
     // Leaves first, then the blooms over them.
-    const QPointF blooms[] = {{28, 26}, {74, 40}, {40, 70}, {78, 98}, {24, 112}, {58, 124}, {90, 8}, {8, 60}};
+    const QPointF blooms[] = {{28, 26},  {74, 40},  {40, 70}, {78, 98},
+                              {24, 112}, {58, 124}, {90, 8},  {8, 60}};
     for (const QPointF& c : blooms) {
         for (int i = 0; i < 3; ++i) {
             p.save();
@@ -235,7 +238,8 @@ void designTropicalFish(QPainter& p) {
     p.setBrush(QColor(250, 160, 120));
     p.drawEllipse(QPointF(78, 134), 16, 8);
     // Fish: a body, a tail and stripes.
-    const auto fish = [&p](QPointF c, qreal s, bool left, const QColor& body, const QColor& stripe) {
+    const auto fish = [&p](QPointF c, qreal s, bool left, const QColor& body,
+                           const QColor& stripe) {
         p.save();
         p.translate(c);
         p.scale(left ? -s : s, s);
@@ -268,7 +272,8 @@ void designTropicalFish(QPainter& p) {
     fish({72, 100}, 0.9, true, QColor(255, 200, 30), QColor(30, 30, 40));
     p.setBrush(Qt::NoBrush);
     p.setPen(thin(QColor(220, 245, 255), 0.7));
-    for (const QPointF& b : {QPointF(52, 20), QPointF(55, 12), QPointF(50, 6), QPointF(86, 44), QPointF(88, 36)}) {
+    for (const QPointF& b :
+         {QPointF(52, 20), QPointF(55, 12), QPointF(50, 6), QPointF(86, 44), QPointF(88, 36)}) {
         p.drawEllipse(b, 1.6, 1.6);
     }
 }
@@ -358,8 +363,8 @@ void designPainting(QPainter& p) {
     p.setClipRect(canvas);
     p.fillRect(canvas, QColor(60, 110, 120));
     Dice dice(1);
-    const QColor waterTones[] = {{70, 120, 160}, {110, 150, 190}, {60, 100, 110}, {140, 130, 190},
-                                 {80, 140, 130}, {170, 190, 210}};
+    const QColor waterTones[] = {{70, 120, 160},  {110, 150, 190}, {60, 100, 110},
+                                 {140, 130, 190}, {80, 140, 130},  {170, 190, 210}};
     for (int i = 0; i < 420; ++i) {
         const qreal x = dice.range(canvas.left() - 4, canvas.right());
         const qreal y = dice.range(canvas.top(), canvas.bottom());
@@ -377,7 +382,8 @@ void designPainting(QPainter& p) {
         p.drawLine(QPointF(x, y), QPointF(x + dice.range(-2, 2), y + dice.range(2, 6)));
     }
     for (int i = 0; i < 16; ++i) {
-        const QPointF c(dice.range(canvas.left(), canvas.right()), dice.range(canvas.top() + 30, canvas.bottom()));
+        const QPointF c(dice.range(canvas.left(), canvas.right()),
+                        dice.range(canvas.top() + 30, canvas.bottom()));
         const qreal r = dice.range(4, 7);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(60, 140, 70, 220));
@@ -423,10 +429,13 @@ void drawDesign(QPainter& p, int number) {
 
 } // namespace
 
-QImage drawBack(const CardSize& size, int number) {
-    QImage card = blankCard(size);
+QImage drawBack(const CardSize& cardSize, int number, qreal pixelRatio) {
+    QImage card = blankCard(cardSize, Qt::white, pixelRatio);
+    const Design design = designFor(cardSize);
+    const CardSize& size = design.base;
     QPainter p;
     beginPainter(p, card);
+    p.scale(design.scaleX, design.scaleY);
     // A thin white margin round the design, as on a printed back. Thin, so
     // that face-down cards fanned a few pixels apart show a strip of their
     // pattern and not only white.
@@ -449,14 +458,4 @@ QImage drawBack(const CardSize& size, int number) {
     return card;
 }
 
-void addCardBacks(ResourceSet& resources) {
-    for (const CardSize& size : kCardSizes) {
-        resources.setSection(QStringLiteral("Backs, size %1").arg(size.name()));
-        for (const int number : kBackNumbers) {
-            resources.addBitmap(QStringLiteral("D%1%2").arg(size.name()).arg(number, 3, 10, QLatin1Char('0')),
-                                drawBack(size, number));
-        }
-    }
-}
-
-} // namespace vellomir::tools
+} // namespace vellomir::art
