@@ -193,6 +193,8 @@ void expectWinningLine(int game, int deal, const std::string& script, std::size_
         ASSERT_EQ(answers[i], "ok") << "game " << game << " move " << i + 1;
     }
     EXPECT_EQ(answers.back(), "won") << "game " << game;
+}
+
 // Main windows of three common sizes and the table area each gives the
 // table (the menu and status bars taken off; the tool bar lies over the
 // table's top margin).
