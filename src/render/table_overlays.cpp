@@ -6,6 +6,7 @@
 #include "app/ini_file.h"
 #include "app/number_text.h"
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "render/card_corners.h"
 #include "render/card_images.h"
 #include "render/pixel_ops.h"
@@ -236,8 +237,10 @@ void TableRenderer::toggleSelectionMark(int card) {
 }
 
 void TableRenderer::invertSelectedCards() {
-    const int family = m_state.params[param::GameType];
-    if (family != 3 && family != 4 && family != 33 && m_state.params[param::SelectionGame] == 0) {
+    using catalogue::GameType;
+    const GameType family = catalogue::gameTypeOf(m_state.params);
+    if (family != GameType::FourteenOut && family != GameType::Pyramid &&
+        family != GameType::MarkOnly && m_state.params[param::SelectionGame] == 0) {
         return;
     }
     const std::string& selection = m_piles->foundation(0);

@@ -1,6 +1,7 @@
 #include "render/table_renderer.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "render/card_corners.h"
 #include "render/card_images.h"
 #include "render/large_image.h"
@@ -680,7 +681,7 @@ TableRenderer::Origin TableRenderer::dealOrigin() const {
     const table::TMainGame& g = m_state.mainGame;
     Origin o;
     o.valid = true;
-    if (m_state.params[param::GameType] == 46) {
+    if (catalogue::isGameType(m_state.params, catalogue::GameType::Gaps)) {
         o.x = -static_cast<int>(1.1 * cardWidth());
         o.y = 0;
         return o;
