@@ -110,6 +110,27 @@ const std::map<int, std::string> kNotWonYet{
     {74, "new in the catalogue; no deal searched yet"},
     {75, "new in the catalogue; no deal searched yet"},
     {76, "new in the catalogue; no deal searched yet"},
+    {77, "new in the catalogue; no deal searched yet"},
+    {78, "new in the catalogue; no deal searched yet"},
+    {79, "new in the catalogue; no deal searched yet"},
+    {80, "new in the catalogue; no deal searched yet"},
+    {81, "new in the catalogue; no deal searched yet"},
+    {82, "new in the catalogue; no deal searched yet"},
+    {83, "new in the catalogue; no deal searched yet"},
+    {84, "new in the catalogue; no deal searched yet"},
+    {85, "new in the catalogue; no deal searched yet"},
+    {86, "new in the catalogue; no deal searched yet"},
+    {90, "new in the catalogue; no deal searched yet"},
+    {91, "new in the catalogue; no deal searched yet"},
+    {92, "new in the catalogue; no deal searched yet"},
+    {93, "new in the catalogue; no deal searched yet"},
+    {94, "new in the catalogue; no deal searched yet"},
+    {95, "new in the catalogue; no deal searched yet"},
+    {96, "new in the catalogue; no deal searched yet"},
+    {97, "new in the catalogue; no deal searched yet"},
+    {98, "new in the catalogue; no deal searched yet"},
+    {99, "new in the catalogue; no deal searched yet"},
+    {100, "new in the catalogue; no deal searched yet"},
 };
 // clang-format on
 
@@ -139,7 +160,7 @@ TEST(CatalogueWins, EveryGameHasAWinningDealOrASaidReason) {
     for (const std::string& line : games.lines) {
         listed.insert(std::stoi(line));
     }
-    ASSERT_EQ(listed.size(), 79U);
+    ASSERT_EQ(listed.size(), 100U);
     for (int game : listed) {
         EXPECT_TRUE(kWinningDeal.contains(game) != kNotWonYet.contains(game)) << "game " << game;
     }
