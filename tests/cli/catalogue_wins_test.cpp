@@ -81,6 +81,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {54, {14, 20000}},
     {55, {1000, 20000}},
     {56, {1137, 20000}},
+    {57, {1411, 20000}},
     {58, {3, 0}},
     {59, {1411, 20000}},
     {62, {2, 0}},
@@ -117,7 +118,6 @@ const std::map<int, RecordedWin> kWinningDeal{
 // the catalogue goes here until a deal of it is won.
 const std::map<int, std::string> kNotWonYet{
     {53, "gave up on deals 1 to 3 at 5000 positions, 1 to 6 with --dig, and 10 to 14 and 20 to 26 at 20000"},
-    {57, "gave up on deals 1 to 3 at 5000 positions and 1000 and 1137 at 20000"},
     {60, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
     {61, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
     {63, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
