@@ -123,16 +123,16 @@ const std::map<int, std::string> kNotWonYet{
     {63, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
     {70, "gave up on deals 1 to 11 at 5000 positions and 1000, 1137 and 1274 at 20000"},
     {72, "gave up on deals 1 to 3 (also with --dig) and 8 to 11 at 5000 positions, and 1000 and 1137 at 20000"},
-    {73, "the solver gave up on deals 1 to 3 at 5000 positions"},
+    {73, "gave up on deals 1 to 3 at 5000 positions, also with --dig"},
     {74, "the solver gave up on deals 1 to 7 at 5000 positions"},
-    {75, "deal 2 proved lost; deals 1 and 3 gave up at 5000 positions"},
+    {75, "deal 2 proved lost; deals 1 and 3 to 8 gave up at 5000 positions"},
     {76, "gave up on deals 1 to 3 at 5000 positions (also with --dig) and 4 to 7 at 20000"},
     {79, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched), 2370 gave up at 20000 positions; Russian Solitaire, its rules, is proved lost on most deals too"},
     {86, "gave up on deals 1 to 3 (also with --dig), 1000 and 1137 at 5000 positions and 4 to 6 at 20000"},
-    {92, "gave up on deals 1 to 3 at 5000 positions (also with --dig) and 4 to 6 at 20000"},
-    {97, "deals 1, 2, 4, 5, 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched); deal 3 and 1959 gave up"},
-    {99, "gave up on deals 1 to 3, 1000 and 1137 at 5000 positions and 4 to 8 at 20000"},
-    {100, "gave up on deals 1 to 3, 1000 and 1137 at 5000 positions; searches of deals 4 and 5 at 20000 ran past 90 s"},
+    {92, "gave up on deals 1 to 3 (also with --dig), 1000, 1137 and 1274 at 5000 positions and 4 to 6 at 20000"},
+    {97, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched, deal 3 at 20000 positions); 1959 gave up"},
+    {99, "gave up on deals 1 to 3, 1000 and 1137 at 5000 positions, 9 to 11 with --dig, and 4 to 8 at 20000"},
+    {100, "gave up on deals 1 to 3, 1000 and 1137 at 5000 positions and 6 to 8 with --dig; searches of deals 4 and 5 at 20000 ran past 90 s"},
 };
 // clang-format on
 
