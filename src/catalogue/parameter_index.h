@@ -73,6 +73,8 @@ inline constexpr int DiscardCards = 367;
 inline constexpr int SolvableGridDeal = 392; // 1: a sliding puzzle is dealt solvable
 inline constexpr int FoundationTakesSuitRun =
     393; // 1: an empty foundation takes a king-to-ace run of one suit
+inline constexpr int KingsToBottom =
+    394; // 1: the deal puts every tableau's kings under its other cards
 inline constexpr int ExpectedDuration = 395;
 inline constexpr int RulesDifficulty = 396;
 inline constexpr int SkillNeeded = 397;

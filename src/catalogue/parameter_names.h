@@ -135,6 +135,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(ReserveStartFace, PerReserve, -3, 108),
     VELLOMIR_PARAMETER(SolvableGridDeal, Single, 0, 1),
     VELLOMIR_PARAMETER(FoundationTakesSuitRun, Single, 0, 1),
+    VELLOMIR_PARAMETER(KingsToBottom, Single, 0, 1),
     VELLOMIR_PARAMETER(ExpectedDuration, Single, 0, 2),
     VELLOMIR_PARAMETER(RulesDifficulty, Single, 0, 2),
     VELLOMIR_PARAMETER(SkillNeeded, Single, 0, 4),

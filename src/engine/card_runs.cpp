@@ -105,6 +105,9 @@ bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int car
     const std::vector<int> run = runFrom(state, card);
     const int i = tableauIndex;
     for (std::size_t k = 1; k < run.size(); ++k) {
+        if (!state.cards.isFaceUp(run[k])) {
+            return false; // a face-down card never moves as part of a run
+        }
         PlacementQuery pair;
         pair.below = run[k - 1];
         pair.moving = run[k];

@@ -8,6 +8,7 @@
 #include "table/deal_preparation.h"
 #include "table/deal_queue.h"
 #include "table/deal_services.h"
+#include "table/kings_to_bottom.h"
 #include "table/pile_counts.h"
 #include "table/post_deal_arrangement.h"
 #include "table/program_state.h"
@@ -308,6 +309,7 @@ DealOutcome distributeDeal(ProgramState& state, const std::vector<int>& dealArra
 
     arrangeAfterDeal(state, deck, services, outcome.setAside);
     makeGridSolvable(state);
+    moveKingsToBottom(state);
 
     outcome.undealt = deck.cards();
     services.scoreDealtPosition(state);

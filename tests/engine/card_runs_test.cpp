@@ -67,6 +67,23 @@ TEST(RunCheck, PairsFollowTheTableauRuleOrTheSuit) {
     EXPECT_FALSE(runCheck(t.state, t.frontend, card("9C"), 1));
 }
 
+// Athena deals face down and face up in turn: a face-up card under a
+// face-down one never moves with it, even when their ranks and colours fit.
+TEST(RunCheck, AFaceDownCardNeverMovesInARun) {
+    Table t;
+    t.tableauRule(1, 3, 0, -1).param(param::FoundationBaseRank, 1).param(param::RunCheck, 1);
+    t.tableau(0, {"9C", "8H", "7S"});
+    t.state.cards.setFaceUp(card("8H"), false);
+    EXPECT_FALSE(runCheck(t.state, t.frontend, card("9C"), 1));
+    EXPECT_TRUE(runCheck(t.state, t.frontend, card("7S"), 1));
+    t.param(param::RunCheck, 10);
+    t.tableau(0, {"9C", "8C", "7C"});
+    t.state.cards.setFaceUp(card("8C"), false);
+    EXPECT_FALSE(runCheck(t.state, t.frontend, card("9C"), 1));
+    t.state.cards.setFaceUp(card("8C"), true);
+    EXPECT_TRUE(runCheck(t.state, t.frontend, card("9C"), 1));
+}
+
 TEST(RunSizeLimit, FreeCellsAndFreeTableaus) {
     // Three reserves, one of them taken: two free cells.
     Table t(4, 4, 3);

@@ -175,6 +175,38 @@ TEST(PutThemInOrder, EveryDealOfTheSquaresCanBePutInOrder) {
     }
 }
 
+// Baker's Dozen (game 77) deals as Portuguese Solitaire (game 15), the same
+// thirteen piles of four, and then moves each pile's kings under its other
+// cards, each group keeping its order.
+TEST(BakersDozen, TheDealPutsEachPilesKingsUnderItsOtherCards) {
+    constexpr int kKing = 13;
+    for (int k = 0; k < 20; ++k) {
+        const std::string number = std::to_string(1000000000000LL + 7919LL * k);
+        const auto bakers = deal(77, number);
+        const auto plain = deal(15, number);
+        EXPECT_EQ(cardsOnTable(*bakers->state).size(), 52u) << "deal " << number;
+        for (int t = 0; t < 13; ++t) {
+            std::vector<int> expected;
+            for (bool kings : {true, false}) {
+                const std::string& pile = plain->state->piles.tableau(t);
+                for (int i = 0; i < table::cardCount(pile); ++i) {
+                    const int card = table::cardAt(pile, i);
+                    if ((table::rankOf(card) == kKing) == kings) {
+                        expected.push_back(card);
+                    }
+                }
+            }
+            std::vector<int> dealt;
+            const std::string& pile = bakers->state->piles.tableau(t);
+            for (int i = 0; i < table::cardCount(pile); ++i) {
+                dealt.push_back(table::cardAt(pile, i));
+                EXPECT_TRUE(bakers->state->cards.isFaceUp(dealt.back()));
+            }
+            EXPECT_EQ(dealt, expected) << "deal " << number << " tableau " << t + 1;
+        }
+    }
+}
+
 // Citadel (game 19) starts the foundations with the aces and plays every
 // card a foundation takes while the tableaus are dealt.
 TEST(Citadel, TheDealPlaysCardsToTheFoundationsInDealingOrder) {
