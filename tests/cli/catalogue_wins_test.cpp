@@ -231,13 +231,15 @@ constexpr WindowSize kWindows[] = {
     {800, 600, 786, 559}, {1280, 1024, 1266, 983}, {1920, 1080, 1906, 1039}};
 constexpr int kToolBarMargin = 53;
 
-// Yukon and Moosehide move any face-up group, in order or not, so the cards
+// The Yukon family (Yukon, Moosehide, Odessa, Roslin, Double Yukon, Double
+// Russian Solitaire) moves any face-up group, in order or not, so the cards
 // dealt face down turn up under what leaves them and columns grow without a
-// bound: their solver lines build columns of 25 and 28 face-up cards, more
-// than any of these windows holds at the closest step that still shows each
-// index. The vertical scroll bar shows the rest there; dealt, they fit.
+// bound: their solver lines build columns of 25 and more face-up cards, more
+// than the smaller of these windows holds at the closest step that still
+// shows each index. The vertical scroll bar shows the rest there; dealt, they
+// fit.
 bool columnsMayRunOff(int game) {
-    return game == 33 || game == 71;
+    return game == 33 || game == 71 || (game >= 79 && game <= 82);
 }
 
 // Every card of every pile on the table that does not lie wholly inside the
