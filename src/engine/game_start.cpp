@@ -23,9 +23,6 @@ namespace {
 
 using app::field::DealNumber;
 using table::Flag;
-
-// The game chooser's group of all games, alphabetically.
-constexpr int kAllGamesGroup = -30;
 namespace cell = table::cell;
 namespace param = catalogue::param;
 
@@ -181,10 +178,11 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
         return true;
     }
 
-    app::PreferenceFile preferences(state.preferencesPath());
     if (playerChanges) {
         state.settings.write(app::field::UserDefault, playerName);
-        reportWriteFailure(frontend, preferences.write(app::Pref::UserDefault, playerName));
+        if (services.rememberPlayer) {
+            reportWriteFailure(frontend, services.rememberPlayer(playerName));
+        }
         frontend.setCaption(gameCaption(state));
     }
     if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {
@@ -210,11 +208,10 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     StartOptions options;
     options.dealNumberMode = mode;
     const bool started = startGame(state, frontend, options, services);
-    if (remember) {
-        reportWriteFailure(frontend, preferences.writeNumber(app::Pref::Game, gameNumber));
-        reportWriteFailure(frontend, preferences.write(app::Pref::GameName, gameName));
-        reportWriteFailure(frontend,
-                           preferences.writeNumber(app::Pref::GameTreeNum, kAllGamesGroup));
+    if (remember && services.rememberGame) {
+        for (const app::WriteResult& written : services.rememberGame(gameNumber, gameName)) {
+            reportWriteFailure(frontend, written);
+        }
     }
     frontend.setBusyCursor(false);
     return started;
