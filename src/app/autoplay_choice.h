@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/atomic_file.h"
-#include "app/ini_file.h"
+#include "app/preference_table.h"
 
 namespace vellomir::app {
 
@@ -13,11 +13,11 @@ namespace vellomir::app {
 /// the choice for game g, and a text too short to hold it counts as no
 /// choice. Customised games (8000 and above) have their own key "Cust_" and
 /// the number in four digits. Autoplay is on unless the choice is "N".
-bool gameAutoplayChoice(const IniFile& preferences, int gameNumber);
+bool gameAutoplayChoice(const PreferenceFile& preferences, int gameNumber);
 
 /// Stores the choice for a game ("Y" or "N"). A "Games" text that does not
 /// reach past the game's character is first extended with "Y" to g + 10
 /// characters. Negative game numbers (no game) store nothing.
-WriteResult storeGameAutoplayChoice(IniFile& preferences, int gameNumber, bool on);
+WriteResult storeGameAutoplayChoice(PreferenceFile& preferences, int gameNumber, bool on);
 
 } // namespace vellomir::app

@@ -11,13 +11,6 @@
 
 namespace vellomir::app {
 
-/// Sections of the preferences file.
-inline constexpr std::string_view kPreferenceSection = "Preference";
-inline constexpr std::string_view kSettingsSection = "Settings";
-inline constexpr std::string_view kUsersSection = "Users";
-inline constexpr std::string_view kParametersSection = "Parameters";
-inline constexpr std::string_view kShowMessagesSection = "Show_Messages";
-
 /// The advice shown at start-up when the display has 256 colours or fewer.
 inline constexpr std::string_view kAdvice256ColorsKey = "Screen_Under_256_Colors";
 inline constexpr std::string_view kAdvice256ColorsText =

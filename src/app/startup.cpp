@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
 #include "app/data_folder.h"
-#include "app/ini_file.h"
 #include "app/installation_files.h"
+#include "app/preference_table.h"
 #include "app/preferences_load.h"
 #include "app/program_directory.h"
 #include "app/text_placeholders.h"
@@ -121,10 +121,9 @@ bool Program::start() {
     // The start-up sound reads its switches straight from the file; it
     // plays once the first table is shown.
     {
-        const IniFile preferences(m_state.preferencesPath());
-        m_frontend.requestSplashSound(
-            preferences.readText(kPreferenceSection, "Sounds_Enabled", "Y") == "Y",
-            preferences.readText(kPreferenceSection, "Sounds_Splash", "Y") == "Y");
+        const PreferenceFile preferences(m_state.preferencesPath());
+        m_frontend.requestSplashSound(preferences.isYes(Pref::SoundsEnabled),
+                                      preferences.isYes(Pref::SoundsSplash));
     }
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
@@ -143,7 +142,7 @@ bool Program::start() {
     }
 
     {
-        const IniFile preferences(m_state.preferencesPath());
+        const PreferenceFile preferences(m_state.preferencesPath());
         m_window->restoreWindowState(preferences);
     }
     repaintSplash();
@@ -307,11 +306,9 @@ bool Program::initialise() {
         m_frontend.setCursor(m_state.settings.readInt(field::Cursor, 10));
     }
     {
-        const IniFile preferences(m_state.preferencesPath());
-        m_window->setToolBarVisible(
-            preferences.readText(kPreferenceSection, "ToolBar_Visible", "Y") == "Y");
-        m_window->setStatusBarChoice(
-            preferences.readText(kPreferenceSection, "Show_StatusBar", "Y") == "Y", false);
+        const PreferenceFile preferences(m_state.preferencesPath());
+        m_window->setToolBarVisible(preferences.isYes(Pref::ToolBarVisible));
+        m_window->setStatusBarChoice(preferences.isYes(Pref::ShowStatusBar), false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
 
@@ -446,6 +443,16 @@ void Program::attachRenderer() {
     };
     hooks.stopSound = [this] { m_frontend.stopSound(); };
     hooks.scrollBarVisible = [] { return false; };
+    hooks.forgetCustomBackground = [this] {
+        PreferenceFile preferences(m_state.preferencesPath());
+        for (const WriteResult& written : {preferences.write(Pref::CustomizedBackground, ""),
+                                           preferences.writeYesNo(Pref::BackgroundDef, true)}) {
+            if (!written && !written.message.empty()) {
+                m_frontend.showInformation(written.message);
+                break;
+            }
+        }
+    };
     m_renderer =
         std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
     m_drawingTarget =

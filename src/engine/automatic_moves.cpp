@@ -1,7 +1,7 @@
 #include "engine/automatic_moves.h"
 
 #include "app/autoplay_choice.h"
-#include "app/ini_file.h"
+#include "app/preference_table.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/card_runs.h"
@@ -584,7 +584,7 @@ void toggleAutoplay(ProgramState& state, app::Frontend& frontend) {
     }
     if (state.params[param::AutoplayAvailable] != 0 &&
         state.mainGame.cell(table::cell::AutoplayAllGames) == 2) {
-        app::IniFile preferences(state.preferencesPath());
+        app::PreferenceFile preferences(state.preferencesPath());
         const app::WriteResult result = app::storeGameAutoplayChoice(
             preferences, state.settings.readInt(app::field::Game, -1), state.autoplayTicked);
         if (!result.ok) {

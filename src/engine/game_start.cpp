@@ -2,7 +2,7 @@
 
 #include "app/autoplay_choice.h"
 #include "app/frontend.h"
-#include "app/ini_file.h"
+#include "app/preference_table.h"
 #include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
@@ -38,7 +38,7 @@ void applyGameAutoplayChoice(table::ProgramState& state, app::Frontend& frontend
     if (state.mainGame.cell(cell::AutoplayAllGames) != 2) {
         return;
     }
-    const app::IniFile preferences(state.preferencesPath());
+    const app::PreferenceFile preferences(state.preferencesPath());
     const bool on =
         app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
     if (on != state.autoplayTicked) {
@@ -178,11 +178,11 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
         return true;
     }
 
-    app::IniFile preferences(state.preferencesPath());
     if (playerChanges) {
         state.settings.write(app::field::UserDefault, playerName);
-        reportWriteFailure(frontend,
-                           preferences.writeText("Preference", "UserDefault", playerName));
+        if (services.rememberPlayer) {
+            reportWriteFailure(frontend, services.rememberPlayer(playerName));
+        }
         frontend.setCaption(gameCaption(state));
     }
     if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {
@@ -208,10 +208,10 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     StartOptions options;
     options.dealNumberMode = mode;
     const bool started = startGame(state, frontend, options, services);
-    if (remember) {
-        reportWriteFailure(frontend, preferences.writeInt("Preference", "Game", gameNumber));
-        reportWriteFailure(frontend, preferences.writeText("Preference", "Game_Name", gameName));
-        reportWriteFailure(frontend, preferences.writeInt("Preference", "Game_TreeNum", -30));
+    if (remember && services.rememberGame) {
+        for (const app::WriteResult& written : services.rememberGame(gameNumber, gameName)) {
+            reportWriteFailure(frontend, written);
+        }
     }
     frontend.setBusyCursor(false);
     return started;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/atomic_file.h"
 #include "table/deal_services.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellomir::app {
 class Frontend;
@@ -46,6 +48,11 @@ struct GameStartServices {
     std::function<bool()> confirmQuit;
     /// Ends the running game; true when that finished the game itself.
     std::function<bool()> endOfGame;
+    /// Keeps the player who now plays in the preferences.
+    std::function<app::WriteResult(std::string_view player)> rememberPlayer;
+    /// Keeps the chosen game (number and name) in the preferences for the
+    /// next start and the game chooser; one result for each value kept.
+    std::function<std::vector<app::WriteResult>(int game, std::string_view name)> rememberGame;
 };
 
 /// Options of a game start.

@@ -1,6 +1,8 @@
 #include "engine/play_engine.h"
 
 #include "app/frontend.h"
+#include "app/number_text.h"
+#include "app/preference_table.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/parameter_index.h"
 #include "engine/automatic_moves.h"
@@ -93,6 +95,20 @@ GameStartServices PlayEngine::startServices() {
         }
     };
     services.loadParameters = [this] { return loadCurrentParameters(); };
+    services.rememberPlayer = [this](std::string_view player) {
+        app::PreferenceFile preferences(m_state.preferencesPath());
+        return preferences.write(app::Pref::UserDefault, player);
+    };
+    services.rememberGame = [this](int game, std::string_view name) {
+        // The chooser opens on the group of all games (its default) next time.
+        app::PreferenceFile preferences(m_state.preferencesPath());
+        const app::WriteResult number = preferences.writeNumber(app::Pref::Game, game);
+        const app::WriteResult gameName = preferences.write(app::Pref::GameName, name);
+        const app::WriteResult group = preferences.writeNumber(
+            app::Pref::GameTreeNum,
+            app::toIntOr(app::preferenceEntry(app::Pref::GameTreeNum).fallback, 0));
+        return std::vector<app::WriteResult>{number, gameName, group};
+    };
     services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };
     services.endOfGame = [this] {
         const bool won = endOfGame(m_state, m_frontend);

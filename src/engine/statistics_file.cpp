@@ -2,8 +2,7 @@
 
 #include "app/atomic_file.h"
 #include "app/frontend.h"
-#include "app/ini_file.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "app/settings_record.h"
 #include "app/text_lines.h"
 #include "app/whole_file.h"
@@ -158,14 +157,12 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
 }
 
 void fixLegacyPreferences(const std::filesystem::path& dataFolder, app::Frontend& frontend) {
-    app::IniFile preferences(dataFolder / app::kPreferencesFileName);
-    for (std::string_view key : {"Cards_Animate", "ConfirmQuit"}) {
-        if (preferences.find(app::kPreferenceSection, key) != "S") {
+    app::PreferenceFile preferences(dataFolder / app::kPreferencesFileName);
+    for (const app::Pref pref : {app::Pref::CardsAnimate, app::Pref::ConfirmQuit}) {
+        if (preferences.find(pref) != "S") {
             continue;
         }
-        if (const app::WriteResult result =
-                preferences.writeText(app::kPreferenceSection, key, "Y");
-            !result) {
+        if (const app::WriteResult result = preferences.writeYesNo(pref, true); !result) {
             frontend.showInformation(result.message);
             return;
         }

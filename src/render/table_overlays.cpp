@@ -3,8 +3,8 @@
 
 #include "render/table_renderer.h"
 
-#include "app/ini_file.h"
 #include "app/number_text.h"
+#include "app/preference_table.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "render/card_corners.h"
@@ -33,8 +33,6 @@ using table::PileKind;
 using table::PileRef;
 namespace cell = table::cell;
 
-constexpr std::string_view kPreference = "Preference";
-
 const std::array<QColor, 15> kHighlightColours = {
     QColor(0, 0, 0),       QColor(0, 0, 255),   QColor(0, 255, 255),   QColor(0, 255, 0),
     QColor(255, 185, 220), QColor(255, 70, 70), QColor(255, 255, 128), QColor(0, 0, 160),
@@ -58,8 +56,7 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
     if (settings.isYes(app::field::CustomBackgroundPresent)) {
         std::string name;
         if (!m_preferencesPath.empty()) {
-            name =
-                app::IniFile(m_preferencesPath).readText(kPreference, "Customized_Background", "");
+            name = app::PreferenceFile(m_preferencesPath).text(app::Pref::CustomizedBackground);
         }
         QString path = QString::fromStdString(name);
         if (!path.isEmpty() && !path.contains(QLatin1Char('/'))) {
@@ -91,10 +88,8 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
             }
             settings.write(app::field::CustomBackgroundPresent, "N");
             settings.write(app::field::BackgroundDef, "Y");
-            if (!m_preferencesPath.empty()) {
-                app::IniFile file(m_preferencesPath);
-                file.writeText(kPreference, "Customized_Background", "");
-                file.writeText(kPreference, "Background_Def", "Y");
+            if (m_hooks.forgetCustomBackground) {
+                m_hooks.forgetCustomBackground();
             }
         }
         target.fill(fallback);
@@ -270,9 +265,9 @@ void TableRenderer::highlightInto(int foundationIndex) {
     int style = m_state.mainGame.cell(cell::HighlightFoundationsMark);
     int colourIndex = 0;
     if (!m_preferencesPath.empty()) {
-        const app::IniFile file(m_preferencesPath);
-        style = file.readInt(kPreference, "HighLights_Foundations_Mark", 0);
-        colourIndex = file.readInt(kPreference, "HighLights_Foundations_Color", 0);
+        const app::PreferenceFile file(m_preferencesPath);
+        style = file.number(app::Pref::HighlightsFoundationsMark);
+        colourIndex = file.number(app::Pref::HighlightsFoundationsColor);
     }
     if (style < 1 || style > 5) {
         return;

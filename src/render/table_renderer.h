@@ -41,6 +41,9 @@ struct TableWindowHooks {
     // Whether the main window's vertical scroll bar shows; the fade then
     // reaches 80 pixels further down.
     std::function<bool()> scrollBarVisible;
+    // The custom background picture is lost: the kept preferences go back
+    // to the default table (the renderer writes no preferences itself).
+    std::function<void()> forgetCustomBackground;
 };
 
 // Where a drawing goes: the picture the window shows (window coordinates),

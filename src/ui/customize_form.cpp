@@ -1,8 +1,7 @@
 #include "ui/customize_form.h"
 
-#include "app/ini_file.h"
 #include "app/number_text.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "render/card_corners.h"
 #include "render/pixel_ops.h"
 #include "render/table_background.h"
@@ -360,13 +359,10 @@ void TfrmCustomize_Quorvane::prepare() {
 
     m_chkSoundsEnabled->setChecked(s.read(field::SoundsEnabled) != "Y");
 
-    const app::IniFile preferences(m_state.preferencesPath());
-    const auto flag = [&](std::string_view key, std::string_view fallback) {
-        return preferences.readText(app::kPreferenceSection, key, fallback) == "Y";
-    };
-    m_chkTBLargeIcons->setChecked(flag("ToolBar_Large", "N"));
-    m_chkTBFlatBtn->setChecked(flag("ToolBar_Flat", "Y"));
-    m_chkConfirmOnExit->setChecked(flag("ConfirmQuit", "N"));
+    const app::PreferenceFile preferences(m_state.preferencesPath());
+    m_chkTBLargeIcons->setChecked(preferences.isYes(app::Pref::ToolBarLarge));
+    m_chkTBFlatBtn->setChecked(preferences.isYes(app::Pref::ToolBarFlat));
+    m_chkConfirmOnExit->setChecked(preferences.isYes(app::Pref::ConfirmQuit));
     m_chkShowTime->setChecked(s.read(field::ShowTime) != "N");
     m_chkShowScore->setChecked(s.read(field::ShowScore) != "N");
     m_chkConfirmQuitGame->setChecked(s.read(field::ConfirmQuitGame) != "N");
@@ -550,9 +546,9 @@ void TfrmCustomize_Quorvane::showHelp() {
 
 // --- OK, Cancel and closing ------------------------------------------------------
 
-bool TfrmCustomize_Quorvane::writePreference(std::string_view key, std::string_view value) {
-    app::IniFile preferences(m_state.preferencesPath());
-    const app::WriteResult written = preferences.writeText(app::kPreferenceSection, key, value);
+bool TfrmCustomize_Quorvane::writePreference(app::Pref pref, std::string_view value) {
+    app::PreferenceFile preferences(m_state.preferencesPath());
+    const app::WriteResult written = preferences.write(pref, value);
     if (!written && m_writeFailure.empty()) {
         m_writeFailure = written.message;
     }
@@ -579,33 +575,33 @@ void TfrmCustomize_Quorvane::accepted() {
     const bool silent = m_chkSoundsEnabled->isChecked();
     m_writeFailure.clear();
 
-    writePreference("Sounds_Enabled", yesNo(!silent));
+    writePreference(app::Pref::SoundsEnabled, yesNo(!silent));
     storeBackgroundChoice();
-    writePreference("Back_Card", std::to_string(app::toIntOr(s.read(field::BackCard), 0)));
+    writePreference(app::Pref::BackCard, std::to_string(app::toIntOr(s.read(field::BackCard), 0)));
     s.writeFlag(field::FadeBackground, m_chkFadeBackground->isChecked());
     // Every sound asks the master switch: this silences them all at once.
     s.writeFlag(field::SoundsEnabled, !silent);
 
-    writePreference("Background_bmp", s.read(field::BackgroundBmp));
-    writePreference("Background_Col", s.read(field::BackgroundCol));
-    writePreference("Background_Fixed_Col", s.read(field::BackgroundFixedCol));
-    writePreference("Background_Def", s.read(field::BackgroundDef));
-    writePreference("Fade_Background", yesNo(m_chkFadeBackground->isChecked()));
-    writePreference("ToolBar_Large", yesNo(m_chkTBLargeIcons->isChecked()));
-    writePreference("ToolBar_Flat", yesNo(m_chkTBFlatBtn->isChecked()));
-    writePreference("Show_Time", yesNo(m_chkShowTime->isChecked()));
-    writePreference("Show_Score", yesNo(m_chkShowScore->isChecked()));
-    writePreference("ConfirmQuit", yesNo(m_chkConfirmOnExit->isChecked()));
-    writePreference("ConfirmQuitGame", yesNo(m_chkConfirmQuitGame->isChecked()));
+    writePreference(app::Pref::BackgroundBmp, s.read(field::BackgroundBmp));
+    writePreference(app::Pref::BackgroundCol, s.read(field::BackgroundCol));
+    writePreference(app::Pref::BackgroundFixedCol, s.read(field::BackgroundFixedCol));
+    writePreference(app::Pref::BackgroundDef, s.read(field::BackgroundDef));
+    writePreference(app::Pref::FadeBackground, yesNo(m_chkFadeBackground->isChecked()));
+    writePreference(app::Pref::ToolBarLarge, yesNo(m_chkTBLargeIcons->isChecked()));
+    writePreference(app::Pref::ToolBarFlat, yesNo(m_chkTBFlatBtn->isChecked()));
+    writePreference(app::Pref::ShowTime, yesNo(m_chkShowTime->isChecked()));
+    writePreference(app::Pref::ShowScore, yesNo(m_chkShowScore->isChecked()));
+    writePreference(app::Pref::ConfirmQuit, yesNo(m_chkConfirmOnExit->isChecked()));
+    writePreference(app::Pref::ConfirmQuitGame, yesNo(m_chkConfirmQuitGame->isChecked()));
     // Written for other programs of the suite; nothing here reads it.
-    writePreference("Winning_Animation", yesNo(m_chkWinningAnimation->isChecked()));
+    writePreference(app::Pref::WinningAnimation, yesNo(m_chkWinningAnimation->isChecked()));
 
     s.writeFlag(field::ShowTime, m_chkShowTime->isChecked());
     s.writeFlag(field::ShowScore, m_chkShowScore->isChecked());
     s.writeFlag(field::ConfirmQuitGame, m_chkConfirmQuitGame->isChecked());
     // The size takes effect when the table is drawn again as the dialog closes.
     const std::string cardSize = m_cmbCardSize->currentData().toString().toStdString();
-    writePreference("Card_Size", cardSize);
+    writePreference(app::Pref::CardSize, cardSize);
     s.write(field::CardSize, cardSize);
 
     if (m_hooks.setToolBarFlat) {

@@ -17,6 +17,9 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace vellomir::app {
+enum class Pref;
+}
 namespace vellomir::resources {
 class ResourceLibrary;
 }
@@ -121,7 +124,7 @@ private:
     void copySampleToDecks();
     void loadBackSample(int number);
     long long colourField() const;
-    bool writePreference(std::string_view key, std::string_view value);
+    bool writePreference(app::Pref pref, std::string_view value);
 
     table::ProgramState& m_state;
     const resources::ResourceLibrary* m_library;

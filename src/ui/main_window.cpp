@@ -3,8 +3,7 @@
 #include "ui/help_window.h"
 
 #include "app/autoplay_choice.h"
-#include "app/ini_file.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
 #include "engine/game_start.h"
@@ -58,8 +57,6 @@ constexpr int kSmallButtonX[] = {4, 29, 58, 87};
 constexpr int kLargeUndoX = 212;
 constexpr int kSmallUndoX = 116;
 constexpr int kUndoIcon = 4;
-// The preference that keeps whether the status bar shows.
-constexpr std::string_view kStatusBarKey = "Show_StatusBar";
 constexpr int kTimePanelWidthLarge = 88;
 constexpr int kTimePanelWidthSmall = 75;
 constexpr int kTimePanelHeight = 19;
@@ -416,9 +413,8 @@ void TfrmMain::setToolBarFlat(bool flat, bool save) {
         button->setToolTip(hints ? button->property("hint").toString() : QString());
     }
     if (save) {
-        app::IniFile preferences(m_state.preferencesPath());
-        const app::WriteResult written =
-            preferences.writeText(app::kPreferenceSection, "ToolBar_Flat", flat ? "Y" : "N");
+        app::PreferenceFile preferences(m_state.preferencesPath());
+        const app::WriteResult written = preferences.writeYesNo(app::Pref::ToolBarFlat, flat);
         if (!written) {
             reportWriteFailure(written.message);
         }
@@ -561,16 +557,15 @@ void TfrmMain::bringToFront() {
     activateWindow();
 }
 
-void TfrmMain::restoreWindowState(const app::IniFile& preferences) {
+void TfrmMain::restoreWindowState(const app::PreferenceFile& preferences) {
     const QSize screen = screenSize(*this);
-    const auto number = [&](std::string_view key, int fallback) {
-        return preferences.readInt(app::kPreferenceSection, key, fallback);
-    };
-    const int width = std::clamp(number("MainWindowState_Width", screen.width() - 150),
+    const int width = std::clamp(preferences.number(app::Pref::WindowWidth, screen.width() - 150),
                                  minimumWidth(), std::max(minimumWidth(), screen.width()));
-    const int height = std::clamp(number("MainWindowState_Height", screen.height() - 150),
-                                  minimumHeight(), std::max(minimumHeight(), screen.height()));
-    QPoint place(number("MainWindowState_Left", 50), number("MainWindowState_Top", 50));
+    const int height =
+        std::clamp(preferences.number(app::Pref::WindowHeight, screen.height() - 150),
+                   minimumHeight(), std::max(minimumHeight(), screen.height()));
+    QPoint place(preferences.number(app::Pref::WindowLeft),
+                 preferences.number(app::Pref::WindowTop));
     // A place left from a larger or another screen must not lose the window.
     const QRect wanted(place, QSize(width, height));
     bool onScreen = false;
@@ -582,29 +577,23 @@ void TfrmMain::restoreWindowState(const app::IniFile& preferences) {
     }
     move(place);
     resize(width, height);
-    if (preferences.readText(app::kPreferenceSection, "MainWindowState_Maximized", "Y") == "Y") {
+    if (preferences.isYes(app::Pref::WindowMaximized)) {
         showMaximized();
     } else {
         showNormal();
     }
 }
 
-bool TfrmMain::saveWindowState(app::IniFile& preferences) {
+bool TfrmMain::saveWindowState(app::PreferenceFile& preferences) {
     std::vector<app::WriteResult> results;
     if (isMaximized()) {
-        results.push_back(
-            preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "Y"));
+        results.push_back(preferences.writeYesNo(app::Pref::WindowMaximized, true));
     } else {
-        results.push_back(
-            preferences.writeText(app::kPreferenceSection, "MainWindowState_Maximized", "N"));
-        results.push_back(
-            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Left", pos().x()));
-        results.push_back(
-            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Top", pos().y()));
-        results.push_back(
-            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Width", width()));
-        results.push_back(
-            preferences.writeInt(app::kPreferenceSection, "MainWindowState_Height", height()));
+        results.push_back(preferences.writeYesNo(app::Pref::WindowMaximized, false));
+        results.push_back(preferences.writeNumber(app::Pref::WindowLeft, pos().x()));
+        results.push_back(preferences.writeNumber(app::Pref::WindowTop, pos().y()));
+        results.push_back(preferences.writeNumber(app::Pref::WindowWidth, width()));
+        results.push_back(preferences.writeNumber(app::Pref::WindowHeight, height()));
     }
     for (const app::WriteResult& result : results) {
         if (!result) {
@@ -750,7 +739,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    app::IniFile preferences(m_state.preferencesPath());
+    app::PreferenceFile preferences(m_state.preferencesPath());
     saveWindowState(preferences);
 
     if (m_state.flags.test(Flag::AnimationRunning)) {
@@ -762,7 +751,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (preferences.readText(app::kPreferenceSection, "ConfirmQuit", "N") != "N" &&
+    if (preferences.text(app::Pref::ConfirmQuit) != "N" &&
         !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
         m_state.mainGame.setCell(cell::CloseRequested, 0);
         event->ignore();
@@ -781,14 +770,14 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     m_timer->stop();
     if (m_state.mainGame.cell(cell::AutoplayAllGames) == 1) {
-        const app::WriteResult written = preferences.writeText(app::kPreferenceSection, "AutoPlay",
-                                                               m_state.autoplayTicked ? "Y" : "N");
+        const app::WriteResult written =
+            preferences.writeYesNo(app::Pref::Autoplay, m_state.autoplayTicked);
         if (!written) {
             reportWriteFailure(written.message);
         }
     }
-    const app::WriteResult written = preferences.writeInt(
-        app::kSettingsSection, "Random_Game_Type", m_state.mainGame.cell(cell::RandomGameType));
+    const app::WriteResult written = preferences.writeNumber(
+        app::Pref::RandomGameType, m_state.mainGame.cell(cell::RandomGameType));
     if (!written) {
         reportWriteFailure(written.message);
     }
@@ -881,9 +870,8 @@ void TfrmMain::setStatusBarChoice(bool visible, bool save) {
         }
     });
     if (save) {
-        app::IniFile preferences(m_state.preferencesPath());
-        const app::WriteResult written =
-            preferences.writeText(app::kPreferenceSection, kStatusBarKey, visible ? "Y" : "N");
+        app::PreferenceFile preferences(m_state.preferencesPath());
+        const app::WriteResult written = preferences.writeYesNo(app::Pref::ShowStatusBar, visible);
         if (!written) {
             reportWriteFailure(written.message);
         }
@@ -922,7 +910,7 @@ void TfrmMain::toggleAutoplay() {
     // The action ticks and unticks itself; the program state follows it.
     const bool on = m_mnuAutoPlay->isChecked();
     m_state.autoplayTicked = on;
-    app::IniFile preferences(m_state.preferencesPath());
+    app::PreferenceFile preferences(m_state.preferencesPath());
     const app::WriteResult written = app::storeGameAutoplayChoice(
         preferences, m_state.settings.readInt(app::field::Game, -1), on);
     if (!written) {

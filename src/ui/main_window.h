@@ -18,7 +18,7 @@ class QTimer;
 class QToolButton;
 
 namespace vellomir::app {
-class IniFile;
+class PreferenceFile;
 }
 namespace vellomir::engine {
 class PlayEngine;
@@ -103,10 +103,10 @@ public:
     void createGameChooser(const resources::ResourceLibrary& library);
     TfrmOpenGame* gameChooser() const { return m_chooser; }
     /// Reads the window's place from the preferences and shows the window.
-    void restoreWindowState(const app::IniFile& preferences);
+    void restoreWindowState(const app::PreferenceFile& preferences);
     /// Writes the window's place to the preferences; false when that failed
     /// (the reason was shown).
-    bool saveWindowState(app::IniFile& preferences);
+    bool saveWindowState(app::PreferenceFile& preferences);
     /// Shows the window in front of the others, restored when minimised: a
     /// second start of the program asks this of the running copy.
     void bringToFront();

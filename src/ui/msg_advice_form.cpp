@@ -1,7 +1,6 @@
 #include "ui/msg_advice_form.h"
 
-#include "app/ini_file.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "ui/form_pictures.h"
 #include "ui/message_boxes.h"
 
@@ -68,15 +67,15 @@ bool TfrmMsgAdvice::notDisplayTicked() const {
     return m_notDisplay->isChecked();
 }
 
-bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::IniFile& preferences,
+bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::PreferenceFile& preferences,
                 std::string_view key, const QString& message, AdvicePage page) {
-    if (preferences.readText(app::kShowMessagesSection, key, "Y") == "N") {
+    if (!preferences.adviceShown(key)) {
         return false;
     }
     TfrmMsgAdvice dialog(owner, message, page);
     boxes.runDialog(dialog);
     if (dialog.notDisplayTicked()) {
-        const app::WriteResult written = preferences.writeText(app::kShowMessagesSection, key, "N");
+        const app::WriteResult written = preferences.hideAdvice(key);
         if (!written && !written.message.empty()) {
             boxes.information(owner, QStringLiteral("Vellomir"),
                               QString::fromStdString(written.message));

@@ -12,7 +12,7 @@ class QLabel;
 class QStackedWidget;
 
 namespace vellomir::app {
-class IniFile;
+class PreferenceFile;
 }
 
 namespace vellomir::ui {
@@ -45,7 +45,7 @@ private:
 /// section "Show_Messages" of the preferences reads "N" (exactly). When the
 /// player ticks "&Don't show this message box again", "N" is written for the
 /// key. True when the message was shown.
-bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::IniFile& preferences,
+bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::PreferenceFile& preferences,
                 std::string_view key, const QString& message, AdvicePage page);
 
 } // namespace vellomir::ui

@@ -1,7 +1,6 @@
 #include "ui/open_game_form.h"
 
-#include "app/ini_file.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "app/text_placeholders.h"
 #include "catalogue/catalogue_reader.h"
 #include "render/table_background.h"
@@ -120,11 +119,10 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
     addGroup(QStringLiteral("All games (alphabetically)"), kAllGamesCode);
     m_gameList = chooserGameList(m_state.mainGame.gameList());
 
-    const app::IniFile preferences(m_state.preferencesPath());
-    const int group = preferences.readInt(app::kPreferenceSection, "Game_TreeNum", kAllGamesCode);
+    const app::PreferenceFile preferences(m_state.preferencesPath());
+    const int group = preferences.number(app::Pref::GameTreeNum, kAllGamesCode);
     m_rememberedGroup = group < 0 ? group : 0;
-    m_chkPreview->setChecked(
-        preferences.readText(app::kPreferenceSection, "Open_Preview_Game", "Y") == "Y");
+    m_chkPreview->setChecked(preferences.isYes(app::Pref::OpenPreviewGame));
 
     m_previewBackground = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     if (fewColours()) {
@@ -459,13 +457,12 @@ void TfrmOpenGame::confirmChoice() {
     }
     const int game = codeOf(item);
     const int group = item->parent() ? codeOf(item->parent()) : kAllGamesCode;
-    app::IniFile preferences(m_state.preferencesPath());
+    app::PreferenceFile preferences(m_state.preferencesPath());
     for (const app::WriteResult& written :
-         {preferences.writeInt(app::kPreferenceSection, "Game", game),
-          preferences.writeText(app::kPreferenceSection, "Game_Name", item->text(0).toStdString()),
-          preferences.writeInt(app::kPreferenceSection, "Game_TreeNum", group),
-          preferences.writeText(app::kPreferenceSection, "Open_Preview_Game",
-                                m_chkPreview->isChecked() ? "Y" : "N")}) {
+         {preferences.writeNumber(app::Pref::Game, game),
+          preferences.write(app::Pref::GameName, item->text(0).toStdString()),
+          preferences.writeNumber(app::Pref::GameTreeNum, group),
+          preferences.writeYesNo(app::Pref::OpenPreviewGame, m_chkPreview->isChecked())}) {
         if (!written) {
             // The game is still opened; only remembering it failed (an
             // empty message: the player has been told already).

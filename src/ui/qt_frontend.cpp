@@ -1,6 +1,6 @@
 #include "ui/qt_frontend.h"
 
-#include "app/ini_file.h"
+#include "app/preference_table.h"
 #include "app/settings_record.h"
 #include "resources/audio_backend.h"
 #include "resources/cursor_table.h"
@@ -130,7 +130,7 @@ bool QtFrontend::confirm(std::string_view text) {
 }
 
 void QtFrontend::showAdvice(std::string_view key, std::string_view text) {
-    app::IniFile preferences(m_state.preferencesPath());
+    app::PreferenceFile preferences(m_state.preferencesPath());
     ui::showAdvice(m_window, m_boxes, preferences, key, fromView(text), AdvicePage::Color);
 }
 

@@ -1,7 +1,6 @@
 #include "ui/winning_sequence.h"
 
-#include "app/ini_file.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "render/table_renderer.h"
 #include "render/winning_animation.h"
 #include "table/program_state.h"
@@ -63,10 +62,10 @@ WinningSequence::~WinningSequence() {
 }
 
 void WinningSequence::run() {
-    const app::IniFile preferences(m_state.preferencesPath());
-    const std::string style = preferences.readText(app::kPreferenceSection, "Winning_Animations",
-                                                   std::string(render::kRandomWinningStyle));
-    run(style, preferences.readInt(app::kPreferenceSection, "Winning_Animations_Time", 30));
+    const app::PreferenceFile preferences(m_state.preferencesPath());
+    const std::string style =
+        preferences.text(app::Pref::WinningAnimations, render::kRandomWinningStyle);
+    run(style, preferences.number(app::Pref::WinningAnimationsTime));
 }
 
 void WinningSequence::run(const std::string& style, int seconds) {

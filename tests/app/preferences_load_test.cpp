@@ -20,6 +20,7 @@ protected:
     testing::TempFolder folder;
     std::filesystem::path path = folder / "CFG.DAT";
     IniFile ini{path};
+    PreferenceFile preferences{path};
     table::ProgramState state{folder.path().string() + "/"};
     testing::RecordingFrontend frontend;
 
@@ -237,28 +238,28 @@ TEST_F(PreferencesLoad, ShowingOrHidingTheClockAndScoreSavesOnlyWhenAsked) {
 // --- The per-game autoplay choice -----------------------------------------------
 
 TEST_F(PreferencesLoad, PerGameAutoplayChoicesAreStoredOneCharacterAGame) {
-    EXPECT_TRUE(gameAutoplayChoice(ini, 5));
-    ASSERT_TRUE(storeGameAutoplayChoice(ini, 5, false));
+    EXPECT_TRUE(gameAutoplayChoice(preferences, 5));
+    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 5, false));
     // Game 5 is character 6; the text grows to 5 + 10 characters of "Y".
     EXPECT_EQ(ini.readText("Autoplay", "Games", ""), "YYYYYNYYYYYYYYY");
-    EXPECT_FALSE(gameAutoplayChoice(ini, 5));
-    EXPECT_TRUE(gameAutoplayChoice(ini, 4));
-    EXPECT_TRUE(gameAutoplayChoice(ini, 200)); // beyond the text: no choice yet
+    EXPECT_FALSE(gameAutoplayChoice(preferences, 5));
+    EXPECT_TRUE(gameAutoplayChoice(preferences, 4));
+    EXPECT_TRUE(gameAutoplayChoice(preferences, 200)); // beyond the text: no choice yet
 
     // A text that already reaches past the game's character keeps its length.
-    ASSERT_TRUE(storeGameAutoplayChoice(ini, 2, false));
-    ASSERT_TRUE(storeGameAutoplayChoice(ini, 5, true));
+    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 2, false));
+    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 5, true));
     EXPECT_EQ(ini.readText("Autoplay", "Games", ""), "YYNYYYYYYYYYYYY");
     // Exactly g + 1 characters still grows the text.
-    ASSERT_TRUE(storeGameAutoplayChoice(ini, 14, false));
+    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 14, false));
     EXPECT_EQ(ini.readText("Autoplay", "Games", ""), "YYNYYYYYYYYYYYNYYYYYYYYY");
 
     // Customised games have their own key.
-    EXPECT_TRUE(gameAutoplayChoice(ini, 8001));
-    ASSERT_TRUE(storeGameAutoplayChoice(ini, 8001, false));
+    EXPECT_TRUE(gameAutoplayChoice(preferences, 8001));
+    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 8001, false));
     EXPECT_EQ(ini.readText("Autoplay", "Cust_8001", ""), "N");
-    EXPECT_FALSE(gameAutoplayChoice(ini, 8001));
-    EXPECT_TRUE(gameAutoplayChoice(ini, -1));
+    EXPECT_FALSE(gameAutoplayChoice(preferences, 8001));
+    EXPECT_TRUE(gameAutoplayChoice(preferences, -1));
 }
 
 // --- The current game against the game list -----------------------------------

@@ -185,11 +185,11 @@ TEST(AutoplayCommand, TurningItOffFillsOnceAndStoresTheGamesChoice) {
     EXPECT_FALSE(t.state.autoplayTicked);
     EXPECT_TRUE(t.frontend.saw("autoplay unticked"));
     EXPECT_EQ(t.tableauPile(1), pileOf({"2C"}));
-    EXPECT_FALSE(app::gameAutoplayChoice(app::IniFile(t.state.preferencesPath()), 5));
+    EXPECT_FALSE(app::gameAutoplayChoice(app::PreferenceFile(t.state.preferencesPath()), 5));
 
     engine::toggleAutoplay(t.state, t.frontend);
     EXPECT_TRUE(t.state.autoplayTicked);
-    EXPECT_TRUE(app::gameAutoplayChoice(app::IniFile(t.state.preferencesPath()), 5));
+    EXPECT_TRUE(app::gameAutoplayChoice(app::PreferenceFile(t.state.preferencesPath()), 5));
     std::filesystem::remove_all(folder);
 }
 

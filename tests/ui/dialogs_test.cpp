@@ -1,4 +1,5 @@
 #include "app/ini_file.h"
+#include "app/preference_table.h"
 #include "app/preferences_load.h"
 #include "recording_boxes.h"
 #include "support/temp_folder.h"
@@ -25,6 +26,7 @@ class AdviceTest : public ::testing::Test {
 protected:
     testing::TempFolder folder;
     app::IniFile preferences{folder.path() / "CFG.DAT"};
+    app::PreferenceFile preferenceFile{folder.path() / "CFG.DAT"};
     RecordingBoxes boxes;
 
     // Shows the advice and, when `tick`, ticks the box before OK.
@@ -33,7 +35,7 @@ protected:
             dialog.findChild<QCheckBox*>(QStringLiteral("chkNotDisplay"))->setChecked(tick);
             return QDialog::Accepted;
         };
-        return showAdvice(nullptr, boxes, preferences, key, QStringLiteral("Some advice"),
+        return showAdvice(nullptr, boxes, preferenceFile, key, QStringLiteral("Some advice"),
                           AdvicePage::Color);
     }
 };
@@ -75,7 +77,7 @@ TEST_F(AdviceTest, TheDialogShowsTheMessageWithItsPicture) {
 }
 
 TEST_F(AdviceTest, AFailedWriteIsReported) {
-    app::IniFile unwritable("/nonexistent-folder-of-vellomir/CFG.DAT");
+    app::PreferenceFile unwritable("/nonexistent-folder-of-vellomir/CFG.DAT");
     boxes.onDialog = [](QDialog& dialog) {
         dialog.findChild<QCheckBox*>(QStringLiteral("chkNotDisplay"))->setChecked(true);
         return QDialog::Accepted;

@@ -1,8 +1,7 @@
 #include "cli/play_command.h"
 
-#include "app/ini_file.h"
 #include "app/number_text.h"
-#include "app/preferences_load.h"
+#include "app/preference_table.h"
 #include "cli/console_frontend.h"
 #include "cli/deal_command.h"
 #include "cli/table_printer.h"
@@ -188,23 +187,15 @@ bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNu
 // the program when it is there, else the preferences' defaults. The file is
 // only read.
 void applyPointerPreferences(table::ProgramState& state, const std::string& programDirectory) {
-    struct Switch {
-        app::SettingsField field;
-        std::string_view key;
-        std::string_view fallback;
+    constexpr app::Pref switches[] = {
+        app::Pref::RightClickToFoundations,  app::Pref::RightClickToTableaus,
+        app::Pref::DoubleClickToFoundations, app::Pref::DoubleClickToTableaus,
+        app::Pref::ShowPartialHiddenCard,    app::Pref::AutomaticFaceUp,
     };
-    const Switch switches[] = {
-        {app::field::RightClickToFoundations, "RightClick_To_Foundations", "Y"},
-        {app::field::RightClickToTableaus, "RightClick_To_Tableaus", "Y"},
-        {app::field::DoubleClickToFoundations, "DoubleClick_To_Foundations", "Y"},
-        {app::field::DoubleClickToTableaus, "DoubleClick_To_Tableaus", "N"},
-        {app::field::ShowPartialHiddenCard, "Show_Partial_Hidden_Card", "Y"},
-        {app::field::AutomaticFaceUp, "Automatic_FaceUp", "Y"},
-    };
-    const app::IniFile preferences(programDirectory + std::string(app::kPreferencesFileName));
-    for (const Switch& s : switches) {
-        state.settings.write(s.field,
-                             preferences.readText(app::kPreferenceSection, s.key, s.fallback));
+    const app::PreferenceFile preferences(programDirectory +
+                                          std::string(app::kPreferencesFileName));
+    for (const app::Pref pref : switches) {
+        state.settings.write(app::preferenceEntry(pref).settings, preferences.text(pref));
     }
 }
 
