@@ -307,23 +307,34 @@ void TableRenderer::drawStockPiles(Canvas canvas) {
             drawMark(markKindOf({PileKind::Stock, pile}), x, y, canvas);
             continue;
         }
-        const int top = table::topCardOf(s);
-        const bool backShown =
-            (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
-            (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0) ||
-            !m_state.cards.isFaceUp(top);
-        if (backShown) {
-            drawBack(x, y, cardHeight(), n > 1, canvas);
-        } else {
-            drawFace(top, x, y, n > 1, canvas);
-        }
-        const QRect base(g.cell(cell::StockBaseX + pile),
-                         g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(), cardHeight());
-        if (n == 1) {
-            restoreCornersOn(canvas, base, true, true, cornerSize());
-        } else {
-            roundBaseCorner(base, canvas);
-        }
+        drawStockTopCard(pile, canvas);
+    }
+}
+
+void TableRenderer::drawStockTopCard(int pile, Canvas canvas) {
+    const table::TMainGame& g = m_state.mainGame;
+    const std::string& s = m_piles->stock(pile);
+    const int n = table::cardCount(s);
+    const int top = table::topCardOf(s);
+    const bool backShown = (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
+                           (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0) ||
+                           !m_state.cards.isFaceUp(top);
+    const int x = g.stockX(pile);
+    const int y = g.stockY(pile);
+    if (backShown) {
+        drawBack(x, y, cardHeight(), n > 1, canvas);
+    } else {
+        drawFace(top, x, y, n > 1, canvas);
+    }
+    // A single card lies on the table with all four corners rounded (its top
+    // corners must not keep the edge a deeper pile drew there); the lowest card
+    // of a deep pile shows only its bottom-right corner.
+    const QRect base(g.cell(cell::StockBaseX + pile), g.cell(cell::StockBaseY + pile) - scroll(),
+                     cardWidth(), cardHeight());
+    if (n == 1) {
+        restoreCornersOn(canvas, base, true, true, cornerSize());
+    } else {
+        roundBaseCorner(base, canvas);
     }
 }
 
@@ -353,18 +364,7 @@ void TableRenderer::drawStockPileTop(int pile, Canvas canvas) {
         drawMark(markKindOf({PileKind::Stock, pile}), x, y, canvas);
         return;
     }
-    const int top = table::topCardOf(s);
-    const bool backShown = !m_state.cards.isFaceUp(top) ||
-                           (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
-                           (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0);
-    if (backShown) {
-        drawBack(x, y, cardHeight(), n > 1, canvas);
-    } else {
-        drawFace(top, x, y, n > 1, canvas);
-    }
-    roundBaseCorner(QRect(g.cell(cell::StockBaseX + pile),
-                          g.cell(cell::StockBaseY + pile) - scroll(), cardWidth(), cardHeight()),
-                    canvas);
+    drawStockTopCard(pile, canvas);
 }
 
 // --- Piles ------------------------------------------------------------------------

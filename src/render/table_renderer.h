@@ -219,6 +219,8 @@ private:
     void restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom, int cornerSize);
     void drawStockPiles(Canvas canvas);
     void drawStockPileTop(int pile, Canvas canvas);
+    // The top card of a stock pile holding cards, with its corners.
+    void drawStockTopCard(int pile, Canvas canvas);
     void roundBaseCorner(const QRect& base, Canvas canvas);
     void drawPileCard(table::PileRef pile, int index, Canvas canvas, bool animate,
                       const Origin& origin);

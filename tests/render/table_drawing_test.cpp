@@ -143,6 +143,30 @@ TEST_F(TableDrawingTest, DeepPilesShowEdgesThatGrowWithTheirDepth) {
     EXPECT_EQ(differencesFrom(buffer(), QPoint(19, 19), images->back()), 0);
 }
 
+TEST_F(TableDrawingTest, AStockWhoseTopIsDrawnLooksAsAFreshDrawingAtEveryDepth) {
+    // Stock clicks draw only the pile's top; a pile left with one card must
+    // not keep the edge its deeper self drew along the card's right side.
+    auto stockOf = [&](int cards) {
+        std::string pile;
+        for (int i = 0; i < cards; ++i) {
+            pile += table::cardText(1 + i % 52);
+        }
+        return pile;
+    };
+    for (const auto& [before, after] :
+         std::vector<std::pair<int, int>>{{2, 1}, {14, 1}, {0, 1}, {1, 2}, {13, 14}, {3, 0}}) {
+        state.piles.stock(table::kStock) = stockOf(before);
+        renderer->drawTable(false);
+        state.piles.stock(table::kStock) = stockOf(after);
+        renderer->drawPileTop("Mazzo");
+        const QImage drawn = buffer().copy();
+        const QImage shown = window().copy();
+        renderer->drawTable(false);
+        EXPECT_EQ(differences(drawn, buffer()), 0) << before << " to " << after;
+        EXPECT_EQ(differences(shown, window()), 0) << before << " to " << after;
+    }
+}
+
 TEST_F(TableDrawingTest, SelectedCardsShowInvertedWithRoundCorners) {
     state.params.set(param::GameType, 3);
     state.piles.tableau(3) = pileOf({"5C"});
