@@ -11,6 +11,8 @@ packages=(
     # The install and package tests: the Debian package tools and the
     # checks of the desktop entry, the AppStream metadata and the package.
     dpkg-dev file desktop-file-utils appstream lintian man-db
+    # The style check of every C++ file (scripts/check_format.sh).
+    clang-format
 )
 if [[ ${1:-} == --fuzz ]]; then
     packages+=(clang libclang-rt-14-dev)

@@ -97,7 +97,8 @@ CatalogueFile CatalogueFile::read(const std::string& path) {
         if (!std::filesystem::exists(path, ec)) {
             throw CatalogueError(path, "the catalogue file is missing");
         }
-        throw CatalogueError(path, std::string("the catalogue file cannot be read: ") + std::strerror(error));
+        throw CatalogueError(path, std::string("the catalogue file cannot be read: ") +
+                                       std::strerror(error));
     }
     const std::streamoff size = in.tellg();
     std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');

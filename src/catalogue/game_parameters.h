@@ -15,7 +15,9 @@ public:
 
     int operator[](int index) const { return m_cells.at(static_cast<std::size_t>(index)); }
     int get(int index) const { return (*this)[index]; }
-    void set(int index, int value) { m_cells.at(static_cast<std::size_t>(index)) = static_cast<int16_t>(value); }
+    void set(int index, int value) {
+        m_cells.at(static_cast<std::size_t>(index)) = static_cast<int16_t>(value);
+    }
     void clear() { m_cells.fill(0); }
 
     /// Copies the per-pile cells a deal may change for one deal only (empty

@@ -30,8 +30,8 @@ QImage makeLargeImage(QSize size, QImage::Format format) {
             if (posix_memalign(&pixels, kLargePage, bytes) == 0) {
                 // Only advice: without large pages the buffer works the same.
                 madvise(pixels, bytes / kLargePage * kLargePage, MADV_HUGEPAGE);
-                QImage image(static_cast<uchar*>(pixels), size.width(), size.height(),
-                             bytesPerLine, format, &releasePixels, pixels);
+                QImage image(static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine,
+                             format, &releasePixels, pixels);
                 if (!image.isNull()) {
                     return image;
                 }

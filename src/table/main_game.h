@@ -68,7 +68,9 @@ public:
     static constexpr int kCells = 122;
 
     int16_t cell(int i) const { return m_cells.at(static_cast<std::size_t>(i)); }
-    void setCell(int i, int value) { m_cells.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(value); }
+    void setCell(int i, int value) {
+        m_cells.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(value);
+    }
 
     // Pile positions by 0-based pile index. The y getters subtract the scroll offset.
     int stockX(int i) const { return cell(cell::StockX + i); }
@@ -78,15 +80,21 @@ public:
     int reserveX(int i) const { return cell(cell::ReserveX + i); }
     int reserveY(int i) const { return cell(cell::ReserveY + i) - scrollOffset(); }
     int tableauX(int i) const { return m_tableauX.at(static_cast<std::size_t>(i)); }
-    int tableauY(int i) const { return m_tableauY.at(static_cast<std::size_t>(i)) - scrollOffset(); }
+    int tableauY(int i) const {
+        return m_tableauY.at(static_cast<std::size_t>(i)) - scrollOffset();
+    }
     void setStockX(int i, int v) { setCell(cell::StockX + i, v); }
     void setStockY(int i, int v) { setCell(cell::StockY + i, v); }
     void setFoundationX(int i, int v) { setCell(cell::FoundationX + i, v); }
     void setFoundationY(int i, int v) { setCell(cell::FoundationY + i, v); }
     void setReserveX(int i, int v) { setCell(cell::ReserveX + i, v); }
     void setReserveY(int i, int v) { setCell(cell::ReserveY + i, v); }
-    void setTableauX(int i, int v) { m_tableauX.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(v); }
-    void setTableauY(int i, int v) { m_tableauY.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(v); }
+    void setTableauX(int i, int v) {
+        m_tableauX.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(v);
+    }
+    void setTableauY(int i, int v) {
+        m_tableauY.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(v);
+    }
     int scrollOffset() const { return cell(cell::ScrollOffset); }
 
     /// Puts every pile position to its kind's not-placed marker.
@@ -109,8 +117,8 @@ private:
 };
 
 /// Fields of a game-list entry (1-based characters of the unscrambled line).
-int gameListGroup(const std::string& entry);  // characters 1-3
-int gameListNumber(const std::string& entry); // characters 5-7
+int gameListGroup(const std::string& entry);        // characters 1-3
+int gameListNumber(const std::string& entry);       // characters 5-7
 char gameListChooserMark(const std::string& entry); // character 10
 std::string gameListName(const std::string& entry); // characters 11-60, trimmed
 

@@ -64,7 +64,9 @@ public:
     std::string& tableau(int i) { return m_tableaus.at(static_cast<std::size_t>(i)); }
     std::string& reserve(int i) { return m_reserves.at(static_cast<std::size_t>(i)); }
     const std::string& stock(int i) const { return m_stock.at(static_cast<std::size_t>(i)); }
-    const std::string& foundation(int i) const { return m_foundations.at(static_cast<std::size_t>(i)); }
+    const std::string& foundation(int i) const {
+        return m_foundations.at(static_cast<std::size_t>(i));
+    }
     const std::string& tableau(int i) const { return m_tableaus.at(static_cast<std::size_t>(i)); }
     const std::string& reserve(int i) const { return m_reserves.at(static_cast<std::size_t>(i)); }
 

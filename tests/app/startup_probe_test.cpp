@@ -11,7 +11,7 @@ TEST(StartupProbe, ReportsOnlyTheFirstPaintOfADealtTableAndQuitsOnce) {
     int quits = 0;
     const auto quit = [&quits] { ++quits; };
 
-    probe.painted(false, quit);  // the empty cloth before the deal
+    probe.painted(false, quit); // the empty cloth before the deal
     EXPECT_EQ(quits, 0);
     EXPECT_LT(probe.elapsedMs(), 0);
 

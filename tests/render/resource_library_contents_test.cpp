@@ -108,8 +108,10 @@ TEST_F(LibraryContents, ShadowAndBorderPiecesCoverTheirStripsAndCarryTheirSeeThr
         }
         // The edges of a deep pile are cut at up to 15 pixels deep, over the
         // card's height plus 13 and its width plus 11.
-        const QImage vertical = s_library->loadBitmap(QStringLiteral("3D_BORDER_") + s.letter + "1");
-        const QImage horizontal = s_library->loadBitmap(QStringLiteral("3D_BORDER_") + s.letter + "2");
+        const QImage vertical =
+            s_library->loadBitmap(QStringLiteral("3D_BORDER_") + s.letter + "1");
+        const QImage horizontal =
+            s_library->loadBitmap(QStringLiteral("3D_BORDER_") + s.letter + "2");
         EXPECT_GE(vertical.width(), 16);
         EXPECT_GE(vertical.height(), s.height + 13);
         EXPECT_GE(horizontal.width(), s.width + 11);
@@ -129,7 +131,8 @@ int columnStep(const QImage& image, int a, int b, bool rows) {
     for (int i = 0; i < n; ++i) {
         const QRgb p = rows ? image.pixel(i, a) : image.pixel(a, i);
         const QRgb q = rows ? image.pixel(i, b) : image.pixel(b, i);
-        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
     }
     return sum / n;
 }
@@ -146,7 +149,8 @@ TEST_F(LibraryContents, BackgroundsTileWithoutASeam) {
             }
             // Where the tile meets its next copy the step is no larger than
             // the largest step inside it.
-            EXPECT_LE(columnStep(tile, last, 0, rows), worstInside) << number << (rows ? " rows" : " columns");
+            EXPECT_LE(columnStep(tile, last, 0, rows), worstInside)
+                << number << (rows ? " rows" : " columns");
         }
     }
 }
@@ -158,10 +162,12 @@ TEST_F(LibraryContents, SymbolsIconsAndDescriptionPicturesArePresent) {
     }
     // Tree icons go into image lists that make RGB (128, 0, 0) see-through.
     QStringList icons = {"TREE1", "TREE2", "N_TREE3", "N_TREE4", "N_TREE5"};
-    for (const char* type : {"CANFIELD", "FORTYTHIEVES", "FREECELL", "KLONDIKE", "PAIRING", "SIMPLEGAMES", "SPIDER",
-                             "1DECK", "2DECK", "FAN", "BAKERSDOZEN", "ROW", "PUZZLE", "ADDITION", "MEMORY",
-                             "BELEAGUEREDCASTLE", "QUEENOFITALY", "YUKON", "MATHEMATICAL", "SIRTOMMY",
-                             "NONBUILDERS"}) {
+    for (const char* type :
+         {"CANFIELD",          "FORTYTHIEVES", "FREECELL", "KLONDIKE",     "PAIRING",
+          "SIMPLEGAMES",       "SPIDER",       "1DECK",    "2DECK",        "FAN",
+          "BAKERSDOZEN",       "ROW",          "PUZZLE",   "ADDITION",     "MEMORY",
+          "BELEAGUEREDCASTLE", "QUEENOFITALY", "YUKON",    "MATHEMATICAL", "SIRTOMMY",
+          "NONBUILDERS"}) {
         icons << QStringLiteral("TREE5_%1_TYPE").arg(type);
     }
     icons << "TREE5_CUSTOMIZED_GAMES";
@@ -172,19 +178,20 @@ TEST_F(LibraryContents, SymbolsIconsAndDescriptionPicturesArePresent) {
         EXPECT_GT(mask, 0) << name.toStdString();
         EXPECT_GT(drawn, 0) << name.toStdString();
     }
-    for (const char* name : {"PROG_TIME_LONG", "PROG_TIME_MEDIUM", "PROG_TIME_QUICK", "PROG_DIFF_EASY",
-                             "PROG_DIFF_MEDIUM", "PROG_DIFF_HARD", "PROG_CHAN_VERYHIGH", "PROG_CHAN_HIGH",
-                             "PROG_CHAN_MEDIUM", "PROG_CHAN_LOW", "PROG_CHAN_VERYLOW", "PROG_SKILL_DIFFICULT",
-                             "PROG_SKILL_MOSTLYSKILL", "PROG_SKILL_MODERATE", "PROG_SKILL_MOSTLYCHANCE",
-                             "PROG_SKILL_CHANCEONLY", "PROG_DISABLED"}) {
+    for (const char* name :
+         {"PROG_TIME_LONG", "PROG_TIME_MEDIUM", "PROG_TIME_QUICK", "PROG_DIFF_EASY",
+          "PROG_DIFF_MEDIUM", "PROG_DIFF_HARD", "PROG_CHAN_VERYHIGH", "PROG_CHAN_HIGH",
+          "PROG_CHAN_MEDIUM", "PROG_CHAN_LOW", "PROG_CHAN_VERYLOW", "PROG_SKILL_DIFFICULT",
+          "PROG_SKILL_MOSTLYSKILL", "PROG_SKILL_MODERATE", "PROG_SKILL_MOSTLYCHANCE",
+          "PROG_SKILL_CHANCEONLY", "PROG_DISABLED"}) {
         EXPECT_FALSE(s_library->loadBitmap(name).isNull()) << name;
     }
 }
 
 TEST_F(LibraryContents, EveryCatalogueGameHasItsPreviewPicture) {
     // The catalogue the library was built from lies beside it.
-    const QString catalogue =
-        QFileInfo(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY)).absolutePath() + QStringLiteral("/GAMES.DAT");
+    const QString catalogue = QFileInfo(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY)).absolutePath() +
+                              QStringLiteral("/GAMES.DAT");
     table::TMainGame game;
     catalogue::loadGameList(catalogue.toStdString(), game);
     ASSERT_FALSE(game.gameList().empty());
@@ -205,7 +212,8 @@ TEST_F(LibraryContents, EveryCatalogueGameHasItsPreviewPicture) {
 
 TEST_F(LibraryContents, TwelveCursorsWithHotSpotsInsideThem) {
     for (const char* form : {"A", "B"}) {
-        for (const char* kind : {"ARROW1", "ARROW2", "RIGHT_HAND1", "RIGHT_HAND2", "LEFT_HAND1", "LEFT_HAND2"}) {
+        for (const char* kind :
+             {"ARROW1", "ARROW2", "RIGHT_HAND1", "RIGHT_HAND2", "LEFT_HAND1", "LEFT_HAND2"}) {
             const QString name = QStringLiteral("CUR_%1%2").arg(kind, form);
             ASSERT_TRUE(s_library->hasCursor(name)) << name.toStdString();
             const QCursor cursor = s_library->loadCursor(name);
@@ -218,7 +226,8 @@ TEST_F(LibraryContents, TwelveCursorsWithHotSpotsInsideThem) {
     }
     // Arrows point with their tip at the top left; hands with a finger.
     EXPECT_EQ(s_library->loadCursor("CUR_ARROW1A").hotSpot(), QPoint(1, 1));
-    EXPECT_NE(s_library->loadCursor("CUR_RIGHT_HAND1A").hotSpot(), s_library->loadCursor("CUR_LEFT_HAND1A").hotSpot());
+    EXPECT_NE(s_library->loadCursor("CUR_RIGHT_HAND1A").hotSpot(),
+              s_library->loadCursor("CUR_LEFT_HAND1A").hotSpot());
 }
 
 int g_messages = 0;

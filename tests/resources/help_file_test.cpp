@@ -113,9 +113,11 @@ TEST(HelpFile, BuiltHelpFileHoldsContentsAndTheRulesOfEveryGame) {
         EXPECT_EQ(document.metaInformation(QTextDocument::DocumentTitle), game.name);
         // List items ("- " or "* " lines) show without their markers.
         QString shownRules = game.rules;
-        shownRules.replace(QRegularExpression(QStringLiteral("(^|\n)\\s*[-*] ")), QStringLiteral("\\1"));
+        shownRules.replace(QRegularExpression(QStringLiteral("(^|\n)\\s*[-*] ")),
+                           QStringLiteral("\\1"));
         EXPECT_TRUE(plainText(html).contains(shownRules.simplified()))
-            << game.number << ": " << game.rules.simplified().toStdString() << "\n--- shown: " << plainText(html).toStdString();
+            << game.number << ": " << game.rules.simplified().toStdString()
+            << "\n--- shown: " << plainText(html).toStdString();
         pages << QString::number(context) + QStringLiteral(".html");
     }
 

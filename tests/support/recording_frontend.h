@@ -53,11 +53,15 @@ public:
     }
     void beep() override { calls.emplace_back("beep"); }
     void playSound(std::string_view name, bool switchOn, app::SoundMode mode) override {
-        const char* modeName = mode == app::SoundMode::AtOnce ? "at-once" : mode == app::SoundMode::Wait ? "wait" : "looped";
+        const char* modeName = mode == app::SoundMode::AtOnce ? "at-once"
+                               : mode == app::SoundMode::Wait ? "wait"
+                                                              : "looped";
         calls.push_back("sound: " + std::string(name) + (switchOn ? " Y " : " N ") + modeName);
     }
     void stopSound() override { calls.emplace_back("stop sound"); }
-    void pause(int milliseconds) override { calls.push_back("pause " + std::to_string(milliseconds)); }
+    void pause(int milliseconds) override {
+        calls.push_back("pause " + std::to_string(milliseconds));
+    }
 
     int drawingAreaWidth() const override { return areaWidth; }
     int drawingAreaHeight() const override { return areaHeight; }
@@ -71,21 +75,37 @@ public:
         calls.push_back("card size " + std::to_string(width) + "x" + std::to_string(height));
     }
     void setCaption(std::string_view caption) override { record("caption: ", caption); }
-    void setCursor(int cursorNumber) override { calls.push_back("cursor " + std::to_string(cursorNumber)); }
-    void showClock(bool visible) override { calls.push_back(visible ? "clock shown" : "clock hidden"); }
-    void showScore(bool visible) override { calls.push_back(visible ? "score shown" : "score hidden"); }
+    void setCursor(int cursorNumber) override {
+        calls.push_back("cursor " + std::to_string(cursorNumber));
+    }
+    void showClock(bool visible) override {
+        calls.push_back(visible ? "clock shown" : "clock hidden");
+    }
+    void showScore(bool visible) override {
+        calls.push_back(visible ? "score shown" : "score hidden");
+    }
     void setClockText(std::string_view text) override { record("clock: ", text); }
     void setScoreText(std::string_view text) override { record("score: ", text); }
-    void setStatusBarVisible(bool visible) override { calls.push_back(visible ? "status bar shown" : "status bar hidden"); }
-    void setAutoplayChecked(bool checked) override { calls.push_back(checked ? "autoplay ticked" : "autoplay unticked"); }
-    void setAutoplayEnabled(bool enabled) override { calls.push_back(enabled ? "autoplay enabled" : "autoplay disabled"); }
-    void setCustomizeEnabled(bool enabled) override { calls.push_back(enabled ? "customize enabled" : "customize disabled"); }
+    void setStatusBarVisible(bool visible) override {
+        calls.push_back(visible ? "status bar shown" : "status bar hidden");
+    }
+    void setAutoplayChecked(bool checked) override {
+        calls.push_back(checked ? "autoplay ticked" : "autoplay unticked");
+    }
+    void setAutoplayEnabled(bool enabled) override {
+        calls.push_back(enabled ? "autoplay enabled" : "autoplay disabled");
+    }
+    void setCustomizeEnabled(bool enabled) override {
+        calls.push_back(enabled ? "customize enabled" : "customize disabled");
+    }
     void setGameCommandsEnabled(bool enabled) override {
         calls.push_back(enabled ? "game commands enabled" : "game commands disabled");
     }
     void setBusyCursor(bool busy) override { calls.push_back(busy ? "busy" : "not busy"); }
     void hidePileSizePanel() override { calls.emplace_back("hide pile size"); }
-    void setInputBlocked(bool blocked) override { calls.push_back(blocked ? "input blocked" : "input unblocked"); }
+    void setInputBlocked(bool blocked) override {
+        calls.push_back(blocked ? "input blocked" : "input unblocked");
+    }
     long long timeOfDayMs() const override { return timeOfDay; }
 
     void drawTable(bool dealAnimation) override {
@@ -116,15 +136,17 @@ public:
         calls.push_back("highlight " + std::to_string(foundationIndex));
     }
     void showJokerLabel(int foundationIndex, int rank, int suit) override {
-        calls.push_back("joker label " + std::to_string(foundationIndex) + " " + std::to_string(rank) + " " +
-                        std::to_string(suit));
+        calls.push_back("joker label " + std::to_string(foundationIndex) + " " +
+                        std::to_string(rank) + " " + std::to_string(suit));
     }
     void restoreCorners(app::Rect) override { calls.emplace_back("restore corners"); }
     void refreshRectangle(app::Rect) override { calls.emplace_back("refresh rectangle"); }
     void fixTableauCorners(int tableauIndex) override {
         calls.push_back("fix corners " + std::to_string(tableauIndex));
     }
-    void showCoveredCard(int card, int, int) override { calls.push_back("show covered " + std::to_string(card)); }
+    void showCoveredCard(int card, int, int) override {
+        calls.push_back("show covered " + std::to_string(card));
+    }
     void hideCoveredCard() override { calls.emplace_back("hide covered"); }
 
     void pickUpCarried(int card, app::Rect, int height) override {
@@ -135,9 +157,11 @@ public:
     }
     void liftCarried() override { calls.emplace_back("lift"); }
     void dropCarried() override { calls.emplace_back("drop carried"); }
-    void flyCard(int card, int fromX, int fromY, bool, bool, bool, bool, int toX, int toY) override {
-        calls.push_back("fly " + std::to_string(card) + " " + std::to_string(fromX) + "," + std::to_string(fromY) +
-                        " -> " + std::to_string(toX) + "," + std::to_string(toY));
+    void flyCard(int card, int fromX, int fromY, bool, bool, bool, bool, int toX,
+                 int toY) override {
+        calls.push_back("fly " + std::to_string(card) + " " + std::to_string(fromX) + "," +
+                        std::to_string(fromY) + " -> " + std::to_string(toX) + "," +
+                        std::to_string(toY));
     }
 
     void runWinningAnimation() override { calls.emplace_back("winning animation"); }
@@ -145,7 +169,9 @@ public:
     void closeMainWindow() override { calls.emplace_back("close main window"); }
 
 private:
-    void record(std::string prefix, std::string_view text) { calls.push_back(prefix + std::string(text)); }
+    void record(std::string prefix, std::string_view text) {
+        calls.push_back(prefix + std::string(text));
+    }
 };
 
 } // namespace vellomir::testing

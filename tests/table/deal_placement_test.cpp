@@ -96,8 +96,10 @@ TEST(DealPlacement, RemovalSearchesTheWasteFirstAndOnlyTheGamesTableaus) {
     fx.state.piles.tableau(0) = pileOf({3, 4, 5, 11});
     fx.state.piles.stock(kWaste) = pileOf({11});
 
-    EXPECT_EQ(removeAnywhere(fx.state, 11, RemovalKind::Cut).pile, (PileRef{PileKind::Stock, kWaste}));
-    EXPECT_EQ(removeAnywhere(fx.state, 8, RemovalKind::Cut).pile, (PileRef{PileKind::Stock, kDiscard}));
+    EXPECT_EQ(removeAnywhere(fx.state, 11, RemovalKind::Cut).pile,
+              (PileRef{PileKind::Stock, kWaste}));
+    EXPECT_EQ(removeAnywhere(fx.state, 8, RemovalKind::Cut).pile,
+              (PileRef{PileKind::Stock, kDiscard}));
     EXPECT_EQ(fx.tableau(3), pileOf({8}));
     EXPECT_EQ(removeAnywhere(fx.state, 10, RemovalKind::Cut).pile, (PileRef{PileKind::Reserve, 9}));
     EXPECT_EQ(removeAnywhere(fx.state, 4, RemovalKind::Cut).pile, (PileRef{PileKind::Tableau, 0}));

@@ -24,8 +24,9 @@ TEST(PileNames, OneAndTwoDigitNumbersNameTheSamePile) {
     EXPECT_FALSE(parsePileName("Fila1x"));
     EXPECT_FALSE(parsePileName("fila1"));
     EXPECT_FALSE(parsePileName("Mazzo_"));
-    for (PileRef ref : {PileRef{PileKind::Stock, 0}, PileRef{PileKind::Stock, 2}, PileRef{PileKind::Foundation, 9},
-                        PileRef{PileKind::Tableau, 27}, PileRef{PileKind::Reserve, 9}}) {
+    for (PileRef ref : {PileRef{PileKind::Stock, 0}, PileRef{PileKind::Stock, 2},
+                        PileRef{PileKind::Foundation, 9}, PileRef{PileKind::Tableau, 27},
+                        PileRef{PileKind::Reserve, 9}}) {
         EXPECT_EQ(parsePileName(pileName(ref)), ref) << pileName(ref);
     }
 }

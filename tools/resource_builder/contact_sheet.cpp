@@ -70,14 +70,15 @@ QImage drawContactSheet(const ResourceSet& resources) {
     painter.setFont(font);
     painter.setPen(Qt::white);
     for (const auto& [title, top] : titles) {
-        painter.drawText(QRect(kGap, top, kSheetWidth, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
+        painter.drawText(QRect(kGap, top, kSheetWidth, kTitleHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, title);
     }
     for (const Placed& p : placed) {
         const QImage& image = p.entry->image;
         if (p.tiled) {
             for (int i = 0; i < 4; ++i) {
-                painter.drawImage(p.box.left() + (i % 2) * image.width(), p.box.top() + (i / 2) * image.height(),
-                                  image);
+                painter.drawImage(p.box.left() + (i % 2) * image.width(),
+                                  p.box.top() + (i / 2) * image.height(), image);
             }
         } else {
             painter.drawImage(p.box.topLeft(), image);

@@ -86,7 +86,8 @@ QString ResourceSet::clearFolder(const QString& folder) const {
 namespace {
 
 QString relativePath(const ResourceSet::Entry& e) {
-    return (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name + QStringLiteral(".png");
+    return (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name +
+           QStringLiteral(".png");
 }
 
 } // namespace
@@ -94,7 +95,8 @@ QString relativePath(const ResourceSet::Entry& e) {
 QString ResourceSet::writePictures(const QString& folder, std::size_t first) const {
     const QDir root(folder);
     for (std::size_t i = first; i < m_entries.size(); ++i) {
-        if (QString error = writePng(m_entries[i].image, root.filePath(relativePath(m_entries[i]))); !error.isEmpty()) {
+        if (QString error = writePng(m_entries[i].image, root.filePath(relativePath(m_entries[i])));
+            !error.isEmpty()) {
             return error;
         }
     }
@@ -105,7 +107,8 @@ QString ResourceSet::writeCollection(const QString& folder, const QString& waveD
     // Two pictures of one name would silently shadow each other in the library.
     QSet<QString> seen;
     for (const Entry& e : m_entries) {
-        const QString key = (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name;
+        const QString key =
+            (e.cursor ? QStringLiteral("cursor/") : QStringLiteral("bitmap/")) + e.name;
         if (seen.contains(key)) {
             return QStringLiteral("two pictures are named %1").arg(key);
         }
@@ -117,8 +120,8 @@ QString ResourceSet::writeCollection(const QString& folder, const QString& waveD
     QString cursors;
     QString waves;
     for (const Entry& e : m_entries) {
-        (e.cursor ? cursors : bitmaps) +=
-            QStringLiteral("    <file alias=\"%1\">%2</file>\n").arg(escaped(e.name), escaped(relativePath(e)));
+        (e.cursor ? cursors : bitmaps) += QStringLiteral("    <file alias=\"%1\">%2</file>\n")
+                                              .arg(escaped(e.name), escaped(relativePath(e)));
     }
 
     if (!waveDir.isEmpty()) {
@@ -126,8 +129,8 @@ QString ResourceSet::writeCollection(const QString& folder, const QString& waveD
         if (!sounds.exists()) {
             return QStringLiteral("sound folder %1 does not exist").arg(waveDir);
         }
-        const QFileInfoList files =
-            sounds.entryInfoList({QStringLiteral("*.wav")}, QDir::Files | QDir::Readable, QDir::Name);
+        const QFileInfoList files = sounds.entryInfoList({QStringLiteral("*.wav")},
+                                                         QDir::Files | QDir::Readable, QDir::Name);
         for (const QFileInfo& file : files) {
             const QString relative = QStringLiteral("wave/") + file.fileName();
             QFile::remove(root.filePath(relative));
