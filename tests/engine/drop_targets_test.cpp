@@ -4,6 +4,7 @@
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
 #include "engine/quiet_frontend.h"
+#include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
 #include "table/card_position.h"
@@ -33,16 +34,7 @@ public:
 };
 
 std::vector<int> catalogueGames() {
-    table::ProgramState state(VELLOMIR_BIN_DIR);
-    testing::RecordingFrontend frontend;
-    PlayEngine engine(state, frontend);
-    std::vector<int> games;
-    if (engine.loadGameList()) {
-        for (const std::string& entry : state.mainGame.gameList()) {
-            games.push_back(table::gameListNumber(entry));
-        }
-    }
-    return games;
+    return testing::catalogueGames(VELLOMIR_BIN_DIR);
 }
 
 // The piles whose top card may be carried alone: tableaus, reserves, the waste.

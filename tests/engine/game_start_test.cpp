@@ -2,6 +2,7 @@
 #include "engine/play_engine.h"
 
 #include "catalogue/parameter_index.h"
+#include "support/catalogue_games.h"
 #include "support/layout_check.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
@@ -20,18 +21,8 @@ namespace {
 namespace param = catalogue::param;
 using table::PileKind;
 
-// Every game of the shipped catalogue, from the GAMES.DAT the build wrote.
 std::vector<int> catalogueGames() {
-    table::ProgramState state(VELLOMIR_BIN_DIR);
-    testing::RecordingFrontend frontend;
-    PlayEngine engine(state, frontend);
-    std::vector<int> games;
-    if (engine.loadGameList()) {
-        for (const std::string& entry : state.mainGame.gameList()) {
-            games.push_back(table::gameListNumber(entry));
-        }
-    }
-    return games;
+    return testing::catalogueGames(VELLOMIR_BIN_DIR);
 }
 
 struct Dealt {

@@ -1,6 +1,7 @@
 #include "engine/play_engine.h"
 
 #include "engine/card_census.h"
+#include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/card_position.h"
 #include "table/pile_counts.h"
@@ -18,16 +19,7 @@ using table::PileKind;
 using table::PileRef;
 
 std::vector<int> catalogueGames() {
-    table::ProgramState state(VELLOMIR_BIN_DIR);
-    testing::RecordingFrontend frontend;
-    PlayEngine engine(state, frontend);
-    std::vector<int> games;
-    if (engine.loadGameList()) {
-        for (const std::string& entry : state.mainGame.gameList()) {
-            games.push_back(table::gameListNumber(entry));
-        }
-    }
-    return games;
+    return testing::catalogueGames(VELLOMIR_BIN_DIR);
 }
 
 // A point for the next event, weighted toward where the cards move: the

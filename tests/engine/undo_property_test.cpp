@@ -3,6 +3,7 @@
 #include "engine/card_census.h"
 #include "engine/play_position.h"
 #include "engine/selection_state.h"
+#include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/card_position.h"
 #include "table/pile_counts.h"
@@ -23,16 +24,7 @@ using table::PileRef;
 namespace cell = table::cell;
 
 std::vector<int> catalogueGames() {
-    table::ProgramState state(VELLOMIR_BIN_DIR);
-    testing::RecordingFrontend frontend;
-    PlayEngine engine(state, frontend);
-    std::vector<int> games;
-    if (engine.loadGameList()) {
-        for (const std::string& entry : state.mainGame.gameList()) {
-            games.push_back(table::gameListNumber(entry));
-        }
-    }
-    return games;
+    return testing::catalogueGames(VELLOMIR_BIN_DIR);
 }
 
 // Everything of the run state that a game in play may change, as text, so
