@@ -116,7 +116,8 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
     target.fill(colour);
     if (settings.isYes(app::field::FadeBackground) && m_manyColours) {
         const int extra = scrollBarVisible ? 80 : 1;
-        fillFade(target, colour, QRect(0, 0, target.width() + 1, target.height() + extra));
+        const QRect logical = logicalRect(target);
+        fillFade(target, colour, QRect(0, 0, logical.width() + 1, logical.height() + extra));
     }
 }
 
@@ -170,9 +171,8 @@ void TableRenderer::showBackground() {
     if (m_window.isNull()) {
         return;
     }
-    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(),
-               QRect(0, scroll(), m_window.width(), m_window.height()));
-    showOnWindow(m_window.rect());
+    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(), windowRect().translated(0, scroll()));
+    showOnWindow(windowRect());
 }
 
 // --- Finding cards -------------------------------------------------------------------
@@ -393,7 +393,7 @@ void TableRenderer::restoreCorners(const QRect& rect) {
 }
 
 void TableRenderer::refreshRectangle(const QRect& rect) {
-    const QRect visible = rect & m_window.rect();
+    const QRect visible = rect & windowRect();
     if (visible.isEmpty()) {
         return;
     }
