@@ -329,10 +329,14 @@ void TableRenderer::drawJokerLabel() {
     const QRect rect = jokerLabelRect(label.foundation);
     const QRect inBuffer = rect.translated(0, scroll());
     QPainter painter(&tableBuffer());
+    // Nothing may fall outside the label, which is all that is erased: at a
+    // pixel ratio above 1 a line's square cap would reach half a pixel out.
+    painter.setClipRect(inBuffer);
     painter.fillRect(inBuffer, Qt::white);
     painter.setPen(Qt::black);
-    painter.drawLine(inBuffer.left(), inBuffer.bottom(), inBuffer.right(), inBuffer.bottom());
-    painter.drawLine(inBuffer.right(), inBuffer.top(), inBuffer.right(), inBuffer.bottom());
+    // The shadow lines along the bottom and right edge, one pixel wide.
+    painter.fillRect(QRect(inBuffer.left(), inBuffer.bottom(), inBuffer.width(), 1), Qt::black);
+    painter.fillRect(QRect(inBuffer.right(), inBuffer.top(), 1, inBuffer.height()), Qt::black);
     QString rank;
     switch (label.rank) {
     case 1:

@@ -147,6 +147,51 @@ TEST_F(PixelRatioTest, BackAtRatioOneTheTableIsDrawnAsBefore) {
     EXPECT_EQ(differences(window(), plain.windowImage()), 0);
 }
 
+TEST_F(PixelRatioTest, SelectionsHighlightsAndTheJokerLabelComeAndGoWholeBlocks) {
+    // A selected card inverted and put back is the fresh table again.
+    state.params.set(param::GameType, 3);
+    state.piles.tableau(3) = pileOf({"5C"});
+    state.piles.foundation(0) = pileOf({"5C"});
+    renderer->drawTable(false);
+    const QImage fresh = buffer().copy();
+    renderer->invertSelectedCards();
+    QImage inverted = images->faceOf(card("5C"))->copy();
+    inverted.invertPixels();
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(260, 140), inverted), 0);
+    renderer->toggleSelectionMark(card("5C"));
+    EXPECT_EQ(differences(fresh, buffer()), 0);
+    state.piles.foundation(0).clear();
+
+    // Hatching (a picture of one pixel each) lies on the complete foundation
+    // in whole blocks: black every third diagonal, the card between.
+    std::string hearts;
+    for (int code = 1; code <= 13; ++code) {
+        hearts += table::cardText(code);
+    }
+    state.piles.foundation(1) = hearts;
+    state.mainGame.setCell(cell::HighlightFoundationsMark, 1);
+    renderer->drawTable(false);
+    const QImage& king = *images->faceOf(13);
+    QImage black(2 * kRatio, kRatio, QImage::Format_RGB32);
+    black.setDevicePixelRatio(kRatio);
+    black.fill(Qt::black);
+    // Logical (x, y) of the hatch is (380 + 1 + x, 20 + 1 + y) on the table.
+    EXPECT_TRUE(sameBlock(buffer(), {381 + 3, 21 + 3}, black, {0, 0}));
+    EXPECT_TRUE(sameBlock(buffer(), {381 + 4, 21 + 3}, king, {1 + 4, 1 + 3}));
+    state.mainGame.setCell(cell::HighlightFoundationsMark, 0);
+
+    // The joker label, sharp text on white, and gone again to the bare cloth.
+    state.mainGame.setFoundationY(0, 60);
+    state.piles.foundation(1) = pileOf({"5H", "JK1"});
+    renderer->drawTable(false);
+    renderer->showJokerLabel(1, 6, 0);
+    const QRect label(380 + W / 2 - 29, 42, 59, 14);
+    EXPECT_EQ(pixelSafe(buffer(), label.left() + 1, label.top() + 1), qRgb(255, 255, 255));
+    EXPECT_EQ(differences(window(), buffer()), 0);
+    renderer->showJokerLabel(1, 0, 0);
+    EXPECT_EQ(differencesIn(buffer(), background(), label), 0);
+}
+
 TEST(PixelOpsAtRatio, CopiesMoveWholeBlocksAndAOnePixelSourceIsRepeated) {
     QImage table(40, 20, QImage::Format_RGB32);
     table.setDevicePixelRatio(2);
