@@ -189,7 +189,12 @@ void TableRenderer::repaintWindow() {
     if (m_window.isNull()) {
         return;
     }
-    m_window.fill(Qt::black);
+    // Black only shows where the table buffer does not reach (a window
+    // larger than the screen); a whole-window fill costs as much as the copy.
+    const QRect reached = logicalRect(tableBuffer()).translated(0, -scroll()) & windowRect();
+    if (reached != windowRect()) {
+        m_window.fill(Qt::black);
+    }
     copyPixels(m_window, QPoint(0, 0), tableBuffer(), windowRect().translated(0, scroll()));
     showOnWindow(windowRect());
 }
