@@ -61,6 +61,14 @@ TEST_F(PixelRatioTest, TheBuffersAndTheWindowHaveTwiceThePixelsEachWay) {
     renderer->setWindowSize(QSize(640, 480));
     EXPECT_EQ(buffer().size(), QSize(1800, 1400));
     EXPECT_EQ(window().size(), QSize(1280, 960));
+    // A window wider than the buffer shows black beyond it.
+    renderer->setWindowSize(QSize(1000, 500));
+    renderer->showCoveredCard(card("5S"), 920, 10); // drawn on the window only
+    EXPECT_NE(pixelSafe(window(), 950, 50), qRgb(0, 0, 0));
+    renderer->repaintWindow();
+    EXPECT_EQ(pixelSafe(window(), 950, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(window().pixel(2 * 900 - 1, 20), buffer().pixel(2 * 900 - 1, 20));
+    EXPECT_EQ(window().pixel(2 * 900, 20), qRgb(0, 0, 0));
     // The card pictures come at the ratio too, drawn sharp, not enlarged.
     const QImage* queen = images->faceOf(card("QH"));
     ASSERT_NE(queen, nullptr);
