@@ -3,6 +3,7 @@
 #include "render/card_art/card_backs.h"
 #include "render/card_art/card_faces.h"
 #include "render/card_art/pile_marks.h"
+#include "render/pixel_ops.h"
 #include "resources/resource_library.h"
 
 #include <QPainter>
@@ -43,17 +44,26 @@ QImage withKeyColour(const QImage& image, QRgb key) {
     return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// The art's card of the current fitted width.
-art::CardSize fittedArtSize(int width) {
-    return art::fittedSize(width);
-}
-
-// Fitted pictures are used as the table draws them: opaque cards, marks and
+// Drawn pictures are used as the table draws them: opaque cards, marks and
 // pieces with alpha, all at one device pixel per card pixel unless a ratio
 // is set.
 QImage opaque(const QImage& image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
+
+// A soft picture (a shadow) at `ratio`, scaled smoothly.
+QImage smoothlyAtRatio(const QImage& image, int ratio) {
+    if (ratio == 1 || image.isNull()) {
+        return image;
+    }
+    QImage scaled =
+        image.scaled(image.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
+}
+
+// The back of medium cards other than "011": the big back shrunk.
+constexpr int kMediumOwnBack = 11;
 
 } // namespace
 
@@ -114,7 +124,7 @@ void CardImages::setCardSize(table::ProgramState& state) {
     state.cardSize.width = m_width;
     state.cardSize.height = m_height;
     rebuildImages(state);
-    m_scratch = m_faces[0].copy();
+    m_scratch = face(0).copy();
 }
 
 void CardImages::rebuildImages(const table::ProgramState& state) {
@@ -122,13 +132,13 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
         return; // the card table is not filled yet
     }
     m_softShadows.clear();
-    if (m_letter == 'F') {
+    if (drawsPictures()) {
         m_boldSet = threeDigits(state.settings.read(app::field::Card)) == QLatin1String("003");
         m_faceDrawn.fill(false);
         m_markDrawn.fill(false);
         m_drawn = 0;
         loadBack(state);
-        drawFittedPieces();
+        drawPieces();
         return;
     }
     const QString size(QChar::fromLatin1(m_letter));
@@ -173,7 +183,7 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
 
 void CardImages::loadBack(const table::ProgramState& state) {
     const QString number = threeDigits(state.settings.read(app::field::BackCard));
-    if (m_letter == 'F') {
+    if (drawsPictures()) {
         m_backNumber = number.toInt();
         m_backDrawn = false;
         return;
@@ -214,13 +224,13 @@ const QImage* CardImages::faceOf(int cardNumber) const {
 }
 
 const QImage& CardImages::face(int index) const {
-    return m_letter == 'F' ? fittedFace(index) : m_faces[static_cast<std::size_t>(index)];
+    return drawsPictures() ? drawnFace(index) : m_faces[static_cast<std::size_t>(index)];
 }
 
-const QImage& CardImages::fittedFace(int index) const {
+const QImage& CardImages::drawnFace(int index) const {
     const auto i = static_cast<std::size_t>(index);
     if (!m_faceDrawn[i]) {
-        const art::CardSize size = fittedArtSize(m_width);
+        const art::CardSize size = artSize();
         if (index == kJokerFace) {
             m_faces[i] = opaque(art::drawJoker(size, m_pixelRatio));
         } else {
@@ -235,32 +245,64 @@ const QImage& CardImages::fittedFace(int index) const {
 }
 
 const QImage& CardImages::back() const {
-    if (m_letter == 'F' && !m_backDrawn) {
-        m_back = opaque(art::drawBack(fittedArtSize(m_width), m_backNumber, m_pixelRatio));
+    if (drawsPictures() && !m_backDrawn) {
+        if (m_letter == 'M' && m_backNumber != kMediumOwnBack) {
+            // As from the library: the big back shrunk, here from its sharp drawing.
+            const QImage big = art::drawBack(art::kBig, m_backNumber, m_pixelRatio);
+            m_back = opaque(big.scaled(QSize(m_width, m_height) * m_pixelRatio,
+                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_back.setDevicePixelRatio(m_pixelRatio);
+        } else {
+            m_back = opaque(art::drawBack(artSize(), m_backNumber, m_pixelRatio));
+        }
         m_backDrawn = true;
         ++m_drawn;
     }
     return m_back;
 }
 
-void CardImages::setPixelRatio(qreal ratio) {
-    const qreal r = ratio > 0 ? ratio : 1;
+void CardImages::setPixelRatio(int ratio) {
+    const int r = std::max(1, ratio);
     if (r == m_pixelRatio) {
         return;
     }
     m_pixelRatio = r;
-    if (m_letter == 'F') {
-        m_faceDrawn.fill(false);
-        m_markDrawn.fill(false);
-        m_backDrawn = false;
+    // Every picture is drawn again at the new ratio, when first needed; the
+    // pieces and the pictures of the fixed sizes come with rebuildImages().
+    m_faceDrawn.fill(false);
+    m_markDrawn.fill(false);
+    m_backDrawn = false;
+    m_softShadows.clear();
+}
+
+art::CardSize CardImages::artSize() const {
+    switch (m_letter) {
+    case 'B':
+        return art::kBig;
+    case 'M':
+        return art::kMedium;
+    case 'L':
+        return art::kSmall;
+    default:
+        return art::fittedSize(m_width);
     }
 }
 
-void CardImages::drawFittedPieces() {
-    const art::CardSize size = fittedArtSize(m_width);
+void CardImages::drawPieces() {
+    const art::CardSize size = artSize();
     for (int which = 0; which < 2; ++which) {
-        m_shadows[which] = art::drawSoftShadowPiece(m_width, m_height, which + 1);
-        m_borders[which] = withKeyColour(art::drawBorderPiece(size, which + 1), qRgb(0, 0, 255));
+        // Fitted cards cast the soft shadow; the fixed sizes keep the
+        // library's checkered one.
+        m_shadows[which] =
+            m_letter == 'F'
+                ? smoothlyAtRatio(art::drawSoftShadowPiece(m_width, m_height, which + 1),
+                                  m_pixelRatio)
+                : atPixelRatio(
+                      withKeyColour(art::drawShadowPiece(size, which + 1), qRgb(255, 255, 255)),
+                      m_pixelRatio);
+        // The edges are one pixel per layer of the pile: each pixel repeated.
+        m_borders[which] = atPixelRatio(
+            withKeyColour(art::drawBorderPiece(size, which + 1), qRgb(0, 0, 255)), m_pixelRatio);
     }
 }
 
@@ -275,14 +317,15 @@ const QImage& CardImages::softShadowPiece(int which, int height) {
     if (m_softShadows.size() >= 16) {
         m_softShadows.erase(m_softShadows.begin());
     }
-    m_softShadows.push_back({height,
-                             {art::drawSoftShadowPiece(m_width, height, 1),
-                              art::drawSoftShadowPiece(m_width, height, 2)}});
+    m_softShadows.push_back(
+        {height,
+         {smoothlyAtRatio(art::drawSoftShadowPiece(m_width, height, 1), m_pixelRatio),
+          smoothlyAtRatio(art::drawSoftShadowPiece(m_width, height, 2), m_pixelRatio)}});
     return m_softShadows.back().second[static_cast<std::size_t>(slot)];
 }
 
 const QImage& CardImages::mark(const QString& suffix) {
-    if (m_letter == 'F') {
+    if (drawsPictures()) {
         const auto& suffixes = keptMarkSuffixes();
         std::size_t slot = kMark021Slot;
         for (std::size_t i = 0; i < suffixes.size(); ++i) {
@@ -295,7 +338,7 @@ const QImage& CardImages::mark(const QString& suffix) {
             return m_marks[kMark021Slot + 1]; // not a mark: the empty slot
         }
         if (!m_markDrawn[slot]) {
-            m_marks[slot] = art::drawPileMark(fittedArtSize(m_width), suffix, m_pixelRatio);
+            m_marks[slot] = art::drawPileMark(artSize(), suffix, m_pixelRatio);
             m_markDrawn[slot] = true;
             ++m_drawn;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/card_art/card_outline.h"
 #include "table/program_state.h"
 
 #include <QImage>
@@ -45,11 +46,16 @@ public:
     // but "011" is the large back shrunk to 59 x 80.
     void loadBack(const table::ProgramState& state);
 
-    // Device pixels to each card pixel of the fitted cards' pictures (1 by
-    // default); a change redraws them.
-    void setPixelRatio(qreal ratio);
-    qreal pixelRatio() const { return m_pixelRatio; }
+    // Device pixels to each card pixel (1 by default). Above 1 every picture,
+    // those of the fixed sizes too, is drawn with the card art at that ratio
+    // (the library's pictures have one pixel each); a change draws them again
+    // when first needed, after rebuildImages() for the pieces.
+    void setPixelRatio(int ratio);
+    int pixelRatio() const { return m_pixelRatio; }
     bool fitted() const { return m_letter == 'F'; }
+    // Whether the pictures are drawn with the card art rather than taken from
+    // the library: fitted cards, and every size at a ratio above 1.
+    bool drawsPictures() const { return m_letter == 'F' || m_pixelRatio != 1; }
     // How many fitted pictures were drawn since the size was set: pictures
     // are drawn once each, when first asked for.
     int fittedPicturesDrawn() const { return m_drawn; }
@@ -85,8 +91,10 @@ public:
 
 private:
     QImage load(const QString& name) const;
-    void drawFittedPieces();
-    const QImage& fittedFace(int index) const;
+    // The card art's size for the size in force.
+    art::CardSize artSize() const;
+    void drawPieces();
+    const QImage& drawnFace(int index) const;
 
     const resources::ResourceLibrary& m_library;
     char m_letter = 'B';
@@ -100,7 +108,7 @@ private:
     QImage m_scratch;
     // Fitted cards: the card set and back they are drawn with, and which
     // faces and marks are drawn yet.
-    qreal m_pixelRatio = 1;
+    int m_pixelRatio = 1;
     bool m_boldSet = false;
     int m_backNumber = 11;
     mutable std::array<bool, kFaceCount> m_faceDrawn{};

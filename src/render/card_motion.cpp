@@ -34,7 +34,8 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
     const int H = cardHeight();
     const int h = std::max(height, H);
     QImage& picture = m_images.scratchCard();
-    picture = QImage(W, h, QImage::Format_RGB32);
+    picture = QImage(QSize(W, h) * pixelRatio(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(pixelRatio());
     picture.fill(Qt::white);
 
     PileRef pile{};
@@ -54,18 +55,10 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
             }
             const int y = table::cardPosition(m_state, pile, s, k).y - baseY;
             // The card below shows through the top corners of the cards above it.
-            QRgb saved[6];
-            int n = 0;
-            const QRect place(0, y, W, H);
-            forEachCornerPixel(place, true, false, cornerSize(), [&](int px, int py, bool, bool) {
-                saved[n++] = pixelSafe(picture, px, py);
-            });
+            const KeptCorners beneath(picture, QRect(0, y, W, H), true, false, cornerSize());
             copyPixels(picture, QPoint(0, y), *image);
             if (k > index) {
-                n = 0;
-                forEachCornerPixel(
-                    place, true, false, cornerSize(),
-                    [&](int px, int py, bool, bool) { setPixelSafe(picture, px, py, saved[n++]); });
+                beneath.restore(picture);
             }
         }
     } else if (const QImage* face = m_images.faceOf(card)) {
@@ -85,7 +78,7 @@ void TableRenderer::restoreShadowStrips(const QRect& old) {
     const int b = old.top() + old.height();
     for (const QRect strip : {QRect(QPoint(l + S - 1, b), QPoint(r + S, b + S)),
                               QRect(QPoint(r, t + S - 2), QPoint(r + S, b + S))}) {
-        const QRect visible = strip & m_window.rect();
+        const QRect visible = strip & windowRect();
         if (!visible.isEmpty()) {
             copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
         }
@@ -140,7 +133,7 @@ void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
             strips[1] = QRect(QPoint(oldL, std::max(y + h, oldT)), QPoint(oldR, oldB));
         }
         for (const QRect& strip : strips) {
-            const QRect visible = strip & m_window.rect();
+            const QRect visible = strip & windowRect();
             if (!visible.isEmpty()) {
                 copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, sy));
             }
@@ -156,10 +149,7 @@ void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
         const QImage& buffer = tableBuffer();
         forEachCornerPixel(
             QRect(0, 0, W, h), true, true, cornerSize(), [&](int px, int py, bool, bool) {
-                const QPoint under(x + px, y + py + sy);
-                if (buffer.rect().contains(under)) {
-                    setPixelSafe(carried, px, py, pixelSafe(buffer, under.x(), under.y()));
-                }
+                copyPixel(carried, QPoint(px, py), buffer, QPoint(x + px, y + py + sy));
             });
     }
     copyPixels(m_window, QPoint(x, y), picture, QRect(0, 0, W, h));

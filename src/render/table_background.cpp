@@ -36,13 +36,20 @@ void fillTiled(QImage& target, const QImage& tile) {
     if (tile.isNull() || tile.width() == 0 || tile.height() == 0 || target.isNull()) {
         return;
     }
-    const QImage source =
-        tile.format() == target.format() ? tile : tile.convertToFormat(target.format());
-    for (int x = 0; x <= target.width(); x += source.width()) {
+    // The tile at the target's ratio once, not each time it is laid.
+    const QImage source = atPixelRatio(
+        tile.format() == target.format() ? tile : tile.convertToFormat(target.format()),
+        pixelRatioOf(target));
+    const QRect area = logicalRect(target);
+    const QRect piece = logicalRect(source);
+    if (piece.isEmpty()) {
+        return;
+    }
+    for (int x = 0; x <= area.width(); x += piece.width()) {
         copyPixels(target, QPoint(x, 0), source);
     }
-    const QRect strip(0, 0, target.width(), source.height());
-    for (int y = source.height(); y <= target.height(); y += source.height()) {
+    const QRect strip(0, 0, area.width(), piece.height());
+    for (int y = piece.height(); y <= area.height(); y += piece.height()) {
         copyPixels(target, QPoint(0, y), target, strip);
     }
 }
@@ -63,14 +70,18 @@ void fillFade(QImage& target, const QColor& colour, const QRect& area) {
     if (target.isNull() || area.isEmpty()) {
         return;
     }
-    const int height = area.height();
-    const int bottom = area.top() + height; // exclusive
+    // The bands in device pixels: at a ratio above 1 the fade is as fine as
+    // the screen.
+    const int ratio = pixelRatioOf(target);
+    const QRect device(area.topLeft() * ratio, area.size() * ratio);
+    const int height = device.height();
+    const int bottom = device.top() + height; // exclusive
     for (int k = 0; k < 256; ++k) {
-        const int top = k == 255 ? area.top() : bottom - mulDiv(k + 1, height, 256);
+        const int top = k == 255 ? device.top() : bottom - mulDiv(k + 1, height, 256);
         const int end = bottom - mulDiv(k, height, 256);
         const QRgb rgb = qRgb(mulDiv(k, colour.red(), 256), mulDiv(k, colour.green(), 256),
                               mulDiv(k, colour.blue(), 256));
-        const QRect band = QRect(area.left(), top, area.width(), end - top) & target.rect();
+        const QRect band = QRect(device.left(), top, device.width(), end - top) & target.rect();
         for (int y = band.top(); y <= band.bottom(); ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(target.scanLine(y));
             for (int x = band.left(); x <= band.right(); ++x) {

@@ -24,7 +24,8 @@ void fillTiled(QImage& target, const QImage& tile);
 // The fade: 256 horizontal bands over `area`, black at the bottom and
 // nearly `colour` at the top. Band k (0 the lowest) spans from
 // bottom - MulDiv(k + 1, height, 256) to bottom - MulDiv(k, height, 256) and
-// takes each channel scaled by k / 256, rounded.
+// takes each channel scaled by k / 256, rounded. `area` is in logical pixels;
+// the bands are cut in the target's device pixels.
 void fillFade(QImage& target, const QColor& colour, const QRect& area);
 
 // MulDiv of the platform: a * b / c rounded to the nearest, halves away from 0.

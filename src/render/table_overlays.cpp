@@ -116,7 +116,8 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
     target.fill(colour);
     if (settings.isYes(app::field::FadeBackground) && m_manyColours) {
         const int extra = scrollBarVisible ? 80 : 1;
-        fillFade(target, colour, QRect(0, 0, target.width() + 1, target.height() + extra));
+        const QRect logical = logicalRect(target);
+        fillFade(target, colour, QRect(0, 0, logical.width() + 1, logical.height() + extra));
     }
 }
 
@@ -170,9 +171,8 @@ void TableRenderer::showBackground() {
     if (m_window.isNull()) {
         return;
     }
-    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(),
-               QRect(0, scroll(), m_window.width(), m_window.height()));
-    showOnWindow(m_window.rect());
+    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(), windowRect().translated(0, scroll()));
+    showOnWindow(windowRect());
 }
 
 // --- Finding cards -------------------------------------------------------------------
@@ -329,10 +329,14 @@ void TableRenderer::drawJokerLabel() {
     const QRect rect = jokerLabelRect(label.foundation);
     const QRect inBuffer = rect.translated(0, scroll());
     QPainter painter(&tableBuffer());
+    // Nothing may fall outside the label, which is all that is erased: at a
+    // pixel ratio above 1 a line's square cap would reach half a pixel out.
+    painter.setClipRect(inBuffer);
     painter.fillRect(inBuffer, Qt::white);
     painter.setPen(Qt::black);
-    painter.drawLine(inBuffer.left(), inBuffer.bottom(), inBuffer.right(), inBuffer.bottom());
-    painter.drawLine(inBuffer.right(), inBuffer.top(), inBuffer.right(), inBuffer.bottom());
+    // The shadow lines along the bottom and right edge, one pixel wide.
+    painter.fillRect(QRect(inBuffer.left(), inBuffer.bottom(), inBuffer.width(), 1), Qt::black);
+    painter.fillRect(QRect(inBuffer.right(), inBuffer.top(), 1, inBuffer.height()), Qt::black);
     QString rank;
     switch (label.rank) {
     case 1:
@@ -393,7 +397,7 @@ void TableRenderer::restoreCorners(const QRect& rect) {
 }
 
 void TableRenderer::refreshRectangle(const QRect& rect) {
-    const QRect visible = rect & m_window.rect();
+    const QRect visible = rect & windowRect();
     if (visible.isEmpty()) {
         return;
     }

@@ -66,22 +66,69 @@ QImage& TableRenderer::backgroundBuffer() {
     return m_images.backgroundBuffer();
 }
 
+namespace {
+
+// A screen-sized picture of `size` logical pixels at `ratio` device pixels each.
+QImage makeBuffer(QSize size, int ratio) {
+    QImage image = makeLargeImage(size * ratio);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+bool hasSizeAndRatio(const QImage& image, QSize size, int ratio) {
+    return logicalRect(image).size() == size && pixelRatioOf(image) == ratio &&
+           image.size() == size * ratio;
+}
+
+} // namespace
+
 void TableRenderer::setWindowSize(QSize size) {
-    if (m_window.size() == size) {
+    if (hasSizeAndRatio(m_window, size, pixelRatio())) {
         return;
     }
-    m_window = makeLargeImage(size);
+    m_window = makeBuffer(size, pixelRatio());
     m_window.fill(Qt::black);
     repaintWindow();
 }
 
 void TableRenderer::resizeBuffers(QSize size) {
-    if (tableBuffer().size() != size || tableBuffer().format() != QImage::Format_RGB32) {
-        tableBuffer() = makeLargeImage(size);
-        backgroundBuffer() = makeLargeImage(size);
+    if (!hasSizeAndRatio(tableBuffer(), size, pixelRatio()) ||
+        tableBuffer().format() != QImage::Format_RGB32) {
+        tableBuffer() = makeBuffer(size, pixelRatio());
+        backgroundBuffer() = makeBuffer(size, pixelRatio());
     }
     drawBackground();
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+}
+
+int TableRenderer::pixelRatio() const {
+    return m_images.pixelRatio();
+}
+
+void TableRenderer::setPixelRatio(int ratio) {
+    const int r = std::max(1, ratio);
+    if (r == pixelRatio()) {
+        return;
+    }
+    m_images.setPixelRatio(r);
+    m_images.rebuildImages(m_state);
+    m_images.scratchCard() = m_images.face(0).copy();
+    // Every picture of the table at the new ratio: the pictures are drawn
+    // again by whoever shows the table (a full drawing follows).
+    m_backgroundKey.clear();
+    if (!tableBuffer().isNull()) {
+        resizeBuffers(logicalRect(tableBuffer()).size());
+    }
+    if (!m_window.isNull()) {
+        setWindowSize(logicalRect(m_window).size());
+    }
+    m_drawnFans.fill(DrawnFan{});
+    m_dropMarks.clear();
+    m_dragRect = QRect();
+}
+
+QRect TableRenderer::windowRect() const {
+    return logicalRect(m_window);
 }
 
 QImage& TableRenderer::canvasImage(Canvas canvas) {
@@ -121,14 +168,14 @@ void TableRenderer::touched(Canvas canvas, const QRect& rect) {
 }
 
 void TableRenderer::showOnWindow(const QRect& rect) {
-    const QRect visible = rect & m_window.rect();
+    const QRect visible = rect & windowRect();
     if (!visible.isEmpty() && m_hooks.repaintWindow) {
         m_hooks.repaintWindow(visible);
     }
 }
 
 void TableRenderer::flush() {
-    const QRect dirty = m_dirty & m_window.rect();
+    const QRect dirty = m_dirty & windowRect();
     m_dirty = QRect();
     if (dirty.isEmpty()) {
         return;
@@ -142,10 +189,14 @@ void TableRenderer::repaintWindow() {
     if (m_window.isNull()) {
         return;
     }
-    m_window.fill(Qt::black);
-    copyPixels(m_window, QPoint(0, 0), tableBuffer(),
-               QRect(0, scroll(), m_window.width(), m_window.height()));
-    showOnWindow(m_window.rect());
+    // Black only shows where the table buffer does not reach (a window
+    // larger than the screen); a whole-window fill costs as much as the copy.
+    const QRect reached = logicalRect(tableBuffer()).translated(0, -scroll()) & windowRect();
+    if (reached != windowRect()) {
+        m_window.fill(Qt::black);
+    }
+    copyPixels(m_window, QPoint(0, 0), tableBuffer(), windowRect().translated(0, scroll()));
+    showOnWindow(windowRect());
 }
 
 void TableRenderer::raiseLowestEdge(int y) {
@@ -175,30 +226,23 @@ void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height,
     }
     QImage& dst = canvasImage(canvas);
     const int dy = canvasOffset(canvas);
-    const int h = std::min(height, image.height());
-    const QRect card(x, y, image.width(), h);
+    const QRect picture = logicalRect(image);
+    const int h = std::min(height, picture.height());
+    const QRect card(x, y, picture.width(), h);
 
     // What lies beneath shows through the top corners; the bottom corners
     // show the bare table (or the edge of a deep pile).
-    QRgb saved[6];
-    int n = 0;
-    forEachCornerPixel(card, true, false, cornerSize(), [&](int px, int py, bool, bool) {
-        saved[n++] = pixelSafe(dst, px, py + dy);
-    });
-    copyPixels(dst, QPoint(x, y + dy), image, QRect(0, 0, image.width(), h));
-    n = 0;
-    forEachCornerPixel(card, true, false, cornerSize(), [&](int px, int py, bool, bool) {
-        if (dst.rect().contains(px, py + dy)) {
-            setPixelSafe(dst, px, py + dy, saved[n]);
-        }
-        ++n;
-    });
+    const KeptCorners beneath(dst, card.translated(0, dy), true, false, cornerSize());
+    copyPixels(dst, QPoint(x, y + dy), image, QRect(0, 0, picture.width(), h));
+    beneath.restore(dst);
     const QImage& background = backgroundBuffer();
     const int sy = scroll();
     forEachCornerPixel(card, false, true, cornerSize(), [&](int px, int py, bool, bool right) {
-        const QRgb colour =
-            onStack && right ? kStackEdgeGrey : pixelSafe(background, px, py + sy, 0xff000000);
-        setPixelSafe(dst, px, py + dy, colour);
+        if (!(onStack && right) && containsPixel(background, px, py + sy)) {
+            copyPixel(dst, QPoint(px, py + dy), background, QPoint(px, py + sy));
+        } else {
+            setPixelSafe(dst, px, py + dy, onStack && right ? kStackEdgeGrey : 0xff000000);
+        }
     });
     raiseLowestEdge(y);
     touched(canvas, card);
@@ -250,9 +294,7 @@ void TableRenderer::restoreCornersOn(Canvas canvas, const QRect& rect, bool top,
     const QImage& background = backgroundBuffer();
     const int sy = scroll();
     forEachCornerPixel(rect, top, bottom, size, [&](int px, int py, bool, bool) {
-        if (background.rect().contains(px, py + sy)) {
-            setPixelSafe(dst, px, py + dy, pixelSafe(background, px, py + sy));
-        }
+        copyPixel(dst, QPoint(px, py + dy), background, QPoint(px, py + sy));
     });
     touched(canvas, rect);
 }
@@ -344,8 +386,13 @@ void TableRenderer::roundBaseCorner(const QRect& base, Canvas canvas) {
     const int dy = canvasOffset(canvas);
     const int sy = scroll();
     forEachCornerPixel(base, false, true, cornerSize(), [&](int px, int py, bool, bool right) {
-        if (right) {
-            setPixelSafe(dst, px, py + dy, pixelSafe(backgroundBuffer(), px, py + sy));
+        if (!right) {
+            return;
+        }
+        if (containsPixel(backgroundBuffer(), px, py + sy)) {
+            copyPixel(dst, QPoint(px, py + dy), backgroundBuffer(), QPoint(px, py + sy));
+        } else {
+            setPixelSafe(dst, px, py + dy, 0xff000000);
         }
     });
 }

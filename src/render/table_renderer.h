@@ -87,6 +87,13 @@ public:
     void setPreferencesPath(std::filesystem::path path) { m_preferencesPath = std::move(path); }
     // Whether the display shows more than 256 colours (the fade needs them).
     void setManyColours(bool many) { m_manyColours = many; }
+    // Device pixels to each logical pixel of the table (1 by default; 2 on
+    // most HiDPI screens). Every picture is remade at the new ratio: the card
+    // pictures, the buffers and the window picture, the latter two holding
+    // only the background until the table is drawn again. Positions, sizes
+    // and every rectangle of the drawing stay in logical pixels.
+    void setPixelRatio(int ratio);
+    int pixelRatio() const;
 
     const QImage& windowImage() const { return m_window; }
     QImage& tableBuffer();
@@ -203,6 +210,8 @@ private:
 
     QImage& canvasImage(Canvas canvas);
     int canvasOffset(Canvas canvas) const;
+    // The window picture's rectangle in logical pixels.
+    QRect windowRect() const;
     int scroll() const;
     int cardWidth() const;
     int cardHeight() const;

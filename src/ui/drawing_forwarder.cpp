@@ -30,6 +30,12 @@ void DrawingForwarder::cardSizeChanged(int width, int height) {
     }
 }
 
+void DrawingForwarder::setPixelRatio(int ratio) {
+    if (m_target) {
+        m_target->setPixelRatio(ratio);
+    }
+}
+
 void DrawingForwarder::drawTable(bool dealAnimation) {
     if (m_target) {
         m_target->drawTable(dealAnimation);

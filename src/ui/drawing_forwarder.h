@@ -21,6 +21,7 @@ public:
     const QImage& viewImage() const override;
     void repaintView() override;
     void cardSizeChanged(int width, int height) override;
+    void setPixelRatio(int ratio) override;
     void drawTable(bool dealAnimation) override;
     void redrawBackground() override;
     void drawPile(std::string_view pileName) override;

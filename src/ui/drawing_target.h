@@ -29,6 +29,9 @@ public:
     virtual void repaintView() = 0;
     /// The card size changed: rebuild the card pictures.
     virtual void cardSizeChanged(int width, int height) = 0;
+    /// Device pixels to each logical pixel of the screen the table shows on;
+    /// a change remakes every picture, and the table must be drawn again.
+    virtual void setPixelRatio(int ratio) = 0;
 
     // --- Table drawing ---------------------------------------------------------
     virtual void drawTable(bool dealAnimation) = 0;

@@ -33,6 +33,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -621,6 +622,9 @@ void TfrmMain::redrawTable() {
         return;
     }
     DrawingForwarder& drawing = m_frontend->drawing();
+    // Crisp on a HiDPI screen: the table is drawn at the screen's ratio, a
+    // whole number (1.25 draws at 1, 1.5 at 2, and Qt scales the rest).
+    drawing.setPixelRatio(std::max(1, qRound(m_table->devicePixelRatioF())));
     drawing.setViewSize(m_table->size());
     if (!m_scrollBar->isVisible()) {
         drawing.resizeBuffers(screenSize(*this) + QSize(30, 30));
@@ -684,6 +688,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
         return;
     }
     m_shownOnce = true;
+    // A window moved to a screen of another pixel ratio draws its table again.
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, [this] { redrawTable(); });
+    }
     redrawTable();
 }
 

@@ -23,6 +23,7 @@ public:
     const QImage& viewImage() const override { return m_renderer.windowImage(); }
     void repaintView() override { m_renderer.repaintWindow(); }
     void cardSizeChanged(int, int) override { m_images.setCardSize(m_state); }
+    void setPixelRatio(int ratio) override { m_renderer.setPixelRatio(ratio); }
 
     void drawTable(bool dealAnimation) override { m_renderer.drawTable(dealAnimation); }
     void redrawBackground() override { m_renderer.redrawBackground(); }

@@ -16,9 +16,21 @@ void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     if (m_image && !m_image->isNull()) {
-        painter.drawImage(dirty.topLeft(), *m_image, dirty);
+        const qreal ratio = m_image->devicePixelRatio();
+        if (ratio == 1) {
+            painter.drawImage(dirty.topLeft(), *m_image, dirty);
+        } else {
+            // A picture of several device pixels to each logical one: its
+            // pixels of the dirty area, one to one on a screen of its ratio.
+            const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio,
+                                dirty.height() * ratio);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                                  !qFuzzyCompare(ratio, devicePixelRatioF()));
+            painter.drawImage(QRectF(dirty), *m_image, source);
+        }
         // Whatever the picture does not cover shows the table colour.
-        const QRegion uncovered = QRegion(dirty) - QRegion(m_image->rect());
+        const QRect covered(QPoint(0, 0), (QSizeF(m_image->size()) / ratio).toSize());
+        const QRegion uncovered = QRegion(dirty) - QRegion(covered);
         for (const QRect& r : uncovered) {
             painter.fillRect(r, m_tableColour);
         }

@@ -19,12 +19,14 @@ protected:
         renderer->drawTableWithout({card("JC"), card("10D"), card("9S"), card("8H")});
     }
 
-    // Pixels of the window outside `keep` that differ from the table buffer.
+    // Pixels of the window outside `keep` (logical) that differ from the
+    // table buffer.
     int trailOutside(const QRect& keep) {
+        const int r = pixelRatioOf(window());
         int trail = 0;
         for (int y = 0; y < window().height(); ++y) {
             for (int x = 0; x < window().width(); ++x) {
-                if (!keep.contains(x, y) && window().pixel(x, y) != buffer().pixel(x, y)) {
+                if (!keep.contains(x / r, y / r) && window().pixel(x, y) != buffer().pixel(x, y)) {
                     ++trail;
                 }
             }
@@ -36,7 +38,16 @@ protected:
     int runHeight = 0;
 };
 
-TEST_F(CardMotionTest, AFlightEndsWithTheCardAtItsTargetAndNoTrail) {
+class CardMotionAtRatioTest : public CardMotionTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        CardMotionTest::SetUp();
+        renderer->setPixelRatio(GetParam());
+    }
+};
+INSTANTIATE_TEST_SUITE_P(OneAndTwo, CardMotionAtRatioTest, ::testing::Values(1, 2));
+
+TEST_P(CardMotionAtRatioTest, AFlightEndsWithTheCardAtItsTargetAndNoTrail) {
     state.piles.tableau(2) = pileOf({"3D"});
     renderer->drawTable(false);
     const QImage before = buffer().copy();
@@ -49,7 +60,7 @@ TEST_F(CardMotionTest, AFlightEndsWithTheCardAtItsTargetAndNoTrail) {
     EXPECT_EQ(trailOutside(QRect(500, 300, W, H)), 0);
     EXPECT_EQ(differencesIn(buffer(), before, QRect(0, 0, 800, 300)), 0);
     // The corners show the cloth beneath.
-    EXPECT_EQ(buffer().pixel(500, 300), background().pixel(500, 300));
+    EXPECT_EQ(pixelSafe(buffer(), 500, 300), pixelSafe(background(), 500, 300));
 }
 
 TEST_F(CardMotionTest, ShortFastFlightsStillArrive) {
@@ -70,7 +81,7 @@ TEST_F(CardMotionTest, AFlightOffTheTableEndsThreeCardSizesOffTheTopLeft) {
     EXPECT_EQ(differences(window(), before), 0);
 }
 
-TEST_F(CardMotionTest, LiftedFlightsLandAtTheirTarget) {
+TEST_P(CardMotionAtRatioTest, LiftedFlightsLandAtTheirTarget) {
     renderer->drawTable(false);
     renderer->flyCard(card("6C"), 100, 400, true, true, false, true, 600, 250);
     EXPECT_EQ(differencesFrom(buffer(), QPoint(600, 250), *images->faceOf(card("6C"))), 0);
@@ -184,7 +195,30 @@ TEST_F(CardMotionTest, AFinalDrawingLeavesTheCarriedCardsOnTheTable) {
     EXPECT_EQ(differencesFrom(buffer(), QPoint(400, 150 + 3 * 18), *images->faceOf(card("8H"))), 0);
 }
 
-TEST_F(CardMotionTest, ATurnedCardEndsFaceUpInPlace) {
+TEST_P(CardMotionAtRatioTest, CarriedCardsPutBackLookAsAFreshDrawing) {
+    // A run carried about, lifted, and laid down where it came from: the
+    // table is the one a full drawing gives, corners and all.
+    state.piles.tableau(1) = pileOf({"4C"});
+    carryRun();
+    const QImage fresh = [&] {
+        renderer->drawTable(false);
+        return buffer().copy();
+    }();
+    renderer->pickUpCarried(card("JC"), QRect(runTop, QSize(W, runHeight)), runHeight);
+    renderer->drawTableWithout({card("JC"), card("10D"), card("9S"), card("8H")});
+    for (const QPoint p : {QPoint(70, 200), QPoint(95, 150), QPoint(33, 171)}) {
+        renderer->drawCarried(p.x(), p.y(), false, true);
+        EXPECT_EQ(trailOutside(QRect(p, QSize(W, runHeight)).adjusted(0, 0, 9, 9)), 0)
+            << p.x() << "," << p.y();
+    }
+    renderer->liftCarried();
+    renderer->drawCarried(runTop.x(), runTop.y(), true, true);
+    EXPECT_EQ(differences(fresh, buffer()), 0);
+    renderer->dropCarried();
+    EXPECT_EQ(differences(window(), buffer()), 0);
+}
+
+TEST_P(CardMotionAtRatioTest, ATurnedCardEndsFaceUpInPlace) {
     state.piles.tableau(0) = pileOf({"KS", "QH"});
     state.cards.setFaceUp(card("QH"), false);
     renderer->drawTable(false);
@@ -204,7 +238,7 @@ TEST_F(CardMotionTest, ACoveredCardShowsUntilHidden) {
     EXPECT_EQ(differences(window(), buffer()), 0);
 }
 
-TEST_F(CardMotionTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {
+TEST_P(CardMotionAtRatioTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {
     for (const QSize size : {QSize(W, H), QSize(150, 203)}) {
         const bool fitted = size.width() != W;
         state.settings.write(app::field::CardSize, fitted ? "F" : "B");
@@ -236,7 +270,7 @@ TEST_F(CardMotionTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {
             EXPECT_EQ(differencesIn(window(), buffer(), rect), 0) << "shown at once, " << w;
             // The frame is a warm gold, whatever it lies on.
             const QRgb frame =
-                buffer().pixel(rect.left() + std::max(2, w / 24) / 2, rect.center().y());
+                pixelSafe(buffer(), rect.left() + std::max(2, w / 24) / 2, rect.center().y());
             EXPECT_GT(qRed(frame), 200) << w;
             EXPECT_GT(qRed(frame) - qBlue(frame), 100) << w;
         }

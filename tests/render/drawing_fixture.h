@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "render/card_images.h"
+#include "render/pixel_ops.h"
 #include "render/table_renderer.h"
 #include "resources/resource_library.h"
 #include "support/table_builder.h"
@@ -106,22 +107,27 @@ protected:
         return dx + dy <= 1;
     }
     // Pixels of the card-sized area at `at` in `image` that differ from
-    // `picture`, its rounded corners left out.
+    // `picture`, its rounded corners left out. Positions are logical; at a
+    // pixel ratio above 1 every device pixel is compared.
     static int differencesFrom(const QImage& image, QPoint at, const QImage& picture) {
+        const int r = pixelRatioOf(image);
         int differences = 0;
-        for (int y = 0; y < H; ++y) {
-            for (int x = 0; x < W; ++x) {
-                if (!isCorner(x, y) && image.pixel(at.x() + x, at.y() + y) != picture.pixel(x, y)) {
+        for (int y = 0; y < H * r; ++y) {
+            for (int x = 0; x < W * r; ++x) {
+                if (!isCorner(x / r, y / r) &&
+                    image.pixel(at.x() * r + x, at.y() * r + y) != picture.pixel(x, y)) {
                     ++differences;
                 }
             }
         }
         return differences;
     }
-    // Pixels of `area` that differ between two pictures of one size.
+    // Device pixels of the logical `area` that differ between two pictures of
+    // one size and ratio.
     static int differencesIn(const QImage& a, const QImage& b, QRect area) {
+        const int r = pixelRatioOf(a);
         int differences = 0;
-        area &= a.rect();
+        area = QRect(area.topLeft() * r, area.size() * r) & a.rect();
         for (int y = area.top(); y <= area.bottom(); ++y) {
             for (int x = area.left(); x <= area.right(); ++x) {
                 differences += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
@@ -130,7 +136,7 @@ protected:
         return differences;
     }
     static int differences(const QImage& a, const QImage& b) {
-        return differencesIn(a, b, a.rect());
+        return differencesIn(a, b, logicalRect(a));
     }
 
     static resources::ResourceLibrary* s_library;
@@ -142,5 +148,15 @@ protected:
 };
 
 inline resources::ResourceLibrary* DrawingTest::s_library = nullptr;
+
+// The same table drawn at the pixel ratio of the parameter: 1, one device
+// pixel to each logical pixel, or 2, a HiDPI screen's.
+class DrawingAtRatioTest : public DrawingTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        renderer->setPixelRatio(GetParam());
+    }
+};
 
 } // namespace vellomir::render::testing

@@ -9,6 +9,8 @@ namespace vellomir::render::testing {
 namespace {
 
 class TableDrawingTest : public DrawingTest {};
+class TableDrawingAtRatioTest : public DrawingAtRatioTest {};
+INSTANTIATE_TEST_SUITE_P(OneAndTwo, TableDrawingAtRatioTest, ::testing::Values(1, 2));
 
 TEST_F(TableDrawingTest, DefaultClothAndColourWithItsFade) {
     EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
@@ -143,7 +145,7 @@ TEST_F(TableDrawingTest, DeepPilesShowEdgesThatGrowWithTheirDepth) {
     EXPECT_EQ(differencesFrom(buffer(), QPoint(19, 19), images->back()), 0);
 }
 
-TEST_F(TableDrawingTest, AStockWhoseTopIsDrawnLooksAsAFreshDrawingAtEveryDepth) {
+TEST_P(TableDrawingAtRatioTest, AStockWhoseTopIsDrawnLooksAsAFreshDrawingAtEveryDepth) {
     // Stock clicks draw only the pile's top; a pile left with one card must
     // not keep the edge its deeper self drew along the card's right side.
     auto stockOf = [&](int cards) {
@@ -186,7 +188,7 @@ TEST_F(TableDrawingTest, SelectedCardsShowInvertedWithRoundCorners) {
     EXPECT_EQ(differencesFrom(buffer(), QPoint(260, 140), *images->faceOf(card("5C"))), 0);
 }
 
-TEST_F(TableDrawingTest, TheDealAnimationEndsWithTheSamePicture) {
+TEST_P(TableDrawingAtRatioTest, TheDealAnimationEndsWithTheSamePicture) {
     state.piles.stock(table::kStock) = pileOf({"AH", "2H", "3H", "4H"});
     for (const char* c : {"AH", "2H", "3H", "4H"}) {
         state.cards.setFaceUp(card(c), false);
@@ -203,7 +205,7 @@ TEST_F(TableDrawingTest, TheDealAnimationEndsWithTheSamePicture) {
     EXPECT_GT(repaints.size(), 10u); // it moved on the screen
 }
 
-TEST_F(TableDrawingTest, AShrunkPileIsErasedAndItsNeighboursRedrawn) {
+TEST_P(TableDrawingAtRatioTest, AShrunkPileIsErasedAndItsNeighboursRedrawn) {
     state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});
     state.piles.tableau(1) = pileOf({"4C"});
     // A reserve just below tableau 1's column, overlapped by its long fan.
@@ -221,7 +223,7 @@ TEST_F(TableDrawingTest, AShrunkPileIsErasedAndItsNeighboursRedrawn) {
     EXPECT_EQ(differences(window(), buffer()), 0);
 }
 
-TEST_F(TableDrawingTest, APileWhoseFanClosesUpOrOpensIsRedrawnWhole) {
+TEST_P(TableDrawingAtRatioTest, APileWhoseFanClosesUpOrOpensIsRedrawnWhole) {
     // Two backs and four faces reach just above the table's bottom; one card
     // more closes the fan up, and taking it away opens it again.
     state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S", "8H"});

@@ -1,5 +1,6 @@
 #include "../resources/test_resource_file.h"
 #include "program_fixture.h"
+#include "render/pixel_ops.h"
 #include "table/program_state.h"
 #include "ui/customize_form.h"
 #include "ui/customize_trees.h"
@@ -228,8 +229,9 @@ TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {
         program->library().loadBitmap(QStringLiteral("B311")).convertToFormat(QImage::Format_RGB32);
     // The bottom-left corner of the table holds no card, whatever their size.
     const int x = 1;
-    const int y = ((view().height() - 3) / parquet.height()) * parquet.height() + 2;
-    EXPECT_EQ(view().pixel(x, y) & 0xffffff, parquet.pixel(1, 2) & 0xffffff);
+    const int height = render::logicalRect(view()).height();
+    const int y = ((height - 3) / parquet.height()) * parquet.height() + 2;
+    EXPECT_EQ(render::pixelSafe(view(), x, y) & 0xffffff, parquet.pixel(1, 2) & 0xffffff);
 
     // The next time the dialog opens on the choices made.
     boxes.dialogs.clear();

@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheN
         testing::processEventsUntil([&] { return program->state().flags.test(Flag::GameInPlay); }));
     TableView* view = window().tableView();
     ASSERT_NE(view->image(), nullptr);
-    EXPECT_EQ(view->image()->size(), view->size());
+    EXPECT_EQ(view->image()->deviceIndependentSize().toSize(), view->size());
     const QImage first = view->image()->copy();
     const table::TMainGame& g = program->state().mainGame;
     const int lastFoundation = program->state().params[catalogue::param::FoundationCount] - 1;
@@ -208,12 +208,16 @@ TEST_F(MainWindowTest, PlayAndUndoWithFittedCardsDrawTheTableAsAFreshDrawingDoes
     table::ProgramState& state = program->state();
     ASSERT_GT(state.cardSize.width, 71);
     TableView* view = window().tableView();
-    // The picture shown equals a fresh layout and full drawing within `area`.
+    // The table is drawn at the screen's pixel ratio (a whole number).
+    const int ratio = std::max(1, qRound(view->devicePixelRatioF()));
+    EXPECT_EQ(view->image()->devicePixelRatio(), ratio);
+    // The picture shown equals a fresh layout and full drawing within `area`,
+    // every device pixel of it.
     const auto expectFresh = [&](const std::string& when, QRect area) {
         const QImage shown = view->image()->copy();
         window().redrawTable();
         const QImage fresh = view->image()->copy();
-        area &= fresh.rect();
+        area = QRect(area.topLeft() * ratio, area.size() * ratio) & fresh.rect();
         int differ = 0;
         for (int y = area.top(); y <= area.bottom(); ++y) {
             for (int x = area.left(); x <= area.right(); ++x) {
@@ -478,8 +482,9 @@ TEST_F(MainWindowTest, AClickOnTheTableSlidesAPuzzleTileIntoTheGap) {
     // The table picture shows the card where the gap was: no longer the cloth.
     const QImage picture = window().tableView()->grab().toImage();
     // A point on the card's white margin, clear of the index and the pips.
-    const QColor margin =
-        picture.pixelColor(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48);
+    const QColor margin = picture.pixelColor(
+        QPoint(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48) *
+        picture.devicePixelRatio());
     EXPECT_GT(margin.red() + margin.green() + margin.blue(), 3 * 200)
         << "expected the white card face";
 }

@@ -32,6 +32,7 @@ struct NotingRenderer {
     }
     const QImage& windowImage() const { return window; }
     void repaintWindow() { calls << QStringLiteral("repaint"); }
+    void setPixelRatio(int ratio) { calls << QStringLiteral("ratio %1").arg(ratio); }
     void drawTable(bool animate) { calls << QStringLiteral("table %1").arg(animate); }
     void redrawBackground() { calls << QStringLiteral("background"); }
     void drawPile(std::string_view p) {
@@ -115,9 +116,11 @@ TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.flyCard(5, 0, 0, false, false, false, true, 10, 20);
     frontend.cardSizeChanged(59, 80);
     frontend.drawing().setViewSize(QSize(640, 480));
+    frontend.drawing().setPixelRatio(2);
     EXPECT_EQ(renderer.calls,
               (QStringList{"table 1", "pile Fila3", "without 3", "corners 10,20 30x40", "marks 2",
-                           "pick 7 71x150 150", "carry 3,4", "fly 5 to 10,20", "window 640x480"}));
+                           "pick 7 71x150 150", "carry 3,4", "fly 5 to 10,20", "window 640x480",
+                           "ratio 2"}));
     EXPECT_EQ(images.rebuilt, 1);
     EXPECT_EQ(frontend.drawing().viewImageOrNull(), &renderer.window);
 }
