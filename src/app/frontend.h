@@ -15,6 +15,19 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+/// How a card flies (Frontend::flyCard).
+struct Flight {
+    /// The card's picture is first taken from the table; without it the
+    /// carried picture flies from where it is.
+    bool pickUp = true;
+    /// The card lands lifted by the shadow offset, then drops into place.
+    bool lifted = false;
+    /// Longer steps and shorter waits, as the deal flies its cards.
+    bool fast = false;
+    /// The card is laid into the table picture where it lands.
+    bool final = true;
+};
+
 /// How a sound is played: at once (asynchronous), waiting for its end,
 /// looped until stopped.
 enum class SoundMode { AtOnce, Wait, Looped };
@@ -151,9 +164,9 @@ public:
     /// Marks the piles (by name) a drop of the carried cards would move them
     /// to, until the cards are let go. Frontends that show no table ignore it.
     virtual void markDropTargets(const std::vector<std::string>& /*pileNames*/) {}
-    /// A card flight from one place to another (`card` -1 flies a back).
-    virtual void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
-                         bool final, int toX, int toY) = 0;
+    /// A card flight from (fromX, fromY) to (toX, toY) (`card` -1 flies a
+    /// back).
+    virtual void flyCard(int card, int fromX, int fromY, int toX, int toY, Flight flight) = 0;
 
     // --- Program flow --------------------------------------------------------
     /// Runs the chosen winning animation to its end (or until stopped).

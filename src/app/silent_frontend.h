@@ -88,7 +88,7 @@ public:
     void drawCarried(int, int, bool, bool) override {}
     void liftCarried() override {}
     void dropCarried() override {}
-    void flyCard(int, int, int, bool, bool, bool, bool, int, int) override {}
+    void flyCard(int, int, int, int, int, Flight) override {}
 
     void runWinningAnimation() override {}
     void openGameChooser() override {}

@@ -138,8 +138,8 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
             p[param::FoundationFanStyle] != codeOf(FanStyle::DownFirstStep)) {
             to = table::topCardPosition(state, target);
         }
-        frontend.flyCard(card, origin.from.x, origin.from.y, origin.onTable, false, false, true,
-                         to.x, to.y);
+        frontend.flyCard(card, origin.from.x, origin.from.y, to.x, to.y,
+                         {.pickUp = origin.onTable});
     }
     if (!executeMove(state, frontend, card, action)) {
         return false;
@@ -487,7 +487,7 @@ bool fillOne(ProgramState& state, app::Frontend& frontend, int style, PileRef ta
     if (cardsAnimate(state)) {
         const CardPoint from = table::topCardPosition(state, *source);
         const CardPoint to = table::nextCardPosition(state, target);
-        frontend.flyCard(card, from.x, from.y, true, false, false, true, to.x, to.y);
+        frontend.flyCard(card, from.x, from.y, to.x, to.y, {});
     }
     if (!executeMove(state, frontend, card, table::pileName(target))) {
         return false;

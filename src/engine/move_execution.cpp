@@ -51,7 +51,7 @@ void refreshClock(ProgramState& state, app::Frontend& frontend) {
 }
 
 void fly(app::Frontend& frontend, int card, table::CardPoint from, table::CardPoint to) {
-    frontend.flyCard(card, from.x, from.y, true, false, false, true, to.x, to.y);
+    frontend.flyCard(card, from.x, from.y, to.x, to.y, {});
 }
 
 std::string nameOf(PileRef pile) {
@@ -487,7 +487,7 @@ bool returnPickedCards(ProgramState& state, app::Frontend& frontend, int firstCa
         }
         if (cardsAnimate(state)) {
             const table::CardPoint home = table::cardPosition(state, pile, slot);
-            frontend.flyCard(firstCard, dropX, dropY, false, false, false, true, home.x, home.y);
+            frontend.flyCard(firstCard, dropX, dropY, home.x, home.y, {.pickUp = false});
         }
         drawChangedPile(frontend, pile);
         if (pile.kind == PileKind::Foundation &&

@@ -283,8 +283,7 @@ void PointerInput::discardAtOnce(const HitResult& hit) {
         const table::CardPoint to =
             table::nextCardPosition(m_state, {PileKind::Stock, table::kDiscard});
         m_frontend.drawTableWithout({hit.card});
-        m_frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, true, false, false, true, to.x,
-                           to.y);
+        m_frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, to.x, to.y, {});
     }
     executeMove(m_state, m_frontend, hit.card, "Waste");
     endOfGameTest();

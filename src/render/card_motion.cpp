@@ -183,12 +183,11 @@ void TableRenderer::dropCarried() {
     m_shadowShown = false;
 }
 
-void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
-                            bool final, int toX, int toY) {
+void TableRenderer::flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) {
     const int W = cardWidth();
     const int H = cardHeight();
     const int S = m_state.shadowOffset;
-    if (lifted) {
+    if (flight.lifted) {
         toX -= S;
         toY -= S;
     }
@@ -203,7 +202,7 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool li
     const bool mainIsY = dx < dy;
     const int distance = mainIsY ? dy : dx;
     int step = static_cast<int>(distance / (0.0128 * distance + 4) + 0.5);
-    if (fast) {
+    if (flight.fast) {
         step = static_cast<int>(step * (mainIsY ? 0.3 : 0.9));
     }
     step = std::min(step, distance);
@@ -220,7 +219,7 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool li
         step = -step;
     }
 
-    if (pickUp) {
+    if (flight.pickUp) {
         pickUpCarried(card, QRect(fromX, fromY, W, H), H);
         m_lastDragPoint = kNoPoint;
     }
@@ -234,7 +233,7 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool li
     m_shadowsSuspended = true;
 
     const int v = speed();
-    const int wait = fast ? v / 4 : v;
+    const int wait = flight.fast ? v / 4 : v;
     int main = mainStart;
     int other = otherStart;
     auto point = [&]() { return mainIsY ? QPoint(other, main) : QPoint(main, other); };
@@ -256,14 +255,14 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, bool pickUp, bool li
     if (step == 0) {
         at = QPoint(toX, toY); // no distance to cover
     }
-    if (lifted) {
+    if (flight.lifted) {
         drawCarried(at.x(), at.y(), false, true);
         at += QPoint(S, S);
         busyWait(2 * v);
     }
     const bool unchanged = at == m_lastDragPoint;
-    drawCarried(at.x(), at.y(), final, true);
-    if (unchanged && final) {
+    drawCarried(at.x(), at.y(), flight.final, true);
+    if (unchanged && flight.final) {
         copyPixels(tableBuffer(), QPoint(at.x(), at.y() + scroll()), m_images.scratchCard(),
                    QRect(0, 0, W, m_carriedHeight));
     }

@@ -450,8 +450,7 @@ void TableRenderer::drawPileCard(PileRef pile, int index, Canvas canvas, bool an
                     drawFace(card, origin.x + fx, origin.y + fy, true, Canvas::Window);
                 }
                 busyWait(1);
-                flyCard(up ? card : -1, origin.x + fx, origin.y + fy, true, false, true, true, p.x,
-                        p.y);
+                flyCard(up ? card : -1, origin.x + fx, origin.y + fy, p.x, p.y, {.fast = true});
                 up ? drawFace(card, p.x, p.y, false, Canvas::Buffer)
                    : drawBack(p.x, p.y, H, false, Canvas::Buffer);
             }

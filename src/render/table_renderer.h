@@ -187,8 +187,7 @@ public:
     // cards are let go.
     void markDropTargets(const std::vector<std::string>& pileNames);
     // A card flight; `card` -1 flies a back.
-    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
-                 int toX, int toY);
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight);
 
     // Where the carried picture was last drawn (window coordinates).
     QRect dragRect() const { return m_dragRect; }

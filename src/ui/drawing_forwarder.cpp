@@ -169,10 +169,10 @@ void DrawingForwarder::dropCarried() {
     }
 }
 
-void DrawingForwarder::flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
-                               bool final, int toX, int toY) {
+void DrawingForwarder::flyCard(int card, int fromX, int fromY, int toX, int toY,
+                               app::Flight flight) {
     if (m_target) {
-        m_target->flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
+        m_target->flyCard(card, fromX, fromY, toX, toY, flight);
     }
 }
 

@@ -45,8 +45,7 @@ public:
     void liftCarried() override;
     void dropCarried() override;
     void markDropTargets(const std::vector<std::string>& pileNames) override;
-    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
-                 int toX, int toY) override;
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override;
 
 private:
     DrawingTarget* m_target = nullptr;

@@ -59,8 +59,7 @@ public:
     virtual void liftCarried() = 0;
     virtual void dropCarried() = 0;
     virtual void markDropTargets(const std::vector<std::string>& pileNames) = 0;
-    virtual void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast,
-                         bool final, int toX, int toY) = 0;
+    virtual void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) = 0;
 };
 
 } // namespace vellomir::ui

@@ -71,9 +71,8 @@ public:
     void markDropTargets(const std::vector<std::string>& pileNames) override {
         m_renderer.markDropTargets(pileNames);
     }
-    void flyCard(int card, int fromX, int fromY, bool pickUp, bool lifted, bool fast, bool final,
-                 int toX, int toY) override {
-        m_renderer.flyCard(card, fromX, fromY, pickUp, lifted, fast, final, toX, toY);
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override {
+        m_renderer.flyCard(card, fromX, fromY, toX, toY, flight);
     }
 
     /// A rectangle of the frontend (right and bottom exclusive) as a QRect.

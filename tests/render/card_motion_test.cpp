@@ -52,7 +52,7 @@ TEST_P(CardMotionAtRatioTest, AFlightEndsWithTheCardAtItsTargetAndNoTrail) {
     renderer->drawTable(false);
     const QImage before = buffer().copy();
     repaints.clear();
-    renderer->flyCard(card("QH"), 20, 20, true, false, false, true, 500, 300);
+    renderer->flyCard(card("QH"), 20, 20, 500, 300, {});
     EXPECT_GT(repaints.size(), 5u);
     EXPECT_EQ(differencesFrom(buffer(), QPoint(500, 300), *images->faceOf(card("QH"))), 0);
     EXPECT_EQ(differencesFrom(window(), QPoint(500, 300), *images->faceOf(card("QH"))), 0);
@@ -67,23 +67,23 @@ TEST_F(CardMotionTest, ShortFastFlightsStillArrive) {
     renderer->drawTable(false);
     // A fast vertical step of a few pixels rounds to nothing; the card must
     // still land where it was sent.
-    renderer->flyCard(card("5S"), 200, 300, true, false, true, true, 203, 308);
+    renderer->flyCard(card("5S"), 200, 300, 203, 308, {.fast = true});
     EXPECT_EQ(differencesFrom(buffer(), QPoint(203, 308), *images->faceOf(card("5S"))), 0);
-    renderer->flyCard(-1, 400, 300, true, false, true, true, 400, 300);
+    renderer->flyCard(-1, 400, 300, 400, 300, {.fast = true});
     EXPECT_EQ(differencesFrom(buffer(), QPoint(400, 300), images->back()), 0);
 }
 
 TEST_F(CardMotionTest, AFlightOffTheTableEndsThreeCardSizesOffTheTopLeft) {
     renderer->drawTable(false);
     const QImage before = buffer().copy();
-    renderer->flyCard(card("5S"), 200, 300, true, false, false, false, -10001, -10001);
+    renderer->flyCard(card("5S"), 200, 300, -10001, -10001, {.final = false});
     EXPECT_EQ(renderer->dragRect().topLeft(), QPoint(-3 * W, -3 * H));
     EXPECT_EQ(differences(window(), before), 0);
 }
 
 TEST_P(CardMotionAtRatioTest, LiftedFlightsLandAtTheirTarget) {
     renderer->drawTable(false);
-    renderer->flyCard(card("6C"), 100, 400, true, true, false, true, 600, 250);
+    renderer->flyCard(card("6C"), 100, 400, 600, 250, {.lifted = true});
     EXPECT_EQ(differencesFrom(buffer(), QPoint(600, 250), *images->faceOf(card("6C"))), 0);
     EXPECT_EQ(trailOutside(QRect(600, 250, W, H)), 0);
 }

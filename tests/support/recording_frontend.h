@@ -157,8 +157,7 @@ public:
     }
     void liftCarried() override { calls.emplace_back("lift"); }
     void dropCarried() override { calls.emplace_back("drop carried"); }
-    void flyCard(int card, int fromX, int fromY, bool, bool, bool, bool, int toX,
-                 int toY) override {
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight) override {
         calls.push_back("fly " + std::to_string(card) + " " + std::to_string(fromX) + "," +
                         std::to_string(fromY) + " -> " + std::to_string(toX) + "," +
                         std::to_string(toY));

@@ -75,7 +75,7 @@ struct NotingRenderer {
     void markDropTargets(const std::vector<std::string>& names) {
         calls << QStringLiteral("marks %1").arg(names.size());
     }
-    void flyCard(int card, int, int, bool, bool, bool, bool, int toX, int toY) {
+    void flyCard(int card, int, int, int toX, int toY, app::Flight) {
         calls << QStringLiteral("fly %1 to %2,%3").arg(card).arg(toX).arg(toY);
     }
 };
@@ -99,7 +99,7 @@ protected:
 
 TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.drawTable(true);
-    frontend.flyCard(5, 0, 0, false, false, false, true, 10, 20);
+    frontend.flyCard(5, 0, 0, 10, 20, {.pickUp = false});
     EXPECT_EQ(frontend.drawing().viewImageOrNull(), nullptr);
 
     NotingRenderer renderer;
@@ -113,7 +113,7 @@ TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.markDropTargets({"Fila1", "Dest2"});
     frontend.pickUpCarried(7, {0, 0, 71, 150}, 150);
     frontend.drawCarried(3, 4, false, false);
-    frontend.flyCard(5, 0, 0, false, false, false, true, 10, 20);
+    frontend.flyCard(5, 0, 0, 10, 20, {.pickUp = false});
     frontend.cardSizeChanged(59, 80);
     frontend.drawing().setViewSize(QSize(640, 480));
     frontend.drawing().setPixelRatio(2);
