@@ -259,6 +259,10 @@ public:
             {PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0, 0});
         std::uint32_t current = 0;
         while (true) {
+            if (stopped()) {
+                result.outcome = SolveOutcome::GaveUp;
+                break;
+            }
             if (expand(current)) {
                 result.outcome = SolveOutcome::Solved;
                 result.moves = line(current);
@@ -279,6 +283,11 @@ public:
         }
         result.positions = static_cast<long>(m_searched.size());
         return result;
+    }
+
+    /// True once the caller asked the search to end.
+    bool stopped() const {
+        return m_limits.stop != nullptr && m_limits.stop->load(std::memory_order_relaxed);
     }
 
     /// True when the search ran out of positions to search only because
@@ -620,7 +629,8 @@ SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geo
         SolveResult result = search.run();
         spent += result.positions;
         result.positions = spent;
-        const bool cutShort = result.outcome == SolveOutcome::GaveUp && search.exhaustedByIdling();
+        const bool cutShort = result.outcome == SolveOutcome::GaveUp &&
+                              search.exhaustedByIdling() && !search.stopped();
         if (!cutShort || round.idleMoves == 0 || spent >= limits.positions) {
             return result;
         }
