@@ -240,6 +240,10 @@ PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
 }
 
 constexpr std::uint32_t kNoPosition = UINT32_MAX;
+// Values of the AutoPlay_All_Games preference: one tick for every game, or
+// a choice kept per game.
+constexpr int kAutoplayChoiceForAll = 1;
+constexpr int kAutoplayChoicePerGame = 2;
 
 class Search {
 public:
@@ -249,6 +253,12 @@ public:
           m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {
         // The search plays its gestures on copies and never takes one back.
         m_engine.setRecording(false);
+        // Its Autoplay ticks are trials, not the player's choice: with one
+        // choice per game the command would store each of them in the
+        // player's preferences (and from a table in play, where that is set).
+        if (m_work.mainGame.cell(table::cell::AutoplayAllGames) == kAutoplayChoicePerGame) {
+            m_work.mainGame.setCell(table::cell::AutoplayAllGames, kAutoplayChoiceForAll);
+        }
     }
 
     SolveResult run() {

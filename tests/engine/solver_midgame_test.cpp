@@ -5,12 +5,16 @@
 #include "engine/pointer_command.h"
 #include "engine/solver.h"
 #include "support/recording_frontend.h"
+#include "support/temp_folder.h"
+#include "table/main_game.h"
 #include "table/program_state.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace vellomir::engine {
@@ -65,6 +69,25 @@ TEST(SolverInPlay, FindsTheRestOfAWinFromATableHalfWayThrough) {
         EXPECT_TRUE(table.frontend.saw("winning animation")) << "game " << game;
         EXPECT_GT(table.engine.moves(), movesBefore);
     }
+}
+
+// With one Autoplay choice per game, the Autoplay command stores the tick
+// in the player's preferences. The search ticks and unticks it on its own
+// copy thousands of times: none of that may reach the player's file.
+TEST(SolverInPlay, TicksAutoplayWithoutStoringThePlayersChoice) {
+    testing::TempFolder folder;
+    TableInPlay table(5, 1);
+    table.state.dataFolder = folder.path().string() + "/";
+    std::filesystem::create_directories(
+        std::filesystem::path(table.state.preferencesPath()).parent_path());
+    table.state.mainGame.setCell(table::cell::AutoplayAllGames, 2);
+    const SolveResult result = solveDeal(table.state, table.frontend);
+    ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(std::ranges::any_of(result.moves, [](const PointerCommand& move) {
+        return move.verb == PointerCommand::Verb::Autoplay;
+    })) << "the line no longer ticks Autoplay: the test shows nothing";
+    EXPECT_FALSE(std::filesystem::exists(table.state.preferencesPath()));
+    EXPECT_EQ(table.state.mainGame.cell(table::cell::AutoplayAllGames), 2);
 }
 
 // A search told to stop gives up, even on a deal it would prove lost: a
