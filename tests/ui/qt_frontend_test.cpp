@@ -75,8 +75,8 @@ struct NotingRenderer {
         calls << QStringLiteral("marks %1").arg(names.size());
     }
     void markHint(const std::string& source, const std::string& target) {
-        calls << QStringLiteral("hint %1 %2").arg(QString::fromStdString(source),
-                                                  QString::fromStdString(target));
+        calls << QStringLiteral("hint %1 %2")
+                     .arg(QString::fromStdString(source), QString::fromStdString(target));
     }
     void clearHintMarks() { calls << QStringLiteral("hint off"); }
     void flyCard(int card, int, int, bool, bool, bool, bool, int toX, int toY) {
