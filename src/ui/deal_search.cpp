@@ -107,7 +107,9 @@ struct DealSearch::Job {
     std::function<void(Job&)> work;
 };
 
-DealSearch::DealSearch(QObject* parent) : QObject(parent) {}
+DealSearch::DealSearch(QObject* parent) : QObject(parent) {
+    qRegisterMetaType<SearchAnswer>();
+}
 
 DealSearch::~DealSearch() {
     for (const std::shared_ptr<Job>& job : m_running) {

@@ -3,6 +3,7 @@
 #include "engine/pointer_command.h"
 #include "engine/solver.h"
 
+#include <QMetaType>
 #include <QObject>
 
 #include <cstdint>
@@ -83,3 +84,5 @@ private:
 };
 
 } // namespace vellomir::ui
+
+Q_DECLARE_METATYPE(vellomir::ui::SearchAnswer)
