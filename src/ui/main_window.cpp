@@ -512,6 +512,9 @@ void TfrmMain::setStatusBarShown(bool visible) {
 
 void TfrmMain::setAutoplayChecked(bool checked) {
     m_mnuAutoPlay->setChecked(checked);
+    // The tick is part of the position (a deal sets it after its change
+    // note): the word on the deal follows it.
+    m_assistant->positionChanged();
 }
 
 void TfrmMain::setAutoplayEnabled(bool enabled) {

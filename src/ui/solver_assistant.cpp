@@ -70,6 +70,10 @@ void SolverAssistant::setWord(const QString& word) {
 
 void SolverAssistant::positionChanged() {
     clearHint();
+    if (m_engine && m_state.flags.test(Flag::GameInPlay) && !m_state.flags.test(Flag::Won) &&
+        (!engine::playerHoldsNothing(m_state) || m_engine->history().actionUnderWay())) {
+        return; // a card is held: the position is the same until it is let go
+    }
     if (!playable()) {
         m_search.cancelPosition();
         m_searching = false;
