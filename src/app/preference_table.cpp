@@ -19,6 +19,8 @@ constexpr std::string_view kUserKeyPrefix = "User";
 constexpr int kUserKeyDigits = 3;
 constexpr std::string_view kCustomisedAutoplayPrefix = "Cust_";
 constexpr int kCustomisedAutoplayDigits = 4;
+constexpr std::string_view kWinnableDealsPrefix = "Game_";
+constexpr int kWinnableDealsDigits = 4;
 
 std::string_view sectionOf(Pref pref) {
     return sectionName(preferenceEntry(pref).section);
@@ -51,6 +53,8 @@ std::string_view sectionName(PreferenceSection section) {
         return "Parameters";
     case PreferenceSection::ShowMessages:
         return "Show_Messages";
+    case PreferenceSection::WinnableDeals:
+        return "Winnable_Deals";
     case PreferenceSection::Autoplay:
         return "Autoplay";
     }
@@ -140,6 +144,20 @@ WriteResult PreferenceFile::writeCustomisedAutoplay(int gameNumber, std::string_
                             std::string(kCustomisedAutoplayPrefix) +
                                 formatNumber(gameNumber, kCustomisedAutoplayDigits),
                             value);
+}
+
+bool PreferenceFile::winnableDealsOnly(int gameNumber) const {
+    return m_file.readText(sectionName(PreferenceSection::WinnableDeals),
+                           std::string(kWinnableDealsPrefix) +
+                               formatNumber(gameNumber, kWinnableDealsDigits),
+                           "N") == "Y";
+}
+
+WriteResult PreferenceFile::writeWinnableDealsOnly(int gameNumber, bool on) {
+    return m_file.writeText(sectionName(PreferenceSection::WinnableDeals),
+                            std::string(kWinnableDealsPrefix) +
+                                formatNumber(gameNumber, kWinnableDealsDigits),
+                            on ? "Y" : "N");
 }
 
 } // namespace vellomir::app

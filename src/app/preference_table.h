@@ -13,7 +13,15 @@
 namespace vellomir::app {
 
 /// The sections of the preferences file.
-enum class PreferenceSection { Preference, Settings, Users, Parameters, ShowMessages, Autoplay };
+enum class PreferenceSection {
+    Preference,
+    Settings,
+    Users,
+    Parameters,
+    ShowMessages,
+    Autoplay,
+    WinnableDeals,
+};
 
 /// The name of a section as it stands in the file.
 std::string_view sectionName(PreferenceSection section);
@@ -196,6 +204,12 @@ public:
     /// and the number in four digits).
     std::string customisedAutoplay(int gameNumber, std::string_view fallback) const;
     [[nodiscard]] WriteResult writeCustomisedAutoplay(int gameNumber, std::string_view value);
+
+    /// Whether New game deals only deals the solver proves winnable in a
+    /// game (section Winnable_Deals, "Game_" and the number in four digits;
+    /// off unless "Y").
+    bool winnableDealsOnly(int gameNumber) const;
+    [[nodiscard]] WriteResult writeWinnableDealsOnly(int gameNumber, bool on);
 
     /// Why the file cannot be read, or nothing when it can or does not exist.
     std::optional<std::string> readProblem() const { return m_file.readProblem(); }

@@ -240,6 +240,10 @@ PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
 }
 
 constexpr std::uint32_t kNoPosition = UINT32_MAX;
+// Values of the AutoPlay_All_Games preference: one tick for every game, or
+// a choice kept per game.
+constexpr int kAutoplayChoiceForAll = 1;
+constexpr int kAutoplayChoicePerGame = 2;
 
 class Search {
 public:
@@ -249,6 +253,12 @@ public:
           m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {
         // The search plays its gestures on copies and never takes one back.
         m_engine.setRecording(false);
+        // Its Autoplay ticks are trials, not the player's choice: with one
+        // choice per game the command would store each of them in the
+        // player's preferences (and from a table in play, where that is set).
+        if (m_work.mainGame.cell(table::cell::AutoplayAllGames) == kAutoplayChoicePerGame) {
+            m_work.mainGame.setCell(table::cell::AutoplayAllGames, kAutoplayChoiceForAll);
+        }
     }
 
     SolveResult run() {
@@ -259,6 +269,10 @@ public:
             {PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0, 0});
         std::uint32_t current = 0;
         while (true) {
+            if (stopped()) {
+                result.outcome = SolveOutcome::GaveUp;
+                break;
+            }
             if (expand(current)) {
                 result.outcome = SolveOutcome::Solved;
                 result.moves = line(current);
@@ -279,6 +293,11 @@ public:
         }
         result.positions = static_cast<long>(m_searched.size());
         return result;
+    }
+
+    /// True once the caller asked the search to end.
+    bool stopped() const {
+        return m_limits.stop != nullptr && m_limits.stop->load(std::memory_order_relaxed);
     }
 
     /// True when the search ran out of positions to search only because
@@ -620,7 +639,8 @@ SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geo
         SolveResult result = search.run();
         spent += result.positions;
         result.positions = spent;
-        const bool cutShort = result.outcome == SolveOutcome::GaveUp && search.exhaustedByIdling();
+        const bool cutShort = result.outcome == SolveOutcome::GaveUp &&
+                              search.exhaustedByIdling() && !search.stopped();
         if (!cutShort || round.idleMoves == 0 || spent >= limits.positions) {
             return result;
         }

@@ -2,6 +2,7 @@
 
 #include "engine/pointer_command.h"
 
+#include <atomic>
 #include <vector>
 
 namespace vellomir::app {
@@ -57,6 +58,9 @@ struct SolveLimits {
     /// then spends its whole budget on the last few choices. A bound per
     /// depth makes it a beam that keeps trying other early choices.
     int breadth = 0;
+    /// When set, the search ends as soon as it reads true, as GaveUp: a
+    /// search on another thread is called off by the thread that started it.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`

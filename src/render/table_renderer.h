@@ -186,6 +186,12 @@ public:
     // each pile's top card (or its place), in the table buffer until the
     // cards are let go.
     void markDropTargets(const std::vector<std::string>& pileNames);
+    // Marks a hinted move as the drop targets are marked, in another colour:
+    // the card at `source` (a place of a play session: "Fila3", "Fila3:2")
+    // with the cards on it, and the pile `target` when there is one; in the
+    // table buffer until clearHintMarks.
+    void markHint(const std::string& source, const std::string& target);
+    void clearHintMarks() { clearDropTargetMarks(); }
     // A card flight; `card` -1 flies a back.
     void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight);
 

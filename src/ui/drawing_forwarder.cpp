@@ -145,6 +145,18 @@ void DrawingForwarder::markDropTargets(const std::vector<std::string>& pileNames
     }
 }
 
+void DrawingForwarder::markHint(const std::string& source, const std::string& target) {
+    if (m_target) {
+        m_target->markHint(source, target);
+    }
+}
+
+void DrawingForwarder::clearHintMarks() {
+    if (m_target) {
+        m_target->clearHintMarks();
+    }
+}
+
 void DrawingForwarder::pickUpCarried(int card, app::Rect rect, int height) {
     if (m_target) {
         m_target->pickUpCarried(card, rect, height);

@@ -45,6 +45,8 @@ public:
     void liftCarried() override;
     void dropCarried() override;
     void markDropTargets(const std::vector<std::string>& pileNames) override;
+    void markHint(const std::string& source, const std::string& target) override;
+    void clearHintMarks() override;
     void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override;
 
 private:

@@ -59,6 +59,10 @@ public:
     virtual void liftCarried() = 0;
     virtual void dropCarried() = 0;
     virtual void markDropTargets(const std::vector<std::string>& pileNames) = 0;
+    /// Marks a hinted move: the card at the place `source` (with the cards on
+    /// it) and the pile `target` (none when empty), until clearHintMarks.
+    virtual void markHint(const std::string& source, const std::string& target) = 0;
+    virtual void clearHintMarks() = 0;
     virtual void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) = 0;
 };
 

@@ -19,6 +19,7 @@
 #include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
 #include "ui/qt_frontend.h"
+#include "ui/solver_assistant.h"
 #include "ui/statistics_form.h"
 #include "ui/toolbar_icons.h"
 
@@ -98,7 +99,11 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     setCentralWidget(m_client);
 
     m_table = new TableView(m_client);
+    m_assistant = new SolverAssistant(*this, m_state, m_boxes);
     m_table->setPointerHandler([this](const PointerEvent& e) {
+        if (e.kind == PointerEvent::Kind::Press) {
+            m_assistant->tablePressed();
+        }
         if (m_hooks.pointer) {
             m_hooks.pointer(e);
         }
@@ -142,6 +147,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     statusBar()->addWidget(m_lblMoves);
     statusBar()->addWidget(m_lblStock);
     statusBar()->addWidget(m_lblPasses);
+    m_assistant->statusLabel()->setParent(statusBar());
+    statusBar()->addWidget(m_assistant->statusLabel());
     statusBar()->hide();
 
     m_timer = new QTimer(this);
@@ -165,6 +172,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::attach(QtFrontend& frontend, engine::PlayEngine& engine) {
     m_frontend = &frontend;
     m_engine = &engine;
+    m_assistant->attach(frontend, engine);
     engine.setChangeListener([this] { updatePlayCommands(); });
     updatePlayCommands();
 }
@@ -226,6 +234,11 @@ void TfrmMain::buildMenus() {
     m_mnuAutoPlay =
         addCommand(game, "mnuAutoPlay", QStringLiteral("Au&toplay"), QKeySequence(Qt::Key_F7));
     m_mnuAutoPlay->setCheckable(true);
+    game->addSeparator();
+    m_mnuHint = addCommand(game, "mnuHint", QStringLiteral("&Hint"), QKeySequence(Qt::Key_H));
+    m_mnuSolve = addCommand(game, "mnuSolve", QStringLiteral("&Solve"));
+    m_mnuWinnableOnly = addCommand(game, "mnuWinnableOnly", QStringLiteral("&Winnable deals only"));
+    m_mnuWinnableOnly->setCheckable(true);
     QAction* pause = addHiddenCommand(game, "mnuPause", QStringLiteral("&Pause"));
     QAction* snapshot = addHiddenCommand(game, "mnuSnapshot", QStringLiteral("S&napshot position"));
     m_mnuInsertBookmark =
@@ -268,6 +281,10 @@ void TfrmMain::buildMenus() {
     connect(m_mnuDealNumber, &QAction::triggered, this, [this] { chooseDealNumber(); });
     connect(m_mnuUndo, &QAction::triggered, this, [this] { undo(); });
     connect(m_mnuRedo, &QAction::triggered, this, [this] { redo(); });
+    connect(m_mnuHint, &QAction::triggered, this, [this] { hint(); });
+    connect(m_mnuSolve, &QAction::triggered, this, [this] { solve(); });
+    connect(m_mnuWinnableOnly, &QAction::triggered, this,
+            [this](bool on) { m_assistant->setWinnableDealsOnly(on); });
     connect(m_mnuGameStatistics, &QAction::triggered, this, [this] { showStatistics(); });
     connect(m_mnuStatusBar, &QAction::triggered, this,
             [this](bool checked) { setStatusBarChoice(checked, true); });
@@ -496,6 +513,9 @@ void TfrmMain::setStatusBarShown(bool visible) {
 
 void TfrmMain::setAutoplayChecked(bool checked) {
     m_mnuAutoPlay->setChecked(checked);
+    // The tick is part of the position (a deal sets it after its change
+    // note): the word on the deal follows it.
+    m_assistant->positionChanged();
 }
 
 void TfrmMain::setAutoplayEnabled(bool enabled) {
@@ -807,9 +827,21 @@ void TfrmMain::newGame() {
     if (!m_engine || !m_frontend || m_state.flags.test(Flag::AnimationRunning)) {
         return;
     }
-    if (!mayAbandonGame()) {
+    if (m_assistant->lookingForDeal() || !mayAbandonGame()) {
         return;
     }
+    m_assistant->stopDemo();
+    if (m_assistant->winnableDealsOnly()) {
+        // The game on the table stays until a winnable deal is found; a
+        // cancelled search leaves it in play.
+        m_assistant->findWinnableDeal(
+            [this](const std::optional<std::string>& number) { dealNewGame(number); });
+        return;
+    }
+    dealNewGame(std::nullopt);
+}
+
+void TfrmMain::dealNewGame(const std::optional<std::string>& dealNumber) {
     if (m_hooks.endOfGame && m_hooks.endOfGame()) {
         return;
     }
@@ -817,7 +849,11 @@ void TfrmMain::newGame() {
     m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsNewGame),
                           app::SoundMode::Wait);
     m_frontend->setBusyCursor(false);
-    m_engine->newGame();
+    if (dealNumber) {
+        m_engine->dealNumber(*dealNumber);
+    } else {
+        m_engine->newGame();
+    }
     updateScrollRange();
 }
 
@@ -899,6 +935,24 @@ void TfrmMain::updatePlayCommands() {
     m_lblStock->setText(QStringLiteral("Stock: %1").arg(figures.stockCards));
     m_lblPasses->setVisible(figures.passesLeft.has_value());
     m_lblPasses->setText(QStringLiteral("Passes left: %1").arg(figures.passesLeft.value_or(0)));
+    const bool inPlay = m_engine && gameRunning() && !m_state.flags.test(Flag::Won);
+    m_mnuHint->setEnabled(inPlay);
+    m_mnuSolve->setEnabled(inPlay);
+    const int game = m_state.settings.readInt(app::field::Game, -1);
+    m_mnuWinnableOnly->setEnabled(m_engine && loaded);
+    if (game != m_winnableChoiceGame) {
+        m_winnableChoiceGame = game;
+        m_mnuWinnableOnly->setChecked(m_assistant->winnableDealsOnly());
+    }
+    m_assistant->positionChanged();
+}
+
+void TfrmMain::hint() {
+    m_assistant->hint();
+}
+
+void TfrmMain::solve() {
+    m_assistant->solve();
 }
 
 void TfrmMain::openGame() {

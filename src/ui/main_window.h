@@ -8,6 +8,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QAction;
 class QFrame;
@@ -34,6 +36,7 @@ namespace vellomir::ui {
 
 class MessageBoxes;
 class QtFrontend;
+class SolverAssistant;
 class TfrmOpenGame;
 
 /// What the main window's commands call beyond the set-up of games. Empty
@@ -157,6 +160,11 @@ public:
     /// Brings Undo, Redo and Restart and the status bar up to date.
     void updatePlayCommands();
     void toggleAutoplay();
+    /// Marks the next move of a winning line on the table (Hint).
+    void hint();
+    /// Plays the winning line on the table (Solve).
+    void solve();
+    SolverAssistant& solverAssistant() { return *m_assistant; }
     void showAbout();
     /// The customise dialog, made anew for each use.
     void showCustomize();
@@ -184,6 +192,9 @@ private:
     /// The question New, Restart and Deal number ask before a running game
     /// is abandoned; true to go on.
     bool mayAbandonGame();
+    /// New game once the player may abandon the game on the table: the deal
+    /// of `dealNumber`, or a new deal number.
+    void dealNewGame(const std::optional<std::string>& dealNumber);
     void reportWriteFailure(const std::string& message);
 
     table::ProgramState& m_state;
@@ -220,6 +231,12 @@ private:
     QAction* m_mnuRedo = nullptr;
     QAction* m_mnuGameStatistics = nullptr;
     QAction* m_mnuStatusBar = nullptr;
+    QAction* m_mnuHint = nullptr;
+    QAction* m_mnuSolve = nullptr;
+    QAction* m_mnuWinnableOnly = nullptr;
+    SolverAssistant* m_assistant = nullptr;
+    /// The game whose choice of winnable deals the menu shows.
+    int m_winnableChoiceGame = -1;
     QLabel* m_lblMoves = nullptr;
     QLabel* m_lblStock = nullptr;
     QLabel* m_lblPasses = nullptr;

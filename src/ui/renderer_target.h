@@ -71,6 +71,10 @@ public:
     void markDropTargets(const std::vector<std::string>& pileNames) override {
         m_renderer.markDropTargets(pileNames);
     }
+    void markHint(const std::string& source, const std::string& target) override {
+        m_renderer.markHint(source, target);
+    }
+    void clearHintMarks() override { m_renderer.clearHintMarks(); }
     void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override {
         m_renderer.flyCard(card, fromX, fromY, toX, toY, flight);
     }

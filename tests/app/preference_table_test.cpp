@@ -80,6 +80,19 @@ TEST_F(PreferenceFileTest, WritesGoToTheTablesSectionAndSpelling) {
     EXPECT_TRUE(preferences.adviceShown("Other_Advice"));
 }
 
+TEST_F(PreferenceFileTest, WinnableDealsOnlyIsAChoicePerGame) {
+    EXPECT_FALSE(preferences.winnableDealsOnly(1));
+    ASSERT_TRUE(preferences.writeWinnableDealsOnly(1, true));
+    ASSERT_TRUE(preferences.writeWinnableDealsOnly(8001, true));
+    EXPECT_TRUE(preferences.winnableDealsOnly(1));
+    EXPECT_FALSE(preferences.winnableDealsOnly(10));
+    EXPECT_TRUE(preferences.winnableDealsOnly(8001));
+    EXPECT_EQ(ini.readText("Winnable_Deals", "Game_0001", ""), "Y");
+    ASSERT_TRUE(preferences.writeWinnableDealsOnly(1, false));
+    EXPECT_FALSE(preferences.winnableDealsOnly(1));
+    EXPECT_TRUE(preferences.winnableDealsOnly(8001));
+}
+
 TEST_F(PreferenceFileTest, AFailedWriteSaysWhyAndKeepsTheFile) {
     ASSERT_TRUE(preferences.writeYesNo(Pref::ShowScore, true));
     PreferenceFile unreachable(folder / "none" / "CFG.DAT");

@@ -116,7 +116,8 @@ TEST_F(MainWindowTest, MenusShowOnlyTheProgramsCommands) {
                            "&Deal number... [Ctrl+D]", "-", "E&xit"}));
     EXPECT_EQ(entries("mnuGameMenu"),
               (QStringList{"&Undo [Ctrl+Z]", "&Redo [Ctrl+Shift+Z]", "-", "Au&toplay [F7]", "-",
-                           "&Statistics", "Status &bar"}));
+                           "&Hint [H]", "&Solve", "&Winnable deals only", "-", "&Statistics",
+                           "Status &bar"}));
     EXPECT_EQ(entries("mnuOpzioni"), (QStringList{"C&ustomize... [Ctrl+U]"}));
     EXPECT_EQ(entries("mnuAiuto"),
               (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));

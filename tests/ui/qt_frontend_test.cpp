@@ -75,6 +75,11 @@ struct NotingRenderer {
     void markDropTargets(const std::vector<std::string>& names) {
         calls << QStringLiteral("marks %1").arg(names.size());
     }
+    void markHint(const std::string& source, const std::string& target) {
+        calls << QStringLiteral("hint %1 %2")
+                     .arg(QString::fromStdString(source), QString::fromStdString(target));
+    }
+    void clearHintMarks() { calls << QStringLiteral("hint off"); }
     void flyCard(int card, int, int, int toX, int toY, app::Flight) {
         calls << QStringLiteral("fly %1 to %2,%3").arg(card).arg(toX).arg(toY);
     }

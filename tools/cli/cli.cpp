@@ -4,6 +4,7 @@
 #include "cli/deal_array_command.h"
 #include "cli/deal_command.h"
 #include "cli/games_command.h"
+#include "cli/hint_command.h"
 #include "cli/play_command.h"
 #include "cli/solve_command.h"
 #include "cli/stats_command.h"
@@ -64,6 +65,12 @@ const std::vector<Command>& commands() {
          "search for a win of a deal and print it as play commands",
          [](const CommandContext& c) {
              return runSolveCommand(c.arguments, c.programDirectory, c.out, c.err);
+         }},
+        {"hint GAME DEALNUMBER [--autoplay on|off] [--area WxH] [--positions N]",
+         "play the commands read from the input (as play does) and print the next move of a "
+         "winning line from there",
+         [](const CommandContext& c) {
+             return runHintCommand(c.arguments, c.programDirectory, c.in, c.out, c.err);
          }},
         {"stats [GAME]", "the statistics of the player file DATA/Stat_e00.dat",
          [](const CommandContext& c) {

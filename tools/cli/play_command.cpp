@@ -4,6 +4,7 @@
 #include "app/preference_table.h"
 #include "cli/console_frontend.h"
 #include "cli/deal_command.h"
+#include "cli/play_session.h"
 #include "cli/table_printer.h"
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
@@ -17,21 +18,6 @@
 
 namespace vellomir::tools {
 namespace {
-
-// The console frontend, noting what a command caused: beeps and information
-// boxes (the console frontend itself notes a win).
-class PlayFrontend : public ConsoleFrontend {
-public:
-    using ConsoleFrontend::ConsoleFrontend;
-    void beep() override { beeped = true; }
-    void showInformation(std::string_view text) override { information.emplace_back(text); }
-    void reset() {
-        beeped = false;
-        information.clear();
-    }
-    bool beeped = false;
-    std::vector<std::string> information;
-};
 
 struct PlayRequest {
     int game = -1;
@@ -86,77 +72,6 @@ std::optional<int> parseRequest(const std::vector<std::string>& args, PlayReques
     request.dealNumber = std::string(13 - positional[1].size(), '0') + positional[1];
     return std::nullopt;
 }
-
-class Session {
-public:
-    Session(table::ProgramState& state, PlayFrontend& frontend, engine::PlayEngine& engine,
-            std::ostream& out)
-        : m_state(state), m_frontend(frontend), m_engine(engine), m_out(out) {}
-
-    // Runs one command line; prints its one-line answer.
-    void run(const std::string& line) {
-        std::istringstream words(line);
-        std::vector<std::string> w;
-        for (std::string word; words >> word;) {
-            w.push_back(word);
-        }
-        if (w.empty() || w[0].starts_with('#')) {
-            return; // blank lines and comments answer nothing
-        }
-        const bool inPlay = m_state.flags.test(table::Flag::GameInPlay);
-        m_frontend.reset();
-        std::string problem;
-        if (!dispatch(w, line, problem)) {
-            m_out << "error: " << problem << '\n';
-            return;
-        }
-        if (inPlay && !m_state.flags.test(table::Flag::GameInPlay)) {
-            m_out << (m_frontend.wonGame() ? "won" : "lost") << '\n';
-        } else if (!m_frontend.information.empty()) {
-            m_out << "info: " << m_frontend.information.front() << '\n';
-        } else if (m_frontend.beeped) {
-            m_out << "beep\n";
-        } else {
-            m_out << "ok\n";
-        }
-    }
-
-private:
-    bool dispatch(const std::vector<std::string>& w, const std::string& line,
-                  std::string& problem) {
-        if (w[0] == "show" && w.size() == 1) {
-            printTable(m_state, false, m_out);
-            m_out << (m_state.flags.test(table::Flag::GameInPlay) ? "game in play"
-                      : m_frontend.wonGame()                      ? "game won"
-                                                                  : "game lost")
-                  << '\n';
-            return true;
-        }
-        if (w.size() == 1 && (w[0] == "undo" || w[0] == "redo")) {
-            const bool undo = w[0] == "undo";
-            if (undo ? m_engine.undo() : m_engine.redo()) {
-                return true;
-            }
-            problem = undo ? "nothing to undo" : "nothing to redo";
-            return false;
-        }
-        if (w.size() == 1 && w[0] == "restart") {
-            if (m_engine.restartGame()) {
-                return true;
-            }
-            problem = "the game could not be dealt again";
-            return false;
-        }
-        const std::optional<engine::PointerCommand> command =
-            engine::parsePointerCommand(line, problem);
-        return command && engine::runPointerCommand(m_engine, *command, problem);
-    }
-
-    table::ProgramState& m_state;
-    PlayFrontend& m_frontend;
-    engine::PlayEngine& m_engine;
-    std::ostream& m_out;
-};
 
 } // namespace
 
@@ -221,9 +136,12 @@ int runPlayCommand(const std::vector<std::string>& args, const std::string& prog
         // The deal itself ended the game (Ninety-One dealt at 91).
         out << (frontend.wonGame() ? "won" : "lost") << '\n';
     }
-    Session session(state, frontend, engine, out);
+    PlaySession session(state, frontend, engine);
     for (std::string line; std::getline(in, line);) {
-        session.run(line);
+        const PlaySession::Answer answer = session.run(line);
+        if (answer.answered) {
+            out << answer.text << '\n';
+        }
     }
     return 0;
 }

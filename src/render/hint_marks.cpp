@@ -1,0 +1,75 @@
+// The mark of a hinted move on the table.
+
+#include "render/table_renderer.h"
+
+#include "app/number_text.h"
+#include "table/card.h"
+#include "table/card_position.h"
+#include "table/pile_lists.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <optional>
+
+namespace vellomir::render {
+namespace {
+
+// A cool blue, told apart from the warm frame of the drop targets.
+const QColor kHintFill(110, 190, 255, 64);
+const QColor kHintEdge(40, 140, 255, 240);
+constexpr int kHintEdgeDivisor = 20;
+constexpr int kHintRadiusDivisor = 12;
+
+} // namespace
+
+void TableRenderer::markHint(const std::string& source, const std::string& target) {
+    clearDropTargetMarks();
+    const int W = cardWidth();
+    const int H = cardHeight();
+    // The rectangle a place covers: from the named card (or the top card,
+    // or the empty place) to the top of its pile.
+    auto placeRect =
+        [&](const std::string& place) -> std::optional<std::pair<table::PileRef, QRect>> {
+        const std::size_t colon = place.find(':');
+        const std::optional<table::PileRef> pile = table::parsePileName(place.substr(0, colon));
+        if (!pile || !table::isPlaced(m_state, *pile)) {
+            return std::nullopt;
+        }
+        const table::CardPoint top = pile->kind == table::PileKind::Stock
+                                         ? table::pilePosition(m_state, *pile)
+                                         : table::topCardPosition(m_state, *pile);
+        table::CardPoint from = top;
+        if (colon != std::string::npos && pile->kind != table::PileKind::Stock) {
+            const int index = app::toIntOr(place.substr(colon + 1), -1);
+            if (index >= 0 && index < table::cardCount(m_state.piles.pile(*pile))) {
+                from = table::cardPosition(m_state, *pile, index);
+            }
+        }
+        const QRect rect =
+            QRect(QPoint(from.x, from.y), QSize(W, H)) | QRect(QPoint(top.x, top.y), QSize(W, H));
+        return std::pair{*pile, rect};
+    };
+    const qreal edge = std::max(2, W / kHintEdgeDivisor);
+    const qreal radius = std::max(2, W / kHintRadiusDivisor);
+    QPainter painter(&tableBuffer());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kHintEdge, edge));
+    painter.setBrush(kHintFill);
+    for (const std::string& place : {source, target}) {
+        const auto marked = place.empty() ? std::nullopt : placeRect(place);
+        if (!marked) {
+            continue;
+        }
+        const qreal inset = edge / 2;
+        painter.drawRoundedRect(
+            QRectF(marked->second.translated(0, scroll())).adjusted(inset, inset, -inset, -inset),
+            radius, radius);
+        m_dropMarks.push_back({marked->first, marked->second});
+        touched(Canvas::Buffer, marked->second);
+    }
+    painter.end();
+    flush();
+}
+
+} // namespace vellomir::render
