@@ -2,6 +2,8 @@
 
 #include "engine/pointer_command.h"
 
+#include <atomic>
+#include <cstddef>
 #include <vector>
 
 namespace vellomir::app {
@@ -27,6 +29,10 @@ struct SolveResult {
     long positions = 0;
     /// For a solved deal, the winning line as play-session commands.
     std::vector<PointerCommand> moves;
+    /// Whether the fast search of moves answered (else the gesture search).
+    bool fastSearch = false;
+    /// Bytes the fast search's stored positions took (0 for the gesture search).
+    std::size_t storedBytes = 0;
 };
 
 /// Bounds of a search.
@@ -57,6 +63,16 @@ struct SolveLimits {
     /// then spends its whole budget on the last few choices. A bound per
     /// depth makes it a beam that keeps trying other early choices.
     int breadth = 0;
+    /// Positions the fast search of moves (games of tableaus, free cells,
+    /// foundations and a stock, see compactRulesFor) stores before it gives
+    /// up; 0 for a hundred times `positions`. It needs far less time a
+    /// position than the gesture search.
+    long fastPositions = 0;
+    /// Whether the fast search may answer at all (tests of the gesture
+    /// search turn it off).
+    bool fastSearch = true;
+    /// When set, a search ends as soon as it sees the flag (as GaveUp).
+    const std::atomic<bool>* stop = nullptr;
 };
 
 /// Searches for a win of the game dealt in `dealt` (as `vellomir-cli play`

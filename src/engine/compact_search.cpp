@@ -1,0 +1,269 @@
+#include "engine/compact_search.h"
+
+#include <algorithm>
+
+namespace vellomir::engine {
+
+namespace {
+
+// Deeper than this a line is no longer worth following: lines stay short.
+constexpr std::size_t kMostDepth = 400;
+// How often the stop flag is read, in positions.
+constexpr long kStopCheckEvery = 1024;
+
+// How promising a move looks under an order; higher is tried first.
+int moveScore(const CompactPosition& pos, const CompactMove& m, MoveOrder order) {
+    const CompactRules& r = pos.rules();
+    const bool toFoundation = m.to >= pos.foundation(0) && m.to < pos.stock();
+    const bool toTableau = m.to < r.tableaus;
+    const bool toEmpty = toTableau && pos.size(m.to) == 0;
+    const bool toReserve = m.to >= pos.reserve(0) && m.to < pos.foundation(0);
+    const bool fromTableau = m.from < r.tableaus;
+    int score = 0;
+    if (toFoundation) {
+        score += 1000;
+    }
+    if (fromTableau) {
+        const int left = pos.size(m.from) - m.count;
+        if (left > 0 && (pos.at(m.from, left - 1) & CompactPosition::kFaceDown) != 0) {
+            score += 300; // uncovers a face-down card
+        } else if (left == 0 && !toEmpty) {
+            score += 150; // empties a pile
+        }
+        score -= left; // the shallower the pile, the sooner it is cleared
+    } else if (m.from == pos.waste() || (m.from >= pos.reserve(0) && m.from < pos.foundation(0))) {
+        score += toTableau && !toEmpty ? 250 : 0; // a card brought back into play
+    }
+    if (toTableau && !toEmpty) {
+        score += 200 + m.count;
+    } else if (toEmpty) {
+        score += order == MoveOrder::SpacesEarly ? 220 : 40;
+    } else if (toReserve) {
+        score += order == MoveOrder::SpacesEarly ? 210 : 0;
+    }
+    score -= 3 * m.draws;
+    return score;
+}
+
+std::uint64_t shuffleKey(std::uint64_t x) {
+    x ^= x >> 31;
+    x *= 0x7fb5d329728ea185ULL;
+    x ^= x >> 27;
+    return x;
+}
+
+struct Frame {
+    CompactMove move;
+    std::size_t autos = 0;      // safe foundation moves made after it
+    std::size_t movesBegin = 0; // its moves in the shared move stack
+    std::size_t movesEnd = 0;
+    std::size_t next = 0;
+};
+
+class DepthFirst {
+public:
+    DepthFirst(CompactPosition& pos, KeySet& seen, long budget, MoveOrder order,
+               const std::atomic<bool>* stop)
+        : m_pos(pos), m_seen(seen), m_budget(budget), m_order(order), m_stop(stop) {}
+
+    CompactOutcome run(std::vector<CompactMove>& line, long& positions) {
+        Frame root;
+        root.autos = playSafeMoves();
+        if (m_pos.won()) {
+            collect(line, root);
+            undoFrame(root, false);
+            return CompactOutcome::Won;
+        }
+        m_seen.insert(m_pos.key());
+        openMoves(root);
+        m_frames.push_back(root);
+        bool cut = false;
+        while (!m_frames.empty()) {
+            Frame& f = m_frames.back();
+            if (f.next == f.movesEnd) {
+                m_moves.resize(f.movesBegin);
+                undoFrame(f, m_frames.size() > 1);
+                m_frames.pop_back();
+                continue;
+            }
+            const CompactMove move = m_moves[f.next++];
+            m_pos.apply(move);
+            Frame child;
+            child.move = move;
+            child.autos = playSafeMoves();
+            if (m_pos.won()) {
+                m_frames.push_back(child);
+                collectAll(line);
+                unwind();
+                return CompactOutcome::Won;
+            }
+            if (!m_seen.insert(m_pos.key())) {
+                undoFrame(child, true);
+                continue;
+            }
+            ++positions;
+            if (positions >= m_budget ||
+                (m_stop != nullptr && positions % kStopCheckEvery == 0 && m_stop->load())) {
+                m_frames.push_back(child);
+                m_frames.back().movesBegin = m_frames.back().movesEnd = m_moves.size();
+                unwind();
+                return CompactOutcome::OutOfBudget;
+            }
+            if (m_frames.size() >= kMostDepth) {
+                cut = true;
+                undoFrame(child, true);
+                continue;
+            }
+            openMoves(child);
+            m_frames.push_back(child);
+        }
+        return cut ? CompactOutcome::OutOfBudget : CompactOutcome::Exhausted;
+    }
+
+private:
+    std::size_t playSafeMoves() {
+        std::size_t made = 0;
+        CompactMove safe;
+        while (m_pos.safeFoundationMove(safe)) {
+            m_pos.apply(safe);
+            m_autos.push_back(safe);
+            ++made;
+        }
+        return made;
+    }
+
+    void undoFrame(const Frame& f, bool withMove) {
+        for (std::size_t i = 0; i < f.autos; ++i) {
+            m_pos.undo(m_autos.back());
+            m_autos.pop_back();
+        }
+        if (withMove) {
+            m_pos.undo(f.move);
+        }
+    }
+
+    // Takes every move of the frames back: the position is the start again.
+    void unwind() {
+        while (!m_frames.empty()) {
+            undoFrame(m_frames.back(), m_frames.size() > 1);
+            m_frames.pop_back();
+        }
+        m_moves.clear();
+    }
+
+    void openMoves(Frame& f) {
+        f.movesBegin = m_moves.size();
+        m_pos.legalMoves(m_moves);
+        f.movesEnd = m_moves.size();
+        f.next = f.movesBegin;
+        m_scored.clear();
+        for (std::size_t i = f.movesBegin; i < f.movesEnd; ++i) {
+            int score = moveScore(m_pos, m_moves[i], m_order);
+            if (m_order == MoveOrder::Shuffled) {
+                score = score * 8 + static_cast<int>(shuffleKey(m_pos.key() + i) % 8);
+            }
+            m_scored.push_back({score, m_moves[i]});
+        }
+        std::stable_sort(m_scored.begin(), m_scored.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (std::size_t i = 0; i < m_scored.size(); ++i) {
+            m_moves[f.movesBegin + i] = m_scored[i].second;
+        }
+    }
+
+    void collect(std::vector<CompactMove>& line, const Frame& root) const {
+        line.assign(m_autos.end() - static_cast<std::ptrdiff_t>(root.autos), m_autos.end());
+    }
+
+    void collectAll(std::vector<CompactMove>& line) const {
+        line.clear();
+        std::size_t autoAt = 0;
+        for (std::size_t i = 0; i < m_frames.size(); ++i) {
+            if (i > 0) {
+                line.push_back(m_frames[i].move);
+            }
+            for (std::size_t a = 0; a < m_frames[i].autos; ++a) {
+                line.push_back(m_autos[autoAt++]);
+            }
+        }
+    }
+
+    CompactPosition& m_pos;
+    KeySet& m_seen;
+    long m_budget;
+    MoveOrder m_order;
+    const std::atomic<bool>* m_stop;
+    std::vector<Frame> m_frames;
+    std::vector<CompactMove> m_moves;
+    std::vector<CompactMove> m_autos;
+    std::vector<std::pair<int, CompactMove>> m_scored;
+};
+
+constexpr std::size_t kFirstSlots = 1 << 12;
+
+std::uint64_t slotOf(std::uint64_t key, std::size_t mask) {
+    return (key * 0x9e3779b97f4a7c15ULL >> 20) & mask;
+}
+
+} // namespace
+
+KeySet::KeySet() : m_slots(kFirstSlots, 0) {}
+
+bool KeySet::insert(std::uint64_t key) {
+    key = key == 0 ? 1 : key; // 0 marks a free slot
+    if ((m_count + 1) * 2 > m_slots.size()) {
+        grow();
+    }
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
+        if (m_slots[i] == key) {
+            return false;
+        }
+        if (m_slots[i] == 0) {
+            m_slots[i] = key;
+            ++m_count;
+            return true;
+        }
+    }
+}
+
+void KeySet::grow() {
+    std::vector<std::uint64_t> old(m_slots.size() * 2, 0);
+    old.swap(m_slots);
+    const std::size_t mask = m_slots.size() - 1;
+    for (const std::uint64_t key : old) {
+        if (key != 0) {
+            std::size_t i = slotOf(key, mask);
+            while (m_slots[i] != 0) {
+                i = (i + 1) & mask;
+            }
+            m_slots[i] = key;
+        }
+    }
+}
+
+CompactSearchResult compactSearch(CompactPosition start, long positions,
+                                  const std::vector<MoveOrder>& orders,
+                                  const std::atomic<bool>* stop) {
+    CompactSearchResult result;
+    long spent = 0;
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        // The first order takes half the budget, the others share the rest.
+        const long share = i + 1 == orders.size() ? positions - spent
+                           : i == 0               ? positions / 2
+                                                  : (positions - spent) / 2;
+        KeySet seen;
+        long used = 0;
+        DepthFirst search(start, seen, share, orders[i], stop);
+        result.outcome = search.run(result.line, used);
+        spent += used;
+        result.storedBytes = std::max(result.storedBytes, seen.bytes());
+        if (result.outcome != CompactOutcome::OutOfBudget || (stop != nullptr && stop->load())) {
+            break;
+        }
+    }
+    result.positions = spent;
+    return result;
+}
+
+} // namespace vellomir::engine
