@@ -365,6 +365,39 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     }
 }
 
+int CompactPosition::distance() const {
+    const CompactRules& r = *m_rules;
+    // How many cards of each suit are home, a pack at a time.
+    std::array<int, 4> home{};
+    const int packs = std::max(1, r.cards / 52);
+    for (int f = 0; f < r.foundations; ++f) {
+        const int pile = foundation(f);
+        for (int i = 0; i < m_size[pile]; ++i) {
+            const int suit = table::suitOf(m_cards[pile][i] & kCodeMask);
+            home[suit < 0 ? 0 : suit] += 1;
+        }
+    }
+    auto need = [&](std::uint8_t card) {
+        const int code = card & kCodeMask;
+        const int suit = table::suitOf(code);
+        return table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
+    };
+    int covering = 0;
+    for (int t = 0; t < r.tableaus; ++t) {
+        int soonestBelow = 1000;
+        for (int i = 0; i < m_size[t]; ++i) {
+            const int n = need(m_cards[t][i]);
+            covering += n > soonestBelow ? 1 : 0;
+            soonestBelow = std::min(soonestBelow, n);
+        }
+    }
+    int heldCells = 0;
+    for (int c = 0; c < r.reserves; ++c) {
+        heldCells += m_size[reserve(c)];
+    }
+    return 10 * (r.cards - m_onFoundations) + 6 * m_faceDown + 4 * covering + 3 * heldCells;
+}
+
 bool CompactPosition::stillNeeded(int card) const {
     for (const std::uint8_t builder : m_rules->buildsOn[card]) {
         if (!m_home[builder]) {

@@ -85,6 +85,11 @@ public:
     /// not yet on the foundations may be built on it.
     bool stillNeeded(int card) const;
 
+    /// How far the position is from a win, to order a search (lower is
+    /// nearer): cards not on the foundations, face-down cards, cards lying
+    /// on cards the foundations take sooner, free cells held.
+    int distance() const;
+
     /// The whole content, for tests: piles, sizes and passes.
     friend bool operator==(const CompactPosition& a, const CompactPosition& b);
 

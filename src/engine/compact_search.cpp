@@ -1,6 +1,9 @@
 #include "engine/compact_search.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <queue>
 
 namespace vellomir::engine {
 
@@ -199,6 +202,172 @@ private:
     std::vector<std::pair<int, CompactMove>> m_scored;
 };
 
+// A stored position of the best-first search: how it was reached.
+struct Node {
+    std::uint32_t parent = 0;
+    CompactMove move;
+    std::uint16_t depth = 0;
+};
+
+constexpr std::uint32_t kNoNode = UINT32_MAX;
+// How much nearer a win weighs against a move more in the line.
+constexpr int kDistanceWeight = 3;
+
+class BestFirst {
+public:
+    BestFirst(CompactPosition& pos, KeySet& seen, long budget, const std::atomic<bool>* stop)
+        : m_pos(pos), m_seen(seen), m_budget(budget), m_stop(stop) {}
+
+    CompactOutcome run(std::vector<CompactMove>& line, long& positions) {
+        m_rootAutos = playSafeMoves();
+        if (m_pos.won()) {
+            line.assign(m_autos.begin(), m_autos.end());
+            unwind();
+            return CompactOutcome::Won;
+        }
+        m_seen.insert(m_pos.key());
+        m_nodes.push_back({kNoNode, {}, 0});
+        m_open.push({kDistanceWeight * m_pos.distance(), 0});
+        std::vector<CompactMove> moves;
+        while (!m_open.empty()) {
+            const std::uint32_t id = m_open.top().second;
+            m_open.pop();
+            moveTo(id);
+            moves.clear();
+            m_pos.legalMoves(moves);
+            const int depth = m_nodes[id].depth + 1;
+            for (const CompactMove& move : moves) {
+                m_pos.apply(move);
+                const std::size_t autos = playSafeMoves();
+                if (m_pos.won()) {
+                    line.assign(m_autos.begin(),
+                                m_autos.end() - static_cast<std::ptrdiff_t>(autos));
+                    lineOf(line, move, autos);
+                    takeBack(move, autos);
+                    unwind();
+                    return CompactOutcome::Won;
+                }
+                if (m_seen.insert(m_pos.key())) {
+                    ++positions;
+                    m_nodes.push_back({id, move, static_cast<std::uint16_t>(depth)});
+                    m_open.push({kDistanceWeight * m_pos.distance() + depth,
+                                 static_cast<std::uint32_t>(m_nodes.size() - 1)});
+                }
+                takeBack(move, autos);
+                if (positions >= m_budget ||
+                    (m_stop != nullptr && positions % kStopCheckEvery == 0 && m_stop->load())) {
+                    unwind();
+                    return CompactOutcome::OutOfBudget;
+                }
+            }
+        }
+        unwind();
+        return CompactOutcome::Exhausted;
+    }
+
+    std::size_t nodeBytes() const {
+        return m_nodes.capacity() * sizeof(Node) + m_open.size() * sizeof(Entry);
+    }
+
+private:
+    using Entry = std::pair<int, std::uint32_t>;
+    struct Later {
+        // The smallest score first; among equals the newest, to run deep.
+        bool operator()(const Entry& a, const Entry& b) const {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        }
+    };
+
+    std::size_t playSafeMoves() {
+        std::size_t made = 0;
+        CompactMove safe;
+        while (m_pos.safeFoundationMove(safe)) {
+            m_pos.apply(safe);
+            m_autos.push_back(safe);
+            ++made;
+        }
+        return made;
+    }
+
+    void takeBack(const CompactMove& move, std::size_t autos) {
+        for (std::size_t i = 0; i < autos; ++i) {
+            m_pos.undo(m_autos.back());
+            m_autos.pop_back();
+        }
+        m_pos.undo(move);
+    }
+
+    // The line: the moves of the current path with their safe moves (in
+    // m_autos already), then `move` and its own.
+    void lineOf(std::vector<CompactMove>& line, const CompactMove& move, std::size_t autos) const {
+        line.clear();
+        std::size_t at = 0;
+        for (; at < m_rootAutos; ++at) {
+            line.push_back(m_autos[at]);
+        }
+        for (std::size_t i = 0; i < m_path.size(); ++i) {
+            line.push_back(m_nodes[m_path[i]].move);
+            for (std::size_t a = 0; a < m_pathAutos[i]; ++a) {
+                line.push_back(m_autos[at++]);
+            }
+        }
+        line.push_back(move);
+        for (std::size_t a = 0; a < autos; ++a) {
+            line.push_back(m_autos[at++]);
+        }
+    }
+
+    // Brings the position to a stored one: back to where its line and the
+    // current one part, then forward along its own.
+    void moveTo(std::uint32_t id) {
+        m_target.clear();
+        for (std::uint32_t n = id; n != 0; n = m_nodes[n].parent) {
+            m_target.push_back(n);
+        }
+        std::reverse(m_target.begin(), m_target.end());
+        std::size_t common = 0;
+        while (common < m_path.size() && common < m_target.size() &&
+               m_path[common] == m_target[common]) {
+            ++common;
+        }
+        while (m_path.size() > common) {
+            takeBack(m_nodes[m_path.back()].move, m_pathAutos.back());
+            m_path.pop_back();
+            m_pathAutos.pop_back();
+        }
+        for (std::size_t i = common; i < m_target.size(); ++i) {
+            m_pos.apply(m_nodes[m_target[i]].move);
+            m_path.push_back(m_target[i]);
+            m_pathAutos.push_back(playSafeMoves());
+        }
+    }
+
+    void unwind() {
+        while (!m_path.empty()) {
+            takeBack(m_nodes[m_path.back()].move, m_pathAutos.back());
+            m_path.pop_back();
+            m_pathAutos.pop_back();
+        }
+        for (std::size_t i = 0; i < m_rootAutos; ++i) {
+            m_pos.undo(m_autos.back());
+            m_autos.pop_back();
+        }
+        m_rootAutos = 0;
+    }
+
+    CompactPosition& m_pos;
+    KeySet& m_seen;
+    long m_budget;
+    const std::atomic<bool>* m_stop;
+    std::vector<Node> m_nodes;
+    std::priority_queue<Entry, std::vector<Entry>, Later> m_open;
+    std::vector<std::uint32_t> m_path;
+    std::vector<std::size_t> m_pathAutos;
+    std::vector<std::uint32_t> m_target;
+    std::vector<CompactMove> m_autos;
+    std::size_t m_rootAutos = 0;
+};
+
 constexpr std::size_t kFirstSlots = 1 << 12;
 
 std::uint64_t slotOf(std::uint64_t key, std::size_t mask) {
@@ -254,10 +423,21 @@ CompactSearchResult compactSearch(CompactPosition start, long positions,
                                                   : (positions - spent) / 2;
         KeySet seen;
         long used = 0;
-        DepthFirst search(start, seen, share, orders[i], stop);
-        result.outcome = search.run(result.line, used);
+        std::size_t bytes = 0;
+        if (orders[i] == MoveOrder::NearestFirst) {
+            BestFirst search(start, seen, share, stop);
+            result.outcome = search.run(result.line, used);
+            bytes = search.nodeBytes();
+        } else {
+            DepthFirst search(start, seen, share, orders[i], stop);
+            result.outcome = search.run(result.line, used);
+        }
         spent += used;
-        result.storedBytes = std::max(result.storedBytes, seen.bytes());
+        if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
+            std::fprintf(stderr, "order %d: outcome %d used %ld\n", static_cast<int>(orders[i]),
+                         static_cast<int>(result.outcome), used);
+        }
+        result.storedBytes = std::max(result.storedBytes, seen.bytes() + bytes);
         if (result.outcome != CompactOutcome::OutOfBudget || (stop != nullptr && stop->load())) {
             break;
         }

@@ -31,9 +31,14 @@ enum class MoveOrder {
     FoundationsAndBuilds, ///< foundations, then cards uncovered, builds, spaces last
     SpacesEarly,          ///< the same with spaces and free cells before builds
     Shuffled,             ///< the first order broken by a fixed pseudo-random tie-break
+    /// Best first: the stored position nearest a win (CompactPosition::
+    /// distance, plus a little for every move made, which keeps lines
+    /// short) is searched next.
+    NearestFirst,
 };
 
-/// Depth-first search from `start` over its legal moves, in each order of
+/// Searches from `start` over its legal moves (depth first, or best first
+/// for MoveOrder::NearestFirst), in each order of
 /// `orders` in turn on a share of `positions`: safe foundation moves are
 /// made at once, every position is stored by its key and never searched
 /// twice. `stop`, when set, ends the search as out of budget.

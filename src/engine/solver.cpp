@@ -687,7 +687,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     const long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
     const CompactSearchResult found = compactSearch(
         start, budget,
-        {MoveOrder::FoundationsAndBuilds, MoveOrder::SpacesEarly, MoveOrder::Shuffled},
+        {MoveOrder::NearestFirst, MoveOrder::FoundationsAndBuilds, MoveOrder::SpacesEarly},
         limits.stop);
     if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
         fprintf(stderr, "fast: outcome %d positions %ld line %zu bytes %zu\n",
