@@ -365,7 +365,7 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     }
 }
 
-int CompactPosition::distance() const {
+int CompactPosition::distance(const DistanceWeights& w) const {
     const CompactRules& r = *m_rules;
     // How many cards of each suit are home, a pack at a time.
     std::array<int, 4> home{};
@@ -395,7 +395,12 @@ int CompactPosition::distance() const {
     for (int c = 0; c < r.reserves; ++c) {
         heldCells += m_size[reserve(c)];
     }
-    return 10 * (r.cards - m_onFoundations) + 6 * m_faceDown + 4 * covering + 3 * heldCells;
+    int emptyTableaus = 0;
+    for (int t = 0; t < r.tableaus; ++t) {
+        emptyTableaus += m_size[t] == 0 ? 1 : 0;
+    }
+    return w.awayCard * (r.cards - m_onFoundations) + w.faceDownCard * m_faceDown +
+           w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus;
 }
 
 bool CompactPosition::stillNeeded(int card) const {

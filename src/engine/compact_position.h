@@ -87,8 +87,16 @@ public:
 
     /// How far the position is from a win, to order a search (lower is
     /// nearer): cards not on the foundations, face-down cards, cards lying
-    /// on cards the foundations take sooner, free cells held.
-    int distance() const;
+    /// on cards the foundations take sooner, free cells held, less the
+    /// empty tableaus, each by its weight.
+    struct DistanceWeights {
+        int awayCard = 10;
+        int faceDownCard = 6;
+        int coveringCard = 4;
+        int heldCell = 6;
+        int emptyTableau = 5;
+    };
+    int distance(const DistanceWeights& weights) const;
 
     /// The whole content, for tests: piles, sizes and passes.
     friend bool operator==(const CompactPosition& a, const CompactPosition& b);

@@ -210,13 +210,28 @@ struct Node {
 };
 
 constexpr std::uint32_t kNoNode = UINT32_MAX;
-// How much nearer a win weighs against a move more in the line.
-constexpr int kDistanceWeight = 3;
+// How the best-first orders weigh a position: how much nearer a win weighs
+// against a move more in the line, and the distance's own weights.
+struct Weighing {
+    int distance = 2;
+    CompactPosition::DistanceWeights weights;
+};
+
+Weighing weighingOf(MoveOrder order) {
+    Weighing w;
+    if (order == MoveOrder::NearestFirstSpaces) {
+        w.distance = 3;
+        w.weights.heldCell = 8;
+        w.weights.emptyTableau = 8;
+    }
+    return w;
+}
 
 class BestFirst {
 public:
-    BestFirst(CompactPosition& pos, KeySet& seen, long budget, const std::atomic<bool>* stop)
-        : m_pos(pos), m_seen(seen), m_budget(budget), m_stop(stop) {}
+    BestFirst(CompactPosition& pos, KeySet& seen, long budget, MoveOrder order,
+              const std::atomic<bool>* stop)
+        : m_pos(pos), m_seen(seen), m_budget(budget), m_weighing(weighingOf(order)), m_stop(stop) {}
 
     CompactOutcome run(std::vector<CompactMove>& line, long& positions) {
         m_rootAutos = playSafeMoves();
@@ -227,7 +242,7 @@ public:
         }
         m_seen.insert(m_pos.key());
         m_nodes.push_back({kNoNode, {}, 0});
-        m_open.push({kDistanceWeight * m_pos.distance(), 0});
+        m_open.push({m_weighing.distance * m_pos.distance(m_weighing.weights), 0});
         std::vector<CompactMove> moves;
         while (!m_open.empty()) {
             const std::uint32_t id = m_open.top().second;
@@ -250,7 +265,7 @@ public:
                 if (m_seen.insert(m_pos.key())) {
                     ++positions;
                     m_nodes.push_back({id, move, static_cast<std::uint16_t>(depth)});
-                    m_open.push({kDistanceWeight * m_pos.distance() + depth,
+                    m_open.push({m_weighing.distance * m_pos.distance(m_weighing.weights) + depth,
                                  static_cast<std::uint32_t>(m_nodes.size() - 1)});
                 }
                 takeBack(move, autos);
@@ -358,6 +373,7 @@ private:
     CompactPosition& m_pos;
     KeySet& m_seen;
     long m_budget;
+    Weighing m_weighing;
     const std::atomic<bool>* m_stop;
     std::vector<Node> m_nodes;
     std::priority_queue<Entry, std::vector<Entry>, Later> m_open;
@@ -424,8 +440,8 @@ CompactSearchResult compactSearch(CompactPosition start, long positions,
         KeySet seen;
         long used = 0;
         std::size_t bytes = 0;
-        if (orders[i] == MoveOrder::NearestFirst) {
-            BestFirst search(start, seen, share, stop);
+        if (orders[i] == MoveOrder::NearestFirst || orders[i] == MoveOrder::NearestFirstSpaces) {
+            BestFirst search(start, seen, share, orders[i], stop);
             result.outcome = search.run(result.line, used);
             bytes = search.nodeBytes();
         } else {

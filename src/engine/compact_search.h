@@ -35,6 +35,9 @@ enum class MoveOrder {
     /// distance, plus a little for every move made, which keeps lines
     /// short) is searched next.
     NearestFirst,
+    /// Best first, with more weight on keeping free cells and tableaus
+    /// empty and less on the line's length.
+    NearestFirstSpaces,
 };
 
 /// Searches from `start` over its legal moves (depth first, or best first

@@ -687,7 +687,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     const long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
     const CompactSearchResult found = compactSearch(
         start, budget,
-        {MoveOrder::NearestFirst, MoveOrder::FoundationsAndBuilds, MoveOrder::SpacesEarly},
+        {MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces, MoveOrder::FoundationsAndBuilds},
         limits.stop);
     if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
         fprintf(stderr, "fast: outcome %d positions %ld line %zu bytes %zu\n",
@@ -737,6 +737,11 @@ SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geo
         std::optional<SolveResult> fast = fastSolve(dealt, geometry, limits);
         if (fast) {
             return *fast;
+        }
+        if (!limits.gestureSearch) {
+            SolveResult none;
+            none.fastSearch = true;
+            return none;
         }
     }
     SolveLimits round = limits;

@@ -71,6 +71,10 @@ struct SolveLimits {
     /// Whether the fast search may answer at all (tests of the gesture
     /// search turn it off).
     bool fastSearch = true;
+    /// Whether the gesture search answers where the fast search could not
+    /// (the benchmark of the fast search alone turns it off; its result is
+    /// then GaveUp).
+    bool gestureSearch = true;
     /// When set, a search ends as soon as it sees the flag (as GaveUp).
     const std::atomic<bool>* stop = nullptr;
 };
