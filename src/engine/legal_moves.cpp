@@ -6,6 +6,7 @@
 #include "engine/end_of_game.h"
 #include "engine/lift_rules.h"
 #include "engine/pile_location.h"
+#include "engine/quiet_frontend.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -89,8 +90,10 @@ void carry(table::ProgramState& state, int count) {
 
 } // namespace
 
-std::vector<LegalMove> legalMoves(const table::ProgramState& state, app::Frontend& frontend) {
+std::vector<LegalMove> legalMoves(const table::ProgramState& state, const app::Frontend& frontend) {
     std::vector<LegalMove> moves;
+    // The rules only report (a joker where a suit is counted): quietly here.
+    QuietFrontend quiet(frontend);
     if (gameTypeOf(state.params) != GameType::General || state.params[param::SelectionGame] != 0 ||
         state.params[param::ClickToPlay] != 0) {
         return moves;
@@ -103,7 +106,9 @@ std::vector<LegalMove> legalMoves(const table::ProgramState& state, app::Fronten
                 continue;
             }
             table::ProgramState pressed = state;
-            const int count = lifted(pressed, frontend, pile, card);
+            // A press finds no run recorded: each release clears it.
+            pressed.mainGame.setCell(table::cell::MovingTopCard, 0);
+            const int count = lifted(pressed, quiet, pile, card);
             if (count == 0) {
                 continue;
             }
@@ -122,6 +127,7 @@ bool playLegalMove(table::ProgramState& state, app::Frontend& frontend, const Le
         return false;
     }
     const table::ProgramState before = state;
+    state.mainGame.setCell(table::cell::MovingTopCard, 0);
     if (lifted(state, frontend, move.from, move.card) != move.count) {
         state = before;
         return false;
@@ -131,6 +137,8 @@ bool playLegalMove(table::ProgramState& state, app::Frontend& frontend, const Le
         state = before;
         return false;
     }
+    // As the release after a drop: the run's record goes, then the automatic steps.
+    state.mainGame.setCell(table::cell::MovingTopCard, 0);
     runAutomaticSteps(state, frontend);
     if (state.flags.test(table::Flag::Won) || state.gameLost) {
         endOfGame(state, frontend);

@@ -18,8 +18,8 @@ namespace vellomir::engine {
 struct LegalMove {
     int card = 0;
     int count = 1;
-    table::PileRef from;
-    table::PileRef to;
+    table::PileRef from{table::PileKind::Tableau, 0};
+    table::PileRef to{table::PileKind::Tableau, 0};
     friend bool operator==(const LegalMove&, const LegalMove&) = default;
 };
 
@@ -30,7 +30,7 @@ struct LegalMove {
 /// target check takes what was lifted (dropTargets). Stock clicks, face-up
 /// turns and the other games' clicks are not moves of this list. Nothing
 /// on `state` changes.
-std::vector<LegalMove> legalMoves(const table::ProgramState& state, app::Frontend& frontend);
+std::vector<LegalMove> legalMoves(const table::ProgramState& state, const app::Frontend& frontend);
 
 /// Carries out a move of the list as a drop does, then the automatic steps
 /// after it (filling, autoplay while ticked) and the end of the game when
