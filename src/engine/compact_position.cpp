@@ -229,7 +229,8 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
                          static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(draws),
                          static_cast<std::uint8_t>(card)});
     };
-    if (count == 1) {
+    const bool fromFoundation = from >= foundation(0) && from < stock();
+    if (count == 1 && !fromFoundation) {
         // Of empty foundations alike, the first only.
         std::array<bool, CompactRules::kMaxFoundations> emptyTried{};
         for (int f = 0; f < r.foundations; ++f) {
@@ -356,6 +357,14 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
                     emptyReserves, moves);
         }
     }
+    // A card taken back from a foundation, onto the tableaus.
+    for (int f = 0; f < r.foundations && r.takeBack != 0; ++f) {
+        const int pile = foundation(f);
+        if (m_size[pile] > (r.takeBack == 2 ? 1 : 0)) {
+            movesOf(pile, 1, m_cards[pile][m_size[pile] - 1] & kCodeMask, 0, emptyTableaus,
+                    emptyReserves, moves);
+        }
+    }
     if (m_size[waste()] > 0) {
         movesOf(waste(), 1, m_cards[waste()][m_size[waste()] - 1] & kCodeMask, 0, emptyTableaus,
                 emptyReserves, moves);
@@ -401,6 +410,37 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     }
     return w.awayCard * (r.cards - m_onFoundations) + w.faceDownCard * m_faceDown +
            w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus;
+}
+
+void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
+    const std::size_t first = moves.size();
+    legalMoves(moves);
+    const CompactRules& r = *m_rules;
+    auto splits = [&](const CompactMove& m) {
+        if (m.from >= r.tableaus || m.to >= r.tableaus) {
+            return false;
+        }
+        const int left = m_size[m.from] - m.count;
+        if (left == 0) {
+            return false;
+        }
+        const std::uint8_t under = m_cards[m.from][left - 1];
+        const std::uint8_t bottom = m_cards[m.from][left];
+        if ((under & kFaceDown) != 0 || !r.runPairFits(m.from, under, bottom)) {
+            return false; // the whole run moves
+        }
+        for (int f = 0; f < r.foundations; ++f) {
+            const int fp = foundation(f);
+            const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
+            if (r.foundationTakes(f, below, under)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    moves.erase(
+        std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(), splits),
+        moves.end());
 }
 
 bool CompactPosition::stillNeeded(int card) const {

@@ -158,6 +158,9 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.drawCount = std::max(1, p[param::CardsPerStockClick]);
     rules.passLimit = p[param::StockPasses];
     rules.runSizeCode = p[param::RunSizeLimit];
+    rules.takeBack = p[param::FoundationTakeBack] == 1 || p[param::FoundationTakeBack] == 2
+                         ? p[param::FoundationTakeBack]
+                         : 0;
 
     // The placement test only reports through the frontend; nothing is shown.
     QuietFrontend screen(geometry);

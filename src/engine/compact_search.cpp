@@ -219,6 +219,12 @@ struct Weighing {
 
 Weighing weighingOf(MoveOrder order) {
     Weighing w;
+    if (order == MoveOrder::NearestFirstFocused && std::getenv("VW") != nullptr) {
+        w.distance = std::atoi(std::getenv("VW"));
+        w.weights.faceDownCard = std::atoi(std::getenv("VF"));
+        w.weights.coveringCard = std::atoi(std::getenv("VC"));
+        w.weights.emptyTableau = std::atoi(std::getenv("VE"));
+    }
     if (order == MoveOrder::NearestFirstSpaces) {
         w.distance = 3;
         w.weights.heldCell = 8;
@@ -249,7 +255,11 @@ public:
             m_open.pop();
             moveTo(id);
             moves.clear();
-            m_pos.legalMoves(moves);
+            if (m_focused) {
+                m_pos.focusedMoves(moves);
+            } else {
+                m_pos.legalMoves(moves);
+            }
             const int depth = m_nodes[id].depth + 1;
             for (const CompactMove& move : moves) {
                 m_pos.apply(move);
@@ -277,7 +287,7 @@ public:
             }
         }
         unwind();
-        return CompactOutcome::Exhausted;
+        return m_focused ? CompactOutcome::OutOfBudget : CompactOutcome::Exhausted;
     }
 
     std::size_t nodeBytes() const {
@@ -374,6 +384,7 @@ private:
     KeySet& m_seen;
     long m_budget;
     Weighing m_weighing;
+    bool m_focused;
     const std::atomic<bool>* m_stop;
     std::vector<Node> m_nodes;
     std::priority_queue<Entry, std::vector<Entry>, Later> m_open;
@@ -440,7 +451,8 @@ CompactSearchResult compactSearch(CompactPosition start, long positions,
         KeySet seen;
         long used = 0;
         std::size_t bytes = 0;
-        if (orders[i] == MoveOrder::NearestFirst || orders[i] == MoveOrder::NearestFirstSpaces) {
+        if (orders[i] == MoveOrder::NearestFirst || orders[i] == MoveOrder::NearestFirstSpaces ||
+            orders[i] == MoveOrder::NearestFirstFocused) {
             BestFirst search(start, seen, share, orders[i], stop);
             result.outcome = search.run(result.line, used);
             bytes = search.nodeBytes();

@@ -38,6 +38,8 @@ enum class MoveOrder {
     /// Best first, with more weight on keeping free cells and tableaus
     /// empty and less on the line's length.
     NearestFirstSpaces,
+    /// Best first over the focused moves (CompactPosition::focusedMoves).
+    NearestFirstFocused,
 };
 
 /// Searches from `start` over its legal moves (depth first, or best first

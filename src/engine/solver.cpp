@@ -684,10 +684,17 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         return std::nullopt;
     }
     const CompactPosition start(dealt, *rules);
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
+    long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
+    if (std::getenv("VELLOMIR_FAST_BUDGET") != nullptr) {
+        budget = std::atol(std::getenv("VELLOMIR_FAST_BUDGET"));
+    }
     const CompactSearchResult found = compactSearch(
         start, budget,
-        {MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces, MoveOrder::FoundationsAndBuilds},
+        rules->hasStock
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
+                                     MoveOrder::NearestFirstSpaces}
+            : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
+                                     MoveOrder::FoundationsAndBuilds},
         limits.stop);
     if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
         fprintf(stderr, "fast: outcome %d positions %ld line %zu bytes %zu\n",
@@ -710,8 +717,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         result.outcome = SolveOutcome::Solved;
         return result;
     case CompactOutcome::Exhausted:
-        // Cards taken back from the foundations are moves it never tries.
-        if (dealt.params[param::FoundationTakeBack] != 0) {
+        // Cards taken back from the foundations into free cells are moves
+        // it never tries.
+        if (rules->takeBack != 0 && rules->reserves > 0) {
             return std::nullopt;
         }
         result.outcome = SolveOutcome::Unsolved;

@@ -66,15 +66,15 @@ int compactPile(const CompactPosition& pos, const table::PileRef& pile) {
     return -1;
 }
 
-// The engine's moves as the fast search counts them: cards are not taken
-// back from the foundations, of empty piles alike only the first is a
-// target, and a whole pile never goes onto an empty pile of its own class.
+// The engine's moves as the fast search counts them: of empty piles alike
+// only the first is a target, and a whole pile never goes onto an empty pile of its own class.
 std::set<Named> engineMoves(const Table& table, const CompactPosition& pos) {
     const CompactRules& r = pos.rules();
     std::set<Named> named;
     for (const LegalMove& m : legalMoves(table.state, table.frontend)) {
-        // Nor moved from one free cell to another: the same position.
-        if (m.from.kind == table::PileKind::Foundation ||
+        // Nor moved from one free cell to another (the same position), nor
+        // taken back from a foundation into a free cell or another foundation.
+        if ((m.from.kind == table::PileKind::Foundation && m.to.kind != table::PileKind::Tableau) ||
             (m.from.kind == table::PileKind::Reserve && m.to.kind == table::PileKind::Reserve)) {
             continue;
         }
