@@ -52,7 +52,7 @@ void solveSurvey(benchmark::State& state, int game, bool fast) {
     long unsolved = 0;
     long positions = 0;
     double bytes = 0;
-    long searchesWithBytes = 0;
+    long positionsWithBytes = 0;
     double seconds = 0;
     std::vector<double> times;
     for (auto _ : state) {
@@ -90,7 +90,7 @@ void solveSurvey(benchmark::State& state, int game, bool fast) {
     state.counters["median_ms"] = times.empty() ? 0 : 1000 * times[times.size() / 2];
     state.counters["positions_per_s"] = seconds > 0 ? static_cast<double>(positions) / seconds : 0;
     state.counters["bytes_per_position"] =
-        searchesWithBytes > 0 ? bytes / static_cast<double>(searchesWithBytes) : 0;
+        positionsWithBytes > 0 ? bytes / static_cast<double>(positionsWithBytes) : 0;
 }
 
 void fastFreeCell(benchmark::State& state) {

@@ -102,7 +102,10 @@ bool operator==(const CompactPosition& a, const CompactPosition& b) {
 
 std::uint64_t CompactPosition::key() const {
     const ZobristTable& z = zobrist();
-    std::uint64_t key = mix(z.salt[kPassesClass] + static_cast<std::uint64_t>(m_passes));
+    // Passes count only where they are limited: with no limit, going round
+    // the stock once more leads nowhere new.
+    const int passes = m_rules->passLimit == -1 ? 0 : m_passes;
+    std::uint64_t key = mix(z.salt[kPassesClass] + static_cast<std::uint64_t>(passes));
     for (int p = 0; p < piles(); ++p) {
         key += mix(m_hash[p] ^ z.salt[m_classSalt[p]]);
     }
@@ -487,7 +490,9 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
             return true;
         }
     }
-    return tryPile(waste());
+    // A card taken from the waste changes which cards later clicks bring
+    // up, unless they come one at a time.
+    return r.drawCount == 1 && tryPile(waste());
 }
 
 } // namespace vellomir::engine

@@ -84,7 +84,9 @@ public:
     void focusedMoves(std::vector<CompactMove>& moves) const;
     /// A move to a foundation that can never be regretted: no card still
     /// in play could be built on the card in a tableau (the Horne and
-    /// Raymond rule, read from the game's own tables). False when none.
+    /// Raymond rule, read from the game's own tables), from a tableau, a free
+    /// cell or, where the stock turns one card at a time, the waste. False
+    /// when none.
     bool safeFoundationMove(CompactMove& move) const;
     /// Whether `card` (a code) could still be needed in a tableau: some card
     /// not yet on the foundations may be built on it.

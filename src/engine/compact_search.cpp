@@ -1,8 +1,6 @@
 #include "engine/compact_search.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <queue>
 
 namespace vellomir::engine {
@@ -219,12 +217,6 @@ struct Weighing {
 
 Weighing weighingOf(MoveOrder order) {
     Weighing w;
-    if (order == MoveOrder::NearestFirstFocused && std::getenv("VW") != nullptr) {
-        w.distance = std::atoi(std::getenv("VW"));
-        w.weights.faceDownCard = std::atoi(std::getenv("VF"));
-        w.weights.coveringCard = std::atoi(std::getenv("VC"));
-        w.weights.emptyTableau = std::atoi(std::getenv("VE"));
-    }
     if (order == MoveOrder::NearestFirstSpaces) {
         w.distance = 3;
         w.weights.heldCell = 8;
@@ -461,11 +453,7 @@ CompactSearchResult compactSearch(CompactPosition start, long positions,
             result.outcome = search.run(result.line, used);
         }
         spent += used;
-        if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
-            std::fprintf(stderr, "order %d: outcome %d used %ld\n", static_cast<int>(orders[i]),
-                         static_cast<int>(result.outcome), used);
-        }
-        result.storedBytes = std::max(result.storedBytes, seen.bytes() + bytes);
+        result.storedBytes += seen.bytes() + bytes;
         if (result.outcome != CompactOutcome::OutOfBudget || (stop != nullptr && stop->load())) {
             break;
         }

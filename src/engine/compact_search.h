@@ -21,7 +21,8 @@ struct CompactSearchResult {
     std::vector<CompactMove> line;
     /// Positions stored (all orders together).
     long positions = 0;
-    /// Bytes the stored positions took at most (the set of keys).
+    /// Bytes the stored positions took, added over the orders (the set of
+    /// keys, and the best-first orders' lines and queue).
     std::size_t storedBytes = 0;
 };
 

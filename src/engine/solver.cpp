@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <queue>
@@ -684,10 +683,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         return std::nullopt;
     }
     const CompactPosition start(dealt, *rules);
-    long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
-    if (std::getenv("VELLOMIR_FAST_BUDGET") != nullptr) {
-        budget = std::atol(std::getenv("VELLOMIR_FAST_BUDGET"));
-    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
     const CompactSearchResult found = compactSearch(
         start, budget,
         rules->hasStock
@@ -696,11 +692,6 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
                                      MoveOrder::FoundationsAndBuilds},
         limits.stop);
-    if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
-        fprintf(stderr, "fast: outcome %d positions %ld line %zu bytes %zu\n",
-                static_cast<int>(found.outcome), found.positions, found.line.size(),
-                found.storedBytes);
-    }
     SolveResult result;
     result.fastSearch = true;
     result.positions = found.positions;
@@ -709,9 +700,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     case CompactOutcome::Won:
         result.moves = gesturesOf(dealt, start, found.line);
         if (!gesturesWin(dealt, geometry, result.moves)) {
-            if (std::getenv("VELLOMIR_FAST_DEBUG") != nullptr) {
-                fprintf(stderr, "fast: line refused\n");
-            }
+            // The engine refused the line: the gesture search answers.
             return std::nullopt;
         }
         result.outcome = SolveOutcome::Solved;

@@ -163,18 +163,27 @@ TEST(Solver, FindsAWinningLineThatThePointerInputPlaysToTheEnd) {
 // reach may say so; one stopped short of that gives up.
 TEST(Solver, CallsADealLostOnlyWhenEveryPositionWasSearched) {
     DealtGame castle(17, 1);
-    const SolveResult lost = solveDeal(castle.state, castle.frontend);
+    const SolveResult lost = solveDeal(castle.state, castle.frontend, {.fastSearch = false});
     EXPECT_EQ(lost.outcome, SolveOutcome::Unsolved);
     EXPECT_GT(lost.positions, 10);
     EXPECT_TRUE(lost.moves.empty());
-    const SolveResult cut =
-        solveDeal(castle.state, castle.frontend, {.positions = lost.positions - 1});
+    const SolveResult cut = solveDeal(castle.state, castle.frontend,
+                                      {.positions = lost.positions - 1, .fastSearch = false});
     EXPECT_EQ(cut.outcome, SolveOutcome::GaveUp);
+    // The fast search of moves the same way.
+    const SolveResult fastLost = solveDeal(castle.state, castle.frontend);
+    EXPECT_EQ(fastLost.outcome, SolveOutcome::Unsolved);
+    EXPECT_TRUE(fastLost.fastSearch);
+    const SolveResult fastCut =
+        solveDeal(castle.state, castle.frontend,
+                  {.fastPositions = fastLost.positions - 1, .gestureSearch = false});
+    EXPECT_EQ(fastCut.outcome, SolveOutcome::GaveUp);
 }
 
 TEST(Solver, GivesUpAtThePositionLimit) {
     DealtGame klondike(1, 2);
-    const SolveResult result = solveDeal(klondike.state, klondike.frontend, {.positions = 3});
+    const SolveResult result =
+        solveDeal(klondike.state, klondike.frontend, {.positions = 3, .fastSearch = false});
     EXPECT_EQ(result.outcome, SolveOutcome::GaveUp);
     EXPECT_EQ(result.positions, 3);
     EXPECT_TRUE(result.moves.empty());
