@@ -75,10 +75,9 @@ void solveSurvey(benchmark::State& state, int game, bool fast) {
             wins += result.outcome == SolveOutcome::Solved ? 1 : 0;
             unsolved += result.outcome == SolveOutcome::Unsolved ? 1 : 0;
             positions += result.positions;
-            if (result.storedBytes > 0 && result.positions > 0) {
-                bytes +=
-                    static_cast<double>(result.storedBytes) / static_cast<double>(result.positions);
-                ++searchesWithBytes;
+            if (result.storedBytes > 0) {
+                bytes += static_cast<double>(result.storedBytes);
+                positionsWithBytes += result.positions;
             }
         }
     }
