@@ -608,6 +608,11 @@ private:
     bool m_exhausted = false;
 };
 
+// Positions the fast search stores for each position the gesture search
+// would (SolveLimits::fastPositions), in games of one pack.
+constexpr long kFastPerGesturePosition = 100;
+constexpr int kOnePack = 52;
+
 // The fast search's moves as pointer gestures: clicks on the stock, then a
 // drag of the card (or of the run from its bottom card) onto its pile.
 std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, CompactPosition pos,
@@ -683,7 +688,13 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         return std::nullopt;
     }
     const CompactPosition start(dealt, *rules);
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions : limits.positions * 100;
+    // A position of two packs costs several times more (the stock alone
+    // gives dozens of moves, each with its clicks), and there the gesture
+    // search, which answers next, wins where the fast one does not.
+    const long perPosition =
+        rules->cards <= kOnePack ? kFastPerGesturePosition : kFastPerGesturePosition / 10;
+    const long budget =
+        limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
     const CompactSearchResult found = compactSearch(
         start, budget,
         rules->hasStock

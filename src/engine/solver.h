@@ -65,8 +65,9 @@ struct SolveLimits {
     int breadth = 0;
     /// Positions the fast search of moves (games of tableaus, free cells,
     /// foundations and a stock, see compactRulesFor) stores before it gives
-    /// up; 0 for a hundred times `positions`. It needs far less time a
-    /// position than the gesture search.
+    /// up; 0 for a hundred times `positions` (ten times in games of more
+    /// than one pack). It needs far less time a position than the gesture
+    /// search.
     long fastPositions = 0;
     /// Whether the fast search may answer at all (tests of the gesture
     /// search turn it off).
