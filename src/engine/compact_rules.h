@@ -40,8 +40,6 @@ struct CompactRules {
     /// Parameter 17: whether a foundation's top card may be taken back onto
     /// a tableau (1 always, 2 from a pile of more than one card).
     int takeBack = 0;
-    /// Cards one drag may carry from the waste or a free cell: always one.
-    /// Tableau runs are judged by `runPairFits` and `longestRun`.
     /// Tableaus that take the same cards in the same way share a class; a
     /// class's empty piles are interchangeable.
     std::array<int, kMaxTableaus> tableauClass{};

@@ -12,13 +12,12 @@ constexpr std::size_t kMostDepth = 400;
 // How often the stop flag is read, in positions.
 constexpr long kStopCheckEvery = 1024;
 
-// How promising a move looks under an order; higher is tried first.
-int moveScore(const CompactPosition& pos, const CompactMove& m, MoveOrder order) {
+// How promising a move looks to the depth-first order; higher is tried first.
+int moveScore(const CompactPosition& pos, const CompactMove& m) {
     const CompactRules& r = pos.rules();
     const bool toFoundation = m.to >= pos.foundation(0) && m.to < pos.stock();
     const bool toTableau = m.to < r.tableaus;
     const bool toEmpty = toTableau && pos.size(m.to) == 0;
-    const bool toReserve = m.to >= pos.reserve(0) && m.to < pos.foundation(0);
     const bool fromTableau = m.from < r.tableaus;
     int score = 0;
     if (toFoundation) {
@@ -38,19 +37,10 @@ int moveScore(const CompactPosition& pos, const CompactMove& m, MoveOrder order)
     if (toTableau && !toEmpty) {
         score += 200 + m.count;
     } else if (toEmpty) {
-        score += order == MoveOrder::SpacesEarly ? 220 : 40;
-    } else if (toReserve) {
-        score += order == MoveOrder::SpacesEarly ? 210 : 0;
-    }
+        score += 40;
+    } // a free cell adds nothing: it is the last resort
     score -= 3 * m.draws;
     return score;
-}
-
-std::uint64_t shuffleKey(std::uint64_t x) {
-    x ^= x >> 31;
-    x *= 0x7fb5d329728ea185ULL;
-    x ^= x >> 27;
-    return x;
 }
 
 struct Frame {
@@ -63,9 +53,8 @@ struct Frame {
 
 class DepthFirst {
 public:
-    DepthFirst(CompactPosition& pos, KeySet& seen, long budget, MoveOrder order,
-               const std::atomic<bool>* stop)
-        : m_pos(pos), m_seen(seen), m_budget(budget), m_order(order), m_stop(stop) {}
+    DepthFirst(CompactPosition& pos, KeySet& seen, long budget, const std::atomic<bool>* stop)
+        : m_pos(pos), m_seen(seen), m_budget(budget), m_stop(stop) {}
 
     CompactOutcome run(std::vector<CompactMove>& line, long& positions) {
         Frame root;
@@ -159,10 +148,7 @@ private:
         f.next = f.movesBegin;
         m_scored.clear();
         for (std::size_t i = f.movesBegin; i < f.movesEnd; ++i) {
-            int score = moveScore(m_pos, m_moves[i], m_order);
-            if (m_order == MoveOrder::Shuffled) {
-                score = score * 8 + static_cast<int>(shuffleKey(m_pos.key() + i) % 8);
-            }
+            const int score = moveScore(m_pos, m_moves[i]);
             m_scored.push_back({score, m_moves[i]});
         }
         std::stable_sort(m_scored.begin(), m_scored.end(),
@@ -192,7 +178,6 @@ private:
     CompactPosition& m_pos;
     KeySet& m_seen;
     long m_budget;
-    MoveOrder m_order;
     const std::atomic<bool>* m_stop;
     std::vector<Frame> m_frames;
     std::vector<CompactMove> m_moves;
@@ -449,7 +434,7 @@ CompactSearchResult compactSearch(CompactPosition start, long positions,
             result.outcome = search.run(result.line, used);
             bytes = search.nodeBytes();
         } else {
-            DepthFirst search(start, seen, share, orders[i], stop);
+            DepthFirst search(start, seen, share, stop);
             result.outcome = search.run(result.line, used);
         }
         spent += used;

@@ -30,8 +30,6 @@ struct CompactSearchResult {
 /// its share of the budget, and the first win ends the search.
 enum class MoveOrder {
     FoundationsAndBuilds, ///< foundations, then cards uncovered, builds, spaces last
-    SpacesEarly,          ///< the same with spaces and free cells before builds
-    Shuffled,             ///< the first order broken by a fixed pseudo-random tie-break
     /// Best first: the stored position nearest a win (CompactPosition::
     /// distance, plus a little for every move made, which keeps lines
     /// short) is searched next.

@@ -741,7 +741,10 @@ SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geo
     // A search whose lines were all cut short for idling starts again with
     // twice the patience (at last with none), on what is left of the budget.
     long spent = 0;
-    if (limits.fastSearch) {
+    // The orders and the breadth bound the caller asks for are the gesture
+    // search's own: then it answers alone.
+    const bool gestureOrder = limits.digForNextCards || limits.avoidCovering || limits.breadth > 0;
+    if (limits.fastSearch && !gestureOrder) {
         std::optional<SolveResult> fast = fastSolve(dealt, geometry, limits);
         if (fast) {
             return *fast;

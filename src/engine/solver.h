@@ -70,7 +70,8 @@ struct SolveLimits {
     /// search.
     long fastPositions = 0;
     /// Whether the fast search may answer at all (tests of the gesture
-    /// search turn it off).
+    /// search turn it off). It does not where one of the gesture search's
+    /// own orders or a breadth bound is asked for.
     bool fastSearch = true;
     /// Whether the gesture search answers where the fast search could not
     /// (the benchmark of the fast search alone turns it off; its result is
