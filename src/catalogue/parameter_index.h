@@ -70,7 +70,10 @@ inline constexpr int StockCards = 308;
 inline constexpr int WasteCards = 309;
 inline constexpr int JokerCount = 310;
 inline constexpr int DiscardCards = 367;
-inline constexpr int SolvableGridDeal = 392; // 1: a sliding puzzle is dealt solvable
+inline constexpr int TableauRedealGroup =
+    388; // 1-13: a click on the empty stock deals the tableaus again in piles of this size
+inline constexpr int TableauRedealShuffled = 389; // 1: the tableau redeal shuffles the cards first
+inline constexpr int SolvableGridDeal = 392;      // 1: a sliding puzzle is dealt solvable
 inline constexpr int FoundationTakesSuitRun =
     393; // 1: an empty foundation takes a king-to-ace run of one suit
 inline constexpr int KingsToBottom =

@@ -196,7 +196,8 @@ namespace vellomir::catalogue {
     X(UpByThreeFromBase, 93, "up by three in suit from the tableau's base rank; a wrong lone card only swaps with a base card") \
     X(DownAlternateKingOnAce, 94, "down in alternating colours, a king on any ace") \
     X(UpInSuitAceOnKingOfSuit, 95, "up in suit, an ace on a king of its suit") \
-    X(InSuitFourSuitsInRow, 96, "in suit; an empty foundation also keeps four distinct suits in its row")
+    X(InSuitFourSuitsInRow, 96, "in suit; an empty foundation also keeps four distinct suits in its row") \
+    X(InSuitRankOnFoundationAbove, 97, "in the suit of the pile's first card, ranks in any order; after the first foundation only a rank the foundation before it holds; an empty pile by its empty-pile code")
 // clang-format on
 
 #define VELLOMIR_CODE_ENUMERATOR(NAME, CODE, MEANING) NAME = CODE,

@@ -61,6 +61,11 @@ bool dealAction(table::ProgramState& state, app::Frontend& frontend, std::string
 bool fillEmptyTableausFromStock(table::ProgramState& state, app::Frontend& frontend,
                                 ActionContext& context);
 bool compactAndRefill(table::ProgramState& state, app::Frontend& frontend, ActionContext& context);
+/// Gathers every tableau card, pile by pile from the bottom up, shuffles
+/// them when the game says so (parameter 389) and deals them face up again,
+/// parameter 388 cards to a pile from the first tableau on (the last pile
+/// takes what is left over). Counts a pass.
+bool redealTableaus(table::ProgramState& state, app::Frontend& frontend, ActionContext& context);
 bool removeSelection(table::ProgramState& state, app::Frontend& frontend, ActionContext& context);
 
 /// The executor without the entry check of the card census; nested actions

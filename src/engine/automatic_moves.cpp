@@ -4,6 +4,7 @@
 #include "app/preference_table.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/action_support.h"
 #include "engine/card_runs.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
@@ -41,6 +42,8 @@ using table::ProgramState;
 
 namespace {
 
+using detail::cardsAnimate;
+
 // A sweep or a filling stops after this many passes even if something keeps
 // moving: every real pass sends a card to a foundation, so no game comes near it.
 constexpr int kMaxPasses = 2000;
@@ -65,10 +68,6 @@ PileRef pileOf(DestinationKind kind, int index) {
 
 app::Rect cardRect(const ProgramState& state, CardPoint at) {
     return {at.x, at.y, at.x + state.cardSize.width, at.y + state.cardSize.height};
-}
-
-bool cardsAnimate(const ProgramState& state) {
-    return state.settings.read(app::field::CardsAnimate) != "N";
 }
 
 bool wasteTakes(const ProgramState& state, int card) {

@@ -1,6 +1,8 @@
 // Rules that look at ranks alone, or at nothing at all.
 
 #include "engine/building_rules.h"
+#include "table/card.h"
+#include "table/pile_lists.h"
 
 namespace vellomir::engine {
 
@@ -23,6 +25,32 @@ bool aceOnly(const RuleContext& ctx) {
     return ctx.movingRank() == 1;
 }
 
+// Osmosis and Peek: a foundation takes the cards of its first card's suit
+// in any order, but one after the first only a rank already lying on the
+// foundation before it, so that the ranks seep down from the first.
+bool inSuitRankOnFoundationAbove(const RuleContext& ctx) {
+    if (ctx.targetEmpty()) {
+        return emptyPileAccepts(ctx);
+    }
+    const auto own = ctx.targetPile();
+    if (!own || own->empty() || ruleSuit(table::cardAt(*own, 0)) != ctx.movingSuit()) {
+        return false;
+    }
+    if (ctx.q.targetIndex == 0) {
+        return true;
+    }
+    const auto above = ctx.foundation(ctx.q.targetIndex - 1);
+    if (!above) {
+        return false;
+    }
+    for (int i = 0; i < table::cardCount(*above); ++i) {
+        if (ruleRank(table::cardAt(*above, i)) == ctx.movingRank()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void addRankRules(RuleTable& table) {
@@ -31,6 +59,7 @@ void addRankRules(RuleTable& table) {
     table.add(BuildingRuleCode::AnyCard, always);
     table.add(BuildingRuleCode::LowerRank, lowerRank);
     table.add(BuildingRuleCode::AceOnly, aceOnly);
+    table.add(BuildingRuleCode::InSuitRankOnFoundationAbove, inSuitRankOnFoundationAbove);
 }
 
 } // namespace vellomir::engine

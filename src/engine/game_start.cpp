@@ -26,12 +26,6 @@ using table::Flag;
 namespace cell = table::cell;
 namespace param = catalogue::param;
 
-void call(const std::function<void()>& f) {
-    if (f) {
-        f();
-    }
-}
-
 // The per-game autoplay choice, when autoplay is chosen game by game
 // (preference AutoPlay_All_Games 2).
 void applyGameAutoplayChoice(table::ProgramState& state, app::Frontend& frontend) {
@@ -62,9 +56,7 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
         // per-pile parameters.
         state.params.restore();
     } else {
-        const auto loader = [&](catalogue::GameParameters&) {
-            return services.loadParameters && services.loadParameters();
-        };
+        const auto loader = [&](catalogue::GameParameters&) { return services.loadParameters(); };
         if (!table::prepareGameLayout(state, frontend, loader)) {
             return false;
         }
@@ -78,7 +70,7 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
         frontend.setCaption(gameCaption(state));
     }
     const table::DealArray dealArray = table::buildDealArray(state, frontend);
-    table::distributeDeal(state, dealArray, services.deal);
+    table::distributeDeal(state, dealArray, services.deal());
     // Cards fitted to the window leave room for the fans just dealt.
     table::recordDealtFans(state);
     if (table::cardsFitWindow(state.settings)) {
@@ -120,11 +112,11 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
 
     if (options.deal) {
         state.piles.clear();
-        call(services.clearUndo);
+        services.clearUndo();
     }
-    call(services.clearRedo);
+    services.clearRedo();
     state.flags.clear(Flag::GameInPlay);
-    call(services.refillRandomOffsets);
+    services.refillRandomOffsets();
 
     if (options.deal && !dealNewGame(state, frontend, options, services)) {
         frontend.setBusyCursor(false);
@@ -147,14 +139,13 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
         state.flags.set(Flag::ClockRunning);
         clockTick(state, frontend);
     }
-    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0 &&
-        services.autoplaySweep) {
+    if (state.autoplayTicked && state.params[param::AutoplayAvailable] != 0) {
         frontend.pause(800);
         services.autoplaySweep();
     }
     frontend.setBusyCursor(false);
     if (gameTypeOf(state.params) == GameType::NinetyOne) {
-        call(services.endOfGameCheck);
+        services.endOfGameCheck();
     }
     return true;
 }
@@ -169,20 +160,18 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
         frontend.setBusyCursor(false);
         return false;
     }
-    if (services.confirmQuit && !services.confirmQuit()) {
+    if (!services.confirmQuit()) {
         frontend.setBusyCursor(false);
         return false;
     }
-    if (services.endOfGame && services.endOfGame()) {
+    if (services.endOfGame()) {
         frontend.setBusyCursor(false);
         return true;
     }
 
     if (playerChanges) {
         state.settings.write(app::field::UserDefault, playerName);
-        if (services.rememberPlayer) {
-            reportWriteFailure(frontend, services.rememberPlayer(playerName));
-        }
+        reportWriteFailure(frontend, services.rememberPlayer(playerName));
         frontend.setCaption(gameCaption(state));
     }
     if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {
@@ -193,9 +182,7 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     if (gameChanges) {
         // A different game: its parameters are loaded afresh by the layout.
         state.params.clear();
-        const auto loader = [&](catalogue::GameParameters&) {
-            return services.loadParameters && services.loadParameters();
-        };
+        const auto loader = [&](catalogue::GameParameters&) { return services.loadParameters(); };
         if (!table::prepareGameLayout(state, frontend, loader)) {
             frontend.setBusyCursor(false);
             return false;
@@ -208,7 +195,7 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     StartOptions options;
     options.dealNumberMode = mode;
     const bool started = startGame(state, frontend, options, services);
-    if (remember && services.rememberGame) {
+    if (remember) {
         for (const app::WriteResult& written : services.rememberGame(gameNumber, gameName)) {
             reportWriteFailure(frontend, written);
         }

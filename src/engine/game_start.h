@@ -3,7 +3,6 @@
 #include "app/atomic_file.h"
 #include "table/deal_services.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,34 +24,37 @@ enum class DealNumberMode {
     New = 2,
 };
 
-/// What starting a game needs from the rest of the play engine. Empty members
-/// do nothing (tests leave out what they do not look at).
-struct GameStartServices {
+/// What starting a game needs from the rest of the play engine, which
+/// implements it (PlayEngine::StartServices).
+class GameStartServices {
+public:
+    virtual ~GameStartServices() = default;
+
     /// Foundation acceptance, score and random draws for the deal itself.
-    table::DealServices deal;
+    virtual const table::DealServices& deal() const = 0;
     /// Loads the current game's parameters (field Game) into the cleared
     /// parameter table; false when the game cannot be loaded.
-    std::function<bool()> loadParameters;
+    virtual bool loadParameters() const = 0;
     /// Empties the undo side (and with it the redo side) of the move history.
-    std::function<void()> clearUndo;
+    virtual void clearUndo() const = 0;
     /// Empties the redo side only.
-    std::function<void()> clearRedo;
+    virtual void clearRedo() const = 0;
     /// Refills the per-game tables of random offsets.
-    std::function<void()> refillRandomOffsets;
+    virtual void refillRandomOffsets() const = 0;
     /// Plays automatic moves until none is left.
-    std::function<void()> autoplaySweep;
+    virtual void autoplaySweep() const = 0;
     /// The end-of-game test and, when it reports the end, the end of game
     /// (games that end right after the deal).
-    std::function<void()> endOfGameCheck;
+    virtual void endOfGameCheck() const = 0;
     /// Asks before a running game is abandoned; true to go on.
-    std::function<bool()> confirmQuit;
+    virtual bool confirmQuit() const = 0;
     /// Ends the running game; true when that finished the game itself.
-    std::function<bool()> endOfGame;
+    virtual bool endOfGame() const = 0;
     /// Keeps the player who now plays in the preferences.
-    std::function<app::WriteResult(std::string_view player)> rememberPlayer;
+    virtual app::WriteResult rememberPlayer(std::string_view player) const = 0;
     /// Keeps the chosen game (number and name) in the preferences for the
     /// next start and the game chooser; one result for each value kept.
-    std::function<std::vector<app::WriteResult>(int game, std::string_view name)> rememberGame;
+    virtual std::vector<app::WriteResult> rememberGame(int game, std::string_view name) const = 0;
 };
 
 /// Options of a game start.

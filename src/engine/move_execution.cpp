@@ -297,7 +297,7 @@ bool isDealKeyword(std::string_view action) {
 // The actions whose card argument means nothing: deals, refills, removals.
 bool ignoresCard(std::string_view action) {
     return isDealKeyword(action) || action == "Selezionate_Dest" || action == "Selezionate_Fila" ||
-           action == "Stock_To_Pile_Monte_Carlo";
+           action == "Stock_To_Pile_Monte_Carlo" || action == kRedealTableaus;
 }
 
 // A reserve dealt with its top card face up above face-down cards shows its
@@ -364,6 +364,9 @@ bool dispatch(ProgramState& state, app::Frontend& frontend, int card, std::strin
     }
     if (action == "Stock_To_Pile_Monte_Carlo") {
         return compactAndRefill(state, frontend, context);
+    }
+    if (action == kRedealTableaus) {
+        return redealTableaus(state, frontend, context);
     }
     return false;
 }

@@ -16,6 +16,10 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
+/// The action of a click on the empty stock in the games that deal their
+/// tableaus again (La Belle Lucie, Cruel).
+inline constexpr std::string_view kRedealTableaus = "Redeal_Tableaus";
+
 /// The action names are the ones stored in saved games and undo histories,
 /// so they keep their historical spelling even where it misleads: "Mazzo"
 /// is the stock, "Mazzo_Vis" and "Stock02" the waste, "Waste" the discard
@@ -27,7 +31,8 @@ namespace vellomir::engine {
 /// "Appogg4", "Stock02" the waste, "Waste" the discard pile) or a stock
 /// action ("Mazzo_Vis", "Mazzo_Redeal", "Add_Tableaus", "Add_Tableaus_Last",
 /// "Fill_Tableaus", "Add_Reserves", "Add_Tableau_03", "Add_Reserve_2",
-/// "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo", "Selezionate_Dest").
+/// "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo", "Selezionate_Dest",
+/// kRedealTableaus).
 /// For a move, `card` is the card (the bottom card of a run, a run being
 /// told by the program state's group height); the stock action reads it as
 /// the stock's top card; the other actions ignore it.

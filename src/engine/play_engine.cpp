@@ -63,70 +63,87 @@ bool PlayEngine::loadCurrentParameters() {
     }
 }
 
-GameStartServices PlayEngine::startServices() {
-    GameStartServices services;
-    services.deal.foundationAccepts = [this](const table::ProgramState& state, int card,
-                                             int foundation) {
-        return dealFoundationCheck(state, m_frontend, foundation, card);
-    };
-    services.deal.randomBelow = [this](int bound) { return m_state.random.draw(bound); };
-    services.deal.addToScore = [this](table::ProgramState& state, int cards) {
-        addToScore(state, m_frontend, cards, false);
-    };
-    services.deal.computeDealtScore = [this](table::ProgramState& state) {
-        updateScore(state, m_frontend);
-    };
-    services.clearUndo = [this] {
-        clearUndoRecord(m_state);
-        dealStarted();
-    };
-    services.clearRedo = [this] { clearRedo(m_state); };
-    services.refillRandomOffsets = [this] { m_state.jitter.rebuild(m_state.random); };
-    services.endOfGameCheck = [this] {
+// A game start's services, carried out by this engine: the deal's
+// foundation checks, score and random draws, and the engine's history,
+// automatic moves, end of game and preferences.
+class PlayEngine::StartServices final : public GameStartServices, public table::DealServices {
+public:
+    explicit StartServices(PlayEngine& engine) : m_engine(engine) {}
+
+    const table::DealServices& deal() const override { return *this; }
+
+    bool foundationAccepts(const table::ProgramState& state, int card,
+                           int foundation) const override {
+        return dealFoundationCheck(state, m_engine.m_frontend, foundation, card);
+    }
+    void addToScore(table::ProgramState& state, int cards) const override {
+        engine::addToScore(state, m_engine.m_frontend, cards, false);
+    }
+    void computeDealtScore(table::ProgramState& state) const override {
+        updateScore(state, m_engine.m_frontend);
+    }
+
+    bool loadParameters() const override { return m_engine.loadCurrentParameters(); }
+    void clearUndo() const override {
+        clearUndoRecord(m_engine.m_state);
+        m_engine.dealStarted();
+    }
+    void clearRedo() const override { engine::clearRedo(m_engine.m_state); }
+    void refillRandomOffsets() const override {
+        m_engine.m_state.jitter.rebuild(m_engine.m_state.random);
+    }
+    void autoplaySweep() const override {
+        if (!m_engine.m_quietStart) {
+            engine::autoplaySweep(m_engine.m_state, m_engine.m_frontend);
+        }
+    }
+    void endOfGameCheck() const override {
         // The game ends here only when it is over: won by its test or, in
         // a game played for points, by a dealt score that reaches the
         // target. Ending it regardless would lose every deal at once.
-        const int target = m_state.params[catalogue::param::TargetScore];
-        const bool over = winTest(m_state) ||
-                          (target != 0 && m_state.settings.readInt(app::field::Score, 0) >= target);
-        m_state.flags.set(table::Flag::Won, over);
+        table::ProgramState& state = m_engine.m_state;
+        const int target = state.params[catalogue::param::TargetScore];
+        const bool over = winTest(state) ||
+                          (target != 0 && state.settings.readInt(app::field::Score, 0) >= target);
+        state.flags.set(table::Flag::Won, over);
         if (over) {
-            endOfGame(m_state, m_frontend);
+            engine::endOfGame(state, m_engine.m_frontend);
         }
-    };
-    services.loadParameters = [this] { return loadCurrentParameters(); };
-    services.rememberPlayer = [this](std::string_view player) {
-        app::PreferenceFile preferences(m_state.preferencesPath());
+    }
+    bool confirmQuit() const override {
+        return engine::confirmQuit(m_engine.m_state, m_engine.m_frontend, {});
+    }
+    bool endOfGame() const override {
+        const bool won = engine::endOfGame(m_engine.m_state, m_engine.m_frontend);
+        m_engine.noteEndings();
+        return won;
+    }
+    app::WriteResult rememberPlayer(std::string_view player) const override {
+        app::PreferenceFile preferences(m_engine.m_state.preferencesPath());
         return preferences.write(app::Pref::UserDefault, player);
-    };
-    services.rememberGame = [this](int game, std::string_view name) {
+    }
+    std::vector<app::WriteResult> rememberGame(int game, std::string_view name) const override {
         // The chooser opens on the group of all games (its default) next time.
-        app::PreferenceFile preferences(m_state.preferencesPath());
+        app::PreferenceFile preferences(m_engine.m_state.preferencesPath());
         const app::WriteResult number = preferences.writeNumber(app::Pref::Game, game);
         const app::WriteResult gameName = preferences.write(app::Pref::GameName, name);
         const app::WriteResult group = preferences.writeNumber(
             app::Pref::GameTreeNum,
             app::toIntOr(app::preferenceEntry(app::Pref::GameTreeNum).fallback, 0));
-        return std::vector<app::WriteResult>{number, gameName, group};
-    };
-    services.confirmQuit = [this] { return confirmQuit(m_state, m_frontend, {}); };
-    services.endOfGame = [this] {
-        const bool won = endOfGame(m_state, m_frontend);
-        noteEndings();
-        return won;
-    };
-    services.autoplaySweep = [this] {
-        if (!m_quietStart) {
-            autoplaySweep(m_state, m_frontend);
-        }
-    };
-    return services;
-}
+        return {number, gameName, group};
+    }
+
+protected:
+    int randomBelow(int bound) const override { return m_engine.m_state.random.draw(bound); }
+
+private:
+    PlayEngine& m_engine;
+};
 
 bool PlayEngine::newGame() {
     noteEndings();
     StartOptions options;
-    const bool started = startGame(m_state, m_frontend, options, startServices());
+    const bool started = startGame(m_state, m_frontend, options, StartServices(*this));
     noteGameOnTable();
     notifyChanged();
     return started;
@@ -137,7 +154,7 @@ bool PlayEngine::openGame(int gameNumber, DealNumberMode mode, bool remember) {
     const std::string name = m_state.mainGame.gameName(gameNumber);
     const std::string player = m_state.settings.read(app::field::UserDefault);
     const bool opened = engine::openGame(m_state, m_frontend, gameNumber, name, player, mode,
-                                         remember, startServices());
+                                         remember, StartServices(*this));
     noteGameOnTable();
     notifyChanged();
     return opened;
@@ -163,7 +180,7 @@ bool PlayEngine::restartGame() {
     }
     StartOptions options;
     options.dealNumberMode = DealNumberMode::Keep;
-    const bool started = startGame(m_state, m_frontend, options, startServices());
+    const bool started = startGame(m_state, m_frontend, options, StartServices(*this));
     noteGameOnTable();
     notifyChanged();
     return started;

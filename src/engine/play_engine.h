@@ -116,10 +116,11 @@ public:
     /// (see engine::runAutomaticSteps), as one player action.
     void runAutomaticSteps();
 
-    /// The services the set-up uses, wired to this engine.
-    GameStartServices startServices();
-
 private:
+    // The services a game start uses, wired to this engine.
+    class StartServices;
+    friend class StartServices;
+
     // Runs one input as a player action: its changes become one step.
     template <typename Input> void asAction(Input&& input);
     // Brings the statistics up to date with the games ended since last time.

@@ -11,6 +11,7 @@
 #include "engine/pile_location.h"
 #include "engine/placement_check.h"
 #include "engine/selection_press.h"
+#include "engine/tableau_redeal.h"
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
 #include "table/card_position.h"
@@ -295,6 +296,13 @@ void PointerInput::pressStock() {
                (reserves > 0 && p[param::ReserveLaterDeal + reserves - 1] == code);
     };
     const int passStyle = p[param::PassCountingStyle];
+    if (p[param::TableauRedealGroup] > 0) {
+        // Games in fans have no stock to turn: its place deals them again.
+        if (canRedealTableaus(s)) {
+            run(kRedealTableaus);
+        }
+        return;
+    }
     if (p[param::EmptyWasteIsRedeal] == 1) {
         if (p[param::WasteButtonDealMode] == 0 ||
             (p[param::WasteButtonDealMode] == 1 && s.piles.stock(table::kWaste).empty())) {

@@ -312,7 +312,7 @@ DealOutcome distributeDeal(ProgramState& state, const std::vector<int>& dealArra
     moveKingsToBottom(state);
 
     outcome.undealt = deck.cards();
-    services.scoreDealtPosition(state);
+    services.computeDealtScore(state);
     return outcome;
 }
 

@@ -4,7 +4,7 @@
 
 namespace vellomir::table {
 
-struct DealServices;
+class DealServices;
 struct ProgramState;
 
 /// What became of the cards of a deal array that did not reach the table.

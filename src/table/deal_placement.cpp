@@ -16,14 +16,14 @@ bool placeOnRange(ProgramState& state, const DealServices& services, int card, i
                   int last) {
     const int end = std::min(last + 1, PileCounts::of(state.params).foundations);
     for (int f = std::max(first, 0); f < end; ++f) {
-        if (!services.accepts(state, card, f)) {
+        if (!services.foundationAccepts(state, card, f)) {
             continue;
         }
         if (!removeAnywhere(state, card, RemovalKind::Cut)) {
             return false;
         }
         state.piles.appendCard(state.cards, {PileKind::Foundation, f}, card, '1');
-        services.score(state, 1);
+        services.addToScore(state, 1);
         return true;
     }
     return false;

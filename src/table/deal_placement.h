@@ -4,7 +4,7 @@
 
 namespace vellomir::table {
 
-struct DealServices;
+class DealServices;
 struct ProgramState;
 
 /// The base rank a foundation takes from a card that starts it: the card's

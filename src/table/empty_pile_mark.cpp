@@ -25,6 +25,11 @@ std::string stockMark(const ProgramState& state) {
     if (family == GameType::MonteCarlo || family == GameType::TouchingSuitPairs) {
         return "021";
     }
+    const int passes = state.params[param::StockPasses];
+    if (state.params[param::TableauRedealGroup] > 0) {
+        // The games in fans deal their tableaus again from this place.
+        return passes == -1 || state.mainGame.cell(cell::PassNumber) < passes ? "022" : "008";
+    }
     if (!noRedealLeft(state)) {
         return "022";
     }
@@ -32,7 +37,6 @@ std::string stockMark(const ProgramState& state) {
     if (stockEmpty && cardCount(state.piles.stock(kWaste)) <= 1) {
         return "008";
     }
-    const int passes = state.params[param::StockPasses];
     return state.mainGame.cell(cell::PassNumber) < passes || passes < 0 ? "022" : "008";
 }
 

@@ -29,7 +29,8 @@ std::optional<std::string> rankMarkOf(int baseCode);
 /// the 0-based foundation, reserve or tableau index; the others ignore it.
 ///   stock:      "021" in families 8 and 45; "022" while a redeal is left,
 ///               "008" when none is (and always when the waste is down to one
-///               card or none).
+///               card or none); in the games that deal their tableaus
+///               again (parameter 388) "022" while a pass is left, else "008".
 ///   waste:      "_WASTE" when an empty stock is a redeal button (parameter 8
 ///               is 1); "008" without passes; else "022" or "008" as for the
 ///               stock in the games that count passes.

@@ -5,7 +5,7 @@
 namespace vellomir::table {
 
 class DealQueue;
-struct DealServices;
+class DealServices;
 struct ProgramState;
 
 /// The arrangements that follow the deal, in this order:

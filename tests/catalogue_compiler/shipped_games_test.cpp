@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <map>
 #include <sstream>
 
 namespace vellomir::tools {
@@ -86,6 +89,38 @@ TEST_F(ShippedGames, EveryGameDescribesItselfToTheChooser) {
         EXPECT_GE(v[5], 0) << "game " << number;
         EXPECT_EQ(v[4] > 0, v[5] > 0) << "game " << number << " gives a ratio of none";
     }
+}
+
+// The table "Every game" of docs/games.md: one row per shipped game, by
+// number and name, so that a game added or renamed without its row (its
+// family, the peers its rules follow) is caught here.
+TEST_F(ShippedGames, TheGamesDocumentHasARowForEveryGame) {
+    std::ifstream document(VELLOMIR_GAMES_DOCUMENT);
+    ASSERT_TRUE(document) << VELLOMIR_GAMES_DOCUMENT;
+    std::map<int, std::string> rows;
+    bool inTable = false;
+    for (std::string line; std::getline(document, line);) {
+        if (line.rfind("## ", 0) == 0) {
+            inTable = line == "## Every game";
+            continue;
+        }
+        int number = 0;
+        char name[128] = {};
+        if (inTable && std::sscanf(line.c_str(), "| %d | %127[^|]|", &number, name) == 2) {
+            std::string text = name;
+            text.erase(text.find_last_not_of(' ') + 1);
+            EXPECT_TRUE(rows.emplace(number, text).second) << "game " << number << " twice";
+        }
+    }
+    ASSERT_FALSE(m_mainGame.gameList().empty());
+    for (const std::string& entry : m_mainGame.gameList()) {
+        const int number = table::gameListNumber(entry);
+        const auto row = rows.find(number);
+        ASSERT_NE(row, rows.end()) << "no row for game " << number;
+        EXPECT_EQ(row->second, table::gameListName(entry)) << "game " << number;
+        rows.erase(row);
+    }
+    EXPECT_TRUE(rows.empty()) << "a row for a game not shipped: " << rows.begin()->first;
 }
 
 } // namespace

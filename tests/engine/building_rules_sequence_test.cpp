@@ -104,6 +104,30 @@ TEST(SequenceRules, Rule30KeepsTheWayThePileGoes) {
     EXPECT_FALSE(t.accepts(place("AH").rule(30).foundation()));
 }
 
+TEST(SequenceRules, RanksSeepDownFromTheFoundationAbove) {
+    // 97 (Osmosis): the first foundation's suit in any order; the next ones
+    // only a rank the foundation before them holds; empty ones take the base.
+    Table t;
+    auto ask = [](const char* moving, const char* top, int foundation) {
+        return place(moving).on(top).rule(97).foundation().index(foundation);
+    };
+    t.foundation(0, {"5H", "9H", "2H"});
+    EXPECT_TRUE(t.accepts(ask("KH", "2H", 0)));
+    EXPECT_FALSE(t.accepts(ask("KS", "2H", 0)));
+    t.foundation(1, {"5C"});
+    EXPECT_TRUE(t.accepts(ask("9C", "5C", 1)));
+    EXPECT_TRUE(t.accepts(ask("2C", "5C", 1)));
+    EXPECT_FALSE(t.accepts(ask("KC", "5C", 1)));  // no king above yet
+    EXPECT_FALSE(t.accepts(ask("9D", "5C", 1)));  // the foundation's suit is clubs
+    EXPECT_FALSE(t.accepts(ask("9C", "5C'", 2))); // foundation 3 looks at foundation 2
+    t.foundation(2, {"5D"});
+    EXPECT_FALSE(t.accepts(ask("9D", "5D", 2)));
+    t.foundation(1, {"5C", "9C"});
+    EXPECT_TRUE(t.accepts(ask("9D", "5D", 2)));
+    EXPECT_TRUE(t.accepts(place("5S").rule(97).foundation().index(3).base(5).emptyCode(5)));
+    EXPECT_FALSE(t.accepts(place("6S").rule(97).foundation().index(3).base(5).emptyCode(5)));
+}
+
 TEST(SequenceRules, FoundationsOpenedByOtherPiles) {
     Table t(8, 8, 4);
     // 36: foundation 2 opens after foundation 1.

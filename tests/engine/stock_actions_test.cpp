@@ -1,6 +1,7 @@
 #include "engine/execution_fixture.h"
 
 #include "engine/stock_actions.h"
+#include "engine/tableau_redeal.h"
 
 #include <gtest/gtest.h>
 
@@ -289,6 +290,91 @@ TEST(PairingRemoval, RowGameRemovesThePairAndClosesTheRow) {
     t.state.piles.tableau(3).clear();
     EXPECT_TRUE(engine::rowHasOnePile(t.state, 6));
     EXPECT_FALSE(engine::rowHasOnePile(t.state, 7));
+}
+
+// La Belle Lucie's redeal: the tableaus gathered and dealt again in threes.
+struct FanTable : PlayTable {
+    FanTable() : PlayTable(4, 4, 0) {
+        param(param::TableauRedealGroup, 3);
+        param(param::StockPasses, 3);
+        tableau(0, {"AH", "2H", "3H", "4H"});
+        tableau(1, {});
+        tableau(2, {"5S"});
+        tableau(3, {"6C", "7C"});
+    }
+    std::vector<int> tableauCards() {
+        std::vector<int> cards;
+        for (int t = 0; t < 4; ++t) {
+            for (int i = 0; i < table::cardCount(tableauPile(t)); ++i) {
+                cards.push_back(table::cardAt(tableauPile(t), i));
+            }
+        }
+        return cards;
+    }
+};
+
+TEST(TableauRedeal, GathersThePilesInOrderAndDealsThemAgainInGroups) {
+    FanTable t;
+    const std::vector<int> before = t.tableauCards();
+    ASSERT_TRUE(engine::canRedealTableaus(t.state));
+    EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
+    EXPECT_EQ(t.tableauPile(0), pileOf({"AH", "2H", "3H"}));
+    EXPECT_EQ(t.tableauPile(1), pileOf({"4H", "5S", "6C"}));
+    EXPECT_EQ(t.tableauPile(2), pileOf({"7C"}));
+    EXPECT_TRUE(t.tableauPile(3).empty());
+    EXPECT_EQ(t.tableauCards(), before);
+    EXPECT_EQ(t.passNumber(), 2);
+    EXPECT_EQ(t.state.undoLists.snapshotCount(), 1);
+    EXPECT_TRUE(t.faceUp("7C"));
+    // The third pass is the last: no redeal after it.
+    t.param(param::TableauRedealShuffled, 1);
+    EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
+    EXPECT_FALSE(engine::canRedealTableaus(t.state));
+    EXPECT_FALSE(t.run(0, engine::kRedealTableaus));
+    EXPECT_EQ(t.passNumber(), 3);
+}
+
+TEST(TableauRedeal, ShufflesTheSameWayForTheSameDealAndPass) {
+    auto redealt = [](std::string_view dealNumber, int pass) {
+        FanTable t;
+        t.param(param::TableauRedealShuffled, 1).param(param::StockPasses, -1);
+        t.state.settings.write(app::field::DealNumber, dealNumber);
+        t.state.mainGame.setCell(table::cell::PassNumber, pass);
+        EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
+        return t.tableauCards();
+    };
+    const std::vector<int> first = redealt("0000000001234", 1);
+    EXPECT_EQ(redealt("0000000001234", 1), first);
+    std::vector<int> sorted = first;
+    std::sort(sorted.begin(), sorted.end());
+    FanTable plain;
+    std::vector<int> dealt = plain.tableauCards();
+    std::sort(dealt.begin(), dealt.end());
+    EXPECT_EQ(sorted, dealt);
+    // Another deal number or another pass shuffles otherwise.
+    EXPECT_NE(redealt("0000000001235", 1), first);
+    EXPECT_NE(redealt("0000000001234", 2), first);
+}
+
+TEST(TableauRedeal, NeedsAnEmptyStockAndCardsOnTheTableaus) {
+    FanTable t;
+    t.stock({"KD"});
+    EXPECT_FALSE(engine::canRedealTableaus(t.state));
+    EXPECT_FALSE(t.run(0, engine::kRedealTableaus));
+    FanTable empty;
+    for (int i = 0; i < 4; ++i) {
+        empty.tableau(i, {});
+    }
+    EXPECT_FALSE(engine::canRedealTableaus(empty.state));
+    FanTable other;
+    other.param(param::TableauRedealGroup, 0);
+    EXPECT_FALSE(engine::canRedealTableaus(other.state));
+    // Piles that lie as a redeal in order would leave them: no move.
+    FanTable dealt;
+    ASSERT_TRUE(dealt.run(0, engine::kRedealTableaus));
+    EXPECT_FALSE(engine::canRedealTableaus(dealt.state));
+    dealt.param(param::TableauRedealShuffled, 1);
+    EXPECT_TRUE(engine::canRedealTableaus(dealt.state));
 }
 
 } // namespace

@@ -113,10 +113,10 @@ TEST(DealConservation, EveryCardOfTheDealEndsOnTheTableOnceOrIsAccountedFor) {
         random.gameParameters(fx);
         // Foundations that sometimes accept anything, sometimes build in suit.
         const bool lenient = random.below(2) == 0;
-        fx.services.foundationAccepts = [lenient](const ProgramState& state, int card, int f) {
+        fx.services.accepts = [lenient](const ProgramState& state, int card, int f) {
             return lenient || dealtest::upInSuit(state, card, f);
         };
-        fx.services.randomBelow = [&random](int bound) { return random.draw(bound); };
+        fx.services.random = [&random](int bound) { return random.draw(bound); };
         const std::vector<int> deal = random.dealArray();
 
         const DealOutcome outcome = fx.deal(deal);

@@ -7,6 +7,7 @@
 #include "table/pile_lists.h"
 #include "table/program_state.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -28,24 +29,50 @@ inline bool upInSuit(const ProgramState& state, int card, int f) {
     return suitOf(card) == suitOf(top) && rankOf(card) == rankOf(top) + 1;
 }
 
+// Deal services whose answers a test sets as functions; one left empty
+// answers as the base does.
+struct ScriptedDealServices final : DealServices {
+    std::function<bool(const ProgramState&, int card, int foundation)> accepts;
+    std::function<void(ProgramState&, int cards)> score;
+    std::function<int(int bound)> random;
+    std::function<void(ProgramState&)> dealtScore;
+
+    bool foundationAccepts(const ProgramState& state, int card, int foundation) const override {
+        return accepts && accepts(state, card, foundation);
+    }
+    void addToScore(ProgramState& state, int cards) const override {
+        if (score) {
+            score(state, cards);
+        }
+    }
+    void computeDealtScore(ProgramState& state) const override {
+        if (dealtScore) {
+            dealtScore(state);
+        }
+    }
+
+protected:
+    int randomBelow(int bound) const override { return random ? random(bound) : 0; }
+};
+
 // Fresh program state, a parameter set given as index-value pairs, and
 // services that record the score and the random draws asked for.
 struct DealFixture {
     ProgramState state;
-    DealServices services;
+    ScriptedDealServices services;
     int scoredCards = 0;
     int dealtScoreComputed = 0;
     std::vector<int> drawBounds;
     int nextDraw = 0;
 
     DealFixture() {
-        services.foundationAccepts = upInSuit;
-        services.addToScore = [this](ProgramState&, int cards) { scoredCards += cards; };
-        services.randomBelow = [this](int bound) {
+        services.accepts = upInSuit;
+        services.score = [this](ProgramState&, int cards) { scoredCards += cards; };
+        services.random = [this](int bound) {
             drawBounds.push_back(bound);
             return nextDraw;
         };
-        services.computeDealtScore = [this](ProgramState&) { ++dealtScoreComputed; };
+        services.dealtScore = [this](ProgramState&) { ++dealtScoreComputed; };
     }
 
     void set(std::initializer_list<std::pair<int, int>> values) {

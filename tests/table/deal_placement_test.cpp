@@ -20,7 +20,7 @@ struct AskingFixture : DealFixture {
 
     AskingFixture() {
         set({{param::FoundationCount, 8}, {param::TableauCount, 12}});
-        services.foundationAccepts = [this](const ProgramState&, int, int f) {
+        services.accepts = [this](const ProgramState&, int, int f) {
             asked.push_back(f + 1);
             return f == accepting;
         };

@@ -45,6 +45,17 @@ TEST_F(EmptyPileMarkTest, StockShowsWhetherARedealIsLeft) {
     }
 }
 
+TEST_F(EmptyPileMarkTest, AStockThatRedealsTheTableausShowsWhetherAPassIsLeft) {
+    // La Belle Lucie: no waste and no pass counting style, only the passes.
+    state.params.set(param::TableauRedealGroup, 3);
+    passes(3, 0, 1);
+    EXPECT_EQ(mark(MarkKind::Stock), "022");
+    passes(3, 0, 3);
+    EXPECT_EQ(mark(MarkKind::Stock), "008");
+    passes(-1, 0, 9); // Cruel redeals as often as you like
+    EXPECT_EQ(mark(MarkKind::Stock), "022");
+}
+
 TEST_F(EmptyPileMarkTest, WasteMarks) {
     state.params.set(param::EmptyStockIsRedeal, 1);
     EXPECT_EQ(mark(MarkKind::Waste), "_WASTE");

@@ -63,6 +63,19 @@ void moveTop(table::ProgramState& state, table::PileRef from, table::PileRef to)
     }
 }
 
+// A deal that draws from the program state's own random generator and
+// otherwise answers as a deal without an engine.
+class SeededDraws final : public table::DealServices {
+public:
+    explicit SeededDraws(table::ProgramState& state) : m_state(state) {}
+
+protected:
+    int randomBelow(int bound) const override { return m_state.random.draw(bound); }
+
+private:
+    table::ProgramState& m_state;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -153,9 +166,7 @@ int main(int argc, char** argv) {
 
     tools::ConsoleFrontend frontend(std::cerr);
     const table::DealArray array = table::buildDealArray(state, frontend);
-    table::DealServices services;
-    services.randomBelow = [&state](int bound) { return state.random.draw(bound); };
-    table::distributeDeal(state, array, services);
+    table::distributeDeal(state, array, SeededDraws(state));
     state.jitter.rebuild(state.random);
     state.mainGame.setCell(table::cell::PassNumber, 1);
 
