@@ -717,9 +717,10 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         result.outcome = SolveOutcome::Solved;
         return result;
     case CompactOutcome::Exhausted:
-        // Cards taken back from the foundations into free cells are moves
-        // it never tries.
-        if (rules->takeBack != 0 && rules->reserves > 0) {
+        // Where cards may come back from the foundations, a card sent up as
+        // safe might have been wanted again, and cards taken back into free
+        // cells are moves it never tries: no proof there.
+        if (rules->takeBack != 0) {
             return std::nullopt;
         }
         result.outcome = SolveOutcome::Unsolved;
