@@ -112,12 +112,22 @@ bool destinationAccepts(ProgramState& state, app::Frontend& frontend, int card,
 
 namespace {
 
+bool placeOne(ProgramState& state, app::Frontend& frontend, int card, DestinationKind kind,
+              int index, bool automatic, Origin origin);
+
 bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
             DestinationKind kind, int index, bool automatic, Origin origin) {
+    if (!rectanglesMeet(group, destinationRect(state, kind, index))) {
+        return false;
+    }
+    return placeOne(state, frontend, card, kind, index, automatic, origin);
+}
+
+bool placeOne(ProgramState& state, app::Frontend& frontend, int card, DestinationKind kind,
+              int index, bool automatic, Origin origin) {
     const catalogue::GameParameters& p = state.params;
     const PileRef target = pileOf(kind, index);
-    if (!rectanglesMeet(group, destinationRect(state, kind, index)) ||
-        !destinationAccepts(state, frontend, card, kind, index)) {
+    if (!destinationAccepts(state, frontend, card, kind, index)) {
         return false;
     }
     const std::string action = kind == DestinationKind::Waste ? std::string("Stock02")
@@ -149,6 +159,15 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
     }
     return true;
 }
+
+} // namespace
+
+bool placeCarried(ProgramState& state, app::Frontend& frontend, int card, DestinationKind kind,
+                  int index, CarriedFrom from) {
+    return placeOne(state, frontend, card, kind, index, false, {{from.x, from.y}, from.onTable});
+}
+
+namespace {
 
 bool foundationsMayStart(const ProgramState& state, bool automatic) {
     if (!automatic) {

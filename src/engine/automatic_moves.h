@@ -83,6 +83,21 @@ bool destinationAccepts(table::ProgramState& state, app::Frontend& frontend, int
 bool tryDestination(table::ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
                     DestinationKind kind, int index, bool automatic);
 
+/// Where a placed card comes from: the point it flies from, and whether it
+/// is still drawn on the table (sent) or held by the pointer (dropped).
+struct CarriedFrom {
+    int x = 0;
+    int y = 0;
+    bool onTable = false;
+};
+
+/// Places the card (or the run from it) that the state carries onto a
+/// destination when its own check takes it, as a drop does once it has
+/// found the pile: the card flies there and the move is executed. True
+/// when it moved.
+bool placeCarried(table::ProgramState& state, app::Frontend& frontend, int card,
+                  DestinationKind kind, int index, CarriedFrom from);
+
 /// Settles a drop of `card` held at `group`: the candidates under it are
 /// tried in their order and the first that accepts takes the card. True when
 /// the card moved; the caller returns the card otherwise.

@@ -108,22 +108,28 @@ bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int car
         if (!state.cards.isFaceUp(run[k])) {
             return false; // a face-down card never moves as part of a run
         }
-        PlacementQuery pair;
-        pair.below = run[k - 1];
-        pair.moving = run[k];
-        pair.emptyCode = state.params[param::TableauEmptyCode + i];
-        pair.baseCode = state.params[param::FoundationBaseRank];
-        pair.direction = state.params[param::TableauDirection + i];
-        pair.rule = mode == 1 ? state.params[param::TableauRule + i] : 0;
-        pair.foundationFlag = false;
-        pair.baseFlag = state.params[param::TableauBaseFlag + i] > 0;
-        pair.targetIndex = i;
-        pair.realPlacement = false;
-        if (!placementAllowed(state, frontend, pair)) {
+        if (!placementAllowed(state, frontend, runPairQuery(state, i, run[k - 1], run[k]))) {
             return false;
         }
     }
     return true;
+}
+
+PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, int below,
+                            int above) {
+    const int i = tableauIndex;
+    PlacementQuery pair;
+    pair.below = below;
+    pair.moving = above;
+    pair.emptyCode = state.params[param::TableauEmptyCode + i];
+    pair.baseCode = state.params[param::FoundationBaseRank];
+    pair.direction = state.params[param::TableauDirection + i];
+    pair.rule = state.params[param::RunCheck] == 1 ? state.params[param::TableauRule + i] : 0;
+    pair.foundationFlag = false;
+    pair.baseFlag = state.params[param::TableauBaseFlag + i] > 0;
+    pair.targetIndex = i;
+    pair.realPlacement = false;
+    return pair;
 }
 
 namespace {

@@ -12,6 +12,8 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
+struct PlacementQuery;
+
 /// The run that starts at `card`: the card and every card above it in the
 /// same pile, bottom first. Tableaus 1 to the game's count are searched
 /// first, then the game's reserves; empty when the card is in neither. A card
@@ -31,6 +33,12 @@ bool isTopOfPile(const table::ProgramState& state, int card);
 /// tableau's direction; any other value checks nothing.
 bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int card,
               int tableauIndex);
+
+/// The question runCheck puts to the placement test about card `above`
+/// lying on card `below` in a run checked for tableau `tableauIndex` (game
+/// parameter 2 being 1 or 10).
+PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, int below,
+                            int above);
 
 /// True when the run starting at `card` is not longer than game parameter 12
 /// allows. `targetEmpty` tells whether the run would go onto an empty

@@ -6,6 +6,7 @@
 #include "engine/card_runs.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
+#include "engine/lift_rules.h"
 #include "engine/move_execution.h"
 #include "engine/pile_location.h"
 #include "engine/placement_check.h"
@@ -140,7 +141,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
     case PileKind::Stock:
         if (pile->index == table::kWaste) {
             if (hit.card >= 1) {
-                if (p[param::WasteCardLocked] == 0) {
+                if (wasteCardLifts(m_state)) {
                     startDrag(hit, false);
                 }
             } else if (p[param::PassCountingStyle] > 0 &&
@@ -152,13 +153,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
         }
         return true;
     case PileKind::Foundation: {
-        if (hit.card < 1) {
-            return true;
-        }
-        const int takeBack = p[param::FoundationTakeBack];
-        const int count = table::cardCount(m_state.piles.foundation(pile->index));
-        if (takeBack == 1 || (takeBack == 2 && count > 1) ||
-            (takeBack == 3 && table::isJoker(hit.card))) {
+        if (hit.card >= 1 && foundationCardLifts(m_state, pile->index, hit.card)) {
             startDrag(hit, false);
         }
         return true;
@@ -173,8 +168,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
             discardNeighbourClick(hit);
             return true;
         }
-        const bool top = table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card;
-        if ((top && m_state.cards.isFaceUp(hit.card)) || (!top && mode == -11)) {
+        if (reserveCardLifts(m_state, pile->index, hit.card)) {
             startDrag(hit, false);
         }
         return true;
@@ -205,29 +199,22 @@ void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) 
         (button == 1 && (type == GameType::Blank || type == GameType::Gaps))) {
         return;
     }
-    const int fan = p[param::TableauFanStyle];
-    if (fan == codeOf(FanStyle::FreeForm) || fan == codeOf(FanStyle::FreeFormAlike)) {
+    switch (tableauLift(m_state, m_frontend, hit.card, pile.index, button)) {
+    case TableauLift::TurnUp:
+        turnFaceUp(m_state, m_frontend, hit.card, pile.index);
+        return;
+    case TableauLift::Card:
         startDrag(hit, false);
         return;
-    }
-    if (p[param::LockedTableauRows] > 0 &&
-        pile.index + 1 < p[param::LockedTableauRows] * p[param::LockedTableauRowLength]) {
+    case TableauLift::Run:
+        startDrag(hit, true);
         return;
+    case TableauLift::Locked:
+        return;
+    case TableauLift::Nothing:
+        break;
     }
     if (top) {
-        if (button != 0) {
-            return;
-        }
-        if (!m_state.cards.isFaceUp(hit.card)) {
-            turnFaceUp(m_state, m_frontend, hit.card, pile.index);
-        } else if (runSizeLimit(m_state, hit.card, false)) {
-            startDrag(hit, false);
-        }
-        return;
-    }
-    if (m_state.cards.isFaceUp(hit.card) && runCheck(m_state, m_frontend, hit.card, pile.index) &&
-        runSizeLimit(m_state, hit.card, false)) {
-        startDrag(hit, true);
         return;
     }
     if (button == 1 && m_state.cards.isFaceUp(hit.card) &&

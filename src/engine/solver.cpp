@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
+#include "engine/compact_search.h"
 #include "engine/play_engine.h"
 #include "engine/position_record.h"
 #include "engine/quiet_frontend.h"
@@ -626,14 +627,155 @@ private:
     bool m_exhausted = false;
 };
 
+// Positions the fast search stores for each position the gesture search
+// would (SolveLimits::fastPositions), in games of one pack.
+constexpr long kFastPerGesturePosition = 100;
+constexpr int kOnePack = 52;
+
+// The fast search's moves as pointer gestures: clicks on the stock, then a
+// drag of the card (or of the run from its bottom card) onto its pile.
+std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, CompactPosition pos,
+                                       const std::vector<CompactMove>& line) {
+    const CompactRules& r = pos.rules();
+    auto nameOf = [&](int pile) {
+        if (pile < r.tableaus) {
+            return table::pileName({table::PileKind::Tableau, pile});
+        }
+        if (pile < pos.foundation(0)) {
+            return table::pileName({table::PileKind::Reserve, pile - pos.reserve(0)});
+        }
+        if (pile < pos.stock()) {
+            return table::pileName({table::PileKind::Foundation, pile - pos.foundation(0)});
+        }
+        return table::pileName(
+            {table::PileKind::Stock, pile == pos.stock() ? table::kStock : table::kWaste});
+    };
+    std::vector<PointerCommand> gestures;
+    // The line makes its own moves to the foundations.
+    if (autoplayActive(dealt)) {
+        gestures.push_back(gesture(Verb::Autoplay, {}));
+    }
+    for (const CompactMove& move : line) {
+        for (int i = 0; i < move.draws; ++i) {
+            gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
+        }
+        // Runs are lifted from tableaus, where no stock click comes first.
+        const std::string source = nameOf(move.from);
+        const int bottom = pos.size(move.from) - move.count;
+        pos.apply(move);
+        const std::string place = move.count == 1 ? source : source + ":" + std::to_string(bottom);
+        gestures.push_back(gesture(Verb::Drag, place, nameOf(move.to)));
+    }
+    return gestures;
+}
+
+// Whether the gestures, played through the real pointer input from the
+// deal, win the game at the last of them and not before.
+bool gesturesWin(const table::ProgramState& dealt, const app::Frontend& geometry,
+                 const std::vector<PointerCommand>& gestures) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    for (std::size_t i = 0; i < gestures.size(); ++i) {
+        frontend.reset();
+        std::string problem;
+        PointerCommand command = gestures[i];
+        if (command.verb == Verb::Click) {
+            command.verb = Verb::Press;
+            if (!runPointerCommand(engine, command, problem)) {
+                return false;
+            }
+            engine.buttonUp();
+        } else if (!runPointerCommand(engine, command, problem)) {
+            return false;
+        }
+        if (frontend.won != (i + 1 == gestures.size())) {
+            return false;
+        }
+    }
+    return frontend.won;
+}
+
+// The fast search for the games it covers; nothing where it cannot answer
+// (a game it does not cover, a line the engine refuses, a search that ran
+// out, and a proof of loss where the game allows moves it does not try).
+std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
+                                     const app::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
+    if (!rules) {
+        return std::nullopt;
+    }
+    const CompactPosition start(dealt, *rules);
+    // A position of two packs costs several times more (the stock alone
+    // gives dozens of moves, each with its clicks), and there the gesture
+    // search, which answers next, wins where the fast one does not.
+    const long perPosition =
+        rules->cards <= kOnePack ? kFastPerGesturePosition : kFastPerGesturePosition / 10;
+    const long budget =
+        limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
+    const CompactSearchResult found = compactSearch(
+        start, budget,
+        rules->hasStock
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
+                                     MoveOrder::NearestFirstSpaces}
+            : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
+                                     MoveOrder::FoundationsAndBuilds},
+        limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case CompactOutcome::Won:
+        result.moves = gesturesOf(dealt, start, found.line);
+        if (!gesturesWin(dealt, geometry, result.moves)) {
+            // The engine refused the line: the gesture search answers.
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        return result;
+    case CompactOutcome::Exhausted:
+        // Where cards may come back from the foundations, a card sent up as
+        // safe might have been wanted again, and cards taken back into free
+        // cells are moves it never tries: no proof there.
+        if (rules->takeBack != 0) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case CompactOutcome::OutOfBudget:
+        break;
+    }
+    if (limits.stop != nullptr && limits.stop->load()) {
+        result.outcome = SolveOutcome::GaveUp;
+        return result;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
                       const SolveLimits& limits) {
     // A search whose lines were all cut short for idling starts again with
     // twice the patience (at last with none), on what is left of the budget.
-    SolveLimits round = limits;
     long spent = 0;
+    // The orders and the breadth bound the caller asks for are the gesture
+    // search's own: then it answers alone.
+    const bool gestureOrder = limits.digForNextCards || limits.avoidCovering || limits.breadth > 0;
+    if (limits.fastSearch && !gestureOrder) {
+        std::optional<SolveResult> fast = fastSolve(dealt, geometry, limits);
+        if (fast) {
+            return *fast;
+        }
+        if (!limits.gestureSearch) {
+            SolveResult none;
+            none.fastSearch = true;
+            return none;
+        }
+    }
+    SolveLimits round = limits;
     while (true) {
         Search search(dealt, geometry, round);
         SolveResult result = search.run();

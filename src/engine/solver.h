@@ -3,6 +3,7 @@
 #include "engine/pointer_command.h"
 
 #include <atomic>
+#include <cstddef>
 #include <vector>
 
 namespace vellomir::app {
@@ -28,6 +29,10 @@ struct SolveResult {
     long positions = 0;
     /// For a solved deal, the winning line as play-session commands.
     std::vector<PointerCommand> moves;
+    /// Whether the fast search of moves answered (else the gesture search).
+    bool fastSearch = false;
+    /// Bytes the fast search's stored positions took (0 for the gesture search).
+    std::size_t storedBytes = 0;
 };
 
 /// Bounds of a search.
@@ -58,6 +63,20 @@ struct SolveLimits {
     /// then spends its whole budget on the last few choices. A bound per
     /// depth makes it a beam that keeps trying other early choices.
     int breadth = 0;
+    /// Positions the fast search of moves (games of tableaus, free cells,
+    /// foundations and a stock, see compactRulesFor) stores before it gives
+    /// up; 0 for a hundred times `positions` (ten times in games of more
+    /// than one pack). It needs far less time a position than the gesture
+    /// search.
+    long fastPositions = 0;
+    /// Whether the fast search may answer at all (tests of the gesture
+    /// search turn it off). It does not where one of the gesture search's
+    /// own orders or a breadth bound is asked for.
+    bool fastSearch = true;
+    /// Whether the gesture search answers where the fast search could not
+    /// (the benchmark of the fast search alone turns it off; its result is
+    /// then GaveUp).
+    bool gestureSearch = true;
     /// When set, the search ends as soon as it reads true, as GaveUp: a
     /// search on another thread is called off by the thread that started it.
     const std::atomic<bool>* stop = nullptr;

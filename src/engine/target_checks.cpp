@@ -77,19 +77,24 @@ bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& fron
     if (held >= state.params[param::FoundationMaxCards] && rule != 20 && rule != 29) {
         return false;
     }
-    const int top = table::topCardOf(pile);
+    return placementAllowed(state, frontend,
+                            foundationPlacementQuery(state, index, table::topCardOf(pile), card));
+}
+
+PlacementQuery foundationPlacementQuery(const table::ProgramState& state, int index, int top,
+                                        int card) {
     PlacementQuery query;
     query.below = top > 0 ? top : -1;
     query.moving = card;
     query.emptyCode = state.params[param::FoundationBaseRank + index];
     query.baseCode = query.emptyCode;
     query.direction = state.params[param::FoundationDirection + index];
-    query.rule = rule;
+    query.rule = state.params[param::FoundationRule + index];
     query.foundationFlag = true;
     query.baseFlag = true;
     query.targetIndex = index;
     query.realPlacement = true;
-    return placementAllowed(state, frontend, query);
+    return query;
 }
 
 bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
@@ -135,17 +140,7 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
         }
     }
     const int rule = state.params[param::TableauRule + index];
-    PlacementQuery query;
-    query.below = top > 0 ? top : -1;
-    query.moving = card;
-    query.emptyCode = state.params[param::TableauEmptyCode + index];
-    query.baseCode = state.params[param::FoundationBaseRank];
-    query.direction = state.params[param::TableauDirection + index];
-    query.rule = rule;
-    query.foundationFlag = false;
-    query.baseFlag = state.params[param::TableauBaseFlag + index] > 0;
-    query.targetIndex = index;
-    query.realPlacement = true;
+    const PlacementQuery query = tableauPlacementQuery(state, index, top, card);
     bool legal = placementAllowed(state, frontend, query);
 
     const bool single = state.isSingleCardMove();
@@ -169,6 +164,22 @@ bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int
         legal = false;
     }
     return legal;
+}
+
+PlacementQuery tableauPlacementQuery(const table::ProgramState& state, int index, int top,
+                                     int card) {
+    PlacementQuery query;
+    query.below = top > 0 ? top : -1;
+    query.moving = card;
+    query.emptyCode = state.params[param::TableauEmptyCode + index];
+    query.baseCode = state.params[param::FoundationBaseRank];
+    query.direction = state.params[param::TableauDirection + index];
+    query.rule = state.params[param::TableauRule + index];
+    query.foundationFlag = false;
+    query.baseFlag = state.params[param::TableauBaseFlag + index] > 0;
+    query.targetIndex = index;
+    query.realPlacement = true;
+    return query;
 }
 
 bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int number,

@@ -9,6 +9,8 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
+struct PlacementQuery;
+
 /// The target checks: may the card (for a run, its bottom card) held by the
 /// pointer or sent by the automatic moves be placed on this pile? Each one
 /// gathers the pile's parameters and asks the placement test as a real
@@ -29,6 +31,15 @@ bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& fronte
 /// Tableau `index` (0-based). May record the run's top card through the
 /// run-size limit, hence the mutable state.
 bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card);
+
+/// The question the foundation and tableau target checks put to the placement
+/// test about `card` going onto pile `index` whose top card is `top` (0 or
+/// below for an empty pile), built from the pile's parameters. The solver's
+/// rule tables ask the same question.
+PlacementQuery foundationPlacementQuery(const table::ProgramState& state, int index, int top,
+                                        int card);
+PlacementQuery tableauPlacementQuery(const table::ProgramState& state, int index, int top,
+                                     int card);
 
 /// Reserve `number` (1-based), by its drop rule.
 bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int number,

@@ -1,5 +1,6 @@
 #include "engine/solver.h"
 
+#include "catalogue/parameter_index.h"
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
 #include "engine/position_record.h"
@@ -163,18 +164,33 @@ TEST(Solver, FindsAWinningLineThatThePointerInputPlaysToTheEnd) {
 // reach may say so; one stopped short of that gives up.
 TEST(Solver, CallsADealLostOnlyWhenEveryPositionWasSearched) {
     DealtGame castle(17, 1);
-    const SolveResult lost = solveDeal(castle.state, castle.frontend);
+    const SolveResult lost = solveDeal(castle.state, castle.frontend, {.fastSearch = false});
     EXPECT_EQ(lost.outcome, SolveOutcome::Unsolved);
     EXPECT_GT(lost.positions, 10);
     EXPECT_TRUE(lost.moves.empty());
-    const SolveResult cut =
-        solveDeal(castle.state, castle.frontend, {.positions = lost.positions - 1});
+    const SolveResult cut = solveDeal(castle.state, castle.frontend,
+                                      {.positions = lost.positions - 1, .fastSearch = false});
     EXPECT_EQ(cut.outcome, SolveOutcome::GaveUp);
+    // Cards may come back from its foundations: the fast search leaves the
+    // verdict to the gesture search. Without that, it proves the loss
+    // itself, and only by a whole search.
+    const SolveResult both = solveDeal(castle.state, castle.frontend);
+    EXPECT_EQ(both.outcome, SolveOutcome::Unsolved);
+    EXPECT_FALSE(both.fastSearch);
+    table::ProgramState kept = castle.state;
+    kept.params.set(catalogue::param::FoundationTakeBack, 0);
+    const SolveResult fastLost = solveDeal(kept, castle.frontend);
+    EXPECT_EQ(fastLost.outcome, SolveOutcome::Unsolved);
+    EXPECT_TRUE(fastLost.fastSearch);
+    const SolveResult fastCut = solveDeal(
+        kept, castle.frontend, {.fastPositions = fastLost.positions - 1, .gestureSearch = false});
+    EXPECT_EQ(fastCut.outcome, SolveOutcome::GaveUp);
 }
 
 TEST(Solver, GivesUpAtThePositionLimit) {
     DealtGame klondike(1, 2);
-    const SolveResult result = solveDeal(klondike.state, klondike.frontend, {.positions = 3});
+    const SolveResult result =
+        solveDeal(klondike.state, klondike.frontend, {.positions = 3, .fastSearch = false});
     EXPECT_EQ(result.outcome, SolveOutcome::GaveUp);
     EXPECT_EQ(result.positions, 3);
     EXPECT_TRUE(result.moves.empty());

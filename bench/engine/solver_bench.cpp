@@ -1,0 +1,125 @@
+// The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
+// FreeCell, Thoughtful and Klondike: wins, the median time of a deal,
+// positions a second and bytes a stored position, for the fast search of
+// moves and for the gesture search it replaced. Run from bin/ (GAMES.DAT):
+//   bench/vellomir_solver_bench --benchmark_filter=Fast
+// The gesture search takes seconds a deal; its runs take the first deals only.
+// Times are the processor time of the search (median_ms a deal); a line
+// found is replayed through the pointer input within that time.
+
+#include "cli/console_frontend.h"
+#include "cli/play_command.h"
+#include "engine/play_engine.h"
+#include "engine/solver.h"
+#include "table/program_state.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vellomir::engine {
+namespace {
+
+constexpr int kSurveyFirst = 1000;
+constexpr int kSurveyStep = 137;
+constexpr int kFreeCell = 10;
+constexpr int kThoughtful = 3;
+constexpr int kKlondike = 1;
+
+std::string surveyDeal(int k) {
+    const std::string digits = std::to_string(kSurveyFirst + kSurveyStep * k);
+    return std::string(13 - digits.size(), '0') + digits;
+}
+
+// The processor time of this thread: the machine the figures are taken on
+// is shared, so wall-clock time would measure the other programs too.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+// Searches deals 0 .. deals-1 of the survey once per iteration.
+void solveSurvey(benchmark::State& state, int game, bool fast) {
+    const int deals = static_cast<int>(state.range(0));
+    std::ostringstream quiet;
+    tools::ConsoleFrontend frontend(quiet);
+    long wins = 0;
+    long unsolved = 0;
+    long positions = 0;
+    double bytes = 0;
+    long positionsWithBytes = 0;
+    double seconds = 0;
+    std::vector<double> times;
+    for (auto _ : state) {
+        for (int k = 0; k < deals; ++k) {
+            table::ProgramState dealt(VELLOMIR_BIN_DIR "/");
+            dealt.random.seed(1);
+            PlayEngine engine(dealt, frontend);
+            if (!tools::dealForPlay(engine, game, surveyDeal(k), false, quiet)) {
+                state.SkipWithError("the game cannot be dealt (GAMES.DAT in bin/?)");
+                return;
+            }
+            SolveLimits limits;
+            limits.fastSearch = fast;
+            limits.gestureSearch = !fast;
+            const double start = threadSeconds();
+            const SolveResult result = solveDeal(dealt, frontend, limits);
+            const double took = threadSeconds() - start;
+            times.push_back(took);
+            seconds += took;
+            wins += result.outcome == SolveOutcome::Solved ? 1 : 0;
+            unsolved += result.outcome == SolveOutcome::Unsolved ? 1 : 0;
+            positions += result.positions;
+            if (result.storedBytes > 0) {
+                bytes += static_cast<double>(result.storedBytes);
+                positionsWithBytes += result.positions;
+            }
+        }
+    }
+    std::sort(times.begin(), times.end());
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["deals"] = deals;
+    state.counters["wins"] = static_cast<double>(wins) / runs;
+    state.counters["unsolved"] = static_cast<double>(unsolved) / runs;
+    state.counters["median_ms"] = times.empty() ? 0 : 1000 * times[times.size() / 2];
+    state.counters["positions_per_s"] = seconds > 0 ? static_cast<double>(positions) / seconds : 0;
+    state.counters["bytes_per_position"] =
+        positionsWithBytes > 0 ? bytes / static_cast<double>(positionsWithBytes) : 0;
+}
+
+void fastFreeCell(benchmark::State& state) {
+    solveSurvey(state, kFreeCell, true);
+}
+void fastThoughtful(benchmark::State& state) {
+    solveSurvey(state, kThoughtful, true);
+}
+void fastKlondike(benchmark::State& state) {
+    solveSurvey(state, kKlondike, true);
+}
+void gestureFreeCell(benchmark::State& state) {
+    solveSurvey(state, kFreeCell, false);
+}
+void gestureThoughtful(benchmark::State& state) {
+    solveSurvey(state, kThoughtful, false);
+}
+void gestureKlondike(benchmark::State& state) {
+    solveSurvey(state, kKlondike, false);
+}
+
+constexpr int kSurveyDeals = 200;
+constexpr int kGestureDeals = 20;
+
+BENCHMARK(fastFreeCell)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastThoughtful)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastKlondike)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gestureFreeCell)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gestureThoughtful)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gestureKlondike)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+} // namespace vellomir::engine

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace vellomir::app {
+class Frontend;
+}
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// The rules of a game of tableaus, free cells, foundations and a stock
+/// turned onto a waste, as tables the fast search reads: every answer in
+/// them was asked of the engine's own predicates (the placement test with
+/// the questions the target checks and the run check build, the run-size
+/// limit), once per pair of cards, when the tables were made. Only games
+/// whose rules depend on nothing but the two cards and the pile are
+/// covered; `compactRulesFor` answers nothing for the others, which the
+/// gesture search plays.
+struct CompactRules {
+    static constexpr int kMaxTableaus = 16;
+    static constexpr int kMaxReserves = 8;
+    static constexpr int kMaxFoundations = 8;
+    /// Card codes below this fit the tables (two packs are 104).
+    static constexpr int kCodes = 128;
+
+    int tableaus = 0;
+    int reserves = 0;
+    int foundations = 0;
+    int cards = 0; ///< cards in the game: the win has them all on the foundations
+    bool hasStock = false;
+    int drawCount = 1;  ///< cards a stock click turns onto the waste
+    int passLimit = -1; ///< turns of the waste back into the stock, -1 unlimited
+    int runSizeCode = -1;
+    /// Parameter 17: whether a foundation's top card may be taken back onto
+    /// a tableau (1 always, 2 from a pile of more than one card).
+    int takeBack = 0;
+    /// Tableaus that take the same cards in the same way share a class; a
+    /// class's empty piles are interchangeable.
+    std::array<int, kMaxTableaus> tableauClass{};
+    /// Foundations that take the same cards share a class.
+    std::array<int, kMaxFoundations> foundationClass{};
+
+    /// Whether `moving` (the bottom card of what moves) may go onto tableau
+    /// `t` whose top card is `below` (0: the tableau is empty).
+    bool tableauTakes(int t, int below, int moving) const {
+        return m_tableau[index(t, below, moving)] != 0;
+    }
+    /// Whether `above` may lie on `below` within a run lifted from or put
+    /// onto tableau `t`.
+    bool runPairFits(int t, int below, int above) const {
+        return m_runPair[index(t, below, above)] != 0;
+    }
+    bool foundationTakes(int f, int below, int moving) const {
+        return m_foundation[index(f, below, moving)] != 0;
+    }
+    /// For each card code, the codes that some tableau lets be built on it.
+    std::vector<std::vector<std::uint8_t>> buildsOn;
+    /// Whether every foundation that takes a card takes it alike (one class
+    /// for all foundations), so that which of them takes it is no choice.
+    bool foundationsAlike = true;
+
+    /// The longest run a drag may carry, by the game's run-size limit (no
+    /// bound: a large number).
+    int longestRun(int emptyTableaus, int emptyReserves, bool targetEmpty) const;
+
+private:
+    friend std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
+                                                       const app::Frontend& geometry);
+    static std::size_t index(int pile, int below, int moving) {
+        return (static_cast<std::size_t>(pile) * kCodes + static_cast<std::size_t>(below)) *
+                   kCodes +
+               static_cast<std::size_t>(moving);
+    }
+    std::vector<std::uint8_t> m_tableau;
+    std::vector<std::uint8_t> m_runPair;
+    std::vector<std::uint8_t> m_foundation;
+};
+
+/// The rule tables of the game in `state`, or nothing when the game has a
+/// rule the tables cannot hold (a rule that reads where a card comes from,
+/// a stock that deals to the tableaus, refilled spaces, games of other
+/// types...). `geometry` only lends sizes to the quiet frontend the
+/// placement test is asked through.
+std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
+                                            const app::Frontend& geometry);
+
+} // namespace vellomir::engine

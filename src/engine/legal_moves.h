@@ -1,0 +1,40 @@
+#pragma once
+
+#include "table/pile_lists.h"
+
+#include <vector>
+
+namespace vellomir::app {
+class Frontend;
+}
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// One move a player may make in a general game: `count` cards starting
+/// with `card` (its bottom card for a run) from pile `from` onto pile `to`.
+struct LegalMove {
+    int card = 0;
+    int count = 1;
+    table::PileRef from{table::PileKind::Tableau, 0};
+    table::PileRef to{table::PileKind::Tableau, 0};
+    friend bool operator==(const LegalMove&, const LegalMove&) = default;
+};
+
+/// The moves of cards and runs the general games allow now, each judged as
+/// the pointer input judges a press and a drop: the pick-up rules of the
+/// tableaus, the waste, the foundations and the reserves (lift_rules.h,
+/// with the run check and the run-size limit), then every pile whose own
+/// target check takes what was lifted (dropTargets). Stock clicks, face-up
+/// turns and the other games' clicks are not moves of this list. Nothing
+/// on `state` changes.
+std::vector<LegalMove> legalMoves(const table::ProgramState& state, const app::Frontend& frontend);
+
+/// Carries out a move of the list as a drop does, then the automatic steps
+/// after it (filling, autoplay while ticked) and the end of the game when
+/// it ended. False, with nothing changed, when the move is not legal now.
+bool playLegalMove(table::ProgramState& state, app::Frontend& frontend, const LegalMove& move);
+
+} // namespace vellomir::engine
