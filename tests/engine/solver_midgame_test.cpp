@@ -81,7 +81,8 @@ TEST(SolverInPlay, TicksAutoplayWithoutStoringThePlayersChoice) {
     std::filesystem::create_directories(
         std::filesystem::path(table.state.preferencesPath()).parent_path());
     table.state.mainGame.setCell(table::cell::AutoplayAllGames, 2);
-    const SolveResult result = solveDeal(table.state, table.frontend);
+    // The gesture search is the one that tries the Autoplay command.
+    const SolveResult result = solveDeal(table.state, table.frontend, {.fastSearch = false});
     ASSERT_EQ(result.outcome, SolveOutcome::Solved);
     EXPECT_TRUE(std::ranges::any_of(result.moves, [](const PointerCommand& move) {
         return move.verb == PointerCommand::Verb::Autoplay;

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -225,7 +226,11 @@ TEST_F(SolverWindowTest, ACancelledSearchForADealKeepsTheGame) {
     action("mnuNew")->trigger();
     auto* progress = window().findChild<QProgressDialog*>(QStringLiteral("frmWinnableDeal"));
     ASSERT_NE(progress, nullptr);
-    progress->cancel();
+    // As the player does it: the Cancel button (QProgressDialog::cancel()
+    // alone resets the dialog without telling anyone).
+    auto* cancel = progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
     QTest::qWait(200);
     EXPECT_EQ(engine::tableFingerprint(state()), table);
     EXPECT_EQ(moves(), 1);
