@@ -1,5 +1,6 @@
 #include "engine/compact_search.h"
 
+#include "engine/dealt_game.h"
 #include "engine/legal_moves.h"
 #include "engine/pile_location.h"
 #include "engine/placement_check.h"
@@ -26,26 +27,9 @@ constexpr int kThoughtful = 3;
 constexpr int kFreeCell = 10;
 constexpr int kBakersGame = 11;
 
-struct Table {
-    table::ProgramState state{VELLOMIR_BIN_DIR};
-    testing::RecordingFrontend frontend;
-    PlayEngine engine{state, frontend};
-
-    Table(int game, int deal) {
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::CardsShadowed, "N");
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
-        EXPECT_TRUE(engine.loadGameList());
-        EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false));
-        engine.setRecording(false);
-    }
-
-    bool run(const std::string& line) {
-        std::string problem;
-        const auto command = parsePointerCommand(line, problem);
-        return command && runPointerCommand(engine, *command, problem);
-    }
+// A dealt game of the catalogue, played without undo steps.
+struct Table : testing::DealtGame {
+    Table(int game, int deal) : DealtGame(game, deal, false) {}
 };
 
 // A move as the engine's list and the fast position both name it: the card,

@@ -1,5 +1,6 @@
 #include "engine/legal_moves.h"
 
+#include "engine/dealt_game.h"
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
 #include "engine/solver_places.h"
@@ -19,24 +20,9 @@ constexpr int kThoughtful = 3;
 constexpr int kFreeCell = 10;
 constexpr int kBakersGame = 11;
 
-// A game of the catalogue dealt as the companion's play command deals it.
-struct Table {
-    table::ProgramState state{VELLOMIR_BIN_DIR};
-    testing::RecordingFrontend frontend;
-    PlayEngine engine{state, frontend};
-
-    Table(int game, int deal) {
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::CardsShadowed, "N");
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
-        EXPECT_TRUE(engine.loadGameList());
-        EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false));
-        engine.setRecording(false);
-    }
-    Table(const Table& other) : state(other.state), engine(state, frontend) {
-        engine.setRecording(false);
-    }
+// A dealt game of the catalogue, played without undo steps.
+struct Table : testing::DealtGame {
+    Table(int game, int deal) : DealtGame(game, deal, false) {}
 
     bool drag(const std::string& place, const std::string& target) {
         PointerCommand command;

@@ -1,6 +1,7 @@
 #include "engine/solver.h"
 
 #include "catalogue/parameter_index.h"
+#include "engine/dealt_game.h"
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
 #include "engine/position_record.h"
@@ -17,28 +18,7 @@
 namespace vellomir::engine {
 namespace {
 
-// A game of the catalogue dealt as the companion's play command deals it.
-struct DealtGame {
-    table::ProgramState state{VELLOMIR_BIN_DIR};
-    testing::RecordingFrontend frontend;
-    PlayEngine engine{state, frontend};
-
-    DealtGame(int game, int deal) {
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::CardsShadowed, "N");
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
-        EXPECT_TRUE(engine.loadGameList());
-        EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false));
-    }
-
-    // Runs a command line; false when it names nothing.
-    bool run(const std::string& line) {
-        std::string problem;
-        const auto command = parsePointerCommand(line, problem);
-        return command && runPointerCommand(engine, *command, problem);
-    }
-};
+using testing::DealtGame;
 
 TEST(PointerCommand, ReadsEveryCommandAndWritesItBackTheSame) {
     for (const char* line :

@@ -2,6 +2,7 @@
 
 #include "app/number_text.h"
 #include "cli/console_frontend.h"
+#include "cli/game_and_deal.h"
 #include "cli/table_printer.h"
 #include "engine/play_engine.h"
 #include "table/program_state.h"
@@ -24,10 +25,6 @@ int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli deal: " << problem << "\n"
         << "usage: vellomir-cli deal GAME [DEALNUMBER] [--area WxH] [--layout]\n";
     return 2;
-}
-
-bool isDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 } // namespace

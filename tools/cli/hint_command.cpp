@@ -2,6 +2,7 @@
 
 #include "app/number_text.h"
 #include "cli/deal_command.h"
+#include "cli/game_and_deal.h"
 #include "cli/play_command.h"
 #include "cli/play_session.h"
 #include "cli/solve_command.h"
@@ -23,10 +24,6 @@ int usageError(std::ostream& err, const std::string& problem) {
         << "usage: vellomir-cli hint GAME DEALNUMBER [--autoplay on|off] [--area WxH]\n"
         << "                         [--positions N]   (play commands on the input)\n";
     return 2;
-}
-
-bool isDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 struct HintRequest {
@@ -70,17 +67,12 @@ std::optional<int> parseRequest(const std::vector<std::string>& args, HintReques
             positional.push_back(word);
         }
     }
-    if (positional.size() != 2) {
-        return usageError(err, "give a game number and a deal number");
+    GameAndDeal named;
+    if (const std::optional<std::string> problem = readGameAndDeal(positional, named)) {
+        return usageError(err, *problem);
     }
-    if (!isDigits(positional[0]) || positional[0].size() > 4) {
-        return usageError(err, "bad game number '" + positional[0] + "'");
-    }
-    if (!isDigits(positional[1]) || positional[1].size() > 13) {
-        return usageError(err, "a deal number is 1 to 13 digits");
-    }
-    request.game = app::toInt(positional[0]);
-    request.dealNumber = std::string(13 - positional[1].size(), '0') + positional[1];
+    request.game = named.game;
+    request.dealNumber = named.dealNumber;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/number_text.h"
 #include "cli/console_frontend.h"
+#include "cli/game_and_deal.h"
 #include "cli/play_command.h"
 #include "engine/play_engine.h"
 #include "engine/solver.h"
@@ -18,10 +19,6 @@ int usageError(std::ostream& err, const std::string& problem) {
         << "usage: vellomir-cli solve GAME DEALNUMBER [--positions N] [--dig] [--cover]\n"
         << "                          [--breadth N]\n";
     return 2;
-}
-
-bool isDigits(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 } // namespace
@@ -61,23 +58,18 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
             positional.push_back(args[i]);
         }
     }
-    if (positional.size() != 2) {
-        return usageError(err, "give a game number and a deal number");
+    GameAndDeal named;
+    if (const std::optional<std::string> problem = readGameAndDeal(positional, named)) {
+        return usageError(err, *problem);
     }
-    if (!isDigits(positional[0]) || positional[0].size() > 4) {
-        return usageError(err, "bad game number '" + positional[0] + "'");
-    }
-    if (!isDigits(positional[1]) || positional[1].size() > 13) {
-        return usageError(err, "a deal number is 1 to 13 digits");
-    }
-    const std::string dealNumber = std::string(13 - positional[1].size(), '0') + positional[1];
+    const std::string& dealNumber = named.dealNumber;
 
     table::ProgramState state(programDirectory);
     ConsoleFrontend frontend(err);
     // A fixed seed: the same deal is searched the same way every time.
     state.random.seed(1);
     engine::PlayEngine engine(state, frontend);
-    if (!dealForPlay(engine, app::toInt(positional[0]), dealNumber, false, err)) {
+    if (!dealForPlay(engine, named.game, dealNumber, false, err)) {
         return 1;
     }
     if (!state.flags.test(table::Flag::GameInPlay)) {

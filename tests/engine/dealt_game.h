@@ -1,0 +1,49 @@
+#pragma once
+
+// A game of the catalogue dealt as the companion's play command deals it:
+// the general score scheme, no shadows and no flights, the deal number given.
+
+#include "engine/game_start.h"
+#include "engine/play_engine.h"
+#include "engine/pointer_command.h"
+#include "support/recording_frontend.h"
+#include "table/program_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vellomir::testing {
+
+struct DealtGame {
+    table::ProgramState state{VELLOMIR_BIN_DIR};
+    RecordingFrontend frontend;
+    engine::PlayEngine engine{state, frontend};
+
+    /// With `recording` false the actions keep no undo steps, as the
+    /// solver's trials do.
+    DealtGame(int game, int deal, bool recording = true) {
+        state.settings.write(app::field::ScoringScheme, "01");
+        state.settings.write(app::field::CardsShadowed, "N");
+        state.settings.write(app::field::CardsAnimate, "N");
+        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        EXPECT_TRUE(engine.loadGameList());
+        EXPECT_TRUE(engine.openGame(game, engine::DealNumberMode::Keep, false));
+        engine.setRecording(recording);
+    }
+    /// A copy of another's table to try moves on: it keeps no undo steps.
+    DealtGame(const DealtGame& other) : state(other.state), engine(state, frontend) {
+        engine.setRecording(false);
+    }
+    DealtGame& operator=(const DealtGame&) = delete;
+
+    /// Runs a command line of the play command; false when it names nothing
+    /// or changes nothing.
+    bool run(const std::string& line) {
+        std::string problem;
+        const auto command = engine::parsePointerCommand(line, problem);
+        return command && engine::runPointerCommand(engine, *command, problem);
+    }
+};
+
+} // namespace vellomir::testing
