@@ -40,17 +40,17 @@ struct Scene {
     std::unique_ptr<render::TableRenderer> renderer;
 
     Scene() {
-        app::SettingsRecord& s = state.settings;
+        settings::SettingsRecord& s = state.settings;
         // VELLOMIR_CARD_SIZE=F fits the cards to the table (B by default).
         const QByteArray size = qgetenv("VELLOMIR_CARD_SIZE");
-        s.write(app::field::CardSize, size.isEmpty() ? "B" : size.toStdString());
-        s.write(app::field::Card, "001");
-        s.write(app::field::BackCard, "011");
-        s.write(app::field::BackgroundDef, "N");
-        s.write(app::field::BackgroundBmp, "0");
-        s.write(app::field::BackgroundFixedCol, "32768");
-        s.write(app::field::FadeBackground, "Y");
-        s.write(app::field::DealNumber, "4715938271650");
+        s.write(settings::field::CardSize, size.isEmpty() ? "B" : size.toStdString());
+        s.write(settings::field::Card, "001");
+        s.write(settings::field::BackCard, "011");
+        s.write(settings::field::BackgroundDef, "N");
+        s.write(settings::field::BackgroundBmp, "0");
+        s.write(settings::field::BackgroundFixedCol, "32768");
+        s.write(settings::field::FadeBackground, "Y");
+        s.write(settings::field::DealNumber, "4715938271650");
         state.shadowOffset = 9;
         if (!library.open(QStringLiteral(VELLOMIR_BIN_DIR "/KAR.RGF"))) {
             std::cerr << "cannot open KAR.RGF\n";

@@ -1,8 +1,8 @@
 #include "table/deal_generation.h"
 
-#include "app/settings_record.h"
 #include "catalogue/game_parameters.h"
 #include "catalogue/parameter_index.h"
+#include "settings/settings_record.h"
 #include "support/recording_frontend.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +16,7 @@ namespace {
 // A fixed spread of deal numbers, so that every run measures the same deals.
 std::vector<std::string> dealNumbers() {
     RandomGenerator random(42);
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     std::vector<std::string> numbers;
     for (int i = 0; i < 1024; ++i) {
         numbers.push_back(newDealNumber(random, settings));
@@ -43,7 +43,7 @@ void newDeal(benchmark::State& state) {
     catalogue::GameParameters params;
     params.set(catalogue::param::CardCount, static_cast<int>(state.range(0)));
     RandomGenerator random(7);
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     testing::RecordingFrontend frontend;
     for (auto _ : state) {
         const std::string number = newDealNumber(random, settings);

@@ -29,13 +29,13 @@ std::string versionMarkerText() {
            std::string(kVersionString.substr(2, 2)) + "\n";
 }
 
-WriteResult writeVersionMarker(std::string_view folder) {
+settings::WriteResult writeVersionMarker(std::string_view folder) {
     const std::filesystem::path path = std::string(folder) + versionMarkerName();
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
-        return WriteResult::success();
+        return settings::WriteResult::success();
     }
-    return replaceFileAtomically(path, versionMarkerText());
+    return settings::replaceFileAtomically(path, versionMarkerText());
 }
 
 std::vector<std::vector<std::string>> leftoverFileGroups() {
@@ -138,7 +138,7 @@ int removeStaleTemporaryFiles(const std::vector<std::string>& folders,
                               std::string_view programDirectory) {
     int removed = 0;
     for (const std::string& folder : folders) {
-        removed += removeOwnedBy(folder, kTemporaryPrefix, true);
+        removed += removeOwnedBy(folder, settings::kTemporaryPrefix, true);
     }
     removed += removeOwnedBy(std::string(programDirectory), "GAMES.DAT.tmp", false);
     return removed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +17,7 @@ std::string versionMarkerText();
 
 /// Writes the version marker into `folder` (ending with "/") unless it is
 /// there already. A marker that exists is never rewritten.
-WriteResult writeVersionMarker(std::string_view folder);
+settings::WriteResult writeVersionMarker(std::string_view folder);
 
 /// The files earlier installations left behind, relative to the program
 /// directory, grouped by the file whose presence marks the group: a group

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/atomic_file.h"
-#include "app/frontend.h"
+#include "seam/frontend.h"
+#include "settings/atomic_file.h"
 #include "table/program_state.h"
 
 #include <filesystem>
@@ -41,19 +41,21 @@ struct LoadedPreferences {
 /// creates the three default players on a fresh installation and counts the
 /// start in Run_Exe. `display256ColorsOrFewer` picks the card set default and
 /// shows the colour-depth advice (unless the player switched it off).
-LoadedPreferences loadPreferences(table::ProgramState& state, Frontend& frontend,
+LoadedPreferences loadPreferences(table::ProgramState& state, seam::Frontend& frontend,
                                   const std::filesystem::path& preferencesPath,
                                   bool display256ColorsOrFewer);
 
 /// Shows or hides the game clock. Showing makes the clock visible and
 /// disables the "Show time" command, hiding does the reverse. With `save` the
 /// choice goes to the settings record and the preferences file (Show_Time).
-WriteResult showOrHideClock(table::ProgramState& state, Frontend& frontend,
-                            const std::filesystem::path& preferencesPath, bool show, bool save);
+settings::WriteResult showOrHideClock(table::ProgramState& state, seam::Frontend& frontend,
+                                      const std::filesystem::path& preferencesPath, bool show,
+                                      bool save);
 
 /// The same for the score (Show_Score).
-WriteResult showOrHideScore(table::ProgramState& state, Frontend& frontend,
-                            const std::filesystem::path& preferencesPath, bool show, bool save);
+settings::WriteResult showOrHideScore(table::ProgramState& state, seam::Frontend& frontend,
+                                      const std::filesystem::path& preferencesPath, bool show,
+                                      bool save);
 
 /// Once the game list is loaded: a current game that is not in the list (or
 /// not a number) is dropped, leaving no game chosen: Game becomes -1

@@ -2,10 +2,8 @@
 
 #include "app/data_folder.h"
 #include "app/installation_files.h"
-#include "app/preference_table.h"
 #include "app/preferences_load.h"
 #include "app/program_directory.h"
-#include "app/text_placeholders.h"
 #include "catalogue/catalogue_check.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
@@ -15,6 +13,8 @@
 #include "engine/statistics_file.h"
 #include "render/needed_pictures.h"
 #include "resources/sound_effect_backend.h"
+#include "settings/preference_table.h"
+#include "settings/text_placeholders.h"
 #include "table/card_metrics.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -97,12 +97,12 @@ bool Program::start() {
 
     // The settings record must hold the whole program directory.
     const std::string directory = m_options.programDirectory.toStdString();
-    if (directory.size() > static_cast<std::size_t>(field::ProgramDirectory.width)) {
+    if (directory.size() > static_cast<std::size_t>(settings::field::ProgramDirectory.width)) {
         stop(1);
         m_boxes.error(
             nullptr, kErrorTitle,
             QStringLiteral("The program's folder has a path longer than %1 characters:\r%2")
-                .arg(field::ProgramDirectory.width)
+                .arg(settings::field::ProgramDirectory.width)
                 .arg(m_options.programDirectory));
         return false;
     }
@@ -121,9 +121,9 @@ bool Program::start() {
     // The start-up sound reads its switches straight from the file; it
     // plays once the first table is shown.
     {
-        const PreferenceFile preferences(m_state.preferencesPath());
-        m_frontend.requestSplashSound(preferences.isYes(Pref::SoundsEnabled),
-                                      preferences.isYes(Pref::SoundsSplash));
+        const settings::PreferenceFile preferences(m_state.preferencesPath());
+        m_frontend.requestSplashSound(preferences.isYes(settings::Pref::SoundsEnabled),
+                                      preferences.isYes(settings::Pref::SoundsSplash));
     }
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
@@ -142,7 +142,7 @@ bool Program::start() {
     }
 
     {
-        const PreferenceFile preferences(m_state.preferencesPath());
+        const settings::PreferenceFile preferences(m_state.preferencesPath());
         m_window->restoreWindowState(preferences);
     }
     repaintSplash();
@@ -193,7 +193,7 @@ bool Program::claimDataFolder() {
     text += QStringLiteral(".\rOnly one copy at a time can keep the preferences and statistics "
                            "there. Close the other copy first; if none runs, remove the file\r%1")
                 .arg(lockPath);
-    m_boxes.information(nullptr, fromStd(std::string(kProgramTitle)), text);
+    m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), text);
     return false;
 }
 
@@ -225,10 +225,10 @@ void Program::prepareDataFolder() {
     }
     if (!reason.empty()) {
         // Said once here; every later write there fails without a message.
-        m_frontend.showInformation(std::string(kProgramTitle) +
+        m_frontend.showInformation(std::string(settings::kProgramTitle) +
                                    " cannot keep its preferences or anything else: " + reason +
                                    ".\rThe games can be played, but nothing is saved.");
-        markFolderUnwritable(root);
+        settings::markFolderUnwritable(root);
         return;
     }
     removeStaleTemporaryFiles({root, folder}, programDirectory);
@@ -265,7 +265,7 @@ bool Program::initialise() {
         const QString reason = QFileInfo::exists(libraryPath)
                                    ? QStringLiteral("\r(") + m_library.problem() + QLatin1Char(')')
                                    : QString();
-        m_boxes.information(nullptr, QString::fromStdString(std::string(kProgramTitle)),
+        m_boxes.information(nullptr, QString::fromStdString(std::string(settings::kProgramTitle)),
                             QStringLiteral("Can't find/load ") + libraryPath.toLower() + reason);
         return false;
     }
@@ -274,7 +274,7 @@ bool Program::initialise() {
 
     // 2-4. Commands, title and the tool bar for the screen.
     m_window->prepareCommands();
-    QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
+    QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
     const QScreen* screen = QGuiApplication::primaryScreen();
     m_window->setLargeToolBar(!screen || screen->geometry().height() > 499);
 
@@ -303,12 +303,12 @@ bool Program::initialise() {
     m_window->setToolBarFlat(loaded.toolBarFlat, false);
     if (render::keepPicturePreferencesInRange(m_state, m_library, screenHas256ColoursOrFewer())
             .contains(QStringLiteral("Cursor"))) {
-        m_frontend.setCursor(m_state.settings.readInt(field::Cursor, 10));
+        m_frontend.setCursor(m_state.settings.readInt(settings::field::Cursor, 10));
     }
     {
-        const PreferenceFile preferences(m_state.preferencesPath());
-        m_window->setToolBarVisible(preferences.isYes(Pref::ToolBarVisible));
-        m_window->setStatusBarChoice(preferences.isYes(Pref::ShowStatusBar), false);
+        const settings::PreferenceFile preferences(m_state.preferencesPath());
+        m_window->setToolBarVisible(preferences.isYes(settings::Pref::ToolBarVisible));
+        m_window->setStatusBarChoice(preferences.isYes(settings::Pref::ShowStatusBar), false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
 
@@ -344,7 +344,7 @@ bool Program::initialise() {
     // 18. The version marker.
     const std::string writeFolder =
         m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
-    if (const WriteResult marker = writeVersionMarker(writeFolder); !marker) {
+    if (const settings::WriteResult marker = writeVersionMarker(writeFolder); !marker) {
         m_frontend.showInformation(marker.message);
     }
 
@@ -381,7 +381,8 @@ bool Program::initialise() {
             engine::removeSavedGame(folder);
             return;
         }
-        if (const WriteResult written = engine::writeSavedGame(folder, *saved); !written) {
+        if (const settings::WriteResult written = engine::writeSavedGame(folder, *saved);
+            !written) {
             m_frontend.showInformation(written.message);
             return;
         }
@@ -439,14 +440,15 @@ void Program::attachRenderer() {
     };
     hooks.playSound = [this](const QString& name, bool switchOn, bool looped) {
         m_frontend.playSound(name.toStdString(), switchOn,
-                             looped ? SoundMode::Looped : SoundMode::AtOnce);
+                             looped ? seam::SoundMode::Looped : seam::SoundMode::AtOnce);
     };
     hooks.stopSound = [this] { m_frontend.stopSound(); };
     hooks.scrollBarVisible = [] { return false; };
     hooks.forgetCustomBackground = [this] {
-        PreferenceFile preferences(m_state.preferencesPath());
-        for (const WriteResult& written : {preferences.write(Pref::CustomizedBackground, ""),
-                                           preferences.writeYesNo(Pref::BackgroundDef, true)}) {
+        settings::PreferenceFile preferences(m_state.preferencesPath());
+        for (const settings::WriteResult& written :
+             {preferences.write(settings::Pref::CustomizedBackground, ""),
+              preferences.writeYesNo(settings::Pref::BackgroundDef, true)}) {
             if (!written && !written.message.empty()) {
                 m_frontend.showInformation(written.message);
                 break;
@@ -485,7 +487,7 @@ void Program::tearDown() {
 int runProgram(int argc, char** argv) {
     StartupProbe probe(StartupProbe::requestedByEnvironment(), StartupProbe::Clock::now());
     QApplication application(argc, argv);
-    QApplication::setApplicationName(fromStd(std::string(kProgramTitle)));
+    QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
     // Lets a Wayland desktop match the window to the installed desktop entry
     // and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellomir.Vellomir"));

@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_format.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 namespace vellomir::catalogue {
 
@@ -42,7 +42,7 @@ std::optional<int16_t> parseStoredValue(std::string_view field) {
     while (length > 0 && plain[length - 1] == ' ') {
         --length;
     }
-    const std::optional<int> value = app::parseInt(std::string_view(plain, length));
+    const std::optional<int> value = settings::parseInt(std::string_view(plain, length));
     if (!value || *value < INT16_MIN || *value > INT16_MAX) {
         return std::nullopt;
     }

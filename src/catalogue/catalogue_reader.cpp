@@ -1,8 +1,8 @@
 #include "catalogue/catalogue_reader.h"
 
-#include "app/number_text.h"
 #include "catalogue/catalogue_format.h"
 #include "catalogue/parameter_names.h"
+#include "settings/number_text.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
 
@@ -68,7 +68,7 @@ int readIndex(const CatalogueFile& file, const SectionLine& line) {
     for (char c : digits) {
         allDigits = allDigits && c >= '0' && c <= '9';
     }
-    const int index = allDigits ? app::toInt(digits) : -1;
+    const int index = allDigits ? settings::toInt(digits) : -1;
     if (index < 0 || index >= GameParameters::kCells) {
         throw CatalogueError(file.path(),
                              "the parameter index " + inQuotes(digits) +

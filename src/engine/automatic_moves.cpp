@@ -1,7 +1,5 @@
 #include "engine/automatic_moves.h"
 
-#include "app/autoplay_choice.h"
-#include "app/preference_table.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
@@ -13,6 +11,8 @@
 #include "engine/quiet_frontend.h"
 #include "engine/target_checks.h"
 #include "engine/undo_snapshots.h"
+#include "settings/autoplay_choice.h"
+#include "settings/preference_table.h"
 #include "table/card.h"
 #include "table/card_position.h"
 #include "table/pile_counts.h"
@@ -48,7 +48,7 @@ using detail::cardsAnimate;
 // moving: every real pass sends a card to a foundation, so no game comes near it.
 constexpr int kMaxPasses = 2000;
 
-bool inside(int x, int y, app::Rect r) {
+bool inside(int x, int y, seam::Rect r) {
     return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
 }
 
@@ -66,7 +66,7 @@ PileRef pileOf(DestinationKind kind, int index) {
     return {PileKind::Tableau, index};
 }
 
-app::Rect cardRect(const ProgramState& state, CardPoint at) {
+seam::Rect cardRect(const ProgramState& state, CardPoint at) {
     return {at.x, at.y, at.x + state.cardSize.width, at.y + state.cardSize.height};
 }
 
@@ -90,7 +90,7 @@ struct Origin {
 
 } // namespace
 
-bool destinationAccepts(ProgramState& state, app::Frontend& frontend, int card,
+bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
                         DestinationKind kind, int index) {
     const catalogue::GameParameters& p = state.params;
     const PileRef target = pileOf(kind, index);
@@ -112,10 +112,10 @@ bool destinationAccepts(ProgramState& state, app::Frontend& frontend, int card,
 
 namespace {
 
-bool placeOne(ProgramState& state, app::Frontend& frontend, int card, DestinationKind kind,
+bool placeOne(ProgramState& state, seam::Frontend& frontend, int card, DestinationKind kind,
               int index, bool automatic, Origin origin);
 
-bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+bool tryOne(ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
             DestinationKind kind, int index, bool automatic, Origin origin) {
     if (!rectanglesMeet(group, destinationRect(state, kind, index))) {
         return false;
@@ -123,7 +123,7 @@ bool tryOne(ProgramState& state, app::Frontend& frontend, int card, app::Rect gr
     return placeOne(state, frontend, card, kind, index, automatic, origin);
 }
 
-bool placeOne(ProgramState& state, app::Frontend& frontend, int card, DestinationKind kind,
+bool placeOne(ProgramState& state, seam::Frontend& frontend, int card, DestinationKind kind,
               int index, bool automatic, Origin origin) {
     const catalogue::GameParameters& p = state.params;
     const PileRef target = pileOf(kind, index);
@@ -162,7 +162,7 @@ bool placeOne(ProgramState& state, app::Frontend& frontend, int card, Destinatio
 
 } // namespace
 
-bool placeCarried(ProgramState& state, app::Frontend& frontend, int card, DestinationKind kind,
+bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, DestinationKind kind,
                   int index, CarriedFrom from) {
     return placeOne(state, frontend, card, kind, index, false, {{from.x, from.y}, from.onTable});
 }
@@ -185,7 +185,7 @@ bool foundationsMayStart(const ProgramState& state, bool automatic) {
 
 } // namespace
 
-bool rectanglesMeet(app::Rect group, app::Rect target) {
+bool rectanglesMeet(seam::Rect group, seam::Rect target) {
     if (inside(group.left, group.top, target) || inside(group.right, group.top, target) ||
         inside(group.left, group.bottom, target) || inside(group.right, group.bottom, target)) {
         return true;
@@ -203,7 +203,7 @@ bool rectanglesMeet(app::Rect group, app::Rect target) {
     return false;
 }
 
-int overlapMeasure(app::Rect group, app::Rect target) {
+int overlapMeasure(seam::Rect group, seam::Rect target) {
     if (!rectanglesMeet(group, target)) {
         return 0;
     }
@@ -212,7 +212,7 @@ int overlapMeasure(app::Rect group, app::Rect target) {
     return std::max(0, width) * std::max(0, height);
 }
 
-app::Rect destinationRect(const ProgramState& state, DestinationKind kind, int index) {
+seam::Rect destinationRect(const ProgramState& state, DestinationKind kind, int index) {
     return cardRect(state, table::topCardPosition(state, pileOf(kind, index)));
 }
 
@@ -237,10 +237,10 @@ void forEachDropDestination(const ProgramState& state,
     }
 }
 
-std::vector<DropCandidate> dropCandidates(const ProgramState& state, app::Rect group) {
+std::vector<DropCandidate> dropCandidates(const ProgramState& state, seam::Rect group) {
     std::vector<DropCandidate> found;
     forEachDropDestination(state, [&](DestinationKind kind, int index) {
-        const app::Rect target = destinationRect(state, kind, index);
+        const seam::Rect target = destinationRect(state, kind, index);
         if (rectanglesMeet(group, target)) {
             found.push_back({kind, index, overlapMeasure(group, target)});
         }
@@ -257,7 +257,7 @@ std::vector<DropCandidate> dropCandidates(const ProgramState& state, app::Rect g
     return found;
 }
 
-bool tryDestination(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+bool tryDestination(ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
                     DestinationKind kind, int index, bool automatic) {
     return tryOne(state, frontend, card, group, kind, index, automatic,
                   {{group.left, group.top}, false});
@@ -273,7 +273,7 @@ bool dropMayMove(const ProgramState& state, int card) {
     return gameTypeOf(state.params) != GameType::DropsMoveNothing;
 }
 
-std::vector<PileRef> dropTargets(const ProgramState& state, const app::Frontend& frontend,
+std::vector<PileRef> dropTargets(const ProgramState& state, const seam::Frontend& frontend,
                                  int card) {
     std::vector<PileRef> targets;
     if (!dropMayMove(state, card)) {
@@ -294,7 +294,7 @@ std::vector<PileRef> dropTargets(const ProgramState& state, const app::Frontend&
     return targets;
 }
 
-bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rect group,
+bool settleDrop(ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
                 bool automatic) {
     const std::vector<DropCandidate> candidates = dropCandidates(state, group);
     if (candidates.empty() || !dropMayMove(state, card)) {
@@ -309,7 +309,7 @@ bool settleDrop(ProgramState& state, app::Frontend& frontend, int card, app::Rec
     return false;
 }
 
-bool sendCard(ProgramState& state, app::Frontend& frontend, int card, SendRequest request) {
+bool sendCard(ProgramState& state, seam::Frontend& frontend, int card, SendRequest request) {
     if (card < 1 || card > table::kLastCard || !state.cards.isFaceUp(card)) {
         return false;
     }
@@ -383,7 +383,7 @@ bool autoplayActive(const ProgramState& state) {
     return state.autoplayTicked && state.params[param::AutoplayAvailable] != 0;
 }
 
-bool autoplaySweep(ProgramState& state, app::Frontend& frontend) {
+bool autoplaySweep(ProgramState& state, seam::Frontend& frontend) {
     if (!autoplayActive(state) || !state.flags.test(Flag::GameInPlay)) {
         return false;
     }
@@ -391,7 +391,7 @@ bool autoplaySweep(ProgramState& state, app::Frontend& frontend) {
     flags.clear(Flag::StopAutoplay);
     const SendRequest toFoundations{true, true, false, false, true};
     const table::PileCounts counts = table::PileCounts::of(state.params);
-    const bool mayTurn = state.settings.read(app::field::AutomaticFaceUp) != "N" &&
+    const bool mayTurn = state.settings.read(settings::field::AutomaticFaceUp) != "N" &&
                          state.params[param::AutomaticFaceUp] == 1;
     bool anything = false;
     bool stopped = false;
@@ -495,7 +495,7 @@ bool tableauFilled(int style, int index, int locked) {
 
 // One card from the style's source onto an empty pile, joined to the undo
 // step of the action that emptied it.
-bool fillOne(ProgramState& state, app::Frontend& frontend, int style, PileRef target) {
+bool fillOne(ProgramState& state, seam::Frontend& frontend, int style, PileRef target) {
     const std::optional<PileRef> source = fillingSource(state, style);
     if (!source) {
         return false;
@@ -522,7 +522,7 @@ bool fillOne(ProgramState& state, app::Frontend& frontend, int style, PileRef ta
 
 } // namespace
 
-bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
+bool fillEmptyPiles(ProgramState& state, seam::Frontend& frontend) {
     const catalogue::GameParameters& p = state.params;
     const int style = p[param::FillStyle];
     if (style <= 0 || style > 10) {
@@ -583,7 +583,7 @@ bool fillEmptyPiles(ProgramState& state, app::Frontend& frontend) {
     return filled;
 }
 
-void runAutomaticSteps(ProgramState& state, app::Frontend& frontend) {
+void runAutomaticSteps(ProgramState& state, seam::Frontend& frontend) {
     // The fills are the game's own rules and run whatever the Autoplay
     // tick; the tick only decides whether cards go up to the foundations.
     for (int pass = 0; pass < kMaxPasses && state.flags.test(Flag::GameInPlay); ++pass) {
@@ -594,7 +594,7 @@ void runAutomaticSteps(ProgramState& state, app::Frontend& frontend) {
     }
 }
 
-void toggleAutoplay(ProgramState& state, app::Frontend& frontend) {
+void toggleAutoplay(ProgramState& state, seam::Frontend& frontend) {
     state.autoplayTicked = !state.autoplayTicked;
     frontend.setAutoplayChecked(state.autoplayTicked);
     if (!state.autoplayTicked && state.flags.test(Flag::GameInPlay)) {
@@ -602,9 +602,9 @@ void toggleAutoplay(ProgramState& state, app::Frontend& frontend) {
     }
     if (state.params[param::AutoplayAvailable] != 0 &&
         state.mainGame.cell(table::cell::AutoplayAllGames) == 2) {
-        app::PreferenceFile preferences(state.preferencesPath());
-        const app::WriteResult result = app::storeGameAutoplayChoice(
-            preferences, state.settings.readInt(app::field::Game, -1), state.autoplayTicked);
+        settings::PreferenceFile preferences(state.preferencesPath());
+        const settings::WriteResult result = settings::storeGameAutoplayChoice(
+            preferences, state.settings.readInt(settings::field::Game, -1), state.autoplayTicked);
         if (!result.ok) {
             frontend.showInformation(result.message);
         }

@@ -21,11 +21,11 @@ int ruleSuit(int code);
 // moving card's location, found once and only when a rule asks for it.
 class RuleContext {
 public:
-    RuleContext(const table::ProgramState& state, app::Frontend& frontend,
+    RuleContext(const table::ProgramState& state, seam::Frontend& frontend,
                 const PlacementQuery& query);
 
     const table::ProgramState& state;
-    app::Frontend& frontend;
+    seam::Frontend& frontend;
     const PlacementQuery& q;
 
     int param(int index) const;

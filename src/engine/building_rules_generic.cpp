@@ -3,10 +3,10 @@
 
 #include "engine/building_rules.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "engine/four_distinct_suits.h"
 #include "engine/pile_location.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/program_state.h"
 

@@ -96,7 +96,7 @@ bool isTopOfPile(const table::ProgramState& state, int card) {
     return false;
 }
 
-bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int card,
+bool runCheck(const table::ProgramState& state, seam::Frontend& frontend, int card,
               int tableauIndex) {
     const int mode = state.params[param::RunCheck];
     if ((mode != 1 && mode != 10) || tableauIndex < 0 || tableauIndex >= table::kMaxTableaus) {

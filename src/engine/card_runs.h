@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -31,7 +31,7 @@ bool isTopOfPile(const table::ProgramState& state, int card);
 /// `tableauIndex` (0-based): by game parameter 2, each adjacent pair obeys
 /// the tableau's own building rule (1) or the same-suit rule (10) in the
 /// tableau's direction; any other value checks nothing.
-bool runCheck(const table::ProgramState& state, app::Frontend& frontend, int card,
+bool runCheck(const table::ProgramState& state, seam::Frontend& frontend, int card,
               int tableauIndex);
 
 /// The question runCheck puts to the placement test about card `above`

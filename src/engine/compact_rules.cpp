@@ -109,8 +109,8 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         }
     }
     // Face-down tableau cards turn up as they are uncovered.
-    const bool turnsUp =
-        state.settings.read(app::field::AutomaticFaceUp) != "N" && p[param::AutomaticFaceUp] == 1;
+    const bool turnsUp = state.settings.read(settings::field::AutomaticFaceUp) != "N" &&
+                         p[param::AutomaticFaceUp] == 1;
     for (int t = 0; t < counts.tableaus && !turnsUp; ++t) {
         const std::string& pile = state.piles.tableau(t);
         for (int i = 0; i < table::cardCount(pile); ++i) {
@@ -143,7 +143,7 @@ int CompactRules::longestRun(int emptyTableaus, int emptyReserves, bool targetEm
 }
 
 std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
-                                            const app::Frontend& geometry) {
+                                            const seam::Frontend& geometry) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     if (!coveredGame(state, counts)) {
         return std::nullopt;

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -71,7 +71,7 @@ struct CompactRules {
 
 private:
     friend std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
-                                                       const app::Frontend& geometry);
+                                                       const seam::Frontend& geometry);
     static std::size_t index(int pile, int below, int moving) {
         return (static_cast<std::size_t>(pile) * kCodes + static_cast<std::size_t>(below)) *
                    kCodes +
@@ -88,6 +88,6 @@ private:
 /// types...). `geometry` only lends sizes to the quiet frontend the
 /// placement test is asked through.
 std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
-                                            const app::Frontend& geometry);
+                                            const seam::Frontend& geometry);
 
 } // namespace vellomir::engine

@@ -1,17 +1,17 @@
 #include "engine/end_of_game.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "engine/game_clock.h"
+#include "seam/frontend.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
 
 using table::Flag;
 namespace cell = table::cell;
-namespace field = app::field;
+namespace field = settings::field;
 
-bool endOfGame(table::ProgramState& state, app::Frontend& frontend) {
+bool endOfGame(table::ProgramState& state, seam::Frontend& frontend) {
     table::EngineFlags& flags = state.flags;
     if (!flags.test(Flag::GameInPlay)) {
         return false;
@@ -50,7 +50,7 @@ bool endOfGame(table::ProgramState& state, app::Frontend& frontend) {
         frontend.setBusyCursor(false);
         frontend.pause(200);
         frontend.playSound("Won", state.settings.isYes(field::SoundsGameWon),
-                           app::SoundMode::AtOnce);
+                           seam::SoundMode::AtOnce);
         frontend.runWinningAnimation();
     }
     frontend.setBusyCursor(false);
@@ -65,7 +65,7 @@ bool endOfGame(table::ProgramState& state, app::Frontend& frontend) {
     return won;
 }
 
-bool confirmQuit(const table::ProgramState& state, app::Frontend& frontend,
+bool confirmQuit(const table::ProgramState& state, seam::Frontend& frontend,
                  std::string_view question) {
     const table::EngineFlags& flags = state.flags;
     if (flags.test(Flag::AnimationRunning)) {

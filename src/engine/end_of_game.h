@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -24,14 +24,14 @@ inline constexpr std::string_view kQuitGameQuestion = "Quit this game?";
 /// (TMainGame cell 71) closes the main window; otherwise, for a won game
 /// after which no new game was started, the table is cleared to its
 /// background and the game chooser opens. Answers whether the game was won.
-bool endOfGame(table::ProgramState& state, app::Frontend& frontend);
+bool endOfGame(table::ProgramState& state, seam::Frontend& frontend);
 
 /// Asks before a game is abandoned; true when it may go. Never while an
 /// animation runs (flag 6); always without asking when ConfirmQuitGame
 /// (settings field 185) is "N"; otherwise a game in progress and not won
 /// asks `question` (kQuitGameQuestion when empty) and goes unless the player
 /// cancels. With no game in progress, or a won one, the answer is yes.
-bool confirmQuit(const table::ProgramState& state, app::Frontend& frontend,
+bool confirmQuit(const table::ProgramState& state, seam::Frontend& frontend,
                  std::string_view question = {});
 
 } // namespace vellomir::engine

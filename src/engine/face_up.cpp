@@ -1,8 +1,8 @@
 #include "engine/face_up.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "engine/undo_snapshots.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
@@ -11,16 +11,16 @@
 namespace vellomir::engine {
 
 namespace param = catalogue::param;
-using app::field::AutomaticFaceUp;
+using settings::field::AutomaticFaceUp;
 
-void turnFaceUp(table::ProgramState& state, app::Frontend& frontend, int card, int tableauIndex) {
+void turnFaceUp(table::ProgramState& state, seam::Frontend& frontend, int card, int tableauIndex) {
     takeUndoSnapshot(state);
     state.cards.setFaceFlag(card, '1');
     const std::string& pile = state.piles.tableau(tableauIndex);
     const int count = table::cardCount(pile);
     const bool onlyCard = count == 1;
     const std::string name = table::pileName({table::PileKind::Tableau, tableauIndex});
-    if (state.settings.read(app::field::CardsShadowed) != "N") {
+    if (state.settings.read(settings::field::CardsShadowed) != "N") {
         const bool belowFaceUp = count >= 2 && state.cards.isFaceUp(table::cardAt(pile, count - 2));
         if (onlyCard || belowFaceUp) {
             frontend.drawTableWithout({card});
@@ -29,14 +29,14 @@ void turnFaceUp(table::ProgramState& state, app::Frontend& frontend, int card, i
     } else {
         frontend.drawPile(name);
     }
-    frontend.playSound("Face_up", state.settings.isYes(app::field::SoundsFaceUp),
-                       app::SoundMode::AtOnce);
+    frontend.playSound("Face_up", state.settings.isYes(settings::field::SoundsFaceUp),
+                       seam::SoundMode::AtOnce);
     if (onlyCard) {
         frontend.drawPile(name);
     }
 }
 
-int automaticFaceUp(table::ProgramState& state, app::Frontend& frontend) {
+int automaticFaceUp(table::ProgramState& state, seam::Frontend& frontend) {
     if (state.settings.read(AutomaticFaceUp) == "N" || state.params[param::AutomaticFaceUp] == 0) {
         return 0;
     }

@@ -1,6 +1,6 @@
 #include "engine/game_clock.h"
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
@@ -40,14 +40,14 @@ long long clockStartFor(long long elapsed, long long nowMs) {
     return start < 0 ? start + kDayMs : start;
 }
 
-void clockTick(const table::ProgramState& state, app::Frontend& frontend) {
+void clockTick(const table::ProgramState& state, seam::Frontend& frontend) {
     if (!state.flags.test(table::Flag::ClockRunning)) {
         return;
     }
     frontend.setClockText(clockText(state.flags.timeSlot(0), frontend.timeOfDayMs()));
 }
 
-void showClockReset(app::Frontend& frontend) {
+void showClockReset(seam::Frontend& frontend) {
     frontend.setClockText(formatElapsed(0));
 }
 

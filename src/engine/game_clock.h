@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -36,10 +36,10 @@ long long clockStartFor(long long elapsed, long long nowMs);
 /// While the clock runs (engine flag 3), shows the time since the start of
 /// the game (time slot 0) in the clock label. Called by the main window's
 /// one-second timer and between the steps of long actions.
-void clockTick(const table::ProgramState& state, app::Frontend& frontend);
+void clockTick(const table::ProgramState& state, seam::Frontend& frontend);
 
 /// Shows "0:00:00" in the clock label, as a new game does before its clock
 /// starts.
-void showClockReset(app::Frontend& frontend);
+void showClockReset(seam::Frontend& frontend);
 
 } // namespace vellomir::engine

@@ -1,12 +1,12 @@
 #include "engine/game_start.h"
 
-#include "app/autoplay_choice.h"
-#include "app/frontend.h"
-#include "app/preference_table.h"
-#include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/game_clock.h"
+#include "seam/frontend.h"
+#include "settings/autoplay_choice.h"
+#include "settings/preference_table.h"
+#include "settings/text_placeholders.h"
 #include "table/card_metrics.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
@@ -21,27 +21,27 @@ using catalogue::GameType;
 using catalogue::gameTypeOf;
 namespace {
 
-using app::field::DealNumber;
+using settings::field::DealNumber;
 using table::Flag;
 namespace cell = table::cell;
 namespace param = catalogue::param;
 
 // The per-game autoplay choice, when autoplay is chosen game by game
 // (preference AutoPlay_All_Games 2).
-void applyGameAutoplayChoice(table::ProgramState& state, app::Frontend& frontend) {
+void applyGameAutoplayChoice(table::ProgramState& state, seam::Frontend& frontend) {
     if (state.mainGame.cell(cell::AutoplayAllGames) != 2) {
         return;
     }
-    const app::PreferenceFile preferences(state.preferencesPath());
-    const bool on =
-        app::gameAutoplayChoice(preferences, state.settings.readInt(app::field::Game, -1));
+    const settings::PreferenceFile preferences(state.preferencesPath());
+    const bool on = settings::gameAutoplayChoice(preferences,
+                                                 state.settings.readInt(settings::field::Game, -1));
     if (on != state.autoplayTicked) {
         state.autoplayTicked = on;
         frontend.setAutoplayChecked(on);
     }
 }
 
-void reportWriteFailure(app::Frontend& frontend, const app::WriteResult& result) {
+void reportWriteFailure(seam::Frontend& frontend, const settings::WriteResult& result) {
     if (!result.ok) {
         frontend.showInformation(result.message);
     }
@@ -49,7 +49,7 @@ void reportWriteFailure(app::Frontend& frontend, const app::WriteResult& result)
 
 // The dealing steps of a game start: parameters, clock, score, deal number
 // and the deal itself.
-bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const StartOptions& options,
+bool dealNewGame(table::ProgramState& state, seam::Frontend& frontend, const StartOptions& options,
                  const GameStartServices& services) {
     if (state.params[param::CardCount] != 0) {
         // The same game again: undo what the last deal changed in the
@@ -64,7 +64,7 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
     state.flags.clear(Flag::ClockRunning);
     showClockReset(frontend);
     state.mainGame.setCell(cell::PassNumber, 1);
-    state.settings.write(app::field::Score, "0");
+    state.settings.write(settings::field::Score, "0");
     if (options.dealNumberMode == DealNumberMode::New) {
         table::newDealNumber(state.random, state.settings);
         frontend.setCaption(gameCaption(state));
@@ -82,12 +82,12 @@ bool dealNewGame(table::ProgramState& state, app::Frontend& frontend, const Star
 } // namespace
 
 std::string gameCaption(const table::ProgramState& state) {
-    const std::string name = state.settings.read(app::field::GameName);
+    const std::string name = state.settings.read(settings::field::GameName);
     // With no game chosen the caption is the title alone, never "Vellomir []".
     if (name.empty()) {
-        return std::string(app::kProgramTitle);
+        return std::string(settings::kProgramTitle);
     }
-    std::string caption = std::string(app::kProgramTitle) + " [" + name + "]";
+    std::string caption = std::string(settings::kProgramTitle) + " [" + name + "]";
     const std::string dealNumber = state.settings.read(DealNumber);
     if (!dealNumber.empty()) {
         caption += "  [" + dealNumber + "]";
@@ -95,7 +95,7 @@ std::string gameCaption(const table::ProgramState& state) {
     return caption;
 }
 
-bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartOptions& options,
+bool startGame(table::ProgramState& state, seam::Frontend& frontend, const StartOptions& options,
                const GameStartServices& services) {
     frontend.setBusyCursor(true);
     frontend.setCaption(gameCaption(state));
@@ -128,10 +128,10 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     if (!options.keepPicture) {
         frontend.redrawBackground();
     }
-    frontend.setScoreText(state.settings.read(app::field::Score));
+    frontend.setScoreText(state.settings.read(settings::field::Score));
     if (!options.keepPicture) {
         const bool animate =
-            options.animate && state.settings.read(app::field::DealAnimation) != "N";
+            options.animate && state.settings.read(settings::field::DealAnimation) != "N";
         frontend.drawTable(animate);
     }
     if (!state.flags.test(Flag::ClockRunning)) {
@@ -150,12 +150,12 @@ bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartO
     return true;
 }
 
-bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumber,
+bool openGame(table::ProgramState& state, seam::Frontend& frontend, int gameNumber,
               std::string_view gameName, std::string_view playerName, DealNumberMode mode,
               bool remember, const GameStartServices& services) {
     frontend.setBusyCursor(true);
-    const bool gameChanges = gameNumber != state.settings.readInt(app::field::Game, -1);
-    const bool playerChanges = playerName != state.settings.read(app::field::UserDefault);
+    const bool gameChanges = gameNumber != state.settings.readInt(settings::field::Game, -1);
+    const bool playerChanges = playerName != state.settings.read(settings::field::UserDefault);
     if (!gameChanges && !playerChanges && state.flags.test(Flag::GameInPlay)) {
         frontend.setBusyCursor(false);
         return false;
@@ -170,15 +170,15 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     }
 
     if (playerChanges) {
-        state.settings.write(app::field::UserDefault, playerName);
+        state.settings.write(settings::field::UserDefault, playerName);
         reportWriteFailure(frontend, services.rememberPlayer(playerName));
         frontend.setCaption(gameCaption(state));
     }
     if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {
         state.mainGame.setCell(cell::CardSizeMode, 0);
     }
-    state.settings.writeInt(app::field::Game, gameNumber);
-    state.settings.write(app::field::GameName, gameName);
+    state.settings.writeInt(settings::field::Game, gameNumber);
+    state.settings.write(settings::field::GameName, gameName);
     if (gameChanges) {
         // A different game: its parameters are loaded afresh by the layout.
         state.params.clear();
@@ -196,7 +196,7 @@ bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumbe
     options.dealNumberMode = mode;
     const bool started = startGame(state, frontend, options, services);
     if (remember) {
-        for (const app::WriteResult& written : services.rememberGame(gameNumber, gameName)) {
+        for (const settings::WriteResult& written : services.rememberGame(gameNumber, gameName)) {
             reportWriteFailure(frontend, written);
         }
     }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 #include "table/deal_services.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -51,10 +51,11 @@ public:
     /// Ends the running game; true when that finished the game itself.
     virtual bool endOfGame() const = 0;
     /// Keeps the player who now plays in the preferences.
-    virtual app::WriteResult rememberPlayer(std::string_view player) const = 0;
+    virtual settings::WriteResult rememberPlayer(std::string_view player) const = 0;
     /// Keeps the chosen game (number and name) in the preferences for the
     /// next start and the game chooser; one result for each value kept.
-    virtual std::vector<app::WriteResult> rememberGame(int game, std::string_view name) const = 0;
+    virtual std::vector<settings::WriteResult> rememberGame(int game,
+                                                            std::string_view name) const = 0;
 };
 
 /// Options of a game start.
@@ -73,14 +74,14 @@ std::string gameCaption(const table::ProgramState& state);
 /// new or the same deal, draws the table (with the deal animation when asked
 /// for and the preference allows it), starts the clock and, with autoplay on,
 /// plays the automatic moves. False when the game's parameters cannot be loaded.
-bool startGame(table::ProgramState& state, app::Frontend& frontend, const StartOptions& options,
+bool startGame(table::ProgramState& state, seam::Frontend& frontend, const StartOptions& options,
                const GameStartServices& services);
 
 /// Opens a game chosen by the player: asks before abandoning a running game,
 /// remembers the player and the game, lays the game out when it changes,
 /// applies its autoplay choice and starts it. With `remember` the game goes
 /// into the preferences file. True when the game was opened.
-bool openGame(table::ProgramState& state, app::Frontend& frontend, int gameNumber,
+bool openGame(table::ProgramState& state, seam::Frontend& frontend, int gameNumber,
               std::string_view gameName, std::string_view playerName, DealNumberMode mode,
               bool remember, const GameStartServices& services);
 

@@ -1,8 +1,8 @@
 #include "engine/game_statistics.h"
 
-#include "app/number_text.h"
-#include "app/whole_file.h"
 #include "engine/game_clock.h"
+#include "settings/number_text.h"
+#include "settings/whole_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,7 +43,7 @@ bool setFigure(GameStatistics& game, std::string_view key, std::string_view valu
         game.name = std::string(value);
         return true;
     }
-    const std::optional<long long> number = app::readExactNumber<long long>(value);
+    const std::optional<long long> number = settings::readExactNumber<long long>(value);
     const auto small = [&](int& into) {
         if (!number || *number < INT32_MIN || *number > INT32_MAX) {
             return false;
@@ -230,7 +230,7 @@ std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string
             }
             const std::optional<long long> number =
                 line.starts_with(kGameSection) && line.ends_with(']')
-                    ? app::readExactNumber<long long>(
+                    ? settings::readExactNumber<long long>(
                           line.substr(kGameSection.size(), line.size() - kGameSection.size() - 1))
                     : std::nullopt;
             if (!number || *number < 0 || *number > INT32_MAX ||
@@ -282,7 +282,7 @@ std::filesystem::path statisticsPath(const std::filesystem::path& dataFolder) {
 StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setAside) {
     StatisticsLoad load;
     const std::filesystem::path file = statisticsPath(dataFolder);
-    const app::WholeFile text = app::readWholeFile(file, kMaxStatisticsFileSize);
+    const settings::WholeFile text = settings::readWholeFile(file, kMaxStatisticsFileSize);
     if (text.absent()) {
         return load;
     }
@@ -312,12 +312,13 @@ StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setA
     return load;
 }
 
-app::WriteResult saveStatistics(const std::filesystem::path& dataFolder, const StatisticsBook& book,
-                                const app::WriteFaults& faults) {
+settings::WriteResult saveStatistics(const std::filesystem::path& dataFolder,
+                                     const StatisticsBook& book,
+                                     const settings::WriteFaults& faults) {
     const std::filesystem::path file = statisticsPath(dataFolder);
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    return app::replaceFileAtomically(file, statisticsText(book), faults);
+    return settings::replaceFileAtomically(file, statisticsText(book), faults);
 }
 
 std::vector<std::string> recordResult(const std::filesystem::path& dataFolder,
@@ -333,7 +334,7 @@ std::vector<std::string> recordResult(const std::filesystem::path& dataFolder,
         }
     }
     addResult(load.book, result);
-    if (const app::WriteResult written = saveStatistics(dataFolder, load.book); !written) {
+    if (const settings::WriteResult written = saveStatistics(dataFolder, load.book); !written) {
         messages.push_back(written.message);
     }
     return messages;
@@ -344,7 +345,7 @@ std::string createStatisticsFile(const std::filesystem::path& dataFolder) {
     if (std::filesystem::exists(statisticsPath(dataFolder), error)) {
         return {};
     }
-    const app::WriteResult written = saveStatistics(dataFolder, {});
+    const settings::WriteResult written = saveStatistics(dataFolder, {});
     return written ? std::string() : written.message;
 }
 

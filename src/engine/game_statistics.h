@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 
 #include <filesystem>
 #include <map>
@@ -93,8 +93,9 @@ std::filesystem::path statisticsPath(const std::filesystem::path& dataFolder);
 StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setAside);
 
 /// Writes the book atomically.
-app::WriteResult saveStatistics(const std::filesystem::path& dataFolder, const StatisticsBook& book,
-                                const app::WriteFaults& faults = {});
+settings::WriteResult saveStatistics(const std::filesystem::path& dataFolder,
+                                     const StatisticsBook& book,
+                                     const settings::WriteFaults& faults = {});
 
 /// Counts a result into the file: reads it afresh, adds, writes. The
 /// messages for the player (a damaged file set aside, a write that failed);

@@ -19,11 +19,11 @@ using table::ProgramState;
 
 namespace {
 
-bool contains(app::Rect r, int x, int y) {
+bool contains(seam::Rect r, int x, int y) {
     return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
 }
 
-app::Rect cardRect(const ProgramState& state, CardPoint at) {
+seam::Rect cardRect(const ProgramState& state, CardPoint at) {
     return {at.x, at.y, at.x + state.cardSize.width, at.y + state.cardSize.height};
 }
 
@@ -33,7 +33,7 @@ bool spreadsRight(int fan) {
 }
 
 // The whole area of a fanned pile: from its place to the far edge of its top card.
-app::Rect pileArea(const ProgramState& state, PileRef pile, int fan) {
+seam::Rect pileArea(const ProgramState& state, PileRef pile, int fan) {
     const CardPoint at = table::pilePosition(state, pile);
     const CardPoint top = table::topCardPosition(state, pile);
     if (spreadsRight(fan)) {
@@ -139,9 +139,9 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
         fan == codeOf(FanStyle::Right) || fan == codeOf(FanStyle::RightByCardSize);
     for (int f = 0; f < table::kMaxFoundations; ++f) {
         const PileRef pile{PileKind::Foundation, f};
-        const app::Rect area = foundationsSpread
-                                   ? pileArea(state, pile, 2)
-                                   : cardRect(state, table::topCardPosition(state, pile));
+        const seam::Rect area = foundationsSpread
+                                    ? pileArea(state, pile, 2)
+                                    : cardRect(state, table::topCardPosition(state, pile));
         if (table::isPlaced(state, pile) && contains(area, x, y)) {
             const int count = table::cardCount(state.piles.foundation(f));
             return answer(state, pile, count - 1);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 
 #include <string>
 
@@ -18,7 +18,7 @@ struct HitResult {
     std::string pile;
     /// The found card's rectangle (the pile's own place for an empty pile);
     /// all 0 when no pile is there.
-    app::Rect rect;
+    seam::Rect rect;
 };
 
 /// Finds the pile and card under (x, y), edges inclusive, trying the stock

@@ -43,7 +43,7 @@ std::optional<DestinationKind> destinationOf(const PileRef& pile) {
 
 // How many cards a press on `card` of `pile` lifts (0 for none), asked of
 // `state` as the press would be: the run-size limit notes the run's top card.
-int lifted(table::ProgramState& state, app::Frontend& frontend, const PileRef& pile, int card) {
+int lifted(table::ProgramState& state, seam::Frontend& frontend, const PileRef& pile, int card) {
     const std::string& cards = state.piles.pile(pile);
     const bool top = table::topCardOf(cards) == card;
     switch (pile.kind) {
@@ -90,7 +90,8 @@ void carry(table::ProgramState& state, int count) {
 
 } // namespace
 
-std::vector<LegalMove> legalMoves(const table::ProgramState& state, const app::Frontend& frontend) {
+std::vector<LegalMove> legalMoves(const table::ProgramState& state,
+                                  const seam::Frontend& frontend) {
     std::vector<LegalMove> moves;
     // The rules only report (a joker where a suit is counted): quietly here.
     QuietFrontend quiet(frontend);
@@ -121,7 +122,7 @@ std::vector<LegalMove> legalMoves(const table::ProgramState& state, const app::F
     return moves;
 }
 
-bool playLegalMove(table::ProgramState& state, app::Frontend& frontend, const LegalMove& move) {
+bool playLegalMove(table::ProgramState& state, seam::Frontend& frontend, const LegalMove& move) {
     const std::optional<DestinationKind> kind = destinationOf(move.to);
     if (!kind) {
         return false;

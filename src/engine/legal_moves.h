@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -30,11 +30,11 @@ struct LegalMove {
 /// target check takes what was lifted (dropTargets). Stock clicks, face-up
 /// turns and the other games' clicks are not moves of this list. Nothing
 /// on `state` changes.
-std::vector<LegalMove> legalMoves(const table::ProgramState& state, const app::Frontend& frontend);
+std::vector<LegalMove> legalMoves(const table::ProgramState& state, const seam::Frontend& frontend);
 
 /// Carries out a move of the list as a drop does, then the automatic steps
 /// after it (filling, autoplay while ticked) and the end of the game when
 /// it ended. False, with nothing changed, when the move is not legal now.
-bool playLegalMove(table::ProgramState& state, app::Frontend& frontend, const LegalMove& move);
+bool playLegalMove(table::ProgramState& state, seam::Frontend& frontend, const LegalMove& move);
 
 } // namespace vellomir::engine

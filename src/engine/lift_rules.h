@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -24,7 +24,7 @@ enum class TableauLift {
 /// the left button, a face-up card under others lifts with them when the
 /// run is well built (runCheck) and short enough (runSizeLimit, which
 /// records the run's top card as a press does). `button` 0 is the left.
-TableauLift tableauLift(table::ProgramState& state, app::Frontend& frontend, int card,
+TableauLift tableauLift(table::ProgramState& state, seam::Frontend& frontend, int card,
                         int tableauIndex, int button);
 
 /// Whether the waste's top card may be lifted (parameter 7).

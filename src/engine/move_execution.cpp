@@ -1,6 +1,5 @@
 #include "engine/move_execution.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
@@ -10,6 +9,7 @@
 #include "engine/grid_moves.h"
 #include "engine/score.h"
 #include "engine/suit_run_foundation.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -35,22 +35,22 @@ using table::cell::MovePhase;
 
 namespace detail {
 
-void playSwitched(const ProgramState& state, app::Frontend& frontend, std::string_view name,
-                  app::SettingsField soundSwitch, app::SoundMode mode) {
+void playSwitched(const ProgramState& state, seam::Frontend& frontend, std::string_view name,
+                  settings::SettingsField soundSwitch, seam::SoundMode mode) {
     frontend.playSound(name, state.settings.isYes(soundSwitch), mode);
 }
 
 bool cardsAnimate(const ProgramState& state) {
-    return state.settings.read(app::field::CardsAnimate) != "N";
+    return state.settings.read(settings::field::CardsAnimate) != "N";
 }
 
-void refreshClock(ProgramState& state, app::Frontend& frontend) {
+void refreshClock(ProgramState& state, seam::Frontend& frontend) {
     if (state.hooks.refreshClock) {
         state.hooks.refreshClock(state, frontend);
     }
 }
 
-void fly(app::Frontend& frontend, int card, table::CardPoint from, table::CardPoint to) {
+void fly(seam::Frontend& frontend, int card, table::CardPoint from, table::CardPoint to) {
     frontend.flyCard(card, from.x, from.y, to.x, to.y, {});
 }
 
@@ -58,7 +58,7 @@ std::string nameOf(PileRef pile) {
     return table::pileName(pile);
 }
 
-void drawChangedPile(app::Frontend& frontend, PileRef pile) {
+void drawChangedPile(seam::Frontend& frontend, PileRef pile) {
     if (pile.kind == PileKind::Stock) {
         frontend.drawPileTop(nameOf(pile));
     } else {
@@ -112,8 +112,8 @@ std::optional<PileRef> pileAt(int location) {
 }
 
 // Redraws the pile a card (or run) left.
-void redrawSource(app::Frontend& frontend, std::optional<PileRef> source, const std::string& before,
-                  const std::string& after) {
+void redrawSource(seam::Frontend& frontend, std::optional<PileRef> source,
+                  const std::string& before, const std::string& after) {
     if (!source) {
         return;
     }
@@ -127,7 +127,7 @@ void redrawSource(app::Frontend& frontend, std::optional<PileRef> source, const 
 // A card taken with removeAnywhere (cut) and placed face up on `target`:
 // the common body of the moves to a foundation, a reserve, the waste and
 // the discard pile. Answers where it came from.
-table::Removal moveOneCard(ProgramState& state, app::Frontend& frontend, int card, PileRef target,
+table::Removal moveOneCard(ProgramState& state, seam::Frontend& frontend, int card, PileRef target,
                            ActionContext& context) {
     const std::optional<PileRef> source = pileAt(locatePile(state, card));
     const std::string before = source ? state.piles.pile(*source) : std::string();
@@ -143,7 +143,7 @@ table::Removal moveOneCard(ProgramState& state, app::Frontend& frontend, int car
 }
 
 // A complete run of one suit lifted from its tableau onto a foundation.
-void moveSuitRun(ProgramState& state, app::Frontend& frontend, int card, PileRef target,
+void moveSuitRun(ProgramState& state, seam::Frontend& frontend, int card, PileRef target,
                  ActionContext& context) {
     const std::optional<PileRef> source = pileAt(locatePile(state, card));
     const std::string before = source ? state.piles.pile(*source) : std::string();
@@ -156,7 +156,7 @@ void moveSuitRun(ProgramState& state, app::Frontend& frontend, int card, PileRef
     }
 }
 
-bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d,
+bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int d,
                    ActionContext& context) {
     const PileRef target{PileKind::Tableau, d};
     takeUndoSnapshot(state);
@@ -184,7 +184,7 @@ bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d
         redrawSource(frontend, sourcePile, before, state.piles.pile(*sourcePile));
     }
     frontend.drawPile(nameOf(target));
-    playSwitched(state, frontend, "Tableau", app::field::SoundsTableau);
+    playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
 
     // A grid jump discards the card jumped over.
     const catalogue::GameParameters& p = state.params;
@@ -231,8 +231,8 @@ bool moveToTableau(ProgramState& state, app::Frontend& frontend, int card, int d
     return true;
 }
 
-bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, int f, bool automatic,
-                      ActionContext& context) {
+bool moveToFoundation(ProgramState& state, seam::Frontend& frontend, int card, int f,
+                      bool automatic, ActionContext& context) {
     const PileRef target{PileKind::Foundation, f};
     takeUndoSnapshot(state);
     if (!state.isSingleCardMove() && foundationTakesSuitRun(state, f, card)) {
@@ -247,9 +247,9 @@ bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, in
     }
     state.flags.set(Flag::Won, winTest(state));
     if (automatic) {
-        playSwitched(state, frontend, "Autoplay", app::field::SoundsAutoplay);
+        playSwitched(state, frontend, "Autoplay", settings::field::SoundsAutoplay);
     } else {
-        playSwitched(state, frontend, "Foundation", app::field::SoundsFoundation);
+        playSwitched(state, frontend, "Foundation", settings::field::SoundsFoundation);
     }
     if (state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
         frontend.highlightFoundations(f);
@@ -257,34 +257,35 @@ bool moveToFoundation(ProgramState& state, app::Frontend& frontend, int card, in
     return true;
 }
 
-bool moveToReserve(ProgramState& state, app::Frontend& frontend, int card, int r,
+bool moveToReserve(ProgramState& state, seam::Frontend& frontend, int card, int r,
                    ActionContext& context) {
     const PileRef target{PileKind::Reserve, r};
     takeUndoSnapshot(state);
     moveOneCard(state, frontend, card, target, context);
     frontend.drawPile(nameOf(target));
-    playSwitched(state, frontend, "Tableau", app::field::SoundsTableau);
+    playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
     return true;
 }
 
-bool moveToWaste(ProgramState& state, app::Frontend& frontend, int card, ActionContext& context) {
+bool moveToWaste(ProgramState& state, seam::Frontend& frontend, int card, ActionContext& context) {
     const PileRef target{PileKind::Stock, table::kWaste};
     takeUndoSnapshot(state);
     moveOneCard(state, frontend, card, target, context);
     frontend.drawPileTop(nameOf(target));
     state.flags.set(Flag::Won, winTest(state));
-    playSwitched(state, frontend, "Tableau", app::field::SoundsTableau);
+    playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
     return true;
 }
 
-bool moveToDiscard(ProgramState& state, app::Frontend& frontend, int card, ActionContext& context) {
+bool moveToDiscard(ProgramState& state, seam::Frontend& frontend, int card,
+                   ActionContext& context) {
     const PileRef target{PileKind::Stock, table::kDiscard};
     takeUndoSnapshot(state);
     moveOneCard(state, frontend, card, target, context);
     frontend.drawPileTop(nameOf(target));
     state.flags.set(Flag::Won, winTest(state));
     if (gameTypeOf(state.params) == GameType::BlackHole) {
-        playSwitched(state, frontend, "Eddy", app::field::SoundsFoundation);
+        playSwitched(state, frontend, "Eddy", settings::field::SoundsFoundation);
     }
     return true;
 }
@@ -304,7 +305,7 @@ bool ignoresCard(std::string_view action) {
 // next card when the top one leaves: without it the rest of the reserve
 // could never be played. The card turns as part of the action that uncovered
 // it, inside that action's undo step.
-void turnUncoveredReserveCards(ProgramState& state, app::Frontend& frontend) {
+void turnUncoveredReserveCards(ProgramState& state, seam::Frontend& frontend) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     for (int r = 0; r < counts.reserves; ++r) {
         const int top = table::topCardOf(state.piles.reserve(r));
@@ -313,7 +314,7 @@ void turnUncoveredReserveCards(ProgramState& state, app::Frontend& frontend) {
         }
         state.cards.setFaceFlag(top, '1');
         frontend.drawPile(nameOf({PileKind::Reserve, r}));
-        playSwitched(state, frontend, "Face_up", app::field::SoundsFaceUp);
+        playSwitched(state, frontend, "Face_up", settings::field::SoundsFaceUp);
     }
 }
 
@@ -321,7 +322,7 @@ bool autoplayOn(const ProgramState& state) {
     return state.autoplayTicked && state.params[param::AutoplayAvailable] != 0;
 }
 
-bool dispatch(ProgramState& state, app::Frontend& frontend, int card, std::string_view action,
+bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, std::string_view action,
               ActionContext& context) {
     if (action.starts_with("Mazzo")) {
         return executeStockAction(state, frontend, action, context);
@@ -373,7 +374,7 @@ bool dispatch(ProgramState& state, app::Frontend& frontend, int card, std::strin
 
 } // namespace
 
-bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int card,
+bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int card,
                            std::string_view action, bool nested) {
     table::TMainGame& game = state.mainGame;
     const catalogue::GameParameters& p = state.params;
@@ -430,13 +431,13 @@ bool detail::executeAction(ProgramState& state, app::Frontend& frontend, int car
     // A game played for points ends as won as soon as its score reaches the
     // target, whatever action brought it there.
     if (const int target = p[param::TargetScore];
-        executed && target != 0 && state.settings.readInt(app::field::Score, 0) >= target) {
+        executed && target != 0 && state.settings.readInt(settings::field::Score, 0) >= target) {
         state.flags.set(Flag::Won);
     }
     return executed;
 }
 
-bool executeMove(ProgramState& state, app::Frontend& frontend, int card, std::string_view action) {
+bool executeMove(ProgramState& state, seam::Frontend& frontend, int card, std::string_view action) {
 #ifndef NDEBUG
     const CardCensus before = takeCardCensus(state);
 #endif
@@ -467,7 +468,7 @@ bool stockAndWasteSpent(const ProgramState& state) {
            table::cardCount(state.piles.stock(table::kWaste)) <= 1;
 }
 
-bool returnPickedCards(ProgramState& state, app::Frontend& frontend, int firstCard, int dropX,
+bool returnPickedCards(ProgramState& state, seam::Frontend& frontend, int firstCard, int dropX,
                        int dropY) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     std::vector<PileRef> order{{PileKind::Stock, table::kWaste}};
@@ -494,7 +495,7 @@ bool returnPickedCards(ProgramState& state, app::Frontend& frontend, int firstCa
             state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
             frontend.highlightFoundations(pile.index);
         }
-        playSwitched(state, frontend, "card_down", app::field::SoundsCardDown);
+        playSwitched(state, frontend, "card_down", settings::field::SoundsCardDown);
         return true;
     }
     return false;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -44,7 +44,7 @@ inline constexpr std::string_view kRedealTableaus = "Redeal_Tableaus";
 /// lowest card edge and the won flag (engine flag 8) for the games that end
 /// on a score. Answers true when something was moved, dealt or removed.
 /// The caller has judged the move legal.
-bool executeMove(table::ProgramState& state, app::Frontend& frontend, int card,
+bool executeMove(table::ProgramState& state, seam::Frontend& frontend, int card,
                  std::string_view action);
 
 /// Appends a card to a named pile ("Fila3", "Dest12", "Appogg2",
@@ -64,7 +64,7 @@ using table::removeFromPile;
 /// point (dropX, dropY) when cards animate) and "card_down" plays. No pile
 /// changes. Answers false when the card lies in no pile the player can pick
 /// from.
-bool returnPickedCards(table::ProgramState& state, app::Frontend& frontend, int firstCard,
+bool returnPickedCards(table::ProgramState& state, seam::Frontend& frontend, int firstCard,
                        int dropX, int dropY);
 
 /// True when the stock is empty and the waste holds at most one card.

@@ -1,4 +1,3 @@
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
@@ -6,6 +5,7 @@
 #include "engine/score.h"
 #include "engine/stock_actions.h"
 #include "engine/undo_snapshots.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/card_removal.h"
 #include "table/pile_counts.h"
@@ -91,7 +91,7 @@ bool rowHasOnePile(const ProgramState& state, int tableauIndex) {
     return nonEmpty == 1;
 }
 
-void closeRowGaps(ProgramState& state, app::Frontend& frontend, int tableauIndex) {
+void closeRowGaps(ProgramState& state, seam::Frontend& frontend, int tableauIndex) {
     if (tableauIndex < 0 || tableauIndex >= kRowTableaus) {
         return;
     }
@@ -121,13 +121,14 @@ void closeRowGaps(ProgramState& state, app::Frontend& frontend, int tableauIndex
             detail::fly(frontend, state.cards.isFaceUp(card) ? card : -1, origin,
                         table::topCardPosition(state, target));
             frontend.drawPile(detail::nameOf(target));
-            detail::playSwitched(state, frontend, "Shuffle", app::field::SoundsTableau);
+            detail::playSwitched(state, frontend, "Shuffle", settings::field::SoundsTableau);
         }
         frontend.drawPile(detail::nameOf(source));
     }
 }
 
-bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, ActionContext& context) {
+bool detail::removeSelection(ProgramState& state, seam::Frontend& frontend,
+                             ActionContext& context) {
     const catalogue::GameParameters& p = state.params;
     table::PileLists& piles = state.piles;
     std::string& selection = piles.foundation(0);
@@ -159,7 +160,7 @@ bool detail::removeSelection(ProgramState& state, app::Frontend& frontend, Actio
         return false;
     }
 
-    playSwitched(state, frontend, "Pairing", app::field::SoundsPairing);
+    playSwitched(state, frontend, "Pairing", settings::field::SoundsPairing);
     const int tableauOneTop = table::topCardOf(piles.tableau(0));
     const bool gridTopSelected = fanStyle == codeOf(FanStyle::FreeForm) &&
                                  positionInPile(selection, tableauOneTop) >= 0 &&

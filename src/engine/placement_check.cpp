@@ -27,7 +27,7 @@ int ruleSuit(int code) {
     return code <= 0 ? 0 : table::suitOf(code);
 }
 
-RuleContext::RuleContext(const table::ProgramState& s, app::Frontend& f,
+RuleContext::RuleContext(const table::ProgramState& s, seam::Frontend& f,
                          const PlacementQuery& query)
     : state(s), frontend(f), q(query) {}
 
@@ -127,7 +127,7 @@ const RuleTable& buildingRules() {
     return table;
 }
 
-bool placementAllowed(const table::ProgramState& state, app::Frontend& frontend,
+bool placementAllowed(const table::ProgramState& state, seam::Frontend& frontend,
                       const PlacementQuery& query) {
     if (query.below == query.moving) {
         return false;

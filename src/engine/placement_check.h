@@ -2,7 +2,7 @@
 
 #include "catalogue/rule_codes.h"
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -54,7 +54,7 @@ struct PlacementQuery {
 /// reads the piles, the card table and the game parameters and changes
 /// nothing; every doubtful case answers no. The frontend is only used to
 /// report a joker met where a suit is counted ("Error suit - 1").
-bool placementAllowed(const table::ProgramState& state, app::Frontend& frontend,
+bool placementAllowed(const table::ProgramState& state, seam::Frontend& frontend,
                       const PlacementQuery& query);
 
 } // namespace vellomir::engine

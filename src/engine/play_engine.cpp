@@ -1,8 +1,5 @@
 #include "engine/play_engine.h"
 
-#include "app/frontend.h"
-#include "app/number_text.h"
-#include "app/preference_table.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/parameter_index.h"
 #include "engine/automatic_moves.h"
@@ -12,6 +9,9 @@
 #include "engine/score.h"
 #include "engine/target_checks.h"
 #include "engine/undo_snapshots.h"
+#include "seam/frontend.h"
+#include "settings/number_text.h"
+#include "settings/preference_table.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
@@ -31,14 +31,14 @@ std::optional<std::string> paddedDealNumber(std::string_view digits) {
     return std::string(kDealNumberDigits - digits.size(), '0') + std::string(digits);
 }
 
-PlayEngine::PlayEngine(table::ProgramState& state, app::Frontend& frontend)
+PlayEngine::PlayEngine(table::ProgramState& state, seam::Frontend& frontend)
     : m_state(state), m_frontend(frontend), m_pointer(state, frontend) {
     // Long actions refresh the clock label between their cards.
-    m_state.hooks.refreshClock = [](table::ProgramState& s, app::Frontend& f) {
+    m_state.hooks.refreshClock = [](table::ProgramState& s, seam::Frontend& f) {
         engine::clockTick(s, f);
     };
     // Actions that empty piles (the pairing removals) refill them at once.
-    m_state.hooks.fillEmptyPiles = [](table::ProgramState& s, app::Frontend& f) {
+    m_state.hooks.fillEmptyPiles = [](table::ProgramState& s, seam::Frontend& f) {
         return fillEmptyPiles(s, f);
     };
 }
@@ -55,7 +55,8 @@ bool PlayEngine::loadGameList() {
 
 bool PlayEngine::loadCurrentParameters() {
     try {
-        return catalogue::loadParameters(m_state, m_state.settings.readInt(app::field::Game, -1));
+        return catalogue::loadParameters(m_state,
+                                         m_state.settings.readInt(settings::field::Game, -1));
     } catch (const catalogue::CatalogueError& error) {
         m_frontend.showInformation(error.what());
         m_state.params.clear();
@@ -103,8 +104,9 @@ public:
         // target. Ending it regardless would lose every deal at once.
         table::ProgramState& state = m_engine.m_state;
         const int target = state.params[catalogue::param::TargetScore];
-        const bool over = winTest(state) ||
-                          (target != 0 && state.settings.readInt(app::field::Score, 0) >= target);
+        const bool over =
+            winTest(state) ||
+            (target != 0 && state.settings.readInt(settings::field::Score, 0) >= target);
         state.flags.set(table::Flag::Won, over);
         if (over) {
             engine::endOfGame(state, m_engine.m_frontend);
@@ -118,18 +120,19 @@ public:
         m_engine.noteEndings();
         return won;
     }
-    app::WriteResult rememberPlayer(std::string_view player) const override {
-        app::PreferenceFile preferences(m_engine.m_state.preferencesPath());
-        return preferences.write(app::Pref::UserDefault, player);
+    settings::WriteResult rememberPlayer(std::string_view player) const override {
+        settings::PreferenceFile preferences(m_engine.m_state.preferencesPath());
+        return preferences.write(settings::Pref::UserDefault, player);
     }
-    std::vector<app::WriteResult> rememberGame(int game, std::string_view name) const override {
+    std::vector<settings::WriteResult> rememberGame(int game,
+                                                    std::string_view name) const override {
         // The chooser opens on the group of all games (its default) next time.
-        app::PreferenceFile preferences(m_engine.m_state.preferencesPath());
-        const app::WriteResult number = preferences.writeNumber(app::Pref::Game, game);
-        const app::WriteResult gameName = preferences.write(app::Pref::GameName, name);
-        const app::WriteResult group = preferences.writeNumber(
-            app::Pref::GameTreeNum,
-            app::toIntOr(app::preferenceEntry(app::Pref::GameTreeNum).fallback, 0));
+        settings::PreferenceFile preferences(m_engine.m_state.preferencesPath());
+        const settings::WriteResult number = preferences.writeNumber(settings::Pref::Game, game);
+        const settings::WriteResult gameName = preferences.write(settings::Pref::GameName, name);
+        const settings::WriteResult group = preferences.writeNumber(
+            settings::Pref::GameTreeNum,
+            settings::toIntOr(settings::preferenceEntry(settings::Pref::GameTreeNum).fallback, 0));
         return {number, gameName, group};
     }
 
@@ -152,7 +155,7 @@ bool PlayEngine::newGame() {
 bool PlayEngine::openGame(int gameNumber, DealNumberMode mode, bool remember) {
     noteEndings();
     const std::string name = m_state.mainGame.gameName(gameNumber);
-    const std::string player = m_state.settings.read(app::field::UserDefault);
+    const std::string player = m_state.settings.read(settings::field::UserDefault);
     const bool opened = engine::openGame(m_state, m_frontend, gameNumber, name, player, mode,
                                          remember, StartServices(*this));
     noteGameOnTable();
@@ -161,17 +164,17 @@ bool PlayEngine::openGame(int gameNumber, DealNumberMode mode, bool remember) {
 }
 
 bool PlayEngine::openGameQuietly(int gameNumber) {
-    const std::string animation = m_state.settings.read(app::field::DealAnimation);
-    m_state.settings.write(app::field::DealAnimation, "N");
+    const std::string animation = m_state.settings.read(settings::field::DealAnimation);
+    m_state.settings.write(settings::field::DealAnimation, "N");
     m_quietStart = true;
     const bool opened = openGame(gameNumber, DealNumberMode::Keep, true);
     m_quietStart = false;
-    m_state.settings.write(app::field::DealAnimation, animation);
+    m_state.settings.write(settings::field::DealAnimation, animation);
     return opened;
 }
 
 bool PlayEngine::restartGame() {
-    if (m_state.settings.readInt(app::field::Game, -1) < 0 ||
+    if (m_state.settings.readInt(settings::field::Game, -1) < 0 ||
         m_state.params[catalogue::param::CardCount] == 0) {
         return false;
     }
@@ -191,10 +194,10 @@ bool PlayEngine::dealNumber(std::string_view digits) {
     if (!number) {
         return false;
     }
-    const std::string before = m_state.settings.read(app::field::DealNumber);
-    m_state.settings.write(app::field::DealNumber, *number);
+    const std::string before = m_state.settings.read(settings::field::DealNumber);
+    m_state.settings.write(settings::field::DealNumber, *number);
     if (!restartGame()) {
-        m_state.settings.write(app::field::DealNumber, before);
+        m_state.settings.write(settings::field::DealNumber, before);
         return false;
     }
     return true;
@@ -237,7 +240,7 @@ void PlayEngine::showTableAfterStep() {
     m_frontend.redrawBackground();
     m_frontend.drawTable(false);
     m_frontend.invertSelectedCards();
-    m_frontend.setScoreText(std::to_string(m_state.settings.readInt(app::field::Score, 0)));
+    m_frontend.setScoreText(std::to_string(m_state.settings.readInt(settings::field::Score, 0)));
     m_state.mainGame.setCell(table::cell::JokerLabelKey, kJokerLabelRedraw);
     refreshJokerLabel(m_state, m_frontend);
 }
@@ -298,8 +301,8 @@ void PlayEngine::dealStarted() {
 }
 
 void PlayEngine::noteGameOnTable() {
-    m_gameOnTable = m_state.settings.readInt(app::field::Game, -1);
-    m_gameNameOnTable = m_state.settings.read(app::field::GameName);
+    m_gameOnTable = m_state.settings.readInt(settings::field::Game, -1);
+    m_gameNameOnTable = m_state.settings.read(settings::field::GameName);
     m_endingsSeen = m_state.gamesEnded;
 }
 
@@ -318,7 +321,7 @@ void PlayEngine::noteEndings() {
         // A game that ends inside an action (the winning move, when the
         // next game starts before the action is over) counts that action.
         result.moves = m_history.moves() + (m_history.actionUnderWay() ? 1 : 0);
-        result.score = m_state.settings.readInt(app::field::Score, 0);
+        result.score = m_state.settings.readInt(settings::field::Score, 0);
         m_resultRecorder(result);
     }
     m_played = false;

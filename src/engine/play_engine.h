@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -32,11 +32,11 @@ std::optional<std::string> paddedDealNumber(std::string_view digits);
 /// companion drive the game through it.
 class PlayEngine {
 public:
-    PlayEngine(table::ProgramState& state, app::Frontend& frontend);
+    PlayEngine(table::ProgramState& state, seam::Frontend& frontend);
 
     table::ProgramState& state() { return m_state; }
     const table::ProgramState& state() const { return m_state; }
-    app::Frontend& frontend() { return m_frontend; }
+    seam::Frontend& frontend() { return m_frontend; }
 
     /// Loads the game list from GAMES.DAT; false (with the reason shown) when
     /// the catalogue cannot be read.
@@ -133,7 +133,7 @@ private:
     void notifyChanged();
 
     table::ProgramState& m_state;
-    app::Frontend& m_frontend;
+    seam::Frontend& m_frontend;
     PointerInput m_pointer;
     PlayHistory m_history;
     bool m_recording = true;

@@ -1,6 +1,6 @@
 #include "engine/play_position.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 #include "table/card_table.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
@@ -65,7 +65,7 @@ template <typename Array> bool readNumbers(std::string_view text, Array& into) {
         return false;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const auto value = app::readExactNumber<typename Array::value_type>(items[i]);
+        const auto value = settings::readExactNumber<typename Array::value_type>(items[i]);
         if (!value) {
             return false;
         }
@@ -90,7 +90,7 @@ bool isPileString(std::string_view pile) {
         return false;
     }
     for (std::size_t i = 0; i < pile.size(); i += 3) {
-        if (const auto code = app::readExactNumber<int>(pile.substr(i, 3));
+        if (const auto code = settings::readExactNumber<int>(pile.substr(i, 3));
             !code || *code > table::CardTable::kEntries) {
             return false;
         }
@@ -107,7 +107,7 @@ PlayPosition capturePosition(const table::ProgramState& state) {
     for (int code = 1; code <= table::CardTable::kEntries; ++code) {
         position.faces += state.cards.isFaceUp(code) ? '1' : '0';
     }
-    position.score = state.settings.readInt(app::field::Score, 0);
+    position.score = state.settings.readInt(settings::field::Score, 0);
     for (int i = 0; i < kPlayCellCount; ++i) {
         position.cells[i] = state.mainGame.cell(kPlayCells[i]);
     }
@@ -126,7 +126,7 @@ void restorePosition(table::ProgramState& state, const PlayPosition& position) {
     for (int code = 1; code <= table::CardTable::kEntries; ++code) {
         state.cards.setFaceFlag(code, position.faces.at(static_cast<std::size_t>(code - 1)));
     }
-    state.settings.writeInt(app::field::Score, position.score);
+    state.settings.writeInt(settings::field::Score, position.score);
     for (int i = 0; i < kPlayCellCount; ++i) {
         state.mainGame.setCell(kPlayCells[i], position.cells[i]);
     }
@@ -207,8 +207,8 @@ std::optional<PlayPosition> parsePosition(std::string_view text) {
         return std::nullopt;
     }
     position.faces = std::string(faces);
-    const auto score = app::readExactNumber<int>(sections[Score]);
-    const auto snapshots = app::readExactNumber<int>(sections[Snapshots]);
+    const auto score = settings::readExactNumber<int>(sections[Score]);
+    const auto snapshots = settings::readExactNumber<int>(sections[Snapshots]);
     const std::string_view flags = sections[Flags];
     if (!score || !snapshots || *snapshots < 0 || !readNumbers(sections[Cells], position.cells) ||
         !readNumbers(sections[Counters], position.counters) || flags.size() != 2 ||

@@ -1,8 +1,8 @@
 #include "engine/pointer_command.h"
 
-#include "app/number_text.h"
 #include "engine/end_of_game.h"
 #include "engine/play_engine.h"
+#include "settings/number_text.h"
 #include "table/card_position.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -151,11 +151,11 @@ std::optional<TablePoint> placePoint(const table::ProgramState& state, std::stri
         const std::string_view slotText = place.substr(colon + 1);
         const int count = table::cardCount(state.piles.pile(*pile));
         if (!isDigits(slotText) || slotText.size() > 3 ||
-            app::toInt(std::string(slotText)) >= count) {
+            settings::toInt(std::string(slotText)) >= count) {
             problem = "no card " + std::string(slotText) + " in " + table::pileName(*pile);
             return std::nullopt;
         }
-        const int slot = app::toInt(std::string(slotText));
+        const int slot = settings::toInt(std::string(slotText));
         at = pile->kind == table::PileKind::Stock ? table::pilePosition(state, *pile)
                                                   : table::cardPosition(state, *pile, slot);
     }

@@ -45,7 +45,7 @@ bool isSelectionGame(const catalogue::GameParameters& p) {
            type == GameType::Pyramid || type == GameType::MarkOnly;
 }
 
-bool contains(app::Rect r, int x, int y) {
+bool contains(seam::Rect r, int x, int y) {
     return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
 }
 
@@ -63,7 +63,7 @@ bool aceKingPair(int a, int b) {
 
 } // namespace
 
-PointerInput::PointerInput(table::ProgramState& state, app::Frontend& frontend)
+PointerInput::PointerInput(table::ProgramState& state, seam::Frontend& frontend)
     : m_state(state), m_frontend(frontend) {}
 
 int PointerInput::heldCard() const {
@@ -71,7 +71,7 @@ int PointerInput::heldCard() const {
 }
 
 int PointerInput::cursorNumber() const {
-    return m_state.settings.readInt(app::field::Cursor, 10);
+    return m_state.settings.readInt(settings::field::Cursor, 10);
 }
 
 void PointerInput::endOfGameTest() {
@@ -103,8 +103,8 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
 
     if (button == 1 && !ctrl && type != GameType::Blank && type != GameType::Gaps &&
         type != GameType::MarkOnly) {
-        if (m_state.settings.isYes(app::field::RightClickToFoundations) ||
-            m_state.settings.isYes(app::field::RightClickToTableaus)) {
+        if (m_state.settings.isYes(settings::field::RightClickToFoundations) ||
+            m_state.settings.isYes(settings::field::RightClickToTableaus)) {
             send(hit, SendBy::RightClick);
         }
         return;
@@ -218,7 +218,7 @@ void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) 
         return;
     }
     if (button == 1 && m_state.cards.isFaceUp(hit.card) &&
-        m_state.settings.isYes(app::field::ShowPartialHiddenCard)) {
+        m_state.settings.isYes(settings::field::ShowPartialHiddenCard)) {
         m_coveredX = hit.rect.left;
         m_coveredY = hit.rect.top;
         m_frontend.showCoveredCard(hit.card, hit.rect.left, hit.rect.top);
@@ -266,7 +266,7 @@ void PointerInput::discardNeighbourClick(const HitResult& hit) {
 
 void PointerInput::discardAtOnce(const HitResult& hit) {
     m_state.carryGroup(m_state.cardSize.height, 1);
-    if (m_state.settings.read(app::field::CardsAnimate) != "N") {
+    if (m_state.settings.read(settings::field::CardsAnimate) != "N") {
         const table::CardPoint to =
             table::nextCardPosition(m_state, {PileKind::Stock, table::kDiscard});
         m_frontend.drawTableWithout({hit.card});
@@ -415,11 +415,11 @@ void PointerInput::send(const HitResult& hit, SendBy by) {
     bool toTableaus = true;
     if (by == SendBy::DoubleClick) {
         m_state.flags.set(Flag::IgnoreNextPress);
-        toFoundations = m_state.settings.isYes(app::field::DoubleClickToFoundations);
-        toTableaus = m_state.settings.isYes(app::field::DoubleClickToTableaus);
+        toFoundations = m_state.settings.isYes(settings::field::DoubleClickToFoundations);
+        toTableaus = m_state.settings.isYes(settings::field::DoubleClickToTableaus);
     } else if (by == SendBy::RightClick) {
-        toFoundations = m_state.settings.isYes(app::field::RightClickToFoundations);
-        toTableaus = m_state.settings.isYes(app::field::RightClickToTableaus);
+        toFoundations = m_state.settings.isYes(settings::field::RightClickToFoundations);
+        toTableaus = m_state.settings.isYes(settings::field::RightClickToTableaus);
     }
     if (toFoundations || toTableaus) {
         SendRequest request;
@@ -464,17 +464,17 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
     }
     m_frontend.markDropTargets(targets);
     m_frontend.pickUpCarried(hit.card, m_dragRect, m_state.groupHeight);
-    if (m_state.settings.read(app::field::CardsShadowed) != "N") {
+    if (m_state.settings.read(settings::field::CardsShadowed) != "N") {
         const int lift = std::max(0, m_state.shadowOffset - 2);
         m_frontend.liftCarried();
         m_dragRect = {m_dragRect.left - lift, m_dragRect.top - lift, m_dragRect.right - lift,
                       m_dragRect.bottom - lift};
         m_grabX += lift;
         m_grabY += lift;
-        if (m_state.settings.isYes(app::field::SoundsCardUp)) {
-            m_frontend.playSound("card_up", true, app::SoundMode::AtOnce);
+        if (m_state.settings.isYes(settings::field::SoundsCardUp)) {
+            m_frontend.playSound("card_up", true, seam::SoundMode::AtOnce);
         }
-    } else if (m_state.settings.read(app::field::PilesTT) != "N" ||
+    } else if (m_state.settings.read(settings::field::PilesTT) != "N" ||
                (m_state.params[param::CoveredReserveSendable] == -11 &&
                 hit.pile.starts_with("Appogg"))) {
         m_frontend.drawCarried(m_dragRect.left, m_dragRect.top, false, false);
@@ -496,8 +496,8 @@ void PointerInput::pointerMove(int x, int y) {
             m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
         const PileRef pile{PileKind::Stock, pressed};
         const table::CardPoint at = table::pilePosition(m_state, pile);
-        const app::Rect r{at.x, at.y, at.x + m_state.cardSize.width,
-                          at.y + m_state.cardSize.height};
+        const seam::Rect r{at.x, at.y, at.x + m_state.cardSize.width,
+                           at.y + m_state.cardSize.height};
         if (!contains(r, x, y)) {
             m_frontend.drawPilePressed(table::pileName(pile), false);
             game.setCell(cell::StockPressed, 0);
@@ -561,8 +561,8 @@ void PointerInput::doubleClick() {
     if (!m_state.flags.test(Flag::GameInPlay) || heldCard() != 0) {
         return;
     }
-    if (m_state.settings.isYes(app::field::DoubleClickToFoundations) ||
-        m_state.settings.isYes(app::field::DoubleClickToTableaus)) {
+    if (m_state.settings.isYes(settings::field::DoubleClickToFoundations) ||
+        m_state.settings.isYes(settings::field::DoubleClickToTableaus)) {
         send(hit, SendBy::DoubleClick);
     }
 }

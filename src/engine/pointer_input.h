@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frontend.h"
 #include "engine/hit_test.h"
+#include "seam/frontend.h"
 #include "table/pile_lists.h"
 
 namespace vellomir::table {
@@ -17,7 +17,7 @@ namespace vellomir::engine {
 /// It changes piles only through the move executor.
 class PointerInput {
 public:
-    PointerInput(table::ProgramState& state, app::Frontend& frontend);
+    PointerInput(table::ProgramState& state, seam::Frontend& frontend);
 
     /// Button 0 left, 1 right, 2 middle; `shift` bit value 4 is Ctrl.
     void buttonDown(int button, int shift, int x, int y);
@@ -26,7 +26,7 @@ public:
     void doubleClick();
 
     /// The rectangle of the carried image as it was last drawn.
-    app::Rect dragRect() const { return m_dragRect; }
+    seam::Rect dragRect() const { return m_dragRect; }
     /// Pointer position minus the picked card's top-left corner.
     int grabX() const { return m_grabX; }
     int grabY() const { return m_grabY; }
@@ -51,10 +51,10 @@ private:
     int cursorNumber() const;
 
     table::ProgramState& m_state;
-    app::Frontend& m_frontend;
+    seam::Frontend& m_frontend;
     int m_grabX = 0;
     int m_grabY = 0;
-    app::Rect m_dragRect;
+    seam::Rect m_dragRect;
     int m_coveredX = 0;
     int m_coveredY = 0;
     int m_lastX = -1;

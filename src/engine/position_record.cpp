@@ -1,7 +1,7 @@
 #include "engine/position_record.h"
 
-#include "app/settings_record.h"
 #include "engine/undo_snapshots.h"
+#include "settings/settings_record.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
 
@@ -48,7 +48,7 @@ PositionRecord::PositionRecord(const table::ProgramState& state) {
     for (int code = 1; code <= table::CardTable::kEntries; ++code) {
         m_faces[static_cast<std::size_t>(code - 1)] = state.cards.isFaceUp(code) ? '1' : '0';
     }
-    m_score = state.settings.read(app::field::Score);
+    m_score = state.settings.read(settings::field::Score);
     const table::TMainGame& game = state.mainGame;
     m_passNumber = game.cell(cell::PassNumber);
     m_movePhase = game.cell(cell::MovePhase);
@@ -81,7 +81,7 @@ void PositionRecord::restoreInto(table::ProgramState& state) const {
             state.cards.setFaceFlag(code, face);
         }
     }
-    state.settings.write(app::field::Score, m_score);
+    state.settings.write(settings::field::Score, m_score);
     table::TMainGame& game = state.mainGame;
     game.setCell(cell::PassNumber, m_passNumber);
     game.setCell(cell::MovePhase, m_movePhase);

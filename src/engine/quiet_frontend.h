@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/silent_frontend.h"
+#include "seam/silent_frontend.h"
 
 namespace vellomir::engine {
 
@@ -8,10 +8,10 @@ namespace vellomir::engine {
 /// play the engine runs on its own (the solver's search). It lends the
 /// drawing area's sizes of another frontend, answers confirmations with no,
 /// and notes the beep, information boxes and the winning animation.
-class QuietFrontend : public app::SilentFrontend {
+class QuietFrontend : public seam::SilentFrontend {
 public:
-    explicit QuietFrontend(const app::Frontend& geometry)
-        : SilentFrontend(app::TableGeometry::of(geometry)) {}
+    explicit QuietFrontend(const seam::Frontend& geometry)
+        : SilentFrontend(seam::TableGeometry::of(geometry)) {}
 
     /// Forgets what the last actions caused.
     void reset() {

@@ -1,14 +1,14 @@
 #include "engine/saved_game.h"
 
-#include "app/frontend.h"
-#include "app/number_text.h"
-#include "app/whole_file.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/card_census.h"
 #include "engine/game_clock.h"
 #include "engine/play_engine.h"
 #include "engine/score.h"
 #include "engine/undo_snapshots.h"
+#include "seam/frontend.h"
+#include "settings/number_text.h"
+#include "settings/whole_file.h"
 #include "table/program_state.h"
 
 #include <charconv>
@@ -124,14 +124,14 @@ std::optional<SavedGame> gameToSave(const PlayEngine& engine, long long nowMs) {
         return std::nullopt;
     }
     SavedGame saved;
-    saved.game = state.settings.readInt(app::field::Game, -1);
+    saved.game = state.settings.readInt(settings::field::Game, -1);
     const std::optional<std::string> key = rulesKey(state, saved.game);
     if (!key) {
         return std::nullopt;
     }
     saved.rulesKey = *key;
-    saved.name = state.settings.read(app::field::GameName);
-    saved.dealNumber = state.settings.read(app::field::DealNumber);
+    saved.name = state.settings.read(settings::field::GameName);
+    saved.dealNumber = state.settings.read(settings::field::DealNumber);
     saved.elapsedMs = gameElapsedMs(state, nowMs);
     saved.table = capturePosition(state);
     saved.steps = engine.history().steps();
@@ -192,7 +192,7 @@ std::optional<SavedGame> parseSavedGame(std::string_view text, std::string& prob
         const std::string_view key = line.substr(0, equals);
         const std::string_view value = line.substr(equals + 1);
         if (key == kGameKey || key == kElapsedKey) {
-            const std::optional<long long> number = app::readExactNumber<long long>(value);
+            const std::optional<long long> number = settings::readExactNumber<long long>(value);
             if (!number || *number < 0 || (key == kGameKey && *number > INT32_MAX)) {
                 return fail("a number that does not read");
             }
@@ -244,11 +244,12 @@ std::filesystem::path savedGamePath(const std::filesystem::path& dataFolder) {
     return dataFolder / kSavedGameFileName;
 }
 
-app::WriteResult writeSavedGame(const std::filesystem::path& dataFolder, const SavedGame& game) {
+settings::WriteResult writeSavedGame(const std::filesystem::path& dataFolder,
+                                     const SavedGame& game) {
     const std::filesystem::path file = savedGamePath(dataFolder);
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
-    return app::replaceFileAtomically(file, savedGameText(game));
+    return settings::replaceFileAtomically(file, savedGameText(game));
 }
 
 bool removeSavedGame(const std::filesystem::path& dataFolder) {
@@ -260,13 +261,13 @@ bool removeSavedGame(const std::filesystem::path& dataFolder) {
 ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& dataFolder) {
     ResumeResult result;
     const std::filesystem::path file = savedGamePath(dataFolder);
-    const app::WholeFile text = app::readWholeFile(file, kMaxSavedGameSize);
+    const settings::WholeFile text = settings::readWholeFile(file, kMaxSavedGameSize);
     if (text.absent()) {
         return result;
     }
     result.outcome = ResumeOutcome::Dropped;
     std::string problem =
-        text.status == app::WholeFileStatus::TooLarge ? "it is too large" : text.problem;
+        text.status == settings::WholeFileStatus::TooLarge ? "it is too large" : text.problem;
     std::optional<SavedGame> saved;
     if (text.loaded()) {
         saved = parseSavedGame(text.text, problem);
@@ -290,7 +291,7 @@ ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& da
         return result;
     }
     // The deal is dealt as it always is, quietly, then the table put back.
-    state.settings.write(app::field::DealNumber, saved->dealNumber);
+    state.settings.write(settings::field::DealNumber, saved->dealNumber);
     if (!engine.openGameQuietly(saved->game)) {
         result.notice = named + " was dropped: its deal could not be dealt.";
         return result;
@@ -302,7 +303,7 @@ ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& da
     restorePosition(state, saved->table);
     state.undoLists = saved->undoLists;
     clearRedo(state);
-    app::Frontend& frontend = engine.frontend();
+    seam::Frontend& frontend = engine.frontend();
     state.flags.timeSlot(0) = clockStartFor(saved->elapsedMs, frontend.timeOfDayMs());
     engine.resumeSteps(std::move(saved->steps));
     engine.redrawAfterStep();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/atomic_file.h"
 #include "engine/play_position.h"
+#include "settings/atomic_file.h"
 #include "table/undo_lists.h"
 
 #include <filesystem>
@@ -50,7 +50,8 @@ std::optional<SavedGame> parseSavedGame(std::string_view text, std::string& prob
 
 std::filesystem::path savedGamePath(const std::filesystem::path& dataFolder);
 /// Writes the game atomically.
-app::WriteResult writeSavedGame(const std::filesystem::path& dataFolder, const SavedGame& game);
+settings::WriteResult writeSavedGame(const std::filesystem::path& dataFolder,
+                                     const SavedGame& game);
 /// Removes a saved game; true when none is left.
 bool removeSavedGame(const std::filesystem::path& dataFolder);
 

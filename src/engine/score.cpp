@@ -1,9 +1,9 @@
 #include "engine/score.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/selection_state.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -71,11 +71,11 @@ bool generalWin(const ProgramState& state, bool placeholdersAreEmpty) {
 }
 
 int storedScore(const ProgramState& state) {
-    return state.settings.readInt(app::field::Score, 0);
+    return state.settings.readInt(settings::field::Score, 0);
 }
 
 bool scoringSchemeCounts(const ProgramState& state) {
-    return state.settings.read(app::field::ScoringScheme) == "01";
+    return state.settings.read(settings::field::ScoringScheme) == "01";
 }
 
 int generalScore(const ProgramState& state) {
@@ -106,8 +106,8 @@ int tableauCardsPlayed(const ProgramState& state) {
     return played;
 }
 
-void showAndStore(ProgramState& state, app::Frontend& frontend, int score) {
-    state.settings.writeInt(app::field::Score, score);
+void showAndStore(ProgramState& state, seam::Frontend& frontend, int score) {
+    state.settings.writeInt(settings::field::Score, score);
     frontend.setScoreText(std::to_string(score));
 }
 
@@ -317,7 +317,7 @@ int computeScore(const ProgramState& state) {
     }
 }
 
-void updateScore(ProgramState& state, app::Frontend& frontend) {
+void updateScore(ProgramState& state, seam::Frontend& frontend) {
     if (gameTypeOf(state.params) == GameType::Unscored) {
         return;
     }
@@ -328,7 +328,7 @@ void updateScore(ProgramState& state, app::Frontend& frontend) {
     }
 }
 
-void addToScore(ProgramState& state, app::Frontend& frontend, int cards, bool recompute) {
+void addToScore(ProgramState& state, seam::Frontend& frontend, int cards, bool recompute) {
     if (gameTypeOf(state.params) == GameType::Unscored || !scoringSchemeCounts(state)) {
         return;
     }
@@ -339,7 +339,7 @@ void addToScore(ProgramState& state, app::Frontend& frontend, int cards, bool re
     showAndStore(state, frontend, storedScore(state) + 5 * cards);
 }
 
-void refreshJokerLabel(ProgramState& state, app::Frontend& frontend) {
+void refreshJokerLabel(ProgramState& state, seam::Frontend& frontend) {
     const PileCounts counts = PileCounts::of(state.params);
     table::TMainGame& game = state.mainGame;
     auto erase = [&] {

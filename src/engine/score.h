@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -20,12 +20,12 @@ int computeScore(const table::ProgramState& state);
 /// Recomputes the score, shows it and stores it in settings field 122
 /// (except in game type 9); then refreshes the joker label in games whose
 /// first foundation builds with jokers (rules 72 and 75).
-void updateScore(table::ProgramState& state, app::Frontend& frontend);
+void updateScore(table::ProgramState& state, seam::Frontend& frontend);
 
 /// For the new-game set-up: while the scoring scheme is "01" (and the game
 /// type is not 9) either recomputes the score or adds 5 points for each of
 /// `cards`, then shows and stores it.
-void addToScore(table::ProgramState& state, app::Frontend& frontend, int cards, bool recompute);
+void addToScore(table::ProgramState& state, seam::Frontend& frontend, int cards, bool recompute);
 
 /// The row score of game type 46: rows of tableaus with "000" gaps, 5
 /// points for each card that continues its suit's run from the ace (10 for
@@ -34,6 +34,6 @@ int rowScore(const table::ProgramState& state);
 
 /// Shows what the first joker on the foundations stands for, when that
 /// changed since the label was last drawn (key in TMainGame cell 100).
-void refreshJokerLabel(table::ProgramState& state, app::Frontend& frontend);
+void refreshJokerLabel(table::ProgramState& state, seam::Frontend& frontend);
 
 } // namespace vellomir::engine

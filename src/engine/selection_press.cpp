@@ -1,6 +1,5 @@
 #include "engine/selection_press.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/end_of_game.h"
@@ -8,6 +7,7 @@
 #include "engine/move_execution.h"
 #include "engine/pile_location.h"
 #include "engine/selection_rules.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -47,7 +47,7 @@ bool isStock(const std::optional<PileRef>& pile, int entry) {
 }
 
 // Empties the selection, taking each card's mark off.
-void dropSelection(ProgramState& state, app::Frontend& frontend) {
+void dropSelection(ProgramState& state, seam::Frontend& frontend) {
     for (int card : selectedCards(state)) {
         frontend.toggleSelectionMark(card);
     }
@@ -55,7 +55,7 @@ void dropSelection(ProgramState& state, app::Frontend& frontend) {
 }
 
 // Runs an action and then the end of the game when the action won it.
-bool act(ProgramState& state, app::Frontend& frontend, int card, std::string_view action) {
+bool act(ProgramState& state, seam::Frontend& frontend, int card, std::string_view action) {
     const bool executed = executeMove(state, frontend, card, action);
     if (executed && state.flags.test(Flag::Won)) {
         endOfGame(state, frontend);
@@ -65,7 +65,7 @@ bool act(ProgramState& state, app::Frontend& frontend, int card, std::string_vie
 
 // A complete selection leaves the table in one action; presses arriving
 // meanwhile are dropped so that no second action starts inside it.
-bool removeSelection(ProgramState& state, app::Frontend& frontend, const SelectionRule& rule) {
+bool removeSelection(ProgramState& state, seam::Frontend& frontend, const SelectionRule& rule) {
     if (rule.leaving) {
         const std::vector<int> leaving = rule.leaving(state, selectedCards(state));
         for (int card : selectedCards(state)) {
@@ -92,7 +92,7 @@ bool removeSelection(ProgramState& state, app::Frontend& frontend, const Selecti
 // Selecting a card: a selected card is taken out again; another joins when
 // the family lets it, and a complete selection is removed at once. A card
 // the family refuses sounds the beep and leaves no mark.
-bool toggleCard(ProgramState& state, app::Frontend& frontend, const SelectionRule& rule,
+bool toggleCard(ProgramState& state, seam::Frontend& frontend, const SelectionRule& rule,
                 const PressedCard& pressed, bool quietWhenNotSelectable) {
     std::string& selection = selectionPile(state);
     if (positionInPile(selection, pressed.card) >= 0) {
@@ -121,7 +121,7 @@ bool toggleCard(ProgramState& state, app::Frontend& frontend, const SelectionRul
 
 // The pyramid's stock press when no card is chosen: the ordinary deal to the
 // waste, or the pass count of the games that count passes on the stock.
-bool pyramidStockPress(ProgramState& state, app::Frontend& frontend) {
+bool pyramidStockPress(ProgramState& state, seam::Frontend& frontend) {
     const catalogue::GameParameters& p = state.params;
     const std::string& stock = state.piles.stock(table::kStock);
     const int top = table::topCardOf(stock);
@@ -140,7 +140,7 @@ bool pyramidStockPress(ProgramState& state, app::Frontend& frontend) {
 // Fourteen Out and the pyramid select through the ordinary pick-up places:
 // a tableau's top card, a free pyramid card, the waste card, and in the
 // pyramid the stock's top card once a card is chosen.
-bool pickUpFamilyPress(ProgramState& state, app::Frontend& frontend, const SelectionHit& hit,
+bool pickUpFamilyPress(ProgramState& state, seam::Frontend& frontend, const SelectionHit& hit,
                        const SelectionRule& rule) {
     const GameType family = gameTypeOf(state.params);
     const std::optional<PileRef> pile = table::parsePileName(hit.pileName);
@@ -173,7 +173,7 @@ bool pickUpFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
 }
 
 // The stock press of the families that deal or refill on their own.
-bool familyStockPress(ProgramState& state, app::Frontend& frontend, GameType family) {
+bool familyStockPress(ProgramState& state, seam::Frontend& frontend, GameType family) {
     if (isOneOf(family, {GameType::MonteCarlo, GameType::TouchingSuitPairs})) {
         // The refill empties the selection and moves the cards, so their
         // marks come off first, and go back on when there was nothing to do.
@@ -222,7 +222,7 @@ bool pressIsHandled(GameType family, const std::optional<PileRef>& pile, int but
            family == GameType::NumbersMakeTheCourt;
 }
 
-bool targetFamilyPress(ProgramState& state, app::Frontend& frontend, const SelectionHit& hit,
+bool targetFamilyPress(ProgramState& state, seam::Frontend& frontend, const SelectionHit& hit,
                        const SelectionRule& rule) {
     const GameType family = gameTypeOf(state.params);
     const std::optional<PileRef> pile = table::parsePileName(hit.pileName);
@@ -249,7 +249,7 @@ bool targetFamilyPress(ProgramState& state, app::Frontend& frontend, const Selec
 
 } // namespace
 
-bool selectionPress(ProgramState& state, app::Frontend& frontend, const SelectionHit& hit) {
+bool selectionPress(ProgramState& state, seam::Frontend& frontend, const SelectionHit& hit) {
     const GameType family = gameTypeOf(state.params);
     if (family == GameType::MarkOnly) {
         // Marking cards only: the selection records nothing.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -20,6 +20,6 @@ struct SelectionHit {
 }; // button 0 left, 1 right, 2 middle
 
 /// A press in a selection game; true when it changed the table.
-bool selectionPress(table::ProgramState& state, app::Frontend& frontend, const SelectionHit& hit);
+bool selectionPress(table::ProgramState& state, seam::Frontend& frontend, const SelectionHit& hit);
 
 } // namespace vellomir::engine

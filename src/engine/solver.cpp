@@ -201,7 +201,7 @@ int worth(const table::ProgramState& state, const SolveLimits& order) {
         }
         return -50 * onTableaus + 2 * inStock;
     }
-    return 10 * state.settings.readInt(app::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
+    return 10 * state.settings.readInt(settings::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
            2 * inStock - 10 * puzzleDistance(state) -
            (order.digForNextCards ? 4 * buriedNextCards(state, counts) : 0) -
            (order.avoidCovering ? 100 * coveringLaterCards(state, counts) : 0);
@@ -248,7 +248,7 @@ constexpr int kAutoplayChoicePerGame = 2;
 
 class Search {
 public:
-    Search(const table::ProgramState& dealt, const app::Frontend& geometry,
+    Search(const table::ProgramState& dealt, const seam::Frontend& geometry,
            const SolveLimits& limits)
         : m_limits(limits), m_twins(dealt.params), m_frontend(geometry), m_work(dealt),
           m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {
@@ -671,7 +671,7 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
 
 // Whether the gestures, played through the real pointer input from the
 // deal, win the game at the last of them and not before.
-bool gesturesWin(const table::ProgramState& dealt, const app::Frontend& geometry,
+bool gesturesWin(const table::ProgramState& dealt, const seam::Frontend& geometry,
                  const std::vector<PointerCommand>& gestures) {
     QuietFrontend frontend(geometry);
     table::ProgramState work(dealt);
@@ -701,7 +701,7 @@ bool gesturesWin(const table::ProgramState& dealt, const app::Frontend& geometry
 // (a game it does not cover, a line the engine refuses, a search that ran
 // out, and a proof of loss where the game allows moves it does not try).
 std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
-                                     const app::Frontend& geometry, const SolveLimits& limits) {
+                                     const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
         return std::nullopt;
@@ -756,7 +756,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
 
 } // namespace
 
-SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
+SolveResult solveDeal(const table::ProgramState& dealt, const seam::Frontend& geometry,
                       const SolveLimits& limits) {
     // A search whose lines were all cut short for idling starts again with
     // twice the patience (at last with none), on what is left of the budget.

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -100,7 +100,7 @@ struct SolveLimits {
 /// by playing it again without each of its moves. Nothing is drawn and no
 /// pause waits: `geometry` only lends the drawing area's sizes the layout
 /// was made for.
-SolveResult solveDeal(const table::ProgramState& dealt, const app::Frontend& geometry,
+SolveResult solveDeal(const table::ProgramState& dealt, const seam::Frontend& geometry,
                       const SolveLimits& limits = {});
 
 } // namespace vellomir::engine

@@ -1,11 +1,11 @@
 #include "engine/statistics_file.h"
 
-#include "app/atomic_file.h"
-#include "app/frontend.h"
-#include "app/preference_table.h"
-#include "app/settings_record.h"
-#include "app/text_lines.h"
-#include "app/whole_file.h"
+#include "seam/frontend.h"
+#include "settings/atomic_file.h"
+#include "settings/preference_table.h"
+#include "settings/settings_record.h"
+#include "settings/text_lines.h"
+#include "settings/whole_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,9 +20,9 @@ constexpr std::string_view kNoVersion = "0000";
 constexpr std::string_view kLineEnd = "\r\n";
 
 // The whole score file, or why it cannot be read.
-app::WholeFile loadText(const std::filesystem::path& path) {
-    app::WholeFile file = app::readWholeFile(path, kMaxScoreFileSize);
-    if (file.status == app::WholeFileStatus::TooLarge) {
+settings::WholeFile loadText(const std::filesystem::path& path) {
+    settings::WholeFile file = settings::readWholeFile(path, kMaxScoreFileSize);
+    if (file.status == settings::WholeFileStatus::TooLarge) {
         file.problem += ", so it is not a score file";
     }
     return file;
@@ -45,7 +45,7 @@ SectionValues readSectionKeysInText(std::string_view text, std::string_view sect
     std::vector<bool> found(keys.size(), false);
     std::size_t foundCount = 0;
     bool inSection = false;
-    app::forEachLine(text, [&](std::string_view line) {
+    settings::forEachLine(text, [&](std::string_view line) {
         if (!inSection) {
             inSection = line.starts_with(header);
             return true;
@@ -76,7 +76,7 @@ SectionValues readSectionKeysInText(std::string_view text, std::string_view sect
 SectionValues readSectionKeys(const std::filesystem::path& file, std::string_view section,
                               const std::vector<std::string>& keys,
                               const std::vector<std::string>& defaults) {
-    const app::WholeFile loaded = loadText(file);
+    const settings::WholeFile loaded = loadText(file);
     return readSectionKeysInText(loaded.loaded() ? std::string_view(loaded.text)
                                                  : std::string_view(),
                                  section, keys, defaults);
@@ -90,7 +90,7 @@ std::string upgradedScoreText(std::string_view oldText) {
     text.append(kLineEnd);
     const std::string versionHeader = "[" + std::string(kVersionSection) + "]";
     const std::string versionKey = std::string(kVersionKey) + "=";
-    app::forEachLine(oldText, [&](std::string_view line) {
+    settings::forEachLine(oldText, [&](std::string_view line) {
         if (line.starts_with(versionHeader) || line.starts_with(versionKey)) {
             return true;
         }
@@ -109,8 +109,8 @@ std::string upgradedScoreText(std::string_view oldText) {
     return text;
 }
 
-bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& frontend,
-                      const app::WriteFaults& faults) {
+bool upgradeScoreFile(const std::filesystem::path& dataFolder, seam::Frontend& frontend,
+                      const settings::WriteFaults& faults) {
     const std::filesystem::path scoreFile = dataFolder / kScoreFileName;
     std::error_code ec;
     if (!std::filesystem::exists(scoreFile, ec)) {
@@ -118,9 +118,9 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
     }
 
     bool upgraded = false;
-    const app::WholeFile old = loadText(scoreFile);
+    const settings::WholeFile old = loadText(scoreFile);
     if (!old.loaded()) {
-        frontend.showInformation("Cannot read the file " + app::quoted(scoreFile) + ": " +
+        frontend.showInformation("Cannot read the file " + settings::quoted(scoreFile) + ": " +
                                  old.problem);
     } else {
         const SectionValues version = readSectionKeysInText(
@@ -129,23 +129,23 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
             // The new file goes to a temporary "rpl..." beside the old one
             // and is renamed over it only once it is complete on the disk:
             // the old scores survive any failure.
-            const app::WriteResult result =
-                app::replaceFileAtomically(scoreFile, upgradedScoreText(old.text), faults);
+            const settings::WriteResult result =
+                settings::replaceFileAtomically(scoreFile, upgradedScoreText(old.text), faults);
             upgraded = result.ok;
             switch (result.failedStep) {
-            case app::WriteStep::None:
+            case settings::WriteStep::None:
                 if (!result.ok) {
                     frontend.showInformation(result.message);
                 }
                 break;
-            case app::WriteStep::Create:
+            case settings::WriteStep::Create:
                 frontend.showInformation("Error creating temp file.");
                 break;
-            case app::WriteStep::Write:
-            case app::WriteStep::Sync:
+            case settings::WriteStep::Write:
+            case settings::WriteStep::Sync:
                 frontend.showInformation(result.message);
                 break;
-            case app::WriteStep::Rename:
+            case settings::WriteStep::Rename:
                 frontend.showInformation("Error in renaming the file: " +
                                          result.temporary.string() + "\rto: " + scoreFile.string());
                 break;
@@ -156,13 +156,13 @@ bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& fr
     return upgraded;
 }
 
-void fixLegacyPreferences(const std::filesystem::path& dataFolder, app::Frontend& frontend) {
-    app::PreferenceFile preferences(dataFolder / app::kPreferencesFileName);
-    for (const app::Pref pref : {app::Pref::CardsAnimate, app::Pref::ConfirmQuit}) {
+void fixLegacyPreferences(const std::filesystem::path& dataFolder, seam::Frontend& frontend) {
+    settings::PreferenceFile preferences(dataFolder / settings::kPreferencesFileName);
+    for (const settings::Pref pref : {settings::Pref::CardsAnimate, settings::Pref::ConfirmQuit}) {
         if (preferences.find(pref) != "S") {
             continue;
         }
-        if (const app::WriteResult result = preferences.writeYesNo(pref, true); !result) {
+        if (const settings::WriteResult result = preferences.writeYesNo(pref, true); !result) {
             frontend.showInformation(result.message);
             return;
         }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 
@@ -64,12 +64,12 @@ std::string upgradedScoreText(std::string_view oldText);
 /// atomically, so a failure at any step leaves the old file as it was; each
 /// failure is shown to the player and start-up goes on. True when the file
 /// was upgraded. `faults` lets tests make the replace fail.
-bool upgradeScoreFile(const std::filesystem::path& dataFolder, app::Frontend& frontend,
-                      const app::WriteFaults& faults = {});
+bool upgradeScoreFile(const std::filesystem::path& dataFolder, seam::Frontend& frontend,
+                      const settings::WriteFaults& faults = {});
 
 /// Rewrites the preference values "S" of Cards_Animate and ConfirmQuit
 /// (section Preference) as "Y" in the preferences file under `dataFolder`.
-void fixLegacyPreferences(const std::filesystem::path& dataFolder, app::Frontend& frontend);
+void fixLegacyPreferences(const std::filesystem::path& dataFolder, seam::Frontend& frontend);
 
 /// True when any per-player statistics file "DATA/Stat_e00.dat" to
 /// "DATA/Stat_e99.dat" exists under `dataFolder`. When none does (a first

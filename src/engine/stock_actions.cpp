@@ -1,11 +1,11 @@
 #include "engine/stock_actions.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
 #include "engine/score.h"
 #include "engine/undo_snapshots.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -53,7 +53,7 @@ bool stockPressed(const ProgramState& state) {
 
 // The empty stock (or the empty waste) shows pressed while the player
 // holds the button on it; the release runs the stock action again.
-void pressStock(ProgramState& state, app::Frontend& frontend) {
+void pressStock(ProgramState& state, seam::Frontend& frontend) {
     const catalogue::GameParameters& p = state.params;
     if (p[param::EmptyStockIsRedeal] == 1 && stockEmpty(state)) {
         frontend.drawPilePressed("Mazzo", true);
@@ -66,18 +66,19 @@ void pressStock(ProgramState& state, app::Frontend& frontend) {
 
 // Turns the waste over onto the stock: top card first, so the stock holds
 // the waste in reverse order and deals it again in the same order.
-void turnWasteOver(ProgramState& state, app::Frontend& frontend) {
+void turnWasteOver(ProgramState& state, seam::Frontend& frontend) {
     const catalogue::GameParameters& p = state.params;
     countPass(state);
     takeUndoSnapshot(state);
     state.piles.stock(table::kStock).clear();
     const char face = p[param::StockFaceDown] != 0 ? '0' : '1';
-    const bool animate = state.settings.read(app::field::RedealAnimation) != "N";
+    const bool animate = state.settings.read(settings::field::RedealAnimation) != "N";
     if (animate) {
-        playSwitched(state, frontend, "Redeal", app::field::SoundsRedeal, app::SoundMode::Looped);
+        playSwitched(state, frontend, "Redeal", settings::field::SoundsRedeal,
+                     seam::SoundMode::Looped);
     } else {
-        playSwitched(state, frontend, "Red_no_a", app::field::SoundsRedealWithoutAnimation,
-                     app::SoundMode::Wait);
+        playSwitched(state, frontend, "Red_no_a", settings::field::SoundsRedealWithoutAnimation,
+                     seam::SoundMode::Wait);
     }
     std::string& waste = state.piles.stock(table::kWaste);
     while (waste.size() >= 3) {
@@ -114,7 +115,7 @@ void turnWasteOver(ProgramState& state, app::Frontend& frontend) {
 
 // Deals up to parameter 21 cards from the stock to the waste (or, for the
 // other stock names, to the discard pile).
-bool dealFromStock(ProgramState& state, app::Frontend& frontend, std::string_view action,
+bool dealFromStock(ProgramState& state, seam::Frontend& frontend, std::string_view action,
                    bool snapshotTaken, ActionContext& context) {
     const PileRef target = action == "Mazzo_Vis" ? kWastePile : kDiscardPile;
     bool dealt = false;
@@ -133,7 +134,7 @@ bool dealFromStock(ProgramState& state, app::Frontend& frontend, std::string_vie
             fly(frontend, card, from, table::topCardPosition(state, target));
         }
         frontend.drawPileTop(nameOf(target));
-        playSwitched(state, frontend, "Stock", app::field::SoundsStock);
+        playSwitched(state, frontend, "Stock", settings::field::SoundsStock);
         state.flags.set(Flag::Won, winTest(state));
         dealt = true;
     }
@@ -198,7 +199,7 @@ bool secondPassWithoutHit(ProgramState& state) {
 
 } // namespace
 
-bool executeStockAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
+bool executeStockAction(ProgramState& state, seam::Frontend& frontend, std::string_view action,
                         ActionContext& context) {
     const catalogue::GameParameters& p = state.params;
     const bool remain = passesRemain(state);
@@ -241,7 +242,7 @@ bool executeStockAction(ProgramState& state, app::Frontend& frontend, std::strin
     return passCounted || turnedOver || dealt;
 }
 
-bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view action,
+bool dealAction(ProgramState& state, seam::Frontend& frontend, std::string_view action,
                 ActionContext& context) {
     if (stockEmpty(state)) {
         return false;
@@ -288,7 +289,7 @@ bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view a
         frontend.drawPileTop("Mazzo");
         fly(frontend, faceDown ? -1 : card, from, table::topCardPosition(state, target));
         frontend.drawPile(nameOf(target));
-        playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+        playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
         dealt = true;
     }
     if (dealt) {
@@ -297,7 +298,7 @@ bool dealAction(ProgramState& state, app::Frontend& frontend, std::string_view a
     return dealt;
 }
 
-bool fillEmptyTableausFromStock(ProgramState& state, app::Frontend& frontend,
+bool fillEmptyTableausFromStock(ProgramState& state, seam::Frontend& frontend,
                                 ActionContext& context) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     bool filled = false;
@@ -310,7 +311,7 @@ bool fillEmptyTableausFromStock(ProgramState& state, app::Frontend& frontend,
             frontend.drawPileTop("Mazzo");
             fly(frontend, card, from, table::topCardPosition(state, target));
             frontend.drawPile(nameOf(target));
-            playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+            playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
             filled = true;
         }
         refreshClock(state, frontend);
@@ -318,7 +319,7 @@ bool fillEmptyTableausFromStock(ProgramState& state, app::Frontend& frontend,
     return filled;
 }
 
-bool compactAndRefill(ProgramState& state, app::Frontend& frontend, ActionContext& context) {
+bool compactAndRefill(ProgramState& state, seam::Frontend& frontend, ActionContext& context) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     table::PileLists& piles = state.piles;
     bool anyEmpty = false;
@@ -359,7 +360,7 @@ bool compactAndRefill(ProgramState& state, app::Frontend& frontend, ActionContex
         fly(frontend, card, start, table::topCardPosition(state, to));
         frontend.drawPile(nameOf(to));
         context.lastCardTop = table::topCardPosition(state, to).y;
-        playSwitched(state, frontend, "Shuffle", app::field::SoundsTableau);
+        playSwitched(state, frontend, "Shuffle", settings::field::SoundsTableau);
     }
     for (int t = 0; t < counts.tableaus; ++t) {
         if (piles.tableau(t).empty() && !stockEmpty(state)) {
@@ -370,7 +371,7 @@ bool compactAndRefill(ProgramState& state, app::Frontend& frontend, ActionContex
             frontend.drawPileTop("Mazzo");
             fly(frontend, card, from, table::topCardPosition(state, target));
             frontend.drawPile(nameOf(target));
-            playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+            playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
         }
         refreshClock(state, frontend);
     }

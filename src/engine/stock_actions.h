@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -16,7 +16,7 @@ namespace vellomir::engine {
 /// Closes the gaps of the row of tableau `tableauIndex` (0-based): the cards
 /// of the first non-empty tableau after the first empty one move, bottom
 /// card first, onto the empty one, until no gap is followed by cards.
-void closeRowGaps(table::ProgramState& state, app::Frontend& frontend, int tableauIndex);
+void closeRowGaps(table::ProgramState& state, seam::Frontend& frontend, int tableauIndex);
 
 /// True when exactly one tableau of the row of `tableauIndex` holds cards.
 bool rowHasOnePile(const table::ProgramState& state, int tableauIndex);

@@ -3,10 +3,10 @@
 
 #include "engine/tableau_redeal.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
 #include "engine/action_support.h"
 #include "engine/undo_snapshots.h"
+#include "seam/frontend.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/pile_lists.h"
@@ -32,7 +32,7 @@ using table::cell::PassNumber;
 // taken up again and in the solver's replay alike.
 std::uint32_t redealSeed(const ProgramState& state) {
     std::uint32_t seed = 2166136261u;
-    for (char digit : state.settings.read(app::field::DealNumber)) {
+    for (char digit : state.settings.read(settings::field::DealNumber)) {
         seed = (seed ^ static_cast<unsigned char>(digit)) * 16777619u;
     }
     return (seed ^ static_cast<std::uint32_t>(state.mainGame.cell(PassNumber))) * 16777619u;
@@ -99,7 +99,7 @@ bool canRedealTableaus(const ProgramState& state) {
            !redealChangesNothing(state, tableaus, p[param::TableauRedealGroup]);
 }
 
-bool detail::redealTableaus(ProgramState& state, app::Frontend& frontend, ActionContext& context) {
+bool detail::redealTableaus(ProgramState& state, seam::Frontend& frontend, ActionContext& context) {
     if (!canRedealTableaus(state)) {
         return false;
     }
@@ -120,7 +120,7 @@ bool detail::redealTableaus(ProgramState& state, app::Frontend& frontend, Action
         placeCard(state, {table::PileKind::Tableau, redealtPile(i, group, tableaus)}, cards[i], '1',
                   context);
     }
-    playSwitched(state, frontend, "Shuffle", app::field::SoundsShuffle);
+    playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
     frontend.drawTable(false);
     return true;
 }

@@ -54,7 +54,7 @@ bool stockFirstHoldsBack(const table::ProgramState& state, int card) {
 
 } // namespace
 
-bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
                            int card) {
     if (!state.isSingleCardMove() && foundationTakesSuitRun(state, index, card)) {
         return true;
@@ -97,7 +97,7 @@ PlacementQuery foundationPlacementQuery(const table::ProgramState& state, int in
     return query;
 }
 
-bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+bool dealFoundationCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
                          int card) {
     if (index < 0 || index >= table::kMaxFoundations) {
         return false;
@@ -121,7 +121,7 @@ bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& fronte
     return placementAllowed(state, frontend, query);
 }
 
-bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card) {
+bool tableauTargetCheck(table::ProgramState& state, seam::Frontend& frontend, int index, int card) {
     if (index < 0 || index >= table::kMaxTableaus) {
         return false;
     }
@@ -182,7 +182,7 @@ PlacementQuery tableauPlacementQuery(const table::ProgramState& state, int index
     return query;
 }
 
-bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int number,
+bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int number,
                         int card) {
     if (number < 1 || number > table::kMaxReserves) {
         return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -18,19 +18,19 @@ struct PlacementQuery;
 /// program state's group height.
 
 /// Foundation `index` (0-based).
-bool foundationTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
                            int card);
 
 /// The deal's own foundation test (foundations started or swept while the
 /// cards are dealt): the placement test as a rule check, not a placement,
 /// with parameter 48 as the base code. No card is being carried then, so,
 /// unlike the target check, it does not ask whether a single card moves.
-bool dealFoundationCheck(const table::ProgramState& state, app::Frontend& frontend, int index,
+bool dealFoundationCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
                          int card);
 
 /// Tableau `index` (0-based). May record the run's top card through the
 /// run-size limit, hence the mutable state.
-bool tableauTargetCheck(table::ProgramState& state, app::Frontend& frontend, int index, int card);
+bool tableauTargetCheck(table::ProgramState& state, seam::Frontend& frontend, int index, int card);
 
 /// The question the foundation and tableau target checks put to the placement
 /// test about `card` going onto pile `index` whose top card is `top` (0 or
@@ -42,7 +42,7 @@ PlacementQuery tableauPlacementQuery(const table::ProgramState& state, int index
                                      int card);
 
 /// Reserve `number` (1-based), by its drop rule.
-bool reserveTargetCheck(const table::ProgramState& state, app::Frontend& frontend, int number,
+bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int number,
                         int card);
 
 } // namespace vellomir::engine

@@ -70,8 +70,8 @@ void takeUndoSnapshot(ProgramState& state, UndoSide side) {
         lists.reserves.push_back(snapshotLine(state, piles.reserve(r)));
     }
     historyOf(state, side).push("");
-    state.settings.write(side == UndoSide::Undo ? app::field::UndoSnapshotState
-                                                : app::field::RedoSnapshotState,
+    state.settings.write(side == UndoSide::Undo ? settings::field::UndoSnapshotState
+                                                : settings::field::RedoSnapshotState,
                          "0");
 }
 
@@ -93,7 +93,7 @@ void dropOlderSnapshots(ProgramState& state, int n) {
 void clearRedo(ProgramState& state) {
     state.redoLists.clear();
     state.redoHistory.clear();
-    state.settings.write(app::field::RedoSnapshotState, "0");
+    state.settings.write(settings::field::RedoSnapshotState, "0");
 }
 
 void clearUndoRecord(ProgramState& state) {

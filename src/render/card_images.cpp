@@ -85,7 +85,7 @@ QImage CardImages::load(const QString& name) const {
 }
 
 void CardImages::setCardSize(table::ProgramState& state) {
-    const std::string letter = state.settings.read(app::field::CardSize);
+    const std::string letter = state.settings.read(settings::field::CardSize);
     const char c = letter.empty() ? ' ' : letter[0];
     if (c == 'F') {
         const int width = std::max(1, state.cardSize.width);
@@ -133,7 +133,7 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
     }
     m_softShadows.clear();
     if (drawsPictures()) {
-        m_boldSet = threeDigits(state.settings.read(app::field::Card)) == QLatin1String("003");
+        m_boldSet = threeDigits(state.settings.read(settings::field::Card)) == QLatin1String("003");
         m_faceDrawn.fill(false);
         m_markDrawn.fill(false);
         m_drawn = 0;
@@ -160,7 +160,7 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
 
     // Faces: one sheet per suit, 5 columns by 3 rows of cells one card in
     // size: A-5, 6-10, then J, Q, K.
-    const QString set = threeDigits(state.settings.read(app::field::Card));
+    const QString set = threeDigits(state.settings.read(settings::field::Card));
     static const char kSuitLetters[] = {'H', 'D', 'C', 'S'};
     for (int suit = 0; suit < 4; ++suit) {
         const QImage sheet =
@@ -182,7 +182,7 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
 }
 
 void CardImages::loadBack(const table::ProgramState& state) {
-    const QString number = threeDigits(state.settings.read(app::field::BackCard));
+    const QString number = threeDigits(state.settings.read(settings::field::BackCard));
     if (drawsPictures()) {
         m_backNumber = number.toInt();
         m_backDrawn = false;

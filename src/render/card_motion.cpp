@@ -26,7 +26,7 @@ constexpr QPoint kNoPoint(std::numeric_limits<int>::min(), std::numeric_limits<i
 
 bool TableRenderer::shadowsOn() const {
     return !m_shadowsSuspended && m_state.shadowOffset > 0 &&
-           m_state.settings.read(app::field::CardsShadowed) != "N";
+           m_state.settings.read(settings::field::CardsShadowed) != "N";
 }
 
 void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
@@ -183,7 +183,7 @@ void TableRenderer::dropCarried() {
     m_shadowShown = false;
 }
 
-void TableRenderer::flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) {
+void TableRenderer::flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) {
     const int W = cardWidth();
     const int H = cardHeight();
     const int S = m_state.shadowOffset;

@@ -2,7 +2,7 @@
 
 #include "render/table_renderer.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 #include "table/card.h"
 #include "table/card_position.h"
 #include "table/pile_lists.h"
@@ -41,7 +41,7 @@ void TableRenderer::markHint(const std::string& source, const std::string& targe
                                          : table::topCardPosition(m_state, *pile);
         table::CardPoint from = top;
         if (colon != std::string::npos && pile->kind != table::PileKind::Stock) {
-            const int index = app::toIntOr(place.substr(colon + 1), -1);
+            const int index = settings::toIntOr(place.substr(colon + 1), -1);
             if (index >= 0 && index < table::cardCount(m_state.piles.pile(*pile))) {
                 from = table::cardPosition(m_state, *pile, index);
             }

@@ -8,7 +8,7 @@
 namespace vellomir::render {
 namespace {
 
-namespace field = app::field;
+namespace field = settings::field;
 
 constexpr char kSizeLetters[] = {'B', 'M', 'L'};
 // The card size fitted to the window (no pictures of its own in the library).
@@ -95,7 +95,7 @@ QStringList missingNeededPictures(const table::ProgramState& state,
 QStringList keepPicturePreferencesInRange(table::ProgramState& state,
                                           const resources::ResourceLibrary& library,
                                           bool display256ColoursOrFewer) {
-    app::SettingsRecord& s = state.settings;
+    settings::SettingsRecord& s = state.settings;
     const QStringList heldList = library.bitmapNames();
     const QSet<QString> held(heldList.begin(), heldList.end());
     QStringList putBack;

@@ -3,8 +3,6 @@
 
 #include "render/table_renderer.h"
 
-#include "app/number_text.h"
-#include "app/preference_table.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "render/card_corners.h"
@@ -12,6 +10,8 @@
 #include "render/pixel_ops.h"
 #include "render/table_background.h"
 #include "resources/resource_library.h"
+#include "settings/number_text.h"
+#include "settings/preference_table.h"
 #include "table/card.h"
 #include "table/card_position.h"
 #include "table/foundation_completion.h"
@@ -47,16 +47,17 @@ const char* const kSuitPictures[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS
 
 void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
                                           bool reportMissing) {
-    app::SettingsRecord& settings = m_state.settings;
+    settings::SettingsRecord& settings = m_state.settings;
     const QColor fallback = defaultTableColour(m_manyColours);
-    if (settings.isYes(app::field::BackgroundDef)) {
+    if (settings.isYes(settings::field::BackgroundDef)) {
         target.fill(fallback);
         return;
     }
-    if (settings.isYes(app::field::CustomBackgroundPresent)) {
+    if (settings.isYes(settings::field::CustomBackgroundPresent)) {
         std::string name;
         if (!m_preferencesPath.empty()) {
-            name = app::PreferenceFile(m_preferencesPath).text(app::Pref::CustomizedBackground);
+            name = settings::PreferenceFile(m_preferencesPath)
+                       .text(settings::Pref::CustomizedBackground);
         }
         QString path = QString::fromStdString(name);
         if (!path.isEmpty() && !path.contains(QLatin1Char('/'))) {
@@ -86,8 +87,8 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
                                            "specified\nor reinstall the program."));
                 }
             }
-            settings.write(app::field::CustomBackgroundPresent, "N");
-            settings.write(app::field::BackgroundDef, "Y");
+            settings.write(settings::field::CustomBackgroundPresent, "N");
+            settings.write(settings::field::BackgroundDef, "Y");
             if (m_hooks.forgetCustomBackground) {
                 m_hooks.forgetCustomBackground();
             }
@@ -95,7 +96,7 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
         target.fill(fallback);
         return;
     }
-    const int number = app::toIntOr(settings.read(app::field::BackgroundBmp), 0);
+    const int number = settings::toIntOr(settings.read(settings::field::BackgroundBmp), 0);
     if (number != 0) {
         const QImage picture =
             m_library.loadBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')));
@@ -110,11 +111,11 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
         }
         return;
     }
-    const int fixed = settings.readInt(app::field::BackgroundFixedCol, 0);
+    const int fixed = settings.readInt(settings::field::BackgroundFixedCol, 0);
     const QColor colour =
-        colourFromValue(fixed > 0 ? fixed : settings.readInt(app::field::BackgroundCol, 0));
+        colourFromValue(fixed > 0 ? fixed : settings.readInt(settings::field::BackgroundCol, 0));
     target.fill(colour);
-    if (settings.isYes(app::field::FadeBackground) && m_manyColours) {
+    if (settings.isYes(settings::field::FadeBackground) && m_manyColours) {
         const int extra = scrollBarVisible ? 80 : 1;
         const QRect logical = logicalRect(target);
         fillFade(target, colour, QRect(0, 0, logical.width() + 1, logical.height() + extra));
@@ -128,14 +129,15 @@ void TableRenderer::paintBackground(QImage& target, bool scrollBarVisible) {
 }
 
 std::string TableRenderer::backgroundKey(bool scrollBarVisible) const {
-    const app::SettingsRecord& settings = m_state.settings;
-    if (settings.isYes(app::field::CustomBackgroundPresent)) {
+    const settings::SettingsRecord& settings = m_state.settings;
+    if (settings.isYes(settings::field::CustomBackgroundPresent)) {
         return {}; // the player's picture may change on disk: always painted anew
     }
     std::string key;
-    for (const app::SettingsField& field :
-         {app::field::BackgroundDef, app::field::BackgroundBmp, app::field::BackgroundFixedCol,
-          app::field::BackgroundCol, app::field::FadeBackground}) {
+    for (const settings::SettingsField& field :
+         {settings::field::BackgroundDef, settings::field::BackgroundBmp,
+          settings::field::BackgroundFixedCol, settings::field::BackgroundCol,
+          settings::field::FadeBackground}) {
         key += settings.read(field);
         key += '|';
     }
@@ -265,9 +267,9 @@ void TableRenderer::highlightInto(int foundationIndex) {
     int style = m_state.mainGame.cell(cell::HighlightFoundationsMark);
     int colourIndex = 0;
     if (!m_preferencesPath.empty()) {
-        const app::PreferenceFile file(m_preferencesPath);
-        style = file.number(app::Pref::HighlightsFoundationsMark);
-        colourIndex = file.number(app::Pref::HighlightsFoundationsColor);
+        const settings::PreferenceFile file(m_preferencesPath);
+        style = file.number(settings::Pref::HighlightsFoundationsMark);
+        colourIndex = file.number(settings::Pref::HighlightsFoundationsColor);
     }
     if (style < 1 || style > 5) {
         return;

@@ -156,7 +156,7 @@ int TableRenderer::cornerSize() const {
 }
 
 int TableRenderer::speed() const {
-    return m_state.settings.readInt(app::field::SpeedMoveCard, 10);
+    return m_state.settings.readInt(settings::field::SpeedMoveCard, 10);
 }
 
 void TableRenderer::touched(Canvas canvas, const QRect& rect) {
@@ -667,7 +667,7 @@ void TableRenderer::redrawAround(PileRef self, const QRect& area) {
     for (int i = 0; i < table::kMaxTableaus; ++i) {
         redrawIfHit({PileKind::Tableau, i});
     }
-    if (m_state.settings.readInt(app::field::Game, 0) == 3) {
+    if (m_state.settings.readInt(settings::field::Game, 0) == 3) {
         drawStockPileTop(table::kStock, Canvas::Buffer);
     }
 }
@@ -837,7 +837,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
         busyWait(100);
         if (m_hooks.playSound) {
             m_hooks.playSound(QStringLiteral("Shuffle"),
-                              m_state.settings.isYes(app::field::SoundsShuffle), true);
+                              m_state.settings.isYes(settings::field::SoundsShuffle), true);
         }
         const bool reserveOrigin = origin.isPile && origin.pile == PileRef{PileKind::Reserve, 0};
         const bool tableauOrigin = origin.isPile && origin.pile == PileRef{PileKind::Tableau, 0};

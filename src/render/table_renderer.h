@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 #include "table/card_position.h"
 #include "table/empty_pile_mark.h"
 #include "table/pile_lists.h"
@@ -50,8 +50,8 @@ struct TableWindowHooks {
 // or the table buffer (the same coordinates plus the scroll position).
 enum class Canvas { Window, Buffer };
 
-// An app::Rect (right and bottom exclusive) as a QRect.
-inline QRect toQRect(const app::Rect& r) {
+// An seam::Rect (right and bottom exclusive) as a QRect.
+inline QRect toQRect(const seam::Rect& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -193,7 +193,7 @@ public:
     void markHint(const std::string& source, const std::string& target);
     void clearHintMarks() { clearDropTargetMarks(); }
     // A card flight; `card` -1 flies a back.
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight);
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight);
 
     // Where the carried picture was last drawn (window coordinates).
     QRect dragRect() const { return m_dragRect; }

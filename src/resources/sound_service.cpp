@@ -15,12 +15,12 @@ constexpr int kWaitStepMs = 5;
 
 } // namespace
 
-SoundService::SoundService(const app::SettingsRecord& settings, const ResourceLibrary& library,
+SoundService::SoundService(const settings::SettingsRecord& settings, const ResourceLibrary& library,
                            AudioBackend& backend)
     : m_settings(settings), m_library(library), m_backend(backend) {}
 
-void SoundService::play(std::string_view name, bool switchOn, app::SoundMode mode) {
-    if (!switchOn || !m_settings.isYes(app::field::SoundsEnabled)) {
+void SoundService::play(std::string_view name, bool switchOn, seam::SoundMode mode) {
+    if (!switchOn || !m_settings.isYes(settings::field::SoundsEnabled)) {
         return;
     }
     const QString resourceName = QString::fromUtf8(name.data(), qsizetype(name.size()));
@@ -28,14 +28,14 @@ void SoundService::play(std::string_view name, bool switchOn, app::SoundMode mod
         m_backend.stop();
         return;
     }
-    m_backend.start(resourceName, mode == app::SoundMode::Looped);
-    if (mode == app::SoundMode::Wait) {
+    m_backend.start(resourceName, mode == seam::SoundMode::Looped);
+    if (mode == seam::SoundMode::Wait) {
         waitForEnd(resourceName);
     }
 }
 
 void SoundService::stop() {
-    play(kStopName, true, app::SoundMode::AtOnce);
+    play(kStopName, true, seam::SoundMode::AtOnce);
 }
 
 void SoundService::waitForEnd(const QString& name) {
@@ -50,10 +50,10 @@ void SoundService::waitForEnd(const QString& name) {
     }
 }
 
-void playSplashSound(app::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled,
+void playSplashSound(settings::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled,
                      bool soundsSplash) {
-    settings.writeFlag(app::field::SoundsEnabled, soundsEnabled);
-    sounds.play("Splash", soundsSplash, app::SoundMode::AtOnce);
+    settings.writeFlag(settings::field::SoundsEnabled, soundsEnabled);
+    sounds.play("Splash", soundsSplash, seam::SoundMode::AtOnce);
 }
 
 } // namespace vellomir::resources

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/frontend.h"
-#include "app/settings_record.h"
+#include "seam/frontend.h"
+#include "settings/settings_record.h"
 
 #include <QString>
 
@@ -27,12 +27,12 @@ public:
     /// audio system that never reports the end (or takes a while to start).
     static constexpr int kDefaultWaitGraceMs = 1500;
 
-    SoundService(const app::SettingsRecord& settings, const ResourceLibrary& library,
+    SoundService(const settings::SettingsRecord& settings, const ResourceLibrary& library,
                  AudioBackend& backend);
 
     /// Plays the sound `name` when `switchOn` and the master switch allow it.
     /// At once and looped return at once; wait returns when the sound has ended.
-    void play(std::string_view name, bool switchOn, app::SoundMode mode);
+    void play(std::string_view name, bool switchOn, seam::SoundMode mode);
     /// Stops the sound playing (obeys the master switch).
     void stop();
 
@@ -41,7 +41,7 @@ public:
 private:
     void waitForEnd(const QString& name);
 
-    const app::SettingsRecord& m_settings;
+    const settings::SettingsRecord& m_settings;
     const ResourceLibrary& m_library;
     AudioBackend& m_backend;
     int m_waitGraceMs = kDefaultWaitGraceMs;
@@ -52,7 +52,7 @@ private:
 /// `soundsSplash` are the preferences' "Sounds_Enabled" and "Sounds_Splash"
 /// read straight from the file (default "Y"); the master switch is stored in
 /// the record first, so the sound obeys it like every other.
-void playSplashSound(app::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled,
+void playSplashSound(settings::SettingsRecord& settings, SoundService& sounds, bool soundsEnabled,
                      bool soundsSplash);
 
 } // namespace vellomir::resources

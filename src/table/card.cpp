@@ -1,6 +1,6 @@
 #include "table/card.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 namespace vellomir::table {
 namespace {
@@ -53,7 +53,7 @@ int rankAbove(int rank) {
 }
 
 std::string cardText(int code) {
-    return app::formatNumber(code, 3);
+    return settings::formatNumber(code, 3);
 }
 
 int cardFromText(std::string_view digits) {

@@ -1,9 +1,9 @@
 #include "table/card_metrics.h"
 
-#include "app/frontend.h"
-#include "app/settings_record.h"
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "seam/frontend.h"
+#include "settings/settings_record.h"
 #include "table/card_position.h"
 
 #include <algorithm>
@@ -86,8 +86,8 @@ void setFanSteps(ProgramState& state, const std::function<int(const BySize&)>& s
 
 } // namespace
 
-bool cardsFitWindow(const app::SettingsRecord& settings) {
-    return settings.read(app::field::CardSize) == kFittedCardSize;
+bool cardsFitWindow(const settings::SettingsRecord& settings) {
+    return settings.read(settings::field::CardSize) == kFittedCardSize;
 }
 
 int fittedCardHeight(int width) {
@@ -100,7 +100,7 @@ CardSize fittedCardSize(int width) {
 
 FanSteps minimumFanSteps(const ProgramState& state, const FanSteps& plain, bool sideways) {
     FanSteps least{std::min(plain.faceDown, kMinFaceDownStep), plain.faceUp};
-    const std::string letter = state.settings.read(app::field::CardSize);
+    const std::string letter = state.settings.read(settings::field::CardSize);
     const int w = state.cardSize.width;
     const int h = state.cardSize.height;
     int index = plain.faceUp;
@@ -118,15 +118,15 @@ CardSize cardSizeFor(std::string_view letter) {
     return {pick({71, 59, 25}, letter), pick({96, 80, 32}, letter)};
 }
 
-int shadowOffsetFor(const app::SettingsRecord& settings) {
-    return settings.read(app::field::CardsShadowed) == "N" ? 0 : 9;
+int shadowOffsetFor(const settings::SettingsRecord& settings) {
+    return settings.read(settings::field::CardsShadowed) == "N" ? 0 : 9;
 }
 
-void applyCardSize(ProgramState& state, app::Frontend& frontend) {
+void applyCardSize(ProgramState& state, seam::Frontend& frontend) {
     // Fitted cards keep their width until the next layout chooses it.
     state.cardSize = cardsFitWindow(state.settings)
                          ? fittedCardSize(state.cardSize.width)
-                         : cardSizeFor(state.settings.read(app::field::CardSize));
+                         : cardSizeFor(state.settings.read(settings::field::CardSize));
     frontend.cardSizeChanged(state.cardSize.width, state.cardSize.height);
 }
 
@@ -135,7 +135,7 @@ void computeFanSteps(ProgramState& state) {
         computeFanSteps(state, state.cardSize.width / 71.0);
         return;
     }
-    const std::string size = state.settings.read(app::field::CardSize);
+    const std::string size = state.settings.read(settings::field::CardSize);
     setFanSteps(
         state, [&](const BySize& values) { return pick(values, size); },
         [](int value) { return value; });

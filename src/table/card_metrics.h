@@ -4,10 +4,12 @@
 
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
+}
+namespace vellomir::settings {
 class SettingsRecord;
-} // namespace vellomir::app
+}
 
 namespace vellomir::table {
 
@@ -19,7 +21,7 @@ CardSize cardSizeFor(std::string_view letter);
 /// their width for the game and the window (the default of a new
 /// installation).
 inline constexpr std::string_view kFittedCardSize = "F";
-bool cardsFitWindow(const app::SettingsRecord& settings);
+bool cardsFitWindow(const settings::SettingsRecord& settings);
 /// A fitted card's height for its width: the proportions of 71 x 96.
 int fittedCardHeight(int width);
 /// The fitted card of that width.
@@ -32,11 +34,11 @@ struct FanSteps;
 FanSteps minimumFanSteps(const ProgramState& state, const FanSteps& plain, bool sideways);
 
 /// The shadow offset for the settings: 9 pixels unless `Cards_Shadowed` is "N".
-int shadowOffsetFor(const app::SettingsRecord& settings);
+int shadowOffsetFor(const settings::SettingsRecord& settings);
 
 /// Sets the card width and height from `Card_Size` and asks the frontend to
 /// rebuild the card pictures at that size.
-void applyCardSize(ProgramState& state, app::Frontend& frontend);
+void applyCardSize(ProgramState& state, seam::Frontend& frontend);
 
 /// Resets the fan-step cells of TMainGame and sets them for the current card
 /// size and the game's fan styles (parameters 3 and 5). Fitted cards take

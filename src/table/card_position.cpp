@@ -164,7 +164,7 @@ CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view
         break;
     }
     if (pile.kind == PileKind::Tableau && style == 1 &&
-        state.settings.read(app::field::PilesTT) != "N") {
+        state.settings.read(settings::field::PilesTT) != "N") {
         p.x += state.jitter.offsetFor(pile.index, index);
     }
     return p;

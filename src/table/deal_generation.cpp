@@ -1,9 +1,9 @@
 #include "table/deal_generation.h"
 
-#include "app/frontend.h"
-#include "app/settings_record.h"
 #include "catalogue/game_parameters.h"
 #include "catalogue/parameter_index.h"
+#include "seam/frontend.h"
+#include "settings/settings_record.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
@@ -132,14 +132,14 @@ void placeJokers(DealArray& slots, const Digits& digits, int cursor, int jokers)
 
 } // namespace
 
-std::string newDealNumber(RandomGenerator& random, app::SettingsRecord& settings) {
+std::string newDealNumber(RandomGenerator& random, settings::SettingsRecord& settings) {
     const int a = random.draw(9999999);
     const int b = random.draw(999999);
     // The product stays below 10^13, well inside the exact range of a double.
     const double product = static_cast<double>(a) * static_cast<double>(b);
     const std::string number =
         normalizedDealNumber(std::to_string(static_cast<long long>(product)));
-    settings.write(app::field::DealNumber, number);
+    settings.write(settings::field::DealNumber, number);
     return number;
 }
 
@@ -161,7 +161,7 @@ int dealArraySize(const catalogue::GameParameters& params) {
 }
 
 DealArray buildDealArray(std::string_view dealNumber, const catalogue::GameParameters& params,
-                         app::Frontend& frontend) {
+                         seam::Frontend& frontend) {
     const int passes = passesFor(params[catalogue::param::CardCount]);
     if (passes == 0) {
         frontend.showInformation(kPackCountError);
@@ -229,8 +229,8 @@ DealArray buildDealArray(std::string_view dealNumber, const catalogue::GameParam
     return slots;
 }
 
-DealArray buildDealArray(const ProgramState& state, app::Frontend& frontend) {
-    return buildDealArray(state.settings.read(app::field::DealNumber), state.params, frontend);
+DealArray buildDealArray(const ProgramState& state, seam::Frontend& frontend) {
+    return buildDealArray(state.settings.read(settings::field::DealNumber), state.params, frontend);
 }
 
 int findFreeSlot(const DealArray& slots, int start, bool forward) {

@@ -6,10 +6,12 @@
 #include <string_view>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
+}
+namespace vellomir::settings {
 class SettingsRecord;
-} // namespace vellomir::app
+}
 
 namespace vellomir::catalogue {
 class GameParameters;
@@ -37,7 +39,7 @@ inline constexpr std::string_view kPackCountError = "Error 01 - fnGameNumberCard
 /// Draws a fresh deal number from `random` (two draws multiplied, the product
 /// written in 13 digits with leading zeros), stores it in the settings record's
 /// deal number field and returns it.
-std::string newDealNumber(RandomGenerator& random, app::SettingsRecord& settings);
+std::string newDealNumber(RandomGenerator& random, settings::SettingsRecord& settings);
 
 /// The 13 digits a deal is built from: a shorter text is padded with "0" on
 /// the left, a longer one keeps its last 13 characters, and any character that
@@ -53,11 +55,11 @@ int dealArraySize(const catalogue::GameParameters& params);
 /// 52 other than 104 shows kPackCountError through `frontend` and deals no
 /// card but the jokers.
 DealArray buildDealArray(std::string_view dealNumber, const catalogue::GameParameters& params,
-                         app::Frontend& frontend);
+                         seam::Frontend& frontend);
 
 /// Builds the deal array of the deal number held in the settings record for
 /// the current game's parameters.
-DealArray buildDealArray(const ProgramState& state, app::Frontend& frontend);
+DealArray buildDealArray(const ProgramState& state, seam::Frontend& frontend);
 
 /// The first empty slot from `start` upwards (`forward`) or downwards; when
 /// there is none that way, the first empty slot from 0 upwards; -1 when the

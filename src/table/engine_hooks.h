@@ -1,6 +1,6 @@
 #pragma once
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 
@@ -14,9 +14,9 @@ struct ProgramState;
 /// that copying the program state copies no reference to another state.
 struct EngineHooks {
     /// Brings the clock label up to date between the cards of a long action.
-    void (*refreshClock)(ProgramState& state, app::Frontend& frontend) = nullptr;
+    void (*refreshClock)(ProgramState& state, seam::Frontend& frontend) = nullptr;
     /// Refills empty piles by the game's filling style; true when it did.
-    bool (*fillEmptyPiles)(ProgramState& state, app::Frontend& frontend) = nullptr;
+    bool (*fillEmptyPiles)(ProgramState& state, seam::Frontend& frontend) = nullptr;
 };
 
 } // namespace vellomir::table

@@ -1,8 +1,8 @@
 #include "table/game_layout.h"
 
-#include "app/frontend.h"
-#include "app/settings_record.h"
 #include "catalogue/parameter_index.h"
+#include "seam/frontend.h"
+#include "settings/settings_record.h"
 #include "table/card_metrics.h"
 #include "table/pile_positions.h"
 
@@ -11,7 +11,7 @@
 namespace vellomir::table {
 namespace {
 
-namespace field = app::field;
+namespace field = settings::field;
 namespace param = catalogue::param;
 
 constexpr std::string_view kNoticeTail = "using a predefined cards set.";
@@ -36,14 +36,14 @@ bool screenTooSmall(int screenClass, int screenWidth) {
 // that no pile ever lies out of the window; only a small screen gets the
 // notice, which speaks of the display. A window of no width yet (before it
 // is shown) does not count.
-bool windowTooNarrow(int screenClass, const app::Frontend& frontend) {
+bool windowTooNarrow(int screenClass, const seam::Frontend& frontend) {
     const int width = frontend.drawingAreaWidth();
     return width > 0 && screenTooSmall(screenClass, width);
 }
 
 // Puts the player's own card size, set and back back after a predefined set
 // replaced them, and forgets the saved copies.
-void restoreSavedCards(app::SettingsRecord& settings) {
+void restoreSavedCards(settings::SettingsRecord& settings) {
     const std::string size = settings.read(field::SavedCardSize);
     const std::string back = settings.read(field::SavedCardBack);
     if (!size.empty()) {
@@ -60,8 +60,8 @@ void restoreSavedCards(app::SettingsRecord& settings) {
 
 } // namespace
 
-void applySmallScreenRule(ProgramState& state, app::Frontend& frontend) {
-    app::SettingsRecord& settings = state.settings;
+void applySmallScreenRule(ProgramState& state, seam::Frontend& frontend) {
+    settings::SettingsRecord& settings = state.settings;
     TMainGame& game = state.mainGame;
     const int screenClass = state.params[param::ScreenClass];
 
@@ -96,15 +96,15 @@ void applySmallScreenRule(ProgramState& state, app::Frontend& frontend) {
     }
 }
 
-bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
+bool prepareGameLayout(ProgramState& state, seam::Frontend& frontend,
                        const ParameterLoader& loadParameters) {
     state.params.clear();
     if (!loadParameters || !loadParameters(state.params)) {
         return false;
     }
-    const std::string sizeBefore = state.settings.read(app::field::CardSize);
+    const std::string sizeBefore = state.settings.read(settings::field::CardSize);
     applySmallScreenRule(state, frontend);
-    if (state.settings.read(app::field::CardSize) != sizeBefore) {
+    if (state.settings.read(settings::field::CardSize) != sizeBefore) {
         applyCardSize(state, frontend);
     }
     state.mainGame.resetGeometry();
@@ -118,13 +118,13 @@ bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
     return true;
 }
 
-void layOutForWindow(ProgramState& state, app::Frontend& frontend) {
+void layOutForWindow(ProgramState& state, seam::Frontend& frontend) {
     if (state.params[param::CardCount] == 0) {
         return; // no game loaded yet
     }
-    const std::string sizeBefore = state.settings.read(app::field::CardSize);
+    const std::string sizeBefore = state.settings.read(settings::field::CardSize);
     applySmallScreenRule(state, frontend);
-    if (state.settings.read(app::field::CardSize) != sizeBefore) {
+    if (state.settings.read(settings::field::CardSize) != sizeBefore) {
         applyCardSize(state, frontend);
     }
     computeFanSteps(state);

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 
@@ -20,7 +20,7 @@ using ParameterLoader = std::function<bool(catalogue::GameParameters&)>;
 /// state, and computes the fan steps and the pile positions. False when the
 /// parameters cannot be loaded; the parameter table is then cleared and the
 /// card size and pile positions are left as they were.
-bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
+bool prepareGameLayout(ProgramState& state, seam::Frontend& frontend,
                        const ParameterLoader& loadParameters);
 
 /// The small-screen rule on its own. Games that need a wider screen for big
@@ -30,11 +30,11 @@ bool prepareGameLayout(ProgramState& state, app::Frontend& frontend,
 /// size come back with the next game that fits the screen.
 /// A window narrower than such a game needs counts as a small screen too
 /// (without the notice, which speaks of the display).
-void applySmallScreenRule(ProgramState& state, app::Frontend& frontend);
+void applySmallScreenRule(ProgramState& state, seam::Frontend& frontend);
 
 /// Lays the current game out again for the window as it is now (after a
 /// resize or a change of card size): the small-screen rule, the card size,
 /// the fan steps and the pile positions. Nothing while no game is loaded.
-void layOutForWindow(ProgramState& state, app::Frontend& frontend);
+void layOutForWindow(ProgramState& state, seam::Frontend& frontend);
 
 } // namespace vellomir::table

@@ -1,6 +1,6 @@
 #include "table/main_game.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 namespace vellomir::table {
 namespace {
@@ -19,7 +19,7 @@ std::string trimRight(std::string text) {
 }
 
 bool entryHasNumber(const std::string& entry, int gameNumber) {
-    return slice(entry, 5, 3) == app::formatNumber(gameNumber, 3);
+    return slice(entry, 5, 3) == settings::formatNumber(gameNumber, 3);
 }
 
 } // namespace
@@ -64,11 +64,11 @@ std::string TMainGame::gameName(int gameNumber) const {
 }
 
 int gameListGroup(const std::string& entry) {
-    return app::toIntOr(slice(entry, 1, 3), 0);
+    return settings::toIntOr(slice(entry, 1, 3), 0);
 }
 
 int gameListNumber(const std::string& entry) {
-    return app::toIntOr(slice(entry, 5, 3), -1);
+    return settings::toIntOr(slice(entry, 5, 3), -1);
 }
 
 char gameListChooserMark(const std::string& entry) {

@@ -1,7 +1,7 @@
 #include "table/pile_positions.h"
 
-#include "app/frontend.h"
 #include "catalogue/parameter_index.h"
+#include "seam/frontend.h"
 #include "table/card_metrics.h"
 #include "table/fitted_layout.h"
 #include "table/layout_context.h"
@@ -522,7 +522,7 @@ std::optional<int> tableauStartClearOfReserves(const ProgramState& state) {
 
 } // namespace
 
-LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& frontend) {
+LayoutArea layoutAreaFor(const ProgramState& state, const seam::Frontend& frontend) {
     if (state.mainGame.cell(cell::PreviewFlag) == 1) {
         const int w = frontend.previewPictureWidth();
         const int h = frontend.previewPictureHeight();
@@ -532,7 +532,7 @@ LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& fronten
             frontend.windowOuterHeight(), frontend.tableTopMargin()};
 }
 
-void computePilePositions(ProgramState& state, app::Frontend& frontend) {
+void computePilePositions(ProgramState& state, seam::Frontend& frontend) {
     const CardSize before = state.cardSize;
     computePilePositions(state, layoutAreaFor(state, frontend),
                          {frontend.screenWidth(), frontend.screenHeight()});

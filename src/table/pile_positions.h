@@ -2,7 +2,7 @@
 
 #include "table/program_state.h"
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 
@@ -28,7 +28,7 @@ struct ScreenSize {
 
 /// The layout area the frontend offers: the main window's, or the preview
 /// picture's while the preview flag (TMainGame cell 70) is set.
-LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& frontend);
+LayoutArea layoutAreaFor(const ProgramState& state, const seam::Frontend& frontend);
 
 /// Lays out every pile of the current game from its layout codes (parameters
 /// 291-306), the card size and the shadow offset, into the frontend's area.
@@ -36,7 +36,7 @@ LayoutArea layoutAreaFor(const ProgramState& state, const app::Frontend& fronten
 /// scroll offset is reset to 0. With cards fitted to the window the card
 /// size is chosen here too, and the frontend is told when it changed.
 /// Sets the fans' limits (`ProgramState::fanLimits`) for the area.
-void computePilePositions(ProgramState& state, app::Frontend& frontend);
+void computePilePositions(ProgramState& state, seam::Frontend& frontend);
 
 /// The same into an explicit area, for a given screen size.
 void computePilePositions(ProgramState& state, const LayoutArea& area, ScreenSize screen);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settings_record.h"
 #include "catalogue/game_parameters.h"
+#include "settings/settings_record.h"
 #include "table/card_table.h"
 #include "table/engine_flags.h"
 #include "table/engine_hooks.h"
@@ -32,7 +32,7 @@ struct ProgramState {
         mainGame.resetGeometry();
     }
 
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     TMainGame mainGame;
     CardTable cards;
     PileLists piles;
@@ -52,7 +52,7 @@ struct ProgramState {
     /// The preferences file, DATA/CFG.DAT under the data folder.
     std::string preferencesPath() const {
         return (dataFolder.empty() ? settings.programDirectory() : dataFolder) +
-               settings.read(app::field::PreferencesFile);
+               settings.read(settings::field::PreferencesFile);
     }
 
     /// The Autoplay command's tick: autoplay sweeps run while it is set.

@@ -1,6 +1,6 @@
 #include "ui/about_form.h"
 
-#include "app/text_placeholders.h"
+#include "settings/text_placeholders.h"
 #include "ui/form_pictures.h"
 
 #include <QEvent>
@@ -13,7 +13,7 @@ namespace vellomir::ui {
 TfrmAbout::TfrmAbout(QWidget* parent, std::function<void()> onActivated)
     : C_TAdvancedForm<QDialog>(parent), m_onActivated(std::move(onActivated)) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromStdString(app::replacePlaceholders("About [Program]")));
+    setWindowTitle(QString::fromStdString(settings::replacePlaceholders("About [Program]")));
     setFixedSize(kWidth, kHeight);
 
     const QSize pictureSize(200, 200);

@@ -1,6 +1,6 @@
 #include "ui/chooser_game_list.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -47,8 +47,8 @@ ChooserEntry parseChooserEntry(const std::string& entry) {
         name.chop(1);
     }
     e.name = name;
-    e.typeCode = app::toIntOr(field(entry, kNameWidth + 1, 3), 0);
-    e.number = app::toIntOr(field(entry, kNameWidth + 4, 3), -1);
+    e.typeCode = settings::toIntOr(field(entry, kNameWidth + 1, 3), 0);
+    e.number = settings::toIntOr(field(entry, kNameWidth + 4, 3), -1);
     e.newGameMark = field(entry, kNameWidth + 7, 1)[0];
     return e;
 }

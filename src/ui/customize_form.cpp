@@ -1,11 +1,11 @@
 #include "ui/customize_form.h"
 
-#include "app/number_text.h"
-#include "app/preference_table.h"
 #include "render/card_corners.h"
 #include "render/pixel_ops.h"
 #include "render/table_background.h"
 #include "resources/resource_library.h"
+#include "settings/number_text.h"
+#include "settings/preference_table.h"
 #include "table/program_state.h"
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
@@ -27,7 +27,7 @@
 namespace vellomir::ui {
 namespace {
 
-namespace field = app::field;
+namespace field = settings::field;
 
 // The card sizes offered, with the letter `Card_Size` keeps for each.
 struct CardSizeChoice {
@@ -271,7 +271,7 @@ void TfrmCustomize_Quorvane::fillTree(QTreeWidget* tree, const std::vector<Choic
 // --- Showing ---------------------------------------------------------------------
 
 void TfrmCustomize_Quorvane::remember() {
-    const app::SettingsRecord& s = m_state.settings;
+    const settings::SettingsRecord& s = m_state.settings;
     m_remembered = {s.read(field::CardSize),
                     s.read(field::Card),
                     s.read(field::FadeBackground),
@@ -286,7 +286,7 @@ void TfrmCustomize_Quorvane::remember() {
 }
 
 void TfrmCustomize_Quorvane::restore() {
-    app::SettingsRecord& s = m_state.settings;
+    settings::SettingsRecord& s = m_state.settings;
     s.write(field::CardSize, m_remembered.cardSize);
     s.write(field::Card, m_remembered.cardSet);
     s.write(field::FadeBackground, m_remembered.fade);
@@ -303,13 +303,13 @@ long long TfrmCustomize_Quorvane::colourField() const {
 }
 
 void TfrmCustomize_Quorvane::prepare() {
-    const app::SettingsRecord& s = m_state.settings;
+    const settings::SettingsRecord& s = m_state.settings;
     remember();
     m_cancelled = true;
 
     m_chkFadeBackground->setChecked(s.read(field::FadeBackground) == "Y");
 
-    const int back = app::toIntOr(s.read(field::BackCard), 0);
+    const int back = settings::toIntOr(s.read(field::BackCard), 0);
     if (QTreeWidgetItem* item = findItem(m_trvCardBack, [&](QTreeWidgetItem* i) {
             return i->childCount() == 0 && numberOf(i) == back;
         })) {
@@ -329,7 +329,7 @@ void TfrmCustomize_Quorvane::prepare() {
     if (s.read(field::BackgroundDef) != "Y") {
         const long long fixed =
             QString::fromStdString(s.read(field::BackgroundFixedCol)).toLongLong();
-        const int picture = app::toIntOr(s.read(field::BackgroundBmp), 0);
+        const int picture = settings::toIntOr(s.read(field::BackgroundBmp), 0);
         if (fixed != 0) {
             m_backgroundSample = swatch(fixed);
             selectNumber(fixed);
@@ -359,10 +359,10 @@ void TfrmCustomize_Quorvane::prepare() {
 
     m_chkSoundsEnabled->setChecked(s.read(field::SoundsEnabled) != "Y");
 
-    const app::PreferenceFile preferences(m_state.preferencesPath());
-    m_chkTBLargeIcons->setChecked(preferences.isYes(app::Pref::ToolBarLarge));
-    m_chkTBFlatBtn->setChecked(preferences.isYes(app::Pref::ToolBarFlat));
-    m_chkConfirmOnExit->setChecked(preferences.isYes(app::Pref::ConfirmQuit));
+    const settings::PreferenceFile preferences(m_state.preferencesPath());
+    m_chkTBLargeIcons->setChecked(preferences.isYes(settings::Pref::ToolBarLarge));
+    m_chkTBFlatBtn->setChecked(preferences.isYes(settings::Pref::ToolBarFlat));
+    m_chkConfirmOnExit->setChecked(preferences.isYes(settings::Pref::ConfirmQuit));
     m_chkShowTime->setChecked(s.read(field::ShowTime) != "N");
     m_chkShowScore->setChecked(s.read(field::ShowScore) != "N");
     m_chkConfirmQuitGame->setChecked(s.read(field::ConfirmQuitGame) != "N");
@@ -546,9 +546,9 @@ void TfrmCustomize_Quorvane::showHelp() {
 
 // --- OK, Cancel and closing ------------------------------------------------------
 
-bool TfrmCustomize_Quorvane::writePreference(app::Pref pref, std::string_view value) {
-    app::PreferenceFile preferences(m_state.preferencesPath());
-    const app::WriteResult written = preferences.write(pref, value);
+bool TfrmCustomize_Quorvane::writePreference(settings::Pref pref, std::string_view value) {
+    settings::PreferenceFile preferences(m_state.preferencesPath());
+    const settings::WriteResult written = preferences.write(pref, value);
     if (!written && m_writeFailure.empty()) {
         m_writeFailure = written.message;
     }
@@ -556,7 +556,7 @@ bool TfrmCustomize_Quorvane::writePreference(app::Pref pref, std::string_view va
 }
 
 void TfrmCustomize_Quorvane::storeBackgroundChoice() {
-    app::SettingsRecord& s = m_state.settings;
+    settings::SettingsRecord& s = m_state.settings;
     if (const QTreeWidgetItem* item = m_trvBackGround->currentItem()) {
         const BackgroundSettings chosen = backgroundSettingsFor(numberOf(item), colourField());
         s.write(field::BackgroundBmp, chosen.picture);
@@ -570,38 +570,39 @@ void TfrmCustomize_Quorvane::storeBackgroundChoice() {
 }
 
 void TfrmCustomize_Quorvane::accepted() {
-    app::SettingsRecord& s = m_state.settings;
+    settings::SettingsRecord& s = m_state.settings;
     const auto yesNo = [](bool yes) { return yes ? "Y" : "N"; };
     const bool silent = m_chkSoundsEnabled->isChecked();
     m_writeFailure.clear();
 
-    writePreference(app::Pref::SoundsEnabled, yesNo(!silent));
+    writePreference(settings::Pref::SoundsEnabled, yesNo(!silent));
     storeBackgroundChoice();
-    writePreference(app::Pref::BackCard, std::to_string(app::toIntOr(s.read(field::BackCard), 0)));
+    writePreference(settings::Pref::BackCard,
+                    std::to_string(settings::toIntOr(s.read(field::BackCard), 0)));
     s.writeFlag(field::FadeBackground, m_chkFadeBackground->isChecked());
     // Every sound asks the master switch: this silences them all at once.
     s.writeFlag(field::SoundsEnabled, !silent);
 
-    writePreference(app::Pref::BackgroundBmp, s.read(field::BackgroundBmp));
-    writePreference(app::Pref::BackgroundCol, s.read(field::BackgroundCol));
-    writePreference(app::Pref::BackgroundFixedCol, s.read(field::BackgroundFixedCol));
-    writePreference(app::Pref::BackgroundDef, s.read(field::BackgroundDef));
-    writePreference(app::Pref::FadeBackground, yesNo(m_chkFadeBackground->isChecked()));
-    writePreference(app::Pref::ToolBarLarge, yesNo(m_chkTBLargeIcons->isChecked()));
-    writePreference(app::Pref::ToolBarFlat, yesNo(m_chkTBFlatBtn->isChecked()));
-    writePreference(app::Pref::ShowTime, yesNo(m_chkShowTime->isChecked()));
-    writePreference(app::Pref::ShowScore, yesNo(m_chkShowScore->isChecked()));
-    writePreference(app::Pref::ConfirmQuit, yesNo(m_chkConfirmOnExit->isChecked()));
-    writePreference(app::Pref::ConfirmQuitGame, yesNo(m_chkConfirmQuitGame->isChecked()));
+    writePreference(settings::Pref::BackgroundBmp, s.read(field::BackgroundBmp));
+    writePreference(settings::Pref::BackgroundCol, s.read(field::BackgroundCol));
+    writePreference(settings::Pref::BackgroundFixedCol, s.read(field::BackgroundFixedCol));
+    writePreference(settings::Pref::BackgroundDef, s.read(field::BackgroundDef));
+    writePreference(settings::Pref::FadeBackground, yesNo(m_chkFadeBackground->isChecked()));
+    writePreference(settings::Pref::ToolBarLarge, yesNo(m_chkTBLargeIcons->isChecked()));
+    writePreference(settings::Pref::ToolBarFlat, yesNo(m_chkTBFlatBtn->isChecked()));
+    writePreference(settings::Pref::ShowTime, yesNo(m_chkShowTime->isChecked()));
+    writePreference(settings::Pref::ShowScore, yesNo(m_chkShowScore->isChecked()));
+    writePreference(settings::Pref::ConfirmQuit, yesNo(m_chkConfirmOnExit->isChecked()));
+    writePreference(settings::Pref::ConfirmQuitGame, yesNo(m_chkConfirmQuitGame->isChecked()));
     // Written for other programs of the suite; nothing here reads it.
-    writePreference(app::Pref::WinningAnimation, yesNo(m_chkWinningAnimation->isChecked()));
+    writePreference(settings::Pref::WinningAnimation, yesNo(m_chkWinningAnimation->isChecked()));
 
     s.writeFlag(field::ShowTime, m_chkShowTime->isChecked());
     s.writeFlag(field::ShowScore, m_chkShowScore->isChecked());
     s.writeFlag(field::ConfirmQuitGame, m_chkConfirmQuitGame->isChecked());
     // The size takes effect when the table is drawn again as the dialog closes.
     const std::string cardSize = m_cmbCardSize->currentData().toString().toStdString();
-    writePreference(app::Pref::CardSize, cardSize);
+    writePreference(settings::Pref::CardSize, cardSize);
     s.write(field::CardSize, cardSize);
 
     if (m_hooks.setToolBarFlat) {

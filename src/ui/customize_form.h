@@ -17,7 +17,7 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace vellomir::app {
+namespace vellomir::settings {
 enum class Pref;
 }
 namespace vellomir::resources {
@@ -124,7 +124,7 @@ private:
     void copySampleToDecks();
     void loadBackSample(int number);
     long long colourField() const;
-    bool writePreference(app::Pref pref, std::string_view value);
+    bool writePreference(settings::Pref pref, std::string_view value);
 
     table::ProgramState& m_state;
     const resources::ResourceLibrary* m_library;

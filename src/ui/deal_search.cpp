@@ -1,9 +1,9 @@
 #include "ui/deal_search.h"
 
-#include "app/frontend.h"
 #include "engine/play_engine.h"
 #include "engine/quiet_frontend.h"
 #include "engine/table_fingerprint.h"
+#include "seam/frontend.h"
 #include "table/program_state.h"
 
 #include <QThread>
@@ -34,7 +34,7 @@ constexpr auto kWatchStep = std::chrono::milliseconds(5);
 
 // The solver on `state`, called off when `cancel` is set or, with a time
 // bound, once `milliseconds` have passed (then it gave up).
-engine::SolveResult solveWithin(const table::ProgramState& state, const app::Frontend& geometry,
+engine::SolveResult solveWithin(const table::ProgramState& state, const seam::Frontend& geometry,
                                 long positions, int milliseconds, const std::atomic<bool>& cancel) {
     std::atomic<bool> halt{false};
     std::atomic<bool> done{false};
@@ -55,7 +55,7 @@ engine::SolveResult solveWithin(const table::ProgramState& state, const app::Fro
 // The answer for `state` from a search's result: with a winning line, the
 // position after each of its moves, played on a copy through the pointer
 // input. A line that does not play out as it should counts as no answer.
-SearchAnswer answerFor(const table::ProgramState& state, const app::Frontend& geometry,
+SearchAnswer answerFor(const table::ProgramState& state, const seam::Frontend& geometry,
                        const engine::SolveResult& result) {
     SearchAnswer answer;
     answer.position = engine::tableFingerprint(state);
@@ -136,7 +136,7 @@ void DealSearch::finish(const std::shared_ptr<Job>& job) {
     job->thread = nullptr;
 }
 
-void DealSearch::searchPosition(const table::ProgramState& state, const app::Frontend& geometry,
+void DealSearch::searchPosition(const table::ProgramState& state, const seam::Frontend& geometry,
                                 long positions, int milliseconds) {
     cancelPosition();
     auto job = std::make_shared<Job>();
@@ -179,7 +179,7 @@ void DealSearch::cancelPosition() {
     }
 }
 
-void DealSearch::findWinnableDeal(const table::ProgramState& state, const app::Frontend& geometry,
+void DealSearch::findWinnableDeal(const table::ProgramState& state, const seam::Frontend& geometry,
                                   int tries, int milliseconds, long positions) {
     cancelWinnableDeal();
     auto job = std::make_shared<Job>();
@@ -212,7 +212,7 @@ void DealSearch::findWinnableDeal(const table::ProgramState& state, const app::F
                 Qt::QueuedConnection);
         };
         // Quick deals: no animation to wait for on a table nobody sees.
-        copy->settings.write(app::field::DealAnimation, "N");
+        copy->settings.write(settings::field::DealAnimation, "N");
         engine::PlayEngine engine(*copy, *quiet);
         engine.setRecording(false);
         std::optional<WinnableDeal> found;
@@ -227,7 +227,7 @@ void DealSearch::findWinnableDeal(const table::ProgramState& state, const app::F
             if (result.outcome == engine::SolveOutcome::Solved && !self.cancel) {
                 SearchAnswer answer = answerFor(*copy, *quiet, result);
                 if (answer.outcome == engine::SolveOutcome::Solved) {
-                    found = WinnableDeal{copy->settings.read(app::field::DealNumber),
+                    found = WinnableDeal{copy->settings.read(settings::field::DealNumber),
                                          std::move(answer)};
                 }
             }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 class Frontend;
 }
 namespace vellomir::table {
@@ -55,7 +55,7 @@ public:
 
     /// Searches `state` as it is now, for at most `positions` positions and
     /// `milliseconds` (0: no time bound). Calls off the search before.
-    void searchPosition(const table::ProgramState& state, const app::Frontend& geometry,
+    void searchPosition(const table::ProgramState& state, const seam::Frontend& geometry,
                         long positions, int milliseconds);
     void cancelPosition();
     bool searchingPosition() const { return m_position != nullptr; }
@@ -64,7 +64,7 @@ public:
     /// until the solver proves one winnable within `milliseconds`, at most
     /// `tries` of them. Reports each deal tried (dealTried) and the end
     /// (winnableDealFound, with nothing when none was or it was called off).
-    void findWinnableDeal(const table::ProgramState& state, const app::Frontend& geometry,
+    void findWinnableDeal(const table::ProgramState& state, const seam::Frontend& geometry,
                           int tries, int milliseconds, long positions);
     void cancelWinnableDeal();
 

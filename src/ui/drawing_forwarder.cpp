@@ -109,13 +109,13 @@ void DrawingForwarder::showJokerLabel(int foundationIndex, int rank, int suit) {
     }
 }
 
-void DrawingForwarder::restoreCorners(app::Rect rect) {
+void DrawingForwarder::restoreCorners(seam::Rect rect) {
     if (m_target) {
         m_target->restoreCorners(rect);
     }
 }
 
-void DrawingForwarder::refreshRectangle(app::Rect rect) {
+void DrawingForwarder::refreshRectangle(seam::Rect rect) {
     if (m_target) {
         m_target->refreshRectangle(rect);
     }
@@ -157,7 +157,7 @@ void DrawingForwarder::clearHintMarks() {
     }
 }
 
-void DrawingForwarder::pickUpCarried(int card, app::Rect rect, int height) {
+void DrawingForwarder::pickUpCarried(int card, seam::Rect rect, int height) {
     if (m_target) {
         m_target->pickUpCarried(card, rect, height);
     }
@@ -182,7 +182,7 @@ void DrawingForwarder::dropCarried() {
 }
 
 void DrawingForwarder::flyCard(int card, int fromX, int fromY, int toX, int toY,
-                               app::Flight flight) {
+                               seam::Flight flight) {
     if (m_target) {
         m_target->flyCard(card, fromX, fromY, toX, toY, flight);
     }

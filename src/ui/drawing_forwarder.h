@@ -35,19 +35,19 @@ public:
     void invertSelectedCards() override;
     void highlightFoundations(int foundationIndex) override;
     void showJokerLabel(int foundationIndex, int rank, int suit) override;
-    void restoreCorners(app::Rect rect) override;
-    void refreshRectangle(app::Rect rect) override;
+    void restoreCorners(seam::Rect rect) override;
+    void refreshRectangle(seam::Rect rect) override;
     void fixTableauCorners(int tableauIndex) override;
     void showCoveredCard(int card, int x, int y) override;
     void hideCoveredCard() override;
-    void pickUpCarried(int card, app::Rect rect, int height) override;
+    void pickUpCarried(int card, seam::Rect rect, int height) override;
     void drawCarried(int x, int y, bool final, bool fixCorners) override;
     void liftCarried() override;
     void dropCarried() override;
     void markDropTargets(const std::vector<std::string>& pileNames) override;
     void markHint(const std::string& source, const std::string& target) override;
     void clearHintMarks() override;
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override;
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override;
 
 private:
     DrawingTarget* m_target = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 
 #include <QImage>
 #include <QSize>
@@ -13,7 +13,7 @@ namespace vellomir::ui {
 /// What draws the table for the main window: the window picture the table
 /// view shows, the table and background buffers behind it, and every drawing
 /// and card-motion operation of the frontend (same names and meanings as in
-/// app::Frontend).
+/// seam::Frontend).
 class DrawingTarget {
 public:
     virtual ~DrawingTarget() = default;
@@ -47,14 +47,14 @@ public:
     virtual void invertSelectedCards() = 0;
     virtual void highlightFoundations(int foundationIndex) = 0;
     virtual void showJokerLabel(int foundationIndex, int rank, int suit) = 0;
-    virtual void restoreCorners(app::Rect rect) = 0;
-    virtual void refreshRectangle(app::Rect rect) = 0;
+    virtual void restoreCorners(seam::Rect rect) = 0;
+    virtual void refreshRectangle(seam::Rect rect) = 0;
     virtual void fixTableauCorners(int tableauIndex) = 0;
     virtual void showCoveredCard(int card, int x, int y) = 0;
     virtual void hideCoveredCard() = 0;
 
     // --- Card motion -----------------------------------------------------------
-    virtual void pickUpCarried(int card, app::Rect rect, int height) = 0;
+    virtual void pickUpCarried(int card, seam::Rect rect, int height) = 0;
     virtual void drawCarried(int x, int y, bool final, bool fixCorners) = 0;
     virtual void liftCarried() = 0;
     virtual void dropCarried() = 0;
@@ -63,7 +63,7 @@ public:
     /// it) and the pile `target` (none when empty), until clearHintMarks.
     virtual void markHint(const std::string& source, const std::string& target) = 0;
     virtual void clearHintMarks() = 0;
-    virtual void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) = 0;
+    virtual void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) = 0;
 };
 
 } // namespace vellomir::ui

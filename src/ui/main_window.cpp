@@ -2,13 +2,13 @@
 
 #include "ui/help_window.h"
 
-#include "app/autoplay_choice.h"
-#include "app/preference_table.h"
-#include "app/text_placeholders.h"
 #include "catalogue/parameter_index.h"
 #include "engine/game_start.h"
 #include "engine/play_engine.h"
 #include "engine/status_figures.h"
+#include "settings/autoplay_choice.h"
+#include "settings/preference_table.h"
+#include "settings/text_placeholders.h"
 #include "table/card_metrics.h"
 #include "table/game_layout.h"
 #include "table/pile_positions.h"
@@ -92,7 +92,7 @@ QFrame* sunkenPanel(QWidget* parent, const char* name) {
 TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     : C_TAdvancedForm<QMainWindow>(nullptr), m_state(state), m_boxes(boxes) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromStdString(std::string(app::kProgramTitle)));
+    setWindowTitle(QString::fromStdString(std::string(settings::kProgramTitle)));
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("pnlClient"));
@@ -290,7 +290,7 @@ void TfrmMain::buildMenus() {
             [this](bool checked) { setStatusBarChoice(checked, true); });
 
     connect(m_mnuRules, &QAction::triggered, this,
-            [this] { showHelp(m_state.settings.readInt(app::field::Game, -1)); });
+            [this] { showHelp(m_state.settings.readInt(settings::field::Game, -1)); });
     connect(m_sommario, &QAction::triggered, this, [this] { showHelp(-1); });
 
     m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
@@ -338,7 +338,7 @@ void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
 }
 
 void TfrmMain::prepareCommands() {
-    m_mnuAbout->setText(fromStd(app::replacePlaceholders(m_mnuAbout->text().toStdString())));
+    m_mnuAbout->setText(fromStd(settings::replacePlaceholders(m_mnuAbout->text().toStdString())));
     m_mnuInsertBookmark->setEnabled(false);
     m_mnuGoToBookmark->setEnabled(false);
     for (QAction* action : m_hiddenCommands) {
@@ -425,14 +425,15 @@ void TfrmMain::setLargeToolBar(bool large) {
 }
 
 void TfrmMain::setToolBarFlat(bool flat, bool save) {
-    const bool hints = m_state.settings.isYes(app::field::ShowToolTips);
+    const bool hints = m_state.settings.isYes(settings::field::ShowToolTips);
     for (QToolButton* button : m_pnlTBx->findChildren<QToolButton*>()) {
         button->setAutoRaise(flat);
         button->setToolTip(hints ? button->property("hint").toString() : QString());
     }
     if (save) {
-        app::PreferenceFile preferences(m_state.preferencesPath());
-        const app::WriteResult written = preferences.writeYesNo(app::Pref::ToolBarFlat, flat);
+        settings::PreferenceFile preferences(m_state.preferencesPath());
+        const settings::WriteResult written =
+            preferences.writeYesNo(settings::Pref::ToolBarFlat, flat);
         if (!written) {
             reportWriteFailure(written.message);
         }
@@ -578,15 +579,16 @@ void TfrmMain::bringToFront() {
     activateWindow();
 }
 
-void TfrmMain::restoreWindowState(const app::PreferenceFile& preferences) {
+void TfrmMain::restoreWindowState(const settings::PreferenceFile& preferences) {
     const QSize screen = screenSize(*this);
-    const int width = std::clamp(preferences.number(app::Pref::WindowWidth, screen.width() - 150),
-                                 minimumWidth(), std::max(minimumWidth(), screen.width()));
+    const int width =
+        std::clamp(preferences.number(settings::Pref::WindowWidth, screen.width() - 150),
+                   minimumWidth(), std::max(minimumWidth(), screen.width()));
     const int height =
-        std::clamp(preferences.number(app::Pref::WindowHeight, screen.height() - 150),
+        std::clamp(preferences.number(settings::Pref::WindowHeight, screen.height() - 150),
                    minimumHeight(), std::max(minimumHeight(), screen.height()));
-    QPoint place(preferences.number(app::Pref::WindowLeft),
-                 preferences.number(app::Pref::WindowTop));
+    QPoint place(preferences.number(settings::Pref::WindowLeft),
+                 preferences.number(settings::Pref::WindowTop));
     // A place left from a larger or another screen must not lose the window.
     const QRect wanted(place, QSize(width, height));
     bool onScreen = false;
@@ -598,25 +600,25 @@ void TfrmMain::restoreWindowState(const app::PreferenceFile& preferences) {
     }
     move(place);
     resize(width, height);
-    if (preferences.isYes(app::Pref::WindowMaximized)) {
+    if (preferences.isYes(settings::Pref::WindowMaximized)) {
         showMaximized();
     } else {
         showNormal();
     }
 }
 
-bool TfrmMain::saveWindowState(app::PreferenceFile& preferences) {
-    std::vector<app::WriteResult> results;
+bool TfrmMain::saveWindowState(settings::PreferenceFile& preferences) {
+    std::vector<settings::WriteResult> results;
     if (isMaximized()) {
-        results.push_back(preferences.writeYesNo(app::Pref::WindowMaximized, true));
+        results.push_back(preferences.writeYesNo(settings::Pref::WindowMaximized, true));
     } else {
-        results.push_back(preferences.writeYesNo(app::Pref::WindowMaximized, false));
-        results.push_back(preferences.writeNumber(app::Pref::WindowLeft, pos().x()));
-        results.push_back(preferences.writeNumber(app::Pref::WindowTop, pos().y()));
-        results.push_back(preferences.writeNumber(app::Pref::WindowWidth, width()));
-        results.push_back(preferences.writeNumber(app::Pref::WindowHeight, height()));
+        results.push_back(preferences.writeYesNo(settings::Pref::WindowMaximized, false));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowLeft, pos().x()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowTop, pos().y()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowWidth, width()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowHeight, height()));
     }
-    for (const app::WriteResult& result : results) {
+    for (const settings::WriteResult& result : results) {
         if (!result) {
             reportWriteFailure(result.message);
             return false;
@@ -630,7 +632,7 @@ void TfrmMain::reportWriteFailure(const std::string& message) {
     if (message.empty()) {
         return;
     }
-    m_boxes.information(this, QString::fromStdString(std::string(app::kProgramTitle)),
+    m_boxes.information(this, QString::fromStdString(std::string(settings::kProgramTitle)),
                         fromStd(message));
 }
 
@@ -664,7 +666,8 @@ void TfrmMain::redrawTable() {
 void TfrmMain::updateScrollRange() {
     const int lowest = m_state.mainGame.cell(cell::LowestCardEdge);
     const int visible = m_table->height();
-    const bool needed = m_state.settings.read(app::field::VertScrollBar) == "Y" && lowest > visible;
+    const bool needed =
+        m_state.settings.read(settings::field::VertScrollBar) == "Y" && lowest > visible;
     if (needed) {
         m_scrollBar->setRange(0, lowest - visible + 10);
         m_scrollBar->setPageStep(visible);
@@ -723,8 +726,8 @@ void TfrmMain::onActivated() {
     // On displays of 256 colours or fewer the faded background is drawn anew.
     const QScreen* screen = this->screen();
     if (screen && screen->depth() <= 8 &&
-        m_state.settings.read(app::field::FadeBackground) == "Y" &&
-        m_state.settings.read(app::field::BackgroundBmp) == "0") {
+        m_state.settings.read(settings::field::FadeBackground) == "Y" &&
+        m_state.settings.read(settings::field::BackgroundBmp) == "0") {
         redrawTable();
     }
 }
@@ -738,12 +741,12 @@ void TfrmMain::firstActivation() {
     m_state.flags.clear(Flag::FirstActivationPending);
     setCaptionText(fromStd(engine::gameCaption(m_state)));
     const bool noStatistics = m_hooks.firstActivationChecks && m_hooks.firstActivationChecks();
-    const int game = m_state.settings.readInt(app::field::Game, -1);
+    const int game = m_state.settings.readInt(settings::field::Game, -1);
     const bool resumed = m_hooks.resumeGame && m_hooks.resumeGame();
     if (!resumed && (noStatistics || game < 0)) {
         openGame();
     }
-    if (!gameRunning() && m_state.settings.readInt(app::field::Game, -1) >= 0) {
+    if (!gameRunning() && m_state.settings.readInt(settings::field::Game, -1) >= 0) {
         m_engine->newGame();
     }
     updateScrollRange();
@@ -767,7 +770,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    app::PreferenceFile preferences(m_state.preferencesPath());
+    settings::PreferenceFile preferences(m_state.preferencesPath());
     saveWindowState(preferences);
 
     if (m_state.flags.test(Flag::AnimationRunning)) {
@@ -779,7 +782,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (preferences.text(app::Pref::ConfirmQuit) != "N" &&
+    if (preferences.text(settings::Pref::ConfirmQuit) != "N" &&
         !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
         m_state.mainGame.setCell(cell::CloseRequested, 0);
         event->ignore();
@@ -798,14 +801,14 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     }
     m_timer->stop();
     if (m_state.mainGame.cell(cell::AutoplayAllGames) == 1) {
-        const app::WriteResult written =
-            preferences.writeYesNo(app::Pref::Autoplay, m_state.autoplayTicked);
+        const settings::WriteResult written =
+            preferences.writeYesNo(settings::Pref::Autoplay, m_state.autoplayTicked);
         if (!written) {
             reportWriteFailure(written.message);
         }
     }
-    const app::WriteResult written = preferences.writeNumber(
-        app::Pref::RandomGameType, m_state.mainGame.cell(cell::RandomGameType));
+    const settings::WriteResult written = preferences.writeNumber(
+        settings::Pref::RandomGameType, m_state.mainGame.cell(cell::RandomGameType));
     if (!written) {
         reportWriteFailure(written.message);
     }
@@ -819,7 +822,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 // --- Commands ----------------------------------------------------------------------------------
 
 bool TfrmMain::mayAbandonGame() {
-    return m_state.settings.read(app::field::ConfirmQuitGame) == "N" || !gameRunning() ||
+    return m_state.settings.read(settings::field::ConfirmQuitGame) == "N" || !gameRunning() ||
            m_state.flags.test(Flag::Won) || m_frontend->confirm("Quit this game?");
 }
 
@@ -846,8 +849,8 @@ void TfrmMain::dealNewGame(const std::optional<std::string>& dealNumber) {
         return;
     }
     m_frontend->setBusyCursor(true);
-    m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsNewGame),
-                          app::SoundMode::Wait);
+    m_frontend->playSound("New", m_state.settings.isYes(settings::field::SoundsNewGame),
+                          seam::SoundMode::Wait);
     m_frontend->setBusyCursor(false);
     if (dealNumber) {
         m_engine->dealNumber(*dealNumber);
@@ -863,8 +866,8 @@ void TfrmMain::restartGame() {
         return;
     }
     m_frontend->setBusyCursor(true);
-    m_frontend->playSound("New", m_state.settings.isYes(app::field::SoundsRestart),
-                          app::SoundMode::Wait);
+    m_frontend->playSound("New", m_state.settings.isYes(settings::field::SoundsRestart),
+                          seam::SoundMode::Wait);
     m_frontend->setBusyCursor(false);
     m_engine->restartGame();
     updateScrollRange();
@@ -874,7 +877,7 @@ void TfrmMain::chooseDealNumber() {
     if (!m_engine || !m_frontend || m_state.flags.test(Flag::AnimationRunning)) {
         return;
     }
-    TfrmDealNumber dialog(this, fromStd(m_state.settings.read(app::field::DealNumber)));
+    TfrmDealNumber dialog(this, fromStd(m_state.settings.read(settings::field::DealNumber)));
     if (m_boxes.runDialog(dialog) != QDialog::Accepted || !mayAbandonGame()) {
         return;
     }
@@ -897,8 +900,8 @@ void TfrmMain::redo() {
 void TfrmMain::showStatistics() {
     const std::string folder =
         m_state.dataFolder.empty() ? m_state.settings.programDirectory() : m_state.dataFolder;
-    TfrmStatistics dialog(this, folder, m_state.settings.readInt(app::field::Game, -1),
-                          fromStd(m_state.settings.read(app::field::GameName)), m_boxes);
+    TfrmStatistics dialog(this, folder, m_state.settings.readInt(settings::field::Game, -1),
+                          fromStd(m_state.settings.read(settings::field::GameName)), m_boxes);
     m_boxes.runDialog(dialog);
 }
 
@@ -914,8 +917,9 @@ void TfrmMain::setStatusBarChoice(bool visible, bool save) {
         }
     });
     if (save) {
-        app::PreferenceFile preferences(m_state.preferencesPath());
-        const app::WriteResult written = preferences.writeYesNo(app::Pref::ShowStatusBar, visible);
+        settings::PreferenceFile preferences(m_state.preferencesPath());
+        const settings::WriteResult written =
+            preferences.writeYesNo(settings::Pref::ShowStatusBar, visible);
         if (!written) {
             reportWriteFailure(written.message);
         }
@@ -924,7 +928,7 @@ void TfrmMain::setStatusBarChoice(bool visible, bool save) {
 
 void TfrmMain::updatePlayCommands() {
     const bool loaded = m_state.params[catalogue::param::CardCount] != 0 &&
-                        m_state.settings.readInt(app::field::Game, -1) >= 0;
+                        m_state.settings.readInt(settings::field::Game, -1) >= 0;
     m_mnuUndo->setEnabled(m_engine && m_engine->canUndo());
     m_mnuRedo->setEnabled(m_engine && m_engine->canRedo());
     m_mnuRestartDeal->setEnabled(m_engine && loaded);
@@ -938,7 +942,7 @@ void TfrmMain::updatePlayCommands() {
     const bool inPlay = m_engine && gameRunning() && !m_state.flags.test(Flag::Won);
     m_mnuHint->setEnabled(inPlay);
     m_mnuSolve->setEnabled(inPlay);
-    const int game = m_state.settings.readInt(app::field::Game, -1);
+    const int game = m_state.settings.readInt(settings::field::Game, -1);
     m_mnuWinnableOnly->setEnabled(m_engine && loaded);
     if (game != m_winnableChoiceGame) {
         m_winnableChoiceGame = game;
@@ -972,9 +976,9 @@ void TfrmMain::toggleAutoplay() {
     // The action ticks and unticks itself; the program state follows it.
     const bool on = m_mnuAutoPlay->isChecked();
     m_state.autoplayTicked = on;
-    app::PreferenceFile preferences(m_state.preferencesPath());
-    const app::WriteResult written = app::storeGameAutoplayChoice(
-        preferences, m_state.settings.readInt(app::field::Game, -1), on);
+    settings::PreferenceFile preferences(m_state.preferencesPath());
+    const settings::WriteResult written = settings::storeGameAutoplayChoice(
+        preferences, m_state.settings.readInt(settings::field::Game, -1), on);
     if (!written) {
         reportWriteFailure(written.message);
     }
@@ -1020,8 +1024,8 @@ void TfrmMain::showAbout() {
     }
     TfrmAbout about(this, [this] {
         if (m_frontend) {
-            m_frontend->playSound("About", m_state.settings.isYes(app::field::SoundsAbout),
-                                  app::SoundMode::AtOnce);
+            m_frontend->playSound("About", m_state.settings.isYes(settings::field::SoundsAbout),
+                                  seam::SoundMode::AtOnce);
         }
     });
     if (m_frontend) {

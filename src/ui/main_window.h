@@ -19,7 +19,7 @@ class QScrollBar;
 class QTimer;
 class QToolButton;
 
-namespace vellomir::app {
+namespace vellomir::settings {
 class PreferenceFile;
 }
 namespace vellomir::engine {
@@ -106,10 +106,10 @@ public:
     void createGameChooser(const resources::ResourceLibrary& library);
     TfrmOpenGame* gameChooser() const { return m_chooser; }
     /// Reads the window's place from the preferences and shows the window.
-    void restoreWindowState(const app::PreferenceFile& preferences);
+    void restoreWindowState(const settings::PreferenceFile& preferences);
     /// Writes the window's place to the preferences; false when that failed
     /// (the reason was shown).
-    bool saveWindowState(app::PreferenceFile& preferences);
+    bool saveWindowState(settings::PreferenceFile& preferences);
     /// Shows the window in front of the others, restored when minimised: a
     /// second start of the program asks this of the running copy.
     void bringToFront();

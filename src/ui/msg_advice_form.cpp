@@ -1,6 +1,6 @@
 #include "ui/msg_advice_form.h"
 
-#include "app/preference_table.h"
+#include "settings/preference_table.h"
 #include "ui/form_pictures.h"
 #include "ui/message_boxes.h"
 
@@ -67,7 +67,7 @@ bool TfrmMsgAdvice::notDisplayTicked() const {
     return m_notDisplay->isChecked();
 }
 
-bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::PreferenceFile& preferences,
+bool showAdvice(QWidget* owner, MessageBoxes& boxes, settings::PreferenceFile& preferences,
                 std::string_view key, const QString& message, AdvicePage page) {
     if (!preferences.adviceShown(key)) {
         return false;
@@ -75,7 +75,7 @@ bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::PreferenceFile& prefer
     TfrmMsgAdvice dialog(owner, message, page);
     boxes.runDialog(dialog);
     if (dialog.notDisplayTicked()) {
-        const app::WriteResult written = preferences.hideAdvice(key);
+        const settings::WriteResult written = preferences.hideAdvice(key);
         if (!written && !written.message.empty()) {
             boxes.information(owner, QStringLiteral("Vellomir"),
                               QString::fromStdString(written.message));

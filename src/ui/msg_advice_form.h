@@ -11,7 +11,7 @@ class QCheckBox;
 class QLabel;
 class QStackedWidget;
 
-namespace vellomir::app {
+namespace vellomir::settings {
 class PreferenceFile;
 }
 
@@ -45,7 +45,7 @@ private:
 /// section "Show_Messages" of the preferences reads "N" (exactly). When the
 /// player ticks "&Don't show this message box again", "N" is written for the
 /// key. True when the message was shown.
-bool showAdvice(QWidget* owner, MessageBoxes& boxes, app::PreferenceFile& preferences,
+bool showAdvice(QWidget* owner, MessageBoxes& boxes, settings::PreferenceFile& preferences,
                 std::string_view key, const QString& message, AdvicePage page);
 
 } // namespace vellomir::ui

@@ -1,10 +1,10 @@
 #include "ui/open_game_form.h"
 
-#include "app/preference_table.h"
-#include "app/text_placeholders.h"
 #include "catalogue/catalogue_reader.h"
 #include "render/table_background.h"
 #include "resources/resource_library.h"
+#include "settings/preference_table.h"
+#include "settings/text_placeholders.h"
 #include "table/program_state.h"
 #include "ui/chooser_game_list.h"
 #include "ui/form_pictures.h"
@@ -54,7 +54,7 @@ int codeOf(const QTreeWidgetItem* item) {
 }
 
 QString programTitle() {
-    return QString::fromStdString(std::string(app::kProgramTitle));
+    return QString::fromStdString(std::string(settings::kProgramTitle));
 }
 
 bool fewColours() {
@@ -119,10 +119,10 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
     addGroup(QStringLiteral("All games (alphabetically)"), kAllGamesCode);
     m_gameList = chooserGameList(m_state.mainGame.gameList());
 
-    const app::PreferenceFile preferences(m_state.preferencesPath());
-    const int group = preferences.number(app::Pref::GameTreeNum, kAllGamesCode);
+    const settings::PreferenceFile preferences(m_state.preferencesPath());
+    const int group = preferences.number(settings::Pref::GameTreeNum, kAllGamesCode);
     m_rememberedGroup = group < 0 ? group : 0;
-    m_chkPreview->setChecked(preferences.isYes(app::Pref::OpenPreviewGame));
+    m_chkPreview->setChecked(preferences.isYes(settings::Pref::OpenPreviewGame));
 
     m_previewBackground = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     if (fewColours()) {
@@ -342,7 +342,7 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
         for (int g = 0; m_rememberedGroup < 0 && g < m_trvGames->topLevelItemCount(); ++g) {
             QTreeWidgetItem* group = m_trvGames->topLevelItem(g);
             if (codeOf(group) == m_rememberedGroup) {
-                fill(group, m_state.settings.readInt(app::field::Game, -1));
+                fill(group, m_state.settings.readInt(settings::field::Game, -1));
                 group->setExpanded(true);
             }
         }
@@ -457,12 +457,12 @@ void TfrmOpenGame::confirmChoice() {
     }
     const int game = codeOf(item);
     const int group = item->parent() ? codeOf(item->parent()) : kAllGamesCode;
-    app::PreferenceFile preferences(m_state.preferencesPath());
-    for (const app::WriteResult& written :
-         {preferences.writeNumber(app::Pref::Game, game),
-          preferences.write(app::Pref::GameName, item->text(0).toStdString()),
-          preferences.writeNumber(app::Pref::GameTreeNum, group),
-          preferences.writeYesNo(app::Pref::OpenPreviewGame, m_chkPreview->isChecked())}) {
+    settings::PreferenceFile preferences(m_state.preferencesPath());
+    for (const settings::WriteResult& written :
+         {preferences.writeNumber(settings::Pref::Game, game),
+          preferences.write(settings::Pref::GameName, item->text(0).toStdString()),
+          preferences.writeNumber(settings::Pref::GameTreeNum, group),
+          preferences.writeYesNo(settings::Pref::OpenPreviewGame, m_chkPreview->isChecked())}) {
         if (!written) {
             // The game is still opened; only remembering it failed (an
             // empty message: the player has been told already).

@@ -1,10 +1,10 @@
 #include "ui/qt_frontend.h"
 
-#include "app/preference_table.h"
-#include "app/settings_record.h"
 #include "resources/audio_backend.h"
 #include "resources/cursor_table.h"
 #include "resources/sound_service.h"
+#include "settings/preference_table.h"
+#include "settings/settings_record.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -88,7 +88,7 @@ void QtFrontend::requestSplashSound(bool soundsEnabled, bool soundsSplash) {
     m_splashSoundsEnabled = soundsEnabled;
     // The master switch is known before the preferences are loaded, as the
     // start-up sound needs it.
-    m_state.settings.writeFlag(app::field::SoundsEnabled, soundsEnabled);
+    m_state.settings.writeFlag(settings::field::SoundsEnabled, soundsEnabled);
 }
 
 void QtFrontend::allowSounds() {
@@ -99,12 +99,12 @@ void QtFrontend::allowSounds() {
     if (m_splashWanted && m_splashSoundsEnabled) {
         m_splashWanted = false;
         if (resources::SoundService* service = sounds()) {
-            service->play("Splash", true, app::SoundMode::AtOnce);
+            service->play("Splash", true, seam::SoundMode::AtOnce);
         }
     }
 }
 
-void QtFrontend::playSound(std::string_view name, bool switchOn, app::SoundMode mode) {
+void QtFrontend::playSound(std::string_view name, bool switchOn, seam::SoundMode mode) {
     if (resources::SoundService* service = sounds()) {
         service->play(name, switchOn, mode);
     }
@@ -130,7 +130,7 @@ bool QtFrontend::confirm(std::string_view text) {
 }
 
 void QtFrontend::showAdvice(std::string_view key, std::string_view text) {
-    app::PreferenceFile preferences(m_state.preferencesPath());
+    settings::PreferenceFile preferences(m_state.preferencesPath());
     ui::showAdvice(m_window, m_boxes, preferences, key, fromView(text), AdvicePage::Color);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 #include "ui/drawing_forwarder.h"
 
 #include <QObject>
@@ -34,7 +34,7 @@ using AudioBackendFactory = std::function<std::unique_ptr<resources::AudioBacken
 /// the audio system is slow, and the table comes first. Sounds asked for
 /// before that are not played, except the start-up sound, which is kept and
 /// played then.
-class QtFrontend : public app::Frontend {
+class QtFrontend : public seam::Frontend {
 public:
     QtFrontend(table::ProgramState& state, MessageBoxes& boxes, AudioBackendFactory audio);
     ~QtFrontend() override;
@@ -66,7 +66,7 @@ public:
     bool confirm(std::string_view text) override;
     void showAdvice(std::string_view key, std::string_view text) override;
     void beep() override;
-    void playSound(std::string_view name, bool switchOn, app::SoundMode mode) override;
+    void playSound(std::string_view name, bool switchOn, seam::SoundMode mode) override;
     void stopSound() override;
     void pause(int milliseconds) override;
 
@@ -122,14 +122,14 @@ public:
     void showJokerLabel(int foundationIndex, int rank, int suit) override {
         m_drawing.showJokerLabel(foundationIndex, rank, suit);
     }
-    void restoreCorners(app::Rect rect) override { m_drawing.restoreCorners(rect); }
-    void refreshRectangle(app::Rect rect) override { m_drawing.refreshRectangle(rect); }
+    void restoreCorners(seam::Rect rect) override { m_drawing.restoreCorners(rect); }
+    void refreshRectangle(seam::Rect rect) override { m_drawing.refreshRectangle(rect); }
     void fixTableauCorners(int tableauIndex) override { m_drawing.fixTableauCorners(tableauIndex); }
     void showCoveredCard(int card, int x, int y) override { m_drawing.showCoveredCard(card, x, y); }
     void hideCoveredCard() override { m_drawing.hideCoveredCard(); }
 
     // --- Card motion ---------------------------------------------------------
-    void pickUpCarried(int card, app::Rect rect, int height) override {
+    void pickUpCarried(int card, seam::Rect rect, int height) override {
         m_drawing.pickUpCarried(card, rect, height);
     }
     void drawCarried(int x, int y, bool final, bool fixCorners) override {
@@ -140,7 +140,7 @@ public:
     void markDropTargets(const std::vector<std::string>& pileNames) override {
         m_drawing.markDropTargets(pileNames);
     }
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override {
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override {
         m_drawing.flyCard(card, fromX, fromY, toX, toY, flight);
     }
 

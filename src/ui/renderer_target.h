@@ -50,8 +50,8 @@ public:
     void showJokerLabel(int foundationIndex, int rank, int suit) override {
         m_renderer.showJokerLabel(foundationIndex, rank, suit);
     }
-    void restoreCorners(app::Rect rect) override { m_renderer.restoreCorners(toQRect(rect)); }
-    void refreshRectangle(app::Rect rect) override { m_renderer.refreshRectangle(toQRect(rect)); }
+    void restoreCorners(seam::Rect rect) override { m_renderer.restoreCorners(toQRect(rect)); }
+    void refreshRectangle(seam::Rect rect) override { m_renderer.refreshRectangle(toQRect(rect)); }
     void fixTableauCorners(int tableauIndex) override {
         m_renderer.fixTableauCorners(tableauIndex);
     }
@@ -60,7 +60,7 @@ public:
     }
     void hideCoveredCard() override { m_renderer.hideCoveredCard(); }
 
-    void pickUpCarried(int card, app::Rect rect, int height) override {
+    void pickUpCarried(int card, seam::Rect rect, int height) override {
         m_renderer.pickUpCarried(card, toQRect(rect), height);
     }
     void drawCarried(int x, int y, bool final, bool fixCorners) override {
@@ -75,12 +75,12 @@ public:
         m_renderer.markHint(source, target);
     }
     void clearHintMarks() override { m_renderer.clearHintMarks(); }
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight flight) override {
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override {
         m_renderer.flyCard(card, fromX, fromY, toX, toY, flight);
     }
 
     /// A rectangle of the frontend (right and bottom exclusive) as a QRect.
-    static QRect toQRect(const app::Rect& r) {
+    static QRect toQRect(const seam::Rect& r) {
         return {r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
 

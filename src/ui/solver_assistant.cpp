@@ -1,10 +1,10 @@
 #include "ui/solver_assistant.h"
 
-#include "app/preference_table.h"
 #include "engine/play_engine.h"
 #include "engine/play_history.h"
 #include "engine/play_position.h"
 #include "engine/table_fingerprint.h"
+#include "settings/preference_table.h"
 #include "table/program_state.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_frontend.h"
@@ -368,17 +368,17 @@ bool SolverAssistant::sendGesture(const PointerCommand& move) {
 // --- Winnable deals ----------------------------------------------------------------
 
 bool SolverAssistant::winnableDealsOnly() const {
-    const int game = m_state.settings.readInt(app::field::Game, -1);
-    return game >= 0 && app::PreferenceFile(m_state.preferencesPath()).winnableDealsOnly(game);
+    const int game = m_state.settings.readInt(settings::field::Game, -1);
+    return game >= 0 && settings::PreferenceFile(m_state.preferencesPath()).winnableDealsOnly(game);
 }
 
 void SolverAssistant::setWinnableDealsOnly(bool on) {
-    const int game = m_state.settings.readInt(app::field::Game, -1);
+    const int game = m_state.settings.readInt(settings::field::Game, -1);
     if (game < 0) {
         return;
     }
-    app::PreferenceFile preferences(m_state.preferencesPath());
-    const app::WriteResult written = preferences.writeWinnableDealsOnly(game, on);
+    settings::PreferenceFile preferences(m_state.preferencesPath());
+    const settings::WriteResult written = preferences.writeWinnableDealsOnly(game, on);
     if (!written && !written.message.empty()) {
         m_boxes.information(&m_window, kTitle, QString::fromStdString(written.message));
     }

@@ -137,7 +137,8 @@ QString TfrmStatistics::figure(const QString& label) const {
 }
 
 void TfrmStatistics::save(const engine::StatisticsBook& book) {
-    if (const app::WriteResult written = engine::saveStatistics(m_dataFolder, book); !written) {
+    if (const settings::WriteResult written = engine::saveStatistics(m_dataFolder, book);
+        !written) {
         m_boxes.information(this, kTitle, fromStd(written.message));
     }
     reload();

@@ -1,8 +1,8 @@
 #include "ui/winning_sequence.h"
 
-#include "app/preference_table.h"
 #include "render/table_renderer.h"
 #include "render/winning_animation.h"
+#include "settings/preference_table.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
 
@@ -62,10 +62,10 @@ WinningSequence::~WinningSequence() {
 }
 
 void WinningSequence::run() {
-    const app::PreferenceFile preferences(m_state.preferencesPath());
+    const settings::PreferenceFile preferences(m_state.preferencesPath());
     const std::string style =
-        preferences.text(app::Pref::WinningAnimations, render::kRandomWinningStyle);
-    run(style, preferences.number(app::Pref::WinningAnimationsTime));
+        preferences.text(settings::Pref::WinningAnimations, render::kRandomWinningStyle);
+    run(style, preferences.number(settings::Pref::WinningAnimationsTime));
 }
 
 void WinningSequence::run(const std::string& style, int seconds) {
@@ -84,7 +84,7 @@ void WinningSequence::run(const std::string& style, int seconds) {
     stage.topLine = m_window.tableTopMargin();
     stage.cardWidth = m_state.cardSize.width;
     stage.cardHeight = m_state.cardSize.height;
-    stage.speed = m_state.settings.readInt(app::field::SpeedMoveCard, 10);
+    stage.speed = m_state.settings.readInt(settings::field::SpeedMoveCard, 10);
     stage.drawCard = [this](int card, int x, int y) {
         m_renderer.drawFace(card, x, y, false, render::Canvas::Window);
         m_renderer.drawFace(card, x, y, false, render::Canvas::Buffer);

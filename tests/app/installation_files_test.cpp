@@ -1,5 +1,5 @@
 #include "app/installation_files.h"
-#include "app/text_placeholders.h"
+#include "settings/text_placeholders.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(VersionMarker, IsWrittenOnceAndNeverRewritten) {
 }
 
 TEST(VersionMarker, AFolderThatCannotBeWrittenIsReported) {
-    const WriteResult result = writeVersionMarker("/nonexistent-folder-of-vellomir/");
+    const settings::WriteResult result = writeVersionMarker("/nonexistent-folder-of-vellomir/");
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("KARV0520.DAT"), std::string::npos);
 }
@@ -79,9 +79,9 @@ TEST(LeftoverFiles, TheGroupsNameTheirFilesInFull) {
 }
 
 TEST(Placeholders, EachIsReplacedAtItsFirstOccurrence) {
-    EXPECT_EQ(replacePlaceholders("A&bout [Program]..."), "A&bout Vellomir...");
-    EXPECT_EQ(replacePlaceholders("[Program] and [Program]"), "Vellomir and [Program]");
-    EXPECT_EQ(replacePlaceholders("[Program_sw]: [GameNum_sw] games, [GameNum_fw] more"),
+    EXPECT_EQ(settings::replacePlaceholders("A&bout [Program]..."), "A&bout Vellomir...");
+    EXPECT_EQ(settings::replacePlaceholders("[Program] and [Program]"), "Vellomir and [Program]");
+    EXPECT_EQ(settings::replacePlaceholders("[Program_sw]: [GameNum_sw] games, [GameNum_fw] more"),
               "Marbleon 2000: 230 games, 6 more");
 }
 

@@ -1,7 +1,7 @@
 #include "app/preferences_load.h"
 
-#include "app/autoplay_choice.h"
-#include "app/ini_file.h"
+#include "settings/autoplay_choice.h"
+#include "settings/ini_file.h"
 #include "support/recording_frontend.h"
 #include "support/temp_folder.h"
 
@@ -19,8 +19,8 @@ class PreferencesLoad : public ::testing::Test {
 protected:
     testing::TempFolder folder;
     std::filesystem::path path = folder / "CFG.DAT";
-    IniFile ini{path};
-    PreferenceFile preferences{path};
+    settings::IniFile ini{path};
+    settings::PreferenceFile preferences{path};
     table::ProgramState state{folder.path().string() + "/"};
     testing::RecordingFrontend frontend;
 
@@ -28,46 +28,46 @@ protected:
         return loadPreferences(state, frontend, path, fewColours);
     }
     void given(std::string_view bytes) { testing::writeBytes(path, bytes); }
-    std::string setting(SettingsField f) const { return state.settings.read(f); }
+    std::string setting(settings::SettingsField f) const { return state.settings.read(f); }
 };
 
 TEST_F(PreferencesLoad, ExistingPreferencesKeepTheirCardSizeAndBigCardsWhenTheyNameNone) {
     given("[Preference]\r\nCard_Size=M\r\n");
     load();
-    EXPECT_EQ(setting(field::CardSize), "M");
+    EXPECT_EQ(setting(settings::field::CardSize), "M");
 
     given("[Preference]\r\nGame=1\r\n");
     load();
-    EXPECT_EQ(setting(field::CardSize), "B");
+    EXPECT_EQ(setting(settings::field::CardSize), "B");
     EXPECT_EQ(ini.readText("Preference", "Card_Size", ""), "");
 }
 
 TEST_F(PreferencesLoad, AFreshInstallationStartsWithTheDefaults) {
     const LoadedPreferences loaded = load();
 
-    EXPECT_EQ(setting(field::Game), "0087");
-    EXPECT_EQ(setting(field::GameName), "Put-Them-In-Order (3x3 square)");
+    EXPECT_EQ(setting(settings::field::Game), "0087");
+    EXPECT_EQ(setting(settings::field::GameName), "Put-Them-In-Order (3x3 square)");
     // Cards fitted to the window, kept in the new file for the next start.
-    EXPECT_EQ(setting(field::CardSize), "F");
+    EXPECT_EQ(setting(settings::field::CardSize), "F");
     EXPECT_EQ(ini.readText("Preference", "Card_Size", ""), "F");
-    EXPECT_EQ(setting(field::BackCard), "011");
-    EXPECT_EQ(setting(field::Card), "001");
-    EXPECT_EQ(setting(field::BackgroundBmp), "0");
-    EXPECT_EQ(setting(field::BackgroundCol), "-2147483633");
-    EXPECT_EQ(setting(field::BackgroundFixedCol), "32768");
-    EXPECT_EQ(setting(field::BackgroundDef), "N");
-    EXPECT_EQ(setting(field::CustomBackgroundPresent), "N");
-    EXPECT_EQ(setting(field::CardsShadowed), "Y");
-    EXPECT_EQ(setting(field::Language), "20000");
-    EXPECT_EQ(setting(field::SpeedMoveCard), "10");
-    EXPECT_EQ(setting(field::Cursor), "10");
-    EXPECT_EQ(setting(field::UndoEnabled), "0");
-    EXPECT_EQ(setting(field::SoundsSplash), "Y");
-    EXPECT_EQ(setting(field::SoundsUndo), "Y");
-    EXPECT_EQ(setting(field::RandomDeck), "N");
-    EXPECT_EQ(setting(field::DoubleClickToFoundations), "Y");
-    EXPECT_EQ(setting(field::DoubleClickToTableaus), "N");
-    EXPECT_EQ(setting(field::ScoringScheme), "01");
+    EXPECT_EQ(setting(settings::field::BackCard), "011");
+    EXPECT_EQ(setting(settings::field::Card), "001");
+    EXPECT_EQ(setting(settings::field::BackgroundBmp), "0");
+    EXPECT_EQ(setting(settings::field::BackgroundCol), "-2147483633");
+    EXPECT_EQ(setting(settings::field::BackgroundFixedCol), "32768");
+    EXPECT_EQ(setting(settings::field::BackgroundDef), "N");
+    EXPECT_EQ(setting(settings::field::CustomBackgroundPresent), "N");
+    EXPECT_EQ(setting(settings::field::CardsShadowed), "Y");
+    EXPECT_EQ(setting(settings::field::Language), "20000");
+    EXPECT_EQ(setting(settings::field::SpeedMoveCard), "10");
+    EXPECT_EQ(setting(settings::field::Cursor), "10");
+    EXPECT_EQ(setting(settings::field::UndoEnabled), "0");
+    EXPECT_EQ(setting(settings::field::SoundsSplash), "Y");
+    EXPECT_EQ(setting(settings::field::SoundsUndo), "Y");
+    EXPECT_EQ(setting(settings::field::RandomDeck), "N");
+    EXPECT_EQ(setting(settings::field::DoubleClickToFoundations), "Y");
+    EXPECT_EQ(setting(settings::field::DoubleClickToTableaus), "N");
+    EXPECT_EQ(setting(settings::field::ScoringScheme), "01");
     EXPECT_EQ(state.mainGame.cell(HighlightFoundationsMark), 0);
     EXPECT_EQ(state.mainGame.cell(RandomGameType), 2);
     EXPECT_EQ(state.mainGame.cell(AutoplayAllGames), 1);
@@ -77,7 +77,7 @@ TEST_F(PreferencesLoad, AFreshInstallationStartsWithTheDefaults) {
     EXPECT_TRUE(loaded.writeFailures.empty());
 
     // The three default players are created and the start is counted.
-    EXPECT_EQ(setting(field::UserDefault), "Player 1");
+    EXPECT_EQ(setting(settings::field::UserDefault), "Player 1");
     EXPECT_EQ(testing::readBytes(path), "[Preference]\n"
                                         "Card_Size=F\n"
                                         "UserDefault=Player 1\n"
@@ -101,15 +101,15 @@ TEST_F(PreferencesLoad, StoredValuesAreNormalised) {
           "HighLights_Foundations_Mark=4\nStatusBar=Y\nShow_Time=N\n"
           "[Settings]\nRandom_Game_Type=1\nGames_Fast_Search_Type=3\n");
     const LoadedPreferences loaded = load();
-    EXPECT_EQ(setting(field::BackCard), "001");
-    EXPECT_EQ(setting(field::Card), "002");
-    EXPECT_EQ(setting(field::Game), "0005");
-    EXPECT_EQ(setting(field::BackgroundCol), "-2147483633");
-    EXPECT_EQ(setting(field::BackgroundBmp), "0");
-    EXPECT_EQ(setting(field::CustomBackgroundPresent), "Y");
-    EXPECT_EQ(setting(field::UserDefault), "Anna");
-    EXPECT_EQ(setting(field::Language), "20000");
-    EXPECT_EQ(setting(field::Cursor), "12");
+    EXPECT_EQ(setting(settings::field::BackCard), "001");
+    EXPECT_EQ(setting(settings::field::Card), "002");
+    EXPECT_EQ(setting(settings::field::Game), "0005");
+    EXPECT_EQ(setting(settings::field::BackgroundCol), "-2147483633");
+    EXPECT_EQ(setting(settings::field::BackgroundBmp), "0");
+    EXPECT_EQ(setting(settings::field::CustomBackgroundPresent), "Y");
+    EXPECT_EQ(setting(settings::field::UserDefault), "Anna");
+    EXPECT_EQ(setting(settings::field::Language), "20000");
+    EXPECT_EQ(setting(settings::field::Cursor), "12");
     EXPECT_EQ(state.mainGame.cell(HighlightFoundationsMark), 4);
     EXPECT_EQ(state.mainGame.cell(RandomGameType), 1);
     EXPECT_EQ(state.mainGame.cell(GamesFastSearchType), 3);
@@ -120,14 +120,14 @@ TEST_F(PreferencesLoad, StoredValuesAreNormalised) {
     EXPECT_FALSE(frontend.saw("status bar hidden"));
     // Showing the clock at start-up does not save anything.
     EXPECT_EQ(ini.readText("Preference", "Show_Time", ""), "N");
-    EXPECT_EQ(setting(field::ShowTime), "N");
+    EXPECT_EQ(setting(settings::field::ShowTime), "N");
     // A named player means no default players are written.
     EXPECT_FALSE(ini.find("Users", "User001"));
 
     given("[Preference]\nGame=-1\nBack_Card=7\n");
     load();
-    EXPECT_EQ(setting(field::Game), "-001");
-    EXPECT_EQ(setting(field::BackCard), "007");
+    EXPECT_EQ(setting(settings::field::Game), "-001");
+    EXPECT_EQ(setting(settings::field::BackCard), "007");
 }
 
 TEST_F(PreferencesLoad, TheStartCounterStopsGrowingAtNine) {
@@ -142,21 +142,21 @@ TEST_F(PreferencesLoad, TheStartCounterStopsGrowingAtNine) {
 TEST_F(PreferencesLoad, ShadowsFollowTheAnimationUnlessSetApart) {
     given("[Preference]\nCards_Animate=N\n");
     load();
-    EXPECT_EQ(setting(field::CardsAnimate), "N");
-    EXPECT_EQ(setting(field::CardsShadowed), "N");
+    EXPECT_EQ(setting(settings::field::CardsAnimate), "N");
+    EXPECT_EQ(setting(settings::field::CardsShadowed), "N");
 
     given("[Preference]\nCards_Animate=N\nCards_Shadowed=Y\n");
     load();
-    EXPECT_EQ(setting(field::CardsShadowed), "Y");
+    EXPECT_EQ(setting(settings::field::CardsShadowed), "Y");
 }
 
 TEST_F(PreferencesLoad, RightClickSendsToBothKindsOfPileWhenTheKeysAreMissing) {
     given("[Preference]\nDoubleClick_To_Foundations=N\nDoubleClick_To_Tableaus=Y\n");
     load();
-    EXPECT_EQ(setting(field::RightClickToFoundations), "Y");
-    EXPECT_EQ(setting(field::RightClickToTableaus), "Y");
-    EXPECT_EQ(setting(field::DoubleClickToFoundations), "N");
-    EXPECT_EQ(setting(field::DoubleClickToTableaus), "Y");
+    EXPECT_EQ(setting(settings::field::RightClickToFoundations), "Y");
+    EXPECT_EQ(setting(settings::field::RightClickToTableaus), "Y");
+    EXPECT_EQ(setting(settings::field::DoubleClickToFoundations), "N");
+    EXPECT_EQ(setting(settings::field::DoubleClickToTableaus), "Y");
 }
 
 TEST_F(PreferencesLoad, FewColoursGiveTheAdviceUnlessSwitchedOff) {
@@ -168,7 +168,7 @@ TEST_F(PreferencesLoad, FewColoursGiveTheAdviceUnlessSwitchedOff) {
               "(16.8 million colors) palettes or higher resolutions. \rIf your video driver allows "
               "High or True color mode settings (16 bit or 24 bit), modify your screen resolution "
               "using the Display Properties Settings in the Control Panel.");
-    EXPECT_EQ(setting(field::Card), "003");
+    EXPECT_EQ(setting(settings::field::Card), "003");
 
     // Only an upper-case "N" switches the advice off.
     ASSERT_TRUE(ini.writeText("Show_Messages", "Screen_Under_256_Colors", "n"));
@@ -187,7 +187,7 @@ TEST_F(PreferencesLoad, FewColoursGiveTheAdviceUnlessSwitchedOff) {
     frontend.calls.clear();
     load(false);
     EXPECT_TRUE(frontend.callsStartingWith("advice").empty());
-    EXPECT_EQ(setting(field::Card), "003");
+    EXPECT_EQ(setting(settings::field::Card), "003");
 }
 
 TEST_F(PreferencesLoad, AutoplayFollowsTheAllGamesChoiceOrTheCurrentGames) {
@@ -214,19 +214,19 @@ TEST_F(PreferencesLoad, WritesThatFailAreReportedToThePlayer) {
     EXPECT_NE(loaded.writeFailures.front().find(nowhere.string()), std::string::npos);
     EXPECT_EQ(frontend.callsStartingWith("info: ").size(), 1u);
     // The settings are loaded all the same.
-    EXPECT_EQ(setting(field::UserDefault), "Player 1");
-    EXPECT_EQ(setting(field::Game), "0087");
+    EXPECT_EQ(setting(settings::field::UserDefault), "Player 1");
+    EXPECT_EQ(setting(settings::field::Game), "0087");
 }
 
 TEST_F(PreferencesLoad, ShowingOrHidingTheClockAndScoreSavesOnlyWhenAsked) {
     ASSERT_TRUE(showOrHideClock(state, frontend, path, false, false));
     EXPECT_FALSE(ini.find("Preference", "Show_Time"));
-    EXPECT_EQ(setting(field::ShowTime), "");
+    EXPECT_EQ(setting(settings::field::ShowTime), "");
 
     ASSERT_TRUE(showOrHideClock(state, frontend, path, false, true));
     ASSERT_TRUE(showOrHideScore(state, frontend, path, true, true));
-    EXPECT_EQ(setting(field::ShowTime), "N");
-    EXPECT_EQ(setting(field::ShowScore), "Y");
+    EXPECT_EQ(setting(settings::field::ShowTime), "N");
+    EXPECT_EQ(setting(settings::field::ShowScore), "Y");
     EXPECT_EQ(ini.readText("Preference", "Show_Time", ""), "N");
     EXPECT_EQ(ini.readText("Preference", "Show_Score", ""), "Y");
     EXPECT_EQ(frontend.calls,
@@ -238,28 +238,28 @@ TEST_F(PreferencesLoad, ShowingOrHidingTheClockAndScoreSavesOnlyWhenAsked) {
 // --- The per-game autoplay choice -----------------------------------------------
 
 TEST_F(PreferencesLoad, PerGameAutoplayChoicesAreStoredOneCharacterAGame) {
-    EXPECT_TRUE(gameAutoplayChoice(preferences, 5));
-    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 5, false));
+    EXPECT_TRUE(settings::gameAutoplayChoice(preferences, 5));
+    ASSERT_TRUE(settings::storeGameAutoplayChoice(preferences, 5, false));
     // Game 5 is character 6; the text grows to 5 + 10 characters of "Y".
     EXPECT_EQ(ini.readText("Autoplay", "Games", ""), "YYYYYNYYYYYYYYY");
-    EXPECT_FALSE(gameAutoplayChoice(preferences, 5));
-    EXPECT_TRUE(gameAutoplayChoice(preferences, 4));
-    EXPECT_TRUE(gameAutoplayChoice(preferences, 200)); // beyond the text: no choice yet
+    EXPECT_FALSE(settings::gameAutoplayChoice(preferences, 5));
+    EXPECT_TRUE(settings::gameAutoplayChoice(preferences, 4));
+    EXPECT_TRUE(settings::gameAutoplayChoice(preferences, 200)); // beyond the text: no choice yet
 
     // A text that already reaches past the game's character keeps its length.
-    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 2, false));
-    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 5, true));
+    ASSERT_TRUE(settings::storeGameAutoplayChoice(preferences, 2, false));
+    ASSERT_TRUE(settings::storeGameAutoplayChoice(preferences, 5, true));
     EXPECT_EQ(ini.readText("Autoplay", "Games", ""), "YYNYYYYYYYYYYYY");
     // Exactly g + 1 characters still grows the text.
-    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 14, false));
+    ASSERT_TRUE(settings::storeGameAutoplayChoice(preferences, 14, false));
     EXPECT_EQ(ini.readText("Autoplay", "Games", ""), "YYNYYYYYYYYYYYNYYYYYYYYY");
 
     // Customised games have their own key.
-    EXPECT_TRUE(gameAutoplayChoice(preferences, 8001));
-    ASSERT_TRUE(storeGameAutoplayChoice(preferences, 8001, false));
+    EXPECT_TRUE(settings::gameAutoplayChoice(preferences, 8001));
+    ASSERT_TRUE(settings::storeGameAutoplayChoice(preferences, 8001, false));
     EXPECT_EQ(ini.readText("Autoplay", "Cust_8001", ""), "N");
-    EXPECT_FALSE(gameAutoplayChoice(preferences, 8001));
-    EXPECT_TRUE(gameAutoplayChoice(preferences, -1));
+    EXPECT_FALSE(settings::gameAutoplayChoice(preferences, 8001));
+    EXPECT_TRUE(settings::gameAutoplayChoice(preferences, -1));
 }
 
 // --- The current game against the game list -----------------------------------
@@ -268,25 +268,25 @@ TEST(CurrentGameCheck, AGameNotInTheListLeavesNoGameChosen) {
     table::ProgramState state;
     state.mainGame.gameList() = {"001 0004 XFirst game",
                                  "002 0874 +Put-Them-In-Order (3x3 square)"};
-    state.settings.writePadded(field::Game, 87);
-    state.settings.write(field::GameName, "Put-Them-In-Order (3x3 square)");
+    state.settings.writePadded(settings::field::Game, 87);
+    state.settings.write(settings::field::GameName, "Put-Them-In-Order (3x3 square)");
     EXPECT_TRUE(checkCurrentGame(state));
-    EXPECT_EQ(state.settings.read(field::Game), "0087");
-    EXPECT_EQ(state.settings.read(field::GameName), "Put-Them-In-Order (3x3 square)");
+    EXPECT_EQ(state.settings.read(settings::field::Game), "0087");
+    EXPECT_EQ(state.settings.read(settings::field::GameName), "Put-Them-In-Order (3x3 square)");
 
     for (std::string_view game : {"0999", "8001", "****"}) {
-        state.settings.write(field::Game, game);
-        state.settings.write(field::GameName, "Somewhere");
+        state.settings.write(settings::field::Game, game);
+        state.settings.write(settings::field::GameName, "Somewhere");
         EXPECT_FALSE(checkCurrentGame(state)) << game;
-        EXPECT_EQ(state.settings.read(field::Game), "-001");
-        EXPECT_EQ(state.settings.read(field::GameName), "");
+        EXPECT_EQ(state.settings.read(settings::field::Game), "-001");
+        EXPECT_EQ(state.settings.read(settings::field::GameName), "");
     }
 
     // No game chosen stays so, whatever the name says.
-    state.settings.write(field::GameName, "Kept");
+    state.settings.write(settings::field::GameName, "Kept");
     EXPECT_TRUE(checkCurrentGame(state));
-    EXPECT_EQ(state.settings.read(field::Game), "-001");
-    EXPECT_EQ(state.settings.read(field::GameName), "Kept");
+    EXPECT_EQ(state.settings.read(settings::field::Game), "-001");
+    EXPECT_EQ(state.settings.read(settings::field::GameName), "Kept");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "catalogue/catalogue_reader.h"
 
-#include "app/number_text.h"
 #include "catalogue/catalogue_format.h"
+#include "settings/number_text.h"
 #include "support/temp_dir.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
@@ -15,7 +15,7 @@ namespace {
 
 // A stored game-list line: group, number, availability mark, chooser mark, name.
 std::string gameLine(int group, int number, char availability, const std::string& name) {
-    std::string plain = app::formatNumber(group, 3) + " " + app::formatNumber(number, 3) +
+    std::string plain = settings::formatNumber(group, 3) + " " + settings::formatNumber(number, 3) +
                         availability + " 0" + name;
     plain.resize(60, ' ');
     return scramble(plain);
@@ -24,7 +24,7 @@ std::string gameLine(int group, int number, char availability, const std::string
 // A stored parameter line: the plain index, twelve unread characters, then
 // one stored value per game column.
 std::string valueLine(int index, std::initializer_list<std::string> values) {
-    std::string line = app::formatNumber(index, 4) + scramble("            ");
+    std::string line = settings::formatNumber(index, 4) + scramble("            ");
     for (const std::string& value : values) {
         std::string padded = value;
         padded.resize(10, ' ');

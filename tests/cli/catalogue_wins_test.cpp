@@ -285,7 +285,7 @@ void expectEveryPileInsideTheWindows(int game, const std::string& dealNumber,
         frontend.topMargin = kToolBarMargin;
         frontend.screenW = std::max(window.width, 1024);
         frontend.screenH = std::max(window.height, 768);
-        state.settings.write(app::field::CardSize, "F");
+        state.settings.write(settings::field::CardSize, "F");
         engine::PlayEngine engine(state, frontend);
         applyPointerPreferences(state, VELLOMIR_BIN_DIR);
         std::ostringstream err;

@@ -1,9 +1,9 @@
 #include "engine/automatic_moves.h"
 
-#include "app/autoplay_choice.h"
-#include "app/ini_file.h"
 #include "engine/play_layout.h"
 #include "engine/undo_snapshots.h"
+#include "settings/autoplay_choice.h"
+#include "settings/ini_file.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +16,12 @@ using engine::DestinationKind;
 using engine::DropCandidate;
 
 // The rectangle of a single card held with its top-left corner at (x, y).
-app::Rect held(int x, int y) {
+seam::Rect held(int x, int y) {
     return {x, y, x + 71, y + 96};
 }
 
 TEST(RectangleMeeting, CornersOrEdgePointsSampledEvery50PixelsMeet) {
-    const app::Rect target{90, 120, 161, 216};
+    const seam::Rect target{90, 120, 161, 216};
     EXPECT_TRUE(engine::rectanglesMeet(held(150, 200), target)); // top-left corner inside
     EXPECT_TRUE(engine::rectanglesMeet(held(161, 216), target)); // edges are inclusive
     EXPECT_FALSE(engine::rectanglesMeet(held(162, 100), target));
@@ -175,8 +175,9 @@ TEST(AutoplayCommand, TurningItOffFillsOnceAndStoresTheGamesChoice) {
     std::filesystem::create_directories(folder / "DATA");
     LaidOutTable t(4, 2);
     t.state.dataFolder = folder.string() + "/";
-    t.state.settings.write(app::field::PreferencesFile, std::string(app::kPreferencesFileName));
-    t.state.settings.write(app::field::Game, "5");
+    t.state.settings.write(settings::field::PreferencesFile,
+                           std::string(settings::kPreferencesFileName));
+    t.state.settings.write(settings::field::Game, "5");
     t.state.mainGame.setCell(table::cell::AutoplayAllGames, 2);
     t.param(param::FillStyle, 3).tableau(0, {"9S"}).stock({"2C"});
     t.state.autoplayTicked = true;
@@ -185,11 +186,13 @@ TEST(AutoplayCommand, TurningItOffFillsOnceAndStoresTheGamesChoice) {
     EXPECT_FALSE(t.state.autoplayTicked);
     EXPECT_TRUE(t.frontend.saw("autoplay unticked"));
     EXPECT_EQ(t.tableauPile(1), pileOf({"2C"}));
-    EXPECT_FALSE(app::gameAutoplayChoice(app::PreferenceFile(t.state.preferencesPath()), 5));
+    EXPECT_FALSE(
+        settings::gameAutoplayChoice(settings::PreferenceFile(t.state.preferencesPath()), 5));
 
     engine::toggleAutoplay(t.state, t.frontend);
     EXPECT_TRUE(t.state.autoplayTicked);
-    EXPECT_TRUE(app::gameAutoplayChoice(app::PreferenceFile(t.state.preferencesPath()), 5));
+    EXPECT_TRUE(
+        settings::gameAutoplayChoice(settings::PreferenceFile(t.state.preferencesPath()), 5));
     std::filesystem::remove_all(folder);
 }
 

@@ -25,14 +25,15 @@ struct CataloguePlay {
     /// Deals `game` with deal number `deal`; Autoplay ticked as asked, the
     /// play command's plain settings (no shadows, no animation).
     CataloguePlay(int game, long long deal, bool autoplay = false) {
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::CardsShadowed, "N");
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::CardSize, "B");
+        state.settings.write(settings::field::ScoringScheme, "01");
+        state.settings.write(settings::field::CardsShadowed, "N");
+        state.settings.write(settings::field::CardsAnimate, "N");
+        state.settings.write(settings::field::CardSize, "B");
         state.mainGame.setCell(table::cell::CardSizeMode, 2);
         state.autoplayTicked = autoplay;
         const std::string number = std::to_string(deal);
-        state.settings.write(app::field::DealNumber, std::string(13 - number.size(), '0') + number);
+        state.settings.write(settings::field::DealNumber,
+                             std::string(13 - number.size(), '0') + number);
         dealt = engine.loadGameList() && engine.openGame(game, engine::DealNumberMode::Keep, false);
     }
 

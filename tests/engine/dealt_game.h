@@ -23,10 +23,11 @@ struct DealtGame {
     /// With `recording` false the actions keep no undo steps, as the
     /// solver's trials do.
     DealtGame(int game, int deal, bool recording = true) {
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::CardsShadowed, "N");
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        state.settings.write(settings::field::ScoringScheme, "01");
+        state.settings.write(settings::field::CardsShadowed, "N");
+        state.settings.write(settings::field::CardsAnimate, "N");
+        state.settings.write(settings::field::DealNumber,
+                             std::string(12, '0') + std::to_string(deal));
         EXPECT_TRUE(engine.loadGameList());
         EXPECT_TRUE(engine.openGame(game, engine::DealNumberMode::Keep, false));
         engine.setRecording(recording);

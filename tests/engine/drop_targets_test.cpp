@@ -71,9 +71,9 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
     for (int game : games) {
         table::ProgramState state(VELLOMIR_BIN_DIR);
         testing::RecordingFrontend frontend;
-        state.settings.write(app::field::CardSize, "B");
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + "5");
+        state.settings.write(settings::field::CardSize, "B");
+        state.settings.write(settings::field::CardsAnimate, "N");
+        state.settings.write(settings::field::DealNumber, std::string(12, '0') + "5");
         PlayEngine engine(state, frontend);
         ASSERT_TRUE(engine.loadGameList());
         ASSERT_TRUE(engine.openGame(game, DealNumberMode::Keep, false)) << "game " << game;
@@ -122,14 +122,15 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
 TEST(DropTargets, ADragMarksItsTargetsAndAHeldCardChangesNothing) {
     table::ProgramState state(VELLOMIR_BIN_DIR);
     MarkingFrontend frontend;
-    state.settings.write(app::field::CardSize, "B");
-    state.settings.write(app::field::CardsAnimate, "N");
-    state.settings.write(app::field::CardsShadowed, "N");
+    state.settings.write(settings::field::CardSize, "B");
+    state.settings.write(settings::field::CardsAnimate, "N");
+    state.settings.write(settings::field::CardsShadowed, "N");
     PlayEngine engine(state, frontend);
     ASSERT_TRUE(engine.loadGameList());
     // Klondike, dealt until a tableau card can go onto another tableau.
     for (int deal = 1; deal < 60; ++deal) {
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        state.settings.write(settings::field::DealNumber,
+                             std::string(12, '0') + std::to_string(deal));
         ASSERT_TRUE(engine.openGame(1, DealNumberMode::Keep, false));
         for (int t = 0; t < 7; ++t) {
             const PileRef from{PileKind::Tableau, t};

@@ -14,7 +14,7 @@ namespace {
 
 using table::Flag;
 namespace cell = table::cell;
-namespace field = app::field;
+namespace field = settings::field;
 namespace param = catalogue::param;
 
 constexpr long long kHour = 3600 * 1000LL;

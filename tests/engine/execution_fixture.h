@@ -16,17 +16,18 @@ namespace param = catalogue::param;
 struct PlayTable : Table {
     explicit PlayTable(int foundations = 4, int tableaus = 7, int reserves = 0)
         : Table(foundations, tableaus, reserves) {
-        for (app::SettingsField f :
-             {app::field::SoundsTableau, app::field::SoundsFoundation, app::field::SoundsAutoplay,
-              app::field::SoundsStock, app::field::SoundsShuffle, app::field::SoundsPairing,
-              app::field::SoundsRedeal, app::field::SoundsRedealWithoutAnimation,
-              app::field::SoundsFaceUp, app::field::SoundsCardDown}) {
+        for (settings::SettingsField f :
+             {settings::field::SoundsTableau, settings::field::SoundsFoundation,
+              settings::field::SoundsAutoplay, settings::field::SoundsStock,
+              settings::field::SoundsShuffle, settings::field::SoundsPairing,
+              settings::field::SoundsRedeal, settings::field::SoundsRedealWithoutAnimation,
+              settings::field::SoundsFaceUp, settings::field::SoundsCardDown}) {
             state.settings.write(f, "Y");
         }
-        state.settings.write(app::field::CardsAnimate, "Y");
-        state.settings.write(app::field::RedealAnimation, "Y");
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::AutomaticFaceUp, "Y");
+        state.settings.write(settings::field::CardsAnimate, "Y");
+        state.settings.write(settings::field::RedealAnimation, "Y");
+        state.settings.write(settings::field::ScoringScheme, "01");
+        state.settings.write(settings::field::AutomaticFaceUp, "Y");
         state.mainGame.setCell(table::cell::PassNumber, 1);
         param(param::CardCount, 52);
         param(param::CardsPerStockClick, 1);
@@ -46,7 +47,7 @@ struct PlayTable : Table {
     const std::string& stockPile() { return state.piles.stock(table::kStock); }
     const std::string& wastePile() { return state.piles.stock(table::kWaste); }
     const std::string& discardPile() { return state.piles.stock(table::kDiscard); }
-    int score() { return state.settings.readInt(app::field::Score, -9999); }
+    int score() { return state.settings.readInt(settings::field::Score, -9999); }
     int phase() { return state.mainGame.cell(table::cell::MovePhase); }
     int passNumber() { return state.mainGame.cell(table::cell::PassNumber); }
     bool faceUp(std::string_view name) { return state.cards.isFaceUp(card(name)); }

@@ -41,13 +41,13 @@ std::unique_ptr<Dealt> deal(int game, const std::string& dealNumber, int width =
     dealt->frontend.screenW = std::max(width, 640);
     dealt->frontend.screenH = std::max(height, 480);
     table::ProgramState& state = *dealt->state;
-    state.settings.write(app::field::CardSize, "B");
-    state.settings.write(app::field::Card, "001");
-    state.settings.write(app::field::BackCard, "011");
+    state.settings.write(settings::field::CardSize, "B");
+    state.settings.write(settings::field::Card, "001");
+    state.settings.write(settings::field::BackCard, "011");
     state.mainGame.setCell(table::cell::CardSizeMode, 2);
     PlayEngine engine(state, dealt->frontend);
     EXPECT_TRUE(engine.loadGameList());
-    state.settings.write(app::field::DealNumber, dealNumber);
+    state.settings.write(settings::field::DealNumber, dealNumber);
     EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false)) << "game " << game;
     return dealt;
 }
@@ -229,12 +229,12 @@ TEST(GameStart, DealAnimationFollowsThePreference) {
     testing::RecordingFrontend frontend;
     PlayEngine engine(state, frontend);
     ASSERT_TRUE(engine.loadGameList());
-    state.settings.writeInt(app::field::Game, 1);
-    state.settings.write(app::field::DealAnimation, "N");
+    state.settings.writeInt(settings::field::Game, 1);
+    state.settings.write(settings::field::DealAnimation, "N");
     ASSERT_TRUE(engine.newGame());
     EXPECT_TRUE(frontend.saw("draw table"));
     EXPECT_FALSE(frontend.saw("draw table animated"));
-    state.settings.write(app::field::DealAnimation, "Y");
+    state.settings.write(settings::field::DealAnimation, "Y");
     ASSERT_TRUE(engine.newGame());
     EXPECT_TRUE(frontend.saw("draw table animated"));
 }
@@ -249,7 +249,7 @@ TEST(GameStart, ANewDealOfTheSameGameRestoresThePerPileParametersFirst) {
     ASSERT_TRUE(engine.newGame());
     EXPECT_NE(state.params[param::TableauEmptyCode], 7);
     EXPECT_NE(state.params[param::FoundationBaseRank], 9);
-    EXPECT_NE(state.settings.read(app::field::DealNumber), "1111111111111");
+    EXPECT_NE(state.settings.read(settings::field::DealNumber), "1111111111111");
 }
 
 TEST(GameStart, AGameNotInTheCatalogueIsNotOpened) {
@@ -268,12 +268,13 @@ TEST(GameStart, NinetyOneEndsAfterTheDealOnlyWhenItsScoreIsReached) {
     for (int deal = 1; deal <= 20; ++deal) {
         table::ProgramState state(VELLOMIR_BIN_DIR);
         testing::RecordingFrontend frontend;
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        state.settings.write(settings::field::ScoringScheme, "01");
+        state.settings.write(settings::field::DealNumber,
+                             std::string(12, '0') + std::to_string(deal));
         PlayEngine engine(state, frontend);
         ASSERT_TRUE(engine.loadGameList());
         ASSERT_TRUE(engine.openGame(50, DealNumberMode::Keep, false));
-        const bool reached = state.settings.readInt(app::field::Score, 0) >= 150;
+        const bool reached = state.settings.readInt(settings::field::Score, 0) >= 150;
         EXPECT_EQ(state.flags.test(table::Flag::GameInPlay), !reached) << "deal " << deal;
         EXPECT_EQ(frontend.saw("winning animation"), reached) << "deal " << deal;
         playing += reached ? 0 : 1;

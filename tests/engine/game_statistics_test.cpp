@@ -177,7 +177,7 @@ TEST(GameStatistics, AFailedWriteLeavesTheOldFile) {
     testing::TempFolder folder;
     ASSERT_TRUE(recordResult(folder.path(), result(5, true)).empty());
     const std::string before = fileText(folder / "DATA/Stat_e00.dat");
-    app::WriteFaults faults;
+    settings::WriteFaults faults;
     faults.failAfterBytes = 10;
     StatisticsBook book = loadStatistics(folder.path(), true).book;
     addResult(book, result(5, false));

@@ -69,7 +69,7 @@ TEST(UndoSnapshots, LinesHoldFaceFlagAndCodeAndSelectionGamesSkipFoundationOne) 
     EXPECT_EQ(t.state.undoLists.tableaus[2], "005200001012");
     EXPECT_EQ(t.state.undoLists.foundations[0], "1001");
     EXPECT_EQ(t.state.undoHistory.text(), ",");
-    EXPECT_EQ(t.state.settings.read(app::field::UndoSnapshotState), "0");
+    EXPECT_EQ(t.state.settings.read(settings::field::UndoSnapshotState), "0");
 
     t.param(param::SelectionGame, 14);
     engine::takeUndoSnapshot(t.state);

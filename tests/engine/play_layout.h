@@ -37,8 +37,8 @@ struct LaidOutTable : PlayTable {
         g.setCell(table::cell::FaceDownStepDown, 5);
         g.setCell(table::cell::PlainFanStep, 20);
         g.setCell(table::cell::ScrollOffset, 0);
-        state.settings.write(app::field::PilesTT, "N");
-        state.settings.write(app::field::CardsShadowed, "N");
+        state.settings.write(settings::field::PilesTT, "N");
+        state.settings.write(settings::field::CardsShadowed, "N");
         param(param::TableauFanStyle, 1);
         param(param::FoundationFanStyle, 1);
         param(param::ReserveFanStyle, 1);

@@ -48,7 +48,7 @@ TEST(HitTest, FindsTheCardUnderThePointInEachKindOfPile) {
     engine::HitResult hit = engine::hitTest(t.state, tx(0), ty(1));
     EXPECT_EQ(hit.pile, "Fila1");
     EXPECT_EQ(hit.card, card("8H"));
-    EXPECT_EQ(hit.rect, (app::Rect{10, 170, 81, 266}));
+    EXPECT_EQ(hit.rect, (seam::Rect{10, 170, 81, 266}));
     EXPECT_EQ(engine::hitTest(t.state, tx(0), ty(2) + 80).card,
               card("7C")); // the top card's whole height
     EXPECT_EQ(engine::hitTest(t.state, 335, 20).card, card("AD"));
@@ -135,7 +135,7 @@ TEST(PointerInput, ARunFannedSidewaysNeverGoesToAFoundationOrASingleCardSpace) {
 
 TEST(PointerInput, ARunFannedSidewaysIsSentWhole) {
     SidewaysPointer t;
-    t.state.settings.write(app::field::RightClickToTableaus, "Y");
+    t.state.settings.write(settings::field::RightClickToTableaus, "Y");
     t.tableau(0, {"KC", "9S", "8H"}).tableau(3, {"10H"});
     t.input.buttonDown(1, 0, 30, 155); // a right click on the 9S
     t.input.buttonUp();
@@ -161,7 +161,7 @@ TEST(PointerInput, AKingOnlySpaceDoesNotLengthenARunLedByAnotherCard) {
 
 TEST(PointerInput, ADoubleClickSendsTheCardAndTheNextPressIsIgnored) {
     Pointer t;
-    t.state.settings.write(app::field::DoubleClickToFoundations, "Y");
+    t.state.settings.write(settings::field::DoubleClickToFoundations, "Y");
     t.foundation(0, {"AH"}).tableau(0, {"2H"}).tableau(1, {"8S"});
     t.input.buttonDown(0, 0, tx(0), ty(0));
     t.input.buttonUp();
@@ -191,7 +191,7 @@ TEST(PointerInput, ARightClickSendsByTheRightClickSwitchesOnly) {
     t.input.buttonDown(1, 0, tx(0), ty(0));
     t.input.buttonUp();
     EXPECT_EQ(t.tableauPile(0), pileOf({"2H"})); // both switches off
-    t.state.settings.write(app::field::RightClickToTableaus, "Y");
+    t.state.settings.write(settings::field::RightClickToTableaus, "Y");
     t.input.buttonDown(1, 0, tx(0), ty(0));
     t.input.buttonUp();
     EXPECT_EQ(t.tableauPile(1), pileOf({"3S", "2H"})); // not to the foundation
@@ -200,7 +200,7 @@ TEST(PointerInput, ARightClickSendsByTheRightClickSwitchesOnly) {
 
 TEST(PointerInput, RunSizeCodeZeroNeverSendsTableauCards) {
     Pointer t;
-    t.state.settings.write(app::field::DoubleClickToFoundations, "Y");
+    t.state.settings.write(settings::field::DoubleClickToFoundations, "Y");
     t.param(param::RunSizeLimit, 0);
     t.foundation(0, {"AH"}).foundation(1, {"AD"}).tableau(0, {"2H"}).waste({"2D"});
     t.state.mainGame.setCell(table::cell::PressX, tx(0));
@@ -223,7 +223,7 @@ TEST(PointerInput, FanStyleThreeAlwaysPicksTheTopCard) {
 
 TEST(PointerInput, TheDraggingCursorIsTheChosenOnePlusTenExceptTheArrow) {
     Pointer t;
-    t.state.settings.write(app::field::Cursor, "12");
+    t.state.settings.write(settings::field::Cursor, "12");
     t.tableau(0, {"9S"});
     t.drag(tx(0), ty(0), tx(0) + 300, ty(0) + 300);
     std::vector<std::string> cursors = t.frontend.callsStartingWith("cursor");
@@ -232,7 +232,7 @@ TEST(PointerInput, TheDraggingCursorIsTheChosenOnePlusTenExceptTheArrow) {
     EXPECT_EQ(cursors.back(), "cursor 12");
 
     Pointer u;
-    u.state.settings.write(app::field::Cursor, "10");
+    u.state.settings.write(settings::field::Cursor, "10");
     u.tableau(0, {"9S"});
     u.drag(tx(0), ty(0), tx(0) + 300, ty(0) + 300);
     for (const std::string& c : u.frontend.callsStartingWith("cursor")) {
@@ -273,7 +273,7 @@ TEST(PointerInput, AStockPressDealsToTheWaste) {
 
 TEST(PointerInput, ACtrlRightPressShowsACoveredCardUntilRelease) {
     Pointer t;
-    t.state.settings.write(app::field::ShowPartialHiddenCard, "Y");
+    t.state.settings.write(settings::field::ShowPartialHiddenCard, "Y");
     t.param(param::RunCheck, 1).tableau(0, {"9S", "4H", "7C"}); // not a run: cannot be lifted
     t.input.buttonDown(1, 0, tx(0), ty(0));                     // a plain right press only sends
     EXPECT_TRUE(t.frontend.callsStartingWith("show covered").empty());

@@ -75,14 +75,14 @@ TEST(PointerInputProperty, RandomPointerEventsNeverLoseOrDoubleACard) {
         for (int deal = 1; deal <= 3; ++deal) {
             table::ProgramState state(VELLOMIR_BIN_DIR);
             testing::RecordingFrontend frontend;
-            state.settings.write(app::field::CardSize, "B");
-            state.settings.write(app::field::ScoringScheme, "01");
+            state.settings.write(settings::field::CardSize, "B");
+            state.settings.write(settings::field::ScoringScheme, "01");
             state.mainGame.setCell(table::cell::CardSizeMode, 2);
-            state.settings.write(app::field::DealNumber,
+            state.settings.write(settings::field::DealNumber,
                                  std::string(12, '0') + std::to_string(deal));
-            state.settings.write(app::field::DoubleClickToFoundations, "Y");
-            state.settings.write(app::field::RightClickToTableaus, deal == 2 ? "Y" : "N");
-            state.settings.write(app::field::ShowPartialHiddenCard, "Y");
+            state.settings.write(settings::field::DoubleClickToFoundations, "Y");
+            state.settings.write(settings::field::RightClickToTableaus, deal == 2 ? "Y" : "N");
+            state.settings.write(settings::field::ShowPartialHiddenCard, "Y");
             state.autoplayTicked = deal != 1;
             PlayEngine engine(state, frontend);
             ASSERT_TRUE(engine.loadGameList());

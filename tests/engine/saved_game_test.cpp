@@ -20,9 +20,9 @@ constexpr int kKlondike = 1;
 // A played game of Klondike: a few stock clicks, each one action.
 struct PlayedGame {
     PlayedGame() : state(VELLOMIR_BIN_DIR), engine(state, frontend) {
-        state.settings.write(app::field::CardSize, "B");
-        state.settings.write(app::field::ScoringScheme, "01");
-        state.settings.write(app::field::DealNumber, "0000000000042");
+        state.settings.write(settings::field::CardSize, "B");
+        state.settings.write(settings::field::ScoringScheme, "01");
+        state.settings.write(settings::field::DealNumber, "0000000000042");
         EXPECT_TRUE(engine.loadGameList());
         EXPECT_TRUE(engine.openGame(kKlondike, DealNumberMode::Keep, false));
         dealt = capturePosition(state);
@@ -104,7 +104,7 @@ TEST(SavedGame, ResumedGameHasItsTableClockAndUndo) {
     ASSERT_EQ(resumed.outcome, ResumeOutcome::Resumed) << resumed.notice;
     EXPECT_FALSE(std::filesystem::exists(savedGamePath(folder.path())));
     EXPECT_EQ(capturePosition(state), lastTable);
-    EXPECT_EQ(state.settings.read(app::field::DealNumber), "0000000000042");
+    EXPECT_EQ(state.settings.read(settings::field::DealNumber), "0000000000042");
     EXPECT_EQ(engine.moves(), 4);
     EXPECT_TRUE(engine.gamePlayed());
     EXPECT_EQ(state.flags.timeSlot(0), 19 * 60 * 1000);

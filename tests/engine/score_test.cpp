@@ -42,9 +42,9 @@ TEST(WinTest, TypesWithTheirOwnGoals) {
     EXPECT_FALSE(winTest(t.state));
 
     t.param(param::GameType, 35).param(param::TargetScore, 100);
-    t.state.settings.writeInt(app::field::Score, 99);
+    t.state.settings.writeInt(settings::field::Score, 99);
     EXPECT_FALSE(winTest(t.state));
-    t.state.settings.writeInt(app::field::Score, 100);
+    t.state.settings.writeInt(settings::field::Score, 100);
     EXPECT_TRUE(winTest(t.state));
 
     t.param(param::GameType, 43).tableau(1, {"9S", "8S", "7H", "6H", "5C", "4C", "3D", "2D", "AH"});
@@ -73,13 +73,13 @@ TEST(Score, GeneralFormulaStartsAtMinusTheCardsAndPaysFivePerFoundationCard) {
     t.param(param::CardCountScoreBase, 2).param(param::JokerCount, 1);
     t.state.piles.stock(table::kDiscard) = pileOf({"9C"});
     EXPECT_EQ(computeScore(t.state), -52 + 10 - 5 + 5 + 10);
-    t.state.settings.write(app::field::ScoringScheme, "02");
+    t.state.settings.write(settings::field::ScoringScheme, "02");
     EXPECT_EQ(computeScore(t.state), 0);
 }
 
 TEST(Score, AddToScoreAddsFivePerCardOrRecomputes) {
     PlayTable t;
-    t.state.settings.writeInt(app::field::Score, -52);
+    t.state.settings.writeInt(settings::field::Score, -52);
     engine::addToScore(t.state, t.frontend, 3, false);
     EXPECT_EQ(t.score(), -37);
     t.foundation(0, {"AH"});

@@ -496,7 +496,7 @@ TEST(SelectionPlay, RandomPressesKeepEveryCardOnce) {
             RecordingFrontend frontend;
             engine::PlayEngine engine(*state, frontend);
             ASSERT_TRUE(engine.loadGameList());
-            state->settings.write(app::field::DealNumber,
+            state->settings.write(settings::field::DealNumber,
                                   "000000000000" + std::to_string(round + 1));
             ASSERT_TRUE(engine.openGame(game, engine::DealNumberMode::Keep, false)) << game;
             std::mt19937 rng(static_cast<unsigned>(game * 10 + round));

@@ -28,8 +28,9 @@ struct TableInPlay {
     PlayEngine engine{state, frontend};
 
     TableInPlay(int game, int deal) {
-        state.settings.write(app::field::CardsAnimate, "Y");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        state.settings.write(settings::field::CardsAnimate, "Y");
+        state.settings.write(settings::field::DealNumber,
+                             std::string(12, '0') + std::to_string(deal));
         EXPECT_TRUE(engine.loadGameList());
         EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false));
     }

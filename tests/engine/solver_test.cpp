@@ -87,7 +87,7 @@ TEST(PositionRecord, PutsBackThePilesFacesScoreAndCounters) {
     const PositionRecord dealt(klondike.state);
     const std::uint64_t fingerprint = tableFingerprint(klondike.state);
     const table::PileLists piles = klondike.state.piles;
-    const std::string score = klondike.state.settings.read(app::field::Score);
+    const std::string score = klondike.state.settings.read(settings::field::Score);
     for (int i = 0; i < 30; ++i) {
         ASSERT_TRUE(klondike.run("click Mazzo")); // through the stock and round again
     }
@@ -95,7 +95,7 @@ TEST(PositionRecord, PutsBackThePilesFacesScoreAndCounters) {
     ASSERT_GT(klondike.state.undoLists.snapshotCount(), 0);
     dealt.restoreInto(klondike.state);
     EXPECT_EQ(klondike.state.piles, piles);
-    EXPECT_EQ(klondike.state.settings.read(app::field::Score), score);
+    EXPECT_EQ(klondike.state.settings.read(settings::field::Score), score);
     EXPECT_EQ(tableFingerprint(klondike.state), fingerprint);
     EXPECT_EQ(klondike.state.undoLists.snapshotCount(), 0);
 }

@@ -1,6 +1,6 @@
 #include "engine/statistics_file.h"
 
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 #include "support/recording_frontend.h"
 #include "support/temp_folder.h"
 
@@ -131,11 +131,11 @@ TEST_F(ScoreFileTest, AFailureAtAnyStepKeepsTheOldFile) {
     const std::size_t newSize = upgradedScoreText(old).size();
     struct Case {
         const char* name;
-        app::WriteFaults faults;
+        settings::WriteFaults faults;
         std::string message;
     };
     auto faults = [](auto set) {
-        app::WriteFaults f;
+        settings::WriteFaults f;
         set(f);
         return f;
     };
@@ -209,7 +209,7 @@ TEST_F(ScoreFileTest, WithoutAScoreFileThePreferencesAreLeftAlone) {
 TEST_F(ScoreFileTest, TheFixRunsEvenWhenTheUpgradeFails) {
     writeBytes(preferencesFile(), "[Preference]\r\nCards_Animate=S\r\n");
     writeScores("old");
-    app::WriteFaults faults;
+    settings::WriteFaults faults;
     faults.failCreate = true;
     EXPECT_FALSE(upgradeScoreFile(folder.path(), frontend, faults));
     EXPECT_EQ(scores(), "old");

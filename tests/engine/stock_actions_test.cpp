@@ -112,7 +112,7 @@ TEST(StockAction, RedealSoundsLoopWithAnimationAndWaitWithout) {
     EXPECT_LT(t.callIndex("pause 100"), stopped);
 
     StockTable quiet;
-    quiet.state.settings.write(app::field::RedealAnimation, "N");
+    quiet.state.settings.write(settings::field::RedealAnimation, "N");
     quiet.waste({"AH", "2H", "3H"});
     quiet.clickEmptyStock();
     const auto waited = quiet.callIndex("sound: Red_no_a Y wait");
@@ -205,7 +205,7 @@ TEST(DealActions, FillEmptyTableausFromTheStockRefreshingTheClock) {
     PlayTable t(4, 4);
     static int ticks = 0;
     ticks = 0;
-    t.state.hooks.refreshClock = [](table::ProgramState&, app::Frontend&) { ++ticks; };
+    t.state.hooks.refreshClock = [](table::ProgramState&, seam::Frontend&) { ++ticks; };
     t.tableau(1, {"KH"}).stock({"2C", "3C"});
     EXPECT_TRUE(t.run(0, "Selezionate_Fila"));
     EXPECT_EQ(t.tableauPile(0), pileOf({"3C"}));
@@ -338,7 +338,7 @@ TEST(TableauRedeal, ShufflesTheSameWayForTheSameDealAndPass) {
     auto redealt = [](std::string_view dealNumber, int pass) {
         FanTable t;
         t.param(param::TableauRedealShuffled, 1).param(param::StockPasses, -1);
-        t.state.settings.write(app::field::DealNumber, dealNumber);
+        t.state.settings.write(settings::field::DealNumber, dealNumber);
         t.state.mainGame.setCell(table::cell::PassNumber, pass);
         EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
         return t.tableauCards();

@@ -53,7 +53,7 @@ std::string tableState(const table::ProgramState& state) {
     for (int code = 1; code <= table::CardTable::kEntries; ++code) {
         out << state.cards.entry(code);
     }
-    out << "\nscore=" << state.settings.readInt(app::field::Score, 0) << "\ncells=";
+    out << "\nscore=" << state.settings.readInt(settings::field::Score, 0) << "\ncells=";
     const std::set<int> pointerCells{cell::PressX,        cell::PressY,       cell::HoverX,
                                      cell::HoverY,        cell::PickX,        cell::PickY,
                                      cell::JokerLabelKey, cell::MovingTopCard};
@@ -175,14 +175,14 @@ TEST(UndoProperty, UndoAndRedoRetraceEveryTableExactlyInEveryGame) {
         for (int deal = 1; deal <= 2; ++deal) {
             table::ProgramState state(VELLOMIR_BIN_DIR);
             testing::RecordingFrontend frontend;
-            state.settings.write(app::field::CardSize, "B");
-            state.settings.write(app::field::ScoringScheme, "01");
+            state.settings.write(settings::field::CardSize, "B");
+            state.settings.write(settings::field::ScoringScheme, "01");
             state.mainGame.setCell(cell::CardSizeMode, 2);
-            state.settings.write(app::field::DealNumber,
+            state.settings.write(settings::field::DealNumber,
                                  std::string(12, '0') + std::to_string(deal + 4));
-            state.settings.write(app::field::DoubleClickToFoundations, "Y");
-            state.settings.write(app::field::RightClickToFoundations, "Y");
-            state.settings.write(app::field::ShowPartialHiddenCard, "Y");
+            state.settings.write(settings::field::DoubleClickToFoundations, "Y");
+            state.settings.write(settings::field::RightClickToFoundations, "Y");
+            state.settings.write(settings::field::ShowPartialHiddenCard, "Y");
             state.autoplayTicked = deal == 2;
             PlayEngine engine(state, frontend);
             ASSERT_TRUE(engine.loadGameList());

@@ -103,15 +103,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table::ProgramState state(g_programDirectory);
     std::ostream nowhere(nullptr);
     tools::ConsoleFrontend frontend(nowhere);
-    state.settings.write(app::field::CardSize, "B");
-    state.settings.write(app::field::ScoringScheme, "01");
+    state.settings.write(settings::field::CardSize, "B");
+    state.settings.write(settings::field::ScoringScheme, "01");
     state.mainGame.setCell(table::cell::CardSizeMode, 2);
     const std::string digits = std::to_string(deal);
-    state.settings.write(app::field::DealNumber, std::string(13 - digits.size(), '0') + digits);
-    state.settings.write(app::field::DoubleClickToFoundations, switches & 1 ? "Y" : "N");
-    state.settings.write(app::field::RightClickToTableaus, switches & 2 ? "Y" : "N");
-    state.settings.write(app::field::RightClickToFoundations, switches & 4 ? "Y" : "N");
-    state.settings.write(app::field::ShowPartialHiddenCard, switches & 8 ? "Y" : "N");
+    state.settings.write(settings::field::DealNumber,
+                         std::string(13 - digits.size(), '0') + digits);
+    state.settings.write(settings::field::DoubleClickToFoundations, switches & 1 ? "Y" : "N");
+    state.settings.write(settings::field::RightClickToTableaus, switches & 2 ? "Y" : "N");
+    state.settings.write(settings::field::RightClickToFoundations, switches & 4 ? "Y" : "N");
+    state.settings.write(settings::field::ShowPartialHiddenCard, switches & 8 ? "Y" : "N");
     state.autoplayTicked = (switches & 16) != 0;
     engine::PlayEngine engine(state, frontend);
     fuzz::require(engine.loadGameList(), "the compiled catalogue loads");

@@ -5,9 +5,9 @@
 
 #include "fuzz_support.h"
 
-#include "app/ini_file.h"
 #include "app/preferences_load.h"
 #include "cli/console_frontend.h"
+#include "settings/ini_file.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::filesystem::path path = folder / "DATA/CFG.DAT";
     fuzz::writeFile(path, file);
 
-    app::IniFile ini(path);
+    settings::IniFile ini(path);
     for (const std::string_view s : kSections) {
         for (const std::string_view k : kKeys) {
             ini.readText(s, k, "fallback");

@@ -5,7 +5,7 @@
 
 #include "fuzz_support.h"
 
-#include "app/settings_record.h"
+#include "settings/settings_record.h"
 
 #include <string>
 
@@ -40,7 +40,7 @@ std::string stored(std::string_view value, int width) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::InputBytes input(data, size);
-    app::SettingsRecord record("/usr/share/vellomir/");
+    settings::SettingsRecord record("/usr/share/vellomir/");
     for (int step = 0; step < 64 && !input.empty(); ++step) {
         const int operation = input.byte() % 4;
         const int position = input.below(1100) - 20;

@@ -14,9 +14,9 @@
 namespace vellomir::render {
 namespace {
 
-using app::field::BackCard;
-using app::field::Card;
-using app::field::CardSize;
+using settings::field::BackCard;
+using settings::field::Card;
+using settings::field::CardSize;
 
 bool samePixels(const QImage& a, const QImage& b) {
     return a.size() == b.size() &&

@@ -181,7 +181,7 @@ TEST_F(CardMotionTest, ASingleCardCastsTheSoftShadowOnlyWhenShadowsAreOn) {
               qGray(buffer().pixel(lifted.right(), lifted.bottom() - 1)));
 
     renderer->dropCarried();
-    state.settings.write(app::field::CardsShadowed, "N");
+    state.settings.write(settings::field::CardsShadowed, "N");
     renderer->pickUpCarried(card("AD"), QRect(100, 140, W, H), H);
     renderer->drawCarried(150, 200, false, true);
     EXPECT_EQ(trailOutside(QRect(150, 200, W, H)), 0);
@@ -241,7 +241,7 @@ TEST_F(CardMotionTest, ACoveredCardShowsUntilHidden) {
 TEST_P(CardMotionAtRatioTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {
     for (const QSize size : {QSize(W, H), QSize(150, 203)}) {
         const bool fitted = size.width() != W;
-        state.settings.write(app::field::CardSize, fitted ? "F" : "B");
+        state.settings.write(settings::field::CardSize, fitted ? "F" : "B");
         state.cardSize = {size.width(), size.height()};
         images->setCardSize(state);
         const int w = size.width();

@@ -41,14 +41,14 @@ protected:
     }
 
     void SetUp() override {
-        app::SettingsRecord& s = state.settings;
-        s.write(app::field::CardSize, "B");
-        s.write(app::field::Card, "001");
-        s.write(app::field::BackCard, "011");
-        s.write(app::field::BackgroundDef, "Y");
-        s.write(app::field::SpeedMoveCard, "0");
-        s.write(app::field::CardsShadowed, "Y");
-        s.write(app::field::PilesTT, "N");
+        settings::SettingsRecord& s = state.settings;
+        s.write(settings::field::CardSize, "B");
+        s.write(settings::field::Card, "001");
+        s.write(settings::field::BackCard, "011");
+        s.write(settings::field::BackgroundDef, "Y");
+        s.write(settings::field::SpeedMoveCard, "0");
+        s.write(settings::field::CardsShadowed, "Y");
+        s.write(settings::field::PilesTT, "N");
         images = std::make_unique<CardImages>(*s_library);
         images->setCardSize(state);
         state.shadowOffset = 9;

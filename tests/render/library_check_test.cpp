@@ -10,7 +10,7 @@
 namespace vellomir::render {
 namespace {
 
-namespace field = app::field;
+namespace field = settings::field;
 
 QByteArray builtLibrary() {
     QFile file(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY));

@@ -122,8 +122,8 @@ TEST_F(PixelRatioTest, TheFixedSizesLookAsTheLibrarysPicturesOnlySharper) {
         EXPECT_LT(meanDifference(down, *library.faceOf(card(name))), 15.0) << name;
     }
     // Medium cards keep the big back shrunk, except back 11.
-    state.settings.write(app::field::CardSize, "M");
-    state.settings.write(app::field::BackCard, "014");
+    state.settings.write(settings::field::CardSize, "M");
+    state.settings.write(settings::field::BackCard, "014");
     images->setCardSize(state);
     EXPECT_EQ(images->back().size(), QSize(2 * 59, 2 * 80));
     const QImage big = art::drawBack(art::kBig, 14, 2.0);

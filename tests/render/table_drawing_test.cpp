@@ -16,13 +16,13 @@ TEST_F(TableDrawingTest, DefaultClothAndColourWithItsFade) {
     EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
     EXPECT_EQ(QColor(window().pixel(10, 590)), QColor(0, 96, 0));
 
-    state.settings.write(app::field::BackgroundDef, "N");
-    state.settings.write(app::field::BackgroundFixedCol, "32768"); // green, 0x008000
-    state.settings.write(app::field::FadeBackground, "N");
+    state.settings.write(settings::field::BackgroundDef, "N");
+    state.settings.write(settings::field::BackgroundFixedCol, "32768"); // green, 0x008000
+    state.settings.write(settings::field::FadeBackground, "N");
     renderer->redrawBackground();
     EXPECT_EQ(QColor(window().pixel(400, 300)), QColor(0, 128, 0));
 
-    state.settings.write(app::field::FadeBackground, "Y");
+    state.settings.write(settings::field::FadeBackground, "Y");
     renderer->redrawBackground();
     // Black at the bottom, nearly the colour at the top, darker on the way down.
     EXPECT_EQ(QColor(background().pixel(5, 0)), QColor(0, mulDiv(255, 128, 256), 0));
@@ -37,7 +37,7 @@ TEST_F(TableDrawingTest, DefaultClothAndColourWithItsFade) {
     EXPECT_EQ(differences(window(), background()), 0);
 
     // A library picture below 500 is tiled.
-    state.settings.write(app::field::BackgroundBmp, "102");
+    state.settings.write(settings::field::BackgroundBmp, "102");
     renderer->redrawBackground();
     const QImage tile = s_library->loadBitmap("B102");
     ASSERT_FALSE(tile.isNull());
@@ -46,14 +46,14 @@ TEST_F(TableDrawingTest, DefaultClothAndColourWithItsFade) {
 }
 
 TEST_F(TableDrawingTest, AMissingCustomisedPictureFallsBackOnceToTheDefaultCloth) {
-    state.settings.write(app::field::BackgroundDef, "N");
-    state.settings.write(app::field::CustomBackgroundPresent, "Y");
+    state.settings.write(settings::field::BackgroundDef, "N");
+    state.settings.write(settings::field::CustomBackgroundPresent, "Y");
     renderer->redrawBackground();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith("Customized background image not found: "));
     EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
-    EXPECT_EQ(state.settings.read(app::field::CustomBackgroundPresent), "N");
-    EXPECT_EQ(state.settings.read(app::field::BackgroundDef), "Y");
+    EXPECT_EQ(state.settings.read(settings::field::CustomBackgroundPresent), "N");
+    EXPECT_EQ(state.settings.read(settings::field::BackgroundDef), "Y");
     renderer->redrawBackground();
     EXPECT_EQ(messages.size(), 1u);
 }

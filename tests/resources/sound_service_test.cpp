@@ -12,7 +12,7 @@
 namespace vellomir::resources {
 namespace {
 
-using app::SoundMode;
+using seam::SoundMode;
 using testing::FakeAudioBackend;
 using testing::TestResourceFile;
 
@@ -31,13 +31,13 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(library.open(s_path));
-        settings.write(app::field::SoundsEnabled, "Y");
+        settings.write(settings::field::SoundsEnabled, "Y");
     }
 
     static std::unique_ptr<TestResourceFile> s_file;
     static QString s_path;
 
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     ResourceLibrary library;
     FakeAudioBackend backend;
     SoundService sounds{settings, library, backend};
@@ -50,7 +50,7 @@ TEST_F(SoundServiceTest, MasterSwitchOffSilencesEverySoundAndStopToo) {
     backend.start(QStringLiteral("Shuffle"), true);
     backend.log.clear();
     for (const char* off : {"N", "", "y"}) {
-        settings.write(app::field::SoundsEnabled, off);
+        settings.write(settings::field::SoundsEnabled, off);
         sounds.play("Stock", true, SoundMode::AtOnce);
         sounds.play("New", true, SoundMode::Wait);
         sounds.play("Shuffle", true, SoundMode::Looped);
@@ -137,16 +137,16 @@ TEST_F(SoundServiceTest, StopAsksForANameTheLibraryNeverHolds) {
 }
 
 TEST_F(SoundServiceTest, SplashSoundFollowsBothPreferenceFlags) {
-    settings.write(app::field::SoundsEnabled, "");
+    settings.write(settings::field::SoundsEnabled, "");
     playSplashSound(settings, sounds, true, true);
-    EXPECT_EQ(settings.read(app::field::SoundsEnabled), "Y");
+    EXPECT_EQ(settings.read(settings::field::SoundsEnabled), "Y");
     EXPECT_EQ(backend.log, QStringList{QStringLiteral("start Splash once")});
 
     backend.log.clear();
     playSplashSound(settings, sounds, true, false);
-    EXPECT_EQ(settings.read(app::field::SoundsEnabled), "Y");
+    EXPECT_EQ(settings.read(settings::field::SoundsEnabled), "Y");
     playSplashSound(settings, sounds, false, true);
-    EXPECT_EQ(settings.read(app::field::SoundsEnabled), "N");
+    EXPECT_EQ(settings.read(settings::field::SoundsEnabled), "N");
     EXPECT_TRUE(backend.log.isEmpty());
 }
 

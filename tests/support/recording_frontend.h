@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +10,7 @@ namespace vellomir::testing {
 /// A frontend that records every call as one line of text ("beep",
 /// "info: TEXT", "sound: Stock Y at-once"), answers confirmations with
 /// `confirmAnswer` and reports a fixed drawing area.
-class RecordingFrontend : public app::Frontend {
+class RecordingFrontend : public seam::Frontend {
 public:
     std::vector<std::string> calls;
     bool confirmAnswer = true;
@@ -52,10 +52,10 @@ public:
         record("advice: " + std::string(key) + ": ", text);
     }
     void beep() override { calls.emplace_back("beep"); }
-    void playSound(std::string_view name, bool switchOn, app::SoundMode mode) override {
-        const char* modeName = mode == app::SoundMode::AtOnce ? "at-once"
-                               : mode == app::SoundMode::Wait ? "wait"
-                                                              : "looped";
+    void playSound(std::string_view name, bool switchOn, seam::SoundMode mode) override {
+        const char* modeName = mode == seam::SoundMode::AtOnce ? "at-once"
+                               : mode == seam::SoundMode::Wait ? "wait"
+                                                               : "looped";
         calls.push_back("sound: " + std::string(name) + (switchOn ? " Y " : " N ") + modeName);
     }
     void stopSound() override { calls.emplace_back("stop sound"); }
@@ -139,8 +139,8 @@ public:
         calls.push_back("joker label " + std::to_string(foundationIndex) + " " +
                         std::to_string(rank) + " " + std::to_string(suit));
     }
-    void restoreCorners(app::Rect) override { calls.emplace_back("restore corners"); }
-    void refreshRectangle(app::Rect) override { calls.emplace_back("refresh rectangle"); }
+    void restoreCorners(seam::Rect) override { calls.emplace_back("restore corners"); }
+    void refreshRectangle(seam::Rect) override { calls.emplace_back("refresh rectangle"); }
     void fixTableauCorners(int tableauIndex) override {
         calls.push_back("fix corners " + std::to_string(tableauIndex));
     }
@@ -149,7 +149,7 @@ public:
     }
     void hideCoveredCard() override { calls.emplace_back("hide covered"); }
 
-    void pickUpCarried(int card, app::Rect, int height) override {
+    void pickUpCarried(int card, seam::Rect, int height) override {
         calls.push_back("pick up " + std::to_string(card) + " height " + std::to_string(height));
     }
     void drawCarried(int x, int y, bool, bool) override {
@@ -157,7 +157,7 @@ public:
     }
     void liftCarried() override { calls.emplace_back("lift"); }
     void dropCarried() override { calls.emplace_back("drop carried"); }
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, app::Flight) override {
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight) override {
         calls.push_back("fly " + std::to_string(card) + " " + std::to_string(fromX) + "," +
                         std::to_string(fromY) + " -> " + std::to_string(toX) + "," +
                         std::to_string(toY));

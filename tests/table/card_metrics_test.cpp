@@ -23,16 +23,16 @@ TEST(CardSizes, ByLetter) {
 TEST(CardSizes, ShadowOffsetUnlessShadowsAreOff) {
     ProgramState state;
     EXPECT_EQ(shadowOffsetFor(state.settings), 9); // blank counts as on
-    state.settings.write(app::field::CardsShadowed, "Y");
+    state.settings.write(settings::field::CardsShadowed, "Y");
     EXPECT_EQ(shadowOffsetFor(state.settings), 9);
-    state.settings.write(app::field::CardsShadowed, "N");
+    state.settings.write(settings::field::CardsShadowed, "N");
     EXPECT_EQ(shadowOffsetFor(state.settings), 0);
 }
 
 TEST(CardSizes, ApplyingSetsTheSizeAndRebuildsThePictures) {
     ProgramState state;
     testing::RecordingFrontend frontend;
-    state.settings.write(app::field::CardSize, "L");
+    state.settings.write(settings::field::CardSize, "L");
     applyCardSize(state, frontend);
     EXPECT_EQ(state.cardSize.width, 25);
     EXPECT_EQ(state.cardSize.height, 32);
@@ -49,7 +49,7 @@ FanSteps fanStepsFor(const char* size, int tableauStyle, int reserveStyle) {
     for (int c : {64, 65, 66, 67, 83, 84}) {
         state.mainGame.setCell(c, 99);
     }
-    state.settings.write(app::field::CardSize, size);
+    state.settings.write(settings::field::CardSize, size);
     state.params.set(param::TableauFanStyle, tableauStyle);
     state.params.set(param::ReserveFanStyle, reserveStyle);
     computeFanSteps(state);

@@ -32,7 +32,7 @@ protected:
         g.setReserveY(0, 30);
         g.setStockX(kStock, 10);
         g.setStockY(kStock, 15);
-        state.settings.write(app::field::PilesTT, "N");
+        state.settings.write(settings::field::PilesTT, "N");
         state.piles.tableau(0) = pileOf({"KS", "QH", "JC", "10D", "9S"});
         state.piles.foundation(0) = pileOf({"AH", "2H", "3H"});
         state.piles.reserve(0) = pileOf({"5C", "6C", "7C"});
@@ -99,11 +99,11 @@ TEST_F(CardPositionTest, HandLaidPilesTakeTheJitterOfTheirRow) {
     state.jitter.rebuild(random);
     state.params.set(param::TableauFanStyle, 1);
     const CardPoint straight = tableau(4);
-    state.settings.write(app::field::PilesTT, "Y");
+    state.settings.write(settings::field::PilesTT, "Y");
     EXPECT_EQ(tableau(4).x, straight.x + state.jitter.entry(1, 4));
     EXPECT_EQ(tableau(4).y, straight.y);
     // Any setting but "N" counts as on.
-    state.settings.write(app::field::PilesTT, "");
+    state.settings.write(settings::field::PilesTT, "");
     EXPECT_EQ(tableau(4).x, straight.x + state.jitter.entry(1, 4));
 
     // Card 13 of a long pile takes entry 1 again.
@@ -138,7 +138,7 @@ TEST_F(CardPositionTest, PlacementFollowsTheNotPlacedMarker) {
 // card's index; the next card's place follows the same steps.
 TEST_F(CardPositionTest, AFanRunningPastTheBottomClosesUpFaceDownCardsFirst) {
     state.params.set(param::TableauFanStyle, 1);
-    state.settings.write(app::field::CardSize, "B");
+    state.settings.write(settings::field::CardSize, "B");
     // Plain: the top card (index 4) lies at 94 and ends at 190.
     state.fanLimits.bottom = 190;
     EXPECT_EQ(tableau(4), (CardPoint{100, 94}));
@@ -157,7 +157,7 @@ TEST_F(CardPositionTest, AFanRunningPastTheBottomClosesUpFaceDownCardsFirst) {
 
 TEST_F(CardPositionTest, FittedLargeCardsCloseUpToTheirShorterIndex) {
     state.params.set(param::TableauFanStyle, 1);
-    state.settings.write(app::field::CardSize, "F");
+    state.settings.write(settings::field::CardSize, "F");
     state.cardSize = {142, 192};
     state.mainGame.setCell(cell::FaceUpStepDown, 36);
     state.mainGame.setCell(cell::FaceDownStepDown, 8);
@@ -168,7 +168,7 @@ TEST_F(CardPositionTest, FittedLargeCardsCloseUpToTheirShorterIndex) {
 
 TEST_F(CardPositionTest, ASidewaysFanClosesUpBeforeThePileBesideIt) {
     state.params.set(param::TableauFanStyle, 2);
-    state.settings.write(app::field::CardSize, "M");
+    state.settings.write(settings::field::CardSize, "M");
     state.cardSize = {59, 80};
     state.fanLimits.tableauRight[0] = 100 + 59 + 4 + 4 + 10 + 10 - 4;
     const FanSteps steps = fanSteps(state, {PileKind::Tableau, 0}, state.piles.tableau(0));

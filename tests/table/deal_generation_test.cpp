@@ -1,8 +1,8 @@
 #include "table/deal_generation.h"
 
-#include "app/settings_record.h"
 #include "catalogue/game_parameters.h"
 #include "catalogue/parameter_index.h"
+#include "settings/settings_record.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
 #include "table/program_state.h"
@@ -75,13 +75,13 @@ TEST(RandomGenerator, DrawsFromTheLinearCongruentialSequence) {
 
 TEST(NewDealNumber, MultipliesTwoDrawsIntoThirteenDigitsAndStoresThem) {
     RandomGenerator random(12345);
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     // Draws 3853504 and 289354; their product has 13 digits.
     EXPECT_EQ(newDealNumber(random, settings), "1115026796416");
-    EXPECT_EQ(settings.read(app::field::DealNumber), "1115026796416");
+    EXPECT_EQ(settings.read(settings::field::DealNumber), "1115026796416");
     // A product of 12 digits gets its leading zero.
     EXPECT_EQ(newDealNumber(random, settings), "0441420136150");
-    EXPECT_EQ(settings.read(app::field::DealNumber), "0441420136150");
+    EXPECT_EQ(settings.read(settings::field::DealNumber), "0441420136150");
     EXPECT_EQ(newDealNumber(random, settings), "2164620784902");
 }
 
@@ -157,7 +157,7 @@ TEST(DealArray, AllZeroDealTakesRanksInOrderFromSuitRowZero) {
 
 TEST(DealArray, EveryFullPackDealHoldsEachCardOnce) {
     RandomGenerator random(20240601);
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     testing::RecordingFrontend frontend;
     const std::vector<int> onePack = codesFrom(1, 52);
     const std::vector<int> twoPacks = codesFrom(1, 104);
@@ -180,7 +180,7 @@ TEST(DealArray, EveryFullPackDealHoldsEachCardOnce) {
 
 TEST(DealArray, ShortGamesHoldDistinctCardsInEverySlot) {
     RandomGenerator random(99);
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     testing::RecordingFrontend frontend;
     for (int i = 0; i < 300; ++i) {
         const std::string number = newDealNumber(random, settings);
@@ -197,7 +197,7 @@ TEST(DealArray, ShortGamesHoldDistinctCardsInEverySlot) {
 
 TEST(DealArray, JokersArePlacedBeforeTheCards) {
     RandomGenerator random(5);
-    app::SettingsRecord settings;
+    settings::SettingsRecord settings;
     testing::RecordingFrontend frontend;
     for (int i = 0; i < 200; ++i) {
         const std::string number = newDealNumber(random, settings);
@@ -227,7 +227,7 @@ TEST(DealArray, SameNumberSameDeal) {
                   buildDealArray(number, game(104, 4), frontend));
     }
     ProgramState state;
-    state.settings.write(app::field::DealNumber, "3141592653589");
+    state.settings.write(settings::field::DealNumber, "3141592653589");
     state.params = game(52);
     EXPECT_EQ(buildDealArray(state, frontend), buildDealArray("3141592653589", game(52), frontend));
 }

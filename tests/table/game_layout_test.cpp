@@ -8,7 +8,7 @@
 namespace vellomir::table {
 namespace {
 
-namespace field = app::field;
+namespace field = settings::field;
 namespace param = catalogue::param;
 
 const std::string k640Notice =
@@ -61,7 +61,7 @@ protected:
         ASSERT_TRUE(prepareGameLayout(state, frontend, gameOfClass(screenClass)));
     }
 
-    std::string read(app::SettingsField f) const { return state.settings.read(f); }
+    std::string read(settings::SettingsField f) const { return state.settings.read(f); }
 
     ProgramState state;
     testing::RecordingFrontend frontend;

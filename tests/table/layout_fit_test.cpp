@@ -136,7 +136,7 @@ Laid layOut(const Synthetic& set, int width, int height, std::string_view size =
     ProgramState state;
     testing::RecordingFrontend frontend;
     useScreen(frontend, width, height);
-    state.settings.write(app::field::CardSize, size);
+    state.settings.write(settings::field::CardSize, size);
     state.mainGame.setCell(cell::CardSizeMode, 0);
     state.shadowOffset = 9;
     EXPECT_TRUE(prepareGameLayout(state, frontend, loaderFor(set)));
@@ -189,7 +189,7 @@ TEST(LayoutFit, FittedGapsAndFanStepsScaleWithTheCards) {
     ProgramState state;
     testing::RecordingFrontend frontend;
     useScreen(frontend, 1920, 1080);
-    state.settings.write(app::field::CardSize, "F");
+    state.settings.write(settings::field::CardSize, "F");
     state.shadowOffset = 9;
     ASSERT_TRUE(prepareGameLayout(state, frontend, loaderFor(kSets[0])));
     const double scale = state.cardSize.width / 71.0;

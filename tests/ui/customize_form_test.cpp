@@ -25,10 +25,10 @@ namespace {
 using table::Flag;
 using testing::ProgramDirectory;
 using testing::RecordingBoxes;
-namespace field = app::field;
+namespace field = settings::field;
 
 // The settings positions the dialog may change.
-const app::SettingsField kWatched[] = {
+const settings::SettingsField kWatched[] = {
     field::CardSize,       field::Card,          field::FadeBackground,     field::BackCard,
     field::BackgroundBmp,  field::BackgroundCol, field::BackgroundFixedCol, field::BackgroundDef,
     field::PilesTT,        field::SoundsEnabled, field::ShowTime,           field::ShowScore,
@@ -55,7 +55,7 @@ protected:
     }
 
     TfrmMain& window() { return *program->mainWindow(); }
-    const app::SettingsRecord& settings() { return program->state().settings; }
+    const settings::SettingsRecord& settings() { return program->state().settings; }
 
     // Opens the dialog with Customize; `use` works it and says how it ends.
     void customize(std::function<int(TfrmCustomize_Quorvane&)> use) {
@@ -85,7 +85,7 @@ protected:
 
     std::vector<std::string> watchedSettings() {
         std::vector<std::string> values;
-        for (const app::SettingsField& f : kWatched) {
+        for (const settings::SettingsField& f : kWatched) {
             values.push_back(settings().read(f));
         }
         return values;
@@ -347,7 +347,7 @@ TEST_F(CustomizeTest, SamplesFollowTheSelection) {
 
 TEST_F(CustomizeTest, DisablingSoundsSilencesEverySoundAtOnce) {
     start();
-    program->frontend().playSound("Stock", true, app::SoundMode::AtOnce);
+    program->frontend().playSound("Stock", true, seam::SoundMode::AtOnce);
     ASSERT_NE(audio, nullptr);
     ASSERT_EQ(audio->log.last(), QStringLiteral("start Stock once"));
     customize([&](TfrmCustomize_Quorvane& dialog) {
@@ -358,9 +358,9 @@ TEST_F(CustomizeTest, DisablingSoundsSilencesEverySoundAtOnce) {
     EXPECT_EQ(settings().read(field::SoundsEnabled), "N");
     const int after = audio->log.size();
     for (const char* name : {"Stock", "New", "Won", "Foundation", "About", "card_up"}) {
-        program->frontend().playSound(name, true, app::SoundMode::AtOnce);
+        program->frontend().playSound(name, true, seam::SoundMode::AtOnce);
     }
-    program->frontend().playSound("Shuffle", true, app::SoundMode::Looped);
+    program->frontend().playSound("Shuffle", true, seam::SoundMode::Looped);
     EXPECT_EQ(audio->log.size(), after);
 
     // And back on again.
@@ -370,7 +370,7 @@ TEST_F(CustomizeTest, DisablingSoundsSilencesEverySoundAtOnce) {
         child<QCheckBox>(dialog, "chkSoundsEnabled")->setChecked(false);
         return click(dialog, "btnOK");
     });
-    program->frontend().playSound("Stock", true, app::SoundMode::AtOnce);
+    program->frontend().playSound("Stock", true, seam::SoundMode::AtOnce);
     EXPECT_EQ(audio->log.last(), QStringLiteral("start Stock once"));
 }
 

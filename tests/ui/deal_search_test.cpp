@@ -24,8 +24,9 @@ struct Dealt {
     engine::PlayEngine engine{state, frontend};
 
     Dealt(int game, int deal) {
-        state.settings.write(app::field::CardsAnimate, "N");
-        state.settings.write(app::field::DealNumber, std::string(12, '0') + std::to_string(deal));
+        state.settings.write(settings::field::CardsAnimate, "N");
+        state.settings.write(settings::field::DealNumber,
+                             std::string(12, '0') + std::to_string(deal));
         EXPECT_TRUE(engine.loadGameList());
         EXPECT_TRUE(engine.openGame(game, engine::DealNumberMode::Keep, false));
     }

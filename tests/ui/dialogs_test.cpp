@@ -1,7 +1,7 @@
-#include "app/ini_file.h"
-#include "app/preference_table.h"
 #include "app/preferences_load.h"
 #include "recording_boxes.h"
+#include "settings/ini_file.h"
+#include "settings/preference_table.h"
 #include "support/temp_folder.h"
 #include "ui/about_form.h"
 #include "ui/advanced_form.h"
@@ -25,8 +25,8 @@ using testing::RecordingBoxes;
 class AdviceTest : public ::testing::Test {
 protected:
     testing::TempFolder folder;
-    app::IniFile preferences{folder.path() / "CFG.DAT"};
-    app::PreferenceFile preferenceFile{folder.path() / "CFG.DAT"};
+    settings::IniFile preferences{folder.path() / "CFG.DAT"};
+    settings::PreferenceFile preferenceFile{folder.path() / "CFG.DAT"};
     RecordingBoxes boxes;
 
     // Shows the advice and, when `tick`, ticks the box before OK.
@@ -77,7 +77,7 @@ TEST_F(AdviceTest, TheDialogShowsTheMessageWithItsPicture) {
 }
 
 TEST_F(AdviceTest, AFailedWriteIsReported) {
-    app::PreferenceFile unwritable("/nonexistent-folder-of-vellomir/CFG.DAT");
+    settings::PreferenceFile unwritable("/nonexistent-folder-of-vellomir/CFG.DAT");
     boxes.onDialog = [](QDialog& dialog) {
         dialog.findChild<QCheckBox*>(QStringLiteral("chkNotDisplay"))->setChecked(true);
         return QDialog::Accepted;

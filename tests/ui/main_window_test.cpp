@@ -337,7 +337,7 @@ TEST_F(MainWindowTest, ClosingSavesTheWindowsPlaceAndTheAutoplayTick) {
     EXPECT_FALSE(program->state().autoplayTicked);
     EXPECT_TRUE(window().close());
 
-    const app::IniFile preferences = directory.preferences();
+    const settings::IniFile preferences = directory.preferences();
     EXPECT_EQ(preferences.readText("Preference", "MainWindowState_Maximized", ""), "N");
     EXPECT_EQ(preferences.readInt("Preference", "MainWindowState_Left", 0), window().pos().x());
     EXPECT_EQ(preferences.readInt("Preference", "MainWindowState_Top", 0), window().pos().y());
@@ -355,7 +355,7 @@ TEST_F(MainWindowTest, AMaximisedWindowSavesOnlyThatItIsMaximised) {
     start();
     ASSERT_TRUE(window().isMaximized());
     EXPECT_TRUE(window().close());
-    const app::IniFile preferences = directory.preferences();
+    const settings::IniFile preferences = directory.preferences();
     EXPECT_EQ(preferences.readText("Preference", "MainWindowState_Maximized", ""), "Y");
     EXPECT_FALSE(preferences.find("Preference", "MainWindowState_Width").has_value());
 }
@@ -439,7 +439,7 @@ TEST_F(MainWindowTest, AGameNotInTheListOpensTheChooserAtTheFirstActivation) {
     start("[Preference]\nGame=4321\nGame_name=Gone\n");
     EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
     EXPECT_FALSE(program->state().flags.test(Flag::GameInPlay));
-    EXPECT_EQ(program->state().settings.read(app::field::Game), "-001");
+    EXPECT_EQ(program->state().settings.read(settings::field::Game), "-001");
 }
 
 } // namespace

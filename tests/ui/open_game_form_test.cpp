@@ -219,7 +219,7 @@ TEST_F(ChooserTest, OkStoresTheChoiceAndTheMainWindowDealsIt) {
     };
     window().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     EXPECT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
-    const app::IniFile preferences = directory.preferences();
+    const settings::IniFile preferences = directory.preferences();
     EXPECT_EQ(preferences.readInt("Preference", "Game", 0), 8);
     EXPECT_EQ(preferences.readText("Preference", "Game_Name", ""), "Double Klondike");
     EXPECT_EQ(preferences.readInt("Preference", "Game_TreeNum", 0), -30);
@@ -229,7 +229,7 @@ TEST_F(ChooserTest, OkStoresTheChoiceAndTheMainWindowDealsIt) {
     EXPECT_TRUE(window().windowTitle().startsWith(QStringLiteral("Vellomir [Double Klondike]  [")))
         << window().windowTitle().toStdString();
     EXPECT_TRUE(program->state().flags.test(Flag::GameInPlay));
-    EXPECT_EQ(program->state().settings.readInt(app::field::Game, 0), 8);
+    EXPECT_EQ(program->state().settings.readInt(settings::field::Game, 0), 8);
     EXPECT_FALSE(chooser()->chosen());
 
     // Cancel chooses nothing and leaves the game on the table.
@@ -241,7 +241,7 @@ TEST_F(ChooserTest, OkStoresTheChoiceAndTheMainWindowDealsIt) {
     };
     window().findChild<QAction*>(QStringLiteral("mnuOpen"))->trigger();
     EXPECT_FALSE(chooser()->chosen());
-    EXPECT_EQ(program->state().settings.readInt(app::field::Game, 0), 8);
+    EXPECT_EQ(program->state().settings.readInt(settings::field::Game, 0), 8);
     EXPECT_EQ(directory.preferences().readInt("Preference", "Game", 0), 8);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "../resources/fake_audio_backend.h"
-#include "app/ini_file.h"
 #include "app/startup.h"
 #include "recording_boxes.h"
+#include "settings/ini_file.h"
 #include "support/temp_folder.h"
 
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ public:
     std::string path() const { return m_folder.path().string() + "/"; }
     QString qpath() const { return QString::fromStdString(path()); }
     std::string preferencesPath() const { return path() + "DATA/CFG.DAT"; }
-    app::IniFile preferences() const { return app::IniFile(preferencesPath()); }
+    settings::IniFile preferences() const { return settings::IniFile(preferencesPath()); }
 
     void write(const std::string& name, const std::string& text) const {
         std::filesystem::create_directories(std::filesystem::path(path() + name).parent_path());

@@ -80,7 +80,7 @@ struct NotingRenderer {
                      .arg(QString::fromStdString(source), QString::fromStdString(target));
     }
     void clearHintMarks() { calls << QStringLiteral("hint off"); }
-    void flyCard(int card, int, int, int toX, int toY, app::Flight) {
+    void flyCard(int card, int, int, int toX, int toY, seam::Flight) {
         calls << QStringLiteral("fly %1 to %2,%3").arg(card).arg(toX).arg(toY);
     }
 };
@@ -145,13 +145,13 @@ TEST_F(QtFrontendTest, SoundsWaitForTheFirstTableAndTheSplashSoundPlaysThen) {
     ASSERT_TRUE(library.open(QStringLiteral(VELLOMIR_BIN_DIR "/KAR.RGF")));
     frontend.attachResources(&library, nullptr);
     frontend.requestSplashSound(true, true);
-    frontend.playSound("New", true, app::SoundMode::AtOnce);
+    frontend.playSound("New", true, seam::SoundMode::AtOnce);
     EXPECT_EQ(audio, nullptr);
 
     frontend.allowSounds();
     ASSERT_NE(audio, nullptr);
     EXPECT_EQ(audio->log, QStringList{QStringLiteral("start Splash once")});
-    frontend.playSound("Stock", true, app::SoundMode::AtOnce);
+    frontend.playSound("Stock", true, seam::SoundMode::AtOnce);
     EXPECT_EQ(audio->log.last(), QStringLiteral("start Stock once"));
 }
 

@@ -202,12 +202,12 @@ TEST_F(SolverWindowTest, WinnableDealsOnlyDealsAProvedDeal) {
     only->trigger();
     EXPECT_TRUE(only->isChecked());
     EXPECT_EQ(directory.preferences().readText("Winnable_Deals", "Game_0087", ""), "Y");
-    const std::string before = state().settings.read(app::field::DealNumber);
+    const std::string before = state().settings.read(settings::field::DealNumber);
     action("mnuNew")->trigger();
     auto* progress = window().findChild<QProgressDialog*>(QStringLiteral("frmWinnableDeal"));
     ASSERT_NE(progress, nullptr);
     ASSERT_TRUE(processEventsUntil(
-        [&] { return state().settings.read(app::field::DealNumber) != before; }, 30000));
+        [&] { return state().settings.read(settings::field::DealNumber) != before; }, 30000));
     EXPECT_TRUE(state().flags.test(Flag::GameInPlay));
     EXPECT_EQ(word(), SolverAssistant::kWinnable) << "the deal's proof is its answer";
     EXPECT_FALSE(assistant().search().searchingPosition());

@@ -18,7 +18,7 @@ namespace {
 
 using testing::ProgramDirectory;
 using testing::RecordingBoxes;
-namespace field = app::field;
+namespace field = settings::field;
 
 TEST(Startup, AMissingResourceLibraryEndsTheProgramWithItsPath) {
     ProgramDirectory directory(true, false);
@@ -78,7 +78,7 @@ TEST(Startup, AFreshInstallationGetsItsPreferencesAndVersionMarker) {
     Program program(testing::testOptions(directory, boxes));
     ASSERT_TRUE(program.start());
     EXPECT_TRUE(boxes.boxes.isEmpty());
-    const app::IniFile preferences = directory.preferences();
+    const settings::IniFile preferences = directory.preferences();
     EXPECT_EQ(preferences.readText("Preference", "UserDefault", ""), "Player 1");
     EXPECT_EQ(preferences.readInt("Parameters", "Run_Exe", 0), 1);
     QFile marker(directory.qpath() + "KARV0520.DAT");
@@ -86,7 +86,7 @@ TEST(Startup, AFreshInstallationGetsItsPreferencesAndVersionMarker) {
     EXPECT_EQ(marker.readAll(), QByteArray("Marbleon version: 05.20\n"));
     // The first activation is still to come; the game is dealt then.
     EXPECT_TRUE(program.state().flags.test(table::Flag::FirstActivationPending));
-    EXPECT_EQ(program.state().settings.read(app::field::Game), "0087");
+    EXPECT_EQ(program.state().settings.read(settings::field::Game), "0087");
     EXPECT_EQ(program.state().mainGame.cell(table::cell::JokerLabelKey), -1);
 }
 

@@ -65,7 +65,8 @@ protected:
     void winGame() {
         table::ProgramState& state = program->state();
         ASSERT_TRUE(state.flags.test(Flag::GameInPlay));
-        state.settings.writeInt(app::field::Score, state.params[catalogue::param::TargetScore]);
+        state.settings.writeInt(settings::field::Score,
+                                state.params[catalogue::param::TargetScore]);
         state.flags.set(Flag::Won);
     }
 

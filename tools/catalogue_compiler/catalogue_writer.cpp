@@ -1,8 +1,8 @@
 #include "catalogue_compiler/catalogue_writer.h"
 
-#include "app/number_text.h"
 #include "catalogue/catalogue_format.h"
 #include "catalogue/parameter_names.h"
+#include "settings/number_text.h"
 
 #include <algorithm>
 
@@ -17,7 +17,8 @@ std::string padded(std::string text, std::size_t width) {
 }
 
 std::string gameListLine(const GameSource& game) {
-    std::string line = app::formatNumber(game.group, 3) + " " + app::formatNumber(game.number, 3);
+    std::string line =
+        settings::formatNumber(game.group, 3) + " " + settings::formatNumber(game.number, 3);
     line += game.availability;
     line += ' ';
     line += game.chooserMark;
@@ -28,7 +29,7 @@ std::string gameListLine(const GameSource& game) {
 std::string parameterLine(int index, const std::vector<const GameSource*>& columns) {
     // Characters 5-16 are not read; they carry the cell's name for whoever
     // looks at the file.
-    std::string line = app::formatNumber(index, static_cast<int>(kIndexWidth));
+    std::string line = settings::formatNumber(index, static_cast<int>(kIndexWidth));
     line += scramble(padded(cellLabel(index), kFirstValueOffset - kIndexWidth));
     const std::string separator = scramble(" ");
     for (const GameSource* game : columns) {

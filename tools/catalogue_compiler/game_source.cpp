@@ -1,9 +1,9 @@
 #include "catalogue_compiler/game_source.h"
 
-#include "app/number_text.h"
-#include "app/whole_file.h"
 #include "catalogue/catalogue_format.h"
 #include "catalogue/rule_codes.h"
+#include "settings/number_text.h"
+#include "settings/whole_file.h"
 
 #include <optional>
 
@@ -58,7 +58,7 @@ std::optional<int> parseWhole(std::string_view text) {
             return std::nullopt;
         }
     }
-    return app::parseInt(text);
+    return settings::parseInt(text);
 }
 
 class Parser {
@@ -350,7 +350,7 @@ private:
 } // namespace
 
 bool readSourceFile(const std::filesystem::path& path, std::string& text) {
-    app::WholeFile file = app::readWholeFile(path, kMaxSourceFileSize);
+    settings::WholeFile file = settings::readWholeFile(path, kMaxSourceFileSize);
     text = std::move(file.text);
     return file.loaded();
 }

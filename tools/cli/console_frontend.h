@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/silent_frontend.h"
+#include "seam/silent_frontend.h"
 
 #include <algorithm>
 #include <iosfwd>
@@ -10,7 +10,7 @@ namespace vellomir::tools {
 /// The frontend of the command-line companion: messages and boxes go to a
 /// stream as "info: TEXT" lines, confirmations answer no, everything visual
 /// and audible is ignored.
-class ConsoleFrontend : public app::SilentFrontend {
+class ConsoleFrontend : public seam::SilentFrontend {
 public:
     explicit ConsoleFrontend(std::ostream& messages) : m_messages(messages) {}
 

@@ -1,9 +1,9 @@
 #include "cli/deal_array_command.h"
 
-#include "app/number_text.h"
 #include "catalogue/game_parameters.h"
 #include "catalogue/parameter_index.h"
 #include "cli/console_frontend.h"
+#include "settings/number_text.h"
 #include "table/deal_generation.h"
 
 #include <algorithm>
@@ -37,7 +37,7 @@ std::optional<int> countIn(const std::string& text, int max) {
         !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; })) {
         return std::nullopt;
     }
-    const std::optional<int> value = app::parseInt(text);
+    const std::optional<int> value = settings::parseInt(text);
     if (!value || *value > max) {
         return std::nullopt;
     }

@@ -1,10 +1,10 @@
 #include "cli/deal_command.h"
 
-#include "app/number_text.h"
 #include "cli/console_frontend.h"
 #include "cli/game_and_deal.h"
 #include "cli/table_printer.h"
 #include "engine/play_engine.h"
+#include "settings/number_text.h"
 #include "table/program_state.h"
 
 #include <optional>
@@ -34,8 +34,8 @@ bool parseArea(const std::string& text, int& width, int& height) {
     if (x == std::string::npos) {
         return false;
     }
-    const std::optional<int> w = app::parseInt(text.substr(0, x));
-    const std::optional<int> h = app::parseInt(text.substr(x + 1));
+    const std::optional<int> w = settings::parseInt(text.substr(0, x));
+    const std::optional<int> h = settings::parseInt(text.substr(x + 1));
     if (!w || !h || *w < 100 || *h < 100 || *w > 10000 || *h > 10000) {
         return false;
     }
@@ -70,7 +70,7 @@ std::optional<int> parseRequest(const std::vector<std::string>& args, DealReques
     if (!isDigits(positional[0]) || positional[0].size() > 4) {
         return usageError(err, "bad game number '" + positional[0] + "'");
     }
-    request.game = app::toInt(positional[0]);
+    request.game = settings::toInt(positional[0]);
     if (positional.size() == 2) {
         if (!isDigits(positional[1]) || positional[1].size() > 13) {
             return usageError(err, "a deal number is 1 to 13 digits");
@@ -93,7 +93,7 @@ int runDealCommand(const std::vector<std::string>& args, const std::string& prog
     frontend.setArea(request.width, request.height);
     state.random.seed(table::RandomGenerator::clockSeed());
     // The one scoring scheme, as start-up sets it.
-    state.settings.write(app::field::ScoringScheme, "01");
+    state.settings.write(settings::field::ScoringScheme, "01");
     engine::PlayEngine engine(state, frontend);
     if (!engine.loadGameList()) {
         return 1;
@@ -104,15 +104,15 @@ int runDealCommand(const std::vector<std::string>& args, const std::string& prog
     }
     engine::DealNumberMode mode = engine::DealNumberMode::New;
     if (!request.dealNumber.empty()) {
-        state.settings.write(app::field::DealNumber, request.dealNumber);
+        state.settings.write(settings::field::DealNumber, request.dealNumber);
         mode = engine::DealNumberMode::Keep;
     }
     if (!engine.openGame(request.game, mode, false)) {
         err << "vellomir-cli: game " << request.game << " could not be dealt\n";
         return 1;
     }
-    out << "game " << request.game << ' ' << state.settings.read(app::field::GameName) << '\n';
-    out << "deal " << state.settings.read(app::field::DealNumber) << '\n';
+    out << "game " << request.game << ' ' << state.settings.read(settings::field::GameName) << '\n';
+    out << "deal " << state.settings.read(settings::field::DealNumber) << '\n';
     printTable(state, request.layout, out);
     return 0;
 }

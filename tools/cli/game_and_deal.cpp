@@ -1,6 +1,6 @@
 #include "cli/game_and_deal.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 namespace vellomir::tools {
 
@@ -19,7 +19,7 @@ std::optional<std::string> readGameAndDeal(const std::vector<std::string>& posit
     if (!isDigits(positional[1]) || positional[1].size() > 13) {
         return "a deal number is 1 to 13 digits";
     }
-    read.game = app::toInt(positional[0]);
+    read.game = settings::toInt(positional[0]);
     read.dealNumber = std::string(13 - positional[1].size(), '0') + positional[1];
     return std::nullopt;
 }

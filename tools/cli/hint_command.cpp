@@ -1,6 +1,5 @@
 #include "cli/hint_command.h"
 
-#include "app/number_text.h"
 #include "cli/deal_command.h"
 #include "cli/game_and_deal.h"
 #include "cli/play_command.h"
@@ -9,6 +8,7 @@
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
 #include "engine/solver.h"
+#include "settings/number_text.h"
 #include "table/program_state.h"
 
 #include <istream>
@@ -55,11 +55,11 @@ std::optional<int> parseRequest(const std::vector<std::string>& args, HintReques
             ++i;
         } else if (word == "--positions") {
             if (!hasValue || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
-                app::toInt(args[i + 1]) < 1) {
+                settings::toInt(args[i + 1]) < 1) {
                 return usageError(err, "--positions needs a number from 1 to " +
                                            std::to_string(kLargestCount));
             }
-            request.positions = app::toInt(args[i + 1]);
+            request.positions = settings::toInt(args[i + 1]);
             ++i;
         } else if (word.starts_with("--")) {
             return usageError(err, "unknown option " + word);

@@ -1,7 +1,5 @@
 #include "cli/play_command.h"
 
-#include "app/number_text.h"
-#include "app/preference_table.h"
 #include "cli/console_frontend.h"
 #include "cli/deal_command.h"
 #include "cli/game_and_deal.h"
@@ -10,6 +8,8 @@
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
+#include "settings/number_text.h"
+#include "settings/preference_table.h"
 #include "table/program_state.h"
 
 #include <istream>
@@ -70,10 +70,10 @@ std::optional<int> parseRequest(const std::vector<std::string>& args, PlayReques
 bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNumber, bool autoplay,
                  std::ostream& err) {
     table::ProgramState& state = engine.state();
-    state.settings.write(app::field::ScoringScheme, "01");
+    state.settings.write(settings::field::ScoringScheme, "01");
     // Plain pointer behaviour: no shadows, no animation.
-    state.settings.write(app::field::CardsShadowed, "N");
-    state.settings.write(app::field::CardsAnimate, "N");
+    state.settings.write(settings::field::CardsShadowed, "N");
+    state.settings.write(settings::field::CardsAnimate, "N");
     state.autoplayTicked = autoplay;
     if (!engine.loadGameList()) {
         return false;
@@ -82,7 +82,7 @@ bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNu
         err << "vellomir-cli: game " << game << " is not in the catalogue\n";
         return false;
     }
-    state.settings.write(app::field::DealNumber, dealNumber);
+    state.settings.write(settings::field::DealNumber, dealNumber);
     if (!engine.openGame(game, engine::DealNumberMode::Keep, false)) {
         err << "vellomir-cli: game " << game << " could not be dealt\n";
         return false;
@@ -94,15 +94,15 @@ bool dealForPlay(engine::PlayEngine& engine, int game, const std::string& dealNu
 // the program when it is there, else the preferences' defaults. The file is
 // only read.
 void applyPointerPreferences(table::ProgramState& state, const std::string& programDirectory) {
-    constexpr app::Pref switches[] = {
-        app::Pref::RightClickToFoundations,  app::Pref::RightClickToTableaus,
-        app::Pref::DoubleClickToFoundations, app::Pref::DoubleClickToTableaus,
-        app::Pref::ShowPartialHiddenCard,    app::Pref::AutomaticFaceUp,
+    constexpr settings::Pref switches[] = {
+        settings::Pref::RightClickToFoundations,  settings::Pref::RightClickToTableaus,
+        settings::Pref::DoubleClickToFoundations, settings::Pref::DoubleClickToTableaus,
+        settings::Pref::ShowPartialHiddenCard,    settings::Pref::AutomaticFaceUp,
     };
-    const app::PreferenceFile preferences(programDirectory +
-                                          std::string(app::kPreferencesFileName));
-    for (const app::Pref pref : switches) {
-        state.settings.write(app::preferenceEntry(pref).settings, preferences.text(pref));
+    const settings::PreferenceFile preferences(programDirectory +
+                                               std::string(settings::kPreferencesFileName));
+    for (const settings::Pref pref : switches) {
+        state.settings.write(settings::preferenceEntry(pref).settings, preferences.text(pref));
     }
 }
 
@@ -121,8 +121,8 @@ int runPlayCommand(const std::vector<std::string>& args, const std::string& prog
     if (!dealForPlay(engine, request.game, request.dealNumber, request.autoplay, err)) {
         return 1;
     }
-    out << "game " << request.game << ' ' << state.settings.read(app::field::GameName) << '\n';
-    out << "deal " << state.settings.read(app::field::DealNumber) << '\n';
+    out << "game " << request.game << ' ' << state.settings.read(settings::field::GameName) << '\n';
+    out << "deal " << state.settings.read(settings::field::DealNumber) << '\n';
     printTable(state, true, out);
     if (!state.flags.test(table::Flag::GameInPlay)) {
         // The deal itself ended the game (Ninety-One dealt at 91).

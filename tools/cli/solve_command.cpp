@@ -1,11 +1,11 @@
 #include "cli/solve_command.h"
 
-#include "app/number_text.h"
 #include "cli/console_frontend.h"
 #include "cli/game_and_deal.h"
 #include "cli/play_command.h"
 #include "engine/play_engine.h"
 #include "engine/solver.h"
+#include "settings/number_text.h"
 #include "table/program_state.h"
 
 #include <optional>
@@ -31,10 +31,10 @@ int runSolveCommand(const std::vector<std::string>& args, const std::string& pro
     // The number after a counting option: 1 to 999999999.
     auto count = [&](std::size_t i) -> std::optional<int> {
         if (i + 1 >= args.size() || !isDigits(args[i + 1]) || args[i + 1].size() > 9 ||
-            app::toInt(args[i + 1]) < 1) {
+            settings::toInt(args[i + 1]) < 1) {
             return std::nullopt;
         }
-        return app::toInt(args[i + 1]);
+        return settings::toInt(args[i + 1]);
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--positions" || args[i] == "--breadth") {

@@ -77,7 +77,7 @@ void printTable(const table::ProgramState& state, bool withLayout, std::ostream&
             printPile(state, {kind.kind, i}, withLayout, out);
         }
     }
-    out << "score " << state.settings.read(app::field::Score) << '\n';
+    out << "score " << state.settings.read(settings::field::Score) << '\n';
 }
 
 } // namespace vellomir::tools

@@ -2,7 +2,6 @@
 
 #include "resource_set.h"
 
-#include "app/settings_record.h"
 #include "catalogue/catalogue_reader.h"
 #include "cli/console_frontend.h"
 #include "engine/play_engine.h"
@@ -10,6 +9,7 @@
 #include "render/table_background.h"
 #include "render/table_renderer.h"
 #include "resources/resource_library.h"
+#include "settings/settings_record.h"
 #include "table/card_metrics.h"
 #include "table/card_position.h"
 #include "table/main_game.h"
@@ -121,30 +121,30 @@ QImage shrinkTable(const QImage& matte) {
 
 // The cloth of a preview drawing: a plain colour without fade, stored as
 // 0x00BBGGRR.
-void setCloth(app::SettingsRecord& s, QRgb colour) {
+void setCloth(settings::SettingsRecord& s, QRgb colour) {
     const unsigned stored = (static_cast<unsigned>(qBlue(colour)) << 16) |
                             (static_cast<unsigned>(qGreen(colour)) << 8) |
                             static_cast<unsigned>(qRed(colour));
-    s.write(app::field::BackgroundFixedCol, std::to_string(stored));
-    s.write(app::field::BackgroundCol, std::to_string(stored));
+    s.write(settings::field::BackgroundFixedCol, std::to_string(stored));
+    s.write(settings::field::BackgroundCol, std::to_string(stored));
 }
 
 // The settings of a preview: big cards of set 001 with the blue back, shadows
 // on (the layout leaves room for them beside the stock), no hand-laid
 // tableaus, and a plain cloth without fade.
-void prepareSettings(app::SettingsRecord& s) {
-    s.write(app::field::CardSize, "B");
-    s.write(app::field::Card, "001");
-    s.write(app::field::BackCard, "011");
-    s.write(app::field::CardsShadowed, "Y");
-    s.write(app::field::PilesTT, "N");
-    s.write(app::field::BackgroundDef, "N");
-    s.write(app::field::CustomBackgroundPresent, "N");
-    s.write(app::field::BackgroundBmp, "0");
-    s.write(app::field::FadeBackground, "N");
-    s.write(app::field::DealAnimation, "N");
-    s.write(app::field::ScoringScheme, "01");
-    s.write(app::field::DealNumber, "0000000000001");
+void prepareSettings(settings::SettingsRecord& s) {
+    s.write(settings::field::CardSize, "B");
+    s.write(settings::field::Card, "001");
+    s.write(settings::field::BackCard, "011");
+    s.write(settings::field::CardsShadowed, "Y");
+    s.write(settings::field::PilesTT, "N");
+    s.write(settings::field::BackgroundDef, "N");
+    s.write(settings::field::CustomBackgroundPresent, "N");
+    s.write(settings::field::BackgroundBmp, "0");
+    s.write(settings::field::FadeBackground, "N");
+    s.write(settings::field::DealAnimation, "N");
+    s.write(settings::field::ScoringScheme, "01");
+    s.write(settings::field::DealNumber, "0000000000001");
 }
 
 } // namespace

@@ -13,13 +13,13 @@
 // --carry shows the top card of the fourth tableau carried away with its
 // shadow, as in the middle of a drag.
 
-#include "app/number_text.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/parameter_index.h"
 #include "cli/console_frontend.h"
 #include "render/card_images.h"
 #include "render/table_renderer.h"
 #include "resources/resource_library.h"
+#include "settings/number_text.h"
 #include "table/card.h"
 #include "table/card_metrics.h"
 #include "table/card_position.h"
@@ -128,17 +128,17 @@ int main(int argc, char** argv) {
     }
 
     table::ProgramState state(programDir);
-    app::SettingsRecord& s = state.settings;
-    s.write(app::field::CardSize, cards);
-    s.write(app::field::Card, "001");
-    s.write(app::field::BackCard, "011");
-    s.write(app::field::BackgroundDef, background == "default" ? "Y" : "N");
-    s.write(app::field::BackgroundBmp, background == "default" ? "0" : background);
-    s.write(app::field::BackgroundFixedCol, "32768");
-    s.write(app::field::FadeBackground, "Y");
-    s.write(app::field::CardsShadowed, "Y");
-    s.write(app::field::PilesTT, "N");
-    s.write(app::field::DealNumber, deal);
+    settings::SettingsRecord& s = state.settings;
+    s.write(settings::field::CardSize, cards);
+    s.write(settings::field::Card, "001");
+    s.write(settings::field::BackCard, "011");
+    s.write(settings::field::BackgroundDef, background == "default" ? "Y" : "N");
+    s.write(settings::field::BackgroundBmp, background == "default" ? "0" : background);
+    s.write(settings::field::BackgroundFixedCol, "32768");
+    s.write(settings::field::FadeBackground, "Y");
+    s.write(settings::field::CardsShadowed, "Y");
+    s.write(settings::field::PilesTT, "N");
+    s.write(settings::field::DealNumber, deal);
     state.shadowOffset = table::shadowOffsetFor(s);
 
     resources::ResourceLibrary library;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// Thrown when a text that must hold a decimal integer does not.
 class ConversionError : public std::runtime_error {
@@ -42,4 +42,4 @@ template <typename Number> std::optional<Number> readExactNumber(std::string_vie
     return value;
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

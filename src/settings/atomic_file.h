@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// The step of an atomic replace that failed.
 enum class WriteStep { None, Create, Write, Sync, Rename };
@@ -72,4 +72,4 @@ std::string errorText(int error);
 /// A path in double quotes, as the messages about files name it.
 std::string quoted(const std::filesystem::path& path);
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/atomic_file.h"
-#include "app/ini_file.h"
-#include "app/settings_record.h"
+#include "settings/atomic_file.h"
+#include "settings/ini_file.h"
+#include "settings/settings_record.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// The sections of the preferences file.
 enum class PreferenceSection {
@@ -220,4 +220,4 @@ private:
     IniFile m_file;
 };
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

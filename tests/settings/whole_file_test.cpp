@@ -1,10 +1,10 @@
-#include "app/whole_file.h"
+#include "settings/whole_file.h"
 
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 using testing::TempFolder;
@@ -45,4 +45,4 @@ TEST(WholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -1,4 +1,4 @@
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 
 #include "support/temp_folder.h"
 
@@ -9,7 +9,7 @@
 
 #include <random>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 using testing::readBytes;
@@ -280,4 +280,4 @@ TEST_F(IniFileTest, AWriteIntoAMissingFolderSaysSo) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::settings

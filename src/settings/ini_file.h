@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// An INI-format text file: "[Section]" lines and "Key=Value" lines.
 ///
@@ -62,4 +62,4 @@ private:
     WriteFaults m_faults;
 };
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

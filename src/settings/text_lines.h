@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// Calls `visit` with every line of `text` without its line end (LF or CR LF);
 /// a last line without a line end counts too. `visit` returns false to stop.
@@ -25,4 +25,4 @@ template <typename Visit> void forEachLine(std::string_view text, Visit visit) {
     }
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -1,9 +1,9 @@
-#include "app/autoplay_choice.h"
+#include "settings/autoplay_choice.h"
 
 #include <cstddef>
 #include <string>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 constexpr int kFirstCustomisedGame = 8000;
@@ -39,4 +39,4 @@ WriteResult storeGameAutoplayChoice(PreferenceFile& preferences, int gameNumber,
     return preferences.write(Pref::AutoplayGames, games);
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

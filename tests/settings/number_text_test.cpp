@@ -1,8 +1,8 @@
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 #include <gtest/gtest.h>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 TEST(FormatNumber, PadsWithZerosAndPutsTheSignInFront) {
@@ -34,4 +34,4 @@ TEST(ParseInt, AcceptsLeadingBlanksAndASignOnly) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::settings

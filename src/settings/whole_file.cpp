@@ -1,6 +1,6 @@
-#include "app/whole_file.h"
+#include "settings/whole_file.h"
 
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 bool WholeFile::absent() const {
     return status == WholeFileStatus::Missing || error == ENOTDIR;
@@ -78,4 +78,4 @@ WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes)
     return file;
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

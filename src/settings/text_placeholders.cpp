@@ -1,9 +1,9 @@
-#include "app/text_placeholders.h"
+#include "settings/text_placeholders.h"
 
 #include <array>
 #include <utility>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 std::string replacePlaceholders(std::string_view text) {
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kPlaceholders{{
@@ -22,4 +22,4 @@ std::string replacePlaceholders(std::string_view text) {
     return result;
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

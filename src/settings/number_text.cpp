@@ -1,10 +1,10 @@
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 #include <charconv>
 #include <climits>
 #include <cstdlib>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 ConversionError::ConversionError(std::string_view text)
     : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
@@ -63,4 +63,4 @@ int toIntOr(std::string_view text, int fallback) {
     return parseInt(text).value_or(fallback);
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

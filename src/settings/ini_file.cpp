@@ -1,15 +1,15 @@
-#include "app/ini_file.h"
+#include "settings/ini_file.h"
 
-#include "app/whole_file.h"
+#include "settings/whole_file.h"
 
-#include "app/text_lines.h"
+#include "settings/text_lines.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 // --- Reading the file -------------------------------------------------------
@@ -243,4 +243,4 @@ WriteResult IniFile::writeInt(std::string_view section, std::string_view key, lo
     return writeText(section, key, std::to_string(value));
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

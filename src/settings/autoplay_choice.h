@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/atomic_file.h"
-#include "app/preference_table.h"
+#include "settings/atomic_file.h"
+#include "settings/preference_table.h"
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// Whether the player wants autoplay in one game, as stored in section
 /// "Autoplay" of the preferences file. Used when the preference
@@ -20,4 +20,4 @@ bool gameAutoplayChoice(const PreferenceFile& preferences, int gameNumber);
 /// characters. Negative game numbers (no game) store nothing.
 WriteResult storeGameAutoplayChoice(PreferenceFile& preferences, int gameNumber, bool on);
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -1,4 +1,4 @@
-#include "app/atomic_file.h"
+#include "settings/atomic_file.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,7 +11,7 @@
 #include <random>
 #include <system_error>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 WriteResult failed(const std::filesystem::path& path, int error, WriteStep step,
@@ -170,4 +170,4 @@ WriteResult replaceFileAtomically(const std::filesystem::path& path, std::string
     return WriteResult::success();
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// A field of the settings record: its 1-based position and its width.
 struct SettingsField {
@@ -132,4 +132,4 @@ private:
     std::array<std::string, 3> m_segments;
 };
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::seam {
 
 /// A rectangle in table coordinates; right and bottom are exclusive.
 struct Rect {
@@ -177,4 +177,4 @@ public:
     virtual void closeMainWindow() = 0;
 };
 
-} // namespace vellomir::app
+} // namespace vellomir::seam

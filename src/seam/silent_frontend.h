@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/frontend.h"
+#include "seam/frontend.h"
 
-namespace vellomir::app {
+namespace vellomir::seam {
 
 /// The sizes a frontend lends the layout: its drawing area, window, toolbar
 /// margin, preview picture and screen.
@@ -98,4 +98,4 @@ protected:
     TableGeometry m_geometry;
 };
 
-} // namespace vellomir::app
+} // namespace vellomir::seam

@@ -1,4 +1,4 @@
-#include "app/preference_table.h"
+#include "settings/preference_table.h"
 
 #include "support/temp_folder.h"
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 std::string lowered(std::string_view text) {
@@ -102,4 +102,4 @@ TEST_F(PreferenceFileTest, AFailedWriteSaysWhyAndKeepsTheFile) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::settings

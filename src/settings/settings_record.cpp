@@ -1,8 +1,8 @@
-#include "app/settings_record.h"
+#include "settings/settings_record.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 constexpr std::size_t kSegmentLength = 250;
@@ -101,4 +101,4 @@ void SettingsRecord::writePadded(SettingsField f, long long value) {
     write(f, formatNumber(value, f.width));
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

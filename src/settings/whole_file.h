@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// How reading a whole file ended.
 enum class WholeFileStatus { Loaded, Missing, Failed, TooLarge };
@@ -30,4 +30,4 @@ struct WholeFile {
 /// meanwhile, and stops as soon as the text passes the cap.
 WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes);
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

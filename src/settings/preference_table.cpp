@@ -1,10 +1,10 @@
-#include "app/preference_table.h"
+#include "settings/preference_table.h"
 
-#include "app/number_text.h"
+#include "settings/number_text.h"
 
 #include <array>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 constexpr std::array kEntries{
@@ -160,4 +160,4 @@ WriteResult PreferenceFile::writeWinnableDealsOnly(int gameNumber, bool on) {
                             on ? "Y" : "N");
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::settings

@@ -1,8 +1,8 @@
-#include "app/settings_record.h"
+#include "settings/settings_record.h"
 
 #include <gtest/gtest.h>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 namespace {
 
 TEST(SettingsRecord, NewRecordHoldsTheFileNameAndProgramDirectory) {
@@ -93,4 +93,4 @@ TEST(SettingsRecord, NumbersAreWrittenPaddedOrPlain) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::settings

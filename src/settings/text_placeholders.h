@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::settings {
 
 /// The program's title, shown in the caption and the about box.
 inline constexpr std::string_view kProgramTitle = "Vellomir";
@@ -13,4 +13,4 @@ inline constexpr std::string_view kProgramTitle = "Vellomir";
 /// "[GameNum_fw]" by "6". Only the first occurrence of each is replaced.
 std::string replacePlaceholders(std::string_view text);
 
-} // namespace vellomir::app
+} // namespace vellomir::settings
