@@ -214,7 +214,8 @@ class BestFirst {
 public:
     BestFirst(CompactPosition& pos, KeySet& seen, long budget, MoveOrder order,
               const std::atomic<bool>* stop)
-        : m_pos(pos), m_seen(seen), m_budget(budget), m_weighing(weighingOf(order)), m_stop(stop) {}
+        : m_pos(pos), m_seen(seen), m_budget(budget), m_weighing(weighingOf(order)),
+          m_focused(order == MoveOrder::NearestFirstFocused), m_stop(stop) {}
 
     CompactOutcome run(std::vector<CompactMove>& line, long& positions) {
         m_rootAutos = playSafeMoves();
