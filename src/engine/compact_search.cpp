@@ -43,6 +43,19 @@ int moveScore(const CompactPosition& pos, const CompactMove& m) {
     return score;
 }
 
+// Makes every safe move to the foundations at once, noting each in `made`;
+// answers how many it made.
+std::size_t playSafeFoundationMoves(CompactPosition& pos, std::vector<CompactMove>& made) {
+    std::size_t count = 0;
+    CompactMove safe;
+    while (pos.safeFoundationMove(safe)) {
+        pos.apply(safe);
+        made.push_back(safe);
+        ++count;
+    }
+    return count;
+}
+
 struct Frame {
     CompactMove move;
     std::size_t autos = 0;      // safe foundation moves made after it
@@ -111,16 +124,7 @@ public:
     }
 
 private:
-    std::size_t playSafeMoves() {
-        std::size_t made = 0;
-        CompactMove safe;
-        while (m_pos.safeFoundationMove(safe)) {
-            m_pos.apply(safe);
-            m_autos.push_back(safe);
-            ++made;
-        }
-        return made;
-    }
+    std::size_t playSafeMoves() { return playSafeFoundationMoves(m_pos, m_autos); }
 
     void undoFrame(const Frame& f, bool withMove) {
         for (std::size_t i = 0; i < f.autos; ++i) {
@@ -281,16 +285,7 @@ private:
         }
     };
 
-    std::size_t playSafeMoves() {
-        std::size_t made = 0;
-        CompactMove safe;
-        while (m_pos.safeFoundationMove(safe)) {
-            m_pos.apply(safe);
-            m_autos.push_back(safe);
-            ++made;
-        }
-        return made;
-    }
+    std::size_t playSafeMoves() { return playSafeFoundationMoves(m_pos, m_autos); }
 
     void takeBack(const CompactMove& move, std::size_t autos) {
         for (std::size_t i = 0; i < autos; ++i) {
