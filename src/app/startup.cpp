@@ -16,6 +16,7 @@
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
 #include "table/card_metrics.h"
+#include "table/catalogue_loading.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/splash_form.h"
@@ -322,7 +323,7 @@ bool Program::initialise() {
         return false;
     }
     try {
-        catalogue::loadGameList(m_state);
+        table::loadGameList(m_state);
         // The two sections must agree, or games would read each other's rules.
         catalogue::checkCatalogue(catalogue);
     } catch (const catalogue::CatalogueError& error) {
@@ -457,10 +458,7 @@ void Program::attachRenderer() {
     };
     m_renderer =
         std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
-    m_drawingTarget =
-        std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
-            *m_renderer, *m_images, m_state);
-    m_frontend.drawing().setTarget(m_drawingTarget.get());
+    m_frontend.setDrawingTarget(m_renderer.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
     m_frontend.setWinningAnimation([this] { m_winning->run(); });
 }
@@ -478,7 +476,7 @@ void Program::tearDown() {
     if (m_winning) {
         m_winning->stop();
     }
-    m_frontend.drawing().setTarget(nullptr);
+    m_frontend.setDrawingTarget(nullptr);
     m_state.piles.clear();
     m_state.snapshot.clear();
     m_library.close();

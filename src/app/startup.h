@@ -9,7 +9,6 @@
 #include "resources/resource_library.h"
 #include "table/program_state.h"
 #include "ui/qt_frontend.h"
-#include "ui/renderer_target.h"
 #include "ui/table_view.h"
 
 #include <QString>
@@ -99,7 +98,6 @@ private:
     // The table's pictures and their drawing; made once the library is open.
     std::unique_ptr<render::CardImages> m_images;
     std::unique_ptr<render::TableRenderer> m_renderer;
-    std::unique_ptr<ui::RendererTarget<render::TableRenderer, render::CardImages>> m_drawingTarget;
     std::unique_ptr<ui::WinningSequence> m_winning;
     std::unique_ptr<ui::TfrmSplashForm> m_splash;
     std::unique_ptr<ui::TfrmMain> m_window;
