@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/running_copy.h"
-#include "app/startup_probe.h"
 #include "engine/play_engine.h"
 #include "render/card_images.h"
 #include "render/table_renderer.h"
 #include "resources/cursor_table.h"
 #include "resources/resource_library.h"
+#include "startup/startup_probe.h"
 #include "table/program_state.h"
 #include "ui/qt_frontend.h"
 #include "ui/table_view.h"
@@ -43,7 +43,7 @@ struct StartupOptions {
     /// The splash window during start-up.
     bool showSplash = true;
     /// Times start-up when switched on (not owned; may be null).
-    StartupProbe* probe = nullptr;
+    startup::StartupProbe* probe = nullptr;
 };
 
 /// One run of the program: its state, resources, engine and windows, from
