@@ -240,7 +240,10 @@ private:
     void eraseToBackground(const QRect& rect, Canvas canvas);
     void restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom, int cornerSize);
     void drawStockPiles(Canvas canvas);
-    void drawStockPileTop(int pile, Canvas canvas);
+    // Whether a stock pile's depth edges are drawn always, or only when the
+    // pile's depth changed since they were last drawn.
+    enum class DepthEdges { Always, WhenChanged };
+    void drawStockPileTop(int pile, Canvas canvas, DepthEdges edges = DepthEdges::WhenChanged);
     // The top card of a stock pile holding cards, with its corners.
     void drawStockTopCard(int pile, Canvas canvas);
     void roundBaseCorner(const QRect& base, Canvas canvas);
