@@ -49,6 +49,23 @@ MarkKind markKindOf(PileRef pile) {
                                          : MarkKind::Discard;
 }
 
+// Visits the tableau places in the order the game sweeps its tableaus: row by
+// row across the tableaus, or tableau by tableau when the game says so. Each
+// tableau t is visited at e = 0 up to the card count of the tallest one.
+template <class Visit>
+void sweepTableaus(const table::ProgramState& state, const table::PileLists& piles, Visit visit) {
+    int tallest = 0;
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        tallest = std::max(tallest, table::cardCount(piles.tableau(t)));
+    }
+    const bool byTableau = state.params[param::SweepTableauByTableau] != 0;
+    for (int outer = 0; outer < (byTableau ? table::kMaxTableaus : tallest + 1); ++outer) {
+        for (int inner = 0; inner < (byTableau ? tallest + 1 : table::kMaxTableaus); ++inner) {
+            visit(byTableau ? outer : inner, byTableau ? inner : outer, byTableau);
+        }
+    }
+}
+
 } // namespace
 
 TableRenderer::TableRenderer(table::ProgramState& state, CardImages& images,
@@ -762,21 +779,12 @@ void TableRenderer::drawAllPiles(Canvas canvas) {
     for (int r = 0; r < table::kMaxReserves; ++r) {
         drawWholePile({PileKind::Reserve, r}, canvas);
     }
-    int tallest = 0;
-    for (int t = 0; t < table::kMaxTableaus; ++t) {
-        tallest = std::max(tallest, table::cardCount(m_piles->tableau(t)));
-    }
-    const bool byTableau = m_state.params[param::SweepTableauByTableau] != 0;
-    for (int outer = 0; outer < (byTableau ? table::kMaxTableaus : tallest + 1); ++outer) {
-        for (int inner = 0; inner < (byTableau ? tallest + 1 : table::kMaxTableaus); ++inner) {
-            const int t = byTableau ? outer : inner;
-            const int e = byTableau ? inner : outer;
-            const PileRef pile{PileKind::Tableau, t};
-            if (table::isPlaced(m_state, pile)) {
-                drawPileCard(pile, e, canvas, false, Origin{});
-            }
+    sweepTableaus(m_state, *m_piles, [&](int t, int e, bool) {
+        const PileRef pile{PileKind::Tableau, t};
+        if (table::isPlaced(m_state, pile)) {
+            drawPileCard(pile, e, canvas, false, Origin{});
         }
-    }
+    });
 }
 
 void TableRenderer::drawTable(bool dealAnimation) {
@@ -842,22 +850,13 @@ void TableRenderer::drawTable(bool dealAnimation) {
                 drawPileCard(pile, e, Canvas::Buffer, true, origin);
             }
         }
-        int tallest = 0;
-        for (int t = 0; t < table::kMaxTableaus; ++t) {
-            tallest = std::max(tallest, table::cardCount(m_piles->tableau(t)));
-        }
-        const bool byTableau = m_state.params[param::SweepTableauByTableau] != 0;
-        for (int outer = 0; outer < (byTableau ? table::kMaxTableaus : tallest + 1); ++outer) {
-            for (int inner = 0; inner < (byTableau ? tallest + 1 : table::kMaxTableaus); ++inner) {
-                const int t = byTableau ? outer : inner;
-                const int e = byTableau ? inner : outer;
-                const PileRef pile{PileKind::Tableau, t};
-                if (!table::isPlaced(m_state, pile) || (!byTableau && t == 0 && tableauOrigin)) {
-                    continue;
-                }
+        sweepTableaus(m_state, *m_piles, [&](int t, int e, bool byTableau) {
+            const PileRef pile{PileKind::Tableau, t};
+            // Dealt row by row from the first tableau: that one is drawn whole below.
+            if (table::isPlaced(m_state, pile) && !(!byTableau && t == 0 && tableauOrigin)) {
                 drawPileCard(pile, e, Canvas::Buffer, true, origin);
             }
-        }
+        });
         if (m_hooks.stopSound) {
             m_hooks.stopSound();
         }
