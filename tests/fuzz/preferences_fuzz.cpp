@@ -5,9 +5,9 @@
 
 #include "fuzz_support.h"
 
-#include "startup/preferences_load.h"
 #include "cli/console_frontend.h"
 #include "settings/ini_file.h"
+#include "startup/preferences_load.h"
 #include "table/program_state.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "startup/installation_files.h"
 #include "settings/text_placeholders.h"
+#include "startup/installation_files.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

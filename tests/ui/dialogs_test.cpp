@@ -1,7 +1,7 @@
-#include "startup/preferences_load.h"
 #include "recording_boxes.h"
 #include "settings/ini_file.h"
 #include "settings/preference_table.h"
+#include "startup/preferences_load.h"
 #include "support/temp_folder.h"
 #include "ui/about_form.h"
 #include "ui/advanced_form.h"

@@ -1,7 +1,7 @@
 #include "cli/stats_command.h"
 
-#include "startup/data_folder.h"
 #include "engine/game_statistics.h"
+#include "startup/data_folder.h"
 
 #include <charconv>
 #include <iomanip>
