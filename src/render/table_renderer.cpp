@@ -270,12 +270,26 @@ void TableRenderer::eraseToBackground(const QRect& rect, Canvas canvas) {
 }
 
 void TableRenderer::redrawPeakCardsOver(int emptyTableau, const QRect& place, Canvas canvas) {
-    // In the order of a full drawing: a lower row over the one above it.
+    // The cards reaching into the place are drawn again, and with them every
+    // later card that lies over one of those, so that each keeps its layer.
+    std::array<bool, table::kMaxTableaus> redraw{};
+    std::array<QRect, table::kMaxTableaus> extent{};
     for (int t = 0; t < table::kMaxTableaus; ++t) {
         const PileRef pile{PileKind::Tableau, t};
-        if (t != emptyTableau && table::isPlaced(m_state, pile) && !pileString(pile).empty() &&
-            pileExtent(pile, pileString(pile)).intersects(place)) {
-            drawWholePile(pile, canvas);
+        if (t != emptyTableau && table::isPlaced(m_state, pile) && !pileString(pile).empty()) {
+            extent[static_cast<std::size_t>(t)] = pileExtent(pile, pileString(pile));
+            redraw[static_cast<std::size_t>(t)] =
+                extent[static_cast<std::size_t>(t)].intersects(place);
+        }
+    }
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        for (int earlier = 0; earlier < t && !redraw[i] && !extent[i].isNull(); ++earlier) {
+            const auto e = static_cast<std::size_t>(earlier);
+            redraw[i] = redraw[e] && extent[e].intersects(extent[i]);
+        }
+        if (redraw[i]) {
+            drawWholePile({PileKind::Tableau, t}, canvas);
         }
     }
 }
