@@ -73,7 +73,11 @@ inline constexpr int DiscardCards = 367;
 inline constexpr int TableauRedealGroup =
     388; // 1-13: a click on the empty stock deals the tableaus again in piles of this size
 inline constexpr int TableauRedealShuffled = 389; // 1: the tableau redeal shuffles the cards first
-inline constexpr int SolvableGridDeal = 392;      // 1: a sliding puzzle is dealt solvable
+inline constexpr int TableauPeaks =
+    390; // 1-3: the tableaus are the rows of that many peaks (TriPeaks), a card free once uncovered
+inline constexpr int PackSuits =
+    391; // 1 or 2: the cards play and show as one suit (spades) or two (hearts, spades)
+inline constexpr int SolvableGridDeal = 392; // 1: a sliding puzzle is dealt solvable
 inline constexpr int FoundationTakesSuitRun =
     393; // 1: an empty foundation takes a king-to-ace run of one suit
 inline constexpr int KingsToBottom =

@@ -135,6 +135,8 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(ReserveStartFace, PerReserve, -3, 108),
     VELLOMIR_PARAMETER(TableauRedealGroup, Single, 0, 13),
     VELLOMIR_PARAMETER(TableauRedealShuffled, Single, 0, 1),
+    VELLOMIR_PARAMETER(TableauPeaks, Single, 0, 3),
+    VELLOMIR_PARAMETER(PackSuits, Single, 0, 2),
     VELLOMIR_PARAMETER(SolvableGridDeal, Single, 0, 1),
     VELLOMIR_PARAMETER(FoundationTakesSuitRun, Single, 0, 1),
     VELLOMIR_PARAMETER(KingsToBottom, Single, 0, 1),

@@ -15,6 +15,8 @@
 #include "settings/preference_table.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/pack_suits.h"
+#include "table/peak_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 
@@ -73,7 +75,8 @@ seam::Rect cardRect(const ProgramState& state, CardPoint at) {
 bool wasteTakes(const ProgramState& state, int card) {
     const int top = table::topCardOf(state.piles.stock(table::kWaste));
     if (state.params[param::WasteDropRule] != 2 || top < 1 || table::isJoker(top) ||
-        table::isJoker(card) || table::suitOf(top) != table::suitOf(card)) {
+        table::isJoker(card) ||
+        table::suitInPlay(state.params, top) != table::suitInPlay(state.params, card)) {
         return false;
     }
     const int a = table::rankOf(top);
@@ -416,7 +419,7 @@ bool autoplaySweep(ProgramState& state, seam::Frontend& frontend) {
         }
         for (int t = 0; t < counts.tableaus && !stopped; ++t) {
             int top = table::topCardOf(state.piles.tableau(t));
-            if (top < 1) {
+            if (top < 1 || table::peakCovered(state, t)) {
                 continue;
             }
             if (!state.cards.isFaceUp(top) && mayTurn) {

@@ -13,9 +13,10 @@ namespace vellomir::engine {
 
 // Rank and suit as the building rules compare them. A code of 0 or below (an
 // empty target) has that value as its rank and counts as suit 0; a joker has
-// rank 100 and suit -1.
+// rank 100 and suit -1. The suit is the one the card plays as in the game
+// (table::suitInPlay).
 int ruleRank(int code);
-int ruleSuit(int code);
+int ruleSuit(const table::ProgramState& state, int code);
 
 // Everything a building rule looks at: the query, the program state and the
 // moving card's location, found once and only when a rule asks for it.
@@ -32,9 +33,9 @@ public:
 
     bool targetEmpty() const { return q.below <= 0; }
     int belowRank() const { return ruleRank(q.below); }
-    int belowSuit() const { return ruleSuit(q.below); }
+    int belowSuit() const;
     int movingRank() const { return ruleRank(q.moving); }
-    int movingSuit() const { return ruleSuit(q.moving); }
+    int movingSuit() const;
     bool sameSuit() const { return belowSuit() == movingSuit(); }
     // The moving card is exactly one rank above or below the card under it,
     // without wrapping between king and ace.

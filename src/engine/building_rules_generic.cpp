@@ -8,6 +8,7 @@
 #include "engine/pile_location.h"
 #include "seam/frontend.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -28,9 +29,11 @@ bool suitConditionHolds(const RuleContext& ctx, SuitCondition suit) {
     case SuitCondition::Same:
         return ctx.sameSuit();
     case SuitCondition::SameColour:
-        return table::isRed(ctx.q.below) == table::isRed(ctx.q.moving);
+        return table::redInPlay(ctx.state.params, ctx.q.below) ==
+               table::redInPlay(ctx.state.params, ctx.q.moving);
     case SuitCondition::DifferentColour:
-        return table::isRed(ctx.q.below) != table::isRed(ctx.q.moving);
+        return table::redInPlay(ctx.state.params, ctx.q.below) !=
+               table::redInPlay(ctx.state.params, ctx.q.moving);
     case SuitCondition::DifferentSuit:
         return !ctx.sameSuit();
     case SuitCondition::Never:
@@ -265,12 +268,12 @@ bool colourSuitBalance(const RuleContext& ctx, int code, bool countSuits) {
     int black = 0;
     std::array<int, 4> suits{};
     for (int card : counted) {
-        const int suit = table::suitOf(card);
+        const int suit = table::suitInPlay(ctx.state.params, card);
         if (suit < 0 || suit > 3) {
             ctx.frontend.showInformation("Error suit - 1");
             continue;
         }
-        ++(table::isRed(card) ? red : black);
+        ++(table::redInPlay(ctx.state.params, card) ? red : black);
         if (countSuits && ++suits[static_cast<std::size_t>(suit)] > 1) {
             return false;
         }

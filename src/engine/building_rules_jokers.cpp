@@ -6,6 +6,7 @@
 #include "catalogue/parameter_index.h"
 #include "engine/four_distinct_suits.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -80,11 +81,11 @@ bool naturalCardFits(const RuleContext& ctx, std::string_view pile, int base) {
         // The jokers stand for the ranks above the natural card under them.
         const int under = table::cardAt(pile, held - 1 - jokersOnTop);
         const int distance = ranksUp(table::rankOf(under), rank, base);
-        return table::suitOf(under) == ctx.movingSuit() && distance >= 1 &&
+        return table::suitInPlay(ctx.state.params, under) == ctx.movingSuit() && distance >= 1 &&
                distance <= jokersOnTop + 1;
     }
     const int top = table::cardAt(pile, held - 1);
-    if (table::suitOf(top) != ctx.movingSuit()) {
+    if (table::suitInPlay(ctx.state.params, top) != ctx.movingSuit()) {
         return false;
     }
     if (ranksUp(table::rankOf(top), rank, base) == 1) {

@@ -33,7 +33,7 @@ bool inSuitRankOnFoundationAbove(const RuleContext& ctx) {
         return emptyPileAccepts(ctx);
     }
     const auto own = ctx.targetPile();
-    if (!own || own->empty() || ruleSuit(table::cardAt(*own, 0)) != ctx.movingSuit()) {
+    if (!own || own->empty() || ruleSuit(ctx.state, table::cardAt(*own, 0)) != ctx.movingSuit()) {
         return false;
     }
     if (ctx.q.targetIndex == 0) {

@@ -6,6 +6,7 @@
 #include "catalogue/parameter_index.h"
 #include "engine/pile_location.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -23,7 +24,8 @@ bool upOrDown(const RuleContext& ctx) {
 }
 
 bool sameColour(const RuleContext& ctx) {
-    return table::isRed(ctx.q.below) == table::isRed(ctx.q.moving);
+    return table::redInPlay(ctx.state.params, ctx.q.below) ==
+           table::redInPlay(ctx.state.params, ctx.q.moving);
 }
 
 // The foundation's base rank, parameter 48 + target index.
@@ -213,7 +215,7 @@ bool upFromBase(const RuleContext& ctx, bool needsTableau, bool tableauSuit) {
         if (!tableau || tableau->empty()) {
             return false;
         }
-        if (tableauSuit && ctx.movingSuit() != ruleSuit(table::cardAt(*tableau, 0))) {
+        if (tableauSuit && ctx.movingSuit() != ruleSuit(ctx.state, table::cardAt(*tableau, 0))) {
             return false;
         }
     }
@@ -245,7 +247,7 @@ bool downFromBase(const RuleContext& ctx, bool needsTableau, bool tableauSuit) {
         if (tableau->empty()) {
             return false;
         }
-        if (tableauSuit && ctx.movingSuit() != ruleSuit(table::cardAt(*tableau, 0))) {
+        if (tableauSuit && ctx.movingSuit() != ruleSuit(ctx.state, table::cardAt(*tableau, 0))) {
             return false;
         }
     }

@@ -4,6 +4,7 @@
 #include "engine/undo_snapshots.h"
 #include "seam/frontend.h"
 #include "table/card.h"
+#include "table/peak_rows.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ int automaticFaceUp(table::ProgramState& state, seam::Frontend& frontend) {
     const int tableaus = std::clamp(state.params[param::TableauCount], 0, table::kMaxTableaus);
     for (int t = 0; t < tableaus; ++t) {
         const int top = table::topCardOf(state.piles.tableau(t));
-        if (top >= 1 && !state.cards.isFaceUp(top)) {
+        if (top >= 1 && !state.cards.isFaceUp(top) && !table::peakCovered(state, t)) {
             turnFaceUp(state, frontend, top, t);
             ++turned;
         }

@@ -4,6 +4,7 @@
 #include "engine/building_rules.h"
 #include "engine/pile_location.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
@@ -23,13 +24,20 @@ int ruleRank(int code) {
     return code <= 0 ? code : table::rankOf(code);
 }
 
-int ruleSuit(int code) {
-    return code <= 0 ? 0 : table::suitOf(code);
+int ruleSuit(const table::ProgramState& state, int code) {
+    return code <= 0 ? 0 : table::suitInPlay(state.params, code);
 }
 
 RuleContext::RuleContext(const table::ProgramState& s, seam::Frontend& f,
                          const PlacementQuery& query)
     : state(s), frontend(f), q(query) {}
+
+int RuleContext::belowSuit() const {
+    return ruleSuit(state, q.below);
+}
+int RuleContext::movingSuit() const {
+    return ruleSuit(state, q.moving);
+}
 
 int RuleContext::param(int index) const {
     return index >= 0 && index < catalogue::GameParameters::kCells ? state.params[index] : 0;

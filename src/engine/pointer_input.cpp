@@ -15,6 +15,7 @@
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/peak_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 
@@ -183,9 +184,16 @@ void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) 
     const std::string& cards = m_state.piles.tableau(pile.index);
     const bool top = table::topCardOf(cards) == hit.card;
     if ((type == GameType::Golf || type == GameType::GolfAroundTheCorner) && button == 0) {
-        if (top) {
-            wasteBuildingClick(hit);
+        // In the peaks a card is played once the two cards on it are gone;
+        // one still face down then turns up (without the automatic turn).
+        if (!top || table::peakCovered(m_state, pile.index)) {
+            return;
         }
+        if (!m_state.cards.isFaceUp(hit.card)) {
+            turnFaceUp(m_state, m_frontend, hit.card, pile.index);
+            return;
+        }
+        wasteBuildingClick(hit);
         return;
     }
     if (type == GameType::BlackHole && button == 0) {

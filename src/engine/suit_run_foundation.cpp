@@ -4,6 +4,7 @@
 #include "engine/card_runs.h"
 #include "engine/pile_location.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
 
@@ -27,7 +28,8 @@ bool isCompleteSuitRun(const table::ProgramState& state, int card) {
     }
     for (int k = 0; k < kSuitRunLength; ++k) {
         const int c = run[static_cast<std::size_t>(k)];
-        if (c <= 0 || !state.cards.isFaceUp(c) || table::suitOf(c) != table::suitOf(run[0]) ||
+        if (c <= 0 || !state.cards.isFaceUp(c) ||
+            table::suitInPlay(state.params, c) != table::suitInPlay(state.params, run[0]) ||
             table::rankOf(c) != kKing - k) {
             return false;
         }

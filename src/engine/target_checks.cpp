@@ -7,6 +7,7 @@
 #include "engine/placement_check.h"
 #include "engine/suit_run_foundation.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -32,7 +33,8 @@ bool suitStillOnTableaus(const table::ProgramState& state, int card) {
     const int tableaus = std::clamp(state.params[param::TableauCount], 0, table::kMaxTableaus);
     for (int t = 0; t < tableaus; ++t) {
         const int top = table::topCardOf(state.piles.tableau(t));
-        if (top > 0 && table::suitOf(top) == table::suitOf(card) &&
+        if (top > 0 &&
+            table::suitInPlay(state.params, top) == table::suitInPlay(state.params, card) &&
             (table::rankOf(top) > rank || table::rankOf(top) == 1)) {
             return true;
         }

@@ -7,6 +7,7 @@
 #include "render/card_images.h"
 #include "render/pixel_ops.h"
 #include "table/card_position.h"
+#include "table/pack_suits.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -48,8 +49,9 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
         const int baseY = table::cardPosition(m_state, pile, s, index).y;
         for (int k = index; k < table::cardCount(s); ++k) {
             const int code = table::cardAt(s, k);
-            const QImage* image =
-                m_state.cards.isFaceUp(code) ? m_images.faceOf(code) : &m_images.back();
+            const QImage* image = m_state.cards.isFaceUp(code)
+                                      ? m_images.faceOf(table::shownCard(m_state.params, code))
+                                      : &m_images.back();
             if (image == nullptr || image->isNull()) {
                 continue;
             }
@@ -61,7 +63,7 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
                 beneath.restore(picture);
             }
         }
-    } else if (const QImage* face = m_images.faceOf(card)) {
+    } else if (const QImage* face = m_images.faceOf(table::shownCard(m_state.params, card))) {
         copyPixels(picture, QPoint(0, 0), *face);
     }
     m_carriedHeight = h;

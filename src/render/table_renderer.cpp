@@ -8,6 +8,7 @@
 #include "render/pixel_ops.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/pack_suits.h"
 #include "table/pile_depth.h"
 
 #include <QElapsedTimer>
@@ -270,7 +271,8 @@ void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height,
 }
 
 void TableRenderer::drawFace(int card, int x, int y, bool onStack, Canvas canvas) {
-    if (const QImage* face = m_images.faceOf(card)) {
+    // In games of fewer suits a card shows the suit it plays as.
+    if (const QImage* face = m_images.faceOf(table::shownCard(m_state.params, card))) {
         drawCardImage(*face, x, y, cardHeight(), onStack, canvas);
     }
 }
@@ -288,6 +290,31 @@ void TableRenderer::eraseToBackground(const QRect& rect, Canvas canvas) {
     touched(canvas, rect);
 }
 
+void TableRenderer::redrawPeakCardsOver(int emptyTableau, const QRect& place, Canvas canvas) {
+    // The cards reaching into the place are drawn again, and with them every
+    // later card that lies over one of those, so that each keeps its layer.
+    std::array<bool, table::kMaxTableaus> redraw{};
+    std::array<QRect, table::kMaxTableaus> extent{};
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        const PileRef pile{PileKind::Tableau, t};
+        if (t != emptyTableau && table::isPlaced(m_state, pile) && !pileString(pile).empty()) {
+            extent[static_cast<std::size_t>(t)] = pileExtent(pile, pileString(pile));
+            redraw[static_cast<std::size_t>(t)] =
+                extent[static_cast<std::size_t>(t)].intersects(place);
+        }
+    }
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        const auto i = static_cast<std::size_t>(t);
+        for (int earlier = 0; earlier < t && !redraw[i] && !extent[i].isNull(); ++earlier) {
+            const auto e = static_cast<std::size_t>(earlier);
+            redraw[i] = redraw[e] && extent[e].intersects(extent[i]);
+        }
+        if (redraw[i]) {
+            drawWholePile({PileKind::Tableau, t}, canvas);
+        }
+    }
+}
+
 void TableRenderer::drawMark(MarkKind kind, int x, int y, Canvas canvas, int pileIndex) {
     if (x < kNotPlaced || y < kNotPlaced) {
         return;
@@ -296,6 +323,12 @@ void TableRenderer::drawMark(MarkKind kind, int x, int y, Canvas canvas, int pil
     // The place is cleared first: marks are partly see-through, and an empty
     // place without a mark must not keep the card that lay there.
     eraseToBackground(place, canvas);
+    if (kind == MarkKind::Tableau && m_state.params[param::TableauPeaks] > 0) {
+        // A place of the peaks lies over the cards of the rows around it:
+        // it shows no mark, and the cards it overlaps are drawn again.
+        redrawPeakCardsOver(pileIndex, place, canvas);
+        return;
+    }
     const std::string suffix = table::emptyPileMark(m_state, kind, pileIndex);
     if (!suffix.empty()) {
         const QImage& mark = m_images.mark(QString::fromStdString(suffix));

@@ -154,6 +154,9 @@ public:
     void drawBack(int x, int y, int height, bool onStack, Canvas canvas);
     // The mark of an empty pile of that kind at (x, y).
     void drawMark(table::MarkKind kind, int x, int y, Canvas canvas, int pileIndex = 0);
+    // Draws again the cards of the peaks (TriPeaks) that reach into the
+    // place of an empty one.
+    void redrawPeakCardsOver(int emptyTableau, const QRect& place, Canvas canvas);
 
     // --- Selections, highlights, labels, repairs --------------------------------
     void toggleSelectionMark(int card) override;

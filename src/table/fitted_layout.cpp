@@ -20,8 +20,9 @@ constexpr int kFullSuitGrowth = 13;
 // Room left below a fan that runs down, and beside one that runs right.
 constexpr int kFanBottomMargin = 4;
 constexpr int kFanSideGap = 4;
-// The tableau code that lays its tableaus over each other by design.
+// The tableau codes that lay their tableaus over each other by design.
 constexpr int kStaircaseCode = 54;
+constexpr int kPeaksCode = 55;
 
 struct Box {
     int left = 0;
@@ -204,7 +205,8 @@ bool fansFit(const ProgramState& state, const LayoutArea& area, bool grow) {
         }
     }
     // A row squeezed into too little room runs over its neighbours: no two
-    // piles' cards may overlap, but for the staircase's own tableaus.
+    // piles' cards may overlap, but for the staircase's and the peaks' own
+    // tableaus.
     struct Placed {
         Box box;
         bool tableau;
@@ -230,7 +232,8 @@ bool fansFit(const ProgramState& state, const LayoutArea& area, bool grow) {
             placed.push_back({card(g.stockX(i), g.stockY(i)), false});
         }
     }
-    const bool staircase = state.params[param::TableauLayout] == kStaircaseCode;
+    const int tableauCode = state.params[param::TableauLayout];
+    const bool staircase = tableauCode == kStaircaseCode || tableauCode == kPeaksCode;
     for (std::size_t a = 0; a < placed.size(); ++a) {
         for (std::size_t b = a + 1; b < placed.size(); ++b) {
             const Box& one = placed[a].box;

@@ -5,6 +5,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "table/layout_context.h"
+#include "table/peak_rows.h"
 
 #include <vector>
 
@@ -430,6 +431,38 @@ void arrange054(LayoutContext& c) {
     }
 }
 
+// The peaks of TriPeaks: each row half a card below the one above, each
+// card over the middle of the two that cover it; the stock and the discard
+// pile side by side, centred below the bottom row.
+void arrange055(LayoutContext& c) {
+    const int peaks = std::clamp(c.param(param::TableauPeaks), 1, kMaxPeaks);
+    const int bottomRow = kPeakRows - 1;
+    const int gap = sharedGap(c, peakRowSize(peaks, bottomRow));
+    const int step = c.W + gap;
+    const int left = centredRowX(c, peakRowSize(peaks, bottomRow), gap);
+    const int drop = c.H / 2;
+    const int top = tableauRowTop(c);
+    for (int t = 0; t < c.tableauCount(); ++t) {
+        const std::optional<PeakSpot> spot = peakSpot(peaks, t);
+        if (!spot) {
+            break;
+        }
+        c.setTableau(t, left + floorDiv(peakHalfSteps(peaks, t) * step, 2), top + spot->row * drop);
+    }
+    c.tableauGap = gap;
+
+    const int belowY = top + bottomRow * drop + c.H + c.v + 10;
+    const int centre = floorDiv(c.u, 2);
+    if (c.stockPileCount() >= 1) {
+        c.setStockPile(kStock, centre - step, belowY);
+    }
+    c.stockPilesPlaced = true;
+    if (c.hasDiscardPile()) {
+        c.setStockPile(kDiscard, centre + gap, belowY);
+        c.discardPlaced = true;
+    }
+}
+
 struct Entry {
     int code;
     Arrangement arrange;
@@ -439,8 +472,8 @@ constexpr Entry kArrangements[] = {
     {1, arrange001},   {2, arrange002},   {3, arrange003},   {10, arrange010},  {11, arrange011},
     {12, arrange012},  {13, arrange013},  {14, arrange014},  {15, arrange015},  {18, arrange018},
     {20, arrange020},  {21, arrange021},  {52, arrange052},  {53, arrange053},  {54, arrange054},
-    {123, arrange123}, {124, arrange124}, {125, arrange125}, {126, arrange126}, {127, arrange127},
-    {128, arrange128}, {129, arrange129}, {130, arrange130},
+    {55, arrange055},  {123, arrange123}, {124, arrange124}, {125, arrange125}, {126, arrange126},
+    {127, arrange127}, {128, arrange128}, {129, arrange129}, {130, arrange130},
 };
 
 } // namespace

@@ -190,6 +190,8 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauRule = all 70\n" + kRules),
               "games/test.game:15: tableau rule 70 slides on a grid: GridWidth must be 1 or "
               "more");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauPeaks = 1\n" + kRules),
+              "games/test.game:15: TableauPeaks 1 lays out 10 tableaus: TableauCount must be 10");
 }
 
 TEST(GameSource, KeepsOnlyTheCardsThePreparationLeaves) {

@@ -2,6 +2,7 @@
 
 #include "render/table_background.h"
 #include "table/card_position.h"
+#include "table/peak_rows.h"
 
 #include <QPainter>
 
@@ -261,6 +262,40 @@ TEST_P(TableDrawingAtRatioTest, APileWhoseFanClosesUpOrOpensIsRedrawnWhole) {
     ASSERT_EQ(table::fanSteps(state, column, state.piles.tableau(0)), open);
     renderer->redrawShrunkPile(closed, state.piles.tableau(0), "Fila1");
     expectAsAFreshDrawing("opened");
+}
+
+// One peak of TriPeaks: rows half a card apart, each card over the middle
+// of the two below it. Emptied places show no mark and never wipe out the
+// cards of the rows around them.
+TEST_F(TableDrawingTest, AnEmptiedPlaceOfThePeaksKeepsTheCardsItOverlaps) {
+    constexpr int kPeaks = 1;
+    constexpr int kStep = W + 9;
+    state.params.set(param::TableauPeaks, kPeaks);
+    state.params.set(param::TableauCount, table::peakTableauCount(kPeaks));
+    state.params.set(param::TableauFanStyle, 4);
+    const char* cards[] = {"KS", "QS", "JS", "10S", "9S", "8S", "2C", "3C", "4C", "5C"};
+    for (int t = 0; t < table::peakTableauCount(kPeaks); ++t) {
+        state.mainGame.setTableauX(t, 20 + table::peakHalfSteps(kPeaks, t) * kStep / 2);
+        state.mainGame.setTableauY(t, 140 + table::peakSpot(kPeaks, t)->row * H / 2);
+        state.piles.tableau(t) = pileOf({cards[t]});
+        state.cards.setFaceUp(card(cards[t]), t >= 6);
+    }
+    renderer->drawTable(false);
+    // The first card of the row above the bottom row loses the two cards on it.
+    for (const int t : {6, 7}) {
+        const std::string old = state.piles.tableau(t);
+        state.piles.tableau(t).clear();
+        renderer->redrawShrunkPile(old, "", "Fila" + std::to_string(t + 1));
+    }
+    const QPoint freed(state.mainGame.tableauX(3), state.mainGame.tableauY(3));
+    EXPECT_EQ(differencesFrom(buffer(), freed, images->back()), 0);
+    EXPECT_EQ(differencesFrom(window(), freed, images->back()), 0);
+    const QImage afterShrink = buffer().copy();
+    renderer->drawTable(false);
+    EXPECT_EQ(differences(afterShrink, buffer()), 0);
+    // The emptied bottom place shows the cloth where no card lies on it.
+    const QRect uncovered(20, 140 + 3 * (H / 2) + 6, 36, H - 12);
+    EXPECT_EQ(differencesIn(buffer(), background(), uncovered), 0);
 }
 
 TEST_F(TableDrawingTest, CompleteFoundationsAreHighlighted) {

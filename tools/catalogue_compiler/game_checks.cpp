@@ -62,8 +62,8 @@ void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnosti
         {"foundation", param::FoundationCount, param::FoundationLayout, {1, 2, 7, 8, 9, 13, 17}},
         {"tableau", param::TableauCount, param::TableauLayout, {1,   2,   3,   10,  11,  12,
                                                                 13,  14,  15,  18,  20,  21,
-                                                                52,  53,  54,  123, 124, 125,
-                                                                126, 127, 128, 129, 130}},
+                                                                52,  53,  54,  55,  123, 124,
+                                                                125, 126, 127, 128, 129, 130}},
         {"reserve", param::ReserveCount, param::ReserveLayout, {4, 5, 6, 7, 11, 12}},
         {"discard pile", param::DiscardPresent, param::DiscardLayout, {4, 6, 7, 16}},
     };
@@ -178,6 +178,14 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     if (p(param::FillStyle) == 1 && p(param::ReserveCount) < 1) {
         report(param::FillStyle, param::ReserveCount,
                "FillStyle 1 fills from reserve 1: the game has no reserves");
+    }
+    // n peaks take 3n + 1 cards in their bottom row and 6n in the rows above.
+    if (const int peaks = p(param::TableauPeaks);
+        peaks > 0 && p(param::TableauCount) != 9 * peaks + 1) {
+        report(param::TableauPeaks, param::TableauCount,
+               "TableauPeaks " + std::to_string(peaks) + " lays out " +
+                   std::to_string(9 * peaks + 1) + " tableaus: TableauCount must be " +
+                   std::to_string(9 * peaks + 1));
     }
     for (int t = 0; t < p(param::TableauCount); ++t) {
         const int rule = p(param::TableauRule + t);
