@@ -4,10 +4,11 @@
 # (solved, unsolved, gave-up), moves of the win or positions searched,
 # processor milliseconds.
 #
-#   scripts/solver_survey.sh [--games "1 2 3"] [--deals FIRST-LAST] [--positions N]
-#                            [--seconds S] [--order dig|cover]
+#   scripts/solver_survey.sh [--games "1 2 3"] [--deals FIRST-LAST] [--step K]
+#                            [--positions N] [--seconds S] [--order dig|cover]
 #
-# Defaults: every game of data/games, deals 1-200, the solver's default
+# Defaults: every game of data/games, deals 1-200 (every K-th with --step
+# K), the solver's default
 # position limit, no time limit, and its plain search order (--order asks
 # for `--dig` or `--cover`). --seconds S stops each deal after S seconds of
 # processor time; such a deal is "gave-up", never "unsolved".
@@ -18,13 +19,13 @@ cli=${VELLOMIR_BUILD_DIR:-$root/build}/bin/vellomir-cli
 games=""
 deals=1-200
 options=()
-usage="usage: $0 [--games \"1 2\"] [--deals FIRST-LAST] [--positions N] [--seconds S] [--order dig|cover]"
+usage="usage: $0 [--games \"1 2\"] [--deals FIRST-LAST] [--step K] [--positions N] [--seconds S] [--order dig|cover]"
 while [[ $# -gt 0 ]]; do
     [[ $# -ge 2 ]] || { echo "$usage" >&2; exit 2; }
     case $1 in
     --games) games=$2 ;;
     --deals) deals=$2 ;;
-    --positions | --seconds) options+=("$1" "$2") ;;
+    --step | --positions | --seconds) options+=("$1" "$2") ;;
     --order)
         [[ $2 == dig || $2 == cover ]] || { echo "$0: --order is dig or cover" >&2; exit 2; }
         options+=(--"$2") ;;

@@ -46,13 +46,14 @@ std::string solveAnswer(const std::string& game, const std::string& deal) {
 // of that deal alone, so nothing of one deal leaks into the next (Ninety-One
 // 14015 is won as it is dealt, the deal before it is searched).
 TEST(SurveyCommand, EachLineIsWhatSolveSaysOfThatDeal) {
-    const CliRun survey = runCommand({"survey", "5", "18", "--deals", "999-1001"});
+    const CliRun survey =
+        runCommand({"survey", "5", "18", "--deals", "1000-1275", "--step", "137"});
     ASSERT_EQ(survey.status, 0) << survey.err;
     ASSERT_EQ(survey.lines.size(), 6U);
     const std::regex form(R"((\d+) (\d+) (solved|unsolved|gave-up) (\d+) (\d+))");
     std::size_t i = 0;
     for (const std::string game : {"5", "18"}) {
-        for (const std::string deal : {"999", "1000", "1001"}) {
+        for (const std::string deal : {"1000", "1137", "1274"}) {
             std::smatch m;
             ASSERT_TRUE(std::regex_match(survey.lines[i], m, form)) << survey.lines[i];
             EXPECT_EQ(m[1].str() + " " + m[2].str(), game + " " + deal);
@@ -97,6 +98,9 @@ TEST(SurveyCommand, UsageErrors) {
              {"survey", "1", "--deals", "3"},
              {"survey", "1", "--deals", "-3"},
              {"survey", "1", "--deals"},
+             {"survey", "1", "--deals", "1-9", "--step", "0"},
+             {"survey", "1", "--deals", "1-9", "--step", "x"},
+             {"survey", "1", "--deals", "1-9", "--step"},
              {"survey", "x", "--deals", "1-2"},
              {"survey", "1", "--deals", "1-2", "--seconds", "0"},
              {"survey", "1", "--deals", "1-2", "--seconds", "1e3"},

@@ -67,8 +67,8 @@ const std::vector<Command>& commands() {
          [](const CommandContext& c) {
              return runSolveCommand(c.arguments, c.programDirectory, c.out, c.err);
          }},
-        {"survey GAME... --deals FIRST-LAST [--seconds S] [and the options of solve]",
-         "search every deal of a range as solve does and print one line a deal: game, deal, "
+        {"survey GAME... --deals FIRST-LAST [--step K] [--seconds S] [and the options of solve]",
+         "search every K-th deal of a range as solve does and print one line a deal: game, deal, "
          "outcome (solved, unsolved, gave-up), moves or positions, processor milliseconds",
          [](const CommandContext& c) {
              return runSurveyCommand(c.arguments, c.programDirectory, c.out, c.err);

@@ -18,8 +18,8 @@ constexpr int kGameDigits = 4;
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "vellomir-cli survey: " << problem << "\n"
-        << "usage: vellomir-cli survey GAME... --deals FIRST-LAST [--seconds S] [--positions N]\n"
-        << "                           [--dig] [--cover] [--breadth N]\n";
+        << "usage: vellomir-cli survey GAME... --deals FIRST-LAST [--step K] [--seconds S]\n"
+        << "                           [--positions N] [--dig] [--cover] [--breadth N]\n";
     return 2;
 }
 
@@ -66,6 +66,7 @@ int runSurveyCommand(const std::vector<std::string>& args, const std::string& pr
     // --deals is the survey's own option; the rest are the search's.
     std::vector<std::string> searchArgs;
     std::optional<DealRange> deals;
+    long long step = 1;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--deals") {
             deals = i + 1 < args.size() ? readDealRange(args[i + 1]) : std::nullopt;
@@ -73,6 +74,13 @@ int runSurveyCommand(const std::vector<std::string>& args, const std::string& pr
                 return usageError(err, "--deals needs FIRST-LAST, deal numbers of 1 to 13 "
                                        "digits, the first at most the last");
             }
+            ++i;
+        } else if (args[i] == "--step") {
+            if (i + 1 >= args.size() || !isDigits(args[i + 1]) ||
+                args[i + 1].size() > kDealDigits || std::stoll(args[i + 1]) < 1) {
+                return usageError(err, "--step needs a number of 1 to 13 digits above 0");
+            }
+            step = std::stoll(args[i + 1]);
             ++i;
         } else {
             searchArgs.push_back(args[i]);
@@ -96,7 +104,7 @@ int runSurveyCommand(const std::vector<std::string>& args, const std::string& pr
     }
     SearchClock clock;
     for (const std::string& game : games) {
-        for (long long deal = deals->first; deal <= deals->last; ++deal) {
+        for (long long deal = deals->first; deal <= deals->last; deal += step) {
             const std::string number = std::to_string(deal);
             const double started = SearchClock::threadSeconds();
             const std::optional<engine::SolveResult> result = solveDealOf(

@@ -6,8 +6,9 @@
 
 namespace vellomir::tools {
 
-/// `survey GAME... --deals FIRST-LAST [--seconds S] [--positions N] [--dig]
-/// [--cover] [--breadth N]`: searches every deal of the range of each game,
+/// `survey GAME... --deals FIRST-LAST [--step K] [--seconds S] [--positions N]
+/// [--dig] [--cover] [--breadth N]`: searches the deals FIRST, FIRST + K, ...
+/// up to LAST (K is 1 unless given) of each game,
 /// as `solve` searches one (the same options, the same answers), in one
 /// process, and prints one line per deal as soon as it is known:
 /// "GAME DEAL OUTCOME COUNT MS", where OUTCOME is solved, unsolved or
