@@ -87,7 +87,7 @@ while read -r game deals won gaveup unsolved median; do
         wins=$((share / 100)) # in whole tenths, so that it agrees with the band
         games=10
         if ((won == 0)); then games=0; wins=0; elif ((wins == 0)); then wins=1; fi
-        how="the solver won $won of the $decided deals it decided, of $deals"
+        how=": the solver won $won of the $decided deals it decided, of $deals"
         shown="${band_names[$chance]}"
         ((games > 0)) && shown+=" (about $wins in $games)"
     else
@@ -98,12 +98,12 @@ while read -r game deals won gaveup unsolved median; do
         ((chance < most)) && chance=$most
         wins=0
         games=0
-        how="undecided: the solver won $won, proved $unsolved lost and gave up on $gaveup of $deals deals"
+        how=", undecided: the solver won $won, proved $unsolved lost and gave up on $gaveup of $deals deals"
         shown="${band_names[$chance]}, undecided"
     fi
     if ((set_parameters)); then
         sed -i -E \
-            -e "s/^WinningChance = [0-9]+ *(#.*)?$/WinningChance = $chance               # ${band_names[$chance]}: $how (docs\/games.md)/" \
+            -e "s/^WinningChance = [0-9]+ *(#.*)?$/WinningChance = $chance               # ${band_names[$chance]}$how (docs\/games.md)/" \
             -e "s/^WinningRatioWins = [0-9]+ *(#.*)?$/WinningRatioWins = $wins/" \
             -e "s/^WinningRatioGames = [0-9]+ *(#.*)?$/WinningRatioGames = $games/" "$path"
     else
