@@ -362,10 +362,12 @@ private:
 
     // Drops the moves of a winning line that the win does not need (a
     // search leaves detours in it), from the last to the first.
+    // Each step keeps a winning line, so a search called off while it
+    // shortens still answers with the win it found, only longer.
     void shorten(std::vector<PointerCommand>& moves) {
         auto pileOf = [](const std::string& place) { return place.substr(0, place.find(':')); };
         // A card carried away and later carried back, with what lies between.
-        for (std::size_t i = moves.size() - 1; i-- > 0;) {
+        for (std::size_t i = moves.size() - 1; i-- > 0 && !stopped();) {
             if (moves[i].verb != Verb::Drag) {
                 continue;
             }
@@ -382,7 +384,7 @@ private:
                 }
             }
         }
-        for (std::size_t i = moves.size() - 1; i-- > 0;) {
+        for (std::size_t i = moves.size() - 1; i-- > 0 && !stopped();) {
             std::vector<PointerCommand> shorter = moves;
             shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
             if (wins(shorter)) {

@@ -167,8 +167,10 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     EXPECT_TRUE(chooser()->findChild<QFrame*>(QStringLiteral("pnlDescGame"))->isVisible());
     EXPECT_EQ(text("lblGameName"), QStringLiteral("Klondike"));
     EXPECT_EQ(text("lblDiffRules"), QStringLiteral("Easy"));
-    // The chance comes from the solver's survey (data/games, docs/games.md).
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 5 in 10)"));
+    // The chance comes from the solver's survey (data/games, docs/games.md):
+    // Klondike's deals given up on leave it without a ratio, its band "High"
+    // from the deals won.
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("High"));
     EXPECT_EQ(text("lblSkill"), QStringLiteral("Moderate"));
     EXPECT_EQ(text("lblGameTime"), QStringLiteral("Medium"));
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("Unlimited"));
@@ -182,12 +184,12 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
 
     choose(25); // Storehouse: three passes through the stock
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("2"));
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low (about 1 in 10)"));
-    choose(49); // Calculation: won in both search orders of the survey
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Low (about 3 in 10)"));
-    choose(10); // FreeCell: no stock
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low"));
+    choose(49); // Calculation: a survey that decided too few deals keeps the band
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Low"));
+    choose(10); // FreeCell: no stock; every deal the survey decided was won
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("0"));
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 4 in 10)"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very high (about 10 in 10)"));
     choose(8); // Double Klondike: 104 cards
     EXPECT_EQ(text("lblDecks"), QStringLiteral("2"));
 }
@@ -196,13 +198,14 @@ TEST_F(ChooserTest, AChanceWithoutARatioShowsOnlyTheWord) {
     const int column = [&] {
         table::TMainGame game;
         catalogue::loadGameList(directory.path() + "GAMES.DAT", game.games());
-        return game.gameListIndex(1);
+        return game.gameListIndex(10);
     }();
+    // FreeCell has a ratio ("Very high (about 10 in 10)"); without it only the word.
     setCatalogueValue(directory.path() + "GAMES.DAT", column, 400, 0);
     start();
     show();
-    choose(1);
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium"));
+    choose(10);
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very high"));
 }
 
 TEST_F(ChooserTest, OkStoresTheChoiceAndTheMainWindowDealsIt) {

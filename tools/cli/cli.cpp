@@ -8,6 +8,7 @@
 #include "cli/play_command.h"
 #include "cli/solve_command.h"
 #include "cli/stats_command.h"
+#include "cli/survey_command.h"
 
 #include <functional>
 #include <ostream>
@@ -61,10 +62,16 @@ const std::vector<Command>& commands() {
          [](const CommandContext& c) {
              return runPlayCommand(c.arguments, c.programDirectory, c.in, c.out, c.err);
          }},
-        {"solve GAME DEALNUMBER [--positions N] [--dig] [--cover] [--breadth N]",
+        {"solve GAME DEALNUMBER [--positions N] [--seconds S] [--dig] [--cover] [--breadth N]",
          "search for a win of a deal and print it as play commands",
          [](const CommandContext& c) {
              return runSolveCommand(c.arguments, c.programDirectory, c.out, c.err);
+         }},
+        {"survey GAME... --deals FIRST-LAST [--step K] [--seconds S] [and the options of solve]",
+         "search every K-th deal of a range as solve does and print one line a deal: game, deal, "
+         "outcome (solved, unsolved, gave-up), moves or positions, processor milliseconds",
+         [](const CommandContext& c) {
+             return runSurveyCommand(c.arguments, c.programDirectory, c.out, c.err);
          }},
         {"hint GAME DEALNUMBER [--autoplay on|off] [--area WxH] [--positions N]",
          "play the commands read from the input (as play does) and print the next move of a "
