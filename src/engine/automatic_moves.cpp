@@ -130,10 +130,10 @@ bool placeOne(ProgramState& state, seam::Frontend& frontend, int card, Destinati
     if (!destinationAccepts(state, frontend, card, kind, index)) {
         return false;
     }
-    const std::string action = kind == DestinationKind::Waste ? std::string("Stock02")
-                               : kind == DestinationKind::Foundation && automatic
-                                   ? "Dest_Autoplay" + std::to_string(index + 1)
-                                   : table::pileName(target);
+    const MoveAction action = kind == DestinationKind::Waste ? MoveAction{ActionKind::ToWaste}
+                              : kind == DestinationKind::Foundation && automatic
+                                  ? MoveAction{ActionKind::ToFoundationByAutoplay, index}
+                                  : *moveOnto(target);
     if (cardsAnimate(state)) {
         if (origin.onTable) {
             std::vector<int> moving =
@@ -508,7 +508,7 @@ bool fillOne(ProgramState& state, seam::Frontend& frontend, int style, PileRef t
         const CardPoint to = table::nextCardPosition(state, target);
         frontend.flyCard(card, from.x, from.y, to.x, to.y, {});
     }
-    if (!executeMove(state, frontend, card, table::pileName(target))) {
+    if (!executeMove(state, frontend, card, *moveOnto(target))) {
         return false;
     }
     if (source->kind == PileKind::Stock) {

@@ -146,7 +146,7 @@ bool PointerInput::pickUpRules(const HitResult& hit, int button) {
                 }
             } else if (p[param::PassCountingStyle] > 0 &&
                        m_state.piles.stock(table::kStock).empty()) {
-                executeMove(m_state, m_frontend, 0, "Mazzo_Redeal");
+                executeMove(m_state, m_frontend, 0, {ActionKind::StockRedeal});
             }
         } else if (pile->index == table::kStock && button == 0) {
             pressStock();
@@ -272,7 +272,7 @@ void PointerInput::discardAtOnce(const HitResult& hit) {
         m_frontend.drawTableWithout({hit.card});
         m_frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, to.x, to.y, {});
     }
-    executeMove(m_state, m_frontend, hit.card, "Waste");
+    executeMove(m_state, m_frontend, hit.card, {ActionKind::ToDiscard});
     endOfGameTest();
 }
 
@@ -283,7 +283,7 @@ void PointerInput::pressStock() {
     const int m = std::max(0, table::topCardOf(stock));
     const int tableaus = table::PileCounts::of(p).tableaus;
     const int reserves = table::PileCounts::of(p).reserves;
-    auto run = [&](std::string_view action) { return executeMove(s, m_frontend, m, action); };
+    auto run = [&](MoveAction action) { return executeMove(s, m_frontend, m, action); };
     auto tableauDeal = [&](DealType type) {
         const int code = static_cast<int>(type);
         return p[param::TableauLaterDeal] == code ||
@@ -298,21 +298,21 @@ void PointerInput::pressStock() {
     if (p[param::TableauRedealGroup] > 0) {
         // Games in fans have no stock to turn: its place deals them again.
         if (canRedealTableaus(s)) {
-            run(kRedealTableaus);
+            run({ActionKind::RedealTableaus});
         }
         return;
     }
     if (p[param::EmptyWasteIsRedeal] == 1) {
         if (p[param::WasteButtonDealMode] == 0 ||
             (p[param::WasteButtonDealMode] == 1 && s.piles.stock(table::kWaste).empty())) {
-            run("Mazzo_Vis");
+            run({ActionKind::StockToWaste});
         }
     } else if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
-        run("Mazzo_Redeal");
+        run({ActionKind::StockRedeal});
     } else if (tableauDeal(DealType::OneEach)) {
-        const bool dealt = run("Add_Tableaus");
+        const bool dealt = run({ActionKind::DealTableaus});
         if (p[param::ReserveLaterDeal] == static_cast<int>(DealType::FaceDownReserve) &&
-            run("Add_Reserves") && dealt) {
+            run({ActionKind::DealReserves}) && dealt) {
             dropNewestSnapshots(s, 1);
         }
     } else if (tableauDeal(DealType::OneEachWithoutGaps)) {
@@ -323,16 +323,16 @@ void PointerInput::pressStock() {
         if (gap) {
             m_frontend.showInformation("Fill in any gaps in the tableau before dealing.");
         } else {
-            run("Add_Tableaus");
+            run({ActionKind::DealTableaus});
         }
     } else if (reserveDeal(DealType::OneEach)) {
-        run("Add_Reserves");
+        run({ActionKind::DealReserves});
     } else if (reserveDeal(DealType::LastEightToTableaus)) {
         if (table::cardCount(stock) == 8) {
-            run("Add_Tableaus_Last");
+            run({ActionKind::DealLastToTableaus});
         } else {
-            const bool first = run("Add_Reserves");
-            if (run("Add_Reserves") && first) {
+            const bool first = run({ActionKind::DealReserves});
+            if (run({ActionKind::DealReserves}) && first) {
                 dropNewestSnapshots(s, 1);
             }
         }
@@ -342,7 +342,7 @@ void PointerInput::pressStock() {
             const int l = counter % 2 == 1 ? 1 : 2;
             int dealt = 0;
             for (int i = 0; i < 3 && !s.piles.stock(table::kStock).empty(); ++i) {
-                dealt += run("Add_Reserve_" + std::to_string(l)) ? 1 : 0;
+                dealt += run({ActionKind::DealReserve, l - 1}) ? 1 : 0;
             }
             if (dealt >= 2) {
                 dropOlderSnapshots(s, dealt - 1);
@@ -355,19 +355,17 @@ void PointerInput::pressStock() {
         int dealt = 0;
         for (int t = 1; t <= tableaus; ++t) {
             for (int i = 0; i < 4 && !s.piles.stock(table::kStock).empty(); ++i) {
-                const std::string name =
-                    (t < 10 ? "Add_Tableau_0" : "Add_Tableau_") + std::to_string(t);
-                dealt +=
-                    executeMove(s, m_frontend, table::topCardOf(s.piles.stock(table::kStock)), name)
-                        ? 1
-                        : 0;
+                dealt += executeMove(s, m_frontend, table::topCardOf(s.piles.stock(table::kStock)),
+                                     {ActionKind::DealTableau, t - 1})
+                             ? 1
+                             : 0;
             }
         }
         if (dealt >= 2) {
             dropNewestSnapshots(s, dealt - 1);
         }
     } else if (p[param::DiscardLayout] != 0) {
-        run("Mazzo_Waste");
+        run({ActionKind::StockToDiscard});
     }
     const GameType type = gameTypeOf(p);
     if (type == GameType::Golf || type == GameType::GolfAroundTheCorner) {
@@ -523,7 +521,8 @@ void PointerInput::buttonUp() {
         m_frontend.drawPilePressed(table::pileName({PileKind::Stock, pressed}), false);
         m_frontend.pause(50);
         executeMove(m_state, m_frontend,
-                    std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))), "Mazzo_Vis");
+                    std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))),
+                    {ActionKind::StockToWaste});
         game.setCell(cell::StockPressed, 0);
     }
     const int card = heldCard();

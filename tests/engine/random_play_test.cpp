@@ -215,14 +215,14 @@ void play(PlayTable& t, const Action& a) {
     if (a.name == "Mazzo_Vis") {
         // A press and its release, as the pointer input does.
         const int top = table::topCardOf(s.piles.stock(table::kStock));
-        engine::executeMove(s, t.frontend, top, "Mazzo_Vis");
+        engine::executeMove(s, t.frontend, top, {engine::ActionKind::StockToWaste});
         if (s.mainGame.cell(table::cell::StockPressed) == 1) {
-            engine::executeMove(s, t.frontend, 0, "Mazzo_Vis");
+            engine::executeMove(s, t.frontend, 0, {engine::ActionKind::StockToWaste});
             s.mainGame.setCell(table::cell::StockPressed, 0);
         }
         return;
     }
-    engine::executeMove(s, t.frontend, a.card, a.name);
+    engine::executeMove(s, t.frontend, a.card, *engine::parseMoveAction(a.name));
 }
 
 void checkUndoRecord(const table::ProgramState& s) {
