@@ -55,7 +55,7 @@ bool stockEmpty(const table::ProgramState& state);
 
 /// The action bodies dispatched by executeMove. Each answers whether it
 /// executed something. executeStockAction runs the actions that take cards
-/// from the stock (picked for a press by PointerInput::pressStock).
+/// from the stock (picked for a press by pressStock, press_rules.h).
 bool executeStockAction(table::ProgramState& state, seam::Frontend& frontend, ActionKind kind,
                         ActionContext& context);
 bool dealAction(table::ProgramState& state, seam::Frontend& frontend, MoveAction action,

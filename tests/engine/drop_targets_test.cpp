@@ -3,6 +3,7 @@
 
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
+#include "engine/pointer_drop.h"
 #include "engine/quiet_frontend.h"
 #include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
@@ -83,7 +84,7 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
                 continue;
             }
             // The card held as a drag holds it.
-            state.carryGroup(state.cardSize.height, 1);
+            state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(cell::PickedCard, card);
             const std::vector<PileRef> targets = dropTargets(state, frontend, card);
             const std::set<std::string> named = [&] {
@@ -135,7 +136,7 @@ TEST(DropTargets, ADragMarksItsTargetsAndAHeldCardChangesNothing) {
         for (int t = 0; t < 7; ++t) {
             const PileRef from{PileKind::Tableau, t};
             const int card = table::topCardOf(state.piles.pile(from));
-            state.carryGroup(state.cardSize.height, 1);
+            state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(cell::PickedCard, card);
             const std::vector<PileRef> targets = dropTargets(state, frontend, card);
             state.mainGame.setCell(cell::PickedCard, 0);
