@@ -51,20 +51,6 @@ std::vector<PileRef> carriedFrom(const table::ProgramState& state) {
     return piles;
 }
 
-PileRef pileOfDestination(DestinationKind kind, int index) {
-    switch (kind) {
-    case DestinationKind::Waste:
-        return {PileKind::Stock, table::kWaste};
-    case DestinationKind::Foundation:
-        return {PileKind::Foundation, index};
-    case DestinationKind::Reserve:
-        return {PileKind::Reserve, index};
-    case DestinationKind::Tableau:
-        break;
-    }
-    return {PileKind::Tableau, index};
-}
-
 TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
     const std::vector<int> games = catalogueGames();
     ASSERT_FALSE(games.empty());
@@ -98,7 +84,7 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
             // Each destination tried as a drop right onto it, on a copy.
             std::set<std::string> taken;
             forEachDropDestination(state, [&](DestinationKind kind, int index) {
-                const PileRef pile = pileOfDestination(kind, index);
+                const PileRef pile = destinationPile(kind, index);
                 if (pile == from) {
                     return;
                 }
