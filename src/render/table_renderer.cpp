@@ -101,6 +101,10 @@ void TableRenderer::resizeBuffers(QSize size) {
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
 }
 
+void TableRenderer::cardSizeChanged() {
+    m_images.setCardSize(m_state);
+}
+
 int TableRenderer::pixelRatio() const {
     return m_images.pixelRatio();
 }
