@@ -2,6 +2,7 @@
 
 // Shared by the executor's action files; not used outside the engine.
 
+#include "engine/move_action.h"
 #include "seam/frontend.h"
 #include "settings/settings_record.h"
 #include "table/card_position.h"
@@ -54,10 +55,10 @@ bool stockEmpty(const table::ProgramState& state);
 
 /// The action bodies dispatched by executeMove. Each answers whether it
 /// executed something. executeStockAction runs the actions that take cards
-/// from the stock (picked for a press by PointerInput::pressStock).
-bool executeStockAction(table::ProgramState& state, seam::Frontend& frontend,
-                        std::string_view action, ActionContext& context);
-bool dealAction(table::ProgramState& state, seam::Frontend& frontend, std::string_view action,
+/// from the stock (picked for a press by pressStock, press_rules.h).
+bool executeStockAction(table::ProgramState& state, seam::Frontend& frontend, ActionKind kind,
+                        ActionContext& context);
+bool dealAction(table::ProgramState& state, seam::Frontend& frontend, MoveAction action,
                 ActionContext& context);
 bool fillEmptyTableausFromStock(table::ProgramState& state, seam::Frontend& frontend,
                                 ActionContext& context);
@@ -72,6 +73,6 @@ bool removeSelection(table::ProgramState& state, seam::Frontend& frontend, Actio
 /// The executor without the entry check of the card census; nested actions
 /// (the discard after a grid jump, the one-time refill) come through here.
 bool executeAction(table::ProgramState& state, seam::Frontend& frontend, int card,
-                   std::string_view action, bool nested);
+                   MoveAction action, bool nested);
 
 } // namespace vellomir::engine::detail

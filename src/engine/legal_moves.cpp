@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
+#include "engine/drop_rules.h"
 #include "engine/end_of_game.h"
 #include "engine/lift_rules.h"
 #include "engine/pile_location.h"
@@ -85,7 +86,8 @@ std::vector<PileRef> sourcePiles(const table::ProgramState& state) {
 
 // The state as a press on `card` leaves it: the group it carries.
 void carry(table::ProgramState& state, int count) {
-    state.carryGroup(state.cardSize.height, count);
+    state.carryGroup(state.cardSize.height,
+                     count == 1 ? table::CarriedCards::OneCard : table::CarriedCards::Run);
 }
 
 } // namespace

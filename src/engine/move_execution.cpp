@@ -196,7 +196,7 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
             const int bottom = table::cardAt(state.piles.tableau(*jumped), 0);
             fly(frontend, bottom, table::cardPosition(state, over, 0),
                 table::nextCardPosition(state, {PileKind::Stock, table::kDiscard}));
-            executeAction(state, frontend, bottom, "Waste", true);
+            executeAction(state, frontend, bottom, {ActionKind::ToDiscard}, true);
             dropNewestSnapshots(state, 1);
         }
     }
@@ -290,15 +290,27 @@ bool moveToDiscard(ProgramState& state, seam::Frontend& frontend, int card,
     return true;
 }
 
-bool isDealKeyword(std::string_view action) {
-    return action.starts_with("Add_Tableau") || action.starts_with("Add_Reserve") ||
-           action == "Fill_Tableaus" || action == "Add_Tableaus_Last";
+// The actions whose card argument means nothing: deals, refills, removals.
+bool ignoresCard(ActionKind kind) {
+    switch (kind) {
+    case ActionKind::DealTableaus:
+    case ActionKind::DealLastToTableaus:
+    case ActionKind::FillTableaus:
+    case ActionKind::DealReserves:
+    case ActionKind::DealTableau:
+    case ActionKind::DealReserve:
+    case ActionKind::RemoveSelection:
+    case ActionKind::FillEmptyTableaus:
+    case ActionKind::CompactAndRefill:
+    case ActionKind::RedealTableaus:
+        return true;
+    default:
+        return false;
+    }
 }
 
-// The actions whose card argument means nothing: deals, refills, removals.
-bool ignoresCard(std::string_view action) {
-    return isDealKeyword(action) || action == "Selezionate_Dest" || action == "Selezionate_Fila" ||
-           action == "Stock_To_Pile_Monte_Carlo" || action == kRedealTableaus;
+bool isFoundationMove(ActionKind kind) {
+    return kind == ActionKind::ToFoundation || kind == ActionKind::ToFoundationByAutoplay;
 }
 
 // A reserve dealt with its top card face up above face-down cards shows its
@@ -322,51 +334,40 @@ bool autoplayOn(const ProgramState& state) {
     return state.autoplayTicked && state.params[param::AutoplayAvailable] != 0;
 }
 
-bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, std::string_view action,
+bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, MoveAction action,
               ActionContext& context) {
-    if (action.starts_with("Mazzo")) {
-        return executeStockAction(state, frontend, action, context);
-    }
-    if (action.starts_with("Dest_Autoplay")) {
-        const auto target = table::parsePileName("Dest" + std::string(action.substr(13)));
-        return target && moveToFoundation(state, frontend, card, target->index, true, context);
-    }
-    if (action.starts_with("Dest") || action.starts_with("Fila") || action.starts_with("Appogg")) {
-        const auto target = table::parsePileName(action);
-        if (!target) {
-            return false;
-        }
-        switch (target->kind) {
-        case PileKind::Foundation:
-            return moveToFoundation(state, frontend, card, target->index, false, context);
-        case PileKind::Tableau:
-            return moveToTableau(state, frontend, card, target->index, context);
-        case PileKind::Reserve:
-            return moveToReserve(state, frontend, card, target->index, context);
-        case PileKind::Stock:
-            break;
-        }
-        return false;
-    }
-    if (action == "Waste") {
-        return moveToDiscard(state, frontend, card, context);
-    }
-    if (action == "Stock02") {
+    const int target = action.target;
+    switch (action.kind) {
+    case ActionKind::ToTableau:
+        return moveToTableau(state, frontend, card, target, context);
+    case ActionKind::ToFoundation:
+        return moveToFoundation(state, frontend, card, target, false, context);
+    case ActionKind::ToFoundationByAutoplay:
+        return moveToFoundation(state, frontend, card, target, true, context);
+    case ActionKind::ToReserve:
+        return moveToReserve(state, frontend, card, target, context);
+    case ActionKind::ToWaste:
         return moveToWaste(state, frontend, card, context);
-    }
-    if (isDealKeyword(action)) {
+    case ActionKind::ToDiscard:
+        return moveToDiscard(state, frontend, card, context);
+    case ActionKind::StockToWaste:
+    case ActionKind::StockRedeal:
+    case ActionKind::StockToDiscard:
+        return executeStockAction(state, frontend, action.kind, context);
+    case ActionKind::DealTableaus:
+    case ActionKind::DealLastToTableaus:
+    case ActionKind::FillTableaus:
+    case ActionKind::DealReserves:
+    case ActionKind::DealTableau:
+    case ActionKind::DealReserve:
         return dealAction(state, frontend, action, context);
-    }
-    if (action == "Selezionate_Dest") {
+    case ActionKind::RemoveSelection:
         return removeSelection(state, frontend, context);
-    }
-    if (action == "Selezionate_Fila") {
+    case ActionKind::FillEmptyTableaus:
         return fillEmptyTableausFromStock(state, frontend, context);
-    }
-    if (action == "Stock_To_Pile_Monte_Carlo") {
+    case ActionKind::CompactAndRefill:
         return compactAndRefill(state, frontend, context);
-    }
-    if (action == kRedealTableaus) {
+    case ActionKind::RedealTableaus:
         return redealTableaus(state, frontend, context);
     }
     return false;
@@ -375,7 +376,7 @@ bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, std::stri
 } // namespace
 
 bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int card,
-                           std::string_view action, bool nested) {
+                           MoveAction action, bool nested) {
     table::TMainGame& game = state.mainGame;
     const catalogue::GameParameters& p = state.params;
     if (!nested) {
@@ -383,8 +384,8 @@ bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int ca
     }
     // Games that must open from the tableau refuse any other first action.
     if (p[param::FirstMoveFromTableau] == 1 && game.cell(MovePhase) == 0) {
-        const int from = ignoresCard(action) ? location::Nowhere : locatePile(state, card);
-        if (from < 1 || action.starts_with("Dest")) {
+        const int from = ignoresCard(action.kind) ? location::Nowhere : locatePile(state, card);
+        if (from < 1 || isFoundationMove(action.kind)) {
             return false;
         }
     }
@@ -416,7 +417,7 @@ bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int ca
         // Some games fill their empty tableaus once, after the first action.
         if (p[param::FillTableausAfterFirstMove] == 1 && game.cell(MovePhase) == 1) {
             game.setCell(MovePhase, 2);
-            executeAction(state, frontend, 0, "Fill_Tableaus", true);
+            executeAction(state, frontend, 0, {ActionKind::FillTableaus}, true);
         }
     }
     const int edge = context.lastCardTop + state.groupHeight + game.scrollOffset();
@@ -437,7 +438,7 @@ bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int ca
     return executed;
 }
 
-bool executeMove(ProgramState& state, seam::Frontend& frontend, int card, std::string_view action) {
+bool executeMove(ProgramState& state, seam::Frontend& frontend, int card, MoveAction action) {
 #ifndef NDEBUG
     const CardCensus before = takeCardCensus(state);
 #endif
@@ -446,8 +447,8 @@ bool executeMove(ProgramState& state, seam::Frontend& frontend, int card, std::s
     // Every action must leave each dealt card on the table exactly once.
     const std::string fault = cardsOnTableOnce(state, before);
     if (!fault.empty()) {
-        std::fprintf(stderr, "vellomir: after the action %.*s on card %d: %s\n",
-                     static_cast<int>(action.size()), action.data(), card, fault.c_str());
+        std::fprintf(stderr, "vellomir: after the action %s on card %d: %s\n",
+                     moveActionText(action).c_str(), card, fault.c_str());
         std::abort();
     }
 #endif

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/move_action.h"
 #include "engine/pile_location.h"
 #include "engine/undo_snapshots.h"
 #include "table/card_removal.h"
@@ -16,26 +17,12 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
-/// The action of a click on the empty stock in the games that deal their
-/// tableaus again (La Belle Lucie, Cruel).
-inline constexpr std::string_view kRedealTableaus = "Redeal_Tableaus";
-
-/// The action names are the ones stored in saved games and undo histories,
-/// so they keep their historical spelling even where it misleads: "Mazzo"
-/// is the stock, "Mazzo_Vis" and "Stock02" the waste, "Waste" the discard
-/// pile, "Fila" a tableau, "Dest" a foundation, "Appogg" a reserve and
-/// "Selezionate" the selected cards.
-///
-/// The one operation that changes the piles during play. `action` names
-/// the destination pile of a move ("Fila3", "Dest1", "Dest_Autoplay02",
-/// "Appogg4", "Stock02" the waste, "Waste" the discard pile) or a stock
-/// action ("Mazzo_Vis", "Mazzo_Redeal", "Add_Tableaus", "Add_Tableaus_Last",
-/// "Fill_Tableaus", "Add_Reserves", "Add_Tableau_03", "Add_Reserve_2",
-/// "Selezionate_Fila", "Stock_To_Pile_Monte_Carlo", "Selezionate_Dest",
-/// kRedealTableaus).
+/// The one operation that changes the piles during play: carries out a
+/// typed action (move_action.h), a move of `card` onto the pile it names
+/// or a stock action, deal, refill or removal.
 /// For a move, `card` is the card (the bottom card of a run, a run being
-/// told by the program state's group height); the stock action reads it as
-/// the stock's top card; the other actions ignore it.
+/// told by the group the program state carries); the stock actions read it
+/// as the stock's top card; the other actions ignore it.
 ///
 /// Around the action: the first-move rule of parameter 39, an undo
 /// snapshot, the sound, the drawing, then the final steps: the empty stock
@@ -44,8 +31,7 @@ inline constexpr std::string_view kRedealTableaus = "Redeal_Tableaus";
 /// lowest card edge and the won flag (engine flag 8) for the games that end
 /// on a score. Answers true when something was moved, dealt or removed.
 /// The caller has judged the move legal.
-bool executeMove(table::ProgramState& state, seam::Frontend& frontend, int card,
-                 std::string_view action);
+bool executeMove(table::ProgramState& state, seam::Frontend& frontend, int card, MoveAction action);
 
 /// Appends a card to a named pile ("Fila3", "Dest12", "Appogg2",
 /// "Mazzo_Vis", "Mazzo", "Mazzo_Waste"); with a face flag ('1' or '0') the

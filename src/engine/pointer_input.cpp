@@ -4,29 +4,23 @@
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
 #include "engine/card_runs.h"
-#include "engine/end_of_game.h"
-#include "engine/face_up.h"
-#include "engine/lift_rules.h"
+#include "engine/drop_rules.h"
 #include "engine/move_execution.h"
-#include "engine/pile_location.h"
-#include "engine/placement_check.h"
+#include "engine/pointer_drop.h"
+#include "engine/press_rules.h"
 #include "engine/selection_press.h"
-#include "engine/tableau_redeal.h"
-#include "engine/undo_snapshots.h"
+#include "engine/send_rules.h"
 #include "table/card.h"
 #include "table/card_position.h"
-#include "table/peak_rows.h"
-#include "table/pile_counts.h"
 #include "table/program_state.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vellomir::engine {
 
-using catalogue::codeOf;
-using catalogue::DealType;
-using catalogue::FanStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 
@@ -40,26 +34,8 @@ namespace {
 
 constexpr int kCtrl = 4;
 
-bool isSelectionGame(const catalogue::GameParameters& p) {
-    const GameType type = gameTypeOf(p);
-    return p[param::SelectionGame] != 0 || type == GameType::FourteenOut ||
-           type == GameType::Pyramid || type == GameType::MarkOnly;
-}
-
 bool contains(seam::Rect r, int x, int y) {
     return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
-}
-
-bool neighbourRanks(int a, int b) {
-    const int ra = table::rankOf(a);
-    const int rb = table::rankOf(b);
-    return std::abs(ra - rb) == 1;
-}
-
-bool aceKingPair(int a, int b) {
-    const int ra = table::rankOf(a);
-    const int rb = table::rankOf(b);
-    return (ra == 1 && rb == 13) || (ra == 13 && rb == 1);
 }
 
 } // namespace
@@ -73,12 +49,6 @@ int PointerInput::heldCard() const {
 
 int PointerInput::cursorNumber() const {
     return m_state.settings.readInt(settings::field::Cursor, 10);
-}
-
-void PointerInput::endOfGameTest() {
-    if (m_state.flags.test(Flag::Won) || m_state.gameLost) {
-        endOfGame(m_state, m_frontend);
-    }
 }
 
 void PointerInput::buttonDown(int button, int shift, int x, int y) {
@@ -100,10 +70,7 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
     game.setCell(cell::PressY, y);
     const HitResult hit = hitTest(m_state, x, y);
     const bool ctrl = (shift & kCtrl) != 0;
-    const GameType type = gameTypeOf(p);
-
-    if (button == 1 && !ctrl && type != GameType::Blank && type != GameType::Gaps &&
-        type != GameType::MarkOnly) {
+    if (button == 1 && !ctrl && rightClickSends(m_state)) {
         if (m_state.settings.isYes(settings::field::RightClickToFoundations) ||
             m_state.settings.isYes(settings::field::RightClickToTableaus)) {
             send(hit, SendBy::RightClick);
@@ -118,305 +85,35 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
         send(hit, SendBy::SingleClick);
         return;
     }
-    m_state.carryGroup(m_state.cardSize.height, 1);
-    if (isSelectionGame(p)) {
+    m_state.carryGroup(m_state.cardSize.height, table::CarriedCards::OneCard);
+    if (isSelectionGame(m_state)) {
         selectionPress(m_state, m_frontend, SelectionHit{hit.card, hit.pile, button, ctrl});
         return;
     }
-    pickUpRules(hit, button);
-}
-
-bool PointerInput::pickUpRules(const HitResult& hit, int button) {
-    const catalogue::GameParameters& p = m_state.params;
-    const auto pile = table::parsePileName(hit.pile);
-    if (!pile) {
-        return false;
-    }
-    const GameType type = gameTypeOf(p);
-    switch (pile->kind) {
-    case PileKind::Tableau:
-        if (hit.card >= 1) {
-            pressTableau(hit, button, *pile);
-        }
-        return true;
-    case PileKind::Stock:
-        if (pile->index == table::kWaste) {
-            if (hit.card >= 1) {
-                if (wasteCardLifts(m_state)) {
-                    startDrag(hit, false);
-                }
-            } else if (p[param::PassCountingStyle] > 0 &&
-                       m_state.piles.stock(table::kStock).empty()) {
-                executeMove(m_state, m_frontend, 0, "Mazzo_Redeal");
-            }
-        } else if (pile->index == table::kStock && button == 0) {
-            pressStock();
-        }
-        return true;
-    case PileKind::Foundation: {
-        if (hit.card >= 1 && foundationCardLifts(m_state, pile->index, hit.card)) {
-            startDrag(hit, false);
-        }
-        return true;
-    }
-    case PileKind::Reserve: {
-        const int mode = p[param::CoveredReserveSendable];
-        if (hit.card < 1 || mode == -14) {
-            return true;
-        }
-        if (type == GameType::BlackHole && button == 0 &&
-            table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card) {
-            discardNeighbourClick(hit);
-            return true;
-        }
-        if (reserveCardLifts(m_state, pile->index, hit.card)) {
-            startDrag(hit, false);
-        }
-        return true;
-    }
-    }
-    return false;
-}
-
-void PointerInput::pressTableau(const HitResult& hit, int button, PileRef pile) {
-    const catalogue::GameParameters& p = m_state.params;
-    const GameType type = gameTypeOf(p);
-    const std::string& cards = m_state.piles.tableau(pile.index);
-    const bool top = table::topCardOf(cards) == hit.card;
-    if ((type == GameType::Golf || type == GameType::GolfAroundTheCorner) && button == 0) {
-        // In the peaks a card is played once the two cards on it are gone;
-        // one still face down then turns up (without the automatic turn).
-        if (!top || table::peakCovered(m_state, pile.index)) {
-            return;
-        }
-        if (!m_state.cards.isFaceUp(hit.card)) {
-            turnFaceUp(m_state, m_frontend, hit.card, pile.index);
-            return;
-        }
-        wasteBuildingClick(hit);
-        return;
-    }
-    if (type == GameType::BlackHole && button == 0) {
-        if (top) {
-            discardNeighbourClick(hit);
-        }
-        return;
-    }
-    if (type == GameType::ClickOnly || type == GameType::PairsLessTwoPerMiss ||
-        type == GameType::PairsLessOnePerMiss || type == GameType::OntoFaceDown ||
-        (button == 1 && (type == GameType::Blank || type == GameType::Gaps))) {
-        return;
-    }
-    switch (tableauLift(m_state, m_frontend, hit.card, pile.index, button)) {
-    case TableauLift::TurnUp:
-        turnFaceUp(m_state, m_frontend, hit.card, pile.index);
-        return;
-    case TableauLift::Card:
+    switch (pressRules(m_state, m_frontend, hit, button)) {
+    case PressAnswer::LiftCard:
         startDrag(hit, false);
-        return;
-    case TableauLift::Run:
+        break;
+    case PressAnswer::LiftRun:
         startDrag(hit, true);
-        return;
-    case TableauLift::Locked:
-        return;
-    case TableauLift::Nothing:
+        break;
+    case PressAnswer::ShowCovered:
+        showCovered(hit);
+        break;
+    case PressAnswer::Nothing:
         break;
     }
-    if (top) {
-        return;
-    }
-    if (button == 1 && m_state.cards.isFaceUp(hit.card) &&
-        m_state.settings.isYes(settings::field::ShowPartialHiddenCard)) {
-        m_coveredX = hit.rect.left;
-        m_coveredY = hit.rect.top;
-        m_frontend.showCoveredCard(hit.card, hit.rect.left, hit.rect.top);
-    }
 }
 
-void PointerInput::wasteBuildingClick(const HitResult& hit) {
-    const int discardTop = table::topCardOf(m_state.piles.stock(table::kDiscard));
-    if (discardTop >= 1 && aceKingPair(hit.card, discardTop)) {
-        if (gameTypeOf(m_state.params) == GameType::Golf) {
-            m_frontend.beep();
-        } else {
-            discardAtOnce(hit);
-        }
-        return;
-    }
-    PlacementQuery query;
-    query.below = discardTop >= 1 ? discardTop : -1;
-    query.moving = hit.card;
-    query.rule = 2;
-    query.direction = 1;
-    query.emptyCode = -1;
-    query.baseCode = -1;
-    bool fits = placementAllowed(m_state, m_frontend, query);
-    if (!fits && discardTop >= 1) {
-        std::swap(query.below, query.moving);
-        fits = placementAllowed(m_state, m_frontend, query);
-    }
-    if (fits) {
-        discardAtOnce(hit);
-    } else {
-        m_frontend.beep();
-    }
-}
-
-void PointerInput::discardNeighbourClick(const HitResult& hit) {
-    const int discardTop = table::topCardOf(m_state.piles.stock(table::kDiscard));
-    if (discardTop < 1 || neighbourRanks(hit.card, discardTop) ||
-        aceKingPair(hit.card, discardTop)) {
-        discardAtOnce(hit);
-    } else {
-        m_frontend.beep();
-    }
-}
-
-void PointerInput::discardAtOnce(const HitResult& hit) {
-    m_state.carryGroup(m_state.cardSize.height, 1);
-    if (m_state.settings.read(settings::field::CardsAnimate) != "N") {
-        const table::CardPoint to =
-            table::nextCardPosition(m_state, {PileKind::Stock, table::kDiscard});
-        m_frontend.drawTableWithout({hit.card});
-        m_frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, to.x, to.y, {});
-    }
-    executeMove(m_state, m_frontend, hit.card, "Waste");
-    endOfGameTest();
-}
-
-void PointerInput::pressStock() {
-    table::ProgramState& s = m_state;
-    const catalogue::GameParameters& p = s.params;
-    const std::string& stock = s.piles.stock(table::kStock);
-    const int m = std::max(0, table::topCardOf(stock));
-    const int tableaus = table::PileCounts::of(p).tableaus;
-    const int reserves = table::PileCounts::of(p).reserves;
-    auto run = [&](std::string_view action) { return executeMove(s, m_frontend, m, action); };
-    auto tableauDeal = [&](DealType type) {
-        const int code = static_cast<int>(type);
-        return p[param::TableauLaterDeal] == code ||
-               (tableaus > 0 && p[param::TableauLaterDeal + tableaus - 1] == code);
-    };
-    auto reserveDeal = [&](DealType type) {
-        const int code = static_cast<int>(type);
-        return p[param::ReserveLaterDeal] == code ||
-               (reserves > 0 && p[param::ReserveLaterDeal + reserves - 1] == code);
-    };
-    const int passStyle = p[param::PassCountingStyle];
-    if (p[param::TableauRedealGroup] > 0) {
-        // Games in fans have no stock to turn: its place deals them again.
-        if (canRedealTableaus(s)) {
-            run(kRedealTableaus);
-        }
-        return;
-    }
-    if (p[param::EmptyWasteIsRedeal] == 1) {
-        if (p[param::WasteButtonDealMode] == 0 ||
-            (p[param::WasteButtonDealMode] == 1 && s.piles.stock(table::kWaste).empty())) {
-            run("Mazzo_Vis");
-        }
-    } else if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
-        run("Mazzo_Redeal");
-    } else if (tableauDeal(DealType::OneEach)) {
-        const bool dealt = run("Add_Tableaus");
-        if (p[param::ReserveLaterDeal] == static_cast<int>(DealType::FaceDownReserve) &&
-            run("Add_Reserves") && dealt) {
-            dropNewestSnapshots(s, 1);
-        }
-    } else if (tableauDeal(DealType::OneEachWithoutGaps)) {
-        bool gap = false;
-        for (int t = 0; t < tableaus; ++t) {
-            gap = gap || s.piles.tableau(t).empty();
-        }
-        if (gap) {
-            m_frontend.showInformation("Fill in any gaps in the tableau before dealing.");
-        } else {
-            run("Add_Tableaus");
-        }
-    } else if (reserveDeal(DealType::OneEach)) {
-        run("Add_Reserves");
-    } else if (reserveDeal(DealType::LastEightToTableaus)) {
-        if (table::cardCount(stock) == 8) {
-            run("Add_Tableaus_Last");
-        } else {
-            const bool first = run("Add_Reserves");
-            if (run("Add_Reserves") && first) {
-                dropNewestSnapshots(s, 1);
-            }
-        }
-    } else if (reserveDeal(DealType::AlternatingThrees)) {
-        if (!stock.empty()) {
-            const int counter = ++s.flags.dealCounter();
-            const int l = counter % 2 == 1 ? 1 : 2;
-            int dealt = 0;
-            for (int i = 0; i < 3 && !s.piles.stock(table::kStock).empty(); ++i) {
-                dealt += run("Add_Reserve_" + std::to_string(l)) ? 1 : 0;
-            }
-            if (dealt >= 2) {
-                dropOlderSnapshots(s, dealt - 1);
-            }
-            if (dealt > 0) {
-                markNewest(s, 2);
-            }
-        }
-    } else if (p[param::TableauLaterDeal] == static_cast<int>(DealType::FourEach)) {
-        int dealt = 0;
-        for (int t = 1; t <= tableaus; ++t) {
-            for (int i = 0; i < 4 && !s.piles.stock(table::kStock).empty(); ++i) {
-                const std::string name =
-                    (t < 10 ? "Add_Tableau_0" : "Add_Tableau_") + std::to_string(t);
-                dealt +=
-                    executeMove(s, m_frontend, table::topCardOf(s.piles.stock(table::kStock)), name)
-                        ? 1
-                        : 0;
-            }
-        }
-        if (dealt >= 2) {
-            dropNewestSnapshots(s, dealt - 1);
-        }
-    } else if (p[param::DiscardLayout] != 0) {
-        run("Mazzo_Waste");
-    }
-    const GameType type = gameTypeOf(p);
-    if (type == GameType::Golf || type == GameType::GolfAroundTheCorner) {
-        endOfGameTest();
-    }
+void PointerInput::showCovered(const HitResult& hit) {
+    m_drag.coveredX = hit.rect.left;
+    m_drag.coveredY = hit.rect.top;
+    m_frontend.showCoveredCard(hit.card, hit.rect.left, hit.rect.top);
 }
 
 void PointerInput::send(const HitResult& hit, SendBy by) {
-    const catalogue::GameParameters& p = m_state.params;
-    const auto pile = table::parsePileName(hit.pile);
-    if (hit.card < 1 || !pile || !m_state.cards.isFaceUp(hit.card)) {
-        return;
-    }
-    bool allowed = false;
-    bool single = true;
-    switch (pile->kind) {
-    case PileKind::Foundation: {
-        const int takeBack = p[param::FoundationTakeBack];
-        allowed = takeBack == 1 ||
-                  (takeBack == 2 && table::cardCount(m_state.piles.foundation(pile->index)) > 1);
-        break;
-    }
-    case PileKind::Stock:
-        allowed = pile->index == table::kWaste;
-        break;
-    case PileKind::Tableau:
-        if (p[param::RunSizeLimit] != 0) {
-            if (table::topCardOf(m_state.piles.tableau(pile->index)) == hit.card) {
-                allowed = true;
-            } else if (runSizeLimit(m_state, hit.card, false)) {
-                allowed = true;
-                single = false;
-            }
-        }
-        break;
-    case PileKind::Reserve:
-        allowed = table::topCardOf(m_state.piles.reserve(pile->index)) == hit.card ||
-                  p[param::CoveredReserveSendable] == -11;
-        break;
-    }
-    if (!allowed) {
+    std::optional<SendRequest> request = sendableCard(m_state, hit.card, hit.pile);
+    if (!request) {
         return;
     }
     bool toFoundations = true;
@@ -430,13 +127,11 @@ void PointerInput::send(const HitResult& hit, SendBy by) {
         toTableaus = m_state.settings.isYes(settings::field::RightClickToTableaus);
     }
     if (toFoundations || toTableaus) {
-        SendRequest request;
-        request.single = single;
-        request.toFoundations = toFoundations;
-        request.toTableausAndWaste = toTableaus;
-        sendCard(m_state, m_frontend, hit.card, request);
+        request->toFoundations = toFoundations;
+        request->toTableausAndWaste = toTableaus;
+        sendCard(m_state, m_frontend, hit.card, *request);
     }
-    endOfGameTest();
+    endGameIfDecided(m_state, m_frontend);
 }
 
 void PointerInput::startDrag(const HitResult& hit, bool run) {
@@ -448,21 +143,20 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         game.setCell(cell::PickY, pressY);
     }
     game.setCell(cell::PickedCard, hit.card);
-    m_grabX = pressX - hit.rect.left;
-    m_grabY = pressY - hit.rect.top;
-    m_dragRect = hit.rect;
+    m_drag.grabX = pressX - hit.rect.left;
+    m_drag.grabY = pressY - hit.rect.top;
+    m_drag.rect = hit.rect;
     std::vector<int> cards{hit.card};
     if (run) {
         cards = runFrom(m_state, hit.card);
         const auto pile = table::parsePileName(hit.pile);
-        m_dragRect.bottom = table::topCardPosition(m_state, *pile).y + m_state.cardSize.height;
+        m_drag.rect.bottom = table::topCardPosition(m_state, *pile).y + m_state.cardSize.height;
     }
-    m_state.carryGroup(m_dragRect.bottom - m_dragRect.top, static_cast<int>(cards.size()));
-    const GameType type = gameTypeOf(m_state.params);
-    if (type == GameType::Golf || type == GameType::BlackHole ||
-        type == GameType::GolfAroundTheCorner) {
+    m_state.carryGroup(m_drag.rect.bottom - m_drag.rect.top,
+                       run ? table::CarriedCards::Run : table::CarriedCards::OneCard);
+    if (liftedCardGoesToDiscard(m_state)) {
         game.setCell(cell::PickedCard, 0);
-        discardAtOnce(hit);
+        discardAtOnce(m_state, m_frontend, hit);
         return;
     }
     m_frontend.drawTableWithout(cards);
@@ -471,21 +165,21 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         targets.push_back(table::pileName(pile));
     }
     m_frontend.markDropTargets(targets);
-    m_frontend.pickUpCarried(hit.card, m_dragRect, m_state.groupHeight);
+    m_frontend.pickUpCarried(hit.card, m_drag.rect, m_state.groupHeight);
     if (m_state.settings.read(settings::field::CardsShadowed) != "N") {
         const int lift = std::max(0, m_state.shadowOffset - 2);
         m_frontend.liftCarried();
-        m_dragRect = {m_dragRect.left - lift, m_dragRect.top - lift, m_dragRect.right - lift,
-                      m_dragRect.bottom - lift};
-        m_grabX += lift;
-        m_grabY += lift;
+        m_drag.rect = {m_drag.rect.left - lift, m_drag.rect.top - lift, m_drag.rect.right - lift,
+                       m_drag.rect.bottom - lift};
+        m_drag.grabX += lift;
+        m_drag.grabY += lift;
         if (m_state.settings.isYes(settings::field::SoundsCardUp)) {
             m_frontend.playSound("card_up", true, seam::SoundMode::AtOnce);
         }
     } else if (m_state.settings.read(settings::field::PilesTT) != "N" ||
                (m_state.params[param::CoveredReserveSendable] == -11 &&
                 hit.pile.starts_with("Appogg"))) {
-        m_frontend.drawCarried(m_dragRect.left, m_dragRect.top, false, false);
+        m_frontend.drawCarried(m_drag.rect.left, m_drag.rect.top, false, false);
     }
 }
 
@@ -495,10 +189,10 @@ void PointerInput::pointerMove(int x, int y) {
         game.setCell(cell::MovedMark, 1);
         const int chosen = cursorNumber();
         m_frontend.setCursor(chosen == 10 ? 10 : chosen + 10);
-        const int left = x - m_grabX;
-        const int top = y - m_grabY;
+        const int left = x - m_drag.grabX;
+        const int top = y - m_drag.grabY;
         m_frontend.drawCarried(left, top, false, true);
-        m_dragRect = {left, top, left + m_state.cardSize.width, top + m_state.groupHeight};
+        m_drag.rect = {left, top, left + m_state.cardSize.width, top + m_state.groupHeight};
     } else if (game.cell(cell::StockPressed) == 1) {
         const int pressed =
             m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
@@ -531,7 +225,8 @@ void PointerInput::buttonUp() {
         m_frontend.drawPilePressed(table::pileName({PileKind::Stock, pressed}), false);
         m_frontend.pause(50);
         executeMove(m_state, m_frontend,
-                    std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))), "Mazzo_Vis");
+                    std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))),
+                    {ActionKind::StockToWaste});
         game.setCell(cell::StockPressed, 0);
     }
     const int card = heldCard();
@@ -539,12 +234,12 @@ void PointerInput::buttonUp() {
         bool dropped = false;
         m_frontend.dropCarried();
         if (game.cell(cell::MovedMark) != 0) {
-            dropped = settleDrop(m_state, m_frontend, card, m_dragRect);
+            dropped = settleDrop(m_state, m_frontend, card, m_drag.rect);
         }
         if (!dropped) {
-            returnPickedCards(m_state, m_frontend, card, m_dragRect.left, m_dragRect.top);
+            returnPickedCards(m_state, m_frontend, card, m_drag.rect.left, m_drag.rect.top);
         } else {
-            endOfGameTest();
+            endGameIfDecided(m_state, m_frontend);
         }
         game.setCell(cell::PickedCard, 0);
         game.setCell(cell::MovingTopCard, 0);
@@ -552,11 +247,11 @@ void PointerInput::buttonUp() {
     }
     if (coveredCardShown()) {
         m_frontend.hideCoveredCard();
-        m_coveredX = 0;
-        m_coveredY = 0;
+        m_drag.coveredX = 0;
+        m_drag.coveredY = 0;
     }
     runAutomaticSteps(m_state, m_frontend);
-    endOfGameTest();
+    endGameIfDecided(m_state, m_frontend);
 }
 
 void PointerInput::doubleClick() {

@@ -10,11 +10,29 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
-/// The four pointer events of the table picture and what they mean in the
-/// current game: picking up a card or a run, dragging it, dropping it onto
-/// the pile under it, turning a face-down card, acting on the stock, and
-/// sending a card away on a right click, a double click or a single click.
-/// It changes piles only through the move executor.
+/// What a drag holds between its press and its release, for the gesture's
+/// own drawing: the carried picture's rectangle and where in it the pointer
+/// grabbed it, and the covered card shown whole while the right button is
+/// held. What the rules read of a drag (the card held, the group carried
+/// and whether it is one card) is kept in the program state.
+struct DragState {
+    /// The rectangle of the carried image as it was last drawn.
+    seam::Rect rect;
+    /// Pointer position minus the picked card's top-left corner.
+    int grabX = 0;
+    int grabY = 0;
+    /// Top-left corner of the covered card shown whole; 0, 0 for none.
+    int coveredX = 0;
+    int coveredY = 0;
+};
+
+/// The pointer's gestures on the table picture: a press (hit-tested to a
+/// place), a drag, a release, a double click and a right click. What each
+/// means in the current game is asked of the rules (press_rules.h,
+/// lift_rules.h, drop_rules.h, send_rules.h); the gesture carries the card
+/// picked up, drops it on the pile under it (pointer_drop.h) and sends a
+/// card on a right, double or single click. It changes piles only through
+/// the move executor.
 class PointerInput {
 public:
     PointerInput(table::ProgramState& state, seam::Frontend& frontend);
@@ -26,37 +44,28 @@ public:
     void doubleClick();
 
     /// The rectangle of the carried image as it was last drawn.
-    seam::Rect dragRect() const { return m_dragRect; }
+    seam::Rect dragRect() const { return m_drag.rect; }
     /// Pointer position minus the picked card's top-left corner.
-    int grabX() const { return m_grabX; }
-    int grabY() const { return m_grabY; }
+    int grabX() const { return m_drag.grabX; }
+    int grabY() const { return m_drag.grabY; }
     /// The card held by the pointer (0 for none).
     int heldCard() const;
     /// True while a covered card is shown whole.
-    bool coveredCardShown() const { return m_coveredX >= 1 || m_coveredY >= 1; }
+    bool coveredCardShown() const { return m_drag.coveredX >= 1 || m_drag.coveredY >= 1; }
 
 private:
     enum class SendBy { RightClick, DoubleClick, SingleClick };
 
-    bool pickUpRules(const HitResult& hit, int button);
-    void pressTableau(const HitResult& hit, int button, table::PileRef pile);
-    void wasteBuildingClick(const HitResult& hit);
-    void discardNeighbourClick(const HitResult& hit);
-    // A press on the stock: picks the stock action the game calls for.
-    void pressStock();
     void send(const HitResult& hit, SendBy by);
     void startDrag(const HitResult& hit, bool run);
-    void discardAtOnce(const HitResult& hit);
-    void endOfGameTest();
+    void showCovered(const HitResult& hit);
     int cursorNumber() const;
 
     table::ProgramState& m_state;
     seam::Frontend& m_frontend;
-    int m_grabX = 0;
-    int m_grabY = 0;
-    seam::Rect m_dragRect;
-    int m_coveredX = 0;
-    int m_coveredY = 0;
+    DragState m_drag;
+    /// The pointer's last position, which a move away from hides the pile
+    /// size panel.
     int m_lastX = -1;
     int m_lastY = -1;
 };

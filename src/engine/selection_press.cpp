@@ -55,7 +55,7 @@ void dropSelection(ProgramState& state, seam::Frontend& frontend) {
 }
 
 // Runs an action and then the end of the game when the action won it.
-bool act(ProgramState& state, seam::Frontend& frontend, int card, std::string_view action) {
+bool act(ProgramState& state, seam::Frontend& frontend, int card, MoveAction action) {
     const bool executed = executeMove(state, frontend, card, action);
     if (executed && state.flags.test(Flag::Won)) {
         endOfGame(state, frontend);
@@ -76,11 +76,11 @@ bool removeSelection(ProgramState& state, seam::Frontend& frontend, const Select
         }
     }
     frontend.setInputBlocked(true);
-    bool executed = executeMove(state, frontend, 0, "Selezionate_Dest");
+    bool executed = executeMove(state, frontend, 0, {ActionKind::RemoveSelection});
     // The family that refills its places at once deals onto every place the
     // pair left empty.
     if (gameTypeOf(state.params) == GameType::RefillingRankPairs) {
-        executed = executeMove(state, frontend, 0, "Selezionate_Fila") || executed;
+        executed = executeMove(state, frontend, 0, {ActionKind::FillEmptyTableaus}) || executed;
     }
     frontend.setInputBlocked(false);
     if (state.flags.test(Flag::Won)) {
@@ -128,13 +128,13 @@ bool pyramidStockPress(ProgramState& state, seam::Frontend& frontend) {
     if (p[param::EmptyWasteIsRedeal] == 1) {
         const bool deals =
             p[param::WasteButtonDealMode] == 0 || state.piles.stock(table::kWaste).empty();
-        return deals && act(state, frontend, top, "Mazzo_Vis");
+        return deals && act(state, frontend, top, {ActionKind::StockToWaste});
     }
     const int passStyle = p[param::PassCountingStyle];
     if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
-        return act(state, frontend, top, "Mazzo_Redeal");
+        return act(state, frontend, top, {ActionKind::StockRedeal});
     }
-    return act(state, frontend, top, "Mazzo_Vis");
+    return act(state, frontend, top, {ActionKind::StockToWaste});
 }
 
 // Fourteen Out and the pyramid select through the ordinary pick-up places:
@@ -160,7 +160,7 @@ bool pickUpFamilyPress(ProgramState& state, seam::Frontend& frontend, const Sele
         }
         const bool redeal =
             state.params[param::PassCountingStyle] > 0 && state.piles.stock(table::kStock).empty();
-        return redeal && act(state, frontend, 0, "Mazzo_Redeal");
+        return redeal && act(state, frontend, 0, {ActionKind::StockRedeal});
     }
     if (isStock(pile, table::kStock) && hit.button == kLeftButton) {
         const int top = table::topCardOf(state.piles.stock(table::kStock));
@@ -181,7 +181,7 @@ bool familyStockPress(ProgramState& state, seam::Frontend& frontend, GameType fa
         for (int card : selected) {
             frontend.toggleSelectionMark(card);
         }
-        const bool executed = act(state, frontend, 0, "Stock_To_Pile_Monte_Carlo");
+        const bool executed = act(state, frontend, 0, {ActionKind::CompactAndRefill});
         if (!executed) {
             for (int card : selected) {
                 frontend.toggleSelectionMark(card);
@@ -195,12 +195,12 @@ bool familyStockPress(ProgramState& state, seam::Frontend& frontend, GameType fa
     if (isOneOf(family,
                 {GameType::Decades, GameType::BetweenMatchingCards, GameType::RoyalMarriage,
                  GameType::SuitNeighbours, GameType::NumbersMakeTheCourt, GameType::RowsOfSeven})) {
-        return act(state, frontend, 0, "Add_Tableaus");
+        return act(state, frontend, 0, {ActionKind::DealTableaus});
     }
     if (isOneOf(family, {GameType::RankPairsWithWaste, GameType::RankPairsWithWasteToo}) &&
         state.piles.stock(table::kWaste).empty()) {
         const int top = table::topCardOf(state.piles.stock(table::kStock));
-        return top > 0 && act(state, frontend, top, "Mazzo_Vis");
+        return top > 0 && act(state, frontend, top, {ActionKind::StockToWaste});
     }
     return false;
 }

@@ -4,6 +4,7 @@
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
 #include "engine/compact_search.h"
+#include "engine/drop_rules.h"
 #include "engine/play_engine.h"
 #include "engine/position_record.h"
 #include "engine/quiet_frontend.h"

@@ -115,9 +115,9 @@ void turnWasteOver(ProgramState& state, seam::Frontend& frontend) {
 
 // Deals up to parameter 21 cards from the stock to the waste (or, for the
 // other stock names, to the discard pile).
-bool dealFromStock(ProgramState& state, seam::Frontend& frontend, std::string_view action,
+bool dealFromStock(ProgramState& state, seam::Frontend& frontend, ActionKind kind,
                    bool snapshotTaken, ActionContext& context) {
-    const PileRef target = action == "Mazzo_Vis" ? kWastePile : kDiscardPile;
+    const PileRef target = kind == ActionKind::StockToWaste ? kWastePile : kDiscardPile;
     bool dealt = false;
     const int perClick = state.params[param::CardsPerStockClick];
     for (int i = 0; i < perClick && !stockEmpty(state); ++i) {
@@ -149,36 +149,29 @@ struct DealPlan {
     bool reserveAction = false;
 };
 
-std::optional<DealPlan> planDeal(const ProgramState& state, std::string_view action) {
+std::optional<DealPlan> planDeal(const ProgramState& state, MoveAction action) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
-    if (action == "Add_Tableaus" || action == "Fill_Tableaus" || action == "Add_Tableaus_Last") {
+    switch (action.kind) {
+    case ActionKind::DealTableaus:
+    case ActionKind::FillTableaus:
+    case ActionKind::DealLastToTableaus:
         return DealPlan{PileKind::Tableau, 0, counts.tableaus - 1, false};
-    }
-    if (action == "Add_Reserves") {
+    case ActionKind::DealReserves:
         return DealPlan{PileKind::Reserve, 0, counts.reserves - 1, true};
+    case ActionKind::DealTableau:
+        return DealPlan{PileKind::Tableau, action.target, action.target, false};
+    case ActionKind::DealReserve:
+        return DealPlan{PileKind::Reserve, action.target, action.target, true};
+    default:
+        return std::nullopt;
     }
-    if (action.starts_with("Add_Tableau_")) {
-        const auto pile = table::parsePileName("Fila" + std::string(action.substr(12)));
-        if (!pile) {
-            return std::nullopt;
-        }
-        return DealPlan{PileKind::Tableau, pile->index, pile->index, false};
-    }
-    if (action.starts_with("Add_Reserve_") && action.size() == 13) {
-        const auto pile = table::parsePileName("Appogg" + std::string(action.substr(12, 1)));
-        if (!pile) {
-            return std::nullopt;
-        }
-        return DealPlan{PileKind::Reserve, pile->index, pile->index, true};
-    }
-    return std::nullopt;
 }
 
-int dealTypeOf(const ProgramState& state, std::string_view action, const DealPlan& plan, int p) {
-    if (action == "Add_Tableaus_Last") {
+int dealTypeOf(const ProgramState& state, ActionKind kind, const DealPlan& plan, int p) {
+    if (kind == ActionKind::DealLastToTableaus) {
         return 1;
     }
-    if (action == "Fill_Tableaus") {
+    if (kind == ActionKind::FillTableaus) {
         return state.piles.tableau(p).empty() ? 1 : 0;
     }
     return plan.reserveAction ? state.params[param::ReserveLaterDeal + p]
@@ -199,7 +192,7 @@ bool secondPassWithoutHit(ProgramState& state) {
 
 } // namespace
 
-bool executeStockAction(ProgramState& state, seam::Frontend& frontend, std::string_view action,
+bool executeStockAction(ProgramState& state, seam::Frontend& frontend, ActionKind kind,
                         ActionContext& context) {
     const catalogue::GameParameters& p = state.params;
     const bool remain = passesRemain(state);
@@ -215,7 +208,7 @@ bool executeStockAction(ProgramState& state, seam::Frontend& frontend, std::stri
                 pressStock(state, frontend);
             }
         }
-    } else if (action == "Mazzo_Vis" && stockEmpty(state) &&
+    } else if (kind == ActionKind::StockToWaste && stockEmpty(state) &&
                table::cardCount(state.piles.stock(table::kWaste)) > 1 && remain) {
         if (stockPressed(state) && gameTypeOf(p) == GameType::HitOrMiss &&
             secondPassWithoutHit(state)) {
@@ -230,7 +223,7 @@ bool executeStockAction(ProgramState& state, seam::Frontend& frontend, std::stri
     }
     bool dealt = false;
     if (!stockEmpty(state) && !passCounted) {
-        dealt = dealFromStock(state, frontend, action, turnedOver, context);
+        dealt = dealFromStock(state, frontend, kind, turnedOver, context);
         if (dealt && gameTypeOf(p) == GameType::HitOrMiss) {
             ++state.flags.dealCounter();
             markNewest(state, 2);
@@ -242,7 +235,7 @@ bool executeStockAction(ProgramState& state, seam::Frontend& frontend, std::stri
     return passCounted || turnedOver || dealt;
 }
 
-bool dealAction(ProgramState& state, seam::Frontend& frontend, std::string_view action,
+bool dealAction(ProgramState& state, seam::Frontend& frontend, MoveAction action,
                 ActionContext& context) {
     if (stockEmpty(state)) {
         return false;
@@ -258,10 +251,10 @@ bool dealAction(ProgramState& state, seam::Frontend& frontend, std::string_view 
         return false;
     }
     // Refilling after the first action shares that action's undo step.
-    bool snapshotTaken = action == "Fill_Tableaus";
+    bool snapshotTaken = action.kind == ActionKind::FillTableaus;
     bool dealt = false;
     for (int pile = plan->first; pile <= plan->last; ++pile) {
-        const int code = dealTypeOf(state, action, *plan, pile);
+        const int code = dealTypeOf(state, action.kind, *plan, pile);
         if (code < static_cast<int>(DealType::OneEach) ||
             code > static_cast<int>(DealType::FourEach)) {
             continue;
@@ -283,8 +276,9 @@ bool dealAction(ProgramState& state, seam::Frontend& frontend, std::string_view 
         if (catalogue::tableauFanStyleOf(p) == FanStyle::FreeForm) {
             state.piles.appendCard(state.cards, {PileKind::Tableau, 0}, 0, std::nullopt);
         }
-        const bool faceDown = (plan->reserveAction && type == DealType::FaceDownReserve) ||
-                              (action == "Add_Tableaus" && type == DealType::FaceDownTableau);
+        const bool faceDown =
+            (plan->reserveAction && type == DealType::FaceDownReserve) ||
+            (action.kind == ActionKind::DealTableaus && type == DealType::FaceDownTableau);
         placeCard(state, target, card, faceDown ? '0' : '1', context);
         frontend.drawPileTop("Mazzo");
         fly(frontend, faceDown ? -1 : card, from, table::topCardPosition(state, target));

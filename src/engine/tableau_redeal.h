@@ -10,8 +10,8 @@ namespace vellomir::engine {
 /// game redeals its tableaus (parameter 388), the stock is empty, passes
 /// remain (parameter 14 against the pass number), some tableau holds
 /// cards and the redeal would change the piles (a redeal in order of piles
-/// that lie as it would deal them changes nothing). The redeal itself is the action kRedealTableaus
-/// of executeMove.
+/// that lie as it would deal them changes nothing). The redeal itself is the action
+/// ActionKind::RedealTableaus of executeMove.
 bool canRedealTableaus(const table::ProgramState& state);
 
 } // namespace vellomir::engine

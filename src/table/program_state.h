@@ -17,6 +17,10 @@
 
 namespace vellomir::table {
 
+/// What a carried group holds: nothing yet, one card, or a card with the
+/// cards above it.
+enum class CarriedCards { None, OneCard, Run };
+
 /// Card size in pixels.
 struct CardSize {
     int width = 71;
@@ -68,17 +72,18 @@ struct ProgramState {
     /// send: one card height for a single card, the fanned height of a run
     /// (also one card height for a run fanned sideways).
     int groupHeight = 0;
-    /// How many cards that group carries.
-    int groupCards = 0;
+    /// Whether that group is one card or a run, as the gesture or move that
+    /// took it says.
+    CarriedCards carried = CarriedCards::None;
 
     /// Records the group the pointer holds or a move sends.
-    void carryGroup(int height, int cards) {
+    void carryGroup(int height, CarriedCards cards) {
         groupHeight = height;
-        groupCards = cards;
+        carried = cards;
     }
-    /// A single card is carried. Told by the cards carried, not by the
-    /// group's height: a run fanned to the right is one card high too.
-    bool isSingleCardMove() const { return groupCards == 1; }
+    /// A single card is carried. Told by the flag the gesture set, not by
+    /// the group's height: a run fanned to the right is one card high too.
+    bool isSingleCardMove() const { return carried == CarriedCards::OneCard; }
 
     /// The undo side (undo lists and history 1) and the redo side (redo
     /// lists and history 2) of the snapshot record.

@@ -1,6 +1,7 @@
 #include "engine/automatic_moves.h"
 
 #include "engine/play_layout.h"
+#include "engine/pointer_drop.h"
 #include "engine/undo_snapshots.h"
 #include "settings/autoplay_choice.h"
 #include "settings/ini_file.h"
@@ -43,7 +44,7 @@ TEST(SettleDrop, TheLargerOverlapIsTriedFirstAndTiesGoToTheHigherKind) {
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[0].kind, DestinationKind::Tableau);
     EXPECT_EQ(c[1].kind, DestinationKind::Foundation);
-    t.state.carryGroup(96, 1);
+    t.state.carryGroup(96, table::CarriedCards::OneCard);
     EXPECT_TRUE(engine::settleDrop(t.state, t.frontend, card("2H"), held(250, 90)));
     EXPECT_EQ(t.tableauPile(3), pileOf({"3S", "2H"}));
 

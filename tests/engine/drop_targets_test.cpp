@@ -3,6 +3,7 @@
 
 #include "engine/automatic_moves.h"
 #include "engine/play_engine.h"
+#include "engine/pointer_drop.h"
 #include "engine/quiet_frontend.h"
 #include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
@@ -50,20 +51,6 @@ std::vector<PileRef> carriedFrom(const table::ProgramState& state) {
     return piles;
 }
 
-PileRef pileOfDestination(DestinationKind kind, int index) {
-    switch (kind) {
-    case DestinationKind::Waste:
-        return {PileKind::Stock, table::kWaste};
-    case DestinationKind::Foundation:
-        return {PileKind::Foundation, index};
-    case DestinationKind::Reserve:
-        return {PileKind::Reserve, index};
-    case DestinationKind::Tableau:
-        break;
-    }
-    return {PileKind::Tableau, index};
-}
-
 TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
     const std::vector<int> games = catalogueGames();
     ASSERT_FALSE(games.empty());
@@ -83,7 +70,7 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
                 continue;
             }
             // The card held as a drag holds it.
-            state.carryGroup(state.cardSize.height, 1);
+            state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(cell::PickedCard, card);
             const std::vector<PileRef> targets = dropTargets(state, frontend, card);
             const std::set<std::string> named = [&] {
@@ -97,7 +84,7 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
             // Each destination tried as a drop right onto it, on a copy.
             std::set<std::string> taken;
             forEachDropDestination(state, [&](DestinationKind kind, int index) {
-                const PileRef pile = pileOfDestination(kind, index);
+                const PileRef pile = destinationPile(kind, index);
                 if (pile == from) {
                     return;
                 }
@@ -135,7 +122,7 @@ TEST(DropTargets, ADragMarksItsTargetsAndAHeldCardChangesNothing) {
         for (int t = 0; t < 7; ++t) {
             const PileRef from{PileKind::Tableau, t};
             const int card = table::topCardOf(state.piles.pile(from));
-            state.carryGroup(state.cardSize.height, 1);
+            state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(cell::PickedCard, card);
             const std::vector<PileRef> targets = dropTargets(state, frontend, card);
             state.mainGame.setCell(cell::PickedCard, 0);

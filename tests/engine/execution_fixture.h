@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace vellomir::testing {
 
 namespace param = catalogue::param;
@@ -34,12 +36,17 @@ struct PlayTable : Table {
         param(param::StockPasses, -1);
     }
 
-    bool run(int card, std::string_view action) {
+    bool run(int card, engine::MoveAction action) {
         const engine::CardCensus before = engine::takeCardCensus(state);
         const bool executed = engine::executeMove(state, frontend, card, action);
         const std::string fault = engine::cardsOnTableOnce(state, before);
-        EXPECT_EQ(fault, "") << "after " << action;
+        EXPECT_EQ(fault, "") << "after " << engine::moveActionText(action);
         return executed;
+    }
+    /// An action by its text form; a text that names no action executes nothing.
+    bool run(int card, std::string_view text) {
+        const std::optional<engine::MoveAction> action = engine::parseMoveAction(text);
+        return action && run(card, *action);
     }
     bool move(std::string_view name, std::string_view action) { return run(card(name), action); }
 

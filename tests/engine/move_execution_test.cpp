@@ -273,7 +273,9 @@ TEST(CardCensus, NamesTheCardLostOrDoubled) {
 TEST(CardCensusDeathTest, DebugBuildsStopAtACardOnTheTableTwice) {
     PlayTable t;
     t.tableau(0, {"9S"}).tableau(1, {"10H"}).tableau(2, {"9S"});
-    EXPECT_DEATH(engine::executeMove(t.state, t.frontend, card("9S"), "Fila2"), "PICCH_09");
+    EXPECT_DEATH(
+        engine::executeMove(t.state, t.frontend, card("9S"), {engine::ActionKind::ToTableau, 1}),
+        "PICCH_09");
 }
 #endif
 

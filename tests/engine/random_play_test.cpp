@@ -172,7 +172,8 @@ std::vector<Action> legalActions(PlayTable& t, const Variant& v) {
         }
     }
     for (auto [code, run] : sources) {
-        s.carryGroup(s.cardSize.height + (run ? 20 : 0), run ? 2 : 1);
+        s.carryGroup(s.cardSize.height + (run ? 20 : 0),
+                     run ? table::CarriedCards::Run : table::CarriedCards::OneCard);
         if (run && !(engine::runCheck(s, t.frontend, code, engine::locatePile(s, code) - 1) &&
                      engine::runSizeLimit(s, code, false))) {
             continue;
@@ -205,7 +206,8 @@ std::vector<Action> legalActions(PlayTable& t, const Variant& v) {
 
 void play(PlayTable& t, const Action& a) {
     table::ProgramState& s = t.state;
-    s.carryGroup(s.cardSize.height + (a.run ? 20 : 0), a.run ? 2 : 1);
+    s.carryGroup(s.cardSize.height + (a.run ? 20 : 0),
+                 a.run ? table::CarriedCards::Run : table::CarriedCards::OneCard);
     if (!a.selection.empty()) {
         s.piles.foundation(0).clear();
         for (int code : a.selection) {
@@ -215,14 +217,14 @@ void play(PlayTable& t, const Action& a) {
     if (a.name == "Mazzo_Vis") {
         // A press and its release, as the pointer input does.
         const int top = table::topCardOf(s.piles.stock(table::kStock));
-        engine::executeMove(s, t.frontend, top, "Mazzo_Vis");
+        engine::executeMove(s, t.frontend, top, {engine::ActionKind::StockToWaste});
         if (s.mainGame.cell(table::cell::StockPressed) == 1) {
-            engine::executeMove(s, t.frontend, 0, "Mazzo_Vis");
+            engine::executeMove(s, t.frontend, 0, {engine::ActionKind::StockToWaste});
             s.mainGame.setCell(table::cell::StockPressed, 0);
         }
         return;
     }
-    engine::executeMove(s, t.frontend, a.card, a.name);
+    engine::executeMove(s, t.frontend, a.card, *engine::parseMoveAction(a.name));
 }
 
 void checkUndoRecord(const table::ProgramState& s) {

@@ -10,6 +10,8 @@
 namespace vellomir::testing {
 namespace {
 
+const engine::MoveAction kRedeal{engine::ActionKind::RedealTableaus};
+
 // A Klondike-like stock: the empty stock is the redeal button, the stock
 // lies face down, one card a click.
 struct StockTable : PlayTable {
@@ -317,7 +319,7 @@ TEST(TableauRedeal, GathersThePilesInOrderAndDealsThemAgainInGroups) {
     FanTable t;
     const std::vector<int> before = t.tableauCards();
     ASSERT_TRUE(engine::canRedealTableaus(t.state));
-    EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
+    EXPECT_TRUE(t.run(0, kRedeal));
     EXPECT_EQ(t.tableauPile(0), pileOf({"AH", "2H", "3H"}));
     EXPECT_EQ(t.tableauPile(1), pileOf({"4H", "5S", "6C"}));
     EXPECT_EQ(t.tableauPile(2), pileOf({"7C"}));
@@ -328,9 +330,9 @@ TEST(TableauRedeal, GathersThePilesInOrderAndDealsThemAgainInGroups) {
     EXPECT_TRUE(t.faceUp("7C"));
     // The third pass is the last: no redeal after it.
     t.param(param::TableauRedealShuffled, 1);
-    EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
+    EXPECT_TRUE(t.run(0, kRedeal));
     EXPECT_FALSE(engine::canRedealTableaus(t.state));
-    EXPECT_FALSE(t.run(0, engine::kRedealTableaus));
+    EXPECT_FALSE(t.run(0, kRedeal));
     EXPECT_EQ(t.passNumber(), 3);
 }
 
@@ -340,7 +342,7 @@ TEST(TableauRedeal, ShufflesTheSameWayForTheSameDealAndPass) {
         t.param(param::TableauRedealShuffled, 1).param(param::StockPasses, -1);
         t.state.settings.write(settings::field::DealNumber, dealNumber);
         t.state.mainGame.setCell(table::cell::PassNumber, pass);
-        EXPECT_TRUE(t.run(0, engine::kRedealTableaus));
+        EXPECT_TRUE(t.run(0, kRedeal));
         return t.tableauCards();
     };
     const std::vector<int> first = redealt("0000000001234", 1);
@@ -360,7 +362,7 @@ TEST(TableauRedeal, NeedsAnEmptyStockAndCardsOnTheTableaus) {
     FanTable t;
     t.stock({"KD"});
     EXPECT_FALSE(engine::canRedealTableaus(t.state));
-    EXPECT_FALSE(t.run(0, engine::kRedealTableaus));
+    EXPECT_FALSE(t.run(0, kRedeal));
     FanTable empty;
     for (int i = 0; i < 4; ++i) {
         empty.tableau(i, {});
@@ -371,7 +373,7 @@ TEST(TableauRedeal, NeedsAnEmptyStockAndCardsOnTheTableaus) {
     EXPECT_FALSE(engine::canRedealTableaus(other.state));
     // Piles that lie as a redeal in order would leave them: no move.
     FanTable dealt;
-    ASSERT_TRUE(dealt.run(0, engine::kRedealTableaus));
+    ASSERT_TRUE(dealt.run(0, kRedeal));
     EXPECT_FALSE(engine::canRedealTableaus(dealt.state));
     dealt.param(param::TableauRedealShuffled, 1);
     EXPECT_TRUE(engine::canRedealTableaus(dealt.state));

@@ -156,11 +156,11 @@ struct Table {
         return *this;
     }
     Table& singleCard() {
-        state.carryGroup(state.cardSize.height, 1);
+        state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
         return *this;
     }
     Table& carryingRun() {
-        state.carryGroup(state.cardSize.height + 20, 2);
+        state.carryGroup(state.cardSize.height + 20, table::CarriedCards::Run);
         return *this;
     }
     /// Foundation i's rule, direction and base code.

@@ -1,5 +1,5 @@
 #include "catalogue/parameter_index.h"
-#include "engine/automatic_moves.h"
+#include "engine/drop_rules.h"
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
 #include "program_fixture.h"
@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, PlayAndUndoWithFittedCardsDrawTheTableAsAFreshDrawingDoes
             if (card < 1 || !state.cards.isFaceUp(card)) {
                 continue;
             }
-            state.carryGroup(state.cardSize.height, 1);
+            state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(table::cell::PickedCard, card);
             const std::vector<table::PileRef> targets =
                 engine::dropTargets(state, program->frontend(), card);

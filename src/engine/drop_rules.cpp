@@ -1,0 +1,173 @@
+#include "engine/drop_rules.h"
+
+#include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
+#include "engine/action_support.h"
+#include "engine/card_runs.h"
+#include "engine/move_execution.h"
+#include "engine/pile_location.h"
+#include "engine/quiet_frontend.h"
+#include "engine/target_checks.h"
+#include "engine/undo_snapshots.h"
+#include "table/card.h"
+#include "table/card_position.h"
+#include "table/pack_suits.h"
+#include "table/pile_counts.h"
+#include "table/program_state.h"
+
+#include <cstdlib>
+
+namespace vellomir::engine {
+
+using catalogue::codeOf;
+using catalogue::FanStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+
+namespace param = catalogue::param;
+using table::CardPoint;
+using table::PileKind;
+using table::PileRef;
+using table::ProgramState;
+
+namespace {
+
+using detail::cardsAnimate;
+
+bool wasteTakes(const ProgramState& state, int card) {
+    const int top = table::topCardOf(state.piles.stock(table::kWaste));
+    if (state.params[param::WasteDropRule] != 2 || top < 1 || table::isJoker(top) ||
+        table::isJoker(card) ||
+        table::suitInPlay(state.params, top) != table::suitInPlay(state.params, card)) {
+        return false;
+    }
+    const int a = table::rankOf(top);
+    const int b = table::rankOf(card);
+    return std::abs(a - b) == 1 || (a == 1 && b == 13) || (a == 13 && b == 1);
+}
+
+} // namespace
+
+PileRef destinationPile(DestinationKind kind, int index) {
+    switch (kind) {
+    case DestinationKind::Waste:
+        return {PileKind::Stock, table::kWaste};
+    case DestinationKind::Tableau:
+        return {PileKind::Tableau, index};
+    case DestinationKind::Foundation:
+        return {PileKind::Foundation, index};
+    case DestinationKind::Reserve:
+        return {PileKind::Reserve, index};
+    }
+    return {PileKind::Tableau, index};
+}
+
+bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
+                        DestinationKind kind, int index) {
+    const catalogue::GameParameters& p = state.params;
+    const PileRef target = destinationPile(kind, index);
+    switch (kind) {
+    case DestinationKind::Waste:
+        return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
+               wasteTakes(state, card);
+    case DestinationKind::Tableau:
+        return gameTypeOf(p) != GameType::Blank && gameTypeOf(p) != GameType::Gaps &&
+               tableauTargetCheck(state, frontend, index, card);
+    case DestinationKind::Foundation:
+        return foundationTargetCheck(state, frontend, index, card);
+    case DestinationKind::Reserve:
+        return table::isPlaced(state, target) &&
+               reserveTargetCheck(state, frontend, index + 1, card);
+    }
+    return false;
+}
+
+void forEachDropDestination(const ProgramState& state,
+                            const std::function<void(DestinationKind, int)>& visit) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    for (int f = 0; f < counts.foundations; ++f) {
+        visit(DestinationKind::Foundation, f);
+    }
+    const int fan = state.params[param::TableauFanStyle];
+    if (fan != codeOf(FanStyle::FreeForm) && fan != codeOf(FanStyle::FreeFormAlike)) {
+        for (int t = 0; t < counts.tableaus; ++t) {
+            visit(DestinationKind::Tableau, t);
+        }
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        visit(DestinationKind::Reserve, r);
+    }
+    if (state.params[param::WasteNotDropTarget] != 4 &&
+        table::isPlaced(state, {PileKind::Stock, table::kWaste})) {
+        visit(DestinationKind::Waste, 0);
+    }
+}
+
+bool dropMayMove(const ProgramState& state, int card) {
+    if (state.params[param::FirstMoveFromTableau] == 1 &&
+        state.mainGame.cell(table::cell::MovePhase) == 0 &&
+        !isTableauLocation(locatePile(state, card))) {
+        return false;
+    }
+    // A game that moves no card by a drop: the dropped card goes back.
+    return gameTypeOf(state.params) != GameType::DropsMoveNothing;
+}
+
+std::vector<PileRef> dropTargets(const ProgramState& state, const seam::Frontend& frontend,
+                                 int card) {
+    std::vector<PileRef> targets;
+    if (!dropMayMove(state, card)) {
+        return targets;
+    }
+    // The checks may note things in the state (the run's top card) and
+    // report a joker met where a suit is counted: ask them of a copy, quietly.
+    ProgramState trial = state;
+    QuietFrontend quiet(frontend);
+    forEachDropDestination(state, [&](DestinationKind kind, int index) {
+        const PileRef pile = destinationPile(kind, index);
+        // The pile the cards come from takes them back, not as a move.
+        if (positionInPile(state.piles.pile(pile), card) < 0 &&
+            destinationAccepts(trial, quiet, card, kind, index)) {
+            targets.push_back(pile);
+        }
+    });
+    return targets;
+}
+
+bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, DestinationKind kind,
+                  int index, CarriedFrom from, bool automatic) {
+    const catalogue::GameParameters& p = state.params;
+    const PileRef target = destinationPile(kind, index);
+    if (!destinationAccepts(state, frontend, card, kind, index)) {
+        return false;
+    }
+    const MoveAction action = kind == DestinationKind::Waste ? MoveAction{ActionKind::ToWaste}
+                              : kind == DestinationKind::Foundation && automatic
+                                  ? MoveAction{ActionKind::ToFoundationByAutoplay, index}
+                                  : *moveOnto(target);
+    if (cardsAnimate(state)) {
+        if (from.onTable) {
+            std::vector<int> moving =
+                state.isSingleCardMove() ? std::vector<int>{card} : runFrom(state, card);
+            if (moving.empty()) {
+                moving.push_back(card);
+            }
+            frontend.drawTableWithout(moving);
+        }
+        CardPoint to = table::nextCardPosition(state, target);
+        if (kind == DestinationKind::Foundation &&
+            p[param::FoundationFanStyle] != codeOf(FanStyle::DownFirstStep)) {
+            to = table::topCardPosition(state, target);
+        }
+        frontend.flyCard(card, from.x, from.y, to.x, to.y, {.pickUp = from.onTable});
+    }
+    if (!executeMove(state, frontend, card, action)) {
+        return false;
+    }
+    if (kind == DestinationKind::Tableau && gameTypeOf(p) == GameType::SuitNeighbours) {
+        markNewest(state, 1);
+    }
+    return true;
+}
+
+} // namespace vellomir::engine
