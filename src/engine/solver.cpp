@@ -633,7 +633,8 @@ constexpr long kFastPerGesturePosition = 100;
 constexpr int kOnePack = 52;
 
 // The fast search's moves as pointer gestures: clicks on the stock, then a
-// drag of the card (or of the run from its bottom card) onto its pile.
+// drag of the card (or of the run from its bottom card) onto its pile; a
+// deal onto the tableaus is a click on the stock alone.
 std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, CompactPosition pos,
                                        const std::vector<CompactMove>& line) {
     const CompactRules& r = pos.rules();
@@ -656,6 +657,11 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
         gestures.push_back(gesture(Verb::Autoplay, {}));
     }
     for (const CompactMove& move : line) {
+        if (pos.isDeal(move)) {
+            gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
+            pos.apply(move);
+            continue;
+        }
         for (int i = 0; i < move.draws; ++i) {
             gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
         }

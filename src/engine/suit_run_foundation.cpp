@@ -17,22 +17,30 @@ namespace {
 constexpr int kKing = 13;
 } // namespace
 
-bool isCompleteSuitRun(const table::ProgramState& state, int card) {
-    if (card <= 0 || !isTableauLocation(locatePile(state, card))) {
-        return false;
-    }
-    const std::vector<int> run = runFrom(state, card);
+bool formsCompleteSuitRun(std::span<const int> run) {
     if (static_cast<int>(run.size()) != kSuitRunLength) {
         return false;
     }
     for (int k = 0; k < kSuitRunLength; ++k) {
         const int c = run[static_cast<std::size_t>(k)];
-        if (c <= 0 || !state.cards.isFaceUp(c) || table::suitOf(c) != table::suitOf(run[0]) ||
-            table::rankOf(c) != kKing - k) {
+        if (c <= 0 || table::suitOf(c) != table::suitOf(run[0]) || table::rankOf(c) != kKing - k) {
             return false;
         }
     }
     return true;
+}
+
+bool isCompleteSuitRun(const table::ProgramState& state, int card) {
+    if (card <= 0 || !isTableauLocation(locatePile(state, card))) {
+        return false;
+    }
+    const std::vector<int> run = runFrom(state, card);
+    for (const int c : run) {
+        if (c <= 0 || !state.cards.isFaceUp(c)) {
+            return false;
+        }
+    }
+    return formsCompleteSuitRun(run);
 }
 
 bool foundationTakesSuitRun(const table::ProgramState& state, int index, int card) {
