@@ -531,9 +531,27 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
         }
         return true;
     };
-    moves.erase(
-        std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(), splits),
-        moves.end());
+    // Where whole suit runs go up, a run that lies on a card it is built on
+    // moves only to lie in suit, onto an empty tableau or to a foundation:
+    // from one card of another suit to the next it gains nothing.
+    auto sideways = [&](const CompactMove& m) {
+        if (!r.suitRunFoundation || m.from >= r.tableaus || m.to >= r.tableaus ||
+            m_size[m.to] == 0) {
+            return false;
+        }
+        const int left = m_size[m.from] - m.count;
+        if (left == 0) {
+            return false;
+        }
+        const std::uint8_t under = m_cards[m.from][left - 1];
+        const std::uint8_t bottom = m_cards[m.from][left];
+        const std::uint8_t onto = m_cards[m.to][m_size[m.to] - 1];
+        return (under & kFaceDown) == 0 && r.tableauTakes(m.from, under, bottom) &&
+               !r.runPairFits(m.to, onto, bottom);
+    };
+    moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
+                               [&](const CompactMove& m) { return splits(m) || sideways(m); }),
+                moves.end());
 }
 
 bool CompactPosition::stillNeeded(int card) const {

@@ -88,9 +88,11 @@ public:
     /// and every waste card some stock clicks bring up, with where it goes.
     void legalMoves(std::vector<CompactMove>& moves) const;
     /// The same without the moves that split a built run between tableaus
-    /// when the card they uncover cannot go to a foundation at once: a
-    /// narrower search that reaches most wins of the Klondike games sooner,
-    /// but no proof that a deal is lost.
+    /// when the card they uncover cannot go to a foundation at once, and,
+    /// where the foundations take whole suit runs, without a built run's
+    /// moves onto a card it does not lie on in suit: a narrower search that
+    /// reaches most wins of the Klondike and Spider games sooner, but no
+    /// proof that a deal is lost.
     void focusedMoves(std::vector<CompactMove>& moves) const;
     /// A move to a foundation that can never be regretted: no card still
     /// in play could be built on the card in a tableau (the Horne and

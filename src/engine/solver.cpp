@@ -722,7 +722,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
     const CompactSearchResult found = compactSearch(
         start, budget,
-        rules->hasStock
+        rules->hasStock || rules->suitRunFoundation
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,

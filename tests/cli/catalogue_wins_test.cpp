@@ -103,17 +103,20 @@ const std::map<int, RecordedWin> kWinningDeal{
     {69, {1, 0}},
     {71, {3, 0}},
     {72, {8, 50000}},
+    {73, {3, 0}},
     {74, {1, 0}},
     {75, {4, 0}},
     {76, {1, 0}},
     {77, {2, 0}},
     {78, {1, 0}},
+    {79, {12, 0}},
     {80, {2, 0}},
     {81, {1, 0}},
     {82, {1, 0}},
     {83, {1, 0}},
     {84, {2, 0}},
     {85, {1, 0}},
+    {86, {17, 10000}},
     {87, {3, 0}},
     {88, {4, 20000}},
     {89, {8, 20000}},
@@ -142,9 +145,6 @@ const std::map<int, std::string> kNotWonYet{
     {61, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
     {63, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
     {70, "gave up on deals 1 to 11 at 5000 positions and 1000, 1137 and 1274 at 20000"},
-    {73, "gave up on deals 1 to 3 at 5000 positions, also with --dig"},
-    {79, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched), 2370 gave up at 20000 positions; Russian Solitaire, its rules, is proved lost on most deals too"},
-    {86, "gave up on deals 1 to 3 (also with --dig), 1000 and 1137 at 5000 positions and 4 to 6 at 20000"},
     {97, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched, deal 3 at 20000 positions); 1959 gave up"},
     {103, "gave up on deals 1 to 6 and 1000 + 137 k (k = 0 to 7) at 20000 positions with --dig"},
     {105, "gave up on deals 1 to 4 and 1000 + 137 k (k = 0 to 7) at 5000 positions, 1000, 1137 and 1411 at 20000 with --dig; 1274 and 1548 ran past 60 s"},
@@ -242,11 +242,11 @@ constexpr int kToolBarMargin = 53;
 // bound: their solver lines build columns of 25 and more face-up cards, more
 // than the smaller of these windows holds at the closest step that still
 // shows each index. The vertical scroll bar shows the rest there; dealt, they
-// fit. Spiderette, Scorpion and Will o' the Wisp build their runs of thirteen
+// fit. Spider, Spiderette, Scorpion and Will o' the Wisp build their runs of thirteen
 // where they lie, on the cards dealt under them, so a column of 17 cards and
 // more is an ordinary sight there: in the 800 x 600 window it runs off too.
 bool columnsMayRunOff(int game) {
-    return game == 33 || game == 71 || (game >= 79 && game <= 82) || game == 74 || game == 75 ||
+    return game == 33 || game == 71 || (game >= 73 && game <= 75) || (game >= 79 && game <= 82) ||
            game == 99;
 }
 
