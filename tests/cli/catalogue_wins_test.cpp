@@ -141,11 +141,11 @@ const std::map<int, RecordedWin> kWinningDeal{
 // the catalogue goes here until a deal of it is won.
 const std::map<int, std::string> kNotWonYet{
     {53, "gave up on deals 1 to 3 at 5000 positions, 1 to 6 with --dig, and 10 to 14 and 20 to 26 at 20000"},
-    {60, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
-    {61, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
-    {63, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000"},
+    {60, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000; the fast search gave up on deals 1 to 30 at 1,000,000 positions"},
+    {61, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000; the fast search gave up on deals 1 to 30 at 1,000,000 positions"},
+    {63, "gave up on deals 1 to 3 at 5000 positions and 1000, 1137, 1274 and 1411 at 20000; the fast search gave up on deals 1 to 30 at 1,000,000 positions"},
     {70, "gave up on deals 1 to 11 at 5000 positions and 1000, 1137 and 1274 at 20000"},
-    {97, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched, deal 3 at 20000 positions); 1959 gave up"},
+    {97, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched, deal 3 at 20000 positions); 1959 gave up; the fast search found no win on deals 1 to 60 at 2,000,000 positions"},
     {103, "gave up on deals 1 to 6 and 1000 + 137 k (k = 0 to 7) at 20000 positions with --dig"},
     {105, "gave up on deals 1 to 4 and 1000 + 137 k (k = 0 to 7) at 5000 positions, 1000, 1137 and 1411 at 20000 with --dig; 1274 and 1548 ran past 60 s"},
 };

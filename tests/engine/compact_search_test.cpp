@@ -494,6 +494,33 @@ TEST(CompactSearch, WinsKlondikeThroughStockClicks) {
     EXPECT_TRUE(dealt.frontend.saw("winning animation"));
 }
 
+// Spider (four suits) deal 3: the line deals from the stock onto the
+// tableaus and drags whole suit runs to the foundations, and the pointer
+// input plays it to the win.
+TEST(CompactSearch, WinsSpiderThroughDealsAndSuitRuns) {
+    Table dealt(kSpider, 3);
+    const SolveResult result = solveDeal(dealt.state, dealt.frontend);
+    ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(result.fastSearch);
+    EXPECT_GE(std::ranges::count_if(result.moves,
+                                    [](const PointerCommand& m) {
+                                        return m.verb == PointerCommand::Verb::Click &&
+                                               m.place == "Mazzo";
+                                    }),
+              5);
+    EXPECT_EQ(std::ranges::count_if(result.moves,
+                                    [](const PointerCommand& m) {
+                                        return m.verb == PointerCommand::Verb::Drag &&
+                                               m.target.starts_with("Dest");
+                                    }),
+              8);
+    for (const PointerCommand& move : result.moves) {
+        ASSERT_TRUE(dealt.state.flags.test(table::Flag::GameInPlay));
+        ASSERT_TRUE(dealt.run(commandText(move))) << commandText(move);
+    }
+    EXPECT_TRUE(dealt.frontend.saw("winning animation"));
+}
+
 TEST(CompactSearch, AStopFlagEndsTheSearchAsGivenUp) {
     Table dealt(kThoughtful, 2);
     const std::atomic<bool> stop{true};
