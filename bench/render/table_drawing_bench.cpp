@@ -12,6 +12,7 @@
 #include "resources/resource_library.h"
 #include "table/card.h"
 #include "table/card_metrics.h"
+#include "table/catalogue_loading.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
 #include "table/deal_services.h"
@@ -56,8 +57,8 @@ struct Scene {
             std::cerr << "cannot open KAR.RGF\n";
             std::exit(1);
         }
-        catalogue::loadGameList(state);
-        catalogue::loadParameters(state, 1);
+        table::loadGameList(state);
+        table::loadParameters(state, 1);
         images = std::make_unique<render::CardImages>(library);
         state.mainGame.resetGeometry();
         table::computeFanSteps(state);

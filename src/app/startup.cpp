@@ -1,9 +1,5 @@
 #include "app/startup.h"
 
-#include "app/data_folder.h"
-#include "app/installation_files.h"
-#include "app/preferences_load.h"
-#include "app/program_directory.h"
 #include "catalogue/catalogue_check.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/automatic_moves.h"
@@ -15,7 +11,12 @@
 #include "resources/sound_effect_backend.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
+#include "startup/data_folder.h"
+#include "startup/installation_files.h"
+#include "startup/preferences_load.h"
+#include "startup/program_directory.h"
 #include "table/card_metrics.h"
+#include "table/catalogue_loading.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/splash_form.h"
@@ -54,14 +55,15 @@ bool screenHas256ColoursOrFewer() {
 } // namespace
 
 QString programDirectoryFor(const QString& executableDirectory) {
-    return fromStd(locateProgramDirectory(executableDirectory.toStdString()).directory);
+    return fromStd(startup::locateProgramDirectory(executableDirectory.toStdString()).directory);
 }
 
 Program::Program(StartupOptions options)
     : m_options(std::move(options)), m_boxes(*m_options.boxes),
       m_state(m_options.programDirectory.toStdString()),
       m_frontend(m_state, m_boxes, m_options.audio), m_engine(m_state, m_frontend) {
-    m_state.dataFolder = dataFolder(m_state.settings.programDirectory(), m_options.installed);
+    m_state.dataFolder =
+        startup::dataFolder(m_state.settings.programDirectory(), m_options.installed);
 }
 
 Program::~Program() {
@@ -128,7 +130,7 @@ bool Program::start() {
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
     if (m_options.probe && m_options.probe->enabled()) {
-        StartupProbe* probe = m_options.probe;
+        startup::StartupProbe* probe = m_options.probe;
         QObject::connect(
             m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
                 probe->painted(m_state.flags.test(Flag::GameInPlay),
@@ -220,7 +222,7 @@ void Program::prepareDataFolder() {
     std::string reason;
     if (error) {
         reason = "the folder " + folder + " cannot be made: " + error.message();
-    } else if (!isWritableDirectory(folder)) {
+    } else if (!startup::isWritableDirectory(folder)) {
         reason = "the folder " + folder + " cannot be written";
     }
     if (!reason.empty()) {
@@ -231,7 +233,7 @@ void Program::prepareDataFolder() {
         settings::markFolderUnwritable(root);
         return;
     }
-    removeStaleTemporaryFiles({root, folder}, programDirectory);
+    startup::removeStaleTemporaryFiles({root, folder}, programDirectory);
 }
 
 bool Program::checkPictures(const QString& libraryPath) {
@@ -298,8 +300,8 @@ bool Program::initialise() {
     prepareDataFolder();
 
     // 10-11. The preferences.
-    const LoadedPreferences loaded = loadPreferences(m_state, m_frontend, m_state.preferencesPath(),
-                                                     screenHas256ColoursOrFewer());
+    const startup::LoadedPreferences loaded = startup::loadPreferences(
+        m_state, m_frontend, m_state.preferencesPath(), screenHas256ColoursOrFewer());
     m_window->setToolBarFlat(loaded.toolBarFlat, false);
     if (render::keepPicturePreferencesInRange(m_state, m_library, screenHas256ColoursOrFewer())
             .contains(QStringLiteral("Cursor"))) {
@@ -322,7 +324,7 @@ bool Program::initialise() {
         return false;
     }
     try {
-        catalogue::loadGameList(m_state);
+        table::loadGameList(m_state);
         // The two sections must agree, or games would read each other's rules.
         catalogue::checkCatalogue(catalogue);
     } catch (const catalogue::CatalogueError& error) {
@@ -332,7 +334,7 @@ bool Program::initialise() {
     }
 
     // 14-15. The current game and the card size.
-    checkCurrentGame(m_state);
+    startup::checkCurrentGame(m_state);
     table::applyCardSize(m_state, m_frontend);
     if (!checkPictures(libraryPath)) {
         return false;
@@ -344,12 +346,12 @@ bool Program::initialise() {
     // 18. The version marker.
     const std::string writeFolder =
         m_state.dataFolder.empty() ? programDirectory : m_state.dataFolder;
-    if (const settings::WriteResult marker = writeVersionMarker(writeFolder); !marker) {
+    if (const settings::WriteResult marker = startup::writeVersionMarker(writeFolder); !marker) {
         m_frontend.showInformation(marker.message);
     }
 
     // 19. Files of earlier installations.
-    removeLeftoverFiles(programDirectory);
+    startup::removeLeftoverFiles(programDirectory);
 
     // 20.
     m_state.mainGame.setCell(cell::Notice640Shown, 0);
@@ -457,10 +459,7 @@ void Program::attachRenderer() {
     };
     m_renderer =
         std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
-    m_drawingTarget =
-        std::make_unique<ui::RendererTarget<render::TableRenderer, render::CardImages>>(
-            *m_renderer, *m_images, m_state);
-    m_frontend.drawing().setTarget(m_drawingTarget.get());
+    m_frontend.setDrawingTarget(m_renderer.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
     m_frontend.setWinningAnimation([this] { m_winning->run(); });
 }
@@ -478,14 +477,15 @@ void Program::tearDown() {
     if (m_winning) {
         m_winning->stop();
     }
-    m_frontend.drawing().setTarget(nullptr);
+    m_frontend.setDrawingTarget(nullptr);
     m_state.piles.clear();
     m_state.snapshot.clear();
     m_library.close();
 }
 
 int runProgram(int argc, char** argv) {
-    StartupProbe probe(StartupProbe::requestedByEnvironment(), StartupProbe::Clock::now());
+    startup::StartupProbe probe(startup::StartupProbe::requestedByEnvironment(),
+                                startup::StartupProbe::Clock::now());
     QApplication application(argc, argv);
     QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
     // Lets a Wayland desktop match the window to the installed desktop entry
@@ -493,8 +493,8 @@ int runProgram(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellomir.Vellomir"));
     ui::QtMessageBoxes boxes;
     StartupOptions options;
-    const ProgramLocation location =
-        locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+    const startup::ProgramLocation location =
+        startup::locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
     options.programDirectory = fromStd(location.directory);
     options.installed = location.installed;
     options.boxes = &boxes;

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "app/running_copy.h"
-#include "app/startup_probe.h"
 #include "engine/play_engine.h"
 #include "render/card_images.h"
 #include "render/table_renderer.h"
 #include "resources/cursor_table.h"
 #include "resources/resource_library.h"
+#include "startup/startup_probe.h"
 #include "table/program_state.h"
 #include "ui/qt_frontend.h"
-#include "ui/renderer_target.h"
 #include "ui/table_view.h"
 
 #include <QString>
@@ -44,7 +43,7 @@ struct StartupOptions {
     /// The splash window during start-up.
     bool showSplash = true;
     /// Times start-up when switched on (not owned; may be null).
-    StartupProbe* probe = nullptr;
+    startup::StartupProbe* probe = nullptr;
 };
 
 /// One run of the program: its state, resources, engine and windows, from
@@ -99,7 +98,6 @@ private:
     // The table's pictures and their drawing; made once the library is open.
     std::unique_ptr<render::CardImages> m_images;
     std::unique_ptr<render::TableRenderer> m_renderer;
-    std::unique_ptr<ui::RendererTarget<render::TableRenderer, render::CardImages>> m_drawingTarget;
     std::unique_ptr<ui::WinningSequence> m_winning;
     std::unique_ptr<ui::TfrmSplashForm> m_splash;
     std::unique_ptr<ui::TfrmMain> m_window;

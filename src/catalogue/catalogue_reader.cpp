@@ -3,8 +3,6 @@
 #include "catalogue/catalogue_format.h"
 #include "catalogue/parameter_names.h"
 #include "settings/number_text.h"
-#include "table/main_game.h"
-#include "table/program_state.h"
 
 #include <cerrno>
 #include <cstring>
@@ -20,11 +18,6 @@ std::string describeError(const std::string& file, const std::string& message, i
         text += ", line " + std::to_string(line);
     }
     return text + ": " + message;
-}
-
-// The game's column, or -1 when the number names no game of the list.
-int columnOf(const table::TMainGame& mainGame, int gameNumber) {
-    return mainGame.gameListIndex(gameNumber);
 }
 
 std::vector<SectionLine> requireSection(const CatalogueFile& file, std::string_view header) {
@@ -155,7 +148,7 @@ std::string catalogueFilePath(std::string_view programDirectory) {
     return std::string(programDirectory) + std::string(kCatalogueFileName);
 }
 
-void loadGameList(const std::string& path, table::TMainGame& mainGame) {
+void loadGameList(const std::string& path, GameList& list) {
     const CatalogueFile file = CatalogueFile::read(path);
     std::vector<std::string> games;
     for (const SectionLine& line : requireSection(file, kGameListHeader)) {
@@ -164,12 +157,12 @@ void loadGameList(const std::string& path, table::TMainGame& mainGame) {
             games.push_back(std::move(plain));
         }
     }
-    mainGame.gameList() = std::move(games);
+    list.entries() = std::move(games);
 }
 
-bool loadParameters(const std::string& path, const table::TMainGame& mainGame, int gameNumber,
+bool loadParameters(const std::string& path, const GameList& games, int gameNumber,
                     GameParameters& params) {
-    const int column = columnOf(mainGame, gameNumber);
+    const int column = games.indexOf(gameNumber);
     if (column < 0) {
         params.clear();
         params.backup();
@@ -186,11 +179,11 @@ bool loadParameters(const std::string& path, const table::TMainGame& mainGame, i
     return true;
 }
 
-std::array<int, 9> readSelectedParameters(const std::string& path, const table::TMainGame& mainGame,
+std::array<int, 9> readSelectedParameters(const std::string& path, const GameList& games,
                                           int gameNumber, std::span<const int> lineNumbers) {
     std::array<int, 9> values;
     values.fill(-99);
-    const int column = columnOf(mainGame, gameNumber);
+    const int column = games.indexOf(gameNumber);
     if (column < 0) {
         return values;
     }
@@ -205,21 +198,6 @@ std::array<int, 9> readSelectedParameters(const std::string& path, const table::
         values[i] = readValue(file, line, lineNumber, column, gameNumber);
     }
     return values;
-}
-
-void loadGameList(table::ProgramState& state) {
-    loadGameList(catalogueFilePath(state.settings.programDirectory()), state.mainGame);
-}
-
-bool loadParameters(table::ProgramState& state, int gameNumber) {
-    return loadParameters(catalogueFilePath(state.settings.programDirectory()), state.mainGame,
-                          gameNumber, state.params);
-}
-
-std::array<int, 9> readSelectedParameters(const table::ProgramState& state, int gameNumber,
-                                          std::span<const int> lineNumbers) {
-    return readSelectedParameters(catalogueFilePath(state.settings.programDirectory()),
-                                  state.mainGame, gameNumber, lineNumbers);
 }
 
 } // namespace vellomir::catalogue

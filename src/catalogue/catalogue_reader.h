@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/game_list.h"
 #include "catalogue/game_parameters.h"
 
 #include <array>
@@ -8,11 +9,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace vellomir::table {
-class TMainGame;
-struct ProgramState;
-} // namespace vellomir::table
 
 namespace vellomir::catalogue {
 
@@ -74,11 +70,11 @@ private:
 /// The catalogue's path in a program directory (which ends with "/").
 std::string catalogueFilePath(std::string_view programDirectory);
 
-/// Replaces the game list of `mainGame` with the unscrambled lines of the
+/// Replaces `games` with the unscrambled lines of the
 /// first section whose availability mark is "4", in file order. Throws
 /// CatalogueError when the file cannot be read or has no "[Sect1]"; the list
 /// is left unchanged then.
-void loadGameList(const std::string& path, table::TMainGame& mainGame);
+void loadGameList(const std::string& path, GameList& games);
 
 /// Loads the column of game `gameNumber` (its index in the game list) into
 /// `params` and refreshes the per-pile backup. A number that is not in the
@@ -86,21 +82,14 @@ void loadGameList(const std::string& path, table::TMainGame& mainGame);
 /// table is cleared, which reads as "no game loaded" (parameter 307 is 0), and
 /// the answer is false. Throws CatalogueError on an unreadable file, a missing
 /// "[Sect2]" or a malformed index or value; `params` is left unchanged then.
-bool loadParameters(const std::string& path, const table::TMainGame& mainGame, int gameNumber,
+bool loadParameters(const std::string& path, const GameList& games, int gameNumber,
                     GameParameters& params);
 
 /// Reads single values of a game without loading it: for each line number
 /// that is not negative, the value on that line of the second section (line n
 /// holds parameter n) in the game's column. Values not read, and all values of
 /// a game not in the list, are -99. Throws CatalogueError like loadParameters.
-std::array<int, 9> readSelectedParameters(const std::string& path, const table::TMainGame& mainGame,
+std::array<int, 9> readSelectedParameters(const std::string& path, const GameList& games,
                                           int gameNumber, std::span<const int> lineNumbers);
-
-/// The same three operations on the program state, with GAMES.DAT taken from
-/// the program directory of its settings record.
-void loadGameList(table::ProgramState& state);
-bool loadParameters(table::ProgramState& state, int gameNumber);
-std::array<int, 9> readSelectedParameters(const table::ProgramState& state, int gameNumber,
-                                          std::span<const int> lineNumbers);
 
 } // namespace vellomir::catalogue

@@ -12,6 +12,7 @@
 #include "seam/frontend.h"
 #include "settings/number_text.h"
 #include "settings/preference_table.h"
+#include "table/catalogue_loading.h"
 #include "table/program_state.h"
 
 namespace vellomir::engine {
@@ -45,7 +46,7 @@ PlayEngine::PlayEngine(table::ProgramState& state, seam::Frontend& frontend)
 
 bool PlayEngine::loadGameList() {
     try {
-        catalogue::loadGameList(m_state);
+        table::loadGameList(m_state);
         return true;
     } catch (const catalogue::CatalogueError& error) {
         m_frontend.showInformation(error.what());
@@ -55,8 +56,7 @@ bool PlayEngine::loadGameList() {
 
 bool PlayEngine::loadCurrentParameters() {
     try {
-        return catalogue::loadParameters(m_state,
-                                         m_state.settings.readInt(settings::field::Game, -1));
+        return table::loadParameters(m_state, m_state.settings.readInt(settings::field::Game, -1));
     } catch (const catalogue::CatalogueError& error) {
         m_frontend.showInformation(error.what());
         m_state.params.clear();

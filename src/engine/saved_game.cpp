@@ -102,8 +102,8 @@ std::optional<std::string> rulesKey(const table::ProgramState& state, int game) 
     catalogue::GameParameters params;
     try {
         if (!catalogue::loadParameters(
-                catalogue::catalogueFilePath(state.settings.programDirectory()), state.mainGame,
-                game, params)) {
+                catalogue::catalogueFilePath(state.settings.programDirectory()),
+                state.mainGame.games(), game, params)) {
             return std::nullopt;
         }
     } catch (const catalogue::CatalogueError&) {

@@ -101,6 +101,10 @@ void TableRenderer::resizeBuffers(QSize size) {
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
 }
 
+void TableRenderer::cardSizeChanged() {
+    m_images.setCardSize(m_state);
+}
+
 int TableRenderer::pixelRatio() const {
     return m_images.pixelRatio();
 }
@@ -334,22 +338,9 @@ void TableRenderer::drawDepthEdges(Canvas canvas, int pile, int cards, bool forc
 }
 
 void TableRenderer::drawStockPiles(Canvas canvas) {
-    const table::TMainGame& g = m_state.mainGame;
     for (int pile = 0; pile < table::kStockPiles; ++pile) {
-        if (g.cell(cell::StockBaseX + pile) < kNotPlaced || g.stockX(pile) < kNotPlaced) {
-            continue;
-        }
-        const std::string& s = m_piles->stock(pile);
-        const int n = table::cardCount(s);
         // A full drawing starts from the bare table, so the edges are always drawn.
-        drawDepthEdges(canvas, pile, n, true);
-        const int x = g.stockX(pile);
-        const int y = g.stockY(pile);
-        if (n == 0) {
-            drawMark(markKindOf({PileKind::Stock, pile}), x, y, canvas);
-            continue;
-        }
-        drawStockTopCard(pile, canvas);
+        drawStockPileTop(pile, canvas, DepthEdges::Always);
     }
 }
 
@@ -397,14 +388,14 @@ void TableRenderer::roundBaseCorner(const QRect& base, Canvas canvas) {
     });
 }
 
-void TableRenderer::drawStockPileTop(int pile, Canvas canvas) {
+void TableRenderer::drawStockPileTop(int pile, Canvas canvas, DepthEdges edges) {
     const table::TMainGame& g = m_state.mainGame;
     if (g.cell(cell::StockBaseX + pile) < kNotPlaced || g.stockX(pile) < kNotPlaced) {
         return;
     }
     const std::string& s = m_piles->stock(pile);
     const int n = table::cardCount(s);
-    drawDepthEdges(canvas, pile, n, false);
+    drawDepthEdges(canvas, pile, n, edges == DepthEdges::Always);
     const int x = g.stockX(pile);
     const int y = g.stockY(pile);
     if (n == 0) {

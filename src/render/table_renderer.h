@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/drawing_target.h"
 #include "seam/frontend.h"
 #include "table/card_position.h"
 #include "table/empty_pile_mark.h"
@@ -71,17 +72,17 @@ inline QRect toQRect(const seam::Rect& r) {
 // by a full draw (cell 90), the stock list's drawn positions moved by their
 // depth (cells 56-63), and the background settings when a customised picture
 // is gone.
-class TableRenderer {
+class TableRenderer final : public DrawingTarget {
 public:
     TableRenderer(table::ProgramState& state, CardImages& images,
                   const resources::ResourceLibrary& library, TableWindowHooks hooks = {});
 
     // --- Set-up ---------------------------------------------------------------
     // The size of the window's table area; the window picture follows it.
-    void setWindowSize(QSize size);
+    void setWindowSize(QSize size) override;
     // Resizes the table and background buffers (the main window makes them
     // the screen size plus 30 pixels each way) and redraws the background.
-    void resizeBuffers(QSize size);
+    void resizeBuffers(QSize size) override;
     // The preferences file, read for the customised background and the
     // foundation highlights, and written when a customised background is gone.
     void setPreferencesPath(std::filesystem::path path) { m_preferencesPath = std::move(path); }
@@ -92,10 +93,10 @@ public:
     // pictures, the buffers and the window picture, the latter two holding
     // only the background until the table is drawn again. Positions, sizes
     // and every rectangle of the drawing stay in logical pixels.
-    void setPixelRatio(int ratio);
+    void setPixelRatio(int ratio) override;
     int pixelRatio() const;
 
-    const QImage& windowImage() const { return m_window; }
+    const QImage& windowImage() const override { return m_window; }
     QImage& tableBuffer();
     QImage& backgroundBuffer();
     // Whether the table has been drawn whole since the last new game.
@@ -106,7 +107,7 @@ public:
     void drawBackground();
     // Paints the background into the background buffer and over the whole
     // table buffer and window: the table without cards.
-    void redrawBackground();
+    void redrawBackground() override;
     // Copies the background buffer over the window.
     void showBackground();
     // Paints a background by the settings' choice into any picture (the
@@ -118,28 +119,28 @@ public:
     // The full picture of the current table. With `dealAnimation` every
     // tableau and reserve card flies from the deal's origin to its place.
     // Nothing happens while no game is in play.
-    void drawTable(bool dealAnimation);
+    void drawTable(bool dealAnimation) override;
     // Redraws the table buffer as if `cards` were not on the table (picked up
     // or flying); the window keeps showing them until they move.
-    void drawTableWithout(const std::vector<int>& cards);
+    void drawTableWithout(const std::vector<int>& cards) override;
     // Copies the table buffer from the scroll position over the whole window.
-    void repaintWindow();
+    void repaintWindow() override;
 
     // --- Piles -----------------------------------------------------------------
     // Every card of a tableau, reserve or foundation, or its empty mark.
-    void drawPile(std::string_view pileName);
+    void drawPile(std::string_view pileName) override;
     // The top card (or mark) of the stock, waste, discard pile, a foundation
     // or a reserve.
-    void drawPileTop(std::string_view pileName);
+    void drawPileTop(std::string_view pileName) override;
     // Erases a pile that lost cards (it held `oldPile`, now `newPile`) and
     // redraws it with the piles it overlaps.
     void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
-                          std::string_view pileName);
+                          std::string_view pileName) override;
     // The redeal mark of an empty stock (or waste) pressed or released.
-    void drawPilePressed(std::string_view pileName, bool pressed);
+    void drawPilePressed(std::string_view pileName, bool pressed) override;
     // A tableau card turned face up: shown lifted with its shadow, then put
     // down at its place.
-    void drawCardTurned(int card, int tableauIndex);
+    void drawCardTurned(int card, int tableauIndex) override;
     // The raised edges of the stock (0), waste (1) or discard pile (2)
     // holding `cards` cards. Unless `forced`, nothing is drawn when the
     // pile's depth has not changed.
@@ -155,45 +156,52 @@ public:
     void drawMark(table::MarkKind kind, int x, int y, Canvas canvas, int pileIndex = 0);
 
     // --- Selections, highlights, labels, repairs --------------------------------
-    void toggleSelectionMark(int card);
-    void invertSelectedCards();
+    void toggleSelectionMark(int card) override;
+    void invertSelectedCards() override;
     // Marks the complete foundations: one (0-based) or all (-1).
-    void highlightFoundations(int foundationIndex);
+    void highlightFoundations(int foundationIndex) override;
     // The joker label above foundation `foundationIndex` with the rank (1-13)
     // and suit (0-3) the joker stands for; every other label is erased, and a
     // rank of 0 erases them all.
-    void showJokerLabel(int foundationIndex, int rank, int suit);
+    void showJokerLabel(int foundationIndex, int rank, int suit) override;
+    void restoreCorners(seam::Rect rect) override { restoreCorners(toQRect(rect)); }
     void restoreCorners(const QRect& rect);
+    void refreshRectangle(seam::Rect rect) override { refreshRectangle(toQRect(rect)); }
     void refreshRectangle(const QRect& rect);
-    void fixTableauCorners(int tableauIndex);
-    void showCoveredCard(int card, int x, int y);
-    void hideCoveredCard();
+    void fixTableauCorners(int tableauIndex) override;
+    void showCoveredCard(int card, int x, int y) override;
+    void hideCoveredCard() override;
 
     // --- Card motion -------------------------------------------------------------
     // Builds the carried picture: `card` (-1 a back) and the cards above it as
     // they lie in its pile, `height` pixels tall, lying at `rect`.
+    void pickUpCarried(int card, seam::Rect rect, int height) override {
+        pickUpCarried(card, toQRect(rect), height);
+    }
     void pickUpCarried(int card, const QRect& rect, int height);
     // Moves the carried picture to (x, y): restores the strips it uncovers
     // (and its old shadow) from the table buffer and draws it there. With
     // `final` it also goes into the table buffer.
-    void drawCarried(int x, int y, bool final, bool fixCorners);
+    void drawCarried(int x, int y, bool final, bool fixCorners) override;
     // Draws the carried picture lifted by the shadow offset less 2.
-    void liftCarried();
+    void liftCarried() override;
     // Takes the carried picture and its shadow off the window, and the
     // drop-target marks off the table.
-    void dropCarried();
+    void dropCarried() override;
     // Marks the named piles as taking the carried cards: a lit frame over
     // each pile's top card (or its place), in the table buffer until the
     // cards are let go.
-    void markDropTargets(const std::vector<std::string>& pileNames);
+    void markDropTargets(const std::vector<std::string>& pileNames) override;
     // Marks a hinted move as the drop targets are marked, in another colour:
     // the card at `source` (a place of a play session: "Fila3", "Fila3:2")
     // with the cards on it, and the pile `target` when there is one; in the
     // table buffer until clearHintMarks.
-    void markHint(const std::string& source, const std::string& target);
-    void clearHintMarks() { clearDropTargetMarks(); }
+    void markHint(const std::string& source, const std::string& target) override;
+    void clearHintMarks() override { clearDropTargetMarks(); }
     // A card flight; `card` -1 flies a back.
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight);
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override;
+    // The card pictures are rebuilt for the card size of the settings.
+    void cardSizeChanged() override;
 
     // Where the carried picture was last drawn (window coordinates).
     QRect dragRect() const { return m_dragRect; }
@@ -232,7 +240,10 @@ private:
     void eraseToBackground(const QRect& rect, Canvas canvas);
     void restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom, int cornerSize);
     void drawStockPiles(Canvas canvas);
-    void drawStockPileTop(int pile, Canvas canvas);
+    // Whether a stock pile's depth edges are drawn always, or only when the
+    // pile's depth changed since they were last drawn.
+    enum class DepthEdges { Always, WhenChanged };
+    void drawStockPileTop(int pile, Canvas canvas, DepthEdges edges = DepthEdges::WhenChanged);
     // The top card of a stock pile holding cards, with its corners.
     void drawStockTopCard(int pile, Canvas canvas);
     void roundBaseCorner(const QRect& base, Canvas canvas);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/game_list.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -100,26 +102,29 @@ public:
     /// Puts every pile position to its kind's not-placed marker.
     void resetGeometry();
 
-    /// The game list: one unscrambled catalogue line per game offered.
-    std::vector<std::string>& gameList() { return m_gameList; }
-    const std::vector<std::string>& gameList() const { return m_gameList; }
+    /// The games offered by the catalogue.
+    catalogue::GameList& games() { return m_games; }
+    const catalogue::GameList& games() const { return m_games; }
+    /// The game list's lines: one unscrambled catalogue line per game offered.
+    std::vector<std::string>& gameList() { return m_games.entries(); }
+    const std::vector<std::string>& gameList() const { return m_games.entries(); }
     /// 0-based index of a game in the game list; -1 for numbers of 8000 and
     /// above (customised games) and for numbers not in the list.
-    int gameListIndex(int gameNumber) const;
+    int gameListIndex(int gameNumber) const { return m_games.indexOf(gameNumber); }
     /// Name of a game, blank-trimmed; empty when it is not in the list.
-    std::string gameName(int gameNumber) const;
+    std::string gameName(int gameNumber) const { return m_games.nameOf(gameNumber); }
 
 private:
     std::array<int16_t, kCells> m_cells{};
     std::array<int16_t, 28> m_tableauX{};
     std::array<int16_t, 28> m_tableauY{};
-    std::vector<std::string> m_gameList;
+    catalogue::GameList m_games;
 };
 
-/// Fields of a game-list entry (1-based characters of the unscrambled line).
-int gameListGroup(const std::string& entry);        // characters 1-3
-int gameListNumber(const std::string& entry);       // characters 5-7
-char gameListChooserMark(const std::string& entry); // character 10
-std::string gameListName(const std::string& entry); // characters 11-60, trimmed
+// The fields of a game-list entry, as the table's callers know them.
+using catalogue::gameListChooserMark;
+using catalogue::gameListGroup;
+using catalogue::gameListName;
+using catalogue::gameListNumber;
 
 } // namespace vellomir::table

@@ -6,6 +6,7 @@
 #include "engine/game_start.h"
 #include "engine/play_engine.h"
 #include "engine/status_figures.h"
+#include "render/drawing_target.h"
 #include "settings/autoplay_choice.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
@@ -128,8 +129,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     m_table->installEventFilter(this);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
         m_state.mainGame.setCell(cell::ScrollOffset, value);
-        if (m_frontend) {
-            m_frontend->drawing().repaintView();
+        if (render::DrawingTarget* drawing = m_frontend ? m_frontend->drawing() : nullptr) {
+            drawing->repaintWindow();
         }
         m_table->update();
     });
@@ -331,7 +332,7 @@ void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
     m_chooser->setRulesHandler([this](int game) { showHelp(game, m_chooser); });
     m_chooser->setClosedHandler([this] {
         if (m_frontend) {
-            m_frontend->drawing().invertSelectedCards();
+            m_frontend->invertSelectedCards();
         }
         m_table->update();
     });
@@ -643,22 +644,26 @@ void TfrmMain::redrawTable() {
         m_table->update();
         return;
     }
-    DrawingForwarder& drawing = m_frontend->drawing();
+    render::DrawingTarget* drawing = m_frontend->drawing();
     // Crisp on a HiDPI screen: the table is drawn at the screen's ratio, a
     // whole number (1.25 draws at 1, 1.5 at 2, and Qt scales the rest).
-    drawing.setPixelRatio(std::max(1, qRound(m_table->devicePixelRatioF())));
-    drawing.setViewSize(m_table->size());
-    if (!m_scrollBar->isVisible()) {
-        drawing.resizeBuffers(screenSize(*this) + QSize(30, 30));
+    if (drawing) {
+        drawing->setPixelRatio(std::max(1, qRound(m_table->devicePixelRatioF())));
+        drawing->setWindowSize(m_table->size());
+        if (!m_scrollBar->isVisible()) {
+            drawing->resizeBuffers(screenSize(*this) + QSize(30, 30));
+        }
     }
     // Laid out again for the window as it is: fitted cards take the size
     // that fits it, and a window too narrow for big cards gets smaller ones.
     table::layOutForWindow(m_state, *m_frontend);
-    drawing.redrawBackground();
-    drawing.drawTable(false);
-    drawing.repaintView();
-    drawing.invertSelectedCards();
-    m_table->setImage(drawing.viewImageOrNull());
+    if (drawing) {
+        drawing->redrawBackground();
+        drawing->drawTable(false);
+        drawing->repaintWindow();
+        drawing->invertSelectedCards();
+    }
+    m_table->setImage(drawing ? &drawing->windowImage() : nullptr);
     m_table->update();
     updateScrollRange();
 }

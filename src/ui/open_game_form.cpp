@@ -5,6 +5,7 @@
 #include "resources/resource_library.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
+#include "table/catalogue_loading.h"
 #include "table/program_state.h"
 #include "ui/chooser_game_list.h"
 #include "ui/form_pictures.h"
@@ -400,7 +401,7 @@ void TfrmOpenGame::describe() {
     std::array<int, 8> values{};
     try {
         const std::array<int, 9> read =
-            catalogue::readSelectedParameters(m_state, game, kDescriptionLines);
+            table::readSelectedParameters(m_state, game, kDescriptionLines);
         std::copy_n(read.begin(), values.size(), values.begin());
     } catch (const catalogue::CatalogueError& error) {
         showNoGame();

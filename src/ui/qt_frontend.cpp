@@ -1,5 +1,6 @@
 #include "ui/qt_frontend.h"
 
+#include "render/drawing_target.h"
 #include "resources/audio_backend.h"
 #include "resources/cursor_table.h"
 #include "resources/sound_service.h"
@@ -179,8 +180,10 @@ int QtFrontend::screenHeight() const {
     return screen ? screen->geometry().height() : 768;
 }
 
-void QtFrontend::cardSizeChanged(int width, int height) {
-    m_drawing.cardSizeChanged(width, height);
+void QtFrontend::cardSizeChanged(int, int) {
+    if (m_drawing) {
+        m_drawing->cardSizeChanged();
+    }
 }
 
 void QtFrontend::setCaption(std::string_view caption) {

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "seam/frontend.h"
-#include "ui/drawing_forwarder.h"
 
 #include <QObject>
 
 #include <functional>
 #include <memory>
 
+namespace vellomir::render {
+class DrawingTarget;
+}
 namespace vellomir::resources {
 class AudioBackend;
 class CursorTable;
@@ -28,7 +30,8 @@ using AudioBackendFactory = std::function<std::unique_ptr<resources::AudioBacken
 
 /// The frontend of the Qt program: message boxes, sounds, the main window's
 /// labels, menus, cursor and metrics, and the table drawing (handed to the
-/// drawing target through the forwarder).
+/// drawing target, the table renderer, once there is one; until then the
+/// table is not drawn).
 ///
 /// Sounds start only once the program has shown its first table: opening
 /// the audio system is slow, and the table comes first. Sounds asked for
@@ -44,7 +47,10 @@ public:
     void attachWindow(TfrmMain* window) { m_window = window; }
     void attachResources(const resources::ResourceLibrary* library,
                          const resources::CursorTable* cursors);
-    DrawingForwarder& drawing() { return m_drawing; }
+    /// The table renderer the drawing goes to; none (nothing is drawn) while
+    /// the program starts and after it tears down.
+    void setDrawingTarget(render::DrawingTarget* target) { m_drawing = target; }
+    render::DrawingTarget* drawing() const { return m_drawing; }
     const resources::ResourceLibrary* library() const { return m_library; }
     MessageBoxes& boxes() { return m_boxes; }
 
@@ -96,53 +102,31 @@ public:
     void setInputBlocked(bool blocked) override;
     long long timeOfDayMs() const override;
 
-    // --- Table drawing -------------------------------------------------------
-    void drawTable(bool dealAnimation) override { m_drawing.drawTable(dealAnimation); }
-    void redrawBackground() override { m_drawing.redrawBackground(); }
-    void drawPile(std::string_view pileName) override { m_drawing.drawPile(pileName); }
-    void drawPileTop(std::string_view pileName) override { m_drawing.drawPileTop(pileName); }
+    // --- Table drawing and card motion: to the drawing target -----------------
+    void drawTable(bool dealAnimation) override;
+    void redrawBackground() override;
+    void drawPile(std::string_view pileName) override;
+    void drawPileTop(std::string_view pileName) override;
     void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
-                          std::string_view pileName) override {
-        m_drawing.redrawShrunkPile(oldPile, newPile, pileName);
-    }
-    void drawTableWithout(const std::vector<int>& cards) override {
-        m_drawing.drawTableWithout(cards);
-    }
-    void drawPilePressed(std::string_view pileName, bool pressed) override {
-        m_drawing.drawPilePressed(pileName, pressed);
-    }
-    void drawCardTurned(int card, int tableauIndex) override {
-        m_drawing.drawCardTurned(card, tableauIndex);
-    }
-    void toggleSelectionMark(int card) override { m_drawing.toggleSelectionMark(card); }
-    void invertSelectedCards() override { m_drawing.invertSelectedCards(); }
-    void highlightFoundations(int foundationIndex) override {
-        m_drawing.highlightFoundations(foundationIndex);
-    }
-    void showJokerLabel(int foundationIndex, int rank, int suit) override {
-        m_drawing.showJokerLabel(foundationIndex, rank, suit);
-    }
-    void restoreCorners(seam::Rect rect) override { m_drawing.restoreCorners(rect); }
-    void refreshRectangle(seam::Rect rect) override { m_drawing.refreshRectangle(rect); }
-    void fixTableauCorners(int tableauIndex) override { m_drawing.fixTableauCorners(tableauIndex); }
-    void showCoveredCard(int card, int x, int y) override { m_drawing.showCoveredCard(card, x, y); }
-    void hideCoveredCard() override { m_drawing.hideCoveredCard(); }
-
-    // --- Card motion ---------------------------------------------------------
-    void pickUpCarried(int card, seam::Rect rect, int height) override {
-        m_drawing.pickUpCarried(card, rect, height);
-    }
-    void drawCarried(int x, int y, bool final, bool fixCorners) override {
-        m_drawing.drawCarried(x, y, final, fixCorners);
-    }
-    void liftCarried() override { m_drawing.liftCarried(); }
-    void dropCarried() override { m_drawing.dropCarried(); }
-    void markDropTargets(const std::vector<std::string>& pileNames) override {
-        m_drawing.markDropTargets(pileNames);
-    }
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override {
-        m_drawing.flyCard(card, fromX, fromY, toX, toY, flight);
-    }
+                          std::string_view pileName) override;
+    void drawTableWithout(const std::vector<int>& cards) override;
+    void drawPilePressed(std::string_view pileName, bool pressed) override;
+    void drawCardTurned(int card, int tableauIndex) override;
+    void toggleSelectionMark(int card) override;
+    void invertSelectedCards() override;
+    void highlightFoundations(int foundationIndex) override;
+    void showJokerLabel(int foundationIndex, int rank, int suit) override;
+    void restoreCorners(seam::Rect rect) override;
+    void refreshRectangle(seam::Rect rect) override;
+    void fixTableauCorners(int tableauIndex) override;
+    void showCoveredCard(int card, int x, int y) override;
+    void hideCoveredCard() override;
+    void pickUpCarried(int card, seam::Rect rect, int height) override;
+    void drawCarried(int x, int y, bool final, bool fixCorners) override;
+    void liftCarried() override;
+    void dropCarried() override;
+    void markDropTargets(const std::vector<std::string>& pileNames) override;
+    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override;
 
     // --- Program flow --------------------------------------------------------
     void runWinningAnimation() override;
@@ -160,7 +144,7 @@ private:
     TfrmMain* m_window = nullptr;
     const resources::ResourceLibrary* m_library = nullptr;
     const resources::CursorTable* m_cursors = nullptr;
-    DrawingForwarder m_drawing;
+    render::DrawingTarget* m_drawing = nullptr;
     std::unique_ptr<resources::AudioBackend> m_audio;
     std::unique_ptr<resources::SoundService> m_sounds;
     bool m_soundsAllowed = false;

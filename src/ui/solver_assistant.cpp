@@ -4,6 +4,7 @@
 #include "engine/play_history.h"
 #include "engine/play_position.h"
 #include "engine/table_fingerprint.h"
+#include "render/drawing_target.h"
 #include "settings/preference_table.h"
 #include "table/program_state.h"
 #include "ui/message_boxes.h"
@@ -193,14 +194,16 @@ void SolverAssistant::showHint() {
         break;
     }
     const std::string target = move.verb == Verb::Drag ? pileOf(move.target) : std::string();
-    m_frontend->drawing().markHint(move.place, target);
+    if (render::DrawingTarget* drawing = m_frontend->drawing()) {
+        drawing->markHint(move.place, target);
+    }
     m_hintMarked = true;
     emit hintShown(QString::fromStdString(move.place), QString::fromStdString(target));
 }
 
 void SolverAssistant::clearHint() {
-    if (std::exchange(m_hintMarked, false) && m_frontend) {
-        m_frontend->drawing().clearHintMarks();
+    if (std::exchange(m_hintMarked, false) && m_frontend && m_frontend->drawing()) {
+        m_frontend->drawing()->clearHintMarks();
     }
 }
 

@@ -3,7 +3,7 @@
 #include "catalogue/catalogue_format.h"
 #include "settings/number_text.h"
 #include "support/temp_dir.h"
-#include "table/main_game.h"
+#include "table/catalogue_loading.h"
 #include "table/program_state.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ protected:
     std::string write(const std::string& text) { return m_dir.write("GAMES.DAT", text); }
 
     testing::TempDir m_dir;
-    table::TMainGame m_mainGame;
+    GameList m_games;
     GameParameters m_params;
 };
 
@@ -47,12 +47,12 @@ TEST_F(CatalogueReader, GameListKeepsAvailableLinesInFileOrder) {
         write("; comment before any section\n[Sect1]\n" + gameLine(5, 1, '4', "Klondike") + "\n" +
               gameLine(7, 2, '3', "Hidden") + "\r\n" + gameLine(14, 87, '4', "Puzzle") + "\n" +
               "[Other]\n" + gameLine(1, 3, '4', "Not a game") + "\n");
-    loadGameList(path, m_mainGame);
-    ASSERT_EQ(m_mainGame.gameList().size(), 2u);
-    EXPECT_EQ(table::gameListName(m_mainGame.gameList()[0]), "Klondike");
-    EXPECT_EQ(table::gameListGroup(m_mainGame.gameList()[1]), 14);
-    EXPECT_EQ(m_mainGame.gameName(87), "Puzzle");
-    EXPECT_EQ(m_mainGame.gameListIndex(2), -1);
+    loadGameList(path, m_games);
+    ASSERT_EQ(m_games.entries().size(), 2u);
+    EXPECT_EQ(gameListName(m_games.entries()[0]), "Klondike");
+    EXPECT_EQ(gameListGroup(m_games.entries()[1]), 14);
+    EXPECT_EQ(m_games.nameOf(87), "Puzzle");
+    EXPECT_EQ(m_games.indexOf(2), -1);
 }
 
 TEST_F(CatalogueReader, ADroppedGameListLineMovesLaterColumnsUp) {
@@ -61,10 +61,10 @@ TEST_F(CatalogueReader, ADroppedGameListLineMovesLaterColumnsUp) {
     const std::string path = write(
         "[Sect1]\n" + gameLine(1, 1, '4', "One") + "\n" + gameLine(1, 2, ' ', "Two") + "\n" +
         gameLine(1, 3, '4', "Three") + "\n[Sect2]\n" + valueLine(1, {"11", "33", "99"}) + "\n");
-    loadGameList(path, m_mainGame);
-    ASSERT_TRUE(loadParameters(path, m_mainGame, 3, m_params));
+    loadGameList(path, m_games);
+    ASSERT_TRUE(loadParameters(path, m_games, 3, m_params));
     EXPECT_EQ(m_params[1], 33);
-    ASSERT_TRUE(loadParameters(path, m_mainGame, 1, m_params));
+    ASSERT_TRUE(loadParameters(path, m_games, 1, m_params));
     EXPECT_EQ(m_params[1], 11);
 }
 
@@ -75,21 +75,21 @@ TEST_F(CatalogueReader, ParametersGoWhereTheirIndexSays) {
         "[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") + "\n[Sect2]\n" +
         valueLine(1, {"3", "-1"}) + "\n" + valueLine(307, {"52", "104"}) + "\n[Sect1]\n" +
         gameLine(5, 9, '1', "x") + "\n[Sect2]\n" + valueLine(400, {"-32768", "32767"}) + "\n");
-    loadGameList(path, m_mainGame);
-    ASSERT_TRUE(loadParameters(path, m_mainGame, 2, m_params));
+    loadGameList(path, m_games);
+    ASSERT_TRUE(loadParameters(path, m_games, 2, m_params));
     EXPECT_EQ(m_params[1], -1);
     EXPECT_EQ(m_params[2], 0);
     EXPECT_EQ(m_params[307], 104);
     EXPECT_EQ(m_params[400], 32767);
-    ASSERT_TRUE(loadParameters(path, m_mainGame, 1, m_params));
+    ASSERT_TRUE(loadParameters(path, m_games, 1, m_params));
     EXPECT_EQ(m_params[400], -32768);
 }
 
 TEST_F(CatalogueReader, LoadingTakesTheBackupOfPerPileCells) {
     const std::string path = write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n[Sect2]\n" +
                                    valueLine(48, {"7"}) + "\n" + valueLine(128, {"13"}) + "\n");
-    loadGameList(path, m_mainGame);
-    ASSERT_TRUE(loadParameters(path, m_mainGame, 1, m_params));
+    loadGameList(path, m_games);
+    ASSERT_TRUE(loadParameters(path, m_games, 1, m_params));
     m_params.set(48, 2);
     m_params.set(128, 91);
     m_params.restore();
@@ -100,13 +100,13 @@ TEST_F(CatalogueReader, LoadingTakesTheBackupOfPerPileCells) {
 TEST_F(CatalogueReader, GamesNotInTheListLoadNothing) {
     const std::string path = write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n[Sect2]\n" +
                                    valueLine(307, {"52"}) + "\n");
-    loadGameList(path, m_mainGame);
+    loadGameList(path, m_games);
     m_params.set(307, 52);
-    EXPECT_FALSE(loadParameters(path, m_mainGame, 2, m_params));
+    EXPECT_FALSE(loadParameters(path, m_games, 2, m_params));
     EXPECT_EQ(m_params[307], 0); // reads as "no game loaded"
-    EXPECT_FALSE(loadParameters(path, m_mainGame, 8001, m_params));
+    EXPECT_FALSE(loadParameters(path, m_games, 8001, m_params));
     const int lines[] = {307, 1};
-    const std::array<int, 9> values = readSelectedParameters(path, m_mainGame, 8001, lines);
+    const std::array<int, 9> values = readSelectedParameters(path, m_games, 8001, lines);
     for (int value : values) {
         EXPECT_EQ(value, -99);
     }
@@ -118,9 +118,9 @@ TEST_F(CatalogueReader, SelectedParametersAreReadByLinePosition) {
         write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 4, '4', "B") +
               "\n[Sect2]\n" + valueLine(5, {"10", "20"}) + "\n" + valueLine(2, {"-1", "-2"}) +
               "\n" + valueLine(3, {"30", "40"}) + "\n");
-    loadGameList(path, m_mainGame);
+    loadGameList(path, m_games);
     const int lines[] = {3, -1, 1, 2, 4, 0};
-    const std::array<int, 9> values = readSelectedParameters(path, m_mainGame, 4, lines);
+    const std::array<int, 9> values = readSelectedParameters(path, m_games, 4, lines);
     EXPECT_EQ(values[0], 40);
     EXPECT_EQ(values[1], -99); // negative: not read
     EXPECT_EQ(values[2], 20);
@@ -134,10 +134,10 @@ TEST_F(CatalogueReader, AMalformedValueNamesFileLineIndexAndColumn) {
     const std::string path =
         write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") +
               "\n[Sect2]\n" + valueLine(1, {"1", "2"}) + "\n" + valueLine(52, {"4", "1x"}) + "\n");
-    loadGameList(path, m_mainGame);
+    loadGameList(path, m_games);
     m_params.set(1, 77);
     try {
-        loadParameters(path, m_mainGame, 2, m_params);
+        loadParameters(path, m_games, 2, m_params);
         FAIL() << "no error";
     } catch (const CatalogueError& error) {
         EXPECT_EQ(error.file(), path);
@@ -153,20 +153,20 @@ TEST_F(CatalogueReader, AMalformedValueNamesFileLineIndexAndColumn) {
     }
     EXPECT_EQ(m_params[1], 77); // the table is left as it was
     // The first game's column is sound and loads.
-    EXPECT_TRUE(loadParameters(path, m_mainGame, 1, m_params));
+    EXPECT_TRUE(loadParameters(path, m_games, 1, m_params));
     EXPECT_EQ(m_params[52], 4);
     // The chooser's read of the bad line fails the same way.
     const int lines[] = {2};
-    EXPECT_THROW(readSelectedParameters(path, m_mainGame, 2, lines), CatalogueError);
+    EXPECT_THROW(readSelectedParameters(path, m_games, 2, lines), CatalogueError);
 }
 
 TEST_F(CatalogueReader, ShortLinesAndBadIndexesAreErrorsToo) {
     const std::string head =
         "[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n" + gameLine(5, 2, '4', "B") + "\n[Sect2]\n";
     std::string path = write(head + valueLine(9, {"1"}) + "\n"); // no second column
-    loadGameList(path, m_mainGame);
+    loadGameList(path, m_games);
     try {
-        loadParameters(path, m_mainGame, 2, m_params);
+        loadParameters(path, m_games, 2, m_params);
         FAIL() << "no error";
     } catch (const CatalogueError& error) {
         EXPECT_EQ(error.parameterIndex(), 9);
@@ -175,7 +175,7 @@ TEST_F(CatalogueReader, ShortLinesAndBadIndexesAreErrorsToo) {
     for (const char* index : {"0401", "12ab", "12"}) {
         path = write(head + std::string(index) + "\n");
         try {
-            loadParameters(path, m_mainGame, 1, m_params);
+            loadParameters(path, m_games, 1, m_params);
             FAIL() << "no error for " << index;
         } catch (const CatalogueError& error) {
             EXPECT_EQ(error.line(), 5);
@@ -187,30 +187,30 @@ TEST_F(CatalogueReader, ShortLinesAndBadIndexesAreErrorsToo) {
 TEST_F(CatalogueReader, MissingFilesAndSectionsAreReported) {
     const std::string missing = m_dir.path() + "NOPE.DAT";
     try {
-        loadGameList(missing, m_mainGame);
+        loadGameList(missing, m_games);
         FAIL() << "no error";
     } catch (const CatalogueError& error) {
         EXPECT_EQ(error.file(), missing);
         EXPECT_NE(std::string(error.what()).find("missing"), std::string::npos) << error.what();
     }
-    EXPECT_THROW(loadGameList(m_dir.path(), m_mainGame), CatalogueError); // a folder
+    EXPECT_THROW(loadGameList(m_dir.path(), m_games), CatalogueError); // a folder
 
-    m_mainGame.gameList() = {"kept"};
+    m_games.entries() = {"kept"};
     const std::string path =
         write("[sect1]\n" + gameLine(5, 1, '4', "A") + "\n"); // header case differs
-    EXPECT_THROW(loadGameList(path, m_mainGame), CatalogueError);
-    ASSERT_EQ(m_mainGame.gameList().size(), 1u); // unchanged
+    EXPECT_THROW(loadGameList(path, m_games), CatalogueError);
+    ASSERT_EQ(m_games.entries().size(), 1u); // unchanged
 
     const std::string noParameters = write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n");
-    loadGameList(noParameters, m_mainGame);
-    EXPECT_THROW(loadParameters(noParameters, m_mainGame, 1, m_params), CatalogueError);
+    loadGameList(noParameters, m_games);
+    EXPECT_THROW(loadParameters(noParameters, m_games, 1, m_params), CatalogueError);
 }
 
 TEST_F(CatalogueReader, ProgramStateReadsFromItsProgramDirectory) {
     write("[Sect1]\n" + gameLine(5, 1, '4', "A") + "\n[Sect2]\n" + valueLine(307, {"52"}) + "\n");
     table::ProgramState state(m_dir.path());
-    loadGameList(state);
-    EXPECT_TRUE(loadParameters(state, 1));
+    table::loadGameList(state);
+    EXPECT_TRUE(table::loadParameters(state, 1));
     EXPECT_EQ(state.params[307], 52);
 }
 

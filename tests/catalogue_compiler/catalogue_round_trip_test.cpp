@@ -34,7 +34,7 @@ protected:
     // Compiles the games into GAMES.DAT in a fresh folder and reads its game list.
     void compile(const std::vector<GameSource>& games) {
         m_path = m_dir.write("GAMES.DAT", writeCatalogue(games));
-        catalogue::loadGameList(m_path, m_mainGame);
+        catalogue::loadGameList(m_path, m_mainGame.games());
     }
 
     testing::TempDir m_dir;
@@ -73,18 +73,18 @@ TEST_F(RoundTrip, ColumnsComeBackValueForValue) {
     }
     compile({a, b}); // written in game-number order: B is column 0
     EXPECT_EQ(m_mainGame.gameListIndex(3), 0);
-    ASSERT_TRUE(catalogue::loadParameters(m_path, m_mainGame, 87, m_params));
+    ASSERT_TRUE(catalogue::loadParameters(m_path, m_mainGame.games(), 87, m_params));
     for (int i = 1; i < catalogue::GameParameters::kCells; ++i) {
         ASSERT_EQ(m_params[i], a.column[static_cast<std::size_t>(i)]) << "index " << i;
     }
     EXPECT_EQ(m_params[0], 0);
-    ASSERT_TRUE(catalogue::loadParameters(m_path, m_mainGame, 3, m_params));
+    ASSERT_TRUE(catalogue::loadParameters(m_path, m_mainGame.games(), 3, m_params));
     EXPECT_EQ(m_params[400], -32768);
     EXPECT_EQ(m_params[1], 399);
 
     const int lines[] = {395, 396, 397, 398, 399, 400, 307, 14};
     const std::array<int, 9> chooser =
-        catalogue::readSelectedParameters(m_path, m_mainGame, 87, lines);
+        catalogue::readSelectedParameters(m_path, m_mainGame.games(), 87, lines);
     EXPECT_EQ(chooser[0], a.column[395]);
     EXPECT_EQ(chooser[6], a.column[307]);
     EXPECT_EQ(chooser[7], a.column[14]);
@@ -101,7 +101,7 @@ TEST_F(RoundTrip, UnavailableGamesAreListedButGetNoColumn) {
     compile({three, two, one});
     EXPECT_EQ(m_mainGame.gameList().size(), 2u);
     EXPECT_EQ(m_mainGame.gameListIndex(2), -1);
-    ASSERT_TRUE(catalogue::loadParameters(m_path, m_mainGame, 3, m_params));
+    ASSERT_TRUE(catalogue::loadParameters(m_path, m_mainGame.games(), 3, m_params));
     EXPECT_EQ(m_params[param::CardCount], 32);
     // The stored game list still holds the line, with its own mark.
     std::ifstream in(m_path);
@@ -142,10 +142,10 @@ TEST_F(CompilerCommand, CompilesAFolderOfGames) {
 
     table::TMainGame mainGame;
     catalogue::GameParameters params;
-    catalogue::loadGameList(output, mainGame);
+    catalogue::loadGameList(output, mainGame.games());
     ASSERT_EQ(mainGame.gameList().size(), 2u);
     EXPECT_EQ(mainGame.gameName(20), "Game 20");
-    ASSERT_TRUE(catalogue::loadParameters(output, mainGame, 10, params));
+    ASSERT_TRUE(catalogue::loadParameters(output, mainGame.games(), 10, params));
     EXPECT_EQ(params[param::TargetScore], -300);
     EXPECT_EQ(params[param::TableauRule + 1], 2);
     EXPECT_EQ(params[param::TableauEmptyCode], -1);

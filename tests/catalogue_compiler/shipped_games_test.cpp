@@ -25,12 +25,12 @@ protected:
         m_path = m_dir.path() + "GAMES.DAT";
         ASSERT_EQ(runCatalogueCompiler({"-o", m_path, VELLOMIR_GAMES_DIR}, out, err), 0)
             << err.str();
-        catalogue::loadGameList(m_path, m_mainGame);
+        catalogue::loadGameList(m_path, m_mainGame.games());
     }
 
     catalogue::GameParameters load(int number) {
         catalogue::GameParameters params;
-        EXPECT_TRUE(catalogue::loadParameters(m_path, m_mainGame, number, params));
+        EXPECT_TRUE(catalogue::loadParameters(m_path, m_mainGame.games(), number, params));
         return params;
     }
 
@@ -81,7 +81,7 @@ TEST_F(ShippedGames, EveryGameDescribesItselfToTheChooser) {
     for (const std::string& entry : m_mainGame.gameList()) {
         const int number = table::gameListNumber(entry);
         const std::array<int, 9> v =
-            catalogue::readSelectedParameters(m_path, m_mainGame, number, lines);
+            catalogue::readSelectedParameters(m_path, m_mainGame.games(), number, lines);
         EXPECT_GT(v[6], 0) << "game " << number << " has no cards";
         EXPECT_LE(v[4], v[5]) << "game " << number;
         // The ratio comes from the solver's survey (docs/games.md): none

@@ -1,5 +1,5 @@
-#include "cli/cli.h"
 #include "cli/play_command.h"
+#include "cli_run.h"
 #include "engine/play_engine.h"
 #include "engine/pointer_command.h"
 #include "support/layout_check.h"
@@ -20,6 +20,9 @@
 
 namespace vellomir::tools {
 namespace {
+
+using testing::CliRun;
+using testing::runCommand;
 
 // A deal the solver wins, the position limit that takes (0: the default
 // limit of `solve`), and the order of the search: whether it digs for the
@@ -150,25 +153,6 @@ const std::map<int, std::string> kNotWonYet{
     {105, "gave up on deals 1 to 4 and 1000 + 137 k (k = 0 to 7) at 5000 positions, 1000, 1137 and 1411 at 20000 with --dig; 1274 and 1548 ran past 60 s"},
 };
 // clang-format on
-
-struct CliRun {
-    int status;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
-CliRun runCommand(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
-    CliRun run{status, {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-        run.lines.push_back(line);
-    }
-    return run;
-}
 
 TEST(CatalogueWins, EveryGameHasAWinningDealOrASaidReason) {
     const CliRun games = runCommand({"games"});

@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include "catalogue/catalogue_format.h"
 #include "support/temp_dir.h"
@@ -11,19 +11,12 @@
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
+using testing::runCommand;
 
 CliRun run(const std::vector<std::string>& args,
            const std::string& programDirectory = VELLOMIR_BIN_DIR) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, programDirectory, in, out, err);
-    return {status, out.str(), err.str()};
+    return runCommand(args, "", programDirectory);
 }
 
 TEST(Cli, UnknownCommandIsAUsageError) {

@@ -1,28 +1,15 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::CliRun;
+using testing::runCommand;
 
 TEST(DealArrayCommand, PrintsTheDealOnOneLine) {
-    const CliRun r = run({"deal-array", "1234567890123", "--cards", "52"});
+    const CliRun r = runCommand({"deal-array", "1234567890123", "--cards", "52"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out,
@@ -32,20 +19,21 @@ TEST(DealArrayCommand, PrintsTheDealOnOneLine) {
 }
 
 TEST(DealArrayCommand, DealsJokersAndShortNumbers) {
-    const CliRun jokers = run({"deal-array", "--jokers", "4", "9876543210987", "--cards", "52"});
+    const CliRun jokers =
+        runCommand({"deal-array", "--jokers", "4", "9876543210987", "--cards", "52"});
     EXPECT_EQ(jokers.status, 0);
     EXPECT_EQ(jokers.out,
               "002 039 007 006 017 047 042 018 038 107 011 001 033 014 045 026 024 020 046 029 "
               "012 041 030 028 005 034 019 004 008 031 108 013 105 016 027 051 015 037 023 036 "
               "022 032 021 052 044 106 043 003 040 009 010 025 050 035 049 048\n");
     // A short deal number gets its leading zeros.
-    EXPECT_EQ(run({"deal-array", "0", "--cards", "24"}).out,
-              run({"deal-array", "0000000000000", "--cards", "24"}).out);
-    EXPECT_EQ(run({"deal-array", "77", "--cards", "0"}).out, "\n");
+    EXPECT_EQ(runCommand({"deal-array", "0", "--cards", "24"}).out,
+              runCommand({"deal-array", "0000000000000", "--cards", "24"}).out);
+    EXPECT_EQ(runCommand({"deal-array", "77", "--cards", "0"}).out, "\n");
 }
 
 TEST(DealArrayCommand, UnknownPackCountReportsAndStillPrints) {
-    const CliRun r = run({"deal-array", "1234567890123", "--cards", "60", "--jokers", "1"});
+    const CliRun r = runCommand({"deal-array", "1234567890123", "--cards", "60", "--jokers", "1"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "info: Error 01 - fnGameNumberCardsArray\n");
     ASSERT_EQ(r.out.size(), 61U * 4U);
@@ -72,12 +60,13 @@ TEST(DealArrayCommand, BadArgumentsAreUsageErrors) {
         {"deal-array", "1", "2", "--cards", "52"},
     };
     for (const auto& args : bad) {
-        const CliRun r = run(args);
+        const CliRun r = runCommand(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_EQ(r.out, "") << args.back();
         EXPECT_NE(r.err.find("usage: vellomir-cli deal-array"), std::string::npos) << args.back();
     }
-    EXPECT_NE(run({}).err.find("deal-array DEALNUMBER --cards N [--jokers J]"), std::string::npos);
+    EXPECT_NE(runCommand({}).err.find("deal-array DEALNUMBER --cards N [--jokers J]"),
+              std::string::npos);
 }
 
 } // namespace

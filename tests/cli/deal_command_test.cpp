@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -7,22 +7,11 @@
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::CliRun;
+using testing::runCommand;
 
 TEST(DealCommand, PrintsThePuzzleWithItsLayout) {
-    const CliRun r = run({"deal", "87", "1234567890123", "--layout"});
+    const CliRun r = runCommand({"deal", "87", "1234567890123", "--layout"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "game 87 Put-Them-In-Order (3x3 square)\n"
                      "deal 1234567890123\n"
@@ -39,7 +28,7 @@ TEST(DealCommand, PrintsThePuzzleWithItsLayout) {
 }
 
 TEST(DealCommand, KlondikeShowsFaceDownCardsAndTheStock) {
-    const CliRun r = run({"deal", "1", "42"});
+    const CliRun r = runCommand({"deal", "1", "42"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::string line;
@@ -55,21 +44,21 @@ TEST(DealCommand, KlondikeShowsFaceDownCardsAndTheStock) {
 }
 
 TEST(DealCommand, WithoutADealNumberANewOneIsDrawn) {
-    const CliRun r = run({"deal", "1", "--area", "800x600"});
+    const CliRun r = runCommand({"deal", "1", "--area", "800x600"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find("deal 0000000000000"), std::string::npos);
     EXPECT_NE(r.out.find("\ndeal "), std::string::npos);
 }
 
 TEST(DealCommand, RefusesUnknownGamesAndBadArguments) {
-    const CliRun unknown = run({"deal", "999", "1"});
+    const CliRun unknown = runCommand({"deal", "999", "1"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.err.find("999"), std::string::npos);
-    EXPECT_EQ(run({"deal"}).status, 2);
-    EXPECT_EQ(run({"deal", "x1"}).status, 2);
-    EXPECT_EQ(run({"deal", "1", "12345678901234"}).status, 2);
-    EXPECT_EQ(run({"deal", "1", "--area", "10x10"}).status, 2);
-    EXPECT_EQ(run({"deal", "1", "--bogus"}).status, 2);
+    EXPECT_EQ(runCommand({"deal"}).status, 2);
+    EXPECT_EQ(runCommand({"deal", "x1"}).status, 2);
+    EXPECT_EQ(runCommand({"deal", "1", "12345678901234"}).status, 2);
+    EXPECT_EQ(runCommand({"deal", "1", "--area", "10x10"}).status, 2);
+    EXPECT_EQ(runCommand({"deal", "1", "--bogus"}).status, 2);
 }
 
 } // namespace

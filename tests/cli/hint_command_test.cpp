@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +8,8 @@
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCommand(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::CliRun;
+using testing::runCommand;
 
 std::string firstLines(const std::string& text, int count) {
     std::istringstream lines(text);

@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +13,13 @@
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::vector<std::string> lines;
-    std::string err;
-};
+using testing::CliRun;
+using testing::runCommand;
 
 CliRun play(const std::vector<std::string>& args, const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
     std::vector<std::string> full{"play"};
     full.insert(full.end(), args.begin(), args.end());
-    const int status = runCli(full, VELLOMIR_BIN_DIR, in, out, err);
-    CliRun run{status, {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-        run.lines.push_back(line);
-    }
-    return run;
+    return runCommand(full, input);
 }
 
 // The piles of the table printed first, by name: the cards' three-digit codes.

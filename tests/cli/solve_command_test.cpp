@@ -1,32 +1,15 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
 
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
-CliRun runCommand(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
-    CliRun run{status, {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-        run.lines.push_back(line);
-    }
-    return run;
-}
+using testing::CliRun;
+using testing::runCommand;
 
 TEST(SolveCommand, PrintsTheWinAsPlayCommandsThatWinThroughThePlayCommand) {
     const CliRun solved = runCommand({"solve", "5", "1"});

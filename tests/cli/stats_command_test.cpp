@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include "engine/game_statistics.h"
 #include "support/temp_dir.h"
@@ -9,26 +9,18 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::CliRun;
+using testing::runCommand;
 
 CliRun stats(const std::vector<std::string>& words, const std::string& programDirectory,
              bool installed = false) {
     std::vector<std::string> args{"stats"};
     args.insert(args.end(), words.begin(), words.end());
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, programDirectory, in, out, err, installed);
-    return {status, out.str(), err.str()};
+    return runCommand(args, "", programDirectory, installed);
 }
 
 // Klondike: a win in 61 s and 80 moves, then a loss; Forty Thieves: a loss.

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     table::TMainGame mainGame;
     try {
-        catalogue::loadGameList(path, mainGame);
+        catalogue::loadGameList(path, mainGame.games());
     } catch (const catalogue::CatalogueError& error) {
         fuzz::require(error.what()[0] != '\0', "a catalogue error says what is wrong");
         return 0;
@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             : table::gameListNumber(list[static_cast<size_t>(pick) % list.size()]);
     catalogue::GameParameters params;
     try {
-        catalogue::loadParameters(path, mainGame, gameNumber, params);
+        catalogue::loadParameters(path, mainGame.games(), gameNumber, params);
         const std::array<int, 4> lines{1, 2, catalogue::GameParameters::kCells - 1, -1};
-        catalogue::readSelectedParameters(path, mainGame, gameNumber, lines);
+        catalogue::readSelectedParameters(path, mainGame.games(), gameNumber, lines);
     } catch (const catalogue::CatalogueError& error) {
         fuzz::require(error.what()[0] != '\0', "a catalogue error says what is wrong");
     }

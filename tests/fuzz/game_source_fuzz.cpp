@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     table::TMainGame mainGame;
     catalogue::GameParameters params;
     try {
-        catalogue::loadGameList(path, mainGame);
-        fuzz::require(catalogue::loadParameters(path, mainGame, game.number, params),
+        catalogue::loadGameList(path, mainGame.games());
+        fuzz::require(catalogue::loadParameters(path, mainGame.games(), game.number, params),
                       "an accepted game is in the compiled game list");
     } catch (const catalogue::CatalogueError& error) {
         fuzz::require(false, error.what());

@@ -5,7 +5,7 @@
 
 #include "fuzz_support.h"
 
-#include "app/preferences_load.h"
+#include "startup/preferences_load.h"
 #include "cli/console_frontend.h"
 #include "settings/ini_file.h"
 #include "table/program_state.h"
@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ostream nowhere(nullptr);
     tools::ConsoleFrontend frontend(nowhere);
     table::ProgramState state(folder.string());
-    app::loadPreferences(state, frontend, path, fewColours);
-    app::checkCurrentGame(state);
+    startup::loadPreferences(state, frontend, path, fewColours);
+    startup::checkCurrentGame(state);
 
     // A write that succeeds reads back, and every other value stays.
     std::vector<std::string> before;

@@ -193,7 +193,7 @@ TEST_F(LibraryContents, EveryCatalogueGameHasItsPreviewPicture) {
     const QString catalogue = QFileInfo(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY)).absolutePath() +
                               QStringLiteral("/GAMES.DAT");
     table::TMainGame game;
-    catalogue::loadGameList(catalogue.toStdString(), game);
+    catalogue::loadGameList(catalogue.toStdString(), game.games());
     ASSERT_FALSE(game.gameList().empty());
     for (const std::string& line : game.gameList()) {
         const int number = table::gameListNumber(line);

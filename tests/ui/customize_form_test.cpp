@@ -93,7 +93,7 @@ protected:
     std::string preference(const char* key) {
         return directory.preferences().readText("Preference", key, "(none)");
     }
-    QImage& view() { return const_cast<QImage&>(*program->frontend().drawing().viewImageOrNull()); }
+    QImage& view() { return const_cast<QImage&>(program->frontend().drawing()->windowImage()); }
 
     ProgramDirectory directory;
     RecordingBoxes boxes;

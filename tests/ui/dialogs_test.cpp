@@ -1,4 +1,4 @@
-#include "app/preferences_load.h"
+#include "startup/preferences_load.h"
 #include "recording_boxes.h"
 #include "settings/ini_file.h"
 #include "settings/preference_table.h"
@@ -57,7 +57,7 @@ TEST_F(AdviceTest, OnlyAnUpperCaseNSwitchesAMessageOff) {
 }
 
 TEST_F(AdviceTest, TheDialogShowsTheMessageWithItsPicture) {
-    const QString text = QString::fromStdString(std::string(app::kAdvice256ColorsText));
+    const QString text = QString::fromStdString(std::string(startup::kAdvice256ColorsText));
     TfrmMsgAdvice dialog(nullptr, text, AdvicePage::Screen640x480);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Information"));
     const auto* message = dialog.findChild<QLabel*>(QStringLiteral("lblMessage"));

@@ -195,7 +195,7 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
 TEST_F(ChooserTest, AChanceWithoutARatioShowsOnlyTheWord) {
     const int column = [&] {
         table::TMainGame game;
-        catalogue::loadGameList(directory.path() + "GAMES.DAT", game);
+        catalogue::loadGameList(directory.path() + "GAMES.DAT", game.games());
         return game.gameListIndex(1);
     }();
     setCatalogueValue(directory.path() + "GAMES.DAT", column, 400, 0);

@@ -1,10 +1,10 @@
 #include "../resources/fake_audio_backend.h"
 #include "recording_boxes.h"
+#include "render/drawing_target.h"
+#include "render/table_renderer.h"
 #include "resources/resource_library.h"
 #include "table/program_state.h"
-#include "ui/drawing_forwarder.h"
 #include "ui/qt_frontend.h"
-#include "ui/renderer_target.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,75 +19,76 @@ namespace {
 
 using testing::RecordingBoxes;
 
-// A renderer with the table renderer's operations that notes each call.
-struct NotingRenderer {
+// A drawing target that notes each call.
+struct NotingTarget final : render::DrawingTarget {
     QStringList calls;
     QImage window{10, 10, QImage::Format_RGB32};
+    int rebuilt = 0;
 
-    void setWindowSize(QSize s) {
+    void cardSizeChanged() override { ++rebuilt; }
+
+    void setWindowSize(QSize s) override {
         calls << QStringLiteral("window %1x%2").arg(s.width()).arg(s.height());
     }
-    void resizeBuffers(QSize s) {
+    void resizeBuffers(QSize s) override {
         calls << QStringLiteral("buffers %1x%2").arg(s.width()).arg(s.height());
     }
-    const QImage& windowImage() const { return window; }
-    void repaintWindow() { calls << QStringLiteral("repaint"); }
-    void setPixelRatio(int ratio) { calls << QStringLiteral("ratio %1").arg(ratio); }
-    void drawTable(bool animate) { calls << QStringLiteral("table %1").arg(animate); }
-    void redrawBackground() { calls << QStringLiteral("background"); }
-    void drawPile(std::string_view p) {
+    const QImage& windowImage() const override { return window; }
+    void repaintWindow() override { calls << QStringLiteral("repaint"); }
+    void setPixelRatio(int ratio) override { calls << QStringLiteral("ratio %1").arg(ratio); }
+    void drawTable(bool animate) override { calls << QStringLiteral("table %1").arg(animate); }
+    void redrawBackground() override { calls << QStringLiteral("background"); }
+    void drawPile(std::string_view p) override {
         calls << QStringLiteral("pile ") + QString::fromUtf8(p.data(), p.size());
     }
-    void drawPileTop(std::string_view) { calls << QStringLiteral("top"); }
-    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) {
+    void drawPileTop(std::string_view) override { calls << QStringLiteral("top"); }
+    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) override {
         calls << QStringLiteral("shrunk");
     }
-    void drawTableWithout(const std::vector<int>& cards) {
+    void drawTableWithout(const std::vector<int>& cards) override {
         calls << QStringLiteral("without %1").arg(cards.size());
     }
-    void drawPilePressed(std::string_view, bool) { calls << QStringLiteral("pressed"); }
-    void drawCardTurned(int, int) { calls << QStringLiteral("turned"); }
-    void toggleSelectionMark(int) { calls << QStringLiteral("toggle"); }
-    void invertSelectedCards() { calls << QStringLiteral("invert"); }
-    void highlightFoundations(int) { calls << QStringLiteral("highlight"); }
-    void showJokerLabel(int, int, int) { calls << QStringLiteral("joker"); }
-    void restoreCorners(const QRect& r) {
+    void drawPilePressed(std::string_view, bool) override { calls << QStringLiteral("pressed"); }
+    void drawCardTurned(int, int) override { calls << QStringLiteral("turned"); }
+    void toggleSelectionMark(int) override { calls << QStringLiteral("toggle"); }
+    void invertSelectedCards() override { calls << QStringLiteral("invert"); }
+    void highlightFoundations(int) override { calls << QStringLiteral("highlight"); }
+    void showJokerLabel(int, int, int) override { calls << QStringLiteral("joker"); }
+    void restoreCorners(seam::Rect rect) override {
+        const QRect r = render::toQRect(rect);
         calls << QStringLiteral("corners %1,%2 %3x%4")
                      .arg(r.x())
                      .arg(r.y())
                      .arg(r.width())
                      .arg(r.height());
     }
-    void refreshRectangle(const QRect& r) {
+    void refreshRectangle(seam::Rect rect) override {
+        const QRect r = render::toQRect(rect);
         calls << QStringLiteral("refresh %1x%2").arg(r.width()).arg(r.height());
     }
-    void fixTableauCorners(int) { calls << QStringLiteral("fix"); }
-    void showCoveredCard(int, int, int) { calls << QStringLiteral("covered"); }
-    void hideCoveredCard() { calls << QStringLiteral("uncovered"); }
-    void pickUpCarried(int card, const QRect& r, int h) {
+    void fixTableauCorners(int) override { calls << QStringLiteral("fix"); }
+    void showCoveredCard(int, int, int) override { calls << QStringLiteral("covered"); }
+    void hideCoveredCard() override { calls << QStringLiteral("uncovered"); }
+    void pickUpCarried(int card, seam::Rect rect, int h) override {
+        const QRect r = render::toQRect(rect);
         calls << QStringLiteral("pick %1 %2x%3 %4").arg(card).arg(r.width()).arg(r.height()).arg(h);
     }
-    void drawCarried(int x, int y, bool, bool) {
+    void drawCarried(int x, int y, bool, bool) override {
         calls << QStringLiteral("carry %1,%2").arg(x).arg(y);
     }
-    void liftCarried() { calls << QStringLiteral("lift"); }
-    void dropCarried() { calls << QStringLiteral("drop"); }
-    void markDropTargets(const std::vector<std::string>& names) {
+    void liftCarried() override { calls << QStringLiteral("lift"); }
+    void dropCarried() override { calls << QStringLiteral("drop"); }
+    void markDropTargets(const std::vector<std::string>& names) override {
         calls << QStringLiteral("marks %1").arg(names.size());
     }
-    void markHint(const std::string& source, const std::string& target) {
+    void markHint(const std::string& source, const std::string& target) override {
         calls << QStringLiteral("hint %1 %2")
                      .arg(QString::fromStdString(source), QString::fromStdString(target));
     }
-    void clearHintMarks() { calls << QStringLiteral("hint off"); }
-    void flyCard(int card, int, int, int toX, int toY, seam::Flight) {
+    void clearHintMarks() override { calls << QStringLiteral("hint off"); }
+    void flyCard(int card, int, int, int toX, int toY, seam::Flight) override {
         calls << QStringLiteral("fly %1 to %2,%3").arg(card).arg(toX).arg(toY);
     }
-};
-
-struct NotingImages {
-    int rebuilt = 0;
-    void setCardSize(table::ProgramState&) { ++rebuilt; }
 };
 
 class QtFrontendTest : public ::testing::Test {
@@ -105,12 +106,10 @@ protected:
 TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.drawTable(true);
     frontend.flyCard(5, 0, 0, 10, 20, {.pickUp = false});
-    EXPECT_EQ(frontend.drawing().viewImageOrNull(), nullptr);
+    EXPECT_EQ(frontend.drawing(), nullptr);
 
-    NotingRenderer renderer;
-    NotingImages images;
-    RendererTarget<NotingRenderer, NotingImages> target(renderer, images, state);
-    frontend.drawing().setTarget(&target);
+    NotingTarget renderer;
+    frontend.setDrawingTarget(&renderer);
     frontend.drawTable(true);
     frontend.drawPile("Fila3");
     frontend.drawTableWithout({1, 2, 3});
@@ -120,14 +119,14 @@ TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
     frontend.drawCarried(3, 4, false, false);
     frontend.flyCard(5, 0, 0, 10, 20, {.pickUp = false});
     frontend.cardSizeChanged(59, 80);
-    frontend.drawing().setViewSize(QSize(640, 480));
-    frontend.drawing().setPixelRatio(2);
+    frontend.drawing()->setWindowSize(QSize(640, 480));
+    frontend.drawing()->setPixelRatio(2);
     EXPECT_EQ(renderer.calls,
               (QStringList{"table 1", "pile Fila3", "without 3", "corners 10,20 30x40", "marks 2",
                            "pick 7 71x150 150", "carry 3,4", "fly 5 to 10,20", "window 640x480",
                            "ratio 2"}));
-    EXPECT_EQ(images.rebuilt, 1);
-    EXPECT_EQ(frontend.drawing().viewImageOrNull(), &renderer.window);
+    EXPECT_EQ(renderer.rebuilt, 1);
+    EXPECT_EQ(&frontend.drawing()->windowImage(), &renderer.window);
 }
 
 TEST_F(QtFrontendTest, MessagesAreTitledWithTheProgramsName) {

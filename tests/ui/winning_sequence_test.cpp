@@ -48,7 +48,7 @@ protected:
     }
     TfrmMain& window() { return *program->mainWindow(); }
     WinningSequence& winning() { return *program->winningSequence(); }
-    const QImage& view() { return *program->frontend().drawing().viewImageOrNull(); }
+    const QImage& view() { return program->frontend().drawing()->windowImage(); }
 
     // Types F2 (the New game shortcut) on the table the first time the
     // animation lets input through.

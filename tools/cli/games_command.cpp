@@ -10,7 +10,7 @@ namespace vellomir::tools {
 int runGamesCommand(const std::string& programDirectory, std::ostream& out, std::ostream& err) {
     table::TMainGame mainGame;
     try {
-        catalogue::loadGameList(catalogue::catalogueFilePath(programDirectory), mainGame);
+        catalogue::loadGameList(catalogue::catalogueFilePath(programDirectory), mainGame.games());
     } catch (const catalogue::CatalogueError& error) {
         err << "vellomir-cli: " << error.what() << "\n";
         return 1;

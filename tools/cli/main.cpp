@@ -1,6 +1,6 @@
 #include "cli/cli.h"
 
-#include "app/program_directory.h"
+#include "startup/program_directory.h"
 
 #include <iostream>
 
@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     // GAMES.DAT lies beside the executable in a build folder, or in
     // ../share/vellomir from it when installed.
-    const vellomir::app::ProgramLocation location = vellomir::app::locateOwnProgramDirectory();
+    const vellomir::startup::ProgramLocation location = vellomir::startup::locateOwnProgramDirectory();
     return vellomir::tools::runCli(args, location.directory, std::cin, std::cout, std::cerr,
                                    location.installed);
 }

@@ -1,6 +1,6 @@
 #include "cli/stats_command.h"
 
-#include "app/data_folder.h"
+#include "startup/data_folder.h"
 #include "engine/game_statistics.h"
 
 #include <charconv>
@@ -32,7 +32,7 @@ int runStatsCommand(const std::vector<std::string>& args, const std::string& pro
         err << "vellomir-cli stats: give at most one game number\n";
         return 2;
     }
-    const std::string folder = app::dataFolder(programDirectory, installed);
+    const std::string folder = startup::dataFolder(programDirectory, installed);
     const engine::StatisticsLoad load = engine::loadStatistics(folder, false);
     if (!load.ok) {
         err << "vellomir-cli: " << load.message << '\n';

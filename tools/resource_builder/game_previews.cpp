@@ -12,6 +12,7 @@
 #include "settings/settings_record.h"
 #include "table/card_metrics.h"
 #include "table/card_position.h"
+#include "table/catalogue_loading.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
 
@@ -241,7 +242,7 @@ QString addGamePreviews(ResourceSet& resources, const resources::ResourceLibrary
     const std::string programDirectory = file.absolutePath().toStdString() + "/";
     table::ProgramState listing(programDirectory);
     try {
-        catalogue::loadGameList(listing);
+        table::loadGameList(listing);
     } catch (const catalogue::CatalogueError& e) {
         return QString::fromStdString(e.what());
     }

@@ -23,6 +23,7 @@
 #include "table/card.h"
 #include "table/card_metrics.h"
 #include "table/card_position.h"
+#include "table/catalogue_loading.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
 #include "table/deal_services.h"
@@ -147,8 +148,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        catalogue::loadGameList(state);
-        if (!catalogue::loadParameters(state, game)) {
+        table::loadGameList(state);
+        if (!table::loadParameters(state, game)) {
             std::cerr << "vellomir-table-snapshot: game " << game << " is not in the catalogue\n";
             return 1;
         }

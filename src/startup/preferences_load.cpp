@@ -1,4 +1,4 @@
-#include "app/preferences_load.h"
+#include "startup/preferences_load.h"
 
 #include "settings/autoplay_choice.h"
 #include "settings/number_text.h"
@@ -11,7 +11,7 @@
 #include <system_error>
 #include <utility>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 constexpr std::string_view kDefaultGameName = "Put-Them-In-Order (3x3 square)";
@@ -241,4 +241,4 @@ bool checkCurrentGame(table::ProgramState& state) {
     return false;
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,6 +1,6 @@
-#include "app/data_folder.h"
+#include "startup/data_folder.h"
 
-#include "app/program_directory.h"
+#include "startup/program_directory.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 std::string chooseDataFolder(std::string_view programDirectory, bool programDirectoryWritable,
                              std::string_view xdgDataHome, std::string_view home) {
@@ -51,4 +51,4 @@ std::string dataFolder(std::string_view programDirectory, bool installed) {
     return chooseDataFolder(programDirectory, keepBeside, xdg ? xdg : "", home ? home : "");
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,6 +1,6 @@
-#include "app/program_directory.h"
+#include "startup/program_directory.h"
 
-#include "app/data_folder.h"
+#include "startup/data_folder.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 namespace fs = std::filesystem;
@@ -97,4 +97,4 @@ TEST(ProgramDirectory, AnInstalledProgramWritesUnderTheUsersDataFolderEvenWhenIt
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,4 +1,4 @@
-#include "app/installation_files.h"
+#include "startup/installation_files.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <regex>
 #include <system_error>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 std::string numbered(std::string_view prefix, int number, int digits, std::string_view suffix) {
@@ -144,4 +144,4 @@ int removeStaleTemporaryFiles(const std::vector<std::string>& folders,
     return removed;
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 /// The folder under which the program writes its files (the DATA folder with
 /// the preferences, the version marker), with a trailing "/".
@@ -35,4 +35,4 @@ bool canHoldDataFolder(std::string_view directory);
 /// kept there.
 std::string dataFolder(std::string_view programDirectory, bool installed = false);
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,8 +1,8 @@
-#include "app/startup_probe.h"
+#include "startup/startup_probe.h"
 
 #include <gtest/gtest.h>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 TEST(StartupProbe, ReportsOnlyTheFirstPaintOfADealtTableAndQuitsOnce) {
@@ -34,4 +34,4 @@ TEST(StartupProbe, SwitchedOffItNeverQuits) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,9 +1,9 @@
-#include "app/startup_probe.h"
+#include "startup/startup_probe.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 bool StartupProbe::requestedByEnvironment() {
     const char* value = std::getenv("VELLOMIR_STARTUP_PROBE");
@@ -21,4 +21,4 @@ void StartupProbe::painted(bool dealt, const std::function<void()>& quit) {
     }
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,8 +1,8 @@
-#include "app/program_directory.h"
+#include "startup/program_directory.h"
 
 #include <system_error>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 bool isFile(const std::filesystem::path& path) {
@@ -46,4 +46,4 @@ ProgramLocation locateOwnProgramDirectory() {
     return locateProgramDirectory(self.parent_path());
 }
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <functional>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 /// Measures how long the program takes from its entry to the first dealt
 /// table on the screen. Switched on by the environment variable
@@ -35,4 +35,4 @@ private:
     double m_elapsedMs = -1;
 };
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 /// The version string of this program and the name of its marker file,
 /// "KARV" + version + ".DAT".
@@ -37,4 +37,4 @@ int removeLeftoverFiles(std::string_view programDirectory);
 int removeStaleTemporaryFiles(const std::vector<std::string>& folders,
                               std::string_view programDirectory);
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,4 +1,4 @@
-#include "app/installation_files.h"
+#include "startup/installation_files.h"
 #include "settings/text_placeholders.h"
 #include "support/temp_dir.h"
 
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 std::string readWhole(const std::string& path) {
@@ -86,4 +86,4 @@ TEST(Placeholders, EachIsReplacedAtItsFirstOccurrence) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,4 +1,4 @@
-#include "app/preferences_load.h"
+#include "startup/preferences_load.h"
 
 #include "settings/autoplay_choice.h"
 #include "settings/ini_file.h"
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 using table::cell::AutoplayAllGames;
@@ -290,4 +290,4 @@ TEST(CurrentGameCheck, AGameNotInTheListLeavesNoGameChosen) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::startup

@@ -1,10 +1,10 @@
-#include "app/data_folder.h"
+#include "startup/data_folder.h"
 
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 namespace {
 
 TEST(DataFolder, AWritableProgramDirectoryKeepsTheFiles) {
@@ -34,4 +34,4 @@ TEST(DataFolder, WritabilityIsProbedOnTheRealFolder) {
 }
 
 } // namespace
-} // namespace vellomir::app
+} // namespace vellomir::startup

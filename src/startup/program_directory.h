@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 /// Where the program's read-only files (GAMES.DAT, KAR.RGF, marbleon.hlp) are.
 struct ProgramLocation {
@@ -32,4 +32,4 @@ ProgramLocation locateProgramDirectory(const std::filesystem::path& executableDi
 /// current folder when that cannot be read.
 ProgramLocation locateOwnProgramDirectory();
 
-} // namespace vellomir::app
+} // namespace vellomir::startup

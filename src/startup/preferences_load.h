@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vellomir::app {
+namespace vellomir::startup {
 
 /// The advice shown at start-up when the display has 256 colours or fewer.
 inline constexpr std::string_view kAdvice256ColorsKey = "Screen_Under_256_Colors";
@@ -63,4 +63,4 @@ settings::WriteResult showOrHideScore(table::ProgramState& state, seam::Frontend
 /// when the game was kept.
 bool checkCurrentGame(table::ProgramState& state);
 
-} // namespace vellomir::app
+} // namespace vellomir::startup
