@@ -1,5 +1,6 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
-// FreeCell, Thoughtful and Klondike: wins, the median time of a deal,
+// FreeCell, Thoughtful and Klondike, and of deals 1 to 200 of Spider and
+// Scorpion: wins, the median time of a deal,
 // positions a second and bytes a stored position, for the fast search of
 // moves and for the gesture search it replaced. Run from bin/ (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
@@ -29,10 +30,16 @@ constexpr int kSurveyStep = 137;
 constexpr int kFreeCell = 10;
 constexpr int kThoughtful = 3;
 constexpr int kKlondike = 1;
+constexpr int kSpider = 73;
+constexpr int kScorpion = 75;
+
+std::string dealText(int deal) {
+    const std::string digits = std::to_string(deal);
+    return std::string(13 - digits.size(), '0') + digits;
+}
 
 std::string surveyDeal(int k) {
-    const std::string digits = std::to_string(kSurveyFirst + kSurveyStep * k);
-    return std::string(13 - digits.size(), '0') + digits;
+    return dealText(kSurveyFirst + kSurveyStep * k);
 }
 
 // The processor time of this thread: the machine the figures are taken on
@@ -43,8 +50,9 @@ double threadSeconds() {
     return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
 }
 
-// Searches deals 0 .. deals-1 of the survey once per iteration.
-void solveSurvey(benchmark::State& state, int game, bool fast) {
+// Searches deals 0 .. deals-1 of the survey once per iteration, or with
+// `fromOne` the deal numbers 1 .. deals.
+void solveSurvey(benchmark::State& state, int game, bool fast, bool fromOne = false) {
     const int deals = static_cast<int>(state.range(0));
     std::ostringstream quiet;
     tools::ConsoleFrontend frontend(quiet);
@@ -60,7 +68,8 @@ void solveSurvey(benchmark::State& state, int game, bool fast) {
             table::ProgramState dealt(VELLOMIR_BIN_DIR "/");
             dealt.random.seed(1);
             PlayEngine engine(dealt, frontend);
-            if (!tools::dealForPlay(engine, game, surveyDeal(k), false, quiet)) {
+            const std::string deal = fromOne ? dealText(k + 1) : surveyDeal(k);
+            if (!tools::dealForPlay(engine, game, deal, false, quiet)) {
                 state.SkipWithError("the game cannot be dealt (GAMES.DAT in bin/?)");
                 return;
             }
@@ -101,6 +110,14 @@ void fastThoughtful(benchmark::State& state) {
 void fastKlondike(benchmark::State& state) {
     solveSurvey(state, kKlondike, true);
 }
+// Spider (four suits) and Scorpion on deals 1 to 200: the foundations take
+// whole suit runs, the stock deals onto the tableaus.
+void fastSpider(benchmark::State& state) {
+    solveSurvey(state, kSpider, true, true);
+}
+void fastScorpion(benchmark::State& state) {
+    solveSurvey(state, kScorpion, true, true);
+}
 void gestureFreeCell(benchmark::State& state) {
     solveSurvey(state, kFreeCell, false);
 }
@@ -117,6 +134,8 @@ constexpr int kGestureDeals = 20;
 BENCHMARK(fastFreeCell)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastThoughtful)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKlondike)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastSpider)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastScorpion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureFreeCell)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureThoughtful)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureKlondike)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -84,11 +84,15 @@ bool buildsOneStep(const RuleContext& ctx) {
     const PlacementQuery& q = ctx.q;
     const int below = ctx.belowRank();
     const int moving = ctx.movingRank();
-    // Base flag 2 turns a tableau's sequence round at the ends: a 2 may follow
-    // the ace and a queen the king.
+    // Base flag 2 stops a tableau's sequence at the ends instead of wrapping
+    // it round or stopping at the base rank: a 2 may follow the ace and a
+    // queen the king where the pile builds both ways; a pile that builds one
+    // way only takes just the step of its way there (Spider, building down:
+    // a queen on a king, nothing on an ace).
     const bool turnsAtEnds =
         !q.foundationFlag && ctx.param(param::TableauBaseFlag + q.targetIndex) == 2;
-    const bool turn = (below == 1 && moving == 2) || (below == 13 && moving == 12);
+    const bool turn = (below == 1 && moving == 2 && q.direction != 0) ||
+                      (below == 13 && moving == 12 && q.direction != 1);
     bool answer = false;
 
     if (q.direction == 1 || q.direction == 2) {

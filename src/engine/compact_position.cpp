@@ -1,5 +1,6 @@
 #include "engine/compact_position.h"
 
+#include "engine/suit_run_foundation.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -171,7 +172,53 @@ void CompactPosition::unclickStock() {
     }
 }
 
+void CompactPosition::dealToTableaus() {
+    std::uint32_t dealt = 0;
+    for (const int t : m_rules->dealTo) {
+        if (m_size[stock()] == 0) {
+            break;
+        }
+        if (m_size[t] == 0 && m_rules->dealSkipsEmpty[static_cast<std::size_t>(t)]) {
+            continue;
+        }
+        push(t, static_cast<std::uint8_t>(pop(stock()) & kCodeMask));
+        dealt |= 1U << t;
+    }
+    m_deals.push_back(dealt);
+}
+
+void CompactPosition::undealFromTableaus() {
+    const std::uint32_t dealt = m_deals.back();
+    m_deals.pop_back();
+    for (auto t = m_rules->dealTo.rbegin(); t != m_rules->dealTo.rend(); ++t) {
+        if ((dealt & (1U << *t)) != 0) {
+            push(stock(), pop(*t));
+        }
+    }
+}
+
+bool CompactPosition::completeSuitRunOnTop(int pile) const {
+    const int n = m_size[pile];
+    if (n < kSuitRunLength) {
+        return false;
+    }
+    std::array<int, kSuitRunLength> run{};
+    for (int i = 0; i < kSuitRunLength; ++i) {
+        const std::uint8_t card = m_cards[pile][n - kSuitRunLength + i];
+        if ((card & kFaceDown) != 0) {
+            return false;
+        }
+        run[static_cast<std::size_t>(i)] = card;
+    }
+    return formsCompleteSuitRun(run);
+}
+
 void CompactPosition::apply(const CompactMove& move) {
+    if (isDeal(move)) {
+        dealToTableaus();
+        m_flips.push_back(0);
+        return;
+    }
     for (int i = 0; i < move.draws; ++i) {
         clickStock();
     }
@@ -192,6 +239,11 @@ void CompactPosition::apply(const CompactMove& move) {
 }
 
 void CompactPosition::undo(const CompactMove& move) {
+    if (isDeal(move)) {
+        m_flips.pop_back();
+        undealFromTableaus();
+        return;
+    }
     if (m_flips.back() != 0) {
         flipTop(move.from);
     }
@@ -247,6 +299,17 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
             }
             if (r.foundationTakes(f, below, card)) {
                 add(pile);
+            }
+        }
+    }
+    if (count == kSuitRunLength && r.suitRunFoundation && from < r.tableaus &&
+        completeSuitRunOnTop(from)) {
+        // A complete run of one suit goes onto an empty foundation as one
+        // move; empty foundations are alike.
+        for (int f = 0; f < r.foundations; ++f) {
+            if (m_size[foundation(f)] == 0) {
+                add(foundation(f));
+                break;
             }
         }
     }
@@ -375,6 +438,16 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     if (r.hasStock) {
         stockMoves(emptyTableaus, emptyReserves, moves);
     }
+    if (r.dealsToTableaus() && m_size[stock()] > 0) {
+        bool refused = false;
+        for (int t = 0; t < r.tableaus; ++t) {
+            refused =
+                refused || (m_size[t] == 0 && r.dealRefusedByGap[static_cast<std::size_t>(t)]);
+        }
+        if (!refused) {
+            moves.push_back(dealMove());
+        }
+    }
 }
 
 int CompactPosition::distance(const DistanceWeights& w) const {
@@ -411,8 +484,25 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     for (int t = 0; t < r.tableaus; ++t) {
         emptyTableaus += m_size[t] == 0 ? 1 : 0;
     }
+    int broken = 0;
+    int inStock = 0;
+    if (r.suitRunFoundation) {
+        for (int t = 0; t < r.tableaus; ++t) {
+            for (int i = 1; i < m_size[t]; ++i) {
+                const std::uint8_t below = m_cards[t][i - 1];
+                const std::uint8_t above = m_cards[t][i];
+                if ((below & kFaceDown) == 0 &&
+                    !(r.tableauTakes(t, below, above) && r.runPairFits(t, below, above))) {
+                    ++broken;
+                }
+            }
+        }
+        inStock = m_size[stock()];
+        covering = 0; // the foundations take kings first: "sooner" means nothing here
+    }
     return w.awayCard * (r.cards - m_onFoundations) + w.faceDownCard * m_faceDown +
-           w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus;
+           w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus +
+           w.brokenRun * broken + w.stockCard * inStock;
 }
 
 void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
@@ -441,9 +531,27 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
         }
         return true;
     };
-    moves.erase(
-        std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(), splits),
-        moves.end());
+    // Where whole suit runs go up, a run that lies on a card it is built on
+    // moves only to lie in suit, onto an empty tableau or to a foundation:
+    // from one card of another suit to the next it gains nothing.
+    auto sideways = [&](const CompactMove& m) {
+        if (!r.suitRunFoundation || m.from >= r.tableaus || m.to >= r.tableaus ||
+            m_size[m.to] == 0) {
+            return false;
+        }
+        const int left = m_size[m.from] - m.count;
+        if (left == 0) {
+            return false;
+        }
+        const std::uint8_t under = m_cards[m.from][left - 1];
+        const std::uint8_t bottom = m_cards[m.from][left];
+        const std::uint8_t onto = m_cards[m.to][m_size[m.to] - 1];
+        return (under & kFaceDown) == 0 && r.tableauTakes(m.from, under, bottom) &&
+               !r.runPairFits(m.to, onto, bottom);
+    };
+    moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
+                               [&](const CompactMove& m) { return splits(m) || sideways(m); }),
+                moves.end());
 }
 
 bool CompactPosition::stillNeeded(int card) const {

@@ -15,7 +15,9 @@ namespace vellomir::engine {
 /// One move of the fast search: `draws` clicks on the stock first (0 for
 /// none), then `count` cards (a card or a run, bottom card `card`) from pile
 /// `from` to pile `to`. Piles are numbered tableaus first, then free cells,
-/// foundations, the stock and the waste (CompactPosition's numbering).
+/// foundations, the stock and the waste (CompactPosition's numbering). In
+/// games whose stock deals onto the tableaus, a move from the stock to the
+/// stock is one such click (CompactPosition::dealMove).
 struct CompactMove {
     std::uint8_t from = 0;
     std::uint8_t to = 0;
@@ -73,14 +75,24 @@ public:
     void apply(const CompactMove& move);
     void undo(const CompactMove& move);
 
+    /// A click on a stock that deals onto the tableaus.
+    CompactMove dealMove() const {
+        return {static_cast<std::uint8_t>(stock()), static_cast<std::uint8_t>(stock()), 0, 0, 0};
+    }
+    bool isDeal(const CompactMove& move) const {
+        return move.from == stock() && move.to == stock();
+    }
+
     /// The moves the rules allow here: every card or run that may be lifted
     /// onto every pile that takes it (of empty piles alike, the first only),
     /// and every waste card some stock clicks bring up, with where it goes.
     void legalMoves(std::vector<CompactMove>& moves) const;
     /// The same without the moves that split a built run between tableaus
-    /// when the card they uncover cannot go to a foundation at once: a
-    /// narrower search that reaches most wins of the Klondike games sooner,
-    /// but no proof that a deal is lost.
+    /// when the card they uncover cannot go to a foundation at once, and,
+    /// where the foundations take whole suit runs, without a built run's
+    /// moves onto a card it does not lie on in suit: a narrower search that
+    /// reaches most wins of the Klondike and Spider games sooner, but no
+    /// proof that a deal is lost.
     void focusedMoves(std::vector<CompactMove>& moves) const;
     /// A move to a foundation that can never be regretted: no card still
     /// in play could be built on the card in a tableau (the Horne and
@@ -95,13 +107,18 @@ public:
     /// How far the position is from a win, to order a search (lower is
     /// nearer): cards not on the foundations, face-down cards, cards lying
     /// on cards the foundations take sooner, free cells held, less the
-    /// empty tableaus, each by its weight.
+    /// empty tableaus, each by its weight; where the foundations take
+    /// whole suit runs, also the face-up cards that do not lie on a card
+    /// they are built on as a run (runs broken), and the cards still in the
+    /// stock.
     struct DistanceWeights {
         int awayCard = 10;
         int faceDownCard = 6;
         int coveringCard = 4;
         int heldCell = 6;
         int emptyTableau = 5;
+        int brokenRun = 6;
+        int stockCard = 1;
     };
     int distance(const DistanceWeights& weights) const;
 
@@ -122,6 +139,12 @@ private:
     // (bottom card `card`) onto the piles that take it.
     void movesOf(int from, int count, int card, int draws, int emptyTableaus, int emptyReserves,
                  std::vector<CompactMove>& moves) const;
+    // A click on a stock that deals onto the tableaus, and its undo.
+    void dealToTableaus();
+    void undealFromTableaus();
+    // Whether the top `kSuitRunLength` cards of a tableau are a complete run
+    // of one suit, king down to ace.
+    bool completeSuitRunOnTop(int pile) const;
     // The waste cards reachable by stock clicks, with the clicks.
     void stockMoves(int emptyTableaus, int emptyReserves, std::vector<CompactMove>& moves) const;
 
@@ -142,6 +165,8 @@ private:
     int m_faceDown = 0;
     // Cards whose flip an apply made, for its undo.
     std::vector<std::uint8_t> m_flips;
+    // For each deal onto the tableaus made, the tableaus it dealt to (a bit each).
+    std::vector<std::uint32_t> m_deals;
 };
 
 } // namespace vellomir::engine

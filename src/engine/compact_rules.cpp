@@ -2,8 +2,12 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/automatic_moves.h"
 #include "engine/card_runs.h"
+#include "engine/pile_location.h"
 #include "engine/placement_check.h"
+#include "engine/play_engine.h"
+#include "engine/pointer_command.h"
 #include "engine/quiet_frontend.h"
 #include "engine/target_checks.h"
 #include "table/card.h"
@@ -39,6 +43,12 @@ bool cardsOnlyRule(int code) {
     return false;
 }
 
+// Foundation rules the tables hold: the card-only ones, and the one that
+// takes no single card (the foundations of complete suit runs).
+bool cardsOnlyFoundationRule(int code) {
+    return cardsOnlyRule(code) || code == codeOf(BuildingRuleCode::Refused);
+}
+
 // Empty-pile codes that ask for a rank or for nothing.
 bool cardsOnlyEmptyCode(int code) {
     return code == -1 || (code >= 1 && code <= 13);
@@ -69,8 +79,8 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         p[param::CardCount] < CompactRules::kCodes && p[param::DiscardPresent] == 0 &&
         p[param::FillStyle] == 0 && p[param::FillTableausAfterFirstMove] == 0 &&
         p[param::FirstMoveFromTableau] == 0 && p[param::LockedTableauRows] == 0 &&
-        p[param::StockFirstRestriction] == 0 && p[param::FoundationTakesSuitRun] == 0 &&
-        p[param::TableauRedealGroup] == 0 && p[param::PackSuits] == 0 &&
+        p[param::StockFirstRestriction] == 0 && p[param::TableauRedealGroup] == 0 &&
+        p[param::PackSuits] == 0 &&
         p[param::ExtraCardToFoundation1] == 0 && p[param::TableauMaxCards] == -1 &&
         p[param::CoveredReserveSendable] == 0 && countedRunSize(p[param::RunSizeLimit]) &&
         (p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10) &&
@@ -82,8 +92,7 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         counts.foundations > CompactRules::kMaxFoundations) {
         return false;
     }
-    if (!allZero(p, param::TableauLaterDeal, counts.tableaus) ||
-        !allZero(p, param::ReserveLaterDeal, counts.reserves) ||
+    if (!allZero(p, param::ReserveLaterDeal, counts.reserves) ||
         !allZero(p, param::ReserveDropRule, counts.reserves)) {
         return false;
     }
@@ -94,7 +103,7 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         }
     }
     for (int f = 0; f < counts.foundations; ++f) {
-        if (!cardsOnlyRule(p[param::FoundationRule + f]) ||
+        if (!cardsOnlyFoundationRule(p[param::FoundationRule + f]) ||
             !cardsOnlyEmptyCode(p[param::FoundationBaseRank + f]) ||
             p[param::FoundationMaxCards] < p[param::CardCount] / counts.foundations) {
             return false;
@@ -121,6 +130,12 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
     }
     const bool stockInPlay =
         !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
+    if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
+        // A click on the stock deals onto the tableaus (what it deals is
+        // learnt from the pointer input); there is no waste to turn.
+        return p[param::EmptyWasteIsRedeal] == 0 && p[param::PassCountingStyle] == 0 &&
+               p[param::DiscardLayout] == 0 && state.piles.stock(table::kWaste).empty();
+    }
     if (stockInPlay) {
         // A click on the stock turns cards onto the waste, a click on the
         // empty stock turns the waste back; the waste takes no drop.
@@ -130,6 +145,113 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
             p[param::CardsPerStockClick] < 1 || p[param::StockPasses] < -1) {
             return false;
         }
+    }
+    return true;
+}
+
+// A stock click played through the pointer input on a copy of `table`, with
+// Autoplay off as the solver's lines play: for each tableau, how far from
+// the stock's top the card it was dealt lay (-1 for none). Nothing when the
+// click does anything but deal single face-up cards onto tableaus.
+using DealOrder = std::array<int, CompactRules::kMaxTableaus>;
+
+std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Frontend& geometry,
+                                   int tableaus) {
+    const table::ProgramState before = table;
+    QuietFrontend frontend(geometry);
+    PlayEngine engine(table, frontend);
+    engine.setRecording(false);
+    std::string problem;
+    if (autoplayActive(table) &&
+        !runPointerCommand(engine, {PointerCommand::Verb::Autoplay, {}, {}}, problem)) {
+        return std::nullopt;
+    }
+    if (!runPointerCommand(engine, {PointerCommand::Verb::Press, "Mazzo", {}}, problem)) {
+        return std::nullopt;
+    }
+    engine.buttonUp();
+    const std::string& stock = before.piles.stock(table::kStock);
+    const int stockCards = table::cardCount(stock);
+    DealOrder order;
+    order.fill(-1);
+    int dealt = 0;
+    for (int t = 0; t < tableaus; ++t) {
+        const std::string& was = before.piles.tableau(t);
+        const std::string& now = table.piles.tableau(t);
+        if (now == was) {
+            continue;
+        }
+        const int card = table::topCardOf(now);
+        const int fromTop = stockCards - 1 - positionInPile(stock, card);
+        if (table::cardCount(now) != table::cardCount(was) + 1 ||
+            now.compare(0, was.size(), was) != 0 || fromTop >= stockCards ||
+            !table.cards.isFaceUp(card)) {
+            return std::nullopt;
+        }
+        order[static_cast<std::size_t>(t)] = fromTop;
+        ++dealt;
+    }
+    const table::PileCounts counts = table::PileCounts::of(table.params);
+    bool othersKept = table.piles.stock(table::kWaste) == before.piles.stock(table::kWaste) &&
+                      table::cardCount(table.piles.stock(table::kStock)) == stockCards - dealt &&
+                      stock.compare(0, table.piles.stock(table::kStock).size(),
+                                    table.piles.stock(table::kStock)) == 0;
+    for (int f = 0; f < counts.foundations; ++f) {
+        othersKept = othersKept && table.piles.foundation(f) == before.piles.foundation(f);
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        othersKept = othersKept && table.piles.reserve(r) == before.piles.reserve(r);
+    }
+    if (!othersKept) {
+        return std::nullopt;
+    }
+    return order;
+}
+
+// Learns what a stock click deals onto the tableaus, by clicks on copies of
+// the table: the tableaus it deals to, in order, from the table as it is;
+// with each tableau emptied in turn, whether a gap there stops the deal or
+// lets the click pass that tableau by. False when a click does something
+// the fast position cannot play (and while a tableau is empty already, since
+// the full deal cannot then be seen).
+bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geometry,
+                    CompactRules& rules) {
+    if (state.piles.stock(table::kStock).empty()) {
+        return true; // nothing left to deal
+    }
+    for (int t = 0; t < rules.tableaus; ++t) {
+        if (state.piles.tableau(t).empty()) {
+            return false;
+        }
+    }
+    const std::optional<DealOrder> full = clickDeal(state, geometry, rules.tableaus);
+    if (!full) {
+        return false;
+    }
+    for (int k = 0;; ++k) {
+        const auto at = std::find(full->begin(), full->begin() + rules.tableaus, k);
+        if (at == full->begin() + rules.tableaus) {
+            break;
+        }
+        rules.dealTo.push_back(static_cast<int>(at - full->begin()));
+    }
+    if (rules.dealTo.empty() || std::count_if(full->begin(), full->end(), [](int k) {
+                                    return k >= 0;
+                                }) != static_cast<std::ptrdiff_t>(rules.dealTo.size())) {
+        return false;
+    }
+    for (int t = 0; t < rules.tableaus; ++t) {
+        table::ProgramState gap = state;
+        gap.piles.tableau(t).clear();
+        const std::optional<DealOrder> dealt = clickDeal(gap, geometry, rules.tableaus);
+        if (!dealt) {
+            return false;
+        }
+        const bool none = std::all_of(dealt->begin(), dealt->end(), [](int k) { return k < 0; });
+        rules.dealRefusedByGap[static_cast<std::size_t>(t)] = none;
+        rules.dealSkipsEmpty[static_cast<std::size_t>(t)] =
+            !none && (*full)[static_cast<std::size_t>(t)] >= 0 &&
+            (*dealt)[static_cast<std::size_t>(t)] < 0;
     }
     return true;
 }
@@ -162,6 +284,13 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.takeBack = p[param::FoundationTakeBack] == 1 || p[param::FoundationTakeBack] == 2
                          ? p[param::FoundationTakeBack]
                          : 0;
+    rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
+    if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
+        rules.hasStock = false; // no waste: the clicks are deal moves
+        if (!learnStockDeal(state, geometry, rules)) {
+            return std::nullopt;
+        }
+    }
 
     // The placement test only reports through the frontend; nothing is shown.
     QuietFrontend screen(geometry);

@@ -40,6 +40,22 @@ struct CompactRules {
     /// Parameter 17: whether a foundation's top card may be taken back onto
     /// a tableau (1 always, 2 from a pile of more than one card).
     int takeBack = 0;
+    /// Whether an empty foundation takes a complete run of one suit, king
+    /// down to ace, from a tableau as one move (Spider and its kin); single
+    /// cards then go by the foundation tables as ever.
+    bool suitRunFoundation = false;
+    /// Where a stock click deals instead of turning cards onto a waste:
+    /// the tableaus that take one card each, in the order the click deals
+    /// them (the stock's top card to the first). Empty where the stock
+    /// turns onto a waste or holds nothing. Learnt from the pointer input
+    /// itself: a click on a copy of the table (stockDealFor).
+    std::vector<int> dealTo;
+    /// For each tableau, whether the click deals nothing at all while that
+    /// tableau is empty (Spider's "fill every gap first").
+    std::array<bool, kMaxTableaus> dealRefusedByGap{};
+    /// For each tableau, whether the click passes it by while it is empty.
+    std::array<bool, kMaxTableaus> dealSkipsEmpty{};
+    bool dealsToTableaus() const { return !dealTo.empty(); }
     /// Tableaus that take the same cards in the same way share a class; a
     /// class's empty piles are interchangeable.
     std::array<int, kMaxTableaus> tableauClass{};

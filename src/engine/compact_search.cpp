@@ -204,12 +204,20 @@ struct Weighing {
     CompactPosition::DistanceWeights weights;
 };
 
-Weighing weighingOf(MoveOrder order) {
+Weighing weighingOf(MoveOrder order, const CompactRules& rules) {
     Weighing w;
     if (order == MoveOrder::NearestFirstSpaces) {
         w.distance = 3;
         w.weights.heldCell = 8;
         w.weights.emptyTableau = 8;
+    }
+    if (rules.suitRunFoundation) {
+        // Where whole suit runs go up, a win is long in coming: the cards
+        // turned up and the runs kept whole lead the way, far more than the
+        // line's length (measured on Spiderette and Will o' the Wisp).
+        w.distance *= 2;
+        w.weights.faceDownCard = 10;
+        w.weights.brokenRun = 4;
     }
     return w;
 }
@@ -218,7 +226,7 @@ class BestFirst {
 public:
     BestFirst(CompactPosition& pos, KeySet& seen, long budget, MoveOrder order,
               const std::atomic<bool>* stop)
-        : m_pos(pos), m_seen(seen), m_budget(budget), m_weighing(weighingOf(order)),
+        : m_pos(pos), m_seen(seen), m_budget(budget), m_weighing(weighingOf(order, pos.rules())),
           m_focused(order == MoveOrder::NearestFirstFocused), m_stop(stop) {}
 
     CompactOutcome run(std::vector<CompactMove>& line, long& positions) {

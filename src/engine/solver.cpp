@@ -636,7 +636,8 @@ constexpr long kFastPerGesturePosition = 100;
 constexpr int kOnePack = 52;
 
 // The fast search's moves as pointer gestures: clicks on the stock, then a
-// drag of the card (or of the run from its bottom card) onto its pile.
+// drag of the card (or of the run from its bottom card) onto its pile; a
+// deal onto the tableaus is a click on the stock alone.
 std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, CompactPosition pos,
                                        const std::vector<CompactMove>& line) {
     const CompactRules& r = pos.rules();
@@ -659,6 +660,11 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
         gestures.push_back(gesture(Verb::Autoplay, {}));
     }
     for (const CompactMove& move : line) {
+        if (pos.isDeal(move)) {
+            gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
+            pos.apply(move);
+            continue;
+        }
         for (int i = 0; i < move.draws; ++i) {
             gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
         }
@@ -719,7 +725,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
     const CompactSearchResult found = compactSearch(
         start, budget,
-        rules->hasStock
+        rules->hasStock || rules->suitRunFoundation
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,

@@ -18,23 +18,34 @@ namespace {
 constexpr int kKing = 13;
 } // namespace
 
-bool isCompleteSuitRun(const table::ProgramState& state, int card) {
-    if (card <= 0 || !isTableauLocation(locatePile(state, card))) {
-        return false;
-    }
-    const std::vector<int> run = runFrom(state, card);
+bool formsCompleteSuitRun(std::span<const int> run) {
     if (static_cast<int>(run.size()) != kSuitRunLength) {
         return false;
     }
     for (int k = 0; k < kSuitRunLength; ++k) {
         const int c = run[static_cast<std::size_t>(k)];
-        if (c <= 0 || !state.cards.isFaceUp(c) ||
-            table::suitInPlay(state.params, c) != table::suitInPlay(state.params, run[0]) ||
-            table::rankOf(c) != kKing - k) {
+        if (c <= 0 || table::suitOf(c) != table::suitOf(run[0]) || table::rankOf(c) != kKing - k) {
             return false;
         }
     }
     return true;
+}
+
+bool isCompleteSuitRun(const table::ProgramState& state, int card) {
+    if (card <= 0 || !isTableauLocation(locatePile(state, card))) {
+        return false;
+    }
+    const std::vector<int> run = runFrom(state, card);
+    // The run is judged by the suits the cards play as (a pack of fewer suits).
+    std::vector<int> played;
+    played.reserve(run.size());
+    for (const int c : run) {
+        if (c <= 0 || !state.cards.isFaceUp(c)) {
+            return false;
+        }
+        played.push_back(table::shownCard(state.params, c));
+    }
+    return formsCompleteSuitRun(played);
 }
 
 bool foundationTakesSuitRun(const table::ProgramState& state, int index, int card) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 namespace vellomir::table {
 struct ProgramState;
 }
@@ -8,6 +10,11 @@ namespace vellomir::engine {
 
 /// Cards in a complete run of one suit, king down to ace.
 inline constexpr int kSuitRunLength = 13;
+
+/// Whether `run` (card codes from the bottom up, all face up) is a complete
+/// run of one suit: thirteen cards from the king down to the ace. The fast
+/// search asks this of its own rows; isCompleteSuitRun asks it of a tableau.
+bool formsCompleteSuitRun(std::span<const int> run);
 
 /// Whether the run that starts at `card` in a tableau is a complete run of
 /// one suit: thirteen face-up cards from the king down to the ace, the ace

@@ -74,16 +74,35 @@ TEST(GenericBuilding, BaseFlags) {
     EXPECT_TRUE(t.accepts(place("4H").on("5H").rule(2).down().base(5).baseFlag()));
     // A tableau building up takes an ace on a king.
     EXPECT_TRUE(t.accepts(place("AS").on("KH").rule(2).up().base(5)));
-    // Flag 2 turns the sequence at both ends, besides the plain step.
+    // Flag 2 stops the sequence at both ends: built both ways, a 2 goes on
+    // an ace and a queen on a king, never a king on an ace.
     t.param(param::TableauBaseFlag + 3, 2);
     auto ask = [](const char* moving, const char* below) {
-        return place(moving).on(below).rule(2).down().base(1).baseFlag().index(3);
+        return place(moving).on(below).rule(2).either().base(1).baseFlag().index(3);
     };
     EXPECT_TRUE(t.accepts(ask("2H", "AH")));
     EXPECT_TRUE(t.accepts(ask("QH", "KH")));
     EXPECT_TRUE(t.accepts(ask("6H", "7H")));
-    EXPECT_FALSE(t.accepts(ask("8H", "7H")));
+    EXPECT_TRUE(t.accepts(ask("8H", "7H")));
     EXPECT_FALSE(t.accepts(ask("KH", "AH")));
+    EXPECT_FALSE(t.accepts(ask("AH", "KH")));
+    // Built one way only, the pile takes the step of its way at the ends:
+    // down, a queen on a king whatever the base rank, nothing on an ace
+    // (Spider); up, a 2 on an ace, nothing on a king.
+    auto down = [](const char* moving, const char* below) {
+        return place(moving).on(below).rule(2).down().base(13).baseFlag().index(3);
+    };
+    EXPECT_TRUE(t.accepts(down("QH", "KH")));
+    EXPECT_TRUE(t.accepts(down("6H", "7H")));
+    EXPECT_FALSE(t.accepts(down("2H", "AH")));
+    EXPECT_FALSE(t.accepts(down("KH", "AH")));
+    EXPECT_FALSE(t.accepts(down("8H", "7H")));
+    auto up = [](const char* moving, const char* below) {
+        return place(moving).on(below).rule(2).up().base(1).baseFlag().index(3);
+    };
+    EXPECT_TRUE(t.accepts(up("2H", "AH")));
+    EXPECT_FALSE(t.accepts(up("QH", "KH")));
+    EXPECT_FALSE(t.accepts(up("AH", "KH")));
 }
 
 TEST(EmptyPileCodes, ColourBalanceOfAces) {

@@ -26,6 +26,11 @@ constexpr int kKlondike = 1;
 constexpr int kThoughtful = 3;
 constexpr int kFreeCell = 10;
 constexpr int kBakersGame = 11;
+constexpr int kGypsy = 72;
+constexpr int kSpider = 73;
+constexpr int kScorpion = 75;
+constexpr int kSimpleSimon = 76;
+constexpr int kWillOTheWisp = 99;
 
 // A dealt game of the catalogue, played without undo steps.
 struct Table : testing::DealtGame {
@@ -103,7 +108,7 @@ std::set<Named> fastMoves(const CompactPosition& pos) {
     pos.legalMoves(moves);
     std::set<Named> named;
     for (const CompactMove& m : moves) {
-        if (m.draws == 0) {
+        if (m.draws == 0 && !pos.isDeal(m)) {
             named.insert({m.card, m.from, m.to});
         }
     }
@@ -132,15 +137,20 @@ void randomWalk(int game, int deal, int steps, unsigned seed, Look&& look,
         } else if (!std::ranges::all_of(moves, toCell)) {
             std::erase_if(moves, toCell);
         }
-        const bool stock = rules->hasStock;
+        const bool stock = rules->hasStock || (rules->dealsToTableaus() &&
+                                               !table.state.piles.stock(table::kStock).empty());
         if (moves.empty() && !stock) {
             return;
         }
-        if (moves.empty() || (stock && random() % 4 == 0)) {
-            ASSERT_TRUE(table.run("click Mazzo"));
-        } else {
-            ASSERT_TRUE(playLegalMove(table.state, table.frontend, moves[random() % moves.size()]));
+        const bool click = moves.empty() || (stock && random() % 4 == 0);
+        if (click && table.run("click Mazzo")) {
+            continue;
         }
+        // A stock that deals onto the tableaus may refuse while one is
+        // empty (Spider); a move is played instead.
+        ASSERT_TRUE(!click || (rules->dealsToTableaus() && !moves.empty()))
+            << "game " << game << ": the stock click changed nothing";
+        ASSERT_TRUE(playLegalMove(table.state, table.frontend, moves[random() % moves.size()]));
     }
 }
 
@@ -160,7 +170,8 @@ TEST(CompactRules, CoverTheFreeCellAndKlondikeFamiliesOnly) {
 // the engine's own list (the pointer input's rules) on positions reached
 // by random play.
 TEST(CompactPosition, ListsTheMovesTheEngineLists) {
-    for (const int game : {kKlondike, kThoughtful, kFreeCell, kBakersGame}) {
+    for (const int game : {kKlondike, kThoughtful, kFreeCell, kBakersGame, kGypsy, kSpider,
+                           kScorpion, kSimpleSimon}) {
         int compared = 0;
         for (const bool cellsFirst : {false, true}) {
             randomWalk(
@@ -222,6 +233,143 @@ TEST(CompactPosition, ARunLongerThanTheFreeCellsAllowIsNoMove) {
     const CompactPosition oneFree(s, *rules);
     EXPECT_TRUE(engineMoves(freeCell, oneFree).contains(run));
     EXPECT_EQ(fastMoves(oneFree), engineMoves(freeCell, oneFree));
+}
+
+// What a stock click deals is learnt from the pointer input: Spider deals
+// a card to each of its ten tableaus and never while one is empty, Scorpion
+// its three cards to the first three tableaus, Gypsy one to each of eight,
+// gaps or not.
+TEST(CompactRules, LearnWhatAStockClickDealsFromThePointerInput) {
+    struct Expected {
+        int game;
+        std::vector<int> dealTo;
+        bool gapRefuses;
+    };
+    for (const Expected& e : {Expected{kSpider, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true},
+                              Expected{kScorpion, {0, 1, 2}, false},
+                              Expected{kGypsy, {0, 1, 2, 3, 4, 5, 6, 7}, false}}) {
+        Table table(e.game, 2);
+        const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+        ASSERT_TRUE(rules) << "game " << e.game;
+        EXPECT_FALSE(rules->hasStock) << "game " << e.game << ": no waste to turn";
+        EXPECT_EQ(rules->dealTo, e.dealTo) << "game " << e.game;
+        for (int t = 0; t < rules->tableaus; ++t) {
+            EXPECT_EQ(rules->dealRefusedByGap[static_cast<std::size_t>(t)], e.gapRefuses)
+                << "game " << e.game << " tableau " << t;
+            EXPECT_FALSE(rules->dealSkipsEmpty[static_cast<std::size_t>(t)]);
+        }
+    }
+}
+
+// The fast position's deal leaves the table the pointer input's click
+// leaves, card for card, and its undo the table before; with a gap in
+// Spider neither deals.
+TEST(CompactPosition, ADealIsTheStockClickOfThePointerInput) {
+    for (const int game : {kSpider, kScorpion, kGypsy, kWillOTheWisp}) {
+        Table table(game, 3);
+        const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+        ASSERT_TRUE(rules) << "game " << game;
+        CompactPosition pos(table.state, *rules);
+        const CompactPosition dealt = pos;
+        const std::uint64_t key = pos.key();
+        int deals = 0;
+        while (!table.state.piles.stock(table::kStock).empty()) {
+            std::vector<CompactMove> moves;
+            pos.legalMoves(moves);
+            ASSERT_TRUE(std::ranges::count(moves, pos.dealMove()) == 1) << "game " << game;
+            pos.apply(pos.dealMove());
+            ASSERT_TRUE(table.run("click Mazzo")) << "game " << game;
+            ++deals;
+            EXPECT_TRUE(pos == CompactPosition(table.state, *rules))
+                << "game " << game << " deal " << deals;
+        }
+        EXPECT_GE(deals, 1) << "game " << game;
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        EXPECT_EQ(std::ranges::count(moves, pos.dealMove()), 0) << "game " << game;
+        for (int i = 0; i < deals; ++i) {
+            pos.undo(pos.dealMove());
+        }
+        EXPECT_TRUE(pos == dealt) << "game " << game;
+        EXPECT_EQ(pos.key(), key) << "game " << game;
+    }
+    Table spider(kSpider, 3);
+    const std::optional<CompactRules> rules = compactRulesFor(spider.state, spider.frontend);
+    ASSERT_TRUE(rules);
+    spider.state.piles.tableau(4).clear();
+    std::vector<CompactMove> moves;
+    CompactPosition(spider.state, *rules).legalMoves(moves);
+    EXPECT_EQ(std::ranges::count_if(moves, [](const CompactMove& m) { return m.from == m.to; }), 0);
+    const std::string stock = spider.state.piles.stock(table::kStock);
+    ASSERT_TRUE(spider.run("click Mazzo"));
+    EXPECT_EQ(spider.state.piles.stock(table::kStock), stock) << "the engine dealt with a gap";
+}
+
+// A complete run of one suit, king to ace, on top of a Spider tableau goes
+// to an empty foundation as one move, in the fast position's list as in the
+// engine's; one card out of suit in it, and neither lists it.
+TEST(CompactPosition, ACompleteSuitRunGoesUpAsTheEngineLetsIt) {
+    constexpr int kSuit = 3; // the suit of codes 40 to 52
+    Table spider(kSpider, 1);
+    table::ProgramState& s = spider.state;
+    // Tableau 0: a face-down card, then one suit from king to ace.
+    std::vector<int> run;
+    for (int rank = 13; rank >= 1; --rank) {
+        run.push_back(kSuit * 13 + rank);
+    }
+    std::vector<int> rest;
+    for (int card = 1; card <= 104; ++card) {
+        s.cards.setFaceUp(card, true);
+        if (std::ranges::find(run, card) == run.end()) {
+            rest.push_back(card);
+        }
+    }
+    s.cards.setFaceUp(rest[0], false);
+    std::vector<int> first{rest[0]};
+    first.insert(first.end(), run.begin(), run.end());
+    s.piles.tableau(0) = pileOf(first);
+    const std::size_t perPile = (rest.size() - 1) / 9;
+    for (int t = 1; t < 10; ++t) {
+        const auto from = rest.begin() + 1 + static_cast<std::ptrdiff_t>((t - 1) * perPile);
+        s.piles.tableau(t) =
+            pileOf({from, t == 9 ? rest.end() : from + static_cast<std::ptrdiff_t>(perPile)});
+    }
+    s.piles.stock(table::kStock).clear();
+    const std::optional<CompactRules> rules = compactRulesFor(s, spider.frontend);
+    ASSERT_TRUE(rules);
+    ASSERT_TRUE(rules->suitRunFoundation);
+    const CompactPosition complete(s, *rules);
+    const Named up{run.front(), 0, complete.foundation(0)};
+    EXPECT_TRUE(engineMoves(spider, complete).contains(up));
+    EXPECT_EQ(fastMoves(complete), engineMoves(spider, complete));
+    CompactPosition moved = complete;
+    moved.apply({0, static_cast<std::uint8_t>(complete.foundation(0)), 13, 0,
+                 static_cast<std::uint8_t>(run.front())});
+    EXPECT_EQ(moved.onFoundations(), 13);
+    EXPECT_EQ(moved.topCode(0), rest[0]) << "the card under the run turned up";
+    // The run's five swapped for a five of another suit from the second pack.
+    table::ProgramState broken = s;
+    std::string& pile = broken.piles.tableau(0);
+    const int fiveInRun = kSuit * 13 + 5;
+    const int otherFive = 52 + 5;
+    const std::size_t at = pile.find(pileOf({fiveInRun}));
+    const std::size_t there = broken.piles.tableau(1).find(pileOf({otherFive}));
+    ASSERT_NE(at, std::string::npos);
+    if (there != std::string::npos) {
+        broken.piles.tableau(1).replace(there, 3, pileOf({fiveInRun}));
+    } else {
+        for (int t = 2; t < 10; ++t) {
+            const std::size_t elsewhere = broken.piles.tableau(t).find(pileOf({otherFive}));
+            if (elsewhere != std::string::npos) {
+                broken.piles.tableau(t).replace(elsewhere, 3, pileOf({fiveInRun}));
+            }
+        }
+    }
+    pile.replace(at, 3, pileOf({otherFive}));
+    spider.state = broken;
+    const CompactPosition notComplete(broken, *rules);
+    EXPECT_FALSE(engineMoves(spider, notComplete).contains(up));
+    EXPECT_EQ(fastMoves(notComplete), engineMoves(spider, notComplete));
 }
 
 TEST(CompactPosition, UndoPutsBackEveryCardAndTheKey) {
@@ -341,6 +489,33 @@ TEST(CompactSearch, WinsKlondikeThroughStockClicks) {
         return m.verb == PointerCommand::Verb::Click && m.place == "Mazzo";
     }));
     for (const PointerCommand& move : result.moves) {
+        ASSERT_TRUE(dealt.run(commandText(move))) << commandText(move);
+    }
+    EXPECT_TRUE(dealt.frontend.saw("winning animation"));
+}
+
+// Spider (four suits) deal 3: the line deals from the stock onto the
+// tableaus and drags whole suit runs to the foundations, and the pointer
+// input plays it to the win.
+TEST(CompactSearch, WinsSpiderThroughDealsAndSuitRuns) {
+    Table dealt(kSpider, 3);
+    const SolveResult result = solveDeal(dealt.state, dealt.frontend);
+    ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(result.fastSearch);
+    EXPECT_GE(std::ranges::count_if(result.moves,
+                                    [](const PointerCommand& m) {
+                                        return m.verb == PointerCommand::Verb::Click &&
+                                               m.place == "Mazzo";
+                                    }),
+              5);
+    EXPECT_EQ(std::ranges::count_if(result.moves,
+                                    [](const PointerCommand& m) {
+                                        return m.verb == PointerCommand::Verb::Drag &&
+                                               m.target.starts_with("Dest");
+                                    }),
+              8);
+    for (const PointerCommand& move : result.moves) {
+        ASSERT_TRUE(dealt.state.flags.test(table::Flag::GameInPlay));
         ASSERT_TRUE(dealt.run(commandText(move))) << commandText(move);
     }
     EXPECT_TRUE(dealt.frontend.saw("winning animation"));
