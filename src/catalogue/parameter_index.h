@@ -28,6 +28,8 @@ inline constexpr int FillStyle = 22; // how empty tableaus are refilled: 0 never
 inline constexpr int SweepTableauByTableau = 23;
 inline constexpr int LockedTableauRows = 24;
 inline constexpr int LockedTableauRowLength = 25;
+inline constexpr int TableauLine =
+    26; // 1: the tableaus are a line; a pile moves whole onto the pile one or three places back
 inline constexpr int GridWidth = 27;
 inline constexpr int RuleSwitch30 = 30; // read by the engine; no game relies on a value yet
 inline constexpr int FoundationMaxCards = 31;

@@ -77,6 +77,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(SweepTableauByTableau, Single, 0, 1),
     VELLOMIR_PARAMETER(LockedTableauRows, Single, 0, 28),
     VELLOMIR_PARAMETER(LockedTableauRowLength, Single, 0, 28),
+    VELLOMIR_PARAMETER(TableauLine, Single, 0, 1),
     VELLOMIR_PARAMETER(GridWidth, Single, 0, 28),
     VELLOMIR_PARAMETER(RuleSwitch30, Single, detail::kMin16, detail::kMax16),
     VELLOMIR_PARAMETER(FoundationMaxCards, Single, 0, 108),

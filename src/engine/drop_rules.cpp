@@ -14,6 +14,7 @@
 #include "table/pack_suits.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 #include <cstdlib>
 
@@ -71,6 +72,12 @@ bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
         return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
                wasteTakes(state, card);
     case DestinationKind::Tableau:
+        if (table::isTableauLine(p)) {
+            const int from = locatePile(state, card);
+            return isTableauLocation(from) &&
+                   table::cardAt(state.piles.tableau(from - 1), 0) == card &&
+                   table::lineMoveAllowed(state, from - 1, index);
+        }
         return gameTypeOf(p) != GameType::Blank && gameTypeOf(p) != GameType::Gaps &&
                tableauTargetCheck(state, frontend, index, card);
     case DestinationKind::Foundation:

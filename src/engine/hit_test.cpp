@@ -5,6 +5,7 @@
 #include "table/card_position.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 namespace vellomir::engine {
 
@@ -120,6 +121,10 @@ HitResult hitTest(const ProgramState& state, int x, int y) {
             continue;
         }
         const int slot = slotUnder(state, pile, fan, x, y);
+        if (table::isTableauLine(state.params) && !state.piles.tableau(t).empty()) {
+            // A pile of the line moves whole: a press on it takes its bottom card.
+            return answer(state, pile, 0);
+        }
         if (fan == codeOf(FanStyle::DownTopOnly)) {
             HitResult hit = answer(state, pile, table::cardCount(state.piles.tableau(t)) - 1);
             hit.rect = cardRect(state, table::pilePosition(state, pile));

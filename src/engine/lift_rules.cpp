@@ -5,6 +5,7 @@
 #include "engine/card_runs.h"
 #include "table/card.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 namespace vellomir::engine {
 
@@ -24,7 +25,15 @@ TableauLift tableauLift(table::ProgramState& state, seam::Frontend& frontend, in
         tableauIndex + 1 < p[param::LockedTableauRows] * p[param::LockedTableauRowLength]) {
         return TableauLift::Locked;
     }
-    const bool top = table::topCardOf(state.piles.tableau(tableauIndex)) == card;
+    const std::string& pile = state.piles.tableau(tableauIndex);
+    if (table::isTableauLine(p)) {
+        // A pile of the line lifts whole, from its bottom card, or not at all.
+        if (pile.empty() || table::cardAt(pile, 0) != card || button != 0) {
+            return TableauLift::Nothing;
+        }
+        return table::cardCount(pile) == 1 ? TableauLift::Card : TableauLift::Run;
+    }
+    const bool top = table::topCardOf(pile) == card;
     if (top) {
         if (button != 0) {
             return TableauLift::Nothing;

@@ -13,6 +13,7 @@
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -186,8 +187,17 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
     frontend.drawPile(nameOf(target));
     playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
 
-    // A grid jump discards the card jumped over.
     const catalogue::GameParameters& p = state.params;
+    if (table::isTableauLine(p) && isTableauLocation(source)) {
+        // The piles after the one that moved close up its place, in the same step.
+        const int last = table::closeLineGap(state, source - 1);
+        for (int t = source - 1; t <= last; ++t) {
+            frontend.drawPile(nameOf({PileKind::Tableau, t}));
+        }
+        state.flags.set(Flag::Won, winTest(state));
+    }
+
+    // A grid jump discards the card jumped over.
     if (p[param::TableauRule + d] == 71 && isTableauLocation(source)) {
         const std::optional<int> jumped = jumpedGridCell(p[param::GridWidth], source - 1, d);
         if (jumped && *jumped >= 0 && *jumped < table::kMaxTableaus &&

@@ -14,6 +14,7 @@
 #include "table/peak_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,6 +34,9 @@ using table::PileRef;
 using table::ProgramState;
 
 namespace {
+
+constexpr const char* kLineFullMessage =
+    "Every place of the line holds a pile: move a pile before dealing the next card.";
 
 bool neighbourRanks(int a, int b) {
     const int ra = table::rankOf(a);
@@ -239,6 +243,18 @@ void pressStock(ProgramState& state, seam::Frontend& frontend) {
                (reserves > 0 && p[param::ReserveLaterDeal + reserves - 1] == code);
     };
     const int passStyle = p[param::PassCountingStyle];
+    if (table::isTableauLine(p)) {
+        // The line takes the next card at its end; a full line takes none.
+        if (stock.empty()) {
+            return;
+        }
+        if (const std::optional<int> place = table::lineFreePlace(s)) {
+            run({ActionKind::DealTableau, *place});
+        } else {
+            frontend.showInformation(kLineFullMessage);
+        }
+        return;
+    }
     if (p[param::TableauRedealGroup] > 0) {
         // Games in fans have no stock to turn: its place deals them again.
         if (canRedealTableaus(s)) {

@@ -7,6 +7,7 @@
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 #include <algorithm>
 #include <optional>
@@ -70,6 +71,17 @@ bool generalWin(const ProgramState& state, bool placeholdersAreEmpty) {
     return true;
 }
 
+// The cards of the line that lie under another card of their pile: each
+// pile moved onto another covers the cards it lands on.
+int lineCardsCovered(const ProgramState& state) {
+    const int piles = table::linePiles(state);
+    int cards = 0;
+    for (int t = 0; t < piles; ++t) {
+        cards += count(state.piles.tableau(t));
+    }
+    return cards - piles;
+}
+
 int storedScore(const ProgramState& state) {
     return state.settings.readInt(settings::field::Score, 0);
 }
@@ -126,6 +138,11 @@ bool winTest(const ProgramState& state) {
         }
         return true;
     };
+    if (table::isTableauLine(p)) {
+        // The line is won when the stock is dealt and its cards form one pile.
+        return piles.stock(table::kStock).empty() && piles.stock(table::kWaste).empty() &&
+               table::linePiles(state) == 1;
+    }
     switch (type) {
     case GameType::Unscored:
         return everyTableau([](const std::string& pile) { return count(pile) >= 1; });
@@ -247,6 +264,9 @@ int computeScore(const ProgramState& state) {
     const int discard = count(piles.stock(table::kDiscard));
     const int pairs = static_cast<int>(piles.stock(table::kDiscard).size() / 6);
     const int misses = state.mainGame.cell(table::cell::MissCount);
+    if (table::isTableauLine(p)) {
+        return scoringSchemeCounts(state) ? -c + 5 * lineCardsCovered(state) : 0;
+    }
     switch (gameTypeOf(p)) {
     case GameType::Unscored:
         return storedScore(state);

@@ -35,8 +35,13 @@ SolverPlaces solverPlaces(const table::ProgramState& state) {
         const std::string& cards = state.piles.pile(pile);
         // A stock place is one card wide whatever it holds: only its top counts.
         const int count = pile.kind == PileKind::Stock ? 0 : table::cardCount(cards) - 1;
+        const table::CardPoint top = table::topCardPosition(state, pile);
         for (int i = 0; i < count; ++i) {
             const int card = table::cardAt(cards, i);
+            const table::CardPoint at = table::cardPosition(state, pile, i);
+            if (card >= 1 && at.x == top.x && at.y == top.y) {
+                continue; // squared under the top card: a press there is a press on the pile
+            }
             if (card >= 1 && state.cards.isFaceUp(card)) {
                 places.sources.push_back(name + ":" + std::to_string(i));
             } else if (card == 0) {

@@ -43,8 +43,9 @@ void TableRenderer::pickUpCarried(int card, const QRect& rect, int height) {
     int index = 0;
     if (card == -1) {
         copyPixels(picture, QPoint(0, 0), m_images.back());
-    } else if (h > H && findCard(card, pile, index)) {
-        // A run: each card as it lies fanned in its pile, one below the other.
+    } else if ((h > H || !m_state.isSingleCardMove()) && findCard(card, pile, index)) {
+        // A run: each card as it lies fanned in its pile, one below the other
+        // (a squared pile's cards each over the last, its top card showing).
         const std::string& s = pileString(pile);
         const int baseY = table::cardPosition(m_state, pile, s, index).y;
         for (int k = index; k < table::cardCount(s); ++k) {

@@ -194,6 +194,32 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
               "games/test.game:15: TableauPeaks 1 lays out 10 tableaus: TableauCount must be 10");
 }
 
+TEST(GameSource, RejectsALineTheStockCannotDealOrThatCannotBeWonInOnePile) {
+    // Lines 8 to 14 of the file: the pack, the places, the first card, the
+    // stock's deals, the layout and the line; more parameters follow.
+    const auto line = [](int places, const std::string& dealt, const std::string& laterDeal,
+                         const std::string& more = {}) {
+        return kHeader + "[parameters]\nCardCount = 52\nStockCards = 51\nTableauCount = " +
+               std::to_string(places) + "\nTableauStartCards = " + dealt +
+               "\nTableauLaterDeal = " + laterDeal + "\nTableauLayout = 1\nTableauLine = 1\n" +
+               more + kRules;
+    };
+    ASSERT_TRUE(parse(line(5, "1", "all 1")).diagnostics.empty())
+        << parse(line(5, "1", "all 1")).messages();
+    EXPECT_EQ(onlyProblem(line(5, "1", "all 1", "FoundationCount = 1\nFoundationLayout = 1\n")),
+              "games/test.game:14: TableauLine wins with every card in one pile of the line: "
+              "FoundationCount and ReserveCount must be 0");
+    EXPECT_EQ(onlyProblem(line(5, "1", "1 1 1 1 0")),
+              "games/test.game:12: TableauLine deals the stock's cards to the places in turn: "
+              "TableauLaterDeal must be 1 for every tableau");
+    EXPECT_EQ(onlyProblem(line(5, "0 1", "all 1")),
+              "games/test.game:11: TableauLine deals one card to each of the first places and "
+              "none after: TableauStartCards must be 1s followed by 0s");
+    EXPECT_EQ(onlyProblem(line(3, "1", "all 1")),
+              "games/test.game:14: TableauLine moves piles three places back: TableauCount must "
+              "be 4 or more");
+}
+
 TEST(GameSource, KeepsOnlyTheCardsThePreparationLeaves) {
     // Preparation 9 keeps one heart per tableau: three tableaus, three cards.
     const std::string game = kHeader +

@@ -139,6 +139,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {106, {1274, 0}},
     {107, {1274, 0}},
     {108, {1, 0}},
+    {114, {200, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to

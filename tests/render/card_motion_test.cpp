@@ -161,6 +161,20 @@ TEST_F(CardMotionTest, ACardTakenFromARowOfCardsSideBySideLeavesItsPlaceEmpty) {
               background().pixel(20 + step + W / 2, 140 + H / 2));
 }
 
+TEST_F(CardMotionTest, ASquaredPileCarriedWholeShowsItsTopCard) {
+    // Accordion's piles lie squared, each card over the last; one carried
+    // from its bottom card shows the card on top, not the bottom one.
+    state.params.set(param::TableauFanStyle, 5);
+    state.piles.tableau(0) = pileOf({"7H", "10H", "4H"});
+    renderer->drawTable(false);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(20, 140), *images->faceOf(card("4H"))), 0);
+    state.carryGroup(H, table::CarriedCards::Run);
+    renderer->pickUpCarried(card("7H"), QRect(20, 140, W, H), H);
+    renderer->drawTableWithout({card("7H"), card("10H"), card("4H")});
+    renderer->drawCarried(300, 200, false, true);
+    EXPECT_EQ(differencesFrom(window(), QPoint(300, 200), *images->faceOf(card("4H"))), 0);
+}
+
 TEST_F(CardMotionTest, ASingleCardCastsTheSoftShadowOnlyWhenShadowsAreOn) {
     state.piles.tableau(1) = pileOf({"AD"});
     renderer->drawTable(false);

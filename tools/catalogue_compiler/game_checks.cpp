@@ -1,6 +1,7 @@
 #include "catalogue_compiler/game_checks.h"
 
 #include "catalogue/parameter_index.h"
+#include "table/tableau_line.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -10,6 +11,7 @@ namespace {
 
 namespace param = catalogue::param;
 using catalogue::ParameterShape;
+using table::kLineFarStep;
 
 // The line to blame for a value: where it is set, else the game's number.
 int lineOf(const GameSource& game, int index) {
@@ -150,6 +152,46 @@ int cardsDealt(const GameSource& game) {
     return dealt;
 }
 
+// A line of piles (Accordion) is the whole table: its cards are won in one
+// pile, so no foundation or reserve may hold any; the stock deals to each
+// place in turn, and the dealt piles start the line with no gap.
+template <typename Report> void checkLine(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    if (p(param::TableauLine) == 0) {
+        return;
+    }
+    const int places = p(param::TableauCount);
+    if (places <= kLineFarStep) {
+        report(param::TableauLine, param::TableauCount,
+               "TableauLine moves piles three places back: TableauCount must be " +
+                   std::to_string(kLineFarStep + 1) + " or more");
+    }
+    if (p(param::FoundationCount) > 0 || p(param::ReserveCount) > 0) {
+        report(param::TableauLine, param::FoundationCount,
+               "TableauLine wins with every card in one pile of the line: FoundationCount and "
+               "ReserveCount must be 0");
+    }
+    bool gap = false;
+    for (int t = 0; t < places; ++t) {
+        const int dealt = p(param::TableauStartCards + t);
+        if (dealt < 0 || dealt > 1 || (gap && dealt > 0)) {
+            report(param::TableauStartCards, param::TableauLine,
+                   "TableauLine deals one card to each of the first places and none after: "
+                   "TableauStartCards must be 1s followed by 0s");
+            break;
+        }
+        gap = gap || dealt == 0;
+    }
+    for (int t = 0; t < places; ++t) {
+        if (p(param::TableauLaterDeal + t) != 1) {
+            report(param::TableauLaterDeal, param::TableauLine,
+                   "TableauLine deals the stock's cards to the places in turn: TableauLaterDeal "
+                   "must be 1 for every tableau");
+            break;
+        }
+    }
+}
+
 // Parameters that the engine cannot play together: each would lose cards,
 // or hide them where the player cannot reach them, or leave a rule with
 // nothing to work on.
@@ -187,6 +229,7 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
                    std::to_string(9 * peaks + 1) + " tableaus: TableauCount must be " +
                    std::to_string(9 * peaks + 1));
     }
+    checkLine(game, report);
     for (int t = 0; t < p(param::TableauCount); ++t) {
         const int rule = p(param::TableauRule + t);
         if ((rule == 70 || rule == 71) && p(param::GridWidth) < 1) {
