@@ -6,6 +6,7 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace vellomir::engine {
 
@@ -502,7 +503,38 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     }
     return w.awayCard * (r.cards - m_onFoundations) + w.faceDownCard * m_faceDown +
            w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus +
-           w.brokenRun * broken + w.stockCard * inStock;
+           w.brokenRun * broken + w.stockCard * inStock + singlePassStockDistance(w);
+}
+
+int CompactPosition::singlePassStockDistance(const DistanceWeights& w) const {
+    const CompactRules& r = *m_rules;
+    constexpr int kOneCard = 1;
+    constexpr int kSinglePass = 1;
+    if (!r.hasStock || r.passLimit != kSinglePass || r.runSizeCode != kOneCard ||
+        r.suitRunFoundation) {
+        return 0;
+    }
+    // The next rank each suit's foundations want, a pack at a time.
+    std::array<int, 4> home{};
+    const int packs = std::max(1, r.cards / 52);
+    for (int f = 0; f < r.foundations; ++f) {
+        for (int i = 0; i < m_size[foundation(f)]; ++i) {
+            const int suit = table::suitOf(m_cards[foundation(f)][i] & kCodeMask);
+            home[suit < 0 ? 0 : suit] += 1;
+        }
+    }
+    int covering = 0;
+    int soonestBelow = std::numeric_limits<int>::max();
+    for (int i = 0; i < m_size[waste()]; ++i) {
+        const int code = m_cards[waste()][i] & kCodeMask;
+        const int suit = table::suitOf(code);
+        const int need = table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
+        covering += need > soonestBelow ? 1 : 0;
+        soonestBelow = std::min(soonestBelow, need);
+    }
+    constexpr int kStockCardsWeigh = 2;
+    return w.coveringCard * covering +
+           kStockCardsWeigh * w.stockCard * (m_size[stock()] + m_size[waste()]);
 }
 
 void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {

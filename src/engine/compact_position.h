@@ -121,6 +121,16 @@ public:
         int stockCard = 1;
     };
     int distance(const DistanceWeights& weights) const;
+    /// The part of the distance that the stock and the waste add in a game
+    /// whose stock is gone through once and whose cards move one at a time
+    /// (Forty Thieves and its kin); 0 in every other game. There the waste
+    /// is a pile that only grows from the stock and gives back only its top
+    /// card: its cards that lie on a card the foundations take sooner count
+    /// as covering cards do in a tableau, and every card still in the stock
+    /// or the waste counts twice a stock card's weight, so that turning
+    /// cards over without playing them gains nothing and burying the
+    /// cards wanted soon under the waste costs.
+    int singlePassStockDistance(const DistanceWeights& weights) const;
 
     /// The whole content, for tests: piles, sizes and passes.
     friend bool operator==(const CompactPosition& a, const CompactPosition& b);

@@ -1,0 +1,82 @@
+#include "engine/compact_search.h"
+
+#include "engine/dealt_game.h"
+#include "engine/solver.h"
+#include "table/pile_lists.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vellomir::engine {
+namespace {
+
+constexpr int kKlondike = 1;
+constexpr int kFortyAndEight = 55;
+constexpr int kDiplomat = 63;
+// Cards of the first pack: the two and the king of the first suit.
+constexpr int kTwo = 2;
+constexpr int kKing = 13;
+
+// The dealt table with the two and the king taken out of the stock and
+// turned onto the waste, `top` last.
+testing::DealtGame withWaste(int game, int bottom, int top) {
+    testing::DealtGame dealt(game, 1, false);
+    std::string& stock = dealt.state.piles.stock(table::kStock);
+    std::string kept;
+    for (int i = 0; i < table::cardCount(stock); ++i) {
+        const int card = table::cardAt(stock, i);
+        if (card != bottom && card != top) {
+            kept += stock.substr(static_cast<std::size_t>(i) * 3, 3);
+        }
+    }
+    stock = kept;
+    for (const int card : {bottom, top}) {
+        dealt.state.piles.appendCard(dealt.state.cards, {table::PileKind::Stock, table::kWaste},
+                                     card, '1');
+    }
+    return dealt;
+}
+
+int stockDistance(const testing::DealtGame& dealt) {
+    const std::optional<CompactRules> rules = compactRulesFor(dealt.state, dealt.frontend);
+    EXPECT_TRUE(rules);
+    return rules ? CompactPosition(dealt.state, *rules).singlePassStockDistance({}) : -1;
+}
+
+// Where the stock is gone through once and cards move one at a time, a
+// waste card lying on one the foundations take sooner counts as a covering
+// card, and every card of the stock and the waste counts; elsewhere the
+// stock adds nothing.
+TEST(CompactPosition, TheSinglePassWasteCountsItsCoveringCards) {
+    const CompactPosition::DistanceWeights weights;
+    const int buried = stockDistance(withWaste(kDiplomat, kTwo, kKing));
+    const int onTop = stockDistance(withWaste(kDiplomat, kKing, kTwo));
+    EXPECT_EQ(buried, onTop + weights.coveringCard);
+    const testing::DealtGame dealt(kDiplomat, 1, false);
+    EXPECT_EQ(stockDistance(dealt),
+              2 * weights.stockCard * table::cardCount(dealt.state.piles.stock(table::kStock)));
+
+    for (const int other : {kKlondike, kFortyAndEight}) {
+        EXPECT_EQ(stockDistance(withWaste(other, kTwo, kKing)), 0) << "game " << other;
+    }
+}
+
+// Diplomat deal 7: the fast search wins it within the first order's share
+// of a modest budget, and the pointer input plays its line to the win.
+TEST(CompactSearch, WinsDiplomatThroughASinglePassOfTheStock) {
+    testing::DealtGame dealt(kDiplomat, 7, false);
+    SolveLimits limits;
+    limits.fastPositions = 160000;
+    limits.gestureSearch = false;
+    const SolveResult result = solveDeal(dealt.state, dealt.frontend, limits);
+    ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(result.fastSearch);
+    for (const PointerCommand& move : result.moves) {
+        ASSERT_TRUE(dealt.run(commandText(move))) << commandText(move);
+    }
+    EXPECT_TRUE(dealt.frontend.saw("winning animation"));
+}
+
+} // namespace
+} // namespace vellomir::engine
