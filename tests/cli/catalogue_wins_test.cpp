@@ -139,6 +139,8 @@ const std::map<int, RecordedWin> kWinningDeal{
     {106, {1274, 0}},
     {107, {1274, 0}},
     {108, {1, 0}},
+    {111, {39, 0}},
+    {112, {11960, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
