@@ -195,6 +195,9 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "ClockFace = 1\n" + kRules),
               "games/test.game:15: ClockFace lays out the 13 piles of the clock: TableauCount "
               "must be 13");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "FirstMoveFromTableau = 2\n" + kRules),
+              "games/test.game:15: FirstMoveFromTableau 2 opens with a card to a foundation: the "
+              "game has no foundations");
     // Each pile of the clock is dealt as many cards as a rank has.
     const std::string clock = kHeader + "[parameters]\nCardCount = 52\nTableauCount = 13\n"
                                         "TableauLayout = 56\nClockFace = 1\n";

@@ -188,6 +188,11 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
                    std::to_string(9 * peaks + 1) + " tableaus: TableauCount must be " +
                    std::to_string(9 * peaks + 1));
     }
+    if (p(param::FirstMoveFromTableau) == 2 && p(param::FoundationCount) < 1) {
+        report(param::FirstMoveFromTableau, param::FoundationCount,
+               "FirstMoveFromTableau 2 opens with a card to a foundation: the game has no "
+               "foundations");
+    }
     // The Clock's piles are the twelve hours and the kings; each is dealt as
     // many cards as there are of a rank, so a pile's turn is due exactly
     // while it holds one card more than it was dealt.
