@@ -151,7 +151,8 @@ void layOutAtWidth(ProgramState& state, const LayoutArea& area, ScreenSize scree
     state.shadowOffset = std::max(0, static_cast<int>(std::lround(shadowOffset / scale)));
     computeFanSteps(state, 1.0);
     computeFixedPilePositions(
-        state, LayoutArea{shrink(area.width), shrink(area.height), shrink(area.outerHeight), top},
+        state,
+        LayoutArea{shrink(area.width), shrink(area.height), shrink(area.outerHeight), top, scale},
         ScreenSize{shrink(screen.width), shrink(screen.height)});
     state.shadowOffset = shadowOffset;
     scalePositions(state.mainGame, scale);

@@ -66,14 +66,15 @@ public:
     const int unit;   // spacing unit (cell 72)
     const LayoutArea area;
     const ScreenSize screen;
-    const bool lowWindow;  // the window (or preview) is at most 499 pixels high
-    const bool lowScreen;  // the screen is at most 499 pixels high
-    const bool narrowArea; // the area is narrower than 652 pixels
-    const int v;           // outer margin
-    const int u;           // usable width
-    const int h;           // area height below the top margin
-    const int lowestTop;   // lowest card top the rows may reach
-    const int stockGap;    // gap beside the stock
+    const bool lowWindow;    // the window (or preview) is at most 499 pixels high
+    const bool lowScreen;    // the screen is at most 499 pixels high
+    const bool narrowArea;   // the area is narrower than 652 pixels
+    const bool narrowScreen; // the screen is narrower than 650 pixels
+    const int v;             // outer margin
+    const int u;             // usable width
+    const int h;             // area height below the top margin
+    const int lowestTop;     // lowest card top the rows may reach
+    const int stockGap;      // gap beside the stock
 
     // Results of the tableau arrangement.
     int tableauGap = 0;              // the gap the arrangement left between tableaus

@@ -6,6 +6,9 @@
 #include "table/fitted_layout.h"
 #include "table/layout_context.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vellomir::table {
 
 namespace param = catalogue::param;
@@ -26,9 +29,14 @@ bool oneOf(int value, std::initializer_list<int> values) {
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
+// A length of the shrunk area at the window's real size.
+long realSize(int length, const LayoutArea& area) {
+    return std::lround(length * area.shrunkBy);
+}
+
 int computeStockGap(const ProgramState& state, const LayoutArea& area) {
     const auto& p = state.params;
-    int gap = area.width >= 652 ? 10 : 3;
+    int gap = realSize(area.width, area) >= 652 ? 10 : 3;
     if (p[param::StockPilesPlaced] > 0) {
         gap += state.shadowOffset;
         if (oneOf(p[param::StockLayout], {3, 4, 5, 16, 19}) || p[param::DiscardLayout] == 4) {
@@ -43,8 +51,9 @@ int computeStockGap(const ProgramState& state, const LayoutArea& area) {
 LayoutContext::LayoutContext(ProgramState& state, const LayoutArea& area, ScreenSize screen)
     : W(state.cardSize.width), H(state.cardSize.height), shadow(state.shadowOffset),
       unit(state.mainGame.cell(cell::SpacingUnit) > 0 ? state.mainGame.cell(cell::SpacingUnit) : 6),
-      area(area), screen(screen), lowWindow(area.outerHeight <= 499),
-      lowScreen(screen.height <= 499), narrowArea(area.width < 652), v(lowWindow ? 5 : 10),
+      area(area), screen(screen), lowWindow(realSize(area.outerHeight, area) <= 499),
+      lowScreen(realSize(screen.height, area) <= 499), narrowArea(realSize(area.width, area) < 652),
+      narrowScreen(realSize(screen.width, area) < 650), v(lowWindow ? 5 : 10),
       u(area.width - 2 - (lowWindow ? 10 : 0)), h(area.height - area.top),
       lowestTop(area.outerHeight * 10 > screen.height * 8 ? area.outerHeight - H - 50
                                                           : screen.height - H - 30),

@@ -19,6 +19,11 @@ struct LayoutArea {
     int outerHeight = 0;
     /// Top margin: below the toolbar panel of the main window, 3 in a preview.
     int top = 0;
+    /// How many times larger the window really is: cards fitted to the window
+    /// are laid out at the big cards' size in the window shrunk by this
+    /// factor. Whether the window, the screen or the area counts as small is
+    /// judged at the real size.
+    double shrunkBy = 1.0;
 };
 
 struct ScreenSize {

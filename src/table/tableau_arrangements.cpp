@@ -95,7 +95,7 @@ void fittedRow(LayoutContext& c, int code) {
             gap = std::clamp(gap - ceilDiv(c.stockGap - x, n - 1), 4, 20);
         }
         x = c.stockGap;
-        if (narrows && c.screen.width < 650) {
+        if (narrows && c.narrowScreen) {
             x -= 2;
         }
     }

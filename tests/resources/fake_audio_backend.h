@@ -2,10 +2,12 @@
 
 #include "resources/audio_backend.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QStringList>
 #include <QThread>
 
+#include <algorithm>
 #include <climits>
 
 namespace vellomir::testing {
@@ -36,12 +38,17 @@ public:
     }
     bool isPlaying() const override { return !playing.isEmpty(); }
     void idle(int milliseconds) override {
+        // The time really slept, as the service's own clock sees it: on a
+        // loaded machine a sleep runs long.
+        QElapsedTimer slept;
+        slept.start();
         QThread::msleep(milliseconds);
-        idledMs += milliseconds;
+        const int elapsed = static_cast<int>(std::max<qint64>(slept.elapsed(), milliseconds));
+        idledMs += elapsed;
         if (playing.isEmpty() || looped || neverEnds) {
             return;
         }
-        m_remainingMs -= milliseconds;
+        m_remainingMs -= elapsed;
         if (m_remainingMs <= 0) {
             log << QStringLiteral("ended ") + playing;
             playing.clear();

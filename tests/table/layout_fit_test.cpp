@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
+#include <tuple>
 
 namespace vellomir::table {
 namespace {
@@ -65,6 +68,7 @@ const Synthetic kSets[] = {
     {"grid-130",        2, 4, {},         {1, 1, 10}, {130, 0, 20}, 0, {},          {},          0, 0},
     {"cross-052",       2, 1, {0, 1, 2},  {0, 0, 4},  {52, 0, 8},   0, {},          {},          0, 0},
     {"staircase-054",   2, 4, {0, 1, 2},  {},         {54, 0, 7},   0, {},          {0, 0, 1},   0, 0},
+    {"peaks-055",       2, 4, {0, 1, 2},  {},         {55, 0, 28},  0, {},          {0, 0, 1},   0, 0},
     {"reserves-004",    1, 1, {},         {7, 1, 4},  {1, 2, 8},    0, {4, 1, 4},   {},          0, 0},
     {"reserves-005",    1, 1, {},         {2, 1, 4},  {1, 2, 6},    0, {5, 2, 2},   {},          0, 0},
     {"reserves-006",    2, 1, {16, 2, 1}, {8, 1, 4},  {1, 2, 7},    0, {6, 1, 4},   {},          1, 0},
@@ -76,6 +80,8 @@ const Synthetic kSets[] = {
     {"foundations-013", 2, 1, {4, 1, 1},  {13, 1, 4}, {1, 2, 8},    0, {},          {},          1, 0},
 };
 // clang-format on
+
+constexpr int kPeaksCode = 55;
 
 ParameterLoader loaderFor(const Synthetic& s) {
     return [s](catalogue::GameParameters& p) {
@@ -92,6 +98,9 @@ ParameterLoader loaderFor(const Synthetic& s) {
         p.set(param::TableauLayout, s.tableaus.code);
         p.set(param::TableauRow, s.tableaus.row);
         p.set(param::TableauCount, s.tableaus.count);
+        if (s.tableaus.code == kPeaksCode) {
+            p.set(param::TableauPeaks, (s.tableaus.count - 1) / 9); // 9n + 1 places
+        }
         p.set(param::TableauRows, s.tableauRows);
         p.set(param::ReserveLayout, s.reserves.code);
         p.set(param::ReserveRow, s.reserves.row);
@@ -202,6 +211,61 @@ TEST(LayoutFit, FittedGapsAndFanStepsScaleWithTheCards) {
     EXPECT_FALSE(frontend.callsStartingWith("card size ").empty());
 }
 
+// The left and right edges of everything placed.
+std::pair<int, int> placedSpan(const ProgramState& state) {
+    const TMainGame& g = state.mainGame;
+    int left = 1 << 20;
+    int right = -(1 << 20);
+    auto add = [&](int x) {
+        if (x >= kPlacedThreshold) {
+            left = std::min(left, x);
+            right = std::max(right, x + state.cardSize.width);
+        }
+    };
+    for (int i = 0; i < kMaxTableaus; ++i) {
+        add(g.tableauX(i));
+    }
+    for (int i = 0; i < kMaxFoundations; ++i) {
+        add(g.foundationX(i));
+    }
+    for (int i = 0; i < kMaxReserves; ++i) {
+        add(g.reserveX(i));
+    }
+    for (int i = 0; i < kStockPiles; ++i) {
+        add(g.stockX(i));
+    }
+    return {left, right};
+}
+
+// Fitted cards are laid out at the big cards' size in the window shrunk to
+// match, but a large window is still a large window: it keeps a large
+// window's margins rather than those of a window under 500 pixels high,
+// so the peaks, a row centred by design, stay centred.
+TEST(LayoutFit, FittedCardsKeepALargeWindowsMargins) {
+    const Synthetic* peaks = nullptr;
+    for (const Synthetic& set : kSets) {
+        if (set.tableaus.code == kPeaksCode) {
+            peaks = &set;
+        }
+    }
+    ASSERT_NE(peaks, nullptr);
+    for (auto [width, height] : {std::pair{1600, 1000}, std::pair{1920, 1080}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        ProgramState state;
+        testing::RecordingFrontend frontend;
+        useScreen(frontend, width, height);
+        state.settings.write(settings::field::CardSize, "F");
+        ASSERT_TRUE(prepareGameLayout(state, frontend, loaderFor(*peaks)));
+        ASSERT_GT(state.cardSize.width, 2 * 71);
+        const auto [left, right] = placedSpan(state);
+        const double scale = state.cardSize.width / 71.0;
+        // The usable width leaves 2 pixels of the big cards' size at the
+        // right; each side may lose a pixel of that size to rounding.
+        EXPECT_LE(std::abs(left - (frontend.areaWidth - 2 * scale - right)), 2 * scale)
+            << left << " | " << frontend.areaWidth - right;
+    }
+}
+
 TEST(LayoutFit, TheSetsCoverEveryCode) {
     std::set<int> stock, foundations, tableaus, reserves, discard;
     for (const Synthetic& set : kSets) {
@@ -217,8 +281,8 @@ TEST(LayoutFit, TheSetsCoverEveryCode) {
     for (int code : {1, 2, 7, 8, 9, 13, 17}) {
         EXPECT_TRUE(foundations.contains(code)) << "foundations " << code;
     }
-    for (int code : {1,  2,  3,  10,  11,  12,  13,  14,  15,  18,  20, 21,
-                     52, 53, 54, 123, 124, 125, 126, 127, 128, 129, 130}) {
+    for (int code : {1,  2,  3,  10, 11,  12,  13,  14,  15,  18,  20,  21,
+                     52, 53, 54, 55, 123, 124, 125, 126, 127, 128, 129, 130}) {
         EXPECT_TRUE(tableaus.contains(code)) << "tableaus " << code;
     }
     for (int code : {4, 5, 6, 7, 11, 12}) {
