@@ -23,6 +23,8 @@ inline constexpr int WasteButtonDealMode =
     16; // with 9 = 1: 0 every stock click deals, 1 only onto an empty waste
 inline constexpr int FoundationTakeBack = 17; // 1 allowed, 2 when more than one card
 inline constexpr int AutoplayAvailable = 18;
+inline constexpr int ClockFace =
+    19; // 1: the 13 tableaus are the Clock's piles, played by turning one card after another
 inline constexpr int CardsPerStockClick = 21;
 inline constexpr int FillStyle = 22; // how empty tableaus are refilled: 0 never, 1-10 by source
 inline constexpr int SweepTableauByTableau = 23;
@@ -39,7 +41,8 @@ inline constexpr int StockFirstRestriction = 34; // 1, 2, 3
 inline constexpr int ClickToPlay = 36;
 inline constexpr int ScreenClass = 37; // 1 needs 650 px, 2 needs 810 px for big cards
 inline constexpr int SelectionGame = 38;
-inline constexpr int FirstMoveFromTableau = 39;
+inline constexpr int FirstMoveFromTableau =
+    39; // 1: the first action takes a tableau card, not to a foundation; 2: to a foundation
 inline constexpr int FillTableausAfterFirstMove = 40;
 inline constexpr int AutomaticFaceUp =
     41; // not 0: uncovered face-down tableau cards may turn up by themselves

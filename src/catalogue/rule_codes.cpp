@@ -14,6 +14,7 @@ constexpr std::array kGameTypes{VELLOMIR_GAME_TYPES(VELLOMIR_CODE_NAME)};
 constexpr std::array kFanStyles{VELLOMIR_FAN_STYLES(VELLOMIR_CODE_NAME)};
 constexpr std::array kDealTypes{VELLOMIR_DEAL_TYPES(VELLOMIR_CODE_NAME)};
 constexpr std::array kFillStyles{VELLOMIR_FILL_STYLES(VELLOMIR_CODE_NAME)};
+constexpr std::array kFirstMoves{VELLOMIR_FIRST_MOVES(VELLOMIR_CODE_NAME)};
 constexpr std::array kRunSizeLimits{VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_NAME)};
 constexpr std::array kEmptyCodes{VELLOMIR_EMPTY_CODES(VELLOMIR_CODE_NAME)};
 constexpr std::array kBuildingRules{VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_NAME)};
@@ -27,6 +28,7 @@ constexpr std::array kFamilies{
     CodeFamily{"Deal types of later deals",
                "TableauLaterDeal (240 + t), ReserveLaterDeal (278 + r)", kDealTypes},
     CodeFamily{"Filling styles of empty tableaus", "FillStyle (22)", kFillStyles},
+    CodeFamily{"First moves", "FirstMoveFromTableau (39)", kFirstMoves},
     CodeFamily{"Run-size limits", "RunSizeLimit (12); 0 and above: at most that many cards",
                kRunSizeLimits},
     CodeFamily{"Empty-pile codes",
@@ -47,10 +49,11 @@ constexpr std::array kNamedParameters{
     NamedParameter{param::GameType, 0},           NamedParameter{param::TableauFanStyle, 1},
     NamedParameter{param::FoundationFanStyle, 1}, NamedParameter{param::ReserveFanStyle, 1},
     NamedParameter{param::TableauLaterDeal, 2},   NamedParameter{param::ReserveLaterDeal, 2},
-    NamedParameter{param::FillStyle, 3},          NamedParameter{param::RunSizeLimit, 4},
-    NamedParameter{param::TableauEmptyCode, 5},   NamedParameter{param::FoundationBaseRank, 5},
-    NamedParameter{param::TableauRule, 6},        NamedParameter{param::FoundationRule, 6},
-    NamedParameter{param::ReserveDropRule, 6},    NamedParameter{param::WasteDropRule, 6},
+    NamedParameter{param::FillStyle, 3},          NamedParameter{param::FirstMoveFromTableau, 4},
+    NamedParameter{param::RunSizeLimit, 5},       NamedParameter{param::TableauEmptyCode, 6},
+    NamedParameter{param::FoundationBaseRank, 6}, NamedParameter{param::TableauRule, 7},
+    NamedParameter{param::FoundationRule, 7},     NamedParameter{param::ReserveDropRule, 7},
+    NamedParameter{param::WasteDropRule, 7},
 };
 
 // A code as the document shows it: a letter code as the character in quotes.

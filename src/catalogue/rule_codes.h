@@ -99,6 +99,11 @@ namespace vellomir::catalogue {
     X(FourFromStock, 9, "four cards from the top of the stock") \
     X(FromWasteOrStockReservesEmpty, 10, "as 2, but nothing while any reserve holds a card")
 
+#define VELLOMIR_FIRST_MOVES(X) \
+    X(AnyFirstMove, 0, "the first move is like any other") \
+    X(FirstFromTableau, 1, "the first action takes a tableau card, and not to a foundation") \
+    X(FirstTableauToFoundation, 2, "the first move takes a tableau card to a foundation (with the base code 92 its rank becomes every foundation's base); nothing else moves, nor is the stock turned, while every foundation is empty")
+
 #define VELLOMIR_RUN_SIZE_LIMITS(X) \
     X(AnyRun, -1, "any run may move") \
     X(FreeCellsAndTableaus, -5, "at most r + 1 cards with no empty tableau, else r + e, plus 1 unless the target is empty (r empty reserves, e empty tableaus)") \
@@ -216,6 +221,9 @@ enum class DealType : int { VELLOMIR_DEAL_TYPES(VELLOMIR_CODE_ENUMERATOR) };
 
 /// Where empty tableaus are refilled from (parameter 22).
 enum class FillStyle : int { VELLOMIR_FILL_STYLES(VELLOMIR_CODE_ENUMERATOR) };
+
+/// What the first move of a game must be (parameter 39).
+enum class FirstMove : int { VELLOMIR_FIRST_MOVES(VELLOMIR_CODE_ENUMERATOR) };
 
 /// The named run-size limits (parameter 12); 0 and above is a plain limit.
 enum class RunSizeLimit : int { VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_ENUMERATOR) };

@@ -69,6 +69,9 @@ bool compactAndRefill(table::ProgramState& state, seam::Frontend& frontend, Acti
 /// takes what is left over). Counts a pass.
 bool redealTableaus(table::ProgramState& state, seam::Frontend& frontend, ActionContext& context);
 bool removeSelection(table::ProgramState& state, seam::Frontend& frontend, ActionContext& context);
+/// The Clock's one move (clock_rules.h): the next card turns face up and goes
+/// under the pile of its rank; the game is won or lost when the sequence ends.
+bool turnClockCard(table::ProgramState& state, seam::Frontend& frontend, ActionContext& context);
 
 /// The executor without the entry check of the card census; nested actions
 /// (the discard after a grid jump, the one-time refill) come through here.

@@ -7,6 +7,7 @@
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
 #include "engine/move_execution.h"
+#include "engine/opening_move.h"
 #include "engine/pile_location.h"
 #include "engine/send_rules.h"
 #include "engine/undo_snapshots.h"
@@ -196,7 +197,7 @@ bool fillEmptyPiles(ProgramState& state, seam::Frontend& frontend) {
     if (style <= 0 || style > 10) {
         return false;
     }
-    if (p[param::FirstMoveFromTableau] != 0 && state.mainGame.cell(table::cell::MovePhase) == 0) {
+    if (openingMoveDue(state)) {
         return false;
     }
     const table::PileCounts counts = table::PileCounts::of(p);

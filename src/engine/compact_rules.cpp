@@ -80,9 +80,9 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         p[param::FillStyle] == 0 && p[param::FillTableausAfterFirstMove] == 0 &&
         p[param::FirstMoveFromTableau] == 0 && p[param::LockedTableauRows] == 0 &&
         p[param::StockFirstRestriction] == 0 && p[param::TableauRedealGroup] == 0 &&
-        p[param::PackSuits] == 0 && p[param::ExtraCardToFoundation1] == 0 &&
-        p[param::TableauMaxCards] == -1 && p[param::CoveredReserveSendable] == 0 &&
-        countedRunSize(p[param::RunSizeLimit]) &&
+        p[param::PackSuits] == 0 && p[param::ClockFace] == 0 &&
+        p[param::ExtraCardToFoundation1] == 0 && p[param::TableauMaxCards] == -1 &&
+        p[param::CoveredReserveSendable] == 0 && countedRunSize(p[param::RunSizeLimit]) &&
         (p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10) &&
         p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
         p[param::TableauFanStyle] != codeOf(FanStyle::FreeFormAlike) &&

@@ -5,6 +5,7 @@
 #include "engine/action_support.h"
 #include "engine/card_runs.h"
 #include "engine/move_execution.h"
+#include "engine/opening_move.h"
 #include "engine/pile_location.h"
 #include "engine/quiet_frontend.h"
 #include "engine/target_checks.h"
@@ -67,6 +68,10 @@ bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
                         DestinationKind kind, int index) {
     const catalogue::GameParameters& p = state.params;
     const PileRef target = destinationPile(kind, index);
+    if (openingMoveDue(state) &&
+        !allowedAsOpening(state, locatePile(state, card), kind == DestinationKind::Foundation)) {
+        return false;
+    }
     switch (kind) {
     case DestinationKind::Waste:
         return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
@@ -111,9 +116,7 @@ void forEachDropDestination(const ProgramState& state,
 }
 
 bool dropMayMove(const ProgramState& state, int card) {
-    if (state.params[param::FirstMoveFromTableau] == 1 &&
-        state.mainGame.cell(table::cell::MovePhase) == 0 &&
-        !isTableauLocation(locatePile(state, card))) {
+    if (openingMoveDue(state) && !isTableauLocation(locatePile(state, card))) {
         return false;
     }
     // A game that moves no card by a drop: the dropped card goes back.

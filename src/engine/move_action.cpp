@@ -11,7 +11,7 @@ using table::PileKind;
 using table::PileRef;
 
 // The kinds spelled by a fixed text.
-constexpr std::array<std::pair<ActionKind, std::string_view>, 13> kFixedTexts{{
+constexpr std::array<std::pair<ActionKind, std::string_view>, 14> kFixedTexts{{
     {ActionKind::ToWaste, "Stock02"},
     {ActionKind::ToDiscard, "Waste"},
     {ActionKind::StockToWaste, "Mazzo_Vis"},
@@ -25,6 +25,7 @@ constexpr std::array<std::pair<ActionKind, std::string_view>, 13> kFixedTexts{{
     {ActionKind::FillEmptyTableaus, "Selezionate_Fila"},
     {ActionKind::CompactAndRefill, "Stock_To_Pile_Monte_Carlo"},
     {ActionKind::RedealTableaus, "Redeal_Tableaus"},
+    {ActionKind::TurnClockCard, "Clock_Turn"},
 }};
 
 constexpr std::string_view kAutoplayPrefix = "Dest_Autoplay";

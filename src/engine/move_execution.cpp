@@ -7,6 +7,7 @@
 #include "engine/card_runs.h"
 #include "engine/face_up.h"
 #include "engine/grid_moves.h"
+#include "engine/opening_move.h"
 #include "engine/score.h"
 #include "engine/suit_run_foundation.h"
 #include "seam/frontend.h"
@@ -313,6 +314,7 @@ bool ignoresCard(ActionKind kind) {
     case ActionKind::FillEmptyTableaus:
     case ActionKind::CompactAndRefill:
     case ActionKind::RedealTableaus:
+    case ActionKind::TurnClockCard:
         return true;
     default:
         return false;
@@ -379,6 +381,8 @@ bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, MoveActio
         return compactAndRefill(state, frontend, context);
     case ActionKind::RedealTableaus:
         return redealTableaus(state, frontend, context);
+    case ActionKind::TurnClockCard:
+        return turnClockCard(state, frontend, context);
     }
     return false;
 }
@@ -393,9 +397,9 @@ bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int ca
         state.cardLeftTableau = false;
     }
     // Games that must open from the tableau refuse any other first action.
-    if (p[param::FirstMoveFromTableau] == 1 && game.cell(MovePhase) == 0) {
+    if (openingMoveDue(state)) {
         const int from = ignoresCard(action.kind) ? location::Nowhere : locatePile(state, card);
-        if (from < 1 || isFoundationMove(action.kind)) {
+        if (!allowedAsOpening(state, from, isFoundationMove(action.kind))) {
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/clock_rules.h"
 #include "engine/end_of_game.h"
 #include "engine/face_up.h"
 #include "engine/lift_rules.h"
@@ -95,6 +96,15 @@ PressAnswer pressTableau(ProgramState& state, seam::Frontend& frontend, const Hi
     const GameType type = gameTypeOf(p);
     const std::string& cards = state.piles.tableau(pile.index);
     const bool top = table::topCardOf(cards) == hit.card;
+    if (p[param::ClockFace] != 0) {
+        // The Clock: a click anywhere on the pile whose turn it is plays its
+        // top card; nothing is ever lifted.
+        if (button == 0 && clockPileToTurn(state) == pile.index) {
+            executeMove(state, frontend, table::topCardOf(cards), {ActionKind::TurnClockCard});
+            endGameIfDecided(state, frontend);
+        }
+        return PressAnswer::Nothing;
+    }
     if ((type == GameType::Golf || type == GameType::GolfAroundTheCorner) && button == 0) {
         // In the peaks a card is played once the two cards on it are gone;
         // one still face down then turns up (without the automatic turn).

@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/clock_rules.h"
 #include "engine/selection_state.h"
 #include "seam/frontend.h"
 #include "table/card.h"
@@ -130,6 +131,9 @@ bool winTest(const ProgramState& state) {
     const PileCounts counts = PileCounts::of(p);
     const table::PileLists& piles = state.piles;
     const GameType type = gameTypeOf(p);
+    if (p[param::ClockFace] != 0) {
+        return clockComplete(state);
+    }
     auto everyTableau = [&](auto&& test) {
         for (int t = 0; t < counts.tableaus; ++t) {
             if (!test(piles.tableau(t))) {
@@ -266,6 +270,9 @@ int computeScore(const ProgramState& state) {
     const int misses = state.mainGame.cell(table::cell::MissCount);
     if (table::isTableauLine(p)) {
         return scoringSchemeCounts(state) ? -c + 5 * lineCardsCovered(state) : 0;
+    }
+    if (p[param::ClockFace] != 0) {
+        return scoringSchemeCounts(state) ? clockScore(state) : 0;
     }
     switch (gameTypeOf(p)) {
     case GameType::Unscored:

@@ -7,6 +7,8 @@
 #include "table/layout_context.h"
 #include "table/peak_rows.h"
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace vellomir::table::layout {
@@ -463,6 +465,41 @@ void arrange055(LayoutContext& c) {
     }
 }
 
+// The Clock: the twelve hours round an ellipse, 12 o'clock at the top, and
+// the kings' pile (tableau 13) in the centre. Each pile is fanned to the
+// right by up to four cards, so the ellipse is as wide as keeps 1 and 2
+// o'clock apart side by side and as high as keeps 2 and 3 o'clock apart
+// one above the other; both are held to the area.
+constexpr int kClockHours = 12;
+constexpr int kClockGap = 8;
+
+void arrange056(LayoutContext& c) {
+    const int pileWidth = c.W + floorDiv(2 * c.W, 3);
+    const double step = std::numbers::pi / 6;
+    // Piles a half and a whole step from 12 o'clock differ by these shares
+    // of the radii across (1 and 2 o'clock) and down (2 and 3 o'clock).
+    const double across = std::sin(2 * step) - std::sin(step);
+    const double down = std::cos(2 * step);
+    const int top = tableauRowTop(c);
+    const int radiusX = std::min(static_cast<int>(std::ceil((pileWidth + kClockGap) / across)),
+                                 floorDiv(c.u - pileWidth, 2));
+    const int radiusY = std::min(static_cast<int>(std::ceil((c.H + kClockGap) / down)),
+                                 floorDiv(c.bottomLimit() - top, 2));
+    const int centreX = floorDiv(c.u, 2);
+    const int centreY = top + radiusY + floorDiv(c.H, 2);
+    auto place = [&](int t, double dx, double dy) {
+        c.setTableau(t, centreX + static_cast<int>(std::lround(dx)) - floorDiv(pileWidth, 2),
+                     centreY + static_cast<int>(std::lround(dy)) - floorDiv(c.H, 2));
+    };
+    for (int hour = 1; hour <= kClockHours && hour <= c.tableauCount(); ++hour) {
+        place(hour - 1, radiusX * std::sin(hour * step), -radiusY * std::cos(hour * step));
+    }
+    if (c.tableauCount() > kClockHours) {
+        place(kClockHours, 0, 0);
+    }
+    c.tableauGap = kClockGap;
+}
+
 struct Entry {
     int code;
     Arrangement arrange;
@@ -472,8 +509,8 @@ constexpr Entry kArrangements[] = {
     {1, arrange001},   {2, arrange002},   {3, arrange003},   {10, arrange010},  {11, arrange011},
     {12, arrange012},  {13, arrange013},  {14, arrange014},  {15, arrange015},  {18, arrange018},
     {20, arrange020},  {21, arrange021},  {52, arrange052},  {53, arrange053},  {54, arrange054},
-    {55, arrange055},  {123, arrange123}, {124, arrange124}, {125, arrange125}, {126, arrange126},
-    {127, arrange127}, {128, arrange128}, {129, arrange129}, {130, arrange130},
+    {55, arrange055},  {56, arrange056},  {123, arrange123}, {124, arrange124}, {125, arrange125},
+    {126, arrange126}, {127, arrange127}, {128, arrange128}, {129, arrange129}, {130, arrange130},
 };
 
 } // namespace

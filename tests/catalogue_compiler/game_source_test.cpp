@@ -192,6 +192,19 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
               "more");
     EXPECT_EQ(onlyProblem(kHeader + kParameters + "TableauPeaks = 1\n" + kRules),
               "games/test.game:15: TableauPeaks 1 lays out 10 tableaus: TableauCount must be 10");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "ClockFace = 1\n" + kRules),
+              "games/test.game:15: ClockFace lays out the 13 piles of the clock: TableauCount "
+              "must be 13");
+    EXPECT_EQ(onlyProblem(kHeader + kParameters + "FirstMoveFromTableau = 2\n" + kRules),
+              "games/test.game:15: FirstMoveFromTableau 2 opens with a card to a foundation: the "
+              "game has no foundations");
+    // Each pile of the clock is dealt as many cards as a rank has.
+    const std::string clock = kHeader + "[parameters]\nCardCount = 52\nTableauCount = 13\n"
+                                        "TableauLayout = 56\nClockFace = 1\n";
+    EXPECT_TRUE(parse(clock + "TableauStartCards = all 4\n" + kRules).diagnostics.empty());
+    EXPECT_EQ(onlyProblem(clock + "TableauStartCards = 4 4 4 4 4 4 4 4 4 4 4 3 5\n" + kRules),
+              "games/test.game:11: ClockFace deals each pile as many cards as a rank has: "
+              "TableauStartCards must be all 4");
 }
 
 TEST(GameSource, RejectsALineTheStockCannotDealOrThatCannotBeWonInOnePile) {

@@ -38,6 +38,7 @@ TEST(MoveActionText, EveryActionKeepsTheTextItWasAlwaysSpelledWith) {
         {"Selezionate_Fila", {ActionKind::FillEmptyTableaus}},
         {"Stock_To_Pile_Monte_Carlo", {ActionKind::CompactAndRefill}},
         {"Redeal_Tableaus", {ActionKind::RedealTableaus}},
+        {"Clock_Turn", {ActionKind::TurnClockCard}},
     };
     for (const auto& [text, action] : spelled) {
         EXPECT_EQ(parseMoveAction(text), action) << text;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <ranges>
 
 namespace vellomir::tools {
 namespace {
@@ -62,10 +63,10 @@ void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnosti
     const Kind kinds[] = {
         {"stock", param::StockPilesPlaced, param::StockLayout, {3, 4, 5, 11, 13, 16, 19, 21}},
         {"foundation", param::FoundationCount, param::FoundationLayout, {1, 2, 7, 8, 9, 13, 17}},
-        {"tableau", param::TableauCount, param::TableauLayout, {1,   2,   3,   10,  11,  12,
-                                                                13,  14,  15,  18,  20,  21,
-                                                                52,  53,  54,  55,  123, 124,
-                                                                125, 126, 127, 128, 129, 130}},
+        {"tableau", param::TableauCount, param::TableauLayout, {1,   2,   3,   10,  11,  12,  13,
+                                                                14,  15,  18,  20,  21,  52,  53,
+                                                                54,  55,  56,  123, 124, 125, 126,
+                                                                127, 128, 129, 130}},
         {"reserve", param::ReserveCount, param::ReserveLayout, {4, 5, 6, 7, 11, 12}},
         {"discard pile", param::DiscardPresent, param::DiscardLayout, {4, 6, 7, 16}},
     };
@@ -230,6 +231,29 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
                    std::to_string(9 * peaks + 1));
     }
     checkLine(game, report);
+    if (p(param::FirstMoveFromTableau) == 2 && p(param::FoundationCount) < 1) {
+        report(param::FirstMoveFromTableau, param::FoundationCount,
+               "FirstMoveFromTableau 2 opens with a card to a foundation: the game has no "
+               "foundations");
+    }
+    // The Clock's piles are the twelve hours and the kings; each is dealt as
+    // many cards as there are of a rank, so a pile's turn is due exactly
+    // while it holds one card more than it was dealt.
+    if (p(param::ClockFace) != 0) {
+        const int perRank = p(param::CardCount) / 13;
+        if (p(param::TableauCount) != 13) {
+            report(param::ClockFace, param::TableauCount,
+                   "ClockFace lays out the 13 piles of the clock: TableauCount must be 13");
+        } else if (p(param::CardCount) % 13 != 0 ||
+                   std::ranges::any_of(std::views::iota(0, 13), [&](int t) {
+                       return p(param::TableauStartCards + t) != perRank;
+                   })) {
+            report(param::ClockFace, param::TableauStartCards,
+                   "ClockFace deals each pile as many cards as a rank has: TableauStartCards "
+                   "must be all " +
+                       std::to_string(perRank));
+        }
+    }
     for (int t = 0; t < p(param::TableauCount); ++t) {
         const int rule = p(param::TableauRule + t);
         if ((rule == 70 || rule == 71) && p(param::GridWidth) < 1) {
