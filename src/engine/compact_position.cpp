@@ -6,6 +6,7 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vellomir::engine {
 
@@ -116,7 +117,7 @@ std::uint64_t CompactPosition::key() const {
 void CompactPosition::push(int pile, std::uint8_t card) {
     const int n = m_size[pile];
     m_cards[pile][n] = card;
-    m_hash[pile] ^= zobrist().at[n][card];
+    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
     m_size[pile] = static_cast<std::uint8_t>(n + 1);
     if (pile >= foundation(0) && pile < stock()) {
         ++m_onFoundations;
@@ -128,7 +129,7 @@ void CompactPosition::push(int pile, std::uint8_t card) {
 std::uint8_t CompactPosition::pop(int pile) {
     const int n = m_size[pile] - 1;
     const std::uint8_t card = m_cards[pile][n];
-    m_hash[pile] ^= zobrist().at[n][card];
+    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
     m_size[pile] = static_cast<std::uint8_t>(n);
     if (pile >= foundation(0) && pile < stock()) {
         --m_onFoundations;
@@ -208,7 +209,7 @@ bool CompactPosition::completeSuitRunOnTop(int pile) const {
         if ((card & kFaceDown) != 0) {
             return false;
         }
-        run[static_cast<std::size_t>(i)] = card;
+        run[static_cast<std::size_t>(i)] = m_rules->playedAs[card];
     }
     return formsCompleteSuitRun(run);
 }
@@ -314,14 +315,24 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
         }
     }
     const bool wholePile = from < r.tableaus && count == m_size[from];
+    // The empty tableaus that count towards this run's length.
+    int spaces = emptyTableaus;
+    if (count > 1 && r.runSpaces[static_cast<std::size_t>(card)] != (1U << r.tableaus) - 1) {
+        spaces = 0;
+        for (int t = 0; t < r.tableaus; ++t) {
+            spaces +=
+                m_size[t] == 0 && (r.runSpaces[static_cast<std::size_t>(card)] >> t & 1U) ? 1 : 0;
+        }
+    }
     std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
     for (int t = 0; t < r.tableaus; ++t) {
         if (t == from) {
             continue;
         }
         const int n = m_size[t];
-        if (n > 0 && (m_cards[t][n - 1] & kFaceDown) != 0) {
-            continue; // a face-down top takes nothing
+        if (n > 0 && ((m_cards[t][n - 1] & kFaceDown) != 0 ||
+                      (r.tableauMaxCards != -1 && n >= r.tableauMaxCards))) {
+            continue; // a face-down top takes nothing, nor a full tableau
         }
         const int below = n == 0 ? 0 : m_cards[t][n - 1];
         if (below == 0) {
@@ -333,7 +344,8 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
             emptyTried[r.tableauClass[t]] = true;
         }
         if (!r.tableauTakes(t, below, card) ||
-            count > r.longestRun(emptyTableaus, emptyReserves, below == 0)) {
+            (below == 0 && count > 1 && !r.emptyTakesRun(t, card)) ||
+            count > r.longestRun(spaces, emptyReserves, below == 0)) {
             continue;
         }
         bool runFits = true;
@@ -458,12 +470,12 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     for (int f = 0; f < r.foundations; ++f) {
         const int pile = foundation(f);
         for (int i = 0; i < m_size[pile]; ++i) {
-            const int suit = table::suitOf(m_cards[pile][i] & kCodeMask);
+            const int suit = table::suitOf(r.playedAs[m_cards[pile][i] & kCodeMask]);
             home[suit < 0 ? 0 : suit] += 1;
         }
     }
     auto need = [&](std::uint8_t card) {
-        const int code = card & kCodeMask;
+        const int code = r.playedAs[card & kCodeMask];
         const int suit = table::suitOf(code);
         return table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
     };
@@ -509,23 +521,32 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
     const std::size_t first = moves.size();
     legalMoves(moves);
     const CompactRules& r = *m_rules;
-    auto splits = [&](const CompactMove& m) {
+    // For a move between tableaus that leaves cards behind, the card the
+    // moved run lies on and the run's bottom card.
+    struct Base {
+        std::uint8_t under;
+        std::uint8_t bottom;
+    };
+    auto baseOf = [&](const CompactMove& m) -> std::optional<Base> {
         if (m.from >= r.tableaus || m.to >= r.tableaus) {
-            return false;
+            return std::nullopt;
         }
         const int left = m_size[m.from] - m.count;
         if (left == 0) {
-            return false;
+            return std::nullopt;
         }
-        const std::uint8_t under = m_cards[m.from][left - 1];
-        const std::uint8_t bottom = m_cards[m.from][left];
-        if ((under & kFaceDown) != 0 || !r.runPairFits(m.from, under, bottom)) {
+        return Base{m_cards[m.from][left - 1], m_cards[m.from][left]};
+    };
+    auto splits = [&](const CompactMove& m) {
+        const std::optional<Base> base = baseOf(m);
+        if (!base || (base->under & kFaceDown) != 0 ||
+            !r.runPairFits(m.from, base->under, base->bottom)) {
             return false; // the whole run moves
         }
         for (int f = 0; f < r.foundations; ++f) {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
-            if (r.foundationTakes(f, below, under)) {
+            if (r.foundationTakes(f, below, base->under)) {
                 return false;
             }
         }
@@ -535,19 +556,14 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
     // moves only to lie in suit, onto an empty tableau or to a foundation:
     // from one card of another suit to the next it gains nothing.
     auto sideways = [&](const CompactMove& m) {
-        if (!r.suitRunFoundation || m.from >= r.tableaus || m.to >= r.tableaus ||
-            m_size[m.to] == 0) {
+        const std::optional<Base> base = baseOf(m);
+        if (!r.suitRunFoundation || !base || m_size[m.to] == 0) {
             return false;
         }
-        const int left = m_size[m.from] - m.count;
-        if (left == 0) {
-            return false;
-        }
-        const std::uint8_t under = m_cards[m.from][left - 1];
-        const std::uint8_t bottom = m_cards[m.from][left];
         const std::uint8_t onto = m_cards[m.to][m_size[m.to] - 1];
-        return (under & kFaceDown) == 0 && r.tableauTakes(m.from, under, bottom) &&
-               !r.runPairFits(m.to, onto, bottom);
+        return (base->under & kFaceDown) == 0 &&
+               r.tableauTakes(m.from, base->under, base->bottom) &&
+               !r.runPairFits(m.to, onto, base->bottom);
     };
     moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
                                [&](const CompactMove& m) { return splits(m) || sideways(m); }),
