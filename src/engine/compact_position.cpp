@@ -286,11 +286,14 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
                          static_cast<std::uint8_t>(card)});
     };
     const bool fromFoundation = from >= foundation(0) && from < stock();
-    if (count == 1 && !fromFoundation) {
+    if (count == 1 && (!fromFoundation || r.everyMove)) {
         // Of empty foundations alike, the first only.
         std::array<bool, CompactRules::kMaxFoundations> emptyTried{};
         for (int f = 0; f < r.foundations; ++f) {
             const int pile = foundation(f);
+            if (pile == from) {
+                continue;
+            }
             const int below = m_size[pile] == 0 ? 0 : m_cards[pile][m_size[pile] - 1] & kCodeMask;
             if (below == 0) {
                 if (emptyTried[r.foundationClass[f]]) {
@@ -356,7 +359,7 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
             add(t);
         }
     }
-    if (count == 1 && (from < r.tableaus || from == waste())) {
+    if (count == 1 && (from < r.tableaus || from == waste() || (fromFoundation && r.everyMove))) {
         for (int c = 0; c < r.reserves; ++c) {
             if (m_size[reserve(c)] == 0) {
                 add(reserve(c));
@@ -581,9 +584,19 @@ bool CompactPosition::stillNeeded(int card) const {
 
 bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     const CompactRules& r = *m_rules;
+    // Where cards come back from the foundations, a card sent up could come
+    // back to be built on, and it hides the card under it on its foundation:
+    // only a card nothing in the game is built on, onto an empty foundation,
+    // is safe, and only while every such card has an empty foundation of
+    // its own and no gap changes what a deal does.
+    const bool givesBack = r.everyMove && r.takeBack != 0;
+    if (givesBack && (!r.basesFit || r.dealsToTableaus())) {
+        return false;
+    }
     auto tryPile = [&](int pile) {
         const int card = topCode(pile);
-        if (card == 0 || stillNeeded(card & kCodeMask)) {
+        if (card == 0 ||
+            (givesBack ? !r.buildsOn[card & kCodeMask].empty() : stillNeeded(card & kCodeMask))) {
             return false;
         }
         int taker = -1;
@@ -591,6 +604,9 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
             if (r.foundationTakes(f, below, card & kCodeMask)) {
+                if (givesBack && below != 0) {
+                    return false;
+                }
                 if (taker >= 0 && !r.foundationsAlike) {
                     return false; // which foundation takes it is a choice
                 }

@@ -411,6 +411,11 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     for (int f = 1; f < rules.foundations; ++f) {
         rules.foundationsAlike = rules.foundationsAlike && rules.foundationClass[f] == 0;
     }
+    int bases = 0;
+    for (int card = 1; card < codes; ++card) {
+        bases += rules.foundationTakes(0, 0, card) ? 1 : 0;
+    }
+    rules.basesFit = rules.foundationsAlike && bases <= rules.foundations;
     return rules;
 }
 

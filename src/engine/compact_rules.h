@@ -51,6 +51,18 @@ struct CompactRules {
     /// Parameter 17: whether a foundation's top card may be taken back onto
     /// a tableau (1 always, 2 from a pile of more than one card).
     int takeBack = 0;
+    /// Whether the moves are all the pointer input allows, cards taken back
+    /// from the foundations into free cells and onto other foundations too,
+    /// and the safe moves only those no line could regret even where cards
+    /// come back from the foundations (see CompactPosition::
+    /// safeFoundationMove): a search over them that ends without a win
+    /// proves the deal lost. Off, the search leaves those take-backs out,
+    /// which seldom help, and trusts the safe moves of games without them.
+    bool everyMove = false;
+    /// Whether the foundations are all alike and the cards an empty one
+    /// takes are no more than the foundations: each such card can always
+    /// have an empty foundation of its own.
+    bool basesFit = false;
     /// Whether an empty foundation takes a complete run of one suit, king
     /// down to ace, from a tableau as one move (Spider and its kin); single
     /// cards then go by the foundation tables as ever.

@@ -71,9 +71,11 @@ std::set<Named> engineMoves(const Table& table, const CompactPosition& pos) {
     const CompactRules& r = pos.rules();
     std::set<Named> named;
     for (const LegalMove& m : legalMoves(table.state, table.frontend)) {
-        // Nor moved from one free cell to another (the same position), nor
-        // taken back from a foundation into a free cell or another foundation.
-        if ((m.from.kind == table::PileKind::Foundation && m.to.kind != table::PileKind::Tableau) ||
+        // Nor moved from one free cell to another (the same position), nor,
+        // unless the fast search plays every move, taken back from a
+        // foundation into a free cell or another foundation.
+        if ((m.from.kind == table::PileKind::Foundation && m.to.kind != table::PileKind::Tableau &&
+             !r.everyMove) ||
             (m.from.kind == table::PileKind::Reserve && m.to.kind == table::PileKind::Reserve)) {
             continue;
         }
@@ -129,12 +131,14 @@ std::set<Named> fastMoves(const CompactPosition& pos) {
 // with the table and its fast position at every position reached.
 // With `cellsFirst` the free cells are filled whenever they can be (runs
 // then move under tight limits), else last (the play goes on longer).
+// With `everyMove` the fast position plays every move (CompactRules::everyMove).
 template <typename Look>
-void randomWalk(int game, int deal, int steps, unsigned seed, Look&& look,
-                bool cellsFirst = false) {
+void randomWalk(int game, int deal, int steps, unsigned seed, Look&& look, bool cellsFirst = false,
+                bool everyMove = false) {
     Table table(game, deal);
-    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
     ASSERT_TRUE(rules) << "game " << game;
+    rules->everyMove = everyMove;
     std::mt19937 random(seed);
     for (int step = 0; step < steps && table.state.flags.test(table::Flag::GameInPlay); ++step) {
         const CompactPosition pos(table.state, *rules);
@@ -216,6 +220,65 @@ TEST(CompactPosition, ListsTheMovesTheEngineListsInTheWiderGames) {
         }
         EXPECT_GT(compared, 20) << "game " << game;
     }
+}
+
+// Playing every move, the fast position lists the engine's whole list,
+// cards taken back from the foundations into free cells and onto other
+// foundations included, in games whose foundations give cards back. The
+// walks send cards to the foundations first, so that there are some.
+TEST(CompactPosition, EveryMoveIsTheEngineWholeList) {
+    for (const int game : {kFreeCell, kKlondike, kEightOff, kBakersDozen, kMartha}) {
+        int compared = 0;
+        int takenBack = 0;
+        randomWalk(
+            game, 7, 80, 5,
+            [&](const Table& table, const CompactPosition& pos) {
+                const std::set<Named> fast = fastMoves(pos);
+                EXPECT_EQ(fast, engineMoves(table, pos)) << "game " << game;
+                takenBack += static_cast<int>(std::ranges::count_if(fast, [&](const Named& m) {
+                    return std::get<1>(m) >= pos.foundation(0) && std::get<1>(m) < pos.stock() &&
+                           std::get<2>(m) >= pos.reserve(0) && std::get<2>(m) < pos.foundation(0);
+                }));
+                ++compared;
+            },
+            true, true);
+        EXPECT_GT(compared, 20) << "game " << game;
+        if (game == kFreeCell || game == kEightOff) {
+            EXPECT_GT(takenBack, 0) << "game " << game << ": no card was taken back into a cell";
+        }
+    }
+}
+
+// Where cards come back from the foundations, a safe move under every move
+// sends a card that no card of the game, home or not, could be built on,
+// and onto an empty foundation: nothing it hides or holds could be wanted.
+TEST(CompactPosition, SafeMovesWhereFoundationsGiveBackRegretNothing) {
+    int safeMoves = 0;
+    for (const int game : {kFreeCell, kBakersDozen, kKlondike}) {
+        randomWalk(
+            game, 2, 80, 9,
+            [&](const Table& table, const CompactPosition& pos) {
+                CompactMove safe;
+                if (!pos.safeFoundationMove(safe)) {
+                    return;
+                }
+                ++safeMoves;
+                EXPECT_EQ(pos.size(safe.to), 0) << "game " << game;
+                const table::PileCounts counts = table::PileCounts::of(table.state.params);
+                for (int x = 1; x <= pos.rules().cards; ++x) {
+                    for (int t = 0; t < counts.tableaus; ++t) {
+                        testing::RecordingFrontend quiet;
+                        EXPECT_FALSE(
+                            placementAllowed(table.state, quiet,
+                                             tableauPlacementQuery(table.state, t, safe.card, x)))
+                            << "game " << game << ": card " << int{safe.card}
+                            << " went up though card " << x << " could go on it";
+                    }
+                }
+            },
+            false, true);
+    }
+    EXPECT_GT(safeMoves, 0);
 }
 
 std::string pileOf(const std::vector<int>& cards) {
