@@ -229,12 +229,12 @@ constexpr int kToolBarMargin = 53;
 // bound: their solver lines build columns of 25 and more face-up cards, more
 // than the smaller of these windows holds at the closest step that still
 // shows each index. The vertical scroll bar shows the rest there; dealt, they
-// fit. Spider, Spiderette, Scorpion and Will o' the Wisp build their runs of thirteen
-// where they lie, on the cards dealt under them, so a column of 17 cards and
-// more is an ordinary sight there: in the 800 x 600 window it runs off too.
+// fit. Spider (of four, two and one suits), Spiderette, Scorpion and Will o' the Wisp build their
+// runs of thirteen where they lie, on the cards dealt under them, so a column of 17 cards and more
+// is an ordinary sight there: in the 800 x 600 window it runs off too.
 bool columnsMayRunOff(int game) {
     return game == 33 || game == 71 || (game >= 73 && game <= 75) || (game >= 79 && game <= 82) ||
-           game == 99;
+           game == 99 || game == 109 || game == 110;
 }
 
 // Every card of every pile on the table that does not lie wholly inside the
