@@ -132,12 +132,6 @@ PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, 
     return pair;
 }
 
-namespace {
-
-// Whether an empty tableau's own code takes a run led by `card`: a rank code
-// (or a letter code that asks for a rank) wants that rank, the codes that
-// take only single cards or cards from elsewhere take no run; the others
-// are judged by the target check and count here.
 bool emptyTableauTakes(const table::ProgramState& state, int t, int card) {
     if (state.params[param::FoundationBaseRank] == -1) {
         return true;
@@ -166,8 +160,6 @@ bool emptyTableauTakes(const table::ProgramState& state, int t, int card) {
         return true;
     }
 }
-
-} // namespace
 
 std::optional<int> runLengthLimit(int code, int emptyTableaus, int emptyReserves,
                                   bool targetEmpty) {

@@ -40,6 +40,13 @@ bool runCheck(const table::ProgramState& state, seam::Frontend& frontend, int ca
 PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, int below,
                             int above);
 
+/// Whether an empty tableau `t`'s own code takes a run led by `card`, as
+/// run-size code -5 counts the empty tableaus: a rank code (or a letter
+/// code that asks for a rank) wants that rank, the codes that take only
+/// single cards or cards from elsewhere take no run; the others are judged
+/// by the target check and count.
+bool emptyTableauTakes(const table::ProgramState& state, int t, int card);
+
 /// True when the run starting at `card` is not longer than game parameter 12
 /// allows. `targetEmpty` tells whether the run would go onto an empty
 /// tableau (it lowers the free-cell count of code -5). Records the run's top

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace vellomir::engine {
 
@@ -117,7 +118,7 @@ std::uint64_t CompactPosition::key() const {
 void CompactPosition::push(int pile, std::uint8_t card) {
     const int n = m_size[pile];
     m_cards[pile][n] = card;
-    m_hash[pile] ^= zobrist().at[n][card];
+    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
     m_size[pile] = static_cast<std::uint8_t>(n + 1);
     if (pile >= foundation(0) && pile < stock()) {
         ++m_onFoundations;
@@ -129,7 +130,7 @@ void CompactPosition::push(int pile, std::uint8_t card) {
 std::uint8_t CompactPosition::pop(int pile) {
     const int n = m_size[pile] - 1;
     const std::uint8_t card = m_cards[pile][n];
-    m_hash[pile] ^= zobrist().at[n][card];
+    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
     m_size[pile] = static_cast<std::uint8_t>(n);
     if (pile >= foundation(0) && pile < stock()) {
         --m_onFoundations;
@@ -209,7 +210,7 @@ bool CompactPosition::completeSuitRunOnTop(int pile) const {
         if ((card & kFaceDown) != 0) {
             return false;
         }
-        run[static_cast<std::size_t>(i)] = card;
+        run[static_cast<std::size_t>(i)] = m_rules->playedAs[card];
     }
     return formsCompleteSuitRun(run);
 }
@@ -286,11 +287,14 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
                          static_cast<std::uint8_t>(card)});
     };
     const bool fromFoundation = from >= foundation(0) && from < stock();
-    if (count == 1 && !fromFoundation) {
+    if (count == 1 && (!fromFoundation || r.everyMove)) {
         // Of empty foundations alike, the first only.
         std::array<bool, CompactRules::kMaxFoundations> emptyTried{};
         for (int f = 0; f < r.foundations; ++f) {
             const int pile = foundation(f);
+            if (pile == from) {
+                continue;
+            }
             const int below = m_size[pile] == 0 ? 0 : m_cards[pile][m_size[pile] - 1] & kCodeMask;
             if (below == 0) {
                 if (emptyTried[r.foundationClass[f]]) {
@@ -315,14 +319,24 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
         }
     }
     const bool wholePile = from < r.tableaus && count == m_size[from];
+    // The empty tableaus that count towards this run's length.
+    int spaces = emptyTableaus;
+    if (count > 1 && r.runSpaces[static_cast<std::size_t>(card)] != (1U << r.tableaus) - 1) {
+        spaces = 0;
+        for (int t = 0; t < r.tableaus; ++t) {
+            spaces +=
+                m_size[t] == 0 && (r.runSpaces[static_cast<std::size_t>(card)] >> t & 1U) ? 1 : 0;
+        }
+    }
     std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
     for (int t = 0; t < r.tableaus; ++t) {
         if (t == from) {
             continue;
         }
         const int n = m_size[t];
-        if (n > 0 && (m_cards[t][n - 1] & kFaceDown) != 0) {
-            continue; // a face-down top takes nothing
+        if (n > 0 && ((m_cards[t][n - 1] & kFaceDown) != 0 ||
+                      (r.tableauMaxCards != -1 && n >= r.tableauMaxCards))) {
+            continue; // a face-down top takes nothing, nor a full tableau
         }
         const int below = n == 0 ? 0 : m_cards[t][n - 1];
         if (below == 0) {
@@ -334,7 +348,8 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
             emptyTried[r.tableauClass[t]] = true;
         }
         if (!r.tableauTakes(t, below, card) ||
-            count > r.longestRun(emptyTableaus, emptyReserves, below == 0)) {
+            (below == 0 && count > 1 && !r.emptyTakesRun(t, card)) ||
+            count > r.longestRun(spaces, emptyReserves, below == 0)) {
             continue;
         }
         bool runFits = true;
@@ -345,7 +360,7 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
             add(t);
         }
     }
-    if (count == 1 && (from < r.tableaus || from == waste())) {
+    if (count == 1 && (from < r.tableaus || from == waste() || (fromFoundation && r.everyMove))) {
         for (int c = 0; c < r.reserves; ++c) {
             if (m_size[reserve(c)] == 0) {
                 add(reserve(c));
@@ -459,12 +474,12 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     for (int f = 0; f < r.foundations; ++f) {
         const int pile = foundation(f);
         for (int i = 0; i < m_size[pile]; ++i) {
-            const int suit = table::suitOf(m_cards[pile][i] & kCodeMask);
+            const int suit = table::suitOf(r.playedAs[m_cards[pile][i] & kCodeMask]);
             home[suit < 0 ? 0 : suit] += 1;
         }
     }
     auto need = [&](std::uint8_t card) {
-        const int code = card & kCodeMask;
+        const int code = r.playedAs[card & kCodeMask];
         const int suit = table::suitOf(code);
         return table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
     };
@@ -541,23 +556,32 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
     const std::size_t first = moves.size();
     legalMoves(moves);
     const CompactRules& r = *m_rules;
-    auto splits = [&](const CompactMove& m) {
+    // For a move between tableaus that leaves cards behind, the card the
+    // moved run lies on and the run's bottom card.
+    struct Base {
+        std::uint8_t under;
+        std::uint8_t bottom;
+    };
+    auto baseOf = [&](const CompactMove& m) -> std::optional<Base> {
         if (m.from >= r.tableaus || m.to >= r.tableaus) {
-            return false;
+            return std::nullopt;
         }
         const int left = m_size[m.from] - m.count;
         if (left == 0) {
-            return false;
+            return std::nullopt;
         }
-        const std::uint8_t under = m_cards[m.from][left - 1];
-        const std::uint8_t bottom = m_cards[m.from][left];
-        if ((under & kFaceDown) != 0 || !r.runPairFits(m.from, under, bottom)) {
+        return Base{m_cards[m.from][left - 1], m_cards[m.from][left]};
+    };
+    auto splits = [&](const CompactMove& m) {
+        const std::optional<Base> base = baseOf(m);
+        if (!base || (base->under & kFaceDown) != 0 ||
+            !r.runPairFits(m.from, base->under, base->bottom)) {
             return false; // the whole run moves
         }
         for (int f = 0; f < r.foundations; ++f) {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
-            if (r.foundationTakes(f, below, under)) {
+            if (r.foundationTakes(f, below, base->under)) {
                 return false;
             }
         }
@@ -567,19 +591,14 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
     // moves only to lie in suit, onto an empty tableau or to a foundation:
     // from one card of another suit to the next it gains nothing.
     auto sideways = [&](const CompactMove& m) {
-        if (!r.suitRunFoundation || m.from >= r.tableaus || m.to >= r.tableaus ||
-            m_size[m.to] == 0) {
+        const std::optional<Base> base = baseOf(m);
+        if (!r.suitRunFoundation || !base || m_size[m.to] == 0) {
             return false;
         }
-        const int left = m_size[m.from] - m.count;
-        if (left == 0) {
-            return false;
-        }
-        const std::uint8_t under = m_cards[m.from][left - 1];
-        const std::uint8_t bottom = m_cards[m.from][left];
         const std::uint8_t onto = m_cards[m.to][m_size[m.to] - 1];
-        return (under & kFaceDown) == 0 && r.tableauTakes(m.from, under, bottom) &&
-               !r.runPairFits(m.to, onto, bottom);
+        return (base->under & kFaceDown) == 0 &&
+               r.tableauTakes(m.from, base->under, base->bottom) &&
+               !r.runPairFits(m.to, onto, base->bottom);
     };
     moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
                                [&](const CompactMove& m) { return splits(m) || sideways(m); }),
@@ -597,9 +616,19 @@ bool CompactPosition::stillNeeded(int card) const {
 
 bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     const CompactRules& r = *m_rules;
+    // Where cards come back from the foundations, a card sent up could come
+    // back to be built on, and it hides the card under it on its foundation:
+    // only a card nothing in the game is built on, onto an empty foundation,
+    // is safe, and only while every such card has an empty foundation of
+    // its own and no gap changes what a deal does.
+    const bool givesBack = r.everyMove && r.takeBack != 0;
+    if (givesBack && (!r.basesFit || r.dealsToTableaus())) {
+        return false;
+    }
     auto tryPile = [&](int pile) {
         const int card = topCode(pile);
-        if (card == 0 || stillNeeded(card & kCodeMask)) {
+        if (card == 0 ||
+            (givesBack ? !r.buildsOn[card & kCodeMask].empty() : stillNeeded(card & kCodeMask))) {
             return false;
         }
         int taker = -1;
@@ -607,6 +636,9 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
             if (r.foundationTakes(f, below, card & kCodeMask)) {
+                if (givesBack && below != 0) {
+                    return false;
+                }
                 if (taker >= 0 && !r.foundationsAlike) {
                     return false; // which foundation takes it is a choice
                 }

@@ -85,7 +85,9 @@ public:
 
     /// The moves the rules allow here: every card or run that may be lifted
     /// onto every pile that takes it (of empty piles alike, the first only),
-    /// and every waste card some stock clicks bring up, with where it goes.
+    /// and every waste card some stock clicks bring up, with where it goes;
+    /// cards taken back from the foundations go onto tableaus only, unless
+    /// CompactRules::everyMove is set.
     void legalMoves(std::vector<CompactMove>& moves) const;
     /// The same without the moves that split a built run between tableaus
     /// when the card they uncover cannot go to a foundation at once, and,
@@ -97,8 +99,10 @@ public:
     /// A move to a foundation that can never be regretted: no card still
     /// in play could be built on the card in a tableau (the Horne and
     /// Raymond rule, read from the game's own tables), from a tableau, a free
-    /// cell or, where the stock turns one card at a time, the waste. False
-    /// when none.
+    /// cell or, where the stock turns one card at a time, the waste. Under
+    /// CompactRules::everyMove in games whose foundations give cards back,
+    /// only a card no card of the game is built on, onto an empty
+    /// foundation. False when none.
     bool safeFoundationMove(CompactMove& move) const;
     /// Whether `card` (a code) could still be needed in a tableau: some card
     /// not yet on the foundations may be built on it.

@@ -4,6 +4,7 @@
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
 #include "engine/card_runs.h"
+#include "engine/compact_position.h"
 #include "engine/pile_location.h"
 #include "engine/placement_check.h"
 #include "engine/play_engine.h"
@@ -11,6 +12,7 @@
 #include "engine/quiet_frontend.h"
 #include "engine/target_checks.h"
 #include "table/card.h"
+#include "table/pack_suits.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 
@@ -54,9 +56,19 @@ bool cardsOnlyEmptyCode(int code) {
     return code == -1 || (code >= 1 && code <= 13);
 }
 
+// Empty-tableau codes the tables hold: those of any pile, a space only the
+// program fills (none does in the covered games: nothing fills it), and a
+// space that takes single cards only (the tables ask singles and runs apart).
+bool cardsOnlyEmptyTableauCode(int code) {
+    namespace empty = catalogue::empty_code;
+    return cardsOnlyEmptyCode(code) || code == empty::ProgramOnlyR || code == empty::ProgramOnlyS ||
+           code == empty::SingleCardOnly;
+}
+
 // Run-size codes the tables hold: a length from the empty piles, or none.
 bool countedRunSize(int code) {
-    return code == -1 || code == -6 || code == -7 || code > 0;
+    return code == -1 || code == codeOf(RunSizeLimit::FreeCellsAndTableaus) || code == -6 ||
+           code == -7 || code > 0;
 }
 
 bool allZero(const catalogue::GameParameters& p, int first, int count) {
@@ -80,8 +92,7 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         p[param::FillStyle] == 0 && p[param::FillTableausAfterFirstMove] == 0 &&
         p[param::FirstMoveFromTableau] == 0 && p[param::LockedTableauRows] == 0 &&
         p[param::StockFirstRestriction] == 0 && p[param::TableauRedealGroup] == 0 &&
-        p[param::PackSuits] == 0 && p[param::ClockFace] == 0 &&
-        p[param::ExtraCardToFoundation1] == 0 && p[param::TableauMaxCards] == -1 &&
+        p[param::ClockFace] == 0 && p[param::ExtraCardToFoundation1] == 0 &&
         p[param::CoveredReserveSendable] == 0 && countedRunSize(p[param::RunSizeLimit]) &&
         (p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10) &&
         p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
@@ -98,7 +109,7 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
     }
     for (int t = 0; t < counts.tableaus; ++t) {
         if (!cardsOnlyRule(p[param::TableauRule + t]) ||
-            !cardsOnlyEmptyCode(p[param::TableauEmptyCode + t])) {
+            !cardsOnlyEmptyTableauCode(p[param::TableauEmptyCode + t])) {
             return false;
         }
     }
@@ -285,6 +296,13 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                          ? p[param::FoundationTakeBack]
                          : 0;
     rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
+    rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
+    for (int byte = 0; byte < 256; ++byte) {
+        const int code = byte & CompactPosition::kCodeMask;
+        const int played = code >= 1 && code <= rules.cards ? table::shownCard(p, code) : code;
+        rules.playedAs[static_cast<std::size_t>(byte)] =
+            static_cast<std::uint8_t>(played | (byte & CompactPosition::kFaceDown));
+    }
     if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
         rules.hasStock = false; // no waste: the clicks are deal moves
         if (!learnStockDeal(state, geometry, rules)) {
@@ -294,25 +312,40 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
 
     // The placement test only reports through the frontend; nothing is shown.
     QuietFrontend screen(geometry);
+    // Single cards and runs are asked apart (some spaces take single cards
+    // only); the other rules the tables hold read neither.
+    table::ProgramState single = state;
+    single.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
+    table::ProgramState run = state;
+    run.carryGroup(state.cardSize.height, table::CarriedCards::Run);
 
     const int codes = std::min(CompactRules::kCodes, rules.cards + 1);
     const std::size_t perPile =
         static_cast<std::size_t>(CompactRules::kCodes) * CompactRules::kCodes;
     rules.m_tableau.assign(perPile * static_cast<std::size_t>(rules.tableaus), 0);
     rules.m_runPair.assign(perPile * static_cast<std::size_t>(rules.tableaus), 0);
+    rules.m_emptyRun.assign(static_cast<std::size_t>(CompactRules::kCodes) *
+                                static_cast<std::size_t>(rules.tableaus),
+                            0);
     rules.m_foundation.assign(perPile * static_cast<std::size_t>(rules.foundations), 0);
     const bool checkedRuns = p[param::RunCheck] == 1 || p[param::RunCheck] == 10;
     for (int t = 0; t < rules.tableaus; ++t) {
         for (int below = 0; below < codes; ++below) {
             for (int moving = 1; moving < codes; ++moving) {
                 rules.m_tableau[CompactRules::index(t, below, moving)] =
-                    placementAllowed(state, screen, tableauPlacementQuery(state, t, below, moving))
+                    placementAllowed(single, screen,
+                                     tableauPlacementQuery(single, t, below, moving))
                         ? 1
                         : 0;
-                if (below >= 1) {
+                if (below == 0) {
+                    rules.m_emptyRun[static_cast<std::size_t>(t) * CompactRules::kCodes +
+                                     static_cast<std::size_t>(moving)] =
+                        placementAllowed(run, screen, tableauPlacementQuery(run, t, 0, moving)) ? 1
+                                                                                                : 0;
+                } else {
                     rules.m_runPair[CompactRules::index(t, below, moving)] =
-                        !checkedRuns || placementAllowed(state, screen,
-                                                         runPairQuery(state, t, below, moving))
+                        !checkedRuns ||
+                                placementAllowed(run, screen, runPairQuery(run, t, below, moving))
                             ? 1
                             : 0;
                 }
@@ -323,8 +356,8 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         for (int below = 0; below < codes; ++below) {
             for (int moving = 1; moving < codes; ++moving) {
                 rules.m_foundation[CompactRules::index(f, below, moving)] =
-                    placementAllowed(state, screen,
-                                     foundationPlacementQuery(state, f, below, moving))
+                    placementAllowed(single, screen,
+                                     foundationPlacementQuery(single, f, below, moving))
                         ? 1
                         : 0;
             }
@@ -354,6 +387,16 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
             }
         }
     }
+    // Under code -5 an empty tableau counts towards a run's length only
+    // where its own code could take the run.
+    const bool spacesByCard = rules.runSizeCode == codeOf(RunSizeLimit::FreeCellsAndTableaus);
+    for (int card = 1; card < codes; ++card) {
+        for (int t = 0; t < rules.tableaus; ++t) {
+            if (!spacesByCard || emptyTableauTakes(state, t, card)) {
+                rules.runSpaces[static_cast<std::size_t>(card)] |= 1U << t;
+            }
+        }
+    }
     rules.buildsOn.assign(CompactRules::kCodes, {});
     for (int below = 1; below < codes; ++below) {
         for (int moving = 1; moving < codes; ++moving) {
@@ -368,6 +411,11 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     for (int f = 1; f < rules.foundations; ++f) {
         rules.foundationsAlike = rules.foundationsAlike && rules.foundationClass[f] == 0;
     }
+    int bases = 0;
+    for (int card = 1; card < codes; ++card) {
+        bases += rules.foundationTakes(0, 0, card) ? 1 : 0;
+    }
+    rules.basesFit = rules.foundationsAlike && bases <= rules.foundations;
     return rules;
 }
 

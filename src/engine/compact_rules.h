@@ -23,7 +23,7 @@ namespace vellomir::engine {
 /// covered; `compactRulesFor` answers nothing for the others, which the
 /// gesture search plays.
 struct CompactRules {
-    static constexpr int kMaxTableaus = 16;
+    static constexpr int kMaxTableaus = 20;
     static constexpr int kMaxReserves = 8;
     static constexpr int kMaxFoundations = 8;
     /// Card codes below this fit the tables (two packs are 104).
@@ -37,9 +37,32 @@ struct CompactRules {
     int drawCount = 1;  ///< cards a stock click turns onto the waste
     int passLimit = -1; ///< turns of the waste back into the stock, -1 unlimited
     int runSizeCode = -1;
+    /// For each card code, the tableaus (a bit each) whose emptiness counts
+    /// towards the run-size limit for a run led by that card: every tableau,
+    /// but under code -5 only those whose own code may take such a run.
+    std::array<std::uint32_t, kCodes> runSpaces{};
+    /// The most cards a tableau may hold before a drop (-1 for no bound): a
+    /// tableau holding that many takes nothing more.
+    int tableauMaxCards = -1;
+    /// For each card byte (face bit included), the byte of the card it plays
+    /// as: packs of fewer suits make several cards one in play. Positions
+    /// are told apart, and complete suit runs judged, by these.
+    std::array<std::uint8_t, 256> playedAs{};
     /// Parameter 17: whether a foundation's top card may be taken back onto
     /// a tableau (1 always, 2 from a pile of more than one card).
     int takeBack = 0;
+    /// Whether the moves are all the pointer input allows, cards taken back
+    /// from the foundations into free cells and onto other foundations too,
+    /// and the safe moves only those no line could regret even where cards
+    /// come back from the foundations (see CompactPosition::
+    /// safeFoundationMove): a search over them that ends without a win
+    /// proves the deal lost. Off, the search leaves those take-backs out,
+    /// which seldom help, and trusts the safe moves of games without them.
+    bool everyMove = false;
+    /// Whether the foundations are all alike and the cards an empty one
+    /// takes are no more than the foundations: each such card can always
+    /// have an empty foundation of its own.
+    bool basesFit = false;
     /// Whether an empty foundation takes a complete run of one suit, king
     /// down to ace, from a tableau as one move (Spider and its kin); single
     /// cards then go by the foundation tables as ever.
@@ -69,6 +92,12 @@ struct CompactRules {
     }
     /// Whether `above` may lie on `below` within a run lifted from or put
     /// onto tableau `t`.
+    /// Whether an empty tableau `t` takes a run (more than one card) led by
+    /// `moving`: some empty piles take single cards only.
+    bool emptyTakesRun(int t, int moving) const {
+        return m_emptyRun[static_cast<std::size_t>(t) * kCodes +
+                          static_cast<std::size_t>(moving)] != 0;
+    }
     bool runPairFits(int t, int below, int above) const {
         return m_runPair[index(t, below, above)] != 0;
     }
@@ -94,6 +123,7 @@ private:
                static_cast<std::size_t>(moving);
     }
     std::vector<std::uint8_t> m_tableau;
+    std::vector<std::uint8_t> m_emptyRun;
     std::vector<std::uint8_t> m_runPair;
     std::vector<std::uint8_t> m_foundation;
 };

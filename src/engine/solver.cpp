@@ -706,9 +706,50 @@ bool gesturesWin(const table::ProgramState& dealt, const seam::Frontend& geometr
     return frontend.won;
 }
 
+// Where cards may come back from the foundations, the fast search's own
+// moves leave some out (cards taken back into free cells) and send cards
+// up that might be wanted again: that it found no win proves nothing. The
+// search over every move (CompactRules::everyMove), depth first on what is
+// left of the budget, answers then: a win, a proof of loss, or nothing.
+std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
+                                          const seam::Frontend& geometry, const CompactRules& rules,
+                                          long budget, const SolveLimits& limits,
+                                          SolveResult result) {
+    // A search called off answers nothing more.
+    if (budget <= 0 || (limits.stop != nullptr && limits.stop->load())) {
+        return std::nullopt;
+    }
+    CompactRules every = rules;
+    every.everyMove = true;
+    const CompactPosition start(dealt, every);
+    const CompactSearchResult found =
+        compactSearch(start, budget, {MoveOrder::FoundationsAndBuilds}, limits.stop);
+    result.positions += found.positions;
+    result.storedBytes = std::max(result.storedBytes, found.storedBytes);
+    switch (found.outcome) {
+    case CompactOutcome::Won:
+        result.moves = gesturesOf(dealt, start, found.line);
+        if (!gesturesWin(dealt, geometry, result.moves)) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        return result;
+    case CompactOutcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case CompactOutcome::OutOfBudget:
+        break;
+    }
+    if (limits.stop != nullptr && limits.stop->load()) {
+        result.outcome = SolveOutcome::GaveUp;
+        return result;
+    }
+    return std::nullopt;
+}
+
 // The fast search for the games it covers; nothing where it cannot answer
 // (a game it does not cover, a line the engine refuses, a search that ran
-// out, and a proof of loss where the game allows moves it does not try).
+// out).
 std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                      const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
@@ -745,11 +786,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         result.outcome = SolveOutcome::Solved;
         return result;
     case CompactOutcome::Exhausted:
-        // Where cards may come back from the foundations, a card sent up as
-        // safe might have been wanted again, and cards taken back into free
-        // cells are moves it never tries: no proof there.
         if (rules->takeBack != 0) {
-            return std::nullopt;
+            return everyMoveSolve(dealt, geometry, *rules, budget - found.positions, limits,
+                                  result);
         }
         result.outcome = SolveOutcome::Unsolved;
         return result;

@@ -142,6 +142,8 @@ const std::map<int, RecordedWin> kWinningDeal{
     {106, {1274, 0}},
     {107, {1274, 0}},
     {108, {1, 0}},
+    {109, {1, 0}},
+    {110, {1, 0}},
     {111, {39, 0}},
     {112, {11960, 0}},
     {114, {200, 0}},
@@ -155,8 +157,6 @@ const std::map<int, std::string> kNotWonYet{
     {97, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched, deal 3 at 20000 positions); the fast search searched every move of deals 1 to 600 without a win (at 200000 positions; no proof, as cards may come back from the foundations); fc-solve, given these rules (no free cell, alternating colours, kings into spaces: PySolFC's own solver settings for the game), searched deals 1 to 3000 to the end without a win (a sample of 60 in 46 to 1,573 states)"},
     {103, "gave up on deals 1 to 6 and 1000 + 137 k (k = 0 to 7) at 20000 positions with --dig"},
     {105, "gave up on deals 1 to 4 and 1000 + 137 k (k = 0 to 7) at 5000 positions, 1000, 1137 and 1411 at 20000 with --dig; 1274 and 1548 ran past 60 s"},
-    {109, "gave up on deals 1 to 3 and 1000 at 5000 positions with --dig, and 1 and 2 at 20000; 4 and 5 at 100000 with --dig and 1 with --breadth 400 ran past 8 minutes; the fast search leaves Spider's whole-run foundations and deals to the tableaus to the gesture search"},
-    {110, "gave up on deals 1 to 3 at 5000 positions; as game 109"},
 };
 // clang-format on
 
@@ -232,12 +232,12 @@ constexpr int kToolBarMargin = 53;
 // bound: their solver lines build columns of 25 and more face-up cards, more
 // than the smaller of these windows holds at the closest step that still
 // shows each index. The vertical scroll bar shows the rest there; dealt, they
-// fit. Spider, Spiderette, Scorpion and Will o' the Wisp build their runs of thirteen
-// where they lie, on the cards dealt under them, so a column of 17 cards and
-// more is an ordinary sight there: in the 800 x 600 window it runs off too.
+// fit. Spider (of four, two and one suits), Spiderette, Scorpion and Will o' the Wisp build their
+// runs of thirteen where they lie, on the cards dealt under them, so a column of 17 cards and more
+// is an ordinary sight there: in the 800 x 600 window it runs off too.
 bool columnsMayRunOff(int game) {
     return game == 33 || game == 71 || (game >= 73 && game <= 75) || (game >= 79 && game <= 82) ||
-           game == 99;
+           game == 99 || game == 109 || game == 110;
 }
 
 // Every card of every pile on the table that does not lie wholly inside the

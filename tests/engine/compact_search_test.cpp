@@ -31,6 +31,16 @@ constexpr int kSpider = 73;
 constexpr int kScorpion = 75;
 constexpr int kSimpleSimon = 76;
 constexpr int kWillOTheWisp = 99;
+constexpr int kEightOff = 12;
+constexpr int kSeahavenTowers = 13;
+constexpr int kMartha = 16;
+constexpr int kFan = 21;
+constexpr int kScotchPatience = 22;
+constexpr int kShamrocks = 23;
+constexpr int kSevenByFour = 65;
+constexpr int kBakersDozen = 77;
+constexpr int kSpiderOneSuit = 109;
+constexpr int kSpiderTwoSuits = 110;
 
 // A dealt game of the catalogue, played without undo steps.
 struct Table : testing::DealtGame {
@@ -61,9 +71,11 @@ std::set<Named> engineMoves(const Table& table, const CompactPosition& pos) {
     const CompactRules& r = pos.rules();
     std::set<Named> named;
     for (const LegalMove& m : legalMoves(table.state, table.frontend)) {
-        // Nor moved from one free cell to another (the same position), nor
-        // taken back from a foundation into a free cell or another foundation.
-        if ((m.from.kind == table::PileKind::Foundation && m.to.kind != table::PileKind::Tableau) ||
+        // Nor moved from one free cell to another (the same position), nor,
+        // unless the fast search plays every move, taken back from a
+        // foundation into a free cell or another foundation.
+        if ((m.from.kind == table::PileKind::Foundation && m.to.kind != table::PileKind::Tableau &&
+             !r.everyMove) ||
             (m.from.kind == table::PileKind::Reserve && m.to.kind == table::PileKind::Reserve)) {
             continue;
         }
@@ -119,12 +131,14 @@ std::set<Named> fastMoves(const CompactPosition& pos) {
 // with the table and its fast position at every position reached.
 // With `cellsFirst` the free cells are filled whenever they can be (runs
 // then move under tight limits), else last (the play goes on longer).
+// With `everyMove` the fast position plays every move (CompactRules::everyMove).
 template <typename Look>
-void randomWalk(int game, int deal, int steps, unsigned seed, Look&& look,
-                bool cellsFirst = false) {
+void randomWalk(int game, int deal, int steps, unsigned seed, Look&& look, bool cellsFirst = false,
+                bool everyMove = false) {
     Table table(game, deal);
-    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
     ASSERT_TRUE(rules) << "game " << game;
+    rules->everyMove = everyMove;
     std::mt19937 random(seed);
     for (int step = 0; step < steps && table.state.flags.test(table::Flag::GameInPlay); ++step) {
         const CompactPosition pos(table.state, *rules);
@@ -186,6 +200,87 @@ TEST(CompactPosition, ListsTheMovesTheEngineLists) {
     }
 }
 
+// The same for the games of rules the tables learnt later: runs limited by
+// the free cells and the spaces that take them (Eight Off, Seahaven Towers,
+// Seven by Four), spaces that take single cards only (Martha) or nothing
+// (Scotch Patience, Baker's Dozen), eighteen fans, fans of at most three
+// cards (Shamrocks), and Spider's packs of one and two suits.
+TEST(CompactPosition, ListsTheMovesTheEngineListsInTheWiderGames) {
+    for (const int game : {kEightOff, kSeahavenTowers, kSevenByFour, kMartha, kFan, kScotchPatience,
+                           kShamrocks, kBakersDozen, kSpiderOneSuit, kSpiderTwoSuits}) {
+        int compared = 0;
+        for (const bool cellsFirst : {false, true}) {
+            randomWalk(
+                game, 5, 60, 3,
+                [&](const Table& table, const CompactPosition& pos) {
+                    EXPECT_EQ(fastMoves(pos), engineMoves(table, pos)) << "game " << game;
+                    ++compared;
+                },
+                cellsFirst);
+        }
+        EXPECT_GT(compared, 20) << "game " << game;
+    }
+}
+
+// Playing every move, the fast position lists the engine's whole list,
+// cards taken back from the foundations into free cells and onto other
+// foundations included, in games whose foundations give cards back. The
+// walks send cards to the foundations first, so that there are some.
+TEST(CompactPosition, EveryMoveIsTheEngineWholeList) {
+    for (const int game : {kFreeCell, kKlondike, kEightOff, kBakersDozen, kMartha}) {
+        int compared = 0;
+        int takenBack = 0;
+        randomWalk(
+            game, 7, 80, 5,
+            [&](const Table& table, const CompactPosition& pos) {
+                const std::set<Named> fast = fastMoves(pos);
+                EXPECT_EQ(fast, engineMoves(table, pos)) << "game " << game;
+                takenBack += static_cast<int>(std::ranges::count_if(fast, [&](const Named& m) {
+                    return std::get<1>(m) >= pos.foundation(0) && std::get<1>(m) < pos.stock() &&
+                           std::get<2>(m) >= pos.reserve(0) && std::get<2>(m) < pos.foundation(0);
+                }));
+                ++compared;
+            },
+            true, true);
+        EXPECT_GT(compared, 20) << "game " << game;
+        if (game == kFreeCell || game == kEightOff) {
+            EXPECT_GT(takenBack, 0) << "game " << game << ": no card was taken back into a cell";
+        }
+    }
+}
+
+// Where cards come back from the foundations, a safe move under every move
+// sends a card that no card of the game, home or not, could be built on,
+// and onto an empty foundation: nothing it hides or holds could be wanted.
+TEST(CompactPosition, SafeMovesWhereFoundationsGiveBackRegretNothing) {
+    int safeMoves = 0;
+    for (const int game : {kFreeCell, kBakersDozen, kKlondike}) {
+        randomWalk(
+            game, 2, 80, 9,
+            [&](const Table& table, const CompactPosition& pos) {
+                CompactMove safe;
+                if (!pos.safeFoundationMove(safe)) {
+                    return;
+                }
+                ++safeMoves;
+                EXPECT_EQ(pos.size(safe.to), 0) << "game " << game;
+                const table::PileCounts counts = table::PileCounts::of(table.state.params);
+                for (int x = 1; x <= pos.rules().cards; ++x) {
+                    for (int t = 0; t < counts.tableaus; ++t) {
+                        testing::RecordingFrontend quiet;
+                        EXPECT_FALSE(
+                            placementAllowed(table.state, quiet,
+                                             tableauPlacementQuery(table.state, t, safe.card, x)))
+                            << "game " << game << ": card " << int{safe.card}
+                            << " went up though card " << x << " could go on it";
+                    }
+                }
+            },
+            false, true);
+    }
+    EXPECT_GT(safeMoves, 0);
+}
+
 std::string pileOf(const std::vector<int>& cards) {
     std::string pile;
     for (const int card : cards) {
@@ -233,6 +328,94 @@ TEST(CompactPosition, ARunLongerThanTheFreeCellsAllowIsNoMove) {
     const CompactPosition oneFree(s, *rules);
     EXPECT_TRUE(engineMoves(freeCell, oneFree).contains(run));
     EXPECT_EQ(fastMoves(oneFree), engineMoves(freeCell, oneFree));
+}
+
+// Seahaven Towers: a space takes only a king, so it counts towards the
+// length of a king's run but not a queen's. With one free cell the queen's
+// three cards may not go onto their king (free cell + 1), nor the king's
+// three into the space (free cell + space, the space being the target);
+// with two free cells both may.
+TEST(CompactPosition, ASpaceCountsOnlyForTheRunsItTakes) {
+    constexpr int kQueenRun = 25, kKingOfQueen = 26, kKingRun = 13;
+    const std::vector<int> queenRun{kQueenRun, 24, 23};
+    const std::vector<int> kingRun{kKingRun, 12, 11};
+    Table seahaven(kSeahavenTowers, 1);
+    table::ProgramState& s = seahaven.state;
+    std::vector<int> rest;
+    for (int card = 1; card <= 52; ++card) {
+        s.cards.setFaceUp(card, true);
+        if (std::ranges::find(queenRun, card) == queenRun.end() &&
+            std::ranges::find(kingRun, card) == kingRun.end() && card != kKingOfQueen) {
+            rest.push_back(card);
+        }
+    }
+    // Low cards under the runs, so that no run is a whole pile.
+    s.piles.tableau(0) = pileOf({rest[0], queenRun[0], queenRun[1], queenRun[2]});
+    s.piles.tableau(1).clear();
+    s.piles.tableau(2) = pileOf({rest[1], kKingOfQueen});
+    s.piles.tableau(3) = pileOf({rest[2], kingRun[0], kingRun[1], kingRun[2]});
+    for (int c = 0; c < 4; ++c) {
+        s.piles.reserve(c) = c < 3 ? pileOf({rest[static_cast<std::size_t>(3 + c)]}) : "";
+    }
+    const std::vector<int> others(rest.begin() + 6, rest.end());
+    for (int t = 4; t < 10; ++t) {
+        const std::size_t from = others.size() * static_cast<std::size_t>(t - 4) / 6;
+        const std::size_t to = others.size() * static_cast<std::size_t>(t - 3) / 6;
+        s.piles.tableau(t) = pileOf({others.begin() + static_cast<std::ptrdiff_t>(from),
+                                     others.begin() + static_cast<std::ptrdiff_t>(to)});
+    }
+    for (int f = 0; f < 4; ++f) {
+        s.piles.foundation(f).clear();
+    }
+    const std::optional<CompactRules> rules = compactRulesFor(s, seahaven.frontend);
+    ASSERT_TRUE(rules);
+    const Named queenUp{kQueenRun, 0, 2};
+    const Named kingDown{kKingRun, 3, 1};
+    const CompactPosition oneCell(s, *rules);
+    EXPECT_FALSE(engineMoves(seahaven, oneCell).contains(queenUp));
+    EXPECT_FALSE(engineMoves(seahaven, oneCell).contains(kingDown));
+    EXPECT_EQ(fastMoves(oneCell), engineMoves(seahaven, oneCell));
+    const std::string held = s.piles.reserve(2);
+    s.piles.reserve(2).clear();
+    s.piles.tableau(4) = held + s.piles.tableau(4);
+    const CompactPosition twoCells(s, *rules);
+    EXPECT_TRUE(engineMoves(seahaven, twoCells).contains(queenUp));
+    EXPECT_TRUE(engineMoves(seahaven, twoCells).contains(kingDown));
+    EXPECT_EQ(fastMoves(twoCells), engineMoves(seahaven, twoCells));
+}
+
+// Martha's spaces take a single card but never a run; the fast position
+// lists the card and not the run, as the engine does.
+TEST(CompactPosition, ASpaceForSingleCardsTakesNoRun) {
+    Table martha(kMartha, 1);
+    table::ProgramState& s = martha.state;
+    // Turn every card up and empty tableau 0 onto tableau 1: its cards
+    // lie there as they lay, not as a run.
+    for (int card = 1; card <= 52; ++card) {
+        s.cards.setFaceUp(card, true);
+    }
+    s.piles.tableau(1) += s.piles.tableau(0);
+    s.piles.tableau(0).clear();
+    // Tableau 2 ends in a run of two in alternating colours: a black five
+    // on a red six.
+    constexpr int kRedSix = 6, kBlackFive = 44;
+    for (int t = 1; t < 12; ++t) {
+        std::string& pile = s.piles.tableau(t);
+        for (const int card : {kRedSix, kBlackFive}) {
+            const std::size_t at = pile.find(pileOf({card}));
+            if (at != std::string::npos && at % 3 == 0) {
+                pile.erase(at, 3);
+            }
+        }
+    }
+    s.piles.tableau(2) += pileOf({kRedSix, kBlackFive});
+    const std::optional<CompactRules> rules = compactRulesFor(s, martha.frontend);
+    ASSERT_TRUE(rules);
+    const CompactPosition pos(s, *rules);
+    const std::set<Named> engine = engineMoves(martha, pos);
+    EXPECT_TRUE(engine.contains(Named{kBlackFive, 2, 0}));
+    EXPECT_FALSE(engine.contains(Named{kRedSix, 2, 0}));
+    EXPECT_EQ(fastMoves(pos), engine);
 }
 
 // What a stock click deals is learnt from the pointer input: Spider deals
@@ -305,18 +488,10 @@ TEST(CompactPosition, ADealIsTheStockClickOfThePointerInput) {
     EXPECT_EQ(spider.state.piles.stock(table::kStock), stock) << "the engine dealt with a gap";
 }
 
-// A complete run of one suit, king to ace, on top of a Spider tableau goes
-// to an empty foundation as one move, in the fast position's list as in the
-// engine's; one card out of suit in it, and neither lists it.
-TEST(CompactPosition, ACompleteSuitRunGoesUpAsTheEngineLetsIt) {
-    constexpr int kSuit = 3; // the suit of codes 40 to 52
-    Table spider(kSpider, 1);
-    table::ProgramState& s = spider.state;
-    // Tableau 0: a face-down card, then one suit from king to ace.
-    std::vector<int> run;
-    for (int rank = 13; rank >= 1; --rank) {
-        run.push_back(kSuit * 13 + rank);
-    }
+// Lays out a Spider table of two packs with `run` (from the bottom up) on a
+// face-down card in tableau 0, the other cards face up over tableaus 1 to
+// 9 and nothing in the stock; answers the face-down card.
+int layOutRunOnTop(table::ProgramState& s, const std::vector<int>& run) {
     std::vector<int> rest;
     for (int card = 1; card <= 104; ++card) {
         s.cards.setFaceUp(card, true);
@@ -335,6 +510,22 @@ TEST(CompactPosition, ACompleteSuitRunGoesUpAsTheEngineLetsIt) {
             pileOf({from, t == 9 ? rest.end() : from + static_cast<std::ptrdiff_t>(perPile)});
     }
     s.piles.stock(table::kStock).clear();
+    return rest[0];
+}
+
+// A complete run of one suit, king to ace, on top of a Spider tableau goes
+// to an empty foundation as one move, in the fast position's list as in the
+// engine's; one card out of suit in it, and neither lists it.
+TEST(CompactPosition, ACompleteSuitRunGoesUpAsTheEngineLetsIt) {
+    constexpr int kSuit = 3; // the suit of codes 40 to 52
+    Table spider(kSpider, 1);
+    table::ProgramState& s = spider.state;
+    // Tableau 0: a face-down card, then one suit from king to ace.
+    std::vector<int> run;
+    for (int rank = 13; rank >= 1; --rank) {
+        run.push_back(kSuit * 13 + rank);
+    }
+    const int faceDown = layOutRunOnTop(s, run);
     const std::optional<CompactRules> rules = compactRulesFor(s, spider.frontend);
     ASSERT_TRUE(rules);
     ASSERT_TRUE(rules->suitRunFoundation);
@@ -346,7 +537,7 @@ TEST(CompactPosition, ACompleteSuitRunGoesUpAsTheEngineLetsIt) {
     moved.apply({0, static_cast<std::uint8_t>(complete.foundation(0)), 13, 0,
                  static_cast<std::uint8_t>(run.front())});
     EXPECT_EQ(moved.onFoundations(), 13);
-    EXPECT_EQ(moved.topCode(0), rest[0]) << "the card under the run turned up";
+    EXPECT_EQ(moved.topCode(0), faceDown) << "the card under the run turned up";
     // The run's five swapped for a five of another suit from the second pack.
     table::ProgramState broken = s;
     std::string& pile = broken.piles.tableau(0);
@@ -370,6 +561,68 @@ TEST(CompactPosition, ACompleteSuitRunGoesUpAsTheEngineLetsIt) {
     const CompactPosition notComplete(broken, *rules);
     EXPECT_FALSE(engineMoves(spider, notComplete).contains(up));
     EXPECT_EQ(fastMoves(notComplete), engineMoves(spider, notComplete));
+}
+
+// In Spider of one suit every card plays as a spade, in Spider of two the
+// red ones as hearts and the black as spades: a run from king to ace of
+// cards of any suits, or of red cards of both red suits, is complete there
+// and goes up in the fast position as the engine lets it; a black card in
+// the red run breaks it. Cards that play alike are one card to the key.
+TEST(CompactPosition, PacksOfFewerSuitsJudgeRunsBySuitsInPlay) {
+    constexpr int kHearts = 0, kDiamonds = 1, kClubs = 2;
+    struct Case {
+        int game;
+        std::vector<int> suits; // of the run's cards, king first
+        bool complete;
+    };
+    std::vector<int> anySuits;
+    std::vector<int> redSuits;
+    for (int k = 0; k < 13; ++k) {
+        anySuits.push_back(k % 4);
+        redSuits.push_back(k % 2 == 0 ? kHearts : kDiamonds);
+    }
+    std::vector<int> redWithBlack = redSuits;
+    redWithBlack[6] = kClubs;
+    for (const Case& c :
+         {Case{kSpiderOneSuit, anySuits, true}, Case{kSpiderTwoSuits, redSuits, true},
+          Case{kSpiderTwoSuits, redWithBlack, false}, Case{kSpider, redSuits, false}}) {
+        Table spider(c.game, 1);
+        std::vector<int> run;
+        for (int k = 0; k < 13; ++k) {
+            run.push_back(c.suits[static_cast<std::size_t>(k)] * 13 + 13 - k);
+        }
+        layOutRunOnTop(spider.state, run);
+        const std::optional<CompactRules> rules = compactRulesFor(spider.state, spider.frontend);
+        ASSERT_TRUE(rules) << "game " << c.game;
+        const CompactPosition pos(spider.state, *rules);
+        const Named up{run.front(), 0, pos.foundation(0)};
+        EXPECT_EQ(engineMoves(spider, pos).contains(up), c.complete) << "game " << c.game;
+        EXPECT_EQ(fastMoves(pos), engineMoves(spider, pos)) << "game " << c.game;
+    }
+    // The queen of hearts of tableau 0's run swapped with the queen of
+    // diamonds of another pile: alike in play in Spider of two suits, not
+    // in Spider.
+    for (const int game : {kSpiderTwoSuits, kSpider}) {
+        Table spider(game, 1);
+        layOutRunOnTop(spider.state, {13, 12});
+        const std::optional<CompactRules> rules = compactRulesFor(spider.state, spider.frontend);
+        ASSERT_TRUE(rules) << "game " << game;
+        table::ProgramState swapped = spider.state;
+        const std::string heart = pileOf({12});
+        const std::string diamond = pileOf({kDiamonds * 13 + 12});
+        for (int t = 0; t < 10; ++t) {
+            std::string& pile = swapped.piles.tableau(t);
+            for (std::size_t i = 0; i < pile.size(); i += 3) {
+                const std::string card = pile.substr(i, 3);
+                pile.replace(i, 3, card == heart ? diamond : card == diamond ? heart : card);
+            }
+        }
+        ASSERT_NE(swapped.piles.tableau(0), spider.state.piles.tableau(0));
+        EXPECT_EQ(CompactPosition(swapped, *rules).key() ==
+                      CompactPosition(spider.state, *rules).key(),
+                  game == kSpiderTwoSuits)
+            << "game " << game;
+    }
 }
 
 TEST(CompactPosition, UndoPutsBackEveryCardAndTheKey) {

@@ -151,12 +151,16 @@ TEST(Solver, CallsADealLostOnlyWhenEveryPositionWasSearched) {
     const SolveResult cut = solveDeal(castle.state, castle.frontend,
                                       {.positions = lost.positions - 1, .fastSearch = false});
     EXPECT_EQ(cut.outcome, SolveOutcome::GaveUp);
-    // Cards may come back from its foundations: the fast search leaves the
-    // verdict to the gesture search. Without that, it proves the loss
-    // itself, and only by a whole search.
+    // Cards may come back from its foundations: the fast search proves the
+    // loss by a whole search over every move, those take-backs included.
+    // Without them too, and only by a whole search.
     const SolveResult both = solveDeal(castle.state, castle.frontend);
     EXPECT_EQ(both.outcome, SolveOutcome::Unsolved);
-    EXPECT_FALSE(both.fastSearch);
+    EXPECT_TRUE(both.fastSearch);
+    const SolveResult bothCut =
+        solveDeal(castle.state, castle.frontend,
+                  {.fastPositions = both.positions - 1, .gestureSearch = false});
+    EXPECT_EQ(bothCut.outcome, SolveOutcome::GaveUp);
     table::ProgramState kept = castle.state;
     kept.params.set(catalogue::param::FoundationTakeBack, 0);
     const SolveResult fastLost = solveDeal(kept, castle.frontend);
