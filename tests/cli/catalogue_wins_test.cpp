@@ -91,6 +91,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {50, {5, 0}},
     {51, {8, 0}},
     {52, {11, 0}},
+    {53, {118409, 0}},
     {54, {14, 20000}},
     {55, {1000, 20000}},
     {56, {1137, 20000}},
@@ -107,6 +108,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {67, {3, 0, true}},
     {68, {1, 0}},
     {69, {1, 0}},
+    {70, {50320, 0}},
     {71, {3, 0}},
     {72, {8, 50000}},
     {73, {3, 0}},
@@ -138,7 +140,9 @@ const std::map<int, RecordedWin> kWinningDeal{
     {100, {2, 0}},
     {101, {4, 0}},
     {102, {2, 0}},
+    {103, {117587, 0}},
     {104, {1959, 20000, true}},
+    {105, {86077, 0}},
     {106, {1274, 0}},
     {107, {1274, 0}},
     {108, {1, 0}},
@@ -152,11 +156,7 @@ const std::map<int, RecordedWin> kWinningDeal{
 // The games no search of the solver has won yet, and why. A game added to
 // the catalogue goes here until a deal of it is won.
 const std::map<int, std::string> kNotWonYet{
-    {53, "gave up on deals 1 to 3 at 5000 positions, 1 to 6 with --dig, and 10 to 14 and 20 to 26 at 20000"},
-    {70, "gave up on deals 1 to 11 at 5000 positions and 1000, 1137 and 1274 at 20000"},
     {97, "deals 1 to 6 and 11 of the deals 1000 + 137 k (k = 0 to 11) proved lost (all moves searched, deal 3 at 20000 positions); the fast search searched every move of deals 1 to 600 without a win (at 200000 positions; no proof, as cards may come back from the foundations); fc-solve, given these rules (no free cell, alternating colours, kings into spaces: PySolFC's own solver settings for the game), searched deals 1 to 3000 to the end without a win (a sample of 60 in 46 to 1,573 states)"},
-    {103, "gave up on deals 1 to 6 and 1000 + 137 k (k = 0 to 7) at 20000 positions with --dig"},
-    {105, "gave up on deals 1 to 4 and 1000 + 137 k (k = 0 to 7) at 5000 positions, 1000, 1137 and 1411 at 20000 with --dig; 1274 and 1548 ran past 60 s"},
 };
 // clang-format on
 
