@@ -706,6 +706,29 @@ bool gesturesWin(const table::ProgramState& dealt, const seam::Frontend& geometr
     return frontend.won;
 }
 
+// The answer of a fast search that did not search its moves out: its win
+// replayed through the pointer input ("solved"; nothing when the engine
+// refuses the line, and the gesture search answers), "gave up" when a stop
+// was asked for, else nothing.
+std::optional<SolveResult> answerOf(const table::ProgramState& dealt,
+                                    const seam::Frontend& geometry, const CompactPosition& start,
+                                    const CompactSearchResult& found, const SolveLimits& limits,
+                                    SolveResult result) {
+    if (found.outcome == CompactOutcome::Won) {
+        result.moves = gesturesOf(dealt, start, found.line);
+        if (!gesturesWin(dealt, geometry, result.moves)) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        return result;
+    }
+    if (limits.stop != nullptr && limits.stop->load()) {
+        result.outcome = SolveOutcome::GaveUp;
+        return result;
+    }
+    return std::nullopt;
+}
+
 // Where cards may come back from the foundations, the fast search's own
 // moves leave some out (cards taken back into free cells) and send cards
 // up that might be wanted again: that it found no win proves nothing. The
@@ -726,25 +749,11 @@ std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
         compactSearch(start, budget, {MoveOrder::FoundationsAndBuilds}, limits.stop);
     result.positions += found.positions;
     result.storedBytes = std::max(result.storedBytes, found.storedBytes);
-    switch (found.outcome) {
-    case CompactOutcome::Won:
-        result.moves = gesturesOf(dealt, start, found.line);
-        if (!gesturesWin(dealt, geometry, result.moves)) {
-            return std::nullopt;
-        }
-        result.outcome = SolveOutcome::Solved;
-        return result;
-    case CompactOutcome::Exhausted:
+    if (found.outcome == CompactOutcome::Exhausted) {
         result.outcome = SolveOutcome::Unsolved;
         return result;
-    case CompactOutcome::OutOfBudget:
-        break;
     }
-    if (limits.stop != nullptr && limits.stop->load()) {
-        result.outcome = SolveOutcome::GaveUp;
-        return result;
-    }
-    return std::nullopt;
+    return answerOf(dealt, geometry, start, found, limits, result);
 }
 
 // The fast search for the games it covers; nothing where it cannot answer
@@ -776,30 +785,15 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     result.fastSearch = true;
     result.positions = found.positions;
     result.storedBytes = found.storedBytes;
-    switch (found.outcome) {
-    case CompactOutcome::Won:
-        result.moves = gesturesOf(dealt, start, found.line);
-        if (!gesturesWin(dealt, geometry, result.moves)) {
-            // The engine refused the line: the gesture search answers.
-            return std::nullopt;
-        }
-        result.outcome = SolveOutcome::Solved;
-        return result;
-    case CompactOutcome::Exhausted:
+    if (found.outcome == CompactOutcome::Exhausted) {
         if (rules->takeBack != 0) {
             return everyMoveSolve(dealt, geometry, *rules, budget - found.positions, limits,
                                   result);
         }
         result.outcome = SolveOutcome::Unsolved;
         return result;
-    case CompactOutcome::OutOfBudget:
-        break;
     }
-    if (limits.stop != nullptr && limits.stop->load()) {
-        result.outcome = SolveOutcome::GaveUp;
-        return result;
-    }
-    return std::nullopt;
+    return answerOf(dealt, geometry, start, found, limits, result);
 }
 
 } // namespace
