@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <ranges>
 
 namespace vellomir::tools {
 namespace {
@@ -84,6 +83,16 @@ void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnosti
                                        " is not one the table layout knows"});
         }
     }
+}
+
+// Whether each of the Clock's 13 piles is dealt exactly `perRank` cards.
+bool everyClockPileHolds(const GameSource& game, int perRank) {
+    for (int t = 0; t < 13; ++t) {
+        if (game.column[static_cast<std::size_t>(param::TableauStartCards + t)] != perRank) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // How many cards the deal array holds after the preparation of parameter 33.
@@ -244,10 +253,7 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
         if (p(param::TableauCount) != 13) {
             report(param::ClockFace, param::TableauCount,
                    "ClockFace lays out the 13 piles of the clock: TableauCount must be 13");
-        } else if (p(param::CardCount) % 13 != 0 ||
-                   std::ranges::any_of(std::views::iota(0, 13), [&](int t) {
-                       return p(param::TableauStartCards + t) != perRank;
-                   })) {
+        } else if (p(param::CardCount) % 13 != 0 || !everyClockPileHolds(game, perRank)) {
             report(param::ClockFace, param::TableauStartCards,
                    "ClockFace deals each pile as many cards as a rank has: TableauStartCards "
                    "must be all " +
