@@ -151,6 +151,8 @@ const std::map<int, RecordedWin> kWinningDeal{
     {111, {39, 0}},
     {112, {11960, 0}},
     {114, {200, 0}},
+    {115, {1, 0}},
+    {116, {1, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
