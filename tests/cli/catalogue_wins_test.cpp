@@ -153,6 +153,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {114, {200, 0}},
     {115, {1, 0}},
     {116, {1, 0}},
+    {117, {8, 40000, false, true}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
