@@ -41,7 +41,8 @@ public:
     virtual void clearRedo() const = 0;
     /// Refills the per-game tables of random offsets.
     virtual void refillRandomOffsets() const = 0;
-    /// Plays automatic moves until none is left.
+    /// Plays automatic moves until none is left, filling the places they
+    /// empty as the game fills them after any move.
     virtual void autoplaySweep() const = 0;
     /// The end-of-game test and, when it reports the end, the end of game
     /// (games that end right after the deal).

@@ -95,7 +95,10 @@ public:
     }
     void autoplaySweep() const override {
         if (!m_engine.m_quietStart) {
-            engine::autoplaySweep(m_engine.m_state, m_engine.m_frontend);
+            // The steps that follow every release, fills included: a card the
+            // sweep sends up may leave a place the game fills at once (Carpet,
+            // Canfield's tableaus), which must not wait for the next action.
+            engine::runAutomaticSteps(m_engine.m_state, m_engine.m_frontend);
         }
     }
     void endOfGameCheck() const override {

@@ -30,9 +30,10 @@ struct Dealt {
     testing::RecordingFrontend frontend;
 };
 
-// Opens `game` on deal `dealNumber` on an area of the given size.
+// Opens `game` on deal `dealNumber` on an area of the given size, with the
+// Autoplay tick as given.
 std::unique_ptr<Dealt> deal(int game, const std::string& dealNumber, int width = 1024,
-                            int height = 768) {
+                            int height = 768, bool autoplay = false) {
     auto dealt = std::make_unique<Dealt>();
     dealt->state = std::make_unique<table::ProgramState>(VELLOMIR_BIN_DIR);
     dealt->frontend.areaWidth = width;
@@ -48,6 +49,7 @@ std::unique_ptr<Dealt> deal(int game, const std::string& dealNumber, int width =
     PlayEngine engine(state, dealt->frontend);
     EXPECT_TRUE(engine.loadGameList());
     state.settings.write(settings::field::DealNumber, dealNumber);
+    state.autoplayTicked = autoplay;
     EXPECT_TRUE(engine.openGame(game, DealNumberMode::Keep, false)) << "game " << game;
     return dealt;
 }
@@ -130,6 +132,23 @@ TEST(CatalogueGames, EveryLayoutFitsItsAreaWithoutOverlaps) {
             }
         }
     }
+}
+
+// Carpet's deal 1 puts the 2 and 3 of clubs in the carpet (places 13 and
+// 15): the Autoplay after the deal sends them up, and their places take the
+// stock's top cards at once, as after any move.
+TEST(CatalogueGames, TheAutoplayAfterTheDealFillsThePlacesItEmpties) {
+    constexpr int kCarpet = 115;
+    const auto dealt = deal(kCarpet, "0000000000001", 1024, 768, true);
+    const table::ProgramState& state = *dealt->state;
+    EXPECT_EQ(state.piles.foundation(2), table::cardText(27) + table::cardText(28) +
+                                            table::cardText(29));
+    for (int t = 0; t < 20; ++t) {
+        EXPECT_EQ(table::cardCount(state.piles.tableau(t)), 1) << "place " << t + 1;
+    }
+    EXPECT_EQ(table::topCardOf(state.piles.tableau(12)), 5);
+    EXPECT_EQ(table::cardCount(state.piles.stock(table::kStock)), 26);
+    EXPECT_EQ(cardsOnTable(state).size(), 52u);
 }
 
 TEST(PutThemInOrder, DealsTheHeartsAceToNineAndLeavesTheNinesPlaceEmpty) {
