@@ -141,8 +141,8 @@ TEST(CatalogueGames, TheAutoplayAfterTheDealFillsThePlacesItEmpties) {
     constexpr int kCarpet = 115;
     const auto dealt = deal(kCarpet, "0000000000001", 1024, 768, true);
     const table::ProgramState& state = *dealt->state;
-    EXPECT_EQ(state.piles.foundation(2), table::cardText(27) + table::cardText(28) +
-                                            table::cardText(29));
+    EXPECT_EQ(state.piles.foundation(2),
+              table::cardText(27) + table::cardText(28) + table::cardText(29));
     for (int t = 0; t < 20; ++t) {
         EXPECT_EQ(table::cardCount(state.piles.tableau(t)), 1) << "place " << t + 1;
     }
