@@ -158,7 +158,7 @@ bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, Desti
     }
     const bool intoGap = kind == DestinationKind::Tableau && table::isGapRows(p);
     const MoveAction action = kind == DestinationKind::Waste ? MoveAction{ActionKind::ToWaste}
-                              : intoGap ? MoveAction{ActionKind::ToGap, index}
+                              : intoGap                      ? MoveAction{ActionKind::ToGap, index}
                               : kind == DestinationKind::Foundation && automatic
                                   ? MoveAction{ActionKind::ToFoundationByAutoplay, index}
                                   : *moveOnto(target);

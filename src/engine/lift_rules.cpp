@@ -30,7 +30,7 @@ TableauLift tableauLift(table::ProgramState& state, seam::Frontend& frontend, in
     if (table::isGapRows(p)) {
         // Any card of a row lifts, alone, wherever it lies in the row.
         return button == 0 && card >= 1 && state.cards.isFaceUp(card) ? TableauLift::Card
-                                                                       : TableauLift::Nothing;
+                                                                      : TableauLift::Nothing;
     }
     if (table::isTableauLine(p)) {
         // A pile of the line lifts whole, from its bottom card, or not at all.

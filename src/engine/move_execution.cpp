@@ -257,8 +257,7 @@ bool moveIntoGap(ProgramState& state, seam::Frontend& frontend, int card, int ro
     const PileRef target{PileKind::Tableau, row};
     takeUndoSnapshot(state);
     table::removeFromPile(state.piles, from, card, table::RemovalKind::LeaveGap);
-    state.piles.tableau(row).replace(static_cast<std::size_t>(*slot) * 3, 3,
-                                     table::cardText(card));
+    state.piles.tableau(row).replace(static_cast<std::size_t>(*slot) * 3, 3, table::cardText(card));
     state.cards.setFaceUp(card, true);
     context.lastCardTop = table::cardPosition(state, target, *slot).y;
     frontend.drawPile(nameOf(from));

@@ -53,9 +53,9 @@ struct MontanaTable : DealtGame {
         for (int r = 0; r < kRows; ++r) {
             std::string& pile = state.piles.tableau(r);
             pile.clear();
-            const std::vector<std::string> row =
-                r < static_cast<int>(named.size()) ? named[static_cast<std::size_t>(r)]
-                                                   : std::vector<std::string>{};
+            const std::vector<std::string> row = r < static_cast<int>(named.size())
+                                                     ? named[static_cast<std::size_t>(r)]
+                                                     : std::vector<std::string>{};
             for (int i = 0; i < kPlaces; ++i) {
                 const int code = i < static_cast<int>(row.size())
                                      ? (row[static_cast<std::size_t>(i)] == kGap
@@ -236,7 +236,7 @@ TEST(GapRows, TheRedealGathersTheCardsOutOfPlaceAndLeavesAGapAfterEachRun) {
 
 TEST(GapRows, WonWhenEveryRowRunsFromTheTwoToTheKingWithItsGapLast) {
     MontanaTable t;
-    const std::vector<std::string> ranks{"2", "3", "4", "5", "6", "7",
+    const std::vector<std::string> ranks{"2", "3", "4",  "5", "6", "7",
                                          "8", "9", "10", "J", "Q", "K"};
     std::vector<std::vector<std::string>> rows;
     for (const char* suit : {"H", "D", "C", "S"}) {

@@ -52,10 +52,10 @@ TEST(MoveActionText, EveryActionKeepsTheTextItWasAlwaysSpelledWith) {
 }
 
 TEST(MoveActionText, ATextThatNamesNoActionOrNoPileIsRefused) {
-    for (const char* text : {"", "Nowhere", "Fila0", "Fila29", "Dest17", "Appogg11", "Add_Tableaux",
-                             "Add_Tableau_29", "Add_Reserve_0", "Add_Reserve_10", "Dest_Autoplay",
-                             "Dest_Autoplay17", "Mazzo", "Mazzo_vis", "waste", "Fila3 ", "Gap_", "Gap_Dest1",
-                             "Gap_Fila29"}) {
+    for (const char* text :
+         {"", "Nowhere", "Fila0", "Fila29", "Dest17", "Appogg11", "Add_Tableaux", "Add_Tableau_29",
+          "Add_Reserve_0", "Add_Reserve_10", "Dest_Autoplay", "Dest_Autoplay17", "Mazzo",
+          "Mazzo_vis", "waste", "Fila3 ", "Gap_", "Gap_Dest1", "Gap_Fila29"}) {
         EXPECT_EQ(parseMoveAction(text), std::nullopt) << '"' << text << '"';
     }
 }
