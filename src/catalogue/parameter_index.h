@@ -33,6 +33,8 @@ inline constexpr int LockedTableauRowLength = 25;
 inline constexpr int TableauLine =
     26; // 1: the tableaus are a line; a pile moves whole onto the pile one or three places back
 inline constexpr int GridWidth = 27;
+inline constexpr int GapRows =
+    28; // 1: the tableaus are rows of places; a card moves into the gap after the card below it
 inline constexpr int RuleSwitch30 = 30; // read by the engine; no game relies on a value yet
 inline constexpr int FoundationMaxCards = 31;
 inline constexpr int TableauMaxCards = 32; // -1 unlimited

@@ -12,6 +12,7 @@
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/gap_rows.h"
 #include "table/pack_suits.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -77,6 +78,10 @@ bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
         return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
                wasteTakes(state, card);
     case DestinationKind::Tableau:
+        if (table::isGapRows(p)) {
+            return isTableauLocation(locatePile(state, card)) && state.cards.isFaceUp(card) &&
+                   table::gapSlotFor(state, card, index).has_value();
+        }
         if (table::isTableauLine(p)) {
             const int from = locatePile(state, card);
             return isTableauLocation(from) &&
@@ -151,7 +156,9 @@ bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, Desti
     if (!destinationAccepts(state, frontend, card, kind, index)) {
         return false;
     }
+    const bool intoGap = kind == DestinationKind::Tableau && table::isGapRows(p);
     const MoveAction action = kind == DestinationKind::Waste ? MoveAction{ActionKind::ToWaste}
+                              : intoGap                      ? MoveAction{ActionKind::ToGap, index}
                               : kind == DestinationKind::Foundation && automatic
                                   ? MoveAction{ActionKind::ToFoundationByAutoplay, index}
                                   : *moveOnto(target);
@@ -165,6 +172,9 @@ bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, Desti
             frontend.drawTableWithout(moving);
         }
         CardPoint to = table::nextCardPosition(state, target);
+        if (intoGap) {
+            to = table::cardPosition(state, target, *table::gapSlotFor(state, card, index));
+        }
         if (kind == DestinationKind::Foundation &&
             p[param::FoundationFanStyle] != codeOf(FanStyle::DownFirstStep)) {
             to = table::topCardPosition(state, target);

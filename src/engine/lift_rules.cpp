@@ -4,6 +4,7 @@
 #include "catalogue/rule_codes.h"
 #include "engine/card_runs.h"
 #include "table/card.h"
+#include "table/gap_rows.h"
 #include "table/program_state.h"
 #include "table/tableau_line.h"
 
@@ -26,6 +27,11 @@ TableauLift tableauLift(table::ProgramState& state, seam::Frontend& frontend, in
         return TableauLift::Locked;
     }
     const std::string& pile = state.piles.tableau(tableauIndex);
+    if (table::isGapRows(p)) {
+        // Any card of a row lifts, alone, wherever it lies in the row.
+        return button == 0 && card >= 1 && state.cards.isFaceUp(card) ? TableauLift::Card
+                                                                      : TableauLift::Nothing;
+    }
     if (table::isTableauLine(p)) {
         // A pile of the line lifts whole, from its bottom card, or not at all.
         if (pile.empty() || table::cardAt(pile, 0) != card || button != 0) {

@@ -31,6 +31,7 @@ constexpr std::array<std::pair<ActionKind, std::string_view>, 14> kFixedTexts{{
 constexpr std::string_view kAutoplayPrefix = "Dest_Autoplay";
 constexpr std::string_view kDealTableauPrefix = "Add_Tableau_";
 constexpr std::string_view kDealReservePrefix = "Add_Reserve_";
+constexpr std::string_view kGapPrefix = "Gap_";
 
 // The pile a number names after a pile prefix ("Fila" + "03").
 std::optional<int> pileIndex(std::string_view pilePrefix, std::string_view number, PileKind kind) {
@@ -92,6 +93,13 @@ std::optional<MoveAction> parseMoveAction(std::string_view text) {
             ActionKind::DealReserve,
             pileIndex("Appogg", text.substr(kDealReservePrefix.size()), PileKind::Reserve));
     }
+    if (text.starts_with(kGapPrefix)) {
+        const auto pile = table::parsePileName(text.substr(kGapPrefix.size()));
+        if (!pile || pile->kind != PileKind::Tableau) {
+            return std::nullopt;
+        }
+        return MoveAction{ActionKind::ToGap, pile->index};
+    }
     if (text.starts_with("Dest") || text.starts_with("Fila") || text.starts_with("Appogg")) {
         const auto pile = table::parsePileName(text);
         return pile ? moveOnto(*pile) : std::nullopt;
@@ -119,6 +127,8 @@ std::string moveActionText(MoveAction action) {
         return std::string(kDealTableauPrefix) + (action.target + 1 < 10 ? "0" : "") + number;
     case ActionKind::DealReserve:
         return std::string(kDealReservePrefix) + number;
+    case ActionKind::ToGap:
+        return std::string(kGapPrefix) + table::pileName({PileKind::Tableau, action.target});
     default:
         return {};
     }

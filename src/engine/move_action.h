@@ -32,6 +32,7 @@ enum class ActionKind {
     CompactAndRefill,       ///< the tableaus close up their gaps and refill from the stock
     RedealTableaus,         ///< the tableaus are gathered and dealt again (La Belle Lucie, Cruel)
     TurnClockCard,          ///< the Clock's next card turns and goes under the pile of its rank
+    ToGap,                  ///< into the gap of row (tableau) `target` that takes the card
 };
 
 /// An action and its target: the 0-based index of the pile it names (the
@@ -64,7 +65,8 @@ std::optional<MoveAction> moveOnto(table::PileRef pile);
 ///   "Add_Tableau_03", DealReserve "Add_Reserve_2" (reserves 1 to 9),
 ///   RemoveSelection "Selezionate_Dest", FillEmptyTableaus "Selezionate_Fila",
 ///   CompactAndRefill "Stock_To_Pile_Monte_Carlo", RedealTableaus
-///   "Redeal_Tableaus", TurnClockCard "Clock_Turn".
+///   "Redeal_Tableaus", TurnClockCard "Clock_Turn", ToGap "Gap_Fila2" (the
+///   row; the card itself decides the place in it).
 ///
 /// The one reader of the text forms: nothing for a text that names no
 /// action or a pile beyond the table's.

@@ -12,6 +12,8 @@
 #include "engine/suit_run_foundation.h"
 #include "seam/frontend.h"
 #include "table/card.h"
+#include "table/card_removal.h"
+#include "table/gap_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 #include "table/tableau_line.h"
@@ -242,6 +244,31 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
     return true;
 }
 
+// A card of the gap rows moves alone into the gap of `row` that takes it,
+// leaving a gap where it was.
+bool moveIntoGap(ProgramState& state, seam::Frontend& frontend, int card, int row,
+                 ActionContext& context) {
+    const int source = locatePile(state, card);
+    const std::optional<int> slot = table::gapSlotFor(state, card, row);
+    if (!isTableauLocation(source) || !slot) {
+        return false;
+    }
+    const PileRef from{PileKind::Tableau, source - 1};
+    const PileRef target{PileKind::Tableau, row};
+    takeUndoSnapshot(state);
+    table::removeFromPile(state.piles, from, card, table::RemovalKind::LeaveGap);
+    state.piles.tableau(row).replace(static_cast<std::size_t>(*slot) * 3, 3, table::cardText(card));
+    state.cards.setFaceUp(card, true);
+    context.lastCardTop = table::cardPosition(state, target, *slot).y;
+    frontend.drawPile(nameOf(from));
+    if (row != from.index) {
+        frontend.drawPile(nameOf(target));
+    }
+    playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
+    state.flags.set(Flag::Won, winTest(state));
+    return true;
+}
+
 bool moveToFoundation(ProgramState& state, seam::Frontend& frontend, int card, int f,
                       bool automatic, ActionContext& context) {
     const PileRef target{PileKind::Foundation, f};
@@ -383,6 +410,8 @@ bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, MoveActio
         return redealTableaus(state, frontend, context);
     case ActionKind::TurnClockCard:
         return turnClockCard(state, frontend, context);
+    case ActionKind::ToGap:
+        return moveIntoGap(state, frontend, card, target, context);
     }
     return false;
 }

@@ -1,6 +1,8 @@
 #include "engine/pointer_drop.h"
 
 #include "table/card_position.h"
+#include "table/gap_rows.h"
+#include "table/pile_counts.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -54,6 +56,26 @@ seam::Rect destinationRect(const ProgramState& state, DestinationKind kind, int 
     return cardRect(state, table::topCardPosition(state, destinationPile(kind, index)));
 }
 
+std::vector<DropCandidate> gapCandidates(const ProgramState& state, int card, seam::Rect group) {
+    std::vector<DropCandidate> found;
+    const int rows = table::PileCounts::of(state.params).tableaus;
+    for (int row = 0; row < rows; ++row) {
+        const std::optional<int> slot = table::gapSlotFor(state, card, row);
+        if (!slot) {
+            continue;
+        }
+        const seam::Rect gap =
+            cardRect(state, table::cardPosition(state, {table::PileKind::Tableau, row}, *slot));
+        if (rectanglesMeet(group, gap)) {
+            found.push_back({DestinationKind::Tableau, row, overlapMeasure(group, gap)});
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const DropCandidate& a, const DropCandidate& b) {
+        return std::tuple(a.overlap, a.index) > std::tuple(b.overlap, b.index);
+    });
+    return found;
+}
+
 std::vector<DropCandidate> dropCandidates(const ProgramState& state, seam::Rect group) {
     std::vector<DropCandidate> found;
     forEachDropDestination(state, [&](DestinationKind kind, int index) {
@@ -83,6 +105,16 @@ bool tryDestination(ProgramState& state, seam::Frontend& frontend, int card, sea
 
 bool settleDrop(ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
                 bool automatic) {
+    if (table::isGapRows(state.params)) {
+        // A card of the gap rows goes only into a gap it is dropped on.
+        for (const DropCandidate& candidate : gapCandidates(state, card, group)) {
+            if (placeCarried(state, frontend, card, candidate.kind, candidate.index,
+                             {group.left, group.top, false}, automatic)) {
+                return true;
+            }
+        }
+        return false;
+    }
     const std::vector<DropCandidate> candidates = dropCandidates(state, group);
     if (candidates.empty() || !dropMayMove(state, card)) {
         return false;

@@ -40,6 +40,11 @@ seam::Rect destinationRect(const table::ProgramState& state, DestinationKind kin
 /// equal overlaps rank the higher kind, then the higher index, first.
 std::vector<DropCandidate> dropCandidates(const table::ProgramState& state, seam::Rect group);
 
+/// The gaps of the rows (parameter GapRows) under a dropped `card` that
+/// take it, as candidates naming their rows, the largest overlap first.
+std::vector<DropCandidate> gapCandidates(const table::ProgramState& state, int card,
+                                         seam::Rect group);
+
 /// Offers a card to one destination: the rectangles must meet and the
 /// destination's target check must accept; then the card flies there and
 /// the move is executed. True when it moved.

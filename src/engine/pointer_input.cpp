@@ -12,6 +12,7 @@
 #include "engine/send_rules.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/gap_rows.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -163,6 +164,11 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
     std::vector<std::string> targets;
     for (const PileRef& pile : dropTargets(m_state, m_frontend, hit.card)) {
         targets.push_back(table::pileName(pile));
+        if (table::isGapRows(m_state.params)) {
+            // A row takes the card in one gap: that place is marked.
+            targets.back() +=
+                ":" + std::to_string(*table::gapSlotFor(m_state, hit.card, pile.index));
+        }
     }
     m_frontend.markDropTargets(targets);
     m_frontend.pickUpCarried(hit.card, m_drag.rect, m_state.groupHeight);

@@ -12,6 +12,7 @@
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/gap_rows.h"
 #include "table/peak_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -265,8 +266,9 @@ void pressStock(ProgramState& state, seam::Frontend& frontend) {
         }
         return;
     }
-    if (p[param::TableauRedealGroup] > 0) {
-        // Games in fans have no stock to turn: its place deals them again.
+    if (p[param::TableauRedealGroup] > 0 || table::isGapRows(p)) {
+        // Games in fans and the gap rows have no stock to turn: its place
+        // deals them again.
         if (canRedealTableaus(s)) {
             run({ActionKind::RedealTableaus});
         }

@@ -6,6 +6,7 @@
 #include "engine/selection_state.h"
 #include "seam/frontend.h"
 #include "table/card.h"
+#include "table/gap_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 #include "table/tableau_line.h"
@@ -142,6 +143,10 @@ bool winTest(const ProgramState& state) {
         }
         return true;
     };
+    if (table::isGapRows(p)) {
+        // The rows are won when every card lies in its row's run.
+        return table::gapRowsWon(state);
+    }
     if (table::isTableauLine(p)) {
         // The line is won when the stock is dealt and its cards form one pile.
         return piles.stock(table::kStock).empty() && piles.stock(table::kWaste).empty() &&
@@ -270,6 +275,9 @@ int computeScore(const ProgramState& state) {
     const int misses = state.mainGame.cell(table::cell::MissCount);
     if (table::isTableauLine(p)) {
         return scoringSchemeCounts(state) ? -c + 5 * lineCardsCovered(state) : 0;
+    }
+    if (table::isGapRows(p)) {
+        return scoringSchemeCounts(state) ? -c + 5 * table::cardsInPlace(state) : 0;
     }
     if (p[param::ClockFace] != 0) {
         return scoringSchemeCounts(state) ? clockScore(state) : 0;

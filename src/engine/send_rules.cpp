@@ -6,6 +6,7 @@
 #include "engine/pile_location.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/gap_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
 
@@ -54,7 +55,9 @@ std::optional<SendRequest> sendableCard(ProgramState& state, int card, std::stri
         allowed = pile->index == table::kWaste;
         break;
     case PileKind::Tableau:
-        if (p[param::RunSizeLimit] != 0) {
+        if (table::isGapRows(p)) {
+            allowed = true;
+        } else if (p[param::RunSizeLimit] != 0) {
             if (table::topCardOf(state.piles.tableau(pile->index)) == card) {
                 allowed = true;
             } else if (runSizeLimit(state, card, false)) {
@@ -121,7 +124,9 @@ bool sendCard(ProgramState& state, seam::Frontend& frontend, int card, SendReque
             sent = offer(DestinationKind::Foundation, f);
         }
     }
-    const int own = home->kind == PileKind::Tableau ? home->index : -1;
+    // A card of the gap rows may fill a gap of its own row.
+    const int own =
+        home->kind == PileKind::Tableau && !table::isGapRows(state.params) ? home->index : -1;
     if (!sent && request.toTableausAndWaste) {
         for (bool wantEmpty : {false, true}) {
             for (int t = 0; t < counts.tableaus && !sent; ++t) {

@@ -14,6 +14,7 @@
 #include "engine/twin_piles.h"
 #include "engine/undo_snapshots.h"
 #include "table/card.h"
+#include "table/gap_rows.h"
 #include "table/main_game.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -496,6 +497,9 @@ private:
     std::vector<char> takers(std::uint32_t from, const std::string& source,
                              const std::vector<std::string>& targets) {
         std::vector<char> take(targets.size(), 1);
+        if (table::isGapRows(m_before.params)) {
+            return gapTakers(from, source, targets);
+        }
         if (gameTypeOf(m_before.params) != GameType::General) {
             return take;
         }
@@ -529,6 +533,31 @@ private:
                     take[t] =
                         destinationAccepts(m_work, m_frontend, card, *kind, pile->index) ? 1 : 0;
                 }
+            }
+        }
+        m_searched[from].position.restoreInto(m_work);
+        return take;
+    }
+
+    // In the gap rows a card goes into one gap of a row, the one the card
+    // itself names: only the targets that are that gap take it.
+    std::vector<char> gapTakers(std::uint32_t from, const std::string& source,
+                                const std::vector<std::string>& targets) {
+        std::vector<char> take(targets.size(), 0);
+        m_frontend.reset();
+        std::string problem;
+        if (runPointerCommand(m_engine, gesture(Verb::Press, source), problem)) {
+            const int card = m_engine.pointer().heldCard();
+            for (std::size_t t = 0; card != 0 && t < targets.size(); ++t) {
+                const std::size_t colon = targets[t].find(':');
+                const auto pile = table::parsePileName(targets[t].substr(0, colon));
+                if (!pile || pile->kind != table::PileKind::Tableau) {
+                    continue;
+                }
+                const int slot = colon == std::string::npos
+                                     ? table::cardCount(m_work.piles.tableau(pile->index)) - 1
+                                     : std::atoi(targets[t].c_str() + colon + 1);
+                take[t] = table::gapSlotFor(m_work, card, pile->index) == slot ? 1 : 0;
             }
         }
         m_searched[from].position.restoreInto(m_work);

@@ -1,5 +1,7 @@
 // The redeal of games in fans (La Belle Lucie, Trefoil, Cruel): a click on
 // the empty stock gathers the tableaus and deals them again in small piles.
+// The gap rows (Montana) gather only the cards out of their places and deal
+// them back after the rows' runs.
 
 #include "engine/tableau_redeal.h"
 
@@ -8,6 +10,7 @@
 #include "engine/undo_snapshots.h"
 #include "seam/frontend.h"
 #include "table/card.h"
+#include "table/gap_rows.h"
 #include "table/pile_counts.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -82,12 +85,17 @@ bool redealChangesNothing(const ProgramState& state, int tableaus, int group) {
 
 bool canRedealTableaus(const ProgramState& state) {
     const catalogue::GameParameters& p = state.params;
-    if (p[param::TableauRedealGroup] < 1 || !detail::stockEmpty(state)) {
+    const bool gapRows = table::isGapRows(p);
+    if ((p[param::TableauRedealGroup] < 1 && !gapRows) || !detail::stockEmpty(state)) {
         return false;
     }
     const int allowed = p[param::StockPasses];
     if (allowed != -1 && state.mainGame.cell(PassNumber) >= allowed) {
         return false;
+    }
+    if (gapRows) {
+        // Rows with every card in place have nothing to gather.
+        return !table::cardsOutOfPlace(state).empty();
     }
     const int tableaus = table::PileCounts::of(p).tableaus;
     if (tableaus < 1 || gatheredCards(state, tableaus).empty()) {
@@ -107,6 +115,15 @@ bool detail::redealTableaus(ProgramState& state, seam::Frontend& frontend, Actio
     const int tableaus = table::PileCounts::of(p).tableaus;
     takeUndoSnapshot(state);
     state.mainGame.setCell(PassNumber, state.mainGame.cell(PassNumber) + 1);
+
+    if (table::isGapRows(p)) {
+        std::vector<int> gathered = table::cardsOutOfPlace(state);
+        shuffle(gathered, redealSeed(state));
+        table::dealAfterRuns(state, gathered);
+        playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
+        frontend.drawTable(false);
+        return true;
+    }
 
     std::vector<int> cards = gatheredCards(state, tableaus);
     for (int t = 0; t < tableaus; ++t) {

@@ -10,7 +10,9 @@ namespace vellomir::engine {
 /// game redeals its tableaus (parameter 388), the stock is empty, passes
 /// remain (parameter 14 against the pass number), some tableau holds
 /// cards and the redeal would change the piles (a redeal in order of piles
-/// that lie as it would deal them changes nothing). The redeal itself is the action
+/// that lie as it would deal them changes nothing). In the gap rows
+/// (parameter GapRows) the redeal needs no group: it may run while some card
+/// lies out of its place. The redeal itself is the action
 /// ActionKind::RedealTableaus of executeMove.
 bool canRedealTableaus(const table::ProgramState& state);
 

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <optional>
 
 namespace vellomir::render {
@@ -462,11 +463,16 @@ void TableRenderer::markDropTargets(const std::vector<std::string>& pileNames) {
     painter.setPen(QPen(kDropMarkEdge, edge));
     painter.setBrush(kDropMarkFill);
     for (const std::string& name : pileNames) {
-        const std::optional<PileRef> pile = table::parsePileName(name);
+        // "Fila2:4" names one place of a pile (a gap of a row), a bare name its top.
+        const std::size_t colon = name.find(':');
+        const std::optional<PileRef> pile = table::parsePileName(name.substr(0, colon));
         if (!pile || !table::isPlaced(m_state, *pile)) {
             continue;
         }
-        const CardPoint top = table::topCardPosition(m_state, *pile);
+        const CardPoint top =
+            colon == std::string::npos
+                ? table::topCardPosition(m_state, *pile)
+                : table::cardPosition(m_state, *pile, std::atoi(name.c_str() + colon + 1));
         const QRect rect(top.x, top.y, W, H);
         const qreal inset = edge / 2;
         painter.drawRoundedRect(

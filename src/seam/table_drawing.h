@@ -94,7 +94,8 @@ public:
     /// drop-target marks gone.
     virtual void dropCarried() = 0;
     /// Marks the piles (by name) a drop of the carried cards would move them
-    /// to, until the cards are let go. Frontends that show no table ignore it.
+    /// to, until the cards are let go: a pile's top, or with "Fila2:4" one
+    /// place of it (a gap of a row). Frontends that show no table ignore it.
     virtual void markDropTargets(const std::vector<std::string>& /*pileNames*/) {}
     /// A card flight from (fromX, fromY) to (toX, toY) (`card` -1 flies a
     /// back).

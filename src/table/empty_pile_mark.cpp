@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "table/gap_rows.h"
 
 namespace vellomir::table {
 
@@ -26,8 +27,9 @@ std::string stockMark(const ProgramState& state) {
         return "021";
     }
     const int passes = state.params[param::StockPasses];
-    if (state.params[param::TableauRedealGroup] > 0) {
-        // The games in fans deal their tableaus again from this place.
+    if (state.params[param::TableauRedealGroup] > 0 || isGapRows(state.params)) {
+        // The games in fans and the gap rows deal their tableaus again from
+        // this place.
         return passes == -1 || state.mainGame.cell(cell::PassNumber) < passes ? "022" : "008";
     }
     if (!noRedealLeft(state)) {

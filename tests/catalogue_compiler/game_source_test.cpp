@@ -233,6 +233,38 @@ TEST(GameSource, RejectsALineTheStockCannotDealOrThatCannotBeWonInOnePile) {
               "be 4 or more");
 }
 
+TEST(GameSource, RejectsGapRowsWithoutGapsOrRowsTheyCannotPlayIn) {
+    // Lines 8 to 15 of the file: the pack, the rows, their deal, layout and
+    // fan, the gaps, the first rank and the rule; one value may be changed.
+    const auto rows = [](const std::string& changed, const std::string& more = {}) {
+        std::string body = "CardCount = 52\nTableauCount = 4\nTableauStartCards = all 13\n"
+                           "TableauLayout = 53\nTableauFanStyle = 4\nDealArrangement = 8\n"
+                           "TableauEmptyCode = all 2\nGapRows = 1\n";
+        if (!changed.empty()) {
+            const std::string name = changed.substr(0, changed.find(' '));
+            const std::size_t at = body.find(name + " =");
+            body.replace(at, body.find('\n', at) - at, changed);
+        }
+        return kHeader + "[parameters]\n" + body + more + kRules;
+    };
+    ASSERT_TRUE(parse(rows("")).diagnostics.empty()) << parse(rows("")).messages();
+    EXPECT_EQ(onlyProblem(rows("TableauFanStyle = 2")),
+              "games/test.game:12: GapRows lays each row's places side by side: "
+              "TableauFanStyle must be 4");
+    EXPECT_EQ(onlyProblem(rows("DealArrangement = 0")),
+              "games/test.game:13: GapRows needs gaps to move cards into: DealArrangement must "
+              "be 8 (the aces taken out, leaving gaps)");
+    EXPECT_EQ(onlyProblem(rows("TableauEmptyCode = 2 2 1 2")),
+              "games/test.game:14: GapRows leads each row with the rank its empty-pile code "
+              "names: TableauEmptyCode must be a rank from 2 to 13 for every row");
+    EXPECT_EQ(onlyProblem(rows("TableauStartCards = 13 13 13 12")),
+              "games/test.game:10: GapRows deals the whole pack into the rows: "
+              "TableauStartCards must add up to CardCount");
+    EXPECT_EQ(onlyProblem(rows("", "FoundationCount = 1\nFoundationLayout = 1\n")),
+              "games/test.game:15: GapRows wins with every card in its row: FoundationCount and "
+              "ReserveCount must be 0");
+}
+
 TEST(GameSource, KeepsOnlyTheCardsThePreparationLeaves) {
     // Preparation 9 keeps one heart per tableau: three tableaus, three cards.
     const std::string game = kHeader +

@@ -39,6 +39,7 @@ TEST(MoveActionText, EveryActionKeepsTheTextItWasAlwaysSpelledWith) {
         {"Stock_To_Pile_Monte_Carlo", {ActionKind::CompactAndRefill}},
         {"Redeal_Tableaus", {ActionKind::RedealTableaus}},
         {"Clock_Turn", {ActionKind::TurnClockCard}},
+        {"Gap_Fila4", {ActionKind::ToGap, 3}},
     };
     for (const auto& [text, action] : spelled) {
         EXPECT_EQ(parseMoveAction(text), action) << text;
@@ -51,9 +52,10 @@ TEST(MoveActionText, EveryActionKeepsTheTextItWasAlwaysSpelledWith) {
 }
 
 TEST(MoveActionText, ATextThatNamesNoActionOrNoPileIsRefused) {
-    for (const char* text : {"", "Nowhere", "Fila0", "Fila29", "Dest17", "Appogg11", "Add_Tableaux",
-                             "Add_Tableau_29", "Add_Reserve_0", "Add_Reserve_10", "Dest_Autoplay",
-                             "Dest_Autoplay17", "Mazzo", "Mazzo_vis", "waste", "Fila3 "}) {
+    for (const char* text :
+         {"", "Nowhere", "Fila0", "Fila29", "Dest17", "Appogg11", "Add_Tableaux", "Add_Tableau_29",
+          "Add_Reserve_0", "Add_Reserve_10", "Dest_Autoplay", "Dest_Autoplay17", "Mazzo",
+          "Mazzo_vis", "waste", "Fila3 ", "Gap_", "Gap_Dest1", "Gap_Fila29"}) {
         EXPECT_EQ(parseMoveAction(text), std::nullopt) << '"' << text << '"';
     }
 }

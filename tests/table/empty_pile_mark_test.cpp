@@ -54,6 +54,13 @@ TEST_F(EmptyPileMarkTest, AStockThatRedealsTheTableausShowsWhetherAPassIsLeft) {
     EXPECT_EQ(mark(MarkKind::Stock), "008");
     passes(-1, 0, 9); // Cruel redeals as often as you like
     EXPECT_EQ(mark(MarkKind::Stock), "022");
+    // Montana's rows redeal from the same place, with no group.
+    state.params.set(param::TableauRedealGroup, 0);
+    state.params.set(param::GapRows, 1);
+    passes(3, 0, 2);
+    EXPECT_EQ(mark(MarkKind::Stock), "022");
+    passes(3, 0, 3);
+    EXPECT_EQ(mark(MarkKind::Stock), "008");
 }
 
 TEST_F(EmptyPileMarkTest, WasteMarks) {

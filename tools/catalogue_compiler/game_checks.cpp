@@ -1,6 +1,7 @@
 #include "catalogue_compiler/game_checks.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/tableau_line.h"
 
 #include <algorithm>
@@ -12,6 +13,11 @@ namespace {
 namespace param = catalogue::param;
 using catalogue::ParameterShape;
 using table::kLineFarStep;
+
+// The fan style that lays a pile's cards side by side, and the deal
+// arrangement that turns the aces into gaps.
+constexpr int kSideBySideFan = catalogue::codeOf(catalogue::FanStyle::SideBySide);
+constexpr int kAcesIntoGaps = 8;
 
 // The line to blame for a value: where it is set, else the game's number.
 int lineOf(const GameSource& game, int index) {
@@ -202,6 +208,55 @@ template <typename Report> void checkLine(const GameSource& game, const Report& 
     }
 }
 
+// The gap rows (Montana) keep every card in the rows, side by side, each row
+// led by a card of the rank its empty-pile code names; the deal leaves the
+// gaps by taking the aces out.
+template <typename Report> void checkGapRows(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    if (p(param::GapRows) == 0) {
+        return;
+    }
+    const int rows = p(param::TableauCount);
+    if (rows < 1) {
+        report(param::GapRows, param::TableauCount,
+               "GapRows plays in the rows of the tableaus: TableauCount must be 1 or more");
+        return;
+    }
+    if (p(param::FoundationCount) > 0 || p(param::ReserveCount) > 0) {
+        report(param::GapRows, param::FoundationCount,
+               "GapRows wins with every card in its row: FoundationCount and ReserveCount must "
+               "be 0");
+    }
+    if (p(param::TableauFanStyle) != kSideBySideFan) {
+        report(param::TableauFanStyle, param::GapRows,
+               "GapRows lays each row's places side by side: TableauFanStyle must be " +
+                   std::to_string(kSideBySideFan));
+    }
+    if (p(param::DealArrangement) != kAcesIntoGaps) {
+        report(param::DealArrangement, param::GapRows,
+               "GapRows needs gaps to move cards into: DealArrangement must be " +
+                   std::to_string(kAcesIntoGaps) + " (the aces taken out, leaving gaps)");
+    }
+    int dealt = 0;
+    for (int t = 0; t < rows; ++t) {
+        dealt += p(param::TableauStartCards + t);
+    }
+    for (int t = 0; t < rows; ++t) {
+        const int first = p(param::TableauEmptyCode + t);
+        if (first < 2 || first > 13) {
+            report(param::TableauEmptyCode, param::GapRows,
+                   "GapRows leads each row with the rank its empty-pile code names: "
+                   "TableauEmptyCode must be a rank from 2 to 13 for every row");
+            break;
+        }
+    }
+    if (dealt != p(param::CardCount)) {
+        report(param::TableauStartCards, param::GapRows,
+               "GapRows deals the whole pack into the rows: TableauStartCards must add up to "
+               "CardCount");
+    }
+}
+
 // Parameters that the engine cannot play together: each would lose cards,
 // or hide them where the player cannot reach them, or leave a rule with
 // nothing to work on.
@@ -240,6 +295,7 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
                    std::to_string(9 * peaks + 1));
     }
     checkLine(game, report);
+    checkGapRows(game, report);
     if (p(param::FirstMoveFromTableau) == 2 && p(param::FoundationCount) < 1) {
         report(param::FirstMoveFromTableau, param::FoundationCount,
                "FirstMoveFromTableau 2 opens with a card to a foundation: the game has no "
