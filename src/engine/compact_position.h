@@ -105,7 +105,8 @@ public:
     /// foundation. False when none.
     bool safeFoundationMove(CompactMove& move) const;
     /// Whether `card` (a code) could still be needed in a tableau: some card
-    /// not yet on the foundations may be built on it.
+    /// not yet on the foundations may be built on it, or, where cards come
+    /// back from the foundations, on a card that may be built on it.
     bool stillNeeded(int card) const;
 
     /// How far the position is from a win, to order a search (lower is
