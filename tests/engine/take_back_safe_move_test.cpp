@@ -33,8 +33,7 @@ std::string pileOf(const std::vector<int>& cards) {
 CompactMove safeMoveWith(int diamondsHome, bool& found) {
     testing::DealtGame dealt(kBritishCanister, 1, false);
     table::ProgramState& s = dealt.state;
-    const std::vector<std::vector<int>> home{
-        {1, 2, 3, 4}, {27, 28, 29, 30}, {40, 41, 42, 43}, {}};
+    const std::vector<std::vector<int>> home{{1, 2, 3, 4}, {27, 28, 29, 30}, {40, 41, 42, 43}, {}};
     std::vector<int> homeCards;
     for (const auto& pile : home) {
         homeCards.insert(homeCards.end(), pile.begin(), pile.end());
