@@ -606,9 +606,21 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
 }
 
 bool CompactPosition::stillNeeded(int card) const {
+    // Where the foundations give cards back, a card built on this one may
+    // come back from its foundation to hold a card still in play: in
+    // British Canister a red 5 sent up once both black 4s are home loses
+    // the win that takes a black 4 back onto it for a red 3.
+    const bool givesBack = m_rules->takeBack != 0;
     for (const std::uint8_t builder : m_rules->buildsOn[card]) {
         if (!m_home[builder]) {
             return true;
+        }
+        if (givesBack) {
+            for (const std::uint8_t held : m_rules->buildsOn[builder]) {
+                if (!m_home[held]) {
+                    return true;
+                }
+            }
         }
     }
     return false;

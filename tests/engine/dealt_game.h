@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace vellomir::testing {
@@ -22,12 +23,14 @@ struct DealtGame {
 
     /// With `recording` false the actions keep no undo steps, as the
     /// solver's trials do.
-    DealtGame(int game, int deal, bool recording = true) {
+    DealtGame(int game, long long deal, bool recording = true) {
         state.settings.write(settings::field::ScoringScheme, "01");
         state.settings.write(settings::field::CardsShadowed, "N");
         state.settings.write(settings::field::CardsAnimate, "N");
+        const std::string digits = std::to_string(deal);
         state.settings.write(settings::field::DealNumber,
-                             std::string(12, '0') + std::to_string(deal));
+                             std::string(13 - std::min<std::size_t>(13, digits.size()), '0') +
+                                 digits);
         EXPECT_TRUE(engine.loadGameList());
         EXPECT_TRUE(engine.openGame(game, engine::DealNumberMode::Keep, false));
         engine.setRecording(recording);
