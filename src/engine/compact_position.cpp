@@ -610,7 +610,7 @@ bool CompactPosition::stillNeeded(int card) const {
     // come back from its foundation to hold a card still in play: in
     // British Canister a red 5 sent up once both black 4s are home loses
     // the win that takes a black 4 back onto it for a red 3.
-    const bool givesBack = m_rules->takeBack != 0;
+    const bool givesBack = m_rules->takeBack != 0 && m_rules->cautiousSafeMoves;
     for (const std::uint8_t builder : m_rules->buildsOn[card]) {
         if (!m_home[builder]) {
             return true;

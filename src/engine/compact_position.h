@@ -98,17 +98,17 @@ public:
     void focusedMoves(std::vector<CompactMove>& moves) const;
     /// A move to a foundation that can never be regretted: no card still
     /// in play could be built on the card in a tableau (the Horne and
-    /// Raymond rule, read from the game's own tables; where the foundations
-    /// give cards back, nor on a card that could be built on it: see
-    /// stillNeeded), from a tableau, a free
+    /// Raymond rule, read from the game's own tables; under
+    /// CompactRules::cautiousSafeMoves, nor on a card that could be built
+    /// on it: see stillNeeded), from a tableau, a free
     /// cell or, where the stock turns one card at a time, the waste. Under
     /// CompactRules::everyMove in games whose foundations give cards back,
     /// only a card no card of the game is built on, onto an empty
     /// foundation. False when none.
     bool safeFoundationMove(CompactMove& move) const;
     /// Whether `card` (a code) could still be needed in a tableau: some card
-    /// not yet on the foundations may be built on it, or, where cards come
-    /// back from the foundations, on a card that may be built on it.
+    /// not yet on the foundations may be built on it, or, under
+    /// CompactRules::cautiousSafeMoves, on a card that may be built on it.
     bool stillNeeded(int card) const;
 
     /// How far the position is from a win, to order a search (lower is

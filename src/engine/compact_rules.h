@@ -59,6 +59,12 @@ struct CompactRules {
     /// proves the deal lost. Off, the search leaves those take-backs out,
     /// which seldom help, and trusts the safe moves of games without them.
     bool everyMove = false;
+    /// Where the foundations give cards back: whether a card goes up at
+    /// once only when the cards built on it and those built on them are all
+    /// home (one built on it may come back to hold one still in play).
+    /// Fewer cards go up unasked, so the search is larger: the fast search
+    /// tries without it first, and with it when that ends without a win.
+    bool cautiousSafeMoves = false;
     /// Whether the foundations are all alike and the cards an empty one
     /// takes are no more than the foundations: each such card can always
     /// have an empty foundation of its own.

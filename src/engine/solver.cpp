@@ -802,21 +802,32 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         rules->cards <= kOnePack ? kFastPerGesturePosition : kFastPerGesturePosition / 10;
     const long budget =
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
-    const CompactSearchResult found = compactSearch(
-        start, budget,
+    const std::vector<MoveOrder> orders =
         rules->hasStock || rules->suitRunFoundation
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
-                                     MoveOrder::FoundationsAndBuilds},
-        limits.stop);
+                                     MoveOrder::FoundationsAndBuilds};
+    const CompactSearchResult found = compactSearch(start, budget, orders, limits.stop);
     SolveResult result;
     result.fastSearch = true;
     result.positions = found.positions;
     result.storedBytes = found.storedBytes;
     if (found.outcome == CompactOutcome::Exhausted) {
         if (rules->takeBack != 0) {
-            return everyMoveSolve(dealt, geometry, *rules, budget - found.positions, limits,
+            // Cards sent up at once may have been wanted back: the same
+            // search again with fewer of them, then every move.
+            CompactRules cautious = *rules;
+            cautious.cautiousSafeMoves = true;
+            const CompactPosition again(dealt, cautious);
+            const CompactSearchResult more =
+                compactSearch(again, budget - result.positions, orders, limits.stop);
+            result.positions += more.positions;
+            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            if (more.outcome != CompactOutcome::Exhausted) {
+                return answerOf(dealt, geometry, again, more, limits, result);
+            }
+            return everyMoveSolve(dealt, geometry, *rules, budget - result.positions, limits,
                                   result);
         }
         result.outcome = SolveOutcome::Unsolved;
