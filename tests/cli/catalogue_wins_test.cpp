@@ -156,6 +156,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {115, {1, 0}},
     {116, {1, 0}},
     {117, {8, 40000, false, true}},
+    {118, {1, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
