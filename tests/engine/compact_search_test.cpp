@@ -741,10 +741,7 @@ TEST(CompactSearch, WinsKlondikeThroughStockClicks) {
     EXPECT_TRUE(std::ranges::any_of(result.moves, [](const PointerCommand& m) {
         return m.verb == PointerCommand::Verb::Click && m.place == "Mazzo";
     }));
-    for (const PointerCommand& move : result.moves) {
-        ASSERT_TRUE(dealt.run(commandText(move))) << commandText(move);
-    }
-    EXPECT_TRUE(dealt.frontend.saw("winning animation"));
+    EXPECT_TRUE(dealt.playsToTheWin(result.moves));
 }
 
 // Spider (four suits) deal 3: the line deals from the stock onto the

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace vellomir::testing {
 
@@ -47,6 +48,20 @@ struct DealtGame {
         std::string problem;
         const auto command = engine::parsePointerCommand(line, problem);
         return command && engine::runPointerCommand(engine, *command, problem);
+    }
+
+    /// Plays a solver's line through the pointer input: fails at the first
+    /// move the input refuses, or when the line ends without the win.
+    ::testing::AssertionResult playsToTheWin(const std::vector<engine::PointerCommand>& line) {
+        for (const engine::PointerCommand& move : line) {
+            if (!run(engine::commandText(move))) {
+                return ::testing::AssertionFailure() << "refused: " << engine::commandText(move);
+            }
+        }
+        if (!frontend.saw("winning animation")) {
+            return ::testing::AssertionFailure() << "the line ends without the win";
+        }
+        return ::testing::AssertionSuccess();
     }
 };
 
