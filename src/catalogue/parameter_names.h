@@ -104,7 +104,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(TableauEmptyCode, PerTableau, -1, 127),
     VELLOMIR_PARAMETER(TableauDirection, PerTableau, 0, 2),
     VELLOMIR_PARAMETER(TableauRule, PerTableau, 0, 127),
-    VELLOMIR_PARAMETER(TableauBaseFlag, PerTableau, 0, 2),
+    VELLOMIR_PARAMETER(TableauBaseFlag, PerTableau, 0, 3),
     VELLOMIR_PARAMETER(TableauLaterDeal, PerTableau, 0, 8),
     VELLOMIR_PARAMETER(ReserveDropRule, PerReserve, 0, 127),
     VELLOMIR_PARAMETER(ReserveLaterDeal, PerReserve, 0, 8),

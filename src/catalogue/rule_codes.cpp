@@ -18,6 +18,7 @@ constexpr std::array kFirstMoves{VELLOMIR_FIRST_MOVES(VELLOMIR_CODE_NAME)};
 constexpr std::array kRunSizeLimits{VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_NAME)};
 constexpr std::array kEmptyCodes{VELLOMIR_EMPTY_CODES(VELLOMIR_CODE_NAME)};
 constexpr std::array kBuildingRules{VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_NAME)};
+constexpr std::array kBaseFlags{VELLOMIR_BASE_FLAGS(VELLOMIR_CODE_NAME)};
 
 #undef VELLOMIR_CODE_NAME
 
@@ -38,6 +39,7 @@ constexpr std::array kFamilies{
                "TableauRule (184 + t), FoundationRule (80 + f), ReserveDropRule (268 + r), "
                "WasteDropRule (289); a code without a name builds by the generic test in any suit",
                kBuildingRules},
+    CodeFamily{"Base flags", "TableauBaseFlag (212 + t)", kBaseFlags},
 };
 
 // Which list names each parameter's values, by the parameter's first cell.
@@ -53,7 +55,7 @@ constexpr std::array kNamedParameters{
     NamedParameter{param::RunSizeLimit, 5},       NamedParameter{param::TableauEmptyCode, 6},
     NamedParameter{param::FoundationBaseRank, 6}, NamedParameter{param::TableauRule, 7},
     NamedParameter{param::FoundationRule, 7},     NamedParameter{param::ReserveDropRule, 7},
-    NamedParameter{param::WasteDropRule, 7},
+    NamedParameter{param::WasteDropRule, 7},      NamedParameter{param::TableauBaseFlag, 8},
 };
 
 // A code as the document shows it: a letter code as the character in quotes.

@@ -108,9 +108,15 @@ namespace vellomir::catalogue {
     X(AnyRun, -1, "any run may move") \
     X(FreeCellsAndTableaus, -5, "at most r + 1 cards with no empty tableau, else r + e, plus 1 unless the target is empty (r empty reserves, e empty tableaus)") \
     X(FreeCellsOrTableaus, -6, "at most r + 1 cards with no empty tableau, else r + e") \
-    X(EmptyTableausCount, -7, "at most as many cards as there are empty tableaus, at least one (any negative code without a name of its own)") \
+    X(EmptyTableausCount, -7, "at most r + 1 cards, doubled for every empty tableau that is not the target (card by card through the free cells and the empty tableaus); any other negative code without a name allows as many cards as there are empty tableaus, at least one") \
     X(KingRunOrSingle, -12, "a run from a king, or a single card") \
     X(SingleOrWholeTableau, -13, "a single card, or a whole tableau")
+
+#define VELLOMIR_BASE_FLAGS(X) \
+    X(StopAtBase, 0, "nothing is built on a card of the base rank; building down with an ace base, a king never on an ace") \
+    X(PastBase, 1, "building goes on past the base rank, and a king goes on an ace (down) or an ace on a king (up)") \
+    X(TurnAtEnds, 2, "a 2 goes on an ace and a queen on a king, whatever the pile's direction; never an ace on a king or a king on an ace") \
+    X(StopAtEnds, 3, "the ranks stop at the ends: at the ace and the king only the step of the pile's own direction; never an ace on a king or a king on an ace")
 
 #define VELLOMIR_EMPTY_CODES(X) \
     X(AnyCard, -1, "an empty pile takes any card") \
@@ -227,6 +233,10 @@ enum class FirstMove : int { VELLOMIR_FIRST_MOVES(VELLOMIR_CODE_ENUMERATOR) };
 
 /// The named run-size limits (parameter 12); 0 and above is a plain limit.
 enum class RunSizeLimit : int { VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_ENUMERATOR) };
+
+/// What a tableau does at the base rank and at the ace and the king
+/// (parameter 212 + t).
+enum class BaseFlag : int { VELLOMIR_BASE_FLAGS(VELLOMIR_CODE_ENUMERATOR) };
 
 /// The building rules of the tableaus, foundations, reserves and the waste
 /// (parameters 184 + t, 80 + f, 268 + r and 289). A code without a name

@@ -4,6 +4,7 @@
 #include "engine/building_rules.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/four_distinct_suits.h"
 #include "engine/pile_location.h"
 #include "seam/frontend.h"
@@ -16,7 +17,9 @@
 
 namespace vellomir::engine {
 
+using catalogue::BaseFlag;
 using catalogue::BuildingRuleCode;
+using catalogue::codeOf;
 
 namespace param = catalogue::param;
 
@@ -84,15 +87,17 @@ bool buildsOneStep(const RuleContext& ctx) {
     const PlacementQuery& q = ctx.q;
     const int below = ctx.belowRank();
     const int moving = ctx.movingRank();
-    // Base flag 2 stops a tableau's sequence at the ends instead of wrapping
-    // it round or stopping at the base rank: a 2 may follow the ace and a
-    // queen the king where the pile builds both ways; a pile that builds one
-    // way only takes just the step of its way there (Spider, building down:
-    // a queen on a king, nothing on an ace).
-    const bool turnsAtEnds =
-        !q.foundationFlag && ctx.param(param::TableauBaseFlag + q.targetIndex) == 2;
-    const bool turn = (below == 1 && moving == 2 && q.direction != 0) ||
-                      (below == 13 && moving == 12 && q.direction != 1);
+    // Base flags 2 and 3 end a tableau's sequence at the ace and the king
+    // instead of wrapping it round or stopping at the base rank. Under 2 a
+    // 2 goes on an ace and a queen on a king whichever way the pile builds;
+    // under 3 (the Spider family) only the step of the pile's own way is
+    // taken there: building down, a queen on a king and nothing on an ace.
+    const int baseFlag = ctx.param(param::TableauBaseFlag + q.targetIndex);
+    const bool turnsAtEnds = !q.foundationFlag && (baseFlag == codeOf(BaseFlag::TurnAtEnds) ||
+                                                   baseFlag == codeOf(BaseFlag::StopAtEnds));
+    const bool eitherWay = baseFlag == codeOf(BaseFlag::TurnAtEnds);
+    const bool turn = (below == 1 && moving == 2 && (eitherWay || q.direction != 0)) ||
+                      (below == 13 && moving == 12 && (eitherWay || q.direction != 1));
     bool answer = false;
 
     if (q.direction == 1 || q.direction == 2) {

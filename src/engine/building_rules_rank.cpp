@@ -27,9 +27,16 @@ bool aceOnly(const RuleContext& ctx) {
 
 // Osmosis and Peek: a foundation takes the cards of its first card's suit
 // in any order, but one after the first only a rank already lying on the
-// foundation before it, so that the ranks seep down from the first.
+// foundation before it, so that the ranks seep down from the first. The
+// foundations start in their order: a base card goes to the first empty one.
 bool inSuitRankOnFoundationAbove(const RuleContext& ctx) {
     if (ctx.targetEmpty()) {
+        for (int f = 0; f < ctx.q.targetIndex; ++f) {
+            const auto earlier = ctx.foundation(f);
+            if (earlier && earlier->empty()) {
+                return false;
+            }
+        }
         return emptyPileAccepts(ctx);
     }
     const auto own = ctx.targetPile();

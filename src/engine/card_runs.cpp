@@ -132,23 +132,19 @@ PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, 
     return pair;
 }
 
-bool emptyTableauTakes(const table::ProgramState& state, int t, int card) {
+bool emptyTableauTakesAnyCard(const table::ProgramState& state, int t) {
     if (state.params[param::FoundationBaseRank] == -1) {
         return true;
     }
     const int code = state.params[param::TableauEmptyCode + t];
-    const int rank = table::rankOf(card);
     if (code >= 1 && code <= 13) {
-        return rank == code;
+        return false;
     }
     switch (code) {
     case 'T':
-        return rank == 13;
     case 'Q':
     case 'U':
-        return rank == 1;
     case 'Z':
-        return rank == 2;
     case 'R':
     case 'S':
     case 'V':
@@ -187,11 +183,10 @@ std::optional<int> runLengthLimit(int code, int emptyTableaus, int emptyReserves
     }
 }
 
-bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty) {
+bool runSizeLimit(const table::ProgramState& state, int card, bool targetEmpty) {
     const auto place = findRun(state, card);
     const std::vector<int> run =
         place ? cardsFrom(state.piles.pile(place->pile), place->position) : std::vector<int>{};
-    state.mainGame.setCell(table::cell::MovingTopCard, run.empty() ? 0 : run.back());
     const int length = static_cast<int>(run.size());
 
     const int code = state.params[param::RunSizeLimit];
@@ -204,13 +199,14 @@ bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty) {
     }
     int emptyTableaus = 0;
     for (int t = 0; t < tableauCount(state); ++t) {
-        // Under code -5 an empty tableau counts only when the run could be
-        // placed there (not a king-only space under a run led by a queen).
-        emptyTableaus += state.piles.tableau(t).empty() &&
-                                 (code != codeOf(RunSizeLimit::FreeCellsAndTableaus) ||
-                                  run.empty() || emptyTableauTakes(state, t, run.front()))
-                             ? 1
-                             : 0;
+        // Under code -5 the run moves card by card: an empty tableau counts
+        // only when it takes any card (a king-only space holds none of a
+        // run's lower cards on the way).
+        emptyTableaus +=
+            state.piles.tableau(t).empty() && (code != codeOf(RunSizeLimit::FreeCellsAndTableaus) ||
+                                               emptyTableauTakesAnyCard(state, t))
+                ? 1
+                : 0;
     }
     int emptyReserves = 0;
     for (int r = 0; r < reserveCount(state); ++r) {

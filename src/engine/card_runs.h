@@ -40,19 +40,15 @@ bool runCheck(const table::ProgramState& state, seam::Frontend& frontend, int ca
 PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, int below,
                             int above);
 
-/// Whether an empty tableau `t`'s own code takes a run led by `card`, as
-/// run-size code -5 counts the empty tableaus: a rank code (or a letter
-/// code that asks for a rank) wants that rank, the codes that take only
-/// single cards or cards from elsewhere take no run; the others are judged
-/// by the target check and count.
-bool emptyTableauTakes(const table::ProgramState& state, int t, int card);
+/// Whether an empty tableau `t` takes any card its code may be given by the
+/// player (code -1 and the codes that ask no rank), so that a run moved card
+/// by card may rest any of its cards there: what run-size code -5 counts.
+bool emptyTableauTakesAnyCard(const table::ProgramState& state, int t);
 
 /// True when the run starting at `card` is not longer than game parameter 12
 /// allows. `targetEmpty` tells whether the run would go onto an empty
-/// tableau (it lowers the free-cell count of code -5). Records the run's top
-/// card in TMainGame's moving-top-card cell (0 for no run), where the
-/// tableau target check finds it.
-bool runSizeLimit(table::ProgramState& state, int card, bool targetEmpty);
+/// tableau (it lowers the free-cell count of code -5). Changes nothing.
+bool runSizeLimit(const table::ProgramState& state, int card, bool targetEmpty);
 
 /// Run-size code of the usual free-cell limit: (empty free cells + 1) doubled
 /// for every empty tableau that is not the target.

@@ -418,6 +418,24 @@ void CompactPosition::stockMoves(int emptyTableaus, int emptyReserves,
 
 void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     const CompactRules& r = *m_rules;
+    // A complete run of one suit goes up by itself in the engine, at once:
+    // while one lies on a tableau, that is the only move.
+    if (r.suitRunFoundation) {
+        for (int t = 0; t < r.tableaus; ++t) {
+            if (!completeSuitRunOnTop(t)) {
+                continue;
+            }
+            for (int f = 0; f < r.foundations; ++f) {
+                if (m_size[foundation(f)] == 0) {
+                    moves.push_back({static_cast<std::uint8_t>(t),
+                                     static_cast<std::uint8_t>(foundation(f)),
+                                     static_cast<std::uint8_t>(kSuitRunLength), 0,
+                                     m_cards[t][m_size[t] - kSuitRunLength]});
+                    return;
+                }
+            }
+        }
+    }
     int emptyTableaus = 0;
     for (int t = 0; t < r.tableaus; ++t) {
         emptyTableaus += m_size[t] == 0 ? 1 : 0;

@@ -314,10 +314,12 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     QuietFrontend screen(geometry);
     // Single cards and runs are asked apart (some spaces take single cards
     // only); the other rules the tables hold read neither.
-    table::ProgramState single = state;
-    single.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
-    table::ProgramState run = state;
-    run.carryGroup(state.cardSize.height, table::CarriedCards::Run);
+    const table::ProgramState& single = state;
+    const table::ProgramState& run = state;
+    auto ofRun = [](PlacementQuery query) {
+        query.count = 2;
+        return query;
+    };
 
     const int codes = std::min(CompactRules::kCodes, rules.cards + 1);
     const std::size_t perPile =
@@ -340,12 +342,14 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                 if (below == 0) {
                     rules.m_emptyRun[static_cast<std::size_t>(t) * CompactRules::kCodes +
                                      static_cast<std::size_t>(moving)] =
-                        placementAllowed(run, screen, tableauPlacementQuery(run, t, 0, moving)) ? 1
-                                                                                                : 0;
+                        placementAllowed(run, screen,
+                                         ofRun(tableauPlacementQuery(run, t, 0, moving)))
+                            ? 1
+                            : 0;
                 } else {
                     rules.m_runPair[CompactRules::index(t, below, moving)] =
-                        !checkedRuns ||
-                                placementAllowed(run, screen, runPairQuery(run, t, below, moving))
+                        !checkedRuns || placementAllowed(run, screen,
+                                                         ofRun(runPairQuery(run, t, below, moving)))
                             ? 1
                             : 0;
                 }
@@ -388,11 +392,11 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         }
     }
     // Under code -5 an empty tableau counts towards a run's length only
-    // where its own code could take the run.
+    // where it takes any card: the run moves card by card.
     const bool spacesByCard = rules.runSizeCode == codeOf(RunSizeLimit::FreeCellsAndTableaus);
     for (int card = 1; card < codes; ++card) {
         for (int t = 0; t < rules.tableaus; ++t) {
-            if (!spacesByCard || emptyTableauTakes(state, t, card)) {
+            if (!spacesByCard || emptyTableauTakesAnyCard(state, t)) {
                 rules.runSpaces[static_cast<std::size_t>(card)] |= 1U << t;
             }
         }

@@ -65,10 +65,33 @@ PileRef destinationPile(DestinationKind kind, int index) {
     return {PileKind::Tableau, index};
 }
 
-bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
-                        DestinationKind kind, int index) {
+std::optional<DestinationKind> destinationOf(const PileRef& pile) {
+    switch (pile.kind) {
+    case PileKind::Tableau:
+        return DestinationKind::Tableau;
+    case PileKind::Foundation:
+        return DestinationKind::Foundation;
+    case PileKind::Reserve:
+        return DestinationKind::Reserve;
+    case PileKind::Stock:
+        if (pile.index == table::kWaste) {
+            return DestinationKind::Waste;
+        }
+        break;
+    }
+    return std::nullopt;
+}
+
+bool destinationAccepts(const ProgramState& state, seam::Frontend& frontend, const CardMove& move) {
     const catalogue::GameParameters& p = state.params;
-    const PileRef target = destinationPile(kind, index);
+    const std::optional<DestinationKind> destination = destinationOf(move.to);
+    if (!destination) {
+        return false;
+    }
+    const DestinationKind kind = *destination;
+    const int index = move.to.index;
+    const int card = move.card;
+    const PileRef target = move.to;
     if (openingMoveDue(state) &&
         !allowedAsOpening(state, locatePile(state, card), kind == DestinationKind::Foundation)) {
         return false;
@@ -89,12 +112,11 @@ bool destinationAccepts(ProgramState& state, seam::Frontend& frontend, int card,
                    table::lineMoveAllowed(state, from - 1, index);
         }
         return gameTypeOf(p) != GameType::Blank && gameTypeOf(p) != GameType::Gaps &&
-               tableauTargetCheck(state, frontend, index, card);
+               tableauTargetCheck(state, frontend, move);
     case DestinationKind::Foundation:
-        return foundationTargetCheck(state, frontend, index, card);
+        return foundationTargetCheck(state, frontend, move);
     case DestinationKind::Reserve:
-        return table::isPlaced(state, target) &&
-               reserveTargetCheck(state, frontend, index + 1, card);
+        return table::isPlaced(state, target) && reserveTargetCheck(state, frontend, move);
     }
     return false;
 }
@@ -129,33 +151,39 @@ bool dropMayMove(const ProgramState& state, int card) {
 }
 
 std::vector<PileRef> dropTargets(const ProgramState& state, const seam::Frontend& frontend,
-                                 int card) {
+                                 const CardMove& lifted) {
     std::vector<PileRef> targets;
-    if (!dropMayMove(state, card)) {
+    if (!dropMayMove(state, lifted.card)) {
         return targets;
     }
-    // The checks may note things in the state (the run's top card) and
-    // report a joker met where a suit is counted: ask them of a copy, quietly.
-    ProgramState trial = state;
+    // The checks report a joker met where a suit is counted: ask quietly.
     QuietFrontend quiet(frontend);
     forEachDropDestination(state, [&](DestinationKind kind, int index) {
-        const PileRef pile = destinationPile(kind, index);
+        CardMove move = lifted;
+        move.to = destinationPile(kind, index);
         // The pile the cards come from takes them back, not as a move.
-        if (positionInPile(state.piles.pile(pile), card) < 0 &&
-            destinationAccepts(trial, quiet, card, kind, index)) {
-            targets.push_back(pile);
+        if (positionInPile(state.piles.pile(move.to), lifted.card) < 0 &&
+            destinationAccepts(state, quiet, move)) {
+            targets.push_back(move.to);
         }
     });
     return targets;
 }
 
-bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, DestinationKind kind,
-                  int index, CarriedFrom from, bool automatic) {
+bool placeCarried(ProgramState& state, seam::Frontend& frontend, const CardMove& move,
+                  CarriedFrom from, bool automatic) {
     const catalogue::GameParameters& p = state.params;
-    const PileRef target = destinationPile(kind, index);
-    if (!destinationAccepts(state, frontend, card, kind, index)) {
+    const std::optional<DestinationKind> destination = destinationOf(move.to);
+    if (!destination || !destinationAccepts(state, frontend, move)) {
         return false;
     }
+    const DestinationKind kind = *destination;
+    const int index = move.to.index;
+    const int card = move.card;
+    const PileRef target = move.to;
+    // The executor moves what the move names: the card alone or its run.
+    state.carryGroup(state.groupHeight > 0 ? state.groupHeight : state.cardSize.height,
+                     move.singleCard() ? table::CarriedCards::OneCard : table::CarriedCards::Run);
     const bool intoGap = kind == DestinationKind::Tableau && table::isGapRows(p);
     const MoveAction action = kind == DestinationKind::Waste ? MoveAction{ActionKind::ToWaste}
                               : intoGap                      ? MoveAction{ActionKind::ToGap, index}
@@ -165,7 +193,7 @@ bool placeCarried(ProgramState& state, seam::Frontend& frontend, int card, Desti
     if (cardsAnimate(state)) {
         if (from.onTable) {
             std::vector<int> moving =
-                state.isSingleCardMove() ? std::vector<int>{card} : runFrom(state, card);
+                move.singleCard() ? std::vector<int>{card} : runFrom(state, card);
             if (moving.empty()) {
                 moving.push_back(card);
             }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/card_move.h"
 #include "seam/frontend.h"
 #include "table/pile_lists.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace vellomir::table {
@@ -31,18 +33,22 @@ void forEachDropDestination(const table::ProgramState& state,
 /// drop, or only from a tableau first).
 bool dropMayMove(const table::ProgramState& state, int card);
 
-/// Whether a destination's own check takes the card (for a run, its bottom
-/// card) held or sent now, leaving aside where the card is: the waste's
-/// rule, a tableau's, a foundation's or a reserve's target check. What a
-/// drop onto that destination would ask of the pile itself.
-bool destinationAccepts(table::ProgramState& state, seam::Frontend& frontend, int card,
-                        DestinationKind kind, int index);
+/// The destination a pile is, when a drop may reach that kind of pile.
+std::optional<DestinationKind> destinationOf(const table::PileRef& pile);
 
-/// The piles a drop of `card` (held now, with the group the state carries)
-/// would move it to: every destination whose own check takes it, the pile
-/// it comes from left out. Asked of a copy of the state; nothing changes.
+/// Whether the move's target accepts it by its own check, leaving aside
+/// where the card is: the waste's rule, a tableau's, a foundation's or a
+/// reserve's target check. What a drop onto that pile would ask of the pile
+/// itself. Reads the position and the move only.
+bool destinationAccepts(const table::ProgramState& state, seam::Frontend& frontend,
+                        const CardMove& move);
+
+/// The piles a drop of the lifted cards (`lifted`: the card, how many, from
+/// where; its target is not read) would move them to: every destination
+/// whose own check takes them, the pile they come from left out. Nothing
+/// changes and nothing is copied.
 std::vector<table::PileRef> dropTargets(const table::ProgramState& state,
-                                        const seam::Frontend& frontend, int card);
+                                        const seam::Frontend& frontend, const CardMove& lifted);
 
 /// Where a placed card comes from: the point it flies from, and whether it
 /// is still drawn on the table (sent) or held by the pointer (dropped).
@@ -52,12 +58,12 @@ struct CarriedFrom {
     bool onTable = false;
 };
 
-/// Places the card (or the run from it) that the state carries onto a
-/// destination when its own check takes it, as a drop does once it has
-/// found the pile: the card flies there and the move is executed. An
-/// `automatic` move onto a foundation is the program's own (it sounds
-/// "Autoplay"). True when it moved.
-bool placeCarried(table::ProgramState& state, seam::Frontend& frontend, int card,
-                  DestinationKind kind, int index, CarriedFrom from, bool automatic = false);
+/// Places the move's card (or the run from it) onto its target when the
+/// target's own check takes it, as a drop does once it has found the pile:
+/// the card flies there and the move is executed. An `automatic` move onto
+/// a foundation is the program's own (it sounds "Autoplay"). True when it
+/// moved.
+bool placeCarried(table::ProgramState& state, seam::Frontend& frontend, const CardMove& move,
+                  CarriedFrom from, bool automatic = false);
 
 } // namespace vellomir::engine

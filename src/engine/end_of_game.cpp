@@ -48,7 +48,7 @@ bool endOfGame(table::ProgramState& state, seam::Frontend& frontend) {
 
     if (won) {
         frontend.setBusyCursor(false);
-        frontend.pause(200);
+        frontend.pauseHandlingMessages(200);
         frontend.playSound("Won", state.settings.isYes(field::SoundsGameWon),
                            seam::SoundMode::AtOnce);
         frontend.runWinningAnimation();

@@ -25,26 +25,9 @@ namespace param = catalogue::param;
 
 namespace {
 
-std::optional<DestinationKind> destinationOf(const PileRef& pile) {
-    switch (pile.kind) {
-    case PileKind::Tableau:
-        return DestinationKind::Tableau;
-    case PileKind::Foundation:
-        return DestinationKind::Foundation;
-    case PileKind::Reserve:
-        return DestinationKind::Reserve;
-    case PileKind::Stock:
-        if (pile.index == table::kWaste) {
-            return DestinationKind::Waste;
-        }
-        break;
-    }
-    return std::nullopt;
-}
-
-// How many cards a press on `card` of `pile` lifts (0 for none), asked of
-// `state` as the press would be: the run-size limit notes the run's top card.
-int lifted(table::ProgramState& state, seam::Frontend& frontend, const PileRef& pile, int card) {
+// How many cards a press on `card` of `pile` lifts (0 for none).
+int lifted(const table::ProgramState& state, seam::Frontend& frontend, const PileRef& pile,
+           int card) {
     const std::string& cards = state.piles.pile(pile);
     const bool top = table::topCardOf(cards) == card;
     switch (pile.kind) {
@@ -84,12 +67,6 @@ std::vector<PileRef> sourcePiles(const table::ProgramState& state) {
     return piles;
 }
 
-// The state as a press on `card` leaves it: the group it carries.
-void carry(table::ProgramState& state, int count) {
-    state.carryGroup(state.cardSize.height,
-                     count == 1 ? table::CarriedCards::OneCard : table::CarriedCards::Run);
-}
-
 } // namespace
 
 std::vector<LegalMove> legalMoves(const table::ProgramState& state,
@@ -108,15 +85,11 @@ std::vector<LegalMove> legalMoves(const table::ProgramState& state,
             if (card < 1) {
                 continue;
             }
-            table::ProgramState pressed = state;
-            // A press finds no run recorded: each release clears it.
-            pressed.mainGame.setCell(table::cell::MovingTopCard, 0);
-            const int count = lifted(pressed, quiet, pile, card);
+            const int count = lifted(state, quiet, pile, card);
             if (count == 0) {
                 continue;
             }
-            carry(pressed, count);
-            for (const PileRef& target : dropTargets(pressed, frontend, card)) {
+            for (const PileRef& target : dropTargets(state, frontend, {card, count, pile, pile})) {
                 moves.push_back({card, count, pile, target});
             }
         }
@@ -125,23 +98,13 @@ std::vector<LegalMove> legalMoves(const table::ProgramState& state,
 }
 
 bool playLegalMove(table::ProgramState& state, seam::Frontend& frontend, const LegalMove& move) {
-    const std::optional<DestinationKind> kind = destinationOf(move.to);
-    if (!kind) {
+    if (!destinationOf(move.to) || lifted(state, frontend, move.from, move.card) != move.count) {
         return false;
     }
-    const table::ProgramState before = state;
-    state.mainGame.setCell(table::cell::MovingTopCard, 0);
-    if (lifted(state, frontend, move.from, move.card) != move.count) {
-        state = before;
+    if (!placeCarried(state, frontend, move, {})) {
         return false;
     }
-    carry(state, move.count);
-    if (!placeCarried(state, frontend, move.card, *kind, move.to.index, {})) {
-        state = before;
-        return false;
-    }
-    // As the release after a drop: the run's record goes, then the automatic steps.
-    state.mainGame.setCell(table::cell::MovingTopCard, 0);
+    // As the release after a drop: the automatic steps follow.
     runAutomaticSteps(state, frontend);
     if (state.flags.test(table::Flag::Won) || state.gameLost) {
         endOfGame(state, frontend);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/card_move.h"
 #include "table/pile_lists.h"
 
 #include <vector>
@@ -15,13 +16,7 @@ namespace vellomir::engine {
 
 /// One move a player may make in a general game: `count` cards starting
 /// with `card` (its bottom card for a run) from pile `from` onto pile `to`.
-struct LegalMove {
-    int card = 0;
-    int count = 1;
-    table::PileRef from{table::PileKind::Tableau, 0};
-    table::PileRef to{table::PileKind::Tableau, 0};
-    friend bool operator==(const LegalMove&, const LegalMove&) = default;
-};
+using LegalMove = CardMove;
 
 /// The moves of cards and runs the general games allow now, each judged as
 /// the pointer input judges a press and a drop: the pick-up rules of the
@@ -29,7 +24,7 @@ struct LegalMove {
 /// with the run check and the run-size limit), then every pile whose own
 /// target check takes what was lifted (dropTargets). Stock clicks, face-up
 /// turns and the other games' clicks are not moves of this list. Nothing
-/// on `state` changes.
+/// on `state` changes and nothing is copied.
 std::vector<LegalMove> legalMoves(const table::ProgramState& state, const seam::Frontend& frontend);
 
 /// Carries out a move of the list as a drop does, then the automatic steps

@@ -15,7 +15,7 @@ using catalogue::FanStyle;
 
 namespace param = catalogue::param;
 
-TableauLift tableauLift(table::ProgramState& state, seam::Frontend& frontend, int card,
+TableauLift tableauLift(const table::ProgramState& state, seam::Frontend& frontend, int card,
                         int tableauIndex, int button) {
     const catalogue::GameParameters& p = state.params;
     const int fan = p[param::TableauFanStyle];

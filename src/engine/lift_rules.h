@@ -22,9 +22,9 @@ enum class TableauLift {
 /// and by the list of legal moves: a free-form fan lifts any card alone,
 /// locked rows lift nothing, a top card lifts (a face-down one turns up) on
 /// the left button, a face-up card under others lifts with them when the
-/// run is well built (runCheck) and short enough (runSizeLimit, which
-/// records the run's top card as a press does). `button` 0 is the left.
-TableauLift tableauLift(table::ProgramState& state, seam::Frontend& frontend, int card,
+/// run is well built (runCheck) and short enough (runSizeLimit). Changes
+/// nothing. `button` 0 is the left.
+TableauLift tableauLift(const table::ProgramState& state, seam::Frontend& frontend, int card,
                         int tableauIndex, int button);
 
 /// Whether the waste's top card may be lifted (parameter 7).

@@ -416,6 +416,35 @@ bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, MoveActio
     return false;
 }
 
+// Spider and its kin: a complete run of one suit on top of a tableau goes
+// to the first foundation that takes it by itself, as part of the action
+// that completed it (one undo takes both back).
+void sendCompleteSuitRuns(ProgramState& state, seam::Frontend& frontend) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    for (int t = 0; t < counts.tableaus; ++t) {
+        const std::string& pile = state.piles.tableau(t);
+        const int n = table::cardCount(pile);
+        if (n < kSuitRunLength) {
+            continue;
+        }
+        const int king = table::cardAt(pile, n - kSuitRunLength);
+        for (int f = 0; f < counts.foundations; ++f) {
+            if (!foundationTakesSuitRun(state, f, king)) {
+                continue;
+            }
+            const table::CarriedCards carried = state.carried;
+            state.carryGroup(state.groupHeight, table::CarriedCards::Run);
+            const bool sent =
+                executeAction(state, frontend, king, {ActionKind::ToFoundationByAutoplay, f}, true);
+            state.carryGroup(state.groupHeight, carried);
+            if (sent) {
+                dropNewestSnapshots(state, 1);
+            }
+            break;
+        }
+    }
+}
+
 } // namespace
 
 bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int card,
@@ -437,6 +466,9 @@ bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int ca
     const bool executed = dispatch(state, frontend, card, action, context);
     if (executed) {
         turnUncoveredReserveCards(state, frontend);
+        if (!nested && state.params[param::FoundationTakesSuitRun] != 0) {
+            sendCompleteSuitRuns(state, frontend);
+        }
     }
 
     if (!spentAtEntry && stockAndWasteSpent(state)) {
@@ -539,7 +571,10 @@ bool returnPickedCards(ProgramState& state, seam::Frontend& frontend, int firstC
             state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
             frontend.highlightFoundations(pile.index);
         }
-        playSwitched(state, frontend, "card_down", settings::field::SoundsCardDown);
+        // The cards are heard landing only where they were seen lifted: with shadows on.
+        if (state.settings.read(settings::field::CardsShadowed) != "N") {
+            playSwitched(state, frontend, "card_down", settings::field::SoundsCardDown);
+        }
         return true;
     }
     return false;

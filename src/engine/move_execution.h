@@ -47,7 +47,8 @@ using table::removeFromPile;
 
 /// A drop that no pile accepted: the picked-up cards, starting with
 /// `firstCard`, are drawn back at their places (flying back from the drop
-/// point (dropX, dropY) when cards animate) and "card_down" plays. No pile
+/// point (dropX, dropY) when cards animate) and, while cards are shadowed,
+/// "card_down" plays. No pile
 /// changes. Answers false when the card lies in no pile the player can pick
 /// from.
 bool returnPickedCards(table::ProgramState& state, seam::Frontend& frontend, int firstCard,

@@ -64,7 +64,7 @@ bool RuleContext::fromWaste() const {
 }
 
 bool RuleContext::singleCardMove() const {
-    return state.isSingleCardMove();
+    return q.count == 1;
 }
 
 int RuleContext::stockAndWasteCards() const {

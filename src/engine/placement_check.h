@@ -47,6 +47,9 @@ struct PlacementQuery {
     /// clear for the pairs of a run, the deal's foundation test and clicks
     /// that only ask about neighbouring ranks.
     bool realPlacement = false;
+    /// How many cards move: 1 for the card alone, more for a run of which it
+    /// is the bottom card.
+    int count = 1;
 };
 
 /// The placement test: judges placing a card (or a run by its bottom card) on

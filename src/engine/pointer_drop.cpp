@@ -96,19 +96,30 @@ std::vector<DropCandidate> dropCandidates(const ProgramState& state, seam::Rect 
     return found;
 }
 
-bool tryDestination(ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
-                    DestinationKind kind, int index, bool automatic) {
-    return rectanglesMeet(group, destinationRect(state, kind, index)) &&
-           placeCarried(state, frontend, card, kind, index, {group.left, group.top, false},
-                        automatic);
+namespace {
+
+CardMove aimedAt(const CardMove& lifted, DestinationKind kind, int index) {
+    CardMove move = lifted;
+    move.to = destinationPile(kind, index);
+    return move;
 }
 
-bool settleDrop(ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
-                bool automatic) {
+} // namespace
+
+bool tryDestination(ProgramState& state, seam::Frontend& frontend, const CardMove& lifted,
+                    seam::Rect group, DestinationKind kind, int index, bool automatic) {
+    return rectanglesMeet(group, destinationRect(state, kind, index)) &&
+           placeCarried(state, frontend, aimedAt(lifted, kind, index),
+                        {group.left, group.top, false}, automatic);
+}
+
+bool settleDrop(ProgramState& state, seam::Frontend& frontend, const CardMove& lifted,
+                seam::Rect group, bool automatic) {
+    const int card = lifted.card;
     if (table::isGapRows(state.params)) {
         // A card of the gap rows goes only into a gap it is dropped on.
         for (const DropCandidate& candidate : gapCandidates(state, card, group)) {
-            if (placeCarried(state, frontend, card, candidate.kind, candidate.index,
+            if (placeCarried(state, frontend, aimedAt(lifted, candidate.kind, candidate.index),
                              {group.left, group.top, false}, automatic)) {
                 return true;
             }
@@ -120,7 +131,7 @@ bool settleDrop(ProgramState& state, seam::Frontend& frontend, int card, seam::R
         return false;
     }
     for (const DropCandidate& candidate : candidates) {
-        if (tryDestination(state, frontend, card, group, candidate.kind, candidate.index,
+        if (tryDestination(state, frontend, lifted, group, candidate.kind, candidate.index,
                            automatic)) {
             return true;
         }

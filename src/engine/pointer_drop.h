@@ -45,16 +45,17 @@ std::vector<DropCandidate> dropCandidates(const table::ProgramState& state, seam
 std::vector<DropCandidate> gapCandidates(const table::ProgramState& state, int card,
                                          seam::Rect group);
 
-/// Offers a card to one destination: the rectangles must meet and the
-/// destination's target check must accept; then the card flies there and
-/// the move is executed. True when it moved.
-bool tryDestination(table::ProgramState& state, seam::Frontend& frontend, int card,
+/// Offers the lifted cards to one destination: the rectangles must meet
+/// and the destination's target check must accept; then the card flies
+/// there and the move is executed. True when it moved.
+bool tryDestination(table::ProgramState& state, seam::Frontend& frontend, const CardMove& lifted,
                     seam::Rect group, DestinationKind kind, int index, bool automatic);
 
-/// Settles a drop of `card` held at `group`: the candidates under it are
-/// tried in their order and the first that accepts takes the card. True when
-/// the card moved; the caller returns the card otherwise.
-bool settleDrop(table::ProgramState& state, seam::Frontend& frontend, int card, seam::Rect group,
-                bool automatic = false);
+/// Settles a drop of the lifted cards (`lifted`: the card, how many, from
+/// where) held at `group`: the candidates under it are tried in their order
+/// and the first that accepts takes them. True when the cards moved; the
+/// caller returns them otherwise.
+bool settleDrop(table::ProgramState& state, seam::Frontend& frontend, const CardMove& lifted,
+                seam::Rect group, bool automatic = false);
 
 } // namespace vellomir::engine

@@ -148,11 +148,14 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
     m_drag.grabY = pressY - hit.rect.top;
     m_drag.rect = hit.rect;
     std::vector<int> cards{hit.card};
+    const auto pile = table::parsePileName(hit.pile);
     if (run) {
         cards = runFrom(m_state, hit.card);
-        const auto pile = table::parsePileName(hit.pile);
         m_drag.rect.bottom = table::topCardPosition(m_state, *pile).y + m_state.cardSize.height;
     }
+    const int count = std::max<int>(1, static_cast<int>(cards.size()));
+    m_drag.lifted = pile ? CardMove{hit.card, count, *pile, *pile}
+                         : liftedMove(m_state, hit.card, run).value_or(CardMove{hit.card});
     m_state.carryGroup(m_drag.rect.bottom - m_drag.rect.top,
                        run ? table::CarriedCards::Run : table::CarriedCards::OneCard);
     if (liftedCardGoesToDiscard(m_state)) {
@@ -162,12 +165,12 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
     }
     m_frontend.drawTableWithout(cards);
     std::vector<std::string> targets;
-    for (const PileRef& pile : dropTargets(m_state, m_frontend, hit.card)) {
-        targets.push_back(table::pileName(pile));
+    for (const PileRef& target : dropTargets(m_state, m_frontend, m_drag.lifted)) {
+        targets.push_back(table::pileName(target));
         if (table::isGapRows(m_state.params)) {
             // A row takes the card in one gap: that place is marked.
             targets.back() +=
-                ":" + std::to_string(*table::gapSlotFor(m_state, hit.card, pile.index));
+                ":" + std::to_string(*table::gapSlotFor(m_state, hit.card, target.index));
         }
     }
     m_frontend.markDropTargets(targets);
@@ -240,7 +243,7 @@ void PointerInput::buttonUp() {
         bool dropped = false;
         m_frontend.dropCarried();
         if (game.cell(cell::MovedMark) != 0) {
-            dropped = settleDrop(m_state, m_frontend, card, m_drag.rect);
+            dropped = settleDrop(m_state, m_frontend, m_drag.lifted, m_drag.rect);
         }
         if (!dropped) {
             returnPickedCards(m_state, m_frontend, card, m_drag.rect.left, m_drag.rect.top);
@@ -248,7 +251,6 @@ void PointerInput::buttonUp() {
             endGameIfDecided(m_state, m_frontend);
         }
         game.setCell(cell::PickedCard, 0);
-        game.setCell(cell::MovingTopCard, 0);
         game.setCell(cell::MovedMark, 0);
     }
     if (coveredCardShown()) {

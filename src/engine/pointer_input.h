@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/card_move.h"
 #include "engine/hit_test.h"
 #include "seam/frontend.h"
 #include "table/pile_lists.h"
@@ -10,12 +11,14 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
-/// What a drag holds between its press and its release, for the gesture's
-/// own drawing: the carried picture's rectangle and where in it the pointer
-/// grabbed it, and the covered card shown whole while the right button is
-/// held. What the rules read of a drag (the card held, the group carried
-/// and whether it is one card) is kept in the program state.
+/// What a drag holds between its press and its release: the cards lifted
+/// (the move the rules judge at the release, aimed at the pile it is
+/// dropped on), and for the gesture's own drawing the carried picture's
+/// rectangle and where in it the pointer grabbed it, and the covered card
+/// shown whole while the right button is held.
 struct DragState {
+    /// The card lifted, how many cards and from which pile.
+    CardMove lifted;
     /// The rectangle of the carried image as it was last drawn.
     seam::Rect rect;
     /// Pointer position minus the picked card's top-left corner.
@@ -50,6 +53,9 @@ public:
     int grabY() const { return m_drag.grabY; }
     /// The card held by the pointer (0 for none).
     int heldCard() const;
+    /// The cards the pointer holds, as a move not yet aimed at any pile
+    /// (meaningful while heldCard() is not 0).
+    const CardMove& liftedCards() const { return m_drag.lifted; }
     /// True while a covered card is shown whole.
     bool coveredCardShown() const { return m_drag.coveredX >= 1 || m_drag.coveredY >= 1; }
 

@@ -1,6 +1,7 @@
 #include "engine/send_rules.h"
 
 #include "catalogue/parameter_index.h"
+#include "engine/card_move.h"
 #include "engine/card_runs.h"
 #include "engine/drop_rules.h"
 #include "engine/pile_location.h"
@@ -36,7 +37,8 @@ bool foundationsMayStart(const ProgramState& state, bool automatic) {
 
 } // namespace
 
-std::optional<SendRequest> sendableCard(ProgramState& state, int card, std::string_view pileName) {
+std::optional<SendRequest> sendableCard(const ProgramState& state, int card,
+                                        std::string_view pileName) {
     const catalogue::GameParameters& p = state.params;
     const auto pile = table::parsePileName(pileName);
     if (card < 1 || !pile || !state.cards.isFaceUp(card)) {
@@ -83,19 +85,7 @@ bool sendCard(ProgramState& state, seam::Frontend& frontend, int card, SendReque
     if (card < 1 || card > table::kLastCard || !state.cards.isFaceUp(card)) {
         return false;
     }
-    const int location = locatePile(state, card);
-    std::optional<PileRef> home;
-    if (location == location::Stock) {
-        home = PileRef{PileKind::Stock, table::kStock};
-    } else if (location == location::Waste) {
-        home = PileRef{PileKind::Stock, table::kWaste};
-    } else if (isTableauLocation(location)) {
-        home = PileRef{PileKind::Tableau, location - 1};
-    } else if (isReserveLocation(location)) {
-        home = PileRef{PileKind::Reserve, -location - 21};
-    } else if (location <= -1 && location >= -table::kMaxFoundations) {
-        home = PileRef{PileKind::Foundation, -location - 1};
-    }
+    const std::optional<PileRef> home = pileHolding(state, card);
     if (!home) {
         return false;
     }
@@ -115,8 +105,14 @@ bool sendCard(ProgramState& state, seam::Frontend& frontend, int card, SendReque
     game.setCell(table::cell::PickedCard, card);
     const CarriedFrom origin{at.x, at.y, true};
     const table::PileCounts counts = table::PileCounts::of(state.params);
+    const std::optional<CardMove> lifted = liftedMove(state, card, !request.single);
+    if (!lifted) {
+        return false;
+    }
     auto offer = [&](DestinationKind kind, int index) {
-        return placeCarried(state, frontend, card, kind, index, origin, request.automatic);
+        CardMove move = *lifted;
+        move.to = destinationPile(kind, index);
+        return placeCarried(state, frontend, move, origin, request.automatic);
     };
     bool sent = false;
     if (request.toFoundations && request.single && foundationsMayStart(state, request.automatic)) {
@@ -146,7 +142,6 @@ bool sendCard(ProgramState& state, seam::Frontend& frontend, int card, SendReque
         sent = offer(DestinationKind::Waste, 0);
     }
     game.setCell(table::cell::PickedCard, 0);
-    game.setCell(table::cell::MovingTopCard, 0);
     return sent;
 }
 } // namespace vellomir::engine

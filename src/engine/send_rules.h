@@ -33,8 +33,9 @@ struct SendRequest {
 /// a tableau's top card or a run from it where runs are limited in size, a
 /// reserve's top card or any where covered reserve cards move), and as
 /// what: a request for the card alone or with the cards above it, whose
-/// destinations the gesture chooses. Nothing when it may not.
-std::optional<SendRequest> sendableCard(table::ProgramState& state, int card,
+/// destinations the gesture chooses. Nothing when it may not. Changes
+/// nothing.
+std::optional<SendRequest> sendableCard(const table::ProgramState& state, int card,
                                         std::string_view pileName);
 
 /// Sends a card from its place to the first destination that takes it, in

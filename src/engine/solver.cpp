@@ -10,6 +10,7 @@
 #include "engine/quiet_frontend.h"
 #include "engine/selection_state.h"
 #include "engine/solver_places.h"
+#include "engine/suit_run_foundation.h"
 #include "engine/table_fingerprint.h"
 #include "engine/twin_piles.h"
 #include "engine/undo_snapshots.h"
@@ -512,27 +513,9 @@ private:
                 if (!pile) {
                     continue;
                 }
-                std::optional<DestinationKind> kind;
-                switch (pile->kind) {
-                case table::PileKind::Stock:
-                    if (pile->index == table::kWaste) {
-                        kind = DestinationKind::Waste;
-                    }
-                    break;
-                case table::PileKind::Tableau:
-                    kind = DestinationKind::Tableau;
-                    break;
-                case table::PileKind::Foundation:
-                    kind = DestinationKind::Foundation;
-                    break;
-                case table::PileKind::Reserve:
-                    kind = DestinationKind::Reserve;
-                    break;
-                }
-                if (kind) {
-                    take[t] =
-                        destinationAccepts(m_work, m_frontend, card, *kind, pile->index) ? 1 : 0;
-                }
+                CardMove move = m_engine.pointer().liftedCards();
+                move.to = *pile;
+                take[t] = destinationAccepts(m_work, m_frontend, move) ? 1 : 0;
             }
         }
         m_searched[from].position.restoreInto(m_work);
@@ -696,6 +679,13 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
         }
         for (int i = 0; i < move.draws; ++i) {
             gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
+        }
+        // A complete run of one suit goes up by itself after the move that
+        // completed it: the line's own move of it is no gesture.
+        if (r.suitRunFoundation && move.count == kSuitRunLength && move.to >= pos.foundation(0) &&
+            move.to < pos.stock()) {
+            pos.apply(move);
+            continue;
         }
         // Runs are lifted from tableaus, where no stock click comes first.
         const std::string source = nameOf(move.from);

@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/card_move.h"
 #include "engine/card_runs.h"
 #include "engine/pile_location.h"
 #include "engine/placement_check.h"
@@ -56,12 +57,14 @@ bool stockFirstHoldsBack(const table::ProgramState& state, int card) {
 
 } // namespace
 
-bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
-                           int card) {
-    if (!state.isSingleCardMove() && foundationTakesSuitRun(state, index, card)) {
+bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& frontend,
+                           const CardMove& move) {
+    const int index = move.to.index;
+    const int card = move.card;
+    if (!move.singleCard() && foundationTakesSuitRun(state, index, card)) {
         return true;
     }
-    if (index < 0 || index >= table::kMaxFoundations || !state.isSingleCardMove()) {
+    if (index < 0 || index >= table::kMaxFoundations || !move.singleCard()) {
         return false;
     }
     const std::string& pile = state.piles.foundation(index);
@@ -123,7 +126,10 @@ bool dealFoundationCheck(const table::ProgramState& state, seam::Frontend& front
     return placementAllowed(state, frontend, query);
 }
 
-bool tableauTargetCheck(table::ProgramState& state, seam::Frontend& frontend, int index, int card) {
+bool tableauTargetCheck(const table::ProgramState& state, seam::Frontend& frontend,
+                        const CardMove& move) {
+    const int index = move.to.index;
+    const int card = move.card;
     if (index < 0 || index >= table::kMaxTableaus) {
         return false;
     }
@@ -142,10 +148,11 @@ bool tableauTargetCheck(table::ProgramState& state, seam::Frontend& frontend, in
         }
     }
     const int rule = state.params[param::TableauRule + index];
-    const PlacementQuery query = tableauPlacementQuery(state, index, top, card);
+    PlacementQuery query = tableauPlacementQuery(state, index, top, card);
+    query.count = move.count;
     bool legal = placementAllowed(state, frontend, query);
 
-    const bool single = state.isSingleCardMove();
+    const bool single = move.singleCard();
     const bool targetEmpty = query.below <= 0;
     if (legal && rule == 34 && !targetEmpty && !single) {
         legal = false;
@@ -159,10 +166,8 @@ bool tableauTargetCheck(table::ProgramState& state, seam::Frontend& frontend, in
         !single && targetEmpty) {
         legal = runSizeLimit(state, card, true);
     }
-    // A run never goes back onto the pile it was lifted from. An empty
-    // tableau is not such a pile, even while no run has been recorded.
-    const int movingTop = state.mainGame.cell(table::cell::MovingTopCard);
-    if (movingTop != 0 && top == movingTop) {
+    // Cards never go back onto the tableau they were lifted from.
+    if (move.from == move.to) {
         legal = false;
     }
     return legal;
@@ -184,12 +189,13 @@ PlacementQuery tableauPlacementQuery(const table::ProgramState& state, int index
     return query;
 }
 
-bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int number,
-                        int card) {
-    if (number < 1 || number > table::kMaxReserves) {
+bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& frontend,
+                        const CardMove& move) {
+    const int index = move.to.index;
+    const int card = move.card;
+    if (index < 0 || index >= table::kMaxReserves) {
         return false;
     }
-    const int index = number - 1;
     // Dropping a card back onto its own reserve is no move at all.
     if (locatePile(state, card) == reserveLocation(index)) {
         return false;
@@ -197,7 +203,7 @@ bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& fronte
     if (stockFirstHoldsBack(state, card)) {
         return false;
     }
-    const bool single = state.isSingleCardMove();
+    const bool single = move.singleCard();
     const bool empty = state.piles.reserve(index).empty();
     const int firstReserveCards = table::cardCount(state.piles.reserve(0));
     const int rank = table::rankOf(card);

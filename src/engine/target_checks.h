@@ -9,17 +9,17 @@ struct ProgramState;
 
 namespace vellomir::engine {
 
+struct CardMove;
 struct PlacementQuery;
 
-/// The target checks: may the card (for a run, its bottom card) held by the
-/// pointer or sent by the automatic moves be placed on this pile? Each one
-/// gathers the pile's parameters and asks the placement test as a real
-/// placement. Whether the move is of a single card is read from the
-/// program state's group height.
+/// The target checks: may the move's card (for a run, its bottom card) be
+/// placed on the move's target pile? Each one gathers the pile's parameters
+/// and asks the placement test as a real placement. They read the position
+/// and the move only and change nothing.
 
-/// Foundation `index` (0-based).
-bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
-                           int card);
+/// Foundation `move.to.index` (0-based).
+bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& frontend,
+                           const CardMove& move);
 
 /// The deal's own foundation test (foundations started or swept while the
 /// cards are dealt): the placement test as a rule check, not a placement,
@@ -28,9 +28,10 @@ bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& fro
 bool dealFoundationCheck(const table::ProgramState& state, seam::Frontend& frontend, int index,
                          int card);
 
-/// Tableau `index` (0-based). May record the run's top card through the
-/// run-size limit, hence the mutable state.
-bool tableauTargetCheck(table::ProgramState& state, seam::Frontend& frontend, int index, int card);
+/// Tableau `move.to.index` (0-based). A run never goes back onto the
+/// tableau it comes from.
+bool tableauTargetCheck(const table::ProgramState& state, seam::Frontend& frontend,
+                        const CardMove& move);
 
 /// The question the foundation and tableau target checks put to the placement
 /// test about `card` going onto pile `index` whose top card is `top` (0 or
@@ -41,8 +42,8 @@ PlacementQuery foundationPlacementQuery(const table::ProgramState& state, int in
 PlacementQuery tableauPlacementQuery(const table::ProgramState& state, int index, int top,
                                      int card);
 
-/// Reserve `number` (1-based), by its drop rule.
-bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& frontend, int number,
-                        int card);
+/// Reserve `move.to.index` (0-based), by its drop rule.
+bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& frontend,
+                        const CardMove& move);
 
 } // namespace vellomir::engine

@@ -36,6 +36,9 @@ public:
     virtual void stopSound() = 0;
     /// A busy wait of `milliseconds` that processes no input.
     virtual void pause(int milliseconds) = 0;
+    /// A wait of `milliseconds` during which the window's messages (input,
+    /// painting) are handled as usual. A frontend without a window just waits.
+    virtual void pauseHandlingMessages(int milliseconds) { pause(milliseconds); }
 
     // --- Window state -------------------------------------------------------
     /// Width and height of the main window's drawing area the table is laid

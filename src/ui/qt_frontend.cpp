@@ -150,6 +150,19 @@ void QtFrontend::pause(int milliseconds) {
     }
 }
 
+void QtFrontend::pauseHandlingMessages(int milliseconds) {
+    // The window's messages go on being handled: it repaints and takes input
+    // while the program waits.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        const qint64 left = milliseconds - timer.elapsed();
+        QApplication::processEvents(QEventLoop::AllEvents,
+                                    static_cast<int>(std::clamp<qint64>(left, 0, 5)));
+        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(left, 0, 5)));
+    }
+}
+
 // --- Window state ----------------------------------------------------------------------
 
 int QtFrontend::drawingAreaWidth() const {

@@ -75,6 +75,7 @@ public:
     void playSound(std::string_view name, bool switchOn, seam::SoundMode mode) override;
     void stopSound() override;
     void pause(int milliseconds) override;
+    void pauseHandlingMessages(int milliseconds) override;
 
     // --- Window state -------------------------------------------------------
     int drawingAreaWidth() const override;

@@ -78,7 +78,8 @@ struct AlgerianTable : DealtGame {
     // Whether a drop of the card named, held alone, would go onto the pile.
     bool takes(const std::string& name, PileRef pile) {
         state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
-        const auto targets = engine::dropTargets(state, frontend, card(name));
+        const auto targets =
+            engine::dropTargets(state, frontend, *engine::liftedMove(state, card(name), false));
         return std::ranges::find(targets, pile) != targets.end();
     }
 };

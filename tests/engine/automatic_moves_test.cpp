@@ -45,7 +45,8 @@ TEST(SettleDrop, TheLargerOverlapIsTriedFirstAndTiesGoToTheHigherKind) {
     EXPECT_EQ(c[0].kind, DestinationKind::Tableau);
     EXPECT_EQ(c[1].kind, DestinationKind::Foundation);
     t.state.carryGroup(96, table::CarriedCards::OneCard);
-    EXPECT_TRUE(engine::settleDrop(t.state, t.frontend, card("2H"), held(250, 90)));
+    EXPECT_TRUE(engine::settleDrop(t.state, t.frontend,
+                                   *engine::liftedMove(t.state, card("2H"), false), held(250, 90)));
     EXPECT_EQ(t.tableauPile(3), pileOf({"3S", "2H"}));
 
     // Mostly over the foundation: it goes there.
@@ -54,7 +55,8 @@ TEST(SettleDrop, TheLargerOverlapIsTriedFirstAndTiesGoToTheHigherKind) {
     c = engine::dropCandidates(u.state, held(250, 60));
     ASSERT_EQ(c.size(), 2u);
     EXPECT_EQ(c[0].kind, DestinationKind::Foundation);
-    EXPECT_TRUE(engine::settleDrop(u.state, u.frontend, card("2H"), held(250, 60)));
+    EXPECT_TRUE(engine::settleDrop(u.state, u.frontend,
+                                   *engine::liftedMove(u.state, card("2H"), false), held(250, 60)));
     EXPECT_EQ(u.state.piles.foundation(0), pileOf({"AH", "2H"}));
     EXPECT_TRUE(u.frontend.saw("sound: Foundation Y at-once"));
 
@@ -72,7 +74,9 @@ TEST(SettleDrop, RowGamesAndGameType19NeverMoveADroppedCardToATableau) {
         LaidOutTable t;
         t.klondikeRules().param(param::GameType, type).tableau(0, {"9S"}).tableau(1, {"8H"});
         const table::PileLists before = t.state.piles;
-        EXPECT_FALSE(engine::settleDrop(t.state, t.frontend, card("8H"), held(12, 160))) << type;
+        EXPECT_FALSE(engine::settleDrop(
+            t.state, t.frontend, *engine::liftedMove(t.state, card("8H"), false), held(12, 160)))
+            << type;
         EXPECT_EQ(t.state.piles, before) << type;
         EXPECT_TRUE(t.frontend.callsStartingWith("info").empty());
     }
@@ -81,7 +85,8 @@ TEST(SettleDrop, RowGamesAndGameType19NeverMoveADroppedCardToATableau) {
 TEST(SettleDrop, TheFirstMoveMustComeFromATableau) {
     LaidOutTable t;
     t.klondikeRules().param(param::FirstMoveFromTableau, 1).waste({"8H"}).tableau(0, {"9S"});
-    EXPECT_FALSE(engine::settleDrop(t.state, t.frontend, card("8H"), held(12, 160)));
+    EXPECT_FALSE(engine::settleDrop(
+        t.state, t.frontend, *engine::liftedMove(t.state, card("8H"), false), held(12, 160)));
     EXPECT_EQ(t.wastePile(), pileOf({"8H"}));
 }
 

@@ -94,7 +94,8 @@ TEST(RunSizeLimit, FreeCellsAndFreeTableaus) {
     EXPECT_TRUE(runSizeLimit(t.state, card("9C"), false));
     EXPECT_FALSE(runSizeLimit(t.state, card("9C"), true));
     EXPECT_TRUE(runSizeLimit(t.state, card("8H"), true));
-    EXPECT_EQ(t.state.mainGame.cell(table::cell::MovingTopCard), card("6H"));
+    // The limit notes nothing for a later check to read.
+    EXPECT_EQ(t.state.mainGame.cell(table::cell::MovingTopCard), 0);
     // No empty tableau: r + 1.
     t.tableau(3, {"KS"});
     EXPECT_TRUE(runSizeLimit(t.state, card("8H"), false));
@@ -113,19 +114,24 @@ TEST(RunSizeLimit, FreeCellsAndFreeTableaus) {
     EXPECT_EQ(runLengthLimit(-1, 0, 0, false), std::nullopt);
 }
 
-TEST(RunSizeLimit, AKingOnlySpaceCountsOnlyForARunLedByAKing) {
+TEST(RunSizeLimit, AKingOnlySpaceHoldsNoneOfARunsCards) {
     Table t(4, 3, 2);
     t.tableau(0, {"KH", "QS", "JH"}).tableau(1, {"9C", "8H", "7S"});
     t.param(param::RunSizeLimit, -5).param(param::FoundationBaseRank, 1);
     for (int i = 0; i < 3; ++i) {
         t.param(param::TableauEmptyCode + i, 13);
     }
-    // Two free cells and one empty king-only tableau: a run led by a 9 may
-    // hold 2 + 1 cards, one led by a king 2 + 1 + 1.
+    // Two free cells and one empty king-only tableau: moved card by card, a
+    // run rests none of its lower cards in the space, whatever leads it:
+    // 2 + 1 cards.
     EXPECT_TRUE(runSizeLimit(t.state, card("9C"), false));
+    EXPECT_TRUE(runSizeLimit(t.state, card("KH"), false));
     t.reserve(0, {"2D"});
     EXPECT_FALSE(runSizeLimit(t.state, card("9C"), false)); // 1 + 1
-    EXPECT_TRUE(runSizeLimit(t.state, card("KH"), false));  // 1 + 1 + 1
+    EXPECT_FALSE(runSizeLimit(t.state, card("KH"), false)); // 1 + 1
+    // A space that takes any card holds one.
+    t.param(param::TableauEmptyCode + 2, -1);
+    EXPECT_TRUE(runSizeLimit(t.state, card("KH"), false)); // 1 + 1 + 1
 }
 
 TEST(RunSizeLimit, KingLedAndWholeTableauRuns) {
@@ -144,7 +150,7 @@ TEST(RunSizeLimit, KingLedAndWholeTableauRuns) {
     EXPECT_FALSE(runSizeLimit(t.state, card("10S"), false));
     t.param(param::RunSizeLimit, -1);
     EXPECT_TRUE(runSizeLimit(t.state, card("5D"), false));
-    EXPECT_EQ(t.state.mainGame.cell(table::cell::MovingTopCard), card("10S"));
+    EXPECT_EQ(t.state.mainGame.cell(table::cell::MovingTopCard), 0);
     runSizeLimit(t.state, card("7C"), false);
     EXPECT_EQ(t.state.mainGame.cell(table::cell::MovingTopCard), 0);
 }

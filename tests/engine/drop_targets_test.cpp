@@ -72,7 +72,8 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
             // The card held as a drag holds it.
             state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(cell::PickedCard, card);
-            const std::vector<PileRef> targets = dropTargets(state, frontend, card);
+            const std::vector<PileRef> targets =
+                dropTargets(state, frontend, *liftedMove(state, card, false));
             const std::set<std::string> named = [&] {
                 std::set<std::string> names;
                 for (const PileRef& pile : targets) {
@@ -91,8 +92,8 @@ TEST(DropTargets, TheMarkedPilesAreThoseADropMovesTheCardToInEveryGame) {
                 table::ProgramState trial = state;
                 QuietFrontend quiet(frontend);
                 if (dropMayMove(trial, card) &&
-                    tryDestination(trial, quiet, card, destinationRect(trial, kind, index), kind,
-                                   index, false)) {
+                    tryDestination(trial, quiet, *liftedMove(trial, card, false),
+                                   destinationRect(trial, kind, index), kind, index, false)) {
                     taken.insert(table::pileName(pile));
                 }
             });
@@ -124,7 +125,8 @@ TEST(DropTargets, ADragMarksItsTargetsAndAHeldCardChangesNothing) {
             const int card = table::topCardOf(state.piles.pile(from));
             state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(cell::PickedCard, card);
-            const std::vector<PileRef> targets = dropTargets(state, frontend, card);
+            const std::vector<PileRef> targets =
+                dropTargets(state, frontend, *liftedMove(state, card, false));
             state.mainGame.setCell(cell::PickedCard, 0);
             if (targets.empty()) {
                 continue;

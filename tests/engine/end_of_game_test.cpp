@@ -67,7 +67,7 @@ TEST_F(EndOfGameTest, AWonGameStopsTheClockCelebratesAndOffersTheNextGame) {
                                                "game commands disabled",
                                                "clock: 0:05:07",
                                                "not busy",
-                                               "pause 200",
+                                               "pause 200 handling messages",
                                                "sound: Won Y at-once",
                                                "winning animation",
                                                "not busy",

@@ -72,6 +72,8 @@ TEST(HitTest, CardsSpreadToTheRightOwnTheirStripsAcross) {
 
 TEST(PointerInput, PressAndReleaseWithoutMovingReturnsTheCardAndCountsNoMove) {
     Pointer t;
+    // Returned cards are heard landing where shadows show them lifted.
+    t.state.settings.write(settings::field::CardsShadowed, "Y");
     t.tableau(0, {"9S"}).tableau(1, {"8H"});
     t.input.buttonDown(0, 0, tx(1), ty(0));
     EXPECT_EQ(t.input.heldCard(), card("8H"));
@@ -84,6 +86,7 @@ TEST(PointerInput, PressAndReleaseWithoutMovingReturnsTheCardAndCountsNoMove) {
 
 TEST(PointerInput, ADragMovesTheCardAndARefusedDropLeavesEveryPile) {
     Pointer t;
+    t.state.settings.write(settings::field::CardsShadowed, "Y");
     t.tableau(0, {"9S"}).tableau(1, {"8H"}).tableau(2, {"9H"});
     t.drag(tx(1), ty(0), tx(0), ty(0) + 10);
     EXPECT_EQ(t.tableauPile(0), pileOf({"9S", "8H"}));

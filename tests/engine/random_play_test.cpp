@@ -2,6 +2,7 @@
 
 #include "engine/execution_fixture.h"
 
+#include "engine/card_move.h"
 #include "engine/card_runs.h"
 #include "engine/target_checks.h"
 
@@ -129,6 +130,13 @@ const Variant kMonteCarloLike{
 
 // Every legal card move, found with the target checks as the pointer input
 // and the drop would, plus the stock actions.
+// The move of `code` (with the cards above it for a run) onto `to`.
+engine::CardMove aimed(const table::ProgramState& s, int code, bool run, table::PileRef to) {
+    engine::CardMove move = engine::liftedMove(s, code, run).value_or(engine::CardMove{code});
+    move.to = to;
+    return move;
+}
+
 std::vector<Action> legalActions(PlayTable& t, const Variant& v) {
     table::ProgramState& s = t.state;
     std::vector<Action> actions;
@@ -179,20 +187,22 @@ std::vector<Action> legalActions(PlayTable& t, const Variant& v) {
             continue;
         }
         if (!run) {
-            engine::runSizeLimit(s, code, false);
             for (int f = 0; f < v.foundations; ++f) {
-                if (engine::foundationTargetCheck(s, t.frontend, f, code)) {
+                if (engine::foundationTargetCheck(
+                        s, t.frontend, aimed(s, code, run, {table::PileKind::Foundation, f}))) {
                     actions.push_back(act(code, "Dest" + std::to_string(f + 1)));
                 }
             }
             for (int r = 1; r <= v.reserves; ++r) {
-                if (engine::reserveTargetCheck(s, t.frontend, r, code)) {
+                if (engine::reserveTargetCheck(
+                        s, t.frontend, aimed(s, code, run, {table::PileKind::Reserve, r - 1}))) {
                     actions.push_back(act(code, "Appogg" + std::to_string(r)));
                 }
             }
         }
         for (int i = 0; i < v.tableaus; ++i) {
-            if (engine::tableauTargetCheck(s, t.frontend, i, code)) {
+            if (engine::tableauTargetCheck(s, t.frontend,
+                                           aimed(s, code, run, {table::PileKind::Tableau, i}))) {
                 actions.push_back(act(code, "Fila" + std::to_string(i + 1), run));
             }
         }

@@ -25,20 +25,26 @@ Table& withSpadeRun(Table& t) {
 TEST(SuitRunFoundation, AnEmptyFoundationTakesACompleteRunOfOneSuitOnlyWhenTheGameSaysSo) {
     Table t;
     withSpadeRun(t).foundationRule(0, 4, 0, 13).foundationRule(1, 4, 0, 13).carryingRun();
-    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 0, card("KS")));
+    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend,
+                                       t.moveTo(table::PileKind::Foundation, 0, card("KS"))));
 
     t.param(param::FoundationTakesSuitRun, 1);
     EXPECT_TRUE(isCompleteSuitRun(t.state, card("KS")));
-    EXPECT_TRUE(foundationTargetCheck(t.state, t.frontend, 0, card("KS")));
+    EXPECT_TRUE(foundationTargetCheck(t.state, t.frontend,
+                                      t.moveTo(table::PileKind::Foundation, 0, card("KS"))));
     // Part of the run, or a foundation that holds cards, does not take it.
-    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 0, card("QS")));
+    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend,
+                                       t.moveTo(table::PileKind::Foundation, 0, card("QS"))));
     t.foundation(1, {"KD"});
-    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 1, card("KS")));
+    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend,
+                                       t.moveTo(table::PileKind::Foundation, 1, card("KS"))));
     // A foundation the game does not use takes nothing.
-    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 5, card("KS")));
+    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend,
+                                       t.moveTo(table::PileKind::Foundation, 5, card("KS"))));
     // A single card still answers to the foundation's own rule (here: never).
     t.singleCard();
-    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend, 0, card("AS")));
+    EXPECT_FALSE(foundationTargetCheck(t.state, t.frontend,
+                                       t.moveTo(table::PileKind::Foundation, 0, card("AS"))));
 }
 
 TEST(SuitRunFoundation, RunsThatAreNotCompleteOrNotOfOneSuitStay) {

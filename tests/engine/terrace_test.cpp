@@ -45,7 +45,8 @@ struct TerraceTable : DealtGame {
         return 0;
     }
     bool foundationTakes(int card, int f) {
-        const auto targets = engine::dropTargets(state, frontend, card);
+        const auto targets =
+            engine::dropTargets(state, frontend, *engine::liftedMove(state, card, false));
         return std::ranges::find(targets, table::PileRef{table::PileKind::Foundation, f}) !=
                targets.end();
     }
@@ -67,7 +68,9 @@ TEST(Terrace, OnlyADealtCardToAFoundationOpensThePlay) {
         EXPECT_EQ(t.state.piles, dealt) << refused;
     }
     const int terraceTop = t.topOf({table::PileKind::Reserve, 0});
-    EXPECT_TRUE(engine::dropTargets(t.state, t.frontend, terraceTop).empty());
+    EXPECT_TRUE(
+        engine::dropTargets(t.state, t.frontend, *engine::liftedMove(t.state, terraceTop, false))
+            .empty());
 
     // The second dealt card goes up; the empty tableaus take a stock card each.
     const int base = t.topOf({table::PileKind::Tableau, 1});

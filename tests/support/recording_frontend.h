@@ -62,6 +62,9 @@ public:
     void pause(int milliseconds) override {
         calls.push_back("pause " + std::to_string(milliseconds));
     }
+    void pauseHandlingMessages(int milliseconds) override {
+        calls.push_back("pause " + std::to_string(milliseconds) + " handling messages");
+    }
 
     int drawingAreaWidth() const override { return areaWidth; }
     int drawingAreaHeight() const override { return areaHeight; }

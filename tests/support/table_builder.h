@@ -1,11 +1,14 @@
 #pragma once
 
 #include "catalogue/parameter_index.h"
+#include "engine/card_move.h"
+#include "engine/card_runs.h"
 #include "engine/placement_check.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -177,7 +180,28 @@ struct Table {
         return param(catalogue::param::TableauBaseFlag + i, baseFlag);
     }
 
-    bool accepts(const Ask& ask) { return engine::placementAllowed(state, frontend, ask.q); }
+    /// The move of `card` (with the cards above it while a run is carried)
+    /// onto pile `index` of `kind`, from the pile that holds it (the
+    /// discard pile for a card on no pile).
+    engine::CardMove moveTo(table::PileKind kind, int index, int moving) const {
+        engine::CardMove move;
+        move.card = moving;
+        move.from = engine::pileHolding(state, moving)
+                        .value_or(table::PileRef{table::PileKind::Stock, table::kDiscard});
+        move.to = {kind, index};
+        if (!state.isSingleCardMove()) {
+            move.count = std::max<int>(2, static_cast<int>(engine::runFrom(state, moving).size()));
+        }
+        return move;
+    }
+
+    bool accepts(const Ask& ask) {
+        engine::PlacementQuery q = ask.q;
+        if (!state.isSingleCardMove()) {
+            q.count = 2;
+        }
+        return engine::placementAllowed(state, frontend, q);
+    }
 };
 
 } // namespace vellomir::testing

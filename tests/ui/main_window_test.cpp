@@ -246,8 +246,8 @@ TEST_F(MainWindowTest, PlayAndUndoWithFittedCardsDrawTheTableAsAFreshDrawingDoes
             }
             state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
             state.mainGame.setCell(table::cell::PickedCard, card);
-            const std::vector<table::PileRef> targets =
-                engine::dropTargets(state, program->frontend(), card);
+            const std::vector<table::PileRef> targets = engine::dropTargets(
+                state, program->frontend(), *engine::liftedMove(state, card, false));
             state.mainGame.setCell(table::cell::PickedCard, 0);
             if (!targets.empty()) {
                 run("drag " + table::pileName(pile) + " " + table::pileName(targets.front()));

@@ -177,6 +177,18 @@ TEST_F(QtFrontendTest, PauseWaitsWithoutHandlingEvents) {
     EXPECT_EQ(edit.text(), QStringLiteral("a"));
 }
 
+TEST_F(QtFrontendTest, TheWaitHandlingMessagesLetsTheWindowTakeInput) {
+    QLineEdit edit;
+    edit.show();
+    QCoreApplication::postEvent(
+        &edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
+    QElapsedTimer timer;
+    timer.start();
+    frontend.pauseHandlingMessages(60);
+    EXPECT_GE(timer.elapsed(), 60);
+    EXPECT_EQ(edit.text(), QStringLiteral("a"));
+}
+
 TEST_F(QtFrontendTest, BlockedInputDiscardsKeysAndPresses) {
     QLineEdit edit;
     edit.show();
