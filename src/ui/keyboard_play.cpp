@@ -265,6 +265,7 @@ void KeyboardPlay::cycle(bool forward) {
         }
         if (order.empty()) {
             m_frontend.beep();
+            emit refused(NoPileTakesThem);
             return;
         }
     } else {
@@ -350,11 +351,12 @@ void KeyboardPlay::putDown() {
     const std::string& source = m_state.piles.pile(m_source.pile);
     const bool stayed = source.find(table::cardText(card)) != std::string::npos &&
                         m_state.piles.pile(target).find(table::cardText(card)) == std::string::npos;
-    if (stayed) {
-        m_frontend.beep();
-    }
     rebuild();
     emit carryingChanged(false);
+    if (stayed) {
+        m_frontend.beep();
+        emit refused(PileRefusedThem);
+    }
 }
 
 void KeyboardPlay::putBack() {
@@ -374,15 +376,17 @@ void KeyboardPlay::sendToFoundation() {
     const KeyboardPlace* place = focusPlace();
     if (!place || place->card < 1) {
         m_frontend.beep();
+        emit refused(NoFoundationTakesIt);
         return;
     }
     const table::PileLists before = m_state.piles;
     m_engine.sendToFoundations(place->pressPoint.x(), place->pressPoint.y());
     m_window.updateScrollRange();
+    rebuild();
     if (m_state.piles == before) {
         m_frontend.beep();
+        emit refused(NoFoundationTakesIt);
     }
-    rebuild();
 }
 
 } // namespace vellomir::ui

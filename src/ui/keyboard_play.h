@@ -42,6 +42,13 @@ public:
     /// The key that sends the focused card to a foundation.
     static constexpr Qt::Key kFoundationKey = Qt::Key_F;
 
+    /// Why a key only beeped.
+    enum Refusal {
+        NoPileTakesThem,    ///< Tab: no pile would take the carried cards
+        PileRefusedThem,    ///< Enter: the focused pile did not take them
+        NoFoundationTakesIt ///< F: no foundation takes the focused card
+    };
+
     KeyboardPlay(TfrmMain& window, table::ProgramState& state, seam::Frontend& frontend,
                  engine::PlayEngine& engine);
 
@@ -69,6 +76,8 @@ signals:
     void carryingChanged(bool carrying);
     /// The places were found again after a change of the table.
     void tableRefreshed();
+    /// A key did nothing but beep: a KeyboardPlay::Refusal says which.
+    void refused(int refusal);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -52,6 +52,16 @@ public:
     }
     static QString focusedCard(const QString& card) { return tr("Focus on %1").arg(card); }
     static QString carriedTo() { return tr("Enter puts the carried cards here"); }
+    static QString refusal(int why) {
+        switch (why) {
+        case KeyboardPlay::NoPileTakesThem:
+            return tr("No pile takes the carried cards.");
+        case KeyboardPlay::PileRefusedThem:
+            return tr("That pile does not take them: the cards went back.");
+        default:
+            return tr("No foundation takes it.");
+        }
+    }
 };
 
 // A key for a pile that stays the same across games.
@@ -253,6 +263,8 @@ TableAccessibility::TableAccessibility(TableView& view, table::ProgramState& sta
     connect(&keyboard, &KeyboardPlay::carryingChanged, this,
             [this](bool carrying) { carryingChanged(carrying); });
     connect(&keyboard, &KeyboardPlay::tableRefreshed, this, [this] { tableChanged(); });
+    connect(&keyboard, &KeyboardPlay::refused, this,
+            [this](int why) { announce(TableTexts::refusal(why)); });
     connect(&assistant, &SolverAssistant::statusChanged, this,
             [this](const QString& word) { statusWordChanged(word); });
 }

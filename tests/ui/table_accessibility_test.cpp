@@ -6,6 +6,7 @@
 // table tells each one also through its `told` signal, which these tests
 // follow, reading the item it names through the interfaces.
 
+#include "table/card.h"
 #include "table/program_state.h"
 #include "table_window.h"
 #include "ui/keyboard_play.h"
@@ -199,6 +200,26 @@ TEST_F(TableAccessibilityTest, TheSolversWordIsAnnounced) {
     const std::vector<Told> alerts = toldOfType(QAccessible::Alert);
     ASSERT_EQ(alerts.size(), 1U);
     EXPECT_EQ(alerts.back().name, QStringLiteral("Status: winnable"));
+}
+
+// A key that can only beep says why.
+TEST_F(TableAccessibilityTest, AKeyThatDoesNothingSaysWhy) {
+    KeyboardPlay& keyboard = *window().keyboardPlay();
+    // Tab goes through the piles; a tableau whose top card is no ace cannot
+    // go to the empty foundations.
+    for (int tries = 0; tries < 20; ++tries) {
+        key(Qt::Key_Tab);
+        const KeyboardPlace* at = keyboard.focusPlace();
+        if (at->pile.kind == table::PileKind::Tableau && table::rankOf(at->card) != 1) {
+            break;
+        }
+    }
+    ASSERT_EQ(keyboard.focusPlace()->pile.kind, table::PileKind::Tableau);
+    told.clear();
+    key(KeyboardPlay::kFoundationKey);
+    const std::vector<Told> alerts = toldOfType(QAccessible::Alert);
+    ASSERT_EQ(alerts.size(), 1U);
+    EXPECT_EQ(alerts.back().name, QStringLiteral("No foundation takes it."));
 }
 
 } // namespace
