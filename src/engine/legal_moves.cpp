@@ -69,13 +69,28 @@ std::vector<PileRef> sourcePiles(const table::ProgramState& state) {
 
 } // namespace
 
+bool gameLiftsCards(const table::ProgramState& state) {
+    return gameTypeOf(state.params) == GameType::General &&
+           state.params[param::SelectionGame] == 0 && state.params[param::ClickToPlay] == 0;
+}
+
+int cardsLifted(const table::ProgramState& state, const seam::Frontend& frontend,
+                const PileRef& pile, int card) {
+    if (!gameLiftsCards(state) || card < 1) {
+        return 0;
+    }
+    QuietFrontend quiet(frontend);
+    table::ProgramState pressed = state;
+    pressed.mainGame.setCell(table::cell::MovingTopCard, 0);
+    return lifted(pressed, quiet, pile, card);
+}
+
 std::vector<LegalMove> legalMoves(const table::ProgramState& state,
                                   const seam::Frontend& frontend) {
     std::vector<LegalMove> moves;
     // The rules only report (a joker where a suit is counted): quietly here.
     QuietFrontend quiet(frontend);
-    if (gameTypeOf(state.params) != GameType::General || state.params[param::SelectionGame] != 0 ||
-        state.params[param::ClickToPlay] != 0) {
+    if (!gameLiftsCards(state)) {
         return moves;
     }
     for (const PileRef& pile : sourcePiles(state)) {

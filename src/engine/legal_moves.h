@@ -27,6 +27,17 @@ using LegalMove = CardMove;
 /// on `state` changes and nothing is copied.
 std::vector<LegalMove> legalMoves(const table::ProgramState& state, const seam::Frontend& frontend);
 
+/// Whether the game lifts cards and carries them (it does not select,
+/// click or discard them instead).
+bool gameLiftsCards(const table::ProgramState& state);
+
+/// How many cards a left press on `card` of `pile` would lift now in a
+/// general game, judged as legalMoves judges it; 0 when it lifts none, and
+/// always 0 in the games that select, click or discard instead. Asked of a
+/// copy of the state; nothing changes.
+int cardsLifted(const table::ProgramState& state, const seam::Frontend& frontend,
+                const table::PileRef& pile, int card);
+
 /// Carries out a move of the list as a drop does, then the automatic steps
 /// after it (filling, autoplay while ticked) and the end of the game when
 /// it ended. False, with nothing changed, when the move is not legal now.

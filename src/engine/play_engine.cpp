@@ -287,6 +287,10 @@ void PlayEngine::doubleClick() {
     asAction([&] { m_pointer.doubleClick(); });
 }
 
+void PlayEngine::sendToFoundations(int x, int y) {
+    asAction([&] { m_pointer.sendToFoundations(x, y); });
+}
+
 void PlayEngine::toggleAutoplay() {
     asAction([&] { engine::toggleAutoplay(m_state, m_frontend); });
 }

@@ -108,6 +108,9 @@ public:
     void pointerMove(int x, int y);
     void buttonUp();
     void doubleClick();
+    /// The keyboard's send of the card at (x, y) to a foundation (see
+    /// PointerInput::sendToFoundations), as one player action.
+    void sendToFoundations(int x, int y);
     const PointerInput& pointer() const { return m_pointer; }
 
     /// The Autoplay command (F7): flips the tick, see engine::toggleAutoplay.

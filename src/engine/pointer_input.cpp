@@ -126,6 +126,8 @@ void PointerInput::send(const HitResult& hit, SendBy by) {
     } else if (by == SendBy::RightClick) {
         toFoundations = m_state.settings.isYes(settings::field::RightClickToFoundations);
         toTableaus = m_state.settings.isYes(settings::field::RightClickToTableaus);
+    } else if (by == SendBy::FoundationKey) {
+        toTableaus = false;
     }
     if (toFoundations || toTableaus) {
         request->toFoundations = toFoundations;
@@ -276,6 +278,19 @@ void PointerInput::doubleClick() {
         m_state.settings.isYes(settings::field::DoubleClickToTableaus)) {
         send(hit, SendBy::DoubleClick);
     }
+}
+
+void PointerInput::sendToFoundations(int x, int y) {
+    m_frontend.hidePileSizePanel();
+    if (!m_state.flags.test(Flag::GameInPlay) || heldCard() != 0) {
+        return;
+    }
+    if (m_state.hooks.refreshClock) {
+        m_state.hooks.refreshClock(m_state, m_frontend);
+    }
+    send(hitTest(m_state, x, y), SendBy::FoundationKey);
+    runAutomaticSteps(m_state, m_frontend);
+    endGameIfDecided(m_state, m_frontend);
 }
 
 } // namespace vellomir::engine

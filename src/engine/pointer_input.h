@@ -45,6 +45,10 @@ public:
     void pointerMove(int x, int y);
     void buttonUp();
     void doubleClick();
+    /// The keyboard's send: the card at (x, y) goes to a foundation that
+    /// takes it, by the rules of a double click's send but to the
+    /// foundations alone, whatever the double-click switches say.
+    void sendToFoundations(int x, int y);
 
     /// The rectangle of the carried image as it was last drawn.
     seam::Rect dragRect() const { return m_drag.rect; }
@@ -60,7 +64,7 @@ public:
     bool coveredCardShown() const { return m_drag.coveredX >= 1 || m_drag.coveredY >= 1; }
 
 private:
-    enum class SendBy { RightClick, DoubleClick, SingleClick };
+    enum class SendBy { RightClick, DoubleClick, SingleClick, FoundationKey };
 
     void send(const HitResult& hit, SendBy by);
     void startDrag(const HitResult& hit, bool run);

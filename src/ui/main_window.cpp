@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/help_window.h"
+#include "ui/keyboard_play.h"
 
 #include "catalogue/parameter_index.h"
 #include "engine/game_start.h"
@@ -15,6 +16,7 @@
 #include "table/pile_positions.h"
 #include "table/program_state.h"
 #include "ui/about_form.h"
+#include "ui/accessible_names.h"
 #include "ui/customize_form.h"
 #include "ui/deal_number_form.h"
 #include "ui/message_boxes.h"
@@ -22,6 +24,7 @@
 #include "ui/qt_frontend.h"
 #include "ui/solver_assistant.h"
 #include "ui/statistics_form.h"
+#include "ui/table_accessibility.h"
 #include "ui/toolbar_icons.h"
 
 #include <QCloseEvent>
@@ -125,6 +128,7 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     m_scrollBar = new QScrollBar(Qt::Vertical, m_client);
     m_scrollBar->setObjectName(QStringLiteral("scrBarMain"));
     m_scrollBar->hide();
+    m_scrollBar->setAccessibleName(tr("Table scroll bar"));
     // The wheel over the table moves the scroll bar while it is shown.
     m_table->installEventFilter(this);
     connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
@@ -174,6 +178,9 @@ void TfrmMain::attach(QtFrontend& frontend, engine::PlayEngine& engine) {
     m_frontend = &frontend;
     m_engine = &engine;
     m_assistant->attach(frontend, engine);
+    m_keyboard = new KeyboardPlay(*this, m_state, frontend, engine);
+    new TableAccessibility(*m_table, m_state, *m_keyboard, *m_assistant);
+    installAccessibleNames();
     engine.setChangeListener([this] { updatePlayCommands(); });
     updatePlayCommands();
 }
@@ -357,6 +364,10 @@ QToolButton* TfrmMain::addToolButton(QFrame* bar, const char* name, const QStrin
     button->setIconSize(QSize(iconSize, iconSize));
     button->setProperty("hint", hint);
     button->setToolTip(hint);
+    // The hint is the button's name for a screen reader even while hints
+    // are not shown; the command it runs describes it.
+    button->setAccessibleName(hint);
+    button->setAccessibleDescription(QString(command->text()).remove(QLatin1Char('&')));
     button->setEnabled(command->isEnabled());
     connect(command, &QAction::changed, button,
             [button, command] { button->setEnabled(command->isEnabled()); });
@@ -413,6 +424,11 @@ void TfrmMain::buildToolBars() {
     m_pnlScore = sunkenPanel(m_pnlTBx, "pnlScore");
     m_lblScore2 = panelLabel(m_pnlScore, "lblScore2", QStringLiteral("Score:"), Qt::AlignLeft);
     m_lblScore = panelLabel(m_pnlScore, "lblScore", QString(), Qt::AlignRight);
+    // The small tool bar hides the panels' captions: their names say them.
+    m_pnlTempo->setAccessibleName(tr("Time"));
+    m_pnlTempo->setAccessibleDescription(tr("How long the game in play has run"));
+    m_pnlScore->setAccessibleName(tr("Score"));
+    m_pnlScore->setAccessibleDescription(tr("The score of the game in play"));
     setToolBarFlat(true, false);
 }
 
@@ -954,6 +970,9 @@ void TfrmMain::updatePlayCommands() {
         m_mnuWinnableOnly->setChecked(m_assistant->winnableDealsOnly());
     }
     m_assistant->positionChanged();
+    if (m_keyboard) {
+        m_keyboard->tableChanged();
+    }
 }
 
 void TfrmMain::hint() {

@@ -34,6 +34,7 @@ struct ProgramState;
 
 namespace vellomir::ui {
 
+class KeyboardPlay;
 class MessageBoxes;
 class QtFrontend;
 class SolverAssistant;
@@ -165,6 +166,8 @@ public:
     /// Plays the winning line on the table (Solve).
     void solve();
     SolverAssistant& solverAssistant() { return *m_assistant; }
+    /// Play by keyboard on the table; null until the engine is attached.
+    KeyboardPlay* keyboardPlay() const { return m_keyboard; }
     void showAbout();
     /// The customise dialog, made anew for each use.
     void showCustomize();
@@ -235,6 +238,7 @@ private:
     QAction* m_mnuSolve = nullptr;
     QAction* m_mnuWinnableOnly = nullptr;
     SolverAssistant* m_assistant = nullptr;
+    KeyboardPlay* m_keyboard = nullptr;
     /// The game whose choice of winnable deals the menu shows.
     int m_winnableChoiceGame = -1;
     QLabel* m_lblMoves = nullptr;

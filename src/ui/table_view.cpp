@@ -37,6 +37,10 @@ void TableView::paintEvent(QPaintEvent* event) {
     } else {
         painter.fillRect(dirty, m_tableColour);
     }
+    if (m_overlay) {
+        painter.setClipRect(dirty);
+        m_overlay(painter);
+    }
     painter.end();
     emit painted();
 }

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QPainter;
+
 namespace vellomir::ui {
 
 /// A pointer event on the table, in table view coordinates.
@@ -38,6 +40,17 @@ public:
     void setPointerHandler(std::function<void(const PointerEvent&)> handler) {
         m_onPointer = std::move(handler);
     }
+    /// Gives an event to the pointer handler as if the pointer had made it
+    /// (the keyboard plays through the pointer's own path).
+    void deliver(const PointerEvent& event) {
+        if (m_onPointer) {
+            m_onPointer(event);
+        }
+    }
+    /// Paints over the picture after every paint (the keyboard focus).
+    void setOverlayPainter(std::function<void(QPainter&)> painter) {
+        m_overlay = std::move(painter);
+    }
 signals:
     void resized(QSize size);
     /// Sent after each paint: the first one means the table is on the screen.
@@ -57,6 +70,7 @@ private:
     const QImage* m_image = nullptr;
     QColor m_tableColour{0, 128, 0};
     std::function<void(const PointerEvent&)> m_onPointer;
+    std::function<void(QPainter&)> m_overlay;
 };
 
 } // namespace vellomir::ui
