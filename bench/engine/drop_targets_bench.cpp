@@ -24,7 +24,7 @@ constexpr int kKlondike = 1;
 constexpr int kFreeCell = 10;
 
 struct DealtTable {
-    table::ProgramState state{VELLOMIR_BIN_DIR};
+    table::ProgramState state{VELLOMIR_BIN_DIR "/"};
     testing::RecordingFrontend frontend;
     PlayEngine engine{state, frontend};
     std::vector<CardMove> lifted;
@@ -45,6 +45,10 @@ struct DealtTable {
 
 void dropTargetsOfTopCards(benchmark::State& run, int game, bool copyState) {
     DealtTable table(game);
+    if (table.lifted.empty()) {
+        run.SkipWithError("the game did not deal: run from bin/ with GAMES.DAT built");
+        return;
+    }
     std::size_t next = 0;
     for (auto _ : run) {
         if (copyState) {

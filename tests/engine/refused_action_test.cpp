@@ -66,7 +66,10 @@ TEST(RefusedLift, ChangesNothingALaterMoveCanSee) {
         std::mt19937 random(static_cast<unsigned>(game));
         int refusals = 0;
         for (int step = 0; step < 20 && dealt.state.flags.test(table::Flag::GameInPlay); ++step) {
-            const std::vector<LegalMove> moves = legalMoves(dealt.state, dealt.frontend);
+            // The moves listed on a copy: the position the presses start from
+            // is the one the walk reached, whatever listing them does.
+            const DealtGame listing(dealt);
+            const std::vector<LegalMove> moves = legalMoves(listing.state, listing.frontend);
             if (moves.empty()) {
                 break;
             }
