@@ -18,6 +18,9 @@ using table::PileRef;
 
 // How far into a card's showing part a press is given.
 constexpr int kPressInset = 5;
+// A pile lies in an arrow's direction when its centre is more than this
+// share of a card (a quarter) beyond the focused one's.
+constexpr int kLeastStepShare = 4;
 
 // Every pile of the pile lists, in their order.
 std::vector<PileRef> allPiles() {
@@ -216,8 +219,12 @@ int placeInDirection(const std::vector<KeyboardPlace>& places, int from, FocusSt
             continue;
         }
         const QRect& extent = place.pileExtent;
+        // A pile only a little way off (the next row of a pyramid, centred
+        // under this one) does not lie that way.
         const int offset = sign * (centreOf(extent, horizontal) - centreOf(reference, horizontal));
-        if (offset <= 0) {
+        const int least =
+            (horizontal ? current.cardRect.width() : current.cardRect.height()) / kLeastStepShare;
+        if (offset <= least) {
             continue;
         }
         const int overlap = overlapOf(extent, current.pileExtent, !horizontal);

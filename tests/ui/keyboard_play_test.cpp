@@ -241,5 +241,24 @@ TEST_F(KeyboardPlayTest, EscPutsBackAndFoundationKeySends) {
     EXPECT_TRUE(keyboard().frameShown());
 }
 
+// The arrows go to the pile that lies that way on the table: beside, above
+// and below, entering a pile at its top card.
+TEST_F(KeyboardPlayTest, ArrowsGoToTheNeighbouringPile) {
+    start(1, "3");
+    focusOn("Fila1");
+    const auto stepName = [&](Qt::Key arrow) {
+        key(arrow);
+        return keyboard().focusPlace()->name();
+    };
+    EXPECT_EQ(stepName(Qt::Key_Right), "Fila2");
+    EXPECT_EQ(stepName(Qt::Key_Left), "Fila1");
+    EXPECT_EQ(stepName(Qt::Key_Left), "Fila1"); // nothing lies to the left
+    EXPECT_EQ(stepName(Qt::Key_Up), "Mazzo");
+    EXPECT_EQ(stepName(Qt::Key_Right), "Mazzo_Vis");
+    EXPECT_EQ(stepName(Qt::Key_Down), "Fila2");
+    focusOn("Dest4");
+    EXPECT_EQ(stepName(Qt::Key_Down), "Fila7");
+}
+
 } // namespace
 } // namespace vellomir::ui
