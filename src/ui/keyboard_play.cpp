@@ -253,7 +253,8 @@ void KeyboardPlay::cycle(bool forward) {
     if (carrying()) {
         // The piles that take what is carried, as the engine's drop judges them.
         const int card = m_engine.pointer().heldCard();
-        for (const table::PileRef& pile : engine::dropTargets(m_state, m_frontend, card)) {
+        for (const table::PileRef& pile :
+             engine::dropTargets(m_state, m_frontend, m_engine.pointer().liftedCards())) {
             int slot = -1;
             if (table::isGapRows(m_state.params) && pile.kind == table::PileKind::Tableau) {
                 slot = table::gapSlotFor(m_state, card, pile.index).value_or(-1);
