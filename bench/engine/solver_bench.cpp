@@ -1,6 +1,6 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
-// FreeCell, Thoughtful and Klondike, and of deals 1 to 200 of Spider and
-// Scorpion: wins, the median time of a deal,
+// FreeCell, Thoughtful, Klondike, Golf, Black Hole and TriPeaks, and of
+// deals 1 to 200 of Spider and Scorpion: wins, the median time of a deal,
 // positions a second and bytes a stored position, for the fast search of
 // moves and for the gesture search it replaced. Run from bin/ (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
@@ -32,6 +32,9 @@ constexpr int kThoughtful = 3;
 constexpr int kKlondike = 1;
 constexpr int kSpider = 73;
 constexpr int kScorpion = 75;
+constexpr int kGolf = 44;
+constexpr int kBlackHole = 45;
+constexpr int kTriPeaks = 108;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -118,6 +121,16 @@ void fastSpider(benchmark::State& state) {
 void fastScorpion(benchmark::State& state) {
     solveSurvey(state, kScorpion, true, true);
 }
+// The discard games (Golf, Black Hole, TriPeaks): every deal searched out.
+void fastGolf(benchmark::State& state) {
+    solveSurvey(state, kGolf, true);
+}
+void fastBlackHole(benchmark::State& state) {
+    solveSurvey(state, kBlackHole, true);
+}
+void fastTriPeaks(benchmark::State& state) {
+    solveSurvey(state, kTriPeaks, true);
+}
 void gestureFreeCell(benchmark::State& state) {
     solveSurvey(state, kFreeCell, false);
 }
@@ -126,6 +139,9 @@ void gestureThoughtful(benchmark::State& state) {
 }
 void gestureKlondike(benchmark::State& state) {
     solveSurvey(state, kKlondike, false);
+}
+void gestureBlackHole(benchmark::State& state) {
+    solveSurvey(state, kBlackHole, false);
 }
 
 constexpr int kSurveyDeals = 200;
@@ -136,9 +152,13 @@ BENCHMARK(fastThoughtful)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSe
 BENCHMARK(fastKlondike)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastSpider)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastScorpion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastGolf)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastBlackHole)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastTriPeaks)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureFreeCell)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureThoughtful)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureKlondike)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gestureBlackHole)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 } // namespace vellomir::engine

@@ -404,6 +404,19 @@ bool KeySet::insert(std::uint64_t key) {
     }
 }
 
+bool KeySet::contains(std::uint64_t key) const {
+    key = key == 0 ? 1 : key;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
+        if (m_slots[i] == key) {
+            return true;
+        }
+        if (m_slots[i] == 0) {
+            return false;
+        }
+    }
+}
+
 void KeySet::grow() {
     std::vector<std::uint64_t> old(m_slots.size() * 2, 0);
     old.swap(m_slots);

@@ -56,6 +56,7 @@ public:
     KeySet();
     /// False when the key was there already.
     bool insert(std::uint64_t key);
+    bool contains(std::uint64_t key) const;
     std::size_t size() const { return m_count; }
     std::size_t bytes() const { return m_slots.size() * sizeof(std::uint64_t); }
 

@@ -52,39 +52,8 @@ bool aceKingPair(int a, int b) {
     return (ra == 1 && rb == 13) || (ra == 13 && rb == 1);
 }
 
-void wasteBuildingClick(ProgramState& state, seam::Frontend& frontend, const HitResult& hit) {
-    const int discardTop = table::topCardOf(state.piles.stock(table::kDiscard));
-    if (discardTop >= 1 && aceKingPair(hit.card, discardTop)) {
-        if (gameTypeOf(state.params) == GameType::Golf) {
-            frontend.beep();
-        } else {
-            discardAtOnce(state, frontend, hit);
-        }
-        return;
-    }
-    PlacementQuery query;
-    query.below = discardTop >= 1 ? discardTop : -1;
-    query.moving = hit.card;
-    query.rule = 2;
-    query.direction = 1;
-    query.emptyCode = -1;
-    query.baseCode = -1;
-    bool fits = placementAllowed(state, frontend, query);
-    if (!fits && discardTop >= 1) {
-        std::swap(query.below, query.moving);
-        fits = placementAllowed(state, frontend, query);
-    }
-    if (fits) {
-        discardAtOnce(state, frontend, hit);
-    } else {
-        frontend.beep();
-    }
-}
-
-void discardNeighbourClick(ProgramState& state, seam::Frontend& frontend, const HitResult& hit) {
-    const int discardTop = table::topCardOf(state.piles.stock(table::kDiscard));
-    if (discardTop < 1 || neighbourRanks(hit.card, discardTop) ||
-        aceKingPair(hit.card, discardTop)) {
+void discardOrBeep(ProgramState& state, seam::Frontend& frontend, const HitResult& hit) {
+    if (discardTakes(state, frontend, hit.card)) {
         discardAtOnce(state, frontend, hit);
     } else {
         frontend.beep();
@@ -116,12 +85,12 @@ PressAnswer pressTableau(ProgramState& state, seam::Frontend& frontend, const Hi
             turnFaceUp(state, frontend, hit.card, pile.index);
             return PressAnswer::Nothing;
         }
-        wasteBuildingClick(state, frontend, hit);
+        discardOrBeep(state, frontend, hit);
         return PressAnswer::Nothing;
     }
     if (type == GameType::BlackHole && button == 0) {
         if (top) {
-            discardNeighbourClick(state, frontend, hit);
+            discardOrBeep(state, frontend, hit);
         }
         return PressAnswer::Nothing;
     }
@@ -170,6 +139,32 @@ bool liftedCardGoesToDiscard(const ProgramState& state) {
            type == GameType::GolfAroundTheCorner;
 }
 
+bool discardTakes(const ProgramState& state, seam::Frontend& frontend, int card) {
+    const int discardTop = table::topCardOf(state.piles.stock(table::kDiscard));
+    const GameType type = gameTypeOf(state.params);
+    if (type == GameType::BlackHole) {
+        return discardTop < 1 || neighbourRanks(card, discardTop) || aceKingPair(card, discardTop);
+    }
+    if (discardTop >= 1 && aceKingPair(card, discardTop)) {
+        return type != GameType::Golf;
+    }
+    PlacementQuery query;
+    query.below = discardTop >= 1 ? discardTop : -1;
+    query.moving = card;
+    query.rule = 2;
+    query.direction = 1;
+    query.emptyCode = -1;
+    query.baseCode = -1;
+    if (placementAllowed(state, frontend, query)) {
+        return true;
+    }
+    if (discardTop < 1) {
+        return false;
+    }
+    std::swap(query.below, query.moving);
+    return placementAllowed(state, frontend, query);
+}
+
 void endGameIfDecided(ProgramState& state, seam::Frontend& frontend) {
     if (state.flags.test(Flag::Won) || state.gameLost) {
         endOfGame(state, frontend);
@@ -213,7 +208,7 @@ PressAnswer pressRules(ProgramState& state, seam::Frontend& frontend, const HitR
         }
         if (type == GameType::BlackHole && button == 0 &&
             table::topCardOf(state.piles.reserve(pile->index)) == hit.card) {
-            discardNeighbourClick(state, frontend, hit);
+            discardOrBeep(state, frontend, hit);
             return PressAnswer::Nothing;
         }
         return reserveCardLifts(state, pile->index, hit.card) ? PressAnswer::LiftCard

@@ -41,6 +41,11 @@ void pressStock(table::ProgramState& state, seam::Frontend& frontend);
 /// being carried (Golf, Golf around the corner, Black Hole).
 bool liftedCardGoesToDiscard(const table::ProgramState& state);
 
+/// Whether a click on `card`, free on its pile, sends it to the discard pile
+/// now in a Golf-like or Black Hole game: the discard pile's top card and
+/// the card decide. The fast search of those games asks it for its tables.
+bool discardTakes(const table::ProgramState& state, seam::Frontend& frontend, int card);
+
 /// Sends the card under `hit` straight to the discard pile (flying when
 /// cards animate) and ends the game when that decided it.
 void discardAtOnce(table::ProgramState& state, seam::Frontend& frontend, const HitResult& hit);

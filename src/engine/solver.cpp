@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
+#include "engine/compact_discard.h"
 #include "engine/compact_search.h"
 #include "engine/drop_rules.h"
 #include "engine/play_engine.h"
@@ -775,11 +776,109 @@ std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
     return answerOf(dealt, geometry, start, found, limits, result);
 }
 
+// Positions the search of a discard game (Golf, TriPeaks, Black Hole)
+// stores for each position the gesture search would: a stored position is
+// one key, so the whole of most deals fits.
+constexpr long kDiscardPerGesturePosition = 1000;
+
+// A discard game's line played through the pointer input from the deal:
+// Autoplay unticked where it is on, a click on the stock, and a click on a
+// tableau's top card (twice where the card is still face down: the first
+// turns it up). Nothing unless each click does what the line says and the
+// last one wins.
+std::optional<std::vector<PointerCommand>> discardGestures(const table::ProgramState& dealt,
+                                                           const seam::Frontend& geometry,
+                                                           const std::vector<int>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        std::string problem;
+        gestures.push_back(command);
+        if (command.verb != Verb::Click) {
+            return runPointerCommand(engine, command, problem);
+        }
+        PointerCommand press = command;
+        press.verb = Verb::Press;
+        if (!runPointerCommand(engine, press, problem)) {
+            return false;
+        }
+        engine.buttonUp();
+        return true;
+    };
+    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        const table::PileRef pile = line[i] == DiscardDeal::kStockClick
+                                        ? table::PileRef{table::PileKind::Stock, table::kStock}
+                                        : table::PileRef{table::PileKind::Tableau, line[i]};
+        const std::string name = table::pileName(pile);
+        const std::size_t before = work.piles.pile(pile).size();
+        const int top = table::topCardOf(work.piles.pile(pile));
+        if (pile.kind == table::PileKind::Tableau && top >= 1 && !work.cards.isFaceUp(top) &&
+            !run(gesture(Verb::Click, name))) {
+            return std::nullopt;
+        }
+        if (!run(gesture(Verb::Click, name)) || work.piles.pile(pile).size() >= before) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of the discard games: every deal is searched out, so that
+// its end without a win is a proof; nothing for the other games, or where
+// the pointer input refuses the line.
+std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
+                                        const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<DiscardDeal> deal = discardDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kDiscardPerGesturePosition;
+    const DiscardSearchResult found = searchDiscardDeal(*deal, budget, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case DiscardSearchResult::Outcome::Won: {
+        auto gestures = discardGestures(dealt, geometry, found.line);
+        if (!gestures) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = std::move(*gestures);
+        return result;
+    }
+    case DiscardSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case DiscardSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
 // The fast search for the games it covers; nothing where it cannot answer
 // (a game it does not cover, a line the engine refuses, a search that ran
 // out).
 std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                      const seam::Frontend& geometry, const SolveLimits& limits) {
+    if (std::optional<SolveResult> discard = discardSolve(dealt, geometry, limits)) {
+        return discard;
+    }
     const std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
         return std::nullopt;
