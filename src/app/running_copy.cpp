@@ -14,6 +14,8 @@ namespace {
 
 // What a later start sends the running copy.
 const QByteArray kShowWord = QByteArrayLiteral("show\n");
+// What the running copy answers once it has shown its window.
+const QByteArray kShownWord = QByteArrayLiteral("shown\n");
 // How long a later start waits for the running copy's socket.
 constexpr int kConnectTimeoutMs = 2000;
 // Hex digits of the folder's hash in the socket name.
@@ -55,6 +57,12 @@ RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
     if (!QDir().mkpath(m_dataSubfolder)) {
         return Claim::Unavailable;
     }
+    // QLockFile would read a FIFO there and wait for a writer forever, and
+    // take a folder for a lock some copy holds.
+    if (const QFileInfo found(m_lockPath);
+        (found.exists() || found.isSymLink()) && !found.isFile()) {
+        return Claim::LockNotAFile;
+    }
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // Never stale by age: only the end of the holding process frees a lock.
     m_lock->setStaleLockTime(0);
@@ -65,6 +73,12 @@ RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
     const QLockFile::LockError error = m_lock->error();
     if (error != QLockFile::LockFailedError) {
         m_lock.reset();
+        // No lock could be written (a full disk, a folder that cannot be
+        // written): a copy that runs there still answers on its socket.
+        if (askRunningCopyToShow()) {
+            return Claim::AnotherCopyAsked;
+        }
+        listen();
         return Claim::Unavailable;
     }
     qint64 pid = 0;
@@ -97,9 +111,18 @@ bool RunningCopy::askRunningCopyToShow() const {
         return false;
     }
     socket.write(kShowWord);
-    const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs) || socket.bytesToWrite() == 0;
+    if (!socket.waitForBytesWritten(kConnectTimeoutMs) && socket.bytesToWrite() != 0) {
+        return false;
+    }
+    // A copy that is stopped (or hangs) accepts the connection in its
+    // kernel but never answers: only an answer, or the copy closing the
+    // connection after reading (as copies did before they answered), shows
+    // that it runs.
+    const bool answered = socket.waitForReadyRead(kConnectTimeoutMs)
+                              ? socket.readLine() == kShownWord
+                              : socket.state() == QLocalSocket::UnconnectedState;
     socket.disconnectFromServer();
-    return sent;
+    return answered;
 }
 
 void RunningCopy::listen() {
@@ -120,8 +143,12 @@ void RunningCopy::listen() {
                 if (!socket->canReadLine()) {
                     return;
                 }
-                if (socket->readLine() == kShowWord && m_showWindow) {
-                    m_showWindow();
+                if (socket->readLine() == kShowWord) {
+                    if (m_showWindow) {
+                        m_showWindow();
+                    }
+                    socket->write(kShownWord);
+                    socket->flush();
                 }
                 socket->disconnectFromServer();
             };

@@ -174,7 +174,7 @@ void TfrmMain::attach(QtFrontend& frontend, engine::PlayEngine& engine) {
     m_frontend = &frontend;
     m_engine = &engine;
     m_assistant->attach(frontend, engine);
-    engine.setChangeListener([this] { updatePlayCommands(); });
+    engine.addChangeListener([this] { updatePlayCommands(); });
     updatePlayCommands();
 }
 
@@ -770,6 +770,11 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
     redrawTable();
 }
 
+void TfrmMain::closeWithoutQuestion() {
+    m_closeWithoutQuestion = true;
+    close();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
     if (m_closed) {
         event->accept();
@@ -787,7 +792,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (preferences.text(settings::Pref::ConfirmQuit) != "N" &&
+    if (!m_closeWithoutQuestion && preferences.text(settings::Pref::ConfirmQuit) != "N" &&
         !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
         m_state.mainGame.setCell(cell::CloseRequested, 0);
         event->ignore();
