@@ -14,8 +14,6 @@ namespace {
 
 // What a later start sends the running copy.
 const QByteArray kShowWord = QByteArrayLiteral("show\n");
-// What the running copy answers once it has shown its window.
-const QByteArray kShownWord = QByteArrayLiteral("shown\n");
 // How long a later start waits for the running copy's socket.
 constexpr int kConnectTimeoutMs = 2000;
 // Hex digits of the folder's hash in the socket name.
@@ -111,18 +109,9 @@ bool RunningCopy::askRunningCopyToShow() const {
         return false;
     }
     socket.write(kShowWord);
-    if (!socket.waitForBytesWritten(kConnectTimeoutMs) && socket.bytesToWrite() != 0) {
-        return false;
-    }
-    // A copy that is stopped (or hangs) accepts the connection in its
-    // kernel but never answers: only an answer, or the copy closing the
-    // connection after reading (as copies did before they answered), shows
-    // that it runs.
-    const bool answered = socket.waitForReadyRead(kConnectTimeoutMs)
-                              ? socket.readLine() == kShownWord
-                              : socket.state() == QLocalSocket::UnconnectedState;
+    const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs) || socket.bytesToWrite() == 0;
     socket.disconnectFromServer();
-    return answered;
+    return sent;
 }
 
 void RunningCopy::listen() {
@@ -143,12 +132,8 @@ void RunningCopy::listen() {
                 if (!socket->canReadLine()) {
                     return;
                 }
-                if (socket->readLine() == kShowWord) {
-                    if (m_showWindow) {
-                        m_showWindow();
-                    }
-                    socket->write(kShownWord);
-                    socket->flush();
+                if (socket->readLine() == kShowWord && m_showWindow) {
+                    m_showWindow();
                 }
                 socket->disconnectFromServer();
             };

@@ -96,6 +96,8 @@ struct FuzzGame {
 
 // A point on a card of a pile in use (or its empty place), or anywhere.
 inline std::pair<int, int> pointFrom(InputBytes& input, const table::ProgramState& state) {
+    using table::PileKind;
+    using table::PileRef;
     const int choice = input.byte();
     if (choice % 4 == 0) {
         return {input.below(1060) - 20, input.below(810) - 20};

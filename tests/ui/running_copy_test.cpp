@@ -4,7 +4,6 @@
 #include "ui/main_window.h"
 
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QLockFile>
 #include <QSysInfo>
 
@@ -157,28 +156,6 @@ TEST(RunningCopy, ALockFileLeftEmptyOrDamagedDoesNotBlockOnceItIsOld) {
 
 namespace vellomir::app {
 namespace {
-
-// A copy that is stopped (SIGSTOP, or hung) still has its socket: the kernel
-// takes the connection, but no one answers. The second start says that the
-// program runs instead of ending without a word.
-TEST(RunningCopy, AStoppedCopyThatTakesTheConnectionButNeverAnswersIsNamed) {
-    testing::ProgramDirectory directory;
-    directory.write("DATA/CFG.DAT", "[Preference]\nGame=1\n");
-    QLockFile held(QString::fromStdString(directory.path() + "DATA/" + kRunningCopyLockName));
-    ASSERT_TRUE(held.tryLock(0));
-    // Listens as the running copy does, but never runs its event loop.
-    QLocalServer stopped;
-    stopped.setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    ASSERT_TRUE(stopped.listen(
-        RunningCopy::socketNameFor(QString::fromStdString(directory.path() + "DATA"))));
-    testing::RecordingBoxes boxes;
-    Program second(testing::testOptions(directory, boxes));
-    EXPECT_FALSE(second.start());
-    EXPECT_EQ(second.exitCode(), 1);
-    ASSERT_EQ(boxes.boxes.size(), 1);
-    EXPECT_TRUE(boxes.boxes[0].text.startsWith(QStringLiteral("Vellomir is already running")))
-        << boxes.boxes[0].text.toStdString();
-}
 
 // A FIFO or a folder where the lock goes is no copy's lock: the start says
 // so at once, instead of waiting forever for the FIFO or calling it "already
