@@ -6,7 +6,8 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # Targets: catalogue_reader game_source preferences settings_record
-# score_upgrade game_play statistics_file. Each run starts from the seed
+# score_upgrade game_play statistics_file saved_game deal_number
+# play_session lock_file. Each run starts from the seed
 # corpus and the regression inputs in the tree; what it learns goes to
 # build-fuzz/corpus/TARGET, kept for the next run. A crash leaves its input
 # as build-fuzz/crashes/TARGET-crash-* and fails the script: fix the fault,
@@ -20,7 +21,7 @@ seconds=${1:-30}
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] ||
     targets=(catalogue_reader game_source preferences settings_record score_upgrade game_play
-        statistics_file)
+        statistics_file saved_game deal_number play_session lock_file)
 
 "$root/scripts/install-deps.sh" --fuzz
 launcher=()

@@ -55,6 +55,12 @@ RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
     if (!QDir().mkpath(m_dataSubfolder)) {
         return Claim::Unavailable;
     }
+    // QLockFile would read a FIFO there and wait for a writer forever, and
+    // take a folder for a lock some copy holds.
+    if (const QFileInfo found(m_lockPath);
+        (found.exists() || found.isSymLink()) && !found.isFile()) {
+        return Claim::LockNotAFile;
+    }
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // Never stale by age: only the end of the holding process frees a lock.
     m_lock->setStaleLockTime(0);
@@ -65,6 +71,12 @@ RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
     const QLockFile::LockError error = m_lock->error();
     if (error != QLockFile::LockFailedError) {
         m_lock.reset();
+        // No lock could be written (a full disk, a folder that cannot be
+        // written): a copy that runs there still answers on its socket.
+        if (askRunningCopyToShow()) {
+            return Claim::AnotherCopyAsked;
+        }
+        listen();
         return Claim::Unavailable;
     }
     qint64 pid = 0;

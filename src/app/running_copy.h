@@ -36,6 +36,9 @@ public:
         /// No lock can be made there (the folder cannot be written): nothing
         /// is kept in that folder by any copy, so nothing can be lost.
         Unavailable,
+        /// Something that is not a file (a folder, a FIFO) stands where the
+        /// lock goes: no copy made it, and reading it could wait forever.
+        LockNotAFile,
     };
 
     /// `dataFolder` is the folder holding DATA/, with a trailing "/".

@@ -9,6 +9,7 @@
 #include "engine/statistics_file.h"
 #include "render/needed_pictures.h"
 #include "resources/sound_effect_backend.h"
+#include "settings/preference_setter.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
 #include "startup/data_folder.h"
@@ -112,6 +113,11 @@ bool Program::start() {
     if (!claimDataFolder()) {
         return false;
     }
+    if (const std::string moved =
+            startup::movedDataFolderNotice(m_state.settings.programDirectory(), m_state.dataFolder);
+        !moved.empty()) {
+        m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), fromStd(moved));
+    }
 
     if (m_options.showSplash) {
         m_splash = std::make_unique<ui::TfrmSplashForm>();
@@ -182,6 +188,17 @@ bool Program::claimDataFolder() {
         return false;
     case RunningCopy::Claim::AnotherCopyUnreachable:
         break;
+    case RunningCopy::Claim::LockNotAFile: {
+        const QString lockPath = m_runningCopy->lockPath();
+        m_runningCopy.reset();
+        stop(1);
+        m_boxes.information(
+            nullptr, fromStd(std::string(settings::kProgramTitle)),
+            QStringLiteral("Vellomir cannot start: its lock file\r%1\ris not a file (a folder or "
+                           "something else stands there). Remove it and start again.")
+                .arg(lockPath));
+        return false;
+    }
     }
     const QString lockPath = m_runningCopy->lockPath();
     const QString host = m_runningCopy->holderHost();
@@ -375,34 +392,35 @@ bool Program::initialise() {
         return firstRun;
     };
     hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
-    hooks.saveGameInPlay = [this] {
-        const std::string folder = writeFolderOf(m_state);
-        const std::optional<engine::SavedGame> saved =
-            engine::gameToSave(m_engine, m_frontend.timeOfDayMs());
-        if (!saved) {
-            engine::removeSavedGame(folder);
-            return;
-        }
-        if (const settings::WriteResult written = engine::writeSavedGame(folder, *saved);
-            !written) {
-            m_frontend.showInformation(written.message);
-            return;
-        }
-        m_engine.setAsideGameInPlay();
-    };
+    m_keeper = std::make_unique<GameKeeper>(
+        m_engine, [this] { return writeFolderOf(m_state); },
+        [this](const std::string& message) { m_frontend.showInformation(message); },
+        m_options.savedGameIntervalMs);
+    m_engine.addChangeListener([this] { m_keeper->gameChanged(); });
+    m_engine.setPreferenceWriter([this](std::span<const settings::PreferenceValue> values) {
+        return settings::setPreferences(m_state.settings, m_state.preferencesPath(), values);
+    });
+    hooks.saveGameInPlay = [this] { m_keeper->saveAtExit(); };
     hooks.resumeGame = [this] {
         const engine::ResumeResult resumed =
             engine::resumeSavedGame(m_engine, writeFolderOf(m_state));
         if (resumed.outcome == engine::ResumeOutcome::Dropped) {
             m_frontend.showInformation(resumed.notice);
         }
+        m_keeper->start();
         return resumed.outcome == engine::ResumeOutcome::Resumed;
     };
+    // Called the moment a game ends, before its winning animation.
     m_engine.setResultRecorder([this](const engine::GameResult& result) {
-        for (const std::string& message : engine::recordResult(writeFolderOf(m_state), result)) {
+        const std::string folder = writeFolderOf(m_state);
+        std::vector<std::string> messages = engine::recordResult(folder, result);
+        // Counted: the game must not be continued (and counted) again.
+        engine::removeSavedGame(folder);
+        for (const std::string& message : messages) {
             m_frontend.showInformation(message);
         }
     });
+    m_signals = std::make_unique<TerminationSignals>([this](int) { closeForSessionEnd(); });
     hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
@@ -462,6 +480,23 @@ void Program::attachRenderer() {
     m_frontend.setDrawingTarget(m_renderer.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
     m_frontend.setWinningAnimation([this] { m_winning->run(); });
+}
+
+void Program::closeForSessionEnd() {
+    if (!m_window || !m_window->isVisible()) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    if (QApplication::activeModalWidget() != nullptr) {
+        // A dialog is open inside a command: the game is kept as it stands
+        // and every event loop ends; the tear down releases the folder.
+        if (m_keeper) {
+            m_keeper->saveAtExit();
+        }
+        QCoreApplication::exit(0);
+        return;
+    }
+    m_window->closeWithoutQuestion();
 }
 
 void Program::tearDown() {

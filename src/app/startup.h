@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/game_keeper.h"
 #include "app/running_copy.h"
+#include "app/termination_signals.h"
 #include "engine/play_engine.h"
 #include "render/card_images.h"
 #include "render/table_renderer.h"
@@ -44,6 +46,8 @@ struct StartupOptions {
     bool showSplash = true;
     /// Times start-up when switched on (not owned; may be null).
     startup::StartupProbe* probe = nullptr;
+    /// The saved game is replaced at most this often while the game is played.
+    int savedGameIntervalMs = GameKeeper::kDefaultIntervalMs;
 };
 
 /// One run of the program: its state, resources, engine and windows, from
@@ -87,6 +91,8 @@ private:
     void forwardPointer(const ui::PointerEvent& event);
     void tearDown();
     void repaintSplash();
+    // SIGTERM or SIGHUP: save and close as Exit does, without its question.
+    void closeForSessionEnd();
 
     StartupOptions m_options;
     ui::MessageBoxes& m_boxes;
@@ -103,6 +109,9 @@ private:
     std::unique_ptr<ui::TfrmMain> m_window;
     // The lock of the data folder, held from start-up to the tear down.
     std::unique_ptr<RunningCopy> m_runningCopy;
+    // The game in progress on disk, after every action.
+    std::unique_ptr<GameKeeper> m_keeper;
+    std::unique_ptr<TerminationSignals> m_signals;
     int m_exitCode = 0;
     bool m_hourglass = false;
 };

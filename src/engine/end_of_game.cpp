@@ -45,6 +45,9 @@ bool endOfGame(table::ProgramState& state, seam::Frontend& frontend) {
     flags.clear(Flag::GameInPlay);
     flags.set(Flag::StopAutoplay);
     state.mainGame.setCell(cell::CloseRequested, 0);
+    // The result counts now: a win is not lost to a crash or a kill during
+    // its animation or the chooser after it.
+    frontend.gameEnded();
 
     if (won) {
         frontend.setBusyCursor(false);

@@ -1,7 +1,9 @@
 #include "engine/game_statistics.h"
 
 #include "engine/game_clock.h"
+#include "settings/checked_text.h"
 #include "settings/number_text.h"
+#include "settings/set_aside.h"
 #include "settings/whole_file.h"
 
 #include <algorithm>
@@ -15,11 +17,12 @@ namespace vellomir::engine {
 namespace {
 
 constexpr std::string_view kHeader = "[Statistics]";
-constexpr std::string_view kVersionLine = "Version=1";
+// Version 2 closes with a checksum line; version 1, written before there
+// was one, is still read.
+constexpr std::string_view kVersionLine = "Version=2";
+constexpr std::string_view kUncheckedVersionLine = "Version=1";
 constexpr std::string_view kGameSection = "[Game ";
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kDamagedSuffix = ".damaged";
-constexpr int kMostDamagedCopies = 99;
 constexpr std::string_view kNone = "-";
 
 std::string_view trimmed(std::string_view line) {
@@ -125,17 +128,6 @@ template <typename T> std::string optionalText(const std::optional<T>& value) {
     return value ? std::to_string(*value) : std::string(kNone);
 }
 
-std::filesystem::path damagedCopyPath(const std::filesystem::path& file) {
-    std::error_code ignored;
-    std::filesystem::path copy = file;
-    copy += kDamagedSuffix;
-    for (int n = 2; std::filesystem::exists(copy, ignored) && n <= kMostDamagedCopies; ++n) {
-        copy = file;
-        copy += std::string(kDamagedSuffix) + "-" + std::to_string(n);
-    }
-    return copy;
-}
-
 } // namespace
 
 int GameStatistics::percentWon() const {
@@ -188,12 +180,18 @@ std::string statisticsText(const StatisticsBook& book) {
         writeOptional(text, "FewestMoves", game.fewestMoves);
         writeOptional(text, "BestScore", game.bestScore);
     }
-    return text;
+    return settings::withChecksum(std::move(text), kLineEnd);
 }
 
 std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string& problem) {
     StatisticsBook book;
-    std::istringstream lines{std::string(text)};
+    const settings::CheckedText checked = settings::checkText(text);
+    if (checked.hasChecksum && !checked.matches) {
+        problem = "its checksum does not match: the file was changed";
+        return std::nullopt;
+    }
+    const std::string_view versionLine = checked.hasChecksum ? kVersionLine : kUncheckedVersionLine;
+    std::istringstream lines{std::string(checked.body)};
     int lineNumber = 0;
     bool header = false;
     bool version = false;
@@ -218,7 +216,10 @@ std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string
             continue;
         }
         if (!version) {
-            if (line != kVersionLine) {
+            if (line == kVersionLine && !checked.hasChecksum) {
+                return fail("its checksum line is missing");
+            }
+            if (line != versionLine) {
                 return fail("unknown version \"" + std::string(line) + "\"");
             }
             version = true;
@@ -298,15 +299,10 @@ StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setA
     load.ok = false;
     load.message = "The statistics file \"" + file.string() + "\" is damaged (" + problem + ").";
     if (setAside) {
-        const std::filesystem::path copy = damagedCopyPath(file);
-        std::error_code error;
-        std::filesystem::rename(file, copy, error);
-        if (error) {
-            load.message += " It could not be kept aside as \"" + copy.string() + "\" (" +
-                            error.message() + "); it is left as it is.";
-        } else {
-            load.message +=
-                " It was kept as \"" + copy.string() + "\"; the statistics start afresh.";
+        const settings::SetAside kept = settings::setAsideFile(file);
+        load.message += " " + kept.sentence;
+        if (kept.ok) {
+            load.message += " The statistics start afresh.";
         }
     }
     return load;

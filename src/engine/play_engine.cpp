@@ -11,6 +11,7 @@
 #include "engine/undo_snapshots.h"
 #include "seam/frontend.h"
 #include "settings/number_text.h"
+#include "settings/preference_setter.h"
 #include "settings/preference_table.h"
 #include "table/catalogue_loading.h"
 #include "table/program_state.h"
@@ -42,6 +43,11 @@ PlayEngine::PlayEngine(table::ProgramState& state, seam::Frontend& frontend)
     m_state.hooks.fillEmptyPiles = [](table::ProgramState& s, seam::Frontend& f) {
         return fillEmptyPiles(s, f);
     };
+    m_frontend.setGameEndListener([this] { noteEndings(); });
+}
+
+PlayEngine::~PlayEngine() {
+    m_frontend.setGameEndListener(nullptr);
 }
 
 bool PlayEngine::loadGameList() {
@@ -124,19 +130,19 @@ public:
         return won;
     }
     settings::WriteResult rememberPlayer(std::string_view player) const override {
-        settings::PreferenceFile preferences(m_engine.m_state.preferencesPath());
-        return preferences.write(settings::Pref::UserDefault, player);
+        const settings::PreferenceValue values[] = {
+            {settings::Pref::UserDefault, std::string(player)}};
+        return m_engine.keepPreferences(values);
     }
     std::vector<settings::WriteResult> rememberGame(int game,
                                                     std::string_view name) const override {
         // The chooser opens on the group of all games (its default) next time.
-        settings::PreferenceFile preferences(m_engine.m_state.preferencesPath());
-        const settings::WriteResult number = preferences.writeNumber(settings::Pref::Game, game);
-        const settings::WriteResult gameName = preferences.write(settings::Pref::GameName, name);
-        const settings::WriteResult group = preferences.writeNumber(
-            settings::Pref::GameTreeNum,
-            settings::toIntOr(settings::preferenceEntry(settings::Pref::GameTreeNum).fallback, 0));
-        return {number, gameName, group};
+        const settings::PreferenceValue values[] = {
+            {settings::Pref::Game, std::to_string(game)},
+            {settings::Pref::GameName, std::string(name)},
+            {settings::Pref::GameTreeNum,
+             std::string(settings::preferenceEntry(settings::Pref::GameTreeNum).fallback)}};
+        return {m_engine.keepPreferences(values)};
     }
 
 protected:
@@ -334,9 +340,18 @@ void PlayEngine::noteEndings() {
     m_played = false;
 }
 
+settings::WriteResult
+PlayEngine::keepPreferences(std::span<const settings::PreferenceValue> values) {
+    if (m_preferenceWriter) {
+        return m_preferenceWriter(values);
+    }
+    settings::setPreferencesInRecord(m_state.settings, values);
+    return settings::WriteResult::success();
+}
+
 void PlayEngine::notifyChanged() {
-    if (m_changed) {
-        m_changed();
+    for (const std::function<void()>& listener : m_changed) {
+        listener();
     }
 }
 

@@ -4,11 +4,14 @@
 #include "engine/game_statistics.h"
 #include "engine/play_history.h"
 #include "engine/pointer_input.h"
+#include "settings/preference_table.h"
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellomir::seam {
 class Frontend;
@@ -33,6 +36,9 @@ std::optional<std::string> paddedDealNumber(std::string_view digits);
 class PlayEngine {
 public:
     PlayEngine(table::ProgramState& state, seam::Frontend& frontend);
+    ~PlayEngine();
+    PlayEngine(const PlayEngine&) = delete;
+    PlayEngine& operator=(const PlayEngine&) = delete;
 
     table::ProgramState& state() { return m_state; }
     const table::ProgramState& state() const { return m_state; }
@@ -78,9 +84,22 @@ public:
     void setResultRecorder(std::function<void(const GameResult&)> recorder) {
         m_resultRecorder = std::move(recorder);
     }
-    /// Called after every action, undo, redo and deal, so that the window
-    /// can bring its commands and status bar up to date.
-    void setChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
+    /// What keeps the preferences a game start changes (the player, the game
+    /// chosen) in the settings record and the preferences file: the program
+    /// gives its preference setter. Without one they go to the settings
+    /// record only, and the engine writes no file.
+    using PreferenceWriter =
+        std::function<settings::WriteResult(std::span<const settings::PreferenceValue>)>;
+    void setPreferenceWriter(PreferenceWriter writer) { m_preferenceWriter = std::move(writer); }
+    /// Sets preferences through the writer (or in the record only).
+    settings::WriteResult keepPreferences(std::span<const settings::PreferenceValue> values);
+
+    /// Adds a listener called after every action, undo, redo and deal (the
+    /// window brings its commands and status bar up to date, the saved game
+    /// is replaced).
+    void addChangeListener(std::function<void()> listener) {
+        m_changed.push_back(std::move(listener));
+    }
     /// True once the game on the table had its first move.
     bool gamePlayed() const { return m_played; }
     /// The game on the table is put away to be continued later: its end
@@ -147,7 +166,8 @@ private:
     int m_gameOnTable = -1;
     std::string m_gameNameOnTable;
     std::function<void(const GameResult&)> m_resultRecorder;
-    std::function<void()> m_changed;
+    std::vector<std::function<void()>> m_changed;
+    PreferenceWriter m_preferenceWriter;
 };
 
 } // namespace vellomir::engine

@@ -7,7 +7,9 @@
 #include "engine/score.h"
 #include "engine/undo_snapshots.h"
 #include "seam/frontend.h"
+#include "settings/checked_text.h"
 #include "settings/number_text.h"
+#include "settings/set_aside.h"
 #include "settings/whole_file.h"
 #include "table/program_state.h"
 
@@ -23,7 +25,10 @@ namespace {
 using table::Flag;
 
 constexpr std::string_view kHeader = "[Saved game]";
-constexpr std::string_view kVersionLine = "Version=1";
+// Version 2 closes with a checksum line; version 1, written before there
+// was one, is still read.
+constexpr std::string_view kVersionLine = "Version=2";
+constexpr std::string_view kUncheckedVersionLine = "Version=1";
 constexpr std::string_view kLineEnd = "\n";
 // Keys of the file, one value a line.
 constexpr std::string_view kGameKey = "Game";
@@ -161,12 +166,20 @@ std::string savedGameText(const SavedGame& game) {
             appendLine(text, key, line);
         }
     }
-    return text;
+    return settings::withChecksum(std::move(text), kLineEnd);
 }
 
 std::optional<SavedGame> parseSavedGame(std::string_view text, std::string& problem) {
     SavedGame game;
-    std::istringstream lines{std::string(text)};
+    const settings::CheckedText checked = settings::checkText(text);
+    if (checked.hasChecksum && !checked.matches) {
+        problem = "its checksum does not match: the file was changed";
+        return std::nullopt;
+    }
+    // A file with a checksum must be of the version that writes one, and one
+    // of that version must have it.
+    const std::string_view versionLine = checked.hasChecksum ? kVersionLine : kUncheckedVersionLine;
+    std::istringstream lines{std::string(checked.body)};
     int lineNumber = 0;
     bool sawTable = false;
     const auto fail = [&](const std::string& why) {
@@ -180,7 +193,10 @@ std::optional<SavedGame> parseSavedGame(std::string_view text, std::string& prob
             line.remove_suffix(1);
         }
         if (lineNumber == 1 || lineNumber == 2) {
-            if (line != (lineNumber == 1 ? kHeader : kVersionLine)) {
+            if (lineNumber == 2 && line == kVersionLine && !checked.hasChecksum) {
+                return fail("its checksum line is missing");
+            }
+            if (line != (lineNumber == 1 ? kHeader : versionLine)) {
                 return fail("not a saved game of this version");
             }
             continue;
@@ -252,6 +268,19 @@ settings::WriteResult writeSavedGame(const std::filesystem::path& dataFolder,
     return settings::replaceFileAtomically(file, savedGameText(game));
 }
 
+SavedGameStep savedGameStep(const PlayEngine& engine) {
+    const table::ProgramState& state = engine.state();
+    if (!state.flags.test(Flag::GameInPlay) || state.flags.test(Flag::Won)) {
+        return SavedGameStep::Remove;
+    }
+    if (engine.history().actionUnderWay() || !playerHoldsNothing(state) ||
+        state.flags.test(Flag::AnimationRunning)) {
+        // In the middle of a gesture: the file keeps the last action.
+        return SavedGameStep::Keep;
+    }
+    return engine.gamePlayed() ? SavedGameStep::Write : SavedGameStep::Remove;
+}
+
 bool removeSavedGame(const std::filesystem::path& dataFolder) {
     std::error_code error;
     std::filesystem::remove(savedGamePath(dataFolder), error);
@@ -272,33 +301,35 @@ ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& da
     if (text.loaded()) {
         saved = parseSavedGame(text.text, problem);
     }
-    removeSavedGame(dataFolder);
+    // A saved game that cannot go on is kept aside for the player, never
+    // deleted; one that goes on stays until the game ends or another
+    // replaces it.
+    const auto drop = [&](const std::string& why) {
+        const settings::SetAside kept = settings::setAsideFile(file);
+        result.notice = why + " " + kept.sentence;
+        return result;
+    };
     const std::string savedGame = "The saved game ";
     if (!saved) {
-        result.notice = savedGame + "could not be read (" + problem + ") and was dropped.";
-        return result;
+        return drop(savedGame + "could not be read (" + problem + ") and was not continued.");
     }
     table::ProgramState& state = engine.state();
     const std::string named =
         savedGame + "of " +
         (saved->name.empty() ? "game " + std::to_string(saved->game) : saved->name);
     if (state.mainGame.gameListIndex(saved->game) < 0) {
-        result.notice = named + " was dropped: the game is no longer in the catalogue.";
-        return result;
+        return drop(named + " was not continued: the game is no longer in the catalogue.");
     }
     if (rulesKey(state, saved->game) != saved->rulesKey) {
-        result.notice = named + " was dropped: the game's rules have changed since.";
-        return result;
+        return drop(named + " was not continued: the game's rules have changed since.");
     }
     // The deal is dealt as it always is, quietly, then the table put back.
     state.settings.write(settings::field::DealNumber, saved->dealNumber);
     if (!engine.openGameQuietly(saved->game)) {
-        result.notice = named + " was dropped: its deal could not be dealt.";
-        return result;
+        return drop(named + " was not continued: its deal could not be dealt.");
     }
     if (const std::string fault = positionsFault(state, *saved); !fault.empty()) {
-        result.notice = named + " was dropped: " + fault + ".";
-        return result;
+        return drop(named + " was not continued: " + fault + ".");
     }
     restorePosition(state, saved->table);
     state.undoLists = saved->undoLists;

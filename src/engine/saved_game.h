@@ -52,6 +52,19 @@ std::filesystem::path savedGamePath(const std::filesystem::path& dataFolder);
 /// Writes the game atomically.
 settings::WriteResult writeSavedGame(const std::filesystem::path& dataFolder,
                                      const SavedGame& game);
+/// What the saved game on disk must become for the table as it now is.
+enum class SavedGameStep {
+    /// A game in play with a move: it is written.
+    Write,
+    /// No game worth keeping (none in play, ended, or a new deal without a
+    /// move yet): the file goes.
+    Remove,
+    /// The player is in the middle of a gesture: the file keeps the table of
+    /// the last action.
+    Keep,
+};
+SavedGameStep savedGameStep(const PlayEngine& engine);
+
 /// Removes a saved game; true when none is left.
 bool removeSavedGame(const std::filesystem::path& dataFolder);
 
@@ -67,7 +80,10 @@ struct ResumeResult {
 /// without animation, puts its table and steps back and sets its clock. A
 /// saved game that does not read, whose game is gone from the catalogue or
 /// whose rules changed, or whose table does not hold the deal's cards, is
-/// dropped. The file is removed either way: the next close writes it anew.
+/// not continued: the file is set aside ("SAVEDGAME.DAT.damaged"), never
+/// deleted, and the notice says where it went. A continued game's file
+/// stays: it is replaced after the next action and removed when the game
+/// ends.
 ResumeResult resumeSavedGame(PlayEngine& engine, const std::filesystem::path& dataFolder);
 
 } // namespace vellomir::engine

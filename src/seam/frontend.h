@@ -2,7 +2,9 @@
 
 #include "seam/table_drawing.h"
 
+#include <functional>
 #include <string_view>
+#include <utility>
 
 namespace vellomir::seam {
 
@@ -93,6 +95,23 @@ public:
     virtual void openGameChooser() = 0;
     /// Closes the main window (a close asked for during an animation).
     virtual void closeMainWindow() = 0;
+
+    // --- The end of a game ---------------------------------------------------
+    /// Who is told the moment a game ends, won or lost, before its winning
+    /// animation and whatever follows it: the play engine, which counts the
+    /// result then.
+    void setGameEndListener(std::function<void()> listener) {
+        m_gameEndListener = std::move(listener);
+    }
+    /// The end of game calls this once the game has ended.
+    void gameEnded() {
+        if (m_gameEndListener) {
+            m_gameEndListener();
+        }
+    }
+
+private:
+    std::function<void()> m_gameEndListener;
 };
 
 } // namespace vellomir::seam

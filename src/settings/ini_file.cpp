@@ -196,8 +196,17 @@ std::optional<std::string> IniFile::readProblem() const {
 
 WriteResult IniFile::writeText(std::string_view section, std::string_view key,
                                std::string_view value) {
-    if (const std::optional<std::string> problem = unstorable(section, key, value)) {
-        return WriteResult::failure("Cannot write the file " + quoted(m_path) + ": " + *problem);
+    const IniEntry entry{section, key, value};
+    return writeEntries(std::span<const IniEntry>(&entry, 1));
+}
+
+WriteResult IniFile::writeEntries(std::span<const IniEntry> entries) {
+    for (const IniEntry& entry : entries) {
+        if (const std::optional<std::string> problem =
+                unstorable(entry.section, entry.key, entry.value)) {
+            return WriteResult::failure("Cannot write the file " + quoted(m_path) + ": " +
+                                        *problem);
+        }
     }
     if (isUnderUnwritableFolder(m_path)) {
         return WriteResult::failure(""); // the player has been told once
@@ -208,33 +217,40 @@ WriteResult IniFile::writeText(std::string_view section, std::string_view key,
         return WriteResult::failure("Cannot write the file " + quoted(m_path) +
                                     ": it cannot be read (" + file.problem + ")");
     }
-    const ParsedFile parsed = parse(file.text);
-    const Location where = locate(parsed, section, key);
+    // Each entry changes the text in memory; the file is replaced once.
+    std::string text = file.text;
+    for (const IniEntry& entry : entries) {
+        const ParsedFile parsed = parse(text);
+        const Location where = locate(parsed, entry.section, entry.key);
 
-    std::vector<std::string_view> lines;
-    lines.reserve(parsed.lines.size() + 2);
-    for (const Line& line : parsed.lines) {
-        lines.push_back(line.text);
-    }
-    // A key keeps the spelling it already has in the file.
-    const std::string newLine =
-        std::string(where.key ? parsed.lines[*where.key].name : key) + "=" + std::string(value);
-    const std::string header = "[" + std::string(section) + "]";
-    if (where.key) {
-        lines[*where.key] = newLine;
-    } else if (where.section) {
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(where.insertAfter) + 1, newLine);
-    } else {
-        lines.push_back(header);
-        lines.push_back(newLine);
-    }
+        std::vector<std::string_view> lines;
+        lines.reserve(parsed.lines.size() + 2);
+        for (const Line& line : parsed.lines) {
+            lines.push_back(line.text);
+        }
+        // A key keeps the spelling it already has in the file.
+        const std::string newLine =
+            std::string(where.key ? parsed.lines[*where.key].name : entry.key) + "=" +
+            std::string(entry.value);
+        const std::string header = "[" + std::string(entry.section) + "]";
+        if (where.key) {
+            lines[*where.key] = newLine;
+        } else if (where.section) {
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(where.insertAfter) + 1,
+                         newLine);
+        } else {
+            lines.push_back(header);
+            lines.push_back(newLine);
+        }
 
-    const std::string_view lineEnd = parsed.crlf ? "\r\n" : "\n";
-    std::string text;
-    text.reserve(file.text.size() + newLine.size() + header.size() + 8);
-    for (std::string_view line : lines) {
-        text.append(line);
-        text.append(lineEnd);
+        const std::string_view lineEnd = parsed.crlf ? "\r\n" : "\n";
+        std::string changed;
+        changed.reserve(text.size() + newLine.size() + header.size() + 8);
+        for (std::string_view line : lines) {
+            changed.append(line);
+            changed.append(lineEnd);
+        }
+        text = std::move(changed);
     }
     return replaceFileAtomically(m_path, text, m_faults);
 }

@@ -5,10 +5,18 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace vellomir::settings {
+
+/// One key's new value.
+struct IniEntry {
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+};
 
 /// An INI-format text file: "[Section]" lines and "Key=Value" lines.
 ///
@@ -50,6 +58,9 @@ public:
     /// refused.
     WriteResult writeText(std::string_view section, std::string_view key, std::string_view value);
     WriteResult writeInt(std::string_view section, std::string_view key, long long value);
+    /// Sets several keys as writeText does, with one replace of the file:
+    /// all of them are kept, or (on failure) none.
+    WriteResult writeEntries(std::span<const IniEntry> entries);
 
     /// Why the file cannot be read, or nothing when it can or does not exist.
     std::optional<std::string> readProblem() const;

@@ -1,5 +1,7 @@
 #include "settings/preference_table.h"
 
+#include <vector>
+
 #include "settings/number_text.h"
 
 #include <array>
@@ -108,6 +110,15 @@ std::optional<std::string> PreferenceFile::find(Pref pref) const {
 
 WriteResult PreferenceFile::write(Pref pref, std::string_view value) {
     return m_file.writeText(sectionOf(pref), preferenceEntry(pref).key, value);
+}
+
+WriteResult PreferenceFile::writeAll(std::span<const PreferenceValue> values) {
+    std::vector<IniEntry> entries;
+    entries.reserve(values.size());
+    for (const PreferenceValue& value : values) {
+        entries.push_back({sectionOf(value.pref), preferenceEntry(value.pref).key, value.value});
+    }
+    return m_file.writeEntries(entries);
 }
 
 WriteResult PreferenceFile::writeNumber(Pref pref, long long value) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -166,6 +167,12 @@ std::size_t preferenceCount();
 /// The value used for `text` as read (or the default) under a normalisation.
 std::string normalised(Normalisation normalisation, std::string text, std::string_view fallback);
 
+/// A preference and the value it is to have.
+struct PreferenceValue {
+    Pref pref;
+    std::string value;
+};
+
 /// The preferences file, read and written only through the table (and the
 /// few keys named at run time below). Every call opens and closes the file.
 class PreferenceFile {
@@ -188,6 +195,8 @@ public:
     std::optional<std::string> find(Pref pref) const;
 
     [[nodiscard]] WriteResult write(Pref pref, std::string_view value);
+    /// Several values with one write of the file: all kept, or none.
+    [[nodiscard]] WriteResult writeAll(std::span<const PreferenceValue> values);
     [[nodiscard]] WriteResult writeNumber(Pref pref, long long value);
     /// "Y" or "N".
     [[nodiscard]] WriteResult writeYesNo(Pref pref, bool yes);

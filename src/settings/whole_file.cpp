@@ -17,7 +17,9 @@ bool WholeFile::absent() const {
 
 WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
     WholeFile file;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO put in the file's place would stop the open
+    // until something writes to it: forever, at start-up.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         file.error = errno;
         file.status = errno == ENOENT ? WholeFileStatus::Missing : WholeFileStatus::Failed;
@@ -40,6 +42,7 @@ WholeFile readWholeFile(const std::filesystem::path& path, std::size_t maxBytes)
     if (!S_ISREG(info.st_mode)) {
         return fail(WholeFileStatus::Failed, "it is not a regular file");
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const std::string tooLarge = "it is larger than " + std::to_string(maxBytes) + " bytes";
     if (static_cast<unsigned long long>(info.st_size) > maxBytes) {
         return fail(WholeFileStatus::TooLarge, tooLarge);

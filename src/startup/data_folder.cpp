@@ -44,6 +44,25 @@ bool canHoldDataFolder(std::string_view directory) {
     return isWritableDirectory(data) && (S_ISDIR(info.st_mode) || S_ISLNK(info.st_mode));
 }
 
+std::string movedDataFolderNotice(std::string_view programDirectory, std::string_view chosen) {
+    const std::string beside = withSlash(programDirectory.empty() ? "." : programDirectory);
+    if (chosen.empty() || withSlash(chosen) == beside) {
+        return {};
+    }
+    const std::string data = beside + std::string(kDataSubfolder);
+    bool holdsFiles = false;
+    for (const char* name : {"CFG.DAT", "Stat_e00.dat", "SAVEDGAME.DAT"}) {
+        holdsFiles = holdsFiles || ::access((data + "/" + name).c_str(), F_OK) == 0;
+    }
+    if (!holdsFiles) {
+        return {};
+    }
+    return "The folder " + data + " holds your preferences and statistics but cannot be " +
+           "written, so this run keeps its files in " + withSlash(chosen) +
+           " instead: what is in " + data + " is not used. Make that folder writable to go on " +
+           "with it.";
+}
+
 std::string dataFolder(std::string_view programDirectory, bool installed) {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");

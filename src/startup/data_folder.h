@@ -35,4 +35,9 @@ bool canHoldDataFolder(std::string_view directory);
 /// kept there.
 std::string dataFolder(std::string_view programDirectory, bool installed = false);
 
+/// When the program's own DATA folder holds the player's files but cannot
+/// be written, so that `chosen` (another folder) is used: one paragraph for
+/// the player saying where the files are kept now and why. Empty otherwise.
+std::string movedDataFolderNotice(std::string_view programDirectory, std::string_view chosen);
+
 } // namespace vellomir::startup

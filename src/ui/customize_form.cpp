@@ -5,6 +5,7 @@
 #include "render/table_background.h"
 #include "resources/resource_library.h"
 #include "settings/number_text.h"
+#include "settings/preference_setter.h"
 #include "settings/preference_table.h"
 #include "table/program_state.h"
 #include "ui/help_window.h"
@@ -546,15 +547,6 @@ void TfrmCustomize_Quorvane::showHelp() {
 
 // --- OK, Cancel and closing ------------------------------------------------------
 
-bool TfrmCustomize_Quorvane::writePreference(settings::Pref pref, std::string_view value) {
-    settings::PreferenceFile preferences(m_state.preferencesPath());
-    const settings::WriteResult written = preferences.write(pref, value);
-    if (!written && m_writeFailure.empty()) {
-        m_writeFailure = written.message;
-    }
-    return static_cast<bool>(written);
-}
-
 void TfrmCustomize_Quorvane::storeBackgroundChoice() {
     settings::SettingsRecord& s = m_state.settings;
     if (const QTreeWidgetItem* item = m_trvBackGround->currentItem()) {
@@ -570,40 +562,33 @@ void TfrmCustomize_Quorvane::storeBackgroundChoice() {
 }
 
 void TfrmCustomize_Quorvane::accepted() {
-    settings::SettingsRecord& s = m_state.settings;
-    const auto yesNo = [](bool yes) { return yes ? "Y" : "N"; };
+    const settings::SettingsRecord& s = m_state.settings;
+    const auto yesNo = [](bool yes) { return std::string(yes ? "Y" : "N"); };
     const bool silent = m_chkSoundsEnabled->isChecked();
-    m_writeFailure.clear();
-
-    writePreference(settings::Pref::SoundsEnabled, yesNo(!silent));
     storeBackgroundChoice();
-    writePreference(settings::Pref::BackCard,
-                    std::to_string(settings::toIntOr(s.read(field::BackCard), 0)));
-    s.writeFlag(field::FadeBackground, m_chkFadeBackground->isChecked());
-    // Every sound asks the master switch: this silences them all at once.
-    s.writeFlag(field::SoundsEnabled, !silent);
-
-    writePreference(settings::Pref::BackgroundBmp, s.read(field::BackgroundBmp));
-    writePreference(settings::Pref::BackgroundCol, s.read(field::BackgroundCol));
-    writePreference(settings::Pref::BackgroundFixedCol, s.read(field::BackgroundFixedCol));
-    writePreference(settings::Pref::BackgroundDef, s.read(field::BackgroundDef));
-    writePreference(settings::Pref::FadeBackground, yesNo(m_chkFadeBackground->isChecked()));
-    writePreference(settings::Pref::ToolBarLarge, yesNo(m_chkTBLargeIcons->isChecked()));
-    writePreference(settings::Pref::ToolBarFlat, yesNo(m_chkTBFlatBtn->isChecked()));
-    writePreference(settings::Pref::ShowTime, yesNo(m_chkShowTime->isChecked()));
-    writePreference(settings::Pref::ShowScore, yesNo(m_chkShowScore->isChecked()));
-    writePreference(settings::Pref::ConfirmQuit, yesNo(m_chkConfirmOnExit->isChecked()));
-    writePreference(settings::Pref::ConfirmQuitGame, yesNo(m_chkConfirmQuitGame->isChecked()));
-    // Written for other programs of the suite; nothing here reads it.
-    writePreference(settings::Pref::WinningAnimation, yesNo(m_chkWinningAnimation->isChecked()));
-
-    s.writeFlag(field::ShowTime, m_chkShowTime->isChecked());
-    s.writeFlag(field::ShowScore, m_chkShowScore->isChecked());
-    s.writeFlag(field::ConfirmQuitGame, m_chkConfirmQuitGame->isChecked());
     // The size takes effect when the table is drawn again as the dialog closes.
     const std::string cardSize = m_cmbCardSize->currentData().toString().toStdString();
-    writePreference(settings::Pref::CardSize, cardSize);
-    s.write(field::CardSize, cardSize);
+    using settings::Pref;
+    // Every choice of the dialog, with one write of the preferences file.
+    // Every sound asks the master switch: SoundsEnabled silences them all.
+    const settings::WriteResult written = settings::setPreferences(
+        m_state.settings, m_state.preferencesPath(),
+        {{Pref::SoundsEnabled, yesNo(!silent)},
+         {Pref::BackCard, std::to_string(settings::toIntOr(s.read(field::BackCard), 0))},
+         {Pref::BackgroundBmp, s.read(field::BackgroundBmp)},
+         {Pref::BackgroundCol, s.read(field::BackgroundCol)},
+         {Pref::BackgroundFixedCol, s.read(field::BackgroundFixedCol)},
+         {Pref::BackgroundDef, s.read(field::BackgroundDef)},
+         {Pref::FadeBackground, yesNo(m_chkFadeBackground->isChecked())},
+         {Pref::ToolBarLarge, yesNo(m_chkTBLargeIcons->isChecked())},
+         {Pref::ToolBarFlat, yesNo(m_chkTBFlatBtn->isChecked())},
+         {Pref::ShowTime, yesNo(m_chkShowTime->isChecked())},
+         {Pref::ShowScore, yesNo(m_chkShowScore->isChecked())},
+         {Pref::ConfirmQuit, yesNo(m_chkConfirmOnExit->isChecked())},
+         {Pref::ConfirmQuitGame, yesNo(m_chkConfirmQuitGame->isChecked())},
+         // Written for other programs of the suite; nothing here reads it.
+         {Pref::WinningAnimation, yesNo(m_chkWinningAnimation->isChecked())},
+         {Pref::CardSize, cardSize}});
 
     if (m_hooks.setToolBarFlat) {
         m_hooks.setToolBarFlat(m_chkTBFlatBtn->isChecked());
@@ -617,10 +602,10 @@ void TfrmCustomize_Quorvane::accepted() {
     if (m_hooks.resetCursor) {
         m_hooks.resetCursor();
     }
-    if (!m_writeFailure.empty()) {
+    if (!written && !written.message.empty()) {
         // The choices hold for this run; the player learns they were not kept.
         m_boxes.information(this, QStringLiteral("Vellomir"),
-                            QString::fromStdString(m_writeFailure));
+                            QString::fromStdString(written.message));
     }
     m_cancelled = false;
     accept();

@@ -124,7 +124,6 @@ private:
     void copySampleToDecks();
     void loadBackSample(int number);
     long long colourField() const;
-    bool writePreference(settings::Pref pref, std::string_view value);
 
     table::ProgramState& m_state;
     const resources::ResourceLibrary* m_library;
@@ -160,7 +159,6 @@ private:
     QImage m_backSample;
     bool m_cancelled = true;
     bool m_closed = false;
-    std::string m_writeFailure;
 };
 
 } // namespace vellomir::ui

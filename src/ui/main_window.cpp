@@ -181,7 +181,7 @@ void TfrmMain::attach(QtFrontend& frontend, engine::PlayEngine& engine) {
     m_keyboard = new KeyboardPlay(*this, m_state, frontend, engine);
     new TableAccessibility(*m_table, m_state, *m_keyboard, *m_assistant);
     installAccessibleNames();
-    engine.setChangeListener([this] { updatePlayCommands(); });
+    engine.addChangeListener([this] { updatePlayCommands(); });
     updatePlayCommands();
 }
 
@@ -786,6 +786,11 @@ void TfrmMain::resizeEvent(QResizeEvent* event) {
     redrawTable();
 }
 
+void TfrmMain::closeWithoutQuestion() {
+    m_closeWithoutQuestion = true;
+    close();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
     if (m_closed) {
         event->accept();
@@ -803,7 +808,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (preferences.text(settings::Pref::ConfirmQuit) != "N" &&
+    if (!m_closeWithoutQuestion && preferences.text(settings::Pref::ConfirmQuit) != "N" &&
         !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
         m_state.mainGame.setCell(cell::CloseRequested, 0);
         event->ignore();

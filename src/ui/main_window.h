@@ -114,6 +114,8 @@ public:
     /// Shows the window in front of the others, restored when minimised: a
     /// second start of the program asks this of the running copy.
     void bringToFront();
+    /// Closes as Exit does but without asking (the session ends).
+    void closeWithoutQuestion();
 
     // --- What the frontend sets ---------------------------------------------------
     void setClockVisible(bool visible);
@@ -260,6 +262,7 @@ private:
     /// The table has been painted once: the window is really on the screen.
     bool m_tableOnScreen = false;
     bool m_closed = false;
+    bool m_closeWithoutQuestion = false;
     bool m_customizeWanted = false;
 };
 

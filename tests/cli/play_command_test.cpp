@@ -324,8 +324,10 @@ TEST(PlayCommand, UndoAndRedoWithNothingToTakeBackAreRefused) {
 }
 
 TEST(PlayCommand, RestartDealsTheSameCardsAgain) {
-    const CliRun played = play({"1", "1"}, "show\nrclick Fila7\nrestart\nshow\n");
+    const CliRun played = play({"1", "1"}, "show\nclick Mazzo\nshow\nrestart\nshow\n");
     ASSERT_EQ(played.status, 0) << played.err;
+    // Each "show" ends its table with "game in play": tables[0] holds the
+    // dealt table (after the header and the layout), then one table a show.
     std::vector<std::vector<std::string>> tables(1);
     for (const std::string& line : played.lines) {
         if (line == "game in play") {
@@ -334,11 +336,14 @@ TEST(PlayCommand, RestartDealsTheSameCardsAgain) {
             tables.back().push_back(line);
         }
     }
-    ASSERT_GE(tables.size(), 3u);
-    // tables[0] also holds the table printed at the deal: compare its shown part.
-    ASSERT_LE(tables[2].size(), tables[0].size());
-    EXPECT_EQ(tables[2],
-              std::vector<std::string>(tables[0].end() - tables[2].size(), tables[0].end()));
+    ASSERT_EQ(tables.size(), 4u);
+    const std::vector<std::string>& afterClick = tables[1];
+    const std::vector<std::string>& afterRestart = tables[2];
+    ASSERT_FALSE(afterRestart.empty());
+    ASSERT_LE(afterRestart.size(), tables[0].size());
+    const std::vector<std::string> dealt(tables[0].end() - afterRestart.size(), tables[0].end());
+    EXPECT_NE(afterClick, dealt); // the click changed the table
+    EXPECT_EQ(afterRestart, dealt);
 }
 
 TEST(PlayCommand, UsageErrors) {

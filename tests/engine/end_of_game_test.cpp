@@ -1,6 +1,7 @@
 #include "engine/end_of_game.h"
 
 #include "catalogue/parameter_index.h"
+#include "dealt_game.h"
 #include "engine/game_clock.h"
 #include "support/recording_frontend.h"
 #include "table/program_state.h"
@@ -233,6 +234,35 @@ TEST(GameClock, TicksOnlyWhileRunning) {
     showClockReset(frontend);
     const std::vector<std::string> expected = {"clock: 0:00:40", "clock: 0:00:00"};
     EXPECT_EQ(frontend.calls, expected);
+}
+
+} // namespace
+} // namespace vellomir::engine
+
+namespace vellomir::engine {
+namespace {
+
+// The win counts the moment the game ends: before the winning animation and
+// the chooser after it, which a crash or a kill may never let finish.
+TEST(EndOfGameResult, AWinIsRecordedBeforeItsAnimation) {
+    constexpr int kGame = 87;
+    testing::DealtGame dealt(kGame, 3);
+    std::vector<GameResult> results;
+    bool animationSeenFirst = false;
+    dealt.engine.setResultRecorder([&](const GameResult& result) {
+        animationSeenFirst = dealt.frontend.saw("winning animation");
+        results.push_back(result);
+    });
+    for (const char* pile :
+         {"Fila7", "Fila4", "Fila5", "Fila6", "Fila3", "Fila2", "Fila5", "Fila8", "Fila9"}) {
+        ASSERT_TRUE(dealt.run(std::string("click ") + pile)) << pile;
+    }
+    ASSERT_TRUE(dealt.frontend.saw("winning animation"));
+    ASSERT_EQ(results.size(), 1U);
+    EXPECT_TRUE(results[0].won);
+    EXPECT_EQ(results[0].game, kGame);
+    EXPECT_EQ(results[0].moves, 9);
+    EXPECT_FALSE(animationSeenFirst);
 }
 
 } // namespace

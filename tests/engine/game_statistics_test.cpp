@@ -90,10 +90,17 @@ TEST(GameStatistics, TextReadsBackAsWritten) {
     EXPECT_EQ(parseStatistics(statisticsText({}), problem), StatisticsBook{});
 }
 
+// The text as the version before the checksum wrote it.
+std::string withoutChecksum(std::string text) {
+    text.erase(text.rfind("Checksum="));
+    text.replace(text.find("Version=2"), 9, "Version=1");
+    return text;
+}
+
 TEST(GameStatistics, DamagedTextIsRefusedWithItsLine) {
     StatisticsBook book;
     addResult(book, result(4, true, 10, 10, 10));
-    const std::string good = statisticsText(book);
+    const std::string good = withoutChecksum(statisticsText(book));
     const std::vector<std::pair<std::string, std::string>> damaged{
         {"", "before its header"},
         {"garbage\r\n", "line 1"},
@@ -111,6 +118,33 @@ TEST(GameStatistics, DamagedTextIsRefusedWithItsLine) {
         EXPECT_FALSE(parseStatistics(text, problem)) << text;
         EXPECT_NE(problem.find(reason), std::string::npos) << text << " -> " << problem;
     }
+}
+
+// Every single-bit flip is refused, so that no figure changes unseen; a file
+// written before there was a checksum still reads.
+TEST(GameStatistics, AChangedByteIsRefusedAndAnOldFileWithoutChecksumStillReads) {
+    StatisticsBook book;
+    addResult(book, result(4, true, 10, 10, 10));
+    addResult(book, result(12, false, 100, 20, 3));
+    const std::string text = statisticsText(book);
+    std::string problem;
+    int accepted = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        for (int bit = 0; bit < 8; ++bit) {
+            std::string flipped = text;
+            flipped[i] = static_cast<char>(flipped[i] ^ (1 << bit));
+            accepted += parseStatistics(flipped, problem) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(accepted, 0);
+    std::string changed = text;
+    changed[text.find("Won=1") + 4] = '2';
+    EXPECT_FALSE(parseStatistics(changed, problem));
+    EXPECT_NE(problem.find("checksum does not match"), std::string::npos) << problem;
+
+    EXPECT_EQ(parseStatistics(withoutChecksum(text), problem), book) << problem;
+    EXPECT_FALSE(parseStatistics(text.substr(0, text.rfind("Checksum=")), problem));
+    EXPECT_NE(problem.find("checksum line is missing"), std::string::npos) << problem;
 }
 
 TEST(GameStatistics, FiguresBeyondAnyPlayerAreRefusedSoThatNothingOverflows) {

@@ -102,7 +102,8 @@ TEST(SavedGame, ResumedGameHasItsTableClockAndUndo) {
     ASSERT_TRUE(engine.loadGameList());
     const ResumeResult resumed = resumeSavedGame(engine, folder.path());
     ASSERT_EQ(resumed.outcome, ResumeOutcome::Resumed) << resumed.notice;
-    EXPECT_FALSE(std::filesystem::exists(savedGamePath(folder.path())));
+    // The file stays until the game ends: a crash now must not lose it.
+    EXPECT_TRUE(std::filesystem::exists(savedGamePath(folder.path())));
     EXPECT_EQ(capturePosition(state), lastTable);
     EXPECT_EQ(state.settings.read(settings::field::DealNumber), "0000000000042");
     EXPECT_EQ(engine.moves(), 4);
@@ -117,8 +118,9 @@ TEST(SavedGame, ResumedGameHasItsTableClockAndUndo) {
     EXPECT_TRUE(engine.redo());
 }
 
-// A saved game that no longer fits is dropped with one line, never a crash,
-// and the file goes so that the next start deals afresh.
+// A saved game that no longer fits is not continued: one line says so, never
+// a crash, and the file is kept aside (never deleted) so that the next start
+// deals afresh.
 TEST(SavedGame, AGameThatNoLongerFitsIsDroppedWithANotice) {
     PlayedGame game;
     game.click("Mazzo", 2);
@@ -155,8 +157,66 @@ TEST(SavedGame, AGameThatNoLongerFitsIsDroppedWithANotice) {
         EXPECT_NE(resumed.notice.find(c.notice), std::string::npos) << resumed.notice;
         EXPECT_EQ(resumed.notice.find('\n'), std::string::npos) << resumed.notice;
         EXPECT_FALSE(std::filesystem::exists(savedGamePath(folder.path())));
+        std::filesystem::path kept = savedGamePath(folder.path());
+        kept += ".damaged";
+        EXPECT_NE(resumed.notice.find(kept.string()), std::string::npos) << resumed.notice;
+        std::ostringstream keptText;
+        keptText << std::ifstream(kept, std::ios::binary).rdbuf();
+        EXPECT_EQ(keptText.str(), c.text);
         EXPECT_EQ(engine.moves(), 0);
     }
+}
+
+// Every single-bit flip anywhere in the file is refused, never read as
+// another game, deal or table; a file written before there was a checksum
+// still reads.
+TEST(SavedGame, AChangedByteIsRefusedAndAnOldFileWithoutChecksumStillReads) {
+    PlayedGame game;
+    game.click("Mazzo", 2);
+    const std::string text = savedGameText(*gameToSave(game.engine, 0));
+    std::string problem;
+    int accepted = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        for (int bit = 0; bit < 8; ++bit) {
+            std::string flipped = text;
+            flipped[i] = static_cast<char>(flipped[i] ^ (1 << bit));
+            accepted += parseSavedGame(flipped, problem) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(accepted, 0);
+    std::string changed = text;
+    changed[text.find("Deal=") + 5] ^= 1;
+    EXPECT_FALSE(parseSavedGame(changed, problem));
+    EXPECT_NE(problem.find("checksum does not match"), std::string::npos) << problem;
+
+    // The same game as the version before wrote it.
+    std::string old = text.substr(0, text.rfind("Checksum="));
+    old.replace(old.find("Version=2"), 9, "Version=1");
+    const std::optional<SavedGame> read = parseSavedGame(old, problem);
+    ASSERT_TRUE(read) << problem;
+    EXPECT_EQ(read->table, gameToSave(game.engine, 0)->table);
+    // Without its checksum line a new file is refused.
+    EXPECT_FALSE(parseSavedGame(text.substr(0, text.rfind("Checksum=")), problem));
+    EXPECT_NE(problem.find("checksum line is missing"), std::string::npos) << problem;
+}
+
+// What the file must become: written after a move, kept as it is while a
+// card is held, removed for a new deal and once the game has ended.
+TEST(SavedGame, TheStepFollowsTheGame) {
+    PlayedGame game;
+    EXPECT_EQ(savedGameStep(game.engine), SavedGameStep::Remove); // a new deal
+    game.click("Mazzo");
+    EXPECT_EQ(savedGameStep(game.engine), SavedGameStep::Write);
+    std::string problem;
+    const auto press = parsePointerCommand("press Mazzo_Vis", problem);
+    ASSERT_TRUE(press) << problem;
+    ASSERT_TRUE(runPointerCommand(game.engine, *press, problem)) << problem;
+    ASSERT_FALSE(playerHoldsNothing(game.state));
+    EXPECT_EQ(savedGameStep(game.engine), SavedGameStep::Keep);
+    game.engine.buttonUp();
+    EXPECT_EQ(savedGameStep(game.engine), SavedGameStep::Write);
+    game.engine.endGame();
+    EXPECT_EQ(savedGameStep(game.engine), SavedGameStep::Remove);
 }
 
 TEST(SavedGame, NoFileIsNoResume) {

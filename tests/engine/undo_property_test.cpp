@@ -164,7 +164,7 @@ std::vector<std::function<void()>> randomGesture(PlayEngine& engine, std::mt1993
 // then: every undo gives back exactly the table before the action it takes
 // back, every redo the table after it; undoing everything gives back the
 // dealt table and redoing everything the last one. Every card stays on the
-// table once throughout.
+// table once throughout, and through a restart and a new deal after it.
 TEST(UndoProperty, UndoAndRedoRetraceEveryTableExactlyInEveryGame) {
     const std::vector<int> games = catalogueGames();
     ASSERT_FALSE(games.empty());
@@ -272,6 +272,18 @@ TEST(UndoProperty, UndoAndRedoRetraceEveryTableExactlyInEveryGame) {
             EXPECT_TRUE(ahead.empty()) << where;
             EXPECT_EQ(firstDifference(last, tableState(state)), "") << where;
             EXPECT_EQ(cardsOnTableOnce(state, dealt), "") << where;
+            // Restart lays out the dealt table again, every card of it; a
+            // new deal holds the whole pack.
+            ASSERT_TRUE(engine.restartGame()) << where;
+            // The cards as laid out: the piles and faces before the score.
+            const auto laidOut = [](const std::string& table) {
+                return table.substr(0, table.find("\nscore="));
+            };
+            EXPECT_EQ(firstDifference(laidOut(line.front()), laidOut(tableState(state))), "")
+                << where << " restart";
+            EXPECT_EQ(cardsOnTableOnce(state, dealt), "") << where << " restart";
+            ASSERT_TRUE(engine.newGame()) << where;
+            EXPECT_EQ(cardsOnTableOnce(state, dealt), "") << where << " new game";
         }
     }
     // The random play did play: many actions, and undos among them.

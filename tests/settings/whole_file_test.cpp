@@ -4,6 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace vellomir::settings {
 namespace {
 
@@ -42,6 +50,33 @@ TEST(WholeFile, TellsAMissingFileFromOneThatCannotBeRead) {
     EXPECT_EQ(through.status, WholeFileStatus::Failed);
     EXPECT_TRUE(through.absent());
     EXPECT_TRUE(missing.absent());
+}
+
+// A FIFO in a file's place (made by mistake or by malice) is refused at
+// once: an open for reading would wait for a writer forever, and the start
+// with it.
+TEST(WholeFile, AFifoIsRefusedWithoutWaitingForAWriter) {
+    TempFolder folder;
+    const std::filesystem::path fifo = folder / "CFG.DAT";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::atomic<bool> done{false};
+    WholeFile read;
+    std::thread reader([&] {
+        read = readWholeFile(fifo, 100);
+        done = true;
+    });
+    for (int waited = 0; waited < 200 && !done; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(done) << "the read waits for a writer";
+    if (!done) {
+        // Lets the stuck open go on, so that the test can end.
+        const int writer = ::open(fifo.c_str(), O_WRONLY);
+        ::close(writer);
+    }
+    reader.join();
+    EXPECT_EQ(read.status, WholeFileStatus::Failed);
+    EXPECT_EQ(read.problem, "it is not a regular file");
 }
 
 } // namespace

@@ -33,5 +33,20 @@ TEST(DataFolder, WritabilityIsProbedOnTheRealFolder) {
     EXPECT_EQ(dataFolder(folder.path().string()), folder.path().string() + "/");
 }
 
+// Files of the player beside the program that cannot be used are named,
+// with the folder used instead: the statistics do not seem gone in silence.
+TEST(DataFolder, APlayersFolderThatCannotBeWrittenIsNamedWithTheOneUsedInstead) {
+    testing::TempFolder folder;
+    const std::string program = folder.path().string() + "/";
+    EXPECT_EQ(movedDataFolderNotice(program, "/xdg/vellomir/"), ""); // no files there
+    std::filesystem::create_directories(folder / "DATA");
+    testing::writeBytes(folder / "DATA" / "Stat_e00.dat", "");
+    const std::string notice = movedDataFolderNotice(program, "/xdg/vellomir/");
+    EXPECT_NE(notice.find(program + "DATA"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("/xdg/vellomir/"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("cannot be written"), std::string::npos) << notice;
+    EXPECT_EQ(movedDataFolderNotice(program, program), ""); // the folder is used
+}
+
 } // namespace
 } // namespace vellomir::startup

@@ -18,6 +18,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace vellomir::ui {
 namespace {
@@ -193,16 +197,40 @@ TEST_F(CustomizeTest, ClosingByTheTitleBarIsACancel) {
     EXPECT_EQ(preference("Background_bmp"), "(none)");
 }
 
+// Replacements of DATA/CFG.DAT seen by inotify while `act` runs (each
+// atomic write renames a new file over it).
+int preferenceFileWrites(const ProgramDirectory& directory, const std::function<void()>& act) {
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    EXPECT_GE(watch, 0);
+    ::inotify_add_watch(watch, (directory.path() + "DATA").c_str(), IN_MOVED_TO);
+    act();
+    int writes = 0;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char* at = buffer; at < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            writes += event->len > 0 && std::string_view(event->name) == "CFG.DAT" ? 1 : 0;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    return writes;
+}
+
 TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {
     start();
-    customize([&](TfrmCustomize_Quorvane& dialog) {
-        EXPECT_TRUE(dialog.selectBack(QStringLiteral("Roses")));
-        EXPECT_TRUE(dialog.selectBackground(QStringLiteral("Parquet")));
-        child<QCheckBox>(dialog, "chkFadeBackground")->setChecked(false);
-        child<QCheckBox>(dialog, "chkShowTime")->setChecked(false);
-        child<QCheckBox>(dialog, "chkConfirmQuitGame")->setChecked(true);
-        return click(dialog, "btnOK");
+    // One write: a kill after OK keeps all of the choices or none.
+    const int writes = preferenceFileWrites(directory, [&] {
+        customize([&](TfrmCustomize_Quorvane& dialog) {
+            EXPECT_TRUE(dialog.selectBack(QStringLiteral("Roses")));
+            EXPECT_TRUE(dialog.selectBackground(QStringLiteral("Parquet")));
+            child<QCheckBox>(dialog, "chkFadeBackground")->setChecked(false);
+            child<QCheckBox>(dialog, "chkShowTime")->setChecked(false);
+            child<QCheckBox>(dialog, "chkConfirmQuitGame")->setChecked(true);
+            return click(dialog, "btnOK");
+        });
     });
+    EXPECT_EQ(writes, 1);
     const std::pair<const char*, const char*> written[] = {
         {"Sounds_Enabled", "Y"},  {"Back_Card", "14"},           {"Background_bmp", "311"},
         {"Background_Col", "0"},  {"Background_Fixed_Col", "0"}, {"Background_Def", "N"},

@@ -2,7 +2,9 @@
 // the same table, with the same caption, and undo still takes the last move
 // back.
 
+#include "engine/play_position.h"
 #include "engine/saved_game.h"
+#include "settings/whole_file.h"
 #include "table_window.h"
 
 #include <gtest/gtest.h>
@@ -58,13 +60,41 @@ TEST(Resume, TheNextStartFindsTheSameTableAndUndoStillTakesTheLastMoveBack) {
     EXPECT_EQ(program->state().piles, twoMoves);
     EXPECT_EQ(testing::tablePicture(*window), twoMovesPicture);
     EXPECT_EQ(program->engine().moves(), 2);
-    // Read once: a later start deals afresh unless this run saves again.
-    EXPECT_FALSE(std::filesystem::exists(saved));
+    // Kept while the game goes on: a crash now must not lose it.
+    EXPECT_TRUE(std::filesystem::exists(saved));
 
     QTest::keyClick(window->tableView(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(program->state().piles, oneMove);
     EXPECT_EQ(testing::tablePicture(*window), oneMovePicture);
     EXPECT_EQ(program->engine().moves(), 1);
+}
+
+// The saved game follows the game while it is played, not only at Exit:
+// replaced after an action, removed once the game is abandoned for a new one.
+TEST(Resume, TheSavedGameFollowsEachActionAndGoesWithTheGame) {
+    ProgramDirectory directory;
+    testing::writeReturningKlondikePlayer(directory);
+    RecordingBoxes boxes;
+    const std::string saved = directory.path() + std::string(engine::kSavedGameFileName);
+    auto program = startOn(directory, boxes);
+    TfrmMain* window = program->mainWindow();
+    EXPECT_FALSE(std::filesystem::exists(saved)); // a new deal, no move yet
+    testing::clickStock(*window, program->state());
+    ASSERT_TRUE(testing::processEventsUntil([&] { return std::filesystem::exists(saved); }, 3000));
+    testing::clickStock(*window, program->state());
+    const std::string afterTwo = engine::positionText(engine::capturePosition(program->state()));
+    ASSERT_TRUE(testing::processEventsUntil(
+        [&] {
+            std::string problem;
+            const settings::WholeFile text = settings::readWholeFile(saved, 1 << 20);
+            const std::optional<engine::SavedGame> game =
+                engine::parseSavedGame(text.text, problem);
+            return game && engine::positionText(game->table) == afterTwo;
+        },
+        3000));
+    program->state().settings.write(settings::field::ConfirmQuitGame, "N");
+    window->newGame();
+    EXPECT_TRUE(testing::processEventsUntil([&] { return !std::filesystem::exists(saved); }, 3000));
 }
 
 } // namespace

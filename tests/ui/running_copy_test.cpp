@@ -14,7 +14,12 @@
 #include <map>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 namespace vellomir::app {
 namespace {
@@ -143,6 +148,44 @@ TEST(RunningCopy, ALockFileLeftEmptyOrDamagedDoesNotBlockOnceItIsOld) {
         RecordingBoxes boxes;
         Program program(testing::testOptions(directory, boxes));
         EXPECT_TRUE(program.start()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    }
+}
+
+} // namespace
+} // namespace vellomir::app
+
+namespace vellomir::app {
+namespace {
+
+// A FIFO or a folder where the lock goes is no copy's lock: the start says
+// so at once, instead of waiting forever for the FIFO or calling it "already
+// running".
+TEST(RunningCopy, ALockThatIsNotAFileIsNamedAtOnce) {
+    for (const bool fifo : {true, false}) {
+        testing::ProgramDirectory directory;
+        const std::string lock = directory.path() + "DATA/" + kRunningCopyLockName;
+        std::filesystem::create_directories(directory.path() + "DATA");
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0);
+        } else {
+            std::filesystem::create_directory(lock);
+        }
+        std::atomic<bool> done{false};
+        RunningCopy::Claim claim = RunningCopy::Claim::Holder;
+        std::thread start([&] {
+            RunningCopy copy(directory.qpath());
+            claim = copy.claim([] {});
+            done = true;
+        });
+        for (int waited = 0; waited < 300 && !done; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        EXPECT_TRUE(done) << "the start waits on the FIFO";
+        if (!done) {
+            ::close(::open(lock.c_str(), O_WRONLY)); // frees the stuck read
+        }
+        start.join();
+        EXPECT_EQ(claim, RunningCopy::Claim::LockNotAFile) << (fifo ? "FIFO" : "folder");
     }
 }
 
