@@ -8,7 +8,7 @@
 #include "engine/saved_game.h"
 #include "engine/statistics_file.h"
 #include "render/needed_pictures.h"
-#include "resources/sound_effect_backend.h"
+#include "resources/audio_module.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
 #include "startup/data_folder.h"
@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QSysInfo>
 #include <QTimer>
+#include <QWindow>
 
 #include <filesystem>
 
@@ -87,6 +88,12 @@ bool Program::stop(int exitCode) {
     return false;
 }
 
+void Program::mark(const char* what) {
+    if (m_options.probe) {
+        m_options.probe->mark(what);
+    }
+}
+
 void Program::repaintSplash() {
     if (m_splash) {
         m_splash->repaintNow();
@@ -112,12 +119,14 @@ bool Program::start() {
     if (!claimDataFolder()) {
         return false;
     }
+    mark("running-copy lock");
 
     if (m_options.showSplash) {
         m_splash = std::make_unique<ui::TfrmSplashForm>();
         m_splash->show();
         m_splash->repaintNow();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        mark("splash shown");
     }
 
     // The start-up sound reads its switches straight from the file; it
@@ -129,10 +138,18 @@ bool Program::start() {
     }
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
+    mark("main window made");
     if (m_options.probe && m_options.probe->enabled()) {
         startup::StartupProbe* probe = m_options.probe;
         QObject::connect(
             m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
+                const QWindow* shown = m_window->windowHandle();
+                if (!shown || !shown->isExposed()) {
+                    return; // drawn before the window is on the screen
+                }
+                if (!m_state.flags.test(Flag::GameInPlay)) {
+                    probe->mark("table painted without a game");
+                }
                 probe->painted(m_state.flags.test(Flag::GameInPlay),
                                [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
             });
@@ -143,12 +160,12 @@ bool Program::start() {
         return false;
     }
 
+    mark("initialised");
     {
         const settings::PreferenceFile preferences(m_state.preferencesPath());
         m_window->restoreWindowState(preferences);
     }
-    repaintSplash();
-    m_window->createGameChooser(m_library);
+    mark("window shown");
     repaintSplash();
     if (m_splash) {
         m_splash->hide();
@@ -271,8 +288,10 @@ bool Program::initialise() {
                             QStringLiteral("Can't find/load ") + libraryPath.toLower() + reason);
         return false;
     }
+    mark("resource library opened");
     m_frontend.attachResources(&m_library, &m_cursors);
     attachRenderer();
+    mark("renderer made");
 
     // 2-4. Commands, title and the tool bar for the screen.
     m_window->prepareCommands();
@@ -282,6 +301,7 @@ bool Program::initialise() {
 
     // 5. The twelve cursors.
     m_cursors.load(m_library);
+    mark("cursors loaded");
 
     // 7. Run state.
     m_state.mainGame.setCell(cell::PickedCard, 0);
@@ -313,6 +333,7 @@ bool Program::initialise() {
         m_window->setStatusBarChoice(preferences.isYes(settings::Pref::ShowStatusBar), false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
+    mark("preferences read");
 
     // 12. The card table and empty piles.
     m_state.cards.fill();
@@ -334,11 +355,13 @@ bool Program::initialise() {
     }
 
     // 14-15. The current game and the card size.
+    mark("catalogue read");
     startup::checkCurrentGame(m_state);
     table::applyCardSize(m_state, m_frontend);
     if (!checkPictures(libraryPath)) {
         return false;
     }
+    mark("card pictures made and checked");
 
     // 17. Everything random in this run follows from the clock.
     m_state.random.seed(table::RandomGenerator::clockSeed());
@@ -352,6 +375,7 @@ bool Program::initialise() {
 
     // 19. Files of earlier installations.
     startup::removeLeftoverFiles(programDirectory);
+    mark("version marker and leftovers");
 
     // 20.
     m_state.mainGame.setCell(cell::Notice640Shown, 0);
@@ -372,6 +396,7 @@ bool Program::initialise() {
         if (const std::string failure = engine::createStatisticsFile(folder); !failure.empty()) {
             m_frontend.showInformation(failure);
         }
+        mark("statistics files checked");
         return firstRun;
     };
     hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
@@ -396,6 +421,7 @@ bool Program::initialise() {
         if (resumed.outcome == engine::ResumeOutcome::Dropped) {
             m_frontend.showInformation(resumed.notice);
         }
+        mark("saved game looked for");
         return resumed.outcome == engine::ResumeOutcome::Resumed;
     };
     m_engine.setResultRecorder([this](const engine::GameResult& result) {
@@ -485,8 +511,10 @@ void Program::tearDown() {
 
 int runProgram(int argc, char** argv) {
     startup::StartupProbe probe(startup::StartupProbe::requestedByEnvironment(),
-                                startup::StartupProbe::Clock::now());
+                                startup::StartupProbe::Clock::now(),
+                                startup::StartupProbe::quitRequestedByEnvironment());
     QApplication application(argc, argv);
+    probe.mark("application made");
     QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
     // Lets a Wayland desktop match the window to the installed desktop entry
     // and its icon.
@@ -498,7 +526,9 @@ int runProgram(int argc, char** argv) {
     options.programDirectory = fromStd(location.directory);
     options.installed = location.installed;
     options.boxes = &boxes;
-    options.audio = [] { return std::make_unique<resources::SoundEffectBackend>(); };
+    options.audio = [] {
+        return resources::loadAudioModule(QCoreApplication::applicationDirPath());
+    };
     options.probe = &probe;
     Program program(std::move(options));
     if (!program.start()) {

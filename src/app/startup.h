@@ -87,6 +87,8 @@ private:
     void forwardPointer(const ui::PointerEvent& event);
     void tearDown();
     void repaintSplash();
+    // Notes a step of start-up for the start-up probe.
+    void mark(const char* what);
 
     StartupOptions m_options;
     ui::MessageBoxes& m_boxes;
