@@ -14,11 +14,17 @@
 # bench/paint_watch.c starts each program and watches the screen: "first"
 # is the first change of the screen, "dealt" the first frame that shows the
 # table the program then keeps (the dealt Klondike), "settled" the last
-# change but the clock's; memory is read from /proc at the dealt frame, at
+# change but the clock's (with the opening Autoplay, "dealt" is the table
+# after it and "settled" when the window stopped changing); memory is read
+# from /proc at the dealt frame, at
 # the end of the watch, and the peak. The program also runs with
 # VELLOMIR_STARTUP_PROBE=stay, which prints where its own time and memory
 # went from its entry to the first dealt paint; the medians of those steps
 # are printed too.
+#
+# VELLOMIR_COMPARE_BUILD=OTHER_BUILD_DIR adds, in each round, the program of
+# that build with fitted cards ("compare"): a change measured before and
+# after in one run.
 #
 # Needs: xvfb-run, cc with the X11, Xext and Xdamage headers; aisleriot for
 # the comparison (VELLOMIR_PEER=none leaves it out).
@@ -43,11 +49,11 @@ cc -O2 -o "$work/paint_watch" "$root/bench/paint_watch.c" -lX11 -lXext -lXdamage
 
 # The program, once per configuration: its files and the preferences of a
 # returning player (a first start also writes the players and counts its runs).
-make_program() { # NAME CARD_SIZE AUTOPLAY
-    local dir=$work/$1
+make_program() { # NAME CARD_SIZE AUTOPLAY [BUILD_DIR]
+    local dir=$work/$1 from=${4:-$build}
     mkdir -p "$dir"
-    cp "$build"/bin/{vellomir,GAMES.DAT,KAR.RGF,marbleon.hlp} "$dir"/
-    [[ ! -f $build/bin/vellomir_sound.so ]] || cp "$build/bin/vellomir_sound.so" "$dir"/
+    cp "$from"/bin/{vellomir,GAMES.DAT,KAR.RGF,marbleon.hlp} "$dir"/
+    [[ ! -f $from/bin/vellomir_sound.so ]] || cp "$from/bin/vellomir_sound.so" "$dir"/
     cat > "$dir/CFG.template" <<CFG
 [Preference]
 Game=$game
@@ -73,6 +79,8 @@ CFG
 make_program fitted F N
 make_program big B N
 make_program autoplay F Y
+compare=${VELLOMIR_COMPARE_BUILD:-}
+[[ -z $compare ]] || make_program compare F N "$compare"
 
 # Aisleriot keeps its window size in GSettings; a key file of its own home
 # holds it here.
@@ -88,7 +96,7 @@ cat > "$work/runs.sh" <<'RUNS'
 #!/usr/bin/env bash
 # Inside the X server: RUNS rounds after one warm-up round.
 set -u
-work=$1 runs=$2 watch=$3 peer=$4
+work=$1 runs=$2 watch=$3 peer=$4 compare=$5
 run_vellomir() { # NAME ROUND
     local dir=$work/$1
     rm -rf "$dir/DATA"
@@ -113,12 +121,13 @@ for ((i = 0; i <= runs; ++i)); do
         [[ $peer == none ]] || run_peer "$i"
         run_vellomir big "$i"
         run_vellomir autoplay "$i"
+        [[ -z $compare ]] || run_vellomir compare "$i"
     } | sed "s/^/$tag /"
 done
 RUNS
 chmod +x "$work/runs.sh"
 xvfb-run -a -s "-screen 0 $screen -noreset" "$work/runs.sh" "$work" "$runs" "$watch_ms" "$peer" \
-    > "$work/out"
+    "$compare" > "$work/out"
 grep '^round' "$work/out" > "$work/rounds" || true
 cat "$work/out"
 
@@ -131,7 +140,7 @@ figure() { # CONFIG FIELD_NAME
 echo
 echo "Medians of $runs rounds, screen $screen, windows $window (ms from launch; KB):"
 printf '%-10s %8s %8s %8s %12s %10s %8s\n' "" first dealt settled rss_at_dealt rss_end peak
-for c in fitted big autoplay $([[ $peer == none ]] || echo aisleriot); do
+for c in fitted big autoplay ${compare:+compare} $([[ $peer == none ]] || echo aisleriot); do
     printf '%-10s %8s %8s %8s %12s %10s %8s\n' "$c" "$(figure "$c" first_ms)" \
         "$(figure "$c" dealt_ms)" "$(figure "$c" settled_ms)" "$(figure "$c" rss_dealt_kb)" \
         "$(figure "$c" rss_end_kb)" "$(figure "$c" hwm_kb)"
@@ -139,7 +148,7 @@ done
 if [[ $peer != none ]]; then
     a_dealt=$(figure aisleriot dealt_ms)
     a_rss=$(figure aisleriot rss_end_kb)
-    for c in fitted big; do
+    for c in fitted big ${compare:+compare}; do
         awk -v c="$c" -v d="$(figure "$c" dealt_ms)" -v r="$(figure "$c" rss_end_kb)" \
             -v ad="$a_dealt" -v ar="$a_rss" 'BEGIN {
                 if (ad > 0 && ar > 0)
