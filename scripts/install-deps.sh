@@ -13,6 +13,8 @@ packages=(
     dpkg-dev file desktop-file-utils appstream lintian man-db
     # The style check of every C++ file (scripts/check_format.sh).
     clang-format
+    # The start-up bench's screen watcher (bench/paint_watch.c).
+    libx11-dev libxext-dev libxdamage-dev
 )
 if [[ ${1:-} == --fuzz ]]; then
     packages+=(clang libclang-rt-14-dev)

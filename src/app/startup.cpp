@@ -8,8 +8,8 @@
 #include "engine/saved_game.h"
 #include "engine/statistics_file.h"
 #include "render/needed_pictures.h"
-#include "resources/sound_effect_backend.h"
 #include "settings/preference_setter.h"
+#include "resources/audio_module.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
 #include "startup/data_folder.h"
@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QSysInfo>
 #include <QTimer>
+#include <QWindow>
 
 #include <filesystem>
 
@@ -88,6 +89,12 @@ bool Program::stop(int exitCode) {
     return false;
 }
 
+void Program::mark(const char* what) {
+    if (m_options.probe) {
+        m_options.probe->mark(what);
+    }
+}
+
 void Program::repaintSplash() {
     if (m_splash) {
         m_splash->repaintNow();
@@ -118,12 +125,14 @@ bool Program::start() {
         !moved.empty()) {
         m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), fromStd(moved));
     }
+    mark("running-copy lock");
 
     if (m_options.showSplash) {
         m_splash = std::make_unique<ui::TfrmSplashForm>();
         m_splash->show();
         m_splash->repaintNow();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        mark("splash shown");
     }
 
     // The start-up sound reads its switches straight from the file; it
@@ -135,10 +144,18 @@ bool Program::start() {
     }
 
     m_window = std::make_unique<ui::TfrmMain>(m_state, m_boxes);
+    mark("main window made");
     if (m_options.probe && m_options.probe->enabled()) {
         startup::StartupProbe* probe = m_options.probe;
         QObject::connect(
             m_window->tableView(), &ui::TableView::painted, m_window.get(), [this, probe] {
+                const QWindow* shown = m_window->windowHandle();
+                if (!shown || !shown->isExposed()) {
+                    return; // drawn before the window is on the screen
+                }
+                if (!m_state.flags.test(Flag::GameInPlay)) {
+                    probe->mark("table painted without a game");
+                }
                 probe->painted(m_state.flags.test(Flag::GameInPlay),
                                [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
             });
@@ -149,12 +166,12 @@ bool Program::start() {
         return false;
     }
 
+    mark("initialised");
     {
         const settings::PreferenceFile preferences(m_state.preferencesPath());
         m_window->restoreWindowState(preferences);
     }
-    repaintSplash();
-    m_window->createGameChooser(m_library);
+    mark("window shown");
     repaintSplash();
     if (m_splash) {
         m_splash->hide();
@@ -288,8 +305,10 @@ bool Program::initialise() {
                             QStringLiteral("Can't find/load ") + libraryPath.toLower() + reason);
         return false;
     }
+    mark("resource library opened");
     m_frontend.attachResources(&m_library, &m_cursors);
     attachRenderer();
+    mark("renderer made");
 
     // 2-4. Commands, title and the tool bar for the screen.
     m_window->prepareCommands();
@@ -299,6 +318,7 @@ bool Program::initialise() {
 
     // 5. The twelve cursors.
     m_cursors.load(m_library);
+    mark("cursors loaded");
 
     // 7. Run state.
     m_state.mainGame.setCell(cell::PickedCard, 0);
@@ -330,6 +350,7 @@ bool Program::initialise() {
         m_window->setStatusBarChoice(preferences.isYes(settings::Pref::ShowStatusBar), false);
     }
     m_state.shadowOffset = table::shadowOffsetFor(m_state.settings);
+    mark("preferences read");
 
     // 12. The card table and empty piles.
     m_state.cards.fill();
@@ -351,11 +372,13 @@ bool Program::initialise() {
     }
 
     // 14-15. The current game and the card size.
+    mark("catalogue read");
     startup::checkCurrentGame(m_state);
     table::applyCardSize(m_state, m_frontend);
     if (!checkPictures(libraryPath)) {
         return false;
     }
+    mark("card pictures made and checked");
 
     // 17. Everything random in this run follows from the clock.
     m_state.random.seed(table::RandomGenerator::clockSeed());
@@ -369,6 +392,7 @@ bool Program::initialise() {
 
     // 19. Files of earlier installations.
     startup::removeLeftoverFiles(programDirectory);
+    mark("version marker and leftovers");
 
     // 20.
     m_state.mainGame.setCell(cell::Notice640Shown, 0);
@@ -389,6 +413,7 @@ bool Program::initialise() {
         if (const std::string failure = engine::createStatisticsFile(folder); !failure.empty()) {
             m_frontend.showInformation(failure);
         }
+        mark("statistics files checked");
         return firstRun;
     };
     hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
@@ -408,6 +433,7 @@ bool Program::initialise() {
             m_frontend.showInformation(resumed.notice);
         }
         m_keeper->start();
+        mark("saved game looked for");
         return resumed.outcome == engine::ResumeOutcome::Resumed;
     };
     // Called the moment a game ends, before its winning animation.
@@ -520,8 +546,10 @@ void Program::tearDown() {
 
 int runProgram(int argc, char** argv) {
     startup::StartupProbe probe(startup::StartupProbe::requestedByEnvironment(),
-                                startup::StartupProbe::Clock::now());
+                                startup::StartupProbe::Clock::now(),
+                                startup::StartupProbe::quitRequestedByEnvironment());
     QApplication application(argc, argv);
+    probe.mark("application made");
     QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
     // Lets a Wayland desktop match the window to the installed desktop entry
     // and its icon.
@@ -533,7 +561,9 @@ int runProgram(int argc, char** argv) {
     options.programDirectory = fromStd(location.directory);
     options.installed = location.installed;
     options.boxes = &boxes;
-    options.audio = [] { return std::make_unique<resources::SoundEffectBackend>(); };
+    options.audio = [] {
+        return resources::loadAudioModule(QCoreApplication::applicationDirPath());
+    };
     options.probe = &probe;
     Program program(std::move(options));
     if (!program.start()) {

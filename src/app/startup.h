@@ -93,6 +93,8 @@ private:
     void repaintSplash();
     // SIGTERM or SIGHUP: save and close as Exit does, without its question.
     void closeForSessionEnd();
+    // Notes a step of start-up for the start-up probe.
+    void mark(const char* what);
 
     StartupOptions m_options;
     ui::MessageBoxes& m_boxes;

@@ -142,11 +142,11 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
         return;
     }
     const QString size(QChar::fromLatin1(m_letter));
-
-    const auto& suffixes = keptMarkSuffixes();
-    for (std::size_t i = 0; i < suffixes.size(); ++i) {
-        m_marks[i] = load(QStringLiteral("W") + size + QLatin1String(suffixes[i]));
-    }
+    // The faces and marks of the library are taken from it when first
+    // needed: a table shows few of them, and each held costs memory.
+    m_cardSet = threeDigits(state.settings.read(settings::field::Card));
+    m_faceDrawn.fill(false);
+    m_markDrawn.fill(false);
 
     loadBack(state);
 
@@ -157,28 +157,36 @@ void CardImages::rebuildImages(const table::ProgramState& state) {
         m_borders[which] =
             withKeyColour(load(QStringLiteral("3D_BORDER_") + size + n), qRgb(0, 0, 255));
     }
+}
 
-    // Faces: one sheet per suit, 5 columns by 3 rows of cells one card in
-    // size: A-5, 6-10, then J, Q, K.
-    const QString set = threeDigits(state.settings.read(settings::field::Card));
-    static const char kSuitLetters[] = {'H', 'D', 'C', 'S'};
-    for (int suit = 0; suit < 4; ++suit) {
-        const QImage sheet =
-            load(QStringLiteral("C") + size + set + QChar::fromLatin1(kSuitLetters[suit]));
-        for (int cell = 0; cell < 13; ++cell) {
-            QImage& face = m_faces[static_cast<std::size_t>(suit * 13 + cell)];
-            face = QImage(m_width, m_height, QImage::Format_RGB32);
-            face.fill(Qt::white);
-            if (!sheet.isNull()) {
-                QPainter painter(&face);
-                painter.setCompositionMode(QPainter::CompositionMode_Source);
-                painter.drawImage(0, 0, sheet, (cell % 5) * m_width, (cell / 5) * m_height, m_width,
-                                  m_height);
-            }
-        }
+const QImage& CardImages::loadedFace(int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    if (m_faceDrawn[i]) {
+        return m_faces[i];
     }
-    const QImage joker = load(QStringLiteral("JOKER_") + size);
-    m_faces[kJokerFace] = joker.isNull() ? QImage() : joker.convertToFormat(QImage::Format_RGB32);
+    m_faceDrawn[i] = true;
+    const QString size(QChar::fromLatin1(m_letter));
+    if (index == kJokerFace) {
+        const QImage joker = load(QStringLiteral("JOKER_") + size);
+        m_faces[i] = joker.isNull() ? QImage() : joker.convertToFormat(QImage::Format_RGB32);
+        return m_faces[i];
+    }
+    // One sheet per suit, 5 columns by 3 rows of cells one card in size:
+    // A-5, 6-10, then J, Q, K.
+    static const char kSuitLetters[] = {'H', 'D', 'C', 'S'};
+    const QImage sheet =
+        load(QStringLiteral("C") + size + m_cardSet + QChar::fromLatin1(kSuitLetters[index / 13]));
+    const int cell = index % 13;
+    QImage& face = m_faces[i];
+    face = QImage(m_width, m_height, QImage::Format_RGB32);
+    face.fill(Qt::white);
+    if (!sheet.isNull()) {
+        QPainter painter(&face);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, sheet, (cell % 5) * m_width, (cell / 5) * m_height, m_width,
+                          m_height);
+    }
+    return face;
 }
 
 void CardImages::loadBack(const table::ProgramState& state) {
@@ -224,7 +232,7 @@ const QImage* CardImages::faceOf(int cardNumber) const {
 }
 
 const QImage& CardImages::face(int index) const {
-    return drawsPictures() ? drawnFace(index) : m_faces[static_cast<std::size_t>(index)];
+    return drawsPictures() ? drawnFace(index) : loadedFace(index);
 }
 
 const QImage& CardImages::drawnFace(int index) const {
@@ -352,6 +360,10 @@ const QImage& CardImages::mark(const QString& suffix) {
     const auto& suffixes = keptMarkSuffixes();
     for (std::size_t i = 0; i < suffixes.size(); ++i) {
         if (suffix == QLatin1String(suffixes[i])) {
+            if (!m_markDrawn[i]) {
+                m_marks[i] = load(QStringLiteral("W") + QChar::fromLatin1(m_letter) + suffix);
+                m_markDrawn[i] = true;
+            }
             return m_marks[i];
         }
     }

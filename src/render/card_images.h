@@ -95,6 +95,9 @@ private:
     art::CardSize artSize() const;
     void drawPieces();
     const QImage& drawnFace(int index) const;
+    // A face of the library's pictures of the size in force, cut from its
+    // suit's sheet when first asked for.
+    const QImage& loadedFace(int index) const;
 
     const resources::ResourceLibrary& m_library;
     char m_letter = 'B';
@@ -106,8 +109,10 @@ private:
     std::array<QImage, 2> m_shadows;
     std::array<QImage, 2> m_borders;
     QImage m_scratch;
+    // The library's card set in use ("001").
+    QString m_cardSet;
     // Fitted cards: the card set and back they are drawn with, and which
-    // faces and marks are drawn yet.
+    // faces and marks are drawn (or, at the library's sizes, loaded) yet.
     int m_pixelRatio = 1;
     bool m_boldSet = false;
     int m_backNumber = 11;

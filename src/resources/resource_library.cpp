@@ -24,7 +24,15 @@ bool ResourceLibrary::open(const QString& path) {
         return false;
     }
     // Qt trusts every offset in the file: a damaged one must be found first.
-    m_problem = resourceFileProblem(file.readAll());
+    // The check reads the file through a mapping, so only the pages it looks
+    // at are read, and nothing of the file stays in memory after it.
+    if (uchar* mapped = file.map(0, file.size())) {
+        m_problem = resourceFileProblem(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()));
+        file.unmap(mapped);
+    } else {
+        m_problem = resourceFileProblem(file.readAll());
+    }
     if (!m_problem.isEmpty()) {
         return false;
     }

@@ -59,6 +59,8 @@ constexpr QSize kSmallButton(23, 22);
 // Rules and Exit each set apart.
 constexpr int kLargeButtonX[] = {4, 50, 104, 158};
 constexpr int kSmallButtonX[] = {4, 29, 58, 87};
+// The pause between the dealt table and the opening autoplay, as a new game has it.
+constexpr int kOpeningAutoplayPauseMs = 800;
 // x of the Undo button, set apart after Exit.
 constexpr int kLargeUndoX = 212;
 constexpr int kSmallUndoX = 116;
@@ -104,6 +106,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
 
     m_table = new TableView(m_client);
     m_assistant = new SolverAssistant(*this, m_state, m_boxes);
+    // The solver's first search starts once the first table is on the screen.
+    m_assistant->holdSearches(true);
     m_table->setPointerHandler([this](const PointerEvent& e) {
         if (e.kind == PointerEvent::Kind::Press) {
             m_assistant->tablePressed();
@@ -119,7 +123,9 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     // earlier, its drawing (and the autoplay wait after it) would happen
     // while the player still looks at nothing.
     connect(m_table, &TableView::painted, this, [this] {
-        if (!m_tableOnScreen) {
+        // A paint before the window is exposed (the first deal's drawing
+        // before the window shows) is not on the screen.
+        if (!m_tableOnScreen && windowHandle() && windowHandle()->isExposed()) {
             m_tableOnScreen = true;
             QTimer::singleShot(0, this, [this] { firstActivation(); });
         }
@@ -343,6 +349,13 @@ void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
         }
         m_table->update();
     });
+}
+
+TfrmOpenGame* TfrmMain::gameChooser() {
+    if (!m_chooser && m_frontend && m_frontend->library()) {
+        createGameChooser(*m_frontend->library());
+    }
+    return m_chooser;
 }
 
 void TfrmMain::prepareCommands() {
@@ -737,6 +750,12 @@ void TfrmMain::showEvent(QShowEvent* event) {
         connect(window, &QWindow::screenChanged, this, [this] { redrawTable(); });
     }
     redrawTable();
+    // Without the deal animation the first game is dealt before the window
+    // is on the screen: its first paint is the dealt table.
+    if (m_engine && m_state.flags.test(Flag::FirstActivationPending) && !m_firstTablePrepared &&
+        m_state.settings.read(settings::field::DealAnimation) == "N") {
+        prepareFirstTable(true);
+    }
 }
 
 void TfrmMain::onActivated() {
@@ -759,18 +778,57 @@ void TfrmMain::firstActivation() {
     if (!m_state.flags.test(Flag::FirstActivationPending) || !m_engine || !m_tableOnScreen) {
         return;
     }
-    m_state.flags.clear(Flag::FirstActivationPending);
+    if (!m_firstTablePrepared) {
+        prepareFirstTable(false);
+    }
+    finishFirstTable();
+}
+
+void TfrmMain::prepareFirstTable(bool beforeShowing) {
+    m_firstTablePrepared = true;
     setCaptionText(fromStd(engine::gameCaption(m_state)));
     const bool noStatistics = m_hooks.firstActivationChecks && m_hooks.firstActivationChecks();
     const int game = m_state.settings.readInt(settings::field::Game, -1);
     const bool resumed = m_hooks.resumeGame && m_hooks.resumeGame();
     if (!resumed && (noStatistics || game < 0)) {
-        openGame();
+        m_chooserWhenShown = true;
+        return;
     }
-    if (!gameRunning() && m_state.settings.readInt(settings::field::Game, -1) >= 0) {
+    if (gameRunning() || game < 0) {
+        return;
+    }
+    if (beforeShowing) {
+        dealBeforeShowing();
+    } else {
         m_engine->newGame();
     }
+}
+
+void TfrmMain::dealBeforeShowing() {
+    // The autoplay after the deal is seen to move cards: it waits for the
+    // window. (The one test a new game makes after its autoplay, that of
+    // the 91 games, is of games without autoplay.)
+    const bool autoplay = std::exchange(m_state.autoplayTicked, false);
+    m_engine->newGame();
+    m_state.autoplayTicked = autoplay;
+    m_autoplayWhenShown =
+        autoplay && m_state.params[catalogue::param::AutoplayAvailable] != 0 && gameRunning();
+}
+
+void TfrmMain::finishFirstTable() {
+    m_state.flags.clear(Flag::FirstActivationPending);
+    if (std::exchange(m_chooserWhenShown, false)) {
+        openGame();
+        if (!gameRunning() && m_state.settings.readInt(settings::field::Game, -1) >= 0) {
+            m_engine->newGame();
+        }
+    }
+    if (std::exchange(m_autoplayWhenShown, false) && m_frontend && m_hooks.autoplaySweep) {
+        m_frontend->pause(kOpeningAutoplayPauseMs);
+        m_hooks.autoplaySweep();
+    }
     updateScrollRange();
+    m_assistant->holdSearches(false);
     if (m_frontend) {
         // Sounds start once the first table is on the screen.
         QTimer::singleShot(0, this, [this] { m_frontend->allowSounds(); });
@@ -989,7 +1047,7 @@ void TfrmMain::solve() {
 }
 
 void TfrmMain::openGame() {
-    if (!m_engine || !m_chooser) {
+    if (!m_engine || !gameChooser()) {
         return;
     }
     m_boxes.runDialog(*m_chooser);

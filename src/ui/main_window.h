@@ -105,7 +105,10 @@ public:
     void showHelp(int gameNumber, QWidget* owner = nullptr);
     /// Makes the game chooser, once; the Open command shows it again and again.
     void createGameChooser(const resources::ResourceLibrary& library);
-    TfrmOpenGame* gameChooser() const { return m_chooser; }
+    /// The game chooser, made when first asked for (with the frontend's
+    /// resource library): it is not needed for the first table. Null while
+    /// there is no library.
+    TfrmOpenGame* gameChooser();
     /// Reads the window's place from the preferences and shows the window.
     void restoreWindowState(const settings::PreferenceFile& preferences);
     /// Writes the window's place to the preferences; false when that failed
@@ -141,7 +144,9 @@ public:
     /// Shows the table anew after the window changed: the layout is computed
     /// again and the table redrawn without animation.
     void redrawTable();
-    /// The first activation's work: the caption, the checks, and the first game.
+    /// The first activation's work: the caption, the checks, and the first
+    /// game; once the table is on the screen, also what waited for that (the
+    /// chooser, the opening autoplay, the sounds).
     void firstActivation();
     /// Sizes the scroll bar's range to the lowest card edge of the table.
     void updateScrollRange();
@@ -201,6 +206,14 @@ private:
     /// of `dealNumber`, or a new deal number.
     void dealNewGame(const std::optional<std::string>& dealNumber);
     void reportWriteFailure(const std::string& message);
+    /// The first activation up to the first game on the table. Before the
+    /// window shows, what needs the player's eyes (the chooser, the opening
+    /// autoplay) is left for finishFirstTable().
+    void prepareFirstTable(bool beforeShowing);
+    /// Deals the first game before the window shows, so that the first paint
+    /// shows it dealt, with its counts in the status bar.
+    void dealBeforeShowing();
+    void finishFirstTable();
 
     table::ProgramState& m_state;
     MessageBoxes& m_boxes;
@@ -261,6 +274,10 @@ private:
     bool m_shownOnce = false;
     /// The table has been painted once: the window is really on the screen.
     bool m_tableOnScreen = false;
+    // What the first activation left for the table to be on the screen.
+    bool m_chooserWhenShown = false;
+    bool m_autoplayWhenShown = false;
+    bool m_firstTablePrepared = false;
     bool m_closed = false;
     bool m_closeWithoutQuestion = false;
     bool m_customizeWanted = false;

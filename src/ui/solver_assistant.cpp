@@ -122,7 +122,19 @@ void SolverAssistant::positionChanged() {
     m_answer.reset();
     m_searching = true;
     setWord(kSearching);
+    if (m_searchesHeld) {
+        m_searchWaiting = true;
+        return;
+    }
     m_search.searchPosition(m_state, *m_frontend, m_positionLimit, m_positionMilliseconds);
+}
+
+void SolverAssistant::holdSearches(bool held) {
+    m_searchesHeld = held;
+    // The position searched is the one on the table now, the last one noted.
+    if (!held && std::exchange(m_searchWaiting, false) && m_searching && playable()) {
+        m_search.searchPosition(m_state, *m_frontend, m_positionLimit, m_positionMilliseconds);
+    }
 }
 
 std::optional<SearchAnswer> SolverAssistant::knownAnswer(std::uint64_t position) const {

@@ -65,6 +65,9 @@ public:
     void positionChanged();
     /// Called before a press on the table reaches the play engine.
     void tablePressed();
+    /// While held, a position to search waits (the word says "searching"):
+    /// the first table is shown before the solver's worker starts.
+    void holdSearches(bool held);
 
     /// The label of the status bar that shows the word.
     QLabel* statusLabel() const { return m_label; }
@@ -136,6 +139,8 @@ private:
     std::optional<SearchAnswer> m_answer;
     std::uint64_t m_position = 0;
     bool m_searching = false;
+    bool m_searchesHeld = false;
+    bool m_searchWaiting = false;
     /// The answers of the positions searched in this deal.
     std::unordered_map<std::uint64_t, SearchAnswer> m_known;
     long m_positionLimit = kPositionLimit;

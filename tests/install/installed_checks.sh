@@ -16,7 +16,7 @@ fail() {
 check_installed_files() {
     local prefix=$1 file
     for file in $bin/vellomir $bin/vellomir-cli share/vellomir/GAMES.DAT share/vellomir/KAR.RGF \
-        share/vellomir/marbleon.hlp share/applications/$app_id.desktop \
+        share/vellomir/marbleon.hlp lib/vellomir/vellomir_sound.so share/applications/$app_id.desktop \
         share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
         share/man/man6/vellomir.6.gz share/man/man6/vellomir-cli.6.gz; do
         [ -s "$prefix/$file" ] || fail "$file is not installed"

@@ -25,12 +25,36 @@ TEST(StartupProbe, ReportsOnlyTheFirstPaintOfADealtTableAndQuitsOnce) {
     EXPECT_EQ(probe.elapsedMs(), first);
 }
 
+TEST(StartupProbe, KeepsTheStepsUpToTheFirstDealtPaintAndMayStay) {
+    StartupProbe probe(true, StartupProbe::Clock::now(), false);
+    probe.mark("library opened");
+    probe.mark("window shown");
+    int quits = 0;
+    probe.painted(true, [&quits] { ++quits; });
+    // Staying, the program goes on after the report.
+    EXPECT_EQ(quits, 0);
+    probe.mark("after the report");
+
+    const auto& marks = probe.marks();
+    ASSERT_EQ(marks.size(), 3U);
+    EXPECT_EQ(marks[0].what, "library opened");
+    EXPECT_EQ(marks[1].what, "window shown");
+    EXPECT_EQ(marks[2].what, "first dealt paint");
+    EXPECT_LE(marks[0].ms, marks[1].ms);
+    EXPECT_EQ(marks[2].ms, probe.elapsedMs());
+#if defined(__linux__)
+    EXPECT_GT(marks[0].residentKb, 0);
+#endif
+}
+
 TEST(StartupProbe, SwitchedOffItNeverQuits) {
     StartupProbe probe(false, StartupProbe::Clock::now());
     int quits = 0;
     probe.painted(true, [&quits] { ++quits; });
     EXPECT_EQ(quits, 0);
     EXPECT_LT(probe.elapsedMs(), 0);
+    probe.mark("nothing");
+    EXPECT_TRUE(probe.marks().empty());
 }
 
 } // namespace

@@ -175,6 +175,27 @@ TEST_F(MainWindowTest, TheTableStartsBelowTheToolBar) {
     EXPECT_FALSE(window().scrollBar()->isVisible());
 }
 
+TEST_F(MainWindowTest, WithoutTheDealAnimationTheWindowShowsFirstTheDealtTableWithItsCounts) {
+    directory.write("DATA/CFG.DAT", "[Preference]\nGame=1\nAutoPlay=N\nDeal_Animation=N\n"
+                                    "Show_StatusBar=Y\nMainWindowState_Maximized=N\n");
+    directory.write("DATA/Stat_e00.dat", "");
+    program = std::make_unique<app::Program>(testing::testOptions(directory, boxes));
+    ASSERT_TRUE(program->start());
+    // Dealt before the window first showed: its first paint has the cards
+    // and the status bar's counts, never "Stock: 0".
+    EXPECT_TRUE(program->state().flags.test(Flag::GameInPlay));
+    const auto* stock = window().findChild<QLabel*>(QStringLiteral("lblStockCards"));
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(stock->text(), QStringLiteral("Stock: 24"));
+    // The rest of the first activation waits for the table on the screen;
+    // the game chooser is made only when it is asked for.
+    EXPECT_TRUE(program->state().flags.test(Flag::FirstActivationPending));
+    ASSERT_TRUE(testing::processEventsUntil(
+        [&] { return !program->state().flags.test(Flag::FirstActivationPending); }));
+    EXPECT_EQ(window().findChild<TfrmOpenGame*>(), nullptr);
+    EXPECT_NE(window().gameChooser(), nullptr);
+}
+
 TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheNewSize) {
     // FreeCell, whose last foundation ends at the right edge of the table.
     directory.write("DATA/CFG.DAT", "[Preference]\nGame=10\nAutoPlay=N\nDeal_Animation=N\n"

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <cmath>
 
@@ -32,6 +33,12 @@ void drawWeave(QPainter& p, const QColor& across, const QColor& down, const QCol
     p.save();
     p.translate(kDesignWidth / 2, kDesignHeight / 2);
     p.rotate(angle);
+    // Where the strips land in the design: a strip wholly outside it is
+    // clipped away, so it is not drawn at all (most of the turned grid).
+    QTransform toDesign;
+    toDesign.translate(kDesignWidth / 2, kDesignHeight / 2);
+    toDesign.rotate(angle);
+    const QRectF design(-1, -1, kDesignWidth + 2, kDesignHeight + 2);
     const qreal reach = 100;
     const qreal band = cell * 0.78;
     for (int layer = 0; layer < 2; ++layer) {
@@ -53,6 +60,9 @@ void drawWeave(QPainter& p, const QColor& across, const QColor& down, const QCol
                 } else {
                     r = QRectF(x - band / 2, y - cell / 2 - 0.5, band, cell + 1);
                     g = QLinearGradient(r.topLeft(), r.topRight());
+                }
+                if (!toDesign.mapRect(r).intersects(design)) {
+                    continue;
                 }
                 g.setColorAt(0, base.darker(135));
                 g.setColorAt(0.35, base.lighter(125));
