@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
+#include "engine/autoplay_line.h"
 #include "engine/compact_search.h"
 #include "engine/drop_rules.h"
 #include "engine/play_engine.h"
@@ -626,7 +627,7 @@ private:
             m_limits.avoidCovering && m_before.autoplayTicked &&
             m_before.params[param::FillStyle] == codeOf(FillStyle::NeverFilled);
         if (m_before.params[param::AutoplayAvailable] != 0 && !untickGainsNothing &&
-            attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
+            !m_limits.keepAutoplay && attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
             return true;
         }
         // Games decided by their score are won by ending them in time.
@@ -744,7 +745,16 @@ std::optional<SolveResult> answerOf(const table::ProgramState& dealt,
                                     const CompactSearchResult& found, const SolveLimits& limits,
                                     SolveResult result) {
     if (found.outcome == CompactOutcome::Won) {
-        result.moves = gesturesOf(dealt, start, found.line);
+        if (limits.keepAutoplay && autoplayActive(dealt)) {
+            std::optional<std::vector<PointerCommand>> moves =
+                gesturesUnderAutoplay(dealt, geometry, start, found.line);
+            if (!moves) {
+                return std::nullopt;
+            }
+            result.moves = std::move(*moves);
+        } else {
+            result.moves = gesturesOf(dealt, start, found.line);
+        }
         if (!gesturesWin(dealt, geometry, result.moves)) {
             return std::nullopt;
         }
@@ -790,9 +800,15 @@ std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
 // out).
 std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                      const seam::Frontend& geometry, const SolveLimits& limits) {
-    const std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
+    std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
         return std::nullopt;
+    }
+    // With the player's Autoplay kept ticked, the search plans the table the
+    // sweeps leave.
+    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules->sweeps) {
+        rules->takeBack = 0; // a card taken back would go up again at once
     }
     const CompactPosition start(dealt, *rules);
     // A position of two packs costs several times more (the stock alone
