@@ -22,6 +22,7 @@
 #include "ui/message_boxes.h"
 #include "ui/splash_form.h"
 #include "ui/winning_sequence.h"
+#include "ui/won_game_message.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -505,7 +506,13 @@ void Program::attachRenderer() {
         std::make_unique<render::TableRenderer>(m_state, *m_images, m_library, std::move(hooks));
     m_frontend.setDrawingTarget(m_renderer.get());
     m_winning = std::make_unique<ui::WinningSequence>(m_state, *m_window, *m_renderer);
-    m_frontend.setWinningAnimation([this] { m_winning->run(); });
+    m_frontend.setWinningAnimation([this] {
+        m_winning->run();
+        // Then the player is told what was won, unless the program is closing.
+        if (m_state.mainGame.cell(cell::CloseRequested) != 1) {
+            ui::announceWonGame(m_window.get(), m_boxes, m_engine, writeFolderOf(m_state));
+        }
+    });
 }
 
 void Program::closeForSessionEnd() {

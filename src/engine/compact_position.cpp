@@ -411,8 +411,25 @@ void CompactPosition::stockMoves(int emptyTableaus, int emptyReserves,
         if (s + w != total || w == 0) {
             return;
         }
-        movesOf(waste(), 1, wasteCards[w - 1] & kCodeMask, draws, emptyTableaus, emptyReserves,
-                moves);
+        const int top = wasteCards[w - 1] & kCodeMask;
+        const std::size_t first = moves.size();
+        movesOf(waste(), 1, top, draws, emptyTableaus, emptyReserves, moves);
+        if (m_rules->sweeps) {
+            // A card a foundation takes goes up as soon as a click turns it:
+            // it goes nowhere else, and the clicks go no further.
+            const auto elsewhere = [&](const CompactMove& m) {
+                return m.to < foundation(0) || m.to >= stock();
+            };
+            const bool swept =
+                std::any_of(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
+                            [&](const CompactMove& m) { return !elsewhere(m); });
+            if (swept) {
+                moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first),
+                                           moves.end(), elsewhere),
+                            moves.end());
+                return;
+            }
+        }
     }
 }
 
@@ -651,14 +668,15 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     // only a card nothing in the game is built on, onto an empty foundation,
     // is safe, and only while every such card has an empty foundation of
     // its own and no gap changes what a deal does.
-    const bool givesBack = r.everyMove && r.takeBack != 0;
+    // Under the Autoplay sweep every card a foundation takes goes up.
+    const bool givesBack = r.everyMove && r.takeBack != 0 && !r.sweeps;
     if (givesBack && (!r.basesFit || r.dealsToTableaus())) {
         return false;
     }
     auto tryPile = [&](int pile) {
         const int card = topCode(pile);
-        if (card == 0 ||
-            (givesBack ? !r.buildsOn[card & kCodeMask].empty() : stillNeeded(card & kCodeMask))) {
+        if (card == 0 || (!r.sweeps && (givesBack ? !r.buildsOn[card & kCodeMask].empty()
+                                                  : stillNeeded(card & kCodeMask)))) {
             return false;
         }
         int taker = -1;
@@ -669,7 +687,7 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
                 if (givesBack && below != 0) {
                     return false;
                 }
-                if (taker >= 0 && !r.foundationsAlike) {
+                if (taker >= 0 && !r.foundationsAlike && !r.sweeps) {
                     return false; // which foundation takes it is a choice
                 }
                 taker = taker < 0 ? fp : taker;
@@ -694,7 +712,7 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     }
     // A card taken from the waste changes which cards later clicks bring
     // up, unless they come one at a time.
-    return r.drawCount == 1 && tryPile(waste());
+    return (r.drawCount == 1 || r.sweeps) && tryPile(waste());
 }
 
 } // namespace vellomir::engine

@@ -65,6 +65,10 @@ struct CompactRules {
     /// Fewer cards go up unasked, so the search is larger: the fast search
     /// tries without it first, and with it when that ends without a win.
     bool cautiousSafeMoves = false;
+    /// Whether every card a foundation takes goes up at once, whatever it
+    /// leaves behind, as the Autoplay sweep sends it while the player keeps
+    /// Autoplay ticked: the search then plans the table the player sees.
+    bool sweeps = false;
     /// Whether the foundations are all alike and the cards an empty one
     /// takes are no more than the foundations: each such card can always
     /// have an empty foundation of its own.

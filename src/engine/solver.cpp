@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/automatic_moves.h"
+#include "engine/autoplay_line.h"
 #include "engine/compact_discard.h"
 #include "engine/compact_search.h"
 #include "engine/drop_rules.h"
@@ -610,7 +611,7 @@ private:
             m_limits.avoidCovering && m_before.autoplayTicked &&
             m_before.params[param::FillStyle] == codeOf(FillStyle::NeverFilled);
         if (m_before.params[param::AutoplayAvailable] != 0 && !untickGainsNothing &&
-            attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
+            !m_limits.keepAutoplay && attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
             return true;
         }
         // Games decided by their score are won by ending them in time.
@@ -735,7 +736,16 @@ std::optional<SolveResult> answerOf(const table::ProgramState& dealt,
                                     const CompactSearchResult& found, const SolveLimits& limits,
                                     SolveResult result) {
     if (found.outcome == CompactOutcome::Won) {
-        result.moves = gesturesOf(dealt, start, found.line);
+        if (limits.keepAutoplay && autoplayActive(dealt)) {
+            std::optional<std::vector<PointerCommand>> moves =
+                gesturesUnderAutoplay(dealt, geometry, start, found.line);
+            if (!moves) {
+                return std::nullopt;
+            }
+            result.moves = std::move(*moves);
+        } else {
+            result.moves = gesturesOf(dealt, start, found.line);
+        }
         if (!gesturesWin(dealt, geometry, result.moves)) {
             return std::nullopt;
         }
@@ -879,9 +889,15 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     if (std::optional<SolveResult> discard = discardSolve(dealt, geometry, limits)) {
         return discard;
     }
-    const std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
+    std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
         return std::nullopt;
+    }
+    // With the player's Autoplay kept ticked, the search plans the table the
+    // sweeps leave.
+    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules->sweeps) {
+        rules->takeBack = 0; // a card taken back would go up again at once
     }
     const CompactPosition start(dealt, *rules);
     // A position of two packs costs several times more (the stock alone

@@ -77,6 +77,11 @@ struct SolveLimits {
     /// (the benchmark of the fast search alone turns it off; its result is
     /// then GaveUp).
     bool gestureSearch = true;
+    /// Whether the Autoplay tick is the player's choice, kept as it stands:
+    /// the search never ticks or unticks it, so a winning line holds only
+    /// moves (the window's hint and demo). Off, the tick is one more
+    /// gesture to try.
+    bool keepAutoplay = false;
     /// When set, the search ends as soon as it reads true, as GaveUp: a
     /// search on another thread is called off by the thread that started it.
     const std::atomic<bool>* stop = nullptr;

@@ -11,8 +11,10 @@ namespace vellomir::engine {
 /// What the status bar shows of the game on the table.
 struct StatusFigures {
     int moves = 0;
-    int stockCards = 0;
-    /// Passes through the stock still to come, where the game limits them.
+    /// The cards in the stock, where the game has one.
+    std::optional<int> stockCards;
+    /// Passes through the stock still to come, where the game limits them
+    /// to more than one (a stock gone through once has none to count).
     std::optional<int> passesLeft;
 };
 

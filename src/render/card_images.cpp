@@ -91,7 +91,17 @@ void CardImages::setCardSize(table::ProgramState& state) {
         const int width = std::max(1, state.cardSize.width);
         const int height = std::max(1, state.cardSize.height);
         if (m_letter == 'F' && width == m_width && height == m_height) {
-            return; // the pictures of this size are kept
+            // The pictures of this size are kept, but for a new card set
+            // or back: those are drawn afresh.
+            const bool bold =
+                threeDigits(state.settings.read(settings::field::Card)) == QLatin1String("003");
+            const int back = threeDigits(state.settings.read(settings::field::BackCard)).toInt();
+            if (bold != m_boldSet) {
+                rebuildImages(state);
+            } else if (back != m_backNumber) {
+                loadBack(state);
+            }
+            return;
         }
         m_letter = 'F';
         m_width = width;

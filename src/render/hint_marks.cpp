@@ -18,6 +18,9 @@ namespace {
 // A cool blue, told apart from the warm frame of the drop targets.
 const QColor kHintFill(110, 190, 255, 64);
 const QColor kHintEdge(40, 140, 255, 240);
+// A light line along the blue edge, inside it: the mark stands out on blue
+// card backs and dark cloths as well as on the faces.
+const QColor kHintHalo(255, 255, 255, 230);
 constexpr int kHintEdgeDivisor = 20;
 constexpr int kHintRadiusDivisor = 12;
 
@@ -54,17 +57,22 @@ void TableRenderer::markHint(const std::string& source, const std::string& targe
     const qreal radius = std::max(2, W / kHintRadiusDivisor);
     QPainter painter(&tableBuffer());
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kHintEdge, edge));
-    painter.setBrush(kHintFill);
+    const QPen blue(kHintEdge, edge);
+    const QPen halo(kHintHalo, edge);
     for (const std::string& place : {source, target}) {
         const auto marked = place.empty() ? std::nullopt : placeRect(place);
         if (!marked) {
             continue;
         }
         const qreal inset = edge / 2;
-        painter.drawRoundedRect(
-            QRectF(marked->second.translated(0, scroll())).adjusted(inset, inset, -inset, -inset),
-            radius, radius);
+        const QRectF outer =
+            QRectF(marked->second.translated(0, scroll())).adjusted(inset, inset, -inset, -inset);
+        painter.setPen(blue);
+        painter.setBrush(kHintFill);
+        painter.drawRoundedRect(outer, radius, radius);
+        painter.setPen(halo);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(outer.adjusted(edge, edge, -edge, -edge), radius, radius);
         m_dropMarks.push_back({marked->first, marked->second});
         touched(Canvas::Buffer, marked->second);
     }

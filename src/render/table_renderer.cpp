@@ -468,7 +468,11 @@ void TableRenderer::drawPileCard(PileRef pile, int index, Canvas canvas, bool an
     const int W = cardWidth();
     const int H = cardHeight();
     if (index < n) {
-        const int card = table::cardAt(s, index);
+        // Foundations that take whole suit runs show each run by its king,
+        // as it lay in the tableau: their cards are drawn top first.
+        const bool kingsOnTop =
+            pile.kind == PileKind::Foundation && m_state.params[param::FoundationTakesSuitRun] != 0;
+        const int card = table::cardAt(s, kingsOnTop ? n - 1 - index : index);
         if (card != 0) {
             const CardPoint p = table::cardPosition(m_state, pile, s, index);
             const bool up = m_state.cards.isFaceUp(card);

@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <optional>
 #include <vector>
 
 namespace vellomir::resources {
@@ -15,6 +16,8 @@ constexpr qsizetype kModifiedTimeSize = 8; // version 2 adds the modification ti
 constexpr qsizetype kNameHeaderSize = 6;   // length in UTF-16 units, hash
 constexpr quint16 kCompressedZlib = 0x01;
 constexpr quint16 kDirectory = 0x02;
+constexpr quint16 kCompressedZstd = 0x04;
+constexpr quint16 kKnownFlags = kCompressedZlib | kDirectory | kCompressedZstd;
 constexpr int kLowestVersion = 1;
 constexpr int kHighestVersion = 3;
 // Far more than any library holds; a damaged count must not make the walk long.
@@ -34,15 +37,124 @@ public:
     quint16 u16(qint64 offset) const {
         return qFromBigEndian<quint16>(m_bytes.constData() + offset);
     }
+    quint8 byte(qint64 offset) const { return static_cast<quint8>(m_bytes[offset]); }
     QByteArray slice(qint64 offset, qint64 length) const { return m_bytes.mid(offset, length); }
 
 private:
     const QByteArray& m_bytes;
 };
 
-} // namespace
+// A zstd frame as rcc writes it (one frame, RFC 8878), checked without
+// unpacking it: its header, every block header, and that the blocks end
+// exactly where the entry does. The size it declares must be one its blocks
+// can give, for Qt sets that much memory aside before it unpacks.
+class ZstdFrameCheck {
+public:
+    ZstdFrameCheck(const Reader& file, qint64 offset, qint64 length)
+        : m_file(file), m_at(offset), m_end(offset + length) {}
 
-QString resourceFileProblem(const QByteArray& bytes) {
+    bool sound() {
+        constexpr quint32 kMagic = 0xFD2FB528;
+        constexpr int kReservedBit = 0x08;
+        constexpr int kChecksumBit = 0x04;
+        constexpr int kSingleSegmentBit = 0x20;
+        constexpr int kDictionaryBytes[] = {0, 1, 2, 4};
+        constexpr int kContentSizeBytes[] = {0, 2, 4, 8};
+        if (!take(5) || le(m_at - 5, 4) != kMagic) {
+            return false;
+        }
+        const int descriptor = static_cast<int>(le(m_at - 1, 1));
+        if ((descriptor & kReservedBit) != 0) {
+            return false;
+        }
+        const bool singleSegment = (descriptor & kSingleSegmentBit) != 0;
+        const int sizeFlag = descriptor >> 6;
+        const int sizeBytes = sizeFlag == 0 && singleSegment ? 1 : kContentSizeBytes[sizeFlag];
+        if (!take((singleSegment ? 0 : 1) + kDictionaryBytes[descriptor & 3])) {
+            return false;
+        }
+        if (!take(sizeBytes)) {
+            return false;
+        }
+        std::optional<quint64> contentSize;
+        if (sizeBytes > 0) {
+            contentSize = le(m_at - sizeBytes, sizeBytes) + (sizeBytes == 2 ? 256 : 0);
+        }
+        quint64 plain = 0;      // bytes the raw and repeated blocks give
+        quint64 compressed = 0; // compressed blocks, each at most kMaxBlock bytes unpacked
+        for (bool last = false; !last;) {
+            if (!take(3)) {
+                return false;
+            }
+            const quint32 header = static_cast<quint32>(le(m_at - 3, 3));
+            last = (header & 1) != 0;
+            const int type = static_cast<int>((header >> 1) & 3);
+            const qint64 size = header >> 3;
+            if (size > kMaxBlock) {
+                return false;
+            }
+            switch (type) {
+            case kRawBlock:
+                plain += static_cast<quint64>(size);
+                if (!take(size)) {
+                    return false;
+                }
+                break;
+            case kRepeatBlock:
+                plain += static_cast<quint64>(size);
+                if (!take(1)) {
+                    return false;
+                }
+                break;
+            case kCompressedBlock:
+                ++compressed;
+                if (size == 0 || !take(size)) {
+                    return false;
+                }
+                break;
+            default:
+                return false; // the reserved block type
+            }
+        }
+        if ((descriptor & kChecksumBit) != 0 && !take(4)) {
+            return false;
+        }
+        if (m_at != m_end) {
+            return false;
+        }
+        return !contentSize ||
+               (*contentSize >= plain && *contentSize <= plain + compressed * kMaxBlock);
+    }
+
+private:
+    static constexpr qint64 kMaxBlock = 128 * 1024;
+    static constexpr int kRawBlock = 0;
+    static constexpr int kRepeatBlock = 1;
+    static constexpr int kCompressedBlock = 2;
+
+    // Steps over `count` bytes of the frame; false past its end.
+    bool take(qint64 count) {
+        if (count > m_end - m_at) {
+            return false;
+        }
+        m_at += count;
+        return true;
+    }
+    // A little-endian number of `bytes` bytes.
+    quint64 le(qint64 offset, int bytes) const {
+        quint64 value = 0;
+        for (int i = bytes - 1; i >= 0; --i) {
+            value = (value << 8) | m_file.byte(offset + i);
+        }
+        return value;
+    }
+
+    const Reader& m_file;
+    qint64 m_at;
+    qint64 m_end;
+};
+
+QString checkEntries(const QByteArray& bytes, std::vector<ResourceEntry>& entries) {
     const Reader file(bytes);
     if (!file.has(0, kHeaderSize) || !bytes.startsWith(kMagic)) {
         return QStringLiteral("it is not a resource file");
@@ -72,6 +184,11 @@ QString resourceFileProblem(const QByteArray& bytes) {
         const qint64 at = tree + node * nodeSize;
         const qint64 nameOffset = file.u32(at);
         const quint16 flags = file.u16(at + 4);
+        if ((flags & ~kKnownFlags) != 0 ||
+            (flags & kCompressedZlib && flags & (kCompressedZstd | kDirectory)) ||
+            (flags & kCompressedZstd && flags & kDirectory)) {
+            return QStringLiteral("entry %1 is of an unknown kind").arg(node);
+        }
         if (node != 0) {
             if (!file.has(names + nameOffset, kNameHeaderSize) ||
                 !file.has(names + nameOffset + kNameHeaderSize,
@@ -98,15 +215,36 @@ QString resourceFileProblem(const QByteArray& bytes) {
         if (!file.has(offset, 4) || !file.has(offset + 4, file.u32(offset))) {
             return QStringLiteral("the data of entry %1 lies outside the file").arg(node);
         }
+        const qint64 length = file.u32(offset);
+        ResourceEntry entry{offset + 4, length, ResourceEntry::Packing::Stored};
         if (flags & kCompressedZlib) {
-            const QByteArray packed = file.slice(offset + 4, file.u32(offset));
+            entry.packing = ResourceEntry::Packing::Zlib;
+            const QByteArray packed = file.slice(offset + 4, length);
             if (packed.size() < 4 ||
                 qUncompress(packed).size() != qsizetype(file.u32(offset + 4))) {
                 return QStringLiteral("the data of entry %1 is damaged").arg(node);
             }
+        } else if (flags & kCompressedZstd) {
+            entry.packing = ResourceEntry::Packing::Zstd;
+            if (!ZstdFrameCheck(file, offset + 4, length).sound()) {
+                return QStringLiteral("the data of entry %1 is damaged").arg(node);
+            }
         }
+        entries.push_back(entry);
     }
     return {};
+}
+
+} // namespace
+
+QString resourceFileProblem(const QByteArray& bytes) {
+    return inspectResourceFile(bytes).problem;
+}
+
+ResourceFileReport inspectResourceFile(const QByteArray& bytes) {
+    ResourceFileReport report;
+    report.problem = checkEntries(bytes, report.entries);
+    return report;
 }
 
 } // namespace vellomir::resources

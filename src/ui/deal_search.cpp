@@ -46,7 +46,9 @@ engine::SolveResult solveWithin(const table::ProgramState& state, const seam::Fr
         halt = true;
     });
     engine::SolveResult result =
-        engine::solveDeal(state, geometry, {.positions = positions, .stop = &halt});
+        // The player's Autoplay tick stays as it is: the line holds only moves.
+        engine::solveDeal(state, geometry,
+                          {.positions = positions, .keepAutoplay = true, .stop = &halt});
     done = true;
     watch.join();
     return result;

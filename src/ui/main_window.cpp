@@ -48,6 +48,27 @@ namespace {
 using table::Flag;
 namespace cell = table::cell;
 
+// At the close: every preference the program holds in its settings record
+// that the file lacks (it was deleted or cut while the program ran) is
+// written back, so that no choice is lost. The rest are written where they
+// change.
+void restoreHeldPreferences(const table::ProgramState& state, settings::PreferenceFile& preferences,
+                            std::vector<settings::WriteResult>& results) {
+    for (std::size_t i = 0; i < settings::preferenceCount(); ++i) {
+        const auto pref = static_cast<settings::Pref>(i);
+        const settings::PreferenceEntry& entry = settings::preferenceEntry(pref);
+        if (entry.settings.position == settings::kNoSettingsField.position ||
+            preferences.find(pref)) {
+            continue;
+        }
+        results.push_back(preferences.write(pref, state.settings.read(entry.settings)));
+    }
+    if (!preferences.find(settings::Pref::AutoplayAllGames)) {
+        results.push_back(preferences.writeNumber(settings::Pref::AutoplayAllGames,
+                                                  state.mainGame.cell(cell::AutoplayAllGames)));
+    }
+}
+
 // The tool bar panel and its contents, large and small.
 constexpr int kPanelHeightLarge = 63;
 constexpr int kPanelHeightSmall = 48;
@@ -884,6 +905,19 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         m_frontend->stopSound();
     }
     m_timer->stop();
+    std::vector<settings::WriteResult> held;
+    restoreHeldPreferences(m_state, preferences, held);
+    if (!preferences.find(settings::Pref::ShowStatusBar)) {
+        held.push_back(
+            preferences.writeYesNo(settings::Pref::ShowStatusBar, m_mnuStatusBar->isChecked()));
+    }
+    if (!preferences.find(settings::Pref::ToolBarVisible)) {
+        held.push_back(preferences.writeYesNo(settings::Pref::ToolBarVisible, m_toolBarVisible));
+    }
+    if (const auto failed = std::ranges::find_if(held, [](const auto& w) { return !w; });
+        failed != held.end()) {
+        reportWriteFailure(failed->message);
+    }
     if (m_state.mainGame.cell(cell::AutoplayAllGames) == 1) {
         const settings::WriteResult written =
             preferences.writeYesNo(settings::Pref::Autoplay, m_state.autoplayTicked);
@@ -1020,7 +1054,8 @@ void TfrmMain::updatePlayCommands() {
     const engine::StatusFigures figures =
         engine::statusFigures(m_state, m_engine ? m_engine->moves() : 0);
     m_lblMoves->setText(QStringLiteral("Moves: %1").arg(figures.moves));
-    m_lblStock->setText(QStringLiteral("Stock: %1").arg(figures.stockCards));
+    m_lblStock->setVisible(figures.stockCards.has_value());
+    m_lblStock->setText(QStringLiteral("Stock: %1").arg(figures.stockCards.value_or(0)));
     m_lblPasses->setVisible(figures.passesLeft.has_value());
     m_lblPasses->setText(QStringLiteral("Passes left: %1").arg(figures.passesLeft.value_or(0)));
     const bool inPlay = m_engine && gameRunning() && !m_state.flags.test(Flag::Won);

@@ -94,6 +94,8 @@ void setFittingText(QLabel* target, const QString& text, const QFont& font) {
     target->setText(text);
 }
 
+constexpr QSize kOpeningSize(535, 377);
+
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -108,8 +110,11 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
     : C_TAdvancedForm<QDialog>(parent), m_state(state), m_library(library), m_boxes(boxes) {
     setObjectName(QStringLiteral("frmOpenGame"));
     setWindowTitle(QStringLiteral("Open a game"));
-    setFixedSize(535, 377);
-    setSizeGripEnabled(false);
+    // The window opens at its own size; a player may make it larger, and
+    // the list of games takes what is added (long names show whole).
+    setMinimumSize(kOpeningSize);
+    resize(kOpeningSize);
+    setSizeGripEnabled(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     buildWindow();
@@ -211,6 +216,20 @@ void TfrmOpenGame::buildWindow() {
             confirmChoice();
         }
     });
+}
+
+void TfrmOpenGame::resizeEvent(QResizeEvent* event) {
+    C_TAdvancedForm<QDialog>::resizeEvent(event);
+    if (!m_btnOK) {
+        return; // not built yet
+    }
+    const int wider = std::max(0, width() - kOpeningSize.width());
+    const int taller = std::max(0, height() - kOpeningSize.height());
+    m_trvGames->resize(202 + wider, 308 + taller);
+    m_pnlGameInfo->move(218 + wider, 8);
+    m_btnRules->move(8, 344 + taller);
+    m_btnCancel->move(452 + wider, 344 + taller);
+    m_btnOK->move(m_btnCancel->x() - 5 - m_btnOK->width(), 344 + taller);
 }
 
 void TfrmOpenGame::buildDescription(QWidget* area) {

@@ -193,11 +193,6 @@ void SolverAssistant::showHint() {
     }
     const PointerCommand& move = m_answer->moves.front();
     switch (move.verb) {
-    case Verb::Autoplay:
-        m_boxes.information(&m_window, kTitle,
-                            m_state.autoplayTicked ? QStringLiteral("Next: untick Autoplay (F7).")
-                                                   : QStringLiteral("Next: tick Autoplay (F7)."));
-        return;
     case Verb::Quit:
         m_boxes.information(&m_window, kTitle,
                             QStringLiteral("The game is won: start a new game to count it."));
@@ -272,6 +267,7 @@ void SolverAssistant::startDemo() {
     }
     m_demo = Demo{};
     m_demo.active = true;
+    m_demo.endings = m_state.gamesEnded;
     qApp->installEventFilter(this);
     QTimer::singleShot(0, this, [this] { playNextDemoMove(); });
 }
@@ -310,7 +306,7 @@ void SolverAssistant::playNextDemoMove() {
     if (!m_demo.active) {
         return;
     }
-    if (m_demo.stopWanted || !playable()) {
+    if (m_demo.stopWanted || !playable() || m_state.gamesEnded != m_demo.endings) {
         m_demo.dragging = false;
         stopDemo();
         return;
@@ -326,7 +322,7 @@ void SolverAssistant::playNextDemoMove() {
     }
     const PointerCommand move = m_answer->moves.front();
     if (move.verb != Verb::Drag) {
-        sendGesture(move);
+        runDemoStep([this, &move] { sendGesture(move); });
         demoMoveDone();
         return;
     }
@@ -360,9 +356,23 @@ void SolverAssistant::dragStep() {
         QTimer::singleShot(m_dragStepMs, this, [this] { dragStep(); });
         return;
     }
-    m_engine->buttonUp();
     m_demo.dragging = false;
+    runDemoStep([this] { m_engine->buttonUp(); });
     demoMoveDone();
+}
+
+void SolverAssistant::runDemoStep(const std::function<void()>& step) {
+    // The end of a game opens windows of its own inside the step (the
+    // winning sequence, the game chooser): the demo's filter must not eat
+    // their input, and a demo whose game has ended is over.
+    qApp->removeEventFilter(this);
+    step();
+    if (m_state.gamesEnded != m_demo.endings) {
+        m_demo.active = false;
+    }
+    if (m_demo.active) {
+        qApp->installEventFilter(this);
+    }
 }
 
 void SolverAssistant::demoMoveDone() {
@@ -454,6 +464,10 @@ void SolverAssistant::findWinnableDeal(std::function<void(std::optional<std::str
                 deal(found->dealNumber);
             });
     m_progress->show();
+    // Over the middle of the window that waits for it, wherever the window
+    // system would have put it.
+    m_progress->adjustSize();
+    m_progress->move(m_window.frameGeometry().center() - m_progress->rect().center());
     m_search.findWinnableDeal(m_state, *m_frontend, kDealTries, kDealMilliseconds, m_positionLimit);
 }
 

@@ -125,6 +125,8 @@ private:
     void playNextDemoMove();
     void dragStep();
     void demoMoveDone();
+    /// Carries out a move of the demo, which may end the game.
+    void runDemoStep(const std::function<void()>& step);
     bool sendGesture(const engine::PointerCommand& move);
 
     QWidget& m_window;
@@ -156,6 +158,8 @@ private:
         bool stopWanted = false;
         bool dragging = false;
         int step = 0;
+        /// The games ended when the demo started: one more ends it.
+        int endings = 0;
         engine::PointerCommand move;
         int fromX = 0, fromY = 0, toX = 0, toY = 0;
     };

@@ -59,6 +59,9 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, std::filesystem::path dataFolder
                                         QStringLiteral("Won"), QStringLiteral("Lost"),
                                         QStringLiteral("Won share"), QStringLiteral("Best time")});
     m_games->verticalHeader()->hide();
+    // The figures take the room they need, the names the rest: a whole name
+    // shows in a wider window, and always in its tip.
+    m_games->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_games->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_games->setSelectionMode(QAbstractItemView::NoSelection);
 
@@ -111,6 +114,7 @@ void TfrmStatistics::show(const engine::StatisticsBook& book) {
     for (const auto& [number, game] : book) {
         const QString name = game.name.empty() ? QString::number(number) : fromStd(game.name);
         m_games->setItem(row, 0, cell(name, false));
+        m_games->item(row, 0)->setToolTip(name);
         m_games->setItem(row, 1, cell(QString::number(game.played), true));
         m_games->setItem(row, 2, cell(QString::number(game.won), true));
         m_games->setItem(row, 3, cell(QString::number(game.lost), true));

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <cstdlib>
 
 namespace vellomir::render {
@@ -228,6 +230,34 @@ TEST(CardArt, ACardDrawnAtPixelRatioTwoHasTwiceThePixelsAndTheSamePicture) {
     // Scaled back down, the sharp picture is the same picture.
     const QImage down = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_LT(meanDifference(one, down), 6.0);
+}
+
+// A fitted card covered in a fan keeps its top 18 rows (of 96) in view: its
+// rank and suit both lie within them, so that below them the corner column
+// is bare paper, down to the pips.
+TEST(CardArt, TheIndexOfFittedCardsLiesWithinTheStripAFanShows) {
+    for (const int width : {80, 150, 220}) {
+        const art::CardSize size = art::fittedSize(width);
+        const int strip = static_cast<int>(std::lround(18.0 * size.height / 96.0));
+        const int column = width * 13 / 71;
+        for (const art::CardSet set : {art::CardSet::Classic, art::CardSet::Bold}) {
+            for (const art::Suit suit :
+                 {art::Suit::Hearts, art::Suit::Diamonds, art::Suit::Clubs, art::Suit::Spades}) {
+                for (int rank = 1; rank <= 13; ++rank) {
+                    const QImage face = art::drawFace(size, set, suit, rank);
+                    int ink = 0;
+                    for (int y = strip; y < size.height * 3 / 10; ++y) {
+                        for (int x = 2; x < column; ++x) {
+                            const QRgb p = face.pixel(x, y);
+                            ink += qRed(p) < 200 || qGreen(p) < 200 || qBlue(p) < 200 ? 1 : 0;
+                        }
+                    }
+                    EXPECT_EQ(ink, 0) << "width " << width << " rank " << rank << " suit "
+                                      << static_cast<int>(suit);
+                }
+            }
+        }
+    }
 }
 
 TEST(CardArt, TheFixedSizesAreTheirOwnDesignAndFittedCardsScaleOne) {

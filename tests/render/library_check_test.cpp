@@ -1,9 +1,15 @@
 #include "render/needed_pictures.h"
 #include "resources/resource_file_check.h"
 #include "resources/resource_library.h"
+#include "resources/test_resource_file.h"
 #include "support/temp_folder.h"
 
+#include <QDirIterator>
 #include <QFile>
+#include <QResource>
+#include <QtEndian>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +48,91 @@ TEST(ResourceFileCheck, ACutOrDamagedLibraryIsFoundOutBeforeQtReadsIt) {
         found += resources::resourceFileProblem(damaged).isEmpty() ? 0 : 1;
     }
     EXPECT_GT(found, 20);
+}
+
+// The check reaches every file of the shipped library, each stored as is or
+// packed with zstd (what rcc writes on Debian).
+TEST(ResourceFileCheck, EveryEntryOfTheBuiltLibraryIsInspected) {
+    const QByteArray whole = builtLibrary();
+    const resources::ResourceFileReport report = resources::inspectResourceFile(whole);
+    EXPECT_EQ(report.problem, QString());
+    int files = 0;
+    const QString root = QStringLiteral("/library_check");
+    ASSERT_TRUE(QResource::registerResource(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY), root));
+    for (QDirIterator it(QLatin1Char(':') + root, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext(); it.next()) {
+        ++files;
+    }
+    QResource::unregisterResource(QStringLiteral(VELLOMIR_RESOURCE_LIBRARY), root);
+    EXPECT_GT(files, 100);
+    EXPECT_EQ(static_cast<int>(report.entries.size()), files);
+    for (const resources::ResourceEntry& entry : report.entries) {
+        EXPECT_NE(entry.packing, resources::ResourceEntry::Packing::Zlib);
+    }
+}
+
+// An entry of the shipped library marked as packed when it is not (a flag
+// damaged) would have Qt unpack its bytes as a zstd frame, or read it as
+// one of a kind it does not know: the check finds each.
+TEST(ResourceFileCheck, ADamagedEntryKindOfTheBuiltLibraryIsFound) {
+    const QByteArray whole = builtLibrary();
+    const resources::ResourceFileReport report = resources::inspectResourceFile(whole);
+    ASSERT_EQ(report.problem, QString());
+    const qint64 tree = qFromBigEndian<quint32>(whole.constData() + 8);
+    const qint64 version = qFromBigEndian<quint32>(whole.constData() + 4);
+    const qint64 nodeSize = version >= 2 ? 22 : 14;
+    int damaged = 0;
+    for (qint64 node = 1; tree + (node + 1) * nodeSize <= whole.size() && damaged < 40; ++node) {
+        const qint64 flagsAt = tree + node * nodeSize + 4;
+        const quint16 flags = qFromBigEndian<quint16>(whole.constData() + flagsAt);
+        if (flags != 0) {
+            continue; // folders and packed files
+        }
+        ++damaged;
+        for (const quint16 wrong : {quint16(0x04), quint16(0x08), quint16(0x05)}) {
+            QByteArray copy = whole;
+            qToBigEndian<quint16>(wrong, copy.data() + flagsAt);
+            EXPECT_NE(resources::resourceFileProblem(copy), QString())
+                << "entry " << node << " marked " << wrong;
+        }
+    }
+    EXPECT_EQ(damaged, 40);
+}
+
+// A library whose entries rcc packs with zstd (silence packs well): each
+// frame is checked whole, and damage to its mark, its header or its length
+// is found.
+TEST(ResourceFileCheck, ADamagedZstdEntryIsFound) {
+    vellomir::testing::TestResourceFile built;
+    built.addWave(QStringLiteral("Quiet"), 800);
+    built.addWave(QStringLiteral("Hush"), 1200);
+    QString error;
+    const QString path = built.build(&error);
+    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    const resources::ResourceFileReport report = resources::inspectResourceFile(whole);
+    ASSERT_EQ(report.problem, QString());
+    int packed = 0;
+    for (const resources::ResourceEntry& entry : report.entries) {
+        if (entry.packing != resources::ResourceEntry::Packing::Zstd) {
+            continue;
+        }
+        ++packed;
+        const qint64 at = entry.offset;
+        QByteArray copy = whole;
+        copy[at + 1] = char(copy[at + 1] ^ 0x40);
+        EXPECT_NE(resources::resourceFileProblem(copy), QString()) << "mark at " << at;
+        copy = whole;
+        copy[at + 4] = char(copy[at + 4] | 0x08);
+        EXPECT_NE(resources::resourceFileProblem(copy), QString()) << "header at " << at;
+        copy = whole;
+        const quint32 length = qFromBigEndian<quint32>(copy.constData() + at - 4);
+        qToBigEndian<quint32>(length - 1, copy.data() + at - 4);
+        EXPECT_NE(resources::resourceFileProblem(copy), QString()) << "length at " << at;
+    }
+    EXPECT_EQ(packed, 2) << "rcc packed none with zstd";
 }
 
 TEST(ResourceFileCheck, OpeningADamagedLibrarySaysWhyAndRegistersNothing) {

@@ -313,6 +313,20 @@ TEST_F(TableDrawingTest, CompleteFoundationsAreHighlighted) {
     EXPECT_EQ(differencesFrom(buffer(), QPoint(460, 20), *images->faceOf(card("AC"))), 0);
 }
 
+// Where foundations take whole suit runs (Spider), a completed run shows
+// its king, as it lay in the tableau; other foundations show their top card.
+TEST_F(TableDrawingTest, ACompletedSuitRunShowsItsKingOnItsFoundation) {
+    const std::string run =
+        pileOf({"KS", "QS", "JS", "10S", "9S", "8S", "7S", "6S", "5S", "4S", "3S", "2S", "AS"});
+    state.piles.foundation(0) = run;
+    renderer->drawTable(false);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(300, 20), *images->faceOf(card("AS"))), 0);
+    state.params.set(param::FoundationTakesSuitRun, 1);
+    renderer->drawTable(false);
+    EXPECT_EQ(differencesFrom(buffer(), QPoint(300, 20), *images->faceOf(card("KS"))), 0);
+    EXPECT_EQ(state.piles.foundation(0), run) << "only the drawing changes";
+}
+
 TEST_F(TableDrawingTest, JokerLabelAboveItsFoundation) {
     state.mainGame.setFoundationY(0, 60);
     state.piles.foundation(1) = pileOf({"5H", "JK1"});
@@ -335,6 +349,39 @@ TEST_F(TableDrawingTest, NothingIsDrawnWhileNoGameIsInPlay) {
     renderer->drawTable(false);
     EXPECT_EQ(differences(buffer(), background()), 0);
     EXPECT_FALSE(renderer->tableDrawn());
+}
+
+// The hint's frame stands out on every card back of the library, the blue
+// ones too: somewhere across its edge the marked card differs in brightness
+// from the card as it was by well over a third of the scale (the blue edge
+// alone stays below that on the blue backs).
+TEST_F(TableDrawingTest, TheHintFrameShowsOnEveryBack) {
+    state.piles.tableau(0) = pileOf({"KS"});
+    state.cards.setFaceUp(card("KS"), false);
+    QStringList backs;
+    for (const QString& name : s_library->bitmapNames()) {
+        if (name.startsWith(QStringLiteral("DB"))) {
+            backs << name.mid(2);
+        }
+    }
+    ASSERT_GE(backs.size(), 3);
+    constexpr int kStrongContrast = 100;
+    for (const QString& back : backs) {
+        state.settings.write(settings::field::BackCard, back.toStdString());
+        images->loadBack(state);
+        renderer->drawTable(false);
+        const QImage before = buffer().copy();
+        renderer->markHint("Fila1", "");
+        int strongest = 0;
+        // Along a line from the card's left edge towards its middle.
+        for (int x = 20; x < 20 + W / 3; ++x) {
+            const int y = 140 + H / 2;
+            strongest = std::max(strongest,
+                                 std::abs(qGray(buffer().pixel(x, y)) - qGray(before.pixel(x, y))));
+        }
+        EXPECT_GE(strongest, kStrongContrast) << "back " << back.toStdString();
+        renderer->clearHintMarks();
+    }
 }
 
 } // namespace

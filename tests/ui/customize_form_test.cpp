@@ -319,6 +319,29 @@ TEST_F(CustomizeTest, TheCardSizeChosenTakesEffectAtOkAndCancelKeepsTheOldOne) {
     EXPECT_EQ(state.cardSize.width, fitted);
 }
 
+// With cards fitted to the window, a new back chosen shows on the table at
+// once, as a fresh start of the program would show it.
+TEST_F(CustomizeTest, ANewBackShowsAtOnceOnFittedCards) {
+    start("[Preference]\nGame=1\nCard_Size=F\nBack_Card=11\nDeal_Animation=N\n"
+          "MainWindowState_Maximized=N\n");
+    const table::ProgramState& state = program->state();
+    const QRect stock(state.mainGame.stockX(table::kStock), state.mainGame.stockY(table::kStock),
+                      state.cardSize.width, state.cardSize.height);
+    ASSERT_GT(stock.width(), 71) << "fitted cards";
+    const QImage before = view().copy(stock);
+    customize([&](TfrmCustomize_Quorvane& dialog) {
+        dialog.selectBack(QStringLiteral("Tropical fish"));
+        return click(dialog, "btnOK");
+    });
+    EXPECT_EQ(settings().read(field::BackCard), "019");
+    const QImage after = view().copy(stock);
+    EXPECT_NE(after, before) << "the old back still shows";
+    // Drawn as a program started with that back draws it.
+    program.reset();
+    start();
+    EXPECT_EQ(view().copy(stock), after);
+}
+
 TEST_F(CustomizeTest, TheDefaultBackgroundOpensOnBlueAndOkStoresIt) {
     start("[Preference]\nBackground_def=Y\nFade_Background=N\n");
     customize([&](TfrmCustomize_Quorvane& dialog) {

@@ -5,6 +5,7 @@
 #include "program_fixture.h"
 #include "table/card.h"
 #include "table/program_state.h"
+#include "table_window.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/open_game_form.h"
@@ -372,6 +373,67 @@ TEST_F(MainWindowTest, ClosingSavesTheWindowsPlaceAndTheAutoplayTick) {
     EXPECT_FALSE(program->library().isOpen());
 }
 
+// The preferences file deleted while the program runs: at the close every
+// preference the program holds is written back, not only the window's place.
+TEST_F(MainWindowTest, APreferencesFileDeletedWhileRunningIsWrittenBackWhole) {
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=1\nCard_Size=M\nBack_Card=14\nSounds_Enabled=N\n"
+          "Cards_Animate=N\nShow_StatusBar=N\nConfirmQuitGame=Y\nSpeed_Move_Card=7\n"
+          "Background_Fixed_Col=255\nAutoPlay_All_Games=2\nMainWindowState_Maximized=N\n");
+    std::filesystem::remove(directory.preferencesPath());
+    EXPECT_TRUE(window().close());
+
+    const settings::IniFile preferences = directory.preferences();
+    for (const auto& [key, value] :
+         {std::pair{"Card_Size", "M"}, std::pair{"Sounds_Enabled", "N"},
+          std::pair{"Cards_Animate", "N"}, std::pair{"Show_StatusBar", "N"},
+          std::pair{"ConfirmQuitGame", "Y"}, std::pair{"AutoPlay_All_Games", "2"},
+          std::pair{"Background_Fixed_Col", "255"}}) {
+        EXPECT_EQ(preferences.readText("Preference", key, "(none)"), value) << key;
+    }
+    for (const auto& [key, value] :
+         {std::pair{"Game", 1}, std::pair{"Back_Card", 14}, std::pair{"Speed_Move_Card", 7}}) {
+        EXPECT_EQ(preferences.readInt("Preference", key, -1), value) << key;
+    }
+    EXPECT_EQ(preferences.readText("Preference", "Game_Name", ""), "Klondike");
+
+    // Started again on the file written back, the program holds the same choices.
+    program.reset();
+    start();
+    EXPECT_EQ(program->state().settings.read(settings::field::CardSize), "M");
+    EXPECT_EQ(program->state().settings.read(settings::field::SoundsEnabled), "N");
+    EXPECT_EQ(program->state().settings.readInt(settings::field::Game, -1), 1);
+}
+
+// The status bar counts only what the game has: no stock in FreeCell, no
+// passes in Spider (its stock is dealt once), both in Klondike three passes.
+TEST_F(MainWindowTest, TheStatusBarShowsOnlyWhatTheGameHas) {
+    directory.write("DATA/Stat_e00.dat", "");
+    const auto shown = [&](const char* label) {
+        return window().findChild<QLabel*>(QString::fromLatin1(label))->isVisibleTo(&window());
+    };
+    const auto text = [&](const char* label) {
+        return window().findChild<QLabel*>(QString::fromLatin1(label))->text();
+    };
+    for (const auto& [game, stock, passes] :
+         {std::tuple{10, false, false}, std::tuple{73, true, false}, std::tuple{51, true, true},
+          std::tuple{1, true, false}}) {
+        SCOPED_TRACE(game);
+        start("[Preference]\nGame=" + std::to_string(game) +
+              "\nShow_StatusBar=Y\nDeal_Animation=N\nCards_Animate=N\n"
+              "MainWindowState_Maximized=N\n");
+        // A first move: the stock click, where there is a stock.
+        testing::clickStock(window(), program->state());
+        EXPECT_TRUE(shown("lblMoves"));
+        EXPECT_EQ(shown("lblStockCards"), stock) << text("lblStockCards").toStdString();
+        EXPECT_EQ(shown("lblPassesLeft"), passes) << text("lblPassesLeft").toStdString();
+        if (passes) {
+            EXPECT_EQ(text("lblPassesLeft"), QStringLiteral("Passes left: 2"));
+        }
+        program.reset();
+    }
+}
+
 TEST_F(MainWindowTest, AMaximisedWindowSavesOnlyThatItIsMaximised) {
     start();
     ASSERT_TRUE(window().isMaximized());
@@ -528,6 +590,34 @@ TEST_F(MainWindowTest, RulesShowTheGamesPageAndContentsTheContents) {
     EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("Put-Them-In-Order")));
     window().findChild<QAction*>(QStringLiteral("Sommario1"))->trigger();
     EXPECT_TRUE(help->source().toString().endsWith(QStringLiteral("contents.html")));
+}
+
+// Klondike: a click on the empty stock turns the waste over and the next
+// card onto the waste, and the rules the player reads say just that.
+TEST_F(MainWindowTest, KlondikesEmptyStockClickDoesWhatItsRulesSay) {
+    directory.write("DATA/Stat_e00.dat", "");
+    start("[Preference]\nGame=1\nAutoPlay=N\nDeal_Animation=N\nCards_Animate=N\n"
+          "Redeal_Animation=N\nMainWindowState_Maximized=N\n");
+    const table::ProgramState& state = program->state();
+    const auto count = [&](int pile) { return table::cardCount(state.piles.stock(pile)); };
+    const int stock = count(table::kStock);
+    ASSERT_GT(stock, 1);
+    for (int i = 0; i < stock; ++i) {
+        testing::clickStock(window(), state);
+    }
+    ASSERT_EQ(count(table::kStock), 0);
+    ASSERT_EQ(count(table::kWaste), stock);
+    testing::clickStock(window(), state);
+    EXPECT_EQ(count(table::kStock), stock - 1);
+    EXPECT_EQ(count(table::kWaste), 1);
+
+    window().findChild<QAction*>(QStringLiteral("mnuRules"))->trigger();
+    auto* help = window().findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->toPlainText().simplified().contains(
+        QStringLiteral("The click that turns the waste over also turns the next card onto the "
+                       "waste.")))
+        << help->toPlainText().toStdString();
 }
 
 // Counts the mouse presses that reach a widget.

@@ -107,6 +107,39 @@ protected:
     std::unique_ptr<app::Program> program;
 };
 
+// The chooser opens at its own size but may be made larger: the list of
+// games takes the room, until the longest name shows whole; every name
+// also shows whole in its tip.
+TEST_F(ChooserTest, AWiderChooserShowsTheLongestNamesWhole) {
+    start();
+    show();
+    EXPECT_EQ(chooser()->size(), QSize(535, 377));
+    EXPECT_EQ(chooser()->minimumSize(), QSize(535, 377));
+    EXPECT_GT(chooser()->maximumWidth(), 1000);
+    QTreeWidgetItem* longest = nullptr;
+    for (int i = 0; i < root()->childCount(); ++i) {
+        QTreeWidgetItem* item = root()->child(i);
+        EXPECT_EQ(item->toolTip(0), item->text(0));
+        if (!longest || item->text(0).size() > longest->text(0).size()) {
+            longest = item;
+        }
+    }
+    ASSERT_NE(longest, nullptr);
+    const auto wholeNameShows = [&] {
+        const QRect name = tree().visualItemRect(longest);
+        return name.right() <= tree().viewport()->width();
+    };
+    root()->setExpanded(true);
+    EXPECT_FALSE(wholeNameShows()) << longest->text(0).toStdString();
+    chooser()->resize(535 + 150, 377 + 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tree().width(), 202 + 150);
+    EXPECT_TRUE(wholeNameShows()) << longest->text(0).toStdString();
+    // The rest moves along: Cancel stays in the bottom right-hand corner.
+    EXPECT_EQ(button("btnCancel")->geometry().bottomRight(),
+              QPoint(chooser()->width() - 9, chooser()->height() - 9));
+}
+
 TEST_F(ChooserTest, ListsEveryCatalogueGameAlphabeticallyAndOpensOnTheCurrentGame) {
     start("[Preference]\nGame=10\nGame_Name=FreeCell\n");
     EXPECT_EQ(chooser()->windowTitle(), QStringLiteral("Open a game"));

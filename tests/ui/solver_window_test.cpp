@@ -26,12 +26,13 @@ constexpr int kSearchWaitMs = 60000;
 
 class SolverWindowTest : public ::testing::Test {
 protected:
-    // A returning player of `game` with no flights and no autoplay, on deal `deal`.
-    void start(int game, const std::string& deal) {
+    // A returning player of `game` with no flights and no autoplay (unless
+    // `autoplay`), on deal `deal`.
+    void start(int game, const std::string& deal, bool autoplay = false) {
         directory.write(
             "DATA/CFG.DAT",
-            "[Preference]\nGame=" + std::to_string(game) +
-                "\nAutoPlay=N\nDeal_Animation=N\nCards_Animate=N\n"
+            "[Preference]\nGame=" + std::to_string(game) + "\nAutoPlay=" + (autoplay ? "Y" : "N") +
+                "\nDeal_Animation=N\nCards_Animate=N\n"
                 "Show_StatusBar=Y\nWinning_Animations=None\nMainWindowState_Maximized=N\n"
                 "MainWindowState_Width=900\nMainWindowState_Height=700\n");
         directory.write("DATA/Stat_e00.dat", "");
@@ -206,6 +207,9 @@ TEST_F(SolverWindowTest, WinnableDealsOnlyDealsAProvedDeal) {
     action("mnuNew")->trigger();
     auto* progress = window().findChild<QProgressDialog*>(QStringLiteral("frmWinnableDeal"));
     ASSERT_NE(progress, nullptr);
+    // Over the middle of the window, title bar and all on the screen.
+    const QPoint offCentre = progress->frameGeometry().center() - window().frameGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 4) << offCentre.x() << "," << offCentre.y();
     ASSERT_TRUE(processEventsUntil(
         [&] { return state().settings.read(settings::field::DealNumber) != before; }, 30000));
     EXPECT_TRUE(state().flags.test(Flag::GameInPlay));
@@ -235,6 +239,66 @@ TEST_F(SolverWindowTest, ACancelledSearchForADealKeepsTheGame) {
     EXPECT_EQ(engine::tableFingerprint(state()), table);
     EXPECT_EQ(moves(), 1);
     EXPECT_TRUE(state().flags.test(Flag::GameInPlay));
+}
+
+// Solve to the win with Autoplay ticked: the demo never touches the tick
+// (the player's choice is kept, and saved as it was), the player is told
+// what was won, and the chooser that opens then takes the player's clicks.
+TEST_F(SolverWindowTest, SolveToTheWinKeepsAutoplayAndLeavesTheChooserToThePlayer) {
+    start(1, "3", true);
+    ASSERT_TRUE(state().autoplayTicked);
+    ASSERT_TRUE(waitForWord(SolverAssistant::kWinnable)) << word().toStdString();
+    bool chooserClicked = false;
+    int boxesBeforeChooser = -1;
+    boxes.onDialog = [&](QDialog& dialog) {
+        if (dialog.objectName() == QStringLiteral("frmOpenGame")) {
+            boxesBeforeChooser = static_cast<int>(boxes.boxes.size());
+            auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("btnCancel"));
+            QObject::connect(cancel, &QPushButton::clicked, [&] { chooserClicked = true; });
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+        return static_cast<int>(QDialog::Rejected);
+    };
+    action("mnuSolve")->trigger();
+    ASSERT_TRUE(processEventsUntil([&] { return won(); }, 120000)) << moves() << " moves played";
+    processEventsUntil([&] { return !boxes.dialogs.isEmpty(); });
+    ASSERT_EQ(boxes.dialogs, QStringList{QStringLiteral("frmOpenGame")});
+    EXPECT_TRUE(chooserClicked) << "the chooser got no click";
+    EXPECT_FALSE(assistant().demoRunning());
+    EXPECT_TRUE(state().autoplayTicked);
+    EXPECT_TRUE(action("mnuAutoPlay")->isChecked());
+
+    // Before the chooser, one message: the game, the time, the score, the
+    // moves, and a first win.
+    ASSERT_EQ(boxesBeforeChooser, 1) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    const QString said = boxes.boxes[0].text;
+    EXPECT_TRUE(said.startsWith(QStringLiteral("You won Klondike!"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Time: "))) << said.toStdString();
+    EXPECT_TRUE(said.contains(
+        QStringLiteral("Score: %1")
+            .arg(QString::fromStdString(state().settings.read(settings::field::Score)).toInt())));
+    EXPECT_TRUE(said.contains(QStringLiteral("Moves: ")));
+    EXPECT_TRUE(said.contains(QStringLiteral("Your first win of this game.")));
+
+    window().close();
+    EXPECT_EQ(directory.preferences().readText("Preference", "AutoPlay", ""), "Y");
+}
+
+// With Autoplay ticked the hint is a move on the table, never the Autoplay
+// command, in the games that send cards up by themselves.
+TEST_F(SolverWindowTest, WithAutoplayTickedTheHintIsAMove) {
+    for (const auto& [game, deal] : {std::pair{1, "3"}, std::pair{10, "1"}}) {
+        SCOPED_TRACE(game);
+        start(game, deal, true);
+        ASSERT_TRUE(waitForWord(SolverAssistant::kWinnable)) << word().toStdString();
+        QSignalSpy shown(&assistant(), &SolverAssistant::hintShown);
+        QTest::keyClick(window().tableView(), Qt::Key_H);
+        EXPECT_EQ(shown.size(), 1);
+        EXPECT_EQ(boxes.boxes.size(), 0) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+        EXPECT_TRUE(state().autoplayTicked);
+        program.reset();
+        boxes.boxes.clear();
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "engine/pointer_command.h"
 #include "table_window.h"
 #include "ui/statistics_form.h"
+#include "ui/won_game_message.h"
 
 #include <QFile>
 #include <QProcess>
@@ -74,6 +75,14 @@ TEST(Statistics, AWinAndAnAbandonReadTheSameInTheDialogAndTheCommandLine) {
     }
     ASSERT_FALSE(program.state().flags.test(Flag::GameInPlay));
     const int winningMoves = movesBeforeTheLast + 1;
+    // The win said so, with the figures the statistics count.
+    // (An empty statistics file is set aside as damaged at the next deal.)
+    ASSERT_GE(boxes.boxes.size(), 1);
+    const QString said = boxes.boxes[0].text;
+    EXPECT_TRUE(said.startsWith(QStringLiteral("You won Klondike!"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Moves: %1\r").arg(winningMoves)))
+        << said.toStdString();
+    EXPECT_TRUE(said.endsWith(QStringLiteral("Your first win of this game.")));
 
     // The abandon: New (as F2), one move, and New again.
     TfrmMain& window = *program.mainWindow();
@@ -132,6 +141,57 @@ TEST(Statistics, AWinAndAnAbandonReadTheSameInTheDialogAndTheCommandLine) {
     const QStringList lines = all.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2) << all.toStdString();
     EXPECT_EQ(lines[1].simplified(), QStringLiteral("1 2 1 1 50% Klondike"));
+}
+
+// A second win of a game tells which figures it beat: a slower one none,
+// one in fewer moves that.
+TEST(Statistics, AWinTellsTheBestsItBeat) {
+    engine::GameStatistics before;
+    before.name = "Klondike";
+    before.played = 3;
+    before.won = 2;
+    before.streak = 1;
+    before.longestWinningStreak = 1;
+    before.longestLosingStreak = 1;
+    before.lost = 1;
+    before.bestTimeSeconds = 200;
+    before.fewestMoves = 90;
+    before.bestScore = 500;
+    engine::GameResult won{1, "Klondike", true, 250'000, 95, 400};
+    EXPECT_TRUE(wonGameText(won, &before).endsWith(QStringLiteral("No new best this time.")));
+    won.moves = 80;
+    won.elapsedMs = 150'000;
+    const QString text = wonGameText(won, &before);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("You won Klondike!\r\rTime: ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Score: 400\rMoves: 80\r")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("A new best: time, fewest moves.")))
+        << text.toStdString();
+}
+
+// The dialog opens at its size and may be widened; the names of the games
+// show whole there, and in their tips.
+TEST(Statistics, TheGamesShowTheirWholeNames) {
+    ProgramDirectory directory;
+    directory.write("DATA/CFG.DAT", "[Preference]\nGame=1\n");
+    engine::StatisticsBook book;
+    const std::string longest = "Put-Them-In-Order (3x3 square)";
+    engine::addResult(book, {1, "Klondike", true, 60'000, 100, 260});
+    engine::addResult(book, {87, longest, true, 60'000, 30, 0});
+    ASSERT_TRUE(engine::saveStatistics(directory.path(), book));
+    RecordingBoxes boxes;
+    TfrmStatistics dialog(nullptr, directory.path(), 1, QStringLiteral("Klondike"), boxes);
+    dialog.QDialog::show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.size(), QSize(560, 520));
+    EXPECT_EQ(dialog.minimumWidth() < 560 || dialog.maximumWidth() > 560, true);
+    const auto* games = dialog.findChild<QTableWidget*>(QStringLiteral("tblAllGames"));
+    ASSERT_EQ(games->rowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        const QTableWidgetItem* name = games->item(row, 0);
+        EXPECT_EQ(name->toolTip(), name->text());
+        EXPECT_GE(games->columnWidth(0), games->fontMetrics().horizontalAdvance(name->text()))
+            << name->text().toStdString();
+    }
 }
 
 } // namespace

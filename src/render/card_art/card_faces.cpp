@@ -27,16 +27,18 @@ struct FaceLayout {
 
 // The index of fitted cards drawn from the big design: shorter, so that a
 // fan may close up to a step of 14.5 % of the card height and still show
-// each rank, and with heavier strokes that stay bold when the card is large.
+// each rank, and the rank and the suit both end within the 18 rows a card
+// covered in a fan keeps in view; with heavier strokes that stay bold when
+// the card is large.
 void useLargeIndex(FaceLayout& l, bool bold) {
     if (bold) {
-        l.rank = {1.5, 2.0, 12.0, 11.5};
-        l.suit = {2.0, 15.0, 11.0, 10.5};
-        l.pen = 2.6;
+        l.rank = {1.5, 1.5, 11.5, 9.5};
+        l.suit = {2.5, 11.0, 8.5, 6.5};
+        l.pen = 2.5;
     } else {
-        l.rank = {2.0, 2.5, 11.0, 10.5};
-        l.suit = {2.5, 14.5, 10.0, 10.0};
-        l.pen = 2.1;
+        l.rank = {2.0, 1.5, 10.5, 9.0};
+        l.suit = {3.0, 10.5, 7.5, 7.0};
+        l.pen = 2.0;
     }
 }
 
