@@ -440,6 +440,12 @@ bool Program::initialise() {
     // Called the moment a game ends, before its winning animation.
     m_engine.setResultRecorder([this](const engine::GameResult& result) {
         const std::string folder = writeFolderOf(m_state);
+        if (result.won) {
+            // What the win beat is told after its animation, against the
+            // figures as they stood before it counted.
+            m_wonGame = result;
+            m_wonGameBefore = ui::statisticsBeforeWin(result, folder);
+        }
         std::vector<std::string> messages = engine::recordResult(folder, result);
         // Counted: the game must not be continued (and counted) again.
         engine::removeSavedGame(folder);
@@ -509,8 +515,10 @@ void Program::attachRenderer() {
     m_frontend.setWinningAnimation([this] {
         m_winning->run();
         // Then the player is told what was won, unless the program is closing.
-        if (m_state.mainGame.cell(cell::CloseRequested) != 1) {
-            ui::announceWonGame(m_window.get(), m_boxes, m_engine, writeFolderOf(m_state));
+        const std::optional<engine::GameResult> won = std::exchange(m_wonGame, std::nullopt);
+        if (won && m_state.mainGame.cell(cell::CloseRequested) != 1) {
+            ui::announceWonGame(m_window.get(), m_boxes, *won,
+                                m_wonGameBefore ? &*m_wonGameBefore : nullptr);
         }
     });
 }

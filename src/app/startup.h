@@ -3,6 +3,7 @@
 #include "app/game_keeper.h"
 #include "app/running_copy.h"
 #include "app/termination_signals.h"
+#include "engine/game_statistics.h"
 #include "engine/play_engine.h"
 #include "render/card_images.h"
 #include "render/table_renderer.h"
@@ -16,6 +17,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace vellomir::ui {
 class MessageBoxes;
@@ -113,6 +115,10 @@ private:
     std::unique_ptr<RunningCopy> m_runningCopy;
     // The game in progress on disk, after every action.
     std::unique_ptr<GameKeeper> m_keeper;
+    // The last win recorded, and its game's figures before it counted, for
+    // the words said after its winning animation.
+    std::optional<engine::GameResult> m_wonGame;
+    std::optional<engine::GameStatistics> m_wonGameBefore;
     std::unique_ptr<TerminationSignals> m_signals;
     int m_exitCode = 0;
     bool m_hourglass = false;

@@ -284,7 +284,10 @@ StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setA
     StatisticsLoad load;
     const std::filesystem::path file = statisticsPath(dataFolder);
     const settings::WholeFile text = settings::readWholeFile(file, kMaxStatisticsFileSize);
-    if (text.absent()) {
+    // An empty file holds no figures to lose: the data folder keeps one as
+    // the mark that the program has run before.
+    if (text.absent() ||
+        (text.loaded() && text.text.find_first_not_of(" \t\r\n") == std::string::npos)) {
         return load;
     }
     std::string problem = text.problem;

@@ -1,14 +1,9 @@
 #include "ui/won_game_message.h"
 
 #include "engine/game_clock.h"
-#include "engine/play_engine.h"
-#include "engine/play_history.h"
-#include "settings/settings_record.h"
-#include "table/program_state.h"
 #include "ui/message_boxes.h"
 
 #include <QStringList>
-#include <QTime>
 
 namespace vellomir::ui {
 namespace {
@@ -55,26 +50,23 @@ QString wonGameText(const engine::GameResult& won, const engine::GameStatistics*
     return text + QStringLiteral("A new best: %1.").arg(bests.join(QStringLiteral(", ")));
 }
 
-void announceWonGame(QWidget* parent, MessageBoxes& boxes, const engine::PlayEngine& engine,
-                     const std::filesystem::path& dataFolder) {
-    const table::ProgramState& state = engine.state();
-    engine::GameResult won;
-    won.game = state.settings.readInt(settings::field::Game, -1);
-    won.name = state.settings.read(settings::field::GameName);
-    won.won = true;
-    won.elapsedMs = engine::gameElapsedMs(state, QTime::currentTime().msecsSinceStartOfDay());
-    // The winning move is still under way: it counts, as in the statistics.
-    won.moves = engine.moves() + (engine.history().actionUnderWay() ? 1 : 0);
-    won.score = state.settings.readInt(settings::field::Score, 0);
+std::optional<engine::GameStatistics> statisticsBeforeWin(const engine::GameResult& won,
+                                                          const std::filesystem::path& dataFolder) {
+    // Read without setting a damaged file aside: recording the win reports it.
+    const engine::StatisticsLoad load = engine::loadStatistics(dataFolder, false);
+    const auto found = load.book.find(won.game);
+    if (found == load.book.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+void announceWonGame(QWidget* parent, MessageBoxes& boxes, const engine::GameResult& won,
+                     const engine::GameStatistics* before) {
     if (won.game < 0) {
         return;
     }
-    // Read without setting a damaged file aside: the win is counted, and
-    // any damage reported, when the next game starts.
-    const engine::StatisticsLoad load = engine::loadStatistics(dataFolder, false);
-    const auto found = load.book.find(won.game);
-    boxes.information(parent, kTitle,
-                      wonGameText(won, found != load.book.end() ? &found->second : nullptr));
+    boxes.information(parent, kTitle, wonGameText(won, before));
 }
 
 } // namespace vellomir::ui

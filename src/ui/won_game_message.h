@@ -5,12 +5,9 @@
 #include <QString>
 
 #include <filesystem>
+#include <optional>
 
 class QWidget;
-
-namespace vellomir::engine {
-class PlayEngine;
-}
 
 namespace vellomir::ui {
 
@@ -21,10 +18,15 @@ class MessageBoxes;
 /// the game's statistics before this win counts (nothing when it has none).
 QString wonGameText(const engine::GameResult& won, const engine::GameStatistics* before);
 
-/// After the winning animation of the game on the table, before the game
-/// chooser opens: tells the player what was won, against the statistics in
-/// `dataFolder` (which count the win only when the next game starts).
-void announceWonGame(QWidget* parent, MessageBoxes& boxes, const engine::PlayEngine& engine,
-                     const std::filesystem::path& dataFolder);
+/// The won game's figures in the statistics of `dataFolder` as they stand
+/// before `won` counts (nothing when it has none). Taken as the win is
+/// recorded, for the words said after the winning animation.
+std::optional<engine::GameStatistics> statisticsBeforeWin(const engine::GameResult& won,
+                                                          const std::filesystem::path& dataFolder);
+
+/// After the winning animation, before the game chooser opens: tells the
+/// player what was won, against the game's figures `before` the win.
+void announceWonGame(QWidget* parent, MessageBoxes& boxes, const engine::GameResult& won,
+                     const engine::GameStatistics* before);
 
 } // namespace vellomir::ui

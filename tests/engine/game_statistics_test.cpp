@@ -219,6 +219,20 @@ TEST(GameStatistics, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(fileText(folder / "DATA/Stat_e00.dat"), before);
 }
 
+TEST(GameStatistics, AnEmptyFileHoldsNoFiguresAndIsNeverSetAside) {
+    // The data folder keeps an empty file as the mark of an earlier run.
+    testing::TempFolder folder;
+    const std::filesystem::path file = folder / "DATA/Stat_e00.dat";
+    for (const char* empty : {"", "\r\n"}) {
+        writeFile(file, empty);
+        const StatisticsLoad load = loadStatistics(folder.path(), true);
+        EXPECT_TRUE(load.ok) << load.message;
+        EXPECT_TRUE(load.book.empty());
+        EXPECT_TRUE(std::filesystem::exists(file));
+        EXPECT_FALSE(std::filesystem::exists(folder / "DATA/Stat_e00.dat.damaged"));
+    }
+}
+
 TEST(GameStatistics, TheFirstRunMakesAnEmptyFileOnce) {
     testing::TempFolder folder;
     EXPECT_EQ(createStatisticsFile(folder.path()), "");

@@ -76,7 +76,6 @@ TEST(Statistics, AWinAndAnAbandonReadTheSameInTheDialogAndTheCommandLine) {
     ASSERT_FALSE(program.state().flags.test(Flag::GameInPlay));
     const int winningMoves = movesBeforeTheLast + 1;
     // The win said so, with the figures the statistics count.
-    // (An empty statistics file is set aside as damaged at the next deal.)
     ASSERT_GE(boxes.boxes.size(), 1);
     const QString said = boxes.boxes[0].text;
     EXPECT_TRUE(said.startsWith(QStringLiteral("You won Klondike!"))) << said.toStdString();
