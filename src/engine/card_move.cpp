@@ -9,8 +9,7 @@ namespace vellomir::engine {
 using table::PileKind;
 using table::PileRef;
 
-std::optional<PileRef> pileHolding(const table::ProgramState& state, int card) {
-    const int location = locatePile(state, card);
+std::optional<PileRef> pileAtLocation(int location) {
     if (location == location::Stock) {
         return PileRef{PileKind::Stock, table::kStock};
     }
@@ -27,6 +26,10 @@ std::optional<PileRef> pileHolding(const table::ProgramState& state, int card) {
         return PileRef{PileKind::Reserve, -location - 21};
     }
     return std::nullopt;
+}
+
+std::optional<PileRef> pileHolding(const table::ProgramState& state, int card) {
+    return pileAtLocation(locatePile(state, card));
 }
 
 std::optional<CardMove> liftedMove(const table::ProgramState& state, int card, bool run) {

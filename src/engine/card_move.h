@@ -26,6 +26,10 @@ struct CardMove {
     friend bool operator==(const CardMove&, const CardMove&) = default;
 };
 
+/// The pile a location code names (the stock, the waste, a foundation,
+/// tableau or reserve); nothing for a code that names no pile.
+std::optional<table::PileRef> pileAtLocation(int location);
+
 /// The pile that holds `card` (the stock, the waste, a foundation, tableau
 /// or reserve, searched in that order); nothing when it lies in none.
 std::optional<table::PileRef> pileHolding(const table::ProgramState& state, int card);

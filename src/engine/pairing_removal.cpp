@@ -1,6 +1,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/action_support.h"
+#include "engine/card_move.h"
 #include "engine/pile_location.h"
 #include "engine/score.h"
 #include "engine/stock_actions.h"
@@ -35,25 +36,6 @@ const PileRef kDiscardPile{PileKind::Stock, table::kDiscard};
 // Game type 47 lays its tableaus out in three rows of seven.
 constexpr int kRowLength = 7;
 constexpr int kRowTableaus = 21;
-
-std::optional<PileRef> pileAtLocation(int location) {
-    if (location == location::Stock) {
-        return PileRef{PileKind::Stock, table::kStock};
-    }
-    if (location == location::Waste) {
-        return PileRef{PileKind::Stock, table::kWaste};
-    }
-    if (isTableauLocation(location) && location <= table::kMaxTableaus) {
-        return PileRef{PileKind::Tableau, location - 1};
-    }
-    if (location <= -1 && location >= -table::kMaxFoundations) {
-        return PileRef{PileKind::Foundation, -location - 1};
-    }
-    if (isReserveLocation(location)) {
-        return PileRef{PileKind::Reserve, -location - 21};
-    }
-    return std::nullopt;
-}
 
 // Where a card lies for its flight to the discard pile.
 table::CardPoint placeOf(const ProgramState& state, int card) {
