@@ -27,24 +27,6 @@ constexpr char kItemSeparator = ',';
 constexpr int kPileCount =
     table::kStockPiles + table::kMaxFoundations + table::kMaxTableaus + table::kMaxReserves;
 
-std::vector<PileRef> allPiles() {
-    std::vector<PileRef> piles;
-    piles.reserve(kPileCount);
-    for (int i = 0; i < table::kStockPiles; ++i) {
-        piles.push_back({PileKind::Stock, i});
-    }
-    for (int i = 0; i < table::kMaxFoundations; ++i) {
-        piles.push_back({PileKind::Foundation, i});
-    }
-    for (int i = 0; i < table::kMaxTableaus; ++i) {
-        piles.push_back({PileKind::Tableau, i});
-    }
-    for (int i = 0; i < table::kMaxReserves; ++i) {
-        piles.push_back({PileKind::Reserve, i});
-    }
-    return piles;
-}
-
 std::vector<std::string_view> split(std::string_view text, char separator, std::size_t most) {
     std::vector<std::string_view> parts;
     while (parts.size() + 1 < most) {
@@ -144,7 +126,7 @@ bool tableChanged(const PlayPosition& before, const PlayPosition& after, bool se
         before.counters != after.counters) {
         return true;
     }
-    for (const PileRef pile : allPiles()) {
+    for (const PileRef pile : table::everyPile()) {
         if (selectionGame && pile == PileRef{PileKind::Foundation, 0}) {
             continue;
         }
@@ -158,7 +140,7 @@ bool tableChanged(const PlayPosition& before, const PlayPosition& after, bool se
 std::string positionText(const PlayPosition& position) {
     std::string text;
     bool first = true;
-    for (const PileRef pile : allPiles()) {
+    for (const PileRef pile : table::everyPile()) {
         if (!first) {
             text += kItemSeparator;
         }
@@ -191,7 +173,7 @@ std::optional<PlayPosition> parsePosition(std::string_view text) {
     PlayPosition position;
     const std::vector<std::string_view> piles =
         split(sections[Piles], kItemSeparator, kPileCount + 1);
-    const std::vector<PileRef> refs = allPiles();
+    const std::vector<PileRef> refs = table::everyPile();
     if (piles.size() != refs.size()) {
         return std::nullopt;
     }

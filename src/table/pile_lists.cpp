@@ -33,6 +33,24 @@ std::optional<int> numberAfter(std::string_view name, std::string_view prefix, i
 
 } // namespace
 
+std::vector<PileRef> everyPile() {
+    std::vector<PileRef> piles;
+    piles.reserve(kStockPiles + kMaxFoundations + kMaxTableaus + kMaxReserves);
+    for (int i = 0; i < kStockPiles; ++i) {
+        piles.push_back({PileKind::Stock, i});
+    }
+    for (int i = 0; i < kMaxFoundations; ++i) {
+        piles.push_back({PileKind::Foundation, i});
+    }
+    for (int i = 0; i < kMaxTableaus; ++i) {
+        piles.push_back({PileKind::Tableau, i});
+    }
+    for (int i = 0; i < kMaxReserves; ++i) {
+        piles.push_back({PileKind::Reserve, i});
+    }
+    return piles;
+}
+
 std::optional<PileRef> parsePileName(std::string_view name) {
     if (name == "Mazzo") {
         return PileRef{PileKind::Stock, kStock};

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellomir::table {
 
@@ -28,6 +29,10 @@ struct PileRef {
     int index;
     friend bool operator==(const PileRef&, const PileRef&) = default;
 };
+
+/// Every pile of the pile lists, in their order: the stock list, the
+/// foundations, the tableaus, the reserves.
+std::vector<PileRef> everyPile();
 
 /// The pile a name denotes: "Mazzo", "Mazzo_Vis", "Mazzo_Waste", or "Dest",
 /// "Fila", "Appogg" followed by a 1-based number of one or two digits

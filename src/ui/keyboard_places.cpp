@@ -22,24 +22,6 @@ constexpr int kPressInset = 5;
 // share of a card (a quarter) beyond the focused one's.
 constexpr int kLeastStepShare = 4;
 
-// Every pile of the pile lists, in their order.
-std::vector<PileRef> allPiles() {
-    std::vector<PileRef> piles;
-    for (int i = 0; i < table::kStockPiles; ++i) {
-        piles.push_back({PileKind::Stock, i});
-    }
-    for (int i = 0; i < table::kMaxFoundations; ++i) {
-        piles.push_back({PileKind::Foundation, i});
-    }
-    for (int i = 0; i < table::kMaxTableaus; ++i) {
-        piles.push_back({PileKind::Tableau, i});
-    }
-    for (int i = 0; i < table::kMaxReserves; ++i) {
-        piles.push_back({PileKind::Reserve, i});
-    }
-    return piles;
-}
-
 QRect cardAt(const table::ProgramState& state, table::CardPoint at) {
     return {at.x, at.y, state.cardSize.width, state.cardSize.height};
 }
@@ -98,7 +80,7 @@ std::vector<KeyboardPlace> keyboardPlaces(const table::ProgramState& state,
     std::vector<KeyboardPlace> places;
     const bool lifting = engine::gameLiftsCards(state);
     const bool gaps = table::isGapRows(state.params);
-    for (const PileRef& pile : allPiles()) {
+    for (const PileRef& pile : table::everyPile()) {
         if (!table::isPlaced(state, pile)) {
             continue;
         }
