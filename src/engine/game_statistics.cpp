@@ -185,6 +185,11 @@ std::string statisticsText(const StatisticsBook& book) {
 
 std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string& problem) {
     StatisticsBook book;
+    // An empty file holds no figures to lose: the data folder keeps one as
+    // the mark that the program has run before.
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        return book;
+    }
     const settings::CheckedText checked = settings::checkText(text);
     if (checked.hasChecksum && !checked.matches) {
         problem = "its checksum does not match: the file was changed";
@@ -284,10 +289,7 @@ StatisticsLoad loadStatistics(const std::filesystem::path& dataFolder, bool setA
     StatisticsLoad load;
     const std::filesystem::path file = statisticsPath(dataFolder);
     const settings::WholeFile text = settings::readWholeFile(file, kMaxStatisticsFileSize);
-    // An empty file holds no figures to lose: the data folder keeps one as
-    // the mark that the program has run before.
-    if (text.absent() ||
-        (text.loaded() && text.text.find_first_not_of(" \t\r\n") == std::string::npos)) {
+    if (text.absent()) {
         return load;
     }
     std::string problem = text.problem;
