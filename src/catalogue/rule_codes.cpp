@@ -19,6 +19,8 @@ constexpr std::array kRunSizeLimits{VELLOMIR_RUN_SIZE_LIMITS(VELLOMIR_CODE_NAME)
 constexpr std::array kEmptyCodes{VELLOMIR_EMPTY_CODES(VELLOMIR_CODE_NAME)};
 constexpr std::array kBuildingRules{VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_NAME)};
 constexpr std::array kBaseFlags{VELLOMIR_BASE_FLAGS(VELLOMIR_CODE_NAME)};
+constexpr std::array kReserveDropRules{VELLOMIR_RESERVE_DROP_RULES(VELLOMIR_CODE_NAME)};
+constexpr std::array kWasteDropRules{VELLOMIR_WASTE_DROP_RULES(VELLOMIR_CODE_NAME)};
 
 #undef VELLOMIR_CODE_NAME
 
@@ -36,10 +38,12 @@ constexpr std::array kFamilies{
                "TableauEmptyCode (128 + t), FoundationBaseRank (48 + f); 1 to 13: that rank",
                kEmptyCodes},
     CodeFamily{"Building rules",
-               "TableauRule (184 + t), FoundationRule (80 + f), ReserveDropRule (268 + r), "
-               "WasteDropRule (289); a code without a name builds by the generic test in any suit",
+               "TableauRule (184 + t), FoundationRule (80 + f); a code without a name builds by "
+               "the generic test in any suit",
                kBuildingRules},
     CodeFamily{"Base flags", "TableauBaseFlag (212 + t)", kBaseFlags},
+    CodeFamily{"Reserve drop rules", "ReserveDropRule (268 + r)", kReserveDropRules},
+    CodeFamily{"Waste drop rules", "WasteDropRule (289)", kWasteDropRules},
 };
 
 // Which list names each parameter's values, by the parameter's first cell.
@@ -54,13 +58,15 @@ constexpr std::array kNamedParameters{
     NamedParameter{param::FillStyle, 3},          NamedParameter{param::FirstMoveFromTableau, 4},
     NamedParameter{param::RunSizeLimit, 5},       NamedParameter{param::TableauEmptyCode, 6},
     NamedParameter{param::FoundationBaseRank, 6}, NamedParameter{param::TableauRule, 7},
-    NamedParameter{param::FoundationRule, 7},     NamedParameter{param::ReserveDropRule, 7},
-    NamedParameter{param::WasteDropRule, 7},      NamedParameter{param::TableauBaseFlag, 8},
+    NamedParameter{param::FoundationRule, 7},     NamedParameter{param::ReserveDropRule, 9},
+    NamedParameter{param::WasteDropRule, 10},     NamedParameter{param::TableauBaseFlag, 8},
 };
 
 // A code as the document shows it: a letter code as the character in quotes.
 std::string codeText(const CodeFamily& family, int code) {
-    if (family.codes.data() == kEmptyCodes.data() && code > ' ') {
+    const bool letterCodes = family.codes.data() == kEmptyCodes.data() ||
+                             family.codes.data() == kReserveDropRules.data();
+    if (letterCodes && code > ' ') {
         return std::to_string(code) + " ('" + static_cast<char>(code) + "')";
     }
     return std::to_string(code);

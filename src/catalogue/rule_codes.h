@@ -108,7 +108,7 @@ namespace vellomir::catalogue {
     X(AnyRun, -1, "any run may move") \
     X(FreeCellsAndTableaus, -5, "at most r + 1 cards with no empty tableau, else r + e, plus 1 unless the target is empty (r empty reserves, e empty tableaus)") \
     X(FreeCellsOrTableaus, -6, "at most r + 1 cards with no empty tableau, else r + e") \
-    X(EmptyTableausCount, -7, "at most r + 1 cards, doubled for every empty tableau that is not the target (card by card through the free cells and the empty tableaus); any other negative code without a name allows as many cards as there are empty tableaus, at least one") \
+    X(DoublingThroughEmptyPiles, -7, "at most r + 1 cards, doubled for every empty tableau that is not the target (card by card through the free cells and the empty tableaus); any other negative code without a name allows as many cards as there are empty tableaus, at least one") \
     X(KingRunOrSingle, -12, "a run from a king, or a single card") \
     X(SingleOrWholeTableau, -13, "a single card, or a whole tableau")
 
@@ -141,6 +141,7 @@ namespace vellomir::catalogue {
     X(RefusedToo, 5, "no card (as 4)") \
     X(EmptyPileOnly, 6, "the generic test that takes no card onto a card: only an empty pile, by its empty-pile code") \
     X(EmptyOnceStockSpent, 7, "real placements only onto an empty pile once the stock is spent; pairs of a run and neighbour-rank clicks build in any suit") \
+    X(QueenOntoEmptyFoundation, 10, "on a foundation: a queen onto an empty foundation only; elsewhere the generic test in any suit") \
     X(InSuitNoQueenOnKingOrJack, 11, "in suit, but a queen never on a king or a jack") \
     X(AnyCard, 12, "any card") \
     X(UpByTwoWrapping, 14, "up by two, king to ace") \
@@ -151,6 +152,7 @@ namespace vellomir::catalogue {
     X(OnlyFromStockOrWaste, 19, "no card from a tableau or a reserve") \
     X(UpAceOnKing, 20, "up in any suit, an ace on a king; an empty pile takes an ace") \
     X(DifferentSuit, 21, "the generic test in a different suit") \
+    X(SuitStillOnTableaus, 22, "on a foundation: never an ace; a card whose suit some tableau shows on top with a higher rank or an ace; elsewhere the generic test in any suit") \
     X(UpInSuitWasteEmpty, 23, "up in suit onto a card, only while the waste is empty") \
     X(InSuitNoQueenKingPair, 24, "in suit, but never a queen on a king nor a king on a queen") \
     X(ByTwoInSuitOrEmptyCode, 25, "by two in suit; an empty pile by its empty-pile code") \
@@ -209,6 +211,23 @@ namespace vellomir::catalogue {
     X(UpInSuitAceOnKingOfSuit, 95, "up in suit, an ace on a king of its suit") \
     X(InSuitFourSuitsInRow, 96, "in suit; an empty foundation also keeps four distinct suits in its row") \
     X(InSuitRankOnFoundationAbove, 97, "in the suit of the pile's first card, ranks in any order; after the first foundation only a rank the foundation before it holds; an empty pile by its empty-pile code")
+
+#define VELLOMIR_RESERVE_DROP_RULES(X) \
+    X(SingleOntoEmpty, 0, "a single card onto an empty reserve (any code without a name of its own)") \
+    X(Refused, 4, "no card") \
+    X(KingWhileFirstHoldsFewerThanThree, 8, "a single king while reserve 1 holds fewer than three cards") \
+    X(CourtOntoEmpty, 9, "a single court card onto an empty reserve") \
+    X(AnySingleCard, 12, "any single card") \
+    X(SingleWhileFirstHoldsFewerThanFive, 13, "a single card while reserve 1 holds fewer than five cards") \
+    X(SingleNotFromTableauOntoEmpty, 'Q', "a single card onto an empty reserve, none from a tableau") \
+    X(FromWaste, 'U', "a card from the waste") \
+    X(JackOntoEmpty, 'X', "a single jack onto an empty reserve") \
+    X(QueenOntoEmpty, 'Y', "a single queen onto an empty reserve") \
+    X(KingOntoEmpty, 'Z', "a single king onto an empty reserve")
+
+#define VELLOMIR_WASTE_DROP_RULES(X) \
+    X(WasteTakesNothing, 0, "the waste takes no card (any code without a name of its own)") \
+    X(OneRankOffInSuit, 2, "a card of the waste card's suit one rank off it, king and ace next to each other")
 // clang-format on
 
 #define VELLOMIR_CODE_ENUMERATOR(NAME, CODE, MEANING) NAME = CODE,
@@ -242,6 +261,13 @@ enum class BaseFlag : int { VELLOMIR_BASE_FLAGS(VELLOMIR_CODE_ENUMERATOR) };
 /// (parameters 184 + t, 80 + f, 268 + r and 289). A code without a name
 /// builds by the generic test in any suit.
 enum class BuildingRuleCode : int { VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_ENUMERATOR) };
+
+/// What a reserve takes (parameter 268 + r; the first cell also picks the
+/// reserves' empty mark).
+enum class ReserveDropRule : int { VELLOMIR_RESERVE_DROP_RULES(VELLOMIR_CODE_ENUMERATOR) };
+
+/// What the waste takes by a drop (parameter 289).
+enum class WasteDropRule : int { VELLOMIR_WASTE_DROP_RULES(VELLOMIR_CODE_ENUMERATOR) };
 
 /// The empty-pile codes that are not a rank (tableau empty codes, foundation
 /// base codes): -1 and letters stored as their character codes. A code of

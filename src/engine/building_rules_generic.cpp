@@ -198,7 +198,7 @@ bool inSuitFourSuitsInRow(const RuleContext& ctx) {
 } // namespace
 
 bool matchesRankCode(int rank, int code) {
-    return code == -1 || (code >= 1 && code <= 13 && rank == code);
+    return code == empty_code::AnyCard || (code >= 1 && code <= 13 && rank == code);
 }
 
 bool genericBuildingTest(const RuleContext& ctx, SuitCondition suit) {
@@ -216,11 +216,11 @@ bool genericBuildingTest(const RuleContext& ctx, SuitCondition suit) {
 
 bool emptyPileAccepts(const RuleContext& ctx) {
     const int code = ctx.q.emptyCode;
-    if (ctx.q.baseCode == -1) {
+    if (ctx.q.baseCode == empty_code::AnyCard) {
         return true;
     }
     const int rank = ctx.movingRank();
-    if (code == -1 || (code >= 1 && code <= 13)) {
+    if (code == empty_code::AnyCard || (code >= 1 && code <= 13)) {
         return matchesRankCode(rank, code);
     }
     switch (code) {

@@ -14,6 +14,7 @@ namespace vellomir::engine {
 using catalogue::codeOf;
 using catalogue::RunSizeLimit;
 
+namespace empty_code = catalogue::empty_code;
 namespace param = catalogue::param;
 using table::PileKind;
 using table::PileRef;
@@ -133,7 +134,7 @@ PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, 
 }
 
 bool emptyTableauTakesAnyCard(const table::ProgramState& state, int t) {
-    if (state.params[param::FoundationBaseRank] == -1) {
+    if (state.params[param::FoundationBaseRank] == empty_code::AnyCard) {
         return true;
     }
     const int code = state.params[param::TableauEmptyCode + t];
@@ -141,16 +142,16 @@ bool emptyTableauTakesAnyCard(const table::ProgramState& state, int t) {
         return false;
     }
     switch (code) {
-    case 'T':
-    case 'Q':
-    case 'U':
-    case 'Z':
-    case 'R':
-    case 'S':
-    case 'V':
-    case 'W':
-    case 'X':
-    case 96:
+    case empty_code::KingBalance:
+    case empty_code::AceColourBalance:
+    case empty_code::AceBalance:
+    case empty_code::TwoBalance:
+    case empty_code::ProgramOnlyR:
+    case empty_code::ProgramOnlyS:
+    case empty_code::SingleCardOnly:
+    case empty_code::FromStockOrWaste:
+    case empty_code::NotFromTableau:
+    case empty_code::ReserveThenWaste:
         return false;
     default:
         return true;
@@ -162,15 +163,15 @@ std::optional<int> runLengthLimit(int code, int emptyTableaus, int emptyReserves
     const int e = emptyTableaus;
     const int r = emptyReserves;
     switch (code) {
-    case -1:
-    case -12:
-    case -13:
+    case codeOf(RunSizeLimit::AnyRun):
+    case codeOf(RunSizeLimit::KingRunOrSingle):
+    case codeOf(RunSizeLimit::SingleOrWholeTableau):
         return std::nullopt;
-    case -5:
+    case codeOf(RunSizeLimit::FreeCellsAndTableaus):
         // Free cells and free columns; a free column that is the target
         // itself cannot also hold part of the run.
         return e == 0 ? r + 1 : r + e + (targetEmpty ? 0 : 1);
-    case -6:
+    case codeOf(RunSizeLimit::FreeCellsOrTableaus):
         return e == 0 ? r + 1 : r + e;
     case kDoublingRunLimit: {
         // Card by card through the free cells and the empty tableaus: each

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/rule_codes.h"
+
 #include <optional>
 #include <vector>
 
@@ -52,7 +54,8 @@ bool runSizeLimit(const table::ProgramState& state, int card, bool targetEmpty);
 
 /// Run-size code of the usual free-cell limit: (empty free cells + 1) doubled
 /// for every empty tableau that is not the target.
-inline constexpr int kDoublingRunLimit = -7;
+inline constexpr int kDoublingRunLimit =
+    catalogue::codeOf(catalogue::RunSizeLimit::DoublingThroughEmptyPiles);
 /// The doublings counted at most (28 tableaus would overflow).
 inline constexpr int kMostDoublings = 20;
 

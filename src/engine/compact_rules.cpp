@@ -53,7 +53,7 @@ bool cardsOnlyFoundationRule(int code) {
 
 // Empty-pile codes that ask for a rank or for nothing.
 bool cardsOnlyEmptyCode(int code) {
-    return code == -1 || (code >= 1 && code <= 13);
+    return code == catalogue::empty_code::AnyCard || (code >= 1 && code <= 13);
 }
 
 // Empty-tableau codes the tables hold: those of any pile, a space only the
@@ -67,8 +67,10 @@ bool cardsOnlyEmptyTableauCode(int code) {
 
 // Run-size codes the tables hold: a length from the empty piles, or none.
 bool countedRunSize(int code) {
-    return code == -1 || code == codeOf(RunSizeLimit::FreeCellsAndTableaus) || code == -6 ||
-           code == -7 || code > 0;
+    return code == codeOf(RunSizeLimit::AnyRun) ||
+           code == codeOf(RunSizeLimit::FreeCellsAndTableaus) ||
+           code == codeOf(RunSizeLimit::FreeCellsOrTableaus) ||
+           code == codeOf(RunSizeLimit::DoublingThroughEmptyPiles) || code > 0;
 }
 
 bool allZero(const catalogue::GameParameters& p, int first, int count) {

@@ -39,8 +39,9 @@ using detail::cardsAnimate;
 
 bool wasteTakes(const ProgramState& state, int card) {
     const int top = table::topCardOf(state.piles.stock(table::kWaste));
-    if (state.params[param::WasteDropRule] != 2 || top < 1 || table::isJoker(top) ||
-        table::isJoker(card) ||
+    if (state.params[param::WasteDropRule] !=
+            catalogue::codeOf(catalogue::WasteDropRule::OneRankOffInSuit) ||
+        top < 1 || table::isJoker(top) || table::isJoker(card) ||
         table::suitInPlay(state.params, top) != table::suitInPlay(state.params, card)) {
         return false;
     }

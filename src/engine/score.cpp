@@ -357,8 +357,9 @@ void updateScore(ProgramState& state, seam::Frontend& frontend) {
         return;
     }
     showAndStore(state, frontend, computeScore(state));
-    const int rule = state.params[param::FoundationRule];
-    if (rule == 72 || rule == 75) {
+    const auto rule = static_cast<catalogue::BuildingRuleCode>(state.params[param::FoundationRule]);
+    if (rule == catalogue::BuildingRuleCode::JokerFoundation ||
+        rule == catalogue::BuildingRuleCode::JokerFoundationJokerFirst) {
         refreshJokerLabel(state, frontend);
     }
 }

@@ -1,6 +1,7 @@
 #include "engine/send_rules.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/card_move.h"
 #include "engine/card_runs.h"
 #include "engine/drop_rules.h"
@@ -28,7 +29,9 @@ bool foundationsMayStart(const ProgramState& state, bool automatic) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     for (int f = 0; f < counts.foundations; ++f) {
         const int base = state.params[param::FoundationBaseRank + f];
-        if ((base != 92 && base != 93) || !state.piles.foundation(f).empty()) {
+        if ((base != catalogue::empty_code::SameAsFoundations &&
+             base != catalogue::empty_code::SameAsFoundationsOrReserve) ||
+            !state.piles.foundation(f).empty()) {
             return true;
         }
     }

@@ -32,6 +32,7 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
 using catalogue::codeOf;
 using catalogue::FillStyle;
 using catalogue::GameType;
@@ -82,8 +83,12 @@ FoundationNeeds foundationNeeds(const table::ProgramState& state, const table::P
     }
     for (int f = 0; f < counts.foundations; ++f) {
         const int rule = state.params[param::FoundationRule + f];
-        const int step = rule >= 14 && rule <= 16 ? rule - 12 : 1;
-        const bool anySuit = rule == 2 || step > 1;
+        // Up by two, three or four, king to ace, in any suit.
+        const int step = rule >= codeOf(BuildingRuleCode::UpByTwoWrapping) &&
+                                 rule <= codeOf(BuildingRuleCode::UpByFourWrapping)
+                             ? rule - codeOf(BuildingRuleCode::UpByTwoWrapping) + 2
+                             : 1;
+        const bool anySuit = rule == codeOf(BuildingRuleCode::AnySuit) || step > 1;
         const int top = table::topCardOf(state.piles.foundation(f));
         int next = 0;
         int suit = -1;

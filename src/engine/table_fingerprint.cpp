@@ -1,6 +1,7 @@
 #include "engine/table_fingerprint.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/main_game.h"
 #include "table/program_state.h"
 
@@ -79,7 +80,8 @@ std::uint64_t tableFingerprint(const table::ProgramState& state) {
     const int passes = state.params[param::StockPasses];
     hash.add(passes >= 0 ? std::min<int>(game.cell(cell::PassNumber), passes + 1) : -1);
     // The move phase only matters to games that treat their first move apart.
-    if (state.params[param::FirstMoveFromTableau] != 0 ||
+    if (state.params[param::FirstMoveFromTableau] !=
+            catalogue::codeOf(catalogue::FirstMove::AnyFirstMove) ||
         state.params[param::FillTableausAfterFirstMove] != 0) {
         hash.add(std::min<int>(game.cell(cell::MovePhase), 2));
     }

@@ -15,16 +15,18 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
 using catalogue::codeOf;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
+using catalogue::ReserveDropRule;
 using catalogue::RunSizeLimit;
 
 namespace param = catalogue::param;
 
 namespace {
 
-// Foundation rule 22: never an ace; a card whose suit some tableau shows on
+// Foundation rule SuitStillOnTableaus: never an ace; a card whose suit some tableau shows on
 // top with a higher rank, or with an ace.
 bool suitStillOnTableaus(const table::ProgramState& state, int card) {
     const int rank = table::rankOf(card);
@@ -69,17 +71,18 @@ bool foundationTargetCheck(const table::ProgramState& state, seam::Frontend& fro
     }
     const std::string& pile = state.piles.foundation(index);
     const int held = table::cardCount(pile);
-    const int rule = state.params[param::FoundationRule + index];
-    if (rule == 10) {
+    const auto rule = static_cast<BuildingRuleCode>(state.params[param::FoundationRule + index]);
+    if (rule == BuildingRuleCode::QueenOntoEmptyFoundation) {
         return held == 0 && table::rankOf(card) == 12;
     }
-    if (rule == 22) {
+    if (rule == BuildingRuleCode::SuitStillOnTableaus) {
         return suitStillOnTableaus(state, card);
     }
-    if (rule == 20 && held >= 52) {
+    if (rule == BuildingRuleCode::UpAceOnKing && held >= 52) {
         return false;
     }
-    if (held >= state.params[param::FoundationMaxCards] && rule != 20 && rule != 29) {
+    if (held >= state.params[param::FoundationMaxCards] && rule != BuildingRuleCode::UpAceOnKing &&
+        rule != BuildingRuleCode::TwoPacksUpThenDown) {
         return false;
     }
     return placementAllowed(state, frontend,
@@ -147,14 +150,14 @@ bool tableauTargetCheck(const table::ProgramState& state, seam::Frontend& fronte
             return false;
         }
     }
-    const int rule = state.params[param::TableauRule + index];
+    const auto rule = static_cast<BuildingRuleCode>(state.params[param::TableauRule + index]);
     PlacementQuery query = tableauPlacementQuery(state, index, top, card);
     query.count = move.count;
     bool legal = placementAllowed(state, frontend, query);
 
     const bool single = move.singleCard();
     const bool targetEmpty = query.below <= 0;
-    if (legal && rule == 34 && !targetEmpty && !single) {
+    if (legal && rule == BuildingRuleCode::DownAnySuit && !targetEmpty && !single) {
         legal = false;
     }
     if (legal && state.params[param::RunCheck] != 0 && !single) {
@@ -207,34 +210,34 @@ bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& fronte
     const bool empty = state.piles.reserve(index).empty();
     const int firstReserveCards = table::cardCount(state.piles.reserve(0));
     const int rank = table::rankOf(card);
-    switch (state.params[param::ReserveDropRule + index]) {
-    case 4:
+    switch (static_cast<ReserveDropRule>(state.params[param::ReserveDropRule + index])) {
+    case ReserveDropRule::Refused:
         return false;
-    case 8:
+    case ReserveDropRule::KingWhileFirstHoldsFewerThanThree:
         return single && rank == 13 && firstReserveCards < 3;
-    case 12:
+    case ReserveDropRule::AnySingleCard:
         // Any card, one at a time: a reserve move carries a single card.
         return single;
-    case 'U':
+    case ReserveDropRule::FromWaste:
         return locatePile(state, card) == location::Waste;
-    case 13:
+    case ReserveDropRule::SingleWhileFirstHoldsFewerThanFive:
         return single && firstReserveCards < 5;
-    case 'X':
+    case ReserveDropRule::JackOntoEmpty:
         return single && empty && rank == 11;
-    case 'Y':
+    case ReserveDropRule::QueenOntoEmpty:
         return single && empty && rank == 12;
-    case 'Z':
+    case ReserveDropRule::KingOntoEmpty:
         return single && empty && rank == 13;
-    case 9:
+    case ReserveDropRule::CourtOntoEmpty:
         return single && empty && table::isCourt(card);
-    case 'Q': {
+    case ReserveDropRule::SingleNotFromTableauOntoEmpty: {
         if (!single || !empty) {
             return false;
         }
         PlacementQuery query;
         query.below = -1;
         query.moving = card;
-        query.rule = 81;
+        query.rule = codeOf(BuildingRuleCode::UpOrDownInSuitNotFromTableauToo);
         query.foundationFlag = true;
         query.baseFlag = true;
         query.targetIndex = index;

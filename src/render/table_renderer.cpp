@@ -849,7 +849,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
         drawAllPiles(Canvas::Buffer);
     } else {
         // The places the cards will fly to show their marks from the start.
-        if (m_state.params[param::TableauFanStyle] != 4) {
+        if (catalogue::tableauFanStyleOf(m_state.params) != catalogue::FanStyle::SideBySide) {
             for (int t = 0; t < table::kMaxTableaus; ++t) {
                 const CardPoint at = table::pilePosition(m_state, {PileKind::Tableau, t});
                 drawMark(MarkKind::Tableau, at.x, at.y, Canvas::Buffer, t);

@@ -6,10 +6,13 @@
 
 namespace vellomir::table {
 
+using catalogue::codeOf;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
+using catalogue::ReserveDropRule;
 namespace {
 
+namespace empty_code = catalogue::empty_code;
 namespace param = catalogue::param;
 
 constexpr const char* kRankMarks[] = {"010", "012", "013", "014", "015", "016", "017",
@@ -58,7 +61,8 @@ std::string wasteMark(const ProgramState& state) {
 }
 
 std::string foundationMark(const ProgramState& state, int f) {
-    if (state.params[param::FoundationRule + f] == 10) {
+    if (state.params[param::FoundationRule + f] ==
+        catalogue::codeOf(catalogue::BuildingRuleCode::QueenOntoEmptyFoundation)) {
         return "003";
     }
     return rankMarkOf(state.params[param::FoundationBaseRank + f]).value_or("004");
@@ -66,18 +70,18 @@ std::string foundationMark(const ProgramState& state, int f) {
 
 std::string reserveMark(const ProgramState& state, int r) {
     const int whole = state.params[param::ReserveDropRule];
-    if (whole == 9) {
+    if (whole == codeOf(ReserveDropRule::CourtOntoEmpty)) {
         return "009";
     }
-    if (whole == 8) {
+    if (whole == codeOf(ReserveDropRule::KingWhileFirstHoldsFewerThanThree)) {
         return "011";
     }
-    switch (state.params[param::ReserveDropRule + r]) {
-    case 88:
+    switch (static_cast<ReserveDropRule>(state.params[param::ReserveDropRule + r])) {
+    case ReserveDropRule::JackOntoEmpty:
         return "006";
-    case 89:
+    case ReserveDropRule::QueenOntoEmpty:
         return "003";
-    case 90:
+    case ReserveDropRule::KingOntoEmpty:
         return "011";
     default:
         return "001";
@@ -98,16 +102,16 @@ std::optional<std::string> rankMarkOf(int baseCode) {
     switch (baseCode) {
     case 1:
     case 58:
-    case 81:
-    case 85:
+    case empty_code::AceColourBalance:
+    case empty_code::AceBalance:
         rank = 1;
         break;
     case 2:
-    case 90:
+    case empty_code::TwoBalance:
         rank = 2;
         break;
     case 64:
-    case 84:
+    case empty_code::KingBalance:
         rank = 13;
         break;
     case 94:

@@ -32,6 +32,13 @@ TEST(RuleCodes, EveryCellOfANamedParameterFindsItsList) {
     EXPECT_EQ(codeFamilyOfParameter(param::CardCount), nullptr);
     // The letters of the empty-pile codes are their character codes.
     EXPECT_EQ(codeNamed(*codeFamilyOfParameter(param::FoundationBaseRank + 3), "KingBalance"), 'T');
+    // The reserves and the waste have drop rules of their own, not building rules.
+    const CodeFamily* reserve = codeFamilyOfParameter(param::ReserveDropRule + 2);
+    ASSERT_NE(reserve, nullptr);
+    EXPECT_EQ(codeNamed(*reserve, "KingOntoEmpty"), 'Z');
+    EXPECT_EQ(codeNamed(*reserve, "InSuit"), std::nullopt);
+    EXPECT_NE(reserve, codeFamilyOfParameter(param::TableauRule));
+    EXPECT_EQ(codeNamed(*codeFamilyOfParameter(param::WasteDropRule), "OneRankOffInSuit"), 2);
 }
 
 TEST(RuleCodes, TheDocumentHasARowForEveryCode) {
