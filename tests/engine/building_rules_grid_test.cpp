@@ -8,22 +8,23 @@ namespace vellomir::engine {
 namespace {
 
 using testing::place;
+using testing::Rule;
 using testing::Table;
 namespace param = catalogue::param;
 
 TEST(RankRules, FixedAnswersAndRanksAlone) {
     Table t;
-    for (int rule : {4, 5}) {
+    for (Rule rule : {Rule::Refused, Rule::RefusedToo}) {
         EXPECT_FALSE(t.accepts(place("5S").rule(rule).base(-1)));
         EXPECT_FALSE(t.accepts(place("5S").on("6H").rule(rule)));
     }
-    EXPECT_TRUE(t.accepts(place("5S").on("2H").rule(12)));
-    EXPECT_TRUE(t.accepts(place("5S").rule(12).base(1).emptyCode('R')));
-    EXPECT_TRUE(t.accepts(place("2S").on("9H").rule(76)));
-    EXPECT_FALSE(t.accepts(place("9S").on("9H").rule(76)));
-    EXPECT_TRUE(t.accepts(place("KS").rule(76)));
-    EXPECT_TRUE(t.accepts(place("AS").on("7H").rule(92)));
-    EXPECT_FALSE(t.accepts(place("2S").rule(92)));
+    EXPECT_TRUE(t.accepts(place("5S").on("2H").rule(Rule::AnyCard)));
+    EXPECT_TRUE(t.accepts(place("5S").rule(Rule::AnyCard).base(1).emptyCode('R')));
+    EXPECT_TRUE(t.accepts(place("2S").on("9H").rule(Rule::LowerRank)));
+    EXPECT_FALSE(t.accepts(place("9S").on("9H").rule(Rule::LowerRank)));
+    EXPECT_TRUE(t.accepts(place("KS").rule(Rule::LowerRank)));
+    EXPECT_TRUE(t.accepts(place("AS").on("7H").rule(Rule::AceOnly)));
+    EXPECT_FALSE(t.accepts(place("2S").rule(Rule::AceOnly)));
 }
 
 // A grid `width` cells wide: every cell but `emptyCell` holds one card, the
@@ -56,8 +57,8 @@ TEST(GridRules, SlideFromANeighbourInTheSameRowOrColumn) {
     EXPECT_TRUE(wide.accepts(testing::Ask{{.moving = 1, .rule = 70, .targetIndex = 4}}));
     EXPECT_TRUE(wide.accepts(testing::Ask{{.moving = 9, .rule = 70, .targetIndex = 4}}));
     // A card onto a card, or from outside the grid, never.
-    EXPECT_FALSE(t.accepts(place("2H").on("3H").rule(70).index(4)));
-    EXPECT_FALSE(Table().accepts(place("2H").rule(70).index(4)));
+    EXPECT_FALSE(t.accepts(place("2H").on("3H").rule(Rule::SlideIntoGap).index(4)));
+    EXPECT_FALSE(Table().accepts(place("2H").rule(Rule::SlideIntoGap).index(4)));
 }
 
 TEST(GridRules, JumpOverAFullCell) {
@@ -81,20 +82,20 @@ TEST(GridRules, Rule93BuildsByThreesAndSwapsLoneCards) {
     t.param(param::TableauEmptyCode + 0, 1).param(param::TableauEmptyCode + 1, 2);
     t.param(param::TableauEmptyCode + 2, 3);
     t.tableau(0, {"AH", "4H"});
-    EXPECT_TRUE(t.accepts(place("7H").on("4H").rule(93).index(0)));
-    EXPECT_FALSE(t.accepts(place("7D").on("4H").rule(93).index(0)));
-    EXPECT_FALSE(t.accepts(place("5H").on("4H").rule(93).index(0)));
-    EXPECT_TRUE(t.accepts(place("2D").rule(93).index(1)));
-    EXPECT_FALSE(t.accepts(place("3D").rule(93).index(1)));
+    EXPECT_TRUE(t.accepts(place("7H").on("4H").rule(Rule::UpByThreeFromBase).index(0)));
+    EXPECT_FALSE(t.accepts(place("7D").on("4H").rule(Rule::UpByThreeFromBase).index(0)));
+    EXPECT_FALSE(t.accepts(place("5H").on("4H").rule(Rule::UpByThreeFromBase).index(0)));
+    EXPECT_TRUE(t.accepts(place("2D").rule(Rule::UpByThreeFromBase).index(1)));
+    EXPECT_FALSE(t.accepts(place("3D").rule(Rule::UpByThreeFromBase).index(1)));
     // Tableau 1 holds a lone 3, not its base rank 2: only a lone 2 from a
     // tableau whose base rank is 3 may trade places with it.
     t.tableau(1, {"3S"}).tableau(2, {"2C"});
-    EXPECT_TRUE(t.accepts(place("2C").on("3S").rule(93).index(1)));
-    EXPECT_FALSE(t.accepts(place("4S").on("3S").rule(93).index(1)));
+    EXPECT_TRUE(t.accepts(place("2C").on("3S").rule(Rule::UpByThreeFromBase).index(1)));
+    EXPECT_FALSE(t.accepts(place("4S").on("3S").rule(Rule::UpByThreeFromBase).index(1)));
     t.tableau(2, {"9D", "2C"});
-    EXPECT_FALSE(t.accepts(place("2C").on("3S").rule(93).index(1)));
+    EXPECT_FALSE(t.accepts(place("2C").on("3S").rule(Rule::UpByThreeFromBase).index(1)));
     t.tableau(2, {"2C"}).param(param::TableauEmptyCode + 2, 4);
-    EXPECT_FALSE(t.accepts(place("2C").on("3S").rule(93).index(1)));
+    EXPECT_FALSE(t.accepts(place("2C").on("3S").rule(Rule::UpByThreeFromBase).index(1)));
 }
 
 } // namespace

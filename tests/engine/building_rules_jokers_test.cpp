@@ -6,6 +6,7 @@ namespace vellomir::engine {
 namespace {
 
 using testing::place;
+using testing::Rule;
 using testing::Table;
 namespace param = catalogue::param;
 
@@ -18,7 +19,7 @@ Table jokerFoundations(int count) {
     return t;
 }
 
-testing::Ask ontoFoundation(const char* moving, int index, int rule = 72) {
+testing::Ask ontoFoundation(const char* moving, int index, Rule rule = Rule::JokerFoundation) {
     return place(moving).rule(rule).foundation().base(kBaseSetByFirstFoundation).index(index);
 }
 
@@ -26,7 +27,7 @@ TEST(JokerRules, TheFirstFoundationSetsTheBase) {
     Table t = jokerFoundations(6);
     EXPECT_TRUE(t.accepts(ontoFoundation("9C", 0)));
     EXPECT_FALSE(t.accepts(ontoFoundation("JK1", 0)));
-    EXPECT_TRUE(t.accepts(ontoFoundation("JK1", 0, 75)));
+    EXPECT_TRUE(t.accepts(ontoFoundation("JK1", 0, Rule::JokerFoundationJokerFirst)));
     t.foundation(1, {"5H"});
     EXPECT_FALSE(t.accepts(ontoFoundation("9C", 0)));
     EXPECT_TRUE(t.accepts(ontoFoundation("5C", 0)));
@@ -72,7 +73,7 @@ TEST(JokerRules, KingToAceOnlyWhenTheBaseIsNotTheAce) {
     EXPECT_TRUE(t.accepts(ontoFoundation("AS", 1)));
     t.foundationRule(1, 72, 1, 1);
     auto aceBase = [](const char* moving, int index) {
-        return place(moving).rule(72).foundation().base(1).index(index);
+        return place(moving).rule(Rule::JokerFoundation).foundation().base(1).index(index);
     };
     EXPECT_FALSE(t.accepts(aceBase("AS", 1)));
     EXPECT_FALSE(t.accepts(aceBase("AH", 0)));

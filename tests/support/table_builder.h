@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "engine/card_move.h"
 #include "engine/card_runs.h"
 #include "engine/placement_check.h"
@@ -57,15 +58,19 @@ inline std::string pileOf(std::initializer_list<std::string_view> names) {
     return pile;
 }
 
-/// A placement query in readable steps: place("6S").on("7H").rule(3).down().
+/// The building rules by name, for the placement queries below.
+using Rule = catalogue::BuildingRuleCode;
+
+/// A placement query in readable steps:
+/// place("6S").on("7H").rule(Rule::AlternateColours).down().
 struct Ask {
     engine::PlacementQuery q;
     Ask& on(std::string_view below) {
         q.below = card(below);
         return *this;
     }
-    Ask& rule(int r) {
-        q.rule = r;
+    Ask& rule(Rule r) {
+        q.rule = catalogue::codeOf(r);
         return *this;
     }
     Ask& down() {
