@@ -121,20 +121,17 @@ TEST(StockRules, Rule82OpensOnceStockAndWasteAreSpent) {
     EXPECT_TRUE(t.accepts(ask("AD")));
     EXPECT_FALSE(t.accepts(ask("AH'")));
     EXPECT_FALSE(t.accepts(ask("2D")));
-    EXPECT_TRUE(t.accepts(place("2H")
-                              .on("AH")
-                              .rule(Rule::InSuitOnceStockSpent)
-                              .foundation()
-                              .up()
-                              .base(1)
-                              .emptyCode(1)));
-    EXPECT_FALSE(t.accepts(place("2C")
-                               .on("AH")
-                               .rule(Rule::InSuitOnceStockSpent)
-                               .foundation()
-                               .up()
-                               .base(1)
-                               .emptyCode(1)));
+    auto onTheAce = [](const char* moving) {
+        return place(moving)
+            .on("AH")
+            .rule(Rule::InSuitOnceStockSpent)
+            .foundation()
+            .up()
+            .base(1)
+            .emptyCode(1);
+    };
+    EXPECT_TRUE(t.accepts(onTheAce("2H")));
+    EXPECT_FALSE(t.accepts(onTheAce("2C")));
 }
 
 } // namespace
