@@ -404,8 +404,6 @@ bool Program::initialise() {
     m_renderer->setPreferencesPath(m_state.preferencesPath());
 
     ui::MainWindowHooks hooks;
-    hooks.clockTick = [this] { m_engine.clockTick(); };
-    hooks.endOfGame = [this] { return m_engine.endGame(); };
     hooks.firstActivationChecks = [this] {
         const std::string folder = writeFolderOf(m_state);
         engine::upgradeScoreFile(folder, m_frontend);
@@ -417,7 +415,6 @@ bool Program::initialise() {
         mark("statistics files checked");
         return firstRun;
     };
-    hooks.autoplaySweep = [this] { m_engine.runAutomaticSteps(); };
     m_keeper = std::make_unique<GameKeeper>(
         m_engine, [this] { return writeFolderOf(m_state); },
         [this](const std::string& message) { m_frontend.showInformation(message); },
@@ -454,34 +451,10 @@ bool Program::initialise() {
         }
     });
     m_signals = std::make_unique<TerminationSignals>([this](int) { closeForSessionEnd(); });
-    hooks.pointer = [this](const ui::PointerEvent& event) { forwardPointer(event); };
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
     m_window->setHooks(std::move(hooks));
     return true;
-}
-
-void Program::forwardPointer(const ui::PointerEvent& event) {
-    using Kind = ui::PointerEvent::Kind;
-    switch (event.kind) {
-    case Kind::Press: {
-        const int button = event.button == Qt::RightButton    ? 1
-                           : event.button == Qt::MiddleButton ? 2
-                                                              : 0;
-        // The engine's shift state: bit value 4 is the Ctrl key.
-        m_engine.buttonDown(button, event.ctrl ? 4 : 0, event.x, event.y);
-        break;
-    }
-    case Kind::Move:
-        m_engine.pointerMove(event.x, event.y);
-        break;
-    case Kind::Release:
-        m_engine.buttonUp();
-        break;
-    case Kind::DoubleClick:
-        m_engine.doubleClick();
-        break;
-    }
 }
 
 void Program::attachRenderer() {

@@ -89,8 +89,6 @@ private:
     // Creates the card pictures and the table renderer and makes them the
     // frontend\'s drawing target.
     void attachRenderer();
-    // Hands a pointer event on the table to the play engine's input.
-    void forwardPointer(const ui::PointerEvent& event);
     void tearDown();
     void repaintSplash();
     // SIGTERM or SIGHUP: save and close as Exit does, without its question.

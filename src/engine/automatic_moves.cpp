@@ -171,19 +171,19 @@ bool fillOne(ProgramState& state, seam::Frontend& frontend, int style, PileRef t
     }
     const int card = table::topCardOf(state.piles.pile(*source));
     state.carryGroup(state.cardSize.height, table::CarriedCards::OneCard);
-    frontend.drawTableWithout({card});
+    frontend.tableDrawing().drawTableWithout({card});
     if (cardsAnimate(state)) {
         const CardPoint from = table::topCardPosition(state, *source);
         const CardPoint to = table::nextCardPosition(state, target);
-        frontend.flyCard(card, from.x, from.y, to.x, to.y, {});
+        frontend.tableDrawing().flyCard(card, from.x, from.y, to.x, to.y, {});
     }
     if (!executeMove(state, frontend, card, *moveOnto(target))) {
         return false;
     }
     if (source->kind == PileKind::Stock) {
-        frontend.drawPileTop(table::pileName(*source));
+        frontend.tableDrawing().drawPileTop(table::pileName(*source));
     } else {
-        frontend.drawPile(table::pileName(*source));
+        frontend.tableDrawing().drawPile(table::pileName(*source));
     }
     dropNewestSnapshots(state, 1);
     return true;

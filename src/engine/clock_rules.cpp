@@ -97,7 +97,8 @@ bool detail::turnClockCard(ProgramState& state, seam::Frontend& frontend, Action
     context.lastCardTop = end.y;
     if (target != source) {
         // The shorter fan leaves the place of its old top card to be cleared.
-        frontend.redrawShrunkPile(before, state.piles.tableau(source.index), nameOf(source));
+        frontend.tableDrawing().redrawShrunkPile(before, state.piles.tableau(source.index),
+                                                 nameOf(source));
     }
     if (cardsAnimate(state) && target != source) {
         fly(frontend, card, start, end);

@@ -198,7 +198,7 @@ bool placeCarried(ProgramState& state, seam::Frontend& frontend, const CardMove&
             if (moving.empty()) {
                 moving.push_back(card);
             }
-            frontend.drawTableWithout(moving);
+            frontend.tableDrawing().drawTableWithout(moving);
         }
         CardPoint to = table::nextCardPosition(state, target);
         if (intoGap) {
@@ -208,7 +208,7 @@ bool placeCarried(ProgramState& state, seam::Frontend& frontend, const CardMove&
             p[param::FoundationFanStyle] != codeOf(FanStyle::DownFirstStep)) {
             to = table::topCardPosition(state, target);
         }
-        frontend.flyCard(card, from.x, from.y, to.x, to.y, {.pickUp = from.onTable});
+        frontend.tableDrawing().flyCard(card, from.x, from.y, to.x, to.y, {.pickUp = from.onTable});
     }
     if (!executeMove(state, frontend, card, action)) {
         return false;

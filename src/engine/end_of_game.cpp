@@ -62,7 +62,7 @@ bool endOfGame(table::ProgramState& state, seam::Frontend& frontend) {
         frontend.closeMainWindow();
     } else if (won && !flags.test(Flag::GameInPlay)) {
         // The animation left cards thrown all over the table.
-        frontend.redrawBackground();
+        frontend.tableDrawing().redrawBackground();
         frontend.openGameChooser();
     }
     return won;

@@ -24,16 +24,16 @@ void turnFaceUp(table::ProgramState& state, seam::Frontend& frontend, int card, 
     if (state.settings.read(settings::field::CardsShadowed) != "N") {
         const bool belowFaceUp = count >= 2 && state.cards.isFaceUp(table::cardAt(pile, count - 2));
         if (onlyCard || belowFaceUp) {
-            frontend.drawTableWithout({card});
+            frontend.tableDrawing().drawTableWithout({card});
         }
-        frontend.drawCardTurned(card, tableauIndex);
+        frontend.tableDrawing().drawCardTurned(card, tableauIndex);
     } else {
-        frontend.drawPile(name);
+        frontend.tableDrawing().drawPile(name);
     }
     frontend.playSound("Face_up", state.settings.isYes(settings::field::SoundsFaceUp),
                        seam::SoundMode::AtOnce);
     if (onlyCard) {
-        frontend.drawPile(name);
+        frontend.tableDrawing().drawPile(name);
     }
 }
 

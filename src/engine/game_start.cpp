@@ -126,13 +126,13 @@ bool startGame(table::ProgramState& state, seam::Frontend& frontend, const Start
     state.flags.set(Flag::GameInPlay);
     state.flags.clear(Flag::Won);
     if (!options.keepPicture) {
-        frontend.redrawBackground();
+        frontend.tableDrawing().redrawBackground();
     }
     frontend.setScoreText(state.settings.read(settings::field::Score));
     if (!options.keepPicture) {
         const bool animate =
             options.animate && state.settings.read(settings::field::DealAnimation) != "N";
-        frontend.drawTable(animate);
+        frontend.tableDrawing().drawTable(animate);
     }
     if (!state.flags.test(Flag::ClockRunning)) {
         state.flags.timeSlot(0) = frontend.timeOfDayMs();

@@ -55,7 +55,7 @@ void refreshClock(ProgramState& state, seam::Frontend& frontend) {
 }
 
 void fly(seam::Frontend& frontend, int card, table::CardPoint from, table::CardPoint to) {
-    frontend.flyCard(card, from.x, from.y, to.x, to.y, {});
+    frontend.tableDrawing().flyCard(card, from.x, from.y, to.x, to.y, {});
 }
 
 std::string nameOf(PileRef pile) {
@@ -64,9 +64,9 @@ std::string nameOf(PileRef pile) {
 
 void drawChangedPile(seam::Frontend& frontend, PileRef pile) {
     if (pile.kind == PileKind::Stock) {
-        frontend.drawPileTop(nameOf(pile));
+        frontend.tableDrawing().drawPileTop(nameOf(pile));
     } else {
-        frontend.drawPile(nameOf(pile));
+        frontend.tableDrawing().drawPile(nameOf(pile));
     }
 }
 
@@ -122,9 +122,9 @@ void redrawSource(seam::Frontend& frontend, std::optional<PileRef> source,
         return;
     }
     if (source->kind == PileKind::Stock) {
-        frontend.drawPileTop(nameOf(*source));
+        frontend.tableDrawing().drawPileTop(nameOf(*source));
     } else {
-        frontend.redrawShrunkPile(before, after, nameOf(*source));
+        frontend.tableDrawing().redrawShrunkPile(before, after, nameOf(*source));
     }
 }
 
@@ -187,7 +187,7 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
     if (sourcePile) {
         redrawSource(frontend, sourcePile, before, state.piles.pile(*sourcePile));
     }
-    frontend.drawPile(nameOf(target));
+    frontend.tableDrawing().drawPile(nameOf(target));
     playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
 
     const catalogue::GameParameters& p = state.params;
@@ -195,7 +195,7 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
         // The piles after the one that moved close up its place, in the same step.
         const int last = table::closeLineGap(state, source - 1);
         for (int t = source - 1; t <= last; ++t) {
-            frontend.drawPile(nameOf({PileKind::Tableau, t}));
+            frontend.tableDrawing().drawPile(nameOf({PileKind::Tableau, t}));
         }
         state.flags.set(Flag::Won, winTest(state));
     }
@@ -235,8 +235,8 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
             // Appended, not put in place of the source's content: a legal
             // swap leaves the source empty, and nothing else may be lost.
             state.piles.appendCard(state.cards, back, bottom, std::nullopt);
-            frontend.drawPile(nameOf(target));
-            frontend.drawPile(nameOf(back));
+            frontend.tableDrawing().drawPile(nameOf(target));
+            frontend.tableDrawing().drawPile(nameOf(back));
         }
         updateScore(state, frontend);
         state.flags.set(Flag::Won, winTest(state));
@@ -260,9 +260,9 @@ bool moveIntoGap(ProgramState& state, seam::Frontend& frontend, int card, int ro
     state.piles.tableau(row).replace(static_cast<std::size_t>(*slot) * 3, 3, table::cardText(card));
     state.cards.setFaceUp(card, true);
     context.lastCardTop = table::cardPosition(state, target, *slot).y;
-    frontend.drawPile(nameOf(from));
+    frontend.tableDrawing().drawPile(nameOf(from));
     if (row != from.index) {
-        frontend.drawPile(nameOf(target));
+        frontend.tableDrawing().drawPile(nameOf(target));
     }
     playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
     state.flags.set(Flag::Won, winTest(state));
@@ -279,9 +279,9 @@ bool moveToFoundation(ProgramState& state, seam::Frontend& frontend, int card, i
         moveOneCard(state, frontend, card, target, context);
     }
     if (state.params[param::FoundationFanStyle] == codeOf(FanStyle::DownFirstStep)) {
-        frontend.drawPile(nameOf(target));
+        frontend.tableDrawing().drawPile(nameOf(target));
     } else {
-        frontend.drawPileTop(nameOf(target));
+        frontend.tableDrawing().drawPileTop(nameOf(target));
     }
     state.flags.set(Flag::Won, winTest(state));
     if (automatic) {
@@ -290,7 +290,7 @@ bool moveToFoundation(ProgramState& state, seam::Frontend& frontend, int card, i
         playSwitched(state, frontend, "Foundation", settings::field::SoundsFoundation);
     }
     if (state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
-        frontend.highlightFoundations(f);
+        frontend.tableDrawing().highlightFoundations(f);
     }
     return true;
 }
@@ -300,7 +300,7 @@ bool moveToReserve(ProgramState& state, seam::Frontend& frontend, int card, int 
     const PileRef target{PileKind::Reserve, r};
     takeUndoSnapshot(state);
     moveOneCard(state, frontend, card, target, context);
-    frontend.drawPile(nameOf(target));
+    frontend.tableDrawing().drawPile(nameOf(target));
     playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
     return true;
 }
@@ -309,7 +309,7 @@ bool moveToWaste(ProgramState& state, seam::Frontend& frontend, int card, Action
     const PileRef target{PileKind::Stock, table::kWaste};
     takeUndoSnapshot(state);
     moveOneCard(state, frontend, card, target, context);
-    frontend.drawPileTop(nameOf(target));
+    frontend.tableDrawing().drawPileTop(nameOf(target));
     state.flags.set(Flag::Won, winTest(state));
     playSwitched(state, frontend, "Tableau", settings::field::SoundsTableau);
     return true;
@@ -320,7 +320,7 @@ bool moveToDiscard(ProgramState& state, seam::Frontend& frontend, int card,
     const PileRef target{PileKind::Stock, table::kDiscard};
     takeUndoSnapshot(state);
     moveOneCard(state, frontend, card, target, context);
-    frontend.drawPileTop(nameOf(target));
+    frontend.tableDrawing().drawPileTop(nameOf(target));
     state.flags.set(Flag::Won, winTest(state));
     if (gameTypeOf(state.params) == GameType::BlackHole) {
         playSwitched(state, frontend, "Eddy", settings::field::SoundsFoundation);
@@ -364,7 +364,7 @@ void turnUncoveredReserveCards(ProgramState& state, seam::Frontend& frontend) {
             continue;
         }
         state.cards.setFaceFlag(top, '1');
-        frontend.drawPile(nameOf({PileKind::Reserve, r}));
+        frontend.tableDrawing().drawPile(nameOf({PileKind::Reserve, r}));
         playSwitched(state, frontend, "Face_up", settings::field::SoundsFaceUp);
     }
 }
@@ -472,7 +472,7 @@ bool detail::executeAction(ProgramState& state, seam::Frontend& frontend, int ca
     }
 
     if (!spentAtEntry && stockAndWasteSpent(state)) {
-        frontend.drawPileTop("Mazzo");
+        frontend.tableDrawing().drawPileTop("Mazzo");
     }
     if (executed && gameTypeOf(p) != GameType::Unscored) {
         updateScore(state, frontend);
@@ -564,12 +564,13 @@ bool returnPickedCards(ProgramState& state, seam::Frontend& frontend, int firstC
         }
         if (cardsAnimate(state)) {
             const table::CardPoint home = table::cardPosition(state, pile, slot);
-            frontend.flyCard(firstCard, dropX, dropY, home.x, home.y, {.pickUp = false});
+            frontend.tableDrawing().flyCard(firstCard, dropX, dropY, home.x, home.y,
+                                            {.pickUp = false});
         }
         drawChangedPile(frontend, pile);
         if (pile.kind == PileKind::Foundation &&
             state.mainGame.cell(table::cell::HighlightFoundationsMark) != 0) {
-            frontend.highlightFoundations(pile.index);
+            frontend.tableDrawing().highlightFoundations(pile.index);
         }
         // The cards are heard landing only where they were seen lifted: with shadows on.
         if (state.settings.read(settings::field::CardsShadowed) != "N") {

@@ -102,10 +102,10 @@ void closeRowGaps(ProgramState& state, seam::Frontend& frontend, int tableauInde
             piles.appendCard(state.cards, target, card, std::nullopt);
             detail::fly(frontend, state.cards.isFaceUp(card) ? card : -1, origin,
                         table::topCardPosition(state, target));
-            frontend.drawPile(detail::nameOf(target));
+            frontend.tableDrawing().drawPile(detail::nameOf(target));
             detail::playSwitched(state, frontend, "Shuffle", settings::field::SoundsTableau);
         }
-        frontend.drawPile(detail::nameOf(source));
+        frontend.tableDrawing().drawPile(detail::nameOf(source));
     }
 }
 
@@ -156,7 +156,7 @@ bool detail::removeSelection(ProgramState& state, seam::Frontend& frontend,
         if (locatePile(state, card) == location::Nowhere) {
             continue; // a stale code in the selection: nothing to take away
         }
-        frontend.drawTableWithout({card});
+        frontend.tableDrawing().drawTableWithout({card});
         const table::CardPoint from = placeOf(state, card);
         if (fanStyle == codeOf(FanStyle::SideBySide)) {
             const int location = locatePile(state, card);
@@ -169,7 +169,7 @@ bool detail::removeSelection(ProgramState& state, seam::Frontend& frontend,
             table::removeAnywhere(state, card, table::RemovalKind::Cut);
         }
         placeCard(state, kDiscardPile, card, '1', context);
-        frontend.drawPileTop("Mazzo_Waste");
+        frontend.tableDrawing().drawPileTop("Mazzo_Waste");
         fly(frontend, card, from, table::topCardPosition(state, kDiscardPile));
         refreshClock(state, frontend);
     }
@@ -189,12 +189,12 @@ bool detail::removeSelection(ProgramState& state, seam::Frontend& frontend,
             }
         }
         if (!gridTopSelected) {
-            frontend.drawTable(false);
+            frontend.tableDrawing().drawTable(false);
         }
     }
     if (type == GameType::RowsOfSeven) {
         for (int t : rowTableaus) {
-            frontend.drawPile(nameOf({PileKind::Tableau, t}));
+            frontend.tableDrawing().drawPile(nameOf({PileKind::Tableau, t}));
         }
         for (int t : rowTableaus) {
             closeRowGaps(state, frontend, t);

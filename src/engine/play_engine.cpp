@@ -246,9 +246,9 @@ void PlayEngine::resumeSteps(std::vector<PlayPosition> steps) {
 
 void PlayEngine::showTableAfterStep() {
     // No flights: the table is simply drawn as it now is.
-    m_frontend.redrawBackground();
-    m_frontend.drawTable(false);
-    m_frontend.invertSelectedCards();
+    m_frontend.tableDrawing().redrawBackground();
+    m_frontend.tableDrawing().drawTable(false);
+    m_frontend.tableDrawing().invertSelectedCards();
     m_frontend.setScoreText(std::to_string(m_state.settings.readInt(settings::field::Score, 0)));
     m_state.mainGame.setCell(table::cell::JokerLabelKey, kJokerLabelRedraw);
     refreshJokerLabel(m_state, m_frontend);

@@ -109,7 +109,7 @@ void PointerInput::buttonDown(int button, int shift, int x, int y) {
 void PointerInput::showCovered(const HitResult& hit) {
     m_drag.coveredX = hit.rect.left;
     m_drag.coveredY = hit.rect.top;
-    m_frontend.showCoveredCard(hit.card, hit.rect.left, hit.rect.top);
+    m_frontend.tableDrawing().showCoveredCard(hit.card, hit.rect.left, hit.rect.top);
 }
 
 void PointerInput::send(const HitResult& hit, SendBy by) {
@@ -165,7 +165,7 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
         discardAtOnce(m_state, m_frontend, hit);
         return;
     }
-    m_frontend.drawTableWithout(cards);
+    m_frontend.tableDrawing().drawTableWithout(cards);
     std::vector<std::string> targets;
     for (const PileRef& target : dropTargets(m_state, m_frontend, m_drag.lifted)) {
         targets.push_back(table::pileName(target));
@@ -175,11 +175,11 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
                 ":" + std::to_string(*table::gapSlotFor(m_state, hit.card, target.index));
         }
     }
-    m_frontend.markDropTargets(targets);
-    m_frontend.pickUpCarried(hit.card, m_drag.rect, m_state.groupHeight);
+    m_frontend.tableDrawing().markDropTargets(targets);
+    m_frontend.tableDrawing().pickUpCarried(hit.card, m_drag.rect, m_state.groupHeight);
     if (m_state.settings.read(settings::field::CardsShadowed) != "N") {
         const int lift = std::max(0, m_state.shadowOffset - 2);
-        m_frontend.liftCarried();
+        m_frontend.tableDrawing().liftCarried();
         m_drag.rect = {m_drag.rect.left - lift, m_drag.rect.top - lift, m_drag.rect.right - lift,
                        m_drag.rect.bottom - lift};
         m_drag.grabX += lift;
@@ -190,7 +190,7 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
     } else if (m_state.settings.read(settings::field::PilesTT) != "N" ||
                (m_state.params[param::CoveredReserveSendable] == -11 &&
                 hit.pile.starts_with("Appogg"))) {
-        m_frontend.drawCarried(m_drag.rect.left, m_drag.rect.top, false, false);
+        m_frontend.tableDrawing().drawCarried(m_drag.rect.left, m_drag.rect.top, false, false);
     }
 }
 
@@ -202,7 +202,7 @@ void PointerInput::pointerMove(int x, int y) {
         m_frontend.setCursor(chosen == 10 ? 10 : chosen + 10);
         const int left = x - m_drag.grabX;
         const int top = y - m_drag.grabY;
-        m_frontend.drawCarried(left, top, false, true);
+        m_frontend.tableDrawing().drawCarried(left, top, false, true);
         m_drag.rect = {left, top, left + m_state.cardSize.width, top + m_state.groupHeight};
     } else if (game.cell(cell::StockPressed) == 1) {
         const int pressed =
@@ -212,7 +212,7 @@ void PointerInput::pointerMove(int x, int y) {
         const seam::Rect r{at.x, at.y, at.x + m_state.cardSize.width,
                            at.y + m_state.cardSize.height};
         if (!contains(r, x, y)) {
-            m_frontend.drawPilePressed(table::pileName(pile), false);
+            m_frontend.tableDrawing().drawPilePressed(table::pileName(pile), false);
             game.setCell(cell::StockPressed, 0);
         }
     } else if (m_state.flags.test(Flag::GameInPlay)) {
@@ -233,7 +233,8 @@ void PointerInput::buttonUp() {
     if (game.cell(cell::StockPressed) == 1) {
         const int pressed =
             m_state.params[param::EmptyStockIsRedeal] == 1 ? table::kStock : table::kWaste;
-        m_frontend.drawPilePressed(table::pileName({PileKind::Stock, pressed}), false);
+        m_frontend.tableDrawing().drawPilePressed(table::pileName({PileKind::Stock, pressed}),
+                                                  false);
         m_frontend.pause(50);
         executeMove(m_state, m_frontend,
                     std::max(0, table::topCardOf(m_state.piles.stock(table::kStock))),
@@ -243,7 +244,7 @@ void PointerInput::buttonUp() {
     const int card = heldCard();
     if (card != 0) {
         bool dropped = false;
-        m_frontend.dropCarried();
+        m_frontend.tableDrawing().dropCarried();
         if (game.cell(cell::MovedMark) != 0) {
             dropped = settleDrop(m_state, m_frontend, m_drag.lifted, m_drag.rect);
         }
@@ -256,7 +257,7 @@ void PointerInput::buttonUp() {
         game.setCell(cell::MovedMark, 0);
     }
     if (coveredCardShown()) {
-        m_frontend.hideCoveredCard();
+        m_frontend.tableDrawing().hideCoveredCard();
         m_drag.coveredX = 0;
         m_drag.coveredY = 0;
     }

@@ -223,8 +223,8 @@ void discardAtOnce(ProgramState& state, seam::Frontend& frontend, const HitResul
     if (state.settings.read(settings::field::CardsAnimate) != "N") {
         const table::CardPoint to =
             table::nextCardPosition(state, {PileKind::Stock, table::kDiscard});
-        frontend.drawTableWithout({hit.card});
-        frontend.flyCard(hit.card, hit.rect.left, hit.rect.top, to.x, to.y, {});
+        frontend.tableDrawing().drawTableWithout({hit.card});
+        frontend.tableDrawing().flyCard(hit.card, hit.rect.left, hit.rect.top, to.x, to.y, {});
     }
     executeMove(state, frontend, hit.card, {ActionKind::ToDiscard});
     endGameIfDecided(state, frontend);

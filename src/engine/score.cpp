@@ -379,7 +379,7 @@ void refreshJokerLabel(ProgramState& state, seam::Frontend& frontend) {
     const PileCounts counts = PileCounts::of(state.params);
     table::TMainGame& game = state.mainGame;
     auto erase = [&] {
-        frontend.showJokerLabel(0, 0, 0);
+        frontend.tableDrawing().showJokerLabel(0, 0, 0);
         game.setCell(table::cell::JokerLabelKey, -1);
     };
     for (int f = 0; f < counts.foundations; ++f) {
@@ -413,7 +413,7 @@ void refreshJokerLabel(ProgramState& state, seam::Frontend& frontend) {
                 erase();
                 return;
             }
-            frontend.showJokerLabel(f, rank, suit);
+            frontend.tableDrawing().showJokerLabel(f, rank, suit);
             game.setCell(table::cell::JokerLabelKey, key);
             return;
         }

@@ -49,7 +49,7 @@ bool isStock(const std::optional<PileRef>& pile, int entry) {
 // Empties the selection, taking each card's mark off.
 void dropSelection(ProgramState& state, seam::Frontend& frontend) {
     for (int card : selectedCards(state)) {
-        frontend.toggleSelectionMark(card);
+        frontend.tableDrawing().toggleSelectionMark(card);
     }
     selectionPile(state).clear();
 }
@@ -70,7 +70,7 @@ bool removeSelection(ProgramState& state, seam::Frontend& frontend, const Select
         const std::vector<int> leaving = rule.leaving(state, selectedCards(state));
         for (int card : selectedCards(state)) {
             if (std::ranges::find(leaving, card) == leaving.end()) {
-                frontend.toggleSelectionMark(card);
+                frontend.tableDrawing().toggleSelectionMark(card);
                 table::removeFromPile(selectionPile(state), card, table::RemovalKind::Cut);
             }
         }
@@ -97,7 +97,7 @@ bool toggleCard(ProgramState& state, seam::Frontend& frontend, const SelectionRu
     std::string& selection = selectionPile(state);
     if (positionInPile(selection, pressed.card) >= 0) {
         table::removeFromPile(selection, pressed.card, table::RemovalKind::Cut);
-        frontend.toggleSelectionMark(pressed.card);
+        frontend.tableDrawing().toggleSelectionMark(pressed.card);
         return false;
     }
     std::vector<int> cards = selectedCards(state);
@@ -115,7 +115,7 @@ bool toggleCard(ProgramState& state, seam::Frontend& frontend, const SelectionRu
         frontend.beep();
         return false;
     }
-    frontend.toggleSelectionMark(pressed.card);
+    frontend.tableDrawing().toggleSelectionMark(pressed.card);
     return verdict == SelectionVerdict::Complete && removeSelection(state, frontend, rule);
 }
 
@@ -179,12 +179,12 @@ bool familyStockPress(ProgramState& state, seam::Frontend& frontend, GameType fa
         // marks come off first, and go back on when there was nothing to do.
         const std::vector<int> selected = selectedCards(state);
         for (int card : selected) {
-            frontend.toggleSelectionMark(card);
+            frontend.tableDrawing().toggleSelectionMark(card);
         }
         const bool executed = act(state, frontend, 0, {ActionKind::CompactAndRefill});
         if (!executed) {
             for (int card : selected) {
-                frontend.toggleSelectionMark(card);
+                frontend.tableDrawing().toggleSelectionMark(card);
             }
         }
         return executed;
@@ -255,7 +255,7 @@ bool selectionPress(ProgramState& state, seam::Frontend& frontend, const Selecti
         // Marking cards only: the selection records nothing.
         const std::optional<PileRef> pile = table::parsePileName(hit.pileName);
         if (pile && pile->kind == PileKind::Tableau && hit.card > 0) {
-            frontend.toggleSelectionMark(hit.card);
+            frontend.tableDrawing().toggleSelectionMark(hit.card);
         }
         return false;
     }

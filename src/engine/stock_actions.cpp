@@ -56,10 +56,10 @@ bool stockPressed(const ProgramState& state) {
 void pressStock(ProgramState& state, seam::Frontend& frontend) {
     const catalogue::GameParameters& p = state.params;
     if (p[param::EmptyStockIsRedeal] == 1 && stockEmpty(state)) {
-        frontend.drawPilePressed("Mazzo", true);
+        frontend.tableDrawing().drawPilePressed("Mazzo", true);
         state.mainGame.setCell(StockPressed, 1);
     } else if (p[param::EmptyWasteIsRedeal] == 1 && state.piles.stock(table::kWaste).empty()) {
-        frontend.drawPilePressed("Mazzo_Vis", true);
+        frontend.tableDrawing().drawPilePressed("Mazzo_Vis", true);
         state.mainGame.setCell(StockPressed, 1);
     }
 }
@@ -86,19 +86,19 @@ void turnWasteOver(ProgramState& state, seam::Frontend& frontend) {
         const table::CardPoint from = table::topCardPosition(state, kWastePile);
         waste.resize(waste.size() - 3);
         if (animate) {
-            frontend.drawPileTop("Mazzo");
-            frontend.drawPileTop("Mazzo_Vis");
+            frontend.tableDrawing().drawPileTop("Mazzo");
+            frontend.tableDrawing().drawPileTop("Mazzo_Vis");
             fly(frontend, p[param::StockFaceDown] == 1 ? -1 : card, from,
                 table::pilePosition(state, kStockPile));
         }
         state.piles.appendCard(state.cards, kStockPile, card, face);
     }
     if (animate) {
-        frontend.drawPileTop("Mazzo_Vis");
+        frontend.tableDrawing().drawPileTop("Mazzo_Vis");
         frontend.pause(100);
         frontend.stopSound();
     }
-    frontend.drawPileTop("Mazzo");
+    frontend.tableDrawing().drawPileTop("Mazzo");
     // In the pyramid the stock's card may be selected: a card turned back
     // into the stock leaves the selection.
     std::string& selection = state.piles.foundation(0);
@@ -128,12 +128,12 @@ bool dealFromStock(ProgramState& state, seam::Frontend& frontend, ActionKind kin
         const table::CardPoint from = table::topCardPosition(state, kStockPile);
         const int card = takeStockTop(state);
         placeCard(state, target, card, '1', context);
-        frontend.drawPileTop("Mazzo");
+        frontend.tableDrawing().drawPileTop("Mazzo");
         if (cardsAnimate(state)) {
             frontend.pause(10);
             fly(frontend, card, from, table::topCardPosition(state, target));
         }
-        frontend.drawPileTop(nameOf(target));
+        frontend.tableDrawing().drawPileTop(nameOf(target));
         playSwitched(state, frontend, "Stock", settings::field::SoundsStock);
         state.flags.set(Flag::Won, winTest(state));
         dealt = true;
@@ -280,9 +280,9 @@ bool dealAction(ProgramState& state, seam::Frontend& frontend, MoveAction action
             (plan->reserveAction && type == DealType::FaceDownReserve) ||
             (action.kind == ActionKind::DealTableaus && type == DealType::FaceDownTableau);
         placeCard(state, target, card, faceDown ? '0' : '1', context);
-        frontend.drawPileTop("Mazzo");
+        frontend.tableDrawing().drawPileTop("Mazzo");
         fly(frontend, faceDown ? -1 : card, from, table::topCardPosition(state, target));
-        frontend.drawPile(nameOf(target));
+        frontend.tableDrawing().drawPile(nameOf(target));
         playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
         dealt = true;
     }
@@ -302,9 +302,9 @@ bool fillEmptyTableausFromStock(ProgramState& state, seam::Frontend& frontend,
             const table::CardPoint from = table::topCardPosition(state, kStockPile);
             const int card = takeStockTop(state);
             placeCard(state, target, card, '1', context);
-            frontend.drawPileTop("Mazzo");
+            frontend.tableDrawing().drawPileTop("Mazzo");
             fly(frontend, card, from, table::topCardPosition(state, target));
-            frontend.drawPile(nameOf(target));
+            frontend.tableDrawing().drawPile(nameOf(target));
             playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
             filled = true;
         }
@@ -330,7 +330,7 @@ bool compactAndRefill(ProgramState& state, seam::Frontend& frontend, ActionConte
     if (!anyEmpty || (stockEmpty(state) && !gapBeforeCards)) {
         return false;
     }
-    frontend.drawTable(false);
+    frontend.tableDrawing().drawTable(false);
     piles.foundation(0).clear();
 
     for (int t = 0; t < counts.tableaus; ++t) {
@@ -350,9 +350,9 @@ bool compactAndRefill(ProgramState& state, seam::Frontend& frontend, ActionConte
         const int card = table::topCardOf(piles.tableau(next));
         piles.tableau(t) = std::move(piles.tableau(next));
         piles.tableau(next).clear();
-        frontend.drawPile(nameOf(from));
+        frontend.tableDrawing().drawPile(nameOf(from));
         fly(frontend, card, start, table::topCardPosition(state, to));
-        frontend.drawPile(nameOf(to));
+        frontend.tableDrawing().drawPile(nameOf(to));
         context.lastCardTop = table::topCardPosition(state, to).y;
         playSwitched(state, frontend, "Shuffle", settings::field::SoundsTableau);
     }
@@ -362,9 +362,9 @@ bool compactAndRefill(ProgramState& state, seam::Frontend& frontend, ActionConte
             const table::CardPoint from = table::topCardPosition(state, kStockPile);
             const int card = takeStockTop(state);
             placeCard(state, target, card, '1', context);
-            frontend.drawPileTop("Mazzo");
+            frontend.tableDrawing().drawPileTop("Mazzo");
             fly(frontend, card, from, table::topCardPosition(state, target));
-            frontend.drawPile(nameOf(target));
+            frontend.tableDrawing().drawPile(nameOf(target));
             playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
         }
         refreshClock(state, frontend);

@@ -16,10 +16,13 @@ enum class SoundMode { AtOnce, Wait, Looped };
 /// sound, the dialogs, the menus and the clock. The Qt program implements it
 /// with real drawing; the tests use a fake that records every call.
 ///
-/// The table drawing and card motion operations are those of TableDrawing.
-class Frontend : public TableDrawing {
+/// The table drawing and card motion go to the frontend's TableDrawing.
+class Frontend {
 public:
     virtual ~Frontend() = default;
+
+    /// The table drawing and card motion operations: what draws the table.
+    virtual TableDrawing& tableDrawing() = 0;
 
     // --- Messages and feedback ---------------------------------------------
     /// An information box with an OK button.

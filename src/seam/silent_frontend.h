@@ -25,6 +25,34 @@ struct TableGeometry {
     }
 };
 
+/// A table drawing that draws nothing.
+class SilentDrawing : public TableDrawing {
+public:
+    void drawTable(bool) override {}
+    void redrawBackground() override {}
+    void drawPile(std::string_view) override {}
+    void drawPileTop(std::string_view) override {}
+    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) override {}
+    void drawTableWithout(const std::vector<int>&) override {}
+    void drawPilePressed(std::string_view, bool) override {}
+    void drawCardTurned(int, int) override {}
+    void toggleSelectionMark(int) override {}
+    void invertSelectedCards() override {}
+    void highlightFoundations(int) override {}
+    void showJokerLabel(int, int, int) override {}
+    void restoreCorners(Rect) override {}
+    void refreshRectangle(Rect) override {}
+    void fixTableauCorners(int) override {}
+    void showCoveredCard(int, int, int) override {}
+    void hideCoveredCard() override {}
+
+    void pickUpCarried(int, Rect, int) override {}
+    void drawCarried(int, int, bool, bool) override {}
+    void liftCarried() override {}
+    void dropCarried() override {}
+    void flyCard(int, int, int, int, int, Flight) override {}
+};
+
 /// A frontend that shows nothing, plays nothing and waits for nothing: every
 /// operation does nothing, confirmations answer no, the clock stands at 0
 /// and the sizes are those of its geometry. Frontends for play without a
@@ -65,30 +93,7 @@ public:
     void hidePileSizePanel() override {}
     void setInputBlocked(bool) override {}
     long long timeOfDayMs() const override { return 0; }
-
-    void drawTable(bool) override {}
-    void redrawBackground() override {}
-    void drawPile(std::string_view) override {}
-    void drawPileTop(std::string_view) override {}
-    void redrawShrunkPile(std::string_view, std::string_view, std::string_view) override {}
-    void drawTableWithout(const std::vector<int>&) override {}
-    void drawPilePressed(std::string_view, bool) override {}
-    void drawCardTurned(int, int) override {}
-    void toggleSelectionMark(int) override {}
-    void invertSelectedCards() override {}
-    void highlightFoundations(int) override {}
-    void showJokerLabel(int, int, int) override {}
-    void restoreCorners(Rect) override {}
-    void refreshRectangle(Rect) override {}
-    void fixTableauCorners(int) override {}
-    void showCoveredCard(int, int, int) override {}
-    void hideCoveredCard() override {}
-
-    void pickUpCarried(int, Rect, int) override {}
-    void drawCarried(int, int, bool, bool) override {}
-    void liftCarried() override {}
-    void dropCarried() override {}
-    void flyCard(int, int, int, int, int, Flight) override {}
+    TableDrawing& tableDrawing() override { return m_drawing; }
 
     void runWinningAnimation() override {}
     void openGameChooser() override {}
@@ -96,6 +101,9 @@ public:
 
 protected:
     TableGeometry m_geometry;
+
+private:
+    SilentDrawing m_drawing;
 };
 
 } // namespace vellomir::seam

@@ -114,6 +114,30 @@ QFrame* sunkenPanel(QWidget* parent, const char* name) {
     return panel;
 }
 
+// A pointer event on the table, handed to the play engine's input.
+void pointerToEngine(engine::PlayEngine& engine, const PointerEvent& event) {
+    using Kind = PointerEvent::Kind;
+    switch (event.kind) {
+    case Kind::Press: {
+        const int button = event.button == Qt::RightButton    ? 1
+                           : event.button == Qt::MiddleButton ? 2
+                                                              : 0;
+        // The engine's shift state: bit value 4 is the Ctrl key.
+        engine.buttonDown(button, event.ctrl ? 4 : 0, event.x, event.y);
+        break;
+    }
+    case Kind::Move:
+        engine.pointerMove(event.x, event.y);
+        break;
+    case Kind::Release:
+        engine.buttonUp();
+        break;
+    case Kind::DoubleClick:
+        engine.doubleClick();
+        break;
+    }
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
@@ -133,8 +157,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
         if (e.kind == PointerEvent::Kind::Press) {
             m_assistant->tablePressed();
         }
-        if (m_hooks.pointer) {
-            m_hooks.pointer(e);
+        if (m_engine) {
+            pointerToEngine(*m_engine, e);
         }
         if (e.kind == PointerEvent::Kind::Release || e.kind == PointerEvent::Kind::DoubleClick) {
             updateScrollRange();
@@ -187,8 +211,8 @@ TfrmMain::TfrmMain(table::ProgramState& state, MessageBoxes& boxes)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
     connect(m_timer, &QTimer::timeout, this, [this] {
-        if (m_hooks.clockTick) {
-            m_hooks.clockTick();
+        if (m_engine) {
+            m_engine->clockTick();
         }
     });
     m_timer->start();
@@ -366,7 +390,7 @@ void TfrmMain::createGameChooser(const resources::ResourceLibrary& library) {
     m_chooser->setRulesHandler([this](int game) { showHelp(game, m_chooser); });
     m_chooser->setClosedHandler([this] {
         if (m_frontend) {
-            m_frontend->invertSelectedCards();
+            m_frontend->tableDrawing().invertSelectedCards();
         }
         m_table->update();
     });
@@ -897,8 +921,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     if (m_hooks.saveGameInPlay) {
         m_hooks.saveGameInPlay();
     }
-    if (m_hooks.endOfGame) {
-        m_hooks.endOfGame();
+    if (m_engine) {
+        m_engine->endGame();
     }
     hide();
     if (m_frontend) {
@@ -963,7 +987,7 @@ void TfrmMain::newGame() {
 }
 
 void TfrmMain::dealNewGame(const std::optional<std::string>& dealNumber) {
-    if (m_hooks.endOfGame && m_hooks.endOfGame()) {
+    if (m_engine && m_engine->endGame()) {
         return;
     }
     m_frontend->setBusyCursor(true);
@@ -1104,8 +1128,8 @@ void TfrmMain::toggleAutoplay() {
     if (!written) {
         reportWriteFailure(written.message);
     }
-    if (on && gameRunning() && m_hooks.autoplaySweep) {
-        m_hooks.autoplaySweep();
+    if (on && gameRunning() && m_engine) {
+        m_engine->runAutomaticSteps();
     }
 }
 

@@ -45,20 +45,11 @@ class TfrmOpenGame;
 class TfrmHelp;
 
 struct MainWindowHooks {
-    /// The game clock's tick, every second.
-    std::function<void()> clockTick;
-    /// The end-of-game step for the game on the table; true when it ended the
-    /// game as won, so that the winning sequence takes over.
-    std::function<bool()> endOfGame;
-    /// Autoplay until nothing moves: rounds, with empty piles filled between them.
-    std::function<void()> autoplaySweep;
     /// Stops the winning animation that runs.
     std::function<void()> stopWinningAnimation;
     /// The checks of the first activation (the statistics files); true when
     /// the player has no statistics yet, which opens the game chooser.
     std::function<bool()> firstActivationChecks;
-    /// Presses, moves, releases and double-clicks on the table.
-    std::function<void(const PointerEvent&)> pointer;
     /// Runs once the window has closed for good (tear down).
     std::function<void()> closed;
     /// At the close, before the game on the table ends: keeps it to be

@@ -61,6 +61,13 @@ QtFrontend::~QtFrontend() {
     }
 }
 
+seam::TableDrawing& QtFrontend::tableDrawing() {
+    if (m_drawing != nullptr) {
+        return *m_drawing;
+    }
+    return m_noDrawing;
+}
+
 void QtFrontend::attachResources(const resources::ResourceLibrary* library,
                                  const resources::CursorTable* cursors) {
     m_library = library;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "seam/frontend.h"
+#include "seam/silent_frontend.h"
 
 #include <QObject>
 
@@ -103,31 +104,8 @@ public:
     void setInputBlocked(bool blocked) override;
     long long timeOfDayMs() const override;
 
-    // --- Table drawing and card motion: to the drawing target -----------------
-    void drawTable(bool dealAnimation) override;
-    void redrawBackground() override;
-    void drawPile(std::string_view pileName) override;
-    void drawPileTop(std::string_view pileName) override;
-    void redrawShrunkPile(std::string_view oldPile, std::string_view newPile,
-                          std::string_view pileName) override;
-    void drawTableWithout(const std::vector<int>& cards) override;
-    void drawPilePressed(std::string_view pileName, bool pressed) override;
-    void drawCardTurned(int card, int tableauIndex) override;
-    void toggleSelectionMark(int card) override;
-    void invertSelectedCards() override;
-    void highlightFoundations(int foundationIndex) override;
-    void showJokerLabel(int foundationIndex, int rank, int suit) override;
-    void restoreCorners(seam::Rect rect) override;
-    void refreshRectangle(seam::Rect rect) override;
-    void fixTableauCorners(int tableauIndex) override;
-    void showCoveredCard(int card, int x, int y) override;
-    void hideCoveredCard() override;
-    void pickUpCarried(int card, seam::Rect rect, int height) override;
-    void drawCarried(int x, int y, bool final, bool fixCorners) override;
-    void liftCarried() override;
-    void dropCarried() override;
-    void markDropTargets(const std::vector<std::string>& pileNames) override;
-    void flyCard(int card, int fromX, int fromY, int toX, int toY, seam::Flight flight) override;
+    // --- Table drawing and card motion: the drawing target's -------------------
+    seam::TableDrawing& tableDrawing() override;
 
     // --- Program flow --------------------------------------------------------
     void runWinningAnimation() override;
@@ -146,6 +124,8 @@ private:
     const resources::ResourceLibrary* m_library = nullptr;
     const resources::CursorTable* m_cursors = nullptr;
     render::DrawingTarget* m_drawing = nullptr;
+    // Draws nothing: the table drawing while there is no drawing target.
+    seam::SilentDrawing m_noDrawing;
     std::unique_ptr<resources::AudioBackend> m_audio;
     std::unique_ptr<resources::SoundService> m_sounds;
     bool m_soundsAllowed = false;

@@ -9,9 +9,12 @@ namespace vellomir::testing {
 
 /// A frontend that records every call as one line of text ("beep",
 /// "info: TEXT", "sound: Stock Y at-once"), answers confirmations with
-/// `confirmAnswer` and reports a fixed drawing area.
-class RecordingFrontend : public seam::Frontend {
+/// `confirmAnswer` and reports a fixed drawing area. It is its own table
+/// drawing, so that the drawing calls are recorded among the others.
+class RecordingFrontend : public seam::Frontend, public seam::TableDrawing {
 public:
+    seam::TableDrawing& tableDrawing() override { return *this; }
+
     std::vector<std::string> calls;
     bool confirmAnswer = true;
     int areaWidth = 1024;

@@ -490,16 +490,23 @@ TEST_F(MainWindowTest, NewGameAsksBeforeAbandoningARunningGameWhenSet) {
 
 TEST_F(MainWindowTest, TheClockTimerCallsTheClockTick) {
     start();
-    int ticks = 0;
-    window().hooks().clockTick = [&] { ++ticks; };
-    EXPECT_TRUE(testing::processEventsUntil([&] { return ticks > 0; }, 2500));
+    // A clock started an hour ago: the tick shows the hour.
+    table::ProgramState& state = program->state();
+    state.flags.set(Flag::ClockRunning);
+    state.flags.timeSlot(0) = program->frontend().timeOfDayMs() - 3600 * 1000;
+    auto* clock = window().findChild<QLabel*>(QStringLiteral("lblTempo"));
+    ASSERT_NE(clock, nullptr);
+    EXPECT_TRUE(
+        testing::processEventsUntil([&] { return clock->text().startsWith("1:00:"); }, 2500))
+        << clock->text().toStdString();
 }
 
 TEST_F(MainWindowTest, PointerEventsReachTheInputLayerWithButtonAndCtrl) {
     start();
     QList<PointerEvent> events;
-    window().hooks().pointer = [&](const PointerEvent& e) { events.append(e); };
     TableView* view = window().tableView();
+    // The events as the table view hands them to the window's input.
+    view->setPointerHandler([&](const PointerEvent& e) { events.append(e); });
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(120, 200),
                       view->mapToGlobal(QPointF(120, 200)), Qt::RightButton, Qt::RightButton,
                       Qt::ControlModifier);

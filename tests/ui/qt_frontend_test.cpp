@@ -104,20 +104,20 @@ protected:
 };
 
 TEST_F(QtFrontendTest, DrawingDoesNothingUntilATargetIsSetThenReachesIt) {
-    frontend.drawTable(true);
-    frontend.flyCard(5, 0, 0, 10, 20, {.pickUp = false});
+    frontend.tableDrawing().drawTable(true);
+    frontend.tableDrawing().flyCard(5, 0, 0, 10, 20, {.pickUp = false});
     EXPECT_EQ(frontend.drawing(), nullptr);
 
     NotingTarget renderer;
     frontend.setDrawingTarget(&renderer);
-    frontend.drawTable(true);
-    frontend.drawPile("Fila3");
-    frontend.drawTableWithout({1, 2, 3});
-    frontend.restoreCorners({10, 20, 40, 60});
-    frontend.markDropTargets({"Fila1", "Dest2"});
-    frontend.pickUpCarried(7, {0, 0, 71, 150}, 150);
-    frontend.drawCarried(3, 4, false, false);
-    frontend.flyCard(5, 0, 0, 10, 20, {.pickUp = false});
+    frontend.tableDrawing().drawTable(true);
+    frontend.tableDrawing().drawPile("Fila3");
+    frontend.tableDrawing().drawTableWithout({1, 2, 3});
+    frontend.tableDrawing().restoreCorners({10, 20, 40, 60});
+    frontend.tableDrawing().markDropTargets({"Fila1", "Dest2"});
+    frontend.tableDrawing().pickUpCarried(7, {0, 0, 71, 150}, 150);
+    frontend.tableDrawing().drawCarried(3, 4, false, false);
+    frontend.tableDrawing().flyCard(5, 0, 0, 10, 20, {.pickUp = false});
     frontend.cardSizeChanged(59, 80);
     frontend.drawing()->setWindowSize(QSize(640, 480));
     frontend.drawing()->setPixelRatio(2);
