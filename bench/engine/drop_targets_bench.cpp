@@ -4,9 +4,9 @@
 // (the "WithStateCopy" rows). Run from bin/ (GAMES.DAT):
 //   bench/vellomir_bench --benchmark_filter=DropTargets
 
-#include "engine/card_move.h"
-#include "engine/drop_rules.h"
-#include "engine/play_engine.h"
+#include "engine/actions/drop_rules.h"
+#include "engine/play/play_engine.h"
+#include "engine/rules/card_move.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
 #include "table/pile_counts.h"

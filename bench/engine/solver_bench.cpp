@@ -10,8 +10,8 @@
 
 #include "cli/console_frontend.h"
 #include "cli/play_command.h"
-#include "engine/play_engine.h"
-#include "engine/solver.h"
+#include "engine/play/play_engine.h"
+#include "engine/solver/solver.h"
 #include "table/program_state.h"
 
 #include <benchmark/benchmark.h>

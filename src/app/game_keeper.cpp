@@ -1,7 +1,7 @@
 #include "app/game_keeper.h"
 
-#include "engine/play_engine.h"
-#include "engine/saved_game.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/saved_game.h"
 #include "seam/frontend.h"
 
 #include <algorithm>

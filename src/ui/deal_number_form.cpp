@@ -1,6 +1,6 @@
 #include "ui/deal_number_form.h"
 
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "ui/deal_search.h"
 
-#include "engine/play_engine.h"
-#include "engine/quiet_frontend.h"
-#include "engine/table_fingerprint.h"
+#include "engine/actions/quiet_frontend.h"
+#include "engine/play/play_engine.h"
+#include "engine/solver/table_fingerprint.h"
 #include "seam/frontend.h"
 #include "table/program_state.h"
 

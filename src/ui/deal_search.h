@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/pointer_command.h"
-#include "engine/solver.h"
+#include "engine/play/pointer_command.h"
+#include "engine/solver/solver.h"
 
 #include <QMetaType>
 #include <QObject>

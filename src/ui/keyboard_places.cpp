@@ -1,6 +1,6 @@
 #include "ui/keyboard_places.h"
 
-#include "engine/legal_moves.h"
+#include "engine/input/legal_moves.h"
 #include "table/card_position.h"
 #include "table/gap_rows.h"
 #include "table/program_state.h"

@@ -1,8 +1,8 @@
 #include "ui/keyboard_play.h"
 
-#include "engine/drop_rules.h"
-#include "engine/play_engine.h"
-#include "engine/press_rules.h"
+#include "engine/actions/drop_rules.h"
+#include "engine/input/press_rules.h"
+#include "engine/play/play_engine.h"
 #include "table/card.h"
 #include "table/gap_rows.h"
 #include "table/program_state.h"

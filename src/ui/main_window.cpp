@@ -4,9 +4,9 @@
 #include "ui/keyboard_play.h"
 
 #include "catalogue/parameter_index.h"
-#include "engine/game_start.h"
-#include "engine/play_engine.h"
-#include "engine/status_figures.h"
+#include "engine/play/game_start.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/status_figures.h"
 #include "render/drawing_target.h"
 #include "settings/autoplay_choice.h"
 #include "settings/preference_table.h"

@@ -1,6 +1,6 @@
 #include "ui/pile_texts.h"
 
-#include "engine/press_rules.h"
+#include "engine/input/press_rules.h"
 #include "table/card.h"
 #include "table/gap_rows.h"
 #include "table/program_state.h"

@@ -1,9 +1,9 @@
 #include "ui/solver_assistant.h"
 
-#include "engine/play_engine.h"
-#include "engine/play_history.h"
-#include "engine/play_position.h"
-#include "engine/table_fingerprint.h"
+#include "engine/play/play_engine.h"
+#include "engine/records/play_history.h"
+#include "engine/records/play_position.h"
+#include "engine/solver/table_fingerprint.h"
 #include "render/drawing_target.h"
 #include "settings/preference_table.h"
 #include "table/program_state.h"

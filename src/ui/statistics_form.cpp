@@ -1,6 +1,6 @@
 #include "ui/statistics_form.h"
 
-#include "engine/game_clock.h"
+#include "engine/records/game_clock.h"
 #include "ui/message_boxes.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game_statistics.h"
+#include "engine/records/game_statistics.h"
 #include "ui/advanced_form.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "ui/won_game_message.h"
 
-#include "engine/game_clock.h"
+#include "engine/records/game_clock.h"
 #include "ui/message_boxes.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "cli_run.h"
 
-#include "engine/game_statistics.h"
+#include "engine/records/game_statistics.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // reserves that ends with eight cards to the tableaus, and to start
 // foundations with the second pack's kings.
 
+#include "engine/actions/drop_rules.h"
 #include "engine/dealt_game.h"
-#include "engine/drop_rules.h"
 #include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_lists.h"

@@ -1,8 +1,8 @@
-#include "engine/automatic_moves.h"
+#include "engine/actions/automatic_moves.h"
 
+#include "engine/input/pointer_drop.h"
 #include "engine/play_layout.h"
-#include "engine/pointer_drop.h"
-#include "engine/undo_snapshots.h"
+#include "engine/records/undo_snapshots.h"
 #include "settings/autoplay_choice.h"
 #include "settings/ini_file.h"
 

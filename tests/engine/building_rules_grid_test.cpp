@@ -1,4 +1,4 @@
-#include "engine/grid_moves.h"
+#include "engine/rules/grid_moves.h"
 
 #include "support/table_builder.h"
 

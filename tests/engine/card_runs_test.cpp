@@ -1,7 +1,7 @@
-#include "engine/card_runs.h"
+#include "engine/rules/card_runs.h"
 
-#include "engine/four_distinct_suits.h"
-#include "engine/pile_location.h"
+#include "engine/rules/four_distinct_suits.h"
+#include "engine/rules/pile_location.h"
 #include "support/table_builder.h"
 
 #include <gtest/gtest.h>

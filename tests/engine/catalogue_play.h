@@ -3,8 +3,8 @@
 // A game of the built catalogue dealt from a fixed deal number and played
 // through the pointer input with the commands of `vellomir-cli play`.
 
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
 #include "support/recording_frontend.h"
 #include "support/table_builder.h"
 #include "table/card.h"

@@ -1,7 +1,7 @@
 // The Clock: each card turned goes under the pile of its rank, that pile
 // turns next, and the fourth king ends the game.
 
-#include "engine/clock_rules.h"
+#include "engine/actions/clock_rules.h"
 
 #include "engine/dealt_game.h"
 #include "support/table_builder.h"

@@ -3,9 +3,9 @@
 // A game of the catalogue dealt as the companion's play command deals it:
 // the general score scheme, no shadows and no flights, the deal number given.
 
-#include "engine/game_start.h"
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
+#include "engine/play/game_start.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
 #include "support/recording_frontend.h"
 #include "table/program_state.h"
 

@@ -1,7 +1,7 @@
-#include "engine/compact_discard.h"
+#include "engine/solver/compact_discard.h"
 
 #include "engine/dealt_game.h"
-#include "engine/solver.h"
+#include "engine/solver/solver.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"

@@ -1,10 +1,10 @@
 // The drop-target marks name exactly the piles a drop would move the carried
 // card to, in every game of the catalogue.
 
-#include "engine/automatic_moves.h"
-#include "engine/play_engine.h"
-#include "engine/pointer_drop.h"
-#include "engine/quiet_frontend.h"
+#include "engine/actions/automatic_moves.h"
+#include "engine/actions/quiet_frontend.h"
+#include "engine/input/pointer_drop.h"
+#include "engine/play/play_engine.h"
 #include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"

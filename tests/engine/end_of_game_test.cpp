@@ -1,8 +1,8 @@
-#include "engine/end_of_game.h"
+#include "engine/actions/end_of_game.h"
 
 #include "catalogue/parameter_index.h"
 #include "dealt_game.h"
-#include "engine/game_clock.h"
+#include "engine/records/game_clock.h"
 #include "support/recording_frontend.h"
 #include "table/program_state.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/parameter_index.h"
-#include "engine/card_census.h"
-#include "engine/move_execution.h"
+#include "engine/actions/move_execution.h"
+#include "engine/records/card_census.h"
 #include "support/table_builder.h"
 
 #include <gtest/gtest.h>

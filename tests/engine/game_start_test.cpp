@@ -1,5 +1,5 @@
-#include "engine/game_start.h"
-#include "engine/play_engine.h"
+#include "engine/play/game_start.h"
+#include "engine/play/play_engine.h"
 
 #include "catalogue/parameter_index.h"
 #include "support/catalogue_games.h"

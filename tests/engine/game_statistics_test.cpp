@@ -1,4 +1,4 @@
-#include "engine/game_statistics.h"
+#include "engine/records/game_statistics.h"
 
 #include "support/temp_folder.h"
 

@@ -4,9 +4,9 @@
 
 #include "table/gap_rows.h"
 
-#include "engine/card_census.h"
+#include "engine/actions/score.h"
 #include "engine/dealt_game.h"
-#include "engine/score.h"
+#include "engine/records/card_census.h"
 #include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_lists.h"

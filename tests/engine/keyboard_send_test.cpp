@@ -1,9 +1,9 @@
 // The engine's two answers to the keyboard: the foundation key's send, and
 // how many cards a press would lift.
 
-#include "engine/legal_moves.h"
+#include "engine/input/legal_moves.h"
+#include "engine/input/pointer_input.h"
 #include "engine/play_layout.h"
-#include "engine/pointer_input.h"
 
 #include <gtest/gtest.h>
 

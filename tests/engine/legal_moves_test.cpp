@@ -1,9 +1,9 @@
-#include "engine/legal_moves.h"
+#include "engine/input/legal_moves.h"
 
 #include "engine/dealt_game.h"
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
-#include "engine/solver_places.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
+#include "engine/solver/solver_places.h"
 #include "support/recording_frontend.h"
 #include "table/program_state.h"
 

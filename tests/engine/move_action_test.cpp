@@ -1,4 +1,4 @@
-#include "engine/move_action.h"
+#include "engine/actions/move_action.h"
 
 #include <gtest/gtest.h>
 

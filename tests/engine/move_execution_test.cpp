@@ -1,7 +1,7 @@
 #include "engine/execution_fixture.h"
 
-#include "engine/score.h"
-#include "engine/undo_snapshots.h"
+#include "engine/actions/score.h"
+#include "engine/records/undo_snapshots.h"
 #include "table/card_removal.h"
 
 #include <gtest/gtest.h>

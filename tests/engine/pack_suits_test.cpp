@@ -3,8 +3,8 @@
 
 #include "table/pack_suits.h"
 
-#include "engine/card_runs.h"
-#include "engine/suit_run_foundation.h"
+#include "engine/rules/card_runs.h"
+#include "engine/rules/suit_run_foundation.h"
 #include "execution_fixture.h"
 
 #include <gtest/gtest.h>

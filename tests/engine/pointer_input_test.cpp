@@ -1,8 +1,8 @@
-#include "engine/pointer_input.h"
+#include "engine/input/pointer_input.h"
 
-#include "engine/hit_test.h"
+#include "engine/input/hit_test.h"
 #include "engine/play_layout.h"
-#include "engine/undo_snapshots.h"
+#include "engine/records/undo_snapshots.h"
 
 #include <gtest/gtest.h>
 

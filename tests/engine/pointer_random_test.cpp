@@ -1,6 +1,6 @@
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 
-#include "engine/card_census.h"
+#include "engine/records/card_census.h"
 #include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/card_position.h"

@@ -1,8 +1,8 @@
 // The rules layer of the pointer input, asked without a gesture.
 
-#include "engine/hit_test.h"
-#include "engine/press_rules.h"
-#include "engine/send_rules.h"
+#include "engine/actions/send_rules.h"
+#include "engine/input/hit_test.h"
+#include "engine/input/press_rules.h"
 #include "play_layout.h"
 
 #include <gtest/gtest.h>

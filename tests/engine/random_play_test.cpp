@@ -2,9 +2,9 @@
 
 #include "engine/execution_fixture.h"
 
-#include "engine/card_move.h"
-#include "engine/card_runs.h"
-#include "engine/target_checks.h"
+#include "engine/rules/card_move.h"
+#include "engine/rules/card_runs.h"
+#include "engine/rules/target_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // they would have without it.
 
 #include "engine/dealt_game.h"
-#include "engine/legal_moves.h"
+#include "engine/input/legal_moves.h"
 #include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_counts.h"

@@ -1,7 +1,7 @@
-#include "engine/saved_game.h"
+#include "engine/play/saved_game.h"
 
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
 #include "support/recording_frontend.h"
 #include "support/temp_folder.h"
 #include "table/program_state.h"

@@ -1,6 +1,6 @@
 #include "engine/execution_fixture.h"
 
-#include "engine/score.h"
+#include "engine/actions/score.h"
 
 #include <gtest/gtest.h>
 

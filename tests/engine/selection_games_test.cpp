@@ -1,8 +1,8 @@
 #include "engine/execution_fixture.h"
 
-#include "engine/play_engine.h"
-#include "engine/selection_press.h"
-#include "engine/selection_rules.h"
+#include "engine/input/selection_press.h"
+#include "engine/play/play_engine.h"
+#include "engine/rules/selection_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "engine/compact_search.h"
+#include "engine/solver/compact_search.h"
 
 #include "engine/dealt_game.h"
-#include "engine/solver.h"
+#include "engine/solver/solver.h"
 #include "table/pile_lists.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The solver asked from a table in play, as the window's hints ask it, and
 // called off from another thread.
 
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
-#include "engine/solver.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
+#include "engine/solver/solver.h"
 #include "support/recording_frontend.h"
 #include "support/temp_folder.h"
 #include "table/main_game.h"

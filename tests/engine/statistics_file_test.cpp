@@ -1,4 +1,4 @@
-#include "engine/statistics_file.h"
+#include "engine/records/statistics_file.h"
 
 #include "settings/ini_file.h"
 #include "support/recording_frontend.h"

@@ -1,7 +1,7 @@
 #include "engine/execution_fixture.h"
 
-#include "engine/stock_actions.h"
-#include "engine/tableau_redeal.h"
+#include "engine/actions/stock_actions.h"
+#include "engine/actions/tableau_redeal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "engine/suit_run_foundation.h"
+#include "engine/rules/suit_run_foundation.h"
 
-#include "engine/target_checks.h"
+#include "engine/rules/target_checks.h"
 #include "execution_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/target_checks.h"
+#include "engine/rules/target_checks.h"
 
 #include "support/table_builder.h"
 

@@ -1,10 +1,10 @@
 // Terrace: the first move takes one of the four dealt cards to a foundation
 // and so fixes the base rank of every foundation; nothing moves before it.
 
-#include "engine/opening_move.h"
+#include "engine/actions/opening_move.h"
 
+#include "engine/actions/drop_rules.h"
 #include "engine/dealt_game.h"
-#include "engine/drop_rules.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 

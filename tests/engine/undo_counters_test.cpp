@@ -4,7 +4,7 @@
 // played again: the game would count a pass twice.
 
 #include "catalogue_play.h"
-#include "engine/status_figures.h"
+#include "engine/play/status_figures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 
-#include "engine/card_census.h"
-#include "engine/play_position.h"
-#include "engine/selection_state.h"
+#include "engine/records/card_census.h"
+#include "engine/records/play_position.h"
+#include "engine/records/selection_state.h"
 #include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/card_position.h"

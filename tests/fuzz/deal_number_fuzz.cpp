@@ -4,8 +4,8 @@
 
 #include "fuzz_play.h"
 
-#include "engine/card_census.h"
-#include "engine/play_position.h"
+#include "engine/records/card_census.h"
+#include "engine/records/play_position.h"
 
 using namespace vellomir;
 

@@ -10,7 +10,7 @@
 #include "catalogue_compiler/game_checks.h"
 #include "catalogue_compiler/game_source.h"
 #include "cli/console_frontend.h"
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 #include "table/card_position.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"

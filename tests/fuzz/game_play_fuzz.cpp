@@ -5,7 +5,7 @@
 
 #include "fuzz_play.h"
 
-#include "engine/card_census.h"
+#include "engine/records/card_census.h"
 
 using namespace vellomir;
 

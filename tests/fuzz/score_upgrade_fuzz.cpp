@@ -5,7 +5,7 @@
 #include "fuzz_support.h"
 
 #include "cli/console_frontend.h"
-#include "engine/statistics_file.h"
+#include "engine/records/statistics_file.h"
 
 #include <iterator>
 #include <ostream>

@@ -5,7 +5,7 @@
 
 #include "fuzz_support.h"
 
-#include "engine/game_statistics.h"
+#include "engine/records/game_statistics.h"
 
 #include <iterator>
 

@@ -4,7 +4,7 @@
 // build wrote into the program folder: the list the tests over every game
 // walk through.
 
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 #include "support/recording_frontend.h"
 #include "table/main_game.h"
 #include "table/program_state.h"

@@ -2,9 +2,9 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
-#include "engine/card_move.h"
-#include "engine/card_runs.h"
-#include "engine/placement_check.h"
+#include "engine/rules/card_move.h"
+#include "engine/rules/card_runs.h"
+#include "engine/rules/placement_check.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
 #include "table/program_state.h"

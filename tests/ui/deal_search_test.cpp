@@ -1,8 +1,8 @@
 // The searches on worker threads, without a window: which answers come
 // back, and what they say.
 
-#include "engine/play_engine.h"
-#include "engine/table_fingerprint.h"
+#include "engine/play/play_engine.h"
+#include "engine/solver/table_fingerprint.h"
 #include "program_fixture.h"
 #include "support/recording_frontend.h"
 #include "table/program_state.h"

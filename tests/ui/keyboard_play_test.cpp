@@ -2,7 +2,7 @@
 // FreeCell and a Pyramid deal, each move turned into key presses (arrows to
 // the card, Enter, Tab to the pile, Enter), win the game without the mouse.
 
-#include "engine/pointer_command.h"
+#include "engine/play/pointer_command.h"
 #include "table/program_state.h"
 #include "table_window.h"
 #include "ui/keyboard_play.h"

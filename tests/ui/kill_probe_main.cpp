@@ -9,8 +9,8 @@
 // waits PACE_MS between clicks, and with "close" then leaves through Exit
 // ("CLOSING" first); otherwise it waits to be killed.
 
-#include "engine/play_position.h"
-#include "engine/saved_game.h"
+#include "engine/play/saved_game.h"
+#include "engine/records/play_position.h"
 #include "table_window.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // with the game at the last action or the one before, with its undo. A
 // SIGTERM (the end of the session) saves and closes as Exit does.
 
-#include "engine/play_position.h"
-#include "engine/saved_game.h"
+#include "engine/play/saved_game.h"
+#include "engine/records/play_position.h"
 #include "table_window.h"
 
 #include <QElapsedTimer>

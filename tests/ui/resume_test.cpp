@@ -2,8 +2,8 @@
 // the same table, with the same caption, and undo still takes the last move
 // back.
 
-#include "engine/play_position.h"
-#include "engine/saved_game.h"
+#include "engine/play/saved_game.h"
+#include "engine/records/play_position.h"
 #include "settings/whole_file.h"
 #include "table_window.h"
 

@@ -1,7 +1,7 @@
 // The solver in the window: the status bar's word, Hint, the Solve demo and
 // New game with winnable deals only.
 
-#include "engine/table_fingerprint.h"
+#include "engine/solver/table_fingerprint.h"
 #include "table_window.h"
 #include "ui/deal_search.h"
 #include "ui/solver_assistant.h"

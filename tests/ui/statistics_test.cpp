@@ -2,7 +2,7 @@
 // Statistics dialog shows them and as `vellomir-cli stats` prints them from
 // the same file.
 
-#include "engine/pointer_command.h"
+#include "engine/play/pointer_command.h"
 #include "table_window.h"
 #include "ui/statistics_form.h"
 #include "ui/won_game_message.h"

@@ -1,5 +1,5 @@
 #include "catalogue/parameter_index.h"
-#include "engine/end_of_game.h"
+#include "engine/actions/end_of_game.h"
 #include "program_fixture.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"

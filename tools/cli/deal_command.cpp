@@ -3,7 +3,7 @@
 #include "cli/console_frontend.h"
 #include "cli/game_and_deal.h"
 #include "cli/table_printer.h"
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 #include "settings/number_text.h"
 #include "table/program_state.h"
 

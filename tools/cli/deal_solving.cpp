@@ -2,7 +2,7 @@
 
 #include "cli/console_frontend.h"
 #include "cli/play_command.h"
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 #include "table/program_state.h"
 
 namespace vellomir::tools {

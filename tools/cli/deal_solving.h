@@ -2,7 +2,7 @@
 
 #include "cli/search_clock.h"
 #include "cli/solve_options.h"
-#include "engine/solver.h"
+#include "engine/solver/solver.h"
 
 #include <iosfwd>
 #include <optional>

@@ -5,9 +5,9 @@
 #include "cli/play_command.h"
 #include "cli/play_session.h"
 #include "cli/solve_command.h"
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
-#include "engine/solver.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
+#include "engine/solver/solver.h"
 #include "settings/number_text.h"
 #include "table/program_state.h"
 

@@ -1,8 +1,8 @@
 #include "cli/play_session.h"
 
 #include "cli/table_printer.h"
-#include "engine/play_engine.h"
-#include "engine/pointer_command.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
 #include "table/program_state.h"
 
 #include <optional>

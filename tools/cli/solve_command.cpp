@@ -4,7 +4,7 @@
 #include "cli/game_and_deal.h"
 #include "cli/search_clock.h"
 #include "cli/solve_options.h"
-#include "engine/pointer_command.h"
+#include "engine/play/pointer_command.h"
 
 #include <optional>
 #include <ostream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/solver.h"
+#include "engine/solver/solver.h"
 
 #include <optional>
 #include <string>

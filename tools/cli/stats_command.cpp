@@ -1,6 +1,6 @@
 #include "cli/stats_command.h"
 
-#include "engine/game_statistics.h"
+#include "engine/records/game_statistics.h"
 #include "startup/data_folder.h"
 
 #include <charconv>

@@ -4,7 +4,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "cli/console_frontend.h"
-#include "engine/play_engine.h"
+#include "engine/play/play_engine.h"
 #include "render/card_images.h"
 #include "render/table_background.h"
 #include "render/table_renderer.h"

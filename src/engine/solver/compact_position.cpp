@@ -1,0 +1,718 @@
+#include "engine/solver/compact_position.h"
+
+#include "engine/rules/suit_run_foundation.h"
+#include "table/card.h"
+#include "table/pile_lists.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace vellomir::engine {
+
+namespace {
+
+std::uint64_t splitMix(std::uint64_t& seed) {
+    std::uint64_t z = (seed += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+// A number for every card byte at every height of a pile.
+struct ZobristTable {
+    std::array<std::array<std::uint64_t, 256>, CompactPosition::kMaxHeight> at{};
+    std::array<std::uint64_t, CompactPosition::kMaxPiles + 64> salt{};
+    ZobristTable() {
+        std::uint64_t seed = 0x5eed5eedULL;
+        for (auto& row : at) {
+            for (auto& value : row) {
+                value = splitMix(seed);
+            }
+        }
+        for (auto& value : salt) {
+            value = splitMix(seed);
+        }
+    }
+};
+
+const ZobristTable& zobrist() {
+    static const ZobristTable table;
+    return table;
+}
+
+// Mixes a pile's hash with its class before the piles are added up, so
+// that the sum tells apart piles that merely add up alike.
+std::uint64_t mix(std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    h ^= h >> 33;
+    return h;
+}
+
+// Class numbers of the salt table: tableau classes first.
+constexpr int kReserveClass = CompactRules::kMaxTableaus;
+constexpr int kFoundationClass = kReserveClass + 1;
+constexpr int kStockClass = kFoundationClass + CompactRules::kMaxFoundations;
+constexpr int kWasteClass = kStockClass + 1;
+constexpr int kPassesClass = kWasteClass + 1;
+
+} // namespace
+
+CompactPosition::CompactPosition(const table::ProgramState& state, const CompactRules& rules)
+    : m_rules(&rules) {
+    auto load = [&](int pile, const std::string& cards, bool faces) {
+        for (int i = 0; i < table::cardCount(cards); ++i) {
+            const int code = table::cardAt(cards, i);
+            const bool down = faces && !state.cards.isFaceUp(code);
+            push(pile, static_cast<std::uint8_t>(code | (down ? kFaceDown : 0)));
+        }
+    };
+    for (int t = 0; t < rules.tableaus; ++t) {
+        m_classSalt[tableau(t)] = rules.tableauClass[t];
+        load(tableau(t), state.piles.tableau(t), true);
+    }
+    for (int r = 0; r < rules.reserves; ++r) {
+        m_classSalt[reserve(r)] = kReserveClass;
+        load(reserve(r), state.piles.reserve(r), false);
+    }
+    for (int f = 0; f < rules.foundations; ++f) {
+        m_classSalt[foundation(f)] = kFoundationClass + rules.foundationClass[f];
+        load(foundation(f), state.piles.foundation(f), false);
+    }
+    m_classSalt[stock()] = kStockClass;
+    m_classSalt[waste()] = kWasteClass;
+    load(stock(), state.piles.stock(table::kStock), false);
+    load(waste(), state.piles.stock(table::kWaste), false);
+    m_passes = state.mainGame.cell(table::cell::PassNumber);
+}
+
+bool operator==(const CompactPosition& a, const CompactPosition& b) {
+    if (a.m_passes != b.m_passes || a.m_size != b.m_size) {
+        return false;
+    }
+    for (int p = 0; p < a.piles(); ++p) {
+        if (!std::equal(a.m_cards[p].begin(), a.m_cards[p].begin() + a.m_size[p],
+                        b.m_cards[p].begin())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::uint64_t CompactPosition::key() const {
+    const ZobristTable& z = zobrist();
+    // Passes count only where they are limited: with no limit, going round
+    // the stock once more leads nowhere new.
+    const int passes = m_rules->passLimit == -1 ? 0 : m_passes;
+    std::uint64_t key = mix(z.salt[kPassesClass] + static_cast<std::uint64_t>(passes));
+    for (int p = 0; p < piles(); ++p) {
+        key += mix(m_hash[p] ^ z.salt[m_classSalt[p]]);
+    }
+    return key;
+}
+
+void CompactPosition::push(int pile, std::uint8_t card) {
+    const int n = m_size[pile];
+    m_cards[pile][n] = card;
+    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
+    m_size[pile] = static_cast<std::uint8_t>(n + 1);
+    if (pile >= foundation(0) && pile < stock()) {
+        ++m_onFoundations;
+        m_home[card & kCodeMask] = true;
+    }
+    m_faceDown += (card & kFaceDown) != 0 ? 1 : 0;
+}
+
+std::uint8_t CompactPosition::pop(int pile) {
+    const int n = m_size[pile] - 1;
+    const std::uint8_t card = m_cards[pile][n];
+    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
+    m_size[pile] = static_cast<std::uint8_t>(n);
+    if (pile >= foundation(0) && pile < stock()) {
+        --m_onFoundations;
+        m_home[card & kCodeMask] = false;
+    }
+    m_faceDown -= (card & kFaceDown) != 0 ? 1 : 0;
+    return card;
+}
+
+void CompactPosition::flipTop(int pile) {
+    push(pile, static_cast<std::uint8_t>(pop(pile) ^ kFaceDown));
+}
+
+void CompactPosition::clickStock() {
+    Click click;
+    if (m_size[stock()] == 0) {
+        click.turnedBack = m_size[waste()];
+        while (m_size[waste()] > 0) {
+            push(stock(), pop(waste()));
+        }
+        ++m_passes;
+    }
+    while (click.dealt < m_rules->drawCount && m_size[stock()] > 0) {
+        push(waste(), pop(stock()));
+        ++click.dealt;
+    }
+    m_clicks.push_back(click);
+}
+
+void CompactPosition::unclickStock() {
+    const Click click = m_clicks.back();
+    m_clicks.pop_back();
+    for (int i = 0; i < click.dealt; ++i) {
+        push(stock(), pop(waste()));
+    }
+    if (click.turnedBack > 0) {
+        for (int i = 0; i < click.turnedBack; ++i) {
+            push(waste(), pop(stock()));
+        }
+        --m_passes;
+    }
+}
+
+void CompactPosition::dealToTableaus() {
+    std::uint32_t dealt = 0;
+    for (const int t : m_rules->dealTo) {
+        if (m_size[stock()] == 0) {
+            break;
+        }
+        if (m_size[t] == 0 && m_rules->dealSkipsEmpty[static_cast<std::size_t>(t)]) {
+            continue;
+        }
+        push(t, static_cast<std::uint8_t>(pop(stock()) & kCodeMask));
+        dealt |= 1U << t;
+    }
+    m_deals.push_back(dealt);
+}
+
+void CompactPosition::undealFromTableaus() {
+    const std::uint32_t dealt = m_deals.back();
+    m_deals.pop_back();
+    for (auto t = m_rules->dealTo.rbegin(); t != m_rules->dealTo.rend(); ++t) {
+        if ((dealt & (1U << *t)) != 0) {
+            push(stock(), pop(*t));
+        }
+    }
+}
+
+bool CompactPosition::completeSuitRunOnTop(int pile) const {
+    const int n = m_size[pile];
+    if (n < kSuitRunLength) {
+        return false;
+    }
+    std::array<int, kSuitRunLength> run{};
+    for (int i = 0; i < kSuitRunLength; ++i) {
+        const std::uint8_t card = m_cards[pile][n - kSuitRunLength + i];
+        if ((card & kFaceDown) != 0) {
+            return false;
+        }
+        run[static_cast<std::size_t>(i)] = m_rules->playedAs[card];
+    }
+    return formsCompleteSuitRun(run);
+}
+
+void CompactPosition::apply(const CompactMove& move) {
+    if (isDeal(move)) {
+        dealToTableaus();
+        m_flips.push_back(0);
+        return;
+    }
+    for (int i = 0; i < move.draws; ++i) {
+        clickStock();
+    }
+    std::array<std::uint8_t, kMaxHeight> carried{};
+    for (int i = 0; i < move.count; ++i) {
+        carried[i] = pop(move.from);
+    }
+    for (int i = move.count; i-- > 0;) {
+        push(move.to, carried[i]);
+    }
+    const int n = m_size[move.from];
+    const bool uncovered =
+        move.from < m_rules->tableaus && n > 0 && (m_cards[move.from][n - 1] & kFaceDown) != 0;
+    if (uncovered) {
+        flipTop(move.from);
+    }
+    m_flips.push_back(uncovered ? 1 : 0);
+}
+
+void CompactPosition::undo(const CompactMove& move) {
+    if (isDeal(move)) {
+        m_flips.pop_back();
+        undealFromTableaus();
+        return;
+    }
+    if (m_flips.back() != 0) {
+        flipTop(move.from);
+    }
+    m_flips.pop_back();
+    std::array<std::uint8_t, kMaxHeight> carried{};
+    for (int i = 0; i < move.count; ++i) {
+        carried[i] = pop(move.to);
+    }
+    for (int i = move.count; i-- > 0;) {
+        push(move.from, carried[i]);
+    }
+    for (int i = 0; i < move.draws; ++i) {
+        unclickStock();
+    }
+}
+
+bool CompactPosition::liftableRun(int pile, int count) const {
+    const int n = m_size[pile];
+    if (count > n) {
+        return false;
+    }
+    for (int i = n - count; i < n; ++i) {
+        if ((m_cards[pile][i] & kFaceDown) != 0) {
+            return false;
+        }
+        if (i > n - count && !m_rules->runPairFits(pile, m_cards[pile][i - 1], m_cards[pile][i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CompactPosition::movesOf(int from, int count, int card, int draws, int emptyTableaus,
+                              int emptyReserves, std::vector<CompactMove>& moves) const {
+    const CompactRules& r = *m_rules;
+    auto add = [&](int to) {
+        moves.push_back({static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
+                         static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(draws),
+                         static_cast<std::uint8_t>(card)});
+    };
+    const bool fromFoundation = from >= foundation(0) && from < stock();
+    if (count == 1 && (!fromFoundation || r.everyMove)) {
+        // Of empty foundations alike, the first only.
+        std::array<bool, CompactRules::kMaxFoundations> emptyTried{};
+        for (int f = 0; f < r.foundations; ++f) {
+            const int pile = foundation(f);
+            if (pile == from) {
+                continue;
+            }
+            const int below = m_size[pile] == 0 ? 0 : m_cards[pile][m_size[pile] - 1] & kCodeMask;
+            if (below == 0) {
+                if (emptyTried[r.foundationClass[f]]) {
+                    continue;
+                }
+                emptyTried[r.foundationClass[f]] = true;
+            }
+            if (r.foundationTakes(f, below, card)) {
+                add(pile);
+            }
+        }
+    }
+    if (count == kSuitRunLength && r.suitRunFoundation && from < r.tableaus &&
+        completeSuitRunOnTop(from)) {
+        // A complete run of one suit goes onto an empty foundation as one
+        // move; empty foundations are alike.
+        for (int f = 0; f < r.foundations; ++f) {
+            if (m_size[foundation(f)] == 0) {
+                add(foundation(f));
+                break;
+            }
+        }
+    }
+    const bool wholePile = from < r.tableaus && count == m_size[from];
+    // The empty tableaus that count towards this run's length.
+    int spaces = emptyTableaus;
+    if (count > 1 && r.runSpaces[static_cast<std::size_t>(card)] != (1U << r.tableaus) - 1) {
+        spaces = 0;
+        for (int t = 0; t < r.tableaus; ++t) {
+            spaces +=
+                m_size[t] == 0 && (r.runSpaces[static_cast<std::size_t>(card)] >> t & 1U) ? 1 : 0;
+        }
+    }
+    std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
+    for (int t = 0; t < r.tableaus; ++t) {
+        if (t == from) {
+            continue;
+        }
+        const int n = m_size[t];
+        if (n > 0 && ((m_cards[t][n - 1] & kFaceDown) != 0 ||
+                      (r.tableauMaxCards != -1 && n >= r.tableauMaxCards))) {
+            continue; // a face-down top takes nothing, nor a full tableau
+        }
+        const int below = n == 0 ? 0 : m_cards[t][n - 1];
+        if (below == 0) {
+            // A whole pile onto an empty pile of its own class is no change.
+            if (emptyTried[r.tableauClass[t]] ||
+                (wholePile && r.tableauClass[t] == r.tableauClass[from])) {
+                continue;
+            }
+            emptyTried[r.tableauClass[t]] = true;
+        }
+        if (!r.tableauTakes(t, below, card) ||
+            (below == 0 && count > 1 && !r.emptyTakesRun(t, card)) ||
+            count > r.longestRun(spaces, emptyReserves, below == 0)) {
+            continue;
+        }
+        bool runFits = true;
+        for (int i = m_size[from] - count + 1; runFits && i < m_size[from]; ++i) {
+            runFits = r.runPairFits(t, m_cards[from][i - 1], m_cards[from][i]);
+        }
+        if (runFits) {
+            add(t);
+        }
+    }
+    if (count == 1 && (from < r.tableaus || from == waste() || (fromFoundation && r.everyMove))) {
+        for (int c = 0; c < r.reserves; ++c) {
+            if (m_size[reserve(c)] == 0) {
+                add(reserve(c));
+                break; // empty free cells are alike
+            }
+        }
+    }
+}
+
+void CompactPosition::stockMoves(int emptyTableaus, int emptyReserves,
+                                 std::vector<CompactMove>& moves) const {
+    // The stock and the waste as the clicks leave them, played out on small
+    // copies: the top of each is its last card.
+    std::array<std::uint8_t, kMaxHeight> stockCards{};
+    std::array<std::uint8_t, kMaxHeight> wasteCards{};
+    int s = m_size[stock()];
+    int w = m_size[waste()];
+    std::copy_n(m_cards[stock()].begin(), s, stockCards.begin());
+    std::copy_n(m_cards[waste()].begin(), w, wasteCards.begin());
+    int passes = m_passes;
+    const int total = s + w;
+    const int k = m_rules->drawCount;
+    // Once the waste has been turned back, the clicks go round a cycle that
+    // the stock's size tells apart.
+    std::array<bool, kMaxHeight + 1> seenAfterTurn{};
+    bool turned = false;
+    const int most = 255;
+    for (int draws = 1; draws <= most; ++draws) {
+        if (s == 0) {
+            if (w <= 1 || (m_rules->passLimit != -1 && passes >= m_rules->passLimit)) {
+                return;
+            }
+            while (w > 0) {
+                stockCards[s++] = wasteCards[--w];
+            }
+            ++passes;
+            turned = true;
+        }
+        for (int i = 0; i < k && s > 0; ++i) {
+            wasteCards[w++] = stockCards[--s];
+        }
+        if (turned) {
+            if (seenAfterTurn[s]) {
+                return;
+            }
+            seenAfterTurn[s] = true;
+        }
+        if (s + w != total || w == 0) {
+            return;
+        }
+        const int top = wasteCards[w - 1] & kCodeMask;
+        const std::size_t first = moves.size();
+        movesOf(waste(), 1, top, draws, emptyTableaus, emptyReserves, moves);
+        if (m_rules->sweeps) {
+            // A card a foundation takes goes up as soon as a click turns it:
+            // it goes nowhere else, and the clicks go no further.
+            const auto elsewhere = [&](const CompactMove& m) {
+                return m.to < foundation(0) || m.to >= stock();
+            };
+            const bool swept =
+                std::any_of(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
+                            [&](const CompactMove& m) { return !elsewhere(m); });
+            if (swept) {
+                moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first),
+                                           moves.end(), elsewhere),
+                            moves.end());
+                return;
+            }
+        }
+    }
+}
+
+void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
+    const CompactRules& r = *m_rules;
+    // A complete run of one suit goes up by itself in the engine, at once:
+    // while one lies on a tableau, that is the only move.
+    if (r.suitRunFoundation) {
+        for (int t = 0; t < r.tableaus; ++t) {
+            if (!completeSuitRunOnTop(t)) {
+                continue;
+            }
+            for (int f = 0; f < r.foundations; ++f) {
+                if (m_size[foundation(f)] == 0) {
+                    moves.push_back({static_cast<std::uint8_t>(t),
+                                     static_cast<std::uint8_t>(foundation(f)),
+                                     static_cast<std::uint8_t>(kSuitRunLength), 0,
+                                     m_cards[t][m_size[t] - kSuitRunLength]});
+                    return;
+                }
+            }
+        }
+    }
+    int emptyTableaus = 0;
+    for (int t = 0; t < r.tableaus; ++t) {
+        emptyTableaus += m_size[t] == 0 ? 1 : 0;
+    }
+    int emptyReserves = 0;
+    for (int c = 0; c < r.reserves; ++c) {
+        emptyReserves += m_size[reserve(c)] == 0 ? 1 : 0;
+    }
+    const int longest = r.longestRun(emptyTableaus, emptyReserves, false);
+    for (int t = 0; t < r.tableaus; ++t) {
+        const int n = m_size[t];
+        for (int count = 1; count <= n && count <= longest && liftableRun(t, count); ++count) {
+            movesOf(t, count, m_cards[t][n - count], 0, emptyTableaus, emptyReserves, moves);
+        }
+    }
+    for (int c = 0; c < r.reserves; ++c) {
+        if (m_size[reserve(c)] == 1) {
+            movesOf(reserve(c), 1, m_cards[reserve(c)][0] & kCodeMask, 0, emptyTableaus,
+                    emptyReserves, moves);
+        }
+    }
+    // A card taken back from a foundation, onto the tableaus.
+    for (int f = 0; f < r.foundations && r.takeBack != 0; ++f) {
+        const int pile = foundation(f);
+        if (m_size[pile] > (r.takeBack == 2 ? 1 : 0)) {
+            movesOf(pile, 1, m_cards[pile][m_size[pile] - 1] & kCodeMask, 0, emptyTableaus,
+                    emptyReserves, moves);
+        }
+    }
+    if (m_size[waste()] > 0) {
+        movesOf(waste(), 1, m_cards[waste()][m_size[waste()] - 1] & kCodeMask, 0, emptyTableaus,
+                emptyReserves, moves);
+    }
+    if (r.hasStock) {
+        stockMoves(emptyTableaus, emptyReserves, moves);
+    }
+    if (r.dealsToTableaus() && m_size[stock()] > 0) {
+        bool refused = false;
+        for (int t = 0; t < r.tableaus; ++t) {
+            refused =
+                refused || (m_size[t] == 0 && r.dealRefusedByGap[static_cast<std::size_t>(t)]);
+        }
+        if (!refused) {
+            moves.push_back(dealMove());
+        }
+    }
+}
+
+int CompactPosition::distance(const DistanceWeights& w) const {
+    const CompactRules& r = *m_rules;
+    // How many cards of each suit are home, a pack at a time.
+    std::array<int, 4> home{};
+    const int packs = std::max(1, r.cards / 52);
+    for (int f = 0; f < r.foundations; ++f) {
+        const int pile = foundation(f);
+        for (int i = 0; i < m_size[pile]; ++i) {
+            const int suit = table::suitOf(r.playedAs[m_cards[pile][i] & kCodeMask]);
+            home[suit < 0 ? 0 : suit] += 1;
+        }
+    }
+    auto need = [&](std::uint8_t card) {
+        const int code = r.playedAs[card & kCodeMask];
+        const int suit = table::suitOf(code);
+        return table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
+    };
+    int covering = 0;
+    for (int t = 0; t < r.tableaus; ++t) {
+        int soonestBelow = 1000;
+        for (int i = 0; i < m_size[t]; ++i) {
+            const int n = need(m_cards[t][i]);
+            covering += n > soonestBelow ? 1 : 0;
+            soonestBelow = std::min(soonestBelow, n);
+        }
+    }
+    int heldCells = 0;
+    for (int c = 0; c < r.reserves; ++c) {
+        heldCells += m_size[reserve(c)];
+    }
+    int emptyTableaus = 0;
+    for (int t = 0; t < r.tableaus; ++t) {
+        emptyTableaus += m_size[t] == 0 ? 1 : 0;
+    }
+    int broken = 0;
+    int inStock = 0;
+    if (r.suitRunFoundation) {
+        for (int t = 0; t < r.tableaus; ++t) {
+            for (int i = 1; i < m_size[t]; ++i) {
+                const std::uint8_t below = m_cards[t][i - 1];
+                const std::uint8_t above = m_cards[t][i];
+                if ((below & kFaceDown) == 0 &&
+                    !(r.tableauTakes(t, below, above) && r.runPairFits(t, below, above))) {
+                    ++broken;
+                }
+            }
+        }
+        inStock = m_size[stock()];
+        covering = 0; // the foundations take kings first: "sooner" means nothing here
+    }
+    return w.awayCard * (r.cards - m_onFoundations) + w.faceDownCard * m_faceDown +
+           w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus +
+           w.brokenRun * broken + w.stockCard * inStock + singlePassStockDistance(w);
+}
+
+int CompactPosition::singlePassStockDistance(const DistanceWeights& w) const {
+    const CompactRules& r = *m_rules;
+    constexpr int kOneCard = 1;
+    constexpr int kSinglePass = 1;
+    if (!r.hasStock || r.passLimit != kSinglePass || r.runSizeCode != kOneCard ||
+        r.suitRunFoundation) {
+        return 0;
+    }
+    // The next rank each suit's foundations want, a pack at a time.
+    std::array<int, 4> home{};
+    const int packs = std::max(1, r.cards / 52);
+    for (int f = 0; f < r.foundations; ++f) {
+        for (int i = 0; i < m_size[foundation(f)]; ++i) {
+            const int suit = table::suitOf(m_cards[foundation(f)][i] & kCodeMask);
+            home[suit < 0 ? 0 : suit] += 1;
+        }
+    }
+    int covering = 0;
+    int soonestBelow = std::numeric_limits<int>::max();
+    for (int i = 0; i < m_size[waste()]; ++i) {
+        const int code = m_cards[waste()][i] & kCodeMask;
+        const int suit = table::suitOf(code);
+        const int need = table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
+        covering += need > soonestBelow ? 1 : 0;
+        soonestBelow = std::min(soonestBelow, need);
+    }
+    constexpr int kStockCardsWeigh = 2;
+    return w.coveringCard * covering +
+           kStockCardsWeigh * w.stockCard * (m_size[stock()] + m_size[waste()]);
+}
+
+void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
+    const std::size_t first = moves.size();
+    legalMoves(moves);
+    const CompactRules& r = *m_rules;
+    // For a move between tableaus that leaves cards behind, the card the
+    // moved run lies on and the run's bottom card.
+    struct Base {
+        std::uint8_t under;
+        std::uint8_t bottom;
+    };
+    auto baseOf = [&](const CompactMove& m) -> std::optional<Base> {
+        if (m.from >= r.tableaus || m.to >= r.tableaus) {
+            return std::nullopt;
+        }
+        const int left = m_size[m.from] - m.count;
+        if (left == 0) {
+            return std::nullopt;
+        }
+        return Base{m_cards[m.from][left - 1], m_cards[m.from][left]};
+    };
+    auto splits = [&](const CompactMove& m) {
+        const std::optional<Base> base = baseOf(m);
+        if (!base || (base->under & kFaceDown) != 0 ||
+            !r.runPairFits(m.from, base->under, base->bottom)) {
+            return false; // the whole run moves
+        }
+        for (int f = 0; f < r.foundations; ++f) {
+            const int fp = foundation(f);
+            const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
+            if (r.foundationTakes(f, below, base->under)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // Where whole suit runs go up, a run that lies on a card it is built on
+    // moves only to lie in suit, onto an empty tableau or to a foundation:
+    // from one card of another suit to the next it gains nothing.
+    auto sideways = [&](const CompactMove& m) {
+        const std::optional<Base> base = baseOf(m);
+        if (!r.suitRunFoundation || !base || m_size[m.to] == 0) {
+            return false;
+        }
+        const std::uint8_t onto = m_cards[m.to][m_size[m.to] - 1];
+        return (base->under & kFaceDown) == 0 &&
+               r.tableauTakes(m.from, base->under, base->bottom) &&
+               !r.runPairFits(m.to, onto, base->bottom);
+    };
+    moves.erase(std::remove_if(moves.begin() + static_cast<std::ptrdiff_t>(first), moves.end(),
+                               [&](const CompactMove& m) { return splits(m) || sideways(m); }),
+                moves.end());
+}
+
+bool CompactPosition::stillNeeded(int card) const {
+    // Where the foundations give cards back, a card built on this one may
+    // come back from its foundation to hold a card still in play: in
+    // British Canister a red 5 sent up once both black 4s are home loses
+    // the win that takes a black 4 back onto it for a red 3.
+    const bool givesBack = m_rules->takeBack != 0 && m_rules->cautiousSafeMoves;
+    for (const std::uint8_t builder : m_rules->buildsOn[card]) {
+        if (!m_home[builder]) {
+            return true;
+        }
+        if (givesBack) {
+            for (const std::uint8_t held : m_rules->buildsOn[builder]) {
+                if (!m_home[held]) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool CompactPosition::safeFoundationMove(CompactMove& move) const {
+    const CompactRules& r = *m_rules;
+    // Where cards come back from the foundations, a card sent up could come
+    // back to be built on, and it hides the card under it on its foundation:
+    // only a card nothing in the game is built on, onto an empty foundation,
+    // is safe, and only while every such card has an empty foundation of
+    // its own and no gap changes what a deal does.
+    // Under the Autoplay sweep every card a foundation takes goes up.
+    const bool givesBack = r.everyMove && r.takeBack != 0 && !r.sweeps;
+    if (givesBack && (!r.basesFit || r.dealsToTableaus())) {
+        return false;
+    }
+    auto tryPile = [&](int pile) {
+        const int card = topCode(pile);
+        if (card == 0 || (!r.sweeps && (givesBack ? !r.buildsOn[card & kCodeMask].empty()
+                                                  : stillNeeded(card & kCodeMask)))) {
+            return false;
+        }
+        int taker = -1;
+        for (int f = 0; f < r.foundations; ++f) {
+            const int fp = foundation(f);
+            const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
+            if (r.foundationTakes(f, below, card & kCodeMask)) {
+                if (givesBack && below != 0) {
+                    return false;
+                }
+                if (taker >= 0 && !r.foundationsAlike && !r.sweeps) {
+                    return false; // which foundation takes it is a choice
+                }
+                taker = taker < 0 ? fp : taker;
+            }
+        }
+        if (taker < 0) {
+            return false;
+        }
+        move = {static_cast<std::uint8_t>(pile), static_cast<std::uint8_t>(taker), 1, 0,
+                static_cast<std::uint8_t>(card & kCodeMask)};
+        return true;
+    };
+    for (int t = 0; t < r.tableaus; ++t) {
+        if (tryPile(tableau(t))) {
+            return true;
+        }
+    }
+    for (int c = 0; c < r.reserves; ++c) {
+        if (tryPile(reserve(c))) {
+            return true;
+        }
+    }
+    // A card taken from the waste changes which cards later clicks bring
+    // up, unless they come one at a time.
+    return (r.drawCount == 1 || r.sweeps) && tryPile(waste());
+}
+
+} // namespace vellomir::engine

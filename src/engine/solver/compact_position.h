@@ -1,0 +1,189 @@
+#pragma once
+
+#include "engine/solver/compact_rules.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vellomir::table {
+struct ProgramState;
+}
+
+namespace vellomir::engine {
+
+/// One move of the fast search: `draws` clicks on the stock first (0 for
+/// none), then `count` cards (a card or a run, bottom card `card`) from pile
+/// `from` to pile `to`. Piles are numbered tableaus first, then free cells,
+/// foundations, the stock and the waste (CompactPosition's numbering). In
+/// games whose stock deals onto the tableaus, a move from the stock to the
+/// stock is one such click (CompactPosition::dealMove).
+struct CompactMove {
+    std::uint8_t from = 0;
+    std::uint8_t to = 0;
+    std::uint8_t count = 1;
+    std::uint8_t draws = 0;
+    std::uint8_t card = 0;
+    friend bool operator==(const CompactMove&, const CompactMove&) = default;
+};
+
+/// A table as the fast search holds it: card codes as bytes (the top bit
+/// set for a face-down card), a pile as a fixed row of them, and a hash
+/// of every pile kept up to date card by card (Zobrist), so that a move
+/// and its undo touch only the cards they move. The position's key adds
+/// the piles' hashes so that piles the rules treat alike (tableaus of one
+/// class, the free cells, foundations of one class) give the same key in
+/// any order, empty ones included.
+class CompactPosition {
+public:
+    static constexpr std::uint8_t kFaceDown = 0x80;
+    static constexpr std::uint8_t kCodeMask = 0x7f;
+    static constexpr int kMaxHeight = 112;
+    static constexpr int kMaxPiles =
+        CompactRules::kMaxTableaus + CompactRules::kMaxReserves + CompactRules::kMaxFoundations + 2;
+
+    /// The table of `state` under `rules`.
+    CompactPosition(const table::ProgramState& state, const CompactRules& rules);
+
+    const CompactRules& rules() const { return *m_rules; }
+    int tableau(int t) const { return t; }
+    int reserve(int r) const { return m_rules->tableaus + r; }
+    int foundation(int f) const { return m_rules->tableaus + m_rules->reserves + f; }
+    int stock() const { return m_rules->tableaus + m_rules->reserves + m_rules->foundations; }
+    int waste() const { return stock() + 1; }
+    int piles() const { return waste() + 1; }
+
+    int size(int pile) const { return m_size[pile]; }
+    /// Card `i` of a pile from the bottom, with its face bit.
+    std::uint8_t at(int pile, int i) const { return m_cards[pile][i]; }
+    /// The top card's code, 0 for an empty pile or a face-down top.
+    int topCode(int pile) const {
+        const int n = m_size[pile];
+        return n == 0 || (m_cards[pile][n - 1] & kFaceDown) != 0 ? 0 : m_cards[pile][n - 1];
+    }
+    int onFoundations() const { return m_onFoundations; }
+    bool won() const { return m_onFoundations == m_rules->cards; }
+    int passes() const { return m_passes; }
+    int faceDown() const { return m_faceDown; }
+
+    /// The key of the position, alike for piles the rules treat alike.
+    std::uint64_t key() const;
+
+    /// Carries out a move (stock clicks, the cards, a face-down card
+    /// uncovered turning up); `undo` takes it back. Moves are undone in the
+    /// reverse order they were made.
+    void apply(const CompactMove& move);
+    void undo(const CompactMove& move);
+
+    /// A click on a stock that deals onto the tableaus.
+    CompactMove dealMove() const {
+        return {static_cast<std::uint8_t>(stock()), static_cast<std::uint8_t>(stock()), 0, 0, 0};
+    }
+    bool isDeal(const CompactMove& move) const {
+        return move.from == stock() && move.to == stock();
+    }
+
+    /// The moves the rules allow here: every card or run that may be lifted
+    /// onto every pile that takes it (of empty piles alike, the first only),
+    /// and every waste card some stock clicks bring up, with where it goes;
+    /// cards taken back from the foundations go onto tableaus only, unless
+    /// CompactRules::everyMove is set.
+    void legalMoves(std::vector<CompactMove>& moves) const;
+    /// The same without the moves that split a built run between tableaus
+    /// when the card they uncover cannot go to a foundation at once, and,
+    /// where the foundations take whole suit runs, without a built run's
+    /// moves onto a card it does not lie on in suit: a narrower search that
+    /// reaches most wins of the Klondike and Spider games sooner, but no
+    /// proof that a deal is lost.
+    void focusedMoves(std::vector<CompactMove>& moves) const;
+    /// A move to a foundation that can never be regretted: no card still
+    /// in play could be built on the card in a tableau (the Horne and
+    /// Raymond rule, read from the game's own tables; under
+    /// CompactRules::cautiousSafeMoves, nor on a card that could be built
+    /// on it: see stillNeeded), from a tableau, a free
+    /// cell or, where the stock turns one card at a time, the waste. Under
+    /// CompactRules::everyMove in games whose foundations give cards back,
+    /// only a card no card of the game is built on, onto an empty
+    /// foundation. False when none.
+    bool safeFoundationMove(CompactMove& move) const;
+    /// Whether `card` (a code) could still be needed in a tableau: some card
+    /// not yet on the foundations may be built on it, or, under
+    /// CompactRules::cautiousSafeMoves, on a card that may be built on it.
+    bool stillNeeded(int card) const;
+
+    /// How far the position is from a win, to order a search (lower is
+    /// nearer): cards not on the foundations, face-down cards, cards lying
+    /// on cards the foundations take sooner, free cells held, less the
+    /// empty tableaus, each by its weight; where the foundations take
+    /// whole suit runs, also the face-up cards that do not lie on a card
+    /// they are built on as a run (runs broken), and the cards still in the
+    /// stock.
+    struct DistanceWeights {
+        int awayCard = 10;
+        int faceDownCard = 6;
+        int coveringCard = 4;
+        int heldCell = 6;
+        int emptyTableau = 5;
+        int brokenRun = 6;
+        int stockCard = 1;
+    };
+    int distance(const DistanceWeights& weights) const;
+    /// The part of the distance that the stock and the waste add in a game
+    /// whose stock is gone through once and whose cards move one at a time
+    /// (Forty Thieves and its kin); 0 in every other game. There the waste
+    /// is a pile that only grows from the stock and gives back only its top
+    /// card: its cards that lie on a card the foundations take sooner count
+    /// as covering cards do in a tableau, and every card still in the stock
+    /// or the waste counts twice a stock card's weight, so that turning
+    /// cards over without playing them gains nothing and burying the
+    /// cards wanted soon under the waste costs.
+    int singlePassStockDistance(const DistanceWeights& weights) const;
+
+    /// The whole content, for tests: piles, sizes and passes.
+    friend bool operator==(const CompactPosition& a, const CompactPosition& b);
+
+private:
+    void push(int pile, std::uint8_t card);
+    std::uint8_t pop(int pile);
+    void flipTop(int pile);
+    // A click on the stock: cards turned onto the waste, or the waste
+    // turned back and cards turned again; unclickStock takes back the last.
+    void clickStock();
+    void unclickStock();
+    // Whether the top `count` cards of a tableau may be lifted together.
+    bool liftableRun(int pile, int count) const;
+    // Every move of the card or run of `count` cards on top of `from`
+    // (bottom card `card`) onto the piles that take it.
+    void movesOf(int from, int count, int card, int draws, int emptyTableaus, int emptyReserves,
+                 std::vector<CompactMove>& moves) const;
+    // A click on a stock that deals onto the tableaus, and its undo.
+    void dealToTableaus();
+    void undealFromTableaus();
+    // Whether the top `kSuitRunLength` cards of a tableau are a complete run
+    // of one suit, king down to ace.
+    bool completeSuitRunOnTop(int pile) const;
+    // The waste cards reachable by stock clicks, with the clicks.
+    void stockMoves(int emptyTableaus, int emptyReserves, std::vector<CompactMove>& moves) const;
+
+    const CompactRules* m_rules;
+    std::array<std::array<std::uint8_t, kMaxHeight>, kMaxPiles> m_cards{};
+    std::array<std::uint8_t, kMaxPiles> m_size{};
+    std::array<std::uint64_t, kMaxPiles> m_hash{};
+    std::array<int, kMaxPiles> m_classSalt{};
+    // Stock clicks made: the cards each turned back and dealt.
+    struct Click {
+        std::uint8_t turnedBack = 0;
+        std::uint8_t dealt = 0;
+    };
+    std::vector<Click> m_clicks;
+    std::array<bool, CompactRules::kCodes> m_home{};
+    int m_onFoundations = 0;
+    int m_passes = 0;
+    int m_faceDown = 0;
+    // Cards whose flip an apply made, for its undo.
+    std::vector<std::uint8_t> m_flips;
+    // For each deal onto the tableaus made, the tableaus it dealt to (a bit each).
+    std::vector<std::uint32_t> m_deals;
+};
+
+} // namespace vellomir::engine

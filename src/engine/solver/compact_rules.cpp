@@ -1,0 +1,428 @@
+#include "engine/solver/compact_rules.h"
+
+#include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
+#include "engine/actions/automatic_moves.h"
+#include "engine/actions/quiet_frontend.h"
+#include "engine/play/play_engine.h"
+#include "engine/play/pointer_command.h"
+#include "engine/rules/card_runs.h"
+#include "engine/rules/pile_location.h"
+#include "engine/rules/placement_check.h"
+#include "engine/rules/target_checks.h"
+#include "engine/solver/compact_position.h"
+#include "table/card.h"
+#include "table/pack_suits.h"
+#include "table/pile_counts.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace vellomir::engine {
+
+using catalogue::BuildingRuleCode;
+using catalogue::codeOf;
+using catalogue::FanStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+using catalogue::RunSizeLimit;
+
+namespace param = catalogue::param;
+
+namespace {
+
+// Building rules that look at the two cards and the pile's parameters only,
+// never at where the card comes from or what else lies on the table.
+bool cardsOnlyRule(int code) {
+    for (const BuildingRuleCode pure :
+         {BuildingRuleCode::InSuit, BuildingRuleCode::SameColour, BuildingRuleCode::AnySuit,
+          BuildingRuleCode::AlternateColours, BuildingRuleCode::DifferentSuit}) {
+        if (code == codeOf(pure)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Foundation rules the tables hold: the card-only ones, and the one that
+// takes no single card (the foundations of complete suit runs).
+bool cardsOnlyFoundationRule(int code) {
+    return cardsOnlyRule(code) || code == codeOf(BuildingRuleCode::Refused);
+}
+
+// Empty-pile codes that ask for a rank or for nothing.
+bool cardsOnlyEmptyCode(int code) {
+    return code == catalogue::empty_code::AnyCard || (code >= 1 && code <= 13);
+}
+
+// Empty-tableau codes the tables hold: those of any pile, a space only the
+// program fills (none does in the covered games: nothing fills it), and a
+// space that takes single cards only (the tables ask singles and runs apart).
+bool cardsOnlyEmptyTableauCode(int code) {
+    namespace empty = catalogue::empty_code;
+    return cardsOnlyEmptyCode(code) || code == empty::ProgramOnlyR || code == empty::ProgramOnlyS ||
+           code == empty::SingleCardOnly;
+}
+
+// Run-size codes the tables hold: a length from the empty piles, or none.
+bool countedRunSize(int code) {
+    return code == codeOf(RunSizeLimit::AnyRun) ||
+           code == codeOf(RunSizeLimit::FreeCellsAndTableaus) ||
+           code == codeOf(RunSizeLimit::FreeCellsOrTableaus) ||
+           code == codeOf(RunSizeLimit::DoublingThroughEmptyPiles) || code > 0;
+}
+
+bool allZero(const catalogue::GameParameters& p, int first, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (p[first + i] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether the game's play is moves between piles and stock clicks that the
+// tables and the fast position can express.
+bool coveredGame(const table::ProgramState& state, const table::PileCounts& counts) {
+    const catalogue::GameParameters& p = state.params;
+    const bool plain =
+        gameTypeOf(p) == GameType::General && p[param::SelectionGame] == 0 &&
+        p[param::ClickToPlay] == 0 && p[param::TargetScore] == 0 && p[param::JokerCount] == 0 &&
+        p[param::JokersDealt] == 0 && p[param::CardCount] >= 1 &&
+        p[param::CardCount] < CompactRules::kCodes && p[param::DiscardPresent] == 0 &&
+        p[param::FillStyle] == 0 && p[param::FillTableausAfterFirstMove] == 0 &&
+        p[param::FirstMoveFromTableau] == 0 && p[param::LockedTableauRows] == 0 &&
+        p[param::StockFirstRestriction] == 0 && p[param::TableauRedealGroup] == 0 &&
+        p[param::ClockFace] == 0 && p[param::ExtraCardToFoundation1] == 0 &&
+        p[param::CoveredReserveSendable] == 0 && countedRunSize(p[param::RunSizeLimit]) &&
+        (p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10) &&
+        p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
+        p[param::TableauFanStyle] != codeOf(FanStyle::FreeFormAlike) &&
+        cardsOnlyEmptyCode(p[param::FoundationBaseRank]);
+    if (!plain || counts.tableaus < 1 || counts.tableaus > CompactRules::kMaxTableaus ||
+        counts.reserves > CompactRules::kMaxReserves || counts.foundations < 1 ||
+        counts.foundations > CompactRules::kMaxFoundations) {
+        return false;
+    }
+    if (!allZero(p, param::ReserveLaterDeal, counts.reserves) ||
+        !allZero(p, param::ReserveDropRule, counts.reserves)) {
+        return false;
+    }
+    for (int t = 0; t < counts.tableaus; ++t) {
+        if (!cardsOnlyRule(p[param::TableauRule + t]) ||
+            !cardsOnlyEmptyTableauCode(p[param::TableauEmptyCode + t])) {
+            return false;
+        }
+    }
+    for (int f = 0; f < counts.foundations; ++f) {
+        if (!cardsOnlyFoundationRule(p[param::FoundationRule + f]) ||
+            !cardsOnlyEmptyCode(p[param::FoundationBaseRank + f]) ||
+            p[param::FoundationMaxCards] < p[param::CardCount] / counts.foundations) {
+            return false;
+        }
+    }
+    // A free cell holds one card, face up.
+    for (int r = 0; r < counts.reserves; ++r) {
+        const std::string& cell = state.piles.reserve(r);
+        if (table::cardCount(cell) > 1 ||
+            (!cell.empty() && !state.cards.isFaceUp(table::topCardOf(cell)))) {
+            return false;
+        }
+    }
+    // Face-down tableau cards turn up as they are uncovered.
+    const bool turnsUp = state.settings.read(settings::field::AutomaticFaceUp) != "N" &&
+                         p[param::AutomaticFaceUp] == 1;
+    for (int t = 0; t < counts.tableaus && !turnsUp; ++t) {
+        const std::string& pile = state.piles.tableau(t);
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            if (!state.cards.isFaceUp(table::cardAt(pile, i))) {
+                return false;
+            }
+        }
+    }
+    const bool stockInPlay =
+        !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
+    if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
+        // A click on the stock deals onto the tableaus (what it deals is
+        // learnt from the pointer input); there is no waste to turn.
+        return p[param::EmptyWasteIsRedeal] == 0 && p[param::PassCountingStyle] == 0 &&
+               p[param::DiscardLayout] == 0 && state.piles.stock(table::kWaste).empty();
+    }
+    if (stockInPlay) {
+        // A click on the stock turns cards onto the waste, a click on the
+        // empty stock turns the waste back; the waste takes no drop.
+        if (p[param::EmptyWasteIsRedeal] != 1 || p[param::WasteButtonDealMode] != 0 ||
+            p[param::PassCountingStyle] != 0 || p[param::EmptyStockIsRedeal] != 1 ||
+            p[param::WasteCardLocked] != 0 || p[param::WasteNotDropTarget] != 4 ||
+            p[param::CardsPerStockClick] < 1 || p[param::StockPasses] < -1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A stock click played through the pointer input on a copy of `table`, with
+// Autoplay off as the solver's lines play: for each tableau, how far from
+// the stock's top the card it was dealt lay (-1 for none). Nothing when the
+// click does anything but deal single face-up cards onto tableaus.
+using DealOrder = std::array<int, CompactRules::kMaxTableaus>;
+
+std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Frontend& geometry,
+                                   int tableaus) {
+    const table::ProgramState before = table;
+    QuietFrontend frontend(geometry);
+    PlayEngine engine(table, frontend);
+    engine.setRecording(false);
+    std::string problem;
+    if (autoplayActive(table) &&
+        !runPointerCommand(engine, {PointerCommand::Verb::Autoplay, {}, {}}, problem)) {
+        return std::nullopt;
+    }
+    if (!runPointerCommand(engine, {PointerCommand::Verb::Press, "Mazzo", {}}, problem)) {
+        return std::nullopt;
+    }
+    engine.buttonUp();
+    const std::string& stock = before.piles.stock(table::kStock);
+    const int stockCards = table::cardCount(stock);
+    DealOrder order;
+    order.fill(-1);
+    int dealt = 0;
+    for (int t = 0; t < tableaus; ++t) {
+        const std::string& was = before.piles.tableau(t);
+        const std::string& now = table.piles.tableau(t);
+        if (now == was) {
+            continue;
+        }
+        const int card = table::topCardOf(now);
+        const int fromTop = stockCards - 1 - positionInPile(stock, card);
+        if (table::cardCount(now) != table::cardCount(was) + 1 ||
+            now.compare(0, was.size(), was) != 0 || fromTop >= stockCards ||
+            !table.cards.isFaceUp(card)) {
+            return std::nullopt;
+        }
+        order[static_cast<std::size_t>(t)] = fromTop;
+        ++dealt;
+    }
+    const table::PileCounts counts = table::PileCounts::of(table.params);
+    bool othersKept = table.piles.stock(table::kWaste) == before.piles.stock(table::kWaste) &&
+                      table::cardCount(table.piles.stock(table::kStock)) == stockCards - dealt &&
+                      stock.compare(0, table.piles.stock(table::kStock).size(),
+                                    table.piles.stock(table::kStock)) == 0;
+    for (int f = 0; f < counts.foundations; ++f) {
+        othersKept = othersKept && table.piles.foundation(f) == before.piles.foundation(f);
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        othersKept = othersKept && table.piles.reserve(r) == before.piles.reserve(r);
+    }
+    if (!othersKept) {
+        return std::nullopt;
+    }
+    return order;
+}
+
+// Learns what a stock click deals onto the tableaus, by clicks on copies of
+// the table: the tableaus it deals to, in order, from the table as it is;
+// with each tableau emptied in turn, whether a gap there stops the deal or
+// lets the click pass that tableau by. False when a click does something
+// the fast position cannot play (and while a tableau is empty already, since
+// the full deal cannot then be seen).
+bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geometry,
+                    CompactRules& rules) {
+    if (state.piles.stock(table::kStock).empty()) {
+        return true; // nothing left to deal
+    }
+    for (int t = 0; t < rules.tableaus; ++t) {
+        if (state.piles.tableau(t).empty()) {
+            return false;
+        }
+    }
+    const std::optional<DealOrder> full = clickDeal(state, geometry, rules.tableaus);
+    if (!full) {
+        return false;
+    }
+    for (int k = 0;; ++k) {
+        const auto at = std::find(full->begin(), full->begin() + rules.tableaus, k);
+        if (at == full->begin() + rules.tableaus) {
+            break;
+        }
+        rules.dealTo.push_back(static_cast<int>(at - full->begin()));
+    }
+    if (rules.dealTo.empty() || std::count_if(full->begin(), full->end(), [](int k) {
+                                    return k >= 0;
+                                }) != static_cast<std::ptrdiff_t>(rules.dealTo.size())) {
+        return false;
+    }
+    for (int t = 0; t < rules.tableaus; ++t) {
+        table::ProgramState gap = state;
+        gap.piles.tableau(t).clear();
+        const std::optional<DealOrder> dealt = clickDeal(gap, geometry, rules.tableaus);
+        if (!dealt) {
+            return false;
+        }
+        const bool none = std::all_of(dealt->begin(), dealt->end(), [](int k) { return k < 0; });
+        rules.dealRefusedByGap[static_cast<std::size_t>(t)] = none;
+        rules.dealSkipsEmpty[static_cast<std::size_t>(t)] =
+            !none && (*full)[static_cast<std::size_t>(t)] >= 0 &&
+            (*dealt)[static_cast<std::size_t>(t)] < 0;
+    }
+    return true;
+}
+
+} // namespace
+
+int CompactRules::longestRun(int emptyTableaus, int emptyReserves, bool targetEmpty) const {
+    const std::optional<int> limit =
+        runLengthLimit(runSizeCode, emptyTableaus, emptyReserves, targetEmpty);
+    return limit ? *limit : std::numeric_limits<int>::max();
+}
+
+std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
+                                            const seam::Frontend& geometry) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    if (!coveredGame(state, counts)) {
+        return std::nullopt;
+    }
+    const catalogue::GameParameters& p = state.params;
+    CompactRules rules;
+    rules.tableaus = counts.tableaus;
+    rules.reserves = counts.reserves;
+    rules.foundations = counts.foundations;
+    rules.cards = p[param::CardCount];
+    rules.hasStock =
+        !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
+    rules.drawCount = std::max(1, p[param::CardsPerStockClick]);
+    rules.passLimit = p[param::StockPasses];
+    rules.runSizeCode = p[param::RunSizeLimit];
+    rules.takeBack = p[param::FoundationTakeBack] == 1 || p[param::FoundationTakeBack] == 2
+                         ? p[param::FoundationTakeBack]
+                         : 0;
+    rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
+    rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
+    for (int byte = 0; byte < 256; ++byte) {
+        const int code = byte & CompactPosition::kCodeMask;
+        const int played = code >= 1 && code <= rules.cards ? table::shownCard(p, code) : code;
+        rules.playedAs[static_cast<std::size_t>(byte)] =
+            static_cast<std::uint8_t>(played | (byte & CompactPosition::kFaceDown));
+    }
+    if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
+        rules.hasStock = false; // no waste: the clicks are deal moves
+        if (!learnStockDeal(state, geometry, rules)) {
+            return std::nullopt;
+        }
+    }
+
+    // The placement test only reports through the frontend; nothing is shown.
+    QuietFrontend screen(geometry);
+    // Single cards and runs are asked apart (some spaces take single cards
+    // only); the other rules the tables hold read neither.
+    const table::ProgramState& single = state;
+    const table::ProgramState& run = state;
+    auto ofRun = [](PlacementQuery query) {
+        query.count = 2;
+        return query;
+    };
+
+    const int codes = std::min(CompactRules::kCodes, rules.cards + 1);
+    const std::size_t perPile =
+        static_cast<std::size_t>(CompactRules::kCodes) * CompactRules::kCodes;
+    rules.m_tableau.assign(perPile * static_cast<std::size_t>(rules.tableaus), 0);
+    rules.m_runPair.assign(perPile * static_cast<std::size_t>(rules.tableaus), 0);
+    rules.m_emptyRun.assign(static_cast<std::size_t>(CompactRules::kCodes) *
+                                static_cast<std::size_t>(rules.tableaus),
+                            0);
+    rules.m_foundation.assign(perPile * static_cast<std::size_t>(rules.foundations), 0);
+    const bool checkedRuns = p[param::RunCheck] == 1 || p[param::RunCheck] == 10;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        for (int below = 0; below < codes; ++below) {
+            for (int moving = 1; moving < codes; ++moving) {
+                rules.m_tableau[CompactRules::index(t, below, moving)] =
+                    placementAllowed(single, screen,
+                                     tableauPlacementQuery(single, t, below, moving))
+                        ? 1
+                        : 0;
+                if (below == 0) {
+                    rules.m_emptyRun[static_cast<std::size_t>(t) * CompactRules::kCodes +
+                                     static_cast<std::size_t>(moving)] =
+                        placementAllowed(run, screen,
+                                         ofRun(tableauPlacementQuery(run, t, 0, moving)))
+                            ? 1
+                            : 0;
+                } else {
+                    rules.m_runPair[CompactRules::index(t, below, moving)] =
+                        !checkedRuns || placementAllowed(run, screen,
+                                                         ofRun(runPairQuery(run, t, below, moving)))
+                            ? 1
+                            : 0;
+                }
+            }
+        }
+    }
+    for (int f = 0; f < rules.foundations; ++f) {
+        for (int below = 0; below < codes; ++below) {
+            for (int moving = 1; moving < codes; ++moving) {
+                rules.m_foundation[CompactRules::index(f, below, moving)] =
+                    placementAllowed(single, screen,
+                                     foundationPlacementQuery(single, f, below, moving))
+                        ? 1
+                        : 0;
+            }
+        }
+    }
+    // Piles with the same parameters take the same cards.
+    for (int t = 0; t < rules.tableaus; ++t) {
+        rules.tableauClass[t] = t;
+        for (int u = 0; u < t; ++u) {
+            if (p[param::TableauRule + t] == p[param::TableauRule + u] &&
+                p[param::TableauEmptyCode + t] == p[param::TableauEmptyCode + u] &&
+                p[param::TableauDirection + t] == p[param::TableauDirection + u] &&
+                p[param::TableauBaseFlag + t] == p[param::TableauBaseFlag + u]) {
+                rules.tableauClass[t] = rules.tableauClass[u];
+                break;
+            }
+        }
+    }
+    for (int f = 0; f < rules.foundations; ++f) {
+        rules.foundationClass[f] = f;
+        for (int g = 0; g < f; ++g) {
+            if (p[param::FoundationRule + f] == p[param::FoundationRule + g] &&
+                p[param::FoundationBaseRank + f] == p[param::FoundationBaseRank + g] &&
+                p[param::FoundationDirection + f] == p[param::FoundationDirection + g]) {
+                rules.foundationClass[f] = rules.foundationClass[g];
+                break;
+            }
+        }
+    }
+    // Under code -5 an empty tableau counts towards a run's length only
+    // where it takes any card: the run moves card by card.
+    const bool spacesByCard = rules.runSizeCode == codeOf(RunSizeLimit::FreeCellsAndTableaus);
+    for (int card = 1; card < codes; ++card) {
+        for (int t = 0; t < rules.tableaus; ++t) {
+            if (!spacesByCard || emptyTableauTakesAnyCard(state, t)) {
+                rules.runSpaces[static_cast<std::size_t>(card)] |= 1U << t;
+            }
+        }
+    }
+    rules.buildsOn.assign(CompactRules::kCodes, {});
+    for (int below = 1; below < codes; ++below) {
+        for (int moving = 1; moving < codes; ++moving) {
+            for (int t = 0; t < rules.tableaus; ++t) {
+                if (rules.tableauTakes(t, below, moving)) {
+                    rules.buildsOn[below].push_back(static_cast<std::uint8_t>(moving));
+                    break;
+                }
+            }
+        }
+    }
+    for (int f = 1; f < rules.foundations; ++f) {
+        rules.foundationsAlike = rules.foundationsAlike && rules.foundationClass[f] == 0;
+    }
+    int bases = 0;
+    for (int card = 1; card < codes; ++card) {
+        bases += rules.foundationTakes(0, 0, card) ? 1 : 0;
+    }
+    rules.basesFit = rules.foundationsAlike && bases <= rules.foundations;
+    return rules;
+}
+
+} // namespace vellomir::engine

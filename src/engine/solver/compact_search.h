@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/solver/compact_position.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+namespace vellomir::engine {
+
+/// How a fast search ended.
+enum class CompactOutcome {
+    Won,       ///< a winning line was found
+    Exhausted, ///< every position reachable by the moves searched was seen
+    OutOfBudget,
+};
+
+struct CompactSearchResult {
+    CompactOutcome outcome = CompactOutcome::OutOfBudget;
+    /// The winning line, safe foundation moves included, from the start.
+    std::vector<CompactMove> line;
+    /// Positions stored (all orders together).
+    long positions = 0;
+    /// Bytes the stored positions took, added over the orders (the set of
+    /// keys, and the best-first orders' lines and queue).
+    std::size_t storedBytes = 0;
+};
+
+/// The orders the fast search tries its moves in; each order searches on
+/// its share of the budget, and the first win ends the search.
+enum class MoveOrder {
+    FoundationsAndBuilds, ///< foundations, then cards uncovered, builds, spaces last
+    /// Best first: the stored position nearest a win (CompactPosition::
+    /// distance, plus a little for every move made, which keeps lines
+    /// short) is searched next.
+    NearestFirst,
+    /// Best first, with more weight on keeping free cells and tableaus
+    /// empty and less on the line's length.
+    NearestFirstSpaces,
+    /// Best first over the focused moves (CompactPosition::focusedMoves).
+    NearestFirstFocused,
+};
+
+/// Searches from `start` over its legal moves (depth first, or best first
+/// for MoveOrder::NearestFirst), in each order of
+/// `orders` in turn on a share of `positions`: safe foundation moves are
+/// made at once, every position is stored by its key and never searched
+/// twice. `stop`, when set, ends the search as out of budget.
+CompactSearchResult compactSearch(CompactPosition start, long positions,
+                                  const std::vector<MoveOrder>& orders,
+                                  const std::atomic<bool>* stop = nullptr);
+
+/// A set of 64-bit position keys, open addressing, 8 bytes a slot.
+class KeySet {
+public:
+    KeySet();
+    /// False when the key was there already.
+    bool insert(std::uint64_t key);
+    bool contains(std::uint64_t key) const;
+    std::size_t size() const { return m_count; }
+    std::size_t bytes() const { return m_slots.size() * sizeof(std::uint64_t); }
+
+private:
+    void grow();
+    std::vector<std::uint64_t> m_slots;
+    std::size_t m_count = 0;
+};
+
+} // namespace vellomir::engine

@@ -1,0 +1,986 @@
+#include "engine/solver/solver.h"
+
+#include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
+#include "engine/actions/automatic_moves.h"
+#include "engine/actions/drop_rules.h"
+#include "engine/actions/quiet_frontend.h"
+#include "engine/play/play_engine.h"
+#include "engine/records/selection_state.h"
+#include "engine/records/undo_snapshots.h"
+#include "engine/rules/suit_run_foundation.h"
+#include "engine/solver/autoplay_line.h"
+#include "engine/solver/compact_discard.h"
+#include "engine/solver/compact_search.h"
+#include "engine/solver/position_record.h"
+#include "engine/solver/solver_places.h"
+#include "engine/solver/table_fingerprint.h"
+#include "engine/solver/twin_piles.h"
+#include "table/card.h"
+#include "table/gap_rows.h"
+#include "table/main_game.h"
+#include "table/pile_counts.h"
+#include "table/program_state.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <queue>
+#include <unordered_set>
+
+namespace vellomir::engine {
+
+using catalogue::BuildingRuleCode;
+using catalogue::codeOf;
+using catalogue::FillStyle;
+using catalogue::GameType;
+using catalogue::gameTypeOf;
+
+namespace {
+
+namespace param = catalogue::param;
+using Verb = PointerCommand::Verb;
+
+// The sliding puzzles (game type 34) score only the places in order from
+// the first, so between two steps of the score the search is blind; the
+// steps every card is still away from its home place (tableau n holds card
+// n, or n + 13 past the king) guide it there. 0 in every other game.
+int puzzleDistance(const table::ProgramState& state) {
+    if (gameTypeOf(state.params) != GameType::PutInOrder) {
+        return 0;
+    }
+    const int places = table::PileCounts::of(state.params).tableaus;
+    int width = 1;
+    while ((width + 1) * (width + 1) <= places) {
+        ++width;
+    }
+    int distance = 0;
+    for (int t = 0; t < places; ++t) {
+        const int card = table::topCardOf(state.piles.tableau(t));
+        if (card >= 1) {
+            const int home = (card <= 13 ? card : card - 13) - 1;
+            distance += std::abs(t % width - home % width) + std::abs(t / width - home / width);
+        }
+    }
+    return distance;
+}
+
+// How soon the foundations take each card: need[suit][rank] is the fewest
+// cards a foundation takes before it (0 for the card it takes next), read
+// from the foundations of the general games, which build up from their
+// base rank in suit (most of them), in any suit (rule 2), or by two, three
+// or four in any suit (rules 14 to 16, Calculation). A guide for the order
+// of the search only; what may move stays the engine's to say.
+constexpr int kNeverNeeded = 99;
+using FoundationNeeds = std::array<std::array<int, 14>, 4>;
+
+FoundationNeeds foundationNeeds(const table::ProgramState& state, const table::PileCounts& counts) {
+    FoundationNeeds need;
+    for (auto& suit : need) {
+        suit.fill(kNeverNeeded);
+    }
+    for (int f = 0; f < counts.foundations; ++f) {
+        const int rule = state.params[param::FoundationRule + f];
+        // Up by two, three or four, king to ace, in any suit.
+        const int step = rule >= codeOf(BuildingRuleCode::UpByTwoWrapping) &&
+                                 rule <= codeOf(BuildingRuleCode::UpByFourWrapping)
+                             ? rule - codeOf(BuildingRuleCode::UpByTwoWrapping) + 2
+                             : 1;
+        const bool anySuit = rule == codeOf(BuildingRuleCode::AnySuit) || step > 1;
+        const int top = table::topCardOf(state.piles.foundation(f));
+        int next = 0;
+        int suit = -1;
+        if (top < 1) {
+            next = std::clamp(state.params[param::FoundationBaseRank + f], 1, 13);
+        } else {
+            const int rank = table::rankOf(top);
+            if (rank < 1 || rank > 13 || (rank == 13 && step == 1) ||
+                table::cardCount(state.piles.foundation(f)) >= 13) {
+                continue;
+            }
+            next = (rank - 1 + step) % 13 + 1;
+            suit = anySuit ? -1 : table::suitOf(top);
+        }
+        // The ranks this foundation takes from `next` on, in order.
+        int rank = next;
+        for (int d = 0; d < 13; ++d) {
+            for (int s = 0; s < 4; ++s) {
+                if (suit < 0 || s == suit) {
+                    need[s][rank] = std::min(need[s][rank], d);
+                }
+            }
+            if (step == 1 && rank == 13) {
+                break;
+            }
+            rank = (rank - 1 + step) % 13 + 1;
+        }
+    }
+    return need;
+}
+
+int needOf(const FoundationNeeds& need, int card) {
+    const int suit = table::suitOf(card);
+    const int rank = table::rankOf(card);
+    return suit >= 0 && rank >= 1 && rank <= 13 ? need[suit][rank] : kNeverNeeded;
+}
+
+// Runs `look` over every tableau and reserve pile.
+template <typename Look>
+void forEachPlayPile(const table::ProgramState& state, const table::PileCounts& counts,
+                     Look&& look) {
+    for (int t = 0; t < counts.tableaus; ++t) {
+        look(state.piles.tableau(t));
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        look(state.piles.reserve(r));
+    }
+}
+
+// How deep the cards the foundations take next lie: the cards piled on
+// each of them in a tableau or a reserve.
+int buriedNextCards(const table::ProgramState& state, const table::PileCounts& counts) {
+    if (gameTypeOf(state.params) != GameType::General) {
+        return 0;
+    }
+    const FoundationNeeds need = foundationNeeds(state, counts);
+    int depth = 0;
+    forEachPlayPile(state, counts, [&](const std::string& pile) {
+        const int n = table::cardCount(pile);
+        for (int i = 0; i + 1 < n; ++i) {
+            if (needOf(need, table::cardAt(pile, i)) == 0) {
+                depth += n - 1 - i;
+            }
+        }
+    });
+    return depth;
+}
+
+// How many cards lie on a card the foundations take sooner than them: every
+// card resting above one needed sooner counts once. Built runs (higher
+// cards below lower ones) count nothing.
+int coveringLaterCards(const table::ProgramState& state, const table::PileCounts& counts) {
+    if (gameTypeOf(state.params) != GameType::General) {
+        return 0;
+    }
+    const FoundationNeeds need = foundationNeeds(state, counts);
+    int covering = 0;
+    forEachPlayPile(state, counts, [&](const std::string& pile) {
+        int soonestBelow = kNeverNeeded;
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int d = needOf(need, table::cardAt(pile, i));
+            covering += d > soonestBelow ? 1 : 0;
+            soonestBelow = std::min(soonestBelow, d);
+        }
+    });
+    return covering;
+}
+
+// How far a position has come, for the order of the search: cards on the
+// foundations (through the score), cards turned, piles emptied, cards
+// brought out of the stock and the waste.
+int worth(const table::ProgramState& state, const SolveLimits& order) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    int faceDown = 0;
+    int emptyPiles = 0;
+    auto look = [&](const std::string& pile) {
+        emptyPiles += pile.empty() ? 1 : 0;
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int card = table::cardAt(pile, i);
+            faceDown += card >= 1 && !state.cards.isFaceUp(card) ? 1 : 0;
+        }
+    };
+    for (int t = 0; t < counts.tableaus; ++t) {
+        look(state.piles.tableau(t));
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        look(state.piles.reserve(r));
+    }
+    const int inStock = table::cardCount(state.piles.stock(table::kStock)) +
+                        table::cardCount(state.piles.stock(table::kWaste));
+    // In the games played onto the discard pile (Golf) the stock turns its
+    // cards onto that pile too, which scores as much as a card played from
+    // a tableau but spends a card of the stock instead of clearing one:
+    // there progress is the tableau cards gone, and the stock is a store.
+    const GameType type = gameTypeOf(state.params);
+    if (type == GameType::Golf || type == GameType::GolfAroundTheCorner) {
+        int onTableaus = 0;
+        for (int t = 0; t < counts.tableaus; ++t) {
+            onTableaus += table::cardCount(state.piles.tableau(t));
+        }
+        return -50 * onTableaus + 2 * inStock;
+    }
+    return 10 * state.settings.readInt(settings::field::Score, 0) - 8 * faceDown + 3 * emptyPiles -
+           2 * inStock - 10 * puzzleDistance(state) -
+           (order.digForNextCards ? 4 * buriedNextCards(state, counts) : 0) -
+           (order.avoidCovering ? 100 * coveringLaterCards(state, counts) : 0);
+}
+
+// A position reached and not yet searched: the gesture that leads to it
+// from a searched position.
+struct Opening {
+    int worth = 0;
+    std::uint64_t order = 0; // later openings first among equals: depth first on a plateau
+    std::uint32_t from = 0;  // the searched position it starts from
+    int idle = 0;            // gestures in a row up to it that gained nothing
+    std::uint64_t fingerprint = 0;
+    PointerCommand gesture;
+
+    friend bool operator<(const Opening& a, const Opening& b) {
+        return a.worth != b.worth ? a.worth < b.worth : a.order < b.order;
+    }
+};
+
+// A searched position and how it was reached.
+struct Searched {
+    PositionRecord position;
+    std::uint32_t from;
+    PointerCommand gesture;
+    int worth;
+    int idle;
+    int depth; // gestures from the deal
+};
+
+PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
+    PointerCommand command;
+    command.verb = verb;
+    command.place = std::move(place);
+    command.target = std::move(target);
+    return command;
+}
+
+constexpr std::uint32_t kNoPosition = UINT32_MAX;
+// Values of the AutoPlay_All_Games preference: one tick for every game, or
+// a choice kept per game.
+constexpr int kAutoplayChoiceForAll = 1;
+constexpr int kAutoplayChoicePerGame = 2;
+
+class Search {
+public:
+    Search(const table::ProgramState& dealt, const seam::Frontend& geometry,
+           const SolveLimits& limits)
+        : m_limits(limits), m_twins(dealt.params), m_frontend(geometry), m_work(dealt),
+          m_engine(m_work, m_frontend), m_selectionGame(foundationOneIsSelection(dealt)) {
+        // The search plays its gestures on copies and never takes one back.
+        m_engine.setRecording(false);
+        // Its Autoplay ticks are trials, not the player's choice: with one
+        // choice per game the command would store each of them in the
+        // player's preferences (and from a table in play, where that is set).
+        if (m_work.mainGame.cell(table::cell::AutoplayAllGames) == kAutoplayChoicePerGame) {
+            m_work.mainGame.setCell(table::cell::AutoplayAllGames, kAutoplayChoiceForAll);
+        }
+    }
+
+    SolveResult run() {
+        SolveResult result;
+        clearUndoRecord(m_work);
+        m_seen.insert(tableFingerprint(m_work));
+        m_searched.push_back(
+            {PositionRecord(m_work), kNoPosition, {}, worth(m_work, m_limits), 0, 0});
+        std::uint32_t current = 0;
+        while (true) {
+            if (stopped()) {
+                result.outcome = SolveOutcome::GaveUp;
+                break;
+            }
+            if (expand(current)) {
+                result.outcome = SolveOutcome::Solved;
+                result.moves = line(current);
+                result.moves.push_back(m_winning);
+                shorten(result.moves);
+                break;
+            }
+            if (!next(current)) {
+                m_exhausted = true;
+                result.outcome = m_cutShort ? SolveOutcome::GaveUp : SolveOutcome::Unsolved;
+                break;
+            }
+            if (static_cast<long>(m_searched.size()) > m_limits.positions) {
+                m_searched.pop_back();
+                result.outcome = SolveOutcome::GaveUp;
+                break;
+            }
+        }
+        result.positions = static_cast<long>(m_searched.size());
+        return result;
+    }
+
+    /// True once the caller asked the search to end.
+    bool stopped() const {
+        return m_limits.stop != nullptr && m_limits.stop->load(std::memory_order_relaxed);
+    }
+
+    /// True when the search ran out of positions to search only because
+    /// lines were cut short for idling, not at the position limit.
+    bool exhaustedByIdling() const { return m_exhausted && m_cutShort; }
+
+private:
+    // Takes the best opening not seen yet and makes it a searched position;
+    // false when none is left.
+    bool next(std::uint32_t& current) {
+        while (!m_openings.empty()) {
+            Opening opening = m_openings.top();
+            m_openings.pop();
+            if (m_seen.contains(opening.fingerprint)) {
+                continue;
+            }
+            const int depth = m_searched[opening.from].depth + 1;
+            if (m_limits.breadth > 0) {
+                if (static_cast<int>(m_searchedAtDepth.size()) <= depth) {
+                    m_searchedAtDepth.resize(static_cast<std::size_t>(depth) + 1, 0);
+                }
+                if (m_searchedAtDepth[static_cast<std::size_t>(depth)] >= m_limits.breadth) {
+                    m_cutShort = true;
+                    continue;
+                }
+            }
+            m_searched[opening.from].position.restoreInto(m_work);
+            if (!apply(opening.gesture) || tableFingerprint(m_work) != opening.fingerprint) {
+                // The gesture did not repeat itself: the search is no longer
+                // complete, so it may not call the deal lost.
+                m_cutShort = true;
+                continue;
+            }
+            m_seen.insert(opening.fingerprint);
+            m_searched.push_back({PositionRecord(m_work), opening.from, opening.gesture,
+                                  opening.worth, opening.idle, depth});
+            if (m_limits.breadth > 0) {
+                ++m_searchedAtDepth[static_cast<std::size_t>(depth)];
+            }
+            current = static_cast<std::uint32_t>(m_searched.size() - 1);
+            return true;
+        }
+        return false;
+    }
+
+    // Whether a line played from the deal changes the table at every step
+    // and wins at its last.
+    bool wins(const std::vector<PointerCommand>& moves) {
+        m_searched[0].position.restoreInto(m_work);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const std::uint64_t before = tableFingerprint(m_work);
+            if (!apply(moves[i]) || m_frontend.won != (i + 1 == moves.size())) {
+                return false;
+            }
+            if (!m_frontend.won && tableFingerprint(m_work) == before) {
+                return false;
+            }
+        }
+        return m_frontend.won;
+    }
+
+    // Drops the moves of a winning line that the win does not need (a
+    // search leaves detours in it), from the last to the first.
+    // Each step keeps a winning line, so a search called off while it
+    // shortens still answers with the win it found, only longer.
+    void shorten(std::vector<PointerCommand>& moves) {
+        auto pileOf = [](const std::string& place) { return place.substr(0, place.find(':')); };
+        // A card carried away and later carried back, with what lies between.
+        for (std::size_t i = moves.size() - 1; i-- > 0 && !stopped();) {
+            if (moves[i].verb != Verb::Drag) {
+                continue;
+            }
+            for (std::size_t j = i + 1; j + 1 < moves.size(); ++j) {
+                if (moves[j].verb == Verb::Drag && pileOf(moves[j].place) == moves[i].target &&
+                    moves[j].target == pileOf(moves[i].place)) {
+                    std::vector<PointerCommand> shorter = moves;
+                    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(j));
+                    shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+                    if (wins(shorter)) {
+                        moves = std::move(shorter);
+                    }
+                    break;
+                }
+            }
+        }
+        for (std::size_t i = moves.size() - 1; i-- > 0 && !stopped();) {
+            std::vector<PointerCommand> shorter = moves;
+            shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(i));
+            if (wins(shorter)) {
+                moves = std::move(shorter);
+            }
+        }
+    }
+
+    std::vector<PointerCommand> line(std::uint32_t position) const {
+        std::vector<PointerCommand> moves;
+        for (std::uint32_t p = position; m_searched[p].from != kNoPosition;
+             p = m_searched[p].from) {
+            moves.push_back(m_searched[p].gesture);
+        }
+        std::reverse(moves.begin(), moves.end());
+        return moves;
+    }
+
+    // Runs a gesture on the work state; a click runs as its press and
+    // release, the same two events a play session's click sends.
+    bool apply(const PointerCommand& command, bool* lifted = nullptr) {
+        m_frontend.reset();
+        std::string problem;
+        if (command.verb != Verb::Click) {
+            return runPointerCommand(m_engine, command, problem);
+        }
+        PointerCommand press = command;
+        press.verb = Verb::Press;
+        if (!runPointerCommand(m_engine, press, problem)) {
+            return false;
+        }
+        if (lifted != nullptr) {
+            *lifted = m_engine.pointer().heldCard() != 0;
+        }
+        m_engine.buttonUp();
+        return true;
+    }
+
+    // A quick look before the fingerprint: every action the executor runs
+    // takes an undo snapshot, and whatever else a press may change (a
+    // selection, the pressed stock, the flags) shows in the piles, the
+    // cells or the flags compared here.
+    bool mayHaveChanged(const table::ProgramState& before) const {
+        namespace cell = table::cell;
+        const table::TMainGame& a = before.mainGame;
+        const table::TMainGame& b = m_work.mainGame;
+        for (const int c :
+             {cell::PassNumber, cell::MovePhase, cell::MissCount, cell::StockPressed}) {
+            if (a.cell(c) != b.cell(c)) {
+                return true;
+            }
+        }
+        for (const table::Flag f :
+             {table::Flag::GameInPlay, table::Flag::IgnoreNextPress, table::Flag::Won}) {
+            if (before.flags.test(f) != m_work.flags.test(f)) {
+                return true;
+            }
+        }
+        return m_work.undoLists.snapshotCount() > 0 ||
+               before.autoplayTicked != m_work.autoplayTicked ||
+               before.flags.counter(0) != m_work.flags.counter(0) ||
+               !(before.piles == m_work.piles);
+    }
+
+    // Tries a gesture from the searched position held in m_before; a
+    // change of the table becomes an opening, and the work state goes back
+    // to the position. True when the gesture won the game.
+    bool attempt(std::uint32_t from, std::uint64_t fingerprint, const PointerCommand& command,
+                 bool* lifted = nullptr) {
+        if (!apply(command, lifted)) {
+            return false;
+        }
+        if (m_frontend.won) {
+            m_winning = command;
+            return true;
+        }
+        if (!mayHaveChanged(m_before)) {
+            return false;
+        }
+        const std::uint64_t after = tableFingerprint(m_work);
+        if (after != fingerprint && !m_seen.contains(after)) {
+            const int value = worth(m_work, m_limits);
+            const Searched& start = m_searched[from];
+            // Dealing from the stock brings new cards within reach, and a
+            // card added to the selection of a pairing game builds toward
+            // a removal: neither is idle, and the fingerprints end their
+            // cycles.
+            const bool selecting = m_selectionGame && m_work.piles.foundation(0).size() >
+                                                          m_before.piles.foundation(0).size();
+            const int idle = value > start.worth                     ? 0
+                             : command.place == "Mazzo" || selecting ? start.idle
+                                                                     : start.idle + 1;
+            if (m_limits.idleMoves > 0 && idle > m_limits.idleMoves) {
+                m_cutShort = true;
+            } else {
+                m_openings.push({value, m_order++, from, idle, after, command});
+            }
+        }
+        m_searched[from].position.restoreInto(m_work);
+        return false;
+    }
+
+    // Which of the targets' own checks would take the card a press on
+    // `source` lifts, in the general games: a drop onto a pile that refuses
+    // the card changes nothing there, and a drop that lands on a neighbour
+    // is the drag onto that neighbour. True for every target elsewhere, and
+    // for the places no drop reaches in that way (the stock, gaps in rows).
+    std::vector<char> takers(std::uint32_t from, const std::string& source,
+                             const std::vector<std::string>& targets) {
+        std::vector<char> take(targets.size(), 1);
+        if (table::isGapRows(m_before.params)) {
+            return gapTakers(from, source, targets);
+        }
+        if (gameTypeOf(m_before.params) != GameType::General) {
+            return take;
+        }
+        m_frontend.reset();
+        std::string problem;
+        if (runPointerCommand(m_engine, gesture(Verb::Press, source), problem)) {
+            const int card = m_engine.pointer().heldCard();
+            for (std::size_t t = 0; card != 0 && t < targets.size(); ++t) {
+                const auto pile = table::parsePileName(targets[t]);
+                if (!pile) {
+                    continue;
+                }
+                CardMove move = m_engine.pointer().liftedCards();
+                move.to = *pile;
+                take[t] = destinationAccepts(m_work, m_frontend, move) ? 1 : 0;
+            }
+        }
+        m_searched[from].position.restoreInto(m_work);
+        return take;
+    }
+
+    // In the gap rows a card goes into one gap of a row, the one the card
+    // itself names: only the targets that are that gap take it.
+    std::vector<char> gapTakers(std::uint32_t from, const std::string& source,
+                                const std::vector<std::string>& targets) {
+        std::vector<char> take(targets.size(), 0);
+        m_frontend.reset();
+        std::string problem;
+        if (runPointerCommand(m_engine, gesture(Verb::Press, source), problem)) {
+            const int card = m_engine.pointer().heldCard();
+            for (std::size_t t = 0; card != 0 && t < targets.size(); ++t) {
+                const std::size_t colon = targets[t].find(':');
+                const auto pile = table::parsePileName(targets[t].substr(0, colon));
+                if (!pile || pile->kind != table::PileKind::Tableau) {
+                    continue;
+                }
+                const int slot = colon == std::string::npos
+                                     ? table::cardCount(m_work.piles.tableau(pile->index)) - 1
+                                     : std::atoi(targets[t].c_str() + colon + 1);
+                take[t] = table::gapSlotFor(m_work, card, pile->index) == slot ? 1 : 0;
+            }
+        }
+        m_searched[from].position.restoreInto(m_work);
+        return take;
+    }
+
+    // Tries every gesture at a searched position; true when one won.
+    bool expand(std::uint32_t from) {
+        m_searched[from].position.restoreInto(m_work);
+        m_before = m_work;
+        const std::uint64_t fingerprint = tableFingerprint(m_work);
+        const SolverPlaces places = solverPlaces(m_before);
+        // Empty twin piles take a card alike: only the first of them is tried.
+        std::vector<int> targetClass;
+        for (const std::string& target : places.targets) {
+            const auto pile = table::parsePileName(target);
+            const bool empty = pile && m_before.piles.pile(*pile).empty();
+            targetClass.push_back(empty ? m_twins.classOf(*pile) : -1);
+        }
+        std::vector<int> triedClasses;
+        for (const std::string& source : places.sources) {
+            bool lifted = false;
+            if (attempt(from, fingerprint, gesture(Verb::Click, source), &lifted)) {
+                return true;
+            }
+            if (!lifted) {
+                continue;
+            }
+            const std::string pile = source.substr(0, source.find(':'));
+            // A whole pile carried onto an empty twin of its own is the same
+            // position seen in a mirror.
+            const auto sourcePile = table::parsePileName(pile);
+            const bool wholePile =
+                sourcePile &&
+                (source == pile ? table::cardCount(m_before.piles.pile(*sourcePile)) == 1
+                                : source == pile + ":0");
+            const int sourceClass = sourcePile ? m_twins.classOf(*sourcePile) : -1;
+            triedClasses.clear();
+            const std::vector<char> take = takers(from, source, places.targets);
+            for (std::size_t t = 0; t < places.targets.size(); ++t) {
+                const std::string& target = places.targets[t];
+                if (target == pile || take[t] == 0) {
+                    continue;
+                }
+                if (targetClass[t] >= 0) {
+                    if ((wholePile && targetClass[t] == sourceClass) ||
+                        std::ranges::find(triedClasses, targetClass[t]) != triedClasses.end()) {
+                        continue;
+                    }
+                    triedClasses.push_back(targetClass[t]);
+                }
+                if (attempt(from, fingerprint, gesture(Verb::Drag, source, target))) {
+                    return true;
+                }
+            }
+        }
+        // Autoplay sends cards up by itself and, in some games, fills the
+        // empty places from the stock or a reserve only while it is ticked
+        // (and once as it is unticked). The order that avoids covering
+        // never unticks it where nothing is filled: in the games it serves
+        // sending cards up is never wrong, and trying the untick at every
+        // position doubles the positions searched. (The plain order keeps
+        // it: holding a card back from its foundation wins some Klondike
+        // deals.)
+        const bool untickGainsNothing =
+            m_limits.avoidCovering && m_before.autoplayTicked &&
+            m_before.params[param::FillStyle] == codeOf(FillStyle::NeverFilled);
+        if (m_before.params[param::AutoplayAvailable] != 0 && !untickGainsNothing &&
+            !m_limits.keepAutoplay && attempt(from, fingerprint, gesture(Verb::Autoplay, {}))) {
+            return true;
+        }
+        // Games decided by their score are won by ending them in time.
+        if (m_before.params[param::TargetScore] != 0) {
+            const PointerCommand quit = gesture(Verb::Quit, {});
+            if (apply(quit) && m_frontend.won) {
+                m_winning = quit;
+                return true;
+            }
+            m_searched[from].position.restoreInto(m_work);
+        }
+        return false;
+    }
+
+    SolveLimits m_limits;
+    TwinPiles m_twins;
+    QuietFrontend m_frontend;
+    table::ProgramState m_work;
+    PlayEngine m_engine;
+    bool m_selectionGame;
+    // The position being expanded, whole, to compare each gesture's result with.
+    table::ProgramState m_before;
+    std::vector<Searched> m_searched;
+    std::priority_queue<Opening> m_openings;
+    std::unordered_set<std::uint64_t> m_seen;
+    std::vector<int> m_searchedAtDepth; // with a breadth bound: positions searched per depth
+    std::uint64_t m_order = 0;
+    PointerCommand m_winning;
+    bool m_cutShort = false;
+    bool m_exhausted = false;
+};
+
+// Positions the fast search stores for each position the gesture search
+// would (SolveLimits::fastPositions), in games of one pack.
+constexpr long kFastPerGesturePosition = 100;
+constexpr int kOnePack = 52;
+
+// The fast search's moves as pointer gestures: clicks on the stock, then a
+// drag of the card (or of the run from its bottom card) onto its pile; a
+// deal onto the tableaus is a click on the stock alone.
+std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, CompactPosition pos,
+                                       const std::vector<CompactMove>& line) {
+    const CompactRules& r = pos.rules();
+    auto nameOf = [&](int pile) {
+        if (pile < r.tableaus) {
+            return table::pileName({table::PileKind::Tableau, pile});
+        }
+        if (pile < pos.foundation(0)) {
+            return table::pileName({table::PileKind::Reserve, pile - pos.reserve(0)});
+        }
+        if (pile < pos.stock()) {
+            return table::pileName({table::PileKind::Foundation, pile - pos.foundation(0)});
+        }
+        return table::pileName(
+            {table::PileKind::Stock, pile == pos.stock() ? table::kStock : table::kWaste});
+    };
+    std::vector<PointerCommand> gestures;
+    // The line makes its own moves to the foundations.
+    if (autoplayActive(dealt)) {
+        gestures.push_back(gesture(Verb::Autoplay, {}));
+    }
+    for (const CompactMove& move : line) {
+        if (pos.isDeal(move)) {
+            gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
+            pos.apply(move);
+            continue;
+        }
+        for (int i = 0; i < move.draws; ++i) {
+            gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
+        }
+        // A complete run of one suit goes up by itself after the move that
+        // completed it: the line's own move of it is no gesture.
+        if (r.suitRunFoundation && move.count == kSuitRunLength && move.to >= pos.foundation(0) &&
+            move.to < pos.stock()) {
+            pos.apply(move);
+            continue;
+        }
+        // Runs are lifted from tableaus, where no stock click comes first.
+        const std::string source = nameOf(move.from);
+        const int bottom = pos.size(move.from) - move.count;
+        pos.apply(move);
+        const std::string place = move.count == 1 ? source : source + ":" + std::to_string(bottom);
+        gestures.push_back(gesture(Verb::Drag, place, nameOf(move.to)));
+    }
+    return gestures;
+}
+
+// Whether the gestures, played through the real pointer input from the
+// deal, win the game at the last of them and not before.
+bool gesturesWin(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                 const std::vector<PointerCommand>& gestures) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    for (std::size_t i = 0; i < gestures.size(); ++i) {
+        frontend.reset();
+        std::string problem;
+        PointerCommand command = gestures[i];
+        if (command.verb == Verb::Click) {
+            command.verb = Verb::Press;
+            if (!runPointerCommand(engine, command, problem)) {
+                return false;
+            }
+            engine.buttonUp();
+        } else if (!runPointerCommand(engine, command, problem)) {
+            return false;
+        }
+        if (frontend.won != (i + 1 == gestures.size())) {
+            return false;
+        }
+    }
+    return frontend.won;
+}
+
+// The answer of a fast search that did not search its moves out: its win
+// replayed through the pointer input ("solved"; nothing when the engine
+// refuses the line, and the gesture search answers), "gave up" when a stop
+// was asked for, else nothing.
+std::optional<SolveResult> answerOf(const table::ProgramState& dealt,
+                                    const seam::Frontend& geometry, const CompactPosition& start,
+                                    const CompactSearchResult& found, const SolveLimits& limits,
+                                    SolveResult result) {
+    if (found.outcome == CompactOutcome::Won) {
+        if (limits.keepAutoplay && autoplayActive(dealt)) {
+            std::optional<std::vector<PointerCommand>> moves =
+                gesturesUnderAutoplay(dealt, geometry, start, found.line);
+            if (!moves) {
+                return std::nullopt;
+            }
+            result.moves = std::move(*moves);
+        } else {
+            result.moves = gesturesOf(dealt, start, found.line);
+        }
+        if (!gesturesWin(dealt, geometry, result.moves)) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        return result;
+    }
+    if (limits.stop != nullptr && limits.stop->load()) {
+        result.outcome = SolveOutcome::GaveUp;
+        return result;
+    }
+    return std::nullopt;
+}
+
+// Where cards may come back from the foundations, the fast search's own
+// moves leave some out (cards taken back into free cells) and send cards
+// up that might be wanted again: that it found no win proves nothing. The
+// search over every move (CompactRules::everyMove), depth first on what is
+// left of the budget, answers then: a win, a proof of loss, or nothing.
+std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
+                                          const seam::Frontend& geometry, const CompactRules& rules,
+                                          long budget, const SolveLimits& limits,
+                                          SolveResult result) {
+    // A search called off answers nothing more.
+    if (budget <= 0 || (limits.stop != nullptr && limits.stop->load())) {
+        return std::nullopt;
+    }
+    CompactRules every = rules;
+    every.everyMove = true;
+    const CompactPosition start(dealt, every);
+    const CompactSearchResult found =
+        compactSearch(start, budget, {MoveOrder::FoundationsAndBuilds}, limits.stop);
+    result.positions += found.positions;
+    result.storedBytes = std::max(result.storedBytes, found.storedBytes);
+    if (found.outcome == CompactOutcome::Exhausted) {
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    }
+    return answerOf(dealt, geometry, start, found, limits, result);
+}
+
+// Positions the search of a discard game (Golf, TriPeaks, Black Hole)
+// stores for each position the gesture search would: a stored position is
+// one key, so the whole of most deals fits.
+constexpr long kDiscardPerGesturePosition = 1000;
+
+// A discard game's line played through the pointer input from the deal:
+// Autoplay unticked where it is on, a click on the stock, and a click on a
+// tableau's top card (twice where the card is still face down: the first
+// turns it up). Nothing unless each click does what the line says and the
+// last one wins.
+std::optional<std::vector<PointerCommand>> discardGestures(const table::ProgramState& dealt,
+                                                           const seam::Frontend& geometry,
+                                                           const std::vector<int>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        std::string problem;
+        gestures.push_back(command);
+        if (command.verb != Verb::Click) {
+            return runPointerCommand(engine, command, problem);
+        }
+        PointerCommand press = command;
+        press.verb = Verb::Press;
+        if (!runPointerCommand(engine, press, problem)) {
+            return false;
+        }
+        engine.buttonUp();
+        return true;
+    };
+    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        const table::PileRef pile = line[i] == DiscardDeal::kStockClick
+                                        ? table::PileRef{table::PileKind::Stock, table::kStock}
+                                        : table::PileRef{table::PileKind::Tableau, line[i]};
+        const std::string name = table::pileName(pile);
+        const std::size_t before = work.piles.pile(pile).size();
+        const int top = table::topCardOf(work.piles.pile(pile));
+        if (pile.kind == table::PileKind::Tableau && top >= 1 && !work.cards.isFaceUp(top) &&
+            !run(gesture(Verb::Click, name))) {
+            return std::nullopt;
+        }
+        if (!run(gesture(Verb::Click, name)) || work.piles.pile(pile).size() >= before) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of the discard games: every deal is searched out, so that
+// its end without a win is a proof; nothing for the other games, or where
+// the pointer input refuses the line.
+std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
+                                        const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<DiscardDeal> deal = discardDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kDiscardPerGesturePosition;
+    const DiscardSearchResult found = searchDiscardDeal(*deal, budget, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case DiscardSearchResult::Outcome::Won: {
+        auto gestures = discardGestures(dealt, geometry, found.line);
+        if (!gestures) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = std::move(*gestures);
+        return result;
+    }
+    case DiscardSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case DiscardSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
+// The fast search for the games it covers; nothing where it cannot answer
+// (a game it does not cover, a line the engine refuses, a search that ran
+// out).
+std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
+                                     const seam::Frontend& geometry, const SolveLimits& limits) {
+    if (std::optional<SolveResult> discard = discardSolve(dealt, geometry, limits)) {
+        return discard;
+    }
+    std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
+    if (!rules) {
+        return std::nullopt;
+    }
+    // With the player's Autoplay kept ticked, the search plans the table the
+    // sweeps leave.
+    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules->sweeps) {
+        rules->takeBack = 0; // a card taken back would go up again at once
+    }
+    const CompactPosition start(dealt, *rules);
+    // A position of two packs costs several times more (the stock alone
+    // gives dozens of moves, each with its clicks), and there the gesture
+    // search, which answers next, wins where the fast one does not.
+    const long perPosition =
+        rules->cards <= kOnePack ? kFastPerGesturePosition : kFastPerGesturePosition / 10;
+    const long budget =
+        limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
+    const std::vector<MoveOrder> orders =
+        rules->hasStock || rules->suitRunFoundation
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
+                                     MoveOrder::NearestFirstSpaces}
+            : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
+                                     MoveOrder::FoundationsAndBuilds};
+    const CompactSearchResult found = compactSearch(start, budget, orders, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    if (found.outcome == CompactOutcome::Exhausted) {
+        if (rules->takeBack != 0) {
+            // Cards sent up at once may have been wanted back: the same
+            // search again with fewer of them, then every move.
+            CompactRules cautious = *rules;
+            cautious.cautiousSafeMoves = true;
+            const CompactPosition again(dealt, cautious);
+            const CompactSearchResult more =
+                compactSearch(again, budget - result.positions, orders, limits.stop);
+            result.positions += more.positions;
+            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            if (more.outcome != CompactOutcome::Exhausted) {
+                return answerOf(dealt, geometry, again, more, limits, result);
+            }
+            return everyMoveSolve(dealt, geometry, *rules, budget - result.positions, limits,
+                                  result);
+        }
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    }
+    return answerOf(dealt, geometry, start, found, limits, result);
+}
+
+} // namespace
+
+SolveResult solveDeal(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                      const SolveLimits& limits) {
+    // A search whose lines were all cut short for idling starts again with
+    // twice the patience (at last with none), on what is left of the budget.
+    long spent = 0;
+    // The orders and the breadth bound the caller asks for are the gesture
+    // search's own: then it answers alone.
+    const bool gestureOrder = limits.digForNextCards || limits.avoidCovering || limits.breadth > 0;
+    if (limits.fastSearch && !gestureOrder) {
+        std::optional<SolveResult> fast = fastSolve(dealt, geometry, limits);
+        if (fast) {
+            return *fast;
+        }
+        if (!limits.gestureSearch) {
+            SolveResult none;
+            none.fastSearch = true;
+            return none;
+        }
+    }
+    SolveLimits round = limits;
+    while (true) {
+        Search search(dealt, geometry, round);
+        SolveResult result = search.run();
+        spent += result.positions;
+        result.positions = spent;
+        const bool cutShort = result.outcome == SolveOutcome::GaveUp &&
+                              search.exhaustedByIdling() && !search.stopped();
+        if (!cutShort || round.idleMoves == 0 || spent >= limits.positions) {
+            return result;
+        }
+        round.positions = limits.positions - spent;
+        round.idleMoves = round.idleMoves >= 32 ? 0 : round.idleMoves * 2;
+    }
+}
+
+} // namespace vellomir::engine
