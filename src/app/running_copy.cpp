@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QSysInfo>
@@ -12,8 +13,11 @@
 namespace vellomir::app {
 namespace {
 
-// What a later start sends the running copy.
+// What a later start sends the running copy, and what the running copy
+// answers once its window is in front: a copy that takes the word but never
+// answers (stopped, or hanging) is no copy that was asked.
 const QByteArray kShowWord = QByteArrayLiteral("show\n");
+const QByteArray kShownWord = QByteArrayLiteral("shown\n");
 // How long a later start waits for the running copy's socket.
 constexpr int kConnectTimeoutMs = 2000;
 // Hex digits of the folder's hash in the socket name.
@@ -79,9 +83,9 @@ RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
         listen();
         return Claim::Unavailable;
     }
-    qint64 pid = 0;
     QString application;
-    if (!m_lock->getLockInfo(&pid, &m_holderHost, &application) && isDebris(m_lockPath)) {
+    if (!m_lock->getLockInfo(&m_holderProcess, &m_holderHost, &application) &&
+        isDebris(m_lockPath)) {
         // Not a lock any copy holds: one that died while writing it left it
         // empty or cut. Taken over like the lock of a dead copy.
         if (m_lock->removeStaleLockFile() && m_lock->tryLock(0)) {
@@ -110,8 +114,32 @@ bool RunningCopy::askRunningCopyToShow() const {
     }
     socket.write(kShowWord);
     const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs) || socket.bytesToWrite() == 0;
+    bool answered = false;
+    while (sent && !answered &&
+           (socket.canReadLine() || socket.waitForReadyRead(kConnectTimeoutMs))) {
+        answered = socket.canReadLine() && socket.readLine() == kShownWord;
+    }
     socket.disconnectFromServer();
-    return sent;
+    return answered;
+}
+
+bool RunningCopy::holderStopped() const {
+    if (m_holderProcess <= 0 ||
+        (!m_holderHost.isEmpty() && m_holderHost != QSysInfo::machineHostName())) {
+        return false;
+    }
+    // The state is the field after the command's closing parenthesis.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(m_holderProcess));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray line = stat.readLine();
+    const qsizetype end = line.lastIndexOf(')');
+    if (end < 0 || end + 2 >= line.size()) {
+        return false;
+    }
+    const char state = line.at(end + 2);
+    return state == 'T' || state == 't';
 }
 
 void RunningCopy::listen() {
@@ -134,6 +162,8 @@ void RunningCopy::listen() {
                 }
                 if (socket->readLine() == kShowWord && m_showWindow) {
                     m_showWindow();
+                    socket->write(kShownWord);
+                    socket->flush();
                 }
                 socket->disconnectFromServer();
             };

@@ -59,6 +59,12 @@ public:
     /// The host that holds the lock, when claim() found it taken and the
     /// lock names one.
     QString holderHost() const { return m_holderHost; }
+    /// The process that holds the lock, when claim() found it taken (0 when
+    /// the lock names none).
+    qint64 holderProcess() const { return m_holderProcess; }
+    /// Whether the holder runs on this machine and is stopped (by Ctrl+Z or
+    /// a debugger): it holds the lock but cannot answer until resumed.
+    bool holderStopped() const;
 
     /// The local socket's name for a DATA folder (its canonical path hashed,
     /// so that any spelling of the path finds the same copy).
@@ -71,6 +77,7 @@ private:
     QString m_dataSubfolder;
     QString m_lockPath;
     QString m_holderHost;
+    qint64 m_holderProcess = 0;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<QLocalServer> m_server;
     std::function<void()> m_showWindow;

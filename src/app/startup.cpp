@@ -220,12 +220,23 @@ bool Program::claimDataFolder() {
     }
     const QString lockPath = m_runningCopy->lockPath();
     const QString host = m_runningCopy->holderHost();
+    const bool stopped = m_runningCopy->holderStopped();
+    const qint64 holder = m_runningCopy->holderProcess();
     m_runningCopy.reset();
     stop(1);
     QString text = QStringLiteral("Vellomir is already running with the data folder\r%1")
                        .arg(fromStd(writeFolderOf(m_state)));
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
         text += QStringLiteral("\ron the computer %1").arg(host);
+    }
+    if (stopped) {
+        // A copy stopped by Ctrl+Z or a debugger holds its game and cannot
+        // show its window until it runs again.
+        text += QStringLiteral(",\rbut that copy (process %1) is stopped and does not answer.\r"
+                               "Let it go on (kill -CONT %1) or end it, then start again.")
+                    .arg(holder);
+        m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), text);
+        return false;
     }
     text += QStringLiteral(".\rOnly one copy at a time can keep the preferences and statistics "
                            "there. Close the other copy first; if none runs, remove the file\r%1")

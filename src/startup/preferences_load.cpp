@@ -1,8 +1,10 @@
 #include "startup/preferences_load.h"
 
 #include "settings/autoplay_choice.h"
+#include "settings/ini_file.h"
 #include "settings/number_text.h"
 #include "settings/preference_table.h"
+#include "settings/set_aside.h"
 #include "settings/settings_record.h"
 
 #include <array>
@@ -89,6 +91,15 @@ constexpr std::string_view kFittedCardSizeLetter = "F";
 LoadedPreferences loadPreferences(table::ProgramState& state, seam::Frontend& frontend,
                                   const std::filesystem::path& preferencesPath,
                                   bool display256ColorsOrFewer) {
+    // A file that is there but cannot be read (too large, not a plain file)
+    // is kept aside once, with one message, and the preferences start from
+    // their defaults: every write would otherwise refuse it again.
+    if (const std::optional<std::string> problem =
+            settings::IniFile(preferencesPath).readProblem()) {
+        const settings::SetAside kept = settings::setAsideFile(preferencesPath);
+        frontend.showInformation(*problem + ". " + kept.sentence +
+                                 (kept.ok ? " The preferences start from their defaults." : ""));
+    }
     // A fresh installation has no preferences file yet: its cards fit the
     // window. Files written before keep their size, "B" when they name none.
     std::error_code missingError;
@@ -231,9 +242,9 @@ bool checkCurrentGame(table::ProgramState& state) {
         return true;
     }
     if (game && state.mainGame.gameListIndex(*game) >= 0) {
-        if (state.settings.read(settings::field::GameName).empty()) {
-            state.settings.write(settings::field::GameName, state.mainGame.gameName(*game));
-        }
+        // The name is the catalogue's: the one in the file is only a copy
+        // of it, and a damaged copy would name another game in the caption.
+        state.settings.write(settings::field::GameName, state.mainGame.gameName(*game));
         return true;
     }
     state.settings.writePadded(settings::field::Game, -1);

@@ -10,6 +10,10 @@ int inPack(int code) {
     return code > 52 && code < kFirstJoker ? code - 52 : code;
 }
 
+constexpr const char* kRankWords[] = {"ace",   "two",  "three", "four", "five",  "six", "seven",
+                                      "eight", "nine", "ten",   "jack", "queen", "king"};
+constexpr const char* kSuitWords[] = {"hearts", "diamonds", "clubs", "spades"};
+
 } // namespace
 
 int suitOf(int code) {
@@ -50,6 +54,22 @@ int rankBelow(int rank) {
 
 int rankAbove(int rank) {
     return rank == 13 ? 1 : rank + 1;
+}
+
+std::string cardWords(int code) {
+    if (isJoker(code)) {
+        return "a joker";
+    }
+    const int suit = suitOf(code);
+    if (suit < 0) {
+        return "no card";
+    }
+    std::string words =
+        std::string("the ") + kRankWords[rankOf(code) - 1] + " of " + kSuitWords[suit];
+    if (code > 52) {
+        words += " of the second pack";
+    }
+    return words;
 }
 
 std::string cardText(int code) {

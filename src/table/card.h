@@ -25,6 +25,10 @@ int rankBelow(int rank);
 /// The rank above: the king wraps to the ace.
 int rankAbove(int rank);
 
+/// A card as a player names it: "the eight of hearts", "a joker"; a card
+/// of the second pack says so ("the eight of hearts of the second pack").
+std::string cardWords(int code);
+
 /// A card code as the three digits stored in pile strings ("007"); 0 is "000".
 std::string cardText(int code);
 /// The card code of three digits, or -1 when they are not digits.

@@ -707,8 +707,27 @@ void TfrmMain::reportWriteFailure(const std::string& message) {
     if (message.empty()) {
         return;
     }
+    if (m_frontend && m_frontend->gatheringInformation()) {
+        m_frontend->showInformation(message);
+        return;
+    }
     m_boxes.information(this, QString::fromStdString(std::string(settings::kProgramTitle)),
                         fromStd(message));
+}
+
+void TfrmMain::showUnsavedAtClose(const std::vector<std::string>& messages) {
+    if (messages.empty()) {
+        return;
+    }
+    if (messages.size() == 1) {
+        reportWriteFailure(messages.front());
+        return;
+    }
+    QString text = QStringLiteral("Vellomir could not save everything as it closed:");
+    for (const std::string& message : messages) {
+        text += QStringLiteral("\r\r") + fromStd(message);
+    }
+    m_boxes.information(this, QString::fromStdString(std::string(settings::kProgramTitle)), text);
 }
 
 // --- Table ----------------------------------------------------------------------------------
@@ -899,6 +918,16 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // What closing cannot save (a full disk, a folder gone read-only) is
+    // told in one box naming every file, not in one box each.
+    if (m_frontend) {
+        m_frontend->gatherInformation();
+    }
+    const auto tellGathered = [this] {
+        if (m_frontend) {
+            showUnsavedAtClose(m_frontend->takeGatheredInformation());
+        }
+    };
     settings::PreferenceFile preferences(m_state.preferencesPath());
     saveWindowState(preferences);
 
@@ -908,12 +937,14 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
             m_hooks.stopWinningAnimation();
         }
         m_state.mainGame.setCell(cell::CloseRequested, 1);
+        tellGathered();
         event->ignore();
         return;
     }
     if (!m_closeWithoutQuestion && preferences.text(settings::Pref::ConfirmQuit) != "N" &&
         !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
         m_state.mainGame.setCell(cell::CloseRequested, 0);
+        tellGathered();
         event->ignore();
         return;
     }
@@ -954,6 +985,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     if (!written) {
         reportWriteFailure(written.message);
     }
+    tellGathered();
     m_closed = true;
     event->accept();
     if (m_hooks.closed) {

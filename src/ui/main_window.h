@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -197,6 +198,8 @@ private:
     /// of `dealNumber`, or a new deal number.
     void dealNewGame(const std::optional<std::string>& dealNumber);
     void reportWriteFailure(const std::string& message);
+    /// The messages of what closing could not save, in one box.
+    void showUnsavedAtClose(const std::vector<std::string>& messages);
     /// The first activation up to the first game on the table. Before the
     /// window shows, what needs the player's eyes (the chooser, the opening
     /// autoplay) is left for finishFirstTable().

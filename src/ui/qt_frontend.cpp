@@ -128,9 +128,22 @@ void QtFrontend::stopSound() {
 
 void QtFrontend::showInformation(std::string_view text) {
     // An empty text is a write failure the player has already been told of.
-    if (!text.empty()) {
-        m_boxes.information(m_window, kTitle, fromView(text));
+    if (text.empty()) {
+        return;
     }
+    if (m_gathered) {
+        if (std::ranges::find(*m_gathered, text) == m_gathered->end()) {
+            m_gathered->emplace_back(text);
+        }
+        return;
+    }
+    m_boxes.information(m_window, kTitle, fromView(text));
+}
+
+std::vector<std::string> QtFrontend::takeGatheredInformation() {
+    std::vector<std::string> gathered = m_gathered.value_or(std::vector<std::string>{});
+    m_gathered.reset();
+    return gathered;
 }
 
 bool QtFrontend::confirm(std::string_view text) {

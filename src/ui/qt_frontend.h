@@ -7,6 +7,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace vellomir::render {
 class DrawingTarget;
@@ -69,6 +72,14 @@ public:
     void setWinningAnimation(std::function<void()> run) { m_winningAnimation = std::move(run); }
 
     // --- Messages and feedback ---------------------------------------------
+    /// From now on messages are held instead of shown, each once, until
+    /// takeGatheredInformation: what closing could not save is told in one
+    /// box rather than one box a file.
+    void gatherInformation() { m_gathered.emplace(); }
+    bool gatheringInformation() const { return m_gathered.has_value(); }
+    /// The messages held since gatherInformation, in order; showing them
+    /// again from now on.
+    std::vector<std::string> takeGatheredInformation();
     void showInformation(std::string_view text) override;
     bool confirm(std::string_view text) override;
     void showAdvice(std::string_view key, std::string_view text) override;
@@ -119,6 +130,7 @@ private:
 
     table::ProgramState& m_state;
     MessageBoxes& m_boxes;
+    std::optional<std::vector<std::string>> m_gathered;
     AudioBackendFactory m_audioFactory;
     TfrmMain* m_window = nullptr;
     const resources::ResourceLibrary* m_library = nullptr;

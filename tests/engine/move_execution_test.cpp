@@ -257,12 +257,12 @@ TEST(CardCensus, NamesTheCardLostOrDoubled) {
     const engine::CardCensus before = engine::takeCardCensus(t.state);
     t.state.piles.tableau(1) = pileOf({"8H"});
     EXPECT_EQ(engine::cardsOnTableOnce(t.state, before),
-              "card 008 CUORI_08 is on the table 2 times");
-    EXPECT_EQ(engine::noCardTwice(t.state), "card 008 CUORI_08 is on the table 2 times");
+              "the eight of hearts is on the table 2 times");
+    EXPECT_EQ(engine::noCardTwice(t.state), "the eight of hearts is on the table 2 times");
     t.state.piles.tableau(0) = pileOf({"9S"});
     t.state.piles.tableau(1).clear();
     EXPECT_EQ(engine::cardsOnTableOnce(t.state, before),
-              "card 008 CUORI_08 is no longer on the table");
+              "the eight of hearts is no longer on the table");
     // The selection of a selection game is a view, not a place.
     t.param(param::SelectionGame, 14);
     t.tableau(1, {"8H"}).foundation(0, {"8H", "9S"});
@@ -275,7 +275,7 @@ TEST(CardCensusDeathTest, DebugBuildsStopAtACardOnTheTableTwice) {
     t.tableau(0, {"9S"}).tableau(1, {"10H"}).tableau(2, {"9S"});
     EXPECT_DEATH(
         engine::executeMove(t.state, t.frontend, card("9S"), {engine::ActionKind::ToTableau, 1}),
-        "PICCH_09");
+        "the nine of spades");
 }
 #endif
 

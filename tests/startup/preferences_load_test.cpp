@@ -206,6 +206,22 @@ TEST_F(PreferencesLoad, AutoplayFollowsTheAllGamesChoiceOrTheCurrentGames) {
     EXPECT_FALSE(state.autoplayTicked);
 }
 
+TEST_F(PreferencesLoad, AFileTooLargeToReadIsKeptAsideOnceAndTheDefaultsApply) {
+    given("[Preference]\r\nCard_Size=M\r\n");
+    std::filesystem::resize_file(path, settings::IniFile::kMaxSize + 1);
+    const LoadedPreferences loaded = load();
+    const std::vector<std::string> told = frontend.callsStartingWith("info: ");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told.front().find("larger than"), std::string::npos) << told.front();
+    EXPECT_NE(told.front().find(".damaged"), std::string::npos) << told.front();
+    EXPECT_TRUE(loaded.writeFailures.empty());
+    EXPECT_EQ(std::filesystem::file_size(folder / "CFG.DAT.damaged"),
+              settings::IniFile::kMaxSize + 1);
+    // A fresh file with the defaults, the fitted size among them.
+    EXPECT_EQ(setting(settings::field::CardSize), "F");
+    EXPECT_LT(std::filesystem::file_size(path), 4096u);
+}
+
 TEST_F(PreferencesLoad, WritesThatFailAreReportedToThePlayer) {
     const std::filesystem::path nowhere = folder / "DATA" / "CFG.DAT";
     const LoadedPreferences loaded = loadPreferences(state, frontend, nowhere, false);
@@ -272,6 +288,10 @@ TEST(CurrentGameCheck, AGameNotInTheListLeavesNoGameChosen) {
     state.settings.write(settings::field::GameName, "Put-Them-In-Order (3x3 square)");
     EXPECT_TRUE(checkCurrentGame(state));
     EXPECT_EQ(state.settings.read(settings::field::Game), "0087");
+    EXPECT_EQ(state.settings.read(settings::field::GameName), "Put-Them-In-Order (3x3 square)");
+    // A damaged name of a listed game is the list's name again.
+    state.settings.write(settings::field::GameName, "J\x01unk");
+    EXPECT_TRUE(checkCurrentGame(state));
     EXPECT_EQ(state.settings.read(settings::field::GameName), "Put-Them-In-Order (3x3 square)");
 
     for (std::string_view game : {"0999", "8001", "****"}) {

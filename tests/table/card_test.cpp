@@ -51,6 +51,14 @@ TEST(CardProperties, RanksWrapAtAceAndKing) {
     EXPECT_FALSE(isCourt(10));
 }
 
+TEST(CardProperties, WordsNameTheCardAsAPlayerDoes) {
+    EXPECT_EQ(cardWords(8), "the eight of hearts");
+    EXPECT_EQ(cardWords(52), "the king of spades");
+    EXPECT_EQ(cardWords(53), "the ace of hearts of the second pack");
+    EXPECT_EQ(cardWords(kFirstJoker), "a joker");
+    EXPECT_EQ(cardWords(0), "no card");
+}
+
 TEST(CardTable, EntriesAreFilledInCodeOrderFaceUp) {
     CardTable table;
     EXPECT_EQ(table.entry(1), "CUORI_A        10011");

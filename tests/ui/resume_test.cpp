@@ -97,5 +97,32 @@ TEST(Resume, TheSavedGameFollowsEachActionAndGoesWithTheGame) {
     EXPECT_TRUE(testing::processEventsUntil([&] { return !std::filesystem::exists(saved); }, 3000));
 }
 
+// A full disk or a folder gone bad at Exit: every file that could not be
+// saved is named, in one box.
+TEST(Resume, WhatExitCannotSaveIsToldInOneBox) {
+    ProgramDirectory directory;
+    testing::writeReturningKlondikePlayer(directory);
+    RecordingBoxes boxes;
+    const std::filesystem::path saved = directory.path() + std::string(engine::kSavedGameFileName);
+    const std::filesystem::path preferences = directory.path() + std::string("DATA/CFG.DAT");
+    auto program = startOn(directory, boxes);
+    TfrmMain* window = program->mainWindow();
+    testing::clickStock(*window, program->state());
+    ASSERT_TRUE(testing::processEventsUntil([&] { return std::filesystem::exists(saved); }, 3000));
+    // Neither file can be written any more: a folder stands in each place.
+    for (const std::filesystem::path& file : {saved, preferences}) {
+        std::filesystem::remove(file);
+        std::filesystem::create_directory(file);
+    }
+    ASSERT_TRUE(boxes.boxes.isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    window->close();
+    ASSERT_EQ(boxes.boxes.size(), 1) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    const QString text = boxes.boxes[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Vellomir could not save everything as it closed:")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("SAVEDGAME.DAT"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("CFG.DAT"))) << text.toStdString();
+}
+
 } // namespace
 } // namespace vellomir::ui

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLockFile>
 #include <QSysInfo>
 
@@ -15,7 +16,9 @@
 #include <string>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -111,6 +114,44 @@ TEST(RunningCopy, ALiveHolderThatDoesNotAnswerIsNamedInAMessageHoweverOldItsLock
     EXPECT_TRUE(boxes.boxes[0].text.endsWith(lockPathIn(directory)));
     EXPECT_EQ(filesUnder(directory.path()), before);
     EXPECT_TRUE(boxes.dialogs.isEmpty());
+}
+
+TEST(RunningCopy, AStoppedCopyIsSaidToBeStoppedNotAskedInSilence) {
+    ProgramDirectory directory;
+    writeReturningPlayer(directory);
+    // A copy stopped by Ctrl+Z: its process holds the lock, and the kernel
+    // still takes a connection to its socket and the word sent there, but
+    // nothing answers. A child process takes the lock and stops itself; the
+    // socket is served by no one here.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QLockFile lock(lockPathIn(directory));
+        if (lock.tryLock(0)) {
+            raise(SIGSTOP);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, WUNTRACED), child);
+    ASSERT_TRUE(WIFSTOPPED(status)) << "the child could not take the lock";
+    QLocalServer silent;
+    silent.setSocketOptions(QLocalServer::AbstractNamespaceOption);
+    ASSERT_TRUE(
+        silent.listen(RunningCopy::socketNameFor(directory.qpath() + QStringLiteral("DATA"))));
+
+    RecordingBoxes boxes;
+    {
+        Program second(testing::testOptions(directory, boxes));
+        EXPECT_FALSE(second.start());
+        EXPECT_EQ(second.exitCode(), 1);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    ASSERT_EQ(boxes.boxes.size(), 1);
+    EXPECT_TRUE(boxes.boxes[0].text.contains(
+        QStringLiteral("(process %1) is stopped and does not answer").arg(child)))
+        << boxes.boxes[0].text.toStdString();
 }
 
 TEST(RunningCopy, TheLockOfACopyThatDiedDoesNotBlock) {

@@ -19,10 +19,6 @@ void countPile(CardCensus& census, std::string_view pile) {
     }
 }
 
-std::string describe(const table::ProgramState& state, int code) {
-    return "card " + table::cardText(code) + " " + state.cards.pictureName(code);
-}
-
 } // namespace
 
 int CardCensus::total() const {
@@ -57,12 +53,12 @@ std::string cardsOnTableOnce(const table::ProgramState& state, const CardCensus&
             continue;
         }
         if (found == 0) {
-            return describe(state, code) + " is no longer on the table";
+            return table::cardWords(code) + " is no longer on the table";
         }
         if (expected == 0) {
-            return describe(state, code) + " was not dealt but is on the table";
+            return table::cardWords(code) + " was not dealt but is on the table";
         }
-        return describe(state, code) + " is on the table " + std::to_string(found) + " times";
+        return table::cardWords(code) + " is on the table " + std::to_string(found) + " times";
     }
     return {};
 }
@@ -71,7 +67,7 @@ std::string noCardTwice(const table::ProgramState& state) {
     const CardCensus now = takeCardCensus(state);
     for (int code = 1; code <= table::kLastCard; ++code) {
         if (now.count[code] > 1) {
-            return describe(state, code) + " is on the table " + std::to_string(now.count[code]) +
+            return table::cardWords(code) + " is on the table " + std::to_string(now.count[code]) +
                    " times";
         }
     }
