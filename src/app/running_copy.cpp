@@ -3,10 +3,12 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QSysInfo>
+#include <QTimer>
 
 #include <chrono>
 
@@ -114,10 +116,27 @@ bool RunningCopy::askRunningCopyToShow() const {
     }
     socket.write(kShowWord);
     const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs) || socket.bytesToWrite() == 0;
+    // The answer is awaited in an event loop of its own: the running copy
+    // may share this thread (as in the tests), and a copy that never
+    // answers (stopped) is given up after the same time as a connection.
     bool answered = false;
-    while (sent && !answered &&
-           (socket.canReadLine() || socket.waitForReadyRead(kConnectTimeoutMs))) {
-        answered = socket.canReadLine() && socket.readLine() == kShownWord;
+    if (sent) {
+        QEventLoop waiting;
+        QTimer::singleShot(kConnectTimeoutMs, &waiting, &QEventLoop::quit);
+        const auto readAnswer = [&] {
+            while (!answered && socket.canReadLine()) {
+                answered = socket.readLine() == kShownWord;
+            }
+            if (answered || socket.state() != QLocalSocket::ConnectedState) {
+                waiting.quit();
+            }
+        };
+        QObject::connect(&socket, &QLocalSocket::readyRead, &waiting, readAnswer);
+        QObject::connect(&socket, &QLocalSocket::disconnected, &waiting, readAnswer);
+        readAnswer();
+        if (!answered && socket.state() == QLocalSocket::ConnectedState) {
+            waiting.exec();
+        }
     }
     socket.disconnectFromServer();
     return answered;

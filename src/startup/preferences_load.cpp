@@ -6,6 +6,7 @@
 #include "settings/preference_table.h"
 #include "settings/set_aside.h"
 #include "settings/settings_record.h"
+#include "settings/whole_file.h"
 
 #include <array>
 #include <filesystem>
@@ -91,13 +92,17 @@ constexpr std::string_view kFittedCardSizeLetter = "F";
 LoadedPreferences loadPreferences(table::ProgramState& state, seam::Frontend& frontend,
                                   const std::filesystem::path& preferencesPath,
                                   bool display256ColorsOrFewer) {
-    // A file that is there but cannot be read (too large, not a plain file)
-    // is kept aside once, with one message, and the preferences start from
-    // their defaults: every write would otherwise refuse it again.
-    if (const std::optional<std::string> problem =
-            settings::IniFile(preferencesPath).readProblem()) {
+    // A file too large to read, or something else than a file, is kept
+    // aside once, with one message, and the preferences start from their
+    // defaults: every write would otherwise refuse it again. A file that
+    // cannot be read for want of rights or a folder stays as it is.
+    const settings::WholeFile existing =
+        settings::readWholeFile(preferencesPath, settings::IniFile::kMaxSize);
+    if (existing.status == settings::WholeFileStatus::TooLarge ||
+        (existing.status == settings::WholeFileStatus::Failed && existing.error == 0)) {
         const settings::SetAside kept = settings::setAsideFile(preferencesPath);
-        frontend.showInformation(*problem + ". " + kept.sentence +
+        frontend.showInformation("The preferences file \"" + preferencesPath.string() +
+                                 "\" cannot be read: " + existing.problem + ". " + kept.sentence +
                                  (kept.ok ? " The preferences start from their defaults." : ""));
     }
     // A fresh installation has no preferences file yet: its cards fit the

@@ -887,9 +887,9 @@ void TfrmMain::finishFirstTable() {
             m_engine->newGame();
         }
     }
-    if (std::exchange(m_autoplayWhenShown, false) && m_frontend && m_hooks.autoplaySweep) {
+    if (std::exchange(m_autoplayWhenShown, false) && m_frontend && m_engine) {
         m_frontend->pause(kOpeningAutoplayPauseMs);
-        m_hooks.autoplaySweep();
+        m_engine->runAutomaticSteps();
     }
     updateScrollRange();
     m_assistant->holdSearches(false);

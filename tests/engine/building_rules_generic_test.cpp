@@ -97,9 +97,12 @@ TEST(GenericBuilding, BaseFlags) {
     EXPECT_FALSE(t.accepts(ask("AH", "KH")));
     // Built one way only, flag 2 still turns at both ends: down, a 2 goes on
     // an ace; up, a queen on a king.
-    EXPECT_TRUE(t.accepts(place("2H").on("AH").rule(2).down().base(13).baseFlag().index(3)));
-    EXPECT_TRUE(t.accepts(place("QH").on("KH").rule(2).up().base(1).baseFlag().index(3)));
-    EXPECT_FALSE(t.accepts(place("KH").on("AH").rule(2).down().base(13).baseFlag().index(3)));
+    EXPECT_TRUE(
+        t.accepts(place("2H").on("AH").rule(Rule::AnySuit).down().base(13).baseFlag().index(3)));
+    EXPECT_TRUE(
+        t.accepts(place("QH").on("KH").rule(Rule::AnySuit).up().base(1).baseFlag().index(3)));
+    EXPECT_FALSE(
+        t.accepts(place("KH").on("AH").rule(Rule::AnySuit).down().base(13).baseFlag().index(3)));
     // Flag 3 takes only the step of the pile's own way at the ends: down, a
     // queen on a king whatever the base rank, nothing on an ace (Spider);
     // up, a 2 on an ace, nothing on a king.
