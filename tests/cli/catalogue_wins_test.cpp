@@ -157,6 +157,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {116, {1, 0}},
     {117, {8, 40000, false, true}},
     {118, {1, 0}},
+    {119, {1, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
