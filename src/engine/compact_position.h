@@ -82,6 +82,12 @@ public:
     bool isDeal(const CompactMove& move) const {
         return move.from == stock() && move.to == stock();
     }
+    /// A click on a stock that turns cards onto the waste, as a move of its
+    /// own (CompactRules::clicksAsMoves): one draw and no card carried.
+    CompactMove clickMove() const {
+        return {static_cast<std::uint8_t>(waste()), static_cast<std::uint8_t>(waste()), 0, 1, 0};
+    }
+    static bool isClick(const CompactMove& move) { return move.count == 0 && move.draws > 0; }
 
     /// The moves the rules allow here: every card or run that may be lifted
     /// onto every pile that takes it (of empty piles alike, the first only),
