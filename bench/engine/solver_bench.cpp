@@ -1,9 +1,9 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
-// FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, Forty Thieves
-// and King Albert, and of deals 1 to 200 of Spider and Scorpion: wins, the
-// median time of a deal, positions a second and bytes a stored position, for
-// the fast search of moves and for the gesture search it replaced. Run from
-// bin/ (GAMES.DAT):
+// FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, Forty Thieves,
+// King Albert and Canfield, and of deals 1 to 200 of Spider and Scorpion:
+// wins, the median time of a deal, positions a second and bytes a stored
+// position, for the fast search of moves and for the gesture search it
+// replaced. Run from bin/ (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
 // The gesture search takes seconds a deal; its runs take the first deals only.
 // Times are the processor time of the search (median_ms a deal); a line
@@ -38,6 +38,7 @@ constexpr int kBlackHole = 45;
 constexpr int kTriPeaks = 108;
 constexpr int kFortyThieves = 27;
 constexpr int kKingAlbert = 67;
+constexpr int kCanfield = 24;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -143,6 +144,10 @@ void fastFortyThieves(benchmark::State& state) {
 void fastKingAlbert(benchmark::State& state) {
     solveSurvey(state, kKingAlbert, true);
 }
+// A reserve pile that fills the spaces, a stock turned three cards at a time.
+void fastCanfield(benchmark::State& state) {
+    solveSurvey(state, kCanfield, true);
+}
 void gestureFreeCell(benchmark::State& state) {
     solveSurvey(state, kFreeCell, false);
 }
@@ -169,6 +174,7 @@ BENCHMARK(fastBlackHole)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSec
 BENCHMARK(fastTriPeaks)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureFreeCell)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureThoughtful)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureKlondike)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);

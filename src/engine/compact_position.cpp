@@ -241,6 +241,31 @@ void CompactPosition::apply(const CompactMove& move) {
         flipTop(move.from);
     }
     m_flips.push_back(uncovered ? 1 : 0);
+    if (m_rules->fillsFromReserve) {
+        fillSpacesFromReserve();
+    }
+}
+
+void CompactPosition::fillSpacesFromReserve() {
+    std::uint32_t filled = 0;
+    const int from = reserve(0);
+    for (int t = 0; t < m_rules->tableaus && m_size[from] > 0; ++t) {
+        if (m_size[t] == 0) {
+            push(t, static_cast<std::uint8_t>(pop(from) & kCodeMask));
+            filled |= 1U << t;
+        }
+    }
+    m_fills.push_back(filled);
+}
+
+void CompactPosition::unfillSpaces() {
+    const std::uint32_t filled = m_fills.back();
+    m_fills.pop_back();
+    for (int t = m_rules->tableaus; t-- > 0;) {
+        if ((filled & (1U << t)) != 0) {
+            push(reserve(0), pop(t));
+        }
+    }
 }
 
 void CompactPosition::undo(const CompactMove& move) {
@@ -248,6 +273,9 @@ void CompactPosition::undo(const CompactMove& move) {
         m_flips.pop_back();
         undealFromTableaus();
         return;
+    }
+    if (m_rules->fillsFromReserve) {
+        unfillSpaces();
     }
     if (m_flips.back() != 0) {
         flipTop(move.from);
@@ -473,9 +501,9 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
         }
     }
     for (int c = 0; c < r.reserves; ++c) {
-        if (m_size[reserve(c)] == 1) {
-            movesOf(reserve(c), 1, m_cards[reserve(c)][0] & kCodeMask, 0, emptyTableaus,
-                    emptyReserves, moves);
+        if (m_size[reserve(c)] >= 1) {
+            movesOf(reserve(c), 1, m_cards[reserve(c)][m_size[reserve(c)] - 1] & kCodeMask, 0,
+                    emptyTableaus, emptyReserves, moves);
         }
     }
     // A card taken back from a foundation, onto the tableaus.

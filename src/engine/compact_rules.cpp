@@ -25,6 +25,7 @@ namespace vellomir::engine {
 using catalogue::BuildingRuleCode;
 using catalogue::codeOf;
 using catalogue::FanStyle;
+using catalogue::FillStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 using catalogue::RunSizeLimit;
@@ -111,7 +112,10 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::CardCount] >= 1 && p[param::CardCount] < CompactRules::kCodes,
          "a card count the tables cannot hold"},
         {p[param::DiscardPresent] == 0, "a discard pile"},
-        {p[param::FillStyle] == 0, "spaces refilled by the program"},
+        {p[param::FillStyle] == 0 ||
+             (p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve) && counts.reserves >= 1 &&
+              p[param::ReserveDropRule] == kNothingDropped),
+         "spaces refilled by the program"},
         {p[param::FillTableausAfterFirstMove] == 0, "tableaus filled after the first move"},
         {p[param::FirstMoveFromTableau] == 0, "a first move from a tableau"},
         {p[param::LockedTableauRows] == 0, "locked tableau rows"},
@@ -159,9 +163,13 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
             return std::string("foundations too small to hold every card");
         }
     }
-    // A free cell holds one card, face up.
+    // A free cell holds one card, face up; a reserve that takes nothing
+    // back gives its cards from the top.
     for (int r = 0; r < counts.reserves; ++r) {
         const std::string& cell = state.piles.reserve(r);
+        if (p[param::ReserveDropRule + r] == kNothingDropped) {
+            continue;
+        }
         if (table::cardCount(cell) > 1 ||
             (!cell.empty() && !state.cards.isFaceUp(table::topCardOf(cell)))) {
             return std::string("a reserve of more than one card, or a face-down one");
@@ -359,6 +367,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                          ? p[param::FoundationTakeBack]
                          : 0;
     rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
+    rules.fillsFromReserve = p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve);
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;

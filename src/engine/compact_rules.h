@@ -46,6 +46,10 @@ struct CompactRules {
     /// or never takes one back (King Albert's reserve, which cards only
     /// leave).
     std::array<bool, kMaxReserves> reserveTakes{};
+    /// Whether the program fills every empty tableau, in order, with the
+    /// first reserve's top card after each move while that reserve holds
+    /// cards (Canfield and its kin); that reserve takes nothing back.
+    bool fillsFromReserve = false;
     /// The most cards a tableau may hold before a drop (-1 for no bound): a
     /// tableau holding that many takes nothing more.
     int tableauMaxCards = -1;

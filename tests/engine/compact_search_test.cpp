@@ -10,6 +10,7 @@
 #include "engine/target_checks.h"
 #include "support/recording_frontend.h"
 #include "table/pile_counts.h"
+#include "table/pile_lists.h"
 #include "table/program_state.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <initializer_list>
 #include <random>
 #include <set>
+#include <string>
 #include <tuple>
 
 namespace vellomir::engine {
@@ -52,6 +54,11 @@ constexpr int kEmperor = 61;
 constexpr int kDiplomat = 63;
 constexpr int kKingAlbert = 67;
 constexpr int kLaBelleLucie = 105;
+constexpr int kCanfield = 24;
+constexpr int kStorehouse = 25;
+constexpr int kRainbow = 26;
+constexpr int kRainfall = 69;
+constexpr int kChameleon = 70;
 
 // A dealt game of the catalogue, played without undo steps.
 struct Table : testing::DealtGame {
@@ -74,6 +81,22 @@ int compactPile(const CompactPosition& pos, const table::PileRef& pile) {
         return pile.index == table::kStock ? pos.stock() : pos.waste();
     }
     return -1;
+}
+
+// The pointer input's name of a pile of the fast position.
+std::string compactPileName(const CompactPosition& pos, int pile) {
+    const CompactRules& r = pos.rules();
+    if (pile < r.tableaus) {
+        return table::pileName({table::PileKind::Tableau, pile});
+    }
+    if (pile < pos.foundation(0)) {
+        return table::pileName({table::PileKind::Reserve, pile - pos.reserve(0)});
+    }
+    if (pile < pos.stock()) {
+        return table::pileName({table::PileKind::Foundation, pile - pos.foundation(0)});
+    }
+    return table::pileName(
+        {table::PileKind::Stock, pile == pos.stock() ? table::kStock : table::kWaste});
 }
 
 // The engine's moves as the fast search counts them: of empty piles alike
@@ -235,6 +258,45 @@ TEST(CompactPosition, ListsTheMovesTheEngineListsInTheFortyThievesFamily) {
     expectTheEngineMovesInRandomPlay({kFortyThieves, kMaria, kIndian, kFortyAndEight,
                                       kNapoleonsExile, kEmperor, kDiplomat, kGargantua,
                                       kKingAlbert});
+}
+
+// The same for Canfield and its kin, whose spaces the program fills from
+// the reserve's top: the walks empty tableaus, so the fills come into play.
+TEST(CompactPosition, ListsTheMovesTheEngineListsInTheCanfieldFamily) {
+    expectTheEngineMovesInRandomPlay({kCanfield, kStorehouse, kRainbow, kRainfall, kChameleon});
+}
+
+// After a move that empties tableaus, the program fills each from the
+// reserve's top, in order: the fast position ends where the pointer input
+// does, and the undo gives the cards back.
+TEST(CompactPosition, SpacesFillFromTheReserveAsThePointerInputFillsThem) {
+    int fills = 0;
+    for (const int game : {kCanfield, kStorehouse, kChameleon}) {
+        randomWalk(game, 3, 120, 7, [&](const Table& table, const CompactPosition& pos) {
+            std::vector<CompactMove> moves;
+            pos.legalMoves(moves);
+            for (const CompactMove& m : moves) {
+                if (m.from >= pos.rules().tableaus || m.count != pos.size(m.from) || m.draws != 0 ||
+                    table.state.piles.reserve(0).empty()) {
+                    continue;
+                }
+                CompactPosition after = pos;
+                after.apply(m);
+                Table played(table);
+                PointerCommand drag;
+                drag.verb = PointerCommand::Verb::Drag;
+                drag.place = table::pileName({table::PileKind::Tableau, m.from});
+                drag.place += m.count == 1 ? "" : ":0";
+                drag.target = compactPileName(pos, m.to);
+                ASSERT_TRUE(played.run(commandText(drag))) << commandText(drag);
+                EXPECT_TRUE(after == CompactPosition(played.state, pos.rules())) << "game " << game;
+                after.undo(m);
+                EXPECT_TRUE(after == pos) << "game " << game;
+                ++fills;
+            }
+        });
+    }
+    EXPECT_GT(fills, 0);
 }
 
 // Where the stock turns one card at a time a limited number of times, a
