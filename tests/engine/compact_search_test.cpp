@@ -59,6 +59,7 @@ constexpr int kStorehouse = 25;
 constexpr int kRainbow = 26;
 constexpr int kRainfall = 69;
 constexpr int kChameleon = 70;
+constexpr int kSuperiorCanfield = 68;
 
 // A dealt game of the catalogue, played without undo steps.
 struct Table : testing::DealtGame {
@@ -261,9 +262,11 @@ TEST(CompactPosition, ListsTheMovesTheEngineListsInTheFortyThievesFamily) {
 }
 
 // The same for Canfield and its kin, whose spaces the program fills from
-// the reserve's top: the walks empty tableaus, so the fills come into play.
+// the reserve's top (the walks empty tableaus, so the fills come into
+// play), and for Superior Canfield, whose spaces any card fills.
 TEST(CompactPosition, ListsTheMovesTheEngineListsInTheCanfieldFamily) {
-    expectTheEngineMovesInRandomPlay({kCanfield, kStorehouse, kRainbow, kRainfall, kChameleon});
+    expectTheEngineMovesInRandomPlay(
+        {kCanfield, kStorehouse, kRainbow, kRainfall, kChameleon, kSuperiorCanfield});
 }
 
 // After a move that empties tableaus, the program fills each from the
