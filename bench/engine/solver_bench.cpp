@@ -1,8 +1,9 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
-// FreeCell, Thoughtful, Klondike, Golf, Black Hole and TriPeaks, and of
-// deals 1 to 200 of Spider and Scorpion: wins, the median time of a deal,
-// positions a second and bytes a stored position, for the fast search of
-// moves and for the gesture search it replaced. Run from bin/ (GAMES.DAT):
+// FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, Forty Thieves,
+// King Albert and Canfield, and of deals 1 to 200 of Spider and Scorpion:
+// wins, the median time of a deal, positions a second and bytes a stored
+// position, for the fast search of moves and for the gesture search it
+// replaced. Run from bin/ (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
 // The gesture search takes seconds a deal; its runs take the first deals only.
 // Times are the processor time of the search (median_ms a deal); a line
@@ -35,6 +36,9 @@ constexpr int kScorpion = 75;
 constexpr int kGolf = 44;
 constexpr int kBlackHole = 45;
 constexpr int kTriPeaks = 108;
+constexpr int kFortyThieves = 27;
+constexpr int kKingAlbert = 67;
+constexpr int kCanfield = 24;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -131,6 +135,19 @@ void fastBlackHole(benchmark::State& state) {
 void fastTriPeaks(benchmark::State& state) {
     solveSurvey(state, kTriPeaks, true);
 }
+// Two packs, a stock turned one card at a time onto a waste that is never
+// turned back: the Forty Thieves family.
+void fastFortyThieves(benchmark::State& state) {
+    solveSurvey(state, kFortyThieves, true);
+}
+// A reserve the cards leave one by one and no card enters.
+void fastKingAlbert(benchmark::State& state) {
+    solveSurvey(state, kKingAlbert, true);
+}
+// A reserve pile that fills the spaces, a stock turned three cards at a time.
+void fastCanfield(benchmark::State& state) {
+    solveSurvey(state, kCanfield, true);
+}
 void gestureFreeCell(benchmark::State& state) {
     solveSurvey(state, kFreeCell, false);
 }
@@ -155,6 +172,9 @@ BENCHMARK(fastScorpion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSeco
 BENCHMARK(fastGolf)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastBlackHole)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTriPeaks)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureFreeCell)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureThoughtful)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureKlondike)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -11,6 +11,7 @@
 #include "support/catalogue_games.h"
 #include "support/recording_frontend.h"
 #include "table/pile_counts.h"
+#include "table/pile_lists.h"
 #include "table/program_state.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <initializer_list>
 #include <random>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -44,6 +46,22 @@ constexpr int kSevenByFour = 65;
 constexpr int kBakersDozen = 77;
 constexpr int kSpiderOneSuit = 109;
 constexpr int kSpiderTwoSuits = 110;
+constexpr int kGargantua = 9;
+constexpr int kFortyThieves = 27;
+constexpr int kMaria = 30;
+constexpr int kIndian = 32;
+constexpr int kFortyAndEight = 55;
+constexpr int kNapoleonsExile = 58;
+constexpr int kEmperor = 61;
+constexpr int kDiplomat = 63;
+constexpr int kKingAlbert = 67;
+constexpr int kLaBelleLucie = 105;
+constexpr int kCanfield = 24;
+constexpr int kStorehouse = 25;
+constexpr int kRainbow = 26;
+constexpr int kRainfall = 69;
+constexpr int kChameleon = 70;
+constexpr int kSuperiorCanfield = 68;
 
 // A dealt game of the catalogue, played without undo steps.
 struct Table : testing::DealtGame {
@@ -66,6 +84,22 @@ int compactPile(const CompactPosition& pos, const table::PileRef& pile) {
         return pile.index == table::kStock ? pos.stock() : pos.waste();
     }
     return -1;
+}
+
+// The pointer input's name of a pile of the fast position.
+std::string compactPileName(const CompactPosition& pos, int pile) {
+    const CompactRules& r = pos.rules();
+    if (pile < r.tableaus) {
+        return table::pileName({table::PileKind::Tableau, pile});
+    }
+    if (pile < pos.foundation(0)) {
+        return table::pileName({table::PileKind::Reserve, pile - pos.reserve(0)});
+    }
+    if (pile < pos.stock()) {
+        return table::pileName({table::PileKind::Foundation, pile - pos.foundation(0)});
+    }
+    return table::pileName(
+        {table::PileKind::Stock, pile == pos.stock() ? table::kStock : table::kWaste});
 }
 
 // The engine's moves as the fast search counts them: of empty piles alike
@@ -239,6 +273,99 @@ TEST(CompactPosition, ListsTheMovesTheEngineListsInEveryGameItPlays) {
     ASSERT_FALSE(others.empty()) << "no catalogue in " << VELLOMIR_BIN_DIR;
     RecordProperty("games", static_cast<int>(others.size()));
     expectTheEngineMovesInRandomPlay(others);
+}
+
+// The same for the Forty Thieves family (two packs, one card at a time, a
+// stock turned once or twice a card at a time, some cards dealt face down)
+// and for King Albert, whose reserve cards leave and none comes back.
+TEST(CompactPosition, ListsTheMovesTheEngineListsInTheFortyThievesFamily) {
+    expectTheEngineMovesInRandomPlay({kFortyThieves, kMaria, kIndian, kFortyAndEight,
+                                      kNapoleonsExile, kEmperor, kDiplomat, kGargantua,
+                                      kKingAlbert});
+}
+
+// The same for Canfield and its kin, whose spaces the program fills from
+// the reserve's top (the walks empty tableaus, so the fills come into
+// play), and for Superior Canfield, whose spaces any card fills.
+TEST(CompactPosition, ListsTheMovesTheEngineListsInTheCanfieldFamily) {
+    expectTheEngineMovesInRandomPlay(
+        {kCanfield, kStorehouse, kRainbow, kRainfall, kChameleon, kSuperiorCanfield});
+}
+
+// After a move that empties tableaus, the program fills each from the
+// reserve's top, in order: the fast position ends where the pointer input
+// does, and the undo gives the cards back.
+TEST(CompactPosition, SpacesFillFromTheReserveAsThePointerInputFillsThem) {
+    int fills = 0;
+    for (const int game : {kCanfield, kStorehouse, kChameleon}) {
+        randomWalk(game, 3, 120, 7, [&](const Table& table, const CompactPosition& pos) {
+            std::vector<CompactMove> moves;
+            pos.legalMoves(moves);
+            for (const CompactMove& m : moves) {
+                if (m.from >= pos.rules().tableaus || m.count != pos.size(m.from) || m.draws != 0 ||
+                    table.state.piles.reserve(0).empty()) {
+                    continue;
+                }
+                CompactPosition after = pos;
+                after.apply(m);
+                Table played(table);
+                PointerCommand drag;
+                drag.verb = PointerCommand::Verb::Drag;
+                drag.place = table::pileName({table::PileKind::Tableau, m.from});
+                drag.place += m.count == 1 ? "" : ":0";
+                drag.target = compactPileName(pos, m.to);
+                ASSERT_TRUE(played.run(commandText(drag))) << commandText(drag);
+                EXPECT_TRUE(after == CompactPosition(played.state, pos.rules())) << "game " << game;
+                after.undo(m);
+                EXPECT_TRUE(after == pos) << "game " << game;
+                ++fills;
+            }
+        });
+    }
+    EXPECT_GT(fills, 0);
+}
+
+// Where the stock turns one card at a time a limited number of times, a
+// click is a move of its own, the only stock move, and it leaves the
+// position the pointer input's click leaves; once the stock is gone
+// through, none is offered.
+TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereTheStockTurnsACardAtATime) {
+    Table table(kFortyThieves, 4);
+    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    ASSERT_TRUE(rules);
+    ASSERT_TRUE(rules->clicksAsMoves);
+    int clicks = 0;
+    while (true) {
+        CompactPosition pos(table.state, *rules);
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        const auto stockMoves =
+            std::ranges::count_if(moves, [](const CompactMove& m) { return m.draws > 0; });
+        if (table.state.piles.stock(table::kStock).empty()) {
+            EXPECT_EQ(stockMoves, 0);
+            break;
+        }
+        ASSERT_EQ(stockMoves, 1);
+        ASSERT_TRUE(std::ranges::find(moves, pos.clickMove()) != moves.end());
+        pos.apply(pos.clickMove());
+        ASSERT_TRUE(table.run("click Mazzo"));
+        EXPECT_TRUE(pos == CompactPosition(table.state, *rules)) << "click " << clicks;
+        ++clicks;
+    }
+    EXPECT_EQ(clicks, 64);
+}
+
+TEST(CompactRules, NameTheRuleTheyCannotHold) {
+    Table lucie(kLaBelleLucie, 1);
+    const std::optional<std::string> why = compactRulesRefusal(lucie.state);
+    ASSERT_TRUE(why);
+    EXPECT_NE(why->find("redeal"), std::string::npos) << *why;
+    EXPECT_FALSE(compactRulesFor(lucie.state, lucie.frontend));
+    for (const int game : {kFreeCell, kFortyThieves, kKingAlbert}) {
+        Table table(game, 1);
+        EXPECT_EQ(compactRulesRefusal(table.state), std::nullopt) << "game " << game;
+        EXPECT_TRUE(compactRulesFor(table.state, table.frontend)) << "game " << game;
+    }
 }
 
 // Playing every move, the fast position lists the engine's whole list,
@@ -790,6 +917,34 @@ TEST(CompactSearch, WinsSpiderThroughDealsAndSuitRuns) {
         ASSERT_TRUE(dealt.run(commandText(move))) << commandText(move);
     }
     EXPECT_TRUE(dealt.frontend.saw("winning animation"));
+}
+
+// Forty Thieves: the line clicks the stock one card at a time and the
+// pointer input plays it to the win; the fast search answers alone.
+TEST(CompactSearch, WinsFortyThievesClickByClick) {
+    Table dealt(kFortyThieves, 1000);
+    SolveLimits limits;
+    limits.gestureSearch = false;
+    const SolveResult result = solveDeal(dealt.state, dealt.frontend, limits);
+    ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(result.fastSearch);
+    EXPECT_GE(std::ranges::count_if(result.moves,
+                                    [](const PointerCommand& m) {
+                                        return m.verb == PointerCommand::Verb::Click &&
+                                               m.place == "Mazzo";
+                                    }),
+              60);
+    EXPECT_TRUE(dealt.playsToTheWin(result.moves));
+}
+
+// King Albert deal 2096 is lost (a search written apart from the engine
+// agrees, see docs/games.md): the search of every move proves it, its
+// reserve cards going nowhere but out.
+TEST(CompactSearch, ProvesAKingAlbertDealLost) {
+    Table dealt(kKingAlbert, 2096);
+    const SolveResult result = solveDeal(dealt.state, dealt.frontend);
+    EXPECT_EQ(result.outcome, SolveOutcome::Unsolved);
+    EXPECT_TRUE(result.fastSearch);
 }
 
 TEST(CompactSearch, AStopFlagEndsTheSearchAsGivenUp) {

@@ -3,7 +3,11 @@
 #include "cli/console_frontend.h"
 #include "cli/play_command.h"
 #include "engine/play/play_engine.h"
+#include "engine/solver/compact_rules.h"
 #include "table/program_state.h"
+
+#include <ostream>
+#include <set>
 
 namespace vellomir::tools {
 
@@ -33,6 +37,14 @@ std::optional<engine::SolveResult> solveDealOf(const std::string& programDirecto
     }
     result = engine::solveDeal(state, frontend, limits);
     clock.halt();
+    // Why the gesture search answered, once a game: the rule the fast
+    // search's tables cannot hold.
+    static std::set<int> told;
+    if (!result.fastSearch && told.insert(game).second) {
+        if (const std::optional<std::string> why = engine::compactRulesRefusal(state)) {
+            err << "info: game " << game << " is left to the gesture search: " << *why << "\n";
+        }
+    }
     return result;
 }
 

@@ -121,6 +121,11 @@ gesturesUnderAutoplay(const table::ProgramState& dealt, const seam::Frontend& ge
             continue;
         }
         pos.apply(move);
+        // A click of the line alone: the clicks come where a card is taken
+        // from the waste.
+        if (CompactPosition::isClick(move)) {
+            continue;
+        }
         // The bottom card of what moved, read where the move put it.
         const int card =
             pos.at(move.to, pos.size(move.to) - move.count) & CompactPosition::kCodeMask;

@@ -59,6 +59,7 @@ constexpr int kFoundationClass = kReserveClass + 1;
 constexpr int kStockClass = kFoundationClass + CompactRules::kMaxFoundations;
 constexpr int kWasteClass = kStockClass + 1;
 constexpr int kPassesClass = kWasteClass + 1;
+constexpr int kClosedReserveClass = kPassesClass + 1;
 
 } // namespace
 
@@ -76,7 +77,9 @@ CompactPosition::CompactPosition(const table::ProgramState& state, const Compact
         load(tableau(t), state.piles.tableau(t), true);
     }
     for (int r = 0; r < rules.reserves; ++r) {
-        m_classSalt[reserve(r)] = kReserveClass;
+        // Reserves that take nothing back are alike among themselves only.
+        m_classSalt[reserve(r)] =
+            rules.reserveTakes[static_cast<std::size_t>(r)] ? kReserveClass : kClosedReserveClass;
         load(reserve(r), state.piles.reserve(r), false);
     }
     for (int f = 0; f < rules.foundations; ++f) {
@@ -238,6 +241,31 @@ void CompactPosition::apply(const CompactMove& move) {
         flipTop(move.from);
     }
     m_flips.push_back(uncovered ? 1 : 0);
+    if (m_rules->fillsFromReserve) {
+        fillSpacesFromReserve();
+    }
+}
+
+void CompactPosition::fillSpacesFromReserve() {
+    std::uint32_t filled = 0;
+    const int from = reserve(0);
+    for (int t = 0; t < m_rules->tableaus && m_size[from] > 0; ++t) {
+        if (m_size[t] == 0) {
+            push(t, static_cast<std::uint8_t>(pop(from) & kCodeMask));
+            filled |= 1U << t;
+        }
+    }
+    m_fills.push_back(filled);
+}
+
+void CompactPosition::unfillSpaces() {
+    const std::uint32_t filled = m_fills.back();
+    m_fills.pop_back();
+    for (int t = m_rules->tableaus; t-- > 0;) {
+        if ((filled & (1U << t)) != 0) {
+            push(reserve(0), pop(t));
+        }
+    }
 }
 
 void CompactPosition::undo(const CompactMove& move) {
@@ -245,6 +273,9 @@ void CompactPosition::undo(const CompactMove& move) {
         m_flips.pop_back();
         undealFromTableaus();
         return;
+    }
+    if (m_rules->fillsFromReserve) {
+        unfillSpaces();
     }
     if (m_flips.back() != 0) {
         flipTop(move.from);
@@ -362,7 +393,7 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
     }
     if (count == 1 && (from < r.tableaus || from == waste() || (fromFoundation && r.everyMove))) {
         for (int c = 0; c < r.reserves; ++c) {
-            if (m_size[reserve(c)] == 0) {
+            if (m_size[reserve(c)] == 0 && r.reserveTakes[static_cast<std::size_t>(c)]) {
                 add(reserve(c));
                 break; // empty free cells are alike
             }
@@ -459,7 +490,8 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     }
     int emptyReserves = 0;
     for (int c = 0; c < r.reserves; ++c) {
-        emptyReserves += m_size[reserve(c)] == 0 ? 1 : 0;
+        emptyReserves +=
+            m_size[reserve(c)] == 0 && r.reserveTakes[static_cast<std::size_t>(c)] ? 1 : 0;
     }
     const int longest = r.longestRun(emptyTableaus, emptyReserves, false);
     for (int t = 0; t < r.tableaus; ++t) {
@@ -469,9 +501,9 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
         }
     }
     for (int c = 0; c < r.reserves; ++c) {
-        if (m_size[reserve(c)] == 1) {
-            movesOf(reserve(c), 1, m_cards[reserve(c)][0] & kCodeMask, 0, emptyTableaus,
-                    emptyReserves, moves);
+        if (m_size[reserve(c)] >= 1) {
+            movesOf(reserve(c), 1, m_cards[reserve(c)][m_size[reserve(c)] - 1] & kCodeMask, 0,
+                    emptyTableaus, emptyReserves, moves);
         }
     }
     // A card taken back from a foundation, onto the tableaus.
@@ -486,8 +518,18 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
         movesOf(waste(), 1, m_cards[waste()][m_size[waste()] - 1] & kCodeMask, 0, emptyTableaus,
                 emptyReserves, moves);
     }
-    if (r.hasStock) {
+    if (r.hasStock && !r.clicksAsMoves) {
         stockMoves(emptyTableaus, emptyReserves, moves);
+    }
+    if (r.hasStock && r.clicksAsMoves) {
+        const int w = m_size[waste()];
+        // The waste turned back (at a click on the empty stock) while the
+        // passes allow; a waste of one card would come back as it was.
+        const bool turns =
+            m_size[stock()] == 0 && w > 1 && (r.passLimit == -1 || m_passes < r.passLimit);
+        if (m_size[stock()] > 0 || turns) {
+            moves.push_back(clickMove());
+        }
     }
     if (r.dealsToTableaus() && m_size[stock()] > 0) {
         bool refused = false;

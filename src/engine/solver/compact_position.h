@@ -82,6 +82,12 @@ public:
     bool isDeal(const CompactMove& move) const {
         return move.from == stock() && move.to == stock();
     }
+    /// A click on a stock that turns cards onto the waste, as a move of its
+    /// own (CompactRules::clicksAsMoves): one draw and no card carried.
+    CompactMove clickMove() const {
+        return {static_cast<std::uint8_t>(waste()), static_cast<std::uint8_t>(waste()), 0, 1, 0};
+    }
+    static bool isClick(const CompactMove& move) { return move.count == 0 && move.draws > 0; }
 
     /// The moves the rules allow here: every card or run that may be lifted
     /// onto every pile that takes it (of empty piles alike, the first only),
@@ -156,6 +162,10 @@ private:
     // (bottom card `card`) onto the piles that take it.
     void movesOf(int from, int count, int card, int draws, int emptyTableaus, int emptyReserves,
                  std::vector<CompactMove>& moves) const;
+    // The spaces the program fills from the first reserve's top after a
+    // move (CompactRules::fillsFromReserve), in tableau order, and the undo.
+    void fillSpacesFromReserve();
+    void unfillSpaces();
     // A click on a stock that deals onto the tableaus, and its undo.
     void dealToTableaus();
     void undealFromTableaus();
@@ -182,6 +192,8 @@ private:
     int m_faceDown = 0;
     // Cards whose flip an apply made, for its undo.
     std::vector<std::uint8_t> m_flips;
+    // For each move made, the spaces filled after it (a bit each).
+    std::vector<std::uint32_t> m_fills;
     // For each deal onto the tableaus made, the tableaus it dealt to (a bit each).
     std::vector<std::uint32_t> m_deals;
 };

@@ -6,6 +6,7 @@
 #include "engine/actions/quiet_frontend.h"
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
+#include "engine/rules/card_move.h"
 #include "engine/rules/card_runs.h"
 #include "engine/rules/pile_location.h"
 #include "engine/rules/placement_check.h"
@@ -24,6 +25,7 @@ namespace vellomir::engine {
 using catalogue::BuildingRuleCode;
 using catalogue::codeOf;
 using catalogue::FanStyle;
+using catalogue::FillStyle;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 using catalogue::RunSizeLimit;
@@ -82,52 +84,97 @@ bool allZero(const catalogue::GameParameters& p, int first, int count) {
     return true;
 }
 
-// Whether the game's play is moves between piles and stock clicks that the
-// tables and the fast position can express.
-bool coveredGame(const table::ProgramState& state, const table::PileCounts& counts) {
-    const catalogue::GameParameters& p = state.params;
-    const bool plain =
-        gameTypeOf(p) == GameType::General && p[param::SelectionGame] == 0 &&
-        p[param::ClickToPlay] == 0 && p[param::TargetScore] == 0 && p[param::JokerCount] == 0 &&
-        p[param::JokersDealt] == 0 && p[param::CardCount] >= 1 &&
-        p[param::CardCount] < CompactRules::kCodes && p[param::DiscardPresent] == 0 &&
-        p[param::FillStyle] == 0 && p[param::FillTableausAfterFirstMove] == 0 &&
-        p[param::FirstMoveFromTableau] == 0 && p[param::LockedTableauRows] == 0 &&
-        p[param::StockFirstRestriction] == 0 && p[param::TableauRedealGroup] == 0 &&
-        p[param::ClockFace] == 0 && p[param::ExtraCardToFoundation1] == 0 &&
-        p[param::CoveredReserveSendable] == 0 && countedRunSize(p[param::RunSizeLimit]) &&
-        (p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10) &&
-        p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
-        p[param::TableauFanStyle] != codeOf(FanStyle::FreeFormAlike) &&
-        cardsOnlyEmptyCode(p[param::FoundationBaseRank]);
-    if (!plain || counts.tableaus < 1 || counts.tableaus > CompactRules::kMaxTableaus ||
-        counts.reserves > CompactRules::kMaxReserves || counts.foundations < 1 ||
-        counts.foundations > CompactRules::kMaxFoundations) {
-        return false;
+// Reserve drop rules the position holds: the free cell (an empty reserve
+// takes any single card) and the reserve that takes nothing back.
+constexpr int kFreeCellDrop = 0;
+constexpr int kNothingDropped = 4;
+
+bool freeCellsOrClosed(const catalogue::GameParameters& p, int reserves) {
+    for (int r = 0; r < reserves; ++r) {
+        const int rule = p[param::ReserveDropRule + r];
+        if (rule != kFreeCellDrop && rule != kNothingDropped) {
+            return false;
+        }
     }
-    if (!allZero(p, param::ReserveLaterDeal, counts.reserves) ||
-        !allZero(p, param::ReserveDropRule, counts.reserves)) {
-        return false;
+    return true;
+}
+
+// Why the game's play is not moves between piles and stock clicks that the
+// tables and the fast position can express: the first rule found that they
+// cannot hold, or nothing when they hold every one.
+std::optional<std::string> uncoveredRule(const table::ProgramState& state,
+                                         const table::PileCounts& counts) {
+    const catalogue::GameParameters& p = state.params;
+    const std::pair<bool, const char*> plainChecks[] = {
+        {gameTypeOf(p) == GameType::General, "a game type other than moving cards"},
+        {p[param::SelectionGame] == 0, "a selection game"},
+        {p[param::ClickToPlay] == 0, "cards played by a click"},
+        {p[param::TargetScore] == 0, "a target score"},
+        {p[param::JokerCount] == 0 && p[param::JokersDealt] == 0, "jokers"},
+        {p[param::CardCount] >= 1 && p[param::CardCount] < CompactRules::kCodes,
+         "a card count the tables cannot hold"},
+        {p[param::DiscardPresent] == 0, "a discard pile"},
+        {p[param::FillStyle] == 0 ||
+             (p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve) && counts.reserves >= 1 &&
+              p[param::ReserveDropRule] == kNothingDropped),
+         "spaces refilled by the program"},
+        {p[param::FillTableausAfterFirstMove] == 0, "tableaus filled after the first move"},
+        {p[param::FirstMoveFromTableau] == 0, "a first move from a tableau"},
+        {p[param::LockedTableauRows] == 0, "locked tableau rows"},
+        {p[param::StockFirstRestriction] == 0, "a restriction on the stock's first card"},
+        {p[param::TableauRedealGroup] == 0, "a redeal of the tableaus"},
+        {p[param::ClockFace] == 0, "a clock face"},
+        {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
+        {p[param::CoveredReserveSendable] == 0, "covered reserve cards sent up"},
+        {countedRunSize(p[param::RunSizeLimit]), "a run-size limit the tables cannot count"},
+        {p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10,
+         "a run check the tables cannot hold"},
+        {p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
+             p[param::TableauFanStyle] != codeOf(FanStyle::FreeFormAlike),
+         "free-form tableaus"},
+        {cardsOnlyEmptyCode(p[param::FoundationBaseRank]), "a foundation base set by the deal"},
+        {counts.tableaus >= 1 && counts.tableaus <= CompactRules::kMaxTableaus,
+         "a tableau count the position cannot hold"},
+        {counts.reserves <= CompactRules::kMaxReserves, "more reserves than the position holds"},
+        {counts.foundations >= 1 && counts.foundations <= CompactRules::kMaxFoundations,
+         "a foundation count the position cannot hold"},
+        {allZero(p, param::ReserveLaterDeal, counts.reserves), "reserves dealt to later"},
+        {freeCellsOrClosed(p, counts.reserves), "reserves with a drop rule"},
+    };
+    for (const auto& [holds, why] : plainChecks) {
+        if (!holds) {
+            return why;
+        }
     }
     for (int t = 0; t < counts.tableaus; ++t) {
-        if (!cardsOnlyRule(p[param::TableauRule + t]) ||
-            !cardsOnlyEmptyTableauCode(p[param::TableauEmptyCode + t])) {
-            return false;
+        if (!cardsOnlyRule(p[param::TableauRule + t])) {
+            return "tableau building rule " + std::to_string(p[param::TableauRule + t]);
+        }
+        if (!cardsOnlyEmptyTableauCode(p[param::TableauEmptyCode + t])) {
+            return "empty tableau code " + std::to_string(p[param::TableauEmptyCode + t]);
         }
     }
     for (int f = 0; f < counts.foundations; ++f) {
-        if (!cardsOnlyFoundationRule(p[param::FoundationRule + f]) ||
-            !cardsOnlyEmptyCode(p[param::FoundationBaseRank + f]) ||
-            p[param::FoundationMaxCards] < p[param::CardCount] / counts.foundations) {
-            return false;
+        if (!cardsOnlyFoundationRule(p[param::FoundationRule + f])) {
+            return "foundation building rule " + std::to_string(p[param::FoundationRule + f]);
+        }
+        if (!cardsOnlyEmptyCode(p[param::FoundationBaseRank + f])) {
+            return "foundation base " + std::to_string(p[param::FoundationBaseRank + f]);
+        }
+        if (p[param::FoundationMaxCards] < p[param::CardCount] / counts.foundations) {
+            return std::string("foundations too small to hold every card");
         }
     }
-    // A free cell holds one card, face up.
+    // A free cell holds one card, face up; a reserve that takes nothing
+    // back gives its cards from the top.
     for (int r = 0; r < counts.reserves; ++r) {
         const std::string& cell = state.piles.reserve(r);
+        if (p[param::ReserveDropRule + r] == kNothingDropped) {
+            continue;
+        }
         if (table::cardCount(cell) > 1 ||
             (!cell.empty() && !state.cards.isFaceUp(table::topCardOf(cell)))) {
-            return false;
+            return std::string("a reserve of more than one card, or a face-down one");
         }
     }
     // Face-down tableau cards turn up as they are uncovered.
@@ -137,7 +184,7 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
         const std::string& pile = state.piles.tableau(t);
         for (int i = 0; i < table::cardCount(pile); ++i) {
             if (!state.cards.isFaceUp(table::cardAt(pile, i))) {
-                return false;
+                return std::string("face-down tableau cards turned by hand");
             }
         }
     }
@@ -146,20 +193,37 @@ bool coveredGame(const table::ProgramState& state, const table::PileCounts& coun
     if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
         // A click on the stock deals onto the tableaus (what it deals is
         // learnt from the pointer input); there is no waste to turn.
-        return p[param::EmptyWasteIsRedeal] == 0 && p[param::PassCountingStyle] == 0 &&
-               p[param::DiscardLayout] == 0 && state.piles.stock(table::kWaste).empty();
+        if (p[param::EmptyWasteIsRedeal] == 0 && p[param::PassCountingStyle] == 0 &&
+            p[param::DiscardLayout] == 0 && state.piles.stock(table::kWaste).empty()) {
+            return std::nullopt;
+        }
+        return std::string("a stock that deals to the tableaus and has a waste");
     }
     if (stockInPlay) {
         // A click on the stock turns cards onto the waste, a click on the
         // empty stock turns the waste back; the waste takes no drop.
-        if (p[param::EmptyWasteIsRedeal] != 1 || p[param::WasteButtonDealMode] != 0 ||
-            p[param::PassCountingStyle] != 0 || p[param::EmptyStockIsRedeal] != 1 ||
-            p[param::WasteCardLocked] != 0 || p[param::WasteNotDropTarget] != 4 ||
-            p[param::CardsPerStockClick] < 1 || p[param::StockPasses] < -1) {
-            return false;
+        const std::pair<bool, const char*> stockChecks[] = {
+            {p[param::EmptyWasteIsRedeal] == 1, "a click on the empty waste that is no redeal"},
+            {p[param::WasteButtonDealMode] == 0, "a waste button's deal mode"},
+            {p[param::PassCountingStyle] == 0, "a pass counting style"},
+            {p[param::EmptyStockIsRedeal] == 1, "a click on the empty stock that is no redeal"},
+            {p[param::WasteCardLocked] == 0, "a locked waste card"},
+            {p[param::WasteNotDropTarget] == 4, "a waste that takes drops"},
+            {p[param::CardsPerStockClick] >= 1, "no cards per stock click"},
+            {p[param::StockPasses] >= -1, "a pass count the position cannot hold"},
+        };
+        for (const auto& [holds, why] : stockChecks) {
+            if (!holds) {
+                return std::string(why) + " (" + std::to_string(p[param::EmptyWasteIsRedeal]) +
+                       "/" + std::to_string(p[param::WasteButtonDealMode]) + "/" +
+                       std::to_string(p[param::PassCountingStyle]) + "/" +
+                       std::to_string(p[param::EmptyStockIsRedeal]) + "/" +
+                       std::to_string(p[param::WasteCardLocked]) + "/" +
+                       std::to_string(p[param::WasteNotDropTarget]) + ")";
+            }
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 // A stock click played through the pointer input on a copy of `table`, with
@@ -271,6 +335,10 @@ bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geom
 
 } // namespace
 
+std::optional<std::string> compactRulesRefusal(const table::ProgramState& state) {
+    return uncoveredRule(state, table::PileCounts::of(state.params));
+}
+
 int CompactRules::longestRun(int emptyTableaus, int emptyReserves, bool targetEmpty) const {
     const std::optional<int> limit =
         runLengthLimit(runSizeCode, emptyTableaus, emptyReserves, targetEmpty);
@@ -280,7 +348,7 @@ int CompactRules::longestRun(int emptyTableaus, int emptyReserves, bool targetEm
 std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                                             const seam::Frontend& geometry) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
-    if (!coveredGame(state, counts)) {
+    if (uncoveredRule(state, counts)) {
         return std::nullopt;
     }
     const catalogue::GameParameters& p = state.params;
@@ -294,10 +362,14 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.drawCount = std::max(1, p[param::CardsPerStockClick]);
     rules.passLimit = p[param::StockPasses];
     rules.runSizeCode = p[param::RunSizeLimit];
+    constexpr int kOneCard = 1;
+    rules.clicksAsMoves = rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
+                          rules.runSizeCode == kOneCard;
     rules.takeBack = p[param::FoundationTakeBack] == 1 || p[param::FoundationTakeBack] == 2
                          ? p[param::FoundationTakeBack]
                          : 0;
     rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
+    rules.fillsFromReserve = p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve);
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;
@@ -368,6 +440,24 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                         : 0;
             }
         }
+    }
+    // Which reserves take a card back, asked of the reserve's own check
+    // with the reserve emptied: every card or none, as the covered drop
+    // rules have it.
+    for (int r = 0; r < rules.reserves; ++r) {
+        table::ProgramState emptied = state;
+        emptied.piles.reserve(r).clear();
+        int taken = 0;
+        for (int card = 1; card < codes; ++card) {
+            CardMove move;
+            move.card = card;
+            move.to = {table::PileKind::Reserve, r};
+            taken += reserveTargetCheck(emptied, screen, move) ? 1 : 0;
+        }
+        if (taken != 0 && taken != codes - 1) {
+            return std::nullopt;
+        }
+        rules.reserveTakes[static_cast<std::size_t>(r)] = taken != 0;
     }
     // Piles with the same parameters take the same cards.
     for (int t = 0; t < rules.tableaus; ++t) {

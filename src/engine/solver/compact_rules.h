@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vellomir::seam {
@@ -41,6 +42,14 @@ struct CompactRules {
     /// towards the run-size limit for a run led by that card: every tableau,
     /// but under code -5 only those whose own code may take such a run.
     std::array<std::uint32_t, kCodes> runSpaces{};
+    /// For each reserve, whether it takes a card when empty (a free cell)
+    /// or never takes one back (King Albert's reserve, which cards only
+    /// leave).
+    std::array<bool, kMaxReserves> reserveTakes{};
+    /// Whether the program fills every empty tableau, in order, with the
+    /// first reserve's top card after each move while that reserve holds
+    /// cards (Canfield and its kin); that reserve takes nothing back.
+    bool fillsFromReserve = false;
     /// The most cards a tableau may hold before a drop (-1 for no bound): a
     /// tableau holding that many takes nothing more.
     int tableauMaxCards = -1;
@@ -48,6 +57,13 @@ struct CompactRules {
     /// as: packs of fewer suits make several cards one in play. Positions
     /// are told apart, and complete suit runs judged, by these.
     std::array<std::uint8_t, 256> playedAs{};
+    /// Whether a click on the stock is a move of its own and the waste's
+    /// top card the only one it offers, rather than every card some clicks
+    /// bring up: where the stock turns one card at a time and goes round a
+    /// limited number of times, and cards move one at a time (Forty Thieves
+    /// and its kin), each card a click passes by is buried for good, a
+    /// choice the search then makes one click at a time.
+    bool clicksAsMoves = false;
     /// Parameter 17: whether a foundation's top card may be taken back onto
     /// a tableau (1 always, 2 from a pile of more than one card).
     int takeBack = 0;
@@ -145,5 +161,10 @@ private:
 /// placement test is asked through.
 std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                                             const seam::Frontend& geometry);
+
+/// Why `compactRulesFor` leaves the game in `state` to the gesture search:
+/// the first rule the tables cannot hold, or nothing where the rules fit
+/// (the stock's deal onto the tableaus may still be refused when learnt).
+std::optional<std::string> compactRulesRefusal(const table::ProgramState& state);
 
 } // namespace vellomir::engine

@@ -687,6 +687,10 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
         for (int i = 0; i < move.draws; ++i) {
             gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
         }
+        if (CompactPosition::isClick(move)) {
+            pos.apply(move);
+            continue;
+        }
         // A complete run of one suit goes up by itself after the move that
         // completed it: the line's own move of it is no gesture.
         if (r.suitRunFoundation && move.count == kSuitRunLength && move.to >= pos.foundation(0) &&
@@ -757,7 +761,10 @@ std::optional<SolveResult> answerOf(const table::ProgramState& dealt,
         result.outcome = SolveOutcome::Solved;
         return result;
     }
-    if (limits.stop != nullptr && limits.stop->load()) {
+    // With no gesture search to answer next, the fast search's own count
+    // of positions stands.
+    if ((limits.stop != nullptr && limits.stop->load()) ||
+        (!limits.gestureSearch && found.outcome == CompactOutcome::OutOfBudget)) {
         result.outcome = SolveOutcome::GaveUp;
         return result;
     }
@@ -908,12 +915,20 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // A position of two packs costs several times more (the stock alone
     // gives dozens of moves, each with its clicks), and there the gesture
     // search, which answers next, wins where the fast one does not.
-    const long perPosition =
-        rules->cards <= kOnePack ? kFastPerGesturePosition : kFastPerGesturePosition / 10;
+    // Where the clicks are moves of their own the stock gives one move, and
+    // the gesture search wins none of those games.
+    const long perPosition = rules->cards <= kOnePack || rules->clicksAsMoves
+                                 ? kFastPerGesturePosition
+                                 : kFastPerGesturePosition / 10;
     const long budget =
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
+    // Where the clicks are moves of their own (Forty Thieves and its kin),
+    // every move between tableaus splits a built run: the focused moves
+    // leave too little, and keeping spaces open leads.
     const std::vector<MoveOrder> orders =
-        rules->hasStock || rules->suitRunFoundation
+        rules->clicksAsMoves
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
+        : rules->hasStock || rules->suitRunFoundation
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
