@@ -17,7 +17,7 @@ Siehe &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the game of number &lt;number&gt; (as vellomir-cli games lists them) at the start.</source>
-        <translation>Beim Start das Spiel Nummer &lt;number&gt; geben (wie vellomir-cli games sie auflistet).</translation>
+        <translation>Beim Start das Spiel Nummer &lt;Nummer&gt; geben (wie vellomir-cli games sie auflistet).</translation>
     </message>
     <message>
         <source>number</source>
@@ -25,7 +25,7 @@ Siehe &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the deal of number &lt;number&gt; (1 to 13 digits) at the start.</source>
-        <translation>Beim Start die Verteilung Nummer &lt;number&gt; geben (1 bis 13 Ziffern).</translation>
+        <translation>Beim Start die Verteilung Nummer &lt;Nummer&gt; geben (1 bis 13 Ziffern).</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

@@ -17,7 +17,7 @@ Pruebe &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the game of number &lt;number&gt; (as vellomir-cli games lists them) at the start.</source>
-        <translation>Al iniciar, reparte el juego número &lt;number&gt; (como los lista vellomir-cli games).</translation>
+        <translation>Al iniciar, reparte el juego número &lt;número&gt; (como los lista vellomir-cli games).</translation>
     </message>
     <message>
         <source>number</source>
@@ -25,7 +25,7 @@ Pruebe &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the deal of number &lt;number&gt; (1 to 13 digits) at the start.</source>
-        <translation>Al iniciar, reparte la mano número &lt;number&gt; (de 1 a 13 cifras).</translation>
+        <translation>Al iniciar, reparte la mano número &lt;número&gt; (de 1 a 13 cifras).</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

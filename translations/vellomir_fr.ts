@@ -17,7 +17,7 @@ Essayez &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the game of number &lt;number&gt; (as vellomir-cli games lists them) at the start.</source>
-        <translation>Au démarrage, distribue le jeu numéro &lt;number&gt; (comme les liste vellomir-cli games).</translation>
+        <translation>Au démarrage, distribue le jeu numéro &lt;numéro&gt; (comme les liste vellomir-cli games).</translation>
     </message>
     <message>
         <source>number</source>
@@ -25,7 +25,7 @@ Essayez &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the deal of number &lt;number&gt; (1 to 13 digits) at the start.</source>
-        <translation>Au démarrage, distribue la donne numéro &lt;number&gt; (1 à 13 chiffres).</translation>
+        <translation>Au démarrage, distribue la donne numéro &lt;numéro&gt; (1 à 13 chiffres).</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

@@ -17,7 +17,7 @@ Provare &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the game of number &lt;number&gt; (as vellomir-cli games lists them) at the start.</source>
-        <translation>All&apos;avvio distribuisce il gioco numero &lt;number&gt; (come li elenca vellomir-cli games).</translation>
+        <translation>All&apos;avvio distribuisce il gioco numero &lt;numero&gt; (come li elenca vellomir-cli games).</translation>
     </message>
     <message>
         <source>number</source>
@@ -25,7 +25,7 @@ Provare &apos;vellomir --help&apos;.
     </message>
     <message>
         <source>Deal the deal of number &lt;number&gt; (1 to 13 digits) at the start.</source>
-        <translation>All&apos;avvio distribuisce la smazzata numero &lt;number&gt; (da 1 a 13 cifre).</translation>
+        <translation>All&apos;avvio distribuisce la smazzata numero &lt;numero&gt; (da 1 a 13 cifre).</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>

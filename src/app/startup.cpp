@@ -598,6 +598,12 @@ int runProgram(int argc, char** argv) {
     probe.mark("application made");
     QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
     QApplication::setApplicationVersion(QString::fromLatin1(kBuildVersion));
+    const startup::ProgramLocation location =
+        startup::locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+    // The options are told in the desktop's language (the preference of the
+    // player is read once the data folder is known).
+    ui::installTranslations(ui::chosenLanguage(QString(), QLocale::system().uiLanguages()),
+                            ui::translationsFolder(fromStd(location.directory)));
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments());
     if (commandLine.action == CommandLine::Action::Print) {
         std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
@@ -612,8 +618,6 @@ int runProgram(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellomir.Vellomir"));
     ui::QtMessageBoxes boxes;
     StartupOptions options;
-    const startup::ProgramLocation location =
-        startup::locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
     options.programDirectory = fromStd(location.directory);
     options.installed = location.installed;
     options.boxes = &boxes;
