@@ -41,6 +41,17 @@ Siehe &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>ControlNames</name>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Pages of settings</source>
+        <translation>Seiten der Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Error suit - 1</source>
@@ -121,6 +132,10 @@ Siehe &apos;vellomir --help&apos;.
     <message>
         <source>At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. <byte value="xd"/>If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen resolution using the Display Properties Settings in the Control Panel.</source>
         <translation>Ihr Grafiktreiber unterstützt zurzeit 256 Farben oder weniger. Dieses Programm nutzt die Paletten mit 16 Bit (65.536 Farben) oder 24 Bit (16,8 Millionen Farben) oder höhere Auflösungen. <byte value="xd"/>Wenn Ihr Grafiktreiber High Color oder True Color (16 oder 24 Bit) erlaubt, ändern Sie die Bildschirmauflösung in den Anzeigeeinstellungen der Systemsteuerung.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds your preferences and statistics but cannot be written, so this run keeps its files in %2 instead: what is in %1 is not used. Make that folder writable to go on with it.</source>
+        <translation>Der Ordner %1 enthält Ihre Einstellungen und Statistiken, kann aber nicht beschrieben werden; daher legt dieser Lauf seine Dateien stattdessen in %2 ab: Was in %1 liegt, wird nicht verwendet. Machen Sie den Ordner beschreibbar, um mit ihm weiterzuspielen.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +614,479 @@ Siehe &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>PileTexts</name>
+    <message>
+        <source>no</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>eine</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sechs</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sieben</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>acht</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>neun</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>zehn</translation>
+    </message>
+    <message>
+        <source>eleven</source>
+        <translation>elf</translation>
+    </message>
+    <message>
+        <source>twelve</source>
+        <translation>zwölf</translation>
+    </message>
+    <message>
+        <source>thirteen</source>
+        <translation>dreizehn</translation>
+    </message>
+    <message>
+        <source>fourteen</source>
+        <translation>vierzehn</translation>
+    </message>
+    <message>
+        <source>fifteen</source>
+        <translation>fünfzehn</translation>
+    </message>
+    <message>
+        <source>sixteen</source>
+        <translation>sechzehn</translation>
+    </message>
+    <message>
+        <source>seventeen</source>
+        <translation>siebzehn</translation>
+    </message>
+    <message>
+        <source>eighteen</source>
+        <translation>achtzehn</translation>
+    </message>
+    <message>
+        <source>nineteen</source>
+        <translation>neunzehn</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>zwanzig</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>ace of hearts</source>
+        <translation>Herz-Ass</translation>
+    </message>
+    <message>
+        <source>two of hearts</source>
+        <translation>Herz-Zwei</translation>
+    </message>
+    <message>
+        <source>three of hearts</source>
+        <translation>Herz-Drei</translation>
+    </message>
+    <message>
+        <source>four of hearts</source>
+        <translation>Herz-Vier</translation>
+    </message>
+    <message>
+        <source>five of hearts</source>
+        <translation>Herz-Fünf</translation>
+    </message>
+    <message>
+        <source>six of hearts</source>
+        <translation>Herz-Sechs</translation>
+    </message>
+    <message>
+        <source>seven of hearts</source>
+        <translation>Herz-Sieben</translation>
+    </message>
+    <message>
+        <source>eight of hearts</source>
+        <translation>Herz-Acht</translation>
+    </message>
+    <message>
+        <source>nine of hearts</source>
+        <translation>Herz-Neun</translation>
+    </message>
+    <message>
+        <source>ten of hearts</source>
+        <translation>Herz-Zehn</translation>
+    </message>
+    <message>
+        <source>jack of hearts</source>
+        <translation>Herz-Bube</translation>
+    </message>
+    <message>
+        <source>queen of hearts</source>
+        <translation>Herz-Dame</translation>
+    </message>
+    <message>
+        <source>king of hearts</source>
+        <translation>Herz-König</translation>
+    </message>
+    <message>
+        <source>ace of diamonds</source>
+        <translation>Karo-Ass</translation>
+    </message>
+    <message>
+        <source>two of diamonds</source>
+        <translation>Karo-Zwei</translation>
+    </message>
+    <message>
+        <source>three of diamonds</source>
+        <translation>Karo-Drei</translation>
+    </message>
+    <message>
+        <source>four of diamonds</source>
+        <translation>Karo-Vier</translation>
+    </message>
+    <message>
+        <source>five of diamonds</source>
+        <translation>Karo-Fünf</translation>
+    </message>
+    <message>
+        <source>six of diamonds</source>
+        <translation>Karo-Sechs</translation>
+    </message>
+    <message>
+        <source>seven of diamonds</source>
+        <translation>Karo-Sieben</translation>
+    </message>
+    <message>
+        <source>eight of diamonds</source>
+        <translation>Karo-Acht</translation>
+    </message>
+    <message>
+        <source>nine of diamonds</source>
+        <translation>Karo-Neun</translation>
+    </message>
+    <message>
+        <source>ten of diamonds</source>
+        <translation>Karo-Zehn</translation>
+    </message>
+    <message>
+        <source>jack of diamonds</source>
+        <translation>Karo-Bube</translation>
+    </message>
+    <message>
+        <source>queen of diamonds</source>
+        <translation>Karo-Dame</translation>
+    </message>
+    <message>
+        <source>king of diamonds</source>
+        <translation>Karo-König</translation>
+    </message>
+    <message>
+        <source>ace of clubs</source>
+        <translation>Kreuz-Ass</translation>
+    </message>
+    <message>
+        <source>two of clubs</source>
+        <translation>Kreuz-Zwei</translation>
+    </message>
+    <message>
+        <source>three of clubs</source>
+        <translation>Kreuz-Drei</translation>
+    </message>
+    <message>
+        <source>four of clubs</source>
+        <translation>Kreuz-Vier</translation>
+    </message>
+    <message>
+        <source>five of clubs</source>
+        <translation>Kreuz-Fünf</translation>
+    </message>
+    <message>
+        <source>six of clubs</source>
+        <translation>Kreuz-Sechs</translation>
+    </message>
+    <message>
+        <source>seven of clubs</source>
+        <translation>Kreuz-Sieben</translation>
+    </message>
+    <message>
+        <source>eight of clubs</source>
+        <translation>Kreuz-Acht</translation>
+    </message>
+    <message>
+        <source>nine of clubs</source>
+        <translation>Kreuz-Neun</translation>
+    </message>
+    <message>
+        <source>ten of clubs</source>
+        <translation>Kreuz-Zehn</translation>
+    </message>
+    <message>
+        <source>jack of clubs</source>
+        <translation>Kreuz-Bube</translation>
+    </message>
+    <message>
+        <source>queen of clubs</source>
+        <translation>Kreuz-Dame</translation>
+    </message>
+    <message>
+        <source>king of clubs</source>
+        <translation>Kreuz-König</translation>
+    </message>
+    <message>
+        <source>ace of spades</source>
+        <translation>Pik-Ass</translation>
+    </message>
+    <message>
+        <source>two of spades</source>
+        <translation>Pik-Zwei</translation>
+    </message>
+    <message>
+        <source>three of spades</source>
+        <translation>Pik-Drei</translation>
+    </message>
+    <message>
+        <source>four of spades</source>
+        <translation>Pik-Vier</translation>
+    </message>
+    <message>
+        <source>five of spades</source>
+        <translation>Pik-Fünf</translation>
+    </message>
+    <message>
+        <source>six of spades</source>
+        <translation>Pik-Sechs</translation>
+    </message>
+    <message>
+        <source>seven of spades</source>
+        <translation>Pik-Sieben</translation>
+    </message>
+    <message>
+        <source>eight of spades</source>
+        <translation>Pik-Acht</translation>
+    </message>
+    <message>
+        <source>nine of spades</source>
+        <translation>Pik-Neun</translation>
+    </message>
+    <message>
+        <source>ten of spades</source>
+        <translation>Pik-Zehn</translation>
+    </message>
+    <message>
+        <source>jack of spades</source>
+        <translation>Pik-Bube</translation>
+    </message>
+    <message>
+        <source>queen of spades</source>
+        <translation>Pik-Dame</translation>
+    </message>
+    <message>
+        <source>king of spades</source>
+        <translation>Pik-König</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Talon</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Ablagestapel</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Zielstapel %1</translation>
+    </message>
+    <message>
+        <source>Tableau %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Reserve %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1: leer</translation>
+    </message>
+    <message>
+        <source>face-down card</source>
+        <translation>verdeckte Karte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2 cards</source>
+        <translation>%1: %2 Karten</translation>
+    </message>
+    <message>
+        <source>%1: %2, on one card</source>
+        <translation>%1: %2, auf einer Karte</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3 cards</source>
+        <translation>%1: %2, auf %3 Karten</translation>
+    </message>
+    <message>
+        <source>one face-down card</source>
+        <translation>einer verdeckten Karte</translation>
+    </message>
+    <message>
+        <source>%1 face-down cards</source>
+        <translation>%1 verdeckten Karten</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3</source>
+        <translation>%1: %2, auf %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableTexts</name>
+    <message>
+        <source>Card table</source>
+        <translation>Kartentisch</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the focus over the piles and the cards that can be taken. Enter or Space takes the focused card, or puts the carried cards on the focused pile. Tab goes through the piles that take the carried cards. F sends the focused card to a foundation. Esc puts the cards back.</source>
+        <translation>Die Pfeiltasten bewegen den Fokus über die Stapel und die Karten, die genommen werden können. Eingabe oder Leertaste nimmt die fokussierte Karte oder legt die getragenen Karten auf den fokussierten Stapel. Tab geht durch die Stapel, die die getragenen Karten annehmen. F schickt die fokussierte Karte auf einen Zielstapel. Esc legt die Karten zurück.</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Ansage</translation>
+    </message>
+    <message>
+        <source>New deal: %1</source>
+        <translation>Neue Verteilung: %1</translation>
+    </message>
+    <message>
+        <source>The cards were dealt.</source>
+        <translation>Die Karten wurden verteilt.</translation>
+    </message>
+    <message>
+        <source>Game won.</source>
+        <translation>Spiel gewonnen.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel vorbei.</translation>
+    </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Status: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <translation>Genommen: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the card on it</source>
+        <translation>Genommen: %1 mit der Karte darauf</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the %2 cards on it</source>
+        <translation>Genommen: %1 mit den %2 Karten darauf</translation>
+    </message>
+    <message>
+        <source>Focus on %1</source>
+        <translation>Fokus auf %1</translation>
+    </message>
+    <message>
+        <source>Enter puts the carried cards here</source>
+        <translation>Eingabe legt die getragenen Karten hierhin</translation>
+    </message>
+    <message>
+        <source>No pile takes the carried cards.</source>
+        <translation>Kein Stapel nimmt die getragenen Karten an.</translation>
+    </message>
+    <message>
+        <source>That pile does not take them: the cards went back.</source>
+        <translation>Dieser Stapel nimmt sie nicht an: Die Karten sind zurückgegangen.</translation>
+    </message>
+    <message>
+        <source>No foundation takes it.</source>
+        <translation>Kein Zielstapel nimmt sie an.</translation>
+    </message>
+</context>
+<context>
+    <name>WonGameTexts</name>
+    <message>
+        <source>You won %1!<byte value="xd"/><byte value="xd"/>Time: %2<byte value="xd"/>Score: %3<byte value="xd"/>Moves: %4<byte value="xd"/><byte value="xd"/></source>
+        <translation>Sie haben %1 gewonnen!<byte value="xd"/><byte value="xd"/>Zeit: %2<byte value="xd"/>Punkte: %3<byte value="xd"/>Züge: %4<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Your first win of this game.</source>
+        <translation>Ihr erster Sieg in diesem Spiel.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>fewest moves</source>
+        <translation>wenigste Züge</translation>
+    </message>
+    <message>
+        <source>No new best this time.</source>
+        <translation>Diesmal keine neue Bestleistung.</translation>
+    </message>
+    <message>
+        <source>A new best: %1.</source>
+        <translation>Neue Bestleistung: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>vellomir::app::Program</name>
     <message>
         <source>Error</source>
@@ -647,6 +1135,10 @@ Siehe &apos;vellomir --help&apos;.
     <message>
         <source>Can&apos;t find/load </source>
         <translation>Nicht gefunden/geladen: </translation>
+    </message>
+    <message>
+        <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
+        <translation>Vellomir kann nicht starten: Seine Sperrdatei<byte value="xd"/>%1<byte value="xd"/>ist keine Datei (dort steht ein Ordner oder etwas anderes). Entfernen Sie sie und starten Sie neu.</translation>
     </message>
 </context>
 <context>
@@ -868,14 +1360,6 @@ oder das Programm neu installieren.</translation>
 </context>
 <context>
     <name>vellomir::ui::SolverAssistant</name>
-    <message>
-        <source>Next: untick Autoplay (F7).</source>
-        <translation>Nächster Schritt: Automatisch spielen ausschalten (F7).</translation>
-    </message>
-    <message>
-        <source>Next: tick Autoplay (F7).</source>
-        <translation>Nächster Schritt: Automatisch spielen einschalten (F7).</translation>
-    </message>
     <message>
         <source>The game is won: start a new game to count it.</source>
         <translation>Das Spiel ist gewonnen: ein neues Spiel beginnen, damit es zählt.</translation>
@@ -1302,6 +1786,26 @@ oder das Programm neu installieren.</translation>
     <message>
         <source>Passes left: %1</source>
         <translation>Verbleibende Durchgänge: %1</translation>
+    </message>
+    <message>
+        <source>Table scroll bar</source>
+        <translation>Bildlaufleiste des Tisches</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>How long the game in play has run</source>
+        <translation>Wie lange das laufende Spiel schon dauert</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>The score of the game in play</source>
+        <translation>Die Punkte des laufenden Spiels</translation>
     </message>
 </context>
 <context>

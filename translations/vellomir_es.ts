@@ -41,6 +41,17 @@ Pruebe &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>ControlNames</name>
+    <message>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>Pages of settings</source>
+        <translation>Páginas de ajustes</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Error suit - 1</source>
@@ -121,6 +132,10 @@ Pruebe &apos;vellomir --help&apos;.
     <message>
         <source>At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. <byte value="xd"/>If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen resolution using the Display Properties Settings in the Control Panel.</source>
         <translation>En este momento su controlador de vídeo admite 256 colores o menos. Este programa aprovecha las paletas de 16 bits (65.536 colores) o de 24 bits (16,8 millones de colores) o resoluciones mayores. <byte value="xd"/>Si su controlador de vídeo permite los modos de color de alta densidad o color verdadero (16 o 24 bits), cambie la resolución de la pantalla en la configuración de pantalla del Panel de control.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds your preferences and statistics but cannot be written, so this run keeps its files in %2 instead: what is in %1 is not used. Make that folder writable to go on with it.</source>
+        <translation>La carpeta %1 contiene sus preferencias y estadísticas pero no se puede escribir, así que esta ejecución guarda sus archivos en %2: lo que hay en %1 no se usa. Haga que esa carpeta se pueda escribir para seguir con ella.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +614,479 @@ Pruebe &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>PileTexts</name>
+    <message>
+        <source>no</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>una</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>dos</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tres</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>cuatro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinco</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>siete</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>ocho</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>nueve</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>diez</translation>
+    </message>
+    <message>
+        <source>eleven</source>
+        <translation>once</translation>
+    </message>
+    <message>
+        <source>twelve</source>
+        <translation>doce</translation>
+    </message>
+    <message>
+        <source>thirteen</source>
+        <translation>trece</translation>
+    </message>
+    <message>
+        <source>fourteen</source>
+        <translation>catorce</translation>
+    </message>
+    <message>
+        <source>fifteen</source>
+        <translation>quince</translation>
+    </message>
+    <message>
+        <source>sixteen</source>
+        <translation>dieciséis</translation>
+    </message>
+    <message>
+        <source>seventeen</source>
+        <translation>diecisiete</translation>
+    </message>
+    <message>
+        <source>eighteen</source>
+        <translation>dieciocho</translation>
+    </message>
+    <message>
+        <source>nineteen</source>
+        <translation>diecinueve</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>veinte</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>comodín</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>hueco</translation>
+    </message>
+    <message>
+        <source>ace of hearts</source>
+        <translation>as de corazones</translation>
+    </message>
+    <message>
+        <source>two of hearts</source>
+        <translation>dos de corazones</translation>
+    </message>
+    <message>
+        <source>three of hearts</source>
+        <translation>tres de corazones</translation>
+    </message>
+    <message>
+        <source>four of hearts</source>
+        <translation>cuatro de corazones</translation>
+    </message>
+    <message>
+        <source>five of hearts</source>
+        <translation>cinco de corazones</translation>
+    </message>
+    <message>
+        <source>six of hearts</source>
+        <translation>seis de corazones</translation>
+    </message>
+    <message>
+        <source>seven of hearts</source>
+        <translation>siete de corazones</translation>
+    </message>
+    <message>
+        <source>eight of hearts</source>
+        <translation>ocho de corazones</translation>
+    </message>
+    <message>
+        <source>nine of hearts</source>
+        <translation>nueve de corazones</translation>
+    </message>
+    <message>
+        <source>ten of hearts</source>
+        <translation>diez de corazones</translation>
+    </message>
+    <message>
+        <source>jack of hearts</source>
+        <translation>jota de corazones</translation>
+    </message>
+    <message>
+        <source>queen of hearts</source>
+        <translation>reina de corazones</translation>
+    </message>
+    <message>
+        <source>king of hearts</source>
+        <translation>rey de corazones</translation>
+    </message>
+    <message>
+        <source>ace of diamonds</source>
+        <translation>as de diamantes</translation>
+    </message>
+    <message>
+        <source>two of diamonds</source>
+        <translation>dos de diamantes</translation>
+    </message>
+    <message>
+        <source>three of diamonds</source>
+        <translation>tres de diamantes</translation>
+    </message>
+    <message>
+        <source>four of diamonds</source>
+        <translation>cuatro de diamantes</translation>
+    </message>
+    <message>
+        <source>five of diamonds</source>
+        <translation>cinco de diamantes</translation>
+    </message>
+    <message>
+        <source>six of diamonds</source>
+        <translation>seis de diamantes</translation>
+    </message>
+    <message>
+        <source>seven of diamonds</source>
+        <translation>siete de diamantes</translation>
+    </message>
+    <message>
+        <source>eight of diamonds</source>
+        <translation>ocho de diamantes</translation>
+    </message>
+    <message>
+        <source>nine of diamonds</source>
+        <translation>nueve de diamantes</translation>
+    </message>
+    <message>
+        <source>ten of diamonds</source>
+        <translation>diez de diamantes</translation>
+    </message>
+    <message>
+        <source>jack of diamonds</source>
+        <translation>jota de diamantes</translation>
+    </message>
+    <message>
+        <source>queen of diamonds</source>
+        <translation>reina de diamantes</translation>
+    </message>
+    <message>
+        <source>king of diamonds</source>
+        <translation>rey de diamantes</translation>
+    </message>
+    <message>
+        <source>ace of clubs</source>
+        <translation>as de tréboles</translation>
+    </message>
+    <message>
+        <source>two of clubs</source>
+        <translation>dos de tréboles</translation>
+    </message>
+    <message>
+        <source>three of clubs</source>
+        <translation>tres de tréboles</translation>
+    </message>
+    <message>
+        <source>four of clubs</source>
+        <translation>cuatro de tréboles</translation>
+    </message>
+    <message>
+        <source>five of clubs</source>
+        <translation>cinco de tréboles</translation>
+    </message>
+    <message>
+        <source>six of clubs</source>
+        <translation>seis de tréboles</translation>
+    </message>
+    <message>
+        <source>seven of clubs</source>
+        <translation>siete de tréboles</translation>
+    </message>
+    <message>
+        <source>eight of clubs</source>
+        <translation>ocho de tréboles</translation>
+    </message>
+    <message>
+        <source>nine of clubs</source>
+        <translation>nueve de tréboles</translation>
+    </message>
+    <message>
+        <source>ten of clubs</source>
+        <translation>diez de tréboles</translation>
+    </message>
+    <message>
+        <source>jack of clubs</source>
+        <translation>jota de tréboles</translation>
+    </message>
+    <message>
+        <source>queen of clubs</source>
+        <translation>reina de tréboles</translation>
+    </message>
+    <message>
+        <source>king of clubs</source>
+        <translation>rey de tréboles</translation>
+    </message>
+    <message>
+        <source>ace of spades</source>
+        <translation>as de picas</translation>
+    </message>
+    <message>
+        <source>two of spades</source>
+        <translation>dos de picas</translation>
+    </message>
+    <message>
+        <source>three of spades</source>
+        <translation>tres de picas</translation>
+    </message>
+    <message>
+        <source>four of spades</source>
+        <translation>cuatro de picas</translation>
+    </message>
+    <message>
+        <source>five of spades</source>
+        <translation>cinco de picas</translation>
+    </message>
+    <message>
+        <source>six of spades</source>
+        <translation>seis de picas</translation>
+    </message>
+    <message>
+        <source>seven of spades</source>
+        <translation>siete de picas</translation>
+    </message>
+    <message>
+        <source>eight of spades</source>
+        <translation>ocho de picas</translation>
+    </message>
+    <message>
+        <source>nine of spades</source>
+        <translation>nueve de picas</translation>
+    </message>
+    <message>
+        <source>ten of spades</source>
+        <translation>diez de picas</translation>
+    </message>
+    <message>
+        <source>jack of spades</source>
+        <translation>jota de picas</translation>
+    </message>
+    <message>
+        <source>queen of spades</source>
+        <translation>reina de picas</translation>
+    </message>
+    <message>
+        <source>king of spades</source>
+        <translation>rey de picas</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Mazo</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Pila de descarte</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Fundación %1</translation>
+    </message>
+    <message>
+        <source>Tableau %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Reserva %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1: vacía</translation>
+    </message>
+    <message>
+        <source>face-down card</source>
+        <translation>carta boca abajo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2 cards</source>
+        <translation>%1: %2 cartas</translation>
+    </message>
+    <message>
+        <source>%1: %2, on one card</source>
+        <translation>%1: %2, sobre una carta</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3 cards</source>
+        <translation>%1: %2, sobre %3 cartas</translation>
+    </message>
+    <message>
+        <source>one face-down card</source>
+        <translation>una carta boca abajo</translation>
+    </message>
+    <message>
+        <source>%1 face-down cards</source>
+        <translation>%1 cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3</source>
+        <translation>%1: %2, sobre %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableTexts</name>
+    <message>
+        <source>Card table</source>
+        <translation>Mesa de juego</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the focus over the piles and the cards that can be taken. Enter or Space takes the focused card, or puts the carried cards on the focused pile. Tab goes through the piles that take the carried cards. F sends the focused card to a foundation. Esc puts the cards back.</source>
+        <translation>Las flechas mueven el foco por las pilas y las cartas que se pueden tomar. Intro o Espacio toma la carta con el foco, o pone las cartas llevadas en la pila con el foco. Tab recorre las pilas que aceptan las cartas llevadas. F envía la carta con el foco a una fundación. Esc devuelve las cartas a su sitio.</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>New deal: %1</source>
+        <translation>Nueva mano: %1</translation>
+    </message>
+    <message>
+        <source>The cards were dealt.</source>
+        <translation>Se han repartido las cartas.</translation>
+    </message>
+    <message>
+        <source>Game won.</source>
+        <translation>Partida ganada.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partida terminada.</translation>
+    </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Estado: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <translation>Tomada: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the card on it</source>
+        <translation>Tomada: %1 con la carta de encima</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the %2 cards on it</source>
+        <translation>Tomada: %1 con las %2 cartas de encima</translation>
+    </message>
+    <message>
+        <source>Focus on %1</source>
+        <translation>Foco en %1</translation>
+    </message>
+    <message>
+        <source>Enter puts the carried cards here</source>
+        <translation>Intro pone aquí las cartas llevadas</translation>
+    </message>
+    <message>
+        <source>No pile takes the carried cards.</source>
+        <translation>Ninguna pila acepta las cartas llevadas.</translation>
+    </message>
+    <message>
+        <source>That pile does not take them: the cards went back.</source>
+        <translation>Esa pila no las acepta: las cartas han vuelto a su sitio.</translation>
+    </message>
+    <message>
+        <source>No foundation takes it.</source>
+        <translation>Ninguna fundación la acepta.</translation>
+    </message>
+</context>
+<context>
+    <name>WonGameTexts</name>
+    <message>
+        <source>You won %1!<byte value="xd"/><byte value="xd"/>Time: %2<byte value="xd"/>Score: %3<byte value="xd"/>Moves: %4<byte value="xd"/><byte value="xd"/></source>
+        <translation>¡Ha ganado %1!<byte value="xd"/><byte value="xd"/>Tiempo: %2<byte value="xd"/>Puntos: %3<byte value="xd"/>Movimientos: %4<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Your first win of this game.</source>
+        <translation>Su primera victoria en este juego.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>puntuación</translation>
+    </message>
+    <message>
+        <source>fewest moves</source>
+        <translation>menos movimientos</translation>
+    </message>
+    <message>
+        <source>No new best this time.</source>
+        <translation>Esta vez no hay nuevo récord.</translation>
+    </message>
+    <message>
+        <source>A new best: %1.</source>
+        <translation>Nuevo récord: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>vellomir::app::Program</name>
     <message>
         <source>Error</source>
@@ -647,6 +1135,10 @@ Pruebe &apos;vellomir --help&apos;.
     <message>
         <source>Can&apos;t find/load </source>
         <translation>No se puede encontrar/cargar </translation>
+    </message>
+    <message>
+        <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
+        <translation>Vellomir no puede iniciarse: su archivo de bloqueo<byte value="xd"/>%1<byte value="xd"/>no es un archivo (hay una carpeta u otra cosa en su lugar). Elimínelo y vuelva a iniciarlo.</translation>
     </message>
 </context>
 <context>
@@ -868,14 +1360,6 @@ o reinstale el programa.</translation>
 </context>
 <context>
     <name>vellomir::ui::SolverAssistant</name>
-    <message>
-        <source>Next: untick Autoplay (F7).</source>
-        <translation>Siguiente: desmarque Juego automático (F7).</translation>
-    </message>
-    <message>
-        <source>Next: tick Autoplay (F7).</source>
-        <translation>Siguiente: marque Juego automático (F7).</translation>
-    </message>
     <message>
         <source>The game is won: start a new game to count it.</source>
         <translation>La partida está ganada: empiece una nueva para contarla.</translation>
@@ -1302,6 +1786,26 @@ o reinstale el programa.</translation>
     <message>
         <source>Passes left: %1</source>
         <translation>Pasadas restantes: %1</translation>
+    </message>
+    <message>
+        <source>Table scroll bar</source>
+        <translation>Barra de desplazamiento de la mesa</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>How long the game in play has run</source>
+        <translation>Cuánto lleva la partida en curso</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>The score of the game in play</source>
+        <translation>La puntuación de la partida en curso</translation>
     </message>
 </context>
 <context>

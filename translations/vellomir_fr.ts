@@ -41,6 +41,17 @@ Essayez &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>ControlNames</name>
+    <message>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>Pages of settings</source>
+        <translation>Pages des réglages</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Error suit - 1</source>
@@ -121,6 +132,10 @@ Essayez &apos;vellomir --help&apos;.
     <message>
         <source>At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. <byte value="xd"/>If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen resolution using the Display Properties Settings in the Control Panel.</source>
         <translation>Votre pilote vidéo prend actuellement en charge 256 couleurs ou moins. Ce programme tire parti des palettes 16 bits (65 536 couleurs) ou 24 bits (16,8 millions de couleurs) ou de résolutions plus élevées. <byte value="xd"/>Si votre pilote vidéo permet les modes High Color ou True Color (16 ou 24 bits), modifiez la résolution de l&apos;écran dans les paramètres d&apos;affichage du panneau de configuration.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds your preferences and statistics but cannot be written, so this run keeps its files in %2 instead: what is in %1 is not used. Make that folder writable to go on with it.</source>
+        <translation>Le dossier %1 contient vos préférences et vos statistiques mais ne peut pas être écrit : cette exécution garde donc ses fichiers dans %2. Le contenu de %1 n&apos;est pas utilisé. Rendez ce dossier accessible en écriture pour continuer avec lui.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +614,479 @@ Essayez &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>PileTexts</name>
+    <message>
+        <source>no</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>une</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>huit</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>neuf</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>dix</translation>
+    </message>
+    <message>
+        <source>eleven</source>
+        <translation>onze</translation>
+    </message>
+    <message>
+        <source>twelve</source>
+        <translation>douze</translation>
+    </message>
+    <message>
+        <source>thirteen</source>
+        <translation>treize</translation>
+    </message>
+    <message>
+        <source>fourteen</source>
+        <translation>quatorze</translation>
+    </message>
+    <message>
+        <source>fifteen</source>
+        <translation>quinze</translation>
+    </message>
+    <message>
+        <source>sixteen</source>
+        <translation>seize</translation>
+    </message>
+    <message>
+        <source>seventeen</source>
+        <translation>dix-sept</translation>
+    </message>
+    <message>
+        <source>eighteen</source>
+        <translation>dix-huit</translation>
+    </message>
+    <message>
+        <source>nineteen</source>
+        <translation>dix-neuf</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>vingt</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>joker</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>trou</translation>
+    </message>
+    <message>
+        <source>ace of hearts</source>
+        <translation>as de cœur</translation>
+    </message>
+    <message>
+        <source>two of hearts</source>
+        <translation>deux de cœur</translation>
+    </message>
+    <message>
+        <source>three of hearts</source>
+        <translation>trois de cœur</translation>
+    </message>
+    <message>
+        <source>four of hearts</source>
+        <translation>quatre de cœur</translation>
+    </message>
+    <message>
+        <source>five of hearts</source>
+        <translation>cinq de cœur</translation>
+    </message>
+    <message>
+        <source>six of hearts</source>
+        <translation>six de cœur</translation>
+    </message>
+    <message>
+        <source>seven of hearts</source>
+        <translation>sept de cœur</translation>
+    </message>
+    <message>
+        <source>eight of hearts</source>
+        <translation>huit de cœur</translation>
+    </message>
+    <message>
+        <source>nine of hearts</source>
+        <translation>neuf de cœur</translation>
+    </message>
+    <message>
+        <source>ten of hearts</source>
+        <translation>dix de cœur</translation>
+    </message>
+    <message>
+        <source>jack of hearts</source>
+        <translation>valet de cœur</translation>
+    </message>
+    <message>
+        <source>queen of hearts</source>
+        <translation>dame de cœur</translation>
+    </message>
+    <message>
+        <source>king of hearts</source>
+        <translation>roi de cœur</translation>
+    </message>
+    <message>
+        <source>ace of diamonds</source>
+        <translation>as de carreau</translation>
+    </message>
+    <message>
+        <source>two of diamonds</source>
+        <translation>deux de carreau</translation>
+    </message>
+    <message>
+        <source>three of diamonds</source>
+        <translation>trois de carreau</translation>
+    </message>
+    <message>
+        <source>four of diamonds</source>
+        <translation>quatre de carreau</translation>
+    </message>
+    <message>
+        <source>five of diamonds</source>
+        <translation>cinq de carreau</translation>
+    </message>
+    <message>
+        <source>six of diamonds</source>
+        <translation>six de carreau</translation>
+    </message>
+    <message>
+        <source>seven of diamonds</source>
+        <translation>sept de carreau</translation>
+    </message>
+    <message>
+        <source>eight of diamonds</source>
+        <translation>huit de carreau</translation>
+    </message>
+    <message>
+        <source>nine of diamonds</source>
+        <translation>neuf de carreau</translation>
+    </message>
+    <message>
+        <source>ten of diamonds</source>
+        <translation>dix de carreau</translation>
+    </message>
+    <message>
+        <source>jack of diamonds</source>
+        <translation>valet de carreau</translation>
+    </message>
+    <message>
+        <source>queen of diamonds</source>
+        <translation>dame de carreau</translation>
+    </message>
+    <message>
+        <source>king of diamonds</source>
+        <translation>roi de carreau</translation>
+    </message>
+    <message>
+        <source>ace of clubs</source>
+        <translation>as de trèfle</translation>
+    </message>
+    <message>
+        <source>two of clubs</source>
+        <translation>deux de trèfle</translation>
+    </message>
+    <message>
+        <source>three of clubs</source>
+        <translation>trois de trèfle</translation>
+    </message>
+    <message>
+        <source>four of clubs</source>
+        <translation>quatre de trèfle</translation>
+    </message>
+    <message>
+        <source>five of clubs</source>
+        <translation>cinq de trèfle</translation>
+    </message>
+    <message>
+        <source>six of clubs</source>
+        <translation>six de trèfle</translation>
+    </message>
+    <message>
+        <source>seven of clubs</source>
+        <translation>sept de trèfle</translation>
+    </message>
+    <message>
+        <source>eight of clubs</source>
+        <translation>huit de trèfle</translation>
+    </message>
+    <message>
+        <source>nine of clubs</source>
+        <translation>neuf de trèfle</translation>
+    </message>
+    <message>
+        <source>ten of clubs</source>
+        <translation>dix de trèfle</translation>
+    </message>
+    <message>
+        <source>jack of clubs</source>
+        <translation>valet de trèfle</translation>
+    </message>
+    <message>
+        <source>queen of clubs</source>
+        <translation>dame de trèfle</translation>
+    </message>
+    <message>
+        <source>king of clubs</source>
+        <translation>roi de trèfle</translation>
+    </message>
+    <message>
+        <source>ace of spades</source>
+        <translation>as de pique</translation>
+    </message>
+    <message>
+        <source>two of spades</source>
+        <translation>deux de pique</translation>
+    </message>
+    <message>
+        <source>three of spades</source>
+        <translation>trois de pique</translation>
+    </message>
+    <message>
+        <source>four of spades</source>
+        <translation>quatre de pique</translation>
+    </message>
+    <message>
+        <source>five of spades</source>
+        <translation>cinq de pique</translation>
+    </message>
+    <message>
+        <source>six of spades</source>
+        <translation>six de pique</translation>
+    </message>
+    <message>
+        <source>seven of spades</source>
+        <translation>sept de pique</translation>
+    </message>
+    <message>
+        <source>eight of spades</source>
+        <translation>huit de pique</translation>
+    </message>
+    <message>
+        <source>nine of spades</source>
+        <translation>neuf de pique</translation>
+    </message>
+    <message>
+        <source>ten of spades</source>
+        <translation>dix de pique</translation>
+    </message>
+    <message>
+        <source>jack of spades</source>
+        <translation>valet de pique</translation>
+    </message>
+    <message>
+        <source>queen of spades</source>
+        <translation>dame de pique</translation>
+    </message>
+    <message>
+        <source>king of spades</source>
+        <translation>roi de pique</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Talon</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Défausse</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Pile de défausse</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Fondation %1</translation>
+    </message>
+    <message>
+        <source>Tableau %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Réserve %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1 : vide</translation>
+    </message>
+    <message>
+        <source>face-down card</source>
+        <translation>carte face cachée</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2 cards</source>
+        <translation>%1 : %2 cartes</translation>
+    </message>
+    <message>
+        <source>%1: %2, on one card</source>
+        <translation>%1 : %2, sur une carte</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3 cards</source>
+        <translation>%1 : %2, sur %3 cartes</translation>
+    </message>
+    <message>
+        <source>one face-down card</source>
+        <translation>une carte face cachée</translation>
+    </message>
+    <message>
+        <source>%1 face-down cards</source>
+        <translation>%1 cartes face cachée</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3</source>
+        <translation>%1 : %2, sur %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableTexts</name>
+    <message>
+        <source>Card table</source>
+        <translation>Table de jeu</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the focus over the piles and the cards that can be taken. Enter or Space takes the focused card, or puts the carried cards on the focused pile. Tab goes through the piles that take the carried cards. F sends the focused card to a foundation. Esc puts the cards back.</source>
+        <translation>Les flèches déplacent le focus sur les piles et les cartes qui peuvent être prises. Entrée ou Espace prend la carte qui a le focus, ou pose les cartes portées sur la pile qui a le focus. Tab parcourt les piles qui acceptent les cartes portées. F envoie la carte qui a le focus sur une fondation. Échap remet les cartes à leur place.</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>New deal: %1</source>
+        <translation>Nouvelle donne : %1</translation>
+    </message>
+    <message>
+        <source>The cards were dealt.</source>
+        <translation>Les cartes ont été distribuées.</translation>
+    </message>
+    <message>
+        <source>Game won.</source>
+        <translation>Partie gagnée.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>État : %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <translation>Prise : %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the card on it</source>
+        <translation>Prise : %1 avec la carte posée dessus</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the %2 cards on it</source>
+        <translation>Prise : %1 avec les %2 cartes posées dessus</translation>
+    </message>
+    <message>
+        <source>Focus on %1</source>
+        <translation>Focus sur %1</translation>
+    </message>
+    <message>
+        <source>Enter puts the carried cards here</source>
+        <translation>Entrée pose ici les cartes portées</translation>
+    </message>
+    <message>
+        <source>No pile takes the carried cards.</source>
+        <translation>Aucune pile n&apos;accepte les cartes portées.</translation>
+    </message>
+    <message>
+        <source>That pile does not take them: the cards went back.</source>
+        <translation>Cette pile ne les accepte pas : les cartes sont revenues à leur place.</translation>
+    </message>
+    <message>
+        <source>No foundation takes it.</source>
+        <translation>Aucune fondation ne l&apos;accepte.</translation>
+    </message>
+</context>
+<context>
+    <name>WonGameTexts</name>
+    <message>
+        <source>You won %1!<byte value="xd"/><byte value="xd"/>Time: %2<byte value="xd"/>Score: %3<byte value="xd"/>Moves: %4<byte value="xd"/><byte value="xd"/></source>
+        <translation>Vous avez gagné %1 !<byte value="xd"/><byte value="xd"/>Temps : %2<byte value="xd"/>Score : %3<byte value="xd"/>Coups : %4<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Your first win of this game.</source>
+        <translation>Votre première victoire à ce jeu.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>temps</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>score</translation>
+    </message>
+    <message>
+        <source>fewest moves</source>
+        <translation>moins de coups</translation>
+    </message>
+    <message>
+        <source>No new best this time.</source>
+        <translation>Pas de nouveau record cette fois.</translation>
+    </message>
+    <message>
+        <source>A new best: %1.</source>
+        <translation>Nouveau record : %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>vellomir::app::Program</name>
     <message>
         <source>Error</source>
@@ -647,6 +1135,10 @@ Essayez &apos;vellomir --help&apos;.
     <message>
         <source>Can&apos;t find/load </source>
         <translation>Impossible de trouver/charger </translation>
+    </message>
+    <message>
+        <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
+        <translation>Vellomir ne peut pas démarrer : son fichier de verrou<byte value="xd"/>%1<byte value="xd"/>n&apos;est pas un fichier (un dossier ou autre chose s&apos;y trouve). Supprimez-le et redémarrez.</translation>
     </message>
 </context>
 <context>
@@ -868,14 +1360,6 @@ ou réinstallez le programme.</translation>
 </context>
 <context>
     <name>vellomir::ui::SolverAssistant</name>
-    <message>
-        <source>Next: untick Autoplay (F7).</source>
-        <translation>Étape suivante : décochez Jeu automatique (F7).</translation>
-    </message>
-    <message>
-        <source>Next: tick Autoplay (F7).</source>
-        <translation>Étape suivante : cochez Jeu automatique (F7).</translation>
-    </message>
     <message>
         <source>The game is won: start a new game to count it.</source>
         <translation>La partie est gagnée : commencez-en une nouvelle pour la compter.</translation>
@@ -1302,6 +1786,26 @@ ou réinstallez le programme.</translation>
     <message>
         <source>Passes left: %1</source>
         <translation>Passes restantes : %1</translation>
+    </message>
+    <message>
+        <source>Table scroll bar</source>
+        <translation>Barre de défilement de la table</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>How long the game in play has run</source>
+        <translation>Depuis combien de temps dure la partie en cours</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>The score of the game in play</source>
+        <translation>Le score de la partie en cours</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,17 @@ Provare &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>ControlNames</name>
+    <message>
+        <source>Games</source>
+        <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>Pages of settings</source>
+        <translation>Pagine delle impostazioni</translation>
+    </message>
+</context>
+<context>
     <name>Core</name>
     <message>
         <source>Error suit - 1</source>
@@ -121,6 +132,10 @@ Provare &apos;vellomir --help&apos;.
     <message>
         <source>At this time your video driver supports 256 colors or less. This program takes advantage of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. <byte value="xd"/>If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen resolution using the Display Properties Settings in the Control Panel.</source>
         <translation>Al momento il driver video supporta 256 colori o meno. Questo programma sfrutta le tavolozze a 16 bit (65.536 colori) o a 24 bit (16,8 milioni di colori) o risoluzioni superiori. <byte value="xd"/>Se il driver video consente le modalità High Color o True Color (16 o 24 bit), modificare la risoluzione dello schermo nelle impostazioni dello schermo del Pannello di controllo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds your preferences and statistics but cannot be written, so this run keeps its files in %2 instead: what is in %1 is not used. Make that folder writable to go on with it.</source>
+        <translation>La cartella %1 contiene le preferenze e le statistiche ma non si può scrivere, quindi questa esecuzione tiene i suoi file in %2: il contenuto di %1 non viene usato. Rendere scrivibile quella cartella per continuare a usarla.</translation>
     </message>
 </context>
 <context>
@@ -599,6 +614,479 @@ Provare &apos;vellomir --help&apos;.
     </message>
 </context>
 <context>
+    <name>PileTexts</name>
+    <message>
+        <source>no</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>una</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>due</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tre</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quattro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinque</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sei</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sette</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>otto</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>nove</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>dieci</translation>
+    </message>
+    <message>
+        <source>eleven</source>
+        <translation>undici</translation>
+    </message>
+    <message>
+        <source>twelve</source>
+        <translation>dodici</translation>
+    </message>
+    <message>
+        <source>thirteen</source>
+        <translation>tredici</translation>
+    </message>
+    <message>
+        <source>fourteen</source>
+        <translation>quattordici</translation>
+    </message>
+    <message>
+        <source>fifteen</source>
+        <translation>quindici</translation>
+    </message>
+    <message>
+        <source>sixteen</source>
+        <translation>sedici</translation>
+    </message>
+    <message>
+        <source>seventeen</source>
+        <translation>diciassette</translation>
+    </message>
+    <message>
+        <source>eighteen</source>
+        <translation>diciotto</translation>
+    </message>
+    <message>
+        <source>nineteen</source>
+        <translation>diciannove</translation>
+    </message>
+    <message>
+        <source>twenty</source>
+        <translation>venti</translation>
+    </message>
+    <message>
+        <source>joker</source>
+        <translation>jolly</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>spazio vuoto</translation>
+    </message>
+    <message>
+        <source>ace of hearts</source>
+        <translation>asso di cuori</translation>
+    </message>
+    <message>
+        <source>two of hearts</source>
+        <translation>due di cuori</translation>
+    </message>
+    <message>
+        <source>three of hearts</source>
+        <translation>tre di cuori</translation>
+    </message>
+    <message>
+        <source>four of hearts</source>
+        <translation>quattro di cuori</translation>
+    </message>
+    <message>
+        <source>five of hearts</source>
+        <translation>cinque di cuori</translation>
+    </message>
+    <message>
+        <source>six of hearts</source>
+        <translation>sei di cuori</translation>
+    </message>
+    <message>
+        <source>seven of hearts</source>
+        <translation>sette di cuori</translation>
+    </message>
+    <message>
+        <source>eight of hearts</source>
+        <translation>otto di cuori</translation>
+    </message>
+    <message>
+        <source>nine of hearts</source>
+        <translation>nove di cuori</translation>
+    </message>
+    <message>
+        <source>ten of hearts</source>
+        <translation>dieci di cuori</translation>
+    </message>
+    <message>
+        <source>jack of hearts</source>
+        <translation>fante di cuori</translation>
+    </message>
+    <message>
+        <source>queen of hearts</source>
+        <translation>donna di cuori</translation>
+    </message>
+    <message>
+        <source>king of hearts</source>
+        <translation>re di cuori</translation>
+    </message>
+    <message>
+        <source>ace of diamonds</source>
+        <translation>asso di quadri</translation>
+    </message>
+    <message>
+        <source>two of diamonds</source>
+        <translation>due di quadri</translation>
+    </message>
+    <message>
+        <source>three of diamonds</source>
+        <translation>tre di quadri</translation>
+    </message>
+    <message>
+        <source>four of diamonds</source>
+        <translation>quattro di quadri</translation>
+    </message>
+    <message>
+        <source>five of diamonds</source>
+        <translation>cinque di quadri</translation>
+    </message>
+    <message>
+        <source>six of diamonds</source>
+        <translation>sei di quadri</translation>
+    </message>
+    <message>
+        <source>seven of diamonds</source>
+        <translation>sette di quadri</translation>
+    </message>
+    <message>
+        <source>eight of diamonds</source>
+        <translation>otto di quadri</translation>
+    </message>
+    <message>
+        <source>nine of diamonds</source>
+        <translation>nove di quadri</translation>
+    </message>
+    <message>
+        <source>ten of diamonds</source>
+        <translation>dieci di quadri</translation>
+    </message>
+    <message>
+        <source>jack of diamonds</source>
+        <translation>fante di quadri</translation>
+    </message>
+    <message>
+        <source>queen of diamonds</source>
+        <translation>donna di quadri</translation>
+    </message>
+    <message>
+        <source>king of diamonds</source>
+        <translation>re di quadri</translation>
+    </message>
+    <message>
+        <source>ace of clubs</source>
+        <translation>asso di fiori</translation>
+    </message>
+    <message>
+        <source>two of clubs</source>
+        <translation>due di fiori</translation>
+    </message>
+    <message>
+        <source>three of clubs</source>
+        <translation>tre di fiori</translation>
+    </message>
+    <message>
+        <source>four of clubs</source>
+        <translation>quattro di fiori</translation>
+    </message>
+    <message>
+        <source>five of clubs</source>
+        <translation>cinque di fiori</translation>
+    </message>
+    <message>
+        <source>six of clubs</source>
+        <translation>sei di fiori</translation>
+    </message>
+    <message>
+        <source>seven of clubs</source>
+        <translation>sette di fiori</translation>
+    </message>
+    <message>
+        <source>eight of clubs</source>
+        <translation>otto di fiori</translation>
+    </message>
+    <message>
+        <source>nine of clubs</source>
+        <translation>nove di fiori</translation>
+    </message>
+    <message>
+        <source>ten of clubs</source>
+        <translation>dieci di fiori</translation>
+    </message>
+    <message>
+        <source>jack of clubs</source>
+        <translation>fante di fiori</translation>
+    </message>
+    <message>
+        <source>queen of clubs</source>
+        <translation>donna di fiori</translation>
+    </message>
+    <message>
+        <source>king of clubs</source>
+        <translation>re di fiori</translation>
+    </message>
+    <message>
+        <source>ace of spades</source>
+        <translation>asso di picche</translation>
+    </message>
+    <message>
+        <source>two of spades</source>
+        <translation>due di picche</translation>
+    </message>
+    <message>
+        <source>three of spades</source>
+        <translation>tre di picche</translation>
+    </message>
+    <message>
+        <source>four of spades</source>
+        <translation>quattro di picche</translation>
+    </message>
+    <message>
+        <source>five of spades</source>
+        <translation>cinque di picche</translation>
+    </message>
+    <message>
+        <source>six of spades</source>
+        <translation>sei di picche</translation>
+    </message>
+    <message>
+        <source>seven of spades</source>
+        <translation>sette di picche</translation>
+    </message>
+    <message>
+        <source>eight of spades</source>
+        <translation>otto di picche</translation>
+    </message>
+    <message>
+        <source>nine of spades</source>
+        <translation>nove di picche</translation>
+    </message>
+    <message>
+        <source>ten of spades</source>
+        <translation>dieci di picche</translation>
+    </message>
+    <message>
+        <source>jack of spades</source>
+        <translation>fante di picche</translation>
+    </message>
+    <message>
+        <source>queen of spades</source>
+        <translation>donna di picche</translation>
+    </message>
+    <message>
+        <source>king of spades</source>
+        <translation>re di picche</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Tallone</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Scarti</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Pila degli scarti</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Base %1</translation>
+    </message>
+    <message>
+        <source>Tableau %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Riserva %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1: vuota</translation>
+    </message>
+    <message>
+        <source>face-down card</source>
+        <translation>carta coperta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2 cards</source>
+        <translation>%1: %2 carte</translation>
+    </message>
+    <message>
+        <source>%1: %2, on one card</source>
+        <translation>%1: %2, su una carta</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3 cards</source>
+        <translation>%1: %2, su %3 carte</translation>
+    </message>
+    <message>
+        <source>one face-down card</source>
+        <translation>una carta coperta</translation>
+    </message>
+    <message>
+        <source>%1 face-down cards</source>
+        <translation>%1 carte coperte</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, on %3</source>
+        <translation>%1: %2, su %3</translation>
+    </message>
+</context>
+<context>
+    <name>TableTexts</name>
+    <message>
+        <source>Card table</source>
+        <translation>Tavolo da gioco</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the focus over the piles and the cards that can be taken. Enter or Space takes the focused card, or puts the carried cards on the focused pile. Tab goes through the piles that take the carried cards. F sends the focused card to a foundation. Esc puts the cards back.</source>
+        <translation>I tasti freccia spostano il fuoco sulle pile e sulle carte che si possono prendere. Invio o Spazio prende la carta con il fuoco, o posa le carte portate sulla pila con il fuoco. Tab passa per le pile che accettano le carte portate. F manda la carta con il fuoco su una base. Esc rimette a posto le carte.</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Annuncio</translation>
+    </message>
+    <message>
+        <source>New deal: %1</source>
+        <translation>Nuova smazzata: %1</translation>
+    </message>
+    <message>
+        <source>The cards were dealt.</source>
+        <translation>Le carte sono state distribuite.</translation>
+    </message>
+    <message>
+        <source>Game won.</source>
+        <translation>Partita vinta.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partita finita.</translation>
+    </message>
+    <message>
+        <source>Status: %1</source>
+        <translation>Stato: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <translation>Presa: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the card on it</source>
+        <translation>Presa: %1 con la carta sopra</translation>
+    </message>
+    <message>
+        <source>Taken: %1 with the %2 cards on it</source>
+        <translation>Presa: %1 con le %2 carte sopra</translation>
+    </message>
+    <message>
+        <source>Focus on %1</source>
+        <translation>Fuoco su %1</translation>
+    </message>
+    <message>
+        <source>Enter puts the carried cards here</source>
+        <translation>Invio posa qui le carte portate</translation>
+    </message>
+    <message>
+        <source>No pile takes the carried cards.</source>
+        <translation>Nessuna pila accetta le carte portate.</translation>
+    </message>
+    <message>
+        <source>That pile does not take them: the cards went back.</source>
+        <translation>Quella pila non le accetta: le carte sono tornate al loro posto.</translation>
+    </message>
+    <message>
+        <source>No foundation takes it.</source>
+        <translation>Nessuna base la accetta.</translation>
+    </message>
+</context>
+<context>
+    <name>WonGameTexts</name>
+    <message>
+        <source>You won %1!<byte value="xd"/><byte value="xd"/>Time: %2<byte value="xd"/>Score: %3<byte value="xd"/>Moves: %4<byte value="xd"/><byte value="xd"/></source>
+        <translation>Hai vinto %1!<byte value="xd"/><byte value="xd"/>Tempo: %2<byte value="xd"/>Punti: %3<byte value="xd"/>Mosse: %4<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Your first win of this game.</source>
+        <translation>La prima vittoria in questo gioco.</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>punteggio</translation>
+    </message>
+    <message>
+        <source>fewest moves</source>
+        <translation>meno mosse</translation>
+    </message>
+    <message>
+        <source>No new best this time.</source>
+        <translation>Nessun nuovo record questa volta.</translation>
+    </message>
+    <message>
+        <source>A new best: %1.</source>
+        <translation>Nuovo record: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
     <name>vellomir::app::Program</name>
     <message>
         <source>Error</source>
@@ -647,6 +1135,10 @@ Provare &apos;vellomir --help&apos;.
     <message>
         <source>Can&apos;t find/load </source>
         <translation>Impossibile trovare/caricare </translation>
+    </message>
+    <message>
+        <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
+        <translation>Vellomir non può avviarsi: il suo file di blocco<byte value="xd"/>%1<byte value="xd"/>non è un file (al suo posto c&apos;è una cartella o altro). Rimuoverlo e avviare di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -868,14 +1360,6 @@ o reinstallare il programma.</translation>
 </context>
 <context>
     <name>vellomir::ui::SolverAssistant</name>
-    <message>
-        <source>Next: untick Autoplay (F7).</source>
-        <translation>Prossima mossa: disattivare Gioco automatico (F7).</translation>
-    </message>
-    <message>
-        <source>Next: tick Autoplay (F7).</source>
-        <translation>Prossima mossa: attivare Gioco automatico (F7).</translation>
-    </message>
     <message>
         <source>The game is won: start a new game to count it.</source>
         <translation>La partita è vinta: iniziarne una nuova per contarla.</translation>
@@ -1302,6 +1786,26 @@ o reinstallare il programma.</translation>
     <message>
         <source>Passes left: %1</source>
         <translation>Giri rimasti: %1</translation>
+    </message>
+    <message>
+        <source>Table scroll bar</source>
+        <translation>Barra di scorrimento del tavolo</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>How long the game in play has run</source>
+        <translation>Da quanto dura la partita in corso</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>The score of the game in play</source>
+        <translation>Il punteggio della partita in corso</translation>
     </message>
 </context>
 <context>

@@ -129,10 +129,11 @@ bool Program::start() {
         return false;
     }
     installChosenTranslations();
-    if (const std::string moved =
-            startup::movedDataFolderNotice(m_state.settings.programDirectory(), m_state.dataFolder);
-        !moved.empty()) {
-        m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), fromStd(moved));
+    if (const std::optional<startup::MovedDataFolder> moved =
+            startup::movedDataFolder(m_state.settings.programDirectory(), m_state.dataFolder)) {
+        m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)),
+                            QCoreApplication::translate("Core", startup::kMovedDataFolderText)
+                                .arg(fromStd(moved->unused), fromStd(moved->used)));
     }
     mark("running-copy lock");
 
@@ -229,8 +230,10 @@ bool Program::claimDataFolder() {
         stop(1);
         m_boxes.information(
             nullptr, fromStd(std::string(settings::kProgramTitle)),
-            QStringLiteral("Vellomir cannot start: its lock file\r%1\ris not a file (a folder or "
-                           "something else stands there). Remove it and start again.")
+            QCoreApplication::translate("vellomir::app::Program",
+                                        "Vellomir cannot start: its lock file\r%1\ris not a file "
+                                        "(a folder or something else stands there). Remove it "
+                                        "and start again.")
                 .arg(lockPath));
         return false;
     }
