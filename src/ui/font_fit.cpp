@@ -1,10 +1,13 @@
 #include "ui/font_fit.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -16,6 +19,17 @@ namespace {
 // Past this the window would not fit a screen anyway: it grows no further.
 constexpr double kLargestGrowth = 3.0;
 
+// True when `layout` or a layout inside it places `widget`.
+bool placedBy(const QLayout& layout, const QWidget& widget) {
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == &widget || (item->layout() && placedBy(*item->layout(), widget))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Placed by hand in the window or in a plain container of it (a frame, a
 // group box, a page of a tab widget), not by a layout nor by a composite
 // widget such as a tab widget, a list or a combo box.
@@ -24,7 +38,7 @@ bool placedByHand(const QWidget& window, const QWidget& widget) {
     if (!parent || widget.isWindow()) {
         return false;
     }
-    if (parent->layout() && parent->layout()->indexOf(&widget) >= 0) {
+    if (parent->layout() && placedBy(*parent->layout(), widget)) {
         return false;
     }
     if (parent == &window) {
@@ -50,8 +64,22 @@ QSize neededSize(const QWidget& widget) {
         if (button->text().isEmpty()) {
             return {};
         }
-        return button->minimumSizeHint().expandedTo(
-            QSize(button->sizeHint().width(), button->fontMetrics().height()));
+        // The text with what the style draws beside it: a check box's or
+        // radio button's indicator, a push button's margins and frame. (A
+        // push button's size hint also holds the style's smallest width,
+        // which no text needs.)
+        const QStyle* style = button->style();
+        const QFontMetrics metrics = button->fontMetrics();
+        const int text =
+            metrics.horizontalAdvance(QString(button->text()).remove(QLatin1Char('&')));
+        const bool indicator = qobject_cast<const QCheckBox*>(button) != nullptr ||
+                               qobject_cast<const QRadioButton*>(button) != nullptr;
+        const int beside =
+            indicator ? style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+                            style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button)
+                      : style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                            2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        return QSize(text + beside, metrics.height());
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(&widget)) {
         if (box->title().isEmpty()) {
