@@ -86,8 +86,11 @@ TEST(GameStatistics, TextReadsBackAsWritten) {
     const std::optional<StatisticsBook> read = parseStatistics(statisticsText(book), problem);
     ASSERT_TRUE(read) << problem;
     EXPECT_EQ(*read, book);
-    // The empty book is a file too: the one the first run makes.
+    // The empty book is a file too: the one the first run makes; an empty
+    // text (the mark an earlier run leaves) holds no figures either.
     EXPECT_EQ(parseStatistics(statisticsText({}), problem), StatisticsBook{});
+    EXPECT_EQ(parseStatistics("", problem), StatisticsBook{});
+    EXPECT_EQ(parseStatistics("\r\n", problem), StatisticsBook{});
 }
 
 // The text as the version before the checksum wrote it.
@@ -102,7 +105,7 @@ TEST(GameStatistics, DamagedTextIsRefusedWithItsLine) {
     addResult(book, result(4, true, 10, 10, 10));
     const std::string good = withoutChecksum(statisticsText(book));
     const std::vector<std::pair<std::string, std::string>> damaged{
-        {"", "before its header"},
+        {"[Statistics]\r\n", "before its header"},
         {"garbage\r\n", "line 1"},
         {"[Statistics]\r\nVersion=9\r\n", "version"},
         {good + "Won=x\r\n", "does not read"},
