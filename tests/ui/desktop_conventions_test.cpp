@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "build_info.h"
+#include "engine/table_fingerprint.h"
 #include "table_window.h"
 
 #include <QAction>
@@ -74,6 +75,29 @@ TEST(CommandLineStart, DealsTheGameAndDealNumberAskedFor) {
     EXPECT_TRUE(boxes.boxes.isEmpty()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(program->state().settings.readInt(settings::field::Game, -1), 10);
     EXPECT_EQ(program->state().settings.read(settings::field::DealNumber), "0000000000042");
+}
+
+// Without the deal animation the first game is dealt before the window
+// shows: that first table is already the game and deal asked for, and the
+// first activation deals nothing more.
+TEST(CommandLineStart, TheFirstTableShownIsTheAskedDeal) {
+    ProgramDirectory directory;
+    testing::writeReturningKlondikePlayer(directory);
+    RecordingBoxes boxes;
+    app::StartupOptions options = testing::testOptions(directory, boxes);
+    options.startGame = 10;
+    options.startDeal = "42";
+    app::Program program(std::move(options));
+    ASSERT_TRUE(program.start());
+    ASSERT_TRUE(program.state().flags.test(Flag::GameInPlay));
+    EXPECT_TRUE(program.state().flags.test(Flag::FirstActivationPending));
+    EXPECT_EQ(program.state().settings.readInt(settings::field::Game, -1), 10);
+    EXPECT_EQ(program.state().settings.read(settings::field::DealNumber), "0000000000042");
+    const std::uint64_t dealt = engine::tableFingerprint(program.state());
+    ASSERT_TRUE(testing::processEventsUntil(
+        [&] { return !program.state().flags.test(Flag::FirstActivationPending); }));
+    EXPECT_EQ(engine::tableFingerprint(program.state()), dealt);
+    EXPECT_EQ(program.state().settings.read(settings::field::DealNumber), "0000000000042");
 }
 
 TEST(CommandLineStart, AnUnknownGameIsSaidAndTheLastGameIsDealt) {
