@@ -512,9 +512,11 @@ void TfrmMain::layoutPanels() {
     const QRect bar = m_largeToolBar ? kLargeBar : kSmallBar;
     const int y = bar.center().y() - height / 2 - (m_largeToolBar ? 0 : 1);
     const int width = m_largeToolBar ? kTimePanelWidthLarge : kTimePanelWidthSmall;
+    // Each caption with its widest figure: a translated caption may be the longer one.
     const int labelWidth = std::max(
-        width,
-        fontMetrics().horizontalAdvance(m_lblScore2->text() + QStringLiteral(" 00000")) + 10);
+        {width,
+         fontMetrics().horizontalAdvance(m_lblScore2->text() + QStringLiteral(" 00000")) + 10,
+         fontMetrics().horizontalAdvance(m_lblTempo2->text() + QStringLiteral(" 0:00:00")) + 10});
     const int panelWidth = m_largeToolBar ? labelWidth : width;
     const int gap = m_largeToolBar ? 10 : 5;
     // The panels follow the last button; the rest of the bar's width is empty.

@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace vellomir::ui {
@@ -226,13 +227,17 @@ void TfrmOpenGame::resizeEvent(QResizeEvent* event) {
     if (!m_btnOK) {
         return; // not built yet
     }
-    const int wider = std::max(0, width() - kOpeningSize.width());
-    const int taller = std::max(0, height() - kOpeningSize.height());
-    m_trvGames->resize(202 + wider, 308 + taller);
-    m_pnlGameInfo->move(218 + wider, 8);
-    m_btnRules->move(8, 344 + taller);
-    m_btnCancel->move(452 + wider, 344 + taller);
-    m_btnOK->move(m_btnCancel->x() - 5 - m_btnOK->width(), 344 + taller);
+    // The places of the opening size, grown as the whole window grew when a
+    // larger font cut a text (its smallest size grew with it).
+    const double grown = std::max(1.0, static_cast<double>(minimumWidth()) / kOpeningSize.width());
+    const auto at = [grown](int place) { return static_cast<int>(std::lround(place * grown)); };
+    const int wider = std::max(0, width() - minimumWidth());
+    const int taller = std::max(0, height() - minimumHeight());
+    m_trvGames->resize(at(8 + 202) - at(8) + wider, at(26 + 308) - at(26) + taller);
+    m_pnlGameInfo->move(at(218) + wider, at(8));
+    m_btnRules->move(at(8), at(344) + taller);
+    m_btnCancel->move(at(452) + wider, at(344) + taller);
+    m_btnOK->move(m_btnCancel->x() - at(5) - m_btnOK->width(), at(344) + taller);
 }
 
 void TfrmOpenGame::buildDescription(QWidget* area) {
