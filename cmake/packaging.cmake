@@ -17,7 +17,7 @@ add_custom_command(
     VERBATIM)
 add_custom_target(vellomir_package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/data/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
-        DESTINATION share/doc/vellomir)
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/vellomir)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vellomir)
@@ -38,7 +38,7 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "collection of patience card games")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian_games_folder.cmake)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vellomir holds over fifty patience (solitaire) games played with the mouse:
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vellomir holds ${VELLOMIR_GAME_COUNT} patience (solitaire) games played with the mouse:
 Klondike and its relatives, FreeCell and the other free cell games,
 Canfield, Forty Thieves, Yukon, pairing games such as Pyramid, adding games
 such as Calculation, and sliding puzzles of cards.

@@ -7,6 +7,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+    # The translations: lupdate and lrelease, their CMake functions, and Qt's
+    # own texts (buttons of the message boxes, the command line's help).
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     xvfb xauth xdotool imagemagick openbox wmctrl x11-utils
     # The install and package tests: the Debian package tools and the
     # checks of the desktop entry, the AppStream metadata and the package.

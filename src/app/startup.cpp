@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include "app/command_line.h"
+#include "build_info.h"
+
 #include "catalogue/catalogue_check.h"
 #include "catalogue/catalogue_reader.h"
 #include "engine/actions/automatic_moves.h"
@@ -21,16 +24,19 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/splash_form.h"
+#include "ui/translations.h"
 #include "ui/winning_sequence.h"
 #include "ui/won_game_message.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QSysInfo>
 #include <QTimer>
 #include <QWindow>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace vellomir::app {
@@ -39,7 +45,7 @@ namespace {
 using table::Flag;
 namespace cell = table::cell;
 
-const QString kErrorTitle = QStringLiteral("Error");
+const QString kErrorTitle = QCoreApplication::translate("vellomir::app::Program", "Error");
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -110,21 +116,24 @@ bool Program::start() {
     const std::string directory = m_options.programDirectory.toStdString();
     if (directory.size() > static_cast<std::size_t>(settings::field::ProgramDirectory.width)) {
         stop(1);
-        m_boxes.error(
-            nullptr, kErrorTitle,
-            QStringLiteral("The program's folder has a path longer than %1 characters:\r%2")
-                .arg(settings::field::ProgramDirectory.width)
-                .arg(m_options.programDirectory));
+        m_boxes.error(nullptr, kErrorTitle,
+                      QCoreApplication::translate(
+                          "vellomir::app::Program",
+                          "The program's folder has a path longer than %1 characters:\r%2")
+                          .arg(settings::field::ProgramDirectory.width)
+                          .arg(m_options.programDirectory));
         return false;
     }
 
     if (!claimDataFolder()) {
         return false;
     }
-    if (const std::string moved =
-            startup::movedDataFolderNotice(m_state.settings.programDirectory(), m_state.dataFolder);
-        !moved.empty()) {
-        m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), fromStd(moved));
+    installChosenTranslations();
+    if (const std::optional<startup::MovedDataFolder> moved =
+            startup::movedDataFolder(m_state.settings.programDirectory(), m_state.dataFolder)) {
+        m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)),
+                            QCoreApplication::translate("Core", startup::kMovedDataFolderText)
+                                .arg(fromStd(moved->unused), fromStd(moved->used)));
     }
     mark("running-copy lock");
 
@@ -161,6 +170,7 @@ bool Program::start() {
                                [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); });
             });
     }
+    m_window->setStartRequest(m_options.startGame, m_options.startDeal);
     m_frontend.attachWindow(m_window.get());
     m_window->attach(m_frontend, m_engine);
     if (!initialise()) {
@@ -184,6 +194,14 @@ bool Program::start() {
     QApplication::restoreOverrideCursor();
     m_hourglass = false;
     return true;
+}
+
+void Program::installChosenTranslations() {
+    // Before any window is made: every text is translated when it is set.
+    const settings::PreferenceFile preferences(m_state.preferencesPath());
+    const QString choice = fromStd(preferences.text(settings::Pref::InterfaceLanguage));
+    ui::installTranslations(ui::chosenLanguage(choice, QLocale::system().uiLanguages()),
+                            ui::translationsFolder(m_options.programDirectory));
 }
 
 bool Program::claimDataFolder() {
@@ -212,8 +230,10 @@ bool Program::claimDataFolder() {
         stop(1);
         m_boxes.information(
             nullptr, fromStd(std::string(settings::kProgramTitle)),
-            QStringLiteral("Vellomir cannot start: its lock file\r%1\ris not a file (a folder or "
-                           "something else stands there). Remove it and start again.")
+            QCoreApplication::translate("vellomir::app::Program",
+                                        "Vellomir cannot start: its lock file\r%1\ris not a file "
+                                        "(a folder or something else stands there). Remove it "
+                                        "and start again.")
                 .arg(lockPath));
         return false;
     }
@@ -224,22 +244,29 @@ bool Program::claimDataFolder() {
     const qint64 holder = m_runningCopy->holderProcess();
     m_runningCopy.reset();
     stop(1);
-    QString text = QStringLiteral("Vellomir is already running with the data folder\r%1")
-                       .arg(fromStd(writeFolderOf(m_state)));
+    QString text =
+        QCoreApplication::translate("vellomir::app::Program",
+                                    "Vellomir is already running with the data folder\r%1")
+            .arg(fromStd(writeFolderOf(m_state)));
     if (!host.isEmpty() && host != QSysInfo::machineHostName()) {
-        text += QStringLiteral("\ron the computer %1").arg(host);
+        text +=
+            QCoreApplication::translate("vellomir::app::Program", "\ron the computer %1").arg(host);
     }
     if (stopped) {
         // A copy stopped by Ctrl+Z or a debugger holds its game and cannot
         // show its window until it runs again.
-        text += QStringLiteral(",\rbut that copy (process %1) is stopped and does not answer.\r"
-                               "Let it go on (kill -CONT %1) or end it, then start again.")
+        text += QCoreApplication::translate(
+                    "vellomir::app::Program",
+                    ",\rbut that copy (process %1) is stopped and does not answer.\r"
+                    "Let it go on (kill -CONT %1) or end it, then start again.")
                     .arg(holder);
         m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), text);
         return false;
     }
-    text += QStringLiteral(".\rOnly one copy at a time can keep the preferences and statistics "
-                           "there. Close the other copy first; if none runs, remove the file\r%1")
+    text += QCoreApplication::translate(
+                "vellomir::app::Program",
+                ".\rOnly one copy at a time can keep the preferences and statistics "
+                "there. Close the other copy first; if none runs, remove the file\r%1")
                 .arg(lockPath);
     m_boxes.information(nullptr, fromStd(std::string(settings::kProgramTitle)), text);
     return false;
@@ -252,9 +279,12 @@ bool Program::checkFile(const std::string& path) {
     }
     stop(1);
     m_boxes.error(m_window.get(), kErrorTitle,
-                  QStringLiteral("Cannot find file:\r") + fromStd(path) +
-                      QStringLiteral("\rCopy the file into the directory that above is specified\r"
-                                     "or reinstall the program."));
+                  QCoreApplication::translate("vellomir::app::Program", "Cannot find file:\r") +
+                      fromStd(path) +
+                      QCoreApplication::translate(
+                          "vellomir::app::Program",
+                          "\rCopy the file into the directory that above is specified\r"
+                          "or reinstall the program."));
     return false;
 }
 
@@ -290,15 +320,19 @@ bool Program::checkPictures(const QString& libraryPath) {
     constexpr int kNamesShown = 8;
     QString names = missing.mid(0, kNamesShown).join(QStringLiteral(", "));
     if (missing.size() > kNamesShown) {
-        names += QStringLiteral(" and %1 more").arg(missing.size() - kNamesShown);
+        names += QCoreApplication::translate("vellomir::app::Program", " and %1 more")
+                     .arg(missing.size() - kNamesShown);
     }
     stop(0);
-    m_boxes.error(m_window.get(), kErrorTitle,
-                  QStringLiteral("Cannot find images file:\r") + libraryPath +
-                      QStringLiteral(" (pictures ") + names +
-                      QStringLiteral(")\rSome program components cannot be shown correctly.\r"
-                                     "Copy the file into the directory that above is specified\r"
-                                     "or reinstall the program."));
+    m_boxes.error(
+        m_window.get(), kErrorTitle,
+        QCoreApplication::translate("vellomir::app::Program", "Cannot find images file:\r") +
+            libraryPath + QCoreApplication::translate("vellomir::app::Program", " (pictures ") +
+            names +
+            QCoreApplication::translate("vellomir::app::Program",
+                                        ")\rSome program components cannot be shown correctly.\r"
+                                        "Copy the file into the directory that above is specified\r"
+                                        "or reinstall the program."));
     return false;
 }
 
@@ -313,8 +347,10 @@ bool Program::initialise() {
         const QString reason = QFileInfo::exists(libraryPath)
                                    ? QStringLiteral("\r(") + m_library.problem() + QLatin1Char(')')
                                    : QString();
-        m_boxes.information(nullptr, QString::fromStdString(std::string(settings::kProgramTitle)),
-                            QStringLiteral("Can't find/load ") + libraryPath.toLower() + reason);
+        m_boxes.information(
+            nullptr, QString::fromStdString(std::string(settings::kProgramTitle)),
+            QCoreApplication::translate("vellomir::app::Program", "Can't find/load ") +
+                libraryPath.toLower() + reason);
         return false;
     }
     mark("resource library opened");
@@ -471,7 +507,7 @@ bool Program::initialise() {
 void Program::attachRenderer() {
     m_images = std::make_unique<render::CardImages>(m_library);
     render::TableWindowHooks hooks;
-    hooks.repaintWindow = [this](const QRect& rect) { m_window->tableView()->repaint(rect); };
+    hooks.repaintWindow = [this](const QRect& rect) { m_window->tableView()->repaintTable(rect); };
     hooks.showMessage = [this](const QString& title, const QString& text) {
         m_boxes.error(m_window.get(), title, text);
     };
@@ -550,13 +586,27 @@ int runProgram(int argc, char** argv) {
     QApplication application(argc, argv);
     probe.mark("application made");
     QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));
+    QApplication::setApplicationVersion(QString::fromLatin1(kBuildVersion));
+    const startup::ProgramLocation location =
+        startup::locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
+    // The options are told in the desktop's language (the preference of the
+    // player is read once the data folder is known).
+    ui::installTranslations(ui::chosenLanguage(QString(), QLocale::system().uiLanguages()),
+                            ui::translationsFolder(fromStd(location.directory)));
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments());
+    if (commandLine.action == CommandLine::Action::Print) {
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (commandLine.action == CommandLine::Action::Fail) {
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
     // Lets a Wayland desktop match the window to the installed desktop entry
     // and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vellomir.Vellomir"));
     ui::QtMessageBoxes boxes;
     StartupOptions options;
-    const startup::ProgramLocation location =
-        startup::locateProgramDirectory(QCoreApplication::applicationDirPath().toStdString());
     options.programDirectory = fromStd(location.directory);
     options.installed = location.installed;
     options.boxes = &boxes;
@@ -564,6 +614,10 @@ int runProgram(int argc, char** argv) {
         return resources::loadAudioModule(QCoreApplication::applicationDirPath());
     };
     options.probe = &probe;
+    options.startGame = commandLine.game;
+    if (commandLine.deal) {
+        options.startDeal = commandLine.deal->toStdString();
+    }
     Program program(std::move(options));
     if (!program.start()) {
         return program.exitCode();

@@ -18,6 +18,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace vellomir::ui {
 class MessageBoxes;
@@ -50,6 +51,10 @@ struct StartupOptions {
     startup::StartupProbe* probe = nullptr;
     /// The saved game is replaced at most this often while the game is played.
     int savedGameIntervalMs = GameKeeper::kDefaultIntervalMs;
+    /// The game (by number) and the deal number the command line asked to
+    /// deal at the start, in place of the game left in play.
+    std::optional<int> startGame;
+    std::optional<std::string> startDeal;
 };
 
 /// One run of the program: its state, resources, engine and windows, from
@@ -80,6 +85,8 @@ private:
     // Becomes the one running copy of its data folder; else asks the running
     // copy to show itself (or says that it runs) and false.
     bool claimDataFolder();
+    // The translation of the language the preferences or the desktop ask for.
+    void installChosenTranslations();
     bool checkFile(const std::string& path);
     // Makes the data folder; says once why when it cannot be made or written.
     void prepareDataFolder();

@@ -16,6 +16,7 @@
 #include "table/card_position.h"
 #include "table/foundation_completion.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFont>
 #include <QPainter>
@@ -76,16 +77,22 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
         if (reportMissing) {
             if (m_hooks.showMessage) {
                 if (!exists) {
-                    m_hooks.showMessage(QStringLiteral("Vellomir"),
-                                        QStringLiteral("Customized background image not found: ") +
-                                            path);
+                    m_hooks.showMessage(
+                        QStringLiteral("Vellomir"),
+                        QCoreApplication::translate("vellomir::render::TableOverlays",
+                                                    "Customized background image not found: ") +
+                            path);
                 } else {
                     m_hooks.showMessage(
-                        QStringLiteral("Error"),
-                        QStringLiteral("Cannot find images file:\n") + path +
-                            QStringLiteral("\nSome program components cannot be shown correctly."
-                                           "\nCopy the file into the directory that above is "
-                                           "specified\nor reinstall the program."));
+                        QCoreApplication::translate("vellomir::render::TableOverlays", "Error"),
+                        QCoreApplication::translate("vellomir::render::TableOverlays",
+                                                    "Cannot find images file:\n") +
+                            path +
+                            QCoreApplication::translate(
+                                "vellomir::render::TableOverlays",
+                                "\nSome program components cannot be shown correctly."
+                                "\nCopy the file into the directory that above is "
+                                "specified\nor reinstall the program."));
                 }
             }
             settings.write(settings::field::CustomBackgroundPresent, "N");
@@ -359,7 +366,10 @@ void TableRenderer::drawJokerLabel() {
         break;
     }
     const QString text =
-        (rank.size() == 1 ? QStringLiteral("Joker = ") : QStringLiteral("Joker=")) + rank;
+        (rank.size() == 1
+             ? QCoreApplication::translate("vellomir::render::TableOverlays", "Joker = ")
+             : QCoreApplication::translate("vellomir::render::TableOverlays", "Joker=")) +
+        rank;
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
     painter.setFont(font);

@@ -1,5 +1,6 @@
 #include "resources/resource_file_check.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <optional>
@@ -157,11 +158,14 @@ private:
 QString checkEntries(const QByteArray& bytes, std::vector<ResourceEntry>& entries) {
     const Reader file(bytes);
     if (!file.has(0, kHeaderSize) || !bytes.startsWith(kMagic)) {
-        return QStringLiteral("it is not a resource file");
+        return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                           "it is not a resource file");
     }
     const int version = static_cast<int>(file.u32(4));
     if (version < kLowestVersion || version > kHighestVersion) {
-        return QStringLiteral("its format version %1 is unknown").arg(version);
+        return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                           "its format version %1 is unknown")
+            .arg(version);
     }
     const qint64 tree = file.u32(8);
     const qint64 data = file.u32(12);
@@ -170,7 +174,8 @@ QString checkEntries(const QByteArray& bytes, std::vector<ResourceEntry>& entrie
     const qsizetype nodeSize = kNodeSizeV1 + (version >= 2 ? kModifiedTimeSize : 0);
     if (!file.has(0, header) || !file.has(tree, nodeSize) || !file.has(data, 0) ||
         !file.has(names, 0)) {
-        return QStringLiteral("it is cut short (its header points past its end)");
+        return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                           "it is cut short (its header points past its end)");
     }
     const qsizetype nodeCount = (bytes.size() - tree) / nodeSize;
 
@@ -193,18 +198,24 @@ QString checkEntries(const QByteArray& bytes, std::vector<ResourceEntry>& entrie
             if (!file.has(names + nameOffset, kNameHeaderSize) ||
                 !file.has(names + nameOffset + kNameHeaderSize,
                           2 * qint64(file.u16(names + nameOffset)))) {
-                return QStringLiteral("the name of entry %1 lies outside the file").arg(node);
+                return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                                   "the name of entry %1 lies outside the file")
+                    .arg(node);
             }
         }
         if (flags & kDirectory) {
             const qint64 children = file.u32(at + 6);
             const qint64 first = file.u32(at + 10);
             if (first < 1 || children > qint64(reached.size()) - first) {
-                return QStringLiteral("folder entry %1 lists entries outside the file").arg(node);
+                return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                                   "folder entry %1 lists entries outside the file")
+                    .arg(node);
             }
             for (qint64 child = first; child < first + children; ++child) {
                 if (reached[static_cast<std::size_t>(child)]) {
-                    return QStringLiteral("entry %1 is listed twice").arg(child);
+                    return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                                       "entry %1 is listed twice")
+                        .arg(child);
                 }
                 reached[static_cast<std::size_t>(child)] = true;
                 pending.push_back(child);
@@ -213,7 +224,9 @@ QString checkEntries(const QByteArray& bytes, std::vector<ResourceEntry>& entrie
         }
         const qint64 offset = data + qint64(file.u32(at + 10));
         if (!file.has(offset, 4) || !file.has(offset + 4, file.u32(offset))) {
-            return QStringLiteral("the data of entry %1 lies outside the file").arg(node);
+            return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                               "the data of entry %1 lies outside the file")
+                .arg(node);
         }
         const qint64 length = file.u32(offset);
         ResourceEntry entry{offset + 4, length, ResourceEntry::Packing::Stored};
@@ -222,7 +235,9 @@ QString checkEntries(const QByteArray& bytes, std::vector<ResourceEntry>& entrie
             const QByteArray packed = file.slice(offset + 4, length);
             if (packed.size() < 4 ||
                 qUncompress(packed).size() != qsizetype(file.u32(offset + 4))) {
-                return QStringLiteral("the data of entry %1 is damaged").arg(node);
+                return QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                                   "the data of entry %1 is damaged")
+                    .arg(node);
             }
         } else if (flags & kCompressedZstd) {
             entry.packing = ResourceEntry::Packing::Zstd;

@@ -2,6 +2,7 @@
 
 #include "resources/resource_file_check.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,8 @@ bool ResourceLibrary::open(const QString& path) {
     m_problem.clear();
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        m_problem = QStringLiteral("the file is missing or cannot be read");
+        m_problem = QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                                "the file is missing or cannot be read");
         return false;
     }
     // Qt trusts every offset in the file: a damaged one must be found first.
@@ -37,7 +39,8 @@ bool ResourceLibrary::open(const QString& path) {
         return false;
     }
     if (!QResource::registerResource(path)) {
-        m_problem = QStringLiteral("it is not a resource file");
+        m_problem = QCoreApplication::translate("vellomir::resources::ResourceLibrary",
+                                                "it is not a resource file");
         return false;
     }
     m_path = path;

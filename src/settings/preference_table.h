@@ -134,6 +134,7 @@ inline constexpr SettingsField kNoSettingsField{0, 0};
     X(WindowTop, Preference, "MainWindowState_Top", "50", kNoSettingsField, AsRead)                \
     X(WindowWidth, Preference, "MainWindowState_Width", "0", kNoSettingsField, AsRead)             \
     X(WindowHeight, Preference, "MainWindowState_Height", "0", kNoSettingsField, AsRead)           \
+    X(InterfaceLanguage, Preference, "Interface_Language", "", kNoSettingsField, AsRead)           \
     X(GamesFastSearchType, Settings, "Games_Fast_Search_Type", "0", kNoSettingsField, AsRead)      \
     X(RandomGameType, Settings, "Random_Game_Type", "2", kNoSettingsField, AsRead)                 \
     X(RunExe, Parameters, "Run_Exe", "0", kNoSettingsField, AsRead)                                \

@@ -44,10 +44,11 @@ bool canHoldDataFolder(std::string_view directory) {
     return isWritableDirectory(data) && (S_ISDIR(info.st_mode) || S_ISLNK(info.st_mode));
 }
 
-std::string movedDataFolderNotice(std::string_view programDirectory, std::string_view chosen) {
+std::optional<MovedDataFolder> movedDataFolder(std::string_view programDirectory,
+                                               std::string_view chosen) {
     const std::string beside = withSlash(programDirectory.empty() ? "." : programDirectory);
     if (chosen.empty() || withSlash(chosen) == beside) {
-        return {};
+        return std::nullopt;
     }
     const std::string data = beside + std::string(kDataSubfolder);
     bool holdsFiles = false;
@@ -55,12 +56,14 @@ std::string movedDataFolderNotice(std::string_view programDirectory, std::string
         holdsFiles = holdsFiles || ::access((data + "/" + name).c_str(), F_OK) == 0;
     }
     if (!holdsFiles) {
-        return {};
+        return std::nullopt;
     }
-    return "The folder " + data + " holds your preferences and statistics but cannot be " +
-           "written, so this run keeps its files in " + withSlash(chosen) +
-           " instead: what is in " + data + " is not used. Make that folder writable to go on " +
-           "with it.";
+    return MovedDataFolder{data, withSlash(chosen)};
+}
+
+std::string movedDataFolderNotice(std::string_view programDirectory, std::string_view chosen) {
+    const std::optional<MovedDataFolder> moved = movedDataFolder(programDirectory, chosen);
+    return moved ? settings::withTexts(kMovedDataFolderText, {moved->unused, moved->used}) : "";
 }
 
 std::string dataFolder(std::string_view programDirectory, bool installed) {

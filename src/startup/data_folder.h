@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/translatable_text.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,9 +38,28 @@ bool canHoldDataFolder(std::string_view directory);
 /// kept there.
 std::string dataFolder(std::string_view programDirectory, bool installed = false);
 
-/// When the program's own DATA folder holds the player's files but cannot
-/// be written, so that `chosen` (another folder) is used: one paragraph for
-/// the player saying where the files are kept now and why. Empty otherwise.
+/// The program's own DATA folder that holds the player's files but cannot be
+/// written, and the folder used instead.
+struct MovedDataFolder {
+    std::string unused;
+    std::string used;
+};
+
+/// The folders of the notice below when the program's own DATA folder holds
+/// the player's files but cannot be written, so that `chosen` (another
+/// folder) is used; nothing otherwise.
+std::optional<MovedDataFolder> movedDataFolder(std::string_view programDirectory,
+                                               std::string_view chosen);
+
+/// The notice's text as the window side translates it: "%1" is the unused
+/// folder, "%2" the folder used.
+inline constexpr const char* kMovedDataFolderText = VELLOMIR_TEXT(
+    "Core", "The folder %1 holds your preferences and statistics but cannot be written, so this "
+            "run keeps its files in %2 instead: what is in %1 is not used. Make that folder "
+            "writable to go on with it.");
+
+/// One paragraph for the player saying where the files are kept now and why
+/// (kMovedDataFolderText filled in); empty when no folder was moved.
 std::string movedDataFolderNotice(std::string_view programDirectory, std::string_view chosen);
 
 } // namespace vellomir::startup

@@ -2,6 +2,7 @@
 
 #include "seam/frontend.h"
 #include "settings/atomic_file.h"
+#include "settings/translatable_text.h"
 #include "table/program_state.h"
 
 #include <filesystem>
@@ -13,12 +14,13 @@ namespace vellomir::startup {
 
 /// The advice shown at start-up when the display has 256 colours or fewer.
 inline constexpr std::string_view kAdvice256ColorsKey = "Screen_Under_256_Colors";
-inline constexpr std::string_view kAdvice256ColorsText =
+inline constexpr std::string_view kAdvice256ColorsText = VELLOMIR_TEXT(
+    "Core",
     "At this time your video driver supports 256 colors or less. This program takes advantage "
     "of the 16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher "
     "resolutions. \rIf your video driver allows High or True color mode settings (16 bit or 24 "
     "bit), modify your screen resolution using the Display Properties Settings in the Control "
-    "Panel.";
+    "Panel.");
 
 /// The start counter stops growing here.
 inline constexpr int kRunExeLimit = 9;

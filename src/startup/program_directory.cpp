@@ -3,6 +3,15 @@
 #include <system_error>
 
 namespace vellomir::startup {
+
+// The build says where the installed files lie from the installed executable
+// (the GNU folders chosen at configure time); ../share/vellomir by default.
+#ifdef VELLOMIR_DATA_FROM_BIN
+constexpr const char* kInstalledDataFromExecutable = VELLOMIR_DATA_FROM_BIN;
+#else
+constexpr const char* kInstalledDataFromExecutable = "../share/vellomir";
+#endif
+
 namespace {
 
 bool isFile(const std::filesystem::path& path) {
@@ -30,7 +39,7 @@ ProgramLocation locateProgramDirectory(const std::filesystem::path& executableDi
         return {withSlash(beside.string()), false};
     }
     const std::filesystem::path installed =
-        std::filesystem::canonical(beside / ".." / kInstalledDataFolder, error);
+        std::filesystem::canonical(beside / kInstalledDataFromExecutable, error);
     if (!error && std::filesystem::is_directory(installed, error)) {
         return {withSlash(installed.string()), true};
     }

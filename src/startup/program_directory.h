@@ -19,7 +19,8 @@ struct ProgramLocation {
 /// `folder` ending with "/" (an empty text stays empty: the current folder).
 std::string withSlash(std::string_view folder);
 
-/// The folder under an installation prefix that holds the program's files.
+/// The folder under an installation prefix that holds the program's files
+/// (the default layout; the build may choose other GNU folders).
 inline constexpr const char* kInstalledDataFolder = "share/vellomir";
 
 /// Finds the program directory from the folder of the executable: the

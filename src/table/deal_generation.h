@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/translatable_text.h"
+
 #include "table/random_generator.h"
 
 #include <string>
@@ -34,7 +36,8 @@ inline constexpr int kDealNumberLength = 13;
 
 /// The information shown when a game's card count is neither one pack (52 or
 /// fewer) nor two packs (104).
-inline constexpr std::string_view kPackCountError = "Error 01 - fnGameNumberCardsArray";
+inline constexpr std::string_view kPackCountError =
+    VELLOMIR_TEXT("Core", "Error 01 - fnGameNumberCardsArray");
 
 /// Draws a fresh deal number from `random` (two draws multiplied, the product
 /// written in 13 digits with leading zeros), stores it in the settings record's

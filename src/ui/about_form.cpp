@@ -3,6 +3,8 @@
 #include "settings/text_placeholders.h"
 #include "ui/form_pictures.h"
 
+#include "build_info.h"
+
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +15,8 @@ namespace vellomir::ui {
 TfrmAbout::TfrmAbout(QWidget* parent, std::function<void()> onActivated)
     : C_TAdvancedForm<QDialog>(parent), m_onActivated(std::move(onActivated)) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromStdString(settings::replacePlaceholders("About [Program]")));
+    setWindowTitle(
+        QString::fromStdString(settings::replacePlaceholders(tr("About [Program]").toStdString())));
     setFixedSize(kWidth, kHeight);
 
     const QSize pictureSize(200, 200);
@@ -30,12 +33,18 @@ TfrmAbout::TfrmAbout(QWidget* parent, std::function<void()> onActivated)
     logo->setGeometry(QRect(QPoint(224, 12), logoSize));
     logo->setPixmap(QPixmap::fromImage(productLogo(logoSize)));
 
-    auto* version = new QLabel(QString::fromLatin1(kVersionLine), this);
+    auto* version = new QLabel(tr(kVersionLine), this);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setGeometry(224, 84, 232, 20);
     version->setAlignment(Qt::AlignCenter);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    // The version of this build, the one the package and `vellomir --version` give.
+    auto* build = new QLabel(tr("Build %1").arg(QString::fromLatin1(kBuildVersion)), this);
+    build->setObjectName(QStringLiteral("lblBuildVersion"));
+    build->setGeometry(224, 106, 232, 20);
+    build->setAlignment(Qt::AlignCenter);
+
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setGeometry(345, kHeight - 12 - 25, 110, 25);
     ok->setDefault(true);

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ui/font_fit.h"
+
+#include <QDialog>
 #include <QFont>
 #include <QWidget>
 
 #include <optional>
+#include <type_traits>
 
 namespace vellomir::ui {
 
@@ -28,6 +32,21 @@ public:
         : Base(parent, flags) {
         applyFormFont(*this);
     }
+
+    /// A dialog grows once, before it is first shown, until a larger
+    /// desktop font cuts none of its texts.
+    void setVisible(bool visible) override {
+        if constexpr (std::is_base_of_v<QDialog, Base>) {
+            if (visible && !m_fittedToFont) {
+                m_fittedToFont = true;
+                growToFitTexts(*this);
+            }
+        }
+        Base::setVisible(visible);
+    }
+
+private:
+    bool m_fittedToFont = false;
 };
 
 } // namespace vellomir::ui

@@ -10,9 +10,11 @@
 #include "table/program_state.h"
 #include "ui/help_window.h"
 #include "ui/message_boxes.h"
+#include "ui/translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -32,14 +34,14 @@ namespace field = settings::field;
 
 // The card sizes offered, with the letter `Card_Size` keeps for each.
 struct CardSizeChoice {
-    QString text;
+    const char* text;
     const char* letter;
 };
 const CardSizeChoice kCardSizeChoices[] = {
-    {QStringLiteral("Fit the window"), "F"},
-    {QStringLiteral("Big"), "B"},
-    {QStringLiteral("Medium"), "M"},
-    {QStringLiteral("Little"), "L"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmCustomize_Quorvane", "Fit the window"), "F"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmCustomize_Quorvane", "Big"), "B"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmCustomize_Quorvane", "Medium"), "M"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmCustomize_Quorvane", "Little"), "L"},
 };
 
 constexpr QSize kBackgroundSampleSize(178, 158);
@@ -104,7 +106,7 @@ TfrmCustomize_Quorvane::TfrmCustomize_Quorvane(QWidget* parent, table::ProgramSt
     : C_TAdvancedForm<QDialog>(parent), m_state(state), m_library(library), m_boxes(boxes),
       m_hooks(std::move(hooks)), m_screen(screen), m_helpFile(std::move(helpFile)) {
     setObjectName(QStringLiteral("frmCustomize_Quorvane"));
-    setWindowTitle(QStringLiteral("Customize"));
+    setWindowTitle(tr("Customize"));
     setFixedSize(kWidth, kHeight);
     buildPages();
     buildButtons();
@@ -123,45 +125,42 @@ void TfrmCustomize_Quorvane::buildPages() {
     // General.
     auto* general = new QWidget;
     general->setObjectName(QStringLiteral("tabGeneral"));
-    auto* timeScores = new QGroupBox(QStringLiteral("Time / Scores options"), general);
+    auto* timeScores = new QGroupBox(tr("Time / Scores options"), general);
     timeScores->setObjectName(QStringLiteral("grpTimeScores"));
     timeScores->setGeometry(8, 8, 360, 78);
-    m_chkShowTime = checkBox(timeScores, "chkShowTime", QStringLiteral("Show &time"), {16, 24});
-    m_chkShowScore = checkBox(timeScores, "chkShowScore", QStringLiteral("Show sco&re"), {16, 48});
-    auto* show = new QGroupBox(QStringLiteral("Show "), general);
+    m_chkShowTime = checkBox(timeScores, "chkShowTime", tr("Show &time"), {16, 24});
+    m_chkShowScore = checkBox(timeScores, "chkShowScore", tr("Show sco&re"), {16, 48});
+    auto* show = new QGroupBox(tr("Show "), general);
     show->setObjectName(QStringLiteral("grpShow"));
     show->setGeometry(8, 96, 360, 56);
-    m_chkConfirmQuitGame =
-        checkBox(show, "chkConfirmQuitGame", QStringLiteral("C&onfirm quit game"), {16, 24});
+    m_chkConfirmQuitGame = checkBox(show, "chkConfirmQuitGame", tr("C&onfirm quit game"), {16, 24});
     // The card size: fitted to the window, or one of the three fixed sizes.
-    auto* cardSize = new QGroupBox(QStringLiteral("Card size"), general);
+    auto* cardSize = new QGroupBox(tr("Card size"), general);
     cardSize->setObjectName(QStringLiteral("grpCardSize"));
     cardSize->setGeometry(8, 160, 360, 56);
     m_cmbCardSize = new QComboBox(cardSize);
     m_cmbCardSize->setObjectName(QStringLiteral("cmbCardSize"));
     m_cmbCardSize->setGeometry(16, 22, 180, 24);
     for (const auto& [text, letter] : kCardSizeChoices) {
-        m_cmbCardSize->addItem(text, QString::fromLatin1(letter));
+        m_cmbCardSize->addItem(tr(text), QString::fromLatin1(letter));
     }
     // Kept in the design for reading and writing, never shown.
-    m_chkTBLargeIcons =
-        checkBox(general, "chkTBLargeIcons", QStringLiteral("&Large buttons"), {16, 160});
-    m_chkTBFlatBtn = checkBox(general, "chkTBFlatBtn", QStringLiteral("&Flat buttons"), {16, 180});
-    m_chkConfirmOnExit =
-        checkBox(general, "chkConfirmOnExit", QStringLiteral("Confirm on e&xit"), {180, 160});
+    m_chkTBLargeIcons = checkBox(general, "chkTBLargeIcons", tr("&Large buttons"), {16, 160});
+    m_chkTBFlatBtn = checkBox(general, "chkTBFlatBtn", tr("&Flat buttons"), {16, 180});
+    m_chkConfirmOnExit = checkBox(general, "chkConfirmOnExit", tr("Confirm on e&xit"), {180, 160});
     m_chkWinningAnimation =
-        checkBox(general, "chkWinningAnimation", QStringLiteral("&Winning animation"), {180, 180});
+        checkBox(general, "chkWinningAnimation", tr("&Winning animation"), {180, 180});
     for (QCheckBox* hidden :
          {m_chkTBLargeIcons, m_chkTBFlatBtn, m_chkConfirmOnExit, m_chkWinningAnimation}) {
         hidden->hide();
     }
     m_chkWinningAnimation->setChecked(true);
-    m_pages->addTab(general, QStringLiteral("&General"));
+    m_pages->addTab(general, tr("&General"));
 
     // Decks.
     auto* decks = new QWidget;
     decks->setObjectName(QStringLiteral("tabDecks"));
-    auto* selectBack = new QLabel(QStringLiteral("Select a card back:"), decks);
+    auto* selectBack = new QLabel(tr("Select a card back:"), decks);
     selectBack->setObjectName(QStringLiteral("lblSelectBack"));
     selectBack->setGeometry(8, 6, 176, 16);
     m_trvCardBack = new QTreeWidget(decks);
@@ -180,12 +179,12 @@ void TfrmCustomize_Quorvane::buildPages() {
     m_lblDecks->setObjectName(QStringLiteral("lblDecks"));
     m_lblDecks->setGeometry(5, 12 + kDecksSampleSize.height() + 6, kDecksSampleSize.width(), 18);
     m_lblDecks->setAlignment(Qt::AlignCenter);
-    m_pages->addTab(decks, QStringLiteral("&Decks  "));
+    m_pages->addTab(decks, tr("&Decks  "));
 
     // Backgrounds.
     auto* backgrounds = new QWidget;
     backgrounds->setObjectName(QStringLiteral("tabBackgrounds"));
-    auto* selectBackground = new QLabel(QStringLiteral("Select a background:"), backgrounds);
+    auto* selectBackground = new QLabel(tr("Select a background:"), backgrounds);
     selectBackground->setObjectName(QStringLiteral("lblSelectBackground"));
     selectBackground->setGeometry(8, 6, 176, 16);
     m_trvBackGround = new QTreeWidget(backgrounds);
@@ -204,15 +203,39 @@ void TfrmCustomize_Quorvane::buildPages() {
     m_lblBackGround->setGeometry(193, 170, 182, 18);
     m_lblBackGround->setAlignment(Qt::AlignCenter);
     m_chkFadeBackground =
-        checkBox(backgrounds, "chkFadeBackground", QStringLiteral("&Fade background"), {197, 194});
-    m_pages->addTab(backgrounds, QStringLiteral("&Backgrounds"));
+        checkBox(backgrounds, "chkFadeBackground", tr("&Fade background"), {197, 194});
+    m_pages->addTab(backgrounds, tr("&Backgrounds"));
 
     // Sounds.
     auto* sounds = new QWidget;
     sounds->setObjectName(QStringLiteral("tabSounds"));
-    m_chkSoundsEnabled =
-        checkBox(sounds, "chkSoundsEnabled", QStringLiteral("Disable all &sounds"), {16, 16});
-    m_pages->addTab(sounds, QStringLiteral("&Sounds"));
+    m_chkSoundsEnabled = checkBox(sounds, "chkSoundsEnabled", tr("Disable all &sounds"), {16, 16});
+    m_pages->addTab(sounds, tr("&Sounds"));
+
+    // Language: beside the classic pages, the language of the program's texts.
+    auto* language = new QWidget;
+    language->setObjectName(QStringLiteral("tabLanguage"));
+    auto* languageLabel = new QLabel(tr("&Language of the program:"), language);
+    languageLabel->setObjectName(QStringLiteral("lblLanguage"));
+    languageLabel->setGeometry(16, 16, 340, 18);
+    m_cmbLanguage = new QComboBox(language);
+    m_cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
+    m_cmbLanguage->setGeometry(16, 38, 220, 24);
+    languageLabel->setBuddy(m_cmbLanguage);
+    m_cmbLanguage->addItem(tr("The desktop's language"), QString());
+    // Each language is named in itself, so that a player who cannot read
+    // the one shown still finds theirs.
+    m_cmbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    for (const ShippedLanguage& shipped : shippedLanguages()) {
+        m_cmbLanguage->addItem(QString::fromUtf8(shipped.ownName),
+                               QString::fromLatin1(shipped.code));
+    }
+    auto* languageNote =
+        new QLabel(tr("The texts change at the next start of the program."), language);
+    languageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    languageNote->setGeometry(16, 72, 340, 36);
+    languageNote->setWordWrap(true);
+    m_pages->addTab(language, tr("L&anguage"));
 
     for (QTreeWidget* tree : {m_trvCardBack, m_trvBackGround}) {
         tree->setHeaderHidden(true);
@@ -237,11 +260,11 @@ void TfrmCustomize_Quorvane::buildPages() {
 
 void TfrmCustomize_Quorvane::buildButtons() {
     const int y = kHeight - 8 - 25;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setGeometry(150, y, 75, 25);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("btnAnnulla"));
     cancel->setGeometry(231, y, 75, 25);
     auto* help = new QPushButton(QStringLiteral("&?"), this);
@@ -257,7 +280,8 @@ void TfrmCustomize_Quorvane::fillTree(QTreeWidget* tree, const std::vector<Choic
     const QIcon choice = treeIcon(m_library, "N_TREE5");
     const std::function<void(QTreeWidgetItem*, const ChoiceNode&)> add =
         [&](QTreeWidgetItem* item, const ChoiceNode& node) {
-            item->setText(0, node.text);
+            item->setText(0, QCoreApplication::translate("vellomir::ui::CustomizeTrees",
+                                                         node.text.toUtf8().constData()));
             item->setData(0, kNumberRole, node.number);
             item->setIcon(0, node.children.empty() ? choice : closedGroup);
             for (const ChoiceNode& child : node.children) {
@@ -369,6 +393,9 @@ void TfrmCustomize_Quorvane::prepare() {
     m_chkConfirmQuitGame->setChecked(s.read(field::ConfirmQuitGame) != "N");
     const int size = m_cmbCardSize->findData(QString::fromStdString(s.read(field::CardSize)));
     m_cmbCardSize->setCurrentIndex(std::max(size, 0));
+    const int language = m_cmbLanguage->findData(
+        QString::fromStdString(preferences.text(settings::Pref::InterfaceLanguage)));
+    m_cmbLanguage->setCurrentIndex(std::max(language, 0));
 }
 
 // --- Samples ---------------------------------------------------------------------
@@ -539,7 +566,7 @@ void TfrmCustomize_Quorvane::showHelp() {
     }
     if (!m_help->open(m_helpFile)) {
         m_boxes.information(this, QStringLiteral("Vellomir"),
-                            QStringLiteral("Cannot find the help file:\r") + m_helpFile);
+                            tr("Cannot find the help file:\r") + m_helpFile);
         return;
     }
     m_help->showTopic(kHelpContext);
@@ -588,7 +615,9 @@ void TfrmCustomize_Quorvane::accepted() {
          {Pref::ConfirmQuitGame, yesNo(m_chkConfirmQuitGame->isChecked())},
          // Written for other programs of the suite; nothing here reads it.
          {Pref::WinningAnimation, yesNo(m_chkWinningAnimation->isChecked())},
-         {Pref::CardSize, cardSize}});
+         {Pref::CardSize, cardSize},
+         // Read at the next start: every text is translated as it is made.
+         {Pref::InterfaceLanguage, m_cmbLanguage->currentData().toString().toStdString()}});
 
     if (m_hooks.setToolBarFlat) {
         m_hooks.setToolBarFlat(m_chkTBFlatBtn->isChecked());

@@ -138,6 +138,7 @@ private:
     QCheckBox* m_chkShowScore = nullptr;
     QCheckBox* m_chkConfirmQuitGame = nullptr;
     QComboBox* m_cmbCardSize = nullptr;
+    QComboBox* m_cmbLanguage = nullptr;
     QTreeWidget* m_trvCardBack = nullptr;
     QLabel* m_imgSfondoEsempio2 = nullptr;
     QLabel* m_imgDorsoEsempio = nullptr;

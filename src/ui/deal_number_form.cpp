@@ -12,9 +12,9 @@ namespace vellomir::ui {
 TfrmDealNumber::TfrmDealNumber(QWidget* parent, const QString& current)
     : C_TAdvancedForm<QDialog>(parent) {
     setObjectName(QStringLiteral("frmDealNumber"));
-    setWindowTitle(QStringLiteral("Deal number"));
+    setWindowTitle(tr("Deal number"));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QStringLiteral("Deal &number (up to 13 digits):"), this);
+    auto* prompt = new QLabel(tr("Deal &number (up to 13 digits):"), this);
     m_edit = new QLineEdit(current, this);
     m_edit->setObjectName(QStringLiteral("edtDealNumber"));
     m_edit->setMaxLength(static_cast<int>(engine::kDealNumberDigits) + 8);

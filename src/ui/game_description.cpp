@@ -1,5 +1,7 @@
 #include "ui/game_description.h"
 
+#include <QCoreApplication>
+
 #include <span>
 
 namespace vellomir::ui {
@@ -11,25 +13,32 @@ struct Rating {
 };
 
 constexpr Rating kGameTime[] = {
-    {"Long", "PROG_TIME_LONG"}, {"Medium", "PROG_TIME_MEDIUM"}, {"Quick", "PROG_TIME_QUICK"}};
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Long"), "PROG_TIME_LONG"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Medium"), "PROG_TIME_MEDIUM"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Quick"), "PROG_TIME_QUICK"}};
 constexpr Rating kDifficulty[] = {
-    {"Easy", "PROG_DIFF_EASY"}, {"Medium", "PROG_DIFF_MEDIUM"}, {"Hard", "PROG_DIFF_HARD"}};
-constexpr Rating kChance[] = {{"Very high", "PROG_CHAN_VERYHIGH"},
-                              {"High", "PROG_CHAN_HIGH"},
-                              {"Medium", "PROG_CHAN_MEDIUM"},
-                              {"Low", "PROG_CHAN_LOW"},
-                              {"Very low", "PROG_CHAN_VERYLOW"}};
-constexpr Rating kSkill[] = {{"Difficult", "PROG_SKILL_DIFFICULT"},
-                             {"Mostly skill", "PROG_SKILL_MOSTLYSKILL"},
-                             {"Moderate", "PROG_SKILL_MODERATE"},
-                             {"Mostly chance", "PROG_SKILL_MOSTLYCHANCE"},
-                             {"Chance only", "PROG_SKILL_CHANCEONLY"}};
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Easy"), "PROG_DIFF_EASY"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Medium"), "PROG_DIFF_MEDIUM"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Hard"), "PROG_DIFF_HARD"}};
+constexpr Rating kChance[] = {
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Very high"), "PROG_CHAN_VERYHIGH"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "High"), "PROG_CHAN_HIGH"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Medium"), "PROG_CHAN_MEDIUM"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Low"), "PROG_CHAN_LOW"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Very low"), "PROG_CHAN_VERYLOW"}};
+constexpr Rating kSkill[] = {
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Difficult"), "PROG_SKILL_DIFFICULT"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Mostly skill"), "PROG_SKILL_MOSTLYSKILL"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Moderate"), "PROG_SKILL_MODERATE"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Mostly chance"), "PROG_SKILL_MOSTLYCHANCE"},
+    {QT_TRANSLATE_NOOP("vellomir::ui::TfrmOpenGame", "Chance only"), "PROG_SKILL_CHANCEONLY"}};
 
 // The text and picture of `value` in a table, or nothing for a value the
 // table does not hold (a catalogue of a later version, or a damaged one).
 void rate(std::span<const Rating> table, int value, QString& text, QString& picture) {
     if (value >= 0 && value < static_cast<int>(table.size())) {
-        text = QString::fromLatin1(table[static_cast<std::size_t>(value)].text);
+        text = QCoreApplication::translate("vellomir::ui::TfrmOpenGame",
+                                           table[static_cast<std::size_t>(value)].text);
         picture = QString::fromLatin1(table[static_cast<std::size_t>(value)].picture);
     } else {
         text.clear();
@@ -55,12 +64,15 @@ GameDescription GameDescription::fromParameters(const std::array<int, 8>& values
     rate(kChance, chance, d.chance, d.chancePicture);
     rate(kSkill, skill, d.skill, d.skillPicture);
     if (games != 0) {
-        d.chance += QStringLiteral(" (about %1 in %2)").arg(wins).arg(games);
+        d.chance += QCoreApplication::translate("vellomir::ui::TfrmOpenGame", " (about %1 in %2)")
+                        .arg(wins)
+                        .arg(games);
     }
     // A pack is 52 cards; games of fewer cards count no whole deck.
     d.decks = QString::number(cards / 52);
     // The first pass through the stock is the deal itself.
-    d.redeals = passes == -1  ? QStringLiteral("Unlimited")
+    d.redeals = passes == -1
+                    ? QCoreApplication::translate("vellomir::ui::TfrmOpenGame", "Unlimited")
                 : passes == 0 ? QStringLiteral("0")
                               : QString::number(passes - 1);
     return d;

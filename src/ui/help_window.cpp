@@ -7,7 +7,7 @@ namespace vellomir::ui {
 
 TfrmHelp::TfrmHelp(QWidget* parent) : C_TAdvancedForm<QDialog>(parent) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Vellomir Help"));
+    setWindowTitle(tr("Vellomir Help"));
     setModal(false);
     resize(560, 620);
     m_browser = new QTextBrowser(this);

@@ -26,6 +26,7 @@
 #include "ui/statistics_form.h"
 #include "ui/table_accessibility.h"
 #include "ui/toolbar_icons.h"
+#include "ui/translations.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -39,8 +40,10 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vellomir::ui {
 namespace {
@@ -262,73 +265,73 @@ void TfrmMain::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuPartita"));
-    m_mnuNew = addCommand(file, "mnuNew", QStringLiteral("&New game"), QKeySequence(Qt::Key_F2));
-    m_mnuOpen = addCommand(file, "mnuOpen", QStringLiteral("&Open a game"),
-                           QKeySequence(Qt::CTRL | Qt::Key_F12));
-    m_mnuRestartDeal =
-        addCommand(file, "mnuRestartDeal", QStringLiteral("&Restart"), QKeySequence(Qt::Key_F5));
-    m_mnuDealNumber = addCommand(file, "mnuDealNumber", QStringLiteral("&Deal number..."),
+    m_mnuNew = addCommand(file, "mnuNew", tr("&New game"), QKeySequence(Qt::Key_F2));
+    // The desktop's usual keys work beside the classic ones, which the menus show.
+    m_mnuNew->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    m_mnuOpen =
+        addCommand(file, "mnuOpen", tr("&Open a game"), QKeySequence(Qt::CTRL | Qt::Key_F12));
+    m_mnuRestartDeal = addCommand(file, "mnuRestartDeal", tr("&Restart"), QKeySequence(Qt::Key_F5));
+    m_mnuDealNumber = addCommand(file, "mnuDealNumber", tr("&Deal number..."),
                                  QKeySequence(Qt::CTRL | Qt::Key_D));
-    addHiddenCommand(file, "mnuRestart", QStringLiteral("&Restart game"));
-    addHiddenCommand(file, "mnuRandomGame", QStringLiteral("R&andom game"));
-    addHiddenCommand(file, "mnuSelectGameNumber", QStringLiteral("&Select a game number..."));
-    addHiddenCommand(file, "mnuSave", QStringLiteral("&Save"));
-    addHiddenCommand(file, "mnuPlayers", QStringLiteral("&Players..."));
-    addHiddenCommand(file, "mnuStatistics", QStringLiteral("S&tatistics..."));
-    QAction* quitGame = addHiddenCommand(file, "mnuQuitGame", QStringLiteral("&Quit game"));
-    addHiddenCommand(file, "mnuHoldAndExit", QStringLiteral("&Hold and exit"));
+    addHiddenCommand(file, "mnuRestart", tr("&Restart game"));
+    addHiddenCommand(file, "mnuRandomGame", tr("R&andom game"));
+    addHiddenCommand(file, "mnuSelectGameNumber", tr("&Select a game number..."));
+    addHiddenCommand(file, "mnuSave", tr("&Save"));
+    addHiddenCommand(file, "mnuPlayers", tr("&Players..."));
+    addHiddenCommand(file, "mnuStatistics", tr("S&tatistics..."));
+    QAction* quitGame = addHiddenCommand(file, "mnuQuitGame", tr("&Quit game"));
+    addHiddenCommand(file, "mnuHoldAndExit", tr("&Hold and exit"));
     file->addSeparator();
-    m_mnuEsci = addCommand(file, "mnuEsci", QStringLiteral("E&xit"));
+    m_mnuEsci = addCommand(file, "mnuEsci", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    QMenu* game = bar->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGameMenu"));
-    m_mnuUndo =
-        addCommand(game, "mnuUndo", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_mnuRedo = addCommand(game, "mnuRedo", QStringLiteral("&Redo"));
+    m_mnuUndo = addCommand(game, "mnuUndo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_mnuRedo = addCommand(game, "mnuRedo", tr("&Redo"));
     m_mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     game->addSeparator();
-    m_mnuAutoPlay =
-        addCommand(game, "mnuAutoPlay", QStringLiteral("Au&toplay"), QKeySequence(Qt::Key_F7));
+    m_mnuAutoPlay = addCommand(game, "mnuAutoPlay", tr("Au&toplay"), QKeySequence(Qt::Key_F7));
     m_mnuAutoPlay->setCheckable(true);
     game->addSeparator();
-    m_mnuHint = addCommand(game, "mnuHint", QStringLiteral("&Hint"), QKeySequence(Qt::Key_H));
-    m_mnuSolve = addCommand(game, "mnuSolve", QStringLiteral("&Solve"));
-    m_mnuWinnableOnly = addCommand(game, "mnuWinnableOnly", QStringLiteral("&Winnable deals only"));
+    m_mnuHint = addCommand(game, "mnuHint", tr("&Hint"), QKeySequence(Qt::Key_H));
+    m_mnuSolve = addCommand(game, "mnuSolve", tr("&Solve"));
+    m_mnuWinnableOnly = addCommand(game, "mnuWinnableOnly", tr("&Winnable deals only"));
     m_mnuWinnableOnly->setCheckable(true);
-    QAction* pause = addHiddenCommand(game, "mnuPause", QStringLiteral("&Pause"));
-    QAction* snapshot = addHiddenCommand(game, "mnuSnapshot", QStringLiteral("S&napshot position"));
-    m_mnuInsertBookmark =
-        addHiddenCommand(game, "mnuInsertBookmark", QStringLiteral("&Insert bookmark"));
-    m_mnuGoToBookmark =
-        addHiddenCommand(game, "mnuGoToBookmark", QStringLiteral("&Go to bookmark"));
-    addHiddenCommand(game, "mnuGameInformation", QStringLiteral("Game &information..."));
-    addHiddenCommand(game, "mnuCardCounter", QStringLiteral("&Card counter"));
-    m_mnuShowTime = addHiddenCommand(game, "mnuShowTime", QStringLiteral("Show &time"));
-    m_mnuShowScore = addHiddenCommand(game, "mnuShowScore", QStringLiteral("Show &score"));
+    QAction* pause = addHiddenCommand(game, "mnuPause", tr("&Pause"));
+    QAction* snapshot = addHiddenCommand(game, "mnuSnapshot", tr("S&napshot position"));
+    m_mnuInsertBookmark = addHiddenCommand(game, "mnuInsertBookmark", tr("&Insert bookmark"));
+    m_mnuGoToBookmark = addHiddenCommand(game, "mnuGoToBookmark", tr("&Go to bookmark"));
+    addHiddenCommand(game, "mnuGameInformation", tr("Game &information..."));
+    addHiddenCommand(game, "mnuCardCounter", tr("&Card counter"));
+    m_mnuShowTime = addHiddenCommand(game, "mnuShowTime", tr("Show &time"));
+    m_mnuShowScore = addHiddenCommand(game, "mnuShowScore", tr("Show &score"));
     m_gameCommands = {pause, quitGame, snapshot};
     game->addSeparator();
-    m_mnuGameStatistics = addCommand(game, "mnuGameStatistics", QStringLiteral("&Statistics"));
-    m_mnuStatusBar = addCommand(game, "mnuStatusBar", QStringLiteral("Status &bar"));
+    m_mnuGameStatistics = addCommand(game, "mnuGameStatistics", tr("&Statistics"));
+    m_mnuStatusBar = addCommand(game, "mnuStatusBar", tr("Status &bar"));
     m_mnuStatusBar->setCheckable(true);
+    m_mnuFullScreen =
+        addCommand(game, "mnuFullScreen", tr("&Full screen"), QKeySequence(Qt::Key_F11));
+    m_mnuFullScreen->setCheckable(true);
 
-    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnuOpzioni"));
     tools->setToolTipsVisible(true);
-    m_mnuCustomize = addCommand(tools, "mnuCustomize", QStringLiteral("C&ustomize..."),
-                                QKeySequence(Qt::CTRL | Qt::Key_U));
-    addHiddenCommand(tools, "mnuCustomizeRules", QStringLiteral("Customize &rules..."));
-    addHiddenCommand(tools, "mnuFavoriteGames", QStringLiteral("&Favorite games..."));
+    m_mnuCustomize =
+        addCommand(tools, "mnuCustomize", tr("C&ustomize..."), QKeySequence(Qt::CTRL | Qt::Key_U));
+    addHiddenCommand(tools, "mnuCustomizeRules", tr("Customize &rules..."));
+    addHiddenCommand(tools, "mnuFavoriteGames", tr("&Favorite games..."));
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuAiuto"));
-    m_mnuRules = addCommand(help, "mnuRules", QStringLiteral("&Rules"), QKeySequence(Qt::Key_F1));
-    m_sommario = addCommand(help, "Sommario1", QStringLiteral("&Contents"));
-    addHiddenCommand(help, "mnuTipOfTheDay", QStringLiteral("&Tip of the Day"));
+    m_mnuRules = addCommand(help, "mnuRules", tr("&Rules"), QKeySequence(Qt::Key_F1));
+    m_sommario = addCommand(help, "Sommario1", tr("&Contents"));
+    addHiddenCommand(help, "mnuTipOfTheDay", tr("&Tip of the Day"));
     help->addSeparator();
-    m_mnuAbout = addCommand(help, "mnuAbout", QStringLiteral("A&bout [Program]..."));
+    m_mnuAbout = addCommand(help, "mnuAbout", tr("A&bout [Program]..."));
 
     connect(m_mnuNew, &QAction::triggered, this, [this] { newGame(); });
     connect(m_mnuOpen, &QAction::triggered, this, [this] { openGame(); });
@@ -347,12 +350,13 @@ void TfrmMain::buildMenus() {
     connect(m_mnuGameStatistics, &QAction::triggered, this, [this] { showStatistics(); });
     connect(m_mnuStatusBar, &QAction::triggered, this,
             [this](bool checked) { setStatusBarChoice(checked, true); });
+    connect(m_mnuFullScreen, &QAction::triggered, this, [this](bool on) { setFullScreen(on); });
 
     connect(m_mnuRules, &QAction::triggered, this,
             [this] { showHelp(m_state.settings.readInt(settings::field::Game, -1)); });
     connect(m_sommario, &QAction::triggered, this, [this] { showHelp(-1); });
 
-    m_mnuCustomize->setToolTip(QStringLiteral("Card backs, backgrounds, sounds and confirmations"));
+    m_mnuCustomize->setToolTip(tr("Card backs, backgrounds, sounds and confirmations"));
 }
 
 void TfrmMain::showHelp(int gameNumber, QWidget* owner) {
@@ -369,7 +373,7 @@ void TfrmMain::showHelp(int gameNumber, QWidget* owner) {
     }
     if (!m_helpWindow->open(m_helpFile)) {
         m_boxes.information(owner, QStringLiteral("Vellomir"),
-                            QStringLiteral("Cannot find the help file:\r") + m_helpFile);
+                            tr("Cannot find the help file:\r") + m_helpFile);
         return;
     }
     if (gameNumber < 0) {
@@ -453,13 +457,16 @@ void TfrmMain::buildToolBars() {
     m_pnlTB1->setGeometry(kSmallBar);
 
     const std::array<std::pair<QAction*, const char*>, 4> commands{
-        {{m_mnuNew, "New"}, {m_mnuOpen, "Open"}, {m_mnuRules, "Rules"}, {m_mnuEsci, "Exit"}}};
+        {{m_mnuNew, QT_TR_NOOP("New")},
+         {m_mnuOpen, QT_TR_NOOP("Open")},
+         {m_mnuRules, QT_TR_NOOP("Rules")},
+         {m_mnuEsci, QT_TR_NOOP("Exit")}}};
     const std::array<std::pair<const char*, const char*>, 4> names{{{"tbNew", "tbNew1"},
                                                                     {"tbOpen", "tbOpen1"},
                                                                     {"tbRules", "tbRules1"},
                                                                     {"tbExit", "tbExit1"}}};
     for (int i = 0; i < 4; ++i) {
-        const QString hint = QString::fromLatin1(commands[i].second);
+        const QString hint = tr(commands[i].second);
         const int large = (kLargeBar.height() - kLargeButton.height()) / 2;
         const int small = (kSmallBar.height() - kSmallButton.height()) / 2;
         addToolButton(m_pnlTB, names[i].first, hint, commands[i].first,
@@ -468,19 +475,19 @@ void TfrmMain::buildToolBars() {
                       QRect(QPoint(kSmallButtonX[i], small), kSmallButton), 16, i);
     }
     addToolButton(
-        m_pnlTB, "tbUndo", QStringLiteral("Undo"), m_mnuUndo,
+        m_pnlTB, "tbUndo", tr("Undo"), m_mnuUndo,
         QRect(QPoint(kLargeUndoX, (kLargeBar.height() - kLargeButton.height()) / 2), kLargeButton),
         32, kUndoIcon);
     addToolButton(
-        m_pnlTB1, "tbUndo1", QStringLiteral("Undo"), m_mnuUndo,
+        m_pnlTB1, "tbUndo1", tr("Undo"), m_mnuUndo,
         QRect(QPoint(kSmallUndoX, (kSmallBar.height() - kSmallButton.height()) / 2), kSmallButton),
         16, kUndoIcon);
 
     m_pnlTempo = sunkenPanel(m_pnlTBx, "pnlTempo");
-    m_lblTempo2 = panelLabel(m_pnlTempo, "lblTempo2", QStringLiteral("Time:"), Qt::AlignLeft);
+    m_lblTempo2 = panelLabel(m_pnlTempo, "lblTempo2", tr("Time:"), Qt::AlignLeft);
     m_lblTempo = panelLabel(m_pnlTempo, "lblTempo", QString(), Qt::AlignRight);
     m_pnlScore = sunkenPanel(m_pnlTBx, "pnlScore");
-    m_lblScore2 = panelLabel(m_pnlScore, "lblScore2", QStringLiteral("Score:"), Qt::AlignLeft);
+    m_lblScore2 = panelLabel(m_pnlScore, "lblScore2", tr("Score:"), Qt::AlignLeft);
     m_lblScore = panelLabel(m_pnlScore, "lblScore", QString(), Qt::AlignRight);
     // The small tool bar hides the panels' captions: their names say them.
     m_pnlTempo->setAccessibleName(tr("Time"));
@@ -529,8 +536,11 @@ void TfrmMain::layoutPanels() {
     const QRect bar = m_largeToolBar ? kLargeBar : kSmallBar;
     const int y = bar.center().y() - height / 2 - (m_largeToolBar ? 0 : 1);
     const int width = m_largeToolBar ? kTimePanelWidthLarge : kTimePanelWidthSmall;
-    const int labelWidth =
-        std::max(width, fontMetrics().horizontalAdvance(QStringLiteral("Score: 00000")) + 10);
+    // Each caption with its widest figure: a translated caption may be the longer one.
+    const int labelWidth = std::max(
+        {width,
+         fontMetrics().horizontalAdvance(m_lblScore2->text() + QStringLiteral(" 00000")) + 10,
+         fontMetrics().horizontalAdvance(m_lblTempo2->text() + QStringLiteral(" 0:00:00")) + 10});
     const int panelWidth = m_largeToolBar ? labelWidth : width;
     const int gap = m_largeToolBar ? 10 : 5;
     // The panels follow the last button; the rest of the bar's width is empty.
@@ -616,19 +626,28 @@ void TfrmMain::setTableCursor(const QCursor& cursor) {
 }
 
 void TfrmMain::setCaptionText(const QString& caption) {
-    if (windowTitle() != caption) {
-        setWindowTitle(caption);
+    // "Vellomir [game name]  [deal number]": the game's name is shown translated.
+    QString shown = caption;
+    const qsizetype open = shown.indexOf(QStringLiteral(" ["));
+    const qsizetype close = open < 0 ? -1 : shown.indexOf(QLatin1Char(']'), open);
+    if (close > open + 2) {
+        shown.replace(open + 2, close - open - 2,
+                      gameNameText(shown.mid(open + 2, close - open - 2)));
+    }
+    if (windowTitle() != shown) {
+        setWindowTitle(shown);
     }
 }
 
 // --- Metrics ---------------------------------------------------------------------------
 
 int TfrmMain::drawingAreaWidth() const {
-    return m_table->width() - m_scrollBar->sizeHint().width();
+    return m_table->tableSize().width() -
+           qCeil(m_scrollBar->sizeHint().width() * m_table->tableScale());
 }
 
 int TfrmMain::drawingAreaHeight() const {
-    return m_table->height();
+    return m_table->tableSize().height();
 }
 
 int TfrmMain::windowOuterHeight() const {
@@ -684,14 +703,17 @@ void TfrmMain::restoreWindowState(const settings::PreferenceFile& preferences) {
 
 bool TfrmMain::saveWindowState(settings::PreferenceFile& preferences) {
     std::vector<settings::WriteResult> results;
-    if (isMaximized()) {
+    // Full screen is not kept: the place the window had before it is.
+    const bool fullScreen = isFullScreen();
+    const QRect place = fullScreen ? m_placeBeforeFullScreen : QRect(pos(), size());
+    if (fullScreen ? m_maximisedBeforeFullScreen : isMaximized()) {
         results.push_back(preferences.writeYesNo(settings::Pref::WindowMaximized, true));
     } else {
         results.push_back(preferences.writeYesNo(settings::Pref::WindowMaximized, false));
-        results.push_back(preferences.writeNumber(settings::Pref::WindowLeft, pos().x()));
-        results.push_back(preferences.writeNumber(settings::Pref::WindowTop, pos().y()));
-        results.push_back(preferences.writeNumber(settings::Pref::WindowWidth, width()));
-        results.push_back(preferences.writeNumber(settings::Pref::WindowHeight, height()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowLeft, place.x()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowTop, place.y()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowWidth, place.width()));
+        results.push_back(preferences.writeNumber(settings::Pref::WindowHeight, place.height()));
     }
     for (const settings::WriteResult& result : results) {
         if (!result) {
@@ -723,9 +745,9 @@ void TfrmMain::showUnsavedAtClose(const std::vector<std::string>& messages) {
         reportWriteFailure(messages.front());
         return;
     }
-    QString text = QStringLiteral("Vellomir could not save everything as it closed:");
+    QString text = tr("Vellomir could not save everything as it closed:");
     for (const std::string& message : messages) {
-        text += QStringLiteral("\r\r") + fromStd(message);
+        text += QStringLiteral("\r\r") + coreText(message);
     }
     m_boxes.information(this, QString::fromStdString(std::string(settings::kProgramTitle)), text);
 }
@@ -738,11 +760,15 @@ void TfrmMain::redrawTable() {
         return;
     }
     render::DrawingTarget* drawing = m_frontend->drawing();
-    // Crisp on a HiDPI screen: the table is drawn at the screen's ratio, a
-    // whole number (1.25 draws at 1, 1.5 at 2, and Qt scales the rest).
+    // Crisp on a HiDPI screen: the table is drawn at the screen's ratio when
+    // that is a whole number; at a fraction (1.25, 1.5) it is drawn in the
+    // screen's own pixels, one to each, so nothing is stretched.
     if (drawing) {
-        drawing->setPixelRatio(std::max(1, qRound(m_table->devicePixelRatioF())));
-        drawing->setWindowSize(m_table->size());
+        const qreal ratio = m_table->devicePixelRatioF();
+        const bool whole = qFuzzyCompare(ratio, std::round(ratio));
+        m_table->setTableScale(whole ? 1.0 : ratio);
+        drawing->setPixelRatio(whole ? std::max(1, qRound(ratio)) : 1);
+        drawing->setWindowSize(m_table->tableSize());
         if (!m_scrollBar->isVisible()) {
             drawing->resizeBuffers(screenSize(*this) + QSize(30, 30));
         }
@@ -763,7 +789,7 @@ void TfrmMain::redrawTable() {
 
 void TfrmMain::updateScrollRange() {
     const int lowest = m_state.mainGame.cell(cell::LowestCardEdge);
-    const int visible = m_table->height();
+    const int visible = m_table->tableSize().height();
     const bool needed =
         m_state.settings.read(settings::field::VertScrollBar) == "Y" && lowest > visible;
     if (needed) {
@@ -853,19 +879,43 @@ void TfrmMain::prepareFirstTable(bool beforeShowing) {
     setCaptionText(fromStd(engine::gameCaption(m_state)));
     const bool noStatistics = m_hooks.firstActivationChecks && m_hooks.firstActivationChecks();
     const int game = m_state.settings.readInt(settings::field::Game, -1);
-    const bool resumed = m_hooks.resumeGame && m_hooks.resumeGame();
-    if (!resumed && (noStatistics || game < 0)) {
+    // A game or deal asked for on the command line takes the place of the
+    // one left in play.
+    if (m_startGame && m_state.mainGame.games().indexOf(*m_startGame) < 0) {
+        m_unknownStartGame = std::exchange(m_startGame, std::nullopt);
+    }
+    const bool requested = m_startGame || m_startDeal;
+    const bool resumed = !requested && m_hooks.resumeGame && m_hooks.resumeGame();
+    if (!m_startGame && !resumed && (noStatistics || game < 0)) {
         m_chooserWhenShown = true;
         return;
     }
-    if (gameRunning() || game < 0) {
+    if (!requested && (gameRunning() || game < 0)) {
         return;
     }
     if (beforeShowing) {
         dealBeforeShowing();
     } else {
-        m_engine->newGame();
+        dealFirstGame();
     }
+}
+
+void TfrmMain::dealFirstGame() {
+    const int game = m_state.settings.readInt(settings::field::Game, -1);
+    if (!m_startGame && !m_startDeal) {
+        m_engine->newGame();
+        return;
+    }
+    // One deal of the asked game on the asked deal number.
+    const std::optional<std::string> deal =
+        m_startDeal ? engine::paddedDealNumber(*m_startDeal) : std::nullopt;
+    if (deal) {
+        m_state.settings.write(settings::field::DealNumber, *deal);
+    }
+    m_engine->openGame(m_startGame.value_or(game),
+                       deal ? engine::DealNumberMode::Keep : engine::DealNumberMode::New, true);
+    m_startGame.reset();
+    m_startDeal.reset();
 }
 
 void TfrmMain::dealBeforeShowing() {
@@ -873,7 +923,7 @@ void TfrmMain::dealBeforeShowing() {
     // window. (The one test a new game makes after its autoplay, that of
     // the 91 games, is of games without autoplay.)
     const bool autoplay = std::exchange(m_state.autoplayTicked, false);
-    m_engine->newGame();
+    dealFirstGame();
     m_state.autoplayTicked = autoplay;
     m_autoplayWhenShown =
         autoplay && m_state.params[catalogue::param::AutoplayAvailable] != 0 && gameRunning();
@@ -881,11 +931,17 @@ void TfrmMain::dealBeforeShowing() {
 
 void TfrmMain::finishFirstTable() {
     m_state.flags.clear(Flag::FirstActivationPending);
+    if (m_unknownStartGame) {
+        m_boxes.information(this, QString::fromStdString(std::string(settings::kProgramTitle)),
+                            tr("There is no game number %1.").arg(*m_unknownStartGame));
+        m_unknownStartGame.reset();
+    }
     if (std::exchange(m_chooserWhenShown, false)) {
         openGame();
         if (!gameRunning() && m_state.settings.readInt(settings::field::Game, -1) >= 0) {
-            m_engine->newGame();
+            dealFirstGame();
         }
+        m_startDeal.reset();
     }
     if (std::exchange(m_autoplayWhenShown, false) && m_frontend && m_engine) {
         m_frontend->pause(kOpeningAutoplayPauseMs);
@@ -897,6 +953,11 @@ void TfrmMain::finishFirstTable() {
         // Sounds start once the first table is on the screen.
         QTimer::singleShot(0, this, [this] { m_frontend->allowSounds(); });
     }
+}
+
+void TfrmMain::setStartRequest(std::optional<int> game, std::optional<std::string> deal) {
+    m_startGame = game;
+    m_startDeal = std::move(deal);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {
@@ -942,7 +1003,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     if (!m_closeWithoutQuestion && preferences.text(settings::Pref::ConfirmQuit) != "N" &&
-        !m_boxes.confirm(this, QStringLiteral("Vellomir"), QStringLiteral("Exit Vellomir?"))) {
+        !m_boxes.confirm(this, QStringLiteral("Vellomir"), tr("Exit Vellomir?"))) {
         m_state.mainGame.setCell(cell::CloseRequested, 0);
         tellGathered();
         event->ignore();
@@ -1079,6 +1140,23 @@ void TfrmMain::showStatistics() {
     m_boxes.runDialog(dialog);
 }
 
+void TfrmMain::setFullScreen(bool on) {
+    if (on == isFullScreen()) {
+        m_mnuFullScreen->setChecked(on);
+        return;
+    }
+    if (on) {
+        m_maximisedBeforeFullScreen = isMaximized();
+        m_placeBeforeFullScreen = QRect(pos(), size());
+        showFullScreen();
+    } else if (m_maximisedBeforeFullScreen) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+    m_mnuFullScreen->setChecked(on);
+}
+
 void TfrmMain::setStatusBarChoice(bool visible, bool save) {
     statusBar()->setVisible(visible);
     m_mnuStatusBar->setChecked(visible);
@@ -1109,11 +1187,11 @@ void TfrmMain::updatePlayCommands() {
     m_mnuDealNumber->setEnabled(m_engine && loaded);
     const engine::StatusFigures figures =
         engine::statusFigures(m_state, m_engine ? m_engine->moves() : 0);
-    m_lblMoves->setText(QStringLiteral("Moves: %1").arg(figures.moves));
+    m_lblMoves->setText(tr("Moves: %1").arg(figures.moves));
     m_lblStock->setVisible(figures.stockCards.has_value());
-    m_lblStock->setText(QStringLiteral("Stock: %1").arg(figures.stockCards.value_or(0)));
+    m_lblStock->setText(tr("Stock: %1").arg(figures.stockCards.value_or(0)));
     m_lblPasses->setVisible(figures.passesLeft.has_value());
-    m_lblPasses->setText(QStringLiteral("Passes left: %1").arg(figures.passesLeft.value_or(0)));
+    m_lblPasses->setText(tr("Passes left: %1").arg(figures.passesLeft.value_or(0)));
     const bool inPlay = m_engine && gameRunning() && !m_state.flags.test(Flag::Won);
     m_mnuHint->setEnabled(inPlay);
     m_mnuSolve->setEnabled(inPlay);
@@ -1146,7 +1224,15 @@ void TfrmMain::openGame() {
         return;
     }
     m_chooser->clearChosen();
-    m_engine->openGame(m_chooser->chosenGame(), engine::DealNumberMode::New, true);
+    // The first chooser deals the deal number the command line asked for.
+    const std::optional<std::string> deal =
+        m_startDeal ? engine::paddedDealNumber(*std::exchange(m_startDeal, std::nullopt))
+                    : std::nullopt;
+    if (deal) {
+        m_state.settings.write(settings::field::DealNumber, *deal);
+    }
+    m_engine->openGame(m_chooser->chosenGame(),
+                       deal ? engine::DealNumberMode::Keep : engine::DealNumberMode::New, true);
     updateScrollRange();
 }
 

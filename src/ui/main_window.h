@@ -140,6 +140,9 @@ public:
     /// game; once the table is on the screen, also what waited for that (the
     /// chooser, the opening autoplay, the sounds).
     void firstActivation();
+    /// The game and the deal number the first activation deals in place of
+    /// the game left in play (the command line's --game and --deal).
+    void setStartRequest(std::optional<int> game, std::optional<std::string> deal);
     /// Sizes the scroll bar's range to the lowest card edge of the table.
     void updateScrollRange();
 
@@ -159,6 +162,9 @@ public:
     void setStatusBarChoice(bool visible, bool save);
     /// Brings Undo, Redo and Restart and the status bar up to date.
     void updatePlayCommands();
+    /// Fills the screen with the window (F11), or gives it back its former
+    /// place, maximised or not.
+    void setFullScreen(bool on);
     void toggleAutoplay();
     /// Marks the next move of a winning line on the table (Hint).
     void hint();
@@ -207,6 +213,9 @@ private:
     /// Deals the first game before the window shows, so that the first paint
     /// shows it dealt, with its counts in the status bar.
     void dealBeforeShowing();
+    /// Deals the first game: the game and deal number the command line asked
+    /// for, else a new deal of the current game.
+    void dealFirstGame();
     void finishFirstTable();
 
     table::ProgramState& m_state;
@@ -243,6 +252,15 @@ private:
     QAction* m_mnuRedo = nullptr;
     QAction* m_mnuGameStatistics = nullptr;
     QAction* m_mnuStatusBar = nullptr;
+    QAction* m_mnuFullScreen = nullptr;
+    /// Maximised before full screen: so it comes back.
+    bool m_maximisedBeforeFullScreen = false;
+    std::optional<int> m_startGame;
+    std::optional<std::string> m_startDeal;
+    /// A game number the command line asked for that the catalogue lacks:
+    /// said once the window is on the screen.
+    std::optional<int> m_unknownStartGame;
+    QRect m_placeBeforeFullScreen;
     QAction* m_mnuHint = nullptr;
     QAction* m_mnuSolve = nullptr;
     QAction* m_mnuWinnableOnly = nullptr;

@@ -26,7 +26,7 @@ QLabel* pictureLabel(const QImage& image) {
 TfrmMsgAdvice::TfrmMsgAdvice(QWidget* owner, const QString& message, AdvicePage page)
     : C_TAdvancedForm<QDialog>(owner) {
     setObjectName(QStringLiteral("frmMsgAdvice"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
 
     const QSize pictureSize(56, 56);
     m_notebook = new QStackedWidget(this);
@@ -51,11 +51,11 @@ TfrmMsgAdvice::TfrmMsgAdvice(QWidget* owner, const QString& message, AdvicePage 
         std::max(0, m_message->heightForWidth(m_message->width()) - m_message->height());
     m_message->resize(m_message->width(), m_message->height() + extra);
 
-    m_notDisplay = new QCheckBox(QStringLiteral("&Don't show this message box again"), this);
+    m_notDisplay = new QCheckBox(tr("&Don't show this message box again"), this);
     m_notDisplay->setObjectName(QStringLiteral("chkNotDisplay"));
     m_notDisplay->setGeometry(80, 114 + extra, 326, 20);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
     ok->setGeometry((kWidth - 85) / 2, kHeight + extra - 10 - 25, 85, 25);
     ok->setDefault(true);

@@ -11,6 +11,7 @@
 #include "ui/form_pictures.h"
 #include "ui/game_description.h"
 #include "ui/message_boxes.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,6 +27,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <vector>
 
 namespace vellomir::ui {
 namespace {
@@ -35,6 +38,8 @@ constexpr QRgb kIconMask = qRgb(128, 0, 0);
 // The cloth of the preview box.
 const QColor kPreviewCloth(0, 128, 0);
 constexpr int kCodeRole = Qt::UserRole;
+// A game's name as the catalogue spells it (the tree shows it translated).
+constexpr int kNameRole = Qt::UserRole + 1;
 
 // A picture with every pixel of `colour` made see-through.
 QImage withSeeThrough(const QImage& image, QRgb colour) {
@@ -109,7 +114,7 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
                            const resources::ResourceLibrary& library, MessageBoxes& boxes)
     : C_TAdvancedForm<QDialog>(parent), m_state(state), m_library(library), m_boxes(boxes) {
     setObjectName(QStringLiteral("frmOpenGame"));
-    setWindowTitle(QStringLiteral("Open a game"));
+    setWindowTitle(tr("Open a game"));
     // The window opens at its own size; a player may make it larger, and
     // the list of games takes what is added (long names show whole).
     setMinimumSize(kOpeningSize);
@@ -122,7 +127,7 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
 
     // Only the group of all games is kept of the stored tree; it shows a
     // placeholder child until it is filled, so that it can be expanded.
-    addGroup(QStringLiteral("All games (alphabetically)"), kAllGamesCode);
+    addGroup(tr("All games (alphabetically)"), kAllGamesCode);
     m_gameList = chooserGameList(m_state.mainGame.gameList());
 
     const settings::PreferenceFile preferences(m_state.preferencesPath());
@@ -148,8 +153,7 @@ TfrmOpenGame::TfrmOpenGame(QWidget* parent, table::ProgramState& state,
 TfrmOpenGame::~TfrmOpenGame() = default;
 
 void TfrmOpenGame::buildWindow() {
-    m_pnlLblSelectagame =
-        label(this, "pnlLblSelectagame", QStringLiteral("Select a game:"), {8, 6, 202, 18});
+    m_pnlLblSelectagame = label(this, "pnlLblSelectagame", tr("Select a game:"), {8, 6, 202, 18});
 
     m_trvGames = new QTreeWidget(this);
     m_trvGames->setObjectName(QStringLiteral("trvGames"));
@@ -186,10 +190,10 @@ void TfrmOpenGame::buildWindow() {
     m_pnlDescGame->setAutoFillBackground(true);
     buildDescription(m_pnlDescGame);
 
-    m_btnRules = button(this, "btnRules", QStringLiteral("Rules"), {8, 344, 75, 25});
-    m_btnCancel = button(this, "btnCancel", QStringLiteral("Cancel"), {452, 344, 75, 25});
+    m_btnRules = button(this, "btnRules", tr("Rules"), {8, 344, 75, 25});
+    m_btnCancel = button(this, "btnCancel", tr("Cancel"), {452, 344, 75, 25});
     // OK stands 5 pixels left of Cancel.
-    m_btnOK = button(this, "btnOK", QStringLiteral("OK"), {m_btnCancel->x() - 5 - 75, 344, 75, 25});
+    m_btnOK = button(this, "btnOK", tr("OK"), {m_btnCancel->x() - 5 - 75, 344, 75, 25});
     m_btnOK->setDefault(true);
 
     connect(m_btnOK, &QPushButton::clicked, this, [this] { confirmChoice(); });
@@ -223,13 +227,17 @@ void TfrmOpenGame::resizeEvent(QResizeEvent* event) {
     if (!m_btnOK) {
         return; // not built yet
     }
-    const int wider = std::max(0, width() - kOpeningSize.width());
-    const int taller = std::max(0, height() - kOpeningSize.height());
-    m_trvGames->resize(202 + wider, 308 + taller);
-    m_pnlGameInfo->move(218 + wider, 8);
-    m_btnRules->move(8, 344 + taller);
-    m_btnCancel->move(452 + wider, 344 + taller);
-    m_btnOK->move(m_btnCancel->x() - 5 - m_btnOK->width(), 344 + taller);
+    // The places of the opening size, grown as the whole window grew when a
+    // larger font cut a text (its smallest size grew with it).
+    const double grown = std::max(1.0, static_cast<double>(minimumWidth()) / kOpeningSize.width());
+    const auto at = [grown](int place) { return static_cast<int>(std::lround(place * grown)); };
+    const int wider = std::max(0, width() - minimumWidth());
+    const int taller = std::max(0, height() - minimumHeight());
+    m_trvGames->resize(at(8 + 202) - at(8) + wider, at(26 + 308) - at(26) + taller);
+    m_pnlGameInfo->move(at(218) + wider, at(8));
+    m_btnRules->move(at(8), at(344) + taller);
+    m_btnCancel->move(at(452) + wider, at(344) + taller);
+    m_btnOK->move(m_btnCancel->x() - at(5) - m_btnOK->width(), at(344) + taller);
 }
 
 void TfrmOpenGame::buildDescription(QWidget* area) {
@@ -251,20 +259,18 @@ void TfrmOpenGame::buildDescription(QWidget* area) {
         image->setGeometry(kPictureX, y + 1, 24, 16);
         value = label(area, text, QString(), {kTextX, y, 307 - kTextX - 2, 18});
     };
-    row(212, QStringLiteral("Difficulty level:"), "imgDifficult", "lblDiffRules", m_imgDifficult,
+    row(212, tr("Difficulty level:"), "imgDifficult", "lblDiffRules", m_imgDifficult,
         m_lblDiffRules);
-    row(230, QStringLiteral("Chance of winning:"), "imgWinning", "lblDiffWin", m_imgWinning,
-        m_lblDiffWin);
-    row(248, QStringLiteral("Skill level:"), "imgSkill", "lblSkill", m_imgSkill, m_lblSkill);
-    row(266, QStringLiteral("Game time:"), "imgGameTime", "lblGameTime", m_imgGameTime,
-        m_lblGameTime);
+    row(230, tr("Chance of winning:"), "imgWinning", "lblDiffWin", m_imgWinning, m_lblDiffWin);
+    row(248, tr("Skill level:"), "imgSkill", "lblSkill", m_imgSkill, m_lblSkill);
+    row(266, tr("Game time:"), "imgGameTime", "lblGameTime", m_imgGameTime, m_lblGameTime);
 
-    label(area, nullptr, QStringLiteral("Redeals:"), {4, 285, kCaptionWidth, 18});
+    label(area, nullptr, tr("Redeals:"), {4, 285, kCaptionWidth, 18});
     m_lblRedeal = label(area, "lblRedeal", QString(), {kPictureX, 285, 70, 18});
-    label(area, nullptr, QStringLiteral("Decks:"), {204, 285, 50, 18});
+    label(area, nullptr, tr("Decks:"), {204, 285, 50, 18});
     m_lblDecks = label(area, "lblDecks", QString(), {256, 285, 46, 18});
 
-    m_chkPreview = new QCheckBox(QStringLiteral("&Preview"), area);
+    m_chkPreview = new QCheckBox(tr("&Preview"), area);
     m_chkPreview->setObjectName(QStringLiteral("chkPreview"));
     m_chkPreview->setGeometry(4, 304, 120, 18);
     m_chkPreview->setChecked(true);
@@ -313,14 +319,30 @@ void TfrmOpenGame::fill(QTreeWidgetItem* group, int requestedGame) {
     delete group->takeChild(0);
     const int code = codeOf(group);
     QTreeWidgetItem* requested = nullptr;
+    std::vector<ChooserEntry> entries;
+    bool translated = false;
     for (const std::string& line : m_gameList) {
-        const ChooserEntry entry = parseChooserEntry(line);
+        ChooserEntry entry = parseChooserEntry(line);
         if (code == kNewGamesCode && entry.newGameMark != '1') {
             continue;
         }
-        auto* node = new QTreeWidgetItem(group, QStringList{entry.name});
+        const QString shown = gameNameText(entry.name);
+        translated = translated || shown != entry.name;
+        entries.push_back(std::move(entry));
+    }
+    // Translated names are listed in the alphabetical order of the language.
+    if (translated) {
+        std::stable_sort(
+            entries.begin(), entries.end(), [](const ChooserEntry& a, const ChooserEntry& b) {
+                return QString::localeAwareCompare(gameNameText(a.name), gameNameText(b.name)) < 0;
+            });
+    }
+    for (const ChooserEntry& entry : entries) {
+        const QString shown = gameNameText(entry.name);
+        auto* node = new QTreeWidgetItem(group, QStringList{shown});
         node->setData(0, kCodeRole, entry.number);
-        node->setToolTip(0, entry.name);
+        node->setData(0, kNameRole, entry.name);
+        node->setToolTip(0, shown);
         // A type in no row keeps the first icon of the list.
         const QString iconName = typeIconName(entry.typeCode);
         node->setIcon(0, icon(iconName.isEmpty() || !m_icons.contains(iconName)
@@ -471,7 +493,7 @@ void TfrmOpenGame::drawPreview() {
 void TfrmOpenGame::confirmChoice() {
     QTreeWidgetItem* item = m_trvGames->currentItem();
     if (!item || codeOf(item) < 0) {
-        m_boxes.information(this, programTitle(), QStringLiteral("Open a game"));
+        m_boxes.information(this, programTitle(), tr("Open a game"));
         m_trvGames->setFocus();
         return;
     }
@@ -480,7 +502,8 @@ void TfrmOpenGame::confirmChoice() {
     settings::PreferenceFile preferences(m_state.preferencesPath());
     for (const settings::WriteResult& written :
          {preferences.writeNumber(settings::Pref::Game, game),
-          preferences.write(settings::Pref::GameName, item->text(0).toStdString()),
+          preferences.write(settings::Pref::GameName,
+                            item->data(0, kNameRole).toString().toStdString()),
           preferences.writeNumber(settings::Pref::GameTreeNum, group),
           preferences.writeYesNo(settings::Pref::OpenPreviewGame, m_chkPreview->isChecked())}) {
         if (!written) {
@@ -493,7 +516,7 @@ void TfrmOpenGame::confirmChoice() {
         }
     }
     m_chosenGame = game;
-    m_chosenName = item->text(0);
+    m_chosenName = item->data(0, kNameRole).toString();
     m_chosen = true;
     accept();
 }
@@ -501,7 +524,7 @@ void TfrmOpenGame::confirmChoice() {
 void TfrmOpenGame::showRulesOfSelection() {
     const int game = selectedGame();
     if (game < 0) {
-        m_boxes.information(this, programTitle(), QStringLiteral("Select a game"));
+        m_boxes.information(this, programTitle(), tr("Select a game"));
     } else if (m_showRules) {
         m_showRules(game);
     }

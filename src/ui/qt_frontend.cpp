@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/msg_advice_form.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -137,7 +138,7 @@ void QtFrontend::showInformation(std::string_view text) {
         }
         return;
     }
-    m_boxes.information(m_window, kTitle, fromView(text));
+    m_boxes.information(m_window, kTitle, coreText(text));
 }
 
 std::vector<std::string> QtFrontend::takeGatheredInformation() {
@@ -147,12 +148,12 @@ std::vector<std::string> QtFrontend::takeGatheredInformation() {
 }
 
 bool QtFrontend::confirm(std::string_view text) {
-    return m_boxes.confirm(m_window, kTitle, fromView(text));
+    return m_boxes.confirm(m_window, kTitle, coreText(text));
 }
 
 void QtFrontend::showAdvice(std::string_view key, std::string_view text) {
     settings::PreferenceFile preferences(m_state.preferencesPath());
-    ui::showAdvice(m_window, m_boxes, preferences, key, fromView(text), AdvicePage::Color);
+    ui::showAdvice(m_window, m_boxes, preferences, key, coreText(text), AdvicePage::Color);
 }
 
 void QtFrontend::beep() {

@@ -60,11 +60,13 @@ bool SolverAssistant::playable() const {
 }
 
 QString SolverAssistant::statusWord() const {
-    return m_label->isVisible() ? m_label->text() : QString();
+    return m_label->isVisible() ? m_word : QString();
 }
 
 void SolverAssistant::setWord(const QString& word) {
-    m_label->setText(word);
+    // The status bar shows the word translated; the assistant keeps it in English.
+    m_word = word;
+    m_label->setText(tr(word.toUtf8().constData()));
     m_label->setVisible(!word.isEmpty());
     emit statusChanged(word);
 }
@@ -195,7 +197,7 @@ void SolverAssistant::showHint() {
     switch (move.verb) {
     case Verb::Quit:
         m_boxes.information(&m_window, kTitle,
-                            QStringLiteral("The game is won: start a new game to count it."));
+                            tr("The game is won: start a new game to count it."));
         return;
     default:
         break;
@@ -231,14 +233,14 @@ std::optional<std::uint64_t> SolverAssistant::positionBeforeLastAction() const {
 
 void SolverAssistant::noWinFound() {
     const QString text = m_answer && m_answer->outcome == SolveOutcome::Unsolved
-                             ? QStringLiteral("This game cannot be won from here.")
-                             : QStringLiteral("No win was found from here.");
+                             ? tr("This game cannot be won from here.")
+                             : tr("No win was found from here.");
     const std::optional<std::uint64_t> before = positionBeforeLastAction();
     const std::optional<SearchAnswer> known = before ? knownAnswer(*before) : std::nullopt;
     if (known && known->outcome == SolveOutcome::Solved) {
         if (m_boxes.confirm(&m_window, kTitle,
-                            text + QStringLiteral("\rIt could be won before the last move. "
-                                                  "Undo the last move?"))) {
+                            text + tr("\rIt could be won before the last move. "
+                                      "Undo the last move?"))) {
             m_engine->undo();
         }
         return;
@@ -414,8 +416,8 @@ void SolverAssistant::findWinnableDeal(std::function<void(std::optional<std::str
         return;
     }
     m_dealFound = std::move(deal);
-    m_progress = new QProgressDialog(QStringLiteral("Looking for a winnable deal..."),
-                                     QStringLiteral("Cancel"), 0, kDealTries, &m_window);
+    m_progress = new QProgressDialog(tr("Looking for a winnable deal..."), tr("Cancel"), 0,
+                                     kDealTries, &m_window);
     m_progress->setObjectName(QStringLiteral("frmWinnableDeal"));
     m_progress->setWindowTitle(kTitle);
     m_progress->setWindowModality(Qt::WindowModal);
@@ -438,9 +440,8 @@ void SolverAssistant::findWinnableDeal(std::function<void(std::optional<std::str
     connect(&m_search, &DealSearch::dealTried, progress, [this](int tried) {
         if (m_progress) {
             m_progress->setValue(tried);
-            m_progress->setLabelText(QStringLiteral("Looking for a winnable deal: deal %1 of %2...")
-                                         .arg(tried)
-                                         .arg(kDealTries));
+            m_progress->setLabelText(
+                tr("Looking for a winnable deal: deal %1 of %2...").arg(tried).arg(kDealTries));
         }
     });
     connect(&m_search, &DealSearch::winnableDealFound, progress,
@@ -453,8 +454,8 @@ void SolverAssistant::findWinnableDeal(std::function<void(std::optional<std::str
                 if (!found) {
                     m_boxes.information(
                         &m_window, kTitle,
-                        QStringLiteral("None of the %1 deals tried could be shown to be winnable "
-                                       "within a second. An ordinary deal is dealt.")
+                        tr("None of the %1 deals tried could be shown to be winnable "
+                           "within a second. An ordinary deal is dealt.")
                             .arg(kDealTries));
                     deal(std::nullopt);
                     return;

@@ -37,13 +37,17 @@ class QtFrontend;
 class SolverAssistant : public QObject {
     Q_OBJECT
 public:
-    /// The words of the status bar.
-    static inline const QString kWinnable = QStringLiteral("winnable");
-    static inline const QString kNotWinnable = QStringLiteral("not winnable from here");
-    static inline const QString kSearching = QStringLiteral("searching");
+    /// The words of the status bar, in English (the bar shows them translated).
+    static inline const QString kWinnable =
+        QStringLiteral(QT_TRANSLATE_NOOP("vellomir::ui::SolverAssistant", "winnable"));
+    static inline const QString kNotWinnable = QStringLiteral(
+        QT_TRANSLATE_NOOP("vellomir::ui::SolverAssistant", "not winnable from here"));
+    static inline const QString kSearching =
+        QStringLiteral(QT_TRANSLATE_NOOP("vellomir::ui::SolverAssistant", "searching"));
     /// The search ended at its bounds before it found a win or ran out of
     /// moves: nothing is known.
-    static inline const QString kUnknown = QStringLiteral("unknown");
+    static inline const QString kUnknown =
+        QStringLiteral(QT_TRANSLATE_NOOP("vellomir::ui::SolverAssistant", "unknown"));
 
     /// Bounds of the search of each position of the table.
     static constexpr long kPositionLimit = 20000;
@@ -136,6 +140,7 @@ private:
     engine::PlayEngine* m_engine = nullptr;
     DealSearch m_search;
     QLabel* m_label = nullptr;
+    QString m_word;
 
     /// What is known of the position on the table, when anything is.
     std::optional<SearchAnswer> m_answer;

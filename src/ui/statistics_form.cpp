@@ -2,6 +2,7 @@
 
 #include "engine/records/game_clock.h"
 #include "ui/message_boxes.h"
+#include "ui/translations.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,7 +15,6 @@ namespace vellomir::ui {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Statistics");
 constexpr int kWidth = 560;
 constexpr int kHeight = 520;
 
@@ -38,7 +38,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, std::filesystem::path dataFolder
     : C_TAdvancedForm<QDialog>(parent), m_dataFolder(std::move(dataFolder)),
       m_currentGame(currentGame), m_currentName(currentName), m_boxes(boxes) {
     setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("Statistics"));
     resize(kWidth, kHeight);
     auto* layout = new QVBoxLayout(this);
     m_title = new QLabel(this);
@@ -55,9 +55,8 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, std::filesystem::path dataFolder
     m_games = new QTableWidget(this);
     m_games->setObjectName(QStringLiteral("tblAllGames"));
     m_games->setColumnCount(6);
-    m_games->setHorizontalHeaderLabels({QStringLiteral("Game"), QStringLiteral("Played"),
-                                        QStringLiteral("Won"), QStringLiteral("Lost"),
-                                        QStringLiteral("Won share"), QStringLiteral("Best time")});
+    m_games->setHorizontalHeaderLabels(
+        {tr("Game"), tr("Played"), tr("Won"), tr("Lost"), tr("Won share"), tr("Best time")});
     m_games->verticalHeader()->hide();
     // The figures take the room they need, the names the rest: a whole name
     // shows in a wider window, and always in its tip.
@@ -66,11 +65,11 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, std::filesystem::path dataFolder
     m_games->setSelectionMode(QAbstractItemView::NoSelection);
 
     auto* buttons = new QHBoxLayout;
-    m_resetGame = new QPushButton(QStringLiteral("Reset this &game"), this);
+    m_resetGame = new QPushButton(tr("Reset this &game"), this);
     m_resetGame->setObjectName(QStringLiteral("btnResetGame"));
-    m_resetAll = new QPushButton(QStringLiteral("Reset &all"), this);
+    m_resetAll = new QPushButton(tr("Reset &all"), this);
     m_resetAll->setObjectName(QStringLiteral("btnResetAll"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("btnClose"));
     close->setDefault(true);
     buttons->addWidget(m_resetGame);
@@ -83,7 +82,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, std::filesystem::path dataFolder
 
     layout->addWidget(m_title);
     layout->addWidget(m_figures, 3);
-    layout->addWidget(new QLabel(QStringLiteral("All games played:"), this));
+    layout->addWidget(new QLabel(tr("All games played:"), this));
     layout->addWidget(m_games, 2);
     layout->addLayout(buttons);
     reload();
@@ -92,27 +91,28 @@ TfrmStatistics::TfrmStatistics(QWidget* parent, std::filesystem::path dataFolder
 void TfrmStatistics::reload() {
     const engine::StatisticsLoad load = engine::loadStatistics(m_dataFolder, true);
     if (!load.ok) {
-        m_boxes.information(this, kTitle, fromStd(load.message));
+        m_boxes.information(this, tr("Statistics"), fromStd(load.message));
     }
     show(load.book);
 }
 
 void TfrmStatistics::show(const engine::StatisticsBook& book) {
-    m_title->setText(m_currentName.isEmpty() ? QStringLiteral("No game on the table")
-                                             : m_currentName);
+    m_title->setText(m_currentName.isEmpty() ? tr("No game on the table")
+                                             : gameNameText(m_currentName));
     const auto found = book.find(m_currentGame);
     const engine::GameStatistics current =
         found != book.end() ? found->second : engine::GameStatistics{};
     const auto figures = engine::statisticsFigures(current);
     m_figures->setRowCount(static_cast<int>(figures.size()));
     for (int row = 0; row < static_cast<int>(figures.size()); ++row) {
-        m_figures->setItem(row, 0, cell(fromStd(figures[row].first), false));
-        m_figures->setItem(row, 1, cell(fromStd(figures[row].second), true));
+        m_figures->setItem(row, 0, cell(coreText(figures[row].first), false));
+        m_figures->setItem(row, 1, cell(coreText(figures[row].second), true));
     }
     m_games->setRowCount(static_cast<int>(book.size()));
     int row = 0;
     for (const auto& [number, game] : book) {
-        const QString name = game.name.empty() ? QString::number(number) : fromStd(game.name);
+        const QString name =
+            game.name.empty() ? QString::number(number) : gameNameText(fromStd(game.name));
         m_games->setItem(row, 0, cell(name, false));
         m_games->item(row, 0)->setToolTip(name);
         m_games->setItem(row, 1, cell(QString::number(game.played), true));
@@ -143,14 +143,14 @@ QString TfrmStatistics::figure(const QString& label) const {
 void TfrmStatistics::save(const engine::StatisticsBook& book) {
     if (const settings::WriteResult written = engine::saveStatistics(m_dataFolder, book);
         !written) {
-        m_boxes.information(this, kTitle, fromStd(written.message));
+        m_boxes.information(this, tr("Statistics"), fromStd(written.message));
     }
     reload();
 }
 
 void TfrmStatistics::resetCurrentGame() {
-    if (!m_boxes.confirm(this, kTitle,
-                         QStringLiteral("Reset the statistics of %1?").arg(m_currentName))) {
+    if (!m_boxes.confirm(this, tr("Statistics"),
+                         tr("Reset the statistics of %1?").arg(gameNameText(m_currentName)))) {
         return;
     }
     engine::StatisticsLoad load = engine::loadStatistics(m_dataFolder, true);
@@ -159,7 +159,7 @@ void TfrmStatistics::resetCurrentGame() {
 }
 
 void TfrmStatistics::resetAllGames() {
-    if (!m_boxes.confirm(this, kTitle, QStringLiteral("Reset the statistics of every game?"))) {
+    if (!m_boxes.confirm(this, tr("Statistics"), tr("Reset the statistics of every game?"))) {
         return;
     }
     save({});

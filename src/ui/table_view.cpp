@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace vellomir::ui {
 
@@ -12,11 +13,26 @@ TableView::TableView(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
+QSize TableView::tableSize() const {
+    return QSize(qCeil(width() * m_tableScale), qCeil(height() * m_tableScale));
+}
+
+void TableView::repaintTable(const QRect& tableRect) {
+    if (m_tableScale == 1) {
+        repaint(tableRect);
+        return;
+    }
+    const QRectF area(tableRect.x() / m_tableScale, tableRect.y() / m_tableScale,
+                      tableRect.width() / m_tableScale, tableRect.height() / m_tableScale);
+    repaint(area.toAlignedRect());
+}
+
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
     if (m_image && !m_image->isNull()) {
-        const qreal ratio = m_image->devicePixelRatio();
+        // Picture pixels to each pixel of the view.
+        const qreal ratio = m_image->devicePixelRatio() * m_tableScale;
         if (ratio == 1) {
             painter.drawImage(dirty.topLeft(), *m_image, dirty);
         } else {
@@ -26,6 +42,9 @@ void TableView::paintEvent(QPaintEvent* event) {
                                 dirty.height() * ratio);
             painter.setRenderHint(QPainter::SmoothPixmapTransform,
                                   !qFuzzyCompare(ratio, devicePixelRatioF()));
+            // Whole screen pixels: the edges of a dirty area fall between
+            // them at a fractional ratio.
+            painter.setRenderHint(QPainter::LosslessImageRendering);
             painter.drawImage(QRectF(dirty), *m_image, source);
         }
         // Whatever the picture does not cover shows the table colour.
@@ -58,9 +77,9 @@ void TableView::forward(PointerEvent::Kind kind, QMouseEvent* event) {
     pointer.kind = kind;
     pointer.button = event->button();
     pointer.buttons = event->buttons();
-    const QPoint at = event->position().toPoint();
-    pointer.x = at.x();
-    pointer.y = at.y();
+    const QPointF at = event->position() * m_tableScale;
+    pointer.x = qFloor(at.x());
+    pointer.y = qFloor(at.y());
     pointer.ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     m_onPointer(pointer);
 }

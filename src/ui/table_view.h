@@ -33,6 +33,15 @@ public:
     /// The picture to show (kept by its owner); null shows the plain table.
     void setImage(const QImage* image) { m_image = image; }
     const QImage* image() const { return m_image; }
+    /// Table pixels to each pixel of the view: 1, or the screen's ratio when
+    /// that is a fraction (1.25, 1.5). The table is then drawn in the
+    /// screen's own pixels, one picture pixel to each, and stays sharp.
+    void setTableScale(qreal scale) { m_tableScale = scale; }
+    qreal tableScale() const { return m_tableScale; }
+    /// The view's size in table pixels.
+    QSize tableSize() const;
+    /// Repaints at once the part of the view that shows `tableRect`.
+    void repaintTable(const QRect& tableRect);
     /// The colour shown where no picture covers the view.
     void setTableColour(QColor colour) { m_tableColour = colour; }
 
@@ -69,6 +78,7 @@ private:
 
     const QImage* m_image = nullptr;
     QColor m_tableColour{0, 128, 0};
+    qreal m_tableScale = 1.0;
     std::function<void(const PointerEvent&)> m_onPointer;
     std::function<void(QPainter&)> m_overlay;
 };

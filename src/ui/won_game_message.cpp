@@ -2,7 +2,9 @@
 
 #include "engine/records/game_clock.h"
 #include "ui/message_boxes.h"
+#include "ui/translations.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace vellomir::ui {
@@ -13,6 +15,11 @@ const QString kTitle = QStringLiteral("Vellomir");
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The message's texts, translated in a context of their own.
+struct WonGameTexts {
+    Q_DECLARE_TR_FUNCTIONS(WonGameTexts)
+};
 
 } // namespace
 
@@ -27,27 +34,28 @@ QString wonGameText(const engine::GameResult& won, const engine::GameStatistics*
     const engine::GameStatistics& after = book[won.game];
     const engine::GameStatistics old = before ? *before : engine::GameStatistics{};
 
-    QString text = QStringLiteral("You won %1!\r\rTime: %2\rScore: %3\rMoves: %4\r\r")
-                       .arg(fromStd(won.name), fromStd(engine::formatElapsed(won.elapsedMs)))
-                       .arg(won.score)
-                       .arg(won.moves);
+    QString text =
+        WonGameTexts::tr("You won %1!\r\rTime: %2\rScore: %3\rMoves: %4\r\r")
+            .arg(gameNameText(fromStd(won.name)), fromStd(engine::formatElapsed(won.elapsedMs)))
+            .arg(won.score)
+            .arg(won.moves);
     if (old.won == 0) {
-        return text + QStringLiteral("Your first win of this game.");
+        return text + WonGameTexts::tr("Your first win of this game.");
     }
     QStringList bests;
     if (after.bestTimeSeconds != old.bestTimeSeconds) {
-        bests << QStringLiteral("time");
+        bests << WonGameTexts::tr("time");
     }
     if (after.bestScore != old.bestScore) {
-        bests << QStringLiteral("score");
+        bests << WonGameTexts::tr("score");
     }
     if (after.fewestMoves != old.fewestMoves) {
-        bests << QStringLiteral("fewest moves");
+        bests << WonGameTexts::tr("fewest moves");
     }
     if (bests.isEmpty()) {
-        return text + QStringLiteral("No new best this time.");
+        return text + WonGameTexts::tr("No new best this time.");
     }
-    return text + QStringLiteral("A new best: %1.").arg(bests.join(QStringLiteral(", ")));
+    return text + WonGameTexts::tr("A new best: %1.").arg(bests.join(WonGameTexts::tr(", ")));
 }
 
 std::optional<engine::GameStatistics> statisticsBeforeWin(const engine::GameResult& won,

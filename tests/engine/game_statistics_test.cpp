@@ -86,7 +86,8 @@ TEST(GameStatistics, TextReadsBackAsWritten) {
     const std::optional<StatisticsBook> read = parseStatistics(statisticsText(book), problem);
     ASSERT_TRUE(read) << problem;
     EXPECT_EQ(*read, book);
-    // The empty book is a file too: the one the first run makes.
+    // The empty book is a file too: the one the first run makes; an empty
+    // text (the mark an earlier run leaves) holds no figures either.
     EXPECT_EQ(parseStatistics(statisticsText({}), problem), StatisticsBook{});
     // So is a file with nothing in it: the mark an earlier run leaves.
     EXPECT_EQ(parseStatistics("", problem), StatisticsBook{});
@@ -105,6 +106,7 @@ TEST(GameStatistics, DamagedTextIsRefusedWithItsLine) {
     addResult(book, result(4, true, 10, 10, 10));
     const std::string good = withoutChecksum(statisticsText(book));
     const std::vector<std::pair<std::string, std::string>> damaged{
+        {"[Statistics]\r\n", "before its header"},
         {"garbage\r\n", "line 1"},
         {"[Statistics]\r\nVersion=9\r\n", "version"},
         {good + "Won=x\r\n", "does not read"},

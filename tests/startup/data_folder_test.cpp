@@ -45,7 +45,8 @@ TEST(DataFolder, APlayersFolderThatCannotBeWrittenIsNamedWithTheOneUsedInstead) 
     EXPECT_NE(notice.find(program + "DATA"), std::string::npos) << notice;
     EXPECT_NE(notice.find("/xdg/vellomir/"), std::string::npos) << notice;
     EXPECT_NE(notice.find("cannot be written"), std::string::npos) << notice;
-    EXPECT_EQ(movedDataFolderNotice(program, program), ""); // the folder is used
+    EXPECT_EQ(notice.find('%'), std::string::npos) << notice; // every place filled in
+    EXPECT_EQ(movedDataFolderNotice(program, program), "");   // the folder is used
 }
 
 } // namespace

@@ -115,7 +115,9 @@ TEST_F(CustomizeTest, TheDialogHasItsPagesControlsAndCaptions) {
         for (int i = 0; i < pages->count(); ++i) {
             tabs << pages->tabText(i);
         }
-        EXPECT_EQ(tabs, (QStringList{"&General", "&Decks  ", "&Backgrounds", "&Sounds"}));
+        // The language page comes beside the classic four.
+        EXPECT_EQ(tabs,
+                  (QStringList{"&General", "&Decks  ", "&Backgrounds", "&Sounds", "L&anguage"}));
         const std::pair<const char*, const char*> checks[] = {
             {"chkShowTime", "Show &time"},
             {"chkShowScore", "Show sco&re"},
@@ -215,6 +217,31 @@ int preferenceFileWrites(const ProgramDirectory& directory, const std::function<
     }
     ::close(watch);
     return writes;
+}
+
+TEST_F(CustomizeTest, TheLanguageChosenIsKeptForTheNextStart) {
+    start();
+    // The language goes with the dialog's other choices in its one write.
+    const int writes = preferenceFileWrites(directory, [&] {
+        customize([&](TfrmCustomize_Quorvane& dialog) {
+            auto* languages = child<QComboBox>(dialog, "cmbLanguage");
+            // The desktop's language first, then English and each translation.
+            EXPECT_EQ(languages->count(), 6);
+            EXPECT_EQ(languages->currentIndex(), 0);
+            languages->setCurrentIndex(languages->findData(QStringLiteral("it")));
+            return click(dialog, "btnOK");
+        });
+    });
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(preference("Interface_Language"), "it");
+    boxes.dialogs.clear();
+    customize([&](TfrmCustomize_Quorvane& dialog) {
+        EXPECT_EQ(child<QComboBox>(dialog, "cmbLanguage")->currentData().toString(),
+                  QStringLiteral("it"));
+        child<QComboBox>(dialog, "cmbLanguage")->setCurrentIndex(0);
+        return click(dialog, "btnOK");
+    });
+    EXPECT_EQ(preference("Interface_Language"), "");
 }
 
 TEST_F(CustomizeTest, OkWritesEveryKeyAndPosition) {

@@ -1,3 +1,4 @@
+#include "build_info.h"
 #include "recording_boxes.h"
 #include "settings/ini_file.h"
 #include "settings/preference_table.h"
@@ -95,6 +96,8 @@ TEST(AboutBox, ShowsTheTitleAndVersionAndPlaysItsSoundWhenActive) {
     EXPECT_EQ(about.size(), QSize(468, 281));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
               QStringLiteral("Vellomir - Version 2.2 - June 19, 2000"));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblBuildVersion"))->text(),
+              QStringLiteral("Build ") + QString::fromLatin1(vellomir::kBuildVersion));
     const auto* ok = about.findChild<QPushButton*>(QStringLiteral("btnOK"));
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     EXPECT_EQ(ok->x(), 345);

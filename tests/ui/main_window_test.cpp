@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vellomir::ui {
 namespace {
 
@@ -114,11 +116,11 @@ TEST_F(MainWindowTest, MenusShowOnlyTheProgramsCommands) {
     EXPECT_EQ(window().menuBar()->actions().size(), 4);
     EXPECT_EQ(entries("mnuPartita"),
               (QStringList{"&New game [F2]", "&Open a game [Ctrl+F12]", "&Restart [F5]",
-                           "&Deal number... [Ctrl+D]", "-", "E&xit"}));
+                           "&Deal number... [Ctrl+D]", "-", "E&xit [Ctrl+Q]"}));
     EXPECT_EQ(entries("mnuGameMenu"),
               (QStringList{"&Undo [Ctrl+Z]", "&Redo [Ctrl+Shift+Z]", "-", "Au&toplay [F7]", "-",
                            "&Hint [H]", "&Solve", "&Winnable deals only", "-", "&Statistics",
-                           "Status &bar"}));
+                           "Status &bar", "&Full screen [F11]"}));
     EXPECT_EQ(entries("mnuOpzioni"), (QStringList{"C&ustomize... [Ctrl+U]"}));
     EXPECT_EQ(entries("mnuAiuto"),
               (QStringList{"&Rules [F1]", "&Contents", "-", "A&bout Vellomir..."}));
@@ -212,7 +214,7 @@ TEST_F(MainWindowTest, AResizeBeforeTheFirstActivationLaysTheFirstGameOutForTheN
         testing::processEventsUntil([&] { return program->state().flags.test(Flag::GameInPlay); }));
     TableView* view = window().tableView();
     ASSERT_NE(view->image(), nullptr);
-    EXPECT_EQ(view->image()->deviceIndependentSize().toSize(), view->size());
+    EXPECT_EQ(view->image()->deviceIndependentSize().toSize(), view->tableSize());
     const QImage first = view->image()->copy();
     const table::TMainGame& g = program->state().mainGame;
     const int lastFoundation = program->state().params[catalogue::param::FoundationCount] - 1;
@@ -231,9 +233,14 @@ TEST_F(MainWindowTest, PlayAndUndoWithFittedCardsDrawTheTableAsAFreshDrawingDoes
     table::ProgramState& state = program->state();
     ASSERT_GT(state.cardSize.width, 71);
     TableView* view = window().tableView();
-    // The table is drawn at the screen's pixel ratio (a whole number).
-    const int ratio = std::max(1, qRound(view->devicePixelRatioF()));
+    // The table is drawn at the screen's pixel ratio when it is a whole
+    // number, else in the screen's own pixels at ratio 1, one to each.
+    const qreal screenRatio = view->devicePixelRatioF();
+    const bool whole = qFuzzyCompare(screenRatio, std::round(screenRatio));
+    const int ratio = whole ? std::max(1, qRound(screenRatio)) : 1;
     EXPECT_EQ(view->image()->devicePixelRatio(), ratio);
+    EXPECT_EQ(view->tableScale(), whole ? 1.0 : screenRatio);
+    EXPECT_GE(view->image()->width(), view->tableSize().width() * ratio);
     // The picture shown equals a fresh layout and full drawing within `area`,
     // every device pixel of it.
     const auto expectFresh = [&](const std::string& when, QRect area) {
@@ -539,8 +546,9 @@ namespace vellomir::ui {
 namespace {
 
 // A press and release on the table picture, as the mouse makes them.
+// A click at the point (x, y) of the table, in table pixels.
 void clickTable(TableView* view, int x, int y) {
-    const QPointF point(x, y);
+    const QPointF point = QPointF(x + 0.5, y + 0.5) / view->tableScale();
     QMouseEvent press(QEvent::MouseButtonPress, point, view->mapToGlobal(point), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(view, &press);
@@ -574,8 +582,9 @@ TEST_F(MainWindowTest, AClickOnTheTableSlidesAPuzzleTileIntoTheGap) {
     const QImage picture = window().tableView()->grab().toImage();
     // A point on the card's white margin, clear of the index and the pips.
     const QColor margin = picture.pixelColor(
-        QPoint(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48) *
-        picture.devicePixelRatio());
+        (QPointF(state.mainGame.tableauX(gap) + 6, state.mainGame.tableauY(gap) + 48) /
+         window().tableView()->tableScale() * picture.devicePixelRatio())
+            .toPoint());
     EXPECT_GT(margin.red() + margin.green() + margin.blue(), 3 * 200)
         << "expected the white card face";
 }

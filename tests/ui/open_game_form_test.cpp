@@ -6,6 +6,7 @@
 #include "ui/open_game_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -106,6 +107,27 @@ protected:
     RecordingBoxes boxes;
     std::unique_ptr<app::Program> program;
 };
+
+// At a larger desktop font the chooser grows as a whole: its parts keep
+// their places inside it, the buttons stay at its foot.
+TEST_F(ChooserTest, AtALargerFontTheGrownChooserKeepsItsPartsInside) {
+    struct FontGuard {
+        QFont before = QApplication::font();
+        ~FontGuard() { QApplication::setFont(before); }
+    } guard;
+    QFont large = guard.before;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    start();
+    show();
+    EXPECT_GT(chooser()->width(), 535);
+    for (const char* name : {"trvGames", "pnlGameInfo", "btnRules", "btnOK", "btnCancel"}) {
+        const auto* part = chooser()->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(part, nullptr) << name;
+        EXPECT_TRUE(chooser()->rect().contains(part->geometry())) << name;
+    }
+    EXPECT_EQ(button("btnCancel")->geometry().bottom(), button("btnRules")->geometry().bottom());
+}
 
 // The chooser opens at its own size but may be made larger: the list of
 // games takes the room, until the longest name shows whole; every name

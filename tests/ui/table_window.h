@@ -32,8 +32,10 @@ inline QImage tablePicture(ui::TfrmMain& window) {
 /// A click on the stock: the next cards are turned onto the waste.
 inline void clickStock(ui::TfrmMain& window, const table::ProgramState& state) {
     const table::TMainGame& g = state.mainGame;
-    const QPoint onStock(g.stockX(table::kStock) + 10, g.stockY(table::kStock) + 10);
-    QTest::mouseClick(window.tableView(), Qt::LeftButton, Qt::NoModifier, onStock);
+    // Table pixels to the view's (they differ at a fractional screen ratio).
+    const QPointF onStock = QPointF(g.stockX(table::kStock) + 10, g.stockY(table::kStock) + 10) /
+                            window.tableView()->tableScale();
+    QTest::mouseClick(window.tableView(), Qt::LeftButton, Qt::NoModifier, onStock.toPoint());
 }
 
 } // namespace vellomir::testing

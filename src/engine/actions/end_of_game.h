@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/translatable_text.h"
+
 #include <string_view>
 
 namespace vellomir::seam {
@@ -12,7 +14,7 @@ struct ProgramState;
 namespace vellomir::engine {
 
 /// The question the quit confirmation asks when the caller gives none.
-inline constexpr std::string_view kQuitGameQuestion = "Quit this game?";
+inline constexpr std::string_view kQuitGameQuestion = VELLOMIR_TEXT("Core", "Quit this game?");
 
 /// Ends the game in progress (engine flag 2); does nothing and answers false
 /// without one. A game with a target score (game parameter 46) is won

@@ -10,6 +10,7 @@
 #include "engine/records/undo_snapshots.h"
 #include "engine/rules/lift_rules.h"
 #include "engine/rules/placement_check.h"
+#include "settings/translatable_text.h"
 #include "table/card.h"
 #include "table/card_position.h"
 #include "table/gap_rows.h"
@@ -37,8 +38,8 @@ using table::ProgramState;
 
 namespace {
 
-constexpr const char* kLineFullMessage =
-    "Every place of the line holds a pile: move a pile before dealing the next card.";
+constexpr const char* kLineFullMessage = VELLOMIR_TEXT(
+    "Core", "Every place of the line holds a pile: move a pile before dealing the next card.");
 
 bool neighbourRanks(int a, int b) {
     const int ra = table::rankOf(a);
@@ -288,7 +289,8 @@ void pressStock(ProgramState& state, seam::Frontend& frontend) {
             gap = gap || s.piles.tableau(t).empty();
         }
         if (gap) {
-            frontend.showInformation("Fill in any gaps in the tableau before dealing.");
+            frontend.showInformation(
+                VELLOMIR_TEXT("Core", "Fill in any gaps in the tableau before dealing."));
         } else {
             run({ActionKind::DealTableaus});
         }

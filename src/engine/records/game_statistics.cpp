@@ -4,6 +4,7 @@
 #include "settings/checked_text.h"
 #include "settings/number_text.h"
 #include "settings/set_aside.h"
+#include "settings/translatable_text.h"
 #include "settings/whole_file.h"
 
 #include <algorithm>
@@ -119,9 +120,11 @@ std::string streakText(int streak) {
     }
     const int n = std::abs(streak);
     if (streak > 0) {
-        return std::to_string(n) + (n == 1 ? " win" : " wins");
+        return settings::withNumber(
+            n == 1 ? VELLOMIR_TEXT("Core", "%1 win") : VELLOMIR_TEXT("Core", "%1 wins"), n);
     }
-    return std::to_string(n) + (n == 1 ? " loss" : " losses");
+    return settings::withNumber(
+        n == 1 ? VELLOMIR_TEXT("Core", "%1 loss") : VELLOMIR_TEXT("Core", "%1 losses"), n);
 }
 
 template <typename T> std::string optionalText(const std::optional<T>& value) {
@@ -267,17 +270,18 @@ std::optional<StatisticsBook> parseStatistics(std::string_view text, std::string
 
 std::vector<std::pair<std::string, std::string>> statisticsFigures(const GameStatistics& game) {
     return {
-        {"Played", std::to_string(game.played)},
-        {"Won", std::to_string(game.won)},
-        {"Lost", std::to_string(game.lost)},
-        {"Won share", std::to_string(game.percentWon()) + "%"},
-        {"Current streak", streakText(game.streak)},
-        {"Longest winning streak", std::to_string(game.longestWinningStreak)},
-        {"Longest losing streak", std::to_string(game.longestLosingStreak)},
-        {"Best time",
+        {VELLOMIR_TEXT("Core", "Played"), std::to_string(game.played)},
+        {VELLOMIR_TEXT("Core", "Won"), std::to_string(game.won)},
+        {VELLOMIR_TEXT("Core", "Lost"), std::to_string(game.lost)},
+        {VELLOMIR_TEXT("Core", "Won share"), std::to_string(game.percentWon()) + "%"},
+        {VELLOMIR_TEXT("Core", "Current streak"), streakText(game.streak)},
+        {VELLOMIR_TEXT("Core", "Longest winning streak"),
+         std::to_string(game.longestWinningStreak)},
+        {VELLOMIR_TEXT("Core", "Longest losing streak"), std::to_string(game.longestLosingStreak)},
+        {VELLOMIR_TEXT("Core", "Best time"),
          game.bestTimeSeconds ? formatElapsed(*game.bestTimeSeconds * 1000) : std::string(kNone)},
-        {"Fewest moves", optionalText(game.fewestMoves)},
-        {"Best score", optionalText(game.bestScore)},
+        {VELLOMIR_TEXT("Core", "Fewest moves"), optionalText(game.fewestMoves)},
+        {VELLOMIR_TEXT("Core", "Best score"), optionalText(game.bestScore)},
     };
 }
 

@@ -8,6 +8,7 @@
 #include "engine/rules/four_distinct_suits.h"
 #include "engine/rules/pile_location.h"
 #include "seam/frontend.h"
+#include "settings/translatable_text.h"
 #include "table/card.h"
 #include "table/pack_suits.h"
 #include "table/program_state.h"
@@ -279,7 +280,7 @@ bool colourSuitBalance(const RuleContext& ctx, int code, bool countSuits) {
     for (int card : counted) {
         const int suit = table::suitInPlay(ctx.state.params, card);
         if (suit < 0 || suit > 3) {
-            ctx.frontend.showInformation("Error suit - 1");
+            ctx.frontend.showInformation(VELLOMIR_TEXT("Core", "Error suit - 1"));
             continue;
         }
         ++(table::redInPlay(ctx.state.params, card) ? red : black);

@@ -1,0 +1,30 @@
+# Writes OUTPUT: a C++ source that names every game of the game files in
+# GAMES_DIR for the translation tools (context "GameNames"), so that lupdate
+# collects the games' names with the program's texts; the chooser, the
+# caption and the statistics show them translated.
+file(GLOB game_files ${GAMES_DIR}/*.game)
+list(SORT game_files)
+set(text "// Written by cmake/catalogue_texts.cmake from the game files: the games' names.\n")
+string(APPEND text "#include <QtGlobal>\n\nnamespace vellomir::ui {\n")
+string(APPEND text "[[maybe_unused]] extern const char* const kCatalogueGameNames[];\n")
+string(APPEND text "const char* const kCatalogueGameNames[] = {\n")
+foreach(game_file IN LISTS game_files)
+    file(STRINGS ${game_file} name_lines REGEX "^name:")
+    foreach(line IN LISTS name_lines)
+        string(REGEX REPLACE "^name:[ \t]*" "" name "${line}")
+        string(REGEX REPLACE "[ \t]+#.*$" "" name "${name}")
+        string(STRIP "${name}" name)
+        string(REPLACE "\\" "\\\\" name "${name}")
+        string(REPLACE "\"" "\\\"" name "${name}")
+        string(APPEND text "    QT_TRANSLATE_NOOP(\"GameNames\", \"${name}\"),\n")
+    endforeach()
+endforeach()
+string(APPEND text "};\n} // namespace vellomir::ui\n")
+# Written only when it changes, so that a configure does not rebuild it.
+set(old "")
+if(EXISTS ${OUTPUT})
+    file(READ ${OUTPUT} old)
+endif()
+if(NOT old STREQUAL text)
+    file(WRITE ${OUTPUT} "${text}")
+endif()
