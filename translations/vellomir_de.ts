@@ -612,6 +612,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Bristol</source>
         <translation>Bristol</translation>
     </message>
+    <message>
+        <source>Four Seasons</source>
+        <translation>Vier Jahreszeiten</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
@@ -1139,6 +1143,10 @@ Siehe &apos;vellomir --help&apos;.
     <message>
         <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
         <translation>Vellomir kann nicht starten: Seine Sperrdatei<byte value="xd"/>%1<byte value="xd"/>ist keine Datei (dort steht ein Ordner oder etwas anderes). Entfernen Sie sie und starten Sie neu.</translation>
+    </message>
+    <message>
+        <source>,<byte value="xd"/>but that copy (process %1) is stopped and does not answer.<byte value="xd"/>Let it go on (kill -CONT %1) or end it, then start again.</source>
+        <translation>,<byte value="xd"/>aber diese Kopie (Prozess %1) ist angehalten und antwortet nicht.<byte value="xd"/>Lassen Sie sie weiterlaufen (kill -CONT %1) oder beenden Sie sie, und starten Sie dann neu.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1814,10 @@ oder das Programm neu installieren.</translation>
     <message>
         <source>The score of the game in play</source>
         <translation>Die Punkte des laufenden Spiels</translation>
+    </message>
+    <message>
+        <source>Vellomir could not save everything as it closed:</source>
+        <translation>Vellomir konnte beim Beenden nicht alles speichern:</translation>
     </message>
 </context>
 <context>

@@ -612,6 +612,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Bristol</source>
         <translation>Bristol</translation>
     </message>
+    <message>
+        <source>Four Seasons</source>
+        <translation>Cuatro estaciones</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
@@ -1139,6 +1143,10 @@ Pruebe &apos;vellomir --help&apos;.
     <message>
         <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
         <translation>Vellomir no puede iniciarse: su archivo de bloqueo<byte value="xd"/>%1<byte value="xd"/>no es un archivo (hay una carpeta u otra cosa en su lugar). Elimínelo y vuelva a iniciarlo.</translation>
+    </message>
+    <message>
+        <source>,<byte value="xd"/>but that copy (process %1) is stopped and does not answer.<byte value="xd"/>Let it go on (kill -CONT %1) or end it, then start again.</source>
+        <translation>,<byte value="xd"/>pero esa copia (proceso %1) está detenida y no responde.<byte value="xd"/>Deje que continúe (kill -CONT %1) o ciérrela, y vuelva a empezar.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1814,10 @@ o reinstale el programa.</translation>
     <message>
         <source>The score of the game in play</source>
         <translation>La puntuación de la partida en curso</translation>
+    </message>
+    <message>
+        <source>Vellomir could not save everything as it closed:</source>
+        <translation>Vellomir no pudo guardar todo al cerrarse:</translation>
     </message>
 </context>
 <context>

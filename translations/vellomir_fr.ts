@@ -612,6 +612,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Bristol</source>
         <translation>Bristol</translation>
     </message>
+    <message>
+        <source>Four Seasons</source>
+        <translation>Quatre saisons</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
@@ -1139,6 +1143,10 @@ Essayez &apos;vellomir --help&apos;.
     <message>
         <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
         <translation>Vellomir ne peut pas démarrer : son fichier de verrou<byte value="xd"/>%1<byte value="xd"/>n&apos;est pas un fichier (un dossier ou autre chose s&apos;y trouve). Supprimez-le et redémarrez.</translation>
+    </message>
+    <message>
+        <source>,<byte value="xd"/>but that copy (process %1) is stopped and does not answer.<byte value="xd"/>Let it go on (kill -CONT %1) or end it, then start again.</source>
+        <translation>,<byte value="xd"/>mais cette copie (processus %1) est suspendue et ne répond pas.<byte value="xd"/>Laissez-la continuer (kill -CONT %1) ou fermez-la, puis relancez.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1814,10 @@ ou réinstallez le programme.</translation>
     <message>
         <source>The score of the game in play</source>
         <translation>Le score de la partie en cours</translation>
+    </message>
+    <message>
+        <source>Vellomir could not save everything as it closed:</source>
+        <translation>Vellomir n&apos;a pas pu tout enregistrer en se fermant :</translation>
     </message>
 </context>
 <context>

@@ -612,6 +612,10 @@ Provare &apos;vellomir --help&apos;.
         <source>Bristol</source>
         <translation>Bristol</translation>
     </message>
+    <message>
+        <source>Four Seasons</source>
+        <translation>Quattro stagioni</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
@@ -1139,6 +1143,10 @@ Provare &apos;vellomir --help&apos;.
     <message>
         <source>Vellomir cannot start: its lock file<byte value="xd"/>%1<byte value="xd"/>is not a file (a folder or something else stands there). Remove it and start again.</source>
         <translation>Vellomir non può avviarsi: il suo file di blocco<byte value="xd"/>%1<byte value="xd"/>non è un file (al suo posto c&apos;è una cartella o altro). Rimuoverlo e avviare di nuovo.</translation>
+    </message>
+    <message>
+        <source>,<byte value="xd"/>but that copy (process %1) is stopped and does not answer.<byte value="xd"/>Let it go on (kill -CONT %1) or end it, then start again.</source>
+        <translation>,<byte value="xd"/>ma quella copia (processo %1) è sospesa e non risponde.<byte value="xd"/>Lasciatela proseguire (kill -CONT %1) o chiudetela, poi avviate di nuovo.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1814,10 @@ o reinstallare il programma.</translation>
     <message>
         <source>The score of the game in play</source>
         <translation>Il punteggio della partita in corso</translation>
+    </message>
+    <message>
+        <source>Vellomir could not save everything as it closed:</source>
+        <translation>Vellomir non ha potuto salvare tutto alla chiusura:</translation>
     </message>
 </context>
 <context>
