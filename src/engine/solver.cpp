@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/action_search.h"
 #include "engine/automatic_moves.h"
 #include "engine/autoplay_line.h"
 #include "engine/compact_discard.h"
@@ -881,6 +882,45 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
     return result;
 }
 
+// Positions the search of actions (every game the searches above do not
+// play) stores for each position the gesture search would: a stored
+// position is one fingerprint.
+constexpr long kActionsPerGesturePosition = 100;
+
+// The search of actions: the engine's own moves and clicks, depth first
+// over fingerprints, in the order of the gesture search's worth (with the
+// weight against covering cards needed sooner, which serves the games of
+// free piles). A win counts once the pointer input has played it again.
+std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
+                                       const seam::Frontend& geometry, const SolveLimits& limits) {
+    SolveLimits order = limits;
+    order.avoidCovering = true;
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kActionsPerGesturePosition;
+    const ActionSearchResult found = searchActions(
+        dealt, geometry, budget, [&](const table::ProgramState& s) { return worth(s, order); },
+        limits.keepAutoplay, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case ActionSearchResult::Outcome::Won:
+        if (!gesturesWin(dealt, geometry, found.line)) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = found.line;
+        return result;
+    case ActionSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case ActionSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
 // The fast search for the games it covers; nothing where it cannot answer
 // (a game it does not cover, a line the engine refuses, a search that ran
 // out).
@@ -891,7 +931,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
-        return std::nullopt;
+        return actionSolve(dealt, geometry, limits);
     }
     // With the player's Autoplay kept ticked, the search plans the table the
     // sweeps leave.

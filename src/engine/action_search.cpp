@@ -1,0 +1,370 @@
+#include "engine/action_search.h"
+
+#include "catalogue/parameter_index.h"
+#include "engine/legal_moves.h"
+#include "engine/pile_location.h"
+#include "engine/play_engine.h"
+#include "engine/position_record.h"
+#include "engine/quiet_frontend.h"
+#include "engine/selection_state.h"
+#include "engine/solver_places.h"
+#include "engine/table_fingerprint.h"
+#include "table/gap_rows.h"
+#include "table/pile_lists.h"
+#include "table/program_state.h"
+#include "table/undo_lists.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace vellomir::engine {
+
+namespace {
+
+namespace param = catalogue::param;
+using Verb = PointerCommand::Verb;
+
+PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
+    PointerCommand command;
+    command.verb = verb;
+    command.place = std::move(place);
+    command.target = std::move(target);
+    return command;
+}
+
+// The place a press lifts `move` from: the pile's name for its top card,
+// else the card's place in the pile.
+std::string placeOf(const table::ProgramState& state, const LegalMove& move) {
+    const std::string& cards = state.piles.pile(move.from);
+    const std::string name = table::pileName(move.from);
+    if (table::topCardOf(cards) == move.card) {
+        return name;
+    }
+    return name + ":" + std::to_string(positionInPile(cards, move.card));
+}
+
+// The positions seen, by fingerprint: open addressing, half full at most.
+class FingerprintSet {
+public:
+    FingerprintSet() : m_slots(kFirstSize, 0) {}
+
+    // False when the fingerprint was there already.
+    bool insert(std::uint64_t key) {
+        key = key == 0 ? 1 : key; // 0 marks an empty slot
+        if (2 * (m_count + 1) > m_slots.size()) {
+            grow();
+        }
+        if (!place(m_slots, key)) {
+            return false;
+        }
+        ++m_count;
+        return true;
+    }
+
+    std::size_t bytes() const { return m_slots.size() * sizeof(std::uint64_t); }
+
+private:
+    static constexpr std::size_t kFirstSize = 1 << 12;
+
+    static bool place(std::vector<std::uint64_t>& slots, std::uint64_t key) {
+        const std::size_t mask = slots.size() - 1;
+        for (std::size_t i = (key * 0x9E3779B97F4A7C15ULL) >> 20 & mask;; i = (i + 1) & mask) {
+            if (slots[i] == key) {
+                return false;
+            }
+            if (slots[i] == 0) {
+                slots[i] = key;
+                return true;
+            }
+        }
+    }
+
+    void grow() {
+        std::vector<std::uint64_t> bigger(m_slots.size() * 2, 0);
+        for (const std::uint64_t key : m_slots) {
+            if (key != 0) {
+                place(bigger, key);
+            }
+        }
+        m_slots = std::move(bigger);
+    }
+
+    std::vector<std::uint64_t> m_slots;
+    std::size_t m_count = 0;
+};
+
+// The most cards a selection holds before it leaves the table (a court
+// card with three number cards).
+constexpr std::size_t kMostSelected = 4;
+
+// Carries out steps on a working copy of the game and goes back.
+class Stepper {
+public:
+    Stepper(const table::ProgramState& start, const seam::Frontend& geometry, bool keepAutoplay)
+        : m_frontend(geometry), m_work(start), m_engine(m_work, m_frontend),
+          m_keepAutoplay(keepAutoplay), m_selectionGame(foundationOneIsSelection(start)) {
+        m_engine.setRecording(false);
+    }
+
+    table::ProgramState& work() { return m_work; }
+
+    // Tries every step from `from` (put into the work state first); `take`
+    // sees each step that changed the table, as its gestures, with the
+    // work state on the position it led to, and answers false to end the
+    // steps. The work state is left on `from`.
+    template <typename Take> void steps(const PositionRecord& from, Take&& take) {
+        std::vector<PointerCommand> path;
+        stepsFrom(from, path, nullptr, take);
+    }
+
+private:
+    // A selection open and waiting for more cards: the position between two
+    // clicks of one removal.
+    bool selectionOpen() const {
+        return m_selectionGame && !m_work.piles.foundation(0).empty();
+    }
+
+    // The steps from `from`, each after the gestures of `path` (the clicks
+    // that opened a selection): a click that leaves a selection open is no
+    // step of its own, its next clicks are, so that every step ends with
+    // the selection closed (the cards gone, or nothing selected).
+    // `candidates`, with a selection open, are the places whose click
+    // changed the table before it opened: a card that could not be picked
+    // then cannot be now.
+    template <typename Take>
+    bool stepsFrom(const PositionRecord& from, std::vector<PointerCommand>& path,
+                   const std::vector<std::string>* candidates, Take& take) {
+        from.restoreInto(m_work);
+        const std::uint64_t before = tableFingerprint(m_work);
+        const std::size_t selected = m_work.piles.foundation(0).size();
+        const bool opened = !path.empty();
+        bool go = true;
+        std::vector<std::string> changers; // the clicks that changed the table
+        auto tried = [&](bool ran, const PointerCommand& command) {
+            // A gesture that took no undo snapshot and left the fingerprint
+            // as it was changed nothing a position holds: no step, and
+            // nothing to put back.
+            if (!m_frontend.won && m_work.undoLists.snapshotCount() == 0 &&
+                tableFingerprint(m_work) == before) {
+                return true;
+            }
+            if (command.verb == Verb::Click) {
+                changers.push_back(command.place);
+            }
+            path.push_back(command);
+            if (ran && m_frontend.won) {
+                go = take(path, true);
+            } else if (ran && m_selectionGame && m_work.piles.foundation(0).size() > selected &&
+                       path.size() < kMostSelected) {
+                go = stepsFrom(PositionRecord(m_work), path, opened ? candidates : &changers,
+                               take);
+            } else if (ran && !opened && tableFingerprint(m_work) != before) {
+                go = take(path, false);
+            } else if (ran && opened && !selectionOpen() && tableFingerprint(m_work) != before) {
+                go = take(path, false); // the selection left the table
+            }
+            path.pop_back();
+            from.restoreInto(m_work);
+            return go;
+        };
+        const bool lifts = !opened && gameLiftsCards(m_work);
+        if (lifts) {
+            const std::vector<LegalMove> moves = legalMoves(m_work, m_frontend);
+            for (const LegalMove& move : moves) {
+                const PointerCommand drag =
+                    gesture(Verb::Drag, placeOf(m_work, move), table::pileName(move.to));
+                m_frontend.reset();
+                if (!tried(playLegalMove(m_work, m_frontend, move), drag)) {
+                    return false;
+                }
+            }
+        }
+        const SolverPlaces places = solverPlaces(m_work);
+        const bool gaps = table::isGapRows(m_work.params);
+        // The stock's places last: a deal is tried after the play it puts off.
+        std::vector<const std::string*> sources;
+        for (const bool stock : {false, true}) {
+            for (const std::string& source : candidates ? *candidates : places.sources) {
+                const auto pile = table::parsePileName(source.substr(0, source.find(':')));
+                if ((pile && pile->kind == table::PileKind::Stock) == stock) {
+                    sources.push_back(&source);
+                }
+            }
+        }
+        for (const std::string* source : sources) {
+            // Where cards are lifted, the moves above carried them: a click
+            // on a pile's top is what is left (the stock, a turn, a send).
+            if (lifts && source->find(':') != std::string::npos) {
+                continue;
+            }
+            int held = 0;
+            if (!tried(click(*source, held), gesture(Verb::Click, *source))) {
+                return false;
+            }
+            if (lifts || held == 0 || opened) {
+                continue;
+            }
+            const std::string pile = source->substr(0, source->find(':'));
+            for (const std::string& target : places.targets) {
+                if (target == pile || (gaps && !gapTakes(target, held))) {
+                    continue;
+                }
+                std::string problem;
+                const PointerCommand drag = gesture(Verb::Drag, *source, target);
+                m_frontend.reset();
+                if (!tried(runPointerCommand(m_engine, drag, problem), drag)) {
+                    return false;
+                }
+            }
+        }
+        if (opened) {
+            return true;
+        }
+        std::string problem;
+        if (m_work.params[param::AutoplayAvailable] != 0 && !m_keepAutoplay) {
+            const PointerCommand autoplay = gesture(Verb::Autoplay, {});
+            m_frontend.reset();
+            if (!tried(runPointerCommand(m_engine, autoplay, problem), autoplay)) {
+                return false;
+            }
+        }
+        // Games decided by their score are won by ending them in time.
+        if (m_work.params[param::TargetScore] != 0) {
+            const PointerCommand quit = gesture(Verb::Quit, {});
+            m_frontend.reset();
+            if (runPointerCommand(m_engine, quit, problem) && m_frontend.won) {
+                path.push_back(quit);
+                go = take(path, true);
+                path.pop_back();
+            }
+            from.restoreInto(m_work);
+        }
+        return go;
+    }
+
+    // A click as a play session sends it, its press and its release; `held`
+    // is the card the press lifted (0 for none).
+    bool click(const std::string& place, int& held) {
+        m_frontend.reset();
+        std::string problem;
+        if (!runPointerCommand(m_engine, gesture(Verb::Press, place), problem)) {
+            return false;
+        }
+        held = m_engine.pointer().heldCard();
+        m_engine.buttonUp();
+        return true;
+    }
+
+    // In gap rows a card goes only into the gap it names.
+    bool gapTakes(const std::string& target, int card) const {
+        const std::size_t colon = target.find(':');
+        const auto pile = table::parsePileName(target.substr(0, colon));
+        if (!pile || pile->kind != table::PileKind::Tableau) {
+            return false;
+        }
+        const int slot = colon == std::string::npos
+                             ? table::cardCount(m_work.piles.tableau(pile->index)) - 1
+                             : std::atoi(target.c_str() + colon + 1);
+        return table::gapSlotFor(m_work, card, pile->index) == slot;
+    }
+
+    QuietFrontend m_frontend;
+    table::ProgramState m_work;
+    PlayEngine m_engine;
+    bool m_keepAutoplay;
+    bool m_selectionGame;
+};
+
+// A position reached and not yet searched, held whole while its parent's
+// other children wait.
+struct Child {
+    std::vector<PointerCommand> gestures;
+    PositionRecord position;
+    int worth = 0;
+};
+
+// A position on the current line: its children still to search.
+struct Frame {
+    std::vector<PointerCommand> via;
+    std::vector<Child> children;
+    std::size_t next = 0;
+};
+
+} // namespace
+
+std::vector<ActionStep> actionSteps(const table::ProgramState& state,
+                                    const seam::Frontend& geometry, bool keepAutoplay) {
+    Stepper stepper(state, geometry, keepAutoplay);
+    const PositionRecord start(state);
+    std::vector<ActionStep> found;
+    FingerprintSet seen;
+    stepper.steps(start, [&](const std::vector<PointerCommand>& gestures, bool won) {
+        const std::uint64_t fingerprint = tableFingerprint(stepper.work());
+        if (won || seen.insert(fingerprint)) {
+            found.push_back({gestures, fingerprint, won});
+        }
+        return true;
+    });
+    return found;
+}
+
+ActionSearchResult searchActions(const table::ProgramState& start, const seam::Frontend& geometry,
+                                 long positions, const PositionWorth& worth, bool keepAutoplay,
+                                 const std::atomic<bool>* stop) {
+    ActionSearchResult result;
+    Stepper stepper(start, geometry, keepAutoplay);
+    FingerprintSet seen;
+    seen.insert(tableFingerprint(stepper.work()));
+    result.positions = 1;
+    std::vector<Frame> line;
+    std::optional<std::vector<PointerCommand>> winning;
+    // Opens a frame for the position in the work state.
+    auto open = [&](const std::vector<PointerCommand>& via, const PositionRecord& position) {
+        Frame frame;
+        frame.via = via;
+        stepper.steps(position, [&](const std::vector<PointerCommand>& gestures, bool won) {
+            if (won) {
+                winning = gestures;
+                return false;
+            }
+            table::ProgramState& work = stepper.work();
+            if (seen.insert(tableFingerprint(work))) {
+                ++result.positions;
+                frame.children.push_back({gestures, PositionRecord(work), worth(work)});
+            }
+            return true;
+        });
+        std::stable_sort(frame.children.begin(), frame.children.end(),
+                         [](const Child& a, const Child& b) { return a.worth > b.worth; });
+        line.push_back(std::move(frame));
+    };
+    open({}, PositionRecord(start));
+    while (!winning) {
+        if (line.empty()) {
+            result.outcome = ActionSearchResult::Outcome::Exhausted;
+            break;
+        }
+        if (result.positions > positions || (stop != nullptr && stop->load())) {
+            break;
+        }
+        Frame& top = line.back();
+        if (top.next == top.children.size()) {
+            line.pop_back();
+            continue;
+        }
+        Child child = std::move(top.children[top.next++]);
+        open(child.gestures, child.position);
+    }
+    result.storedBytes = seen.bytes();
+    if (winning) {
+        result.outcome = ActionSearchResult::Outcome::Won;
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            result.line.insert(result.line.end(), line[i].via.begin(), line[i].via.end());
+        }
+        result.line.insert(result.line.end(), winning->begin(), winning->end());
+    }
+    return result;
+}
+
+} // namespace vellomir::engine
