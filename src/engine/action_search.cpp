@@ -115,15 +115,15 @@ public:
     // steps. The work state is left on `from`.
     template <typename Take> void steps(const PositionRecord& from, Take&& take) {
         std::vector<PointerCommand> path;
+        from.restoreInto(m_work);
+        m_start = tableFingerprint(m_work);
         stepsFrom(from, path, nullptr, take);
     }
 
 private:
     // A selection open and waiting for more cards: the position between two
     // clicks of one removal.
-    bool selectionOpen() const {
-        return m_selectionGame && !m_work.piles.foundation(0).empty();
-    }
+    bool selectionOpen() const { return m_selectionGame && !m_work.piles.foundation(0).empty(); }
 
     // The steps from `from`, each after the gestures of `path` (the clicks
     // that opened a selection): a click that leaves a selection open is no
@@ -140,7 +140,12 @@ private:
         const std::size_t selected = m_work.piles.foundation(0).size();
         const bool opened = !path.empty();
         bool go = true;
-        std::vector<std::string> changers; // the clicks that changed the table
+        // The clicks that changed the table; a click that opened a selection
+        // waits until every click has been tried once, so that the clicks
+        // after it may be any of them (the stock's card too).
+        std::vector<std::string> changers;
+        std::vector<PointerCommand> opening;
+        bool firstPass = true;
         auto tried = [&](bool ran, const PointerCommand& command) {
             // A gesture that took no undo snapshot and left the fingerprint
             // as it was changed nothing a position holds: no step, and
@@ -149,20 +154,21 @@ private:
                 tableFingerprint(m_work) == before) {
                 return true;
             }
-            if (command.verb == Verb::Click) {
+            if (command.verb == Verb::Click && firstPass) {
                 changers.push_back(command.place);
             }
             path.push_back(command);
+            const bool opens = ran && m_selectionGame &&
+                               m_work.piles.foundation(0).size() > selected &&
+                               path.size() < kMostSelected;
             if (ran && m_frontend.won) {
                 go = take(path, true);
-            } else if (ran && m_selectionGame && m_work.piles.foundation(0).size() > selected &&
-                       path.size() < kMostSelected) {
-                go = stepsFrom(PositionRecord(m_work), path, opened ? candidates : &changers,
-                               take);
-            } else if (ran && !opened && tableFingerprint(m_work) != before) {
-                go = take(path, false);
-            } else if (ran && opened && !selectionOpen() && tableFingerprint(m_work) != before) {
-                go = take(path, false); // the selection left the table
+            } else if (opens && !opened && firstPass) {
+                opening.push_back(command);
+            } else if (opens) {
+                go = stepsFrom(PositionRecord(m_work), path, opened ? candidates : &changers, take);
+            } else if (ran && !selectionOpen() && tableFingerprint(m_work) != m_start) {
+                go = take(path, false); // a step, or the selection left the table
             }
             path.pop_back();
             from.restoreInto(m_work);
@@ -207,7 +213,8 @@ private:
             }
             const std::string pile = source->substr(0, source->find(':'));
             for (const std::string& target : places.targets) {
-                if (target == pile || (gaps && !gapTakes(target, held))) {
+                // In gap rows a card may go into a gap of its own row.
+                if ((target == pile && !gaps) || (gaps && !gapTakes(target, held))) {
                     continue;
                 }
                 std::string problem;
@@ -216,6 +223,13 @@ private:
                 if (!tried(runPointerCommand(m_engine, drag, problem), drag)) {
                     return false;
                 }
+            }
+        }
+        firstPass = false;
+        for (const PointerCommand& command : opening) {
+            int held = 0;
+            if (!tried(click(command.place, held), command)) {
+                return false;
             }
         }
         if (opened) {
@@ -274,6 +288,7 @@ private:
     PlayEngine m_engine;
     bool m_keepAutoplay;
     bool m_selectionGame;
+    std::uint64_t m_start = 0; // the fingerprint of the position the steps start from
 };
 
 // A position reached and not yet searched, held whole while its parent's
