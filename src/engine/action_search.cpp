@@ -94,9 +94,9 @@ private:
     std::size_t m_count = 0;
 };
 
-// The most cards a selection holds before it leaves the table (a court
-// card with three number cards).
-constexpr std::size_t kMostSelected = 4;
+// The most clicks of one step: more than any selection holds (the engine
+// refuses a card that no selection could use).
+constexpr std::size_t kMostSelected = 13;
 
 // Carries out steps on a working copy of the game and goes back.
 class Stepper {
@@ -110,9 +110,9 @@ public:
     table::ProgramState& work() { return m_work; }
 
     // Tries every step from `from` (put into the work state first); `take`
-    // sees each step that changed the table, as its gestures, with the
-    // work state on the position it led to, and answers false to end the
-    // steps. The work state is left on `from`.
+    // sees each step that changed the table, as its gestures, whether it
+    // won and the fingerprint of the position it led to (the work state
+    // then holds it), and answers false to end the steps. The work state is left on `from`.
     template <typename Take> void steps(const PositionRecord& from, Take&& take) {
         std::vector<PointerCommand> path;
         from.restoreInto(m_work);
@@ -130,8 +130,9 @@ private:
     // step of its own, its next clicks are, so that every step ends with
     // the selection closed (the cards gone, or nothing selected).
     // `candidates`, with a selection open, are the places whose click
-    // changed the table before it opened: a card that could not be picked
-    // then cannot be now.
+    // changed the table before it opened, after the last place clicked: a
+    // card that could not be picked then cannot be now, and a selection is
+    // the same whatever the order of its clicks.
     template <typename Take>
     bool stepsFrom(const PositionRecord& from, std::vector<PointerCommand>& path,
                    const std::vector<std::string>* candidates, Take& take) {
@@ -150,8 +151,8 @@ private:
             // A gesture that took no undo snapshot and left the fingerprint
             // as it was changed nothing a position holds: no step, and
             // nothing to put back.
-            if (!m_frontend.won && m_work.undoLists.snapshotCount() == 0 &&
-                tableFingerprint(m_work) == before) {
+            const std::uint64_t after = tableFingerprint(m_work);
+            if (!m_frontend.won && m_work.undoLists.snapshotCount() == 0 && after == before) {
                 return true;
             }
             if (command.verb == Verb::Click && firstPass) {
@@ -162,13 +163,27 @@ private:
                                m_work.piles.foundation(0).size() > selected &&
                                path.size() < kMostSelected;
             if (ran && m_frontend.won) {
-                go = take(path, true);
+                go = take(path, true, after);
             } else if (opens && !opened && firstPass) {
                 opening.push_back(command);
             } else if (opens) {
-                go = stepsFrom(PositionRecord(m_work), path, opened ? candidates : &changers, take);
-            } else if (ran && !selectionOpen() && tableFingerprint(m_work) != m_start) {
-                go = take(path, false); // a step, or the selection left the table
+                // A selection is a set of cards: of the places that open a
+                // selection themselves, the clicks after this one are those
+                // after it, so that each set is tried once. The others (the
+                // stock, which deals while nothing is selected) stay.
+                const std::vector<std::string>& pool = opened ? *candidates : changers;
+                const auto at = std::find(pool.begin(), pool.end(), command.place);
+                std::vector<std::string> later;
+                for (auto p = pool.begin(); p != pool.end(); ++p) {
+                    const bool opener =
+                        std::ranges::find(m_openers, *p, &PointerCommand::place) != m_openers.end();
+                    if (p > at || (p < at && !opener)) {
+                        later.push_back(*p);
+                    }
+                }
+                go = stepsFrom(PositionRecord(m_work), path, &later, take);
+            } else if (ran && !selectionOpen() && after != m_start) {
+                go = take(path, false, after); // a step, or the selection left the table
             }
             path.pop_back();
             from.restoreInto(m_work);
@@ -226,6 +241,9 @@ private:
             }
         }
         firstPass = false;
+        if (!opened) {
+            m_openers = opening;
+        }
         for (const PointerCommand& command : opening) {
             int held = 0;
             if (!tried(click(command.place, held), command)) {
@@ -249,7 +267,7 @@ private:
             m_frontend.reset();
             if (runPointerCommand(m_engine, quit, problem) && m_frontend.won) {
                 path.push_back(quit);
-                go = take(path, true);
+                go = take(path, true, tableFingerprint(m_work));
                 path.pop_back();
             }
             from.restoreInto(m_work);
@@ -288,7 +306,8 @@ private:
     PlayEngine m_engine;
     bool m_keepAutoplay;
     bool m_selectionGame;
-    std::uint64_t m_start = 0; // the fingerprint of the position the steps start from
+    std::uint64_t m_start = 0;             // the fingerprint of the position the steps start from
+    std::vector<PointerCommand> m_openers; // the clicks that opened a selection there
 };
 
 // A position reached and not yet searched, held whole while its parent's
@@ -314,8 +333,8 @@ std::vector<ActionStep> actionSteps(const table::ProgramState& state,
     const PositionRecord start(state);
     std::vector<ActionStep> found;
     FingerprintSet seen;
-    stepper.steps(start, [&](const std::vector<PointerCommand>& gestures, bool won) {
-        const std::uint64_t fingerprint = tableFingerprint(stepper.work());
+    stepper.steps(start, [&](const std::vector<PointerCommand>& gestures, bool won,
+                             std::uint64_t fingerprint) {
         if (won || seen.insert(fingerprint)) {
             found.push_back({gestures, fingerprint, won});
         }
@@ -338,13 +357,14 @@ ActionSearchResult searchActions(const table::ProgramState& start, const seam::F
     auto open = [&](const std::vector<PointerCommand>& via, const PositionRecord& position) {
         Frame frame;
         frame.via = via;
-        stepper.steps(position, [&](const std::vector<PointerCommand>& gestures, bool won) {
+        stepper.steps(position, [&](const std::vector<PointerCommand>& gestures, bool won,
+                                    std::uint64_t fingerprint) {
             if (won) {
                 winning = gestures;
                 return false;
             }
             table::ProgramState& work = stepper.work();
-            if (seen.insert(tableFingerprint(work))) {
+            if (seen.insert(fingerprint)) {
                 ++result.positions;
                 frame.children.push_back({gestures, PositionRecord(work), worth(work)});
             }
