@@ -1,9 +1,10 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
 // FreeCell, Thoughtful, Klondike, Golf, Black Hole and TriPeaks, of
-// deals 1 to 200 of Spider and Scorpion, and of the first 20 of a game of
-// each family the search of actions plays (`--benchmark_filter=actions`): wins, the median time of
-// a deal, positions a second and bytes a stored position, for the fast search of moves and for the
-// gesture search it replaced. Run from bin/ (GAMES.DAT):
+// deals 1 to 200 of Spider and Scorpion, and of the first 10 survey deals of a
+// game of each family the search of actions plays (--benchmark_filter=actions):
+// wins, the median time of a deal, positions a second and bytes a stored
+// position, for the fast searches and for the gesture search they
+// replaced. Run from bin/ (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
 // The gesture search takes seconds a deal; its runs take the first deals only.
 // Times are the processor time of the search (median_ms a deal); a line
@@ -150,7 +151,7 @@ void fastTriPeaks(benchmark::State& state) {
 // Carlo) and of pairs or three court cards (Elevens), a waste choice
 // (Sir Tommy, Calculation), a sliding puzzle, the Clock, gaps (Montana)
 // and Accordion.
-constexpr long kActionPositions = 20000;
+constexpr long kActionPositions = 5000;
 void actionsPyramid(benchmark::State& state) {
     solveSurvey(state, kPyramid, true, false, kActionPositions);
 }
@@ -203,8 +204,8 @@ void gestureBlackHole(benchmark::State& state) {
 
 constexpr int kSurveyDeals = 200;
 constexpr int kGestureDeals = 20;
-constexpr int kActionDeals = 20;
-constexpr int kGestureActionDeals = 5;
+constexpr int kActionDeals = 10;
+constexpr int kGestureActionDeals = 3;
 
 BENCHMARK(fastFreeCell)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastThoughtful)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

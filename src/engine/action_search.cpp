@@ -65,7 +65,7 @@ public:
     std::size_t bytes() const { return m_slots.size() * sizeof(std::uint64_t); }
 
 private:
-    static constexpr std::size_t kFirstSize = 1 << 12;
+    static constexpr std::size_t kFirstSize = 1 << 8;
 
     static bool place(std::vector<std::uint64_t>& slots, std::uint64_t key) {
         const std::size_t mask = slots.size() - 1;

@@ -918,7 +918,12 @@ std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
     case ActionSearchResult::Outcome::OutOfBudget:
         break;
     }
-    return result;
+    // Called off: no other search may answer. Out of positions: the
+    // gesture search answers, as after the other fast searches.
+    if (limits.stop != nullptr && limits.stop->load()) {
+        return result;
+    }
+    return std::nullopt;
 }
 
 // The fast search for the games it covers; nothing where it cannot answer
