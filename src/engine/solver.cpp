@@ -8,6 +8,7 @@
 #include "engine/compact_discard.h"
 #include "engine/compact_search.h"
 #include "engine/drop_rules.h"
+#include "engine/legal_moves.h"
 #include "engine/play_engine.h"
 #include "engine/position_record.h"
 #include "engine/quiet_frontend.h"
@@ -886,6 +887,11 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
 // play) stores for each position the gesture search would: a stored
 // position is one fingerprint.
 constexpr long kActionsPerGesturePosition = 100;
+// In the games that lift cards and that the search of moves does not play
+// (building games of reserves and fans among them) the gesture search's
+// best first often wins sooner: there the search of actions has a short
+// turn before it.
+constexpr long kActionsPerGesturePositionLifting = 2;
 
 // The search of actions: the engine's own moves and clicks, depth first
 // over fingerprints, in the order of the gesture search's worth (with the
@@ -895,8 +901,10 @@ std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
                                        const seam::Frontend& geometry, const SolveLimits& limits) {
     SolveLimits order = limits;
     order.avoidCovering = true;
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kActionsPerGesturePosition;
+    const long perPosition =
+        gameLiftsCards(dealt) ? kActionsPerGesturePositionLifting : kActionsPerGesturePosition;
+    const long budget =
+        limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
     const ActionSearchResult found = searchActions(
         dealt, geometry, budget, [&](const table::ProgramState& s) { return worth(s, order); },
         limits.keepAutoplay, limits.stop);
