@@ -1,8 +1,10 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
 // FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, Forty Thieves,
-// King Albert and Canfield, and of deals 1 to 200 of Spider and Scorpion:
-// wins, the median time of a deal, positions a second and bytes a stored
-// position, for the fast search of moves and for the gesture search it
+// King Albert and Canfield, of deals 1 to 200 of Spider and Scorpion, and
+// of the first 10 survey deals of a game of each family the search of
+// actions plays (--benchmark_filter=actions): wins, the median time of a
+// deal, positions a second and bytes a stored position, for the fast
+// searches and for the gesture search they
 // replaced. Run from bin/ (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
 // The gesture search takes seconds a deal; its runs take the first deals only.
@@ -39,6 +41,15 @@ constexpr int kTriPeaks = 108;
 constexpr int kFortyThieves = 27;
 constexpr int kKingAlbert = 67;
 constexpr int kCanfield = 24;
+constexpr int kPyramid = 36;
+constexpr int kMonteCarlo = 37;
+constexpr int kElevens = 40;
+constexpr int kSirTommy = 48;
+constexpr int kCalculation = 49;
+constexpr int kPutInOrder4x4 = 88;
+constexpr int kClock = 111;
+constexpr int kMontana = 113;
+constexpr int kAccordion = 114;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -58,8 +69,10 @@ double threadSeconds() {
 }
 
 // Searches deals 0 .. deals-1 of the survey once per iteration, or with
-// `fromOne` the deal numbers 1 .. deals.
-void solveSurvey(benchmark::State& state, int game, bool fast, bool fromOne = false) {
+// `fromOne` the deal numbers 1 .. deals; `fastPositions` bounds the fast
+// search (0 for its default).
+void solveSurvey(benchmark::State& state, int game, bool fast, bool fromOne = false,
+                 long fastPositions = 0) {
     const int deals = static_cast<int>(state.range(0));
     std::ostringstream quiet;
     tools::ConsoleFrontend frontend(quiet);
@@ -83,6 +96,7 @@ void solveSurvey(benchmark::State& state, int game, bool fast, bool fromOne = fa
             SolveLimits limits;
             limits.fastSearch = fast;
             limits.gestureSearch = !fast;
+            limits.fastPositions = fastPositions;
             const double start = threadSeconds();
             const SolveResult result = solveDeal(dealt, frontend, limits);
             const double took = threadSeconds() - start;
@@ -148,6 +162,50 @@ void fastKingAlbert(benchmark::State& state) {
 void fastCanfield(benchmark::State& state) {
     solveSurvey(state, kCanfield, true);
 }
+// The search of actions (every game the searches above do not play), a
+// row per family, each deal bounded to kActionPositions positions (at its
+// default a deal may take a minute): selections of pairs (Pyramid, Monte
+// Carlo) and of pairs or three court cards (Elevens), a waste choice
+// (Sir Tommy, Calculation), a sliding puzzle, the Clock, gaps (Montana)
+// and Accordion.
+constexpr long kActionPositions = 5000;
+void actionsPyramid(benchmark::State& state) {
+    solveSurvey(state, kPyramid, true, false, kActionPositions);
+}
+void actionsMonteCarlo(benchmark::State& state) {
+    solveSurvey(state, kMonteCarlo, true, false, kActionPositions);
+}
+void actionsElevens(benchmark::State& state) {
+    solveSurvey(state, kElevens, true, false, kActionPositions);
+}
+void actionsSirTommy(benchmark::State& state) {
+    solveSurvey(state, kSirTommy, true, false, kActionPositions);
+}
+void actionsCalculation(benchmark::State& state) {
+    solveSurvey(state, kCalculation, true, false, kActionPositions);
+}
+void actionsPutInOrder(benchmark::State& state) {
+    solveSurvey(state, kPutInOrder4x4, true, false, kActionPositions);
+}
+void actionsClock(benchmark::State& state) {
+    solveSurvey(state, kClock, true, false, kActionPositions);
+}
+void actionsMontana(benchmark::State& state) {
+    solveSurvey(state, kMontana, true, false, kActionPositions);
+}
+void actionsAccordion(benchmark::State& state) {
+    solveSurvey(state, kAccordion, true, false, kActionPositions);
+}
+// The gesture search in the same games, for comparison.
+void gesturePyramid(benchmark::State& state) {
+    solveSurvey(state, kPyramid, false);
+}
+void gestureCalculation(benchmark::State& state) {
+    solveSurvey(state, kCalculation, false);
+}
+void gestureMontana(benchmark::State& state) {
+    solveSurvey(state, kMontana, false);
+}
 void gestureFreeCell(benchmark::State& state) {
     solveSurvey(state, kFreeCell, false);
 }
@@ -163,6 +221,8 @@ void gestureBlackHole(benchmark::State& state) {
 
 constexpr int kSurveyDeals = 200;
 constexpr int kGestureDeals = 20;
+constexpr int kActionDeals = 10;
+constexpr int kGestureActionDeals = 3;
 
 BENCHMARK(fastFreeCell)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastThoughtful)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
@@ -175,6 +235,18 @@ BENCHMARK(fastTriPeaks)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSeco
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsPyramid)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsMonteCarlo)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsElevens)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsSirTommy)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsCalculation)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsPutInOrder)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsClock)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsMontana)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(actionsAccordion)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gesturePyramid)->Arg(kGestureActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gestureCalculation)->Arg(kGestureActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(gestureMontana)->Arg(kGestureActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureFreeCell)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureThoughtful)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureKlondike)->Arg(kGestureDeals)->Iterations(1)->Unit(benchmark::kSecond);

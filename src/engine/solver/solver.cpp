@@ -5,10 +5,12 @@
 #include "engine/actions/automatic_moves.h"
 #include "engine/actions/drop_rules.h"
 #include "engine/actions/quiet_frontend.h"
+#include "engine/input/legal_moves.h"
 #include "engine/play/play_engine.h"
 #include "engine/records/selection_state.h"
 #include "engine/records/undo_snapshots.h"
 #include "engine/rules/suit_run_foundation.h"
+#include "engine/solver/action_search.h"
 #include "engine/solver/autoplay_line.h"
 #include "engine/solver/compact_discard.h"
 #include "engine/solver/compact_search.h"
@@ -893,6 +895,57 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
     return result;
 }
 
+// Positions the search of actions (every game the searches above do not
+// play) stores for each position the gesture search would: a stored
+// position is one fingerprint.
+constexpr long kActionsPerGesturePosition = 100;
+// In the games that lift cards and that the search of moves does not play
+// (building games of reserves and fans among them) the gesture search's
+// best first often wins sooner: there the search of actions has a short
+// turn before it.
+constexpr long kActionsPerGesturePositionLifting = 2;
+
+// The search of actions: the engine's own moves and clicks, depth first
+// over fingerprints, in the order of the gesture search's worth (with the
+// weight against covering cards needed sooner, which serves the games of
+// free piles). A win counts once the pointer input has played it again.
+std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
+                                       const seam::Frontend& geometry, const SolveLimits& limits) {
+    SolveLimits order = limits;
+    order.avoidCovering = true;
+    const long perPosition =
+        gameLiftsCards(dealt) ? kActionsPerGesturePositionLifting : kActionsPerGesturePosition;
+    const long budget =
+        limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
+    const ActionSearchResult found = searchActions(
+        dealt, geometry, budget, [&](const table::ProgramState& s) { return worth(s, order); },
+        limits.keepAutoplay, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case ActionSearchResult::Outcome::Won:
+        if (!gesturesWin(dealt, geometry, found.line)) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = found.line;
+        return result;
+    case ActionSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case ActionSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    // Called off: no other search may answer. Out of positions: the
+    // gesture search answers, as after the other fast searches.
+    if (limits.stop != nullptr && limits.stop->load()) {
+        return result;
+    }
+    return std::nullopt;
+}
+
 // The fast search for the games it covers; nothing where it cannot answer
 // (a game it does not cover, a line the engine refuses, a search that ran
 // out).
@@ -903,7 +956,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
-        return std::nullopt;
+        return actionSolve(dealt, geometry, limits);
     }
     // With the player's Autoplay kept ticked, the search plans the table the
     // sweeps leave.
