@@ -219,4 +219,21 @@ bool runPointerCommand(PlayEngine& engine, const PointerCommand& command, std::s
     return true;
 }
 
+bool runGesture(PlayEngine& engine, const PointerCommand& command, int* held) {
+    std::string problem;
+    if (command.verb != Verb::Click) {
+        return runPointerCommand(engine, command, problem);
+    }
+    PointerCommand press = command;
+    press.verb = Verb::Press;
+    if (!runPointerCommand(engine, press, problem)) {
+        return false;
+    }
+    if (held != nullptr) {
+        *held = engine.pointer().heldCard();
+    }
+    engine.buttonUp();
+    return true;
+}
+
 } // namespace vellomir::engine

@@ -55,4 +55,11 @@ std::optional<TablePoint> placePoint(const table::ProgramState& state, std::stri
 /// place names nothing; then no event was sent.
 bool runPointerCommand(PlayEngine& engine, const PointerCommand& command, std::string& problem);
 
+/// Runs a command as the solver plays its lines: a click as its press and
+/// its release only (a player's single click, with no double click made of
+/// two in a row), any other command as runPointerCommand runs it. `held`,
+/// when given, is for a click the card its press left carried before the
+/// release (0 for none). False when a place names nothing.
+bool runGesture(PlayEngine& engine, const PointerCommand& command, int* held = nullptr);
+
 } // namespace vellomir::engine

@@ -279,13 +279,7 @@ private:
     // is the card the press lifted (0 for none).
     bool click(const std::string& place, int& held) {
         m_frontend.reset();
-        std::string problem;
-        if (!runPointerCommand(m_engine, gesture(Verb::Press, place), problem)) {
-            return false;
-        }
-        held = m_engine.pointer().heldCard();
-        m_engine.buttonUp();
-        return true;
+        return runGesture(m_engine, gesture(Verb::Click, place), &held);
     }
 
     // In gap rows a card goes only into the gap it names.

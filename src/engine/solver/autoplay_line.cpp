@@ -50,24 +50,15 @@ public:
     std::vector<PointerCommand> takeGestures() { return std::move(m_gestures); }
 
     // Plays a gesture and keeps it when it changed the table.
-    bool play(PointerCommand command) {
+    bool play(const PointerCommand& command) {
         const std::uint64_t before = tableFingerprint(m_work);
-        std::string problem;
-        const PointerCommand kept = command;
-        if (command.verb == Verb::Click) {
-            // A click is the press and the release, as a player's is.
-            command.verb = Verb::Press;
-            if (!runPointerCommand(m_engine, command, problem)) {
-                return false;
-            }
-            m_engine.buttonUp();
-        } else if (!runPointerCommand(m_engine, command, problem)) {
+        if (!runGesture(m_engine, command)) {
             return false;
         }
         if (tableFingerprint(m_work) == before) {
             return false;
         }
-        m_gestures.push_back(kept);
+        m_gestures.push_back(command);
         return true;
     }
 

@@ -59,10 +59,9 @@ bool stockClickDiscards(table::ProgramState table, const seam::Frontend& geometr
         return false;
     }
     const table::PileLists piles = table.piles;
-    if (!runPointerCommand(engine, {PointerCommand::Verb::Press, "Mazzo", {}}, problem)) {
+    if (!runGesture(engine, {PointerCommand::Verb::Click, "Mazzo", {}})) {
         return false;
     }
-    engine.buttonUp();
     const std::string& stock = piles.stock(table::kStock);
     if (stock.empty()) {
         return table.piles == piles;

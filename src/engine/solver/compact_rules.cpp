@@ -243,10 +243,9 @@ std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Fronte
         !runPointerCommand(engine, {PointerCommand::Verb::Autoplay, {}, {}}, problem)) {
         return std::nullopt;
     }
-    if (!runPointerCommand(engine, {PointerCommand::Verb::Press, "Mazzo", {}}, problem)) {
+    if (!runGesture(engine, {PointerCommand::Verb::Click, "Mazzo", {}})) {
         return std::nullopt;
     }
-    engine.buttonUp();
     const std::string& stock = before.piles.stock(table::kStock);
     const int stockCards = table::cardCount(stock);
     DealOrder order;

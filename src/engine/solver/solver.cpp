@@ -419,20 +419,12 @@ private:
     // release, the same two events a play session's click sends.
     bool apply(const PointerCommand& command, bool* lifted = nullptr) {
         m_frontend.reset();
-        std::string problem;
-        if (command.verb != Verb::Click) {
-            return runPointerCommand(m_engine, command, problem);
-        }
-        PointerCommand press = command;
-        press.verb = Verb::Press;
-        if (!runPointerCommand(m_engine, press, problem)) {
-            return false;
-        }
+        int held = 0;
+        const bool ran = runGesture(m_engine, command, &held);
         if (lifted != nullptr) {
-            *lifted = m_engine.pointer().heldCard() != 0;
+            *lifted = held != 0;
         }
-        m_engine.buttonUp();
-        return true;
+        return ran;
     }
 
     // A quick look before the fingerprint: every action the executor runs
@@ -720,15 +712,7 @@ bool gesturesWin(const table::ProgramState& dealt, const seam::Frontend& geometr
     engine.setRecording(false);
     for (std::size_t i = 0; i < gestures.size(); ++i) {
         frontend.reset();
-        std::string problem;
-        PointerCommand command = gestures[i];
-        if (command.verb == Verb::Click) {
-            command.verb = Verb::Press;
-            if (!runPointerCommand(engine, command, problem)) {
-                return false;
-            }
-            engine.buttonUp();
-        } else if (!runPointerCommand(engine, command, problem)) {
+        if (!runGesture(engine, gestures[i])) {
             return false;
         }
         if (frontend.won != (i + 1 == gestures.size())) {
@@ -820,18 +804,8 @@ std::optional<std::vector<PointerCommand>> discardGestures(const table::ProgramS
     std::vector<PointerCommand> gestures;
     auto run = [&](const PointerCommand& command) {
         frontend.reset();
-        std::string problem;
         gestures.push_back(command);
-        if (command.verb != Verb::Click) {
-            return runPointerCommand(engine, command, problem);
-        }
-        PointerCommand press = command;
-        press.verb = Verb::Press;
-        if (!runPointerCommand(engine, press, problem)) {
-            return false;
-        }
-        engine.buttonUp();
-        return true;
+        return runGesture(engine, command);
     };
     if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
         return std::nullopt;
