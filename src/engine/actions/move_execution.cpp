@@ -7,6 +7,7 @@
 #include "engine/actions/opening_move.h"
 #include "engine/actions/score.h"
 #include "engine/records/card_census.h"
+#include "engine/rules/card_move.h"
 #include "engine/rules/card_runs.h"
 #include "engine/rules/grid_moves.h"
 #include "engine/rules/suit_run_foundation.h"
@@ -95,26 +96,6 @@ namespace {
 
 using namespace detail;
 
-// The pile a location code names; nothing for "nowhere".
-std::optional<PileRef> pileAt(int location) {
-    if (location == location::Stock) {
-        return PileRef{PileKind::Stock, table::kStock};
-    }
-    if (location == location::Waste) {
-        return PileRef{PileKind::Stock, table::kWaste};
-    }
-    if (location >= 1 && location <= table::kMaxTableaus) {
-        return PileRef{PileKind::Tableau, location - 1};
-    }
-    if (location <= -1 && location >= -table::kMaxFoundations) {
-        return PileRef{PileKind::Foundation, -location - 1};
-    }
-    if (isReserveLocation(location)) {
-        return PileRef{PileKind::Reserve, -location - 21};
-    }
-    return std::nullopt;
-}
-
 // Redraws the pile a card (or run) left.
 void redrawSource(seam::Frontend& frontend, std::optional<PileRef> source,
                   const std::string& before, const std::string& after) {
@@ -133,7 +114,7 @@ void redrawSource(seam::Frontend& frontend, std::optional<PileRef> source,
 // the discard pile. Answers where it came from.
 table::Removal moveOneCard(ProgramState& state, seam::Frontend& frontend, int card, PileRef target,
                            ActionContext& context) {
-    const std::optional<PileRef> source = pileAt(locatePile(state, card));
+    const std::optional<PileRef> source = pileAtLocation(locatePile(state, card));
     const std::string before = source ? state.piles.pile(*source) : std::string();
     const table::Removal removal = table::removeAnywhere(state, card, table::RemovalKind::Cut);
     placeCard(state, target, card, '1', context);
@@ -149,7 +130,7 @@ table::Removal moveOneCard(ProgramState& state, seam::Frontend& frontend, int ca
 // A complete run of one suit lifted from its tableau onto a foundation.
 void moveSuitRun(ProgramState& state, seam::Frontend& frontend, int card, PileRef target,
                  ActionContext& context) {
-    const std::optional<PileRef> source = pileAt(locatePile(state, card));
+    const std::optional<PileRef> source = pileAtLocation(locatePile(state, card));
     const std::string before = source ? state.piles.pile(*source) : std::string();
     for (int moved : extractRun(state, card, true)) {
         placeCard(state, target, moved, '1', context);
@@ -165,7 +146,7 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
     const PileRef target{PileKind::Tableau, d};
     takeUndoSnapshot(state);
     const int source = locatePile(state, card);
-    const std::optional<PileRef> sourcePile = pileAt(source);
+    const std::optional<PileRef> sourcePile = pileAtLocation(source);
     const std::string before = sourcePile ? state.piles.pile(*sourcePile) : std::string();
 
     std::vector<int> run;
