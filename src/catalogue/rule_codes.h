@@ -269,6 +269,13 @@ enum class ReserveDropRule : int { VELLOMIR_RESERVE_DROP_RULES(VELLOMIR_CODE_ENU
 /// What the waste takes by a drop (parameter 289).
 enum class WasteDropRule : int { VELLOMIR_WASTE_DROP_RULES(VELLOMIR_CODE_ENUMERATOR) };
 
+/// The one value of WasteNotDropTarget that means something: drops never go
+/// to the waste.
+inline constexpr int kWasteRefusesDrops = 4;
+/// The PassCountingStyle with which every press of the stock counts a pass
+/// (and deals nothing) while passes remain, whether the stock is empty or not.
+inline constexpr int kEveryPressCountsAPass = 6;
+
 /// The empty-pile codes that are not a rank (tableau empty codes, foundation
 /// base codes): -1 and letters stored as their character codes. A code of
 /// 1 to 13 is that rank; the set is open, so these are constants.

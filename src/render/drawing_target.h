@@ -32,6 +32,12 @@ public:
     /// it) and the pile `target` (none when empty), until clearHintMarks.
     virtual void markHint(const std::string& source, const std::string& target) = 0;
     virtual void clearHintMarks() = 0;
+    /// How far down the drawn cards reach, in table coordinates (the scroll
+    /// range follows it), measured from the last drawing of the whole table.
+    virtual int lowestDrawnEdge() const = 0;
+    /// Puts that measure back (cards thrown by the winning animation are not
+    /// part of the table).
+    virtual void setLowestDrawnEdge(int edge) = 0;
 };
 
 } // namespace vellomir::render

@@ -49,9 +49,10 @@ const char* const kSuitPictures[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS
 
 void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
                                           bool reportMissing) {
-    settings::SettingsRecord& settings = m_state.settings;
+    const settings::SettingsRecord& settings = m_state.settings;
     const QColor fallback = defaultTableColour(m_manyColours);
     if (settings.isYes(settings::field::BackgroundDef)) {
+        m_lostPicture.reset();
         target.fill(fallback);
         return;
     }
@@ -65,6 +66,10 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
         if (!path.isEmpty() && !path.contains(QLatin1Char('/'))) {
             path =
                 QString::fromStdString(settings.programDirectory()) + path + QStringLiteral(".bmp");
+        }
+        if (m_lostPicture == path) {
+            target.fill(fallback); // told once already
+            return;
         }
         const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
         const QImage picture = exists ? QImage(path) : QImage();
@@ -95,8 +100,7 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
                                 "specified\nor reinstall the program."));
                 }
             }
-            settings.write(settings::field::CustomBackgroundPresent, "N");
-            settings.write(settings::field::BackgroundDef, "Y");
+            m_lostPicture = path;
             if (m_hooks.forgetCustomBackground) {
                 m_hooks.forgetCustomBackground();
             }

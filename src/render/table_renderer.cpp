@@ -222,10 +222,7 @@ void TableRenderer::repaintWindow() {
 }
 
 void TableRenderer::raiseLowestEdge(int y) {
-    const int edge = y + cardHeight() + scroll();
-    if (edge > m_state.mainGame.cell(cell::LowestCardEdge)) {
-        m_state.mainGame.setCell(cell::LowestCardEdge, std::min(edge, 32767));
-    }
+    m_lowestDrawnEdge = std::max(m_lowestDrawnEdge, y + cardHeight() + scroll());
 }
 
 void TableRenderer::busyWait(int milliseconds) {
@@ -356,19 +353,18 @@ void TableRenderer::restoreCornersOn(Canvas canvas, const QRect& rect, bool top,
 // --- Depth edges and the stock list ---------------------------------------------
 
 void TableRenderer::drawDepthEdges(Canvas canvas, int pile, int cards, bool forced) {
-    table::TMainGame& g = m_state.mainGame;
+    const table::TMainGame& g = m_state.mainGame;
     const int baseX = g.cell(cell::StockBaseX + pile);
     const int baseStoredY = g.cell(cell::StockBaseY + pile);
     if (baseX < kNotPlaced || baseStoredY < kNotPlaced) {
         return;
     }
     const int d = table::pileDepth(cards, g.cell(cell::PreviewFlag) == 1);
-    if (!forced && g.cell(cell::StockX + pile) == baseX - d &&
-        g.cell(cell::StockY + pile) == baseStoredY - d) {
+    int& drawnDepth = m_drawnStockDepth[static_cast<std::size_t>(pile)];
+    if (!forced && drawnDepth == d) {
         return;
     }
-    g.setStockX(pile, baseX - d);
-    g.setStockY(pile, baseStoredY - d);
+    drawnDepth = d;
 
     const int W = cardWidth();
     const int H = cardHeight();
@@ -402,8 +398,7 @@ void TableRenderer::drawStockTopCard(int pile, Canvas canvas) {
     const bool backShown = (pile == table::kStock && m_state.params[param::StockFaceDown] != 0) ||
                            (pile == table::kWaste && m_state.params[param::WasteCardLocked] != 0) ||
                            !m_state.cards.isFaceUp(top);
-    const int x = g.stockX(pile);
-    const int y = g.stockY(pile);
+    const auto [x, y] = table::stockTopPosition(m_state, pile, n);
     if (backShown) {
         drawBack(x, y, cardHeight(), n > 1, canvas);
     } else {
@@ -446,8 +441,7 @@ void TableRenderer::drawStockPileTop(int pile, Canvas canvas, DepthEdges edges) 
     const std::string& s = m_piles->stock(pile);
     const int n = table::cardCount(s);
     drawDepthEdges(canvas, pile, n, edges == DepthEdges::Always);
-    const int x = g.stockX(pile);
-    const int y = g.stockY(pile);
+    const auto [x, y] = table::stockTopPosition(m_state, pile, n);
     if (n == 0) {
         drawMark(markKindOf({PileKind::Stock, pile}), x, y, canvas);
         return;
@@ -722,8 +716,8 @@ void TableRenderer::drawPilePressed(std::string_view pileName, bool pressed) {
     if (!ref || ref->kind != PileKind::Stock) {
         return;
     }
-    const int x = m_state.mainGame.stockX(ref->index);
-    const int y = m_state.mainGame.stockY(ref->index);
+    const auto [x, y] =
+        table::stockTopPosition(m_state, ref->index, table::cardCount(pileString(*ref)));
     if (x < kNotPlaced) {
         return;
     }
@@ -828,9 +822,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
     if (!m_state.flags.test(table::Flag::GameInPlay)) {
         return;
     }
-    table::TMainGame& g = m_state.mainGame;
-    g.setCell(cell::ScrollOffset, 0);
-    g.setCell(cell::LowestCardEdge, 0);
+    m_lowestDrawnEdge = 0;
     m_piles = &m_state.piles;
     m_dirty = QRect();
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
@@ -871,10 +863,6 @@ void TableRenderer::drawTable(bool dealAnimation) {
             restoreCornersOn(Canvas::Window, originRect, true, true, cornerSize());
         }
         busyWait(100);
-        if (m_hooks.playSound) {
-            m_hooks.playSound(QStringLiteral("Shuffle"),
-                              m_state.settings.isYes(settings::field::SoundsShuffle), true);
-        }
         const bool reserveOrigin = origin.isPile && origin.pile == PileRef{PileKind::Reserve, 0};
         const bool tableauOrigin = origin.isPile && origin.pile == PileRef{PileKind::Tableau, 0};
         for (int r = 0; r < table::kMaxReserves; ++r) {
@@ -894,9 +882,6 @@ void TableRenderer::drawTable(bool dealAnimation) {
                 drawPileCard(pile, e, Canvas::Buffer, true, origin);
             }
         });
-        if (m_hooks.stopSound) {
-            m_hooks.stopSound();
-        }
         // The origin shows its own cards again.
         if (origin.isPile) {
             if (origin.pile.kind == PileKind::Tableau) {
@@ -913,7 +898,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
         drawJokerLabel();
     }
     m_tableDrawn = true;
-    if (g.cell(cell::HighlightFoundationsMark) != 0) {
+    if (m_state.mainGame.cell(cell::HighlightFoundationsMark) != 0) {
         highlightInto(-1);
     }
     if (animate) {

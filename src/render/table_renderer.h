@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,15 +36,12 @@ struct TableWindowHooks {
     std::function<void(const QRect& rect)> repaintWindow;
     // An error box with an OK button.
     std::function<void(const QString& title, const QString& text)> showMessage;
-    // Plays a sound of the resource library, looped or once; `switchOn` is
-    // the sound's own switch (the master switch is the window's business).
-    std::function<void(const QString& name, bool switchOn, bool looped)> playSound;
-    std::function<void()> stopSound;
     // Whether the main window's vertical scroll bar shows; the fade then
     // reaches 80 pixels further down.
     std::function<bool()> scrollBarVisible;
-    // The custom background picture is lost: the kept preferences go back
-    // to the default table (the renderer writes no preferences itself).
+    // The custom background picture is lost: the settings and the kept
+    // preferences go back to the default table (the renderer changes no
+    // settings itself; until they change it paints the default table).
     std::function<void()> forgetCustomBackground;
 };
 
@@ -67,11 +65,9 @@ inline QRect toQRect(const seam::Rect& r) {
 // those of the image store.
 //
 // The renderer reads the piles, the card table, TMainGame, the game's
-// parameters and the settings from the program state. It writes only what
-// drawing decides: the lowest card edge (cell 93), the scroll position reset
-// by a full draw (cell 90), the stock list's drawn positions moved by their
-// depth (cells 56-63), and the background settings when a customised picture
-// is gone.
+// parameters and the settings from the program state, and changes none of
+// them: what drawing measures (how far down the cards reach) it keeps, and a
+// customised picture that is gone is reported through its hook.
 class TableRenderer final : public DrawingTarget {
 public:
     TableRenderer(table::ProgramState& state, CardImages& images,
@@ -125,6 +121,8 @@ public:
     void drawTableWithout(const std::vector<int>& cards) override;
     // Copies the table buffer from the scroll position over the whole window.
     void repaintWindow() override;
+    int lowestDrawnEdge() const override { return m_lowestDrawnEdge; }
+    void setLowestDrawnEdge(int edge) override { m_lowestDrawnEdge = edge; }
 
     // --- Piles -----------------------------------------------------------------
     // Every card of a tableau, reserve or foundation, or its empty mark.
@@ -298,6 +296,14 @@ private:
     bool m_tableDrawn = false;
     // The piles drawn: the program state's, or a copy without carried cards.
     const table::PileLists* m_piles = nullptr;
+    // The lowest edge of the cards drawn since the last drawing of the whole
+    // table (table coordinates), and the depth each stock pile's edges were
+    // last drawn at (-1: not yet).
+    int m_lowestDrawnEdge = 0;
+    // The customised background picture found gone and reported, until the
+    // default table is chosen.
+    std::optional<QString> m_lostPicture;
+    std::array<int, table::kStockPiles> m_drawnStockDepth{-1, -1, -1};
 
     // The drag record: where the carried picture was last drawn, the last
     // point it was drawn at, and its height.

@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "table/card_metrics.h"
+#include "table/pile_depth.h"
 
 #include <algorithm>
 
@@ -102,11 +103,20 @@ int fanStyleOf(const ProgramState& state, PileKind kind) {
     return 0;
 }
 
+CardPoint stockTopPosition(const ProgramState& state, int pile, int cards) {
+    const TMainGame& g = state.mainGame;
+    if (g.stockX(pile) < kPlacedThreshold) {
+        return {g.stockX(pile), g.stockY(pile)};
+    }
+    const int depth = pileDepth(cards, g.cell(cell::PreviewFlag) == 1);
+    return {g.stockX(pile) - depth, g.stockY(pile) - depth};
+}
+
 CardPoint pilePosition(const ProgramState& state, PileRef pile) {
     const TMainGame& g = state.mainGame;
     switch (pile.kind) {
     case PileKind::Stock:
-        return {g.stockX(pile.index), g.stockY(pile.index)};
+        return stockTopPosition(state, pile.index, cardCount(state.piles.stock(pile.index)));
     case PileKind::Foundation:
         return {g.foundationX(pile.index), g.foundationY(pile.index)};
     case PileKind::Tableau:

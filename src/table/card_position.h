@@ -19,7 +19,12 @@ struct CardPoint {
 int fanStyleOf(const ProgramState& state, PileKind kind);
 
 /// The top-left corner of a pile (of its bottom card) in window coordinates.
+/// A stock pile's top card lies up and left of its place by the pile's depth.
 CardPoint pilePosition(const ProgramState& state, PileRef pile);
+
+/// Where the top card of stock pile `pile` lies when the pile holds `cards`
+/// cards: up and left of the pile's place by its depth (pileDepth).
+CardPoint stockTopPosition(const ProgramState& state, int pile, int cards);
 
 /// Whether a pile has a place on the table (its x is not a not-placed marker).
 bool isPlaced(const ProgramState& state, PileRef pile);

@@ -74,7 +74,7 @@ void applySmallScreenRule(ProgramState& state, seam::Frontend& frontend) {
         return;
     }
     if (settings.read(field::CardSize) != "B") {
-        game.setCell(cell::CardSizeMode, 1);
+        game.setCell(cell::CardSizeMode, kCardSizeChecked);
         return;
     }
     settings.write(field::SavedCardSize, settings.read(field::CardSize));
@@ -82,10 +82,10 @@ void applySmallScreenRule(ProgramState& state, seam::Frontend& frontend) {
     settings.write(field::SavedCardBack, settings.read(field::BackCard));
     settings.write(field::Card, "003");
     settings.write(field::CardSize, "M");
-    if (game.cell(cell::CardSizeMode) != 0) {
+    if (game.cell(cell::CardSizeMode) != kCardSizeUnchecked) {
         return;
     }
-    game.setCell(cell::CardSizeMode, 1);
+    game.setCell(cell::CardSizeMode, kCardSizeChecked);
     if (!smallScreen) {
         return;
     }

@@ -37,6 +37,8 @@ inline constexpr int PressY = 86;
 inline constexpr int StockPressed = 89;
 inline constexpr int ScrollOffset = 90;
 inline constexpr int MovePhase = 91;
+// The lowest edge a move reached, kept in positions and saved games for the
+// files' sake; the scroll range follows the drawing's own measure.
 inline constexpr int LowestCardEdge = 93;
 inline constexpr int PickedCard = 94;
 inline constexpr int MovingTopCard = 95;
@@ -54,6 +56,17 @@ inline constexpr int GamesFastSearchType = 108;
 inline constexpr int StockBaseX = 109; // 109-111
 inline constexpr int StockBaseY = 113; // 113-115
 } // namespace cell
+
+/// Values of the CardSizeMode cell: the small-screen card rule is still to
+/// act for the game on the table, has acted, or the program has just started.
+inline constexpr int kCardSizeUnchecked = 0;
+inline constexpr int kCardSizeChecked = 1;
+inline constexpr int kCardSizeAtStartUp = 2;
+
+/// Values of the AutoplayAllGames cell (the AutoPlay_All_Games preference):
+/// one tick for every game, or a choice kept per game.
+inline constexpr int kAutoplayChoiceForAll = 1;
+inline constexpr int kAutoplayChoicePerGame = 2;
 
 /// Markers for a pile that has no place on the table yet. A pile whose x is
 /// below kPlacedThreshold is not on the table.
@@ -98,6 +111,8 @@ public:
         m_tableauY.at(static_cast<std::size_t>(i)) = static_cast<int16_t>(v);
     }
     int scrollOffset() const { return cell(cell::ScrollOffset); }
+    /// Before the whole table is drawn again: back at the table's top.
+    void scrollToTop() { setCell(cell::ScrollOffset, 0); }
 
     /// Puts every pile position to its kind's not-placed marker.
     void resetGeometry();

@@ -17,16 +17,13 @@ namespace vellomir::ui {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-// AutoPlay_All_Games: one tick for every game, or a choice kept per game.
-constexpr int kAutoplayChoiceForAll = 1;
-constexpr int kAutoplayChoicePerGame = 2;
 
 // A copy of the table for a worker: the Autoplay ticks played on it are no
 // choice of the player's, to be stored in the preferences file.
 std::shared_ptr<table::ProgramState> workerCopy(const table::ProgramState& state) {
     auto copy = std::make_shared<table::ProgramState>(state);
-    if (copy->mainGame.cell(table::cell::AutoplayAllGames) == kAutoplayChoicePerGame) {
-        copy->mainGame.setCell(table::cell::AutoplayAllGames, kAutoplayChoiceForAll);
+    if (copy->mainGame.cell(table::cell::AutoplayAllGames) == table::kAutoplayChoicePerGame) {
+        copy->mainGame.setCell(table::cell::AutoplayAllGames, table::kAutoplayChoiceForAll);
     }
     return copy;
 }

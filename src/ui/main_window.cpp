@@ -778,6 +778,7 @@ void TfrmMain::redrawTable() {
     table::layOutForWindow(m_state, *m_frontend);
     if (drawing) {
         drawing->redrawBackground();
+        m_state.mainGame.scrollToTop();
         drawing->drawTable(false);
         drawing->repaintWindow();
         drawing->invertSelectedCards();
@@ -787,8 +788,14 @@ void TfrmMain::redrawTable() {
     updateScrollRange();
 }
 
+int TfrmMain::lowestCardEdge() const {
+    // The drawing measures every card it draws, a moved one where it lands.
+    const render::DrawingTarget* drawing = m_frontend ? m_frontend->drawing() : nullptr;
+    return drawing ? drawing->lowestDrawnEdge() : 0;
+}
+
 void TfrmMain::updateScrollRange() {
-    const int lowest = m_state.mainGame.cell(cell::LowestCardEdge);
+    const int lowest = lowestCardEdge();
     const int visible = m_table->tableSize().height();
     const bool needed =
         m_state.settings.read(settings::field::VertScrollBar) == "Y" && lowest > visible;
@@ -1034,7 +1041,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         failed != held.end()) {
         reportWriteFailure(failed->message);
     }
-    if (m_state.mainGame.cell(cell::AutoplayAllGames) == 1) {
+    if (m_state.mainGame.cell(cell::AutoplayAllGames) == table::kAutoplayChoiceForAll) {
         const settings::WriteResult written =
             preferences.writeYesNo(settings::Pref::Autoplay, m_state.autoplayTicked);
         if (!written) {

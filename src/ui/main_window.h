@@ -145,6 +145,8 @@ public:
     void setStartRequest(std::optional<int> game, std::optional<std::string> deal);
     /// Sizes the scroll bar's range to the lowest card edge of the table.
     void updateScrollRange();
+    /// How far down the table's cards reach, in table coordinates.
+    int lowestCardEdge() const;
 
     // --- Commands -------------------------------------------------------------------
     void newGame();

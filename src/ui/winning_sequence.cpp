@@ -108,14 +108,14 @@ void WinningSequence::run(const std::string& style, int seconds) {
 
     // The thrown cards are not part of the table: they must not stretch its
     // scroll range.
-    const int lowestEdge = m_state.mainGame.cell(cell::LowestCardEdge);
+    const int lowestEdge = m_renderer.lowestDrawnEdge();
     const std::optional<render::WinningStyle> chosen =
         render::winningStyleNamed(style, stage.random);
     if (chosen) {
         render::runWinningStyle(*chosen, stage,
                                 static_cast<long long>(std::max(0, seconds)) * 1000);
     }
-    m_state.mainGame.setCell(cell::LowestCardEdge, lowestEdge);
+    m_renderer.setLowestDrawnEdge(lowestEdge);
     flags.clear(Flag::AnimationRunning);
     removeFilter();
 }

@@ -188,14 +188,19 @@ TEST(AutoplayCommand, TurningItOffFillsOnceAndStoresTheGamesChoice) {
     t.param(param::FillStyle, 3).tableau(0, {"9S"}).stock({"2C"});
     t.state.autoplayTicked = true;
 
-    engine::toggleAutoplay(t.state, t.frontend);
+    // The program keeps the tick through its preference setter.
+    const engine::GameAutoplayKeeper keep = [&](int gameNumber, bool on) {
+        settings::PreferenceFile preferences(t.state.preferencesPath());
+        return settings::storeGameAutoplayChoice(preferences, gameNumber, on);
+    };
+    engine::toggleAutoplay(t.state, t.frontend, keep);
     EXPECT_FALSE(t.state.autoplayTicked);
     EXPECT_TRUE(t.frontend.saw("autoplay unticked"));
     EXPECT_EQ(t.tableauPile(1), pileOf({"2C"}));
     EXPECT_FALSE(
         settings::gameAutoplayChoice(settings::PreferenceFile(t.state.preferencesPath()), 5));
 
-    engine::toggleAutoplay(t.state, t.frontend);
+    engine::toggleAutoplay(t.state, t.frontend, keep);
     EXPECT_TRUE(t.state.autoplayTicked);
     EXPECT_TRUE(
         settings::gameAutoplayChoice(settings::PreferenceFile(t.state.preferencesPath()), 5));

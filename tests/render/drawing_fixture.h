@@ -85,6 +85,7 @@ protected:
         hooks.showMessage = [this](const QString&, const QString& text) {
             messages.push_back(text);
         };
+        hooks.forgetCustomBackground = [this] { ++customPicturesForgotten; };
         renderer = std::make_unique<TableRenderer>(state, *images, *s_library, hooks);
         renderer->resizeBuffers(QSize(800, 600));
         renderer->setWindowSize(QSize(800, 600));
@@ -145,6 +146,7 @@ protected:
     std::unique_ptr<TableRenderer> renderer;
     std::vector<QRect> repaints;
     std::vector<QString> messages;
+    int customPicturesForgotten = 0;
 };
 
 inline resources::ResourceLibrary* DrawingTest::s_library = nullptr;

@@ -53,10 +53,13 @@ TEST_F(TableDrawingTest, AMissingCustomisedPictureFallsBackOnceToTheDefaultCloth
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith("Customized background image not found: "));
     EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
-    EXPECT_EQ(state.settings.read(settings::field::CustomBackgroundPresent), "N");
-    EXPECT_EQ(state.settings.read(settings::field::BackgroundDef), "Y");
+    // The program is told to forget the picture; the drawing changes no setting.
+    EXPECT_EQ(customPicturesForgotten, 1);
+    EXPECT_EQ(state.settings.read(settings::field::CustomBackgroundPresent), "Y");
     renderer->redrawBackground();
     EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(customPicturesForgotten, 1);
+    EXPECT_EQ(QColor(background().pixel(400, 300)), QColor(0, 96, 0));
 }
 
 TEST_F(TableDrawingTest, FacesBacksAndRoundedCorners) {
@@ -83,7 +86,7 @@ TEST_F(TableDrawingTest, FacesBacksAndRoundedCorners) {
     EXPECT_EQ(buffer().pixel(102, 140), face7D.pixel(2, 0));
     // The window shows the buffer.
     EXPECT_EQ(differences(window(), buffer()), 0);
-    EXPECT_EQ(state.mainGame.cell(cell::LowestCardEdge), 144 + H);
+    EXPECT_EQ(renderer->lowestDrawnEdge(), 144 + H);
 }
 
 TEST_F(TableDrawingTest, EmptyPilesShowTheirMarks) {
@@ -125,8 +128,10 @@ TEST_F(TableDrawingTest, DeepPilesShowEdgesThatGrowWithTheirDepth) {
     for (const auto& [cards, depth] :
          std::vector<std::pair<int, int>>{{1, 0}, {2, 1}, {14, 3}, {200, 15}}) {
         stockOf(cards);
-        EXPECT_EQ(state.mainGame.stockX(table::kStock), 20 - depth) << cards;
-        EXPECT_EQ(state.mainGame.stockY(table::kStock), 20 - depth) << cards;
+        const table::CardPoint top =
+            table::pilePosition(state, {table::PileKind::Stock, table::kStock});
+        EXPECT_EQ(top.x, 20 - depth) << cards;
+        EXPECT_EQ(top.y, 20 - depth) << cards;
         // The top card lies at the moved place; its right edge ends depth pixels
         // before the base card's, and the edges fill that much below and right.
         EXPECT_EQ(differencesFrom(buffer(), QPoint(20 - depth, 20 - depth), images->back()), 0)
@@ -140,7 +145,7 @@ TEST_F(TableDrawingTest, DeepPilesShowEdgesThatGrowWithTheirDepth) {
     stockOf(200);
     state.piles.stock(table::kStock) = pileOf({"AH", "2H"});
     renderer->drawPileTop("Mazzo");
-    EXPECT_EQ(state.mainGame.stockX(table::kStock), 19);
+    EXPECT_EQ(table::pilePosition(state, {table::PileKind::Stock, table::kStock}).x, 19);
     EXPECT_EQ(buffer().pixel(20 - 15, 20 - 15), cloth);
     EXPECT_EQ(buffer().pixel(20 - 3, 20 + H / 2), cloth);
     EXPECT_EQ(differencesFrom(buffer(), QPoint(19, 19), images->back()), 0);

@@ -76,8 +76,9 @@ TEST_F(CardPositionTest, EachKindFollowsItsOwnFanStyle) {
     state.params.set(param::ReserveFanStyle, 5);
     EXPECT_EQ(cardPosition(state, {PileKind::Foundation, 0}, 2), (CardPoint{400, 20}));
     EXPECT_EQ(cardPosition(state, {PileKind::Reserve, 0}, 2), (CardPoint{600, 36}));
-    // The stock list never fans.
-    EXPECT_EQ(cardPosition(state, {PileKind::Stock, kStock}, 1), (CardPoint{10, 15}));
+    // The stock list never fans; the top card of its two lies up and left by
+    // the pile's depth, one pixel, as it is drawn.
+    EXPECT_EQ(cardPosition(state, {PileKind::Stock, kStock}, 1), (CardPoint{9, 14}));
     // Style 5 belongs to reserves and style 6 to tableaus only.
     state.params.set(param::TableauFanStyle, 5);
     EXPECT_EQ(tableau(3), (CardPoint{100, 50}));
@@ -91,7 +92,7 @@ TEST_F(CardPositionTest, PositionsAreHandedOutLessTheScrollOffset) {
     state.params.set(param::TableauFanStyle, 1);
     state.mainGame.setCell(cell::ScrollOffset, 30);
     EXPECT_EQ(tableau(4), (CardPoint{100, 64}));
-    EXPECT_EQ(pilePosition(state, {PileKind::Stock, kStock}), (CardPoint{10, -15}));
+    EXPECT_EQ(pilePosition(state, {PileKind::Stock, kStock}), (CardPoint{9, -16}));
 }
 
 TEST_F(CardPositionTest, HandLaidPilesTakeTheJitterOfTheirRow) {

@@ -718,7 +718,7 @@ TEST_F(MainWindowTest, AGridTallerThanTheWindowStartsBelowTheToolBarAndScrolls) 
 
             TableView* view = window().tableView();
             QScrollBar* bar = window().scrollBar();
-            const bool taller = g.cell(table::cell::LowestCardEdge) > view->height();
+            const bool taller = window().lowestCardEdge() > view->height();
             EXPECT_EQ(bar->isVisible(), taller);
             if (!taller) {
                 continue;
@@ -738,7 +738,7 @@ TEST_F(MainWindowTest, AGridTallerThanTheWindowStartsBelowTheToolBarAndScrolls) 
             EXPECT_NE(view->image()->copy(), before);
             // The bar's end shows the lowest card edge.
             bar->setValue(bar->maximum());
-            EXPECT_GE(bar->value() + view->height(), g.cell(table::cell::LowestCardEdge));
+            EXPECT_GE(bar->value() + view->height(), window().lowestCardEdge());
             // A new layout puts the table and the bar back at the top.
             window().redrawTable();
             EXPECT_EQ(g.cell(table::cell::ScrollOffset), 0);

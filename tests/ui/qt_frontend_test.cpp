@@ -86,6 +86,8 @@ struct NotingTarget final : render::DrawingTarget {
                      .arg(QString::fromStdString(source), QString::fromStdString(target));
     }
     void clearHintMarks() override { calls << QStringLiteral("hint off"); }
+    int lowestDrawnEdge() const override { return 0; }
+    void setLowestDrawnEdge(int) override {}
     void flyCard(int card, int, int, int toX, int toY, seam::Flight) override {
         calls << QStringLiteral("fly %1 to %2,%3").arg(card).arg(toX).arg(toY);
     }

@@ -151,7 +151,7 @@ TEST_F(WinningSequenceTest, EveryStyleRunsForItsTimeOnTheWindow) {
         EXPECT_FALSE(program->state().flags.test(Flag::AnimationRunning)) << style;
     }
     // The thrown cards do not make the table scroll.
-    EXPECT_LT(program->state().mainGame.cell(cell::LowestCardEdge), window().height());
+    EXPECT_LT(window().lowestCardEdge(), window().height());
 }
 
 TEST_F(WinningSequenceTest, ClosingDuringTheAnimationClosesTheWindowAfterIt) {

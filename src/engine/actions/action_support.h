@@ -40,6 +40,11 @@ void fly(seam::Frontend& frontend, int card, table::CardPoint from, table::CardP
 /// The pile name handed to the frontend ("Fila3", "Mazzo_Vis").
 std::string nameOf(table::PileRef pile);
 
+/// Draws the whole table again from its top: a full drawing scrolls the
+/// table back up.
+void drawWholeTable(table::ProgramState& state, seam::Frontend& frontend,
+                    bool dealAnimation = false);
+
 /// Draws a pile after a change: every card of a tableau, reserve or
 /// foundation, the top card of the stock, waste or discard pile.
 void drawChangedPile(seam::Frontend& frontend, table::PileRef pile);

@@ -11,7 +11,6 @@
 #include "engine/records/undo_snapshots.h"
 #include "engine/rules/card_runs.h"
 #include "engine/rules/pile_location.h"
-#include "settings/autoplay_choice.h"
 #include "settings/preference_table.h"
 #include "table/card.h"
 #include "table/card_position.h"
@@ -263,17 +262,16 @@ void runAutomaticSteps(ProgramState& state, seam::Frontend& frontend) {
     }
 }
 
-void toggleAutoplay(ProgramState& state, seam::Frontend& frontend) {
+void toggleAutoplay(ProgramState& state, seam::Frontend& frontend, const GameAutoplayKeeper& keep) {
     state.autoplayTicked = !state.autoplayTicked;
     frontend.setAutoplayChecked(state.autoplayTicked);
     if (!state.autoplayTicked && state.flags.test(Flag::GameInPlay)) {
         fillEmptyPiles(state, frontend);
     }
-    if (state.params[param::AutoplayAvailable] != 0 &&
-        state.mainGame.cell(table::cell::AutoplayAllGames) == 2) {
-        settings::PreferenceFile preferences(state.preferencesPath());
-        const settings::WriteResult result = settings::storeGameAutoplayChoice(
-            preferences, state.settings.readInt(settings::field::Game, -1), state.autoplayTicked);
+    if (keep && state.params[param::AutoplayAvailable] != 0 &&
+        state.mainGame.cell(table::cell::AutoplayAllGames) == table::kAutoplayChoicePerGame) {
+        const settings::WriteResult result =
+            keep(state.settings.readInt(settings::field::Game, -1), state.autoplayTicked);
         if (!result.ok) {
             frontend.showInformation(result.message);
         }

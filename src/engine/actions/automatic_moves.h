@@ -1,6 +1,9 @@
 #pragma once
 
 #include "seam/frontend.h"
+#include "settings/atomic_file.h"
+
+#include <functional>
 
 namespace vellomir::table {
 struct ProgramState;
@@ -23,10 +26,15 @@ bool fillEmptyPiles(table::ProgramState& state, seam::Frontend& frontend);
 /// and, while Autoplay is on, sweep; again while the sweep moves something.
 void runAutomaticSteps(table::ProgramState& state, seam::Frontend& frontend);
 
+/// Keeps the Autoplay tick chosen for one game (the program's preference
+/// setter); what it could not keep is in the result.
+using GameAutoplayKeeper = std::function<settings::WriteResult(int gameNumber, bool on)>;
+
 /// The Autoplay command: flips the tick; turned off during a game the empty
 /// piles are filled once; with a choice per game (AutoPlay_All_Games 2) the
-/// new tick is stored for the current game.
-void toggleAutoplay(table::ProgramState& state, seam::Frontend& frontend);
+/// new tick goes to `keep` for the current game (none: the tick is not kept).
+void toggleAutoplay(table::ProgramState& state, seam::Frontend& frontend,
+                    const GameAutoplayKeeper& keep);
 
 /// Whether the Autoplay command is ticked and enabled for the current game.
 bool autoplayActive(const table::ProgramState& state);

@@ -99,8 +99,8 @@ bool destinationAccepts(const ProgramState& state, seam::Frontend& frontend, con
     }
     switch (kind) {
     case DestinationKind::Waste:
-        return p[param::WasteNotDropTarget] != 4 && table::isPlaced(state, target) &&
-               wasteTakes(state, card);
+        return p[param::WasteNotDropTarget] != catalogue::kWasteRefusesDrops &&
+               table::isPlaced(state, target) && wasteTakes(state, card);
     case DestinationKind::Tableau:
         if (table::isGapRows(p)) {
             return isTableauLocation(locatePile(state, card)) && state.cards.isFaceUp(card) &&
@@ -137,7 +137,7 @@ void forEachDropDestination(const ProgramState& state,
     for (int r = 0; r < counts.reserves; ++r) {
         visit(DestinationKind::Reserve, r);
     }
-    if (state.params[param::WasteNotDropTarget] != 4 &&
+    if (state.params[param::WasteNotDropTarget] != catalogue::kWasteRefusesDrops &&
         table::isPlaced(state, {PileKind::Stock, table::kWaste})) {
         visit(DestinationKind::Waste, 0);
     }

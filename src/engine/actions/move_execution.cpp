@@ -63,6 +63,11 @@ std::string nameOf(PileRef pile) {
     return table::pileName(pile);
 }
 
+void drawWholeTable(ProgramState& state, seam::Frontend& frontend, bool dealAnimation) {
+    state.mainGame.scrollToTop();
+    frontend.tableDrawing().drawTable(dealAnimation);
+}
+
 void drawChangedPile(seam::Frontend& frontend, PileRef pile) {
     if (pile.kind == PileKind::Stock) {
         frontend.tableDrawing().drawPileTop(nameOf(pile));
@@ -182,7 +187,8 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
     }
 
     // A grid jump discards the card jumped over.
-    if (p[param::TableauRule + d] == 71 && isTableauLocation(source)) {
+    if (p[param::TableauRule + d] == catalogue::codeOf(catalogue::BuildingRuleCode::JumpIntoGap) &&
+        isTableauLocation(source)) {
         const std::optional<int> jumped = jumpedGridCell(p[param::GridWidth], source - 1, d);
         if (jumped && *jumped >= 0 && *jumped < table::kMaxTableaus &&
             !state.piles.tableau(*jumped).empty()) {

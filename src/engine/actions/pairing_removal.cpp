@@ -189,7 +189,7 @@ bool detail::removeSelection(ProgramState& state, seam::Frontend& frontend,
             }
         }
         if (!gridTopSelected) {
-            frontend.tableDrawing().drawTable(false);
+            drawWholeTable(state, frontend);
         }
     }
     if (type == GameType::RowsOfSeven) {

@@ -199,7 +199,7 @@ bool executeStockAction(ProgramState& state, seam::Frontend& frontend, ActionKin
     bool passCounted = false;
     bool turnedOver = false;
     if (p[param::PassCountingStyle] > 0 && remain) {
-        if (stockEmpty(state) || p[param::PassCountingStyle] == 6) {
+        if (stockEmpty(state) || p[param::PassCountingStyle] == catalogue::kEveryPressCountsAPass) {
             if (stockPressed(state)) {
                 takeUndoSnapshot(state);
                 countPass(state);
@@ -330,7 +330,7 @@ bool compactAndRefill(ProgramState& state, seam::Frontend& frontend, ActionConte
     if (!anyEmpty || (stockEmpty(state) && !gapBeforeCards)) {
         return false;
     }
-    frontend.tableDrawing().drawTable(false);
+    drawWholeTable(state, frontend);
     piles.foundation(0).clear();
 
     for (int t = 0; t < counts.tableaus; ++t) {

@@ -121,7 +121,7 @@ bool detail::redealTableaus(ProgramState& state, seam::Frontend& frontend, Actio
         shuffle(gathered, redealSeed(state));
         table::dealAfterRuns(state, gathered);
         playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
-        frontend.tableDrawing().drawTable(false);
+        drawWholeTable(state, frontend);
         return true;
     }
 
@@ -138,7 +138,7 @@ bool detail::redealTableaus(ProgramState& state, seam::Frontend& frontend, Actio
                   context);
     }
     playSwitched(state, frontend, "Shuffle", settings::field::SoundsShuffle);
-    frontend.tableDrawing().drawTable(false);
+    drawWholeTable(state, frontend);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/actions/action_support.h"
 #include "engine/records/game_clock.h"
 #include "seam/frontend.h"
 #include "settings/autoplay_choice.h"
@@ -28,8 +29,24 @@ namespace param = catalogue::param;
 
 // The per-game autoplay choice, when autoplay is chosen game by game
 // (preference AutoPlay_All_Games 2).
+// Whether a deal puts any card on a tableau or a reserve: only then do cards
+// fly out of the deal's origin.
+bool anyCardDealtOut(const table::ProgramState& state) {
+    for (int t = 0; t < table::kMaxTableaus; ++t) {
+        if (!state.piles.tableau(t).empty()) {
+            return true;
+        }
+    }
+    for (int r = 0; r < table::kMaxReserves; ++r) {
+        if (!state.piles.reserve(r).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void applyGameAutoplayChoice(table::ProgramState& state, seam::Frontend& frontend) {
-    if (state.mainGame.cell(cell::AutoplayAllGames) != 2) {
+    if (state.mainGame.cell(cell::AutoplayAllGames) != table::kAutoplayChoicePerGame) {
         return;
     }
     const settings::PreferenceFile preferences(state.preferencesPath());
@@ -132,7 +149,16 @@ bool startGame(table::ProgramState& state, seam::Frontend& frontend, const Start
     if (!options.keepPicture) {
         const bool animate =
             options.animate && state.settings.read(settings::field::DealAnimation) != "N";
-        frontend.tableDrawing().drawTable(animate);
+        // The shuffle sounds while the dealt cards fly out.
+        const bool cardsFly = animate && anyCardDealtOut(state);
+        if (cardsFly) {
+            frontend.playSound("Shuffle", state.settings.isYes(settings::field::SoundsShuffle),
+                               seam::SoundMode::Looped);
+        }
+        detail::drawWholeTable(state, frontend, animate);
+        if (cardsFly) {
+            frontend.stopSound();
+        }
     }
     if (!state.flags.test(Flag::ClockRunning)) {
         state.flags.timeSlot(0) = frontend.timeOfDayMs();
@@ -174,8 +200,8 @@ bool openGame(table::ProgramState& state, seam::Frontend& frontend, int gameNumb
         reportWriteFailure(frontend, services.rememberPlayer(playerName));
         frontend.setCaption(gameCaption(state));
     }
-    if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == 2) {
-        state.mainGame.setCell(cell::CardSizeMode, 0);
+    if (gameChanges || state.mainGame.cell(cell::CardSizeMode) == table::kCardSizeAtStartUp) {
+        state.mainGame.setCell(cell::CardSizeMode, table::kCardSizeUnchecked);
     }
     state.settings.writeInt(settings::field::Game, gameNumber);
     state.settings.write(settings::field::GameName, gameName);

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/parameter_index.h"
+#include "engine/actions/action_support.h"
 #include "engine/actions/automatic_moves.h"
 #include "engine/actions/end_of_game.h"
 #include "engine/actions/score.h"
@@ -247,7 +248,7 @@ void PlayEngine::resumeSteps(std::vector<PlayPosition> steps) {
 void PlayEngine::showTableAfterStep() {
     // No flights: the table is simply drawn as it now is.
     m_frontend.tableDrawing().redrawBackground();
-    m_frontend.tableDrawing().drawTable(false);
+    detail::drawWholeTable(m_state, m_frontend);
     m_frontend.tableDrawing().invertSelectedCards();
     m_frontend.setScoreText(std::to_string(m_state.settings.readInt(settings::field::Score, 0)));
     m_state.mainGame.setCell(table::cell::JokerLabelKey, kJokerLabelRedraw);
@@ -298,7 +299,7 @@ void PlayEngine::sendToFoundations(int x, int y) {
 }
 
 void PlayEngine::toggleAutoplay() {
-    asAction([&] { engine::toggleAutoplay(m_state, m_frontend); });
+    asAction([&] { engine::toggleAutoplay(m_state, m_frontend, m_gameAutoplayKeeper); });
 }
 
 void PlayEngine::runAutomaticSteps() {

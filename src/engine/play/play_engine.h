@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/actions/automatic_moves.h"
 #include "engine/input/pointer_input.h"
 #include "engine/play/game_start.h"
 #include "engine/records/game_statistics.h"
@@ -91,6 +92,12 @@ public:
     using PreferenceWriter =
         std::function<settings::WriteResult(std::span<const settings::PreferenceValue>)>;
     void setPreferenceWriter(PreferenceWriter writer) { m_preferenceWriter = std::move(writer); }
+    /// What keeps the Autoplay tick chosen per game (AutoPlay_All_Games 2):
+    /// the program gives its preference setter; without one the tick is not
+    /// kept beyond the game.
+    void setGameAutoplayKeeper(GameAutoplayKeeper keeper) {
+        m_gameAutoplayKeeper = std::move(keeper);
+    }
     /// Sets preferences through the writer (or in the record only).
     settings::WriteResult keepPreferences(std::span<const settings::PreferenceValue> values);
 
@@ -168,6 +175,7 @@ private:
     std::function<void(const GameResult&)> m_resultRecorder;
     std::vector<std::function<void()>> m_changed;
     PreferenceWriter m_preferenceWriter;
+    GameAutoplayKeeper m_gameAutoplayKeeper;
 };
 
 } // namespace vellomir::engine

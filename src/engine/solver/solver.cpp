@@ -253,10 +253,6 @@ PointerCommand gesture(Verb verb, std::string place, std::string target = {}) {
 }
 
 constexpr std::uint32_t kNoPosition = UINT32_MAX;
-// Values of the AutoPlay_All_Games preference: one tick for every game, or
-// a choice kept per game.
-constexpr int kAutoplayChoiceForAll = 1;
-constexpr int kAutoplayChoicePerGame = 2;
 
 class Search {
 public:
@@ -269,8 +265,8 @@ public:
         // Its Autoplay ticks are trials, not the player's choice: with one
         // choice per game the command would store each of them in the
         // player's preferences (and from a table in play, where that is set).
-        if (m_work.mainGame.cell(table::cell::AutoplayAllGames) == kAutoplayChoicePerGame) {
-            m_work.mainGame.setCell(table::cell::AutoplayAllGames, kAutoplayChoiceForAll);
+        if (m_work.mainGame.cell(table::cell::AutoplayAllGames) == table::kAutoplayChoicePerGame) {
+            m_work.mainGame.setCell(table::cell::AutoplayAllGames, table::kAutoplayChoiceForAll);
         }
     }
 
