@@ -1093,6 +1093,10 @@ Siehe &apos;vellomir --help&apos;.
 <context>
     <name>vellomir::app::Program</name>
     <message>
+        <source>The resource library %1 is damaged: some pictures or sounds may be wrong. Reinstall the program.</source>
+        <translation>Die Ressourcenbibliothek %1 ist beschädigt: Einige Bilder oder Klänge können fehlerhaft sein. Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

@@ -1093,6 +1093,10 @@ Pruebe &apos;vellomir --help&apos;.
 <context>
     <name>vellomir::app::Program</name>
     <message>
+        <source>The resource library %1 is damaged: some pictures or sounds may be wrong. Reinstall the program.</source>
+        <translation>La biblioteca de recursos %1 está dañada: algunas imágenes o sonidos pueden ser incorrectos. Vuelva a instalar el programa.</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>

@@ -1093,6 +1093,10 @@ Essayez &apos;vellomir --help&apos;.
 <context>
     <name>vellomir::app::Program</name>
     <message>
+        <source>The resource library %1 is damaged: some pictures or sounds may be wrong. Reinstall the program.</source>
+        <translation>La bibliothèque de ressources %1 est endommagée : certaines images ou certains sons peuvent être erronés. Réinstallez le programme.</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>

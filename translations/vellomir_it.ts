@@ -1093,6 +1093,10 @@ Provare &apos;vellomir --help&apos;.
 <context>
     <name>vellomir::app::Program</name>
     <message>
+        <source>The resource library %1 is damaged: some pictures or sounds may be wrong. Reinstall the program.</source>
+        <translation>La libreria delle risorse %1 è danneggiata: alcune immagini o alcuni suoni potrebbero essere errati. Reinstallare il programma.</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Errore</translation>
     </message>

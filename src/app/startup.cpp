@@ -12,6 +12,7 @@
 #include "engine/records/statistics_file.h"
 #include "render/needed_pictures.h"
 #include "resources/audio_module.h"
+#include "settings/autoplay_choice.h"
 #include "settings/preference_setter.h"
 #include "settings/preference_table.h"
 #include "settings/text_placeholders.h"
@@ -29,6 +30,7 @@
 #include "ui/won_game_message.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QScreen>
@@ -460,6 +462,15 @@ bool Program::initialise() {
             m_frontend.showInformation(failure);
         }
         mark("statistics files checked");
+        m_sealCheck = std::make_unique<LibrarySealCheck>(m_library.path(), m_window.get(), [this] {
+            m_frontend.showInformation(
+                QCoreApplication::translate(
+                    "vellomir::app::Program",
+                    "The resource library %1 is damaged: some pictures or sounds may be "
+                    "wrong. Reinstall the program.")
+                    .arg(QDir::toNativeSeparators(m_library.path()))
+                    .toStdString());
+        });
         return firstRun;
     };
     m_keeper = std::make_unique<GameKeeper>(
@@ -469,6 +480,10 @@ bool Program::initialise() {
     m_engine.addChangeListener([this] { m_keeper->gameChanged(); });
     m_engine.setPreferenceWriter([this](std::span<const settings::PreferenceValue> values) {
         return settings::setPreferences(m_state.settings, m_state.preferencesPath(), values);
+    });
+    m_engine.setGameAutoplayKeeper([this](int gameNumber, bool on) {
+        settings::PreferenceFile preferences(m_state.preferencesPath());
+        return settings::storeGameAutoplayChoice(preferences, gameNumber, on);
     });
     hooks.saveGameInPlay = [this] { m_keeper->saveAtExit(); };
     hooks.resumeGame = [this] {
@@ -511,13 +526,10 @@ void Program::attachRenderer() {
     hooks.showMessage = [this](const QString& title, const QString& text) {
         m_boxes.error(m_window.get(), title, text);
     };
-    hooks.playSound = [this](const QString& name, bool switchOn, bool looped) {
-        m_frontend.playSound(name.toStdString(), switchOn,
-                             looped ? seam::SoundMode::Looped : seam::SoundMode::AtOnce);
-    };
-    hooks.stopSound = [this] { m_frontend.stopSound(); };
     hooks.scrollBarVisible = [] { return false; };
     hooks.forgetCustomBackground = [this] {
+        m_state.settings.write(settings::field::CustomBackgroundPresent, "N");
+        m_state.settings.write(settings::field::BackgroundDef, "Y");
         settings::PreferenceFile preferences(m_state.preferencesPath());
         for (const settings::WriteResult& written :
              {preferences.write(settings::Pref::CustomizedBackground, ""),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/game_keeper.h"
+#include "app/library_seal_check.h"
 #include "app/running_copy.h"
 #include "app/termination_signals.h"
 #include "engine/play/play_engine.h"
@@ -125,6 +126,9 @@ private:
     std::optional<engine::GameResult> m_wonGame;
     std::optional<engine::GameStatistics> m_wonGameBefore;
     std::unique_ptr<TerminationSignals> m_signals;
+    // The check of every byte of the library, after the first paint; it ends
+    // before the window goes.
+    std::unique_ptr<LibrarySealCheck> m_sealCheck;
     int m_exitCode = 0;
     bool m_hourglass = false;
 };

@@ -24,5 +24,6 @@ cmp "$work/marbleon.hlp" "$build/bin/marbleon.hlp" || fail "marbleon.hlp differs
 QT_QPA_PLATFORM=offscreen "$build/tools/vellomir-resource-builder" "$work/resources" \
     --waves "$sounds" --catalogue "$build/bin/GAMES.DAT" >/dev/null
 SOURCE_DATE_EPOCH=$epoch "$rcc" -binary "$work/resources/kar.qrc" -o "$work/KAR.RGF"
+QT_QPA_PLATFORM=offscreen "$build/tools/vellomir-resource-builder" --seal "$work/KAR.RGF"
 cmp "$work/KAR.RGF" "$build/bin/KAR.RGF" || fail "KAR.RGF differs from the build's"
 echo "marbleon.hlp and KAR.RGF built again are equal byte for byte"

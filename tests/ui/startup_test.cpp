@@ -1,4 +1,5 @@
 #include "program_fixture.h"
+#include "resources/resource_file_check.h"
 #include "resources/test_resource_file.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -140,6 +142,32 @@ TEST(Startup, ACutOrDamagedResourceLibraryIsReportedInsteadOfCrashing) {
                                                    directory.qpath().toLower() + "kar.rgf\r("))
             << boxes.boxes[0].text.toStdString();
     }
+}
+
+TEST(Startup, AByteChangedInsideAPictureIsReportedOnceTheTableIsShown) {
+    // The library still opens: the byte lies inside a picture stored as it is.
+    QByteArray bytes = builtFile("KAR.RGF");
+    const resources::ResourceFileReport report = resources::inspectResourceFile(bytes);
+    ASSERT_TRUE(report.problem.isEmpty());
+    const auto stored = std::find_if(
+        report.entries.begin(), report.entries.end(), [](const resources::ResourceEntry& e) {
+            return e.packing == resources::ResourceEntry::Packing::Stored && e.length > 1000;
+        });
+    ASSERT_NE(stored, report.entries.end());
+    bytes[stored->offset + stored->length / 2] ^= 0x10;
+    ASSERT_TRUE(resources::inspectResourceFile(bytes).problem.isEmpty());
+
+    ProgramDirectory directory(true, false);
+    directory.write("KAR.RGF", bytes.toStdString());
+    RecordingBoxes boxes;
+    Program program(testing::testOptions(directory, boxes));
+    ASSERT_TRUE(program.start()) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+    ASSERT_TRUE(testing::processEventsUntil([&] {
+        return boxes.texts().join(QStringLiteral(" | ")).contains(QStringLiteral("is damaged"));
+    })) << boxes.texts().join(QStringLiteral(" | ")).toStdString();
+    EXPECT_TRUE(boxes.texts().join(QStringLiteral(" | ")).contains(directory.qpath() + "KAR.RGF"));
+    EXPECT_TRUE(program.state().flags.test(table::Flag::GameInPlay));
 }
 
 TEST(Startup, ALibraryWithoutTheCardPicturesEndsTheProgramNamingThem) {

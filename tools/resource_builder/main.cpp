@@ -5,6 +5,7 @@
 //   vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT]
 //                             [--contact-sheet FILE.png]
 //   vellomir-resource-builder --app-icons DIR NAME
+//   vellomir-resource-builder --seal KAR.RGF
 //
 // With --catalogue every game of the catalogue gets its preview picture
 // "GAME" + four digits, dealt and drawn with the pictures written just before.
@@ -12,6 +13,7 @@
 // wide into FILE.png.
 // --app-icons draws the program's icon for the desktop's hicolor theme into
 // DIR/hicolor/ (every size as PNG, and scalable as SVG) as NAME.png/.svg.
+// --seal writes the digest of the library rcc packed into its seal entry.
 
 #include "app_icon.h"
 #include "card_pictures.h"
@@ -20,6 +22,7 @@
 #include "cursors.h"
 #include "game_previews.h"
 #include "icons.h"
+#include "library_seal.h"
 #include "resource_set.h"
 #include "table_backgrounds.h"
 
@@ -43,6 +46,7 @@ int usage() {
     std::fputs("usage: vellomir-resource-builder OUTDIR [--waves DIR] [--catalogue GAMES.DAT] "
                "[--contact-sheet FILE.png]\n"
                "       vellomir-resource-builder --app-icons DIR NAME\n"
+               "       vellomir-resource-builder --seal KAR.RGF\n"
                "       vellomir-resource-builder --card-size-sheet FILE.png\n",
                stderr);
     return 2;
@@ -65,6 +69,15 @@ int main(int argc, char* argv[]) {
         }
         if (!vellomir::tools::drawCardSizeSheet().save(args[1])) {
             return fail(QStringLiteral("cannot write %1").arg(args[1]));
+        }
+        return 0;
+    }
+    if (!args.isEmpty() && args.front() == QLatin1String("--seal")) {
+        if (args.size() != 2) {
+            return usage();
+        }
+        if (const QString error = vellomir::tools::sealLibrary(args[1]); !error.isEmpty()) {
+            return fail(error);
         }
         return 0;
     }

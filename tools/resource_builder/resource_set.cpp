@@ -1,5 +1,7 @@
 #include "resource_set.h"
 
+#include "resources/resource_seal.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -9,6 +11,9 @@
 
 namespace vellomir::tools {
 namespace {
+
+// The seal's entry, at the library's root (resources/resource_seal.h).
+const QString kSealFile = QStringLiteral("seal");
 
 QString writePng(const QImage& image, const QString& path) {
     QImageWriter writer(path, "png");
@@ -142,6 +147,15 @@ QString ResourceSet::writeCollection(const QString& folder, const QString& waveD
         }
     }
 
+    // The seal, stored unpacked so that sealing can write its digest in place.
+    {
+        QSaveFile seal(root.filePath(kSealFile));
+        if (!seal.open(QIODevice::WriteOnly) || seal.write(resources::unsealedEntry()) < 0 ||
+            !seal.commit()) {
+            return QStringLiteral("cannot write %1").arg(seal.fileName());
+        }
+    }
+
     QSaveFile qrc(root.filePath(QStringLiteral("kar.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text)) {
         return QStringLiteral("cannot write %1").arg(qrc.fileName());
@@ -151,6 +165,8 @@ QString ResourceSet::writeCollection(const QString& folder, const QString& waveD
     out << "<qresource prefix=\"/bitmap\">\n" << bitmaps << "</qresource>\n";
     out << "<qresource prefix=\"/cursor\">\n" << cursors << "</qresource>\n";
     out << "<qresource prefix=\"/wave\">\n" << waves << "</qresource>\n";
+    out << "<qresource prefix=\"/\">\n    <file compression-algorithm=\"none\">" << kSealFile
+        << "</file>\n</qresource>\n";
     out << "</RCC>\n";
     out.flush();
     if (!qrc.commit()) {
