@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
+#include <set>
 
 namespace vellomir::engine {
 namespace {
@@ -132,6 +135,102 @@ TEST(DiscardSearch, AnswersDealsAndItsWinsReplay) {
         }
         EXPECT_GT(won, 0) << "game " << g.game;
         EXPECT_EQ(lost, g.game == kTriPeaks ? 0 : 2) << "game " << g.game;
+    }
+}
+
+// Small deals made up on the tables of Golf (ranks in a line, king and ace
+// apart) and of Black Hole (a ring): the search, with its counts of the
+// cards each card may lie on, answers as a plain search of every position
+// does, so no count ever calls a winnable deal lost.
+int rankOf(int card) {
+    return (card - 1) % 13 + 1;
+}
+
+struct MadeUpDeal {
+    DiscardDeal deal;
+    // The plain search's positions known lost.
+    std::set<std::vector<int>> lost;
+
+    bool wins(std::vector<int>& heights, int stock, int top) {
+        if (std::ranges::all_of(heights, [](int h) { return h == 0; })) {
+            return true;
+        }
+        std::vector<int> key = heights;
+        key.push_back(stock);
+        key.push_back(rankOf(top));
+        if (lost.contains(key)) {
+            return false;
+        }
+        for (std::size_t t = 0; t < heights.size(); ++t) {
+            if (heights[t] == 0) {
+                continue;
+            }
+            const int card = deal.piles[t][static_cast<std::size_t>(heights[t] - 1)];
+            if (!deal.takes[static_cast<std::size_t>(top)][static_cast<std::size_t>(card)]) {
+                continue;
+            }
+            --heights[t];
+            const bool won = wins(heights, stock, card);
+            ++heights[t];
+            if (won) {
+                return true;
+            }
+        }
+        if (stock > 0 &&
+            wins(heights, stock - 1, deal.stock[static_cast<std::size_t>(stock - 1)])) {
+            return true;
+        }
+        lost.insert(key);
+        return false;
+    }
+};
+
+MadeUpDeal madeUpDeal(std::mt19937& random, bool ring, int tableaus, int height, int stock) {
+    std::vector<int> pack(52);
+    std::iota(pack.begin(), pack.end(), 1);
+    std::ranges::shuffle(pack, random);
+    MadeUpDeal made;
+    DiscardDeal& deal = made.deal;
+    deal.tableaus = tableaus;
+    auto next = pack.begin();
+    for (int t = 0; t < tableaus; ++t) {
+        deal.piles.emplace_back(next, next + height);
+        next += height;
+    }
+    deal.stock.assign(next, next + stock);
+    next += stock;
+    deal.discardTop = static_cast<std::uint8_t>(*next);
+    deal.takes.assign(DiscardDeal::kCodes, {});
+    for (int top = 1; top <= 52; ++top) {
+        for (int card = 1; card <= 52; ++card) {
+            const int apart = std::abs(rankOf(top) - rankOf(card));
+            deal.takes[static_cast<std::size_t>(top)][static_cast<std::size_t>(card)] =
+                apart == 1 || (ring && apart == 12);
+        }
+    }
+    EXPECT_TRUE(layOutKeys(deal));
+    return made;
+}
+
+TEST(DiscardSearch, CountsNeverCallAWinnableDealLost) {
+    std::mt19937 random(29);
+    for (const bool ring : {false, true}) {
+        int won = 0;
+        int lost = 0;
+        for (int i = 0; i < 300; ++i) {
+            const int stock = 4 + i % 12;
+            MadeUpDeal made = madeUpDeal(random, ring, 4, 3, stock);
+            std::vector<int> heights(4, 3);
+            const bool wins = made.wins(heights, stock, made.deal.discardTop);
+            const DiscardSearchResult found = searchDiscardDeal(made.deal, 1'000'000);
+            ASSERT_EQ(found.outcome, wins ? DiscardSearchResult::Outcome::Won
+                                          : DiscardSearchResult::Outcome::Exhausted)
+                << (ring ? "ring" : "line") << " deal " << i;
+            (wins ? won : lost) += 1;
+        }
+        // Both answers are tried.
+        EXPECT_GT(won, 20) << lost;
+        EXPECT_GT(lost, 20) << won;
     }
 }
 

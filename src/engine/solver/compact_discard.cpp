@@ -7,7 +7,7 @@
 #include "engine/input/press_rules.h"
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
-#include "engine/solver/compact_search.h"
+#include "engine/solver/key_set.h"
 #include "table/card.h"
 #include "table/peak_rows.h"
 #include "table/pile_counts.h"
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <optional>
 #include <random>
 
 namespace vellomir::engine {
@@ -26,8 +27,7 @@ namespace param = catalogue::param;
 
 namespace {
 
-constexpr int kKeyBits = 63;          // the top bit marks every key, so none is 0
-constexpr int kTopBits = 7;           // a card code below DiscardDeal::kCodes
+constexpr int kKeyBits = 63;          // the key's fields at most, below its mark
 constexpr int kStopCheckEvery = 1024; // positions between two reads of the stop flag
 
 bool discardGame(const table::ProgramState& state) {
@@ -75,6 +75,31 @@ bool stockClickDiscards(table::ProgramState table, const seam::Frontend& geometr
 
 } // namespace
 
+bool layOutKeys(DiscardDeal& deal) {
+    int keyBits = 0;
+    for (int t = 0; t < deal.tableaus; ++t) {
+        deal.shift[static_cast<std::size_t>(t)] = keyBits;
+        keyBits += std::bit_width(deal.piles[static_cast<std::size_t>(t)].size());
+    }
+    deal.stockShift = keyBits;
+    keyBits += std::bit_width(deal.stock.size());
+    int classes = 0;
+    for (std::size_t code = 0; code < DiscardDeal::kCodes; ++code) {
+        deal.topClass[code] = static_cast<std::uint8_t>(classes);
+        for (std::size_t alike = 0; alike < code; ++alike) {
+            if (deal.takes[alike] == deal.takes[code]) {
+                deal.topClass[code] = deal.topClass[alike];
+                break;
+            }
+        }
+        classes += deal.topClass[code] == classes ? 1 : 0;
+    }
+    deal.topShift = keyBits;
+    keyBits += std::bit_width(static_cast<unsigned>(classes - 1));
+    deal.keyBits = keyBits;
+    return keyBits <= kKeyBits;
+}
+
 std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
                                           const seam::Frontend& geometry) {
     const catalogue::GameParameters& p = dealt.params;
@@ -92,7 +117,6 @@ std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
     DiscardDeal deal;
     deal.tableaus = counts.tableaus;
     const int peaks = std::clamp(p[param::TableauPeaks], 0, table::kMaxPeaks);
-    int keyBits = 0;
     for (int t = 0; t < counts.tableaus; ++t) {
         const std::string& pile = dealt.piles.tableau(t);
         deal.piles.push_back(codesOf(pile));
@@ -109,19 +133,10 @@ std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
                 deal.coveredBy[static_cast<std::size_t>(t)] |= 1U << over;
             }
         }
-        deal.shift[static_cast<std::size_t>(t)] = keyBits;
-        keyBits += std::bit_width(deal.piles.back().size());
     }
     deal.stock = codesOf(dealt.piles.stock(table::kStock));
-    deal.stockShift = keyBits;
-    keyBits += std::bit_width(deal.stock.size());
-    deal.topShift = keyBits;
-    keyBits += kTopBits;
     const std::string& discard = dealt.piles.stock(table::kDiscard);
     deal.discardTop = static_cast<std::uint8_t>(table::topCardOf(discard));
-    if (keyBits > kKeyBits) {
-        return std::nullopt;
-    }
     if (!deal.stock.empty()) {
         table::ProgramState emptyStock = dealt;
         emptyStock.piles.stock(table::kStock).clear();
@@ -149,34 +164,28 @@ std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
                 discardTakes(probe, frontend, card);
         }
     }
+    if (!layOutKeys(deal)) {
+        return std::nullopt;
+    }
     return deal;
 }
 
 namespace {
 
 // The depth-first search of a DiscardDeal. Cards only leave the tableaus
-// and the stock, so no line comes back to a position: a position whose
-// moves were all searched without a win (finished) can never lead to one,
-// whatever line reaches it. The search keeps the keys of those alone and
-// runs in short passes, each in another order of the moves, all sharing
-// them: a pass that wanders into a large lost part of the deal gives way
-// to one that tries other moves first, and the work of every pass stays
-// done. The deal is lost once its first position is finished.
-class DiscardSearch {
+// and the stock, so no line comes back to a position: a position seen
+// before was searched out already (or lies on the line being searched),
+// and one probe of the set of positions seen both asks and stores. The
+// search runs in short passes, each in another order of the moves, all
+// sharing the set: a pass that wanders into a large lost part of the deal
+// gives way to one that tries other moves first, and the work of every
+// pass stays done. A pass cut short takes back the positions of its line,
+// which it had not searched out. The deal is lost once a pass searched out
+// its first position.
+template <typename Key> class DiscardSearch {
 public:
     DiscardSearch(const DiscardDeal& deal, const std::atomic<bool>* stop)
         : m_deal(deal), m_stop(stop) {
-        // Top cards the discard pile treats alike (the same cards go onto
-        // them: in these games, cards of one rank) are one in the key.
-        for (int code = 0; code < DiscardDeal::kCodes; ++code) {
-            m_topClass[at(code)] = code;
-            for (int alike = 0; alike < code; ++alike) {
-                if (deal.takes[at(alike)] == deal.takes[at(code)]) {
-                    m_topClass[at(code)] = alike;
-                    break;
-                }
-            }
-        }
         m_pileOf.fill(kNowhere);
         std::vector<int> everyCard{deal.discardTop};
         for (int t = 0; t < deal.tableaus; ++t) {
@@ -203,6 +212,7 @@ public:
                 }
             }
         }
+        chainClasses();
     }
 
     DiscardSearchResult run(long positions) {
@@ -212,24 +222,25 @@ public:
             result.outcome = DiscardSearchResult::Outcome::Won;
             return result;
         }
-        const std::uint64_t first = m_key;
-        bool lost = std::ranges::any_of(m_tableauCards, [&](int card) { return stranded(card); });
+        bool lost = std::ranges::any_of(m_tableauCards, [&](int card) { return stranded(card); }) ||
+                    tooFewCardsBelow();
         for (int order = 0; !lost; ++order) {
             const long left = positions - m_searched;
             if (left <= 0 || stopped()) {
                 break;
             }
-            if (passWins(order, std::min(kPassPositions, left), result.line)) {
+            const PassEnd end = pass(order, std::min(kPassPositions, left), result.line);
+            if (end == PassEnd::Won) {
                 result.outcome = DiscardSearchResult::Outcome::Won;
                 break;
             }
-            lost = m_finished.contains(first);
+            lost = end == PassEnd::SearchedOut;
         }
         if (lost) {
             result.outcome = DiscardSearchResult::Outcome::Exhausted;
         }
         result.positions = m_searched;
-        result.storedBytes = m_finished.bytes() + m_frames.capacity() * sizeof(Frame);
+        result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame);
         return result;
     }
 
@@ -242,13 +253,15 @@ private:
     static constexpr long kPassPositions = 2000;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
+    enum class PassEnd { Won, SearchedOut, CutShort };
+
     struct Frame {
         std::array<std::int8_t, DiscardDeal::kMaxTableaus + 1> moves{};
         int count = 0;
         int next = 0;
         int move = 0;      // the move that led here
         int topBefore = 0; // the discard pile's top card before it
-        std::uint64_t key = 0;
+        Key key = 0;
     };
 
     bool stopped() const { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
@@ -257,7 +270,7 @@ private:
     void reset() {
         m_cardsLeft = 0;
         m_filled = 0;
-        m_key = std::uint64_t{1} << kKeyBits;
+        m_key = std::uint64_t{1} << m_deal.keyBits;
         for (int t = 0; t < m_deal.tableaus; ++t) {
             m_height[at(t)] = static_cast<int>(m_deal.piles[at(t)].size());
             m_cardsLeft += m_height[at(t)];
@@ -268,24 +281,28 @@ private:
         }
         m_stockLeft = static_cast<int>(m_deal.stock.size());
         m_top = m_deal.discardTop;
+        m_inPlay.fill(0);
+        for (const int card : m_tableauCards) {
+            ++m_inPlay[m_deal.topClass[at(card)]];
+        }
         m_key += static_cast<std::uint64_t>(m_stockLeft) << m_deal.stockShift;
-        m_key += static_cast<std::uint64_t>(m_topClass[at(m_top)]) << m_deal.topShift;
+        m_key += static_cast<std::uint64_t>(m_deal.topClass[at(m_top)]) << m_deal.topShift;
     }
 
     // One pass from the deal in the given order, on at most `budget`
-    // positions; true with the winning line in `line`.
-    bool passWins(int order, long budget, std::vector<int>& line) {
+    // positions; when won, the winning line is in `line`.
+    PassEnd pass(int order, long budget, std::vector<int>& line) {
         reset();
         std::mt19937 shuffle(static_cast<std::uint32_t>(order));
         m_frames.clear();
         m_frames.emplace_back();
-        m_frames.back().key = m_key;
+        m_frames.back().key = static_cast<Key>(m_key);
+        m_seen.insert(m_frames.back().key);
         movesHere(m_frames.back(), order, shuffle);
         long spent = 0;
         while (!m_frames.empty()) {
             Frame& frame = m_frames.back();
             if (frame.next == frame.count) {
-                m_finished.insert(frame.key);
                 if (m_frames.size() > 1) {
                     undo(frame.move, frame.topBefore);
                 }
@@ -295,7 +312,8 @@ private:
             const int move = frame.moves[at(frame.next++)];
             const int before = m_top;
             apply(move);
-            if (m_finished.contains(m_key)) {
+            const Key key = static_cast<Key>(m_key);
+            if (!m_seen.insert(key)) {
                 undo(move, before);
                 continue;
             }
@@ -306,21 +324,25 @@ private:
                     line.push_back(m_frames[i].move);
                 }
                 line.push_back(move);
-                return true;
+                return PassEnd::Won;
             }
             if (spent >= budget || (spent % kStopCheckEvery == 0 && stopped())) {
-                return false;
+                m_seen.erase(key);
+                for (const Frame& open : m_frames) {
+                    m_seen.erase(open.key);
+                }
+                return PassEnd::CutShort;
             }
             Frame next;
             next.move = move;
             next.topBefore = before;
-            next.key = m_key;
-            if (!strandsAfter(before)) {
+            next.key = key;
+            if (!strandsAfter(before) && !tooFewCardsBelow()) {
                 movesHere(next, order, shuffle);
             }
             m_frames.push_back(next);
         }
-        return false;
+        return PassEnd::SearchedOut;
     }
 
     // The moves of the position, in the pass's order: the tableaus from the
@@ -352,8 +374,8 @@ private:
     }
 
     void setTop(int card) {
-        m_key -= static_cast<std::uint64_t>(m_topClass[at(m_top)]) << m_deal.topShift;
-        m_key += static_cast<std::uint64_t>(m_topClass[at(card)]) << m_deal.topShift;
+        m_key -= static_cast<std::uint64_t>(m_deal.topClass[at(m_top)]) << m_deal.topShift;
+        m_key += static_cast<std::uint64_t>(m_deal.topClass[at(card)]) << m_deal.topShift;
         m_top = card;
     }
 
@@ -366,6 +388,7 @@ private:
         }
         const std::size_t t = at(move);
         setTop(m_deal.piles[t][at(m_height[t] - 1)]);
+        --m_inPlay[m_deal.topClass[at(m_top)]];
         --m_cardsLeft;
         m_key -= std::uint64_t{1} << m_deal.shift[t];
         if (--m_height[t] == 0) {
@@ -381,6 +404,7 @@ private:
             return;
         }
         const std::size_t t = at(move);
+        ++m_inPlay[m_deal.topClass[m_deal.piles[t][at(m_height[t])]]];
         ++m_cardsLeft;
         m_key += std::uint64_t{1} << m_deal.shift[t];
         ++m_height[t];
@@ -417,9 +441,204 @@ private:
                                    [&](int card) { return stranded(card); });
     }
 
+    // Which cards each card may lie on directly, by classes of top cards:
+    // a tableau card of one class lies on a card of a neighbouring class.
+    // Where every class has at most two neighbours (Golf: the ranks from ace
+    // to king in a line, a card goes one rank up or down; Black Hole and
+    // TriPeaks: a ring, king and ace next to each other), the graph of
+    // classes needing cards and classes giving them falls into chains,
+    // each a line or a ring; the tables must say so card by card, else
+    // there are no chains and no count.
+    struct Link {
+        bool needs; // the class's tableau cards needing a card below them, or its cards giving one
+        int cls;
+    };
+    struct Chain {
+        std::vector<Link> links;
+        bool ring = false;
+    };
+
+    void chainClasses() {
+        const std::size_t codes = DiscardDeal::kCodes;
+        if (m_deal.discardTop == 0) {
+            return; // an empty discard pile takes any card
+        }
+        std::vector<int> cardOf(codes, 0); // a tableau card of each class
+        for (const int card : m_tableauCards) {
+            cardOf[m_deal.topClass[at(card)]] = card;
+        }
+        std::vector<int> cards = m_tableauCards;
+        cards.insert(cards.end(), m_deal.stock.begin(), m_deal.stock.end());
+        cards.push_back(m_deal.discardTop);
+        std::vector<std::vector<int>> neighbours(codes);
+        std::vector<int> classes;
+        for (const int below : cards) {
+            const int other = m_deal.topClass[at(below)];
+            if (std::ranges::find(classes, other) == classes.end()) {
+                classes.push_back(other);
+            }
+            for (const int card : m_tableauCards) {
+                const int cls = m_deal.topClass[at(card)];
+                const bool takes = m_deal.takes[at(below)][at(card)];
+                // Alike as top cards, alike as cards taken; never onto its own class.
+                if (takes != m_deal.takes[at(below)][at(cardOf[at(cls)])] ||
+                    (takes && other == cls)) {
+                    return;
+                }
+                if (takes &&
+                    std::ranges::find(neighbours[at(cls)], other) == neighbours[at(cls)].end()) {
+                    neighbours[at(cls)].push_back(other);
+                }
+            }
+        }
+        // A class with tableau cards takes its neighbours' cards and lies on them.
+        for (const int cls : classes) {
+            if (neighbours[at(cls)].size() > 2) {
+                return;
+            }
+            for (const int other : neighbours[at(cls)]) {
+                const auto& back = neighbours[at(other)];
+                if (cardOf[at(other)] != 0 && std::ranges::find(back, cls) == back.end()) {
+                    return;
+                }
+            }
+        }
+        // The links: a class's needing side joins its neighbours' giving sides.
+        auto linksOf = [&](const Link& link) {
+            std::vector<Link> next;
+            if (link.needs) {
+                for (const int other : neighbours[at(link.cls)]) {
+                    next.push_back({false, other});
+                }
+            } else {
+                for (const int cls : classes) {
+                    if (cardOf[at(cls)] != 0 && std::ranges::find(neighbours[at(cls)], link.cls) !=
+                                                    neighbours[at(cls)].end()) {
+                        next.push_back({true, cls});
+                    }
+                }
+            }
+            return next;
+        };
+        std::vector<Link> every;
+        for (const int cls : classes) {
+            if (cardOf[at(cls)] != 0) {
+                every.push_back({true, cls});
+            }
+            every.push_back({false, cls});
+        }
+        for (const Link& link : every) {
+            if (linksOf(link).size() > 2) {
+                return;
+            }
+        }
+        std::vector<std::array<char, 2>> placed(codes, {0, 0});
+        auto isPlaced = [&](const Link& l) { return placed[at(l.cls)][l.needs ? 1 : 0] != 0; };
+        auto walk = [&](Link from, bool ring) {
+            Chain chain;
+            chain.ring = ring;
+            for (std::optional<Link> current = from; current;) {
+                chain.links.push_back(*current);
+                placed[at(current->cls)][current->needs ? 1 : 0] = 1;
+                std::optional<Link> next;
+                for (const Link& l : linksOf(*current)) {
+                    if (!isPlaced(l)) {
+                        next = l;
+                        break;
+                    }
+                }
+                current = next;
+            }
+            m_chains.push_back(std::move(chain));
+        };
+        // Lines from their ends first; what is left are rings, walked from
+        // a needing link.
+        for (const Link& link : every) {
+            if (!isPlaced(link) && linksOf(link).size() < 2) {
+                walk(link, false);
+            }
+        }
+        for (const Link& link : every) {
+            if (!isPlaced(link) && link.needs) {
+                walk(link, true);
+            }
+        }
+        if (std::ranges::any_of(every, [&](const Link& l) { return !isPlaced(l); })) {
+            m_chains.clear();
+            return;
+        }
+        m_stockOfClass.assign(codes, std::vector<int>(m_deal.stock.size() + 1, 0));
+        for (std::size_t i = 0; i < m_deal.stock.size(); ++i) {
+            for (std::size_t cls = 0; cls < codes; ++cls) {
+                m_stockOfClass[cls][i + 1] =
+                    m_stockOfClass[cls][i] + (m_deal.topClass[m_deal.stock[i]] == cls ? 1 : 0);
+            }
+        }
+    }
+
+    // Cards of a class that can lie under another card now: its tableau
+    // cards, its stock cards and the top card.
+    int giving(int cls) const {
+        return m_inPlay[at(cls)] + m_stockOfClass[at(cls)][at(m_stockLeft)] +
+               (m_deal.topClass[at(m_top)] == cls ? 1 : 0);
+    }
+
+    // Along a line, each needing link takes from the giving link before it
+    // first (nothing after can use that one) and then from the one after;
+    // `firstNeed` and `lastGive` are taken off the first and the last link.
+    bool lineServed(const std::vector<Link>& links, int firstNeed, int lastGive) const {
+        int left = 0; // what the link before leaves: cards to give, or cards still needing one
+        for (std::size_t i = 0; i < links.size(); ++i) {
+            const Link& link = links[i];
+            const int taken = i == 0 ? firstNeed : i + 1 == links.size() ? lastGive : 0;
+            if (link.needs) {
+                const int need = m_inPlay[at(link.cls)] - taken;
+                left = -std::max(0, need - std::max(0, left)); // still needing, as negative
+            } else {
+                const int give = giving(link.cls) - taken;
+                if (give < -left) {
+                    return false;
+                }
+                left = give + std::min(0, left);
+            }
+        }
+        return left >= 0;
+    }
+
+    // Every tableau card goes onto a card of a neighbouring class, and no
+    // two onto the same one: each lies directly on its own card in the
+    // discard pile. The cards it may lie on are the top card, the stock's
+    // and the tableau cards still in play. When there are too few along a
+    // chain, the deal is lost. In a ring, every share of the first link's
+    // need that the last link could give is tried.
+    bool tooFewCardsBelow() const {
+        for (const Chain& chain : m_chains) {
+            if (!chain.ring) {
+                if (!lineServed(chain.links, 0, 0)) {
+                    return true;
+                }
+                continue;
+            }
+            const int need = m_inPlay[at(chain.links.front().cls)];
+            const int most = std::min(need, giving(chain.links.back().cls));
+            bool served = false;
+            for (int share = 0; share <= most && !served; ++share) {
+                served = lineServed(chain.links, share, share);
+            }
+            if (!served) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     const DiscardDeal& m_deal;
     const std::atomic<bool>* m_stop;
-    std::array<int, DiscardDeal::kCodes> m_topClass{};
+    std::vector<Chain> m_chains;
+    // The stock's cards of each class among its first n, from the bottom.
+    std::vector<std::vector<int>> m_stockOfClass;
+    // Tableau cards still in play in each class.
+    std::array<int, DiscardDeal::kCodes> m_inPlay{};
     // Where each card was dealt: its tableau (kStockClick for the stock,
     // kNowhere for the discard pile) and its place from the bottom.
     std::array<int, DiscardDeal::kCodes> m_pileOf{};
@@ -435,7 +654,7 @@ private:
     int m_top = 0;
     std::uint64_t m_key = 0;
 
-    KeySet m_finished;
+    BasicKeySet<Key> m_seen;
     std::vector<Frame> m_frames;
     long m_searched = 0;
 };
@@ -444,7 +663,11 @@ private:
 
 DiscardSearchResult searchDiscardDeal(const DiscardDeal& deal, long positions,
                                       const std::atomic<bool>* stop) {
-    return DiscardSearch(deal, stop).run(positions);
+    // The key's fields and its mark.
+    if (deal.keyBits + 1 <= 32) {
+        return DiscardSearch<std::uint32_t>(deal, stop).run(positions);
+    }
+    return DiscardSearch<std::uint64_t>(deal, stop).run(positions);
 }
 
 } // namespace vellomir::engine

@@ -49,11 +49,17 @@ struct DiscardDeal {
     /// takes[top][card]: whether the discard pile, its top card `top` (0
     /// when empty), takes `card`.
     std::vector<std::bitset<kCodes>> takes;
-    /// Where each tableau's count, the stock's count and the top card lie
-    /// in a key.
+    /// Top cards the discard pile treats alike (the same cards go onto
+    /// them: in these games, cards of one rank) are one class, numbered
+    /// from 0 in the order of their first card.
+    std::array<std::uint8_t, kCodes> topClass{};
+    /// Where each tableau's count, the stock's count and the top card's
+    /// class lie in a key, and the bits they take together (the key's mark,
+    /// which keeps every key from 0, is the bit above them).
     std::array<int, kMaxTableaus> shift{};
     int stockShift = 0;
     int topShift = 0;
+    int keyBits = 0;
 };
 
 /// The deal in `dealt` as a DiscardDeal, or nothing for a game of another
@@ -62,6 +68,11 @@ struct DiscardDeal {
 /// is asked through.
 std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
                                           const seam::Frontend& geometry);
+
+/// Fills in the classes of top cards and the key's layout of a deal whose
+/// piles, stock and `takes` are set; false when its key would not fit in
+/// 64 bits.
+bool layOutKeys(DiscardDeal& deal);
 
 /// How a search of a DiscardDeal ended.
 struct DiscardSearchResult {
@@ -75,7 +86,8 @@ struct DiscardSearchResult {
 
 /// Depth first over every move, each position stored by its key and never
 /// searched twice (as black-hole-solver searches): cards from the fullest
-/// tableaus first, the stock last. Ends won, with every position seen
+/// tableaus first, the stock last. Keys of up to 32 bits (Golf) are stored
+/// in 4 bytes. Ends won, with every position seen
 /// (the deal cannot be won), or after `positions` positions or when `stop`
 /// reads true.
 DiscardSearchResult searchDiscardDeal(const DiscardDeal& deal, long positions,

@@ -376,61 +376,7 @@ private:
     std::size_t m_rootAutos = 0;
 };
 
-constexpr std::size_t kFirstSlots = 1 << 12;
-
-std::uint64_t slotOf(std::uint64_t key, std::size_t mask) {
-    return (key * 0x9e3779b97f4a7c15ULL >> 20) & mask;
-}
-
 } // namespace
-
-KeySet::KeySet() : m_slots(kFirstSlots, 0) {}
-
-bool KeySet::insert(std::uint64_t key) {
-    key = key == 0 ? 1 : key; // 0 marks a free slot
-    if ((m_count + 1) * 2 > m_slots.size()) {
-        grow();
-    }
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
-        if (m_slots[i] == key) {
-            return false;
-        }
-        if (m_slots[i] == 0) {
-            m_slots[i] = key;
-            ++m_count;
-            return true;
-        }
-    }
-}
-
-bool KeySet::contains(std::uint64_t key) const {
-    key = key == 0 ? 1 : key;
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
-        if (m_slots[i] == key) {
-            return true;
-        }
-        if (m_slots[i] == 0) {
-            return false;
-        }
-    }
-}
-
-void KeySet::grow() {
-    std::vector<std::uint64_t> old(m_slots.size() * 2, 0);
-    old.swap(m_slots);
-    const std::size_t mask = m_slots.size() - 1;
-    for (const std::uint64_t key : old) {
-        if (key != 0) {
-            std::size_t i = slotOf(key, mask);
-            while (m_slots[i] != 0) {
-                i = (i + 1) & mask;
-            }
-            m_slots[i] = key;
-        }
-    }
-}
 
 CompactSearchResult compactSearch(CompactPosition start, long positions,
                                   const std::vector<MoveOrder>& orders,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/solver/compact_position.h"
+#include "engine/solver/key_set.h"
 
 #include <atomic>
 #include <cstdint>
@@ -49,21 +50,5 @@ enum class MoveOrder {
 CompactSearchResult compactSearch(CompactPosition start, long positions,
                                   const std::vector<MoveOrder>& orders,
                                   const std::atomic<bool>* stop = nullptr);
-
-/// A set of 64-bit position keys, open addressing, 8 bytes a slot.
-class KeySet {
-public:
-    KeySet();
-    /// False when the key was there already.
-    bool insert(std::uint64_t key);
-    bool contains(std::uint64_t key) const;
-    std::size_t size() const { return m_count; }
-    std::size_t bytes() const { return m_slots.size() * sizeof(std::uint64_t); }
-
-private:
-    void grow();
-    std::vector<std::uint64_t> m_slots;
-    std::size_t m_count = 0;
-};
 
 } // namespace vellomir::engine
