@@ -158,6 +158,10 @@ const std::map<int, RecordedWin> kWinningDeal{
     {117, {8, 40000, false, true}},
     {118, {1, 0}},
     {119, {1, 0}},
+    {120, {22235, 0}},
+    {121, {70185, 0}},
+    {122, {20180, 0}},
+    {123, {123615, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
