@@ -162,6 +162,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {121, {70185, 0}},
     {122, {20180, 0}},
     {123, {123615, 0}},
+    {124, {13330, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
