@@ -163,6 +163,12 @@ const std::map<int, RecordedWin> kWinningDeal{
     {122, {20180, 0}},
     {123, {123615, 0}},
     {124, {13330, 0}},
+    {125, {36620, 0}},
+    {127, {17440, 0}},
+    {128, {55115, 0}},
+    {129, {85255, 0}},
+    {130, {101695, 0}},
+    {131, {137315, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
