@@ -169,6 +169,10 @@ const std::map<int, RecordedWin> kWinningDeal{
     {129, {85255, 0}},
     {130, {101695, 0}},
     {131, {137315, 0}},
+    {133, {126355, 0}},
+    {134, {11275, 0}},
+    {135, {110600, 0}},
+    {140, {100325, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
