@@ -616,6 +616,114 @@ Siehe &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Vier Jahreszeiten</translation>
     </message>
+    <message>
+        <source>Saratoga</source>
+        <translation>Saratoga</translation>
+    </message>
+    <message>
+        <source>Gold Mine</source>
+        <translation>Goldmine</translation>
+    </message>
+    <message>
+        <source>Aunt Mary</source>
+        <translation>Aunt Mary</translation>
+    </message>
+    <message>
+        <source>Agnes Sorel</source>
+        <translation>Agnes Sorel</translation>
+    </message>
+    <message>
+        <source>Chessboard</source>
+        <translation>Schachbrett</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Ali Baba</source>
+        <translation>Ali Baba</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
+        <source>Corona</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Quadrangle</source>
+        <translation>Quadrangle</translation>
+    </message>
+    <message>
+        <source>Triple Line</source>
+        <translation>Dreifache Reihe</translation>
+    </message>
+    <message>
+        <source>Midshipman</source>
+        <translation>Fähnrich</translation>
+    </message>
+    <message>
+        <source>Little Forty</source>
+        <translation>Kleine Vierzig</translation>
+    </message>
+    <message>
+        <source>Lucky Thirteen</source>
+        <translation>Glückliche Dreizehn</translation>
+    </message>
+    <message>
+        <source>Lucky Piles</source>
+        <translation>Glückshaufen</translation>
+    </message>
+    <message>
+        <source>Queen Victoria</source>
+        <translation>Königin Victoria</translation>
+    </message>
+    <message>
+        <source>Relaxed Spider</source>
+        <translation>Entspannte Spinne</translation>
+    </message>
+    <message>
+        <source>Raw Prawn</source>
+        <translation>Raw Prawn</translation>
+    </message>
+    <message>
+        <source>Australian Patience</source>
+        <translation>Australische Patience</translation>
+    </message>
+    <message>
+        <source>Ten Across</source>
+        <translation>Ten Across</translation>
+    </message>
+    <message>
+        <source>Relaxed Golf</source>
+        <translation>Entspanntes Golf</translation>
+    </message>
+    <message>
+        <source>Big Forty</source>
+        <translation>Große Vierzig</translation>
+    </message>
+    <message>
+        <source>American Toad</source>
+        <translation>Amerikanische Kröte</translation>
+    </message>
+    <message>
+        <source>San Juan Hill</source>
+        <translation>San Juan Hill</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Deuces</translation>
+    </message>
+    <message>
+        <source>Napoleon&apos;s Square</source>
+        <translation>Napoleons Quadrat</translation>
+    </message>
+    <message>
+        <source>Chinese Discipline</source>
+        <translation>Chinesische Disziplin</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

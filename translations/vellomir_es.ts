@@ -616,6 +616,114 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Cuatro estaciones</translation>
     </message>
+    <message>
+        <source>Saratoga</source>
+        <translation>Saratoga</translation>
+    </message>
+    <message>
+        <source>Gold Mine</source>
+        <translation>Mina de oro</translation>
+    </message>
+    <message>
+        <source>Aunt Mary</source>
+        <translation>Aunt Mary</translation>
+    </message>
+    <message>
+        <source>Agnes Sorel</source>
+        <translation>Agnes Sorel</translation>
+    </message>
+    <message>
+        <source>Chessboard</source>
+        <translation>Tablero de ajedrez</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Cebra</translation>
+    </message>
+    <message>
+        <source>Ali Baba</source>
+        <translation>Alí Babá</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Corona</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Quadrangle</source>
+        <translation>Cuadrángulo</translation>
+    </message>
+    <message>
+        <source>Triple Line</source>
+        <translation>Triple línea</translation>
+    </message>
+    <message>
+        <source>Midshipman</source>
+        <translation>Guardiamarina</translation>
+    </message>
+    <message>
+        <source>Little Forty</source>
+        <translation>Pequeños cuarenta</translation>
+    </message>
+    <message>
+        <source>Lucky Thirteen</source>
+        <translation>Trece de la suerte</translation>
+    </message>
+    <message>
+        <source>Lucky Piles</source>
+        <translation>Montones de la suerte</translation>
+    </message>
+    <message>
+        <source>Queen Victoria</source>
+        <translation>Reina Victoria</translation>
+    </message>
+    <message>
+        <source>Relaxed Spider</source>
+        <translation>Araña relajada</translation>
+    </message>
+    <message>
+        <source>Raw Prawn</source>
+        <translation>Raw Prawn</translation>
+    </message>
+    <message>
+        <source>Australian Patience</source>
+        <translation>Solitario australiano</translation>
+    </message>
+    <message>
+        <source>Ten Across</source>
+        <translation>Ten Across</translation>
+    </message>
+    <message>
+        <source>Relaxed Golf</source>
+        <translation>Golf relajado</translation>
+    </message>
+    <message>
+        <source>Big Forty</source>
+        <translation>Gran cuarenta</translation>
+    </message>
+    <message>
+        <source>American Toad</source>
+        <translation>Sapo americano</translation>
+    </message>
+    <message>
+        <source>San Juan Hill</source>
+        <translation>San Juan Hill</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Deuces</translation>
+    </message>
+    <message>
+        <source>Napoleon&apos;s Square</source>
+        <translation>Cuadrado de Napoleón</translation>
+    </message>
+    <message>
+        <source>Chinese Discipline</source>
+        <translation>Disciplina china</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -616,6 +616,114 @@ Essayez &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Quatre saisons</translation>
     </message>
+    <message>
+        <source>Saratoga</source>
+        <translation>Saratoga</translation>
+    </message>
+    <message>
+        <source>Gold Mine</source>
+        <translation>Mine d&apos;or</translation>
+    </message>
+    <message>
+        <source>Aunt Mary</source>
+        <translation>Aunt Mary</translation>
+    </message>
+    <message>
+        <source>Agnes Sorel</source>
+        <translation>Agnès Sorel</translation>
+    </message>
+    <message>
+        <source>Chessboard</source>
+        <translation>Échiquier</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zèbre</translation>
+    </message>
+    <message>
+        <source>Ali Baba</source>
+        <translation>Ali Baba</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Lune décroissante</translation>
+    </message>
+    <message>
+        <source>Corona</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Quadrangle</source>
+        <translation>Quadrangle</translation>
+    </message>
+    <message>
+        <source>Triple Line</source>
+        <translation>Triple ligne</translation>
+    </message>
+    <message>
+        <source>Midshipman</source>
+        <translation>Aspirant</translation>
+    </message>
+    <message>
+        <source>Little Forty</source>
+        <translation>Petits quarante</translation>
+    </message>
+    <message>
+        <source>Lucky Thirteen</source>
+        <translation>Treize porte-bonheur</translation>
+    </message>
+    <message>
+        <source>Lucky Piles</source>
+        <translation>Piles porte-bonheur</translation>
+    </message>
+    <message>
+        <source>Queen Victoria</source>
+        <translation>Reine Victoria</translation>
+    </message>
+    <message>
+        <source>Relaxed Spider</source>
+        <translation>Araignée détendue</translation>
+    </message>
+    <message>
+        <source>Raw Prawn</source>
+        <translation>Raw Prawn</translation>
+    </message>
+    <message>
+        <source>Australian Patience</source>
+        <translation>Réussite australienne</translation>
+    </message>
+    <message>
+        <source>Ten Across</source>
+        <translation>Ten Across</translation>
+    </message>
+    <message>
+        <source>Relaxed Golf</source>
+        <translation>Golf détendu</translation>
+    </message>
+    <message>
+        <source>Big Forty</source>
+        <translation>Grands quarante</translation>
+    </message>
+    <message>
+        <source>American Toad</source>
+        <translation>Crapaud américain</translation>
+    </message>
+    <message>
+        <source>San Juan Hill</source>
+        <translation>San Juan Hill</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Deuces</translation>
+    </message>
+    <message>
+        <source>Napoleon&apos;s Square</source>
+        <translation>Square de Napoléon</translation>
+    </message>
+    <message>
+        <source>Chinese Discipline</source>
+        <translation>Discipline chinoise</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -616,6 +616,114 @@ Provare &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Quattro stagioni</translation>
     </message>
+    <message>
+        <source>Saratoga</source>
+        <translation>Saratoga</translation>
+    </message>
+    <message>
+        <source>Gold Mine</source>
+        <translation>Miniera d&apos;oro</translation>
+    </message>
+    <message>
+        <source>Aunt Mary</source>
+        <translation>Aunt Mary</translation>
+    </message>
+    <message>
+        <source>Agnes Sorel</source>
+        <translation>Agnes Sorel</translation>
+    </message>
+    <message>
+        <source>Chessboard</source>
+        <translation>Scacchiera</translation>
+    </message>
+    <message>
+        <source>Zebra</source>
+        <translation>Zebra</translation>
+    </message>
+    <message>
+        <source>Ali Baba</source>
+        <translation>Alì Babà</translation>
+    </message>
+    <message>
+        <source>Waning Moon</source>
+        <translation>Luna calante</translation>
+    </message>
+    <message>
+        <source>Corona</source>
+        <translation>Corona</translation>
+    </message>
+    <message>
+        <source>Quadrangle</source>
+        <translation>Quadrangolo</translation>
+    </message>
+    <message>
+        <source>Triple Line</source>
+        <translation>Tripla linea</translation>
+    </message>
+    <message>
+        <source>Midshipman</source>
+        <translation>Guardiamarina</translation>
+    </message>
+    <message>
+        <source>Little Forty</source>
+        <translation>Piccoli quaranta</translation>
+    </message>
+    <message>
+        <source>Lucky Thirteen</source>
+        <translation>Tredici fortunato</translation>
+    </message>
+    <message>
+        <source>Lucky Piles</source>
+        <translation>Mucchi fortunati</translation>
+    </message>
+    <message>
+        <source>Queen Victoria</source>
+        <translation>Regina Vittoria</translation>
+    </message>
+    <message>
+        <source>Relaxed Spider</source>
+        <translation>Ragno rilassato</translation>
+    </message>
+    <message>
+        <source>Raw Prawn</source>
+        <translation>Raw Prawn</translation>
+    </message>
+    <message>
+        <source>Australian Patience</source>
+        <translation>Solitario australiano</translation>
+    </message>
+    <message>
+        <source>Ten Across</source>
+        <translation>Ten Across</translation>
+    </message>
+    <message>
+        <source>Relaxed Golf</source>
+        <translation>Golf rilassato</translation>
+    </message>
+    <message>
+        <source>Big Forty</source>
+        <translation>Grandi quaranta</translation>
+    </message>
+    <message>
+        <source>American Toad</source>
+        <translation>Rospo americano</translation>
+    </message>
+    <message>
+        <source>San Juan Hill</source>
+        <translation>San Juan Hill</translation>
+    </message>
+    <message>
+        <source>Deuces</source>
+        <translation>Deuces</translation>
+    </message>
+    <message>
+        <source>Napoleon&apos;s Square</source>
+        <translation>Quadrato di Napoleone</translation>
+    </message>
+    <message>
+        <source>Chinese Discipline</source>
+        <translation>Disciplina cinese</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -158,6 +158,33 @@ const std::map<int, RecordedWin> kWinningDeal{
     {117, {8, 40000, false, true}},
     {118, {1, 0}},
     {119, {1, 0}},
+    {120, {22235, 0}},
+    {121, {70185, 0}},
+    {122, {20180, 0}},
+    {123, {123615, 0}},
+    {124, {13330, 0}},
+    {125, {36620, 0}},
+    {126, {5795, 0}},
+    {127, {17440, 0}},
+    {128, {55115, 0}},
+    {129, {85255, 0}},
+    {130, {101695, 0}},
+    {131, {137315, 0}},
+    {132, {3, 0}},
+    {133, {126355, 0}},
+    {134, {11275, 0}},
+    {135, {110600, 0}},
+    {136, {14015, 0}},
+    {137, {133890, 0}},
+    {138, {135260, 0}},
+    {139, {101695, 0}},
+    {140, {100325, 0}},
+    {141, {90050, 0}},
+    {142, {2, 0}},
+    {143, {122245, 0}},
+    {144, {111285, 0}},
+    {145, {111285, 0}},
+    {146, {124300, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
@@ -232,17 +259,17 @@ constexpr WindowSize kWindows[] = {
 constexpr int kToolBarMargin = 53;
 
 // The Yukon family (Yukon, Moosehide, Odessa, Roslin, Double Yukon, Double
-// Russian Solitaire) moves any face-up group, in order or not, so the cards
+// Russian Solitaire, Ten Across) moves any face-up group, in order or not, so the cards
 // dealt face down turn up under what leaves them and columns grow without a
 // bound: their solver lines build columns of 25 and more face-up cards, more
 // than the smaller of these windows holds at the closest step that still
 // shows each index. The vertical scroll bar shows the rest there; dealt, they
-// fit. Spider (of four, two and one suits), Spiderette, Scorpion and Will o' the Wisp build their
-// runs of thirteen where they lie, on the cards dealt under them, so a column of 17 cards and more
-// is an ordinary sight there: in the 800 x 600 window it runs off too.
+// fit. Spider (of four, two and one suits, and Relaxed Spider), Spiderette, Scorpion and Will o'
+// the Wisp build their runs of thirteen where they lie, on the cards dealt under them, so a column
+// of 17 cards and more is an ordinary sight there: in the 800 x 600 window it runs off too.
 bool columnsMayRunOff(int game) {
     return game == 33 || game == 71 || (game >= 73 && game <= 75) || (game >= 79 && game <= 82) ||
-           game == 99 || game == 109 || game == 110;
+           game == 99 || game == 109 || game == 110 || game == 136 || game == 139;
 }
 
 // Every card of every pile on the table that does not lie wholly inside the
