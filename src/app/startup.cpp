@@ -367,8 +367,8 @@ bool Program::initialise() {
     m_window->setLargeToolBar(!screen || screen->geometry().height() > 499);
 
     // 5. The twelve cursors.
-    m_cursors.load(m_library);
-    mark("cursors loaded");
+    m_cursors.setLibrary(m_library);
+    mark("cursors registered");
 
     // 7. Run state.
     m_state.mainGame.setCell(cell::PickedCard, 0);
@@ -515,6 +515,7 @@ bool Program::initialise() {
     m_signals = std::make_unique<TerminationSignals>([this](int) { closeForSessionEnd(); });
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
+    hooks.startupMark = [this](const char* what) { mark(what); };
     m_window->setHooks(std::move(hooks));
     return true;
 }

@@ -2,24 +2,30 @@
 
 #include "resources/resource_library.h"
 
+#include <algorithm>
+
 namespace vellomir::resources {
 
-void CursorTable::load(const ResourceLibrary& library) {
+void CursorTable::setLibrary(const ResourceLibrary& library) {
+    m_library = &library;
     m_cursors.clear();
-    for (const Entry& entry : kEntries) {
-        const QString name = QString::fromLatin1(entry.name);
-        if (library.hasCursor(name)) {
-            m_cursors[entry.number] = library.loadCursor(name);
-        }
-    }
 }
 
 std::optional<QCursor> CursorTable::registered(int number) const {
-    const auto found = m_cursors.find(number);
-    if (found == m_cursors.end()) {
+    if (const auto read = m_cursors.find(number); read != m_cursors.end()) {
+        return read->second;
+    }
+    const auto entry = std::ranges::find(kEntries, number, &Entry::number);
+    if (entry == kEntries.end() || !m_library) {
         return std::nullopt;
     }
-    return found->second;
+    std::optional<QCursor> cursor;
+    const QString name = QString::fromLatin1(entry->name);
+    if (m_library->hasCursor(name)) {
+        cursor = m_library->loadCursor(name);
+    }
+    m_cursors.emplace(number, cursor);
+    return cursor;
 }
 
 int CursorTable::screenNumber(int chosen, bool dragging) {

@@ -41,9 +41,12 @@ public:
     /// The number standing for the system's arrow.
     static constexpr int kSystemArrow = 10;
 
-    /// Registers the twelve cursors of the library under their numbers. A
-    /// name the library lacks leaves its number empty; nothing is reported.
-    void load(const ResourceLibrary& library);
+    /// Registers the twelve cursors of the library under their numbers. Each
+    /// is read from the library when first asked for (most runs show only
+    /// the system's arrow and one or two others), so the library must stay
+    /// open while the table is used. A name the library lacks leaves its
+    /// number empty; nothing is reported.
+    void setLibrary(const ResourceLibrary& library);
 
     /// The cursor registered under `number`, or nullopt for an empty or unknown number.
     std::optional<QCursor> registered(int number) const;
@@ -62,7 +65,9 @@ public:
     }
 
 private:
-    std::map<int, QCursor> m_cursors;
+    const ResourceLibrary* m_library = nullptr;
+    // The cursors read so far; nullopt where the library lacks the name.
+    mutable std::map<int, std::optional<QCursor>> m_cursors;
 };
 
 } // namespace vellomir::resources

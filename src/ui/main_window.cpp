@@ -842,11 +842,13 @@ void TfrmMain::showEvent(QShowEvent* event) {
         return;
     }
     m_shownOnce = true;
+    startupMark("window made");
     // A window moved to a screen of another pixel ratio draws its table again.
     if (QWindow* window = windowHandle()) {
         connect(window, &QWindow::screenChanged, this, [this] { redrawTable(); });
     }
     redrawTable();
+    startupMark("table laid out and drawn");
     // Without the deal animation the first game is dealt before the window
     // is on the screen: its first paint is the dealt table.
     if (m_engine && m_state.flags.test(Flag::FirstActivationPending) && !m_firstTablePrepared &&
@@ -904,6 +906,13 @@ void TfrmMain::prepareFirstTable(bool beforeShowing) {
         dealBeforeShowing();
     } else {
         dealFirstGame();
+    }
+    startupMark("first game dealt");
+}
+
+void TfrmMain::startupMark(const char* what) const {
+    if (m_hooks.startupMark) {
+        m_hooks.startupMark(what);
     }
 }
 

@@ -59,6 +59,8 @@ struct MainWindowHooks {
     /// At the first activation: continues the game kept at the last close;
     /// true when it did (then no new game is dealt).
     std::function<bool()> resumeGame;
+    /// Notes a step of start-up for the start-up probe (its name).
+    std::function<void(const char*)> startupMark;
 };
 
 /// The program's main window: the table fills it, a panel with the tool bar
@@ -219,6 +221,7 @@ private:
     /// for, else a new deal of the current game.
     void dealFirstGame();
     void finishFirstTable();
+    void startupMark(const char* what) const;
 
     table::ProgramState& m_state;
     MessageBoxes& m_boxes;

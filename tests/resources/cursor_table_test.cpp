@@ -24,7 +24,7 @@ protected:
         const QString path = file.build(&error);
         ASSERT_FALSE(path.isEmpty()) << error.toStdString();
         ASSERT_TRUE(library.open(path));
-        table.load(library);
+        table.setLibrary(library);
     }
 
     TestResourceFile file;
@@ -68,7 +68,7 @@ TEST_F(CursorTableTest, NumberTenIsTheSystemArrowAtRestAndWhileDragging) {
 TEST(CursorTableEmpty, AnEmptyLibraryGivesTheArrowEverywhere) {
     ResourceLibrary closed;
     CursorTable table;
-    table.load(closed);
+    table.setLibrary(closed);
     for (const CursorTable::Entry& entry : CursorTable::kEntries) {
         EXPECT_FALSE(table.registered(entry.number));
         EXPECT_EQ(table.shape(entry.number).shape(), Qt::ArrowCursor);
