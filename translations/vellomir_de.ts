@@ -616,6 +616,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Vier Jahreszeiten</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -616,6 +616,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Cuatro estaciones</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

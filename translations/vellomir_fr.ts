@@ -616,6 +616,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Four Seasons</source>
         <translation>Quatre saisons</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -158,6 +158,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {117, {8, 40000, false, true}},
     {118, {1, 0}},
     {119, {1, 0}},
+    {150, {32833, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
