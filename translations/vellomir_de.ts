@@ -620,6 +620,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Auld Lang Syne</source>
         <translation>Auld Lang Syne</translation>
     </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Strategie</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

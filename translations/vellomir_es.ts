@@ -620,6 +620,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Auld Lang Syne</source>
         <translation>Auld Lang Syne</translation>
     </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Estrategia</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
