@@ -624,6 +624,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Strategy</source>
         <translation>Strategie</translation>
     </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Adlerflügel</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

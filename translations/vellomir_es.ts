@@ -624,6 +624,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Strategy</source>
         <translation>Estrategia</translation>
     </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Ala de águila</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -624,6 +624,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Strategy</source>
         <translation>Stratégie</translation>
     </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Aile d&apos;aigle</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

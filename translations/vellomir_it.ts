@@ -624,6 +624,10 @@ Provare &apos;vellomir --help&apos;.
         <source>Strategy</source>
         <translation>Strategia</translation>
     </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Ala d&apos;aquila</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
