@@ -628,6 +628,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Eagle Wing</source>
         <translation>Adlerflügel</translation>
     </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguin</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

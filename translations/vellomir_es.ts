@@ -628,6 +628,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Eagle Wing</source>
         <translation>Ala de águila</translation>
     </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingüino</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

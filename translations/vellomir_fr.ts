@@ -628,6 +628,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Eagle Wing</source>
         <translation>Aile d&apos;aigle</translation>
     </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

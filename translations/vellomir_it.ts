@@ -628,6 +628,10 @@ Provare &apos;vellomir --help&apos;.
         <source>Eagle Wing</source>
         <translation>Ala d&apos;aquila</translation>
     </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguino</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -161,6 +161,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {150, {32833, 0}},
     {151, {1, 0}},
     {152, {1, 0}},
+    {153, {1, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
