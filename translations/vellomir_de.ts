@@ -632,6 +632,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Penguin</source>
         <translation>Pinguin</translation>
     </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Großvateruhr</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -632,6 +632,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Penguin</source>
         <translation>Pingüino</translation>
     </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Reloj del abuelo</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -632,6 +632,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Penguin</source>
         <translation>Pingouin</translation>
     </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Horloge de grand-père</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

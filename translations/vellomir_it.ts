@@ -632,6 +632,10 @@ Provare &apos;vellomir --help&apos;.
         <source>Penguin</source>
         <translation>Pinguino</translation>
     </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Orologio del nonno</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

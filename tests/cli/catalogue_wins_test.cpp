@@ -162,6 +162,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {151, {1, 0}},
     {152, {1, 0}},
     {153, {1, 0}},
+    {154, {1, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
