@@ -724,6 +724,26 @@ Siehe &apos;vellomir --help&apos;.
         <source>Chinese Discipline</source>
         <translation>Chinesische Disziplin</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Strategie</translation>
+    </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Adlerflügel</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguin</translation>
+    </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Großvateruhr</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

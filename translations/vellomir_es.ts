@@ -724,6 +724,26 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Chinese Discipline</source>
         <translation>Disciplina china</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Estrategia</translation>
+    </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Ala de águila</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingüino</translation>
+    </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Reloj del abuelo</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

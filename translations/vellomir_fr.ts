@@ -724,6 +724,26 @@ Essayez &apos;vellomir --help&apos;.
         <source>Chinese Discipline</source>
         <translation>Discipline chinoise</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Stratégie</translation>
+    </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Aile d&apos;aigle</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pingouin</translation>
+    </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Horloge de grand-père</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -724,6 +724,26 @@ Provare &apos;vellomir --help&apos;.
         <source>Chinese Discipline</source>
         <translation>Disciplina cinese</translation>
     </message>
+    <message>
+        <source>Auld Lang Syne</source>
+        <translation>Auld Lang Syne</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Strategia</translation>
+    </message>
+    <message>
+        <source>Eagle Wing</source>
+        <translation>Ala d&apos;aquila</translation>
+    </message>
+    <message>
+        <source>Penguin</source>
+        <translation>Pinguino</translation>
+    </message>
+    <message>
+        <source>Grandfather&apos;s Clock</source>
+        <translation>Orologio del nonno</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

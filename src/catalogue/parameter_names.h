@@ -135,7 +135,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(TableauStartFace, PerTableau, -3, 108),
     VELLOMIR_PARAMETER(DiscardCards, Single, 0, 108),
     VELLOMIR_PARAMETER(ReserveStartCards, PerReserve, 0, 108),
-    VELLOMIR_PARAMETER(ReserveStartFace, PerReserve, -3, 108),
+    VELLOMIR_PARAMETER(ReserveStartFace, PerReserve, -4, 108),
     VELLOMIR_PARAMETER(TableauRedealGroup, Single, 0, 13),
     VELLOMIR_PARAMETER(TableauRedealShuffled, Single, 0, 1),
     VELLOMIR_PARAMETER(TableauPeaks, Single, 0, 3),

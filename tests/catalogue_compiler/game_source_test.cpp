@@ -205,6 +205,15 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
     EXPECT_EQ(onlyProblem(clock + "TableauStartCards = 4 4 4 4 4 4 4 4 4 4 4 3 5\n" + kRules),
               "games/test.game:11: ClockFace deals each pile as many cards as a rank has: "
               "TableauStartCards must be all 4");
+    // A reserve that shows only its last card takes nothing.
+    const std::string trunk = kHeader +
+                              "[parameters]\nCardCount = 52\nReserveCount = 1\nReserveLayout = "
+                              "5\nReserveStartCards = 13\nReserveStartFace = -4\n";
+    EXPECT_TRUE(parse(trunk + "ReserveDropRule = 4\n" + kRules).diagnostics.empty())
+        << parse(trunk + "ReserveDropRule = 4\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(trunk + kRules),
+              "games/test.game:12: ReserveStartFace -4 shows only the reserve's last card: its "
+              "ReserveDropRule must be 4 (Refused)");
 }
 
 TEST(GameSource, RejectsALineTheStockCannotDealOrThatCannotBeWonInOnePile) {

@@ -185,6 +185,11 @@ const std::map<int, RecordedWin> kWinningDeal{
     {144, {111285, 0}},
     {145, {111285, 0}},
     {146, {124300, 0}},
+    {150, {32833, 0}},
+    {151, {1, 0}},
+    {152, {1, 0}},
+    {153, {1, 0}},
+    {154, {1, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to

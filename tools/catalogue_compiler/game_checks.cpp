@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "table/reserve_faces.h"
 #include "table/tableau_line.h"
 
 #include <algorithm>
@@ -281,6 +282,17 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     if (p(param::EmptyWasteIsRedeal) == 1 && p(param::StockPilesPlaced) < 2) {
         report(param::EmptyWasteIsRedeal, param::StockPilesPlaced,
                "stock clicks deal to the waste: StockPilesPlaced must be 2");
+    }
+    // A reserve that hides all but its last card gives its cards only from
+    // the top: a card put on it would bury the one about to turn up.
+    for (int r = 0; r < p(param::ReserveCount); ++r) {
+        if (p(param::ReserveStartFace + r) == table::kReserveLastCardUp &&
+            p(param::ReserveDropRule + r) != 4) {
+            report(param::ReserveStartFace, param::ReserveDropRule,
+                   "ReserveStartFace -4 shows only the reserve's last card: its ReserveDropRule "
+                   "must be 4 (Refused)");
+            break;
+        }
     }
     if (p(param::FillStyle) == 1 && p(param::ReserveCount) < 1) {
         report(param::FillStyle, param::ReserveCount,

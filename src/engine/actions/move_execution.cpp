@@ -17,6 +17,7 @@
 #include "table/gap_rows.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/reserve_faces.h"
 #include "table/tableau_line.h"
 
 #include <algorithm>
@@ -341,13 +342,18 @@ bool isFoundationMove(ActionKind kind) {
 
 // A reserve dealt with its top card face up above face-down cards shows its
 // next card when the top one leaves: without it the rest of the reserve
-// could never be played. The card turns as part of the action that uncovered
-// it, inside that action's undo step.
+// could never be played. A reserve dealt all face down to show only its
+// last card turns that card once it is the only one left. The card turns as
+// part of the action that uncovered it, inside that action's undo step.
 void turnUncoveredReserveCards(ProgramState& state, seam::Frontend& frontend) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     for (int r = 0; r < counts.reserves; ++r) {
-        const int top = table::topCardOf(state.piles.reserve(r));
-        if (top < 1 || state.cards.isFaceUp(top) || state.params[param::ReserveStartFace + r] < 1) {
+        const std::string& pile = state.piles.reserve(r);
+        const int top = table::topCardOf(pile);
+        const int mode = state.params[param::ReserveStartFace + r];
+        const bool turns =
+            mode >= 1 || (mode == table::kReserveLastCardUp && table::cardCount(pile) == 1);
+        if (top < 1 || state.cards.isFaceUp(top) || !turns) {
             continue;
         }
         state.cards.setFaceFlag(top, '1');

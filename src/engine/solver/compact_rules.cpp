@@ -16,6 +16,7 @@
 #include "table/pack_suits.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/reserve_faces.h"
 
 #include <algorithm>
 #include <limits>
@@ -126,6 +127,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::ClockFace] == 0, "a clock face"},
         {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
         {p[param::CoveredReserveSendable] == 0, "covered reserve cards sent up"},
+        {p[param::ReserveStartFace] != table::kReserveLastCardUp,
+         "a reserve that shows only its last card"},
         {countedRunSize(p[param::RunSizeLimit]), "a run-size limit the tables cannot count"},
         {p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10,
          "a run check the tables cannot hold"},
