@@ -8,6 +8,7 @@
 #include "render/pixel_ops.h"
 #include "table/card.h"
 #include "table/card_position.h"
+#include "table/dealt_out.h"
 #include "table/pack_suits.h"
 #include "table/pile_depth.h"
 
@@ -827,14 +828,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
     m_dirty = QRect();
     copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
 
-    bool anyCards = false;
-    for (int t = 0; t < table::kMaxTableaus; ++t) {
-        anyCards = anyCards || !m_piles->tableau(t).empty();
-    }
-    for (int r = 0; r < table::kMaxReserves; ++r) {
-        anyCards = anyCards || !m_piles->reserve(r).empty();
-    }
-    const bool animate = dealAnimation && anyCards;
+    const bool animate = dealAnimation && table::anyCardDealtOut(*m_piles);
 
     if (!animate) {
         drawStockPiles(Canvas::Buffer);

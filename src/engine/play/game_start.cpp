@@ -11,6 +11,7 @@
 #include "table/card_metrics.h"
 #include "table/deal_distribution.h"
 #include "table/deal_generation.h"
+#include "table/dealt_out.h"
 #include "table/fitted_layout.h"
 #include "table/game_layout.h"
 #include "table/pile_positions.h"
@@ -29,22 +30,6 @@ namespace param = catalogue::param;
 
 // The per-game autoplay choice, when autoplay is chosen game by game
 // (preference AutoPlay_All_Games 2).
-// Whether a deal puts any card on a tableau or a reserve: only then do cards
-// fly out of the deal's origin.
-bool anyCardDealtOut(const table::ProgramState& state) {
-    for (int t = 0; t < table::kMaxTableaus; ++t) {
-        if (!state.piles.tableau(t).empty()) {
-            return true;
-        }
-    }
-    for (int r = 0; r < table::kMaxReserves; ++r) {
-        if (!state.piles.reserve(r).empty()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void applyGameAutoplayChoice(table::ProgramState& state, seam::Frontend& frontend) {
     if (state.mainGame.cell(cell::AutoplayAllGames) != table::kAutoplayChoicePerGame) {
         return;
@@ -150,7 +135,7 @@ bool startGame(table::ProgramState& state, seam::Frontend& frontend, const Start
         const bool animate =
             options.animate && state.settings.read(settings::field::DealAnimation) != "N";
         // The shuffle sounds while the dealt cards fly out.
-        const bool cardsFly = animate && anyCardDealtOut(state);
+        const bool cardsFly = animate && table::anyCardDealtOut(state.piles);
         if (cardsFly) {
             frontend.playSound("Shuffle", state.settings.isYes(settings::field::SoundsShuffle),
                                seam::SoundMode::Looped);
