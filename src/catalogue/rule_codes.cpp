@@ -21,6 +21,11 @@ constexpr std::array kBuildingRules{VELLOMIR_BUILDING_RULES(VELLOMIR_CODE_NAME)}
 constexpr std::array kBaseFlags{VELLOMIR_BASE_FLAGS(VELLOMIR_CODE_NAME)};
 constexpr std::array kReserveDropRules{VELLOMIR_RESERVE_DROP_RULES(VELLOMIR_CODE_NAME)};
 constexpr std::array kWasteDropRules{VELLOMIR_WASTE_DROP_RULES(VELLOMIR_CODE_NAME)};
+constexpr std::array kDealArrangements{VELLOMIR_DEAL_ARRANGEMENTS(VELLOMIR_CODE_NAME)};
+constexpr std::array kRunChecks{VELLOMIR_RUN_CHECKS(VELLOMIR_CODE_NAME)};
+constexpr std::array kFoundationTakeBacks{VELLOMIR_FOUNDATION_TAKE_BACKS(VELLOMIR_CODE_NAME)};
+constexpr std::array kFoundationBaseModes{VELLOMIR_FOUNDATION_BASE_MODES(VELLOMIR_CODE_NAME)};
+constexpr std::array kFoundationStartCodes{VELLOMIR_FOUNDATION_START_CODES(VELLOMIR_CODE_NAME)};
 
 #undef VELLOMIR_CODE_NAME
 
@@ -44,6 +49,15 @@ constexpr std::array kFamilies{
     CodeFamily{"Base flags", "TableauBaseFlag (212 + t)", kBaseFlags},
     CodeFamily{"Reserve drop rules", "ReserveDropRule (268 + r)", kReserveDropRules},
     CodeFamily{"Waste drop rules", "WasteDropRule (289)", kWasteDropRules},
+    CodeFamily{"Deal arrangements", "DealArrangement (33)", kDealArrangements},
+    CodeFamily{"Run checks", "RunCheck (2)", kRunChecks},
+    CodeFamily{"Foundation take-backs", "FoundationTakeBack (17)", kFoundationTakeBacks},
+    CodeFamily{"Foundation base modes", "FoundationBaseMode (1)", kFoundationBaseModes},
+    CodeFamily{"Foundation start codes",
+               "FoundationStartCard (96 + f); 0: no card; 1 to 13: that rank of the "
+               "foundation's suit; 51 to 63: the deal's first card of rank code - 50; 100 and "
+               "above: card code - 100",
+               kFoundationStartCodes},
 };
 
 // Which list names each parameter's values, by the parameter's first cell.
@@ -52,14 +66,27 @@ struct NamedParameter {
     std::size_t family;
 };
 constexpr std::array kNamedParameters{
-    NamedParameter{param::GameType, 0},           NamedParameter{param::TableauFanStyle, 1},
-    NamedParameter{param::FoundationFanStyle, 1}, NamedParameter{param::ReserveFanStyle, 1},
-    NamedParameter{param::TableauLaterDeal, 2},   NamedParameter{param::ReserveLaterDeal, 2},
-    NamedParameter{param::FillStyle, 3},          NamedParameter{param::FirstMoveFromTableau, 4},
-    NamedParameter{param::RunSizeLimit, 5},       NamedParameter{param::TableauEmptyCode, 6},
-    NamedParameter{param::FoundationBaseRank, 6}, NamedParameter{param::TableauRule, 7},
-    NamedParameter{param::FoundationRule, 7},     NamedParameter{param::ReserveDropRule, 9},
-    NamedParameter{param::WasteDropRule, 10},     NamedParameter{param::TableauBaseFlag, 8},
+    NamedParameter{param::GameType, 0},
+    NamedParameter{param::TableauFanStyle, 1},
+    NamedParameter{param::FoundationFanStyle, 1},
+    NamedParameter{param::ReserveFanStyle, 1},
+    NamedParameter{param::TableauLaterDeal, 2},
+    NamedParameter{param::ReserveLaterDeal, 2},
+    NamedParameter{param::FillStyle, 3},
+    NamedParameter{param::FirstMoveFromTableau, 4},
+    NamedParameter{param::RunSizeLimit, 5},
+    NamedParameter{param::TableauEmptyCode, 6},
+    NamedParameter{param::FoundationBaseRank, 6},
+    NamedParameter{param::TableauRule, 7},
+    NamedParameter{param::FoundationRule, 7},
+    NamedParameter{param::ReserveDropRule, 9},
+    NamedParameter{param::WasteDropRule, 10},
+    NamedParameter{param::TableauBaseFlag, 8},
+    NamedParameter{param::DealArrangement, 11},
+    NamedParameter{param::RunCheck, 12},
+    NamedParameter{param::FoundationTakeBack, 13},
+    NamedParameter{param::FoundationStartCard, 15},
+    NamedParameter{param::FoundationBaseMode, 14},
 };
 
 // A code as the document shows it: a letter code as the character in quotes.

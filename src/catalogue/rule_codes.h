@@ -118,6 +118,52 @@ namespace vellomir::catalogue {
     X(TurnAtEnds, 2, "a 2 goes on an ace and a queen on a king, whatever the pile's direction; never an ace on a king or a king on an ace") \
     X(StopAtEnds, 3, "the ranks stop at the ends: at the ace and the king only the step of the pile's own direction; never an ace on a king or a king on an ace")
 
+#define VELLOMIR_DEAL_ARRANGEMENTS(X) \
+    X(AsDealt, 0, "the deal stays as it is") \
+    X(KingsOffTheBottom, 1, "a tableau or foundation standing on a king sends it to the bottom of the stock and takes the stock's first other card in its place") \
+    X(LaidFromKings, 2, "the rest of the deal goes in order onto the tableaus, a new tableau at each king; then the tableaus' cards the foundations take go up") \
+    X(NoRankTwiceInATableau, 3, "the tableaus are dealt again so that no tableau holds a rank twice where that can be helped") \
+    X(LaidFromQueens, 4, "as 2, a new tableau at each queen") \
+    X(SortedByRankFromTwos, 5, "the rest of the deal sorted by rank: the twos onto tableau 1, the threes onto tableau 2 and so on") \
+    X(SortedByRankFromAces, 6, "the rest of the deal sorted by rank: the aces onto tableau 1, the twos onto tableau 2 and so on") \
+    X(FirstCardsToFoundations, 7, "each tableau's first card goes to the foundation of the tableau's number") \
+    X(AcesIntoGaps, 8, "the aces are taken out and leave gaps") \
+    X(SlidingPuzzle, 9, "only the cards 1 to T are dealt (hearts, then clubs past 13 tableaus), and the tableau holding the last of them is emptied") \
+    X(OneTableauEmptied, 10, "one tableau, drawn at random among all but the last, is emptied") \
+    X(FirstOfEachRank, 11, "only the first card of each rank up to the tableau count is dealt") \
+    X(SelectionSet, 12, "only the selection games' set is dealt: twelve cards, twelve more unless there are three tableaus, sixteen more unless three or four") \
+    X(FoundationsFromDeal, 13, "the next cards of the deal go one onto each foundation") \
+    X(OneSuitAceToNine, 14, "only the ace to nine of the suit of the first suited card are dealt") \
+    X(KingsIntoGapsRowsOfNine, 15, "the kings are taken out and leave gaps, and every tableau is made up with gaps to nine places")
+
+#define VELLOMIR_RUN_CHECKS(X) \
+    X(RunsByLimitOnly, 0, "a run moves by the run-size limit alone (any code without a name of its own)") \
+    X(RunsKeepTableauRule, 1, "every card of a moving run lies on the one below it by the target tableau's building rule, and no face-down card moves in a run") \
+    X(RunsKeepSuit, 10, "as 1, by the generic test in suit whatever the tableau's rule")
+
+#define VELLOMIR_FOUNDATION_TAKE_BACKS(X) \
+    X(FoundationKeepsCards, 0, "no card leaves a foundation") \
+    X(TopCardTakenBack, 1, "a foundation's top card may be taken back into play") \
+    X(TopCardTakenBackAboveBase, 2, "as 1, while the foundation holds more than its first card") \
+    X(JokerTakenBack, 3, "only a joker may be taken off a foundation")
+
+#define VELLOMIR_FOUNDATION_BASE_MODES(X) \
+    X(BasesAsGiven, 0, "every foundation keeps the base rank its parameter gives") \
+    X(FirstCardSetsEveryBase, 1, "the deal's first card goes onto foundation 1 and its rank becomes every foundation's base") \
+    X(FirstCardEach, 2, "each foundation takes the deal's next card, and its rank becomes that foundation's base") \
+    X(OneAboveReserveTop, 3, "each foundation's base is one rank above the top card of the reserve of its number") \
+    X(FirstCardSetsTwoRows, 4, "the deal's first card goes onto foundation 1: its rank is the base of foundations 1 to 4, the rank above it that of foundations 5 to 8")
+
+#define VELLOMIR_FOUNDATION_START_CODES(X) \
+    X(FirstCardOfDeal, 20, "the deal's first card") \
+    X(FirstCardOfNewSuit, 21, "the deal's first card of a suit no earlier foundation started with") \
+    X(NextSuitOfFirstCard, 91, "the card one suit on from the deal's first card for each foundation: a run of foundations starts with the cards of one rank") \
+    X(WaitsForFirstMove, 92, "no card: the foundation takes foundation 1's base rank, which the first move may set") \
+    X(AceOfSuitSwept, 93, "the ace of the foundation's suit, then the tableaus' cards the foundations take go up") \
+    X(AceOfSuitSweptToo, 94, "as 93") \
+    X(KingOfSuitSwept, 95, "the king of the foundation's suit, then the tableaus' cards the foundations take go up") \
+    X(AcesReplacedFromStock, 96, "no card; the aces of the tableaus go up after the deal and the stock fills their places")
+
 #define VELLOMIR_EMPTY_CODES(X) \
     X(AnyCard, -1, "an empty pile takes any card") \
     X(AceColourBalance, 'Q', "an ace, keeping the colours of the foundations so based in balance") \
@@ -128,6 +174,7 @@ namespace vellomir::catalogue {
     X(SingleCardOnly, 'V', "a single card only") \
     X(FromStockOrWaste, 'W', "only a card from the stock or the waste") \
     X(NotFromTableau, 'X', "any card but one from a tableau") \
+    X(OneBelowFoundationBase, '[', "one rank below foundation 1's base (any card when that base is no rank)") \
     X(TwoBalance, 'Z', "a two, keeping colours and suits of the foundations so based in balance") \
     X(SameAsFoundations, '\\', "the rank the started foundations began with") \
     X(SameAsFoundationsOrReserve, ']', "the rank the started foundations began with, or a card from a reserve") \
@@ -269,6 +316,20 @@ enum class ReserveDropRule : int { VELLOMIR_RESERVE_DROP_RULES(VELLOMIR_CODE_ENU
 /// What the waste takes by a drop (parameter 289).
 enum class WasteDropRule : int { VELLOMIR_WASTE_DROP_RULES(VELLOMIR_CODE_ENUMERATOR) };
 
+/// DealArrangement (33): how the deal is prepared and arranged past the plain deal.
+enum class DealArrangement : int { VELLOMIR_DEAL_ARRANGEMENTS(VELLOMIR_CODE_ENUMERATOR) };
+/// RunCheck (2): whether the cards of a moving run must keep a building rule among themselves.
+enum class RunCheck : int { VELLOMIR_RUN_CHECKS(VELLOMIR_CODE_ENUMERATOR) };
+/// FoundationTakeBack (17): which foundation cards may be taken back into play.
+enum class FoundationTakeBack : int { VELLOMIR_FOUNDATION_TAKE_BACKS(VELLOMIR_CODE_ENUMERATOR) };
+/// FoundationBaseMode (1): whether the deal sets the foundations' base ranks.
+enum class FoundationBaseMode : int { VELLOMIR_FOUNDATION_BASE_MODES(VELLOMIR_CODE_ENUMERATOR) };
+/// FoundationStartCard (96 + f): the codes that are not a card or a rank.
+enum class FoundationStartCode : int { VELLOMIR_FOUNDATION_START_CODES(VELLOMIR_CODE_ENUMERATOR) };
+
+/// The one value of CoveredReserveSendable that means something: every card
+/// of a reserve, covered or not, may be lifted and sent.
+inline constexpr int kCoveredReserveCardsPlay = -11;
 /// The one value of WasteNotDropTarget that means something: drops never go
 /// to the waste.
 inline constexpr int kWasteRefusesDrops = 4;
@@ -302,6 +363,19 @@ inline bool isGameType(const GameParameters& p, GameType type) {
 /// A general game: type 0, or a code below it.
 inline bool isGeneralGame(const GameParameters& p) {
     return p[param::GameType] <= static_cast<int>(GameType::General);
+}
+/// Whether a foundation holding `count` cards lets its top card be taken
+/// back into play (a joker aside, which FoundationTakeBack may free alone).
+inline bool foundationTopCardTakenBack(const GameParameters& p, int count) {
+    const int code = p[param::FoundationTakeBack];
+    return code == static_cast<int>(FoundationTakeBack::TopCardTakenBack) ||
+           (code == static_cast<int>(FoundationTakeBack::TopCardTakenBackAboveBase) && count > 1);
+}
+/// Whether the moving runs of the game must keep a building rule among their cards.
+inline bool runsAreChecked(const GameParameters& p) {
+    const int code = p[param::RunCheck];
+    return code == static_cast<int>(RunCheck::RunsKeepTableauRule) ||
+           code == static_cast<int>(RunCheck::RunsKeepSuit);
 }
 /// The tableau fan style of the game.
 inline FanStyle tableauFanStyleOf(const GameParameters& p) {

@@ -33,7 +33,9 @@ constexpr QRgb kStackEdgeGrey = qRgb(192, 192, 192);
 constexpr int kNotPlaced = table::kPlacedThreshold;
 // The fan style of piles whose cards lie side by side, each at its own place
 // (grids and rows: a card taken away leaves a gap).
-constexpr int kSideBySideStyle = 4;
+constexpr int kSideBySideStyle = catalogue::codeOf(catalogue::FanStyle::SideBySide);
+// The one game whose stock lies face up.
+constexpr int kThoughtfulGame = 3;
 
 MarkKind markKindOf(PileRef pile) {
     switch (pile.kind) {
@@ -666,7 +668,9 @@ void TableRenderer::redrawShrunkPile(std::string_view oldPile, std::string_view 
         return; // nothing was taken away
     }
     const int style = table::fanStyleOf(m_state, ref->kind);
-    if (ref->kind == PileKind::Tableau && style == 3 && table::cardCount(newPile) > 0) {
+    if (ref->kind == PileKind::Tableau &&
+        style == catalogue::codeOf(catalogue::FanStyle::DownTopOnly) &&
+        table::cardCount(newPile) > 0) {
         return; // squared up: the new top card covers the place
     }
     // Erase everything the pile covered (two pixels more each side for
@@ -707,7 +711,9 @@ void TableRenderer::redrawAround(PileRef self, const QRect& area) {
     for (int i = 0; i < table::kMaxTableaus; ++i) {
         redrawIfHit({PileKind::Tableau, i});
     }
-    if (m_state.settings.readInt(settings::field::Game, 0) == 3) {
+    // Thoughtful's stock lies face up: its top card, which the erased area may
+    // have touched, is drawn again.
+    if (m_state.settings.readInt(settings::field::Game, 0) == kThoughtfulGame) {
         drawStockPileTop(table::kStock, Canvas::Buffer);
     }
 }

@@ -19,9 +19,13 @@
 
 namespace vellomir::table {
 
+using catalogue::codeOf;
+using catalogue::FoundationBaseMode;
+using catalogue::FoundationStartCode;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 namespace param = catalogue::param;
+namespace empty_code = catalogue::empty_code;
 namespace {
 
 constexpr PileRef kStockPile{PileKind::Stock, kStock};
@@ -55,17 +59,18 @@ bool suitOnEarlierFoundations(const ProgramState& state, int suit, int f) {
 // deal; 0 when the code names none or the deal does not hold it.
 int takeStartingCard(const ProgramState& state, DealQueue& deck, int f, int code) {
     int card = 0;
-    if (code <= 0 || code == 92 || code == 96) {
+    if (code <= 0 || code == codeOf(FoundationStartCode::WaitsForFirstMove) ||
+        code == codeOf(FoundationStartCode::AcesReplacedFromStock)) {
         return 0;
-    } else if (code == 20) {
+    } else if (code == codeOf(FoundationStartCode::FirstCardOfDeal)) {
         return deck.takeFront();
-    } else if (code == 21) {
+    } else if (code == codeOf(FoundationStartCode::FirstCardOfNewSuit)) {
         return deck.takeFirst([&](int c) {
             return suitOf(c) >= 0 && !suitOnEarlierFoundations(state, suitOf(c), f);
         });
     } else if (code >= 51 && code <= 63) {
         return deck.takeFirst([code](int c) { return rankOf(c) == code - 50; });
-    } else if (code == 91) {
+    } else if (code == codeOf(FoundationStartCode::NextSuitOfFirstCard)) {
         // The first card moved on by a suit for each foundation: a run of
         // foundations receives the cards of one rank. Past the end of the
         // pack the count wraps around, staying within 1 .. card count.
@@ -77,9 +82,10 @@ int takeStartingCard(const ProgramState& state, DealQueue& deck, int f, int code
         if (packSize > 0 && card > packSize) {
             card = (card - 1) % packSize + 1;
         }
-    } else if (code == 93 || code == 94) {
+    } else if (code == codeOf(FoundationStartCode::AceOfSuitSwept) ||
+               code == codeOf(FoundationStartCode::AceOfSuitSweptToo)) {
         card = f * 13 + 1;
-    } else if (code == 95) {
+    } else if (code == codeOf(FoundationStartCode::KingOfSuitSwept)) {
         card = f <= 3 ? 13 * (f + 1) : 13 * f - 51;
     } else if (code >= 100) {
         card = code - 100;
@@ -92,7 +98,7 @@ int takeStartingCard(const ProgramState& state, DealQueue& deck, int f, int code
 void putStartingCards(ProgramState& state, DealQueue& deck, int foundations) {
     for (int f = 0; f < foundations; ++f) {
         const int code = state.params[param::FoundationStartCard + f];
-        if (code == 92) {
+        if (code == codeOf(FoundationStartCode::WaitsForFirstMove)) {
             state.params.set(param::FoundationBaseRank + f,
                              state.params[param::FoundationBaseRank]);
             continue;
@@ -145,7 +151,7 @@ void applyFoundationBaseMode(ProgramState& state, DealQueue& deck, int foundatio
         return;
     }
     switch (state.params[param::FoundationBaseMode]) {
-    case 1:
+    case codeOf(FoundationBaseMode::FirstCardSetsEveryBase):
         if (const int card = deck.takeFront()) {
             state.piles.appendCard(state.cards, foundation(0), card, '1');
             for (int f = 0; f < kMaxFoundations; ++f) {
@@ -153,14 +159,14 @@ void applyFoundationBaseMode(ProgramState& state, DealQueue& deck, int foundatio
             }
         }
         break;
-    case 2:
+    case codeOf(FoundationBaseMode::FirstCardEach):
         for (int f = 0; f < foundations && !deck.empty(); ++f) {
             const int card = deck.takeFront();
             state.piles.appendCard(state.cards, foundation(f), card, '1');
             setBase(f, foundationBaseRankOf(card));
         }
         break;
-    case 3:
+    case codeOf(FoundationBaseMode::OneAboveReserveTop):
         // One above the top card of the reserve with the same number; an
         // empty reserve or a joker leaves the base as it was.
         for (int f = 0; f < std::min(foundations, kMaxReserves); ++f) {
@@ -170,7 +176,7 @@ void applyFoundationBaseMode(ProgramState& state, DealQueue& deck, int foundatio
             }
         }
         break;
-    case 4:
+    case codeOf(FoundationBaseMode::FirstCardSetsTwoRows):
         if (const int card = deck.takeFront()) {
             state.piles.appendCard(state.cards, foundation(0), card, '1');
             const int rank = foundationBaseRankOf(card);
@@ -187,14 +193,15 @@ void applyFoundationBaseMode(ProgramState& state, DealQueue& deck, int foundatio
     }
 }
 
-// Empty-tableau code 91 stands for one rank below foundation 1's base. A base
+// The empty-tableau code OneBelowFoundationBase stands for one rank below
+// foundation 1's base. A base
 // that is no rank (any card, a joker's -2, a letter code) leaves the tableau
 // open to any card.
 void replaceRankBelowBase(ProgramState& state) {
     const int base = state.params[param::FoundationBaseRank];
     const int below = base >= 1 && base <= 13 ? rankBelow(base) : -1;
     for (int t = 0; t < kMaxTableaus; ++t) {
-        if (state.params[param::TableauEmptyCode + t] == 91) {
+        if (state.params[param::TableauEmptyCode + t] == empty_code::OneBelowFoundationBase) {
             state.params.set(param::TableauEmptyCode + t, below);
         }
     }

@@ -1,5 +1,6 @@
 #include "table/deal_preparation.h"
 
+#include "catalogue/rule_codes.h"
 #include "table/card.h"
 
 #include <algorithm>
@@ -7,6 +8,10 @@
 #include <functional>
 
 namespace vellomir::table {
+
+using catalogue::codeOf;
+using catalogue::DealArrangement;
+
 namespace {
 
 // Splits the cards into those kept and those returned as taken out.
@@ -48,22 +53,22 @@ template <std::size_t N> bool holds(const std::array<int, N>& set, int card) {
 
 std::vector<int> prepareDealCards(std::vector<int>& cards, int preparation, int tableauCount) {
     switch (preparation) {
-    case 9:
+    case codeOf(DealArrangement::SlidingPuzzle):
         // The cards 1 .. T of the first pack, hearts first and then clubs.
         return keepOnly(cards, [&](int card) {
             return (card >= 1 && card <= std::min(tableauCount, 13)) ||
                    (tableauCount > 13 && card >= 27 && card <= tableauCount + 13);
         });
-    case 11:
+    case codeOf(DealArrangement::FirstOfEachRank):
         return keepFirstOfEachRank(cards, tableauCount, [](int) { return true; });
-    case 14: {
+    case codeOf(DealArrangement::OneSuitAceToNine): {
         // The suit comes from the first card that has one.
         const auto suited =
             std::find_if(cards.begin(), cards.end(), [](int card) { return suitOf(card) >= 0; });
         const int suit = suited == cards.end() ? -1 : suitOf(*suited);
         return keepFirstOfEachRank(cards, 9, [suit](int card) { return suitOf(card) == suit; });
     }
-    case 12:
+    case codeOf(DealArrangement::SelectionSet):
         return keepOnly(cards, [&](int card) {
             return holds(kAlwaysKept, card) ||
                    (tableauCount != 3 && holds(kKeptUnlessThree, card)) ||

@@ -4,6 +4,7 @@
 #include "seam/frontend.h"
 #include "table/card_metrics.h"
 #include "table/fitted_layout.h"
+#include "table/layout_codes.h"
 #include "table/layout_context.h"
 
 #include <algorithm>
@@ -39,7 +40,11 @@ int computeStockGap(const ProgramState& state, const LayoutArea& area) {
     int gap = realSize(area.width, area) >= 652 ? 10 : 3;
     if (p[param::StockPilesPlaced] > 0) {
         gap += state.shadowOffset;
-        if (oneOf(p[param::StockLayout], {3, 4, 5, 16, 19}) || p[param::DiscardLayout] == 4) {
+        if (oneOf(p[param::StockLayout],
+                  {layout_code::kStockLeftWasteBelow, layout_code::kStockOverFirstTableaus,
+                   layout_code::kStockPilesFromLeftEdge, layout_code::kOneStockPileLeftOfTableaus,
+                   layout_code::kOneStockPileFarLeftOfTableaus}) ||
+            p[param::DiscardLayout] == layout_code::kDiscardPlacedByStockLayout) {
             gap += 15;
         }
     }
@@ -204,7 +209,7 @@ void placeStockAndWaste(LayoutContext& c, int stockX, int wasteX) {
     }
 }
 
-void stock003(LayoutContext& c) {
+void placeStockLeftWasteBelow(LayoutContext& c) {
     const int x = leftOfTableau1(c, 22);
     const int digit = c.rowDigit(Kind::Stock);
     // Directly below the stock: row 2 under a stock in row 1, else one card
@@ -216,7 +221,7 @@ void stock003(LayoutContext& c) {
     }
 }
 
-void stock004(LayoutContext& c) {
+void placeStockOverFirstTableaus(LayoutContext& c) {
     const int y = stockRowTop(c);
     const bool stockShown = c.param(param::EmptyStockIsRedeal) == 1;
     const bool wasteShown = c.param(param::EmptyWasteIsRedeal) == 1;
@@ -230,37 +235,37 @@ void stock004(LayoutContext& c) {
     }
 }
 
-void stock005(LayoutContext& c) {
+void placeStockPilesFromLeftEdge(LayoutContext& c) {
     for (int i = 0; i < c.stockPileCount(); ++i) {
         c.setStockPile(i, c.stockGap + i * (c.W + c.stockGap), stockRowTop(c));
     }
 }
 
-void stock011(LayoutContext& c) {
+void placeStockAndWasteLeftOfTableaus(LayoutContext& c) {
     const int wasteX = leftOfTableau1(c, 45);
     placeStockAndWaste(c, wasteX - c.W - 15, wasteX);
 }
 
-void stock013(LayoutContext& c) {
+void placeStockAndWasteAtLeftEdge(LayoutContext& c) {
     const int x = c.lowScreen ? 15 : 15 + c.shadow / 2;
     placeStockAndWaste(c, x, x + c.W + 15);
 }
 
-// Codes 016 and 019 show one pile beside tableau 1: the stock when the empty
+// These two codes show one pile beside tableau 1: the stock when the empty
 // stock is the redeal button, else the waste.
 void oneStockPile(LayoutContext& c, int by) {
     const int pile = c.param(param::EmptyStockIsRedeal) == 1 ? kStock : kWaste;
     c.setStockPile(pile, leftOfTableau1(c, by), stockRowTop(c));
 }
 
-void stock016(LayoutContext& c) {
+void placeOneStockPileLeftOfTableaus(LayoutContext& c) {
     oneStockPile(c, 30);
 }
-void stock019(LayoutContext& c) {
+void placeOneStockPileFarLeftOfTableaus(LayoutContext& c) {
     oneStockPile(c, 60);
 }
 
-void stock021(LayoutContext& c) {
+void placeStockAndWasteCloseLeftOfTableaus(LayoutContext& c) {
     const int wasteX = leftOfTableau1(c, 15);
     placeStockAndWaste(c, wasteX - c.W - 20, wasteX);
 }
@@ -283,7 +288,7 @@ void foundationsEndingAt(LayoutContext& c, int lastX, int step) {
     }
 }
 
-void foundation001(LayoutContext& c) {
+void placeFoundationsSpreadAcross(LayoutContext& c) {
     const int g = c.foundationCount();
     const int e = std::max(1, floorDiv(c.u - g * c.W - 2, g + 1));
     for (int i = 0; i < g; ++i) {
@@ -291,7 +296,7 @@ void foundation001(LayoutContext& c) {
     }
 }
 
-void foundation002(LayoutContext& c) {
+void placeFoundationsCentred(LayoutContext& c) {
     const int g = c.foundationCount();
     const int gap = std::max(1, c.tableauGap / 2);
     const int x = floorDiv(c.u - g * c.W - (g - 1) * gap, 2);
@@ -300,37 +305,37 @@ void foundation002(LayoutContext& c) {
     }
 }
 
-void foundation007(LayoutContext& c) {
+void placeFoundationsOverLastTableaus(LayoutContext& c) {
     const int g = c.foundationCount();
     for (int i = 0; i < g; ++i) {
         c.setFoundation(i, c.tableauColumnX(c.tableauCount() - g + i), foundationRowTop(c));
     }
 }
 
-void foundation008(LayoutContext& c) {
+void placeFoundationsAtRightEdge(LayoutContext& c) {
     foundationsEndingAt(c, c.u - c.W - c.stockGap - 5, c.W + c.stockGap);
 }
 
-void foundation009(LayoutContext& c) {
+void placeFoundationsEndingOverLastTableau(LayoutContext& c) {
     foundationsEndingAt(c, c.tableauColumnX(c.tableauCount() - 1), c.W + foundationStep(c));
 }
 
-void foundation013(LayoutContext& c) {
+void placeFoundationsOverLastTableausNarrowed(LayoutContext& c) {
     if (!c.lowScreen) {
-        foundation007(c);
+        placeFoundationsOverLastTableaus(c);
     } else {
         foundationsEndingAt(c, c.tableauColumnX(c.tableauCount() - 1), c.W + 1);
     }
 }
 
-void foundation017(LayoutContext& c) {
+void placeFoundationsBesideStock(LayoutContext& c) {
     int pile = c.param(param::EmptyWasteIsRedeal) == 1 ? kWaste : kStock;
     if (!c.stockPlaced(pile)) {
         pile = pile == kWaste ? kStock : kWaste;
     }
     if (!c.stockPlaced(pile)) {
         // Nothing to stand beside: an ordinary row from the left.
-        foundation001(c);
+        placeFoundationsSpreadAcross(c);
         return;
     }
     const int x = c.stockX(pile) + c.W + (c.lowScreen ? 10 : 20);
@@ -360,21 +365,21 @@ void reservesInColumn(LayoutContext& c, int x) {
     }
 }
 
-void reserve004(LayoutContext& c) {
+void placeReservesOverTableaus(LayoutContext& c) {
     for (int i = 0; i < c.reserveCount(); ++i) {
         c.setReserve(i, c.tableauColumnX(i), reserveRowTop(c));
     }
 }
 
-void reserve005(LayoutContext& c) {
+void placeReservesFromLeftEdge(LayoutContext& c) {
     reservesInRow(c, c.stockGap, c.W + c.stockGap);
 }
 
-void reserve006(LayoutContext& c) {
+void placeReservesFromFirstTableau(LayoutContext& c) {
     reservesInRow(c, c.tableauColumnX(0), c.W + foundationStep(c));
 }
 
-void reserve007(LayoutContext& c) {
+void placeReservesOverLastTableaus(LayoutContext& c) {
     const int r = c.reserveCount();
     for (int i = 0; i < r; ++i) {
         c.setReserve(i, c.tableauColumnX(c.tableauCount() - r + i), reserveRowTop(c));
@@ -383,14 +388,14 @@ void reserve007(LayoutContext& c) {
 
 // Reserve 1 stands over (or under) the waste; the others go on to the left,
 // over the stock's column, each one card width and 15 pixels further.
-void reserve011(LayoutContext& c) {
+void placeReservesLeftFromWaste(LayoutContext& c) {
     const int x = c.stockPlaced(kWaste)   ? c.stockX(kWaste)
                   : c.stockPlaced(kStock) ? c.stockX(kStock)
                                           : c.stockGap;
     reservesInRow(c, x, -(c.W + 15));
 }
 
-void reserve012(LayoutContext& c) {
+void placeReservesInColumnLeftOfTableaus(LayoutContext& c) {
     reservesInColumn(c, leftOfTableau1(c, c.tableauCount() > 7 ? 22 : 45));
 }
 
@@ -400,15 +405,15 @@ int discardRowTop(const LayoutContext& c) {
     return c.row(c.rowDigit(Kind::Discard));
 }
 
-void discard006(LayoutContext& c) {
+void placeDiscardOverSecondTableau(LayoutContext& c) {
     c.setStockPile(kDiscard, c.tableauColumnX(1), discardRowTop(c));
 }
 
-void discard007(LayoutContext& c) {
+void placeDiscardOverLastTableau(LayoutContext& c) {
     c.setStockPile(kDiscard, c.tableauColumnX(c.tableauCount() - 1), discardRowTop(c));
 }
 
-void discard016(LayoutContext& c) {
+void placeDiscardBelowStock(LayoutContext& c) {
     const int x = c.stockPlaced(kStock)   ? c.stockX(kStock)
                   : c.stockPlaced(kWaste) ? c.stockX(kWaste)
                                           : c.stockGap;
@@ -416,8 +421,9 @@ void discard016(LayoutContext& c) {
     c.setStockPile(kDiscard, x, c.row(rowBefore) + c.H + 20);
 }
 
-// Code 004 changes the gaps only; the stock code 005 may place the pile.
-void discard004(LayoutContext&) {}
+// This code changes the gaps only; the stock's kStockPilesFromLeftEdge may
+// place the pile.
+void placeDiscardPlacedByStockLayout(LayoutContext&) {}
 
 struct CodeEntry {
     int code;
@@ -425,22 +431,37 @@ struct CodeEntry {
 };
 
 constexpr CodeEntry kStockCodes[] = {
-    {3, stock003},  {4, stock004},  {5, stock005},  {11, stock011},
-    {13, stock013}, {16, stock016}, {19, stock019}, {21, stock021},
+    {layout_code::kStockLeftWasteBelow, placeStockLeftWasteBelow},
+    {layout_code::kStockOverFirstTableaus, placeStockOverFirstTableaus},
+    {layout_code::kStockPilesFromLeftEdge, placeStockPilesFromLeftEdge},
+    {layout_code::kStockAndWasteLeftOfTableaus, placeStockAndWasteLeftOfTableaus},
+    {layout_code::kStockAndWasteAtLeftEdge, placeStockAndWasteAtLeftEdge},
+    {layout_code::kOneStockPileLeftOfTableaus, placeOneStockPileLeftOfTableaus},
+    {layout_code::kOneStockPileFarLeftOfTableaus, placeOneStockPileFarLeftOfTableaus},
+    {layout_code::kStockAndWasteCloseLeftOfTableaus, placeStockAndWasteCloseLeftOfTableaus},
 };
 constexpr CodeEntry kFoundationCodes[] = {
-    {1, foundation001}, {2, foundation002},  {7, foundation007},  {8, foundation008},
-    {9, foundation009}, {13, foundation013}, {17, foundation017},
+    {layout_code::kFoundationsSpreadAcross, placeFoundationsSpreadAcross},
+    {layout_code::kFoundationsCentred, placeFoundationsCentred},
+    {layout_code::kFoundationsOverLastTableaus, placeFoundationsOverLastTableaus},
+    {layout_code::kFoundationsAtRightEdge, placeFoundationsAtRightEdge},
+    {layout_code::kFoundationsEndingOverLastTableau, placeFoundationsEndingOverLastTableau},
+    {layout_code::kFoundationsOverLastTableausNarrowed, placeFoundationsOverLastTableausNarrowed},
+    {layout_code::kFoundationsBesideStock, placeFoundationsBesideStock},
 };
 constexpr CodeEntry kReserveCodes[] = {
-    {4, reserve004}, {5, reserve005},  {6, reserve006},
-    {7, reserve007}, {11, reserve011}, {12, reserve012},
+    {layout_code::kReservesOverTableaus, placeReservesOverTableaus},
+    {layout_code::kReservesFromLeftEdge, placeReservesFromLeftEdge},
+    {layout_code::kReservesFromFirstTableau, placeReservesFromFirstTableau},
+    {layout_code::kReservesOverLastTableaus, placeReservesOverLastTableaus},
+    {layout_code::kReservesLeftFromWaste, placeReservesLeftFromWaste},
+    {layout_code::kReservesInColumnLeftOfTableaus, placeReservesInColumnLeftOfTableaus},
 };
 constexpr CodeEntry kDiscardCodes[] = {
-    {4, discard004},
-    {6, discard006},
-    {7, discard007},
-    {16, discard016},
+    {layout_code::kDiscardPlacedByStockLayout, placeDiscardPlacedByStockLayout},
+    {layout_code::kDiscardOverSecondTableau, placeDiscardOverSecondTableau},
+    {layout_code::kDiscardOverLastTableau, placeDiscardOverLastTableau},
+    {layout_code::kDiscardBelowStock, placeDiscardBelowStock},
 };
 
 template <std::size_t N> void placeByCode(const CodeEntry (&table)[N], int code, LayoutContext& c) {
@@ -499,14 +520,14 @@ void layoutPass(ProgramState& state, const LayoutArea& area, ScreenSize screen,
     }
 }
 
-// With reserves in a row from the left edge (code 005), tableau 1 must start
+// With reserves in a row from the left edge, tableau 1 must start
 // clear of the last reserve when a tableau comes within 85 pixels of it on
 // the same height. Returns where it must start, or nothing.
 std::optional<int> tableauStartClearOfReserves(const ProgramState& state) {
     const auto& p = state.params;
     const TMainGame& game = state.mainGame;
     const int reserves = std::clamp(p[param::ReserveCount], 0, kMaxReserves);
-    if (p[param::ReserveLayout] != 5 || reserves == 0) {
+    if (p[param::ReserveLayout] != layout_code::kReservesFromLeftEdge || reserves == 0) {
         return std::nullopt;
     }
     const int W = state.cardSize.width;

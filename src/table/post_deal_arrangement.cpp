@@ -15,6 +15,9 @@
 
 namespace vellomir::table {
 
+using catalogue::codeOf;
+using catalogue::DealArrangement;
+using catalogue::FoundationStartCode;
 using catalogue::GameType;
 using catalogue::gameTypeOf;
 namespace param = catalogue::param;
@@ -215,8 +218,9 @@ void emptyTableau(ProgramState& state, int t, std::vector<int>& setAside) {
 void applyArrangementCode(ProgramState& state, DealQueue& deck, const DealServices& services,
                           std::vector<int>& setAside) {
     const PileCounts counts = PileCounts::of(state.params);
-    switch (state.params[param::DealArrangement]) {
-    case 1:
+    const int arrangement = state.params[param::DealArrangement];
+    switch (arrangement) {
+    case codeOf(DealArrangement::KingsOffTheBottom):
         for (int t = 0; t < counts.tableaus; ++t) {
             exchangeBottomKing(state, state.piles.tableau(t));
         }
@@ -224,29 +228,31 @@ void applyArrangementCode(ProgramState& state, DealQueue& deck, const DealServic
             exchangeBottomKing(state, state.piles.foundation(f));
         }
         break;
-    case 2:
-    case 4:
-        layFromOpeners(state, deck, state.params[param::DealArrangement] == 2 ? kKing : kQueen,
+    case codeOf(DealArrangement::LaidFromKings):
+    case codeOf(DealArrangement::LaidFromQueens):
+        layFromOpeners(state, deck,
+                       arrangement == codeOf(DealArrangement::LaidFromKings) ? kKing : kQueen,
                        counts.tableaus);
         sweepTableausToFoundations(state, services);
         break;
-    case 3:
+    case codeOf(DealArrangement::NoRankTwiceInATableau):
         redealWithoutRepeatedRanks(state, counts.tableaus);
         break;
-    case 5:
-    case 6:
-        sortRestByRank(state, deck, state.params[param::DealArrangement] == 5 ? 1 : 0,
+    case codeOf(DealArrangement::SortedByRankFromTwos):
+    case codeOf(DealArrangement::SortedByRankFromAces):
+        sortRestByRank(state, deck,
+                       arrangement == codeOf(DealArrangement::SortedByRankFromTwos) ? 1 : 0,
                        counts.tableaus);
         break;
-    case 7:
+    case codeOf(DealArrangement::FirstCardsToFoundations):
         for (int t = 0; t < counts.tableaus; ++t) {
             placeOnFoundation(state, services, cardAt(state.piles.tableau(t), 0), t);
         }
         break;
-    case 8:
+    case codeOf(DealArrangement::AcesIntoGaps):
         turnRankIntoGaps(state, kAce, counts.tableaus, setAside);
         break;
-    case 9: {
+    case codeOf(DealArrangement::SlidingPuzzle): {
         const int lastCard = counts.tableaus > 13 ? counts.tableaus + 13 : counts.tableaus;
         for (int t = 0; t < counts.tableaus; ++t) {
             if (lastCard != 0 && cardAt(state.piles.tableau(t), 0) == lastCard) {
@@ -256,17 +262,17 @@ void applyArrangementCode(ProgramState& state, DealQueue& deck, const DealServic
         }
         break;
     }
-    case 10:
+    case codeOf(DealArrangement::OneTableauEmptied):
         if (counts.tableaus >= 2) {
             emptyTableau(state, services.draw(counts.tableaus - 1), setAside);
         }
         break;
-    case 13:
+    case codeOf(DealArrangement::FoundationsFromDeal):
         for (int f = 0; f < counts.foundations && !deck.empty(); ++f) {
             state.piles.appendCard(state.cards, {PileKind::Foundation, f}, deck.takeFront(), '1');
         }
         break;
-    case 15:
+    case codeOf(DealArrangement::KingsIntoGapsRowsOfNine):
         turnRankIntoGaps(state, kKing, counts.tableaus, setAside);
         for (int t = 0; t < counts.tableaus; ++t) {
             std::string& pile = state.piles.tableau(t);
@@ -314,9 +320,11 @@ void arrangeAfterDeal(ProgramState& state, DealQueue& deck, const DealServices& 
                       std::vector<int>& setAside) {
     const PileCounts counts = PileCounts::of(state.params);
     const int firstStartingCode = state.params[param::FoundationStartCard];
-    if (firstStartingCode >= 93 && firstStartingCode <= 95) {
+    if (firstStartingCode == codeOf(FoundationStartCode::AceOfSuitSwept) ||
+        firstStartingCode == codeOf(FoundationStartCode::AceOfSuitSweptToo) ||
+        firstStartingCode == codeOf(FoundationStartCode::KingOfSuitSwept)) {
         sweepTableausToFoundations(state, services);
-    } else if (firstStartingCode == 96) {
+    } else if (firstStartingCode == codeOf(FoundationStartCode::AcesReplacedFromStock)) {
         replaceAcesFromStock(state, services, counts.tableaus);
     }
     if (gameTypeOf(state.params) == GameType::RoyalMarriage) {

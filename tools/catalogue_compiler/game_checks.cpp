@@ -12,13 +12,15 @@ namespace vellomir::tools {
 namespace {
 
 namespace param = catalogue::param;
+using catalogue::codeOf;
+using catalogue::DealArrangement;
 using catalogue::ParameterShape;
 using table::kLineFarStep;
 
 // The fan style that lays a pile's cards side by side, and the deal
 // arrangement that turns the aces into gaps.
 constexpr int kSideBySideFan = catalogue::codeOf(catalogue::FanStyle::SideBySide);
-constexpr int kAcesIntoGaps = 8;
+constexpr int kAcesIntoGaps = catalogue::codeOf(catalogue::DealArrangement::AcesIntoGaps);
 
 // The line to blame for a value: where it is set, else the game's number.
 int lineOf(const GameSource& game, int index) {
@@ -108,13 +110,13 @@ int cardsAvailable(const GameSource& game) {
     const int cards = p(param::CardCount);
     const int tableaus = p(param::TableauCount);
     switch (p(param::DealArrangement)) {
-    case 9:
+    case codeOf(DealArrangement::SlidingPuzzle):
         return std::min(tableaus, cards);
-    case 11:
+    case codeOf(DealArrangement::FirstOfEachRank):
         return std::min(tableaus, 13);
-    case 14:
+    case codeOf(DealArrangement::OneSuitAceToNine):
         return 9;
-    case 12: {
+    case codeOf(DealArrangement::SelectionSet): {
         int kept = 0;
         const auto keep = [&](std::initializer_list<int> codes) {
             for (int code : codes) {
@@ -165,7 +167,8 @@ int cardsDealt(const GameSource& game) {
     default:
         break;
     }
-    dealt += p(param::DealArrangement) == 13 ? foundations : 0;
+    dealt +=
+        p(param::DealArrangement) == codeOf(DealArrangement::FoundationsFromDeal) ? foundations : 0;
     return dealt;
 }
 

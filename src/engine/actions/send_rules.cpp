@@ -51,9 +51,8 @@ std::optional<SendRequest> sendableCard(const ProgramState& state, int card,
     bool single = true;
     switch (pile->kind) {
     case PileKind::Foundation: {
-        const int takeBack = p[param::FoundationTakeBack];
-        allowed = takeBack == 1 ||
-                  (takeBack == 2 && table::cardCount(state.piles.foundation(pile->index)) > 1);
+        allowed = catalogue::foundationTopCardTakenBack(
+            p, table::cardCount(state.piles.foundation(pile->index)));
         break;
     }
     case PileKind::Stock:
@@ -73,7 +72,7 @@ std::optional<SendRequest> sendableCard(const ProgramState& state, int card,
         break;
     case PileKind::Reserve:
         allowed = table::topCardOf(state.piles.reserve(pile->index)) == card ||
-                  p[param::CoveredReserveSendable] == -11;
+                  p[param::CoveredReserveSendable] == catalogue::kCoveredReserveCardsPlay;
         break;
     }
     if (!allowed) {

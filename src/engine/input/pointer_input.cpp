@@ -188,7 +188,8 @@ void PointerInput::startDrag(const HitResult& hit, bool run) {
             m_frontend.playSound("card_up", true, seam::SoundMode::AtOnce);
         }
     } else if (m_state.settings.read(settings::field::PilesTT) != "N" ||
-               (m_state.params[param::CoveredReserveSendable] == -11 &&
+               (m_state.params[param::CoveredReserveSendable] ==
+                    catalogue::kCoveredReserveCardsPlay &&
                 hit.pile.starts_with("Appogg"))) {
         m_frontend.tableDrawing().drawCarried(m_drag.rect.left, m_drag.rect.top, false, false);
     }

@@ -11,6 +11,7 @@
 
 namespace vellomir::engine {
 
+using catalogue::BuildingRuleCode;
 using catalogue::codeOf;
 using catalogue::RunSizeLimit;
 
@@ -99,8 +100,8 @@ bool isTopOfPile(const table::ProgramState& state, int card) {
 
 bool runCheck(const table::ProgramState& state, seam::Frontend& frontend, int card,
               int tableauIndex) {
-    const int mode = state.params[param::RunCheck];
-    if ((mode != 1 && mode != 10) || tableauIndex < 0 || tableauIndex >= table::kMaxTableaus) {
+    if (!catalogue::runsAreChecked(state.params) || tableauIndex < 0 ||
+        tableauIndex >= table::kMaxTableaus) {
         return true;
     }
     const std::vector<int> run = runFrom(state, card);
@@ -125,7 +126,10 @@ PlacementQuery runPairQuery(const table::ProgramState& state, int tableauIndex, 
     pair.emptyCode = state.params[param::TableauEmptyCode + i];
     pair.baseCode = state.params[param::FoundationBaseRank];
     pair.direction = state.params[param::TableauDirection + i];
-    pair.rule = state.params[param::RunCheck] == 1 ? state.params[param::TableauRule + i] : 0;
+    const bool byTableauRule =
+        state.params[param::RunCheck] == codeOf(catalogue::RunCheck::RunsKeepTableauRule);
+    pair.rule =
+        byTableauRule ? state.params[param::TableauRule + i] : codeOf(BuildingRuleCode::InSuit);
     pair.foundationFlag = false;
     pair.baseFlag = state.params[param::TableauBaseFlag + i] > 0;
     pair.targetIndex = i;

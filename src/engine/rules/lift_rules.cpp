@@ -61,15 +61,18 @@ bool wasteCardLifts(const table::ProgramState& state) {
 }
 
 bool foundationCardLifts(const table::ProgramState& state, int index, int card) {
-    const int takeBack = state.params[param::FoundationTakeBack];
     const int count = table::cardCount(state.piles.foundation(index));
-    return takeBack == 1 || (takeBack == 2 && count > 1) || (takeBack == 3 && table::isJoker(card));
+    const bool jokersFreed = state.params[param::FoundationTakeBack] ==
+                             codeOf(catalogue::FoundationTakeBack::JokerTakenBack);
+    return catalogue::foundationTopCardTakenBack(state.params, count) ||
+           (jokersFreed && table::isJoker(card));
 }
 
 bool reserveCardLifts(const table::ProgramState& state, int index, int card) {
     const bool top = table::topCardOf(state.piles.reserve(index)) == card;
     return (top && state.cards.isFaceUp(card)) ||
-           (!top && state.params[param::CoveredReserveSendable] == -11);
+           (!top &&
+            state.params[param::CoveredReserveSendable] == catalogue::kCoveredReserveCardsPlay);
 }
 
 } // namespace vellomir::engine

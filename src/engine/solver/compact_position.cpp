@@ -507,9 +507,9 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
         }
     }
     // A card taken back from a foundation, onto the tableaus.
-    for (int f = 0; f < r.foundations && r.takeBack != 0; ++f) {
+    for (int f = 0; f < r.foundations && r.takeBack; ++f) {
         const int pile = foundation(f);
-        if (m_size[pile] > (r.takeBack == 2 ? 1 : 0)) {
+        if (m_size[pile] > r.takeBackKeeps) {
             movesOf(pile, 1, m_cards[pile][m_size[pile] - 1] & kCodeMask, 0, emptyTableaus,
                     emptyReserves, moves);
         }
@@ -687,7 +687,7 @@ bool CompactPosition::stillNeeded(int card) const {
     // come back from its foundation to hold a card still in play: in
     // British Canister a red 5 sent up once both black 4s are home loses
     // the win that takes a black 4 back onto it for a red 3.
-    const bool givesBack = m_rules->takeBack != 0 && m_rules->cautiousSafeMoves;
+    const bool givesBack = m_rules->takeBack && m_rules->cautiousSafeMoves;
     for (const std::uint8_t builder : m_rules->buildsOn[card]) {
         if (!m_home[builder]) {
             return true;
@@ -711,7 +711,7 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     // is safe, and only while every such card has an empty foundation of
     // its own and no gap changes what a deal does.
     // Under the Autoplay sweep every card a foundation takes goes up.
-    const bool givesBack = r.everyMove && r.takeBack != 0 && !r.sweeps;
+    const bool givesBack = r.everyMove && r.takeBack && !r.sweeps;
     if (givesBack && (!r.basesFit || r.dealsToTableaus())) {
         return false;
     }

@@ -130,7 +130,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::ReserveStartFace] != table::kReserveLastCardUp,
          "a reserve that shows only its last card"},
         {countedRunSize(p[param::RunSizeLimit]), "a run-size limit the tables cannot count"},
-        {p[param::RunCheck] == 0 || p[param::RunCheck] == 1 || p[param::RunCheck] == 10,
+        {p[param::RunCheck] == codeOf(catalogue::RunCheck::RunsByLimitOnly) ||
+             catalogue::runsAreChecked(p),
          "a run check the tables cannot hold"},
         {p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
              p[param::TableauFanStyle] != codeOf(FanStyle::FreeFormAlike),
@@ -368,9 +369,10 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     constexpr int kOneCard = 1;
     rules.clicksAsMoves = rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
                           rules.runSizeCode == kOneCard;
-    rules.takeBack = p[param::FoundationTakeBack] == 1 || p[param::FoundationTakeBack] == 2
-                         ? p[param::FoundationTakeBack]
-                         : 0;
+    // Asked of a foundation of two cards and of one: a joker freed from a
+    // foundation alone is no card the tables move back.
+    rules.takeBack = catalogue::foundationTopCardTakenBack(p, 2);
+    rules.takeBackKeeps = rules.takeBack && !catalogue::foundationTopCardTakenBack(p, 1) ? 1 : 0;
     rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
     rules.fillsFromReserve = p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve);
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
@@ -407,7 +409,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                                 static_cast<std::size_t>(rules.tableaus),
                             0);
     rules.m_foundation.assign(perPile * static_cast<std::size_t>(rules.foundations), 0);
-    const bool checkedRuns = p[param::RunCheck] == 1 || p[param::RunCheck] == 10;
+    const bool checkedRuns = catalogue::runsAreChecked(p);
     for (int t = 0; t < rules.tableaus; ++t) {
         for (int below = 0; below < codes; ++below) {
             for (int moving = 1; moving < codes; ++moving) {

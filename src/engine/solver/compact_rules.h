@@ -65,8 +65,9 @@ struct CompactRules {
     /// choice the search then makes one click at a time.
     bool clicksAsMoves = false;
     /// Parameter 17: whether a foundation's top card may be taken back onto
-    /// a tableau (1 always, 2 from a pile of more than one card).
-    int takeBack = 0;
+    /// a tableau, and how many cards the foundation keeps under it at least.
+    bool takeBack = false;
+    int takeBackKeeps = 0;
     /// Whether the moves are all the pointer input allows, cards taken back
     /// from the foundations into free cells and onto other foundations too,
     /// and the safe moves only those no line could regret even where cards

@@ -932,7 +932,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // sweeps leave.
     rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
     if (rules->sweeps) {
-        rules->takeBack = 0; // a card taken back would go up again at once
+        rules->takeBack = false; // a card taken back would go up again at once
     }
     const CompactPosition start(dealt, *rules);
     // A position of two packs costs several times more (the stock alone
@@ -962,7 +962,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     result.positions = found.positions;
     result.storedBytes = found.storedBytes;
     if (found.outcome == CompactOutcome::Exhausted) {
-        if (rules->takeBack != 0) {
+        if (rules->takeBack) {
             // Cards sent up at once may have been wanted back: the same
             // search again with fewer of them, then every move.
             CompactRules cautious = *rules;
