@@ -1,6 +1,7 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
 // FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, the Pyramid
-// family, Fourteen Out, Forty Thieves, King Albert and Canfield, of deals 1 to 200 of Spider and
+// family, Fourteen Out, Elevens, Tens, Fifteens, Eighteens, Forty Thieves,
+// King Albert and Canfield, of deals 1 to 200 of Spider and
 // Scorpion, and of the first 10 survey deals of a game of each family the search of actions plays
 // (--benchmark_filter=actions): wins, the median time of a deal, positions a second and bytes a
 // stored position, for the fast searches and for the gesture search they replaced. Run from bin/
@@ -44,6 +45,9 @@ constexpr int kPyramid = 36;
 constexpr int kPyramidOnePass = 53;
 constexpr int kPyramidEndless = 54;
 constexpr int kFourteenOut = 39;
+constexpr int kTens = 41;
+constexpr int kFifteens = 42;
+constexpr int kEighteens = 43;
 constexpr int kMonteCarlo = 37;
 constexpr int kElevens = 40;
 constexpr int kSirTommy = 48;
@@ -165,6 +169,19 @@ void fastPyramidEndless(benchmark::State& state) {
 void fastFourteenOut(benchmark::State& state) {
     solveSurvey(state, kFourteenOut, true);
 }
+// The adding games whose places refill from the stock.
+void fastElevens(benchmark::State& state) {
+    solveSurvey(state, kElevens, true);
+}
+void fastTens(benchmark::State& state) {
+    solveSurvey(state, kTens, true);
+}
+void fastFifteens(benchmark::State& state) {
+    solveSurvey(state, kFifteens, true);
+}
+void fastEighteens(benchmark::State& state) {
+    solveSurvey(state, kEighteens, true);
+}
 // Two packs, a stock turned one card at a time onto a waste that is never
 // turned back: the Forty Thieves family.
 void fastFortyThieves(benchmark::State& state) {
@@ -181,8 +198,8 @@ void fastCanfield(benchmark::State& state) {
 // The search of actions (every game the searches above do not play), a
 // row per family, each deal bounded to kActionPositions positions (at its
 // default a deal may take a minute): selections of pairs (Monte Carlo; the
-// Pyramid row is the fast search of pairs since it plays that game) and of
-// pairs or three court cards (Elevens), a waste choice
+// Pyramid and Elevens rows are the fast searches of those games since they
+// play them), a waste choice
 // (Sir Tommy, Calculation), a sliding puzzle, the Clock, gaps (Montana)
 // and Accordion.
 constexpr long kActionPositions = 5000;
@@ -253,6 +270,10 @@ BENCHMARK(fastPyramid)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecon
 BENCHMARK(fastPyramidOnePass)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastPyramidEndless)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFourteenOut)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastEighteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

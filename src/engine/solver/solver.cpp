@@ -15,6 +15,7 @@
 #include "engine/solver/autoplay_line.h"
 #include "engine/solver/compact_discard.h"
 #include "engine/solver/compact_pairing.h"
+#include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
 #include "engine/solver/position_record.h"
 #include "engine/solver/solver_places.h"
@@ -869,7 +870,7 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
 
 // Positions the search of a pairing game stores for each position the
 // gesture search would: a stored position is one key.
-constexpr long kPyramidPerGesturePosition = 1000;
+constexpr long kPairingPerGesturePosition = 1000;
 
 // The place a click names for a tableau's card: the tableau's name for its
 // top card, else the tableau and the card's place in it.
@@ -963,7 +964,7 @@ std::optional<SolveResult> pairingSolve(const table::ProgramState& dealt,
         return std::nullopt;
     }
     const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kPyramidPerGesturePosition;
+                                                 : limits.positions * kPairingPerGesturePosition;
     const PairingSearchResult found = searchPairingDeal(*deal, budget, limits.stop);
     SolveResult result;
     result.fastSearch = true;
@@ -983,6 +984,89 @@ std::optional<SolveResult> pairingSolve(const table::ProgramState& dealt,
         result.outcome = SolveOutcome::Unsolved;
         return result;
     case PairingSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
+// A refilling game's line played through the pointer input from the deal:
+// Autoplay ticked where it is off (it fills the places from the stock),
+// then a click on each card of each removal. Nothing unless each removal
+// takes its cards off the table and the last one wins.
+std::optional<std::vector<PointerCommand>>
+refillGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+               const std::vector<std::vector<std::uint8_t>>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        gestures.push_back(command);
+        return runGesture(engine, command);
+    };
+    if (!autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    const int tableaus = table::PileCounts::of(dealt.params).tableaus;
+    auto tableauOf = [&](int card) {
+        for (int t = 0; t < tableaus; ++t) {
+            if (positionInPile(work.piles.tableau(t), card) >= 0) {
+                return t;
+            }
+        }
+        return -1;
+    };
+    for (const std::vector<std::uint8_t>& removal : line) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        for (const int card : removal) {
+            const int t = tableauOf(card);
+            if (t < 0 ||
+                !run(gesture(Verb::Click, table::pileName({table::PileKind::Tableau, t})))) {
+                return std::nullopt;
+            }
+        }
+        if (std::ranges::any_of(removal, [&](int card) { return tableauOf(card) >= 0; })) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of the refilling adding games, as that of the discard games.
+std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
+                                       const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<RefillDeal> deal = refillDealFor(dealt, geometry, limits.keepAutoplay);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kPairingPerGesturePosition;
+    const RefillSearchResult found = searchRefillDeal(*deal, budget, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case RefillSearchResult::Outcome::Won: {
+        auto gestures = refillGestures(dealt, geometry, found.line);
+        if (!gestures) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = std::move(*gestures);
+        return result;
+    }
+    case RefillSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case RefillSearchResult::Outcome::OutOfBudget:
         break;
     }
     return result;
@@ -1049,6 +1133,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> pairing = pairingSolve(dealt, geometry, limits)) {
         return pairing;
+    }
+    if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
+        return refill;
     }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
