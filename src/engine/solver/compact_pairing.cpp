@@ -454,11 +454,12 @@ public:
                 break;
             }
         }
-        if (lost && !m_movesLeftOut) {
+        if (lost) {
             result.outcome = PairingSearchResult::Outcome::Exhausted;
         }
         result.positions = m_searched;
-        result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame);
+        result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame) +
+                             m_moves.capacity() * sizeof(PairingMove);
         return result;
     }
 
@@ -467,7 +468,6 @@ public:
 
 private:
     static constexpr long kPassPositions = 4000;
-    static constexpr int kMostMoves = 160;
     static constexpr int kMostInGroup = 12;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
@@ -480,11 +480,13 @@ private:
         int turns = 0;
     };
 
+    // A position on the line being searched; its moves lie in m_moves from
+    // `first`, those of the positions after it above them.
     struct Frame {
         Position position;
-        std::array<PairingMove, kMostMoves> moves{};
-        int count = 0;
-        int next = 0;
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+        std::uint32_t next = 0;
         PairingMove move; // the move that led here
         Key key = 0;
     };
@@ -695,6 +697,20 @@ private:
         std::array<std::int8_t, PairingDeal::kMaxPlaces> free{};
         for (bool again = true; again;) {
             again = false;
+            // The waste's top card, where it can only leave alone: the card
+            // below it shows instead, and the stock turns as before.
+            if (const int w = wasteTop(pos); w >= 0 && m_deal.wasteTopChosen) {
+                const int card = m_deal.stock[at(w)];
+                if (m_deal.alone[at(card)] && onlyWith(pos, card, 0)) {
+                    pos.stockGone |= 1U << w;
+                    normalise(pos);
+                    again = true;
+                    if (line != nullptr) {
+                        line->push_back({PairingMove::kWasteTop, PairingMove::kNone});
+                    }
+                    continue;
+                }
+            }
             int n = 0;
             for (int p = 0; p < places; ++p) {
                 if (placeFree(pos, p)) {
@@ -732,8 +748,9 @@ private:
         }
     }
 
-    void movesHere(Frame& frame, int order, std::mt19937& shuffle) const {
+    void movesHere(Frame& frame, int order, std::mt19937& shuffle) {
         const Position& pos = frame.position;
+        frame.first = static_cast<std::uint32_t>(m_moves.size());
         frame.count = 0;
         frame.next = 0;
         std::array<std::int8_t, PairingDeal::kMaxPlaces + 2> refs{};
@@ -757,11 +774,8 @@ private:
             cards[at(n++)] = m_deal.stock[at(s)];
         }
         auto add = [&](std::int8_t a, std::int8_t b) {
-            if (frame.count < kMostMoves) {
-                frame.moves[at(frame.count++)] = {a, b};
-            } else {
-                m_movesLeftOut = true; // then no search of this deal proves it lost
-            }
+            m_moves.push_back({a, b});
+            ++frame.count;
         };
         // Two cards of the pyramid, then one with the waste or the stock,
         // then the waste's with the stock's; cards alone among them.
@@ -780,10 +794,9 @@ private:
                 }
             }
         }
-        const auto first = frame.moves.begin();
-        const auto last = first + frame.count;
+        const auto first = m_moves.begin() + frame.first;
         if (order > 0) {
-            std::shuffle(first, last, shuffle);
+            std::shuffle(first, first + frame.count, shuffle);
         }
         add(PairingMove::kStockClick, PairingMove::kNone);
     }
@@ -791,6 +804,7 @@ private:
     PassEnd pass(const Position& start, int order, long budget, std::vector<PairingMove>& line) {
         std::mt19937 shuffle(static_cast<std::uint32_t>(order));
         m_frames.clear();
+        m_moves.clear();
         m_frames.emplace_back();
         m_frames.back().position = start;
         m_frames.back().key = keyOf(start);
@@ -800,10 +814,11 @@ private:
         while (!m_frames.empty()) {
             Frame& frame = m_frames.back();
             if (frame.next == frame.count) {
+                m_moves.resize(frame.first);
                 m_frames.pop_back();
                 continue;
             }
-            const PairingMove move = frame.moves[at(frame.next++)];
+            const PairingMove move = m_moves[frame.first + frame.next++];
             Position pos = frame.position;
             if (!apply(pos, move)) {
                 continue;
@@ -832,6 +847,7 @@ private:
             next.position = pos;
             next.move = move;
             next.key = key;
+            next.first = static_cast<std::uint32_t>(m_moves.size());
             bool stranded = false;
             const Position& before = frame.position;
             if (move.first != PairingMove::kStockClick) {
@@ -885,7 +901,7 @@ private:
     BasicKeySet<Key> m_seen;
     std::vector<Frame> m_frames;
     long m_searched = 0;
-    mutable bool m_movesLeftOut = false;
+    std::vector<PairingMove> m_moves;
 };
 
 template <typename Key>

@@ -114,9 +114,11 @@ struct PairingSearchResult {
 
 /// Depth first over every move, each position stored by its key and never
 /// searched twice. Removals that can never hurt are made at once: a card of
-/// a tableau that can only leave alone, and two cards of the tableaus that
-/// can only leave with each other (a card gone frees others and changes
-/// nothing else, so a winning line from before stays one, less that step).
+/// a tableau or the waste's top card that can only leave alone, and two
+/// cards of the tableaus that can only leave with each other (a card gone
+/// frees others or shows the waste's next card and changes nothing else,
+/// so a winning line from before stays one, less that step and the click
+/// that would have turned the card).
 /// A position is lost once the cards left of some group joined by pairs
 /// cannot all leave: each needs a partner of its own, and two cards never
 /// meet where one lies under the other in a tableau, or where both lie on
