@@ -15,7 +15,6 @@
 #include <map>
 #include <mutex>
 #include <random>
-#include <unordered_set>
 
 namespace vellomir::engine {
 
@@ -41,43 +40,36 @@ bool refillGame(GameType type) {
 
 // The selections that leave under the game's rule: from the empty
 // selection, a card of each rank joins while the rule leaves the selection
-// open; each set of ranks is tried once, in the order first found. The
-// cards stand for their ranks (the first pack's, one copy after another).
+// open; each set of ranks is tried once, its cards joining from the lowest
+// rank up. The cards stand for their ranks (the first pack's, one copy
+// after another).
 std::vector<Counts> selectionsOf(const table::ProgramState& state, const SelectionRule& rule) {
-    constexpr int kBitsPerRank = 3;
     std::vector<Counts> complete;
-    std::unordered_set<std::uint64_t> tried;
     std::vector<int> cards;
     Counts counts(kRanks + 1, 0);
-    std::uint64_t code = 0; // the counts, three bits a rank
-    auto grow = [&](auto& self) -> void {
+    // Each set of ranks once: the ranks joining from the lowest up.
+    auto grow = [&](auto& self, int lowest) -> void {
         if (static_cast<int>(cards.size()) >= kMostSelected) {
             return;
         }
-        for (int rank = 1; rank <= kRanks; ++rank) {
+        for (int rank = lowest; rank <= kRanks; ++rank) {
             const std::size_t r = static_cast<std::size_t>(rank);
             if (counts[r] >= kCopies) {
                 continue;
             }
-            const std::uint64_t one = std::uint64_t{1} << (kBitsPerRank * (rank - 1));
-            if (!tried.insert(code + one).second) {
-                continue;
-            }
             cards.push_back(rank + kRanks * counts[r]);
             ++counts[r];
-            code += one;
             const SelectionVerdict verdict = rule.judge(state, cards);
             if (verdict == SelectionVerdict::Complete) {
                 complete.push_back(counts);
             } else if (verdict == SelectionVerdict::Open) {
-                self(self);
+                self(self, rank);
             }
-            code -= one;
             --counts[r];
             cards.pop_back();
         }
     };
-    grow(grow);
+    grow(grow, 1);
     return complete;
 }
 
@@ -164,7 +156,7 @@ namespace {
 class RefillSearch {
 public:
     RefillSearch(const RefillDeal& deal, const std::atomic<bool>* stop)
-        : m_deal(deal), m_stop(stop) {
+        : m_deal(deal), m_stop(stop), m_seen(kFirstSlots) {
         m_cards = static_cast<int>(deal.order.size());
         m_all = m_cards == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << m_cards) - 1;
     }
@@ -198,6 +190,8 @@ public:
 
 private:
     static constexpr long kPassPositions = 2000;
+    // Most deals are answered within a few dozen positions.
+    static constexpr std::size_t kFirstSlots = 16;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
     enum class PassEnd { Won, SearchedOut, CutShort };
