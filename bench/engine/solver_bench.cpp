@@ -1,11 +1,11 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
-// FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, Forty Thieves,
-// King Albert and Canfield, of deals 1 to 200 of Spider and Scorpion, and
-// of the first 10 survey deals of a game of each family the search of
-// actions plays (--benchmark_filter=actions): wins, the median time of a
-// deal, positions a second and bytes a stored position, for the fast
-// searches and for the gesture search they
-// replaced. Run from bin/ (GAMES.DAT):
+// FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, the Pyramid
+// family, Fourteen Out, Elevens, Tens, Fifteens, Eighteens, Forty Thieves,
+// King Albert and Canfield, of deals 1 to 200 of Spider and
+// Scorpion, and of the first 10 survey deals of a game of each family the search of actions plays
+// (--benchmark_filter=actions): wins, the median time of a deal, positions a second and bytes a
+// stored position, for the fast searches and for the gesture search they replaced. Run from bin/
+// (GAMES.DAT):
 //   bench/vellomir_solver_bench --benchmark_filter=Fast
 // The gesture search takes seconds a deal; its runs take the first deals only.
 // Times are the processor time of the search (median_ms a deal); a line
@@ -42,6 +42,12 @@ constexpr int kFortyThieves = 27;
 constexpr int kKingAlbert = 67;
 constexpr int kCanfield = 24;
 constexpr int kPyramid = 36;
+constexpr int kPyramidOnePass = 53;
+constexpr int kPyramidEndless = 54;
+constexpr int kFourteenOut = 39;
+constexpr int kTens = 41;
+constexpr int kFifteens = 42;
+constexpr int kEighteens = 43;
 constexpr int kMonteCarlo = 37;
 constexpr int kElevens = 40;
 constexpr int kSirTommy = 48;
@@ -149,6 +155,33 @@ void fastBlackHole(benchmark::State& state) {
 void fastTriPeaks(benchmark::State& state) {
     solveSurvey(state, kTriPeaks, true);
 }
+// The pairing games of free cards (the Pyramid family, Fourteen Out):
+// every deal searched out.
+void fastPyramid(benchmark::State& state) {
+    solveSurvey(state, kPyramid, true);
+}
+void fastPyramidOnePass(benchmark::State& state) {
+    solveSurvey(state, kPyramidOnePass, true);
+}
+void fastPyramidEndless(benchmark::State& state) {
+    solveSurvey(state, kPyramidEndless, true);
+}
+void fastFourteenOut(benchmark::State& state) {
+    solveSurvey(state, kFourteenOut, true);
+}
+// The adding games whose places refill from the stock.
+void fastElevens(benchmark::State& state) {
+    solveSurvey(state, kElevens, true);
+}
+void fastTens(benchmark::State& state) {
+    solveSurvey(state, kTens, true);
+}
+void fastFifteens(benchmark::State& state) {
+    solveSurvey(state, kFifteens, true);
+}
+void fastEighteens(benchmark::State& state) {
+    solveSurvey(state, kEighteens, true);
+}
 // Two packs, a stock turned one card at a time onto a waste that is never
 // turned back: the Forty Thieves family.
 void fastFortyThieves(benchmark::State& state) {
@@ -164,8 +197,9 @@ void fastCanfield(benchmark::State& state) {
 }
 // The search of actions (every game the searches above do not play), a
 // row per family, each deal bounded to kActionPositions positions (at its
-// default a deal may take a minute): selections of pairs (Pyramid, Monte
-// Carlo) and of pairs or three court cards (Elevens), a waste choice
+// default a deal may take a minute): selections of pairs (Monte Carlo; the
+// Pyramid and Elevens rows are the fast searches of those games since they
+// play them), a waste choice
 // (Sir Tommy, Calculation), a sliding puzzle, the Clock, gaps (Montana)
 // and Accordion.
 constexpr long kActionPositions = 5000;
@@ -232,6 +266,14 @@ BENCHMARK(fastScorpion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSeco
 BENCHMARK(fastGolf)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastBlackHole)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTriPeaks)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastPyramid)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastPyramidOnePass)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastPyramidEndless)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastFourteenOut)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastEighteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

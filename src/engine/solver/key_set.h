@@ -16,6 +16,9 @@ template <typename Key> class BasicKeySet {
 
 public:
     BasicKeySet() : m_slots(kFirstSlots, 0) {}
+    /// A set that starts with room for about half `firstSlots` keys (a
+    /// power of two): searches that mostly answer in a few positions.
+    explicit BasicKeySet(std::size_t firstSlots) : m_slots(firstSlots, 0) {}
 
     /// False when the key was there already.
     bool insert(Key key) {

@@ -9,10 +9,13 @@
 #include "engine/play/play_engine.h"
 #include "engine/records/selection_state.h"
 #include "engine/records/undo_snapshots.h"
+#include "engine/rules/pile_location.h"
 #include "engine/rules/suit_run_foundation.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/autoplay_line.h"
 #include "engine/solver/compact_discard.h"
+#include "engine/solver/compact_pairing.h"
+#include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
 #include "engine/solver/position_record.h"
 #include "engine/solver/solver_places.h"
@@ -865,6 +868,210 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
     return result;
 }
 
+// Positions the search of a pairing game stores for each position the
+// gesture search would: a stored position is one key.
+constexpr long kPairingPerGesturePosition = 1000;
+
+// The place a click names for a tableau's card: the tableau's name for its
+// top card, else the tableau and the card's place in it.
+std::string pairingPlace(const table::ProgramState& state, const PairingDeal::Place& place) {
+    const std::string name = table::pileName({table::PileKind::Tableau, place.row});
+    const std::string& pile = state.piles.tableau(place.row);
+    if (table::topCardOf(pile) == place.card) {
+        return name;
+    }
+    return name + ":" + std::to_string(positionInPile(pile, place.card));
+}
+
+// A pairing game's line played through the pointer input from the deal:
+// Autoplay unticked where it is on, a click on the stock, and a click on
+// each card that leaves (a pair's card from the stock last: the stock's
+// top card only joins a card chosen before it). Nothing unless each step
+// takes away just its cards and the last one wins.
+std::optional<std::vector<PointerCommand>> pairingGestures(const table::ProgramState& dealt,
+                                                           const seam::Frontend& geometry,
+                                                           const PairingDeal& deal,
+                                                           const std::vector<PairingMove>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        gestures.push_back(command);
+        return runGesture(engine, command);
+    };
+    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    const std::string waste = table::pileName({table::PileKind::Stock, table::kWaste});
+    const int tableaus = table::PileCounts::of(dealt.params).tableaus;
+    auto cardsLeft = [&] {
+        int count = table::cardCount(work.piles.stock(table::kStock)) +
+                    table::cardCount(work.piles.stock(table::kWaste));
+        for (int t = 0; t < tableaus; ++t) {
+            const std::string& pile = work.piles.tableau(t);
+            for (int i = 0; i < table::cardCount(pile); ++i) {
+                count += table::cardAt(pile, i) != 0 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    for (const PairingMove& move : line) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        if (move.first == PairingMove::kStockClick) {
+            if (!run(gesture(Verb::Click, stock))) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const int before = cardsLeft();
+        int leaving = 0;
+        for (const std::int8_t ref : {move.first, move.second}) {
+            if (ref == PairingMove::kNone) {
+                continue;
+            }
+            ++leaving;
+            const std::string place =
+                ref == PairingMove::kWasteTop ? waste
+                : ref == PairingMove::kStockTop
+                    ? stock
+                    : pairingPlace(work, deal.places[static_cast<std::size_t>(ref)]);
+            if (!run(gesture(Verb::Click, place))) {
+                return std::nullopt;
+            }
+        }
+        if (cardsLeft() != before - leaving) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of the pairing games, as that of the discard games: nothing
+// for the other games, or where the pointer input refuses the line.
+std::optional<SolveResult> pairingSolve(const table::ProgramState& dealt,
+                                        const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<PairingDeal> deal = pairingDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kPairingPerGesturePosition;
+    const PairingSearchResult found = searchPairingDeal(*deal, budget, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case PairingSearchResult::Outcome::Won: {
+        auto gestures = pairingGestures(dealt, geometry, *deal, found.line);
+        if (!gestures) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = std::move(*gestures);
+        return result;
+    }
+    case PairingSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case PairingSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
+// A refilling game's line played through the pointer input from the deal:
+// Autoplay ticked where it is off (it fills the places from the stock),
+// then a click on each card of each removal. Nothing unless each removal
+// takes its cards off the table and the last one wins.
+std::optional<std::vector<PointerCommand>>
+refillGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+               const std::vector<std::vector<std::uint8_t>>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        gestures.push_back(command);
+        return runGesture(engine, command);
+    };
+    if (!autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    const int tableaus = table::PileCounts::of(dealt.params).tableaus;
+    auto tableauOf = [&](int card) {
+        for (int t = 0; t < tableaus; ++t) {
+            if (positionInPile(work.piles.tableau(t), card) >= 0) {
+                return t;
+            }
+        }
+        return -1;
+    };
+    for (const std::vector<std::uint8_t>& removal : line) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        for (const int card : removal) {
+            const int t = tableauOf(card);
+            if (t < 0 ||
+                !run(gesture(Verb::Click, table::pileName({table::PileKind::Tableau, t})))) {
+                return std::nullopt;
+            }
+        }
+        if (std::ranges::any_of(removal, [&](int card) { return tableauOf(card) >= 0; })) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of the refilling adding games, as that of the discard games.
+std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
+                                       const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<RefillDeal> deal = refillDealFor(dealt, geometry, limits.keepAutoplay);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kPairingPerGesturePosition;
+    const RefillSearchResult found = searchRefillDeal(*deal, budget, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case RefillSearchResult::Outcome::Won: {
+        auto gestures = refillGestures(dealt, geometry, found.line);
+        if (!gestures) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = std::move(*gestures);
+        return result;
+    }
+    case RefillSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case RefillSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
 // Positions the search of actions (every game the searches above do not
 // play) stores for each position the gesture search would: a stored
 // position is one fingerprint.
@@ -923,6 +1130,12 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                      const seam::Frontend& geometry, const SolveLimits& limits) {
     if (std::optional<SolveResult> discard = discardSolve(dealt, geometry, limits)) {
         return discard;
+    }
+    if (std::optional<SolveResult> pairing = pairingSolve(dealt, geometry, limits)) {
+        return pairing;
+    }
+    if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
+        return refill;
     }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
