@@ -411,6 +411,7 @@ bool Program::initialise() {
     if (!checkFile(catalogue)) {
         return false;
     }
+    m_catalogueHold = std::make_unique<catalogue::CatalogueHold>(catalogue);
     try {
         table::loadGameList(m_state);
         // The two sections must agree, or games would read each other's rules.
@@ -516,6 +517,7 @@ bool Program::initialise() {
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
     hooks.startupMark = [this](const char* what) { mark(what); };
+    hooks.firstTableShown = [this] { m_catalogueHold.reset(); };
     m_window->setHooks(std::move(hooks));
     return true;
 }
