@@ -273,7 +273,7 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, int toX, int toY, se
     }
     m_shadowsSuspended = suspended;
     if (flight.final) {
-        releaseWindowPicture();
+        releaseWindowPictureWhenIdle();
     }
 }
 

@@ -430,7 +430,7 @@ void TableRenderer::refreshRectangle(const QRect& rect) {
     }
     if (holdsWindowPicture()) {
         copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
-        releaseWindowPicture();
+        releaseWindowPictureWhenIdle();
     }
     showOnWindow(visible);
 }

@@ -74,7 +74,11 @@ void sweepTableaus(const table::ProgramState& state, const table::PileLists& pil
 TableRenderer::TableRenderer(table::ProgramState& state, CardImages& images,
                              const resources::ResourceLibrary& library, TableWindowHooks hooks)
     : m_state(state), m_images(images), m_library(library), m_hooks(std::move(hooks)),
-      m_piles(&state.piles) {}
+      m_piles(&state.piles) {
+    m_windowRelease.setSingleShot(true);
+    m_windowRelease.setInterval(0);
+    QObject::connect(&m_windowRelease, &QTimer::timeout, [this] { releaseWindowPicture(); });
+}
 
 // --- Set-up and canvases ------------------------------------------------------
 
@@ -153,6 +157,12 @@ bool TableRenderer::windowShowsTableBuffer() const {
 void TableRenderer::releaseWindowPicture() {
     if (!m_window.isNull() && windowShowsTableBuffer()) {
         m_window = QImage();
+    }
+}
+
+void TableRenderer::releaseWindowPictureWhenIdle() {
+    if (!m_window.isNull()) {
+        m_windowRelease.start();
     }
 }
 
@@ -279,7 +289,7 @@ void TableRenderer::flush() {
     }
     if (!m_window.isNull()) {
         copyPixels(m_window, dirty.topLeft(), tableBuffer(), dirty.translated(0, scroll()));
-        releaseWindowPicture();
+        releaseWindowPictureWhenIdle();
     }
     showOnWindow(dirty);
 }

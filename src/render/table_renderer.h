@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 #include <filesystem>
@@ -240,6 +241,9 @@ private:
     QImage& windowPicture();
     // Gives the window picture up when it shows just the table buffer.
     void releaseWindowPicture();
+    // The same once the program is idle again: a run of flights (an
+    // autoplay) keeps the picture from one to the next.
+    void releaseWindowPictureWhenIdle();
     bool windowShowsTableBuffer() const;
     int canvasOffset(Canvas canvas) const;
     // The window picture's rectangle in logical pixels.
@@ -315,6 +319,7 @@ private:
     QSize m_windowSize;
     QImage m_window;
     mutable QImage m_composedWindow;
+    QTimer m_windowRelease;
     struct ComposedKey {
         qint64 buffer = 0;
         int scroll = 0;

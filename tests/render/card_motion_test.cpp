@@ -3,6 +3,8 @@
 #include "table/card_position.h"
 #include "table/card_removal.h"
 
+#include <QCoreApplication>
+
 namespace vellomir::render::testing {
 namespace {
 
@@ -270,14 +272,21 @@ TEST_P(CardMotionAtRatioTest, TheWindowHoldsAPictureOfItsOwnOnlyWhileCardsMoveOr
               0);
     renderer->drawCarried(300, 200, false, true);
     EXPECT_EQ(renderer->windowView().picture, &window());
+    // Given up once the program is idle again.
     renderer->dropCarried();
+    QCoreApplication::processEvents();
     EXPECT_FALSE(renderer->holdsWindowPicture());
 
+    // Flights keep it from one to the next.
     renderer->flyCard(card("QH"), 20, 20, 500, 300, {});
+    renderer->flyCard(card("JS"), 20, 20, 600, 300, {});
+    EXPECT_TRUE(renderer->holdsWindowPicture());
+    QCoreApplication::processEvents();
     EXPECT_FALSE(renderer->holdsWindowPicture());
     renderer->showCoveredCard(card("KS"), 20, 140);
     EXPECT_TRUE(renderer->holdsWindowPicture());
     renderer->hideCoveredCard();
+    QCoreApplication::processEvents();
     EXPECT_FALSE(renderer->holdsWindowPicture());
 }
 
