@@ -411,6 +411,7 @@ bool Program::initialise() {
     if (!checkFile(catalogue)) {
         return false;
     }
+    m_catalogueHold = std::make_unique<catalogue::CatalogueHold>(catalogue);
     try {
         table::loadGameList(m_state);
         // The two sections must agree, or games would read each other's rules.
@@ -462,15 +463,6 @@ bool Program::initialise() {
             m_frontend.showInformation(failure);
         }
         mark("statistics files checked");
-        m_sealCheck = std::make_unique<LibrarySealCheck>(m_library.path(), m_window.get(), [this] {
-            m_frontend.showInformation(
-                QCoreApplication::translate(
-                    "vellomir::app::Program",
-                    "The resource library %1 is damaged: some pictures or sounds may be "
-                    "wrong. Reinstall the program.")
-                    .arg(QDir::toNativeSeparators(m_library.path()))
-                    .toStdString());
-        });
         return firstRun;
     };
     m_keeper = std::make_unique<GameKeeper>(
@@ -516,6 +508,21 @@ bool Program::initialise() {
     hooks.stopWinningAnimation = [this] { m_winning->stop(); };
     hooks.closed = [this] { tearDown(); };
     hooks.startupMark = [this](const char* what) { mark(what); };
+    hooks.firstTableShown = [this] {
+        m_catalogueHold.reset();
+        // The library's seal is checked on a thread of its own once the table
+        // is on the screen: hashing the whole library is no work for the
+        // first paint to wait for.
+        m_sealCheck = std::make_unique<LibrarySealCheck>(m_library.path(), m_window.get(), [this] {
+            m_frontend.showInformation(
+                QCoreApplication::translate(
+                    "vellomir::app::Program",
+                    "The resource library %1 is damaged: some pictures or sounds may be "
+                    "wrong. Reinstall the program.")
+                    .arg(QDir::toNativeSeparators(m_library.path()))
+                    .toStdString());
+        });
+    };
     m_window->setHooks(std::move(hooks));
     return true;
 }

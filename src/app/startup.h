@@ -4,6 +4,7 @@
 #include "app/library_seal_check.h"
 #include "app/running_copy.h"
 #include "app/termination_signals.h"
+#include "catalogue/catalogue_reader.h"
 #include "engine/play/play_engine.h"
 #include "engine/records/game_statistics.h"
 #include "render/card_images.h"
@@ -129,6 +130,9 @@ private:
     // The check of every byte of the library, after the first paint; it ends
     // before the window goes.
     std::unique_ptr<LibrarySealCheck> m_sealCheck;
+    // The catalogue, read once for start-up's reads of it until the first
+    // table is on the screen.
+    std::unique_ptr<catalogue::CatalogueHold> m_catalogueHold;
     int m_exitCode = 0;
     bool m_hourglass = false;
 };

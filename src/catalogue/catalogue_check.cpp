@@ -26,7 +26,8 @@ bool digitsAt(std::string_view text, std::size_t offset, std::size_t width) {
 } // namespace
 
 void checkCatalogue(const std::string& path) {
-    const CatalogueFile file = CatalogueFile::read(path);
+    const std::shared_ptr<const CatalogueFile> held = CatalogueFile::readShared(path);
+    const CatalogueFile& file = *held;
     bool found = false;
     int games = 0;
     for (const SectionLine& line : file.section(kGameListHeader, &found)) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 
 namespace vellomir::catalogue {
 namespace {
@@ -102,6 +103,48 @@ CatalogueFile CatalogueFile::read(const std::string& path) {
     return fromText(path, text);
 }
 
+namespace {
+
+// The catalogue a hold keeps: its path and, once read, its copy.
+struct HeldCatalogue {
+    std::mutex mutex;
+    std::string path;
+    std::shared_ptr<const CatalogueFile> file;
+};
+
+HeldCatalogue& heldCatalogue() {
+    static HeldCatalogue held;
+    return held;
+}
+
+} // namespace
+
+std::shared_ptr<const CatalogueFile> CatalogueFile::readShared(const std::string& path) {
+    HeldCatalogue& held = heldCatalogue();
+    const std::lock_guard lock(held.mutex);
+    if (held.path.empty() || held.path != path) {
+        return std::make_shared<const CatalogueFile>(read(path));
+    }
+    if (!held.file) {
+        held.file = std::make_shared<const CatalogueFile>(read(path));
+    }
+    return held.file;
+}
+
+CatalogueHold::CatalogueHold(std::string path) {
+    HeldCatalogue& held = heldCatalogue();
+    const std::lock_guard lock(held.mutex);
+    held.path = std::move(path);
+    held.file.reset();
+}
+
+CatalogueHold::~CatalogueHold() {
+    HeldCatalogue& held = heldCatalogue();
+    const std::lock_guard lock(held.mutex);
+    held.path.clear();
+    held.file.reset();
+}
+
 CatalogueFile CatalogueFile::fromText(std::string path, std::string_view text) {
     CatalogueFile file;
     file.m_path = std::move(path);
@@ -149,7 +192,8 @@ std::string catalogueFilePath(std::string_view programDirectory) {
 }
 
 void loadGameList(const std::string& path, GameList& list) {
-    const CatalogueFile file = CatalogueFile::read(path);
+    const std::shared_ptr<const CatalogueFile> held = CatalogueFile::readShared(path);
+    const CatalogueFile& file = *held;
     std::vector<std::string> games;
     for (const SectionLine& line : requireSection(file, kGameListHeader)) {
         std::string plain = unscramble(line.text);
@@ -168,7 +212,8 @@ bool loadParameters(const std::string& path, const GameList& games, int gameNumb
         params.backup();
         return false;
     }
-    const CatalogueFile file = CatalogueFile::read(path);
+    const std::shared_ptr<const CatalogueFile> held = CatalogueFile::readShared(path);
+    const CatalogueFile& file = *held;
     GameParameters loaded;
     for (const SectionLine& line : requireSection(file, kParameterHeader)) {
         const int index = readIndex(file, line);
@@ -187,7 +232,8 @@ std::array<int, 9> readSelectedParameters(const std::string& path, const GameLis
     if (column < 0) {
         return values;
     }
-    const CatalogueFile file = CatalogueFile::read(path);
+    const std::shared_ptr<const CatalogueFile> held = CatalogueFile::readShared(path);
+    const CatalogueFile& file = *held;
     const std::vector<SectionLine> lines = requireSection(file, kParameterHeader);
     for (std::size_t i = 0; i < values.size() && i < lineNumbers.size(); ++i) {
         const int lineNumber = lineNumbers[i];

@@ -4,6 +4,7 @@
 #include "catalogue/game_parameters.h"
 
 #include <array>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -45,6 +46,9 @@ class CatalogueFile {
 public:
     /// Reads the file; throws CatalogueError when it is missing or unreadable.
     static CatalogueFile read(const std::string& path);
+    /// The same, but while a CatalogueHold of the path lives, every read
+    /// after the first shares the copy that one made.
+    static std::shared_ptr<const CatalogueFile> readShared(const std::string& path);
     /// A file from text held in memory, reported under `path`.
     static CatalogueFile fromText(std::string path, std::string_view text);
 
@@ -65,6 +69,18 @@ private:
     std::string m_path;
     std::string m_text;
     std::vector<LineSpan> m_lines;
+};
+
+/// Keeps the catalogue at `path` in memory while it lives, so that the reads
+/// of a short stretch (start-up reads the game list, checks the file and
+/// loads the first game) read the file once. Only one hold is kept at a
+/// time; the file is taken to stay unchanged meanwhile.
+class CatalogueHold {
+public:
+    explicit CatalogueHold(std::string path);
+    ~CatalogueHold();
+    CatalogueHold(const CatalogueHold&) = delete;
+    CatalogueHold& operator=(const CatalogueHold&) = delete;
 };
 
 /// The catalogue's path in a program directory (which ends with "/").

@@ -20,7 +20,7 @@ namespace vellomir::render {
 // The image store the table is drawn from: 53 faces (hearts, diamonds,
 // clubs, spades, each ace to king, then the joker), the current back, the
 // empty-pile marks, the shadow and border pieces, the scratch card image and
-// the two table buffers. Everything is cut and scaled here, once per
+// the table buffer. Everything is cut and scaled here, once per
 // rebuild; drawing only copies.
 class CardImages {
 public:
@@ -80,7 +80,6 @@ public:
     const QImage& borderPiece(int which) const { return m_borders[which == 2 ? 1 : 0]; }
     QImage& scratchCard() { return m_scratch; }
     QImage& tableBuffer() { return m_tableBuffer; }
-    QImage& backgroundBuffer() { return m_backgroundBuffer; }
 
     char sizeLetter() const { return m_letter; }
     QSize cardSize() const { return {m_width, m_height}; }
@@ -123,7 +122,6 @@ private:
     // Soft shadows by height, for the current card width.
     std::vector<std::pair<int, std::array<QImage, 2>>> m_softShadows;
     QImage m_tableBuffer;
-    QImage m_backgroundBuffer;
 };
 
 } // namespace vellomir::render

@@ -83,7 +83,8 @@ void TableRenderer::restoreShadowStrips(const QRect& old) {
                               QRect(QPoint(r, t + S - 2), QPoint(r + S, b + S))}) {
         const QRect visible = strip & windowRect();
         if (!visible.isEmpty()) {
-            copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
+            copyPixels(windowPicture(), visible.topLeft(), tableBuffer(),
+                       visible.translated(0, scroll()));
         }
     }
 }
@@ -96,12 +97,12 @@ void TableRenderer::drawSoftShadow(const QRect& rect) {
     const int t = rect.top();
     const int r = rect.left() + rect.width();
     const int b = rect.top() + rect.height();
-    blendPixels(m_window, QPoint(r, t + S - 2), m_images.softShadowPiece(1, rect.height()));
-    blendPixels(m_window, QPoint(l + S - 1, b), m_images.softShadowPiece(2, rect.height()));
+    blendPixels(windowPicture(), QPoint(r, t + S - 2), m_images.softShadowPiece(1, rect.height()));
+    blendPixels(windowPicture(), QPoint(l + S - 1, b), m_images.softShadowPiece(2, rect.height()));
     // The card's own rounded corner shows the shadow beneath it.
-    darkenPixelSafe(m_window, r - 1, b - 2, kCornerShadowAlpha);
-    darkenPixelSafe(m_window, r - 2, b - 1, kCornerShadowAlpha);
-    darkenPixelSafe(m_window, r - 1, b - 1, kCornerShadowAlpha);
+    darkenPixelSafe(windowPicture(), r - 1, b - 2, kCornerShadowAlpha);
+    darkenPixelSafe(windowPicture(), r - 2, b - 1, kCornerShadowAlpha);
+    darkenPixelSafe(windowPicture(), r - 1, b - 1, kCornerShadowAlpha);
 }
 
 void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
@@ -138,7 +139,8 @@ void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
         for (const QRect& strip : strips) {
             const QRect visible = strip & windowRect();
             if (!visible.isEmpty()) {
-                copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, sy));
+                copyPixels(windowPicture(), visible.topLeft(), tableBuffer(),
+                           visible.translated(0, sy));
             }
         }
         if (m_shadowShown || shadowsOn()) {
@@ -155,7 +157,7 @@ void TableRenderer::drawCarried(int x, int y, bool final, bool fixCorners) {
                 copyPixel(carried, QPoint(px, py), buffer, QPoint(x + px, y + py + sy));
             });
     }
-    copyPixels(m_window, QPoint(x, y), picture, QRect(0, 0, W, h));
+    copyPixels(windowPicture(), QPoint(x, y), picture, QRect(0, 0, W, h));
     m_dragRect = now;
     if (final) {
         copyPixels(tableBuffer(), QPoint(x, y + sy), picture, QRect(0, 0, W, h));
@@ -270,6 +272,9 @@ void TableRenderer::flyCard(int card, int fromX, int fromY, int toX, int toY, se
                    QRect(0, 0, W, m_carriedHeight));
     }
     m_shadowsSuspended = suspended;
+    if (flight.final) {
+        releaseWindowPictureWhenIdle();
+    }
 }
 
 } // namespace vellomir::render

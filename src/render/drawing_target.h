@@ -3,6 +3,7 @@
 #include "seam/table_drawing.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 
 #include <string>
@@ -10,18 +11,26 @@
 namespace vellomir::render {
 
 /// What draws the table for the main window: the core's drawing and card
-/// motion operations, and the window picture the table view shows with the
-/// table and background buffers behind it. The table renderer is one; the
+/// motion operations, and what the table view shows. The table renderer is one; the
 /// frontend tests use a fake that notes the calls.
 class DrawingTarget : public seam::TableDrawing {
 public:
     /// The size of the window's table area; the window picture follows it.
     virtual void setWindowSize(QSize size) = 0;
-    /// Sizes the table and background buffers and paints the background.
+    /// Sizes the table buffer and paints the background over it.
     virtual void resizeBuffers(QSize size) = 0;
-    /// The picture the table view shows.
+    /// What the table view shows: `picture` from the logical point `origin`
+    /// on, over an area of `size` logical pixels; where the picture does not
+    /// reach inside that area the table is black. Null before anything is drawn.
+    struct WindowView {
+        const QImage* picture = nullptr;
+        QPoint origin;
+        QSize size;
+    };
+    virtual WindowView windowView() const = 0;
+    /// The same as one picture of the area's size (previews and checks).
     virtual const QImage& windowImage() const = 0;
-    /// Copies the table buffer, from the scroll position, over the window picture.
+    /// Shows the table buffer, from the scroll position, over the whole window.
     virtual void repaintWindow() = 0;
     /// The card size changed: rebuild the card pictures.
     virtual void cardSizeChanged() = 0;

@@ -47,13 +47,13 @@ const char* const kSuitPictures[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS
 
 // --- Background -------------------------------------------------------------------
 
-void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
-                                          bool reportMissing) {
+void TableRenderer::chooseBackground(TableBackdrop& backdrop, bool scrollBarVisible,
+                                     bool reportMissing) {
     const settings::SettingsRecord& settings = m_state.settings;
     const QColor fallback = defaultTableColour(m_manyColours);
     if (settings.isYes(settings::field::BackgroundDef)) {
         m_lostPicture.reset();
-        target.fill(fallback);
+        backdrop.setPlain(fallback);
         return;
     }
     if (settings.isYes(settings::field::CustomBackgroundPresent)) {
@@ -68,13 +68,13 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
                 QString::fromStdString(settings.programDirectory()) + path + QStringLiteral(".bmp");
         }
         if (m_lostPicture == path) {
-            target.fill(fallback); // told once already
+            backdrop.setPlain(fallback); // told once already
             return;
         }
         const bool exists = !path.isEmpty() && QFileInfo(path).isFile();
         const QImage picture = exists ? QImage(path) : QImage();
         if (!picture.isNull()) {
-            fillTiled(target, picture);
+            backdrop.setTiled(picture, fallback);
             return;
         }
         // The picture is gone (or no longer a picture): back to the default
@@ -105,39 +105,39 @@ void TableRenderer::paintBackgroundChoice(QImage& target, bool scrollBarVisible,
                 m_hooks.forgetCustomBackground();
             }
         }
-        target.fill(fallback);
+        backdrop.setPlain(fallback);
         return;
     }
     const int number = settings::toIntOr(settings.read(settings::field::BackgroundBmp), 0);
     if (number != 0) {
         const QImage picture =
             m_library.loadBitmap(QStringLiteral("B%1").arg(number, 3, 10, QLatin1Char('0')));
+        // Numbers above 499 are drawn once at the top-left corner, the others tiled.
         if (number > 499) {
-            target.fill(fallback);
-            if (!picture.isNull()) {
-                copyPixels(target, QPoint(0, 0), picture.convertToFormat(target.format()));
-            }
+            backdrop.setPicture(picture, fallback);
         } else {
-            target.fill(fallback);
-            fillTiled(target, picture);
+            backdrop.setTiled(picture, fallback);
         }
         return;
     }
     const int fixed = settings.readInt(settings::field::BackgroundFixedCol, 0);
     const QColor colour =
         colourFromValue(fixed > 0 ? fixed : settings.readInt(settings::field::BackgroundCol, 0));
-    target.fill(colour);
     if (settings.isYes(settings::field::FadeBackground) && m_manyColours) {
-        const int extra = scrollBarVisible ? 80 : 1;
-        const QRect logical = logicalRect(target);
-        fillFade(target, colour, QRect(0, 0, logical.width() + 1, logical.height() + extra));
+        // The fade reaches one row below the table, or 80 rows with a scroll bar.
+        backdrop.setFade(colour, scrollBarVisible ? 80 : 1);
+    } else {
+        backdrop.setPlain(colour);
     }
 }
 
 void TableRenderer::paintBackground(QImage& target, bool scrollBarVisible) {
     // The sample of a dialog: same choice, but a missing picture changes no
     // setting and shows no message.
-    paintBackgroundChoice(target, scrollBarVisible, false);
+    TableBackdrop sample;
+    sample.setExtent(logicalRect(target).size(), pixelRatioOf(target), target.format());
+    chooseBackground(sample, scrollBarVisible, false);
+    sample.paint(target, QPoint(0, 0), sample.extent());
 }
 
 std::string TableRenderer::backgroundKey(bool scrollBarVisible) const {
@@ -159,33 +159,33 @@ std::string TableRenderer::backgroundKey(bool scrollBarVisible) const {
 }
 
 void TableRenderer::drawBackground() {
-    QImage& buffer = backgroundBuffer();
+    const QImage& buffer = tableBuffer();
     if (buffer.isNull()) {
         return;
     }
+    // The backdrop covers the table buffer.
+    m_backdrop.setExtent(logicalRect(buffer).size(), pixelRatioOf(buffer));
     const bool scrollBar = m_hooks.scrollBarVisible && m_hooks.scrollBarVisible();
     const std::string key = backgroundKey(scrollBar);
-    const QImage& unchanged = buffer; // reading the key must not count as a change
-    if (!key.empty() && key == m_backgroundKey && unchanged.cacheKey() == m_backgroundContents) {
+    if (!key.empty() && key == m_backgroundKey) {
         return;
     }
-    paintBackgroundChoice(buffer, scrollBar, true);
+    chooseBackground(m_backdrop, scrollBar, true);
     m_backgroundKey = key;
-    m_backgroundContents = unchanged.cacheKey();
 }
 
 void TableRenderer::redrawBackground() {
     drawBackground();
-    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+    m_backdrop.paint(tableBuffer(), QPoint(0, 0), m_backdrop.extent());
     m_jokerLabel = JokerLabel{};
     repaintWindow();
 }
 
 void TableRenderer::showBackground() {
-    if (m_window.isNull()) {
+    if (windowRect().isEmpty()) {
         return;
     }
-    copyPixels(m_window, QPoint(0, 0), backgroundBuffer(), windowRect().translated(0, scroll()));
+    m_backdrop.paint(windowPicture(), QPoint(0, 0), windowRect().translated(0, scroll()));
     showOnWindow(windowRect());
 }
 
@@ -408,9 +408,19 @@ void TableRenderer::showJokerLabel(int foundationIndex, int rank, int suit) {
 // --- Repairs --------------------------------------------------------------------------------
 
 void TableRenderer::restoreCorners(const QRect& rect) {
-    restoreCornersOn(Canvas::Window, rect, true, true, cornerSize());
-    restoreCornersOn(Canvas::Buffer, rect, true, true, cornerSize());
+    restoreCornersOnBoth(rect, true, true);
+}
+
+void TableRenderer::restoreCornersOnBoth(const QRect& rect, bool top, bool bottom) {
+    // A window showing the table buffer shows the repair with it.
+    if (holdsWindowPicture()) {
+        restoreCornersOn(Canvas::Window, rect, top, bottom, cornerSize());
+    }
+    restoreCornersOn(Canvas::Buffer, rect, top, bottom, cornerSize());
     m_dirty = QRect();
+    if (!holdsWindowPicture()) {
+        showOnWindow(rect);
+    }
 }
 
 void TableRenderer::refreshRectangle(const QRect& rect) {
@@ -418,7 +428,10 @@ void TableRenderer::refreshRectangle(const QRect& rect) {
     if (visible.isEmpty()) {
         return;
     }
-    copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
+    if (holdsWindowPicture()) {
+        copyPixels(m_window, visible.topLeft(), tableBuffer(), visible.translated(0, scroll()));
+        releaseWindowPictureWhenIdle();
+    }
     showOnWindow(visible);
 }
 
@@ -436,9 +449,7 @@ void TableRenderer::fixTableauCorners(int tableauIndex) {
     if (n == 1) {
         restoreCorners(rect);
     } else if (table::fanStyleOf(m_state, PileKind::Tableau) != 2) {
-        restoreCornersOn(Canvas::Window, rect, true, false, cornerSize());
-        restoreCornersOn(Canvas::Buffer, rect, true, false, cornerSize());
-        m_dirty = QRect();
+        restoreCornersOnBoth(rect, true, false);
     }
 }
 

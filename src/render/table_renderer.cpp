@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace vellomir::render {
@@ -75,7 +76,11 @@ void sweepTableaus(const table::ProgramState& state, const table::PileLists& pil
 TableRenderer::TableRenderer(table::ProgramState& state, CardImages& images,
                              const resources::ResourceLibrary& library, TableWindowHooks hooks)
     : m_state(state), m_images(images), m_library(library), m_hooks(std::move(hooks)),
-      m_piles(&state.piles) {}
+      m_piles(&state.piles) {
+    m_windowRelease.setSingleShot(true);
+    m_windowRelease.setInterval(0);
+    QObject::connect(&m_windowRelease, &QTimer::timeout, [this] { releaseWindowPicture(); });
+}
 
 // --- Set-up and canvases ------------------------------------------------------
 
@@ -83,8 +88,8 @@ QImage& TableRenderer::tableBuffer() {
     return m_images.tableBuffer();
 }
 
-QImage& TableRenderer::backgroundBuffer() {
-    return m_images.backgroundBuffer();
+QImage TableRenderer::backgroundPicture() const {
+    return m_backdrop.picture();
 }
 
 namespace {
@@ -104,22 +109,102 @@ bool hasSizeAndRatio(const QImage& image, QSize size, int ratio) {
 } // namespace
 
 void TableRenderer::setWindowSize(QSize size) {
-    if (hasSizeAndRatio(m_window, size, pixelRatio())) {
+    if (size == m_windowSize &&
+        (m_window.isNull() || hasSizeAndRatio(m_window, size, pixelRatio()))) {
         return;
     }
-    m_window = makeBuffer(size, pixelRatio());
-    m_window.fill(Qt::black);
+    m_windowSize = size;
     repaintWindow();
+}
+
+QImage& TableRenderer::windowPicture() {
+    if (m_window.isNull() && !m_windowSize.isEmpty()) {
+        m_window = makeBuffer(m_windowSize, pixelRatio());
+        // Black only shows where the table buffer does not reach (a window
+        // larger than the screen).
+        const QRect reached = logicalRect(tableBuffer()).translated(0, -scroll()) & windowRect();
+        if (reached != windowRect()) {
+            m_window.fill(Qt::black);
+        }
+        copyPixels(m_window, QPoint(0, 0), tableBuffer(), windowRect().translated(0, scroll()));
+    }
+    return m_window;
+}
+
+bool TableRenderer::windowShowsTableBuffer() const {
+    const QImage& buffer = m_images.tableBuffer();
+    const int r = pixelRatio();
+    if (m_window.isNull() || pixelRatioOf(buffer) != r) {
+        return m_window.isNull();
+    }
+    constexpr QRgb kBlack = 0xff000000;
+    const int top = scroll() * r;
+    for (int y = 0; y < m_window.height(); ++y) {
+        const QRgb* shown = reinterpret_cast<const QRgb*>(m_window.constScanLine(y));
+        const int by = top + y;
+        const bool inside = by >= 0 && by < buffer.height();
+        const int common = inside ? std::min(m_window.width(), buffer.width()) : 0;
+        if (common > 0 && std::memcmp(shown, buffer.constScanLine(by),
+                                      static_cast<std::size_t>(common) * sizeof(QRgb)) != 0) {
+            return false;
+        }
+        if (std::any_of(shown + common, shown + m_window.width(),
+                        [](QRgb p) { return p != kBlack; })) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TableRenderer::releaseWindowPicture() {
+    if (!m_window.isNull() && windowShowsTableBuffer()) {
+        m_window = QImage();
+    }
+}
+
+void TableRenderer::releaseWindowPictureWhenIdle() {
+    if (!m_window.isNull()) {
+        m_windowRelease.start();
+    }
+}
+
+const QImage& TableRenderer::windowImage() const {
+    if (!m_window.isNull()) {
+        return m_window;
+    }
+    // Put together again only when the table buffer, the scroll position or
+    // the window changed since.
+    const QImage& buffer = m_images.tableBuffer();
+    const ComposedKey key{buffer.cacheKey(), scroll(), m_windowSize, pixelRatio()};
+    if (key == m_composedKey && !m_composedWindow.isNull()) {
+        return m_composedWindow;
+    }
+    m_composedKey = key;
+    m_composedWindow = QImage();
+    if (m_windowSize.isEmpty()) {
+        return m_composedWindow;
+    }
+    m_composedWindow = makeBuffer(m_windowSize, pixelRatio());
+    m_composedWindow.fill(Qt::black);
+    copyPixels(m_composedWindow, QPoint(0, 0), buffer, windowRect().translated(0, scroll()));
+    return m_composedWindow;
+}
+
+DrawingTarget::WindowView TableRenderer::windowView() const {
+    if (!m_window.isNull()) {
+        return {&m_window, QPoint(0, 0), m_windowSize};
+    }
+    const QImage& buffer = m_images.tableBuffer();
+    return {buffer.isNull() ? nullptr : &buffer, QPoint(0, scroll()), m_windowSize};
 }
 
 void TableRenderer::resizeBuffers(QSize size) {
     if (!hasSizeAndRatio(tableBuffer(), size, pixelRatio()) ||
         tableBuffer().format() != QImage::Format_RGB32) {
         tableBuffer() = makeBuffer(size, pixelRatio());
-        backgroundBuffer() = makeBuffer(size, pixelRatio());
     }
     drawBackground();
-    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+    m_backdrop.paint(tableBuffer(), QPoint(0, 0), m_backdrop.extent());
 }
 
 void TableRenderer::cardSizeChanged() {
@@ -144,20 +229,19 @@ void TableRenderer::setPixelRatio(int ratio) {
     if (!tableBuffer().isNull()) {
         resizeBuffers(logicalRect(tableBuffer()).size());
     }
-    if (!m_window.isNull()) {
-        setWindowSize(logicalRect(m_window).size());
-    }
+    m_window = QImage();
+    repaintWindow();
     m_drawnFans.fill(DrawnFan{});
     m_dropMarks.clear();
     m_dragRect = QRect();
 }
 
 QRect TableRenderer::windowRect() const {
-    return logicalRect(m_window);
+    return QRect(QPoint(0, 0), m_windowSize);
 }
 
 QImage& TableRenderer::canvasImage(Canvas canvas) {
-    return canvas == Canvas::Window ? m_window : tableBuffer();
+    return canvas == Canvas::Window ? windowPicture() : tableBuffer();
 }
 
 int TableRenderer::canvasOffset(Canvas canvas) const {
@@ -205,22 +289,20 @@ void TableRenderer::flush() {
     if (dirty.isEmpty()) {
         return;
     }
-    copyPixels(m_window, dirty.topLeft(), tableBuffer(), dirty.translated(0, scroll()));
+    if (!m_window.isNull()) {
+        copyPixels(m_window, dirty.topLeft(), tableBuffer(), dirty.translated(0, scroll()));
+        releaseWindowPictureWhenIdle();
+    }
     showOnWindow(dirty);
 }
 
 void TableRenderer::repaintWindow() {
     m_dirty = QRect();
-    if (m_window.isNull()) {
+    // The window shows the table buffer again: its own picture goes.
+    m_window = QImage();
+    if (windowRect().isEmpty()) {
         return;
     }
-    // Black only shows where the table buffer does not reach (a window
-    // larger than the screen); a whole-window fill costs as much as the copy.
-    const QRect reached = logicalRect(tableBuffer()).translated(0, -scroll()) & windowRect();
-    if (reached != windowRect()) {
-        m_window.fill(Qt::black);
-    }
-    copyPixels(m_window, QPoint(0, 0), tableBuffer(), windowRect().translated(0, scroll()));
     showOnWindow(windowRect());
 }
 
@@ -257,11 +339,10 @@ void TableRenderer::drawCardImage(const QImage& image, int x, int y, int height,
     const KeptCorners beneath(dst, card.translated(0, dy), true, false, cornerSize());
     copyPixels(dst, QPoint(x, y + dy), image, QRect(0, 0, picture.width(), h));
     beneath.restore(dst);
-    const QImage& background = backgroundBuffer();
     const int sy = scroll();
     forEachCornerPixel(card, false, true, cornerSize(), [&](int px, int py, bool, bool right) {
-        if (!(onStack && right) && containsPixel(background, px, py + sy)) {
-            copyPixel(dst, QPoint(px, py + dy), background, QPoint(px, py + sy));
+        if (!(onStack && right) && m_backdrop.contains(px, py + sy)) {
+            m_backdrop.paintPixel(dst, QPoint(px, py + dy), QPoint(px, py + sy));
         } else {
             setPixelSafe(dst, px, py + dy, onStack && right ? kStackEdgeGrey : 0xff000000);
         }
@@ -285,8 +366,8 @@ void TableRenderer::eraseToBackground(const QRect& rect, Canvas canvas) {
     if (rect.isEmpty()) {
         return;
     }
-    copyPixels(canvasImage(canvas), QPoint(rect.left(), rect.top() + canvasOffset(canvas)),
-               backgroundBuffer(), rect.translated(0, scroll()));
+    m_backdrop.paint(canvasImage(canvas), QPoint(rect.left(), rect.top() + canvasOffset(canvas)),
+                     rect.translated(0, scroll()));
     touched(canvas, rect);
 }
 
@@ -345,10 +426,9 @@ void TableRenderer::restoreCornersOn(Canvas canvas, const QRect& rect, bool top,
                                      int size) {
     QImage& dst = canvasImage(canvas);
     const int dy = canvasOffset(canvas);
-    const QImage& background = backgroundBuffer();
     const int sy = scroll();
     forEachCornerPixel(rect, top, bottom, size, [&](int px, int py, bool, bool) {
-        copyPixel(dst, QPoint(px, py + dy), background, QPoint(px, py + sy));
+        m_backdrop.paintPixel(dst, QPoint(px, py + dy), QPoint(px, py + sy));
     });
     touched(canvas, rect);
 }
@@ -428,8 +508,8 @@ void TableRenderer::roundBaseCorner(const QRect& base, Canvas canvas) {
         if (!right) {
             return;
         }
-        if (containsPixel(backgroundBuffer(), px, py + sy)) {
-            copyPixel(dst, QPoint(px, py + dy), backgroundBuffer(), QPoint(px, py + sy));
+        if (m_backdrop.contains(px, py + sy)) {
+            m_backdrop.paintPixel(dst, QPoint(px, py + dy), QPoint(px, py + sy));
         } else {
             setPixelSafe(dst, px, py + dy, 0xff000000);
         }
@@ -832,7 +912,7 @@ void TableRenderer::drawTable(bool dealAnimation) {
     m_lowestDrawnEdge = 0;
     m_piles = &m_state.piles;
     m_dirty = QRect();
-    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+    m_backdrop.paint(tableBuffer(), QPoint(0, 0), m_backdrop.extent());
 
     const bool animate = dealAnimation && table::anyCardDealtOut(*m_piles);
 
@@ -909,6 +989,9 @@ void TableRenderer::drawTable(bool dealAnimation) {
 }
 
 void TableRenderer::drawTableWithout(const std::vector<int>& cards) {
+    // The window keeps showing the cards until they move away: it needs a
+    // picture of its own before the table buffer changes under it.
+    windowPicture();
     table::PileLists without = m_state.piles;
     // A card leaving a row of cards side by side leaves its place empty (the
     // cards beside it keep theirs); elsewhere the cards above close up.
@@ -941,7 +1024,7 @@ void TableRenderer::drawTableWithout(const std::vector<int>& cards) {
         strip(without.reserve(i), sideBySide(PileKind::Reserve));
     }
     m_piles = &without;
-    copyPixels(tableBuffer(), QPoint(0, 0), backgroundBuffer());
+    m_backdrop.paint(tableBuffer(), QPoint(0, 0), m_backdrop.extent());
     drawStockPiles(Canvas::Buffer);
     drawAllPiles(Canvas::Buffer);
     recordAllFans();

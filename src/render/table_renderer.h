@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/drawing_target.h"
+#include "render/table_backdrop.h"
 #include "seam/frontend.h"
 #include "table/card_position.h"
 #include "table/empty_pile_mark.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 
 #include <array>
 #include <filesystem>
@@ -56,13 +58,15 @@ inline QRect toQRect(const seam::Rect& r) {
 
 // Draws the card table and moves cards over it.
 //
-// Three pictures take part: the background buffer (the table without
-// cards), the table buffer (the complete current table, as tall as the
-// scrollable table) and the window picture (what the window shows, the table
-// buffer from the scroll position, with a carried or flying card on top).
-// Erasing copies from the background buffer; restoring the trail of a moving
-// card copies from the table buffer. The table and background buffers are
-// those of the image store.
+// One screen-sized picture is kept: the table buffer (the complete current
+// table, as tall as the scrollable table), that of the image store. The bare
+// table under the cards is a backdrop painted where it shows (erasing paints
+// it), not a picture. The window shows the table buffer from the scroll
+// position; only while a card is carried or flies, or a covered card is
+// shown, does it need a picture of its own, the window picture (the table
+// buffer with the moving card on top), which is made when first drawn into
+// and given up once it shows the table buffer again. Restoring the trail of a
+// moving card copies from the table buffer.
 //
 // The renderer reads the piles, the card table, TMainGame, the game's
 // parameters and the settings from the program state, and changes none of
@@ -76,8 +80,8 @@ public:
     // --- Set-up ---------------------------------------------------------------
     // The size of the window's table area; the window picture follows it.
     void setWindowSize(QSize size) override;
-    // Resizes the table and background buffers (the main window makes them
-    // the screen size plus 30 pixels each way) and redraws the background.
+    // Resizes the table buffer (the main window makes it the screen size
+    // plus 30 pixels each way) and paints the background over it.
     void resizeBuffers(QSize size) override;
     // The preferences file, read for the customised background and the
     // foundation highlights, and written when a customised background is gone.
@@ -92,19 +96,29 @@ public:
     void setPixelRatio(int ratio) override;
     int pixelRatio() const;
 
-    const QImage& windowImage() const override { return m_window; }
+    // What the window shows as a picture of its own: the window picture
+    // while there is one, else the table buffer's part put together (for
+    // previews and checks; the window itself is painted from windowView()).
+    const QImage& windowImage() const override;
+    WindowView windowView() const override;
+    // Whether the window has a picture of its own now (a card is carried,
+    // flies or is shown covered).
+    bool holdsWindowPicture() const { return !m_window.isNull(); }
     QImage& tableBuffer();
-    QImage& backgroundBuffer();
+    // The bare table over the table buffer's extent (put together for
+    // previews and checks: the renderer paints the backdrop where it shows).
+    QImage backgroundPicture() const;
+    const TableBackdrop& backdrop() const { return m_backdrop; }
     // Whether the table has been drawn whole since the last new game.
     bool tableDrawn() const { return m_tableDrawn; }
 
     // --- Background -------------------------------------------------------
-    // Paints the chosen background into the background buffer.
+    // Sets the backdrop to the chosen background over the table buffer's extent.
     void drawBackground();
-    // Paints the background into the background buffer and over the whole
-    // table buffer and window: the table without cards.
+    // Paints the background over the whole table buffer and window: the
+    // table without cards.
     void redrawBackground() override;
-    // Copies the background buffer over the window.
+    // Paints the background over the window alone.
     void showBackground();
     // Paints a background by the settings' choice into any picture (the
     // customise dialog's sample); a customised picture that is gone is
@@ -223,6 +237,14 @@ private:
     };
 
     QImage& canvasImage(Canvas canvas);
+    // The window picture, made from the table buffer when there is none.
+    QImage& windowPicture();
+    // Gives the window picture up when it shows just the table buffer.
+    void releaseWindowPicture();
+    // The same once the program is idle again: a run of flights (an
+    // autoplay) keeps the picture from one to the next.
+    void releaseWindowPictureWhenIdle();
+    bool windowShowsTableBuffer() const;
     int canvasOffset(Canvas canvas) const;
     // The window picture's rectangle in logical pixels.
     QRect windowRect() const;
@@ -240,6 +262,8 @@ private:
     void drawCardImage(const QImage& image, int x, int y, int height, bool onStack, Canvas canvas);
     void eraseToBackground(const QRect& rect, Canvas canvas);
     void restoreCornersOn(Canvas canvas, const QRect& rect, bool top, bool bottom, int cornerSize);
+    // The same repair on the window and the table buffer, shown at once.
+    void restoreCornersOnBoth(const QRect& rect, bool top, bool bottom);
     void drawStockPiles(Canvas canvas);
     // Whether a stock pile's depth edges are drawn always, or only when the
     // pile's depth changed since they were last drawn.
@@ -266,7 +290,7 @@ private:
     // over its old and new extent and returns true.
     bool refitFan(table::PileRef pile);
     bool findCard(int card, table::PileRef& pile, int& index) const;
-    void paintBackgroundChoice(QImage& target, bool scrollBarVisible, bool reportMissing);
+    void chooseBackground(TableBackdrop& backdrop, bool scrollBarVisible, bool reportMissing);
     std::string backgroundKey(bool scrollBarVisible) const;
     QRect jokerLabelRect(int foundation) const;
     // Takes the drop-target marks off: the piles under them are drawn again.
@@ -286,12 +310,24 @@ private:
     TableWindowHooks m_hooks;
     std::filesystem::path m_preferencesPath;
     bool m_manyColours = true;
-    // What the background buffer was last painted from, and the buffer's
-    // contents key right after: while both still match, the buffer already
-    // holds that background and painting it again is skipped.
+    // The bare table, and what it was last chosen from: while that still
+    // matches, choosing it again (and loading its picture) is skipped.
+    TableBackdrop m_backdrop;
     std::string m_backgroundKey;
-    qint64 m_backgroundContents = 0;
+    // The window's size, and its own picture while it needs one (null
+    // otherwise); the picture put together for windowImage().
+    QSize m_windowSize;
     QImage m_window;
+    mutable QImage m_composedWindow;
+    QTimer m_windowRelease;
+    struct ComposedKey {
+        qint64 buffer = 0;
+        int scroll = 0;
+        QSize size;
+        int ratio = 0;
+        bool operator==(const ComposedKey&) const = default;
+    };
+    mutable ComposedKey m_composedKey;
     QRect m_dirty;
     bool m_tableDrawn = false;
     // The piles drawn: the program state's, or a copy without carried cards.

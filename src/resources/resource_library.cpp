@@ -16,6 +16,17 @@ ResourceLibrary::~ResourceLibrary() {
     close();
 }
 
+namespace {
+
+// A resource folder's entry names, which QResource keeps to its subclasses.
+class ResourceFolder : public QResource {
+public:
+    using QResource::children;
+    using QResource::QResource;
+};
+
+} // namespace
+
 bool ResourceLibrary::open(const QString& path) {
     close();
     m_problem.clear();
@@ -66,7 +77,13 @@ QStringList ResourceLibrary::bitmapNames() const {
         }
         return names;
     }
-    return QDir(QStringLiteral(":/bitmap")).entryList(QDir::Files);
+    // Read from the library's tree alone: a listing through QDir looks at
+    // each entry's data to tell files from folders, which maps most of the
+    // library's pages into memory. The folder holds only pictures; a name
+    // that were none would fail to load as a damaged picture does.
+    QStringList names = ResourceFolder(QStringLiteral(":/bitmap")).children();
+    names.sort();
+    return names;
 }
 
 bool ResourceLibrary::openFolder(const QString& folder) {

@@ -783,7 +783,14 @@ void TfrmMain::redrawTable() {
         drawing->repaintWindow();
         drawing->invertSelectedCards();
     }
-    m_table->setImage(drawing ? &drawing->windowImage() : nullptr);
+    if (drawing) {
+        m_table->setSource([drawing] {
+            const render::DrawingTarget::WindowView view = drawing->windowView();
+            return TableView::Shown{view.picture, view.origin, view.size};
+        });
+    } else {
+        m_table->setSource(nullptr);
+    }
     m_table->update();
     updateScrollRange();
 }
@@ -947,6 +954,9 @@ void TfrmMain::dealBeforeShowing() {
 
 void TfrmMain::finishFirstTable() {
     m_state.flags.clear(Flag::FirstActivationPending);
+    if (m_hooks.firstTableShown) {
+        m_hooks.firstTableShown();
+    }
     if (m_unknownStartGame) {
         m_boxes.information(this, QString::fromStdString(std::string(settings::kProgramTitle)),
                             tr("There is no game number %1.").arg(*m_unknownStartGame));

@@ -61,6 +61,8 @@ struct MainWindowHooks {
     std::function<bool()> resumeGame;
     /// Notes a step of start-up for the start-up probe (its name).
     std::function<void(const char*)> startupMark;
+    /// The first table is on the screen: what start-up kept for it goes.
+    std::function<void()> firstTableShown;
 };
 
 /// The program's main window: the table fills it, a panel with the tool bar

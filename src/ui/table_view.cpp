@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <cstring>
+
 namespace vellomir::ui {
 
 TableView::TableView(QWidget* parent) : QWidget(parent) {
@@ -27,30 +29,74 @@ void TableView::repaintTable(const QRect& tableRect) {
     repaint(area.toAlignedRect());
 }
 
+void TableView::setImage(const QImage* image) {
+    if (!image) {
+        m_source = nullptr;
+        return;
+    }
+    m_source = [image] {
+        const qreal ratio = image->devicePixelRatio();
+        return Shown{image, QPoint(0, 0), (QSizeF(image->size()) / ratio).toSize()};
+    };
+}
+
+const QImage* TableView::image() const {
+    const Shown shown = m_source ? m_source() : Shown{};
+    if (!shown.picture || shown.picture->isNull() || shown.picture->depth() != 32) {
+        return nullptr;
+    }
+    const QImage& picture = *shown.picture;
+    const int ratio = qMax(1, qRound(picture.devicePixelRatio()));
+    m_composed = QImage(shown.size * ratio, picture.format());
+    m_composed.setDevicePixelRatio(ratio);
+    m_composed.fill(Qt::black);
+    const QRect from = QRect(shown.origin * ratio, m_composed.size()) & picture.rect();
+    for (int y = from.top(); y <= from.bottom(); ++y) {
+        std::memcpy(m_composed.scanLine(y - shown.origin.y() * ratio) +
+                        (from.left() - shown.origin.x() * ratio) * 4,
+                    picture.constScanLine(y) + from.left() * 4,
+                    static_cast<std::size_t>(from.width()) * 4);
+    }
+    return &m_composed;
+}
+
 void TableView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    if (m_image && !m_image->isNull()) {
+    const Shown shown = m_source ? m_source() : Shown{};
+    if (shown.picture && !shown.picture->isNull()) {
+        const QImage& picture = *shown.picture;
+        const int pictureRatio = qMax(1, qRound(picture.devicePixelRatio()));
         // Picture pixels to each pixel of the view.
-        const qreal ratio = m_image->devicePixelRatio() * m_tableScale;
-        if (ratio == 1) {
-            painter.drawImage(dirty.topLeft(), *m_image, dirty);
-        } else {
+        const qreal ratio = pictureRatio * m_tableScale;
+        // The shown area and the part of it the picture covers, in view pixels.
+        const QRect area(QPoint(0, 0), (QSizeF(shown.size * pictureRatio) / ratio).toSize());
+        const QRect reach =
+            QRectF(QPointF(-shown.origin * pictureRatio) / ratio, QSizeF(picture.size()) / ratio)
+                .toAlignedRect() &
+            area;
+        const QRect drawn = dirty & reach;
+        const QPoint from = shown.origin * pictureRatio;
+        if (!drawn.isEmpty() && ratio == 1) {
+            painter.drawImage(drawn.topLeft(), picture, drawn.translated(from));
+        } else if (!drawn.isEmpty()) {
             // A picture of several device pixels to each logical one: its
             // pixels of the dirty area, one to one on a screen of its ratio.
-            const QRectF source(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio,
-                                dirty.height() * ratio);
+            const QRectF source(drawn.x() * ratio + from.x(), drawn.y() * ratio + from.y(),
+                                drawn.width() * ratio, drawn.height() * ratio);
             painter.setRenderHint(QPainter::SmoothPixmapTransform,
                                   !qFuzzyCompare(ratio, devicePixelRatioF()));
             // Whole screen pixels: the edges of a dirty area fall between
             // them at a fractional ratio.
             painter.setRenderHint(QPainter::LosslessImageRendering);
-            painter.drawImage(QRectF(dirty), *m_image, source);
+            painter.drawImage(QRectF(drawn), picture, source);
         }
-        // Whatever the picture does not cover shows the table colour.
-        const QRect covered(QPoint(0, 0), (QSizeF(m_image->size()) / ratio).toSize());
-        const QRegion uncovered = QRegion(dirty) - QRegion(covered);
-        for (const QRect& r : uncovered) {
+        // The shown area beyond the picture is black; beyond the area the
+        // table colour shows.
+        for (const QRect& r : QRegion(dirty & area) - QRegion(drawn)) {
+            painter.fillRect(r, Qt::black);
+        }
+        for (const QRect& r : QRegion(dirty) - QRegion(area)) {
             painter.fillRect(r, m_tableColour);
         }
     } else {

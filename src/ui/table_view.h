@@ -30,9 +30,22 @@ class TableView : public QWidget {
 public:
     explicit TableView(QWidget* parent = nullptr);
 
-    /// The picture to show (kept by its owner); null shows the plain table.
-    void setImage(const QImage* image) { m_image = image; }
-    const QImage* image() const { return m_image; }
+    /// What the view shows: `picture` (kept by its owner) from its logical
+    /// point `origin` on, over an area of `size` logical pixels, black where
+    /// the picture does not reach inside it; the table colour beyond. A null
+    /// picture shows the plain table.
+    struct Shown {
+        const QImage* picture = nullptr;
+        QPoint origin;
+        QSize size;
+    };
+    /// Asked at each paint for what to show.
+    void setSource(std::function<Shown()> source) { m_source = std::move(source); }
+    /// A whole picture from its top-left corner.
+    void setImage(const QImage* image);
+    /// What the view shows as one picture of the shown area (put together
+    /// for checks and previews); null while there is no picture.
+    const QImage* image() const;
     /// Table pixels to each pixel of the view: 1, or the screen's ratio when
     /// that is a fraction (1.25, 1.5). The table is then drawn in the
     /// screen's own pixels, one picture pixel to each, and stays sharp.
@@ -76,7 +89,8 @@ protected:
 private:
     void forward(PointerEvent::Kind kind, QMouseEvent* event);
 
-    const QImage* m_image = nullptr;
+    std::function<Shown()> m_source;
+    mutable QImage m_composed;
     QColor m_tableColour{0, 128, 0};
     qreal m_tableScale = 1.0;
     std::function<void(const PointerEvent&)> m_onPointer;

@@ -55,6 +55,27 @@ TEST_F(CatalogueReader, GameListKeepsAvailableLinesInFileOrder) {
     EXPECT_EQ(m_games.indexOf(2), -1);
 }
 
+TEST_F(CatalogueReader, AHoldReadsTheFileOnceUntilItEnds) {
+    const std::string path = write("[Sect1]\n" + gameLine(5, 1, '4', "Klondike") + "\n");
+    const std::string other = m_dir.write("OTHER.DAT", "[Sect1]\n");
+    {
+        const CatalogueHold hold(path);
+        const auto first = CatalogueFile::readShared(path);
+        // Changed on disk while held: the held copy is what is read.
+        write("[Sect1]\n" + gameLine(5, 1, '4', "Klondike") + "\n" +
+              gameLine(5, 2, '4', "FreeCell") + "\n");
+        EXPECT_EQ(CatalogueFile::readShared(path), first);
+        loadGameList(path, m_games);
+        EXPECT_EQ(m_games.entries().size(), 1u);
+        // Another file is read as it is.
+        EXPECT_NE(CatalogueFile::readShared(other), CatalogueFile::readShared(other));
+    }
+    // Without the hold every read reads the file.
+    loadGameList(path, m_games);
+    EXPECT_EQ(m_games.entries().size(), 2u);
+    EXPECT_NE(CatalogueFile::readShared(path), CatalogueFile::readShared(path));
+}
+
 TEST_F(CatalogueReader, ADroppedGameListLineMovesLaterColumnsUp) {
     // Three columns in the second section; game 2 is not available, so game
     // 3 is the second game of the list and reads the second column.

@@ -3,6 +3,8 @@
 #include "table/card_position.h"
 #include "table/card_removal.h"
 
+#include <QCoreApplication>
+
 namespace vellomir::render::testing {
 namespace {
 
@@ -250,6 +252,42 @@ TEST_F(CardMotionTest, ACoveredCardShowsUntilHidden) {
     EXPECT_NE(differences(window(), buffer()), 0);
     renderer->hideCoveredCard();
     EXPECT_EQ(differences(window(), buffer()), 0);
+}
+
+TEST_P(CardMotionAtRatioTest, TheWindowHoldsAPictureOfItsOwnOnlyWhileCardsMoveOrCover) {
+    // At rest the window shows the table buffer itself: no second
+    // screen-sized picture is held.
+    renderer->drawTable(false);
+    EXPECT_FALSE(renderer->holdsWindowPicture());
+    const DrawingTarget::WindowView atRest = renderer->windowView();
+    EXPECT_EQ(atRest.picture, &buffer());
+    EXPECT_EQ(atRest.size, QSize(800, 600));
+
+    // Lifted cards stay on the window while the buffer is drawn without them.
+    carryRun();
+    EXPECT_TRUE(renderer->holdsWindowPicture());
+    EXPECT_EQ(differencesFrom(window(), runTop + QPoint(0, 3 * 18), *images->faceOf(card("8H"))),
+              0);
+    EXPECT_NE(differencesFrom(buffer(), runTop + QPoint(0, 3 * 18), *images->faceOf(card("8H"))),
+              0);
+    renderer->drawCarried(300, 200, false, true);
+    EXPECT_EQ(renderer->windowView().picture, &window());
+    // Given up once the program is idle again.
+    renderer->dropCarried();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(renderer->holdsWindowPicture());
+
+    // Flights keep it from one to the next.
+    renderer->flyCard(card("QH"), 20, 20, 500, 300, {});
+    renderer->flyCard(card("JS"), 20, 20, 600, 300, {});
+    EXPECT_TRUE(renderer->holdsWindowPicture());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(renderer->holdsWindowPicture());
+    renderer->showCoveredCard(card("KS"), 20, 140);
+    EXPECT_TRUE(renderer->holdsWindowPicture());
+    renderer->hideCoveredCard();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(renderer->holdsWindowPicture());
 }
 
 TEST_P(CardMotionAtRatioTest, DropTargetsAreMarkedUntilTheCardsAreLetGoAtEverySize) {

@@ -100,7 +100,16 @@ protected:
 
     const QImage& buffer() { return renderer->tableBuffer(); }
     const QImage& window() { return renderer->windowImage(); }
-    const QImage& background() { return renderer->backgroundBuffer(); }
+    // The bare table over the table buffer's extent, as one picture.
+    const QImage& background() {
+        if (backgroundGeneration != renderer->backdrop().generation()) {
+            backgroundPicture = renderer->backgroundPicture();
+            backgroundGeneration = renderer->backdrop().generation();
+        }
+        return backgroundPicture;
+    }
+    QImage backgroundPicture;
+    quint64 backgroundGeneration = 0;
 
     static bool isCorner(int x, int y) {
         const int dx = std::min(x, W - 1 - x);

@@ -34,6 +34,7 @@ struct NotingTarget final : render::DrawingTarget {
         calls << QStringLiteral("buffers %1x%2").arg(s.width()).arg(s.height());
     }
     const QImage& windowImage() const override { return window; }
+    WindowView windowView() const override { return {&window, QPoint(0, 0), window.size()}; }
     void repaintWindow() override { calls << QStringLiteral("repaint"); }
     void setPixelRatio(int ratio) override { calls << QStringLiteral("ratio %1").arg(ratio); }
     void drawTable(bool animate) override { calls << QStringLiteral("table %1").arg(animate); }
