@@ -761,10 +761,6 @@ Siehe &apos;vellomir --help&apos;.
         <translation>Penelopes Gewebe</translation>
     </message>
     <message>
-        <source>Mrs. Mop</source>
-        <translation>Mrs. Mop</translation>
-    </message>
-    <message>
         <source>Three Blind Mice</source>
         <translation>Drei blinde Mäuse</translation>
     </message>
@@ -779,6 +775,10 @@ Siehe &apos;vellomir --help&apos;.
     <message>
         <source>Exiled Kings</source>
         <translation>Verbannte Könige</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Frosch</translation>
     </message>
 </context>
 <context>

@@ -761,10 +761,6 @@ Pruebe &apos;vellomir --help&apos;.
         <translation>La tela de Penélope</translation>
     </message>
     <message>
-        <source>Mrs. Mop</source>
-        <translation>Mrs. Mop</translation>
-    </message>
-    <message>
         <source>Three Blind Mice</source>
         <translation>Tres ratones ciegos</translation>
     </message>
@@ -779,6 +775,10 @@ Pruebe &apos;vellomir --help&apos;.
     <message>
         <source>Exiled Kings</source>
         <translation>Reyes exiliados</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Rana</translation>
     </message>
 </context>
 <context>

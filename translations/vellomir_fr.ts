@@ -761,10 +761,6 @@ Essayez &apos;vellomir --help&apos;.
         <translation>La Toile de Pénélope</translation>
     </message>
     <message>
-        <source>Mrs. Mop</source>
-        <translation>Mrs. Mop</translation>
-    </message>
-    <message>
         <source>Three Blind Mice</source>
         <translation>Trois souris aveugles</translation>
     </message>
@@ -779,6 +775,10 @@ Essayez &apos;vellomir --help&apos;.
     <message>
         <source>Exiled Kings</source>
         <translation>Rois en exil</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Grenouille</translation>
     </message>
 </context>
 <context>

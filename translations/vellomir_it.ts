@@ -761,10 +761,6 @@ Provare &apos;vellomir --help&apos;.
         <translation>La tela di Penelope</translation>
     </message>
     <message>
-        <source>Mrs. Mop</source>
-        <translation>Mrs. Mop</translation>
-    </message>
-    <message>
         <source>Three Blind Mice</source>
         <translation>Tre topolini ciechi</translation>
     </message>
@@ -779,6 +775,10 @@ Provare &apos;vellomir --help&apos;.
     <message>
         <source>Exiled Kings</source>
         <translation>Re in esilio</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Rana</translation>
     </message>
 </context>
 <context>
