@@ -744,6 +744,42 @@ Siehe &apos;vellomir --help&apos;.
         <source>Grandfather&apos;s Clock</source>
         <translation>Großvateruhr</translation>
     </message>
+    <message>
+        <source>Nestor</source>
+        <translation>Nestor</translation>
+    </message>
+    <message>
+        <source>Free Fan</source>
+        <translation>Freier Fächer</translation>
+    </message>
+    <message>
+        <source>Box Fan</source>
+        <translation>Kastenfächer</translation>
+    </message>
+    <message>
+        <source>Penelope&apos;s Web</source>
+        <translation>Penelopes Gewebe</translation>
+    </message>
+    <message>
+        <source>Three Blind Mice</source>
+        <translation>Drei blinde Mäuse</translation>
+    </message>
+    <message>
+        <source>Agnes Bernauer</source>
+        <translation>Agnes Bernauer</translation>
+    </message>
+    <message>
+        <source>Bear River</source>
+        <translation>Bear River</translation>
+    </message>
+    <message>
+        <source>Exiled Kings</source>
+        <translation>Verbannte Könige</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Frosch</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

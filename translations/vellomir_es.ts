@@ -744,6 +744,42 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Grandfather&apos;s Clock</source>
         <translation>Reloj del abuelo</translation>
     </message>
+    <message>
+        <source>Nestor</source>
+        <translation>Néstor</translation>
+    </message>
+    <message>
+        <source>Free Fan</source>
+        <translation>Abanico libre</translation>
+    </message>
+    <message>
+        <source>Box Fan</source>
+        <translation>Abanico de caja</translation>
+    </message>
+    <message>
+        <source>Penelope&apos;s Web</source>
+        <translation>La tela de Penélope</translation>
+    </message>
+    <message>
+        <source>Three Blind Mice</source>
+        <translation>Tres ratones ciegos</translation>
+    </message>
+    <message>
+        <source>Agnes Bernauer</source>
+        <translation>Agnes Bernauer</translation>
+    </message>
+    <message>
+        <source>Bear River</source>
+        <translation>Bear River</translation>
+    </message>
+    <message>
+        <source>Exiled Kings</source>
+        <translation>Reyes exiliados</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Rana</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

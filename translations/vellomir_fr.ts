@@ -744,6 +744,42 @@ Essayez &apos;vellomir --help&apos;.
         <source>Grandfather&apos;s Clock</source>
         <translation>Horloge de grand-père</translation>
     </message>
+    <message>
+        <source>Nestor</source>
+        <translation>Nestor</translation>
+    </message>
+    <message>
+        <source>Free Fan</source>
+        <translation>Éventail libre</translation>
+    </message>
+    <message>
+        <source>Box Fan</source>
+        <translation>Éventail en boîte</translation>
+    </message>
+    <message>
+        <source>Penelope&apos;s Web</source>
+        <translation>La Toile de Pénélope</translation>
+    </message>
+    <message>
+        <source>Three Blind Mice</source>
+        <translation>Trois souris aveugles</translation>
+    </message>
+    <message>
+        <source>Agnes Bernauer</source>
+        <translation>Agnes Bernauer</translation>
+    </message>
+    <message>
+        <source>Bear River</source>
+        <translation>Bear River</translation>
+    </message>
+    <message>
+        <source>Exiled Kings</source>
+        <translation>Rois en exil</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Grenouille</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -744,6 +744,42 @@ Provare &apos;vellomir --help&apos;.
         <source>Grandfather&apos;s Clock</source>
         <translation>Orologio del nonno</translation>
     </message>
+    <message>
+        <source>Nestor</source>
+        <translation>Nestore</translation>
+    </message>
+    <message>
+        <source>Free Fan</source>
+        <translation>Ventaglio libero</translation>
+    </message>
+    <message>
+        <source>Box Fan</source>
+        <translation>Ventaglio a scatola</translation>
+    </message>
+    <message>
+        <source>Penelope&apos;s Web</source>
+        <translation>La tela di Penelope</translation>
+    </message>
+    <message>
+        <source>Three Blind Mice</source>
+        <translation>Tre topolini ciechi</translation>
+    </message>
+    <message>
+        <source>Agnes Bernauer</source>
+        <translation>Agnes Bernauer</translation>
+    </message>
+    <message>
+        <source>Bear River</source>
+        <translation>Bear River</translation>
+    </message>
+    <message>
+        <source>Exiled Kings</source>
+        <translation>Re in esilio</translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation>Rana</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

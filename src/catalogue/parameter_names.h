@@ -84,7 +84,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(RuleSwitch30, Single, detail::kMin16, detail::kMax16),
     VELLOMIR_PARAMETER(FoundationMaxCards, Single, 0, 108),
     VELLOMIR_PARAMETER(TableauMaxCards, Single, -1, 108),
-    VELLOMIR_PARAMETER(DealArrangement, Single, 0, 15),
+    VELLOMIR_PARAMETER(DealArrangement, Single, 0, 16),
     VELLOMIR_PARAMETER(StockFirstRestriction, Single, 0, 3),
     VELLOMIR_PARAMETER(ClickToPlay, Single, 0, 1),
     VELLOMIR_PARAMETER(ScreenClass, Single, 0, 2),

@@ -9,6 +9,7 @@
 #include "table/deal_services.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/reserve_aces_up.h"
 
 #include <algorithm>
 #include <string>
@@ -280,6 +281,9 @@ void applyArrangementCode(ProgramState& state, DealQueue& deck, const DealServic
                 pile += "000";
             }
         }
+        break;
+    case kReserveAcesUpArrangement:
+        sendReserveAcesUp(state);
         break;
     default:
         break;

@@ -214,6 +214,15 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
     EXPECT_EQ(onlyProblem(trunk + kRules),
               "games/test.game:12: ReserveStartFace -4 shows only the reserve's last card: its "
               "ReserveDropRule must be 4 (Refused)");
+    // Frog's deal sends the first reserve's aces to the foundations.
+    const std::string frog = kHeader + "[parameters]\nCardCount = 52\nFoundationCount = 4\n"
+                                       "FoundationLayout = 2\nDealArrangement = 16\n";
+    const std::string frogReserve = "ReserveCount = 1\nReserveLayout = 5\nReserveStartCards = 13\n";
+    EXPECT_TRUE(parse(frog + frogReserve + kRules).diagnostics.empty())
+        << parse(frog + frogReserve + kRules).messages();
+    EXPECT_EQ(onlyProblem(frog + kRules),
+              "games/test.game:11: DealArrangement 16 sends the aces of the first reserve up: the "
+              "game deals no card to a reserve");
 }
 
 TEST(GameSource, RejectsALineTheStockCannotDealOrThatCannotBeWonInOnePile) {

@@ -190,6 +190,15 @@ const std::map<int, RecordedWin> kWinningDeal{
     {152, {1, 0}},
     {153, {1, 0}},
     {154, {1, 0}},
+    {155, {1685, 0}},
+    {156, {1, 0}},
+    {157, {1, 0}},
+    {158, {2, 0}},
+    {160, {2370, 0}},
+    {161, {1000, 0}},
+    {162, {2370, 0}},
+    {163, {3055, 0}},
+    {164, {1, 20000, false, true}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
@@ -269,12 +278,13 @@ constexpr int kToolBarMargin = 53;
 // bound: their solver lines build columns of 25 and more face-up cards, more
 // than the smaller of these windows holds at the closest step that still
 // shows each index. The vertical scroll bar shows the rest there; dealt, they
-// fit. Spider (of four, two and one suits, and Relaxed Spider), Spiderette, Scorpion and Will o'
-// the Wisp build their runs of thirteen where they lie, on the cards dealt under them, so a column
-// of 17 cards and more is an ordinary sight there: in the 800 x 600 window it runs off too.
+// fit. Spider (of four, two and one suits, and Relaxed Spider), Spiderette, Scorpion, Three Blind
+// Mice and Will o' the Wisp build their runs of thirteen where they lie, on the cards dealt under
+// them, so a column of 17 cards and more is an ordinary sight there: in the 800 x 600 window it
+// runs off too.
 bool columnsMayRunOff(int game) {
     return game == 33 || game == 71 || (game >= 73 && game <= 75) || (game >= 79 && game <= 82) ||
-           game == 99 || game == 109 || game == 110 || game == 136 || game == 139;
+           game == 99 || game == 109 || game == 110 || game == 136 || game == 139 || game == 160;
 }
 
 // Every card of every pile on the table that does not lie wholly inside the

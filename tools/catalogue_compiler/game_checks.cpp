@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "table/reserve_aces_up.h"
 #include "table/reserve_faces.h"
 #include "table/tableau_line.h"
 
@@ -311,6 +312,20 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     }
     checkLine(game, report);
     checkGapRows(game, report);
+    // Frog's deal sends the first reserve's aces up and refills it from the
+    // stock: it needs a dealt reserve and foundations to take the aces.
+    if (p(param::DealArrangement) == table::kReserveAcesUpArrangement) {
+        if (p(param::ReserveCount) < 1 || p(param::ReserveStartCards) < 1) {
+            report(param::DealArrangement, param::ReserveStartCards,
+                   "DealArrangement 16 sends the aces of the first reserve up: the game deals "
+                   "no card to a reserve");
+        }
+        if (p(param::FoundationCount) < 1) {
+            report(param::DealArrangement, param::FoundationCount,
+                   "DealArrangement 16 sends the aces of the first reserve up: the game has no "
+                   "foundations");
+        }
+    }
     if (p(param::FirstMoveFromTableau) == 2 && p(param::FoundationCount) < 1) {
         report(param::FirstMoveFromTableau, param::FoundationCount,
                "FirstMoveFromTableau 2 opens with a card to a foundation: the game has no "
