@@ -134,7 +134,8 @@ namespace vellomir::catalogue {
     X(SelectionSet, 12, "only the selection games' set is dealt: twelve cards, twelve more unless there are three tableaus, sixteen more unless three or four") \
     X(FoundationsFromDeal, 13, "the next cards of the deal go one onto each foundation") \
     X(OneSuitAceToNine, 14, "only the ace to nine of the suit of the first suited card are dealt") \
-    X(KingsIntoGapsRowsOfNine, 15, "the kings are taken out and leave gaps, and every tableau is made up with gaps to nine places")
+    X(KingsIntoGapsRowsOfNine, 15, "the kings are taken out and leave gaps, and every tableau is made up with gaps to nine places") \
+    X(ReserveAcesUp, 16, "each ace of reserve 1 goes to the first empty foundation and the stock's top card takes its place, face up")
 
 #define VELLOMIR_RUN_CHECKS(X) \
     X(RunsByLimitOnly, 0, "a run moves by the run-size limit alone (any code without a name of its own)") \

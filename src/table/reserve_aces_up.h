@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/rule_codes.h"
+
 namespace vellomir::table {
 
 struct ProgramState;
@@ -9,7 +11,8 @@ struct ProgramState;
 /// card takes each one's place, until the reserve holds no ace or the stock
 /// or the empty foundations run out (Frog's deal). The reserve keeps its
 /// count; the cards it receives lie face up on top.
-inline constexpr int kReserveAcesUpArrangement = 16;
+inline constexpr int kReserveAcesUpArrangement =
+    catalogue::codeOf(catalogue::DealArrangement::ReserveAcesUp);
 
 /// Plays the arrangement on a dealt table (a game without a reserve or a
 /// foundation is left alone).
