@@ -197,8 +197,8 @@ shoot_window "$chooser" "$out/chooser_klondike.png"
 xdotool key Home
 sleep 0.4
 shoot_window "$chooser" "$out/chooser_root.png"
-# Typing a name's first letters finds the game; Return is OK.
-xdotool type --delay 80 free
+# Typing a name's first letters finds the game ("free" alone finds Free Fan); Return is OK.
+xdotool type --delay 80 freec
 sleep 0.6
 shoot_window "$chooser" "$out/chooser_freecell.png"
 [ "$(pixels_changed "$out/chooser_klondike.png" "$out/chooser_freecell.png")" -gt 5000 ] 2>/dev/null ||
