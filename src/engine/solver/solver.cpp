@@ -833,6 +833,34 @@ std::optional<std::vector<PointerCommand>> discardGestures(const table::ProgramS
     return gestures;
 }
 
+// What a search that is searched out answers: its line as gestures when it
+// won (nothing when the pointer input refuses the line), a proof of loss when
+// it was exhausted, else only its counts.
+template <typename Found, typename ToGestures>
+std::optional<SolveResult> answerOfSearch(const Found& found, ToGestures toGestures) {
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    switch (found.outcome) {
+    case Found::Outcome::Won: {
+        auto gestures = toGestures(found.line);
+        if (!gestures) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = std::move(*gestures);
+        return result;
+    }
+    case Found::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case Found::Outcome::OutOfBudget:
+        break;
+    }
+    return result;
+}
+
 // The search of the discard games: every deal is searched out, so that
 // its end without a win is a proof; nothing for the other games, or where
 // the pointer input refuses the line.
@@ -845,27 +873,8 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
     const long budget = limits.fastPositions > 0 ? limits.fastPositions
                                                  : limits.positions * kDiscardPerGesturePosition;
     const DiscardSearchResult found = searchDiscardDeal(*deal, budget, limits.stop);
-    SolveResult result;
-    result.fastSearch = true;
-    result.positions = found.positions;
-    result.storedBytes = found.storedBytes;
-    switch (found.outcome) {
-    case DiscardSearchResult::Outcome::Won: {
-        auto gestures = discardGestures(dealt, geometry, found.line);
-        if (!gestures) {
-            return std::nullopt;
-        }
-        result.outcome = SolveOutcome::Solved;
-        result.moves = std::move(*gestures);
-        return result;
-    }
-    case DiscardSearchResult::Outcome::Exhausted:
-        result.outcome = SolveOutcome::Unsolved;
-        return result;
-    case DiscardSearchResult::Outcome::OutOfBudget:
-        break;
-    }
-    return result;
+    return answerOfSearch(found,
+                          [&](const auto& line) { return discardGestures(dealt, geometry, line); });
 }
 
 // Positions the search of a pairing game stores for each position the
@@ -966,27 +975,8 @@ std::optional<SolveResult> pairingSolve(const table::ProgramState& dealt,
     const long budget = limits.fastPositions > 0 ? limits.fastPositions
                                                  : limits.positions * kPairingPerGesturePosition;
     const PairingSearchResult found = searchPairingDeal(*deal, budget, limits.stop);
-    SolveResult result;
-    result.fastSearch = true;
-    result.positions = found.positions;
-    result.storedBytes = found.storedBytes;
-    switch (found.outcome) {
-    case PairingSearchResult::Outcome::Won: {
-        auto gestures = pairingGestures(dealt, geometry, *deal, found.line);
-        if (!gestures) {
-            return std::nullopt;
-        }
-        result.outcome = SolveOutcome::Solved;
-        result.moves = std::move(*gestures);
-        return result;
-    }
-    case PairingSearchResult::Outcome::Exhausted:
-        result.outcome = SolveOutcome::Unsolved;
-        return result;
-    case PairingSearchResult::Outcome::OutOfBudget:
-        break;
-    }
-    return result;
+    return answerOfSearch(
+        found, [&](const auto& line) { return pairingGestures(dealt, geometry, *deal, line); });
 }
 
 // A refilling game's line played through the pointer input from the deal:
@@ -1049,27 +1039,8 @@ std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
     const long budget = limits.fastPositions > 0 ? limits.fastPositions
                                                  : limits.positions * kPairingPerGesturePosition;
     const RefillSearchResult found = searchRefillDeal(*deal, budget, limits.stop);
-    SolveResult result;
-    result.fastSearch = true;
-    result.positions = found.positions;
-    result.storedBytes = found.storedBytes;
-    switch (found.outcome) {
-    case RefillSearchResult::Outcome::Won: {
-        auto gestures = refillGestures(dealt, geometry, found.line);
-        if (!gestures) {
-            return std::nullopt;
-        }
-        result.outcome = SolveOutcome::Solved;
-        result.moves = std::move(*gestures);
-        return result;
-    }
-    case RefillSearchResult::Outcome::Exhausted:
-        result.outcome = SolveOutcome::Unsolved;
-        return result;
-    case RefillSearchResult::Outcome::OutOfBudget:
-        break;
-    }
-    return result;
+    return answerOfSearch(found,
+                          [&](const auto& line) { return refillGestures(dealt, geometry, line); });
 }
 
 // Positions the search of actions (every game the searches above do not
