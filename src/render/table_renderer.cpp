@@ -16,6 +16,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <thread>
@@ -310,8 +311,20 @@ void TableRenderer::raiseLowestEdge(int y) {
     m_lowestDrawnEdge = std::max(m_lowestDrawnEdge, y + cardHeight() + scroll());
 }
 
+namespace {
+std::atomic<bool> animationPausesOn{true};
+} // namespace
+
+void TableRenderer::setAnimationPauses(bool on) {
+    animationPausesOn = on;
+}
+
+bool TableRenderer::animationPauses() {
+    return animationPausesOn;
+}
+
 void TableRenderer::busyWait(int milliseconds) {
-    if (milliseconds <= 0) {
+    if (milliseconds <= 0 || !animationPausesOn) {
         return;
     }
     QElapsedTimer timer;

@@ -225,6 +225,11 @@ public:
     // A busy wait that processes no input: flights and the deal animation
     // keep the program to themselves.
     static void busyWait(int milliseconds);
+    // Whether busyWait waits at all (on by default). The pauses are for the
+    // player's eye; the window tests skip them, since every frame is still
+    // drawn in the same order without them.
+    static void setAnimationPauses(bool on);
+    static bool animationPauses();
 
 private:
     struct Origin {

@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "table/card_metrics.h"
 #include "table/card_position.h"
+#include "table/layout_codes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,9 +21,6 @@ constexpr int kFullSuitGrowth = 13;
 // Room left below a fan that runs down, and beside one that runs right.
 constexpr int kFanBottomMargin = 4;
 constexpr int kFanSideGap = 4;
-// The tableau codes that lay their tableaus over each other by design.
-constexpr int kStaircaseCode = 54;
-constexpr int kPeaksCode = 55;
 
 struct Box {
     int left = 0;
@@ -234,7 +232,9 @@ bool fansFit(const ProgramState& state, const LayoutArea& area, bool grow) {
         }
     }
     const int tableauCode = state.params[param::TableauLayout];
-    const bool staircase = tableauCode == kStaircaseCode || tableauCode == kPeaksCode;
+    // The staircase and the peaks lay their tableaus over each other by design.
+    const bool staircase =
+        tableauCode == layout_code::kTableauStaircase || tableauCode == layout_code::kTableauPeaks;
     for (std::size_t a = 0; a < placed.size(); ++a) {
         for (std::size_t b = a + 1; b < placed.size(); ++b) {
             const Box& one = placed[a].box;

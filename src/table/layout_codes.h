@@ -1,9 +1,9 @@
 #pragma once
 
-// The layout codes of the stock piles, the foundations, the reserves and the
-// discard pile (StockLayout, FoundationLayout, ReserveLayout, DiscardLayout):
-// where the pile layout puts each kind of pile. A code without a name places
-// nothing; the piles are then placed by the tableau arrangement or not at all.
+// The layout codes of the stock piles, the foundations, the reserves, the
+// discard pile and the tableaus (StockLayout, FoundationLayout, ReserveLayout,
+// DiscardLayout, TableauLayout): where the pile layout puts each kind of pile. A code without a
+// name places nothing; the piles are then placed by the tableau arrangement or not at all.
 
 namespace vellomir::table::layout_code {
 
@@ -64,5 +64,59 @@ inline constexpr int kDiscardOverSecondTableau = 6;
 inline constexpr int kDiscardOverLastTableau = 7;
 /// Below the stock (or the waste).
 inline constexpr int kDiscardBelowStock = 16;
+
+// Tableaus (TableauLayout). The tableaus are laid out first; the other piles
+// measure from them.
+/// One centred row, the gaps sharing the free width.
+inline constexpr int kTableauRow = 1;
+/// One centred row, 10 pixels apart (5 on a narrow table).
+inline constexpr int kTableauRowFixedGaps = 2;
+/// A row leaving one card column free on its left for the stock or a reserve.
+inline constexpr int kTableauRowBesideStock = 3;
+/// TableauRows rows of equal length, the columns lined up, the block centred.
+inline constexpr int kTableauRowsLinedUp = 10;
+/// A row leaving two card columns free on its left, shifted a little further.
+inline constexpr int kTableauRowBesideStockAndWaste = 11;
+/// As kTableauRowBesideStock, shifted a little further right.
+inline constexpr int kTableauRowBesideStockShifted = 12;
+/// A row from near the left edge, 4 pixels apart.
+inline constexpr int kTableauRowFromLeftEdge = 13;
+/// As kTableauRow; where the row would reach left of the stock's gap, the gaps narrow to pay for
+/// the shift.
+inline constexpr int kTableauRowNarrowed = 14;
+/// As kTableauRowNarrowed (the two codes lay out alike).
+inline constexpr int kTableauRowNarrowedToo = 15;
+/// TableauRows rows on the four-row set, from the tableaus' row digit on.
+inline constexpr int kTableauRowsOnFourRowSet = 18;
+/// A triangle of centred rows holding 1, 2, 3, ... tableaus.
+inline constexpr int kTableauTriangle = 20;
+/// A row leaving two card columns free on its left, 2 pixels apart.
+inline constexpr int kTableauRowCloseBesideStockAndWaste = 21;
+/// A cross of five tableaus, the foundations in its corners, the stock and waste to its left.
+inline constexpr int kTableauCross = 52;
+/// Columns of tableaus fanned to the right (TableauRows columns at least).
+inline constexpr int kTableauColumnsFannedRight = 53;
+/// A staircase running down to the left, each tableau overlapping the one before.
+inline constexpr int kTableauStaircase = 54;
+/// The peaks of TriPeaks, each row half a card below the one above.
+inline constexpr int kTableauPeaks = 55;
+/// The twelve hours round a clock face, the kings' pile in its centre.
+inline constexpr int kTableauClockFace = 56;
+/// A centred 4 x 4 grid, the discard pile to its right when there is one.
+inline constexpr int kTableauGridFourByFour = 123;
+/// A centred 3 x 3 grid.
+inline constexpr int kTableauGridThreeByThree = 124;
+/// A centred 5 x 5 grid, the discard pile beside it when there is one.
+inline constexpr int kTableauGridFiveByFive = 125;
+/// Rows of 4, 5 and 4 tableaus, the short rows set half a column in.
+inline constexpr int kTableauRowsOfFourFiveFour = 126;
+/// One column of four tableaus fanned to the right, the discard pile far right.
+inline constexpr int kTableauColumnOfFour = 127;
+/// One column of five tableaus fanned to the right, the discard pile far right.
+inline constexpr int kTableauColumnOfFive = 128;
+/// One column of three tableaus fanned to the right, the discard pile far right.
+inline constexpr int kTableauColumnOfThree = 129;
+/// Ten foundations in a row, two rows of ten tableaus below them.
+inline constexpr int kTableauTwoRowsOfTenUnderFoundations = 130;
 
 } // namespace vellomir::table::layout_code

@@ -4,6 +4,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "table/layout_codes.h"
 #include "table/layout_context.h"
 #include "table/peak_rows.h"
 
@@ -80,17 +81,20 @@ void placeStackedRows(LayoutContext& c, const std::vector<int>& sizes, int first
 // --- Single rows -------------------------------------------------------------
 
 // One centred row whose gap shares the free width; the row never starts left
-// of the gap beside the stock. Codes 014 and 015 narrow the gaps to pay for
+// of the gap beside the stock. The narrowed rows narrow the gaps to pay for
 // that shift.
 void fittedRow(LayoutContext& c, int code) {
     const int n = c.tableauCount();
     int gap = sharedGap(c, n);
-    if (code == 1 && (c.code(Kind::Stock) == 4 || c.code(Kind::Discard) == 4)) {
+    if (code == layout_code::kTableauRow &&
+        (c.code(Kind::Stock) == layout_code::kStockOverFirstTableaus ||
+         c.code(Kind::Discard) == layout_code::kDiscardPlacedByStockLayout)) {
         gap = std::max(gap, 15);
     }
     int x = centredRowX(c, n, gap);
     if (x < c.stockGap) {
-        const bool narrows = code == 14 || code == 15;
+        const bool narrows =
+            code == layout_code::kTableauRowNarrowed || code == layout_code::kTableauRowNarrowedToo;
         if (narrows && n > 1) {
             gap = std::clamp(gap - ceilDiv(c.stockGap - x, n - 1), 4, 20);
         }
@@ -103,17 +107,17 @@ void fittedRow(LayoutContext& c, int code) {
     c.tableauGap = gap;
 }
 
-void arrange001(LayoutContext& c) {
-    fittedRow(c, 1);
+void placeFittedRow(LayoutContext& c) {
+    fittedRow(c, layout_code::kTableauRow);
 }
-void arrange014(LayoutContext& c) {
-    fittedRow(c, 14);
+void placeNarrowedRow(LayoutContext& c) {
+    fittedRow(c, layout_code::kTableauRowNarrowed);
 }
-void arrange015(LayoutContext& c) {
-    fittedRow(c, 15);
+void placeNarrowedRowToo(LayoutContext& c) {
+    fittedRow(c, layout_code::kTableauRowNarrowedToo);
 }
 
-void arrange002(LayoutContext& c) {
+void placeRowWithFixedGaps(LayoutContext& c) {
     const int n = c.tableauCount();
     const int gap = c.narrowArea ? 5 : 10;
     placeRow(c, 0, n, centredRowX(c, n, gap), tableauRowTop(c), c.W + gap);
@@ -140,20 +144,20 @@ void rowBesideStock(LayoutContext& c, int freeColumns, int extraShift, bool narr
     c.tableauGap = gap;
 }
 
-void arrange003(LayoutContext& c) {
+void placeRowBesideStock(LayoutContext& c) {
     rowBesideStock(c, 1, 0, false);
 }
-void arrange011(LayoutContext& c) {
+void placeRowBesideStockAndWaste(LayoutContext& c) {
     rowBesideStock(c, 2, 15, false);
 }
-void arrange012(LayoutContext& c) {
+void placeRowBesideStockShifted(LayoutContext& c) {
     rowBesideStock(c, 1, 15, false);
 }
-void arrange021(LayoutContext& c) {
+void placeRowCloseBesideStockAndWaste(LayoutContext& c) {
     rowBesideStock(c, 2, 0, true);
 }
 
-void arrange013(LayoutContext& c) {
+void placeRowFromLeftEdge(LayoutContext& c) {
     const int gap = 4;
     placeRow(c, 0, c.tableauCount(), c.lowScreen ? 8 : 48, tableauRowTop(c), c.W + gap);
     c.tableauGap = gap;
@@ -164,7 +168,7 @@ void arrange013(LayoutContext& c) {
 // Rows of count / rows tableaus (parameter 297) on the centred four-row set,
 // from the row of the tableaus' row digit on. When the count does not divide
 // evenly, the tableaus left over start one more row under the first columns.
-void arrange018(LayoutContext& c) {
+void placeRowsOnFourRowSet(LayoutContext& c) {
     const int n = c.tableauCount();
     const int rows = std::max(1, c.param(param::TableauRows));
     const int perRow = std::max(1, n / rows);
@@ -176,12 +180,12 @@ void arrange018(LayoutContext& c) {
     c.tableauGap = gap;
 }
 
-// Code 010: the tableaus in parameter-297 rows of equal length (the last one
+// the tableaus in parameter-297 rows of equal length (the last one
 // may be shorter), the columns lined up and the block centred across the
 // table, starting at the tableaus' row. Fanned-down tableaus get the whole
 // height below shared between the rows; other styles stack with the outer
 // margin between rows.
-void arrange010(LayoutContext& c) {
+void placeRowsLinedUp(LayoutContext& c) {
     const int n = c.tableauCount();
     const int rows = std::clamp(c.param(param::TableauRows), 1, n);
     const int perRow = ceilDiv(n, rows);
@@ -195,10 +199,10 @@ void arrange010(LayoutContext& c) {
                      false);
 }
 
-// Code 020: a triangle of rows holding 1, 2, 3, ... tableaus (the last row
+// a triangle of rows holding 1, 2, 3, ... tableaus (the last row
 // what is left), each row centred, starting at the tableaus' row. The rows
 // do not overlap: each is at least a card height and 2 pixels below the last.
-void arrange020(LayoutContext& c) {
+void placeTriangle(LayoutContext& c) {
     std::vector<int> sizes;
     for (int left = c.tableauCount(), size = 1; left > 0; left -= size, ++size) {
         sizes.push_back(std::min(size, left));
@@ -208,11 +212,11 @@ void arrange020(LayoutContext& c) {
                      stackedRowStep(c, firstY, static_cast<int>(sizes.size()), false), true);
 }
 
-// Code 053: the tableaus in columns, numbered down each column, for piles
+// the tableaus in columns, numbered down each column, for piles
 // fanned to the right. Parameter 297 gives the number of columns (at least
 // 1); more are added while the columns would run below the area. The columns
 // share the width from the gap beside the stock on.
-void arrange053(LayoutContext& c) {
+void placeColumnsFannedRight(LayoutContext& c) {
     const int n = c.tableauCount();
     const int firstY = tableauRowTop(c);
     int columns = std::clamp(c.param(param::TableauRows), 1, n);
@@ -248,7 +252,7 @@ void placeGrid(LayoutContext& c, int columns, int rows, int gap, int widthColumn
     c.tableauGap = gap;
 }
 
-void arrange123(LayoutContext& c) {
+void placeGridFourByFour(LayoutContext& c) {
     if (c.hasDiscardPile()) {
         const int gap = c.lowWindow ? 1 : 5;
         placeGrid(c, 4, 4, gap, 6, -5);
@@ -262,11 +266,11 @@ void arrange123(LayoutContext& c) {
     }
 }
 
-void arrange124(LayoutContext& c) {
+void placeGridThreeByThree(LayoutContext& c) {
     placeGrid(c, 3, 3, c.lowWindow ? 10 : 15, 3, 0);
 }
 
-void arrange125(LayoutContext& c) {
+void placeGridFiveByFive(LayoutContext& c) {
     const int gap = c.lowWindow ? 1 : 3;
     if (c.hasDiscardPile()) {
         placeGrid(c, 5, 5, gap, 7, 0);
@@ -281,7 +285,7 @@ void arrange125(LayoutContext& c) {
 
 // Ten foundations in a row with two rows of ten tableaus below them; more
 // tableaus go on in further rows.
-void arrange130(LayoutContext& c) {
+void placeTwoRowsOfTenUnderFoundations(LayoutContext& c) {
     const int gap = c.lowWindow ? 2 : 5;
     const int x = std::max(10, floorDiv(c.u - 10 * c.W - 9 * gap, 2));
     const int y = std::max(c.area.top + 5, c.area.top + floorDiv(c.h - (3 * c.H + 90), 2));
@@ -300,7 +304,7 @@ void arrange130(LayoutContext& c) {
 
 // Rows of 4, 5 and 4 tableaus, the short rows set half a column in; more
 // tableaus go on alternating rows of 5 and 4.
-void arrange126(LayoutContext& c) {
+void placeRowsOfFourFiveFour(LayoutContext& c) {
     const int g = c.lowWindow ? 3 : 5;
     const int wideX = std::max(25, floorDiv(c.u - 5 * c.W - 4 * g, 2));
     const int shortX = wideX + floorDiv(c.W + g, 2);
@@ -346,19 +350,19 @@ void placeColumnFigure(LayoutContext& c, const ColumnFigure& f) {
     }
 }
 
-void arrange127(LayoutContext& c) {
+void placeColumnOfFour(LayoutContext& c) {
     placeColumnFigure(c, {5, 2, 8, 6, 4, true, 7, 1, true});
 }
-void arrange128(LayoutContext& c) {
+void placeColumnOfFive(LayoutContext& c) {
     placeColumnFigure(c, {3, 1, 10, 8, 5, false, 9, 2, false});
 }
-void arrange129(LayoutContext& c) {
+void placeColumnOfThree(LayoutContext& c) {
     placeColumnFigure(c, {5, 2, 6, 4, 3, false, 5, 1, false});
 }
 
 // A cross of five tableaus with the foundations in its corners and the stock
 // and waste to its left. Tableaus 6 to 8 have no place on the table.
-void arrange052(LayoutContext& c) {
+void placeCross(LayoutContext& c) {
     const int V = c.lowWindow ? 25 : 35;
     const int left = std::max(c.W + 2 * V + 25, floorDiv(c.u - 3 * c.W - 2 * V, 2));
     const int centre = left + c.W + V;
@@ -397,7 +401,7 @@ void arrange052(LayoutContext& c) {
 
 // A staircase of tableaus running down to the left, each overlapping the one
 // before; stock and waste on the left, the discard pile on the right.
-void arrange054(LayoutContext& c) {
+void placeStaircase(LayoutContext& c) {
     const int n = c.tableauCount();
     const int step = c.W / 2 + c.unit / 2;
     const int drop = c.lowScreen ? c.H / 2 - 8 : c.H / 2 + 4;
@@ -436,7 +440,7 @@ void arrange054(LayoutContext& c) {
 // The peaks of TriPeaks: each row half a card below the one above, each
 // card over the middle of the two that cover it; the stock and the discard
 // pile side by side, centred below the bottom row.
-void arrange055(LayoutContext& c) {
+void placePeaks(LayoutContext& c) {
     const int peaks = std::clamp(c.param(param::TableauPeaks), 1, kMaxPeaks);
     const int bottomRow = kPeakRows - 1;
     const int gap = sharedGap(c, peakRowSize(peaks, bottomRow));
@@ -473,7 +477,7 @@ void arrange055(LayoutContext& c) {
 constexpr int kClockHours = 12;
 constexpr int kClockGap = 8;
 
-void arrange056(LayoutContext& c) {
+void placeClockFace(LayoutContext& c) {
     const int pileWidth = c.W + floorDiv(2 * c.W, 3);
     const double step = std::numbers::pi / 6;
     // Piles a half and a whole step from 12 o'clock differ by these shares
@@ -506,11 +510,31 @@ struct Entry {
 };
 
 constexpr Entry kArrangements[] = {
-    {1, arrange001},   {2, arrange002},   {3, arrange003},   {10, arrange010},  {11, arrange011},
-    {12, arrange012},  {13, arrange013},  {14, arrange014},  {15, arrange015},  {18, arrange018},
-    {20, arrange020},  {21, arrange021},  {52, arrange052},  {53, arrange053},  {54, arrange054},
-    {55, arrange055},  {56, arrange056},  {123, arrange123}, {124, arrange124}, {125, arrange125},
-    {126, arrange126}, {127, arrange127}, {128, arrange128}, {129, arrange129}, {130, arrange130},
+    {layout_code::kTableauRow, placeFittedRow},
+    {layout_code::kTableauRowFixedGaps, placeRowWithFixedGaps},
+    {layout_code::kTableauRowBesideStock, placeRowBesideStock},
+    {layout_code::kTableauRowsLinedUp, placeRowsLinedUp},
+    {layout_code::kTableauRowBesideStockAndWaste, placeRowBesideStockAndWaste},
+    {layout_code::kTableauRowBesideStockShifted, placeRowBesideStockShifted},
+    {layout_code::kTableauRowFromLeftEdge, placeRowFromLeftEdge},
+    {layout_code::kTableauRowNarrowed, placeNarrowedRow},
+    {layout_code::kTableauRowNarrowedToo, placeNarrowedRowToo},
+    {layout_code::kTableauRowsOnFourRowSet, placeRowsOnFourRowSet},
+    {layout_code::kTableauTriangle, placeTriangle},
+    {layout_code::kTableauRowCloseBesideStockAndWaste, placeRowCloseBesideStockAndWaste},
+    {layout_code::kTableauCross, placeCross},
+    {layout_code::kTableauColumnsFannedRight, placeColumnsFannedRight},
+    {layout_code::kTableauStaircase, placeStaircase},
+    {layout_code::kTableauPeaks, placePeaks},
+    {layout_code::kTableauClockFace, placeClockFace},
+    {layout_code::kTableauGridFourByFour, placeGridFourByFour},
+    {layout_code::kTableauGridThreeByThree, placeGridThreeByThree},
+    {layout_code::kTableauGridFiveByFive, placeGridFiveByFive},
+    {layout_code::kTableauRowsOfFourFiveFour, placeRowsOfFourFiveFour},
+    {layout_code::kTableauColumnOfFour, placeColumnOfFour},
+    {layout_code::kTableauColumnOfFive, placeColumnOfFive},
+    {layout_code::kTableauColumnOfThree, placeColumnOfThree},
+    {layout_code::kTableauTwoRowsOfTenUnderFoundations, placeTwoRowsOfTenUnderFoundations},
 };
 
 } // namespace

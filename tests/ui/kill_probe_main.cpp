@@ -11,6 +11,7 @@
 
 #include "engine/play/saved_game.h"
 #include "engine/records/play_position.h"
+#include "render/table_renderer.h"
 #include "table_window.h"
 
 #include <QApplication>
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
     const int pace = std::stoi(argv[3]);
     const bool close = argc > 4 && std::string(argv[4]) == "close";
 
+    // The kill lands between clicks all the same without the animations' pauses.
+    vellomir::render::TableRenderer::setAnimationPauses(false);
     vellomir::testing::RecordingBoxes boxes;
     vellomir::app::StartupOptions options;
     options.programDirectory = directory;

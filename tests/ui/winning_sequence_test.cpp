@@ -1,6 +1,7 @@
 #include "catalogue/parameter_index.h"
 #include "engine/actions/end_of_game.h"
 #include "program_fixture.h"
+#include "render/table_renderer.h"
 #include "table/program_state.h"
 #include "ui/main_window.h"
 #include "ui/winning_sequence.h"
@@ -34,6 +35,10 @@ public:
 
 class WinningSequenceTest : public ::testing::Test {
 protected:
+    // The sequence's timing is what these tests watch: its pauses stay on.
+    void SetUp() override { render::TableRenderer::setAnimationPauses(true); }
+    void TearDown() override { render::TableRenderer::setAnimationPauses(false); }
+
     void start(const std::string& preferences = "") {
         if (!preferences.empty()) {
             directory.write("DATA/CFG.DAT", preferences);

@@ -8,6 +8,7 @@
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
 #include "engine/solver/key_set.h"
+#include "engine/solver/search_passes.h"
 #include "table/card.h"
 #include "table/peak_rows.h"
 #include "table/pile_counts.h"
@@ -222,21 +223,19 @@ public:
             result.outcome = DiscardSearchResult::Outcome::Won;
             return result;
         }
-        bool lost = std::ranges::any_of(m_tableauCards, [&](int card) { return stranded(card); }) ||
-                    tooFewCardsBelow();
-        for (int order = 0; !lost; ++order) {
-            const long left = positions - m_searched;
-            if (left <= 0 || stopped()) {
-                break;
-            }
-            const PassEnd end = pass(order, std::min(kPassPositions, left), result.line);
-            if (end == PassEnd::Won) {
-                result.outcome = DiscardSearchResult::Outcome::Won;
-                break;
-            }
-            lost = end == PassEnd::SearchedOut;
-        }
-        if (lost) {
+        const bool stranding =
+            std::ranges::any_of(m_tableauCards, [&](int card) { return stranded(card); }) ||
+            tooFewCardsBelow();
+        const PassesEnd end =
+            stranding
+                ? PassesEnd::Lost
+                : runPasses(
+                      positions, kPassPositions,
+                      [&](int order, long budget) { return pass(order, budget, result.line); },
+                      [&] { return m_searched; }, [&] { return stopped(); });
+        if (end == PassesEnd::Won) {
+            result.outcome = DiscardSearchResult::Outcome::Won;
+        } else if (end == PassesEnd::Lost) {
             result.outcome = DiscardSearchResult::Outcome::Exhausted;
         }
         result.positions = m_searched;
@@ -252,8 +251,6 @@ private:
     // doubled from 4,000).
     static constexpr long kPassPositions = 2000;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-    enum class PassEnd { Won, SearchedOut, CutShort };
 
     struct Frame {
         std::array<std::int8_t, DiscardDeal::kMaxTableaus + 1> moves{};

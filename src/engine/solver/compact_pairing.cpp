@@ -8,6 +8,7 @@
 #include "engine/play/pointer_command.h"
 #include "engine/rules/selection_rules.h"
 #include "engine/solver/key_set.h"
+#include "engine/solver/search_passes.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -435,26 +436,22 @@ public:
             applySafe(again, &result.line);
             return result;
         }
-        bool lost =
+        const bool stranding =
             std::ranges::any_of(m_cards, [&](int card) { return strandsAfter(start, card); });
+        // With endless turnovers one pass takes all the positions: the
+        // positions it has seen stay seen, so a second pass would find none.
         const bool endless = m_deal.turnovers == PairingDeal::kEndlessTurnovers;
-        for (int order = 0; !lost; ++order) {
-            const long left = positions - m_searched;
-            if (left <= 0 || stopped()) {
-                break;
-            }
-            const PassEnd end =
-                pass(start, order, endless ? left : std::min(kPassPositions, left), result.line);
-            if (end == PassEnd::Won) {
-                result.outcome = PairingSearchResult::Outcome::Won;
-                break;
-            }
-            lost = end == PassEnd::SearchedOut;
-            if (endless) {
-                break;
-            }
-        }
-        if (lost) {
+        const PassesEnd end = stranding
+                                  ? PassesEnd::Lost
+                                  : runPasses(
+                                        positions, endless ? positions : kPassPositions,
+                                        [&](int order, long budget) {
+                                            return pass(start, order, budget, result.line);
+                                        },
+                                        [&] { return m_searched; }, [&] { return stopped(); });
+        if (end == PassesEnd::Won) {
+            result.outcome = PairingSearchResult::Outcome::Won;
+        } else if (end == PassesEnd::Lost) {
             result.outcome = PairingSearchResult::Outcome::Exhausted;
         }
         result.positions = m_searched;
@@ -470,8 +467,6 @@ private:
     static constexpr long kPassPositions = 4000;
     static constexpr int kMostInGroup = 12;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-    enum class PassEnd { Won, SearchedOut, CutShort };
 
     struct Position {
         std::uint64_t gone = 0;      // places

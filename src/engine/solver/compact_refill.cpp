@@ -5,6 +5,7 @@
 #include "engine/actions/automatic_moves.h"
 #include "engine/rules/selection_rules.h"
 #include "engine/solver/key_set.h"
+#include "engine/solver/search_passes.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -167,20 +168,13 @@ public:
             result.outcome = RefillSearchResult::Outcome::Won;
             return result;
         }
-        bool lost = false;
-        for (int order = 0; !lost; ++order) {
-            const long left = positions - m_searched;
-            if (left <= 0 || stopped()) {
-                break;
-            }
-            const PassEnd end = pass(order, std::min(kPassPositions, left), result.line);
-            if (end == PassEnd::Won) {
-                result.outcome = RefillSearchResult::Outcome::Won;
-                break;
-            }
-            lost = end == PassEnd::SearchedOut;
-        }
-        if (lost) {
+        const PassesEnd end = runPasses(
+            positions, kPassPositions,
+            [&](int order, long budget) { return pass(order, budget, result.line); },
+            [&] { return m_searched; }, [&] { return stopped(); });
+        if (end == PassesEnd::Won) {
+            result.outcome = RefillSearchResult::Outcome::Won;
+        } else if (end == PassesEnd::Lost) {
             result.outcome = RefillSearchResult::Outcome::Exhausted;
         }
         result.positions = m_searched;
@@ -193,8 +187,6 @@ private:
     // Most deals are answered within a few dozen positions.
     static constexpr std::size_t kFirstSlots = 16;
     static std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-    enum class PassEnd { Won, SearchedOut, CutShort };
 
     struct Frame {
         std::uint64_t gone = 0;
