@@ -328,6 +328,12 @@ enum class FoundationBaseMode : int { VELLOMIR_FOUNDATION_BASE_MODES(VELLOMIR_CO
 /// FoundationStartCard (96 + f): the codes that are not a card or a rank.
 enum class FoundationStartCode : int { VELLOMIR_FOUNDATION_START_CODES(VELLOMIR_CODE_ENUMERATOR) };
 
+/// FoundationStartCard (96 + f) beside the named codes: 51 to 63 start the
+/// foundation with the deal's first card of rank code - 50; 100 and above
+/// with the card code - 100; 1 to 13 with that rank of the foundation's suit.
+inline constexpr int kFoundationStartRankBase = 50;
+inline constexpr int kFoundationStartCardBase = 100;
+
 /// The two values of CoveredReserveSendable that mean something: every card
 /// of a reserve, covered or not, may be lifted and sent; no reserve card
 /// lifts at all.

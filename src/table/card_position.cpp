@@ -1,6 +1,7 @@
 #include "table/card_position.h"
 
 #include "catalogue/parameter_index.h"
+#include "catalogue/rule_codes.h"
 #include "table/card_metrics.h"
 #include "table/pile_depth.h"
 
@@ -10,6 +11,8 @@ namespace vellomir::table {
 namespace {
 
 namespace param = catalogue::param;
+using catalogue::codeOf;
+using catalogue::FanStyle;
 
 int floorDivide(int a, int b) {
     const int q = a / b;
@@ -56,7 +59,7 @@ int rightLimitOf(const ProgramState& state, PileRef pile) {
 FanSteps fanSteps(const ProgramState& state, PileRef pile, std::string_view pileString) {
     const TMainGame& g = state.mainGame;
     const int style = fanStyleOf(state, pile.kind);
-    if (style == 1) {
+    if (style == codeOf(FanStyle::Down)) {
         const FanSteps plain{g.cell(cell::FaceDownStepDown), g.cell(cell::FaceUpStepDown)};
         const int limit = state.fanLimits.bottom;
         if (limit == FanLimits::kNone) {
@@ -72,7 +75,7 @@ FanSteps fanSteps(const ProgramState& state, PileRef pile, std::string_view pile
         return closeUp(plain, minimumFanSteps(state, plain, false), below,
                        limit - top - state.cardSize.height);
     }
-    if (style == 2) {
+    if (style == codeOf(FanStyle::Right)) {
         const FanSteps plain{g.cell(cell::FaceDownStepRight), g.cell(cell::FaceUpStepRight)};
         const int limit = rightLimitOf(state, pile);
         if (limit == FanLimits::kNone) {
@@ -140,34 +143,34 @@ CardPoint cardPosition(const ProgramState& state, PileRef pile, std::string_view
     const TMainGame& g = state.mainGame;
     const int style = fanStyleOf(state, pile.kind);
     switch (style) {
-    case 1: {
+    case codeOf(FanStyle::Down): {
         const FanSteps steps = fanSteps(state, pile, pileString);
         for (int k = 0; k < index; ++k) {
             p.y += isFaceDownAt(state, pileString, k) ? steps.faceDown : steps.faceUp;
         }
         break;
     }
-    case 2: {
+    case codeOf(FanStyle::Right): {
         const FanSteps steps = fanSteps(state, pile, pileString);
         for (int k = 0; k < index; ++k) {
             p.x += isFaceDownAt(state, pileString, k) ? steps.faceDown : steps.faceUp;
         }
         break;
     }
-    case 4:
+    case codeOf(FanStyle::SideBySide):
         p.x += index * (state.cardSize.width + g.cell(cell::SpacingUnit));
         break;
-    case 5:
+    case codeOf(FanStyle::DownPlainStep):
         if (pile.kind == PileKind::Reserve) {
             p.y += index * g.cell(cell::PlainFanStep);
         }
         break;
-    case 6:
+    case codeOf(FanStyle::RightByCardSize):
         if (pile.kind == PileKind::Tableau) {
             p.x += index * g.cell(cell::FanStyle6StepA);
         }
         break;
-    case 7:
+    case codeOf(FanStyle::DownFirstStep):
         p.y += g.cell(cell::FaceUpStepDown);
         break;
     default:

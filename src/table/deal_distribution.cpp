@@ -28,6 +28,8 @@ namespace param = catalogue::param;
 namespace empty_code = catalogue::empty_code;
 namespace {
 
+constexpr int kRanks = 13;
+
 constexpr PileRef kStockPile{PileKind::Stock, kStock};
 constexpr PileRef kWastePile{PileKind::Stock, kWaste};
 constexpr PileRef kDiscardPile{PileKind::Stock, kDiscard};
@@ -68,8 +70,10 @@ int takeStartingCard(const ProgramState& state, DealQueue& deck, int f, int code
         return deck.takeFirst([&](int c) {
             return suitOf(c) >= 0 && !suitOnEarlierFoundations(state, suitOf(c), f);
         });
-    } else if (code >= 51 && code <= 63) {
-        return deck.takeFirst([code](int c) { return rankOf(c) == code - 50; });
+    } else if (code > catalogue::kFoundationStartRankBase &&
+               code <= catalogue::kFoundationStartRankBase + kRanks) {
+        return deck.takeFirst(
+            [code](int c) { return rankOf(c) == code - catalogue::kFoundationStartRankBase; });
     } else if (code == codeOf(FoundationStartCode::NextSuitOfFirstCard)) {
         // The first card moved on by a suit for each foundation: a run of
         // foundations receives the cards of one rank. Past the end of the
@@ -87,8 +91,8 @@ int takeStartingCard(const ProgramState& state, DealQueue& deck, int f, int code
         card = f * 13 + 1;
     } else if (code == codeOf(FoundationStartCode::KingOfSuitSwept)) {
         card = f <= 3 ? 13 * (f + 1) : 13 * f - 51;
-    } else if (code >= 100) {
-        card = code - 100;
+    } else if (code >= catalogue::kFoundationStartCardBase) {
+        card = code - catalogue::kFoundationStartCardBase;
     } else {
         card = f * 13 + code;
     }

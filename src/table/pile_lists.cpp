@@ -2,6 +2,7 @@
 
 #include "table/card.h"
 #include "table/card_table.h"
+#include "table/reserve_faces.h"
 
 #include <algorithm>
 #include <utility>
@@ -106,14 +107,14 @@ void setFacesOfPile(CardTable& cards, std::string_view pile, int mode, char flag
         }
         return;
     }
-    if (mode < -3 || mode == 0) {
+    if (mode < kFacesBottomCardUp || mode == 0) {
         return;
     }
     for (int i = 0; i < n; ++i) {
         bool up = false;
-        if (mode == -1) {
+        if (mode == kFacesAlternateFromBottom) {
             up = i % 2 == 0;
-        } else if (mode == -2) {
+        } else if (mode == kFacesAlternateFromSecond) {
             up = i % 2 == 1;
         } else {
             up = i == 0;
