@@ -52,8 +52,10 @@ TEST(WastePilesDeal, ReadsTheGamesRulesFromTheEngine) {
     ASSERT_TRUE(steps);
     EXPECT_EQ(steps->order.size(), 48U);
     ASSERT_EQ(steps->chains.size(), 4U);
-    EXPECT_EQ(steps->chains[1], (std::vector<std::uint8_t>{4, 6, 8, 10, 12, 1, 3, 5, 7, 9, 11, 13}));
-    EXPECT_EQ(steps->chains[3], (std::vector<std::uint8_t>{8, 12, 3, 7, 11, 2, 6, 10, 1, 5, 9, 13}));
+    EXPECT_EQ(steps->chains[1],
+              (std::vector<std::uint8_t>{4, 6, 8, 10, 12, 1, 3, 5, 7, 9, 11, 13}));
+    EXPECT_EQ(steps->chains[3],
+              (std::vector<std::uint8_t>{8, 12, 3, 7, 11, 2, 6, 10, 1, 5, 9, 13}));
 
     for (const int other : {kKlondike, kGolf}) {
         Table table(other, 1);
@@ -315,7 +317,8 @@ TEST(WastePilesSearch, ItsLossesAreThoseOfASearchOfEveryMove) {
     int won = 0;
     int lost = 0;
     for (int i = 0; i < 200; ++i) {
-        const WastePilesDeal deal = smallDeal(random, 3 + i % 3, 2 + i % 2, 1 + i / 2 % 2, i % 3 == 0);
+        const WastePilesDeal deal =
+            smallDeal(random, 3 + i % 3, 2 + i % 2, 1 + i / 2 % 2, i % 3 == 0);
         const bool wins = winsByEveryMove(deal);
         for (const bool cut : {true, false}) {
             const WastePilesSearchResult found =
@@ -355,7 +358,8 @@ TEST(WastePilesSearch, WinsWholeDealsThroughThePointerInput) {
             if (result.outcome == SolveOutcome::Solved) {
                 ++solved;
                 Table replay(game, deal);
-                EXPECT_TRUE(replay.playsToTheWin(result.moves)) << "game " << game << " deal " << deal;
+                EXPECT_TRUE(replay.playsToTheWin(result.moves))
+                    << "game " << game << " deal " << deal;
             }
         }
     }
