@@ -17,6 +17,7 @@
 #include "engine/solver/compact_pairing.h"
 #include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
+#include "engine/solver/compact_waste_piles.h"
 #include "engine/solver/position_record.h"
 #include "engine/solver/solver_places.h"
 #include "engine/solver/table_fingerprint.h"
@@ -1043,6 +1044,83 @@ std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
                           [&](const auto& line) { return refillGestures(dealt, geometry, line); });
 }
 
+// A waste-pile game's line played through the pointer input from the deal:
+// Autoplay unticked where it is on, then for each card placed a click on
+// the stock (unless the card lies on the waste already) and a drag from
+// the waste onto its pile or foundation, and for each card sent up a drag
+// from its pile. Nothing unless each step moves its card where the line
+// says and the last one wins.
+std::optional<std::vector<PointerCommand>>
+wastePilesGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                   const WastePilesDeal& deal, const std::vector<WastePilesMove>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        gestures.push_back(command);
+        return runGesture(engine, command);
+    };
+    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    const table::PileRef stock{table::PileKind::Stock, table::kStock};
+    const table::PileRef waste{table::PileKind::Stock, table::kWaste};
+    std::size_t placed = 0;
+    for (const WastePilesMove& move : line) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        const table::PileRef to =
+            move.kind == WastePilesMove::Kind::NextToPile
+                ? table::PileRef{table::PileKind::Tableau, move.pile}
+                : table::PileRef{table::PileKind::Foundation, move.foundation};
+        table::PileRef from{table::PileKind::Tableau, move.pile};
+        if (move.kind != WastePilesMove::Kind::PileToFoundation) {
+            from = waste;
+            const int card = deal.order.at(placed++);
+            if (table::topCardOf(work.piles.pile(waste)) != card &&
+                !run(gesture(Verb::Click, table::pileName(stock)))) {
+                return std::nullopt;
+            }
+            if (table::topCardOf(work.piles.pile(waste)) != card) {
+                return std::nullopt;
+            }
+        }
+        if (table::topCardOf(work.piles.pile(from)) != move.card ||
+            !run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(work.piles.pile(to)) != move.card) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of the waste-pile games, as that of the discard games. The
+// line plays with Autoplay off: where the player keeps it ticked the other
+// searches answer.
+std::optional<SolveResult> wastePilesSolve(const table::ProgramState& dealt,
+                                           const seam::Frontend& geometry,
+                                           const SolveLimits& limits) {
+    if (limits.keepAutoplay && autoplayActive(dealt)) {
+        return std::nullopt;
+    }
+    const std::optional<WastePilesDeal> deal = wastePilesDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kPairingPerGesturePosition;
+    const WastePilesSearchResult found = searchWastePilesDeal(*deal, budget, limits.stop);
+    return answerOfSearch(
+        found, [&](const auto& line) { return wastePilesGestures(dealt, geometry, *deal, line); });
+}
+
 // Positions the search of actions (every game the searches above do not
 // play) stores for each position the gesture search would: a stored
 // position is one fingerprint.
@@ -1107,6 +1185,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
+    }
+    if (std::optional<SolveResult> waste = wastePilesSolve(dealt, geometry, limits)) {
+        return waste;
     }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
