@@ -5,6 +5,7 @@
 #include "engine/input/legal_moves.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
+#include "support/game_numbers.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -21,14 +22,8 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kSirTommy = 48;
-constexpr int kCalculation = 49;
-constexpr int kKlondike = 1;
-constexpr int kGolf = 44;
-
-struct Table : testing::DealtGame {
-    Table(int game, int deal) : DealtGame(game, deal, false) {}
-};
+using namespace vellomir::testing::game;
+using Table = testing::UnrecordedGame;
 
 TEST(WastePilesDeal, ReadsTheGamesRulesFromTheEngine) {
     Table tommy(kSirTommy, 1000);
