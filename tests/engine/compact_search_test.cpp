@@ -11,6 +11,7 @@
 #include "support/catalogue_games.h"
 #include "support/game_numbers.h"
 #include "support/recording_frontend.h"
+#include "support/table_builder.h"
 #include "table/pile_counts.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -397,15 +398,7 @@ TEST(CompactPosition, SafeMovesWhereFoundationsGiveBackRegretNothing) {
     EXPECT_GT(safeMoves, 0);
 }
 
-std::string pileOf(const std::vector<int>& cards) {
-    std::string pile;
-    for (const int card : cards) {
-        const std::string digits = std::to_string(card);
-        pile += std::string(3 - digits.size(), '0') + digits;
-    }
-    return pile;
-}
-
+using testing::pileOf;
 // FreeCell with every free cell held and no empty tableau: the queen of
 // hearts and the jack of clubs on her may not move together onto the king
 // of clubs; with one cell free they may. Random play seldom comes to runs

@@ -2,6 +2,7 @@
 
 #include "engine/dealt_game.h"
 #include "engine/solver/solver.h"
+#include "support/table_builder.h"
 #include "table/pile_lists.h"
 
 #include <gtest/gtest.h>
@@ -18,15 +19,7 @@ constexpr int kBritishCanister = 97;
 constexpr int kFiveHearts = 5;
 constexpr int kThreeDiamonds = 16;
 
-std::string pileOf(const std::vector<int>& cards) {
-    std::string pile;
-    for (const int card : cards) {
-        const std::string digits = std::to_string(card);
-        pile += std::string(3 - digits.size(), '0') + digits;
-    }
-    return pile;
-}
-
+using testing::pileOf;
 // British Canister with hearts, clubs and spades home up to the 4 and
 // diamonds up to `diamondsHome`; the five of hearts lies on the first
 // tableau, the other cards in play on the rest, no 3 of diamonds on top.

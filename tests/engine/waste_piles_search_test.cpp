@@ -59,13 +59,13 @@ TEST(WastePilesDeal, ReadsTheGamesRulesFromTheEngine) {
 }
 
 // A move as the engine's list and the model both name it.
-using Named = std::tuple<int, int, int, int>; // kind, pile, foundation, card
+using NamedWasteMove = std::tuple<int, int, int, int>; // kind, pile, foundation, card
 
 // The engine's moves in the model's words: of empty piles only the first
 // is a target, and of foundations that take the same ranks from here on
 // only the first (the model's own choice of the two).
-std::set<Named> engineMoves(Table& table, const WastePilesPosition& pos) {
-    std::set<Named> named;
+std::set<NamedWasteMove> engineMoves(Table& table, const WastePilesPosition& pos) {
+    std::set<NamedWasteMove> named;
     const std::vector<LegalMove> moves = legalMoves(table.state, table.frontend);
     for (const LegalMove& m : moves) {
         int kind = -1;
@@ -108,10 +108,10 @@ std::set<Named> engineMoves(Table& table, const WastePilesPosition& pos) {
     return named;
 }
 
-std::set<Named> modelMoves(const WastePilesPosition& pos) {
+std::set<NamedWasteMove> modelMoves(const WastePilesPosition& pos) {
     std::vector<WastePilesMove> moves;
     pos.moves(moves);
-    std::set<Named> named;
+    std::set<NamedWasteMove> named;
     for (const WastePilesMove& m : moves) {
         named.insert({static_cast<int>(m.kind), m.pile, m.foundation, m.card});
     }
@@ -162,7 +162,7 @@ void expectTheEngineMovesInRandomPlay(int game) {
                 wastePilesDealFor(table.state, table.frontend);
             ASSERT_TRUE(model) << "game " << game << " deal " << deal << " step " << step;
             WastePilesPosition pos(*model);
-            const std::set<Named> fast = modelMoves(pos);
+            const std::set<NamedWasteMove> fast = modelMoves(pos);
             ASSERT_EQ(engineMoves(table, pos), fast)
                 << "game " << game << " deal " << deal << " step " << step;
             std::vector<WastePilesMove> moves;

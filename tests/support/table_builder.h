@@ -7,6 +7,7 @@
 #include "engine/rules/placement_check.h"
 #include "support/recording_frontend.h"
 #include "table/card.h"
+#include "table/pile_lists.h"
 #include "table/program_state.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vellomir::testing {
 
@@ -47,6 +49,24 @@ inline int card(std::string_view name) {
         throw std::invalid_argument("bad card name");
     }
     return static_cast<int>(suit) * 13 + rank + (secondPack ? 52 : 0);
+}
+
+/// A pile string of card codes, bottom first.
+inline std::string pileOf(const std::vector<int>& cards) {
+    std::string pile;
+    for (int card : cards) {
+        pile += table::cardText(card);
+    }
+    return pile;
+}
+
+/// The card codes of a pile string, bottom first.
+inline std::vector<int> cardsOf(std::string_view pile) {
+    std::vector<int> cards;
+    for (int i = 0; i < table::cardCount(pile); ++i) {
+        cards.push_back(table::cardAt(pile, i));
+    }
+    return cards;
 }
 
 /// A pile string of named cards, bottom first.

@@ -1,6 +1,7 @@
 #include "table/kings_to_bottom.h"
 
 #include "catalogue/parameter_index.h"
+#include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -19,22 +20,8 @@ constexpr int kKingOfHearts = 13;
 constexpr int kKingOfClubs = 39;
 constexpr int kKingOfSpades = 52;
 
-std::string pileOf(const std::vector<int>& cards) {
-    std::string pile;
-    for (int card : cards) {
-        pile += cardText(card);
-    }
-    return pile;
-}
-
-std::vector<int> cardsOf(const std::string& pile) {
-    std::vector<int> cards;
-    for (int i = 0; i < cardCount(pile); ++i) {
-        cards.push_back(cardAt(pile, i));
-    }
-    return cards;
-}
-
+using testing::cardsOf;
+using testing::pileOf;
 struct KingsToBottom : ::testing::Test {
     ProgramState state;
     void SetUp() override {

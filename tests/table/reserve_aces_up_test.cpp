@@ -1,6 +1,7 @@
 #include "table/reserve_aces_up.h"
 
 #include "catalogue/parameter_index.h"
+#include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -20,22 +21,8 @@ constexpr int kAceOfHearts = 1;
 constexpr int kAceOfClubs = 27;
 constexpr int kAceOfSpades = 40;
 
-std::string pileOf(const std::vector<int>& cards) {
-    std::string pile;
-    for (int card : cards) {
-        pile += cardText(card);
-    }
-    return pile;
-}
-
-std::vector<int> cardsOf(const std::string& pile) {
-    std::vector<int> cards;
-    for (int i = 0; i < cardCount(pile); ++i) {
-        cards.push_back(cardAt(pile, i));
-    }
-    return cards;
-}
-
+using testing::cardsOf;
+using testing::pileOf;
 struct ReserveAcesUp : ::testing::Test {
     ProgramState state;
     void SetUp() override {
