@@ -780,6 +780,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Frosch</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Olymp</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

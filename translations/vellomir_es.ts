@@ -780,6 +780,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Rana</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Monte Olimpo</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -780,6 +780,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Grenouille</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Mont Olympe</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

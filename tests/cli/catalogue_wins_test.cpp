@@ -199,6 +199,7 @@ const std::map<int, RecordedWin> kWinningDeal{
     {162, {2370, 0}},
     {163, {3055, 0}},
     {164, {1, 20000, false, true}},
+    {165, {2, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
