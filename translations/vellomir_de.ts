@@ -784,6 +784,10 @@ Siehe &apos;vellomir --help&apos;.
         <source>Mount Olympus</source>
         <translation>Olymp</translation>
     </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Scheidungsgrund</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

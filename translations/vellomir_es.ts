@@ -784,6 +784,10 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Mount Olympus</source>
         <translation>Monte Olimpo</translation>
     </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Motivo de divorcio</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

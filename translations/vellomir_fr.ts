@@ -784,6 +784,10 @@ Essayez &apos;vellomir --help&apos;.
         <source>Mount Olympus</source>
         <translation>Mont Olympe</translation>
     </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Motif de divorce</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -784,6 +784,10 @@ Provare &apos;vellomir --help&apos;.
         <source>Mount Olympus</source>
         <translation>Monte Olimpo</translation>
     </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Motivo di divorzio</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>
