@@ -328,9 +328,11 @@ enum class FoundationBaseMode : int { VELLOMIR_FOUNDATION_BASE_MODES(VELLOMIR_CO
 /// FoundationStartCard (96 + f): the codes that are not a card or a rank.
 enum class FoundationStartCode : int { VELLOMIR_FOUNDATION_START_CODES(VELLOMIR_CODE_ENUMERATOR) };
 
-/// The one value of CoveredReserveSendable that means something: every card
-/// of a reserve, covered or not, may be lifted and sent.
+/// The two values of CoveredReserveSendable that mean something: every card
+/// of a reserve, covered or not, may be lifted and sent; no reserve card
+/// lifts at all.
 inline constexpr int kCoveredReserveCardsPlay = -11;
+inline constexpr int kReserveCardsNeverLift = -14;
 /// The one value of WasteNotDropTarget that means something: drops never go
 /// to the waste.
 inline constexpr int kWasteRefusesDrops = 4;

@@ -1,4 +1,4 @@
-#include "cli/cli.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -8,24 +8,8 @@
 namespace vellomir::tools {
 namespace {
 
-struct CliRun {
-    int status;
-    std::vector<std::string> lines;
-    std::string err;
-};
-
-CliRun runCommand(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runCli(args, VELLOMIR_BIN_DIR, in, out, err);
-    CliRun run{status, {}, err.str()};
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-        run.lines.push_back(line);
-    }
-    return run;
-}
+using testing::CliRun;
+using testing::runCommand;
 
 // The first line of `solve`, in the survey's words: outcome and count.
 std::string solveAnswer(const std::string& game, const std::string& deal,

@@ -6,6 +6,7 @@
 #include "engine/solver/solver.h"
 #include "engine/solver/solver_places.h"
 #include "engine/solver/table_fingerprint.h"
+#include "support/game_numbers.h"
 #include "table/program_state.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +22,7 @@ namespace {
 
 using testing::DealtGame;
 
-constexpr int kPyramid = 36;
-constexpr int kMonteCarlo = 37;
-constexpr int kFourteenOut = 39;
-constexpr int kElevens = 40;
-constexpr int kTens = 41;
-constexpr int kSirTommy = 48;
-constexpr int kCalculation = 49;
-constexpr int kPutInOrder4x4 = 88;
-constexpr int kClock = 111;
-constexpr int kMontana = 113;
-constexpr int kAccordion = 114;
+using namespace vellomir::testing::game;
 
 PointerCommand command(PointerCommand::Verb verb, const std::string& place,
                        const std::string& target = {}) {

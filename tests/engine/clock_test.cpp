@@ -4,6 +4,7 @@
 #include "engine/actions/clock_rules.h"
 
 #include "engine/dealt_game.h"
+#include "support/game_numbers.h"
 #include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
@@ -22,7 +23,7 @@ using engine::clockPileOfRank;
 using engine::clockPileToTurn;
 using engine::kClockKingsPile;
 
-constexpr int kClock = 111;
+using namespace vellomir::testing::game;
 constexpr int kPiles = 13;
 constexpr int kSuits = 4;
 

@@ -9,6 +9,7 @@
 #include "engine/rules/target_checks.h"
 #include "engine/solver/solver.h"
 #include "support/catalogue_games.h"
+#include "support/game_numbers.h"
 #include "support/recording_frontend.h"
 #include "table/pile_counts.h"
 #include "table/pile_lists.h"
@@ -27,46 +28,10 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kKlondike = 1;
-constexpr int kThoughtful = 3;
-constexpr int kFreeCell = 10;
-constexpr int kBakersGame = 11;
-constexpr int kGypsy = 72;
-constexpr int kSpider = 73;
-constexpr int kScorpion = 75;
-constexpr int kSimpleSimon = 76;
-constexpr int kWillOTheWisp = 99;
-constexpr int kEightOff = 12;
-constexpr int kSeahavenTowers = 13;
-constexpr int kMartha = 16;
-constexpr int kFan = 21;
-constexpr int kScotchPatience = 22;
-constexpr int kShamrocks = 23;
-constexpr int kSevenByFour = 65;
-constexpr int kBakersDozen = 77;
-constexpr int kSpiderOneSuit = 109;
-constexpr int kSpiderTwoSuits = 110;
-constexpr int kGargantua = 9;
-constexpr int kFortyThieves = 27;
-constexpr int kMaria = 30;
-constexpr int kIndian = 32;
-constexpr int kFortyAndEight = 55;
-constexpr int kNapoleonsExile = 58;
-constexpr int kEmperor = 61;
-constexpr int kDiplomat = 63;
-constexpr int kKingAlbert = 67;
-constexpr int kLaBelleLucie = 105;
-constexpr int kCanfield = 24;
-constexpr int kStorehouse = 25;
-constexpr int kRainbow = 26;
-constexpr int kRainfall = 69;
-constexpr int kChameleon = 70;
-constexpr int kSuperiorCanfield = 68;
+using namespace vellomir::testing::game;
 
 // A dealt game of the catalogue, played without undo steps.
-struct Table : testing::DealtGame {
-    Table(int game, int deal) : DealtGame(game, deal, false) {}
-};
+using Table = testing::UnrecordedGame;
 
 // A move as the engine's list and the fast position both name it: the card,
 // where it comes from and where it goes, in the fast position's numbering.

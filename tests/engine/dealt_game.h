@@ -65,4 +65,11 @@ struct DealtGame {
     }
 };
 
+/// A dealt game whose actions keep no undo steps, as the solver's trials
+/// play.
+struct UnrecordedGame : DealtGame {
+    UnrecordedGame(int game, long long deal) : DealtGame(game, deal, false) {}
+    UnrecordedGame(const UnrecordedGame& other) = default;
+};
+
 } // namespace vellomir::testing

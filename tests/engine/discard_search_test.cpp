@@ -2,6 +2,7 @@
 
 #include "engine/dealt_game.h"
 #include "engine/solver/solver.h"
+#include "support/game_numbers.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -16,15 +17,9 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kGolf = 44;
-constexpr int kBlackHole = 45;
-constexpr int kTriPeaks = 108;
-constexpr int kKlondike = 1;
+using namespace vellomir::testing::game;
 
-struct Table : testing::DealtGame {
-    Table(int game, int deal) : DealtGame(game, deal, false) {}
-    Table(const Table& other) = default;
-};
+using Table = testing::UnrecordedGame;
 
 // The moves the discard deal's tables allow on the table as it is now:
 // tableau numbers whose top card the discard pile takes.

@@ -21,7 +21,7 @@ namespace {
 namespace param = catalogue::param;
 using table::PileKind;
 
-std::vector<int> catalogueGames() {
+std::vector<int> shippedGames() {
     return testing::catalogueGames(VELLOMIR_BIN_DIR);
 }
 
@@ -80,11 +80,11 @@ std::map<int, int> cardsOnTable(const table::ProgramState& state) {
 }
 
 TEST(CatalogueGames, TheCatalogueIsNotEmpty) {
-    EXPECT_GE(catalogueGames().size(), 2u);
+    EXPECT_GE(shippedGames().size(), 2u);
 }
 
 TEST(CatalogueGames, EveryDealPutsEachCardOnTheTableOnce) {
-    for (int game : catalogueGames()) {
+    for (int game : shippedGames()) {
         for (const char* number :
              {"0000000000000", "1234567890123", "9999999999999", "0420001337000"}) {
             const auto dealt = deal(game, number);
@@ -108,7 +108,7 @@ TEST(CatalogueGames, EveryDealPutsEachCardOnTheTableOnce) {
 }
 
 TEST(CatalogueGames, TheSameDealNumberDealsTheSameTable) {
-    for (int game : catalogueGames()) {
+    for (int game : shippedGames()) {
         const auto first = deal(game, "3141592653589");
         const auto second = deal(game, "3141592653589");
         EXPECT_EQ(first->state->piles, second->state->piles) << "game " << game;
@@ -122,7 +122,7 @@ TEST(CatalogueGames, TheSameDealNumberDealsTheSameTable) {
 
 TEST(CatalogueGames, EveryLayoutFitsItsAreaWithoutOverlaps) {
     const std::pair<int, int> areas[] = {{800, 600}, {1024, 768}, {1920, 1080}};
-    for (int game : catalogueGames()) {
+    for (int game : shippedGames()) {
         for (const auto& [width, height] : areas) {
             const auto dealt = deal(game, "1234567890123", width, height);
             const table::LayoutArea area = table::layoutAreaFor(*dealt->state, dealt->frontend);

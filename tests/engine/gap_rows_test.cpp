@@ -2,6 +2,7 @@
 // after the card of its suit one rank lower, and the redeal of the cards
 // out of place.
 
+#include "support/game_numbers.h"
 #include "table/gap_rows.h"
 
 #include "engine/actions/score.h"
@@ -20,9 +21,9 @@
 namespace vellomir::testing {
 namespace {
 
-constexpr int kMontana = 113;
+using namespace vellomir::testing::game;
 constexpr int kRows = 4;
-constexpr int kPlaces = 13;
+constexpr int kPlacesInRow = 13;
 constexpr const char* kGap = "--";
 
 // A dealt Montana game whose rows the test lays out: each row's places
@@ -56,7 +57,7 @@ struct MontanaTable : DealtGame {
             const std::vector<std::string> row = r < static_cast<int>(named.size())
                                                      ? named[static_cast<std::size_t>(r)]
                                                      : std::vector<std::string>{};
-            for (int i = 0; i < kPlaces; ++i) {
+            for (int i = 0; i < kPlacesInRow; ++i) {
                 const int code = i < static_cast<int>(row.size())
                                      ? (row[static_cast<std::size_t>(i)] == kGap
                                             ? 0
@@ -95,7 +96,7 @@ struct MontanaTable : DealtGame {
         EXPECT_EQ(engine::cardsOnTableOnce(state, census), "");
         EXPECT_EQ(gaps(), 4);
         for (int r = 0; r < kRows; ++r) {
-            EXPECT_EQ(table::cardCount(state.piles.tableau(r)), kPlaces);
+            EXPECT_EQ(table::cardCount(state.piles.tableau(r)), kPlacesInRow);
         }
     }
     bool drag(int fromRow, int fromPlace, int toRow, int toPlace) {
@@ -103,7 +104,7 @@ struct MontanaTable : DealtGame {
     }
     static std::string place(int row, int i) {
         const std::string pile = "Fila" + std::to_string(row + 1);
-        return i == kPlaces - 1 ? pile : pile + ":" + std::to_string(i);
+        return i == kPlacesInRow - 1 ? pile : pile + ":" + std::to_string(i);
     }
     int score() const { return state.settings.readInt(settings::field::Score, 0); }
     int pass() const { return state.mainGame.cell(table::cell::PassNumber); }
@@ -115,8 +116,8 @@ TEST(GapRows, TheDealTakesTheAcesOutLeavingFourGaps) {
     MontanaTable t(7);
     EXPECT_EQ(t.gaps(), 4);
     for (int r = 0; r < kRows; ++r) {
-        ASSERT_EQ(table::cardCount(t.state.piles.tableau(r)), kPlaces);
-        for (int i = 0; i < kPlaces; ++i) {
+        ASSERT_EQ(table::cardCount(t.state.piles.tableau(r)), kPlacesInRow);
+        for (int i = 0; i < kPlacesInRow; ++i) {
             EXPECT_NE(table::rankOf(t.at(r, i)), 1);
         }
     }

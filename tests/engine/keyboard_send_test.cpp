@@ -13,14 +13,6 @@ namespace {
 using engine::PointerInput;
 using table::PileKind;
 
-// A point inside the card at slot `slot` of tableau `t` (see play_layout.h).
-int tx(int t) {
-    return 10 + 80 * t + 5;
-}
-int ty(int slot) {
-    return 150 + 20 * slot + 5;
-}
-
 struct Keys : LaidOutTable {
     PointerInput input{state, frontend};
     Keys() { klondikeRules(); }

@@ -4,6 +4,7 @@
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
 #include "engine/solver/solver_places.h"
+#include "support/game_numbers.h"
 #include "support/recording_frontend.h"
 #include "table/program_state.h"
 
@@ -15,14 +16,11 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kKlondike = 1;
-constexpr int kThoughtful = 3;
-constexpr int kFreeCell = 10;
-constexpr int kBakersGame = 11;
+using namespace vellomir::testing::game;
 
 // A dealt game of the catalogue, played without undo steps.
-struct Table : testing::DealtGame {
-    Table(int game, int deal) : DealtGame(game, deal, false) {}
+struct DraggedTable : testing::DealtGame {
+    DraggedTable(int game, int deal) : DealtGame(game, deal, false) {}
 
     bool drag(const std::string& place, const std::string& target) {
         PointerCommand command;
@@ -46,7 +44,8 @@ std::string placeOf(const table::ProgramState& state, const LegalMove& move) {
 
 // Plays random legal moves from the deal (stock clicks among them), calling
 // `look` at every position reached.
-template <typename Look> void randomWalk(Table& table, int steps, unsigned seed, Look&& look) {
+template <typename Look>
+void randomWalk(DraggedTable& table, int steps, unsigned seed, Look&& look) {
     std::mt19937 random(seed);
     for (int step = 0; step < steps; ++step) {
         look(table);
@@ -72,12 +71,12 @@ template <typename Look> void randomWalk(Table& table, int steps, unsigned seed,
 
 TEST(LegalMoves, EveryMoveListedIsADropThePointerInputMakesTheSameWay) {
     for (const int game : {kKlondike, kThoughtful, kFreeCell, kBakersGame}) {
-        Table dealt(game, 7);
+        DraggedTable dealt(game, 7);
         int tried = 0;
-        randomWalk(dealt, 40, 11, [&](const Table& here) {
+        randomWalk(dealt, 40, 11, [&](const DraggedTable& here) {
             for (const LegalMove& move : legalMoves(here.state, here.frontend)) {
-                Table byDrag(here);
-                Table byList(here);
+                DraggedTable byDrag(here);
+                DraggedTable byList(here);
                 ASSERT_TRUE(byDrag.drag(placeOf(here.state, move), table::pileName(move.to)));
                 ASSERT_TRUE(playLegalMove(byList.state, byList.frontend, move));
                 EXPECT_NE(byDrag.state.piles, here.state.piles)
@@ -93,8 +92,8 @@ TEST(LegalMoves, EveryMoveListedIsADropThePointerInputMakesTheSameWay) {
 
 TEST(LegalMoves, EveryDragThatMovesCardsIsListed) {
     for (const int game : {kKlondike, kFreeCell}) {
-        Table dealt(game, 3);
-        randomWalk(dealt, 25, 5, [&](const Table& here) {
+        DraggedTable dealt(game, 3);
+        randomWalk(dealt, 25, 5, [&](const DraggedTable& here) {
             const std::vector<LegalMove> moves = legalMoves(here.state, here.frontend);
             const SolverPlaces places = solverPlaces(here.state);
             for (const std::string& source : places.sources) {
@@ -103,7 +102,7 @@ TEST(LegalMoves, EveryDragThatMovesCardsIsListed) {
                     continue; // a press on the stock deals: no move of cards
                 }
                 for (const std::string& target : places.targets) {
-                    Table trial(here);
+                    DraggedTable trial(here);
                     const table::PileLists before = trial.state.piles;
                     if (!trial.drag(source, target) || trial.state.piles == before) {
                         continue;
@@ -125,7 +124,7 @@ TEST(LegalMoves, EveryDragThatMovesCardsIsListed) {
 }
 
 TEST(LegalMoves, AMoveNoLongerLegalChangesNothing) {
-    Table freeCell(kFreeCell, 3);
+    DraggedTable freeCell(kFreeCell, 3);
     const std::vector<LegalMove> moves = legalMoves(freeCell.state, freeCell.frontend);
     ASSERT_FALSE(moves.empty());
     LegalMove wrong = moves.front();

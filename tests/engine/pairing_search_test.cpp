@@ -3,6 +3,7 @@
 #include "engine/dealt_game.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
+#include "support/game_numbers.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
@@ -17,16 +18,9 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kPyramid = 36;
-constexpr int kPyramidOnePass = 53;
-constexpr int kPyramidEndless = 54;
-constexpr int kFourteenOut = 39;
-constexpr int kKlondike = 1;
-constexpr int kGolf = 44;
+using namespace vellomir::testing::game;
 
-struct Table : testing::DealtGame {
-    Table(int game, int deal) : DealtGame(game, deal, false) {}
-};
+using Table = testing::UnrecordedGame;
 
 TEST(PairingDeal, ReadsTheGamesRulesFromTheEngine) {
     Table pyramid(kPyramid, 1000);

@@ -1,6 +1,7 @@
 // TriPeaks and its kin: the rows of the peaks, which card lies on which,
 // and play on them.
 
+#include "support/game_numbers.h"
 #include "table/peak_rows.h"
 
 #include "engine/dealt_game.h"
@@ -21,7 +22,8 @@ using table::peakCovers;
 using table::peakHalfSteps;
 using table::peakSpot;
 
-constexpr int kTriPeaks = 108;
+using namespace vellomir::testing::game;
+
 // Tableau numbers (0-based) in the rows of three peaks.
 constexpr int kFirstOfRow1 = 3;
 constexpr int kFirstOfRow2 = 9;

@@ -5,6 +5,15 @@
 
 namespace vellomir::testing {
 
+/// A point 5 pixels inside the top-left corner of the card at slot `slot`
+/// of tableau `t` on a LaidOutTable (all cards face up, 20 pixels apart).
+inline int tx(int t) {
+    return 10 + 80 * t + 5;
+}
+inline int ty(int slot) {
+    return 150 + 20 * slot + 5;
+}
+
 /// A PlayTable with a simple layout for pointer and drop tests: the stock
 /// at (10, 10) and the waste at (90, 10) when `withStock`, foundations in a
 /// row at y 10 from x 250, tableaus at y 150 every 80 pixels from x 10, and

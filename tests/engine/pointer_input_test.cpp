@@ -11,15 +11,6 @@ namespace {
 
 using engine::PointerInput;
 
-// A point 5 pixels inside the top-left corner of the card at slot `slot`
-// of tableau `t` (all cards face up, 20 pixels apart).
-int tx(int t) {
-    return 10 + 80 * t + 5;
-}
-int ty(int slot) {
-    return 150 + 20 * slot + 5;
-}
-
 struct Pointer : LaidOutTable {
     PointerInput input{state, frontend};
     Pointer() { klondikeRules(); }

@@ -3,6 +3,7 @@
 #include "engine/dealt_game.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
+#include "support/game_numbers.h"
 #include "table/card.h"
 #include "table/program_state.h"
 
@@ -16,15 +17,9 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kElevens = 40;
-constexpr int kTens = 41;
-constexpr int kFifteens = 42;
-constexpr int kEighteens = 43;
-constexpr int kPyramid = 36;
+using namespace vellomir::testing::game;
 
-struct Table : testing::DealtGame {
-    Table(int game, int deal) : DealtGame(game, deal, false) {}
-};
+using Table = testing::UnrecordedGame;
 
 std::vector<std::uint8_t> ranks(std::initializer_list<int> list) {
     std::vector<std::uint8_t> counts(14, 0);

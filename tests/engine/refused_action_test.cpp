@@ -4,6 +4,7 @@
 
 #include "engine/dealt_game.h"
 #include "engine/input/legal_moves.h"
+#include "support/game_numbers.h"
 #include "support/table_builder.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
@@ -20,11 +21,7 @@ namespace {
 using testing::card;
 using testing::DealtGame;
 
-constexpr int kKlondike = 1;
-constexpr int kFreeCell = 10;
-constexpr int kBeleagueredCastle = 17;
-constexpr int kFortyThieves = 27;
-constexpr int kSpider = 73;
+using namespace vellomir::testing::game;
 
 std::string drag(const table::ProgramState& state, const LegalMove& move) {
     const std::string name = table::pileName(move.from);

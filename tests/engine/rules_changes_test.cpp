@@ -3,6 +3,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "engine/laid_out_game.h"
+#include "support/game_numbers.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 
@@ -14,13 +15,7 @@ namespace {
 namespace param = catalogue::param;
 using table::PileKind;
 
-constexpr int kKlondike = 1;
-constexpr int kEightOff = 12;
-constexpr int kBusyAces = 59;
-constexpr int kSevenByFour = 65;
-constexpr int kSpider = 73;
-constexpr int kWasp = 100;
-constexpr int kOsmosis = 103;
+using namespace vellomir::testing::game;
 
 const table::PileRef kStockPile{PileKind::Stock, table::kStock};
 

@@ -2,6 +2,7 @@
 
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
+#include "support/game_numbers.h"
 #include "support/recording_frontend.h"
 #include "support/temp_folder.h"
 #include "table/program_state.h"
@@ -15,7 +16,7 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kKlondike = 1;
+using namespace vellomir::testing::game;
 
 // A played game of Klondike: a few stock clicks, each one action.
 struct PlayedGame {

@@ -2,6 +2,7 @@
 
 #include "engine/dealt_game.h"
 #include "engine/solver/solver.h"
+#include "support/game_numbers.h"
 #include "table/pile_lists.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +12,8 @@
 namespace vellomir::engine {
 namespace {
 
-constexpr int kKlondike = 1;
-constexpr int kFortyAndEight = 55;
-constexpr int kDiplomat = 63;
+using namespace vellomir::testing::game;
+
 // Cards of the first pack: the two and the king of the first suit.
 constexpr int kTwo = 2;
 constexpr int kKing = 13;

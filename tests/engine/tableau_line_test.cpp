@@ -1,6 +1,7 @@
 // Accordion and its kin: a line of piles, each moving whole onto the pile
 // one or three places before it, the line closing up behind it.
 
+#include "support/game_numbers.h"
 #include "table/tableau_line.h"
 
 #include "engine/dealt_game.h"
@@ -17,8 +18,8 @@
 namespace vellomir::testing {
 namespace {
 
-constexpr int kAccordion = 114;
-constexpr int kPlaces = 28;
+using namespace vellomir::testing::game;
+constexpr int kLinePlaces = 28;
 
 // A dealt Accordion game whose line the test lays out: the cards named go
 // to the first places, one pile each, taken from the stock; every other
@@ -28,7 +29,7 @@ struct AccordionTable : DealtGame {
 
     void layLine(const std::vector<std::vector<std::string>>& piles) {
         std::string& stock = state.piles.stock(table::kStock);
-        for (int t = 0; t < kPlaces; ++t) {
+        for (int t = 0; t < kLinePlaces; ++t) {
             stock += state.piles.tableau(t);
             state.piles.tableau(t).clear();
         }
@@ -43,14 +44,14 @@ struct AccordionTable : DealtGame {
     }
     std::vector<std::string> line() const {
         std::vector<std::string> piles;
-        for (int t = 0; t < kPlaces; ++t) {
+        for (int t = 0; t < kLinePlaces; ++t) {
             piles.push_back(state.piles.tableau(t));
         }
         return piles;
     }
     int cardsOnTable() const {
         int cards = table::cardCount(state.piles.stock(table::kStock));
-        for (int t = 0; t < kPlaces; ++t) {
+        for (int t = 0; t < kLinePlaces; ++t) {
             cards += table::cardCount(state.piles.tableau(t));
         }
         return cards;
@@ -139,7 +140,7 @@ TEST(TableauLine, TheStockDealsToTheEndOfTheLineAndAFullLineTakesNoCard) {
     const std::vector<std::string> ranks{"A", "2", "3",  "4", "5", "6", "7",
                                          "8", "9", "10", "J", "Q", "K"};
     const std::string suits = "HCDS";
-    for (int i = 0; i < kPlaces; ++i) {
+    for (int i = 0; i < kLinePlaces; ++i) {
         full.push_back({ranks[static_cast<std::size_t>(i % 13)] + suits.substr(i / 13, 1)});
     }
     t.layLine(full);

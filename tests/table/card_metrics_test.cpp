@@ -39,11 +39,11 @@ TEST(CardSizes, ApplyingSetsTheSizeAndRebuildsThePictures) {
     EXPECT_EQ(frontend.calls, std::vector<std::string>{"card size 25x32"});
 }
 
-struct FanSteps {
+struct MetricFanSteps {
     int upDown, upRight, downDown, downRight, style6;
 };
 
-FanSteps fanStepsFor(const char* size, int tableauStyle, int reserveStyle) {
+MetricFanSteps fanStepsFor(const char* size, int tableauStyle, int reserveStyle) {
     ProgramState state;
     // Earlier values must not survive into the next game.
     for (int c : {64, 65, 66, 67, 83, 84}) {
@@ -64,7 +64,7 @@ FanSteps fanStepsFor(const char* size, int tableauStyle, int reserveStyle) {
 }
 
 TEST(FanSteps, FollowTheFanStylesAndCardSize) {
-    auto expect = [](FanSteps got, FanSteps want) {
+    auto expect = [](MetricFanSteps got, MetricFanSteps want) {
         EXPECT_EQ(got.upDown, want.upDown);
         EXPECT_EQ(got.upRight, want.upRight);
         EXPECT_EQ(got.downDown, want.downDown);

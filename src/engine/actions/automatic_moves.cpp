@@ -112,6 +112,10 @@ bool autoplaySweep(ProgramState& state, seam::Frontend& frontend) {
 
 namespace {
 
+// The tableaus FromWasteToCornerTableaus fills: the ends of four rows of seven.
+constexpr int kCornerRows = 4;
+constexpr int kCornerRowLength = 7;
+
 std::optional<PileRef> nonEmpty(const ProgramState& state, PileRef pile) {
     if (state.piles.pile(pile).empty()) {
         return std::nullopt;
@@ -152,8 +156,9 @@ bool tableauFilled(int style, int index, int locked) {
     case codeOf(FillStyle::FromWasteOrStockReservesEmpty):
         return index >= locked;
     case codeOf(FillStyle::FromWasteToCornerTableaus):
-        return index == 0 || index == 6 || index == 7 || index == 13 || index == 14 ||
-               index == 20 || index == 21 || index == 27;
+        // The first and last places of the four rows of seven.
+        return index < kCornerRows * kCornerRowLength &&
+               (index % kCornerRowLength == 0 || index % kCornerRowLength == kCornerRowLength - 1);
     case codeOf(FillStyle::FromStockFromTableau11):
         return index >= 10;
     default:

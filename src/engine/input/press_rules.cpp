@@ -204,7 +204,7 @@ PressAnswer pressRules(ProgramState& state, seam::Frontend& frontend, const HitR
                    : PressAnswer::Nothing;
     case PileKind::Reserve: {
         const int mode = p[param::CoveredReserveSendable];
-        if (hit.card < 1 || mode == -14) {
+        if (hit.card < 1 || mode == catalogue::kReserveCardsNeverLift) {
             return PressAnswer::Nothing;
         }
         if (type == GameType::BlackHole && button == 0 &&
@@ -275,7 +275,7 @@ void pressStock(ProgramState& state, seam::Frontend& frontend) {
             (p[param::WasteButtonDealMode] == 1 && s.piles.stock(table::kWaste).empty())) {
             run({ActionKind::StockToWaste});
         }
-    } else if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
+    } else if ((passStyle > 0 && stock.empty()) || passStyle == catalogue::kEveryPressCountsAPass) {
         run({ActionKind::StockRedeal});
     } else if (tableauDeal(DealType::OneEach) || tableauDeal(DealType::WhileTableauHoldsCards)) {
         // Code 7 deals as 1 but passes an empty tableau by (the deal's own

@@ -131,7 +131,7 @@ bool pyramidStockPress(ProgramState& state, seam::Frontend& frontend) {
         return deals && act(state, frontend, top, {ActionKind::StockToWaste});
     }
     const int passStyle = p[param::PassCountingStyle];
-    if ((passStyle > 0 && stock.empty()) || passStyle == 6) {
+    if ((passStyle > 0 && stock.empty()) || passStyle == catalogue::kEveryPressCountsAPass) {
         return act(state, frontend, top, {ActionKind::StockRedeal});
     }
     return act(state, frontend, top, {ActionKind::StockToWaste});
