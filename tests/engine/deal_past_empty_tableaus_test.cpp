@@ -3,6 +3,7 @@
 // an empty one, and one undo takes the whole deal back.
 
 #include "engine/dealt_game.h"
+#include "support/game_numbers.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 
@@ -13,11 +14,10 @@
 namespace vellomir::testing {
 namespace {
 
-constexpr int kGroundsForADivorce = 166;
-constexpr int kTableaus = 10;
+constexpr int kDivorceTableaus = 10;
 
 TEST(DealPastEmptyTableaus, APressDealsOntoTheTableausThatHoldCardsOnly) {
-    DealtGame t(kGroundsForADivorce, 1);
+    DealtGame t(game::kGroundsForADivorce, 1);
     std::string& stock = t.state.piles.stock(table::kStock);
     std::string& emptied = t.state.piles.tableau(3);
     // The fourth tableau's cards go under the stock: every card stays on
@@ -29,14 +29,15 @@ TEST(DealPastEmptyTableaus, APressDealsOntoTheTableausThatHoldCardsOnly) {
 
     ASSERT_TRUE(t.run("click Mazzo"));
     EXPECT_TRUE(t.state.piles.tableau(3).empty());
-    for (int i = 0; i < kTableaus; ++i) {
+    for (int i = 0; i < kDivorceTableaus; ++i) {
         if (i != 3) {
             EXPECT_EQ(table::cardCount(t.state.piles.tableau(i)),
                       table::cardCount(before.tableau(i)) + 1)
                 << i;
         }
     }
-    EXPECT_EQ(table::cardCount(t.state.piles.stock(table::kStock)), stockCards - (kTableaus - 1));
+    EXPECT_EQ(table::cardCount(t.state.piles.stock(table::kStock)),
+              stockCards - (kDivorceTableaus - 1));
 
     ASSERT_TRUE(t.engine.undo());
     EXPECT_EQ(t.state.piles, before);

@@ -20,7 +20,7 @@ constexpr int kAceOfHearts = 1;
 constexpr int kAceOfClubs = 27;
 constexpr int kAceOfSpades = 40;
 
-std::string pileOf(const std::vector<int>& cards) {
+std::string reserveAcesPile(const std::vector<int>& cards) {
     std::string pile;
     for (int card : cards) {
         pile += cardText(card);
@@ -28,7 +28,7 @@ std::string pileOf(const std::vector<int>& cards) {
     return pile;
 }
 
-std::vector<int> cardsOf(const std::string& pile) {
+std::vector<int> reserveAcesCards(const std::string& pile) {
     std::vector<int> cards;
     for (int i = 0; i < cardCount(pile); ++i) {
         cards.push_back(cardAt(pile, i));
@@ -50,19 +50,19 @@ struct ReserveAcesUp : ::testing::Test {
 // reserve, and the stock's top card takes its place, face up; an ace that
 // comes up from the stock goes up in turn.
 TEST_F(ReserveAcesUp, AcesGoUpInOrderAndTheStockRefillsTheReserve) {
-    state.piles.reserve(0) = pileOf({5, kAceOfClubs, 6, kAceOfHearts});
-    state.piles.stock(kStock) = pileOf({29, 30, 31, kAceOfSpades});
+    state.piles.reserve(0) = reserveAcesPile({5, kAceOfClubs, 6, kAceOfHearts});
+    state.piles.stock(kStock) = reserveAcesPile({29, 30, 31, kAceOfSpades});
     for (int card : {29, 30, 31, kAceOfSpades}) {
         state.cards.setFaceUp(card, false);
     }
     sendReserveAcesUp(state);
-    EXPECT_EQ(cardsOf(state.piles.foundation(0)), (std::vector<int>{kAceOfClubs}));
-    EXPECT_EQ(cardsOf(state.piles.foundation(1)), (std::vector<int>{kAceOfHearts}));
-    EXPECT_EQ(cardsOf(state.piles.foundation(2)), (std::vector<int>{kAceOfSpades}));
+    EXPECT_EQ(reserveAcesCards(state.piles.foundation(0)), (std::vector<int>{kAceOfClubs}));
+    EXPECT_EQ(reserveAcesCards(state.piles.foundation(1)), (std::vector<int>{kAceOfHearts}));
+    EXPECT_EQ(reserveAcesCards(state.piles.foundation(2)), (std::vector<int>{kAceOfSpades}));
     // Four cards still, none an ace: the ace of spades came up for the ace
     // of clubs and went up in turn.
-    EXPECT_EQ(cardsOf(state.piles.reserve(0)), (std::vector<int>{5, 6, 31, 30}));
-    EXPECT_EQ(cardsOf(state.piles.stock(kStock)), (std::vector<int>{29}));
+    EXPECT_EQ(reserveAcesCards(state.piles.reserve(0)), (std::vector<int>{5, 6, 31, 30}));
+    EXPECT_EQ(reserveAcesCards(state.piles.stock(kStock)), (std::vector<int>{29}));
     EXPECT_TRUE(state.cards.isFaceUp(30));
     EXPECT_TRUE(state.cards.isFaceUp(kAceOfSpades));
     EXPECT_FALSE(state.cards.isFaceUp(29));
@@ -72,10 +72,10 @@ TEST_F(ReserveAcesUp, AcesGoUpInOrderAndTheStockRefillsTheReserve) {
 // arrangement stops: the cards stay where they are and none is lost.
 TEST_F(ReserveAcesUp, StopsWhenTheFoundationsOrTheStockRunOut) {
     state.params.set(param::FoundationCount, 1);
-    state.piles.reserve(0) = pileOf({kAceOfHearts, kAceOfClubs, 7});
+    state.piles.reserve(0) = reserveAcesPile({kAceOfHearts, kAceOfClubs, 7});
     sendReserveAcesUp(state);
-    EXPECT_EQ(cardsOf(state.piles.foundation(0)), (std::vector<int>{kAceOfHearts}));
-    EXPECT_EQ(cardsOf(state.piles.reserve(0)), (std::vector<int>{kAceOfClubs, 7}));
+    EXPECT_EQ(reserveAcesCards(state.piles.foundation(0)), (std::vector<int>{kAceOfHearts}));
+    EXPECT_EQ(reserveAcesCards(state.piles.reserve(0)), (std::vector<int>{kAceOfClubs, 7}));
     EXPECT_TRUE(state.piles.stock(kStock).empty());
 }
 
