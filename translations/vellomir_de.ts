@@ -780,6 +780,14 @@ Siehe &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Frosch</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Olymp</translation>
+    </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Scheidungsgrund</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

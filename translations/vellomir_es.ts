@@ -780,6 +780,14 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Rana</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Monte Olimpo</translation>
+    </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Motivo de divorcio</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

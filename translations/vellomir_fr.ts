@@ -780,6 +780,14 @@ Essayez &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Grenouille</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Mont Olympe</translation>
+    </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Motif de divorce</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

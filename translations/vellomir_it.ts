@@ -780,6 +780,14 @@ Provare &apos;vellomir --help&apos;.
         <source>Frog</source>
         <translation>Rana</translation>
     </message>
+    <message>
+        <source>Mount Olympus</source>
+        <translation>Monte Olimpo</translation>
+    </message>
+    <message>
+        <source>Grounds for a Divorce</source>
+        <translation>Motivo di divorzio</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -35,6 +35,8 @@ inline constexpr int TableauLine =
 inline constexpr int GridWidth = 27;
 inline constexpr int GapRows =
     28; // 1: the tableaus are rows of places; a card moves into the gap after the card below it
+inline constexpr int RankStep =
+    29; // 2-6: the generic building test steps that many ranks, never round the corner
 inline constexpr int RuleSwitch30 = 30; // read by the engine; no game relies on a value yet
 inline constexpr int FoundationMaxCards = 31;
 inline constexpr int TableauMaxCards = 32; // -1 unlimited

@@ -81,6 +81,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(TableauLine, Single, 0, 1),
     VELLOMIR_PARAMETER(GridWidth, Single, 0, 28),
     VELLOMIR_PARAMETER(GapRows, Single, 0, 1),
+    VELLOMIR_PARAMETER(RankStep, Single, 0, 6),
     VELLOMIR_PARAMETER(RuleSwitch30, Single, detail::kMin16, detail::kMax16),
     VELLOMIR_PARAMETER(FoundationMaxCards, Single, 0, 108),
     VELLOMIR_PARAMETER(TableauMaxCards, Single, -1, 108),

@@ -40,6 +40,9 @@ inline constexpr int kFoundationsEndingOverLastTableau = 9;
 inline constexpr int kFoundationsOverLastTableausNarrowed = 13;
 /// A row beside the waste (or the stock), else as 1.
 inline constexpr int kFoundationsBesideStock = 17;
+/// Two rows over the last tableaus, one over each: the first half in the
+/// foundation row, the rest in the row below it.
+inline constexpr int kFoundationsInTwoRowsOverLastTableaus = 18;
 
 // Reserves.
 /// Over the tableaus, one over each from tableau 1.

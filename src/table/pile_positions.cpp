@@ -312,6 +312,16 @@ void placeFoundationsOverLastTableaus(LayoutContext& c) {
     }
 }
 
+void placeFoundationsInTwoRowsOverLastTableaus(LayoutContext& c) {
+    const int g = c.foundationCount();
+    const int perRow = (g + 1) / 2;
+    const int digit = c.rowDigit(Kind::Foundation);
+    for (int i = 0; i < g; ++i) {
+        const int column = c.tableauCount() - perRow + i % perRow;
+        c.setFoundation(i, c.tableauColumnX(column), c.row(i < perRow ? digit : digit + 1));
+    }
+}
+
 void placeFoundationsAtRightEdge(LayoutContext& c) {
     foundationsEndingAt(c, c.u - c.W - c.stockGap - 5, c.W + c.stockGap);
 }
@@ -448,6 +458,7 @@ constexpr CodeEntry kFoundationCodes[] = {
     {layout_code::kFoundationsEndingOverLastTableau, placeFoundationsEndingOverLastTableau},
     {layout_code::kFoundationsOverLastTableausNarrowed, placeFoundationsOverLastTableausNarrowed},
     {layout_code::kFoundationsBesideStock, placeFoundationsBesideStock},
+    {layout_code::kFoundationsInTwoRowsOverLastTableaus, placeFoundationsInTwoRowsOverLastTableaus},
 };
 constexpr CodeEntry kReserveCodes[] = {
     {layout_code::kReservesOverTableaus, placeReservesOverTableaus},

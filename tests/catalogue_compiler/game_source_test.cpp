@@ -225,6 +225,32 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
               "game deals no card to a reserve");
 }
 
+// A foundation built by a step starts from a fixed rank (its base or its
+// starting card) and is complete with the ranks the step reaches from there.
+TEST(GameSource, RejectsAFoundationByStepsThatCannotComplete) {
+    const std::string twos = kHeader + "[parameters]\nCardCount = 104\nFoundationCount = 2\n"
+                                       "FoundationLayout = 2\nRankStep = 2\n"
+                                       "FoundationDirection = all 1\n";
+    const std::string based = twos + "FoundationBaseRank = 1 2\n";
+    EXPECT_TRUE(parse(based + "FoundationCompleteCount = 7 6\n" + kRules).diagnostics.empty())
+        << parse(based + "FoundationCompleteCount = 7 6\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(based + "FoundationCompleteCount = all 13\n" + kRules),
+              "games/test.game:14: RankStep 2 builds foundation 1 from rank 1 without turning "
+              "the corner: its FoundationCompleteCount must be 7");
+    // The two of hearts of the second pack (card 54) dealt by code 154 sets
+    // the second foundation's base.
+    const std::string dealt = twos + "FoundationStartCard = 1 154\n";
+    EXPECT_TRUE(parse(dealt + "FoundationCompleteCount = 7 6\n" + kRules).diagnostics.empty())
+        << parse(dealt + "FoundationCompleteCount = 7 6\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(kHeader +
+                          "[parameters]\nCardCount = 52\nFoundationCount = 1\n"
+                          "FoundationLayout = 2\nRankStep = 3\n"
+                          "FoundationBaseRank = -1\n" +
+                          kRules),
+              "games/test.game:12: RankStep 3 builds from a fixed rank: foundation 1 must start "
+              "from a rank (FoundationBaseRank 1 to 13 or a starting card)");
+}
+
 TEST(GameSource, RejectsALineTheStockCannotDealOrThatCannotBeWonInOnePile) {
     // Lines 8 to 14 of the file: the pack, the places, the first card, the
     // stock's deals, the layout and the line; more parameters follow.

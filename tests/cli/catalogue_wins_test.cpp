@@ -199,6 +199,8 @@ const std::map<int, RecordedWin> kWinningDeal{
     {162, {2370, 0}},
     {163, {3055, 0}},
     {164, {1, 20000, false, true}},
+    {165, {2, 0}},
+    {166, {3055, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to
@@ -279,12 +281,13 @@ constexpr int kToolBarMargin = 53;
 // than the smaller of these windows holds at the closest step that still
 // shows each index. The vertical scroll bar shows the rest there; dealt, they
 // fit. Spider (of four, two and one suits, and Relaxed Spider), Spiderette, Scorpion, Three Blind
-// Mice and Will o' the Wisp build their runs of thirteen where they lie, on the cards dealt under
-// them, so a column of 17 cards and more is an ordinary sight there: in the 800 x 600 window it
-// runs off too.
+// Mice, Will o' the Wisp and Grounds for a Divorce build their runs of thirteen where they lie, on
+// the cards dealt under them, so a column of 17 cards and more is an ordinary sight there: in the
+// 800 x 600 window it runs off too.
 bool columnsMayRunOff(int game) {
     return game == 33 || game == 71 || (game >= 73 && game <= 75) || (game >= 79 && game <= 82) ||
-           game == 99 || game == 109 || game == 110 || game == 136 || game == 139 || game == 160;
+           game == 99 || game == 109 || game == 110 || game == 136 || game == 139 || game == 160 ||
+           game == 166;
 }
 
 // Every card of every pile on the table that does not lie wholly inside the

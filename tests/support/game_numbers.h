@@ -62,5 +62,7 @@ inline constexpr int kSpiderTwoSuits = 110;
 inline constexpr int kClock = 111;
 inline constexpr int kMontana = 113;
 inline constexpr int kAccordion = 114;
+inline constexpr int kMountOlympus = 165;
+inline constexpr int kGroundsForADivorce = 166;
 
 } // namespace vellomir::testing::game

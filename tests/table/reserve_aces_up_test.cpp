@@ -23,6 +23,7 @@ constexpr int kAceOfSpades = 40;
 
 using testing::cardsOf;
 using testing::pileOf;
+
 struct ReserveAcesUp : ::testing::Test {
     ProgramState state;
     void SetUp() override {

@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/rules/rank_step.h"
 #include "table/reserve_aces_up.h"
 #include "table/reserve_faces.h"
 #include "table/tableau_line.h"
@@ -71,7 +72,10 @@ void checkLayoutCodes(const GameSource& game, std::vector<Diagnostic>& diagnosti
     };
     const Kind kinds[] = {
         {"stock", param::StockPilesPlaced, param::StockLayout, {3, 4, 5, 11, 13, 16, 19, 21}},
-        {"foundation", param::FoundationCount, param::FoundationLayout, {1, 2, 7, 8, 9, 13, 17}},
+        {"foundation",
+         param::FoundationCount,
+         param::FoundationLayout,
+         {1, 2, 7, 8, 9, 13, 17, 18}},
         {"tableau", param::TableauCount, param::TableauLayout, {1,   2,   3,   10,  11,  12,  13,
                                                                 14,  15,  18,  20,  21,  52,  53,
                                                                 54,  55,  56,  123, 124, 125, 126,
@@ -262,6 +266,54 @@ template <typename Report> void checkGapRows(const GameSource& game, const Repor
     }
 }
 
+// The rank a foundation starts from: the rank of the card dealt to it (a
+// rank of its suit, or a card code from 100 on), else its base rank code.
+int foundationStartRank(const GameSource& game, int f) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    constexpr int kRanks = 13;
+    constexpr int kCardCodeOffset = 100;
+    const int start = p(param::FoundationStartCard + f);
+    if (start >= 1 && start <= kRanks) {
+        return start;
+    }
+    if (start > kCardCodeOffset) {
+        return (start - kCardCodeOffset - 1) % kRanks + 1;
+    }
+    return p(param::FoundationBaseRank + f);
+}
+
+// A foundation built by a step never turns the corner: it starts from a
+// fixed rank and is complete with the ranks the step reaches from there.
+template <typename Report> void checkRankStep(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const int step = p(param::RankStep);
+    if (step < 2) {
+        return;
+    }
+    const std::string stepText = "RankStep " + std::to_string(step);
+    for (int f = 0; f < p(param::FoundationCount); ++f) {
+        const std::string which = "foundation " + std::to_string(f + 1);
+        const int base = foundationStartRank(game, f);
+        if (base < 1 || base > 13) {
+            report(param::FoundationBaseRank, param::RankStep,
+                   stepText + " builds from a fixed rank: " + which +
+                       " must start from a rank (FoundationBaseRank 1 to 13 or a starting card)");
+            return;
+        }
+        const int direction = p(param::FoundationDirection + f);
+        const int reached = engine::ranksReachedByStep(base, direction, step);
+        const int own = p(param::FoundationCompleteCount + f);
+        const int complete = own == -1 ? p(param::FoundationMaxCards) : own;
+        if (complete != reached) {
+            report(param::FoundationCompleteCount, param::RankStep,
+                   stepText + " builds " + which + " from rank " + std::to_string(base) +
+                       " without turning the corner: its FoundationCompleteCount must be " +
+                       std::to_string(reached));
+            return;
+        }
+    }
+}
+
 // Parameters that the engine cannot play together: each would lose cards,
 // or hide them where the player cannot reach them, or leave a rule with
 // nothing to work on.
@@ -312,6 +364,7 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     }
     checkLine(game, report);
     checkGapRows(game, report);
+    checkRankStep(game, report);
     // Frog's deal sends the first reserve's aces up and refills it from the
     // stock: it needs a dealt reserve and foundations to take the aces.
     if (p(param::DealArrangement) == table::kReserveAcesUpArrangement) {

@@ -277,7 +277,9 @@ void pressStock(ProgramState& state, seam::Frontend& frontend) {
         }
     } else if ((passStyle > 0 && stock.empty()) || passStyle == catalogue::kEveryPressCountsAPass) {
         run({ActionKind::StockRedeal});
-    } else if (tableauDeal(DealType::OneEach)) {
+    } else if (tableauDeal(DealType::OneEach) || tableauDeal(DealType::WhileTableauHoldsCards)) {
+        // Code 7 deals as 1 but passes an empty tableau by (the deal's own
+        // test), so a game dealt so throughout deals by the same press.
         const bool dealt = run({ActionKind::DealTableaus});
         if (p[param::ReserveLaterDeal] == static_cast<int>(DealType::FaceDownReserve) &&
             run({ActionKind::DealReserves}) && dealt) {

@@ -7,6 +7,7 @@
 #include "catalogue/rule_codes.h"
 #include "engine/rules/four_distinct_suits.h"
 #include "engine/rules/pile_location.h"
+#include "engine/rules/rank_step.h"
 #include "seam/frontend.h"
 #include "settings/translatable_text.h"
 #include "table/card.h"
@@ -211,6 +212,13 @@ bool genericBuildingTest(const RuleContext& ctx, SuitCondition suit) {
     }
     if (ctx.q.direction < 0 || ctx.q.direction > 2) {
         return false;
+    }
+    // Games built by twos or threes step that far, foundations and tableaus
+    // alike, and never round the corner: the base flags' turns and wraps
+    // belong to building by one.
+    if (buildsByRankStep(ctx.state.params)) {
+        return stepsByRank(ctx.belowRank(), ctx.movingRank(), ctx.q.direction,
+                           rankStep(ctx.state.params));
     }
     return buildsOneStep(ctx);
 }
