@@ -449,11 +449,7 @@ public:
                                             return pass(start, order, budget, result.line);
                                         },
                                         [&] { return m_searched; }, [&] { return stopped(); });
-        if (end == PassesEnd::Won) {
-            result.outcome = PairingSearchResult::Outcome::Won;
-        } else if (end == PassesEnd::Lost) {
-            result.outcome = PairingSearchResult::Outcome::Exhausted;
-        }
+        recordPassesEnd(end, result.outcome);
         result.positions = m_searched;
         result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame) +
                              m_moves.capacity() * sizeof(PairingMove);

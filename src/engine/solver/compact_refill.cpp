@@ -172,11 +172,7 @@ public:
             positions, kPassPositions,
             [&](int order, long budget) { return pass(order, budget, result.line); },
             [&] { return m_searched; }, [&] { return stopped(); });
-        if (end == PassesEnd::Won) {
-            result.outcome = RefillSearchResult::Outcome::Won;
-        } else if (end == PassesEnd::Lost) {
-            result.outcome = RefillSearchResult::Outcome::Exhausted;
-        }
+        recordPassesEnd(end, result.outcome);
         result.positions = m_searched;
         result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame);
         return result;

@@ -613,11 +613,7 @@ public:
                       positions, passPositions(),
                       [&](int order, long budget) { return pass(order, budget, result.line); },
                       [&] { return m_searched; }, [&] { return stopped(); });
-        if (end == PassesEnd::Won) {
-            result.outcome = WastePilesSearchResult::Outcome::Won;
-        } else if (end == PassesEnd::Lost) {
-            result.outcome = WastePilesSearchResult::Outcome::Exhausted;
-        }
+        recordPassesEnd(end, result.outcome);
         result.positions = m_searched;
         result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame);
         return result;

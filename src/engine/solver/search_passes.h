@@ -39,4 +39,15 @@ PassesEnd runPasses(long positions, long passPositions, Pass&& pass, Searched&& 
     }
 }
 
+/// Records how the passes ended in a search's outcome: a won deal as Won, a
+/// deal searched out as Exhausted; an unanswered one keeps the outcome as it
+/// was.
+template <class Outcome> void recordPassesEnd(PassesEnd end, Outcome& outcome) {
+    if (end == PassesEnd::Won) {
+        outcome = Outcome::Won;
+    } else if (end == PassesEnd::Lost) {
+        outcome = Outcome::Exhausted;
+    }
+}
+
 } // namespace vellomir::engine
