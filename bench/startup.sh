@@ -159,7 +159,7 @@ fi
 
 # The program's own steps to its first dealt paint (fitted cards).
 echo
-echo "Fitted cards, the program's steps from its entry (medians; ms, resident KB):"
+echo "Fitted cards, the program's steps from its launch (medians; ms, resident KB):"
 for ((i = 1; i <= runs; ++i)); do
     grep -h '^  start-up' "$work/probe.fitted.$i" 2> /dev/null || true
 done | awk '{ what = $6; for (i = 7; i <= NF; ++i) what = what " " $i

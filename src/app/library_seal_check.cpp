@@ -15,13 +15,9 @@ bool libraryBroken(const QString& path) {
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         return false; // it opened at start-up: gone since, not damaged
     }
-    if (uchar* mapped = file.map(0, file.size())) {
-        const bool broken = resources::checkSeal(QByteArrayView(mapped, file.size())) ==
-                            resources::SealCheck::Broken;
-        file.unmap(mapped);
-        return broken;
-    }
-    return resources::checkSeal(file.readAll()) == resources::SealCheck::Broken;
+    // Read a piece at a time: a mapped or whole copy of the library would
+    // add its size to what the program holds while the check runs.
+    return resources::checkSealStreamed(file) == resources::SealCheck::Broken;
 }
 
 } // namespace

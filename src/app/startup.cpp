@@ -603,6 +603,12 @@ int runProgram(int argc, char** argv) {
     startup::StartupProbe probe(startup::StartupProbe::requestedByEnvironment(),
                                 startup::StartupProbe::Clock::now(),
                                 startup::StartupProbe::quitRequestedByEnvironment());
+    if (probe.enabled()) {
+        if (const auto launched =
+                startup::StartupProbe::launchFromEnvironment(startup::StartupProbe::Clock::now())) {
+            probe.countFromLaunch(*launched);
+        }
+    }
     QApplication application(argc, argv);
     probe.mark("application made");
     QApplication::setApplicationName(fromStd(std::string(settings::kProgramTitle)));

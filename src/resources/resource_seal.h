@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 
 #include <optional>
 
@@ -35,5 +36,14 @@ enum class SealCheck {
 
 /// Checks the file against its seal.
 SealCheck checkSeal(QByteArrayView file);
+
+/// The bytes a streamed check reads at a time.
+inline constexpr qsizetype kSealReadChunk = 256 * 1024;
+
+/// The same check as `checkSeal`, reading the open, seekable `file` from its
+/// start `chunk` bytes at a time: the library is checked while the program
+/// runs, and a whole copy of it would double what the program holds. A file
+/// that cannot be read to its end is Broken.
+SealCheck checkSealStreamed(QIODevice& file, qsizetype chunk = kSealReadChunk);
 
 } // namespace vellomir::resources

@@ -9,6 +9,7 @@ namespace vellomir::startup {
 namespace {
 
 constexpr const char* kVariable = "VELLOMIR_STARTUP_PROBE";
+constexpr const char* kLaunchVariable = "VELLOMIR_LAUNCHED_MS";
 
 double millisecondsSince(StartupProbe::Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(StartupProbe::Clock::now() - start).count();
@@ -24,6 +25,37 @@ bool StartupProbe::requestedByEnvironment() {
 bool StartupProbe::quitRequestedByEnvironment() {
     const char* value = std::getenv(kVariable);
     return value == nullptr || std::strcmp(value, "stay") != 0;
+}
+
+std::optional<StartupProbe::Clock::time_point>
+StartupProbe::launchFromEnvironment(Clock::time_point entered) {
+    const char* value = std::getenv(kLaunchVariable);
+    if (value == nullptr || *value == '\0') {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double ms = std::strtod(value, &end);
+    if (end == value || *end != '\0' || !(ms >= 0)) {
+        return std::nullopt;
+    }
+    const auto launched = Clock::time_point(
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(ms)));
+    if (launched > entered) {
+        return std::nullopt;
+    }
+    return launched;
+}
+
+void StartupProbe::countFromLaunch(Clock::time_point launched) {
+    if (!m_enabled || launched > m_start) {
+        return;
+    }
+    const double entered = std::chrono::duration<double, std::milli>(m_start - launched).count();
+    for (Mark& step : m_marks) {
+        step.ms += entered;
+    }
+    m_marks.insert(m_marks.begin(), Mark{"program entered", entered, residentKb()});
+    m_start = launched;
 }
 
 long StartupProbe::residentKb() {

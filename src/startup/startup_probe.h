@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,16 @@ public:
     static bool requestedByEnvironment();
     /// Whether VELLOMIR_STARTUP_PROBE asks the program to end after the report.
     static bool quitRequestedByEnvironment();
+    /// The moment the program was launched, where the launcher tells it in
+    /// VELLOMIR_LAUNCHED_MS (milliseconds of the monotonic clock, taken just
+    /// before the program's image was loaded): the time the system spends
+    /// loading the libraries before the entry. Empty where it is not told or
+    /// is not a time before `entered`.
+    static std::optional<Clock::time_point> launchFromEnvironment(Clock::time_point entered);
+
+    /// Counts the marks from `launched` instead of the entry; the entry
+    /// itself becomes the first mark.
+    void countFromLaunch(Clock::time_point launched);
 
     bool enabled() const { return m_enabled; }
 

@@ -1,6 +1,9 @@
 #include "resources/resource_seal.h"
 
+#include <QBuffer>
 #include <QFile>
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -41,9 +44,37 @@ TEST(ResourceSeal, AFileWithoutOneSealIsUnsealed) {
     EXPECT_EQ(checkSeal(unsealedEntry() + "data"), SealCheck::Broken);
 }
 
+SealCheck streamed(const QByteArray& bytes, qsizetype chunk) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return checkSealStreamed(buffer, chunk);
+}
+
+TEST(ResourceSeal, TheStreamedCheckAgreesWhereverThePiecesBreak) {
+    const QByteArray sealed = sealedSample();
+    QByteArray twice = sealed + unsealedEntry();
+    // Two markers that overlap a piece's edge, and one cut before its digest.
+    QByteArray cut = QByteArray("head") + kSealMarker.toByteArray() + "12ab";
+    QByteArray changedDigest = sealed;
+    changedDigest[4 + kSealMarker.size() + 3] = 'z';
+    QByteArray changedTail = sealed;
+    changedTail[changedTail.size() - 1] = 'q';
+    const std::vector<QByteArray> files{
+        sealed, twice, cut, QByteArray(), changedDigest, changedTail, unsealedEntry() + "data"};
+    for (const QByteArray& file : files) {
+        for (const qsizetype chunk : {1, 2, 7, 22, 23, 24, 64, 65, 300, 4096}) {
+            EXPECT_EQ(streamed(file, chunk), checkSeal(file))
+                << "chunk " << chunk << ", file of " << file.size() << " bytes";
+        }
+    }
+}
+
 TEST(ResourceSeal, TheBuiltLibraryIsSealed) {
     QFile file(QStringLiteral(VELLOMIR_BIN_DIR "/KAR.RGF"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(checkSealStreamed(file), SealCheck::Sound);
+    ASSERT_TRUE(file.seek(0));
     EXPECT_EQ(checkSeal(file.readAll()), SealCheck::Sound);
 }
 

@@ -57,5 +57,22 @@ TEST(StartupProbe, SwitchedOffItNeverQuits) {
     EXPECT_TRUE(probe.marks().empty());
 }
 
+TEST(StartupProbe, CountsFromTheLaunchWhenTheLauncherTellsIt) {
+    const auto entered = StartupProbe::Clock::now();
+    StartupProbe probe(true, entered, false);
+    probe.mark("application made");
+    const double sinceEntry = probe.marks().front().ms;
+    probe.countFromLaunch(entered - std::chrono::milliseconds(30));
+    ASSERT_EQ(probe.marks().size(), 2U);
+    EXPECT_EQ(probe.marks()[0].what, "program entered");
+    EXPECT_NEAR(probe.marks()[0].ms, 30.0, 0.01);
+    EXPECT_NEAR(probe.marks()[1].ms, sinceEntry + 30.0, 0.01);
+
+    // A launch after the entry is no launch: nothing moves.
+    StartupProbe later(true, entered, false);
+    later.countFromLaunch(entered + std::chrono::milliseconds(5));
+    EXPECT_TRUE(later.marks().empty());
+}
+
 } // namespace
 } // namespace vellomir::startup
