@@ -3,12 +3,9 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QSysInfo>
-#include <QTimer>
 
 #include <chrono>
 
@@ -100,7 +97,7 @@ RunningCopy::Claim RunningCopy::claim(std::function<void()> showWindow) {
 }
 
 void RunningCopy::release() {
-    m_server.reset();
+    m_listener.reset();
     if (m_lock) {
         m_lock->unlock();
         m_lock.reset();
@@ -108,38 +105,11 @@ void RunningCopy::release() {
 }
 
 bool RunningCopy::askRunningCopyToShow() const {
-    QLocalSocket socket;
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(socketNameFor(m_dataSubfolder));
-    if (!socket.waitForConnected(kConnectTimeoutMs)) {
-        return false;
-    }
-    socket.write(kShowWord);
-    const bool sent = socket.waitForBytesWritten(kConnectTimeoutMs) || socket.bytesToWrite() == 0;
-    // The answer is awaited in an event loop of its own: the running copy
-    // may share this thread (as in the tests), and a copy that never
-    // answers (stopped) is given up after the same time as a connection.
-    bool answered = false;
-    if (sent) {
-        QEventLoop waiting;
-        QTimer::singleShot(kConnectTimeoutMs, &waiting, &QEventLoop::quit);
-        const auto readAnswer = [&] {
-            while (!answered && socket.canReadLine()) {
-                answered = socket.readLine() == kShownWord;
-            }
-            if (answered || socket.state() != QLocalSocket::ConnectedState) {
-                waiting.quit();
-            }
-        };
-        QObject::connect(&socket, &QLocalSocket::readyRead, &waiting, readAnswer);
-        QObject::connect(&socket, &QLocalSocket::disconnected, &waiting, readAnswer);
-        readAnswer();
-        if (!answered && socket.state() == QLocalSocket::ConnectedState) {
-            waiting.exec();
-        }
-    }
-    socket.disconnectFromServer();
-    return answered;
+    // A copy that takes the word but never answers (stopped) is given up
+    // after the same time as a connection.
+    const std::optional<QByteArray> answer =
+        askLocalListener(socketNameFor(m_dataSubfolder), kShowWord, kConnectTimeoutMs);
+    return answer == kShownWord;
 }
 
 bool RunningCopy::holderStopped() const {
@@ -162,34 +132,21 @@ bool RunningCopy::holderStopped() const {
 }
 
 void RunningCopy::listen() {
-    m_server = std::make_unique<QLocalServer>();
+    m_listener = std::make_unique<LocalListener>();
     // A name in the abstract namespace leaves no socket file behind when the
     // copy dies, so a later copy can always listen again.
-    m_server->setSocketOptions(QLocalServer::AbstractNamespaceOption);
-    if (!m_server->listen(socketNameFor(m_dataSubfolder))) {
+    const bool listening =
+        m_listener->listen(socketNameFor(m_dataSubfolder), [this](const QByteArray& line) {
+            if (line != kShowWord || !m_showWindow) {
+                return QByteArray();
+            }
+            m_showWindow();
+            return kShownWord;
+        });
+    if (!listening) {
         // Later starts still find the lock; they say that the program runs.
-        m_server.reset();
-        return;
+        m_listener.reset();
     }
-    QObject::connect(m_server.get(), &QLocalServer::newConnection, m_server.get(), [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket,
-                             &QLocalSocket::deleteLater);
-            const auto read = [this, socket] {
-                if (!socket->canReadLine()) {
-                    return;
-                }
-                if (socket->readLine() == kShowWord && m_showWindow) {
-                    m_showWindow();
-                    socket->write(kShownWord);
-                    socket->flush();
-                }
-                socket->disconnectFromServer();
-            };
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, read);
-            read();
-        }
-    });
 }
 
 } // namespace vellomir::app

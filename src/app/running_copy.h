@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLocalServer>
+#include "app/local_channel.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -79,7 +80,7 @@ private:
     QString m_holderHost;
     qint64 m_holderProcess = 0;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<LocalListener> m_listener;
     std::function<void()> m_showWindow;
 };
 
