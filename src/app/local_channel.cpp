@@ -51,8 +51,8 @@ int newSocket() {
 // Writes all of `bytes` to a non-blocking socket within `deadline`.
 bool writeAll(int socket, QByteArrayView bytes, QDeadlineTimer deadline) {
     while (!bytes.isEmpty()) {
-        const ssize_t sent = ::send(socket, bytes.data(), static_cast<std::size_t>(bytes.size()),
-                                    MSG_NOSIGNAL);
+        const ssize_t sent =
+            ::send(socket, bytes.data(), static_cast<std::size_t>(bytes.size()), MSG_NOSIGNAL);
         if (sent > 0) {
             bytes = bytes.sliced(sent);
             continue;
@@ -207,8 +207,8 @@ std::optional<QByteArray> askLocalListener(const QString& name, const QByteArray
     std::optional<QByteArray> answer;
     // A local connection is made or refused at once; a full queue of a
     // listener that does not accept says EAGAIN, and counts as no answer.
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address->address),
-                  address->length) == 0 &&
+    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address->address), address->length) ==
+            0 &&
         writeAll(socket, line, deadline)) {
         QByteArray received;
         QEventLoop waiting;

@@ -33,8 +33,12 @@ Design designFor(const CardSize& size) {
 
 QImage blankCard(const CardSize& size, const QColor& paper, qreal pixelRatio) {
     const qreal ratio = pixelRatio > 0 ? pixelRatio : 1;
-    QImage card = newImage(static_cast<int>(std::lround(size.width * ratio)),
-                           static_cast<int>(std::lround(size.height * ratio)), paper);
+    // An opaque card is drawn without an alpha channel: the table shows it
+    // so, and converting it afterwards cost more than drawing it.
+    QImage card(static_cast<int>(std::lround(size.width * ratio)),
+                static_cast<int>(std::lround(size.height * ratio)),
+                paper.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    card.fill(paper);
     card.setDevicePixelRatio(ratio);
     return card;
 }
