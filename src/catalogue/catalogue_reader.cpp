@@ -100,7 +100,7 @@ CatalogueFile CatalogueFile::read(const std::string& path) {
     if (size < 0 || !in.read(text.data(), static_cast<std::streamsize>(text.size()))) {
         throw CatalogueError(path, "the catalogue file cannot be read");
     }
-    return fromText(path, text);
+    return fromText(path, std::move(text));
 }
 
 namespace {
@@ -145,10 +145,11 @@ CatalogueHold::~CatalogueHold() {
     held.file.reset();
 }
 
-CatalogueFile CatalogueFile::fromText(std::string path, std::string_view text) {
+CatalogueFile CatalogueFile::fromText(std::string path, std::string whole) {
     CatalogueFile file;
     file.m_path = std::move(path);
-    file.m_text = std::string(text);
+    file.m_text = std::move(whole);
+    const std::string_view text = file.m_text;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

@@ -50,7 +50,7 @@ public:
     /// after the first shares the copy that one made.
     static std::shared_ptr<const CatalogueFile> readShared(const std::string& path);
     /// A file from text held in memory, reported under `path`.
-    static CatalogueFile fromText(std::string path, std::string_view text);
+    static CatalogueFile fromText(std::string path, std::string text);
 
     const std::string& path() const { return m_path; }
 
