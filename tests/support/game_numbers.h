@@ -32,6 +32,7 @@ inline constexpr int kFifteens = 42;
 inline constexpr int kEighteens = 43;
 inline constexpr int kGolf = 44;
 inline constexpr int kBlackHole = 45;
+inline constexpr int kAcesUp = 46;
 inline constexpr int kSirTommy = 48;
 inline constexpr int kCalculation = 49;
 inline constexpr int kPyramidOnePass = 53;

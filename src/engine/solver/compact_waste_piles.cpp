@@ -8,6 +8,7 @@
 #include "engine/play/pointer_command.h"
 #include "engine/rules/card_move.h"
 #include "engine/rules/target_checks.h"
+#include "engine/solver/key_set.h"
 #include "engine/solver/search_passes.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
@@ -511,89 +512,6 @@ bool WastePilesPosition::stuck() const {
 
 namespace {
 
-// A set of keys, open addressing with linear probing, at most three
-// quarters full: a stored position takes between 43 and 86 bytes.
-class WideKeySet {
-public:
-    WideKeySet() : m_slots(kFirstSlots) {}
-
-    bool insert(const Key& key) {
-        if ((m_count + 1) * 4 > m_slots.size() * 3) {
-            grow();
-        }
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t i = slotOf(key, mask);; i = (i + 1) & mask) {
-            if (m_slots[i] == key) {
-                return false;
-            }
-            if (free(m_slots[i])) {
-                m_slots[i] = key;
-                ++m_count;
-                return true;
-            }
-        }
-    }
-
-    // Takes a key out; the keys after it in its run move back where their
-    // probe would pass the freed slot.
-    void erase(const Key& key) {
-        const std::size_t mask = m_slots.size() - 1;
-        std::size_t hole = slotOf(key, mask);
-        while (m_slots[hole] != key) {
-            if (free(m_slots[hole])) {
-                return;
-            }
-            hole = (hole + 1) & mask;
-        }
-        m_slots[hole] = Key{};
-        --m_count;
-        for (std::size_t i = (hole + 1) & mask; !free(m_slots[i]); i = (i + 1) & mask) {
-            const std::size_t home = slotOf(m_slots[i], mask);
-            const bool homeAfterHole =
-                hole <= i ? (home > hole && home <= i) : (home > hole || home <= i);
-            if (!homeAfterHole) {
-                m_slots[hole] = m_slots[i];
-                m_slots[i] = Key{};
-                hole = i;
-            }
-        }
-    }
-
-    std::size_t bytes() const { return m_slots.size() * sizeof(Key); }
-
-private:
-    static constexpr std::size_t kFirstSlots = 1 << 10;
-
-    static bool free(const Key& key) { return key[0] == 0; } // the mark is in word 0
-
-    static std::size_t slotOf(const Key& key, std::size_t mask) {
-        std::uint64_t h = 0;
-        for (const std::uint64_t word : key) {
-            h = (h ^ word) * 0x9e3779b97f4a7c15ULL;
-            h ^= h >> 29;
-        }
-        return static_cast<std::size_t>(h) & mask;
-    }
-
-    void grow() {
-        std::vector<Key> old(m_slots.size() * 2);
-        old.swap(m_slots);
-        const std::size_t mask = m_slots.size() - 1;
-        for (const Key& key : old) {
-            if (!free(key)) {
-                std::size_t i = slotOf(key, mask);
-                while (!free(m_slots[i])) {
-                    i = (i + 1) & mask;
-                }
-                m_slots[i] = key;
-            }
-        }
-    }
-
-    std::vector<Key> m_slots;
-    std::size_t m_count = 0;
-};
-
 // The depth-first search of a WastePilesDeal, in passes as the discard
 // games' search runs them. Every move places a card or sends one up, so no
 // line comes back to a position: a key seen was searched out already, or
@@ -779,7 +697,7 @@ private:
     WastePilesPosition m_pos;
     const std::atomic<bool>* m_stop;
     bool m_stuckCut;
-    WideKeySet m_seen;
+    WideKeySet<Key> m_seen;
     std::vector<Frame> m_frames;
     std::vector<WastePilesMove> m_moves;
     long m_searched = 0;

@@ -13,6 +13,7 @@
 #include "engine/rules/suit_run_foundation.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/autoplay_line.h"
+#include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_discard.h"
 #include "engine/solver/compact_pairing.h"
 #include "engine/solver/compact_refill.h"
@@ -878,6 +879,74 @@ std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
                           [&](const auto& line) { return discardGestures(dealt, geometry, line); });
 }
 
+// Positions the search of Aces Up stores for each position the gesture
+// search would: a stored position is one key of 24 bytes.
+constexpr long kAcesUpPerGesturePosition = 1000;
+
+// An Aces Up line played through the pointer input from the deal: Autoplay
+// unticked where it is on, a drag of a top card onto the foundation or into
+// a space, and a click on the stock. Nothing unless each step moves just
+// the cards it names and the last one wins.
+std::optional<std::vector<PointerCommand>> acesUpGestures(const table::ProgramState& dealt,
+                                                          const seam::Frontend& geometry,
+                                                          const std::vector<AcesUpMove>& line) {
+    QuietFrontend frontend(geometry);
+    table::ProgramState work(dealt);
+    PlayEngine engine(work, frontend);
+    engine.setRecording(false);
+    std::vector<PointerCommand> gestures;
+    auto run = [&](const PointerCommand& command) {
+        frontend.reset();
+        gestures.push_back(command);
+        return runGesture(engine, command);
+    };
+    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+        return std::nullopt;
+    }
+    const table::PileRef foundation{table::PileKind::Foundation, 0};
+    const table::PileRef stock{table::PileKind::Stock, table::kStock};
+    for (const AcesUpMove& move : line) {
+        if (frontend.won) {
+            return std::nullopt;
+        }
+        const table::PileRef from{table::PileKind::Tableau, move.from};
+        const table::PileRef to = move.kind == AcesUpMove::Kind::Discard
+                                      ? foundation
+                                      : table::PileRef{table::PileKind::Tableau, move.to};
+        if (move.kind == AcesUpMove::Kind::Deal) {
+            const int before = table::cardCount(work.piles.pile(stock));
+            if (!run(gesture(Verb::Click, table::pileName(stock))) ||
+                table::cardCount(work.piles.pile(stock)) >= before) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const int card = table::topCardOf(work.piles.pile(from));
+        if (!run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(work.piles.pile(to)) != card) {
+            return std::nullopt;
+        }
+    }
+    if (!frontend.won) {
+        return std::nullopt;
+    }
+    return gestures;
+}
+
+// The search of Aces Up, as that of the discard games.
+std::optional<SolveResult> acesUpSolve(const table::ProgramState& dealt,
+                                       const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<AcesUpDeal> deal = acesUpDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kAcesUpPerGesturePosition;
+    const AcesUpSearchResult found = searchAcesUpDeal(*deal, budget, limits.stop);
+    return answerOfSearch(found,
+                          [&](const auto& line) { return acesUpGestures(dealt, geometry, line); });
+}
+
 // Positions the search of a pairing game stores for each position the
 // gesture search would: a stored position is one key.
 constexpr long kPairingPerGesturePosition = 1000;
@@ -1182,6 +1251,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> pairing = pairingSolve(dealt, geometry, limits)) {
         return pairing;
+    }
+    if (std::optional<SolveResult> acesUp = acesUpSolve(dealt, geometry, limits)) {
+        return acesUp;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
