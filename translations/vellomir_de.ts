@@ -788,6 +788,22 @@ Siehe &apos;vellomir --help&apos;.
         <source>Grounds for a Divorce</source>
         <translation>Scheidungsgrund</translation>
     </message>
+    <message>
+        <source>Flower Garden</source>
+        <translation>Blumengarten</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Könige</translation>
+    </message>
+    <message>
+        <source>Three Shuffles and a Draw</source>
+        <translation>Drei Mischungen und ein Zug</translation>
+    </message>
+    <message>
+        <source>Miss Milligan</source>
+        <translation>Miss Milligan</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -788,6 +788,22 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Grounds for a Divorce</source>
         <translation>Motivo de divorcio</translation>
     </message>
+    <message>
+        <source>Flower Garden</source>
+        <translation>Jardín de flores</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Reyes</translation>
+    </message>
+    <message>
+        <source>Three Shuffles and a Draw</source>
+        <translation>Tres barajadas y un robo</translation>
+    </message>
+    <message>
+        <source>Miss Milligan</source>
+        <translation>Miss Milligan</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -788,6 +788,22 @@ Essayez &apos;vellomir --help&apos;.
         <source>Grounds for a Divorce</source>
         <translation>Motif de divorce</translation>
     </message>
+    <message>
+        <source>Flower Garden</source>
+        <translation>Jardin fleuri</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Rois</translation>
+    </message>
+    <message>
+        <source>Three Shuffles and a Draw</source>
+        <translation>Trois mélanges et un tirage</translation>
+    </message>
+    <message>
+        <source>Miss Milligan</source>
+        <translation>Miss Milligan</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -788,6 +788,22 @@ Provare &apos;vellomir --help&apos;.
         <source>Grounds for a Divorce</source>
         <translation>Motivo di divorzio</translation>
     </message>
+    <message>
+        <source>Flower Garden</source>
+        <translation>Giardino fiorito</translation>
+    </message>
+    <message>
+        <source>Kings</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Three Shuffles and a Draw</source>
+        <translation>Tre mescolate e una pescata</translation>
+    </message>
+    <message>
+        <source>Miss Milligan</source>
+        <translation>Miss Milligan</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

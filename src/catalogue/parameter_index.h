@@ -25,6 +25,8 @@ inline constexpr int FoundationTakeBack = 17; // 1 allowed, 2 when more than one
 inline constexpr int AutoplayAvailable = 18;
 inline constexpr int ClockFace =
     19; // 1: the 13 tableaus are the Clock's piles, played by turning one card after another
+inline constexpr int TableauDraws =
+    20; // n: n times a game a card below a tableau's top may be drawn out and played
 inline constexpr int CardsPerStockClick = 21;
 inline constexpr int FillStyle = 22; // how empty tableaus are refilled: 0 never, 1-10 by source
 inline constexpr int SweepTableauByTableau = 23;

@@ -135,7 +135,8 @@ namespace vellomir::catalogue {
     X(FoundationsFromDeal, 13, "the next cards of the deal go one onto each foundation") \
     X(OneSuitAceToNine, 14, "only the ace to nine of the suit of the first suited card are dealt") \
     X(KingsIntoGapsRowsOfNine, 15, "the kings are taken out and leave gaps, and every tableau is made up with gaps to nine places") \
-    X(ReserveAcesUp, 16, "each ace of reserve 1 goes to the first empty foundation and the stock's top card takes its place, face up")
+    X(ReserveAcesUp, 16, "each ace of reserve 1 goes to the first empty foundation and the stock's top card takes its place, face up") \
+    X(LaidFromKingsInPlay, 17, "as 2, every card staying on the tableaus: none goes up at the deal")
 
 #define VELLOMIR_RUN_CHECKS(X) \
     X(RunsByLimitOnly, 0, "a run moves by the run-size limit alone (any code without a name of its own)") \

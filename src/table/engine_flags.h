@@ -36,6 +36,10 @@ public:
     static constexpr int kCalledCard = 1;
     static constexpr int kHitsBeforePass = 2;
     static constexpr int kPassesWithoutHit = 3;
+    /// Counter of the games with draws (`TableauDraws`, never Hit or Miss):
+    /// the draws taken so far. It shares counter 1 with the called card, so
+    /// that the solver's positions, which keep counters 1 to 3, keep it too.
+    static constexpr int kDrawsTaken = 1;
 
     int64_t& timeSlot(int i) { return m_timeSlots.at(static_cast<std::size_t>(i)); }
     int64_t timeSlot(int i) const { return m_timeSlots.at(static_cast<std::size_t>(i)); }

@@ -236,6 +236,9 @@ void applyArrangementCode(ProgramState& state, DealQueue& deck, const DealServic
                        counts.tableaus);
         sweepTableausToFoundations(state, services);
         break;
+    case codeOf(DealArrangement::LaidFromKingsInPlay):
+        layFromOpeners(state, deck, kKing, counts.tableaus);
+        break;
     case codeOf(DealArrangement::NoRankTwiceInATableau):
         redealWithoutRepeatedRanks(state, counts.tableaus);
         break;

@@ -225,6 +225,30 @@ TEST(GameSource, RejectsParametersTheEngineCannotPlayTogether) {
               "game deals no card to a reserve");
 }
 
+// Draws come from under the tableaus' top cards, a bouquet needs a reserve,
+// and a deal laid from the kings starts no more tableaus than there are
+// kings.
+TEST(GameSource, RejectsDrawsBouquetsAndKingsDealsWithNothingToWorkOn) {
+    const std::string fans = kHeader + "[parameters]\nCardCount = 52\nTableauCount = 18\n"
+                                       "TableauLayout = 53\nTableauStartCards = all 2\n";
+    EXPECT_TRUE(parse(fans + "TableauDraws = 1\n" + kRules).diagnostics.empty())
+        << parse(fans + "TableauDraws = 1\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(kHeader + "[parameters]\nCardCount = 52\nTableauDraws = 1\n" + kRules),
+              "games/test.game:9: TableauDraws draws cards from under the tableaus' top cards: "
+              "TableauCount must be 1 or more");
+    EXPECT_EQ(onlyProblem(kHeader + "[parameters]\nCardCount = 52\nCoveredReserveSendable = -11\n" +
+                          kRules),
+              "games/test.game:9: CoveredReserveSendable -11 frees every card of the reserves: "
+              "the game has no reserves");
+    const std::string kings = kHeader + "[parameters]\nCardCount = 104\nTableauLayout = 1\n"
+                                        "DealArrangement = 17\n";
+    EXPECT_TRUE(parse(kings + "TableauCount = 8\n" + kRules).diagnostics.empty())
+        << parse(kings + "TableauCount = 8\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(kings + "TableauCount = 9\n" + kRules),
+              "games/test.game:10: DealArrangement 17 starts a new tableau at each king: "
+              "TableauCount must be 1 to 8, the kings in the packs");
+}
+
 // A foundation built by a step starts from a fixed rank (its base or its
 // starting card) and is complete with the ranks the step reaches from there.
 TEST(GameSource, RejectsAFoundationByStepsThatCannotComplete) {

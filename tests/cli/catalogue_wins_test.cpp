@@ -201,6 +201,10 @@ const std::map<int, RecordedWin> kWinningDeal{
     {164, {1, 20000, false, true}},
     {165, {2, 0}},
     {166, {3055, 0}},
+    {167, {40730, 0}},
+    {168, {25660, 0}},
+    {169, {2370, 0}},
+    {170, {64705, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to

@@ -65,5 +65,9 @@ inline constexpr int kMontana = 113;
 inline constexpr int kAccordion = 114;
 inline constexpr int kMountOlympus = 165;
 inline constexpr int kGroundsForADivorce = 166;
+inline constexpr int kFlowerGarden = 167;
+inline constexpr int kKings = 168;
+inline constexpr int kThreeShufflesAndADraw = 169;
+inline constexpr int kMissMilligan = 170;
 
 } // namespace vellomir::testing::game

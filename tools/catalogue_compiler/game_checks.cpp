@@ -314,6 +314,44 @@ template <typename Report> void checkRankStep(const GameSource& game, const Repo
     }
 }
 
+// Draws take a card from under a tableau's top card; the row games lift
+// cards from inside their rows by rules of their own.
+template <typename Report> void checkTableauDraws(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    if (p(param::TableauDraws) == 0) {
+        return;
+    }
+    if (p(param::TableauCount) < 1) {
+        report(param::TableauDraws, param::TableauCount,
+               "TableauDraws draws cards from under the tableaus' top cards: TableauCount must "
+               "be 1 or more");
+    }
+    if (p(param::GapRows) != 0 || p(param::TableauLine) != 0) {
+        report(param::TableauDraws, p(param::GapRows) != 0 ? param::GapRows : param::TableauLine,
+               "TableauDraws cannot be played with GapRows or TableauLine, whose cards lift from "
+               "inside their rows by rules of their own");
+    }
+}
+
+// The deals laid from the kings start a new tableau at each king: each
+// tableau beyond the number of kings in the packs would be dealt nothing.
+template <typename Report> void checkLaidFromKings(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const int arrangement = p(param::DealArrangement);
+    if (arrangement != codeOf(DealArrangement::LaidFromKings) &&
+        arrangement != codeOf(DealArrangement::LaidFromKingsInPlay)) {
+        return;
+    }
+    constexpr int kKingsInAPack = 4;
+    const int kings = p(param::CardCount) >= 52 ? p(param::CardCount) / 52 * kKingsInAPack : 0;
+    if (p(param::TableauCount) < 1 || p(param::TableauCount) > kings) {
+        report(param::DealArrangement, param::TableauCount,
+               "DealArrangement " + std::to_string(arrangement) +
+                   " starts a new tableau at each king: TableauCount must be 1 to " +
+                   std::to_string(kings) + ", the kings in the packs");
+    }
+}
+
 // Parameters that the engine cannot play together: each would lose cards,
 // or hide them where the player cannot reach them, or leave a rule with
 // nothing to work on.
@@ -365,6 +403,15 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     checkLine(game, report);
     checkGapRows(game, report);
     checkRankStep(game, report);
+    checkTableauDraws(game, report);
+    checkLaidFromKings(game, report);
+    // A reserve whose every card plays needs a reserve.
+    if (p(param::CoveredReserveSendable) == catalogue::kCoveredReserveCardsPlay &&
+        p(param::ReserveCount) < 1) {
+        report(param::CoveredReserveSendable, param::ReserveCount,
+               "CoveredReserveSendable -11 frees every card of the reserves: the game has no "
+               "reserves");
+    }
     // Frog's deal sends the first reserve's aces up and refills it from the
     // stock: it needs a dealt reserve and foundations to take the aces.
     if (p(param::DealArrangement) == table::kReserveAcesUpArrangement) {

@@ -11,6 +11,7 @@
 #include "engine/rules/card_runs.h"
 #include "engine/rules/grid_moves.h"
 #include "engine/rules/suit_run_foundation.h"
+#include "engine/rules/tableau_draw.h"
 #include "seam/frontend.h"
 #include "table/card.h"
 #include "table/card_removal.h"
@@ -151,6 +152,7 @@ bool moveToTableau(ProgramState& state, seam::Frontend& frontend, int card, int 
                    ActionContext& context) {
     const PileRef target{PileKind::Tableau, d};
     takeUndoSnapshot(state);
+    countDrawIfTaken(state, card);
     const int source = locatePile(state, card);
     const std::optional<PileRef> sourcePile = pileAtLocation(source);
     const std::string before = sourcePile ? state.piles.pile(*sourcePile) : std::string();
@@ -261,6 +263,7 @@ bool moveToFoundation(ProgramState& state, seam::Frontend& frontend, int card, i
                       bool automatic, ActionContext& context) {
     const PileRef target{PileKind::Foundation, f};
     takeUndoSnapshot(state);
+    countDrawIfTaken(state, card);
     if (!state.isSingleCardMove() && foundationTakesSuitRun(state, f, card)) {
         moveSuitRun(state, frontend, card, target, context);
     } else {

@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/rules/card_runs.h"
+#include "engine/rules/tableau_draw.h"
 #include "table/card.h"
 #include "table/gap_rows.h"
 #include "table/program_state.h"
@@ -52,6 +53,9 @@ TableauLift tableauLift(const table::ProgramState& state, seam::Frontend& fronte
     if (state.cards.isFaceUp(card) && runCheck(state, frontend, card, tableauIndex) &&
         runSizeLimit(state, card, false)) {
         return TableauLift::Run;
+    }
+    if (button == 0 && isDrawableCard(state, card)) {
+        return TableauLift::Card; // drawn out from under the top card, alone
     }
     return TableauLift::Nothing;
 }
