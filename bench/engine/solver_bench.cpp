@@ -39,6 +39,8 @@ constexpr int kGolf = 44;
 constexpr int kBlackHole = 45;
 constexpr int kTriPeaks = 108;
 constexpr int kFortyThieves = 27;
+constexpr int kMaria = 30;
+constexpr int kStreets = 57;
 constexpr int kKingAlbert = 67;
 constexpr int kCanfield = 24;
 constexpr int kPyramid = 36;
@@ -187,6 +189,19 @@ void fastEighteens(benchmark::State& state) {
 void fastFortyThieves(benchmark::State& state) {
     solveSurvey(state, kFortyThieves, true);
 }
+// The same family with each deal bounded to about a tenth of a second, as in
+// the survey: Forty Thieves, Streets (alternate colours) and Maria (nine
+// tableaus, alternate colours).
+constexpr long kFortyThievesFamilyPositions = 45000;
+void fastFortyThievesTenth(benchmark::State& state) {
+    solveSurvey(state, kFortyThieves, true, false, kFortyThievesFamilyPositions);
+}
+void fastStreets(benchmark::State& state) {
+    solveSurvey(state, kStreets, true, false, kFortyThievesFamilyPositions);
+}
+void fastMaria(benchmark::State& state) {
+    solveSurvey(state, kMaria, true, false, kFortyThievesFamilyPositions);
+}
 // A reserve the cards leave one by one and no card enters.
 void fastKingAlbert(benchmark::State& state) {
     solveSurvey(state, kKingAlbert, true);
@@ -277,6 +292,9 @@ BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastEighteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastFortyThievesTenth)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastStreets)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastMaria)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastSirTommy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -1,5 +1,6 @@
 #include "engine/solver/compact_search.h"
 
+#include "engine/actions/automatic_moves.h"
 #include "engine/dealt_game.h"
 #include "engine/input/legal_moves.h"
 #include "engine/play/play_engine.h"
@@ -7,11 +8,13 @@
 #include "engine/rules/pile_location.h"
 #include "engine/rules/placement_check.h"
 #include "engine/rules/target_checks.h"
+#include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
 #include "support/catalogue_games.h"
 #include "support/game_numbers.h"
 #include "support/recording_frontend.h"
 #include "support/table_builder.h"
+#include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -801,6 +804,52 @@ TEST(CompactPosition, PilesTheRulesTreatAlikeGiveOneKeyInAnyOrder) {
               CompactPosition(klondike.state, *kRules).key());
 }
 
+// The twin cards of two packs play alike: swapped, they leave the key as it
+// was, while two cards that play apart change it.
+TEST(CompactPosition, TwinCardsOfTwoPacksGiveOneKey) {
+    for (const int game : {kFortyThieves, kMaria, kIndian}) {
+        Table dealt(game, 7);
+        const std::optional<CompactRules> rules = compactRulesFor(dealt.state, dealt.frontend);
+        ASSERT_TRUE(rules);
+        const std::uint64_t key = CompactPosition(dealt.state, *rules).key();
+        // Each card of the stock's top with its twin wherever that lies,
+        // and with the next card of its own suit.
+        const int top = testing::cardsOf(dealt.state.piles.stock(table::kStock)).back();
+        const int twin = top > 52 ? top - 52 : top + 52;
+        const int other = top % 13 == 0 ? top - 1 : top + 1;
+        // The card of the same rank and pack in the next suit.
+        constexpr int kRanks = 13;
+        constexpr int kPack = 52;
+        const int inPack = (top - 1) % kPack;
+        const int sameRank = (inPack + kRanks) % kPack + 1 + (top > kPack ? kPack : 0);
+        EXPECT_TRUE(rules->playAlike(top, twin));
+        EXPECT_FALSE(rules->playAlike(top, other));
+        EXPECT_FALSE(rules->playAlike(top, sameRank));
+        auto swapped = [&](int a, int b) {
+            table::ProgramState s = dealt.state;
+            auto swapIn = [&](std::string& pile) {
+                std::vector<int> cards = testing::cardsOf(pile);
+                for (int& c : cards) {
+                    c = c == a ? b : c == b ? a : c;
+                }
+                pile = testing::pileOf(cards);
+            };
+            // The faces go with the places, not the cards.
+            const bool aUp = s.cards.isFaceUp(a);
+            s.cards.setFaceFlag(a, s.cards.isFaceUp(b) ? '1' : '0');
+            s.cards.setFaceFlag(b, aUp ? '1' : '0');
+            for (int t = 0; t < table::PileCounts::of(s.params).tableaus; ++t) {
+                swapIn(s.piles.tableau(t));
+            }
+            swapIn(s.piles.stock(table::kStock));
+            return CompactPosition(s, *rules).key();
+        };
+        EXPECT_EQ(swapped(top, twin), key) << "game " << game;
+        EXPECT_NE(swapped(top, other), key) << "game " << game;
+        EXPECT_NE(swapped(top, sameRank), key) << "game " << game;
+    }
+}
+
 // A safe move sends a card no card still in play could be built on, asked
 // of the engine's own placement test rather than the tables.
 TEST(CompactPosition, SafeFoundationMovesNeverTakeACardStillNeeded) {
@@ -908,6 +957,106 @@ TEST(CompactSearch, ProvesAKingAlbertDealLost) {
     const SolveResult result = solveDeal(dealt.state, dealt.frontend);
     EXPECT_EQ(result.outcome, SolveOutcome::Unsolved);
     EXPECT_TRUE(result.fastSearch);
+}
+
+// A position late in a deal of the Forty Thieves family: every card below
+// `rank` is home, each foundation a suit of one pack in order, and the
+// others lie where the deal put them, in its order.
+void sendHomeBelow(table::ProgramState& s, int rank) {
+    const table::PileCounts counts = table::PileCounts::of(s.params);
+    auto keepHigh = [&](std::string& pile) {
+        std::vector<int> cards = testing::cardsOf(pile);
+        std::erase_if(cards, [&](int c) { return table::rankOf(c) < rank; });
+        pile = testing::pileOf(cards);
+    };
+    for (int t = 0; t < counts.tableaus; ++t) {
+        keepHigh(s.piles.tableau(t));
+    }
+    keepHigh(s.piles.stock(table::kStock));
+    keepHigh(s.piles.stock(table::kWaste));
+    constexpr int kSuits = 4;
+    constexpr int kRanks = 13;
+    constexpr int kPack = 52;
+    for (int f = 0; f < counts.foundations; ++f) {
+        std::vector<int> home;
+        for (int r = 1; r < rank; ++r) {
+            home.push_back((f % kSuits) * kRanks + r + (f / kSuits) * kPack);
+            s.cards.setFaceFlag(home.back(), '1');
+        }
+        s.piles.foundation(f) = testing::pileOf(home);
+    }
+}
+
+// Plays random moves of the engine's list, a stock click now and then, until
+// the stock holds no more than `left` cards or the play is stuck.
+void playAtRandomUntilTheStockHolds(Table& table, std::size_t left, unsigned seed) {
+    std::mt19937 random(seed);
+    while (testing::cardsOf(table.state.piles.stock(table::kStock)).size() > left) {
+        const std::vector<LegalMove> moves = legalMoves(table.state, table.frontend);
+        if (moves.empty() || random() % 3 == 0) {
+            if (!table.run("click Mazzo")) {
+                return;
+            }
+            continue;
+        }
+        ASSERT_TRUE(playLegalMove(table.state, table.frontend, moves[random() % moves.size()]));
+    }
+}
+
+// Late in deals of the Forty Thieves family, where the search of actions
+// (the engine's own drags and clicks, a search written apart) searches
+// every position, the fast search answers alike: a win the pointer input
+// plays, or a proof that the position is lost. The positions: the kings and
+// queens of a deal alone left to play, and a deal played at random until
+// its stock is nearly gone.
+TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInTheFortyThievesFamily) {
+    int compared = 0;
+    int lost = 0;
+    for (const int game : {kFortyThieves, kMaria, kIndian, kNapoleonsExile, kBusyAces}) {
+        for (int deal = 1; deal <= 6; ++deal) {
+            Table table(game, deal);
+            if (autoplayActive(table.state)) {
+                table.run("autoplay");
+            }
+            constexpr int kQueen = 12;
+            if (deal % 2 == 0) {
+                sendHomeBelow(table.state, kQueen);
+            } else {
+                playAtRandomUntilTheStockHolds(table, 2, static_cast<unsigned>(deal));
+            }
+            SolveLimits limits;
+            limits.gestureSearch = false;
+            limits.fastPositions = 2'000'000;
+            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
+            if (fast.outcome == SolveOutcome::GaveUp) {
+                continue;
+            }
+            const ActionSearchResult slow = searchActions(
+                table.state, table.frontend, 20000,
+                [](const table::ProgramState& s) {
+                    int up = 0;
+                    for (int f = 0; f < table::PileCounts::of(s.params).foundations; ++f) {
+                        up += table::cardCount(s.piles.foundation(f));
+                    }
+                    return up;
+                },
+                true);
+            if (slow.outcome == ActionSearchResult::Outcome::OutOfBudget) {
+                continue;
+            }
+            ++compared;
+            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
+            EXPECT_EQ(fast.outcome == SolveOutcome::Solved,
+                      slow.outcome == ActionSearchResult::Outcome::Won)
+                << "game " << game << " deal " << deal;
+            if (fast.outcome == SolveOutcome::Solved) {
+                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
+            }
+        }
+    }
+    EXPECT_GE(compared, 15);
+    EXPECT_GT(lost, 0);
+    EXPECT_LT(lost, compared);
 }
 
 TEST(CompactSearch, AStopFlagEndsTheSearchAsGivenUp) {

@@ -121,7 +121,7 @@ std::uint64_t CompactPosition::key() const {
 void CompactPosition::push(int pile, std::uint8_t card) {
     const int n = m_size[pile];
     m_cards[pile][n] = card;
-    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
+    m_hash[pile] ^= zobrist().at[n][m_rules->keyCard[card]];
     m_size[pile] = static_cast<std::uint8_t>(n + 1);
     if (pile >= foundation(0) && pile < stock()) {
         ++m_onFoundations;
@@ -133,7 +133,7 @@ void CompactPosition::push(int pile, std::uint8_t card) {
 std::uint8_t CompactPosition::pop(int pile) {
     const int n = m_size[pile] - 1;
     const std::uint8_t card = m_cards[pile][n];
-    m_hash[pile] ^= zobrist().at[n][m_rules->playedAs[card]];
+    m_hash[pile] ^= zobrist().at[n][m_rules->keyCard[card]];
     m_size[pile] = static_cast<std::uint8_t>(n);
     if (pile >= foundation(0) && pile < stock()) {
         --m_onFoundations;

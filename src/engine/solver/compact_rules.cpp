@@ -518,7 +518,54 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         bases += rules.foundationTakes(0, 0, card) ? 1 : 0;
     }
     rules.basesFit = rules.foundationsAlike && bases <= rules.foundations;
+    for (int byte = 0; byte < 256; ++byte) {
+        rules.keyCard[static_cast<std::size_t>(byte)] =
+            rules.playedAs[static_cast<std::size_t>(byte)];
+    }
+    for (int card = 2; card < codes; ++card) {
+        for (int twin = 1; twin < card; ++twin) {
+            if (table::rankOf(twin) == table::rankOf(card) &&
+                table::suitOf(twin) == table::suitOf(card) && rules.playAlike(twin, card)) {
+                const auto face = static_cast<std::uint8_t>(CompactPosition::kFaceDown);
+                const std::uint8_t twinKey = rules.keyCard[static_cast<std::size_t>(twin)];
+                rules.keyCard[static_cast<std::size_t>(card)] = twinKey;
+                rules.keyCard[static_cast<std::size_t>(card | face)] =
+                    static_cast<std::uint8_t>(twinKey | face);
+                break;
+            }
+        }
+    }
     return rules;
+}
+
+bool CompactRules::playAlike(int a, int b) const {
+    if (runSpaces[static_cast<std::size_t>(a)] != runSpaces[static_cast<std::size_t>(b)]) {
+        return false;
+    }
+    for (int t = 0; t < tableaus; ++t) {
+        if (emptyTakesRun(t, a) != emptyTakesRun(t, b)) {
+            return false;
+        }
+        for (int other = 0; other < kCodes; ++other) {
+            if (tableauTakes(t, other, a) != tableauTakes(t, other, b) ||
+                runPairFits(t, other, a) != runPairFits(t, other, b)) {
+                return false;
+            }
+            if (other != 0 && (tableauTakes(t, a, other) != tableauTakes(t, b, other) ||
+                               runPairFits(t, a, other) != runPairFits(t, b, other))) {
+                return false;
+            }
+        }
+    }
+    for (int f = 0; f < foundations; ++f) {
+        for (int other = 0; other < kCodes; ++other) {
+            if (foundationTakes(f, other, a) != foundationTakes(f, other, b) ||
+                (other != 0 && foundationTakes(f, a, other) != foundationTakes(f, b, other))) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 } // namespace vellomir::engine

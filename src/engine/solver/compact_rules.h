@@ -57,6 +57,12 @@ struct CompactRules {
     /// as: packs of fewer suits make several cards one in play. Positions
     /// are told apart, and complete suit runs judged, by these.
     std::array<std::uint8_t, 256> playedAs{};
+    /// For each card byte, the byte the position's key reads: that of the
+    /// lowest card code every table answers alike for (as the card moved and
+    /// as the card below, on every pile), with the face bit. The twin cards
+    /// of two packs play alike, so positions that differ only by twins
+    /// swapped are one position to the search.
+    std::array<std::uint8_t, 256> keyCard{};
     /// Whether a click on the stock is a move of its own and the waste's
     /// top card the only one it offers, rather than every card some clicks
     /// bring up: where the stock turns one card at a time and goes round a
@@ -140,6 +146,9 @@ struct CompactRules {
     /// The longest run a drag may carry, by the game's run-size limit (no
     /// bound: a large number).
     int longestRun(int emptyTableaus, int emptyReserves, bool targetEmpty) const;
+
+    /// Whether every table answers alike for cards `a` and `b` (codes).
+    bool playAlike(int a, int b) const;
 
 private:
     friend std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
