@@ -243,7 +243,7 @@ TEST_F(ChooserTest, DescribesAGameFromItsCatalogueParameters) {
     // with its ratio.
     EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Medium (about 4 in 10)"));
     choose(46); // Aces Up: a survey that decided too few deals keeps the band
-    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very low"));
+    EXPECT_EQ(text("lblDiffWin"), QStringLiteral("High"));
     choose(10); // FreeCell: no stock; every deal the survey decided was won
     EXPECT_EQ(text("lblRedeal"), QStringLiteral("0"));
     EXPECT_EQ(text("lblDiffWin"), QStringLiteral("Very high (about 10 in 10)"));
