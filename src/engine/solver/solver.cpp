@@ -785,6 +785,47 @@ std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
     return answerOf(dealt, geometry, start, found, limits, result);
 }
 
+// A fast search's line played through the pointer input on a copy of the
+// deal, with Autoplay as the line needs it: the gestures run are kept, and
+// they are the answer once the last of them won.
+class LineReplay {
+public:
+    LineReplay(const table::ProgramState& dealt, const seam::Frontend& geometry)
+        : m_frontend(geometry), m_table(dealt), m_engine(m_table, m_frontend) {
+        m_engine.setRecording(false);
+    }
+    LineReplay(const LineReplay&) = delete;
+    LineReplay& operator=(const LineReplay&) = delete;
+
+    /// Ticks or unticks Autoplay where it is not as wanted; false when the
+    /// input refuses.
+    bool setAutoplay(bool on) {
+        return autoplayActive(m_table) == on || run(gesture(Verb::Autoplay, {}));
+    }
+    /// Runs one gesture and keeps it; false when the input refuses it.
+    bool run(const PointerCommand& command) {
+        m_frontend.reset();
+        m_gestures.push_back(command);
+        return runGesture(m_engine, command);
+    }
+    const table::ProgramState& table() const { return m_table; }
+    const table::PileLists& piles() const { return m_table.piles; }
+    bool won() const { return m_frontend.won; }
+    /// The gestures run, once they won the game; nothing before.
+    std::optional<std::vector<PointerCommand>> gesturesIfWon() {
+        if (!m_frontend.won) {
+            return std::nullopt;
+        }
+        return std::move(m_gestures);
+    }
+
+private:
+    QuietFrontend m_frontend;
+    table::ProgramState m_table;
+    PlayEngine m_engine;
+    std::vector<PointerCommand> m_gestures;
+};
+
 // Positions the search of a discard game (Golf, TriPeaks, Black Hole)
 // stores for each position the gesture search would: a stored position is
 // one key, so the whole of most deals fits.
@@ -798,41 +839,29 @@ constexpr long kDiscardPerGesturePosition = 1000;
 std::optional<std::vector<PointerCommand>> discardGestures(const table::ProgramState& dealt,
                                                            const seam::Frontend& geometry,
                                                            const std::vector<int>& line) {
-    QuietFrontend frontend(geometry);
-    table::ProgramState work(dealt);
-    PlayEngine engine(work, frontend);
-    engine.setRecording(false);
-    std::vector<PointerCommand> gestures;
-    auto run = [&](const PointerCommand& command) {
-        frontend.reset();
-        gestures.push_back(command);
-        return runGesture(engine, command);
-    };
-    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < line.size(); ++i) {
-        if (frontend.won) {
+        if (replay.won()) {
             return std::nullopt;
         }
         const table::PileRef pile = line[i] == DiscardDeal::kStockClick
                                         ? table::PileRef{table::PileKind::Stock, table::kStock}
                                         : table::PileRef{table::PileKind::Tableau, line[i]};
         const std::string name = table::pileName(pile);
-        const std::size_t before = work.piles.pile(pile).size();
-        const int top = table::topCardOf(work.piles.pile(pile));
-        if (pile.kind == table::PileKind::Tableau && top >= 1 && !work.cards.isFaceUp(top) &&
-            !run(gesture(Verb::Click, name))) {
+        const std::size_t before = replay.piles().pile(pile).size();
+        const int top = table::topCardOf(replay.piles().pile(pile));
+        if (pile.kind == table::PileKind::Tableau && top >= 1 &&
+            !replay.table().cards.isFaceUp(top) && !replay.run(gesture(Verb::Click, name))) {
             return std::nullopt;
         }
-        if (!run(gesture(Verb::Click, name)) || work.piles.pile(pile).size() >= before) {
+        if (!replay.run(gesture(Verb::Click, name)) || replay.piles().pile(pile).size() >= before) {
             return std::nullopt;
         }
     }
-    if (!frontend.won) {
-        return std::nullopt;
-    }
-    return gestures;
+    return replay.gesturesIfWon();
 }
 
 // What a search that is searched out answers: its line as gestures when it
@@ -890,23 +919,14 @@ constexpr long kAcesUpPerGesturePosition = 1000;
 std::optional<std::vector<PointerCommand>> acesUpGestures(const table::ProgramState& dealt,
                                                           const seam::Frontend& geometry,
                                                           const std::vector<AcesUpMove>& line) {
-    QuietFrontend frontend(geometry);
-    table::ProgramState work(dealt);
-    PlayEngine engine(work, frontend);
-    engine.setRecording(false);
-    std::vector<PointerCommand> gestures;
-    auto run = [&](const PointerCommand& command) {
-        frontend.reset();
-        gestures.push_back(command);
-        return runGesture(engine, command);
-    };
-    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
         return std::nullopt;
     }
     const table::PileRef foundation{table::PileKind::Foundation, 0};
     const table::PileRef stock{table::PileKind::Stock, table::kStock};
     for (const AcesUpMove& move : line) {
-        if (frontend.won) {
+        if (replay.won()) {
             return std::nullopt;
         }
         const table::PileRef from{table::PileKind::Tableau, move.from};
@@ -914,23 +934,20 @@ std::optional<std::vector<PointerCommand>> acesUpGestures(const table::ProgramSt
                                       ? foundation
                                       : table::PileRef{table::PileKind::Tableau, move.to};
         if (move.kind == AcesUpMove::Kind::Deal) {
-            const int before = table::cardCount(work.piles.pile(stock));
-            if (!run(gesture(Verb::Click, table::pileName(stock))) ||
-                table::cardCount(work.piles.pile(stock)) >= before) {
+            const int before = table::cardCount(replay.piles().pile(stock));
+            if (!replay.run(gesture(Verb::Click, table::pileName(stock))) ||
+                table::cardCount(replay.piles().pile(stock)) >= before) {
                 return std::nullopt;
             }
             continue;
         }
-        const int card = table::topCardOf(work.piles.pile(from));
-        if (!run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
-            table::topCardOf(work.piles.pile(to)) != card) {
+        const int card = table::topCardOf(replay.piles().pile(from));
+        if (!replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(replay.piles().pile(to)) != card) {
             return std::nullopt;
         }
     }
-    if (!frontend.won) {
-        return std::nullopt;
-    }
-    return gestures;
+    return replay.gesturesIfWon();
 }
 
 // The search of Aces Up, as that of the discard games.
@@ -971,27 +988,18 @@ std::optional<std::vector<PointerCommand>> pairingGestures(const table::ProgramS
                                                            const seam::Frontend& geometry,
                                                            const PairingDeal& deal,
                                                            const std::vector<PairingMove>& line) {
-    QuietFrontend frontend(geometry);
-    table::ProgramState work(dealt);
-    PlayEngine engine(work, frontend);
-    engine.setRecording(false);
-    std::vector<PointerCommand> gestures;
-    auto run = [&](const PointerCommand& command) {
-        frontend.reset();
-        gestures.push_back(command);
-        return runGesture(engine, command);
-    };
-    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
         return std::nullopt;
     }
     const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
     const std::string waste = table::pileName({table::PileKind::Stock, table::kWaste});
     const int tableaus = table::PileCounts::of(dealt.params).tableaus;
     auto cardsLeft = [&] {
-        int count = table::cardCount(work.piles.stock(table::kStock)) +
-                    table::cardCount(work.piles.stock(table::kWaste));
+        int count = table::cardCount(replay.piles().stock(table::kStock)) +
+                    table::cardCount(replay.piles().stock(table::kWaste));
         for (int t = 0; t < tableaus; ++t) {
-            const std::string& pile = work.piles.tableau(t);
+            const std::string& pile = replay.piles().tableau(t);
             for (int i = 0; i < table::cardCount(pile); ++i) {
                 count += table::cardAt(pile, i) != 0 ? 1 : 0;
             }
@@ -999,11 +1007,11 @@ std::optional<std::vector<PointerCommand>> pairingGestures(const table::ProgramS
         return count;
     };
     for (const PairingMove& move : line) {
-        if (frontend.won) {
+        if (replay.won()) {
             return std::nullopt;
         }
         if (move.first == PairingMove::kStockClick) {
-            if (!run(gesture(Verb::Click, stock))) {
+            if (!replay.run(gesture(Verb::Click, stock))) {
                 return std::nullopt;
             }
             continue;
@@ -1019,8 +1027,8 @@ std::optional<std::vector<PointerCommand>> pairingGestures(const table::ProgramS
                 ref == PairingMove::kWasteTop ? waste
                 : ref == PairingMove::kStockTop
                     ? stock
-                    : pairingPlace(work, deal.places[static_cast<std::size_t>(ref)]);
-            if (!run(gesture(Verb::Click, place))) {
+                    : pairingPlace(replay.table(), deal.places[static_cast<std::size_t>(ref)]);
+            if (!replay.run(gesture(Verb::Click, place))) {
                 return std::nullopt;
             }
         }
@@ -1028,10 +1036,7 @@ std::optional<std::vector<PointerCommand>> pairingGestures(const table::ProgramS
             return std::nullopt;
         }
     }
-    if (!frontend.won) {
-        return std::nullopt;
-    }
-    return gestures;
+    return replay.gesturesIfWon();
 }
 
 // The search of the pairing games, as that of the discard games: nothing
@@ -1056,36 +1061,27 @@ std::optional<SolveResult> pairingSolve(const table::ProgramState& dealt,
 std::optional<std::vector<PointerCommand>>
 refillGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
                const std::vector<std::vector<std::uint8_t>>& line) {
-    QuietFrontend frontend(geometry);
-    table::ProgramState work(dealt);
-    PlayEngine engine(work, frontend);
-    engine.setRecording(false);
-    std::vector<PointerCommand> gestures;
-    auto run = [&](const PointerCommand& command) {
-        frontend.reset();
-        gestures.push_back(command);
-        return runGesture(engine, command);
-    };
-    if (!autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(true)) {
         return std::nullopt;
     }
     const int tableaus = table::PileCounts::of(dealt.params).tableaus;
     auto tableauOf = [&](int card) {
         for (int t = 0; t < tableaus; ++t) {
-            if (positionInPile(work.piles.tableau(t), card) >= 0) {
+            if (positionInPile(replay.piles().tableau(t), card) >= 0) {
                 return t;
             }
         }
         return -1;
     };
     for (const std::vector<std::uint8_t>& removal : line) {
-        if (frontend.won) {
+        if (replay.won()) {
             return std::nullopt;
         }
         for (const int card : removal) {
             const int t = tableauOf(card);
             if (t < 0 ||
-                !run(gesture(Verb::Click, table::pileName({table::PileKind::Tableau, t})))) {
+                !replay.run(gesture(Verb::Click, table::pileName({table::PileKind::Tableau, t})))) {
                 return std::nullopt;
             }
         }
@@ -1093,10 +1089,7 @@ refillGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
             return std::nullopt;
         }
     }
-    if (!frontend.won) {
-        return std::nullopt;
-    }
-    return gestures;
+    return replay.gesturesIfWon();
 }
 
 // The search of the refilling adding games, as that of the discard games.
@@ -1122,24 +1115,15 @@ std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
 std::optional<std::vector<PointerCommand>>
 wastePilesGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
                    const WastePilesDeal& deal, const std::vector<WastePilesMove>& line) {
-    QuietFrontend frontend(geometry);
-    table::ProgramState work(dealt);
-    PlayEngine engine(work, frontend);
-    engine.setRecording(false);
-    std::vector<PointerCommand> gestures;
-    auto run = [&](const PointerCommand& command) {
-        frontend.reset();
-        gestures.push_back(command);
-        return runGesture(engine, command);
-    };
-    if (autoplayActive(dealt) && !run(gesture(Verb::Autoplay, {}))) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
         return std::nullopt;
     }
     const table::PileRef stock{table::PileKind::Stock, table::kStock};
     const table::PileRef waste{table::PileKind::Stock, table::kWaste};
     std::size_t placed = 0;
     for (const WastePilesMove& move : line) {
-        if (frontend.won) {
+        if (replay.won()) {
             return std::nullopt;
         }
         const table::PileRef to =
@@ -1150,24 +1134,21 @@ wastePilesGestures(const table::ProgramState& dealt, const seam::Frontend& geome
         if (move.kind != WastePilesMove::Kind::PileToFoundation) {
             from = waste;
             const int card = deal.order.at(placed++);
-            if (table::topCardOf(work.piles.pile(waste)) != card &&
-                !run(gesture(Verb::Click, table::pileName(stock)))) {
+            if (table::topCardOf(replay.piles().pile(waste)) != card &&
+                !replay.run(gesture(Verb::Click, table::pileName(stock)))) {
                 return std::nullopt;
             }
-            if (table::topCardOf(work.piles.pile(waste)) != card) {
+            if (table::topCardOf(replay.piles().pile(waste)) != card) {
                 return std::nullopt;
             }
         }
-        if (table::topCardOf(work.piles.pile(from)) != move.card ||
-            !run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
-            table::topCardOf(work.piles.pile(to)) != move.card) {
+        if (table::topCardOf(replay.piles().pile(from)) != move.card ||
+            !replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(replay.piles().pile(to)) != move.card) {
             return std::nullopt;
         }
     }
-    if (!frontend.won) {
-        return std::nullopt;
-    }
-    return gestures;
+    return replay.gesturesIfWon();
 }
 
 // The search of the waste-pile games, as that of the discard games. The
