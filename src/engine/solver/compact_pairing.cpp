@@ -449,10 +449,10 @@ public:
                                             return pass(start, order, budget, result.line);
                                         },
                                         [&] { return m_searched; }, [&] { return stopped(); });
-        recordPassesEnd(end, result.outcome);
-        result.positions = m_searched;
-        result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame) +
-                             m_moves.capacity() * sizeof(PairingMove);
+        recordSearchEnd(end, m_searched,
+                        m_seen.bytes() + m_frames.capacity() * sizeof(Frame) +
+                            m_moves.capacity() * sizeof(PairingMove),
+                        result);
         return result;
     }
 

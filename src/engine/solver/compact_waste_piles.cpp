@@ -531,9 +531,8 @@ public:
                       positions, passPositions(),
                       [&](int order, long budget) { return pass(order, budget, result.line); },
                       [&] { return m_searched; }, [&] { return stopped(); });
-        recordPassesEnd(end, result.outcome);
-        result.positions = m_searched;
-        result.storedBytes = m_seen.bytes() + m_frames.capacity() * sizeof(Frame);
+        recordSearchEnd(end, m_searched, m_seen.bytes() + m_frames.capacity() * sizeof(Frame),
+                        result);
         return result;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 
 namespace vellomir::engine {
 
@@ -48,6 +49,15 @@ template <class Outcome> void recordPassesEnd(PassesEnd end, Outcome& outcome) {
     } else if (end == PassesEnd::Lost) {
         outcome = Outcome::Exhausted;
     }
+}
+
+/// Records how a search ended in its result: the outcome its passes came
+/// to, the positions it searched and the bytes it stored.
+template <class Result>
+void recordSearchEnd(PassesEnd end, long searched, std::size_t storedBytes, Result& result) {
+    recordPassesEnd(end, result.outcome);
+    result.positions = searched;
+    result.storedBytes = storedBytes;
 }
 
 } // namespace vellomir::engine
