@@ -8,6 +8,7 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -28,6 +29,26 @@ std::shared_ptr<table::ProgramState> workerCopy(const table::ProgramState& state
     return copy;
 }
 constexpr auto kWatchStep = std::chrono::milliseconds(5);
+
+// The hunt for a winnable deal gives its first deals little time each: in
+// most games the solver wins a winnable deal in a few hundredths of a
+// second, and a deal it cannot answer at once is cheaper to pass over than
+// to dig into. Later deals get longer, and the last ones the whole bound,
+// for games whose wins take the solver longer.
+constexpr int kQuickHuntTries = 20;
+constexpr int kQuickHuntMilliseconds = 50;
+constexpr int kMiddleHuntTries = 30;
+constexpr int kMiddleHuntMilliseconds = 250;
+
+int huntTryMilliseconds(int tried, int longest) {
+    if (tried <= kQuickHuntTries) {
+        return std::min(longest, kQuickHuntMilliseconds);
+    }
+    if (tried <= kQuickHuntTries + kMiddleHuntTries) {
+        return std::min(longest, kMiddleHuntMilliseconds);
+    }
+    return longest;
+}
 
 // The solver on `state`, called off when `cancel` is set or, with a time
 // bound, once `milliseconds` have passed (then it gave up).
@@ -221,8 +242,8 @@ void DealSearch::findWinnableDeal(const table::ProgramState& state, const seam::
             if (!copy->flags.test(table::Flag::GameInPlay)) {
                 continue;
             }
-            const engine::SolveResult result =
-                solveWithin(*copy, *quiet, positions, milliseconds, self.cancel);
+            const engine::SolveResult result = solveWithin(
+                *copy, *quiet, positions, huntTryMilliseconds(tried, milliseconds), self.cancel);
             if (result.outcome == engine::SolveOutcome::Solved && !self.cancel) {
                 SearchAnswer answer = answerFor(*copy, *quiet, result);
                 if (answer.outcome == engine::SolveOutcome::Solved) {

@@ -61,8 +61,9 @@ public:
     bool searchingPosition() const { return m_position != nullptr; }
 
     /// Deals new deals of the game of `state` on a copy, one after another,
-    /// until the solver proves one winnable within `milliseconds`, at most
-    /// `tries` of them. Reports each deal tried (dealTried) and the end
+    /// until the solver proves one winnable, at most `tries` of them: the
+    /// first deals get a twentieth of a second each, the next a quarter, the
+    /// rest `milliseconds`. Reports each deal tried (dealTried) and the end
     /// (winnableDealFound, with nothing when none was or it was called off).
     void findWinnableDeal(const table::ProgramState& state, const seam::Frontend& geometry,
                           int tries, int milliseconds, long positions);
