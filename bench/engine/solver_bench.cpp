@@ -44,6 +44,7 @@ constexpr int kStreets = 57;
 constexpr int kKingAlbert = 67;
 constexpr int kCanfield = 24;
 constexpr int kPyramid = 36;
+constexpr int kAcesUp = 46;
 constexpr int kPyramidOnePass = 53;
 constexpr int kPyramidEndless = 54;
 constexpr int kFourteenOut = 39;
@@ -171,6 +172,17 @@ void fastPyramidEndless(benchmark::State& state) {
 void fastFourteenOut(benchmark::State& state) {
     solveSurvey(state, kFourteenOut, true);
 }
+// Monte Carlo: a whole turn (the pairs taken before a click) a position,
+// every deal searched out. Aces Up: its own search, a deal bounded to about
+// a tenth of a second as in the survey (a lost deal runs to millions of
+// positions).
+void fastMonteCarlo(benchmark::State& state) {
+    solveSurvey(state, kMonteCarlo, true);
+}
+constexpr long kAcesUpPositions = 120000;
+void fastAcesUp(benchmark::State& state) {
+    solveSurvey(state, kAcesUp, true, false, kAcesUpPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -222,9 +234,9 @@ void fastCalculation(benchmark::State& state) {
 }
 // The search of actions (every game the searches above do not play), a
 // row per family, each deal bounded to kActionPositions positions (at its
-// default a deal may take a minute): selections of pairs (Monte Carlo; the
-// Pyramid and Elevens rows are the fast searches of those games since they
-// play them), a sliding puzzle, the Clock, gaps (Montana) and Accordion.
+// default a deal may take a minute): selections of pairs (the Pyramid,
+// Monte Carlo and Elevens rows are the fast searches of those games since
+// they play them), a sliding puzzle, the Clock, gaps (Montana) and Accordion.
 constexpr long kActionPositions = 5000;
 void actionsPyramid(benchmark::State& state) {
     solveSurvey(state, kPyramid, true, false, kActionPositions);
@@ -287,6 +299,8 @@ BENCHMARK(fastPyramid)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecon
 BENCHMARK(fastPyramidOnePass)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastPyramidEndless)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFourteenOut)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastMonteCarlo)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastAcesUp)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -15,6 +15,7 @@
 #include "engine/solver/autoplay_line.h"
 #include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_discard.h"
+#include "engine/solver/compact_monte_carlo.h"
 #include "engine/solver/compact_pairing.h"
 #include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
@@ -964,6 +965,65 @@ std::optional<SolveResult> acesUpSolve(const table::ProgramState& dealt,
                           [&](const auto& line) { return acesUpGestures(dealt, geometry, line); });
 }
 
+// Positions the search of Monte Carlo stores for each position the gesture
+// search would: a stored position is one key of 8 bytes, a whole turn of
+// the game.
+constexpr long kMonteCarloPerGesturePosition = 1000;
+
+// A Monte Carlo line played through the pointer input from the position:
+// Autoplay unticked where it is on, a click on each card of each pair, and
+// a click on the stock after each turn where it changes the square. Nothing
+// unless each pair leaves the square and the last turn wins.
+std::optional<std::vector<PointerCommand>>
+monteCarloGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                   const MonteCarloDeal& deal, const std::vector<MonteCarloTurn>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    for (const MonteCarloTurn& turn : line) {
+        for (const auto& [first, second] : turn.pairs) {
+            const table::PileRef a{table::PileKind::Tableau, first};
+            const table::PileRef b{table::PileKind::Tableau, second};
+            if (replay.won() || !replay.run(gesture(Verb::Click, table::pileName(a))) ||
+                !replay.run(gesture(Verb::Click, table::pileName(b))) ||
+                !replay.piles().pile(a).empty() || !replay.piles().pile(b).empty()) {
+                return std::nullopt;
+            }
+        }
+        if (turn.click) {
+            bool gap = false;
+            bool changes = false;
+            for (int t = 0; t < deal.places; ++t) {
+                const bool empty = replay.piles().tableau(t).empty();
+                changes = changes || (gap && !empty);
+                gap = gap || empty;
+            }
+            changes = changes || (gap && !replay.piles().stock(table::kStock).empty());
+            if (changes && !replay.run(gesture(Verb::Click, stock))) {
+                return std::nullopt;
+            }
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of Monte Carlo, as that of the discard games.
+std::optional<SolveResult> monteCarloSolve(const table::ProgramState& dealt,
+                                           const seam::Frontend& geometry,
+                                           const SolveLimits& limits) {
+    const std::optional<MonteCarloDeal> deal = monteCarloDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kMonteCarloPerGesturePosition;
+    const MonteCarloSearchResult found = searchMonteCarloDeal(*deal, budget, limits.stop);
+    return answerOfSearch(
+        found, [&](const auto& line) { return monteCarloGestures(dealt, geometry, *deal, line); });
+}
+
 // Positions the search of a pairing game stores for each position the
 // gesture search would: a stored position is one key.
 constexpr long kPairingPerGesturePosition = 1000;
@@ -1235,6 +1295,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> acesUp = acesUpSolve(dealt, geometry, limits)) {
         return acesUp;
+    }
+    if (std::optional<SolveResult> monteCarlo = monteCarloSolve(dealt, geometry, limits)) {
+        return monteCarlo;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
