@@ -13,6 +13,7 @@
 #include "engine/rules/suit_run_foundation.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/autoplay_line.h"
+#include "engine/solver/compact_accordion.h"
 #include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_discard.h"
 #include "engine/solver/compact_monte_carlo.h"
@@ -29,6 +30,7 @@
 #include "table/main_game.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
+#include "table/tableau_line.h"
 
 #include <algorithm>
 #include <array>
@@ -1024,6 +1026,59 @@ std::optional<SolveResult> monteCarloSolve(const table::ProgramState& dealt,
         found, [&](const auto& line) { return monteCarloGestures(dealt, geometry, *deal, line); });
 }
 
+// Positions the search of Accordion stores for each position the gesture
+// search would: a stored position is one key of 24 bytes.
+constexpr long kAccordionPerGesturePosition = 1000;
+
+// An Accordion line played through the pointer input from the position:
+// Autoplay unticked where it is on, a drag of each pile onto the pile it
+// goes on, and a click on the stock. Nothing unless each step shortens or
+// lengthens the line as it should and the last one wins.
+std::optional<std::vector<PointerCommand>>
+accordionGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                  const std::vector<AccordionMove>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    for (const AccordionMove& move : line) {
+        const int before = table::linePiles(replay.table());
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        if (move.isDeal()) {
+            if (!replay.run(gesture(Verb::Click, stock)) ||
+                table::linePiles(replay.table()) != before + 1) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const std::string from = table::pileName({table::PileKind::Tableau, move.from});
+        const std::string to = table::pileName({table::PileKind::Tableau, move.from - move.step});
+        if (!replay.run(gesture(Verb::Drag, from, to)) ||
+            table::linePiles(replay.table()) != before - 1) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of Accordion, as that of the discard games.
+std::optional<SolveResult> accordionSolve(const table::ProgramState& dealt,
+                                          const seam::Frontend& geometry,
+                                          const SolveLimits& limits) {
+    const std::optional<AccordionDeal> deal = accordionDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kAccordionPerGesturePosition;
+    const AccordionSearchResult found = searchAccordionDeal(*deal, budget, limits.stop);
+    return answerOfSearch(
+        found, [&](const auto& line) { return accordionGestures(dealt, geometry, line); });
+}
+
 // Positions the search of a pairing game stores for each position the
 // gesture search would: a stored position is one key.
 constexpr long kPairingPerGesturePosition = 1000;
@@ -1298,6 +1353,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> monteCarlo = monteCarloSolve(dealt, geometry, limits)) {
         return monteCarlo;
+    }
+    if (std::optional<SolveResult> accordion = accordionSolve(dealt, geometry, limits)) {
+        return accordion;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
