@@ -45,6 +45,7 @@ constexpr int kKingAlbert = 67;
 constexpr int kCanfield = 24;
 constexpr int kPyramid = 36;
 constexpr int kAcesUp = 46;
+constexpr int kRoyalMarriage = 38;
 constexpr int kPyramidOnePass = 53;
 constexpr int kPyramidEndless = 54;
 constexpr int kFourteenOut = 39;
@@ -189,6 +190,11 @@ constexpr long kAccordionPositions = 100000;
 void fastAccordion(benchmark::State& state) {
     solveSurvey(state, kAccordion, true, false, kAccordionPositions);
 }
+// Royal Marriage: the cards gone from the line and the cards dealt a
+// position, bounded as Accordion.
+void fastRoyalMarriage(benchmark::State& state) {
+    solveSurvey(state, kRoyalMarriage, true, false, kAccordionPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -305,6 +311,7 @@ BENCHMARK(fastFourteenOut)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kS
 BENCHMARK(fastMonteCarlo)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastAcesUp)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastAccordion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastRoyalMarriage)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -25,6 +25,7 @@ inline constexpr int kMaria = 30;
 inline constexpr int kIndian = 32;
 inline constexpr int kPyramid = 36;
 inline constexpr int kMonteCarlo = 37;
+inline constexpr int kRoyalMarriage = 38;
 inline constexpr int kFourteenOut = 39;
 inline constexpr int kElevens = 40;
 inline constexpr int kTens = 41;

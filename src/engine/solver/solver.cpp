@@ -16,6 +16,7 @@
 #include "engine/solver/compact_accordion.h"
 #include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_discard.h"
+#include "engine/solver/compact_line_removal.h"
 #include "engine/solver/compact_monte_carlo.h"
 #include "engine/solver/compact_pairing.h"
 #include "engine/solver/compact_refill.h"
@@ -1079,6 +1080,79 @@ std::optional<SolveResult> accordionSolve(const table::ProgramState& dealt,
         found, [&](const auto& line) { return accordionGestures(dealt, geometry, line); });
 }
 
+// Positions the search of Royal Marriage stores for each position the
+// gesture search would: a stored position is one key of 8 bytes.
+constexpr long kLineRemovalPerGesturePosition = 1000;
+
+// A Royal Marriage line played through the pointer input from the
+// position: Autoplay unticked where it is on, a click on each card that
+// leaves (found in the line by its card, since a card that may leave alone
+// goes at its click), and a click on the stock. Nothing unless each step
+// shortens or lengthens the line as it should and the last one wins.
+std::optional<std::vector<PointerCommand>>
+lineRemovalGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                    const std::vector<LineRemovalMove>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    const std::string name = table::pileName({table::PileKind::Tableau, 0});
+    for (const LineRemovalMove& move : line) {
+        const std::string& cards = replay.piles().tableau(0);
+        const int before = table::cardCount(cards);
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        if (move.isDeal()) {
+            if (!replay.run(gesture(Verb::Click, stock)) ||
+                table::cardCount(replay.piles().tableau(0)) != before + 1) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (move.place + (move.two ? 1 : 0) >= before) {
+            return std::nullopt;
+        }
+        std::vector<int> leaving{table::cardAt(cards, move.place)};
+        if (move.two) {
+            leaving.push_back(table::cardAt(cards, move.place + 1));
+        }
+        for (const int card : leaving) {
+            const int at = positionInPile(replay.piles().tableau(0), card);
+            if (at < 0) {
+                continue; // it went with the card before it
+            }
+            const int length = table::cardCount(replay.piles().tableau(0));
+            const std::string place = at + 1 == length ? name : name + ":" + std::to_string(at);
+            if (!replay.run(gesture(Verb::Click, place))) {
+                return std::nullopt;
+            }
+        }
+        if (table::cardCount(replay.piles().tableau(0)) !=
+            before - static_cast<int>(leaving.size())) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of Royal Marriage, as that of the discard games.
+std::optional<SolveResult> lineRemovalSolve(const table::ProgramState& dealt,
+                                            const seam::Frontend& geometry,
+                                            const SolveLimits& limits) {
+    const std::optional<LineRemovalDeal> deal = lineRemovalDealFor(dealt, geometry);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0
+                            ? limits.fastPositions
+                            : limits.positions * kLineRemovalPerGesturePosition;
+    const LineRemovalSearchResult found = searchLineRemovalDeal(*deal, budget, limits.stop);
+    return answerOfSearch(
+        found, [&](const auto& line) { return lineRemovalGestures(dealt, geometry, line); });
+}
+
 // Positions the search of a pairing game stores for each position the
 // gesture search would: a stored position is one key.
 constexpr long kPairingPerGesturePosition = 1000;
@@ -1356,6 +1430,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> accordion = accordionSolve(dealt, geometry, limits)) {
         return accordion;
+    }
+    if (std::optional<SolveResult> lineRemoval = lineRemovalSolve(dealt, geometry, limits)) {
+        return lineRemoval;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
