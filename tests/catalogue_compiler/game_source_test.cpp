@@ -263,9 +263,12 @@ TEST(GameSource, RejectsTheOneWayRuleOnATableauAndWasteCellsWithoutAWaste) {
               "foundations build: it is a FoundationRule only");
     const std::string cells = kHeader + "[parameters]\nCardCount = 52\nReserveCount = 2\n"
                                         "ReserveLayout = 5\n";
-    EXPECT_TRUE(parse(cells + "ReserveDropRule = 4 'W'\nStockPilesPlaced = 2\n" + kRules)
-                    .diagnostics.empty())
-        << parse(cells + "ReserveDropRule = 4 'W'\nStockPilesPlaced = 2\n" + kRules).messages();
+    EXPECT_TRUE(
+        parse(cells + "ReserveDropRule = 4 'W'\nStockPilesPlaced = 2\nStockLayout = 13\n" + kRules)
+            .diagnostics.empty())
+        << parse(cells + "ReserveDropRule = 4 'W'\nStockPilesPlaced = 2\nStockLayout = 13\n" +
+                 kRules)
+               .messages();
     EXPECT_EQ(onlyProblem(cells + "ReserveDropRule = 4 SingleFromWasteOntoEmpty\n" + kRules),
               "games/test.game:11: ReserveDropRule 87 (SingleFromWasteOntoEmpty) takes the "
               "waste's card: StockPilesPlaced must be 2");
