@@ -74,7 +74,7 @@ TEST(PokerSquare, ASquareScoresItsRowsAndColumns) {
 
 TEST(PokerSquare, ACardTurnedIsLaidOnceAndStaysWhereItLies) {
     DealtGame t(game::kPokerSquare, 3);
-    ASSERT_EQ(table::cardCount(t.state.piles.stock(table::kStock)), 25);
+    ASSERT_EQ(table::cardCount(t.state.piles.stock(table::kStock)), 52);
     ASSERT_TRUE(laysCard(t, "click Mazzo"));
     const int first = table::topCardOf(t.state.piles.stock(table::kWaste));
     // The next card waits until this one is laid.
@@ -92,15 +92,21 @@ TEST(PokerSquare, ACardTurnedIsLaidOnceAndStaysWhereItLies) {
     EXPECT_TRUE(t.state.piles.tableau(7).empty());
 }
 
-TEST(PokerSquare, ASquareFilledBelowTheTargetIsNoWin) {
-    DealtGame t(game::kPokerSquare, 3);
-    for (int place = 1; place <= 25; ++place) {
-        ASSERT_TRUE(laysCard(t, "click Mazzo"));
-        ASSERT_TRUE(laysCard(t, "drag Mazzo_Vis Fila" + std::to_string(place)));
+// Cards laid in the order they come, place after place: the game is won
+// exactly when the points reach 100, and while they are below it the
+// square fills to the last place.
+TEST(PokerSquare, TheGameIsWonExactlyWhenThePointsReachTheTarget) {
+    for (const long long deal : {1LL, 2LL, 3LL, 4LL, 5LL}) {
+        DealtGame t(game::kPokerSquare, deal);
+        int laid = 0;
+        while (laid < 25 && !t.frontend.saw("winning animation")) {
+            ASSERT_TRUE(laysCard(t, "click Mazzo"));
+            ASSERT_TRUE(laysCard(t, "drag Mazzo_Vis Fila" + std::to_string(++laid)));
+            const int points = engine::pokerSquarePoints(engine::pokerSquareOf(t.state));
+            EXPECT_EQ(t.state.settings.readInt(settings::field::Score, -1), points);
+            EXPECT_EQ(t.frontend.saw("winning animation"), points >= 100) << deal << " " << laid;
+        }
     }
-    const int points = engine::pokerSquarePoints(engine::pokerSquareOf(t.state));
-    EXPECT_EQ(t.state.settings.readInt(settings::field::Score, -1), points);
-    EXPECT_EQ(t.frontend.saw("winning animation"), points >= 100);
 }
 
 TEST(PokerSquare, TheSearchLaysTheCardsToTheTarget) {

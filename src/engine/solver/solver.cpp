@@ -1042,8 +1042,8 @@ constexpr long kPokerSquarePerGesturePosition = 1000;
 
 // A Poker Square line played through the pointer input from the deal: for
 // each card, a click on the stock and a drag of the waste's card into its
-// place. Nothing unless each card lands where the line puts it and the
-// last one wins.
+// place, until the game is won. Nothing unless each card lands where the
+// line puts it and the line wins.
 std::optional<std::vector<PointerCommand>> pokerSquareGestures(const table::ProgramState& dealt,
                                                                const seam::Frontend& geometry,
                                                                const std::vector<int>& line) {
@@ -1054,7 +1054,12 @@ std::optional<std::vector<PointerCommand>> pokerSquareGestures(const table::Prog
     const table::PileRef stock{table::PileKind::Stock, table::kStock};
     const table::PileRef waste{table::PileKind::Stock, table::kWaste};
     for (const int place : line) {
-        if (replay.won() || !replay.run(gesture(Verb::Click, table::pileName(stock)))) {
+        // The points of a hand never fall as cards join it: the game is won
+        // as soon as they reach the target, the square not yet full.
+        if (replay.won()) {
+            break;
+        }
+        if (!replay.run(gesture(Verb::Click, table::pileName(stock)))) {
             return std::nullopt;
         }
         const int card = table::topCardOf(replay.piles().pile(waste));
