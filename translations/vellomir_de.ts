@@ -804,6 +804,14 @@ Siehe &apos;vellomir --help&apos;.
         <source>Miss Milligan</source>
         <translation>Miss Milligan</translation>
     </message>
+    <message>
+        <source>Braid</source>
+        <translation>Zopf</translation>
+    </message>
+    <message>
+        <source>Poker Square</source>
+        <translation>Pokerquadrat</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -804,6 +804,14 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Miss Milligan</source>
         <translation>Miss Milligan</translation>
     </message>
+    <message>
+        <source>Braid</source>
+        <translation>Trenza</translation>
+    </message>
+    <message>
+        <source>Poker Square</source>
+        <translation>Cuadrado de póquer</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

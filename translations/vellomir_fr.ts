@@ -804,6 +804,14 @@ Essayez &apos;vellomir --help&apos;.
         <source>Miss Milligan</source>
         <translation>Miss Milligan</translation>
     </message>
+    <message>
+        <source>Braid</source>
+        <translation>Natte</translation>
+    </message>
+    <message>
+        <source>Poker Square</source>
+        <translation>Carré de poker</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -804,6 +804,14 @@ Provare &apos;vellomir --help&apos;.
         <source>Miss Milligan</source>
         <translation>Miss Milligan</translation>
     </message>
+    <message>
+        <source>Braid</source>
+        <translation>Treccia</translation>
+    </message>
+    <message>
+        <source>Poker Square</source>
+        <translation>Quadrato di poker</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

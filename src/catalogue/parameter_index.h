@@ -44,6 +44,8 @@ inline constexpr int FoundationMaxCards = 31;
 inline constexpr int TableauMaxCards = 32; // -1 unlimited
 inline constexpr int DealArrangement = 33;
 inline constexpr int StockFirstRestriction = 34; // 1, 2, 3
+inline constexpr int PokerHands =
+    35; // 1: the 25 tableaus are a square scored by the poker hands of its rows and columns
 inline constexpr int ClickToPlay = 36;
 inline constexpr int ScreenClass = 37; // 1 needs 650 px, 2 needs 810 px for big cards
 inline constexpr int SelectionGame = 38;

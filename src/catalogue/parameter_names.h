@@ -88,6 +88,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(TableauMaxCards, Single, -1, 108),
     VELLOMIR_PARAMETER(DealArrangement, Single, 0, 17),
     VELLOMIR_PARAMETER(StockFirstRestriction, Single, 0, 3),
+    VELLOMIR_PARAMETER(PokerHands, Single, 0, 1),
     VELLOMIR_PARAMETER(ClickToPlay, Single, 0, 1),
     VELLOMIR_PARAMETER(ScreenClass, Single, 0, 2),
     VELLOMIR_PARAMETER(SelectionGame, Single, 0, 999),

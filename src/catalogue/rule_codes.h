@@ -259,7 +259,8 @@ namespace vellomir::catalogue {
     X(DownAlternateKingOnAce, 94, "down in alternating colours, a king on any ace") \
     X(UpInSuitAceOnKingOfSuit, 95, "up in suit, an ace on a king of its suit") \
     X(InSuitFourSuitsInRow, 96, "in suit; an empty foundation also keeps four distinct suits in its row") \
-    X(InSuitRankOnFoundationAbove, 97, "in the suit of the pile's first card, ranks in any order; after the first foundation only a rank the foundation before it holds; an empty pile by its empty-pile code")
+    X(InSuitRankOnFoundationAbove, 97, "in the suit of the pile's first card, ranks in any order; after the first foundation only a rank the foundation before it holds; an empty pile by its empty-pile code") \
+    X(InSuitOneWayWrapping, 98, "in suit, one rank up or down, king and ace next to each other; the first card built on any pile of this rule sets the way for all of them; an empty pile by its empty-pile code")
 
 #define VELLOMIR_RESERVE_DROP_RULES(X) \
     X(SingleOntoEmpty, 0, "a single card onto an empty reserve (any code without a name of its own)") \
@@ -270,6 +271,7 @@ namespace vellomir::catalogue {
     X(SingleWhileFirstHoldsFewerThanFive, 13, "a single card while reserve 1 holds fewer than five cards") \
     X(SingleNotFromTableauOntoEmpty, 'Q', "a single card onto an empty reserve, none from a tableau") \
     X(FromWaste, 'U', "a card from the waste") \
+    X(SingleFromWasteOntoEmpty, 'W', "the waste's card onto an empty reserve") \
     X(JackOntoEmpty, 'X', "a single jack onto an empty reserve") \
     X(QueenOntoEmpty, 'Y', "a single queen onto an empty reserve") \
     X(KingOntoEmpty, 'Z', "a single king onto an empty reserve")

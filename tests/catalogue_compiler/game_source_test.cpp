@@ -249,6 +249,31 @@ TEST(GameSource, RejectsDrawsBouquetsAndKingsDealsWithNothingToWorkOn) {
               "TableauCount must be 1 to 8, the kings in the packs");
 }
 
+// Braid's one-way foundations read the foundations alone, and its cells
+// take the waste's card: the rule is refused on a tableau, the cells
+// without a waste on the table.
+TEST(GameSource, RejectsTheOneWayRuleOnATableauAndWasteCellsWithoutAWaste) {
+    const std::string corners = kHeader + "[parameters]\nCardCount = 52\nTableauCount = 4\n"
+                                          "TableauLayout = 1\nFoundationCount = 4\n"
+                                          "FoundationLayout = 2\n";
+    EXPECT_TRUE(parse(corners + "FoundationRule = all 98\n" + kRules).diagnostics.empty())
+        << parse(corners + "FoundationRule = all 98\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(corners + "TableauRule = all InSuitOneWayWrapping\n" + kRules),
+              "games/test.game:13: TableauRule 98 (InSuitOneWayWrapping) reads the way the "
+              "foundations build: it is a FoundationRule only");
+    const std::string cells = kHeader + "[parameters]\nCardCount = 52\nReserveCount = 2\n"
+                                        "ReserveLayout = 5\n";
+    EXPECT_TRUE(
+        parse(cells + "ReserveDropRule = 4 'W'\nStockPilesPlaced = 2\nStockLayout = 13\n" + kRules)
+            .diagnostics.empty())
+        << parse(cells + "ReserveDropRule = 4 'W'\nStockPilesPlaced = 2\nStockLayout = 13\n" +
+                 kRules)
+               .messages();
+    EXPECT_EQ(onlyProblem(cells + "ReserveDropRule = 4 SingleFromWasteOntoEmpty\n" + kRules),
+              "games/test.game:11: ReserveDropRule 87 (SingleFromWasteOntoEmpty) takes the "
+              "waste's card: StockPilesPlaced must be 2");
+}
+
 // A foundation built by a step starts from a fixed rank (its base or its
 // starting card) and is complete with the ranks the step reaches from there.
 TEST(GameSource, RejectsAFoundationByStepsThatCannotComplete) {

@@ -205,6 +205,8 @@ const std::map<int, RecordedWin> kWinningDeal{
     {168, {25660, 0}},
     {169, {2370, 0}},
     {170, {64705, 0}},
+    {171, {5, 0}},
+    {172, {3, 0}},
 };
 
 // The games no search of the solver has won yet, and why. A game added to

@@ -70,5 +70,7 @@ inline constexpr int kFlowerGarden = 167;
 inline constexpr int kKings = 168;
 inline constexpr int kThreeShufflesAndADraw = 169;
 inline constexpr int kMissMilligan = 170;
+inline constexpr int kBraid = 171;
+inline constexpr int kPokerSquare = 172;
 
 } // namespace vellomir::testing::game

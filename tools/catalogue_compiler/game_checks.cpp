@@ -333,6 +333,53 @@ template <typename Report> void checkTableauDraws(const GameSource& game, const 
     }
 }
 
+// Braid's foundations: the way they build is read from the foundations
+// alone, so the rule has no meaning on a tableau; the cells that take the
+// waste's card need a waste on the table.
+template <typename Report> void checkBraidPiles(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const int oneWay = codeOf(catalogue::BuildingRuleCode::InSuitOneWayWrapping);
+    for (int t = 0; t < p(param::TableauCount); ++t) {
+        if (p(param::TableauRule + t) == oneWay) {
+            report(param::TableauRule, param::TableauCount,
+                   "TableauRule 98 (InSuitOneWayWrapping) reads the way the foundations build: "
+                   "it is a FoundationRule only");
+            break;
+        }
+    }
+    const int fromWaste = codeOf(catalogue::ReserveDropRule::SingleFromWasteOntoEmpty);
+    for (int r = 0; r < p(param::ReserveCount); ++r) {
+        if (p(param::ReserveDropRule + r) == fromWaste && p(param::StockPilesPlaced) < 2) {
+            report(param::ReserveDropRule, param::StockPilesPlaced,
+                   "ReserveDropRule 87 (SingleFromWasteOntoEmpty) takes the waste's card: "
+                   "StockPilesPlaced must be 2");
+            break;
+        }
+    }
+}
+
+// Poker Square's hands are the rows and columns of a five by five square
+// of one card a place, and the game is won at a target score.
+template <typename Report> void checkPokerHands(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    if (p(param::PokerHands) == 0) {
+        return;
+    }
+    constexpr int kPlaces = 25;
+    if (p(param::TableauCount) != kPlaces) {
+        report(param::PokerHands, param::TableauCount,
+               "PokerHands scores a square of five rows of five: TableauCount must be 25");
+    }
+    if (p(param::TableauMaxCards) != 1) {
+        report(param::PokerHands, param::TableauMaxCards,
+               "PokerHands scores one card a place: TableauMaxCards must be 1");
+    }
+    if (p(param::TargetScore) < 1) {
+        report(param::PokerHands, param::TargetScore,
+               "PokerHands wins at a score: TargetScore must be 1 or more");
+    }
+}
+
 // The deals laid from the kings start a new tableau at each king: each
 // tableau beyond the number of kings in the packs would be dealt nothing.
 template <typename Report> void checkLaidFromKings(const GameSource& game, const Report& report) {
@@ -405,6 +452,8 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     checkRankStep(game, report);
     checkTableauDraws(game, report);
     checkLaidFromKings(game, report);
+    checkBraidPiles(game, report);
+    checkPokerHands(game, report);
     // A reserve whose every card plays needs a reserve.
     if (p(param::CoveredReserveSendable) == catalogue::kCoveredReserveCardsPlay &&
         p(param::ReserveCount) < 1) {

@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/actions/clock_rules.h"
+#include "engine/actions/poker_square.h"
 #include "engine/records/selection_state.h"
 #include "seam/frontend.h"
 #include "table/card.h"
@@ -134,6 +135,9 @@ bool winTest(const ProgramState& state) {
     const GameType type = gameTypeOf(p);
     if (p[param::ClockFace] != 0) {
         return clockComplete(state);
+    }
+    if (isPokerSquare(p)) {
+        return pokerSquareWon(state);
     }
     auto everyTableau = [&](auto&& test) {
         for (int t = 0; t < counts.tableaus; ++t) {
@@ -281,6 +285,10 @@ int computeScore(const ProgramState& state) {
     }
     if (p[param::ClockFace] != 0) {
         return scoringSchemeCounts(state) ? clockScore(state) : 0;
+    }
+    if (isPokerSquare(p)) {
+        // The hands are the game: their points count whatever the scheme.
+        return pokerSquarePoints(pokerSquareOf(state));
     }
     switch (gameTypeOf(p)) {
     case GameType::Unscored:

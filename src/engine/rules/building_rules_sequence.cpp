@@ -14,6 +14,7 @@
 namespace vellomir::engine {
 
 using catalogue::BuildingRuleCode;
+using catalogue::codeOf;
 
 namespace param = catalogue::param;
 
@@ -156,6 +157,38 @@ bool upOrDownWrapping(const RuleContext& ctx) {
         return emptyPileAccepts(ctx);
     }
     return upOrDown(ctx) || ctx.kingOnAce() || ctx.aceOnKing();
+}
+
+// The rank step from one card to the next, round the corner: 1 up, 12 down.
+int wrappingStep(int from, int to) {
+    constexpr int kRanks = 13;
+    return ((to - from) % kRanks + kRanks) % kRanks;
+}
+
+// Braid: every pile of this rule builds the same way, in suit round the
+// corner; the way is free until a card is built on a first card somewhere,
+// and that card fixes it for them all. Read from the piles themselves, so
+// an undo frees the way again.
+bool inSuitOneWayWrapping(const RuleContext& ctx) {
+    if (ctx.targetEmpty()) {
+        return emptyPileAccepts(ctx);
+    }
+    constexpr int kUp = 1;
+    constexpr int kDown = 12;
+    const int step = wrappingStep(ctx.belowRank(), ctx.movingRank());
+    if (!ctx.sameSuit() || (step != kUp && step != kDown)) {
+        return false;
+    }
+    const int rule = codeOf(BuildingRuleCode::InSuitOneWayWrapping);
+    for (int i = 0; ctx.q.foundationFlag && i < table::kMaxFoundations; ++i) {
+        const auto pile = ctx.foundation(i);
+        if (ctx.param(param::FoundationRule + i) != rule || !pile || table::cardCount(*pile) < 2) {
+            continue;
+        }
+        return step ==
+               wrappingStep(ruleRank(table::cardAt(*pile, 0)), ruleRank(table::cardAt(*pile, 1)));
+    }
+    return true;
 }
 
 // Foundations started one after another: each waits for the one before it.
@@ -398,6 +431,7 @@ void addSequenceRules(RuleTable& table) {
     table.add(BuildingRuleCode::DownAnySuit, downAnySuit);
     table.add(BuildingRuleCode::UpOrDownWrapping, upOrDownWrapping);
     table.add(BuildingRuleCode::FoundationsInTurn, foundationsInTurn);
+    table.add(BuildingRuleCode::InSuitOneWayWrapping, inSuitOneWayWrapping);
     table.add(BuildingRuleCode::UpToJack, upToJack);
     table.add(BuildingRuleCode::UpInSuitKingWaits, upInSuitKingWaits);
     table.add(BuildingRuleCode::UpToQueen, upToQueen);

@@ -220,6 +220,8 @@ bool reserveTargetCheck(const table::ProgramState& state, seam::Frontend& fronte
         return single;
     case ReserveDropRule::FromWaste:
         return locatePile(state, card) == location::Waste;
+    case ReserveDropRule::SingleFromWasteOntoEmpty:
+        return single && empty && locatePile(state, card) == location::Waste;
     case ReserveDropRule::SingleWhileFirstHoldsFewerThanFive:
         return single && firstReserveCards < 5;
     case ReserveDropRule::JackOntoEmpty:

@@ -13,6 +13,7 @@
 #include "engine/rules/suit_run_foundation.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/autoplay_line.h"
+#include "engine/solver/braid_search.h"
 #include "engine/solver/compact_accordion.h"
 #include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_discard.h"
@@ -22,6 +23,7 @@
 #include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
 #include "engine/solver/compact_waste_piles.h"
+#include "engine/solver/poker_square_search.h"
 #include "engine/solver/position_record.h"
 #include "engine/solver/solver_places.h"
 #include "engine/solver/table_fingerprint.h"
@@ -968,6 +970,129 @@ std::optional<SolveResult> acesUpSolve(const table::ProgramState& dealt,
                           [&](const auto& line) { return acesUpGestures(dealt, geometry, line); });
 }
 
+// Moves the Braid playouts play for each position the gesture search
+// would: a playout move costs a few nanoseconds.
+constexpr long kBraidPerGesturePosition = 1000;
+
+// The place a Braid move takes its card from.
+table::PileRef braidSource(const BraidMove& move) {
+    switch (move.from) {
+    case BraidMove::From::Braid:
+        return {table::PileKind::Reserve, 0};
+    case BraidMove::From::Corner:
+        return {table::PileKind::Tableau, move.index};
+    case BraidMove::From::Cell:
+        return {table::PileKind::Reserve, move.index + 1};
+    case BraidMove::From::Waste:
+        break;
+    }
+    return {table::PileKind::Stock, table::kWaste};
+}
+
+// A Braid line played through the pointer input from the deal: a click on
+// the stock, or a drag of the card a move names to its place. Nothing
+// unless each card lands where the line puts it and the last move wins.
+std::optional<std::vector<PointerCommand>> braidGestures(const table::ProgramState& dealt,
+                                                         const seam::Frontend& geometry,
+                                                         const std::vector<BraidMove>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const table::PileRef stock{table::PileKind::Stock, table::kStock};
+    for (const BraidMove& move : line) {
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        if (move.kind == BraidMove::Kind::Stock) {
+            if (!replay.run(gesture(Verb::Click, table::pileName(stock)))) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const table::PileRef from = braidSource(move);
+        const table::PileRef to = move.kind == BraidMove::Kind::ToFoundation
+                                      ? table::PileRef{table::PileKind::Foundation, move.target}
+                                  : move.kind == BraidMove::Kind::WasteToCell
+                                      ? table::PileRef{table::PileKind::Reserve, move.index + 1}
+                                      : table::PileRef{table::PileKind::Tableau, move.index};
+        const int card = table::topCardOf(replay.piles().pile(from));
+        if (!replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(replay.piles().pile(to)) != card) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of Braid: greedy playouts, each its own way of playing.
+std::optional<SolveResult> braidSolve(const table::ProgramState& dealt,
+                                      const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<BraidDeal> deal = braidDealFor(dealt);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kBraidPerGesturePosition;
+    const BraidSearchResult found = searchBraidDeal(*deal, budget, limits.stop);
+    return answerOfSearch(found,
+                          [&](const auto& line) { return braidGestures(dealt, geometry, line); });
+}
+
+// Arrangements the search of Poker Square scores for each position the
+// gesture search would: an arrangement is scored in a few hundred
+// nanoseconds and nothing is stored.
+constexpr long kPokerSquarePerGesturePosition = 1000;
+
+// A Poker Square line played through the pointer input from the deal: for
+// each card, a click on the stock and a drag of the waste's card into its
+// place, until the game is won. Nothing unless each card lands where the
+// line puts it and the line wins.
+std::optional<std::vector<PointerCommand>> pokerSquareGestures(const table::ProgramState& dealt,
+                                                               const seam::Frontend& geometry,
+                                                               const std::vector<int>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const table::PileRef stock{table::PileKind::Stock, table::kStock};
+    const table::PileRef waste{table::PileKind::Stock, table::kWaste};
+    for (const int place : line) {
+        // The points of a hand never fall as cards join it: the game is won
+        // as soon as they reach the target, the square not yet full.
+        if (replay.won()) {
+            break;
+        }
+        if (!replay.run(gesture(Verb::Click, table::pileName(stock)))) {
+            return std::nullopt;
+        }
+        const int card = table::topCardOf(replay.piles().pile(waste));
+        const table::PileRef to{table::PileKind::Tableau, place};
+        if (!replay.run(gesture(Verb::Drag, table::pileName(waste), table::pileName(to))) ||
+            table::topCardOf(replay.piles().pile(to)) != card) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of Poker Square: an arrangement of the turned cards that
+// reaches the target, laid card by card.
+std::optional<SolveResult> pokerSquareSolve(const table::ProgramState& dealt,
+                                            const seam::Frontend& geometry,
+                                            const SolveLimits& limits) {
+    const std::optional<PokerSquareDeal> deal = pokerSquareDealFor(dealt);
+    if (!deal) {
+        return std::nullopt;
+    }
+    const long budget = limits.fastPositions > 0
+                            ? limits.fastPositions
+                            : limits.positions * kPokerSquarePerGesturePosition;
+    const PokerSquareSearchResult found = searchPokerSquare(*deal, budget, limits.stop);
+    return answerOfSearch(
+        found, [&](const auto& line) { return pokerSquareGestures(dealt, geometry, line); });
+}
+
 // Positions the search of Monte Carlo stores for each position the gesture
 // search would: a stored position is one key of 8 bytes, a whole turn of
 // the game.
@@ -1424,6 +1549,12 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> acesUp = acesUpSolve(dealt, geometry, limits)) {
         return acesUp;
+    }
+    if (std::optional<SolveResult> poker = pokerSquareSolve(dealt, geometry, limits)) {
+        return poker;
+    }
+    if (std::optional<SolveResult> braid = braidSolve(dealt, geometry, limits)) {
+        return braid;
     }
     if (std::optional<SolveResult> monteCarlo = monteCarloSolve(dealt, geometry, limits)) {
         return monteCarlo;
