@@ -126,7 +126,7 @@ std::set<Named> fastMoves(const CompactPosition& pos) {
     pos.legalMoves(moves);
     std::set<Named> named;
     for (const CompactMove& m : moves) {
-        if (m.draws == 0 && !pos.isDeal(m)) {
+        if (m.draws == 0 && !pos.isDeal(m) && !pos.isRedeal(m)) {
             named.insert({m.card, m.from, m.to});
         }
     }
