@@ -1265,11 +1265,13 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
     // Where the clicks are moves of their own (Forty Thieves and its kin),
     // every move between tableaus splits a built run: the focused moves
-    // leave too little, and keeping spaces open leads.
+    // leave too little, and keeping spaces open leads. Where a stock turns
+    // onto a waste or deals onto the tableaus (Klondike, Spider, Gypsy),
+    // the focused moves lead.
     const std::vector<MoveOrder> orders =
         rules->clicksAsMoves
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
-        : rules->hasStock || rules->suitRunFoundation
+        : rules->hasStock || rules->suitRunFoundation || rules->dealsToTableaus()
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
