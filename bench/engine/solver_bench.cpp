@@ -1,8 +1,9 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
 // FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, the Pyramid
 // family, Fourteen Out, Elevens, Tens, Fifteens, Eighteens, Forty Thieves,
-// King Albert, Canfield, Sir Tommy and Calculation, of deals 1 to 200 of Spider and
-// Scorpion, and of the first 10 survey deals of a game of each family the search of actions plays
+// King Albert, Canfield, La Belle Lucie, Gypsy, Sir Tommy and Calculation, of deals 1 to 200 of
+// Spider and Scorpion, and of the first 10 survey deals of a game of each family the search of
+// actions plays
 // (--benchmark_filter=actions): wins, the median time of a deal, positions a second and bytes a
 // stored position, for the fast searches and for the gesture search they replaced. Run from bin/
 // (GAMES.DAT):
@@ -59,6 +60,8 @@ constexpr int kCalculation = 49;
 constexpr int kPutInOrder4x4 = 88;
 constexpr int kClock = 111;
 constexpr int kMontana = 113;
+constexpr int kLaBelleLucie = 105;
+constexpr int kGypsy = 72;
 constexpr int kAccordion = 114;
 
 std::string dealText(int deal) {
@@ -213,6 +216,18 @@ void fastEighteens(benchmark::State& state) {
 void fastFortyThieves(benchmark::State& state) {
     solveSurvey(state, kFortyThieves, true);
 }
+// The fans dealt again twice, shuffled (La Belle Lucie), each deal bounded
+// to about a tenth of a second as in the survey: the redeal is a move.
+constexpr long kFanFamilyPositions = 30000;
+void fastLaBelleLucie(benchmark::State& state) {
+    solveSurvey(state, kLaBelleLucie, true, false, kFanFamilyPositions);
+}
+// Two packs, a stock that deals a card onto each tableau (Gypsy), each deal
+// bounded to about a tenth of a second as in the survey.
+constexpr long kGypsyFamilyPositions = 40000;
+void fastGypsy(benchmark::State& state) {
+    solveSurvey(state, kGypsy, true, false, kGypsyFamilyPositions);
+}
 // The same family with each deal bounded to about a tenth of a second, as in
 // the survey: Forty Thieves, Streets (alternate colours) and Maria (nine
 // tableaus, alternate colours).
@@ -318,6 +333,8 @@ BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSeco
 BENCHMARK(fastEighteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThievesTenth)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastLaBelleLucie)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastGypsy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastStreets)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastMaria)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

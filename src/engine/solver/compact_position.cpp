@@ -1,6 +1,7 @@
 #include "engine/solver/compact_position.h"
 
 #include "engine/rules/suit_run_foundation.h"
+#include "engine/solver/tableau_redeal_plan.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -202,6 +203,93 @@ void CompactPosition::undealFromTableaus() {
     }
 }
 
+bool CompactPosition::redealsRemain() const {
+    if (!m_rules->redeal || (m_rules->passLimit != -1 && m_passes >= m_rules->passLimit)) {
+        return false;
+    }
+    std::array<std::uint8_t, CompactRules::kCodes> cards{};
+    return m_rules->redeal->layoutFor(m_passes, gatherTableaus(cards)) != nullptr;
+}
+
+int CompactPosition::gatherTableaus(std::array<std::uint8_t, CompactRules::kCodes>& cards) const {
+    int n = 0;
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        for (int i = 0; i < m_size[t] && n < CompactRules::kCodes; ++i) {
+            cards[static_cast<std::size_t>(n++)] = m_cards[t][i];
+        }
+    }
+    return n;
+}
+
+bool CompactPosition::redealChangesPiles() const {
+    std::array<std::uint8_t, CompactRules::kCodes> cards{};
+    const int n = gatherTableaus(cards);
+    const TableauRedealPlan::Layout* layout = m_rules->redeal->layoutFor(m_passes, n);
+    std::array<std::uint8_t, CompactRules::kMaxTableaus> sizes{};
+    for (int k = 0; k < n; ++k) {
+        const TableauRedealPlan::Place place = (*layout)[static_cast<std::size_t>(k)];
+        sizes[place.tableau] = std::max<std::uint8_t>(sizes[place.tableau], place.height + 1);
+        if (place.height >= m_size[place.tableau] ||
+            m_cards[place.tableau][place.height] !=
+                (cards[static_cast<std::size_t>(k)] & kCodeMask)) {
+            return true;
+        }
+    }
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        if (sizes[static_cast<std::size_t>(t)] != m_size[t]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CompactPosition::redealTableaus() {
+    std::array<std::uint8_t, CompactRules::kCodes> cards{};
+    const int n = gatherTableaus(cards);
+    const TableauRedealPlan::Layout& layout = *m_rules->redeal->layoutFor(m_passes, n);
+    m_redealt.insert(m_redealt.end(), cards.begin(), cards.begin() + n);
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        m_redealt.push_back(m_size[t]);
+        while (m_size[t] > 0) {
+            pop(t);
+        }
+    }
+    std::array<std::array<std::uint8_t, kMaxHeight>, CompactRules::kMaxTableaus> piles{};
+    std::array<int, CompactRules::kMaxTableaus> sizes{};
+    for (int k = 0; k < n; ++k) {
+        const TableauRedealPlan::Place place = layout[static_cast<std::size_t>(k)];
+        piles[place.tableau][place.height] = cards[static_cast<std::size_t>(k)] & kCodeMask;
+        sizes[place.tableau] = std::max(sizes[place.tableau], place.height + 1);
+    }
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        for (int i = 0; i < sizes[static_cast<std::size_t>(t)]; ++i) {
+            push(t, piles[static_cast<std::size_t>(t)][static_cast<std::size_t>(i)]);
+        }
+    }
+    ++m_passes;
+}
+
+void CompactPosition::unredealTableaus() {
+    --m_passes;
+    std::array<std::uint8_t, CompactRules::kMaxTableaus> sizes{};
+    int n = 0;
+    for (int t = m_rules->tableaus; t-- > 0;) {
+        while (m_size[t] > 0) {
+            pop(t);
+        }
+        sizes[static_cast<std::size_t>(t)] = m_redealt.back();
+        m_redealt.pop_back();
+        n += sizes[static_cast<std::size_t>(t)];
+    }
+    std::size_t at = m_redealt.size() - static_cast<std::size_t>(n);
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        for (int i = 0; i < sizes[static_cast<std::size_t>(t)]; ++i) {
+            push(t, m_redealt[at++]);
+        }
+    }
+    m_redealt.resize(m_redealt.size() - static_cast<std::size_t>(n));
+}
+
 bool CompactPosition::completeSuitRunOnTop(int pile) const {
     const int n = m_size[pile];
     if (n < kSuitRunLength) {
@@ -219,6 +307,10 @@ bool CompactPosition::completeSuitRunOnTop(int pile) const {
 }
 
 void CompactPosition::apply(const CompactMove& move) {
+    if (isRedeal(move)) {
+        redealTableaus();
+        return;
+    }
     if (isDeal(move)) {
         dealToTableaus();
         m_flips.push_back(0);
@@ -269,6 +361,10 @@ void CompactPosition::unfillSpaces() {
 }
 
 void CompactPosition::undo(const CompactMove& move) {
+    if (isRedeal(move)) {
+        unredealTableaus();
+        return;
+    }
     if (isDeal(move)) {
         m_flips.pop_back();
         undealFromTableaus();
@@ -541,6 +637,12 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
             moves.push_back(dealMove());
         }
     }
+    // The redeal, where it is a click that changes something: a shuffled
+    // redeal always is (the pass it spends changes the next shuffle).
+    if (r.redeal && m_size[stock()] == 0 && m_size[waste()] == 0 && redealsRemain() &&
+        (r.redeal->shuffled || redealChangesPiles())) {
+        moves.push_back(redealMove());
+    }
 }
 
 int CompactPosition::distance(const DistanceWeights& w) const {
@@ -705,6 +807,10 @@ bool CompactPosition::stillNeeded(int card) const {
 
 bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     const CompactRules& r = *m_rules;
+    // Every card left on the tableaus changes what a redeal deals.
+    if (r.exactRedeals && !r.sweeps && redealsRemain()) {
+        return false;
+    }
     // Where cards come back from the foundations, a card sent up could come
     // back to be built on, and it hides the card under it on its foundation:
     // only a card nothing in the game is built on, onto an empty foundation,

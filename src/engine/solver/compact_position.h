@@ -88,6 +88,17 @@ public:
         return {static_cast<std::uint8_t>(waste()), static_cast<std::uint8_t>(waste()), 0, 1, 0};
     }
     static bool isClick(const CompactMove& move) { return move.count == 0 && move.draws > 0; }
+    /// A click on the empty stock that gathers the tableaus and deals them
+    /// again (CompactRules::redeal).
+    CompactMove redealMove() const {
+        return {static_cast<std::uint8_t>(waste()), static_cast<std::uint8_t>(stock()), 0, 0, 0};
+    }
+    bool isRedeal(const CompactMove& move) const {
+        return move.from == waste() && move.to == stock();
+    }
+    /// Whether a redeal of the tableaus may still come: the game redeals
+    /// and passes remain.
+    bool redealsRemain() const;
 
     /// The moves the rules allow here: every card or run that may be lifted
     /// onto every pile that takes it (of empty piles alike, the first only),
@@ -172,6 +183,13 @@ private:
     // Whether the top `kSuitRunLength` cards of a tableau are a complete run
     // of one suit, king down to ace.
     bool completeSuitRunOnTop(int pile) const;
+    // The redeal of the tableaus (CompactRules::redeal), and its undo;
+    // whether it would change the piles.
+    void redealTableaus();
+    void unredealTableaus();
+    bool redealChangesPiles() const;
+    // The tableau cards in the order a redeal gathers them; answers how many.
+    int gatherTableaus(std::array<std::uint8_t, CompactRules::kCodes>& cards) const;
     // The waste cards reachable by stock clicks, with the clicks.
     void stockMoves(int emptyTableaus, int emptyReserves, std::vector<CompactMove>& moves) const;
 
@@ -196,6 +214,9 @@ private:
     std::vector<std::uint32_t> m_fills;
     // For each deal onto the tableaus made, the tableaus it dealt to (a bit each).
     std::vector<std::uint32_t> m_deals;
+    // For each redeal made, the tableaus as they lay: their cards, then
+    // their sizes.
+    std::vector<std::uint8_t> m_redealt;
 };
 
 } // namespace vellomir::engine

@@ -12,7 +12,9 @@
 #include "engine/rules/placement_check.h"
 #include "engine/rules/target_checks.h"
 #include "engine/solver/compact_position.h"
+#include "engine/solver/tableau_redeal_plan.h"
 #include "table/card.h"
+#include "table/gap_rows.h"
 #include "table/pack_suits.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -60,12 +62,14 @@ bool cardsOnlyEmptyCode(int code) {
 }
 
 // Empty-tableau codes the tables hold: those of any pile, a space only the
-// program fills (none does in the covered games: nothing fills it), and a
-// space that takes single cards only (the tables ask singles and runs apart).
+// program fills (none does in the covered games: nothing fills it), a space
+// with no rank rule (the fans, which stay empty) and a space that takes
+// single cards only (the tables ask singles and runs apart).
 bool cardsOnlyEmptyTableauCode(int code) {
     namespace empty = catalogue::empty_code;
-    return cardsOnlyEmptyCode(code) || code == empty::ProgramOnlyR || code == empty::ProgramOnlyS ||
-           code == empty::SingleCardOnly;
+    constexpr int kNoRankRule = 0;
+    return cardsOnlyEmptyCode(code) || code == kNoRankRule || code == empty::ProgramOnlyR ||
+           code == empty::ProgramOnlyS || code == empty::SingleCardOnly;
 }
 
 // Run-size codes the tables hold: a length from the empty piles, or none.
@@ -100,6 +104,16 @@ bool freeCellsOrClosed(const catalogue::GameParameters& p, int reserves) {
     return true;
 }
 
+// Whether the fast position can play the game's redeal of the tableaus: a
+// click on the place of a stock that holds no cards gathers the tableaus and
+// deals them again, shuffled only where the passes are counted (the
+// shuffle follows the pass). Gap rows gather otherwise.
+bool redealOfTableausCovered(const catalogue::GameParameters& p) {
+    return !table::isGapRows(p) && p[param::StockCards] == 0 && p[param::FillStyle] == 0 &&
+           p[param::StockPasses] >= -1 &&
+           (p[param::TableauRedealShuffled] == 0 || p[param::StockPasses] != -1);
+}
+
 // Why the game's play is not moves between piles and stock clicks that the
 // tables and the fast position can express: the first rule found that they
 // cannot hold, or nothing when they hold every one.
@@ -123,7 +137,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::FirstMoveFromTableau] == 0, "a first move from a tableau"},
         {p[param::LockedTableauRows] == 0, "locked tableau rows"},
         {p[param::StockFirstRestriction] == 0, "a restriction on the stock's first card"},
-        {p[param::TableauRedealGroup] == 0, "a redeal of the tableaus"},
+        {p[param::TableauRedealGroup] == 0 || redealOfTableausCovered(p),
+         "a redeal of the tableaus other than of fans without a stock"},
         {p[param::ClockFace] == 0, "a clock face"},
         {p[param::TableauDraws] == 0, "draws from under the tableaus' top cards"},
         {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
@@ -476,6 +491,22 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                 rules.tableauClass[t] = rules.tableauClass[u];
                 break;
             }
+        }
+    }
+    if (p[param::TableauRedealGroup] != 0) {
+        // The redeal gathers the tableaus in their order: while it may come,
+        // no two tableaus are alike, empty or not.
+        int onFoundations = 0;
+        for (int f = 0; f < counts.foundations; ++f) {
+            onFoundations += table::cardCount(state.piles.foundation(f));
+        }
+        rules.redeal = learnTableauRedeal(
+            state, geometry, rules.takeBack ? rules.cards : rules.cards - onFoundations);
+        if (!rules.redeal) {
+            return std::nullopt;
+        }
+        for (int t = 0; t < rules.tableaus; ++t) {
+            rules.tableauClass[t] = t;
         }
     }
     for (int f = 0; f < rules.foundations; ++f) {

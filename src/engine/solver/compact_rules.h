@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ struct ProgramState;
 }
 
 namespace vellomir::engine {
+
+struct TableauRedealPlan;
 
 /// The rules of a game of tableaus, free cells, foundations and a stock
 /// turned onto a waste, as tables the fast search reads: every answer in
@@ -112,6 +115,14 @@ struct CompactRules {
     /// For each tableau, whether the click passes it by while it is empty.
     std::array<bool, kMaxTableaus> dealSkipsEmpty{};
     bool dealsToTableaus() const { return !dealTo.empty(); }
+    /// Where a click on the empty stock deals the tableaus again (the Fan
+    /// games with redeals), where each gathered card lands, learnt from the
+    /// pointer input; null in every other game.
+    std::shared_ptr<const TableauRedealPlan> redeal;
+    /// Whether, while a redeal may still come, no card goes to a foundation
+    /// unasked: every card left in play changes what the redeal deals, so
+    /// only a search without those moves proves a deal lost.
+    bool exactRedeals = false;
     /// Tableaus that take the same cards in the same way share a class; a
     /// class's empty piles are interchangeable.
     std::array<int, kMaxTableaus> tableauClass{};

@@ -657,7 +657,7 @@ constexpr int kOnePack = 52;
 
 // The fast search's moves as pointer gestures: clicks on the stock, then a
 // drag of the card (or of the run from its bottom card) onto its pile; a
-// deal onto the tableaus is a click on the stock alone.
+// deal onto the tableaus or a redeal of them is a click on the stock alone.
 std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, CompactPosition pos,
                                        const std::vector<CompactMove>& line) {
     const CompactRules& r = pos.rules();
@@ -680,7 +680,7 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
         gestures.push_back(gesture(Verb::Autoplay, {}));
     }
     for (const CompactMove& move : line) {
-        if (pos.isDeal(move)) {
+        if (pos.isDeal(move) || pos.isRedeal(move)) {
             gestures.push_back(gesture(Verb::Click, nameOf(pos.stock())));
             pos.apply(move);
             continue;
@@ -1594,11 +1594,13 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
     // Where the clicks are moves of their own (Forty Thieves and its kin),
     // every move between tableaus splits a built run: the focused moves
-    // leave too little, and keeping spaces open leads.
+    // leave too little, and keeping spaces open leads. Where a stock turns
+    // onto a waste or deals onto the tableaus (Klondike, Spider, Gypsy),
+    // the focused moves lead.
     const std::vector<MoveOrder> orders =
         rules->clicksAsMoves
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
-        : rules->hasStock || rules->suitRunFoundation
+        : rules->hasStock || rules->suitRunFoundation || rules->dealsToTableaus()
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
@@ -1624,6 +1626,20 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
             }
             return everyMoveSolve(dealt, geometry, *rules, budget - result.positions, limits,
                                   result);
+        }
+        if (rules->redeal && !rules->sweeps) {
+            // Cards sent up unasked change what a redeal deals: the proof
+            // is a search that makes no such move while a redeal may come.
+            CompactRules exact = *rules;
+            exact.exactRedeals = true;
+            const CompactPosition again(dealt, exact);
+            const CompactSearchResult more =
+                compactSearch(again, budget - result.positions, orders, limits.stop);
+            result.positions += more.positions;
+            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            if (more.outcome != CompactOutcome::Exhausted) {
+                return answerOf(dealt, geometry, again, more, limits, result);
+            }
         }
         result.outcome = SolveOutcome::Unsolved;
         return result;
