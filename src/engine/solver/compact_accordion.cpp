@@ -204,6 +204,11 @@ public:
     }
 
 private:
+    // The pass runs on the position's own steps.
+    template <class S, class F, class K, class M>
+    friend PassEnd engine::depthFirstPass(S&, std::vector<F>&, K&, int, long, long&,
+                                          std::vector<M>&, long);
+
     // Most winnable deals are won within a few thousand positions of some
     // order: short passes try more orders in a tenth of a second.
     static constexpr long kPassPositions = 5000;
@@ -213,8 +218,8 @@ private:
         std::array<AccordionMove, kMaxMoves> moves{};
         int count = 0;
         int next = 0;
-        AccordionMove move;       // the move that led here
-        std::uint8_t covered = 0; // the top card that move covered
+        AccordionMove move;    // the move that led here
+        std::uint8_t undo = 0; // the top card that move covered
         Key key{};
     };
 
@@ -252,7 +257,7 @@ private:
 
     // The moves here: piles from the end of the line back, each the
     // farthest first, then the deal; later passes shuffle them.
-    void movesHere(Frame& frame, int order, std::mt19937& shuffle) const {
+    void moves(Frame& frame, int order, std::mt19937& shuffle) const {
         frame.count = 0;
         frame.next = 0;
         if (order == 1 && canDeal()) {
@@ -308,59 +313,8 @@ private:
     }
 
     PassEnd pass(int order, long budget, std::vector<AccordionMove>& line) {
-        reset();
-        std::mt19937 shuffle(static_cast<std::uint32_t>(order));
-        m_frames.clear();
-        m_frames.emplace_back();
-        m_frames.back().key = key();
-        m_seen.insert(m_frames.back().key);
-        if (won()) {
-            return PassEnd::Won;
-        }
-        movesHere(m_frames.back(), order, shuffle);
-        long spent = 0;
-        while (!m_frames.empty()) {
-            Frame& frame = m_frames.back();
-            if (frame.next == frame.count) {
-                if (m_frames.size() > 1) {
-                    takeBack(frame.move, frame.covered);
-                }
-                m_frames.pop_back();
-                continue;
-            }
-            const AccordionMove move = frame.moves[at(frame.next++)];
-            const std::uint8_t covered = apply(move);
-            const Key here = key();
-            if (!m_seen.insert(here)) {
-                takeBack(move, covered);
-                continue;
-            }
-            ++m_searched;
-            ++spent;
-            if (won()) {
-                for (std::size_t i = 1; i < m_frames.size(); ++i) {
-                    line.push_back(m_frames[i].move);
-                }
-                line.push_back(move);
-                return PassEnd::Won;
-            }
-            if (spent >= budget || (spent % kStopCheckEvery == 0 && stopped())) {
-                // The line open now was not searched out: a later pass may
-                // meet its positions again.
-                m_seen.erase(here);
-                for (const Frame& open : m_frames) {
-                    m_seen.erase(open.key);
-                }
-                return PassEnd::CutShort;
-            }
-            Frame next;
-            next.move = move;
-            next.covered = covered;
-            next.key = here;
-            movesHere(next, order, shuffle);
-            m_frames.push_back(next);
-        }
-        return PassEnd::SearchedOut;
+        return depthFirstPass(*this, m_frames, m_seen, order, budget, m_searched, line,
+                              kStopCheckEvery);
     }
 
     const AccordionDeal& m_deal;

@@ -195,6 +195,11 @@ public:
     }
 
 private:
+    // The pass runs on the position's own steps.
+    template <class S, class F, class K, class M>
+    friend PassEnd engine::depthFirstPass(S&, std::vector<F>&, K&, int, long, long&,
+                                          std::vector<M>&, long);
+
     // Positions a pass searches before the next order takes over.
     static constexpr long kPassPositions = 20000;
     static constexpr int kMaxMoves = AcesUpDeal::kMaxPiles * AcesUpDeal::kMaxPiles + 1;
@@ -240,6 +245,8 @@ private:
         m_round = round;
     }
 
+    Key key() const { return m_key; }
+
     void reset() {
         m_key = Key{};
         m_status.fill(kDiscarded);
@@ -283,7 +290,7 @@ private:
     // The moves here: discards first; then, in the first pass, moves into
     // spaces from the fullest pile and the deal last, in the second the
     // deal before the spaces, in later ones the others shuffled.
-    void movesHere(Frame& frame, int order, std::mt19937& shuffle) const {
+    void moves(Frame& frame, int order, std::mt19937& shuffle) const {
         frame.count = 0;
         frame.next = 0;
         for (int t = 0; t < m_deal.piles; ++t) {
@@ -384,58 +391,8 @@ private:
     }
 
     PassEnd pass(int order, long budget, std::vector<AcesUpMove>& line) {
-        reset();
-        std::mt19937 shuffle(static_cast<std::uint32_t>(order));
-        m_frames.clear();
-        m_frames.emplace_back();
-        m_frames.back().key = m_key;
-        m_seen.insert(m_key);
-        if (won()) {
-            return PassEnd::Won;
-        }
-        movesHere(m_frames.back(), order, shuffle);
-        long spent = 0;
-        while (!m_frames.empty()) {
-            Frame& frame = m_frames.back();
-            if (frame.next == frame.count) {
-                if (m_frames.size() > 1) {
-                    takeBack(frame.move, frame.undo);
-                }
-                m_frames.pop_back();
-                continue;
-            }
-            const AcesUpMove move = frame.moves[at(frame.next++)];
-            const Undo undo = apply(move);
-            if (!m_seen.insert(m_key)) {
-                takeBack(move, undo);
-                continue;
-            }
-            ++m_searched;
-            ++spent;
-            if (won()) {
-                for (std::size_t i = 1; i < m_frames.size(); ++i) {
-                    line.push_back(m_frames[i].move);
-                }
-                line.push_back(move);
-                return PassEnd::Won;
-            }
-            if (spent >= budget || (spent % kStopCheckEvery == 0 && stopped())) {
-                // The line open now was not searched out: a later pass may
-                // meet its positions again.
-                m_seen.erase(m_key);
-                for (const Frame& open : m_frames) {
-                    m_seen.erase(open.key);
-                }
-                return PassEnd::CutShort;
-            }
-            Frame next;
-            next.move = move;
-            next.undo = undo;
-            next.key = m_key;
-            movesHere(next, order, shuffle);
-            m_frames.push_back(next);
-        }
-        return PassEnd::SearchedOut;
+        return depthFirstPass(*this, m_frames, m_seen, order, budget, m_searched, line,
+                              kStopCheckEvery);
     }
 
     const AcesUpDeal& m_deal;

@@ -202,6 +202,11 @@ public:
     }
 
 private:
+    // The pass runs on the position's own steps.
+    template <class S, class F, class K, class M>
+    friend PassEnd engine::depthFirstPass(S&, std::vector<F>&, K&, int, long, long&,
+                                          std::vector<M>&, long);
+
     static constexpr long kPassPositions = 5000;
     static constexpr int kMaxMoves = LineRemovalDeal::kMaxCards * 2 + 1;
 
@@ -210,11 +215,16 @@ private:
         int count = 0;
         int next = 0;
         LineRemovalMove move;  // the move that led here
-        std::uint64_t gone{};  // the cards that move took away
+        std::uint64_t undo{};  // the cards that move took away
         std::uint64_t key = 0; // the position it led to
     };
 
     bool stopped() const { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
+
+    void reset() {
+        m_gone = 0;
+        m_reach = m_deal.inLine;
+    }
 
     std::uint64_t key() const {
         return m_gone | static_cast<std::uint64_t>(m_reach) << kReachShift | kKeyMark;
@@ -240,7 +250,7 @@ private:
 
     // The moves here: one or two cards from the end of the line back, then
     // the deal; the second pass deals first, later ones shuffle.
-    void movesHere(Frame& frame, int order, std::mt19937& shuffle) const {
+    void moves(Frame& frame, int order, std::mt19937& shuffle) const {
         frame.count = 0;
         frame.next = 0;
         const bool dealLeft = m_reach < m_cards;
@@ -295,60 +305,8 @@ private:
     }
 
     PassEnd pass(int order, long budget, std::vector<LineRemovalMove>& line) {
-        m_gone = 0;
-        m_reach = m_deal.inLine;
-        std::mt19937 shuffle(static_cast<std::uint32_t>(order));
-        m_frames.clear();
-        m_frames.emplace_back();
-        m_frames.back().key = key();
-        m_seen.insert(key());
-        if (won()) {
-            return PassEnd::Won;
-        }
-        movesHere(m_frames.back(), order, shuffle);
-        long spent = 0;
-        while (!m_frames.empty()) {
-            Frame& frame = m_frames.back();
-            if (frame.next == frame.count) {
-                if (m_frames.size() > 1) {
-                    takeBack(frame.move, frame.gone);
-                }
-                m_frames.pop_back();
-                continue;
-            }
-            const LineRemovalMove move = frame.moves[at(frame.next++)];
-            const std::uint64_t gone = apply(move);
-            const std::uint64_t here = key();
-            if (!m_seen.insert(here)) {
-                takeBack(move, gone);
-                continue;
-            }
-            ++m_searched;
-            ++spent;
-            if (won()) {
-                for (std::size_t i = 1; i < m_frames.size(); ++i) {
-                    line.push_back(m_frames[i].move);
-                }
-                line.push_back(move);
-                return PassEnd::Won;
-            }
-            if (spent >= budget || (spent % kStopCheckEvery == 0 && stopped())) {
-                // The line open now was not searched out: a later pass may
-                // meet its positions again.
-                m_seen.erase(here);
-                for (const Frame& open : m_frames) {
-                    m_seen.erase(open.key);
-                }
-                return PassEnd::CutShort;
-            }
-            Frame next;
-            next.move = move;
-            next.gone = gone;
-            next.key = here;
-            movesHere(next, order, shuffle);
-            m_frames.push_back(next);
-        }
-        return PassEnd::SearchedOut;
+        return depthFirstPass(*this, m_frames, m_seen, order, budget, m_searched, line,
+                              kStopCheckEvery);
     }
 
     const LineRemovalDeal& m_deal;

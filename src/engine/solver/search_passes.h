@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <random>
+#include <vector>
 
 namespace vellomir::engine {
 
@@ -58,6 +61,78 @@ void recordSearchEnd(PassesEnd end, long searched, std::size_t storedBytes, Resu
     recordPassesEnd(end, result.outcome);
     result.positions = searched;
     result.storedBytes = storedBytes;
+}
+
+/// One pass of a depth-first search whose positions are kept by key in
+/// `seen`, shared by the passes: positions met in an earlier pass are not
+/// searched again, those on the line a cut-short pass left open are given
+/// back. `search` holds the position and answers:
+///   reset()                      the position the search starts from;
+///   key()                        the current position's key;
+///   won()                        whether it is won;
+///   moves(frame, order, shuffle) fills frame.moves and frame.count;
+///   apply(move) -> undo          plays a move, answering what takes it back;
+///   takeBack(move, undo)         takes it back;
+///   stopped()                    whether the search is called off.
+/// A Frame holds `moves`, `count`, `next`, and the `move`, `undo` and `key`
+/// that led to it. The stop flag is read every `stopCheckEvery` positions.
+template <class Search, class Frame, class KeySet, class Move>
+PassEnd depthFirstPass(Search& search, std::vector<Frame>& frames, KeySet& seen, int order,
+                       long budget, long& searched, std::vector<Move>& line,
+                       long stopCheckEvery = 1024) {
+    search.reset();
+    std::mt19937 shuffle(static_cast<std::uint32_t>(order));
+    frames.clear();
+    frames.emplace_back();
+    frames.back().key = search.key();
+    seen.insert(frames.back().key);
+    if (search.won()) {
+        return PassEnd::Won;
+    }
+    search.moves(frames.back(), order, shuffle);
+    long spent = 0;
+    while (!frames.empty()) {
+        Frame& frame = frames.back();
+        if (frame.next == frame.count) {
+            if (frames.size() > 1) {
+                search.takeBack(frame.move, frame.undo);
+            }
+            frames.pop_back();
+            continue;
+        }
+        const auto move = frame.moves[static_cast<std::size_t>(frame.next++)];
+        const auto undo = search.apply(move);
+        const auto here = search.key();
+        if (!seen.insert(here)) {
+            search.takeBack(move, undo);
+            continue;
+        }
+        ++searched;
+        ++spent;
+        if (search.won()) {
+            for (std::size_t i = 1; i < frames.size(); ++i) {
+                line.push_back(frames[i].move);
+            }
+            line.push_back(move);
+            return PassEnd::Won;
+        }
+        if (spent >= budget || (spent % stopCheckEvery == 0 && search.stopped())) {
+            // The line open now was not searched out: a later pass may meet
+            // its positions again.
+            seen.erase(here);
+            for (const Frame& open : frames) {
+                seen.erase(open.key);
+            }
+            return PassEnd::CutShort;
+        }
+        Frame next;
+        next.move = move;
+        next.undo = undo;
+        next.key = here;
+        search.moves(next, order, shuffle);
+        frames.push_back(next);
+    }
+    return PassEnd::SearchedOut;
 }
 
 } // namespace vellomir::engine
