@@ -832,11 +832,6 @@ private:
     std::vector<PointerCommand> m_gestures;
 };
 
-// Positions the search of a discard game (Golf, TriPeaks, Black Hole)
-// stores for each position the gesture search would: a stored position is
-// one key, so the whole of most deals fits.
-constexpr long kDiscardPerGesturePosition = 1000;
-
 // A discard game's line played through the pointer input from the deal:
 // Autoplay unticked where it is on, a click on the stock, and a click on a
 // tableau's top card (twice where the card is still face down: the first
@@ -868,6 +863,18 @@ std::optional<std::vector<PointerCommand>> discardGestures(const table::ProgramS
         }
     }
     return replay.gesturesIfWon();
+}
+
+// Positions a game's own search (the discard games, the pairing games,
+// the waste-pile builders, Aces Up, Monte Carlo, Accordion, Royal
+// Marriage, Braid, Poker Square) may search for each position the gesture search would: a stored
+// position is one key of a few bytes, or none, so the whole of most deals
+// fits.
+constexpr long kOwnSearchPerGesturePosition = 1000;
+
+long ownSearchBudget(const SolveLimits& limits) {
+    return limits.fastPositions > 0 ? limits.fastPositions
+                                    : limits.positions * kOwnSearchPerGesturePosition;
 }
 
 // What a search that is searched out answers: its line as gestures when it
@@ -904,19 +911,11 @@ std::optional<SolveResult> answerOfSearch(const Found& found, ToGestures toGestu
 std::optional<SolveResult> discardSolve(const table::ProgramState& dealt,
                                         const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<DiscardDeal> deal = discardDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kDiscardPerGesturePosition;
-    const DiscardSearchResult found = searchDiscardDeal(*deal, budget, limits.stop);
-    return answerOfSearch(found,
-                          [&](const auto& line) { return discardGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchDiscardDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return discardGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
-
-// Positions the search of Aces Up stores for each position the gesture
-// search would: a stored position is one key of 24 bytes.
-constexpr long kAcesUpPerGesturePosition = 1000;
 
 // An Aces Up line played through the pointer input from the deal: Autoplay
 // unticked where it is on, a drag of a top card onto the foundation or into
@@ -960,19 +959,11 @@ std::optional<std::vector<PointerCommand>> acesUpGestures(const table::ProgramSt
 std::optional<SolveResult> acesUpSolve(const table::ProgramState& dealt,
                                        const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<AcesUpDeal> deal = acesUpDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kAcesUpPerGesturePosition;
-    const AcesUpSearchResult found = searchAcesUpDeal(*deal, budget, limits.stop);
-    return answerOfSearch(found,
-                          [&](const auto& line) { return acesUpGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchAcesUpDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return acesUpGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
-
-// Moves the Braid playouts play for each position the gesture search
-// would: a playout move costs a few nanoseconds.
-constexpr long kBraidPerGesturePosition = 1000;
 
 // The place a Braid move takes its card from.
 table::PileRef braidSource(const BraidMove& move) {
@@ -1029,20 +1020,11 @@ std::optional<std::vector<PointerCommand>> braidGestures(const table::ProgramSta
 std::optional<SolveResult> braidSolve(const table::ProgramState& dealt,
                                       const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<BraidDeal> deal = braidDealFor(dealt);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kBraidPerGesturePosition;
-    const BraidSearchResult found = searchBraidDeal(*deal, budget, limits.stop);
-    return answerOfSearch(found,
-                          [&](const auto& line) { return braidGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchBraidDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return braidGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
-
-// Arrangements the search of Poker Square scores for each position the
-// gesture search would: an arrangement is scored in a few hundred
-// nanoseconds and nothing is stored.
-constexpr long kPokerSquarePerGesturePosition = 1000;
 
 // A Poker Square line played through the pointer input from the deal: for
 // each card, a click on the stock and a drag of the waste's card into its
@@ -1082,21 +1064,11 @@ std::optional<SolveResult> pokerSquareSolve(const table::ProgramState& dealt,
                                             const seam::Frontend& geometry,
                                             const SolveLimits& limits) {
     const std::optional<PokerSquareDeal> deal = pokerSquareDealFor(dealt);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0
-                            ? limits.fastPositions
-                            : limits.positions * kPokerSquarePerGesturePosition;
-    const PokerSquareSearchResult found = searchPokerSquare(*deal, budget, limits.stop);
-    return answerOfSearch(
-        found, [&](const auto& line) { return pokerSquareGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchPokerSquare(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return pokerSquareGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
-
-// Positions the search of Monte Carlo stores for each position the gesture
-// search would: a stored position is one key of 8 bytes, a whole turn of
-// the game.
-constexpr long kMonteCarloPerGesturePosition = 1000;
 
 // A Monte Carlo line played through the pointer input from the position:
 // Autoplay unticked where it is on, a click on each card of each pair, and
@@ -1142,19 +1114,12 @@ std::optional<SolveResult> monteCarloSolve(const table::ProgramState& dealt,
                                            const seam::Frontend& geometry,
                                            const SolveLimits& limits) {
     const std::optional<MonteCarloDeal> deal = monteCarloDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kMonteCarloPerGesturePosition;
-    const MonteCarloSearchResult found = searchMonteCarloDeal(*deal, budget, limits.stop);
-    return answerOfSearch(
-        found, [&](const auto& line) { return monteCarloGestures(dealt, geometry, *deal, line); });
+    return deal ? answerOfSearch(searchMonteCarloDeal(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return monteCarloGestures(dealt, geometry, *deal, line);
+                                 })
+                : std::nullopt;
 }
-
-// Positions the search of Accordion stores for each position the gesture
-// search would: a stored position is one key of 24 bytes.
-constexpr long kAccordionPerGesturePosition = 1000;
 
 // An Accordion line played through the pointer input from the position:
 // Autoplay unticked where it is on, a drag of each pile onto the pile it
@@ -1195,19 +1160,11 @@ std::optional<SolveResult> accordionSolve(const table::ProgramState& dealt,
                                           const seam::Frontend& geometry,
                                           const SolveLimits& limits) {
     const std::optional<AccordionDeal> deal = accordionDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kAccordionPerGesturePosition;
-    const AccordionSearchResult found = searchAccordionDeal(*deal, budget, limits.stop);
-    return answerOfSearch(
-        found, [&](const auto& line) { return accordionGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchAccordionDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return accordionGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
-
-// Positions the search of Royal Marriage stores for each position the
-// gesture search would: a stored position is one key of 8 bytes.
-constexpr long kLineRemovalPerGesturePosition = 1000;
 
 // A Royal Marriage line played through the pointer input from the
 // position: Autoplay unticked where it is on, a click on each card that
@@ -1267,20 +1224,11 @@ std::optional<SolveResult> lineRemovalSolve(const table::ProgramState& dealt,
                                             const seam::Frontend& geometry,
                                             const SolveLimits& limits) {
     const std::optional<LineRemovalDeal> deal = lineRemovalDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0
-                            ? limits.fastPositions
-                            : limits.positions * kLineRemovalPerGesturePosition;
-    const LineRemovalSearchResult found = searchLineRemovalDeal(*deal, budget, limits.stop);
-    return answerOfSearch(
-        found, [&](const auto& line) { return lineRemovalGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchLineRemovalDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return lineRemovalGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
-
-// Positions the search of a pairing game stores for each position the
-// gesture search would: a stored position is one key.
-constexpr long kPairingPerGesturePosition = 1000;
 
 // The place a click names for a tableau's card: the tableau's name for its
 // top card, else the tableau and the card's place in it.
@@ -1358,14 +1306,11 @@ std::optional<std::vector<PointerCommand>> pairingGestures(const table::ProgramS
 std::optional<SolveResult> pairingSolve(const table::ProgramState& dealt,
                                         const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<PairingDeal> deal = pairingDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kPairingPerGesturePosition;
-    const PairingSearchResult found = searchPairingDeal(*deal, budget, limits.stop);
-    return answerOfSearch(
-        found, [&](const auto& line) { return pairingGestures(dealt, geometry, *deal, line); });
+    return deal ? answerOfSearch(searchPairingDeal(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return pairingGestures(dealt, geometry, *deal, line);
+                                 })
+                : std::nullopt;
 }
 
 // A refilling game's line played through the pointer input from the deal:
@@ -1410,14 +1355,10 @@ refillGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
 std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
                                        const seam::Frontend& geometry, const SolveLimits& limits) {
     const std::optional<RefillDeal> deal = refillDealFor(dealt, geometry, limits.keepAutoplay);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kPairingPerGesturePosition;
-    const RefillSearchResult found = searchRefillDeal(*deal, budget, limits.stop);
-    return answerOfSearch(found,
-                          [&](const auto& line) { return refillGestures(dealt, geometry, line); });
+    return deal ? answerOfSearch(
+                      searchRefillDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return refillGestures(dealt, geometry, line); })
+                : std::nullopt;
 }
 
 // A waste-pile game's line played through the pointer input from the deal:
@@ -1475,14 +1416,11 @@ std::optional<SolveResult> wastePilesSolve(const table::ProgramState& dealt,
         return std::nullopt;
     }
     const std::optional<WastePilesDeal> deal = wastePilesDealFor(dealt, geometry);
-    if (!deal) {
-        return std::nullopt;
-    }
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kPairingPerGesturePosition;
-    const WastePilesSearchResult found = searchWastePilesDeal(*deal, budget, limits.stop);
-    return answerOfSearch(
-        found, [&](const auto& line) { return wastePilesGestures(dealt, geometry, *deal, line); });
+    return deal ? answerOfSearch(searchWastePilesDeal(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return wastePilesGestures(dealt, geometry, *deal, line);
+                                 })
+                : std::nullopt;
 }
 
 // Positions the search of actions (every game the searches above do not
