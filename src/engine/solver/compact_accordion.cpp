@@ -18,7 +18,6 @@ namespace vellomir::engine {
 
 namespace {
 
-constexpr int kStopCheckEvery = 1024; // positions between two reads of the stop flag
 // Other cards and distances the line's rule is checked on, beyond the
 // tables it was learnt from.
 constexpr int kRuleChecks = 400;
@@ -193,35 +192,18 @@ public:
     }
 
     AccordionSearchResult run(long positions) {
-        AccordionSearchResult result;
-        const PassesEnd end = runPasses(
-            positions, kPassPositions,
-            [&](int order, long budget) { return pass(order, budget, result.line); },
-            [&] { return m_searched; }, [&] { return stopped(); });
-        recordSearchEnd(end, m_searched, m_seen.bytes() + m_frames.capacity() * sizeof(Frame),
-                        result);
-        return result;
+        return runDepthFirstPasses<AccordionSearchResult>(*this, m_frames, m_seen, m_searched,
+                                                          positions, kPassPositions);
     }
 
-private:
-    // The pass runs on the position's own steps.
-    template <class S, class F, class K, class M>
-    friend PassEnd engine::depthFirstPass(S&, std::vector<F>&, K&, int, long, long&,
-                                          std::vector<M>&, long);
+    // The position, played by runDepthFirstPasses.
 
     // Most winnable deals are won within a few thousand positions of some
     // order: short passes try more orders in a tenth of a second.
     static constexpr long kPassPositions = 5000;
     static constexpr int kMaxMoves = AccordionDeal::kMaxPlaces * 2 + 1;
 
-    struct Frame {
-        std::array<AccordionMove, kMaxMoves> moves{};
-        int count = 0;
-        int next = 0;
-        AccordionMove move;    // the move that led here
-        std::uint8_t undo = 0; // the top card that move covered
-        Key key{};
-    };
+    using Frame = PassFrame<AccordionMove, std::uint8_t, Key, kMaxMoves>;
 
     bool stopped() const { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
 
@@ -312,11 +294,7 @@ private:
         m_tops[at(to)] = covered;
     }
 
-    PassEnd pass(int order, long budget, std::vector<AccordionMove>& line) {
-        return depthFirstPass(*this, m_frames, m_seen, order, budget, m_searched, line,
-                              kStopCheckEvery);
-    }
-
+private:
     const AccordionDeal& m_deal;
     const std::atomic<bool>* m_stop;
     std::vector<int> m_steps;

@@ -26,7 +26,6 @@ namespace param = catalogue::param;
 
 namespace {
 
-constexpr int kStopCheckEvery = 1024; // positions between two reads of the stop flag
 // Card codes 1 to 52 and the piles a moved card may lie at the bottom of.
 constexpr int kLastCard = AcesUpDeal::kCodes - 1;
 constexpr int kPlacesOfACard = 8; // where it was dealt, discarded, or in one of six spaces
@@ -184,21 +183,11 @@ public:
         : m_deal(deal), m_stop(stop) {}
 
     AcesUpSearchResult run(long positions) {
-        AcesUpSearchResult result;
-        const PassesEnd end = runPasses(
-            positions, kPassPositions,
-            [&](int order, long budget) { return pass(order, budget, result.line); },
-            [&] { return m_searched; }, [&] { return stopped(); });
-        recordSearchEnd(end, m_searched, m_seen.bytes() + m_frames.capacity() * sizeof(Frame),
-                        result);
-        return result;
+        return runDepthFirstPasses<AcesUpSearchResult>(*this, m_frames, m_seen, m_searched,
+                                                       positions, kPassPositions);
     }
 
-private:
-    // The pass runs on the position's own steps.
-    template <class S, class F, class K, class M>
-    friend PassEnd engine::depthFirstPass(S&, std::vector<F>&, K&, int, long, long&,
-                                          std::vector<M>&, long);
+    // The position, played by runDepthFirstPasses.
 
     // Positions a pass searches before the next order takes over.
     static constexpr long kPassPositions = 20000;
@@ -212,14 +201,7 @@ private:
         std::uint8_t status = 0;
     };
 
-    struct Frame {
-        std::array<AcesUpMove, kMaxMoves> moves{};
-        int count = 0;
-        int next = 0;
-        AcesUpMove move; // the move that led here
-        Undo undo;       // what takes it back
-        Key key{};
-    };
+    using Frame = PassFrame<AcesUpMove, Undo, Key, kMaxMoves>;
 
     bool stopped() const { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
 
@@ -390,11 +372,7 @@ private:
         }
     }
 
-    PassEnd pass(int order, long budget, std::vector<AcesUpMove>& line) {
-        return depthFirstPass(*this, m_frames, m_seen, order, budget, m_searched, line,
-                              kStopCheckEvery);
-    }
-
+private:
     const AcesUpDeal& m_deal;
     const std::atomic<bool>* m_stop;
     std::array<std::array<std::uint8_t, AcesUpDeal::kCodes>, AcesUpDeal::kMaxPiles> m_pile{};

@@ -23,7 +23,6 @@ using catalogue::gameTypeOf;
 
 namespace {
 
-constexpr int kStopCheckEvery = 1024; // positions between two reads of the stop flag
 // Other lines the family's judgement is checked on, beyond the table it was
 // learnt from.
 constexpr int kRuleChecks = 400;
@@ -191,33 +190,16 @@ public:
         : m_deal(deal), m_stop(stop), m_cards(static_cast<int>(deal.sequence.size())) {}
 
     LineRemovalSearchResult run(long positions) {
-        LineRemovalSearchResult result;
-        const PassesEnd end = runPasses(
-            positions, kPassPositions,
-            [&](int order, long budget) { return pass(order, budget, result.line); },
-            [&] { return m_searched; }, [&] { return stopped(); });
-        recordSearchEnd(end, m_searched, m_seen.bytes() + m_frames.capacity() * sizeof(Frame),
-                        result);
-        return result;
+        return runDepthFirstPasses<LineRemovalSearchResult>(*this, m_frames, m_seen, m_searched,
+                                                            positions, kPassPositions);
     }
 
-private:
-    // The pass runs on the position's own steps.
-    template <class S, class F, class K, class M>
-    friend PassEnd engine::depthFirstPass(S&, std::vector<F>&, K&, int, long, long&,
-                                          std::vector<M>&, long);
+    // The position, played by runDepthFirstPasses.
 
     static constexpr long kPassPositions = 5000;
     static constexpr int kMaxMoves = LineRemovalDeal::kMaxCards * 2 + 1;
 
-    struct Frame {
-        std::array<LineRemovalMove, kMaxMoves> moves{};
-        int count = 0;
-        int next = 0;
-        LineRemovalMove move;  // the move that led here
-        std::uint64_t undo{};  // the cards that move took away
-        std::uint64_t key = 0; // the position it led to
-    };
+    using Frame = PassFrame<LineRemovalMove, std::uint64_t, std::uint64_t, kMaxMoves>;
 
     bool stopped() const { return m_stop != nullptr && m_stop->load(std::memory_order_relaxed); }
 
@@ -304,11 +286,7 @@ private:
         m_gone &= ~gone;
     }
 
-    PassEnd pass(int order, long budget, std::vector<LineRemovalMove>& line) {
-        return depthFirstPass(*this, m_frames, m_seen, order, budget, m_searched, line,
-                              kStopCheckEvery);
-    }
-
+private:
     const LineRemovalDeal& m_deal;
     const std::atomic<bool>* m_stop;
     const int m_cards;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <random>
@@ -63,6 +64,17 @@ void recordSearchEnd(PassesEnd end, long searched, std::size_t storedBytes, Resu
     result.storedBytes = storedBytes;
 }
 
+/// A position on the line of a depth-first pass: its moves, the next to
+/// try, and the move, what takes it back and the key that led to it.
+template <class Move, class Undo, class Key, int kMaxMoves> struct PassFrame {
+    std::array<Move, kMaxMoves> moves{};
+    int count = 0;
+    int next = 0;
+    Move move{};
+    Undo undo{};
+    Key key{};
+};
+
 /// One pass of a depth-first search whose positions are kept by key in
 /// `seen`, shared by the passes: positions met in an earlier pass are not
 /// searched again, those on the line a cut-short pass left open are given
@@ -74,8 +86,8 @@ void recordSearchEnd(PassesEnd end, long searched, std::size_t storedBytes, Resu
 ///   apply(move) -> undo          plays a move, answering what takes it back;
 ///   takeBack(move, undo)         takes it back;
 ///   stopped()                    whether the search is called off.
-/// A Frame holds `moves`, `count`, `next`, and the `move`, `undo` and `key`
-/// that led to it. The stop flag is read every `stopCheckEvery` positions.
+/// A Frame is a PassFrame or holds the same members. The stop flag is read every `stopCheckEvery`
+/// positions.
 template <class Search, class Frame, class KeySet, class Move>
 PassEnd depthFirstPass(Search& search, std::vector<Frame>& frames, KeySet& seen, int order,
                        long budget, long& searched, std::vector<Move>& line,
@@ -133,6 +145,24 @@ PassEnd depthFirstPass(Search& search, std::vector<Frame>& frames, KeySet& seen,
         frames.push_back(next);
     }
     return PassEnd::SearchedOut;
+}
+
+/// A whole restarting depth-first search: passes of depthFirstPass, each
+/// of up to `passPositions` positions, until one answers; its end, the
+/// positions searched and the bytes its keys and line took recorded in a
+/// Result (`outcome`, `line`, `positions`, `storedBytes`).
+template <class Result, class Search, class Frame, class KeySet>
+Result runDepthFirstPasses(Search& search, std::vector<Frame>& frames, KeySet& seen, long& searched,
+                           long positions, long passPositions) {
+    Result result;
+    const PassesEnd end = runPasses(
+        positions, passPositions,
+        [&](int order, long budget) {
+            return depthFirstPass(search, frames, seen, order, budget, searched, result.line);
+        },
+        [&] { return searched; }, [&] { return search.stopped(); });
+    recordSearchEnd(end, searched, seen.bytes() + frames.capacity() * sizeof(Frame), result);
+    return result;
 }
 
 } // namespace vellomir::engine
