@@ -2,6 +2,7 @@
 
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
+#include "engine/solver/deal_random.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
@@ -21,22 +22,6 @@ constexpr int kDown = -1;
 constexpr int kNoWay = 0;
 // A card no foundation wants soon.
 constexpr int kFar = 99;
-
-// splitmix64: the same playouts on every platform.
-class PlayoutRandom {
-public:
-    explicit PlayoutRandom(std::uint64_t seed) : m_state(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31U);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t m_state;
-};
 
 // How one playout plays: how near the foundations' wants a waste card must
 // be to go into a cell, the way it prefers to build, and how many cells it
@@ -353,11 +338,7 @@ std::optional<BraidDeal> braidDealFor(const table::ProgramState& dealt) {
 BraidSearchResult searchBraidDeal(const BraidDeal& deal, long positions,
                                   const std::atomic<bool>* stop) {
     BraidSearchResult result;
-    std::uint64_t seed = 0;
-    for (const int card : deal.stock) {
-        seed = seed * 131 + static_cast<std::uint64_t>(card);
-    }
-    PlayoutRandom random(seed);
+    DealRandom random = DealRandom::seededBy(deal.stock);
     for (long playouts = 0; result.positions < positions; ++playouts) {
         if (stop != nullptr && playouts % kStopCheckEvery == 0 && stop->load()) {
             return result;

@@ -1,6 +1,7 @@
 #include "engine/solver/poker_square_search.h"
 
 #include "catalogue/parameter_index.h"
+#include "engine/solver/deal_random.h"
 #include "table/pile_lists.h"
 #include "table/program_state.h"
 
@@ -14,24 +15,6 @@ namespace vellomir::engine {
 namespace param = catalogue::param;
 
 namespace {
-
-// A small generator of its own, so that a deal is searched alike on every
-// platform (splitmix64).
-class SearchRandom {
-public:
-    explicit SearchRandom(std::uint64_t seed) : m_state(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31U);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    double unit() { return static_cast<double>(next() >> 11U) * 0x1.0p-53; }
-
-private:
-    std::uint64_t m_state;
-};
 
 // One run of the annealing: its steps, and the temperature it starts from
 // and falls to (points of a worse arrangement are taken with the chance
@@ -69,11 +52,7 @@ std::optional<PokerSquareDeal> pokerSquareDealFor(const table::ProgramState& dea
 PokerSquareSearchResult searchPokerSquare(const PokerSquareDeal& deal, long positions,
                                           const std::atomic<bool>* stop) {
     PokerSquareSearchResult result;
-    std::uint64_t seed = 0;
-    for (const int card : deal.turned) {
-        seed = seed * 131 + static_cast<std::uint64_t>(card);
-    }
-    SearchRandom random(seed);
+    DealRandom random = DealRandom::seededBy(deal.turned);
     PokerSquareGrid grid = deal.turned;
     const double cooling = std::pow(kCoolest / kHottest, 1.0 / kStepsPerRun);
     auto won = [&] {
