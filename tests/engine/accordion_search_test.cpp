@@ -1,6 +1,7 @@
 #include "engine/solver/compact_accordion.h"
 
 #include "engine/dealt_game.h"
+#include "engine/search_of_actions.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
 #include "support/game_numbers.h"
@@ -93,12 +94,10 @@ TEST(AccordionSearch, LatePositionsAgreeWithTheSearchOfActions) {
                 const SolveResult fast = solveDeal(late.state, late.frontend);
                 ASSERT_TRUE(fast.fastSearch);
                 ASSERT_NE(fast.outcome, SolveOutcome::GaveUp);
-                const ActionSearchResult slow = searchActions(
-                    late.state, late.frontend, 200000, [](const table::ProgramState&) { return 0; },
-                    false);
-                ASSERT_NE(slow.outcome, ActionSearchResult::Outcome::OutOfBudget);
-                EXPECT_EQ(fast.outcome == SolveOutcome::Solved,
-                          slow.outcome == ActionSearchResult::Outcome::Won)
+                const std::optional<bool> slowWins =
+                    testing::searchOfActionsWins(late, 200000, testing::noWorth, false);
+                ASSERT_TRUE(slowWins);
+                EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
                     << "deal " << deal << " from " << from << " step " << step;
                 if (fast.outcome == SolveOutcome::Solved) {
                     ++won;

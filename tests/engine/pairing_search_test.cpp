@@ -1,6 +1,7 @@
 #include "engine/solver/compact_pairing.h"
 
 #include "engine/dealt_game.h"
+#include "engine/search_of_actions.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
 #include "support/game_numbers.h"
@@ -98,18 +99,13 @@ TEST(PairingSearch, AgreesWithTheSearchOfActions) {
             ++lost;
         }
         // Most cards discarded first.
-        const ActionSearchResult slow = searchActions(
-            table.state, table.frontend, 20000,
-            [](const table::ProgramState& s) {
-                return table::cardCount(s.piles.stock(table::kDiscard));
-            },
-            false);
-        if (slow.outcome == ActionSearchResult::Outcome::OutOfBudget) {
+        const std::optional<bool> slowWins =
+            testing::searchOfActionsWins(table, 20000, testing::cardsDiscarded, false);
+        if (!slowWins) {
             continue;
         }
         ++compared;
-        EXPECT_EQ(fast.outcome == SolveOutcome::Solved,
-                  slow.outcome == ActionSearchResult::Outcome::Won)
+        EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
             << "game " << game << " deal " << deal;
     }
     EXPECT_GT(lost, 2);

@@ -7,6 +7,7 @@
 #include "engine/actions/automatic_moves.h"
 #include "engine/dealt_game.h"
 #include "engine/input/legal_moves.h"
+#include "engine/search_of_actions.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
 #include "engine/solver/tableau_redeal_plan.h"
@@ -147,23 +148,14 @@ TEST(RedealInTheFastSearch, ProofsOfLossAgreeWithTheSearchOfActions) {
             if (fast.outcome == SolveOutcome::GaveUp) {
                 continue;
             }
-            const ActionSearchResult slow = searchActions(
-                table.state, table.frontend, 300000,
-                [](const table::ProgramState& s) {
-                    int up = 0;
-                    for (int f = 0; f < table::PileCounts::of(s.params).foundations; ++f) {
-                        up += table::cardCount(s.piles.foundation(f));
-                    }
-                    return up;
-                },
-                true);
-            if (slow.outcome == ActionSearchResult::Outcome::OutOfBudget) {
+            const std::optional<bool> slowWins =
+                testing::searchOfActionsWins(table, 300000, testing::cardsOnFoundations, true);
+            if (!slowWins) {
                 continue;
             }
             ++compared;
             lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
-            EXPECT_EQ(fast.outcome == SolveOutcome::Solved,
-                      slow.outcome == ActionSearchResult::Outcome::Won)
+            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
                 << "game " << game << " deal " << deal;
             if (fast.outcome == SolveOutcome::Solved) {
                 EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;

@@ -3,6 +3,7 @@
 #include "engine/actions/automatic_moves.h"
 #include "engine/dealt_game.h"
 #include "engine/input/legal_moves.h"
+#include "engine/search_of_actions.h"
 #include "engine/solver/action_search.h"
 #include "engine/solver/solver.h"
 #include "support/game_numbers.h"
@@ -405,23 +406,14 @@ TEST(WastePilesSearch, AgreesWithTheSearchOfActionsLateInADeal) {
             ASSERT_TRUE(model);
             const WastePilesSearchResult fast = searchWastePilesDeal(*model, 1'000'000);
             ASSERT_NE(fast.outcome, WastePilesSearchResult::Outcome::OutOfBudget);
-            const ActionSearchResult slow = searchActions(
-                table.state, table.frontend, 20000,
-                [](const table::ProgramState& s) {
-                    int up = 0;
-                    for (int f = 0; f < 4; ++f) {
-                        up += table::cardCount(s.piles.foundation(f));
-                    }
-                    return up;
-                },
-                true);
-            if (slow.outcome == ActionSearchResult::Outcome::OutOfBudget) {
+            const std::optional<bool> slowWins =
+                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
+            if (!slowWins) {
                 continue;
             }
             ++compared;
             lost += fast.outcome == WastePilesSearchResult::Outcome::Exhausted ? 1 : 0;
-            EXPECT_EQ(fast.outcome == WastePilesSearchResult::Outcome::Won,
-                      slow.outcome == ActionSearchResult::Outcome::Won)
+            EXPECT_EQ(fast.outcome == WastePilesSearchResult::Outcome::Won, *slowWins)
                 << "game " << game << " deal " << deal;
         }
     }
