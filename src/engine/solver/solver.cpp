@@ -17,6 +17,7 @@
 #include "engine/solver/compact_accordion.h"
 #include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_discard.h"
+#include "engine/solver/compact_gap_rows.h"
 #include "engine/solver/compact_line_removal.h"
 #include "engine/solver/compact_monte_carlo.h"
 #include "engine/solver/compact_pairing.h"
@@ -1230,6 +1231,61 @@ std::optional<SolveResult> lineRemovalSolve(const table::ProgramState& dealt,
                 : std::nullopt;
 }
 
+// A Montana line played through the pointer input from the deal: a drag
+// of each card into its gap, a click on the stock for each redeal. Nothing
+// unless each drag moves just its card where the line says and the last
+// step wins.
+std::optional<std::vector<PointerCommand>> gapRowsGestures(const table::ProgramState& dealt,
+                                                           const seam::Frontend& geometry,
+                                                           const GapRowsDeal& deal,
+                                                           const std::vector<GapRowsMove>& line) {
+    LineReplay replay(dealt, geometry);
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    auto placeName = [&](int place) {
+        const auto row =
+            std::ranges::upper_bound(deal.rowStarts, place) - deal.rowStarts.begin() - 1;
+        return table::pileName({table::PileKind::Tableau, static_cast<int>(row)}) + ":" +
+               std::to_string(place - deal.rowStarts[static_cast<std::size_t>(row)]);
+    };
+    auto cardAtPlace = [&](int place) {
+        const auto row =
+            std::ranges::upper_bound(deal.rowStarts, place) - deal.rowStarts.begin() - 1;
+        return table::cardAt(replay.piles().tableau(static_cast<int>(row)),
+                             place - deal.rowStarts[static_cast<std::size_t>(row)]);
+    };
+    for (const GapRowsMove& move : line) {
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        if (move.isRedeal()) {
+            const table::PileLists before = replay.piles();
+            if (!replay.run(gesture(Verb::Click, stock)) || replay.piles() == before) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const int card = cardAtPlace(move.from);
+        if (card == 0 || cardAtPlace(move.to) != 0 ||
+            !replay.run(gesture(Verb::Drag, placeName(move.from), placeName(move.to))) ||
+            cardAtPlace(move.to) != card || cardAtPlace(move.from) != 0) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of the gap rows: wins only, with every line played through
+// the pointer input; nothing for the other games.
+std::optional<SolveResult> gapRowsSolve(const table::ProgramState& dealt,
+                                        const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<GapRowsDeal> deal = gapRowsDealFor(dealt, geometry);
+    return deal ? answerOfSearch(searchGapRowsDeal(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return gapRowsGestures(dealt, geometry, *deal, line);
+                                 })
+                : std::nullopt;
+}
+
 // The place a click names for a tableau's card: the tableau's name for its
 // top card, else the tableau and the card's place in it.
 std::string pairingPlace(const table::ProgramState& state, const PairingDeal::Place& place) {
@@ -1502,6 +1558,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> lineRemoval = lineRemovalSolve(dealt, geometry, limits)) {
         return lineRemoval;
+    }
+    if (std::optional<SolveResult> gapRows = gapRowsSolve(dealt, geometry, limits)) {
+        return gapRows;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
