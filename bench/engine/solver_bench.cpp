@@ -57,7 +57,7 @@ constexpr int kMonteCarlo = 37;
 constexpr int kElevens = 40;
 constexpr int kSirTommy = 48;
 constexpr int kCalculation = 49;
-constexpr int kPutInOrder4x4 = 88;
+constexpr int kPutInOrder5x5 = 89;
 constexpr int kClock = 111;
 constexpr int kMontana = 113;
 constexpr int kLaBelleLucie = 105;
@@ -203,6 +203,11 @@ void fastRoyalMarriage(benchmark::State& state) {
 void fastMontana(benchmark::State& state) {
     solveSurvey(state, kMontana, true, false, kAccordionPositions);
 }
+// The 5 x 5 sliding puzzle: the card in each place a position, best
+// first, bounded as Accordion.
+void fastPutInOrder(benchmark::State& state) {
+    solveSurvey(state, kPutInOrder5x5, true, false, kAccordionPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -267,8 +272,8 @@ void fastCalculation(benchmark::State& state) {
 // The search of actions (every game the searches above do not play), a
 // row per family, each deal bounded to kActionPositions positions (at its
 // default a deal may take a minute): selections of pairs (the Pyramid,
-// Monte Carlo and Elevens rows are the fast searches of those games since
-// they play them), a sliding puzzle and the Clock.
+// Monte Carlo, Elevens and sliding puzzle rows are the fast searches of
+// those games since they play them) and the Clock.
 constexpr long kActionPositions = 5000;
 void actionsPyramid(benchmark::State& state) {
     solveSurvey(state, kPyramid, true, false, kActionPositions);
@@ -278,9 +283,6 @@ void actionsMonteCarlo(benchmark::State& state) {
 }
 void actionsElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true, false, kActionPositions);
-}
-void actionsPutInOrder(benchmark::State& state) {
-    solveSurvey(state, kPutInOrder4x4, true, false, kActionPositions);
 }
 void actionsClock(benchmark::State& state) {
     solveSurvey(state, kClock, true, false, kActionPositions);
@@ -330,6 +332,7 @@ BENCHMARK(fastAcesUp)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond
 BENCHMARK(fastAccordion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastRoyalMarriage)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastMontana)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastPutInOrder)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
@@ -347,7 +350,6 @@ BENCHMARK(fastCalculation)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kS
 BENCHMARK(actionsPyramid)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(actionsMonteCarlo)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(actionsElevens)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
-BENCHMARK(actionsPutInOrder)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(actionsClock)->Arg(kActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gesturePyramid)->Arg(kGestureActionDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(gestureCalculation)->Arg(kGestureActionDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -23,6 +23,7 @@
 #include "engine/solver/compact_pairing.h"
 #include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
+#include "engine/solver/compact_sliding_puzzle.h"
 #include "engine/solver/compact_waste_piles.h"
 #include "engine/solver/poker_square_search.h"
 #include "engine/solver/position_record.h"
@@ -1286,6 +1287,44 @@ std::optional<SolveResult> gapRowsSolve(const table::ProgramState& dealt,
                 : std::nullopt;
 }
 
+// A sliding puzzle's line played through the pointer input from the deal:
+// a click on each card that slides into the empty place (where clicks play,
+// as players slide them), else a drag of it there. Nothing unless each
+// step moves just its card and the last one wins.
+std::optional<std::vector<PointerCommand>>
+slidingPuzzleGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                      const std::vector<SlidingPuzzleMove>& line) {
+    LineReplay replay(dealt, geometry);
+    const bool clicksPlay = dealt.params[param::ClickToPlay] != 0;
+    for (const SlidingPuzzleMove& move : line) {
+        const int card = table::topCardOf(replay.piles().tableau(move.from));
+        const std::string from = table::pileName({table::PileKind::Tableau, move.from});
+        const PointerCommand slide =
+            clicksPlay
+                ? gesture(Verb::Click, from)
+                : gesture(Verb::Drag, from, table::pileName({table::PileKind::Tableau, move.to}));
+        if (replay.won() || card <= 0 || !replay.piles().tableau(move.to).empty() ||
+            !replay.run(slide) || table::topCardOf(replay.piles().tableau(move.to)) != card ||
+            !replay.piles().tableau(move.from).empty()) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of the sliding puzzles: wins only, every line played through
+// the pointer input; nothing for the other games.
+std::optional<SolveResult> slidingPuzzleSolve(const table::ProgramState& dealt,
+                                              const seam::Frontend& geometry,
+                                              const SolveLimits& limits) {
+    const std::optional<SlidingPuzzleDeal> deal = slidingPuzzleDealFor(dealt, geometry);
+    return deal ? answerOfSearch(searchSlidingPuzzle(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return slidingPuzzleGestures(dealt, geometry, line);
+                                 })
+                : std::nullopt;
+}
+
 // The place a click names for a tableau's card: the tableau's name for its
 // top card, else the tableau and the card's place in it.
 std::string pairingPlace(const table::ProgramState& state, const PairingDeal::Place& place) {
@@ -1561,6 +1600,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> gapRows = gapRowsSolve(dealt, geometry, limits)) {
         return gapRows;
+    }
+    if (std::optional<SolveResult> puzzle = slidingPuzzleSolve(dealt, geometry, limits)) {
+        return puzzle;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
