@@ -4,6 +4,7 @@
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
 #include "engine/solver/key_set.h"
+#include "engine/solver/place_keys.h"
 #include "engine/solver/search_passes.h"
 #include "table/card.h"
 #include "table/gap_rows.h"
@@ -231,27 +232,10 @@ std::optional<std::pair<Places, int>> redealGapRows(const GapRowsDeal& deal, con
 
 namespace {
 
-// A key for each card in each place (a gap adds nothing) and each pass.
-struct PlaceKeys {
-    std::array<std::array<std::uint64_t, GapRowsDeal::kCodes>, GapRowsDeal::kMaxPlaces> card{};
-    std::array<std::uint64_t, GapRowsDeal::kCodes> pass{};
-    PlaceKeys() {
-        std::mt19937_64 random(0x6a09e667f3bcc908u);
-        for (auto& place : card) {
-            for (std::size_t c = 1; c < place.size(); ++c) {
-                place[c] = random();
-            }
-        }
-        for (auto& p : pass) {
-            p = random();
-        }
-    }
-};
-
-const PlaceKeys& placeKeys() {
-    static const PlaceKeys keys;
-    return keys;
-}
+// A key for each card in each place (a gap adds nothing), and one for each
+// pass in a place after the last.
+constexpr int kPassPlace = GapRowsDeal::kMaxPlaces;
+using GapRowsKeys = PlaceKeys<GapRowsDeal::kMaxPlaces + 1, GapRowsDeal::kCodes>;
 
 // What takes a move back: the places and pass before a redeal.
 struct GapRowsUndo {
@@ -264,7 +248,7 @@ struct GapRowsUndo {
 class GapRowsSearch {
 public:
     GapRowsSearch(const GapRowsDeal& deal, const std::atomic<bool>* stop)
-        : m_deal(deal), m_stop(stop), m_keys(placeKeys()) {}
+        : m_deal(deal), m_stop(stop), m_keys(GapRowsKeys::drawn()) {}
 
     GapRowsSearchResult run(long positions) {
         GapRowsSearchResult result = runDepthFirstPasses<GapRowsSearchResult>(
@@ -295,7 +279,7 @@ public:
     }
 
     std::uint64_t key() const {
-        return (m_key ^ m_keys.pass[at(m_pass & (GapRowsDeal::kCodes - 1))]) | kKeyMark;
+        return (m_key ^ m_keys.of(kPassPlace, m_pass & (GapRowsDeal::kCodes - 1))) | kKeyMark;
     }
 
     bool won() const { return modelWon(m_deal, m_places); }
@@ -317,9 +301,10 @@ public:
         }
         std::array<int, kMaxMoves> rank{};
         auto add = [&](int from, int to) {
+            // A card out of one run into another gains nothing.
             const bool lengthens = to == runEnd[at(to)];
             const bool breaks = from < runEnd[at(from)];
-            rank[at(frame.count)] = lengthens ? 0 : breaks ? 2 : 1;
+            rank[at(frame.count)] = breaks ? (lengthens ? 2 : 3) : (lengthens ? 0 : 1);
             frame.moves[at(frame.count++)] = {static_cast<std::int8_t>(from),
                                               static_cast<std::int8_t>(to)};
         };
@@ -398,7 +383,7 @@ private:
         m_places[at(to)] = static_cast<std::uint8_t>(card);
         m_places[at(from)] = 0;
         m_where[at(card)] = static_cast<std::int8_t>(to);
-        m_key ^= m_keys.card[at(from)][at(card)] ^ m_keys.card[at(to)][at(card)];
+        m_key ^= m_keys.of(from, card) ^ m_keys.of(to, card);
     }
 
     void rekey() {
@@ -409,13 +394,13 @@ private:
             if (card != 0) {
                 m_where[at(card)] = static_cast<std::int8_t>(i);
             }
-            m_key ^= m_keys.card[at(i)][at(card)];
+            m_key ^= m_keys.of(i, card);
         }
     }
 
     const GapRowsDeal& m_deal;
     const std::atomic<bool>* m_stop;
-    const PlaceKeys& m_keys;
+    const GapRowsKeys& m_keys;
     Places m_places{};
     int m_pass = 0;
     std::array<std::int8_t, GapRowsDeal::kCodes> m_where{};

@@ -7,6 +7,7 @@
 #include "engine/actions/score.h"
 #include "engine/rules/card_move.h"
 #include "engine/solver/key_set.h"
+#include "engine/solver/place_keys.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <functional>
 #include <queue>
-#include <random>
 #include <utility>
 
 namespace vellomir::engine {
@@ -194,24 +194,7 @@ std::optional<SlidingPuzzleDeal> slidingPuzzleDealFor(const table::ProgramState&
 
 namespace {
 
-// A key for each card in each place.
-struct SlideKeys {
-    std::array<std::array<std::uint64_t, SlidingPuzzleDeal::kCodes>, SlidingPuzzleDeal::kMaxPlaces>
-        card{};
-    SlideKeys() {
-        std::mt19937_64 random(0xbb67ae8584caa73bu);
-        for (auto& place : card) {
-            for (std::size_t c = 1; c < place.size(); ++c) {
-                place[c] = random();
-            }
-        }
-    }
-};
-
-const SlideKeys& slideKeys() {
-    static const SlideKeys keys;
-    return keys;
-}
+using SlideKeys = PlaceKeys<SlidingPuzzleDeal::kMaxPlaces, SlidingPuzzleDeal::kCodes>;
 
 // A position met: its places, the position it came from, and the slide.
 struct SlideNode {
@@ -225,7 +208,7 @@ struct SlideNode {
 // One best-first search with the given weight.
 SlidingPuzzleSearchResult searchWeighted(const SlidingPuzzleDeal& deal, int weight, long positions,
                                          const std::atomic<bool>* stop) {
-    const SlideKeys& keys = slideKeys();
+    const SlideKeys& keys = SlideKeys::drawn();
     auto distance = [&](const Places& places) {
         int total = 0;
         for (int t = 0; t < deal.places; ++t) {
@@ -238,7 +221,7 @@ SlidingPuzzleSearchResult searchWeighted(const SlidingPuzzleDeal& deal, int weig
     auto keyOf = [&](const Places& places) {
         std::uint64_t key = 0;
         for (int t = 0; t < deal.places; ++t) {
-            key ^= keys.card[at(t)][places[at(t)]];
+            key ^= keys.of(t, places[at(t)]);
         }
         return key | kKeyMark;
     };
