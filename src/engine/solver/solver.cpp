@@ -653,9 +653,8 @@ private:
 };
 
 // Positions the fast search stores for each position the gesture search
-// would (SolveLimits::fastPositions), in games of one pack.
+// would (SolveLimits::fastPositions).
 constexpr long kFastPerGesturePosition = 100;
-constexpr int kOnePack = 52;
 
 // The fast search's moves as pointer gestures: clicks on the stock, then a
 // drag of the card (or of the run from its bottom card) onto its pile; a
@@ -1621,16 +1620,11 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         rules->takeBack = false; // a card taken back would go up again at once
     }
     const CompactPosition start(dealt, *rules);
-    // A position of two packs costs several times more (the stock alone
-    // gives dozens of moves, each with its clicks), and there the gesture
-    // search, which answers next, wins where the fast one does not.
-    // Where the clicks are moves of their own the stock gives one move, and
-    // the gesture search wins none of those games.
-    const long perPosition = rules->cards <= kOnePack || rules->clicksAsMoves
-                                 ? kFastPerGesturePosition
-                                 : kFastPerGesturePosition / 10;
-    const long budget =
-        limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
+    // Two packs get the budget one pack gets: given a tenth of it, the
+    // gesture search that answered next won fewer deals of Spider, Double
+    // Klondike, Grounds for a Divorce and their kin in the same time.
+    const long budget = limits.fastPositions > 0 ? limits.fastPositions
+                                                 : limits.positions * kFastPerGesturePosition;
     // Where the clicks are moves of their own (Forty Thieves and its kin),
     // every move between tableaus splits a built run: the focused moves
     // leave too little, and keeping spaces open leads. Where a stock turns
