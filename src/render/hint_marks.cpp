@@ -2,6 +2,7 @@
 
 #include "render/table_renderer.h"
 
+#include "catalogue/rule_codes.h"
 #include "settings/number_text.h"
 #include "table/card.h"
 #include "table/card_position.h"
@@ -31,9 +32,11 @@ void TableRenderer::markHint(const std::string& source, const std::string& targe
     const int W = cardWidth();
     const int H = cardHeight();
     // The rectangle a place covers: from the named card (or the top card,
-    // or the empty place) to the top of its pile.
-    auto placeRect =
-        [&](const std::string& place) -> std::optional<std::pair<table::PileRef, QRect>> {
+    // or the empty place) to the top of its pile, the top alone for a drop
+    // (cards go on top); the named place alone where a pile's places lie
+    // side by side (a gap of the gap rows takes the card).
+    auto placeRect = [&](const std::string& place,
+                         bool drop) -> std::optional<std::pair<table::PileRef, QRect>> {
         const std::size_t colon = place.find(':');
         const std::optional<table::PileRef> pile = table::parsePileName(place.substr(0, colon));
         if (!pile || !table::isPlaced(m_state, *pile)) {
@@ -42,15 +45,20 @@ void TableRenderer::markHint(const std::string& source, const std::string& targe
         const table::CardPoint top = pile->kind == table::PileKind::Stock
                                          ? table::pilePosition(m_state, *pile)
                                          : table::topCardPosition(m_state, *pile);
+        const bool sideBySide = table::fanStyleOf(m_state, pile->kind) ==
+                                catalogue::codeOf(catalogue::FanStyle::SideBySide);
         table::CardPoint from = top;
-        if (colon != std::string::npos && pile->kind != table::PileKind::Stock) {
+        if (colon != std::string::npos && pile->kind != table::PileKind::Stock &&
+            (sideBySide || !drop)) {
             const int index = settings::toIntOr(place.substr(colon + 1), -1);
             if (index >= 0 && index < table::cardCount(m_state.piles.pile(*pile))) {
                 from = table::cardPosition(m_state, *pile, index);
             }
         }
-        const QRect rect =
-            QRect(QPoint(from.x, from.y), QSize(W, H)) | QRect(QPoint(top.x, top.y), QSize(W, H));
+        const QRect named(QPoint(from.x, from.y), QSize(W, H));
+        const QRect rect = sideBySide && colon != std::string::npos
+                               ? named
+                               : named | QRect(QPoint(top.x, top.y), QSize(W, H));
         return std::pair{*pile, rect};
     };
     const qreal edge = std::max(2, W / kHintEdgeDivisor);
@@ -59,8 +67,8 @@ void TableRenderer::markHint(const std::string& source, const std::string& targe
     painter.setRenderHint(QPainter::Antialiasing);
     const QPen blue(kHintEdge, edge);
     const QPen halo(kHintHalo, edge);
-    for (const std::string& place : {source, target}) {
-        const auto marked = place.empty() ? std::nullopt : placeRect(place);
+    for (const auto& [place, drop] : {std::pair{source, false}, std::pair{target, true}}) {
+        const auto marked = place.empty() ? std::nullopt : placeRect(place, drop);
         if (!marked) {
             continue;
         }

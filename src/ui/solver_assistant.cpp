@@ -204,7 +204,9 @@ void SolverAssistant::showHint() {
     }
     const std::string target = move.verb == Verb::Drag ? pileOf(move.target) : std::string();
     if (render::DrawingTarget* drawing = m_frontend->drawing()) {
-        drawing->markHint(move.place, target);
+        // The drop's place as the line names it: a gap of a row is a place
+        // of its own.
+        drawing->markHint(move.place, move.verb == Verb::Drag ? move.target : std::string());
     }
     m_hintMarked = true;
     emit hintShown(QString::fromStdString(move.place), QString::fromStdString(target));

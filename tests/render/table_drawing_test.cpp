@@ -1,6 +1,8 @@
 #include "drawing_fixture.h"
 
+#include "catalogue/rule_codes.h"
 #include "render/table_background.h"
+#include "table/card.h"
 #include "table/card_position.h"
 #include "table/peak_rows.h"
 
@@ -386,6 +388,33 @@ TEST_F(TableDrawingTest, TheHintFrameShowsOnEveryBack) {
         }
         EXPECT_GE(strongest, kStrongContrast) << "back " << back.toStdString();
         renderer->clearHintMarks();
+    }
+}
+
+// In a row of places side by side (the gap rows) a hint names places, not
+// piles: the mark covers the card that moves and the gap it goes into,
+// and leaves the other places of the rows as they were drawn.
+TEST_F(TableDrawingTest, TheHintMarksTheGapOfARowAlone) {
+    state.params.set(param::TableauFanStyle, catalogue::codeOf(catalogue::FanStyle::SideBySide));
+    state.piles.tableau(0) = pileOf({"2H", "3H"}) + table::cardText(0) + pileOf({"4S", "5S"});
+    for (const char* name : {"2H", "3H", "4S", "5S"}) {
+        state.cards.setFaceUp(card(name), true);
+    }
+    renderer->drawTable(false);
+    const QImage before = buffer().copy();
+    renderer->markHint("Fila1:4", "Fila1:2");
+    auto changedAt = [&](int place) {
+        const table::CardPoint at =
+            table::cardPosition(state, {table::PileKind::Tableau, 0}, place);
+        const QPoint middle(at.x + W / 2, at.y + H / 2);
+        return buffer().pixel(middle) != before.pixel(middle) ||
+               buffer().pixel(middle.x() - W / 2 + 2, middle.y()) !=
+                   before.pixel(middle.x() - W / 2 + 2, middle.y());
+    };
+    EXPECT_TRUE(changedAt(4)) << "the card that moves";
+    EXPECT_TRUE(changedAt(2)) << "the gap";
+    for (const int other : {0, 1, 3}) {
+        EXPECT_FALSE(changedAt(other)) << "place " << other;
     }
 }
 
