@@ -812,6 +812,18 @@ Pruebe &apos;vellomir --help&apos;.
         <source>Poker Square</source>
         <translation>Cuadrado de póquer</translation>
     </message>
+    <message>
+        <source>Picture Gallery</source>
+        <translation>Galería de cuadros</translation>
+    </message>
+    <message>
+        <source>Mod 3</source>
+        <translation>Mod 3</translation>
+    </message>
+    <message>
+        <source>Alhambra</source>
+        <translation>Alhambra</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

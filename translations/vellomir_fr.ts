@@ -812,6 +812,18 @@ Essayez &apos;vellomir --help&apos;.
         <source>Poker Square</source>
         <translation>Carré de poker</translation>
     </message>
+    <message>
+        <source>Picture Gallery</source>
+        <translation>Galerie de tableaux</translation>
+    </message>
+    <message>
+        <source>Mod 3</source>
+        <translation>Mod 3</translation>
+    </message>
+    <message>
+        <source>Alhambra</source>
+        <translation>Alhambra</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

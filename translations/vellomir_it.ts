@@ -812,6 +812,18 @@ Provare &apos;vellomir --help&apos;.
         <source>Poker Square</source>
         <translation>Quadrato di poker</translation>
     </message>
+    <message>
+        <source>Picture Gallery</source>
+        <translation>Galleria di quadri</translation>
+    </message>
+    <message>
+        <source>Mod 3</source>
+        <translation>Mod 3</translation>
+    </message>
+    <message>
+        <source>Alhambra</source>
+        <translation>Alhambra</translation>
+    </message>
 </context>
 <context>
     <name>PileTexts</name>

@@ -75,7 +75,7 @@ inline constexpr std::array kParameterNames{
     VELLOMIR_PARAMETER(ClockFace, Single, 0, 1),
     VELLOMIR_PARAMETER(TableauDraws, Single, 0, 3),
     VELLOMIR_PARAMETER(CardsPerStockClick, Single, 0, 104),
-    VELLOMIR_PARAMETER(FillStyle, Single, 0, 10),
+    VELLOMIR_PARAMETER(FillStyle, Single, 0, 11),
     VELLOMIR_PARAMETER(SweepTableauByTableau, Single, 0, 1),
     VELLOMIR_PARAMETER(LockedTableauRows, Single, 0, 28),
     VELLOMIR_PARAMETER(LockedTableauRowLength, Single, 0, 28),

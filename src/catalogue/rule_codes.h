@@ -97,7 +97,8 @@ namespace vellomir::catalogue {
     X(FromStockFromTableau11, 7, "the stock's top card, only for tableaus 11 and on") \
     X(FromWasteOrStockWithReserves, 8, "as 2, and empty reserves after the locked rows too") \
     X(FourFromStock, 9, "four cards from the top of the stock") \
-    X(FromWasteOrStockReservesEmpty, 10, "as 2, but nothing while any reserve holds a card")
+    X(FromWasteOrStockReservesEmpty, 10, "as 2, but nothing while any reserve holds a card") \
+    X(ReservesFromStock, 11, "reserves only: an emptied reserve takes the stock's top card at once; tableaus stay empty")
 
 #define VELLOMIR_FIRST_MOVES(X) \
     X(AnyFirstMove, 0, "the first move is like any other") \
@@ -260,7 +261,8 @@ namespace vellomir::catalogue {
     X(UpInSuitAceOnKingOfSuit, 95, "up in suit, an ace on a king of its suit") \
     X(InSuitFourSuitsInRow, 96, "in suit; an empty foundation also keeps four distinct suits in its row") \
     X(InSuitRankOnFoundationAbove, 97, "in the suit of the pile's first card, ranks in any order; after the first foundation only a rank the foundation before it holds; an empty pile by its empty-pile code") \
-    X(InSuitOneWayWrapping, 98, "in suit, one rank up or down, king and ace next to each other; the first card built on any pile of this rule sets the way for all of them; an empty pile by its empty-pile code")
+    X(InSuitOneWayWrapping, 98, "in suit, one rank up or down, king and ace next to each other; the first card built on any pile of this rule sets the way for all of them; an empty pile by its empty-pile code") \
+    X(InSuitOnBaseCard, 99, "in suit by the game's rank step in the pile's direction, only onto a pile whose bottom card is the pile's base rank (its empty-pile code); an empty pile takes that rank")
 
 #define VELLOMIR_RESERVE_DROP_RULES(X) \
     X(SingleOntoEmpty, 0, "a single card onto an empty reserve (any code without a name of its own)") \

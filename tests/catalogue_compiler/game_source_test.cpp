@@ -274,6 +274,38 @@ TEST(GameSource, RejectsTheOneWayRuleOnATableauAndWasteCellsWithoutAWaste) {
               "waste's card: StockPilesPlaced must be 2");
 }
 
+// The gallery piles build on the base card their own code names, and the
+// refill of the reserves from the stock wants both; a pile of aces builds no
+// step, whatever RankStep says.
+TEST(GameSource, RejectsGalleryPilesWithoutABaseRankAndRefillsWithoutReservesOrStock) {
+    const std::string gallery = kHeader + "[parameters]\nCardCount = 104\nTableauCount = 3\n"
+                                          "TableauLayout = 1\nRankStep = 3\n"
+                                          "TableauRule = all InSuitOnBaseCard\n"
+                                          "FoundationCount = 1\nFoundationLayout = 2\n"
+                                          "FoundationRule = AceOnly\nFoundationMaxCards = 8\n"
+                                          "FoundationCompleteCount = 8\n";
+    EXPECT_TRUE(parse(gallery + "TableauEmptyCode = 4 3 2\n" + kRules).diagnostics.empty())
+        << parse(gallery + "TableauEmptyCode = 4 3 2\n" + kRules).messages();
+    EXPECT_EQ(onlyProblem(gallery + "TableauEmptyCode = 4 AnyCard 2\n" + kRules),
+              "games/test.game:12: TableauRule 99 (InSuitOnBaseCard) builds on the pile's base "
+              "card: tableau 2 needs a TableauEmptyCode rank, 1 to 13");
+    const std::string refill = kHeader + "[parameters]\nCardCount = 52\n";
+    EXPECT_TRUE(parse(refill +
+                      "ReserveCount = 2\nReserveLayout = 5\nStockCards = 50\n"
+                      "ReserveStartCards = all 1\nFillStyle = ReservesFromStock\n" +
+                      kRules)
+                    .diagnostics.empty());
+    EXPECT_EQ(onlyProblem(refill +
+                          "ReserveCount = 2\nReserveLayout = 5\n"
+                          "FillStyle = ReservesFromStock\n" +
+                          kRules),
+              "games/test.game:11: FillStyle 11 (ReservesFromStock) refills from the stock: "
+              "StockCards must be 1 or more");
+    EXPECT_EQ(onlyProblem(refill + "StockCards = 52\nFillStyle = 11\n" + kRules),
+              "games/test.game:10: FillStyle 11 (ReservesFromStock) refills the reserves: the "
+              "game has none");
+}
+
 // A foundation built by a step starts from a fixed rank (its base or its
 // starting card) and is complete with the ranks the step reaches from there.
 TEST(GameSource, RejectsAFoundationByStepsThatCannotComplete) {

@@ -211,7 +211,13 @@ const std::map<int, RecordedWin> kWinningDeal{
 
 // The games no search of the solver has won yet, and why. A game added to
 // the catalogue goes here until a deal of it is won.
-const std::map<int, std::string> kNotWonYet{};
+const std::map<int, std::string> kNotWonYet{
+    {173, "the fast search models no reserves dealt to later nor their refill from the stock, "
+          "and the gesture search tries some 40 positions a second over 32 piles"},
+    {174, "as Picture Gallery (173)"},
+    {175, "the fast search holds no game without tableaus, and the gesture search won none of "
+          "100 deals at 1 s"},
+};
 // clang-format on
 
 TEST(CatalogueWins, EveryGameHasAWinningDealOrASaidReason) {

@@ -76,5 +76,7 @@ inline constexpr int kThreeShufflesAndADraw = 169;
 inline constexpr int kMissMilligan = 170;
 inline constexpr int kBraid = 171;
 inline constexpr int kPokerSquare = 172;
+inline constexpr int kPictureGallery = 173;
+inline constexpr int kModThree = 174;
 
 } // namespace vellomir::testing::game

@@ -292,6 +292,10 @@ template <typename Report> void checkRankStep(const GameSource& game, const Repo
     }
     const std::string stepText = "RankStep " + std::to_string(step);
     for (int f = 0; f < p(param::FoundationCount); ++f) {
+        // A pile of aces builds no step.
+        if (p(param::FoundationRule + f) == codeOf(catalogue::BuildingRuleCode::AceOnly)) {
+            continue;
+        }
         const std::string which = "foundation " + std::to_string(f + 1);
         const int base = foundationStartRank(game, f);
         if (base < 1 || base > 13) {
@@ -354,6 +358,42 @@ template <typename Report> void checkBraidPiles(const GameSource& game, const Re
                    "ReserveDropRule 87 (SingleFromWasteOntoEmpty) takes the waste's card: "
                    "StockPilesPlaced must be 2");
             break;
+        }
+    }
+}
+
+// The gallery piles build only on their base card, which the pile's own
+// code names; the reserves refilled from the stock need a stock and reserves.
+template <typename Report> void checkGalleryPiles(const GameSource& game, const Report& report) {
+    const auto p = [&game](int index) { return game.column[static_cast<std::size_t>(index)]; };
+    const int onBase = codeOf(catalogue::BuildingRuleCode::InSuitOnBaseCard);
+    const auto isRank = [](int code) { return code >= 1 && code <= 13; };
+    for (int t = 0; t < p(param::TableauCount); ++t) {
+        if (p(param::TableauRule + t) == onBase && !isRank(p(param::TableauEmptyCode + t))) {
+            report(param::TableauRule, param::TableauEmptyCode,
+                   "TableauRule 99 (InSuitOnBaseCard) builds on the pile's base card: tableau " +
+                       std::to_string(t + 1) + " needs a TableauEmptyCode rank, 1 to 13");
+            break;
+        }
+    }
+    for (int f = 0; f < p(param::FoundationCount); ++f) {
+        if (p(param::FoundationRule + f) == onBase && !isRank(p(param::FoundationBaseRank + f))) {
+            report(param::FoundationRule, param::FoundationBaseRank,
+                   "FoundationRule 99 (InSuitOnBaseCard) builds on the pile's base card: "
+                   "foundation " +
+                       std::to_string(f + 1) + " needs a FoundationBaseRank, 1 to 13");
+            break;
+        }
+    }
+    if (p(param::FillStyle) == codeOf(catalogue::FillStyle::ReservesFromStock)) {
+        if (p(param::ReserveCount) < 1) {
+            report(param::FillStyle, param::ReserveCount,
+                   "FillStyle 11 (ReservesFromStock) refills the reserves: the game has none");
+        }
+        if (p(param::StockCards) < 1) {
+            report(param::FillStyle, param::StockCards,
+                   "FillStyle 11 (ReservesFromStock) refills from the stock: StockCards must be "
+                   "1 or more");
         }
     }
 }
@@ -453,6 +493,7 @@ void checkCombinations(const GameSource& game, std::vector<Diagnostic>& diagnost
     checkTableauDraws(game, report);
     checkLaidFromKings(game, report);
     checkBraidPiles(game, report);
+    checkGalleryPiles(game, report);
     checkPokerHands(game, report);
     // A reserve whose every card plays needs a reserve.
     if (p(param::CoveredReserveSendable) == catalogue::kCoveredReserveCardsPlay &&

@@ -142,6 +142,7 @@ std::optional<PileRef> fillingSource(const ProgramState& state, int style) {
         return nonEmpty(state, waste);
     case 7:
     case 9:
+    case 11:
         return nonEmpty(state, stock);
     default:
         return std::nullopt;
@@ -161,6 +162,8 @@ bool tableauFilled(int style, int index, int locked) {
                (index % kCornerRowLength == 0 || index % kCornerRowLength == kCornerRowLength - 1);
     case codeOf(FillStyle::FromStockFromTableau11):
         return index >= 10;
+    case codeOf(FillStyle::ReservesFromStock):
+        return false;
     default:
         return true;
     }
@@ -198,7 +201,7 @@ bool fillOne(ProgramState& state, seam::Frontend& frontend, int style, PileRef t
 bool fillEmptyPiles(ProgramState& state, seam::Frontend& frontend) {
     const catalogue::GameParameters& p = state.params;
     const int style = p[param::FillStyle];
-    if (style <= 0 || style > 10) {
+    if (style <= 0 || style > codeOf(FillStyle::ReservesFromStock)) {
         return false;
     }
     if (openingMoveDue(state)) {
@@ -245,7 +248,8 @@ bool fillEmptyPiles(ProgramState& state, seam::Frontend& frontend) {
             filled = true;
         }
     }
-    if (style == codeOf(FillStyle::FromWasteOrStockWithReserves)) {
+    if (style == codeOf(FillStyle::FromWasteOrStockWithReserves) ||
+        style == codeOf(FillStyle::ReservesFromStock)) {
         for (int r = locked; r < counts.reserves; ++r) {
             if (state.piles.reserve(r).empty() &&
                 fillOne(state, frontend, style, {PileKind::Reserve, r})) {

@@ -1,4 +1,5 @@
-// Puzzles on a grid of single-card tableaus, and the swap of rule 93.
+// Puzzles on a grid of single-card tableaus, the swap of rule 93, and the
+// gallery piles built only on their base card (rule 99).
 
 #include "engine/rules/building_rules.h"
 
@@ -71,12 +72,29 @@ bool upByThreeFromBase(const RuleContext& ctx) {
            ctx.movingRank() == ctx.belowRank() + 3;
 }
 
+// In suit by the game's rank step, in the pile's direction, and only onto a
+// pile whose bottom card is the pile's base rank (its empty-pile code): a
+// card dealt where it does not belong takes nothing until it has gone. An
+// empty pile takes its base rank alone.
+bool inSuitOnBaseCard(const RuleContext& ctx) {
+    if (ctx.targetEmpty()) {
+        return matchesRankCode(ctx.movingRank(), ctx.q.emptyCode);
+    }
+    const auto pile = ctx.targetPile();
+    if (!pile || table::cardCount(*pile) == 0 ||
+        !matchesRankCode(ruleRank(table::cardAt(*pile, 0)), ctx.q.emptyCode)) {
+        return false;
+    }
+    return genericBuildingTest(ctx, SuitCondition::Same);
+}
+
 } // namespace
 
 void addGridRules(RuleTable& table) {
     table.add(BuildingRuleCode::SlideIntoGap, slideIntoGap);
     table.add(BuildingRuleCode::JumpIntoGap, jumpIntoGap);
     table.add(BuildingRuleCode::UpByThreeFromBase, upByThreeFromBase);
+    table.add(BuildingRuleCode::InSuitOnBaseCard, inSuitOnBaseCard);
 }
 
 } // namespace vellomir::engine
