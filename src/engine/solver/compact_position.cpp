@@ -793,7 +793,10 @@ int CompactPosition::distance(const DistanceWeights& w) const {
 
 int CompactPosition::clickedStockDistance(const DistanceWeights& w) const {
     const CompactRules& r = *m_rules;
-    if (!r.clicksAsMoves || r.suitRunFoundation) {
+    constexpr int kOneCard = 1;
+    constexpr int kSinglePass = 1;
+    const bool onePassOfCards = r.passLimit == kSinglePass && r.runSizeCode == kOneCard;
+    if (!r.clicksAsMoves || r.suitRunFoundation || !(onePassOfCards || r.restartedSearch)) {
         return 0;
     }
     // The next rank each suit's foundations want, a pack at a time.

@@ -383,7 +383,12 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.passLimit = p[param::StockPasses];
     rules.runSizeCode = p[param::RunSizeLimit];
     constexpr int kOneCard = 1;
-    rules.clicksAsMoves = rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1;
+    constexpr int kOnePack = 52;
+    rules.restartedSearch =
+        rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 && rules.cards > kOnePack;
+    rules.clicksAsMoves =
+        rules.restartedSearch || (rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
+                                  rules.runSizeCode == kOneCard);
     // Asked of a foundation of two cards and of one: a joker freed from a
     // foundation alone is no card the tables move back.
     rules.takeBack = catalogue::foundationTopCardTakenBack(p, 2);
@@ -548,7 +553,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         bases += rules.foundationTakes(0, 0, card) ? 1 : 0;
     }
     rules.basesFit = rules.foundationsAlike && bases <= rules.foundations;
-    rules.runsThroughSpaces = rules.clicksAsMoves && rules.runSizeCode == kOneCard &&
+    rules.runsThroughSpaces = rules.restartedSearch && rules.runSizeCode == kOneCard &&
                               rules.tableauMaxCards == -1 && !rules.fillsFromReserve &&
                               !rules.suitRunFoundation && !rules.redeal && !rules.dealsToTableaus();
     for (int t = 0; t < rules.tableaus && rules.runsThroughSpaces; ++t) {

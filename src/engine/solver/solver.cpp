@@ -1540,22 +1540,26 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                  : kFastPerGesturePosition / 10;
     const long budget =
         limits.fastPositions > 0 ? limits.fastPositions : limits.positions * perPosition;
-    // Where the clicks are moves of their own (Forty Thieves and its kin),
-    // short searches in turn (compactRestarts): the focused moves (built
-    // runs moved whole, through the spaces where cards move one at a time),
-    // every move, and keeping spaces open. Where a stock turns onto a waste
+    // In Forty Thieves and its kin (CompactRules::restartedSearch), short
+    // searches in turn (compactRestarts): the focused moves (built runs
+    // moved whole, through the spaces where cards move one at a time),
+    // every move, and keeping spaces open. In the other games whose clicks
+    // are moves of their own, every move between tableaus splits a built
+    // run: keeping spaces open leads. Where a stock turns onto a waste
     // or deals onto the tableaus (Klondike, Spider, Gypsy), the focused
     // moves lead.
     const std::vector<MoveOrder> orders =
-        rules->clicksAsMoves
+        rules->restartedSearch
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
+        : rules->clicksAsMoves
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
         : rules->hasStock || rules->suitRunFoundation || rules->dealsToTableaus()
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
                                      MoveOrder::FoundationsAndBuilds};
-    const CompactSearchResult found = rules->clicksAsMoves
+    const CompactSearchResult found = rules->restartedSearch
                                           ? compactRestarts(start, budget, orders, limits.stop)
                                           : compactSearch(start, budget, orders, limits.stop);
     SolveResult result;
