@@ -384,8 +384,11 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.runSizeCode = p[param::RunSizeLimit];
     constexpr int kOneCard = 1;
     constexpr int kOnePack = 52;
-    rules.restartedSearch =
-        rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 && rules.cards > kOnePack;
+    // A stock that deals onto the tableaus has no waste (below): its clicks
+    // are deal moves, and the restarted search is not for those games.
+    rules.restartedSearch = rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
+                            rules.cards > kOnePack &&
+                            allZero(p, param::TableauLaterDeal, counts.tableaus);
     rules.clicksAsMoves =
         rules.restartedSearch || (rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
                                   rules.runSizeCode == kOneCard);
