@@ -42,6 +42,7 @@ constexpr int kTriPeaks = 108;
 constexpr int kFortyThieves = 27;
 constexpr int kMaria = 30;
 constexpr int kStreets = 57;
+constexpr int kJosephine = 56;
 constexpr int kKingAlbert = 67;
 constexpr int kCanfield = 24;
 constexpr int kPyramid = 36;
@@ -251,6 +252,10 @@ void fastStreets(benchmark::State& state) {
 void fastMaria(benchmark::State& state) {
     solveSurvey(state, kMaria, true, false, kFortyThievesFamilyPositions);
 }
+// Josephine: the same family where built runs move together.
+void fastJosephine(benchmark::State& state) {
+    solveSurvey(state, kJosephine, true, false, kFortyThievesFamilyPositions);
+}
 // A reserve the cards leave one by one and no card enters.
 void fastKingAlbert(benchmark::State& state) {
     solveSurvey(state, kKingAlbert, true);
@@ -343,6 +348,7 @@ BENCHMARK(fastLaBelleLucie)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::k
 BENCHMARK(fastGypsy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastStreets)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastMaria)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastJosephine)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastKingAlbert)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastCanfield)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastSirTommy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

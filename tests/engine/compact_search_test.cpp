@@ -127,7 +127,10 @@ std::set<Named> fastMoves(const CompactPosition& pos) {
     pos.legalMoves(moves);
     std::set<Named> named;
     for (const CompactMove& m : moves) {
-        if (m.draws == 0 && !pos.isDeal(m) && !pos.isRedeal(m)) {
+        // A run carried through the spaces stands for several of the
+        // engine's moves (ARunCarriedThroughTheSpacesIsTheDragsOfItsCards).
+        const bool carried = m.count > 1 && pos.rules().runsThroughSpaces;
+        if (m.draws == 0 && !pos.isDeal(m) && !pos.isRedeal(m) && !carried) {
             named.insert({m.card, m.from, m.to});
         }
     }
@@ -257,6 +260,52 @@ TEST(CompactPosition, ListsTheMovesTheEngineListsInTheFortyThievesFamily) {
     expectTheEngineMovesInRandomPlay({kFortyThieves, kMaria, kIndian, kFortyAndEight,
                                       kNapoleonsExile, kEmperor, kDiplomat, kGargantua,
                                       kKingAlbert});
+}
+
+// Where cards move one at a time, a built run goes as one move of the fast
+// search as far as the spaces carry it (a run of 2^s cards with s spaces
+// besides the target): its drags, card by card, are each accepted by the
+// pointer input and leave the table the move leaves, and a run one card
+// longer than the spaces carry is no move. Positions reached by random
+// play, with runs built and spaces made.
+TEST(CompactPosition, ARunCarriedThroughTheSpacesIsTheDragsOfItsCards) {
+    int carried = 0;
+    for (const int game : {kFortyThieves, kMaria, kIndian, kNapoleonsExile, kDiplomat}) {
+        for (int deal = 1; deal <= 12; ++deal) {
+            randomWalk(game, deal, 150, static_cast<unsigned>(deal),
+                       [&](const Table& table, const CompactPosition& pos) {
+                           ASSERT_TRUE(pos.rules().runsThroughSpaces) << "game " << game;
+                           std::vector<CompactMove> moves;
+                           pos.legalMoves(moves);
+                           int spaces = 0;
+                           for (int t = 0; t < pos.rules().tableaus; ++t) {
+                               spaces += pos.size(t) == 0 ? 1 : 0;
+                           }
+                           for (const CompactMove& m : moves) {
+                               if (m.count < 2) {
+                                   continue;
+                               }
+                               const int besides = spaces - (pos.size(m.to) == 0 ? 1 : 0);
+                               EXPECT_LE(m.count, 1 << besides) << "game " << game;
+                               Table played(table);
+                               for (const CompactMove& step : pos.runSteps(m)) {
+                                   PointerCommand drag;
+                                   drag.verb = PointerCommand::Verb::Drag;
+                                   drag.place = compactPileName(pos, step.from);
+                                   drag.target = compactPileName(pos, step.to);
+                                   ASSERT_TRUE(played.run(commandText(drag)))
+                                       << "game " << game << ": " << commandText(drag);
+                               }
+                               CompactPosition after = pos;
+                               after.apply(m);
+                               EXPECT_TRUE(after == CompactPosition(played.state, pos.rules()))
+                                   << "game " << game;
+                               ++carried;
+                           }
+                       });
+        }
+    }
+    EXPECT_GT(carried, 20);
 }
 
 // The same for Canfield and its kin, whose spaces the program fills from

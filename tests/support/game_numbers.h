@@ -39,6 +39,7 @@ inline constexpr int kCalculation = 49;
 inline constexpr int kPyramidOnePass = 53;
 inline constexpr int kPyramidEndless = 54;
 inline constexpr int kFortyAndEight = 55;
+inline constexpr int kJosephine = 56;
 inline constexpr int kNapoleonsExile = 58;
 inline constexpr int kBusyAces = 59;
 inline constexpr int kEmperor = 61;

@@ -405,6 +405,94 @@ bool CompactPosition::liftableRun(int pile, int count) const {
     return true;
 }
 
+int CompactPosition::builtRunOnTop(int pile) const {
+    const int n = m_size[pile];
+    if (n == 0 || (m_cards[pile][n - 1] & kFaceDown) != 0) {
+        return 0;
+    }
+    int run = 1;
+    while (run < n && (m_cards[pile][n - run - 1] & kFaceDown) == 0 &&
+           m_rules->tableauTakes(pile, m_cards[pile][n - run - 1], m_cards[pile][n - run])) {
+        ++run;
+    }
+    return run;
+}
+
+void CompactPosition::runMovesThroughSpaces(int emptyTableaus,
+                                            std::vector<CompactMove>& moves) const {
+    const CompactRules& r = *m_rules;
+    // With s spaces besides the target, a run of up to 2^s cards gets there.
+    constexpr int kMostSpacesCounted = 7;
+    const int spaces = std::min(emptyTableaus, kMostSpacesCounted);
+    for (int from = 0; from < r.tableaus; ++from) {
+        const int run = builtRunOnTop(from);
+        const int n = m_size[from];
+        for (int count = 2; count <= run; ++count) {
+            const std::uint8_t bottom = m_cards[from][n - count];
+            std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
+            for (int to = 0; to < r.tableaus; ++to) {
+                const int m = m_size[to];
+                if (to == from || (m > 0 && (m_cards[to][m - 1] & kFaceDown) != 0)) {
+                    continue;
+                }
+                if (m == 0) {
+                    // Of empty tableaus alike, the first; a whole pile stays.
+                    if (emptyTried[r.tableauClass[to]] ||
+                        (count == n && r.tableauClass[to] == r.tableauClass[from])) {
+                        continue;
+                    }
+                    emptyTried[r.tableauClass[to]] = true;
+                }
+                const int carried = 1 << (m == 0 ? spaces - 1 : spaces);
+                if (count > carried ||
+                    !r.tableauTakes(to, m == 0 ? 0 : m_cards[to][m - 1], bottom)) {
+                    continue;
+                }
+                moves.push_back({static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
+                                 static_cast<std::uint8_t>(count), 0, bottom});
+            }
+        }
+    }
+}
+
+std::vector<CompactMove> CompactPosition::runSteps(const CompactMove& move) const {
+    if (move.count <= 1 || !m_rules->runsThroughSpaces || move.from >= m_rules->tableaus ||
+        move.to >= m_rules->tableaus) {
+        return {move};
+    }
+    std::vector<int> spaces;
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        if (m_size[t] == 0 && t != move.to && t != move.from) {
+            spaces.push_back(t);
+        }
+    }
+    CompactPosition work = *this;
+    std::vector<CompactMove> steps;
+    auto step = [&](int from, int to) {
+        const CompactMove single{static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), 1,
+                                 0, static_cast<std::uint8_t>(work.topCode(from))};
+        work.apply(single);
+        steps.push_back(single);
+    };
+    // Moves the top `count` cards of `from` onto `to` through the first
+    // `free` of the spaces.
+    auto carry = [&](auto& self, int from, int to, int count, std::size_t free) -> void {
+        if (count == 1 || free == 0) {
+            for (int i = 0; i < count; ++i) {
+                step(from, to); // more than one card here: the engine refuses the line
+            }
+            return;
+        }
+        const int space = spaces[free - 1];
+        const int half = count / 2;
+        self(self, from, space, half, free - 1);
+        self(self, from, to, count - half, free - 1);
+        self(self, space, to, half, free - 1);
+    };
+    carry(carry, move.from, move.to, move.count, spaces.size());
+    return steps;
+}
+
 void CompactPosition::movesOf(int from, int count, int card, int draws, int emptyTableaus,
                               int emptyReserves, std::vector<CompactMove>& moves) const {
     const CompactRules& r = *m_rules;
@@ -610,6 +698,9 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
                     emptyReserves, moves);
         }
     }
+    if (r.runsThroughSpaces) {
+        runMovesThroughSpaces(emptyTableaus, moves);
+    }
     if (m_size[waste()] > 0) {
         movesOf(waste(), 1, m_cards[waste()][m_size[waste()] - 1] & kCodeMask, 0, emptyTableaus,
                 emptyReserves, moves);
@@ -697,15 +788,15 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     }
     return w.awayCard * (r.cards - m_onFoundations) + w.faceDownCard * m_faceDown +
            w.coveringCard * covering + w.heldCell * heldCells - w.emptyTableau * emptyTableaus +
-           w.brokenRun * broken + w.stockCard * inStock + singlePassStockDistance(w);
+           w.brokenRun * broken + w.stockCard * inStock + clickedStockDistance(w);
 }
 
-int CompactPosition::singlePassStockDistance(const DistanceWeights& w) const {
+int CompactPosition::clickedStockDistance(const DistanceWeights& w) const {
     const CompactRules& r = *m_rules;
     constexpr int kOneCard = 1;
     constexpr int kSinglePass = 1;
-    if (!r.hasStock || r.passLimit != kSinglePass || r.runSizeCode != kOneCard ||
-        r.suitRunFoundation) {
+    const bool onePassOfCards = r.passLimit == kSinglePass && r.runSizeCode == kOneCard;
+    if (!r.clicksAsMoves || r.suitRunFoundation || !(onePassOfCards || r.restartedSearch)) {
         return 0;
     }
     // The next rank each suit's foundations want, a pack at a time.
@@ -753,8 +844,14 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
     };
     auto splits = [&](const CompactMove& m) {
         const std::optional<Base> base = baseOf(m);
-        if (!base || (base->under & kFaceDown) != 0 ||
-            !r.runPairFits(m.from, base->under, base->bottom)) {
+        if (!base || (base->under & kFaceDown) != 0) {
+            return false;
+        }
+        // Where runs move through the spaces, a run is what the tableau's
+        // own rule built.
+        const bool built = r.runsThroughSpaces ? r.tableauTakes(m.from, base->under, base->bottom)
+                                               : r.runPairFits(m.from, base->under, base->bottom);
+        if (!built) {
             return false; // the whole run moves
         }
         for (int f = 0; f < r.foundations; ++f) {

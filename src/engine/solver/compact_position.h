@@ -96,6 +96,12 @@ public:
     bool isRedeal(const CompactMove& move) const {
         return move.from == waste() && move.to == stock();
     }
+    /// The single-card moves a run's move stands for where runs move
+    /// through the empty tableaus (CompactRules::runsThroughSpaces), in
+    /// order, from this position: half the run into a space, the rest onto
+    /// the target, the half back onto it, each half the same way with one
+    /// space fewer. A single card's move stands for itself.
+    std::vector<CompactMove> runSteps(const CompactMove& move) const;
     /// Whether a redeal of the tableaus may still come: the game redeals
     /// and passes remain.
     bool redealsRemain() const;
@@ -146,15 +152,18 @@ public:
     };
     int distance(const DistanceWeights& weights) const;
     /// The part of the distance that the stock and the waste add in a game
-    /// whose stock is gone through once and whose cards move one at a time
-    /// (Forty Thieves and its kin); 0 in every other game. There the waste
-    /// is a pile that only grows from the stock and gives back only its top
-    /// card: its cards that lie on a card the foundations take sooner count
-    /// as covering cards do in a tableau, and every card still in the stock
-    /// or the waste counts twice a stock card's weight, so that turning
-    /// cards over without playing them gains nothing and burying the
-    /// cards wanted soon under the waste costs.
-    int singlePassStockDistance(const DistanceWeights& weights) const;
+    /// whose stock clicks are moves of their own (CompactRules::
+    /// clicksAsMoves) and that is gone through once a card at a time or
+    /// has two packs (CompactRules::restartedSearch: Forty Thieves and its
+    /// kin); 0 in every other game.
+    /// There the waste is a pile that grows from the stock and gives back
+    /// only its top card: its cards that lie on a card the foundations take
+    /// sooner count as covering cards do in a tableau, and every card still
+    /// in the stock or the waste counts twice a stock card's weight, so that
+    /// turning cards over without playing them gains nothing and burying
+    /// the cards wanted soon under the waste costs. Without it the search
+    /// wins next to nothing where runs move (Josephine, Number Ten).
+    int clickedStockDistance(const DistanceWeights& weights) const;
 
     /// The whole content, for tests: piles, sizes and passes.
     friend bool operator==(const CompactPosition& a, const CompactPosition& b);
@@ -169,6 +178,14 @@ private:
     void unclickStock();
     // Whether the top `count` cards of a tableau may be lifted together.
     bool liftableRun(int pile, int count) const;
+    // How many face-up cards on top of a tableau are each built on the one
+    // under them, by the tableau's own rule (1 for a lone top card).
+    int builtRunOnTop(int pile) const;
+    // The moves of built runs through the empty tableaus
+    // (CompactRules::runsThroughSpaces): every run of two cards or more
+    // from a tableau's top onto every tableau that takes its bottom card,
+    // as long as the spaces carry it.
+    void runMovesThroughSpaces(int emptyTableaus, std::vector<CompactMove>& moves) const;
     // Every move of the card or run of `count` cards on top of `from`
     // (bottom card `card`) onto the piles that take it.
     void movesOf(int from, int count, int card, int draws, int emptyTableaus, int emptyReserves,

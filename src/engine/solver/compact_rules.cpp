@@ -383,8 +383,15 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.passLimit = p[param::StockPasses];
     rules.runSizeCode = p[param::RunSizeLimit];
     constexpr int kOneCard = 1;
-    rules.clicksAsMoves = rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
-                          rules.runSizeCode == kOneCard;
+    constexpr int kOnePack = 52;
+    // A stock that deals onto the tableaus has no waste (below): its clicks
+    // are deal moves, and the restarted search is not for those games.
+    rules.restartedSearch = rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
+                            rules.cards > kOnePack &&
+                            allZero(p, param::TableauLaterDeal, counts.tableaus);
+    rules.clicksAsMoves =
+        rules.restartedSearch || (rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
+                                  rules.runSizeCode == kOneCard);
     // Asked of a foundation of two cards and of one: a joker freed from a
     // foundation alone is no card the tables move back.
     rules.takeBack = catalogue::foundationTopCardTakenBack(p, 2);
@@ -549,6 +556,14 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         bases += rules.foundationTakes(0, 0, card) ? 1 : 0;
     }
     rules.basesFit = rules.foundationsAlike && bases <= rules.foundations;
+    rules.runsThroughSpaces = rules.restartedSearch && rules.runSizeCode == kOneCard &&
+                              rules.tableauMaxCards == -1 && !rules.fillsFromReserve &&
+                              !rules.suitRunFoundation && !rules.redeal && !rules.dealsToTableaus();
+    for (int t = 0; t < rules.tableaus && rules.runsThroughSpaces; ++t) {
+        for (int card = 1; card < codes; ++card) {
+            rules.runsThroughSpaces = rules.runsThroughSpaces && rules.tableauTakes(t, 0, card);
+        }
+    }
     for (int byte = 0; byte < 256; ++byte) {
         rules.keyCard[static_cast<std::size_t>(byte)] =
             rules.playedAs[static_cast<std::size_t>(byte)];

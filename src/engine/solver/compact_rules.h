@@ -69,10 +69,25 @@ struct CompactRules {
     /// Whether a click on the stock is a move of its own and the waste's
     /// top card the only one it offers, rather than every card some clicks
     /// bring up: where the stock turns one card at a time and goes round a
-    /// limited number of times, and cards move one at a time (Forty Thieves
-    /// and its kin), each card a click passes by is buried for good, a
-    /// choice the search then makes one click at a time.
+    /// limited number of times, and cards move one at a time or the game
+    /// has two packs (restartedSearch), each card a click passes by is
+    /// buried until the cards on it are played, a choice the search then
+    /// makes one click at a time.
     bool clicksAsMoves = false;
+    /// Whether the game has two packs or more and a stock turned one card
+    /// at a time a limited number of times (Forty Thieves and its kin,
+    /// whether cards move one at a time or in runs): its clicks are moves
+    /// of their own, the stock and the waste count in the distance whatever
+    /// the passes, and the fast search is compactRestarts.
+    bool restartedSearch = false;
+    /// Whether a built run (each card one the tableau takes on the card
+    /// under it) may move as one move where cards move one at a time, card
+    /// by card through the empty tableaus: where every empty tableau takes
+    /// any card and the stock turns one card at a time (Forty Thieves and
+    /// its kin). Such a move is the single-card moves it stands for, which
+    /// the line's gestures spell out (CompactPosition::runSteps); it adds
+    /// no position the single moves do not reach.
+    bool runsThroughSpaces = false;
     /// Parameter 17: whether a foundation's top card may be taken back onto
     /// a tableau, and how many cards the foundation keeps under it at least.
     bool takeBack = false;

@@ -222,12 +222,19 @@ Weighing weighingOf(MoveOrder order, const CompactRules& rules) {
     return w;
 }
 
+// A spread of scores added to each stored position's, to vary which of
+// positions of about equal promise a best-first search takes first.
+struct Jitter {
+    int spread = 0; ///< 0 for none
+    std::uint64_t seed = 0;
+};
+
 class BestFirst {
 public:
     BestFirst(CompactPosition& pos, KeySet& seen, long budget, MoveOrder order,
-              const std::atomic<bool>* stop)
+              const std::atomic<bool>* stop, Jitter jitter = {})
         : m_pos(pos), m_seen(seen), m_budget(budget), m_weighing(weighingOf(order, pos.rules())),
-          m_focused(order == MoveOrder::NearestFirstFocused), m_stop(stop) {}
+          m_focused(order == MoveOrder::NearestFirstFocused), m_stop(stop), m_jitter(jitter) {}
 
     CompactOutcome run(std::vector<CompactMove>& line, long& positions) {
         m_rootAutos = playSafeMoves();
@@ -265,7 +272,8 @@ public:
                 if (m_seen.insert(m_pos.key())) {
                     ++positions;
                     m_nodes.push_back({id, move, static_cast<std::uint16_t>(depth)});
-                    m_open.push({m_weighing.distance * m_pos.distance(m_weighing.weights) + depth,
+                    m_open.push({m_weighing.distance * m_pos.distance(m_weighing.weights) + depth +
+                                     jitter(),
                                  static_cast<std::uint32_t>(m_nodes.size() - 1)});
                 }
                 takeBack(move, autos);
@@ -294,6 +302,19 @@ private:
     };
 
     std::size_t playSafeMoves() { return playSafeFoundationMoves(m_pos, m_autos); }
+
+    // A score of 0 up to the jitter, drawn from the position's key and the
+    // search's seed: the same position scores alike within one search.
+    int jitter() const {
+        if (m_jitter.spread <= 0) {
+            return 0;
+        }
+        std::uint64_t h = m_pos.key() ^ m_jitter.seed;
+        h ^= h >> 33;
+        h *= 0xff51afd7ed558ccdULL;
+        h ^= h >> 33;
+        return static_cast<int>(h % static_cast<std::uint64_t>(m_jitter.spread));
+    }
 
     void takeBack(const CompactMove& move, std::size_t autos) {
         for (std::size_t i = 0; i < autos; ++i) {
@@ -367,6 +388,7 @@ private:
     Weighing m_weighing;
     bool m_focused;
     const std::atomic<bool>* m_stop;
+    Jitter m_jitter;
     std::vector<Node> m_nodes;
     std::priority_queue<Entry, std::vector<Entry>, Later> m_open;
     std::vector<std::uint32_t> m_path;
@@ -406,6 +428,47 @@ CompactSearchResult compactSearch(CompactPosition start, long positions,
             break;
         }
     }
+    result.positions = spent;
+    return result;
+}
+
+CompactSearchResult compactRestarts(CompactPosition start, long positions,
+                                    const std::vector<MoveOrder>& orders,
+                                    const std::atomic<bool>* stop) {
+    // A win in these games mostly lies along a line the first few thousand
+    // positions of some order reach, or beyond what the budget reaches: many
+    // short searches find more of them than a few long ones.
+    constexpr long kFirstRoundPositions = 2000;
+    // One card more on the foundations weighs 20 in a best-first score.
+    constexpr int kJitterSpread = 20;
+    constexpr std::uint64_t kSeedStep = 0x9e3779b97f4a7c15ULL;
+    CompactSearchResult result;
+    long spent = 0;
+    long round = kFirstRoundPositions;
+    std::uint64_t seed = 0;
+    for (int r = 0; spent < positions; ++r, round *= 2) {
+        for (const MoveOrder order : orders) {
+            const long share = std::min(round, positions - spent);
+            if (share <= 0) {
+                break;
+            }
+            seed += kSeedStep;
+            KeySet seen;
+            long used = 0;
+            BestFirst search(start, seen, share, order, stop, {r == 0 ? 0 : kJitterSpread, seed});
+            result.outcome = search.run(result.line, used);
+            spent += used;
+            result.storedBytes += seen.bytes() + search.nodeBytes();
+            // A search over every move that saw every position proves the
+            // deal lost whatever its order.
+            if (result.outcome != CompactOutcome::OutOfBudget ||
+                (stop != nullptr && stop->load())) {
+                result.positions = spent;
+                return result;
+            }
+        }
+    }
+    result.outcome = CompactOutcome::OutOfBudget;
     result.positions = spent;
     return result;
 }

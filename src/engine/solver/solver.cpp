@@ -700,6 +700,14 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
             pos.apply(move);
             continue;
         }
+        // A run carried through the spaces is the single drags it stands for.
+        if (move.count > 1 && r.runsThroughSpaces && move.to < r.tableaus) {
+            for (const CompactMove& step : pos.runSteps(move)) {
+                gestures.push_back(gesture(Verb::Drag, nameOf(step.from), nameOf(step.to)));
+                pos.apply(step);
+            }
+            continue;
+        }
         // Runs are lifted from tableaus, where no stock click comes first.
         const std::string source = nameOf(move.from);
         const int bottom = pos.size(move.from) - move.count;
@@ -1618,6 +1626,8 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
     if (rules->sweeps) {
         rules->takeBack = false; // a card taken back would go up again at once
+        // A sweep could take a card of a run carried through the spaces.
+        rules->runsThroughSpaces = false;
     }
     const CompactPosition start(dealt, *rules);
     // Two packs get the budget one pack gets: given a tenth of it, the
@@ -1625,20 +1635,28 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // Klondike, Grounds for a Divorce and their kin in the same time.
     const long budget = limits.fastPositions > 0 ? limits.fastPositions
                                                  : limits.positions * kFastPerGesturePosition;
-    // Where the clicks are moves of their own (Forty Thieves and its kin),
-    // every move between tableaus splits a built run: the focused moves
-    // leave too little, and keeping spaces open leads. Where a stock turns
-    // onto a waste or deals onto the tableaus (Klondike, Spider, Gypsy),
-    // the focused moves lead.
+    // In Forty Thieves and its kin (CompactRules::restartedSearch), short
+    // searches in turn (compactRestarts): the focused moves (built runs
+    // moved whole, through the spaces where cards move one at a time),
+    // every move, and keeping spaces open. In the other games whose clicks
+    // are moves of their own, every move between tableaus splits a built
+    // run: keeping spaces open leads. Where a stock turns onto a waste
+    // or deals onto the tableaus (Klondike, Spider, Gypsy), the focused
+    // moves lead.
     const std::vector<MoveOrder> orders =
-        rules->clicksAsMoves
+        rules->restartedSearch
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
+                                     MoveOrder::NearestFirstSpaces}
+        : rules->clicksAsMoves
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
         : rules->hasStock || rules->suitRunFoundation || rules->dealsToTableaus()
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
                                      MoveOrder::FoundationsAndBuilds};
-    const CompactSearchResult found = compactSearch(start, budget, orders, limits.stop);
+    const CompactSearchResult found = rules->restartedSearch
+                                          ? compactRestarts(start, budget, orders, limits.stop)
+                                          : compactSearch(start, budget, orders, limits.stop);
     SolveResult result;
     result.fastSearch = true;
     result.positions = found.positions;
