@@ -25,6 +25,7 @@
 #include "engine/solver/compact_search.h"
 #include "engine/solver/compact_sliding_puzzle.h"
 #include "engine/solver/compact_waste_piles.h"
+#include "engine/solver/foundations_only_search.h"
 #include "engine/solver/poker_square_search.h"
 #include "engine/solver/position_record.h"
 #include "engine/solver/solver_places.h"
@@ -1576,6 +1577,45 @@ std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
     return std::nullopt;
 }
 
+// The search of the games whose cards only go up: its own answer, won
+// (replayed through the pointer input) or searched out; nothing for the
+// other games, or where it ran out of positions.
+std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt,
+                                                const seam::Frontend& geometry,
+                                                const SolveLimits& limits) {
+    if (!foundationsOnlyGame(dealt)) {
+        return std::nullopt;
+    }
+    const std::optional<ActionSearchResult> found =
+        searchFoundationsOnly(dealt, geometry, ownSearchBudget(limits), limits.keepAutoplay,
+                              sendsNeverContend(dealt), limits.stop);
+    if (!found) {
+        return std::nullopt;
+    }
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found->positions;
+    result.storedBytes = found->storedBytes;
+    switch (found->outcome) {
+    case ActionSearchResult::Outcome::Won:
+        if (!gesturesWin(dealt, geometry, found->line)) {
+            return std::nullopt;
+        }
+        result.outcome = SolveOutcome::Solved;
+        result.moves = found->line;
+        return result;
+    case ActionSearchResult::Outcome::Exhausted:
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    case ActionSearchResult::Outcome::OutOfBudget:
+        break;
+    }
+    if (limits.stop != nullptr && limits.stop->load()) {
+        return result;
+    }
+    return std::nullopt;
+}
+
 // The fast search for the games it covers; nothing where it cannot answer
 // (a game it does not cover, a line the engine refuses, a search that ran
 // out).
@@ -1610,6 +1650,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> puzzle = slidingPuzzleSolve(dealt, geometry, limits)) {
         return puzzle;
+    }
+    if (std::optional<SolveResult> upOnly = foundationsOnlySolve(dealt, geometry, limits)) {
+        return upOnly;
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;

@@ -1,0 +1,130 @@
+#include "engine/solver/foundations_only_search.h"
+
+#include "engine/dealt_game.h"
+#include "engine/input/legal_moves.h"
+#include "engine/solver/solver.h"
+#include "support/game_numbers.h"
+#include "table/pile_lists.h"
+#include "table/program_state.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vellomir::engine {
+namespace {
+
+using namespace vellomir::testing::game;
+using UpOnlyTable = testing::UnrecordedGame;
+using Outcome = ActionSearchResult::Outcome;
+
+// Enough for the whole search to settle the late positions below.
+constexpr long kWholeSearchPositions = 20'000;
+constexpr long kAtOnceSearchPositions = 20'000;
+
+TEST(FoundationsOnlySearch, TakesTheGamesWhoseCardsOnlyGoUp) {
+    for (const int game : {kOsmosis, kPeek, kCarpet, kAuldLangSyne}) {
+        const UpOnlyTable table(game, 1000);
+        EXPECT_TRUE(foundationsOnlyGame(table.state)) << "game " << game;
+        // Auld Lang Syne's foundations take any suit: two cards may want
+        // the same place.
+        EXPECT_EQ(sendsNeverContend(table.state), game != kAuldLangSyne) << "game " << game;
+    }
+    for (const int game : {kKlondike, kFreeCell, kGolf, kMontana, kAccordion}) {
+        const UpOnlyTable table(game, 1000);
+        EXPECT_FALSE(foundationsOnlyGame(table.state)) << "game " << game;
+        EXPECT_FALSE(sendsNeverContend(table.state)) << "game " << game;
+    }
+}
+
+// A position late in a deal: `clicks` clicks on the stock, and between
+// them every card turned up and sent up as soon as it may go (onto a
+// foundation picked at random where several take it).
+void walkInto(UpOnlyTable& table, int clicks, std::mt19937& random) {
+    while (clicks > 0 && !table.frontend.saw("winning animation")) {
+        for (int t = 0; t < 20; ++t) {
+            const std::string& pile = table.state.piles.tableau(t);
+            if (!pile.empty() && !table.state.cards.isFaceUp(table::topCardOf(pile))) {
+                table.run("click " + table::pileName({table::PileKind::Tableau, t}));
+            }
+        }
+        const std::vector<LegalMove> moves = legalMoves(table.state, table.frontend);
+        if (!moves.empty()) {
+            const LegalMove& move = moves[random() % moves.size()];
+            ASSERT_TRUE(
+                table.run("drag " + table::pileName(move.from) + " " + table::pileName(move.to)));
+            continue;
+        }
+        if (!table.run("click Mazzo")) {
+            return; // the stock is spent
+        }
+        --clicks;
+    }
+}
+
+// Where nothing contends, the search that makes the moves up at once
+// answers as the search of every step: on late positions of Osmosis, Peek
+// and Carpet that the whole search settles, the same, wins and losses.
+// (Made at once in Carpet too, a card leaving a space the waste fills
+// would turn wins into losses here.)
+TEST(FoundationsOnlySearch, MovesUpAtOnceAnswerAsTheWholeSearch) {
+    struct Walk {
+        int game;
+        int clicks;
+    };
+    for (const Walk walk : {Walk{kOsmosis, 60}, Walk{kPeek, 60}, Walk{kCarpet, 14}}) {
+        int won = 0;
+        int lost = 0;
+        std::mt19937 random(static_cast<unsigned>(walk.game));
+        for (int deal = 1000; deal < 1000 + 60 * 137; deal += 137) {
+            UpOnlyTable table(walk.game, deal);
+            walkInto(table, walk.clicks, random);
+            if (table.frontend.saw("winning animation")) {
+                continue;
+            }
+            const std::optional<ActionSearchResult> whole = searchFoundationsOnly(
+                table.state, table.frontend, kWholeSearchPositions, false, false);
+            ASSERT_TRUE(whole);
+            if (whole->outcome == Outcome::OutOfBudget) {
+                continue;
+            }
+            const std::optional<ActionSearchResult> atOnce = searchFoundationsOnly(
+                table.state, table.frontend, kAtOnceSearchPositions, false, true);
+            ASSERT_TRUE(atOnce);
+            EXPECT_EQ(atOnce->outcome, whole->outcome) << "game " << walk.game << " deal " << deal;
+            EXPECT_LE(atOnce->positions, whole->positions);
+            (whole->outcome == Outcome::Won ? won : lost) += 1;
+        }
+        EXPECT_GT(won, 2) << "game " << walk.game;
+        if (walk.game != kCarpet) {
+            EXPECT_GT(lost, 2) << "game " << walk.game;
+        }
+    }
+}
+
+// The solver answers these games with its own search: a won deal's line
+// replays to the win through the pointer input, and a lost deal is called
+// lost (a deal of Osmosis the whole search cannot settle in time).
+TEST(FoundationsOnlySearch, TheSolverAnswersWithIt) {
+    UpOnlyTable won(kOsmosis, 1959);
+    SolveLimits limits;
+    const SolveResult answer = solveDeal(won.state, won.frontend, limits);
+    ASSERT_EQ(answer.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(answer.fastSearch);
+    EXPECT_TRUE(won.playsToTheWin(answer.moves));
+
+    UpOnlyTable lost(kOsmosis, 1000);
+    const SolveResult none = solveDeal(lost.state, lost.frontend, limits);
+    EXPECT_EQ(none.outcome, SolveOutcome::Unsolved);
+}
+
+// A game that lets a card go anywhere but up is not searched by it.
+TEST(FoundationsOnlySearch, RefusesAMoveOntoAnythingButAFoundation) {
+    UpOnlyTable freeCell(kFreeCell, 1000); // its free cells take any card
+    EXPECT_FALSE(searchFoundationsOnly(freeCell.state, freeCell.frontend, 100, false, false));
+}
+
+} // namespace
+} // namespace vellomir::engine
