@@ -7,6 +7,7 @@
 #include "engine/input/legal_moves.h"
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
+#include "engine/rules/target_checks.h"
 #include "engine/solver/key_set.h"
 #include "engine/solver/position_record.h"
 #include "engine/solver/table_fingerprint.h"
@@ -65,10 +66,26 @@ struct Frame {
     PointerCommand via;
 };
 
+// Which moves up a position makes at once, alone.
+enum class AtOnce {
+    Nothing,
+    // Where nothing contends: a card turned up, or a card onto a started
+    // foundation (of its suit) that leaves no space for the program to
+    // fill. (The card a space takes is the one then on top of the waste or
+    // stock, so the time of such a send is a choice.)
+    OntoItsSuit,
+    // Where foundations of one rule take any suit and no space is filled: a
+    // card the foundation takes when no other card not yet up could want
+    // the same place (the cards it takes now are no more than the
+    // foundations that take them all). The card leaves its pile, which can
+    // only help the cards around it, and its place had no other taker.
+    Uncontested,
+};
+
 class FoundationsOnlySearch {
 public:
-    FoundationsOnlySearch(const seam::Frontend& geometry, bool greedy)
-        : m_frontend(geometry), m_greedy(greedy) {}
+    FoundationsOnlySearch(const seam::Frontend& geometry, AtOnce atOnce)
+        : m_frontend(geometry), m_atOnce(atOnce) {}
 
     // The steps at `state`, moves up first, the stock's click last; false
     // when a move goes anywhere but a foundation.
@@ -89,24 +106,12 @@ public:
                     {gesture(Verb::Click, table::pileName({table::PileKind::Tableau, t})), {}});
             }
         }
-        if (m_greedy) {
-            // A card turned up, or a card onto a started foundation (of its
-            // suit) that leaves no space for the program to fill, takes
-            // nothing from any other card: made at once, alone. (The card
-            // a space takes is the one then on top of the waste or stock,
-            // so the time of such a send is a choice.)
-            const bool fills =
-                state.params[param::FillStyle] != 0 && !(state.piles.stock(table::kStock).empty() &&
-                                                         state.piles.stock(table::kWaste).empty());
-            const auto atOnce = std::ranges::find_if(steps, [&](const Step& step) {
-                return !step.move || (!state.piles.pile(step.move->to).empty() &&
-                                      !(fills && step.move->from.kind == table::PileKind::Tableau));
-            });
-            if (atOnce != steps.end()) {
-                const Step only = *atOnce;
-                steps.assign(1, only);
-                return true;
-            }
+        const auto atOnce =
+            std::ranges::find_if(steps, [&](const Step& step) { return madeAtOnce(state, step); });
+        if (atOnce != steps.end()) {
+            const Step only = *atOnce;
+            steps.assign(1, only);
+            return true;
         }
         steps.push_back(
             {gesture(Verb::Click, table::pileName({table::PileKind::Stock, table::kStock})), {}});
@@ -127,8 +132,63 @@ public:
     bool won() const { return m_frontend.won; }
 
 private:
+    bool madeAtOnce(const table::ProgramState& state, const Step& step) {
+        switch (m_atOnce) {
+        case AtOnce::Nothing:
+            return false;
+        case AtOnce::OntoItsSuit: {
+            const bool fills =
+                state.params[param::FillStyle] != 0 && !(state.piles.stock(table::kStock).empty() &&
+                                                         state.piles.stock(table::kWaste).empty());
+            return !step.move || (!state.piles.pile(step.move->to).empty() &&
+                                  !(fills && step.move->from.kind == table::PileKind::Tableau));
+        }
+        case AtOnce::Uncontested:
+            return !step.move || uncontested(state, *step.move);
+        }
+        return false;
+    }
+
+    // Whether foundation `f` takes `card` now, as a drop is judged.
+    bool takes(const table::ProgramState& state, int f, int card) {
+        CardMove move;
+        move.card = card;
+        move.to = {table::PileKind::Foundation, f};
+        return foundationTargetCheck(state, m_frontend, move);
+    }
+
+    // The cards not yet up that the move's foundation takes now are no more
+    // than the foundations that take every one of them.
+    bool uncontested(const table::ProgramState& state, const LegalMove& move) {
+        const table::PileCounts counts = table::PileCounts::of(state.params);
+        std::vector<int> wanting;
+        auto gather = [&](const std::string& pile) {
+            for (int i = 0; i < table::cardCount(pile); ++i) {
+                const int card = table::cardAt(pile, i);
+                if (takes(state, move.to.index, card)) {
+                    wanting.push_back(card);
+                }
+            }
+        };
+        for (int t = 0; t < counts.tableaus; ++t) {
+            gather(state.piles.tableau(t));
+        }
+        for (int r = 0; r < counts.reserves; ++r) {
+            gather(state.piles.reserve(r));
+        }
+        gather(state.piles.stock(table::kStock));
+        gather(state.piles.stock(table::kWaste));
+        int takers = 0;
+        for (int f = 0; f < counts.foundations; ++f) {
+            takers += std::ranges::all_of(wanting, [&](int card) { return takes(state, f, card); })
+                          ? 1
+                          : 0;
+        }
+        return static_cast<int>(wanting.size()) <= takers;
+    }
+
     QuietFrontend m_frontend;
-    bool m_greedy;
+    AtOnce m_atOnce;
 };
 
 } // namespace
@@ -167,9 +227,13 @@ bool sendsNeverContend(const table::ProgramState& state) {
 std::optional<ActionSearchResult> searchFoundationsOnly(const table::ProgramState& start,
                                                         const seam::Frontend& geometry,
                                                         long positions, bool keepAutoplay,
-                                                        bool greedy,
+                                                        bool movesAtOnce,
                                                         const std::atomic<bool>* stop) {
-    FoundationsOnlySearch search(geometry, greedy);
+    const AtOnce atOnce = !movesAtOnce                          ? AtOnce::Nothing
+                          : sendsNeverContend(start)            ? AtOnce::OntoItsSuit
+                          : start.params[param::FillStyle] == 0 ? AtOnce::Uncontested
+                                                                : AtOnce::Nothing;
+    FoundationsOnlySearch search(geometry, atOnce);
     ActionSearchResult result;
     std::vector<PointerCommand> opening;
     table::ProgramState work = start;

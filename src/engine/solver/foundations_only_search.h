@@ -33,15 +33,18 @@ bool sendsNeverContend(const table::ProgramState& state);
 /// the engine's own moves (every move of its legal list, a click on a
 /// face-down top card and on the stock), each played by the engine on a
 /// copy through the pointer input, positions kept by their fingerprint
-/// (tableFingerprint) and never searched twice. Where sendsNeverContend()
-/// holds, the first move up (or turn of a face-down card) is the only
-/// child of a position that has one. Autoplay is unticked first unless
+/// (tableFingerprint) and never searched twice. With `movesAtOnce`, a move
+/// that can take nothing from any other card (where sendsNeverContend()
+/// holds, a card onto a started foundation of its suit; in games whose
+/// foundations take any suit, a card no other card could want the place
+/// of) and the turn of a face-down card are the only child of a position
+/// that has one. Autoplay is unticked first unless
 /// `keepAutoplay`. Nothing when a position lists a move onto anything but
 /// a foundation (the game is not one of these after all).
 std::optional<ActionSearchResult> searchFoundationsOnly(const table::ProgramState& start,
                                                         const seam::Frontend& geometry,
                                                         long positions, bool keepAutoplay,
-                                                        bool greedy,
+                                                        bool movesAtOnce,
                                                         const std::atomic<bool>* stop = nullptr);
 
 } // namespace vellomir::engine

@@ -1586,9 +1586,8 @@ std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt
     if (!foundationsOnlyGame(dealt)) {
         return std::nullopt;
     }
-    const std::optional<ActionSearchResult> found =
-        searchFoundationsOnly(dealt, geometry, ownSearchBudget(limits), limits.keepAutoplay,
-                              sendsNeverContend(dealt), limits.stop);
+    const std::optional<ActionSearchResult> found = searchFoundationsOnly(
+        dealt, geometry, ownSearchBudget(limits), limits.keepAutoplay, true, limits.stop);
     if (!found) {
         return std::nullopt;
     }
