@@ -10,6 +10,7 @@
 #include "engine/rules/target_checks.h"
 #include "engine/solver/key_set.h"
 #include "engine/solver/search_passes.h"
+#include "engine/solver/waste_pile_probes.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
 #include "table/program_state.h"
@@ -39,61 +40,6 @@ std::vector<std::uint8_t> codesOf(const std::string& pile) {
         codes.push_back(static_cast<std::uint8_t>(table::cardAt(pile, i)));
     }
     return codes;
-}
-
-// A copy of `dealt` with every pile emptied and every card face up: the
-// probes of the rules put on it just the cards a question needs.
-table::ProgramState bareTable(const table::ProgramState& dealt, int cards) {
-    table::ProgramState bare = dealt;
-    for (int i = 0; i < 3; ++i) {
-        bare.piles.stock(i).clear();
-    }
-    const table::PileCounts counts = table::PileCounts::of(dealt.params);
-    for (int t = 0; t < counts.tableaus; ++t) {
-        bare.piles.tableau(t).clear();
-    }
-    for (int f = 0; f < counts.foundations; ++f) {
-        bare.piles.foundation(f).clear();
-    }
-    for (int card = 1; card <= cards; ++card) {
-        bare.cards.setFaceUp(card, true);
-    }
-    return bare;
-}
-
-// Whether every waste pile takes every card from the waste, onto nothing
-// and onto another card, and none from another waste pile.
-bool pilesTakeFromTheWasteOnly(const table::ProgramState& bare, QuietFrontend& frontend, int piles,
-                               int cards) {
-    const table::PileRef waste{table::PileKind::Stock, table::kWaste};
-    table::ProgramState probe = bare;
-    for (int t = 0; t < piles; ++t) {
-        const table::PileRef to{table::PileKind::Tableau, t};
-        const table::PileRef other{table::PileKind::Tableau, (t + 1) % piles};
-        for (int card = 1; card <= cards; ++card) {
-            const int under = card % cards + 1;
-            probe.piles.stock(table::kWaste) = table::cardText(card);
-            probe.piles.tableau(t).clear();
-            if (!tableauTargetCheck(probe, frontend, {card, 1, waste, to})) {
-                return false;
-            }
-            probe.piles.tableau(t) = table::cardText(under);
-            if (!tableauTargetCheck(probe, frontend, {card, 1, waste, to})) {
-                return false;
-            }
-            probe.piles.stock(table::kWaste).clear();
-            if (piles > 1) {
-                probe.piles.pile(other) = table::cardText(card);
-                const bool taken = tableauTargetCheck(probe, frontend, {card, 1, other, to});
-                probe.piles.pile(other).clear();
-                if (taken) {
-                    return false;
-                }
-            }
-            probe.piles.tableau(t).clear();
-        }
-    }
-    return true;
 }
 
 // The ranks foundation `f` takes from the table's own cards on, asked of
@@ -156,37 +102,6 @@ std::optional<std::vector<std::uint8_t>> chainOf(const table::ProgramState& deal
         used[at(first)] = true;
         probe.piles.foundation(f) += table::cardText(first);
     }
-}
-
-// Clicks on the stock of a copy of `table` through the pointer input, with
-// Autoplay off as the solver's lines play: true when a click onto an empty
-// waste turns just the stock's top card onto it and a click while the
-// waste holds a card changes nothing.
-bool stockTurnsOneAtATime(table::ProgramState table, const seam::Frontend& geometry) {
-    QuietFrontend frontend(geometry);
-    PlayEngine engine(table, frontend);
-    engine.setRecording(false);
-    std::string problem;
-    if (autoplayActive(table) &&
-        !runPointerCommand(engine, {PointerCommand::Verb::Autoplay, {}, {}}, problem)) {
-        return false;
-    }
-    const PointerCommand click{PointerCommand::Verb::Click, "Mazzo", {}};
-    if (table.piles.stock(table::kWaste).empty()) {
-        const table::PileLists before = table.piles;
-        runGesture(engine, click);
-        table::PileLists expected = before;
-        const std::string& stock = before.stock(table::kStock);
-        const int top = table::topCardOf(stock);
-        expected.stock(table::kStock).resize(stock.size() - table::cardText(top).size());
-        expected.stock(table::kWaste) = table::cardText(top);
-        if (!(table.piles == expected) || !table.cards.isFaceUp(top)) {
-            return false;
-        }
-    }
-    const table::PileLists before = table.piles;
-    runGesture(engine, click);
-    return table.piles == before;
 }
 
 } // namespace
