@@ -72,6 +72,7 @@ inline constexpr int kMontana = 113;
 inline constexpr int kAccordion = 114;
 inline constexpr int kCarpet = 115;
 inline constexpr int kAuldLangSyne = 150;
+inline constexpr int kStrategy = 151;
 inline constexpr int kMountOlympus = 165;
 inline constexpr int kGroundsForADivorce = 166;
 inline constexpr int kFlowerGarden = 167;

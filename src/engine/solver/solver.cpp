@@ -21,6 +21,7 @@
 #include "engine/solver/compact_line_removal.h"
 #include "engine/solver/compact_monte_carlo.h"
 #include "engine/solver/compact_pairing.h"
+#include "engine/solver/compact_placed_piles.h"
 #include "engine/solver/compact_refill.h"
 #include "engine/solver/compact_search.h"
 #include "engine/solver/compact_sliding_puzzle.h"
@@ -1526,6 +1527,58 @@ std::optional<SolveResult> wastePilesSolve(const table::ProgramState& dealt,
                 : std::nullopt;
 }
 
+// A Strategy line played through the pointer input from the deal: Autoplay
+// unticked where it is on, then for each card placed a click on the stock
+// (unless the card lies on the waste already) and a drag from the waste
+// onto its pile, and for each card sent up a drag from its pile. Nothing
+// unless each step moves its card where the line says and the last one
+// wins.
+std::optional<std::vector<PointerCommand>>
+placedPilesGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                    const PlacedPilesDeal& deal, const std::vector<PlacedPilesMove>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const table::PileRef stock{table::PileKind::Stock, table::kStock};
+    const table::PileRef waste{table::PileKind::Stock, table::kWaste};
+    bool onWaste = deal.firstOnWaste;
+    for (const PlacedPilesMove& move : line) {
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        const table::PileRef pile{table::PileKind::Tableau, move.pile};
+        table::PileRef from = pile;
+        table::PileRef to{table::PileKind::Foundation, move.foundation};
+        if (move.kind == PlacedPilesMove::Kind::Place) {
+            if (!onWaste && !replay.run(gesture(Verb::Click, table::pileName(stock)))) {
+                return std::nullopt;
+            }
+            onWaste = false;
+            from = waste;
+            to = pile;
+        }
+        if (table::topCardOf(replay.piles().pile(from)) != move.card ||
+            !replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(replay.piles().pile(to)) != move.card) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of the placed piles (Strategy), as that of the discard games.
+std::optional<SolveResult> placedPilesSolve(const table::ProgramState& dealt,
+                                            const seam::Frontend& geometry,
+                                            const SolveLimits& limits) {
+    const std::optional<PlacedPilesDeal> deal = placedPilesDealFor(dealt, geometry);
+    return deal ? answerOfSearch(searchPlacedPilesDeal(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return placedPilesGestures(dealt, geometry, *deal, line);
+                                 })
+                : std::nullopt;
+}
+
 // Positions the search of actions (every game the searches above do not
 // play) stores for each position the gesture search would: a stored
 // position is one fingerprint.
@@ -1658,6 +1711,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> waste = wastePilesSolve(dealt, geometry, limits)) {
         return waste;
+    }
+    if (std::optional<SolveResult> placed = placedPilesSolve(dealt, geometry, limits)) {
+        return placed;
     }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
