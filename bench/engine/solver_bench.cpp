@@ -64,6 +64,9 @@ constexpr int kMontana = 113;
 constexpr int kLaBelleLucie = 105;
 constexpr int kGypsy = 72;
 constexpr int kAccordion = 114;
+constexpr int kOsmosis = 103;
+constexpr int kAuldLangSyne = 150;
+constexpr int kStrategy = 151;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -209,6 +212,22 @@ void fastMontana(benchmark::State& state) {
 void fastPutInOrder(benchmark::State& state) {
     solveSurvey(state, kPutInOrder5x5, true, false, kAccordionPositions);
 }
+// The games whose cards only go up: the engine's own moves on copies of
+// the table, each position a fingerprint; Osmosis sends every card at
+// once, Auld Lang Syne only the cards no other could want the place of.
+// A deal bounded to about a tenth of a second.
+constexpr long kEngineMovePositions = 5000;
+void fastOsmosis(benchmark::State& state) {
+    solveSurvey(state, kOsmosis, true, false, kEngineMovePositions);
+}
+void fastAuldLangSyne(benchmark::State& state) {
+    solveSurvey(state, kAuldLangSyne, true, false, kEngineMovePositions);
+}
+// Strategy: the piles' cards in sorted order a position, lines placing
+// cards at random, then wider passes.
+void fastStrategy(benchmark::State& state) {
+    solveSurvey(state, kStrategy, true, false, kAccordionPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -338,6 +357,9 @@ BENCHMARK(fastAccordion)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSec
 BENCHMARK(fastRoyalMarriage)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastMontana)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastPutInOrder)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastOsmosis)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastAuldLangSyne)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastStrategy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -1631,8 +1631,8 @@ std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
 }
 
 // The search of the games whose cards only go up: its own answer, won
-// (replayed through the pointer input) or searched out; nothing for the
-// other games, or where it ran out of positions.
+// (replayed through the pointer input), searched out or given up; nothing
+// for the other games.
 std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt,
                                                 const seam::Frontend& geometry,
                                                 const SolveLimits& limits) {
@@ -1662,10 +1662,7 @@ std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt
     case ActionSearchResult::Outcome::OutOfBudget:
         break;
     }
-    if (limits.stop != nullptr && limits.stop->load()) {
-        return result;
-    }
-    return std::nullopt;
+    return result; // gave up: no other search plays these games better
 }
 
 // The fast search for the games it covers; nothing where it cannot answer
