@@ -115,13 +115,22 @@ TEST(PlacedPilesSearch, ACardWithNowhereToGoLosesTheDeal) {
 }
 
 // The solver answers Strategy with it: a deal won, its line replayed
-// through the pointer input to the win.
+// through the pointer input to the win, with Autoplay unticked first or,
+// as the window asks for its hints, left ticked (the line then starts with
+// the move the hint shows, and Autoplay may send the last cards up).
 TEST(PlacedPilesSearch, TheSolverWinsADealThroughThePointerInput) {
-    PlacedTable table(kStrategy, 1137);
-    const SolveResult answer = solveDeal(table.state, table.frontend, SolveLimits{});
-    ASSERT_EQ(answer.outcome, SolveOutcome::Solved);
-    EXPECT_TRUE(answer.fastSearch);
-    EXPECT_TRUE(table.playsToTheWin(answer.moves));
+    for (const bool keepAutoplay : {false, true}) {
+        PlacedTable table(kStrategy, 1137);
+        table.state.autoplayTicked = true;
+        SolveLimits limits;
+        limits.keepAutoplay = keepAutoplay;
+        const SolveResult answer = solveDeal(table.state, table.frontend, limits);
+        ASSERT_EQ(answer.outcome, SolveOutcome::Solved) << keepAutoplay;
+        EXPECT_TRUE(answer.fastSearch);
+        ASSERT_FALSE(answer.moves.empty());
+        EXPECT_EQ(answer.moves.front().verb == PointerCommand::Verb::Autoplay, !keepAutoplay);
+        EXPECT_TRUE(table.playsToTheWin(answer.moves)) << keepAutoplay;
+    }
 }
 
 } // namespace

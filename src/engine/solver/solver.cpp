@@ -1528,39 +1528,43 @@ std::optional<SolveResult> wastePilesSolve(const table::ProgramState& dealt,
 }
 
 // A Strategy line played through the pointer input from the deal: Autoplay
-// unticked where it is on, then for each card placed a click on the stock
-// (unless the card lies on the waste already) and a drag from the waste
-// onto its pile, and for each card sent up a drag from its pile. Nothing
-// unless each step moves its card where the line says and the last one
-// wins.
+// unticked where it is on (unless `keepAutoplay`), then for each card
+// placed a click on the stock (unless the card lies on the waste already)
+// and a drag from the waste onto its pile, and for each card sent up a
+// drag from its pile, unless Autoplay sent it up already (once the last
+// card is placed, it may send every card up). Nothing unless each step
+// moves its card off its pile and the line wins.
 std::optional<std::vector<PointerCommand>>
 placedPilesGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
-                    const PlacedPilesDeal& deal, const std::vector<PlacedPilesMove>& line) {
+                    const std::vector<PlacedPilesMove>& line, bool keepAutoplay) {
     LineReplay replay(dealt, geometry);
-    if (!replay.setAutoplay(false)) {
+    if (!keepAutoplay && !replay.setAutoplay(false)) {
         return std::nullopt;
     }
     const table::PileRef stock{table::PileKind::Stock, table::kStock};
     const table::PileRef waste{table::PileKind::Stock, table::kWaste};
-    bool onWaste = deal.firstOnWaste;
     for (const PlacedPilesMove& move : line) {
         if (replay.won()) {
-            return std::nullopt;
+            break; // Autoplay sent the last cards up
         }
         const table::PileRef pile{table::PileKind::Tableau, move.pile};
         table::PileRef from = pile;
         table::PileRef to{table::PileKind::Foundation, move.foundation};
         if (move.kind == PlacedPilesMove::Kind::Place) {
-            if (!onWaste && !replay.run(gesture(Verb::Click, table::pileName(stock)))) {
+            if (table::topCardOf(replay.piles().pile(waste)) != move.card &&
+                !replay.run(gesture(Verb::Click, table::pileName(stock)))) {
                 return std::nullopt;
             }
-            onWaste = false;
             from = waste;
             to = pile;
+        } else if (keepAutoplay && positionInPile(replay.piles().pile(pile), move.card) < 0) {
+            continue; // gone up by itself
         }
         if (table::topCardOf(replay.piles().pile(from)) != move.card ||
             !replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
-            table::topCardOf(replay.piles().pile(to)) != move.card) {
+            positionInPile(replay.piles().pile(from), move.card) >= 0 ||
+            (to.kind == table::PileKind::Tableau && !keepAutoplay &&
+             table::topCardOf(replay.piles().pile(to)) != move.card)) {
             return std::nullopt;
         }
     }
@@ -1574,7 +1578,8 @@ std::optional<SolveResult> placedPilesSolve(const table::ProgramState& dealt,
     const std::optional<PlacedPilesDeal> deal = placedPilesDealFor(dealt, geometry);
     return deal ? answerOfSearch(searchPlacedPilesDeal(*deal, ownSearchBudget(limits), limits.stop),
                                  [&](const auto& line) {
-                                     return placedPilesGestures(dealt, geometry, *deal, line);
+                                     return placedPilesGestures(dealt, geometry, line,
+                                                                limits.keepAutoplay);
                                  })
                 : std::nullopt;
 }
