@@ -67,6 +67,7 @@ constexpr int kAccordion = 114;
 constexpr int kOsmosis = 103;
 constexpr int kAuldLangSyne = 150;
 constexpr int kStrategy = 151;
+constexpr int kFrog = 164;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -228,6 +229,10 @@ void fastAuldLangSyne(benchmark::State& state) {
 void fastStrategy(benchmark::State& state) {
     solveSurvey(state, kStrategy, true, false, kAccordionPositions);
 }
+// Frog: the waste-pile search with the reserve, its long keys hashed.
+void fastFrog(benchmark::State& state) {
+    solveSurvey(state, kFrog, true, false, kAccordionPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -360,6 +365,7 @@ BENCHMARK(fastPutInOrder)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSe
 BENCHMARK(fastOsmosis)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastAuldLangSyne)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastStrategy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastFrog)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -53,6 +53,24 @@ TEST(WastePilesDeal, ReadsTheGamesRulesFromTheEngine) {
     EXPECT_EQ(steps->chains[3],
               (std::vector<std::uint8_t>{8, 12, 3, 7, 11, 2, 6, 10, 1, 5, 9, 13}));
 
+    // Frog: five waste piles and the reserve after them, its cards as dealt;
+    // 104 cards are more than the exact key holds.
+    Table frog(kFrog, 1000);
+    const std::optional<WastePilesDeal> reserved = wastePilesDealFor(frog.state, frog.frontend);
+    ASSERT_TRUE(reserved);
+    EXPECT_EQ(reserved->piles, 5);
+    ASSERT_TRUE(reserved->hasReserve);
+    ASSERT_EQ(reserved->dealtPiles.size(), 6U);
+    std::vector<std::uint8_t> reserve;
+    const std::string& dealtReserve = frog.state.piles.reserve(0);
+    for (int i = 0; i < table::cardCount(dealtReserve); ++i) {
+        reserve.push_back(static_cast<std::uint8_t>(table::cardAt(dealtReserve, i)));
+    }
+    EXPECT_EQ(reserved->dealtPiles.back(), reserve);
+    EXPECT_EQ(reserve.size(), 13U);
+    EXPECT_TRUE(reserved->hashedKey);
+    EXPECT_FALSE(deal->hashedKey);
+
     for (const int other : {kKlondike, kGolf}) {
         Table table(other, 1);
         EXPECT_FALSE(wastePilesDealFor(table.state, table.frontend)) << "game " << other;
@@ -87,7 +105,10 @@ std::set<NamedWasteMove> engineMoves(Table& table, const WastePilesPosition& pos
             kind = static_cast<int>(m.from.kind == table::PileKind::Stock
                                         ? WastePilesMove::Kind::NextToFoundation
                                         : WastePilesMove::Kind::PileToFoundation);
-            pile = m.from.kind == table::PileKind::Tableau ? m.from.index : 0;
+            // The reserve is the model's pile after the waste piles.
+            pile = m.from.kind == table::PileKind::Tableau   ? m.from.index
+                   : m.from.kind == table::PileKind::Reserve ? pos.deal().piles
+                                                             : 0;
             foundation = m.to.index;
             // The model names the first of the foundations that take alike.
             const WastePilesDeal& deal = pos.deal();
@@ -127,7 +148,7 @@ std::string describe(const WastePilesPosition& pos) {
     for (std::size_t i = static_cast<std::size_t>(pos.placed()); i < deal.order.size(); ++i) {
         text += " " + std::to_string(deal.order[i]);
     }
-    for (int t = 0; t < deal.piles; ++t) {
+    for (int t = 0; t < deal.stacks(); ++t) {
         text += "; pile";
         for (int i = 0; i < pos.pileSize(t); ++i) {
             text += " " + std::to_string(pos.pileCard(t, i));
@@ -178,9 +199,11 @@ void expectTheEngineMovesInRandomPlay(int game) {
             }
             LegalMove played;
             played.card = move.card;
-            played.from = move.kind == WastePilesMove::Kind::PileToFoundation
+            played.from = move.kind != WastePilesMove::Kind::PileToFoundation
+                              ? table::PileRef{table::PileKind::Stock, table::kWaste}
+                          : move.pile < model->piles
                               ? table::PileRef{table::PileKind::Tableau, move.pile}
-                              : table::PileRef{table::PileKind::Stock, table::kWaste};
+                              : table::PileRef{table::PileKind::Reserve, 0};
             played.to = move.kind == WastePilesMove::Kind::NextToPile
                             ? table::PileRef{table::PileKind::Tableau, move.pile}
                             : table::PileRef{table::PileKind::Foundation, move.foundation};
@@ -198,6 +221,7 @@ void expectTheEngineMovesInRandomPlay(int game) {
 TEST(WastePilesPosition, ListsTheMovesTheEngineLists) {
     expectTheEngineMovesInRandomPlay(kSirTommy);
     expectTheEngineMovesInRandomPlay(kCalculation);
+    expectTheEngineMovesInRandomPlay(kFrog); // its reserve's top card goes up too
 }
 
 // An independent search of small made-up deals: every card by its own
@@ -343,7 +367,7 @@ TEST(WastePilesSearch, ItsLossesAreThoseOfASearchOfEveryMove) {
 // through the pointer input to the win.
 TEST(WastePilesSearch, WinsWholeDealsThroughThePointerInput) {
     int solved = 0;
-    for (const int game : {kSirTommy, kCalculation}) {
+    for (const int game : {kSirTommy, kCalculation, kFrog}) {
         for (const int deal : {1000, 1137, 1274, 1411}) {
             Table table(game, deal);
             SolveLimits limits;
@@ -359,7 +383,7 @@ TEST(WastePilesSearch, WinsWholeDealsThroughThePointerInput) {
             }
         }
     }
-    EXPECT_GE(solved, 4);
+    EXPECT_GE(solved, 8);
 }
 
 // Late in a deal, where the search of actions (the engine's own drags and

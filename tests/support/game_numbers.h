@@ -75,6 +75,7 @@ inline constexpr int kAuldLangSyne = 150;
 inline constexpr int kStrategy = 151;
 inline constexpr int kMountOlympus = 165;
 inline constexpr int kGroundsForADivorce = 166;
+inline constexpr int kFrog = 164;
 inline constexpr int kFlowerGarden = 167;
 inline constexpr int kKings = 168;
 inline constexpr int kThreeShufflesAndADraw = 169;

@@ -28,6 +28,45 @@ namespace {
 
 using Key = std::array<std::uint64_t, WastePilesDeal::kKeyBytes / 8>;
 constexpr int kKeyNibbles = WastePilesDeal::kKeyBytes * 2;
+// Sorts a few values (a foundation's group, the piles) in place, by
+// insertion: as quick as std::sort on eight, and plain to the compiler's
+// bounds checks.
+template <typename It, typename Less> void sortFew(It first, It last, Less less) {
+    for (It i = first; i != last; ++i) {
+        for (It j = i; j != first && less(*j, *(j - 1)); --j) {
+            std::iter_swap(j, j - 1);
+        }
+    }
+}
+
+// A key written out before it is hashed into a Key, where it is longer.
+using LongKey = std::array<std::uint64_t, 2 * WastePilesDeal::kKeyBytes / 8>;
+constexpr int kLongKeyNibbles = 2 * kKeyNibbles;
+
+// Whether the reserve takes no card from the waste and gives none to a
+// waste pile (its cards go only up).
+bool reserveOnlyGives(const table::ProgramState& bare, QuietFrontend& frontend, int piles,
+                      int cards) {
+    const table::PileRef waste{table::PileKind::Stock, table::kWaste};
+    const table::PileRef reserve{table::PileKind::Reserve, 0};
+    table::ProgramState probe = bare;
+    for (int card = 1; card <= cards; ++card) {
+        probe.piles.stock(table::kWaste) = table::cardText(card);
+        if (reserveTargetCheck(probe, frontend, {card, 1, waste, reserve})) {
+            return false;
+        }
+        probe.piles.stock(table::kWaste).clear();
+        probe.piles.reserve(0) = table::cardText(card);
+        for (int t = 0; t < piles; ++t) {
+            if (tableauTargetCheck(probe, frontend,
+                                   {card, 1, reserve, {table::PileKind::Tableau, t}})) {
+                return false;
+            }
+        }
+        probe.piles.reserve(0).clear();
+    }
+    return true;
+}
 constexpr int kStopCheckEvery = 1024;
 
 std::size_t at(int i) {
@@ -112,8 +151,8 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
     const table::PileCounts counts = table::PileCounts::of(p);
     const int cards = p[param::CardCount];
     constexpr int kOneCardAtATime = 1;
-    if (!catalogue::isGeneralGame(p) || counts.reserves != 0 || counts.tableaus < 1 ||
-        counts.tableaus > WastePilesDeal::kMaxPiles || counts.foundations < 1 ||
+    if (!catalogue::isGeneralGame(p) || counts.reserves > 1 || counts.tableaus < 1 ||
+        counts.tableaus + counts.reserves > WastePilesDeal::kMaxPiles || counts.foundations < 1 ||
         counts.foundations > WastePilesDeal::kMaxFoundations || cards < 2 || cards > 127 ||
         p[param::StockPasses] != 1 || p[param::CardsPerStockClick] != kOneCardAtATime ||
         p[param::WasteButtonDealMode] != kOneCardAtATime ||
@@ -134,8 +173,10 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
     std::vector<std::uint8_t> stock = codesOf(dealt.piles.stock(table::kStock));
     deal.order.insert(deal.order.end(), stock.rbegin(), stock.rend());
     int inPlay = static_cast<int>(deal.order.size());
-    for (int t = 0; t < counts.tableaus; ++t) {
-        deal.dealtPiles.push_back(codesOf(dealt.piles.tableau(t)));
+    deal.hasReserve = counts.reserves == 1;
+    for (int t = 0; t < deal.stacks(); ++t) {
+        deal.dealtPiles.push_back(
+            codesOf(t < counts.tableaus ? dealt.piles.tableau(t) : dealt.piles.reserve(0)));
         inPlay += static_cast<int>(deal.dealtPiles.back().size());
         for (const int card : deal.dealtPiles.back()) {
             if (!dealt.cards.isFaceUp(card)) {
@@ -144,10 +185,13 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
         }
     }
     // The key: the cards placed (two nibbles), a nibble a foundation, a
-    // nibble a card in the piles and one between two piles.
-    if (2 + counts.foundations + inPlay + counts.tableaus - 1 > kKeyNibbles) {
+    // nibble a card in the piles and one between two piles, the reserve's
+    // height. Too long for the key, it is hashed.
+    const int nibbles = 2 + counts.foundations + inPlay + counts.tableaus - 1 + counts.reserves;
+    if (nibbles > kLongKeyNibbles) {
         return std::nullopt;
     }
+    deal.hashedKey = nibbles > kKeyNibbles;
     std::vector<bool> used(at(cards + 1), false);
     for (int f = 0; f < counts.foundations; ++f) {
         for (const int card : codesOf(dealt.piles.foundation(f))) {
@@ -159,7 +203,8 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
     }
     QuietFrontend frontend(geometry);
     const table::ProgramState bare = bareTable(dealt, cards);
-    if (!pilesTakeFromTheWasteOnly(bare, frontend, counts.tableaus, cards)) {
+    if (!pilesTakeFromTheWasteOnly(bare, frontend, counts.tableaus, cards) ||
+        (deal.hasReserve && !reserveOnlyGives(bare, frontend, counts.tableaus, cards))) {
         return std::nullopt;
     }
     // Each rank's cards in play and the ranks the foundations take must be
@@ -189,7 +234,7 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
 }
 
 WastePilesPosition::WastePilesPosition(const WastePilesDeal& deal) : m_deal(deal) {
-    for (int t = 0; t < deal.piles; ++t) {
+    for (int t = 0; t < deal.stacks(); ++t) {
         const auto& pile = deal.dealtPiles[at(t)];
         m_size[at(t)] = static_cast<int>(pile.size());
         std::copy(pile.begin(), pile.end(), m_cards[at(t)].begin());
@@ -239,7 +284,7 @@ void WastePilesPosition::moves(std::vector<WastePilesMove>& out) const {
         }
     };
     using Kind = WastePilesMove::Kind;
-    for (int t = 0; t < m_deal.piles; ++t) {
+    for (int t = 0; t < m_deal.stacks(); ++t) {
         if (m_size[at(t)] == 0) {
             continue;
         }
@@ -316,7 +361,7 @@ bool WastePilesPosition::won() const {
 }
 
 Key WastePilesPosition::key() const {
-    Key key{};
+    LongKey key{};
     int nibble = 0;
     auto put = [&](std::uint64_t value) {
         key[at(nibble / 16)] |= value << (4 * (nibble % 16));
@@ -341,7 +386,7 @@ Key WastePilesPosition::key() const {
                 done[at(g)] = true;
             }
         }
-        std::sort(heights.begin(), heights.begin() + group);
+        sortFew(heights.begin(), heights.begin() + group, std::less<>());
         for (int i = 0; i < group; ++i) {
             put(static_cast<std::uint64_t>(heights[at(i)]));
         }
@@ -355,8 +400,8 @@ Key WastePilesPosition::key() const {
         }
         sorted[at(t)] = t;
     }
-    std::sort(sorted.begin(), sorted.begin() + m_deal.piles,
-              [&](int a, int b) { return ranks[at(a)] < ranks[at(b)]; });
+    sortFew(sorted.begin(), sorted.begin() + m_deal.piles,
+            [&](int a, int b) { return ranks[at(a)] < ranks[at(b)]; });
     for (int i = 0; i < m_deal.piles; ++i) {
         const int t = sorted[at(i)];
         if (i > 0) {
@@ -366,7 +411,26 @@ Key WastePilesPosition::key() const {
             put(ranks[at(t)][at(j)]);
         }
     }
-    return key;
+    if (m_deal.hasReserve) {
+        put(static_cast<std::uint64_t>(m_size[at(m_deal.piles)]));
+    }
+    Key exact{};
+    if (!m_deal.hashedKey) {
+        std::copy_n(key.begin(), exact.size(), exact.begin());
+        return exact;
+    }
+    // Each word of the hashed key mixes every word of the long one its own
+    // way (a multiply and shift of the splitmix kind).
+    for (std::size_t w = 0; w < exact.size(); ++w) {
+        std::uint64_t h = 0x9E3779B97F4A7C15ULL * (w + 1);
+        for (const std::uint64_t word : key) {
+            h ^= word + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2);
+            h ^= h >> 31;
+            h *= 0xBF58476D1CE4E5B9ULL;
+        }
+        exact[w] = h | 1; // never all zeros
+    }
+    return exact;
 }
 
 bool WastePilesPosition::stuck() const {
@@ -393,7 +457,7 @@ bool WastePilesPosition::stuck() const {
     // The ranks that may be held: none of their cards still to come, some
     // in the piles.
     std::uint32_t held = 0;
-    for (int t = 0; t < m_deal.piles; ++t) {
+    for (int t = 0; t < m_deal.stacks(); ++t) {
         for (int i = 0; i + 1 < m_size[at(t)]; ++i) {
             const int rank = m_deal.rankOf[m_cards[at(t)][at(i)]];
             if (m_toCome[at(rank)] == 0) {
@@ -406,7 +470,7 @@ bool WastePilesPosition::stuck() const {
     bool changed = true;
     while (held != 0 && changed) {
         changed = false;
-        for (int t = 0; t < m_deal.piles; ++t) {
+        for (int t = 0; t < m_deal.stacks(); ++t) {
             // Whether some card above the one looked at holds it.
             bool holder = false;
             for (int i = m_size[at(t)] - 1; i >= 0; --i) {
@@ -438,9 +502,10 @@ public:
 
     WastePilesSearchResult run(long positions) {
         WastePilesSearchResult result;
+        const bool stuckNow = !m_pos.won() && m_stuckCut && m_pos.stuck();
         const PassesEnd end =
             m_pos.won() ? PassesEnd::Won
-            : m_stuckCut && m_pos.stuck()
+            : stuckNow
                 ? PassesEnd::Lost
                 : runPasses(
                       positions, passPositions(),
@@ -448,6 +513,12 @@ public:
                       [&] { return m_searched; }, [&] { return stopped(); });
         recordSearchEnd(end, m_searched, m_seen.bytes() + m_frames.capacity() * sizeof(Frame),
                         result);
+        // Hashed keys could, however seldom, take one position for another:
+        // a search that ran out of moves then proves nothing.
+        if (m_deal.hashedKey && !stuckNow &&
+            result.outcome == WastePilesSearchResult::Outcome::Exhausted) {
+            result.outcome = WastePilesSearchResult::Outcome::OutOfBudget;
+        }
         return result;
     }
 
@@ -460,7 +531,7 @@ private:
     static constexpr long kPassPositions = 200;
     long passPositions() const {
         long cards = static_cast<long>(m_deal.order.size());
-        for (int t = 0; t < m_deal.piles; ++t) {
+        for (int t = 0; t < m_deal.stacks(); ++t) {
             cards += m_pos.pileSize(t);
         }
         return std::max(kPassPositions, 3 * cards);

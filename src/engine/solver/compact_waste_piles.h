@@ -48,8 +48,18 @@ struct WastePilesDeal {
     std::vector<std::uint8_t> order;
     /// Whether the first card of `order` lies on the waste already.
     bool firstOnWaste = false;
-    /// Each waste pile's cards from the bottom, as the table holds them.
+    /// Each waste pile's cards from the bottom, as the table holds them,
+    /// then the reserve's where the game has one (Frog): its top card goes
+    /// only to a foundation, and nothing is put on it.
     std::vector<std::vector<std::uint8_t>> dealtPiles;
+    /// Whether the last of `dealtPiles` is the reserve.
+    bool hasReserve = false;
+    /// Whether the key, too long to hold the position exactly, is a hash
+    /// of it: then the search answers wins only.
+    bool hashedKey = false;
+
+    /// The waste piles and the reserve.
+    int stacks() const { return piles + (hasReserve ? 1 : 0); }
     /// For each foundation, the ranks (1 to 13) it takes from here on, in
     /// turn; empty for a foundation that takes nothing more.
     std::vector<std::vector<std::uint8_t>> chains;

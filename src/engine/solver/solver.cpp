@@ -1469,8 +1469,8 @@ std::optional<SolveResult> refillSolve(const table::ProgramState& dealt,
 // Autoplay unticked where it is on, then for each card placed a click on
 // the stock (unless the card lies on the waste already) and a drag from
 // the waste onto its pile or foundation, and for each card sent up a drag
-// from its pile. Nothing unless each step moves its card where the line
-// says and the last one wins.
+// from its pile (or the reserve). Nothing unless each step moves its card
+// where the line says and the last one wins.
 std::optional<std::vector<PointerCommand>>
 wastePilesGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
                    const WastePilesDeal& deal, const std::vector<WastePilesMove>& line) {
@@ -1489,7 +1489,9 @@ wastePilesGestures(const table::ProgramState& dealt, const seam::Frontend& geome
             move.kind == WastePilesMove::Kind::NextToPile
                 ? table::PileRef{table::PileKind::Tableau, move.pile}
                 : table::PileRef{table::PileKind::Foundation, move.foundation};
-        table::PileRef from{table::PileKind::Tableau, move.pile};
+        table::PileRef from = move.pile < deal.piles
+                                  ? table::PileRef{table::PileKind::Tableau, move.pile}
+                                  : table::PileRef{table::PileKind::Reserve, 0};
         if (move.kind != WastePilesMove::Kind::PileToFoundation) {
             from = waste;
             const int card = deal.order.at(placed++);
