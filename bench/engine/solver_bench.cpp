@@ -215,7 +215,8 @@ void fastPutInOrder(benchmark::State& state) {
 }
 // The games whose cards only go up: the engine's own moves on copies of
 // the table, each position a fingerprint; Osmosis sends every card at
-// once, Auld Lang Syne only the cards no other could want the place of.
+// once, Auld Lang Syne (its own search of the piles the stock deals to)
+// only the cards no other could want the place of.
 // A deal bounded to about a tenth of a second.
 constexpr long kEngineMovePositions = 5000;
 void fastOsmosis(benchmark::State& state) {

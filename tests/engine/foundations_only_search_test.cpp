@@ -1,5 +1,7 @@
 #include "engine/solver/foundations_only_search.h"
 
+#include "engine/solver/compact_dealt_piles.h"
+
 #include "engine/dealt_game.h"
 #include "engine/input/legal_moves.h"
 #include "engine/solver/solver.h"
@@ -190,6 +192,81 @@ TEST(FoundationsOnlySearch, TheSolverAnswersWithIt) {
 TEST(FoundationsOnlySearch, RefusesAMoveOntoAnythingButAFoundation) {
     UpOnlyTable freeCell(kFreeCell, 1000); // its free cells take any card
     EXPECT_FALSE(searchFoundationsOnly(freeCell.state, freeCell.frontend, 100, false, false));
+}
+
+// Auld Lang Syne's own search holds the engine's rules: each click deals
+// the stock's next four cards, one on each pile in turn, and a foundation
+// takes the rank above its top card, in any suit.
+TEST(DealtPilesSearch, TheDealHoldsTheEnginesRules) {
+    const UpOnlyTable table(kAuldLangSyne, 1000);
+    const std::optional<DealtPilesDeal> deal = dealtPilesDealFor(table.state, table.frontend);
+    ASSERT_TRUE(deal);
+    EXPECT_EQ(deal->piles, 4);
+    const std::string& stock = table.state.piles.stock(table::kStock);
+    ASSERT_EQ(deal->clicks.size(), 11U);
+    int fromTop = table::cardCount(stock) - 1;
+    for (const auto& dealtNow : deal->clicks) {
+        for (int t = 0; t < 4; ++t) {
+            EXPECT_EQ(dealtNow[static_cast<std::size_t>(t)], table::cardAt(stock, fromTop--));
+        }
+    }
+    for (int top = 1; top <= 52; ++top) {
+        for (int card = 1; card <= 52; ++card) {
+            const bool next = table::rankOf(card) == table::rankOf(top) + 1;
+            EXPECT_EQ((deal->takes[static_cast<std::size_t>(top)] >> card) & 1U, next ? 1U : 0U)
+                << top << " " << card;
+        }
+    }
+    for (const int game : {kOsmosis, kCarpet, kKlondike}) {
+        const UpOnlyTable other(game, 1000);
+        EXPECT_FALSE(dealtPilesDealFor(other.state, other.frontend)) << "game " << game;
+    }
+}
+
+// It answers as the search of the engine's own moves (every step, nothing
+// made at once): on made-up ends and on positions late in real deals.
+TEST(DealtPilesSearch, AnswersAsTheSearchOfTheEnginesMoves) {
+    std::mt19937 random(1500);
+    int won = 0;
+    int lost = 0;
+    for (int round = 0; round < 80; ++round) {
+        UpOnlyTable table(kAuldLangSyne, 1000 + 137 * round);
+        if (round % 2 == 0) {
+            layOutAnEnd(table, random);
+        } else {
+            walkInto(table, 8, random);
+        }
+        if (table.frontend.saw("winning animation")) {
+            continue;
+        }
+        const std::optional<ActionSearchResult> whole =
+            searchFoundationsOnly(table.state, table.frontend, kWholeSearchPositions, false, false);
+        ASSERT_TRUE(whole);
+        if (whole->outcome == Outcome::OutOfBudget) {
+            continue;
+        }
+        const std::optional<DealtPilesDeal> deal = dealtPilesDealFor(table.state, table.frontend);
+        ASSERT_TRUE(deal) << "round " << round;
+        const DealtPilesSearchResult fast = searchDealtPilesDeal(*deal, kWholeSearchPositions);
+        ASSERT_NE(fast.outcome, DealtPilesSearchResult::Outcome::OutOfBudget);
+        EXPECT_EQ(fast.outcome == DealtPilesSearchResult::Outcome::Won,
+                  whole->outcome == Outcome::Won)
+            << "round " << round;
+        (whole->outcome == Outcome::Won ? won : lost) += 1;
+    }
+    EXPECT_GT(won, 5);
+    EXPECT_GT(lost, 5);
+}
+
+// The solver answers Auld Lang Syne with it: a won deal's line plays to the
+// win through the pointer input, and a lost deal is called lost at once.
+TEST(DealtPilesSearch, TheSolverAnswersWithIt) {
+    UpOnlyTable won(kAuldLangSyne, 42237);
+    const SolveResult answer = solveDeal(won.state, won.frontend, SolveLimits{});
+    ASSERT_EQ(answer.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(won.playsToTheWin(answer.moves));
+    UpOnlyTable lost(kAuldLangSyne, 1000);
+    EXPECT_EQ(solveDeal(lost.state, lost.frontend, SolveLimits{}).outcome, SolveOutcome::Unsolved);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "engine/solver/braid_search.h"
 #include "engine/solver/compact_accordion.h"
 #include "engine/solver/compact_aces_up.h"
+#include "engine/solver/compact_dealt_piles.h"
 #include "engine/solver/compact_discard.h"
 #include "engine/solver/compact_gap_rows.h"
 #include "engine/solver/compact_line_removal.h"
@@ -1637,6 +1638,56 @@ std::optional<SolveResult> actionSolve(const table::ProgramState& dealt,
     return std::nullopt;
 }
 
+// An Auld Lang Syne line played through the pointer input from the
+// position: Autoplay unticked where it is on, a click on the stock for each
+// deal, a drag of each card sent up. Nothing unless each step does what
+// the line says and the last one wins.
+std::optional<std::vector<PointerCommand>>
+dealtPilesGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                   const std::vector<DealtPilesMove>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    for (const DealtPilesMove& move : line) {
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        if (move.isClick()) {
+            const table::PileLists before = replay.piles();
+            if (!replay.run(gesture(Verb::Click, stock)) || replay.piles() == before) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const table::PileRef from{table::PileKind::Tableau, move.pile};
+        const table::PileRef to{table::PileKind::Foundation, move.foundation};
+        if (table::topCardOf(replay.piles().pile(from)) != move.card ||
+            !replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
+            table::topCardOf(replay.piles().pile(to)) != move.card) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of the piles the stock deals to (Auld Lang Syne), as that of
+// the discard games. Its lines play with Autoplay off: where the player
+// keeps it ticked the search of the games whose cards only go up answers.
+std::optional<SolveResult> dealtPilesSolve(const table::ProgramState& dealt,
+                                           const seam::Frontend& geometry,
+                                           const SolveLimits& limits) {
+    if (limits.keepAutoplay && autoplayActive(dealt)) {
+        return std::nullopt;
+    }
+    const std::optional<DealtPilesDeal> deal = dealtPilesDealFor(dealt, geometry);
+    return deal ? answerOfSearch(
+                      searchDealtPilesDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return dealtPilesGestures(dealt, geometry, line); })
+                : std::nullopt;
+}
+
 // The search of the games whose cards only go up: its own answer, won
 // (replayed through the pointer input), searched out or given up; nothing
 // for the other games.
@@ -1706,6 +1757,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> puzzle = slidingPuzzleSolve(dealt, geometry, limits)) {
         return puzzle;
+    }
+    if (std::optional<SolveResult> dealtPiles = dealtPilesSolve(dealt, geometry, limits)) {
+        return dealtPiles;
     }
     if (std::optional<SolveResult> upOnly = foundationsOnlySolve(dealt, geometry, limits)) {
         return upOnly;
