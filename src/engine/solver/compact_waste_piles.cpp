@@ -360,8 +360,7 @@ bool WastePilesPosition::won() const {
     return true;
 }
 
-Key WastePilesPosition::key() const {
-    LongKey key{};
+template <typename Words> void WastePilesPosition::writeKey(Words& key) const {
     int nibble = 0;
     auto put = [&](std::uint64_t value) {
         key[at(nibble / 16)] |= value << (4 * (nibble % 16));
@@ -414,11 +413,16 @@ Key WastePilesPosition::key() const {
     if (m_deal.hasReserve) {
         put(static_cast<std::uint64_t>(m_size[at(m_deal.piles)]));
     }
+}
+
+Key WastePilesPosition::key() const {
     Key exact{};
     if (!m_deal.hashedKey) {
-        std::copy_n(key.begin(), exact.size(), exact.begin());
+        writeKey(exact);
         return exact;
     }
+    LongKey key{};
+    writeKey(key);
     // Each word of the hashed key mixes every word of the long one its own
     // way (a multiply and shift of the splitmix kind).
     for (std::size_t w = 0; w < exact.size(); ++w) {

@@ -118,6 +118,9 @@ public:
     const WastePilesDeal& deal() const { return m_deal; }
 
 private:
+    /// Writes the key's nibbles into `words`, long enough to hold them.
+    template <typename Words> void writeKey(Words& words) const;
+
     static constexpr int kMaxPileCards = 64;
     const WastePilesDeal& m_deal;
     int m_placed = 0;
