@@ -310,10 +310,11 @@ TEST(CompactPosition, ARunCarriedThroughTheSpacesIsTheDragsOfItsCards) {
 
 // The same for Canfield and its kin, whose spaces the program fills from
 // the reserve's top (the walks empty tableaus, so the fills come into
-// play), and for Superior Canfield, whose spaces any card fills.
+// play), for Superior Canfield, whose spaces any card fills, and for Eagle
+// Wing, whose trunk plays only its last card.
 TEST(CompactPosition, ListsTheMovesTheEngineListsInTheCanfieldFamily) {
     expectTheEngineMovesInRandomPlay(
-        {kCanfield, kStorehouse, kRainbow, kRainfall, kChameleon, kSuperiorCanfield});
+        {kCanfield, kStorehouse, kRainbow, kRainfall, kChameleon, kSuperiorCanfield, kEagleWing});
 }
 
 // After a move that empties tableaus, the program fills each from the

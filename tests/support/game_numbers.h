@@ -73,6 +73,7 @@ inline constexpr int kAccordion = 114;
 inline constexpr int kCarpet = 115;
 inline constexpr int kAuldLangSyne = 150;
 inline constexpr int kStrategy = 151;
+inline constexpr int kEagleWing = 152;
 inline constexpr int kMountOlympus = 165;
 inline constexpr int kGroundsForADivorce = 166;
 inline constexpr int kFrog = 164;

@@ -648,6 +648,11 @@ void CompactPosition::stockMoves(int emptyTableaus, int emptyReserves,
     }
 }
 
+bool CompactPosition::reserveTopPlays(int c) const {
+    const int n = m_size[reserve(c)];
+    return n >= 1 && (!m_rules->reserveLastCardOnly || n == 1);
+}
+
 void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     const CompactRules& r = *m_rules;
     // A complete run of one suit goes up by itself in the engine, at once:
@@ -685,7 +690,7 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
         }
     }
     for (int c = 0; c < r.reserves; ++c) {
-        if (m_size[reserve(c)] >= 1) {
+        if (reserveTopPlays(c)) {
             movesOf(reserve(c), 1, m_cards[reserve(c)][m_size[reserve(c)] - 1] & kCodeMask, 0,
                     emptyTableaus, emptyReserves, moves);
         }
@@ -951,7 +956,7 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
         }
     }
     for (int c = 0; c < r.reserves; ++c) {
-        if (tryPile(reserve(c))) {
+        if (reserveTopPlays(c) && tryPile(reserve(c))) {
             return true;
         }
     }

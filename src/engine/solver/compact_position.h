@@ -48,6 +48,9 @@ public:
     const CompactRules& rules() const { return *m_rules; }
     int tableau(int t) const { return t; }
     int reserve(int r) const { return m_rules->tableaus + r; }
+    /// Whether reserve `r`'s top card may move now (a reserve that shows
+    /// only its last card plays nothing before).
+    bool reserveTopPlays(int r) const;
     int foundation(int f) const { return m_rules->tableaus + m_rules->reserves + f; }
     int stock() const { return m_rules->tableaus + m_rules->reserves + m_rules->foundations; }
     int waste() const { return stock() + 1; }

@@ -143,8 +143,9 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::TableauDraws] == 0, "draws from under the tableaus' top cards"},
         {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
         {p[param::CoveredReserveSendable] == 0, "covered reserve cards sent up"},
-        {p[param::ReserveStartFace] != table::kReserveLastCardUp,
-         "a reserve that shows only its last card"},
+        {p[param::ReserveStartFace] != table::kReserveLastCardUp ||
+             (counts.reserves == 1 && p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve)),
+         "a reserve that shows only its last card, other than one the spaces take from"},
         {countedRunSize(p[param::RunSizeLimit]), "a run-size limit the tables cannot count"},
         {p[param::RunCheck] == codeOf(catalogue::RunCheck::RunsByLimitOnly) ||
              catalogue::runsAreChecked(p),
@@ -398,6 +399,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.takeBackKeeps = rules.takeBack && !catalogue::foundationTopCardTakenBack(p, 1) ? 1 : 0;
     rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
     rules.fillsFromReserve = p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve);
+    rules.reserveLastCardOnly = p[param::ReserveStartFace] == table::kReserveLastCardUp;
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;

@@ -53,6 +53,9 @@ struct CompactRules {
     /// first reserve's top card after each move while that reserve holds
     /// cards (Canfield and its kin); that reserve takes nothing back.
     bool fillsFromReserve = false;
+    /// A reserve that shows only its last card (Eagle Wing's trunk): its top
+    /// plays only while it is the last card; the spaces take the others.
+    bool reserveLastCardOnly = false;
     /// The most cards a tableau may hold before a drop (-1 for no bound): a
     /// tableau holding that many takes nothing more.
     int tableauMaxCards = -1;
