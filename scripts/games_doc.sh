@@ -18,8 +18,9 @@
 # share of the decided deals, S/(S+U): the band (WinningChance) is 0 "Very
 # high" from 80 %, 1 "High" from 60 %, 2 "Medium" from 40 %, 3 "Low" from
 # 20 %, 4 "Very low" below; the ratio is the share in whole tenths, rounded
-# down so that it agrees with the band ("about 3 in 10", at least 1 in 10
-# when any deal was won), and none (WinningRatioGames 0) when no deal was won.
+# down so that it agrees with the band ("about 3 in 10"; under one in ten, in
+# hundredths, at least 1 in 100 when any deal was won), and none
+# (WinningRatioGames 0) when no deal was won.
 # Where more deals were given up, the survey names no figure: the ratio is
 # removed (the chooser shows the word alone), and the game's band stays as
 # it is when it lies between the bands of S/N and (S+G)/N, else it moves to
@@ -86,7 +87,15 @@ while read -r game deals won gaveup unsolved median; do
         chance=$(band "$share")
         wins=$((share / 100)) # in whole tenths, so that it agrees with the band
         games=10
-        if ((won == 0)); then games=0; wins=0; elif ((wins == 0)); then wins=1; fi
+        if ((won == 0)); then
+            games=0
+            wins=0
+        elif ((wins == 0)); then
+            # Under one in ten: in hundredths, at least one.
+            games=100
+            wins=$(((share + 5) / 10))
+            ((wins > 0)) || wins=1
+        fi
         how=": the solver won $won of the $decided deals it decided, of $deals"
         shown="${band_names[$chance]}"
         ((games > 0)) && shown+=" (about $wins in $games)"
