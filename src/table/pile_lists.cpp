@@ -99,6 +99,14 @@ int topCardOf(std::string_view pile) {
     return pile.size() < 3 ? 0 : cardAt(pile, cardCount(pile) - 1);
 }
 
+std::vector<std::uint8_t> cardCodes(std::string_view pile) {
+    std::vector<std::uint8_t> codes;
+    for (int i = 0; i < cardCount(pile); ++i) {
+        codes.push_back(static_cast<std::uint8_t>(cardAt(pile, i)));
+    }
+    return codes;
+}
+
 void setFacesOfPile(CardTable& cards, std::string_view pile, int mode, char flag) {
     const int n = cardCount(pile);
     if (mode >= 1) {

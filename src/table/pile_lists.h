@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,8 @@ inline int cardCount(std::string_view pile) {
 int cardAt(std::string_view pile, int i);
 /// The top card of a pile string, 0 when it is empty.
 int topCardOf(std::string_view pile);
+/// The card codes of a pile string from the bottom, a byte each.
+std::vector<std::uint8_t> cardCodes(std::string_view pile);
 
 /// Mode of setFacesOfPile.
 ///   n >= 1: the top n cards get the flag;

@@ -33,14 +33,6 @@ constexpr int kStatusBits = 3;
 constexpr int kMaxSpaces = kPlacesOfACard - 2;
 constexpr int kRoundBits = 5;
 
-std::vector<std::uint8_t> codesOf(const std::string& pile) {
-    std::vector<std::uint8_t> codes;
-    for (int i = 0; i < table::cardCount(pile); ++i) {
-        codes.push_back(static_cast<std::uint8_t>(table::cardAt(pile, i)));
-    }
-    return codes;
-}
-
 // The stock's rounds, learnt by clicking it on a copy of the deal through
 // the pointer input until it is empty: each click must put one card face
 // up on every pile and change nothing else.
@@ -127,7 +119,7 @@ std::optional<AcesUpDeal> acesUpDealFor(const table::ProgramState& dealt,
                 return std::nullopt;
             }
         }
-        deal.start.push_back(codesOf(pile));
+        deal.start.push_back(table::cardCodes(pile));
     }
     std::optional<std::vector<std::array<std::uint8_t, AcesUpDeal::kMaxPiles>>> rounds =
         learnRounds(dealt, geometry, counts.tableaus);

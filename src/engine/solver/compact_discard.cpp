@@ -37,14 +37,6 @@ bool discardGame(const table::ProgramState& state) {
            type == GameType::BlackHole;
 }
 
-std::vector<std::uint8_t> codesOf(const std::string& pile) {
-    std::vector<std::uint8_t> codes;
-    for (int i = 0; i < table::cardCount(pile); ++i) {
-        codes.push_back(static_cast<std::uint8_t>(table::cardAt(pile, i)));
-    }
-    return codes;
-}
-
 // A click on the stock of a copy of `table`, through the pointer input and
 // with Autoplay off as the solver's lines play: true when it turned just
 // the stock's top card onto the discard pile (or, from an empty stock, did
@@ -120,7 +112,7 @@ std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
     const int peaks = std::clamp(p[param::TableauPeaks], 0, table::kMaxPeaks);
     for (int t = 0; t < counts.tableaus; ++t) {
         const std::string& pile = dealt.piles.tableau(t);
-        deal.piles.push_back(codesOf(pile));
+        deal.piles.push_back(table::cardCodes(pile));
         // A face-down card turns up at a click (Golf-like games); the hole
         // takes only face-up cards.
         for (int i = 0; i < table::cardCount(pile); ++i) {
@@ -135,7 +127,7 @@ std::optional<DiscardDeal> discardDealFor(const table::ProgramState& dealt,
             }
         }
     }
-    deal.stock = codesOf(dealt.piles.stock(table::kStock));
+    deal.stock = table::cardCodes(dealt.piles.stock(table::kStock));
     const std::string& discard = dealt.piles.stock(table::kDiscard);
     deal.discardTop = static_cast<std::uint8_t>(table::topCardOf(discard));
     if (!deal.stock.empty()) {

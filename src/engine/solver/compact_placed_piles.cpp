@@ -46,14 +46,6 @@ std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
-std::vector<std::uint8_t> codesOf(const std::string& pile) {
-    std::vector<std::uint8_t> codes;
-    for (int i = 0; i < table::cardCount(pile); ++i) {
-        codes.push_back(static_cast<std::uint8_t>(table::cardAt(pile, i)));
-    }
-    return codes;
-}
-
 // The cards foundation `f` takes from the table's own cards on, once the
 // stock is spent, asked of its target check on a copy built up card by
 // card, each card coming from a pile; nothing unless each answer is one
@@ -462,17 +454,17 @@ std::optional<PlacedPilesDeal> placedPilesDealFor(const table::ProgramState& dea
     }
     PlacedPilesDeal deal;
     deal.piles = counts.tableaus;
-    const std::vector<std::uint8_t> waste = codesOf(dealt.piles.stock(table::kWaste));
+    const std::vector<std::uint8_t> waste = table::cardCodes(dealt.piles.stock(table::kWaste));
     deal.firstOnWaste = !waste.empty();
     deal.order = waste;
-    const std::vector<std::uint8_t> stock = codesOf(dealt.piles.stock(table::kStock));
+    const std::vector<std::uint8_t> stock = table::cardCodes(dealt.piles.stock(table::kStock));
     deal.order.insert(deal.order.end(), stock.rbegin(), stock.rend());
     Mask inPlay = 0;
     for (const int card : deal.order) {
         inPlay |= bit(card);
     }
     for (int t = 0; t < counts.tableaus; ++t) {
-        deal.dealtPiles.push_back(codesOf(dealt.piles.tableau(t)));
+        deal.dealtPiles.push_back(table::cardCodes(dealt.piles.tableau(t)));
         for (const int card : deal.dealtPiles.back()) {
             if (!dealt.cards.isFaceUp(card)) {
                 return std::nullopt;

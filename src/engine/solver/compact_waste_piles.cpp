@@ -73,14 +73,6 @@ std::size_t at(int i) {
     return static_cast<std::size_t>(i);
 }
 
-std::vector<std::uint8_t> codesOf(const std::string& pile) {
-    std::vector<std::uint8_t> codes;
-    for (int i = 0; i < table::cardCount(pile); ++i) {
-        codes.push_back(static_cast<std::uint8_t>(table::cardAt(pile, i)));
-    }
-    return codes;
-}
-
 // The ranks foundation `f` takes from the table's own cards on, asked of
 // its target check on a copy built up card by card, with each card coming
 // from the waste and from a waste pile; nothing unless each answer is all
@@ -167,16 +159,16 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
     for (int card = 1; card <= cards; ++card) {
         deal.rankOf[at(card)] = static_cast<std::uint8_t>(table::rankOf(card));
     }
-    const std::vector<std::uint8_t> waste = codesOf(dealt.piles.stock(table::kWaste));
+    const std::vector<std::uint8_t> waste = table::cardCodes(dealt.piles.stock(table::kWaste));
     deal.firstOnWaste = !waste.empty();
     deal.order = waste;
-    std::vector<std::uint8_t> stock = codesOf(dealt.piles.stock(table::kStock));
+    std::vector<std::uint8_t> stock = table::cardCodes(dealt.piles.stock(table::kStock));
     deal.order.insert(deal.order.end(), stock.rbegin(), stock.rend());
     int inPlay = static_cast<int>(deal.order.size());
     deal.hasReserve = counts.reserves == 1;
     for (int t = 0; t < deal.stacks(); ++t) {
-        deal.dealtPiles.push_back(
-            codesOf(t < counts.tableaus ? dealt.piles.tableau(t) : dealt.piles.reserve(0)));
+        deal.dealtPiles.push_back(table::cardCodes(t < counts.tableaus ? dealt.piles.tableau(t)
+                                                                       : dealt.piles.reserve(0)));
         inPlay += static_cast<int>(deal.dealtPiles.back().size());
         for (const int card : deal.dealtPiles.back()) {
             if (!dealt.cards.isFaceUp(card)) {
@@ -194,7 +186,7 @@ std::optional<WastePilesDeal> wastePilesDealFor(const table::ProgramState& dealt
     deal.hashedKey = nibbles > kKeyNibbles;
     std::vector<bool> used(at(cards + 1), false);
     for (int f = 0; f < counts.foundations; ++f) {
-        for (const int card : codesOf(dealt.piles.foundation(f))) {
+        for (const int card : table::cardCodes(dealt.piles.foundation(f))) {
             if (card < 1 || card > cards) {
                 return std::nullopt;
             }

@@ -826,6 +826,13 @@ public:
         m_gestures.push_back(command);
         return runGesture(m_engine, command);
     }
+    /// Drags `card` from the top of `from` onto `to`; false unless it lay on
+    /// top there, the input took the drag and the card landed on top of `to`.
+    bool moveCard(int card, const table::PileRef& from, const table::PileRef& to) {
+        return table::topCardOf(piles().pile(from)) == card &&
+               run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) &&
+               table::topCardOf(piles().pile(to)) == card;
+    }
     const table::ProgramState& table() const { return m_table; }
     const table::PileLists& piles() const { return m_table.piles; }
     bool won() const { return m_frontend.won; }
@@ -1504,9 +1511,7 @@ wastePilesGestures(const table::ProgramState& dealt, const seam::Frontend& geome
                 return std::nullopt;
             }
         }
-        if (table::topCardOf(replay.piles().pile(from)) != move.card ||
-            !replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
-            table::topCardOf(replay.piles().pile(to)) != move.card) {
+        if (!replay.moveCard(move.card, from, to)) {
             return std::nullopt;
         }
     }
@@ -1663,9 +1668,7 @@ dealtPilesGestures(const table::ProgramState& dealt, const seam::Frontend& geome
         }
         const table::PileRef from{table::PileKind::Tableau, move.pile};
         const table::PileRef to{table::PileKind::Foundation, move.foundation};
-        if (table::topCardOf(replay.piles().pile(from)) != move.card ||
-            !replay.run(gesture(Verb::Drag, table::pileName(from), table::pileName(to))) ||
-            table::topCardOf(replay.piles().pile(to)) != move.card) {
+        if (!replay.moveCard(move.card, from, to)) {
             return std::nullopt;
         }
     }
