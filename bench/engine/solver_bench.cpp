@@ -68,6 +68,7 @@ constexpr int kOsmosis = 103;
 constexpr int kAuldLangSyne = 150;
 constexpr int kStrategy = 151;
 constexpr int kFrog = 164;
+constexpr int kPictureGallery = 173;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -234,6 +235,10 @@ void fastStrategy(benchmark::State& state) {
 void fastFrog(benchmark::State& state) {
     solveSurvey(state, kFrog, true, false, kAccordionPositions);
 }
+// Picture Gallery: the gallery games' own search, each position a hashed key.
+void fastPictureGallery(benchmark::State& state) {
+    solveSurvey(state, kPictureGallery, true, false, kAccordionPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -367,6 +372,7 @@ BENCHMARK(fastOsmosis)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecon
 BENCHMARK(fastAuldLangSyne)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastStrategy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFrog)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastPictureGallery)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
