@@ -34,6 +34,7 @@
 #include "engine/solver/solver_places.h"
 #include "engine/solver/table_fingerprint.h"
 #include "engine/solver/twin_piles.h"
+#include "engine/solver/up_order.h"
 #include "table/card.h"
 #include "table/gap_rows.h"
 #include "table/main_game.h"
@@ -1836,6 +1837,12 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         rules->runsThroughSpaces = false;
     }
     const CompactPosition start(dealt, *rules);
+    if (upOrderInCircle(start)) {
+        SolveResult lost;
+        lost.fastSearch = true;
+        lost.outcome = SolveOutcome::Unsolved;
+        return lost;
+    }
     // Two packs get the budget one pack gets: given a tenth of it, the
     // gesture search that answered next won fewer deals of Spider, Double
     // Klondike, Grounds for a Divorce and their kin in the same time.
