@@ -350,6 +350,60 @@ TEST(CompactPosition, SpacesFillFromTheReserveAsThePointerInputFillsThem) {
     EXPECT_GT(fills, 0);
 }
 
+// Zebra, Corona and their kin: the program fills a space at once with the
+// waste's top card, or the stock's top when the waste is empty. After every
+// move that empties a tableau, the fast position ends where the pointer
+// input does, faces included, and the undo gives the cards back where they
+// came from. The walks click the stock now and then, so that spaces take
+// cards from both; Little Forty turns three cards a click and takes cards
+// back from the foundations.
+TEST(CompactPosition, SpacesFillFromTheWasteOrTheStockAsThePointerInputFillsThem) {
+    int fromWaste = 0;
+    int fromStock = 0;
+    auto look = [&](const Table& table, const CompactPosition& pos) {
+        ASSERT_TRUE(pos.rules().fillsFromWasteOrStock);
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        for (const CompactMove& m : moves) {
+            if (m.from >= pos.rules().tableaus || m.count != pos.size(m.from) || m.draws != 0) {
+                continue;
+            }
+            CompactPosition after = pos;
+            after.apply(m);
+            Table played(table);
+            PointerCommand drag;
+            drag.verb = PointerCommand::Verb::Drag;
+            drag.place = table::pileName({table::PileKind::Tableau, m.from});
+            drag.place += m.count == 1 ? "" : ":0";
+            drag.target = compactPileName(pos, m.to);
+            ASSERT_TRUE(played.run(commandText(drag))) << commandText(drag);
+            EXPECT_TRUE(after == CompactPosition(played.state, pos.rules())) << commandText(drag);
+            if (pos.size(pos.waste()) > 0) {
+                ++fromWaste;
+            } else if (pos.size(pos.stock()) > 0) {
+                ++fromStock;
+            }
+            after.undo(m);
+            EXPECT_TRUE(after == pos);
+            EXPECT_EQ(after.key(), pos.key());
+        }
+    };
+    for (const int game : {kZebra, kCorona, kQuadrangle, kTripleLine, kLittleForty}) {
+        for (int deal = 1; deal <= 4; ++deal) {
+            SCOPED_TRACE("game " + std::to_string(game) + " deal " + std::to_string(deal));
+            randomWalk(game, deal, 150, static_cast<unsigned>(deal), look);
+        }
+    }
+    EXPECT_GT(fromWaste, 10);
+    EXPECT_GT(fromStock, 10);
+}
+
+// Their moves are the engine's list, with the spaces the fills leave none
+// of while the stock or the waste holds a card.
+TEST(CompactPosition, ListsTheMovesTheEngineListsWhereTheWasteOrStockFillsTheSpaces) {
+    expectTheEngineMovesInRandomPlay({kZebra, kCorona, kQuadrangle, kTripleLine, kLittleForty});
+}
+
 // Where the stock turns one card at a time a limited number of times, a
 // click is a move of its own, the only stock move, and it leaves the
 // position the pointer input's click leaves; once the stock is gone

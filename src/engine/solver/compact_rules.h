@@ -53,6 +53,11 @@ struct CompactRules {
     /// first reserve's top card after each move while that reserve holds
     /// cards (Canfield and its kin); that reserve takes nothing back.
     bool fillsFromReserve = false;
+    /// Whether the program fills every empty tableau, in order, after each
+    /// move with the waste's top card, or the stock's top when the waste is
+    /// empty, face up, while either holds cards (Zebra, Corona and their
+    /// kin).
+    bool fillsFromWasteOrStock = false;
     /// A reserve that shows only its last card (Eagle Wing's trunk): its top
     /// plays only while it is the last card; the spaces take the others.
     bool reserveLastCardOnly = false;
