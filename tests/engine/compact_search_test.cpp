@@ -398,6 +398,45 @@ TEST(CompactPosition, SpacesFillFromTheWasteOrTheStockAsThePointerInputFillsThem
     EXPECT_GT(fromStock, 10);
 }
 
+// Every move the fast position lists, its stock clicks first, leaves the
+// position the pointer input's gestures leave, with the fills after it.
+TEST(CompactPosition, EveryMoveWhereTheWasteOrStockFillsTheSpacesIsThePointerInputs) {
+    int compared = 0;
+    auto look = [&](const Table& table, const CompactPosition& pos) {
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        for (const CompactMove& m : moves) {
+            Table played(table);
+            std::vector<std::string> gestures(m.draws, "click Mazzo");
+            // A run carried through the spaces is the drags of its cards.
+            for (const CompactMove& step :
+                 CompactPosition::isClick(m) ? std::vector<CompactMove>{} : pos.runSteps(m)) {
+                PointerCommand drag;
+                drag.verb = PointerCommand::Verb::Drag;
+                drag.place = compactPileName(pos, step.from);
+                if (step.count > 1) {
+                    drag.place += ":" + std::to_string(pos.size(step.from) - step.count);
+                }
+                drag.target = compactPileName(pos, step.to);
+                gestures.push_back(commandText(drag));
+            }
+            for (const std::string& g : gestures) {
+                ASSERT_TRUE(played.run(g)) << g;
+            }
+            CompactPosition after = pos;
+            after.apply(m);
+            EXPECT_TRUE(after == CompactPosition(played.state, pos.rules()))
+                << gestures.back() << ", " << int(m.draws) << " clicks first";
+            ++compared;
+        }
+    };
+    for (const int game : {kZebra, kCorona, kQuadrangle, kTripleLine, kLittleForty}) {
+        SCOPED_TRACE("game " + std::to_string(game));
+        randomWalk(game, 2, 120, 5, look);
+    }
+    EXPECT_GT(compared, 500);
+}
+
 // Their moves are the engine's list, with the spaces the fills leave none
 // of while the stock or the waste holds a card.
 TEST(CompactPosition, ListsTheMovesTheEngineListsWhereTheWasteOrStockFillsTheSpaces) {
@@ -1053,6 +1092,23 @@ TEST(CompactSearch, WinsFortyThievesClickByClick) {
                                     }),
               60);
     EXPECT_TRUE(dealt.playsToTheWin(result.moves));
+}
+
+// Quadrangle deal 18 and Little Forty deal 4 (three cards a click, cards
+// taken back from the foundations), whose spaces the waste or the stock
+// fills: the fast search alone finds a line the pointer input plays to the
+// win. Quadrangle's foundations begin at the rank the deal turns up and go
+// round the corner: one holding its thirteen cards takes no king more.
+TEST(CompactSearch, WinsWhereTheWasteOrTheStockFillsTheSpaces) {
+    for (const auto [game, deal] : {std::pair{kQuadrangle, 18}, std::pair{kLittleForty, 4}}) {
+        Table dealt(game, deal);
+        SolveLimits limits;
+        limits.gestureSearch = false;
+        const SolveResult result = solveDeal(dealt.state, dealt.frontend, limits);
+        ASSERT_EQ(result.outcome, SolveOutcome::Solved) << "game " << game;
+        EXPECT_TRUE(result.fastSearch);
+        EXPECT_TRUE(dealt.playsToTheWin(result.moves)) << "game " << game;
+    }
 }
 
 // King Albert deal 2096 is lost (a search written apart from the engine

@@ -535,7 +535,7 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
                 }
                 emptyTried[r.foundationClass[f]] = true;
             }
-            if (r.foundationTakes(f, below, card)) {
+            if (foundationTakes(f, below, card)) {
                 add(pile);
             }
         }
@@ -880,7 +880,7 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
         for (int f = 0; f < r.foundations; ++f) {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
-            if (r.foundationTakes(f, below, base->under)) {
+            if (foundationTakes(f, below, base->under)) {
                 return false;
             }
         }
@@ -951,7 +951,7 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
         for (int f = 0; f < r.foundations; ++f) {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
-            if (r.foundationTakes(f, below, card & kCodeMask)) {
+            if (foundationTakes(f, below, card & kCodeMask)) {
                 if (givesBack && below != 0) {
                     return false;
                 }

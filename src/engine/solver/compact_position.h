@@ -179,6 +179,12 @@ private:
     // turned back and cards turned again; unclickStock takes back the last.
     void clickStock();
     void unclickStock();
+    // Whether foundation `f`, its top card `below` (0 when empty), takes
+    // `card` now: by its rule, and while it holds fewer cards than it may.
+    bool foundationTakes(int f, int below, int card) const {
+        return m_size[foundation(f)] < m_rules->foundationMaxCards &&
+               m_rules->foundationTakes(f, below, card);
+    }
     // Whether the top `count` cards of a tableau may be lifted together.
     bool liftableRun(int pile, int count) const;
     // How many face-up cards on top of a tableau are each built on the one

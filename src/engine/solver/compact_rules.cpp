@@ -403,6 +403,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.fillsFromWasteOrStock = p[param::FillStyle] == codeOf(FillStyle::FromWasteOrStock);
     rules.reserveLastCardOnly = p[param::ReserveStartFace] == table::kReserveLastCardUp;
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
+    rules.foundationMaxCards = p[param::FoundationMaxCards];
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;
         const int played = code >= 1 && code <= rules.cards ? table::shownCard(p, code) : code;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,6 +62,10 @@ struct CompactRules {
     /// A reserve that shows only its last card (Eagle Wing's trunk): its top
     /// plays only while it is the last card; the spaces take the others.
     bool reserveLastCardOnly = false;
+    /// The most cards a foundation holds: one holding that many takes
+    /// nothing more, even a card its rule would build round the corner
+    /// (Quadrangle's king on the queen that ends a suit begun at a king).
+    int foundationMaxCards = std::numeric_limits<int>::max();
     /// The most cards a tableau may hold before a drop (-1 for no bound): a
     /// tableau holding that many takes nothing more.
     int tableauMaxCards = -1;
