@@ -1212,6 +1212,56 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInTheFortyThievesFamily) {
     EXPECT_LT(lost, compared);
 }
 
+// The same where the program fills the spaces from the waste or the stock:
+// late in deals of Zebra, Corona, Quadrangle, Triple Line and Little Forty
+// the fast search's wins play through the pointer input and its proofs of
+// loss are the search of actions' own. The positions: a deal played at
+// random until its stock is nearly gone, and in the games whose foundations
+// build up in suit from the ace, the kings and queens alone left to play.
+TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsTheSpaces) {
+    int compared = 0;
+    int lost = 0;
+    for (const int game : {kZebra, kCorona, kQuadrangle, kTripleLine, kLittleForty}) {
+        const bool inSuitFromAces = game == kCorona || game == kTripleLine || game == kLittleForty;
+        for (int deal = 1; deal <= 8; ++deal) {
+            Table table(game, deal);
+            if (autoplayActive(table.state)) {
+                table.run("autoplay");
+            }
+            constexpr int kQueen = 12;
+            if (inSuitFromAces && deal % 2 == 0) {
+                sendHomeBelow(table.state, kQueen);
+            } else {
+                playAtRandomUntilTheStockHolds(table, 3, static_cast<unsigned>(deal));
+            }
+            SolveLimits limits;
+            limits.gestureSearch = false;
+            limits.fastPositions = 2'000'000;
+            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
+            if (fast.outcome == SolveOutcome::GaveUp) {
+                continue;
+            }
+            const std::optional<bool> slowWins =
+                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
+            if (!slowWins) {
+                continue;
+            }
+            ++compared;
+            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
+            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
+                << "game " << game << " deal " << deal;
+            if (fast.outcome == SolveOutcome::Solved) {
+                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
+            }
+        }
+    }
+    RecordProperty("compared", compared);
+    RecordProperty("lost", lost);
+    EXPECT_GE(compared, 15);
+    EXPECT_GT(lost, 0);
+    EXPECT_LT(lost, compared);
+}
+
 TEST(CompactSearch, AStopFlagEndsTheSearchAsGivenUp) {
     Table dealt(kThoughtful, 2);
     const std::atomic<bool> stop{true};
