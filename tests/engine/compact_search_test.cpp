@@ -678,16 +678,18 @@ TEST(CompactPosition, ASpaceForSingleCardsTakesNoRun) {
 // What a stock click deals is learnt from the pointer input: Spider deals
 // a card to each of its ten tableaus and never while one is empty, Scorpion
 // its three cards to the first three tableaus, Gypsy one to each of eight,
-// gaps or not.
+// gaps or not, Bristol one to each of its three reserves (piles 8 to 10 of
+// the fast position) and none to its tableaus.
 TEST(CompactRules, LearnWhatAStockClickDealsFromThePointerInput) {
     struct Expected {
         int game;
         std::vector<int> dealTo;
         bool gapRefuses;
     };
-    for (const Expected& e : {Expected{kSpider, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true},
-                              Expected{kScorpion, {0, 1, 2}, false},
-                              Expected{kGypsy, {0, 1, 2, 3, 4, 5, 6, 7}, false}}) {
+    for (const Expected& e :
+         {Expected{kSpider, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true},
+          Expected{kScorpion, {0, 1, 2}, false}, Expected{kGypsy, {0, 1, 2, 3, 4, 5, 6, 7}, false},
+          Expected{kBristol, {8, 9, 10}, false}}) {
         Table table(e.game, 2);
         const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
         ASSERT_TRUE(rules) << "game " << e.game;
@@ -705,7 +707,7 @@ TEST(CompactRules, LearnWhatAStockClickDealsFromThePointerInput) {
 // leaves, card for card, and its undo the table before; with a gap in
 // Spider neither deals.
 TEST(CompactPosition, ADealIsTheStockClickOfThePointerInput) {
-    for (const int game : {kSpider, kScorpion, kGypsy, kWillOTheWisp}) {
+    for (const int game : {kSpider, kScorpion, kGypsy, kWillOTheWisp, kBristol, kAgnesBernauer}) {
         Table table(game, 3);
         const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
         ASSERT_TRUE(rules) << "game " << game;

@@ -184,7 +184,8 @@ void CompactPosition::dealToTableaus() {
         if (m_size[stock()] == 0) {
             break;
         }
-        if (m_size[t] == 0 && m_rules->dealSkipsEmpty[static_cast<std::size_t>(t)]) {
+        if (t < m_rules->tableaus && m_size[t] == 0 &&
+            m_rules->dealSkipsEmpty[static_cast<std::size_t>(t)]) {
             continue;
         }
         push(t, static_cast<std::uint8_t>(pop(stock()) & kCodeMask));

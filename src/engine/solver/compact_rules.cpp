@@ -160,7 +160,6 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {counts.reserves <= CompactRules::kMaxReserves, "more reserves than the position holds"},
         {counts.foundations >= 1 && counts.foundations <= CompactRules::kMaxFoundations,
          "a foundation count the position cannot hold"},
-        {allZero(p, param::ReserveLaterDeal, counts.reserves), "reserves dealt to later"},
         {freeCellsOrClosed(p, counts.reserves), "reserves with a drop rule"},
     };
     for (const auto& [holds, why] : plainChecks) {
@@ -212,14 +211,16 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
     }
     const bool stockInPlay =
         !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
-    if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
-        // A click on the stock deals onto the tableaus (what it deals is
-        // learnt from the pointer input); there is no waste to turn.
+    if (!allZero(p, param::TableauLaterDeal, counts.tableaus) ||
+        !allZero(p, param::ReserveLaterDeal, counts.reserves)) {
+        // A click on the stock deals onto the tableaus or the reserves (what
+        // it deals is learnt from the pointer input); there is no waste to
+        // turn.
         if (p[param::EmptyWasteIsRedeal] == 0 && p[param::PassCountingStyle] == 0 &&
             p[param::DiscardLayout] == 0 && state.piles.stock(table::kWaste).empty()) {
             return std::nullopt;
         }
-        return std::string("a stock that deals to the tableaus and has a waste");
+        return std::string("a stock that deals to the piles and has a waste");
     }
     if (stockInPlay) {
         // A click on the stock turns cards onto the waste, a click on the
@@ -250,13 +251,14 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
 }
 
 // A stock click played through the pointer input on a copy of `table`, with
-// Autoplay off as the solver's lines play: for each tableau, how far from
-// the stock's top the card it was dealt lay (-1 for none). Nothing when the
-// click does anything but deal single face-up cards onto tableaus.
-using DealOrder = std::array<int, CompactRules::kMaxTableaus>;
+// Autoplay off as the solver's lines play: for each tableau, then each
+// reserve (the fast position's numbering), how far from the stock's top the
+// card it was dealt lay (-1 for none). Nothing when the click does anything
+// but deal single face-up cards onto those piles.
+using DealOrder = std::array<int, CompactRules::kMaxTableaus + CompactRules::kMaxReserves>;
 
 std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Frontend& geometry,
-                                   int tableaus) {
+                                   int tableaus, int reserves) {
     const table::ProgramState before = table;
     QuietFrontend frontend(geometry);
     PlayEngine engine(table, frontend);
@@ -274,9 +276,12 @@ std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Fronte
     DealOrder order;
     order.fill(-1);
     int dealt = 0;
-    for (int t = 0; t < tableaus; ++t) {
-        const std::string& was = before.piles.tableau(t);
-        const std::string& now = table.piles.tableau(t);
+    for (int t = 0; t < tableaus + reserves; ++t) {
+        const table::PileRef pile = t < tableaus
+                                        ? table::PileRef{table::PileKind::Tableau, t}
+                                        : table::PileRef{table::PileKind::Reserve, t - tableaus};
+        const std::string& was = before.piles.pile(pile);
+        const std::string& now = table.piles.pile(pile);
         if (now == was) {
             continue;
         }
@@ -298,7 +303,7 @@ std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Fronte
     for (int f = 0; f < counts.foundations; ++f) {
         othersKept = othersKept && table.piles.foundation(f) == before.piles.foundation(f);
     }
-    for (int r = 0; r < counts.reserves; ++r) {
+    for (int r = reserves; r < counts.reserves; ++r) {
         othersKept = othersKept && table.piles.reserve(r) == before.piles.reserve(r);
     }
     if (!othersKept) {
@@ -323,13 +328,15 @@ bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geom
             return false;
         }
     }
-    const std::optional<DealOrder> full = clickDeal(state, geometry, rules.tableaus);
+    const int piles = rules.tableaus + rules.reserves;
+    const std::optional<DealOrder> full =
+        clickDeal(state, geometry, rules.tableaus, rules.reserves);
     if (!full) {
         return false;
     }
     for (int k = 0;; ++k) {
-        const auto at = std::find(full->begin(), full->begin() + rules.tableaus, k);
-        if (at == full->begin() + rules.tableaus) {
+        const auto at = std::find(full->begin(), full->begin() + piles, k);
+        if (at == full->begin() + piles) {
             break;
         }
         rules.dealTo.push_back(static_cast<int>(at - full->begin()));
@@ -342,7 +349,8 @@ bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geom
     for (int t = 0; t < rules.tableaus; ++t) {
         table::ProgramState gap = state;
         gap.piles.tableau(t).clear();
-        const std::optional<DealOrder> dealt = clickDeal(gap, geometry, rules.tableaus);
+        const std::optional<DealOrder> dealt =
+            clickDeal(gap, geometry, rules.tableaus, rules.reserves);
         if (!dealt) {
             return false;
         }
@@ -410,7 +418,8 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         rules.playedAs[static_cast<std::size_t>(byte)] =
             static_cast<std::uint8_t>(played | (byte & CompactPosition::kFaceDown));
     }
-    if (!allZero(p, param::TableauLaterDeal, counts.tableaus)) {
+    if (!allZero(p, param::TableauLaterDeal, counts.tableaus) ||
+        !allZero(p, param::ReserveLaterDeal, counts.reserves)) {
         rules.hasStock = false; // no waste: the clicks are deal moves
         if (!learnStockDeal(state, geometry, rules)) {
             return std::nullopt;

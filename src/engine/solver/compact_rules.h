@@ -132,8 +132,9 @@ struct CompactRules {
     /// cards then go by the foundation tables as ever.
     bool suitRunFoundation = false;
     /// Where a stock click deals instead of turning cards onto a waste:
-    /// the tableaus that take one card each, in the order the click deals
-    /// them (the stock's top card to the first). Empty where the stock
+    /// the tableaus and reserves (by the position's numbering) that take
+    /// one card each, in the order the click deals them (the stock's top
+    /// card to the first). Empty where the stock
     /// turns onto a waste or holds nothing. Learnt from the pointer input
     /// itself: a click on a copy of the table (stockDealFor).
     std::vector<int> dealTo;
