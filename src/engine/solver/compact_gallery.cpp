@@ -19,6 +19,9 @@ using catalogue::codeOf;
 namespace {
 
 constexpr int kStopCheckEvery = 1024;
+// Most deals are won in a few hundred positions: the set of keys starts
+// small and grows as it fills.
+constexpr std::size_t kFirstKeySlots = 256;
 constexpr int kAceRank = 1;
 constexpr int kCardsInPack = 52;
 constexpr int kMaxPiles = GalleryDeal::kMaxTableaus + GalleryDeal::kMaxReserves;
@@ -288,7 +291,7 @@ private:
     const std::atomic<bool>* m_stop;
     int m_firstReserve;
     int m_piles;
-    BasicKeySet<std::uint64_t> m_seen;
+    BasicKeySet<std::uint64_t> m_seen{kFirstKeySlots};
     long m_positions = 0;
     bool m_outOfBudget = false;
     std::vector<GalleryMove> m_line;
