@@ -144,13 +144,13 @@ struct ReserveWasteSearchResult {
     std::size_t storedBytes = 0;
 };
 
-/// Depth first, each position searched once by its hashed key, in short
-/// passes of other orders sharing the keys (as the discard games' search
-/// runs): a card a foundation takes goes up at once, alone; else cards are
-/// built on the waste before the stock is turned. Hashed keys may take two
-/// positions for one, so a search that ran out of moves proves nothing: it
-/// ends won, or after `positions` positions or when `stop` reads true
-/// (OutOfBudget).
+/// Depth first by limited discrepancy: rounds that let a line leave the
+/// order of moves thought best once more each round, each position searched
+/// once a round by its hashed key (with the allowance it had). A card a
+/// foundation takes goes up at once, alone; else cards are built on the
+/// waste before the stock is turned. Hashed keys may take two positions for
+/// one, so a search that ran out of moves proves nothing: it ends won, or
+/// after `positions` positions or when `stop` reads true (OutOfBudget).
 ReserveWasteSearchResult searchReserveWasteDeal(const ReserveWasteDeal& deal, long positions,
                                                 const std::atomic<bool>* stop = nullptr);
 
