@@ -180,6 +180,46 @@ TEST(ReserveWastePosition, MovesAsTheEngineMovesThroughThreePasses) {
     }
 }
 
+// A made-up end of a deal: hearts only, one foundation building 2 to 4 up,
+// the other 4 to 2 down, the talon's first `onWaste` cards on the waste.
+ReserveWasteDeal heartsEnd(std::vector<std::uint8_t> talon, int onWaste, int turnBacks) {
+    ReserveWasteDeal deal;
+    deal.reserves = 1;
+    deal.reservePiles = {{}};
+    deal.foundations = 2;
+    deal.suit = {0, 0};
+    deal.next = {2, 4};
+    deal.step = {1, -1};
+    deal.last = {4, 2};
+    for (int card = 1; card <= 104; ++card) {
+        const auto i = static_cast<std::size_t>(card);
+        deal.suitOf[i] = static_cast<std::uint8_t>(table::suitOf(card));
+        deal.rankOf[i] = static_cast<std::uint8_t>(table::rankOf(card));
+        deal.faceOf[i] = static_cast<std::uint8_t>(deal.suitOf[i] * 13 + deal.rankOf[i]);
+    }
+    deal.talon = std::move(talon);
+    deal.onWaste = onWaste;
+    deal.turnBacks = turnBacks;
+    return deal;
+}
+
+// A 3 on the waste in the last pass is lost when both 2s lie under it (the
+// foundation going up needs one first) and both 4s too (the one going
+// down); a 2 still in the stock, or a pass still to come, saves it.
+TEST(ReserveWastePosition, KnowsAWasteTopThatCanNeverGoUp) {
+    constexpr std::uint8_t two = 2, three = 3, four = 4;       // hearts of the first pack
+    constexpr std::uint8_t twoB = 54, threeB = 55, fourB = 56; // and of the second
+    const ReserveWasteDeal lost = heartsEnd({two, twoB, four, fourB, three, threeB}, 5, 0);
+    EXPECT_TRUE(ReserveWastePosition(lost).wasteTopBuried());
+    const ReserveWasteDeal twoToCome = heartsEnd({two, four, fourB, three, twoB, threeB}, 4, 0);
+    EXPECT_FALSE(ReserveWastePosition(twoToCome).wasteTopBuried());
+    const ReserveWasteDeal passLeft = heartsEnd({two, twoB, four, fourB, three, threeB}, 5, 1);
+    EXPECT_FALSE(ReserveWastePosition(passLeft).wasteTopBuried());
+    // The 4s above the 3 do not hold it: it goes down once they have.
+    const ReserveWasteDeal foursAbove = heartsEnd({two, twoB, three, four, fourB, threeB}, 3, 0);
+    EXPECT_FALSE(ReserveWastePosition(foursAbove).wasteTopBuried());
+}
+
 // The search's line, played on the model from the deal, is a line of legal
 // moves that ends won; the same line then wins through the pointer input.
 TEST(ReserveWasteSearch, WinsADealWithLegalMoves) {

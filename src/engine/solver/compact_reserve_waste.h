@@ -121,6 +121,10 @@ public:
     bool mayTake(int f, int card) const;
     /// Whether the waste takes `card` now.
     bool wasteTakes(int card) const;
+    /// Whether the waste's top card can never go up, the waste being
+    /// turned back no more: each foundation that may take it needs first a
+    /// card of a face whose every copy not yet up lies under it.
+    bool wasteTopBuried() const;
     const ReserveWasteDeal& deal() const { return m_deal; }
 
 private:
@@ -145,12 +149,15 @@ struct ReserveWasteSearchResult {
 };
 
 /// Depth first by limited discrepancy: rounds that let a line leave the
-/// order of moves thought best once more each round, each position searched
-/// once a round by its hashed key (with the allowance it had). A card a
-/// foundation takes goes up at once, alone; else cards are built on the
-/// waste before the stock is turned. Hashed keys may take two positions for
-/// one, so a search that ran out of moves proves nothing: it ends won, or
-/// after `positions` positions or when `stop` reads true (OutOfBudget).
+/// order of moves thought best once more each round, in two orders by
+/// turns, each position searched once a round by its hashed key (with the
+/// order and the allowance it had). A card a foundation takes goes up at
+/// once, alone; else cards are built on the waste before the stock is
+/// turned (in the second order, turned first where the waste's card is
+/// needed soon); a card on the waste that can never go up ends the line.
+/// Hashed keys may take two positions for one, so a search that ran out of
+/// moves proves nothing: it ends won, or after `positions` positions or
+/// when `stop` reads true (OutOfBudget).
 ReserveWasteSearchResult searchReserveWasteDeal(const ReserveWasteDeal& deal, long positions,
                                                 const std::atomic<bool>* stop = nullptr);
 
