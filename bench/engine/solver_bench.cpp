@@ -68,6 +68,7 @@ constexpr int kOsmosis = 103;
 constexpr int kAuldLangSyne = 150;
 constexpr int kStrategy = 151;
 constexpr int kFrog = 164;
+constexpr int kPictureGallery = 173;
 constexpr int kAlhambra = 175;
 
 std::string dealText(int deal) {
@@ -235,6 +236,10 @@ void fastStrategy(benchmark::State& state) {
 void fastFrog(benchmark::State& state) {
     solveSurvey(state, kFrog, true, false, kAccordionPositions);
 }
+// Picture Gallery: the gallery games' own search, each position a hashed key.
+void fastPictureGallery(benchmark::State& state) {
+    solveSurvey(state, kPictureGallery, true, false, kAccordionPositions);
+}
 // Alhambra: its own search of the reserves and the waste built on, its
 // talon's keys hashed; a deal bounded to about a tenth of a second.
 constexpr long kAlhambraPositions = 300000;
@@ -374,6 +379,7 @@ BENCHMARK(fastOsmosis)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecon
 BENCHMARK(fastAuldLangSyne)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastStrategy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFrog)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastPictureGallery)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastAlhambra)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

@@ -59,10 +59,10 @@ TEST(ReserveWasteDeal, ReadsAlhambrasRulesFromTheEngine) {
 
 // A move as the engine and the model both name it; a click on the stock
 // is kind 3.
-using NamedMove = std::tuple<int, int, int, int>; // kind, reserve, foundation, card
+using AlhambraNamedMove = std::tuple<int, int, int, int>; // kind, reserve, foundation, card
 
-std::set<NamedMove> engineMoves(AlhambraTable& table) {
-    std::set<NamedMove> named;
+std::set<AlhambraNamedMove> alhambraEngineMoves(AlhambraTable& table) {
+    std::set<AlhambraNamedMove> named;
     for (const LegalMove& m : legalMoves(table.state, table.frontend)) {
         using Kind = ReserveWasteMove::Kind;
         const bool fromWaste = m.from.kind == table::PileKind::Stock;
@@ -86,10 +86,10 @@ std::set<NamedMove> engineMoves(AlhambraTable& table) {
     return named;
 }
 
-std::set<NamedMove> modelMoves(const ReserveWastePosition& pos) {
+std::set<AlhambraNamedMove> alhambraModelMoves(const ReserveWastePosition& pos) {
     std::vector<ReserveWasteMove> moves;
     pos.moves(moves);
-    std::set<NamedMove> named;
+    std::set<AlhambraNamedMove> named;
     for (const ReserveWasteMove& m : moves) {
         named.insert({static_cast<int>(m.kind), m.reserve, m.foundation, m.card});
     }
@@ -98,7 +98,7 @@ std::set<NamedMove> modelMoves(const ReserveWastePosition& pos) {
 
 // The talon with the line between waste and stock, the reserves, what
 // each foundation takes next and the turn-backs left.
-std::string describe(const ReserveWastePosition& pos) {
+std::string describeAlhambra(const ReserveWastePosition& pos) {
     std::string text = "talon";
     for (int i = 0; i < pos.talonSize(); ++i) {
         text += (i == pos.onWaste() ? " | " : " ") + std::to_string(pos.talonCard(i));
@@ -134,7 +134,8 @@ TEST(ReserveWastePosition, MovesAsTheEngineMovesThroughThreePasses) {
                 "deal " + std::to_string(dealNumber) + " step " + std::to_string(step);
             ASSERT_TRUE(model) << where;
             ReserveWastePosition pos(*model);
-            ASSERT_EQ(engineMoves(table), modelMoves(pos)) << where << ": " << describe(pos);
+            ASSERT_EQ(alhambraEngineMoves(table), alhambraModelMoves(pos))
+                << where << ": " << describeAlhambra(pos);
             std::vector<ReserveWasteMove> moves;
             pos.moves(moves);
             if (moves.empty()) {
@@ -146,7 +147,7 @@ TEST(ReserveWastePosition, MovesAsTheEngineMovesThroughThreePasses) {
                 random() % 2 == 0) {
                 move = moves.front();
             }
-            const std::string before = describe(pos);
+            const std::string before = describeAlhambra(pos);
             const std::uint64_t key = pos.key();
             const int turnBacks = pos.turnBacksLeft();
             const int undo = pos.apply(move);
@@ -168,11 +169,12 @@ TEST(ReserveWastePosition, MovesAsTheEngineMovesThroughThreePasses) {
             std::optional<ReserveWasteDeal> after =
                 reserveWasteDealFor(table.state, table.frontend);
             ASSERT_TRUE(after) << where;
-            EXPECT_EQ(describe(ReserveWastePosition(*after)), describe(pos)) << where;
+            EXPECT_EQ(describeAlhambra(ReserveWastePosition(*after)), describeAlhambra(pos))
+                << where;
             EXPECT_EQ(ReserveWastePosition(*after).key(), pos.key()) << where;
             ReserveWastePosition back = pos;
             back.undo(move, undo);
-            EXPECT_EQ(describe(back), before) << where;
+            EXPECT_EQ(describeAlhambra(back), before) << where;
             EXPECT_EQ(back.key(), key) << where;
             model = std::move(after);
         }

@@ -333,29 +333,47 @@ void CompactPosition::apply(const CompactMove& move) {
         flipTop(move.from);
     }
     m_flips.push_back(uncovered ? 1 : 0);
-    if (m_rules->fillsFromReserve) {
-        fillSpacesFromReserve();
+    if (m_rules->fillsFromReserve || m_rules->fillsFromWasteOrStock) {
+        fillSpaces();
     }
 }
 
-void CompactPosition::fillSpacesFromReserve() {
-    std::uint32_t filled = 0;
-    const int from = reserve(0);
-    for (int t = 0; t < m_rules->tableaus && m_size[from] > 0; ++t) {
-        if (m_size[t] == 0) {
-            push(t, static_cast<std::uint8_t>(pop(from) & kCodeMask));
-            filled |= 1U << t;
-        }
+int CompactPosition::fillingSource() const {
+    if (m_rules->fillsFromReserve) {
+        return m_size[reserve(0)] > 0 ? reserve(0) : -1;
     }
-    m_fills.push_back(filled);
+    if (m_size[waste()] > 0) {
+        return waste();
+    }
+    return m_size[stock()] > 0 ? stock() : -1;
+}
+
+void CompactPosition::fillSpaces() {
+    Fill fill;
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        if (m_size[t] != 0) {
+            continue;
+        }
+        const int from = fillingSource();
+        if (from < 0) {
+            break;
+        }
+        push(t, static_cast<std::uint8_t>(pop(from) & kCodeMask));
+        fill.filled |= 1U << t;
+        fill.fromStock |= from == stock() ? 1U << t : 0U;
+    }
+    m_fills.push_back(fill);
 }
 
 void CompactPosition::unfillSpaces() {
-    const std::uint32_t filled = m_fills.back();
+    const Fill fill = m_fills.back();
     m_fills.pop_back();
+    // The stock and the waste hold no face bits, nor a reserve that takes
+    // nothing back: each card goes back as it came.
+    const int source = m_rules->fillsFromReserve ? reserve(0) : waste();
     for (int t = m_rules->tableaus; t-- > 0;) {
-        if ((filled & (1U << t)) != 0) {
-            push(reserve(0), pop(t));
+        if ((fill.filled & (1U << t)) != 0) {
+            push((fill.fromStock & (1U << t)) != 0 ? stock() : source, pop(t));
         }
     }
 }
@@ -370,7 +388,7 @@ void CompactPosition::undo(const CompactMove& move) {
         undealFromTableaus();
         return;
     }
-    if (m_rules->fillsFromReserve) {
+    if (m_rules->fillsFromReserve || m_rules->fillsFromWasteOrStock) {
         unfillSpaces();
     }
     if (m_flips.back() != 0) {
@@ -517,7 +535,7 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
                 }
                 emptyTried[r.foundationClass[f]] = true;
             }
-            if (r.foundationTakes(f, below, card)) {
+            if (foundationTakes(f, below, card)) {
                 add(pile);
             }
         }
@@ -862,7 +880,7 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
         for (int f = 0; f < r.foundations; ++f) {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
-            if (r.foundationTakes(f, below, base->under)) {
+            if (foundationTakes(f, below, base->under)) {
                 return false;
             }
         }
@@ -933,7 +951,7 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
         for (int f = 0; f < r.foundations; ++f) {
             const int fp = foundation(f);
             const int below = m_size[fp] == 0 ? 0 : m_cards[fp][m_size[fp] - 1] & kCodeMask;
-            if (r.foundationTakes(f, below, card & kCodeMask)) {
+            if (foundationTakes(f, below, card & kCodeMask)) {
                 if (givesBack && below != 0) {
                     return false;
                 }
@@ -950,8 +968,13 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
                 static_cast<std::uint8_t>(card & kCodeMask)};
         return true;
     };
+    // A tableau's last card sent up brings the waste's top card, or the
+    // stock's, into the space: where clicks turn several cards, that
+    // changes which cards later clicks bring up.
+    const bool fillRegroups = r.fillsFromWasteOrStock && r.drawCount > 1 && !r.sweeps &&
+                              (m_size[stock()] > 0 || m_size[waste()] > 0);
     for (int t = 0; t < r.tableaus; ++t) {
-        if (tryPile(tableau(t))) {
+        if (!(fillRegroups && m_size[tableau(t)] == 1) && tryPile(tableau(t))) {
             return true;
         }
     }

@@ -179,6 +179,12 @@ private:
     // turned back and cards turned again; unclickStock takes back the last.
     void clickStock();
     void unclickStock();
+    // Whether foundation `f`, its top card `below` (0 when empty), takes
+    // `card` now: by its rule, and while it holds fewer cards than it may.
+    bool foundationTakes(int f, int below, int card) const {
+        return m_size[foundation(f)] < m_rules->foundationMaxCards &&
+               m_rules->foundationTakes(f, below, card);
+    }
     // Whether the top `count` cards of a tableau may be lifted together.
     bool liftableRun(int pile, int count) const;
     // How many face-up cards on top of a tableau are each built on the one
@@ -193,10 +199,14 @@ private:
     // (bottom card `card`) onto the piles that take it.
     void movesOf(int from, int count, int card, int draws, int emptyTableaus, int emptyReserves,
                  std::vector<CompactMove>& moves) const;
-    // The spaces the program fills from the first reserve's top after a
-    // move (CompactRules::fillsFromReserve), in tableau order, and the undo.
-    void fillSpacesFromReserve();
+    // The spaces the program fills after a move, in tableau order: from the
+    // first reserve's top (CompactRules::fillsFromReserve) or from the
+    // waste's top, the stock's when the waste is empty
+    // (CompactRules::fillsFromWasteOrStock); and the undo.
+    void fillSpaces();
     void unfillSpaces();
+    // The pile the next space takes its card from, -1 when none gives one.
+    int fillingSource() const;
     // A click on a stock that deals onto the tableaus, and its undo.
     void dealToTableaus();
     void undealFromTableaus();
@@ -230,8 +240,13 @@ private:
     int m_faceDown = 0;
     // Cards whose flip an apply made, for its undo.
     std::vector<std::uint8_t> m_flips;
-    // For each move made, the spaces filled after it (a bit each).
-    std::vector<std::uint32_t> m_fills;
+    // For each move made, the spaces filled after it (a bit each), and
+    // which of them took the stock's card rather than the waste's.
+    struct Fill {
+        std::uint32_t filled = 0;
+        std::uint32_t fromStock = 0;
+    };
+    std::vector<Fill> m_fills;
     // For each deal onto the tableaus made, the tableaus it dealt to (a bit each).
     std::vector<std::uint32_t> m_deals;
     // For each redeal made, the tableaus as they lay: their cards, then

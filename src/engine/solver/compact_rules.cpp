@@ -131,7 +131,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::DiscardPresent] == 0, "a discard pile"},
         {p[param::FillStyle] == 0 ||
              (p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve) && counts.reserves >= 1 &&
-              p[param::ReserveDropRule] == kNothingDropped),
+              p[param::ReserveDropRule] == kNothingDropped) ||
+             p[param::FillStyle] == codeOf(FillStyle::FromWasteOrStock),
          "spaces refilled by the program"},
         {p[param::FillTableausAfterFirstMove] == 0, "tableaus filled after the first move"},
         {p[param::FirstMoveFromTableau] == 0, "a first move from a tableau"},
@@ -399,8 +400,10 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.takeBackKeeps = rules.takeBack && !catalogue::foundationTopCardTakenBack(p, 1) ? 1 : 0;
     rules.suitRunFoundation = p[param::FoundationTakesSuitRun] != 0;
     rules.fillsFromReserve = p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve);
+    rules.fillsFromWasteOrStock = p[param::FillStyle] == codeOf(FillStyle::FromWasteOrStock);
     rules.reserveLastCardOnly = p[param::ReserveStartFace] == table::kReserveLastCardUp;
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
+    rules.foundationMaxCards = p[param::FoundationMaxCards];
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;
         const int played = code >= 1 && code <= rules.cards ? table::shownCard(p, code) : code;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,9 +54,18 @@ struct CompactRules {
     /// first reserve's top card after each move while that reserve holds
     /// cards (Canfield and its kin); that reserve takes nothing back.
     bool fillsFromReserve = false;
+    /// Whether the program fills every empty tableau, in order, after each
+    /// move with the waste's top card, or the stock's top when the waste is
+    /// empty, face up, while either holds cards (Zebra, Corona and their
+    /// kin).
+    bool fillsFromWasteOrStock = false;
     /// A reserve that shows only its last card (Eagle Wing's trunk): its top
     /// plays only while it is the last card; the spaces take the others.
     bool reserveLastCardOnly = false;
+    /// The most cards a foundation holds: one holding that many takes
+    /// nothing more, even a card its rule would build round the corner
+    /// (Quadrangle's king on the queen that ends a suit begun at a king).
+    int foundationMaxCards = std::numeric_limits<int>::max();
     /// The most cards a tableau may hold before a drop (-1 for no bound): a
     /// tableau holding that many takes nothing more.
     int tableauMaxCards = -1;

@@ -18,6 +18,7 @@
 #include "engine/solver/compact_aces_up.h"
 #include "engine/solver/compact_dealt_piles.h"
 #include "engine/solver/compact_discard.h"
+#include "engine/solver/compact_gallery.h"
 #include "engine/solver/compact_gap_rows.h"
 #include "engine/solver/compact_line_removal.h"
 #include "engine/solver/compact_monte_carlo.h"
@@ -34,6 +35,7 @@
 #include "engine/solver/solver_places.h"
 #include "engine/solver/table_fingerprint.h"
 #include "engine/solver/twin_piles.h"
+#include "engine/solver/up_order.h"
 #include "table/card.h"
 #include "table/gap_rows.h"
 #include "table/main_game.h"
@@ -1603,6 +1605,49 @@ constexpr long kActionsPerGesturePosition = 100;
 // turn before it.
 constexpr long kActionsPerGesturePositionLifting = 2;
 
+// A gallery game's line played through the pointer input from the deal,
+// with Autoplay as the player left it: a click on the stock for each deal,
+// a drag of each card moved. Nothing unless each step moves its card and
+// the last one wins.
+std::optional<std::vector<PointerCommand>> galleryGestures(const table::ProgramState& dealt,
+                                                           const seam::Frontend& geometry,
+                                                           const GalleryDeal& deal,
+                                                           const std::vector<GalleryMove>& line) {
+    LineReplay replay(dealt, geometry);
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    auto pileOf = [&](int pile) {
+        return pile == GalleryMove::kAcesPile ? table::PileRef{table::PileKind::Foundation, 0}
+               : pile < deal.tableaus
+                   ? table::PileRef{table::PileKind::Tableau, pile}
+                   : table::PileRef{table::PileKind::Reserve, pile - deal.tableaus};
+    };
+    for (const GalleryMove& move : line) {
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        if (move.isClick()) {
+            const table::PileLists before = replay.piles();
+            if (!replay.run(gesture(Verb::Click, stock)) || replay.piles() == before) {
+                return std::nullopt;
+            }
+        } else if (!replay.moveCard(move.card, pileOf(move.from), pileOf(move.to))) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of the gallery games (Picture Gallery, Mod 3): wins only.
+std::optional<SolveResult> gallerySolve(const table::ProgramState& dealt,
+                                        const seam::Frontend& geometry, const SolveLimits& limits) {
+    const std::optional<GalleryDeal> deal = galleryDealFor(dealt);
+    return deal ? answerOfSearch(searchGalleryDeal(*deal, ownSearchBudget(limits), limits.stop),
+                                 [&](const auto& line) {
+                                     return galleryGestures(dealt, geometry, *deal, line);
+                                 })
+                : std::nullopt;
+}
+
 // The search of actions: the engine's own moves and clicks, depth first
 // over fingerprints, in the order of the gesture search's worth (with the
 // weight against covering cards needed sooner, which serves the games of
@@ -1839,6 +1884,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     if (std::optional<SolveResult> placed = placedPilesSolve(dealt, geometry, limits)) {
         return placed;
     }
+    if (std::optional<SolveResult> gallery = gallerySolve(dealt, geometry, limits)) {
+        return gallery;
+    }
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
     if (!rules) {
         return actionSolve(dealt, geometry, limits);
@@ -1852,6 +1900,12 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
         rules->runsThroughSpaces = false;
     }
     const CompactPosition start(dealt, *rules);
+    if (upOrderInCircle(start)) {
+        SolveResult lost;
+        lost.fastSearch = true;
+        lost.outcome = SolveOutcome::Unsolved;
+        return lost;
+    }
     // Two packs get the budget one pack gets: given a tenth of it, the
     // gesture search that answered next won fewer deals of Spider, Double
     // Klondike, Grounds for a Divorce and their kin in the same time.
