@@ -1,9 +1,9 @@
 // The solver over the survey's deal numbers (1000 + 137 k, k = 0 to 199) of
 // FreeCell, Thoughtful, Klondike, Golf, Black Hole, TriPeaks, the Pyramid
 // family, Fourteen Out, Elevens, Tens, Fifteens, Eighteens, Forty Thieves,
-// King Albert, Canfield, La Belle Lucie, Gypsy, Sir Tommy and Calculation, of deals 1 to 200 of
-// Spider and Scorpion, and of the first 10 survey deals of a game of each family the search of
-// actions plays
+// King Albert, Canfield, La Belle Lucie, Gypsy, Sir Tommy, Calculation and Alhambra, of deals 1 to
+// 200 of Spider and Scorpion, and of the first 10 survey deals of a game of each family the search
+// of actions plays
 // (--benchmark_filter=actions): wins, the median time of a deal, positions a second and bytes a
 // stored position, for the fast searches and for the gesture search they replaced. Run from bin/
 // (GAMES.DAT):
@@ -69,6 +69,7 @@ constexpr int kAuldLangSyne = 150;
 constexpr int kStrategy = 151;
 constexpr int kFrog = 164;
 constexpr int kPictureGallery = 173;
+constexpr int kAlhambra = 175;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -239,6 +240,12 @@ void fastFrog(benchmark::State& state) {
 void fastPictureGallery(benchmark::State& state) {
     solveSurvey(state, kPictureGallery, true, false, kAccordionPositions);
 }
+// Alhambra: its own search of the reserves and the waste built on, its
+// talon's keys hashed; a deal bounded to about a tenth of a second.
+constexpr long kAlhambraPositions = 300000;
+void fastAlhambra(benchmark::State& state) {
+    solveSurvey(state, kAlhambra, true, false, kAlhambraPositions);
+}
 // The adding games whose places refill from the stock.
 void fastElevens(benchmark::State& state) {
     solveSurvey(state, kElevens, true);
@@ -373,6 +380,7 @@ BENCHMARK(fastAuldLangSyne)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::k
 BENCHMARK(fastStrategy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFrog)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastPictureGallery)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastAlhambra)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastElevens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastTens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFifteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

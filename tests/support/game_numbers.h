@@ -95,5 +95,6 @@ inline constexpr int kBraid = 171;
 inline constexpr int kPokerSquare = 172;
 inline constexpr int kPictureGallery = 173;
 inline constexpr int kModThree = 174;
+inline constexpr int kAlhambra = 175;
 
 } // namespace vellomir::testing::game

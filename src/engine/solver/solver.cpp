@@ -25,6 +25,7 @@
 #include "engine/solver/compact_pairing.h"
 #include "engine/solver/compact_placed_piles.h"
 #include "engine/solver/compact_refill.h"
+#include "engine/solver/compact_reserve_waste.h"
 #include "engine/solver/compact_search.h"
 #include "engine/solver/compact_sliding_puzzle.h"
 #include "engine/solver/compact_waste_piles.h"
@@ -1736,6 +1737,65 @@ std::optional<SolveResult> dealtPilesSolve(const table::ProgramState& dealt,
                 : std::nullopt;
 }
 
+// An Alhambra line played through the pointer input from the deal:
+// Autoplay unticked where it is on, a click on the stock for each turn (or
+// turn-back), a drag for each card sent up or built on the waste. Nothing
+// unless each step does what the line says and the last one wins.
+std::optional<std::vector<PointerCommand>>
+reserveWasteGestures(const table::ProgramState& dealt, const seam::Frontend& geometry,
+                     const std::vector<ReserveWasteMove>& line) {
+    LineReplay replay(dealt, geometry);
+    if (!replay.setAutoplay(false)) {
+        return std::nullopt;
+    }
+    const table::PileRef waste{table::PileKind::Stock, table::kWaste};
+    const std::string stock = table::pileName({table::PileKind::Stock, table::kStock});
+    for (const ReserveWasteMove& move : line) {
+        if (replay.won()) {
+            return std::nullopt;
+        }
+        const table::PileRef reserve{table::PileKind::Reserve, move.reserve};
+        const table::PileRef foundation{table::PileKind::Foundation, move.foundation};
+        bool done = false;
+        switch (move.kind) {
+        case ReserveWasteMove::Kind::Click: {
+            const table::PileLists before = replay.piles();
+            done = replay.run(gesture(Verb::Click, stock)) && !(replay.piles() == before);
+            break;
+        }
+        case ReserveWasteMove::Kind::ReserveUp:
+            done = replay.moveCard(move.card, reserve, foundation);
+            break;
+        case ReserveWasteMove::Kind::WasteUp:
+            done = replay.moveCard(move.card, waste, foundation);
+            break;
+        case ReserveWasteMove::Kind::ReserveToWaste:
+            done = replay.moveCard(move.card, reserve, waste);
+            break;
+        }
+        if (!done) {
+            return std::nullopt;
+        }
+    }
+    return replay.gesturesIfWon();
+}
+
+// The search of the games whose reserves build on the waste (Alhambra):
+// it answers wins only, its keys being hashed. Its lines play with Autoplay
+// off: where the player keeps it ticked the other searches answer.
+std::optional<SolveResult> reserveWasteSolve(const table::ProgramState& dealt,
+                                             const seam::Frontend& geometry,
+                                             const SolveLimits& limits) {
+    if (limits.keepAutoplay && autoplayActive(dealt)) {
+        return std::nullopt;
+    }
+    const std::optional<ReserveWasteDeal> deal = reserveWasteDealFor(dealt, geometry);
+    return deal ? answerOfSearch(
+                      searchReserveWasteDeal(*deal, ownSearchBudget(limits), limits.stop),
+                      [&](const auto& line) { return reserveWasteGestures(dealt, geometry, line); })
+                : std::nullopt;
+}
+
 // The search of the games whose cards only go up: its own answer, won
 // (replayed through the pointer input), searched out or given up; nothing
 // for the other games.
@@ -1814,6 +1874,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (std::optional<SolveResult> refill = refillSolve(dealt, geometry, limits)) {
         return refill;
+    }
+    if (std::optional<SolveResult> reserveWaste = reserveWasteSolve(dealt, geometry, limits)) {
+        return reserveWaste;
     }
     if (std::optional<SolveResult> waste = wastePilesSolve(dealt, geometry, limits)) {
         return waste;
