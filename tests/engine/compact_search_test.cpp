@@ -1102,7 +1102,7 @@ TEST(CompactSearch, WinsFortyThievesClickByClick) {
 // win. Quadrangle's foundations begin at the rank the deal turns up and go
 // round the corner: one holding its thirteen cards takes no king more.
 TEST(CompactSearch, WinsWhereTheWasteOrTheStockFillsTheSpaces) {
-    for (const auto [game, deal] : {std::pair{kQuadrangle, 18}, std::pair{kLittleForty, 4}}) {
+    for (const auto& [game, deal] : {std::pair{kQuadrangle, 18}, std::pair{kLittleForty, 4}}) {
         Table dealt(game, deal);
         SolveLimits limits;
         limits.gestureSearch = false;

@@ -89,9 +89,11 @@ struct CompactRules {
     bool clicksAsMoves = false;
     /// Whether the game has two packs or more and a stock turned one card
     /// at a time a limited number of times (Forty Thieves and its kin,
-    /// whether cards move one at a time or in runs): its clicks are moves
-    /// of their own, the stock and the waste count in the distance whatever
-    /// the passes, and the fast search is compactRestarts.
+    /// whether cards move one at a time or in runs), or several cards at a
+    /// time where the waste or the stock fills the spaces (Little Forty):
+    /// its clicks are moves of their own, the stock and the waste count in
+    /// the distance whatever the passes, and the fast search is
+    /// compactRestarts.
     bool restartedSearch = false;
     /// Whether a built run (each card one the tableau takes on the card
     /// under it) may move as one move where cards move one at a time, card
