@@ -130,8 +130,12 @@ std::set<Named> fastMoves(const CompactPosition& pos) {
         // A run carried through the spaces stands for several of the
         // engine's moves (ARunCarriedThroughTheSpacesIsTheDragsOfItsCards).
         const bool carried = m.count > 1 && pos.rules().runsThroughSpaces;
+        // A bouquet's cards are reserves of their own in the fast position
+        // and one reserve on the table.
+        const bool fromBouquet =
+            pos.rules().bouquet && m.from >= pos.reserve(0) && m.from < pos.foundation(0);
         if (m.draws == 0 && !pos.isDeal(m) && !pos.isRedeal(m) && !carried) {
-            named.insert({m.card, m.from, m.to});
+            named.insert({m.card, fromBouquet ? pos.reserve(0) : m.from, m.to});
         }
     }
     return named;
@@ -673,6 +677,36 @@ TEST(CompactPosition, ASpaceForSingleCardsTakesNoRun) {
     EXPECT_TRUE(engine.contains(Named{kBlackFive, 2, 0}));
     EXPECT_FALSE(engine.contains(Named{kRedSix, 2, 0}));
     EXPECT_EQ(fastMoves(pos), engine);
+}
+
+// Flower Garden's bouquet, one reserve whose every card plays wherever it
+// lies, is held as a reserve of its own for each card, none taking a card
+// back. The fast search's line plays each bouquet card from where it lies
+// on the table through the pointer input, and wins; with Autoplay kept
+// ticked the fast search leaves the game (its sweep sends the bouquet's
+// last card only).
+TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
+    Table table(kFlowerGarden, 3);
+    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    ASSERT_TRUE(rules);
+    EXPECT_TRUE(rules->bouquet);
+    ASSERT_EQ(rules->reserves, 16);
+    const CompactPosition pos(table.state, *rules);
+    const std::string& bouquet = table.state.piles.reserve(0);
+    for (int r = 0; r < rules->reserves; ++r) {
+        EXPECT_FALSE(rules->reserveTakes[static_cast<std::size_t>(r)]);
+        ASSERT_EQ(pos.size(pos.reserve(r)), 1);
+        EXPECT_EQ(pos.at(pos.reserve(r), 0), table::cardAt(bouquet, r));
+    }
+    table.state.autoplayTicked = false;
+    const SolveResult answer = solveDeal(table.state, table.frontend, {.gestureSearch = false});
+    ASSERT_EQ(answer.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(answer.fastSearch);
+    const bool fromInside = std::ranges::any_of(answer.moves, [](const PointerCommand& m) {
+        return m.place.starts_with(table::pileName({table::PileKind::Reserve, 0}) + ":");
+    });
+    EXPECT_TRUE(fromInside) << "a bouquet card played from under another";
+    EXPECT_TRUE(table.playsToTheWin(answer.moves));
 }
 
 // What a stock click deals is learnt from the pointer input: Spider deals

@@ -81,7 +81,11 @@ CompactPosition::CompactPosition(const table::ProgramState& state, const Compact
         // Reserves that take nothing back are alike among themselves only.
         m_classSalt[reserve(r)] =
             rules.reserveTakes[static_cast<std::size_t>(r)] ? kReserveClass : kClosedReserveClass;
-        load(reserve(r), state.piles.reserve(r), false);
+        if (rules.bouquet) {
+            push(reserve(r), static_cast<std::uint8_t>(table::cardAt(state.piles.reserve(0), r)));
+        } else {
+            load(reserve(r), state.piles.reserve(r), false);
+        }
     }
     for (int f = 0; f < rules.foundations; ++f) {
         m_classSalt[foundation(f)] = kFoundationClass + rules.foundationClass[f];
@@ -786,8 +790,10 @@ int CompactPosition::distance(const DistanceWeights& w) const {
             soonestBelow = std::min(soonestBelow, n);
         }
     }
+    // A bouquet's cards are free to play at any time: holding them costs
+    // nothing, where a free cell held is one fewer to use.
     int heldCells = 0;
-    for (int c = 0; c < r.reserves; ++c) {
+    for (int c = 0; c < r.reserves && !r.bouquet; ++c) {
         heldCells += m_size[reserve(c)];
     }
     int emptyTableaus = 0;

@@ -114,6 +114,22 @@ bool redealOfTableausCovered(const catalogue::GameParameters& p) {
            (p[param::TableauRedealShuffled] == 0 || p[param::StockPasses] != -1);
 }
 
+// Whether the game's one reserve plays any of its cards wherever it lies,
+// face up, and takes none back (Flower Garden's bouquet), and the position
+// has room for a reserve for each of them.
+bool bouquetGame(const table::ProgramState& state, const table::PileCounts& counts) {
+    const catalogue::GameParameters& p = state.params;
+    const std::string& bouquet = state.piles.reserve(0);
+    for (int i = 0; i < table::cardCount(bouquet); ++i) {
+        if (!state.cards.isFaceUp(table::cardAt(bouquet, i))) {
+            return false;
+        }
+    }
+    return p[param::CoveredReserveSendable] == catalogue::kCoveredReserveCardsPlay &&
+           counts.reserves == 1 && p[param::ReserveDropRule] == kNothingDropped &&
+           table::cardCount(bouquet) <= CompactRules::kMaxReserves;
+}
+
 // Why the game's play is not moves between piles and stock clicks that the
 // tables and the fast position can express: the first rule found that they
 // cannot hold, or nothing when they hold every one.
@@ -143,7 +159,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::ClockFace] == 0, "a clock face"},
         {p[param::TableauDraws] == 0, "draws from under the tableaus' top cards"},
         {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
-        {p[param::CoveredReserveSendable] == 0, "covered reserve cards sent up"},
+        {p[param::CoveredReserveSendable] == 0 || bouquetGame(state, counts),
+         "covered reserve cards sent up, other than from one reserve that takes none back"},
         {p[param::ReserveStartFace] != table::kReserveLastCardUp ||
              (counts.reserves == 1 && p[param::FillStyle] == codeOf(FillStyle::FromFirstReserve)),
          "a reserve that shows only its last card, other than one the spaces take from"},
@@ -489,7 +506,12 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     // Which reserves take a card back, asked of the reserve's own check
     // with the reserve emptied: every card or none, as the covered drop
     // rules have it.
-    for (int r = 0; r < rules.reserves; ++r) {
+    rules.bouquet = bouquetGame(state, counts);
+    if (rules.bouquet) {
+        // Each card of the bouquet a reserve that takes nothing.
+        rules.reserves = table::cardCount(state.piles.reserve(0));
+    }
+    for (int r = 0; r < rules.reserves && !rules.bouquet; ++r) {
         table::ProgramState emptied = state;
         emptied.piles.reserve(r).clear();
         int taken = 0;

@@ -29,7 +29,7 @@ struct TableauRedealPlan;
 /// gesture search plays.
 struct CompactRules {
     static constexpr int kMaxTableaus = 20;
-    static constexpr int kMaxReserves = 8;
+    static constexpr int kMaxReserves = 16;
     static constexpr int kMaxFoundations = 8;
     /// Card codes below this fit the tables (two packs are 104).
     static constexpr int kCodes = 128;
@@ -59,6 +59,11 @@ struct CompactRules {
     /// empty, face up, while either holds cards (Zebra, Corona and their
     /// kin).
     bool fillsFromWasteOrStock = false;
+    /// Whether the game's one reserve plays any of its cards wherever it lies
+    /// and takes none back (Flower Garden's bouquet): the position then
+    /// holds each of its cards as a reserve of its own, and `reserves`
+    /// counts them.
+    bool bouquet = false;
     /// A reserve that shows only its last card (Eagle Wing's trunk): its top
     /// plays only while it is the last card; the spaces take the others.
     bool reserveLastCardOnly = false;

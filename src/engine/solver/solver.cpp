@@ -682,6 +682,19 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
             {table::PileKind::Stock, pile == pos.stock() ? table::kStock : table::kWaste});
     };
     std::vector<PointerCommand> gestures;
+    // A bouquet's cards are reserves of their own in the position: on the
+    // table they lie in one reserve, each played from where it lies.
+    std::string bouquet = r.bouquet ? dealt.piles.reserve(0) : std::string();
+    auto placeOf = [&](int pile) {
+        if (!r.bouquet || pile < pos.reserve(0) || pile >= pos.foundation(0)) {
+            return nameOf(pile);
+        }
+        const int card = pos.at(pile, pos.size(pile) - 1) & CompactPosition::kCodeMask;
+        const int place = positionInPile(bouquet, card);
+        bouquet.erase(static_cast<std::size_t>(place) * table::cardText(card).size(),
+                      table::cardText(card).size());
+        return table::pileName({table::PileKind::Reserve, 0}) + ":" + std::to_string(place);
+    };
     // The line makes its own moves to the foundations.
     if (autoplayActive(dealt)) {
         gestures.push_back(gesture(Verb::Autoplay, {}));
@@ -715,7 +728,7 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
             continue;
         }
         // Runs are lifted from tableaus, where no stock click comes first.
-        const std::string source = nameOf(move.from);
+        const std::string source = placeOf(move.from);
         const int bottom = pos.size(move.from) - move.count;
         pos.apply(move);
         const std::string place = move.count == 1 ? source : source + ":" + std::to_string(bottom);
@@ -1894,6 +1907,11 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // With the player's Autoplay kept ticked, the search plans the table the
     // sweeps leave.
     rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules->sweeps && rules->bouquet) {
+        // The sweep sends the bouquet's last card only, where the position
+        // holds every card of it alike.
+        return actionSolve(dealt, geometry, limits);
+    }
     if (rules->sweeps) {
         rules->takeBack = false; // a card taken back would go up again at once
         // A sweep could take a card of a run carried through the spaces.
