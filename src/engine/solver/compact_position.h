@@ -224,10 +224,11 @@ private:
     void stockMoves(int emptyTableaus, int emptyReserves, std::vector<CompactMove>& moves) const;
 
     const CompactRules* m_rules;
-    std::array<std::array<std::uint8_t, kMaxHeight>, kMaxPiles> m_cards{};
+    // The small arrays every move reads lie before the piles' cards.
     std::array<std::uint8_t, kMaxPiles> m_size{};
     std::array<std::uint64_t, kMaxPiles> m_hash{};
     std::array<int, kMaxPiles> m_classSalt{};
+    std::array<std::array<std::uint8_t, kMaxHeight>, kMaxPiles> m_cards{};
     // Stock clicks made: the cards each turned back and dealt.
     struct Click {
         std::uint8_t turnedBack = 0;
