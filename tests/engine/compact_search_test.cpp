@@ -682,9 +682,10 @@ TEST(CompactPosition, ASpaceForSingleCardsTakesNoRun) {
 // Flower Garden's bouquet, one reserve whose every card plays wherever it
 // lies, is held as a reserve of its own for each card, none taking a card
 // back. The fast search's line plays each bouquet card from where it lies
-// on the table through the pointer input, and wins; with Autoplay kept
-// ticked the fast search leaves the game (its sweep sends the bouquet's
-// last card only).
+// on the table through the pointer input, and wins, with Autoplay unticked
+// and kept ticked (as the window's hints keep it): there the search sends
+// up every bouquet card a foundation takes, and the line drags those the
+// engine's sweep, which takes the bouquet's last card only, left.
 TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
     Table table(kFlowerGarden, 3);
     const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
@@ -698,15 +699,19 @@ TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
         ASSERT_EQ(pos.size(pos.reserve(r)), 1);
         EXPECT_EQ(pos.at(pos.reserve(r), 0), table::cardAt(bouquet, r));
     }
-    table.state.autoplayTicked = false;
-    const SolveResult answer = solveDeal(table.state, table.frontend, {.gestureSearch = false});
-    ASSERT_EQ(answer.outcome, SolveOutcome::Solved);
-    EXPECT_TRUE(answer.fastSearch);
-    const bool fromInside = std::ranges::any_of(answer.moves, [](const PointerCommand& m) {
-        return m.place.starts_with(table::pileName({table::PileKind::Reserve, 0}) + ":");
-    });
-    EXPECT_TRUE(fromInside) << "a bouquet card played from under another";
-    EXPECT_TRUE(table.playsToTheWin(answer.moves));
+    for (const bool autoplay : {false, true}) {
+        Table game(kFlowerGarden, 3);
+        game.state.autoplayTicked = autoplay;
+        const SolveResult answer = solveDeal(
+            game.state, game.frontend, {.gestureSearch = false, .keepAutoplay = true});
+        ASSERT_EQ(answer.outcome, SolveOutcome::Solved) << autoplay;
+        EXPECT_TRUE(answer.fastSearch);
+        const bool fromInside = std::ranges::any_of(answer.moves, [](const PointerCommand& m) {
+            return m.place.starts_with(table::pileName({table::PileKind::Reserve, 0}) + ":");
+        });
+        EXPECT_TRUE(fromInside) << "a bouquet card played from under another";
+        EXPECT_TRUE(game.playsToTheWin(answer.moves)) << autoplay;
+    }
 }
 
 // What a stock click deals is learnt from the pointer input: Spider deals

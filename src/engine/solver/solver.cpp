@@ -1907,11 +1907,6 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // With the player's Autoplay kept ticked, the search plans the table the
     // sweeps leave.
     rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
-    if (rules->sweeps && rules->bouquet) {
-        // The sweep sends the bouquet's last card only, where the position
-        // holds every card of it alike.
-        return actionSolve(dealt, geometry, limits);
-    }
     if (rules->sweeps) {
         rules->takeBack = false; // a card taken back would go up again at once
         // A sweep could take a card of a run carried through the spaces.
