@@ -1,6 +1,7 @@
 #include "engine/solver/compact_position.h"
 
 #include "engine/rules/suit_run_foundation.h"
+#include "engine/solver/bit_mixing.h"
 #include "engine/solver/tableau_redeal_plan.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
@@ -13,13 +14,6 @@
 namespace vellomir::engine {
 
 namespace {
-
-std::uint64_t splitMix(std::uint64_t& seed) {
-    std::uint64_t z = (seed += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
 
 // A number for every card byte at every height of a pile.
 struct ZobristTable {
