@@ -702,8 +702,8 @@ TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
     for (const bool autoplay : {false, true}) {
         Table game(kFlowerGarden, 3);
         game.state.autoplayTicked = autoplay;
-        const SolveResult answer = solveDeal(
-            game.state, game.frontend, {.gestureSearch = false, .keepAutoplay = true});
+        const SolveResult answer =
+            solveDeal(game.state, game.frontend, {.gestureSearch = false, .keepAutoplay = true});
         ASSERT_EQ(answer.outcome, SolveOutcome::Solved) << autoplay;
         EXPECT_TRUE(answer.fastSearch);
         const bool fromInside = std::ranges::any_of(answer.moves, [](const PointerCommand& m) {
