@@ -478,13 +478,14 @@ TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereTheStockTurnsACardAtATime) {
 }
 
 TEST(CompactRules, NameTheRuleTheyCannotHold) {
-    // The fans dealt again with a card drawn from under a top card.
-    Table draw(kThreeShufflesAndADraw, 1);
-    const std::optional<std::string> why = compactRulesRefusal(draw.state);
+    // The Clock's cards go round its face.
+    Table clock(kClock, 1);
+    const std::optional<std::string> why = compactRulesRefusal(clock.state);
     ASSERT_TRUE(why);
-    EXPECT_NE(why->find("draws"), std::string::npos) << *why;
-    EXPECT_FALSE(compactRulesFor(draw.state, draw.frontend));
-    for (const int game : {kFreeCell, kFortyThieves, kKingAlbert, kLaBelleLucie}) {
+    EXPECT_NE(why->find("clock face"), std::string::npos) << *why;
+    EXPECT_FALSE(compactRulesFor(clock.state, clock.frontend));
+    for (const int game : {kFreeCell, kFortyThieves, kKingAlbert, kLaBelleLucie,
+                           kThreeShufflesAndADraw}) {
         Table table(game, 1);
         EXPECT_EQ(compactRulesRefusal(table.state), std::nullopt) << "game " << game;
         EXPECT_TRUE(compactRulesFor(table.state, table.frontend)) << "game " << game;
@@ -712,6 +713,46 @@ TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
         EXPECT_TRUE(fromInside) << "a bouquet card played from under another";
         EXPECT_TRUE(game.playsToTheWin(answer.moves)) << autoplay;
     }
+}
+
+// Three Shuffles and a Draw: once in a game a card from under a fan's top
+// card plays alone. The fast position lists the draws the engine lists,
+// and each leaves the position the pointer input's drag of that card leaves,
+// the draw spent; the undo puts the card back under the cards it lay under.
+TEST(CompactPosition, ADrawIsThePointerInputsDragFromUnderTheTop) {
+    expectTheEngineMovesInRandomPlay({kThreeShufflesAndADraw});
+    int compared = 0;
+    auto look = [&](const Table& table, const CompactPosition& pos) {
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        for (const CompactMove& m : moves) {
+            if (!pos.isDraw(m)) {
+                continue;
+            }
+            ASSERT_EQ(pos.drawsLeft(), 1);
+            CompactPosition after = pos;
+            after.apply(m);
+            Table played(table);
+            PointerCommand drag;
+            drag.verb = PointerCommand::Verb::Drag;
+            drag.place = compactPileName(pos, m.from) + ":" +
+                         std::to_string(pos.heightOf(m.from, m.card));
+            drag.target = compactPileName(pos, m.to);
+            ASSERT_TRUE(played.run(commandText(drag))) << commandText(drag);
+            const CompactPosition engine(played.state, pos.rules());
+            EXPECT_EQ(engine.drawsLeft(), 0);
+            EXPECT_TRUE(after == engine) << commandText(drag);
+            EXPECT_EQ(after.key(), engine.key()) << commandText(drag);
+            after.undo(m);
+            EXPECT_TRUE(after == pos);
+            EXPECT_EQ(after.key(), pos.key());
+            ++compared;
+        }
+    };
+    for (int deal = 1; deal <= 3; ++deal) {
+        randomWalk(kThreeShufflesAndADraw, deal, 30, static_cast<unsigned>(deal), look);
+    }
+    EXPECT_GT(compared, 20);
 }
 
 // What a stock click deals is learnt from the pointer input: Spider deals

@@ -727,11 +727,15 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
             }
             continue;
         }
-        // Runs are lifted from tableaus, where no stock click comes first.
+        // Runs are lifted from tableaus, where no stock click comes first;
+        // a drawn card from where it lies under the top.
         const std::string source = placeOf(move.from);
-        const int bottom = pos.size(move.from) - move.count;
+        const bool drawn = pos.isDraw(move);
+        const int bottom =
+            drawn ? pos.heightOf(move.from, move.card) : pos.size(move.from) - move.count;
         pos.apply(move);
-        const std::string place = move.count == 1 ? source : source + ":" + std::to_string(bottom);
+        const std::string place =
+            move.count == 1 && !drawn ? source : source + ":" + std::to_string(bottom);
         gestures.push_back(gesture(Verb::Drag, place, nameOf(move.to)));
     }
     return gestures;
