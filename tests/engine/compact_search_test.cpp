@@ -484,8 +484,8 @@ TEST(CompactRules, NameTheRuleTheyCannotHold) {
     ASSERT_TRUE(why);
     EXPECT_NE(why->find("clock face"), std::string::npos) << *why;
     EXPECT_FALSE(compactRulesFor(clock.state, clock.frontend));
-    for (const int game : {kFreeCell, kFortyThieves, kKingAlbert, kLaBelleLucie,
-                           kThreeShufflesAndADraw}) {
+    for (const int game :
+         {kFreeCell, kFortyThieves, kKingAlbert, kLaBelleLucie, kThreeShufflesAndADraw}) {
         Table table(game, 1);
         EXPECT_EQ(compactRulesRefusal(table.state), std::nullopt) << "game " << game;
         EXPECT_TRUE(compactRulesFor(table.state, table.frontend)) << "game " << game;
@@ -735,8 +735,8 @@ TEST(CompactPosition, ADrawIsThePointerInputsDragFromUnderTheTop) {
             Table played(table);
             PointerCommand drag;
             drag.verb = PointerCommand::Verb::Drag;
-            drag.place = compactPileName(pos, m.from) + ":" +
-                         std::to_string(pos.heightOf(m.from, m.card));
+            drag.place =
+                compactPileName(pos, m.from) + ":" + std::to_string(pos.heightOf(m.from, m.card));
             drag.target = compactPileName(pos, m.to);
             ASSERT_TRUE(played.run(commandText(drag))) << commandText(drag);
             const CompactPosition engine(played.state, pos.rules());

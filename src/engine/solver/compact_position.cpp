@@ -113,8 +113,8 @@ std::uint64_t CompactPosition::key() const {
     // the stock once more leads nowhere new.
     const int passes = m_rules->passLimit == -1 ? 0 : m_passes;
     constexpr int kPassesBelow = 256;
-    std::uint64_t key = mix(z.salt[kPassesClass] +
-                            static_cast<std::uint64_t>(passes + kPassesBelow * m_drawsLeft));
+    std::uint64_t key =
+        mix(z.salt[kPassesClass] + static_cast<std::uint64_t>(passes + kPassesBelow * m_drawsLeft));
     for (int p = 0; p < piles(); ++p) {
         key += mix(m_hash[p] ^ z.salt[m_classSalt[p]]);
     }

@@ -160,9 +160,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::TableauRedealGroup] == 0 || redealOfTableausCovered(p),
          "a redeal of the tableaus other than of fans without a stock"},
         {p[param::ClockFace] == 0, "a clock face"},
-        {p[param::TableauDraws] == 0 ||
-             (p[param::RunSizeLimit] == kSingleCards && counts.reserves == 0 &&
-              p[param::FillStyle] == 0),
+        {p[param::TableauDraws] == 0 || (p[param::RunSizeLimit] == kSingleCards &&
+                                         counts.reserves == 0 && p[param::FillStyle] == 0),
          "draws from under the tableaus' top cards where runs move"},
         {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
         {p[param::CoveredReserveSendable] == 0 || bouquetGame(state, counts),
