@@ -755,6 +755,34 @@ TEST(CompactPosition, ADrawIsThePointerInputsDragFromUnderTheTop) {
     EXPECT_GT(compared, 20);
 }
 
+// Algerian Patience: the stock deals two rounds onto six free cells that
+// hold piles, then its last eight cards onto the tableaus, and the aces'
+// foundations keep four suits apart. The fast position lists the engine's
+// moves in random play (an ace of a suit its row holds is offered to no
+// empty foundation), and tells the free cells apart: the same card in
+// another empty cell is another position, since the next deals differ.
+TEST(CompactPosition, FreeCellsTheStockDealsOntoAreApart) {
+    expectTheEngineMovesInRandomPlay({kAlgerianPatience});
+    Table table(kAlgerianPatience, 2);
+    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    ASSERT_TRUE(rules);
+    EXPECT_TRUE(rules->reservesApart);
+    EXPECT_TRUE(rules->suitsApartInRows);
+    ASSERT_EQ(rules->lateDeals.size(), 1U);
+    EXPECT_EQ(rules->lateDeals[0].stockCards, 8);
+    EXPECT_EQ(rules->lateDeals[0].to, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    table::ProgramState first = table.state;
+    table::ProgramState second = table.state;
+    const std::string card = first.piles.tableau(0);
+    first.piles.tableau(0).clear();
+    second.piles.tableau(0).clear();
+    first.piles.reserve(0) = card;
+    first.piles.reserve(1).clear();
+    second.piles.reserve(0).clear();
+    second.piles.reserve(1) = card;
+    EXPECT_NE(CompactPosition(first, *rules).key(), CompactPosition(second, *rules).key());
+}
+
 // What a stock click deals is learnt from the pointer input: Spider deals
 // a card to each of its ten tableaus and never while one is empty, Scorpion
 // its three cards to the first three tableaus, Gypsy one to each of eight,
@@ -774,11 +802,11 @@ TEST(CompactRules, LearnWhatAStockClickDealsFromThePointerInput) {
         const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
         ASSERT_TRUE(rules) << "game " << e.game;
         EXPECT_FALSE(rules->hasStock) << "game " << e.game << ": no waste to turn";
-        EXPECT_EQ(rules->dealTo, e.dealTo) << "game " << e.game;
+        EXPECT_EQ(rules->deal.to, e.dealTo) << "game " << e.game;
         for (int t = 0; t < rules->tableaus; ++t) {
-            EXPECT_EQ(rules->dealRefusedByGap[static_cast<std::size_t>(t)], e.gapRefuses)
+            EXPECT_EQ(rules->deal.refusedByGap[static_cast<std::size_t>(t)], e.gapRefuses)
                 << "game " << e.game << " tableau " << t;
-            EXPECT_FALSE(rules->dealSkipsEmpty[static_cast<std::size_t>(t)]);
+            EXPECT_FALSE(rules->deal.skipsEmpty[static_cast<std::size_t>(t)]);
         }
     }
 }
@@ -787,7 +815,8 @@ TEST(CompactRules, LearnWhatAStockClickDealsFromThePointerInput) {
 // leaves, card for card, and its undo the table before; with a gap in
 // Spider neither deals.
 TEST(CompactPosition, ADealIsTheStockClickOfThePointerInput) {
-    for (const int game : {kSpider, kScorpion, kGypsy, kWillOTheWisp, kBristol, kAgnesBernauer}) {
+    for (const int game :
+         {kSpider, kScorpion, kGypsy, kWillOTheWisp, kBristol, kAgnesBernauer, kAlgerianPatience}) {
         Table table(game, 3);
         const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
         ASSERT_TRUE(rules) << "game " << game;

@@ -73,6 +73,7 @@ inline constexpr int kMontana = 113;
 inline constexpr int kAccordion = 114;
 inline constexpr int kCarpet = 115;
 inline constexpr int kBisley = 116;
+inline constexpr int kAlgerianPatience = 117;
 inline constexpr int kBristol = 118;
 inline constexpr int kZebra = 125;
 inline constexpr int kCorona = 128;

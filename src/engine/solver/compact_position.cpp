@@ -9,6 +9,7 @@
 #include "table/program_state.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <optional>
 
@@ -56,6 +57,10 @@ constexpr int kStockClass = kFoundationClass + CompactRules::kMaxFoundations;
 constexpr int kWasteClass = kStockClass + 1;
 constexpr int kPassesClass = kWasteClass + 1;
 constexpr int kClosedReserveClass = kPassesClass + 1;
+// Reserves that are no longer alike, one class each.
+constexpr int kApartReserveClass = kClosedReserveClass + 1;
+static_assert(kApartReserveClass + CompactRules::kMaxReserves <=
+              static_cast<int>(std::tuple_size_v<decltype(ZobristTable::salt)>));
 
 } // namespace
 
@@ -74,8 +79,10 @@ CompactPosition::CompactPosition(const table::ProgramState& state, const Compact
     }
     for (int r = 0; r < rules.reserves; ++r) {
         // Reserves that take nothing back are alike among themselves only.
-        m_classSalt[reserve(r)] =
-            rules.reserveTakes[static_cast<std::size_t>(r)] ? kReserveClass : kClosedReserveClass;
+        m_classSalt[reserve(r)] = rules.reservesApart ? kApartReserveClass + r
+                                  : rules.reserveTakes[static_cast<std::size_t>(r)]
+                                      ? kReserveClass
+                                      : kClosedReserveClass;
         if (rules.bouquet) {
             push(reserve(r), static_cast<std::uint8_t>(table::cardAt(state.piles.reserve(0), r)));
         } else {
@@ -181,17 +188,19 @@ void CompactPosition::unclickStock() {
 }
 
 void CompactPosition::dealToTableaus() {
+    const StockDeal& deal = m_rules->dealAt(m_size[stock()]);
     std::uint32_t dealt = 0;
-    for (const int t : m_rules->dealTo) {
+    for (std::size_t i = 0; i < deal.to.size(); ++i) {
+        const int t = deal.to[i];
         if (m_size[stock()] == 0) {
             break;
         }
         if (t < m_rules->tableaus && m_size[t] == 0 &&
-            m_rules->dealSkipsEmpty[static_cast<std::size_t>(t)]) {
+            deal.skipsEmpty[static_cast<std::size_t>(t)]) {
             continue;
         }
         push(t, static_cast<std::uint8_t>(pop(stock()) & kCodeMask));
-        dealt |= 1U << t;
+        dealt |= 1U << i;
     }
     m_deals.push_back(dealt);
 }
@@ -199,9 +208,10 @@ void CompactPosition::dealToTableaus() {
 void CompactPosition::undealFromTableaus() {
     const std::uint32_t dealt = m_deals.back();
     m_deals.pop_back();
-    for (auto t = m_rules->dealTo.rbegin(); t != m_rules->dealTo.rend(); ++t) {
-        if ((dealt & (1U << *t)) != 0) {
-            push(stock(), pop(*t));
+    const StockDeal& deal = m_rules->dealAt(m_size[stock()] + std::popcount(dealt));
+    for (std::size_t i = deal.to.size(); i-- > 0;) {
+        if ((dealt & (1U << i)) != 0) {
+            push(stock(), pop(deal.to[i]));
         }
     }
 }
@@ -423,6 +433,21 @@ void CompactPosition::undo(const CompactMove& move) {
     for (int i = 0; i < move.draws; ++i) {
         unclickStock();
     }
+}
+
+bool CompactPosition::suitInRow(int f, int card) const {
+    constexpr int kRow = 4;
+    const int first = f / kRow * kRow;
+    const int suit = table::suitOf(m_rules->playedAs[card & kCodeMask] & kCodeMask);
+    for (int g = first; g < first + kRow && g < m_rules->foundations; ++g) {
+        const int n = m_size[foundation(g)];
+        if (g != f && n > 0 &&
+            table::suitOf(m_rules->playedAs[m_cards[foundation(g)][n - 1] & kCodeMask] &
+                          kCodeMask) == suit) {
+            return true;
+        }
+    }
+    return false;
 }
 
 int CompactPosition::heightOf(int pile, int card) const {
@@ -662,7 +687,9 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
         for (int c = 0; c < r.reserves; ++c) {
             if (m_size[reserve(c)] == 0 && r.reserveTakes[static_cast<std::size_t>(c)]) {
                 add(reserve(c));
-                break; // empty free cells are alike
+                if (!r.reservesApart) {
+                    break; // empty free cells are alike
+                }
             }
         }
     }
@@ -810,10 +837,10 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
         }
     }
     if (r.dealsToTableaus() && m_size[stock()] > 0) {
+        const StockDeal& deal = r.dealAt(m_size[stock()]);
         bool refused = false;
         for (int t = 0; t < r.tableaus; ++t) {
-            refused =
-                refused || (m_size[t] == 0 && r.dealRefusedByGap[static_cast<std::size_t>(t)]);
+            refused = refused || (m_size[t] == 0 && deal.refusedByGap[static_cast<std::size_t>(t)]);
         }
         if (!refused) {
             moves.push_back(dealMove());
@@ -858,6 +885,11 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     int heldCells = 0;
     for (int c = 0; c < r.reserves && !r.bouquet; ++c) {
         heldCells += m_size[reserve(c)];
+    }
+    // Where the stock deals onto free cells, a card still in the stock
+    // will hold one: a deal costs nothing by itself.
+    if (r.reservesApart) {
+        heldCells += m_size[stock()];
     }
     int emptyTableaus = 0;
     for (int t = 0; t < r.tableaus; ++t) {

@@ -193,8 +193,11 @@ private:
     // `card` now: by its rule, and while it holds fewer cards than it may.
     bool foundationTakes(int f, int below, int card) const {
         return m_size[foundation(f)] < m_rules->foundationMaxCards &&
-               m_rules->foundationTakes(f, below, card);
+               m_rules->foundationTakes(f, below, card) &&
+               (below != 0 || !m_rules->suitsApartInRows || !suitInRow(f, card));
     }
+    // Whether another foundation of `f`'s row of four shows `card`'s suit.
+    bool suitInRow(int f, int card) const;
     // Whether the top `count` cards of a tableau may be lifted together.
     bool liftableRun(int pile, int count) const;
     // How many face-up cards on top of a tableau are each built on the one

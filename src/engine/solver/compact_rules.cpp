@@ -50,10 +50,24 @@ bool cardsOnlyRule(int code) {
     return false;
 }
 
-// Foundation rules the tables hold: the card-only ones, and the one that
-// takes no single card (the foundations of complete suit runs).
+// Foundation rules the tables hold: the card-only ones, the one that takes
+// no single card (the foundations of complete suit runs), and in suit with
+// four suits apart in each row of foundations, whose empty foundations the
+// fast position checks against the others of their row
+// (CompactRules::suitsApartInRows).
 bool cardsOnlyFoundationRule(int code) {
-    return cardsOnlyRule(code) || code == codeOf(BuildingRuleCode::Refused);
+    return cardsOnlyRule(code) || code == codeOf(BuildingRuleCode::Refused) ||
+           code == codeOf(BuildingRuleCode::InSuitFourSuitsInRow);
+}
+
+// Whether any foundation keeps four suits apart in its row.
+bool suitsApartInRows(const catalogue::GameParameters& p, int foundations) {
+    for (int f = 0; f < foundations; ++f) {
+        if (p[param::FoundationRule + f] == codeOf(BuildingRuleCode::InSuitFourSuitsInRow)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Empty-pile codes that ask for a rank or for nothing.
@@ -215,6 +229,14 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         if (p[param::ReserveDropRule + r] == kNothingDropped) {
             continue;
         }
+        // A free cell the stock deals onto holds the cards dealt, face up.
+        bool faceUp = true;
+        for (int i = 0; i < table::cardCount(cell); ++i) {
+            faceUp = faceUp && state.cards.isFaceUp(table::cardAt(cell, i));
+        }
+        if (p[param::ReserveLaterDeal + r] != 0 && faceUp) {
+            continue;
+        }
         if (table::cardCount(cell) > 1 ||
             (!cell.empty() && !state.cards.isFaceUp(table::topCardOf(cell)))) {
             return std::string("a reserve of more than one card, or a face-down one");
@@ -273,14 +295,12 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
 }
 
 // A stock click played through the pointer input on a copy of `table`, with
-// Autoplay off as the solver's lines play: for each tableau, then each
-// reserve (the fast position's numbering), how far from the stock's top the
-// card it was dealt lay (-1 for none). Nothing when the click does anything
-// but deal single face-up cards onto those piles.
-using DealOrder = std::array<int, CompactRules::kMaxTableaus + CompactRules::kMaxReserves>;
-
-std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Frontend& geometry,
-                                   int tableaus, int reserves) {
+// Autoplay off as the solver's lines play: the pile (the fast position's
+// numbering, tableaus then reserves) each card dealt goes to, from the
+// stock's top card on. Nothing when the click does anything but deal
+// face-up cards onto those piles, in the stock's order.
+std::optional<std::vector<int>>
+clickDeal(table::ProgramState& table, const seam::Frontend& geometry, int tableaus, int reserves) {
     const table::ProgramState before = table;
     QuietFrontend frontend(geometry);
     PlayEngine engine(table, frontend);
@@ -295,8 +315,7 @@ std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Fronte
     }
     const std::string& stock = before.piles.stock(table::kStock);
     const int stockCards = table::cardCount(stock);
-    DealOrder order;
-    order.fill(-1);
+    std::vector<int> to(static_cast<std::size_t>(stockCards), -1);
     int dealt = 0;
     for (int t = 0; t < tableaus + reserves; ++t) {
         const table::PileRef pile = t < tableaus
@@ -304,18 +323,25 @@ std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Fronte
                                         : table::PileRef{table::PileKind::Reserve, t - tableaus};
         const std::string& was = before.piles.pile(pile);
         const std::string& now = table.piles.pile(pile);
-        if (now == was) {
-            continue;
-        }
-        const int card = table::topCardOf(now);
-        const int fromTop = stockCards - 1 - positionInPile(stock, card);
-        if (table::cardCount(now) != table::cardCount(was) + 1 ||
-            now.compare(0, was.size(), was) != 0 || fromTop >= stockCards ||
-            !table.cards.isFaceUp(card)) {
+        if (now.size() < was.size() || now.compare(0, was.size(), was) != 0) {
             return std::nullopt;
         }
-        order[static_cast<std::size_t>(t)] = fromTop;
-        ++dealt;
+        int last = -1;
+        for (int i = table::cardCount(was); i < table::cardCount(now); ++i) {
+            const int card = table::cardAt(now, i);
+            const int at = positionInPile(stock, card);
+            const int fromTop = stockCards - 1 - at;
+            if (at < 0 || fromTop <= last || !table.cards.isFaceUp(card)) {
+                return std::nullopt;
+            }
+            to[static_cast<std::size_t>(fromTop)] = t;
+            last = fromTop;
+            ++dealt;
+        }
+    }
+    to.resize(static_cast<std::size_t>(dealt));
+    if (std::ranges::find(to, -1) != to.end()) {
+        return std::nullopt; // not the stock's top cards
     }
     const table::PileCounts counts = table::PileCounts::of(table.params);
     bool othersKept = table.piles.stock(table::kWaste) == before.piles.stock(table::kWaste) &&
@@ -331,15 +357,54 @@ std::optional<DealOrder> clickDeal(table::ProgramState table, const seam::Fronte
     if (!othersKept) {
         return std::nullopt;
     }
-    return order;
+    return to;
 }
 
-// Learns what a stock click deals onto the tableaus, by clicks on copies of
-// the table: the tableaus it deals to, in order, from the table as it is;
-// with each tableau emptied in turn, whether a gap there stops the deal or
-// lets the click pass that tableau by. False when a click does something
-// the fast position cannot play (and while a tableau is empty already, since
-// the full deal cannot then be seen).
+// Whether a click's deal `to` gives tableau `t` a card.
+bool dealsOnto(const std::vector<int>& to, int t) {
+    return std::ranges::find(to, t) != to.end();
+}
+
+// What a click deals from `state` (whose tableaus all hold cards), with
+// each tableau emptied in turn to see whether a gap there stops the deal
+// or lets the click pass that tableau by. Nothing when a click does
+// something the fast position cannot play.
+std::optional<StockDeal> learnOneDeal(const table::ProgramState& state,
+                                      const seam::Frontend& geometry, int tableaus, int reserves) {
+    table::ProgramState clicked = state;
+    std::optional<std::vector<int>> full = clickDeal(clicked, geometry, tableaus, reserves);
+    if (!full || full->empty() || full->size() > StockDeal::kMostCards) {
+        return std::nullopt;
+    }
+    StockDeal deal;
+    deal.to = std::move(*full);
+    for (int t = 0; t < tableaus; ++t) {
+        table::ProgramState gap = state;
+        gap.piles.tableau(t).clear();
+        const std::optional<std::vector<int>> dealt = clickDeal(gap, geometry, tableaus, reserves);
+        if (!dealt) {
+            return std::nullopt;
+        }
+        const bool none = dealt->empty();
+        deal.refusedByGap[static_cast<std::size_t>(t)] = none;
+        deal.skipsEmpty[static_cast<std::size_t>(t)] =
+            !none && dealsOnto(deal.to, t) && !dealsOnto(*dealt, t);
+    }
+    return deal;
+}
+
+// Whether deal `b` is deal `a` cut short by the stock running out.
+bool sameDealCutShort(const StockDeal& a, const StockDeal& b) {
+    return b.to.size() <= a.to.size() && std::equal(b.to.begin(), b.to.end(), a.to.begin()) &&
+           a.refusedByGap == b.refusedByGap && a.skipsEmpty == b.skipsEmpty;
+}
+
+// Learns what stock clicks deal onto the tableaus and reserves, by clicks on
+// copies of the table: the first click's deal, then each later click's
+// where it deals otherwise (Algerian Patience's last eight cards go to the
+// tableaus). False when a click does something the fast position cannot
+// play (and while a tableau is empty already, since the full deal cannot
+// then be seen).
 bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geometry,
                     CompactRules& rules) {
     if (state.piles.stock(table::kStock).empty()) {
@@ -350,37 +415,25 @@ bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geom
             return false;
         }
     }
-    const int piles = rules.tableaus + rules.reserves;
-    const std::optional<DealOrder> full =
-        clickDeal(state, geometry, rules.tableaus, rules.reserves);
-    if (!full) {
-        return false;
-    }
-    for (int k = 0;; ++k) {
-        const auto at = std::find(full->begin(), full->begin() + piles, k);
-        if (at == full->begin() + piles) {
-            break;
-        }
-        rules.dealTo.push_back(static_cast<int>(at - full->begin()));
-    }
-    if (rules.dealTo.empty() || std::count_if(full->begin(), full->end(), [](int k) {
-                                    return k >= 0;
-                                }) != static_cast<std::ptrdiff_t>(rules.dealTo.size())) {
-        return false;
-    }
-    for (int t = 0; t < rules.tableaus; ++t) {
-        table::ProgramState gap = state;
-        gap.piles.tableau(t).clear();
-        const std::optional<DealOrder> dealt =
-            clickDeal(gap, geometry, rules.tableaus, rules.reserves);
-        if (!dealt) {
+    table::ProgramState table = state;
+    bool first = true;
+    while (!table.piles.stock(table::kStock).empty()) {
+        const int stockCards = table::cardCount(table.piles.stock(table::kStock));
+        std::optional<StockDeal> deal =
+            learnOneDeal(table, geometry, rules.tableaus, rules.reserves);
+        if (!deal) {
             return false;
         }
-        const bool none = std::all_of(dealt->begin(), dealt->end(), [](int k) { return k < 0; });
-        rules.dealRefusedByGap[static_cast<std::size_t>(t)] = none;
-        rules.dealSkipsEmpty[static_cast<std::size_t>(t)] =
-            !none && (*full)[static_cast<std::size_t>(t)] >= 0 &&
-            (*dealt)[static_cast<std::size_t>(t)] < 0;
+        if (first) {
+            rules.deal = *deal;
+            first = false;
+        } else if (!sameDealCutShort(rules.deal, *deal)) {
+            deal->stockCards = stockCards;
+            rules.lateDeals.push_back(*deal);
+        }
+        if (!clickDeal(table, geometry, rules.tableaus, rules.reserves)) {
+            return false;
+        }
     }
     return true;
 }
@@ -498,12 +551,24 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
             }
         }
     }
+    // Where a row of foundations keeps its suits apart, the tables hold
+    // what an empty foundation takes with its row empty; the position
+    // checks the row's other suits.
+    rules.suitsApartInRows = suitsApartInRows(p, rules.foundations);
+    table::ProgramState rowsEmpty;
+    if (rules.suitsApartInRows) {
+        rowsEmpty = state;
+        for (int f = 0; f < rules.foundations; ++f) {
+            rowsEmpty.piles.foundation(f).clear();
+        }
+    }
+    const table::ProgramState& foundationAsked = rules.suitsApartInRows ? rowsEmpty : single;
     for (int f = 0; f < rules.foundations; ++f) {
         for (int below = 0; below < codes; ++below) {
             for (int moving = 1; moving < codes; ++moving) {
                 rules.m_foundation[CompactRules::index(f, below, moving)] =
-                    placementAllowed(single, screen,
-                                     foundationPlacementQuery(single, f, below, moving))
+                    placementAllowed(foundationAsked, screen,
+                                     foundationPlacementQuery(foundationAsked, f, below, moving))
                         ? 1
                         : 0;
             }
@@ -531,6 +596,8 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
             return std::nullopt;
         }
         rules.reserveTakes[static_cast<std::size_t>(r)] = taken != 0;
+        rules.reservesApart =
+            rules.reservesApart || (taken != 0 && p[param::ReserveLaterDeal + r] != 0);
     }
     // Piles with the same parameters take the same cards.
     for (int t = 0; t < rules.tableaus; ++t) {

@@ -19,6 +19,23 @@ namespace vellomir::engine {
 
 struct TableauRedealPlan;
 
+/// What a click on a stock that deals onto the piles deals: the pile each
+/// card goes to (tableaus, then reserves, by the fast position's
+/// numbering), from the stock's top card on; for each tableau, whether the
+/// click deals nothing at all while that tableau is empty (Spider's "fill
+/// every gap first") or passes it by.
+struct StockDeal {
+    /// The cards a click deals at most (a bit each where it is undone).
+    static constexpr std::size_t kMostCards = 32;
+    static constexpr int kMaxTableaus = 20;
+    std::vector<int> to;
+    std::array<bool, kMaxTableaus> refusedByGap{};
+    std::array<bool, kMaxTableaus> skipsEmpty{};
+    /// The stock's size before the click, where a later click deals
+    /// otherwise than the first.
+    int stockCards = 0;
+};
+
 /// The rules of a game of tableaus, free cells, foundations and a stock
 /// turned onto a waste, as tables the fast search reads: every answer in
 /// them was asked of the engine's own predicates (the placement test with
@@ -28,7 +45,7 @@ struct TableauRedealPlan;
 /// covered; `compactRulesFor` answers nothing for the others, which the
 /// gesture search plays.
 struct CompactRules {
-    static constexpr int kMaxTableaus = 20;
+    static constexpr int kMaxTableaus = StockDeal::kMaxTableaus;
     static constexpr int kMaxReserves = 16;
     static constexpr int kMaxFoundations = 8;
     /// Card codes below this fit the tables (two packs are 104).
@@ -53,6 +70,13 @@ struct CompactRules {
     /// or never takes one back (King Albert's reserve, which cards only
     /// leave).
     std::array<bool, kMaxReserves> reserveTakes{};
+    /// Whether the stock deals onto free cells, which then hold piles and
+    /// are no longer alike: each is its own class in the key, and each
+    /// empty one a target of its own (Algerian Patience).
+    bool reservesApart = false;
+    /// Whether an empty foundation takes only a suit no other foundation of
+    /// its row of four holds (Algerian Patience's aces).
+    bool suitsApartInRows = false;
     /// Whether the program fills every empty tableau, in order, with the
     /// first reserve's top card after each move while that reserve holds
     /// cards (Canfield and its kin); that reserve takes nothing back.
@@ -141,19 +165,25 @@ struct CompactRules {
     /// down to ace, from a tableau as one move (Spider and its kin); single
     /// cards then go by the foundation tables as ever.
     bool suitRunFoundation = false;
-    /// Where a stock click deals instead of turning cards onto a waste:
-    /// the tableaus and reserves (by the position's numbering) that take
-    /// one card each, in the order the click deals them (the stock's top
-    /// card to the first). Empty where the stock
-    /// turns onto a waste or holds nothing. Learnt from the pointer input
-    /// itself: a click on a copy of the table (stockDealFor).
-    std::vector<int> dealTo;
-    /// For each tableau, whether the click deals nothing at all while that
-    /// tableau is empty (Spider's "fill every gap first").
-    std::array<bool, kMaxTableaus> dealRefusedByGap{};
-    /// For each tableau, whether the click passes it by while it is empty.
-    std::array<bool, kMaxTableaus> dealSkipsEmpty{};
-    bool dealsToTableaus() const { return !dealTo.empty(); }
+    /// Where a stock click deals instead of turning cards onto a waste,
+    /// what the first click deals; empty where the stock turns onto a waste
+    /// or holds nothing. Learnt from the pointer input itself: clicks on
+    /// copies of the table (learnStockDeal).
+    StockDeal deal;
+    /// The later clicks that deal otherwise than the first (not merely
+    /// fewer cards, as the stock runs out), each for the stock's size
+    /// before it.
+    std::vector<StockDeal> lateDeals;
+    bool dealsToTableaus() const { return !deal.to.empty(); }
+    /// What a click deals with `stockCards` cards in the stock.
+    const StockDeal& dealAt(int stockCards) const {
+        for (const StockDeal& late : lateDeals) {
+            if (late.stockCards == stockCards) {
+                return late;
+            }
+        }
+        return deal;
+    }
     /// Where a click on the empty stock deals the tableaus again (the Fan
     /// games with redeals), where each gathered card lands, learnt from the
     /// pointer input; null in every other game.

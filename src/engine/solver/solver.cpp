@@ -1937,7 +1937,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // or deals onto the tableaus (Klondike, Spider, Gypsy), the focused
     // moves lead.
     const std::vector<MoveOrder> orders =
-        rules->restartedSearch
+        rules->reservesApart
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces}
+        : rules->restartedSearch
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
         : rules->clicksAsMoves
