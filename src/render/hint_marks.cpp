@@ -2,6 +2,7 @@
 
 #include "render/table_renderer.h"
 
+#include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "settings/number_text.h"
 #include "table/card.h"
@@ -24,6 +25,8 @@ const QColor kHintEdge(40, 140, 255, 240);
 const QColor kHintHalo(255, 255, 255, 230);
 constexpr int kHintEdgeDivisor = 20;
 constexpr int kHintRadiusDivisor = 12;
+// The run-size limit of the games where only a pile's top card moves.
+constexpr int kSingleCards = 1;
 
 } // namespace
 
@@ -56,7 +59,12 @@ void TableRenderer::markHint(const std::string& source, const std::string& targe
             }
         }
         const QRect named(QPoint(from.x, from.y), QSize(W, H));
-        const QRect rect = sideBySide && colon != std::string::npos
+        // Where only single cards move, a card named under others is drawn
+        // out from under them alone (Three Shuffles and a Draw).
+        const bool drawnAlone = !drop && colon != std::string::npos &&
+                                pile->kind == table::PileKind::Tableau &&
+                                m_state.params[catalogue::param::RunSizeLimit] == kSingleCards;
+        const QRect rect = (sideBySide || drawnAlone) && colon != std::string::npos
                                ? named
                                : named | QRect(QPoint(top.x, top.y), QSize(W, H));
         return std::pair{*pile, rect};

@@ -418,5 +418,31 @@ TEST_F(TableDrawingTest, TheHintMarksTheGapOfARowAlone) {
     }
 }
 
+// Where only single cards move, a card named under others is drawn out
+// alone: the mark covers that card, not the cards fanned over it up to the
+// top, as it does for a run.
+TEST_F(TableDrawingTest, TheHintMarksACardDrawnFromUnderOthersAlone) {
+    state.params.set(param::TableauFanStyle, catalogue::codeOf(catalogue::FanStyle::Down));
+    state.piles.tableau(0) = pileOf({"KH", "9C", "5D", "2S"});
+    for (const char* name : {"KH", "9C", "5D", "2S"}) {
+        state.cards.setFaceUp(card(name), true);
+    }
+    const table::CardPoint named = table::cardPosition(state, {table::PileKind::Tableau, 0}, 0);
+    const table::CardPoint top = table::cardPosition(state, {table::PileKind::Tableau, 0}, 3);
+    ASSERT_GT(top.y - named.y, 4);
+    // Just above the top card's lower edge: below the named card's face.
+    const QPoint topEdge(top.x + W / 2, top.y + H - 3);
+    const QPoint namedFace(named.x + W / 2, named.y + 3);
+    for (const int runSize : {1, 0}) {
+        state.params.set(param::RunSizeLimit, runSize);
+        renderer->drawTable(false);
+        const QImage before = buffer().copy();
+        renderer->markHint("Fila1:0", "");
+        EXPECT_NE(buffer().pixel(namedFace), before.pixel(namedFace)) << runSize;
+        EXPECT_EQ(buffer().pixel(topEdge) != before.pixel(topEdge), runSize != 1) << runSize;
+        renderer->clearHintMarks();
+    }
+}
+
 } // namespace
 } // namespace vellomir::render::testing
