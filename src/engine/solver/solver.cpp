@@ -1949,7 +1949,15 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
                                      MoveOrder::FoundationsAndBuilds};
-    const CompactSearchResult found = rules->restartedSearch
+    // Where all the cards lie on the table from the deal (no stock, no
+    // redeal), short searches in turn too: on 100 deals of each at 0.1 s
+    // they won more in 25 such games (Spanish Patience 88 to 98, Shamrocks
+    // 37 to 61, Double Yukon 44 to 71), at the cost of some proofs of loss
+    // that need a long search of every move (Baker's Game 30 to 25,
+    // Penelope's Web 65 to 55).
+    const bool dealtOnly = !rules->hasStock && !rules->dealsToTableaus() &&
+                           !rules->suitRunFoundation && !rules->redeal;
+    const CompactSearchResult found = rules->restartedSearch || dealtOnly
                                           ? compactRestarts(start, budget, orders, limits.stop)
                                           : compactSearch(start, budget, orders, limits.stop);
     SolveResult result;
