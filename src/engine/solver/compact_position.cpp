@@ -455,7 +455,8 @@ void CompactPosition::runMovesThroughSpaces(int emptyTableaus,
             std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
             for (int to = 0; to < r.tableaus; ++to) {
                 const int m = m_size[to];
-                if (to == from || (m > 0 && (m_cards[to][m - 1] & kFaceDown) != 0)) {
+                if (to == from || (m > 0 && (m_cards[to][m - 1] & kFaceDown) != 0) ||
+                    (m_size[stock()] > 0 && r.closedWhileStock[static_cast<std::size_t>(to)])) {
                     continue;
                 }
                 if (m == 0) {
@@ -567,8 +568,9 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
         }
     }
     std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
+    const bool stockHolds = m_size[stock()] > 0;
     for (int t = 0; t < r.tableaus; ++t) {
-        if (t == from) {
+        if (t == from || (stockHolds && r.closedWhileStock[static_cast<std::size_t>(t)])) {
             continue;
         }
         const int n = m_size[t];

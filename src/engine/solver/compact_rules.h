@@ -159,6 +159,11 @@ struct CompactRules {
     /// unasked: every card left in play changes what the redeal deals, so
     /// only a search without those moves proves a deal lost.
     bool exactRedeals = false;
+    /// For each tableau, whether it takes nothing while the stock holds
+    /// cards, and takes by its tables once the stock is spent (Miss
+    /// Milligan's waiving place): its tables were asked of a copy of the
+    /// table whose stock is spent, and the table itself answered nothing.
+    std::array<bool, kMaxTableaus> closedWhileStock{};
     /// Tableaus that take the same cards in the same way share a class; a
     /// class's empty piles are interchangeable.
     std::array<int, kMaxTableaus> tableauClass{};
