@@ -1393,6 +1393,66 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsThe
     EXPECT_LT(lost, compared);
 }
 
+// Late in deals of Miss Milligan, where cards are waived, and of Terrace,
+// from the base its first move chose, the fast search's wins play through
+// the pointer input and its proofs of loss are the search of actions' own.
+// The positions: Miss Milligan's kings, queens and jacks alone left to play
+// (half of them with the stock spent), and deals of both played at random
+// until the stock is (nearly) gone.
+TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInMissMilliganAndTerrace) {
+    constexpr int kTerrace = 112;
+    int compared = 0;
+    int lost = 0;
+    for (const int game : {kMissMilligan, kTerrace}) {
+        int comparedHere = 0;
+        for (int deal = 1; deal <= 10; ++deal) {
+            Table table(game, deal);
+            table.state.autoplayTicked = false;
+            if (game == kTerrace) {
+                ASSERT_TRUE(table.run("drag Fila" + std::to_string(deal % 4 + 1) + " Dest1"));
+                playAtRandomUntilTheStockHolds(table, 4, static_cast<unsigned>(deal));
+            } else if (deal % 2 == 0) {
+                constexpr int kJack = 11;
+                sendHomeBelow(table.state, kJack);
+                if (deal % 4 == 0) {
+                    while (!table.state.piles.stock(table::kStock).empty()) {
+                        ASSERT_TRUE(table.run("click Mazzo"));
+                    }
+                }
+            } else {
+                playAtRandomUntilTheStockHolds(table, 0, static_cast<unsigned>(deal));
+            }
+            SolveLimits limits;
+            limits.gestureSearch = false;
+            limits.fastPositions = 2'000'000;
+            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
+            if (fast.outcome == SolveOutcome::GaveUp) {
+                continue;
+            }
+            const std::optional<bool> slowWins =
+                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
+            if (!slowWins) {
+                continue;
+            }
+            ++compared;
+            ++comparedHere;
+            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
+            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
+                << "game " << game << " deal " << deal;
+            if (fast.outcome == SolveOutcome::Solved) {
+                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
+            }
+        }
+        RecordProperty("compared in game " + std::to_string(game), comparedHere);
+        EXPECT_GE(comparedHere, 4) << "game " << game;
+    }
+    RecordProperty("compared", compared);
+    RecordProperty("lost", lost);
+    EXPECT_GE(compared, 10);
+    EXPECT_GT(lost, 0);
+    EXPECT_LT(lost, compared);
+}
+
 TEST(CompactSearch, AStopFlagEndsTheSearchAsGivenUp) {
     Table dealt(kThoughtful, 2);
     const std::atomic<bool> stop{true};
