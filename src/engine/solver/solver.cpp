@@ -1975,11 +1975,14 @@ std::optional<SolveResult> openingChoicesSolve(const table::ProgramState& dealt,
     QuietFrontend frontend(geometry);
     std::vector<int> cardsTried;
     for (const LegalMove& move : legalMoves(dealt, frontend)) {
-        // One target for each card: the empty foundations it may start are alike.
-        if (std::find(cardsTried.begin(), cardsTried.end(), move.card) != cardsTried.end()) {
-            continue;
+        // One foundation for each card: the empty foundations it may start
+        // are alike.
+        if (move.to.kind == table::PileKind::Foundation) {
+            if (std::ranges::count(cardsTried, move.card) != 0) {
+                continue;
+            }
+            cardsTried.push_back(move.card);
         }
-        cardsTried.push_back(move.card);
         const std::string from =
             move.count == 1
                 ? table::pileName(move.from)
