@@ -1159,6 +1159,7 @@ TEST(CompactPosition, TheWaivingPlaceOpensOnceTheStockIsSpent) {
     const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
     ASSERT_TRUE(rules);
     EXPECT_TRUE(rules->closedWhileStock[kWaiving]);
+    EXPECT_EQ(rules->wantedFrom, 0) << "the foundations begin with the aces";
     EXPECT_EQ(rules->dealTo, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
     auto waived = [](const CompactPosition& pos) {
         std::vector<CompactMove> moves;
@@ -1193,6 +1194,11 @@ TEST(CompactPosition, TerracesMovesAfterTheFirstAreTheEngines) {
     ASSERT_TRUE(table.run("drag Fila2 Dest1"));
     const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
     ASSERT_TRUE(rules);
+    // The terrace's cards go nowhere but up; the foundations want the ranks
+    // from the base on.
+    EXPECT_TRUE(rules->upOnlyReserve[0]);
+    EXPECT_EQ(rules->wantedFrom, table::rankOf(table::cardAt(table.state.piles.foundation(0), 0)));
+    EXPECT_FALSE(rules->foundationsInSuit);
     std::mt19937 random(7);
     int compared = 0;
     int fromTerrace = 0;

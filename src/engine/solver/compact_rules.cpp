@@ -491,6 +491,20 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.reserveLastCardOnly = p[param::ReserveStartFace] == table::kReserveLastCardUp;
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
     rules.foundationMaxCards = p[param::FoundationMaxCards];
+    if (baseFixedByStartedFoundations(state, counts)) {
+        for (int f = 0; f < counts.foundations; ++f) {
+            const std::string& pile = state.piles.foundation(f);
+            if (!pile.empty()) {
+                rules.wantedFrom = table::rankOf(table::cardAt(pile, 0));
+                break;
+            }
+        }
+    }
+    rules.foundationsInSuit = true;
+    for (int f = 0; f < counts.foundations; ++f) {
+        rules.foundationsInSuit = rules.foundationsInSuit &&
+                                  p[param::FoundationRule + f] == codeOf(BuildingRuleCode::InSuit);
+    }
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;
         const int played = code >= 1 && code <= rules.cards ? table::shownCard(p, code) : code;
@@ -609,6 +623,20 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
             return std::nullopt;
         }
         rules.reserveTakes[static_cast<std::size_t>(r)] = taken != 0;
+    }
+    for (int r = 0; r < rules.reserves && !rules.bouquet; ++r) {
+        const std::string& pile = state.piles.reserve(r);
+        bool upOnly =
+            table::cardCount(pile) > 1 && !rules.reserveTakes[static_cast<std::size_t>(r)];
+        for (int i = 0; i < table::cardCount(pile) && upOnly; ++i) {
+            const int card = table::cardAt(pile, i);
+            for (int t = 0; t < rules.tableaus && upOnly; ++t) {
+                for (int below = 0; below < codes && upOnly; ++below) {
+                    upOnly = !rules.tableauTakes(t, below, card);
+                }
+            }
+        }
+        rules.upOnlyReserve[static_cast<std::size_t>(r)] = upOnly;
     }
     // Piles with the same parameters take the same cards.
     for (int t = 0; t < rules.tableaus; ++t) {
