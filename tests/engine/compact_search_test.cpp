@@ -478,13 +478,14 @@ TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereTheStockTurnsACardAtATime) {
 }
 
 TEST(CompactRules, NameTheRuleTheyCannotHold) {
-    // The fans dealt again with a card drawn from under a top card.
-    Table draw(kThreeShufflesAndADraw, 1);
-    const std::optional<std::string> why = compactRulesRefusal(draw.state);
+    // The Clock's cards go round its face.
+    Table clock(kClock, 1);
+    const std::optional<std::string> why = compactRulesRefusal(clock.state);
     ASSERT_TRUE(why);
-    EXPECT_NE(why->find("draws"), std::string::npos) << *why;
-    EXPECT_FALSE(compactRulesFor(draw.state, draw.frontend));
-    for (const int game : {kFreeCell, kFortyThieves, kKingAlbert, kLaBelleLucie}) {
+    EXPECT_NE(why->find("clock face"), std::string::npos) << *why;
+    EXPECT_FALSE(compactRulesFor(clock.state, clock.frontend));
+    for (const int game :
+         {kFreeCell, kFortyThieves, kKingAlbert, kLaBelleLucie, kThreeShufflesAndADraw}) {
         Table table(game, 1);
         EXPECT_EQ(compactRulesRefusal(table.state), std::nullopt) << "game " << game;
         EXPECT_TRUE(compactRulesFor(table.state, table.frontend)) << "game " << game;
@@ -682,9 +683,10 @@ TEST(CompactPosition, ASpaceForSingleCardsTakesNoRun) {
 // Flower Garden's bouquet, one reserve whose every card plays wherever it
 // lies, is held as a reserve of its own for each card, none taking a card
 // back. The fast search's line plays each bouquet card from where it lies
-// on the table through the pointer input, and wins; with Autoplay kept
-// ticked the fast search leaves the game (its sweep sends the bouquet's
-// last card only).
+// on the table through the pointer input, and wins, with Autoplay unticked
+// and kept ticked (as the window's hints keep it): there the search sends
+// up every bouquet card a foundation takes, and the line drags those the
+// engine's sweep, which takes the bouquet's last card only, left.
 TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
     Table table(kFlowerGarden, 3);
     const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
@@ -698,15 +700,59 @@ TEST(CompactRules, TheBouquetsCardsAreReservesOfTheirOwn) {
         ASSERT_EQ(pos.size(pos.reserve(r)), 1);
         EXPECT_EQ(pos.at(pos.reserve(r), 0), table::cardAt(bouquet, r));
     }
-    table.state.autoplayTicked = false;
-    const SolveResult answer = solveDeal(table.state, table.frontend, {.gestureSearch = false});
-    ASSERT_EQ(answer.outcome, SolveOutcome::Solved);
-    EXPECT_TRUE(answer.fastSearch);
-    const bool fromInside = std::ranges::any_of(answer.moves, [](const PointerCommand& m) {
-        return m.place.starts_with(table::pileName({table::PileKind::Reserve, 0}) + ":");
-    });
-    EXPECT_TRUE(fromInside) << "a bouquet card played from under another";
-    EXPECT_TRUE(table.playsToTheWin(answer.moves));
+    for (const bool autoplay : {false, true}) {
+        Table game(kFlowerGarden, 3);
+        game.state.autoplayTicked = autoplay;
+        const SolveResult answer =
+            solveDeal(game.state, game.frontend, {.gestureSearch = false, .keepAutoplay = true});
+        ASSERT_EQ(answer.outcome, SolveOutcome::Solved) << autoplay;
+        EXPECT_TRUE(answer.fastSearch);
+        const bool fromInside = std::ranges::any_of(answer.moves, [](const PointerCommand& m) {
+            return m.place.starts_with(table::pileName({table::PileKind::Reserve, 0}) + ":");
+        });
+        EXPECT_TRUE(fromInside) << "a bouquet card played from under another";
+        EXPECT_TRUE(game.playsToTheWin(answer.moves)) << autoplay;
+    }
+}
+
+// Three Shuffles and a Draw: once in a game a card from under a fan's top
+// card plays alone. The fast position lists the draws the engine lists,
+// and each leaves the position the pointer input's drag of that card leaves,
+// the draw spent; the undo puts the card back under the cards it lay under.
+TEST(CompactPosition, ADrawIsThePointerInputsDragFromUnderTheTop) {
+    expectTheEngineMovesInRandomPlay({kThreeShufflesAndADraw});
+    int compared = 0;
+    auto look = [&](const Table& table, const CompactPosition& pos) {
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        for (const CompactMove& m : moves) {
+            if (!pos.isDraw(m)) {
+                continue;
+            }
+            ASSERT_EQ(pos.drawsLeft(), 1);
+            CompactPosition after = pos;
+            after.apply(m);
+            Table played(table);
+            PointerCommand drag;
+            drag.verb = PointerCommand::Verb::Drag;
+            drag.place =
+                compactPileName(pos, m.from) + ":" + std::to_string(pos.heightOf(m.from, m.card));
+            drag.target = compactPileName(pos, m.to);
+            ASSERT_TRUE(played.run(commandText(drag))) << commandText(drag);
+            const CompactPosition engine(played.state, pos.rules());
+            EXPECT_EQ(engine.drawsLeft(), 0);
+            EXPECT_TRUE(after == engine) << commandText(drag);
+            EXPECT_EQ(after.key(), engine.key()) << commandText(drag);
+            after.undo(m);
+            EXPECT_TRUE(after == pos);
+            EXPECT_EQ(after.key(), pos.key());
+            ++compared;
+        }
+    };
+    for (int deal = 1; deal <= 3; ++deal) {
+        randomWalk(kThreeShufflesAndADraw, deal, 30, static_cast<unsigned>(deal), look);
+    }
+    EXPECT_GT(compared, 20);
 }
 
 // What a stock click deals is learnt from the pointer input: Spider deals

@@ -83,6 +83,7 @@ inline constexpr int kLuckyThirteen = 133;
 inline constexpr int kAuldLangSyne = 150;
 inline constexpr int kStrategy = 151;
 inline constexpr int kEagleWing = 152;
+inline constexpr int kNestor = 155;
 inline constexpr int kAgnesBernauer = 161;
 inline constexpr int kMountOlympus = 165;
 inline constexpr int kGroundsForADivorce = 166;

@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/actions/automatic_moves.h"
+#include "engine/solver/bit_mixing.h"
 #include "engine/solver/key_set.h"
 #include "table/card.h"
 #include "table/pile_counts.h"
@@ -37,15 +38,6 @@ std::size_t at(int i) {
 // each card came from.
 std::uint64_t faceOf(int card) {
     return static_cast<std::uint64_t>((card - 1) % kCardsInPack + 1);
-}
-
-std::uint64_t mixed(std::uint64_t x) {
-    x ^= x >> 30;
-    x *= 0xbf58476d1ce4e5b9ULL;
-    x ^= x >> 27;
-    x *= 0x94d049bb133111ebULL;
-    x ^= x >> 31;
-    return x;
 }
 
 struct GalleryPosition {
@@ -111,16 +103,16 @@ private:
         for (int t = 0; t < m_firstReserve; ++t) {
             std::uint64_t h = static_cast<std::uint64_t>(m_deal.baseRank[at(t)]);
             for (int i = 0; i < s.heights[at(t)]; ++i) {
-                h = mixed(h * 131 + faceOf(s.cards[at(t)][at(i)]));
+                h = mixedBits(h * 131 + faceOf(s.cards[at(t)][at(i)]));
             }
-            tableaus += mixed(h + 0x9e3779b97f4a7c15ULL);
+            tableaus += mixedBits(h + kGoldenStep);
         }
-        std::uint64_t h = mixed(tableaus + s.dealtFromStock);
+        std::uint64_t h = mixedBits(tableaus + s.dealtFromStock);
         for (int r = m_firstReserve; r < m_piles; ++r) {
             for (int i = 0; i < s.heights[at(r)]; ++i) {
                 h = h * 131 + faceOf(s.cards[at(r)][at(i)]);
             }
-            h = mixed(h + static_cast<std::uint64_t>(r));
+            h = mixedBits(h + static_cast<std::uint64_t>(r));
         }
         return h;
     }

@@ -166,8 +166,10 @@ std::optional<PairingDeal> pairingDealFor(const table::ProgramState& dealt,
     const table::PileCounts counts = table::PileCounts::of(p);
     const SelectionRule* rule = selectionRuleOf(dealt);
     const GameType type = gameTypeOf(p);
-    if ((type != GameType::Pyramid && type != GameType::FourteenOut) || rule == nullptr ||
-        counts.reserves != 0 || counts.tableaus < 1 ||
+    const bool pairsOfTops = type == GameType::Pyramid || type == GameType::FourteenOut ||
+                             type == GameType::RankPairsWithWaste ||
+                             type == GameType::RankPairsWithWasteToo;
+    if (!pairsOfTops || rule == nullptr || counts.reserves != 0 || counts.tableaus < 1 ||
         p[catalogue::param::CardCount] >= PairingDeal::kCodes ||
         !dealt.piles.foundation(0).empty()) {
         return std::nullopt;

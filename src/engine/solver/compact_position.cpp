@@ -1,6 +1,8 @@
 #include "engine/solver/compact_position.h"
 
 #include "engine/rules/suit_run_foundation.h"
+#include "engine/rules/tableau_draw.h"
+#include "engine/solver/bit_mixing.h"
 #include "engine/solver/tableau_redeal_plan.h"
 #include "table/card.h"
 #include "table/pile_lists.h"
@@ -13,13 +15,6 @@
 namespace vellomir::engine {
 
 namespace {
-
-std::uint64_t splitMix(std::uint64_t& seed) {
-    std::uint64_t z = (seed += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
 
 // A number for every card byte at every height of a pile.
 struct ZobristTable {
@@ -96,10 +91,11 @@ CompactPosition::CompactPosition(const table::ProgramState& state, const Compact
     load(stock(), state.piles.stock(table::kStock), false);
     load(waste(), state.piles.stock(table::kWaste), false);
     m_passes = state.mainGame.cell(table::cell::PassNumber);
+    m_drawsLeft = rules.tableauDraws > 0 ? engine::drawsLeft(state) : 0;
 }
 
 bool operator==(const CompactPosition& a, const CompactPosition& b) {
-    if (a.m_passes != b.m_passes || a.m_size != b.m_size) {
+    if (a.m_passes != b.m_passes || a.m_drawsLeft != b.m_drawsLeft || a.m_size != b.m_size) {
         return false;
     }
     for (int p = 0; p < a.piles(); ++p) {
@@ -116,7 +112,9 @@ std::uint64_t CompactPosition::key() const {
     // Passes count only where they are limited: with no limit, going round
     // the stock once more leads nowhere new.
     const int passes = m_rules->passLimit == -1 ? 0 : m_passes;
-    std::uint64_t key = mix(z.salt[kPassesClass] + static_cast<std::uint64_t>(passes));
+    constexpr int kPassesBelow = 256;
+    std::uint64_t key =
+        mix(z.salt[kPassesClass] + static_cast<std::uint64_t>(passes + kPassesBelow * m_drawsLeft));
     for (int p = 0; p < piles(); ++p) {
         key += mix(m_hash[p] ^ z.salt[m_classSalt[p]]);
     }
@@ -321,6 +319,13 @@ void CompactPosition::apply(const CompactMove& move) {
         m_flips.push_back(0);
         return;
     }
+    if (m_rules->tableauDraws > 0) {
+        if (isDraw(move)) {
+            drawCard(move);
+            return;
+        }
+        m_drawnFrom.push_back(kNoDraw);
+    }
     for (int i = 0; i < move.draws; ++i) {
         clickStock();
     }
@@ -393,6 +398,14 @@ void CompactPosition::undo(const CompactMove& move) {
         undealFromTableaus();
         return;
     }
+    if (m_rules->tableauDraws > 0) {
+        const std::uint8_t height = m_drawnFrom.back();
+        m_drawnFrom.pop_back();
+        if (height != kNoDraw) {
+            undrawCard(move, height);
+            return;
+        }
+    }
     if (m_rules->fillsFromReserve || m_rules->fillsFromWasteOrStock) {
         unfillSpaces();
     }
@@ -409,6 +422,53 @@ void CompactPosition::undo(const CompactMove& move) {
     }
     for (int i = 0; i < move.draws; ++i) {
         unclickStock();
+    }
+}
+
+int CompactPosition::heightOf(int pile, int card) const {
+    for (int i = 0; i < m_size[pile]; ++i) {
+        if ((m_cards[pile][i] & kCodeMask) == card) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CompactPosition::drawCard(const CompactMove& move) {
+    const int height = heightOf(move.from, move.card);
+    std::array<std::uint8_t, kMaxHeight> above{};
+    const int count = m_size[move.from] - height - 1;
+    for (int i = 0; i < count; ++i) {
+        above[i] = pop(move.from);
+    }
+    push(move.to, pop(move.from));
+    for (int i = count; i-- > 0;) {
+        push(move.from, above[i]);
+    }
+    m_drawnFrom.push_back(static_cast<std::uint8_t>(height));
+    --m_drawsLeft;
+}
+
+void CompactPosition::undrawCard(const CompactMove& move, int height) {
+    ++m_drawsLeft;
+    std::array<std::uint8_t, kMaxHeight> above{};
+    const int count = m_size[move.from] - height;
+    for (int i = 0; i < count; ++i) {
+        above[i] = pop(move.from);
+    }
+    push(move.from, pop(move.to));
+    for (int i = count; i-- > 0;) {
+        push(move.from, above[i]);
+    }
+}
+
+void CompactPosition::drawMoves(int emptyTableaus, std::vector<CompactMove>& moves) const {
+    for (int t = 0; t < m_rules->tableaus; ++t) {
+        for (int i = 0; i + 1 < m_size[t]; ++i) {
+            if ((m_cards[t][i] & kFaceDown) == 0) {
+                movesOf(t, 1, m_cards[t][i], 0, emptyTableaus, 0, moves);
+            }
+        }
     }
 }
 
@@ -731,6 +791,9 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     if (r.runsThroughSpaces) {
         runMovesThroughSpaces(emptyTableaus, moves);
     }
+    if (m_drawsLeft > 0) {
+        drawMoves(emptyTableaus, moves);
+    }
     if (m_size[waste()] > 0) {
         movesOf(waste(), 1, m_cards[waste()][m_size[waste()] - 1] & kCodeMask, 0, emptyTableaus,
                 emptyReserves, moves);
@@ -883,7 +946,7 @@ void CompactPosition::focusedMoves(std::vector<CompactMove>& moves) const {
         std::uint8_t bottom;
     };
     auto baseOf = [&](const CompactMove& m) -> std::optional<Base> {
-        if (m.from >= r.tableaus || m.to >= r.tableaus) {
+        if (m.from >= r.tableaus || m.to >= r.tableaus || isDraw(m)) {
             return std::nullopt;
         }
         const int left = m_size[m.from] - m.count;

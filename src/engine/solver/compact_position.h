@@ -68,6 +68,7 @@ public:
     bool won() const { return m_onFoundations == m_rules->cards; }
     int passes() const { return m_passes; }
     int faceDown() const { return m_faceDown; }
+    int drawsLeft() const { return m_drawsLeft; }
 
     /// The key of the position, alike for piles the rules treat alike.
     std::uint64_t key() const;
@@ -99,6 +100,15 @@ public:
     bool isRedeal(const CompactMove& move) const {
         return move.from == waste() && move.to == stock();
     }
+    /// Whether a move (not yet made) draws its card from under a tableau's
+    /// top card (CompactRules::tableauDraws).
+    bool isDraw(const CompactMove& move) const {
+        return m_drawsLeft > 0 && move.from < m_rules->tableaus && move.count == 1 &&
+               m_size[move.from] > 0 &&
+               (m_cards[move.from][m_size[move.from] - 1] & kCodeMask) != move.card;
+    }
+    /// Where `card` lies in a pile, from the bottom; -1 when not there.
+    int heightOf(int pile, int card) const;
     /// The single-card moves a run's move stands for where runs move
     /// through the empty tableaus (CompactRules::runsThroughSpaces), in
     /// order, from this position: half the run into a space, the rest onto
@@ -225,6 +235,13 @@ private:
     bool redealChangesPiles() const;
     // The tableau cards in the order a redeal gathers them; answers how many.
     int gatherTableaus(std::array<std::uint8_t, CompactRules::kCodes>& cards) const;
+    // The draws: each face-up card under a tableau's top card onto the
+    // piles that take it.
+    void drawMoves(int emptyTableaus, std::vector<CompactMove>& moves) const;
+    // A draw's card taken from under the top of its tableau onto its
+    // target, and the undo.
+    void drawCard(const CompactMove& move);
+    void undrawCard(const CompactMove& move, int height);
     // The waste cards reachable by stock clicks, with the clicks.
     void stockMoves(int emptyTableaus, int emptyReserves, std::vector<CompactMove>& moves) const;
 
@@ -244,6 +261,11 @@ private:
     int m_onFoundations = 0;
     int m_passes = 0;
     int m_faceDown = 0;
+    int m_drawsLeft = 0;
+    // Where the game allows draws, for each move made the height its card
+    // was drawn from, kNoDraw for a move of top cards.
+    static constexpr std::uint8_t kNoDraw = 0xff;
+    std::vector<std::uint8_t> m_drawnFrom;
     // Cards whose flip an apply made, for its undo.
     std::vector<std::uint8_t> m_flips;
     // For each move made, the spaces filled after it (a bit each), and

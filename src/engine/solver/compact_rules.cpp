@@ -95,6 +95,9 @@ bool allZero(const catalogue::GameParameters& p, int first, int count) {
 constexpr int kFreeCellDrop = 0;
 constexpr int kNothingDropped = 4;
 
+// The run-size limit of games where only a tableau's top card moves.
+constexpr int kSingleCards = 1;
+
 bool freeCellsOrClosed(const catalogue::GameParameters& p, int reserves) {
     for (int r = 0; r < reserves; ++r) {
         const int rule = p[param::ReserveDropRule + r];
@@ -211,7 +214,9 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::TableauRedealGroup] == 0 || redealOfTableausCovered(p),
          "a redeal of the tableaus other than of fans without a stock"},
         {p[param::ClockFace] == 0, "a clock face"},
-        {p[param::TableauDraws] == 0, "draws from under the tableaus' top cards"},
+        {p[param::TableauDraws] == 0 || (p[param::RunSizeLimit] == kSingleCards &&
+                                         counts.reserves == 0 && p[param::FillStyle] == 0),
+         "draws from under the tableaus' top cards where runs move"},
         {p[param::ExtraCardToFoundation1] == 0, "an extra card to the first foundation"},
         {p[param::CoveredReserveSendable] == 0 || bouquetGame(state, counts),
          "covered reserve cards sent up, other than from one reserve that takes none back"},
@@ -467,6 +472,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         !state.piles.stock(table::kStock).empty() || !state.piles.stock(table::kWaste).empty();
     rules.drawCount = std::max(1, p[param::CardsPerStockClick]);
     rules.passLimit = p[param::StockPasses];
+    rules.tableauDraws = p[param::TableauDraws];
     rules.runSizeCode = p[param::RunSizeLimit];
     constexpr int kOneCard = 1;
     constexpr int kOnePack = 52;

@@ -41,6 +41,9 @@ struct CompactRules {
     bool hasStock = false;
     int drawCount = 1;  ///< cards a stock click turns onto the waste
     int passLimit = -1; ///< turns of the waste back into the stock, -1 unlimited
+    /// Draws the game allows: a card from under a tableau's top card
+    /// played alone, as often in a game (Three Shuffles and a Draw).
+    int tableauDraws = 0;
     int runSizeCode = -1;
     /// For each card code, the tableaus (a bit each) whose emptiness counts
     /// towards the run-size limit for a run led by that card: every tableau,

@@ -1,5 +1,7 @@
 #include "engine/solver/compact_search.h"
 
+#include "engine/solver/bit_mixing.h"
+
 #include <algorithm>
 #include <queue>
 
@@ -441,7 +443,6 @@ CompactSearchResult compactRestarts(CompactPosition start, long positions,
     constexpr long kFirstRoundPositions = 2000;
     // One card more on the foundations weighs 20 in a best-first score.
     constexpr int kJitterSpread = 20;
-    constexpr std::uint64_t kSeedStep = 0x9e3779b97f4a7c15ULL;
     CompactSearchResult result;
     long spent = 0;
     long round = kFirstRoundPositions;
@@ -452,7 +453,7 @@ CompactSearchResult compactRestarts(CompactPosition start, long positions,
             if (share <= 0) {
                 break;
             }
-            seed += kSeedStep;
+            seed += kGoldenStep;
             KeySet seen;
             long used = 0;
             BestFirst search(start, seen, share, order, stop, {r == 0 ? 0 : kJitterSpread, seed});

@@ -728,11 +728,15 @@ std::vector<PointerCommand> gesturesOf(const table::ProgramState& dealt, Compact
             }
             continue;
         }
-        // Runs are lifted from tableaus, where no stock click comes first.
+        // Runs are lifted from tableaus, where no stock click comes first;
+        // a drawn card from where it lies under the top.
         const std::string source = placeOf(move.from);
-        const int bottom = pos.size(move.from) - move.count;
+        const bool drawn = pos.isDraw(move);
+        const int bottom =
+            drawn ? pos.heightOf(move.from, move.card) : pos.size(move.from) - move.count;
         pos.apply(move);
-        const std::string place = move.count == 1 ? source : source + ":" + std::to_string(bottom);
+        const std::string place =
+            move.count == 1 && !drawn ? source : source + ":" + std::to_string(bottom);
         gestures.push_back(gesture(Verb::Drag, place, nameOf(move.to)));
     }
     return gestures;
@@ -1857,11 +1861,6 @@ std::optional<CompactRules> coveredRules(const table::ProgramState& dealt,
     // With the player's Autoplay kept ticked, the search plans the table the
     // sweeps leave.
     rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
-    if (rules->sweeps && rules->bouquet) {
-        // The sweep sends the bouquet's last card only, where the position
-        // holds every card of it alike.
-        return std::nullopt;
-    }
     if (rules->sweeps) {
         rules->takeBack = false; // a card taken back would go up again at once
         // A sweep could take a card of a run carried through the spaces.

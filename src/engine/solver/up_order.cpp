@@ -150,7 +150,8 @@ private:
 
 bool upOrderInCircle(const CompactPosition& position) {
     const CompactRules& rules = position.rules();
-    if (rules.redeal || rules.suitRunFoundation) {
+    // A drawn card leaves its pile from under others.
+    if (rules.redeal || rules.suitRunFoundation || rules.tableauDraws > 0) {
         return false;
     }
     return UpOrder(position).inCircle();
