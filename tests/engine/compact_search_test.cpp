@@ -1222,6 +1222,107 @@ TEST(CompactSearch, WinsWhereTheWasteOrTheStockFillsTheSpaces) {
     }
 }
 
+// Miss Milligan's waiving place (tableau 8) takes a card or a run only
+// while it is empty and the stock is spent: its tables are asked of a copy
+// whose stock is spent, and while the stock holds cards the fast position
+// lists no move onto it. Its moves are the engine's on the deal, once the
+// stock is out, and once a card is waived.
+TEST(CompactPosition, TheWaivingPlaceOpensOnceTheStockIsSpent) {
+    constexpr int kWaiving = 8;
+    Table table(kMissMilligan, 3);
+    table.state.autoplayTicked = false;
+    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    ASSERT_TRUE(rules);
+    EXPECT_TRUE(rules->closedWhileStock[kWaiving]);
+    EXPECT_EQ(rules->wantedFrom, 0) << "the foundations begin with the aces";
+    EXPECT_EQ(rules->deal.to, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    auto waived = [](const CompactPosition& pos) {
+        std::vector<CompactMove> moves;
+        pos.legalMoves(moves);
+        return std::ranges::count_if(moves, [](const CompactMove& m) { return m.to == kWaiving; });
+    };
+    const CompactPosition dealt(table.state, *rules);
+    EXPECT_EQ(waived(dealt), 0);
+    EXPECT_EQ(fastMoves(dealt), engineMoves(table, dealt));
+    while (!table.state.piles.stock(table::kStock).empty()) {
+        ASSERT_TRUE(table.run("click Mazzo"));
+    }
+    const CompactPosition spent(table.state, *rules);
+    EXPECT_GT(waived(spent), 0);
+    EXPECT_EQ(fastMoves(spent), engineMoves(table, spent));
+    ASSERT_TRUE(table.run("drag Fila1 Fila9"));
+    const CompactPosition held(table.state, *rules);
+    EXPECT_EQ(waived(held), 0);
+    EXPECT_EQ(fastMoves(held), engineMoves(table, held));
+}
+
+// Terrace's first move picks the foundations' base: the fast search takes
+// the game only once it is made, and then its moves are the engine's, the
+// terrace's cards going to the foundations only, through random play.
+TEST(CompactPosition, TerracesMovesAfterTheFirstAreTheEngines) {
+    constexpr int kTerrace = 112;
+    Table table(kTerrace, 4);
+    table.state.autoplayTicked = false;
+    const std::optional<std::string> why = compactRulesRefusal(table.state);
+    ASSERT_TRUE(why);
+    EXPECT_NE(why->find("first move"), std::string::npos) << *why;
+    ASSERT_TRUE(table.run("drag Fila2 Dest1"));
+    const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+    ASSERT_TRUE(rules);
+    // The terrace's cards go nowhere but up; the foundations want the ranks
+    // from the base on.
+    EXPECT_TRUE(rules->upOnlyReserve[0]);
+    EXPECT_EQ(rules->wantedFrom, table::rankOf(table::cardAt(table.state.piles.foundation(0), 0)));
+    EXPECT_FALSE(rules->foundationsInSuit);
+    std::mt19937 random(7);
+    int compared = 0;
+    int fromTerrace = 0;
+    for (int step = 0; step < 150 && table.state.flags.test(table::Flag::GameInPlay); ++step) {
+        const CompactPosition pos(table.state, *rules);
+        const std::set<Named> fast = fastMoves(pos);
+        EXPECT_EQ(fast, engineMoves(table, pos)) << "step " << step;
+        ++compared;
+        for (const auto& [card, from, to] : fast) {
+            if (from == pos.reserve(0)) {
+                EXPECT_GE(to, pos.foundation(0)) << "a terrace card onto a tableau";
+                ++fromTerrace;
+            }
+        }
+        const std::vector<LegalMove> moves = legalMoves(table.state, table.frontend);
+        if (moves.empty() || random() % 3 == 0) {
+            if (!table.run("click Mazzo") && moves.empty()) {
+                break;
+            }
+            continue;
+        }
+        ASSERT_TRUE(playLegalMove(table.state, table.frontend, moves[random() % moves.size()]));
+    }
+    EXPECT_GT(compared, 20);
+    EXPECT_GT(fromTerrace, 0);
+}
+
+// Each of Terrace's first moves is searched as a deal of its own; the win
+// answered begins with the choosing drag, and Miss Milligan's waives cards.
+TEST(CompactSearch, WinsTerraceFromAChosenBaseAndMissMilliganByWaiving) {
+    constexpr int kTerrace = 112;
+    Table terrace(kTerrace, 11960);
+    const SolveResult base = solveDeal(terrace.state, terrace.frontend, {.gestureSearch = false});
+    ASSERT_EQ(base.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(base.fastSearch);
+    ASSERT_FALSE(base.moves.empty());
+    EXPECT_TRUE(base.moves.front().place.starts_with("Fila") &&
+                base.moves.front().target.starts_with("Dest"));
+    EXPECT_TRUE(terrace.playsToTheWin(base.moves));
+    Table milligan(kMissMilligan, 64705);
+    const SolveResult waiving =
+        solveDeal(milligan.state, milligan.frontend, {.gestureSearch = false});
+    ASSERT_EQ(waiving.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(waiving.fastSearch);
+    EXPECT_TRUE(std::ranges::any_of(waiving.moves,
+                                    [](const PointerCommand& m) { return m.target == "Fila9"; }));
+    EXPECT_TRUE(milligan.playsToTheWin(waiving.moves));
+}
+
 // King Albert deal 2096 is lost (a search written apart from the engine
 // agrees, see docs/games.md): the search of every move proves it, its
 // reserve cards going nowhere but out.
@@ -1369,6 +1470,66 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsThe
     RecordProperty("compared", compared);
     RecordProperty("lost", lost);
     EXPECT_GE(compared, 15);
+    EXPECT_GT(lost, 0);
+    EXPECT_LT(lost, compared);
+}
+
+// Late in deals of Miss Milligan, where cards are waived, and of Terrace,
+// from the base its first move chose, the fast search's wins play through
+// the pointer input and its proofs of loss are the search of actions' own.
+// The positions: Miss Milligan's kings, queens and jacks alone left to play
+// (half of them with the stock spent), and deals of both played at random
+// until the stock is (nearly) gone.
+TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInMissMilliganAndTerrace) {
+    constexpr int kTerrace = 112;
+    int compared = 0;
+    int lost = 0;
+    for (const int game : {kMissMilligan, kTerrace}) {
+        int comparedHere = 0;
+        for (int deal = 1; deal <= 10; ++deal) {
+            Table table(game, deal);
+            table.state.autoplayTicked = false;
+            if (game == kTerrace) {
+                ASSERT_TRUE(table.run("drag Fila" + std::to_string(deal % 4 + 1) + " Dest1"));
+                playAtRandomUntilTheStockHolds(table, 4, static_cast<unsigned>(deal));
+            } else if (deal % 2 == 0) {
+                constexpr int kJack = 11;
+                sendHomeBelow(table.state, kJack);
+                if (deal % 4 == 0) {
+                    while (!table.state.piles.stock(table::kStock).empty()) {
+                        ASSERT_TRUE(table.run("click Mazzo"));
+                    }
+                }
+            } else {
+                playAtRandomUntilTheStockHolds(table, 0, static_cast<unsigned>(deal));
+            }
+            SolveLimits limits;
+            limits.gestureSearch = false;
+            limits.fastPositions = 2'000'000;
+            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
+            if (fast.outcome == SolveOutcome::GaveUp) {
+                continue;
+            }
+            const std::optional<bool> slowWins =
+                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
+            if (!slowWins) {
+                continue;
+            }
+            ++compared;
+            ++comparedHere;
+            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
+            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
+                << "game " << game << " deal " << deal;
+            if (fast.outcome == SolveOutcome::Solved) {
+                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
+            }
+        }
+        RecordProperty("compared in game " + std::to_string(game), comparedHere);
+        EXPECT_GE(comparedHere, 4) << "game " << game;
+    }
+    RecordProperty("compared", compared);
+    RecordProperty("lost", lost);
+    EXPECT_GE(compared, 10);
     EXPECT_GT(lost, 0);
     EXPECT_LT(lost, compared);
 }

@@ -540,7 +540,8 @@ void CompactPosition::runMovesThroughSpaces(int emptyTableaus,
             std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
             for (int to = 0; to < r.tableaus; ++to) {
                 const int m = m_size[to];
-                if (to == from || (m > 0 && (m_cards[to][m - 1] & kFaceDown) != 0)) {
+                if (to == from || (m > 0 && (m_cards[to][m - 1] & kFaceDown) != 0) ||
+                    (m_size[stock()] > 0 && r.closedWhileStock[static_cast<std::size_t>(to)])) {
                     continue;
                 }
                 if (m == 0) {
@@ -652,8 +653,9 @@ void CompactPosition::movesOf(int from, int count, int card, int draws, int empt
         }
     }
     std::array<bool, CompactRules::kMaxTableaus> emptyTried{};
+    const bool stockHolds = m_size[stock()] > 0;
     for (int t = 0; t < r.tableaus; ++t) {
-        if (t == from) {
+        if (t == from || (stockHolds && r.closedWhileStock[static_cast<std::size_t>(t)])) {
             continue;
         }
         const int n = m_size[t];
@@ -854,6 +856,16 @@ void CompactPosition::legalMoves(std::vector<CompactMove>& moves) const {
     }
 }
 
+int CompactPosition::wantedAfter(int code, int suitHome) const {
+    const CompactRules& r = *m_rules;
+    if (r.wantedFrom == 0) {
+        return table::rankOf(code) - suitHome;
+    }
+    constexpr int kRanks = 13;
+    const int place = (table::rankOf(code) - r.wantedFrom + kRanks) % kRanks + 1;
+    return place - (r.foundationsInSuit ? suitHome : 0);
+}
+
 int CompactPosition::distance(const DistanceWeights& w) const {
     const CompactRules& r = *m_rules;
     // How many cards of each suit are home, a pack at a time.
@@ -869,15 +881,23 @@ int CompactPosition::distance(const DistanceWeights& w) const {
     auto need = [&](std::uint8_t card) {
         const int code = r.playedAs[card & kCodeMask];
         const int suit = table::suitOf(code);
-        return table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
+        return wantedAfter(code, suit < 0 ? 0 : home[suit] / packs);
     };
     int covering = 0;
-    for (int t = 0; t < r.tableaus; ++t) {
+    auto countCovering = [&](int pile) {
         int soonestBelow = 1000;
-        for (int i = 0; i < m_size[t]; ++i) {
-            const int n = need(m_cards[t][i]);
+        for (int i = 0; i < m_size[pile]; ++i) {
+            const int n = need(m_cards[pile][i]);
             covering += n > soonestBelow ? 1 : 0;
             soonestBelow = std::min(soonestBelow, n);
+        }
+    };
+    for (int t = 0; t < r.tableaus; ++t) {
+        countCovering(t);
+    }
+    for (int c = 0; c < r.reserves; ++c) {
+        if (r.upOnlyReserve[static_cast<std::size_t>(c)]) {
+            countCovering(reserve(c));
         }
     }
     // A bouquet's cards are free to play at any time: holding them costs
@@ -938,7 +958,7 @@ int CompactPosition::clickedStockDistance(const DistanceWeights& w) const {
     for (int i = 0; i < m_size[waste()]; ++i) {
         const int code = m_cards[waste()][i] & kCodeMask;
         const int suit = table::suitOf(code);
-        const int need = table::rankOf(code) - (suit < 0 ? 0 : home[suit] / packs);
+        const int need = wantedAfter(code, suit < 0 ? 0 : home[suit] / packs);
         covering += need > soonestBelow ? 1 : 0;
         soonestBelow = std::min(soonestBelow, need);
     }

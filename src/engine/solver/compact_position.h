@@ -198,6 +198,11 @@ private:
     }
     // Whether another foundation of `f`'s row of four shows `card`'s suit.
     bool suitInRow(int f, int card) const;
+    // How soon the foundations want the card `code` (lower is sooner), its
+    // suit's foundations holding `suitHome` cards a pack: its rank's place
+    // in the order they take the ranks, less how far they came where they
+    // build in suit (CompactRules::wantedFrom).
+    int wantedAfter(int code, int suitHome) const;
     // Whether the top `count` cards of a tableau may be lifted together.
     bool liftableRun(int pile, int count) const;
     // How many face-up cards on top of a tableau are each built on the one

@@ -3,6 +3,7 @@
 #include "catalogue/parameter_index.h"
 #include "catalogue/rule_codes.h"
 #include "engine/actions/automatic_moves.h"
+#include "engine/actions/opening_move.h"
 #include "engine/actions/quiet_frontend.h"
 #include "engine/play/play_engine.h"
 #include "engine/play/pointer_command.h"
@@ -147,6 +148,58 @@ bool bouquetGame(const table::ProgramState& state, const table::PileCounts& coun
            table::cardCount(bouquet) <= CompactRules::kMaxReserves;
 }
 
+// Whether a card's source never changes while it is in play, as far as the
+// building rules can tell it: nothing comes back from the foundations and
+// no reserve takes a card, so a card in a reserve stays there until it goes
+// up. Then the tables, asked with every card where it lies, answer a rule
+// that reads whether a card comes from a foundation or a reserve (Terrace's
+// terrace, whose cards go to the foundations only) as it stays.
+bool sourcesFixed(const table::ProgramState& state, const table::PileCounts& counts) {
+    const catalogue::GameParameters& p = state.params;
+    if (catalogue::foundationTopCardTakenBack(p, 1) ||
+        catalogue::foundationTopCardTakenBack(p, 2)) {
+        return false;
+    }
+    for (int r = 0; r < counts.reserves; ++r) {
+        if (p[param::ReserveDropRule + r] != kNothingDropped) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Whether the foundations' base is the rank the started ones began with and
+// is fixed already: a foundation holds a card and none gives one back
+// (Terrace after its first move). The tables, asked of this table, then
+// answer with that rank.
+bool baseFixedByStartedFoundations(const table::ProgramState& state,
+                                   const table::PileCounts& counts) {
+    const catalogue::GameParameters& p = state.params;
+    if (catalogue::foundationTopCardTakenBack(p, 1) ||
+        catalogue::foundationTopCardTakenBack(p, 2)) {
+        return false;
+    }
+    bool started = false;
+    for (int f = 0; f < counts.foundations; ++f) {
+        if (p[param::FoundationBaseRank + f] != catalogue::empty_code::SameAsFoundations) {
+            return false;
+        }
+        started = started || !state.piles.foundation(f).empty();
+    }
+    return started;
+}
+
+// Tableau building rules the tables hold besides the card-only ones: one
+// that reads where the card comes from, while sources stay fixed, and the
+// waiving place, which takes a card or run onto itself empty once the stock
+// is spent (its tables are asked of a spent copy; see closedWhileStock).
+bool coveredTableauRule(const table::ProgramState& state, const table::PileCounts& counts,
+                        int code) {
+    return cardsOnlyRule(code) || code == codeOf(BuildingRuleCode::EmptyOnceStockSpent) ||
+           (code == codeOf(BuildingRuleCode::AlternateColoursNotFromFoundationOrReserve) &&
+            sourcesFixed(state, counts));
+}
+
 // Why the game's play is not moves between piles and stock clicks that the
 // tables and the fast position can express: the first rule found that they
 // cannot hold, or nothing when they hold every one.
@@ -168,7 +221,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
              p[param::FillStyle] == codeOf(FillStyle::FromWasteOrStock),
          "spaces refilled by the program"},
         {p[param::FillTableausAfterFirstMove] == 0, "tableaus filled after the first move"},
-        {p[param::FirstMoveFromTableau] == 0, "a first move from a tableau"},
+        {p[param::FirstMoveFromTableau] == 0 || !openingMoveDue(state),
+         "a first move from a tableau still to make"},
         {p[param::LockedTableauRows] == 0, "locked tableau rows"},
         {p[param::StockFirstRestriction] == 0, "a restriction on the stock's first card"},
         {p[param::TableauRedealGroup] == 0 || redealOfTableausCovered(p),
@@ -190,7 +244,9 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         {p[param::TableauFanStyle] != codeOf(FanStyle::FreeForm) &&
              p[param::TableauFanStyle] != codeOf(FanStyle::FreeFormAlike),
          "free-form tableaus"},
-        {cardsOnlyEmptyCode(p[param::FoundationBaseRank]), "a foundation base set by the deal"},
+        {cardsOnlyEmptyCode(p[param::FoundationBaseRank]) ||
+             baseFixedByStartedFoundations(state, counts),
+         "a foundation base set by the deal"},
         {counts.tableaus >= 1 && counts.tableaus <= CompactRules::kMaxTableaus,
          "a tableau count the position cannot hold"},
         {counts.reserves <= CompactRules::kMaxReserves, "more reserves than the position holds"},
@@ -204,7 +260,7 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         }
     }
     for (int t = 0; t < counts.tableaus; ++t) {
-        if (!cardsOnlyRule(p[param::TableauRule + t])) {
+        if (!coveredTableauRule(state, counts, p[param::TableauRule + t])) {
             return "tableau building rule " + std::to_string(p[param::TableauRule + t]);
         }
         if (!cardsOnlyEmptyTableauCode(p[param::TableauEmptyCode + t])) {
@@ -215,7 +271,8 @@ std::optional<std::string> uncoveredRule(const table::ProgramState& state,
         if (!cardsOnlyFoundationRule(p[param::FoundationRule + f])) {
             return "foundation building rule " + std::to_string(p[param::FoundationRule + f]);
         }
-        if (!cardsOnlyEmptyCode(p[param::FoundationBaseRank + f])) {
+        if (!cardsOnlyEmptyCode(p[param::FoundationBaseRank + f]) &&
+            !baseFixedByStartedFoundations(state, counts)) {
             return "foundation base " + std::to_string(p[param::FoundationBaseRank + f]);
         }
         if (p[param::FoundationMaxCards] < p[param::CardCount] / counts.foundations) {
@@ -411,7 +468,9 @@ bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geom
         return true; // nothing left to deal
     }
     for (int t = 0; t < rules.tableaus; ++t) {
-        if (state.piles.tableau(t).empty()) {
+        // A tableau closed while the stock holds cards is empty at every deal.
+        if (state.piles.tableau(t).empty() &&
+            !rules.closedWhileStock[static_cast<std::size_t>(t)]) {
             return false;
         }
     }
@@ -491,11 +550,36 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.reserveLastCardOnly = p[param::ReserveStartFace] == table::kReserveLastCardUp;
     rules.tableauMaxCards = p[param::TableauMaxCards] > 0 ? p[param::TableauMaxCards] : -1;
     rules.foundationMaxCards = p[param::FoundationMaxCards];
+    if (baseFixedByStartedFoundations(state, counts)) {
+        for (int f = 0; f < counts.foundations; ++f) {
+            const std::string& pile = state.piles.foundation(f);
+            if (!pile.empty()) {
+                rules.wantedFrom = table::rankOf(table::cardAt(pile, 0));
+                break;
+            }
+        }
+    }
+    rules.foundationsInSuit = true;
+    for (int f = 0; f < counts.foundations; ++f) {
+        rules.foundationsInSuit = rules.foundationsInSuit &&
+                                  p[param::FoundationRule + f] == codeOf(BuildingRuleCode::InSuit);
+    }
     for (int byte = 0; byte < 256; ++byte) {
         const int code = byte & CompactPosition::kCodeMask;
         const int played = code >= 1 && code <= rules.cards ? table::shownCard(p, code) : code;
         rules.playedAs[static_cast<std::size_t>(byte)] =
             static_cast<std::uint8_t>(played | (byte & CompactPosition::kFaceDown));
+    }
+    // The waiving place opens once the stock is spent: its tables are asked
+    // of a copy whose stock is spent, and the table as it is must refuse
+    // every card (below).
+    const bool stockHolds = !state.piles.stock(table::kStock).empty();
+    bool anyClosed = false;
+    for (int t = 0; t < counts.tableaus; ++t) {
+        const bool closed = stockHolds && p[param::TableauRule + t] ==
+                                              codeOf(BuildingRuleCode::EmptyOnceStockSpent);
+        rules.closedWhileStock[static_cast<std::size_t>(t)] = closed;
+        anyClosed = anyClosed || closed;
     }
     if (!allZero(p, param::TableauLaterDeal, counts.tableaus) ||
         !allZero(p, param::ReserveLaterDeal, counts.reserves)) {
@@ -509,8 +593,11 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     QuietFrontend screen(geometry);
     // Single cards and runs are asked apart (some spaces take single cards
     // only); the other rules the tables hold read neither.
-    const table::ProgramState& single = state;
-    const table::ProgramState& run = state;
+    std::optional<table::ProgramState> spent;
+    if (anyClosed) {
+        spent = state;
+        spent->piles.stock(table::kStock).clear();
+    }
     auto ofRun = [](PlacementQuery query) {
         query.count = 2;
         return query;
@@ -527,8 +614,19 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.m_foundation.assign(perPile * static_cast<std::size_t>(rules.foundations), 0);
     const bool checkedRuns = catalogue::runsAreChecked(p);
     for (int t = 0; t < rules.tableaus; ++t) {
+        const bool closed = rules.closedWhileStock[static_cast<std::size_t>(t)];
+        const table::ProgramState& single = closed ? *spent : state;
+        const table::ProgramState& run = single;
         for (int below = 0; below < codes; ++below) {
             for (int moving = 1; moving < codes; ++moving) {
+                if (closed &&
+                    (placementAllowed(state, screen,
+                                      tableauPlacementQuery(state, t, below, moving)) ||
+                     (below == 0 &&
+                      placementAllowed(state, screen,
+                                       ofRun(tableauPlacementQuery(state, t, 0, moving)))))) {
+                    return std::nullopt; // it takes a card while the stock holds cards
+                }
                 rules.m_tableau[CompactRules::index(t, below, moving)] =
                     placementAllowed(single, screen,
                                      tableauPlacementQuery(single, t, below, moving))
@@ -562,7 +660,7 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
             rowsEmpty.piles.foundation(f).clear();
         }
     }
-    const table::ProgramState& foundationAsked = rules.suitsApartInRows ? rowsEmpty : single;
+    const table::ProgramState& foundationAsked = rules.suitsApartInRows ? rowsEmpty : state;
     for (int f = 0; f < rules.foundations; ++f) {
         for (int below = 0; below < codes; ++below) {
             for (int moving = 1; moving < codes; ++moving) {
@@ -598,6 +696,20 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         rules.reserveTakes[static_cast<std::size_t>(r)] = taken != 0;
         rules.reservesApart =
             rules.reservesApart || (taken != 0 && p[param::ReserveLaterDeal + r] != 0);
+    }
+    for (int r = 0; r < rules.reserves && !rules.bouquet; ++r) {
+        const std::string& pile = state.piles.reserve(r);
+        bool upOnly =
+            table::cardCount(pile) > 1 && !rules.reserveTakes[static_cast<std::size_t>(r)];
+        for (int i = 0; i < table::cardCount(pile) && upOnly; ++i) {
+            const int card = table::cardAt(pile, i);
+            for (int t = 0; t < rules.tableaus && upOnly; ++t) {
+                for (int below = 0; below < codes && upOnly; ++below) {
+                    upOnly = !rules.tableauTakes(t, below, card);
+                }
+            }
+        }
+        rules.upOnlyReserve[static_cast<std::size_t>(r)] = upOnly;
     }
     // Piles with the same parameters take the same cards.
     for (int t = 0; t < rules.tableaus; ++t) {

@@ -192,6 +192,21 @@ struct CompactRules {
     /// unasked: every card left in play changes what the redeal deals, so
     /// only a search without those moves proves a deal lost.
     bool exactRedeals = false;
+    /// For each tableau, whether it takes nothing while the stock holds
+    /// cards, and takes by its tables once the stock is spent (Miss
+    /// Milligan's waiving place): its tables were asked of a copy of the
+    /// table whose stock is spent, and the table itself answered nothing.
+    std::array<bool, kMaxTableaus> closedWhileStock{};
+    /// The rank every foundation begins with where the started foundations
+    /// fixed it (Terrace and Chessboard once a foundation holds a card), 0
+    /// elsewhere: how soon the foundations want a card then counts from it,
+    /// round the corner, and by suit only where they build in suit.
+    int wantedFrom = 0;
+    bool foundationsInSuit = false;
+    /// For each reserve, whether its cards go nowhere but to the foundations
+    /// (Terrace's terrace): no tableau takes any of them. A card there that
+    /// lies on a card the foundations want sooner covers it as in a tableau.
+    std::array<bool, kMaxReserves> upOnlyReserve{};
     /// Tableaus that take the same cards in the same way share a class; a
     /// class's empty piles are interchangeable.
     std::array<int, kMaxTableaus> tableauClass{};

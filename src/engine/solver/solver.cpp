@@ -4,6 +4,7 @@
 #include "catalogue/rule_codes.h"
 #include "engine/actions/automatic_moves.h"
 #include "engine/actions/drop_rules.h"
+#include "engine/actions/opening_move.h"
 #include "engine/actions/quiet_frontend.h"
 #include "engine/input/legal_moves.h"
 #include "engine/play/play_engine.h"
@@ -1848,6 +1849,222 @@ std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt
     return result; // gave up: no other search plays these games better
 }
 
+// The compact rules of the table in `dealt` as the fast search uses them,
+// or nothing where it does not play that table.
+std::optional<CompactRules> coveredRules(const table::ProgramState& dealt,
+                                         const seam::Frontend& geometry,
+                                         const SolveLimits& limits) {
+    std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
+    if (!rules) {
+        return std::nullopt;
+    }
+    // With the player's Autoplay kept ticked, the search plans the table the
+    // sweeps leave.
+    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules->sweeps) {
+        rules->takeBack = false; // a card taken back would go up again at once
+        // A sweep could take a card of a run carried through the spaces.
+        rules->runsThroughSpaces = false;
+    }
+    return rules;
+}
+
+// Two packs get the budget one pack gets: given a tenth of it, the gesture
+// search that answered next won fewer deals of Spider, Double Klondike,
+// Grounds for a Divorce and their kin in the same time.
+long fastBudget(const SolveLimits& limits) {
+    return limits.fastPositions > 0 ? limits.fastPositions
+                                    : limits.positions * kFastPerGesturePosition;
+}
+
+// The fast search of the table in `dealt` under `rules` on `budget`
+// positions: a win the pointer input played, a proof of loss, or nothing
+// where the engine refused the line or the budget ran out.
+std::optional<SolveResult> compactSolve(const table::ProgramState& dealt,
+                                        const seam::Frontend& geometry, const CompactRules& rules,
+                                        long budget, const SolveLimits& limits) {
+    const CompactPosition start(dealt, rules);
+    if (upOrderInCircle(start)) {
+        SolveResult lost;
+        lost.fastSearch = true;
+        lost.outcome = SolveOutcome::Unsolved;
+        return lost;
+    }
+    // In Forty Thieves and its kin (CompactRules::restartedSearch), short
+    // searches in turn (compactRestarts): the focused moves (built runs
+    // moved whole, through the spaces where cards move one at a time),
+    // every move, and keeping spaces open. In the other games whose clicks
+    // are moves of their own, every move between tableaus splits a built
+    // run: keeping spaces open leads. Where a stock turns onto a waste
+    // or deals onto the tableaus (Klondike, Spider, Gypsy), the focused
+    // moves lead.
+    const std::vector<MoveOrder> orders =
+        rules.reservesApart
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces}
+        : rules.restartedSearch
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
+                                     MoveOrder::NearestFirstSpaces}
+        : rules.clicksAsMoves
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
+        : rules.hasStock || rules.suitRunFoundation || rules.dealsToTableaus()
+            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
+                                     MoveOrder::NearestFirstSpaces}
+            : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
+                                     MoveOrder::FoundationsAndBuilds};
+    // Where all the cards lie on the table from the deal (no stock, no
+    // redeal), short searches in turn too: on 100 deals of each at 0.1 s
+    // they won more in 25 such games (Spanish Patience 88 to 98, Shamrocks
+    // 37 to 61, Double Yukon 44 to 71), at the cost of some proofs of loss
+    // that need a long search of every move (Baker's Game 30 to 25,
+    // Penelope's Web 65 to 55).
+    const bool dealtOnly =
+        !rules.hasStock && !rules.dealsToTableaus() && !rules.suitRunFoundation && !rules.redeal;
+    const CompactSearchResult found = rules.restartedSearch || dealtOnly
+                                          ? compactRestarts(start, budget, orders, limits.stop)
+                                          : compactSearch(start, budget, orders, limits.stop);
+    SolveResult result;
+    result.fastSearch = true;
+    result.positions = found.positions;
+    result.storedBytes = found.storedBytes;
+    if (found.outcome == CompactOutcome::Exhausted) {
+        if (rules.takeBack) {
+            // Cards sent up at once may have been wanted back: the same
+            // search again with fewer of them, then every move.
+            CompactRules cautious = rules;
+            cautious.cautiousSafeMoves = true;
+            const CompactPosition again(dealt, cautious);
+            const CompactSearchResult more =
+                compactSearch(again, budget - result.positions, orders, limits.stop);
+            result.positions += more.positions;
+            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            if (more.outcome != CompactOutcome::Exhausted) {
+                return answerOf(dealt, geometry, again, more, limits, result);
+            }
+            return everyMoveSolve(dealt, geometry, rules, budget - result.positions, limits,
+                                  result);
+        }
+        if (rules.redeal && !rules.sweeps) {
+            // Cards sent up unasked change what a redeal deals: the proof
+            // is a search that makes no such move while a redeal may come.
+            CompactRules exact = rules;
+            exact.exactRedeals = true;
+            const CompactPosition again(dealt, exact);
+            const CompactSearchResult more =
+                compactSearch(again, budget - result.positions, orders, limits.stop);
+            result.positions += more.positions;
+            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            if (more.outcome != CompactOutcome::Exhausted) {
+                return answerOf(dealt, geometry, again, more, limits, result);
+            }
+        }
+        result.outcome = SolveOutcome::Unsolved;
+        return result;
+    }
+    return answerOf(dealt, geometry, start, found, limits, result);
+}
+
+// Where the first move is a choice the rest of the game hangs on (Terrace:
+// the tableau card sent up names the foundations' base rank), each choice
+// is played through the pointer input and the table it leaves searched as
+// a deal of its own. The choices take turns, each not yet proved lost on
+// twice the positions of its turn before, so that none takes the whole
+// time: the first win answers, with the choosing drag first; "lost" only
+// once every choice is proved lost. Where the fast search does not play
+// some choice's table, the search of actions plays the deal.
+std::optional<SolveResult> openingChoicesSolve(const table::ProgramState& dealt,
+                                               const seam::Frontend& geometry,
+                                               const SolveLimits& limits) {
+    struct Choice {
+        PointerCommand drag;
+        table::ProgramState table;
+        CompactRules rules;
+        bool lost = false;
+    };
+    std::vector<Choice> choices;
+    QuietFrontend frontend(geometry);
+    std::vector<int> cardsTried;
+    for (const LegalMove& move : legalMoves(dealt, frontend)) {
+        // One foundation for each card: the empty foundations it may start
+        // are alike.
+        if (move.to.kind == table::PileKind::Foundation) {
+            if (std::ranges::count(cardsTried, move.card) != 0) {
+                continue;
+            }
+            cardsTried.push_back(move.card);
+        }
+        const std::string from =
+            move.count == 1
+                ? table::pileName(move.from)
+                : table::pileName(move.from) + ":" +
+                      std::to_string(positionInPile(dealt.piles.pile(move.from), move.card));
+        const PointerCommand drag = gesture(Verb::Drag, from, table::pileName(move.to));
+        table::ProgramState after(dealt);
+        PlayEngine engine(after, frontend);
+        engine.setRecording(false);
+        if (!runGesture(engine, drag)) {
+            return actionSolve(dealt, geometry, limits);
+        }
+        std::optional<CompactRules> rules =
+            openingMoveDue(after) ? std::nullopt : coveredRules(after, geometry, limits);
+        if (!rules) {
+            return actionSolve(dealt, geometry, limits);
+        }
+        choices.push_back({drag, std::move(after), std::move(*rules)});
+    }
+    SolveResult result;
+    result.fastSearch = true;
+    if (choices.empty()) {
+        return std::nullopt;
+    }
+    // The first turn's share: a few thousand positions a choice, as the
+    // restarted searches begin.
+    constexpr long kFirstShare = 4000;
+    const long budget = fastBudget(limits);
+    long spent = 0;
+    for (long share = kFirstShare; spent < budget; share *= 2) {
+        bool open = false;
+        for (Choice& choice : choices) {
+            if (choice.lost || spent >= budget) {
+                continue;
+            }
+            const long given = std::min(share, budget - spent);
+            std::optional<SolveResult> found =
+                compactSolve(choice.table, geometry, choice.rules, given, limits);
+            spent += found ? found->positions : given;
+            if (limits.stop != nullptr && limits.stop->load()) {
+                result.positions = spent;
+                return result; // called off: gave up
+            }
+            if (!found || found->outcome == SolveOutcome::GaveUp) {
+                open = true;
+                continue;
+            }
+            if (found->outcome == SolveOutcome::Unsolved) {
+                choice.lost = true;
+                continue;
+            }
+            std::vector<PointerCommand> line{choice.drag};
+            line.insert(line.end(), found->moves.begin(), found->moves.end());
+            if (gesturesWin(dealt, geometry, line)) {
+                found->moves = std::move(line);
+                found->positions = spent;
+                return found;
+            }
+            open = true;
+        }
+        if (!open) {
+            result.positions = spent;
+            result.outcome = SolveOutcome::Unsolved;
+            return result;
+        }
+    }
+    if (!limits.gestureSearch) {
+        result.positions = spent;
+        return result;
+    }
+    return std::nullopt;
+}
+
 // The fast search for the games it covers; nothing where it cannot answer
 // (a game it does not cover, a line the engine refuses, a search that ran
 // out).
@@ -1904,101 +2121,14 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     if (std::optional<SolveResult> gallery = gallerySolve(dealt, geometry, limits)) {
         return gallery;
     }
-    std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
+    if (openingMoveDue(dealt)) {
+        return openingChoicesSolve(dealt, geometry, limits);
+    }
+    const std::optional<CompactRules> rules = coveredRules(dealt, geometry, limits);
     if (!rules) {
         return actionSolve(dealt, geometry, limits);
     }
-    // With the player's Autoplay kept ticked, the search plans the table the
-    // sweeps leave.
-    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
-    if (rules->sweeps) {
-        rules->takeBack = false; // a card taken back would go up again at once
-        // A sweep could take a card of a run carried through the spaces.
-        rules->runsThroughSpaces = false;
-    }
-    const CompactPosition start(dealt, *rules);
-    if (upOrderInCircle(start)) {
-        SolveResult lost;
-        lost.fastSearch = true;
-        lost.outcome = SolveOutcome::Unsolved;
-        return lost;
-    }
-    // Two packs get the budget one pack gets: given a tenth of it, the
-    // gesture search that answered next won fewer deals of Spider, Double
-    // Klondike, Grounds for a Divorce and their kin in the same time.
-    const long budget = limits.fastPositions > 0 ? limits.fastPositions
-                                                 : limits.positions * kFastPerGesturePosition;
-    // In Forty Thieves and its kin (CompactRules::restartedSearch), short
-    // searches in turn (compactRestarts): the focused moves (built runs
-    // moved whole, through the spaces where cards move one at a time),
-    // every move, and keeping spaces open. In the other games whose clicks
-    // are moves of their own, every move between tableaus splits a built
-    // run: keeping spaces open leads. Where a stock turns onto a waste
-    // or deals onto the tableaus (Klondike, Spider, Gypsy), the focused
-    // moves lead.
-    const std::vector<MoveOrder> orders =
-        rules->reservesApart
-            ? std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces}
-        : rules->restartedSearch
-            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
-                                     MoveOrder::NearestFirstSpaces}
-        : rules->clicksAsMoves
-            ? std::vector<MoveOrder>{MoveOrder::NearestFirstSpaces, MoveOrder::NearestFirst}
-        : rules->hasStock || rules->suitRunFoundation || rules->dealsToTableaus()
-            ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
-                                     MoveOrder::NearestFirstSpaces}
-            : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
-                                     MoveOrder::FoundationsAndBuilds};
-    // Where all the cards lie on the table from the deal (no stock, no
-    // redeal), short searches in turn too: on 100 deals of each at 0.1 s
-    // they won more in 25 such games (Spanish Patience 88 to 98, Shamrocks
-    // 37 to 61, Double Yukon 44 to 71), at the cost of some proofs of loss
-    // that need a long search of every move (Baker's Game 30 to 25,
-    // Penelope's Web 65 to 55).
-    const bool dealtOnly = !rules->hasStock && !rules->dealsToTableaus() &&
-                           !rules->suitRunFoundation && !rules->redeal;
-    const CompactSearchResult found = rules->restartedSearch || dealtOnly
-                                          ? compactRestarts(start, budget, orders, limits.stop)
-                                          : compactSearch(start, budget, orders, limits.stop);
-    SolveResult result;
-    result.fastSearch = true;
-    result.positions = found.positions;
-    result.storedBytes = found.storedBytes;
-    if (found.outcome == CompactOutcome::Exhausted) {
-        if (rules->takeBack) {
-            // Cards sent up at once may have been wanted back: the same
-            // search again with fewer of them, then every move.
-            CompactRules cautious = *rules;
-            cautious.cautiousSafeMoves = true;
-            const CompactPosition again(dealt, cautious);
-            const CompactSearchResult more =
-                compactSearch(again, budget - result.positions, orders, limits.stop);
-            result.positions += more.positions;
-            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
-            if (more.outcome != CompactOutcome::Exhausted) {
-                return answerOf(dealt, geometry, again, more, limits, result);
-            }
-            return everyMoveSolve(dealt, geometry, *rules, budget - result.positions, limits,
-                                  result);
-        }
-        if (rules->redeal && !rules->sweeps) {
-            // Cards sent up unasked change what a redeal deals: the proof
-            // is a search that makes no such move while a redeal may come.
-            CompactRules exact = *rules;
-            exact.exactRedeals = true;
-            const CompactPosition again(dealt, exact);
-            const CompactSearchResult more =
-                compactSearch(again, budget - result.positions, orders, limits.stop);
-            result.positions += more.positions;
-            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
-            if (more.outcome != CompactOutcome::Exhausted) {
-                return answerOf(dealt, geometry, again, more, limits, result);
-            }
-        }
-        result.outcome = SolveOutcome::Unsolved;
-        return result;
-    }
-    return answerOf(dealt, geometry, start, found, limits, result);
+    return compactSolve(dealt, geometry, *rules, fastBudget(limits), limits);
 }
 
 } // namespace
