@@ -696,6 +696,11 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
         rules.reserveTakes[static_cast<std::size_t>(r)] = taken != 0;
         rules.reservesApart =
             rules.reservesApart || (taken != 0 && p[param::ReserveLaterDeal + r] != 0);
+        rules.fewPositions = rules.fewPositions || taken != 0;
+    }
+    for (int t = 0; t < rules.tableaus; ++t) {
+        rules.fewPositions =
+            rules.fewPositions && p[param::TableauRule + t] == codeOf(BuildingRuleCode::InSuit);
     }
     for (int r = 0; r < rules.reserves && !rules.bouquet; ++r) {
         const std::string& pile = state.piles.reserve(r);

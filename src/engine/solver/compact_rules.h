@@ -127,6 +127,10 @@ struct CompactRules {
     /// the distance whatever the passes, and the fast search is
     /// compactRestarts.
     bool restartedSearch = false;
+    /// Whether the tableaus build in suit and free cells take cards
+    /// (Baker's Game, Penguin): few positions follow from a deal, and one
+    /// long search of every move proves most lost deals lost.
+    bool fewPositions = false;
     /// Whether a built run (each card one the tableau takes on the card
     /// under it) may move as one move where cards move one at a time, card
     /// by card through the empty tableaus: where every empty tableau takes

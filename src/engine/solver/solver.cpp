@@ -1915,10 +1915,11 @@ std::optional<SolveResult> compactSolve(const table::ProgramState& dealt,
     // redeal), short searches in turn too: on 100 deals of each at 0.1 s
     // they won more in 25 such games (Spanish Patience 88 to 98, Shamrocks
     // 37 to 61, Double Yukon 44 to 71), at the cost of some proofs of loss
-    // that need a long search of every move (Baker's Game 30 to 25,
-    // Penelope's Web 65 to 55).
-    const bool dealtOnly =
-        !rules.hasStock && !rules.dealsToTableaus() && !rules.suitRunFoundation && !rules.redeal;
+    // that need a long search of every move (Penelope's Web 65 to 55; Fan
+    // 20 to 18). Where the positions are few, the long search keeps its
+    // proofs (Baker's Game 30 to 25 lost otherwise).
+    const bool dealtOnly = !rules.hasStock && !rules.dealsToTableaus() &&
+                           !rules.suitRunFoundation && !rules.redeal && !rules.fewPositions;
     const CompactSearchResult found = rules.restartedSearch || dealtOnly
                                           ? compactRestarts(start, budget, orders, limits.stop)
                                           : compactSearch(start, budget, orders, limits.stop);
