@@ -70,6 +70,9 @@ constexpr int kStrategy = 151;
 constexpr int kFrog = 164;
 constexpr int kPictureGallery = 173;
 constexpr int kAlhambra = 175;
+constexpr int kNestor = 155;
+constexpr int kAlgerianPatience = 117;
+constexpr int kThreeShufflesAndADraw = 169;
 
 std::string dealText(int deal) {
     const std::string digits = std::to_string(deal);
@@ -270,6 +273,21 @@ constexpr long kFanFamilyPositions = 30000;
 void fastLaBelleLucie(benchmark::State& state) {
     solveSurvey(state, kLaBelleLucie, true, false, kFanFamilyPositions);
 }
+// The same with a draw from under a fan's top card (Three Shuffles and a
+// Draw).
+void fastThreeShufflesAndADraw(benchmark::State& state) {
+    solveSurvey(state, kThreeShufflesAndADraw, true, false, kFanFamilyPositions);
+}
+// Nestor: pairs of one rank from the columns' tops, every deal searched out.
+void fastNestor(benchmark::State& state) {
+    solveSurvey(state, kNestor, true);
+}
+// Algerian Patience: two packs, a stock that deals onto free cells that
+// hold piles, each deal bounded to about a tenth of a second.
+constexpr long kAlgerianPositions = 60000;
+void fastAlgerianPatience(benchmark::State& state) {
+    solveSurvey(state, kAlgerianPatience, true, false, kAlgerianPositions);
+}
 // Two packs, a stock that deals a card onto each tableau (Gypsy), each deal
 // bounded to about a tenth of a second as in the survey.
 constexpr long kGypsyFamilyPositions = 40000;
@@ -388,6 +406,9 @@ BENCHMARK(fastEighteens)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSec
 BENCHMARK(fastFortyThieves)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastFortyThievesTenth)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastLaBelleLucie)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastThreeShufflesAndADraw)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastNestor)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(fastAlgerianPatience)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastGypsy)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastStreets)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(fastMaria)->Arg(kSurveyDeals)->Iterations(1)->Unit(benchmark::kSecond);

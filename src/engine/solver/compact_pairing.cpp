@@ -30,6 +30,9 @@ constexpr int kStopCheckEvery = 1024; // positions between two reads of the stop
 // Turnovers a probe of the stock watches for before it takes the waste to
 // turn over without end.
 constexpr int kEndlessAfter = 6;
+// Many deals end in a few hundred positions (Nestor's): the set of keys
+// starts small and grows as it fills.
+constexpr std::size_t kFirstKeySlots = 256;
 constexpr int kRanks = 13;
 
 using Cards = std::vector<int>;
@@ -891,7 +894,7 @@ private:
     std::vector<std::vector<std::uint8_t>> m_groups;
     std::array<int, PairingDeal::kCodes> m_groupOf{};
 
-    BasicKeySet<Key> m_seen;
+    BasicKeySet<Key> m_seen{kFirstKeySlots};
     std::vector<Frame> m_frames;
     long m_searched = 0;
     std::vector<PairingMove> m_moves;
