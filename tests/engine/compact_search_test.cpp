@@ -1377,6 +1377,33 @@ void playAtRandomUntilTheStockHolds(Table& table, std::size_t left, unsigned see
     }
 }
 
+// Searches a late position with the fast search alone and, where it
+// answers, with the search of actions (the engine's own drags and clicks, a
+// search written apart) too: both must answer alike, and a win must play
+// through the pointer input. Whether the two were compared; `lost` counts
+// the positions the fast search proved lost.
+bool answersAsTheSearchOfActions(Table& table, int game, int deal, int& lost) {
+    SolveLimits limits;
+    limits.gestureSearch = false;
+    limits.fastPositions = 2'000'000;
+    const SolveResult fast = solveDeal(table.state, table.frontend, limits);
+    if (fast.outcome == SolveOutcome::GaveUp) {
+        return false;
+    }
+    const std::optional<bool> slowWins =
+        testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
+    if (!slowWins) {
+        return false;
+    }
+    lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
+    EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
+        << "game " << game << " deal " << deal;
+    if (fast.outcome == SolveOutcome::Solved) {
+        EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
+    }
+    return true;
+}
+
 // Late in deals of the Forty Thieves family, where the search of actions
 // (the engine's own drags and clicks, a search written apart) searches
 // every position, the fast search answers alike: a win the pointer input
@@ -1398,25 +1425,10 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInTheFortyThievesFamily) {
             } else {
                 playAtRandomUntilTheStockHolds(table, 2, static_cast<unsigned>(deal));
             }
-            SolveLimits limits;
-            limits.gestureSearch = false;
-            limits.fastPositions = 2'000'000;
-            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
-            if (fast.outcome == SolveOutcome::GaveUp) {
-                continue;
-            }
-            const std::optional<bool> slowWins =
-                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
-            if (!slowWins) {
+            if (!answersAsTheSearchOfActions(table, game, deal, lost)) {
                 continue;
             }
             ++compared;
-            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
-            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
-                << "game " << game << " deal " << deal;
-            if (fast.outcome == SolveOutcome::Solved) {
-                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
-            }
         }
     }
     EXPECT_GE(compared, 15);
@@ -1446,25 +1458,10 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsThe
             } else {
                 playAtRandomUntilTheStockHolds(table, 3, static_cast<unsigned>(deal));
             }
-            SolveLimits limits;
-            limits.gestureSearch = false;
-            limits.fastPositions = 2'000'000;
-            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
-            if (fast.outcome == SolveOutcome::GaveUp) {
-                continue;
-            }
-            const std::optional<bool> slowWins =
-                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
-            if (!slowWins) {
+            if (!answersAsTheSearchOfActions(table, game, deal, lost)) {
                 continue;
             }
             ++compared;
-            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
-            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
-                << "game " << game << " deal " << deal;
-            if (fast.outcome == SolveOutcome::Solved) {
-                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
-            }
         }
     }
     RecordProperty("compared", compared);
@@ -1503,26 +1500,11 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInMissMilliganAndTerrace) {
             } else {
                 playAtRandomUntilTheStockHolds(table, 0, static_cast<unsigned>(deal));
             }
-            SolveLimits limits;
-            limits.gestureSearch = false;
-            limits.fastPositions = 2'000'000;
-            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
-            if (fast.outcome == SolveOutcome::GaveUp) {
-                continue;
-            }
-            const std::optional<bool> slowWins =
-                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
-            if (!slowWins) {
+            if (!answersAsTheSearchOfActions(table, game, deal, lost)) {
                 continue;
             }
             ++compared;
             ++comparedHere;
-            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
-            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
-                << "game " << game << " deal " << deal;
-            if (fast.outcome == SolveOutcome::Solved) {
-                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
-            }
         }
         RecordProperty("compared in game " + std::to_string(game), comparedHere);
         EXPECT_GE(comparedHere, 4) << "game " << game;
