@@ -1938,7 +1938,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // or deals onto the tableaus (Klondike, Spider, Gypsy), the focused
     // moves lead.
     const std::vector<MoveOrder> orders =
-        rules->restartedSearch
+        rules->restartedSearch || rules->onePackRestarts
             ? std::vector<MoveOrder>{MoveOrder::NearestFirstFocused, MoveOrder::NearestFirst,
                                      MoveOrder::NearestFirstSpaces}
         : rules->clicksAsMoves
@@ -1948,7 +1948,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
                                      MoveOrder::NearestFirstSpaces}
             : std::vector<MoveOrder>{MoveOrder::NearestFirst, MoveOrder::NearestFirstSpaces,
                                      MoveOrder::FoundationsAndBuilds};
-    const CompactSearchResult found = rules->restartedSearch
+    const CompactSearchResult found = rules->restartedSearch || rules->onePackRestarts
                                           ? compactRestarts(start, budget, orders, limits.stop)
                                           : compactSearch(start, budget, orders, limits.stop);
     SolveResult result;
