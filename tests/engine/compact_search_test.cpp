@@ -477,6 +477,45 @@ TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereTheStockTurnsACardAtATime) {
     EXPECT_EQ(clicks, 64);
 }
 
+// The same in games of one pack whose runs move: Rainfall's stock goes
+// round three times a card at a time, Gold Mine's once three cards at a
+// time; once the passes are spent, no click is offered. Klondike's stock, gone
+// through as often as the player likes, and three passes three cards at a
+// time stay every card some clicks bring up.
+TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereAStockOfOnePackRunsOut) {
+    for (const auto& [game, wantedClicks] :
+         {std::pair{kRainfall, 34 * 3}, std::pair{kGoldMine, 18}}) {
+        Table table(game, 7);
+        const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+        ASSERT_TRUE(rules);
+        EXPECT_TRUE(rules->clicksAsMoves && rules->onePackRestarts) << "game " << game;
+        int clicks = 0;
+        while (true) {
+            CompactPosition pos(table.state, *rules);
+            std::vector<CompactMove> moves;
+            pos.legalMoves(moves);
+            const auto stockMoves =
+                std::ranges::count_if(moves, [](const CompactMove& m) { return m.draws > 0; });
+            if (stockMoves == 0) {
+                break;
+            }
+            ASSERT_EQ(stockMoves, 1) << "game " << game << " click " << clicks;
+            pos.apply(pos.clickMove());
+            ASSERT_TRUE(table.run("click Mazzo"));
+            EXPECT_TRUE(pos == CompactPosition(table.state, *rules))
+                << "game " << game << " click " << clicks;
+            ++clicks;
+        }
+        EXPECT_EQ(clicks, wantedClicks) << "game " << game;
+    }
+    for (const int game : {kKlondike, kKlondikeThreePasses}) {
+        Table table(game, 7);
+        const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+        ASSERT_TRUE(rules);
+        EXPECT_FALSE(rules->clicksAsMoves || rules->onePackRestarts) << "game " << game;
+    }
+}
+
 TEST(CompactRules, NameTheRuleTheyCannotHold) {
     // The fans dealt again with a card drawn from under a top card.
     Table draw(kThreeShufflesAndADraw, 1);
@@ -1130,6 +1169,26 @@ TEST(CompactSearch, WinsFortyThievesClickByClick) {
     EXPECT_TRUE(dealt.playsToTheWin(result.moves));
 }
 
+// Pas Seul (a single pass a card at a time) and Gold Mine (a single pass
+// three cards at a time, the tableaus dealt empty): with the stock's clicks
+// as moves of their own and short searches in turn, the fast search alone
+// wins these deals within 30,000 positions, and the pointer input plays
+// the lines to the win. Read as every card some clicks bring up, the stock
+// was turned freely and none of them was won within that budget.
+TEST(CompactSearch, WinsSinglePassGamesOfOnePackClickByClick) {
+    for (const auto& [game, deal] : {std::pair{kPasSeul, 1}, std::pair{kPasSeul, 2},
+                                     std::pair{kGoldMine, 1}, std::pair{kGoldMine, 2}}) {
+        Table dealt(game, deal);
+        SolveLimits limits;
+        limits.gestureSearch = false;
+        limits.fastPositions = 30'000;
+        const SolveResult result = solveDeal(dealt.state, dealt.frontend, limits);
+        ASSERT_EQ(result.outcome, SolveOutcome::Solved) << "game " << game << " deal " << deal;
+        EXPECT_TRUE(result.fastSearch);
+        EXPECT_TRUE(dealt.playsToTheWin(result.moves)) << "game " << game << " deal " << deal;
+    }
+}
+
 // Quadrangle deal 18 and Little Forty deal 4 (three cards a click, cards
 // taken back from the foundations), whose spaces the waste or the stock
 // fills: the fast search alone finds a line the pointer input plays to the
@@ -1267,6 +1326,64 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsThe
             constexpr int kQueen = 12;
             if (inSuitFromAces && deal % 2 == 0) {
                 sendHomeBelow(table.state, kQueen);
+            } else {
+                playAtRandomUntilTheStockHolds(table, 3, static_cast<unsigned>(deal));
+            }
+            SolveLimits limits;
+            limits.gestureSearch = false;
+            limits.fastPositions = 2'000'000;
+            const SolveResult fast = solveDeal(table.state, table.frontend, limits);
+            if (fast.outcome == SolveOutcome::GaveUp) {
+                continue;
+            }
+            const std::optional<bool> slowWins =
+                testing::searchOfActionsWins(table, 20000, testing::cardsOnFoundations, true);
+            if (!slowWins) {
+                continue;
+            }
+            ++compared;
+            lost += fast.outcome == SolveOutcome::Unsolved ? 1 : 0;
+            EXPECT_EQ(fast.outcome == SolveOutcome::Solved, *slowWins)
+                << "game " << game << " deal " << deal;
+            if (fast.outcome == SolveOutcome::Solved) {
+                EXPECT_TRUE(table.playsToTheWin(fast.moves)) << "game " << game << " deal " << deal;
+            }
+        }
+    }
+    RecordProperty("compared", compared);
+    RecordProperty("lost", lost);
+    EXPECT_GE(compared, 15);
+    EXPECT_GT(lost, 0);
+    EXPECT_LT(lost, compared);
+}
+
+// The same in the games of one pack whose stock runs out, searched click
+// by click in short searches: late in deals of Rainbow, Chameleon, Rainfall
+// (the Canfield kin, foundations from a card the deal turns up), Pas Seul,
+// Vegas Klondike and Gold Mine, the fast search's wins play through the
+// pointer input and its proofs of loss are the search of actions' own.
+TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereAStockOfOnePackRunsOut) {
+    int compared = 0;
+    int lost = 0;
+    for (const int game : {kRainbow, kChameleon, kRainfall, kPasSeul, kVegasKlondike, kGoldMine}) {
+        const bool fromAces = game == kPasSeul || game == kVegasKlondike || game == kGoldMine;
+        for (int deal = 1; deal <= 8; ++deal) {
+            Table table(game, deal);
+            if (autoplayActive(table.state)) {
+                table.run("autoplay");
+            }
+            constexpr int kQueen = 12;
+            if (fromAces && deal % 2 == 0) {
+                sendHomeBelow(table.state, kQueen);
+                // A face-down card the cards sent home left on top turns up,
+                // as it would in play.
+                const table::PileCounts counts = table::PileCounts::of(table.state.params);
+                for (int t = 0; t < counts.tableaus; ++t) {
+                    const std::vector<int> cards = testing::cardsOf(table.state.piles.tableau(t));
+                    if (!cards.empty()) {
+                        table.state.cards.setFaceUp(cards.back(), true);
+                    }
+                }
             } else {
                 playAtRandomUntilTheStockHolds(table, 3, static_cast<unsigned>(deal));
             }
