@@ -1172,16 +1172,16 @@ TEST(CompactSearch, WinsFortyThievesClickByClick) {
 // Pas Seul (a single pass a card at a time) and Gold Mine (a single pass
 // three cards at a time, the tableaus dealt empty): with the stock's clicks
 // as moves of their own and short searches in turn, the fast search alone
-// wins these deals within 30,000 positions, and the pointer input plays
-// the lines to the win. Read as every card some clicks bring up, the stock
-// was turned freely and none of them was won within that budget.
+// wins these deals within 60,000 positions, and the pointer input plays
+// the lines to the win. Read as every card some clicks bring up alone, the
+// stock was turned freely and none of them was won within that budget.
 TEST(CompactSearch, WinsSinglePassGamesOfOnePackClickByClick) {
     for (const auto& [game, deal] : {std::pair{kPasSeul, 1}, std::pair{kPasSeul, 2},
                                      std::pair{kGoldMine, 1}, std::pair{kGoldMine, 2}}) {
         Table dealt(game, deal);
         SolveLimits limits;
         limits.gestureSearch = false;
-        limits.fastPositions = 30'000;
+        limits.fastPositions = 60'000;
         const SolveResult result = solveDeal(dealt.state, dealt.frontend, limits);
         ASSERT_EQ(result.outcome, SolveOutcome::Solved) << "game " << game << " deal " << deal;
         EXPECT_TRUE(result.fastSearch);
