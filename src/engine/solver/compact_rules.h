@@ -87,8 +87,9 @@ struct CompactRules {
     /// Whether a click on the stock is a move of its own and the waste's
     /// top card the only one it offers, rather than every card some clicks
     /// bring up: where the stock turns one card at a time and goes round a
-    /// limited number of times, and cards move one at a time or the game
-    /// has two packs (restartedSearch), each card a click passes by is
+    /// limited number of times, and cards move one at a time, the game
+    /// has two packs (restartedSearch) or one whose runs move
+    /// (onePackRestarts), each card a click passes by is
     /// buried until the cards on it are played, a choice the search then
     /// makes one click at a time.
     bool clicksAsMoves = false;
