@@ -1992,7 +1992,7 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     // once that the clicks reach late, and where a deal is lost the search
     // over every move sees every position far sooner than the clicks do
     // (of 200 deals at 0.1 s, Aunt Mary answered 178 with it and 162
-    // without, Chameleon 30 and 26).
+    // without, Chameleon 31 and 26).
     constexpr long kWholeStockFocused = 8000;
     constexpr long kWholeStockEveryMove = 16000;
     long wholeSpent = 0;
