@@ -419,10 +419,8 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.restartedSearch = rules.hasStock && rules.passLimit != -1 &&
                             (rules.drawCount == 1 || wasteFills) && rules.cards > kOnePack &&
                             allZero(p, param::TableauLaterDeal, counts.tableaus);
-    constexpr int kSinglePass = 1;
-    rules.onePackRestarts = rules.hasStock && rules.passLimit != -1 &&
-                            (rules.drawCount == 1 || rules.passLimit == kSinglePass) &&
-                            rules.cards <= kOnePack && rules.runSizeCode != kOneCard &&
+    rules.onePackRestarts = rules.hasStock && rules.passLimit != -1 && rules.cards <= kOnePack &&
+                            rules.runSizeCode != kOneCard &&
                             allZero(p, param::TableauLaterDeal, counts.tableaus) &&
                             allZero(p, param::ReserveLaterDeal, counts.reserves);
     rules.clicksAsMoves = rules.restartedSearch || rules.onePackRestarts ||

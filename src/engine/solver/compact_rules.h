@@ -102,13 +102,13 @@ struct CompactRules {
     /// compactRestarts.
     bool restartedSearch = false;
     /// Whether the game has one pack, runs that move and a stock turned a
-    /// limited number of times, one card at a time or through a single
-    /// pass (Rainfall, Pas Seul, Saratoga, Gold Mine): searched as
-    /// restartedSearch games are, clicks as moves of their own, the stock
-    /// and the waste in the distance and compactRestarts, but with no runs
-    /// carried through the spaces (runs move whole there anyway). Where
-    /// the stock was read as every card some clicks bring up, the search
-    /// turned cards over freely and buried the cards it wanted for good.
+    /// limited number of times (Rainfall, Pas Seul, Saratoga, Gold Mine,
+    /// Chinaman): searched as restartedSearch games are, clicks as moves
+    /// of their own, the stock and the waste in the distance and
+    /// compactRestarts, but with no runs carried through the spaces (runs
+    /// move whole there anyway). Where the stock was read as every card
+    /// some clicks bring up, the search turned cards over freely and
+    /// buried the cards it wanted for good.
     bool onePackRestarts = false;
     /// Whether a built run (each card one the tableau takes on the card
     /// under it) may move as one move where cards move one at a time, card
