@@ -1356,15 +1356,18 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsThe
 }
 
 // The same in the games of one pack whose stock runs out, searched click
-// by click in short searches: late in deals of Rainbow, Chameleon, Rainfall
-// (the Canfield kin, foundations from a card the deal turns up), Pas Seul,
-// Vegas Klondike and Gold Mine, the fast search's wins play through the
-// pointer input and its proofs of loss are the search of actions' own.
+// by click in short searches: late in deals of Rainbow, Chameleon,
+// Rainfall (the Canfield kin, foundations from a card the deal turns up),
+// Pas Seul, Vegas Klondike, Gold Mine and Klondike of three passes, the
+// fast search's wins play through the pointer input and its proofs of
+// loss are the search of actions' own.
 TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereAStockOfOnePackRunsOut) {
     int compared = 0;
     int lost = 0;
-    for (const int game : {kRainbow, kChameleon, kRainfall, kPasSeul, kVegasKlondike, kGoldMine}) {
-        const bool fromAces = game == kPasSeul || game == kVegasKlondike || game == kGoldMine;
+    for (const int game : {kRainbow, kChameleon, kRainfall, kPasSeul, kVegasKlondike, kGoldMine,
+                           kKlondikeThreePasses}) {
+        const bool fromAces = game == kPasSeul || game == kVegasKlondike || game == kGoldMine ||
+                              game == kKlondikeThreePasses;
         for (int deal = 1; deal <= 8; ++deal) {
             Table table(game, deal);
             if (autoplayActive(table.state)) {
