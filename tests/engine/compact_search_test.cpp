@@ -477,6 +477,43 @@ TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereTheStockTurnsACardAtATime) {
     EXPECT_EQ(clicks, 64);
 }
 
+// The same in games of one pack whose runs move: Rainfall's stock goes
+// round three times a card at a time, Gold Mine's once three cards at a
+// time, Klondike's of three passes three cards at a time; once the passes
+// are spent, no click is offered. Klondike's stock, gone through as often
+// as the player likes, stays every card some clicks bring up.
+TEST(CompactPosition, AClickIsAMoveOfItsOwnWhereAStockOfOnePackRunsOut) {
+    for (const auto& [game, wantedClicks] : {std::pair{kRainfall, 34 * 3}, std::pair{kGoldMine, 18},
+                                             std::pair{kKlondikeThreePasses, 8 * 3}}) {
+        Table table(game, 7);
+        const std::optional<CompactRules> rules = compactRulesFor(table.state, table.frontend);
+        ASSERT_TRUE(rules);
+        EXPECT_TRUE(rules->clicksAsMoves && rules->onePackRestarts) << "game " << game;
+        int clicks = 0;
+        while (true) {
+            CompactPosition pos(table.state, *rules);
+            std::vector<CompactMove> moves;
+            pos.legalMoves(moves);
+            const auto stockMoves =
+                std::ranges::count_if(moves, [](const CompactMove& m) { return m.draws > 0; });
+            if (stockMoves == 0) {
+                break;
+            }
+            ASSERT_EQ(stockMoves, 1) << "game " << game << " click " << clicks;
+            pos.apply(pos.clickMove());
+            ASSERT_TRUE(table.run("click Mazzo"));
+            EXPECT_TRUE(pos == CompactPosition(table.state, *rules))
+                << "game " << game << " click " << clicks;
+            ++clicks;
+        }
+        EXPECT_EQ(clicks, wantedClicks) << "game " << game;
+    }
+    Table klondike(kKlondike, 7);
+    const std::optional<CompactRules> rules = compactRulesFor(klondike.state, klondike.frontend);
+    ASSERT_TRUE(rules);
+    EXPECT_FALSE(rules->clicksAsMoves || rules->onePackRestarts);
+}
+
 TEST(CompactRules, NameTheRuleTheyCannotHold) {
     // The Clock's cards go round its face.
     Table clock(kClock, 1);
@@ -1205,6 +1242,26 @@ TEST(CompactSearch, WinsFortyThievesClickByClick) {
     EXPECT_TRUE(dealt.playsToTheWin(result.moves));
 }
 
+// Pas Seul (a single pass a card at a time) and Gold Mine (a single pass
+// three cards at a time, the tableaus dealt empty): with the stock's clicks
+// as moves of their own and short searches in turn, the fast search alone
+// wins these deals within 60,000 positions, and the pointer input plays
+// the lines to the win. Read as every card some clicks bring up alone, the
+// stock was turned freely and none of them was won within that budget.
+TEST(CompactSearch, WinsSinglePassGamesOfOnePackClickByClick) {
+    for (const auto& [game, deal] : {std::pair{kPasSeul, 1}, std::pair{kPasSeul, 2},
+                                     std::pair{kGoldMine, 1}, std::pair{kGoldMine, 2}}) {
+        Table dealt(game, deal);
+        SolveLimits limits;
+        limits.gestureSearch = false;
+        limits.fastPositions = 60'000;
+        const SolveResult result = solveDeal(dealt.state, dealt.frontend, limits);
+        ASSERT_EQ(result.outcome, SolveOutcome::Solved) << "game " << game << " deal " << deal;
+        EXPECT_TRUE(result.fastSearch);
+        EXPECT_TRUE(dealt.playsToTheWin(result.moves)) << "game " << game << " deal " << deal;
+    }
+}
+
 // Quadrangle deal 18 and Little Forty deal 4 (three cards a click, cards
 // taken back from the foundations), whose spaces the waste or the stock
 // fills: the fast search alone finds a line the pointer input plays to the
@@ -1345,6 +1402,12 @@ void sendHomeBelow(table::ProgramState& s, int rank) {
     };
     for (int t = 0; t < counts.tableaus; ++t) {
         keepHigh(s.piles.tableau(t));
+        // A face-down card the cards sent home left on top turns up, as it
+        // would in play.
+        const std::vector<int> left = testing::cardsOf(s.piles.tableau(t));
+        if (!left.empty()) {
+            s.cards.setFaceUp(left.back(), true);
+        }
     }
     keepHigh(s.piles.stock(table::kStock));
     keepHigh(s.piles.stock(table::kWaste));
@@ -1374,6 +1437,22 @@ void playAtRandomUntilTheStockHolds(Table& table, std::size_t left, unsigned see
             continue;
         }
         ASSERT_TRUE(playLegalMove(table.state, table.frontend, moves[random() % moves.size()]));
+    }
+}
+
+// A late position of deal `deal`: on even deals where `kingsAndQueens`,
+// every card below the queens sent home; else the deal played at random
+// until the stock holds `stockLeft` cards. Autoplay plays first, where it
+// is ticked.
+void playToALatePosition(Table& table, int deal, bool kingsAndQueens, std::size_t stockLeft) {
+    if (autoplayActive(table.state)) {
+        table.run("autoplay");
+    }
+    constexpr int kQueen = 12;
+    if (kingsAndQueens && deal % 2 == 0) {
+        sendHomeBelow(table.state, kQueen);
+    } else {
+        playAtRandomUntilTheStockHolds(table, stockLeft, static_cast<unsigned>(deal));
     }
 }
 
@@ -1416,15 +1495,7 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInTheFortyThievesFamily) {
     for (const int game : {kFortyThieves, kMaria, kIndian, kNapoleonsExile, kBusyAces}) {
         for (int deal = 1; deal <= 6; ++deal) {
             Table table(game, deal);
-            if (autoplayActive(table.state)) {
-                table.run("autoplay");
-            }
-            constexpr int kQueen = 12;
-            if (deal % 2 == 0) {
-                sendHomeBelow(table.state, kQueen);
-            } else {
-                playAtRandomUntilTheStockHolds(table, 2, static_cast<unsigned>(deal));
-            }
+            playToALatePosition(table, deal, true, 2);
             if (!answersAsTheSearchOfActions(table, game, deal, lost)) {
                 continue;
             }
@@ -1449,15 +1520,7 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereTheWasteOrStockFillsThe
         const bool inSuitFromAces = game == kCorona || game == kTripleLine || game == kLittleForty;
         for (int deal = 1; deal <= 8; ++deal) {
             Table table(game, deal);
-            if (autoplayActive(table.state)) {
-                table.run("autoplay");
-            }
-            constexpr int kQueen = 12;
-            if (inSuitFromAces && deal % 2 == 0) {
-                sendHomeBelow(table.state, kQueen);
-            } else {
-                playAtRandomUntilTheStockHolds(table, 3, static_cast<unsigned>(deal));
-            }
+            playToALatePosition(table, deal, inSuitFromAces, 3);
             if (!answersAsTheSearchOfActions(table, game, deal, lost)) {
                 continue;
             }
@@ -1512,6 +1575,35 @@ TEST(CompactSearch, AgreesWithTheSearchOfActionsLateInMissMilliganAndTerrace) {
     RecordProperty("compared", compared);
     RecordProperty("lost", lost);
     EXPECT_GE(compared, 10);
+    EXPECT_GT(lost, 0);
+    EXPECT_LT(lost, compared);
+}
+
+// The same in the games of one pack whose stock runs out, searched click
+// by click in short searches: late in deals of Rainbow, Chameleon,
+// Rainfall (the Canfield kin, foundations from a card the deal turns up),
+// Pas Seul, Vegas Klondike, Gold Mine and Klondike of three passes, the
+// fast search's wins play through the pointer input and its proofs of
+// loss are the search of actions' own.
+TEST(CompactSearch, AgreesWithTheSearchOfActionsLateWhereAStockOfOnePackRunsOut) {
+    int compared = 0;
+    int lost = 0;
+    for (const int game : {kRainbow, kChameleon, kRainfall, kPasSeul, kVegasKlondike, kGoldMine,
+                           kKlondikeThreePasses}) {
+        const bool fromAces = game == kPasSeul || game == kVegasKlondike || game == kGoldMine ||
+                              game == kKlondikeThreePasses;
+        for (int deal = 1; deal <= 8; ++deal) {
+            Table table(game, deal);
+            playToALatePosition(table, deal, fromAces, 3);
+            if (!answersAsTheSearchOfActions(table, game, deal, lost)) {
+                continue;
+            }
+            ++compared;
+        }
+    }
+    RecordProperty("compared", compared);
+    RecordProperty("lost", lost);
+    EXPECT_GE(compared, 15);
     EXPECT_GT(lost, 0);
     EXPECT_LT(lost, compared);
 }

@@ -941,7 +941,8 @@ int CompactPosition::clickedStockDistance(const DistanceWeights& w) const {
     constexpr int kOneCard = 1;
     constexpr int kSinglePass = 1;
     const bool onePassOfCards = r.passLimit == kSinglePass && r.runSizeCode == kOneCard;
-    if (!r.clicksAsMoves || r.suitRunFoundation || !(onePassOfCards || r.restartedSearch)) {
+    if (!r.clicksAsMoves || r.suitRunFoundation ||
+        !(onePassOfCards || r.restartedSearch || r.onePackRestarts)) {
         return 0;
     }
     // The next rank each suit's foundations want, a pack at a time.

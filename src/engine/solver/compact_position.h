@@ -166,9 +166,10 @@ public:
     int distance(const DistanceWeights& weights) const;
     /// The part of the distance that the stock and the waste add in a game
     /// whose stock clicks are moves of their own (CompactRules::
-    /// clicksAsMoves) and that is gone through once a card at a time or
-    /// has two packs (CompactRules::restartedSearch: Forty Thieves and its
-    /// kin); 0 in every other game.
+    /// clicksAsMoves) and that is gone through once a card at a time, has
+    /// two packs (CompactRules::restartedSearch: Forty Thieves and its kin)
+    /// or one pack whose runs move (CompactRules::onePackRestarts:
+    /// Rainfall, Pas Seul); 0 in every other game.
     /// There the waste is a pile that grows from the stock and gives back
     /// only its top card: its cards that lie on a card the foundations take
     /// sooner count as covering cards do in a tableau, and every card still

@@ -537,9 +537,13 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     rules.restartedSearch = rules.hasStock && rules.passLimit != -1 &&
                             (rules.drawCount == 1 || wasteFills) && rules.cards > kOnePack &&
                             allZero(p, param::TableauLaterDeal, counts.tableaus);
-    rules.clicksAsMoves =
-        rules.restartedSearch || (rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
-                                  rules.runSizeCode == kOneCard);
+    rules.onePackRestarts = rules.hasStock && rules.passLimit != -1 && rules.cards <= kOnePack &&
+                            rules.runSizeCode != kOneCard &&
+                            allZero(p, param::TableauLaterDeal, counts.tableaus) &&
+                            allZero(p, param::ReserveLaterDeal, counts.reserves);
+    rules.clicksAsMoves = rules.restartedSearch || rules.onePackRestarts ||
+                          (rules.hasStock && rules.passLimit != -1 && rules.drawCount == 1 &&
+                           rules.runSizeCode == kOneCard);
     // Asked of a foundation of two cards and of one: a joker freed from a
     // foundation alone is no card the tables move back.
     rules.takeBack = catalogue::foundationTopCardTakenBack(p, 2);

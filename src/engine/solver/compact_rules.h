@@ -114,8 +114,9 @@ struct CompactRules {
     /// Whether a click on the stock is a move of its own and the waste's
     /// top card the only one it offers, rather than every card some clicks
     /// bring up: where the stock turns one card at a time and goes round a
-    /// limited number of times, and cards move one at a time or the game
-    /// has two packs (restartedSearch), each card a click passes by is
+    /// limited number of times, and cards move one at a time, the game
+    /// has two packs (restartedSearch) or one whose runs move
+    /// (onePackRestarts), each card a click passes by is
     /// buried until the cards on it are played, a choice the search then
     /// makes one click at a time.
     bool clicksAsMoves = false;
@@ -131,6 +132,15 @@ struct CompactRules {
     /// (Baker's Game, Penguin): few positions follow from a deal, and one
     /// long search of every move proves most lost deals lost.
     bool fewPositions = false;
+    /// Whether the game has one pack, runs that move and a stock turned a
+    /// limited number of times (Rainfall, Pas Seul, Saratoga, Gold Mine,
+    /// Chinaman): searched as restartedSearch games are, clicks as moves
+    /// of their own, the stock and the waste in the distance and
+    /// compactRestarts, but with no runs carried through the spaces (runs
+    /// move whole there anyway). Where the stock was read as every card
+    /// some clicks bring up, the search turned cards over freely and
+    /// buried the cards it wanted for good.
+    bool onePackRestarts = false;
     /// Whether a built run (each card one the tableau takes on the card
     /// under it) may move as one move where cards move one at a time, card
     /// by card through the empty tableaus: where every empty tableau takes
