@@ -1390,6 +1390,20 @@ TEST(CompactSearch, ProvesAKingAlbertDealLost) {
     EXPECT_TRUE(result.fastSearch);
 }
 
+// Beleaguered Castle 2781 and Citadel 1274 are lost (fc-solve agrees,
+// without the cards taken back from the foundations these games allow).
+// Their searches over every move run deeper than the depth-first search
+// follows lines, so it is the best-first search after it that proves them.
+TEST(CompactSearch, ProvesDealsLostWhoseLinesRunDeep) {
+    for (const auto& [game, deal] : {std::pair{kBeleagueredCastle, 2781}, {kCitadel, 1274}}) {
+        Table dealt(game, deal);
+        const SolveResult result =
+            solveDeal(dealt.state, dealt.frontend, {.gestureSearch = false});
+        EXPECT_EQ(result.outcome, SolveOutcome::Unsolved) << "game " << game;
+        EXPECT_TRUE(result.fastSearch) << "game " << game;
+    }
+}
+
 // A position late in a deal of the Forty Thieves family: every card below
 // `rank` is home, each foundation a suit of one pack in order, and the
 // others lie where the deal put them, in its order.

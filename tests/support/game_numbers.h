@@ -14,6 +14,7 @@ inline constexpr int kEightOff = 12;
 inline constexpr int kSeahavenTowers = 13;
 inline constexpr int kMartha = 16;
 inline constexpr int kBeleagueredCastle = 17;
+inline constexpr int kCitadel = 19;
 inline constexpr int kFan = 21;
 inline constexpr int kScotchPatience = 22;
 inline constexpr int kShamrocks = 23;
