@@ -1397,8 +1397,7 @@ TEST(CompactSearch, ProvesAKingAlbertDealLost) {
 TEST(CompactSearch, ProvesDealsLostWhoseLinesRunDeep) {
     for (const auto& [game, deal] : {std::pair{kBeleagueredCastle, 2781}, {kCitadel, 1274}}) {
         Table dealt(game, deal);
-        const SolveResult result =
-            solveDeal(dealt.state, dealt.frontend, {.gestureSearch = false});
+        const SolveResult result = solveDeal(dealt.state, dealt.frontend, {.gestureSearch = false});
         EXPECT_EQ(result.outcome, SolveOutcome::Unsolved) << "game " << game;
         EXPECT_TRUE(result.fastSearch) << "game " << game;
     }

@@ -823,8 +823,8 @@ std::optional<SolveResult> everyMoveSolve(const table::ProgramState& dealt,
     // left a few percent of their deals to the gesture search this way.
     const bool stopped = limits.stop != nullptr && limits.stop->load();
     if (found.outcome == CompactOutcome::OutOfBudget && found.positions < budget && !stopped) {
-        found = compactSearch(start, budget - found.positions, {MoveOrder::NearestFirst},
-                              limits.stop);
+        found =
+            compactSearch(start, budget - found.positions, {MoveOrder::NearestFirst}, limits.stop);
         result.positions += found.positions;
         result.storedBytes = std::max(result.storedBytes, found.storedBytes);
     }
