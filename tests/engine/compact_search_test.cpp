@@ -1403,6 +1403,24 @@ TEST(CompactSearch, ProvesDealsLostWhoseLinesRunDeep) {
     }
 }
 
+// In Wasp any face-up card moves with whatever lies on it: the fast
+// search's line of deal 1274 ends by completing the spades over a complete
+// run of hearts. Both runs go up by themselves, as the search counts on.
+TEST(CompactSearch, ACompleteRunUncoveredByTheOneThatWentUpFollowsIt) {
+    Table dealt(kWasp, 1274);
+    const SolveResult result = solveDeal(dealt.state, dealt.frontend, {.gestureSearch = false});
+    ASSERT_EQ(result.outcome, SolveOutcome::Solved);
+    testing::DealtGame played(kWasp, 1274);
+    for (std::size_t i = 0; i + 1 < result.moves.size(); ++i) {
+        ASSERT_TRUE(played.run(commandText(result.moves[i])));
+    }
+    ASSERT_TRUE(played.run(commandText(result.moves.back())));
+    EXPECT_FALSE(played.state.flags.test(table::Flag::GameInPlay));
+    for (int f = 0; f < 4; ++f) {
+        EXPECT_EQ(table::cardCount(played.state.piles.foundation(f)), 13) << f;
+    }
+}
+
 // A position late in a deal of the Forty Thieves family: every card below
 // `rank` is home, each foundation a suit of one pack in order, and the
 // others lie where the deal put them, in its order.

@@ -412,31 +412,42 @@ bool dispatch(ProgramState& state, seam::Frontend& frontend, int card, MoveActio
     return false;
 }
 
+// Sends the complete run of one suit on top of tableau `t` to the first
+// foundation that takes it; whether one went up.
+bool sendCompleteSuitRun(ProgramState& state, seam::Frontend& frontend, int t) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    const std::string& pile = state.piles.tableau(t);
+    const int n = table::cardCount(pile);
+    if (n < kSuitRunLength) {
+        return false;
+    }
+    const int king = table::cardAt(pile, n - kSuitRunLength);
+    for (int f = 0; f < counts.foundations; ++f) {
+        if (!foundationTakesSuitRun(state, f, king)) {
+            continue;
+        }
+        const table::CarriedCards carried = state.carried;
+        state.carryGroup(state.groupHeight, table::CarriedCards::Run);
+        const bool sent =
+            executeAction(state, frontend, king, {ActionKind::ToFoundationByAutoplay, f}, true);
+        state.carryGroup(state.groupHeight, carried);
+        if (sent) {
+            dropNewestSnapshots(state, 1);
+        }
+        return sent;
+    }
+    return false;
+}
+
 // Spider and its kin: a complete run of one suit on top of a tableau goes
 // to the first foundation that takes it by itself, as part of the action
-// that completed it (one undo takes both back).
+// that completed it (one undo takes both back). Where runs move whatever
+// lies on them (Scorpion, Wasp), a complete run may lie under the one that
+// went up: it follows.
 void sendCompleteSuitRuns(ProgramState& state, seam::Frontend& frontend) {
     const table::PileCounts counts = table::PileCounts::of(state.params);
     for (int t = 0; t < counts.tableaus; ++t) {
-        const std::string& pile = state.piles.tableau(t);
-        const int n = table::cardCount(pile);
-        if (n < kSuitRunLength) {
-            continue;
-        }
-        const int king = table::cardAt(pile, n - kSuitRunLength);
-        for (int f = 0; f < counts.foundations; ++f) {
-            if (!foundationTakesSuitRun(state, f, king)) {
-                continue;
-            }
-            const table::CarriedCards carried = state.carried;
-            state.carryGroup(state.groupHeight, table::CarriedCards::Run);
-            const bool sent =
-                executeAction(state, frontend, king, {ActionKind::ToFoundationByAutoplay, f}, true);
-            state.carryGroup(state.groupHeight, carried);
-            if (sent) {
-                dropNewestSnapshots(state, 1);
-            }
-            break;
+        while (sendCompleteSuitRun(state, frontend, t)) {
         }
     }
 }
