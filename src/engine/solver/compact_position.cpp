@@ -21,7 +21,7 @@ namespace {
 struct ZobristTable {
     std::array<std::array<std::uint64_t, 256>, CompactPosition::kMaxHeight> at{};
     std::array<std::uint64_t, CompactPosition::kMaxPiles + 64> salt{};
-    ZobristTable() {
+    constexpr ZobristTable() {
         std::uint64_t seed = 0x5eed5eedULL;
         for (auto& row : at) {
             for (auto& value : row) {
@@ -34,9 +34,12 @@ struct ZobristTable {
     }
 };
 
-const ZobristTable& zobrist() {
-    static const ZobristTable table;
-    return table;
+// Built by the compiler: the searches read it on every card moved, with no
+// check that it was made first.
+constexpr ZobristTable kZobrist;
+
+constexpr const ZobristTable& zobrist() {
+    return kZobrist;
 }
 
 // Mixes a pile's hash with its class before the piles are added up, so
