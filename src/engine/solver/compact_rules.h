@@ -281,6 +281,19 @@ private:
 std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                                             const seam::Frontend& geometry);
 
+/// Whether the first card sent up to a foundation will fix the base rank of
+/// every foundation, and none has gone up yet (Chessboard at the deal).
+bool baseStillToChoose(const table::ProgramState& state);
+
+/// The rule tables of the game in `state`, whose base is still to choose
+/// (baseStillToChoose), as they stand once a card of rank `rank` is the
+/// first one sent up: every empty foundation takes that rank only, and
+/// `wantedFrom` is `rank`. A search under them plays exactly the lines whose
+/// first card sent up has that rank. Nothing where the tables cannot hold
+/// the game then, or no card of that rank lies on the tableaus.
+std::optional<CompactRules> compactRulesForBase(const table::ProgramState& state,
+                                                const seam::Frontend& geometry, int rank);
+
 /// Why `compactRulesFor` leaves the game in `state` to the gesture search:
 /// the first rule the tables cannot hold, or nothing where the rules fit
 /// (the stock's deal onto the tableaus may still be refused when learnt).
