@@ -1406,6 +1406,11 @@ TEST(CompactPosition, ChessboardsRulesForABaseAreThoseItsFirstCardUpSets) {
     std::erase_if(engine, otherRankUp);
     EXPECT_EQ(fastMoves(dealt), engine);
     EXPECT_TRUE(engine.contains({first, dealt.tableau(0), dealt.foundation(0)}));
+    // Autoplay, kept ticked, sends nothing up before the first card.
+    CompactRules sweeping = *based;
+    sweeping.sweeps = true;
+    CompactMove swept;
+    EXPECT_FALSE(CompactPosition(table.state, sweeping).safeFoundationMove(swept));
 
     ASSERT_TRUE(table.run("drag Fila1 Dest3"));
     EXPECT_FALSE(baseStillToChoose(table.state));
@@ -1430,16 +1435,26 @@ TEST(CompactPosition, ChessboardsRulesForABaseAreThoseItsFirstCardUpSets) {
 }
 
 // Each of Chessboard's bases is searched from the deal by the fast search:
-// a win whose first card up sets the base, and a proof of loss, on
-// budgets the search of actions, playing every first card, answers
-// neither on. Deal 1548 offers no move but a top card sent up; the
-// gesture search over every move agrees that it is lost.
+// a win whose first card up sets the base, with Autoplay ticked as the
+// player keeps it too (it sends nothing up before the first card), and a
+// proof of loss, on budgets the search of actions, playing every first
+// card, answers none of them on. Deal 1548 offers no move but a top card
+// sent up; the gesture search over every move agrees that it is lost.
 TEST(CompactSearch, PlaysChessboardFromTheDealBaseByBase) {
     const SolveLimits small{.positions = 50, .gestureSearch = false};
     Table won(kChessboard, 1137);
+    won.state.autoplayTicked = false;
     const SolveResult win = solveDeal(won.state, won.frontend, small);
     ASSERT_EQ(win.outcome, SolveOutcome::Solved);
     EXPECT_TRUE(won.playsToTheWin(win.moves));
+    Table swept(kChessboard, 1137);
+    swept.state.autoplayTicked = true;
+    SolveLimits kept = small;
+    kept.keepAutoplay = true;
+    const SolveResult sweeps = solveDeal(swept.state, swept.frontend, kept);
+    ASSERT_EQ(sweeps.outcome, SolveOutcome::Solved);
+    EXPECT_LT(sweeps.moves.size(), win.moves.size());
+    EXPECT_TRUE(swept.playsToTheWin(sweeps.moves));
     Table lost(kChessboard, 1548);
     const SolveResult loss = solveDeal(lost.state, lost.frontend, small);
     EXPECT_EQ(loss.outcome, SolveOutcome::Unsolved);

@@ -542,7 +542,11 @@ std::optional<CompactRules> compactRulesForBase(const table::ProgramState& state
                 const std::size_t at = static_cast<std::size_t>(i) * kDigits;
                 based.piles.foundation(0) = pile.substr(at, kDigits);
                 pile.erase(at, kDigits);
-                return compactRulesFor(based, geometry);
+                std::optional<CompactRules> rules = compactRulesFor(based, geometry);
+                if (rules) {
+                    rules->firstCardUpByHand = true;
+                }
+                return rules;
             }
         }
     }

@@ -171,6 +171,10 @@ struct CompactRules {
     /// leaves behind, as the Autoplay sweep sends it while the player keeps
     /// Autoplay ticked: the search then plans the table the player sees.
     bool sweeps = false;
+    /// Whether the first card sent up is the player's to choose, the sweep
+    /// sending nothing up while every foundation is empty (Chessboard read
+    /// for a base at the deal, see compactRulesForBase).
+    bool firstCardUpByHand = false;
     /// Whether the foundations are all alike and the cards an empty one
     /// takes are no more than the foundations: each such card can always
     /// have an empty foundation of its own.

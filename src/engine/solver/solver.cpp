@@ -1860,22 +1860,26 @@ std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt
     return result; // gave up: no other search plays these games better
 }
 
+// With the player's Autoplay kept ticked, the search plans the table the
+// sweeps leave.
+void sweepsAsThePlayerKeepsThem(CompactRules& rules, const table::ProgramState& dealt,
+                                const SolveLimits& limits) {
+    rules.sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules.sweeps) {
+        rules.takeBack = false; // a card taken back would go up again at once
+        // A sweep could take a card of a run carried through the spaces.
+        rules.runsThroughSpaces = false;
+    }
+}
+
 // The compact rules of the table in `dealt` as the fast search uses them,
 // or nothing where it does not play that table.
 std::optional<CompactRules> coveredRules(const table::ProgramState& dealt,
                                          const seam::Frontend& geometry,
                                          const SolveLimits& limits) {
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
-    if (!rules) {
-        return std::nullopt;
-    }
-    // With the player's Autoplay kept ticked, the search plans the table the
-    // sweeps leave.
-    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
-    if (rules->sweeps) {
-        rules->takeBack = false; // a card taken back would go up again at once
-        // A sweep could take a card of a run carried through the spaces.
-        rules->runsThroughSpaces = false;
+    if (rules) {
+        sweepsAsThePlayerKeepsThem(*rules, dealt, limits);
     }
     return rules;
 }
@@ -2143,15 +2147,11 @@ std::optional<SolveResult> openingChoicesSolve(const table::ProgramState& dealt,
 // under the rules that rank sets, every empty foundation taking it only.
 // Such a search plays every line whose first card sent up has that rank
 // and no other, so a proof of loss under each rank is one for the deal.
-// Under the player's Autoplay the fast search would sweep the first card
-// up, which the engine never does: the search of actions plays the deal
-// then, and wherever the fast search does not play some rank's rules.
+// Where the fast search does not play some rank's rules, the search of
+// actions plays the deal.
 std::optional<SolveResult> baseChoicesSolve(const table::ProgramState& dealt,
                                             const seam::Frontend& geometry,
                                             const SolveLimits& limits) {
-    if (limits.keepAutoplay && autoplayActive(dealt)) {
-        return actionSolve(dealt, geometry, limits);
-    }
     std::vector<OpeningChoice> choices;
     constexpr int kRanks = 13;
     for (int rank = 1; rank <= kRanks; ++rank) {
@@ -2159,6 +2159,7 @@ std::optional<SolveResult> baseChoicesSolve(const table::ProgramState& dealt,
         if (!rules) {
             return actionSolve(dealt, geometry, limits);
         }
+        sweepsAsThePlayerKeepsThem(*rules, dealt, limits);
         choices.push_back({{}, dealt, std::move(*rules)});
     }
     return choicesInTurns(dealt, geometry, choices, limits);
