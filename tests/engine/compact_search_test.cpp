@@ -1380,6 +1380,86 @@ TEST(CompactSearch, WinsTerraceFromAChosenBaseAndMissMilliganByWaiving) {
     EXPECT_TRUE(milligan.playsToTheWin(waiving.moves));
 }
 
+constexpr int kChessboard = 124;
+
+// Chessboard's first card sent up names every foundation's base, and may
+// come at any time. The rules read for a base before any card is up are
+// the ones the engine gives once a card of that rank is up; at the deal
+// the fast moves are the engine's less the other ranks sent up.
+TEST(CompactPosition, ChessboardsRulesForABaseAreThoseItsFirstCardUpSets) {
+    Table table(kChessboard, 1137);
+    table.state.autoplayTicked = false;
+    ASSERT_TRUE(baseStillToChoose(table.state));
+    ASSERT_FALSE(compactRulesFor(table.state, table.frontend));
+    const int first = table::topCardOf(table.state.piles.tableau(0));
+    const int rank = table::rankOf(first);
+    const std::optional<CompactRules> based =
+        compactRulesForBase(table.state, table.frontend, rank);
+    ASSERT_TRUE(based);
+    const CompactPosition dealt(table.state, *based);
+    std::set<Named> engine = engineMoves(table, dealt);
+    const auto otherRankUp = [&](const Named& move) {
+        const auto& [card, from, to] = move;
+        return to >= dealt.foundation(0) && to < dealt.stock() && table::rankOf(card) != rank;
+    };
+    EXPECT_GT(std::ranges::count_if(engine, otherRankUp), 0);
+    std::erase_if(engine, otherRankUp);
+    EXPECT_EQ(fastMoves(dealt), engine);
+    EXPECT_TRUE(engine.contains({first, dealt.tableau(0), dealt.foundation(0)}));
+    // Autoplay, kept ticked, sends nothing up before the first card.
+    CompactRules sweeping = *based;
+    sweeping.sweeps = true;
+    CompactMove swept;
+    EXPECT_FALSE(CompactPosition(table.state, sweeping).safeFoundationMove(swept));
+
+    ASSERT_TRUE(table.run("drag Fila1 Dest3"));
+    EXPECT_FALSE(baseStillToChoose(table.state));
+    EXPECT_FALSE(compactRulesForBase(table.state, table.frontend, rank));
+    const std::optional<CompactRules> up = compactRulesFor(table.state, table.frontend);
+    ASSERT_TRUE(up);
+    EXPECT_EQ(based->wantedFrom, rank);
+    EXPECT_EQ(up->wantedFrom, rank);
+    int differ = 0;
+    for (int below = 0; below <= up->cards; ++below) {
+        for (int card = 1; card <= up->cards; ++card) {
+            for (int f = 0; f < up->foundations; ++f) {
+                differ +=
+                    based->foundationTakes(f, below, card) != up->foundationTakes(f, below, card);
+            }
+            for (int t = 0; t < up->tableaus; ++t) {
+                differ += based->tableauTakes(t, below, card) != up->tableauTakes(t, below, card);
+            }
+        }
+    }
+    EXPECT_EQ(differ, 0);
+}
+
+// Each of Chessboard's bases is searched from the deal by the fast search:
+// a win whose first card up sets the base, with Autoplay ticked as the
+// player keeps it too (it sends nothing up before the first card), and a
+// proof of loss, on budgets the search of actions, playing every first
+// card, answers none of them on. Deal 1548 offers no move but a top card
+// sent up; the gesture search over every move agrees that it is lost.
+TEST(CompactSearch, PlaysChessboardFromTheDealBaseByBase) {
+    const SolveLimits small{.positions = 50, .gestureSearch = false};
+    Table won(kChessboard, 1137);
+    won.state.autoplayTicked = false;
+    const SolveResult win = solveDeal(won.state, won.frontend, small);
+    ASSERT_EQ(win.outcome, SolveOutcome::Solved);
+    EXPECT_TRUE(won.playsToTheWin(win.moves));
+    Table swept(kChessboard, 1137);
+    swept.state.autoplayTicked = true;
+    SolveLimits kept = small;
+    kept.keepAutoplay = true;
+    const SolveResult sweeps = solveDeal(swept.state, swept.frontend, kept);
+    ASSERT_EQ(sweeps.outcome, SolveOutcome::Solved);
+    EXPECT_LT(sweeps.moves.size(), win.moves.size());
+    EXPECT_TRUE(swept.playsToTheWin(sweeps.moves));
+    Table lost(kChessboard, 1548);
+    const SolveResult loss = solveDeal(lost.state, lost.frontend, small);
+    EXPECT_EQ(loss.outcome, SolveOutcome::Unsolved);
+}
+
 // King Albert deal 2096 is lost (a search written apart from the engine
 // agrees, see docs/games.md): the search of every move proves it, its
 // reserve cards going nowhere but out.

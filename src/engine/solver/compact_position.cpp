@@ -744,7 +744,7 @@ void CompactPosition::stockMoves(int emptyTableaus, int emptyReserves,
         const int top = wasteCards[w - 1] & kCodeMask;
         const std::size_t first = moves.size();
         movesOf(waste(), 1, top, draws, emptyTableaus, emptyReserves, moves);
-        if (m_rules->sweeps) {
+        if (m_rules->sweeps && !sweepHeldBack()) {
             // A card a foundation takes goes up as soon as a click turns it:
             // it goes nowhere else, and the clicks go no further.
             const auto elsewhere = [&](const CompactMove& m) {
@@ -1051,6 +1051,18 @@ bool CompactPosition::stillNeeded(int card) const {
     return false;
 }
 
+bool CompactPosition::sweepHeldBack() const {
+    if (!m_rules->firstCardUpByHand) {
+        return false;
+    }
+    for (int f = 0; f < m_rules->foundations; ++f) {
+        if (m_size[foundation(f)] > 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     const CompactRules& r = *m_rules;
     // Every card left on the tableaus changes what a redeal deals.
@@ -1065,6 +1077,9 @@ bool CompactPosition::safeFoundationMove(CompactMove& move) const {
     // Under the Autoplay sweep every card a foundation takes goes up.
     const bool givesBack = r.everyMove && r.takeBack && !r.sweeps;
     if (givesBack && (!r.basesFit || r.dealsToTableaus())) {
+        return false;
+    }
+    if (r.sweeps && sweepHeldBack()) {
         return false;
     }
     auto tryPile = [&](int pile) {

@@ -197,6 +197,10 @@ private:
                m_rules->foundationTakes(f, below, card) &&
                (below != 0 || !m_rules->suitsApartInRows || !suitInRow(f, card));
     }
+    // Whether Autoplay's sweep sends nothing up yet: every foundation is
+    // empty and the first card up is the player's to choose
+    // (CompactRules::firstCardUpByHand).
+    bool sweepHeldBack() const;
     // Whether another foundation of `f`'s row of four shows `card`'s suit.
     bool suitInRow(int f, int card) const;
     // How soon the foundations want the card `code` (lower is sooner), its

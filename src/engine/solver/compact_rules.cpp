@@ -168,25 +168,39 @@ bool sourcesFixed(const table::ProgramState& state, const table::PileCounts& cou
     return true;
 }
 
+// Whether every foundation's base is the rank the first card sent up has
+// and none gives a card back, so that the first card sent up fixes the base
+// for the rest of the game.
+bool baseSharedAndKept(const table::ProgramState& state, const table::PileCounts& counts) {
+    const catalogue::GameParameters& p = state.params;
+    if (catalogue::foundationTopCardTakenBack(p, 1) ||
+        catalogue::foundationTopCardTakenBack(p, 2)) {
+        return false;
+    }
+    for (int f = 0; f < counts.foundations; ++f) {
+        if (p[param::FoundationBaseRank + f] != catalogue::empty_code::SameAsFoundations) {
+            return false;
+        }
+    }
+    return counts.foundations >= 1;
+}
+
+bool anyFoundationStarted(const table::ProgramState& state, const table::PileCounts& counts) {
+    for (int f = 0; f < counts.foundations; ++f) {
+        if (!state.piles.foundation(f).empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Whether the foundations' base is the rank the started ones began with and
 // is fixed already: a foundation holds a card and none gives one back
 // (Terrace after its first move). The tables, asked of this table, then
 // answer with that rank.
 bool baseFixedByStartedFoundations(const table::ProgramState& state,
                                    const table::PileCounts& counts) {
-    const catalogue::GameParameters& p = state.params;
-    if (catalogue::foundationTopCardTakenBack(p, 1) ||
-        catalogue::foundationTopCardTakenBack(p, 2)) {
-        return false;
-    }
-    bool started = false;
-    for (int f = 0; f < counts.foundations; ++f) {
-        if (p[param::FoundationBaseRank + f] != catalogue::empty_code::SameAsFoundations) {
-            return false;
-        }
-        started = started || !state.piles.foundation(f).empty();
-    }
-    return started;
+    return baseSharedAndKept(state, counts) && anyFoundationStarted(state, counts);
 }
 
 // Tableau building rules the tables hold besides the card-only ones: one
@@ -501,6 +515,42 @@ bool learnStockDeal(const table::ProgramState& state, const seam::Frontend& geom
 
 std::optional<std::string> compactRulesRefusal(const table::ProgramState& state) {
     return uncoveredRule(state, table::PileCounts::of(state.params));
+}
+
+bool baseStillToChoose(const table::ProgramState& state) {
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    return baseSharedAndKept(state, counts) && !anyFoundationStarted(state, counts);
+}
+
+std::optional<CompactRules> compactRulesForBase(const table::ProgramState& state,
+                                                const seam::Frontend& geometry, int rank) {
+    if (!baseStillToChoose(state)) {
+        return std::nullopt;
+    }
+    // The tables are asked of a copy with one card of that rank moved onto
+    // the first foundation, as though it had been sent up: every empty
+    // foundation then takes that rank only, and the building rules read
+    // nothing else of where the cards lie.
+    const table::PileCounts counts = table::PileCounts::of(state.params);
+    table::ProgramState based = state;
+    for (int t = 0; t < counts.tableaus; ++t) {
+        std::string& pile = based.piles.tableau(t);
+        for (int i = 0; i < table::cardCount(pile); ++i) {
+            const int card = table::cardAt(pile, i);
+            if (card >= 1 && table::rankOf(card) == rank) {
+                constexpr std::size_t kDigits = 3;
+                const std::size_t at = static_cast<std::size_t>(i) * kDigits;
+                based.piles.foundation(0) = pile.substr(at, kDigits);
+                pile.erase(at, kDigits);
+                std::optional<CompactRules> rules = compactRulesFor(based, geometry);
+                if (rules) {
+                    rules->firstCardUpByHand = true;
+                }
+                return rules;
+            }
+        }
+    }
+    return std::nullopt; // no card of that rank lies on the tableaus
 }
 
 int CompactRules::longestRun(int emptyTableaus, int emptyReserves, bool targetEmpty) const {

@@ -171,6 +171,10 @@ struct CompactRules {
     /// leaves behind, as the Autoplay sweep sends it while the player keeps
     /// Autoplay ticked: the search then plans the table the player sees.
     bool sweeps = false;
+    /// Whether the first card sent up is the player's to choose, the sweep
+    /// sending nothing up while every foundation is empty (Chessboard read
+    /// for a base at the deal, see compactRulesForBase).
+    bool firstCardUpByHand = false;
     /// Whether the foundations are all alike and the cards an empty one
     /// takes are no more than the foundations: each such card can always
     /// have an empty foundation of its own.
@@ -280,6 +284,19 @@ private:
 /// placement test is asked through.
 std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
                                             const seam::Frontend& geometry);
+
+/// Whether the first card sent up to a foundation will fix the base rank of
+/// every foundation, and none has gone up yet (Chessboard at the deal).
+bool baseStillToChoose(const table::ProgramState& state);
+
+/// The rule tables of the game in `state`, whose base is still to choose
+/// (baseStillToChoose), as they stand once a card of rank `rank` is the
+/// first one sent up: every empty foundation takes that rank only, and
+/// `wantedFrom` is `rank`. A search under them plays exactly the lines whose
+/// first card sent up has that rank. Nothing where the tables cannot hold
+/// the game then, or no card of that rank lies on the tableaus.
+std::optional<CompactRules> compactRulesForBase(const table::ProgramState& state,
+                                                const seam::Frontend& geometry, int rank);
 
 /// Why `compactRulesFor` leaves the game in `state` to the gesture search:
 /// the first rule the tables cannot hold, or nothing where the rules fit

@@ -1860,22 +1860,26 @@ std::optional<SolveResult> foundationsOnlySolve(const table::ProgramState& dealt
     return result; // gave up: no other search plays these games better
 }
 
+// With the player's Autoplay kept ticked, the search plans the table the
+// sweeps leave.
+void sweepsAsThePlayerKeepsThem(CompactRules& rules, const table::ProgramState& dealt,
+                                const SolveLimits& limits) {
+    rules.sweeps = limits.keepAutoplay && autoplayActive(dealt);
+    if (rules.sweeps) {
+        rules.takeBack = false; // a card taken back would go up again at once
+        // A sweep could take a card of a run carried through the spaces.
+        rules.runsThroughSpaces = false;
+    }
+}
+
 // The compact rules of the table in `dealt` as the fast search uses them,
 // or nothing where it does not play that table.
 std::optional<CompactRules> coveredRules(const table::ProgramState& dealt,
                                          const seam::Frontend& geometry,
                                          const SolveLimits& limits) {
     std::optional<CompactRules> rules = compactRulesFor(dealt, geometry);
-    if (!rules) {
-        return std::nullopt;
-    }
-    // With the player's Autoplay kept ticked, the search plans the table the
-    // sweeps leave.
-    rules->sweeps = limits.keepAutoplay && autoplayActive(dealt);
-    if (rules->sweeps) {
-        rules->takeBack = false; // a card taken back would go up again at once
-        // A sweep could take a card of a run carried through the spaces.
-        rules->runsThroughSpaces = false;
+    if (rules) {
+        sweepsAsThePlayerKeepsThem(*rules, dealt, limits);
     }
     return rules;
 }
@@ -2024,24 +2028,87 @@ std::optional<SolveResult> compactSolve(const table::ProgramState& dealt,
     return answerOf(dealt, geometry, start, found, limits, result);
 }
 
+// A choice the rest of the game hangs on, searched as a deal of its own:
+// the gestures that make it (none where the rules alone carry it), the
+// table they leave and the rules the fast search plays it by.
+struct OpeningChoice {
+    std::vector<PointerCommand> opening;
+    table::ProgramState table;
+    CompactRules rules;
+    bool lost = false;
+};
+
+// The choices take turns, each not yet proved lost on twice the positions
+// of its turn before, so that none takes the whole time: the first win
+// (replayed from the deal through the pointer input, the choosing gestures
+// first) answers; "lost" only once every choice is proved lost.
+std::optional<SolveResult> choicesInTurns(const table::ProgramState& dealt,
+                                          const seam::Frontend& geometry,
+                                          std::vector<OpeningChoice>& choices,
+                                          const SolveLimits& limits) {
+    SolveResult result;
+    result.fastSearch = true;
+    if (choices.empty()) {
+        return std::nullopt;
+    }
+    // The first turn's share: a few thousand positions a choice, as the
+    // restarted searches begin.
+    constexpr long kFirstShare = 4000;
+    const long budget = fastBudget(limits);
+    long spent = 0;
+    for (long share = kFirstShare; spent < budget; share *= 2) {
+        bool open = false;
+        for (OpeningChoice& choice : choices) {
+            if (choice.lost || spent >= budget) {
+                continue;
+            }
+            const long given = std::min(share, budget - spent);
+            std::optional<SolveResult> found =
+                compactSolve(choice.table, geometry, choice.rules, given, limits);
+            spent += found ? found->positions : given;
+            if (limits.stop != nullptr && limits.stop->load()) {
+                result.positions = spent;
+                return result; // called off: gave up
+            }
+            if (!found || found->outcome == SolveOutcome::GaveUp) {
+                open = true;
+                continue;
+            }
+            if (found->outcome == SolveOutcome::Unsolved) {
+                choice.lost = true;
+                continue;
+            }
+            std::vector<PointerCommand> line = choice.opening;
+            line.insert(line.end(), found->moves.begin(), found->moves.end());
+            if (gesturesWin(dealt, geometry, line)) {
+                found->moves = std::move(line);
+                found->positions = spent;
+                return found;
+            }
+            open = true;
+        }
+        if (!open) {
+            result.positions = spent;
+            result.outcome = SolveOutcome::Unsolved;
+            return result;
+        }
+    }
+    if (!limits.gestureSearch) {
+        result.positions = spent;
+        return result;
+    }
+    return std::nullopt;
+}
+
 // Where the first move is a choice the rest of the game hangs on (Terrace:
 // the tableau card sent up names the foundations' base rank), each choice
 // is played through the pointer input and the table it leaves searched as
-// a deal of its own. The choices take turns, each not yet proved lost on
-// twice the positions of its turn before, so that none takes the whole
-// time: the first win answers, with the choosing drag first; "lost" only
-// once every choice is proved lost. Where the fast search does not play
-// some choice's table, the search of actions plays the deal.
+// a deal of its own, in turns. Where the fast search does not play some
+// choice's table, the search of actions plays the deal.
 std::optional<SolveResult> openingChoicesSolve(const table::ProgramState& dealt,
                                                const seam::Frontend& geometry,
                                                const SolveLimits& limits) {
-    struct Choice {
-        PointerCommand drag;
-        table::ProgramState table;
-        CompactRules rules;
-        bool lost = false;
-    };
-    std::vector<Choice> choices;
+    std::vector<OpeningChoice> choices;
     QuietFrontend frontend(geometry);
     std::vector<int> cardsTried;
     for (const LegalMove& move : legalMoves(dealt, frontend)) {
@@ -2070,60 +2137,32 @@ std::optional<SolveResult> openingChoicesSolve(const table::ProgramState& dealt,
         if (!rules) {
             return actionSolve(dealt, geometry, limits);
         }
-        choices.push_back({drag, std::move(after), std::move(*rules)});
+        choices.push_back({{drag}, std::move(after), std::move(*rules)});
     }
-    SolveResult result;
-    result.fastSearch = true;
-    if (choices.empty()) {
-        return std::nullopt;
-    }
-    // The first turn's share: a few thousand positions a choice, as the
-    // restarted searches begin.
-    constexpr long kFirstShare = 4000;
-    const long budget = fastBudget(limits);
-    long spent = 0;
-    for (long share = kFirstShare; spent < budget; share *= 2) {
-        bool open = false;
-        for (Choice& choice : choices) {
-            if (choice.lost || spent >= budget) {
-                continue;
-            }
-            const long given = std::min(share, budget - spent);
-            std::optional<SolveResult> found =
-                compactSolve(choice.table, geometry, choice.rules, given, limits);
-            spent += found ? found->positions : given;
-            if (limits.stop != nullptr && limits.stop->load()) {
-                result.positions = spent;
-                return result; // called off: gave up
-            }
-            if (!found || found->outcome == SolveOutcome::GaveUp) {
-                open = true;
-                continue;
-            }
-            if (found->outcome == SolveOutcome::Unsolved) {
-                choice.lost = true;
-                continue;
-            }
-            std::vector<PointerCommand> line{choice.drag};
-            line.insert(line.end(), found->moves.begin(), found->moves.end());
-            if (gesturesWin(dealt, geometry, line)) {
-                found->moves = std::move(line);
-                found->positions = spent;
-                return found;
-            }
-            open = true;
+    return choicesInTurns(dealt, geometry, choices, limits);
+}
+
+// Where the first card sent up names every foundation's base and may come
+// at any time (Chessboard), each base rank is a choice: the deal searched
+// under the rules that rank sets, every empty foundation taking it only.
+// Such a search plays every line whose first card sent up has that rank
+// and no other, so a proof of loss under each rank is one for the deal.
+// Where the fast search does not play some rank's rules, the search of
+// actions plays the deal.
+std::optional<SolveResult> baseChoicesSolve(const table::ProgramState& dealt,
+                                            const seam::Frontend& geometry,
+                                            const SolveLimits& limits) {
+    std::vector<OpeningChoice> choices;
+    constexpr int kRanks = 13;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        std::optional<CompactRules> rules = compactRulesForBase(dealt, geometry, rank);
+        if (!rules) {
+            return actionSolve(dealt, geometry, limits);
         }
-        if (!open) {
-            result.positions = spent;
-            result.outcome = SolveOutcome::Unsolved;
-            return result;
-        }
+        sweepsAsThePlayerKeepsThem(*rules, dealt, limits);
+        choices.push_back({{}, dealt, std::move(*rules)});
     }
-    if (!limits.gestureSearch) {
-        result.positions = spent;
-        return result;
-    }
-    return std::nullopt;
+    return choicesInTurns(dealt, geometry, choices, limits);
 }
 
 // The fast search for the games it covers; nothing where it cannot answer
@@ -2184,6 +2223,9 @@ std::optional<SolveResult> fastSolve(const table::ProgramState& dealt,
     }
     if (openingMoveDue(dealt)) {
         return openingChoicesSolve(dealt, geometry, limits);
+    }
+    if (baseStillToChoose(dealt)) {
+        return baseChoicesSolve(dealt, geometry, limits);
     }
     const std::optional<CompactRules> rules = coveredRules(dealt, geometry, limits);
     if (!rules) {
