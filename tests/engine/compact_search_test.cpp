@@ -891,6 +891,23 @@ TEST(CompactPosition, ADealIsTheStockClickOfThePointerInput) {
     const std::string stock = spider.state.piles.stock(table::kStock);
     ASSERT_TRUE(spider.run("click Mazzo"));
     EXPECT_EQ(spider.state.piles.stock(table::kStock), stock) << "the engine dealt with a gap";
+
+    // Grounds for a Divorce passes an empty tableau by, at its last click
+    // too, where the four cards left go to the first four that hold cards.
+    Table divorce(kGroundsForADivorce, 3);
+    const std::optional<CompactRules> passing = compactRulesFor(divorce.state, divorce.frontend);
+    ASSERT_TRUE(passing);
+    constexpr int kLastFour = 4;
+    while (table::cardCount(divorce.state.piles.stock(table::kStock)) > kLastFour) {
+        ASSERT_TRUE(divorce.run("click Mazzo"));
+    }
+    divorce.state.piles.tableau(1) += divorce.state.piles.tableau(0);
+    divorce.state.piles.tableau(0).clear();
+    CompactPosition last(divorce.state, *passing);
+    last.apply(last.dealMove());
+    ASSERT_TRUE(divorce.run("click Mazzo"));
+    EXPECT_TRUE(divorce.state.piles.stock(table::kStock).empty());
+    EXPECT_TRUE(last == CompactPosition(divorce.state, *passing));
 }
 
 // Lays out a Spider table of two packs with `run` (from the bottom up) on a

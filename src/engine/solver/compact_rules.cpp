@@ -464,10 +464,22 @@ std::optional<StockDeal> learnOneDeal(const table::ProgramState& state,
     return deal;
 }
 
-// Whether deal `b` is deal `a` cut short by the stock running out.
+// Whether deal `b` is deal `a` cut short by the stock running out. A
+// tableau the short deal never reaches cannot show that it is passed by
+// when empty: there only `a` tells. (Grounds for a Divorce's last four
+// cards go to the first four tableaus that hold cards, which the whole
+// deal, passing the empty ones by, gives them.)
 bool sameDealCutShort(const StockDeal& a, const StockDeal& b) {
-    return b.to.size() <= a.to.size() && std::equal(b.to.begin(), b.to.end(), a.to.begin()) &&
-           a.refusedByGap == b.refusedByGap && a.skipsEmpty == b.skipsEmpty;
+    if (b.to.size() > a.to.size() || !std::equal(b.to.begin(), b.to.end(), a.to.begin()) ||
+        a.refusedByGap != b.refusedByGap) {
+        return false;
+    }
+    for (std::size_t t = 0; t < a.skipsEmpty.size(); ++t) {
+        if (a.skipsEmpty[t] != b.skipsEmpty[t] && dealsOnto(b.to, static_cast<int>(t))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Learns what stock clicks deal onto the tableaus and reserves, by clicks on
