@@ -71,16 +71,12 @@ bool readFoundation(const table::ProgramState& dealt, const table::ProgramState&
             if (used[at(card)]) {
                 continue;
             }
-            probe.piles.stock(table::kWaste) = table::cardText(card);
-            const bool fromWaste = destinationAccepts(probe, frontend, {card, 1, kWastePile, to});
-            probe.piles.stock(table::kWaste).clear();
-            probe.piles.reserve(0) = table::cardText(card);
-            const bool fromReserve = destinationAccepts(probe, frontend, {card, 1, reserve, to});
-            probe.piles.reserve(0).clear();
-            if (fromWaste != fromReserve) {
+            const std::optional<bool> takes =
+                takesFromWasteAndPile(probe, frontend, destinationAccepts, card, to, reserve);
+            if (!takes) {
                 return false;
             }
-            if (!fromWaste) {
+            if (!*takes) {
                 continue;
             }
             if (face < 0) {

@@ -94,16 +94,12 @@ std::optional<std::vector<std::uint8_t>> chainOf(const table::ProgramState& deal
             if (used[at(card)]) {
                 continue;
             }
-            probe.piles.stock(table::kWaste) = table::cardText(card);
-            const bool fromWaste = foundationTargetCheck(probe, frontend, {card, 1, waste, to});
-            probe.piles.stock(table::kWaste).clear();
-            probe.piles.tableau(0) = table::cardText(card);
-            const bool fromPile = foundationTargetCheck(probe, frontend, {card, 1, pile, to});
-            probe.piles.tableau(0).clear();
-            if (fromWaste != fromPile) {
+            const std::optional<bool> takes =
+                takesFromWasteAndPile(probe, frontend, foundationTargetCheck, card, to, pile);
+            if (!takes) {
                 return std::nullopt;
             }
-            if (!fromWaste) {
+            if (!*takes) {
                 continue;
             }
             if (rank == 0) {

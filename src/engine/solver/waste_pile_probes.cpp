@@ -92,4 +92,21 @@ bool stockTurnsOneAtATime(table::ProgramState table, const seam::Frontend& geome
     return table.piles == before;
 }
 
+std::optional<bool> takesFromWasteAndPile(table::ProgramState& probe, QuietFrontend& frontend,
+                                          MoveCheck check, int card, table::PileRef to,
+                                          table::PileRef other) {
+    auto asked = [&](table::PileRef from) {
+        std::string& pile = probe.piles.pile(from);
+        pile = table::cardText(card);
+        const bool takes = check(probe, frontend, {card, 1, from, to});
+        pile.clear();
+        return takes;
+    };
+    const bool fromWaste = asked({table::PileKind::Stock, table::kWaste});
+    if (fromWaste != asked(other)) {
+        return std::nullopt;
+    }
+    return fromWaste;
+}
+
 } // namespace vellomir::engine

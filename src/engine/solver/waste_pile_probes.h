@@ -1,5 +1,9 @@
 #pragma once
 
+#include "table/pile_lists.h"
+
+#include <optional>
+
 namespace vellomir::seam {
 class Frontend;
 }
@@ -10,6 +14,11 @@ struct ProgramState;
 namespace vellomir::engine {
 
 class QuietFrontend;
+struct CardMove;
+
+/// A rule check of one move on a table (destinationAccepts,
+/// foundationTargetCheck).
+using MoveCheck = bool (*)(const table::ProgramState&, seam::Frontend&, const CardMove&);
 
 // Questions put to the engine about games whose stock is turned a card at a
 // time onto the waste and placed from there onto piles (Sir Tommy,
@@ -30,5 +39,13 @@ bool pilesTakeFromTheWasteOnly(const table::ProgramState& bare, QuietFrontend& f
 /// waste turns just the stock's top card onto it and a click while the
 /// waste holds a card changes nothing.
 bool stockTurnsOneAtATime(table::ProgramState table, const seam::Frontend& geometry);
+
+/// Whether `check` lets `card` alone onto pile `to` from the waste, asked
+/// again with the card on `other` (both empty in `probe`, and left so):
+/// nothing where the two answers differ, since the search would then need
+/// to know where the card lies.
+std::optional<bool> takesFromWasteAndPile(table::ProgramState& probe, QuietFrontend& frontend,
+                                          MoveCheck check, int card, table::PileRef to,
+                                          table::PileRef other);
 
 } // namespace vellomir::engine
