@@ -138,7 +138,7 @@ void CompactPosition::push(int pile, std::uint8_t card) {
     m_size[pile] = static_cast<std::uint8_t>(n + 1);
     if (pile >= foundation(0) && pile < stock()) {
         ++m_onFoundations;
-        m_home[card & kCodeMask] = true;
+        m_home.set(card & kCodeMask);
     }
     m_faceDown += (card & kFaceDown) != 0 ? 1 : 0;
 }
@@ -150,7 +150,7 @@ std::uint8_t CompactPosition::pop(int pile) {
     m_size[pile] = static_cast<std::uint8_t>(n);
     if (pile >= foundation(0) && pile < stock()) {
         --m_onFoundations;
-        m_home[card & kCodeMask] = false;
+        m_home.reset(card & kCodeMask);
     }
     m_faceDown -= (card & kFaceDown) != 0 ? 1 : 0;
     return card;
@@ -1036,19 +1036,12 @@ bool CompactPosition::stillNeeded(int card) const {
     // British Canister a red 5 sent up once both black 4s are home loses
     // the win that takes a black 4 back onto it for a red 3.
     const bool givesBack = m_rules->takeBack && m_rules->cautiousSafeMoves;
-    for (const std::uint8_t builder : m_rules->buildsOn[card]) {
-        if (!m_home[builder]) {
-            return true;
-        }
-        if (givesBack) {
-            for (const std::uint8_t held : m_rules->buildsOn[builder]) {
-                if (!m_home[held]) {
-                    return true;
-                }
-            }
-        }
+    const std::size_t code = static_cast<std::size_t>(card);
+    CompactRules::CodeSet wanted = m_rules->builders[code];
+    if (givesBack) {
+        wanted |= m_rules->buildersOfBuilders[code];
     }
-    return false;
+    return (wanted & ~m_home).any();
 }
 
 bool CompactPosition::sweepHeldBack() const {

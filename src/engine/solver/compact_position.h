@@ -265,7 +265,7 @@ private:
         std::uint8_t dealt = 0;
     };
     std::vector<Click> m_clicks;
-    std::array<bool, CompactRules::kCodes> m_home{};
+    CompactRules::CodeSet m_home;
     int m_onFoundations = 0;
     int m_passes = 0;
     int m_faceDown = 0;

@@ -843,6 +843,18 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
             }
         }
     }
+    rules.builders.assign(CompactRules::kCodes, {});
+    rules.buildersOfBuilders.assign(CompactRules::kCodes, {});
+    for (int card = 1; card < codes; ++card) {
+        for (const std::uint8_t builder : rules.buildsOn[card]) {
+            rules.builders[card].set(builder);
+        }
+    }
+    for (int card = 1; card < codes; ++card) {
+        for (const std::uint8_t builder : rules.buildsOn[card]) {
+            rules.buildersOfBuilders[card] |= rules.builders[builder];
+        }
+    }
     for (int f = 1; f < rules.foundations; ++f) {
         rules.foundationsAlike = rules.foundationsAlike && rules.foundationClass[f] == 0;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -252,6 +253,10 @@ struct CompactRules {
     }
     /// For each card code, the codes that some tableau lets be built on it.
     std::vector<std::vector<std::uint8_t>> buildsOn;
+    /// The same as sets, and for each code the codes built on those.
+    using CodeSet = std::bitset<kCodes>;
+    std::vector<CodeSet> builders;
+    std::vector<CodeSet> buildersOfBuilders;
     /// Whether every foundation that takes a card takes it alike (one class
     /// for all foundations), so that which of them takes it is no choice.
     bool foundationsAlike = true;
