@@ -881,9 +881,39 @@ int CompactPosition::distance(const DistanceWeights& w) const {
             home[suit < 0 ? 0 : suit] += 1;
         }
     }
+    // Where foundations build both ways, the top rank of each suit's up
+    // foundations (0 for none) and of its down ones (14 for none): a card
+    // is wanted as soon as the nearer of the two comes to it.
+    constexpr int kBelowAce = 0;
+    constexpr int kAboveKing = 14;
+    std::array<int, 4> upTop{};
+    std::array<int, 4> downTop{};
+    if (r.foundationsBothWays) {
+        upTop.fill(kBelowAce);
+        downTop.fill(kAboveKing);
+        for (int f = 0; f < r.foundations; ++f) {
+            const int code = topCode(foundation(f)) & kCodeMask;
+            const int suit = table::suitOf(code);
+            const int step = r.foundationStep[static_cast<std::size_t>(f)];
+            if (code == 0 || suit < 0) {
+                continue;
+            }
+            if (step > 0) {
+                upTop[suit] = std::max(upTop[suit], table::rankOf(code));
+            } else if (step < 0) {
+                downTop[suit] = std::min(downTop[suit], table::rankOf(code));
+            }
+        }
+    }
     auto need = [&](std::uint8_t card) {
         const int code = r.playedAs[card & kCodeMask];
         const int suit = table::suitOf(code);
+        if (r.foundationsBothWays && suit >= 0) {
+            const int rank = table::rankOf(code);
+            const int up = rank > upTop[suit] ? rank - upTop[suit] : kAboveKing;
+            const int down = rank < downTop[suit] ? downTop[suit] - rank : kAboveKing;
+            return std::min(up, down);
+        }
         return wantedAfter(code, suit < 0 ? 0 : home[suit] / packs);
     };
     int covering = 0;
@@ -899,7 +929,7 @@ int CompactPosition::distance(const DistanceWeights& w) const {
         countCovering(t);
     }
     for (int c = 0; c < r.reserves; ++c) {
-        if (r.upOnlyReserve[static_cast<std::size_t>(c)]) {
+        if (r.upOnlyReserve[static_cast<std::size_t>(c)] || r.reservesApart) {
             countCovering(reserve(c));
         }
     }

@@ -858,6 +858,24 @@ std::optional<CompactRules> compactRulesFor(const table::ProgramState& state,
     for (int f = 1; f < rules.foundations; ++f) {
         rules.foundationsAlike = rules.foundationsAlike && rules.foundationClass[f] == 0;
     }
+    // Which way each foundation builds, asked on the five of the first suit:
+    // the six or the four of its suit on it, and not the six of another.
+    constexpr int kFive = 5;
+    constexpr int kRanks = 13;
+    bool buildsUp = false;
+    bool buildsDown = false;
+    for (int f = 0; f < rules.foundations && codes > kFive + kRanks + 1; ++f) {
+        const bool inSuitOnly = !rules.foundationTakes(f, kFive, kFive + kRanks + 1) &&
+                                !rules.foundationTakes(f, kFive, kFive + kRanks - 1);
+        const int step = !inSuitOnly                                  ? 0
+                         : rules.foundationTakes(f, kFive, kFive + 1) ? 1
+                         : rules.foundationTakes(f, kFive, kFive - 1) ? -1
+                                                                      : 0;
+        rules.foundationStep[static_cast<std::size_t>(f)] = step;
+        buildsUp = buildsUp || step == 1;
+        buildsDown = buildsDown || step == -1;
+    }
+    rules.foundationsBothWays = buildsUp && buildsDown && rules.wantedFrom == 0;
     int bases = 0;
     for (int card = 1; card < codes; ++card) {
         bases += rules.foundationTakes(0, 0, card) ? 1 : 0;

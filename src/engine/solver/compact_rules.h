@@ -222,6 +222,13 @@ struct CompactRules {
     /// round the corner, and by suit only where they build in suit.
     int wantedFrom = 0;
     bool foundationsInSuit = false;
+    /// For each foundation, +1 where it builds up by one in suit, -1 where
+    /// it builds down by one in suit, 0 otherwise (asked of its tables).
+    std::array<int, kMaxFoundations> foundationStep{};
+    /// Whether some foundations build up in suit and others down (Bisley,
+    /// Algerian Patience): a card is then wanted by whichever of its suit's
+    /// two comes to it first, and the distance counts from both.
+    bool foundationsBothWays = false;
     /// For each reserve, whether its cards go nowhere but to the foundations
     /// (Terrace's terrace): no tableau takes any of them. A card there that
     /// lies on a card the foundations want sooner covers it as in a tableau.

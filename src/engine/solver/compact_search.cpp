@@ -220,6 +220,17 @@ Weighing weighingOf(MoveOrder order, const CompactRules& rules) {
         w.distance *= 2;
         w.weights.faceDownCard = 10;
         w.weights.brokenRun = 4;
+        // Where the stock's deal passes the empty tableaus by, a space
+        // outlasts the deals: keeping one open leads (Grounds for a Divorce
+        // won 43 of 200 deals at 0.1 s with the usual weight, 81 with this).
+        constexpr int kLastingSpace = 12;
+        bool passedBy = rules.dealsToTableaus();
+        for (int t = 0; t < rules.tableaus && passedBy; ++t) {
+            passedBy = rules.deal.skipsEmpty[static_cast<std::size_t>(t)];
+        }
+        if (passedBy) {
+            w.weights.emptyTableau = std::max(w.weights.emptyTableau, kLastingSpace);
+        }
     }
     return w;
 }
