@@ -1929,6 +1929,15 @@ std::optional<SolveResult> compactSolve(const table::ProgramState& dealt,
     // A search over every move that saw every position of `searched`'s
     // reading of the deal: the proof, or where cards came back from the
     // foundations or a redeal follows, the searches that make it one.
+    // The search again on another reading of the deal, on what is left of
+    // the budget, counted in `result`.
+    auto searchAgain = [&](const CompactPosition& again, SolveResult& result) {
+        const CompactSearchResult more =
+            compactSearch(again, budget - result.positions, orders, limits.stop);
+        result.positions += more.positions;
+        result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+        return more;
+    };
     auto afterExhausted = [&](const CompactRules& searched,
                               SolveResult result) -> std::optional<SolveResult> {
         if (searched.takeBack) {
@@ -1937,10 +1946,7 @@ std::optional<SolveResult> compactSolve(const table::ProgramState& dealt,
             CompactRules cautious = searched;
             cautious.cautiousSafeMoves = true;
             const CompactPosition again(dealt, cautious);
-            const CompactSearchResult more =
-                compactSearch(again, budget - result.positions, orders, limits.stop);
-            result.positions += more.positions;
-            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            const CompactSearchResult more = searchAgain(again, result);
             if (more.outcome != CompactOutcome::Exhausted) {
                 return answerOf(dealt, geometry, again, more, limits, result);
             }
@@ -1953,10 +1959,7 @@ std::optional<SolveResult> compactSolve(const table::ProgramState& dealt,
             CompactRules exact = searched;
             exact.exactRedeals = true;
             const CompactPosition again(dealt, exact);
-            const CompactSearchResult more =
-                compactSearch(again, budget - result.positions, orders, limits.stop);
-            result.positions += more.positions;
-            result.storedBytes = std::max(result.storedBytes, more.storedBytes);
+            const CompactSearchResult more = searchAgain(again, result);
             if (more.outcome != CompactOutcome::Exhausted) {
                 return answerOf(dealt, geometry, again, more, limits, result);
             }
